@@ -1,0 +1,55 @@
+#include "foundation/CLocale.h"
+
+#include <charconv>
+#include <cmath>
+#include <QLocale>
+
+bool CLocale::parseDouble(const char* begin, const char* end, double& value)
+{
+    while (begin < end && (*begin == ' ' || *begin == '\t' || *begin == '\r' || *begin == '\n'))
+        ++begin;
+    while (end > begin && (end[-1] == ' ' || end[-1] == '\t' || end[-1] == '\r' || end[-1] == '\n'))
+        --end;
+    if (begin == end)
+        return false;
+    // from_chars does not take a leading '+', files sometimes carry one.
+    if (*begin == '+' && end - begin > 1 && begin[1] != '-')
+        ++begin;
+    double parsed = 0.0;
+    const auto result = std::from_chars(begin, end, parsed, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(parsed))
+        return false;
+    value = parsed;
+    return true;
+}
+
+bool CLocale::parseDouble(const std::string& text, double& value)
+{
+    return parseDouble(text.data(), text.data() + text.size(), value);
+}
+
+bool CLocale::parseDouble(const QString& text, double& value)
+{
+    return parseDouble(text.toStdString(), value);
+}
+
+bool CLocale::parseFloat(const QString& text, float& value)
+{
+    double parsed = 0.0;
+    if (!parseDouble(text, parsed) || std::fabs(parsed) > 3.4e38)
+        return false;
+    value = static_cast<float>(parsed);
+    return true;
+}
+
+std::string CLocale::toStdString(double value)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+QString CLocale::format(double value, char format, int precision)
+{
+    return QLocale::c().toString(value, format, precision);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+// Numbers in files are read and written in the "C" convention whatever the
+// user's desktop locale, and without touching the process locale (which is
+// shared with the airfoil-loading thread).
+class CLocale
+{
+public:
+    // Parses one number filling the whole range [begin, end) (surrounding
+    // blanks allowed). Refuses empty text, trailing garbage, NaN and infinity.
+    static bool parseDouble(const char* begin, const char* end, double& value);
+    static bool parseDouble(const std::string& text, double& value);
+    static bool parseDouble(const QString& text, double& value);
+    static bool parseFloat(const QString& text, float& value);
+
+    // Shortest text that reads back as the same double ("0.5", "1e-07").
+    static std::string toStdString(double value);
+    // printf-like fixed or general formatting, always with a '.'.
+    static QString format(double value, char format = 'g', int precision = 6);
+};

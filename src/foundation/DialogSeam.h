@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <vector>
+
+class QWidget;
+
+// Every modal message box and file dialog of the program goes through here.
+// The program shows real QMessageBox/QFileDialog windows; a test switches
+// scripting on, and then every call is recorded and answered from a queue
+// without showing anything, so no test ever blocks on a modal window.
+class DialogSeam
+{
+public:
+    enum class Kind { Message, Choice, OpenFile, SaveFile };
+
+    struct Call {
+        Kind kind;
+        QMessageBox::Icon icon;
+        QString title;
+        QString text;
+        QStringList buttons;  // custom button texts of a choice
+        QString directory;    // file dialogs: the proposed path
+        QString filter;
+        QString defaultSuffix;
+    };
+
+    // A standard-button message box; returns the button pressed.
+    static QMessageBox::StandardButton message(QWidget* parent, QMessageBox::Icon icon,
+                                               const QString& title, const QString& text,
+                                               QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                               QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+    static QMessageBox::StandardButton warning(QWidget* parent, const QString& title, const QString& text,
+                                               QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                               QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
+    // A box with buttons of our own texts; returns the index of the button
+    // pressed, escapeIndex when the box was closed otherwise.
+    static int choice(QWidget* parent, QMessageBox::Icon icon, const QString& title, const QString& text,
+                      const QStringList& buttonTexts, int defaultIndex, int escapeIndex);
+
+    // File dialogs; an empty result means cancelled. A non-empty
+    // defaultSuffix is appended by the dialog to a typed name without one,
+    // so its own overwrite question covers the completed name.
+    static QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                const QString& filter);
+    static QString saveFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                const QString& filter, const QString& defaultSuffix = QString());
+
+    // --- scripting, for tests ---
+    static void setScripted(bool on);
+    static bool isScripted();
+    // Answers are consumed in order; a call with no queued answer takes the
+    // default (the default button, escapeIndex for choices, "" for files).
+    static void queueButton(QMessageBox::StandardButton button);
+    static void queueChoice(int index);
+    static void queueFileName(const QString& path);
+    static const std::vector<Call>& calls();
+    static void clear();
+
+private:
+    static Call makeCall(Kind kind, QMessageBox::Icon icon, const QString& title, const QString& text);
+};
