@@ -1,0 +1,29 @@
+#include "model/TableEditRule.h"
+
+#include "foundation/DialogSeam.h"
+
+#include <iostream>
+
+bool TableEditRule::apply(const QString& title, const std::function<bool()>& write,
+                          const std::function<void()>& rollback, const Validator& validate)
+{
+    if (!write()) {
+        rollback();
+        return false;
+    }
+    QString message;
+    if (validate && !validate(message)) {
+        DialogSeam::warning(nullptr, title, message, QMessageBox::Ok);
+        rollback();
+        return false;
+    }
+    return true;
+}
+
+bool TableEditRule::isEditRole(int role, const char* where)
+{
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return true;
+    std::cout << "Unknown role in " << where << ": " << role << std::endl;
+    return false;
+}
