@@ -1,0 +1,309 @@
+#include "output/XDxfGen.h"
+
+#include "foundation/CLocale.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// Large enough that the many small groups of a rib outline reach the disk in
+// few writes, small enough to keep memory flat on big drawings.
+constexpr std::size_t FlushThreshold = 64 * 1024;
+
+// A line break inside a string value would end the group early and shift
+// every following code/value pair, so user texts lose them here.
+std::string singleLine(const char* text)
+{
+    std::string result(text);
+    for (char& c : result)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    return result;
+}
+
+} // namespace
+
+XDxfGen::XDxfGen(const std::vector<std::string>& layerNames)
+    : layerNames(layerNames)
+{
+}
+
+XDxfGen::~XDxfGen()
+{
+    end();
+}
+
+bool XDxfGen::begin(const std::string& fileName, std::string& errorMessage, float extMaxX, float extMaxY)
+{
+    return begin(QFile::decodeName(QByteArray::fromStdString(fileName)), errorMessage, extMaxX, extMaxY);
+}
+
+bool XDxfGen::begin(const QString& fileName, std::string& errorMessage, float extMaxX, float extMaxY)
+{
+    if (!notBegun)
+        return true;
+
+    auto target = std::make_unique<QSaveFile>(fileName);
+    if (fileName.isEmpty() || !target->open(QIODevice::WriteOnly | QIODevice::Text)) {
+        errorMessage = fileName.isEmpty() ? std::string(std::strerror(ENOENT))
+                                          : target->errorString().toStdString();
+        return false;
+    }
+    file = std::move(target);
+    buffer.clear();
+    buffer.reserve(FlushThreshold + 256);
+    lastError.clear();
+    notBegun = false;
+    success = true;
+    skippedEntities = 0;
+
+    group(0, "SECTION");
+    group(2, "HEADER");
+    group(9, "$ACADVER");
+    group(1, "AC1009");
+    group(9, "$INSBASE");
+    group(10, 0.0f);
+    group(20, 0.0f);
+    group(30, 0.0f);
+    group(9, "$EXTMIN");
+    group(10, 0.0f);
+    group(20, 0.0f);
+    group(9, "$EXTMAX");
+    group(10, std::isfinite(extMaxX) ? extMaxX : 0.0f);
+    group(20, std::isfinite(extMaxY) ? extMaxY : 0.0f);
+    group(0, "ENDSEC");
+    group(0, "SECTION");
+    group(2, "TABLES");
+    group(0, "TABLE");
+    group(2, "LAYER");
+    group(70, static_cast<int>(layerNames.size()));
+    for (const std::string& name : layerNames) {
+        group(0, "LAYER");
+        group(2, singleLine(name.c_str()));
+        group(70, 0);
+        group(62, 7);
+        group(6, "Continuous");
+    }
+    group(0, "ENDTAB");
+    group(0, "ENDSEC");
+    group(0, "SECTION");
+    group(2, "ENTITIES");
+    return true;
+}
+
+bool XDxfGen::end()
+{
+    if (notBegun)
+        return success;
+    group(0, "ENDSEC");
+    static const char eof[] = "0\nEOF";
+    writeRaw(eof, sizeof eof - 1);
+    flushBuffer();
+    if (success && !file->commit()) {
+        success = false;
+        lastError = file->errorString();
+    }
+    if (!success)
+        file->cancelWriting();
+    file.reset();
+    notBegun = true;
+    return success;
+}
+
+QString XDxfGen::errorString() const
+{
+    return lastError;
+}
+
+int XDxfGen::skippedEntityCount() const
+{
+    return skippedEntities;
+}
+
+void XDxfGen::point(float x, float y, int layer)
+{
+    if (!allFinite({x, y}))
+        return;
+    group(0, "POINT");
+    layerGroup(layer);
+    group(10, x);
+    group(20, y);
+    group(30, 0.0f);
+}
+
+void XDxfGen::circle(float radius, float centreX, float centreY, float thickness, int layer)
+{
+    if (!allFinite({radius, centreX, centreY, thickness}))
+        return;
+    group(0, "CIRCLE");
+    layerGroup(layer);
+    group(39, thickness);
+    group(10, centreX);
+    group(20, centreY);
+    group(30, 0.0f);
+    group(40, radius);
+}
+
+void XDxfGen::text(float x, float y, float height, const char* text, float rotation, int layer)
+{
+    if (text == nullptr || !allFinite({x, y, height, rotation}))
+        return;
+    group(0, "TEXT");
+    layerGroup(layer);
+    group(10, x);
+    group(20, y);
+    group(30, 0.0f);
+    group(40, height);
+    group(50, rotation);
+    group(1, singleLine(text));
+}
+
+void XDxfGen::line(float x1, float y1, float x2, float y2, float thickness, int layer)
+{
+    if (!allFinite({x1, y1, x2, y2, thickness}))
+        return;
+    group(0, "LINE");
+    layerGroup(layer);
+    group(39, thickness);
+    group(10, x1);
+    group(20, y1);
+    group(30, 0.0f);
+    group(11, x2);
+    group(21, y2);
+    group(31, 0.0f);
+}
+
+void XDxfGen::rectangle(float x, float y, float width, float height, float thickness, int layer)
+{
+    const float x2 = x + width;
+    const float y2 = y + height;
+    if (!allFinite({x, y, x2, y2, thickness}))
+        return;
+    line(x, y, x2, y, thickness, layer);
+    line(x2, y, x2, y2, thickness, layer);
+    line(x2, y2, x, y2, thickness, layer);
+    line(x, y2, x, y, thickness, layer);
+}
+
+void XDxfGen::polyline(const std::vector<float>& xs, const std::vector<float>& ys, float thickness, int layer)
+{
+    if (xs.size() != ys.size() || xs.empty())
+        return;
+    if (!allFinite({thickness}))
+        return;
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        if (!std::isfinite(xs[i]) || !std::isfinite(ys[i])) {
+            ++skippedEntities;
+            return;
+        }
+    group(0, "POLYLINE");
+    layerGroup(layer);
+    group(39, thickness);
+    group(100, "AcDb2dPolyline");
+    group(66, 1);
+    group(10, 0.0f);
+    group(20, 0.0f);
+    group(30, 0.0f);
+    group(70, 1);
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+        group(0, "VERTEX");
+        layerGroup(layer);
+        group(100, "AcDb2dVertex");
+        group(10, xs[i]);
+        group(20, ys[i]);
+        group(30, 0.0f);
+    }
+    group(0, "SEQEND");
+}
+
+void XDxfGen::arc(float centreX, float centreY, float radius, float startAngle, float endAngle,
+                  float thickness, int layer)
+{
+    if (!allFinite({centreX, centreY, radius, startAngle, endAngle, thickness}))
+        return;
+    group(0, "ARC");
+    group(100, "AcDbEntity");
+    layerGroup(layer);
+    group(100, "AcDbCircle");
+    group(39, thickness);
+    group(10, centreX);
+    group(20, centreY);
+    group(30, 0.0f);
+    group(40, radius);
+    group(100, "AcDbArc");
+    group(50, startAngle);
+    group(51, endAngle);
+}
+
+bool XDxfGen::allFinite(std::initializer_list<float> values)
+{
+    for (float v : values)
+        if (!std::isfinite(v)) {
+            ++skippedEntities;
+            return false;
+        }
+    return true;
+}
+
+void XDxfGen::layerGroup(int layer)
+{
+    // Layer "0" exists in every DXF drawing, so a caller's stray index still
+    // yields a drawing that loads.
+    if (layer < 0 || static_cast<std::size_t>(layer) >= layerNames.size())
+        group(8, "0");
+    else
+        group(8, singleLine(layerNames[static_cast<std::size_t>(layer)].c_str()));
+}
+
+void XDxfGen::group(int code, const char* value)
+{
+    if (notBegun)
+        return;
+    buffer += std::to_string(code);
+    buffer += '\n';
+    buffer += value;
+    buffer += '\n';
+    if (buffer.size() >= FlushThreshold)
+        flushBuffer();
+}
+
+void XDxfGen::group(int code, const std::string& value)
+{
+    group(code, value.c_str());
+}
+
+void XDxfGen::group(int code, int value)
+{
+    group(code, std::to_string(value).c_str());
+}
+
+void XDxfGen::group(int code, float value)
+{
+    // Six significant digits as "%g" writes them, with a '.' whatever the
+    // desktop locale.
+    group(code, CLocale::format(static_cast<double>(value), 'g', 6).toLatin1().constData());
+}
+
+void XDxfGen::writeRaw(const char* data, std::size_t size)
+{
+    if (notBegun)
+        return;
+    buffer.append(data, size);
+}
+
+void XDxfGen::flushBuffer()
+{
+    if (!file || buffer.empty())
+        return;
+    if (success) {
+        const qint64 written = file->write(buffer.data(), static_cast<qint64>(buffer.size()));
+        if (written != static_cast<qint64>(buffer.size())) {
+            success = false;
+            lastError = file->errorString();
+        }
+    }
+    buffer.clear();
+}
