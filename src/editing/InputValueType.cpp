@@ -1,0 +1,81 @@
+#include "editing/InputValueType.h"
+
+#include <QLocale>
+#include <cmath>
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+// Number kinds judge through the "C" convention so that the same text means
+// the same value on every desktop. "inf" and "nan" convert, but no length,
+// chord or count of a wing can be either, and they would spread into every
+// outline, drawing and file computed from them.
+bool toFiniteDouble(const QString& text, double& value)
+{
+    bool ok = false;
+    value = text.toDouble(&ok);
+    return ok && std::isfinite(value);
+}
+
+} // namespace
+
+InputValueType::InputValueType(int type)
+    : type(type), min(0.0), max(0.0), intMin(0), intMax(0)
+{
+}
+
+InputValueType::InputValueType(int type, double min, double max)
+    : type(type), min(min), max(max), intMin(0), intMax(0)
+{
+}
+
+InputValueType::InputValueType(int type, int intMin, int intMax)
+    : type(type), min(0.0), max(0.0), intMin(intMin), intMax(intMax)
+{
+}
+
+bool InputValueType::validate(const QString& text) const
+{
+    bool ok = false;
+    double value = 0.0;
+    switch (type) {
+    case 0:
+        return true;
+    case 1:
+        return text.length() > 0;
+    case 2:
+        text.toULong(&ok, 10);
+        return ok;
+    case 3:
+        return text.toULong(&ok, 10) != 0 && ok;
+    case 4:
+        return text.toULong(&ok, 10) > 1 && ok;
+    case 5:
+        return toFiniteDouble(text, value) && value >= 0.0;
+    case 6:
+        return toFiniteDouble(text, value) && value > 0.0;
+    case 7:
+        return toFiniteDouble(text, value);
+    case 8:
+        break;
+    case 9:
+        return toFiniteDouble(text, value) && min <= value && value <= max;
+    case 10: {
+        const int intValue = text.toInt(&ok, 10);
+        return ok && intMin <= intValue && intValue <= intMax;
+    }
+    default:
+        break;
+    }
+    std::cerr << "Unknown type to validate: " << type << std::endl;
+    std::exit(1);
+}
+
+void InputValueType::normalizeDecimalSeparator(QString& text, int type)
+{
+    if (type != 5 && type != 6 && type != 7 && type != 9)
+        return;
+    if (QLocale().decimalPoint() == QLatin1Char(','))
+        text.replace(QLatin1Char(','), QLatin1Char('.'));
+}

@@ -1,0 +1,69 @@
+#include "editing/XLineEditDelegate.h"
+
+#include "editing/InputValueType.h"
+#include "editing/XLineEdit.h"
+
+#include <QAbstractItemModel>
+
+XLineEditDelegate::XLineEditDelegate(const InputValueType* type)
+    : QItemDelegate(nullptr), valueType(*type)
+{
+}
+
+QWidget* XLineEditDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
+                                         const QModelIndex& /*index*/) const
+{
+    auto* editor = new XLineEdit(parent);
+    editor->setMinimumWidth(10);
+    editor->setMaximumWidth(100);
+    editor->setInputValueType(new InputValueType(valueType));
+    return editor;
+}
+
+void XLineEditDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    auto* lineEdit = static_cast<XLineEdit*>(editor);
+    lineEdit->setText(index.model()->data(index, Qt::DisplayRole).toString());
+}
+
+void XLineEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                     const QModelIndex& index) const
+{
+    auto* lineEdit = static_cast<XLineEdit*>(editor);
+    const int kind = valueType.getType();
+    QString text = lineEdit->text();
+    InputValueType::normalizeDecimalSeparator(text, kind);
+    if (!valueType.validate(text))
+        return;
+
+    bool ok = false;
+    switch (kind) {
+    case 2:
+    case 3:
+    case 4:
+    case 10: {
+        const int value = text.toInt(&ok, 10);
+        if (ok)
+            model->setData(index, value, Qt::EditRole);
+        break;
+    }
+    case 5:
+    case 6:
+    case 7:
+    case 9: {
+        const double value = text.toDouble(&ok);
+        if (ok)
+            model->setData(index, value, Qt::EditRole);
+        break;
+    }
+    default:
+        model->setData(index, text, Qt::EditRole);
+        break;
+    }
+}
+
+void XLineEditDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                             const QModelIndex& /*index*/) const
+{
+    editor->setGeometry(option.rect);
+}
