@@ -1,0 +1,6 @@
+#include "output/DXFSettings.h"
+
+DXFSettings::DXFSettings(bool drawBox, const QString& fileName)
+    : fileName(fileName), drawBox(drawBox)
+{
+}
