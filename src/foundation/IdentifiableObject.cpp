@@ -1,0 +1,121 @@
+#include "foundation/IdentifiableObject.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "foundation/GLUtils.h"
+#include "foundation/Vector3D.h"
+
+IdentifiableObject::IdentifiableObject(int type, int id, const float* color)
+    : id(id), color(color), type(type)
+{
+}
+
+IdentifiableObject::IdentifiableObject(const IdentifiableObject& other)
+    : id(other.id), color(other.color), type(other.type)
+{
+    points.reserve(other.points.size());
+    for (const Vertex* p : other.points)
+        points.push_back(new Vertex(*p));
+}
+
+IdentifiableObject::IdentifiableObject(IdentifiableObject&& other) noexcept
+    : points(std::move(other.points)), id(other.id), color(other.color), type(other.type)
+{
+    other.points.clear();
+}
+
+IdentifiableObject::~IdentifiableObject()
+{
+    deletePoints();
+}
+
+IdentifiableObject& IdentifiableObject::operator=(const IdentifiableObject& other)
+{
+    if (this == &other)
+        return *this;
+    std::vector<Vertex*> copies;
+    copies.reserve(other.points.size());
+    for (const Vertex* p : other.points)
+        copies.push_back(new Vertex(*p));
+    deletePoints();
+    points = std::move(copies);
+    id = other.id;
+    color = other.color;
+    type = other.type;
+    return *this;
+}
+
+IdentifiableObject& IdentifiableObject::operator=(IdentifiableObject&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    deletePoints();
+    points = std::move(other.points);
+    other.points.clear();
+    id = other.id;
+    color = other.color;
+    type = other.type;
+    return *this;
+}
+
+void IdentifiableObject::deletePoints()
+{
+    for (Vertex* p : points)
+        delete p;
+    points.clear();
+}
+
+void IdentifiableObject::rotatePoints(float angle, const Vertex& axis)
+{
+    GLUtils::rotatePoints(points, angle, Vector3D(axis.getX(), axis.getY(), axis.getZ()));
+}
+
+void IdentifiableObject::translate(float dx, float dy, float dz)
+{
+    for (Vertex* p : points)
+        p->translate(dx, dy, dz);
+}
+
+void IdentifiableObject::getCentroid(Vertex& out) const
+{
+    if (points.empty())
+        return;
+    double sx = 0.0, sy = 0.0, sz = 0.0;
+    for (const Vertex* p : points) {
+        sx += p->getX();
+        sy += p->getY();
+        sz += p->getZ();
+    }
+    const double n = static_cast<double>(points.size());
+    out.setX(static_cast<float>(sx / n));
+    out.setY(static_cast<float>(sy / n));
+    out.setZ(static_cast<float>(sz / n));
+}
+
+float IdentifiableObject::getMaxProjection(const Vertex& dir) const
+{
+    float best = -std::numeric_limits<float>::max();
+    for (const Vertex* p : points)
+        best = std::max(best, p->getX() * dir.getX() + p->getY() * dir.getY() + p->getZ() * dir.getZ());
+    return best;
+}
+
+float IdentifiableObject::getMinProjection(const Vertex& dir) const
+{
+    float best = std::numeric_limits<float>::max();
+    for (const Vertex* p : points)
+        best = std::min(best, p->getX() * dir.getX() + p->getY() * dir.getY() + p->getZ() * dir.getZ());
+    return best;
+}
+
+void IdentifiableObject::releasePoints()
+{
+    points.clear();
+}
+
+void IdentifiableObject::printScaled(float s) const
+{
+    for (const Vertex* p : points)
+        p->printScaled(s);
+}

@@ -1,0 +1,3 @@
+#include "foundation/SelectableObject.h"
+
+SelectableObject::~SelectableObject() = default;

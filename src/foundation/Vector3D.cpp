@@ -1,0 +1,116 @@
+#include "foundation/Vector3D.h"
+
+#include <algorithm>
+#include <cmath>
+
+Vector3D& Vector3D::operator=(const Vertex& v)
+{
+    Vertex::operator=(v);
+    return *this;
+}
+
+Vector3D& Vector3D::operator=(const Vector3D& v)
+{
+    Vertex::operator=(v);
+    return *this;
+}
+
+Vector3D& Vector3D::operator=(Vector3D&& v) noexcept
+{
+    Vertex::operator=(static_cast<Vertex&&>(v));
+    return *this;
+}
+
+Vector3D& Vector3D::set(float nx, float ny, float nz)
+{
+    x = nx;
+    y = ny;
+    z = nz;
+    return *this;
+}
+
+Vector3D& Vector3D::operator+=(const Vertex& o)
+{
+    Vertex::operator+=(o);
+    return *this;
+}
+
+Vector3D& Vector3D::operator-=(const Vertex& o)
+{
+    Vertex::operator-=(o);
+    return *this;
+}
+
+Vector3D& Vector3D::operator*=(float s)
+{
+    Vertex::operator*=(s);
+    return *this;
+}
+
+Vector3D& Vector3D::scale(float sx, float sy, float sz)
+{
+    Vertex::scale(sx, sy, sz);
+    return *this;
+}
+
+float Vector3D::dot(const Vertex& o) const
+{
+    return x * o.getX() + y * o.getY() + z * o.getZ();
+}
+
+Vector3D Vector3D::cross(const Vertex& a, const Vertex& b)
+{
+    return Vector3D(a.getY() * b.getZ() - a.getZ() * b.getY(),
+                    a.getZ() * b.getX() - a.getX() * b.getZ(),
+                    a.getX() * b.getY() - a.getY() * b.getX());
+}
+
+float Vector3D::length() const { return std::sqrt(lengthSquared()); }
+
+float Vector3D::lengthSquared() const { return x * x + y * y + z * z; }
+
+Vector3D& Vector3D::setMidpoint(const Vertex& a, const Vertex& b)
+{
+    x = (a.getX() + b.getX()) * 0.5f;
+    y = (a.getY() + b.getY()) * 0.5f;
+    z = (a.getZ() + b.getZ()) * 0.5f;
+    return *this;
+}
+
+Vector3D Vector3D::fromDifference(const Vertex& a, const Vertex& b)
+{
+    return Vector3D(a.getX() - b.getX(), a.getY() - b.getY(), a.getZ() - b.getZ());
+}
+
+Vector3D Vector3D::fromSum(const Vertex& a, const Vertex& b)
+{
+    return Vector3D(a.getX() + b.getX(), a.getY() + b.getY(), a.getZ() + b.getZ());
+}
+
+Vector3D Vector3D::fromScaled(const Vector3D& v, float s)
+{
+    Vector3D result(v);
+    result *= s;
+    return result;
+}
+
+void Vector3D::equalizeYMax(Vector3D& a, Vector3D& b)
+{
+    const float y = std::max(a.y, b.y);
+    a.y = y;
+    b.y = y;
+}
+
+void Vector3D::equalizeYMin(Vector3D& a, Vector3D& b)
+{
+    const float y = std::min(a.y, b.y);
+    a.y = y;
+    b.y = y;
+}
+
+void Vector3D::clearList(std::vector<Vector3D*>& list)
+{
+    for (Vector3D* p : list)
+        delete p;
+    list.clear();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <vector>
+
+#include "foundation/Vertex.h"
+
+// The vector view of a point; outlines are lists of heap Vector3D owned by
+// the list's holder.
+class Vector3D : public Vertex
+{
+public:
+    constexpr Vector3D() : Vertex() {}
+    constexpr Vector3D(float x, float y, float z) : Vertex(x, y, z) {}
+    Vector3D(const Vertex& v) : Vertex(v) {}
+    Vector3D(const Vector3D& v) : Vertex(v) {}
+    Vector3D(Vector3D&& v) noexcept : Vertex(static_cast<Vertex&&>(v)) {}
+    Vector3D& operator=(const Vertex& v);
+    Vector3D& operator=(const Vector3D& v);
+    Vector3D& operator=(Vector3D&& v) noexcept;
+
+    Vector3D& set(float nx, float ny, float nz);
+    Vector3D& operator+=(const Vertex& o);
+    Vector3D& operator-=(const Vertex& o);
+    Vector3D& operator*=(float s);
+    Vector3D& scale(float sx, float sy, float sz);
+
+    float dot(const Vertex& o) const;
+    static Vector3D cross(const Vertex& a, const Vertex& b);
+    float length() const;
+    float lengthSquared() const;
+    Vector3D& setMidpoint(const Vertex& a, const Vertex& b);
+    static Vector3D fromDifference(const Vertex& a, const Vertex& b);
+    static Vector3D fromSum(const Vertex& a, const Vertex& b);
+    // Keeps v's normal and marks, scaled coordinates only.
+    static Vector3D fromScaled(const Vector3D& v, float s);
+
+    static void equalizeYMax(Vector3D& a, Vector3D& b);
+    static void equalizeYMin(Vector3D& a, Vector3D& b);
+    // The one way an owned point list is emptied.
+    static void clearList(std::vector<Vector3D*>& list);
+};

@@ -1,0 +1,294 @@
+#include "foundation/Vertex.h"
+
+#include <cmath>
+#include <iostream>
+
+#include "foundation/AngleInfo.h"
+#include "foundation/GLUtils.h"
+#include "foundation/Mathematics.h"
+#include "foundation/Vector3D.h"
+
+namespace {
+Vector3D* copyOf(const Vector3D* v)
+{
+    return v ? new Vector3D(*v) : nullptr;
+}
+}
+
+Vertex::Vertex(const Vertex& other)
+    : normal(copyOf(other.normal)), x(other.x), y(other.y), z(other.z), prop(other.prop), id(other.id),
+      auxA(other.auxA), auxB(other.auxB), selected(other.selected)
+{
+}
+
+Vertex::Vertex(Vertex&& other) noexcept
+    : normal(other.normal), x(other.x), y(other.y), z(other.z), prop(other.prop), id(other.id),
+      auxA(other.auxA), auxB(other.auxB), selected(other.selected)
+{
+    other.normal = nullptr;
+}
+
+Vertex& Vertex::operator=(const Vertex& other)
+{
+    // Copy before deleting: the source may be our own normal or hang below it.
+    Vector3D* copy = copyOf(other.normal);
+    x = other.x;
+    y = other.y;
+    z = other.z;
+    prop = other.prop;
+    id = other.id;
+    auxA = other.auxA;
+    auxB = other.auxB;
+    selected = other.selected;
+    delete normal;
+    normal = copy;
+    return *this;
+}
+
+Vertex& Vertex::operator=(Vertex&& other) noexcept
+{
+    if (this == &other)
+        return *this;
+    x = other.x;
+    y = other.y;
+    z = other.z;
+    prop = other.prop;
+    id = other.id;
+    auxA = other.auxA;
+    auxB = other.auxB;
+    selected = other.selected;
+    Vector3D* taken = other.normal;
+    other.normal = nullptr;
+    delete normal;
+    normal = taken;
+    return *this;
+}
+
+Vertex::~Vertex()
+{
+    delete normal;
+}
+
+void Vertex::reset()
+{
+    x = y = z = 0.0f;
+    id = 0;
+    auxA = auxB = 0.0f;
+}
+
+Vertex Vertex::fromDifference(const Vertex& a, const Vertex& b)
+{
+    return Vertex(a.x - b.x, a.y - b.y, a.z - b.z);
+}
+
+Vertex Vertex::fromSum(const Vertex& a, const Vertex& b)
+{
+    return Vertex(a.x + b.x, a.y + b.y, a.z + b.z);
+}
+
+void Vertex::translate(float dx, float dy, float dz)
+{
+    x += dx;
+    y += dy;
+    z += dz;
+}
+
+void Vertex::scale(float sx, float sy, float sz)
+{
+    x *= sx;
+    y *= sy;
+    z *= sz;
+}
+
+Vertex& Vertex::operator*=(float s)
+{
+    x *= s;
+    y *= s;
+    z *= s;
+    return *this;
+}
+
+Vertex& Vertex::operator+=(const Vertex& o)
+{
+    x += o.x;
+    y += o.y;
+    z += o.z;
+    return *this;
+}
+
+Vertex& Vertex::operator-=(const Vertex& o)
+{
+    x -= o.x;
+    y -= o.y;
+    z -= o.z;
+    return *this;
+}
+
+bool Vertex::operator==(const Vertex& o) const
+{
+    return x == o.x && y == o.y && z == o.z;
+}
+
+float Vertex::length() const { return std::sqrt(x * x + y * y + z * z); }
+
+float Vertex::lengthXY() const { return std::sqrt(x * x + y * y); }
+
+float Vertex::lengthSquaredXY() const { return x * x + y * y; }
+
+float Vertex::dot2D(const Vertex& o) const { return x * o.x + y * o.y; }
+
+float Vertex::cross2D(const Vertex& o) const { return x * o.y - y * o.x; }
+
+float Vertex::distance(const Vertex& o) const
+{
+    const float dx = x - o.x, dy = y - o.y, dz = z - o.z;
+    return std::sqrt(dx * dx + dy * dy + dz * dz);
+}
+
+float Vertex::distanceXY(const Vertex& o) const { return std::sqrt(distanceSquaredXY(o)); }
+
+float Vertex::distanceXZ(const Vertex& o) const
+{
+    const float dx = x - o.x, dz = z - o.z;
+    return std::sqrt(dx * dx + dz * dz);
+}
+
+float Vertex::distanceYZ(const Vertex& o) const
+{
+    const float dy = y - o.y, dz = z - o.z;
+    return std::sqrt(dy * dy + dz * dz);
+}
+
+float Vertex::distanceSquaredXY(const Vertex& o) const
+{
+    const float dx = x - o.x, dy = y - o.y;
+    return dx * dx + dy * dy;
+}
+
+void Vertex::normalize()
+{
+    const float len = length();
+    if (len == 0.0f)
+        return;
+    x /= len;
+    y /= len;
+    z /= len;
+}
+
+void Vertex::transform(const float m[16])
+{
+    const float nx = x * m[0] + y * m[4] + z * m[8] + m[12];
+    const float ny = x * m[1] + y * m[5] + z * m[9] + m[13];
+    const float nz = x * m[2] + y * m[6] + z * m[10] + m[14];
+    x = nx;
+    y = ny;
+    z = nz;
+}
+
+void Vertex::rotateX(float a)
+{
+    const float c = std::cos(a), s = std::sin(a);
+    float m[16];
+    Mathematics::identityMatrix(m);
+    m[5] = c;
+    m[6] = -s;
+    m[9] = s;
+    m[10] = c;
+    transform(m);
+    if (normal)
+        normal->rotateX(a);
+}
+
+void Vertex::rotateY(float a)
+{
+    const float c = std::cos(a), s = std::sin(a);
+    float m[16];
+    Mathematics::identityMatrix(m);
+    m[0] = c;
+    m[2] = s;
+    m[8] = -s;
+    m[10] = c;
+    transform(m);
+    if (normal)
+        normal->rotateY(a);
+}
+
+void Vertex::rotateZ(float a)
+{
+    const float c = std::cos(a), s = std::sin(a);
+    float m[16];
+    Mathematics::identityMatrix(m);
+    m[0] = c;
+    m[1] = -s;
+    m[4] = s;
+    m[5] = c;
+    transform(m);
+    if (normal)
+        normal->rotateZ(a);
+}
+
+void Vertex::rotate(float a, const Vector3D& axis)
+{
+    if (axis == GLUtils::AxisX)
+        rotateX(a);
+    else if (axis == GLUtils::AxisY)
+        rotateY(a);
+    else if (axis == GLUtils::AxisZ)
+        rotateZ(a);
+    else
+        std::cout << "In " << "void Vertex::rotate(float, const Vector3D&)"
+                  << ": unknown axis --> currently, only GLUtils::Axis[X-Z] are supported!" << std::endl;
+}
+
+float Vertex::getAngle2D(const Vertex& other, AngleInfo& info) const
+{
+    const float p = lengthXY() * other.lengthXY();
+    if (p == 0.0f) {
+        info = AngleInfo(AngleInfo::Straight, 0.0f, 0);
+        return 1.0f;
+    }
+    const float k = x * other.y - y * other.x;
+    const int turn = k > 0.0f ? AngleInfo::CounterClockwise
+                              : (k < 0.0f ? AngleInfo::Clockwise : AngleInfo::Straight);
+    info = AngleInfo(turn, 0.0f, 0);
+    const float r = static_cast<float>((static_cast<double>(x) * other.x + static_cast<double>(y) * other.y) / p);
+    if (r < -0.999f)
+        info = AngleInfo(AngleInfo::Reversal, 0.0f, 0);
+    return r;
+}
+
+void Vertex::print() const
+{
+    std::cout << "(" << x << ", " << y << ", " << z << ")";
+}
+
+void Vertex::printScaled(float s) const
+{
+    std::cout << "(" << x * s << ", " << y * s << ", " << z * s << ")" << " ";
+}
+
+Vector3D* Vertex::setNormal(const Vector3D& v)
+{
+    if (normal)
+        *normal = v;
+    else
+        normal = new Vector3D(v.x, v.y, v.z);
+    return normal;
+}
+
+void Vertex::averageNormal(const Vertex& v)
+{
+    if (normal) {
+        normal->x = (normal->x + v.x) * 0.5f;
+        normal->y = (normal->y + v.y) * 0.5f;
+        normal->z = (normal->z + v.z) * 0.5f;
+    } else {
+        normal = new Vector3D(v.x, v.y, v.z);
+    }
+}
+
+void Vertex::scaleNormal(float sx, float sy, float sz)
+{
+    if (normal)
+        normal->scale(sx, sy, sz);
+}
