@@ -1,0 +1,216 @@
+#include "airfoils/Airfoil.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <iostream>
+
+#include "airfoils/AirfoilFile.h"
+#include "foundation/Vector3D.h"
+
+namespace {
+// The four passes share these single-precision chord parameters: 70
+// stations over the first 90 % of the chord from the trailing edge, and 70
+// more, ten times as dense, over the nose where the curvature is.
+const float NoseStart = 0.9f;
+const float NoseEnd = 0.901f;
+const int StationsPerPass = 70;
+} // namespace
+
+Airfoil::Airfoil(const QString& name, const QString& thickness, const QString& camber,
+                 const QString& maxCL, const QString& maxCLAngle, const QString& maxLD,
+                 const QString& maxLDAngle, const QString& stallAngle,
+                 const QString& zeroLiftAngle, FILE* stream, bool* ok)
+    : name(name), thickness(thickness), camber(camber), maxCL(maxCL), maxCLAngle(maxCLAngle),
+      maxLD(maxLD), maxLDAngle(maxLDAngle), stallAngle(stallAngle), zeroLiftAngle(zeroLiftAngle),
+      maxThicknessPosition(0.0f), listRow(-1)
+{
+    std::vector<Vector3D*> raw;
+    bool built = readRawPoints(stream, raw) && raw.size() >= 2;
+
+    if (built) {
+        float xmin = raw.front()->getX();
+        float xmax = xmin;
+        for (const Vector3D* p : raw) {
+            xmin = std::min(xmin, p->getX());
+            xmax = std::max(xmax, p->getX());
+        }
+        built = sampleUpperSide(xmax, xmin, 0.0f, NoseStart, raw)
+                && sampleUpperSide(xmax, xmin, NoseEnd, 1.0f, raw)
+                && sampleLowerSide(xmax, xmin, NoseEnd, 1.0f, raw)
+                && sampleLowerSide(xmax, xmin, 0.0f, NoseStart, raw);
+
+        // x is stored in chord lengths whatever unit the file uses, so y has
+        // to be brought to the same unit: a file in percent of chord must
+        // give the same airfoil as one in chord fractions.
+        const double range = static_cast<double>(xmax) - static_cast<double>(xmin);
+        if (built && range > 0.0) {
+            for (Vector3D* p : coords)
+                p->setY(static_cast<float>(p->getY() / range));
+        }
+    }
+
+    if (built) {
+        computeNormals();
+        maxThicknessPosition = findMaxThicknessPosition(coords, 0.5f);
+    } else {
+        Vector3D::clearList(coords);
+        std::cout << "ERROR loading airfoil " << name.toStdString() << std::endl;
+    }
+    Vector3D::clearList(raw);
+    if (ok)
+        *ok = built;
+}
+
+Airfoil::~Airfoil()
+{
+    Vector3D::clearList(coords);
+}
+
+bool Airfoil::readRawPoints(FILE* stream, std::vector<Vector3D*>& raw)
+{
+    // Numbers are parsed in the "C" convention by parseAirfoilPointLine;
+    // the process locale is left alone, as this runs in the loading thread.
+    while (!std::feof(stream) && !std::ferror(stream)) {
+        char* line = nullptr;
+        unsigned length = 0;
+        readAirfoilLine(&line, &length, stream);
+        float x = 0.0f;
+        float y = 0.0f;
+        const AirfoilPointLine kind = parseAirfoilPointLine(line, x, y);
+        std::free(line);
+        if (kind == AirfoilPointLine::NonFinite)
+            return false;  // no station could be trusted with such a point
+        if (kind == AirfoilPointLine::Point)
+            raw.push_back(new Vector3D(x, y, 0.0f));
+    }
+    return true;
+}
+
+bool Airfoil::intersectAtX(const std::vector<Vector3D*>& raw, float X, std::vector<float>& ys)
+{
+    if (raw.size() < 2)
+        return false;
+    for (size_t i = 0; i + 1 < raw.size(); ++i) {
+        const Vector3D* a = raw[i];
+        const Vector3D* b = raw[i + 1];
+        if (b->getX() < a->getX())
+            std::swap(a, b);
+        const float xa = a->getX();
+        const float xb = b->getX();
+        if (xa == xb) {
+            if (xa == X)
+                ys.push_back(static_cast<float>((static_cast<double>(a->getY()) + b->getY()) * 0.5));
+        } else if (xa == X) {
+            ys.push_back(a->getY());
+        } else if (xb == X) {
+            ys.push_back(b->getY());
+        } else if (xa < X && X < xb) {
+            const float slope = static_cast<float>((static_cast<double>(a->getY()) - b->getY())
+                                                   / (static_cast<double>(xa) - xb));
+            ys.push_back(static_cast<float>(a->getY() + (static_cast<double>(X) - xa) * slope));
+        }
+    }
+    return true;
+}
+
+bool Airfoil::sampleUpperSide(float xmax, float xmin, float t0, float t1,
+                              const std::vector<Vector3D*>& raw)
+{
+    return sampleSide(xmax, xmin, StationsPerPass, t0, t1, true, raw);
+}
+
+bool Airfoil::sampleLowerSide(float xmax, float xmin, float t0, float t1,
+                              const std::vector<Vector3D*>& raw)
+{
+    return sampleSide(xmax, xmin, StationsPerPass, t0, t1, false, raw);
+}
+
+bool Airfoil::sampleSide(float xmax, float xmin, int count, float t0, float t1, bool upper,
+                         const std::vector<Vector3D*>& raw)
+{
+    if (count < 2)
+        return false;
+    // t is 0 at the trailing edge and 1 at the leading edge. The stored x
+    // comes from t alone, so every airfoil gets the same stations; only the
+    // station's place in the file's own x range depends on the file.
+    const double range = static_cast<double>(xmax) - static_cast<double>(xmin);
+    const double start = std::max(static_cast<double>(xmin), xmax - t0 * range);
+    const double end = std::max(static_cast<double>(xmin), xmax - t1 * range);
+    const double rawStep = (t1 * range - t0 * range) / (count - 1);
+    const double step = (static_cast<double>(t1) - t0) / (count - 1);
+
+    std::vector<float> ys;
+    double u = upper ? 1.0 - t0 : 1.0 - t1;
+    for (int k = 0; k < count; ++k) {
+        const float X = upper ? static_cast<float>(std::max(end, start - k * rawStep))
+                              : static_cast<float>(std::min(start, end + k * rawStep));
+        ys.clear();
+        if (!intersectAtX(raw, X, ys) || ys.empty())
+            return false;
+        const float y = upper ? *std::max_element(ys.begin(), ys.end())
+                              : *std::min_element(ys.begin(), ys.end());
+        coords.push_back(new Vector3D(static_cast<float>(u - 0.5), y, 0.0f));
+        u = upper ? std::max(1.0 - t1, u - step) : std::min(1.0 - t0, u + step);
+    }
+    return true;
+}
+
+void Airfoil::computeNormals()
+{
+    const size_t n = coords.size();
+    if (n < 2)
+        return;
+    // A running average of the segment normals along the outline: it smooths
+    // the shading of the resampled outline rather than following every
+    // station exactly.
+    std::vector<Vector3D> normals;
+    normals.reserve(n - 1);
+    for (size_t i = 0; i + 1 < n; ++i) {
+        Vector3D segment(-(coords[i]->getY() - coords[i + 1]->getY()),
+                         coords[i]->getX() - coords[i + 1]->getX(), 0.0f);
+        segment.normalize();
+        if (i == 0) {
+            normals.push_back(segment);
+        } else {
+            Vector3D mean(segment);
+            mean += normals.back();
+            mean *= 0.5f;
+            normals.push_back(mean);
+        }
+    }
+    for (size_t i = 0; i + 1 < n; ++i) {
+        normals[i].normalize();
+        coords[i]->setNormal(normals[i]);
+    }
+    // The nose points face straight forward; the two trailing-edge points
+    // take their neighbour's normal, as the last segment there can be a
+    // vertical step between separate trailing-edge points.
+    const Vector3D forward(-1.0f, 0.0f, 0.0f);
+    coords[n / 2 - 1]->setNormal(forward);
+    coords[n / 2]->setNormal(forward);
+    coords[0]->setNormal(*coords[1]->getNormal());
+    coords[n - 1]->setNormal(*coords[n - 2]->getNormal());
+}
+
+void Airfoil::scaleThickness(float factor)
+{
+    for (Vector3D* p : coords)
+        p->setY(p->getY() * factor);
+}
+
+float findMaxThicknessPosition(const std::vector<Vector3D*>& points, float offset)
+{
+    const size_t n = points.size();
+    if (n < 2)
+        return 0.0f;
+    float largest = 0.0f;
+    float position = 0.0f;
+    for (size_t i = 0; i < n / 2; ++i) {
+        const float d = points[i]->getY() - points[n - 1 - i]->getY();
+        if (d > largest) {
+            largest = d;
+            position = (points[i]->getX() + offset) * 100.0f;
+        }
+    }
+    return position;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <cstdio>
+
+// How an airfoil file names its airfoil, chosen from the file name's suffix.
+enum class AirfoilFileType {
+    Dat = 0,     // the first line is the name ("Planformix Extended DAT" form: the second)
+    Cor = 1,     // only number pairs; the name is the file's base name
+    Unknown = 2  // read like COR
+};
+
+// "dat" and "cor" in any case; everything else, a backup suffix behind
+// ".dat" included, is Unknown.
+AirfoilFileType getAirfoilFileType(const QString& fileName);
+
+// Reads one line of an airfoil file into a newly allocated, zero-terminated
+// buffer (release it with std::free) and stores its length. TABs become
+// blanks, leading blanks are removed, "&" becomes "&amp;" and the line keeps
+// its line end as one '\n'. LF and CR LF ends are read alike. A line longer
+// than 498 characters is split; the rest is the next line. At the end of the
+// stream the text is empty or a single '\n'.
+void readAirfoilLine(char** line, unsigned* length, FILE* stream);
+
+// What one line of an airfoil file holds.
+enum class AirfoilPointLine {
+    NotAPoint,  // anything but two numbers first on the line: skipped
+    Point,      // two finite numbers, in x and y
+    NonFinite   // two numbers of which one is NaN, infinite or beyond float range
+};
+
+// Reads the first two blank-separated tokens of a line as numbers in the
+// "C" convention, whatever the process locale; text after them is ignored.
+AirfoilPointLine parseAirfoilPointLine(const char* line, float& x, float& y);

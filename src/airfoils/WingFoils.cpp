@@ -1,0 +1,174 @@
+#include "airfoils/WingFoils.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+
+#include "airfoils/Airfoil.h"
+#include "foundation/ApplicationSettings.h"
+
+namespace {
+const char* const ExtendedDatMarker = "Planformix Extended DAT\n";
+const int MetadataCount = 8;
+
+QString readLineText(FILE* stream)
+{
+    char* line = nullptr;
+    unsigned length = 0;
+    readAirfoilLine(&line, &length, stream);
+    const QString text = QString::fromLatin1(line, static_cast<int>(length));
+    std::free(line);
+    return text;
+}
+} // namespace
+
+WingFoils* WingFoils::library = nullptr;
+
+WingFoils* WingFoils::createInstance(const QString& foilsDir, const QString& importedFoilsDir,
+                                     QString* missingDirectory)
+{
+    delete library;
+    library = new WingFoils();
+    for (const QString& dir : {foilsDir, importedFoilsDir}) {
+        if (!library->loadDirectory(dir)) {
+            if (missingDirectory)
+                *missingDirectory = QDir(dir).absolutePath();
+            break;
+        }
+    }
+    return library;
+}
+
+WingFoils* WingFoils::instance()
+{
+    return library;
+}
+
+QString WingFoils::missingDirectoryMessage(const QString& absolutePath)
+{
+    return QStringLiteral("Foils directory ") + absolutePath
+           + QStringLiteral(" not found - are you in the correct directory?");
+}
+
+WingFoils::WingFoils() = default;
+
+WingFoils::~WingFoils()
+{
+    for (auto& entry : airfoils)
+        delete entry.second;
+    airfoils.clear();
+    if (library == this)
+        library = nullptr;
+}
+
+bool WingFoils::loadDirectory(const QString& dir)
+{
+    const QDir directory(dir);
+    if (!directory.exists())
+        return false;
+    const QFileInfoList entries = directory.entryInfoList(
+        QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo& entry : entries) {
+        if (!entry.isFile())
+            continue;
+        const QString path = dir + QStringLiteral("/") + entry.fileName();
+        Airfoil* airfoil = loadAirfoilFile(path, getAirfoilFileType(entry.fileName()));
+        if (!airfoil) {
+            std::cout << "error loading file " << path.toStdString() << std::endl;
+            continue;
+        }
+        addAirfoil(airfoil);
+    }
+    return true;
+}
+
+Airfoil* WingFoils::loadAirfoilFile(const QString& path, AirfoilFileType type)
+{
+    FILE* stream = std::fopen(QFile::encodeName(path).constData(), "r");
+    if (!stream) {
+        const int error = errno;
+        std::cerr << path.toStdString() << ": " << "Error opening file for read" << ": "
+                  << std::strerror(error) << std::endl;
+        return nullptr;
+    }
+
+    QString name;
+    QString metadata[MetadataCount];
+    for (QString& value : metadata)
+        value = QStringLiteral("---");
+
+    if (type == AirfoilFileType::Dat) {
+        name = readLineText(stream);
+        if (name == QLatin1String(ExtendedDatMarker)) {
+            name = readLineText(stream);
+            // Tokens are kept whole whatever their length; they are only
+            // shown, never parsed.
+            const QStringList tokens =
+                readLineText(stream).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            for (int i = 0; i < MetadataCount && i < tokens.size(); ++i)
+                metadata[i] = tokens[i];
+        }
+    } else {
+        name = QFileInfo(path).baseName();
+    }
+    if (name.endsWith(QLatin1Char('\n')))
+        name.chop(1);
+    if (name.endsWith(QLatin1Char('\r')))
+        name.chop(1);
+
+    bool ok = false;
+    Airfoil* airfoil = new Airfoil(name, metadata[0], metadata[1], metadata[2], metadata[3],
+                                   metadata[4], metadata[5], metadata[6], metadata[7], stream, &ok);
+    std::fclose(stream);
+    if (!ok) {
+        delete airfoil;
+        return nullptr;
+    }
+    return airfoil;
+}
+
+void WingFoils::addAirfoil(Airfoil* airfoil)
+{
+    if (!airfoil)
+        return;
+    if (airfoils.count(airfoil->getName()) != 0) {
+        std::cout << "Error adding airfoil \"" << airfoil->getName().toStdString()
+                  << "\": airfoil already exists!" << std::endl;
+        delete airfoil;
+        return;
+    }
+    airfoils[airfoil->getName()] = airfoil;
+}
+
+Airfoil* WingFoils::findAirfoil(QString name, bool useDefault)
+{
+    const auto found = airfoils.find(name);
+    if (found != airfoils.end())
+        return found->second;
+    if (!useDefault)
+        return nullptr;
+    const QString defaultName = ApplicationSettings::defaultAirfoilName();
+    std::cerr << "ERROR in " << "Airfoil* WingFoils::findAirfoil(QString, bool)" << ": airfoil "
+              << name.toStdString() << " not found, setting default airfoil "
+              << defaultName.toStdString() << " instead!" << std::endl;
+    const auto fallback = airfoils.find(defaultName);
+    return fallback != airfoils.end() ? fallback->second : nullptr;
+}
+
+void WingFoils::printAirfoils(int count) const
+{
+    int index = 0;
+    for (const auto& entry : airfoils) {
+        if (count >= 0 && index >= count)
+            break;
+        std::cout << "Foil #" << index << ": "
+                  << (entry.second ? entry.second->getName().toStdString() : std::string("?????"))
+                  << std::endl;
+        ++index;
+    }
+}
