@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <qopengl.h>
 
 #include "airfoils/AirfoilFile.h"
 #include "foundation/Vector3D.h"
@@ -196,6 +197,14 @@ void Airfoil::scaleThickness(float factor)
 {
     for (Vector3D* p : coords)
         p->setY(p->getY() * factor);
+}
+
+void Airfoil::visualize() const
+{
+    glBegin(GL_LINE_LOOP);
+    for (const Vector3D* p : coords)
+        glVertex3f(p->getX(), p->getY(), p->getZ());
+    glEnd();
 }
 
 float findMaxThicknessPosition(const std::vector<Vector3D*>& points, float offset)

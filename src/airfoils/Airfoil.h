@@ -36,6 +36,10 @@ public:
     // Multiplies every y; x and the normals stay.
     void scaleThickness(float factor);
 
+    // The outline as one OpenGL line loop in the current colour and matrix;
+    // it sets no state of its own. Needs a current context.
+    void visualize() const;
+
     const QString& getName() const { return name; }
     void setName(const QString& newName) { name = newName; }
     const QString& getThickness() const { return thickness; }
