@@ -27,6 +27,9 @@ public:
     virtual ~Observable();
 
     Observer* findObserverByName(const QString& name) const;
+    // In registration order; the document asks its persistent observers
+    // for their view records in this order.
+    const std::list<Observer*>& getObservers() const { return observers; }
 
 private:
     std::list<Observer*> observers;
