@@ -24,7 +24,8 @@ public:
     virtual ~SerializeableIf() = default;
 
     // An empty target receives the encoded document itself; otherwise the
-    // target names the file to write.
+    // target names the file to write. File names are UTF-8, so that every
+    // name the user can type reaches the file system unchanged.
     virtual bool save(std::string& target) = 0;
     virtual bool writeToStream(std::fstream& stream) = 0;
     virtual bool serializeToString(std::string* output) = 0;

@@ -1,0 +1,5 @@
+#include "views/CADSceneModel.h"
+
+CADSceneModel::CADSceneModel() = default;
+
+CADSceneModel::~CADSceneModel() = default;
