@@ -193,9 +193,9 @@ float Mathematics::asinc(float s)
 {
     static const Curve* curve = [] {
         auto* c = new Curve(1000, Curve::Falling, "Asinc");
-        // Stepping t in double keeps the thousand abscissae strictly
-        // increasing; in float the last steps near 1 collapse onto equal
-        // values and the curve would refuse them.
+        // The table refuses abscissae that are not strictly increasing and
+        // would end the process. Stepping t in double keeps the steps near
+        // sin(t)/t = 1 apart however a platform evaluates floats.
         double t = 1.570795;
         const double step = 0.0015723674;
         for (int i = 0; i < 1000; ++i) {
