@@ -45,7 +45,6 @@ private slots:
     void findPointByIdThrowsForUnknownId();
     void quadrilateralsAndTrianglesTriangulateDirectly();
     void completeCutterInsideIsReported();
-    void boundingBoxFollowsPoints();
 };
 
 void TestClipping::separateTrianglesKeepTheSource()
@@ -215,23 +214,6 @@ void TestClipping::completeCutterInsideIsReported()
     const auto captured = TestSupport::captureOutput([&] { hexagon.triangulate(out.list); });
     QCOMPARE(QString::fromStdString(captured.out), QString("Complete cutter triangle within the source triangle\n"));
     QVERIFY(out.list.empty());
-}
-
-void TestClipping::boundingBoxFollowsPoints()
-{
-    Polygon2D p;
-    QVERIFY(p.getMinX() > p.getMaxX());
-    p.addPoint(new Vertex(3, -1, 0));
-    p.addPoint(new Vertex(-2, 4, 0));
-    QCOMPARE(p.getMinX(), -2.0f);
-    QCOMPARE(p.getMaxX(), 3.0f);
-    QCOMPARE(p.getMinY(), -1.0f);
-    QCOMPARE(p.getMaxY(), 4.0f);
-    p.setZ(5);
-    QCOMPARE(p.getPoints().front()->getZ(), 5.0f);
-    const auto captured = TestSupport::captureOutput([&] { p.print(); });
-    QCOMPARE(QString::fromStdString(captured.out).section('\n', 0, 0),
-             QString("(3, -1, 5){id: 0, prop: 0, selected: 0}"));
 }
 
 QTEST_MAIN(TestClipping)

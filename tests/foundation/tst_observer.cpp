@@ -3,7 +3,6 @@
 
 #include "foundation/Observable.h"
 #include "foundation/Observer.h"
-#include "foundation/SelectableObject.h"
 
 namespace {
 class RecordingObserver : public Observer
@@ -48,8 +47,6 @@ private slots:
     void historyAndModificationSwitchesOnlyStore();
     void findsFirstObserverByName();
     void destroyingObservableLeavesObservers();
-    void observerKeepsNameAndFlag();
-    void selectableCopiesItsFlag();
 };
 
 void TestObserver::notifiesInRegistrationOrder()
@@ -152,28 +149,6 @@ void TestObserver::destroyingObservableLeavesObservers()
     // Still usable: the observable did not delete it.
     a.observedObjectChanged(nullptr);
     QCOMPARE(log, QStringList({"A"}));
-}
-
-void TestObserver::observerKeepsNameAndFlag()
-{
-    QStringList log;
-    RecordingObserver o("MainWingGLWidget", log, true);
-    QVERIFY(o.isPersistent());
-    o.setPersistent(false);
-    QVERIFY(!o.isPersistent());
-    o.setName("SingleRibView");
-    QCOMPARE(o.getName(), QString("SingleRibView"));
-    QCOMPARE(int(SerializeableIf::FILE_LOAD), 0);
-    QCOMPARE(int(SerializeableIf::UNDO_REDO), 1);
-}
-
-void TestObserver::selectableCopiesItsFlag()
-{
-    SelectableObject a;
-    QVERIFY(!a.isSelected());
-    a.setSelected(true);
-    SelectableObject b(a);
-    QVERIFY(b.isSelected());
 }
 
 QTEST_MAIN(TestObserver)

@@ -383,18 +383,11 @@ void TestPoints::clipCoordinateHandlesOnlyY()
 void TestPoints::smallNumericHelpers()
 {
     QVERIFY(!Mathematics::fuzzyEqual(1.0, 1.0 + 0.5, 0.5));
-    QVERIFY(Mathematics::fuzzyEqual(1.0, 1.25, 0.5));
-    QCOMPARE(Mathematics::roundToInt(-0.5f), 0);
-    QCOMPARE(Mathematics::roundToInt(2.5f), 3);
-    QCOMPARE(Mathematics::sign(0.0f), 1.0f);
-    QCOMPARE(Mathematics::sign(-2.0f), -1.0f);
-    float v = 5;
-    Mathematics::clamp(v, 0, 3);
-    QCOMPARE(v, 3.0f);
+    // The microseconds borrow a second when they run backwards.
     QCOMPARE(Mathematics::elapsedMicroseconds({10, 900000}, {12, 100000}), int64_t(1200000));
-    QVERIFY(Mathematics::perpendicular2D(Vertex(2, 0, 0)) == Vertex(0, 1, 0));
-    QVERIFY(Mathematics::planeNormal(Vertex(0, 0, 0), Vertex(1, 0, 0), Vertex(1, 1, 0)) == Vertex(0, 0, 1));
+    // Degenerate input gives a zero vector, never NaN.
     QVERIFY(Mathematics::planeNormal(Vertex(0, 0, 0), Vertex(1, 0, 0), Vertex(2, 0, 0)) == Vertex(0, 0, 0));
+    QVERIFY(Mathematics::perpendicular2D(Vertex(0, 0, 0)) == Vertex(0, 0, 0));
 }
 
 QTEST_MAIN(TestPoints)
