@@ -97,6 +97,12 @@ Airfoil* WingFoils::loadAirfoilFile(const QString& path, AirfoilFileType type)
         return nullptr;
     }
 
+    // Editors on Windows like to start a text file with a UTF-8 byte order
+    // mark; it would otherwise end the name line before the name.
+    unsigned char head[3] = {};
+    if (std::fread(head, 1, 3, stream) != 3 || head[0] != 0xEF || head[1] != 0xBB || head[2] != 0xBF)
+        std::rewind(stream);
+
     QString name;
     QString metadata[MetadataCount];
     for (QString& value : metadata)

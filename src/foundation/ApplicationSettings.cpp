@@ -147,9 +147,14 @@ void ApplicationSettings::loadAllSettings()
     // lost) reads as its default, not as an empty path or a switched-off
     // option.
     lastDirectory = settings->value(getKeyName(KeyLastDirectory), defaultLastDirectory()).toString();
-    foilsDir = settings->value(getKeyName(KeyFoilsDir), defaultFoilsDir()).toString();
-    importedFoilsDir =
-        settings->value(getKeyName(KeyImportedFoilsDir), defaultImportedFoilsDir()).toString();
+    // An empty airfoil directory would make the loader read whatever folder
+    // the program runs in.
+    foilsDir = settings->value(getKeyName(KeyFoilsDir)).toString();
+    if (foilsDir.isEmpty())
+        foilsDir = defaultFoilsDir();
+    importedFoilsDir = settings->value(getKeyName(KeyImportedFoilsDir)).toString();
+    if (importedFoilsDir.isEmpty())
+        importedFoilsDir = defaultImportedFoilsDir();
     version = settings->value(getKeyName(KeyVersion), QString()).toString();
     antiAlias = settings->value(getKeyName(KeyAntiAlias), true).toBool();
     language = settings->value(getKeyName(KeyLanguage), defaultLanguage(QLocale::system().name()))

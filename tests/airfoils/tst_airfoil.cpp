@@ -130,6 +130,7 @@ void TestAirfoil::nameAndMetadataFromHeader_data()
         << QStringList{"7", "8", "---", "---"};
     QTest::newRow("marker with a trailing blank is a name")
         << "x.dat" << "Planformix Extended DAT \nMy Foil\n" + Points << "Planformix Extended DAT " << none;
+    QTest::newRow("DAT with byte order mark") << "x.dat" << "\xEF\xBB\xBFRG 15\n" + Points << "RG 15" << none;
     QTest::newRow("COR") << "e374.Cor" << Points << "e374" << none;
     QTest::newRow("COR with two dots") << "a.b.cor" << Points << "a" << none;
     QTest::newRow("backup of a DAT reads like COR") << "naca.dat.bak" << "NACA\n" + Points << "naca" << none;

@@ -111,7 +111,8 @@ void TestApplicationSettings::startTakesOrResetsTheStore_data()
                   {"foilsDir", "../my_foils"}, {"importedFoilsDir", "IMPORTED"}, {"antiAlias", "false"},
                   {"language", "xx"}}
         << false;
-    QTest::newRow("same version, keys missing") << Values{{"version", "1.2.3"}, {"language", "xx"}}
+    QTest::newRow("same version, keys missing or empty")
+        << Values{{"version", "1.2.3"}, {"language", "xx"}, {"foilsDir", ""}}
         << Report{{"stdout", ""}, {"versionChanged", "no"}, {"lastDirectory", "default"},
                   {"foilsDir", "../resources/foils_v2"}, {"importedFoilsDir", "default"},
                   {"antiAlias", "true"}, {"language", "xx"}}
