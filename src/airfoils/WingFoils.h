@@ -19,6 +19,8 @@ public:
     // that does not exist stops the loading: its absolute path is stored in
     // *missingDirectory (when given) for the caller to report, and the
     // library holds what was loaded before. Any earlier library is deleted.
+    // importedFoilsDir is the importedFoilsDir setting, the one place that
+    // directory is named; the settings store creates it at every start.
     static WingFoils* createInstance(const QString& foilsDir, const QString& importedFoilsDir,
                                      QString* missingDirectory = nullptr);
     static WingFoils* instance();
