@@ -1,0 +1,798 @@
+#include "model/RibDefinition.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <iostream>
+#include <stdexcept>
+#include <utility>
+
+#include "airfoils/Airfoil.h"
+#include "foundation/GLUtils.h"
+#include "foundation/IdentifiableObject.h"
+#include "foundation/Vector3D.h"
+
+namespace {
+
+// Deep copies of a point list; the caller owns the result.
+RibDefinition::PointList copyPoints(const RibDefinition::PointList& points)
+{
+    RibDefinition::PointList copies;
+    copies.reserve(points.size());
+    for (const Vector3D* point : points) {
+        copies.push_back(new Vector3D(*point));
+    }
+    return copies;
+}
+
+void replacePoints(RibDefinition::PointList& target, const RibDefinition::PointList& source)
+{
+    // Copy before clearing: source may be target itself.
+    RibDefinition::PointList copies = copyPoints(source);
+    Vector3D::clearList(target);
+    target.swap(copies);
+}
+
+// Normal of a point inserted between a and b: the direction both agree on.
+void setMeanNormal(Vector3D& point, const Vector3D& a, const Vector3D& b)
+{
+    Vector3D sum(0.0f, 0.0f, 0.0f);
+    bool any = false;
+    for (const Vector3D* source : {&a, &b}) {
+        if (const Vector3D* normal = source->getNormal()) {
+            sum += *normal;
+            any = true;
+        }
+    }
+    if (any) {
+        sum.normalize();
+        point.setNormal(sum);
+    }
+}
+
+void setCoordinates(Vector3D& point, const Vector3D& from)
+{
+    point.set(from.getX(), from.getY(), from.getZ());
+}
+
+} // namespace
+
+// Where a chord station meets the outline: the station's x and the two
+// brackets (a, b) on the upper and (c - 1, c) on the lower side.
+struct RibDefinition::Station {
+    float x = 0.0f;
+    int a = 0;
+    int b = 0;
+    int c = 0;
+};
+
+RibDefinition::RibDefinition(float position, float thickness)
+    : position(position),
+      thickness(thickness),
+      scaledThickness(0.0f),
+      chord(0.0f),
+      offsetX(0.0f),
+      offsetY(0.0f),
+      offsetZ(0.0f),
+      alignOffset(0.0f),
+      rootAirfoil(nullptr),
+      tipAirfoil(nullptr)
+{
+}
+
+RibDefinition::RibDefinition(const RibDefinition& other)
+    : SelectableObject(other),
+      position(other.position),
+      thickness(other.thickness),
+      scaledThickness(other.scaledThickness),
+      chord(other.chord),
+      offsetX(other.offsetX),
+      offsetY(other.offsetY),
+      offsetZ(other.offsetZ),
+      alignOffset(other.alignOffset),
+      rootAirfoil(other.rootAirfoil),
+      tipAirfoil(other.tipAirfoil)
+{
+}
+
+RibDefinition& RibDefinition::operator=(const RibDefinition& other)
+{
+    if (this != &other) {
+        clearGeometry();
+        copyScalars(other);
+    }
+    return *this;
+}
+
+RibDefinition::RibDefinition(RibDefinition&& other) noexcept
+    : RibDefinition(static_cast<const RibDefinition&>(other))
+{
+    takeGeometry(other);
+}
+
+RibDefinition& RibDefinition::operator=(RibDefinition&& other) noexcept
+{
+    if (this != &other) {
+        clearGeometry();
+        copyScalars(other);
+        takeGeometry(other);
+    }
+    return *this;
+}
+
+RibDefinition::~RibDefinition()
+{
+    clearGeometry();
+}
+
+void RibDefinition::copyScalars(const RibDefinition& other)
+{
+    setSelected(other.isSelected());
+    position = other.position;
+    thickness = other.thickness;
+    scaledThickness = other.scaledThickness;
+    chord = other.chord;
+    offsetX = other.offsetX;
+    offsetY = other.offsetY;
+    offsetZ = other.offsetZ;
+    alignOffset = other.alignOffset;
+    rootAirfoil = other.rootAirfoil;
+    tipAirfoil = other.tipAirfoil;
+}
+
+// Expects this rib's lists to be empty.
+void RibDefinition::takeGeometry(RibDefinition& other) noexcept
+{
+    outline.swap(other.outline);
+    camberLine.swap(other.camberLine);
+    lePiece.swap(other.lePiece);
+    tePiece.swap(other.tePiece);
+    for (int i = 0; i < 4; ++i) {
+        covering[i].swap(other.covering[i]);
+    }
+    leTemplate.swap(other.leTemplate);
+    squareSparParts.swap(other.squareSparParts);
+    roundSparParts.swap(other.roundSparParts);
+    tubeSparParts.swap(other.tubeSparParts);
+    cubeTubeParts.swap(other.cubeTubeParts);
+    sparWebbingParts.swap(other.sparWebbingParts);
+    cubeSparParts.swap(other.cubeSparParts);
+    coveringPolygons.swap(other.coveringPolygons);
+    combParts.swap(other.combParts);
+}
+
+void RibDefinition::clearGeometry()
+{
+    Vector3D::clearList(outline);
+    Vector3D::clearList(camberLine);
+    Vector3D::clearList(lePiece);
+    Vector3D::clearList(tePiece);
+    for (PointList& list : covering) {
+        Vector3D::clearList(list);
+    }
+    Vector3D::clearList(leTemplate);
+    clearParts(squareSparParts);
+    clearParts(roundSparParts);
+    clearParts(tubeSparParts);
+    clearParts(cubeTubeParts);
+    clearParts(sparWebbingParts);
+    clearParts(cubeSparParts);
+    clearParts(coveringPolygons);
+    clearParts(combParts);
+}
+
+void RibDefinition::clearParts(PartList& parts)
+{
+    for (IdentifiableObject* part : parts) {
+        delete part;
+    }
+    parts.clear();
+}
+
+const RibDefinition::PointList& RibDefinition::getCoveringCoords(int index) const
+{
+    if (index < 0 || index > 3) {
+        throw std::invalid_argument("Invalid argument");
+    }
+    return covering[index];
+}
+
+RibDefinition::PointList& RibDefinition::getCoveringCoords(int index)
+{
+    if (index < 0 || index > 3) {
+        throw std::invalid_argument("Invalid argument");
+    }
+    return covering[index];
+}
+
+void RibDefinition::copyRibCoords(PointList& out) const
+{
+    replacePoints(out, outline);
+}
+
+void RibDefinition::setCoords(const PointList& src, int list)
+{
+    switch (list) {
+    case 0:
+        replacePoints(outline, src);
+        break;
+    case 1:
+        replacePoints(lePiece, src);
+        break;
+    case 2:
+        replacePoints(tePiece, src);
+        break;
+    case 3:
+        replacePoints(camberLine, src);
+        break;
+    default:
+        std::cout << "Unknown list in "
+                  << "void RibDefinition::setCoords(const std::vector<Vector3D*>&, int)"
+                  << ": " << list << std::endl;
+        break;
+    }
+}
+
+void RibDefinition::getOffset(float& x, float& y, float& z) const
+{
+    x = offsetX;
+    y = offsetY;
+    z = offsetZ;
+}
+
+void RibDefinition::setOffset(float x, float y, float z)
+{
+    offsetX = x;
+    offsetY = y;
+    offsetZ = z;
+}
+
+const RibDefinition::PointList& RibDefinition::getAirfoilCoords(AirfoilType type) const
+{
+    // A rib without airfoils has nothing to show; the tip falls back to the
+    // root as it does in the blend.
+    static const PointList noPoints;
+    const Airfoil* airfoil = nullptr;
+    switch (type) {
+    case RootAirfoil:
+        airfoil = rootAirfoil;
+        break;
+    case TipAirfoil:
+        airfoil = tipAirfoil ? tipAirfoil : rootAirfoil;
+        break;
+    default:
+        std::cout << "Unknown airfoil type in "
+                  << "const std::vector<Vector3D*>& RibDefinition::getAirfoilCoords(AirfoilType) const"
+                  << ": " << int(type) << std::endl;
+        throw std::invalid_argument("Invalid argument");
+    }
+    return airfoil ? airfoil->getCoords() : noPoints;
+}
+
+int RibDefinition::findPartIndex(int id, const PartList& parts)
+{
+    for (size_t i = 0; i < parts.size(); ++i) {
+        if (parts[i]->getId() == id) {
+            return int(i);
+        }
+    }
+    return -1;
+}
+
+int RibDefinition::getColumnCount()
+{
+    return 2;
+}
+
+QString RibDefinition::getColumnName(int column)
+{
+    switch (column) {
+    case 0:
+        return QCoreApplication::translate("RibDefinition", "Position (mm)");
+    case 1:
+        return QCoreApplication::translate("RibDefinition", "Thickness (mm)");
+    default:
+        return QString();
+    }
+}
+
+QVariant RibDefinition::getCellData(int column) const
+{
+    switch (column) {
+    case 0:
+        return QVariant(position);
+    case 1:
+        return QVariant(thickness);
+    default:
+        std::cout << "Unknown position in RibDefinition::getCellData: " << column << std::endl;
+        return QVariant(QStringLiteral("?"));
+    }
+}
+
+bool RibDefinition::setCellData(int column, const QVariant& value)
+{
+    if (column != 0 && column != 1) {
+        std::cout << "Unknown position in "
+                  << "bool RibDefinition::setCellData(int, const QVariant&)"
+                  << ": " << column << ", " << value.toString().toStdString() << std::endl;
+        return true;
+    }
+    bool ok = false;
+    const float number = value.toFloat(&ok);
+    // "nan" and "inf" convert, but would poison every outline of the panel.
+    if (!ok || !std::isfinite(number)) {
+        return false;
+    }
+    if (column == 0) {
+        position = number;
+    } else {
+        thickness = number;
+    }
+    return true;
+}
+
+void RibDefinition::setAirfoil(float panelLength, AirfoilType type, Airfoil* airfoil,
+                               float rootFactor, float tipFactor)
+{
+    switch (type) {
+    case RootAirfoil:
+        rootAirfoil = airfoil;
+        break;
+    case TipAirfoil:
+        tipAirfoil = airfoil;
+        break;
+    default:
+        std::cout << "Unknown airfoil type in "
+                  << "void RibDefinition::setAirfoil(float, AirfoilType, Airfoil*, float, float)"
+                  << ": " << int(type) << std::endl;
+        break;
+    }
+    updateAirfoil(panelLength, rootFactor, tipFactor);
+}
+
+void RibDefinition::updateAirfoil(float panelLength, float rootFactor, float tipFactor)
+{
+    clearGeometry();
+    blendAirfoils(panelLength, rootAirfoil, tipAirfoil, rootFactor, tipFactor);
+}
+
+void RibDefinition::blendAirfoils(float panelLength, const Airfoil* root, const Airfoil* tip,
+                                  float rootFactor, float tipFactor)
+{
+    if (!root) {
+        return;
+    }
+    const PointList& rootPoints = root->getCoords();
+    // Blending pairs points by index; a tip of another size cannot be paired.
+    if (!tip || tip->getCoords().size() != rootPoints.size()) {
+        tip = root;
+    }
+    const PointList& tipPoints = tip->getCoords();
+
+    const float rootWeight = panelLength == 0.0f ? 1.0f : (panelLength - position) / panelLength;
+    outline.reserve(outline.size() + rootPoints.size());
+    for (size_t i = 0; i < rootPoints.size(); ++i) {
+        Vector3D* point = new Vector3D(*rootPoints[i]);
+        const float rootPart = rootPoints[i]->getY() * rootFactor * rootWeight;
+        point->setY(rootPart + tipPoints[i]->getY() * tipFactor * (1.0f - rootWeight));
+        point->setX(point->getX() + 0.5f);
+        outline.push_back(point);
+    }
+}
+
+void RibDefinition::scale(float sx, float sy, float sz)
+{
+    scalePoints(outline, sx, sy, sz);
+    scalePoints(camberLine, sx, sy, sz);
+    scalePoints(lePiece, sx, sy, sz);
+    scalePoints(tePiece, sx, sy, sz);
+    for (PointList& list : covering) {
+        scalePoints(list, sx, sy, sz);
+    }
+    scalePoints(leTemplate, sx, sy, sz);
+    scaleParts(squareSparParts, sx, sy, sz);
+    scaleParts(roundSparParts, sx, sy, sz);
+    scaleParts(tubeSparParts, sx, sy, sz);
+    scaleParts(cubeTubeParts, sx, sy, sz);
+    scaleParts(sparWebbingParts, sx, sy, sz);
+    scaleParts(cubeSparParts, sx, sy, sz);
+    scaleParts(coveringPolygons, sx, sy, sz);
+}
+
+void RibDefinition::applyOffset()
+{
+    translate(offsetX, offsetY, offsetZ);
+    // The template is left out of translate (it must not follow the twist)
+    // but does take part in the placement.
+    translatePoints(leTemplate, offsetX, offsetY, offsetZ);
+}
+
+void RibDefinition::translate(float dx, float dy, float dz)
+{
+    translatePoints(outline, dx, dy, dz);
+    translatePoints(camberLine, dx, dy, dz);
+    translatePoints(lePiece, dx, dy, dz);
+    translatePoints(tePiece, dx, dy, dz);
+    for (PointList& list : covering) {
+        translatePoints(list, dx, dy, dz);
+    }
+    translateParts(squareSparParts, dx, dy, dz);
+    translateParts(roundSparParts, dx, dy, dz);
+    translateParts(tubeSparParts, dx, dy, dz);
+    translateParts(cubeTubeParts, dx, dy, dz);
+    translateParts(sparWebbingParts, dx, dy, dz);
+    translateParts(cubeSparParts, dx, dy, dz);
+    translateParts(coveringPolygons, dx, dy, dz);
+}
+
+void RibDefinition::rotate(const Vector3D& axis, double angle)
+{
+    rotatePoints(outline, axis, angle);
+    rotatePoints(camberLine, axis, angle);
+    rotatePoints(lePiece, axis, angle);
+    rotatePoints(tePiece, axis, angle);
+    for (PointList& list : covering) {
+        rotatePoints(list, axis, angle);
+    }
+    rotateParts(squareSparParts, axis, angle);
+    rotateParts(roundSparParts, axis, angle);
+    rotateParts(tubeSparParts, axis, angle);
+    rotateParts(cubeTubeParts, axis, angle);
+    rotateParts(sparWebbingParts, axis, angle);
+    rotateParts(cubeSparParts, axis, angle);
+    rotateParts(coveringPolygons, axis, angle);
+}
+
+void RibDefinition::scalePoints(PointList& points, float sx, float sy, float sz)
+{
+    for (Vector3D* point : points) {
+        point->scale(sx, sy, sz);
+    }
+}
+
+void RibDefinition::scaleParts(PartList& parts, float sx, float sy, float sz)
+{
+    for (IdentifiableObject* part : parts) {
+        for (Vertex* point : part->getModifiablePoints()) {
+            point->scale(sx, sy, sz);
+        }
+    }
+}
+
+void RibDefinition::translatePoints(PointList& points, float dx, float dy, float dz)
+{
+    for (Vector3D* point : points) {
+        point->translate(dx, dy, dz);
+    }
+}
+
+void RibDefinition::translateParts(PartList& parts, float dx, float dy, float dz)
+{
+    for (IdentifiableObject* part : parts) {
+        for (Vertex* point : part->getModifiablePoints()) {
+            point->translate(dx, dy, dz);
+        }
+    }
+}
+
+void RibDefinition::rotatePoints(PointList& points, const Vector3D& axis, double angle)
+{
+    void (Vertex::*turn)(float) = nullptr;
+    if (axis == GLUtils::AxisX) {
+        turn = &Vertex::rotateX;
+    } else if (axis == GLUtils::AxisY) {
+        turn = &Vertex::rotateY;
+    } else if (axis == GLUtils::AxisZ) {
+        turn = &Vertex::rotateZ;
+    } else {
+        return;
+    }
+    for (Vector3D* point : points) {
+        (point->*turn)(float(angle));
+    }
+}
+
+void RibDefinition::rotateParts(PartList& parts, const Vector3D& axis, double angle)
+{
+    for (IdentifiableObject* part : parts) {
+        part->rotate(float(angle), axis);
+    }
+}
+
+void RibDefinition::computeCamberLine()
+{
+    Vector3D::clearList(camberLine);
+    const size_t n = outline.size();
+    camberLine.reserve(n / 2 + 1);
+    camberLine.push_back(new Vector3D(1.0f, 0.0f, 0.0f));
+    for (size_t i = 0; i < n / 2; ++i) {
+        Vector3D* mean = new Vector3D(*outline[i]);
+        mean->setY((outline[n - 1 - i]->getY() + outline[i]->getY()) * 0.5f);
+        camberLine.push_back(mean);
+    }
+    if (camberLine.size() >= 2) {
+        // Start just behind the trailing edge so that a lookup at the very
+        // last outline point still finds a segment to interpolate on.
+        *camberLine[0] = *camberLine[1];
+        camberLine[0]->setX(camberLine[0]->getX() + 0.001f);
+    }
+}
+
+bool RibDefinition::findStation(float distance, float xLE, float xTE, Station& station) const
+{
+    const int n = int(outline.size());
+    if (n < 2) {
+        return false;
+    }
+    // A rib without chord has no stations to find (and nothing to divide by).
+    if (!(chord > 0.0f) || distance < 0.0f || distance > chord || xTE < xLE) {
+        return false;
+    }
+    const float sx = xLE + distance * (xTE - xLE) / chord;
+    const int half = n / 2;
+
+    int a = half;
+    int b = half + 1;
+    if (half == 0) {
+        a = 0;
+        b = 1;
+    } else {
+        for (int j = 1; j <= half; ++j) {
+            if (outline[j]->getX() <= sx) {
+                a = j - 1;
+                b = j;
+                break;
+            }
+        }
+    }
+    b = std::min(b, n - 1);
+
+    int c = half;
+    if (half >= n - 1) {
+        c = n - 1;
+    } else {
+        for (int k = n - 1; k - 1 >= half; --k) {
+            if (outline[k - 1]->getX() <= sx) {
+                c = k;
+                break;
+            }
+        }
+    }
+    // Both brackets fall back to the leading edge only when the station lies
+    // ahead of the outline's front (for instance inside a removed LE piece);
+    // inserting there would put the lower point ahead of the upper one.
+    if (c <= a) {
+        return false;
+    }
+
+    station.x = sx;
+    station.a = a;
+    station.b = b;
+    station.c = c;
+    return true;
+}
+
+float RibDefinition::interpolateY(int p, int q, float x) const
+{
+    const Vector3D& from = *outline[p];
+    const Vector3D& to = *outline[q];
+    float dx = to.getX() - from.getX();
+    if (dx == 0.0f) {
+        dx = 1.0f;
+    }
+    const float slope = (to.getY() - from.getY()) / dx;
+    return from.getY() + (x - from.getX()) * slope;
+}
+
+bool RibDefinition::splitAtChordPosition(float distance, float xLE, float xTE, int& upperIndex,
+                                         int& lowerIndex)
+{
+    Station s;
+    if (!findStation(distance, xLE, xTE, s)) {
+        return false;
+    }
+    Vector3D* upper = new Vector3D(s.x, interpolateY(s.a, s.b, s.x), outline[s.a]->getZ());
+    setMeanNormal(*upper, *outline[s.a], *outline[s.b]);
+    Vector3D* lower = new Vector3D(s.x, interpolateY(s.c - 1, s.c, s.x), outline[s.c]->getZ());
+    setMeanNormal(*lower, *outline[s.c - 1], *outline[s.c]);
+
+    outline.insert(outline.begin() + s.c, lower);
+    outline.insert(outline.begin() + s.a + 1, upper);
+    upperIndex = s.a + 1;
+    lowerIndex = s.c + 1;
+    return true;
+}
+
+bool RibDefinition::getHeightsAtChordPosition(float distance, float xLE, float xTE,
+                                              float& yUpper, float& yLower) const
+{
+    Station s;
+    if (!findStation(distance, xLE, xTE, s)) {
+        yUpper = 0.0f;
+        yLower = 0.0f;
+        return false;
+    }
+    yUpper = interpolateY(s.a, s.b, s.x);
+    yLower = interpolateY(s.c - 1, s.c, s.x);
+    return true;
+}
+
+float RibDefinition::getPieceDepth(const PointList& points)
+{
+    if (points.empty()) {
+        return 0.0f;
+    }
+    return points.front()->getX() - points[points.size() / 2]->getX();
+}
+
+float RibDefinition::getLEDepth(float scale) const
+{
+    return getPieceDepth(lePiece) * scale;
+}
+
+float RibDefinition::getTEDepth(float scale) const
+{
+    return getPieceDepth(tePiece) * scale;
+}
+
+float RibDefinition::getMaxY() const
+{
+    float maxY = -FLT_MAX;
+    for (const Vector3D* point : outline) {
+        maxY = std::max(maxY, point->getY());
+    }
+    return maxY;
+}
+
+float RibDefinition::getMinY() const
+{
+    float minY = FLT_MAX;
+    for (const Vector3D* point : outline) {
+        minY = std::min(minY, point->getY());
+    }
+    return minY;
+}
+
+float RibDefinition::getCamberY(int index) const
+{
+    if (outline.size() < 2 || index < 0 || index >= int(outline.size())
+        || camberLine.size() < 2) {
+        return 0.0f;
+    }
+    const float x = outline[index]->getX();
+    for (size_t j = 1; j < camberLine.size(); ++j) {
+        const Vector3D& behind = *camberLine[j - 1];
+        const Vector3D& here = *camberLine[j];
+        if (here.getX() == x) {
+            return here.getY();
+        }
+        if (x > here.getX()) {
+            const float dx = behind.getX() - here.getX();
+            if (dx == 0.0f) {
+                return here.getY();
+            }
+            return here.getY() + (x - here.getX()) * (behind.getY() - here.getY()) / dx;
+        }
+    }
+    return 0.0f;
+}
+
+void RibDefinition::smoothCrossingPairs(PointList& points)
+{
+    const size_t n = points.size();
+    for (size_t i = 0; i < n / 2; ++i) {
+        Vector3D& upper = *points[i];
+        Vector3D& lower = *points[n - 1 - i];
+        if (lower.getY() > upper.getY()) {
+            const float mean = (upper.getY() + lower.getY()) * 0.5f;
+            upper.setY(mean);
+            lower.setY(mean);
+        }
+    }
+}
+
+void RibDefinition::collectTurns(std::vector<AngleInfo>& turns, float scale) const
+{
+    turns.clear();
+    const int n = int(outline.size());
+    if (n == 0) {
+        return;
+    }
+    std::vector<int> kept{0};
+    for (int j = 1; j < n; ++j) {
+        if (outline[kept.back()]->distanceXY(*outline[j]) * scale >= 0.001f) {
+            kept.push_back(j);
+        }
+    }
+    const int m = int(kept.size());
+    if (m < 4) {
+        return;
+    }
+    for (int t = 1; t <= m - 3; ++t) {
+        Vector3D u = Vector3D::fromDifference(*outline[kept[t]], *outline[kept[t - 1]]);
+        const Vector3D v = Vector3D::fromDifference(*outline[kept[t + 1]], *outline[kept[t]]);
+        AngleInfo info(2, 0.0f, 0);
+        const float cosAngle = u.getAngle2D(v, info);
+        const int turn = info.getTurn();
+        if (turn == 3 || ((turn == 0 || turn == 1) && std::fabs(cosAngle) < 0.7f)) {
+            turns.emplace_back(turn, cosAngle, kept[t]);
+        }
+    }
+}
+
+void RibDefinition::cleanOutline(float scale)
+{
+    // Without a scale there is no millimetre to measure the steps against.
+    if (!(scale > 0.0f)) {
+        return;
+    }
+    const float limit = 0.5f / scale;
+    std::vector<AngleInfo> turns;
+    collectTurns(turns, scale);
+    const int m = int(turns.size());
+    if (m < 3) {
+        return;
+    }
+    auto pointOf = [&](int t) -> Vector3D& { return *outline[turns[t].getIndex()]; };
+    auto turnOf = [&](int t) { return turns[t].getTurn(); };
+
+    int i = 0;
+    while (i < m - 2) {
+        if (turnOf(i) == 0) {
+            if (i < m - 3 && turnOf(i + 1) == 1 && turnOf(i + 2) == 1 && turnOf(i + 3) == 0
+                && pointOf(i + 1).distanceXY(pointOf(i + 2)) < limit) {
+                repairTurns(turns, i, i + 3);
+                i += 3;
+            } else if (turnOf(i + 1) == 3 && turnOf(i + 2) == 0
+                       && pointOf(i).distanceXY(pointOf(i + 2)) < limit) {
+                repairTurns(turns, i, i + 2);
+                i += 2;
+            } else {
+                ++i;
+            }
+        } else if (turnOf(i) == 3 && turnOf(i + 1) == 3 && turns[i].getIndex() >= 1) {
+            // A spike out and back: fold it onto the point it grew from.
+            const int start = turns[i].getIndex();
+            int end = turns[i + 1].getIndex();
+            const int last = int(outline.size()) - 1;
+            while (end < last && *outline[end + 1] == *outline[end]) {
+                ++end;
+            }
+            const Vector3D base(*outline[start - 1]);
+            for (int k = start; k <= end; ++k) {
+                setCoordinates(*outline[k], base);
+            }
+            ++i;
+        } else {
+            ++i;
+        }
+    }
+}
+
+// Moves the short stretch between the corners first and last flush with the
+// corner that lies farther from the camber line.
+void RibDefinition::repairTurns(const std::vector<AngleInfo>& turns, int first, int last)
+{
+    const int f = turns[first].getIndex();
+    const int f1 = turns[first + 1].getIndex();
+    const int l1 = turns[last - 1].getIndex();
+    const int l = turns[last].getIndex();
+    const int n = int(outline.size());
+
+    const float da = std::fabs(outline[f]->getY() - getCamberY(f));
+    const float db = std::fabs(outline[l]->getY() - getCamberY(l));
+    const Vector3D shift = da > db ? Vector3D::fromDifference(*outline[f], *outline[f1])
+                                   : Vector3D::fromDifference(*outline[l], *outline[l1]);
+
+    const Vector3D corner(*outline[l1]);
+    for (int k = l1; k < l; ++k) {
+        setCoordinates(*outline[k], corner);
+    }
+    for (int k = f1; k <= l1; ++k) {
+        *outline[k] += shift;
+    }
+    for (int k = l1 + 1; k < n && *outline[k] == corner; ++k) {
+        *outline[k] += shift;
+    }
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <list>
+
+#include "model/AirfoilType.h"
+#include "model/RibDefinition.h"
+
+class Airfoil;
+
+// The ribs of one panel, root first. Ribs are numbered from 1 for the user.
+// Copies of the list carry positions, thicknesses, chords and offsets but no
+// geometry (see RibDefinition).
+class RibList
+{
+public:
+    RibList() = default;
+    RibList(const RibList& other) = default;
+    RibList& operator=(const RibList& other);
+    ~RibList() = default;
+
+    void assign(const RibList& other);
+    void clear();
+    void addRib(const RibDefinition& rib);
+
+    std::list<RibDefinition>& getRibs() { return ribs; }
+    const std::list<RibDefinition>& getRibs() const { return ribs; }
+
+    // The list must not be empty; an empty one throws std::invalid_argument.
+    RibDefinition& getFirstRib();
+    const RibDefinition& getFirstRib() const;
+    RibDefinition& getLastRib();
+    const RibDefinition& getLastRib() const;
+
+    int getRibCount() const;
+    // number is 1-based; null and found == false when there is no such rib.
+    RibDefinition* getRib(int number, bool& found);
+    const RibDefinition* getRib(int number, bool& found) const;
+    int findRibIndex(float position) const;
+
+    void setAirfoil(float panelLength, AirfoilType type, Airfoil* airfoil, float rootFactor,
+                    float tipFactor);
+    void generateRibs(float length, int count, float thickness);
+    void copyPositionsFrom(const RibList& other);
+
+    void applyBaseData(float wingRootChord, float panelLength, float rootChord, float tipChord,
+                       float sweep, bool topAlign, bool bottomAlign, float rootAirfoilFactor,
+                       float tipAirfoilFactor);
+    void applyTwist(float angle, float length);
+    void finishRibs(float scale);
+
+private:
+    std::list<RibDefinition> ribs;
+};
