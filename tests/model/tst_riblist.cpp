@@ -393,8 +393,8 @@ void TestRibList::twistTurnsEachRibAboutItsLeadingEdge()
         Vector3D::clearList(before[i]);
         ++i;
     }
-    // rotateZ turns clockwise seen from +z: a positive twist lifts the
-    // trailing edge of the tip rib (washout is entered as a negative angle).
+    // rotateZ turns clockwise seen from +z: a positive twist lowers the
+    // trailing edge of the tip rib below its leading edge.
     const RibDefinition& tip = list.getLastRib();
     QVERIFY(tip.getRibCoords()[0]->getY() < tip.getRibCoords()[140]->getY());
 }
