@@ -1,0 +1,355 @@
+#include <QtTest>
+
+#include <cmath>
+
+#include "foundation/IdentifiableObject.h"
+#include "foundation/Vector3D.h"
+#include "model/RibDefinition.h"
+#include "SyntheticRib.h"
+#include "model/RibModifierCubeSpar.h"
+#include "model/RibModifierCubeTube.h"
+#include "model/RibModifierRoundSpar.h"
+#include "model/RibModifierSparWebbing.h"
+#include "model/RibModifierSquareSpar.h"
+#include "model/RibModifierTubeSpar.h"
+#include "model/SparDefinition.h"
+
+namespace {
+
+using SyntheticRib::wingRootChord;
+using SyntheticRib::outlinePoints;
+
+// The reference copies the pipeline hands to a spar modifier.
+RibDefinition referenceCopy(const RibDefinition& rib)
+{
+    RibDefinition copy(rib);
+    copy.setCoords(rib.getRibCoords(), 0);
+    copy.setCoords(rib.getCamberLineCoords(), 3);
+    return copy;
+}
+
+void applyTo(RibModifierSparBase& modifier, RibDefinition& rib, int number,
+             const SparDefinition& spar, const RibDefinition& first, const RibDefinition& last,
+             float joinerOffsetY = 0.0f)
+{
+    const RibDefinition thisRib(rib);
+    modifier.apply(rib, number, spar, first.getChord(), first, last, thisRib, joinerOffsetY,
+                   wingRootChord, false, 0.0f, false);
+}
+
+float midY(const IdentifiableObject* shape)
+{
+    Vertex centre;
+    shape->getCentroid(centre);
+    return centre.getY();
+}
+
+float camberAt(const RibDefinition& rib, float d)
+{
+    float upper, lower;
+    SyntheticRib::heightsAt(rib, d, upper, lower);
+    return (upper + lower) * 0.5f;
+}
+
+} // namespace
+
+class TestSparModifiers : public QObject
+{
+    Q_OBJECT
+private slots:
+    void squareSparNotchesTheChosenSides_data();
+    void squareSparNotchesTheChosenSides();
+    void verticalCutGivesFlatSlotFloor();
+    void squareWebbingStandsBetweenTheSlots_data();
+    void squareWebbingStandsBetweenTheSlots();
+    void roundSparSitsOnTheCamberLineRaisedByItsOffset();
+    void oneRibSparsUseTheirFirstValues();
+    void webbingSparNeedsTwoRibs();
+    void joinerHolesKeepOneHeight();
+    void joinerHeightBelongsToItsModifier();
+};
+
+void TestSparModifiers::squareSparNotchesTheChosenSides_data()
+{
+    QTest::addColumn<bool>("top");
+    QTest::addColumn<bool>("bottom");
+    QTest::newRow("both") << true << true;
+    QTest::newRow("top only") << true << false;
+    QTest::newRow("neither") << false << false;
+}
+
+void TestSparModifiers::squareSparNotchesTheChosenSides()
+{
+    QFETCH(bool, top);
+    QFETCH(bool, bottom);
+    RibDefinition rib = SyntheticRib::make(0.0f, 200.0f);
+    const RibDefinition untouched = SyntheticRib::make(0.0f, 200.0f);
+    const RibDefinition first = referenceCopy(rib);
+    SparDefinition spar("s", SparType::Square, 1, 2, 25.0f, 25.0f, true, false);
+    spar.setSquareSparTop(top);
+    spar.setSquareSparBottom(bottom);
+    RibModifierSquareSpar modifier;
+    applyTo(modifier, rib, 1, spar, first, first);
+
+    // Two cut points at each station and a copy of each, slots or not.
+    QCOMPARE(rib.getRibCoords().size(), std::size_t(outlinePoints + 8));
+    const std::vector<IdentifiableObject*>& parts = rib.getSquareSparParts();
+    QCOMPARE(int(parts.size()), int(top) + int(bottom));
+    for (const IdentifiableObject* part : parts) {
+        QCOMPARE(part->getType(), 2);
+        // 4.5 mm wide, from 47.75 mm.
+        const std::vector<Vertex*>& corners = part->getPoints();
+        QVERIFY(std::fabs((corners[0]->getX() - corners[1]->getX()) * wingRootChord - 4.5f) < 0.01f);
+    }
+    if (top)
+        QCOMPARE(parts.front()->getId(), spar.getSquareSparId(0));
+
+    // 2 mm deep where cut (measured square to a gently sloping surface),
+    // untouched elsewhere.
+    for (float d : {46.0f, 50.0f, 53.0f}) {
+        float u1, l1, u2, l2;
+        SyntheticRib::heightsAt(rib, d, u1, l1);
+        SyntheticRib::heightsAt(untouched, d, u2, l2);
+        const bool inSlot = d == 50.0f;
+        QVERIFY(std::fabs((u2 - u1) * wingRootChord - (inSlot && top ? 2.0f : 0.0f)) < 0.05f);
+        QVERIFY(std::fabs((l1 - l2) * wingRootChord - (inSlot && bottom ? 2.0f : 0.0f)) < 0.05f);
+    }
+}
+
+void TestSparModifiers::verticalCutGivesFlatSlotFloor()
+{
+    RibDefinition rib = SyntheticRib::make(0.0f, 200.0f);
+    const RibDefinition untouched = SyntheticRib::make(0.0f, 200.0f);
+    const RibDefinition first = referenceCopy(rib);
+    // Far back the surfaces slope, so a cut along the normals would not be flat.
+    SparDefinition spar("s", SparType::Square, 1, 2, 70.0f, 70.0f, true, false);
+    spar.setSquareSparWidth(20.0f);
+    spar.setSquareSparVerticalCut(true);
+    RibModifierSquareSpar modifier;
+    applyTo(modifier, rib, 1, spar, first, first);
+
+    float frontUpper = 0, frontLower = 0, rearUpper = 0, rearLower = 0;
+    untouched.getHeightsAtChordPosition(130.0f, 0.0f, 1.0f, frontUpper, frontLower);
+    untouched.getHeightsAtChordPosition(150.0f, 0.0f, 1.0f, rearUpper, rearLower);
+    const float topFloor = std::max(frontUpper, rearUpper) - 2.0f / wingRootChord;
+    const float bottomFloor = std::min(frontLower, rearLower) + 2.0f / wingRootChord;
+    for (float d : {130.5f, 135.0f, 140.0f, 149.5f}) {
+        float upper = 0, lower = 0;
+        QVERIFY(rib.getHeightsAtChordPosition(d, 0.0f, 1.0f, upper, lower));
+        QVERIFY(std::fabs(upper - topFloor) < 1e-6f);
+        QVERIFY(std::fabs(lower - bottomFloor) < 1e-6f);
+    }
+}
+
+void TestSparModifiers::squareWebbingStandsBetweenTheSlots_data()
+{
+    QTest::addColumn<int>("webbingType");
+    QTest::addColumn<bool>("inside");
+    QTest::addColumn<int>("webs");
+    QTest::addColumn<float>("frontX");
+    QTest::newRow("middle") << 1 << false << 1 << 49.0f;
+    QTest::newRow("before outside") << 2 << false << 1 << 45.75f;
+    QTest::newRow("after inside") << 3 << true << 1 << 50.25f;
+    QTest::newRow("box") << 4 << false << 2 << 45.75f;
+}
+
+void TestSparModifiers::squareWebbingStandsBetweenTheSlots()
+{
+    QFETCH(int, webbingType);
+    QFETCH(bool, inside);
+    QFETCH(int, webs);
+    QFETCH(float, frontX);
+    RibDefinition rib = SyntheticRib::make(0.0f, 200.0f);
+    const RibDefinition first = referenceCopy(rib);
+    SparDefinition spar("s", SparType::Square, 1, 2, 25.0f, 25.0f, true, false);
+    spar.setSquareWebbingType(static_cast<SquareWebbingType>(webbingType));
+    spar.setSquareSparWebbingInside(inside);
+    spar.setSquareWebbingFrom(1);
+    RibModifierSquareSpar modifier;
+    applyTo(modifier, rib, 1, spar, first, first);
+
+    const std::vector<IdentifiableObject*>& parts = rib.getSquareSparParts();
+    QCOMPARE(int(parts.size()), 2 + webs);
+    for (int i = 0; i < webs; ++i) {
+        QCOMPARE(parts[2 + i]->getType(), 3);
+        QCOMPARE(parts[2 + i]->getId(), spar.getSquareWebbingId(i));
+    }
+    const std::vector<Vertex*>& web = parts[2]->getPoints();
+    QVERIFY(std::fabs(web[1]->getX() * wingRootChord - frontX) < 0.01f);
+
+    // The web reaches to the faces of the slots it stands against (within
+    // 0.02 mm; unclamped it would stand 2 mm proud).
+    const std::vector<Vertex*>& top = parts[0]->getPoints();
+    const std::vector<Vertex*>& bottom = parts[1]->getPoints();
+    float upper = 0.0f;
+    float lower = 0.0f;
+    switch (webbingType) {
+    case 1:
+        upper = (top[2]->getY() + top[3]->getY()) * 0.5f;
+        lower = (bottom[0]->getY() + bottom[1]->getY()) * 0.5f;
+        break;
+    case 3:
+        upper = top[3]->getY();
+        lower = bottom[0]->getY();
+        break;
+    default:
+        upper = top[1]->getY();
+        lower = bottom[2]->getY();
+        break;
+    }
+    QVERIFY(std::fabs(web[0]->getY() - upper) < 1e-4f);
+    QVERIFY(std::fabs(web[1]->getY() - upper) < 1e-4f);
+    QVERIFY(std::fabs(web[2]->getY() - lower) < 1e-4f);
+    QVERIFY(std::fabs(web[3]->getY() - lower) < 1e-4f);
+
+    // Webbing stops at the rib named by squareWebbingTo.
+    RibDefinition later = SyntheticRib::make(0.0f, 200.0f);
+    spar.setSquareWebbingTo(1);
+    applyTo(modifier, later, 2, spar, first, first);
+    QCOMPARE(int(later.getSquareSparParts().size()), 2);
+}
+
+void TestSparModifiers::roundSparSitsOnTheCamberLineRaisedByItsOffset()
+{
+    const RibDefinition first = referenceCopy(SyntheticRib::make(0.0f, 200.0f));
+    const RibDefinition last = referenceCopy(SyntheticRib::make(200.0f, 200.0f));
+    RibDefinition middle = SyntheticRib::make(100.0f, 200.0f);
+    SparDefinition spar("s", SparType::Round, 1, 3, 30.0f, 30.0f, true, false);
+    spar.setSparOffsetYStart(2.0f);
+    spar.setSparOffsetYEnd(4.0f);
+    const float camber = camberAt(middle, 60.0f);
+    RibModifierRoundSpar modifier;
+    applyTo(modifier, middle, 2, spar, first, last);
+
+    QCOMPARE(int(middle.getRoundSparParts().size()), 1);
+    const IdentifiableObject* hole = middle.getRoundSparParts().front();
+    QCOMPARE(hole->getType(), 5);
+    QCOMPARE(hole->getId(), spar.getRoundSparId());
+    QCOMPARE(int(hole->getPoints().size()), 24);
+    Vertex centre;
+    hole->getCentroid(centre);
+    QVERIFY(std::fabs(centre.getX() * wingRootChord - 60.0f) < 0.01f);
+    QVERIFY(std::fabs((centre.getY() - camber) * wingRootChord - 3.0f) < 0.01f);
+}
+
+void TestSparModifiers::oneRibSparsUseTheirFirstValues()
+{
+    const RibDefinition only = referenceCopy(SyntheticRib::make(0.0f, 200.0f));
+    SparDefinition round("r", SparType::Round, 1, 1, 30.0f, 80.0f, true, true);
+    round.setSparOffsetYStart(2.0f);
+    round.setSparOffsetYEnd(6.0f);
+    SparDefinition cube("c", SparType::Cube, 1, 1, 30.0f, 80.0f, true, true);
+    cube.setSparOffsetYStart(2.0f);
+    cube.setSparOffsetYEnd(6.0f);
+    SparDefinition square("q", SparType::Square, 1, 1, 30.0f, 80.0f, true, true);
+
+    RibDefinition rib = SyntheticRib::make(0.0f, 200.0f);
+    const float camber = camberAt(rib, 60.0f);
+    RibModifierRoundSpar roundModifier;
+    RibModifierCubeSpar cubeModifier;
+    RibModifierSquareSpar squareModifier;
+    // As the last rib of the panel the rib's thickness would make up a span.
+    const RibDefinition thisRib(rib);
+    for (bool lastOfPanel : {false, true}) {
+        RibDefinition target = SyntheticRib::make(0.0f, 200.0f);
+        roundModifier.apply(target, 1, round, 200.0f, only, only, thisRib, 0.0f, wingRootChord,
+                            lastOfPanel, 0.0f, lastOfPanel);
+        cubeModifier.apply(target, 1, cube, 200.0f, only, only, thisRib, 0.0f, wingRootChord,
+                           lastOfPanel, 0.0f, lastOfPanel);
+        squareModifier.apply(target, 1, square, 200.0f, only, only, thisRib, 0.0f,
+                             wingRootChord, lastOfPanel, 0.0f, lastOfPanel);
+        QCOMPARE(int(target.getRoundSparParts().size()), 1);
+        QCOMPARE(int(target.getCubeSparParts().size()), 1);
+        QCOMPARE(int(target.getSquareSparParts().size()), 2);
+        for (const IdentifiableObject* hole :
+             {target.getRoundSparParts().front(), target.getCubeSparParts().front()}) {
+            Vertex centre;
+            hole->getCentroid(centre);
+            QVERIFY(std::isfinite(centre.getY()));
+            QVERIFY(std::fabs(centre.getX() * wingRootChord - 60.0f) < 0.01f);
+            QVERIFY(std::fabs((centre.getY() - camber) * wingRootChord - 2.0f) < 0.01f);
+        }
+        const Vertex* slotFront = target.getSquareSparParts().front()->getPoints()[1];
+        QVERIFY(std::fabs(slotFront->getX() * wingRootChord - 57.75f) < 0.01f);
+    }
+}
+
+void TestSparModifiers::webbingSparNeedsTwoRibs()
+{
+    const RibDefinition first = referenceCopy(SyntheticRib::make(0.0f, 200.0f));
+    const RibDefinition last = referenceCopy(SyntheticRib::make(200.0f, 200.0f));
+    SparDefinition spar("w", SparType::Webbing, 1, 2, 25.0f, 25.0f, true, false);
+    RibModifierSparWebbing modifier;
+
+    RibDefinition single = SyntheticRib::make(0.0f, 200.0f);
+    applyTo(modifier, single, 1, spar, first, first);
+    QVERIFY(single.getSparWebbingParts().empty());
+    QCOMPARE(single.getRibCoords().size(), std::size_t(outlinePoints));
+
+    RibDefinition rib = SyntheticRib::make(0.0f, 200.0f);
+    applyTo(modifier, rib, 1, spar, first, last);
+    QCOMPARE(int(rib.getSparWebbingParts().size()), 1);
+    const IdentifiableObject* web = rib.getSparWebbingParts().front();
+    QCOMPARE(web->getType(), 4);
+    QCOMPARE(web->getId(), spar.getWebbingId());
+    QVERIFY(std::fabs(web->getPoints()[1]->getX() * wingRootChord - 49.0f) < 0.01f);
+    QVERIFY(std::fabs(web->getPoints()[0]->getX() * wingRootChord - 51.0f) < 0.01f);
+}
+
+void TestSparModifiers::joinerHolesKeepOneHeight()
+{
+    // Moved in, not copied: a copied rib carries no geometry.
+    std::vector<RibDefinition> ribs;
+    ribs.reserve(3);
+    ribs.push_back(SyntheticRib::make(0.0f, 200.0f));
+    ribs.push_back(SyntheticRib::make(100.0f, 170.0f, 0.1f));
+    ribs.push_back(SyntheticRib::make(200.0f, 140.0f, 0.2f));
+    const RibDefinition first = referenceCopy(ribs[0]);
+    const RibDefinition last = referenceCopy(ribs[2]);
+    SparDefinition tube("t", SparType::Tube, 1, 3, 30.0f, 30.0f, true, false);
+    SparDefinition box("b", SparType::CubeTube, 1, 3, 30.0f, 30.0f, true, false);
+    RibModifierTubeSpar tubeModifier;
+    RibModifierCubeTube boxModifier;
+    for (int k = 0; k < 3; ++k) {
+        applyTo(tubeModifier, ribs[k], k + 1, tube, first, last);
+        applyTo(boxModifier, ribs[k], k + 1, box, first, last);
+    }
+    const float height = midY(ribs[0].getTubeSparParts().front());
+    QVERIFY(std::fabs(height - camberAt(SyntheticRib::make(0.0f, 200.0f), 60.0f)) < 1e-5f);
+    for (const RibDefinition& rib : ribs) {
+        QCOMPARE(int(rib.getTubeSparParts().size()), 1);
+        QCOMPARE(int(rib.getCubeTubeParts().size()), 1);
+        QVERIFY(std::fabs(midY(rib.getTubeSparParts().front()) - height) < 1e-6f);
+        QVERIFY(std::fabs(midY(rib.getCubeTubeParts().front()) - height) < 1e-6f);
+    }
+    // A joiner runs straight: it keeps its x in the wing while the leading
+    // edges move back.
+    Vertex atRoot;
+    Vertex atTip;
+    ribs[0].getTubeSparParts().front()->getCentroid(atRoot);
+    ribs[2].getTubeSparParts().front()->getCentroid(atTip);
+    QVERIFY(std::fabs(atRoot.getX() - atTip.getX()) < 1e-5f);
+}
+
+void TestSparModifiers::joinerHeightBelongsToItsModifier()
+{
+    const RibDefinition first = referenceCopy(SyntheticRib::make(0.0f, 200.0f));
+    const RibDefinition last = referenceCopy(SyntheticRib::make(200.0f, 200.0f));
+    SparDefinition tube("t", SparType::Tube, 1, 3, 30.0f, 30.0f, true, false);
+    const float raise = 0.05f;
+
+    RibModifierTubeSpar earlier;
+    RibDefinition root = SyntheticRib::make(0.0f, 200.0f);
+    applyTo(earlier, root, 1, tube, first, last);
+    QVERIFY(std::fabs(midY(root.getTubeSparParts().front())) > 1e-3f);
+
+    // A new pass that never reached the joiner's first rib has found no
+    // height yet; it must not reuse the one of the pass before.
+    RibModifierTubeSpar later;
+    RibDefinition middle = SyntheticRib::make(100.0f, 200.0f);
+    applyTo(later, middle, 2, tube, first, last, raise);
+    QVERIFY(std::fabs(midY(middle.getTubeSparParts().front()) - raise) < 1e-6f);
+}
+
+QTEST_MAIN(TestSparModifiers)
+#include "tst_sparmodifiers.moc"
