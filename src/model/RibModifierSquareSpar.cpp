@@ -89,7 +89,6 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
     const CutRuns runs = doubleCutPoints(outline, F, f, R, r);
     const float height = spar.getSquareSparHeight() / scale;
     const bool verticalCut = spar.getSquareSparVerticalCut();
-    const bool trimmed = adjustFront != 0.0f || adjustBehind != 0.0f;
     std::vector<IdentifiableObject*>& parts = rib.getSquareSparParts();
 
     Rectangle3D* top = nullptr;
@@ -105,8 +104,8 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
         }
         top = new Rectangle3D(*outline[runs.topRear - 1], *outline[runs.topFront + 1],
                               *outline[runs.topFront], *outline[runs.topRear]);
-        if (trimmed)
-            top->shortenXY(adjustFront / scale, adjustBehind / scale);
+        // The slot may be cut wider than the spar; the part is the spar.
+        top->shortenXY(adjustFront / scale, adjustBehind / scale);
         std::vector<Vertex*>& corners = top->getModifiablePoints();
         corners[2]->scaleNormal(1.0f, -1.0f, 1.0f);
         corners[3]->scaleNormal(1.0f, -1.0f, 1.0f);
@@ -129,8 +128,7 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
         }
         bottom = new Rectangle3D(*outline[runs.bottomRear], *outline[runs.bottomFront],
                                  *outline[runs.bottomFront - 1], *outline[runs.bottomRear + 1]);
-        if (trimmed)
-            bottom->shortenXY(adjustFront / scale, adjustBehind / scale);
+        bottom->shortenXY(adjustFront / scale, adjustBehind / scale);
         std::vector<Vertex*>& corners = bottom->getModifiablePoints();
         corners[0]->scaleNormal(1.0f, -1.0f, 1.0f);
         corners[1]->scaleNormal(1.0f, -1.0f, 1.0f);

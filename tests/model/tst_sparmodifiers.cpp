@@ -73,21 +73,28 @@ void TestSparModifiers::squareSparNotchesTheChosenSides_data()
 {
     QTest::addColumn<bool>("top");
     QTest::addColumn<bool>("bottom");
-    QTest::newRow("both") << true << true;
-    QTest::newRow("top only") << true << false;
-    QTest::newRow("neither") << false << false;
+    QTest::addColumn<float>("adjustFront");
+    QTest::addColumn<float>("adjustBehind");
+    QTest::newRow("both") << true << true << 0.0f << 0.0f;
+    QTest::newRow("top only") << true << false << 0.0f << 0.0f;
+    QTest::newRow("neither") << false << false << 0.0f << 0.0f;
+    QTest::newRow("widened slots") << true << true << 1.0f << 0.5f;
 }
 
 void TestSparModifiers::squareSparNotchesTheChosenSides()
 {
     QFETCH(bool, top);
     QFETCH(bool, bottom);
+    QFETCH(float, adjustFront);
+    QFETCH(float, adjustBehind);
     RibDefinition rib = SyntheticRib::make(0.0f, 200.0f);
     const RibDefinition untouched = SyntheticRib::make(0.0f, 200.0f);
     const RibDefinition first = referenceCopy(rib);
     SparDefinition spar("s", SparType::Square, 1, 2, 25.0f, 25.0f, true, false);
     spar.setSquareSparTop(top);
     spar.setSquareSparBottom(bottom);
+    spar.setSquareSparWidthAdjustFront(adjustFront);
+    spar.setSquareSparWidthAdjustBehind(adjustBehind);
     RibModifierSquareSpar modifier;
     applyTo(modifier, rib, 1, spar, first, first);
 
@@ -97,9 +104,14 @@ void TestSparModifiers::squareSparNotchesTheChosenSides()
     QCOMPARE(int(parts.size()), int(top) + int(bottom));
     for (const IdentifiableObject* part : parts) {
         QCOMPARE(part->getType(), 2);
-        // 4.5 mm wide, from 47.75 mm.
+        // The part is the spar itself, 4.5 mm wide from 47.75 mm, however
+        // much wider its slot was cut.
         const std::vector<Vertex*>& corners = part->getPoints();
-        QVERIFY(std::fabs((corners[0]->getX() - corners[1]->getX()) * wingRootChord - 4.5f) < 0.01f);
+        const std::vector<Vertex*>& outer = part == parts.front() && top
+                                                ? corners
+                                                : std::vector<Vertex*>{corners[3], corners[2]};
+        QVERIFY(std::fabs(outer[1]->getX() * wingRootChord - 47.75f) < 0.02f);
+        QVERIFY(std::fabs(outer[0]->getX() * wingRootChord - 52.25f) < 0.02f);
     }
     if (top)
         QCOMPARE(parts.front()->getId(), spar.getSquareSparId(0));
