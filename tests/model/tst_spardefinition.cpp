@@ -1,10 +1,12 @@
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
 #include <set>
 
 #include "model/RibDefinition.h"
 #include "model/SparDefinition.h"
+#include "common/TestSupport.h"
 
 class TestSparDefinition : public QObject
 {
@@ -17,6 +19,7 @@ private slots:
     void typeCellRefusesUnknownTypes();
     void typeChangeResetsThatTypesDimensionsAndIds();
     void anglesSetOffsetsAndPositions();
+    void unknownTypeIsReportedAndBuiltRound();
 };
 
 void TestSparDefinition::realPositionFollowsTheSparSettings_data()
@@ -133,6 +136,18 @@ void TestSparDefinition::anglesSetOffsetsAndPositions()
     QVERIFY(!swept.getPercentageSelected(1));
     QVERIFY(swept.getPercentageSelected(0));
     QVERIFY(std::fabs(swept.getPosition(1) - 150.0f) < 0.01f);
+}
+
+void TestSparDefinition::unknownTypeIsReportedAndBuiltRound()
+{
+    std::unique_ptr<SparDefinition> spar;
+    const TestSupport::CapturedOutput output = TestSupport::captureOutput([&spar]() {
+        spar.reset(new SparDefinition("x", static_cast<SparType>(9), 1, 2, 25.0f, 25.0f, true,
+                                      false));
+    });
+    QCOMPARE(output.out, std::string("Unknown spar type: 9\n"));
+    QCOMPARE(spar->getType(), SparType::Round);
+    QCOMPARE(spar->getRoundSparRadius(), 5.0f);
 }
 
 QTEST_MAIN(TestSparDefinition)
