@@ -1,7 +1,6 @@
 #include <QtTest>
 
 #include "common/TestSupport.h"
-#include "model/BuildingTabData.h"
 #include "model/LEData.h"
 #include "model/TEData.h"
 
@@ -15,9 +14,7 @@ private slots:
     void leadingEdgeDepthByType();
     void trailingEdgeDepthByType_data();
     void trailingEdgeDepthByType();
-    void trailingEdgeAutoAdjustOnlyForStandard();
-    void standardTrailingEdgeDepthFollowsFactor();
-    void defaultsMatchTheDocumentDefaults();
+    void trailingEdgeFactorAndAutoAdjust();
 };
 
 void TestRibEdgeRecords::leadingEdgeDepthByType_data()
@@ -79,8 +76,10 @@ void TestRibEdgeRecords::trailingEdgeDepthByType()
     }
 }
 
-void TestRibEdgeRecords::trailingEdgeAutoAdjustOnlyForStandard()
+void TestRibEdgeRecords::trailingEdgeFactorAndAutoAdjust()
 {
+    QCOMPARE(TEData().getStandardTEDepth(0.5f), 10.0f);
+
     TEData te(TEData::None, 20.0f, true, 20.0f, 10.0f, 2.0f);
     QVERIFY(!te.getTeAutoAdjustDept());
     te.setType(TEData::Standard);
@@ -97,35 +96,6 @@ void TestRibEdgeRecords::trailingEdgeAutoAdjustOnlyForStandard()
              std::string("Implement this type bool TEData::getTeAutoAdjustDept() const: 2\n"));
     // The raw flag is untouched by the query.
     QVERIFY(te.getStandardTEAutoAdjustDepth());
-}
-
-void TestRibEdgeRecords::standardTrailingEdgeDepthFollowsFactor()
-{
-    const TEData te;
-    QCOMPARE(te.getStandardTEDepth(0.5f), 10.0f);
-    QCOMPARE(te.getStandardTEDepth(1.0f), 20.0f);
-}
-
-void TestRibEdgeRecords::defaultsMatchTheDocumentDefaults()
-{
-    const LEData le;
-    QCOMPARE(le.getType(), int(LEData::None));
-    QCOMPARE(le.getStandardLEDepth(), 8.0f);
-
-    const TEData te;
-    QCOMPARE(te.getType(), int(TEData::None));
-    QCOMPARE(te.getStandardTEDepth(1.0f), 20.0f);
-    QVERIFY(!te.getStandardTEAutoAdjustDepth());
-    QCOMPARE(te.getStripTEDepth(), 20.0f);
-    QCOMPARE(te.getStripTEStripDepth(), 10.0f);
-    QCOMPARE(te.getStripTEStripThickness(), 2.0f);
-
-    const BuildingTabData tabs;
-    QVERIFY(!tabs.getDoUpper());
-    QVERIFY(!tabs.getDoLower());
-    QCOMPARE(tabs.getOffsetLE(), 10.0f);
-    QCOMPARE(tabs.getOffsetTE(), 20.0f);
-    QCOMPARE(tabs.getWidth(), 10.0f);
 }
 
 QTEST_MAIN(TestRibEdgeRecords)
