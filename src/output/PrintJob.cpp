@@ -1,0 +1,93 @@
+#include "output/PrintJob.h"
+
+#include "foundation/DialogSeam.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("PrintJob", text);
+}
+
+// The box that tells the user the PDF file or the printer could not be
+// used; it names the output so the user knows what to fix.
+void reportOutputError(QWidget* parent, const QString& output, const QString& reason)
+{
+    const QString text = QCoreApplication::translate("MainWindow", "<p align='center'>Error creating file ")
+                         + output + ": " + reason + "</p>";
+    DialogSeam::choice(parent, QMessageBox::Critical, QCoreApplication::translate("MainWindow", "Error exporting to PDF"),
+                       text, {QCoreApplication::translate("MainWindow", "Ok")}, 0, 0);
+}
+
+QString outputName(const QPrinter* printer)
+{
+    if (printer->outputFormat() == QPrinter::PdfFormat)
+        return QDir::toNativeSeparators(printer->outputFileName());
+    return printer->printerName();
+}
+
+} // namespace
+
+bool PrintJob::isUsableArea(int pageWidth, int pageHeight)
+{
+    return pageWidth >= minimumPageWidth && pageHeight >= minimumPageHeight;
+}
+
+void PrintJob::setMillimetreUnits(QPainter* painter, const QPaintDevice* device, int pageWidth, int pageHeight)
+{
+    // The viewport comes from the resolution, not from the device's pixel
+    // size: the printable area is rarely a whole number of millimetres, and
+    // mapping the truncated millimetres onto the whole area would stretch
+    // every template a little, and differently across and along the paper.
+    const double dotsPerMmX = device->logicalDpiX() / 25.4;
+    const double dotsPerMmY = device->logicalDpiY() / 25.4;
+    painter->setWindow(0, 0, pageWidth, pageHeight);
+    painter->setViewport(0, 0, static_cast<int>(std::lround(pageWidth * dotsPerMmX)),
+                         static_cast<int>(std::lround(pageHeight * dotsPerMmY)));
+}
+
+bool PrintJob::printPages(QPrinter* printer, int pageWidth, int pageHeight, QWidget* parent,
+                          const PageDrawer& drawPages)
+{
+    if (!isUsableArea(pageWidth, pageHeight)) {
+        DialogSeam::warning(parent, tr("Can't print"),
+                            tr("<p align='center'>The paper leaves a printable area of %1 x %2 mm after the "
+                               "margins.<br>At least %3 x %4 mm are needed; please choose smaller margins "
+                               "or a larger paper size.</p>")
+                                .arg(pageWidth)
+                                .arg(pageHeight)
+                                .arg(minimumPageWidth)
+                                .arg(minimumPageHeight));
+        return false;
+    }
+
+    const bool toFile = printer->outputFormat() == QPrinter::PdfFormat;
+    QPainter painter;
+    errno = 0;
+    if (!painter.begin(printer)) {
+        const int error = errno;
+        reportOutputError(parent, outputName(printer),
+                          error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : tr("the output cannot be opened"));
+        return false;
+    }
+    setMillimetreUnits(&painter, printer, pageWidth, pageHeight);
+    drawPages(&painter, pageWidth, pageHeight, printer);
+    const bool ended = painter.end();
+
+    // A PDF that was opened but not completely written (a full disk, a
+    // removed medium) must not pass for a finished printout.
+    if (!ended || (toFile && QFileInfo(printer->outputFileName()).size() == 0)) {
+        reportOutputError(parent, outputName(printer), tr("the file could not be written completely"));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,230 @@
+#include <QtTest>
+#include <QComboBox>
+#include <QPainter>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "foundation/DialogSeam.h"
+#include "output/PrintDialog.h"
+#include "output/PrintJob.h"
+#include "output/PrintPage.h"
+#include "output/PrintSettings.h"
+#include "pdfprobe.h"
+#include "ui_PrintDialog.h"
+
+// The print entry: printable area, exact millimetre scale on real PDF
+// files, the shared page decorations, and the refusals.
+class TestPrintJob : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void pdfHasChosenPaperSize_data();
+    void pdfHasChosenPaperSize();
+    void hundredMillimetresMeasureHundredOnPaper_data();
+    void hundredMillimetresMeasureHundredOnPaper();
+    void refusesAreaWithoutRoomForARow_data();
+    void refusesAreaWithoutRoomForARow();
+    void reportsPdfThatCannotBeCreated();
+    void decoratesPagesReadablyAlsoWhenMirrored();
+
+private:
+    // Sets a printer up through the print dialog as a user would.
+    void setUpPdf(QPrinter& printer, const QString& path, int sizeIndex, bool landscape, int margin, int& width,
+                  int& height);
+    QTemporaryDir dir;
+};
+
+void TestPrintJob::init()
+{
+    DialogSeam::setScripted(true);
+    DialogSeam::clear();
+}
+
+void TestPrintJob::setUpPdf(QPrinter& printer, const QString& path, int sizeIndex, bool landscape, int margin,
+                            int& width, int& height)
+{
+    PrintSettings settings;
+    QFileInfo info(path);
+    PrintDialog dialog(&printer, &settings, info.path(), info.fileName(), &height, &width);
+    Ui::PrintDialog* ui = dialog.form();
+    ui->comboBoxPrinterName->setCurrentIndex(ui->comboBoxPrinterName->count() - 1);
+    ui->comboBoxPageSizes->setCurrentIndex(sizeIndex);
+    ui->spinMarginTop->setValue(margin);
+    ui->spinMarginBottom->setValue(margin);
+    ui->spinMarginLeft->setValue(margin);
+    ui->spinMarginRight->setValue(margin);
+    (landscape ? ui->rbLandscape : ui->rbPortrait)->setChecked(true);
+    dialog.done(QDialog::Accepted);
+}
+
+void TestPrintJob::pdfHasChosenPaperSize_data()
+{
+    QTest::addColumn<int>("sizeIndex");
+    QTest::addColumn<bool>("landscape");
+    QTest::addColumn<double>("paperWidth");
+    QTest::addColumn<double>("paperHeight");
+    QTest::newRow("A4") << 4 << false << 210.0 << 297.0;
+    QTest::newRow("A4 landscape") << 4 << true << 297.0 << 210.0;
+    QTest::newRow("Letter") << 5 << false << 215.9 << 279.4;
+}
+
+void TestPrintJob::pdfHasChosenPaperSize()
+{
+    QFETCH(int, sizeIndex);
+    QFETCH(bool, landscape);
+    QFETCH(double, paperWidth);
+    QFETCH(double, paperHeight);
+    const QString path = dir.filePath("size.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    int w = 0, h = 0;
+    setUpPdf(printer, path, sizeIndex, landscape, 5, w, h);
+    QVERIFY(PrintJob::printPages(&printer, w, h, nullptr, [](QPainter* painter, int, int, QPrinter* p) {
+        painter->drawLine(0, 0, 10, 10);
+        p->newPage();
+        painter->drawLine(0, 0, 10, 10);
+    }));
+    QCOMPARE(PdfProbe::pageCount(path), 2);
+    for (int page = 1; page <= 2; ++page) {
+        const QSizeF size = PdfProbe::pageSize(path, page);
+        QVERIFY2(qAbs(size.width() - paperWidth) < 0.1, qPrintable(QString::number(size.width())));
+        QVERIFY2(qAbs(size.height() - paperHeight) < 0.1, qPrintable(QString::number(size.height())));
+    }
+}
+
+void TestPrintJob::hundredMillimetresMeasureHundredOnPaper_data()
+{
+    QTest::addColumn<int>("sizeIndex");
+    QTest::addColumn<bool>("landscape");
+    QTest::newRow("A4") << 4 << false;
+    // 215.9 mm less the margins is not a whole number of millimetres.
+    QTest::newRow("Letter") << 5 << false;
+    QTest::newRow("Letter landscape") << 5 << true;
+}
+
+void TestPrintJob::hundredMillimetresMeasureHundredOnPaper()
+{
+    QFETCH(int, sizeIndex);
+    QFETCH(bool, landscape);
+    const QString path = dir.filePath("scale.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    int w = 0, h = 0;
+    const int margin = 5;
+    setUpPdf(printer, path, sizeIndex, landscape, margin, w, h);
+    QVERIFY(PrintJob::printPages(&printer, w, h, nullptr, [](QPainter* painter, int, int, QPrinter*) {
+        painter->setPen(QPen(Qt::black, 0.3, Qt::SolidLine, Qt::FlatCap));
+        painter->drawLine(QPointF(10, 20), QPointF(110, 20));
+        painter->drawLine(QPointF(150, 30), QPointF(150, 130));
+    }));
+
+    const int dpi = 600;
+    const double pxPerMm = dpi / 25.4;
+    const QImage page = PdfProbe::render(path, 1, dpi);
+    QVERIFY(!page.isNull());
+    const int rowY = qRound((margin + 20) * pxPerMm);
+    const int columnX = qRound((margin + 150) * pxPerMm);
+    const int band = qRound(0.5 * pxPerMm);
+
+    const double across = PdfProbe::inkLengthAlongX(page, rowY - band, rowY + band) / pxPerMm;
+    const double along = PdfProbe::inkLengthAlongY(page, columnX - band, columnX + band) / pxPerMm;
+    QVERIFY2(qAbs(across - 100.0) <= 0.1, qPrintable(QString("across %1 mm").arg(across)));
+    QVERIFY2(qAbs(along - 100.0) <= 0.1, qPrintable(QString("along %1 mm").arg(along)));
+    // Page unit 0 is the printable area's edge, the margin off the paper's.
+    const double start = PdfProbe::firstInkColumn(page, rowY - band, rowY + band) / pxPerMm;
+    QVERIFY2(qAbs(start - (margin + 10)) <= 0.1, qPrintable(QString("starts at %1 mm").arg(start)));
+}
+
+void TestPrintJob::refusesAreaWithoutRoomForARow_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<bool>("printed");
+    QTest::newRow("nothing left") << 0 << 0 << false;
+    QTest::newRow("negative width") << -10 << 287 << false;
+    QTest::newRow("too narrow for a rib") << 35 << 287 << false;
+    QTest::newRow("too low for a tile") << 200 << 30 << false;
+    QTest::newRow("smallest usable") << 36 << 31 << true;
+}
+
+void TestPrintJob::refusesAreaWithoutRoomForARow()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(bool, printed);
+    const QString path = dir.filePath(QString("area%1x%2.pdf").arg(width).arg(height));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    bool drawn = false;
+    const bool result =
+        PrintJob::printPages(&printer, width, height, nullptr, [&](QPainter*, int, int, QPrinter*) { drawn = true; });
+    QCOMPARE(result, printed);
+    QCOMPARE(drawn, printed);
+    QCOMPARE(QFileInfo::exists(path), printed);
+    QCOMPARE(DialogSeam::calls().size(), printed ? size_t(0) : size_t(1));
+    if (!printed) {
+        QCOMPARE(DialogSeam::calls()[0].icon, QMessageBox::Warning);
+        QVERIFY(DialogSeam::calls()[0].text.contains(QString("%1 x %2 mm").arg(width).arg(height)));
+    }
+}
+
+void TestPrintJob::reportsPdfThatCannotBeCreated()
+{
+    // A folder below a plain file cannot exist, whoever runs the test.
+    QFile blocker(dir.filePath("plainfile"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = dir.filePath("plainfile/out.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    bool drawn = false;
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(".*"));
+    QVERIFY(!PrintJob::printPages(&printer, 200, 287, nullptr, [&](QPainter*, int, int, QPrinter*) { drawn = true; }));
+    QVERIFY(!drawn);
+    QCOMPARE(DialogSeam::calls().size(), size_t(1));
+    const DialogSeam::Call& call = DialogSeam::calls()[0];
+    QCOMPARE(call.icon, QMessageBox::Critical);
+    QCOMPARE(call.title, QString("Error exporting to PDF"));
+    QCOMPARE(call.buttons, QStringList({"Ok"}));
+    QVERIFY(call.text.startsWith("<p align='center'>Error creating file " + QDir::toNativeSeparators(path) + ": "));
+}
+
+void TestPrintJob::decoratesPagesReadablyAlsoWhenMirrored()
+{
+    const QString path = dir.filePath("decorated.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    int w = 0, h = 0;
+    setUpPdf(printer, path, 4, false, 5, w, h);
+    QVERIFY(PrintJob::printPages(&printer, w, h, nullptr, [](QPainter* painter, int pw, int ph, QPrinter* p) {
+        painter->setFont(PrintPage::makeFont());
+        const QPen text = PrintPage::makeTextPen(painter->pen());
+        const QPen grid = PrintPage::makeGridPen(painter->pen());
+        PrintPage page(painter, p, grid, text, pw, ph, "Glider One");
+        page.decorate();
+        const QTransform unmirrored = painter->transform();
+        painter->scale(-1, 1);
+        painter->translate(-pw, 0);
+        page.setUnmirrored(&unmirrored);
+        page.startNewPage();
+    }));
+    QCOMPARE(PdfProbe::pageCount(path), 2);
+    for (int p = 1; p <= 2; ++p) {
+        const QString text = PdfProbe::pageText(path, p);
+        QVERIFY2(text.contains("Glider One"), qPrintable(text));
+        QVERIFY2(text.contains("Designed with Planformix"), qPrintable(text));
+    }
+    // The plane's name stays at the top right and the footer at the bottom
+    // centre on the mirrored sheet too: compare where ink lies.
+    for (int p = 1; p <= 2; ++p) {
+        const QImage image = PdfProbe::render(path, p, 100);
+        const double pxPerMm = 100 / 25.4;
+        const int top = qRound((5 + 2) * pxPerMm);
+        const int first = PdfProbe::firstInkColumn(image, top - 4, top + 4) ;
+        QVERIFY2(first > image.width() / 2, qPrintable(QString("page %1: name starts at column %2").arg(p).arg(first)));
+    }
+}
+
+QTEST_MAIN(TestPrintJob)
+#include "tst_printjob.moc"
