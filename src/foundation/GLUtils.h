@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QColor>
 #include <vector>
 
 #include "foundation/Vector3D.h"
 
-// Colours, unit axes and point-list geometry shared by every view and by the
-// rib modifiers.
+// Colours, unit axes, point-list geometry and the immediate-mode drawing
+// shared by every view and by the rib modifiers. The drawing functions
+// expect a current OpenGL 1.x context.
 namespace GLUtils {
 
 // Colour records: red, green, blue, alpha. An alpha above 1 stands for the
@@ -54,5 +56,105 @@ bool intersectSegments(Vertex& a0, Vertex& a1, const Vertex& b0, const Vertex& b
 // Pulls b back onto the outline where a-b crosses it, walking the upper
 // side from the trailing edge forwards.
 void clipToOutline(const Vector3D& a, Vector3D& b, const std::vector<Vector3D*>& outline);
+
+// --- Colour and view -----------------------------------------------------
+
+// glColor4f of the record; an alpha above 1 becomes transparencyPercent/100.
+void setColor(const float colour[4], int transparencyPercent);
+// Same rule; used with a shape's own colour record.
+void setObjectColor(const float colour[4], int transparencyPercent);
+// Channels truncated to 0..255; a record alpha above 1 gives an opaque colour.
+QColor toQColor(const float colour[4]);
+// 0.299 r + 0.587 g + 0.114 b, the grey every record turns into in grey mode.
+float luminance(const float colour[4]);
+
+void setPerspective(double fovY, double aspect, double zNear, double zFar);
+// The third column of the current model-view matrix.
+void getViewDirection(float& x, float& y, float& z);
+
+// Between the pair, drawing only marks the stencil buffer; after it, pixels
+// are drawn only where nothing was marked. The stencil test stays enabled.
+void beginStencilMark();
+void endStencilMark();
+
+// --- Outline extrusions ---------------------------------------------------
+// Outlines run trailing edge, upper side, leading edge, lower side, trailing
+// edge, so point i faces point n-1-i. Shapes hold Vertex lists, outlines
+// Vector3D lists; both are drawn alike.
+
+// The band between the outline and its copy moved by (dx, dy, dz). Inverted
+// draws a closed outline seen from inside (a hole's wall).
+void drawOutlineWall(const std::vector<Vector3D*>& points, float normalFactor, float dx, float dy, float dz,
+                     bool inverted);
+void drawOutlineWall(const std::vector<Vertex*>& points, float normalFactor, float dx, float dy, float dz,
+                     bool inverted);
+void drawOutlineWallZ(const std::vector<Vector3D*>& points, float normalFactor, float depth, bool inverted);
+void drawOutlineWallZ(const std::vector<Vertex*>& points, float normalFactor, float depth, bool inverted);
+void drawOutlineWallX(const std::vector<Vector3D*>& points, float normalFactor, float depth, bool inverted);
+void drawOutlineWallX(const std::vector<Vertex*>& points, float normalFactor, float depth, bool inverted);
+
+// The two flat faces of the outline, at the outline and moved by (dx, dy, dz).
+void drawOutlineSlab(const std::vector<Vector3D*>& points, float dx, float dy, float dz, const Vector3D& faceNormal);
+void drawOutlineSlab(const std::vector<Vertex*>& points, float dx, float dy, float dz, const Vector3D& faceNormal);
+void drawOutlineSlabZ(const std::vector<Vector3D*>& points, float thickness);
+void drawOutlineSlabZ(const std::vector<Vertex*>& points, float thickness);
+void drawOutlineSlabX(const std::vector<Vector3D*>& points, float depth);
+void drawOutlineSlabX(const std::vector<Vertex*>& points, float depth);
+// The faces at z + offset and z + offset + thickness, without normals.
+void drawOutlineFaces(const std::vector<Vector3D*>& points, float thickness, float offset);
+void drawOutlineFaces(const std::vector<Vertex*>& points, float thickness, float offset);
+
+// --- Solids between two neighbouring ribs ---------------------------------
+
+// The mantle between two rings of points laid evenly round a circle from
+// angle 0; ring B is moved by dz. Sign turns the normals.
+void drawRoundSparSolid(const std::vector<Vertex*>& ringA, const std::vector<Vertex*>& ringB, float dz, int sign,
+                        bool capA, bool capB);
+void drawTubeSolid(const std::vector<Vertex*>& ringA, const std::vector<Vertex*>& ringB, float dz, int sign,
+                   bool capA, bool capB);
+// The six-sided solid between two rectangles, each moved by its own offset.
+// With both ordered counter-clockwise seen from B's side, sign 1 turns the
+// normals inwards and -1 outwards.
+void drawBoxSolid(const std::vector<Vertex*>& boxA, float ax, float ay, float az, const std::vector<Vertex*>& boxB,
+                  float bx, float by, float bz, int sign, bool capA, bool capB);
+
+// --- Primitives of the views ----------------------------------------------
+
+// Base disc at z = 0, apex at z = -height.
+void drawCone(int normalSign, float radius, float height);
+void drawCylinder(int normalSign, float radius, float length);
+void drawCylinderCoarse(int normalSign, float radius, float length);
+// Arrows along X, Y and Z with ticks every 10 units; leaves the matrix stack
+// as it found it.
+void drawAxes(float length, float scale, int normalSign);
+// A square grid of lines in the plane at height y; a step below 1 draws
+// nothing.
+void drawGrid(int halfCount, float scale, float step, float y);
+void drawPanelBox(float rootChord, float tipChord, float length, float sweep, float halfHeight, float scale);
+
+// --- Immediate-mode calls -------------------------------------------------
+// Every glBegin/glEnd/glVertex/glNormal/glColor of the drawing code goes
+// through these, so that a test can see the order in which things are drawn.
+
+void beginPrimitive(unsigned int mode);
+void endPrimitive();
+void vertex(float x, float y, float z);
+void vertex(const Vertex& p);
+// p moved by (dx, dy, dz).
+void vertex(const Vertex& p, float dx, float dy, float dz);
+void normal(float x, float y, float z);
+void color(float r, float g, float b, float a);
+
+struct RecordedCall
+{
+    enum Kind { BeginCall, EndCall, VertexCall, NormalCall, ColorCall };
+    Kind kind;
+    unsigned int mode; // of a BeginCall
+    float v[4];
+};
+
+// While a log is set, every call above is appended to it as well as sent to
+// OpenGL. Null stops recording.
+void setCallLog(std::vector<RecordedCall>* log);
 
 } // namespace GLUtils
