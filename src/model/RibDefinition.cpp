@@ -370,7 +370,9 @@ void RibDefinition::blendAirfoils(float panelLength, const Airfoil* root, const 
     }
     const PointList& tipPoints = tip->getCoords();
 
-    const float rootWeight = panelLength == 0.0f ? 1.0f : (panelLength - position) / panelLength;
+    // A panel without a (positive) length has only its root airfoil; a
+    // negative length would push the weight outside 0..1.
+    const float rootWeight = panelLength <= 0.0f ? 1.0f : (panelLength - position) / panelLength;
     outline.reserve(outline.size() + rootPoints.size());
     for (size_t i = 0; i < rootPoints.size(); ++i) {
         Vector3D* point = new Vector3D(*rootPoints[i]);

@@ -859,6 +859,7 @@ void TestRibs::zeroPanelLengthGivesNoSlopes()
     for (float length : {0.0f, -10.0f}) {
         RibList list = ribsAt({0.0f, 50.0f, 97.0f});
         list.setAirfoil(length, RootAirfoil, clarky.get(), 1.0f, 1.0f);
+        list.setAirfoil(length, TipAirfoil, naca.get(), 1.0f, 1.0f);
         list.applyBaseData(200.0f, length, 200.0f, 100.0f, 30.0f, true, false, 1.0f, 1.0f);
         list.applyTwist(3.0f, length);
         list.finishRibs(200.0f);
@@ -866,6 +867,9 @@ void TestRibs::zeroPanelLengthGivesNoSlopes()
         for (const RibDefinition& rib : list.getRibs()) {
             QVERIFY(allFinite(rib));
             QCOMPARE(rib.getChord(), i < 2 ? 200.0f : 100.0f);
+            // Pure root shape, scaled to the rib's chord.
+            const float expectedY = clarky->getPoint(30)->getY() * rib.getChord() / 200.0f;
+            QVERIFY(std::fabs(rib.getRibCoords()[30]->getY() - rib.getOffsetY() - expectedY) < 1e-6f);
             QCOMPARE(rib.getOffsetX(), 0.0f);
             ++i;
         }
