@@ -1,0 +1,182 @@
+#include "model/RibModifierCoveringAdvanced.h"
+
+#include "foundation/GLUtils.h"
+#include "foundation/Polygon3D.h"
+#include "foundation/Vector3D.h"
+#include "model/CoveringDefinition.h"
+#include "model/RibDefinition.h"
+#include "model/RibListTableModel.h"
+#include "model/SheetingStripList.h"
+
+#include <algorithm>
+
+namespace {
+
+// Sinks one run of outline points [first, last] along their normals and
+// records the band: copies of the surface as it was, then the sunken points
+// backwards with their normals turned inwards.
+void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, float clipFromX,
+             const std::vector<Vector3D*>& camberLine, std::vector<Vertex*>& strip)
+{
+    std::vector<Vertex*> inner;
+    for (int i = first; i <= last; ++i) {
+        Vector3D& point = *outline[size_t(i)];
+        strip.push_back(new Vertex(point));
+        Vector3D moved(point);
+        if (const Vector3D* normal = point.getNormal()) {
+            Vector3D shift(*normal);
+            shift *= -depth;
+            moved += shift;
+        }
+        // Behind the nose the rib is thin: the sheeting may eat into it but
+        // never through the camber line.
+        if (point.getX() > clipFromX)
+            GLUtils::clipToOutline(point, moved, camberLine);
+        point.setX(moved.getX());
+        point.setY(moved.getY());
+        point.setZ(moved.getZ());
+        Vertex* back = new Vertex(point);
+        back->scaleNormal(-1.0f, -1.0f, 1.0f);
+        inner.push_back(back);
+    }
+    strip.insert(strip.end(), inner.rbegin(), inner.rend());
+}
+
+// Inserts a copy of the point at index in front of it.
+void duplicateAt(std::vector<Vector3D*>& outline, int index)
+{
+    outline.insert(outline.begin() + index, new Vector3D(*outline[size_t(index)]));
+}
+
+} // namespace
+
+RibModifierCoveringAdvanced::~RibModifierCoveringAdvanced() = default;
+
+void RibModifierCoveringAdvanced::apply(RibDefinition& rib, int ribNumber, float frontLimit, float rearLimit,
+                                        const CoveringDefinition&, const SheetingStripList& strips, float scale,
+                                        const RibListTableModel& ribTable)
+{
+    const int ribCount = ribTable.getRibCount();
+    for (const SheetingStripDefinition& strip : strips.getStrips()) {
+        if (ribNumber < strip.getFirstRib() || ribNumber > strip.getLastRib())
+            continue;
+        // Rib numbers from a foreign document may lie outside the panel.
+        if (strip.getFirstRib() < 1)
+            continue;
+        const int firstNumber = std::min(ribCount, strip.getFirstRib());
+        const int lastNumber = std::min(ribCount, strip.getLastRib());
+        bool foundFirst = false;
+        bool foundLast = false;
+        const RibDefinition& first = ribTable.findRib(firstNumber - 1, foundFirst);
+        const RibDefinition& last = ribTable.findRib(lastNumber - 1, foundLast);
+        if (!foundFirst || !foundLast)
+            continue;
+
+        float lengthFirst = 0, lengthLast = 0, startFirst = 0, startLast = 0;
+        strip.getRealPosition(lengthFirst, 0, first, false);
+        strip.getRealPosition(lengthLast, 1, last, false);
+        strip.getRealPosition(startFirst, 2, first, true);
+        strip.getRealPosition(startLast, 3, last, true);
+
+        // The panel's last rib stands with its far face on the tip, so the
+        // strip reaches over its thickness there.
+        const bool stripEndsAtTip = lastNumber == ribCount;
+        const float e = stripEndsAtTip ? last.thickness : 0.0f;
+        const float d = (stripEndsAtTip && ribNumber == lastNumber) ? rib.thickness : 0.0f;
+        const float span = last.position + e - first.position;
+        float t = 0.0f;
+        if (last.position != first.position && span != 0.0f)
+            t = (rib.position + d - first.position) / span;
+
+        const float s = startFirst + (startLast - startFirst) * t;
+        const float len = lengthFirst + (lengthLast - lengthFirst) * t;
+        const bool fromTE = !strip.getMeasureFromLE();
+        const float start = fromTE ? s - len : s;
+        const float end = fromTE ? s : s + len;
+
+        std::vector<Vertex*> upperPoints;
+        std::vector<Vertex*> lowerPoints;
+        if (!cutCovering(rib, upperPoints, lowerPoints, start, strip.getUpper(), strip.getLower(),
+                         strip.getThickness(), end, frontLimit, rearLimit, scale, fromTE))
+            continue;
+        if (strip.getUpper()) {
+            Polygon3D* polygon = new Polygon3D(upperPoints);
+            polygon->setId(strip.getId(1));
+            polygon->setColor(GLUtils::colorCovering);
+            rib.getCoveringPolygons().push_back(polygon);
+        }
+        if (strip.getLower()) {
+            Polygon3D* polygon = new Polygon3D(lowerPoints);
+            polygon->setId(strip.getId(0));
+            polygon->setColor(GLUtils::colorCovering);
+            rib.getCoveringPolygons().push_back(polygon);
+        }
+    }
+}
+
+bool RibModifierCoveringAdvanced::cutCovering(RibDefinition& rib, std::vector<Vertex*>& upperStrip,
+                                              std::vector<Vertex*>& lowerStrip, float start, bool doUpper,
+                                              bool doLower, float thickness, float end, float frontLimit,
+                                              float rearLimit, float scale, bool fromTE)
+{
+    const float chord = rib.getChord();
+    const float rearStation = chord - rearLimit;
+    if (fromTE) {
+        end = std::min(end, rearStation);
+        start = std::min(start, rearStation);
+    } else if (end >= rearStation) {
+        end = rearStation;
+    }
+    // Wherever the band is measured from, it cannot reach into the leading
+    // edge piece.
+    start = std::max(start, frontLimit);
+    // A band squeezed to nothing (or reversed) by the limits is not cut: the
+    // two stations would run the outline backwards.
+    if (end < start || scale == 0.0f)
+        return false;
+
+    std::vector<Vector3D*>& outline = rib.getRibCoords();
+    const int n = int(outline.size());
+    if (n < 2)
+        return false;
+    const float xLE = rib.getOffsetX();
+    const float xTE = xLE + chord / scale;
+
+    int frontUpper = 0;
+    int frontLower = 0;
+    if (start == frontLimit) {
+        // The nose pair: after a leading-edge cut these are the two points
+        // left where the piece was taken off.
+        frontUpper = n / 2 - 1;
+        frontLower = n / 2;
+    } else if (!rib.splitAtChordPosition(start, xLE, xTE, frontUpper, frontLower)) {
+        return false;
+    }
+    int rearUpper = 0;
+    int rearLower = 0;
+    if (!rib.splitAtChordPosition(end, xLE, xTE, rearUpper, rearLower))
+        return false;
+    // The rear upper point went in ahead of both front points.
+    ++frontUpper;
+    ++frontLower;
+
+    // Each cut point gets a copy, so that the sunken runs and the untouched
+    // outline keep a point of their own at every station.
+    duplicateAt(outline, rearLower);
+    duplicateAt(outline, frontLower);
+    duplicateAt(outline, frontUpper);
+    duplicateAt(outline, rearUpper);
+    const int upperFirst = rearUpper + 1;  // the rear upper cut point itself
+    const int upperLast = frontUpper + 1;  // the copy of the front upper cut point
+    const int lowerFirst = frontLower + 3; // the front lower cut point itself
+    const int lowerLast = rearLower + 3;   // the copy of the rear lower cut point
+
+    const float clipFromX = outline.front()->getX() - 0.9f * RibDefinition::getPieceDepth(outline);
+    const float depth = thickness / scale;
+    const std::vector<Vector3D*>& camberLine = rib.getCamberLineCoords();
+    if (doUpper)
+        sinkRun(outline, upperFirst, upperLast, depth, clipFromX, camberLine, upperStrip);
+    if (doLower)
+        sinkRun(outline, lowerFirst, lowerLast, depth, clipFromX, camberLine, lowerStrip);
+    return true;
+}

@@ -1,0 +1,3 @@
+#include "model/RibModifierCoveringBase.h"
+
+RibModifierCoveringBase::~RibModifierCoveringBase() = default;

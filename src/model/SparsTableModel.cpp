@@ -1,0 +1,200 @@
+#include "model/SparsTableModel.h"
+
+#include "model/TableEditRule.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+QString translate(const char* text)
+{
+    return QCoreApplication::translate("SparsTableModel", text);
+}
+
+bool isJoiner(SparType type)
+{
+    return type == SparType::Tube || type == SparType::CubeTube;
+}
+
+} // namespace
+
+int SparsTableModel::numberOfRibs = 0;
+
+SparsTableModel::SparsTableModel() : QAbstractTableModel(nullptr) {}
+
+SparsTableModel::~SparsTableModel() = default;
+
+int SparsTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : spars.getNumberOfSpars();
+}
+
+int SparsTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : SparDefinition::getColumnCount();
+}
+
+QVariant SparsTableModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    bool found = false;
+    const SparDefinition& spar = findSpar(index.row(), found);
+    return found ? spar.getCellData(index.column()) : QVariant();
+}
+
+bool SparsTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!TableEditRule::isEditRole(role, "SparsTableModel::setData"))
+        return false;
+    bool found = false;
+    SparDefinition& spar = findEditableSpar(index.row(), found);
+    if (!found)
+        return false;
+    // A type change resets that type's dimensions and draws new part ids, so
+    // writing the old type back would reset the old type too; a refused edit
+    // restores the whole spar instead.
+    const bool kept = TableEditRule::editRecord(spar, index.column(), value, translate("Error in spars table"),
+                                                [this](QString& message) { return validate(message); });
+    if (kept)
+        emit dataChanged(index, index);
+    return kept;
+}
+
+QVariant SparsTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Horizontal)
+        return SparDefinition::getColumnName(section);
+    return translate("Spar #") + QString::number(section + 1);
+}
+
+Qt::ItemFlags SparsTableModel::flags(const QModelIndex& index) const
+{
+    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+}
+
+bool SparsTableModel::validate(QString& message) const
+{
+    const int n = numberOfRibs;
+    for (const SparDefinition& spar : spars.getSpars()) {
+        const int first = spar.getFirstRib();
+        const int last = spar.getLastRib();
+        const SparType type = spar.getType();
+        QString lines;
+        if (first < 1)
+            lines += translate("The first rib must be at least 1\n");
+        if (first > n)
+            lines += translate("The first rib is larger than the number of ribs\n");
+        if (last > n)
+            lines += translate("The last rib is larger than the number of ribs\n");
+        // Round, rectangular and cuboid spars may sit in a single rib; a web
+        // or a joiner needs two.
+        const bool singleRibAllowed = type == SparType::Round || type == SparType::Square || type == SparType::Cube;
+        if (singleRibAllowed ? first > last : first >= last)
+            lines += translate("The first rib is not in front of the last rib\n");
+        if (isJoiner(type) && !(first < 2 || last >= n))
+            lines += translate("Tube spars must start at the first rib or end at the last rib\n");
+        if (type == SparType::Square && spar.getSquareWebbingType() != SquareWebbingType::None) {
+            const int from = spar.getSquareWebbingFrom();
+            const int to = spar.getSquareWebbingTo();
+            if (from < 1 || from >= n)
+                lines += translate("Associated webbing 'from' rib must be between 1 and number of ribs in panel "
+                                   "minus 1\n");
+            if (to != 0) {
+                if (to > n)
+                    lines += translate("Associated webbing 'to' rib must be 0 or between 'from' rib and number of "
+                                       "ribs in panel\n");
+                else if (to <= from)
+                    lines += translate("Associated webbing 'from' rib must be smaller than the 'to' rib\n");
+            }
+        }
+        if (!lines.isEmpty()) {
+            message = translate("Spar ") + QLatin1Char('"') + spar.getSparName() + QLatin1Char('"')
+                      + QStringLiteral(": \n\n") + lines;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool SparsTableModel::validate(QString& message, const RibList&) const
+{
+    return validate(message);
+}
+
+int SparsTableModel::getNumberOfSpars() const
+{
+    return spars.getNumberOfSpars();
+}
+
+const SparDefinition& SparsTableModel::findSpar(int row, bool& found) const
+{
+    return const_cast<SparsTableModel*>(this)->findEditableSpar(row, found);
+}
+
+SparDefinition& SparsTableModel::findEditableSpar(int row, bool& found)
+{
+    std::list<SparDefinition>& list = spars.getEditableSpars();
+    found = row >= 0 && row < int(list.size());
+    if (!found) {
+        // Callers must not use the result then; a blank keeps the reference
+        // valid without exposing a real spar to a careless write.
+        static SparDefinition blank;
+        return blank;
+    }
+    return *std::next(list.begin(), row);
+}
+
+void SparsTableModel::clear()
+{
+    spars.clear();
+}
+
+void SparsTableModel::setSparList(const SparList& list)
+{
+    spars = list;
+}
+
+void SparsTableModel::setNumberOfRibs(int count)
+{
+    numberOfRibs = count;
+}
+
+int SparsTableModel::getNumberOfRibs()
+{
+    return numberOfRibs;
+}
+
+void SparsTableModel::insertSpar(int row, const SparDefinition* spar)
+{
+    std::list<SparDefinition>& list = spars.getEditableSpars();
+    const int at = std::clamp(row, 0, int(list.size()));
+    beginInsertRows(QModelIndex(), at, at);
+    list.insert(std::next(list.begin(), at), spar ? SparDefinition(*spar) : SparDefinition());
+    endInsertRows();
+    emit dataChanged(index(at, 0), index(at, columnCount() - 1));
+}
+
+void SparsTableModel::insertSpar(int row, const SparDefinition& spar)
+{
+    insertSpar(row, &spar);
+}
+
+void SparsTableModel::removeSpar(int row)
+{
+    std::list<SparDefinition>& list = spars.getEditableSpars();
+    if (row < 0 || row >= int(list.size()))
+        return;
+    beginRemoveRows(QModelIndex(), row, row);
+    list.erase(std::next(list.begin(), row));
+    endRemoveRows();
+    // The spar that moved up into the row is announced; a row that is gone
+    // is not.
+    if (row < int(list.size()))
+        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}

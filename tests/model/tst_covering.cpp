@@ -1,0 +1,396 @@
+#include <QtTest>
+
+#include "foundation/DialogSeam.h"
+#include "foundation/GLUtils.h"
+#include "foundation/IdentifiableObject.h"
+#include "foundation/Vector3D.h"
+#include "model/CoveringDefinition.h"
+#include "model/RibDefinition.h"
+#include "model/RibListTableModel.h"
+#include "model/RibModifierCoveringAdvanced.h"
+#include "model/RibModifierCoveringStandard.h"
+#include "model/SheetingStripList.h"
+
+#include <cmath>
+
+namespace {
+
+const float wingRootChord = 200.0f;
+const int stations = 100;
+
+// A cambered test section (chord fractions): mean line and half thickness.
+double camber(double x)
+{
+    return 0.08 * x * (1.0 - x);
+}
+
+double halfThickness(double x)
+{
+    return 0.6 * (0.2969 * std::sqrt(x) - 0.126 * x - 0.3516 * x * x + 0.2843 * x * x * x - 0.1036 * x * x * x * x);
+}
+
+// Gives a rib of the given chord an outline in the program's order (trailing
+// edge, upper side, nose, lower side, trailing edge; point i and n-1-i at one
+// station) with outward normals, in units of the wing root chord. The nose
+// stations end at noseFraction of the chord, so a value above 0 leaves the
+// outline as a leading-edge cut would: its middle pair at the cut.
+void shapeRib(RibDefinition& rib, float chord, double noseFraction = 0.0005)
+{
+    const double k = chord / wingRootChord;
+    std::vector<double> xs;
+    for (int i = 0; i < stations; ++i) {
+        const double u = 0.5 * (1.0 + std::cos(M_PI * i / (stations - 1)));
+        xs.push_back(noseFraction + (1.0 - noseFraction) * u);
+    }
+    std::vector<Vector3D*> points;
+    for (int i = 0; i < stations; ++i)
+        points.push_back(new Vector3D(float(xs[size_t(i)] * k), float((camber(xs[size_t(i)]) + halfThickness(xs[size_t(i)])) * k), 0));
+    for (int i = stations - 1; i >= 0; --i)
+        points.push_back(new Vector3D(float(xs[size_t(i)] * k), float((camber(xs[size_t(i)]) - halfThickness(xs[size_t(i)])) * k), 0));
+    const int n = int(points.size());
+    for (int i = 0; i < n; ++i) {
+        const Vector3D& prev = *points[size_t(std::max(i - 1, 0))];
+        const Vector3D& next = *points[size_t(std::min(i + 1, n - 1))];
+        float tx = next.getX() - prev.getX();
+        float ty = next.getY() - prev.getY();
+        if (i == stations - 1 || i == stations) {
+            // The two nose points face forwards-up and forwards-down.
+            tx = i == stations - 1 ? -1 : 1;
+            ty = -1;
+        }
+        Vector3D normal(ty, -tx, 0);
+        normal.normalize();
+        points[size_t(i)]->setNormal(normal);
+    }
+    rib.setChord(chord);
+    rib.setOffset(0, 0, 0);
+    rib.setCoords(points, 0);
+    Vector3D::clearList(points);
+    rib.computeCamberLine();
+}
+
+// A panel of three ribs of chord 200 (length 200, ribs at 0, 100, 197).
+void makePanel(RibListTableModel& table, float chord = 200.0f, double noseFraction = 0.0005)
+{
+    table.clear();
+    table.getRibList().addRib(RibDefinition(0, 3));
+    table.getRibList().addRib(RibDefinition(100, 3));
+    table.getRibList().addRib(RibDefinition(197, 3));
+    table.setPanelLength(200);
+    for (RibDefinition& rib : table.getRibList().getRibs())
+        shapeRib(rib, chord, noseFraction);
+}
+
+RibDefinition& ribAt(RibListTableModel& table, int number)
+{
+    bool found = false;
+    return table.getRib(number - 1, found);
+}
+
+SheetingStripDefinition strip(float length, float start, bool fromLE, bool percent)
+{
+    SheetingStripDefinition s("s", 0, 1, 3, length, length, 1.5f, true, true, fromLE, false, start, start, false,
+                              false);
+    for (int i = 0; i < 4; ++i)
+        s.setPercentageSelected(i, percent);
+    return s;
+}
+
+const IdentifiableObject* polygonWithId(const RibDefinition& rib, int id)
+{
+    for (const IdentifiableObject* p : rib.getCoveringPolygons())
+        if (p->getId() == id)
+            return p;
+    return nullptr;
+}
+
+// The outer surface of a band: the first half of its points.
+QVector<const Vertex*> outerPoints(const IdentifiableObject& band)
+{
+    QVector<const Vertex*> outer;
+    const auto& points = band.getPoints();
+    for (size_t i = 0; i < points.size() / 2; ++i)
+        outer.push_back(points[i]);
+    return outer;
+}
+
+float minX(const std::vector<Vector3D*>& points)
+{
+    float m = 1e9f;
+    for (const Vector3D* p : points)
+        m = std::min(m, p->getX());
+    return m;
+}
+
+} // namespace
+
+class TestCovering : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void bandsSinkBySheetThicknessAndStopAtCamberLine_data();
+    void bandsSinkBySheetThicknessAndStopAtCamberLine();
+    void stripMeasuredFromTrailingEdgeSitsAtItsOffset();
+    void stripEndsAtTheRearLimit();
+    void stripLengthIsInterpolatedAlongThePanel();
+    void startFromTrailingEdgeStopsAtTheFrontLimit_data();
+    void startFromTrailingEdgeStopsAtTheFrontLimit();
+    void stripsOutsideTheRibRangeOrPanelAreSkipped();
+    void standardCoveringFillsListsOnlyWhereExtended_data();
+    void standardCoveringFillsListsOnlyWhereExtended();
+    void failedBandLeavesItsOwnListsEmpty();
+    void everyCoveringIsValid();
+};
+
+void TestCovering::init()
+{
+    DialogSeam::setScripted(true);
+}
+
+void TestCovering::bandsSinkBySheetThicknessAndStopAtCamberLine_data()
+{
+    QTest::addColumn<float>("thickness");
+    QTest::addColumn<float>("length");
+    QTest::addColumn<bool>("reachesThinTail");
+    QTest::newRow("thin sheet, front") << 1.5f << 60.0f << false;
+    QTest::newRow("thin sheet, whole chord") << 1.5f << 100.0f << true;
+    QTest::newRow("thick sheet, whole chord") << 4.0f << 100.0f << true;
+}
+
+void TestCovering::bandsSinkBySheetThicknessAndStopAtCamberLine()
+{
+    QFETCH(float, thickness);
+    QFETCH(float, length);
+    QFETCH(bool, reachesThinTail);
+    RibListTableModel table;
+    makePanel(table);
+    RibDefinition& rib = ribAt(table, 2);
+    const int before = int(rib.getRibCoords().size());
+    SheetingStripList strips;
+    SheetingStripDefinition s = strip(length, 0, true, true);
+    s.setThickness(thickness);
+    strips.append(s);
+    RibModifierCoveringAdvanced().apply(rib, 2, 0, 0, CoveringDefinition(), strips, wingRootChord, table);
+
+    // Two splits and four duplicated cut points.
+    QCOMPARE(int(rib.getRibCoords().size()), before + 6);
+    QCOMPARE(int(rib.getCoveringPolygons().size()), 2);
+    const int upperId = strips.getStrips().front().getId(1);
+    const int lowerId = strips.getStrips().front().getId(0);
+    QCOMPARE(rib.getCoveringPolygons()[0]->getId(), upperId);
+    QCOMPARE(rib.getCoveringPolygons()[1]->getId(), lowerId);
+    QCOMPARE(rib.getCoveringPolygons()[0]->getColor(), GLUtils::colorCovering);
+
+    const float depth = thickness / wingRootChord;
+    int clipped = 0;
+    for (int side = 0; side < 2; ++side) {
+        const IdentifiableObject& band = *rib.getCoveringPolygons()[size_t(side)];
+        const auto& points = band.getPoints();
+        QVERIFY(points.size() > 20);
+        QCOMPARE(points.size() % 2, size_t(0));
+        const size_t half = points.size() / 2;
+        for (size_t k = 0; k < half; ++k) {
+            const Vertex& outer = *points[k];
+            const Vertex& inner = *points[points.size() - 1 - k];
+            const float distance = outer.distance(inner);
+            const float meanLine = float(camber(inner.getX()));
+            // The sheet lies on the rib: its inner face is below the upper
+            // surface and above the lower one.
+            if (side == 0)
+                QVERIFY(inner.getY() <= outer.getY() + 1e-7f);
+            else
+                QVERIFY(inner.getY() >= outer.getY() - 1e-7f);
+            if (outer.getX() > 0.1f) {
+                // Behind the nose the sheet never cuts through the mean line.
+                if (side == 0)
+                    QVERIFY2(inner.getY() >= meanLine - 1e-4f, qPrintable(QString::number(inner.getX())));
+                else
+                    QVERIFY2(inner.getY() <= meanLine + 1e-4f, qPrintable(QString::number(inner.getX())));
+            }
+            if (std::fabs(distance - depth) > 1e-5f) {
+                // Only a point held back by the mean line may sink less.
+                QVERIFY(distance < depth);
+                QVERIFY(outer.getX() > 0.1f);
+                QVERIFY(std::fabs(inner.getY() - meanLine) < 1e-4f);
+                ++clipped;
+            }
+        }
+    }
+    // Near the trailing edge the rib is thinner than the sheet.
+    if (reachesThinTail)
+        QVERIFY(clipped > 0);
+    else
+        QCOMPARE(clipped, 0);
+}
+
+void TestCovering::stripMeasuredFromTrailingEdgeSitsAtItsOffset()
+{
+    RibListTableModel table;
+    makePanel(table);
+    RibDefinition& rib = ribAt(table, 1);
+    SheetingStripList strips;
+    SheetingStripDefinition s = strip(20, 10, false, false);
+    s.setLower(false);
+    strips.append(s);
+    RibModifierCoveringAdvanced().apply(rib, 1, 0, 0, CoveringDefinition(), strips, wingRootChord, table);
+
+    QCOMPARE(int(rib.getCoveringPolygons().size()), 1);
+    const IdentifiableObject& band = *rib.getCoveringPolygons().front();
+    QCOMPARE(band.getId(), strips.getStrips().front().getId(1));
+    const auto outer = outerPoints(band);
+    // 10 mm ahead of the trailing edge, reaching 20 mm forward from there.
+    QVERIFY(std::fabs(outer.front()->getX() - 190.0f / wingRootChord) < 1e-6f);
+    QVERIFY(std::fabs(outer.back()->getX() - 170.0f / wingRootChord) < 1e-6f);
+}
+
+void TestCovering::stripEndsAtTheRearLimit()
+{
+    RibListTableModel table;
+    makePanel(table);
+    RibDefinition& rib = ribAt(table, 1);
+    SheetingStripList strips;
+    strips.append(strip(100, 10, true, true));
+    RibModifierCoveringAdvanced().apply(rib, 1, 0, 25, CoveringDefinition(), strips, wingRootChord, table);
+    const IdentifiableObject& band = *polygonWithId(rib, strips.getStrips().front().getId(1));
+    const auto outer = outerPoints(band);
+    QVERIFY(std::fabs(outer.front()->getX() - 175.0f / wingRootChord) < 1e-6f);
+    QVERIFY(std::fabs(outer.back()->getX() - 20.0f / wingRootChord) < 1e-6f);
+}
+
+void TestCovering::stripLengthIsInterpolatedAlongThePanel()
+{
+    RibListTableModel table;
+    makePanel(table);
+    SheetingStripList strips;
+    SheetingStripDefinition s = strip(20, 0, true, true);
+    s.setSeparateLastPosition(true);
+    s.setPosition(1, 40);
+    strips.append(s);
+    const int id = strips.getStrips().front().getId(1);
+    // The strip ends on the panel's last rib, whose far face is the tip: the
+    // rib at 100 of a 200 mm span is halfway, and the last rib is the end.
+    const float expected[3] = {40.0f, 60.0f, 80.0f};
+    for (int number = 1; number <= 3; ++number) {
+        RibDefinition& rib = ribAt(table, number);
+        RibModifierCoveringAdvanced().apply(rib, number, 0, 0, CoveringDefinition(), strips, wingRootChord, table);
+        const IdentifiableObject* band = polygonWithId(rib, id);
+        QVERIFY(band);
+        QVERIFY2(std::fabs(outerPoints(*band).front()->getX() - expected[number - 1] / wingRootChord) < 1e-5f,
+                 qPrintable(QString::number(number)));
+    }
+}
+
+void TestCovering::startFromTrailingEdgeStopsAtTheFrontLimit_data()
+{
+    QTest::addColumn<bool>("fromLE");
+    QTest::newRow("from the leading edge") << true;
+    QTest::newRow("from the trailing edge") << false;
+}
+
+void TestCovering::startFromTrailingEdgeStopsAtTheFrontLimit()
+{
+    QFETCH(bool, fromLE);
+    // Ribs whose nose was taken off 8 mm behind the leading edge.
+    RibListTableModel table;
+    makePanel(table, 200, 8.0 / 200.0);
+    RibDefinition& rib = ribAt(table, 1);
+    const int before = int(rib.getRibCoords().size());
+    SheetingStripList strips;
+    // A band over the whole chord, asked to start at the very leading edge.
+    strips.append(strip(100, 0, fromLE, true));
+    RibModifierCoveringAdvanced().apply(rib, 1, 8, 0, CoveringDefinition(), strips, wingRootChord, table);
+
+    // The band begins at the two points where the nose was cut off: no new
+    // front station, nothing ahead of the cut.
+    QCOMPARE(int(rib.getRibCoords().size()), before + 6);
+    QVERIFY(minX(rib.getRibCoords()) >= 8.0f / wingRootChord - 1e-6f);
+    const auto outer = outerPoints(*polygonWithId(rib, strips.getStrips().front().getId(1)));
+    QVERIFY(std::fabs(outer.back()->getX() - 8.0f / wingRootChord) < 1e-6f);
+}
+
+void TestCovering::stripsOutsideTheRibRangeOrPanelAreSkipped()
+{
+    RibListTableModel table;
+    makePanel(table);
+    SheetingStripList strips;
+    SheetingStripDefinition later = strip(30, 0, true, true);
+    later.setFirstRib(2);
+    strips.append(later);
+    SheetingStripDefinition foreign = strip(30, 0, true, true);
+    foreign.setFirstRib(0);
+    foreign.setLastRib(2);
+    strips.append(foreign);
+    RibDefinition& rib = ribAt(table, 1);
+    const int before = int(rib.getRibCoords().size());
+    RibModifierCoveringAdvanced().apply(rib, 1, 0, 0, CoveringDefinition(), strips, wingRootChord, table);
+    QCOMPARE(int(rib.getRibCoords().size()), before);
+    QVERIFY(rib.getCoveringPolygons().empty());
+}
+
+void TestCovering::standardCoveringFillsListsOnlyWhereExtended_data()
+{
+    QTest::addColumn<int>("extend");
+    QTest::newRow("no extension") << 0;
+    QTest::newRow("first two ribs") << 2;
+}
+
+void TestCovering::standardCoveringFillsListsOnlyWhereExtended()
+{
+    QFETCH(int, extend);
+    RibListTableModel table;
+    makePanel(table);
+    const CoveringDefinition covering(SheetingType::Standard, 30, 1.5f, extend, true, true, true);
+    for (int number = 1; number <= 3; ++number) {
+        RibDefinition& rib = ribAt(table, number);
+        RibModifierCoveringStandard().apply(rib, number, 0, 20, covering, SheetingStripList(), wingRootChord,
+                                            table);
+        const bool extended = number <= extend;
+        QVERIFY(!rib.getCoveringCoords(0).empty());
+        QVERIFY(!rib.getCoveringCoords(1).empty());
+        QCOMPARE(rib.getCoveringCoords(2).empty(), !extended);
+        QCOMPARE(rib.getCoveringCoords(3).empty(), !extended);
+        // List 0 is the upper band from the nose to 30 % of the chord.
+        const auto& upper = rib.getCoveringCoords(0);
+        QVERIFY(std::fabs(upper.front()->getX() - 60.0f / wingRootChord) < 1e-6f);
+        QVERIFY(upper.front()->getY() > 0);
+        QVERIFY(rib.getCoveringCoords(1).front()->getY() < 0);
+        if (extended) {
+            // The continuation runs from just behind the band to the rear limit.
+            QVERIFY(std::fabs(rib.getCoveringCoords(2).front()->getX() - 180.0f / wingRootChord) < 1e-6f);
+            QVERIFY(rib.getCoveringCoords(3).front()->getY() < 0);
+        }
+    }
+}
+
+void TestCovering::failedBandLeavesItsOwnListsEmpty()
+{
+    // On a 10 mm rib the 27 % band ends inside the 8 mm leading edge: it
+    // cannot be cut, while the extended covering behind it can.
+    RibListTableModel table;
+    makePanel(table, 10);
+    const CoveringDefinition covering(SheetingType::Standard, 27, 1.0f, 3, true, true, true);
+    RibDefinition& rib = ribAt(table, 1);
+    RibModifierCoveringStandard().apply(rib, 1, 8, 0, covering, SheetingStripList(), wingRootChord, table);
+    QCOMPARE(int(rib.getCoveringPolygons().size()), 2);
+    QVERIFY(rib.getCoveringCoords(0).empty());
+    QVERIFY(rib.getCoveringCoords(1).empty());
+    QVERIFY(!rib.getCoveringCoords(2).empty());
+    QVERIFY(!rib.getCoveringCoords(3).empty());
+    QVERIFY(rib.getCoveringCoords(2).front()->getY() > rib.getCoveringCoords(3).front()->getY());
+}
+
+void TestCovering::everyCoveringIsValid()
+{
+    QString message = "unchanged";
+    const CoveringDefinition odd(SheetingType::Advanced, -5, 0, -3, false, false, false);
+    QVERIFY(odd.validate(message, RibList()));
+    QCOMPARE(message, QString("unchanged"));
+    const CoveringDefinition defaults;
+    QCOMPARE(defaults.getSheetingType(), SheetingType::None);
+    QCOMPARE(defaults.getLength(), 27.0f);
+    QCOMPARE(defaults.getThickness(), 1.0f);
+}
+
+QTEST_MAIN(TestCovering)
+#include "tst_covering.moc"
