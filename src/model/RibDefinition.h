@@ -10,6 +10,7 @@
 
 class Airfoil;
 class IdentifiableObject;
+class PlaneVisualisationOptions;
 class Vector3D;
 
 // One rib of a panel. Position and thickness are what the user edits; all
@@ -129,6 +130,10 @@ public:
     static void smoothCrossingPairs(PointList& points);
     void collectTurns(std::vector<AngleInfo>& turns, float scale) const;
     void cleanOutline(float scale);
+
+    // Draws the rib as a slab of its thickness into the current OpenGL
+    // context, spar holes left open; nothing when the view hides ribs.
+    void visualize(const PlaneVisualisationOptions& options, float normalFactor) const;
 
     // Edited by the rib list and the rib table.
     float position;

@@ -41,9 +41,12 @@ public:
 
     bool isValid() const { return valid; }
 
-    // Black, transparent, empty stencil and depth; default state.
+    // Black, transparent, empty stencil and depth; default state. Makes the
+    // context current again should a widget have taken over.
     void reset()
     {
+        context.makeCurrent(&surface);
+        fbo->bind();
         glViewport(0, 0, width, height);
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
