@@ -1,0 +1,591 @@
+#include "model/PanelBaseData.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <iostream>
+#include <iterator>
+#include <memory>
+#include <stdexcept>
+
+#include "airfoils/WingFoils.h"
+#include "document/PlaneModel.h"
+#include "foundation/Mathematics.h"
+#include "model/Panel.h"
+#include "model/RibModifierComb.h"
+#include "model/RibModifierCoveringAdvanced.h"
+#include "model/RibModifierCoveringStandard.h"
+#include "model/RibModifierCubeSpar.h"
+#include "model/RibModifierCubeTube.h"
+#include "model/RibModifierLETemplate.h"
+#include "model/RibModifierRoundSpar.h"
+#include "model/RibModifierSparWebbing.h"
+#include "model/RibModifierSquareSpar.h"
+#include "model/RibModifierStandardLE.h"
+#include "model/RibModifierStandardTE.h"
+#include "model/RibModifierTubeSpar.h"
+
+namespace {
+
+const char* const pipelineSignature =
+    "void PanelBaseData::applyModificationsToPanelRibs(float, float, float, float, float, float, bool, bool, bool, "
+    "float, float, const LEData&, const TEData&, const SparList&, const SheetingStripList&, "
+    "const CoveringDefinition&, const RibCombList&)";
+
+// Bit of each spar type (by type number) in the mask of applySparsToRibs.
+const int sparTypeBits[6] = {2, 1, 4, 8, 16, 32};
+
+std::unique_ptr<RibModifierSparBase> makeSparModifier(SparType type)
+{
+    switch (type) {
+    case SparType::Round:
+        return std::make_unique<RibModifierRoundSpar>();
+    case SparType::Square:
+        return std::make_unique<RibModifierSquareSpar>();
+    case SparType::Webbing:
+        return std::make_unique<RibModifierSparWebbing>();
+    case SparType::Tube:
+        return std::make_unique<RibModifierTubeSpar>();
+    case SparType::Cube:
+        return std::make_unique<RibModifierCubeSpar>();
+    case SparType::CubeTube:
+        return std::make_unique<RibModifierCubeTube>();
+    default:
+        return nullptr;
+    }
+}
+
+// Documents from elsewhere may carry rib numbers that name no rib; such a
+// record must never make the pipeline look up rib 0 or -1.
+bool ribRangeUsable(int firstRib, int lastRib, int ribCount)
+{
+    return firstRib >= 1 && lastRib >= 1 && firstRib <= ribCount;
+}
+
+// Without an airfoil library (nothing loaded yet) no name resolves.
+Airfoil* findAirfoil(const QString& name, bool useDefault)
+{
+    WingFoils* library = WingFoils::instance();
+    return library != nullptr ? library->findAirfoil(name, useDefault) : nullptr;
+}
+
+// A rib copy carries no geometry; the spar modifiers read the outline, the
+// camber line and the edge pieces of their reference ribs.
+RibDefinition referenceRib(const RibDefinition& source)
+{
+    RibDefinition copy(source);
+    copy.setCoords(source.getRibCoords(), 0);
+    copy.setCoords(source.getLEPieceCoords(), 1);
+    copy.setCoords(source.getTEPieceCoords(), 2);
+    copy.setCoords(source.getCamberLineCoords(), 3);
+    return copy;
+}
+
+} // namespace
+
+PanelBaseData::PanelBaseData()
+    : id(-1),
+      length(0.0f),
+      rootChord(0.0f),
+      tipChord(0.0f),
+      sweep(0.0f),
+      tipTwist(0.0f),
+      dihedralAngle(0.0f),
+      topAlign(false),
+      bottomAlign(false),
+      dontAlign(true),
+      ribThickness(0.0f),
+      noOfRibs(0),
+      specificWeightRib(150.0f),
+      rootAirfoilFactor(1.0f),
+      tipAirfoilFactor(1.0f),
+      ribMinY(0.0f),
+      ribMaxY(0.0f)
+{
+}
+
+PanelBaseData::PanelBaseData(int id, const QString& panelName, const QString& airfoilName,
+                             const QString& airfoilNameTip, float rootChord, float tipChord, float sweep,
+                             float length, float tipTwist, float dihedralAngle, bool topAlign, bool bottomAlign,
+                             bool dontAlign, float ribThickness, int noOfRibs, float specificWeightRib,
+                             float rootAirfoilFactor, float tipAirfoilFactor, const RibList* ribList,
+                             const LEData& leData, const TEData& teData, const SparList& spars,
+                             const SheetingStripList& sheetingStrips, const CoveringDefinition& sheeting,
+                             const BuildingTabData& tabs, const RibCombList& combs)
+    : PanelBaseData()
+{
+    this->id = id;
+    this->panelName = panelName;
+    this->airfoilName = airfoilName;
+    this->airfoilNameTip = airfoilNameTip;
+    this->length = length;
+    this->rootChord = rootChord;
+    this->tipChord = tipChord;
+    this->sweep = sweep;
+    this->tipTwist = tipTwist;
+    this->dihedralAngle = dihedralAngle;
+    this->topAlign = topAlign;
+    this->bottomAlign = bottomAlign;
+    this->dontAlign = dontAlign;
+    this->ribThickness = ribThickness;
+    this->noOfRibs = noOfRibs;
+    this->specificWeightRib = specificWeightRib;
+    this->rootAirfoilFactor = rootAirfoilFactor;
+    this->tipAirfoilFactor = tipAirfoilFactor;
+
+    // The rib count only gates the rib list: a given list is used as it is.
+    if (noOfRibs > 1)
+        generateRibs(ribList);
+
+    const float wingRootChord = rebuildScale();
+    ribListTableModel.setPanelLength(length);
+    this->leData = leData;
+    this->teData = teData;
+    sparsTableModel.setSparList(spars);
+    sheetingStripTableModel.setStripList(sheetingStrips);
+    this->sheeting = sheeting;
+    setBuildingTabData(tabs);
+    combListTableModel.setCombList(combs);
+
+    applyModificationsToPanelRibs(wingRootChord, length, rootChord, tipChord, tipTwist, sweep, topAlign, bottomAlign,
+                                  dontAlign, rootAirfoilFactor, tipAirfoilFactor, this->leData, this->teData,
+                                  getSparList(), getSheetingStripList(), this->sheeting, getCombList());
+}
+
+PanelBaseData::PanelBaseData(const PanelBaseData& other) : PanelBaseData()
+{
+    copyFrom(other);
+    ribMinY = 0.0f;
+    ribMaxY = 0.0f;
+    ribListTableModel.setPanelLength(length);
+    rebuildRibs();
+}
+
+PanelBaseData& PanelBaseData::operator=(const PanelBaseData& other)
+{
+    // Copying from itself would clear the very ribs it copies.
+    if (&other != this)
+        copyFrom(other);
+    ribListTableModel.setPanelLength(length);
+    rebuildRibs();
+    return *this;
+}
+
+PanelBaseData::~PanelBaseData() = default;
+
+void PanelBaseData::copyFrom(const PanelBaseData& other)
+{
+    ribListTableModel.clear();
+    ribListTableModel.assign(other.getRibList());
+    Airfoil* root = findAirfoil(other.airfoilName, true);
+    Airfoil* tip = findAirfoil(other.airfoilNameTip, false);
+    ribListTableModel.setAirfoil(AirfoilType(0), root, other.rootAirfoilFactor, other.tipAirfoilFactor);
+    ribListTableModel.setAirfoil(AirfoilType(1), tip, other.rootAirfoilFactor, other.tipAirfoilFactor);
+
+    sparsTableModel.setSparList(other.getSparList());
+    sheetingStripTableModel.setStripList(other.getSheetingStripList());
+    combListTableModel.setCombList(other.getCombList());
+
+    id = other.id;
+    panelName = other.panelName;
+    airfoilName = other.airfoilName;
+    airfoilNameTip = other.airfoilNameTip;
+    length = other.length;
+    rootChord = other.rootChord;
+    tipChord = other.tipChord;
+    sweep = other.sweep;
+    tipTwist = other.tipTwist;
+    dihedralAngle = other.dihedralAngle;
+    topAlign = other.topAlign;
+    bottomAlign = other.bottomAlign;
+    dontAlign = other.dontAlign;
+    ribThickness = other.ribThickness;
+    noOfRibs = other.noOfRibs;
+    specificWeightRib = other.specificWeightRib;
+    rootAirfoilFactor = other.rootAirfoilFactor;
+    tipAirfoilFactor = other.tipAirfoilFactor;
+    tabs = other.tabs;
+    leData = other.leData;
+    teData = other.teData;
+    sheeting = other.sheeting;
+}
+
+void PanelBaseData::generateRibs(const RibList* ribList)
+{
+    if (ribList == nullptr)
+        ribListTableModel.generateRibs(length, noOfRibs, ribThickness);
+    else
+        ribListTableModel.assign(*ribList);
+    Airfoil* root = findAirfoil(airfoilName, true);
+    Airfoil* tip = findAirfoil(airfoilNameTip, false);
+    ribListTableModel.setAirfoil(AirfoilType(0), root, rootAirfoilFactor, tipAirfoilFactor);
+    ribListTableModel.setAirfoil(AirfoilType(1), tip, rootAirfoilFactor, tipAirfoilFactor);
+}
+
+QString PanelBaseData::getAirfoilName(AirfoilType type) const
+{
+    switch (static_cast<int>(type)) {
+    case 0:
+        return airfoilName;
+    case 1:
+        return airfoilNameTip;
+    default:
+        std::cout << "Unknown airfoil type in " << "QString PanelBaseData::getAirfoilName(AirfoilType) const"
+                  << ": " << static_cast<int>(type) << std::endl;
+        throw std::invalid_argument("Invalid argument");
+    }
+}
+
+bool PanelBaseData::setAirfoilName(AirfoilType type, const QString& name)
+{
+    const bool isRoot = static_cast<int>(type) == 0;
+    if (findAirfoil(name, isRoot) == nullptr)
+        return false;
+    // The name as given, not the default airfoil's that may stand in for it.
+    if (isRoot)
+        airfoilName = name;
+    else
+        airfoilNameTip = name;
+    return true;
+}
+
+float PanelBaseData::getWingRootChord() const
+{
+    PlaneModel* plane = PlaneModel::instance();
+    if (plane->getPanelCount() > 0)
+        return plane->getRootChord();
+    return rootChord;
+}
+
+float PanelBaseData::rebuildScale() const
+{
+    const float wingRootChord = getWingRootChord();
+    return wingRootChord > 0.0f ? wingRootChord : rootChord;
+}
+
+bool PanelBaseData::isFirstPanelOfPlane() const
+{
+    PlaneModel* plane = PlaneModel::instance();
+    if (plane->getPanelCount() < 1)
+        return true;
+    const auto& panels = plane->getPanelList();
+    return !panels.empty() && panels.front() != nullptr && panels.front()->getId() == id;
+}
+
+void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float length, float rootChord,
+                                                  float tipChord, float tipTwist, float sweep, bool topAlign,
+                                                  bool bottomAlign, bool /*dontAlign*/, float rootAirfoilFactor,
+                                                  float tipAirfoilFactor, const LEData& leData,
+                                                  const TEData& teData, const SparList& spars,
+                                                  const SheetingStripList& sheetingStrips,
+                                                  const CoveringDefinition& sheeting, const RibCombList& combs)
+{
+    RibList& ribList = ribListTableModel.getRibList();
+    auto& ribs = ribList.getRibs();
+    const int n = ribList.getRibCount();
+    if (n < 1)
+        return;
+
+    ribList.applyBaseData(wingRootChord, length, rootChord, tipChord, sweep, topAlign, bottomAlign,
+                          rootAirfoilFactor, tipAirfoilFactor);
+
+    {
+        RibModifierLETemplate leTemplate;
+        for (RibDefinition& rib : ribs)
+            leTemplate.apply(rib, wingRootChord);
+    }
+
+    switch (leData.getType()) {
+    case 1: {
+        RibModifierStandardLE standardLE;
+        for (RibDefinition& rib : ribs)
+            standardLE.apply(rib, leData, wingRootChord);
+        break;
+    }
+    case 0:
+    case 2:
+    case 3:
+    case 4:
+        break;
+    default:
+        std::cout << "Implement this LE type at " << pipelineSignature << ", " << __LINE__ << ": "
+                  << leData.getType() << std::endl;
+        break;
+    }
+
+    // The depth queries report unhandled edge types themselves; ask once per
+    // pass rather than once per rib.
+    const float leDepth = leData.getDepth();
+    const float teDepth = teData.getDepth();
+
+    switch (teData.getType()) {
+    case 0:
+        break;
+    case 1: {
+        RibModifierStandardTE standardTE;
+        const bool autoAdjust = teData.getStandardTEAutoAdjustDepth() && rootChord != 0.0f;
+        for (RibDefinition& rib : ribs) {
+            if (!(rib.getChord() > leDepth + teDepth))
+                continue;
+            const float depthFactor = autoAdjust ? rib.getChord() / rootChord : 1.0f;
+            standardTE.apply(rib, teData, depthFactor, wingRootChord);
+        }
+        break;
+    }
+    default:
+        std::cout << "Implement this TE type at " << pipelineSignature << ", " << __LINE__ << ": "
+                  << teData.getType() << std::endl;
+        break;
+    }
+
+    std::unique_ptr<RibModifierCoveringBase> covering;
+    switch (static_cast<int>(sheeting.getSheetingType())) {
+    case 1:
+        covering = std::make_unique<RibModifierCoveringStandard>();
+        break;
+    case 2:
+        covering = std::make_unique<RibModifierCoveringAdvanced>();
+        break;
+    default:
+        break;
+    }
+    if (covering) {
+        // Strips that name no rib are left out rather than cut from rib 0.
+        const SheetingStripList* strips = &sheetingStrips;
+        SheetingStripList usableStrips;
+        const auto& allStrips = sheetingStrips.getStrips();
+        if (std::any_of(allStrips.begin(), allStrips.end(), [n](const SheetingStripDefinition& s) {
+                return !ribRangeUsable(s.getFirstRib(), s.getLastRib(), n);
+            })) {
+            for (const SheetingStripDefinition& strip : allStrips) {
+                if (ribRangeUsable(strip.getFirstRib(), strip.getLastRib(), n))
+                    usableStrips.append(strip);
+            }
+            strips = &usableStrips;
+        }
+        const bool autoAdjustRear = teData.getTeAutoAdjustDept() && rootChord != 0.0f;
+        int k = 1;
+        for (RibDefinition& rib : ribs) {
+            const float rearLimit = autoAdjustRear ? teDepth * rib.getChord() / rootChord : teDepth;
+            covering->apply(rib, k, leDepth, rearLimit, sheeting, *strips, wingRootChord, ribListTableModel);
+            ++k;
+        }
+    }
+
+    // Round holes first: a square spar's notch must not move the points a
+    // round spar is centred on.
+    for (int mask : {2, 8, 16, 32, 5})
+        applySparsToRibs(spars, mask, wingRootChord);
+
+    ribList.applyTwist(tipTwist, length);
+
+    calculateRibHeightRange(ribMinY, ribMaxY, wingRootChord);
+
+    applyCombsToRibs(combs, wingRootChord);
+
+    ribList.finishRibs(wingRootChord);
+}
+
+void PanelBaseData::applySparsToRibs(const SparList& spars, int typeMask)
+{
+    applySparsToRibs(spars, typeMask, rebuildScale());
+}
+
+void PanelBaseData::applySparsToRibs(const SparList& spars, int typeMask, float wingRootChord)
+{
+    RibList& ribList = ribListTableModel.getRibList();
+    auto& ribs = ribList.getRibs();
+    const int n = ribList.getRibCount();
+    if (n < 1)
+        return;
+    const float sweepPerLength = length != 0.0f ? sweep / length : 0.0f;
+
+    for (const SparDefinition& listed : spars.getSpars()) {
+        const SparDefinition spar(listed);
+        const int type = static_cast<int>(spar.getType());
+        if (type < 0 || type > 5 || (sparTypeBits[type] & typeMask) == 0)
+            continue;
+        if (!ribRangeUsable(spar.getFirstRib(), spar.getLastRib(), n))
+            continue;
+        std::unique_ptr<RibModifierSparBase> modifier = makeSparModifier(spar.getType());
+        if (!modifier)
+            continue;
+
+        const RibDefinition firstRef = referenceRib(*std::next(ribs.begin(), std::min(spar.getFirstRib(), n) - 1));
+        const RibDefinition lastRef = referenceRib(*std::next(ribs.begin(), std::min(spar.getLastRib(), n) - 1));
+        const float firstRibChord = firstRef.getChord();
+
+        // A joiner that starts at the wing root of the first panel is tilted
+        // about its middle by half the dihedral between the wing halves.
+        const bool rootSpar = firstRef.position == 0.0f;
+        const float tilt = rootSpar && isFirstPanelOfPlane()
+                               ? std::sin(Mathematics::degToRad(-dihedralAngle / 2.0f))
+                               : 0.0f;
+        const float middle = (firstRef.position + lastRef.position) / 2.0f;
+        const bool joiner = spar.getType() == SparType::Tube || spar.getType() == SparType::CubeTube;
+
+        int k = 1;
+        for (RibDefinition& rib : ribs) {
+            if (k >= spar.getFirstRib() && k <= spar.getLastRib()) {
+                float joinerOffsetY = 0.0f;
+                if (joiner && rootSpar && wingRootChord != 0.0f)
+                    joinerOffsetY = (rib.position - middle) * tilt / wingRootChord;
+                modifier->apply(rib, k, spar, firstRibChord, firstRef, lastRef, rib, joinerOffsetY, wingRootChord,
+                                k == n, sweepPerLength, spar.getLastRib() == n);
+            }
+            ++k;
+        }
+    }
+}
+
+void PanelBaseData::calculateRibHeightRange(float& minY, float& maxY) const
+{
+    calculateRibHeightRange(minY, maxY, rebuildScale());
+}
+
+void PanelBaseData::calculateRibHeightRange(float& minY, float& maxY, float wingRootChord) const
+{
+    minY = FLT_MAX;
+    maxY = -FLT_MAX;
+    bool anyPoint = false;
+    for (const RibDefinition& rib : getRibList().getRibs()) {
+        for (const Vector3D* p : rib.getRibCoords()) {
+            minY = std::min(minY, p->getY());
+            maxY = std::max(maxY, p->getY());
+            anyPoint = true;
+        }
+    }
+    // Without a single outline point (no ribs, or no airfoil to blend) there
+    // is no range; the float limits must not reach printing or DXF.
+    if (!anyPoint) {
+        minY = 0.0f;
+        maxY = 0.0f;
+        return;
+    }
+    minY *= wingRootChord;
+    maxY *= wingRootChord;
+}
+
+float PanelBaseData::getRibHeightRange(float& minY, float& maxY) const
+{
+    calculateRibHeightRange(minY, maxY);
+    return maxY - minY;
+}
+
+void PanelBaseData::applyCombsToRibs(const RibCombList& combs, float wingRootChord)
+{
+    RibList& ribList = ribListTableModel.getRibList();
+    auto& ribs = ribList.getRibs();
+    const int n = ribList.getRibCount();
+    const RibModifierComb modifier;
+    for (const RibCombData& comb : combs.getCombs()) {
+        bool foundFirst = false;
+        bool foundLast = false;
+        const RibDefinition* firstRib = ribList.getRib(comb.getFirstRib(), foundFirst);
+        const RibDefinition* lastRib = ribList.getRib(comb.getLastRib(), foundLast);
+        if (!foundFirst || !foundLast || firstRib == nullptr || lastRib == nullptr)
+            continue;
+        const float firstRibChord = firstRib->getChord();
+        int k = 1;
+        for (auto it = ribs.begin(); it != ribs.end() && k <= comb.getLastRib(); ++it, ++k) {
+            if (k < comb.getFirstRib())
+                continue;
+            modifier.apply(*it, k, comb, firstRibChord, *firstRib, *lastRib, ribMaxY + 5.5f, ribMinY - 5.5f,
+                           wingRootChord, k == n, comb.getLastRib() == n);
+        }
+    }
+}
+
+void PanelBaseData::rebuildRibs()
+{
+    applyModificationsToPanelRibs(rebuildScale(), length, rootChord, tipChord, tipTwist, sweep, topAlign,
+                                  bottomAlign, dontAlign, rootAirfoilFactor, tipAirfoilFactor, leData, teData,
+                                  getSparList(), getSheetingStripList(), sheeting, getCombList());
+}
+
+void PanelBaseData::setBuildingTabData(const BuildingTabData& value)
+{
+    tabs.setDoUpper(value.getDoUpper());
+    tabs.setDoLower(value.getDoLower());
+    tabs.setOffsetLE(value.getOffsetLE());
+    tabs.setOffsetTE(value.getOffsetTE());
+    tabs.setWidth(value.getWidth());
+}
+
+void PanelBaseData::setCoveringDefinition(const CoveringDefinition& value)
+{
+    sheeting = value;
+}
+
+RibList& PanelBaseData::getRibList()
+{
+    return ribListTableModel.getRibList();
+}
+
+const RibList& PanelBaseData::getRibList() const
+{
+    return ribListTableModel.getRibList();
+}
+
+SparList& PanelBaseData::getSparList()
+{
+    return sparsTableModel.getSparList();
+}
+
+const SparList& PanelBaseData::getSparList() const
+{
+    return sparsTableModel.getSparList();
+}
+
+SheetingStripList& PanelBaseData::getSheetingStripList()
+{
+    return sheetingStripTableModel.getStripList();
+}
+
+const SheetingStripList& PanelBaseData::getSheetingStripList() const
+{
+    return sheetingStripTableModel.getStripList();
+}
+
+RibCombList& PanelBaseData::getCombList()
+{
+    return combListTableModel.getCombList();
+}
+
+const RibCombList& PanelBaseData::getCombList() const
+{
+    return combListTableModel.getCombList();
+}
+
+void PanelBaseData::setRibList(const RibList& ribs)
+{
+    ribListTableModel.clear();
+    ribListTableModel.assign(ribs);
+}
+
+void PanelBaseData::setSparList(const SparList& spars)
+{
+    sparsTableModel.setSparList(spars);
+}
+
+void PanelBaseData::setSheetingStripList(const SheetingStripList& strips)
+{
+    sheetingStripTableModel.setStripList(strips);
+}
+
+void PanelBaseData::setCombList(const RibCombList& combs)
+{
+    combListTableModel.setCombList(combs);
+}
+
+const SparDefinition* PanelBaseData::findSpar(int row, bool& found) const
+{
+    const SparDefinition& spar = sparsTableModel.findSpar(row, found);
+    return found ? &spar : nullptr;
+}
+
+SparDefinition* PanelBaseData::findEditableSpar(int row, bool& found)
+{
+    SparDefinition& spar = sparsTableModel.findEditableSpar(row, found);
+    return found ? &spar : nullptr;
+}

@@ -1,0 +1,180 @@
+#pragma once
+
+#include <QString>
+
+#include "model/BuildingTabData.h"
+#include "model/CombListTableModel.h"
+#include "model/CoveringDefinition.h"
+#include "model/LEData.h"
+#include "model/RibDefinition.h"
+#include "model/RibList.h"
+#include "model/RibListTableModel.h"
+#include "model/SheetingStripTableModel.h"
+#include "model/SparsTableModel.h"
+#include "model/TEData.h"
+
+// Everything that defines one wing panel: its values, its edge, covering
+// and tab records and its four list models. Every constructor that takes
+// values, the copy and the assignment end by rebuilding the rib outlines,
+// so a built or assigned panel always carries finished ribs.
+class PanelBaseData
+{
+public:
+    PanelBaseData();
+    PanelBaseData(int id, const QString& panelName, const QString& airfoilName, const QString& airfoilNameTip,
+                  float rootChord, float tipChord, float sweep, float length, float tipTwist, float dihedralAngle,
+                  bool topAlign, bool bottomAlign, bool dontAlign, float ribThickness, int noOfRibs,
+                  float specificWeightRib, float rootAirfoilFactor, float tipAirfoilFactor, const RibList* ribList,
+                  const LEData& leData, const TEData& teData, const SparList& spars,
+                  const SheetingStripList& sheetingStrips, const CoveringDefinition& sheeting,
+                  const BuildingTabData& tabs, const RibCombList& combs);
+    PanelBaseData(const PanelBaseData& other);
+    PanelBaseData& operator=(const PanelBaseData& other);
+    ~PanelBaseData();
+
+    // Fills the rib list (generated, or copied from ribList) and gives every
+    // rib the panel's airfoils.
+    void generateRibs(const RibList* ribList);
+
+    QString getAirfoilName(AirfoilType type) const;
+    // Refuses (returns false) a name the airfoil library cannot resolve; a
+    // root name resolves to the default airfoil when it is unknown.
+    bool setAirfoilName(AirfoilType type, const QString& name);
+
+    // The length all rib geometry is divided by: the root chord of the
+    // plane's first panel, or this panel's own while the plane has none.
+    float getWingRootChord() const;
+
+    // --- the rib pipeline ---
+    void applyModificationsToPanelRibs(float wingRootChord, float length, float rootChord, float tipChord,
+                                       float tipTwist, float sweep, bool topAlign, bool bottomAlign, bool dontAlign,
+                                       float rootAirfoilFactor, float tipAirfoilFactor, const LEData& leData,
+                                       const TEData& teData, const SparList& spars,
+                                       const SheetingStripList& sheetingStrips, const CoveringDefinition& sheeting,
+                                       const RibCombList& combs);
+    // typeMask: one bit per spar type, 1 Square, 2 Round, 4 Webbing, 8 Tube,
+    // 16 Cube, 32 CubeTube.
+    void applySparsToRibs(const SparList& spars, int typeMask);
+    void calculateRibHeightRange(float& minY, float& maxY) const;
+    float getRibHeightRange(float& minY, float& maxY) const;
+    void rebuildRibs();
+
+    // --- values ---
+    int getId() const { return id; }
+    void setId(int value) { id = value; }
+    QString getPanelName() const { return panelName; }
+    void setPanelName(const QString& value) { panelName = value; }
+    float getLength() const { return length; }
+    void setLength(float value) { length = value; }
+    float getRootChord() const { return rootChord; }
+    void setRootChord(float value) { rootChord = value; }
+    float getTipChord() const { return tipChord; }
+    void setTipChord(float value) { tipChord = value; }
+    float getSweep() const { return sweep; }
+    void setSweep(float value) { sweep = value; }
+    float getTipTwist() const { return tipTwist; }
+    void setTipTwist(float value) { tipTwist = value; }
+    float getDihedralAngle() const { return dihedralAngle; }
+    void setDihedralAngle(float value) { dihedralAngle = value; }
+    bool getTopAlign() const { return topAlign; }
+    void setTopAlign(bool value) { topAlign = value; }
+    bool getBottomAlign() const { return bottomAlign; }
+    void setBottomAlign(bool value) { bottomAlign = value; }
+    bool getDontAlign() const { return dontAlign; }
+    void setDontAlign(bool value) { dontAlign = value; }
+    float getRibThickness() const { return ribThickness; }
+    void setRibThickness(float value) { ribThickness = value; }
+    int getNoOfRibs() const { return noOfRibs; }
+    void setNoOfRibs(int value) { noOfRibs = value; }
+    float getSpecificWeightRib() const { return specificWeightRib; }
+    void setSpecificWeightRib(float value) { specificWeightRib = value; }
+    float getRootAirfoilFactor() const { return rootAirfoilFactor; }
+    void setRootAirfoilFactor(float value) { rootAirfoilFactor = value; }
+    float getTipAirfoilFactor() const { return tipAirfoilFactor; }
+    void setTipAirfoilFactor(float value) { tipAirfoilFactor = value; }
+
+    // --- records ---
+    BuildingTabData& getBuildingTabData() { return tabs; }
+    const BuildingTabData& getBuildingTabData() const { return tabs; }
+    void setBuildingTabData(const BuildingTabData& value);
+    LEData& getLEData() { return leData; }
+    const LEData& getLEData() const { return leData; }
+    void setLEData(const LEData& value) { leData = value; }
+    TEData& getTEData() { return teData; }
+    const TEData& getTEData() const { return teData; }
+    void setTEData(const TEData& value) { teData = value; }
+    CoveringDefinition& getCoveringDefinition() { return sheeting; }
+    const CoveringDefinition& getCoveringDefinition() const { return sheeting; }
+    void setCoveringDefinition(const CoveringDefinition& value);
+
+    // --- lists and their table models ---
+    RibListTableModel& getRibListTableModel() { return ribListTableModel; }
+    const RibListTableModel& getRibListTableModel() const { return ribListTableModel; }
+    SparsTableModel& getSparsTableModel() { return sparsTableModel; }
+    const SparsTableModel& getSparsTableModel() const { return sparsTableModel; }
+    SheetingStripTableModel& getSheetingStripTableModel() { return sheetingStripTableModel; }
+    const SheetingStripTableModel& getSheetingStripTableModel() const { return sheetingStripTableModel; }
+    CombListTableModel& getCombListTableModel() { return combListTableModel; }
+    const CombListTableModel& getCombListTableModel() const { return combListTableModel; }
+
+    RibList& getRibList();
+    const RibList& getRibList() const;
+    SparList& getSparList();
+    const SparList& getSparList() const;
+    SheetingStripList& getSheetingStripList();
+    const SheetingStripList& getSheetingStripList() const;
+    RibCombList& getCombList();
+    const RibCombList& getCombList() const;
+
+    void setRibList(const RibList& ribs);
+    void setSparList(const SparList& spars);
+    void setSheetingStripList(const SheetingStripList& strips);
+    void setCombList(const RibCombList& combs);
+
+    const SparDefinition* findSpar(int row, bool& found) const;
+    SparDefinition* findEditableSpar(int row, bool& found);
+
+    // The rib height range of the last rebuild, in mm.
+    float getRibMinY() const { return ribMinY; }
+    void setRibMinY(float value) { ribMinY = value; }
+    float getRibMaxY() const { return ribMaxY; }
+    void setRibMaxY(float value) { ribMaxY = value; }
+    float getRibHeight() const { return ribMaxY - ribMinY; }
+
+private:
+    void copyFrom(const PanelBaseData& other);
+    float rebuildScale() const;
+    bool isFirstPanelOfPlane() const;
+    void applySparsToRibs(const SparList& spars, int typeMask, float wingRootChord);
+    void calculateRibHeightRange(float& minY, float& maxY, float wingRootChord) const;
+    void applyCombsToRibs(const RibCombList& combs, float wingRootChord);
+
+    int id;
+    QString panelName;
+    QString airfoilName;
+    QString airfoilNameTip;
+    float length;
+    float rootChord;
+    float tipChord;
+    float sweep;
+    float tipTwist;
+    float dihedralAngle;
+    bool topAlign;
+    bool bottomAlign;
+    bool dontAlign;
+    float ribThickness;
+    int noOfRibs;
+    float specificWeightRib;
+    float rootAirfoilFactor;
+    float tipAirfoilFactor;
+    BuildingTabData tabs;
+    LEData leData;
+    TEData teData;
+    CoveringDefinition sheeting;
+    RibListTableModel ribListTableModel;
+    SparsTableModel sparsTableModel;
+    SheetingStripTableModel sheetingStripTableModel;
+    CombListTableModel combListTableModel;
+    float ribMinY;
+    float ribMaxY;
+};

@@ -1,0 +1,244 @@
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <stdexcept>
+#include <vector>
+
+#include "airfoils/WingFoils.h"
+#include "common/TestSupport.h"
+#include "foundation/Vector3D.h"
+#include "model/PanelBaseData.h"
+
+namespace {
+
+PanelBaseData simplePanel(const QString& root, const QString& tip, float length, int ribs,
+                          const RibList* given = nullptr)
+{
+    return PanelBaseData(3, "Simple", root, tip, 200.0f, 150.0f, 10.0f, length, 0.0f, 0.0f, false, false, true,
+                         3.0f, ribs, 150.0f, 1.0f, 1.0f, given, LEData(), TEData(), SparList(),
+                         SheetingStripList(), CoveringDefinition(), BuildingTabData(), RibCombList());
+}
+
+std::vector<float> outlines(const PanelBaseData& data)
+{
+    std::vector<float> out;
+    for (const RibDefinition& rib : data.getRibList().getRibs()) {
+        out.push_back(float(rib.getRibCoords().size()));
+        for (const Vector3D* p : rib.getRibCoords()) {
+            out.push_back(p->getX());
+            out.push_back(p->getY());
+            out.push_back(p->getZ());
+        }
+    }
+    return out;
+}
+
+bool allFinite(const PanelBaseData& data)
+{
+    for (const RibDefinition& rib : data.getRibList().getRibs()) {
+        for (int list = 0; list < 4; ++list) {
+            for (const Vector3D* p : rib.getCoveringCoords(list)) {
+                if (!std::isfinite(p->getX()) || !std::isfinite(p->getY()))
+                    return false;
+            }
+        }
+        for (const Vector3D* p : rib.getRibCoords()) {
+            if (!std::isfinite(p->getX()) || !std::isfinite(p->getY()))
+                return false;
+        }
+    }
+    return std::isfinite(data.getRibMinY()) && std::isfinite(data.getRibMaxY());
+}
+
+} // namespace
+
+class TestPanelBaseData : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Runs before any airfoil library exists in this process.
+    void withoutAirfoilsTheHeightRangeIsEmpty();
+    void loadAirfoils();
+
+    void fullConstructorKeepsEveryArgument();
+    void ribCountGatesTheRibList();
+    void unknownTipAirfoilBlendsFromTheRootAndKeepsTheName();
+    void airfoilNamesAreCheckedAgainstTheLibrary();
+    void unknownAirfoilTypeIsRefused();
+    void assignmentRebuildsForTheNewLength();
+    void zeroRootChordNeverDividesTheRearLimit();
+
+private:
+    QTemporaryDir imported;
+};
+
+void TestPanelBaseData::withoutAirfoilsTheHeightRangeIsEmpty()
+{
+    QVERIFY(WingFoils::instance() == nullptr);
+    const PanelBaseData data = simplePanel("CLARK Y AIRFOIL", "", 400.0f, 5);
+    QCOMPARE(data.getRibList().getRibCount(), 5);
+    QCOMPARE(data.getRibMinY(), 0.0f);
+    QCOMPARE(data.getRibMaxY(), 0.0f);
+    float low = -1.0f;
+    float high = -1.0f;
+    QCOMPARE(data.getRibHeightRange(low, high), 0.0f);
+    QCOMPARE(low, 0.0f);
+    QCOMPARE(high, 0.0f);
+}
+
+void TestPanelBaseData::loadAirfoils()
+{
+    QVERIFY(imported.isValid());
+    WingFoils::createInstance(QStringLiteral(PLANFORMIX_BINARY_DIR "/resources/foils_v2"), imported.path());
+    QVERIFY(WingFoils::instance()->findAirfoil("NACA 2412", false) != nullptr);
+}
+
+void TestPanelBaseData::fullConstructorKeepsEveryArgument()
+{
+    const LEData le(1, 7.0f);
+    const TEData te(1, 21.0f, true, 22.0f, 11.0f, 2.5f);
+    SparList spars;
+    spars.addSpar(SparDefinition("main", SparType::Round, 1, 4, 30.0f, 30.0f, true, false));
+    SheetingStripList strips;
+    strips.append(SheetingStripDefinition("strip", 0, 2, 3, 20.0f, 20.0f, 1.5f, true, true, true, false, 0.0f, 0.0f,
+                                          false, false));
+    const CoveringDefinition covering(SheetingType::Advanced, 26.0f, 1.25f, 2, false, true, false);
+    const BuildingTabData tabs(true, false, 12.0f, 23.0f, 9.0f);
+    RibCombList combs;
+    RibCombData comb;
+    comb.setName("spine");
+    combs.append(comb);
+
+    const PanelBaseData data(17, "Outer", "CLARK Y AIRFOIL", "NACA 2412", 210.0f, 160.0f, 33.0f, 420.0f, -2.5f,
+                             4.5f, true, false, false, 2.75f, 4, 180.0f, 1.1f, 0.9f, nullptr, le, te, spars, strips,
+                             covering, tabs, combs);
+    QCOMPARE(data.getId(), 17);
+    QCOMPARE(data.getPanelName(), QString("Outer"));
+    QCOMPARE(data.getAirfoilName(AirfoilType(0)), QString("CLARK Y AIRFOIL"));
+    QCOMPARE(data.getAirfoilName(AirfoilType(1)), QString("NACA 2412"));
+    QCOMPARE(data.getRootChord(), 210.0f);
+    QCOMPARE(data.getTipChord(), 160.0f);
+    QCOMPARE(data.getSweep(), 33.0f);
+    QCOMPARE(data.getLength(), 420.0f);
+    QCOMPARE(data.getTipTwist(), -2.5f);
+    QCOMPARE(data.getDihedralAngle(), 4.5f);
+    QCOMPARE(data.getTopAlign(), true);
+    QCOMPARE(data.getBottomAlign(), false);
+    QCOMPARE(data.getDontAlign(), false);
+    QCOMPARE(data.getRibThickness(), 2.75f);
+    QCOMPARE(data.getNoOfRibs(), 4);
+    QCOMPARE(data.getSpecificWeightRib(), 180.0f);
+    QCOMPARE(data.getRootAirfoilFactor(), 1.1f);
+    QCOMPARE(data.getTipAirfoilFactor(), 0.9f);
+    QCOMPARE(data.getRibList().getRibCount(), 4);
+    QCOMPARE(data.getRibListTableModel().getPanelLength(), 420.0f);
+    QCOMPARE(data.getLEData().getType(), 1);
+    QCOMPARE(data.getLEData().getStandardLEDepth(), 7.0f);
+    QCOMPARE(data.getTEData().getStandardTEDepth(1.0f), 21.0f);
+    QCOMPARE(data.getTEData().getStripTEStripThickness(), 2.5f);
+    QCOMPARE(data.getSparList().getNumberOfSpars(), 1);
+    QCOMPARE(data.getSparList().getSpars().front().getSparName(), QString("main"));
+    QCOMPARE(data.getSheetingStripList().getStripCount(), 1);
+    QCOMPARE(data.getCoveringDefinition().getLength(), 26.0f);
+    QCOMPARE(data.getCoveringDefinition().getThickness(), 1.25f);
+    QCOMPARE(data.getCoveringDefinition().getExtend(), 2);
+    QCOMPARE(data.getCoveringDefinition().getDoLower(), false);
+    QCOMPARE(data.getBuildingTabData().getDoUpper(), true);
+    QCOMPARE(data.getBuildingTabData().getOffsetLE(), 12.0f);
+    QCOMPARE(data.getBuildingTabData().getOffsetTE(), 23.0f);
+    QCOMPARE(data.getBuildingTabData().getWidth(), 9.0f);
+    QCOMPARE(data.getCombList().getCombCount(), 1);
+    QCOMPARE(data.getCombList().getCombs().front().getName(), QString("spine"));
+    QVERIFY(data.getRibMaxY() > data.getRibMinY());
+}
+
+void TestPanelBaseData::ribCountGatesTheRibList()
+{
+    RibList given;
+    given.addRib(RibDefinition(0.0f, 3.0f));
+    given.addRib(RibDefinition(66.0f, 3.0f));
+    const PanelBaseData data = simplePanel("CLARK Y AIRFOIL", "", 400.0f, 1, &given);
+    QCOMPARE(data.getRibList().getRibCount(), 0);
+    QCOMPARE(data.getRibMinY(), 0.0f);
+    QCOMPARE(data.getRibMaxY(), 0.0f);
+
+    // Otherwise the count only gates the list: a given list is used whole.
+    for (int i = 2; i < 7; ++i)
+        given.addRib(RibDefinition(i * 66.0f, 3.0f));
+    const PanelBaseData seven = simplePanel("CLARK Y AIRFOIL", "", 400.0f, 5, &given);
+    QCOMPARE(seven.getRibList().getRibCount(), 7);
+    QVERIFY(!seven.getRibList().getLastRib().getRibCoords().empty());
+}
+
+void TestPanelBaseData::unknownTipAirfoilBlendsFromTheRootAndKeepsTheName()
+{
+    const PanelBaseData reference = simplePanel("CLARK Y AIRFOIL", "CLARK Y AIRFOIL", 400.0f, 5);
+    const PanelBaseData original = simplePanel("CLARK Y AIRFOIL", "NO SUCH FOIL", 400.0f, 5);
+    const PanelBaseData copy(original);
+    QCOMPARE(copy.getAirfoilName(AirfoilType(1)), QString("NO SUCH FOIL"));
+    // Without a tip airfoil the blend takes the root airfoil in its place.
+    QVERIFY(outlines(copy) == outlines(reference));
+    QVERIFY(outlines(original) == outlines(reference));
+}
+
+void TestPanelBaseData::airfoilNamesAreCheckedAgainstTheLibrary()
+{
+    PanelBaseData data;
+    QVERIFY(data.setAirfoilName(AirfoilType(0), "NO SUCH ROOT"));
+    QCOMPARE(data.getAirfoilName(AirfoilType(0)), QString("NO SUCH ROOT"));
+    QVERIFY(!data.setAirfoilName(AirfoilType(1), "NO SUCH TIP"));
+    QCOMPARE(data.getAirfoilName(AirfoilType(1)), QString());
+    QVERIFY(data.setAirfoilName(AirfoilType(1), "NACA 2412"));
+    QCOMPARE(data.getAirfoilName(AirfoilType(1)), QString("NACA 2412"));
+}
+
+void TestPanelBaseData::unknownAirfoilTypeIsRefused()
+{
+    const PanelBaseData data;
+    bool thrown = false;
+    const auto out = TestSupport::captureOutput([&] {
+        try {
+            data.getAirfoilName(AirfoilType(2));
+        } catch (const std::invalid_argument& e) {
+            thrown = QString(e.what()) == "Invalid argument";
+        }
+    });
+    QVERIFY(thrown);
+    QCOMPARE(QString::fromStdString(out.out),
+             QString("Unknown airfoil type in QString PanelBaseData::getAirfoilName(AirfoilType) const: 2\n"));
+}
+
+void TestPanelBaseData::assignmentRebuildsForTheNewLength()
+{
+    PanelBaseData target = simplePanel("CLARK Y AIRFOIL", "NACA 2412", 400.0f, 5);
+    const std::vector<float> before = outlines(target);
+    PanelBaseData& same = target;
+    target = same;
+    QVERIFY(outlines(target) == before);
+
+    const PanelBaseData longer = simplePanel("CLARK Y AIRFOIL", "", 600.0f, 5);
+    target = longer;
+    QCOMPARE(target.getLength(), 600.0f);
+    QCOMPARE(target.getRibListTableModel().getPanelLength(), 600.0f);
+    QVERIFY(outlines(target) == outlines(longer));
+    QCOMPARE(target.getRibMinY(), longer.getRibMinY());
+    QCOMPARE(target.getRibMaxY(), longer.getRibMaxY());
+}
+
+void TestPanelBaseData::zeroRootChordNeverDividesTheRearLimit()
+{
+    SheetingStripList strips;
+    strips.append(SheetingStripDefinition("strip", 0, 1, 3, 20.0f, 20.0f, 1.5f, true, true, true, false, 0.0f,
+                                          0.0f, false, false));
+    const PanelBaseData data(4, "Flat", "CLARK Y AIRFOIL", "", 0.0f, 0.0f, 0.0f, 300.0f, 0.0f, 0.0f, false, false,
+                             true, 3.0f, 3, 150.0f, 1.0f, 1.0f, nullptr, LEData(), TEData(1, 20.0f, true, 20.0f,
+                                                                                             10.0f, 2.0f),
+                             SparList(), strips, CoveringDefinition(SheetingType::Advanced, 25.0f, 1.5f, 0, true,
+                                                                    true, true),
+                             BuildingTabData(), RibCombList());
+    QVERIFY(allFinite(data));
+}
+
+QTEST_MAIN(TestPanelBaseData)
+#include "tst_panelbasedata.moc"

@@ -1,0 +1,316 @@
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <vector>
+
+#include "airfoils/WingFoils.h"
+#include "common/TestSupport.h"
+#include "foundation/IdentifiableObject.h"
+#include "foundation/Mathematics.h"
+#include "foundation/Vector3D.h"
+#include "model/PanelBaseData.h"
+
+namespace {
+
+const int kRibs = 5;
+
+struct Features {
+    LEData le;
+    TEData te;
+    SparList spars;
+    SheetingStripList strips;
+    CoveringDefinition covering;
+    RibCombList combs;
+    float dihedral = 0.0f;
+};
+
+PanelBaseData makePanel(const Features& f, int ribs = kRibs)
+{
+    return PanelBaseData(1, "Panel", "CLARK Y AIRFOIL", "NACA 2412", 200.0f, 150.0f, 20.0f, 400.0f, 0.0f,
+                         f.dihedral, false, false, true, 3.0f, ribs, 150.0f, 1.0f, 1.0f, nullptr, f.le, f.te,
+                         f.spars, f.strips, f.covering, BuildingTabData(), f.combs);
+}
+
+SparDefinition spar(SparType type, int firstRib, int lastRib, float position)
+{
+    return SparDefinition("spar", type, firstRib, lastRib, position, position, true, false);
+}
+
+RibCombData combOver(int type, int firstRib, int lastRib)
+{
+    RibCombData comb;
+    comb.setType(type);
+    comb.setFirstRib(firstRib);
+    comb.setLastRib(lastRib);
+    comb.setPosition(0, 60.0f);
+    return comb;
+}
+
+// Every coordinate a rebuild leaves in the ribs, in a fixed order, with the
+// kind and id of every part.
+void appendPoints(std::vector<double>& out, const std::vector<Vector3D*>& points)
+{
+    out.push_back(1e9 + double(points.size()));
+    for (const Vector3D* p : points) {
+        out.push_back(p->getX());
+        out.push_back(p->getY());
+        out.push_back(p->getZ());
+    }
+}
+
+void appendParts(std::vector<double>& out, const std::vector<IdentifiableObject*>& parts)
+{
+    out.push_back(2e9 + double(parts.size()));
+    for (const IdentifiableObject* part : parts) {
+        out.push_back(part->getType());
+        out.push_back(part->getId());
+        for (const Vertex* p : part->getPoints()) {
+            out.push_back(p->getX());
+            out.push_back(p->getY());
+            out.push_back(p->getZ());
+        }
+    }
+}
+
+std::vector<double> geometryOf(const PanelBaseData& data)
+{
+    std::vector<double> out;
+    for (const RibDefinition& rib : data.getRibList().getRibs()) {
+        appendPoints(out, rib.getRibCoords());
+        appendPoints(out, rib.getLEPieceCoords());
+        appendPoints(out, rib.getTEPieceCoords());
+        appendPoints(out, rib.getLETemplateCoords());
+        appendPoints(out, rib.getCamberLineCoords());
+        for (int i = 0; i < 4; ++i)
+            appendPoints(out, rib.getCoveringCoords(i));
+        appendParts(out, rib.getSquareSparParts());
+        appendParts(out, rib.getRoundSparParts());
+        appendParts(out, rib.getTubeSparParts());
+        appendParts(out, rib.getCubeTubeParts());
+        appendParts(out, rib.getSparWebbingParts());
+        appendParts(out, rib.getCubeSparParts());
+        appendParts(out, rib.getCoveringPolygons());
+        appendParts(out, rib.getCombParts());
+    }
+    return out;
+}
+
+const RibDefinition& ribNumber(const PanelBaseData& data, int number)
+{
+    bool found = false;
+    return *data.getRibList().getRib(number, found);
+}
+
+} // namespace
+
+class TestPipeline : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+
+    void rebuildingAgainGivesTheSameRibs();
+    void roundSparsAreCutBeforeSquareSpars();
+    void rootJoinerOfTheFirstPanelTiltsWithTheDihedral_data();
+    void rootJoinerOfTheFirstPanelTiltsWithTheDihedral();
+    void combTouchesOnlyItsRibs();
+    void combsReachTheBuildingTabLineOnEveryRib();
+    void roundLeadingEdgeIsReportedAndNotCut();
+    void recordsNamingNoRibAreSkipped();
+
+private:
+    QTemporaryDir imported;
+};
+
+void TestPipeline::initTestCase()
+{
+    QVERIFY(imported.isValid());
+    WingFoils::createInstance(QStringLiteral(PLANFORMIX_BINARY_DIR "/resources/foils_v2"), imported.path());
+    QVERIFY(WingFoils::instance()->findAirfoil("CLARK Y AIRFOIL", false) != nullptr);
+    QVERIFY(WingFoils::instance()->findAirfoil("NACA 2412", false) != nullptr);
+}
+
+void TestPipeline::rebuildingAgainGivesTheSameRibs()
+{
+    Features f;
+    f.le = LEData(1, 8.0f);
+    f.te = TEData(1, 20.0f, true, 20.0f, 10.0f, 2.0f);
+    f.covering.setSheetingType(SheetingType::Advanced);
+    f.strips.append(SheetingStripDefinition("top", 0, 1, 5, 30.0f, 25.0f, 1.5f, false, true, true, false, 0.0f,
+                                            0.0f, false, false));
+    f.strips.append(SheetingStripDefinition("cap", 0, 2, 4, 10.0f, 10.0f, 1.0f, true, true, true, false, 40.0f,
+                                            40.0f, false, true));
+    for (SparType type : {SparType::Square, SparType::Round, SparType::Webbing, SparType::Cube})
+        f.spars.addSpar(spar(type, 1, kRibs, 25.0f + 10.0f * int(type)));
+    f.spars.addSpar(spar(SparType::Tube, 1, 3, 35.0f));
+    f.spars.addSpar(spar(SparType::CubeTube, 3, kRibs, 45.0f));
+    f.combs.append(combOver(RibCombData::Above, 2, 4));
+    f.combs.append(combOver(RibCombData::Below, 1, kRibs));
+    f.dihedral = 4.0f;
+
+    PanelBaseData data = makePanel(f);
+    const std::vector<double> first = geometryOf(data);
+    const float minY = data.getRibMinY();
+    const float maxY = data.getRibMaxY();
+    data.rebuildRibs();
+    QVERIFY(first == geometryOf(data));
+    QCOMPARE(data.getRibMinY(), minY);
+    QCOMPARE(data.getRibMaxY(), maxY);
+
+    // A copy keeps the part ids, so it rebuilds to the very same ribs.
+    const PanelBaseData copy(data);
+    QVERIFY(first == geometryOf(copy));
+    PanelBaseData assigned;
+    assigned = data;
+    QVERIFY(first == geometryOf(assigned));
+}
+
+void TestPipeline::roundSparsAreCutBeforeSquareSpars()
+{
+    // The round hole sits inside the square spar's slot; the listed order
+    // must not change what is cut.
+    Features squareFirst;
+    squareFirst.spars.addSpar(spar(SparType::Square, 1, kRibs, 30.0f));
+    squareFirst.spars.addSpar(spar(SparType::Round, 1, kRibs, 31.0f));
+    Features roundFirst;
+    roundFirst.spars.addSpar(squareFirst.spars.getSpars().back());
+    roundFirst.spars.addSpar(squareFirst.spars.getSpars().front());
+
+    const std::vector<double> a = geometryOf(makePanel(squareFirst));
+    const std::vector<double> b = geometryOf(makePanel(roundFirst));
+    QVERIFY(a == b);
+}
+
+void TestPipeline::rootJoinerOfTheFirstPanelTiltsWithTheDihedral_data()
+{
+    QTest::addColumn<int>("firstRib");
+    QTest::addColumn<bool>("tilted");
+    QTest::newRow("from the root") << 1 << true;
+    QTest::newRow("not from the root") << 2 << false;
+}
+
+void TestPipeline::rootJoinerOfTheFirstPanelTiltsWithTheDihedral()
+{
+    QFETCH(int, firstRib);
+    QFETCH(bool, tilted);
+
+    Features f;
+    f.dihedral = 6.0f;
+    f.spars.addSpar(spar(SparType::Tube, firstRib, kRibs, 30.0f));
+    const PanelBaseData data = makePanel(f);
+    const float wrc = data.getWingRootChord();
+
+    Vertex centreFirst;
+    Vertex centreLast;
+    const RibDefinition& first = ribNumber(data, firstRib);
+    const RibDefinition& last = ribNumber(data, kRibs);
+    QCOMPARE(int(first.getTubeSparParts().size()), 1);
+    QCOMPARE(int(last.getTubeSparParts().size()), 1);
+    first.getTubeSparParts().front()->getCentroid(centreFirst);
+    last.getTubeSparParts().front()->getCentroid(centreLast);
+
+    // The plane has no panel, so this one counts as its first.
+    const float expected =
+        tilted ? (last.position - first.position) * std::sin(Mathematics::degToRad(-3.0f)) / wrc : 0.0f;
+    QVERIFY2(std::abs((centreLast.getY() - centreFirst.getY()) - expected) < 1e-5f,
+             qPrintable(QString::number(centreLast.getY() - centreFirst.getY())));
+    if (tilted)
+        QVERIFY(expected < -1e-3f);
+}
+
+void TestPipeline::combTouchesOnlyItsRibs()
+{
+    Features plain;
+    Features combed;
+    combed.combs.append(combOver(RibCombData::Below, 2, 4));
+    const PanelBaseData without = makePanel(plain);
+    const PanelBaseData with = makePanel(combed);
+
+    for (int k = 1; k <= kRibs; ++k) {
+        const RibDefinition& a = ribNumber(without, k);
+        const RibDefinition& b = ribNumber(with, k);
+        const bool inside = k >= 2 && k <= 4;
+        QCOMPARE(int(b.getCombParts().size()), inside ? 3 : 0);
+        std::vector<double> pa;
+        std::vector<double> pb;
+        appendPoints(pa, a.getRibCoords());
+        appendPoints(pb, b.getRibCoords());
+        QCOMPARE(pa == pb, !inside);
+    }
+}
+
+void TestPipeline::combsReachTheBuildingTabLineOnEveryRib()
+{
+    Features f;
+    RibCombData below = combOver(RibCombData::Below, 1, kRibs);
+    RibCombData above = combOver(RibCombData::Above, 1, kRibs);
+    below.setExtendToBuildingTabs(true);
+    above.setExtendToBuildingTabs(true);
+    f.combs.append(below);
+    f.combs.append(above);
+    f.te = TEData(1, 20.0f, false, 20.0f, 10.0f, 2.0f);
+    const PanelBaseData data = makePanel(f);
+    const float wrc = data.getWingRootChord();
+    const float bottom = (data.getRibMinY() - 5.5f) / wrc;
+    const float top = (data.getRibMaxY() + 5.5f) / wrc;
+
+    int bodies = 0;
+    for (const RibDefinition& rib : data.getRibList().getRibs()) {
+        for (const IdentifiableObject* part : rib.getCombParts()) {
+            if (part->getType() != 10)
+                continue;
+            ++bodies;
+            const bool isBelow = part->getId() == below.getFirstPartId();
+            const float line = isBelow ? part->getMinProjection(Vertex(0, 1, 0))
+                                       : part->getMaxProjection(Vertex(0, 1, 0));
+            QVERIFY(std::abs(line - (isBelow ? bottom : top)) < 1e-6f);
+        }
+    }
+    QCOMPARE(bodies, 2 * kRibs);
+}
+
+void TestPipeline::roundLeadingEdgeIsReportedAndNotCut()
+{
+    Features none;
+    Features round;
+    round.le = LEData(5, 8.0f);
+    const std::vector<double> uncut = geometryOf(makePanel(none));
+    std::vector<double> cut;
+    const auto out = TestSupport::captureOutput([&] { cut = geometryOf(makePanel(round)); });
+    QVERIFY(QString::fromStdString(out.out)
+                .contains("Implement this LE type at void PanelBaseData::applyModificationsToPanelRibs(float, float, "
+                          "float, float, float, float, bool, bool, bool, float, float, const LEData&, const "
+                          "TEData&, const SparList&, const SheetingStripList&, const CoveringDefinition&, const "
+                          "RibCombList&), "));
+    QVERIFY(QString::fromStdString(out.out).contains(": 5\n"));
+    QVERIFY(cut == uncut);
+
+    for (int type : {2, 3, 4}) {
+        Features other;
+        other.le = LEData(type, 8.0f);
+        std::vector<double> g;
+        const auto quiet = TestSupport::captureOutput([&] { g = geometryOf(makePanel(other)); });
+        QVERIFY(quiet.out.empty());
+        QVERIFY(g == uncut);
+    }
+}
+
+void TestPipeline::recordsNamingNoRibAreSkipped()
+{
+    // Foreign documents may carry rib numbers the panel does not have.
+    Features f;
+    f.spars.addSpar(spar(SparType::Round, 0, 3, 30.0f));
+    f.spars.addSpar(spar(SparType::Square, -2, 0, 30.0f));
+    f.covering.setSheetingType(SheetingType::Advanced);
+    f.strips.append(SheetingStripDefinition("bad", 0, 0, 2, 30.0f, 30.0f, 1.5f, true, true, true, false, 0.0f,
+                                            0.0f, false, false));
+    f.combs.append(combOver(RibCombData::Below, 0, 3));
+    f.combs.append(combOver(RibCombData::Above, 2, 9));
+
+    const std::vector<double> plain = geometryOf(makePanel(Features()));
+    QVERIFY(geometryOf(makePanel(f)) == plain);
+}
+
+QTEST_MAIN(TestPipeline)
+#include "tst_pipeline.moc"
