@@ -313,15 +313,14 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
         break;
     }
 
-    // The depth queries report unhandled edge types themselves; ask once per
-    // pass rather than once per rib.
-    const float leDepth = leData.getDepth();
-    const float teDepth = teData.getDepth();
-
     switch (teData.getType()) {
     case 0:
         break;
     case 1: {
+        // The depth queries report unhandled edge types themselves; they are
+        // asked once per pass rather than once per rib.
+        const float leDepth = leData.getDepth();
+        const float teDepth = teData.getDepth();
         RibModifierStandardTE standardTE;
         const bool autoAdjust = teData.getStandardTEAutoAdjustDepth() && rootChord != 0.0f;
         for (RibDefinition& rib : ribs) {
@@ -363,6 +362,8 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
             }
             strips = &usableStrips;
         }
+        const float leDepth = leData.getDepth();
+        const float teDepth = teData.getDepth();
         const bool autoAdjustRear = teData.getTeAutoAdjustDept() && rootChord != 0.0f;
         int k = 1;
         for (RibDefinition& rib : ribs) {
