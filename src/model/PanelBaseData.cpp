@@ -11,7 +11,6 @@
 #include "airfoils/WingFoils.h"
 #include "document/PlaneModel.h"
 #include "foundation/Mathematics.h"
-#include "model/Panel.h"
 #include "model/RibModifierComb.h"
 #include "model/RibModifierCoveringAdvanced.h"
 #include "model/RibModifierCoveringStandard.h"
@@ -265,11 +264,7 @@ float PanelBaseData::rebuildScale() const
 
 bool PanelBaseData::isFirstPanelOfPlane() const
 {
-    PlaneModel* plane = PlaneModel::instance();
-    if (plane->getPanelCount() < 1)
-        return true;
-    const auto& panels = plane->getPanelList();
-    return !panels.empty() && panels.front() != nullptr && panels.front()->getId() == id;
+    return PlaneModel::instance()->getPanelCount() < 1;
 }
 
 void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float length, float rootChord,
