@@ -585,3 +585,133 @@ SparDefinition* PanelBaseData::findEditableSpar(int row, bool& found)
     SparDefinition& spar = sparsTableModel.findEditableSpar(row, found);
     return found ? &spar : nullptr;
 }
+
+// ------------------------------------------------- plan measurements
+
+bool PanelBaseData::getSparRealPositions(const SparDefinition& spar, float& zStart, float& xStart, float& zEnd,
+                                         float& xEnd, float& widthStart, float& widthEnd) const
+{
+    bool foundFirst = false;
+    bool foundLast = false;
+    const RibDefinition* first = getRibList().getRib(spar.getFirstRib(), foundFirst);
+    const RibDefinition* last = getRibList().getRib(spar.getLastRib(), foundLast);
+    if (!foundFirst || !foundLast || !first || !last)
+        return false;
+
+    const float wingRootChord = getWingRootChord();
+    zStart = first->position;
+    zEnd = last->position + last->thickness;
+    widthStart = widthEnd = spar.getTypeWidth();
+    float position = 0.0f;
+    if (!spar.isJoiner()) {
+        spar.getRealPosition(position, 0, *first, true);
+        xStart = position + first->getOffsetX() * wingRootChord;
+        spar.getRealPosition(position, 1, *last, true);
+        xEnd = position + last->getOffsetX() * wingRootChord;
+        if (spar.getType() == SparType::Square && spar.getSquareSparAutoAdjustWidth() != 0.0f
+            && first->getChord() != 0.0f)
+            widthEnd = widthStart * last->getChord() / first->getChord();
+    } else if (spar.getFirstRib() != 1) {
+        // Joiners run straight from the panel's tip side.
+        spar.getRealPosition(position, 0, *last, true);
+        xStart = xEnd = position + sweep;
+    } else {
+        spar.getRealPosition(position, 0, *first, true);
+        xStart = xEnd = position;
+    }
+    return true;
+}
+
+bool PanelBaseData::getCombRealPositions(const RibCombData& comb, float& zStart, float& xStart, float& zEnd,
+                                         float& xEnd, float& width) const
+{
+    bool foundFirst = false;
+    bool foundLast = false;
+    const RibDefinition* first = getRibList().getRib(comb.getFirstRib(), foundFirst);
+    const RibDefinition* last = getRibList().getRib(comb.getLastRib(), foundLast);
+    if (!foundFirst || !foundLast || !first || !last)
+        return false;
+
+    const float wingRootChord = getWingRootChord();
+    zStart = first->position;
+    zEnd = last->position + last->thickness;
+    width = comb.getWidth();
+    float position = 0.0f;
+    comb.getAbsolutePosition(position, 0, *first);
+    xStart = position + first->getOffsetX() * wingRootChord;
+    comb.getAbsolutePosition(position, 1, *last);
+    xEnd = position + last->getOffsetX() * wingRootChord;
+    return true;
+}
+
+// ------------------------------------ deriving a panel from its neighbour
+
+void PanelBaseData::removeSparsNotReachingTipRib()
+{
+    const int ribCount = getRibList().getRibCount();
+    getSparList().getEditableSpars().remove_if(
+        [ribCount](const SparDefinition& spar) { return spar.getLastRib() != ribCount; });
+}
+
+void PanelBaseData::removeSheetingStripsNotReachingTipRib()
+{
+    const int ribCount = getRibList().getRibCount();
+    getSheetingStripList().getStrips().remove_if(
+        [ribCount](const SheetingStripDefinition& strip) { return strip.getLastRib() != ribCount; });
+}
+
+namespace {
+
+// The rib that lies as far from the root as the old first and last ribs
+// lay apart, so a moved spar or strip keeps its spanwise length.
+template <typename Part>
+void moveToRootRib(Part& part, const RibList& ribs)
+{
+    if (part.getFirstRib() == 1)
+        return;
+    bool foundFirst = false;
+    bool foundLast = false;
+    const RibDefinition* first = ribs.getRib(part.getFirstRib(), foundFirst);
+    const RibDefinition* last = ribs.getRib(part.getLastRib(), foundLast);
+    part.setFirstRib(1);
+    if (foundFirst && foundLast && first && last)
+        part.setLastRib(ribs.findRibIndex(last->position - first->position));
+}
+
+} // namespace
+
+void PanelBaseData::mirrorSparsAtConnectionRib()
+{
+    const RibList& ribs = getRibList();
+    const int ribCount = ribs.getRibCount();
+    for (SparDefinition& spar : getSparList().getEditableSpars()) {
+        if (spar.getLastRib() != ribCount)
+            continue;
+        moveToRootRib(spar, ribs);
+        // The spar continues from where it ended.
+        if (spar.getSeparateLastPosition()) {
+            spar.setPosition(0, spar.getPosition(1));
+            spar.setPercentageSelected(0, spar.getPercentageSelected(1));
+        }
+        spar.setSparOffsetYStart(spar.getSparOffsetYEnd());
+    }
+}
+
+void PanelBaseData::mirrorSheetingStripsAtConnectionRib()
+{
+    const RibList& ribs = getRibList();
+    const int ribCount = ribs.getRibCount();
+    for (SheetingStripDefinition& strip : getSheetingStripList().getStrips()) {
+        if (strip.getLastRib() != ribCount)
+            continue;
+        moveToRootRib(strip, ribs);
+        if (strip.getSeparateLastPosition()) {
+            strip.setPosition(0, strip.getPosition(1));
+            strip.setPercentageSelected(0, strip.getPercentageSelected(1));
+        }
+        if (strip.getOffsetSeparateEnd()) {
+            strip.setPosition(2, strip.getPosition(3));
+            strip.setPercentageSelected(2, strip.getPercentageSelected(3));
+        }
+    }
+}

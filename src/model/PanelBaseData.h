@@ -134,6 +134,23 @@ public:
     const SparDefinition* findSpar(int row, bool& found) const;
     SparDefinition* findEditableSpar(int row, bool& found);
 
+    // --- plan measurements for printing and DXF export ---
+    // The planform outline of one spar or comb in mm: z along the span, x
+    // along the chord from the wing root leading edge. False, with nothing
+    // written, when the first or last rib number is not a rib of the panel.
+    bool getSparRealPositions(const SparDefinition& spar, float& zStart, float& xStart, float& zEnd, float& xEnd,
+                              float& widthStart, float& widthEnd) const;
+    bool getCombRealPositions(const RibCombData& comb, float& zStart, float& xStart, float& zEnd, float& xEnd,
+                              float& width) const;
+
+    // --- deriving a new panel from its neighbour ---
+    void removeSparsNotReachingTipRib();
+    void removeSheetingStripsNotReachingTipRib();
+    // Moves every spar (strip) that reaches the tip rib so that it starts at
+    // the root rib of the panel built on from here.
+    void mirrorSparsAtConnectionRib();
+    void mirrorSheetingStripsAtConnectionRib();
+
     // The rib height range of the last rebuild, in mm.
     float getRibMinY() const { return ribMinY; }
     void setRibMinY(float value) { ribMinY = value; }
