@@ -1,48 +1,749 @@
 #include "document/PlaneModel.h"
 
+#include "foundation/DialogSeam.h"
+#include "model/Panel.h"
+#include "planformixdata.pb.h"
+
+#include <QCoreApplication>
+#include <QFile>
 #include <QMutexLocker>
+#include <QSaveFile>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+
+using PanelMessage = serializedPlanformixData::serializedPanelData;
+using SparMessage = serializedPlanformixData::serializedSparListData;
+using StripMessage = serializedPlanformixData::serializedPanelData::sheetingStripDefinition;
+using CombMessage = serializedPlanformixData::serializedPanelData::serializedCombListData;
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("PlaneModel", text);
+}
+
+// Made once and kept: a language switch later in the run does not rename
+// the planes that are created afterwards.
+const QString& defaultPlaneName()
+{
+    static const QString name = tr("New Plane");
+    return name;
+}
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromUtf8(text.data(), int(text.size()));
+}
+
+std::string toUtf8(const QString& text)
+{
+    return text.toUtf8().toStdString();
+}
+
+// Every float anywhere in the message, view records included; a NaN or an
+// infinity would travel into rib outlines, drawings and printed pages.
+bool allNumbersFinite(const google::protobuf::Message& message)
+{
+    using google::protobuf::FieldDescriptor;
+    const google::protobuf::Reflection* reflection = message.GetReflection();
+    std::vector<const FieldDescriptor*> fields;
+    reflection->ListFields(message, &fields);
+    for (const FieldDescriptor* field : fields) {
+        switch (field->cpp_type()) {
+        case FieldDescriptor::CPPTYPE_FLOAT:
+            if (field->is_repeated()) {
+                for (int i = 0; i < reflection->FieldSize(message, field); ++i)
+                    if (!std::isfinite(reflection->GetRepeatedFloat(message, field, i)))
+                        return false;
+            } else if (!std::isfinite(reflection->GetFloat(message, field))) {
+                return false;
+            }
+            break;
+        case FieldDescriptor::CPPTYPE_DOUBLE:
+            if (field->is_repeated()) {
+                for (int i = 0; i < reflection->FieldSize(message, field); ++i)
+                    if (!std::isfinite(reflection->GetRepeatedDouble(message, field, i)))
+                        return false;
+            } else if (!std::isfinite(reflection->GetDouble(message, field))) {
+                return false;
+            }
+            break;
+        case FieldDescriptor::CPPTYPE_MESSAGE:
+            if (field->is_repeated()) {
+                for (int i = 0; i < reflection->FieldSize(message, field); ++i)
+                    if (!allNumbersFinite(reflection->GetRepeatedMessage(message, field, i)))
+                        return false;
+            } else if (!allNumbersFinite(reflection->GetMessage(message, field))) {
+                return false;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    return true;
+}
+
+// Whether a decoded document can be turned into a plane without harm. Runs
+// before anything of the open plane is touched.
+bool documentIsBuildable(const serializedPlanformixData& document, std::string& reason)
+{
+    if (document.panels_size() > PlaneModel::maxPanels) {
+        reason = "too many panels";
+        return false;
+    }
+    long long totalRibs = 0;
+    for (const PanelMessage& panel : document.panels()) {
+        if (!(panel.length() > 0.0f) || !(panel.rootchord() > 0.0f) || !(panel.tipchord() > 0.0f)) {
+            reason = "panel length or chord not positive";
+            return false;
+        }
+        if (panel.noofribs() > PlaneModel::maxRibsPerPanel || panel.riblist_size() > PlaneModel::maxRibsPerPanel) {
+            reason = "too many ribs in a panel";
+            return false;
+        }
+        if (panel.sparlist_size() > PlaneModel::maxPartsPerList
+            || panel.sheeting().sheetingstriplist_size() > PlaneModel::maxPartsPerList
+            || panel.comblist_size() > PlaneModel::maxPartsPerList) {
+            reason = "too many spars, strips or combs in a panel";
+            return false;
+        }
+        totalRibs += std::max(panel.riblist_size(), panel.noofribs());
+    }
+    if (totalRibs > PlaneModel::maxRibsPerPlane) {
+        reason = "too many ribs";
+        return false;
+    }
+    if (!allNumbersFinite(document)) {
+        reason = "a number is not finite";
+        return false;
+    }
+    return true;
+}
+
+void fillSpar(SparMessage* out, const SparDefinition& spar)
+{
+    out->set_sparname(toUtf8(spar.getSparName()));
+    out->set_type(SparMessage::SparType(int(spar.getType())));
+    out->set_firstrib(spar.getFirstRib());
+    out->set_lastrib(spar.getLastRib());
+    out->set_position(spar.getPosition(0));
+    out->set_lastposition(spar.getPosition(1));
+    out->set_percentageselected(spar.getPercentageSelected(0));
+    out->set_percentageselectedlast(spar.getPercentageSelected(1));
+    out->set_separatelastposition(spar.getSeparateLastPosition());
+    out->set_measurefromle(spar.getMeasureFromLE());
+    out->set_sparoffsetystart(spar.getSparOffsetYStart());
+    out->set_sparoffsetyend(spar.getSparOffsetYEnd());
+    out->set_roundsparradius(spar.getRoundSparRadius());
+    out->set_squaresparwidth(spar.getSquareSparWidth());
+    out->set_squaresparautoadjustwidth(spar.getSquareSparAutoAdjustWidth() != 0.0f);
+    out->set_squaresparheight(spar.getSquareSparHeight());
+    out->set_squarespartop(spar.getSquareSparTop());
+    out->set_squaresparbottom(spar.getSquareSparBottom());
+    out->set_squaresparwebbinginside(spar.getSquareSparWebbingInside());
+    out->set_squaresparwidthadjustfront(spar.getSquareSparWidthAdjustFront());
+    out->set_squaresparwidthadjustbehind(spar.getSquareSparWidthAdjustBehind());
+    out->set_squaresparverticalcut(spar.getSquareSparVerticalCut());
+    out->set_webbingwidth(spar.getWebbingWidth());
+    out->set_squarewebbingtype(SparMessage::SquareWebbingType(int(spar.getSquareWebbingType())));
+    out->set_squarewebbingwidth(spar.getSquareWebbingWidth());
+    out->set_squarewebbingfrom(spar.getSquareWebbingFrom());
+    out->set_squarewebbingto(spar.getSquareWebbingTo());
+    out->set_tuberadius(spar.getTubeRadius());
+    out->set_cubesparwidth(spar.getCubeSparWidth());
+    out->set_cubesparheight(spar.getCubeSparHeight());
+    out->set_cubesparrotation(spar.getCubeSparRotation());
+    out->set_cubetubewidth(spar.getCubeTubeWidth());
+    out->set_cubetubeheight(spar.getCubeTubeHeight());
+}
+
+SparDefinition sparFrom(const SparMessage& in)
+{
+    SparDefinition spar;
+    spar.setSparName(fromUtf8(in.sparname()));
+    spar.setType(SparType(int(in.type())));
+    spar.setFirstRib(in.firstrib());
+    spar.setLastRib(in.lastrib());
+    spar.setPosition(0, in.position());
+    spar.setPosition(1, in.lastposition());
+    spar.setPercentageSelected(0, in.percentageselected());
+    spar.setPercentageSelected(1, in.percentageselectedlast());
+    spar.setSeparateLastPosition(in.separatelastposition());
+    spar.setMeasureFromLE(in.measurefromle());
+    spar.setSparOffsetYStart(in.sparoffsetystart());
+    spar.setSparOffsetYEnd(in.sparoffsetyend());
+    spar.setRoundSparRadius(in.roundsparradius());
+    spar.setSquareSparWidth(in.squaresparwidth());
+    spar.setSquareSparAutoAdjustWidth(in.squaresparautoadjustwidth() ? 1.0f : 0.0f);
+    spar.setSquareSparHeight(in.squaresparheight());
+    spar.setSquareSparTop(in.squarespartop());
+    spar.setSquareSparBottom(in.squaresparbottom());
+    spar.setSquareSparWebbingInside(in.squaresparwebbinginside());
+    spar.setSquareSparWidthAdjustFront(in.squaresparwidthadjustfront());
+    spar.setSquareSparWidthAdjustBehind(in.squaresparwidthadjustbehind());
+    spar.setSquareSparVerticalCut(in.squaresparverticalcut());
+    spar.setWebbingWidth(in.webbingwidth());
+    spar.setSquareWebbingType(SquareWebbingType(int(in.squarewebbingtype())));
+    spar.setSquareWebbingWidth(in.squarewebbingwidth());
+    spar.setSquareWebbingFrom(in.squarewebbingfrom());
+    spar.setSquareWebbingTo(in.squarewebbingto());
+    spar.setTubeRadius(in.tuberadius());
+    spar.setCubeSparWidth(in.cubesparwidth());
+    spar.setCubeSparHeight(in.cubesparheight());
+    spar.setCubeSparRotation(in.cubesparrotation());
+    spar.setCubeTubeWidth(in.cubetubewidth());
+    spar.setCubeTubeHeight(in.cubetubeheight());
+    return spar;
+}
+
+void fillStrip(StripMessage* out, const SheetingStripDefinition& strip)
+{
+    out->set_stripname(toUtf8(strip.getName()));
+    out->set_firstrib(strip.getFirstRib());
+    out->set_lastrib(strip.getLastRib());
+    out->set_position(strip.getPosition(0));
+    out->set_lastposition(strip.getPosition(1));
+    out->set_offsetstart(strip.getPosition(2));
+    out->set_offsetend(strip.getPosition(3));
+    out->set_percentageselected(strip.getPercentageSelected(0));
+    out->set_percentageselectedlast(strip.getPercentageSelected(1));
+    out->set_percentageselectedoffsetstart(strip.getPercentageSelected(2));
+    out->set_percentageselectedoffsetend(strip.getPercentageSelected(3));
+    out->set_separatelastposition(strip.getSeparateLastPosition());
+    out->set_measurefromle(strip.getMeasureFromLE());
+    out->set_thickness(strip.getThickness());
+    out->set_lower(strip.getLower());
+    out->set_upper(strip.getUpper());
+    out->set_offsetseparateend(strip.getOffsetSeparateEnd());
+    out->set_capstrip(strip.getCapStrip());
+}
+
+SheetingStripDefinition stripFrom(const StripMessage& in)
+{
+    SheetingStripDefinition strip;
+    strip.setName(fromUtf8(in.stripname()));
+    strip.setFirstRib(in.firstrib());
+    strip.setLastRib(in.lastrib());
+    strip.setPosition(0, in.position());
+    strip.setPosition(1, in.lastposition());
+    strip.setPosition(2, in.offsetstart());
+    strip.setPosition(3, in.offsetend());
+    strip.setPercentageSelected(0, in.percentageselected());
+    strip.setPercentageSelected(1, in.percentageselectedlast());
+    strip.setPercentageSelected(2, in.percentageselectedoffsetstart());
+    strip.setPercentageSelected(3, in.percentageselectedoffsetend());
+    strip.setSeparateLastPosition(in.separatelastposition());
+    strip.setMeasureFromLE(in.measurefromle());
+    strip.setThickness(in.thickness());
+    strip.setLower(in.lower());
+    strip.setUpper(in.upper());
+    strip.setOffsetSeparateEnd(in.offsetseparateend());
+    strip.setCapStrip(in.capstrip());
+    return strip;
+}
+
+void fillComb(CombMessage* out, const RibCombData& comb)
+{
+    out->set_name(toUtf8(comb.getName()));
+    out->set_type(CombMessage::RibCombType(comb.getType()));
+    out->set_firstrib(comb.getFirstRib());
+    out->set_lastrib(comb.getLastRib());
+    out->set_position(comb.getPosition(0));
+    out->set_positionlast(comb.getPosition(1));
+    out->set_percentageselected(comb.getPercentageSelected(0));
+    out->set_percentageselectedlast(comb.getPercentageSelected(1));
+    out->set_separatelastposition(comb.getSeparateLastPosition());
+    out->set_measurefromle(comb.getMeasureFromLE());
+    out->set_width(comb.getWidth());
+    out->set_extend(comb.getExtend());
+    out->set_cutintorib(comb.getCutIntoRib());
+    out->set_cutoutgapfore(comb.getCutoutGapFore());
+    out->set_cutoutgapaft(comb.getCutoutGapAft());
+    out->set_gapneedle(comb.getGapNeedle());
+    out->set_extendtobuildingtabs(comb.getExtendToBuildingTabs());
+    out->set_slitheight(comb.getSlitHeight());
+    out->set_slitadjust(comb.getSlitAdjust());
+}
+
+RibCombData combFrom(const CombMessage& in)
+{
+    return RibCombData(fromUtf8(in.name()), int(in.type()), in.position(), in.positionlast(),
+                       in.percentageselected(), in.percentageselectedlast(), in.separatelastposition(),
+                       in.measurefromle(), in.width(), in.extend(), in.cutintorib(), in.cutoutgapfore(),
+                       in.cutoutgapaft(), in.gapneedle(), in.firstrib(), in.lastrib(), in.extendtobuildingtabs(),
+                       in.slitheight(), in.slitadjust());
+}
+
+void fillPanel(PanelMessage* out, const Panel& panel)
+{
+    const PanelBaseData& data = panel.getPanelBaseData();
+    out->set_id(data.getId());
+    out->set_panelname(toUtf8(data.getPanelName()));
+    out->set_airfoilname(toUtf8(data.getAirfoilName(RootAirfoil)));
+    out->set_airfoilnametip(toUtf8(data.getAirfoilName(TipAirfoil)));
+    out->set_length(data.getLength());
+    out->set_rootchord(data.getRootChord());
+    out->set_tipchord(data.getTipChord());
+    out->set_sweep(data.getSweep());
+    out->set_tiptwist(data.getTipTwist());
+    out->set_dihedralangle(data.getDihedralAngle());
+    out->set_topalign(data.getTopAlign());
+    out->set_bottomalign(data.getBottomAlign());
+    out->set_dontalign(data.getDontAlign());
+    out->set_rootairfoilfactor(data.getRootAirfoilFactor());
+    out->set_tipairfoilfactor(data.getTipAirfoilFactor());
+    out->set_ribthickness(data.getRibThickness());
+    out->set_noofribs(data.getNoOfRibs());
+    out->set_specificweightrib(data.getSpecificWeightRib());
+
+    for (const RibDefinition& rib : data.getRibList().getRibs()) {
+        serializedPlanformixData::serializedRibListData* entry = out->add_riblist();
+        entry->set_position(rib.position);
+        entry->set_thickness(rib.thickness);
+    }
+    for (const SparDefinition& spar : data.getSparList().getSpars())
+        fillSpar(out->add_sparlist(), spar);
+
+    PanelMessage::leadingEdge* le = out->mutable_ledata();
+    le->set_type(PanelMessage::leadingEdge::LEType(data.getLEData().getType()));
+    le->set_standardledepth(data.getLEData().getStandardLEDepth());
+
+    const TEData& te = data.getTEData();
+    PanelMessage::trailingEdge* teOut = out->mutable_tedata();
+    teOut->set_type(PanelMessage::trailingEdge::TEType(te.getType()));
+    teOut->set_standardtedepth(te.getStandardTEDepth(1.0f));
+    teOut->set_standardteautoadjustdepth(te.getStandardTEAutoAdjustDepth());
+    teOut->set_striptedepth(te.getStripTEDepth());
+    teOut->set_striptestripdepth(te.getStripTEStripDepth());
+    teOut->set_striptestripthickness(te.getStripTEStripThickness());
+
+    const CoveringDefinition& covering = data.getCoveringDefinition();
+    PanelMessage::sheetingDefinition* sheeting = out->mutable_sheeting();
+    sheeting->set_sheetingtype(PanelMessage::sheetingDefinition::SheetingType(int(covering.getSheetingType())));
+    sheeting->set_length(covering.getLength());
+    sheeting->set_thickness(covering.getThickness());
+    sheeting->set_extend(covering.getExtend());
+    sheeting->set_percentageselected(covering.getPercentageSelected());
+    sheeting->set_doupper(covering.getDoUpper());
+    sheeting->set_dolower(covering.getDoLower());
+    for (const SheetingStripDefinition& strip : data.getSheetingStripList().getStrips())
+        fillStrip(sheeting->add_sheetingstriplist(), strip);
+
+    const BuildingTabData& tabs = data.getBuildingTabData();
+    PanelMessage::buildingTabsDefinition* tabsOut = out->mutable_tabs();
+    tabsOut->set_doupper(tabs.getDoUpper());
+    tabsOut->set_dolower(tabs.getDoLower());
+    tabsOut->set_offsetle(tabs.getOffsetLE());
+    tabsOut->set_offsette(tabs.getOffsetTE());
+    tabsOut->set_width(tabs.getWidth());
+
+    for (const RibCombData& comb : data.getCombList().getCombs())
+        fillComb(out->add_comblist(), comb);
+}
+
+Panel* panelFrom(int number, const PanelMessage& in)
+{
+    // Alignment flags contradict each other in some files; an aligned
+    // panel is never also unaligned.
+    const bool dontAlign = (in.topalign() || in.bottomalign()) ? false : in.dontalign();
+
+    RibList ribs;
+    for (const auto& rib : in.riblist())
+        ribs.addRib(RibDefinition(rib.position(), rib.thickness()));
+
+    SparList spars;
+    for (const SparMessage& spar : in.sparlist())
+        spars.addSpar(sparFrom(spar));
+
+    LEData le;
+    if (in.has_ledata()) {
+        le.setType(int(in.ledata().type()));
+        le.setStandardLEDepth(in.ledata().standardledepth());
+    }
+    TEData te;
+    if (in.has_tedata()) {
+        const PanelMessage::trailingEdge& t = in.tedata();
+        te.setType(int(t.type()));
+        te.setStandardTEDepth(t.standardtedepth());
+        te.setStandardTEAutoAdjustDepth(t.standardteautoadjustdepth());
+        te.setStripTEDepth(t.striptedepth());
+        te.setStripTEStripDepth(t.striptestripdepth());
+        te.setStripTEStripThickness(t.striptestripthickness());
+    }
+    CoveringDefinition covering;
+    SheetingStripList strips;
+    if (in.has_sheeting()) {
+        const PanelMessage::sheetingDefinition& s = in.sheeting();
+        covering.setSheetingType(SheetingType(int(s.sheetingtype())));
+        covering.setLength(s.length());
+        covering.setThickness(s.thickness());
+        covering.setExtend(s.extend());
+        covering.setPercentageSelected(s.percentageselected());
+        covering.setDoUpper(s.doupper());
+        covering.setDoLower(s.dolower());
+        for (const StripMessage& strip : s.sheetingstriplist())
+            strips.append(stripFrom(strip));
+    }
+    BuildingTabData tabs;
+    if (in.has_tabs()) {
+        const PanelMessage::buildingTabsDefinition& t = in.tabs();
+        tabs.setDoUpper(t.doupper());
+        tabs.setDoLower(t.dolower());
+        tabs.setOffsetLE(t.offsetle());
+        tabs.setOffsetTE(t.offsette());
+        tabs.setWidth(t.width());
+    }
+    RibCombList combs;
+    for (const CombMessage& comb : in.comblist())
+        combs.append(combFrom(comb));
+
+    return new Panel(number, fromUtf8(in.panelname()), fromUtf8(in.airfoilname()), fromUtf8(in.airfoilnametip()),
+                     in.rootchord(), in.tipchord(), in.sweep(), in.length(), in.tiptwist(), in.dihedralangle(),
+                     in.topalign(), in.bottomalign(), dontAlign, in.ribthickness(), in.noofribs(),
+                     in.specificweightrib(), in.rootairfoilfactor(), in.tipairfoilfactor(),
+                     ribs.getRibCount() > 0 ? &ribs : nullptr, le, te, spars, strips, covering, tabs, combs);
+}
+
+} // namespace
 
 PlaneModel* PlaneModel::theInstance = nullptr;
 
 PlaneModel* PlaneModel::instance()
 {
     if (!theInstance)
-        theInstance = new PlaneModel();
+        new PlaneModel();
     return theInstance;
 }
 
 PlaneModel::PlaneModel()
+    : Observer(QStringLiteral("PlaneModel"), false)
+    , planeName(defaultPlaneName())
 {
     notifyObservers();
     theInstance = this;
+    panelsModel.addObserver(this);
     lastId = 1;
 }
 
 PlaneModel::~PlaneModel()
 {
+    setNotificationsEnabled(false);
+    clear();
     if (theInstance == this)
         theInstance = nullptr;
 }
 
-int PlaneModel::getNextId()
+// ---------------------------------------------------------------- document
+
+bool PlaneModel::save(std::string& target)
 {
-    // The value must be taken while the lock is held: read after unlocking,
-    // two threads could both see the second increment.
-    QMutexLocker locker(&idMutex);
-    return ++lastId;
+    if (target.empty())
+        return serializeToString(&target);
+
+    const QString name = fromUtf8(target);
+    // Written beside the target and renamed over it at the end, so a failed
+    // save leaves the previous file intact.
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly)) {
+        DialogSeam::warning(nullptr, tr("Can't create file"),
+                            tr("Can't create file '%1' for writing: %2").arg(name, file.errorString()));
+        return false;
+    }
+    std::string bytes;
+    const bool encoded = serializeToString(&bytes);
+    const bool written = encoded && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+    if (!written || !file.commit()) {
+        const QString reason = encoded ? file.errorString() : tr("the document could not be encoded");
+        file.cancelWriting();
+        DialogSeam::warning(nullptr, tr("Can't write file"), tr("Can't write into specified file: %1").arg(reason));
+        return false;
+    }
+    return true;
 }
 
-float PlaneModel::getRootChord() const
+bool PlaneModel::writeToStream(std::fstream& stream)
 {
-    return -1.0f;
+    serializedPlanformixData data;
+    saveViewData(data);
+    if (!data.SerializeToOstream(&stream) || !stream.flush()) {
+        DialogSeam::warning(nullptr, tr("Can't write file"),
+                            tr("Can't write into specified file: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return false;
+    }
+    return true;
+}
+
+bool PlaneModel::serializeToString(std::string* output)
+{
+    if (!output)
+        return false;
+    serializedPlanformixData data;
+    saveViewData(data);
+    return data.SerializeToString(output);
+}
+
+bool PlaneModel::load(const std::string& source, bool sourceIsFile, hint_t hint)
+{
+    if (!sourceIsFile)
+        return loadFromString(source, hint);
+    QFile file(fromUtf8(source));
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    return loadFromString(bytes.toStdString(), hint);
+}
+
+bool PlaneModel::loadFromStream(std::fstream& stream, hint_t hint)
+{
+    std::ostringstream bytes;
+    bytes << stream.rdbuf();
+    if (stream.bad())
+        return false;
+    return loadFromString(bytes.str(), hint);
+}
+
+bool PlaneModel::loadFromString(const std::string& bytes, hint_t hint)
+{
+    serializedPlanformixData data;
+    // A truncated or damaged document is refused whole: a surviving prefix
+    // would otherwise replace the user's plane with part of one.
+    if (!data.ParseFromString(bytes)) {
+        std::cout << "The data is not a readable document" << std::endl;
+        return false;
+    }
+    if (data.version() != modelVersion) {
+        std::cout << "data.version(): " << data.version() << ", model version: " << modelVersion << std::endl;
+        return false;
+    }
+    std::string reason;
+    if (!documentIsBuildable(data, reason)) {
+        std::cout << "The document cannot be loaded: " << reason << std::endl;
+        return false;
+    }
+    loadViewData(&data, hint);
+    return true;
+}
+
+void PlaneModel::saveViewData(serializedPlanformixData& data)
+{
+    data.set_version(modelVersion);
+    data.set_planename(toUtf8(planeName));
+    for (const Panel* panel : panelsModel.getPanels())
+        fillPanel(data.add_panels(), *panel);
+    for (Observer* observer : getObservers())
+        if (observer->isPersistent())
+            observer->saveViewData(data);
+}
+
+void PlaneModel::loadViewData(const google::protobuf::Message* message, hint_t hint)
+{
+    const auto* data = dynamic_cast<const serializedPlanformixData*>(message);
+    std::string reason;
+    if (!data || !documentIsBuildable(*data, reason))
+        return;
+
+    clear();
+    setName(fromUtf8(data->planename()), true);
+    int number = 1;
+    for (const PanelMessage& entry : data->panels())
+        panelsModel.appendPanel(panelFrom(number++, entry));
+    for (const serializedPlanformixData::serializedViewData& view : data->views())
+        if (Observer* observer = findObserverByName(fromUtf8(view.observername())))
+            observer->loadViewData(&view, hint);
+}
+
+// ------------------------------------------------------------------- plane
+
+void PlaneModel::observedObjectChanged(Observable* sender)
+{
+    if (!dynamic_cast<PanelsTableModel*>(sender))
+        return;
+    recalculateSpanAndArea(summaryOptions.getConsiderDihedral());
+    notifyObservers();
+}
+
+void PlaneModel::recalculateSpanAndArea(bool considerDihedral)
+{
+    span = 2.0f * panelsModel.getWingHalfSpan(considerDihedral);
+    area = 2.0f * panelsModel.getWingHalfArea(considerDihedral);
+}
+
+QString PlaneModel::getName() const
+{
+    return planeName;
+}
+
+void PlaneModel::setName(const QString& name, bool notify)
+{
+    planeName = name;
+    if (notify)
+        notifyObservers();
+}
+
+void PlaneModel::resetName()
+{
+    planeName = defaultPlaneName();
+    notifyObservers();
+}
+
+int PlaneModel::getUnits() const
+{
+    return summaryOptions.getUnits();
+}
+
+void PlaneModel::setUnits(int units)
+{
+    summaryOptions.setUnits(units);
+    notifyObservers();
+}
+
+bool PlaneModel::getConsiderDihedral() const
+{
+    return summaryOptions.getConsiderDihedral();
+}
+
+void PlaneModel::setConsiderDihedral(bool on)
+{
+    summaryOptions.setConsiderDihedral(on);
+    recalculateSpanAndArea(on);
+    notifyObservers();
+}
+
+float PlaneModel::getSpan() const
+{
+    return span;
+}
+
+float PlaneModel::getArea() const
+{
+    return area;
 }
 
 int PlaneModel::getPanelCount() const
 {
-    return static_cast<int>(panels.size());
+    return panelsModel.getNoOfPanels();
 }
 
 const std::list<Panel*>& PlaneModel::getPanelList() const
 {
-    return panels;
+    return panelsModel.getPanels();
+}
+
+PanelsTableModel* PlaneModel::getPanelsTableModel()
+{
+    return &panelsModel;
+}
+
+PanelsTableModel* PlaneModel::getTableModel()
+{
+    return &panelsModel;
+}
+
+float PlaneModel::getRootChord() const
+{
+    if (panelsModel.getNoOfPanels() == 0)
+        return -1.0f;
+    return panelsModel.getFirstPanelRootChord();
+}
+
+bool PlaneModel::addPanel(Panel* panel)
+{
+    panelsModel.appendPanel(panel);
+    return true;
+}
+
+int PlaneModel::getModelVersion() const
+{
+    return modelVersion;
+}
+
+float PlaneModel::getFuselageLength(bool* userDefined) const
+{
+    if (fuselage.fuselageLength != -1.0f) {
+        if (userDefined)
+            *userDefined = true;
+        return fuselage.fuselageLength;
+    }
+    if (userDefined)
+        *userDefined = false;
+    const float fromSpan = 0.8f * span;
+    const float fromChord = 1.4f * getRootChord();
+    return fromSpan >= fromChord ? fromSpan : fromChord;
+}
+
+float PlaneModel::getWingPosition(bool* userDefined) const
+{
+    if (fuselage.wingPosition != -1.0f) {
+        if (userDefined)
+            *userDefined = true;
+        return fuselage.wingPosition;
+    }
+    if (userDefined)
+        *userDefined = false;
+    return 0.2f * getFuselageLength(nullptr);
+}
+
+void PlaneModel::setFuselageLength(float length)
+{
+    fuselage.fuselageLength = length;
+}
+
+void PlaneModel::setWingPosition(float position)
+{
+    fuselage.wingPosition = position;
+}
+
+int PlaneModel::getNextId()
+{
+    // Taken while the lock is held: read after unlocking, two threads could
+    // both see the second increment.
+    QMutexLocker locker(&idMutex);
+    return ++lastId;
+}
+
+float PlaneModel::getMaxRibLength(std::list<RibDefinition>::const_iterator first,
+                                  std::list<RibDefinition>::const_iterator end, float scale, int count)
+{
+    float longest = 0.0f;
+    for (int i = 0; i < count && first != end; ++i, ++first) {
+        const float length = first->getChord() - first->getTEDepth(scale);
+        if (length > longest)
+            longest = length;
+    }
+    return longest;
+}
+
+float PlaneModel::getFirstRibThickness() const
+{
+    if (panelsModel.getNoOfPanels() == 0)
+        return 0.0f;
+    const RibList ribs = panelsModel.getPanels().front()->getRibList();
+    if (ribs.getRibCount() == 0)
+        return 0.0f;
+    return ribs.getFirstRib().thickness;
+}
+
+void PlaneModel::resetBaseData()
+{
+    summaryOptions.setUnits(0);
+    summaryOptions.setConsiderDihedral(true);
+    const bool historyWasOn = getHistoryRecordingEnabled();
+    setHistoryRecordingEnabled(false);
+    planeName = QString();
+    setHistoryRecordingEnabled(historyWasOn);
+}
+
+void PlaneModel::clear()
+{
+    resetBaseData();
+    panelsModel.clear();
+    notifyObservers();
 }

@@ -1,16 +1,24 @@
 #pragma once
 
+#include "document/PlaneSummaryVisualisationOptions.h"
+#include "document/SerializeableIf.h"
 #include "foundation/Observable.h"
+#include "foundation/Observer.h"
+#include "model/PanelsTableModel.h"
 
 #include <QMutex>
+#include <QString>
 #include <list>
 
 class Panel;
+class RibDefinition;
 
-// The one plane that the application edits. The wing model asks it for
-// plane-wide answers: document-unique part ids, the wing root chord that
-// scales all rib geometry, and the panels in wing order.
-class PlaneModel : public Observable
+// The document: the one plane the application edits, with its name, its
+// panels in wing order, the derived span and area, the summary options and
+// the counter of document-unique part ids. It watches its own panels model
+// and tells its observers after every panel change, span and area already
+// up to date. The document file and the undo states are made from it.
+class PlaneModel : public Observable, public Observer, public SerializeableIf
 {
 public:
     static PlaneModel* instance();
@@ -19,24 +27,97 @@ public:
     PlaneModel& operator=(const PlaneModel&) = delete;
     ~PlaneModel() override;
 
+    // --- document persistence ---
+    // An empty target receives the encoded document; otherwise it names the
+    // file (UTF-8) to write. A file is replaced only once every byte of the
+    // new one is on disk.
+    bool save(std::string& target) override;
+    bool writeToStream(std::fstream& stream) override;
+    bool serializeToString(std::string* output) override;
+    // A document that does not decode, has another version or could not be
+    // built safely is refused, and the plane stays exactly as it was.
+    bool load(const std::string& source, bool sourceIsFile, hint_t hint) override;
+    bool loadFromStream(std::fstream& stream, hint_t hint) override;
+    bool loadFromString(const std::string& data, hint_t hint) override;
+
+    void observedObjectChanged(Observable* sender) override;
+    // Fills the document message from the plane and its persistent views.
+    void saveViewData(serializedPlanformixData& data) override;
+    // Rebuilds the plane from a document message; a message that fails the
+    // document checks is ignored.
+    void loadViewData(const google::protobuf::Message* data, hint_t hint) override;
+
+    QString getName() const;
+    void setName(const QString& name, bool notify);
+    void resetName();
+
+    int getUnits() const;
+    void setUnits(int units);
+    bool getConsiderDihedral() const;
+    // Span and area follow at once, so observers see the span for the new
+    // setting.
+    void setConsiderDihedral(bool on);
+
+    // Both wing halves, mm and mm².
+    float getSpan() const;
+    float getArea() const;
+
+    int getPanelCount() const;
+    // Root panel first; the panels stay owned by the panels model.
+    const std::list<Panel*>& getPanelList() const;
+    PanelsTableModel* getPanelsTableModel();
+    PanelsTableModel* getTableModel();
+    // Root chord of the first panel in mm, -1.0 while the plane has none.
+    float getRootChord() const;
+    bool addPanel(Panel* panel);
+    int getModelVersion() const;
+
+    // The user's value when one is set (userDefined true), otherwise the
+    // value computed from the wing.
+    float getFuselageLength(bool* userDefined) const;
+    float getWingPosition(bool* userDefined) const;
+    void setFuselageLength(float length);
+    void setWingPosition(float position);
+
     // Ids are unique for the life of the model: clearing, loading or closing
     // a document never restarts them, so records made for different
     // documents in one run never share an id.
     int getNextId();
 
-    // Root chord of the first panel in mm, -1.0 while the plane has none.
-    float getRootChord() const;
-    int getPanelCount() const;
-    // Root panel first; the panels stay owned by the plane.
-    const std::list<Panel*>& getPanelList() const;
+    // The longest rib without its trailing-edge piece, in mm, over at most
+    // count ribs from first (0 when none is positive).
+    static float getMaxRibLength(std::list<RibDefinition>::const_iterator first,
+                                 std::list<RibDefinition>::const_iterator end, float scale, int count);
+    float getFirstRibThickness() const;
+
+    void resetBaseData();
+    void clear();
+
+    // Limits a document must keep to be loaded; far above anything the
+    // editor produces, low enough that a damaged or hostile file cannot
+    // exhaust memory or time.
+    static constexpr int maxPanels = 1000;
+    static constexpr int maxRibsPerPanel = 1000;
+    static constexpr int maxRibsPerPlane = 100000;
+    static constexpr int maxPartsPerList = 1000;
 
 private:
     PlaneModel();
 
+    void recalculateSpanAndArea(bool considerDihedral);
+
     static PlaneModel* theInstance;
 
-    // The plane holds no panel until panels can be added to it.
-    std::list<Panel*> panels;
+    QString planeName;
+    PanelsTableModel panelsModel;
+    struct FuselageOverride {
+        float fuselageLength = -1.0f;
+        float wingPosition = -1.0f;
+    } fuselage;
+    float span = 0.0f;
+    float area = 0.0f;
     QMutex idMutex;
     int lastId = 1;
+    int modelVersion = 1;
+    PlaneSummaryVisualisationOptions summaryOptions{0, true};
 };

@@ -1,0 +1,277 @@
+#include "model/PanelsTableModel.h"
+
+#include "document/PlaneModel.h"
+#include "foundation/Mathematics.h"
+#include "model/Panel.h"
+
+#include <QCoreApplication>
+#include <cmath>
+#include <iostream>
+#include <iterator>
+
+PanelsTableModel::PanelsTableModel() = default;
+
+PanelsTableModel::~PanelsTableModel()
+{
+    for (Panel* panel : panels)
+        delete panel;
+    panels.clear();
+}
+
+int PanelsTableModel::rowCount(const QModelIndex&) const
+{
+    return int(panels.size());
+}
+
+int PanelsTableModel::columnCount(const QModelIndex&) const
+{
+    return numberOfColumns;
+}
+
+QVariant PanelsTableModel::data(const QModelIndex& index, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    const Panel* panel = getPanel(index.row());
+    if (!panel)
+        return QVariant();
+    return panel->getCellData(index.column());
+}
+
+QVariant PanelsTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Vertical)
+        return QStringLiteral("Panel #") + QString::number(section + 1);
+    static const char* const headers[numberOfColumns] = {
+        QT_TRANSLATE_NOOP("PanelBaseData", "Name"),
+        QT_TRANSLATE_NOOP("PanelBaseData", "Foil(*)"),
+        QT_TRANSLATE_NOOP("PanelBaseData", "Length(*)"),
+        QT_TRANSLATE_NOOP("PanelBaseData", "Root Chord(*)"),
+        QT_TRANSLATE_NOOP("PanelBaseData", "Tip Chord(*)"),
+        QT_TRANSLATE_NOOP("PanelBaseData", "Sweep"),
+        QT_TRANSLATE_NOOP("PanelBaseData", "Tip Twist"),
+        QT_TRANSLATE_NOOP("PanelBaseData", "Dihedral"),
+    };
+    if (section < 0 || section >= numberOfColumns)
+        return QVariant();
+    return QCoreApplication::translate("PanelBaseData", headers[section]);
+}
+
+bool PanelsTableModel::isEditableColumn(int column) const
+{
+    return column == 0 || column == 5 || column == 6 || column == 7;
+}
+
+Qt::ItemFlags PanelsTableModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags result = QAbstractTableModel::flags(index);
+    if (isEditableColumn(index.column()))
+        result |= Qt::ItemIsEditable;
+    return result;
+}
+
+bool PanelsTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!isEditableColumn(index.column()))
+        return false;
+    if (role != Qt::DisplayRole && role != Qt::EditRole) {
+        std::cout << "Unknown role in PanelTableModel::setData: " << role << std::endl;
+        emit dataChanged(index, index);
+        return true;
+    }
+    Panel* panel = getPanel(index.row());
+    if (!panel)
+        return false;
+    if (panel->setCellData(index.column(), value)) {
+        if (panel == panels.front()) {
+            // The first panel's root chord scales every rib of the wing.
+            panel->getPanelBaseData().rebuildRibs();
+            for (auto it = std::next(panels.begin()); it != panels.end(); ++it)
+                (*it)->getPanelBaseData().rebuildRibs();
+        } else {
+            panel->getPanelBaseData().rebuildRibs();
+        }
+        notifyObservers();
+    }
+    emit dataChanged(index, index);
+    return true;
+}
+
+int PanelsTableModel::getNoOfPanels() const
+{
+    return int(panels.size());
+}
+
+Panel* PanelsTableModel::getPanel(int position) const
+{
+    if (position < 0 || position >= int(panels.size()))
+        return nullptr;
+    return *std::next(panels.begin(), position);
+}
+
+const std::list<Panel*>& PanelsTableModel::getPanels() const
+{
+    return panels;
+}
+
+Panel* PanelsTableModel::findPanelById(int id, int& position) const
+{
+    position = 0;
+    for (Panel* panel : panels) {
+        if (panel->getId() == id)
+            return panel;
+        ++position;
+    }
+    return nullptr;
+}
+
+float PanelsTableModel::getFirstPanelRootChord() const
+{
+    return panels.empty() ? 0.0f : panels.front()->getRootChord();
+}
+
+int PanelsTableModel::getNextFreeId() const
+{
+    int largest = -1;
+    for (const Panel* panel : panels)
+        largest = std::max(largest, panel->getId());
+    return largest + 1;
+}
+
+float PanelsTableModel::getWingHalfSpan(bool considerDihedral) const
+{
+    float span = 0.0f;
+    float angle = 0.0f;
+    bool first = true;
+    for (const Panel* panel : panels) {
+        angle = first ? panel->getDihedralAngle() / 2.0f : angle + panel->getDihedralAngle();
+        first = false;
+        const float length = panel->getLength();
+        span += considerDihedral ? float(length * std::cos(Mathematics::degToRad(angle))) : length;
+    }
+    return span;
+}
+
+float PanelsTableModel::getWingHalfArea(bool considerDihedral) const
+{
+    float area = 0.0f;
+    float angle = 0.0f;
+    bool first = true;
+    for (const Panel* panel : panels) {
+        angle = first ? panel->getDihedralAngle() / 2.0f : angle + panel->getDihedralAngle();
+        first = false;
+        const float meanChord = (panel->getRootChord() + panel->getTipChord()) * 0.5f;
+        float length = panel->getLength();
+        if (considerDihedral)
+            length = float(length * std::cos(Mathematics::degToRad(angle)));
+        area += float(length * meanChord);
+    }
+    return area;
+}
+
+void PanelsTableModel::appendPanel(Panel* panel)
+{
+    if (!panel)
+        return;
+    const int row = int(panels.size());
+    beginInsertRows(QModelIndex(), row, row);
+    panels.push_back(panel);
+    endInsertRows();
+    notifyObservers();
+}
+
+bool PanelsTableModel::addOrUpdatePanel(const PanelBaseData& data)
+{
+    int position = 0;
+    Panel* existing = findPanelById(data.getId(), position);
+    if (!existing) {
+        // The first notification updates the views without an undo state,
+        // the second records exactly one.
+        PlaneModel* plane = PlaneModel::instance();
+        const bool historyWasOn = plane->getHistoryRecordingEnabled();
+        plane->setHistoryRecordingEnabled(false);
+        Panel* panel = new Panel(data);
+        const int row = int(panels.size());
+        beginInsertRows(QModelIndex(), row, row);
+        panels.push_back(panel);
+        endInsertRows();
+        notifyObservers();
+        plane->setHistoryRecordingEnabled(historyWasOn);
+        notifyObservers();
+        return false;
+    }
+    existing->setPanelBaseData(data);
+    if (existing == panels.front() && panels.size() > 1)
+        rebuildAllPanels();
+    notifyObservers();
+    return true;
+}
+
+void PanelsTableModel::removePanel(int row)
+{
+    if (row < 0 || row >= int(panels.size())) {
+        notifyObservers();
+        return;
+    }
+    beginRemoveRows(QModelIndex(), row, row);
+    auto it = std::next(panels.begin(), row);
+    Panel* panel = *it;
+    panels.erase(it);
+    delete panel;
+    rebuildAllPanels();
+    notifyObservers();
+    endRemoveRows();
+}
+
+void PanelsTableModel::movePanelUp(int row)
+{
+    if (row <= 0 || row >= int(panels.size()))
+        return;
+    beginMoveRows(QModelIndex(), row, row, QModelIndex(), row - 1);
+    swapWithPrevious(row);
+    endMoveRows();
+}
+
+void PanelsTableModel::movePanelDown(int row)
+{
+    if (row < 0 || row >= int(panels.size()) - 1)
+        return;
+    beginMoveRows(QModelIndex(), row + 1, row + 1, QModelIndex(), row);
+    swapWithPrevious(row + 1);
+    endMoveRows();
+}
+
+void PanelsTableModel::swapWithPrevious(int position)
+{
+    if (position < 1 || position >= int(panels.size()))
+        return;
+    auto later = std::next(panels.begin(), position);
+    auto earlier = std::prev(later);
+    std::iter_swap(earlier, later);
+    if (position == 1)
+        rebuildAllPanels();
+    notifyObservers();
+}
+
+void PanelsTableModel::clear()
+{
+    if (panels.empty())
+        return;
+    beginRemoveRows(QModelIndex(), 0, int(panels.size()) - 1);
+    std::list<Panel*> removed;
+    removed.swap(panels);
+    // The list is already empty when the views hear of the removal, so no
+    // view can reach a deleted panel.
+    for (Panel* panel : removed)
+        delete panel;
+    endRemoveRows();
+    notifyObservers();
+}
+
+void PanelsTableModel::rebuildAllPanels()
+{
+    for (Panel* panel : panels)
+        panel->getPanelBaseData().rebuildRibs();
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "foundation/Observable.h"
+
+#include <QAbstractTableModel>
+#include <list>
+
+class Panel;
+class PanelBaseData;
+
+// The plane's wing panels in wing order, root panel first, and the table
+// behind the main window's panels table. Every panel's rib geometry is
+// relative to the root chord of the first panel, so whenever the first
+// panel may have changed every panel is rebuilt. Owns its panels.
+class PanelsTableModel : public Observable, public QAbstractTableModel
+{
+public:
+    PanelsTableModel();
+    PanelsTableModel(const PanelsTableModel&) = delete;
+    PanelsTableModel& operator=(const PanelsTableModel&) = delete;
+    ~PanelsTableModel() override;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+    int getNoOfPanels() const;
+    Panel* getPanel(int position) const;
+    const std::list<Panel*>& getPanels() const;
+    Panel* findPanelById(int id, int& position) const;
+
+    // 0 while there is no panel.
+    float getFirstPanelRootChord() const;
+    int getNextFreeId() const;
+    float getWingHalfSpan(bool considerDihedral) const;
+    float getWingHalfArea(bool considerDihedral) const;
+
+    // Takes ownership; no rebuild.
+    void appendPanel(Panel* panel);
+    // Replaces the panel with the same id, or appends a new one. Returns
+    // true for an update, false for an addition.
+    bool addOrUpdatePanel(const PanelBaseData& data);
+    void removePanel(int row);
+    void movePanelUp(int row);
+    void movePanelDown(int row);
+    void swapWithPrevious(int position);
+    void clear();
+
+    static constexpr int numberOfColumns = 8;
+
+private:
+    bool isEditableColumn(int column) const;
+    void rebuildAllPanels();
+
+    std::list<Panel*> panels;
+};

@@ -1,0 +1,547 @@
+#include "airfoils/WingFoils.h"
+#include "document/PlaneModel.h"
+#include "foundation/DialogSeam.h"
+#include "foundation/Observer.h"
+#include "model/Panel.h"
+#include "model/PanelsTableModel.h"
+#include "planformixdata.pb.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <google/protobuf/text_format.h>
+#include <google/protobuf/util/message_differencer.h>
+
+using PanelMessage = serializedPlanformixData::serializedPanelData;
+
+namespace {
+
+// A persistent view that remembers what the document handed it.
+class RecordingView : public Observer
+{
+public:
+    explicit RecordingView(const QString& name)
+        : Observer(name, true)
+    {
+    }
+    void observedObjectChanged(Observable* sender) override
+    {
+        ++notifications;
+        if (auto* plane = dynamic_cast<PlaneModel*>(sender))
+            spanSeen = plane->getSpan();
+    }
+    void saveViewData(serializedPlanformixData& data) override
+    {
+        serializedPlanformixData::serializedViewData* view = data.add_views();
+        view->set_observername(getName().toStdString());
+        view->mutable_planesummaryviewdata()->set_considerdihedral(false);
+    }
+    void loadViewData(const google::protobuf::Message* data, SerializeableIf::hint_t hint) override
+    {
+        loaded.push_back(dynamic_cast<const serializedPlanformixData::serializedViewData*>(data) != nullptr);
+        hints.push_back(hint);
+    }
+    int notifications = 0;
+    float spanSeen = -1.0f;
+    std::vector<bool> loaded;
+    std::vector<SerializeableIf::hint_t> hints;
+};
+
+PanelBaseData plainPanel(int id, float length, float rootChord, float tipChord, float dihedral, int ribs = 6)
+{
+    return PanelBaseData(id, QStringLiteral("Panel %1").arg(id), QStringLiteral("NACA 2412"),
+                         QStringLiteral("NACA 0012"), rootChord, tipChord, 0.0f, length, 0.0f, dihedral, false,
+                         false, true, 3.0f, ribs, 150.0f, 1.0f, 1.0f, nullptr, LEData(), TEData(), SparList(),
+                         SheetingStripList(), CoveringDefinition(), BuildingTabData(), RibCombList());
+}
+
+// A panel with every field the program writes, each spar, strip and comb
+// field at a value that is neither the schema's nor the record's default and
+// no two alike: a field written into or read from the wrong slot shows.
+// Fields the program never writes are absent.
+const char* const featuredDocumentText = R"(
+version: 1
+planeName: "Featured"
+panels {
+  id: 1 panelName: "Wing" airfoilName: "NACA 2412" airfoilNameTip: "NACA 0012"
+  length: 600 rootChord: 220 tipChord: 160 sweep: 15 tipTwist: -1.5 dihedralAngle: 3
+  topAlign: false bottomAlign: false dontAlign: true ribThickness: 3 noOfRibs: 8
+  specificWeightRib: 120 rootAirfoilFactor: 0.9 tipAirfoilFactor: 1.1
+  ribList { position: 0 thickness: 3 }   ribList { position: 85 thickness: 3 }
+  ribList { position: 170 thickness: 3 } ribList { position: 255 thickness: 2.5 }
+  ribList { position: 340 thickness: 3 } ribList { position: 425 thickness: 3 }
+  ribList { position: 510 thickness: 3 } ribList { position: 597 thickness: 3 }
+  leData { type: Standard standardLEDepth: 6 }
+  teData { type: Standard standardTEDepth: 18 standardTEAutoAdjustDepth: true stripTEDepth: 21
+           stripTEStripDepth: 9 stripTEStripThickness: 1.8 }
+  sparList {
+    sparName: "Main spar" type: Square firstRib: 2 lastRib: 4 position: 31 lastPosition: 37
+    percentageSelected: false percentageSelectedLast: false separateLastPosition: true
+    measureFromLE: false sparOffsetYStart: 0.5 sparOffsetYEnd: 0.75 roundSparRadius: 3.25
+    squareSparWidth: 4.75 squareSparAutoAdjustWidth: true squareSparHeight: 2.5 squareSparTop: false
+    squareSparBottom: false squareSparWebbingInside: true squareSparWidthAdjustFront: 0.3
+    squareSparWidthAdjustBehind: 0.4 squareSparVerticalCut: true webbingWidth: 1.75
+    squareWebbingType: After squareWebbingWidth: 1.25 squareWebbingFrom: 5 squareWebbingTo: 6
+    tubeRadius: 5.5 cubeSparWidth: 3.5 cubeSparHeight: 6.5 cubeSparRotation: 12
+    cubeTubeWidth: 4.25 cubeTubeHeight: 7.25
+  }
+  sheeting {
+    sheetingType: Advanced length: 30 thickness: 1.2 extend: 2 percentageSelected: false
+    doUpper: true doLower: false
+    sheetingStripList {
+      stripName: "Top strip" firstRib: 3 lastRib: 5 position: 11 lastPosition: 13
+      percentageSelected: false percentageSelectedLast: false separateLastPosition: true
+      measureFromLE: false thickness: 2.25 lower: false upper: false
+      percentageSelectedOffsetStart: false percentageSelectedOffsetEnd: false
+      offsetStart: 1.5 offsetEnd: 2.5 offsetSeparateEnd: true capStrip: true
+    }
+  }
+  tabs { doUpper: true doLower: false offsetLE: 12 offsetTE: 22 width: 11 }
+  combList {
+    name: "Jig" type: Above firstRib: 2 lastRib: 6 position: 41 positionLast: 43
+    percentageSelected: false percentageSelectedLast: false separateLastPosition: true
+    measureFromLE: false width: 2.75 extend: 8.5 cutIntoRib: 33 cutoutGapFore: 0.6
+    cutoutGapAft: 0.7 gapNeedle: 0.8 extendToBuildingTabs: false slitHeight: 1.6 slitAdjust: 1.9
+  }
+}
+)";
+
+serializedPlanformixData featuredDocument()
+{
+    serializedPlanformixData data;
+    google::protobuf::TextFormat::ParseFromString(featuredDocumentText, &data);
+    return data;
+}
+
+std::string encoded(PlaneModel* plane)
+{
+    std::string bytes;
+    if (!plane->save(bytes))
+        return std::string();
+    return bytes;
+}
+
+serializedPlanformixData decoded(const std::string& bytes)
+{
+    serializedPlanformixData data;
+    data.ParseFromString(bytes);
+    return data;
+}
+
+bool sameMessage(const google::protobuf::Message& a, const google::protobuf::Message& b, std::string* report)
+{
+    google::protobuf::util::MessageDifferencer differ;
+    differ.ReportDifferencesToString(report);
+    return differ.Compare(a, b);
+}
+
+} // namespace
+
+class TestPlaneDocument : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void roundTripKeepsEveryFeatureField();
+    void savingTwiceGivesIdenticalBytes();
+    void panelsAreRenumberedInFileOrder();
+    void refusedDocumentLeavesPlaneUntouched_data();
+    void refusedDocumentLeavesPlaneUntouched();
+    void refusedFileLeavesPlaneUntouched();
+    void programWrittenDocumentsOfManyRibsLoad();
+    void alignedPanelLoadsWithoutNoAlignment();
+    void absentRecordsTakeClassDefaults();
+    void viewRecordsReachViewsByName();
+    void unknownFieldsAreIgnored();
+    void savingToFileReplacesTargetOnlyWhenComplete();
+    void halfSpanFollowsDihedralSetting();
+    void fuselageFollowsSpanOrRootChord_data();
+    void fuselageFollowsSpanOrRootChord();
+    void userFuselageValuesWin();
+    void clearEmptiesButKeepsIds();
+
+private:
+    void loadFeatured()
+    {
+        QVERIFY(plane->loadFromString(featuredDocument().SerializeAsString(), SerializeableIf::FILE_LOAD));
+    }
+
+    QTemporaryDir* imported = nullptr;
+    QTemporaryDir* dir = nullptr;
+    PlaneModel* plane = nullptr;
+};
+
+void TestPlaneDocument::initTestCase()
+{
+    imported = new QTemporaryDir;
+    QVERIFY(WingFoils::createInstance(QStringLiteral(PLANFORMIX_SOURCE_DIR "/resources/foils_v2"), imported->path()));
+    QVERIFY(WingFoils::instance()->findAirfoil(QStringLiteral("NACA 2412"), false));
+    DialogSeam::setScripted(true);
+}
+
+void TestPlaneDocument::init()
+{
+    DialogSeam::clear();
+    dir = new QTemporaryDir;
+    plane = PlaneModel::instance();
+}
+
+void TestPlaneDocument::cleanup()
+{
+    delete plane;
+    plane = nullptr;
+    delete dir;
+}
+
+void TestPlaneDocument::roundTripKeepsEveryFeatureField()
+{
+    const serializedPlanformixData featured = featuredDocument();
+    QCOMPARE(featured.panels(0).sparlist(0).cubetubeheight(), 7.25f);
+    QVERIFY(plane->loadFromString(featured.SerializeAsString(), SerializeableIf::FILE_LOAD));
+    QCOMPARE(plane->getPanelCount(), 1);
+
+    std::string report;
+    QVERIFY2(sameMessage(decoded(encoded(plane)), featured, &report), report.c_str());
+    const Panel* loaded = plane->getPanelList().front();
+    QCOMPARE(loaded->getRibCount(), 8);
+    QCOMPARE(loaded->getSparList().getSpars().front().getCubeTubeHeight(), 7.25f);
+    QCOMPARE(loaded->getCombList().getCombs().front().getSlitAdjust(), 1.9f);
+
+    plane->clear();
+    plane->setName(QStringLiteral("Empty"), false);
+    const serializedPlanformixData empty = decoded(encoded(plane));
+    QCOMPARE(empty.version(), 1);
+    QCOMPARE(empty.planename(), std::string("Empty"));
+    QCOMPARE(empty.panels_size(), 0);
+    QVERIFY(!empty.has_unitssetting());
+}
+
+void TestPlaneDocument::savingTwiceGivesIdenticalBytes()
+{
+    loadFeatured();
+    plane->getPanelsTableModel()->addOrUpdatePanel(plainPanel(2, 300.0f, 150.0f, 100.0f, 2.0f));
+    const QString first = dir->filePath(QStringLiteral("first.pfz"));
+    const QString second = dir->filePath(QStringLiteral("second.pfz"));
+    std::string target = first.toStdString();
+    QVERIFY(plane->save(target));
+    target = second.toStdString();
+    QVERIFY(plane->save(target));
+    QFile a(first), b(second);
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    const QByteArray bytes = a.readAll();
+    QVERIFY(!bytes.isEmpty());
+    QCOMPARE(bytes, b.readAll());
+    QCOMPARE(bytes.toStdString(), encoded(plane));
+}
+
+void TestPlaneDocument::panelsAreRenumberedInFileOrder()
+{
+    plane->getPanelsTableModel()->addOrUpdatePanel(plainPanel(7, 400.0f, 200.0f, 150.0f, 0.0f));
+    plane->getPanelsTableModel()->addOrUpdatePanel(plainPanel(3, 300.0f, 150.0f, 100.0f, 0.0f));
+    const std::string bytes = encoded(plane);
+    QCOMPARE(decoded(bytes).panels(0).id(), 7);
+    QCOMPARE(decoded(bytes).panels(1).id(), 3);
+
+    QVERIFY(plane->loadFromString(bytes, SerializeableIf::FILE_LOAD));
+    QCOMPARE(plane->getPanelCount(), 2);
+    QCOMPARE(plane->getPanelList().front()->getId(), 1);
+    QCOMPARE(plane->getPanelList().back()->getId(), 2);
+    QCOMPARE(plane->getPanelList().front()->getLength(), 400.0f);
+}
+
+void TestPlaneDocument::refusedDocumentLeavesPlaneUntouched_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+
+    serializedPlanformixData valid;
+    valid.set_version(1);
+    PanelMessage* panel = valid.add_panels();
+    panel->set_id(1);
+    panel->set_length(500.0f);
+    panel->set_rootchord(200.0f);
+    panel->set_tipchord(150.0f);
+    panel->set_noofribs(5);
+
+    auto variant = [&](const std::function<void(serializedPlanformixData&)>& change) {
+        serializedPlanformixData copy = valid;
+        change(copy);
+        const std::string bytes = copy.SerializePartialAsString();
+        return QByteArray(bytes.data(), int(bytes.size()));
+    };
+
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("not a document") << QByteArray("Planformix is not a text format\n");
+    QTest::newRow("version 2") << variant([](serializedPlanformixData& d) { d.set_version(2); });
+    QTest::newRow("no version") << variant([](serializedPlanformixData& d) { d.clear_version(); });
+    QTest::newRow("panel without id") << variant([](serializedPlanformixData& d) { d.mutable_panels(0)->clear_id(); });
+    QTest::newRow("length NaN") << variant([](serializedPlanformixData& d) {
+        d.mutable_panels(0)->set_length(std::numeric_limits<float>::quiet_NaN());
+    });
+    QTest::newRow("sweep infinite") << variant([](serializedPlanformixData& d) {
+        d.mutable_panels(0)->set_sweep(std::numeric_limits<float>::infinity());
+    });
+    QTest::newRow("rib position NaN") << variant([](serializedPlanformixData& d) {
+        d.mutable_panels(0)->add_riblist()->set_position(std::numeric_limits<float>::quiet_NaN());
+    });
+    QTest::newRow("spar radius infinite") << variant([](serializedPlanformixData& d) {
+        d.mutable_panels(0)->add_sparlist()->set_roundsparradius(-std::numeric_limits<float>::infinity());
+    });
+    QTest::newRow("length zero") << variant([](serializedPlanformixData& d) { d.mutable_panels(0)->set_length(0.0f); });
+    QTest::newRow("root chord negative") << variant([](serializedPlanformixData& d) {
+        d.mutable_panels(0)->set_rootchord(-5.0f);
+    });
+    QTest::newRow("tip chord absent") << variant([](serializedPlanformixData& d) {
+        d.mutable_panels(0)->clear_tipchord();
+    });
+    QTest::newRow("1001 ribs to generate") << variant([](serializedPlanformixData& d) {
+        d.mutable_panels(0)->set_noofribs(1001);
+    });
+    QTest::newRow("huge rib count") << variant([](serializedPlanformixData& d) {
+        d.mutable_panels(0)->set_noofribs(2000000000);
+    });
+    QTest::newRow("1001 ribs listed") << variant([](serializedPlanformixData& d) {
+        for (int i = 0; i < 1001; ++i)
+            d.mutable_panels(0)->add_riblist()->set_position(float(i));
+    });
+    QTest::newRow("1001 panels") << variant([](serializedPlanformixData& d) {
+        for (int i = 0; i < 1000; ++i)
+            *d.add_panels() = d.panels(0);
+    });
+}
+
+void TestPlaneDocument::refusedDocumentLeavesPlaneUntouched()
+{
+    QFETCH(QByteArray, bytes);
+    plane->setName(QStringLiteral("Keep me"), false);
+    loadFeatured();
+    RecordingView view(QStringLiteral("Watcher"));
+    plane->addObserver(&view);
+    const std::string before = encoded(plane);
+
+    QVERIFY(!plane->loadFromString(bytes.toStdString(), SerializeableIf::FILE_LOAD));
+    QCOMPARE(encoded(plane), before);
+    QCOMPARE(view.notifications, 0);
+    QVERIFY(view.loaded.empty());
+    QVERIFY(DialogSeam::calls().empty());
+}
+
+void TestPlaneDocument::refusedFileLeavesPlaneUntouched()
+{
+    loadFeatured();
+    plane->getPanelsTableModel()->addOrUpdatePanel(plainPanel(2, 300.0f, 150.0f, 100.0f, 2.0f));
+    const std::string document = encoded(plane);
+
+    // Every cut of a real document is refused, wherever it falls.
+    plane->setName(QStringLiteral("Other"), false);
+    const std::string before = encoded(plane);
+    const QString file = dir->filePath(QStringLiteral("cut.pfz"));
+    for (size_t keep : {document.size() - 1, document.size() / 2, document.size() / 3, size_t(10)}) {
+        QFile out(file);
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.write(document.data(), qint64(keep));
+        out.close();
+        QVERIFY2(!plane->load(file.toStdString(), true, SerializeableIf::FILE_LOAD), qPrintable(QString::number(keep)));
+        QCOMPARE(encoded(plane), before);
+    }
+    QVERIFY(!plane->load(dir->filePath(QStringLiteral("missing.pfz")).toStdString(), true,
+                         SerializeableIf::FILE_LOAD));
+    QCOMPARE(encoded(plane), before);
+}
+
+void TestPlaneDocument::programWrittenDocumentsOfManyRibsLoad()
+{
+    // The editor's largest panels, several of them, must still load.
+    for (int i = 0; i < 3; ++i)
+        plane->getPanelsTableModel()->addOrUpdatePanel(plainPanel(i, 1000.0f, 200.0f, 150.0f, 1.0f, 100));
+    const std::string bytes = encoded(plane);
+    QVERIFY(plane->loadFromString(bytes, SerializeableIf::FILE_LOAD));
+    QCOMPARE(plane->getPanelCount(), 3);
+    QCOMPARE(plane->getPanelList().back()->getRibCount(), 100);
+}
+
+void TestPlaneDocument::alignedPanelLoadsWithoutNoAlignment()
+{
+    serializedPlanformixData data;
+    data.set_version(1);
+    for (int i = 0; i < 3; ++i) {
+        PanelMessage* panel = data.add_panels();
+        panel->set_id(i);
+        panel->set_length(300.0f);
+        panel->set_rootchord(200.0f);
+        panel->set_tipchord(180.0f);
+        panel->set_airfoilname("NACA 2412");
+        panel->set_noofribs(4);
+        panel->set_dontalign(true);
+    }
+    data.mutable_panels(0)->set_topalign(true);
+    data.mutable_panels(1)->set_bottomalign(true);
+    QVERIFY(plane->loadFromString(data.SerializeAsString(), SerializeableIf::FILE_LOAD));
+    auto it = plane->getPanelList().begin();
+    QVERIFY(!(*it)->getDontAlign());
+    QVERIFY((*it)->getTopAlign());
+    QVERIFY(!(*++it)->getDontAlign());
+    QVERIFY((*++it)->getDontAlign());
+}
+
+void TestPlaneDocument::absentRecordsTakeClassDefaults()
+{
+    serializedPlanformixData data;
+    data.set_version(1);
+    PanelMessage* panel = data.add_panels();
+    panel->set_id(1);
+    panel->set_length(300.0f);
+    panel->set_rootchord(200.0f);
+    panel->set_tipchord(180.0f);
+    panel->set_ribthickness(2.0f);
+    panel->set_noofribs(6);
+    QVERIFY(plane->loadFromString(data.SerializeAsString(), SerializeableIf::FILE_LOAD));
+    const Panel* loaded = plane->getPanelList().front();
+    // No rib list: ribs come from the stored count.
+    QCOMPARE(loaded->getRibCount(), 6);
+    const CoveringDefinition defaults;
+    QCOMPARE(loaded->getPanelBaseData().getCoveringDefinition().getThickness(), defaults.getThickness());
+    QCOMPARE(loaded->getTEData().getStandardTEDepth(1.0f), TEData().getStandardTEDepth(1.0f));
+}
+
+void TestPlaneDocument::viewRecordsReachViewsByName()
+{
+    RecordingView summary(QStringLiteral("PlaneSummaryArea"));
+    RecordingView hidden(QStringLiteral("Hidden"));
+    hidden.setPersistent(false);
+    plane->addObserver(&summary);
+    plane->addObserver(&hidden);
+
+    serializedPlanformixData saved = decoded(encoded(plane));
+    QCOMPARE(saved.views_size(), 1);
+    QCOMPARE(saved.views(0).observername(), std::string("PlaneSummaryArea"));
+
+    saved.add_views()->set_observername("NoSuchView");
+    *saved.add_views() = saved.views(0);
+    QVERIFY(plane->loadFromString(saved.SerializeAsString(), SerializeableIf::UNDO_REDO));
+    QCOMPARE(int(summary.loaded.size()), 2);
+    QVERIFY(summary.loaded[0] && summary.loaded[1]);
+    QCOMPARE(summary.hints[0], SerializeableIf::UNDO_REDO);
+    QVERIFY(hidden.loaded.empty());
+}
+
+void TestPlaneDocument::unknownFieldsAreIgnored()
+{
+    loadFeatured();
+    const std::string document = encoded(plane);
+    // Field 99 as a varint, as a later program version might add one.
+    const std::string extended = document + std::string("\x98\x06\x01", 3);
+    plane->clear();
+    QVERIFY(plane->loadFromString(extended, SerializeableIf::FILE_LOAD));
+    QCOMPARE(plane->getPanelCount(), 1);
+    QCOMPARE(encoded(plane), document);
+}
+
+void TestPlaneDocument::savingToFileReplacesTargetOnlyWhenComplete()
+{
+    const QString file = dir->filePath(QStringLiteral("plane.pfz"));
+    plane->setName(QStringLiteral("First"), false);
+    std::string target = file.toStdString();
+    QVERIFY(plane->save(target));
+    plane->setName(QStringLiteral("Second"), false);
+    QVERIFY(plane->save(target));
+    QVERIFY(DialogSeam::calls().empty());
+    // Nothing but the finished file is left behind.
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("plane.pfz")});
+
+    const QString nowhere = dir->filePath(QStringLiteral("no such folder/plane.pfz"));
+    target = nowhere.toStdString();
+    QVERIFY(!plane->save(target));
+    QCOMPARE(int(DialogSeam::calls().size()), 1);
+    QCOMPARE(DialogSeam::calls().front().icon, QMessageBox::Warning);
+    QCOMPARE(DialogSeam::calls().front().title, QStringLiteral("Can't create file"));
+    QVERIFY(DialogSeam::calls().front().text.startsWith(
+        QStringLiteral("Can't create file '%1' for writing: ").arg(nowhere)));
+
+    QVERIFY(plane->load(file.toStdString(), true, SerializeableIf::FILE_LOAD));
+    QCOMPARE(plane->getName(), QStringLiteral("Second"));
+}
+
+void TestPlaneDocument::halfSpanFollowsDihedralSetting()
+{
+    PanelsTableModel* panels = plane->getPanelsTableModel();
+    panels->addOrUpdatePanel(plainPanel(0, 500.0f, 200.0f, 180.0f, 4.0f));
+    panels->addOrUpdatePanel(plainPanel(1, 300.0f, 180.0f, 120.0f, 2.0f));
+    QVERIFY(qAbs(panels->getWingHalfSpan(true) - 798.965f) < 0.001f);
+    QCOMPARE(panels->getWingHalfSpan(false), 800.0f);
+
+    // Observers are told after the span already follows the new setting.
+    RecordingView view(QStringLiteral("Summary"));
+    plane->addObserver(&view);
+    plane->setConsiderDihedral(false);
+    QCOMPARE(view.notifications, 1);
+    QCOMPARE(view.spanSeen, 1600.0f);
+    plane->setConsiderDihedral(true);
+    QVERIFY(qAbs(view.spanSeen - 2.0f * 798.965f) < 0.002f);
+    QVERIFY(qAbs(plane->getSpan() - 2.0f * 798.965f) < 0.002f);
+    QVERIFY(qAbs(plane->getArea() - 2.0f * panels->getWingHalfArea(true)) < 0.01f);
+}
+
+void TestPlaneDocument::fuselageFollowsSpanOrRootChord_data()
+{
+    QTest::addColumn<float>("length");
+    QTest::addColumn<float>("rootChord");
+    QTest::addColumn<float>("fuselage");
+    QTest::newRow("span decides") << 500.0f << 200.0f << 800.0f;
+    QTest::newRow("root chord decides") << 100.0f << 300.0f << 420.0f;
+}
+
+void TestPlaneDocument::fuselageFollowsSpanOrRootChord()
+{
+    QFETCH(float, length);
+    QFETCH(float, rootChord);
+    QFETCH(float, fuselage);
+    bool userDefined = true;
+    QCOMPARE(plane->getFuselageLength(&userDefined), 0.0f);
+    QCOMPARE(plane->getWingPosition(&userDefined), 0.0f);
+    QCOMPARE(plane->getRootChord(), -1.0f);
+
+    plane->getPanelsTableModel()->addOrUpdatePanel(plainPanel(0, length, rootChord, rootChord, 0.0f));
+    QCOMPARE(plane->getSpan(), 2.0f * length);
+    QVERIFY(qAbs(plane->getFuselageLength(&userDefined) - fuselage) < 0.001f);
+    QVERIFY(!userDefined);
+    QVERIFY(qAbs(plane->getWingPosition(&userDefined) - 0.2f * fuselage) < 0.001f);
+    QVERIFY(!userDefined);
+}
+
+void TestPlaneDocument::userFuselageValuesWin()
+{
+    plane->getPanelsTableModel()->addOrUpdatePanel(plainPanel(0, 500.0f, 200.0f, 200.0f, 0.0f));
+    plane->setFuselageLength(900.0f);
+    bool userDefined = false;
+    QCOMPARE(plane->getFuselageLength(&userDefined), 900.0f);
+    QVERIFY(userDefined);
+    QCOMPARE(plane->getWingPosition(&userDefined), 180.0f);
+    QVERIFY(!userDefined);
+    plane->setWingPosition(250.0f);
+    QCOMPARE(plane->getWingPosition(&userDefined), 250.0f);
+    QVERIFY(userDefined);
+}
+
+void TestPlaneDocument::clearEmptiesButKeepsIds()
+{
+    loadFeatured();
+    plane->setUnits(2);
+    plane->setConsiderDihedral(false);
+    const int idBefore = plane->getNextId();
+    plane->clear();
+    QCOMPARE(plane->getPanelCount(), 0);
+    QCOMPARE(plane->getName(), QString());
+    QCOMPARE(plane->getUnits(), 0);
+    QVERIFY(plane->getConsiderDihedral());
+    QCOMPARE(plane->getSpan(), 0.0f);
+    QCOMPARE(plane->getNextId(), idBefore + 1);
+    plane->resetName();
+    QCOMPARE(plane->getName(), QStringLiteral("New Plane"));
+}
+
+QTEST_MAIN(TestPlaneDocument)
+#include "tst_planedocument.moc"
