@@ -1,0 +1,335 @@
+#include "document/FileManager.h"
+
+#include "document/PlaneModel.h"
+#include "foundation/ApplicationSettings.h"
+#include "foundation/DialogSeam.h"
+#include "foundation/Observable.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QWidget>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("FileManager", text);
+}
+
+void setActionEnabled(QAction* action, bool enabled)
+{
+    if (action)
+        action->setEnabled(enabled);
+}
+
+// File names cross the document interface as UTF-8, so that any name the
+// user can type reaches the file system unchanged.
+std::string toDocumentPath(const QString& path)
+{
+    return path.toUtf8().toStdString();
+}
+
+} // namespace
+
+FileManager::FileManager(QWidget* mainWindow, const QString& title, QAction* saveAction, QAction* saveAsAction,
+                         QAction* undoAction, QAction* redoAction, const QString& filter,
+                         const QString& extension, SerializeableIf* document)
+    : Observer(QStringLiteral("FileManager"), false)
+    , saveAction(saveAction)
+    , saveAsAction(saveAsAction)
+    , undoAction(undoAction)
+    , redoAction(redoAction)
+    , filter(filter)
+    , extension(extension)
+    , document(document)
+    , mainWindow(mainWindow)
+    , title(title)
+{
+    setActionEnabled(saveAction, false);
+    setActionEnabled(saveAsAction, false);
+    updateWindowTitle(QString(), false);
+    resetHistory();
+}
+
+FileManager::~FileManager() = default;
+
+void FileManager::setDocument(SerializeableIf* newDocument)
+{
+    document = newDocument;
+}
+
+bool FileManager::isModified() const
+{
+    return modified;
+}
+
+QString FileManager::getFileName() const
+{
+    return fileName;
+}
+
+void FileManager::updateWindowTitle(const QString& newFileName, bool showModified)
+{
+    fileName = newFileName;
+    if (!mainWindow)
+        return;
+    QString text = title + QLatin1Char(' ') + ApplicationSettings::getApplicationVersion();
+    if (!fileName.isEmpty())
+        text += QStringLiteral(" - ") + fileName;
+    if (showModified)
+        text += QLatin1Char('*');
+    mainWindow->setWindowTitle(text);
+}
+
+Observable* FileManager::documentObservable() const
+{
+    return dynamic_cast<Observable*>(document);
+}
+
+bool FileManager::modificationTrackingOn() const
+{
+    const Observable* observable = documentObservable();
+    return !observable || observable->getModificationTrackingEnabled();
+}
+
+bool FileManager::historyRecordingOn() const
+{
+    const Observable* observable = documentObservable();
+    return observable && observable->getHistoryRecordingEnabled();
+}
+
+void FileManager::setModified(bool newModified)
+{
+    if (modificationTrackingOn() && modified != newModified) {
+        modified = newModified;
+        updateWindowTitle(fileName, modified);
+    }
+    setActionEnabled(saveAction, modified);
+    if (modified)
+        setActionEnabled(saveAsAction, true);
+    if (historyRecordingOn())
+        storeHistoryState();
+}
+
+void FileManager::observedObjectChanged(Observable*)
+{
+    if (modificationTrackingOn()) {
+        if (!modified) {
+            modified = true;
+            updateWindowTitle(fileName, true);
+        }
+        setActionEnabled(saveAction, true);
+        setActionEnabled(saveAsAction, true);
+    } else {
+        setActionEnabled(saveAction, modified);
+        if (modified)
+            setActionEnabled(saveAsAction, true);
+    }
+    if (historyRecordingOn())
+        storeHistoryState();
+}
+
+void FileManager::saveViewData(serializedPlanformixData&)
+{
+}
+
+void FileManager::loadViewData(const google::protobuf::Message*, SerializeableIf::hint_t)
+{
+}
+
+bool FileManager::saveFile(bool saveAs)
+{
+    if (!document)
+        return false;
+
+    QString name;
+    if (!saveAs && !fileName.isEmpty()) {
+        name = fileName;
+    } else {
+        // The dialog completes a bare name with the suffix itself, so its own
+        // overwrite question covers the name that is really written.
+        QString suffix = extension;
+        if (suffix.startsWith(QLatin1Char('.')))
+            suffix.remove(0, 1);
+        name = DialogSeam::saveFileName(mainWindow, saveAs ? tr("Save file as...") : tr("Save file"),
+                                        ApplicationSettings::getInstance()->getLastDirectory(), filter, suffix);
+        if (name.isEmpty())
+            return false;
+    }
+    if (!name.endsWith(extension)) {
+        name += extension;
+        // Nobody has been asked about this completed name yet.
+        if (QFileInfo::exists(name)) {
+            const QMessageBox::StandardButton answer = DialogSeam::message(
+                mainWindow, QMessageBox::Warning, tr("Save file"),
+                tr("The file '%1' already exists.\nDo you want to replace it?").arg(name),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+            if (answer != QMessageBox::Yes)
+                return false;
+        }
+    }
+
+    std::string target = toDocumentPath(name);
+    if (target.empty() || !document->save(target))
+        return false;
+
+    updateWindowTitle(name, false);
+    setModified(false);
+    resetHistory();
+    rememberDirectory(name);
+    return true;
+}
+
+bool FileManager::confirmDiscardOrSave()
+{
+    const int answer = DialogSeam::choice(
+        mainWindow, QMessageBox::Warning, tr("Unsaved changes detected"),
+        tr("<p align='center'>Document contains unsaved changes.<br>"
+           "Do you really want to close the document and lose your work?</p>"),
+        QStringList{tr("&Yes, do it!"), tr("&No, save first!")}, 0, -1);
+    if (answer == 1)
+        return saveFile(false);
+    return true;
+}
+
+bool FileManager::openFile(const QString& requestedName)
+{
+    if (!document)
+        return false;
+    if (modified && !confirmDiscardOrSave())
+        return false;
+
+    QString name = requestedName;
+    if (name.isEmpty()) {
+        name = DialogSeam::openFileName(mainWindow, tr("Open file"),
+                                        ApplicationSettings::getInstance()->getLastDirectory(), filter);
+        if (name.isEmpty())
+            return false;
+    }
+
+    if (!document->load(toDocumentPath(name), true, SerializeableIf::FILE_LOAD)) {
+        DialogSeam::warning(mainWindow, tr("Error loading file"), tr("Error loading file '%1'").arg(name),
+                            QMessageBox::Ok);
+        return false;
+    }
+
+    updateWindowTitle(name, false);
+    setModified(false);
+    resetHistory();
+    rememberDirectory(name);
+    return true;
+}
+
+bool FileManager::closeFile(bool force)
+{
+    if (!force && modified && !confirmDiscardOrSave())
+        return false;
+
+    if (PlaneModel* plane = dynamic_cast<PlaneModel*>(document))
+        plane->clear();
+    setModified(false);
+    updateWindowTitle(QString(), false);
+    resetHistory();
+    return true;
+}
+
+void FileManager::rememberDirectory(const QString& path)
+{
+    ApplicationSettings* settings = ApplicationSettings::getInstance();
+    settings->setLastDirectory(QFileInfo(path).absoluteFilePath());
+    settings->saveSetting(ApplicationSettings::KeyLastDirectory);
+}
+
+int FileManager::nextSlot(int slot)
+{
+    return (slot + 1) % historySize;
+}
+
+int FileManager::previousSlot(int slot)
+{
+    return (slot + historySize - 1) % historySize;
+}
+
+void FileManager::storeHistoryState()
+{
+    if (!document)
+        return;
+    std::string& slot = history.at(size_t(current));
+    slot.clear();
+    // An empty slot could never be restored; keep the ring where it was
+    // rather than record a step that undo would fail on.
+    if (!document->save(slot) || slot.empty()) {
+        slot.clear();
+        return;
+    }
+    current = nextSlot(current);
+    if (current == oldest)
+        oldest = nextSlot(oldest);
+    newest = current;
+    setActionEnabled(undoAction, true);
+    setActionEnabled(redoAction, false);
+}
+
+bool FileManager::restoreSnapshot(const std::string& snapshot)
+{
+    Observable* observable = documentObservable();
+    const bool notificationsWereOn = observable ? observable->getNotificationsEnabled() : false;
+    const bool historyWasOn = observable ? observable->getHistoryRecordingEnabled() : false;
+    if (observable) {
+        observable->setNotificationsEnabled(false);
+        observable->setHistoryRecordingEnabled(false);
+    }
+
+    const bool loaded = document->load(snapshot, false, SerializeableIf::UNDO_REDO);
+
+    if (observable) {
+        // A refused snapshot left the document as it was: let the views
+        // redraw, but do not mark an unchanged document modified.
+        const bool trackingWasOn = observable->getModificationTrackingEnabled();
+        if (!loaded)
+            observable->setModificationTrackingEnabled(false);
+        observable->setNotificationsEnabled(notificationsWereOn);
+        observable->setModificationTrackingEnabled(trackingWasOn);
+        observable->setHistoryRecordingEnabled(historyWasOn);
+    }
+    return loaded;
+}
+
+void FileManager::undo()
+{
+    if (!document)
+        return;
+    const int target = previousSlot(current);
+    if (target == oldest)
+        return;
+    if (!restoreSnapshot(history.at(size_t(previousSlot(target)))))
+        return;
+    current = target;
+    setActionEnabled(undoAction, previousSlot(current) != oldest);
+    setActionEnabled(redoAction, true);
+}
+
+void FileManager::redo()
+{
+    if (!document || current == newest)
+        return;
+    if (!restoreSnapshot(history.at(size_t(current))))
+        return;
+    current = nextSlot(current);
+    if (current == oldest)
+        oldest = nextSlot(oldest);
+    setActionEnabled(undoAction, true);
+    setActionEnabled(redoAction, current != newest);
+}
+
+void FileManager::resetHistory()
+{
+    current = 0;
+    oldest = 0;
+    newest = 0;
+    history.assign(size_t(historySize), std::string());
+    storeHistoryState();
+    setActionEnabled(undoAction, false);
+    setActionEnabled(redoAction, false);
+}

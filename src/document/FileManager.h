@@ -1,0 +1,86 @@
+#pragma once
+
+#include "foundation/Observer.h"
+
+#include <QString>
+#include <deque>
+#include <string>
+
+class QAction;
+class QWidget;
+class Observable;
+
+// Ties the plane document to its file and to the main window: the file
+// name and the unsaved-changes mark (both shown in the window title), the
+// questions before work is thrown away, the file dialogs, and undo/redo over
+// whole-document snapshots.
+//
+// Every notification of the document with history recording on becomes one
+// undo step. The ring keeps 20 slots; the slot at `current` is the next one
+// written, the state on screen sits in the slot before it.
+class FileManager : public Observer
+{
+public:
+    FileManager(QWidget* mainWindow, const QString& title, QAction* saveAction, QAction* saveAsAction,
+                QAction* undoAction, QAction* redoAction, const QString& filter, const QString& extension,
+                SerializeableIf* document);
+    ~FileManager() override;
+
+    void setDocument(SerializeableIf* document);
+    bool isModified() const;
+    QString getFileName() const;
+
+    void updateWindowTitle(const QString& fileName, bool modified);
+    void setModified(bool modified);
+
+    void observedObjectChanged(Observable* observable) override;
+    void saveViewData(serializedPlanformixData& data) override;
+    void loadViewData(const google::protobuf::Message* data, SerializeableIf::hint_t hint) override;
+
+    // True when the document was written.
+    bool saveFile(bool saveAs);
+    // True only when a file was loaded. A cancelled dialog, a refused
+    // question and a file that cannot be loaded all give false, and the open
+    // document keeps its content and its modified mark.
+    bool openFile(const QString& fileName);
+    // True when the document was closed (emptied).
+    bool closeFile(bool force);
+
+    void undo();
+    void redo();
+    void resetHistory();
+
+    static constexpr int historySize = 20;
+
+private:
+    Observable* documentObservable() const;
+    bool modificationTrackingOn() const;
+    bool historyRecordingOn() const;
+    // Asks before unsaved changes are lost; false when the user chose to
+    // save first and that save did not happen.
+    bool confirmDiscardOrSave();
+    void rememberDirectory(const QString& path);
+    void storeHistoryState();
+    // Runs a restore with notifications and history recording off, then puts
+    // both back (notifications first, so the views redraw without a new
+    // undo state being stored).
+    bool restoreSnapshot(const std::string& snapshot);
+    static int nextSlot(int slot);
+    static int previousSlot(int slot);
+
+    std::deque<std::string> history;
+    int current = 0;
+    int oldest = 0;
+    int newest = 0;
+    bool modified = false;
+    QAction* saveAction;
+    QAction* saveAsAction;
+    QAction* undoAction;
+    QAction* redoAction;
+    QString fileName;
+    QString filter;
+    QString extension;
+    SerializeableIf* document;
+    QWidget* mainWindow;
+    QString title;
+};

@@ -1,0 +1,453 @@
+#include "document/FileManager.h"
+#include "document/PlaneModel.h"
+#include "foundation/ApplicationSettings.h"
+#include "foundation/DialogSeam.h"
+#include "foundation/Observable.h"
+#include "planformixdata.pb.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A document whose snapshots can be made to fail, for the paths the plane
+// model never takes. Its whole state is one number.
+class FlakyDocument : public Observable, public SerializeableIf
+{
+public:
+    int state = 0;
+    bool failLoads = false;
+    bool failSaves = false;
+
+    void change(int value)
+    {
+        state = value;
+        notifyObservers();
+    }
+    bool save(std::string& target) override
+    {
+        if (failSaves || !target.empty())
+            return false;
+        target = std::to_string(state);
+        return true;
+    }
+    bool writeToStream(std::fstream&) override { return false; }
+    bool serializeToString(std::string* output) override { return output && save(*output); }
+    bool load(const std::string& source, bool sourceIsFile, hint_t hint) override
+    {
+        return !sourceIsFile && loadFromString(source, hint);
+    }
+    bool loadFromStream(std::fstream&, hint_t) override { return false; }
+    bool loadFromString(const std::string& data, hint_t) override
+    {
+        if (failLoads)
+            return false;
+        state = std::stoi(data);
+        return true;
+    }
+};
+
+const QString baseTitle = QStringLiteral("Planformix 1.2.3");
+
+} // namespace
+
+class TestFileManager : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void titleFollowsSaveChangeAndUndo();
+    void saveDisablesSaveAndUndo();
+    void ringOfTwentyAllowsEighteenUndos();
+    void changeAfterUndoDisablesRedo();
+    void undoAndRedoMarkModifiedWithoutOwnSnapshot();
+    void undoRedoRestoreWithNotificationsOffLeavesThemOff();
+    void saveFirstThenCancelledSaveAbandonsOpen();
+    void cancelledOpenKeepsModifiedMark();
+    void versionTwoFileShowsErrorAndKeepsDocument();
+    void openedFileRestoresPlaneAndResetsHistory();
+    void savedNameGetsExtension_data();
+    void savedNameGetsExtension();
+    void completedNameAsksBeforeOverwriting();
+    void unicodeFileNameRoundTrips();
+    void saveWithFileNameAsksNothing();
+    void failedSnapshotLeavesRingInPlace();
+    void closeFileEmptiesPlaneUnlessSaveFirstFails();
+
+private:
+    QString path(const QString& name) const { return dir->filePath(name); }
+    void change(const QString& name) { plane->setName(name, true); }
+
+    QTemporaryDir* dir = nullptr;
+    QMainWindow* window = nullptr;
+    QAction* save = nullptr;
+    QAction* saveAs = nullptr;
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
+    PlaneModel* plane = nullptr;
+    FileManager* files = nullptr;
+};
+
+void TestFileManager::init()
+{
+    DialogSeam::setScripted(true);
+    DialogSeam::clear();
+    dir = new QTemporaryDir;
+    QVERIFY(dir->isValid());
+    window = new QMainWindow;
+    save = new QAction(QStringLiteral("&Save"), window);
+    saveAs = new QAction(QStringLiteral("Save &As"), window);
+    undo = new QAction(QStringLiteral("&Undo"), window);
+    redo = new QAction(QStringLiteral("&Redo"), window);
+    plane = PlaneModel::instance();
+    files = new FileManager(window, QStringLiteral("Planformix"), save, saveAs, undo, redo,
+                            QStringLiteral("Planformix files (*.pfz)"), QStringLiteral(".pfz"), plane);
+    plane->addObserver(files);
+}
+
+void TestFileManager::cleanup()
+{
+    delete files;
+    files = nullptr;
+    // Observers cannot be unregistered; a fresh plane per test keeps the
+    // deleted file manager out of later notifications.
+    delete plane;
+    plane = nullptr;
+    delete window;
+    delete dir;
+    DialogSeam::clear();
+}
+
+void TestFileManager::titleFollowsSaveChangeAndUndo()
+{
+    QCOMPARE(window->windowTitle(), baseTitle);
+    change(QStringLiteral("Glider"));
+    QCOMPARE(window->windowTitle(), baseTitle + QStringLiteral("*"));
+
+    const QString file = path(QStringLiteral("glider.pfz"));
+    DialogSeam::queueFileName(file);
+    QVERIFY(files->saveFile(false));
+    QCOMPARE(window->windowTitle(), baseTitle + QStringLiteral(" - ") + file);
+
+    change(QStringLiteral("Glider 2"));
+    QCOMPARE(window->windowTitle(), baseTitle + QStringLiteral(" - ") + file + QStringLiteral("*"));
+
+    files->undo();
+    QCOMPARE(plane->getName(), QStringLiteral("Glider"));
+    QCOMPARE(window->windowTitle(), baseTitle + QStringLiteral(" - ") + file + QStringLiteral("*"));
+}
+
+void TestFileManager::saveDisablesSaveAndUndo()
+{
+    QVERIFY(!save->isEnabled());
+    QVERIFY(!saveAs->isEnabled());
+    change(QStringLiteral("A"));
+    QVERIFY(save->isEnabled());
+    QVERIFY(saveAs->isEnabled());
+    QVERIFY(undo->isEnabled());
+
+    DialogSeam::queueFileName(path(QStringLiteral("a.pfz")));
+    QVERIFY(files->saveFile(true));
+    QVERIFY(!files->isModified());
+    QVERIFY(!save->isEnabled());
+    QVERIFY(saveAs->isEnabled());
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!redo->isEnabled());
+}
+
+void TestFileManager::ringOfTwentyAllowsEighteenUndos()
+{
+    for (int i = 1; i <= 25; ++i)
+        change(QStringLiteral("n%1").arg(i));
+
+    int undone = 0;
+    while (undo->isEnabled() && undone < 30) {
+        files->undo();
+        ++undone;
+    }
+    QCOMPARE(undone, 18);
+    QCOMPARE(plane->getName(), QStringLiteral("n7"));
+    files->undo();
+    QCOMPARE(plane->getName(), QStringLiteral("n7"));
+
+    // Every step comes back, in order.
+    for (int i = 8; i <= 25; ++i) {
+        QVERIFY(redo->isEnabled());
+        files->redo();
+        QCOMPARE(plane->getName(), QStringLiteral("n%1").arg(i));
+    }
+    QVERIFY(!redo->isEnabled());
+}
+
+void TestFileManager::changeAfterUndoDisablesRedo()
+{
+    change(QStringLiteral("one"));
+    change(QStringLiteral("two"));
+    files->undo();
+    QVERIFY(redo->isEnabled());
+    change(QStringLiteral("three"));
+    QVERIFY(!redo->isEnabled());
+    files->redo();
+    QCOMPARE(plane->getName(), QStringLiteral("three"));
+    files->undo();
+    QCOMPARE(plane->getName(), QStringLiteral("one"));
+}
+
+void TestFileManager::undoAndRedoMarkModifiedWithoutOwnSnapshot()
+{
+    change(QStringLiteral("saved"));
+    DialogSeam::queueFileName(path(QStringLiteral("s.pfz")));
+    QVERIFY(files->saveFile(false));
+    change(QStringLiteral("edited"));
+    // As the main window clears the mark: without an undo state of its own.
+    plane->setHistoryRecordingEnabled(false);
+    files->setModified(false);
+    plane->setHistoryRecordingEnabled(true);
+    QVERIFY(!files->isModified());
+
+    files->undo();
+    QCOMPARE(plane->getName(), QStringLiteral("saved"));
+    QVERIFY(files->isModified());
+    QVERIFY(window->windowTitle().endsWith(QLatin1Char('*')));
+    // A snapshot stored by the undo itself would have cut off redo.
+    QVERIFY(redo->isEnabled());
+    QVERIFY(plane->getHistoryRecordingEnabled());
+    QVERIFY(plane->getNotificationsEnabled());
+
+    files->redo();
+    QCOMPARE(plane->getName(), QStringLiteral("edited"));
+    QVERIFY(!redo->isEnabled());
+    QVERIFY(undo->isEnabled());
+}
+
+void TestFileManager::undoRedoRestoreWithNotificationsOffLeavesThemOff()
+{
+    change(QStringLiteral("one"));
+    change(QStringLiteral("two"));
+    plane->setNotificationsEnabled(false);
+    files->undo();
+    QCOMPARE(plane->getName(), QStringLiteral("one"));
+    QVERIFY(!plane->getNotificationsEnabled());
+    QVERIFY(plane->getHistoryRecordingEnabled());
+    plane->setHistoryRecordingEnabled(false);
+    files->redo();
+    QCOMPARE(plane->getName(), QStringLiteral("two"));
+    QVERIFY(!plane->getHistoryRecordingEnabled());
+}
+
+void TestFileManager::saveFirstThenCancelledSaveAbandonsOpen()
+{
+    change(QStringLiteral("unsaved"));
+    const QString before = window->windowTitle();
+    DialogSeam::clear();
+    DialogSeam::queueChoice(1); // "&No, save first!"; the save dialog is then cancelled
+
+    QVERIFY(!files->openFile(QString()));
+    QCOMPARE(plane->getName(), QStringLiteral("unsaved"));
+    QVERIFY(files->isModified());
+    QCOMPARE(window->windowTitle(), before);
+
+    const auto& calls = DialogSeam::calls();
+    QCOMPARE(int(calls.size()), 2);
+    QCOMPARE(calls[0].kind, DialogSeam::Kind::Choice);
+    QCOMPARE(calls[0].title, QStringLiteral("Unsaved changes detected"));
+    QCOMPARE(calls[0].buttons, (QStringList{QStringLiteral("&Yes, do it!"), QStringLiteral("&No, save first!")}));
+    QCOMPARE(calls[1].kind, DialogSeam::Kind::SaveFile);
+    QCOMPARE(calls[1].title, QStringLiteral("Save file"));
+}
+
+void TestFileManager::cancelledOpenKeepsModifiedMark()
+{
+    change(QStringLiteral("work"));
+    DialogSeam::queueChoice(0); // "&Yes, do it!", then the open dialog is cancelled
+    QVERIFY(!files->openFile(QString()));
+    QVERIFY(files->isModified());
+    QCOMPARE(plane->getName(), QStringLiteral("work"));
+    QCOMPARE(DialogSeam::calls().back().kind, DialogSeam::Kind::OpenFile);
+    QCOMPARE(DialogSeam::calls().back().title, QStringLiteral("Open file"));
+}
+
+void TestFileManager::versionTwoFileShowsErrorAndKeepsDocument()
+{
+    serializedPlanformixData future;
+    future.set_version(2);
+    future.set_planename("From the future");
+    const QString file = path(QStringLiteral("future.pfz"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    const std::string bytes = future.SerializeAsString();
+    out.write(bytes.data(), qint64(bytes.size()));
+    out.close();
+
+    change(QStringLiteral("mine"));
+    const QString before = window->windowTitle();
+    DialogSeam::clear();
+    DialogSeam::queueChoice(0);
+    QVERIFY(!files->openFile(file));
+
+    QCOMPARE(plane->getName(), QStringLiteral("mine"));
+    QCOMPARE(window->windowTitle(), before);
+    QVERIFY(files->isModified());
+    const DialogSeam::Call& box = DialogSeam::calls().back();
+    QCOMPARE(box.kind, DialogSeam::Kind::Message);
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(box.title, QStringLiteral("Error loading file"));
+    QCOMPARE(box.text, QStringLiteral("Error loading file '%1'").arg(file));
+}
+
+void TestFileManager::openedFileRestoresPlaneAndResetsHistory()
+{
+    change(QStringLiteral("stored"));
+    const QString file = path(QStringLiteral("stored.pfz"));
+    DialogSeam::queueFileName(file);
+    QVERIFY(files->saveFile(false));
+    QVERIFY(files->closeFile(true));
+    QCOMPARE(plane->getName(), QString());
+    change(QStringLiteral("scratch"));
+
+    DialogSeam::queueChoice(0);
+    DialogSeam::queueFileName(file);
+    QVERIFY(files->openFile(QString()));
+    QCOMPARE(plane->getName(), QStringLiteral("stored"));
+    QVERIFY(!files->isModified());
+    QCOMPARE(window->windowTitle(), baseTitle + QStringLiteral(" - ") + file);
+    QVERIFY(!undo->isEnabled());
+    QCOMPARE(ApplicationSettings::getInstance()->getLastDirectory(), QFileInfo(file).absoluteFilePath());
+}
+
+void TestFileManager::savedNameGetsExtension_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("bare name") << "plane" << "plane.pfz";
+    QTest::newRow("own extension") << "plane.pfz" << "plane.pfz";
+    QTest::newRow("extension compared by case") << "plane.PFZ" << "plane.PFZ.pfz";
+}
+
+void TestFileManager::savedNameGetsExtension()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    DialogSeam::queueFileName(path(typed));
+    QVERIFY(files->saveFile(true));
+    QVERIFY(QFile::exists(path(written)));
+    QCOMPARE(files->getFileName(), path(written));
+    QCOMPARE(DialogSeam::calls().back().title, QStringLiteral("Save file as..."));
+    QCOMPARE(DialogSeam::calls().back().defaultSuffix, QStringLiteral("pfz"));
+}
+
+void TestFileManager::completedNameAsksBeforeOverwriting()
+{
+    const QString existing = path(QStringLiteral("plane.v2.pfz"));
+    QFile keep(existing);
+    QVERIFY(keep.open(QIODevice::WriteOnly));
+    keep.write("keep me");
+    keep.close();
+
+    DialogSeam::queueFileName(path(QStringLiteral("plane.v2")));
+    DialogSeam::queueButton(QMessageBox::No);
+    QVERIFY(!files->saveFile(true));
+    QVERIFY(keep.open(QIODevice::ReadOnly));
+    QCOMPARE(keep.readAll(), QByteArray("keep me"));
+    keep.close();
+
+    DialogSeam::queueFileName(path(QStringLiteral("plane.v2")));
+    DialogSeam::queueButton(QMessageBox::Yes);
+    QVERIFY(files->saveFile(true));
+    QVERIFY(keep.open(QIODevice::ReadOnly));
+    QVERIFY(keep.readAll() != QByteArray("keep me"));
+}
+
+void TestFileManager::unicodeFileNameRoundTrips()
+{
+    change(QStringLiteral("Möwe"));
+    const QString file = path(QStringLiteral("Flügel Ω 翼.pfz"));
+    DialogSeam::queueFileName(file);
+    QVERIFY(files->saveFile(false));
+    QVERIFY(QFile::exists(file));
+    change(QStringLiteral("other"));
+    DialogSeam::queueChoice(0);
+    QVERIFY(files->openFile(file));
+    QCOMPARE(plane->getName(), QStringLiteral("Möwe"));
+}
+
+void TestFileManager::saveWithFileNameAsksNothing()
+{
+    const QString file = path(QStringLiteral("named.pfz"));
+    DialogSeam::queueFileName(file);
+    QVERIFY(files->saveFile(false));
+    change(QStringLiteral("again"));
+    DialogSeam::clear();
+    QVERIFY(files->saveFile(false));
+    QVERIFY(DialogSeam::calls().empty());
+
+    QVERIFY(!files->saveFile(true)); // Save as always asks; cancelled here
+    QCOMPARE(int(DialogSeam::calls().size()), 1);
+    QCOMPARE(DialogSeam::calls().front().kind, DialogSeam::Kind::SaveFile);
+}
+
+void TestFileManager::failedSnapshotLeavesRingInPlace()
+{
+    FlakyDocument document;
+    QMainWindow otherWindow;
+    QAction undoFlaky(&otherWindow);
+    QAction redoFlaky(&otherWindow);
+    FileManager flakyFiles(&otherWindow, QStringLiteral("Planformix"), nullptr, nullptr, &undoFlaky, &redoFlaky,
+                           QString(), QStringLiteral(".pfz"), &document);
+    document.addObserver(&flakyFiles);
+    document.change(1);
+    document.change(2);
+
+    document.setHistoryRecordingEnabled(false);
+    flakyFiles.setModified(false);
+    document.setHistoryRecordingEnabled(true);
+
+    document.failLoads = true;
+    flakyFiles.undo();
+    QCOMPARE(document.state, 2);
+    QVERIFY(!flakyFiles.isModified());
+    QVERIFY(undoFlaky.isEnabled());
+    QVERIFY(!redoFlaky.isEnabled());
+
+    document.failLoads = false;
+    flakyFiles.undo();
+    QCOMPARE(document.state, 1);
+    flakyFiles.undo();
+    QCOMPARE(document.state, 0);
+    QVERIFY(!undoFlaky.isEnabled());
+
+    // A snapshot that cannot be taken records no step.
+    flakyFiles.redo();
+    flakyFiles.redo();
+    QCOMPARE(document.state, 2);
+    document.failSaves = true;
+    document.change(3);
+    document.failSaves = false;
+    flakyFiles.undo();
+    QCOMPARE(document.state, 1);
+}
+
+void TestFileManager::closeFileEmptiesPlaneUnlessSaveFirstFails()
+{
+    change(QStringLiteral("keep"));
+    DialogSeam::queueChoice(1); // save first; the save dialog is cancelled
+    QVERIFY(!files->closeFile(false));
+    QCOMPARE(plane->getName(), QStringLiteral("keep"));
+    QVERIFY(files->isModified());
+
+    DialogSeam::queueChoice(0);
+    QVERIFY(files->closeFile(false));
+    QCOMPARE(plane->getName(), QString());
+    QVERIFY(!files->isModified());
+    QCOMPARE(window->windowTitle(), baseTitle);
+    QVERIFY(!undo->isEnabled());
+}
+
+QTEST_MAIN(TestFileManager)
+#include "tst_filemanager.moc"
