@@ -513,14 +513,15 @@ bool PlaneModel::loadFromStream(std::fstream& stream, hint_t hint)
 bool PlaneModel::loadFromString(const std::string& bytes, hint_t hint)
 {
     serializedPlanformixData data;
-    // A truncated or damaged document is refused whole: a surviving prefix
-    // would otherwise replace the user's plane with part of one.
-    if (!data.ParseFromString(bytes)) {
-        std::cout << "The data is not a readable document" << std::endl;
+    const bool decoded = data.ParsePartialFromString(bytes);
+    if (decoded && data.version() != modelVersion) {
+        std::cout << "data.version(): " << data.version() << ", model version: " << modelVersion << std::endl;
         return false;
     }
-    if (data.version() != modelVersion) {
-        std::cout << "data.version(): " << data.version() << ", model version: " << modelVersion << std::endl;
+    // A truncated or damaged document is refused whole: a surviving prefix
+    // would otherwise replace the user's plane with part of one.
+    if (!decoded || !data.IsInitialized()) {
+        std::cout << "The data is not a readable document" << std::endl;
         return false;
     }
     std::string reason;

@@ -1,4 +1,5 @@
 #include "airfoils/WingFoils.h"
+#include "common/TestSupport.h"
 #include "document/PlaneModel.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/Observer.h"
@@ -256,6 +257,7 @@ void TestPlaneDocument::panelsAreRenumberedInFileOrder()
 void TestPlaneDocument::refusedDocumentLeavesPlaneUntouched_data()
 {
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("versionLine");
 
     serializedPlanformixData valid;
     valid.set_version(1);
@@ -273,56 +275,65 @@ void TestPlaneDocument::refusedDocumentLeavesPlaneUntouched_data()
         return QByteArray(bytes.data(), int(bytes.size()));
     };
 
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("not a document") << QByteArray("Planformix is not a text format\n");
-    QTest::newRow("version 2") << variant([](serializedPlanformixData& d) { d.set_version(2); });
-    QTest::newRow("no version") << variant([](serializedPlanformixData& d) { d.clear_version(); });
-    QTest::newRow("panel without id") << variant([](serializedPlanformixData& d) { d.mutable_panels(0)->clear_id(); });
+    QTest::newRow("empty") << QByteArray() << QString();
+    QTest::newRow("not a document") << QByteArray("Planformix is not a text format\n") << QString();
+    // Only a version mismatch explains itself on standard output.
+    QTest::newRow("version 2") << variant([](serializedPlanformixData& d) { d.set_version(2); })
+                               << "data.version(): 2, model version: 1\n";
+    QTest::newRow("no version") << variant([](serializedPlanformixData& d) { d.clear_version(); })
+                                << "data.version(): 0, model version: 1\n";
+    QTest::newRow("panel without id") << variant([](serializedPlanformixData& d) { d.mutable_panels(0)->clear_id(); }) << QString();
     QTest::newRow("length NaN") << variant([](serializedPlanformixData& d) {
         d.mutable_panels(0)->set_length(std::numeric_limits<float>::quiet_NaN());
-    });
+    }) << QString();
     QTest::newRow("sweep infinite") << variant([](serializedPlanformixData& d) {
         d.mutable_panels(0)->set_sweep(std::numeric_limits<float>::infinity());
-    });
+    }) << QString();
     QTest::newRow("rib position NaN") << variant([](serializedPlanformixData& d) {
         d.mutable_panels(0)->add_riblist()->set_position(std::numeric_limits<float>::quiet_NaN());
-    });
+    }) << QString();
     QTest::newRow("spar radius infinite") << variant([](serializedPlanformixData& d) {
         d.mutable_panels(0)->add_sparlist()->set_roundsparradius(-std::numeric_limits<float>::infinity());
-    });
-    QTest::newRow("length zero") << variant([](serializedPlanformixData& d) { d.mutable_panels(0)->set_length(0.0f); });
+    }) << QString();
+    QTest::newRow("length zero") << variant([](serializedPlanformixData& d) { d.mutable_panels(0)->set_length(0.0f); }) << QString();
     QTest::newRow("root chord negative") << variant([](serializedPlanformixData& d) {
         d.mutable_panels(0)->set_rootchord(-5.0f);
-    });
+    }) << QString();
     QTest::newRow("tip chord absent") << variant([](serializedPlanformixData& d) {
         d.mutable_panels(0)->clear_tipchord();
-    });
+    }) << QString();
     QTest::newRow("1001 ribs to generate") << variant([](serializedPlanformixData& d) {
         d.mutable_panels(0)->set_noofribs(1001);
-    });
+    }) << QString();
     QTest::newRow("huge rib count") << variant([](serializedPlanformixData& d) {
         d.mutable_panels(0)->set_noofribs(2000000000);
-    });
+    }) << QString();
     QTest::newRow("1001 ribs listed") << variant([](serializedPlanformixData& d) {
         for (int i = 0; i < 1001; ++i)
             d.mutable_panels(0)->add_riblist()->set_position(float(i));
-    });
+    }) << QString();
     QTest::newRow("1001 panels") << variant([](serializedPlanformixData& d) {
         for (int i = 0; i < 1000; ++i)
             *d.add_panels() = d.panels(0);
-    });
+    }) << QString();
 }
 
 void TestPlaneDocument::refusedDocumentLeavesPlaneUntouched()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(QString, versionLine);
     plane->setName(QStringLiteral("Keep me"), false);
     loadFeatured();
     RecordingView view(QStringLiteral("Watcher"));
     plane->addObserver(&view);
     const std::string before = encoded(plane);
 
-    QVERIFY(!plane->loadFromString(bytes.toStdString(), SerializeableIf::FILE_LOAD));
+    bool loaded = true;
+    const auto output = TestSupport::captureOutput(
+        [&] { loaded = plane->loadFromString(bytes.toStdString(), SerializeableIf::FILE_LOAD); });
+    QVERIFY(!loaded);
+    if (!versionLine.isEmpty())
+        QCOMPARE(QString::fromStdString(output.out), versionLine);
     QCOMPARE(encoded(plane), before);
     QCOMPARE(view.notifications, 0);
     QVERIFY(view.loaded.empty());
