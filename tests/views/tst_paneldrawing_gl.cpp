@@ -1,0 +1,551 @@
+#include <QtTest>
+#include <list>
+#include <memory>
+
+#include "common/GLTestSurface.h"
+#include "common/TestSupport.h"
+#include "foundation/Circle3D.h"
+#include "foundation/GLUtils.h"
+#include "foundation/Rectangle3D.h"
+#include "foundation/Vector3D.h"
+#include "model/CoveringDefinition.h"
+#include "model/PanelDrawing.h"
+#include "model/RibCombData.h"
+#include "model/RibCombList.h"
+#include "model/RibDefinition.h"
+#include "model/SheetingStripList.h"
+#include "model/SparDefinition.h"
+#include "model/SparList.h"
+#include "views/PlaneVisualisationOptions.h"
+
+Q_DECLARE_METATYPE(GLTestSurface::Pixel)
+
+namespace {
+
+using Pixel = GLTestSurface::Pixel;
+using Calls = std::vector<GLUtils::RecordedCall>;
+using Segments = QVector<QPair<float, float>>;
+const Pixel background{0, 0, 0, 0};
+
+const float sparColour[4] = {0.0f, 0.4f, 0.8f, 2.0f};
+const int sparId = 9001;
+const int combBodyId = 9101;
+const int combRestId = 9102;
+const int combSlitId = 9103;
+
+void addPoint(RibDefinition::PointList& list, float x, float y, float z, float ny)
+{
+    auto* p = new Vector3D(x, y, z);
+    p->setNormal(Vector3D(0.0f, ny, 0.0f));
+    list.push_back(p);
+}
+
+Rectangle3D* rectangle(float x0, float y0, float x1, float y1, float z, int id, const float* colour)
+{
+    auto* r = new Rectangle3D(Vertex(x0, y0, z), Vertex(x1, y0, z), Vertex(x1, y1, z), Vertex(x0, y1, z));
+    r->setId(id);
+    r->setColor(colour);
+    return r;
+}
+
+// A panel's ribs in outline units: each rib a box x 0..20, y 0..10 at its z,
+// with a leading-edge piece ahead of it (x < 0), a trailing-edge piece
+// behind it (x > 20), a round spar hole at x 10, an upper covering band
+// over x 2..6 and a comb standing on it over x 14..16.
+class Wing
+{
+public:
+    explicit Wing(int ribCount, float spacing = 20.0f, float thickness = 4.0f)
+    {
+        for (int k = 0; k < ribCount; ++k) {
+            const float z = 5.0f + spacing * k;
+            ribs.emplace_back(z, thickness);
+            RibDefinition& rib = ribs.back();
+            rib.scaledThickness = thickness;
+            for (float x : {20.0f, 15.0f, 10.0f, 5.0f, 0.0f})
+                addPoint(rib.getRibCoords(), x, 10.0f, z, 1.0f);
+            for (float x : {0.0f, 5.0f, 10.0f, 15.0f, 20.0f})
+                addPoint(rib.getRibCoords(), x, 0.0f, z, -1.0f);
+            auto& le = rib.getLEPieceCoords();
+            addPoint(le, 0.0f, 8.0f, z, 1.0f);
+            addPoint(le, -2.0f, 9.0f, z, 1.0f);
+            addPoint(le, -4.0f, 5.0f, z, 1.0f);
+            addPoint(le, -2.0f, 1.0f, z, -1.0f);
+            addPoint(le, 0.0f, 2.0f, z, -1.0f);
+            auto& te = rib.getTEPieceCoords();
+            addPoint(te, 24.0f, 5.0f, z, 1.0f);
+            addPoint(te, 20.0f, 8.0f, z, 1.0f);
+            addPoint(te, 20.0f, 2.0f, z, -1.0f);
+            addPoint(te, 24.0f, 5.0f, z, -1.0f);
+            auto& cover = rib.getCoveringCoords(0);
+            for (float x : {6.0f, 4.0f, 2.0f})
+                addPoint(cover, x, 11.0f, z, 1.0f);
+            for (float x : {2.0f, 4.0f, 6.0f})
+                addPoint(cover, x, 10.0f, z, -1.0f);
+            auto* hole = new Circle3D(Vertex(10.0f, 5.0f, z), 2.0f, 16, GLUtils::AxisZ);
+            hole->setId(sparId);
+            hole->setColor(sparColour);
+            rib.getRoundSparParts().push_back(hole);
+            rib.getCombParts().push_back(rectangle(14, 10, 16, 14, z, combBodyId, GLUtils::colorCombPart1));
+            rib.getCombParts().push_back(rectangle(14, 9, 16, 10, z, combRestId, GLUtils::colorCombPart2));
+        }
+        SparDefinition spar;
+        spar.setType(SparType::Round);
+        spar.setFirstRib(1);
+        spar.setLastRib(ribCount);
+        spar.setRoundSparId(sparId);
+        spars.addSpar(spar);
+        RibCombData comb;
+        comb.setType(RibCombData::Above);
+        comb.setFirstRib(1);
+        comb.setLastRib(ribCount);
+        comb.setFirstPartId(combBodyId);
+        comb.setSecondPartId(combRestId);
+        comb.setThirdPartId(combSlitId);
+        combs.getCombs().push_back(comb);
+        covering.setSheetingType(SheetingType::Standard);
+    }
+
+    PanelDrawing::Scene scene() const
+    {
+        PanelDrawing::Scene s;
+        for (const RibDefinition& rib : ribs)
+            s.ribs.push_back(&rib);
+        s.spars = &spars;
+        s.combs = &combs;
+        s.covering = &covering;
+        s.strips = &strips;
+        s.rootChord = 20.0f;
+        s.tipChord = 20.0f;
+        s.length = 50.0f;
+        s.sweep = 0.0f;
+        s.reference = 1.0f;
+        return s;
+    }
+
+    std::list<RibDefinition> ribs;
+    SparList spars;
+    RibCombList combs;
+    CoveringDefinition covering;
+    SheetingStripList strips;
+};
+
+struct Shown
+{
+    bool ribs = false, spars = false, covering = false, te = false, le = false, axes = false, combs = false;
+};
+
+PlaneVisualisationOptions options(const Shown& s, int transparency = 100)
+{
+    return PlaneVisualisationOptions(s.ribs, s.spars, s.covering, s.te, s.le, s.axes, false, false, transparency,
+                                     100, 0.0f, false, s.combs);
+}
+
+Shown everything()
+{
+    Shown s;
+    s.ribs = s.spars = s.covering = s.te = s.le = s.axes = s.combs = true;
+    return s;
+}
+
+// Seen from above (+y), x to the right and the span running down the
+// picture: a point (x, y, z) lands on pixel (20 + x, 60 - z).
+void lookFromAbove()
+{
+    glLoadIdentity();
+    glTranslatef(20.5f, 60.5f, 0.0f);
+    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+}
+
+// Records what the drawing sends to OpenGL.
+class Recording
+{
+public:
+    Recording() { GLUtils::setCallLog(&calls); }
+    ~Recording() { GLUtils::setCallLog(nullptr); }
+    Calls calls;
+};
+
+// Index of the first call that satisfies pred, or -1.
+template <class Pred>
+int firstCall(const Calls& calls, Pred pred)
+{
+    for (size_t i = 0; i < calls.size(); ++i)
+        if (pred(calls[i]))
+            return static_cast<int>(i);
+    return -1;
+}
+
+bool isVertex(const GLUtils::RecordedCall& c)
+{
+    return c.kind == GLUtils::RecordedCall::VertexCall;
+}
+
+} // namespace
+
+class TestPanelDrawing : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void partsDrawnOnlyWhenSwitchedOn_data();
+    void partsDrawnOnlyWhenSwitchedOn();
+    void ribsDrawnWhereTheModelPutsThem_data();
+    void ribsDrawnWhereTheModelPutsThem();
+    void singleRibPanelDrawsNoJoiningParts();
+    void boxAndAxesOnlyWhenAsked();
+    void ribsDrawnFromTheFarEnd_data();
+    void ribsDrawnFromTheFarEnd();
+    void edgesOrderedByViewDirection_data();
+    void edgesOrderedByViewDirection();
+    void sparWalksItsSegments_data();
+    void sparWalksItsSegments();
+    void edgeSolidSkipsWhatCannotBePaired();
+    void unknownKindsAreReported();
+
+private:
+    Pixel reference(const float colour[4], int transparency);
+
+    std::unique_ptr<GLTestSurface> gl;
+};
+
+void TestPanelDrawing::initTestCase()
+{
+    gl = std::make_unique<GLTestSurface>(64, 64);
+    QVERIFY2(gl->isValid(), "no OpenGL context with a framebuffer object");
+}
+
+void TestPanelDrawing::cleanup()
+{
+    GLUtils::greyMode = false;
+    GLUtils::setCallLog(nullptr);
+    gl->reset();
+}
+
+// The pixel a colour record gives on this surface, read from a scratch quad.
+Pixel TestPanelDrawing::reference(const float colour[4], int transparency)
+{
+    gl->reset();
+    GLUtils::setColor(colour, transparency);
+    glBegin(GL_QUADS);
+    glVertex3f(0, 0, 0);
+    glVertex3f(4, 0, 0);
+    glVertex3f(4, 4, 0);
+    glVertex3f(0, 4, 0);
+    glEnd();
+    const Pixel p = gl->pixel(1, 1);
+    gl->reset();
+    return p;
+}
+
+void TestPanelDrawing::partsDrawnOnlyWhenSwitchedOn_data()
+{
+    QTest::addColumn<QString>("part");
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("z");
+    QTest::addColumn<int>("transparency");
+
+    // Probes lie between the first two ribs (z 5..9 and 25..29) unless
+    // they look at a rib.
+    QTest::newRow("ribs") << "ribs" << 10 << 7 << 100;
+    QTest::newRow("ribs, transparent") << "ribs" << 10 << 7 << 45;
+    QTest::newRow("leading edge") << "le" << -2 << 15 << 60;
+    QTest::newRow("trailing edge") << "te" << 22 << 15 << 60;
+    QTest::newRow("spars") << "spars" << 10 << 15 << 70;
+    QTest::newRow("standard covering") << "covering" << 4 << 15 << 100;
+    QTest::newRow("combs") << "combs" << 15 << 15 << 80;
+}
+
+void TestPanelDrawing::partsDrawnOnlyWhenSwitchedOn()
+{
+    QFETCH(QString, part);
+    QFETCH(int, x);
+    QFETCH(int, z);
+    QFETCH(int, transparency);
+
+    const float* colour = part == "ribs"       ? GLUtils::colorCombPart2
+                          : part == "le"       ? GLUtils::colorLESolid
+                          : part == "te"       ? GLUtils::colorTESolid
+                          : part == "spars"    ? sparColour
+                          : part == "covering" ? GLUtils::colorCovering
+                                               : GLUtils::colorCombPart1;
+    const Pixel expected = reference(colour, transparency);
+
+    Wing wing(3);
+    for (bool on : {true, false}) {
+        Shown shown;
+        shown.ribs = on && part == "ribs";
+        shown.le = on && part == "le";
+        shown.te = on && part == "te";
+        shown.spars = on && part == "spars";
+        shown.covering = on && part == "covering";
+        shown.combs = on && part == "combs";
+        gl->reset();
+        lookFromAbove();
+        PanelDrawing::drawPanel(wing.scene(), options(shown, transparency), 1);
+        QCOMPARE(gl->pixel(20 + x, 60 - z), on ? expected : background);
+        if (!on)
+            QCOMPARE(gl->drawnPixels(), 0);
+    }
+}
+
+void TestPanelDrawing::ribsDrawnWhereTheModelPutsThem_data()
+{
+    QTest::addColumn<bool>("grey");
+    QTest::newRow("in colour") << false;
+    QTest::newRow("in grey") << true;
+}
+
+void TestPanelDrawing::ribsDrawnWhereTheModelPutsThem()
+{
+    QFETCH(bool, grey);
+    GLUtils::greyMode = grey;
+    const Pixel plain = reference(GLUtils::colorCombPart2, 100);
+    const Pixel selected = reference(GLUtils::colorSelection, 100);
+    QVERIFY(!(plain == selected));
+
+    Wing wing(3);
+    std::next(wing.ribs.begin())->setSelected(true);
+    Shown shown;
+    shown.ribs = true;
+    lookFromAbove();
+    PanelDrawing::drawPanel(wing.scene(), options(shown), 1);
+    // Ribs at z 5, 25 and 45, each 4 thick; nothing between them.
+    QCOMPARE(gl->pixel(30, 60 - 7), plain);
+    QCOMPARE(gl->pixel(30, 60 - 27), selected);
+    QCOMPARE(gl->pixel(30, 60 - 47), plain);
+    QCOMPARE(gl->pixel(30, 60 - 17), background);
+    QCOMPARE(gl->pixel(30, 60 - 37), background);
+    QCOMPARE(gl->pixel(30, 60 - 52), background);
+    QCOMPARE(gl->pixel(20 + 23, 60 - 7), background);
+}
+
+void TestPanelDrawing::singleRibPanelDrawsNoJoiningParts()
+{
+    Wing wing(1);
+    wing.ribs.front().setSelected(false);
+    Shown shown = everything();
+    shown.axes = false;
+    const Pixel ribColour = reference(GLUtils::colorCombPart2, 100);
+    lookFromAbove();
+    PanelDrawing::drawPanel(wing.scene(), options(shown), 1);
+    QCOMPARE(gl->pixel(30, 60 - 7), ribColour);
+    // Only the rib, 4 pixels deep over x 0..20 (with its outline loop).
+    for (int px = 0; px < 64; ++px)
+        for (int py = 0; py < 64; ++py)
+            if (px < 20 || px > 40 || py < 60 - 10 || py > 60 - 4)
+                QCOMPARE(gl->pixel(px, py), background);
+}
+
+void TestPanelDrawing::boxAndAxesOnlyWhenAsked()
+{
+    for (int round = 0; round < 4; ++round) {
+        const bool selected = round & 1;
+        const bool axes = round & 2;
+        Wing wing(2);
+        PanelDrawing::Scene scene = wing.scene();
+        scene.selected = selected;
+        Shown shown;
+        shown.axes = axes;
+        gl->reset();
+        lookFromAbove();
+        Recording rec;
+        PanelDrawing::drawPanel(scene, options(shown), 1);
+        // The box's tip edge runs along x at z = 50, clear of the axes.
+        QCOMPARE(gl->pixel(30, 60 - 50), (selected ? Pixel{204, 0, 0, 255} : background));
+        const int axisColours = int(std::count_if(rec.calls.begin(), rec.calls.end(), [](const auto& c) {
+            return c.kind == GLUtils::RecordedCall::ColorCall && c.v[0] == 0.7f && c.v[1] == 0.0f;
+        }));
+        QCOMPARE(axisColours, axes ? 1 : 0);
+        if (!selected && !axes)
+            QVERIFY(rec.calls.empty());
+    }
+}
+
+void TestPanelDrawing::ribsDrawnFromTheFarEnd_data()
+{
+    QTest::addColumn<float>("turn");
+    QTest::addColumn<bool>("rootFirst");
+    QTest::newRow("eye towards the tip") << 0.0f << true;
+    QTest::newRow("eye from the tip towards the root") << 180.0f << false;
+    QTest::newRow("mirrored half seen from the tip") << 150.0f << false;
+}
+
+void TestPanelDrawing::ribsDrawnFromTheFarEnd()
+{
+    QFETCH(float, turn);
+    QFETCH(bool, rootFirst);
+    Wing wing(4);
+    glLoadIdentity();
+    glRotatef(turn, 0.0f, 1.0f, 0.0f);
+    Shown shown;
+    shown.ribs = true;
+    Recording rec;
+    PanelDrawing::drawPanel(wing.scene(), options(shown), 1);
+    // Every rib starts with its outline loop; its z tells which rib it is.
+    std::vector<float> order;
+    for (size_t i = 0; i + 1 < rec.calls.size(); ++i)
+        if (rec.calls[i].kind == GLUtils::RecordedCall::BeginCall && rec.calls[i].mode == GL_LINE_LOOP)
+            order.push_back(rec.calls[i + 1].v[2]);
+    const std::vector<float> rootToTip{5, 25, 45, 65};
+    const std::vector<float> tipToRoot{65, 45, 25, 5};
+    QCOMPARE(order, rootFirst ? rootToTip : tipToRoot);
+}
+
+void TestPanelDrawing::edgesOrderedByViewDirection_data()
+{
+    QTest::addColumn<float>("turn");
+    QTest::addColumn<bool>("leadingEdgeFirst");
+    // A quarter turn about y puts the eye's z axis on -x (or +x).
+    QTest::newRow("view direction x >= 0") << -90.0f << true;
+    QTest::newRow("view direction x < 0") << 90.0f << false;
+}
+
+void TestPanelDrawing::edgesOrderedByViewDirection()
+{
+    QFETCH(float, turn);
+    QFETCH(bool, leadingEdgeFirst);
+    Wing wing(3);
+    glLoadIdentity();
+    glRotatef(turn, 0.0f, 1.0f, 0.0f);
+    Shown shown;
+    shown.ribs = shown.le = shown.te = true;
+    Recording rec;
+    PanelDrawing::drawPanel(wing.scene(), options(shown), -1);
+    const int le = firstCall(rec.calls, [](const auto& c) { return isVertex(c) && c.v[0] < 0.0f; });
+    const int te = firstCall(rec.calls, [](const auto& c) { return isVertex(c) && c.v[0] > 20.0f; });
+    const int rib = firstCall(rec.calls, [](const auto& c) {
+        return c.kind == GLUtils::RecordedCall::BeginCall && c.mode == GL_LINE_LOOP;
+    });
+    QVERIFY(le >= 0 && te >= 0 && rib >= 0);
+    if (leadingEdgeFirst) {
+        QVERIFY(le < rib);
+        QVERIFY(te > rib);
+    } else {
+        QVERIFY(te < rib);
+        QVERIFY(le > rib);
+    }
+}
+
+void TestPanelDrawing::sparWalksItsSegments_data()
+{
+    QTest::addColumn<int>("firstRib");
+    QTest::addColumn<int>("lastRib");
+    QTest::addColumn<int>("missingIn");
+    QTest::addColumn<Segments>("segments");
+    QTest::addColumn<QVector<float>>("caps");
+
+    // Ribs at z 0, 10, ... 50, each 2 thick; the last segment reaches
+    // through its second rib.
+    using S = Segments;
+    QTest::newRow("ribs 2 to 5") << 2 << 5 << 0 << S{{10, 20}, {20, 30}, {30, 42}} << QVector<float>{10, 42};
+    QTest::newRow("part missing in rib 4") << 2 << 5 << 4 << S{{10, 20}} << QVector<float>{10};
+    QTest::newRow("beyond the last rib") << 5 << 9 << 0 << S{{40, 50}} << QVector<float>{40};
+    QTest::newRow("first rib 0 draws nothing") << 0 << 3 << 0 << S{} << QVector<float>{};
+}
+
+void TestPanelDrawing::sparWalksItsSegments()
+{
+    QFETCH(int, firstRib);
+    QFETCH(int, lastRib);
+    QFETCH(int, missingIn);
+    QFETCH(Segments, segments);
+    QFETCH(QVector<float>, caps);
+
+    Wing wing(6, 10.0f, 2.0f);
+    // Re-seat the ribs at z = 0, 10, ... so that the numbers read easily.
+    int number = 1;
+    for (RibDefinition& rib : wing.ribs) {
+        RibDefinition::translateParts(rib.getRoundSparParts(), 0.0f, 0.0f, -5.0f);
+        if (number++ == missingIn)
+            RibDefinition::clearParts(rib.getRoundSparParts());
+    }
+    SparDefinition spar = wing.spars.getSpars().front();
+    spar.setFirstRib(firstRib);
+    spar.setLastRib(lastRib);
+
+    Recording rec;
+    PanelDrawing::drawSpar(spar, wing.scene().ribs, options(everything()), 1);
+    Segments mantles;
+    QSet<float> capZ;
+    for (size_t i = 0; i < rec.calls.size(); ++i) {
+        const auto& c = rec.calls[i];
+        if (c.kind != GLUtils::RecordedCall::BeginCall || c.mode != GL_TRIANGLE_STRIP)
+            continue;
+        // A mantle strip pairs ring B (raised) with ring A: 17 pairs.
+        std::vector<const GLUtils::RecordedCall*> v;
+        for (size_t j = i + 1; rec.calls[j].kind != GLUtils::RecordedCall::EndCall; ++j)
+            if (isVertex(rec.calls[j]))
+                v.push_back(&rec.calls[j]);
+        if (v.size() == 34)
+            mantles.append({v[1]->v[2], v[0]->v[2]});
+        else if (v.size() == 4)
+            capZ.insert(v[0]->v[2]);
+    }
+    QCOMPARE(mantles, segments);
+    QCOMPARE(capZ, QSet<float>(caps.begin(), caps.end()));
+}
+
+void TestPanelDrawing::edgeSolidSkipsWhatCannotBePaired()
+{
+    // The middle rib was too short for its trailing-edge cut and the tip rib
+    // lost a point: neighbours are joined only where both have points.
+    Wing wing(3);
+    auto middle = std::next(wing.ribs.begin());
+    Vector3D::clearList(middle->getTEPieceCoords());
+    RibDefinition& tip = wing.ribs.back();
+    delete tip.getTEPieceCoords().back();
+    tip.getTEPieceCoords().pop_back();
+
+    Recording rec;
+    PanelDrawing::drawTrailingEdge(wing.scene().ribs, options(everything()), 1);
+    std::vector<int> joins;
+    for (size_t i = 0; i < rec.calls.size(); ++i) {
+        if (rec.calls[i].kind != GLUtils::RecordedCall::BeginCall)
+            continue;
+        int n = 0;
+        for (size_t j = i + 1; rec.calls[j].kind != GLUtils::RecordedCall::EndCall; ++j)
+            n += isVertex(rec.calls[j]);
+        if (n > 4)
+            joins.push_back(n);
+    }
+    // Root to middle and middle to tip both lack a partner.
+    QVERIFY(joins.empty());
+
+    // With the middle rib whole again, middle to tip pairs 3 of 4 points and
+    // cannot close round; root to middle closes (5 positions).
+    for (float y : {5.0f, 8.0f, 2.0f, 5.0f})
+        addPoint(middle->getTEPieceCoords(), y == 5.0f ? 24.0f : 20.0f, y, 25.0f, 1.0f);
+    rec.calls.clear();
+    PanelDrawing::drawTrailingEdge(wing.scene().ribs, options(everything()), 1);
+    for (size_t i = 0; i < rec.calls.size(); ++i) {
+        if (rec.calls[i].kind != GLUtils::RecordedCall::BeginCall)
+            continue;
+        int n = 0;
+        for (size_t j = i + 1; rec.calls[j].kind != GLUtils::RecordedCall::EndCall; ++j)
+            n += isVertex(rec.calls[j]);
+        if (n > 4)
+            joins.push_back(n);
+    }
+    QCOMPARE(joins, (std::vector<int>{10, 6}));
+}
+
+void TestPanelDrawing::unknownKindsAreReported()
+{
+    Wing wing(2);
+    RibCombData comb = wing.combs.getCombs().front();
+    comb.setType(2);
+    CoveringDefinition covering;
+    covering.setSheetingType(static_cast<SheetingType>(7));
+    const auto out = TestSupport::captureOutput([&] {
+        PanelDrawing::drawComb(comb, wing.scene().ribs, 1.0f, options(everything()), 1);
+        PanelDrawing::drawCovering(covering, wing.strips, wing.scene().ribs, options(everything()), 1);
+    });
+    QCOMPARE(QString::fromStdString(out.out), QString("Unknown rib comb type: 2\nUnknown covering type: 7\n"));
+    QCOMPARE(gl->drawnPixels(), 0);
+}
+
+QTEST_MAIN(TestPanelDrawing)
+#include "tst_paneldrawing_gl.moc"
