@@ -2,6 +2,7 @@
 
 #include "airfoils/WingFoils.h"
 #include "foundation/Mathematics.h"
+#include "model/PanelDrawing.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -211,4 +212,14 @@ bool Panel::setCellData(int column, const QVariant& value)
                   << value.toString().toStdString() << std::endl;
         return true;
     }
+}
+
+void Panel::visualize(const PlaneVisualisationOptions& options, int side) const
+{
+    PanelDrawing::drawPanel(PanelDrawing::sceneOf(*this), options, side);
+}
+
+void Panel::visualizeComb(const RibCombData& comb, const PlaneVisualisationOptions& options, int side) const
+{
+    PanelDrawing::drawComb(comb, PanelDrawing::sceneOf(*this).ribs, getWingRootChord(), options, side);
 }

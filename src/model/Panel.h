@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVariant>
 
+class PlaneVisualisationOptions;
+
 // One wing panel as the rest of the program sees it: its base data made
 // into an observable object that the views draw and the CAD rib view can
 // show, plus a selection flag. The panels model owns every panel.
@@ -96,6 +98,11 @@ public:
     float getRibHeightRange(float& minY, float& maxY) const;
     // Trapezoid area projected by angleDeg, in mm².
     float getArea(float angleDeg = 0.0f) const;
+
+    // Draws the panel into the current OpenGL context; side is 1, or -1 for
+    // the mirrored wing half.
+    void visualize(const PlaneVisualisationOptions& options, int side) const;
+    void visualizeComb(const RibCombData& comb, const PlaneVisualisationOptions& options, int side) const;
 
     // Cells of the panels table; writing never rebuilds the ribs, the
     // panels model does that.

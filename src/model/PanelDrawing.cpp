@@ -9,6 +9,7 @@
 #include "foundation/Rectangle3D.h"
 #include "foundation/Vector3D.h"
 #include "model/CoveringDefinition.h"
+#include "model/Panel.h"
 #include "model/RibCombData.h"
 #include "model/RibCombList.h"
 #include "model/RibDefinition.h"
@@ -169,6 +170,25 @@ void drawStripSide(const SheetingStripDefinition& strip, int polygonId, const Ri
 }
 
 } // namespace
+
+PanelDrawing::Scene PanelDrawing::sceneOf(const Panel& panel)
+{
+    Scene scene;
+    for (const RibDefinition& rib : panel.getRibList().getRibs())
+        scene.ribs.push_back(&rib);
+    scene.spars = &panel.getSparList();
+    scene.combs = &panel.getCombList();
+    scene.covering = &panel.getPanelBaseData().getCoveringDefinition();
+    scene.strips = &panel.getSheetingStripList();
+    scene.rootChord = panel.getRootChord();
+    scene.tipChord = panel.getTipChord();
+    scene.length = panel.getLength();
+    scene.sweep = panel.getSweep();
+    const float wingRootChord = panel.getWingRootChord();
+    scene.reference = wingRootChord > 0.0f ? wingRootChord : panel.getRootChord();
+    scene.selected = panel.isSelected();
+    return scene;
+}
 
 void PanelDrawing::drawPanel(const Scene& scene, const PlaneVisualisationOptions& options, int side)
 {

@@ -3,6 +3,7 @@
 #include <vector>
 
 class CoveringDefinition;
+class Panel;
 class PlaneVisualisationOptions;
 class RibCombData;
 class RibCombList;
@@ -36,6 +37,9 @@ public:
         float reference = 1.0f;
         bool selected = false;
     };
+
+    // The panel's ribs, lists and planform, scaled by the wing root chord.
+    static Scene sceneOf(const Panel& panel);
 
     // Transparent parts only look right when what is nearer the eye comes
     // last, so the order follows the current view direction.

@@ -1,6 +1,11 @@
+#include <QTemporaryDir>
 #include <QtTest>
 #include <list>
 #include <memory>
+
+#include "airfoils/WingFoils.h"
+#include "document/PlaneModel.h"
+#include "model/Panel.h"
 
 #include "common/GLTestSurface.h"
 #include "common/TestSupport.h"
@@ -190,6 +195,7 @@ private slots:
     void initTestCase();
     void cleanup();
 
+    void panelDrawsItsRibsWhereTheModelPutsThem();
     void partsDrawnOnlyWhenSwitchedOn_data();
     void partsDrawnOnlyWhenSwitchedOn();
     void ribsDrawnWhereTheModelPutsThem_data();
@@ -209,12 +215,15 @@ private:
     Pixel reference(const float colour[4], int transparency);
 
     std::unique_ptr<GLTestSurface> gl;
+    QTemporaryDir importedFoils;
 };
 
 void TestPanelDrawing::initTestCase()
 {
     gl = std::make_unique<GLTestSurface>(64, 64);
     QVERIFY2(gl->isValid(), "no OpenGL context with a framebuffer object");
+    QVERIFY(WingFoils::createInstance(QStringLiteral(PLANFORMIX_SOURCE_DIR "/resources/foils_v2"),
+                                      importedFoils.path()));
 }
 
 void TestPanelDrawing::cleanup()
@@ -238,6 +247,45 @@ Pixel TestPanelDrawing::reference(const float colour[4], int transparency)
     const Pixel p = gl->pixel(1, 1);
     gl->reset();
     return p;
+}
+
+void TestPanelDrawing::panelDrawsItsRibsWhereTheModelPutsThem()
+{
+    // 200 mm chord, 300 mm long, four ribs 20 mm thick: in outline units a
+    // chord of 1 and ribs 0.1 thick.
+    Panel panel(PanelBaseData(0, QStringLiteral("Panel"), QStringLiteral("NACA 0012"), QStringLiteral("NACA 0012"),
+                              200.0f, 200.0f, 0.0f, 300.0f, 0.0f, 0.0f, false, false, true, 20.0f, 4, 150.0f, 1.0f,
+                              1.0f, nullptr, LEData(), TEData(), SparList(), SheetingStripList(),
+                              CoveringDefinition(), BuildingTabData(), RibCombList()));
+    QCOMPARE(panel.getRibCount(), 4);
+    std::next(panel.getRibList().getRibs().begin(), 2)->setSelected(true);
+    const Pixel plain = reference(GLUtils::colorCombPart2, 100);
+    const Pixel selected = reference(GLUtils::colorSelection, 100);
+
+    // From above, 40 pixels to the outline unit: (x, y, z) lands on pixel
+    // (10 + 40 x, 62 - 40 z).
+    glLoadIdentity();
+    glTranslatef(10.5f, 62.5f, 0.0f);
+    glScalef(40.0f, 40.0f, 40.0f);
+    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+    Shown shown;
+    shown.ribs = true;
+    panel.visualize(options(shown), 1);
+
+    const auto row = [](float mm) { return int(62.5f - 40.0f * mm / 200.0f); };
+    float previousEnd = -1.0f;
+    int number = 0;
+    for (const RibDefinition& rib : panel.getRibList().getRibs()) {
+        QCOMPARE(gl->pixel(30, row(rib.position + 10.0f)), number == 2 ? selected : plain);
+        if (previousEnd >= 0.0f && rib.position - previousEnd > 20.0f)
+            QCOMPARE(gl->pixel(30, row((previousEnd + rib.position) / 2)), background);
+        previousEnd = rib.position + rib.thickness;
+        ++number;
+    }
+    // Beyond the chord and beyond the tip nothing is drawn.
+    QCOMPARE(gl->pixel(10 + 44, row(10.0f)), background);
+    QCOMPARE(gl->pixel(30, row(300.0f + 10.0f)), background);
+    delete PlaneModel::instance();
 }
 
 void TestPanelDrawing::partsDrawnOnlyWhenSwitchedOn_data()
