@@ -153,6 +153,7 @@ private slots:
     void refusedDocumentLeavesPlaneUntouched_data();
     void refusedDocumentLeavesPlaneUntouched();
     void refusedFileLeavesPlaneUntouched();
+    void damagedBytesNeverHalfLoad();
     void programWrittenDocumentsOfManyRibsLoad();
     void alignedPanelLoadsWithoutNoAlignment();
     void absentRecordsTakeClassDefaults();
@@ -171,15 +172,14 @@ private:
         QVERIFY(plane->loadFromString(featuredDocument().SerializeAsString(), SerializeableIf::FILE_LOAD));
     }
 
-    QTemporaryDir* imported = nullptr;
+    QTemporaryDir imported;
     QTemporaryDir* dir = nullptr;
     PlaneModel* plane = nullptr;
 };
 
 void TestPlaneDocument::initTestCase()
 {
-    imported = new QTemporaryDir;
-    QVERIFY(WingFoils::createInstance(QStringLiteral(PLANFORMIX_SOURCE_DIR "/resources/foils_v2"), imported->path()));
+    QVERIFY(WingFoils::createInstance(QStringLiteral(PLANFORMIX_SOURCE_DIR "/resources/foils_v2"), imported.path()));
     QVERIFY(WingFoils::instance()->findAirfoil(QStringLiteral("NACA 2412"), false));
     DialogSeam::setScripted(true);
 }
@@ -361,6 +361,31 @@ void TestPlaneDocument::refusedFileLeavesPlaneUntouched()
     QVERIFY(!plane->load(dir->filePath(QStringLiteral("missing.pfz")).toStdString(), true,
                          SerializeableIf::FILE_LOAD));
     QCOMPARE(encoded(plane), before);
+}
+
+void TestPlaneDocument::damagedBytesNeverHalfLoad()
+{
+    // Every byte of a real document damaged in turn: each copy either loads
+    // whole or is refused with the open plane left exactly as it was.
+    const std::string document = featuredDocument().SerializeAsString();
+    QVERIFY(plane->loadFromString(document, SerializeableIf::FILE_LOAD));
+    const std::string before = encoded(plane);
+    int refused = 0;
+    for (size_t i = 0; i < document.size(); ++i) {
+        for (unsigned char damage : {0xffu, 0x55u}) {
+            std::string copy = document;
+            copy[i] = char(damage == 0xffu ? 0xff : copy[i] ^ 0x55);
+            bool loaded = true;
+            TestSupport::captureOutput([&] { loaded = plane->loadFromString(copy, SerializeableIf::FILE_LOAD); });
+            if (loaded) {
+                QVERIFY(plane->loadFromString(document, SerializeableIf::FILE_LOAD));
+            } else {
+                ++refused;
+                QVERIFY2(encoded(plane) == before, qPrintable(QString::number(i)));
+            }
+        }
+    }
+    QVERIFY(refused > 0);
 }
 
 void TestPlaneDocument::programWrittenDocumentsOfManyRibsLoad()

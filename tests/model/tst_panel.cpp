@@ -46,13 +46,12 @@ private slots:
     void partsNotReachingTipAreRemoved();
 
 private:
-    QTemporaryDir* imported = nullptr;
+    QTemporaryDir imported;
 };
 
 void TestPanel::initTestCase()
 {
-    imported = new QTemporaryDir;
-    QVERIFY(WingFoils::createInstance(QStringLiteral(PLANFORMIX_SOURCE_DIR "/resources/foils_v2"), imported->path()));
+    QVERIFY(WingFoils::createInstance(QStringLiteral(PLANFORMIX_SOURCE_DIR "/resources/foils_v2"), imported.path()));
 }
 
 void TestPanel::cleanup()

@@ -92,15 +92,14 @@ private slots:
     void modelDeletesItsPanels();
 
 private:
-    QTemporaryDir* imported = nullptr;
+    QTemporaryDir imported;
     PlaneModel* plane = nullptr;
     PanelsTableModel* panels = nullptr;
 };
 
 void TestPanelsTableModel::initTestCase()
 {
-    imported = new QTemporaryDir;
-    QVERIFY(WingFoils::createInstance(QStringLiteral(PLANFORMIX_SOURCE_DIR "/resources/foils_v2"), imported->path()));
+    QVERIFY(WingFoils::createInstance(QStringLiteral(PLANFORMIX_SOURCE_DIR "/resources/foils_v2"), imported.path()));
 }
 
 void TestPanelsTableModel::init()
