@@ -350,7 +350,7 @@ void TestPlaneDocument::refusedFileLeavesPlaneUntouched()
     plane->setName(QStringLiteral("Other"), false);
     const std::string before = encoded(plane);
     const QString file = dir->filePath(QStringLiteral("cut.pfz"));
-    for (size_t keep : {document.size() - 1, document.size() / 2, document.size() / 3, size_t(10)}) {
+    for (size_t keep : {document.size() - 1, document.size() / 2, document.size() / 3, size_t(10), size_t(0)}) {
         QFile out(file);
         QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
         out.write(document.data(), qint64(keep));
