@@ -7,6 +7,8 @@
 #include <qopengl.h>
 #include <vector>
 
+#include "foundation/GLUtils.h"
+
 // A current OpenGL context drawing into a framebuffer object with depth and
 // stencil, set up with an orthographic projection of one unit per pixel
 // (x right, y up, the eye looking along -z). Pixels are read back exactly.
@@ -102,3 +104,34 @@ inline char* toString(const GLTestSurface::Pixel& p)
                               QByteArray::number(p.b) + ", " + QByteArray::number(p.a) + ")")
                        .constData());
 }
+
+// Records what the drawing code sends to OpenGL while it lives.
+class GLCallRecording
+{
+public:
+    GLCallRecording() { GLUtils::setCallLog(&calls); }
+    ~GLCallRecording() { GLUtils::setCallLog(nullptr); }
+    GLCallRecording(const GLCallRecording&) = delete;
+    GLCallRecording& operator=(const GLCallRecording&) = delete;
+
+    // The vertex counts of the primitives of one mode, in drawing order.
+    std::vector<int> primitiveSizes(unsigned int mode) const
+    {
+        std::vector<int> sizes;
+        bool inside = false;
+        for (const auto& c : calls) {
+            if (c.kind == GLUtils::RecordedCall::BeginCall) {
+                inside = c.mode == mode;
+                if (inside)
+                    sizes.push_back(0);
+            } else if (c.kind == GLUtils::RecordedCall::EndCall) {
+                inside = false;
+            } else if (inside && c.kind == GLUtils::RecordedCall::VertexCall) {
+                ++sizes.back();
+            }
+        }
+        return sizes;
+    }
+
+    std::vector<GLUtils::RecordedCall> calls;
+};

@@ -8,8 +8,6 @@
 
 Q_DECLARE_METATYPE(GLTestSurface::Pixel)
 
-using Calls = std::vector<GLUtils::RecordedCall>;
-
 namespace {
 
 // Owns the points of a list built from coordinates (x, y pairs at z = 0).
@@ -52,42 +50,6 @@ void deleteAll(std::vector<Vertex*>& list)
     list.clear();
 }
 
-int countKind(const Calls& calls, GLUtils::RecordedCall::Kind kind)
-{
-    int n = 0;
-    for (const auto& c : calls)
-        if (c.kind == kind)
-            ++n;
-    return n;
-}
-
-// The vertex counts of the primitives, in drawing order.
-std::vector<int> primitiveSizes(const Calls& calls, unsigned int mode)
-{
-    std::vector<int> sizes;
-    bool inside = false;
-    for (const auto& c : calls) {
-        if (c.kind == GLUtils::RecordedCall::BeginCall) {
-            inside = c.mode == mode;
-            if (inside)
-                sizes.push_back(0);
-        } else if (c.kind == GLUtils::RecordedCall::EndCall) {
-            inside = false;
-        } else if (inside && c.kind == GLUtils::RecordedCall::VertexCall) {
-            ++sizes.back();
-        }
-    }
-    return sizes;
-}
-
-class Recording
-{
-public:
-    Recording() { GLUtils::setCallLog(&calls); }
-    ~Recording() { GLUtils::setCallLog(nullptr); }
-    Calls calls;
-};
-
 void fillSquare(float x0, float y0, float x1, float y1)
 {
     GLUtils::beginPrimitive(GL_QUADS);
@@ -111,21 +73,19 @@ private slots:
     void colourRecordsApplyTransparencyAndGrey();
     void colourRecordsConvertToQColor_data();
     void colourRecordsConvertToQColor();
-    void perspectiveAndViewDirectionFollowTheMatrices();
     void stencilMarkKeepsMarkedPixelsFree();
     void slabFillsPairedOutlineOnBothFaces();
     void degenerateInputsDrawNothing_data();
     void degenerateInputsDrawNothing();
     void wallKeepsPreviousNormalForPointWithout();
-    void invertedWallClosesTheRing();
     void ringSolidPairsOnlyCommonPoints_data();
     void ringSolidPairsOnlyCommonPoints();
     void boxSolidNormalsFollowSign_data();
     void boxSolidNormalsFollowSign();
     void axesTicksAndMatrixStack_data();
     void axesTicksAndMatrixStack();
-    void gridAndPanelBoxRestoreLighting_data();
-    void gridAndPanelBoxRestoreLighting();
+    void gridRestoresLighting_data();
+    void gridRestoresLighting();
 
 private:
     std::unique_ptr<GLTestSurface> gl;
@@ -207,30 +167,6 @@ void TestGLUtils::colourRecordsConvertToQColor()
     QCOMPARE(c.rgba(), expected.rgba());
 }
 
-void TestGLUtils::perspectiveAndViewDirectionFollowTheMatrices()
-{
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    // fovY 90: h = near, w = aspect * near.
-    GLUtils::setPerspective(90.0, 2.0, 1.0, 100.0);
-    float p[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, p);
-    QVERIFY(std::fabs(p[0] - 0.5f) < 1e-6f);
-    QVERIFY(std::fabs(p[5] - 1.0f) < 1e-6f);
-    QVERIFY(std::fabs(p[10] - (-101.0f / 99.0f)) < 1e-5f);
-    glMatrixMode(GL_MODELVIEW);
-
-    // Turning the scene a quarter about y: the eye's z axis in world
-    // coordinates becomes -x.
-    glLoadIdentity();
-    glRotatef(90.0f, 0.0f, 1.0f, 0.0f);
-    float x = 0, y = 0, z = 0;
-    GLUtils::getViewDirection(x, y, z);
-    QVERIFY(std::fabs(x + 1.0f) < 1e-6f);
-    QVERIFY(std::fabs(y) < 1e-6f);
-    QVERIFY(std::fabs(z) < 1e-6f);
-}
-
 void TestGLUtils::stencilMarkKeepsMarkedPixelsFree()
 {
     GLUtils::beginStencilMark();
@@ -264,7 +200,7 @@ void TestGLUtils::slabFillsPairedOutlineOnBothFaces()
     QCOMPARE(gl->pixel(30, 55), (GLTestSurface::Pixel{0, 0, 0, 0}));
 
     // The two faces lie at z and z + thickness.
-    Recording rec;
+    GLCallRecording rec;
     GLUtils::drawOutlineSlabZ(wedge.list, 5.0f);
     QSet<float> zs;
     for (const auto& c : rec.calls)
@@ -295,7 +231,7 @@ void TestGLUtils::degenerateInputsDrawNothing()
     Points quad({{0, 0}, {1, 0}, {1, 1}, {0, 1}});
     std::vector<Vertex*> three(quad.vertices.begin(), quad.vertices.begin() + 3);
     std::vector<Vertex*> emptyRing;
-    Recording rec;
+    GLCallRecording rec;
     switch (which) {
     case 0: GLUtils::drawOutlineSlabZ(one.list, 1.0f); break;
     case 1: GLUtils::drawOutlineFaces(one.list, 1.0f, 0.0f); break;
@@ -318,37 +254,16 @@ void TestGLUtils::wallKeepsPreviousNormalForPointWithout()
     *outline.list[2] = Vector3D(1.0f, 0.0f, 0.0f);
     QVERIFY(!outline.list[2]->getNormal());
 
-    Recording rec;
+    GLCallRecording rec;
     GLUtils::drawOutlineWallZ(outline.list, -1.0f, 2.0f, false);
     // Four point normals and the trailing-edge face's, scaled by the factor.
-    QCOMPARE(countKind(rec.calls, GLUtils::RecordedCall::NormalCall), 5);
+    QCOMPARE(std::count_if(rec.calls.begin(), rec.calls.end(),
+                           [](const auto& c) { return c.kind == GLUtils::RecordedCall::NormalCall; }),
+             5L);
     const auto& first = *std::find_if(rec.calls.begin(), rec.calls.end(),
                                       [](const auto& c) { return c.kind == GLUtils::RecordedCall::NormalCall; });
     QCOMPARE(first.v[1], -1.0f);
-    QCOMPARE(primitiveSizes(rec.calls, GL_TRIANGLE_STRIP), (std::vector<int>{10, 4}));
-}
-
-void TestGLUtils::invertedWallClosesTheRing()
-{
-    Points hole({{10, 10}, {20, 10}, {20, 20}, {10, 20}});
-    Recording rec;
-    GLUtils::drawOutlineWallX(hole.list, 1.0f, 3.0f, true);
-    QCOMPARE(primitiveSizes(rec.calls, GL_TRIANGLE_STRIP), (std::vector<int>{10}));
-    std::vector<const GLUtils::RecordedCall*> v;
-    for (const auto& c : rec.calls)
-        if (c.kind == GLUtils::RecordedCall::VertexCall)
-            v.push_back(&c);
-    // Point first, then its copy moved back along x; the ring ends where it
-    // began.
-    QCOMPARE(v[0]->v[0], 10.0f);
-    QCOMPARE(v[1]->v[0], 7.0f);
-    QCOMPARE(v[8]->v[0], v[0]->v[0]);
-    QCOMPARE(v[8]->v[1], v[0]->v[1]);
-    QCOMPARE(v[9]->v[0], v[1]->v[0]);
-    // Seen from inside, the normals point the other way.
-    for (const auto& c : rec.calls)
-        if (c.kind == GLUtils::RecordedCall::NormalCall)
-            QCOMPARE(c.v[1], -1.0f);
+    QCOMPARE(rec.primitiveSizes(GL_TRIANGLE_STRIP), (std::vector<int>{10, 4}));
 }
 
 void TestGLUtils::ringSolidPairsOnlyCommonPoints_data()
@@ -368,9 +283,9 @@ void TestGLUtils::ringSolidPairsOnlyCommonPoints()
     QFETCH(int, mantleVertices);
     std::vector<Vertex*> a = ring(sizeA, 10.0f, 0.0f);
     std::vector<Vertex*> b = ring(sizeB, 10.0f, 0.0f);
-    Recording rec;
+    GLCallRecording rec;
     GLUtils::drawTubeSolid(a, b, 5.0f, -1, false, false);
-    QCOMPARE(primitiveSizes(rec.calls, GL_TRIANGLE_STRIP), (std::vector<int>{mantleVertices}));
+    QCOMPARE(rec.primitiveSizes(GL_TRIANGLE_STRIP), (std::vector<int>{mantleVertices}));
     // Ring B is raised by dz; the first normal points along -x for sign -1.
     const auto& n = *std::find_if(rec.calls.begin(), rec.calls.end(),
                                   [](const auto& c) { return c.kind == GLUtils::RecordedCall::NormalCall; });
@@ -403,10 +318,10 @@ void TestGLUtils::boxSolidNormalsFollowSign()
     // spans x 2..6, y 1..4, z 0..10 once the offsets are applied.
     Points a({{2, 1}, {6, 1}, {6, 4}, {2, 4}});
     Points b({{2, 1}, {6, 1}, {6, 4}, {2, 4}});
-    Recording rec;
+    GLCallRecording rec;
     GLUtils::drawBoxSolid(a.vertices, 0, 0, 0, b.vertices, 0, 0, 10, sign, capA, capB);
 
-    const std::vector<int> strips = primitiveSizes(rec.calls, GL_TRIANGLE_STRIP);
+    const std::vector<int> strips = rec.primitiveSizes(GL_TRIANGLE_STRIP);
     QCOMPARE(int(strips.size()), 4 + int(capA) + int(capB));
     const float cx = 4, cy = 2.5f, cz = 5;
     for (size_t i = 0; i < rec.calls.size(); ++i) {
@@ -452,7 +367,7 @@ void TestGLUtils::axesTicksAndMatrixStack()
     glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthBefore);
     float before[16], after[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, before);
-    Recording rec;
+    GLCallRecording rec;
     GLUtils::drawAxes(length, 1.0f, 1);
     glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthAfter);
     glGetFloatv(GL_MODELVIEW_MATRIX, after);
@@ -463,7 +378,7 @@ void TestGLUtils::axesTicksAndMatrixStack()
     // A tick disc is a fine cylinder: its mantle has 17 pairs; the shafts
     // are coarse (9 pairs), and the cones are fans.
     int small = 0, large = 0;
-    const std::vector<int> strips = primitiveSizes(rec.calls, GL_TRIANGLE_STRIP);
+    const std::vector<int> strips = rec.primitiveSizes(GL_TRIANGLE_STRIP);
     QCOMPARE(int(std::count(strips.begin(), strips.end(), 18)), 3);
     int stripIndex = -1;
     for (size_t i = 0; i < rec.calls.size(); ++i) {
@@ -481,44 +396,32 @@ void TestGLUtils::axesTicksAndMatrixStack()
     }
     QCOMPARE(small, smallTicks);
     QCOMPARE(large, largeTicks);
-    QCOMPARE(int(primitiveSizes(rec.calls, GL_LINE_LOOP).size()), 3);
+    QCOMPARE(int(rec.primitiveSizes(GL_LINE_LOOP).size()), 3);
 }
 
-void TestGLUtils::gridAndPanelBoxRestoreLighting_data()
+void TestGLUtils::gridRestoresLighting_data()
 {
     QTest::addColumn<bool>("lighting");
-    QTest::addColumn<bool>("grid");
-    QTest::newRow("grid, lighting on") << true << true;
-    QTest::newRow("grid, lighting off") << false << true;
-    QTest::newRow("panel box, lighting on") << true << false;
-    QTest::newRow("panel box, lighting off") << false << false;
+    QTest::newRow("lighting on") << true;
+    QTest::newRow("lighting off") << false;
 }
 
-void TestGLUtils::gridAndPanelBoxRestoreLighting()
+void TestGLUtils::gridRestoresLighting()
 {
     QFETCH(bool, lighting);
-    QFETCH(bool, grid);
     if (lighting)
         glEnable(GL_LIGHTING);
-    // Half-pixel offset: lines then run through pixel centres.
+    // Half-pixel offset: lines then run through pixel centres. The grid's
+    // plane (xz) faces the eye.
     glTranslatef(32.5f, 32.5f, 0.0f);
-    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f); // the xz plane faces the eye
-    Recording rec;
-    if (grid) {
-        GLUtils::drawGrid(10, 1.0f, 10.0f, 0.0f);
-        // Lines at -100, -90, ... 100 both ways, 10 pixels apart.
-        QCOMPARE(primitiveSizes(rec.calls, GL_LINES), (std::vector<int>{21 * 4}));
-        QCOMPARE(gl->pixel(32 + 5, 32 + 3), (GLTestSurface::Pixel{0, 0, 0, 0}));
-        QCOMPARE(gl->pixel(32 + 10, 32 + 3), (GLTestSurface::Pixel{166, 166, 166, 255}));
-        QCOMPARE(gl->pixel(32 + 5, 32 - 10), (GLTestSurface::Pixel{166, 166, 166, 255}));
-    } else {
-        GLUtils::drawPanelBox(200.0f, 100.0f, 300.0f, 50.0f, 10.0f, 0.1f);
-        QCOMPARE(primitiveSizes(rec.calls, GL_LINE_LOOP), (std::vector<int>{4, 4}));
-        // Root edge along x at z = 0, tip edge from sweep to sweep + tip chord.
-        QCOMPARE(gl->pixel(32 + 10, 32), (GLTestSurface::Pixel{204, 0, 0, 255}));
-        QCOMPARE(gl->pixel(32 + 10, 32 + 30), (GLTestSurface::Pixel{204, 0, 0, 255}));
-        QCOMPARE(gl->pixel(32 + 10, 32 + 15), (GLTestSurface::Pixel{0, 0, 0, 0}));
-    }
+    glRotatef(-90.0f, 1.0f, 0.0f, 0.0f);
+    GLCallRecording rec;
+    GLUtils::drawGrid(10, 1.0f, 10.0f, 0.0f);
+    // Lines at -100, -90, ... 100 both ways, 10 pixels apart, unlit.
+    QCOMPARE(rec.primitiveSizes(GL_LINES), (std::vector<int>{21 * 4}));
+    QCOMPARE(gl->pixel(32 + 5, 32 + 3), (GLTestSurface::Pixel{0, 0, 0, 0}));
+    QCOMPARE(gl->pixel(32 + 10, 32 + 3), (GLTestSurface::Pixel{166, 166, 166, 255}));
+    QCOMPARE(gl->pixel(32 + 5, 32 - 10), (GLTestSurface::Pixel{166, 166, 166, 255}));
     QCOMPARE(bool(glIsEnabled(GL_LIGHTING)), lighting);
 }
 

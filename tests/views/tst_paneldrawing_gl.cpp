@@ -162,15 +162,6 @@ void lookFromAbove()
     glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
 }
 
-// Records what the drawing sends to OpenGL.
-class Recording
-{
-public:
-    Recording() { GLUtils::setCallLog(&calls); }
-    ~Recording() { GLUtils::setCallLog(nullptr); }
-    Calls calls;
-};
-
 // Index of the first call that satisfies pred, or -1.
 template <class Pred>
 int firstCall(const Calls& calls, Pred pred)
@@ -198,8 +189,6 @@ private slots:
     void panelDrawsItsRibsWhereTheModelPutsThem();
     void partsDrawnOnlyWhenSwitchedOn_data();
     void partsDrawnOnlyWhenSwitchedOn();
-    void ribsDrawnWhereTheModelPutsThem_data();
-    void ribsDrawnWhereTheModelPutsThem();
     void singleRibPanelDrawsNoJoiningParts();
     void boxAndAxesOnlyWhenAsked();
     void ribsDrawnFromTheFarEnd_data();
@@ -339,37 +328,6 @@ void TestPanelDrawing::partsDrawnOnlyWhenSwitchedOn()
     }
 }
 
-void TestPanelDrawing::ribsDrawnWhereTheModelPutsThem_data()
-{
-    QTest::addColumn<bool>("grey");
-    QTest::newRow("in colour") << false;
-    QTest::newRow("in grey") << true;
-}
-
-void TestPanelDrawing::ribsDrawnWhereTheModelPutsThem()
-{
-    QFETCH(bool, grey);
-    GLUtils::greyMode = grey;
-    const Pixel plain = reference(GLUtils::colorCombPart2, 100);
-    const Pixel selected = reference(GLUtils::colorSelection, 100);
-    QVERIFY(!(plain == selected));
-
-    Wing wing(3);
-    std::next(wing.ribs.begin())->setSelected(true);
-    Shown shown;
-    shown.ribs = true;
-    lookFromAbove();
-    PanelDrawing::drawPanel(wing.scene(), options(shown), 1);
-    // Ribs at z 5, 25 and 45, each 4 thick; nothing between them.
-    QCOMPARE(gl->pixel(30, 60 - 7), plain);
-    QCOMPARE(gl->pixel(30, 60 - 27), selected);
-    QCOMPARE(gl->pixel(30, 60 - 47), plain);
-    QCOMPARE(gl->pixel(30, 60 - 17), background);
-    QCOMPARE(gl->pixel(30, 60 - 37), background);
-    QCOMPARE(gl->pixel(30, 60 - 52), background);
-    QCOMPARE(gl->pixel(20 + 23, 60 - 7), background);
-}
-
 void TestPanelDrawing::singleRibPanelDrawsNoJoiningParts()
 {
     Wing wing(1);
@@ -399,7 +357,7 @@ void TestPanelDrawing::boxAndAxesOnlyWhenAsked()
         shown.axes = axes;
         gl->reset();
         lookFromAbove();
-        Recording rec;
+        GLCallRecording rec;
         PanelDrawing::drawPanel(scene, options(shown), 1);
         // The box's tip edge runs along x at z = 50, clear of the axes.
         QCOMPARE(gl->pixel(30, 60 - 50), (selected ? Pixel{204, 0, 0, 255} : background));
@@ -430,7 +388,7 @@ void TestPanelDrawing::ribsDrawnFromTheFarEnd()
     glRotatef(turn, 0.0f, 1.0f, 0.0f);
     Shown shown;
     shown.ribs = true;
-    Recording rec;
+    GLCallRecording rec;
     PanelDrawing::drawPanel(wing.scene(), options(shown), 1);
     // Every rib starts with its outline loop; its z tells which rib it is.
     std::vector<float> order;
@@ -460,7 +418,7 @@ void TestPanelDrawing::edgesOrderedByViewDirection()
     glRotatef(turn, 0.0f, 1.0f, 0.0f);
     Shown shown;
     shown.ribs = shown.le = shown.te = true;
-    Recording rec;
+    GLCallRecording rec;
     PanelDrawing::drawPanel(wing.scene(), options(shown), -1);
     const int le = firstCall(rec.calls, [](const auto& c) { return isVertex(c) && c.v[0] < 0.0f; });
     const int te = firstCall(rec.calls, [](const auto& c) { return isVertex(c) && c.v[0] > 20.0f; });
@@ -514,7 +472,7 @@ void TestPanelDrawing::sparWalksItsSegments()
     spar.setFirstRib(firstRib);
     spar.setLastRib(lastRib);
 
-    Recording rec;
+    GLCallRecording rec;
     PanelDrawing::drawSpar(spar, wing.scene().ribs, options(everything()), 1);
     Segments mantles;
     QSet<float> capZ;
@@ -539,45 +497,31 @@ void TestPanelDrawing::sparWalksItsSegments()
 void TestPanelDrawing::edgeSolidSkipsWhatCannotBePaired()
 {
     // The middle rib was too short for its trailing-edge cut and the tip rib
-    // lost a point: neighbours are joined only where both have points.
+    // lost a point: neighbours are joined only where both have points. The
+    // joins are the strips of more than four vertices.
     Wing wing(3);
     auto middle = std::next(wing.ribs.begin());
     Vector3D::clearList(middle->getTEPieceCoords());
     RibDefinition& tip = wing.ribs.back();
     delete tip.getTEPieceCoords().back();
     tip.getTEPieceCoords().pop_back();
-
-    Recording rec;
-    PanelDrawing::drawTrailingEdge(wing.scene().ribs, options(everything()), 1);
-    std::vector<int> joins;
-    for (size_t i = 0; i < rec.calls.size(); ++i) {
-        if (rec.calls[i].kind != GLUtils::RecordedCall::BeginCall)
-            continue;
-        int n = 0;
-        for (size_t j = i + 1; rec.calls[j].kind != GLUtils::RecordedCall::EndCall; ++j)
-            n += isVertex(rec.calls[j]);
-        if (n > 4)
-            joins.push_back(n);
+    const auto joins = [](const GLCallRecording& rec) {
+        std::vector<int> sizes = rec.primitiveSizes(GL_TRIANGLE_STRIP);
+        sizes.erase(std::remove_if(sizes.begin(), sizes.end(), [](int n) { return n <= 4; }), sizes.end());
+        return sizes;
+    };
+    {
+        GLCallRecording rec;
+        PanelDrawing::drawTrailingEdge(wing.scene().ribs, options(everything()), 1);
+        QCOMPARE(joins(rec), std::vector<int>{});
     }
-    // Root to middle and middle to tip both lack a partner.
-    QVERIFY(joins.empty());
-
-    // With the middle rib whole again, middle to tip pairs 3 of 4 points and
-    // cannot close round; root to middle closes (5 positions).
+    // With the middle rib whole again, root to middle closes round (five
+    // positions); middle to tip pairs three points and stays open.
     for (float y : {5.0f, 8.0f, 2.0f, 5.0f})
         addPoint(middle->getTEPieceCoords(), y == 5.0f ? 24.0f : 20.0f, y, 25.0f, 1.0f);
-    rec.calls.clear();
+    GLCallRecording rec;
     PanelDrawing::drawTrailingEdge(wing.scene().ribs, options(everything()), 1);
-    for (size_t i = 0; i < rec.calls.size(); ++i) {
-        if (rec.calls[i].kind != GLUtils::RecordedCall::BeginCall)
-            continue;
-        int n = 0;
-        for (size_t j = i + 1; rec.calls[j].kind != GLUtils::RecordedCall::EndCall; ++j)
-            n += isVertex(rec.calls[j]);
-        if (n > 4)
-            joins.push_back(n);
-    }
-    QCOMPARE(joins, (std::vector<int>{10, 6}));
+    QCOMPARE(joins(rec), (std::vector<int>{10, 6}));
 }
 
 void TestPanelDrawing::unknownKindsAreReported()

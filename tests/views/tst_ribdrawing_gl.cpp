@@ -109,7 +109,6 @@ private slots:
     void ribColourFollowsSelectionGreyAndTransparency();
     void sparHolesStayOpen_data();
     void sparHolesStayOpen();
-    void emptyOutlineOnlyTurnsStencilOff();
     void drawsInStencilledWidget();
 
 private:
@@ -193,19 +192,6 @@ void TestRibDrawing::sparHolesStayOpen()
     QCOMPARE(gl->pixel(20, 32), ribColour);
     QCOMPARE(gl->pixel(50, 32), ribColour);
     QVERIFY(!glIsEnabled(GL_STENCIL_TEST));
-}
-
-void TestRibDrawing::emptyOutlineOnlyTurnsStencilOff()
-{
-    RibDefinition rib(0.0f, 4.0f);
-    glEnable(GL_STENCIL_TEST);
-    std::vector<GLUtils::RecordedCall> calls;
-    GLUtils::setCallLog(&calls);
-    rib.visualize(options(true, 100), 1.0f);
-    GLUtils::setCallLog(nullptr);
-    QVERIFY(calls.empty());
-    QVERIFY(!glIsEnabled(GL_STENCIL_TEST));
-    QCOMPARE(gl->drawnPixels(), 0);
 }
 
 void TestRibDrawing::drawsInStencilledWidget()
