@@ -9,9 +9,15 @@
 #include <QMutex>
 #include <QString>
 #include <list>
+#include <vector>
 
+class DXFSettings;
 class Panel;
+class RibCombData;
 class RibDefinition;
+class SparDefinition;
+class Vector3D;
+class XDxfGen;
 
 // The document: the one plane the application edits, with its name, its
 // panels in wing order, the derived span and area, the summary options and
@@ -89,6 +95,19 @@ public:
     static float getMaxRibLength(std::list<RibDefinition>::const_iterator first,
                                  std::list<RibDefinition>::const_iterator end, float scale, int count);
     float getFirstRibThickness() const;
+
+    // --- DXF drawing of ribs, spars and combs (output/PlaneModelDxfExport.cpp) ---
+    // False only when the user declined to overwrite an existing file, so the
+    // caller can ask for another name.
+    bool exportDxf(const DXFSettings& settings);
+    // A square spar laid out flat as a strip below the running y offset.
+    void exportSparPartDxf(XDxfGen& dxf, Panel* panel, const SparDefinition& spar, float& y,
+                           const DXFSettings& settings, float ribHeightRange);
+    // Rib-shaped points (outline units) as one closed polyline on the rib layer.
+    void exportPointsPolylineDxf(const std::vector<Vector3D*>& points, float ox, float scale, float yOffset,
+                                 XDxfGen& dxf);
+    void exportCombDxf(XDxfGen& dxf, Panel* panel, const RibCombData& comb, int panelNumber, float& y,
+                       const DXFSettings& settings, float ribHeightRange);
 
     void resetBaseData();
     void clear();
