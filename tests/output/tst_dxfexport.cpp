@@ -1,0 +1,430 @@
+#include "airfoils/WingFoils.h"
+#include "document/PlaneModel.h"
+#include "foundation/DialogSeam.h"
+#include "model/Panel.h"
+#include "model/PanelBaseData.h"
+#include "model/PanelsTableModel.h"
+#include "model/RibDefinition.h"
+#include "output/DXFSettings.h"
+#include "tst_dxfreader.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <algorithm>
+#include <clocale>
+#include <cmath>
+
+namespace {
+
+const QStringList ExportLayers = {"L0",       "Layer_TEXT",        "Layer_RIB",    "Layer_BOX",
+                                  "Layer_LE_Template", "Layer_Webbing", "Layer_Combs"};
+
+struct PanelSpec {
+    int ribs = 5;
+    float rootChord = 200.0f;
+    float tipChord = 150.0f;
+    float length = 400.0f;
+    float sweep = 20.0f;
+    SparList spars;
+    RibCombList combs;
+    BuildingTabData tabs = BuildingTabData(false, false, 5.0f, 5.0f, 10.0f);
+};
+
+PanelBaseData panelData(int id, const QString& name, const PanelSpec& spec)
+{
+    return PanelBaseData(id, name, "CLARK Y AIRFOIL", "NACA 2412", spec.rootChord, spec.tipChord, spec.sweep,
+                         spec.length, 0.0f, 3.0f, false, true, false, 2.0f, spec.ribs, 0.1f, 1.0f, 1.0f, nullptr,
+                         LEData(), TEData(), spec.spars, SheetingStripList(), CoveringDefinition(), spec.tabs,
+                         spec.combs);
+}
+
+void addPanel(int id, const QString& name, const PanelSpec& spec)
+{
+    PlaneModel::instance()->getPanelsTableModel()->addOrUpdatePanel(panelData(id, name, spec));
+}
+
+std::vector<const RibDefinition*> planeRibs()
+{
+    std::vector<const RibDefinition*> ribs;
+    for (Panel* panel : PlaneModel::instance()->getPanelList())
+        for (const RibDefinition& rib : panel->getRibList().getRibs())
+            ribs.push_back(&rib);
+    return ribs;
+}
+
+struct Extent {
+    double minX = 1e300, maxX = -1e300, minY = 1e300, maxY = -1e300;
+};
+
+Extent extentOf(const QJsonObject& polyline)
+{
+    Extent e;
+    for (const QJsonValue& v : polyline.value("points").toArray()) {
+        const QJsonArray p = v.toArray();
+        e.minX = std::min(e.minX, p.at(0).toDouble());
+        e.maxX = std::max(e.maxX, p.at(0).toDouble());
+        e.minY = std::min(e.minY, p.at(1).toDouble());
+        e.maxY = std::max(e.maxY, p.at(1).toDouble());
+    }
+    return e;
+}
+
+QStringList textsOn(const DxfReadBack& dxf)
+{
+    QStringList texts;
+    for (const QJsonObject& t : dxf.entities("TEXT", "Layer_TEXT"))
+        texts << t.value("text").toString();
+    return texts;
+}
+
+SparDefinition spar(const QString& name, SparType type, int first, int last)
+{
+    return SparDefinition(name, type, first, last, 30.0f, 30.0f, true, false);
+}
+
+} // namespace
+
+class TestDxfExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void emptyPlaneWritesHeaderAndLayersOnly();
+    void everyRibIsOneClosedPolylineAtTrueSize();
+    void boxesOnlyWhenAsked_data();
+    void boxesOnlyWhenAsked();
+    void ribsAreLabelledAndGetLeadingEdgeTemplates();
+    void webbingPiecesCarryTheirLabels();
+    void squareSparIsLaidOutFlat();
+    void combsAreWrittenWithLabels_data();
+    void combsAreWrittenWithLabels();
+    void recordsWithInvalidRibsAreSkipped();
+    void existingFileIsReplacedOnlyWithConsent();
+    void uncreatableFileIsReported();
+    void germanDesktopWritesReadableNumbers();
+
+private:
+    QString exportPlane(const QString& name, bool drawBox = false, bool* result = nullptr);
+    DxfReadBack exportAndRead(bool drawBox = false);
+
+    QTemporaryDir dir;
+    QTemporaryDir imported;
+};
+
+void TestDxfExport::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    WingFoils::createInstance(PLANFORMIX_BINARY_DIR "/resources/foils_v2", imported.path());
+    QVERIFY(WingFoils::instance()->findAirfoil("NACA 2412", false) != nullptr);
+    DialogSeam::setScripted(true);
+}
+
+void TestDxfExport::init()
+{
+    PlaneModel::instance()->clear();
+    DialogSeam::clear();
+}
+
+QString TestDxfExport::exportPlane(const QString& name, bool drawBox, bool* result)
+{
+    const QString path = dir.filePath(name);
+    const bool done = PlaneModel::instance()->exportDxf(DXFSettings(drawBox, path));
+    if (result != nullptr)
+        *result = done;
+    return path;
+}
+
+DxfReadBack TestDxfExport::exportAndRead(bool drawBox)
+{
+    QFile::remove(dir.filePath("plane.dxf"));
+    return readDxfBack(exportPlane("plane.dxf", drawBox));
+}
+
+void TestDxfExport::emptyPlaneWritesHeaderAndLayersOnly()
+{
+    bool result = false;
+    const DxfReadBack dxf = readDxfBack(exportPlane("empty.dxf", true, &result));
+    QVERIFY(result);
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    QCOMPARE(dxf.summary.value("acadver").toString(), QString("AC1009"));
+    QCOMPARE(dxf.layers(), ExportLayers);
+    QCOMPARE(dxf.entities().size(), 0);
+}
+
+void TestDxfExport::everyRibIsOneClosedPolylineAtTrueSize()
+{
+    PanelSpec inner;
+    inner.ribs = 6;
+    PanelSpec outer;
+    outer.ribs = 4;
+    outer.rootChord = 150.0f;
+    outer.tipChord = 90.0f;
+    outer.length = 300.0f;
+    addPanel(1, "Inner", inner);
+    addPanel(2, "Outer", outer);
+    const std::vector<const RibDefinition*> ribs = planeRibs();
+    QCOMPARE(ribs.size(), size_t(10));
+    const float s = PlaneModel::instance()->getRootChord();
+
+    const DxfReadBack dxf = exportAndRead();
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    QCOMPARE(dxf.summary.value("acadver").toString(), QString("AC1009"));
+    QCOMPARE(dxf.layers(), ExportLayers);
+    const auto outlines = dxf.entities("POLYLINE", "Layer_RIB");
+    QCOMPARE(outlines.size(), int(ribs.size()));
+    for (int i = 0; i < outlines.size(); ++i) {
+        const RibDefinition& rib = *ribs[static_cast<std::size_t>(i)];
+        QVERIFY(outlines[i].value("closed").toBool());
+        QCOMPARE(outlines[i].value("points").toArray().size(), int(rib.getRibCoords().size()));
+        const Extent e = extentOf(outlines[i]);
+        const double height = (rib.getMaxY() - rib.getMinY()) * s;
+        QVERIFY2(std::fabs((e.maxY - e.minY) - height) < 0.01,
+                 qPrintable(QString("rib %1: height %2 mm, model %3 mm").arg(i + 1).arg(e.maxY - e.minY).arg(height)));
+        QVERIFY2(std::fabs((e.maxX - e.minX) - rib.getChord()) < 0.01,
+                 qPrintable(QString("rib %1: length %2 mm, chord %3 mm").arg(i + 1).arg(e.maxX - e.minX).arg(rib.getChord())));
+        QVERIFY(std::fabs(e.minX - 5.0) < 0.01);
+    }
+    // One column, top down, no two ribs overlapping.
+    for (int i = 1; i < outlines.size(); ++i)
+        QVERIFY(extentOf(outlines[i]).maxY < extentOf(outlines[i - 1]).minY);
+}
+
+void TestDxfExport::boxesOnlyWhenAsked_data()
+{
+    QTest::addColumn<bool>("drawBox");
+    QTest::newRow("boxes") << true;
+    QTest::newRow("no boxes") << false;
+}
+
+void TestDxfExport::boxesOnlyWhenAsked()
+{
+    QFETCH(bool, drawBox);
+    PanelSpec first;
+    first.ribs = 3;
+    PanelSpec second;
+    second.ribs = 2;
+    addPanel(1, "A", first);
+    addPanel(2, "B", second);
+
+    const DxfReadBack dxf = exportAndRead(drawBox);
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    const auto lines = dxf.entities("LINE", "Layer_BOX");
+    QCOMPARE(lines.size(), drawBox ? 4 * 5 : 0);
+    QCOMPARE(dxf.entities(QString(), "Layer_BOX").size(), lines.size());
+    if (!drawBox)
+        return;
+
+    // Each box starts with its top edge; neighbouring ribs sit h + 22 apart,
+    // and the next panel starts one row further down.
+    QList<double> tops;
+    for (int i = 0; i < lines.size(); i += 4)
+        tops << lines[i].value("start").toArray().at(1).toDouble();
+    float minY = 0, maxY = 0;
+    const float h = PlaneModel::instance()->getPanelList().front()->getRibHeightRange(minY, maxY);
+    QVERIFY(std::fabs(tops[0]) < 1e-6);
+    QVERIFY(std::fabs((tops[0] - tops[1]) - (h + 22)) < 0.01);
+    QVERIFY(std::fabs((tops[2] - tops[3]) - 2 * (h + 22)) < 0.01);
+    // The box holds the rib with 5.5 mm to spare above and below.
+    const Extent rib = extentOf(dxf.entities("POLYLINE", "Layer_RIB").front());
+    QVERIFY(std::fabs((tops[0] - rib.maxY) - 5.5) < 0.01);
+    const double bottom = lines[1].value("end").toArray().at(1).toDouble();
+    QVERIFY(std::fabs((rib.minY - bottom) - 5.5) < 0.01);
+}
+
+void TestDxfExport::ribsAreLabelledAndGetLeadingEdgeTemplates()
+{
+    PanelSpec spec;
+    spec.ribs = 3;
+    addPanel(1, "Root", spec);
+    addPanel(2, "Tip", spec);
+    const DxfReadBack dxf = exportAndRead();
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    const QStringList texts = textsOn(dxf);
+    QCOMPARE(texts, QStringList({"P1_R1, thickness: 2mm", "P1_R2, thickness: 2mm", "P1_R3, thickness: 2mm",
+                                 "P2_R1, thickness: 2mm", "P2_R2, thickness: 2mm", "P2_R3, thickness: 2mm"}));
+    const auto templates = dxf.entities("POLYLINE", "Layer_LE_Template");
+    QCOMPARE(templates.size(), 6);
+    for (const QJsonObject& t : templates) {
+        QVERIFY(t.value("closed").toBool());
+        QVERIFY(std::fabs(extentOf(t).minX + 35.0) < 0.01);
+    }
+}
+
+void TestDxfExport::webbingPiecesCarryTheirLabels()
+{
+    PanelSpec spec;
+    spec.ribs = 5;
+    spec.spars.addSpar(spar("Web", SparType::Webbing, 1, 5));
+    addPanel(1, "Wing", spec);
+
+    const DxfReadBack dxf = exportAndRead();
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    const auto pieces = dxf.entities("POLYLINE", "Layer_Webbing");
+    QCOMPARE(pieces.size(), 4);
+    double lastRight = -1;
+    for (const QJsonObject& piece : pieces) {
+        QVERIFY(piece.value("closed").toBool());
+        const Extent e = extentOf(piece);
+        // Five 2 mm ribs over 400 mm stand 99.5 mm apart: 97.5 mm between them
+        // (a little more along the slightly swept spar).
+        QVERIFY2(std::fabs((e.maxX - e.minX) - 97.5) < 0.1, qPrintable(QString::number(e.maxX - e.minX)));
+        QVERIFY(e.minX > lastRight);
+        lastRight = e.maxX;
+    }
+    QVERIFY(textsOn(dxf).contains("Panel: 'Wing', Spar name: 'Web', thickness: 2mm"));
+}
+
+void TestDxfExport::squareSparIsLaidOutFlat()
+{
+    PanelSpec spec;
+    spec.ribs = 5;
+    SparDefinition square = spar("Main", SparType::Square, 1, 5);
+    square.setSquareWebbingType(SquareWebbingType::Box);
+    spec.spars.addSpar(square);
+    addPanel(1, "Wing", spec);
+
+    const DxfReadBack dxf = exportAndRead();
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    const QStringList texts = textsOn(dxf);
+    QVERIFY(texts.contains("Panel: 'Wing', Spar name: 'Main' (2x!), thickness: 2mm"));
+    QVERIFY(texts.contains("Panel 'Wing', Spar name: 'Main' (2x!), thickness: 2mm"));
+    const auto strips = dxf.entities("POLYLINE", "Layer_Webbing");
+    QCOMPARE(strips.size(), 5);
+    // The flat strip runs the spar's length in the plan: 400 mm of span (the
+    // last rib included) and the change of its chord position.
+    const Extent strip = extentOf(strips.back());
+    QVERIFY2(strip.maxX - strip.minX > 400.0 && strip.maxX - strip.minX < 405.0,
+             qPrintable(QString::number(strip.maxX - strip.minX)));
+    QVERIFY(std::fabs((strip.maxY - strip.minY) - 4.5) < 0.01);
+}
+
+void TestDxfExport::combsAreWrittenWithLabels_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::newRow("above") << 0;
+    QTest::newRow("below") << 1;
+}
+
+void TestDxfExport::combsAreWrittenWithLabels()
+{
+    QFETCH(int, type);
+    PanelSpec spec;
+    spec.ribs = 5;
+    RibCombData comb;
+    comb.setName("Jig");
+    comb.setType(type);
+    comb.setFirstRib(1);
+    comb.setLastRib(4);
+    comb.setCutIntoRib(30.0f);
+    comb.setGapNeedle(0.5f);
+    spec.combs.append(comb);
+    addPanel(1, "Wing", spec);
+
+    const DxfReadBack dxf = exportAndRead();
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    QVERIFY(textsOn(dxf).contains("Panel 'Wing', comb name: 'Jig', thickness: 2mm"));
+    const auto combs = dxf.entities("POLYLINE", "Layer_Combs");
+    QVERIFY(!combs.isEmpty());
+    const QJsonObject outline = combs.back();
+    QVERIFY(outline.value("closed").toBool());
+    // Four ribs: two end points, the straight edge past each rib, the far
+    // end, and three teeth of four corners between them.
+    QCOMPARE(outline.value("points").toArray().size(), 2 + 4 + 1 + 3 * 4);
+    // The comb runs from the first rib's face through the fourth rib:
+    // 298.5 + 2 mm of span, along the comb's slight sweep.
+    const Extent e = extentOf(outline);
+    QVERIFY2(std::fabs((e.maxX - e.minX) - 300.5) < 0.1, qPrintable(QString::number(e.maxX - e.minX)));
+    // Below the ribs of the plane, not over them.
+    const Extent lastRib = extentOf(dxf.entities("POLYLINE", "Layer_RIB").back());
+    QVERIFY(e.maxY < lastRib.minY);
+}
+
+void TestDxfExport::recordsWithInvalidRibsAreSkipped()
+{
+    PanelSpec spec;
+    spec.ribs = 4;
+    spec.spars.addSpar(spar("Ghost web", SparType::Webbing, 2, 99));
+    spec.spars.addSpar(spar("Ghost square", SparType::Square, 0, 3));
+    RibCombData comb;
+    comb.setFirstRib(3);
+    comb.setLastRib(42);
+    spec.combs.append(comb);
+    addPanel(1, "Wing", spec);
+
+    bool result = false;
+    const DxfReadBack dxf = readDxfBack(exportPlane("ghosts.dxf", false, &result));
+    QVERIFY(result);
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    QCOMPARE(dxf.entities("POLYLINE", "Layer_RIB").size(), 4);
+    for (const QString& text : textsOn(dxf))
+        QVERIFY2(!text.contains("Ghost"), qPrintable(text));
+    QCOMPARE(dxf.entities(QString(), "Layer_Combs").size(), 0);
+}
+
+void TestDxfExport::existingFileIsReplacedOnlyWithConsent()
+{
+    PanelSpec spec;
+    spec.ribs = 2;
+    addPanel(1, "Wing", spec);
+    const QString path = dir.filePath("kept.dxf");
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("the builder's drawing");
+    }
+
+    DialogSeam::queueButton(QMessageBox::Cancel);
+    bool result = true;
+    exportPlane("kept.dxf", false, &result);
+    QVERIFY(!result);
+    QCOMPARE(DialogSeam::calls().size(), size_t(1));
+    QCOMPARE(DialogSeam::calls().front().title, QString("File exists"));
+    QCOMPARE(DialogSeam::calls().front().text, "File " + path + " already exists - overwrite?");
+    QFile kept(path);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), QByteArray("the builder's drawing"));
+    kept.close();
+
+    DialogSeam::queueButton(QMessageBox::Ok);
+    exportPlane("kept.dxf", false, &result);
+    QVERIFY(result);
+    const DxfReadBack dxf = readDxfBack(path);
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    QCOMPARE(dxf.entities("POLYLINE", "Layer_RIB").size(), 2);
+}
+
+void TestDxfExport::uncreatableFileIsReported()
+{
+    bool result = false;
+    const QString path = exportPlane("no/such/folder/wing.dxf", false, &result);
+    QVERIFY(result);
+    QVERIFY(!QFile::exists(path));
+    QCOMPARE(DialogSeam::calls().size(), size_t(1));
+    QCOMPARE(DialogSeam::calls().front().title, QString("Can't create DXF file"));
+    QVERIFY(DialogSeam::calls().front().text.startsWith("Can't create DXF file '" + path + "' for writing: "));
+}
+
+void TestDxfExport::germanDesktopWritesReadableNumbers()
+{
+    PanelSpec spec;
+    spec.ribs = 3;
+    spec.spars.addSpar(spar("Web", SparType::Webbing, 1, 3));
+    addPanel(1, "Wing", spec);
+    const QLocale previous;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    std::setlocale(LC_ALL, "de_DE.UTF-8");
+    const DxfReadBack dxf = exportAndRead(true);
+    std::setlocale(LC_ALL, "C");
+    QLocale::setDefault(previous);
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    QCOMPARE(dxf.entities("POLYLINE", "Layer_RIB").size(), 3);
+    QVERIFY(textsOn(dxf).contains("P1_R1, thickness: 2mm"));
+}
+
+QTEST_MAIN(TestDxfExport)
+#include "tst_dxfexport.moc"
