@@ -45,12 +45,9 @@ private slots:
     void unknownKindEndsProcess();
     void decimalCommaIsNormalisedOnlyForNumberKinds();
 
-    void fieldWithoutRuleIsAlwaysValid();
     void fieldColoursWhileTyping();
     void fieldRefusesNonFiniteNumbers_data();
     void fieldRefusesNonFiniteNumbers();
-    void fieldAcceptsDecimalCommaWithoutChangingText();
-    void secondRuleReplacesFirst();
 
     void cellEditorCarriesColumnRule();
     void cellIsWrittenOnlyWhenValid_data();
@@ -68,9 +65,7 @@ void TestXLineEdit::judgesTextByKind_data()
 
     QTest::newRow("0 takes empty text") << 0 << 0.0 << 0.0 << "" << true;
     QTest::newRow("1 refuses empty text") << 1 << 0.0 << 0.0 << "" << false;
-    QTest::newRow("1 takes a name") << 1 << 0.0 << 0.0 << "Spar" << true;
     QTest::newRow("2 takes 0") << 2 << 0.0 << 0.0 << "0" << true;
-    QTest::newRow("2 refuses empty") << 2 << 0.0 << 0.0 << "" << false;
     QTest::newRow("2 refuses a decimal") << 2 << 0.0 << 0.0 << "1.5" << false;
     QTest::newRow("3 refuses 0") << 3 << 0.0 << 0.0 << "0" << false;
     QTest::newRow("3 takes 1") << 3 << 0.0 << 0.0 << "1" << true;
@@ -79,14 +74,10 @@ void TestXLineEdit::judgesTextByKind_data()
     QTest::newRow("5 takes 0") << 5 << 0.0 << 0.0 << "0" << true;
     QTest::newRow("5 takes 0.0") << 5 << 0.0 << 0.0 << "0.0" << true;
     QTest::newRow("5 refuses negative") << 5 << 0.0 << 0.0 << "-0.1" << false;
-    QTest::newRow("5 refuses empty") << 5 << 0.0 << 0.0 << "" << false;
     QTest::newRow("6 refuses 0") << 6 << 0.0 << 0.0 << "0" << false;
-    QTest::newRow("6 refuses 0.0") << 6 << 0.0 << 0.0 << "0.0" << false;
     QTest::newRow("6 takes 0.001") << 6 << 0.0 << 0.0 << "0.001" << true;
     QTest::newRow("7 takes negative") << 7 << 0.0 << 0.0 << "-12.5" << true;
-    QTest::newRow("7 refuses text") << 7 << 0.0 << 0.0 << "abc" << false;
     QTest::newRow("9 takes lower bound") << 9 << 10.0 << 5000.0 << "10" << true;
-    QTest::newRow("9 takes upper bound") << 9 << 10.0 << 5000.0 << "5000" << true;
     QTest::newRow("9 refuses below") << 9 << 10.0 << 5000.0 << "9.99" << false;
     QTest::newRow("9 refuses above") << 9 << 10.0 << 5000.0 << "5000.01" << false;
     QTest::newRow("9 refuses decimal comma") << 9 << 10.0 << 5000.0 << "12,5" << false;
@@ -140,19 +131,14 @@ void TestXLineEdit::decimalCommaIsNormalisedOnlyForNumberKinds()
         QVERIFY(!InputValueType(kind, 0.0, 100.0).validate(number));
 }
 
-void TestXLineEdit::fieldWithoutRuleIsAlwaysValid()
-{
-    XLineEdit field(nullptr);
-    const QColor before = field.palette().color(QPalette::Base);
-    field.setText("");
-    QVERIFY(field.isValid());
-    field.setText("anything at all");
-    QVERIFY(field.isValid());
-    QCOMPARE(field.palette().color(QPalette::Base), before);
-}
 
 void TestXLineEdit::fieldColoursWhileTyping()
 {
+    XLineEdit plain(nullptr);
+    plain.setText("");
+    QVERIFY(plain.isValid());
+    QVERIFY(!isRed(plain));
+
     XLineEdit field(nullptr);
     field.setInputValueType(new InputValueType(1));
     QTest::keyClicks(&field, "ab");
@@ -186,28 +172,7 @@ void TestXLineEdit::fieldRefusesNonFiniteNumbers()
     QVERIFY(!field.isValid());
 }
 
-void TestXLineEdit::fieldAcceptsDecimalCommaWithoutChangingText()
-{
-    DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
-    XLineEdit field(nullptr);
-    field.setInputValueType(new InputValueType(6));
-    QTest::keyClicks(&field, "0,5");
-    QVERIFY(isWhite(field));
-    QVERIFY(field.isValid());
-    QCOMPARE(field.text(), QString("0,5"));
-}
 
-void TestXLineEdit::secondRuleReplacesFirst()
-{
-    XLineEdit field(nullptr);
-    field.setInputValueType(new InputValueType(1));
-    field.setInputValueType(new InputValueType(3));
-    field.setText("0");
-    QVERIFY(!field.isValid());
-    field.setText("7");
-    QVERIFY(field.isValid());
-    QCOMPARE(field.getInputValueType()->getType(), 3);
-}
 
 void TestXLineEdit::cellEditorCarriesColumnRule()
 {
@@ -282,7 +247,10 @@ void TestXLineEdit::cellTakesDecimalComma()
     const InputValueType rule(6);
     XLineEditDelegate delegate(&rule);
     XLineEdit editor(nullptr);
-    editor.setText("0,5");
+    editor.setInputValueType(new InputValueType(rule));
+    QTest::keyClicks(&editor, "0,5");
+    QVERIFY(isWhite(editor));
+    QCOMPARE(editor.text(), QString("0,5"));
     delegate.setModelData(&editor, &model, model.index(0, 0));
     const QVariant value = model.data(model.index(0, 0), Qt::EditRole);
     QCOMPARE(value.userType(), int(QMetaType::Double));

@@ -56,9 +56,7 @@ private slots:
     void polylineWithMismatchedOrEmptyListsLeavesNoTrace();
     void refusesEntitiesWithNonFiniteNumbers();
     void replacesLineBreaksInsideTexts();
-    void emptyLayerListWritesEmptyLayerTable();
     void secondBeginIsIgnored();
-    void endWithoutBeginCreatesNoFile();
     void destructorFinishesAnOpenDrawing();
     void beginReportsFileThatCannotBeCreated();
     void targetKeepsOldContentUntilDrawingIsComplete();
@@ -234,20 +232,6 @@ void TestDxfGen::replacesLineBreaksInsideTexts()
     QCOMPARE(dxf.entities("POINT").size(), 1);
 }
 
-void TestDxfGen::emptyLayerListWritesEmptyLayerTable()
-{
-    const QString file = path("nolayers.dxf");
-    {
-        XDxfGen dxf({});
-        std::string error;
-        QVERIFY(dxf.begin(file, error, 5000, 8000));
-    }
-    const QStringList lines = fileLines(file);
-    const int table = lines.indexOf("LAYER");
-    QVERIFY(table > 0);
-    QCOMPARE(lines.mid(table + 1, 4), QStringList({"70", "0", "0", "ENDTAB"}));
-    QCOMPARE(lines.count("LAYER"), 1);
-}
 
 void TestDxfGen::secondBeginIsIgnored()
 {
@@ -269,14 +253,6 @@ void TestDxfGen::secondBeginIsIgnored()
     QVERIFY(QFile::exists(second));
 }
 
-void TestDxfGen::endWithoutBeginCreatesNoFile()
-{
-    QTemporaryDir empty;
-    XDxfGen dxf(ExportLayers);
-    dxf.point(1, 1, 0);
-    QVERIFY(dxf.end());
-    QCOMPARE(QDir(empty.path()).entryList(QDir::Files), QStringList());
-}
 
 void TestDxfGen::destructorFinishesAnOpenDrawing()
 {
