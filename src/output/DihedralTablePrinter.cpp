@@ -1,6 +1,7 @@
 #include "output/DihedralTablePrinter.h"
 
 #include "foundation/Mathematics.h"
+#include "model/Panel.h"
 #include "output/PrintPage.h"
 
 #include <QPainter>
@@ -18,6 +19,18 @@ QString number(float value)
 }
 
 } // namespace
+
+std::vector<DihedralTablePrinter::Joint> DihedralTablePrinter::jointsOf(const std::list<Panel*>& panels)
+{
+    std::vector<Joint> joints;
+    const Panel* inner = nullptr;
+    for (const Panel* panel : panels) {
+        joints.push_back({(inner ? inner : panel)->getPanelName(), panel->getPanelName(), panel->getDihedralAngle(),
+                          panel->getLength(0)});
+        inner = panel;
+    }
+    return joints;
+}
 
 float DihedralTablePrinter::horizontalDistance(float angle, float length)
 {

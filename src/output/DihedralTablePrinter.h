@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <list>
 #include <vector>
+
+class Panel;
 
 class QPainter;
 class QPen;
@@ -20,6 +23,10 @@ public:
         float angle;
         float length;
     };
+
+    // The joints of a wing, root joint first; the root joint names the
+    // first panel on both sides.
+    static std::vector<Joint> jointsOf(const std::list<Panel*>& panels);
 
     // Draws on the current page; the painter comes back as it was given.
     static void print(const QPen& gridPen, const QPen& textPen, int pageWidth, QPainter* painter,

@@ -1,0 +1,252 @@
+#include "output/RibSheetPrinter.h"
+
+#include "document/PlaneModel.h"
+#include "foundation/Circle3D.h"
+#include "foundation/DialogSeam.h"
+#include "foundation/IdentifiableObject.h"
+#include "foundation/Vector3D.h"
+#include "model/Panel.h"
+#include "model/RibDefinition.h"
+#include "output/PrintPage.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("RibSheetPrinter", text);
+}
+
+// The rib's leading edge lies this far right of the page edge, leaving
+// room for its leading-edge template.
+constexpr float ribLeft = 35.0f;
+constexpr float templateLeft = 10.0f;
+constexpr float firstRowTop = 15.0f;
+constexpr float rowGap = 15.0f;
+
+QPointF map(float x, float y, float ox, float boxHeight, float yBase, float scale, float rowTop, float dx)
+{
+    return QPointF((x - ox) * scale + dx, rowTop + boxHeight - (y * scale - yBase));
+}
+
+} // namespace
+
+RibSheetPrinter::RibSheetPrinter(PrintPage& page, float scale)
+    : page(page),
+      painter(page.painter()),
+      scale(scale),
+      boxPen(PrintPage::makeDashedPen(page.gridPen())),
+      dottedPen(PrintPage::makeDottedPen(QColor(170, 170, 170)))
+{
+}
+
+int RibSheetPrinter::rowsPerPage(int pageHeight, float boxHeight)
+{
+    const float rows = (pageHeight - firstRowTop) / (boxHeight + rowGap);
+    return rows > 0.0f && std::isfinite(rows) ? static_cast<int>(rows) : 0;
+}
+
+int RibSheetPrinter::partCount(float widest, int pageWidth)
+{
+    // Bounded, so that a damaged rib cannot ask for endless sheets.
+    const float parts = pageWidth > 0 ? std::ceil((widest + ribLeft) / pageWidth) : 1.0f;
+    return std::isfinite(parts) && parts > 1.0f ? static_cast<int>(std::min(parts, 1000.0f)) : 1;
+}
+
+void RibSheetPrinter::print(const std::list<Panel*>& panels)
+{
+    painter->setBrush(Qt::NoBrush);
+    int panelNo = 1;
+    for (auto it = panels.begin(); it != panels.end() && !stopped; ++it, ++panelNo)
+        printPanel(*it, panelNo, std::next(it) == panels.end());
+}
+
+void RibSheetPrinter::newPage()
+{
+    page.startNewPage();
+    rowsOnPage = 0;
+    pageUsed = false;
+    pageDecorated = true;
+}
+
+void RibSheetPrinter::printPanel(Panel* panel, int panelNo, bool lastPanel)
+{
+    if (!pageDecorated) {
+        page.decorate();
+        pageDecorated = true;
+    }
+    float minY = 0.0f;
+    float maxY = 0.0f;
+    panel->getRibHeightRange(minY, maxY);
+    Row row;
+    row.boxHeight = (maxY - minY) + 6.0f;
+    row.yBase = minY - 3.0f;
+    row.rowTop = firstRowTop;
+
+    painter->setPen(page.textPen());
+    painter->drawText(5, 5, tr("Ribs for panel #") + QString::number(panelNo) + ": " + panel->getPanelName());
+    pageUsed = true;
+
+    const int perPage = rowsPerPage(page.height(), row.boxHeight);
+    if (perPage == 0) {
+        DialogSeam::warning(nullptr, tr("Can't print to PDF"),
+                            tr("<p align='center'>Paper height is smaller than what is necessary for one rib.<br>")
+                                + tr("Please try re-orienting the paper or choosing a different paper size</p>"));
+        stopped = true;
+        return;
+    }
+
+    const std::list<RibDefinition>& ribs = panel->getRibList().getRibs();
+    auto groupStart = ribs.cbegin();
+    int groupRibNo = 1;
+    while (groupStart != ribs.cend()) {
+        const float widest = PlaneModel::getMaxRibLength(groupStart, ribs.cend(), scale, INT_MAX);
+        const int parts = partCount(widest, page.width());
+        auto rib = groupStart;
+        for (int part = 0; part < parts; ++part) {
+            rib = groupStart;
+            int ribNo = groupRibNo;
+            for (int k = 0; k < perPage && rib != ribs.cend(); ++k, ++rib, ++ribNo) {
+                row.ox = rib->getOffsetX();
+                drawRow(*rib, panelNo, ribNo, part, row);
+                ++rowsOnPage;
+                pageUsed = true;
+                row.rowTop += row.boxHeight + rowGap;
+                if (page.height() < row.rowTop + row.boxHeight) {
+                    newPage();
+                    row.rowTop = firstRowTop;
+                }
+            }
+            if (part + 1 < parts && rowsOnPage > 0) {
+                newPage();
+                row.rowTop = firstRowTop;
+            }
+        }
+        groupRibNo += static_cast<int>(std::distance(groupStart, rib));
+        groupStart = rib;
+        if (groupStart != ribs.cend() && rowsOnPage > 0) {
+            newPage();
+            row.rowTop = firstRowTop;
+        }
+    }
+
+    // A panel that drew only its header still owns the sheet; the next
+    // panel's header must not land on top of it.
+    if (!lastPanel && pageUsed)
+        newPage();
+}
+
+void RibSheetPrinter::drawRow(const RibDefinition& rib, int panelNo, int ribNo, int part, const Row& row)
+{
+    const float ox = row.ox;
+    const float top = row.rowTop;
+    const float boxBottom = top + row.boxHeight + 7.5f;
+    const QPen textPen = page.textPen();
+    auto mapped = [&](const Vector3D* p, float dx) {
+        return map(p->getX(), p->getY(), ox, row.boxHeight, row.yBase, scale, top, dx);
+    };
+    auto polyline = [&](const RibDefinition::PointList& points, float dx) {
+        QPolygonF line;
+        line.reserve(static_cast<int>(points.size()));
+        for (const Vector3D* p : points)
+            line << mapped(p, dx);
+        return line;
+    };
+
+    painter->setPen(boxPen);
+    painter->drawRect(QRectF(0, top, page.width(), row.boxHeight + 7.5f));
+
+    painter->setPen(textPen);
+    QString label = tr("P") + QString::number(panelNo) + tr("_R") + QString::number(ribNo);
+    if (part == 0)
+        label += tr(", thickness: ") + QString::number(rib.thickness, 'g', 6) + tr("mm");
+    else
+        label += tr(" (part ") + QString::number(part + 1) + ")";
+    painter->drawText(0, static_cast<int>(top - 2), label);
+
+    const QTransform entry = painter->transform();
+    painter->setClipRect(QRect(0, static_cast<int>(top), page.width(), static_cast<int>(row.boxHeight + 9.5f)),
+                         Qt::ReplaceClip);
+    painter->translate(-static_cast<qreal>(part) * page.width(), 0);
+
+    const RibDefinition::PointList& leTemplate = rib.getLETemplateCoords();
+    if (!leTemplate.empty()) {
+        painter->drawPolyline(polyline(leTemplate, templateLeft));
+        const QPointF first = mapped(leTemplate.front(), templateLeft);
+        const QPointF last = mapped(leTemplate.back(), templateLeft);
+        const QPointF block[6] = {first,
+                                  QPointF(first.x(), top),
+                                  QPointF(0, top),
+                                  QPointF(0, boxBottom),
+                                  QPointF(first.x(), boxBottom),
+                                  QPointF(first.x(), last.y())};
+        painter->drawPolyline(block, 6);
+    }
+
+    const RibDefinition::PointList& outline = rib.getRibCoords();
+    const size_t n = outline.size();
+    if (n > 1)
+        painter->drawPolygon(polyline(outline, ribLeft));
+
+    if (n >= 2) {
+        painter->setPen(dottedPen);
+        const qreal end = mapped(outline[n - 1], ribLeft).x();
+        qreal x = mapped(outline[n / 2 - 1], ribLeft).x();
+        // A grid line every 10 mm from the leading edge to the trailing edge.
+        const int lines = std::isfinite(end - x) && end > x ? static_cast<int>((end - x) / 10.0) + 1 : 1;
+        for (int i = 0; i < lines; ++i, x += 10.0)
+            painter->drawLine(QPointF(x, top), QPointF(x, boxBottom));
+        painter->setPen(textPen);
+    }
+
+    auto circles = [&](const RibDefinition::PartList& parts) {
+        for (const IdentifiableObject* part : parts) {
+            const Circle3D* circle = dynamic_cast<const Circle3D*>(part);
+            if (!circle)
+                continue;
+            Vertex centre(0.0f, 0.0f, 0.0f);
+            circle->getCentroid(centre);
+            const float r = circle->getRadius() * scale;
+            painter->drawEllipse(map(centre.getX(), centre.getY(), ox, row.boxHeight, row.yBase, scale, top, ribLeft),
+                                 r, r);
+        }
+    };
+    auto contours = [&](const RibDefinition::PartList& parts) {
+        for (const IdentifiableObject* part : parts)
+            drawClosedContour(part->getPoints(), ox, row.boxHeight, row.yBase, scale, top, painter);
+    };
+    circles(rib.getRoundSparParts());
+    contours(rib.getCubeSparParts());
+    contours(rib.getCubeTubeParts());
+    circles(rib.getTubeSparParts());
+
+    const RibDefinition::PointList& camber = rib.getCamberLineCoords();
+    if (!camber.empty()) {
+        painter->setPen(dottedPen);
+        painter->drawPolyline(polyline(camber, ribLeft));
+        painter->setPen(textPen);
+    }
+
+    painter->setClipping(false);
+    painter->setTransform(entry);
+}
+
+void RibSheetPrinter::drawClosedContour(const std::vector<Vertex*>& points, float ox, float boxHeight, float yBase,
+                                        float scale, float rowTop, QPainter* painter)
+{
+    const size_t n = points.size();
+    if (n < 2)
+        return;
+    auto mapped = [&](const Vertex* p) {
+        return map(p->getX(), p->getY(), ox, boxHeight, yBase, scale, rowTop, ribLeft);
+    };
+    QPolygonF contour;
+    for (const Vertex* p : points)
+        contour << mapped(p);
+    painter->drawPolygon(contour);
+}
