@@ -13,10 +13,15 @@
 
 class DXFSettings;
 class Panel;
+class QPainter;
+class QPen;
+class QPrinter;
+class QTransform;
 class RibCombData;
 class RibDefinition;
 class SparDefinition;
 class Vector3D;
+class Vertex;
 class XDxfGen;
 
 // The document: the one plane the application edits, with its name, its
@@ -111,6 +116,34 @@ public:
 
     void resetBaseData();
     void clear();
+
+    // --- printing; one painter unit is one millimetre of the printable area ---
+    // The whole printout: rib sheets on the page already begun, the
+    // dihedral table, the right and the mirrored left wing's planform tiles.
+    void print(QPainter* painter, int pageWidth, int pageHeight, QPrinter* printer);
+    void printRibSheets(const QPen& gridPen, const QPen& textPen, int pageWidth, int pageHeight,
+                        QPainter* painter, QPrinter* printer);
+    void printDihedralTable(const QPen& gridPen, const QPen& textPen, int pageWidth, QPainter* painter);
+    // unmirrored: null for the right wing; for the left wing, the transform
+    // that texts are drawn with on the mirrored painter.
+    void printPlanformPages(const QPen& gridPen, const QPen& textPen, int pageWidth, int pageHeight,
+                            QPainter* painter, QPrinter* printer, const QTransform* unmirrored);
+    static void drawClosedContour(const std::vector<Vertex*>& points, float ox, float boxHeight, float yBase,
+                                  float scale, float rowTop, QPainter* painter);
+    static void drawPageFrame(QPainter* painter, const QPen& pen, int pageWidth, int pageHeight);
+    void drawPageFooter(QPainter* painter, const QPen& pen, int pageWidth, int pageHeight,
+                        const QTransform* unmirrored);
+    void drawPageDecorations(QPainter* painter, const QPen& framePen, const QPen& textPen, int pageWidth,
+                             int pageHeight, const QTransform* unmirrored);
+    // One panel's shapes on a planform tile, in plan millimetres.
+    static float printLEStrip(float rootY, float tipY, float length, Panel* panel, QPainter* painter,
+                              float& leSlope);
+    static float printTEStrip(float rootTE, float tipTE, float length, Panel* panel, QPainter* painter,
+                              float& teSlope);
+    static void printSpars(Panel* panel, QPainter* painter, bool overRibs);
+    static void printCombs(Panel* panel, QPainter* painter, int combType);
+    static void printPanelRibs(float scale, float leDepth, float leSlope, float teSlope, Panel* panel,
+                               QPainter* painter, const QTransform* unmirrored);
 
     // Limits a document must keep to be loaded; far above anything the
     // editor produces, low enough that a damaged or hostile file cannot

@@ -1,6 +1,12 @@
 #include "output/PrintJob.h"
 
+#include "document/PlaneModel.h"
 #include "foundation/DialogSeam.h"
+#include "output/DihedralTablePrinter.h"
+#include "output/PlanformPrinter.h"
+#include "output/PrintDialog.h"
+#include "output/PrintPage.h"
+#include "output/RibSheetPrinter.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,6 +48,21 @@ bool PrintJob::isUsableArea(int pageWidth, int pageHeight)
     return pageWidth >= minimumPageWidth && pageHeight >= minimumPageHeight;
 }
 
+bool PrintJob::acceptsArea(int pageWidth, int pageHeight, QWidget* parent)
+{
+    if (isUsableArea(pageWidth, pageHeight))
+        return true;
+    DialogSeam::warning(parent, tr("Can't print"),
+                        tr("<p align='center'>The paper leaves a printable area of %1 x %2 mm after the "
+                           "margins.<br>At least %3 x %4 mm are needed; please choose smaller margins "
+                           "or a larger paper size.</p>")
+                            .arg(pageWidth)
+                            .arg(pageHeight)
+                            .arg(minimumPageWidth)
+                            .arg(minimumPageHeight));
+    return false;
+}
+
 void PrintJob::setMillimetreUnits(QPainter* painter, const QPaintDevice* device, int pageWidth, int pageHeight)
 {
     // The viewport comes from the resolution, not from the device's pixel
@@ -58,17 +79,8 @@ void PrintJob::setMillimetreUnits(QPainter* painter, const QPaintDevice* device,
 bool PrintJob::printPages(QPrinter* printer, int pageWidth, int pageHeight, QWidget* parent,
                           const PageDrawer& drawPages)
 {
-    if (!isUsableArea(pageWidth, pageHeight)) {
-        DialogSeam::warning(parent, tr("Can't print"),
-                            tr("<p align='center'>The paper leaves a printable area of %1 x %2 mm after the "
-                               "margins.<br>At least %3 x %4 mm are needed; please choose smaller margins "
-                               "or a larger paper size.</p>")
-                                .arg(pageWidth)
-                                .arg(pageHeight)
-                                .arg(minimumPageWidth)
-                                .arg(minimumPageHeight));
+    if (!acceptsArea(pageWidth, pageHeight, parent))
         return false;
-    }
 
     const bool toFile = printer->outputFormat() == QPrinter::PdfFormat;
     QPainter painter;
@@ -90,4 +102,62 @@ bool PrintJob::printPages(QPrinter* printer, int pageWidth, int pageHeight, QWid
         return false;
     }
     return true;
+}
+
+bool PrintJob::runPrintCommand(PrintSettings* settings, QWidget* parent, const QString& directory,
+                               const QString& fileName)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    int printableHeight = 0;
+    int printableWidth = 0;
+    PrintDialog* dialog = new PrintDialog(&printer, settings, directory, fileName, &printableHeight, &printableWidth);
+    printer.setDocName("Planformix printing " + PlaneModel::instance()->getName());
+    bool printed = false;
+    if (dialog->exec() == QDialog::Accepted) {
+        printed = printPages(&printer, printableWidth, printableHeight, parent,
+                             [](QPainter* painter, int pageWidth, int pageHeight, QPrinter* device) {
+                                 PlaneModel::instance()->print(painter, pageWidth, pageHeight, device);
+                             });
+    }
+    delete dialog;
+    return printed;
+}
+
+void PrintJob::print(PlaneModel& plane, QPainter* painter, int pageWidth, int pageHeight, QPrinter* printer)
+{
+    // Callers that skip printPages still must not reach the page loops
+    // with an area they cannot fill.
+    if (!acceptsArea(pageWidth, pageHeight, nullptr))
+        return;
+    painter->setFont(PrintPage::makeFont());
+    const QPen entryPen = painter->pen();
+    const QPen textPen = PrintPage::makeTextPen(entryPen);
+    const QPen gridPen = PrintPage::makeGridPen(entryPen);
+    painter->setPen(textPen);
+    painter->setBrush(Qt::NoBrush);
+
+    PrintPage page(painter, printer, gridPen, textPen, pageWidth, pageHeight, plane.getName());
+    const std::list<Panel*>& panels = plane.getPanelList();
+    const float scale = plane.getRootChord();
+
+    RibSheetPrinter(page, scale).print(panels);
+    painter->setPen(textPen);
+
+    page.startNewPage();
+    DihedralTablePrinter::print(gridPen, textPen, pageWidth, painter, DihedralTablePrinter::jointsOf(panels));
+
+    page.startNewPage();
+    painter->setPen(textPen);
+    PlanformPrinter(page, scale).print(panels);
+
+    page.startNewPage();
+    painter->setPen(textPen);
+    // The left wing is the right one seen in a mirror: every x is drawn at
+    // pageWidth - x, while texts use the transform from before.
+    const QTransform unmirrored = painter->transform();
+    painter->scale(-1, 1);
+    painter->translate(-pageWidth, 0);
+    page.setUnmirrored(&unmirrored);
+    PlanformPrinter(page, scale).print(panels);
+    page.setUnmirrored(nullptr);
 }

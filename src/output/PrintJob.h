@@ -41,6 +41,8 @@ public:
     // Whether pages of this printable size (mm) can hold a rib row and a
     // planform tile. Smaller areas would need endless or countless sheets.
     static bool isUsableArea(int pageWidth, int pageHeight);
+    // The same, telling the user when the area is refused.
+    static bool acceptsArea(int pageWidth, int pageHeight, QWidget* parent);
 
     // The printout of the plane in its fixed order: rib sheets on the page
     // already begun, the dihedral table, then the planform tiles of the
