@@ -11,6 +11,7 @@
 #include "airfoils/WingFoils.h"
 #include "document/PlaneModel.h"
 #include "foundation/Mathematics.h"
+#include "model/Panel.h"
 #include "model/RibModifierComb.h"
 #include "model/RibModifierCoveringAdvanced.h"
 #include "model/RibModifierCoveringStandard.h"
@@ -264,7 +265,11 @@ float PanelBaseData::rebuildScale() const
 
 bool PanelBaseData::isFirstPanelOfPlane() const
 {
-    return PlaneModel::instance()->getPanelCount() < 1;
+    PlaneModel* plane = PlaneModel::instance();
+    if (plane->getPanelCount() < 1)
+        return true;
+    const auto& panels = plane->getPanelList();
+    return !panels.empty() && panels.front() != nullptr && panels.front()->getId() == id;
 }
 
 void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float length, float rootChord,

@@ -9,7 +9,9 @@
 #include "foundation/IdentifiableObject.h"
 #include "foundation/Mathematics.h"
 #include "foundation/Vector3D.h"
+#include "document/PlaneModel.h"
 #include "model/PanelBaseData.h"
+#include "model/PanelsTableModel.h"
 
 namespace {
 
@@ -23,11 +25,12 @@ struct Features {
     CoveringDefinition covering;
     RibCombList combs;
     float dihedral = 0.0f;
+    int id = 1;
 };
 
 PanelBaseData makePanel(const Features& f, int ribs = kRibs)
 {
-    return PanelBaseData(1, "Panel", "CLARK Y AIRFOIL", "NACA 2412", 200.0f, 150.0f, 20.0f, 400.0f, 0.0f,
+    return PanelBaseData(f.id, "Panel", "CLARK Y AIRFOIL", "NACA 2412", 200.0f, 150.0f, 20.0f, 400.0f, 0.0f,
                          f.dihedral, false, false, true, 3.0f, ribs, 150.0f, 1.0f, 1.0f, nullptr, f.le, f.te,
                          f.spars, f.strips, f.covering, BuildingTabData(), f.combs);
 }
@@ -185,20 +188,34 @@ void TestPipeline::roundSparsAreCutBeforeSquareSpars()
 void TestPipeline::rootJoinerOfTheFirstPanelTiltsWithTheDihedral_data()
 {
     QTest::addColumn<int>("firstRib");
+    QTest::addColumn<int>("planePanelId"); // 0: the plane holds no panel
     QTest::addColumn<bool>("tilted");
-    QTest::newRow("from the root") << 1 << true;
-    QTest::newRow("not from the root") << 2 << false;
+    QTest::newRow("from the root of a lone panel") << 1 << 0 << true;
+    QTest::newRow("not from the root") << 2 << 0 << false;
+    QTest::newRow("from the root of the first panel") << 1 << 1 << true;
+    QTest::newRow("from the root of a second panel") << 1 << 9 << false;
 }
 
 void TestPipeline::rootJoinerOfTheFirstPanelTiltsWithTheDihedral()
 {
     QFETCH(int, firstRib);
+    QFETCH(int, planePanelId);
     QFETCH(bool, tilted);
 
+    PanelsTableModel* planePanels = PlaneModel::instance()->getPanelsTableModel();
+    if (planePanels != nullptr && planePanels->rowCount() > 0)
+        planePanels->clear();
+    if (planePanelId != 0) {
+        Features first;
+        first.id = planePanelId;
+        planePanels->addOrUpdatePanel(makePanel(first));
+    }
     Features f;
     f.dihedral = 6.0f;
     f.spars.addSpar(spar(SparType::Tube, firstRib, kRibs, 30.0f));
     const PanelBaseData data = makePanel(f);
+    if (planePanelId != 0)
+        planePanels->clear();
     const float wrc = data.getWingRootChord();
 
     Vertex centreFirst;
@@ -210,7 +227,6 @@ void TestPipeline::rootJoinerOfTheFirstPanelTiltsWithTheDihedral()
     first.getTubeSparParts().front()->getCentroid(centreFirst);
     last.getTubeSparParts().front()->getCentroid(centreLast);
 
-    // The plane has no panel, so this one counts as its first.
     const float expected =
         tilted ? (last.position - first.position) * std::sin(Mathematics::degToRad(-3.0f)) / wrc : 0.0f;
     QVERIFY2(std::abs((centreLast.getY() - centreFirst.getY()) - expected) < 1e-5f,
