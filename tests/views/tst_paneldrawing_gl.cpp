@@ -187,6 +187,7 @@ private slots:
     void cleanup();
 
     void panelDrawsItsRibsWhereTheModelPutsThem();
+    void panelJoinsRibsWithItsRealParts();
     void partsDrawnOnlyWhenSwitchedOn_data();
     void partsDrawnOnlyWhenSwitchedOn();
     void singleRibPanelDrawsNoJoiningParts();
@@ -274,6 +275,48 @@ void TestPanelDrawing::panelDrawsItsRibsWhereTheModelPutsThem()
     // Beyond the chord and beyond the tip nothing is drawn.
     QCOMPARE(gl->pixel(10 + 44, row(10.0f)), background);
     QCOMPARE(gl->pixel(30, row(300.0f + 10.0f)), background);
+    delete PlaneModel::instance();
+}
+
+void TestPanelDrawing::panelJoinsRibsWithItsRealParts()
+{
+    // The same panel with a round spar at 25 % of the chord, standard edges
+    // and covering, all cut by the rib pipeline.
+    SparList spars;
+    spars.addSpar(SparDefinition(QStringLiteral("Spar"), SparType::Round, 1, 4, 25.0f, 25.0f, true, false));
+    Panel panel(PanelBaseData(0, QStringLiteral("Panel"), QStringLiteral("NACA 0012"), QStringLiteral("NACA 0012"),
+                              200.0f, 200.0f, 0.0f, 300.0f, 0.0f, 0.0f, false, false, true, 20.0f, 4, 150.0f, 1.0f,
+                              1.0f, nullptr, LEData(LEData::Standard, 10.0f), TEData(), spars, SheetingStripList(),
+                              CoveringDefinition(SheetingType::Standard, 30.0f, 1.5f, 0, true, true, true),
+                              BuildingTabData(), RibCombList()));
+    const RibDefinition& root = panel.getRibList().getFirstRib();
+    QVERIFY(!root.getRoundSparParts().empty());
+    QVERIFY(!root.getLEPieceCoords().empty());
+    const Pixel spar = reference(root.getRoundSparParts().front()->getColor(), 100);
+    const Pixel leadingEdge = reference(GLUtils::colorLESolid, 100);
+    const Pixel covering = reference(GLUtils::colorCovering, 100);
+
+    glLoadIdentity();
+    glTranslatef(10.5f, 62.5f, 0.0f);
+    glScalef(40.0f, 40.0f, 40.0f);
+    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+    Shown shown;
+    shown.spars = true;
+    panel.visualize(options(shown), 1);
+    // Between the first two ribs: the spar's top at 25 % of the chord.
+    const int between = int(62.5f - 40.0f * (root.position + 40.0f) / 200.0f);
+    QCOMPARE(gl->pixel(20, between), spar);
+    QCOMPARE(gl->pixel(30, between), background);
+
+    // Everything at once stays finite and covers the panel between ribs.
+    gl->reset();
+    glLoadIdentity();
+    glTranslatef(10.5f, 62.5f, 0.0f);
+    glScalef(40.0f, 40.0f, 40.0f);
+    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+    panel.visualize(options(everything()), 1);
+    QCOMPARE(gl->pixel(11, between), leadingEdge);
+    QCOMPARE(gl->pixel(20, between), covering);
     delete PlaneModel::instance();
 }
 
