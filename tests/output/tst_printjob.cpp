@@ -28,6 +28,7 @@ private slots:
     void refusesAreaWithoutRoomForARow();
     void reportsPdfThatCannotBeCreated();
     void decoratesPagesReadablyAlsoWhenMirrored();
+    void textsUseAnEmbeddedMonospaceFont();
 
 private:
     // Sets a printer up through the print dialog as a user would.
@@ -224,6 +225,24 @@ void TestPrintJob::decoratesPagesReadablyAlsoWhenMirrored()
         const int first = PdfProbe::firstInkColumn(image, top - 4, top + 4) ;
         QVERIFY2(first > image.width() / 2, qPrintable(QString("page %1: name starts at column %2").arg(p).arg(first)));
     }
+}
+
+void TestPrintJob::textsUseAnEmbeddedMonospaceFont()
+{
+    // Where "Courier New" is missing the matcher must still give a
+    // fixed-pitch face, and the PDF must carry it so the text is real text.
+    QVERIFY(QFontInfo(PrintPage::makeFont()).fixedPitch());
+    const QString path = dir.filePath("font.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    int w = 0, h = 0;
+    setUpPdf(printer, path, 4, false, 5, w, h);
+    QVERIFY(PrintJob::printPages(&printer, w, h, nullptr, [](QPainter* painter, int pw, int ph, QPrinter*) {
+        painter->setFont(PrintPage::makeFont());
+        PrintPage::drawFooter(painter, PrintPage::makeTextPen(painter->pen()), pw, ph, nullptr, "Glider");
+    }));
+    const QStringList fonts = PdfProbe::run("pdffonts", {path}).split('\n', Qt::SkipEmptyParts).mid(2);
+    QCOMPARE(fonts.size(), 1);
+    QVERIFY2(fonts[0].contains(QRegularExpression("\\byes\\b")), qPrintable(fonts[0]));
 }
 
 QTEST_MAIN(TestPrintJob)
