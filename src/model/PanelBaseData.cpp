@@ -373,8 +373,8 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
         }
     }
 
-    // Round holes first: a square spar's notch must not move the points a
-    // round spar is centred on.
+    // By kind, not in list order: round holes and joiners are placed on the
+    // outline before any slot or webbing changes it.
     for (int mask : {2, 8, 16, 32, 5})
         applySparsToRibs(spars, mask, wingRootChord);
 
