@@ -87,27 +87,20 @@ protected:
     int metric(PaintDeviceMetric metric) const override
     {
         switch (metric) {
-        case PdmWidth:
-        case PdmHeight:
-            return 10000;
-        case PdmWidthMM:
-        case PdmHeightMM:
-            return 10000;
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
         case PdmPhysicalDpiY:
             return 25;
-        case PdmNumColors:
-            return 0x7fffffff;
         case PdmDepth:
             return 32;
         case PdmDevicePixelRatio:
             return 1;
         case PdmDevicePixelRatioScaled:
-            return 1 * QPaintDevice::devicePixelRatioFScale();
+            return int(QPaintDevice::devicePixelRatioFScale());
+        default:
+            return 10000;
         }
-        return 0;
     }
 
 private:

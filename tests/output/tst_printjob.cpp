@@ -20,15 +20,12 @@ class TestPrintJob : public QObject
     Q_OBJECT
 private slots:
     void init();
-    void pdfHasChosenPaperSize_data();
-    void pdfHasChosenPaperSize();
     void hundredMillimetresMeasureHundredOnPaper_data();
     void hundredMillimetresMeasureHundredOnPaper();
     void refusesAreaWithoutRoomForARow_data();
     void refusesAreaWithoutRoomForARow();
     void reportsPdfThatCannotBeCreated();
     void decoratesPagesReadablyAlsoWhenMirrored();
-    void textsUseAnEmbeddedMonospaceFont();
 
 private:
     // Sets a printer up through the print dialog as a user would.
@@ -60,54 +57,23 @@ void TestPrintJob::setUpPdf(QPrinter& printer, const QString& path, int sizeInde
     dialog.done(QDialog::Accepted);
 }
 
-void TestPrintJob::pdfHasChosenPaperSize_data()
-{
-    QTest::addColumn<int>("sizeIndex");
-    QTest::addColumn<bool>("landscape");
-    QTest::addColumn<double>("paperWidth");
-    QTest::addColumn<double>("paperHeight");
-    QTest::newRow("A4") << 4 << false << 210.0 << 297.0;
-    QTest::newRow("A4 landscape") << 4 << true << 297.0 << 210.0;
-    QTest::newRow("Letter") << 5 << false << 215.9 << 279.4;
-}
-
-void TestPrintJob::pdfHasChosenPaperSize()
-{
-    QFETCH(int, sizeIndex);
-    QFETCH(bool, landscape);
-    QFETCH(double, paperWidth);
-    QFETCH(double, paperHeight);
-    const QString path = dir.filePath("size.pdf");
-    QPrinter printer(QPrinter::HighResolution);
-    int w = 0, h = 0;
-    setUpPdf(printer, path, sizeIndex, landscape, 5, w, h);
-    QVERIFY(PrintJob::printPages(&printer, w, h, nullptr, [](QPainter* painter, int, int, QPrinter* p) {
-        painter->drawLine(0, 0, 10, 10);
-        p->newPage();
-        painter->drawLine(0, 0, 10, 10);
-    }));
-    QCOMPARE(PdfProbe::pageCount(path), 2);
-    for (int page = 1; page <= 2; ++page) {
-        const QSizeF size = PdfProbe::pageSize(path, page);
-        QVERIFY2(qAbs(size.width() - paperWidth) < 0.1, qPrintable(QString::number(size.width())));
-        QVERIFY2(qAbs(size.height() - paperHeight) < 0.1, qPrintable(QString::number(size.height())));
-    }
-}
-
 void TestPrintJob::hundredMillimetresMeasureHundredOnPaper_data()
 {
     QTest::addColumn<int>("sizeIndex");
     QTest::addColumn<bool>("landscape");
-    QTest::newRow("A4") << 4 << false;
+    QTest::addColumn<QSizeF>("paper");
+    QTest::newRow("A4") << 4 << false << QSizeF(210.0, 297.0);
+    QTest::newRow("A4 landscape") << 4 << true << QSizeF(297.0, 210.0);
     // 215.9 mm less the margins is not a whole number of millimetres.
-    QTest::newRow("Letter") << 5 << false;
-    QTest::newRow("Letter landscape") << 5 << true;
+    QTest::newRow("Letter") << 5 << false << QSizeF(215.9, 279.4);
+    QTest::newRow("Letter landscape") << 5 << true << QSizeF(279.4, 215.9);
 }
 
 void TestPrintJob::hundredMillimetresMeasureHundredOnPaper()
 {
     QFETCH(int, sizeIndex);
     QFETCH(bool, landscape);
+    QFETCH(QSizeF, paper);
     const QString path = dir.filePath("scale.pdf");
     QPrinter printer(QPrinter::HighResolution);
     int w = 0, h = 0;
@@ -118,6 +84,10 @@ void TestPrintJob::hundredMillimetresMeasureHundredOnPaper()
         painter->drawLine(QPointF(10, 20), QPointF(110, 20));
         painter->drawLine(QPointF(150, 30), QPointF(150, 130));
     }));
+
+    const QSizeF size = PdfProbe::pageSize(path, 1);
+    QVERIFY2(qAbs(size.width() - paper.width()) < 0.1 && qAbs(size.height() - paper.height()) < 0.1,
+             qPrintable(QString("%1 x %2 mm").arg(size.width()).arg(size.height())));
 
     const int dpi = 600;
     const double pxPerMm = dpi / 25.4;
@@ -211,6 +181,12 @@ void TestPrintJob::decoratesPagesReadablyAlsoWhenMirrored()
         page.startNewPage();
     }));
     QCOMPARE(PdfProbe::pageCount(path), 2);
+    // Where "Courier New" is missing the matcher must still give a
+    // fixed-pitch face, and the PDF must carry it so the text is real text.
+    QVERIFY(QFontInfo(PrintPage::makeFont()).fixedPitch());
+    const QStringList fonts = PdfProbe::run("pdffonts", {path}).split('\n', Qt::SkipEmptyParts).mid(2);
+    QCOMPARE(fonts.size(), 1);
+    QVERIFY2(fonts[0].contains(QRegularExpression("\\byes\\b")), qPrintable(fonts[0]));
     for (int p = 1; p <= 2; ++p) {
         const QString text = PdfProbe::pageText(path, p);
         QVERIFY2(text.contains("Glider One"), qPrintable(text));
@@ -225,24 +201,6 @@ void TestPrintJob::decoratesPagesReadablyAlsoWhenMirrored()
         const int first = PdfProbe::firstInkColumn(image, top - 4, top + 4) ;
         QVERIFY2(first > image.width() / 2, qPrintable(QString("page %1: name starts at column %2").arg(p).arg(first)));
     }
-}
-
-void TestPrintJob::textsUseAnEmbeddedMonospaceFont()
-{
-    // Where "Courier New" is missing the matcher must still give a
-    // fixed-pitch face, and the PDF must carry it so the text is real text.
-    QVERIFY(QFontInfo(PrintPage::makeFont()).fixedPitch());
-    const QString path = dir.filePath("font.pdf");
-    QPrinter printer(QPrinter::HighResolution);
-    int w = 0, h = 0;
-    setUpPdf(printer, path, 4, false, 5, w, h);
-    QVERIFY(PrintJob::printPages(&printer, w, h, nullptr, [](QPainter* painter, int pw, int ph, QPrinter*) {
-        painter->setFont(PrintPage::makeFont());
-        PrintPage::drawFooter(painter, PrintPage::makeTextPen(painter->pen()), pw, ph, nullptr, "Glider");
-    }));
-    const QStringList fonts = PdfProbe::run("pdffonts", {path}).split('\n', Qt::SkipEmptyParts).mid(2);
-    QCOMPARE(fonts.size(), 1);
-    QVERIFY2(fonts[0].contains(QRegularExpression("\\byes\\b")), qPrintable(fonts[0]));
 }
 
 QTEST_MAIN(TestPrintJob)
