@@ -79,19 +79,15 @@ int CombListTableModel::getCombCount() const
 
 bool CombListTableModel::validate(QString& message) const
 {
+    const TableEditRule::RibRangeTexts texts{tr("The first rib must be at least 1\n"),
+                                             tr("The first rib is larger than the number of ribs\n"),
+                                             tr("The last rib is larger than the number of ribs\n"),
+                                             tr("The first rib is larger than or equal to the last rib\n")};
     for (const RibCombData& comb : combList.getCombs()) {
-        QString lines;
-        if (comb.getFirstRib() < 1)
-            lines += tr("The first rib must be at least 1\n");
-        if (comb.getFirstRib() > numberOfRibs)
-            lines += tr("The first rib is larger than the number of ribs\n");
-        if (comb.getLastRib() > numberOfRibs)
-            lines += tr("The last rib is larger than the number of ribs\n");
-        if (comb.getFirstRib() >= comb.getLastRib())
-            lines += tr("The first rib is larger than or equal to the last rib\n");
+        const QString lines =
+            TableEditRule::ribRangeFaults(comb.getFirstRib(), comb.getLastRib(), numberOfRibs, false, texts);
         if (!lines.isEmpty()) {
-            message = tr("Rib comb ") + QLatin1Char('"') + comb.getName() + QLatin1Char('"') + QStringLiteral(": \n\n")
-                      + lines;
+            message = TableEditRule::faultMessage(tr("Rib comb "), comb.getName(), lines);
             return false;
         }
     }

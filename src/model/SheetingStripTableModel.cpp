@@ -61,19 +61,15 @@ Qt::ItemFlags SheetingStripTableModel::flags(const QModelIndex& index) const
 
 bool SheetingStripTableModel::validate(QString& message) const
 {
+    const TableEditRule::RibRangeTexts texts{tr("The first rib must be at least 1\n"),
+                                             tr("The first rib is larger than the number of ribs\n"),
+                                             tr("The last rib is larger than the number of ribs\n"),
+                                             tr("The first rib is larger than the last rib\n")};
     for (const SheetingStripDefinition& strip : strips.getStrips()) {
-        QString lines;
-        if (strip.getFirstRib() < 1)
-            lines += tr("The first rib must be at least 1\n");
-        if (strip.getFirstRib() > numberOfRibs)
-            lines += tr("The first rib is larger than the number of ribs\n");
-        if (strip.getLastRib() > numberOfRibs)
-            lines += tr("The last rib is larger than the number of ribs\n");
-        if (strip.getFirstRib() > strip.getLastRib())
-            lines += tr("The first rib is larger than the last rib\n");
+        const QString lines =
+            TableEditRule::ribRangeFaults(strip.getFirstRib(), strip.getLastRib(), numberOfRibs, true, texts);
         if (!lines.isEmpty()) {
-            message = tr("Sheeting strip ") + QLatin1Char('"') + strip.getName() + QLatin1Char('"')
-                      + QStringLiteral(": \n\n") + lines;
+            message = TableEditRule::faultMessage(tr("Sheeting strip "), strip.getName(), lines);
             return false;
         }
     }

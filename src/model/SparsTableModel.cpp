@@ -81,22 +81,18 @@ Qt::ItemFlags SparsTableModel::flags(const QModelIndex& index) const
 bool SparsTableModel::validate(QString& message) const
 {
     const int n = numberOfRibs;
+    const TableEditRule::RibRangeTexts texts{translate("The first rib must be at least 1\n"),
+                                             translate("The first rib is larger than the number of ribs\n"),
+                                             translate("The last rib is larger than the number of ribs\n"),
+                                             translate("The first rib is not in front of the last rib\n")};
     for (const SparDefinition& spar : spars.getSpars()) {
         const int first = spar.getFirstRib();
         const int last = spar.getLastRib();
         const SparType type = spar.getType();
-        QString lines;
-        if (first < 1)
-            lines += translate("The first rib must be at least 1\n");
-        if (first > n)
-            lines += translate("The first rib is larger than the number of ribs\n");
-        if (last > n)
-            lines += translate("The last rib is larger than the number of ribs\n");
         // Round, rectangular and cuboid spars may sit in a single rib; a web
         // or a joiner needs two.
         const bool singleRibAllowed = type == SparType::Round || type == SparType::Square || type == SparType::Cube;
-        if (singleRibAllowed ? first > last : first >= last)
-            lines += translate("The first rib is not in front of the last rib\n");
+        QString lines = TableEditRule::ribRangeFaults(first, last, n, singleRibAllowed, texts);
         if (isJoiner(type) && !(first < 2 || last >= n))
             lines += translate("Tube spars must start at the first rib or end at the last rib\n");
         if (type == SparType::Square && spar.getSquareWebbingType() != SquareWebbingType::None) {
@@ -114,8 +110,7 @@ bool SparsTableModel::validate(QString& message) const
             }
         }
         if (!lines.isEmpty()) {
-            message = translate("Spar ") + QLatin1Char('"') + spar.getSparName() + QLatin1Char('"')
-                      + QStringLiteral(": \n\n") + lines;
+            message = TableEditRule::faultMessage(translate("Spar "), spar.getSparName(), lines);
             return false;
         }
     }

@@ -27,3 +27,23 @@ bool TableEditRule::isEditRole(int role, const char* where)
     std::cout << "Unknown role in " << where << ": " << role << std::endl;
     return false;
 }
+
+QString TableEditRule::ribRangeFaults(int firstRib, int lastRib, int numberOfRibs, bool singleRibAllowed,
+                                      const RibRangeTexts& texts)
+{
+    QString lines;
+    if (firstRib < 1)
+        lines += texts.firstBelowOne;
+    if (firstRib > numberOfRibs)
+        lines += texts.firstBeyondRibs;
+    if (lastRib > numberOfRibs)
+        lines += texts.lastBeyondRibs;
+    if (singleRibAllowed ? firstRib > lastRib : firstRib >= lastRib)
+        lines += texts.wrongOrder;
+    return lines;
+}
+
+QString TableEditRule::faultMessage(const QString& what, const QString& name, const QString& lines)
+{
+    return what + QLatin1Char('"') + name + QLatin1Char('"') + QStringLiteral(": \n\n") + lines;
+}

@@ -51,4 +51,24 @@ public:
     // role is reported on standard output as "Unknown role in <where>: <role>"
     // and false is returned.
     static bool isEditRole(int role, const char* where);
+
+    // The list tables whose rows span ribs (spars, sheeting strips, combs)
+    // check the span alike but word it each in their own translation
+    // context, so the texts come in translated.
+    struct RibRangeTexts {
+        QString firstBelowOne;
+        QString firstBeyondRibs;
+        QString lastBeyondRibs;
+        QString wrongOrder;
+    };
+
+    // The lines of texts that a row from firstRib to lastRib breaks in a
+    // panel of numberOfRibs ribs, in the order above; empty for a sound
+    // span. A row on a single rib is sound only when singleRibAllowed.
+    static QString ribRangeFaults(int firstRib, int lastRib, int numberOfRibs, bool singleRibAllowed,
+                                  const RibRangeTexts& texts);
+
+    // The warning for a faulty row: what it is, its name in double quotes,
+    // then the lines.
+    static QString faultMessage(const QString& what, const QString& name, const QString& lines);
 };
