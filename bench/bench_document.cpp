@@ -1,78 +1,18 @@
-#include "airfoils/WingFoils.h"
+#include "BenchWing.h"
+
 #include "document/PlaneModel.h"
-#include "model/Panel.h"
-#include "model/PanelsTableModel.h"
 
-#include <QCoreApplication>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-
-namespace {
-
-bool ensureAirfoils()
-{
-    static QTemporaryDir imported;
-    WingFoils* library = WingFoils::instance();
-    if (library && library->findAirfoil(QStringLiteral("NACA 2412"), false))
-        return true;
-    const QString foils = QCoreApplication::applicationDirPath() + QStringLiteral("/../resources/foils_v2");
-    library = WingFoils::createInstance(foils, imported.path());
-    return library && library->findAirfoil(QStringLiteral("NACA 2412"), false);
-}
-
-SparDefinition spar(SparType type, int firstRib, int lastRib, float position)
-{
-    SparDefinition s(QStringLiteral("Spar"), type, firstRib, lastRib, position, position, true, false);
-    if (type == SparType::Square)
-        s.setSquareWebbingType(SquareWebbingType::Middle);
-    return s;
-}
-
-// One panel of the editor's largest size carrying every feature: all six
-// spar kinds, sheeting with a strip, edges, building tabs and a rib comb.
-PanelBaseData fullPanel(int id, int ribs, bool advancedCovering)
-{
-    SparList spars;
-    spars.addSpar(spar(SparType::Round, 1, ribs, 20.0f));
-    spars.addSpar(spar(SparType::Square, 1, ribs, 30.0f));
-    spars.addSpar(spar(SparType::Webbing, 1, ribs, 40.0f));
-    spars.addSpar(spar(SparType::Tube, 1, 10, 25.0f));
-    spars.addSpar(spar(SparType::Cube, 1, ribs, 55.0f));
-    spars.addSpar(spar(SparType::CubeTube, 1, 10, 60.0f));
-    SheetingStripList strips;
-    SheetingStripDefinition strip;
-    strip.setFirstRib(1);
-    strip.setLastRib(ribs);
-    strips.append(strip);
-    RibCombList combs;
-    RibCombData comb;
-    comb.setFirstRib(1);
-    comb.setLastRib(ribs);
-    combs.append(comb);
-    const float rootChord = 220.0f - 20.0f * float(id);
-    return PanelBaseData(id, QStringLiteral("Panel"), QStringLiteral("NACA 2412"), QStringLiteral("NACA 0012"),
-                         rootChord, rootChord - 20.0f, 10.0f, 1000.0f, -0.5f, 2.0f, false, false, true, 3.0f, ribs,
-                         150.0f, 1.0f, 1.0f, nullptr, LEData(1, 6.0f), TEData(1, 15.0f, false, 20.0f, 10.0f, 2.0f),
-                         spars, strips,
-                         CoveringDefinition(advancedCovering ? SheetingType::Advanced : SheetingType::Standard,
-                                            25.0f, 1.5f, 0, true, true, true),
-                         BuildingTabData(true, true, 10.0f, 20.0f, 10.0f), combs);
-}
-
-} // namespace
 
 // Save a five-panel wing of 100 ribs per panel into a document and load it
 // back into the plane, every rib rebuilt: what an undo step costs.
 static void BM_SaveLoadDocument(benchmark::State& state)
 {
-    if (!ensureAirfoils()) {
+    if (!BenchWing::buildFivePanelWing()) {
         state.SkipWithError("airfoil library not found");
         return;
     }
     PlaneModel* plane = PlaneModel::instance();
-    plane->clear();
-    for (int id = 0; id < 5; ++id)
-        plane->getPanelsTableModel()->addOrUpdatePanel(fullPanel(id, 100, id % 2 == 1));
 
     size_t bytes = 0;
     for (auto _ : state) {

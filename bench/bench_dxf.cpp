@@ -1,11 +1,10 @@
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "airfoils/WingFoils.h"
+#include "BenchWing.h"
 #include "document/PlaneModel.h"
 #include "model/PanelBaseData.h"
 #include "model/PanelsTableModel.h"
@@ -54,19 +53,23 @@ PanelBaseData benchPanel(int id)
                          CoveringDefinition(), BuildingTabData(true, true, 10.0f, 10.0f, 12.0f), combs);
 }
 
-void buildWing()
+bool buildWing()
 {
-    static QTemporaryDir imported;
-    WingFoils::createInstance(QCoreApplication::applicationDirPath() + "/../resources/foils_v2", imported.path());
+    if (!BenchWing::loadAirfoils())
+        return false;
     PlaneModel* plane = PlaneModel::instance();
     plane->clear();
     for (int id = 1; id <= Panels; ++id)
         plane->getPanelsTableModel()->addOrUpdatePanel(benchPanel(id));
+    return true;
 }
 
 void BM_ExportDxf(benchmark::State& state)
 {
-    buildWing();
+    if (!buildWing()) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
     QTemporaryDir folder;
     const DXFSettings settings(true, folder.filePath("wing.dxf"));
     for (auto _ : state) {

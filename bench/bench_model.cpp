@@ -1,22 +1,12 @@
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
-#include <QTemporaryDir>
-
 #include <iostream>
 #include <streambuf>
 
-#include "airfoils/WingFoils.h"
+#include "BenchWing.h"
 #include "model/PanelBaseData.h"
 
 namespace {
-
-void ensureAirfoils()
-{
-    static QTemporaryDir imported;
-    if (WingFoils::instance() == nullptr)
-        WingFoils::createInstance(QCoreApplication::applicationDirPath() + "/../resources/foils_v2", imported.path());
-}
 
 // A 100-rib panel that carries every feature the pipeline cuts: the panel
 // dialog rebuilds such a working panel on every keystroke.
@@ -81,7 +71,10 @@ private:
 
 void BM_RebuildPanel(benchmark::State& state)
 {
-    ensureAirfoils();
+    if (!BenchWing::loadAirfoils()) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
     QuietStdout quiet;
     PanelBaseData panel = fullFeaturePanel();
     for (auto _ : state) {

@@ -1,0 +1,19 @@
+#pragma once
+
+// What several benchmarks build before they measure: the shipped airfoils
+// and a large wing, so that their figures compare across areas.
+namespace BenchWing {
+
+// Loads the airfoils shipped beside the benchmark program once; false when
+// they cannot be found, and a benchmark should then skip rather than time
+// a wing without sections.
+bool loadAirfoils();
+
+// Replaces the plane's contents with five panels of the editor's largest
+// size, 100 ribs each, every one carrying every feature: all six spar
+// kinds, sheeting with a strip, edges, building tabs and a rib comb, with
+// standard and advanced covering in turn. False when the airfoils are
+// missing.
+bool buildFivePanelWing();
+
+} // namespace BenchWing
