@@ -14,20 +14,10 @@ void RibModifierRoundSpar::apply(RibDefinition& rib, int /*ribNumber*/, const Sp
     float p = 0.0f;
     float offsetY = 0.0f;
     positionAt(p, offsetY, spar, firstRib, lastRib, thisRib, isLastRibOfPanel, sparEndsAtLastRib);
-
-    const float xLE = rib.getOffsetX();
-    const float xTE = xLE + rib.getChord() / scale;
-    int u = 0;
-    int l = 0;
-    if (!rib.splitAtChordPosition(p, xLE, xTE, u, l))
+    int station = 0;
+    if (!holeStation(rib, p, scale, station))
         return;
-
-    const std::vector<Vector3D*>& outline = rib.getRibCoords();
-    const Vertex centre(outline[u]->getX(), rib.getCamberY(u) + offsetY / scale,
-                        outline.front()->getZ());
-    Circle3D* hole = new Circle3D(centre, spar.getRoundSparRadius() / scale, 24, GLUtils::AxisZ);
-    hole->setType(5);
-    hole->setId(spar.getRoundSparId());
-    hole->setColor(GLUtils::colorRoundSpar);
-    rib.getRoundSparParts().push_back(hole);
+    addHole(rib.getRoundSparParts(),
+            roundHole(rib, station, rib.getCamberY(station) + offsetY / scale, spar.getRoundSparRadius() / scale),
+            5, spar.getRoundSparId(), GLUtils::colorRoundSpar);
 }

@@ -1,5 +1,9 @@
 #include "model/RibModifierSparBase.h"
 
+#include "foundation/Circle3D.h"
+#include "foundation/GLUtils.h"
+#include "foundation/Mathematics.h"
+#include "foundation/Rectangle3D.h"
 #include "model/RibDefinition.h"
 #include "model/SparDefinition.h"
 
@@ -45,4 +49,43 @@ void RibModifierSparBase::positionAt(float& position, float& offsetY, const Spar
                         sparEndsAtLastRib, lastRib, firstRib, thisRib, offsetY);
     if (lastRib.position == firstRib.position)
         position = positionFirst;
+}
+
+bool RibModifierSparBase::holeStation(RibDefinition& rib, float position, float scale, int& station)
+{
+    const float xLE = rib.getOffsetX();
+    const float xTE = xLE + rib.getChord() / scale;
+    int lower = 0;
+    return rib.splitAtChordPosition(position, xLE, xTE, station, lower);
+}
+
+Circle3D* RibModifierSparBase::roundHole(const RibDefinition& rib, int station, float y, float radius)
+{
+    const std::vector<Vector3D*>& outline = rib.getRibCoords();
+    const Vertex centre(outline[station]->getX(), y, outline.front()->getZ());
+    return new Circle3D(centre, radius, 24, GLUtils::AxisZ);
+}
+
+Rectangle3D* RibModifierSparBase::rectangularHole(const RibDefinition& rib, int station, float y, float width,
+                                                  float height, float degrees)
+{
+    const std::vector<Vector3D*>& outline = rib.getRibCoords();
+    const float w = width * 0.5f;
+    const float h = height * 0.5f;
+    const float z = outline.front()->getZ();
+    // Built about the origin so that it turns about its own centre.
+    Rectangle3D* hole = new Rectangle3D(Vertex(w, h, z), Vertex(-w, h, z), Vertex(-w, -h, z), Vertex(w, -h, z));
+    if (degrees != 0.0f)
+        hole->rotate(Mathematics::degToRad(degrees), GLUtils::AxisZ);
+    hole->translate(outline[station]->getX(), y, 0.0f);
+    return hole;
+}
+
+void RibModifierSparBase::addHole(std::vector<IdentifiableObject*>& parts, IdentifiableObject* hole, int type, int id,
+                                  const float* color)
+{
+    hole->setType(type);
+    hole->setId(id);
+    hole->setColor(color);
+    parts.push_back(hole);
 }

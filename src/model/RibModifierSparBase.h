@@ -1,5 +1,10 @@
 #pragma once
 
+#include <vector>
+
+class Circle3D;
+class IdentifiableObject;
+class Rectangle3D;
 class RibDefinition;
 class SparDefinition;
 
@@ -37,4 +42,21 @@ protected:
     void positionAt(float& position, float& offsetY, const SparDefinition& spar,
                     const RibDefinition& firstRib, const RibDefinition& lastRib,
                     const RibDefinition& thisRib, bool isLastRibOfPanel, bool sparEndsAtLastRib);
+
+    // The outline index a hole is centred above: the upper-side point added
+    // where position (mm from this rib's leading edge) splits the rib. False
+    // when the position lies off the rib, which then gets no hole.
+    static bool holeStation(RibDefinition& rib, float position, float scale, int& station);
+
+    // Holes centred at the station's chord position, at height y, in the
+    // rib's plane; sizes are in outline units. A rectangle turns about its
+    // own centre.
+    static Circle3D* roundHole(const RibDefinition& rib, int station, float y, float radius);
+    static Rectangle3D* rectangularHole(const RibDefinition& rib, int station, float y, float width,
+                                        float height, float degrees);
+
+    // Marks the hole as the spar's part (its kind, id and colour) and hands
+    // it to the rib's list, which owns it from then on.
+    static void addHole(std::vector<IdentifiableObject*>& parts, IdentifiableObject* hole, int type, int id,
+                        const float* color);
 };

@@ -13,19 +13,10 @@ void RibModifierTubeSpar::apply(RibDefinition& rib, int ribNumber, const SparDef
 {
     const float p = getJoinerPosition(rib, ribNumber, spar, firstRib, lastRib, thisRib, scale,
                                       isLastRibOfPanel, sparEndsAtLastRib, joinerCamberY);
-    const float xLE = rib.getOffsetX();
-    const float xTE = xLE + rib.getChord() / scale;
-    int u = 0;
-    int l = 0;
-    if (!rib.splitAtChordPosition(p, xLE, xTE, u, l))
+    int station = 0;
+    if (!holeStation(rib, p, scale, station))
         return;
-
-    const std::vector<Vector3D*>& outline = rib.getRibCoords();
-    const Vertex centre(outline[u]->getX(), joinerOffsetY + joinerCamberY,
-                        outline.front()->getZ());
-    Circle3D* hole = new Circle3D(centre, spar.getTubeRadius() / scale, 24, GLUtils::AxisZ);
-    hole->setType(7);
-    hole->setId(spar.getTubeId());
-    hole->setColor(GLUtils::colorTube);
-    rib.getTubeSparParts().push_back(hole);
+    addHole(rib.getTubeSparParts(),
+            roundHole(rib, station, joinerOffsetY + joinerCamberY, spar.getTubeRadius() / scale), 7,
+            spar.getTubeId(), GLUtils::colorTube);
 }
