@@ -174,10 +174,7 @@ bool FileManager::saveFile(bool saveAs)
     if (target.empty() || !document->save(target))
         return false;
 
-    updateWindowTitle(name, false);
-    setModified(false);
-    resetHistory();
-    rememberDirectory(name);
+    adoptFile(name);
     return true;
 }
 
@@ -214,10 +211,7 @@ bool FileManager::openFile(const QString& requestedName)
         return false;
     }
 
-    updateWindowTitle(name, false);
-    setModified(false);
-    resetHistory();
-    rememberDirectory(name);
+    adoptFile(name);
     return true;
 }
 
@@ -234,10 +228,13 @@ bool FileManager::closeFile(bool force)
     return true;
 }
 
-void FileManager::rememberDirectory(const QString& path)
+void FileManager::adoptFile(const QString& name)
 {
+    updateWindowTitle(name, false);
+    setModified(false);
+    resetHistory();
     ApplicationSettings* settings = ApplicationSettings::getInstance();
-    settings->setLastDirectory(QFileInfo(path).absoluteFilePath());
+    settings->setLastDirectory(QFileInfo(name).absoluteFilePath());
     settings->saveSetting(ApplicationSettings::KeyLastDirectory);
 }
 

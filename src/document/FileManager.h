@@ -59,7 +59,10 @@ private:
     // Asks before unsaved changes are lost; false when the user chose to
     // save first and that save did not happen.
     bool confirmDiscardOrSave();
-    void rememberDirectory(const QString& path);
+    // After a successful open or save the document is that file: its name
+    // in the title, nothing unsaved, the history starting from it, and the
+    // next file dialog opening where it lies.
+    void adoptFile(const QString& name);
     void storeHistoryState();
     // Runs a restore with notifications and history recording off, then puts
     // both back (notifications first, so the views redraw without a new
