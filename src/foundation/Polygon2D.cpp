@@ -22,6 +22,15 @@ void appendTriangle(std::list<Polygon2D*>& out, const Vertex* a, const Vertex* b
     out.push_back(new Triangle2D(*a, *b, *c));
 }
 
+// Deletes what an owning container of pointers holds and empties it.
+template <class Owning>
+void deleteAll(Owning& container)
+{
+    for (auto* p : container)
+        delete p;
+    container.clear();
+}
+
 void removePoint(std::vector<const Vertex*>& pts, const Vertex* p)
 {
     pts.erase(std::remove(pts.begin(), pts.end(), p), pts.end());
@@ -202,30 +211,22 @@ void Polygon2D::triangulate(std::list<Polygon2D*>& out) const
 
 void Polygon2D::deletePoints(std::list<Vertex*>& list)
 {
-    for (Vertex* p : list)
-        delete p;
-    list.clear();
+    deleteAll(list);
 }
 
 void Polygon2D::deletePoints(std::vector<Vertex*>& list)
 {
-    for (Vertex* p : list)
-        delete p;
-    list.clear();
+    deleteAll(list);
 }
 
 void Polygon2D::deletePolygons(std::list<Polygon2D*>& list)
 {
-    for (Polygon2D* p : list)
-        delete p;
-    list.clear();
+    deleteAll(list);
 }
 
 void Polygon2D::deletePolygons(std::vector<Polygon2D*>& list)
 {
-    for (Polygon2D* p : list)
-        delete p;
-    list.clear();
+    deleteAll(list);
 }
 
 void Polygon2D::numberPoints(const PointList& source, int& counter, PointList& destination)
