@@ -816,17 +816,18 @@ void drawOutlineLoop(const RibDefinition::PointList& points, const PlaneVisualis
 }
 
 // One face triangle, wound clockwise seen from +z when clockwise is set and
-// counter-clockwise otherwise, so that both faces look outwards.
-void faceTriangle(const Vertex& a, const Vertex& b, const Vertex& c, float z, bool clockwise)
+// counter-clockwise otherwise, so that both faces look outwards. The face
+// lies dz beyond the outline, which sits at the rib's place along the span.
+void faceTriangle(const Vertex& a, const Vertex& b, const Vertex& c, float dz, bool clockwise)
 {
     const bool turn = Triangle2D::isClockwise(a, b, c) != clockwise;
-    GLUtils::vertex(a.getX(), a.getY(), z);
+    GLUtils::vertex(a, 0.0f, 0.0f, dz);
     if (turn) {
-        GLUtils::vertex(c.getX(), c.getY(), z);
-        GLUtils::vertex(b.getX(), b.getY(), z);
+        GLUtils::vertex(c, 0.0f, 0.0f, dz);
+        GLUtils::vertex(b, 0.0f, 0.0f, dz);
     } else {
-        GLUtils::vertex(b.getX(), b.getY(), z);
-        GLUtils::vertex(c.getX(), c.getY(), z);
+        GLUtils::vertex(b, 0.0f, 0.0f, dz);
+        GLUtils::vertex(c, 0.0f, 0.0f, dz);
     }
 }
 
@@ -873,7 +874,7 @@ void drawSlab(const RibDefinition& rib, const RibDefinition::PointList& points, 
 
         GLUtils::beginPrimitive(GL_TRIANGLES);
         for (int face = 0; face < 2; ++face) {
-            const float z = face == 0 ? 0.0f : t;
+            const float dz = face == 0 ? 0.0f : t;
             GLUtils::normal(0.0f, 0.0f, face == 0 ? -normalFactor : normalFactor);
             // Upper point i faces lower point n-1-i.
             for (size_t i = 0; i < n / 2; ++i) {
@@ -882,8 +883,8 @@ void drawSlab(const RibDefinition& rib, const RibDefinition::PointList& points, 
                 const Vertex& upper1 = *points[i + 1];
                 const Vertex& lower0 = *points[j];
                 const Vertex& lower1 = *points[j - 1];
-                faceTriangle(upper0, upper1, lower0, z, face == 0);
-                faceTriangle(upper1, lower1, lower0, z, face == 0);
+                faceTriangle(upper0, upper1, lower0, dz, face == 0);
+                faceTriangle(upper1, lower1, lower0, dz, face == 0);
             }
         }
         GLUtils::endPrimitive();

@@ -25,16 +25,16 @@ PlaneVisualisationOptions options(bool showRibs, int transparency)
 
 // A box-shaped rib seen from +z: x 8..56, y 16..48, 4 units thick, in rib
 // order (trailing edge, upper side forwards, lower side back).
-void fillOutline(RibDefinition& rib)
+void fillOutline(RibDefinition& rib, float z = 0.0f)
 {
     const float xs[] = {56, 44, 32, 20, 8};
     for (float x : xs) {
-        auto* p = new Vector3D(x, 48.0f, 0.0f);
+        auto* p = new Vector3D(x, 48.0f, z);
         p->setNormal(Vector3D(0.0f, 1.0f, 0.0f));
         rib.getRibCoords().push_back(p);
     }
     for (int k = 4; k >= 0; --k) {
-        auto* p = new Vector3D(xs[k], 16.0f, 0.0f);
+        auto* p = new Vector3D(xs[k], 16.0f, z);
         p->setNormal(Vector3D(0.0f, -1.0f, 0.0f));
         rib.getRibCoords().push_back(p);
     }
@@ -110,6 +110,7 @@ private slots:
     void sparHolesStayOpen_data();
     void sparHolesStayOpen();
     void drawsInStencilledWidget();
+    void facesLieOnTheRibsOwnPosition();
 
 private:
     std::unique_ptr<GLTestSurface> gl;
@@ -209,6 +210,33 @@ void TestRibDrawing::drawsInStencilledWidget()
     QCOMPARE(image.pixel(40, 63 - 32), qRgb(0, 0, 0));
     QCOMPARE(image.pixel(20, 63 - 32), qRgb(255, 0, 0));
     QCOMPARE(image.pixel(4, 63 - 32), qRgb(0, 0, 0));
+}
+
+void TestRibDrawing::facesLieOnTheRibsOwnPosition()
+{
+    // A rib away from the root: its outline lies at its place along the span.
+    RibDefinition rib(0.0f, 4.0f);
+    fillOutline(rib, 30.0f);
+    std::vector<GLUtils::RecordedCall> calls;
+    GLUtils::setCallLog(&calls);
+    rib.visualize(options(true, 100), 1.0f);
+    GLUtils::setCallLog(nullptr);
+
+    int faceVertices = 0;
+    bool inFaces = false;
+    for (const GLUtils::RecordedCall& call : calls) {
+        if (call.kind == GLUtils::RecordedCall::BeginCall)
+            inFaces = call.mode == GL_TRIANGLES;
+        else if (call.kind == GLUtils::RecordedCall::EndCall)
+            inFaces = false;
+        else if (inFaces && call.kind == GLUtils::RecordedCall::VertexCall) {
+            ++faceVertices;
+            QVERIFY2(qFuzzyCompare(call.v[2], 30.0f) || qFuzzyCompare(call.v[2], 34.0f),
+                     qPrintable(QString("face vertex at z %1").arg(call.v[2])));
+        }
+    }
+    // Ten outline points pair into five quads a face, two triangles each.
+    QCOMPARE(faceVertices, 2 * 5 * 2 * 3);
 }
 
 QTEST_MAIN(TestRibDrawing)
