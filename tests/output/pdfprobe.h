@@ -14,11 +14,17 @@
 
 namespace PdfProbe {
 
+inline bool succeeds(QProcess& process, const QString& program, const QStringList& arguments)
+{
+    process.start(program, arguments);
+    return process.waitForFinished(120000) && process.exitCode() == 0;
+}
+
+// What the tool wrote to standard output; empty when it failed.
 inline QString run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000) || process.exitCode() != 0)
+    if (!succeeds(process, program, arguments))
         return QString();
     return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -64,9 +70,9 @@ inline QImage render(const QString& pdf, int page, int dpi)
     QTemporaryDir dir;
     const QString base = dir.path() + "/page";
     QProcess process;
-    process.start("pdftoppm", {"-gray", "-r", QString::number(dpi), "-f", QString::number(page), "-l",
-                               QString::number(page), "-singlefile", pdf, base});
-    if (!process.waitForFinished(120000) || process.exitCode() != 0)
+    if (!succeeds(process, "pdftoppm",
+                  {"-gray", "-r", QString::number(dpi), "-f", QString::number(page), "-l", QString::number(page),
+                   "-singlefile", pdf, base}))
         return QImage();
     return QImage(base + ".pgm");
 }
@@ -77,31 +83,30 @@ inline double ink(const QImage& image, int x, int y)
     return (255 - qGray(image.pixel(x, y))) / 255.0;
 }
 
-// Length in pixels of the ink along a row band: for every column the
-// darkest pixel of the band counts, so partly covered end pixels count in
-// part.
+// Length in pixels of the ink along one axis within a band across it: for
+// every pixel along, the darkest pixel of the band counts, so partly
+// covered end pixels count in part.
+inline double inkLength(const QImage& image, bool alongX, int bandFrom, int bandTo)
+{
+    const int length = alongX ? image.width() : image.height();
+    double sum = 0.0;
+    for (int along = 0; along < length; ++along) {
+        double darkest = 0.0;
+        for (int across = bandFrom; across <= bandTo; ++across)
+            darkest = std::max(darkest, alongX ? ink(image, along, across) : ink(image, across, along));
+        sum += darkest;
+    }
+    return sum;
+}
+
 inline double inkLengthAlongX(const QImage& image, int y0, int y1)
 {
-    double length = 0.0;
-    for (int x = 0; x < image.width(); ++x) {
-        double darkest = 0.0;
-        for (int y = y0; y <= y1; ++y)
-            darkest = std::max(darkest, ink(image, x, y));
-        length += darkest;
-    }
-    return length;
+    return inkLength(image, true, y0, y1);
 }
 
 inline double inkLengthAlongY(const QImage& image, int x0, int x1)
 {
-    double length = 0.0;
-    for (int y = 0; y < image.height(); ++y) {
-        double darkest = 0.0;
-        for (int x = x0; x <= x1; ++x)
-            darkest = std::max(darkest, ink(image, x, y));
-        length += darkest;
-    }
-    return length;
+    return inkLength(image, false, x0, x1);
 }
 
 // First column with ink in a row band, or -1.

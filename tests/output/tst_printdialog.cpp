@@ -9,6 +9,7 @@
 #include "foundation/DialogSeam.h"
 #include "output/PrintDialog.h"
 #include "output/PrintSettings.h"
+#include "printform.h"
 #include "ui_PrintDialog.h"
 
 class TestPrintDialog : public QObject
@@ -106,12 +107,7 @@ void TestPrintDialog::printableAreaFollowsPaperMarginsAndOrientation()
     int h = -1, w = -1;
     PrintDialog dialog(&printer, &settings, dir.path(), "out.pdf", &h, &w);
     Ui::PrintDialog* ui = dialog.form();
-    ui->comboBoxPageSizes->setCurrentIndex(sizeIndex);
-    ui->spinMarginTop->setValue(margin);
-    ui->spinMarginBottom->setValue(margin);
-    ui->spinMarginLeft->setValue(margin);
-    ui->spinMarginRight->setValue(margin);
-    (landscape ? ui->rbLandscape : ui->rbPortrait)->setChecked(true);
+    PrintForm::choosePage(ui, sizeIndex, margin, landscape);
     dialog.done(QDialog::Accepted);
     QCOMPARE(w, width);
     QCOMPARE(h, height);

@@ -11,6 +11,7 @@
 #include "output/PrintPage.h"
 #include "output/PrintSettings.h"
 #include "pdfprobe.h"
+#include "printform.h"
 #include "ui_PrintDialog.h"
 
 // The print entry: printable area, exact millimetre scale on real PDF
@@ -48,12 +49,7 @@ void TestPrintJob::setUpPdf(QPrinter& printer, const QString& path, int sizeInde
     PrintDialog dialog(&printer, &settings, info.path(), info.fileName(), &height, &width);
     Ui::PrintDialog* ui = dialog.form();
     ui->comboBoxPrinterName->setCurrentIndex(ui->comboBoxPrinterName->count() - 1);
-    ui->comboBoxPageSizes->setCurrentIndex(sizeIndex);
-    ui->spinMarginTop->setValue(margin);
-    ui->spinMarginBottom->setValue(margin);
-    ui->spinMarginLeft->setValue(margin);
-    ui->spinMarginRight->setValue(margin);
-    (landscape ? ui->rbLandscape : ui->rbPortrait)->setChecked(true);
+    PrintForm::choosePage(ui, sizeIndex, margin, landscape);
     dialog.done(QDialog::Accepted);
 }
 
