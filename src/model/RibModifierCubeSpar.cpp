@@ -17,7 +17,7 @@ void RibModifierCubeSpar::apply(RibDefinition& rib, int /*ribNumber*/, const Spa
     int station = 0;
     if (!holeStation(rib, p, scale, station))
         return;
-    addHole(rib.getCubeSparParts(),
+    addPart(rib.getCubeSparParts(),
             rectangularHole(rib, station, rib.getCamberY(station) + offsetY / scale,
                             spar.getCubeSparWidth() / scale, spar.getCubeSparHeight() / scale,
                             spar.getCubeSparRotation()),

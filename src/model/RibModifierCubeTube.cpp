@@ -17,7 +17,7 @@ void RibModifierCubeTube::apply(RibDefinition& rib, int ribNumber, const SparDef
     if (!holeStation(rib, p, scale, station))
         return;
     // A joiner box is never turned.
-    addHole(rib.getCubeTubeParts(),
+    addPart(rib.getCubeTubeParts(),
             rectangularHole(rib, station, joinerOffsetY + joinerCamberY, spar.getCubeTubeWidth() / scale,
                             spar.getCubeTubeHeight() / scale, 0.0f),
             9, spar.getCubeTubeId(), GLUtils::colorCubeTube);

@@ -17,7 +17,7 @@ void RibModifierRoundSpar::apply(RibDefinition& rib, int /*ribNumber*/, const Sp
     int station = 0;
     if (!holeStation(rib, p, scale, station))
         return;
-    addHole(rib.getRoundSparParts(),
+    addPart(rib.getRoundSparParts(),
             roundHole(rib, station, rib.getCamberY(station) + offsetY / scale, spar.getRoundSparRadius() / scale),
             5, spar.getRoundSparId(), GLUtils::colorRoundSpar);
 }

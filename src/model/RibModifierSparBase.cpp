@@ -81,11 +81,11 @@ Rectangle3D* RibModifierSparBase::rectangularHole(const RibDefinition& rib, int 
     return hole;
 }
 
-void RibModifierSparBase::addHole(std::vector<IdentifiableObject*>& parts, IdentifiableObject* hole, int type, int id,
+void RibModifierSparBase::addPart(std::vector<IdentifiableObject*>& parts, IdentifiableObject* part, int type, int id,
                                   const float* color)
 {
-    hole->setType(type);
-    hole->setId(id);
-    hole->setColor(color);
-    parts.push_back(hole);
+    part->setType(type);
+    part->setId(id);
+    part->setColor(color);
+    parts.push_back(part);
 }

@@ -55,8 +55,8 @@ protected:
     static Rectangle3D* rectangularHole(const RibDefinition& rib, int station, float y, float width,
                                         float height, float degrees);
 
-    // Marks the hole as the spar's part (its kind, id and colour) and hands
-    // it to the rib's list, which owns it from then on.
-    static void addHole(std::vector<IdentifiableObject*>& parts, IdentifiableObject* hole, int type, int id,
+    // Marks a hole, slot or web as the spar's part (its kind, id and colour)
+    // and hands it to the rib's list, which owns it from then on.
+    static void addPart(std::vector<IdentifiableObject*>& parts, IdentifiableObject* part, int type, int id,
                         const float* color);
 };

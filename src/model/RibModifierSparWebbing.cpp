@@ -28,8 +28,5 @@ void RibModifierSparWebbing::apply(RibDefinition& rib, int /*ribNumber*/,
 
     const std::vector<Vector3D*>& outline = rib.getRibCoords();
     Rectangle3D* web = new Rectangle3D(*outline[R], *outline[F], *outline[f], *outline[r]);
-    web->setType(4);
-    web->setId(spar.getWebbingId());
-    web->setColor(GLUtils::colorWebbing);
-    rib.getSparWebbingParts().push_back(web);
+    addPart(rib.getSparWebbingParts(), web, 4, spar.getWebbingId(), GLUtils::colorWebbing);
 }

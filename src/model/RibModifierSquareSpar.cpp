@@ -109,10 +109,7 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
         std::vector<Vertex*>& corners = top->getModifiablePoints();
         corners[2]->scaleNormal(1.0f, -1.0f, 1.0f);
         corners[3]->scaleNormal(1.0f, -1.0f, 1.0f);
-        top->setType(kindSlot);
-        top->setId(spar.getSquareSparId(0));
-        top->setColor(GLUtils::colorSquareSpar);
-        parts.push_back(top);
+        addPart(parts, top, kindSlot, spar.getSquareSparId(0), GLUtils::colorSquareSpar);
     }
 
     Rectangle3D* bottom = nullptr;
@@ -132,10 +129,7 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
         std::vector<Vertex*>& corners = bottom->getModifiablePoints();
         corners[0]->scaleNormal(1.0f, -1.0f, 1.0f);
         corners[1]->scaleNormal(1.0f, -1.0f, 1.0f);
-        bottom->setType(kindSlot);
-        bottom->setId(spar.getSquareSparId(1));
-        bottom->setColor(GLUtils::colorSquareSpar);
-        parts.push_back(bottom);
+        addPart(parts, bottom, kindSlot, spar.getSquareSparId(1), GLUtils::colorSquareSpar);
     }
 
     const SquareWebbingType webbing = spar.getSquareWebbingType();
@@ -214,8 +208,5 @@ void RibModifierSquareSpar::addWebbing(RibDefinition& rib, const SparDefinition&
     std::vector<Vertex*>& corners = web->getModifiablePoints();
     corners[0]->scaleNormal(1.0f, -1.0f, 1.0f);
     corners[1]->scaleNormal(1.0f, -1.0f, 1.0f);
-    web->setType(kindWebbing);
-    web->setId(spar.getSquareWebbingId(pass));
-    web->setColor(GLUtils::colorWebbing);
-    rib.getSquareSparParts().push_back(web);
+    addPart(rib.getSquareSparParts(), web, kindWebbing, spar.getSquareWebbingId(pass), GLUtils::colorWebbing);
 }

@@ -16,7 +16,7 @@ void RibModifierTubeSpar::apply(RibDefinition& rib, int ribNumber, const SparDef
     int station = 0;
     if (!holeStation(rib, p, scale, station))
         return;
-    addHole(rib.getTubeSparParts(),
+    addPart(rib.getTubeSparParts(),
             roundHole(rib, station, joinerOffsetY + joinerCamberY, spar.getTubeRadius() / scale), 7,
             spar.getTubeId(), GLUtils::colorTube);
 }
