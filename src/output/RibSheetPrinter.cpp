@@ -69,6 +69,7 @@ void RibSheetPrinter::print(const std::list<Panel*>& panels)
 void RibSheetPrinter::newPage()
 {
     page.startNewPage();
+    pageFull = false;
     rowsOnPage = 0;
     pageUsed = false;
     pageDecorated = true;
@@ -76,6 +77,8 @@ void RibSheetPrinter::newPage()
 
 void RibSheetPrinter::printPanel(Panel* panel, int panelNo, bool lastPanel)
 {
+    if (pageFull)
+        newPage();
     if (!pageDecorated) {
         page.decorate();
         pageDecorated = true;
@@ -112,13 +115,19 @@ void RibSheetPrinter::printPanel(Panel* panel, int panelNo, bool lastPanel)
             rib = groupStart;
             int ribNo = groupRibNo;
             for (int k = 0; k < perPage && rib != ribs.cend(); ++k, ++rib, ++ribNo) {
+                if (pageFull)
+                    newPage();
                 row.ox = rib->getOffsetX();
                 drawRow(*rib, panelNo, ribNo, part, row);
                 ++rowsOnPage;
                 pageUsed = true;
                 row.rowTop += row.boxHeight + rowGap;
                 if (page.height() < row.rowTop + row.boxHeight) {
-                    newPage();
+                    // The sheet is started only when something goes on it, so
+                    // a full last sheet is not followed by a blank one.
+                    pageFull = true;
+                    rowsOnPage = 0;
+                    pageUsed = false;
                     row.rowTop = firstRowTop;
                 }
             }

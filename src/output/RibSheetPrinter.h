@@ -54,5 +54,8 @@ private:
     // Something of the current panel (its header or a row) is on the sheet.
     bool pageUsed = false;
     bool pageDecorated = false;
+    // The sheet holds no room for another row; the next row or panel header
+    // starts a new one.
+    bool pageFull = false;
     bool stopped = false;
 };

@@ -24,6 +24,7 @@ private slots:
     void pagesComeInFixedOrder();
     void planeWithoutPanelsGivesFourPages();
     void ribGroupsFillPagesInTurn();
+    void fullLastRibPageIsNotFollowedByBlankSheet();
     void panelWithoutRibsStillEndsItsPage();
     void paperTooLowForARibWarnsAndGoesOn();
     void tilesCoverEachPanel_data();
@@ -162,6 +163,21 @@ void TestPrintout::ribGroupsFillPagesInTurn()
         first = groupEnds[page] + 1;
     }
     QVERIFY(pages[4].contains("P1 (Panel 1)"));
+}
+
+void TestPrintout::fullLastRibPageIsNotFollowedByBlankSheet()
+{
+    addPanel(0, "Full", 100, 100, 0, 190, 0, 12);
+    float minY = 0, maxY = 0;
+    PlaneModel::instance()->getPanelList().front()->getRibHeightRange(minY, maxY);
+    const float boxHeight = maxY - minY + 6;
+    // Twelve rows fill the sheet; a thirteenth would not fit.
+    const int height = int(std::ceil(15 + 12 * (boxHeight + 15))) + 1;
+    const QString pdf = printPlane("full.pdf", QSizeF(200, height));
+    QVERIFY(!pdf.isEmpty());
+    const QStringList pages = PdfProbe::pageTexts(pdf);
+    QVERIFY(pages[0].contains("P1_R12, thickness"));
+    QCOMPARE(pageWith(pages, "P1 (Panel 1)"), 2);
 }
 
 void TestPrintout::panelWithoutRibsStillEndsItsPage()
