@@ -9,6 +9,26 @@
 #include <iostream>
 #include <iterator>
 
+namespace {
+
+// Calls visit(panel, length) for every panel, with its length as seen from
+// the front when considerDihedral: the first panel's dihedral is split
+// between both wing halves, every later panel turns by its own on top.
+template <class Visit>
+void forEachSpanLength(const std::list<Panel*>& panels, bool considerDihedral, Visit visit)
+{
+    float angle = 0.0f;
+    bool first = true;
+    for (const Panel* panel : panels) {
+        angle = first ? panel->getDihedralAngle() / 2.0f : angle + panel->getDihedralAngle();
+        first = false;
+        const float length = panel->getLength();
+        visit(*panel, considerDihedral ? float(length * std::cos(Mathematics::degToRad(angle))) : length);
+    }
+}
+
+} // namespace
+
 PanelsTableModel::PanelsTableModel() = default;
 
 PanelsTableModel::~PanelsTableModel()
@@ -143,31 +163,17 @@ int PanelsTableModel::getNextFreeId() const
 float PanelsTableModel::getWingHalfSpan(bool considerDihedral) const
 {
     float span = 0.0f;
-    float angle = 0.0f;
-    bool first = true;
-    for (const Panel* panel : panels) {
-        angle = first ? panel->getDihedralAngle() / 2.0f : angle + panel->getDihedralAngle();
-        first = false;
-        const float length = panel->getLength();
-        span += considerDihedral ? float(length * std::cos(Mathematics::degToRad(angle))) : length;
-    }
+    forEachSpanLength(panels, considerDihedral, [&](const Panel&, float length) { span += length; });
     return span;
 }
 
 float PanelsTableModel::getWingHalfArea(bool considerDihedral) const
 {
     float area = 0.0f;
-    float angle = 0.0f;
-    bool first = true;
-    for (const Panel* panel : panels) {
-        angle = first ? panel->getDihedralAngle() / 2.0f : angle + panel->getDihedralAngle();
-        first = false;
-        const float meanChord = (panel->getRootChord() + panel->getTipChord()) * 0.5f;
-        float length = panel->getLength();
-        if (considerDihedral)
-            length = float(length * std::cos(Mathematics::degToRad(angle)));
+    forEachSpanLength(panels, considerDihedral, [&](const Panel& panel, float length) {
+        const float meanChord = (panel.getRootChord() + panel.getTipChord()) * 0.5f;
         area += float(length * meanChord);
-    }
+    });
     return area;
 }
 
