@@ -70,6 +70,8 @@ private slots:
     void separateTrailingEdgePointsGoToTheirSides();
     void outlineThatCannotBeBuiltFails_data();
     void outlineThatCannotBeBuiltFails();
+    void shippedNacaSectionsReadBackAsTheirDigits_data();
+    void shippedNacaSectionsReadBackAsTheirDigits();
 };
 
 void TestAirfoil::lineReaderSplitsAndCleansLines_data()
@@ -252,6 +254,61 @@ void TestAirfoil::outlineThatCannotBeBuiltFails()
     std::string out;
     QVERIFY(!load(bytes, "foil.dat", &out));
     QCOMPARE(out, std::string("ERROR loading airfoil Lonely\n"));
+}
+
+void TestAirfoil::shippedNacaSectionsReadBackAsTheirDigits_data()
+{
+    QTest::addColumn<QString>("fileName");
+    const QStringList files = QDir(ShippedFoils).entryList({"naca????.dat"}, QDir::Files, QDir::Name);
+    QVERIFY(files.size() >= 30);
+    for (const QString& file : files)
+        QTest::newRow(qPrintable(file)) << file;
+}
+
+// A NACA 4-digit name promises its maximum camber (first digit, percent of
+// chord), where it lies (second digit, tenths of chord) and its thickness
+// (last two digits, percent). What the program reads from the shipped file
+// has to keep those promises, whatever the generator did.
+void TestAirfoil::shippedNacaSectionsReadBackAsTheirDigits()
+{
+    QFETCH(QString, fileName);
+    const QString digits = fileName.mid(4, 4);
+    const double camber = digits.mid(0, 1).toInt() / 100.0;
+    const double camberAt = digits.mid(1, 1).toInt() / 10.0;
+    const double thickness = digits.mid(2, 2).toInt() / 100.0;
+
+    QScopedPointer<Airfoil> airfoil(load(shipped(fileName)));
+    QVERIFY(airfoil);
+    QCOMPARE(airfoil->getName(), "NACA " + digits);
+
+    double thickest = 0.0, thickestAt = 0.0, highest = -1.0, highestAt = 0.0;
+    for (int i = 0; i < 140; ++i) {
+        const Vector3D* upper = airfoil->getPoint(i);
+        const Vector3D* lower = airfoil->getPoint(279 - i);
+        const double station = upper->getX() + 0.5;
+        const double t = upper->getY() - lower->getY();
+        const double c = 0.5 * (upper->getY() + lower->getY());
+        QVERIFY2(t >= -1e-6, qPrintable(QString("surfaces cross at %1").arg(station)));
+        if (t > thickest) {
+            thickest = t;
+            thickestAt = station;
+        }
+        if (c > highest) {
+            highest = c;
+            highestAt = station;
+        }
+    }
+    // Thickness is laid off perpendicular to the mean line, so measured
+    // straight up it is a little more than t on a cambered section.
+    QVERIFY2(std::fabs(thickest - thickness) < 0.01 * thickness + 2e-4,
+             qPrintable(QString("thickness %1").arg(thickest)));
+    QVERIFY2(std::fabs(thickestAt - 0.3) < 0.03, qPrintable(QString("thickest at %1").arg(thickestAt)));
+    QVERIFY2(std::fabs(highest - camber) < 1e-3, qPrintable(QString("camber %1").arg(highest)));
+    if (camber > 0.0)
+        QVERIFY2(std::fabs(highestAt - camberAt) < 0.03, qPrintable(QString("camber at %1").arg(highestAt)));
+    // The nose is round and the outline starts and ends at the trailing edge.
+    QVERIFY(std::fabs(airfoil->getPoint(139)->getY() - airfoil->getPoint(140)->getY()) < 1e-6f);
+    QVERIFY(std::fabs(airfoil->getPoint(0)->getY() - airfoil->getPoint(279)->getY()) < 0.004f);
 }
 
 QTEST_MAIN(TestAirfoil)
