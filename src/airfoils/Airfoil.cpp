@@ -1,6 +1,7 @@
 #include "airfoils/Airfoil.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <iostream>
 #include <qopengl.h>
@@ -15,6 +16,13 @@ namespace {
 const float NoseStart = 0.9f;
 const float NoseEnd = 0.901f;
 const int StationsPerPass = 70;
+
+bool isFinitePoint(const Vector3D* p)
+{
+    const Vector3D* n = p->getNormal();
+    return std::isfinite(p->getX()) && std::isfinite(p->getY()) && std::isfinite(p->getZ())
+           && (!n || (std::isfinite(n->getX()) && std::isfinite(n->getY()) && std::isfinite(n->getZ())));
+}
 } // namespace
 
 Airfoil::Airfoil(const QString& name, const QString& thickness, const QString& camber,
@@ -52,6 +60,12 @@ Airfoil::Airfoil(const QString& name, const QString& thickness, const QString& c
 
     if (built) {
         computeNormals();
+        // Numbers that each fit a float can still make an outline that does
+        // not (surfaces far apart, a chord too short for its height); such
+        // an airfoil would carry infinities into every rib built from it.
+        built = std::all_of(coords.begin(), coords.end(), isFinitePoint);
+    }
+    if (built) {
         maxThicknessPosition = findMaxThicknessPosition(coords, 0.5f);
     } else {
         Vector3D::clearList(coords);

@@ -246,6 +246,9 @@ void TestAirfoil::outlineThatCannotBeBuiltFails_data()
     QTest::newRow("NaN") << QByteArray("Lonely\n1 0\nnan 0.1\n0 0\n");
     QTest::newRow("infinity") << QByteArray("Lonely\n1 0\n0.5 -inf\n0 0\n");
     QTest::newRow("beyond float, long token") << "Lonely\n1 0\n" + QByteArray(300, '1') + " 0\n0 0\n";
+    // Every number fits a float, but the outline built from them would not.
+    QTest::newRow("slope beyond float") << QByteArray("Lonely\n1 3e38\n0.5 -3e38\n0 0\n");
+    QTest::newRow("chord too short for its height") << QByteArray("Lonely\n1e-40 1\n0 0\n1e-40 -1\n");
 }
 
 void TestAirfoil::outlineThatCannotBeBuiltFails()
