@@ -9,7 +9,6 @@
 #include <string>
 #include <system_error>
 
-#include "foundation/CLocale.h"
 
 AirfoilFileType getAirfoilFileType(const QString& fileName)
 {
@@ -77,40 +76,31 @@ bool isBlank(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-// A token that is a number the C library would read but that is no use as a
-// coordinate: "nan", "inf", "1e999".
-bool isNonFiniteNumber(const char* begin, const char* end)
-{
-    if (begin < end && *begin == '+')
-        ++begin;
-    double value = 0.0;
-    const auto result = std::from_chars(begin, end, value, std::chars_format::general);
-    if (result.ptr != end)
-        return false;
-    if (result.ec == std::errc::result_out_of_range)
-        return true;
-    return result.ec == std::errc() && !std::isfinite(value);
-}
+enum class NumberKind { None, Finite, NonFinite };
 
-enum class TokenKind { Missing, Number, NonFinite, Text };
-
-TokenKind readToken(const char*& cursor, float& value)
+// Reads a number the way scanf's "%f" does: leading blanks are skipped, as
+// many characters are taken as form a number, and the cursor stops behind
+// them. A number that is no use as a coordinate ("nan", "inf", "1e999",
+// anything beyond float) is told apart from text.
+NumberKind readNumber(const char*& cursor, float& value)
 {
     while (*cursor && isBlank(*cursor))
         ++cursor;
     const char* begin = cursor;
-    while (*cursor && !isBlank(*cursor))
-        ++cursor;
-    if (begin == cursor)
-        return TokenKind::Missing;
+    // from_chars does not take a leading '+'; files sometimes carry one.
+    if (*begin == '+' && begin[1] != '-')
+        ++begin;
     double parsed = 0.0;
-    if (CLocale::parseDouble(begin, cursor, parsed)) {
-        if (std::fabs(parsed) > FLT_MAX)
-            return TokenKind::NonFinite;
-        value = static_cast<float>(parsed);
-        return TokenKind::Number;
-    }
-    return isNonFiniteNumber(begin, cursor) ? TokenKind::NonFinite : TokenKind::Text;
+    const auto result = std::from_chars(begin, begin + std::strlen(begin), parsed, std::chars_format::general);
+    if (result.ptr == begin)
+        return NumberKind::None;
+    cursor = result.ptr;
+    if (result.ec == std::errc::result_out_of_range || !std::isfinite(parsed) || std::fabs(parsed) > FLT_MAX)
+        return NumberKind::NonFinite;
+    if (result.ec != std::errc())
+        return NumberKind::None;
+    value = static_cast<float>(parsed);
+    return NumberKind::Finite;
 }
 
 } // namespace
@@ -120,13 +110,13 @@ AirfoilPointLine parseAirfoilPointLine(const char* line, float& x, float& y)
     const char* cursor = line;
     float first = 0.0f;
     float second = 0.0f;
-    const TokenKind a = readToken(cursor, first);
-    if (a != TokenKind::Number && a != TokenKind::NonFinite)
+    const NumberKind a = readNumber(cursor, first);
+    if (a == NumberKind::None)
         return AirfoilPointLine::NotAPoint;
-    const TokenKind b = readToken(cursor, second);
-    if (b != TokenKind::Number && b != TokenKind::NonFinite)
+    const NumberKind b = readNumber(cursor, second);
+    if (b == NumberKind::None)
         return AirfoilPointLine::NotAPoint;
-    if (a == TokenKind::NonFinite || b == TokenKind::NonFinite)
+    if (a == NumberKind::NonFinite || b == NumberKind::NonFinite)
         return AirfoilPointLine::NonFinite;
     x = first;
     y = second;

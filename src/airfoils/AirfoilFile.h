@@ -29,6 +29,7 @@ enum class AirfoilPointLine {
     NonFinite   // two numbers of which one is NaN, infinite or beyond float range
 };
 
-// Reads the first two blank-separated tokens of a line as numbers in the
-// "C" convention, whatever the process locale; text after them is ignored.
+// Reads two numbers at the start of a line, as scanf("%f %f") would but in
+// the "C" convention whatever the process locale: blanks between them are
+// optional ("0.5-0.01" is a point) and text after the second is ignored.
 AirfoilPointLine parseAirfoilPointLine(const char* line, float& x, float& y);

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "airfoils/Airfoil.h"
+#include "airfoils/AirfoilFile.h"
 #include "airfoils/WingFoils.h"
 #include "common/TestSupport.h"
 #include "foundation/Vector3D.h"
@@ -62,6 +63,8 @@ class TestAirfoil : public QObject
 private slots:
     void lineReaderSplitsAndCleansLines_data();
     void lineReaderSplitsAndCleansLines();
+    void pointLinesReadAsTwoLeadingNumbers_data();
+    void pointLinesReadAsTwoLeadingNumbers();
     void nameAndMetadataFromHeader_data();
     void nameAndMetadataFromHeader();
     void stationsAndNormalsAreFixed();
@@ -113,6 +116,44 @@ void TestAirfoil::lineReaderSplitsAndCleansLines()
     }
     std::fclose(stream);
     QCOMPARE(read, lines);
+}
+
+void TestAirfoil::pointLinesReadAsTwoLeadingNumbers_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<int>("kind");  // AirfoilPointLine
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("y");
+    const int point = int(AirfoilPointLine::Point);
+    const int none = int(AirfoilPointLine::NotAPoint);
+    const int nonFinite = int(AirfoilPointLine::NonFinite);
+    QTest::newRow("two numbers") << QByteArray("0.5 0.1\n") << point << 0.5f << 0.1f;
+    QTest::newRow("signs, blanks, a third column")
+        << QByteArray("  +0.25  -0.125 0.0 upper\n") << point << 0.25f << -0.125f;
+    QTest::newRow("text behind the second number") << QByteArray("1.0 0.0,\n") << point << 1.0f << 0.0f;
+    QTest::newRow("columns run together") << QByteArray("0.5-0.0125\n") << point << 0.5f << -0.0125f;
+    QTest::newRow("comma-separated") << QByteArray("1.0,0.0\n") << none << 0.f << 0.f;
+    QTest::newRow("comma and blank") << QByteArray("1.0, 0.0\n") << none << 0.f << 0.f;
+    QTest::newRow("text behind the first number") << QByteArray("0.5abc 0.1\n") << none << 0.f << 0.f;
+    QTest::newRow("a count") << QByteArray("61\n") << none << 0.f << 0.f;
+    QTest::newRow("a name") << QByteArray("NACA 2412\n") << none << 0.f << 0.f;
+    QTest::newRow("German decimal comma") << QByteArray("0,5 0,1\n") << none << 0.f << 0.f;
+    QTest::newRow("not a number") << QByteArray("nan 0.1\n") << nonFinite << 0.f << 0.f;
+    QTest::newRow("beyond float") << QByteArray("0.5 1e39\n") << nonFinite << 0.f << 0.f;
+}
+
+void TestAirfoil::pointLinesReadAsTwoLeadingNumbers()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(int, kind);
+    QFETCH(float, x);
+    QFETCH(float, y);
+    float readX = -7.0f, readY = -7.0f;
+    QCOMPARE(int(parseAirfoilPointLine(line.constData(), readX, readY)), kind);
+    if (kind == int(AirfoilPointLine::Point)) {
+        QCOMPARE(readX, x);
+        QCOMPARE(readY, y);
+    }
 }
 
 void TestAirfoil::nameAndMetadataFromHeader_data()
