@@ -162,6 +162,27 @@ void lookFromAbove()
     glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
 }
 
+// The same view, 40 pixels to the outline unit: (x, y, z) lands on pixel
+// (10 + 40 x, 62 - 40 z).
+void lookFromAboveMagnified()
+{
+    glLoadIdentity();
+    glTranslatef(10.5f, 62.5f, 0.0f);
+    glScalef(40.0f, 40.0f, 40.0f);
+    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+}
+
+// 200 mm chord, 300 mm long, four ribs 20 mm thick: in outline units a
+// chord of 1 and ribs 0.1 thick.
+PanelBaseData straightPanel(const LEData& le = LEData(), const SparList& spars = SparList(),
+                            const CoveringDefinition& covering = CoveringDefinition())
+{
+    return PanelBaseData(0, QStringLiteral("Panel"), QStringLiteral("NACA 0012"), QStringLiteral("NACA 0012"),
+                         200.0f, 200.0f, 0.0f, 300.0f, 0.0f, 0.0f, false, false, true, 20.0f, 4, 150.0f, 1.0f, 1.0f,
+                         nullptr, le, TEData(), spars, SheetingStripList(), covering, BuildingTabData(),
+                         RibCombList());
+}
+
 // Index of the first call that satisfies pred, or -1.
 template <class Pred>
 int firstCall(const Calls& calls, Pred pred)
@@ -241,23 +262,13 @@ Pixel TestPanelDrawing::reference(const float colour[4], int transparency)
 
 void TestPanelDrawing::panelDrawsItsRibsWhereTheModelPutsThem()
 {
-    // 200 mm chord, 300 mm long, four ribs 20 mm thick: in outline units a
-    // chord of 1 and ribs 0.1 thick.
-    Panel panel(PanelBaseData(0, QStringLiteral("Panel"), QStringLiteral("NACA 0012"), QStringLiteral("NACA 0012"),
-                              200.0f, 200.0f, 0.0f, 300.0f, 0.0f, 0.0f, false, false, true, 20.0f, 4, 150.0f, 1.0f,
-                              1.0f, nullptr, LEData(), TEData(), SparList(), SheetingStripList(),
-                              CoveringDefinition(), BuildingTabData(), RibCombList()));
+    Panel panel(straightPanel());
     QCOMPARE(panel.getRibCount(), 4);
     std::next(panel.getRibList().getRibs().begin(), 2)->setSelected(true);
     const Pixel plain = reference(GLUtils::colorCombPart2, 100);
     const Pixel selected = reference(GLUtils::colorSelection, 100);
 
-    // From above, 40 pixels to the outline unit: (x, y, z) lands on pixel
-    // (10 + 40 x, 62 - 40 z).
-    glLoadIdentity();
-    glTranslatef(10.5f, 62.5f, 0.0f);
-    glScalef(40.0f, 40.0f, 40.0f);
-    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+    lookFromAboveMagnified();
     Shown shown;
     shown.ribs = true;
     panel.visualize(options(shown), 1);
@@ -284,11 +295,8 @@ void TestPanelDrawing::panelJoinsRibsWithItsRealParts()
     // and covering, all cut by the rib pipeline.
     SparList spars;
     spars.addSpar(SparDefinition(QStringLiteral("Spar"), SparType::Round, 1, 4, 25.0f, 25.0f, true, false));
-    Panel panel(PanelBaseData(0, QStringLiteral("Panel"), QStringLiteral("NACA 0012"), QStringLiteral("NACA 0012"),
-                              200.0f, 200.0f, 0.0f, 300.0f, 0.0f, 0.0f, false, false, true, 20.0f, 4, 150.0f, 1.0f,
-                              1.0f, nullptr, LEData(LEData::Standard, 10.0f), TEData(), spars, SheetingStripList(),
-                              CoveringDefinition(SheetingType::Standard, 30.0f, 1.5f, 0, true, true, true),
-                              BuildingTabData(), RibCombList()));
+    Panel panel(straightPanel(LEData(LEData::Standard, 10.0f), spars,
+                              CoveringDefinition(SheetingType::Standard, 30.0f, 1.5f, 0, true, true, true)));
     const RibDefinition& root = panel.getRibList().getFirstRib();
     QVERIFY(!root.getRoundSparParts().empty());
     QVERIFY(!root.getLEPieceCoords().empty());
@@ -296,10 +304,7 @@ void TestPanelDrawing::panelJoinsRibsWithItsRealParts()
     const Pixel leadingEdge = reference(GLUtils::colorLESolid, 100);
     const Pixel covering = reference(GLUtils::colorCovering, 100);
 
-    glLoadIdentity();
-    glTranslatef(10.5f, 62.5f, 0.0f);
-    glScalef(40.0f, 40.0f, 40.0f);
-    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+    lookFromAboveMagnified();
     Shown shown;
     shown.spars = true;
     panel.visualize(options(shown), 1);
@@ -310,10 +315,7 @@ void TestPanelDrawing::panelJoinsRibsWithItsRealParts()
 
     // Everything at once stays finite and covers the panel between ribs.
     gl->reset();
-    glLoadIdentity();
-    glTranslatef(10.5f, 62.5f, 0.0f);
-    glScalef(40.0f, 40.0f, 40.0f);
-    glRotatef(90.0f, 1.0f, 0.0f, 0.0f);
+    lookFromAboveMagnified();
     panel.visualize(options(everything()), 1);
     QCOMPARE(gl->pixel(11, between), leadingEdge);
     QCOMPARE(gl->pixel(20, between), covering);
