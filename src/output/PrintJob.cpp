@@ -129,6 +129,11 @@ void PrintJob::print(PlaneModel& plane, QPainter* painter, int pageWidth, int pa
     // with an area they cannot fill.
     if (!acceptsArea(pageWidth, pageHeight, nullptr))
         return;
+    // Templates are cut along their lines, so the scale is not left to the
+    // caller: a viewport spanning the whole printable area would stretch the
+    // truncated millimetres over it.
+    if (painter->device() != nullptr)
+        setMillimetreUnits(painter, painter->device(), pageWidth, pageHeight);
     painter->setFont(PrintPage::makeFont());
     const QPen entryPen = painter->pen();
     const QPen textPen = PrintPage::makeTextPen(entryPen);

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "document/PlaneModel.h"
 #include "foundation/DialogSeam.h"
 #include "output/PrintDialog.h"
 #include "output/PrintJob.h"
@@ -27,6 +28,7 @@ private slots:
     void refusesAreaWithoutRoomForARow();
     void reportsPdfThatCannotBeCreated();
     void decoratesPagesReadablyAlsoWhenMirrored();
+    void planePrintsInMillimetresWhateverViewportItIsGiven();
 
 private:
     // Sets a printer up through the print dialog as a user would.
@@ -197,6 +199,43 @@ void TestPrintJob::decoratesPagesReadablyAlsoWhenMirrored()
         const int first = PdfProbe::firstInkColumn(image, top - 4, top + 4) ;
         QVERIFY2(first > image.width() / 2, qPrintable(QString("page %1: name starts at column %2").arg(p).arg(first)));
     }
+}
+
+void TestPrintJob::planePrintsInMillimetresWhateverViewportItIsGiven()
+{
+    const QString path = dir.filePath("viewport.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    int w = 0, h = 0;
+    setUpPdf(printer, path, 5, false, 5, w, h);
+    // Letter less the margins is 205.9 mm across, cut to 205.
+    QCOMPARE(w, 205);
+    PlaneModel::instance()->clear();
+    QPainter painter;
+    QVERIFY(painter.begin(&printer));
+    // The whole printable area given to the whole millimetres: 0.44 % too
+    // wide, were the plane to keep it.
+    painter.setWindow(0, 0, w, h);
+    painter.setViewport(0, 0, printer.width(), printer.height());
+    PlaneModel::instance()->print(&painter, w, h, &printer);
+    QVERIFY(painter.end());
+
+    // The second sheet's grey top right corner mark ends 1 mm short of the
+    // printable area's right edge at 205 mm, 5 mm in from the paper's edge.
+    const int dpi = 600;
+    const double pxPerMm = dpi / 25.4;
+    const QImage page = PdfProbe::render(path, 2, dpi);
+    QVERIFY(!page.isNull());
+    const int top = qRound(5 * pxPerMm);
+    const int band = qRound(0.3 * pxPerMm);
+    int last = -1;
+    for (int x = 0; x < page.width(); ++x)
+        for (int y = top - band; y <= top + band; ++y)
+            if (PdfProbe::ink(page, x, y) > 0.2)
+                last = x;
+    const double end = last / pxPerMm;
+    // Plus the half pen width of the square cap.
+    QVERIFY2(qAbs(end - (5 + 204 + 0.1)) <= 0.15, qPrintable(QString("corner mark ends at %1 mm").arg(end)));
+    delete PlaneModel::instance();
 }
 
 QTEST_MAIN(TestPrintJob)
