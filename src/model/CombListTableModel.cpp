@@ -61,15 +61,7 @@ const RibCombData& CombListTableModel::getComb(int row, bool& found) const
 
 RibCombData& CombListTableModel::getComb(int row, bool& found)
 {
-    auto& combs = combList.getCombs();
-    found = row >= 0 && row < static_cast<int>(combs.size());
-    if (!found) {
-        // Callers must not use the result then; a blank keeps the reference
-        // valid without exposing a real comb to a careless write.
-        static RibCombData blank;
-        return blank;
-    }
-    return *std::next(combs.begin(), row);
+    return TableEditRule::rowItem(combList.getCombs(), row, found);
 }
 
 int CombListTableModel::getCombCount() const

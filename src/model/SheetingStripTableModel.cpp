@@ -83,15 +83,7 @@ const SheetingStripDefinition& SheetingStripTableModel::getStrip(int row, bool& 
 
 SheetingStripDefinition& SheetingStripTableModel::getStrip(int row, bool& found)
 {
-    std::list<SheetingStripDefinition>& list = strips.getStrips();
-    found = row >= 0 && row < int(list.size());
-    if (!found) {
-        // Callers must not use the result then; a blank keeps the reference
-        // valid without exposing a real strip to a careless write.
-        static SheetingStripDefinition blank;
-        return blank;
-    }
-    return *std::next(list.begin(), row);
+    return TableEditRule::rowItem(strips.getStrips(), row, found);
 }
 
 int SheetingStripTableModel::getStripCount() const

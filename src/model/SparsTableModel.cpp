@@ -134,15 +134,7 @@ const SparDefinition& SparsTableModel::findSpar(int row, bool& found) const
 
 SparDefinition& SparsTableModel::findEditableSpar(int row, bool& found)
 {
-    std::list<SparDefinition>& list = spars.getEditableSpars();
-    found = row >= 0 && row < int(list.size());
-    if (!found) {
-        // Callers must not use the result then; a blank keeps the reference
-        // valid without exposing a real spar to a careless write.
-        static SparDefinition blank;
-        return blank;
-    }
-    return *std::next(list.begin(), row);
+    return TableEditRule::rowItem(spars.getEditableSpars(), row, found);
 }
 
 void SparsTableModel::clear()
