@@ -177,19 +177,11 @@ void Polygon2D::triangulate(std::list<Polygon2D*>& out) const
     case 0:
         earClip(pts, out);
         break;
-    case 1: {
-        const long i = inner[0];
-        appendTriangle(out, at(i), at(i - 2), at(i - 1));
-        appendTriangle(out, at(i), at(i + 1), at(i + 2));
-        const Vertex* after = at(i + 1);
-        const Vertex* before = at(i - 1);
-        removePoint(pts, after);
-        removePoint(pts, before);
-        earClip(pts, out);
-        break;
-    }
+    case 1:
     case 2: {
-        const long i = inner[0], j = inner[1];
+        // The ears before the first and after the last inner point go
+        // first; a single inner point is both.
+        const long i = inner.front(), j = inner.back();
         appendTriangle(out, at(i), at(i - 2), at(i - 1));
         appendTriangle(out, at(j), at(j + 1), at(j + 2));
         const Vertex* after = at(j + 1);

@@ -44,6 +44,7 @@ private slots:
     void windingAndInsideTest();
     void findPointByIdThrowsForUnknownId();
     void quadrilateralsAndTrianglesTriangulateDirectly();
+    void twoInnerPointsFanOutFromEitherEnd();
     void completeCutterInsideIsReported();
 };
 
@@ -199,6 +200,26 @@ void TestClipping::quadrilateralsAndTrianglesTriangulateDirectly()
     pentagon.triangulate(ears.list);
     QCOMPARE(ears.list.size(), size_t(3));
     QVERIFY(std::fabs(totalArea(ears.list) - area(pentagon)) < 1e-5);
+}
+
+void TestClipping::twoInnerPointsFanOutFromEitherEnd()
+{
+    // A cutter edge reaching in with both of its corners: the ear before
+    // the first and the ear after the second come off, the rest is clipped.
+    Polygon2D hexagon;
+    for (int k = 0; k < 6; ++k) {
+        auto* p = new Vertex(std::cos(k * 1.0471976f), std::sin(k * 1.0471976f), 0);
+        if (k == 2 || k == 3)
+            p->setProp(2);
+        hexagon.addPoint(p);
+    }
+    Owned out;
+    hexagon.triangulate(out.list);
+    QCOMPARE(out.list.size(), size_t(4));
+    QVERIFY(std::fabs(totalArea(out.list) - area(hexagon)) < 1e-5);
+    const auto corner = [&](int k) { return **std::next(hexagon.getPoints().begin(), k); };
+    QVERIFY(*out.list.front()->getPoints().front() == corner(2));
+    QVERIFY(*(*std::next(out.list.begin()))->getPoints().front() == corner(3));
 }
 
 void TestClipping::completeCutterInsideIsReported()
