@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -21,6 +22,25 @@ std::string singleLine(const char* text)
     for (char& c : result)
         if (c == '\n' || c == '\r')
             c = ' ';
+    return result;
+}
+
+// Texts come as UTF-8, which a release 12 drawing cannot hold: CAD programs
+// read its strings in the Windows code page (ANSI_1252) and turn "\U+00FC"
+// escapes into characters. Latin-1 letters keep their one byte, which is the
+// same in that code page; everything else beyond ASCII is escaped.
+std::string codePageText(const char* utf8)
+{
+    std::string result;
+    for (const uint code : QString::fromUtf8(singleLine(utf8).c_str()).toUcs4()) {
+        if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+            result += static_cast<char>(code);
+        } else {
+            char escape[16];
+            std::snprintf(escape, sizeof escape, "\\U+%04X", code <= 0xFFFF ? code : 0xFFFDu);
+            result += escape;
+        }
+    }
     return result;
 }
 
@@ -158,7 +178,7 @@ void XDxfGen::text(float x, float y, float height, const char* text, float rotat
     group(30, 0.0f);
     group(40, height);
     group(50, rotation);
-    group(1, singleLine(text));
+    group(1, codePageText(text));
 }
 
 void XDxfGen::line(float x1, float y1, float x2, float y2, float thickness, int layer)

@@ -40,6 +40,7 @@ public:
 
     void point(float x, float y, int layer);
     void circle(float radius, float centreX, float centreY, float thickness, int layer);
+    // text is UTF-8; it is written in the drawing's code page.
     void text(float x, float y, float height, const char* text, float rotation, int layer);
     void line(float x1, float y1, float x2, float y2, float thickness, int layer);
     void rectangle(float x, float y, float width, float height, float thickness, int layer);

@@ -56,6 +56,7 @@ private slots:
     void polylineWithMismatchedOrEmptyListsLeavesNoTrace();
     void refusesEntitiesWithNonFiniteNumbers();
     void replacesLineBreaksInsideTexts();
+    void nonAsciiTextsReadBackUnchanged();
     void secondBeginIsIgnored();
     void destructorFinishesAnOpenDrawing();
     void beginReportsFileThatCannotBeCreated();
@@ -232,6 +233,26 @@ void TestDxfGen::replacesLineBreaksInsideTexts()
     QCOMPARE(dxf.entities("POINT").size(), 1);
 }
 
+void TestDxfGen::nonAsciiTextsReadBackUnchanged()
+{
+    // A release 12 drawing has no UTF-8: its texts are read in the Windows
+    // code page, and anything beyond it as \U+ escapes.
+    const QString file = path("umlauts.dxf");
+    const QString label = QString::fromUtf8("Panel 'Au\u00dfenfl\u00fcgel', Spar name: '\u00c9pic\u00e9a'");
+    {
+        XDxfGen dxf(ExportLayers);
+        std::string error;
+        QVERIFY(dxf.begin(file, error, 5000, 8000));
+        dxf.text(0, 0, 5, label.toUtf8().constData(), 0, 1);
+        dxf.text(0, 10, 5, QString::fromUtf8("5 \u20ac").toUtf8().constData(), 0, 1);
+    }
+    const DxfReadBack dxf = readDxfBack(file);
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    const auto texts = dxf.entities("TEXT");
+    QCOMPARE(texts.size(), 2);
+    QCOMPARE(texts[0].value("text").toString(), label);
+    QVERIFY(entityValues(fileLines(file), "1").contains("5 \\U+20AC"));
+}
 
 void TestDxfGen::secondBeginIsIgnored()
 {
