@@ -114,20 +114,9 @@ void FileManager::setModified(bool newModified)
 
 void FileManager::observedObjectChanged(Observable*)
 {
-    if (modificationTrackingOn()) {
-        if (!modified) {
-            modified = true;
-            updateWindowTitle(fileName, true);
-        }
-        setActionEnabled(saveAction, true);
-        setActionEnabled(saveAsAction, true);
-    } else {
-        setActionEnabled(saveAction, modified);
-        if (modified)
-            setActionEnabled(saveAsAction, true);
-    }
-    if (historyRecordingOn())
-        storeHistoryState();
+    // Every change of the model is an edit: marked (while tracked) and
+    // recorded (while recorded) exactly as an explicit mark would be.
+    setModified(true);
 }
 
 void FileManager::saveViewData(serializedPlanformixData&)

@@ -64,6 +64,7 @@ private slots:
 
     void titleFollowsSaveChangeAndUndo();
     void saveDisablesSaveAndUndo();
+    void untrackedChangeIsRecordedButNotMarked();
     void ringOfTwentyAllowsEighteenUndos();
     void changeAfterUndoDisablesRedo();
     void undoAndRedoMarkModifiedWithoutOwnSnapshot();
@@ -159,6 +160,29 @@ void TestFileManager::saveDisablesSaveAndUndo()
     QVERIFY(saveAs->isEnabled());
     QVERIFY(!undo->isEnabled());
     QVERIFY(!redo->isEnabled());
+}
+
+void TestFileManager::untrackedChangeIsRecordedButNotMarked()
+{
+    plane->setModificationTrackingEnabled(false);
+    change(QStringLiteral("A"));
+    QVERIFY(!files->isModified());
+    QCOMPARE(window->windowTitle(), baseTitle);
+    QVERIFY(!save->isEnabled());
+    QVERIFY(!saveAs->isEnabled());
+    QVERIFY(undo->isEnabled());
+
+    plane->setModificationTrackingEnabled(true);
+    change(QStringLiteral("B"));
+    QVERIFY(files->isModified());
+    // A mark set while tracking stays through an untracked change.
+    plane->setModificationTrackingEnabled(false);
+    change(QStringLiteral("C"));
+    QVERIFY(files->isModified());
+    QCOMPARE(window->windowTitle(), baseTitle + QStringLiteral("*"));
+    QVERIFY(save->isEnabled());
+    QVERIFY(saveAs->isEnabled());
+    plane->setModificationTrackingEnabled(true);
 }
 
 void TestFileManager::ringOfTwentyAllowsEighteenUndos()
