@@ -198,12 +198,7 @@ bool PanelsTableModel::addOrUpdatePanel(const PanelBaseData& data)
         PlaneModel* plane = PlaneModel::instance();
         const bool historyWasOn = plane->getHistoryRecordingEnabled();
         plane->setHistoryRecordingEnabled(false);
-        Panel* panel = new Panel(data);
-        const int row = int(panels.size());
-        beginInsertRows(QModelIndex(), row, row);
-        panels.push_back(panel);
-        endInsertRows();
-        notifyObservers();
+        appendPanel(new Panel(data));
         plane->setHistoryRecordingEnabled(historyWasOn);
         notifyObservers();
         return false;
