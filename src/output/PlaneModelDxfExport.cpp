@@ -325,9 +325,16 @@ bool PlaneModel::exportDxf(const DXFSettings& settings)
     }
 
     // A drawing that did not reach the disk whole must not pass for one.
+    const int skipped = dxf.skippedEntityCount();
     if (!dxf.end()) {
         DialogSeam::warning(nullptr, tr("Can't write DXF file"),
                             tr("Can't write DXF file '") + name + "': " + dxf.errorString());
+    } else if (skipped > 0) {
+        // The writer leaves out shapes with invalid coordinates; a cutter fed
+        // this drawing would silently miss them.
+        DialogSeam::warning(nullptr, tr("Incomplete DXF file"),
+                            tr("Parts with invalid coordinates were left out of the DXF file '") + name
+                                + tr("': ") + QString::number(skipped));
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "airfoils/WingFoils.h"
 #include "document/PlaneModel.h"
 #include "foundation/DialogSeam.h"
+#include "foundation/Vector3D.h"
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
 #include "model/PanelsTableModel.h"
@@ -105,6 +106,7 @@ private slots:
     void recordsWithInvalidRibsAreSkipped();
     void existingFileIsReplacedOnlyWithConsent();
     void uncreatableFileIsReported();
+    void partsLeftOutAreReported();
 
 private:
     QString exportPlane(const QString& name, bool drawBox = false, bool* result = nullptr);
@@ -408,6 +410,24 @@ void TestDxfExport::uncreatableFileIsReported()
     QVERIFY(DialogSeam::calls().front().text.startsWith("Can't create DXF file '" + path + "' for writing: "));
 }
 
+void TestDxfExport::partsLeftOutAreReported()
+{
+    PanelSpec spec;
+    spec.ribs = 3;
+    addPanel(1, "Wing", spec);
+    // A rib outline damaged beyond repair: the drawing must say it lacks it.
+    Panel* panel = PlaneModel::instance()->getPanelList().front();
+    panel->getRibList().getRibs().back().getRibCoords().front()->setY(std::nanf(""));
+
+    bool result = false;
+    const DxfReadBack dxf = readDxfBack(exportPlane("damaged.dxf", false, &result));
+    QVERIFY(result);
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    QCOMPARE(dxf.entities("POLYLINE", "Layer_RIB").size(), 2);
+    QCOMPARE(DialogSeam::calls().size(), size_t(1));
+    QCOMPARE(DialogSeam::calls().front().title, QString("Incomplete DXF file"));
+    QVERIFY(DialogSeam::calls().front().text.endsWith("damaged.dxf': 1"));
+}
 
 QTEST_MAIN(TestDxfExport)
 #include "tst_dxfexport.moc"
