@@ -73,6 +73,8 @@ private slots:
     void separateTrailingEdgePointsGoToTheirSides();
     void outlineThatCannotBeBuiltFails_data();
     void outlineThatCannotBeBuiltFails();
+    void thickestPlaceIsTheFirstLargestGap_data();
+    void thickestPlaceIsTheFirstLargestGap();
     void shippedNacaSectionsReadBackAsTheirDigits_data();
     void shippedNacaSectionsReadBackAsTheirDigits();
 };
@@ -298,6 +300,42 @@ void TestAirfoil::outlineThatCannotBeBuiltFails()
     std::string out;
     QVERIFY(!load(bytes, "foil.dat", &out));
     QCOMPARE(out, std::string("ERROR loading airfoil Lonely\n"));
+}
+
+void TestAirfoil::thickestPlaceIsTheFirstLargestGap_data()
+{
+    // Upper y from the trailing edge to the nose at x = 0.5, 0.25, 0, -0.25;
+    // the lower side comes back over the same stations.
+    QTest::addColumn<QVector<float>>("upper");
+    QTest::addColumn<QVector<float>>("lower");
+    QTest::addColumn<float>("offset");
+    QTest::addColumn<float>("position");
+    QTest::newRow("thickest mid-chord")
+        << QVector<float>{0, 0.1f, 0.2f, 0.1f} << QVector<float>{0, -0.1f, -0.2f, -0.1f} << 0.5f << 50.0f;
+    QTest::newRow("offset shifts the answer")
+        << QVector<float>{0, 0.1f, 0.2f, 0.1f} << QVector<float>{0, -0.1f, -0.2f, -0.1f} << 0.0f << 0.0f;
+    QTest::newRow("equal gaps: the one nearer the trailing edge")
+        << QVector<float>{0, 0.2f, 0.2f, 0.1f} << QVector<float>{0, -0.1f, -0.1f, -0.1f} << 0.5f << 75.0f;
+    QTest::newRow("surfaces crossed everywhere")
+        << QVector<float>{0, -0.1f, -0.1f, 0} << QVector<float>{0, 0.1f, 0.1f, 0} << 0.5f << 0.0f;
+    QTest::newRow("one point") << QVector<float>{0.3f} << QVector<float>{} << 0.5f << 0.0f;
+}
+
+void TestAirfoil::thickestPlaceIsTheFirstLargestGap()
+{
+    QFETCH(QVector<float>, upper);
+    QFETCH(QVector<float>, lower);
+    QFETCH(float, offset);
+    QFETCH(float, position);
+    const float stations[] = {0.5f, 0.25f, 0.0f, -0.25f};
+    std::vector<Vector3D*> outline;
+    for (int i = 0; i < upper.size(); ++i)
+        outline.push_back(new Vector3D(stations[i], upper[i], 0));
+    for (int i = lower.size() - 1; i >= 0; --i)
+        outline.push_back(new Vector3D(stations[i], lower[i], 0));
+    const float found = findMaxThicknessPosition(outline, offset);
+    Vector3D::clearList(outline);
+    QCOMPARE(found, position);
 }
 
 void TestAirfoil::shippedNacaSectionsReadBackAsTheirDigits_data()
