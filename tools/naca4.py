@@ -63,6 +63,17 @@ def section(digits):
         x = 0.5 * (1.0 - math.cos(beta))
         yt = thickness(x, t)
         yc, dyc = mean_line(x, m, p)
+        if i == POINTS_PER_SIDE - 1:
+            # Planformix takes both ends of an outline from the file's
+            # largest x, so both surfaces have to end at that station, as they
+            # do in the published tables. Laid off along the sloping mean-line
+            # normal, the upper trailing-edge point would stand alone beyond
+            # x = 1 and the lower surface would end on it.
+            upper.append((x, yc + yt))
+            lower.append((x, yc - yt))
+            continue
+        # Everywhere else the thickness is laid off perpendicular to the
+        # mean line.
         theta = math.atan(dyc)
         upper.append((x - yt * math.sin(theta), yc + yt * math.cos(theta)))
         lower.append((x + yt * math.sin(theta), yc - yt * math.cos(theta)))
