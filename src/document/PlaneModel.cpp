@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QMutexLocker>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -102,11 +103,33 @@ bool documentIsBuildable(const serializedPlanformixData& document, std::string& 
         reason = "too many panels";
         return false;
     }
+    const auto isDimension = [](float value) {
+        return value >= PlaneModel::minPanelDimension && value <= PlaneModel::maxPanelDimension;
+    };
+    const auto withinDimension = [](float value) { return std::fabs(value) <= PlaneModel::maxPanelDimension; };
     long long totalRibs = 0;
+    long long ribCuts = 0;
     for (const PanelMessage& panel : document.panels()) {
-        if (!(panel.length() > 0.0f) || !(panel.rootchord() > 0.0f) || !(panel.tipchord() > 0.0f)) {
-            reason = "panel length or chord not positive";
+        if (!isDimension(panel.length()) || !isDimension(panel.rootchord()) || !isDimension(panel.tipchord())) {
+            reason = "panel length or chord out of range";
             return false;
+        }
+        if (!withinDimension(panel.sweep()) || !withinDimension(panel.tiptwist())
+            || !withinDimension(panel.dihedralangle())) {
+            reason = "sweep, twist or dihedral out of range";
+            return false;
+        }
+        if (!withinDimension(panel.ribthickness())
+            || !(std::fabs(panel.rootairfoilfactor()) <= PlaneModel::maxAirfoilFactor)
+            || !(std::fabs(panel.tipairfoilfactor()) <= PlaneModel::maxAirfoilFactor)) {
+            reason = "rib thickness or airfoil factor out of range";
+            return false;
+        }
+        for (const auto& rib : panel.riblist()) {
+            if (!withinDimension(rib.position()) || !withinDimension(rib.thickness())) {
+                reason = "rib position or thickness out of range";
+                return false;
+            }
         }
         if (panel.noofribs() > PlaneModel::maxRibsPerPanel || panel.riblist_size() > PlaneModel::maxRibsPerPanel) {
             reason = "too many ribs in a panel";
@@ -118,10 +141,17 @@ bool documentIsBuildable(const serializedPlanformixData& document, std::string& 
             reason = "too many spars, strips or combs in a panel";
             return false;
         }
-        totalRibs += std::max(panel.riblist_size(), panel.noofribs());
+        const long long ribs = std::max(panel.riblist_size(), panel.noofribs());
+        totalRibs += ribs;
+        ribCuts += ribs
+                   * (panel.sparlist_size() + panel.sheeting().sheetingstriplist_size() + panel.comblist_size());
     }
     if (totalRibs > PlaneModel::maxRibsPerPlane) {
         reason = "too many ribs";
+        return false;
+    }
+    if (ribCuts > PlaneModel::maxRibCutsPerPlane) {
+        reason = "too many spars, strips and combs for the number of ribs";
         return false;
     }
     if (!allNumbersFinite(document)) {

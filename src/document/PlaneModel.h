@@ -152,6 +152,16 @@ public:
     static constexpr int maxRibsPerPanel = 1000;
     static constexpr int maxRibsPerPlane = 100000;
     static constexpr int maxPartsPerList = 1000;
+    // Every spar, strip and comb is cut into every rib of its panel, so the
+    // time a load takes grows with ribs times parts.
+    static constexpr long long maxRibCutsPerPlane = 1000000;
+    // Panel lengths, chords, sweeps and rib positions in mm, and the panel's
+    // angles in degrees: the editors keep them to a few metres and degrees,
+    // and values near the float limits turn span, area and rib outlines into
+    // infinities.
+    static constexpr float minPanelDimension = 0.001f;
+    static constexpr float maxPanelDimension = 1.0e6f;
+    static constexpr float maxAirfoilFactor = 1000.0f;
 
 private:
     PlaneModel();

@@ -312,6 +312,33 @@ void TestPlaneDocument::refusedDocumentLeavesPlaneUntouched_data()
         for (int i = 0; i < 1001; ++i)
             d.mutable_panels(0)->add_riblist()->set_position(float(i));
     }) << QString();
+    // Finite, but far enough out that span, area or rib outlines overflow.
+    QTest::newRow("length near the float limit") << variant([](serializedPlanformixData& d) {
+        d.mutable_panels(0)->set_length(3e38f);
+    }) << QString();
+    QTest::newRow("root chord vanishing") << variant([](serializedPlanformixData& d) {
+        d.mutable_panels(0)->set_rootchord(1e-30f);
+    }) << QString();
+    QTest::newRow("rib position near the float limit") << variant([](serializedPlanformixData& d) {
+        d.mutable_panels(0)->add_riblist()->set_position(1e30f);
+    }) << QString();
+    QTest::newRow("dihedral near the float limit") << variant([](serializedPlanformixData& d) {
+        d.mutable_panels(0)->set_dihedralangle(-3e38f);
+    }) << QString();
+    QTest::newRow("airfoil factor near the float limit") << variant([](serializedPlanformixData& d) {
+        d.mutable_panels(0)->set_tipairfoilfactor(3e38f);
+    }) << QString();
+    // Each list within its own limit, but cutting them all into 1000 ribs
+    // would keep the load busy for minutes.
+    QTest::newRow("parts times ribs") << variant([](serializedPlanformixData& d) {
+        PanelMessage* p = d.mutable_panels(0);
+        p->set_noofribs(1000);
+        for (int i = 0; i < 400; ++i) {
+            p->add_sparlist();
+            p->mutable_sheeting()->add_sheetingstriplist();
+            p->add_comblist();
+        }
+    }) << QString();
     QTest::newRow("1001 panels") << variant([](serializedPlanformixData& d) {
         for (int i = 0; i < 1000; ++i)
             *d.add_panels() = d.panels(0);
