@@ -1,6 +1,7 @@
 #include "model/Panel.h"
 
 #include "airfoils/WingFoils.h"
+#include "document/PlaneModel.h"
 #include "foundation/Mathematics.h"
 #include "model/PanelDrawing.h"
 
@@ -10,11 +11,13 @@
 
 namespace {
 
+// Beyond the document's limits a value would make a plane that cannot be
+// opened again once saved, and sums of such values overflow.
 bool toNumber(const QVariant& value, float& number)
 {
     bool ok = false;
     number = value.toFloat(&ok);
-    return ok && std::isfinite(number);
+    return ok && std::isfinite(number) && std::fabs(number) <= PlaneModel::maxPanelDimension;
 }
 
 } // namespace

@@ -75,6 +75,9 @@ void TestPanel::cellWrites_data()
     QTest::newRow("twist not a number") << 6 << "nan" << false << QVariant(0.0f);
     QTest::newRow("infinite dihedral") << 7 << "inf" << false << QVariant(2.0f);
     QTest::newRow("dihedral") << 7 << "4.5" << true << QVariant(4.5f);
+    // Such a value would overflow the span and could not be loaded again.
+    QTest::newRow("dihedral near the float limit") << 7 << "3e38" << false << QVariant(2.0f);
+    QTest::newRow("sweep beyond a kilometre") << 5 << "2e6" << false << QVariant(0.0f);
 }
 
 void TestPanel::cellWrites()
