@@ -12,16 +12,42 @@ const Vector3D AxisZ(0.0f, 0.0f, 1.0f);
 
 bool greyMode = false;
 
+namespace {
+
+// Vertex::rotate for a whole list: the axis is told apart and the sine and
+// cosine are taken once instead of for every point.
+template <class Point>
+void rotateEach(std::vector<Point*>& points, float angle, const Vector3D& axis)
+{
+    void (Vertex::*turn)(float, float) = nullptr;
+    if (axis == AxisX)
+        turn = &Vertex::rotateX;
+    else if (axis == AxisY)
+        turn = &Vertex::rotateY;
+    else if (axis == AxisZ)
+        turn = &Vertex::rotateZ;
+    if (!turn) {
+        // Each point complains about the axis, as it would on its own.
+        for (Point* p : points)
+            p->rotate(angle, axis);
+        return;
+    }
+    const float c = std::cos(angle);
+    const float s = std::sin(angle);
+    for (Point* p : points)
+        (p->*turn)(c, s);
+}
+
+} // namespace
+
 void rotatePoints(std::vector<Vector3D*>& points, float angle, const Vector3D& axis)
 {
-    for (Vector3D* p : points)
-        p->rotate(angle, axis);
+    rotateEach(points, angle, axis);
 }
 
 void rotatePoints(std::vector<Vertex*>& points, float angle, const Vector3D& axis)
 {
-    for (Vertex* p : points)
-        p->rotate(angle, axis);
+    rotateEach(points, angle, axis);
 }
 
 void translatePoints(std::vector<Vector3D*>& points, const Vector3D& v)

@@ -5,7 +5,6 @@
 
 #include "foundation/AngleInfo.h"
 #include "foundation/GLUtils.h"
-#include "foundation/Mathematics.h"
 #include "foundation/Vector3D.h"
 
 namespace {
@@ -185,46 +184,64 @@ void Vertex::transform(const float m[16])
     z = nz;
 }
 
+// The two-argument turns write out what transform() does with the rotation
+// matrix, zero terms included and summed in the same order: they decide the
+// sign of a zero result and carry an infinite coordinate into NaN exactly as
+// the matrix product does, so no result moves by even a rounding step. Twist
+// turns tens of thousands of points per rebuild; building a matrix and taking
+// a sine and cosine for each one used to be a third of the rebuild.
 void Vertex::rotateX(float a)
 {
-    const float c = std::cos(a), s = std::sin(a);
-    float m[16];
-    Mathematics::identityMatrix(m);
-    m[5] = c;
-    m[6] = -s;
-    m[9] = s;
-    m[10] = c;
-    transform(m);
-    if (normal)
-        normal->rotateX(a);
+    rotateX(std::cos(a), std::sin(a));
 }
 
 void Vertex::rotateY(float a)
 {
-    const float c = std::cos(a), s = std::sin(a);
-    float m[16];
-    Mathematics::identityMatrix(m);
-    m[0] = c;
-    m[2] = s;
-    m[8] = -s;
-    m[10] = c;
-    transform(m);
-    if (normal)
-        normal->rotateY(a);
+    rotateY(std::cos(a), std::sin(a));
 }
 
 void Vertex::rotateZ(float a)
 {
-    const float c = std::cos(a), s = std::sin(a);
-    float m[16];
-    Mathematics::identityMatrix(m);
-    m[0] = c;
-    m[1] = -s;
-    m[4] = s;
-    m[5] = c;
-    transform(m);
+    rotateZ(std::cos(a), std::sin(a));
+}
+
+void Vertex::rotateX(float c, float s)
+{
+    const float ms = -s;
+    const float nx = x * 1.0f + y * 0.0f + z * 0.0f + 0.0f;
+    const float ny = x * 0.0f + y * c + z * s + 0.0f;
+    const float nz = x * 0.0f + y * ms + z * c + 0.0f;
+    x = nx;
+    y = ny;
+    z = nz;
     if (normal)
-        normal->rotateZ(a);
+        normal->rotateX(c, s);
+}
+
+void Vertex::rotateY(float c, float s)
+{
+    const float ms = -s;
+    const float nx = x * c + y * 0.0f + z * ms + 0.0f;
+    const float ny = x * 0.0f + y * 1.0f + z * 0.0f + 0.0f;
+    const float nz = x * s + y * 0.0f + z * c + 0.0f;
+    x = nx;
+    y = ny;
+    z = nz;
+    if (normal)
+        normal->rotateY(c, s);
+}
+
+void Vertex::rotateZ(float c, float s)
+{
+    const float ms = -s;
+    const float nx = x * c + y * s + z * 0.0f + 0.0f;
+    const float ny = x * ms + y * c + z * 0.0f + 0.0f;
+    const float nz = x * 0.0f + y * 0.0f + z * 1.0f + 0.0f;
+    x = nx;
+    y = ny;
+    z = nz;
+    if (normal)
+        normal->rotateZ(c, s);
 }
 
 void Vertex::rotate(float a, const Vector3D& axis)

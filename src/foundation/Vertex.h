@@ -83,6 +83,12 @@ public:
     void rotateX(float a);
     void rotateY(float a);
     void rotateZ(float a);
+    // The same turns with c = cos a and s = sin a worked out by the caller,
+    // so that a list of points turned by one angle shares them. Results are
+    // bit for bit those of the one-argument forms.
+    void rotateX(float c, float s);
+    void rotateY(float c, float s);
+    void rotateZ(float c, float s);
     // Accepts only the unit axes GLUtils::AxisX/Y/Z.
     void rotate(float a, const Vector3D& axis);
     float getAngle2D(const Vertex& other, AngleInfo& info) const;

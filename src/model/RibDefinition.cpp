@@ -483,7 +483,7 @@ void RibDefinition::translateParts(PartList& parts, float dx, float dy, float dz
 
 void RibDefinition::rotatePoints(PointList& points, const Vector3D& axis, double angle)
 {
-    void (Vertex::*turn)(float) = nullptr;
+    void (Vertex::*turn)(float, float) = nullptr;
     if (axis == GLUtils::AxisX) {
         turn = &Vertex::rotateX;
     } else if (axis == GLUtils::AxisY) {
@@ -493,8 +493,13 @@ void RibDefinition::rotatePoints(PointList& points, const Vector3D& axis, double
     } else {
         return;
     }
+    // One sine and cosine for the whole list, of the angle as a point turn
+    // takes it (single precision).
+    const float a = float(angle);
+    const float c = std::cos(a);
+    const float s = std::sin(a);
     for (Vector3D* point : points) {
-        (point->*turn)(float(angle));
+        (point->*turn)(c, s);
     }
 }
 

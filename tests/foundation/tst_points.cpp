@@ -1,5 +1,6 @@
 #include <QtTest>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 #include "common/TestSupport.h"
@@ -7,6 +8,7 @@
 #include "foundation/GLUtils.h"
 #include "foundation/Mathematics.h"
 #include "foundation/Vector3D.h"
+#include "model/RibDefinition.h"
 
 class TestPoints : public QObject
 {
@@ -20,6 +22,8 @@ private slots:
     void axisRotationsTurnClockwise_data();
     void axisRotationsTurnClockwise();
     void rotateRefusesOtherAxes();
+    void axisRotationsMatchTheMatrixProduct_data();
+    void axisRotationsMatchTheMatrixProduct();
     void angleBetweenVectors_data();
     void angleBetweenVectors();
     void equalizeAndClearList();
@@ -196,6 +200,121 @@ void TestPoints::rotateRefusesOtherAxes()
              QString("In void Vertex::rotate(float, const Vector3D&): unknown axis --> currently, only "
                      "GLUtils::Axis[X-Z] are supported!\n"));
     QVERIFY(p == Vertex(1, 2, 3));
+}
+
+namespace {
+
+// The turn as a rotation matrix applied by transform(): the arithmetic the
+// point turns must reproduce exactly.
+void turnByMatrix(Vertex& p, int axis, float a)
+{
+    const float c = std::cos(a), s = std::sin(a);
+    float m[16];
+    Mathematics::identityMatrix(m);
+    if (axis == 0) {
+        m[5] = c;
+        m[6] = -s;
+        m[9] = s;
+        m[10] = c;
+    } else if (axis == 1) {
+        m[0] = c;
+        m[2] = s;
+        m[8] = -s;
+        m[10] = c;
+    } else {
+        m[0] = c;
+        m[1] = -s;
+        m[4] = s;
+        m[5] = c;
+    }
+    p.transform(m);
+    if (p.getNormal())
+        turnByMatrix(*p.getNormal(), axis, a);
+}
+
+bool sameBits(float a, float b)
+{
+    if (std::isnan(a) || std::isnan(b))
+        return std::isnan(a) && std::isnan(b);
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+bool samePoint(const Vertex& a, const Vertex& b)
+{
+    if (!sameBits(a.getX(), b.getX()) || !sameBits(a.getY(), b.getY()) || !sameBits(a.getZ(), b.getZ()))
+        return false;
+    if (!a.getNormal() || !b.getNormal())
+        return !a.getNormal() && !b.getNormal();
+    return samePoint(*a.getNormal(), *b.getNormal());
+}
+
+} // namespace
+
+void TestPoints::axisRotationsMatchTheMatrixProduct_data()
+{
+    QTest::addColumn<int>("axis");
+    QTest::addColumn<float>("angle");
+    const float angles[] = {0.0f, -0.0f, 1e-7f, 0.0349f, static_cast<float>(M_PI / 2), -1.234f, 3.0f, 1000.0f};
+    const char* names[] = {"X", "Y", "Z"};
+    for (int axis = 0; axis < 3; ++axis)
+        for (float a : angles)
+            QTest::addRow("%s by %g", names[axis], double(a)) << axis << a;
+}
+
+void TestPoints::axisRotationsMatchTheMatrixProduct()
+{
+    QFETCH(int, axis);
+    QFETCH(float, angle);
+    const float inf = std::numeric_limits<float>::infinity();
+    // Signed zeros, tiny and huge values and an infinity: the places where
+    // dropping the matrix's zero terms would show.
+    const std::vector<Vector3D> samples = {
+        {0.0f, 0.0f, 0.0f},      {-0.0f, -0.0f, -0.0f}, {-0.0f, 0.0f, -0.0f}, {1.0f, -2.0f, 3.0f},
+        {0.123f, -0.0456f, 7.5f}, {1e-40f, -1e-39f, 1e-38f}, {3e38f, -3e38f, 1.0f}, {inf, 1.0f, -0.0f},
+        {1.0f, -0.0f, inf}};
+    const Vector3D* axes[] = {&GLUtils::AxisX, &GLUtils::AxisY, &GLUtils::AxisZ};
+
+    std::vector<Vector3D*> list;
+    std::vector<Vertex*> shape;
+    std::vector<Vector3D*> ribList;
+    for (const Vector3D& sample : samples) {
+        Vector3D expected(sample);
+        expected.setNormal(Vector3D(sample.getZ(), -0.0f, sample.getX()));
+        Vector3D one(expected);
+        turnByMatrix(expected, axis, angle);
+
+        if (axis == 0)
+            one.rotateX(angle);
+        else if (axis == 1)
+            one.rotateY(angle);
+        else
+            one.rotateZ(angle);
+        QVERIFY2(samePoint(one, expected), "single point turn");
+        Vector3D dispatched(sample);
+        dispatched.setNormal(Vector3D(sample.getZ(), -0.0f, sample.getX()));
+        dispatched.rotate(angle, *axes[axis]);
+        QVERIFY2(samePoint(dispatched, expected), "turn by axis");
+
+        list.push_back(new Vector3D(sample));
+        list.back()->setNormal(Vector3D(sample.getZ(), -0.0f, sample.getX()));
+        shape.push_back(new Vertex(*list.back()));
+        ribList.push_back(new Vector3D(*list.back()));
+    }
+    // The list turns share one sine and cosine.
+    GLUtils::rotatePoints(list, angle, *axes[axis]);
+    GLUtils::rotatePoints(shape, angle, *axes[axis]);
+    RibDefinition::rotatePoints(ribList, *axes[axis], double(angle));
+    for (size_t i = 0; i < samples.size(); ++i) {
+        Vector3D expected(samples[i]);
+        expected.setNormal(Vector3D(samples[i].getZ(), -0.0f, samples[i].getX()));
+        turnByMatrix(expected, axis, angle);
+        QVERIFY2(samePoint(*list[i], expected), qPrintable(QString("list point %1").arg(i)));
+        QVERIFY2(samePoint(*shape[i], expected), qPrintable(QString("shape point %1").arg(i)));
+        QVERIFY2(samePoint(*ribList[i], expected), qPrintable(QString("rib point %1").arg(i)));
+        delete shape[i];
+    }
+    Vector3D::clearList(list);
+    Vector3D::clearList(ribList);
 }
 
 void TestPoints::angleBetweenVectors_data()
