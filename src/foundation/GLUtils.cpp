@@ -98,8 +98,9 @@ void clipToOutline(const Vector3D& a, Vector3D& b, const std::vector<Vector3D*>&
     while (k < n && outline[k]->getX() > xhi)
         ++k;
     // The hit test may mark the segment's own ends; a is the caller's fixed
-    // point, so it is tested on a scratch copy.
-    Vector3D start(a);
+    // point, so it is tested on a scratch copy (of the coordinates only: the
+    // test reads nothing else).
+    Vector3D start(a.getX(), a.getY(), a.getZ());
     for (; k < n && outline[k - 1]->getX() > xlo; ++k) {
         Vector3D hit;
         if (intersectSegments(start, b, *outline[k - 1], *outline[k], hit, 1e-7f)) {

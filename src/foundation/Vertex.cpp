@@ -27,10 +27,8 @@ Vertex::Vertex(Vertex&& other) noexcept
     other.normal = nullptr;
 }
 
-Vertex& Vertex::operator=(const Vertex& other)
+void Vertex::copyFields(const Vertex& other)
 {
-    // Copy before deleting: the source may be our own normal or hang below it.
-    Vector3D* copy = copyOf(other.normal);
     x = other.x;
     y = other.y;
     z = other.z;
@@ -39,6 +37,23 @@ Vertex& Vertex::operator=(const Vertex& other)
     auxA = other.auxA;
     auxB = other.auxB;
     selected = other.selected;
+}
+
+Vertex& Vertex::operator=(const Vertex& other)
+{
+    const Vector3D* source = other.normal;
+    // Outline points are refilled by the thousand on every rib rebuild, and
+    // nearly all of them have a plain normal (one without a normal of its
+    // own) on both sides: overwrite ours in place rather than free it and
+    // allocate a copy. Neither point may be the other's normal here.
+    if (normal && source && !normal->normal && !source->normal && normal != &other && this != source) {
+        copyFields(other);
+        normal->copyFields(*source);
+        return *this;
+    }
+    // Copy before deleting: the source may be our own normal or hang below it.
+    Vector3D* copy = copyOf(source);
+    copyFields(other);
     delete normal;
     normal = copy;
     return *this;

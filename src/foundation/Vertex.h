@@ -101,6 +101,9 @@ public:
     void scaleNormal(float sx, float sy, float sz);
 
 protected:
+    // Every field but the normal.
+    void copyFields(const Vertex& other);
+
     Vector3D* normal;
     float x;
     float y;

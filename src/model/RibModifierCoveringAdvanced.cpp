@@ -22,7 +22,9 @@ void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, 
     for (int i = first; i <= last; ++i) {
         Vector3D& point = *outline[size_t(i)];
         strip.push_back(new Vertex(point));
-        Vector3D moved(point);
+        // Only the coordinates of the sunken position are used: no need to
+        // copy the normal (a heap allocation) along with them.
+        Vector3D moved(point.getX(), point.getY(), point.getZ());
         if (const Vector3D* normal = point.getNormal()) {
             Vector3D shift(*normal);
             shift *= -depth;

@@ -18,6 +18,7 @@ private slots:
     void movesHandOverTheNormal();
     void selfAssignmentKeepsTheNormal();
     void assigningFromOwnNormalChainIsSafe();
+    void assignmentCopiesIntoAnExistingNormal();
     void equalityLooksAtCoordinatesOnly();
     void axisRotationsTurnClockwise_data();
     void axisRotationsTurnClockwise();
@@ -126,6 +127,44 @@ void TestPoints::assigningFromOwnNormalChainIsSafe()
     QCOMPARE(q.getNormal()->getY(), 1.0f);
     q.scaleNormal(2, 3, 4);
     QCOMPARE(q.getNormal()->getY(), 3.0f);
+}
+
+void TestPoints::assignmentCopiesIntoAnExistingNormal()
+{
+    Vertex target(1, 2, 3);
+    target.setNormal(Vector3D(0, 0, 1))->setProp(1);
+    Vertex source(4, 5, 6, 9);
+    source.setProp(2);
+    source.setAux(0.5f, 0.25f);
+    source.setSelected(true);
+    source.setNormal(Vector3D(0, 1, 0))->setId(3);
+    target = source;
+    QVERIFY(target == source);
+    QCOMPARE(target.getProp(), 2u);
+    QCOMPARE(target.getId(), 9);
+    QCOMPARE(target.getAuxB(), 0.25f);
+    QVERIFY(target.isSelected());
+    QVERIFY(target.getNormal() != source.getNormal());
+    QVERIFY(*target.getNormal() == Vertex(0, 1, 0));
+    QCOMPARE(target.getNormal()->getProp(), 0u);
+    QCOMPARE(target.getNormal()->getId(), 3);
+    // Still a copy: changing the source's normal leaves ours alone.
+    source.getNormal()->setX(7);
+    QCOMPARE(target.getNormal()->getX(), 0.0f);
+
+    // A point assigned into its own normal: the normal keeps the old normal
+    // as its own.
+    Vertex p(1, 2, 3);
+    p.setNormal(Vector3D(0, 0, 1));
+    *p.getNormal() = p;
+    QVERIFY(*p.getNormal() == Vertex(1, 2, 3));
+    QVERIFY(p.getNormal()->getNormal() && *p.getNormal()->getNormal() == Vertex(0, 0, 1));
+    // A point assigned from its own normal drops the normal it had.
+    Vertex q(1, 2, 3);
+    q.setNormal(Vector3D(0, 0, 1));
+    q = *q.getNormal();
+    QVERIFY(q == Vertex(0, 0, 1));
+    QVERIFY(q.getNormal() == nullptr);
 }
 
 void TestPoints::equalityLooksAtCoordinatesOnly()
