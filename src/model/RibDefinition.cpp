@@ -54,6 +54,22 @@ void setMeanNormal(Vector3D& point, const Vector3D& a, const Vector3D& b)
     }
 }
 
+// A copy of source, made in a point taken from spare when one is left: the
+// rib rebuild refills the points of the last outline instead of freeing them
+// and allocating as many again.
+Vector3D* copyInto(RibDefinition::PointList& spare, const Vector3D& source)
+{
+    while (!spare.empty()) {
+        Vector3D* point = spare.back();
+        spare.pop_back();
+        if (point) {
+            *point = source;
+            return point;
+        }
+    }
+    return new Vector3D(source);
+}
+
 void setCoordinates(Vector3D& point, const Vector3D& from)
 {
     point.set(from.getX(), from.getY(), from.getZ());
@@ -356,12 +372,22 @@ void RibDefinition::setAirfoil(float panelLength, AirfoilType type, Airfoil* air
 
 void RibDefinition::updateAirfoil(float panelLength, float rootFactor, float tipFactor)
 {
+    PointList spare;
+    spare.swap(outline);
     clearGeometry();
-    blendAirfoils(panelLength, rootAirfoil, tipAirfoil, rootFactor, tipFactor);
+    blendAirfoils(panelLength, rootAirfoil, tipAirfoil, rootFactor, tipFactor, spare);
+    Vector3D::clearList(spare);
 }
 
 void RibDefinition::blendAirfoils(float panelLength, const Airfoil* root, const Airfoil* tip,
                                   float rootFactor, float tipFactor)
+{
+    PointList none;
+    blendAirfoils(panelLength, root, tip, rootFactor, tipFactor, none);
+}
+
+void RibDefinition::blendAirfoils(float panelLength, const Airfoil* root, const Airfoil* tip,
+                                  float rootFactor, float tipFactor, PointList& spare)
 {
     if (!root) {
         return;
@@ -378,7 +404,7 @@ void RibDefinition::blendAirfoils(float panelLength, const Airfoil* root, const 
     const float rootWeight = panelLength <= 0.0f ? 1.0f : (panelLength - position) / panelLength;
     outline.reserve(outline.size() + rootPoints.size());
     for (size_t i = 0; i < rootPoints.size(); ++i) {
-        Vector3D* point = new Vector3D(*rootPoints[i]);
+        Vector3D* point = copyInto(spare, *rootPoints[i]);
         const float rootPart = rootPoints[i]->getY() * rootFactor * rootWeight;
         point->setY(rootPart + tipPoints[i]->getY() * tipFactor * (1.0f - rootWeight));
         point->setX(point->getX() + 0.5f);
@@ -512,12 +538,20 @@ void RibDefinition::rotateParts(PartList& parts, const Vector3D& axis, double an
 
 void RibDefinition::computeCamberLine()
 {
-    Vector3D::clearList(camberLine);
+    PointList spare;
+    computeCamberLine(spare);
+    Vector3D::clearList(spare);
+}
+
+void RibDefinition::computeCamberLine(PointList& spare)
+{
+    spare.insert(spare.end(), camberLine.begin(), camberLine.end());
+    camberLine.clear();
     const size_t n = outline.size();
     camberLine.reserve(n / 2 + 1);
-    camberLine.push_back(new Vector3D(1.0f, 0.0f, 0.0f));
+    camberLine.push_back(copyInto(spare, Vector3D(1.0f, 0.0f, 0.0f)));
     for (size_t i = 0; i < n / 2; ++i) {
-        Vector3D* mean = new Vector3D(*outline[i]);
+        Vector3D* mean = copyInto(spare, *outline[i]);
         mean->setY((outline[n - 1 - i]->getY() + outline[i]->getY()) * 0.5f);
         camberLine.push_back(mean);
     }

@@ -141,6 +141,14 @@ public:
     float scaledThickness;
 
 private:
+    friend class RibList;
+    // The same, made in the points of spare as far as they go (the rebuild
+    // refills the points of the rib's previous geometry); takes what it uses
+    // out of spare.
+    void blendAirfoils(float panelLength, const Airfoil* root, const Airfoil* tip, float rootFactor,
+                       float tipFactor, PointList& spare);
+    void computeCamberLine(PointList& spare);
+
     struct Station;
     bool findStation(float distance, float xLE, float xTE, Station& station) const;
     float interpolateY(int p, int q, float x) const;

@@ -7,6 +7,7 @@
 
 #include "foundation/GLUtils.h"
 #include "foundation/Mathematics.h"
+#include "foundation/Vector3D.h"
 
 RibList& RibList::operator=(const RibList& other)
 {
@@ -146,12 +147,17 @@ void RibList::applyBaseData(float wingRootChord, float panelLength, float rootCh
     const float taperPerMm = panelLength > 0.0f ? (rootChord - tipChord) / panelLength : 0.0f;
     const float sweepPerMm = panelLength > 0.0f ? sweep / panelLength : 0.0f;
 
-    for (auto it = ribs.begin(); it != ribs.end(); ++it) {
+    // The camber points of the last rebuild, refilled by the new camber
+    // lines instead of being freed and allocated again.
+    std::vector<RibDefinition::PointList> spareCamberPoints(ribs.size());
+    auto spare = spareCamberPoints.begin();
+    for (auto it = ribs.begin(); it != ribs.end(); ++it, ++spare) {
         RibDefinition& rib = *it;
         const bool last = std::next(it) == ribs.end();
         // The last rib stands at L - thickness; the linear law would leave it
         // short of the tip chord.
         const float c = last ? tipChord : rootChord - taperPerMm * rib.position;
+        spare->swap(rib.getCamberLineCoords());
         rib.updateAirfoil(panelLength, rootAirfoilFactor, tipAirfoilFactor);
         rib.scale(c / r, c / r, 1.0f);
         rib.setChord(c);
@@ -182,8 +188,11 @@ void RibList::applyBaseData(float wingRootChord, float panelLength, float rootCh
         rib.applyOffset();
     }
 
+    spare = spareCamberPoints.begin();
     for (RibDefinition& rib : ribs) {
-        rib.computeCamberLine();
+        rib.computeCamberLine(*spare);
+        Vector3D::clearList(*spare);
+        ++spare;
     }
 }
 

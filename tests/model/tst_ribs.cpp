@@ -2,6 +2,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 
@@ -102,6 +103,40 @@ bool allFinite(const RibDefinition& rib)
     return std::isfinite(rib.getChord()) && std::isfinite(rib.getOffsetX());
 }
 
+// Everything a point carries, its normal chain included; coordinates must
+// agree bit for bit.
+bool identicalPoints(const Vertex* a, const Vertex* b)
+{
+    for (; a && b; a = a->getNormal(), b = b->getNormal()) {
+        const float fa[] = {a->getX(), a->getY(), a->getZ(), a->getAuxA(), a->getAuxB()};
+        const float fb[] = {b->getX(), b->getY(), b->getZ(), b->getAuxA(), b->getAuxB()};
+        if (std::memcmp(fa, fb, sizeof fa) != 0 || a->getProp() != b->getProp() || a->getId() != b->getId()
+            || a->isSelected() != b->isSelected())
+            return false;
+    }
+    return !a && !b;
+}
+
+// Leaves every kind of leftover a rebuild may meet in a point list: marked
+// points, a missing normal, a normal with a normal of its own, extra points.
+void spoil(RibDefinition::PointList& points)
+{
+    for (size_t i = 0; i < points.size(); ++i) {
+        Vector3D& p = *points[i];
+        p.setProp(3);
+        p.setId(77);
+        p.setAux(1.0f, 2.0f);
+        p.setSelected(true);
+        if (i % 7 == 1)
+            p = Vector3D(p.getX(), p.getY(), p.getZ());
+        else if (i % 7 == 2 && p.getNormal())
+            p.getNormal()->setNormal(Vector3D(0.0f, 0.0f, 1.0f));
+        else if (p.getNormal())
+            p.getNormal()->setProp(1);
+    }
+    points.push_back(new Vector3D(9.0f, 9.0f, 9.0f));
+}
+
 } // namespace
 
 class TestRibs : public QObject
@@ -153,6 +188,7 @@ private slots:
     void ribsWithoutAirfoilStayEmpty();
     void twistTurnsEachRibAboutItsLeadingEdge();
     void finishingJoinsCrossedTrailingEdges();
+    void rebuildOverOldGeometryMatchesAFreshBuild();
 
 private:
     void build(RibList& list, float sweep = 30.0f, bool top = false, bool bottom = false);
@@ -938,6 +974,51 @@ void TestRibs::finishingJoinsCrossedTrailingEdges()
     list.finishRibs(200.0f);
     QCOMPARE(outline[1]->getY(), upper + 0.001f);
     QCOMPARE(outline[n - 2]->getY(), upper + 0.001f);
+}
+
+void TestRibs::rebuildOverOldGeometryMatchesAFreshBuild()
+{
+    // The rebuild refills the points of the previous outline and camber
+    // line; nothing of what they held may show through.
+    RibList fresh;
+    fresh.generateRibs(300.0f, 5, 3.0f);
+    build(fresh);
+    RibList reused;
+    reused.generateRibs(300.0f, 5, 3.0f);
+    build(reused);
+    int ribNumber = 0;
+    for (RibDefinition& rib : reused.getRibs()) {
+        ++ribNumber;
+        spoil(rib.getRibCoords());
+        spoil(rib.getCamberLineCoords());
+        // Fewer old points than the blend needs, on one rib.
+        if (ribNumber == 3) {
+            RibDefinition::PointList& outline = rib.getRibCoords();
+            for (size_t i = 100; i < outline.size(); ++i)
+                delete outline[i];
+            outline.resize(100);
+        }
+    }
+    build(reused);
+
+    auto sameList = [](const RibDefinition::PointList& a, const RibDefinition::PointList& b) {
+        if (a.size() != b.size())
+            return false;
+        for (size_t i = 0; i < a.size(); ++i)
+            if (!identicalPoints(a[i], b[i]))
+                return false;
+        return true;
+    };
+    auto freshRib = fresh.getRibs().begin();
+    for (RibDefinition& rib : reused.getRibs()) {
+        QVERIFY(sameList(rib.getRibCoords(), freshRib->getRibCoords()));
+        QVERIFY(sameList(rib.getCamberLineCoords(), freshRib->getCamberLineCoords()));
+        // The camber line alone, over spoiled camber points.
+        spoil(rib.getCamberLineCoords());
+        rib.computeCamberLine();
+        QVERIFY(sameList(rib.getCamberLineCoords(), freshRib->getCamberLineCoords()));
+        ++freshRib;
+    }
 }
 
 QTEST_MAIN(TestRibs)
