@@ -54,20 +54,30 @@ void setMeanNormal(Vector3D& point, const Vector3D& a, const Vector3D& b)
     }
 }
 
-// A copy of source, made in a point taken from spare when one is left: the
-// rib rebuild refills the points of the last outline instead of freeing them
-// and allocating as many again.
-Vector3D* copyInto(RibDefinition::PointList& spare, const Vector3D& source)
+// Makes points[i] a copy of source, appending when the list is shorter. The
+// rib rebuild refills the points (and the list storage) of the previous
+// geometry this way instead of freeing them and allocating as many again.
+Vector3D* copyAt(RibDefinition::PointList& points, size_t i, const Vector3D& source)
 {
-    while (!spare.empty()) {
-        Vector3D* point = spare.back();
-        spare.pop_back();
-        if (point) {
-            *point = source;
-            return point;
-        }
+    if (i == points.size()) {
+        points.push_back(new Vector3D(source));
+    } else if (points[i]) {
+        *points[i] = source;
+    } else {
+        points[i] = new Vector3D(source);
     }
-    return new Vector3D(source);
+    return points[i];
+}
+
+// Drops the points from index size on.
+void truncatePoints(RibDefinition::PointList& points, size_t size)
+{
+    for (size_t i = size; i < points.size(); ++i) {
+        delete points[i];
+    }
+    if (size < points.size()) {
+        points.resize(size);
+    }
 }
 
 void setCoordinates(Vector3D& point, const Vector3D& from)
@@ -372,25 +382,24 @@ void RibDefinition::setAirfoil(float panelLength, AirfoilType type, Airfoil* air
 
 void RibDefinition::updateAirfoil(float panelLength, float rootFactor, float tipFactor)
 {
-    PointList spare;
-    spare.swap(outline);
+    PointList previous;
+    previous.swap(outline);
     clearGeometry();
-    blendAirfoils(panelLength, rootAirfoil, tipAirfoil, rootFactor, tipFactor, spare);
-    Vector3D::clearList(spare);
+    outline.swap(previous);
+    truncatePoints(outline, blendAirfoils(0, panelLength, rootAirfoil, tipAirfoil, rootFactor, tipFactor));
 }
 
 void RibDefinition::blendAirfoils(float panelLength, const Airfoil* root, const Airfoil* tip,
                                   float rootFactor, float tipFactor)
 {
-    PointList none;
-    blendAirfoils(panelLength, root, tip, rootFactor, tipFactor, none);
+    blendAirfoils(outline.size(), panelLength, root, tip, rootFactor, tipFactor);
 }
 
-void RibDefinition::blendAirfoils(float panelLength, const Airfoil* root, const Airfoil* tip,
-                                  float rootFactor, float tipFactor, PointList& spare)
+size_t RibDefinition::blendAirfoils(size_t first, float panelLength, const Airfoil* root, const Airfoil* tip,
+                                    float rootFactor, float tipFactor)
 {
     if (!root) {
-        return;
+        return first;
     }
     const PointList& rootPoints = root->getCoords();
     // Blending pairs points by index; a tip of another size cannot be paired.
@@ -402,14 +411,14 @@ void RibDefinition::blendAirfoils(float panelLength, const Airfoil* root, const 
     // A panel without a (positive) length has only its root airfoil; a
     // negative length would push the weight outside 0..1.
     const float rootWeight = panelLength <= 0.0f ? 1.0f : (panelLength - position) / panelLength;
-    outline.reserve(outline.size() + rootPoints.size());
+    outline.reserve(first + rootPoints.size());
     for (size_t i = 0; i < rootPoints.size(); ++i) {
-        Vector3D* point = copyInto(spare, *rootPoints[i]);
+        Vector3D* point = copyAt(outline, first + i, *rootPoints[i]);
         const float rootPart = rootPoints[i]->getY() * rootFactor * rootWeight;
         point->setY(rootPart + tipPoints[i]->getY() * tipFactor * (1.0f - rootWeight));
         point->setX(point->getX() + 0.5f);
-        outline.push_back(point);
     }
+    return first + rootPoints.size();
 }
 
 void RibDefinition::scale(float sx, float sy, float sz)
@@ -538,23 +547,14 @@ void RibDefinition::rotateParts(PartList& parts, const Vector3D& axis, double an
 
 void RibDefinition::computeCamberLine()
 {
-    PointList spare;
-    computeCamberLine(spare);
-    Vector3D::clearList(spare);
-}
-
-void RibDefinition::computeCamberLine(PointList& spare)
-{
-    spare.insert(spare.end(), camberLine.begin(), camberLine.end());
-    camberLine.clear();
     const size_t n = outline.size();
     camberLine.reserve(n / 2 + 1);
-    camberLine.push_back(copyInto(spare, Vector3D(1.0f, 0.0f, 0.0f)));
+    copyAt(camberLine, 0, Vector3D(1.0f, 0.0f, 0.0f));
     for (size_t i = 0; i < n / 2; ++i) {
-        Vector3D* mean = copyInto(spare, *outline[i]);
+        Vector3D* mean = copyAt(camberLine, i + 1, *outline[i]);
         mean->setY((outline[n - 1 - i]->getY() + outline[i]->getY()) * 0.5f);
-        camberLine.push_back(mean);
     }
+    truncatePoints(camberLine, n / 2 + 1);
     if (camberLine.size() >= 2) {
         // Start just behind the trailing edge so that a lookup at the very
         // last outline point still finds a segment to interpolate on.

@@ -141,13 +141,10 @@ public:
     float scaledThickness;
 
 private:
-    friend class RibList;
-    // The same, made in the points of spare as far as they go (the rebuild
-    // refills the points of the rib's previous geometry); takes what it uses
-    // out of spare.
-    void blendAirfoils(float panelLength, const Airfoil* root, const Airfoil* tip, float rootFactor,
-                       float tipFactor, PointList& spare);
-    void computeCamberLine(PointList& spare);
+    // Writes the blend into the outline from index first on, refilling the
+    // points already there; returns the index after the last point written.
+    size_t blendAirfoils(size_t first, float panelLength, const Airfoil* root, const Airfoil* tip,
+                         float rootFactor, float tipFactor);
 
     struct Station;
     bool findStation(float distance, float xLE, float xTE, Station& station) const;

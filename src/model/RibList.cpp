@@ -147,8 +147,8 @@ void RibList::applyBaseData(float wingRootChord, float panelLength, float rootCh
     const float taperPerMm = panelLength > 0.0f ? (rootChord - tipChord) / panelLength : 0.0f;
     const float sweepPerMm = panelLength > 0.0f ? sweep / panelLength : 0.0f;
 
-    // The camber points of the last rebuild, refilled by the new camber
-    // lines instead of being freed and allocated again.
+    // The camber points of the last rebuild, kept out of the way of scaling
+    // and placement, for the new camber lines to refill.
     std::vector<RibDefinition::PointList> spareCamberPoints(ribs.size());
     auto spare = spareCamberPoints.begin();
     for (auto it = ribs.begin(); it != ribs.end(); ++it, ++spare) {
@@ -190,7 +190,8 @@ void RibList::applyBaseData(float wingRootChord, float panelLength, float rootCh
 
     spare = spareCamberPoints.begin();
     for (RibDefinition& rib : ribs) {
-        rib.computeCamberLine(*spare);
+        rib.getCamberLineCoords().swap(*spare);
+        rib.computeCamberLine();
         Vector3D::clearList(*spare);
         ++spare;
     }
