@@ -183,6 +183,29 @@ void TestPipeline::roundSparsAreCutBeforeSquareSpars()
     const std::vector<double> a = geometryOf(makePanel(squareFirst));
     const std::vector<double> b = geometryOf(makePanel(roundFirst));
     QVERIFY(a == b);
+
+    // Which goes first shows on the round spar's station point: cut first,
+    // it lies on the surface and the slot then sinks it with the slot floor,
+    // off its station; cut after the slot it would sit on the floor exactly
+    // at its station. The slot lies near the nose, where the surface slopes.
+    const auto upperPointsAtStation = [](const PanelBaseData& data, float percent) {
+        int count = 0;
+        for (const RibDefinition& rib : data.getRibList().getRibs()) {
+            const float station = rib.getOffsetX() + rib.getChord() * percent / 100.0f / 200.0f;
+            const auto& outline = rib.getRibCoords();
+            for (size_t i = 0; i < outline.size() / 2; ++i) {
+                if (std::fabs(outline[i]->getX() - station) < 1e-6f)
+                    ++count;
+            }
+        }
+        return count;
+    };
+    Features roundOnly;
+    roundOnly.spars.addSpar(spar(SparType::Round, 1, kRibs, 11.3f));
+    QCOMPARE(upperPointsAtStation(makePanel(roundOnly), 11.3f), kRibs);
+    Features slotAfterRound = roundOnly;
+    slotAfterRound.spars.addSpar(spar(SparType::Square, 1, kRibs, 11.3f));
+    QCOMPARE(upperPointsAtStation(makePanel(slotAfterRound), 11.3f), 0);
 }
 
 void TestPipeline::rootJoinerOfTheFirstPanelTiltsWithTheDihedral_data()
