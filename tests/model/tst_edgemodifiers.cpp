@@ -54,11 +54,20 @@ void TestEdgeModifiers::leadingEdgeMovesFrontIntoPiece()
     QVERIFY(hasNormal(piece.back(), 0.0f, -1.0f));
     QVERIFY(std::fabs(rib.getLEDepth(wingRootChord) - 8.0f) < 0.01f);
 
-    // The outline closes over the cut with points of its own.
+    // The outline closes over the cut with points of its own: one on each
+    // side at the cut station, as its new nose pair.
+    int atCut = 0;
     for (const Vector3D* p : outline) {
         QVERIFY(p->getX() >= 8.0f / wingRootChord - 1e-6f);
         QVERIFY(p != piece.front() && p != piece.back());
+        if (std::fabs(p->getX() - 8.0f / wingRootChord) < 1e-6f)
+            ++atCut;
     }
+    QCOMPARE(atCut, 2);
+    const std::size_t nose = outline.size() / 2;
+    QVERIFY(std::fabs(outline[nose - 1]->getX() - 8.0f / wingRootChord) < 1e-6f);
+    QVERIFY(std::fabs(outline[nose]->getX() - 8.0f / wingRootChord) < 1e-6f);
+    QVERIFY(outline[nose - 1]->getY() > outline[nose]->getY());
 }
 
 void TestEdgeModifiers::leadingEdgeOutsideTheChordCutsNothing_data()
