@@ -342,7 +342,7 @@ void TestRibs::blendWeighsAirfoilsByPosition()
         const Vector3D& tip = *naca->getPoint(i);
         const float expected = root.getY() * rootFactor * rootWeight
                                + tip.getY() * tipFactor * (1.0f - rootWeight);
-        QVERIFY2(std::fabs(outline[i]->getY() - expected) < 1e-6f, qPrintable(QString::number(i)));
+        QVERIFY2(std::fabs(outline[i]->getY() - expected) < 1e-6f, qPrintable(QString("%1: %2,%3 want %4").arg(i).arg(outline[i]->getX()).arg(outline[i]->getY()).arg(expected)));
         QCOMPARE(outline[i]->getX(), root.getX() + 0.5f);
         QVERIFY(outline[i]->getNormal());
     }
@@ -570,14 +570,16 @@ void TestRibs::pieceDepthsMeasureFirstToMiddle()
 namespace {
 
 // A flat-sided rib, 0.1 thick, with a raised tab on its upper side at x 0.6
-// (width and height in outline units) and a plain lower side.
-RibDefinition::PointList tabbedOutline(float width, float height)
+// (width and height in outline units) and a plain lower side. Ahead of the
+// tab the upper side may lie higher by step.
+RibDefinition::PointList tabbedOutline(float width, float height, float step = 0.0f)
 {
     const float a = 0.6f;
     const float b = 0.6f - width;
     const float top = 0.05f + height;
-    return makeOutline({{1.0f, 0.05f}, {0.8f, 0.05f}, {a, 0.05f}, {a, top}, {b, top}, {b, 0.05f},
-                        {0.4f, 0.05f}, {0.2f, 0.05f}, {0.0f, 0.05f},
+    const float front = 0.05f + step;
+    return makeOutline({{1.0f, 0.05f}, {0.8f, 0.05f}, {a, 0.05f}, {a, top}, {b, top}, {b, front},
+                        {0.4f, front}, {0.2f, front}, {0.0f, front},
                         {0.0f, -0.05f}, {0.2f, -0.05f}, {0.4f, -0.05f}, {b, -0.05f}, {b, -0.05f},
                         {a, -0.05f}, {a, -0.05f}, {0.8f, -0.05f}, {1.0f, -0.05f}});
 }
@@ -612,18 +614,22 @@ void TestRibs::closePointsProduceNoTurns()
 void TestRibs::narrowStepsAreFlattened_data()
 {
     QTest::addColumn<float>("widthMm");
+    QTest::addColumn<float>("stepMm");
     QTest::addColumn<bool>("flattened");
-    QTest::newRow("0.4 mm") << 0.4f << true;
-    QTest::newRow("0.6 mm") << 0.6f << false;
+    QTest::newRow("0.4 mm") << 0.4f << 0.0f << true;
+    QTest::newRow("0.6 mm") << 0.6f << 0.0f << false;
+    // The tab goes flush with the side that lies farther from the camber line.
+    QTest::newRow("0.4 mm, higher in front") << 0.4f << 0.8f << true;
 }
 
 void TestRibs::narrowStepsAreFlattened()
 {
     QFETCH(float, widthMm);
+    QFETCH(float, stepMm);
     QFETCH(bool, flattened);
     const float scale = 100.0f;
     RibDefinition rib(0.0f, 3.0f);
-    RibDefinition::PointList points = tabbedOutline(widthMm / scale, 1.0f / scale);
+    RibDefinition::PointList points = tabbedOutline(widthMm / scale, 1.0f / scale, stepMm / scale);
     rib.setCoords(points, 0);
     Vector3D::clearList(points);
     rib.computeCamberLine();
@@ -632,8 +638,9 @@ void TestRibs::narrowStepsAreFlattened()
     QCOMPARE(int(outline.size()), 18);
     for (int i = 0; i < 9; ++i) {
         const bool onTab = i == 3 || i == 4;
-        const float expected = (onTab && !flattened) ? 0.06f : 0.05f;
-        QVERIFY2(std::fabs(outline[i]->getY() - expected) < 1e-6f, qPrintable(QString::number(i)));
+        const float front = 0.05f + stepMm / scale;
+        const float expected = onTab ? (flattened ? front : 0.06f) : (i < 3 ? 0.05f : front);
+        QVERIFY2(std::fabs(outline[i]->getY() - expected) < 1e-6f, qPrintable(QString("%1: %2,%3 want %4").arg(i).arg(outline[i]->getX()).arg(outline[i]->getY()).arg(expected)));
     }
     for (int i = 9; i < 18; ++i) {
         QCOMPARE(outline[i]->getY(), -0.05f);
