@@ -60,6 +60,7 @@ private slots:
     void squareSparNotchesTheChosenSides_data();
     void squareSparNotchesTheChosenSides();
     void verticalCutGivesFlatSlotFloor();
+    void autoAdjustedSlotFollowsTheRibChord();
     void squareWebbingStandsBetweenTheSlots_data();
     void squareWebbingStandsBetweenTheSlots();
     void roundSparSitsOnTheCamberLineRaisedByItsOffset();
@@ -151,6 +152,26 @@ void TestSparModifiers::verticalCutGivesFlatSlotFloor()
         QVERIFY(std::fabs(upper - topFloor) < 1e-6f);
         QVERIFY(std::fabs(lower - bottomFloor) < 1e-6f);
     }
+}
+
+void TestSparModifiers::autoAdjustedSlotFollowsTheRibChord()
+{
+    // A 4.5 mm spar that thins with the chord: half as wide in a rib of half
+    // the first rib's chord.
+    RibDefinition rib = SyntheticRib::make(0.0f, 100.0f);
+    const RibDefinition first = referenceCopy(SyntheticRib::make(0.0f, 200.0f));
+    SparDefinition spar("s", SparType::Square, 1, 2, 25.0f, 25.0f, true, false);
+    spar.setSquareSparAutoAdjustWidth(1.0f);
+    RibModifierSquareSpar modifier;
+    const RibDefinition thisRib(rib);
+    modifier.apply(rib, 1, spar, first.getChord(), first, first, thisRib, 0.0f, wingRootChord, false, 0.0f,
+                   false);
+
+    const std::vector<IdentifiableObject*>& parts = rib.getSquareSparParts();
+    QCOMPARE(int(parts.size()), 2);
+    const std::vector<Vertex*>& top = parts.front()->getPoints();
+    QVERIFY(std::fabs(top[1]->getX() * wingRootChord - 47.75f) < 0.02f);
+    QVERIFY(std::fabs(top[0]->getX() * wingRootChord - 50.0f) < 0.02f);
 }
 
 void TestSparModifiers::squareWebbingStandsBetweenTheSlots_data()
