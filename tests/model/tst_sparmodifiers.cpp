@@ -66,6 +66,7 @@ private slots:
     void roundSparSitsOnTheCamberLineRaisedByItsOffset();
     void oneRibSparsUseTheirFirstValues();
     void webbingSparNeedsTwoRibs();
+    void joinerHolesKeepOneHeight_data();
     void joinerHolesKeepOneHeight();
     void joinerHeightBelongsToItsModifier();
 };
@@ -329,27 +330,43 @@ void TestSparModifiers::webbingSparNeedsTwoRibs()
     QVERIFY(std::fabs(web->getPoints()[0]->getX() * wingRootChord - 51.0f) < 0.01f);
 }
 
+void TestSparModifiers::joinerHolesKeepOneHeight_data()
+{
+    QTest::addColumn<int>("firstRib");
+    QTest::addColumn<float>("heightAtMm"); // where on its reference rib the height is found
+    // From the root the height is that of the root rib at the joiner.
+    QTest::newRow("from the root") << 1 << 60.0f;
+    // Elsewhere the joiner is placed by its last rib (30 % of 140 mm), and
+    // the height is found there too.
+    QTest::newRow("away from the root") << 2 << 42.0f;
+}
+
 void TestSparModifiers::joinerHolesKeepOneHeight()
 {
+    QFETCH(int, firstRib);
+    QFETCH(float, heightAtMm);
     // Moved in, not copied: a copied rib carries no geometry.
     std::vector<RibDefinition> ribs;
     ribs.reserve(3);
     ribs.push_back(SyntheticRib::make(0.0f, 200.0f));
     ribs.push_back(SyntheticRib::make(100.0f, 170.0f, 0.1f));
     ribs.push_back(SyntheticRib::make(200.0f, 140.0f, 0.2f));
-    const RibDefinition first = referenceCopy(ribs[0]);
+    const RibDefinition first = referenceCopy(ribs[firstRib - 1]);
     const RibDefinition last = referenceCopy(ribs[2]);
-    SparDefinition tube("t", SparType::Tube, 1, 3, 30.0f, 30.0f, true, false);
-    SparDefinition box("b", SparType::CubeTube, 1, 3, 30.0f, 30.0f, true, false);
+    SparDefinition tube("t", SparType::Tube, firstRib, 3, 30.0f, 30.0f, true, false);
+    SparDefinition box("b", SparType::CubeTube, firstRib, 3, 30.0f, 30.0f, true, false);
     RibModifierTubeSpar tubeModifier;
     RibModifierCubeTube boxModifier;
-    for (int k = 0; k < 3; ++k) {
+    for (int k = firstRib - 1; k < 3; ++k) {
         applyTo(tubeModifier, ribs[k], k + 1, tube, first, last);
         applyTo(boxModifier, ribs[k], k + 1, box, first, last);
     }
-    const float height = midY(ribs[0].getTubeSparParts().front());
-    QVERIFY(std::fabs(height - camberAt(SyntheticRib::make(0.0f, 200.0f), 60.0f)) < 1e-5f);
-    for (const RibDefinition& rib : ribs) {
+    const RibDefinition& reference = firstRib == 1 ? ribs[0] : ribs[2];
+    const RibDefinition fresh = SyntheticRib::make(reference.position, reference.getChord(), reference.getOffsetX());
+    const float height = midY(ribs[firstRib - 1].getTubeSparParts().front());
+    QVERIFY(std::fabs(height - camberAt(fresh, heightAtMm)) < 1e-5f);
+    for (int k = firstRib - 1; k < 3; ++k) {
+        const RibDefinition& rib = ribs[k];
         QCOMPARE(int(rib.getTubeSparParts().size()), 1);
         QCOMPARE(int(rib.getCubeTubeParts().size()), 1);
         QVERIFY(std::fabs(midY(rib.getTubeSparParts().front()) - height) < 1e-6f);
@@ -357,11 +374,11 @@ void TestSparModifiers::joinerHolesKeepOneHeight()
     }
     // A joiner runs straight: it keeps its x in the wing while the leading
     // edges move back.
-    Vertex atRoot;
+    Vertex atFirst;
     Vertex atTip;
-    ribs[0].getTubeSparParts().front()->getCentroid(atRoot);
+    ribs[firstRib - 1].getTubeSparParts().front()->getCentroid(atFirst);
     ribs[2].getTubeSparParts().front()->getCentroid(atTip);
-    QVERIFY(std::fabs(atRoot.getX() - atTip.getX()) < 1e-5f);
+    QVERIFY(std::fabs(atFirst.getX() - atTip.getX()) < 1e-5f);
 }
 
 void TestSparModifiers::joinerHeightBelongsToItsModifier()
