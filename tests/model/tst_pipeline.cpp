@@ -1,6 +1,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -121,6 +122,7 @@ private slots:
     void combsReachTheBuildingTabLineOnEveryRib();
     void roundLeadingEdgeIsReportedAndNotCut();
     void recordsNamingNoRibAreSkipped();
+    void coveringStopsAtAnAutoAdjustedTrailingEdge();
 
 private:
     QTemporaryDir imported;
@@ -349,6 +351,27 @@ void TestPipeline::recordsNamingNoRibAreSkipped()
 
     const std::vector<double> plain = geometryOf(makePanel(Features()));
     QVERIFY(geometryOf(makePanel(f)) == plain);
+}
+
+void TestPipeline::coveringStopsAtAnAutoAdjustedTrailingEdge()
+{
+    // The trailing edge thins with the chord (20 mm at the 200 mm root), and
+    // a sheet over the whole chord ends where it begins on every rib.
+    Features f;
+    f.te = TEData(1, 20.0f, true, 20.0f, 10.0f, 2.0f);
+    f.covering.setSheetingType(SheetingType::Advanced);
+    f.strips.append(SheetingStripDefinition("all", 0, 1, kRibs, 100.0f, 100.0f, 1.0f, false, true, true, false,
+                                            0.0f, 0.0f, false, false));
+    const PanelBaseData data = makePanel(f);
+    for (const RibDefinition& rib : data.getRibList().getRibs()) {
+        const float teDepth = 20.0f * rib.getChord() / 200.0f;
+        QVERIFY(std::fabs(rib.getTEDepth(200.0f) - teDepth) < 0.01f);
+        QCOMPARE(int(rib.getCoveringPolygons().size()), 1);
+        float rearmost = -1.0f;
+        for (const Vertex* p : rib.getCoveringPolygons().front()->getPoints())
+            rearmost = std::max(rearmost, (p->getX() - rib.getOffsetX()) * 200.0f);
+        QVERIFY2(std::fabs(rearmost - (rib.getChord() - teDepth)) < 0.01f, qPrintable(QString::number(rearmost)));
+    }
 }
 
 QTEST_MAIN(TestPipeline)
