@@ -196,11 +196,14 @@ void TestCovering::bandsSinkBySheetThicknessAndStopAtCamberLine()
             const float distance = outer.distance(inner);
             const float meanLine = float(camber(inner.getX()));
             // The sheet lies on the rib: its inner face is below the upper
-            // surface and above the lower one.
+            // surface and above the lower one, and faces into the rib.
             if (side == 0)
                 QVERIFY(inner.getY() <= outer.getY() + 1e-7f);
             else
                 QVERIFY(inner.getY() >= outer.getY() - 1e-7f);
+            QVERIFY(outer.getNormal() && inner.getNormal());
+            QVERIFY(std::fabs(inner.getNormal()->getX() + outer.getNormal()->getX()) < 1e-6f);
+            QVERIFY(std::fabs(inner.getNormal()->getY() + outer.getNormal()->getY()) < 1e-6f);
             if (outer.getX() > 0.1f) {
                 // Behind the nose the sheet never cuts through the mean line.
                 if (side == 0)
