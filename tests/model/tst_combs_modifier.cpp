@@ -99,6 +99,8 @@ private slots:
     void uncutCombKeepsTheSurfacePoints();
     void combOutsideTheChordOrOnOneRibLeavesTheRibAlone();
     void zeroWidthCombGivesFiniteParts();
+    void combEndingAtTheTipReachesItsLastPosition_data();
+    void combEndingAtTheTipReachesItsLastPosition();
 };
 
 void TestCombModifier::cutsNotchAndRecordsThreeParts_data()
@@ -242,6 +244,38 @@ void TestCombModifier::zeroWidthCombGivesFiniteParts()
         for (const Vertex* p : part->getPoints())
             QVERIFY(std::isfinite(p->getX()) && std::isfinite(p->getY()));
     }
+}
+
+void TestCombModifier::combEndingAtTheTipReachesItsLastPosition_data()
+{
+    QTest::addColumn<float>("ribPosition");
+    QTest::addColumn<bool>("lastOfPanel");
+    QTest::addColumn<float>("frontMm");
+    // From 50 % at the root rib to 60 % at the tip rib (3 mm thick, at 100
+    // mm): the comb reaches 60 % at the tip rib's far face, where the panel
+    // ends, and runs straight to it.
+    QTest::newRow("root rib") << 0.0f << false << 99.0f;
+    QTest::newRow("between") << 50.0f << false << 99.0f + 20.0f * 50.0f / 103.0f;
+    QTest::newRow("tip rib") << 100.0f << true << 119.0f;
+}
+
+void TestCombModifier::combEndingAtTheTipReachesItsLastPosition()
+{
+    QFETCH(float, ribPosition);
+    QFETCH(bool, lastOfPanel);
+    QFETCH(float, frontMm);
+    RibCombData c = comb(1, 0.0f, 0.0f, 0.0f);
+    c.setSeparateLastPosition(true);
+    c.setPosition(1, 60.0f);
+    c.setPercentageSelected(1, true);
+    const RibDefinition first = slabRib(0.0f);
+    const RibDefinition last = slabRib(100.0f);
+    RibDefinition rib = slabRib(ribPosition);
+    RibModifierComb().apply(rib, 1, c, kScale, first, last, 30.0f, -30.0f, kScale, lastOfPanel, true);
+    const IdentifiableObject* body = partOfKind(rib, 10);
+    QVERIFY(body);
+    QVERIFY2(std::abs(boxOf(*body).minX * kScale - frontMm) < 0.01f,
+             qPrintable(QString::number(boxOf(*body).minX * kScale)));
 }
 
 QTEST_MAIN(TestCombModifier)
