@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QDoubleSpinBox>
+#include <QString>
+
+class InputValueType;
+class QLabel;
+
+// The numeric input of every dialog: a double spin box that judges its own
+// value with an optional InputValueType, paints itself red while the value
+// is invalid, and shows the value converted for the user (inches, or the
+// millimetre or percentage equivalent) in a small popup while the pointer
+// rests on it.
+class XDoubleSpinBox : public QDoubleSpinBox
+{
+    Q_OBJECT
+
+public:
+    // Designer forms construct custom widgets with the parent alone, so the
+    // factor defaults to the 1.0 every form uses.
+    explicit XDoubleSpinBox(QWidget* parent = nullptr, float factor = 1.0f);
+    ~XDoubleSpinBox() override;
+
+    // Takes ownership of the rule (replacing an earlier one) and judges every
+    // value change from then on.
+    void setInputValueType(InputValueType* type);
+    const InputValueType* getInputValueType() const { return valueType; }
+
+    // Judges the current value now (recolouring the field) when a rule is
+    // set; otherwise returns the stored verdict, which stays true.
+    bool isValid();
+
+    // What the popup shows beside the value:
+    //   0  nothing (no popup at all)
+    //   1  the value is millimetres; also shown as percent of reference
+    //   2  the value is percent of reference; also shown as millimetres
+    //   3  the value is millimetres; shown in inches
+    void setDisplayMode(int mode, float reference);
+    int getDisplayMode() const { return displayMode; }
+    // true: mode 2, false: mode 1.
+    void setValueInPercent(bool inPercent, float reference);
+    float getDisplayFactor() const { return displayFactor; }
+    const QString& getUnit() const { return unit; }
+
+    // The value as the rule judges it: six significant digits, always with
+    // a decimal point whatever the user's locale.
+    QString valueText() const;
+
+    using QDoubleSpinBox::setValue;
+    // Fills the field; with silent set, nobody hears of it (not even the
+    // field's own validation, so the colour stays until the next check).
+    void setValue(double value, bool silent);
+
+    void setTabPage(QWidget* page) { tabPage = page; }
+    QWidget* getTabPage() const { return tabPage; }
+
+    // The hover popup and its text, for the dialogs' tests and tooltips.
+    QWidget* popupWindow() const { return popup; }
+    QString popupText() const;
+
+public slots:
+    void validate(double value);
+    void newValueSet(double value);
+
+protected:
+    void enterEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void updatePopupText(double value);
+    bool popupEnabled() const;
+
+    InputValueType* valueType = nullptr;
+    bool valid = true;
+    QWidget* tabPage = nullptr;
+    float displayFactor;
+    QString unit;
+    int displayMode = 3;
+    QWidget* popup = nullptr;
+    QLabel* popupLabel = nullptr;
+};
