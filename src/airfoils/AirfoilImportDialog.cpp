@@ -1,0 +1,140 @@
+#include "airfoils/AirfoilImportDialog.h"
+
+#include "airfoils/Airfoil.h"
+#include "airfoils/WingFoils.h"
+#include "editing/XDoubleSpinBox.h"
+#include "foundation/CLocale.h"
+#include "foundation/DialogSeam.h"
+#include "foundation/Vector3D.h"
+#include "ui_AirfoilImportDialog.h"
+#include "views/AirfoilDrawingArea.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+Airfoil* readAirfoil(const QString& path, AirfoilFileType type)
+{
+    // Reading a file uses nothing of the library; without one (a dialog
+    // opened before the airfoils are loaded) a passing reader does as well.
+    if (WingFoils* library = WingFoils::instance())
+        return library->loadAirfoilFile(path, type);
+    WingFoils reader;
+    return reader.loadAirfoilFile(path, type);
+}
+
+// The reader turns every "&" of a name line into "&amp;", so a loaded name
+// carries its ampersands escaped. Written back as they came, the name reads
+// back as the same text the library holds now; written escaped, it would be
+// escaped a second time and come back under another name at the next start.
+QByteArray nameLine(const QString& name)
+{
+    QString line = name;
+    line.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return line.toLocal8Bit() + '\n';
+}
+
+// The file is always written as DAT and read as such at the next start
+// only under a ".dat" name: kept as "x.cor" it would be read as COR, named
+// after the file instead of its name line. Only a plain file name counts,
+// as only files directly in the imported-airfoils folder are loaded.
+QString datFileName(const QString& text)
+{
+    const QString name = QFileInfo(text.trimmed()).fileName();
+    if (name.isEmpty() || getAirfoilFileType(name) == AirfoilFileType::Dat)
+        return name;
+    return name + QLatin1String(".dat");
+}
+
+} // namespace
+
+AirfoilImportDialog::AirfoilImportDialog(QWidget* parent, const QString& path, AirfoilFileType type,
+                                         bool* ok)
+    : QDialog(parent), ui(new Ui::AirfoilImportDialog)
+{
+    ui->setupUi(this);
+    ui->txtScaleFactor->setValue(1.0, true);
+    const QFileInfo source(path);
+    ui->txtTargetFileName->setText(getAirfoilFileType(source.fileName()) == AirfoilFileType::Dat
+                                       ? source.fileName()
+                                       : datFileName(source.completeBaseName()));
+
+    Airfoil* airfoil = readAirfoil(path, type);
+    if (airfoil != nullptr) {
+        ui->txtAirfoilName->setText(airfoil->getName());
+        preview = new AirfoilDrawingArea(nullptr, airfoil);
+        ui->grphAirfoilView->setScene(preview);
+    }
+    if (ok != nullptr)
+        *ok = airfoil != nullptr;
+
+    connect(ui->txtScaleFactor, SIGNAL(valueChanged(const QString&)), this, SLOT(scaleChanged()));
+    ui->txtScaleFactor->setDisplayMode(0, 1.0f);
+}
+
+AirfoilImportDialog::~AirfoilImportDialog()
+{
+    delete ui;
+    delete preview;
+}
+
+QString AirfoilImportDialog::getTargetFileName() const
+{
+    return datFileName(ui->txtTargetFileName->text());
+}
+
+QString AirfoilImportDialog::getAirfoilName() const
+{
+    return ui->txtAirfoilName->text();
+}
+
+float AirfoilImportDialog::getScale() const
+{
+    return preview != nullptr ? preview->getScale() : 1.0f;
+}
+
+Airfoil* AirfoilImportDialog::takeAirfoil()
+{
+    return preview != nullptr ? preview->takeAirfoil() : nullptr;
+}
+
+void AirfoilImportDialog::scaleChanged()
+{
+    if (preview == nullptr)
+        return;
+    // The field's own text follows the user's locale ("1,5"); its C-locale
+    // form is what a number conversion understands.
+    float scale = 1.0f;
+    if (!CLocale::parseFloat(ui->txtScaleFactor->valueText(), scale))
+        return;
+    preview->setScale(scale);
+    preview->update();
+}
+
+bool AirfoilImportDialog::writeDatFile(const QString& path)
+{
+    if (preview == nullptr || preview->getAirfoil() == nullptr)
+        return false;
+
+    const float scale = preview->getScale();
+    QByteArray content = nameLine(ui->txtAirfoilName->text());
+    for (const Vector3D* point : preview->getAirfoil()->getCoords()) {
+        content += CLocale::format(point->getX(), 'f', 6).toLatin1();
+        content += ' ';
+        content += CLocale::format(point->getY() * scale, 'f', 6).toLatin1();
+        content += '\n';
+    }
+
+    // Written whole or not at all: a half-written file in the imported
+    // folder would be read at every start as a broken airfoil.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        DialogSeam::warning(this, tr("Import failed"),
+                            tr("Writing the file %1 failed: %2").arg(path, reason));
+        return false;
+    }
+    return true;
+}
