@@ -173,6 +173,7 @@ private slots:
 
     void generatesEvenlySpacedRibs_data();
     void generatesEvenlySpacedRibs();
+    void lastRibEndsExactlyAtThePanelEnd();
     void findsRibsByNumberAndPosition_data();
     void findsRibsByNumberAndPosition();
     void copiesCarryNoGeometry();
@@ -705,6 +706,16 @@ void TestRibs::generatesEvenlySpacedRibs()
     // Generation appends; it does not start the list over.
     list.generateRibs(length, count, thickness);
     QCOMPARE(list.getRibCount(), 2 * int(positions.size()));
+}
+
+void TestRibs::lastRibEndsExactlyAtThePanelEnd()
+{
+    // However the steps round, the last rib's far face is the panel end.
+    for (int ribs : {12, 23}) {
+        RibList list;
+        list.generateRibs(107.0f, ribs, 3.0f);
+        QVERIFY(list.getLastRib().position == 104.0f); // exactly, not fuzzily
+    }
 }
 
 void TestRibs::findsRibsByNumberAndPosition_data()
