@@ -743,24 +743,32 @@ void RibDefinition::collectTurns(std::vector<AngleInfo>& turns, float scale) con
     if (n == 0) {
         return;
     }
-    std::vector<int> kept{0};
+    // Points closer than 0.001 mm to the last point kept are skipped. A turn
+    // is judged at every kept point but the first and the last two, so the
+    // turn at one kept point is judged as soon as the kept point two further
+    // on is found; the last four kept indices are all that is needed. (A list
+    // of all kept indices cost two heap allocations per rib, above the size
+    // at which the allocator sweeps all its freed small blocks together.)
+    int kept[4] = {0, 0, 0, 0};
+    int keptCount = 1;
     for (int j = 1; j < n; ++j) {
-        if (outline[kept.back()]->distanceXY(*outline[j]) * scale >= 0.001f) {
-            kept.push_back(j);
+        if (outline[kept[3]]->distanceXY(*outline[j]) * scale < 0.001f) {
+            continue;
         }
-    }
-    const int m = int(kept.size());
-    if (m < 4) {
-        return;
-    }
-    for (int t = 1; t <= m - 3; ++t) {
-        Vector3D u = Vector3D::fromDifference(*outline[kept[t]], *outline[kept[t - 1]]);
-        const Vector3D v = Vector3D::fromDifference(*outline[kept[t + 1]], *outline[kept[t]]);
+        kept[0] = kept[1];
+        kept[1] = kept[2];
+        kept[2] = kept[3];
+        kept[3] = j;
+        if (++keptCount < 4) {
+            continue;
+        }
+        Vector3D u = Vector3D::fromDifference(*outline[kept[1]], *outline[kept[0]]);
+        const Vector3D v = Vector3D::fromDifference(*outline[kept[2]], *outline[kept[1]]);
         AngleInfo info(2, 0.0f, 0);
         const float cosAngle = u.getAngle2D(v, info);
         const int turn = info.getTurn();
         if (turn == 3 || ((turn == 0 || turn == 1) && std::fabs(cosAngle) < 0.7f)) {
-            turns.emplace_back(turn, cosAngle, kept[t]);
+            turns.emplace_back(turn, cosAngle, kept[1]);
         }
     }
 }
