@@ -12,6 +12,74 @@ Vector3D* copyOf(const Vector3D* v)
 {
     return v ? new Vector3D(*v) : nullptr;
 }
+
+// Under the address sanitizer, memory reused behind its back would hide the
+// use of a deleted point; there every point goes to the general allocator.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool recyclingAllowed = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool recyclingAllowed = false;
+#else
+constexpr bool recyclingAllowed = true;
+#endif
+#else
+constexpr bool recyclingAllowed = true;
+#endif
+
+struct FreeBlock {
+    FreeBlock* next;
+};
+
+// Plain data, so that it stays usable however late in a thread's life a
+// point is deleted.
+struct Recycler {
+    FreeBlock* blocks;
+    int depth;
+};
+thread_local Recycler recycler = {nullptr, 0};
+
+static_assert(sizeof(Vertex) >= sizeof(FreeBlock), "a free block must fit in a point");
+} // namespace
+
+Vertex::RecyclingScope::RecyclingScope()
+{
+    ++recycler.depth;
+}
+
+Vertex::RecyclingScope::~RecyclingScope()
+{
+    if (--recycler.depth > 0)
+        return;
+    while (FreeBlock* block = recycler.blocks) {
+        recycler.blocks = block->next;
+        ::operator delete(block);
+    }
+}
+
+void* Vertex::operator new(std::size_t size)
+{
+    // Vector3D adds no field, so its points share the blocks; anything
+    // larger is not ours to recycle.
+    if (size == sizeof(Vertex) && recycler.blocks) {
+        FreeBlock* block = recycler.blocks;
+        recycler.blocks = block->next;
+        return block;
+    }
+    return ::operator new(size);
+}
+
+void Vertex::operator delete(void* p, std::size_t size) noexcept
+{
+    if (!p)
+        return;
+    if (recyclingAllowed && size == sizeof(Vertex) && recycler.depth > 0) {
+        FreeBlock* block = static_cast<FreeBlock*>(p);
+        block->next = recycler.blocks;
+        recycler.blocks = block;
+        return;
+    }
+    ::operator delete(p);
 }
 
 Vertex::Vertex(const Vertex& other)

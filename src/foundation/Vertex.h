@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 class Vector3D;
@@ -23,6 +24,26 @@ public:
     Vertex& operator=(const Vertex& other);
     Vertex& operator=(Vertex&& other) noexcept;
     ~Vertex();
+
+    // Heap points (and normals) are made and freed through RecyclingScope.
+    static void* operator new(std::size_t size);
+    static void operator delete(void* p, std::size_t size) noexcept;
+
+    // While a scope is open on a thread, the memory of points deleted on that
+    // thread is kept and handed to the next points made there instead of
+    // going back to the general allocator; when the outermost scope closes,
+    // what is left is released. A rib rebuild deletes the previous geometry
+    // and makes new geometry of about the same size, a hundred thousand
+    // small blocks or more per panel, and the general allocator spent half
+    // of the rebuild on them. Scopes nest; only the outermost one counts.
+    class RecyclingScope
+    {
+    public:
+        RecyclingScope();
+        ~RecyclingScope();
+        RecyclingScope(const RecyclingScope&) = delete;
+        RecyclingScope& operator=(const RecyclingScope&) = delete;
+    };
 
     // Zeroes coordinates, id and auxiliary values; normal, prop and
     // selection survive.

@@ -2,6 +2,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <set>
 
 #include "common/TestSupport.h"
 #include "foundation/AngleInfo.h"
@@ -19,6 +20,7 @@ private slots:
     void selfAssignmentKeepsTheNormal();
     void assigningFromOwnNormalChainIsSafe();
     void assignmentCopiesIntoAnExistingNormal();
+    void recycledPointsNeverShareMemory();
     void equalityLooksAtCoordinatesOnly();
     void axisRotationsTurnClockwise_data();
     void axisRotationsTurnClockwise();
@@ -165,6 +167,48 @@ void TestPoints::assignmentCopiesIntoAnExistingNormal()
     q = *q.getNormal();
     QVERIFY(q == Vertex(0, 0, 1));
     QVERIFY(q.getNormal() == nullptr);
+}
+
+void TestPoints::recycledPointsNeverShareMemory()
+{
+    Vertex::RecyclingScope outer;
+    std::vector<Vector3D*> old;
+    for (int i = 0; i < 200; ++i) {
+        old.push_back(new Vector3D(float(i), 0, 0));
+        old.back()->setNormal(Vector3D(0, float(i), 0))->setProp(2);
+        old.back()->setSelected(true);
+    }
+    Vector3D::clearList(old);
+    {
+        // Closing a nested scope leaves the kept memory to the outer one.
+        Vertex::RecyclingScope inner;
+    }
+    std::vector<Vector3D*> points;
+    std::vector<Vertex*> plain;
+    for (int i = 0; i < 300; ++i) {
+        points.push_back(new Vector3D(float(i), float(-i), 0.5f));
+        points.back()->setNormal(Vector3D(float(i), 1, 0));
+        plain.push_back(new Vertex(0, 0, float(i)));
+    }
+    std::set<const void*> blocks;
+    for (int i = 0; i < 300; ++i) {
+        blocks.insert(points[size_t(i)]);
+        blocks.insert(points[size_t(i)]->getNormal());
+        blocks.insert(plain[size_t(i)]);
+    }
+    QCOMPARE(int(blocks.size()), 900);
+    for (int i = 0; i < 300; ++i) {
+        const Vector3D& p = *points[size_t(i)];
+        QVERIFY(p == Vertex(float(i), float(-i), 0.5f));
+        QVERIFY(*p.getNormal() == Vertex(float(i), 1, 0));
+        // Nothing of the deleted points shows through.
+        QVERIFY(!p.isSelected() && p.getProp() == 0u && p.getNormal()->getProp() == 0u);
+        QVERIFY(!p.getNormal()->getNormal());
+        QVERIFY(*plain[size_t(i)] == Vertex(0, 0, float(i)));
+        QVERIFY(!plain[size_t(i)]->getNormal());
+        delete plain[size_t(i)];
+    }
+    Vector3D::clearList(points);
 }
 
 void TestPoints::equalityLooksAtCoordinatesOnly()
