@@ -11,6 +11,7 @@
 #include "airfoils/WingFoils.h"
 #include "document/PlaneModel.h"
 #include "foundation/Mathematics.h"
+#include "foundation/Vertex.h"
 #include "model/Panel.h"
 #include "model/RibModifierComb.h"
 #include "model/RibModifierCoveringAdvanced.h"
@@ -285,6 +286,9 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
     const int n = ribList.getRibCount();
     if (n < 1)
         return;
+    // The rebuild deletes the ribs' old points as it goes and makes about as
+    // many new ones: let the new ones reuse that memory.
+    Vertex::RecyclingScope recycling;
 
     ribList.applyBaseData(wingRootChord, length, rootChord, tipChord, sweep, topAlign, bottomAlign,
                           rootAirfoilFactor, tipAirfoilFactor);
