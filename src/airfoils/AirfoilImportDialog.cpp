@@ -24,15 +24,38 @@ Airfoil* readAirfoil(const QString& path, AirfoilFileType type)
     return reader.loadAirfoilFile(path, type);
 }
 
-// The reader turns every "&" of a name line into "&amp;", so a loaded name
-// carries its ampersands escaped. Written back as they came, the name reads
-// back as the same text the library holds now; written escaped, it would be
-// escaped a second time and come back under another name at the next start.
-QByteArray nameLine(const QString& name)
+// The name line as written. The reader ends a line at the first character
+// outside printable ASCII, drops leading blanks and turns every "&" into
+// "&amp;"; a name it cannot give back unchanged would come back at the next
+// start under another key than the one the library holds now, and panels
+// naming it would lose their airfoil. So accents are dropped ("Müller"
+// becomes "Muller"), what is left outside ASCII becomes "?", and loaded
+// names, whose ampersands are already escaped, are written unescaped.
+QString writtenName(const QString& text)
 {
-    QString line = name;
-    line.replace(QLatin1String("&amp;"), QLatin1String("&"));
-    return line.toLocal8Bit() + '\n';
+    QString name = text;
+    name.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    QString written;
+    for (const QChar c : name.normalized(QString::NormalizationForm_KD)) {
+        if (c.isMark())
+            continue;
+        if (c == QLatin1Char('\t'))
+            written += QLatin1Char(' ');
+        else if (c.unicode() < 0x20 || c.unicode() > 0x7E)
+            written += QLatin1Char('?');
+        else
+            written += c;
+    }
+    int blanks = 0;
+    while (blanks < written.size() && written[blanks] == QLatin1Char(' '))
+        ++blanks;
+    return written.mid(blanks);
+}
+
+// The name the written file gives back when it is read.
+QString readBackName(const QString& text)
+{
+    return writtenName(text).replace(QLatin1String("&"), QLatin1String("&amp;"));
 }
 
 // The file is always written as DAT and read as such at the next start
@@ -86,7 +109,7 @@ QString AirfoilImportDialog::getTargetFileName() const
 
 QString AirfoilImportDialog::getAirfoilName() const
 {
-    return ui->txtAirfoilName->text();
+    return readBackName(ui->txtAirfoilName->text());
 }
 
 float AirfoilImportDialog::getScale() const
@@ -118,7 +141,7 @@ bool AirfoilImportDialog::writeDatFile(const QString& path)
         return false;
 
     const float scale = preview->getScale();
-    QByteArray content = nameLine(ui->txtAirfoilName->text());
+    QByteArray content = writtenName(ui->txtAirfoilName->text()).toLatin1() + '\n';
     for (const Vector3D* point : preview->getAirfoil()->getCoords()) {
         content += CLocale::format(point->getX(), 'f', 6).toLatin1();
         content += ' ';

@@ -35,6 +35,9 @@ public:
     // any directory part, and with ".dat" appended when the typed name has
     // another suffix, so that the next start reads the file back as DAT.
     QString getTargetFileName() const;
+    // The typed name as the written file will give it back at the next
+    // start, and so the key to add the airfoil under: the same text for
+    // plain ASCII names.
     QString getAirfoilName() const;
     float getScale() const;
     // Hands the loaded airfoil, unscaled, to the caller (null when the file
