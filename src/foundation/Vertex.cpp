@@ -1,6 +1,7 @@
 #include "foundation/Vertex.h"
 
 #include <cmath>
+#include <cstdlib>
 #include <iostream>
 
 #include "foundation/AngleInfo.h"
@@ -27,19 +28,31 @@ constexpr bool recyclingAllowed = true;
 constexpr bool recyclingAllowed = true;
 #endif
 
-struct FreeBlock {
-    FreeBlock* next;
-};
-
-// Plain data, so that it stays usable however late in a thread's life a
-// point is deleted.
+// The kept blocks are listed in an array of their own rather than linked
+// through the blocks: popping one then reads nothing from memory that has
+// long left the cache. Plain data, so that it stays usable however late in a
+// thread's life a point is deleted.
 struct Recycler {
-    FreeBlock* blocks;
+    void** blocks;
+    std::size_t count;
+    std::size_t capacity;
     int depth;
 };
-thread_local Recycler recycler = {nullptr, 0};
+thread_local Recycler recycler = {nullptr, 0, 0, 0};
 
-static_assert(sizeof(Vertex) >= sizeof(FreeBlock), "a free block must fit in a point");
+bool keep(void* block)
+{
+    if (recycler.count == recycler.capacity) {
+        const std::size_t capacity = recycler.capacity ? recycler.capacity * 2 : 4096;
+        void** grown = static_cast<void**>(std::realloc(recycler.blocks, capacity * sizeof(void*)));
+        if (!grown)
+            return false;
+        recycler.blocks = grown;
+        recycler.capacity = capacity;
+    }
+    recycler.blocks[recycler.count++] = block;
+    return true;
+}
 } // namespace
 
 Vertex::RecyclingScope::RecyclingScope()
@@ -51,19 +64,23 @@ Vertex::RecyclingScope::~RecyclingScope()
 {
     if (--recycler.depth > 0)
         return;
-    while (FreeBlock* block = recycler.blocks) {
-        recycler.blocks = block->next;
-        ::operator delete(block);
-    }
+    for (std::size_t i = 0; i < recycler.count; ++i)
+        ::operator delete(recycler.blocks[i]);
+    std::free(recycler.blocks);
+    recycler.blocks = nullptr;
+    recycler.count = 0;
+    recycler.capacity = 0;
 }
 
 void* Vertex::operator new(std::size_t size)
 {
     // Vector3D adds no field, so its points share the blocks; anything
     // larger is not ours to recycle.
-    if (size == sizeof(Vertex) && recycler.blocks) {
-        FreeBlock* block = recycler.blocks;
-        recycler.blocks = block->next;
+    if (size == sizeof(Vertex) && recycler.count > 0) {
+        void* block = recycler.blocks[--recycler.count];
+        // The next block will be written soon; start fetching it.
+        if (recycler.count > 0)
+            __builtin_prefetch(recycler.blocks[recycler.count - 1], 1);
         return block;
     }
     return ::operator new(size);
@@ -73,12 +90,8 @@ void Vertex::operator delete(void* p, std::size_t size) noexcept
 {
     if (!p)
         return;
-    if (recyclingAllowed && size == sizeof(Vertex) && recycler.depth > 0) {
-        FreeBlock* block = static_cast<FreeBlock*>(p);
-        block->next = recycler.blocks;
-        recycler.blocks = block;
+    if (recyclingAllowed && size == sizeof(Vertex) && recycler.depth > 0 && keep(p))
         return;
-    }
     ::operator delete(p);
 }
 
