@@ -80,6 +80,23 @@ void truncatePoints(RibDefinition::PointList& points, size_t size)
     }
 }
 
+using PointTurn = void (Vertex::*)(float, float);
+
+// The point turn about one of the unit axes; none for any other axis.
+PointTurn turnAbout(const Vector3D& axis)
+{
+    if (axis == GLUtils::AxisX) {
+        return &Vertex::rotateX;
+    }
+    if (axis == GLUtils::AxisY) {
+        return &Vertex::rotateY;
+    }
+    if (axis == GLUtils::AxisZ) {
+        return &Vertex::rotateZ;
+    }
+    return nullptr;
+}
+
 void setCoordinates(Vector3D& point, const Vector3D& from)
 {
     point.set(from.getX(), from.getY(), from.getZ());
@@ -484,6 +501,40 @@ void RibDefinition::rotate(const Vector3D& axis, double angle)
     rotateParts(coveringPolygons, axis, angle);
 }
 
+void RibDefinition::rotateAbout(const Vector3D& axis, double angle, float cx, float cy, float cz)
+{
+    // Each point goes through the three steps at once, so the rib's points
+    // are walked once instead of three times; the arithmetic per point is
+    // unchanged.
+    const PointTurn turn = turnAbout(axis);
+    const float a = float(angle);
+    const float c = std::cos(a);
+    const float s = std::sin(a);
+    auto turnList = [&](PointList& points) {
+        for (Vector3D* point : points) {
+            point->translate(-cx, -cy, -cz);
+            if (turn) {
+                (point->*turn)(c, s);
+            }
+            point->translate(cx, cy, cz);
+        }
+    };
+    turnList(outline);
+    turnList(camberLine);
+    turnList(lePiece);
+    turnList(tePiece);
+    for (PointList& list : covering) {
+        turnList(list);
+    }
+    // Shapes turn themselves.
+    for (PartList* parts : {&squareSparParts, &roundSparParts, &tubeSparParts, &cubeTubeParts, &sparWebbingParts,
+                            &cubeSparParts, &coveringPolygons}) {
+        translateParts(*parts, -cx, -cy, -cz);
+        rotateParts(*parts, axis, angle);
+        translateParts(*parts, cx, cy, cz);
+    }
+}
+
 void RibDefinition::scalePoints(PointList& points, float sx, float sy, float sz)
 {
     for (Vector3D* point : points) {
@@ -518,14 +569,8 @@ void RibDefinition::translateParts(PartList& parts, float dx, float dy, float dz
 
 void RibDefinition::rotatePoints(PointList& points, const Vector3D& axis, double angle)
 {
-    void (Vertex::*turn)(float, float) = nullptr;
-    if (axis == GLUtils::AxisX) {
-        turn = &Vertex::rotateX;
-    } else if (axis == GLUtils::AxisY) {
-        turn = &Vertex::rotateY;
-    } else if (axis == GLUtils::AxisZ) {
-        turn = &Vertex::rotateZ;
-    } else {
+    const PointTurn turn = turnAbout(axis);
+    if (!turn) {
         return;
     }
     // One sine and cosine for the whole list, of the angle as a point turn

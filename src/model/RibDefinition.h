@@ -106,6 +106,9 @@ public:
     void applyOffset();
     void translate(float dx, float dy, float dz);
     void rotate(const Vector3D& axis, double angle);
+    // translate by (-cx, -cy, -cz), rotate, translate back: the same result,
+    // in one walk over the points.
+    void rotateAbout(const Vector3D& axis, double angle, float cx, float cy, float cz);
     void computeCamberLine();
 
     static void scalePoints(PointList& points, float sx, float sy, float sz);

@@ -208,9 +208,7 @@ void RibList::applyTwist(float angle, float length)
         float z = 0.0f;
         rib.getOffset(x, y, z);
         // Turn about the rib's own leading-edge chord point.
-        rib.translate(-x, -y, -z);
-        rib.rotate(GLUtils::AxisZ, Mathematics::degToRad(degrees));
-        rib.translate(x, y, z);
+        rib.rotateAbout(GLUtils::AxisZ, Mathematics::degToRad(degrees), x, y, z);
         const auto next = std::next(it);
         if (next != ribs.end()) {
             degrees += (next->position - rib.position) * degreesPerMm;

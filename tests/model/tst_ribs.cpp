@@ -190,6 +190,8 @@ private slots:
     void twistTurnsEachRibAboutItsLeadingEdge();
     void finishingJoinsCrossedTrailingEdges();
     void rebuildOverOldGeometryMatchesAFreshBuild();
+    void turningAboutAPointMatchesTranslateRotateTranslate_data();
+    void turningAboutAPointMatchesTranslateRotateTranslate();
 
 private:
     void build(RibList& list, float sweep = 30.0f, bool top = false, bool bottom = false);
@@ -1037,6 +1039,60 @@ void TestRibs::rebuildOverOldGeometryMatchesAFreshBuild()
         QVERIFY(sameList(rib.getCamberLineCoords(), freshRib->getCamberLineCoords()));
         ++freshRib;
     }
+}
+
+void TestRibs::turningAboutAPointMatchesTranslateRotateTranslate_data()
+{
+    QTest::addColumn<int>("axis");
+    QTest::addColumn<double>("angle");
+    QTest::newRow("twist about z") << 2 << 0.0523;
+    QTest::newRow("no turn") << 2 << 0.0;
+    QTest::newRow("about x") << 0 << -1.2;
+    QTest::newRow("unknown axis moves nothing") << 3 << 0.5;
+}
+
+void TestRibs::turningAboutAPointMatchesTranslateRotateTranslate()
+{
+    QFETCH(int, axis);
+    QFETCH(double, angle);
+    const Vector3D other(1.0f, 1.0f, 0.0f);
+    const Vector3D* axes[] = {&GLUtils::AxisX, &GLUtils::AxisY, &GLUtils::AxisZ, &other};
+    auto make = [this] {
+        RibDefinition rib(148.5f, 3.0f);
+        rib.setAirfoil(300.0f, RootAirfoil, clarky.get(), 1.0f, 1.0f);
+        rib.scale(0.75f, 0.75f, 1.0f);
+        rib.setOffset(0.07f, -0.013f, 0.74f);
+        rib.applyOffset();
+        rib.computeCamberLine();
+        rib.getSquareSparParts().push_back(makeSlot(7, 0.3f));
+        rib.getCoveringPolygons().push_back(makeSlot(9, 0.4f));
+        rib.getCoveringCoords(2).push_back(new Vector3D(0.2f, -0.0f, 0.74f));
+        rib.getCoveringCoords(2).back()->setNormal(Vector3D(0.0f, -1.0f, 0.0f));
+        rib.getLETemplateCoords().push_back(new Vector3D(0.1f, 0.02f, 0.74f));
+        return rib;
+    };
+    RibDefinition stepwise = make();
+    RibDefinition atOnce = make();
+    stepwise.translate(-0.07f, 0.013f, -0.74f);
+    stepwise.rotate(*axes[axis], angle);
+    stepwise.translate(0.07f, -0.013f, 0.74f);
+    atOnce.rotateAbout(*axes[axis], angle, 0.07f, -0.013f, 0.74f);
+
+    auto sameList = [](const auto& a, const auto& b) {
+        if (a.size() != b.size())
+            return false;
+        for (size_t i = 0; i < a.size(); ++i)
+            if (!identicalPoints(a[i], b[i]))
+                return false;
+        return true;
+    };
+    QVERIFY(sameList(atOnce.getRibCoords(), stepwise.getRibCoords()));
+    QVERIFY(sameList(atOnce.getCamberLineCoords(), stepwise.getCamberLineCoords()));
+    QVERIFY(sameList(atOnce.getCoveringCoords(2), stepwise.getCoveringCoords(2)));
+    QVERIFY(sameList(atOnce.getSquareSparParts()[0]->getPoints(), stepwise.getSquareSparParts()[0]->getPoints()));
+    QVERIFY(sameList(atOnce.getCoveringPolygons()[0]->getPoints(), stepwise.getCoveringPolygons()[0]->getPoints()));
+    // The template stays where it was placed.
+    QVERIFY(*atOnce.getLETemplateCoords()[0] == Vertex(0.1f, 0.02f, 0.74f));
 }
 
 QTEST_MAIN(TestRibs)
