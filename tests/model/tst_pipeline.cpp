@@ -123,6 +123,7 @@ private slots:
     void roundLeadingEdgeIsReportedAndNotCut();
     void recordsNamingNoRibAreSkipped();
     void coveringStopsAtAnAutoAdjustedTrailingEdge();
+    void heightRangeSpansEveryOutlineInMillimetres();
 
 private:
     QTemporaryDir imported;
@@ -372,6 +373,25 @@ void TestPipeline::coveringStopsAtAnAutoAdjustedTrailingEdge()
             rearmost = std::max(rearmost, (p->getX() - rib.getOffsetX()) * 200.0f);
         QVERIFY2(std::fabs(rearmost - (rib.getChord() - teDepth)) < 0.01f, qPrintable(QString::number(rearmost)));
     }
+}
+
+void TestPipeline::heightRangeSpansEveryOutlineInMillimetres()
+{
+    Features f;
+    f.le = LEData(1, 8.0f);
+    f.spars.addSpar(spar(SparType::Square, 1, kRibs, 30.0f));
+    const PanelBaseData data = makePanel(f);
+    float low = 1e9f;
+    float high = -1e9f;
+    for (const RibDefinition& rib : data.getRibList().getRibs()) {
+        for (const Vector3D* p : rib.getRibCoords()) {
+            low = std::min(low, p->getY() * 200.0f);
+            high = std::max(high, p->getY() * 200.0f);
+        }
+    }
+    QVERIFY(high - low > 10.0f);
+    QVERIFY(std::fabs(data.getRibMinY() - low) < 1e-3f);
+    QVERIFY(std::fabs(data.getRibMaxY() - high) < 1e-3f);
 }
 
 QTEST_MAIN(TestPipeline)
