@@ -87,6 +87,9 @@ void TestSparTable::validatesAssociatedWebbing_data()
     QTest::newRow("to the last rib") << 1 << 0 << "";
     QTest::newRow("from zero") << 0 << 0
                                << "Associated webbing 'from' rib must be between 1 and number of ribs in panel minus 1\n";
+    QTest::newRow("from the last rib") << 5 << 0
+                                       << "Associated webbing 'from' rib must be between 1 and number of ribs in panel "
+                                          "minus 1\n";
     QTest::newRow("to beyond") << 1 << 6
                                << "Associated webbing 'to' rib must be 0 or between 'from' rib and number of ribs in "
                                   "panel\n";
