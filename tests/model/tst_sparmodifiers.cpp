@@ -117,6 +117,18 @@ void TestSparModifiers::squareSparNotchesTheChosenSides()
     }
     if (top)
         QCOMPARE(parts.front()->getId(), spar.getSquareSparId(0));
+    // A slot's floor corners face back into the rib, its surface corners out.
+    for (const IdentifiableObject* part : parts) {
+        const std::vector<Vertex*>& c = part->getPoints();
+        const bool isTop = part == parts.front() && top;
+        const float outward = isTop ? 1.0f : -1.0f;
+        const std::vector<int> surface = isTop ? std::vector<int>{0, 1} : std::vector<int>{2, 3};
+        const std::vector<int> floor = isTop ? std::vector<int>{2, 3} : std::vector<int>{0, 1};
+        for (int i : surface)
+            QVERIFY(c[size_t(i)]->getNormal() && c[size_t(i)]->getNormal()->getY() * outward > 0.5f);
+        for (int i : floor)
+            QVERIFY(c[size_t(i)]->getNormal() && c[size_t(i)]->getNormal()->getY() * outward < -0.5f);
+    }
 
     // 2 mm deep where cut (measured square to a gently sloping surface),
     // untouched elsewhere.
