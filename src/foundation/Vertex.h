@@ -25,7 +25,8 @@ public:
     Vertex& operator=(Vertex&& other) noexcept;
     ~Vertex();
 
-    // Heap points (and normals) are made and freed through RecyclingScope.
+    // Inside an open RecyclingScope, points made with new take the memory
+    // that deleted points left there.
     static void* operator new(std::size_t size);
     static void operator delete(void* p, std::size_t size) noexcept;
 
