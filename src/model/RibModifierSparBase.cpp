@@ -33,8 +33,11 @@ void RibModifierSparBase::interpolatePosition(float& slope, float& position, flo
                        - firstRib.position;
     slope = (positionLast - positionFirst) / span;
     position = slope * here + positionFirst;
-    offsetY = (spar.getSparOffsetYEnd() - spar.getSparOffsetYStart()) / span * here
-              + spar.getSparOffsetYStart();
+    // In double: offsets near the ends of the float range (a foreign
+    // document may hold them) differ by more than a float holds, and the
+    // overflow would reach the holes as infinity or NaN.
+    const double start = spar.getSparOffsetYStart();
+    offsetY = float((double(spar.getSparOffsetYEnd()) - start) / span * here + start);
 }
 
 void RibModifierSparBase::positionAt(float& position, float& offsetY, const SparDefinition& spar,

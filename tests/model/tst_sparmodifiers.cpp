@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <cmath>
+#include <memory>
 
 #include "foundation/IdentifiableObject.h"
 #include "foundation/Vector3D.h"
@@ -65,6 +66,7 @@ private slots:
     void squareWebbingStandsBetweenTheSlots();
     void roundSparSitsOnTheCamberLineRaisedByItsOffset();
     void oneRibSparsUseTheirFirstValues();
+    void extremeOffsetsStayFinite();
     void webbingSparNeedsTwoRibs();
     void joinerHolesKeepOneHeight_data();
     void joinerHolesKeepOneHeight();
@@ -317,6 +319,33 @@ void TestSparModifiers::oneRibSparsUseTheirFirstValues()
         }
         const Vertex* slotFront = target.getSquareSparParts().front()->getPoints()[1];
         QVERIFY(std::fabs(slotFront->getX() * wingRootChord - 57.75f) < 0.01f);
+    }
+}
+
+void TestSparModifiers::extremeOffsetsStayFinite()
+{
+    // Offsets at the ends of the float range, as a foreign document may hold
+    // them: their difference does not fit a float, yet the holes between
+    // must not turn into NaN or infinity on their way to drawings and files.
+    const RibDefinition first = referenceCopy(SyntheticRib::make(0.0f, 200.0f));
+    const RibDefinition last = referenceCopy(SyntheticRib::make(200.0f, 200.0f));
+    for (SparType type : {SparType::Round, SparType::Cube}) {
+        SparDefinition spar("s", type, 1, 3, 30.0f, 30.0f, true, false);
+        spar.setSparOffsetYStart(-3.0e38f);
+        spar.setSparOffsetYEnd(3.0e38f);
+        for (float position : {0.0f, 100.0f, 200.0f}) {
+            RibDefinition rib = SyntheticRib::make(position, 200.0f);
+            std::unique_ptr<RibModifierSparBase> modifier;
+            if (type == SparType::Round)
+                modifier = std::make_unique<RibModifierRoundSpar>();
+            else
+                modifier = std::make_unique<RibModifierCubeSpar>();
+            applyTo(*modifier, rib, 1, spar, first, last);
+            const auto& holes = type == SparType::Round ? rib.getRoundSparParts() : rib.getCubeSparParts();
+            QCOMPARE(int(holes.size()), 1);
+            for (const Vertex* p : holes.front()->getPoints())
+                QVERIFY2(std::isfinite(p->getX()) && std::isfinite(p->getY()), qPrintable(QString::number(position)));
+        }
     }
 }
 
