@@ -1,5 +1,7 @@
 #include "model/RibModifierSparBase.h"
 
+#include <cmath>
+
 #include "foundation/Circle3D.h"
 #include "foundation/GLUtils.h"
 #include "foundation/Mathematics.h"
@@ -78,8 +80,10 @@ Rectangle3D* RibModifierSparBase::rectangularHole(const RibDefinition& rib, int 
     const float z = outline.front()->getZ();
     // Built about the origin so that it turns about its own centre.
     Rectangle3D* hole = new Rectangle3D(Vertex(w, h, z), Vertex(-w, h, z), Vertex(-w, -h, z), Vertex(w, -h, z));
+    // Whole turns taken off first: a huge angle from a foreign document
+    // would overflow on its way to radians and leave a NaN hole.
     if (degrees != 0.0f)
-        hole->rotate(Mathematics::degToRad(degrees), GLUtils::AxisZ);
+        hole->rotate(Mathematics::degToRad(std::fmod(degrees, 360.0f)), GLUtils::AxisZ);
     hole->translate(outline[station]->getX(), y, 0.0f);
     return hole;
 }

@@ -66,7 +66,7 @@ private slots:
     void squareWebbingStandsBetweenTheSlots();
     void roundSparSitsOnTheCamberLineRaisedByItsOffset();
     void oneRibSparsUseTheirFirstValues();
-    void extremeOffsetsStayFinite();
+    void extremeDocumentValuesStayFinite();
     void webbingSparNeedsTwoRibs();
     void joinerHolesKeepOneHeight_data();
     void joinerHolesKeepOneHeight();
@@ -322,17 +322,19 @@ void TestSparModifiers::oneRibSparsUseTheirFirstValues()
     }
 }
 
-void TestSparModifiers::extremeOffsetsStayFinite()
+void TestSparModifiers::extremeDocumentValuesStayFinite()
 {
-    // Offsets at the ends of the float range, as a foreign document may hold
-    // them: their difference does not fit a float, yet the holes between
-    // must not turn into NaN or infinity on their way to drawings and files.
+    // Offsets and a rotation at the ends of the float range, as a foreign
+    // document may hold them: their difference, or the angle in radians,
+    // does not fit a float, yet the holes must not turn into NaN or infinity
+    // on their way to drawings and files.
     const RibDefinition first = referenceCopy(SyntheticRib::make(0.0f, 200.0f));
     const RibDefinition last = referenceCopy(SyntheticRib::make(200.0f, 200.0f));
     for (SparType type : {SparType::Round, SparType::Cube}) {
         SparDefinition spar("s", type, 1, 3, 30.0f, 30.0f, true, false);
         spar.setSparOffsetYStart(-3.0e38f);
         spar.setSparOffsetYEnd(3.0e38f);
+        spar.setCubeSparRotation(3.0e38f);
         for (float position : {0.0f, 100.0f, 200.0f}) {
             RibDefinition rib = SyntheticRib::make(position, 200.0f);
             std::unique_ptr<RibModifierSparBase> modifier;
