@@ -68,6 +68,8 @@ void TestEdgeModifiers::leadingEdgeMovesFrontIntoPiece()
     QVERIFY(std::fabs(outline[nose - 1]->getX() - 8.0f / wingRootChord) < 1e-6f);
     QVERIFY(std::fabs(outline[nose]->getX() - 8.0f / wingRootChord) < 1e-6f);
     QVERIFY(outline[nose - 1]->getY() > outline[nose]->getY());
+    QVERIFY(hasNormal(outline[nose - 1], 0.0f, 1.0f));
+    QVERIFY(hasNormal(outline[nose], 0.0f, -1.0f));
 }
 
 void TestEdgeModifiers::leadingEdgeOutsideTheChordCutsNothing_data()
