@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <limits>
 #include <cstring>
 #include <iostream>
 #include <iterator>
@@ -52,9 +53,13 @@ std::string toUtf8(const QString& text)
 }
 
 // Every float anywhere in the message, view records included; a NaN or an
-// infinity would travel into rib outlines, drawings and printed pages.
-bool allNumbersFinite(const google::protobuf::Message& message)
+// infinity would travel into rib outlines, drawings and printed pages. A
+// finite limit also refuses numbers so large that sums and products of them
+// overflow on the way into the geometry.
+bool allNumbersFinite(const google::protobuf::Message& message,
+                      double limit = std::numeric_limits<double>::infinity())
 {
+    const auto fits = [limit](double value) { return std::isfinite(value) && std::fabs(value) <= limit; };
     using google::protobuf::FieldDescriptor;
     const google::protobuf::Reflection* reflection = message.GetReflection();
     std::vector<const FieldDescriptor*> fields;
@@ -64,27 +69,27 @@ bool allNumbersFinite(const google::protobuf::Message& message)
         case FieldDescriptor::CPPTYPE_FLOAT:
             if (field->is_repeated()) {
                 for (int i = 0; i < reflection->FieldSize(message, field); ++i)
-                    if (!std::isfinite(reflection->GetRepeatedFloat(message, field, i)))
+                    if (!fits(reflection->GetRepeatedFloat(message, field, i)))
                         return false;
-            } else if (!std::isfinite(reflection->GetFloat(message, field))) {
+            } else if (!fits(reflection->GetFloat(message, field))) {
                 return false;
             }
             break;
         case FieldDescriptor::CPPTYPE_DOUBLE:
             if (field->is_repeated()) {
                 for (int i = 0; i < reflection->FieldSize(message, field); ++i)
-                    if (!std::isfinite(reflection->GetRepeatedDouble(message, field, i)))
+                    if (!fits(reflection->GetRepeatedDouble(message, field, i)))
                         return false;
-            } else if (!std::isfinite(reflection->GetDouble(message, field))) {
+            } else if (!fits(reflection->GetDouble(message, field))) {
                 return false;
             }
             break;
         case FieldDescriptor::CPPTYPE_MESSAGE:
             if (field->is_repeated()) {
                 for (int i = 0; i < reflection->FieldSize(message, field); ++i)
-                    if (!allNumbersFinite(reflection->GetRepeatedMessage(message, field, i)))
+                    if (!allNumbersFinite(reflection->GetRepeatedMessage(message, field, i), limit))
                         return false;
-            } else if (!allNumbersFinite(reflection->GetMessage(message, field))) {
+            } else if (!allNumbersFinite(reflection->GetMessage(message, field), limit)) {
                 return false;
             }
             break;
@@ -123,6 +128,13 @@ bool documentIsBuildable(const serializedPlanformixData& document, std::string& 
             || !(std::fabs(panel.rootairfoilfactor()) <= PlaneModel::maxAirfoilFactor)
             || !(std::fabs(panel.tipairfoilfactor()) <= PlaneModel::maxAirfoilFactor)) {
             reason = "rib thickness or airfoil factor out of range";
+            return false;
+        }
+        // Spar, strip, comb, edge and covering sizes are millimetres, degrees
+        // or percentages like the panel's own; none the editor can make comes
+        // near this bound.
+        if (!allNumbersFinite(panel, PlaneModel::maxPanelDimension)) {
+            reason = "a size of a panel feature is out of range";
             return false;
         }
         for (const auto& rib : panel.riblist()) {

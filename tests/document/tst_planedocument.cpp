@@ -325,6 +325,12 @@ void TestPlaneDocument::refusedDocumentLeavesPlaneUntouched_data()
     QTest::newRow("dihedral near the float limit") << variant([](serializedPlanformixData& d) {
         d.mutable_panels(0)->set_dihedralangle(-3e38f);
     }) << QString();
+    QTest::newRow("spar height near the float limit") << variant([](serializedPlanformixData& d) {
+        d.mutable_panels(0)->add_sparlist()->set_squaresparheight(3e38f);
+    }) << QString();
+    QTest::newRow("comb width near the float limit") << variant([](serializedPlanformixData& d) {
+        d.mutable_panels(0)->add_comblist()->set_width(-3e38f);
+    }) << QString();
     QTest::newRow("airfoil factor near the float limit") << variant([](serializedPlanformixData& d) {
         d.mutable_panels(0)->set_tipairfoilfactor(3e38f);
     }) << QString();
