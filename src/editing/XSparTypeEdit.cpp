@@ -1,0 +1,6 @@
+#include "editing/XSparTypeEdit.h"
+
+XSparTypeEdit::XSparTypeEdit(QWidget* parent) : QComboBox(parent)
+{
+    setSizeAdjustPolicy(QComboBox::AdjustToContents);
+}
