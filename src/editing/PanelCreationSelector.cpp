@@ -1,10 +1,12 @@
 #include "editing/PanelCreationSelector.h"
 
+#include "foundation/CompiledResources.h"
 #include "ui_PanelCreationSelector.h"
 
 PanelCreationSelector::PanelCreationSelector(QWidget* parent)
     : QDialog(parent), ui(new Ui::PanelCreationSelector)
 {
+    CompiledResources::ensureLoaded();
     ui->setupUi(this);
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 }

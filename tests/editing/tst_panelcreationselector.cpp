@@ -1,7 +1,9 @@
 #include "editing/PanelCreationSelector.h"
 
 #include <QDialogButtonBox>
+#include <QImage>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
@@ -14,6 +16,7 @@ private slots:
     void returnsChosenCopyMethod_data();
     void returnsChosenCopyMethod();
     void offersThreeExclusiveMethodsAndOnlyOk();
+    void showsPictureOfEachMethod();
 };
 
 void TestPanelCreationSelector::returnsChosenCopyMethod_data()
@@ -76,6 +79,21 @@ void TestPanelCreationSelector::offersThreeExclusiveMethodsAndOnlyOk()
     // Every showing starts again from the smart copy.
     PanelCreationSelector next;
     QVERIFY(next.findChild<QRadioButton*>("btnSmartCopy")->isChecked());
+}
+
+void TestPanelCreationSelector::showsPictureOfEachMethod()
+{
+    PanelCreationSelector selector;
+    const QRegularExpression url(QStringLiteral("url\\((:[^)]+)\\)"));
+    for (const char* name : {"wdg11Copy", "wdgMirrorCopy", "wdgSmartCopy"}) {
+        auto* picture = selector.findChild<QWidget*>(name);
+        QVERIFY2(picture, name);
+        const QRegularExpressionMatch match = url.match(picture->styleSheet());
+        QVERIFY2(match.hasMatch(), name);
+        const QImage image(match.captured(1));
+        QVERIFY2(!image.isNull(), qPrintable(match.captured(1)));
+        QCOMPARE(image.size(), QSize(886, 371));
+    }
 }
 
 QTEST_MAIN(TestPanelCreationSelector)
