@@ -1,0 +1,536 @@
+#include "views/MainWingGLWidget.h"
+
+#include <QCheckBox>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+#include "document/PlaneModel.h"
+#include "editing/XDoubleSpinBox.h"
+#include "foundation/ApplicationSettings.h"
+#include "foundation/GLUtils.h"
+#include "foundation/Mathematics.h"
+#include "foundation/Vertex.h"
+#include "model/Panel.h"
+#include "model/RibDefinition.h"
+#include "model/RibList.h"
+#include "planformixdata.pb.h"
+
+namespace {
+
+const char* const observerName = "MainWingGLWidget";
+
+// The oblique view the program opens with; the angled preset returns to it.
+const float defaultRotation[16] = {-0.75f, 0.31f, -0.57f, 0.0f, 0.0f,  0.88f, 0.47f, 0.0f,
+                                   0.65f,  0.36f, -0.66f, 0.0f, 0.0f, 0.0f,  0.0f,  1.0f};
+const float defaultCameraX = 0.8f;
+const float defaultCameraY = -0.2f;
+const float defaultCameraZ = -3.0f;
+
+const float topRotation[16] = {0, -1, 0, 0, 0, 0, 1, 0, -1, 0, 0, 0, 0, 0, 0, 1};
+const float frontRotation[16] = {0, 0, -1, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1};
+const float leftRotation[16] = {-1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -1, 0, 0, 0, 0, 1};
+const float bottomRotation[16] = {0, -1, 0, 0, 0, 0, -1, 0, 1, 0, 0, 0, 0, 0, 0, 1};
+const float rearRotation[16] = {0, 0, 1, 0, 0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 0, 1};
+const float rightRotation[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+
+// The side views stand this far (mm) beyond the wing tip.
+const float sideViewMargin = 150.0f;
+
+// Each panel starts this far (root chords) beyond the tip of the one before,
+// so that the touching end ribs do not fight over the same depth.
+const float panelJoinGap = 0.0001f;
+
+const int minTransparency = 15;
+const int maxTransparency = 100;
+
+QGLFormat viewFormat()
+{
+    QGLFormat format;
+    format.setDoubleBuffer(true);
+    format.setDepth(true);
+    format.setStencil(true);
+    format.setSampleBuffers(ApplicationSettings::getInstance()->getSettings()->getAntiAlias());
+    return format;
+}
+
+} // namespace
+
+MainWingGLWidget::MainWingGLWidget(QWidget* parent)
+    : QGLWidget(viewFormat(), parent)
+    , Observer(QString::fromLatin1(observerName), true)
+    , options(true, true, true, true, true, false, false, false, 100, 15, 0.0f, false, false)
+{
+    resetCamera();
+}
+
+MainWingGLWidget::~MainWingGLWidget() = default;
+
+QSize MainWingGLWidget::sizeHint() const
+{
+    return QSize(400, 400);
+}
+
+QSize MainWingGLWidget::minimumSizeHint() const
+{
+    return QSize(400, 200);
+}
+
+void MainWingGLWidget::connectControls(QCheckBox* ribs, QCheckBox* spars, QCheckBox* covering, QCheckBox* comb,
+                                       QCheckBox* te, QCheckBox* le, QCheckBox* axes, QSlider* transparency,
+                                       XDoubleSpinBox* wingHalvesDistance)
+{
+    chkRibs = ribs;
+    chkSpars = spars;
+    chkCovering = covering;
+    chkComb = comb;
+    chkTE = te;
+    chkLE = le;
+    chkAxes = axes;
+    sliderTransparency = transparency;
+    txtWingHalvesDistance = wingHalvesDistance;
+
+    if (chkRibs)
+        chkRibs->setChecked(options.getShowRibs());
+    if (chkSpars)
+        chkSpars->setChecked(options.getShowSpars());
+    if (chkCovering)
+        chkCovering->setChecked(options.getShowCovering());
+    if (chkComb)
+        chkComb->setChecked(options.getShowCombs());
+    if (chkTE)
+        chkTE->setChecked(options.getShowTE());
+    if (chkLE)
+        chkLE->setChecked(options.getShowLE());
+    if (chkAxes)
+        chkAxes->setChecked(options.getShowAxes());
+    if (sliderTransparency)
+        sliderTransparency->setValue(options.getTransparency());
+    if (txtWingHalvesDistance)
+        txtWingHalvesDistance->setValue(options.getWingHalvesDistance(), true);
+
+    if (chkRibs)
+        connect(chkRibs, SIGNAL(toggled(bool)), this, SLOT(chkBoxRibsToggled(bool)));
+    if (chkSpars)
+        connect(chkSpars, SIGNAL(toggled(bool)), this, SLOT(chkBoxSparsToggled(bool)));
+    if (chkAxes)
+        connect(chkAxes, SIGNAL(toggled(bool)), this, SLOT(chkBoxAxesToggled(bool)));
+    if (chkCovering)
+        connect(chkCovering, SIGNAL(toggled(bool)), this, SLOT(chkBoxCoveringToggled(bool)));
+    if (chkComb)
+        connect(chkComb, SIGNAL(toggled(bool)), this, SLOT(chkBoxCombToggled(bool)));
+    if (chkLE)
+        connect(chkLE, SIGNAL(toggled(bool)), this, SLOT(chkBoxLEToggled(bool)));
+    if (chkTE)
+        connect(chkTE, SIGNAL(toggled(bool)), this, SLOT(chkBoxTEToggled(bool)));
+    if (sliderTransparency)
+        connect(sliderTransparency, SIGNAL(valueChanged(int)), this, SLOT(hsliderTransparencyValueChanged(int)));
+    if (txtWingHalvesDistance)
+        connect(txtWingHalvesDistance, SIGNAL(valueChanged(QString)), this,
+                SLOT(txtWingHalvesDistanceChanged(QString)));
+}
+
+void MainWingGLWidget::observedObjectChanged(Observable* observable)
+{
+    model = dynamic_cast<PlaneModel*>(observable);
+    updateGL();
+}
+
+// ------------------------------------------------------------------ options
+
+void MainWingGLWidget::notifyModel()
+{
+    if (model)
+        model->notifyObservers();
+}
+
+void MainWingGLWidget::applyShowFlag(bool state, bool (PlaneVisualisationOptions::*get)() const,
+                                     void (PlaneVisualisationOptions::*set)(bool), QCheckBox* box)
+{
+    if ((options.*get)() == state)
+        return;
+    (options.*set)(state);
+    // Setting the box calls back here, where the stored flag already matches.
+    if (box && box->isChecked() != state)
+        box->setChecked(state);
+    notifyModel();
+}
+
+void MainWingGLWidget::chkBoxRibsToggled(bool state)
+{
+    applyShowFlag(state, &PlaneVisualisationOptions::getShowRibs, &PlaneVisualisationOptions::setShowRibs, chkRibs);
+}
+
+void MainWingGLWidget::chkBoxSparsToggled(bool state)
+{
+    applyShowFlag(state, &PlaneVisualisationOptions::getShowSpars, &PlaneVisualisationOptions::setShowSpars,
+                  chkSpars);
+}
+
+void MainWingGLWidget::chkBoxAxesToggled(bool state)
+{
+    applyShowFlag(state, &PlaneVisualisationOptions::getShowAxes, &PlaneVisualisationOptions::setShowAxes, chkAxes);
+}
+
+void MainWingGLWidget::chkBoxCoveringToggled(bool state)
+{
+    applyShowFlag(state, &PlaneVisualisationOptions::getShowCovering, &PlaneVisualisationOptions::setShowCovering,
+                  chkCovering);
+}
+
+void MainWingGLWidget::chkBoxCombToggled(bool state)
+{
+    applyShowFlag(state, &PlaneVisualisationOptions::getShowCombs, &PlaneVisualisationOptions::setShowCombs,
+                  chkComb);
+}
+
+void MainWingGLWidget::chkBoxLEToggled(bool state)
+{
+    applyShowFlag(state, &PlaneVisualisationOptions::getShowLE, &PlaneVisualisationOptions::setShowLE, chkLE);
+}
+
+void MainWingGLWidget::chkBoxTEToggled(bool state)
+{
+    applyShowFlag(state, &PlaneVisualisationOptions::getShowTE, &PlaneVisualisationOptions::setShowTE, chkTE);
+}
+
+void MainWingGLWidget::hsliderTransparencyValueChanged(int value)
+{
+    if (value == options.getTransparency())
+        return;
+    options.setTransparency(value);
+    if (sliderTransparency && sliderTransparency->value() != value)
+        sliderTransparency->setValue(value);
+    // Opacity is a matter of viewing, not of the design: the document is
+    // marked modified, but undo does not step through slider positions.
+    if (model) {
+        const bool historyWasOn = model->getHistoryRecordingEnabled();
+        model->setHistoryRecordingEnabled(false);
+        model->notifyObservers();
+        model->setHistoryRecordingEnabled(historyWasOn);
+    }
+}
+
+void MainWingGLWidget::txtWingHalvesDistanceChanged(const QString&)
+{
+    if (!txtWingHalvesDistance || !txtWingHalvesDistance->isValid())
+        return;
+    const float distance = float(txtWingHalvesDistance->value());
+    if (distance == options.getWingHalvesDistance())
+        return;
+    options.setWingHalvesDistance(distance);
+    notifyModel();
+}
+
+// ------------------------------------------------------------------ camera
+
+void MainWingGLWidget::resetCamera()
+{
+    std::copy(defaultRotation, defaultRotation + 16, rotation);
+    cameraX = defaultCameraX;
+    cameraY = defaultCameraY;
+    cameraZ = defaultCameraZ;
+}
+
+void MainWingGLWidget::applyPreset(const float presetRotation[16], float x, float y, float zMillimetres)
+{
+    if (!model)
+        return;
+    const float rc = model->getRootChord();
+    // No panel (-1) or a degenerate first panel: there is nothing to frame.
+    if (rc == 0.0f || rc == -1.0f || !std::isfinite(rc))
+        return;
+    std::copy(presetRotation, presetRotation + 16, rotation);
+    cameraX = x;
+    cameraY = y;
+    cameraZ = zMillimetres / rc;
+    updateGL();
+}
+
+void MainWingGLWidget::topView()
+{
+    applyPreset(topRotation, 0.0f, 0.5f, model ? -model->getSpan() : 0.0f);
+}
+
+void MainWingGLWidget::frontView()
+{
+    applyPreset(frontRotation, 0.0f, 0.0f, model ? -model->getSpan() : 0.0f);
+}
+
+void MainWingGLWidget::leftView()
+{
+    applyPreset(leftRotation, 0.5f, 0.0f, model ? -(model->getSpan() / 2.0f + sideViewMargin) : 0.0f);
+}
+
+void MainWingGLWidget::bottomView()
+{
+    applyPreset(bottomRotation, 0.0f, 0.5f, model ? -model->getSpan() : 0.0f);
+}
+
+void MainWingGLWidget::rearView()
+{
+    applyPreset(rearRotation, 0.0f, 0.0f, model ? -(model->getSpan() + model->getRootChord()) : 0.0f);
+}
+
+void MainWingGLWidget::rightView()
+{
+    applyPreset(rightRotation, -0.5f, 0.0f, model ? -(model->getSpan() / 2.0f + sideViewMargin) : 0.0f);
+}
+
+void MainWingGLWidget::view45()
+{
+    resetCamera();
+    updateGL();
+}
+
+// ------------------------------------------------------------------- mouse
+
+void MainWingGLWidget::mousePressEvent(QMouseEvent* event)
+{
+    lastMouseX = qRound(event->localPos().x());
+    lastMouseY = qRound(event->localPos().y());
+}
+
+void MainWingGLWidget::mouseDoubleClickEvent(QMouseEvent*)
+{
+    resetCamera();
+    updateGL();
+}
+
+void MainWingGLWidget::turn(float axisX, float axisY, float axisZ, float degrees)
+{
+    Vertex axis(axisX, axisY, axisZ);
+    axis.normalize();
+    float turnMatrix[16];
+    Mathematics::rotationMatrix(turnMatrix, axis.getX(), axis.getY(), axis.getZ(), Mathematics::degToRad(degrees));
+    // The turn follows the current rotation.
+    Mathematics::multiplyMatrices(rotation, rotation, turnMatrix);
+    // Many small turns would otherwise let rounding shear the model.
+    Mathematics::orthonormalizeMatrix(rotation);
+}
+
+void MainWingGLWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() == Qt::NoButton)
+        return;
+    const int x = qRound(event->localPos().x());
+    const int y = qRound(event->localPos().y());
+    const int dx = x - lastMouseX;
+    const int dy = y - lastMouseY;
+
+    if (event->modifiers() & Qt::ShiftModifier) {
+        cameraX += dx / 200.0f;
+        cameraY -= dy / 200.0f;
+    } else {
+        // Turning slows down as the camera moves away, so that the picture
+        // moves at about the same speed under the pointer.
+        const float distance =
+            std::max(1.0f, std::sqrt(cameraX * cameraX + cameraY * cameraY + cameraZ * cameraZ));
+        const float fine =
+            ((event->modifiers() & Qt::ControlModifier) || (event->buttons() & Qt::RightButton)) ? 4.0f : 1.0f;
+        // About the model's own vertical axis as it currently lies...
+        Vertex vertical(0.0f, float(dx), 0.0f);
+        vertical.transform(rotation);
+        turn(vertical.getX(), vertical.getY(), vertical.getZ(), std::abs(dx) / (distance * fine));
+        // ...then about the screen's horizontal axis.
+        turn(float(dy), 0.0f, 0.0f, std::abs(dy) / (distance * fine));
+    }
+    lastMouseX = x;
+    lastMouseY = y;
+    updateGL();
+}
+
+void MainWingGLWidget::wheelEvent(QWheelEvent* event)
+{
+    const int steps = event->angleDelta().y() / 8;
+    cameraZ += (event->modifiers() & Qt::ControlModifier) ? steps / 240.0f : steps / 60.0f;
+    event->accept();
+    updateGL();
+}
+
+// ----------------------------------------------------------------- drawing
+
+void MainWingGLWidget::initializeGL()
+{
+    qglClearColor(GLUtils::toQColor(GLUtils::colorBackground));
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_CULL_FACE);
+    glShadeModel(GL_SMOOTH);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+    glEnable(GL_COLOR_MATERIAL);
+    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+    // Given while the model-view matrix is the identity, the light stays
+    // with the viewer while the model turns.
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    const GLfloat lightPosition[4] = {0.0f, 5.0f, 10.0f, 1.0f};
+    glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+    initialised = true;
+}
+
+void MainWingGLWidget::resizeGL(int width, int height)
+{
+    glViewport(0, 0, width, height);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    // A window collapsed to no height keeps a square picture rather than an
+    // infinite aspect.
+    const double aspect = height > 0 ? double(width) / double(height) : 1.0;
+    GLUtils::setPerspective(45.0, aspect, 0.1, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    initialised = true;
+}
+
+void MainWingGLWidget::paintGL()
+{
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    if (model && initialised)
+        drawPlane(model);
+}
+
+void MainWingGLWidget::drawPlane(PlaneModel* plane)
+{
+    const float rc = plane->getRootChord();
+    if (rc == 0.0f || !std::isfinite(rc))
+        return;
+    if (plane->getPanelList().empty())
+        return;
+    const float s = 1.0f / rc;
+
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(cameraX, cameraY, cameraZ);
+    glMultMatrixf(rotation);
+    float base[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, base);
+
+    GLUtils::drawGrid(10, s, 100.0f, 0.0f);
+
+    drawWingHalf(base, 1);
+
+    // The left half is the mirror image; mirroring turns every face inside
+    // out, so the other faces are culled and both sides are lit.
+    glLoadMatrixf(base);
+    glScalef(1.0f, 1.0f, -1.0f);
+    float mirrored[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, mirrored);
+    glCullFace(GL_FRONT);
+    GLboolean twoSided = GL_FALSE;
+    glGetBooleanv(GL_LIGHT_MODEL_TWO_SIDE, &twoSided);
+    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_TRUE);
+    drawWingHalf(mirrored, -1);
+    glCullFace(GL_BACK);
+    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, twoSided);
+}
+
+void MainWingGLWidget::drawWingHalf(const float base[16], int side)
+{
+    const float rc = model ? model->getRootChord() : 0.0f;
+    if (rc == 0.0f || !model)
+        return;
+    const float s = 1.0f / rc;
+    const std::list<Panel*>& panels = model->getPanelList();
+    for (auto p = panels.begin(); p != panels.end(); ++p) {
+        glLoadMatrixf(base);
+        glTranslatef(0.0f, 0.0f, options.getWingHalvesDistance() * 0.5f * s);
+        // Walk out to this panel's root over the panels before it.
+        for (auto q = panels.begin(); q != p; ++q) {
+            Panel* before = *q;
+            const float dihedral = before->getDihedralAngle();
+            glRotatef(q == panels.begin() ? -dihedral * 0.5f : -dihedral, 1.0f, 0.0f, 0.0f);
+            glTranslatef(before->getSweep() * s, 0.0f, 0.0f);
+            // A panel without ribs has no tip rib to sit on.
+            if (before->getRibCount() > 0)
+                glTranslatef(0.0f, before->getLastRib().getOffsetY(), 0.0f);
+            glRotatef(-before->getTipTwist(), 0.0f, 0.0f, 1.0f);
+            glTranslatef(0.0f, 0.0f, before->getLength() * s + panelJoinGap);
+        }
+        // The first panel carries half of its dihedral on each side.
+        const float dihedral = (*p)->getDihedralAngle();
+        glRotatef(p == panels.begin() ? -dihedral * 0.5f : -dihedral, 1.0f, 0.0f, 0.0f);
+        (*p)->visualize(options, side);
+    }
+}
+
+// -------------------------------------------------------------- view record
+
+void MainWingGLWidget::saveViewData(serializedPlanformixData& data)
+{
+    serializedPlanformixData::serializedViewData* view = data.add_views();
+    view->set_observername(getName().toUtf8().toStdString());
+    auto* position = view->mutable_positiondata();
+    position->set_posx(cameraX);
+    position->set_posy(cameraY);
+    position->set_posz(cameraZ);
+    position->set_showribs(options.getShowRibs());
+    position->set_showspars(options.getShowSpars());
+    position->set_showcovering(options.getShowCovering());
+    position->set_showte(options.getShowTE());
+    position->set_showle(options.getShowLE());
+    position->set_showaxes(options.getShowAxes());
+    position->set_showcombs(options.getShowCombs());
+    position->set_transparency(options.getTransparency());
+    position->set_winghalvesdistance(options.getWingHalvesDistance());
+}
+
+void MainWingGLWidget::loadViewData(const google::protobuf::Message* data, SerializeableIf::hint_t hint)
+{
+    const auto* view = dynamic_cast<const serializedPlanformixData::serializedViewData*>(data);
+    if (!view)
+        return;
+
+    if (!view->has_positiondata()) {
+        chkBoxAxesToggled(true);
+        chkBoxCoveringToggled(true);
+        chkBoxCombToggled(false);
+        chkBoxLEToggled(true);
+        chkBoxRibsToggled(true);
+        chkBoxSparsToggled(true);
+        chkBoxTEToggled(true);
+        resetCamera();
+        updateGL();
+        return;
+    }
+
+    const auto& position = view->positiondata();
+    chkBoxAxesToggled(position.showaxes());
+    chkBoxCoveringToggled(position.showcovering());
+    chkBoxCombToggled(position.showcombs());
+    chkBoxLEToggled(position.showle());
+    chkBoxRibsToggled(position.showribs());
+    chkBoxSparsToggled(position.showspars());
+    chkBoxTEToggled(position.showte());
+    // A record without an opacity keeps the current one; one outside the
+    // slider's range would leave the wing invisible or unreachable.
+    if (position.has_transparency())
+        hsliderTransparencyValueChanged(std::clamp(int(position.transparency()), minTransparency, maxTransparency));
+
+    const double distance = QString::number(double(position.winghalvesdistance()), 'g', 6).toDouble();
+    if (txtWingHalvesDistance) {
+        txtWingHalvesDistance->setValue(distance, true);
+        const float fieldDistance = float(txtWingHalvesDistance->value());
+        if (txtWingHalvesDistance->isValid() && fieldDistance != options.getWingHalvesDistance()) {
+            options.setWingHalvesDistance(fieldDistance);
+            notifyModel();
+        }
+    } else if (std::isfinite(distance) && float(distance) != options.getWingHalvesDistance()) {
+        options.setWingHalvesDistance(float(distance));
+        notifyModel();
+    }
+
+    // Undo and redo keep the camera the user has now; the rotation is never
+    // stored. A damaged record must not put the camera at infinity.
+    const bool fromFile = (int(hint) & 1) == 0;
+    if (fromFile && std::isfinite(position.posx()) && std::isfinite(position.posy()) &&
+        std::isfinite(position.posz())) {
+        cameraX = position.posx();
+        cameraY = position.posy();
+        cameraZ = position.posz();
+        updateGL();
+    }
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QGLWidget>
+
+#include "foundation/Observer.h"
+#include "views/PlaneVisualisationOptions.h"
+
+class PlaneModel;
+class QCheckBox;
+class QSlider;
+class XDoubleSpinBox;
+
+// The 3D view of the whole wing in the main window: both wing halves over a
+// ground grid, in root-chord units (X along the chord, Y up, Z along the
+// span). It follows the plane model, keeps its camera and show options in
+// the document, and is turned, moved and zoomed with the mouse.
+class MainWingGLWidget : public QGLWidget, public Observer
+{
+    Q_OBJECT
+
+public:
+    explicit MainWingGLWidget(QWidget* parent = nullptr);
+    ~MainWingGLWidget() override;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+    void observedObjectChanged(Observable* observable) override;
+    void saveViewData(serializedPlanformixData& data) override;
+    void loadViewData(const google::protobuf::Message* data, SerializeableIf::hint_t hint) override;
+
+    // Once, before the user can touch the controls; the controls stay owned
+    // by their form.
+    void connectControls(QCheckBox* ribs, QCheckBox* spars, QCheckBox* covering, QCheckBox* comb, QCheckBox* te,
+                         QCheckBox* le, QCheckBox* axes, QSlider* transparency, XDoubleSpinBox* wingHalvesDistance);
+
+    // The view's own record: holders of the pointer see every later change.
+    PlaneVisualisationOptions* getVisualisationOptions() { return &options; }
+
+    // The model rotation, 16 elements in OpenGL order, and the camera
+    // translation applied after it, in root-chord units.
+    const float* getRotation() const { return rotation; }
+    float getCameraX() const { return cameraX; }
+    float getCameraY() const { return cameraY; }
+    float getCameraZ() const { return cameraZ; }
+
+    void drawPlane(PlaneModel* plane);
+
+public slots:
+    void chkBoxRibsToggled(bool state);
+    void chkBoxSparsToggled(bool state);
+    void chkBoxAxesToggled(bool state);
+    void chkBoxCoveringToggled(bool state);
+    void chkBoxCombToggled(bool state);
+    void chkBoxLEToggled(bool state);
+    void chkBoxTEToggled(bool state);
+    void hsliderTransparencyValueChanged(int value);
+    void txtWingHalvesDistanceChanged(const QString& text);
+
+    void topView();
+    void frontView();
+    void leftView();
+    void bottomView();
+    void rearView();
+    void rightView();
+    void view45();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void initializeGL() override;
+    void resizeGL(int width, int height) override;
+    void paintGL() override;
+
+private:
+    void resetCamera();
+    // Stores a show flag, mirrors it in its check box and lets the document
+    // know, so that the change can be undone.
+    void applyShowFlag(bool state, bool (PlaneVisualisationOptions::*get)() const,
+                       void (PlaneVisualisationOptions::*set)(bool), QCheckBox* box);
+    void notifyModel();
+    void drawWingHalf(const float base[16], int side);
+    // Places the camera for a preset seen from a fixed direction; the
+    // translation is in millimetres, divided here by the root chord.
+    void applyPreset(const float presetRotation[16], float x, float y, float zMillimetres);
+    void turn(float axisX, float axisY, float axisZ, float degrees);
+
+    float rotation[16];
+    float cameraX;
+    float cameraY;
+    float cameraZ;
+    QCheckBox* chkRibs = nullptr;
+    QCheckBox* chkSpars = nullptr;
+    QCheckBox* chkCovering = nullptr;
+    QCheckBox* chkComb = nullptr;
+    QCheckBox* chkTE = nullptr;
+    QCheckBox* chkLE = nullptr;
+    QCheckBox* chkAxes = nullptr;
+    QSlider* sliderTransparency = nullptr;
+    XDoubleSpinBox* txtWingHalvesDistance = nullptr;
+    PlaneVisualisationOptions options;
+    int lastMouseX = 0;
+    int lastMouseY = 0;
+    bool initialised = false;
+    PlaneModel* model = nullptr;
+};

@@ -1,0 +1,580 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QMainWindow>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+#include <limits>
+
+#include "airfoils/WingFoils.h"
+#include "document/FileManager.h"
+#include "document/PlaneModel.h"
+#include "editing/InputValueType.h"
+#include "editing/XDoubleSpinBox.h"
+#include "foundation/DialogSeam.h"
+#include "foundation/Mathematics.h"
+#include "model/BuildingTabData.h"
+#include "model/CoveringDefinition.h"
+#include "model/LEData.h"
+#include "model/PanelBaseData.h"
+#include "model/RibCombList.h"
+#include "model/SheetingStripList.h"
+#include "model/SparList.h"
+#include "model/TEData.h"
+#include "planformixdata.pb.h"
+#include "views/MainWingGLWidget.h"
+
+namespace {
+
+using Matrix = QVector<float>;
+
+PanelBaseData plainPanel(int id, float length, float rootChord, float tipChord, float dihedral, int ribs = 6)
+{
+    return PanelBaseData(id, QStringLiteral("Panel %1").arg(id), QStringLiteral("NACA 2412"),
+                         QStringLiteral("NACA 2412"), rootChord, tipChord, 0.0f, length, 0.0f, dihedral, false,
+                         false, true, 3.0f, ribs, 150.0f, 1.0f, 1.0f, nullptr, LEData(), TEData(), SparList(),
+                         SheetingStripList(), CoveringDefinition(), BuildingTabData(), RibCombList());
+}
+
+Matrix rotationOf(const MainWingGLWidget& view)
+{
+    return Matrix(view.getRotation(), view.getRotation() + 16);
+}
+
+const Matrix defaultRotation = {-0.75f, 0.31f, -0.57f, 0, 0, 0.88f, 0.47f, 0, 0.65f, 0.36f, -0.66f, 0, 0, 0, 0, 1};
+
+// Degrees between the model's chord axis (column 0) in two rotations; for a
+// turn about the model's own vertical axis, which column 0 stands square to,
+// that is the turn itself.
+double chordAxisTurn(const Matrix& a, const Matrix& b)
+{
+    const QVector3D u = QVector3D(a[0], a[1], a[2]).normalized();
+    const QVector3D v = QVector3D(b[0], b[1], b[2]).normalized();
+    const double c = std::max(-1.0, std::min(1.0, double(QVector3D::dotProduct(u, v))));
+    return std::acos(c) * 180.0 / M_PI;
+}
+
+// Degrees the model's vertical axis (column 1) turned about the screen's x axis.
+double tiltAboutScreenX(const Matrix& a, const Matrix& b)
+{
+    const double before = std::atan2(double(a[6]), double(a[5]));
+    const double after = std::atan2(double(b[6]), double(b[5]));
+    return std::abs(after - before) * 180.0 / M_PI;
+}
+
+// Counts notifications of the plane and whether each would store an undo state.
+class Listener : public Observer
+{
+public:
+    Listener() : Observer(QStringLiteral("Listener"), false) {}
+    void observedObjectChanged(Observable* o) override { withHistory.push_back(o->getHistoryRecordingEnabled()); }
+    void saveViewData(serializedPlanformixData&) override {}
+    void loadViewData(const google::protobuf::Message*, SerializeableIf::hint_t) override {}
+    std::vector<bool> withHistory;
+};
+
+bool isColoured(QRgb p)
+{
+    return !(qRed(p) == qGreen(p) && qGreen(p) == qBlue(p));
+}
+
+int colouredPixels(const QImage& image, int x0, int x1)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = x0; x < x1; ++x)
+            count += isColoured(image.pixel(x, y)) ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+// The main wing view: camera presets and mouse handling, the show options and
+// what they do to the document's undo history, the view record in the
+// document, and the picture itself.
+class TestMainWingView : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void presetsFrameTheWing_data();
+    void presetsFrameTheWing();
+    void presetsNeedAPanelButTheAngledViewDoesNot();
+    void shiftDragMovesTheCamera();
+    void dragTurnsTheWing_data();
+    void dragTurnsTheWing();
+    void wheelZooms_data();
+    void wheelZooms();
+    void doubleClickRestoresTheAngledView();
+
+    void showOptionsAreUndoable();
+    void transparencyMarksModifiedWithoutUndoState();
+    void invalidDistanceIsIgnored();
+
+    void fileLoadRestoresCameraAndOptions();
+    void undoKeepsTheCamera();
+    void recordWithoutPositionShowsAllButCombs();
+    void damagedRecordKeepsAVisibleWing();
+
+    void emptyPlaneShowsOnlyBackground();
+    void bothWingHalvesAreDrawn();
+    void wingHalvesDistanceOpensAGap();
+    void panelWithoutRibsDoesNotStopTheDrawing();
+
+private:
+    void addWing(float length = 500.0f, float rootChord = 200.0f, float dihedral = 0.0f)
+    {
+        plane->getPanelsTableModel()->addOrUpdatePanel(plainPanel(0, length, rootChord, rootChord, dihedral));
+    }
+    QImage picture()
+    {
+        view->updateGL();
+        return view->grabFrameBuffer();
+    }
+    void drag(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons, QPoint from, QPoint to)
+    {
+        const Qt::MouseButton pressed = (buttons & Qt::RightButton) ? Qt::RightButton : Qt::LeftButton;
+        QMouseEvent press(QEvent::MouseButtonPress, from, pressed, buttons, modifiers);
+        QCoreApplication::sendEvent(view, &press);
+        QMouseEvent move(QEvent::MouseMove, to, Qt::NoButton, buttons, modifiers);
+        QCoreApplication::sendEvent(view, &move);
+    }
+
+    QTemporaryDir imported;
+    PlaneModel* plane = nullptr;
+    QMainWindow* window = nullptr;
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
+    FileManager* files = nullptr;
+    MainWingGLWidget* view = nullptr;
+    Listener* listener = nullptr;
+    QCheckBox* boxes[7] = {};
+    QSlider* slider = nullptr;
+    XDoubleSpinBox* distance = nullptr;
+};
+
+void TestMainWingView::initTestCase()
+{
+    QVERIFY(WingFoils::createInstance(QStringLiteral(PLANFORMIX_SOURCE_DIR "/resources/foils_v2"), imported.path()));
+    QVERIFY(WingFoils::instance()->findAirfoil(QStringLiteral("NACA 2412"), false));
+    DialogSeam::setScripted(true);
+}
+
+void TestMainWingView::init()
+{
+    DialogSeam::clear();
+    plane = PlaneModel::instance();
+    window = new QMainWindow;
+    auto* save = new QAction(window);
+    auto* saveAs = new QAction(window);
+    undo = new QAction(window);
+    redo = new QAction(window);
+    files = new FileManager(window, QStringLiteral("Planformix"), save, saveAs, undo, redo,
+                            QStringLiteral("Planformix files (*.pfz)"), QStringLiteral(".pfz"), plane);
+    plane->addObserver(files);
+
+    view = new MainWingGLWidget(window);
+    window->setCentralWidget(view);
+    for (auto*& box : boxes)
+        box = new QCheckBox(window);
+    slider = new QSlider(window);
+    slider->setRange(15, 100);
+    distance = new XDoubleSpinBox(window);
+    distance->setRange(-1000, 1000);
+    distance->setInputValueType(new InputValueType(9, -30.0, 300.0));
+    view->connectControls(boxes[0], boxes[1], boxes[2], boxes[3], boxes[4], boxes[5], boxes[6], slider, distance);
+    listener = new Listener;
+    plane->addObserver(view);
+    plane->addObserver(listener);
+    window->resize(320, 240);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    plane->notifyObservers();
+    // Marking unmodified records a state too; the history starts after it.
+    files->setModified(false);
+    files->resetHistory();
+    listener->withHistory.clear();
+}
+
+void TestMainWingView::cleanup()
+{
+    // Observers are never removed, so the plane goes first.
+    delete plane;
+    plane = nullptr;
+    delete files;
+    delete window;
+    delete listener;
+}
+
+void TestMainWingView::presetsFrameTheWing_data()
+{
+    QTest::addColumn<QString>("slot");
+    QTest::addColumn<Matrix>("rotation");
+    QTest::addColumn<QVector3D>("camera");
+    // A wing of span 1000 with a root chord of 200.
+    QTest::newRow("top") << "topView" << Matrix{0, -1, 0, 0, 0, 0, 1, 0, -1, 0, 0, 0, 0, 0, 0, 1}
+                         << QVector3D(0, 0.5f, -5);
+    QTest::newRow("front") << "frontView" << Matrix{0, 0, -1, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1}
+                           << QVector3D(0, 0, -5);
+    QTest::newRow("left") << "leftView" << Matrix{-1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -1, 0, 0, 0, 0, 1}
+                          << QVector3D(0.5f, 0, -3.25f);
+    QTest::newRow("bottom") << "bottomView" << Matrix{0, -1, 0, 0, 0, 0, -1, 0, 1, 0, 0, 0, 0, 0, 0, 1}
+                            << QVector3D(0, 0.5f, -5);
+    QTest::newRow("rear") << "rearView" << Matrix{0, 0, 1, 0, 0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 0, 1}
+                          << QVector3D(0, 0, -6);
+    QTest::newRow("right") << "rightView" << Matrix{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}
+                           << QVector3D(-0.5f, 0, -3.25f);
+    QTest::newRow("angled") << "view45" << defaultRotation << QVector3D(0.8f, -0.2f, -3.0f);
+}
+
+void TestMainWingView::presetsFrameTheWing()
+{
+    QFETCH(QString, slot);
+    QFETCH(Matrix, rotation);
+    QFETCH(QVector3D, camera);
+    addWing();
+    QCOMPARE(plane->getSpan(), 1000.0f);
+    drag(Qt::ShiftModifier, Qt::LeftButton, QPoint(10, 10), QPoint(50, 70));
+    drag(Qt::NoModifier, Qt::LeftButton, QPoint(10, 10), QPoint(50, 70));
+    listener->withHistory.clear();
+    const bool modifiedBefore = files->isModified();
+
+    QVERIFY(QMetaObject::invokeMethod(view, slot.toLatin1().constData()));
+
+    QCOMPARE(rotationOf(*view), rotation);
+    QVERIFY(qAbs(view->getCameraX() - camera.x()) < 1e-5f);
+    QVERIFY(qAbs(view->getCameraY() - camera.y()) < 1e-5f);
+    QVERIFY(qAbs(view->getCameraZ() - camera.z()) < 1e-5f);
+    // Only the camera moved: nothing to undo, nothing to save.
+    QVERIFY(listener->withHistory.empty());
+    QCOMPARE(files->isModified(), modifiedBefore);
+}
+
+void TestMainWingView::presetsNeedAPanelButTheAngledViewDoesNot()
+{
+    drag(Qt::ShiftModifier, Qt::LeftButton, QPoint(10, 10), QPoint(50, 70));
+    const Matrix turned = rotationOf(*view);
+    const float x = view->getCameraX();
+    for (const char* slot : {"topView", "frontView", "leftView", "bottomView", "rearView", "rightView"}) {
+        QVERIFY(QMetaObject::invokeMethod(view, slot));
+        QCOMPARE(rotationOf(*view), turned);
+        QCOMPARE(view->getCameraX(), x);
+    }
+    view->view45();
+    QCOMPARE(rotationOf(*view), defaultRotation);
+    QCOMPARE(view->getCameraX(), 0.8f);
+}
+
+void TestMainWingView::shiftDragMovesTheCamera()
+{
+    drag(Qt::ShiftModifier | Qt::ControlModifier, Qt::LeftButton, QPoint(20, 20), QPoint(220, 60));
+    QVERIFY(qAbs(view->getCameraX() - 1.8f) < 1e-5f);
+    QVERIFY(qAbs(view->getCameraY() - (-0.4f)) < 1e-5f);
+    QCOMPARE(rotationOf(*view), defaultRotation);
+
+    // A move without a button held only passes by.
+    QMouseEvent hover(QEvent::MouseMove, QPoint(300, 200), Qt::NoButton, Qt::NoButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(view, &hover);
+    QVERIFY(qAbs(view->getCameraX() - 1.8f) < 1e-5f);
+}
+
+void TestMainWingView::dragTurnsTheWing_data()
+{
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<double>("degreesPerPixel");
+    // The default camera stands sqrt(0.8² + 0.2² + 3²) = 3.11 away.
+    const double coarse = 1.0 / std::sqrt(0.64 + 0.04 + 9.0);
+    QTest::newRow("left button") << int(Qt::NoModifier) << int(Qt::LeftButton) << coarse;
+    QTest::newRow("with Ctrl") << int(Qt::ControlModifier) << int(Qt::LeftButton) << coarse / 4.0;
+    QTest::newRow("right button") << int(Qt::NoModifier) << int(Qt::RightButton) << coarse / 4.0;
+}
+
+void TestMainWingView::dragTurnsTheWing()
+{
+    QFETCH(int, modifiers);
+    QFETCH(int, buttons);
+    QFETCH(double, degreesPerPixel);
+    // The stored default is rounded; the first turn squares it up, which is
+    // no part of the turn itself.
+    Matrix before = rotationOf(*view);
+    Mathematics::orthonormalizeMatrix(before.data());
+
+    drag(Qt::KeyboardModifiers(modifiers), Qt::MouseButtons(buttons), QPoint(100, 100), QPoint(120, 100));
+    const Matrix afterHorizontal = rotationOf(*view);
+    QVERIFY(qAbs(chordAxisTurn(before, afterHorizontal) - 20 * degreesPerPixel) < 0.01);
+    // A sideways drag turns the wing about its own vertical axis, which
+    // therefore stays where it was on screen.
+    for (int i = 4; i < 7; ++i)
+        QVERIFY(qAbs(afterHorizontal[i] - before[i]) < 0.01f);
+    QCOMPARE(view->getCameraX(), 0.8f);
+
+    // An upward drag tilts it about the screen's horizontal axis, which keeps
+    // every screen x coordinate.
+    QMouseEvent move(QEvent::MouseMove, QPoint(120, 90), Qt::NoButton, Qt::MouseButtons(buttons),
+                     Qt::KeyboardModifiers(modifiers));
+    QCoreApplication::sendEvent(view, &move);
+    const Matrix afterVertical = rotationOf(*view);
+    QVERIFY(qAbs(tiltAboutScreenX(afterHorizontal, afterVertical) - 10 * degreesPerPixel) < 0.01);
+    for (int col = 0; col < 3; ++col)
+        QVERIFY(qAbs(afterVertical[col * 4] - afterHorizontal[col * 4]) < 0.01f);
+}
+
+void TestMainWingView::wheelZooms_data()
+{
+    QTest::addColumn<int>("delta");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<float>("change");
+    QTest::newRow("one notch forward") << 120 << int(Qt::NoModifier) << 0.25f;
+    QTest::newRow("one notch back") << -120 << int(Qt::NoModifier) << -0.25f;
+    QTest::newRow("finely with Ctrl") << 120 << int(Qt::ControlModifier) << 0.0625f;
+    QTest::newRow("less than a step") << 7 << int(Qt::NoModifier) << 0.0f;
+}
+
+void TestMainWingView::wheelZooms()
+{
+    QFETCH(int, delta);
+    QFETCH(int, modifiers);
+    QFETCH(float, change);
+    QWheelEvent wheel(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::KeyboardModifiers(modifiers), Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view, &wheel);
+    QVERIFY(wheel.isAccepted());
+    QVERIFY(qAbs(view->getCameraZ() - (-3.0f + change)) < 1e-5f);
+}
+
+void TestMainWingView::doubleClickRestoresTheAngledView()
+{
+    addWing();
+    view->topView();
+    drag(Qt::NoModifier, Qt::LeftButton, QPoint(100, 100), QPoint(130, 80));
+    QTest::mouseDClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QCOMPARE(rotationOf(*view), defaultRotation);
+    QCOMPARE(view->getCameraX(), 0.8f);
+    QCOMPARE(view->getCameraY(), -0.2f);
+    QCOMPARE(view->getCameraZ(), -3.0f);
+}
+
+void TestMainWingView::showOptionsAreUndoable()
+{
+    addWing();
+    // Marking unmodified records a state too; the history starts after it.
+    files->setModified(false);
+    files->resetHistory();
+    listener->withHistory.clear();
+    const PlaneVisualisationOptions* options = view->getVisualisationOptions();
+
+    boxes[0]->setChecked(false); // ribs
+    QVERIFY(!options->getShowRibs());
+    QCOMPARE(listener->withHistory, std::vector<bool>{true});
+    QVERIFY(files->isModified());
+    QVERIFY(undo->isEnabled());
+
+    // Setting the same state again is no change.
+    view->chkBoxRibsToggled(false);
+    QCOMPARE(listener->withHistory.size(), size_t(1));
+
+    // Turning combs on from code keeps its box in step.
+    view->chkBoxCombToggled(true);
+    QVERIFY(boxes[3]->isChecked());
+    QVERIFY(options->getShowCombs());
+
+    files->undo();
+    QVERIFY(!options->getShowCombs());
+    QVERIFY(!boxes[3]->isChecked());
+    files->undo();
+    QVERIFY(options->getShowRibs());
+    QVERIFY(boxes[0]->isChecked());
+}
+
+void TestMainWingView::transparencyMarksModifiedWithoutUndoState()
+{
+    addWing();
+    // Marking unmodified records a state too; the history starts after it.
+    files->setModified(false);
+    files->resetHistory();
+    listener->withHistory.clear();
+
+    slider->setValue(40);
+    QCOMPARE(view->getVisualisationOptions()->getTransparency(), 40);
+    QCOMPARE(listener->withHistory, std::vector<bool>{false});
+    QVERIFY(files->isModified());
+    QVERIFY(!undo->isEnabled());
+    // The switch is back on for the changes after it.
+    QVERIFY(plane->getHistoryRecordingEnabled());
+
+    view->hsliderTransparencyValueChanged(60);
+    QCOMPARE(slider->value(), 60);
+}
+
+void TestMainWingView::invalidDistanceIsIgnored()
+{
+    addWing();
+    listener->withHistory.clear();
+    distance->setValue(100.0);
+    QCOMPARE(view->getVisualisationOptions()->getWingHalvesDistance(), 100.0f);
+    QCOMPARE(listener->withHistory, std::vector<bool>{true});
+
+    distance->setValue(500.0);
+    QCOMPARE(view->getVisualisationOptions()->getWingHalvesDistance(), 100.0f);
+    QCOMPARE(listener->withHistory.size(), size_t(1));
+}
+
+void TestMainWingView::fileLoadRestoresCameraAndOptions()
+{
+    addWing();
+    view->chkBoxAxesToggled(true);
+    view->chkBoxSparsToggled(false);
+    view->chkBoxCombToggled(true);
+    view->hsliderTransparencyValueChanged(55);
+    distance->setValue(42.5);
+    view->leftView();
+    std::string saved;
+    QVERIFY(plane->serializeToString(&saved));
+
+    serializedPlanformixData document;
+    QVERIFY(document.ParseFromString(saved));
+    int records = 0;
+    for (const auto& record : document.views())
+        records += record.observername() == "MainWingGLWidget" ? 1 : 0;
+    QCOMPARE(records, 1);
+
+    view->view45();
+    view->chkBoxAxesToggled(false);
+    view->chkBoxSparsToggled(true);
+    view->chkBoxCombToggled(false);
+    view->hsliderTransparencyValueChanged(100);
+    distance->setValue(0.0);
+
+    QVERIFY(plane->loadFromString(saved, SerializeableIf::FILE_LOAD));
+    const PlaneVisualisationOptions* options = view->getVisualisationOptions();
+    QVERIFY(options->getShowAxes());
+    QVERIFY(!options->getShowSpars());
+    QVERIFY(options->getShowCombs());
+    QVERIFY(options->getShowRibs());
+    QCOMPARE(options->getTransparency(), 55);
+    QCOMPARE(options->getWingHalvesDistance(), 42.5f);
+    QCOMPARE(slider->value(), 55);
+    QCOMPARE(distance->value(), 42.5);
+    QVERIFY(boxes[6]->isChecked());
+    QVERIFY(!boxes[1]->isChecked());
+    QVERIFY(qAbs(view->getCameraX() - 0.5f) < 1e-6f);
+    QVERIFY(qAbs(view->getCameraZ() - (-3.25f)) < 1e-6f);
+    // The rotation is never stored: the angled one stays.
+    QCOMPARE(rotationOf(*view), defaultRotation);
+}
+
+void TestMainWingView::undoKeepsTheCamera()
+{
+    addWing();
+    files->resetHistory();
+    view->chkBoxAxesToggled(true);
+    view->topView();
+    files->undo();
+    QVERIFY(!view->getVisualisationOptions()->getShowAxes());
+    QVERIFY(qAbs(view->getCameraY() - 0.5f) < 1e-6f);
+    QVERIFY(qAbs(view->getCameraZ() - (-5.0f)) < 1e-6f);
+}
+
+void TestMainWingView::recordWithoutPositionShowsAllButCombs()
+{
+    addWing();
+    view->chkBoxRibsToggled(false);
+    view->chkBoxAxesToggled(false);
+    view->chkBoxCombToggled(true);
+    view->hsliderTransparencyValueChanged(30);
+    view->topView();
+
+    serializedPlanformixData::serializedViewData record;
+    record.set_observername("MainWingGLWidget");
+    view->loadViewData(&record, SerializeableIf::UNDO_REDO);
+
+    const PlaneVisualisationOptions* options = view->getVisualisationOptions();
+    QVERIFY(options->getShowRibs() && options->getShowSpars() && options->getShowCovering());
+    QVERIFY(options->getShowLE() && options->getShowTE() && options->getShowAxes());
+    QVERIFY(!options->getShowCombs());
+    QCOMPARE(options->getTransparency(), 30);
+    QCOMPARE(rotationOf(*view), defaultRotation);
+    QCOMPARE(view->getCameraZ(), -3.0f);
+}
+
+void TestMainWingView::damagedRecordKeepsAVisibleWing()
+{
+    addWing();
+    serializedPlanformixData::serializedViewData record;
+    record.set_observername("MainWingGLWidget");
+    auto* position = record.mutable_positiondata();
+    position->set_posx(std::numeric_limits<float>::quiet_NaN());
+    position->set_posy(0.0f);
+    position->set_posz(std::numeric_limits<float>::infinity());
+    position->set_showribs(true);
+    position->set_transparency(0);
+    view->loadViewData(&record, SerializeableIf::FILE_LOAD);
+
+    QCOMPARE(view->getVisualisationOptions()->getTransparency(), 15);
+    QCOMPARE(view->getCameraX(), 0.8f);
+    QCOMPARE(view->getCameraZ(), -3.0f);
+
+    position->set_transparency(1000);
+    view->loadViewData(&record, SerializeableIf::FILE_LOAD);
+    QCOMPARE(view->getVisualisationOptions()->getTransparency(), 100);
+}
+
+void TestMainWingView::emptyPlaneShowsOnlyBackground()
+{
+    const QImage image = picture();
+    QVERIFY(!image.isNull());
+    const QRgb background = qRgb(204, 204, 204);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            QCOMPARE(image.pixel(x, y) & 0xffffff, background & 0xffffff);
+}
+
+void TestMainWingView::bothWingHalvesAreDrawn()
+{
+    addWing();
+    view->frontView();
+    const QImage image = picture();
+    const int w = image.width();
+    // Seen from the front the right half lies to the viewer's left.
+    QVERIFY(colouredPixels(image, 0, w / 3) > 100);
+    QVERIFY(colouredPixels(image, 2 * w / 3, w) > 100);
+
+    // Nothing shown: the grid alone is grey.
+    for (auto* box : boxes)
+        box->setChecked(false);
+    QCOMPARE(colouredPixels(picture(), 0, w), 0);
+}
+
+void TestMainWingView::wingHalvesDistanceOpensAGap()
+{
+    addWing();
+    view->frontView();
+    const int w = picture().width();
+    QVERIFY(colouredPixels(picture(), w / 2 - 2, w / 2 + 2) > 0);
+
+    // 300 mm with a root chord of 200: each half moves 0.75 root chords
+    // out, leaving the middle of the picture empty.
+    distance->setValue(300.0);
+    const QImage apart = picture();
+    QCOMPARE(colouredPixels(apart, w / 2 - 2, w / 2 + 2), 0);
+    QVERIFY(colouredPixels(apart, 0, w / 3) > 100);
+    QVERIFY(colouredPixels(apart, 2 * w / 3, w) > 100);
+}
+
+void TestMainWingView::panelWithoutRibsDoesNotStopTheDrawing()
+{
+    plane->getPanelsTableModel()->addOrUpdatePanel(plainPanel(0, 300.0f, 200.0f, 200.0f, 0.0f, 0));
+    plane->getPanelsTableModel()->addOrUpdatePanel(plainPanel(1, 300.0f, 200.0f, 200.0f, 0.0f));
+    QCOMPARE(plane->getPanelCount(), 2);
+    view->frontView();
+    QVERIFY(colouredPixels(picture(), 0, picture().width()) > 100);
+}
+
+QTEST_MAIN(TestMainWingView)
+#include "tst_mainwingview_gl.moc"
