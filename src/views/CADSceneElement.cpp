@@ -1,0 +1,3 @@
+#include "views/CADSceneElement.h"
+
+CADSceneElement::~CADSceneElement() = default;

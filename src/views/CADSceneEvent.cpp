@@ -1,0 +1,3 @@
+#include "views/CADSceneEvent.h"
+
+CADSceneEvent::~CADSceneEvent() = default;

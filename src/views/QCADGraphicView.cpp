@@ -1,0 +1,10 @@
+#include "views/QCADGraphicView.h"
+
+#include <QMouseEvent>
+
+QCADGraphicView::QCADGraphicView(QWidget* parent) : QGraphicsView(parent) {}
+
+void QCADGraphicView::mouseMoveEvent(QMouseEvent* event)
+{
+    event->ignore();
+}
