@@ -1,13 +1,9 @@
 #include "foundation/GLUtils.h"
 #include "foundation/Vertex.h"
 #include "output/recordingdevice.h"
-#include "common/TestSupport.h"
 #include "views/CADGraphicsScene.h"
 #include "views/CADSceneControlPoint.h"
-#include "views/CADSceneEventBuildingTabDataChanged.h"
-#include "views/CADSceneEventSelectionChanged.h"
 #include "views/CADSceneLine.h"
-#include "views/CADSceneText.h"
 #include "views/CADWidget.h"
 #include "views/QCADGraphicView.h"
 
@@ -73,21 +69,17 @@ private slots:
     void init();
     void cleanup();
 
-    void unitLineSpansTheViewOnItsCentreLine();
     void linePaintsItsSegments_data();
     void linePaintsItsSegments();
     void penFollowsColourRecord_data();
     void penFollowsColourRecord();
     void controlPointMarkersUseThePenBeforeTheLine();
-    void textStartsAtItsScenePoint();
     void dragMovesTheDrawingWithTheMouse_data();
     void dragMovesTheDrawingWithTheMouse();
     void wheelChangesZoomButNeverToZeroOrBelow_data();
     void wheelChangesZoomButNeverToZeroOrBelow();
     void doubleClickRestoresStartPosition();
     void sceneOwnsItsElements();
-    void eventsCarryTheirData();
-    void baseWidgetReportsUnhandledEvents();
 
 private:
     // Paints the scene as the view does, recording shapes in scene
@@ -139,24 +131,6 @@ QPointF TestCADScene::firstPointOfFirstLine()
     return QPointF(qInf(), qInf());
 }
 
-void TestCADScene::unitLineSpansTheViewOnItsCentreLine()
-{
-    widget->getScene()->addElement(makeLine({{0, 0}, {1, 0}}, Blue, false));
-    const QImage image = widget->grab().toImage();
-
-    QRect blue;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, y);
-            if (qBlue(p) - qRed(p) > 60 && qBlue(p) - qGreen(p) > 60)
-                blue |= QRect(x, y, 1, 1);
-        }
-    QVERIFY(!blue.isEmpty());
-    QVERIFY2(qAbs(blue.left() - 0.01 * ViewWidth) <= 1.5, qPrintable(QString::number(blue.left())));
-    QVERIFY2(qAbs(blue.right() + 1 - 0.99 * ViewWidth) <= 1.5, qPrintable(QString::number(blue.right())));
-    QVERIFY2(qAbs(blue.center().y() - ViewHeight / 2.0) <= 1.0, qPrintable(QString::number(blue.center().y())));
-    QVERIFY(blue.height() <= 2);
-}
 
 void TestCADScene::linePaintsItsSegments_data()
 {
@@ -256,17 +230,6 @@ void TestCADScene::controlPointMarkersUseThePenBeforeTheLine()
     }
 }
 
-void TestCADScene::textStartsAtItsScenePoint()
-{
-    widget->getScene()->addElement(new CADSceneText(0.25f, 0.1f, QStringLiteral("Rib")));
-    const std::vector<RecordedShape> shapes = record();
-    QCOMPARE(int(shapes.size()), 1);
-    QCOMPARE(shapes[0].kind, RecordedShape::Text);
-    QCOMPARE(shapes[0].text, QStringLiteral("Rib"));
-    // 0.25 * 392 - 196 and 0.1 * 392, truncated
-    QCOMPARE(shapes[0].points.first(), QPointF(-98, 39));
-    QCOMPARE(shapes[0].pen.color(), QColor(200, 0, 0));
-}
 
 void TestCADScene::dragMovesTheDrawingWithTheMouse_data()
 {
@@ -353,38 +316,7 @@ void TestCADScene::sceneOwnsItsElements()
     QCOMPARE(CountedElement::alive, 0);
 }
 
-void TestCADScene::eventsCarryTheirData()
-{
-    const CADSceneEventSelectionChanged selection(4);
-    QCOMPARE(selection.type(), 1);
-    QCOMPARE(selection.getIndex(), 4);
 
-    const BuildingTabData tabs(true, false, 12.5f, 30.0f, 8.0f);
-    const CADSceneEventBuildingTabDataChanged changed(tabs, -10.0f, 25.0f);
-    QCOMPARE(changed.type(), 2);
-    const BuildingTabData& copy = changed.getBuildingTabData();
-    QVERIFY(&copy != &tabs);
-    QCOMPARE(copy.getDoUpper(), true);
-    QCOMPARE(copy.getDoLower(), false);
-    QCOMPARE(copy.getOffsetLE(), 12.5f);
-    QCOMPARE(copy.getOffsetTE(), 30.0f);
-    QCOMPARE(copy.getWidth(), 8.0f);
-    QCOMPARE(changed.getMinY(), -10.0f);
-    QCOMPARE(changed.getMaxY(), 25.0f);
-}
-
-void TestCADScene::baseWidgetReportsUnhandledEvents()
-{
-    CADGraphicsScene* scene = widget->getScene();
-    QCOMPARE(scene->getName(), QStringLiteral("CADWidget UNNAMED"));
-    QVERIFY(!scene->isPersistent());
-    scene->addElement(makeLine({{0.0, 0.0}, {1.0, 0.0}}, Blue, false));
-
-    const auto output = TestSupport::captureOutput([&] { widget->notify(CADSceneEventSelectionChanged(0)); });
-    QCOMPARE(QString::fromStdString(output.out),
-             QStringLiteral("Implement this: virtual void CADWidget::notify(const CADSceneEvent&)\n"));
-    QCOMPARE(int(scene->getElements().size()), 1);
-}
 
 QTEST_MAIN(TestCADScene)
 #include "tst_cadscene.moc"
