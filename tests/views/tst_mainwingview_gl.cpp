@@ -17,6 +17,8 @@
 #include "model/BuildingTabData.h"
 #include "model/CoveringDefinition.h"
 #include "model/LEData.h"
+#include "model/Panel.h"
+#include "model/RibDefinition.h"
 #include "model/PanelBaseData.h"
 #include "model/RibCombList.h"
 #include "model/SheetingStripList.h"
@@ -125,6 +127,7 @@ private slots:
     void bothWingHalvesAreDrawn();
     void wingHalvesDistanceOpensAGap();
     void panelWithoutRibsDoesNotStopTheDrawing();
+    void panelsFollowTheDihedralOfThePanelsBefore();
 
 private:
     void addWing(float length = 500.0f, float rootChord = 200.0f, float dihedral = 0.0f)
@@ -574,6 +577,36 @@ void TestMainWingView::panelWithoutRibsDoesNotStopTheDrawing()
     QCOMPARE(plane->getPanelCount(), 2);
     view->frontView();
     QVERIFY(colouredPixels(picture(), 0, picture().width()) > 100);
+}
+
+void TestMainWingView::panelsFollowTheDihedralOfThePanelsBefore()
+{
+    plane->getPanelsTableModel()->addOrUpdatePanel(plainPanel(0, 500.0f, 200.0f, 200.0f, 6.0f));
+    plane->getPanelsTableModel()->addOrUpdatePanel(plainPanel(1, 300.0f, 200.0f, 200.0f, 4.0f));
+    const float offsetY = plane->getPanelList().front()->getLastRib().getOffsetY();
+    // The right view has no rotation, so the placement of the panel drawn
+    // last (the outer panel of the mirrored half) is read straight off the
+    // model-view matrix.
+    view->rightView();
+    view->updateGL();
+    view->makeCurrent();
+    float m[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+
+    // The root panel carries half of its 6 degrees, the outer panel its own
+    // 4 on top: 7 degrees up, mirrored toward +z.
+    const double degrees = 7.0 * M_PI / 180.0;
+    QVERIFY(qAbs(m[4]) < 1e-5f);
+    QVERIFY(qAbs(double(m[5]) - std::cos(degrees)) < 1e-5);
+    QVERIFY(qAbs(double(m[6]) - std::sin(degrees)) < 1e-5);
+
+    // Its root sits at the root panel's tip: 2.5 root chords out along a
+    // half span tilted by 3 degrees, plus the root panel's tip rib offset.
+    const double tilt = 3.0 * M_PI / 180.0;
+    const double out = 2.5 + 0.0001;
+    QVERIFY(qAbs(double(m[12] - view->getCameraX())) < 1e-5);
+    QVERIFY(qAbs(double(m[13] - view->getCameraY()) - (offsetY * std::cos(tilt) + out * std::sin(tilt))) < 1e-4);
+    QVERIFY(qAbs(double(m[14] - view->getCameraZ()) - (offsetY * std::sin(tilt) - out * std::cos(tilt))) < 1e-4);
 }
 
 QTEST_MAIN(TestMainWingView)
