@@ -411,7 +411,7 @@ void MainWingGLWidget::drawPlane(PlaneModel* plane)
 
     GLUtils::drawGrid(10, s, 100.0f, 0.0f);
 
-    drawWingHalf(base, 1);
+    drawWingHalf(plane, base, 1);
 
     // The left half is the mirror image; mirroring turns every face inside
     // out, so the other faces are culled and both sides are lit.
@@ -423,18 +423,15 @@ void MainWingGLWidget::drawPlane(PlaneModel* plane)
     GLboolean twoSided = GL_FALSE;
     glGetBooleanv(GL_LIGHT_MODEL_TWO_SIDE, &twoSided);
     glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_TRUE);
-    drawWingHalf(mirrored, -1);
+    drawWingHalf(plane, mirrored, -1);
     glCullFace(GL_BACK);
     glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, twoSided);
 }
 
-void MainWingGLWidget::drawWingHalf(const float base[16], int side)
+void MainWingGLWidget::drawWingHalf(PlaneModel* plane, const float base[16], int side)
 {
-    const float rc = model ? model->getRootChord() : 0.0f;
-    if (rc == 0.0f || !model)
-        return;
-    const float s = 1.0f / rc;
-    const std::list<Panel*>& panels = model->getPanelList();
+    const float s = 1.0f / plane->getRootChord();
+    const std::list<Panel*>& panels = plane->getPanelList();
     for (auto p = panels.begin(); p != panels.end(); ++p) {
         glLoadMatrixf(base);
         glTranslatef(0.0f, 0.0f, options.getWingHalvesDistance() * 0.5f * s);

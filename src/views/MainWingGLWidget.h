@@ -81,7 +81,9 @@ private:
     void applyShowFlag(bool state, bool (PlaneVisualisationOptions::*get)() const,
                        void (PlaneVisualisationOptions::*set)(bool), QCheckBox* box);
     void notifyModel();
-    void drawWingHalf(const float base[16], int side);
+    // Every panel of one half from base, the camera's matrix (mirrored for
+    // the left half); the root chord is known to be usable.
+    void drawWingHalf(PlaneModel* plane, const float base[16], int side);
     // Places the camera for a preset seen from a fixed direction; the
     // translation is in millimetres, divided here by the root chord.
     void applyPreset(const float presetRotation[16], float x, float y, float zMillimetres);
