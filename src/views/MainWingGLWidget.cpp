@@ -11,30 +11,22 @@
 #include "editing/XDoubleSpinBox.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/GLUtils.h"
-#include "foundation/Mathematics.h"
-#include "foundation/Vertex.h"
 #include "model/Panel.h"
 #include "model/RibDefinition.h"
 #include "model/RibList.h"
 #include "planformixdata.pb.h"
+#include "views/ViewRotation.h"
 
 namespace {
 
 const char* const observerName = "MainWingGLWidget";
 
-// The oblique view the program opens with; the angled preset returns to it.
-const float defaultRotation[16] = {-0.75f, 0.31f, -0.57f, 0.0f, 0.0f,  0.88f, 0.47f, 0.0f,
-                                   0.65f,  0.36f, -0.66f, 0.0f, 0.0f, 0.0f,  0.0f,  1.0f};
 const float defaultCameraX = 0.8f;
 const float defaultCameraY = -0.2f;
 const float defaultCameraZ = -3.0f;
 
 const float topRotation[16] = {0, -1, 0, 0, 0, 0, 1, 0, -1, 0, 0, 0, 0, 0, 0, 1};
-const float frontRotation[16] = {0, 0, -1, 0, 0, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0, 1};
-const float leftRotation[16] = {-1, 0, 0, 0, 0, 1, 0, 0, 0, 0, -1, 0, 0, 0, 0, 1};
 const float bottomRotation[16] = {0, -1, 0, 0, 0, 0, -1, 0, 1, 0, 0, 0, 0, 0, 0, 1};
-const float rearRotation[16] = {0, 0, 1, 0, 0, 1, 0, 0, -1, 0, 0, 0, 0, 0, 0, 1};
-const float rightRotation[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 
 // The side views stand this far (mm) beyond the wing tip.
 const float sideViewMargin = 150.0f;
@@ -228,7 +220,7 @@ void MainWingGLWidget::txtWingHalvesDistanceChanged(const QString&)
 
 void MainWingGLWidget::resetCamera()
 {
-    std::copy(defaultRotation, defaultRotation + 16, rotation);
+    std::copy(ViewRotation::angled, ViewRotation::angled + 16, rotation);
     cameraX = defaultCameraX;
     cameraY = defaultCameraY;
     cameraZ = defaultCameraZ;
@@ -256,12 +248,12 @@ void MainWingGLWidget::topView()
 
 void MainWingGLWidget::frontView()
 {
-    applyPreset(frontRotation, 0.0f, 0.0f, model ? -model->getSpan() : 0.0f);
+    applyPreset(ViewRotation::front, 0.0f, 0.0f, model ? -model->getSpan() : 0.0f);
 }
 
 void MainWingGLWidget::leftView()
 {
-    applyPreset(leftRotation, 0.5f, 0.0f, model ? -(model->getSpan() / 2.0f + sideViewMargin) : 0.0f);
+    applyPreset(ViewRotation::left, 0.5f, 0.0f, model ? -(model->getSpan() / 2.0f + sideViewMargin) : 0.0f);
 }
 
 void MainWingGLWidget::bottomView()
@@ -271,12 +263,12 @@ void MainWingGLWidget::bottomView()
 
 void MainWingGLWidget::rearView()
 {
-    applyPreset(rearRotation, 0.0f, 0.0f, model ? -(model->getSpan() + model->getRootChord()) : 0.0f);
+    applyPreset(ViewRotation::rear, 0.0f, 0.0f, model ? -(model->getSpan() + model->getRootChord()) : 0.0f);
 }
 
 void MainWingGLWidget::rightView()
 {
-    applyPreset(rightRotation, -0.5f, 0.0f, model ? -(model->getSpan() / 2.0f + sideViewMargin) : 0.0f);
+    applyPreset(ViewRotation::right, -0.5f, 0.0f, model ? -(model->getSpan() / 2.0f + sideViewMargin) : 0.0f);
 }
 
 void MainWingGLWidget::view45()
@@ -299,18 +291,6 @@ void MainWingGLWidget::mouseDoubleClickEvent(QMouseEvent*)
     updateGL();
 }
 
-void MainWingGLWidget::turn(float axisX, float axisY, float axisZ, float degrees)
-{
-    Vertex axis(axisX, axisY, axisZ);
-    axis.normalize();
-    float turnMatrix[16];
-    Mathematics::rotationMatrix(turnMatrix, axis.getX(), axis.getY(), axis.getZ(), Mathematics::degToRad(degrees));
-    // The turn follows the current rotation.
-    Mathematics::multiplyMatrices(rotation, rotation, turnMatrix);
-    // Many small turns would otherwise let rounding shear the model.
-    Mathematics::orthonormalizeMatrix(rotation);
-}
-
 void MainWingGLWidget::mouseMoveEvent(QMouseEvent* event)
 {
     if (event->buttons() == Qt::NoButton)
@@ -324,18 +304,8 @@ void MainWingGLWidget::mouseMoveEvent(QMouseEvent* event)
         cameraX += dx / 200.0f;
         cameraY -= dy / 200.0f;
     } else {
-        // Turning slows down as the camera moves away, so that the picture
-        // moves at about the same speed under the pointer.
-        const float distance =
-            std::max(1.0f, std::sqrt(cameraX * cameraX + cameraY * cameraY + cameraZ * cameraZ));
-        const float fine =
-            ((event->modifiers() & Qt::ControlModifier) || (event->buttons() & Qt::RightButton)) ? 4.0f : 1.0f;
-        // About the model's own vertical axis as it currently lies...
-        Vertex vertical(0.0f, float(dx), 0.0f);
-        vertical.transform(rotation);
-        turn(vertical.getX(), vertical.getY(), vertical.getZ(), std::abs(dx) / (distance * fine));
-        // ...then about the screen's horizontal axis.
-        turn(float(dy), 0.0f, 0.0f, std::abs(dy) / (distance * fine));
+        const bool fine = (event->modifiers() & Qt::ControlModifier) || (event->buttons() & Qt::RightButton);
+        ViewRotation::turnByDrag(rotation, dx, dy, cameraX, cameraY, cameraZ, fine);
     }
     lastMouseX = x;
     lastMouseY = y;

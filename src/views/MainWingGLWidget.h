@@ -87,7 +87,6 @@ private:
     // Places the camera for a preset seen from a fixed direction; the
     // translation is in millimetres, divided here by the root chord.
     void applyPreset(const float presetRotation[16], float x, float y, float zMillimetres);
-    void turn(float axisX, float axisY, float axisZ, float degrees);
 
     float rotation[16];
     float cameraX;
