@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QGLWidget>
+#include <QPoint>
+
+#include "views/PlaneVisualisationOptions.h"
+
+class Airfoil;
+class Panel;
+
+// The 3D preview inside the panel dialog: the panel being edited, its wing
+// neighbours as faint ghosts and a ground grid; a lone airfoil outline when
+// there is no panel yet. Every pointer it holds belongs to someone else
+// (the dialog, the panels model, the airfoil library).
+class WingFoilGLWidget : public QGLWidget
+{
+    Q_OBJECT
+
+public:
+    // The fixed view directions.
+    enum MatrixType_t {
+        TopView = 0,
+        FrontView = 1,
+        LeftView = 2,
+        AngledView = 3,
+        BottomView = 4,
+        RearView = 5,
+        RightView = 6
+    };
+
+    explicit WingFoilGLWidget(QWidget* parent = nullptr);
+
+    void setAirfoil(Airfoil* airfoil);
+    void setPanel(Panel* panel);
+    // Slot 0 is the previous panel of the wing, slot 1 the next one.
+    void setGhostPanel(int index, Panel* panel);
+    void setVisualisationOptions(const PlaneVisualisationOptions& options);
+    void setDefaultView();
+    void setModelviewMatrix(MatrixType_t type);
+    void setTranslation(float x, float y, float z);
+
+    const PlaneVisualisationOptions& getVisualisationOptions() const { return options; }
+    const float* getRotationMatrix() const { return rotation; }
+    void getTranslation(float& x, float& y, float& z) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void initializeGL() override;
+    void resizeGL(int width, int height) override;
+    void paintGL() override;
+
+private:
+    float referenceChord() const;
+    void liftAndRoll(float& roll, float& lift) const;
+    void drawGhosts(float roll, float lift, float cref);
+
+    float rotation[16];
+    float camera[3];
+    PlaneVisualisationOptions options;
+    QPoint lastMousePosition;
+    Airfoil* airfoil = nullptr;
+    Panel* panel = nullptr;
+    Panel* ghosts[2] = {nullptr, nullptr};
+};
