@@ -1,0 +1,144 @@
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+// The German catalogue as the program finds it beside its resources, and the
+// catalogue source it is compiled from.
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString langDir() { return QStringLiteral(PLANFORMIX_BINARY_DIR "/resources/lang"); }
+
+    struct Entry {
+        QString context;
+        QString source;
+        QString translation;
+    };
+
+    static QVector<Entry> readCatalogueSource()
+    {
+        QVector<Entry> entries;
+        QFile file(QStringLiteral(PLANFORMIX_SOURCE_DIR "/translations/planformix_de.ts"));
+        if (!file.open(QIODevice::ReadOnly))
+            return entries;
+        QXmlStreamReader xml(&file);
+        QString context;
+        Entry entry;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (!xml.isStartElement())
+                continue;
+            if (xml.name() == QLatin1String("name"))
+                context = xml.readElementText();
+            else if (xml.name() == QLatin1String("source"))
+                entry.source = xml.readElementText();
+            else if (xml.name() == QLatin1String("translation")) {
+                const bool unfinished = xml.attributes().value(QLatin1String("type")) == QLatin1String("unfinished");
+                entry.translation = xml.readElementText();
+                entry.context = context;
+                if (!unfinished && !entry.translation.isEmpty())
+                    entries.append(entry);
+            }
+        }
+        return entries;
+    }
+
+    static QStringList placeholders(const QString& text)
+    {
+        QStringList found;
+        auto it = QRegularExpression(QStringLiteral("%\\d")).globalMatch(text);
+        while (it.hasNext())
+            found << it.next().captured();
+        found.sort();
+        return found;
+    }
+
+private slots:
+    void translatesKnownTextsInTheirContexts_data()
+    {
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("german");
+        QTest::newRow("menu") << "MainWindow" << "&File" << "&Datei";
+        QTest::newRow("language") << "MainWindow" << "German" << "Deutsch";
+        QTest::newRow("question") << "FileManager" << "Unsaved changes detected"
+                                  << QString::fromUtf8("Ungespeicherte Änderungen");
+        QTest::newRow("filter") << "QObject" << " files (*.pfz)" << "-Dateien (*.pfz)";
+        QTest::newRow("about") << "AboutDialog" << "Change History" << QString::fromUtf8("Änderungen");
+        QTest::newRow("table header") << "PanelBaseData" << "Dihedral" << "V-Form";
+        // One source text, different contexts: each context keeps its own.
+        QTest::newRow("dxf title") << "DXFExportDialog" << "Export to DXF" << "Als DXF exportieren";
+    }
+
+    void translatesKnownTextsInTheirContexts()
+    {
+        QFETCH(QString, context);
+        QFETCH(QString, source);
+        QFETCH(QString, german);
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral("planformix_de"), langDir()));
+        QCOMPARE(translator.translate(context.toUtf8().constData(), source.toUtf8().constData()), german);
+        // A text unknown to the context stays untranslated, so the caller
+        // falls back to the English source.
+        QVERIFY(translator.translate("NoSuchContext", source.toUtf8().constData()).isEmpty());
+    }
+
+    void loadsQtsOwnGermanTexts()
+    {
+        if (!QFile::exists(langDir() + QStringLiteral("/qt_de.qm")))
+            QSKIP("the Qt installation has no German catalogue");
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral("qt_de"), langDir()));
+        QCOMPARE(translator.translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    }
+
+    // A translation that loses a placeholder, a trailing line feed or a
+    // menu accelerator breaks the message built around it.
+    void translationsKeepPlaceholdersLineFeedsAndAccelerators()
+    {
+        const QVector<Entry> entries = readCatalogueSource();
+        QVERIFY(entries.size() > 100);
+        for (const Entry& e : entries) {
+            const QString where = e.context + QStringLiteral(": ") + e.source;
+            QVERIFY2(placeholders(e.source) == placeholders(e.translation), qPrintable(where));
+            QVERIFY2(e.source.endsWith(QLatin1Char('\n')) == e.translation.endsWith(QLatin1Char('\n')),
+                     qPrintable(where));
+            QVERIFY2(e.source.startsWith(QLatin1Char('\n')) == e.translation.startsWith(QLatin1Char('\n')),
+                     qPrintable(where));
+            const bool sourceAccel = e.source.contains(QRegularExpression(QStringLiteral("&[^&\\s;]")))
+                && !e.source.contains(QLatin1Char('<'));
+            if (sourceAccel)
+                QVERIFY2(e.translation.contains(QRegularExpression(QStringLiteral("&[^&\\s]"))), qPrintable(where));
+        }
+    }
+
+    void acceleratorsOfOneMenuDoNotClash()
+    {
+        // Letters a German user types after Alt in the File and Edit menus.
+        const QStringList fileMenu = {"&New", "&Load", "&Save", "Save &As", "Import &Airfoil (DAT or COR)",
+                                      "&Close", "E&xit"};
+        const QStringList editMenu = {"&Undo", "&Redo"};
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral("planformix_de"), langDir()));
+        for (const QStringList& menu : {fileMenu, editMenu}) {
+            QSet<QChar> letters;
+            for (const QString& source : menu) {
+                const QString german = translator.translate("MainWindow", source.toUtf8().constData());
+                QVERIFY2(!german.isEmpty(), qPrintable(source));
+                const int amp = german.indexOf(QLatin1Char('&'));
+                QVERIFY2(amp >= 0 && amp + 1 < german.size(), qPrintable(german));
+                const QChar letter = german.at(amp + 1).toLower();
+                QVERIFY2(!letters.contains(letter), qPrintable(german));
+                letters.insert(letter);
+            }
+        }
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
