@@ -1,0 +1,302 @@
+#include "app/MainWindow.h"
+
+#include "ui_MainWindow.h"
+
+#include "airfoils/Airfoil.h"
+#include "airfoils/AirfoilImportDialog.h"
+#include "airfoils/WingFoils.h"
+#include "document/FileManager.h"
+#include "document/PlaneModel.h"
+#include "foundation/ApplicationSettings.h"
+#include "foundation/CompiledResources.h"
+#include "foundation/DialogSeam.h"
+#include "output/DXFExportDialog.h"
+#include "output/DXFSettings.h"
+#include "output/PrintJob.h"
+#include "output/PrintSettings.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTranslator>
+#include <memory>
+
+MainWindow::MainWindow(QString fileName, QWidget* parent)
+    : QMainWindow(parent)
+{
+    // The form's icons are compiled into the core library.
+    CompiledResources::ensureLoaded();
+    ui = new Ui::MainWindow;
+    this->fileName = fileName;
+    ui->setupUi(this);
+
+    connect(ui->actionExit, &QAction::triggered, this, &MainWindow::close);
+    connect(ui->actionLoad, &QAction::triggered, this, &MainWindow::loadFile);
+    connect(ui->actionSave, &QAction::triggered, this, &MainWindow::saveFile);
+    connect(ui->actionSaveAs, &QAction::triggered, this, &MainWindow::saveFileAs);
+    connect(ui->actionClose, &QAction::triggered, this, &MainWindow::closeFile);
+    connect(ui->actionNew, &QAction::triggered, this, &MainWindow::newFile);
+    connect(ui->actionUndo, &QAction::triggered, this, &MainWindow::undo);
+    connect(ui->actionRedo, &QAction::triggered, this, &MainWindow::redo);
+    connect(ui->actionPrintDialog, &QAction::triggered, this, &MainWindow::printDialog);
+    connect(ui->actionImportAirfoil, &QAction::triggered, this, &MainWindow::importAirfoilDialog);
+    connect(ui->actionExport_to_DXF, &QAction::triggered, this, &MainWindow::exportToDxf);
+    connect(ui->actionEnter_Full_Screen, &QAction::triggered, this, &MainWindow::activateFullScreen);
+    connect(ui->actionZoom, &QAction::triggered, this, &MainWindow::activateZoom);
+    connect(ui->actionMinimize, &QAction::triggered, this, &MainWindow::activateMinimize);
+    connect(ui->menuWindow, &QMenu::aboutToShow, this, &MainWindow::adjustMaximizeMenuText);
+
+    // Set before anything listens, so starting up never reports a change.
+    ui->actionAnti_Alias->setChecked(ApplicationSettings::getInstance()->getSettings()->getAntiAlias());
+
+    PlaneModel* model = PlaneModel::instance();
+    const QString title = ApplicationSettings::getApplicationName();
+    fileManager = new FileManager(this, title, ui->actionSave, ui->actionSaveAs, ui->actionUndo, ui->actionRedo,
+                                  title + QCoreApplication::translate("QObject", " files (*.pfz)"),
+                                  QStringLiteral(".pfz"), model);
+
+    // Loaded now, installed only when German is chosen.
+    const QString languageDir = QCoreApplication::applicationDirPath() + QStringLiteral("/../resources/lang");
+    translator = new QTranslator;
+    translator->load(QStringLiteral("planformix_de"), languageDir);
+    qtTranslator = new QTranslator;
+    qtTranslator->load(QStringLiteral("qt_de"), languageDir);
+
+    // First observer of the model: the title and actions are up to date
+    // before any view redraws.
+    model->addObserver(fileManager);
+
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+    // The model still lists the file manager until the central widget
+    // deletes the model with the child widgets below; the model's
+    // destructor switches its notifications off before anything else.
+    delete fileManager;
+    delete qtTranslator;
+    delete translator;
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    QWidget::changeEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (fileManager->closeFile(false)) {
+        hide();
+        QCoreApplication::quit();
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool MainWindow::close()
+{
+    QCloseEvent event;
+    closeEvent(&event);
+    return true;
+}
+
+// --- document commands ---
+
+void MainWindow::loadFile()
+{
+    PlaneModel* model = PlaneModel::instance();
+    const bool wasModified = fileManager->isModified();
+    model->setNotificationsEnabled(false);
+    model->setHistoryRecordingEnabled(false);
+    const bool loaded = fileManager->openFile(fileName);
+    fileName.clear();
+    // Switching notifications back on redraws every view and, as a side
+    // effect, marks the document modified.
+    model->setNotificationsEnabled(true);
+    // Only a loaded file is unmodified; a cancelled or failed open keeps
+    // the mark the open document had, so unsaved work is never shown as
+    // saved and an untouched document is not shown as changed.
+    fileManager->setModified(loaded ? false : wasModified);
+    model->setHistoryRecordingEnabled(true);
+}
+
+void MainWindow::saveFile()
+{
+    PlaneModel* model = PlaneModel::instance();
+    model->setHistoryRecordingEnabled(false);
+    fileManager->saveFile(false);
+    model->setHistoryRecordingEnabled(true);
+}
+
+void MainWindow::saveFileAs()
+{
+    fileManager->saveFile(true);
+}
+
+bool MainWindow::closeFile()
+{
+    return fileManager->closeFile(false);
+}
+
+bool MainWindow::newFile()
+{
+    const bool closed = fileManager->closeFile(false);
+    if (closed)
+        PlaneModel::instance()->resetName();
+    return closed;
+}
+
+void MainWindow::undo()
+{
+    fileManager->undo();
+}
+
+void MainWindow::redo()
+{
+    fileManager->redo();
+}
+
+void MainWindow::loadFileEventHandler(QString& fileName)
+{
+    this->fileName = fileName;
+}
+
+// --- window commands ---
+
+void MainWindow::activateFullScreen()
+{
+    if (windowState() & Qt::WindowFullScreen)
+        showNormal();
+    else
+        showFullScreen();
+}
+
+void MainWindow::activateZoom()
+{
+    showMaximized();
+}
+
+void MainWindow::activateMinimize()
+{
+    showMinimized();
+}
+
+void MainWindow::adjustMaximizeMenuText()
+{
+    if (windowState() & Qt::WindowFullScreen)
+        ui->actionEnter_Full_Screen->setText(tr("Exit &Full Screen"));
+    else
+        ui->actionEnter_Full_Screen->setText(tr("Enter &Full Screen"));
+}
+
+// --- output commands ---
+
+void MainWindow::printDialog()
+{
+    // Remembered for the program run only, so a restart begins afresh.
+    static PrintSettings settings;
+    PrintJob::runPrintCommand(&settings, this,
+                              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                              QStringLiteral("Planformix.pdf"));
+}
+
+void MainWindow::exportToDxf()
+{
+    static DXFSettings settings(false, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                                           + QDir::separator() + QStringLiteral("Planformix.dxf"));
+    // Refusing to overwrite an existing file brings the dialog back so
+    // another name can be chosen.
+    for (;;) {
+        std::unique_ptr<DXFExportDialog> dialog(new DXFExportDialog(&settings));
+        if (dialog->exec() != QDialog::Accepted)
+            return;
+        if (PlaneModel::instance()->exportDxf(settings))
+            return;
+    }
+}
+
+// --- airfoil import ---
+
+void MainWindow::importAirfoilDialog()
+{
+    static QString lastDirectory = QDir::homePath();
+    bool loaded = true;
+
+    const QString path = DialogSeam::openFileName(
+        nullptr, QCoreApplication::translate("QObject", "Open airfoil file for import"), lastDirectory,
+        QCoreApplication::translate("QObject", "All files (*.*);;DAT (*.dat);;CompuFoil (*.cor)"));
+    if (path.isEmpty())
+        return;
+    const QFileInfo chosen(path);
+    lastDirectory = chosen.absoluteDir().absolutePath();
+    if (!chosen.exists())
+        return;
+
+    const QString suffix = chosen.suffix();
+    AirfoilFileType type;
+    if (suffix.compare(QLatin1String("dat"), Qt::CaseInsensitive) == 0) {
+        type = AirfoilFileType::Dat;
+    } else if (suffix.compare(QLatin1String("cor"), Qt::CaseInsensitive) == 0) {
+        type = AirfoilFileType::Cor;
+    } else {
+        DialogSeam::warning(this, tr("Unknown file type"),
+                            tr("Selected file is of unknown type '") + suffix + QStringLiteral("'"));
+        return;
+    }
+
+    std::unique_ptr<AirfoilImportDialog> dialog(new AirfoilImportDialog(this, path, type, &loaded));
+    if (!loaded) {
+        dialog.reset();
+        DialogSeam::warning(this, tr("Invalid file"), tr("Selected file does not contain valid coordinate data"));
+        return;
+    }
+
+    // Imported airfoils live where the library loads them from at every
+    // start, so they come back after a restart.
+    const QString importedDir = ApplicationSettings::getInstance()->getSettings()->getImportedFoilsDir();
+    for (;;) {
+        if (dialog->exec() != QDialog::Accepted)
+            return;
+
+        QString target = importedDir + QDir::separator() + dialog->getTargetFileName();
+        if (QFileInfo(target).suffix().compare(QLatin1String("dat"), Qt::CaseInsensitive) != 0)
+            target += QStringLiteral(".dat");
+
+        if (QFileInfo::exists(target)) {
+            const auto answer = DialogSeam::warning(
+                this, tr("File exists"), tr("File ") + dialog->getTargetFileName() + tr(" already exists - overwrite?"),
+                QMessageBox::Ok | QMessageBox::Cancel);
+            if (answer != QMessageBox::Ok)
+                continue;
+        }
+
+        // Checked before anything is written, so the library never sees a
+        // second airfoil of the same name from here.
+        const QString name = dialog->getAirfoilName();
+        const auto& airfoils = WingFoils::instance()->getAirfoils();
+        if (airfoils.find(name) != airfoils.end()) {
+            DialogSeam::warning(this, tr("Airfoil exists"),
+                                tr("Airfoil with the name '") + name +
+                                    tr("' already exists! Please choose a different name."));
+            continue;
+        }
+
+        // The writer reads the airfoil the dialog still holds, so it runs
+        // before the airfoil is taken. A write failure has been shown; the
+        // airfoil is still usable until the program ends.
+        dialog->writeDatFile(target);
+        Airfoil* airfoil = dialog->takeAirfoil();
+        airfoil->scaleThickness(dialog->getScale());
+        airfoil->setName(name);
+        WingFoils::instance()->addAirfoil(airfoil);
+        emit airfoilListChanged();
+        return;
+    }
+}

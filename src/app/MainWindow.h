@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+class FileManager;
+class QCloseEvent;
+class QEvent;
+class QTranslator;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The program's one top-level window. Every command of its menus and tool
+// bar arrives here and is handed on: document commands to the file manager,
+// printing and DXF export to the output subsystem, airfoil import to the
+// airfoil library. It also decides whether the program may end when the
+// window is closed.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // fileName: a document to open once the airfoils are loaded (empty for
+    // none). The window stays hidden until then.
+    explicit MainWindow(QString fileName, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+signals:
+    // After an airfoil was imported into the library.
+    void airfoilListChanged();
+
+public slots:
+    void loadFile();
+    void saveFile();
+    void saveFileAs();
+    bool closeFile();
+    bool newFile();
+    void undo();
+    void redo();
+    // Hides QWidget::close for callers that know the main window: the close
+    // goes through the unsaved-changes question. Always true, whether or not
+    // the window was allowed to close.
+    bool close();
+    void closeEvent(QCloseEvent* event) override;
+    void printDialog();
+    void importAirfoilDialog();
+    void exportToDxf();
+    void activateFullScreen();
+    void activateZoom();
+    void activateMinimize();
+    void adjustMaximizeMenuText();
+    // Remembers a document for the next Load, which then opens it without
+    // a file dialog.
+    void loadFileEventHandler(QString& fileName);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    QTranslator* translator;
+    QTranslator* qtTranslator;
+    QString fileName;
+    Ui::MainWindow* ui;
+    FileManager* fileManager;
+};

@@ -1,0 +1,575 @@
+#include "airfoils/Airfoil.h"
+#include "airfoils/WingFoils.h"
+#include "app/MainWindow.h"
+#include "document/PlaneModel.h"
+#include "foundation/ApplicationSettings.h"
+#include "foundation/DialogSeam.h"
+#include "foundation/Vector3D.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QPushButton>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+#include <cmath>
+#include <deque>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString baseTitle = QStringLiteral("Planformix 1.2.3");
+
+// Answers the modal dialogs that are not behind DialogSeam (our own
+// QDialogs run with exec()): each queued step runs on the next modal
+// window that appears, in order.
+class ModalScript : public QObject
+{
+public:
+    using Step = std::function<void(QDialog*)>;
+
+    ModalScript()
+    {
+        connect(&timer, &QTimer::timeout, this, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            // Each step closes its dialog, so a dialog seen again is being
+            // run again.
+            if (!dialog || steps.empty())
+                return;
+            Step step = steps.front();
+            steps.pop_front();
+            ++served;
+            step(dialog);
+        });
+        timer.start(10);
+    }
+    void add(const Step& step) { steps.push_back(step); }
+    int served = 0;
+
+private:
+    QTimer timer;
+    std::deque<Step> steps;
+};
+
+QAction* action(MainWindow& window, const char* name)
+{
+    auto* found = window.findChild<QAction*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no action %s", name);
+    return found;
+}
+
+// Whether QCoreApplication::quit() was called since the last reset: a
+// quit request makes every event loop started afterwards return at once.
+bool quitRequested()
+{
+    QEventLoop probe;
+    QTimer::singleShot(50, &probe, [&probe] { probe.exit(1); });
+    return probe.exec() != 1;
+}
+
+// Running the application's own loop clears a pending quit request, which
+// would otherwise end every later modal dialog at once.
+void clearQuitRequest()
+{
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+}
+
+QString lastCallTitle()
+{
+    const auto& calls = DialogSeam::calls();
+    return calls.empty() ? QString() : calls.back().title;
+}
+
+int countCalls(DialogSeam::Kind kind)
+{
+    int n = 0;
+    for (const auto& call : DialogSeam::calls())
+        n += call.kind == kind;
+    return n;
+}
+
+// A plain symmetric section, enough for the reader to accept.
+void writeAirfoilFile(const QString& path, const QString& name, bool withNameLine)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Text));
+    QTextStream out(&file);
+    if (withNameLine)
+        out << name << "\n";
+    const int n = 30;
+    for (int i = n; i >= 0; --i) {
+        const double x = double(i) / n;
+        out << x << " " << 0.06 * std::sqrt(x) * (1.0 - x) << "\n";
+    }
+    for (int i = 1; i <= n; ++i) {
+        const double x = double(i) / n;
+        out << x << " " << -0.06 * std::sqrt(x) * (1.0 - x) << "\n";
+    }
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void formCarriesTheCommandsInTheirPlaces();
+    void startsWithEmptyDocumentTitleAndDisabledDocumentActions();
+    void antiAliasActionShowsStoredSettingWithoutMessage();
+    void newNamesThePlaneAndCanBeUndone();
+    void savesAndLoadsThroughTheMenuActions();
+    void failedOrCancelledLoadKeepsTheModifiedMark_data();
+    void failedOrCancelledLoadKeepsTheModifiedMark();
+    void rememberedDocumentNameIsOpenedOnlyOnce();
+    void closeAsksAboutUnsavedChanges_data();
+    void closeAsksAboutUnsavedChanges();
+    void windowMenuNamesTheFullScreenState();
+    void dxfExportAsksAgainWhenOverwriteIsRefused();
+    void importRefusesUnknownAndInvalidFiles();
+    void importAddsScaledAirfoilAndRefusesTakenName();
+
+private:
+    QTemporaryDir dir;
+    std::unique_ptr<MainWindow> window;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    DialogSeam::setScripted(true);
+    ApplicationSettings::getInstance();
+    QDir().mkpath(ApplicationSettings::getInstance()->getSettings()->getImportedFoilsDir());
+    const QString foils = dir.filePath(QStringLiteral("foils"));
+    QVERIFY(QDir().mkpath(foils));
+    writeAirfoilFile(foils + QStringLiteral("/base.dat"), QStringLiteral("BASE SECTION"), true);
+    WingFoils::createInstance(foils, ApplicationSettings::getInstance()->getSettings()->getImportedFoilsDir());
+    QVERIFY(WingFoils::instance()->getAirfoils().count(QStringLiteral("BASE SECTION")) == 1);
+}
+
+void TestMainWindow::init()
+{
+    DialogSeam::clear();
+    window.reset(new MainWindow(QString()));
+}
+
+void TestMainWindow::cleanup()
+{
+    window.reset();
+    // Without a central widget nothing else deletes the model; the next
+    // test starts from a fresh one.
+    delete PlaneModel::instance();
+    DialogSeam::clear();
+    clearQuitRequest();
+}
+
+void TestMainWindow::formCarriesTheCommandsInTheirPlaces()
+{
+    QMenuBar* bar = window->menuBar();
+    QStringList menus;
+    for (QAction* entry : bar->actions())
+        menus << entry->text();
+    QCOMPARE(menus, QStringList({"&File", "&Edit", "&Window", "&Help"}));
+
+    QStringList fileItems;
+    for (QAction* entry : window->findChild<QMenu*>("menuFile")->actions())
+        fileItems << (entry->isSeparator() ? QStringLiteral("-") : entry->objectName());
+    QCOMPARE(fileItems, QStringList({"actionNew", "actionLoad", "actionSave", "actionSaveAs", "-",
+                                     "actionImportAirfoil", "-", "actionPrintDialog", "actionExport_to_DXF", "-",
+                                     "actionClose", "-", "actionExit"}));
+
+    QStringList tools;
+    for (QAction* entry : window->findChild<QToolBar*>("toolBar")->actions())
+        tools << (entry->isSeparator() ? QStringLiteral("-") : entry->objectName());
+    QCOMPARE(tools, QStringList({"actionNew", "actionLoad", "actionSave", "actionPrintDialog", "actionUndo",
+                                 "actionRedo", "-", "actionAbout"}));
+
+    QCOMPARE(action(*window, "actionRedo")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
+    QCOMPARE(action(*window, "actionExit")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+    QVERIFY(action(*window, "actionGerman")->isCheckable());
+    QVERIFY(!action(*window, "actionLoad")->isCheckable());
+    // The icons are compiled in: a missing resource gives a null icon.
+    QCOMPARE(action(*window, "actionSave")->icon().pixmap(32, 32).size(), QSize(32, 32));
+    QVERIFY(!window->windowIcon().isNull());
+    QVERIFY(!(window->windowFlags() & Qt::WindowContextHelpButtonHint));
+}
+
+void TestMainWindow::startsWithEmptyDocumentTitleAndDisabledDocumentActions()
+{
+    QCOMPARE(window->windowTitle(), baseTitle);
+    for (const char* name : {"actionSave", "actionSaveAs", "actionUndo", "actionRedo"})
+        QVERIFY2(!action(*window, name)->isEnabled(), name);
+    QVERIFY(action(*window, "actionLoad")->isEnabled());
+    QVERIFY(!window->isVisible());
+}
+
+void TestMainWindow::antiAliasActionShowsStoredSettingWithoutMessage()
+{
+    for (bool stored : {false, true}) {
+        window.reset();
+        delete PlaneModel::instance();
+        ApplicationSettings::getInstance()->getSettings()->setAntiAlias(stored);
+        window.reset(new MainWindow(QString()));
+        QCOMPARE(action(*window, "actionAnti_Alias")->isChecked(), stored);
+    }
+    QVERIFY(DialogSeam::calls().empty());
+}
+
+void TestMainWindow::newNamesThePlaneAndCanBeUndone()
+{
+    action(*window, "actionNew")->trigger();
+    QCOMPARE(PlaneModel::instance()->getName(), QStringLiteral("New Plane"));
+    QCOMPARE(window->windowTitle(), baseTitle + "*");
+    QVERIFY(action(*window, "actionSave")->isEnabled());
+    QVERIFY(action(*window, "actionUndo")->isEnabled());
+    QVERIFY(DialogSeam::calls().empty());
+
+    action(*window, "actionUndo")->trigger();
+    QCOMPARE(PlaneModel::instance()->getName(), QString());
+    QVERIFY(!action(*window, "actionUndo")->isEnabled());
+    QVERIFY(action(*window, "actionRedo")->isEnabled());
+    action(*window, "actionRedo")->trigger();
+    QCOMPARE(PlaneModel::instance()->getName(), QStringLiteral("New Plane"));
+}
+
+void TestMainWindow::savesAndLoadsThroughTheMenuActions()
+{
+    action(*window, "actionNew")->trigger();
+    PlaneModel::instance()->setName(QStringLiteral("Thermal Glider"), true);
+
+    const QString path = dir.filePath(QStringLiteral("glider.pfz"));
+    DialogSeam::queueFileName(path);
+    action(*window, "actionSaveAs")->trigger();
+    QVERIFY(QFile::exists(path));
+    QCOMPARE(window->windowTitle(), baseTitle + " - " + path);
+    QVERIFY(!action(*window, "actionSave")->isEnabled());
+    QVERIFY(!action(*window, "actionUndo")->isEnabled());
+
+    // Save of a named document writes without asking.
+    PlaneModel::instance()->setName(QStringLiteral("Thermal Glider 2"), true);
+    QCOMPARE(window->windowTitle(), baseTitle + " - " + path + "*");
+    DialogSeam::clear();
+    action(*window, "actionSave")->trigger();
+    QCOMPARE(countCalls(DialogSeam::Kind::SaveFile), 0);
+    QCOMPARE(window->windowTitle(), baseTitle + " - " + path);
+
+    action(*window, "actionNew")->trigger();
+    QCOMPARE(PlaneModel::instance()->getName(), QStringLiteral("New Plane"));
+    // The new plane is unsaved: discard it, then pick the file.
+    DialogSeam::queueChoice(0);
+    DialogSeam::queueFileName(path);
+    action(*window, "actionLoad")->trigger();
+    QCOMPARE(PlaneModel::instance()->getName(), QStringLiteral("Thermal Glider 2"));
+    QCOMPARE(window->windowTitle(), baseTitle + " - " + path);
+    QVERIFY(!action(*window, "actionSave")->isEnabled());
+    QVERIFY(!action(*window, "actionUndo")->isEnabled());
+    QVERIFY(PlaneModel::instance()->getNotificationsEnabled());
+    QVERIFY(PlaneModel::instance()->getHistoryRecordingEnabled());
+
+    // A change after loading is one undo step again.
+    PlaneModel::instance()->setName(QStringLiteral("Changed"), true);
+    QVERIFY(action(*window, "actionUndo")->isEnabled());
+}
+
+void TestMainWindow::failedOrCancelledLoadKeepsTheModifiedMark_data()
+{
+    QTest::addColumn<bool>("modifiedBefore");
+    QTest::addColumn<bool>("cancelDialog");
+    QTest::newRow("untouched, unreadable file") << false << false;
+    QTest::newRow("unsaved, unreadable file") << true << false;
+    QTest::newRow("untouched, cancelled dialog") << false << true;
+    QTest::newRow("unsaved, cancelled dialog") << true << true;
+}
+
+void TestMainWindow::failedOrCancelledLoadKeepsTheModifiedMark()
+{
+    QFETCH(bool, modifiedBefore);
+    QFETCH(bool, cancelDialog);
+
+    const QString path = dir.filePath(QStringLiteral("plane.pfz"));
+    action(*window, "actionNew")->trigger();
+    PlaneModel::instance()->setName(QStringLiteral("Kept"), true);
+    DialogSeam::queueFileName(path);
+    action(*window, "actionSaveAs")->trigger();
+    if (modifiedBefore)
+        PlaneModel::instance()->setName(QStringLiteral("Kept, edited"), true);
+    const QString nameBefore = PlaneModel::instance()->getName();
+    const QString titleBefore = window->windowTitle();
+    const bool saveBefore = action(*window, "actionSave")->isEnabled();
+
+    const QString garbage = dir.filePath(QStringLiteral("garbage.pfz"));
+    QFile file(garbage);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("this is no plane");
+    file.close();
+
+    DialogSeam::clear();
+    if (modifiedBefore)
+        DialogSeam::queueChoice(0);  // discard, then the open does not happen
+    DialogSeam::queueFileName(cancelDialog ? QString() : garbage);
+    action(*window, "actionLoad")->trigger();
+
+    if (!cancelDialog)
+        QCOMPARE(lastCallTitle(), QStringLiteral("Error loading file"));
+    QCOMPARE(PlaneModel::instance()->getName(), nameBefore);
+    QCOMPARE(window->windowTitle(), titleBefore);
+    QCOMPARE(action(*window, "actionSave")->isEnabled(), saveBefore);
+    QVERIFY(PlaneModel::instance()->getNotificationsEnabled());
+    QVERIFY(PlaneModel::instance()->getHistoryRecordingEnabled());
+}
+
+void TestMainWindow::rememberedDocumentNameIsOpenedOnlyOnce()
+{
+    PlaneModel::instance()->setName(QStringLiteral("On the command line"), true);
+    const QString path = dir.filePath(QStringLiteral("cmdline.pfz"));
+    DialogSeam::queueFileName(path);
+    action(*window, "actionSaveAs")->trigger();
+    window.reset();
+    delete PlaneModel::instance();
+
+    window.reset(new MainWindow(path));
+    QVERIFY(PlaneModel::instance()->getName() != QStringLiteral("On the command line"));
+    DialogSeam::clear();
+    action(*window, "actionLoad")->trigger();
+    QCOMPARE(PlaneModel::instance()->getName(), QStringLiteral("On the command line"));
+    QCOMPARE(countCalls(DialogSeam::Kind::OpenFile), 0);
+
+    action(*window, "actionLoad")->trigger();
+    QCOMPARE(countCalls(DialogSeam::Kind::OpenFile), 1);
+
+    QString later = path;
+    window->loadFileEventHandler(later);
+    action(*window, "actionLoad")->trigger();
+    QCOMPARE(countCalls(DialogSeam::Kind::OpenFile), 1);
+}
+
+void TestMainWindow::closeAsksAboutUnsavedChanges_data()
+{
+    QTest::addColumn<bool>("unsaved");
+    QTest::addColumn<int>("answer");  // 0 discard, 1 save first (dialog cancelled)
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("nothing unsaved") << false << -1 << true;
+    QTest::newRow("unsaved, discarded") << true << 0 << true;
+    QTest::newRow("unsaved, save cancelled") << true << 1 << false;
+}
+
+void TestMainWindow::closeAsksAboutUnsavedChanges()
+{
+    QFETCH(bool, unsaved);
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    if (unsaved)
+        action(*window, "actionNew")->trigger();
+    DialogSeam::clear();
+    if (answer >= 0)
+        DialogSeam::queueChoice(answer);
+    DialogSeam::queueFileName(QString());
+
+    QVERIFY(window->close());
+    QCOMPARE(window->isVisible(), !closes);
+    QCOMPARE(quitRequested(), closes);
+    QCOMPARE(countCalls(DialogSeam::Kind::Choice), unsaved ? 1 : 0);
+    if (!closes) {
+        QCOMPARE(window->windowTitle(), baseTitle + "*");
+        QCOMPARE(PlaneModel::instance()->getName(), QStringLiteral("New Plane"));
+    }
+
+    // The close box takes the same way.
+    if (!closes) {
+        DialogSeam::queueChoice(0);
+        QCloseEvent event;
+        QApplication::sendEvent(window.get(), &event);
+        QVERIFY(event.isAccepted());
+        QVERIFY(!window->isVisible());
+    }
+}
+
+void TestMainWindow::windowMenuNamesTheFullScreenState()
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QAction* fullScreen = action(*window, "actionEnter_Full_Screen");
+    QMenu* menu = window->findChild<QMenu*>("menuWindow");
+
+    fullScreen->trigger();
+    QVERIFY(window->windowState() & Qt::WindowFullScreen);
+    emit menu->aboutToShow();
+    QCOMPARE(fullScreen->text(), QStringLiteral("Exit &Full Screen"));
+
+    fullScreen->trigger();
+    QVERIFY(!(window->windowState() & Qt::WindowFullScreen));
+    emit menu->aboutToShow();
+    QCOMPARE(fullScreen->text(), QStringLiteral("Enter &Full Screen"));
+
+    fullScreen->trigger();
+    action(*window, "actionZoom")->trigger();
+    QVERIFY(window->windowState() & Qt::WindowMaximized);
+    emit menu->aboutToShow();
+    QCOMPARE(fullScreen->text(), QStringLiteral("Enter &Full Screen"));
+}
+
+void TestMainWindow::dxfExportAsksAgainWhenOverwriteIsRefused()
+{
+    const QString target = dir.filePath(QStringLiteral("ribs.dxf"));
+    QFile existing(target);
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.write("old");
+    existing.close();
+
+    QStringList proposed;
+    ModalScript script;
+    auto typeAndAccept = [&](QDialog* dialog) {
+        auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("txtFileForDxfExport"));
+        proposed << field->text();
+        field->setText(dir.filePath(QStringLiteral("ribs")));
+        dialog->findChild<QCheckBox*>(QStringLiteral("chkDrawBox"))->setChecked(true);
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    };
+    script.add(typeAndAccept);
+    script.add(typeAndAccept);
+    DialogSeam::queueButton(QMessageBox::Cancel);  // keep the old file
+    DialogSeam::queueButton(QMessageBox::Ok);      // overwrite it
+    action(*window, "actionExport_to_DXF")->trigger();
+
+    QCOMPARE(script.served, 2);
+    QCOMPARE(proposed.size(), 2);
+    QCOMPARE(proposed.at(0), QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                                 QDir::separator() + QStringLiteral("Planformix.dxf"));
+    QCOMPARE(proposed.at(1), target);  // the name just chosen comes back
+    QCOMPARE(countCalls(DialogSeam::Kind::Message), 2);
+    QFile written(target);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QVERIFY(written.readAll() != "old");
+
+    // The next run proposes the last accepted name; cancelling ends it.
+    ModalScript again;
+    QString shown;
+    again.add([&](QDialog* dialog) {
+        shown = dialog->findChild<QLineEdit*>(QStringLiteral("txtFileForDxfExport"))->text();
+        dialog->reject();
+    });
+    action(*window, "actionExport_to_DXF")->trigger();
+    QCOMPARE(shown, target);
+}
+
+void TestMainWindow::importRefusesUnknownAndInvalidFiles()
+{
+    const QString odd = dir.filePath(QStringLiteral("section.txt"));
+    writeAirfoilFile(odd, QStringLiteral("ODD"), true);
+    const QString noDot = dir.filePath(QStringLiteral("section"));
+    writeAirfoilFile(noDot, QStringLiteral("ODD"), true);
+    const QString empty = dir.filePath(QStringLiteral("empty.DAT"));
+    QFile file(empty);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("NOTHING HERE\n");
+    file.close();
+
+    QSignalSpy changed(window.get(), &MainWindow::airfoilListChanged);
+    DialogSeam::queueFileName(odd);
+    window->importAirfoilDialog();
+    QCOMPARE(lastCallTitle(), QStringLiteral("Unknown file type"));
+    QCOMPARE(DialogSeam::calls().back().text, QStringLiteral("Selected file is of unknown type 'txt'"));
+
+    DialogSeam::queueFileName(noDot);
+    window->importAirfoilDialog();
+    QCOMPARE(DialogSeam::calls().back().text, QStringLiteral("Selected file is of unknown type ''"));
+
+    // Upper-case suffix is a DAT file; this one holds no outline.
+    DialogSeam::queueFileName(empty);
+    window->importAirfoilDialog();
+    QCOMPARE(lastCallTitle(), QStringLiteral("Invalid file"));
+    // The next file dialog starts where the last file was chosen.
+    DialogSeam::clear();
+    window->importAirfoilDialog();
+    QCOMPARE(DialogSeam::calls().front().directory, QDir(dir.path()).absolutePath());
+    QCOMPARE(changed.count(), 0);
+}
+
+void TestMainWindow::importAddsScaledAirfoilAndRefusesTakenName()
+{
+    const QString source = dir.filePath(QStringLiteral("thin.cor"));
+    writeAirfoilFile(source, QString(), false);
+    const QString importedDir = ApplicationSettings::getInstance()->getSettings()->getImportedFoilsDir();
+    QSignalSpy changed(window.get(), &MainWindow::airfoilListChanged);
+
+    // First try a name that is taken: the same dialog comes back, nothing
+    // written, then the user renames and scales.
+    ModalScript script;
+    script.add([](QDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("txtAirfoilName"))->setText(QStringLiteral("BASE SECTION"));
+        dialog->accept();
+    });
+    script.add([](QDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("txtAirfoilName"))->setText(QStringLiteral("Thin Section"));
+        dialog->findChild<QDoubleSpinBox*>(QStringLiteral("txtScaleFactor"))->setValue(2.0);
+        dialog->accept();
+    });
+    DialogSeam::queueFileName(source);
+    window->importAirfoilDialog();
+
+    QCOMPARE(script.served, 2);
+    const auto& calls = DialogSeam::calls();
+    QCOMPARE(calls.back().title, QStringLiteral("Airfoil exists"));
+    QCOMPARE(calls.back().text,
+             QStringLiteral("Airfoil with the name 'BASE SECTION' already exists! Please choose a different name."));
+    QCOMPARE(changed.count(), 1);
+    QVERIFY(QFile::exists(importedDir + QStringLiteral("/thin.dat")));
+
+    const auto& airfoils = WingFoils::instance()->getAirfoils();
+    QCOMPARE(int(airfoils.count(QStringLiteral("Thin Section"))), 1);
+    // The original outline is 12 % thick at most; scaled by two, the
+    // library's copy must reach well beyond it.
+    float maxY = 0.0f;
+    for (const Vector3D* point : airfoils.at(QStringLiteral("Thin Section"))->getCoords())
+        maxY = std::max(maxY, float(point->getY()));
+    const Airfoil* base = airfoils.at(QStringLiteral("BASE SECTION"));
+    float baseMax = 0.0f;
+    for (const Vector3D* point : base->getCoords())
+        baseMax = std::max(baseMax, float(point->getY()));
+    QVERIFY(std::fabs(maxY - 2.0f * baseMax) < 1e-3f);
+
+    // Importing again under the same file name asks before overwriting;
+    // Cancel brings the dialog back, which is then cancelled.
+    ModalScript again;
+    again.add([](QDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("txtAirfoilName"))->setText(QStringLiteral("Thin Section 2"));
+        dialog->accept();
+    });
+    again.add([](QDialog* dialog) { dialog->reject(); });
+    DialogSeam::clear();
+    DialogSeam::queueFileName(source);
+    DialogSeam::queueButton(QMessageBox::Cancel);
+    window->importAirfoilDialog();
+    QCOMPARE(again.served, 2);
+    QCOMPARE(lastCallTitle(), QStringLiteral("File exists"));
+    QCOMPARE(DialogSeam::calls().back().text, QStringLiteral("File thin.dat already exists - overwrite?"));
+    QCOMPARE(int(airfoils.count(QStringLiteral("Thin Section 2"))), 0);
+    QCOMPARE(changed.count(), 1);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
