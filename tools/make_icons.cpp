@@ -45,19 +45,6 @@ QImage render(int size, const Drawing& draw)
     return image;
 }
 
-// A sheet of paper with a folded corner, the base of the document icons.
-void sheet(QPainter& p)
-{
-    QPolygonF outline({{7, 3}, {20, 3}, {26, 9}, {26, 29}, {7, 29}});
-    p.setPen(QPen(ink, 1.2));
-    p.setBrush(paper);
-    p.drawPolygon(outline);
-    p.drawPolyline(QPolygonF({{20, 3}, {20, 9}, {26, 9}}));
-    p.setPen(QPen(QColor(170, 170, 170), 1.0));
-    for (int y = 14; y <= 25; y += 4)
-        p.drawLine(QPointF(10, y), QPointF(23, y));
-}
-
 // A floppy disk, the base of the save icons.
 void disk(QPainter& p)
 {
