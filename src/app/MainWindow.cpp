@@ -2,6 +2,7 @@
 
 #include "ui_MainWindow.h"
 
+#include "app/AboutDialog.h"
 #include "airfoils/Airfoil.h"
 #include "airfoils/AirfoilImportDialog.h"
 #include "airfoils/WingFoils.h"
@@ -47,9 +48,12 @@ MainWindow::MainWindow(QString fileName, QWidget* parent)
     connect(ui->actionZoom, &QAction::triggered, this, &MainWindow::activateZoom);
     connect(ui->actionMinimize, &QAction::triggered, this, &MainWindow::activateMinimize);
     connect(ui->menuWindow, &QMenu::aboutToShow, this, &MainWindow::adjustMaximizeMenuText);
+    // The menu and the tool bar always open the about page.
+    connect(ui->actionAbout, &QAction::triggered, this, [this] { about(false); });
 
     // Set before anything listens, so starting up never reports a change.
     ui->actionAnti_Alias->setChecked(ApplicationSettings::getInstance()->getSettings()->getAntiAlias());
+    connect(ui->actionAnti_Alias, &QAction::toggled, this, &MainWindow::antiAlias);
 
     PlaneModel* model = PlaneModel::instance();
     const QString title = ApplicationSettings::getApplicationName();
@@ -63,6 +67,8 @@ MainWindow::MainWindow(QString fileName, QWidget* parent)
     translator->load(QStringLiteral("planformix_de"), languageDir);
     qtTranslator = new QTranslator;
     qtTranslator->load(QStringLiteral("qt_de"), languageDir);
+    connect(ui->actionEnglish, &QAction::toggled, this, &MainWindow::setEnglish);
+    connect(ui->actionGerman, &QAction::toggled, this, &MainWindow::setGerman);
 
     // First observer of the model: the title and actions are up to date
     // before any view redraws.
@@ -299,4 +305,83 @@ void MainWindow::importAirfoilDialog()
         emit airfoilListChanged();
         return;
     }
+}
+
+// --- About box ---
+
+void MainWindow::about(bool showChangeHistory)
+{
+    // A new box each time, owned by the window; closing only hides it.
+    auto* dialog = new AboutDialog(this);
+    dialog->selectTab(showChangeHistory ? 1 : 0);
+    dialog->show();
+}
+
+// --- language and anti-aliasing ---
+
+namespace {
+
+void storeLanguageSetting(QString code)
+{
+    ApplicationSettings* settings = ApplicationSettings::getInstance()->getSettings();
+    settings->setLanguage(code);
+    settings->setSetting(ApplicationSettings::KeyLanguage, code);
+}
+
+} // namespace
+
+void MainWindow::applyLanguage()
+{
+    // Checking an action that was unchecked re-enters here through
+    // setGerman/setEnglish; that nested run already installs or removes
+    // the translators, and doing it again below is harmless (a second
+    // install is undone by the one removal).
+    const QString code = ApplicationSettings::getInstance()->getSettings()->getLanguage();
+    if (code == QLatin1String("de")) {
+        ui->actionGerman->setChecked(true);
+        ui->actionEnglish->setChecked(false);
+        QCoreApplication::installTranslator(translator);
+        QCoreApplication::installTranslator(qtTranslator);
+    } else {
+        ui->actionGerman->setChecked(false);
+        ui->actionEnglish->setChecked(true);
+        QCoreApplication::removeTranslator(translator);
+        QCoreApplication::removeTranslator(qtTranslator);
+    }
+}
+
+void MainWindow::setEnglish(bool checked)
+{
+    // Unchecking is the other action's business.
+    if (!checked)
+        return;
+    storeLanguageSetting(QStringLiteral("en"));
+    ui->actionGerman->setChecked(false);
+    ui->actionGerman->setEnabled(true);
+    ui->actionEnglish->setEnabled(false);
+    applyLanguage();
+}
+
+void MainWindow::setGerman(bool checked)
+{
+    if (!checked)
+        return;
+    storeLanguageSetting(QStringLiteral("de"));
+    ui->actionEnglish->setChecked(false);
+    ui->actionEnglish->setEnabled(true);
+    ui->actionGerman->setEnabled(false);
+    applyLanguage();
+}
+
+void MainWindow::antiAlias(bool checked)
+{
+    // The 3D views pick their buffer format when they are created, so the
+    // choice only reaches them at the next start.
+    ApplicationSettings* settings = ApplicationSettings::getInstance()->getSettings();
+    settings->setAntiAlias(checked);
+    settings->setSetting(ApplicationSettings::KeyAntiAlias, checked);
+    DialogSeam::message(this, QMessageBox::Information, tr("Anti Alias"),
+                        tr("<html><head/><body><p>Modification to <em>anti alias</em> setting will become active "
+                           "after restart</p></body></html>"),
+                        QMessageBox::Ok);
 }

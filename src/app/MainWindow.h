@@ -27,6 +27,10 @@ public:
     explicit MainWindow(QString fileName, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Puts the stored language in force: checks its menu entry and installs
+    // or removes the German catalogues, which re-translates every window.
+    void applyLanguage();
+
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
 
@@ -40,6 +44,8 @@ public slots:
     void saveFileAs();
     bool closeFile();
     bool newFile();
+    // Opens a new About box on the about page, or on the change history.
+    void about(bool showChangeHistory = false);
     void undo();
     void redo();
     // Hides QWidget::close for callers that know the main window: the close
@@ -47,6 +53,10 @@ public slots:
     // the window was allowed to close.
     bool close();
     void closeEvent(QCloseEvent* event) override;
+    // Stores the choice; the 3D views take it up at the next start.
+    void antiAlias(bool checked);
+    void setEnglish(bool checked);
+    void setGerman(bool checked);
     void printDialog();
     void importAirfoilDialog();
     void exportToDxf();
