@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 # Puts the German wording of german.py into planformix_de.ts. Run after
 # lupdate has collected the program's texts:
-#   lupdate -locations none src forms -ts translations/planformix_de.ts
+#   lupdate -no-obsolete -locations none src forms -ts translations/planformix_de.ts
 #   python3 translations/fill_catalogue.py
 # Texts that german.py knows but the sources do not use yet are kept, so a
 # form can be translated before it is written. Prints the texts still
@@ -44,6 +44,8 @@ for name in sorted(contexts):
             if tr.text is None or tr.get('type') == 'unfinished':
                 missing.append((name, source))
             continue
+        if tr.get('type') in ('vanished', 'obsolete'):
+            continue  # no longer used by the sources; lrelease skips it
         tr.text = german
         tr.attrib.pop('type', None)
 

@@ -291,20 +291,12 @@ Soll sie ersetzt werden?</translation>
             <translation>Ctrl+L</translation>
         </message>
         <message>
-            <source>Open existing document</source>
-            <translation>Vorhandenes Dokument öffnen</translation>
-        </message>
-        <message>
             <source>&amp;Save</source>
             <translation>&amp;Speichern</translation>
         </message>
         <message>
             <source>Ctrl+S</source>
             <translation>Ctrl+S</translation>
-        </message>
-        <message>
-            <source>Save the active document</source>
-            <translation>Das aktive Dokument speichern</translation>
         </message>
         <message>
             <source>E&amp;xit</source>
@@ -343,20 +335,12 @@ Soll sie ersetzt werden?</translation>
             <translation>Ctrl+N</translation>
         </message>
         <message>
-            <source>Create a new plane</source>
-            <translation>Ein neues Flugzeug anlegen</translation>
-        </message>
-        <message>
             <source>Save &amp;As</source>
             <translation>Speichern &amp;unter</translation>
         </message>
         <message>
             <source>Ctrl+Shift+S</source>
             <translation>Ctrl+Shift+S</translation>
-        </message>
-        <message>
-            <source>Save the active document under different name</source>
-            <translation>Das aktive Dokument unter anderem Namen speichern</translation>
         </message>
         <message>
             <source>&amp;Close</source>
@@ -367,16 +351,8 @@ Soll sie ersetzt werden?</translation>
             <translation>Ctrl+W</translation>
         </message>
         <message>
-            <source>Close the current document</source>
-            <translation>Das aktuelle Dokument schließen</translation>
-        </message>
-        <message>
             <source>Use anti alias</source>
             <translation>Kantenglättung verwenden</translation>
-        </message>
-        <message>
-            <source>Use anti alias (if available - requires restart)</source>
-            <translation>Kantenglättung verwenden (falls verfügbar - wirkt nach Neustart)</translation>
         </message>
         <message>
             <source>English</source>
@@ -431,10 +407,6 @@ Soll sie ersetzt werden?</translation>
             <translation>Ctrl+A</translation>
         </message>
         <message>
-            <source>Import an existing airfoil (DAT file)</source>
-            <translation>Ein vorhandenes Profil importieren (DAT-Datei)</translation>
-        </message>
-        <message>
             <source>&amp;File</source>
             <translation>&amp;Datei</translation>
         </message>
@@ -465,6 +437,74 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Modification to &lt;em&gt;anti alias&lt;/em&gt; setting will become active after restart&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
             <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die geänderte Einstellung der &lt;em&gt;Kantenglättung&lt;/em&gt; wirkt erst nach einem Neustart&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Open existing document&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Vorhandenes Dokument öffnen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Save the active document&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Das aktive Dokument speichern&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Create a new plane&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ein neues Flugzeug anlegen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Save the active document under different name&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Das aktive Dokument unter anderem Namen speichern&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Close the current document&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Das aktuelle Dokument schließen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Use anti alias (if available - requires restart)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Kantenglättung verwenden (falls verfügbar - wirkt nach Neustart)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Import an existing airfoil (DAT file)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ein vorhandenes Profil importieren (DAT-Datei)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Unknown file type</source>
+            <translation>Unbekannter Dateityp</translation>
+        </message>
+        <message>
+            <source>Selected file is of unknown type '</source>
+            <translation>Die gewählte Datei hat einen unbekannten Typ: '</translation>
+        </message>
+        <message>
+            <source>Invalid file</source>
+            <translation>Ungültige Datei</translation>
+        </message>
+        <message>
+            <source>Selected file does not contain valid coordinate data</source>
+            <translation>Die gewählte Datei enthält keine gültigen Koordinaten</translation>
+        </message>
+        <message>
+            <source>File exists</source>
+            <translation>Datei existiert</translation>
+        </message>
+        <message>
+            <source>File </source>
+            <translation>Die Datei </translation>
+        </message>
+        <message>
+            <source> already exists - overwrite?</source>
+            <translation> existiert bereits - überschreiben?</translation>
+        </message>
+        <message>
+            <source>Airfoil exists</source>
+            <translation>Profil existiert</translation>
+        </message>
+        <message>
+            <source>Airfoil with the name '</source>
+            <translation>Ein Profil mit dem Namen '</translation>
+        </message>
+        <message>
+            <source>' already exists! Please choose a different name.</source>
+            <translation>' existiert bereits! Bitte einen anderen Namen wählen.</translation>
         </message>
     </context>
     <context>
@@ -649,6 +689,221 @@ Soll sie ersetzt werden?</translation>
         </message>
     </context>
     <context>
+        <name>Planformix</name>
+        <message>
+            <source>Planformix</source>
+            <translation>Planformix</translation>
+        </message>
+        <message>
+            <source>Plane Definition</source>
+            <translation>Flugzeugdefinition</translation>
+        </message>
+        <message>
+            <source>Definitions (Overview)</source>
+            <translation>Definitionen (Übersicht)</translation>
+        </message>
+        <message>
+            <source>Wing Panels</source>
+            <translation>Flügelsegmente</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;This window contains all panels defined so far. To add a new panel, press the &amp;quot;&lt;span style=" font-style:italic;"&gt;Add&lt;/span&gt;&amp;quot; button. To edit an existing panel, select it and press &amp;quot;&lt;span style=" font-style:italic;"&gt;Edit&lt;/span&gt;&amp;quot;, or double-click on one of the values in the table. To delete a panel, select it and press the &amp;quot;&lt;span style=" font-style:italic;"&gt;Delete&lt;/span&gt;&amp;quot; button.&lt;/p&gt;&lt;p&gt;Columns marked with (*) are not directly editable in this table. Please use the &amp;quot;&lt;span style=" font-style:italic;"&gt;Edit&lt;/span&gt;&amp;quot; button to modify these values.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Hier stehen alle bisher definierten Segmente. Ein neues Segment legen Sie mit &amp;quot;&lt;span style=" font-style:italic;"&gt;Hinzufügen&lt;/span&gt;&amp;quot; an. Zum Bearbeiten wählen Sie ein Segment und drücken &amp;quot;&lt;span style=" font-style:italic;"&gt;Bearbeiten&lt;/span&gt;&amp;quot; oder doppelklicken auf einen Wert der Tabelle. Zum Löschen wählen Sie ein Segment und drücken &amp;quot;&lt;span style=" font-style:italic;"&gt;Löschen&lt;/span&gt;&amp;quot;.&lt;/p&gt;&lt;p&gt;Mit (*) markierte Spalten lassen sich in dieser Tabelle nicht direkt ändern. Bitte verwenden Sie dafür &amp;quot;&lt;span style=" font-style:italic;"&gt;Bearbeiten&lt;/span&gt;&amp;quot;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Delete selected panel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Gewähltes Segment löschen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Delete</source>
+            <translation>Löschen</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add a new panel at the end of the wing&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Ein neues Segment am Ende des Flügels anfügen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Add</source>
+            <translation>Hinzufügen</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Edit selected panel&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Gewähltes Segment bearbeiten&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Bearbeiten</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Move selected panel one position higher&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Gewähltes Segment eine Stelle nach oben schieben&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Move</source>
+            <translation>Verschieben</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Move selected panel one position lower&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Gewähltes Segment eine Stelle nach unten schieben&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Horizontal Stabilizer</source>
+            <translation>Höhenleitwerk</translation>
+        </message>
+        <message>
+            <source>(future extension)</source>
+            <translation>(künftige Erweiterung)</translation>
+        </message>
+        <message>
+            <source>Vertical Stabilizer</source>
+            <translation>Seitenleitwerk</translation>
+        </message>
+        <message>
+            <source>Fuselage</source>
+            <translation>Rumpf</translation>
+        </message>
+        <message>
+            <source>Wing View (automatic symmetry)</source>
+            <translation>Flügelansicht (automatisch symmetrisch)</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;You can rotate this view with the mouse (use the right mouse button or hold CTRL to additionally slow down the rotation). If you hold the &lt;span style=" font-style:italic;"&gt;SHIFT&lt;/span&gt; while moving the mouse, the view is panned instead of rotated. Mouse wheel zooms in / out.&lt;/p&gt;&lt;p&gt;Double-click resets the view to its' default state.&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Diese Ansicht lässt sich mit der Maus drehen (mit der rechten Maustaste oder gehaltener STRG-Taste langsamer). Mit gehaltener &lt;span style=" font-style:italic;"&gt;UMSCHALT&lt;/span&gt;-Taste wird die Ansicht verschoben statt gedreht. Das Mausrad vergrößert und verkleinert.&lt;/p&gt;&lt;p&gt;Ein Doppelklick stellt die Ausgangsansicht wieder her.&lt;br/&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Visualisation Options</source>
+            <translation>Darstellung</translation>
+        </message>
+        <message>
+            <source>Sheeting</source>
+            <translation>Beplankung</translation>
+        </message>
+        <message>
+            <source>Ribs</source>
+            <translation>Rippen</translation>
+        </message>
+        <message>
+            <source>Spars</source>
+            <translation>Holme</translation>
+        </message>
+        <message>
+            <source>Trailing edge</source>
+            <translation>Endleiste</translation>
+        </message>
+        <message>
+            <source>Leading edge</source>
+            <translation>Nasenleiste</translation>
+        </message>
+        <message>
+            <source>Axes</source>
+            <translation>Achsen</translation>
+        </message>
+        <message>
+            <source>Wing halves dist.:</source>
+            <translation>Abstand Flügelhälften:</translation>
+        </message>
+        <message>
+            <source>Rib Combs</source>
+            <translation>Rippenkämme</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Distance between the wing halves. Valid range is between -30 and 300 millimeter.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Abstand zwischen den Flügelhälften. Gültig sind -30 bis 300 Millimeter.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>mm</source>
+            <translation>mm</translation>
+        </message>
+        <message>
+            <source>Transparency:</source>
+            <translation>Transparenz:</translation>
+        </message>
+        <message>
+            <source>View Presets</source>
+            <translation>Blickrichtungen</translation>
+        </message>
+        <message>
+            <source>Summary</source>
+            <translation>Übersicht</translation>
+        </message>
+        <message>
+            <source>Plane - Main View</source>
+            <translation>Flugzeug - Hauptansicht</translation>
+        </message>
+        <message>
+            <source>Plane Data</source>
+            <translation>Flugzeugdaten</translation>
+        </message>
+        <message>
+            <source>Plane Name:</source>
+            <translation>Flugzeugname:</translation>
+        </message>
+        <message>
+            <source>Wing Span:</source>
+            <translation>Spannweite:</translation>
+        </message>
+        <message>
+            <source>Wing Area:</source>
+            <translation>Flügelfläche:</translation>
+        </message>
+        <message>
+            <source>Chord Length:</source>
+            <translation>Profiltiefe:</translation>
+        </message>
+        <message>
+            <source>TaIl Volume:</source>
+            <translation>Leitwerksvolumen:</translation>
+        </message>
+        <message>
+            <source>Fuselage Length:</source>
+            <translation>Rumpflänge:</translation>
+        </message>
+        <message>
+            <source>Main Wing Position:</source>
+            <translation>Lage des Tragflügels:</translation>
+        </message>
+        <message>
+            <source>Units</source>
+            <translation>Einheiten</translation>
+        </message>
+        <message>
+            <source>&amp;mm</source>
+            <translation>&amp;mm</translation>
+        </message>
+        <message>
+            <source>Alt+M</source>
+            <translation>Alt+M</translation>
+        </message>
+        <message>
+            <source>&amp;dm</source>
+            <translation>&amp;dm</translation>
+        </message>
+        <message>
+            <source>Alt+D</source>
+            <translation>Alt+D</translation>
+        </message>
+        <message>
+            <source>&amp;in</source>
+            <translation>&amp;in</translation>
+        </message>
+        <message>
+            <source>Alt+I</source>
+            <translation>Alt+I</translation>
+        </message>
+        <message>
+            <source>Options</source>
+            <translation>Optionen</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Consider the dihedral angle in the visualisation and in the calculation of the wing data.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die V-Form in der Darstellung und in der Berechnung der Flügeldaten berücksichtigen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Consider dihedral</source>
+            <translation>V-Form berücksichtigen</translation>
+        </message>
+    </context>
+    <context>
         <name>PrintDialog</name>
         <message>
             <source>Print / Export to PDF</source>
@@ -774,6 +1029,14 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source> files (*.pfz)</source>
             <translation>-Dateien (*.pfz)</translation>
+        </message>
+        <message>
+            <source>Open airfoil file for import</source>
+            <translation>Profildatei zum Importieren öffnen</translation>
+        </message>
+        <message>
+            <source>All files (*.*);;DAT (*.dat);;CompuFoil (*.cor)</source>
+            <translation>Alle Dateien (*.*);;DAT (*.dat);;CompuFoil (*.cor)</translation>
         </message>
     </context>
     <context>
@@ -976,6 +1239,1063 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Rear view&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
             <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Rückansicht&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+    </context>
+    <context>
+        <name>WingPanelDialog</name>
+        <message>
+            <source>Wing panel definition</source>
+            <translation>Flügelsegment definieren</translation>
+        </message>
+        <message>
+            <source>Panel Data</source>
+            <translation>Segmentdaten</translation>
+        </message>
+        <message>
+            <source>Base Data</source>
+            <translation>Grunddaten</translation>
+        </message>
+        <message>
+            <source>Panel ID:</source>
+            <translation>Segment-ID:</translation>
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation>Name:</translation>
+        </message>
+        <message>
+            <source>Length(*):</source>
+            <translation>Länge(*):</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;WARNING: changing this value after the ribs are alredy defined will invalidate the rib definition specified for this panel!&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;ACHTUNG: Eine Änderung dieses Werts, nachdem die Rippen schon definiert sind, macht die Rippendefinition dieses Segments ungültig!&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;WARNING: changing this value after the ribs are alredy defined will invalidate the rib definition specified for this panel!&lt;/p&gt;&lt;p&gt;Valid range: 10..5000mm&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;ACHTUNG: Eine Änderung dieses Werts, nachdem die Rippen schon definiert sind, macht die Rippendefinition dieses Segments ungültig!&lt;/p&gt;&lt;p&gt;Gültiger Bereich: 10..5000mm&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>mm</source>
+            <translation>mm</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Calculate the length from desired rib parameters (thickness, distance, amount)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Länge aus den gewünschten Rippendaten berechnen (Dicke, Abstand, Anzahl)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>...</source>
+            <translation>...</translation>
+        </message>
+        <message>
+            <source>Root chord:</source>
+            <translation>Wurzeltiefe:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Valid range: 10..2000mm&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Gültiger Bereich: 10..2000mm&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Tip chord:</source>
+            <translation>Endtiefe:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Valid range: 1..1000mm&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Gültiger Bereich: 1..1000mm&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Sweep:</source>
+            <translation>Pfeilung:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Valid range: -2500..2500mm&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Gültiger Bereich: -2500..2500mm&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Make the leading edge of this panel be in line with the leading edge of the previous panel (straighten the edges of this panel and the previous one)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Nasenleiste dieses Segments in eine Linie mit der Nasenleiste des vorigen Segments bringen (die Kanten beider Segmente begradigen)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>(deg)</source>
+            <translation>(Grad)</translation>
+        </message>
+        <message>
+            <source>Tip twist:</source>
+            <translation>Schränkung:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Valid range: -7..7deg&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Gültiger Bereich: -7..7 Grad&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>deg</source>
+            <translation>Grad</translation>
+        </message>
+        <message>
+            <source>Dihedral:</source>
+            <translation>V-Form:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Valid range: -90..90deg. This value defines the total dihedral between this panel and the adjacent (previous) one.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Gültiger Bereich: -90..90 Grad. Der Wert ist die gesamte V-Form zwischen diesem und dem angrenzenden (vorigen) Segment.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;(*) WARNING: changing this value will invalidate eventually already defined ribs!&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;(*) ACHTUNG: Eine Änderung dieses Werts macht bereits definierte Rippen ungültig!&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Modifications to the &lt;span style=" font-style:italic;"&gt;Length&lt;/span&gt; setting will become visible after the ribs are (re)generated (see tab &amp;quot;&lt;span style=" font-style:italic;"&gt;Ribs&lt;/span&gt;&amp;quot;). Modifications to the &lt;span style=" font-style:italic;"&gt;Dihedral&lt;/span&gt; setting will affect the main wing view.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Änderungen der &lt;span style=" font-style:italic;"&gt;Länge&lt;/span&gt; werden sichtbar, sobald die Rippen (neu) erzeugt sind (siehe Seite &amp;quot;&lt;span style=" font-style:italic;"&gt;Rippen&lt;/span&gt;&amp;quot;). Änderungen der &lt;span style=" font-style:italic;"&gt;V-Form&lt;/span&gt; wirken auf die Hauptansicht des Flügels.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Airfoil</source>
+            <translation>Profil</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Selecting this allows you to choose an airfoil to be used for the root rib from the airfoil list.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Damit wählen Sie aus der Profilliste das Profil der Wurzelrippe.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Root rib:</source>
+            <translation>Wurzelrippe:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Thickness modification factor. This is only meant for quick adjustments. Please use the dialog &lt;span style=" font-weight:600; font-style:italic;"&gt;File-&amp;gt;Import Airfoil&lt;/span&gt; for more advanced airfoil modifications.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Faktor für die Profildicke, nur für schnelle Anpassungen gedacht. Weitergehende Änderungen am Profil bitte über &lt;span style=" font-weight:600; font-style:italic;"&gt;Datei-&amp;gt;Profil importieren&lt;/span&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Selecting this allows you to choose an airfoil to be used for the tip rib from the airfoil list.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Damit wählen Sie aus der Profilliste das Profil der Endrippe.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Tip rib:</source>
+            <translation>Endrippe:</translation>
+        </message>
+        <message>
+            <source>&lt;same as root&gt;</source>
+            <translation>&lt;wie Wurzel&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Remove selection - make the tip airfoil the same as the root airfoil&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Auswahl aufheben - das Endprofil gleicht dem Wurzelprofil&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Extra settings</source>
+            <translation>Weitere Einstellungen</translation>
+        </message>
+        <message>
+            <source>Don't align ribs</source>
+            <translation>Rippen nicht ausrichten</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Match the highest points of the ribs within this panel. This option makes the wing look perfectly horizonal, except for the effects of tip twist and dihedral.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die höchsten Punkte der Rippen dieses Segments angleichen. Damit wirkt der Flügel, abgesehen von Schränkung und V-Form, vollkommen waagrecht.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Top align ribs</source>
+            <translation>Rippen oben ausrichten</translation>
+        </message>
+        <message>
+            <source>Bottom align ribs</source>
+            <translation>Rippen unten ausrichten</translation>
+        </message>
+        <message>
+            <source>Data</source>
+            <translation>Daten</translation>
+        </message>
+        <message>
+            <source>Max. thickness at:</source>
+            <translation>Größte Dicke bei:</translation>
+        </message>
+        <message>
+            <source>???</source>
+            <translation>???</translation>
+        </message>
+        <message>
+            <source>Thickness:</source>
+            <translation>Dicke:</translation>
+        </message>
+        <message>
+            <source>Camber:</source>
+            <translation>Wölbung:</translation>
+        </message>
+        <message>
+            <source>Max CL:</source>
+            <translation>Max. CA:</translation>
+        </message>
+        <message>
+            <source>Max CL angle:</source>
+            <translation>Winkel max. CA:</translation>
+        </message>
+        <message>
+            <source>Max LD:</source>
+            <translation>Max. Gleitzahl:</translation>
+        </message>
+        <message>
+            <source>Max LD angle:</source>
+            <translation>Winkel max. Gleitzahl:</translation>
+        </message>
+        <message>
+            <source>Stall angle:</source>
+            <translation>Abrisswinkel:</translation>
+        </message>
+        <message>
+            <source>Zero-lift angle:</source>
+            <translation>Nullauftriebswinkel:</translation>
+        </message>
+        <message>
+            <source>Filter:</source>
+            <translation>Filter:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Filter for the airfoils in the list below.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Filter für die Profile der Liste darunter.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Ribs</source>
+            <translation>Rippen</translation>
+        </message>
+        <message>
+            <source>Panel Ribs</source>
+            <translation>Rippen des Segments</translation>
+        </message>
+        <message>
+            <source>Rib thickness:</source>
+            <translation>Rippendicke:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Thickness of a single rib. This value can later be adapted for each rib separately.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Dicke einer einzelnen Rippe. Der Wert lässt sich später für jede Rippe einzeln anpassen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>No. of ribs(*):</source>
+            <translation>Anzahl Rippen(*):</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Number of ribs to be created after you press the &amp;quot;&lt;span style=" font-style:italic;"&gt;Generate ribs&lt;/span&gt;&amp;quot; button below.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Anzahl der Rippen, die &amp;quot;&lt;span style=" font-style:italic;"&gt;Rippen erzeugen&lt;/span&gt;&amp;quot; darunter anlegt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Generate ribs</source>
+            <translation>Rippen erzeugen</translation>
+        </message>
+        <message>
+            <source>(WARNING: overrides manual settings)</source>
+            <translation>(ACHTUNG: ersetzt manuelle Einstellungen)</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;(*) This parameter is only used for generation of new ribs. Manual modifications to the rib list may invalidate it parameter.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;(*) Dieser Wert dient nur zum Erzeugen neuer Rippen. Manuelle Änderungen der Rippenliste können ihn ungültig machen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Single rib view (can be teared off)</source>
+            <translation>Einzelrippe (abtrennbar)</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2D view of the selected rib. Double-click on the title to tear off this view for free positioning on the screen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2D-Ansicht der gewählten Rippe. Ein Doppelklick auf den Titel löst die Ansicht ab, sodass sie frei auf dem Bildschirm stehen kann.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>2D Rib View</source>
+            <translation>2D-Rippenansicht</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2D view of the rib. You can zoom in / out with the help of the mouse wheel. Holding SHIFT + left mouse button pans the view. Double-click resets the view to its' standard position.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;2D-Ansicht der Rippe. Das Mausrad vergrößert und verkleinert. UMSCHALT + linke Maustaste verschiebt die Ansicht. Ein Doppelklick stellt die Ausgangsansicht wieder her.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Building Tabs</source>
+            <translation>Helling-Füßchen</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Draw building tabs on the upper side of the rib&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Helling-Füßchen an der Oberseite der Rippe zeichnen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Above</source>
+            <translation>Oben</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Draw building tabs on the lower side of the rib&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Helling-Füßchen an der Unterseite der Rippe zeichnen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Below</source>
+            <translation>Unten</translation>
+        </message>
+        <message>
+            <source>From LE:</source>
+            <translation>Ab Nasenleiste:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Range: 2..80mm&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Bereich: 2..80mm&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>From TE:</source>
+            <translation>Ab Endleiste:</translation>
+        </message>
+        <message>
+            <source>Width:</source>
+            <translation>Breite:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Range: 5..15mm&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Bereich: 5..15mm&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Ribs (can be teared off)</source>
+            <translation>Rippen (abtrennbar)</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Table containing all defined ribs. Double-click on the title to tear off this view for free positioning on the screen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Tabelle aller definierten Rippen. Ein Doppelklick auf den Titel löst die Ansicht ab, sodass sie frei auf dem Bildschirm stehen kann.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Rib table</source>
+            <translation>Rippentabelle</translation>
+        </message>
+        <message>
+            <source>You can add / remove ribs by means of a context menu (right mouse click)</source>
+            <translation>Rippen fügen Sie über das Kontextmenü (rechte Maustaste) hinzu oder entfernen sie</translation>
+        </message>
+        <message>
+            <source>Spars</source>
+            <translation>Holme</translation>
+        </message>
+        <message>
+            <source>You can add / remove spars by means of a context menu (right mouse click)</source>
+            <translation>Holme fügen Sie über das Kontextmenü (rechte Maustaste) hinzu oder entfernen sie</translation>
+        </message>
+        <message>
+            <source>Distance from </source>
+            <translation>Abstand von </translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Measure from the leading edge.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Von der Nasenleiste aus messen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>LE</source>
+            <translation>NL</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Measure from the trailing edge.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Von der Endleiste aus messen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>TE:</source>
+            <translation>EL:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The position of the spar with respect to the first rib (spar start point)&lt;/p&gt;&lt;p&gt;Meaningful value range is the one where the spar is contained within the rib. Please make sure by visual inspection that the spar actually is within the rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Lage des Holms an der ersten Rippe (Anfang des Holms)&lt;/p&gt;&lt;p&gt;Sinnvoll sind Werte, bei denen der Holm innerhalb der Rippe liegt. Bitte prüfen Sie in der Ansicht, dass der Holm tatsächlich in der Rippe liegt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Measure in percentage of the rib. 0% is exactly on the leading resp. trailing edge, depending on the selection above.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In Prozent der Rippe messen. 0% liegt genau auf der Nasen- bzw. Endleiste, je nach Auswahl darüber.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>%</source>
+            <translation>%</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Measure in millimeters. 0mm is exactly on the leading respectively on the trailing edge, depending on the selection above.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In Millimetern messen. 0mm liegt genau auf der Nasen- bzw. Endleiste, je nach Auswahl darüber.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Use different values for the spar position for the first and for the last rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Für die erste und die letzte Rippe verschiedene Holmlagen verwenden.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Separate end</source>
+            <translation>Eigenes Ende</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The position of the spar with respect to the last rib (spar end point). This value is used if &amp;quot;&lt;span style=" font-style:italic;"&gt;Separate end&lt;/span&gt;&amp;quot; is also ticked.&lt;/p&gt;&lt;p&gt;Meaningful value range is the one where the spar is contained within the rib. Please make sure by visual inspection that the spar actually is within the rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Lage des Holms an der letzten Rippe (Ende des Holms). Der Wert gilt, wenn auch &amp;quot;&lt;span style=" font-style:italic;"&gt;Eigenes Ende&lt;/span&gt;&amp;quot; angekreuzt ist.&lt;/p&gt;&lt;p&gt;Sinnvoll sind Werte, bei denen der Holm innerhalb der Rippe liegt. Bitte prüfen Sie in der Ansicht, dass der Holm tatsächlich in der Rippe liegt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Radius:</source>
+            <translation>Radius:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Radius of the spar. Meaningful value range is the one where the spar is contained within the rib. Please make sure by visual inspection that the spar actually is within the rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Radius des Holms. Sinnvoll sind Werte, bei denen der Holm innerhalb der Rippe liegt. Bitte prüfen Sie in der Ansicht, dass der Holm tatsächlich in der Rippe liegt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Offset Y Start:</source>
+            <translation>Versatz Y Anfang:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Offset in millimeter along the Y axis (transversal to the rib), at the beginning of the spar. Useful e.g. when specifying round leading edge.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Versatz in Millimetern längs der Y-Achse (quer zur Rippe) am Anfang des Holms. Nützlich z. B. für eine runde Nasenleiste.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Offset Y End:</source>
+            <translation>Versatz Y Ende:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Offset in millimeter along the Y axis (vertical to the rib's mid line), at the end of the spar. Useful e.g. when specifying round leading edge.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Versatz in Millimetern längs der Y-Achse (senkrecht zur Mittellinie der Rippe) am Ende des Holms. Nützlich z. B. für eine runde Nasenleiste.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Angle (deg):</source>
+            <translation>Winkel (Grad):</translation>
+        </message>
+        <message>
+            <source>-</source>
+            <translation>-</translation>
+        </message>
+        <message>
+            <source>(</source>
+            <translation>(</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Press here to automatically set this spar at 90 degrees)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Hier klicken, um den Holm auf 90 Grad zu stellen)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;To obtain a 90 degrees angle, please enter this value in millimeters as a &amp;quot;separate end position&amp;quot;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Für einen Winkel von 90 Grad diesen Wert in Millimetern als &amp;quot;eigene Endlage&amp;quot; eingeben&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>for 90 deg:</source>
+            <translation>für 90 Grad:</translation>
+        </message>
+        <message>
+            <source>mm)</source>
+            <translation>mm)</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Measure in millimeters. 0mm is exactly on the leading edge.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In Millimetern messen. 0mm liegt genau auf der Nasenleiste.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Meaningful value range is the one where the spar is contained within the rib. Please make sure by visual inspection that the spar actually is within the rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Sinnvoll sind Werte, bei denen der Holm innerhalb der Rippe liegt. Bitte prüfen Sie in der Ansicht, dass der Holm tatsächlich in der Rippe liegt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Adapt the width of the spar according to the rib length. For example, if a spar spans ribs A to B, and B is only half as long as A, then the width of the spar at the rib B will also be half the width of the spar at the rib A.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Breite des Holms der Rippenlänge anpassen. Reicht ein Holm z. B. von Rippe A bis B und ist B nur halb so lang wie A, dann ist der Holm an Rippe B auch nur halb so breit wie an Rippe A.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Auto adjust</source>
+            <translation>Automatisch anpassen</translation>
+        </message>
+        <message>
+            <source>Height:</source>
+            <translation>Höhe:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Make the cut into the rib vertical instead of perpendicular&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Ausschnitt in der Rippe senkrecht statt rechtwinklig zur Oberfläche schneiden&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Vertical cut</source>
+            <translation>Senkrechter Schnitt</translation>
+        </message>
+        <message>
+            <source>Gap (fore):</source>
+            <translation>Spalt (vorn):</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Make the slot in the rib wider (in the direction of the leading edge)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Schlitz in der Rippe verbreitern (zur Nasenleiste hin)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Gap (aft):</source>
+            <translation>Spalt (hinten):</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Make the slot in the rib wider (in the direction of the trailing edge)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Schlitz in der Rippe verbreitern (zur Endleiste hin)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Spar position</source>
+            <translation>Lage des Holms</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add this spar at the top side of the rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Holm an der Oberseite der Rippe anbringen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Top</source>
+            <translation>Oben</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Add this spar at the bottom side of the rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Holm an der Unterseite der Rippe anbringen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Bottom</source>
+            <translation>Unten</translation>
+        </message>
+        <message>
+            <source>Associated webbing</source>
+            <translation>Zugehöriger Holmsteg</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Keiner</translation>
+        </message>
+        <message>
+            <source>Middle</source>
+            <translation>Mitte</translation>
+        </message>
+        <message>
+            <source>In front</source>
+            <translation>Davor</translation>
+        </message>
+        <message>
+            <source>Behind</source>
+            <translation>Dahinter</translation>
+        </message>
+        <message>
+            <source>Box</source>
+            <translation>Kasten</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;If ticked, &amp;quot;&lt;span style=" font-style:italic;"&gt;In front&lt;/span&gt;&amp;quot;, &amp;quot;&lt;span style=" font-style:italic;"&gt;Behind&lt;/span&gt;&amp;quot; and &amp;quot;&lt;span style=" font-style:italic;"&gt;Box&lt;/span&gt;&amp;quot; webbings will be placed between the bordering rectangular spars instead of in front of resp. behind them.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Wenn angekreuzt, stehen die Holmstege &amp;quot;&lt;span style=" font-style:italic;"&gt;Davor&lt;/span&gt;&amp;quot;, &amp;quot;&lt;span style=" font-style:italic;"&gt;Dahinter&lt;/span&gt;&amp;quot; und &amp;quot;&lt;span style=" font-style:italic;"&gt;Kasten&lt;/span&gt;&amp;quot; zwischen den angrenzenden Rechteckholmen statt vor bzw. hinter ihnen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Inside</source>
+            <translation>Innen</translation>
+        </message>
+        <message>
+            <source>From rib:</source>
+            <translation>Von Rippe:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The rib where the associated webbing shall start. Valid range: from 1 (the first rib of this panel) to N-1 (the last rib of this panel minus 1).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Rippe, an der der Holmsteg beginnt. Gültig: von 1 (erste Rippe dieses Segments) bis N-1 (letzte Rippe dieses Segments minus 1).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>To rib:</source>
+            <translation>Bis Rippe:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The rib where the associated webbing shall end. Valid range: from 2 (the second rib of this panel) to N (the last rib of this panel). Entering a special value 0 makes sure that the webbing will extend until the end of this spar.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Rippe, an der der Holmsteg endet. Gültig: von 2 (zweite Rippe dieses Segments) bis N (letzte Rippe dieses Segments). Der besondere Wert 0 führt den Holmsteg bis zum Ende des Holms.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Measure in percentage of the rib. 0% is exactly on the leading edge.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;In Prozent der Rippe messen. 0% liegt genau auf der Nasenleiste.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Radius of the joiner tube. Meaningful value range is the one where the tube is contained within the rib. Please make sure by visual inspection that the tube actually is within the rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Radius des Steckungsrohrs. Sinnvoll sind Werte, bei denen das Rohr innerhalb der Rippe liegt. Bitte prüfen Sie in der Ansicht, dass das Rohr tatsächlich in der Rippe liegt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Distance from</source>
+            <translation>Abstand von</translation>
+        </message>
+        <message>
+            <source>TE</source>
+            <translation>EL</translation>
+        </message>
+        <message>
+            <source>Rotation:</source>
+            <translation>Drehung:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Rotation for this spar. Useful e.g. for defining a leading edge of the type &amp;quot;Diamond&amp;quot;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Drehung dieses Holms. Nützlich z. B. für eine Nasenleiste der Art &amp;quot;Raute&amp;quot;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Select a spar respectively define a spar by means of a context menu (right mouse click) in the table above. If the table is not empty, please make sure to right-click on an existing spar.</source>
+            <translation>Wählen Sie einen Holm oder legen Sie über das Kontextmenü (rechte Maustaste) in der Tabelle darüber einen an. Ist die Tabelle nicht leer, klicken Sie bitte mit der rechten Maustaste auf einen vorhandenen Holm.</translation>
+        </message>
+        <message>
+            <source>Leading Edge</source>
+            <translation>Nasenleiste</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Art</translation>
+        </message>
+        <message>
+            <source>Standard</source>
+            <translation>Standard</translation>
+        </message>
+        <message>
+            <source>None (no LE)</source>
+            <translation>Keine (ohne NL)</translation>
+        </message>
+        <message>
+            <source>Round</source>
+            <translation>Rund</translation>
+        </message>
+        <message>
+            <source>Strip</source>
+            <translation>Leiste</translation>
+        </message>
+        <message>
+            <source>Diamond</source>
+            <translation>Raute</translation>
+        </message>
+        <message>
+            <source>No data required</source>
+            <translation>Keine Angaben nötig</translation>
+        </message>
+        <message>
+            <source>LE depth:</source>
+            <translation>Tiefe NL:</translation>
+        </message>
+        <message>
+            <source>In order to set a round leading edge, add a round spar and then adjust the position accordingly. Please consult the documentation for further details.</source>
+            <translation>Für eine runde Nasenleiste legen Sie einen Rundholm an und passen seine Lage an. Einzelheiten stehen in der Dokumentation.</translation>
+        </message>
+        <message>
+            <source>In order to set a strip leading edge, add a cuboid spar and then adjust the position accordingly. Please consult the documentation for further details.</source>
+            <translation>Für eine Nasenleiste aus einer Leiste legen Sie einen Rechteckholm an und passen seine Lage an. Einzelheiten stehen in der Dokumentation.</translation>
+        </message>
+        <message>
+            <source>In order to set a diamond leading edge, add a cuboid spar and then adjust the position accordingly. Please consult the documentation for further details.</source>
+            <translation>Für eine rautenförmige Nasenleiste legen Sie einen Rechteckholm an und passen seine Lage an. Einzelheiten stehen in der Dokumentation.</translation>
+        </message>
+        <message>
+            <source>Trailing Edge</source>
+            <translation>Endleiste</translation>
+        </message>
+        <message>
+            <source>None (no TE)</source>
+            <translation>Keine (ohne EL)</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Future extension.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Künftige Erweiterung.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Standard + Strip</source>
+            <translation>Standard + Leiste</translation>
+        </message>
+        <message>
+            <source>TE Depth:</source>
+            <translation>Tiefe EL:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Adapt the depth of the TE according to the rib length. For example, if the tip rib is only half as long as the root rib, then the depth of the TE at the tip rib will also be half the depth of the TE at the root rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Tiefe der Endleiste der Rippenlänge anpassen. Ist die Endrippe z. B. nur halb so lang wie die Wurzelrippe, dann ist die Endleiste an der Endrippe auch nur halb so tief wie an der Wurzelrippe.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Strip depth:</source>
+            <translation>Tiefe der Leiste:</translation>
+        </message>
+        <message>
+            <source>Strip thickness:</source>
+            <translation>Dicke der Leiste:</translation>
+        </message>
+        <message>
+            <source>Sheeting</source>
+            <translation>Beplankung</translation>
+        </message>
+        <message>
+            <source>None (no sheeting)</source>
+            <translation>Keine (ohne Beplankung)</translation>
+        </message>
+        <message>
+            <source>Standard (from LE)</source>
+            <translation>Standard (ab Nasenleiste)</translation>
+        </message>
+        <message>
+            <source>Advanced</source>
+            <translation>Erweitert</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Meaningful value range is the one where the sheeting is contained within the rib, so, that the upper and the lower sheeting do not overlap at any point. Please make sure by visual inspection that the sheeting actually is within the rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Sinnvoll sind Werte, bei denen die Beplankung innerhalb der Rippe liegt, sodass sich obere und untere Beplankung nirgends überschneiden. Bitte prüfen Sie in der Ansicht, dass die Beplankung tatsächlich in der Rippe liegt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Length:</source>
+            <translation>Länge:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Meaningful value range is the one where the sheeting is contained within the rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Sinnvoll sind Werte, bei denen die Beplankung innerhalb der Rippe liegt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Extend to TE up to rib:</source>
+            <translation>Bis zur Endleiste bis Rippe:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Use this parameter to specify until which rib (starting from the root rib of the panel) the sheeting should extend to the farthest possible point.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Bis zu welcher Rippe (von der Wurzelrippe des Segments an) die Beplankung so weit wie möglich nach hinten reicht.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Apply above:</source>
+            <translation>Oben anbringen:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;If this field is ticked, the sheeting will be applied to the upper side of the rib. If you don't want the sheeting on upper side of this panel, untick this option.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Wenn angekreuzt, wird die Oberseite der Rippe beplankt. Soll dieses Segment oben keine Beplankung haben, entfernen Sie das Häkchen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Apply below:</source>
+            <translation>Unten anbringen:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;If this field is ticked, the sheeting will be applied to the lower side of the rib. If you don't want the sheeting on lower side of this panel, untick this option.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Wenn angekreuzt, wird die Unterseite der Rippe beplankt. Soll dieses Segment unten keine Beplankung haben, entfernen Sie das Häkchen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Sheeting strips</source>
+            <translation>Beplankungsstreifen</translation>
+        </message>
+        <message>
+            <source>Sheeting strip data</source>
+            <translation>Daten des Beplankungsstreifens</translation>
+        </message>
+        <message>
+            <source>Starting at:</source>
+            <translation>Beginnt bei:</translation>
+        </message>
+        <message>
+            <source>Side:</source>
+            <translation>Seite:</translation>
+        </message>
+        <message>
+            <source>Apply above</source>
+            <translation>Oben anbringen</translation>
+        </message>
+        <message>
+            <source>Apply below</source>
+            <translation>Unten anbringen</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Make this strip only look like a cap strip, instead of a normal sheeting.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Diesen Streifen als Rippenaufleimer statt als normale Beplankung darstellen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Cap strip</source>
+            <translation>Aufleimer</translation>
+        </message>
+        <message>
+            <source>Length (start):</source>
+            <translation>Länge (Anfang):</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The length of the sheeting strip at the first rib (strip start point)&lt;/p&gt;&lt;p&gt;Meaningful value range is the one where the strip is contained within the rib. Please make sure by visual inspection that the strip actually is within the rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Länge des Beplankungsstreifens an der ersten Rippe (Anfang des Streifens)&lt;/p&gt;&lt;p&gt;Sinnvoll sind Werte, bei denen der Streifen innerhalb der Rippe liegt. Bitte prüfen Sie in der Ansicht, dass der Streifen tatsächlich in der Rippe liegt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Use different values for the strip length at the first and at the last rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Für die erste und die letzte Rippe verschiedene Streifenlängen verwenden.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Length (end):</source>
+            <translation>Länge (Ende):</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The length of the sheeting strip at the last rib (strip end point)&lt;/p&gt;&lt;p&gt;Meaningful value range is the one where the strip is contained within the rib. Please make sure by visual inspection that the strip actually is within the rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Länge des Beplankungsstreifens an der letzten Rippe (Ende des Streifens)&lt;/p&gt;&lt;p&gt;Sinnvoll sind Werte, bei denen der Streifen innerhalb der Rippe liegt. Bitte prüfen Sie in der Ansicht, dass der Streifen tatsächlich in der Rippe liegt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Offset (start):</source>
+            <translation>Versatz (Anfang):</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The distance from the LE or TE (depending on what's selected above) of the sheeting strip at the first rib.&lt;/p&gt;&lt;p&gt;Meaningful value range is the one where the strip is contained within the rib. Please make sure by visual inspection that the strip actually is within the rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Der Abstand des Beplankungsstreifens von Nasen- oder Endleiste (je nach Auswahl darüber) an der ersten Rippe.&lt;/p&gt;&lt;p&gt;Sinnvoll sind Werte, bei denen der Streifen innerhalb der Rippe liegt. Bitte prüfen Sie in der Ansicht, dass der Streifen tatsächlich in der Rippe liegt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Use different values for the strip offset at the first and at the last rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Für die erste und die letzte Rippe verschiedene Versätze des Streifens verwenden.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Offset (end):</source>
+            <translation>Versatz (Ende):</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The distance from the LE or TE (depending on what's selected above) of the sheeting strip at the last rib.&lt;/p&gt;&lt;p&gt;Meaningful value range is the one where the strip is contained within the rib. Please make sure by visual inspection that the strip actually is within the rib.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Der Abstand des Beplankungsstreifens von Nasen- oder Endleiste (je nach Auswahl darüber) an der letzten Rippe.&lt;/p&gt;&lt;p&gt;Sinnvoll sind Werte, bei denen der Streifen innerhalb der Rippe liegt. Bitte prüfen Sie in der Ansicht, dass der Streifen tatsächlich in der Rippe liegt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Select a sheeting strip respectively define a sheeting strip by means of a context menu (right mouse click) in the table above. If the table is not empty, please make sure to right-click on an existing strip.</source>
+            <translation>Wählen Sie einen Beplankungsstreifen oder legen Sie über das Kontextmenü (rechte Maustaste) in der Tabelle darüber einen an. Ist die Tabelle nicht leer, klicken Sie bitte mit der rechten Maustaste auf einen vorhandenen Streifen.</translation>
+        </message>
+        <message>
+            <source>Construction</source>
+            <translation>Bauhilfen</translation>
+        </message>
+        <message>
+            <source>Rib comb</source>
+            <translation>Rippenkamm</translation>
+        </message>
+        <message>
+            <source>Combs</source>
+            <translation>Kämme</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Distance from the rib tip to the rib comb in millimeter&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Abstand von der Rippenspitze zum Rippenkamm in Millimetern&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Width of the comb&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Breite des Kamms&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Extend this comb so that it's aligned with the building tabs.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Den Kamm so verlängern, dass er mit den Helling-Füßchen abschließt.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>As building tabs</source>
+            <translation>Wie Helling-Füßchen</translation>
+        </message>
+        <message>
+            <source>Extend:</source>
+            <translation>Überstand:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Specifies how far above resp. below the rib this comb shall extend&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Wie weit der Kamm über bzw. unter die Rippe reicht&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Cut into rib:</source>
+            <translation>Einschnitt in Rippe:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;How far to cut into the rib (in percent).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Wie tief in die Rippe geschnitten wird (in Prozent).&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Slit height:</source>
+            <translation>Schlitzhöhe:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Height of the slit along the wing surface.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Höhe des Schlitzes entlang der Flügeloberfläche.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Slit adjust:</source>
+            <translation>Schlitz anpassen:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Specifies how wide the slit along the wing surface should be&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Wie breit der Schlitz entlang der Flügeloberfläche sein soll&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Needle adjustment:</source>
+            <translation>Zinken anpassen:</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Adjust the width of the comb needles&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Breite der Kammzinken anpassen&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Select a rib comb respectively define a rib comb by means of a context menu (right mouse click) in the table above. If the table is not empty, please make sure to right-click on an existing comb.</source>
+            <translation>Wählen Sie einen Rippenkamm oder legen Sie über das Kontextmenü (rechte Maustaste) in der Tabelle darüber einen an. Ist die Tabelle nicht leer, klicken Sie bitte mit der rechten Maustaste auf einen vorhandenen Kamm.</translation>
+        </message>
+        <message>
+            <source>Shipway</source>
+            <translation>Helling</translation>
+        </message>
+        <message>
+            <source>Future extension</source>
+            <translation>Künftige Erweiterung</translation>
+        </message>
+        <message>
+            <source>Panel View</source>
+            <translation>Segmentansicht</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;You can rotate this view with the mouse (use the right mouse button or hold CTRL to additionally slow down the rotation). If you hold the SHIFT while moving the mouse, the view is panned instead of rotated. Mouse wheel zooms in / out.&lt;/p&gt;&lt;p&gt;Double-click resets the view to its' default state.&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Diese Ansicht lässt sich mit der Maus drehen (mit der rechten Maustaste oder gehaltener STRG-Taste langsamer). Mit gehaltener UMSCHALT-Taste wird die Ansicht verschoben statt gedreht. Das Mausrad vergrößert und verkleinert.&lt;/p&gt;&lt;p&gt;Ein Doppelklick stellt die Ausgangsansicht wieder her.&lt;/p&gt;&lt;p&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>Visualisation Options</source>
+            <translation>Darstellung</translation>
+        </message>
+        <message>
+            <source>Rib Comb</source>
+            <translation>Rippenkamm</translation>
+        </message>
+        <message>
+            <source>Dihedral</source>
+            <translation>V-Form</translation>
+        </message>
+        <message>
+            <source>Axes</source>
+            <translation>Achsen</translation>
+        </message>
+        <message>
+            <source>Ghost Panels</source>
+            <translation>Nachbarsegmente</translation>
+        </message>
+        <message>
+            <source>Gray Ghosts</source>
+            <translation>Nachbarn grau</translation>
+        </message>
+        <message>
+            <source>Transparency:</source>
+            <translation>Transparenz:</translation>
+        </message>
+        <message>
+            <source>Ghost transparency:</source>
+            <translation>Transparenz der Nachbarn:</translation>
+        </message>
+        <message>
+            <source>View Presets</source>
+            <translation>Blickrichtungen</translation>
+        </message>
+        <message>
+            <source>Add rib in front</source>
+            <translation>Rippe davor einfügen</translation>
+        </message>
+        <message>
+            <source>Add rib behind</source>
+            <translation>Rippe dahinter einfügen</translation>
+        </message>
+        <message>
+            <source>Delete rib</source>
+            <translation>Rippe löschen</translation>
+        </message>
+        <message>
+            <source>Split rib in two</source>
+            <translation>Rippe teilen</translation>
+        </message>
+        <message>
+            <source>Add spar in front</source>
+            <translation>Holm davor einfügen</translation>
+        </message>
+        <message>
+            <source>Add spar behind</source>
+            <translation>Holm dahinter einfügen</translation>
+        </message>
+        <message>
+            <source>Delete spar</source>
+            <translation>Holm löschen</translation>
+        </message>
+        <message>
+            <source>Copy spar</source>
+            <translation>Holm kopieren</translation>
+        </message>
+        <message>
+            <source>Move to max. thickness</source>
+            <translation>Zur größten Dicke schieben</translation>
+        </message>
+        <message>
+            <source>Add strip in front</source>
+            <translation>Streifen davor einfügen</translation>
+        </message>
+        <message>
+            <source>Add strip behind</source>
+            <translation>Streifen dahinter einfügen</translation>
+        </message>
+        <message>
+            <source>Delete strip</source>
+            <translation>Streifen löschen</translation>
+        </message>
+        <message>
+            <source>Copy strip</source>
+            <translation>Streifen kopieren</translation>
+        </message>
+        <message>
+            <source>Add comb in front</source>
+            <translation>Kamm davor einfügen</translation>
+        </message>
+        <message>
+            <source>Add comb behind</source>
+            <translation>Kamm dahinter einfügen</translation>
+        </message>
+        <message>
+            <source>Delete comb</source>
+            <translation>Kamm löschen</translation>
+        </message>
+        <message>
+            <source>Copy comb</source>
+            <translation>Kamm kopieren</translation>
+        </message>
+        <message>
+            <source>Align with next...</source>
+            <translation>Am nächsten ausrichten...</translation>
+        </message>
+        <message>
+            <source>Align with previous...</source>
+            <translation>Am vorigen ausrichten...</translation>
+        </message>
+        <message>
+            <source>Tip rib and root rib profiles will be the same.</source>
+            <translation>Endrippe und Wurzelrippe erhalten dasselbe Profil.</translation>
+        </message>
+        <message>
+            <source>Not possible to generate ribs</source>
+            <translation>Rippen können nicht erzeugt werden</translation>
+        </message>
+        <message>
+            <source>Not all fields are valid - not possible to generate the ribs</source>
+            <translation>Nicht alle Felder sind gültig - die Rippen können nicht erzeugt werden</translation>
+        </message>
+        <message>
+            <source>Invalid data</source>
+            <translation>Ungültige Daten</translation>
+        </message>
+        <message>
+            <source>Not all fields contain a valid value!</source>
+            <translation>Nicht alle Felder enthalten einen gültigen Wert!</translation>
+        </message>
+        <message>
+            <source>Ribs list invalidated</source>
+            <translation>Rippenliste ungültig</translation>
+        </message>
+        <message>
+            <source>Current list of ribs does not correspond to the
+parameter ("Rib thickness" or "Panel Length")!
+
+Do you want me to re-generate the list, possibly losing
+all manually added modifications to the rib list?</source>
+            <translation>Die Rippenliste passt nicht zu den
+Einstellungen ("Rippendicke" oder "Segmentlänge")!
+
+Soll die Liste neu erzeugt werden? Dabei gehen womöglich
+alle manuellen Änderungen an der Rippenliste verloren.</translation>
+        </message>
+        <message>
+            <source>&amp;Yes, do it!</source>
+            <translation>&amp;Ja, erzeugen!</translation>
+        </message>
+        <message>
+            <source>&amp;No, bring me back.</source>
+            <translation>&amp;Nein, zurück.</translation>
+        </message>
+        <message>
+            <source>Not all ribs are correct: 
+</source>
+            <translation>Nicht alle Rippen sind korrekt: 
+</translation>
+        </message>
+        <message>
+            <source>Incorrect spars detected!
+
+</source>
+            <translation>Fehlerhafte Holme gefunden!
+
+</translation>
+        </message>
+        <message>
+            <source>Incorrect sheeting detected!
+
+</source>
+            <translation>Fehlerhafte Beplankung gefunden!
+
+</translation>
+        </message>
+        <message>
+            <source>Leaving panel edit mode</source>
+            <translation>Segmentbearbeitung verlassen</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;You are about to leave the panel editing dialog. If you proceed, all eventual changes will be lost.&lt;/p&gt;&lt;p&gt;Do you want to proceed or stay in the dialog?&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Sie verlassen gleich die Segmentbearbeitung. Wenn Sie fortfahren, gehen alle Änderungen verloren.&lt;/p&gt;&lt;p&gt;Fortfahren oder im Dialog bleiben?&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        </message>
+        <message>
+            <source>&amp;Proceed</source>
+            <translation>&amp;Fortfahren</translation>
+        </message>
+        <message>
+            <source>&amp;Stay</source>
+            <translation>&amp;Bleiben</translation>
         </message>
     </context>
 </TS>
