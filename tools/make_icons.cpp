@@ -7,7 +7,8 @@
 //   QT_QPA_PLATFORM=offscreen /tmp/make_icons .
 //
 // The argument is the repository root. Action icons are 32 x 32 pixels, the
-// window icon 64 x 64; everything is drawn on a 32-unit grid and scaled.
+// window icon 64 x 64 and the About box's logo 128 x 128; everything is
+// drawn on a 32-unit grid and scaled.
 
 #include <QColor>
 #include <QFont>
@@ -193,6 +194,7 @@ int main(int argc, char** argv)
         {"icons/edit-redo.png", 32, drawRedo},
         {"icons/dialog-error.png", 32, drawError},
         {"images/icon_64x64.png", 64, drawWing},
+        {"images/icon_128x128.png", 128, drawWing},
     };
 
     bool ok = true;

@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextEdit>
@@ -40,6 +41,9 @@ private slots:
                  QStringLiteral("<html><head/><body><p><span style=\" font-weight:600;\">1.2.3</span></p></body></html>"));
         QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
         QCOMPARE(dialog.windowModality(), Qt::ApplicationModal);
+        // The logo and the window icon are compiled in.
+        QCOMPARE(QPixmap(QStringLiteral(":/images/images/icon_128x128.png")).size(), QSize(128, 128));
+        QVERIFY(!dialog.windowIcon().isNull());
     }
 
     void showsChangeHistoryOfTheCurrentLanguage_data()
