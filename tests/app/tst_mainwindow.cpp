@@ -147,6 +147,7 @@ private slots:
     void closeAsksAboutUnsavedChanges();
     void windowMenuNamesTheFullScreenState();
     void dxfExportAsksAgainWhenOverwriteIsRefused();
+    void printCommandProposesPdfInDocumentsAndCancelPrintsNothing();
     void importRefusesUnknownAndInvalidFiles();
     void importAddsScaledAirfoilAndRefusesTakenName();
 
@@ -474,6 +475,21 @@ void TestMainWindow::dxfExportAsksAgainWhenOverwriteIsRefused()
     });
     action(*window, "actionExport_to_DXF")->trigger();
     QCOMPARE(shown, target);
+}
+
+void TestMainWindow::printCommandProposesPdfInDocumentsAndCancelPrintsNothing()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString proposed;
+    ModalScript script;
+    script.add([&](QDialog* dialog) {
+        proposed = dialog->findChild<QLineEdit*>(QStringLiteral("txtFileForPrinting"))->text();
+        dialog->reject();
+    });
+    action(*window, "actionPrintDialog")->trigger();
+    QCOMPARE(script.served, 1);
+    QCOMPARE(QDir::cleanPath(proposed), QDir::cleanPath(documents + QStringLiteral("/Planformix.pdf")));
+    QVERIFY(!QFile::exists(documents + QStringLiteral("/Planformix.pdf")));
 }
 
 void TestMainWindow::importRefusesUnknownAndInvalidFiles()
