@@ -5,6 +5,9 @@
 #include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QDoubleSpinBox>
+#include <QFile>
+#include <QImage>
+#include <QToolButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -15,6 +18,7 @@
 #include <memory>
 
 #include "editing/XDoubleSpinBox.h"
+#include "foundation/CompiledResources.h"
 #include "editing/XLineEdit.h"
 #include "ui_WingPanelDialog.h"
 #include "views/CADWidgetRibView.h"
@@ -72,6 +76,7 @@ private slots:
     void buttonGroupStartsOnItsDefault();
     void boxesAndFieldsStartInTheirState();
     void retranslationRestoresTextsAndKeepsValues();
+    void picturesAndIconsAreCompiledIn();
 };
 
 void TestWingPanelDialogForm::spinBoxStartsWithItsRangeAndValue_data()
@@ -405,6 +410,33 @@ void TestWingPanelDialogForm::retranslationRestoresTextsAndKeepsValues()
     QCOMPARE(tabs->currentIndex(), 4);
     QCOMPARE(sparPages->currentIndex(), 3);
     QVERIFY(tipFoil->isChecked());
+}
+
+void TestWingPanelDialogForm::picturesAndIconsAreCompiledIn()
+{
+    CompiledResources::ensureLoaded();
+    Form form;
+
+    const QString prefix = "image: url(";
+    QStringList pictures;
+    for (auto* widget : form.dialog.findChildren<QWidget*>()) {
+        const QString style = widget->styleSheet();
+        if (!style.startsWith(prefix))
+            continue;
+        const QString path = style.mid(prefix.size()).section(')', 0, 0);
+        pictures << widget->objectName();
+        QVERIFY2(!QImage(path).isNull(), qPrintable(widget->objectName() + ": " + path));
+    }
+    // Every illustration of the editor pages, the strip trailing edge included.
+    QCOMPARE(pictures.size(), 12);
+    QVERIFY(pictures.contains("imageViewTEStrip"));
+
+    for (const char* name : {"btnLengthCalculator", "btnStraightenLE", "btnRemoveTipFoilSelection", "btnRoundSpar90",
+                             "btnSquareSpar90", "btnWebbing90", "btnCubeSpar90", "btnComb90"}) {
+        auto* button = form.get<QToolButton>(name);
+        QVERIFY2(button && !button->icon().pixmap(16, 16).isNull(), name);
+    }
+    QVERIFY(!form.dialog.windowIcon().pixmap(16, 16).isNull());
 }
 
 QTEST_MAIN(TestWingPanelDialogForm)
