@@ -8,6 +8,11 @@ InitializerThread::InitializerThread(Planformix* centralWidget)
 {
 }
 
+InitializerThread::~InitializerThread()
+{
+    wait();
+}
+
 QString InitializerThread::missingDirectoryMessage() const
 {
     return WingFoils::missingDirectoryMessage(missingDirectory);

@@ -17,6 +17,9 @@ class InitializerThread : public QThread
 {
 public:
     explicit InitializerThread(Planformix* centralWidget);
+    // Waits for a load still under way: the program may be ended before the
+    // airfoils are in, and a thread object must not die under its thread.
+    ~InitializerThread() override;
 
     // The absolute path of the airfoil directory that was not found; empty
     // when loading went through. Valid once finished() has been delivered.

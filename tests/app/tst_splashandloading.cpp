@@ -58,6 +58,7 @@ private slots:
     void loadsBothDirectoriesOnItsThread();
     void missingDirectoryIsHandedToStartUp_data();
     void missingDirectoryIsHandedToStartUp();
+    void endingDuringLoadWaitsForTheThread();
 
 private:
     QString savedFoilsDir;
@@ -187,6 +188,27 @@ void TestSplashAndLoading::missingDirectoryIsHandedToStartUp()
     QCOMPARE(thread.getMissingDirectory(), QDir(missing).absolutePath());
     QCOMPARE(thread.missingDirectoryMessage(), "Foils directory " + QDir(missing).absolutePath()
                                                    + " not found - are you in the correct directory?");
+}
+
+void TestSplashAndLoading::endingDuringLoadWaitsForTheThread()
+{
+    // Enough files that the thread is still reading when its object goes.
+    QTemporaryDir foils;
+    QTemporaryDir imported;
+    for (int i = 0; i < 400; ++i)
+        writeAirfoil(foils.filePath(QStringLiteral("foil%1.dat").arg(i)), "FOIL " + QByteArray::number(i));
+    ApplicationSettings::getInstance()->setFoilsDir(relativeToProgram(foils.path()));
+    ApplicationSettings::getInstance()->setImportedFoilsDir(imported.path());
+
+    const int status = TestSupport::runInChildProcess([&] {
+        Planformix central;
+        {
+            InitializerThread thread(&central);
+            thread.start();
+        }
+        std::exit(WingFoils::instance()->getAirfoils().size() == 400 ? 0 : 1);
+    });
+    QCOMPARE(status, 0);
 }
 
 QTEST_MAIN(TestSplashAndLoading)
