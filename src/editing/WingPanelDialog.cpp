@@ -1,0 +1,2831 @@
+#include "editing/WingPanelDialog.h"
+
+#include "airfoils/Airfoil.h"
+#include "airfoils/WingFoils.h"
+#include "document/PlaneModel.h"
+#include "editing/InputValueType.h"
+#include "editing/LengthCalculator.h"
+#include "editing/XCombTypeEditDelegate.h"
+#include "editing/XDoubleSpinBox.h"
+#include "editing/XLineEdit.h"
+#include "editing/XLineEditDelegate.h"
+#include "editing/XSparTypeEditDelegate.h"
+#include "foundation/DialogSeam.h"
+#include "foundation/Mathematics.h"
+#include "model/CombListTableModel.h"
+#include "model/Panel.h"
+#include "model/PanelBaseData.h"
+#include "model/RibDefinition.h"
+#include "model/RibListTableModel.h"
+#include "model/SheetingStripDefinition.h"
+#include "model/SheetingStripTableModel.h"
+#include "model/SparsTableModel.h"
+#include "views/CADSceneEventBuildingTabDataChanged.h"
+#include "views/CADSceneEventSelectionChanged.h"
+#include "views/PlaneVisualisationOptions.h"
+#include "ui_WingPanelDialog.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QMenu>
+#include <QRegExp>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTabWidget>
+#include <cmath>
+#include <iostream>
+
+namespace {
+
+// The marker of an angle that cannot be computed.
+constexpr float NoAngle = 361.0f;
+
+void setWidgetsEnabled(const std::vector<QWidget*>& widgets, bool enabled)
+{
+    for (QWidget* widget : widgets)
+        widget->setEnabled(enabled);
+}
+
+void checkAndToggle(QAbstractButton* button)
+{
+    button->setChecked(true);
+    // The page behind the button must follow even when it was checked
+    // already, so the toggle is announced by hand.
+    emit button->toggled(true);
+}
+
+// The chords a percentage refers to. Never zero, so a position shown in
+// percent of a missing rib cannot turn into a division by zero downstream.
+float usableChord(float chord)
+{
+    return chord > 0.0f ? chord : 1.0f;
+}
+
+} // namespace
+
+WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
+{
+    ui = new Ui::WingPanelDialog;
+    ui->setupUi(this);
+
+    ui->txtLength->setTabPage(ui->tabAirfoilAndBaseData);
+    ui->txtRootChord->setTabPage(ui->tabAirfoilAndBaseData);
+    ui->txtTipChord->setTabPage(ui->tabAirfoilAndBaseData);
+    ui->txtTipTwist->setTabPage(ui->tabAirfoilAndBaseData);
+    ui->txtRootRibFoilFactor->setTabPage(ui->tabAirfoilAndBaseData);
+    ui->txtTipRibFoilFactor->setTabPage(ui->tabAirfoilAndBaseData);
+    ui->txtSweep->setTabPage(ui->tabAirfoilAndBaseData);
+    ui->txtDihedral->setTabPage(ui->tabAirfoilAndBaseData);
+    ui->txtStandardLEDepth->setTabPage(ui->tabLeadingEdge);
+    ui->txtStandardTEDepth->setTabPage(ui->tabTrailingEdge);
+    ui->txtStandardWithStripTEDepth->setTabPage(ui->tabTrailingEdge);
+    ui->txtStandardWithStripTEStripDepth->setTabPage(ui->tabTrailingEdge);
+    ui->txtStandardWithStripTEStripThickness->setTabPage(ui->tabTrailingEdge);
+    ui->txtStandardSheetingLength->setTabPage(ui->tabCovering);
+    ui->txtStandardSheetingThickness->setTabPage(ui->tabCovering);
+    ui->txtStandardSheetingExtend->setTabPage(ui->tabCovering);
+    ui->txtRibThickness->setTabPage(ui->tabRibDefinition);
+    ui->txtNoOfRibs->setTabPage(ui->tabRibDefinition);
+
+    airfoilItemModel = new QStandardItemModel();
+    airfoilFilterModel = new QSortFilterProxyModel();
+    airfoilFilterModel->setSourceModel(airfoilItemModel);
+    airfoilFilterModel->setSortCaseSensitivity(Qt::CaseInsensitive);
+    airfoilFilterModel->sort(0, Qt::AscendingOrder);
+    ui->listViewPanelFoils->setModel(airfoilFilterModel);
+
+    connect(ui->btnGenerateRibs, SIGNAL(clicked()), this, SLOT(btnGenerateRibsClicked()));
+    fillFoilListModel();
+    // Only now: filling the list must neither select an airfoil nor run the
+    // selection slot.
+    connect(ui->listViewPanelFoils->selectionModel(), SIGNAL(selectionChanged(QItemSelection,QItemSelection)), this,
+            SLOT(foilListRowChangedSlot(QItemSelection,QItemSelection)));
+
+    setValidationKinds();
+    setCellEditors();
+    buildContextMenus();
+    connectSignals();
+
+    ui->rbTEStandardWithStrip->setEnabled(false);
+    ui->panelSplitter->setStretchFactor(0, 3);
+    ui->panelSplitter->setStretchFactor(1, 5);
+    ui->listViewPanelFoils->setAttribute(Qt::WA_MacShowFocusRect, false);
+
+    sparEditorRow = -1;
+    stripEditorRow = -1;
+    combEditorRow = -1;
+    generatedRibThickness = 0.0f;
+    generatedPanelLength = 0.0f;
+
+    Qt::WindowFlags flags = windowFlags();
+    flags &= ~Qt::WindowContextHelpButtonHint;
+    flags |= Qt::WindowMaximizeButtonHint;
+    setWindowFlags(flags);
+
+    lengthCalculator = new LengthCalculator(this);
+
+    connect(ui->btnLengthCalculator, SIGNAL(clicked()), this, SLOT(btnCalculateLengthClicked()));
+    connect(ui->btnStraightenLE, SIGNAL(clicked()), this, SLOT(btnStraightenLEClicked()));
+    connect(ui->visualisationButtons, SIGNAL(topView()), this, SLOT(topView()));
+    connect(ui->visualisationButtons, SIGNAL(frontView()), this, SLOT(frontView()));
+    connect(ui->visualisationButtons, SIGNAL(leftView()), this, SLOT(leftView()));
+    connect(ui->visualisationButtons, SIGNAL(bottomView()), this, SLOT(bottomView()));
+    connect(ui->visualisationButtons, SIGNAL(rearView()), this, SLOT(rearView()));
+    connect(ui->visualisationButtons, SIGNAL(rightView()), this, SLOT(rightView()));
+    connect(ui->visualisationButtons, SIGNAL(view45()), this, SLOT(view45()));
+}
+
+WingPanelDialog::~WingPanelDialog()
+{
+    // The views outlive the form record (they are our children), so they
+    // must let go of the working panel before it goes.
+    ui->wingFoilGLWidget->setPanel(nullptr);
+    ui->wingFoilGLWidget->setGhostPanel(0, nullptr);
+    ui->wingFoilGLWidget->setGhostPanel(1, nullptr);
+    ui->singleRibDrawingArea->setModel(nullptr, 1.0f);
+    ui->tableViewRibs->setModel(nullptr);
+    ui->tableViewSpars->setModel(nullptr);
+    ui->tableViewSheetingStrips->setModel(nullptr);
+    ui->tableViewCombs->setModel(nullptr);
+    ui->listViewPanelFoils->setModel(nullptr);
+    delete ui;
+    ui = nullptr;
+    delete workingPanel;
+    workingPanel = nullptr;
+    airfoilItemModel->clear();
+    delete airfoilFilterModel;
+    delete airfoilItemModel;
+    delete lengthCalculator;
+}
+
+// ---------------------------------------------------------------------------
+// Construction helpers
+
+void WingPanelDialog::setValidationKinds()
+{
+    struct Range {
+        XDoubleSpinBox* field;
+        double min;
+        double max;
+        bool noPopup;
+    };
+    const Range ranges[] = {
+        {ui->txtLength, 10, 5000, false},
+        {ui->txtRootChord, 10, 2000, false},
+        {ui->txtTipChord, 1, 2000, false},
+        {ui->txtTipTwist, -7, 7, true},
+        {ui->txtSweep, -2500, 2500, false},
+        {ui->txtDihedral, -90, 90, true},
+        {ui->txtRootRibFoilFactor, 0.1, 2, true},
+        {ui->txtTipRibFoilFactor, 0.1, 2, true},
+        {ui->txtRibThickness, 0.01, 50, false},
+    };
+    for (const Range& r : ranges) {
+        r.field->setInputValueType(new InputValueType(9, r.min, r.max));
+        if (r.noPopup)
+            r.field->setDisplayMode(0, 1.0f);
+    }
+    ui->txtNoOfRibs->setInputValueType(new InputValueType(10, 2, 100));
+    ui->txtNoOfRibs->setDisplayMode(0, 1.0f);
+
+    const Range moreRanges[] = {
+        {ui->txtTabsFromLE, 2, 80, false},
+        {ui->txtTabsFromTE, 2, 80, false},
+        {ui->txtTabsWidth, 5, 15, false},
+        {ui->txtCombPosition, 2, 2000, false},
+        {ui->txtCombLastPosition, 2, 2000, false},
+        {ui->txtCombWidth, 0.5, 50, false},
+        {ui->txtCombExtendAbove, 0, 30, false},
+        {ui->txtCombCutIntoRib, 0, 50, true},
+        {ui->txtCutoutGapFore, 0, 15, false},
+        {ui->txtCutoutGapAft, 0, 15, false},
+        {ui->txtGapNeedle, 0, 15, false},
+        {ui->txtCombSlitHeight, 1, 5, false},
+        {ui->txtCombSlitAdjust, 2, 20, false},
+    };
+    for (const Range& r : moreRanges) {
+        r.field->setInputValueType(new InputValueType(9, r.min, r.max));
+        if (r.noPopup)
+            r.field->setDisplayMode(0, 1.0f);
+    }
+
+    ui->txtStandardLEDepth->setInputValueType(new InputValueType(6));
+    ui->txtStandardTEDepth->setInputValueType(new InputValueType(6));
+    ui->txtStandardWithStripTEDepth->setInputValueType(new InputValueType(6));
+    ui->txtStandardWithStripTEStripDepth->setInputValueType(new InputValueType(6));
+    ui->txtStandardWithStripTEStripThickness->setInputValueType(new InputValueType(6));
+
+    struct Kind {
+        XDoubleSpinBox* field;
+        int kind;
+        bool noPopup;
+    };
+    const Kind kinds[] = {
+        {ui->txtRoundSparRadius, 6, false},
+        {ui->txtRoundSparPosition, 5, false},
+        {ui->txtRoundSparLastPosition, 5, false},
+    };
+    for (const Kind& k : kinds)
+        k.field->setInputValueType(new InputValueType(k.kind));
+    ui->txtRoundSparOffsetYStart->setInputValueType(new InputValueType(9, -75.0, 75.0));
+    ui->txtRoundSparOffsetYEnd->setInputValueType(new InputValueType(9, -75.0, 75.0));
+
+    const Kind sparKinds[] = {
+        {ui->txtSquareSparWidth, 6, false},
+        {ui->txtSquareSparWidthAdjustFront, 5, false},
+        {ui->txtSquareSparWidthAdjustBehind, 5, false},
+        {ui->txtSquareSparHeight, 6, false},
+        {ui->txtSquareSparPosition, 5, false},
+        {ui->txtSquareSparLastPosition, 5, false},
+        {ui->txtSquareSparWebbingWidth, 6, false},
+        {ui->txtSquareSparWebbingFromRib, 3, true},
+        {ui->txtSquareSparWebbingToRib, 2, true},
+        {ui->txtWebbingPosition, 5, false},
+        {ui->txtWebbingLastPosition, 5, false},
+        {ui->txtWebbingWidth, 6, false},
+        {ui->txtTubeSparPosition, 5, false},
+        {ui->txtTubeRadius, 6, false},
+        {ui->txtCubePosition, 5, false},
+        {ui->txtCubeLastPosition, 5, false},
+        {ui->txtCubeSparWidth, 5, false},
+        {ui->txtCubeSparHeight, 5, false},
+        {ui->txtCubeTubePosition, 5, false},
+        {ui->txtCubeTubeWidth, 5, false},
+        {ui->txtCubeTubeHeight, 5, false},
+    };
+    for (const Kind& k : sparKinds) {
+        k.field->setInputValueType(new InputValueType(k.kind));
+        if (k.noPopup)
+            k.field->setDisplayMode(0, 1.0f);
+    }
+    ui->txtCubeSparOffsetYStart->setInputValueType(new InputValueType(9, -75.0, 75.0));
+    ui->txtCubeSparOffsetYEnd->setInputValueType(new InputValueType(9, -75.0, 75.0));
+    ui->txtCubeSparRotation->setInputValueType(new InputValueType(9, -180.0, 180.0));
+    ui->txtCubeSparRotation->setDisplayMode(0, 1.0f);
+    ui->txtStandardSheetingLength->setInputValueType(new InputValueType(6));
+    ui->txtStandardSheetingThickness->setInputValueType(new InputValueType(6));
+    ui->txtStandardSheetingExtend->setInputValueType(new InputValueType(2));
+    ui->txtStandardSheetingExtend->setDisplayMode(0, 1.0f);
+}
+
+std::vector<QString> WingPanelDialog::sparTypeNames()
+{
+    std::vector<QString> names;
+    for (int i = 0; i < SparDefinition::getNumberOfTypes(); ++i)
+        names.push_back(SparDefinition::getTypeName(i));
+    return names;
+}
+
+std::vector<QString> WingPanelDialog::combTypeNames()
+{
+    std::vector<QString> names;
+    for (int i = 0; i < RibCombData::getCombTypeCount(); ++i)
+        names.push_back(RibCombData::getCombTypeName(i));
+    return names;
+}
+
+void WingPanelDialog::setCellEditors()
+{
+    // The delegates copy the rule they are given.
+    auto lineEditor = [](QTableView* view, int column, const InputValueType& kind) {
+        view->setItemDelegateForColumn(column, new XLineEditDelegate(&kind));
+    };
+    lineEditor(ui->tableViewRibs, 0, InputValueType(5));
+    lineEditor(ui->tableViewRibs, 1, InputValueType(6));
+
+    lineEditor(ui->tableViewSpars, 0, InputValueType(1));
+    ui->tableViewSpars->setItemDelegateForColumn(1, new XSparTypeEditDelegate(sparTypeNames()));
+    lineEditor(ui->tableViewSpars, 2, InputValueType(3));
+    lineEditor(ui->tableViewSpars, 3, InputValueType(3));
+
+    lineEditor(ui->tableViewCombs, 0, InputValueType(1));
+    ui->tableViewCombs->setItemDelegateForColumn(1, new XCombTypeEditDelegate(combTypeNames()));
+    lineEditor(ui->tableViewCombs, 2, InputValueType(3));
+    lineEditor(ui->tableViewCombs, 3, InputValueType(3));
+
+    lineEditor(ui->tableViewSheetingStrips, 0, InputValueType(1));
+    lineEditor(ui->tableViewSheetingStrips, 1, InputValueType(3));
+    lineEditor(ui->tableViewSheetingStrips, 2, InputValueType(3));
+
+    // The delegates were created without parent; tie them to the dialog so
+    // they go with it.
+    QTableView* views[] = {ui->tableViewRibs, ui->tableViewSpars, ui->tableViewCombs,
+                           ui->tableViewSheetingStrips};
+    for (QTableView* view : views)
+        for (int c = 0; c < 4; ++c)
+            if (QAbstractItemDelegate* d = view->itemDelegateForColumn(c))
+                d->setParent(this);
+}
+
+void WingPanelDialog::buildContextMenus()
+{
+    QTableView* views[] = {ui->tableViewRibs, ui->tableViewSpars, ui->tableViewSheetingStrips,
+                           ui->tableViewCombs};
+    for (QTableView* view : views)
+        view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui->tableViewRibs, SIGNAL(customContextMenuRequested(QPoint)), this,
+            SLOT(customRibsMenuRequested(QPoint)));
+    connect(ui->tableViewSpars, SIGNAL(customContextMenuRequested(QPoint)), this,
+            SLOT(customSparsMenuRequested(QPoint)));
+    connect(ui->tableViewSheetingStrips, SIGNAL(customContextMenuRequested(QPoint)), this,
+            SLOT(customStripsMenuRequested(QPoint)));
+    connect(ui->tableViewCombs, SIGNAL(customContextMenuRequested(QPoint)), this,
+            SLOT(customCombsMenuRequested(QPoint)));
+
+    auto action = [this](QMenu* menu, const char* slot) {
+        QAction* a = new QAction(this);
+        menu->addAction(a);
+        connect(a, SIGNAL(triggered()), this, slot);
+        return a;
+    };
+
+    ribMenu = new QMenu(this);
+    actAddRibBefore = action(ribMenu, SLOT(addRibBefore()));
+    actAddRibAfter = action(ribMenu, SLOT(addRibAfter()));
+    actDeleteRib = action(ribMenu, SLOT(deleteRib()));
+    actSplitRib = action(ribMenu, SLOT(splitRib()));
+
+    sparMenu = new QMenu(this);
+    actAddSparBefore = action(sparMenu, SLOT(addSparBefore()));
+    actAddSparAfter = action(sparMenu, SLOT(addSparAfter()));
+    actDeleteSpar = action(sparMenu, SLOT(deleteSpar()));
+    actCopySpar = action(sparMenu, SLOT(copySpar()));
+    actMoveSparToMaxThickness = action(sparMenu, SLOT(moveSparToMaxThickness()));
+    alignPreviousMenu = new QMenu(sparMenu);
+    alignNextMenu = new QMenu(sparMenu);
+    sparMenu->addMenu(alignPreviousMenu);
+    sparMenu->addMenu(alignNextMenu);
+    alignPreviousMenu->clear();
+    addAlignSparActions(alignPreviousMenu, previousPanel);
+    alignNextMenu->clear();
+    addAlignSparActions(alignNextMenu, nextPanel);
+
+    stripMenu = new QMenu(this);
+    actAddStripBefore = action(stripMenu, SLOT(addStripBefore()));
+    actAddStripAfter = action(stripMenu, SLOT(addStripAfter()));
+    actDeleteStrip = action(stripMenu, SLOT(deleteStrip()));
+    actCopyStrip = action(stripMenu, SLOT(copyStrip()));
+
+    combMenu = new QMenu(this);
+    actAddCombBefore = action(combMenu, SLOT(addCombBefore()));
+    actAddCombAfter = action(combMenu, SLOT(addCombAfter()));
+    actDeleteComb = action(combMenu, SLOT(deleteComb()));
+    actCopyComb = action(combMenu, SLOT(copyComb()));
+
+    retranslateMenus();
+}
+
+void WingPanelDialog::retranslateMenus()
+{
+    actAddRibBefore->setText(tr("Add rib in front"));
+    actAddRibAfter->setText(tr("Add rib behind"));
+    actDeleteRib->setText(tr("Delete rib"));
+    actSplitRib->setText(tr("Split rib in two"));
+    actAddSparBefore->setText(tr("Add spar in front"));
+    actAddSparAfter->setText(tr("Add spar behind"));
+    actDeleteSpar->setText(tr("Delete spar"));
+    actCopySpar->setText(tr("Copy spar"));
+    actMoveSparToMaxThickness->setText(tr("Move to max. thickness"));
+    actAddStripBefore->setText(tr("Add strip in front"));
+    actAddStripAfter->setText(tr("Add strip behind"));
+    actDeleteStrip->setText(tr("Delete strip"));
+    actCopyStrip->setText(tr("Copy strip"));
+    actAddCombBefore->setText(tr("Add comb in front"));
+    actAddCombAfter->setText(tr("Add comb behind"));
+    actDeleteComb->setText(tr("Delete comb"));
+    actCopyComb->setText(tr("Copy comb"));
+    alignNextMenu->setTitle(tr("Align with next..."));
+    alignPreviousMenu->setTitle(tr("Align with previous..."));
+}
+
+void WingPanelDialog::connectSignals()
+{
+    connect(ui->btnRemoveTipFoilSelection, SIGNAL(clicked()), this, SLOT(removeTipFoilSelection()));
+    connect(ui->panelDialogTabWidget, SIGNAL(currentChanged(int)), this, SLOT(deselectAll()));
+    connect(ui->buttonBoxEditPanel, SIGNAL(accepted()), this, SLOT(btnPanelEditAccepted()));
+    connect(ui->buttonBoxEditPanel, SIGNAL(rejected()), this, SLOT(btnPanelEditRejected()));
+
+    connect(ui->chkTabsAbove, SIGNAL(toggled(bool)), this, SLOT(buildingTabDataChanged()));
+    connect(ui->chkTabsBelow, SIGNAL(toggled(bool)), this, SLOT(buildingTabDataChanged()));
+    for (XDoubleSpinBox* f : {ui->txtTabsFromLE, ui->txtTabsFromTE, ui->txtTabsWidth})
+        connect(f, SIGNAL(valueChanged(const QString&)), this, SLOT(buildingTabDataChanged()));
+
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             ui->rbCombDistanceFromLE, ui->rbCombDistanceFromTE, ui->rbCombPositionPercentage, ui->rbCombPositionMM,
+             ui->rbCombLastPositionPercentage, ui->rbCombLastPositionMM, ui->chkCombSeparateEnd})
+        connect(b, SIGNAL(clicked(bool)), this, SLOT(combSpecificDataChanged()));
+    connect(ui->chkCombExtendToBuildingTabs, SIGNAL(toggled(bool)), this, SLOT(combSpecificDataChanged()));
+    for (XDoubleSpinBox* f :
+         {ui->txtCombPosition, ui->txtCombLastPosition, ui->txtCombWidth, ui->txtCombExtendAbove,
+          ui->txtCombCutIntoRib, ui->txtCutoutGapFore, ui->txtCutoutGapAft, ui->txtGapNeedle, ui->txtCombSlitHeight,
+          ui->txtCombSlitAdjust})
+        connect(f, SIGNAL(valueChanged(const QString&)), this, SLOT(combSpecificDataChanged()));
+    connect(ui->btnComb90, SIGNAL(clicked()), this, SLOT(btnComb90Clicked()));
+
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             ui->btnTopAlign, ui->btnBottomAlign, ui->btnDontAlign})
+        connect(b, SIGNAL(clicked(bool)), this, SLOT(redrawWindowLightweight()));
+    // The unit must be switched before the preview reads the length.
+    connect(ui->rbStandardSheetingPercentage, SIGNAL(clicked(bool)), this,
+            SLOT(standardSheetingMeasureUnitChanged()));
+    connect(ui->rbStandardSheetingPercentage, SIGNAL(clicked(bool)), this, SLOT(redrawWindowLightweight()));
+    connect(ui->rbStandardSheetingMM, SIGNAL(clicked(bool)), this, SLOT(standardSheetingMeasureUnitChanged()));
+    connect(ui->rbStandardSheetingMM, SIGNAL(clicked(bool)), this, SLOT(redrawWindowLightweight()));
+    connect(ui->chkStandardSheetingLower, SIGNAL(clicked(bool)), this, SLOT(redrawWindowLightweight()));
+    connect(ui->chkStandardSheetingUpper, SIGNAL(clicked(bool)), this, SLOT(redrawWindowLightweight()));
+    for (XDoubleSpinBox* f :
+         {ui->txtRootChord, ui->txtTipChord, ui->txtSweep, ui->txtTipTwist, ui->txtDihedral, ui->txtStandardLEDepth,
+          ui->txtStandardTEDepth, ui->txtTipRibFoilFactor, ui->txtStandardSheetingLength,
+          ui->txtStandardSheetingThickness, ui->txtStandardSheetingExtend})
+        connect(f, SIGNAL(valueChanged(const QString&)), this, SLOT(redrawWindowLightweight()));
+    connect(ui->chkAutoAdjustTEDepth, SIGNAL(toggled(bool)), this, SLOT(redrawWindowLightweight()));
+    for (XLineEdit* f : {ui->txtStandardWithStripTEDepth, ui->txtStandardWithStripTEStripDepth,
+                         ui->txtStandardWithStripTEStripThickness})
+        connect(f, SIGNAL(textChanged(const QString&)), this, SLOT(redrawWindowLightweight()));
+    // After the redraw, so the label reads the rebuilt panel.
+    connect(ui->txtSweep, SIGNAL(valueChanged(const QString&)), this, SLOT(adjustSweepAngleLabel()));
+    connect(ui->txtRootRibFoilFactor, SIGNAL(valueChanged(const QString&)), this, SLOT(rootFoilFactorChanged()));
+
+    for (QCheckBox* c : {ui->chkBoxAxes, ui->chkBoxCovering, ui->chkBoxLE, ui->chkBoxRibs, ui->chkBoxSpars,
+                         ui->chkBoxTE, ui->chkBoxGrayGhosts, ui->chkBoxDihedral, ui->chkBoxComb})
+        connect(c, SIGNAL(toggled(bool)), this, SLOT(chkBoxToggled(bool)));
+    connect(ui->chkBoxGhostPanels, SIGNAL(toggled(bool)), this, SLOT(chkGhostBoxToggled(bool)));
+    connect(ui->hsliderTransparency, SIGNAL(valueChanged(int)), this, SLOT(hsliderTransparencyValueChanged(int)));
+    connect(ui->hsliderGhostTransparency, SIGNAL(valueChanged(int)), this,
+            SLOT(hsliderGhostTransparencyValueChanged(int)));
+
+    for (QRadioButton* b : {ui->rbLENone, ui->rbLEStandard, ui->rbLERound, ui->rbLEDiamond, ui->rbLEStrip})
+        connect(b, SIGNAL(toggled(bool)), this, SLOT(rbLETypeToggled(bool)));
+    for (QRadioButton* b : {ui->rbTENone, ui->rbTEStandard, ui->rbTEStandardWithStrip})
+        connect(b, SIGNAL(toggled(bool)), this, SLOT(rbTETypeToggled(bool)));
+
+    for (XDoubleSpinBox* f :
+         {ui->txtRoundSparPosition,          ui->txtRoundSparLastPosition,       ui->txtRoundSparRadius,
+          ui->txtRoundSparOffsetYStart,      ui->txtRoundSparOffsetYEnd,         ui->txtTubeSparPosition,
+          ui->txtTubeRadius,                 ui->txtSquareSparPosition,          ui->txtSquareSparLastPosition,
+          ui->txtSquareSparWebbingWidth,     ui->txtSquareSparWebbingFromRib,    ui->txtSquareSparWebbingToRib,
+          ui->txtSquareSparWidth,            ui->txtSquareSparWidthAdjustFront,  ui->txtSquareSparWidthAdjustBehind,
+          ui->txtSquareSparHeight,           ui->txtWebbingPosition,             ui->txtWebbingLastPosition,
+          ui->txtWebbingWidth,               ui->txtCubePosition,                ui->txtCubeLastPosition,
+          ui->txtCubeSparWidth,              ui->txtCubeSparHeight,              ui->txtCubeSparOffsetYStart,
+          ui->txtCubeSparOffsetYEnd,         ui->txtCubeSparRotation,            ui->txtCubeTubePosition,
+          ui->txtCubeTubeWidth,              ui->txtCubeTubeHeight})
+        connect(f, SIGNAL(valueChanged(const QString&)), this, SLOT(sparSpecificDataChanged()));
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             ui->chkSquareSparTop,
+             ui->chkSquareSparBottom,
+             ui->rbSquareSparWebbingNone,
+             ui->rbSquareSparWebbingMiddle,
+             ui->rbSquareSparWebbingBefore,
+             ui->rbSquareSparWebbingAfter,
+             ui->rbSquareSparWebbingBox,
+             ui->chkSquareSparWebbingInside,
+             ui->rbCubePositionMM,
+             ui->rbCubePositionPercentage,
+             ui->rbLastCubePositionMM,
+             ui->rbLastCubePositionPercentage,
+             ui->chkCubeSparSeparateEnd,
+             ui->rbCubeSparDistanceFromLE,
+             ui->rbCubeSparDistanceFromTE,
+             ui->rbCubeTubePositionMM,
+             ui->rbCubeTubePositionPercentage,
+             ui->rbCubeTubeDistanceFromLE,
+             ui->rbCubeTubeDistanceFromTE,
+             ui->rbRoundSparPositionPercentage,
+             ui->rbRoundSparPositionMM,
+             ui->rbRoundSparLastPositionPercentage,
+             ui->rbRoundSparLastPositionMM,
+             ui->rbRoundSparDistanceFromLE,
+             ui->rbRoundSparDistanceFromTE,
+             ui->chkRoundSparSeparateEnd,
+             ui->rbTubePositionPercentage,
+             ui->rbTubePositionMM,
+             ui->rbTubeSparDistanceFromLE,
+             ui->rbTubeSparDistanceFromTE,
+             ui->rbSquareSparPositionPercentage,
+             ui->rbSquareSparPositionMM,
+             ui->rbSquareSparLastPositionPercentage,
+             ui->rbSquareSparLastPositionMM,
+             ui->chkSquareSparSeparateEnd,
+             ui->chkSquareSparVerticalCut,
+             ui->rbSqSparDistanceFromLE,
+             ui->rbSqSparDistanceFromTE,
+             ui->rbWebbingPositionPercentage,
+             ui->rbWebbingPositionMM,
+             ui->rbWebbingLastPositionPercentage,
+             ui->rbWebbingLastPositionMM,
+             ui->chkWebbingSparSeparateEnd,
+             ui->rbWebbingSparDistanceFromLE,
+             ui->rbWebbingSparDistanceFromTE})
+        connect(b, SIGNAL(clicked(bool)), this, SLOT(sparSpecificDataChanged()));
+    connect(ui->chkAutoAdjustSquareSparWidth, SIGNAL(clicked()), this, SLOT(sparSpecificDataChanged()));
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             ui->btnRoundSpar90, ui->btnSquareSpar90, ui->btnWebbing90, ui->btnCubeSpar90})
+        connect(b, SIGNAL(clicked()), this, SLOT(btnSpar90Clicked()));
+
+    for (QRadioButton* b : {ui->rbSheetingNone, ui->rbSheetingStandard, ui->rbSheetingAdvanced})
+        connect(b, SIGNAL(toggled(bool)), this, SLOT(rbSheetingTypeToggled(bool)));
+
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             ui->rbAdvancedSheetingLE, ui->rbAdvancedSheetingTE, ui->rbAdvancedSheetingPercentage,
+             ui->rbAdvancedSheetingPercentageLast, ui->rbAdvancedSheetingMM, ui->rbAdvancedSheetingMMLast,
+             ui->chkAdvancedSheetingSeparateEnd, ui->rbAdvancedSheetingOffsetPercentage,
+             ui->rbAdvancedSheetingOffsetEndPercentage, ui->rbAdvancedSheetingOffsetMM,
+             ui->rbAdvancedSheetingOffsetEndMM, ui->chkAdvancedSheetingOffsetSeparateEnd,
+             ui->chkAdvancedSheetingUpper, ui->chkAdvancedSheetingLower, ui->chkAdvancedSheetingCapStrip})
+        connect(b, SIGNAL(clicked(bool)), this, SLOT(sheetingStripSpecificDataChanged()));
+    for (XDoubleSpinBox* f : {ui->txtAdvancedSheetingLength, ui->txtAdvancedSheetingLengthEnd,
+                              ui->txtAdvancedSheetingOffset, ui->txtAdvancedSheetingOffsetEnd,
+                              ui->txtAdvancedSheetingThickness})
+        connect(f, SIGNAL(valueChanged(const QString&)), this, SLOT(sheetingStripSpecificDataChanged()));
+
+    connect(ui->txtFoilFilter, SIGNAL(textChanged(const QString&)), this, SLOT(updateFoilFilter(QString)));
+}
+
+void WingPanelDialog::applyIllustrations()
+{
+    const struct {
+        QWidget* widget;
+        const char* image;
+    } pictures[] = {
+        {ui->widget_RoundSpar, QT_TR_NOOP("SparRound.png")},
+        {ui->widget_TubeSpar, QT_TR_NOOP("SparRound.png")},
+        {ui->widget_CubeSpar, QT_TR_NOOP("SparCube.png")},
+        {ui->widget_CubeTube, QT_TR_NOOP("SparCube.png")},
+        {ui->widget_SquareSpar, QT_TR_NOOP("SparSquare.png")},
+        {ui->widget_SparWebbing, QT_TR_NOOP("SparWebbing.png")},
+        {ui->widget_LEStandard, QT_TR_NOOP("LEStandard.png")},
+        {ui->widget_TEStandard, QT_TR_NOOP("TEStandard.png")},
+        {ui->widget_Sheeting, QT_TR_NOOP("sheeting.png")},
+        {ui->widget_AdvancedSheeting, QT_TR_NOOP("sheeting-advanced-v2-en.png")},
+        {ui->widget_ribCombStandard, QT_TR_NOOP("RibComb.png")},
+    };
+    for (const auto& p : pictures)
+        p.widget->setStyleSheet(QStringLiteral("image: url(:/images/images/") + tr(p.image) + QStringLiteral(");"));
+}
+
+void WingPanelDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && ui) {
+        ui->retranslateUi(this);
+        if (auto* d = qobject_cast<XSparTypeEditDelegate*>(ui->tableViewSpars->itemDelegateForColumn(1)))
+            d->setTypeNames(sparTypeNames());
+        if (auto* d = qobject_cast<XCombTypeEditDelegate*>(ui->tableViewCombs->itemDelegateForColumn(1)))
+            d->setTypeNames(combTypeNames());
+        retranslateMenus();
+        applyIllustrations();
+    }
+    QDialog::changeEvent(event);
+}
+
+// ---------------------------------------------------------------------------
+// Loading
+
+void WingPanelDialog::loadPanelIntoDialog(const PanelBaseData& data)
+{
+    workingRibs.clear();
+    generatedRibThickness = data.getRibThickness();
+    generatedPanelLength = data.getLength();
+    workingRibs.assign(data.getRibListTableModel().getRibList());
+    workingSpars.clear();
+    workingSpars = data.getSparsTableModel().getSparList();
+    workingStrips.clear();
+    workingStrips.assign(data.getSheetingStripTableModel().getStripList());
+    workingCombs.clear();
+    workingCombs.assign(data.getCombListTableModel().getCombList());
+
+    ui->txtID->setText(QStringLiteral("%1").arg(data.getId()));
+    ui->txtName->setText(data.getPanelName());
+
+    ui->txtLength->setValue(data.getLength(), true);
+    ui->txtRootChord->setValue(data.getRootChord(), true);
+    ui->txtTipChord->setValue(data.getTipChord(), true);
+    ui->txtTipTwist->setValue(data.getTipTwist(), true);
+    ui->txtSweep->setValue(data.getSweep(), true);
+    ui->txtDihedral->setValue(data.getDihedralAngle(), true);
+
+    ui->btnTopAlign->setChecked(data.getTopAlign());
+    ui->btnBottomAlign->setChecked(data.getBottomAlign());
+    ui->btnDontAlign->setChecked(data.getDontAlign());
+
+    ui->txtRootRibFoilFactor->setValue(data.getRootAirfoilFactor(), true);
+    ui->txtTipRibFoilFactor->setValue(data.getTipAirfoilFactor(), true);
+    ui->txtRibThickness->setValue(data.getRibThickness(), true);
+    ui->txtNoOfRibs->setValue(data.getNoOfRibs(), true);
+
+    const BuildingTabData& tabs = data.getBuildingTabData();
+    ui->chkTabsAbove->setChecked(tabs.getDoUpper());
+    ui->chkTabsBelow->setChecked(tabs.getDoLower());
+    ui->txtTabsFromLE->setValue(tabs.getOffsetLE(), true);
+    ui->txtTabsFromTE->setValue(tabs.getOffsetTE(), true);
+    ui->txtTabsWidth->setValue(tabs.getWidth(), true);
+
+    switch (data.getLEData().getType()) {
+    case 0: checkAndToggle(ui->rbLENone); break;
+    case 1: checkAndToggle(ui->rbLEStandard); break;
+    case 2: checkAndToggle(ui->rbLEStrip); break;
+    case 3: checkAndToggle(ui->rbLEDiamond); break;
+    case 4: checkAndToggle(ui->rbLERound); break;
+    default: std::cout << "Selected LE type: " << data.getLEData().getType() << std::endl;
+    }
+    switch (data.getTEData().getType()) {
+    case 1: checkAndToggle(ui->rbTEStandard); break;
+    case 2: checkAndToggle(ui->rbTEStandardWithStrip); break;
+    case 0: checkAndToggle(ui->rbTENone); break;
+    default: std::cout << "Selected TE type: " << data.getTEData().getType() << std::endl;
+    }
+    const CoveringDefinition& covering = data.getCoveringDefinition();
+    switch (static_cast<int>(covering.getSheetingType())) {
+    case 1: checkAndToggle(ui->rbSheetingStandard); break;
+    case 2: checkAndToggle(ui->rbSheetingAdvanced); break;
+    case 0: checkAndToggle(ui->rbSheetingNone); break;
+    default: std::cout << "Selected Sheeting type: " << static_cast<int>(covering.getSheetingType()) << std::endl;
+    }
+
+    if (covering.getPercentageSelected())
+        ui->rbStandardSheetingPercentage->setChecked(true);
+    else
+        ui->rbStandardSheetingMM->setChecked(true);
+    ui->chkStandardSheetingUpper->setChecked(covering.getDoUpper());
+    ui->chkStandardSheetingLower->setChecked(covering.getDoLower());
+
+    ui->txtStandardLEDepth->setValue(data.getLEData().getStandardLEDepth(), true);
+    ui->txtStandardTEDepth->setValue(data.getTEData().getStandardTEDepth(1.0f), true);
+    ui->chkAutoAdjustTEDepth->setChecked(data.getTEData().getStandardTEAutoAdjustDepth());
+
+    ui->txtStandardWithStripTEDepth->setText(QStringLiteral("%1").arg(data.getTEData().getStripTEDepth(), 0, 'g', -1));
+    ui->txtStandardWithStripTEStripDepth->setText(
+        QStringLiteral("%1").arg(data.getTEData().getStripTEStripDepth(), 0, 'g', -1));
+    ui->txtStandardWithStripTEStripThickness->setText(
+        QStringLiteral("%1").arg(data.getTEData().getStripTEStripThickness(), 0, 'g', -1));
+
+    ui->txtStandardSheetingLength->setValue(covering.getLength(), true);
+    ui->txtStandardSheetingLength->setValueInPercent(ui->rbStandardSheetingPercentage->isChecked(),
+                                                     static_cast<float>(ui->txtRootChord->value()));
+    ui->txtStandardSheetingThickness->setValue(covering.getThickness(), true);
+    ui->txtStandardSheetingExtend->setValue(covering.getExtend(), true);
+
+    rootAirfoilName = data.getAirfoilName(RootAirfoil);
+    tipAirfoilName = data.getAirfoilName(TipAirfoil);
+    showRootFoilField();
+    showTipFoilField();
+    ui->rbRootRibFoil->setChecked(true);
+    if (WingFoils* library = WingFoils::instance()) {
+        Airfoil* airfoil = library->findAirfoil(rootAirfoilName, true);
+        if (airfoil && airfoil->getListRow() >= 0) {
+            const QModelIndex source = airfoilItemModel->index(airfoil->getListRow(), 0);
+            const QModelIndex shown = airfoilFilterModel->mapFromSource(source);
+            QItemSelectionModel* selection = ui->listViewPanelFoils->selectionModel();
+            // Pointing the list at the stored airfoil is no choice of the
+            // user: the slot would replace a missing name by the default.
+            const bool wasBlocked = selection->blockSignals(true);
+            selection->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect);
+            selection->blockSignals(wasBlocked);
+            if (shown.isValid())
+                ui->listViewPanelFoils->scrollTo(shown);
+            ui->listViewPanelFoils->viewport()->update();
+        }
+    }
+
+    ui->tableViewSpars->clearSelection();
+    ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparNone);
+    ui->stackedWidgetSheetingData->setCurrentWidget(ui->pageStripSheetingNone);
+    ui->stackedWidgetCombs->setCurrentWidget(ui->pageNoComb);
+
+    adjustNumberOfRibsInTableModels();
+    adjustSweepAngleLabel();
+    buildingTabDataChanged();
+    redrawWindow(false);
+}
+
+void WingPanelDialog::showRootFoilField()
+{
+    ui->txtRootRibFoil->setText(rootAirfoilName);
+    ui->txtRootRibFoil->setToolTip(rootAirfoilName);
+    ui->txtRootRibFoil->setCursorPosition(0);
+}
+
+void WingPanelDialog::showTipFoilField()
+{
+    if (!tipAirfoilName.isEmpty()) {
+        ui->txtTipRibFoil->setText(tipAirfoilName);
+        ui->txtTipRibFoil->setToolTip(tipAirfoilName);
+        ui->txtTipRibFoilFactor->setEnabled(true);
+    } else {
+        ui->txtTipRibFoil->setText(tr("<same as root>"));
+        ui->txtTipRibFoil->setToolTip(tr("Tip rib and root rib profiles will be the same."));
+        ui->txtTipRibFoilFactor->setValue(ui->txtRootRibFoilFactor->value(), true);
+        ui->txtTipRibFoilFactor->setEnabled(false);
+    }
+    ui->txtTipRibFoil->setCursorPosition(0);
+}
+
+// ---------------------------------------------------------------------------
+// Working copy and preview
+
+void WingPanelDialog::fillPanelFromDialog(PanelBaseData& data)
+{
+    bool ok = false;
+    const int id = ui->txtID->text().toInt(&ok);
+    if (ok)
+        data.setId(id);
+    if (!ui->txtName->text().isEmpty())
+        data.setPanelName(ui->txtName->text());
+
+    const float length = static_cast<float>(ui->txtLength->value());
+    const float rootChord = static_cast<float>(ui->txtRootChord->value());
+    const float tipChord = static_cast<float>(ui->txtTipChord->value());
+    if (length > 0.0f)
+        data.setLength(length);
+    if (rootChord > 0.0f)
+        data.setRootChord(rootChord);
+    if (tipChord > 0.0f)
+        data.setTipChord(tipChord);
+    data.setTipTwist(static_cast<float>(ui->txtTipTwist->value()));
+    data.setSweep(static_cast<float>(ui->txtSweep->value()));
+    data.setDihedralAngle(static_cast<float>(ui->txtDihedral->value()));
+
+    data.setTopAlign(ui->btnTopAlign->isChecked());
+    data.setBottomAlign(ui->btnBottomAlign->isChecked());
+    data.setDontAlign(ui->btnDontAlign->isChecked());
+
+    data.setRootAirfoilFactor(static_cast<float>(ui->txtRootRibFoilFactor->value()));
+    data.setTipAirfoilFactor(static_cast<float>(ui->txtTipRibFoilFactor->value()));
+
+    const float ribThickness = static_cast<float>(ui->txtRibThickness->value());
+    if (ribThickness > 0.0f)
+        data.setRibThickness(ribThickness);
+    const int n = static_cast<int>(ui->txtNoOfRibs->value());
+    if (n > 1)
+        data.setNoOfRibs(n);
+
+    LEData& le = data.getLEData();
+    if (ui->rbLEStandard->isChecked())
+        le.setType(1);
+    else if (ui->rbLEStrip->isChecked())
+        le.setType(2);
+    else if (ui->rbLEDiamond->isChecked())
+        le.setType(3);
+    else if (ui->rbLERound->isChecked())
+        le.setType(4);
+    else
+        le.setType(0);
+    if (ui->txtStandardLEDepth->value() > 0.0)
+        le.setStandardLEDepth(static_cast<float>(ui->txtStandardLEDepth->value()));
+
+    TEData& te = data.getTEData();
+    if (ui->rbTEStandard->isChecked())
+        te.setType(1);
+    else if (ui->rbTEStandardWithStrip->isChecked())
+        te.setType(2);
+    else
+        te.setType(0);
+    if (ui->txtStandardTEDepth->value() > 0.0)
+        te.setStandardTEDepth(static_cast<float>(ui->txtStandardTEDepth->value()));
+    te.setStandardTEAutoAdjustDepth(ui->chkAutoAdjustTEDepth->isChecked());
+    const float stripDepth = ui->txtStandardWithStripTEDepth->text().toFloat();
+    if (stripDepth > 0.0f)
+        te.setStripTEDepth(stripDepth);
+    const float stripStripDepth = ui->txtStandardWithStripTEStripDepth->text().toFloat();
+    if (stripStripDepth > 0.0f)
+        te.setStripTEStripDepth(stripStripDepth);
+    const float stripThickness = ui->txtStandardWithStripTEStripThickness->text().toFloat();
+    if (stripThickness > 0.0f)
+        te.setStripTEStripThickness(stripThickness);
+
+    CoveringDefinition& covering = data.getCoveringDefinition();
+    if (ui->rbSheetingStandard->isChecked())
+        covering.setSheetingType(SheetingType::Standard);
+    else if (ui->rbSheetingAdvanced->isChecked())
+        covering.setSheetingType(SheetingType::Advanced);
+    else
+        covering.setSheetingType(SheetingType::None);
+    if (ui->txtStandardSheetingLength->value() > 0.0)
+        covering.setLength(static_cast<float>(ui->txtStandardSheetingLength->value()));
+    if (ui->txtStandardSheetingThickness->value() > 0.0)
+        covering.setThickness(static_cast<float>(ui->txtStandardSheetingThickness->value()));
+    if (ui->txtStandardSheetingExtend->value() >= 0.0)
+        covering.setExtend(static_cast<int>(ui->txtStandardSheetingExtend->value()));
+    covering.setPercentageSelected(ui->rbStandardSheetingPercentage->isChecked());
+    covering.setDoUpper(ui->chkStandardSheetingUpper->isChecked());
+    covering.setDoLower(ui->chkStandardSheetingLower->isChecked());
+
+    data.setAirfoilName(RootAirfoil, rootAirfoilName);
+    data.setAirfoilName(TipAirfoil, tipAirfoilName);
+
+    data.setRibList(workingRibs);
+    data.setSparList(workingSpars);
+    data.setSheetingStripList(workingStrips);
+    data.setBuildingTabData(workingTabs);
+    data.setCombList(workingCombs);
+    data.getRibListTableModel().setPanelLength(data.getLength());
+}
+
+void WingPanelDialog::buildWorkingPanel()
+{
+    PanelBaseData data;
+    fillPanelFromDialog(data);
+    workingPanel = new Panel(data);
+    const float wingRootChord = data.getWingRootChord();
+    ui->singleRibDrawingArea->setModel(workingPanel, wingRootChord > 0.0f ? 1.0f / wingRootChord : 1.0f);
+}
+
+void WingPanelDialog::installTableModels()
+{
+    struct Table {
+        QTableView* view;
+        QAbstractItemModel* model;
+        const char* dataSlot;
+        const char* selectionSlot;
+    };
+    PanelBaseData& data = workingPanel->getPanelBaseData();
+    const Table tables[] = {
+        {ui->tableViewRibs, &data.getRibListTableModel(), SLOT(ribDataChanged(QModelIndex,QModelIndex)),
+         SLOT(ribSelectionChanged(QModelIndex,QModelIndex))},
+        {ui->tableViewSpars, &data.getSparsTableModel(), SLOT(sparDataChanged(QModelIndex,QModelIndex)),
+         SLOT(sparSelectionChanged(QModelIndex,QModelIndex))},
+        {ui->tableViewSheetingStrips, &data.getSheetingStripTableModel(),
+         SLOT(sheetingStripDataChanged(QModelIndex,QModelIndex)),
+         SLOT(sheetingStripSelectionChanged(QModelIndex,QModelIndex))},
+        {ui->tableViewCombs, &data.getCombListTableModel(), SLOT(combDataChanged(QModelIndex,QModelIndex)),
+         SLOT(combSelectionChanged(QModelIndex,QModelIndex))},
+    };
+    for (const Table& t : tables) {
+        QItemSelectionModel* old = t.view->selectionModel();
+        t.view->setModel(t.model);
+        delete old;
+        connect(t.model, SIGNAL(dataChanged(QModelIndex,QModelIndex)), this, t.dataSlot);
+        connect(t.view->selectionModel(), SIGNAL(currentChanged(QModelIndex,QModelIndex)), this, t.selectionSlot);
+        t.view->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                QAbstractItemView::AnyKeyPressed);
+        t.view->setSelectionBehavior(QAbstractItemView::SelectRows);
+        t.view->setSelectionMode(QAbstractItemView::SingleSelection);
+        t.view->resizeColumnsToContents();
+    }
+}
+
+void WingPanelDialog::redrawWindow(bool lightweight)
+{
+    if (lightweight) {
+        if (workingPanel) {
+            PanelBaseData data;
+            fillPanelFromDialog(data);
+            workingPanel->setPanelBaseData(data);
+        }
+    } else {
+        if (allFieldsValid() && !rootAirfoilName.isEmpty()) {
+            if (workingPanel)
+                deleteOldPanel();
+            buildWorkingPanel();
+            installTableModels();
+        } else if (workingPanel) {
+            deleteOldPanel();
+        }
+    }
+
+    PlaneVisualisationOptions options(ui->chkBoxRibs->isChecked(), ui->chkBoxSpars->isChecked(),
+                                      ui->chkBoxCovering->isChecked(), ui->chkBoxTE->isChecked(),
+                                      ui->chkBoxLE->isChecked(), ui->chkBoxAxes->isChecked(),
+                                      ui->chkBoxGhostPanels->isChecked(), ui->chkBoxGrayGhosts->isChecked(),
+                                      ui->hsliderTransparency->value(), ui->hsliderGhostTransparency->value(), 0.0f,
+                                      ui->chkBoxDihedral->isChecked(), ui->chkBoxComb->isChecked());
+    ui->wingFoilGLWidget->setVisualisationOptions(options);
+    ui->wingFoilGLWidget->setGhostPanel(0, previousPanel);
+    ui->wingFoilGLWidget->setGhostPanel(1, nextPanel);
+    ui->wingFoilGLWidget->setPanel(workingPanel);
+    updateSingleRibView(getSelectedRibNo());
+}
+
+void WingPanelDialog::redrawWindowLightweight()
+{
+    redrawWindow(true);
+}
+
+void WingPanelDialog::updateVisualRepresentation()
+{
+    redrawWindow(true);
+}
+
+void WingPanelDialog::deleteOldPanel()
+{
+    QWidget* focused = QApplication::focusWidget();
+    setFocus(Qt::OtherFocusReason);
+    for (QTableView* view : {ui->tableViewRibs, ui->tableViewSpars}) {
+        QItemSelectionModel* old = view->selectionModel();
+        view->setModel(nullptr);
+        delete old;
+    }
+    // With no panel in the plane yet its root chord reads -1; the field's
+    // chord keeps the scale positive.
+    float chord = static_cast<float>(PlaneModel::instance()->getRootChord());
+    if (chord <= 0.0f)
+        chord = static_cast<float>(ui->txtRootChord->value());
+    ui->singleRibDrawingArea->setModel(nullptr, chord > 0.0f ? 1.0f / chord : 1.0f);
+    // The 3D view must not paint a panel that is gone.
+    ui->wingFoilGLWidget->setPanel(nullptr);
+    delete workingPanel;
+    workingPanel = nullptr;
+    if (focused)
+        focused->setFocus(Qt::OtherFocusReason);
+}
+
+void WingPanelDialog::adjustNumberOfRibsInTableModels()
+{
+    const int n = workingRibs.getRibCount();
+    if (dynamic_cast<SheetingStripTableModel*>(ui->tableViewSheetingStrips->model())) {
+        workingStrips.clampRibNumbers(n);
+        SheetingStripTableModel::setNumberOfRibs(n);
+    }
+    if (dynamic_cast<SparsTableModel*>(ui->tableViewSpars->model())) {
+        workingSpars.adjustToNumberOfRibs(n);
+        SparsTableModel::setNumberOfRibs(n);
+    }
+    if (dynamic_cast<CombListTableModel*>(ui->tableViewCombs->model())) {
+        workingCombs.clampRibNumbers(n);
+        CombListTableModel::setNumberOfRibs(n);
+    }
+}
+
+void WingPanelDialog::adjustSweepAngleLabel()
+{
+    float angle = 0.0f;
+    if (workingPanel && workingPanel->getLength() != 0.0f)
+        angle = static_cast<float>(std::atan(workingPanel->getSweep() / workingPanel->getLength()) * 180.0 / M_PI);
+    ui->lblSweepInDeg->setText(QStringLiteral("(") + QString::number(angle, 'f', 2) + QStringLiteral("°)"));
+}
+
+void WingPanelDialog::standardSheetingMeasureUnitChanged()
+{
+    ui->txtStandardSheetingLength->setValueInPercent(ui->rbStandardSheetingPercentage->isChecked(),
+                                                     static_cast<float>(ui->txtRootChord->value()));
+}
+
+void WingPanelDialog::notifyBuildingTabs()
+{
+    if (!workingPanel)
+        return;
+    float minY = 0.0f;
+    float maxY = 0.0f;
+    workingPanel->getRibHeightRange(minY, maxY);
+    ui->singleRibDrawingArea->notify(CADSceneEventBuildingTabDataChanged(workingTabs, minY, maxY));
+}
+
+void WingPanelDialog::buildingTabDataChanged()
+{
+    workingTabs.setDoUpper(ui->chkTabsAbove->isChecked());
+    workingTabs.setDoLower(ui->chkTabsBelow->isChecked());
+    workingTabs.setOffsetLE(static_cast<float>(ui->txtTabsFromLE->value()));
+    workingTabs.setOffsetTE(static_cast<float>(ui->txtTabsFromTE->value()));
+    workingTabs.setWidth(static_cast<float>(ui->txtTabsWidth->value()));
+    notifyBuildingTabs();
+}
+
+void WingPanelDialog::updateSingleRibView(int ribNo)
+{
+    float chord = static_cast<float>(PlaneModel::instance()->getRootChord());
+    if (chord == -1.0f)
+        chord = static_cast<float>(ui->txtRootChord->value());
+    ui->singleRibDrawingArea->setScale(chord != 0.0f ? 1.0f / chord : 1.0f);
+    if (ribNo >= 0 && workingPanel) {
+        ui->singleRibDrawingArea->notify(CADSceneEventSelectionChanged(ribNo));
+        notifyBuildingTabs();
+    }
+}
+
+void WingPanelDialog::ribSelectionChanged(QModelIndex selected, QModelIndex)
+{
+    if (RibListTableModel* model = ribModel()) {
+        bool found = true;
+        for (int i = 0; found; ++i) {
+            RibDefinition& rib = model->getRib(i, found);
+            if (found)
+                rib.setSelected(false);
+        }
+        // The working list is what every rebuild starts from, so the
+        // selection is kept there as well.
+        for (RibDefinition& rib : workingRibs.getRibs())
+            rib.setSelected(false);
+        if (selected.row() != -1) {
+            RibDefinition& rib = model->getRib(selected.row(), found);
+            if (found) {
+                rib.setSelected(true);
+                bool inList = false;
+                if (RibDefinition* own = workingRibs.getRib(selected.row() + 1, inList))
+                    own->setSelected(true);
+                updateSingleRibView(selected.row());
+            }
+        }
+    }
+    ui->wingFoilGLWidget->update();
+}
+
+void WingPanelDialog::ribDataChanged(QModelIndex index1, QModelIndex)
+{
+    if (workingPanel)
+        workingRibs.assign(workingPanel->getRibList());
+    redrawWindow(true);
+    updateSingleRibView(index1.row());
+}
+
+void WingPanelDialog::deselectAll(int items, bool redraw)
+{
+    if (items & 1)
+        for (SparDefinition& spar : workingSpars.getEditableSpars())
+            spar.setSelected(false);
+    if (items & 2)
+        for (RibDefinition& rib : workingRibs.getRibs())
+            rib.setSelected(false);
+    if (items & 4)
+        for (SheetingStripDefinition& strip : workingStrips.getStrips())
+            strip.setSelected(false);
+    if (items & 8)
+        for (RibCombData& comb : workingCombs.getCombs())
+            comb.setSelected(false);
+    if (redraw)
+        redrawWindow(true);
+}
+
+#define PRESET_INPUTS                                                                                         \
+    PanelBaseData data;                                                                                       \
+    fillPanelFromDialog(data);                                                                                \
+    const float L = data.getLength();                                                                         \
+    const float R = data.getRootChord();                                                                      \
+    const float T = data.getTipChord();                                                                       \
+    const float S = data.getSweep();                                                                          \
+    const float W = data.getWingRootChord();                                                                  \
+    const float m = std::max(R, L);                                                                           \
+    Q_UNUSED(L) Q_UNUSED(R) Q_UNUSED(T) Q_UNUSED(S) Q_UNUSED(m)
+
+void WingPanelDialog::topView()
+{
+    PRESET_INPUTS;
+    if (W == 0.0f || m == 0.0f || R == 0.0f)
+        return;
+    ui->wingFoilGLWidget->setModelviewMatrix(WingFoilGLWidget::TopView);
+    ui->wingFoilGLWidget->setTranslation(-0.5f * m / W, -0.5f * R / W, -m / W);
+}
+
+void WingPanelDialog::frontView()
+{
+    PRESET_INPUTS;
+    if (W == 0.0f || m == 0.0f)
+        return;
+    ui->wingFoilGLWidget->setModelviewMatrix(WingFoilGLWidget::FrontView);
+    ui->wingFoilGLWidget->setTranslation(-0.5f * m / W, 0.0f, -m / W);
+}
+
+void WingPanelDialog::leftView()
+{
+    PRESET_INPUTS;
+    if (W == 0.0f || R == 0.0f)
+        return;
+    ui->wingFoilGLWidget->setModelviewMatrix(WingFoilGLWidget::LeftView);
+    ui->wingFoilGLWidget->setTranslation(0.5f * R / W, 0.0f, -150.0f / W);
+}
+
+void WingPanelDialog::bottomView()
+{
+    PRESET_INPUTS;
+    if (W == 0.0f || m == 0.0f || R == 0.0f)
+        return;
+    ui->wingFoilGLWidget->setModelviewMatrix(WingFoilGLWidget::BottomView);
+    ui->wingFoilGLWidget->setTranslation(0.5f * m / W, -0.5f * R / W, -m / W);
+}
+
+void WingPanelDialog::rearView()
+{
+    PRESET_INPUTS;
+    if (W == 0.0f || m == 0.0f)
+        return;
+    ui->wingFoilGLWidget->setModelviewMatrix(WingFoilGLWidget::RearView);
+    ui->wingFoilGLWidget->setTranslation(0.5f * m / W, 0.0f, -(R + m) / W);
+}
+
+void WingPanelDialog::rightView()
+{
+    PRESET_INPUTS;
+    if (W == 0.0f)
+        return;
+    ui->wingFoilGLWidget->setModelviewMatrix(WingFoilGLWidget::RightView);
+    ui->wingFoilGLWidget->setTranslation(-(0.5f * T + S) / W, 0.0f, -(150.0f + L) / W);
+}
+
+#undef PRESET_INPUTS
+
+void WingPanelDialog::view45()
+{
+    ui->wingFoilGLWidget->setDefaultView();
+    ui->wingFoilGLWidget->update();
+}
+
+// ---------------------------------------------------------------------------
+// Validation, rib generation and commit
+
+bool WingPanelDialog::allFieldsValid(QWidget** firstInvalidPage)
+{
+    std::vector<XLineEdit*> texts;
+    if (ui->stackedWidgetTE->currentWidget() == ui->pageTEStrip)
+        texts = {ui->txtStandardWithStripTEDepth, ui->txtStandardWithStripTEStripDepth,
+                 ui->txtStandardWithStripTEStripThickness};
+
+    std::vector<XDoubleSpinBox*> numbers = {
+        ui->txtLength,           ui->txtRootChord,         ui->txtTipChord,          ui->txtTipTwist,
+        ui->txtSweep,            ui->txtDihedral,          ui->txtRibThickness,      ui->txtRootRibFoilFactor,
+        ui->txtTipRibFoilFactor, ui->txtNoOfRibs,          ui->txtTabsFromLE,        ui->txtTabsFromTE,
+        ui->txtTabsWidth};
+    if (ui->stackedWidgetLE->currentWidget() == ui->pageLEStandard)
+        numbers.push_back(ui->txtStandardLEDepth);
+    if (ui->stackedWidgetTE->currentWidget() == ui->pageTEStandard)
+        numbers.push_back(ui->txtStandardTEDepth);
+    if (ui->stackedWidgetTE->currentWidget() != ui->pageTEStrip) {
+        if (ui->stackedWidgetSheeting->currentWidget() == ui->pageSheetingStandard) {
+            numbers.push_back(ui->txtStandardSheetingLength);
+            numbers.push_back(ui->txtStandardSheetingExtend);
+            numbers.push_back(ui->txtStandardSheetingThickness);
+        } else if (ui->stackedWidgetSheeting->currentWidget() == ui->pageSheetingAdvanced) {
+            numbers.push_back(ui->txtAdvancedSheetingLength);
+            if (ui->chkAdvancedSheetingSeparateEnd->isChecked())
+                numbers.push_back(ui->txtAdvancedSheetingLengthEnd);
+            numbers.push_back(ui->txtAdvancedSheetingOffset);
+            if (ui->chkAdvancedSheetingOffsetSeparateEnd->isChecked())
+                numbers.push_back(ui->txtAdvancedSheetingOffsetEnd);
+            numbers.push_back(ui->txtAdvancedSheetingThickness);
+        }
+    }
+
+    for (XLineEdit* field : texts) {
+        if (!field->isValid()) {
+            if (firstInvalidPage)
+                *firstInvalidPage = field->getTabPage();
+            return false;
+        }
+    }
+    for (XDoubleSpinBox* field : numbers) {
+        if (!field->isValid()) {
+            if (firstInvalidPage)
+                *firstInvalidPage = field->getTabPage();
+            return false;
+        }
+    }
+    return true;
+}
+
+void WingPanelDialog::showTabOf(QWidget* page)
+{
+    if (!page)
+        return;
+    for (QWidget* w = page->parentWidget(); w; w = w->parentWidget()) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
+            if (tabs->indexOf(page) >= 0)
+                tabs->setCurrentWidget(page);
+            return;
+        }
+    }
+}
+
+void WingPanelDialog::btnGenerateRibsClicked()
+{
+    QWidget* page = nullptr;
+    if (allFieldsValid(&page)) {
+        workingRibs.clear();
+        const int n = static_cast<int>(ui->txtNoOfRibs->value());
+        generatedRibThickness = static_cast<float>(ui->txtRibThickness->value());
+        generatedPanelLength = static_cast<float>(ui->txtLength->value());
+        workingRibs.generateRibs(generatedPanelLength, n, generatedRibThickness);
+        adjustNumberOfRibsInTableModels();
+        adjustSweepAngleLabel();
+        redrawWindow(false);
+    } else {
+        showTabOf(page);
+        DialogSeam::message(nullptr, QMessageBox::Information, tr("Not possible to generate ribs"),
+                            tr("Not all fields are valid - not possible to generate the ribs"));
+    }
+}
+
+void WingPanelDialog::btnPanelEditAccepted()
+{
+    QWidget* page = nullptr;
+    if (!allFieldsValid(&page)) {
+        showTabOf(page);
+        DialogSeam::message(this, QMessageBox::Warning, tr("Invalid data"), tr("Not all fields contain a valid value!"));
+        return;
+    }
+    if (!workingPanel)
+        buildWorkingPanel();
+
+    QString message;
+    if (workingRibs.getRibCount() == 0 ||
+        static_cast<float>(ui->txtRibThickness->value()) != generatedRibThickness ||
+        static_cast<float>(ui->txtLength->value()) != generatedPanelLength) {
+        const int answer = DialogSeam::choice(
+            nullptr, QMessageBox::Information, tr("Ribs list invalidated"),
+            tr("Current list of ribs does not correspond to the\nparameter (\"Rib thickness\" or \"Panel "
+               "Length\")!\n\nDo you want me to re-generate the list, possibly losing\nall manually added "
+               "modifications to the rib list?"),
+            {tr("&Yes, do it!"), tr("&No, bring me back.")}, 0, 1);
+        if (answer == 1)
+            return;
+        btnGenerateRibsClicked();
+        if (!workingPanel)
+            return;
+    }
+
+    // Fresh ribs do not make the spars, strips and covering right: they are
+    // checked after a regeneration as well, or OK would commit what it
+    // refuses otherwise.
+    PanelBaseData& data = workingPanel->getPanelBaseData();
+    {
+        const RibList& ribs = workingPanel->getRibList();
+        message.clear();
+        if (!data.getRibListTableModel().validate(message, true)) {
+            DialogSeam::message(this, QMessageBox::Warning, tr("Invalid data"),
+                                tr("Not all ribs are correct: \n") + message);
+            return;
+        }
+        message.clear();
+        if (!data.getSparsTableModel().validate(message, ribs)) {
+            DialogSeam::message(this, QMessageBox::Warning, tr("Invalid data"),
+                                tr("Incorrect spars detected!\n\n") + message);
+            return;
+        }
+        message.clear();
+        if (!data.getCoveringDefinition().validate(message, ribs)) {
+            DialogSeam::message(this, QMessageBox::Warning, tr("Invalid data"),
+                                tr("Incorrect sheeting detected!\n\n") + message);
+            return;
+        }
+        message.clear();
+        if (!data.getSheetingStripTableModel().validate(message)) {
+            DialogSeam::message(this, QMessageBox::Warning, tr("Invalid data"),
+                                tr("Incorrect sheeting detected!\n\n") + message);
+            return;
+        }
+    }
+    message.clear();
+    if (!data.getCombListTableModel().validate(message)) {
+        DialogSeam::message(this, QMessageBox::Warning, tr("Invalid data"), message);
+        return;
+    }
+
+    deselectAll(15, false);
+    emit baseDataChanged();
+    ui->dockWidgetRibTable->setFloating(false);
+    ui->dockWidgetRibView->setFloating(false);
+    setVisible(false);
+}
+
+bool WingPanelDialog::confirmLeaveDialog()
+{
+    const int answer = DialogSeam::choice(
+        this, QMessageBox::Warning, tr("Leaving panel edit mode"),
+        tr("<html><body><p>You are about to leave the panel editing dialog. If you proceed, all eventual changes "
+           "will be lost.</p><p>Do you want to proceed or stay in the dialog?</p></body></html>"),
+        {tr("&Proceed"), tr("&Stay")}, 0, 1);
+    return answer != 1;
+}
+
+void WingPanelDialog::btnPanelEditRejected()
+{
+    if (!confirmLeaveDialog())
+        return;
+    deselectAll(15, false);
+    redrawWindow(true);
+    ui->dockWidgetRibTable->setFloating(false);
+    ui->dockWidgetRibView->setFloating(false);
+    setVisible(false);
+}
+
+void WingPanelDialog::reject()
+{
+    if (!confirmLeaveDialog())
+        return;
+    ui->dockWidgetRibTable->setFloating(false);
+    ui->dockWidgetRibView->setFloating(false);
+    setVisible(false);
+    QDialog::reject();
+}
+
+void WingPanelDialog::setVisible(bool visible)
+{
+    if (ui)
+        ui->listViewPanelFoils->setFocus(Qt::OtherFocusReason);
+    QDialog::setVisible(visible);
+}
+
+// ---------------------------------------------------------------------------
+// Airfoil selection
+
+void WingPanelDialog::fillFoilListModel()
+{
+    airfoilItemModel->clear();
+    WingFoils* library = WingFoils::instance();
+    if (!library)
+        return;
+    // A copy: the library may grow while the list is being built.
+    const std::map<QString, Airfoil*> airfoils = library->getAirfoils();
+    int row = 0;
+    for (const auto& entry : airfoils) {
+        airfoilItemModel->appendRow(new QStandardItem(entry.second->getName()));
+        entry.second->setListRow(row++);
+    }
+}
+
+void WingPanelDialog::updateFoilFilter(QString filter)
+{
+    ui->listViewPanelFoils->selectionModel()->clearCurrentIndex();
+    // The typed text is a name prefix, not a pattern of the user's.
+    airfoilFilterModel->setFilterRegExp(
+        QRegExp(QStringLiteral("^") + QRegExp::escape(filter), Qt::CaseInsensitive, QRegExp::RegExp));
+}
+
+void WingPanelDialog::foilListRowChangedSlot(QItemSelection selected, QItemSelection)
+{
+    const bool usable = airfoilFilterModel->sourceModel() == airfoilItemModel && !selected.isEmpty() &&
+                        selected.first().isValid() && selected.first().model() == airfoilFilterModel;
+    if (usable) {
+        const QItemSelection source = airfoilFilterModel->mapSelectionToSource(selected);
+        const QModelIndexList indexes = source.indexes();
+        const int row = indexes.isEmpty() ? -1 : indexes.first().row();
+        if (row >= 0) {
+            const QString name = airfoilItemModel->item(row, 0)->text();
+            Airfoil* airfoil = WingFoils::instance() ? WingFoils::instance()->findAirfoil(name, false) : nullptr;
+            if (airfoil) {
+                if (ui->rbRootRibFoil->isChecked()) {
+                    ui->wingFoilGLWidget->setAirfoil(airfoil);
+                    rootAirfoilName = airfoil->getName();
+                    showRootFoilField();
+                } else {
+                    tipAirfoilName = airfoil->getName();
+                    ui->txtTipRibFoil->setText(tipAirfoilName);
+                    ui->txtTipRibFoil->setToolTip(tipAirfoilName);
+                    ui->txtTipRibFoil->setCursorPosition(0);
+                    ui->txtTipRibFoilFactor->setEnabled(true);
+                }
+                ui->lblThicknessValue->setText(airfoil->getThickness());
+                ui->lblCamberValue->setText(airfoil->getCamber());
+                ui->lblMaxCLValue->setText(airfoil->getMaxCL());
+                ui->lblMaxCLAngleValue->setText(airfoil->getMaxCLAngle());
+                ui->lblMaxLDValue->setText(airfoil->getMaxLD());
+                ui->lblMaxLDAngleValue->setText(airfoil->getMaxLDAngle());
+                ui->lblStallAngleValue->setText(airfoil->getStallAngle());
+                ui->lblZeroLiftAngleValue->setText(airfoil->getZeroLiftAngle());
+                ui->lblMaxThicknessAt->setText(QString::number(airfoil->getMaxThicknessPosition(), 'f', 2) +
+                                               QStringLiteral("%"));
+            }
+        }
+    }
+    redrawWindow(false);
+}
+
+void WingPanelDialog::removeTipFoilSelection()
+{
+    tipAirfoilName.clear();
+    showTipFoilField();
+    redrawWindow(true);
+    QItemSelectionModel* selection = ui->listViewPanelFoils->selectionModel();
+    const bool wasBlocked = selection->blockSignals(true);
+    selection->reset();
+    selection->blockSignals(wasBlocked);
+    ui->listViewPanelFoils->viewport()->update();
+}
+
+void WingPanelDialog::rootFoilFactorChanged()
+{
+    if (tipAirfoilName.isEmpty())
+        ui->txtTipRibFoilFactor->setValue(ui->txtRootRibFoilFactor->value(), true);
+    redrawWindow(true);
+}
+
+// ---------------------------------------------------------------------------
+// Table models of the working panel
+
+RibListTableModel* WingPanelDialog::ribModel() const
+{
+    return dynamic_cast<RibListTableModel*>(ui->tableViewRibs->model());
+}
+
+SparsTableModel* WingPanelDialog::sparModel() const
+{
+    return dynamic_cast<SparsTableModel*>(ui->tableViewSpars->model());
+}
+
+SheetingStripTableModel* WingPanelDialog::stripModel() const
+{
+    return dynamic_cast<SheetingStripTableModel*>(ui->tableViewSheetingStrips->model());
+}
+
+CombListTableModel* WingPanelDialog::combModel() const
+{
+    return dynamic_cast<CombListTableModel*>(ui->tableViewCombs->model());
+}
+
+int WingPanelDialog::selectedRow(QAbstractItemView* view) const
+{
+    QItemSelectionModel* selection = view->selectionModel();
+    if (!selection)
+        return -1;
+    const QModelIndexList indexes = selection->selectedIndexes();
+    return indexes.isEmpty() ? -1 : indexes.first().row();
+}
+
+int WingPanelDialog::getSelectedRibNo()
+{
+    if (!ribModel())
+        return -1;
+    return selectedRow(ui->tableViewRibs);
+}
+
+const RibDefinition* WingPanelDialog::getRibInTableRow(int row, bool& found)
+{
+    found = false;
+    RibListTableModel* model = ribModel();
+    if (!model || row < 0 || row >= model->getRibCount())
+        return nullptr;
+    const RibDefinition& rib = model->findRib(row, found);
+    return found ? &rib : nullptr;
+}
+
+const RibDefinition* WingPanelDialog::getRibNoDefinition(int number, bool& found)
+{
+    return getRibInTableRow(number - 1, found);
+}
+
+bool WingPanelDialog::ribChords(int firstRib, int lastRib, float& firstChord, float& lastChord)
+{
+    bool foundFirst = false;
+    bool foundLast = false;
+    const RibDefinition* first = getRibNoDefinition(firstRib, foundFirst);
+    const RibDefinition* last = getRibNoDefinition(lastRib, foundLast);
+    firstChord = foundFirst ? first->getChord() : 0.0f;
+    lastChord = foundLast ? last->getChord() : 0.0f;
+    return foundFirst && foundLast;
+}
+
+// ---------------------------------------------------------------------------
+// Feature editor pages
+
+void WingPanelDialog::updateSinglePosition(XDoubleSpinBox* field, bool percent, float chord, float value)
+{
+    field->setValueInPercent(percent, usableChord(chord));
+    field->setValue(value, true);
+}
+
+void WingPanelDialog::showSpar(int row)
+{
+    sparEditorRow = row;
+    SparsTableModel* model = sparModel();
+    if (model) {
+        bool found = true;
+        for (int i = 0; found; ++i) {
+            SparDefinition& s = model->findEditableSpar(i, found);
+            if (found)
+                s.setSelected(false);
+        }
+    }
+    if (row == -1) {
+        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparNone);
+        ui->wingFoilGLWidget->update();
+        return;
+    }
+    bool found = false;
+    SparDefinition* spar = model ? &model->findEditableSpar(row, found) : nullptr;
+    if (!found) {
+        ui->wingFoilGLWidget->update();
+        return;
+    }
+    float c1 = 0.0f;
+    float c2 = 0.0f;
+    ribChords(spar->getFirstRib(), spar->getLastRib(), c1, c2);
+    visualizeSparAngle(*spar);
+    spar->setSelected(true);
+
+    struct Shared {
+        XDoubleSpinBox* position;
+        XDoubleSpinBox* lastPosition;
+        QRadioButton* percent;
+        QRadioButton* mm;
+        QRadioButton* lastPercent;
+        QRadioButton* lastMM;
+        QCheckBox* separateEnd;
+        QRadioButton* fromLE;
+        QRadioButton* fromTE;
+    };
+    auto showShared = [&](const Shared& w) {
+        updateSinglePosition(w.position, spar->getPercentageSelected(0), c1, spar->getPosition(0));
+        updateSinglePosition(w.lastPosition, spar->getPercentageSelected(1), c2, spar->getPosition(1));
+        w.percent->setChecked(spar->getPercentageSelected(0));
+        w.mm->setChecked(!spar->getPercentageSelected(0));
+        w.lastPercent->setChecked(spar->getPercentageSelected(1));
+        w.lastMM->setChecked(!spar->getPercentageSelected(1));
+        w.separateEnd->setChecked(spar->getSeparateLastPosition());
+        setWidgetsEnabled({w.lastPercent, w.lastMM, w.lastPosition}, spar->getSeparateLastPosition());
+        if (spar->getMeasureFromLE())
+            w.fromLE->setChecked(true);
+        else
+            w.fromTE->setChecked(true);
+    };
+
+    const int type = static_cast<int>(spar->getType());
+    switch (type) {
+    case 0:
+        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparRound);
+        showShared({ui->txtRoundSparPosition, ui->txtRoundSparLastPosition, ui->rbRoundSparPositionPercentage,
+                    ui->rbRoundSparPositionMM, ui->rbRoundSparLastPositionPercentage, ui->rbRoundSparLastPositionMM,
+                    ui->chkRoundSparSeparateEnd, ui->rbRoundSparDistanceFromLE, ui->rbRoundSparDistanceFromTE});
+        ui->txtRoundSparRadius->setValue(spar->getRoundSparRadius(), true);
+        ui->txtRoundSparOffsetYStart->setValue(spar->getSparOffsetYStart(), true);
+        ui->txtRoundSparOffsetYEnd->setValue(spar->getSparOffsetYEnd(), true);
+        break;
+    case 1: {
+        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparSquare);
+        showShared({ui->txtSquareSparPosition, ui->txtSquareSparLastPosition, ui->rbSquareSparPositionPercentage,
+                    ui->rbSquareSparPositionMM, ui->rbSquareSparLastPositionPercentage,
+                    ui->rbSquareSparLastPositionMM, ui->chkSquareSparSeparateEnd, ui->rbSqSparDistanceFromLE,
+                    ui->rbSqSparDistanceFromTE});
+        ui->txtSquareSparWidth->setValue(spar->getSquareSparWidth(), true);
+        ui->txtSquareSparHeight->setValue(spar->getSquareSparHeight(), true);
+        ui->chkAutoAdjustSquareSparWidth->setChecked(spar->getSquareSparAutoAdjustWidth() != 0.0f);
+        ui->txtSquareSparWidthAdjustFront->setValue(spar->getSquareSparWidthAdjustFront(), true);
+        ui->txtSquareSparWidthAdjustBehind->setValue(spar->getSquareSparWidthAdjustBehind(), true);
+        ui->chkSquareSparTop->setChecked(spar->getSquareSparTop());
+        ui->chkSquareSparBottom->setChecked(spar->getSquareSparBottom());
+        ui->chkSquareSparVerticalCut->setChecked(spar->getSquareSparVerticalCut());
+        ui->txtSquareSparWebbingWidth->setValue(spar->getSquareWebbingWidth(), true);
+        QRadioButton* webbing[] = {ui->rbSquareSparWebbingNone, ui->rbSquareSparWebbingMiddle,
+                                   ui->rbSquareSparWebbingBefore, ui->rbSquareSparWebbingAfter,
+                                   ui->rbSquareSparWebbingBox};
+        const int webbingType = static_cast<int>(spar->getSquareWebbingType());
+        if (webbingType >= 0 && webbingType < 5)
+            webbing[webbingType]->setChecked(true);
+        ui->txtSquareSparWebbingFromRib->setValue(spar->getSquareWebbingFrom(), true);
+        ui->txtSquareSparWebbingToRib->setValue(spar->getSquareWebbingTo(), true);
+        ui->chkSquareSparWebbingInside->setChecked(spar->getSquareSparWebbingInside());
+        break;
+    }
+    case 2:
+        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparWebbing);
+        showShared({ui->txtWebbingPosition, ui->txtWebbingLastPosition, ui->rbWebbingPositionPercentage,
+                    ui->rbWebbingPositionMM, ui->rbWebbingLastPositionPercentage, ui->rbWebbingLastPositionMM,
+                    ui->chkWebbingSparSeparateEnd, ui->rbWebbingSparDistanceFromLE,
+                    ui->rbWebbingSparDistanceFromTE});
+        ui->txtWebbingWidth->setValue(spar->getWebbingWidth(), true);
+        break;
+    case 3:
+        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparTube);
+        updateSinglePosition(ui->txtTubeSparPosition, spar->getPercentageSelected(0), c1, spar->getPosition(0));
+        ui->rbTubePositionPercentage->setChecked(spar->getPercentageSelected(0));
+        ui->rbTubePositionMM->setChecked(!spar->getPercentageSelected(0));
+        if (spar->getMeasureFromLE())
+            ui->rbTubeSparDistanceFromLE->setChecked(true);
+        else
+            ui->rbTubeSparDistanceFromTE->setChecked(true);
+        ui->txtTubeRadius->setValue(spar->getTubeRadius(), true);
+        break;
+    case 4:
+        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparCube);
+        showShared({ui->txtCubePosition, ui->txtCubeLastPosition, ui->rbCubePositionPercentage,
+                    ui->rbCubePositionMM, ui->rbLastCubePositionPercentage, ui->rbLastCubePositionMM,
+                    ui->chkCubeSparSeparateEnd, ui->rbCubeSparDistanceFromLE, ui->rbCubeSparDistanceFromTE});
+        ui->txtCubeSparWidth->setValue(spar->getCubeSparWidth(), true);
+        ui->txtCubeSparHeight->setValue(spar->getCubeSparHeight(), true);
+        ui->txtCubeSparOffsetYStart->setValue(spar->getSparOffsetYStart(), true);
+        ui->txtCubeSparOffsetYEnd->setValue(spar->getSparOffsetYEnd(), true);
+        ui->txtCubeSparRotation->setValue(spar->getCubeSparRotation(), true);
+        break;
+    case 5:
+        ui->stackedWidgetSpar->setCurrentWidget(ui->pageCubeTube);
+        updateSinglePosition(ui->txtCubeTubePosition, spar->getPercentageSelected(0), c1, spar->getPosition(0));
+        ui->rbCubeTubePositionPercentage->setChecked(spar->getPercentageSelected(0));
+        ui->rbCubeTubePositionMM->setChecked(!spar->getPercentageSelected(0));
+        if (spar->getMeasureFromLE())
+            ui->rbCubeTubeDistanceFromLE->setChecked(true);
+        else
+            ui->rbCubeTubeDistanceFromTE->setChecked(true);
+        ui->txtCubeTubeWidth->setValue(spar->getCubeTubeWidth(), true);
+        ui->txtCubeTubeHeight->setValue(spar->getCubeTubeHeight(), true);
+        break;
+    default:
+        std::cout << "Invalid Spar type: " << type << " for spar " << spar->getSparName().toUtf8().constData()
+                  << std::endl;
+    }
+    ui->wingFoilGLWidget->update();
+}
+
+void WingPanelDialog::sparSelectionChanged(QModelIndex selected, QModelIndex)
+{
+    showSpar(selected.row());
+}
+
+void WingPanelDialog::readSparPage(SparDefinition& spar, float c1, float c2)
+{
+    struct Shared {
+        XDoubleSpinBox* position;
+        XDoubleSpinBox* lastPosition;
+        QRadioButton* fromLE;
+        QRadioButton* percent;
+        QRadioButton* lastPercent;
+        QRadioButton* lastMM;
+        QCheckBox* separateEnd;
+    };
+    auto readPositions = [&](const Shared& w) {
+        if (w.position->isValid()) {
+            spar.setPosition(0, static_cast<float>(w.position->value()));
+            w.position->setValueInPercent(w.percent->isChecked(), usableChord(c1));
+        }
+        if (w.lastPosition->isValid()) {
+            spar.setPosition(1, static_cast<float>(w.lastPosition->value()));
+            w.lastPosition->setValueInPercent(w.lastPercent->isChecked(), usableChord(c2));
+        }
+    };
+    auto readFlags = [&](const Shared& w) {
+        spar.setPercentageSelected(0, w.percent->isChecked());
+        spar.setPercentageSelected(1, w.lastPercent->isChecked());
+        spar.setSeparateLastPosition(w.separateEnd->isChecked());
+    };
+    auto finish = [&](const Shared& w) {
+        setWidgetsEnabled({w.lastPercent, w.lastMM, w.lastPosition}, spar.getSeparateLastPosition());
+        spar.setMeasureFromLE(w.fromLE->isChecked());
+    };
+    auto size = [](XDoubleSpinBox* field, auto setter) {
+        if (field->isValid())
+            setter(static_cast<float>(field->value()));
+    };
+
+    switch (static_cast<int>(spar.getType())) {
+    case 0: {
+        const Shared w{ui->txtRoundSparPosition,           ui->txtRoundSparLastPosition,
+                       ui->rbRoundSparDistanceFromLE,      ui->rbRoundSparPositionPercentage,
+                       ui->rbRoundSparLastPositionPercentage, ui->rbRoundSparLastPositionMM,
+                       ui->chkRoundSparSeparateEnd};
+        readPositions(w);
+        size(ui->txtRoundSparRadius, [&](float v) { spar.setRoundSparRadius(v); });
+        size(ui->txtRoundSparOffsetYStart, [&](float v) { spar.setSparOffsetYStart(v); });
+        size(ui->txtRoundSparOffsetYEnd, [&](float v) { spar.setSparOffsetYEnd(v); });
+        readFlags(w);
+        finish(w);
+        break;
+    }
+    case 1: {
+        const Shared w{ui->txtSquareSparPosition,           ui->txtSquareSparLastPosition,
+                       ui->rbSqSparDistanceFromLE,          ui->rbSquareSparPositionPercentage,
+                       ui->rbSquareSparLastPositionPercentage, ui->rbSquareSparLastPositionMM,
+                       ui->chkSquareSparSeparateEnd};
+        readPositions(w);
+        size(ui->txtSquareSparHeight, [&](float v) { spar.setSquareSparHeight(v); });
+        size(ui->txtSquareSparWidth, [&](float v) { spar.setSquareSparWidth(v); });
+        size(ui->txtSquareSparWidthAdjustFront, [&](float v) { spar.setSquareSparWidthAdjustFront(v); });
+        size(ui->txtSquareSparWidthAdjustBehind, [&](float v) { spar.setSquareSparWidthAdjustBehind(v); });
+        size(ui->txtSquareSparWebbingWidth, [&](float v) { spar.setSquareWebbingWidth(v); });
+        if (ui->txtSquareSparWebbingFromRib->isValid())
+            spar.setSquareWebbingFrom(static_cast<int>(ui->txtSquareSparWebbingFromRib->value()));
+        if (ui->txtSquareSparWebbingToRib->isValid())
+            spar.setSquareWebbingTo(static_cast<int>(ui->txtSquareSparWebbingToRib->value()));
+        readFlags(w);
+        spar.setSquareSparVerticalCut(ui->chkSquareSparVerticalCut->isChecked());
+        spar.setSquareSparTop(ui->chkSquareSparTop->isChecked());
+        spar.setSquareSparBottom(ui->chkSquareSparBottom->isChecked());
+        spar.setSquareSparAutoAdjustWidth(ui->chkAutoAdjustSquareSparWidth->isChecked() ? 1.0f : 0.0f);
+        if (ui->rbSquareSparWebbingNone->isChecked())
+            spar.setSquareWebbingType(SquareWebbingType::None);
+        else if (ui->rbSquareSparWebbingBefore->isChecked())
+            spar.setSquareWebbingType(SquareWebbingType::Before);
+        else if (ui->rbSquareSparWebbingMiddle->isChecked())
+            spar.setSquareWebbingType(SquareWebbingType::Middle);
+        else if (ui->rbSquareSparWebbingAfter->isChecked())
+            spar.setSquareWebbingType(SquareWebbingType::After);
+        else
+            spar.setSquareWebbingType(SquareWebbingType::Box);
+        spar.setSquareSparWebbingInside(ui->chkSquareSparWebbingInside->isChecked());
+        finish(w);
+        break;
+    }
+    case 2: {
+        const Shared w{ui->txtWebbingPosition,           ui->txtWebbingLastPosition,
+                       ui->rbWebbingSparDistanceFromLE,  ui->rbWebbingPositionPercentage,
+                       ui->rbWebbingLastPositionPercentage, ui->rbWebbingLastPositionMM,
+                       ui->chkWebbingSparSeparateEnd};
+        readPositions(w);
+        size(ui->txtWebbingWidth, [&](float v) { spar.setWebbingWidth(v); });
+        readFlags(w);
+        finish(w);
+        break;
+    }
+    case 3:
+        if (ui->txtTubeSparPosition->isValid()) {
+            spar.setPosition(0, static_cast<float>(ui->txtTubeSparPosition->value()));
+            ui->txtTubeSparPosition->setValueInPercent(ui->rbTubePositionPercentage->isChecked(), usableChord(c1));
+        }
+        size(ui->txtTubeRadius, [&](float v) { spar.setTubeRadius(v); });
+        spar.setPercentageSelected(0, ui->rbTubePositionPercentage->isChecked());
+        spar.setMeasureFromLE(ui->rbTubeSparDistanceFromLE->isChecked());
+        break;
+    case 4: {
+        const Shared w{ui->txtCubePosition,          ui->txtCubeLastPosition,     ui->rbCubeSparDistanceFromLE,
+                       ui->rbCubePositionPercentage, ui->rbLastCubePositionPercentage, ui->rbLastCubePositionMM,
+                       ui->chkCubeSparSeparateEnd};
+        readPositions(w);
+        size(ui->txtCubeSparWidth, [&](float v) { spar.setCubeSparWidth(v); });
+        size(ui->txtCubeSparHeight, [&](float v) { spar.setCubeSparHeight(v); });
+        size(ui->txtCubeSparOffsetYStart, [&](float v) { spar.setSparOffsetYStart(v); });
+        size(ui->txtCubeSparOffsetYEnd, [&](float v) { spar.setSparOffsetYEnd(v); });
+        size(ui->txtCubeSparRotation, [&](float v) { spar.setCubeSparRotation(v); });
+        readFlags(w);
+        finish(w);
+        break;
+    }
+    case 5:
+        if (ui->txtCubeTubePosition->isValid()) {
+            spar.setPosition(0, static_cast<float>(ui->txtCubeTubePosition->value()));
+            ui->txtCubeTubePosition->setValueInPercent(ui->rbCubeTubePositionPercentage->isChecked(),
+                                                       usableChord(c1));
+        }
+        size(ui->txtCubeTubeWidth, [&](float v) { spar.setCubeTubeWidth(v); });
+        size(ui->txtCubeTubeHeight, [&](float v) { spar.setCubeTubeHeight(v); });
+        spar.setPercentageSelected(0, ui->rbCubeTubePositionPercentage->isChecked());
+        spar.setMeasureFromLE(ui->rbCubeTubeDistanceFromLE->isChecked());
+        break;
+    default:
+        std::cout << "Unknown spar type: " << static_cast<int>(spar.getType()) << std::endl;
+    }
+}
+
+void WingPanelDialog::sparSpecificDataChanged()
+{
+    SparsTableModel* model = sparModel();
+    if (!model || !workingPanel)
+        return;
+    bool found = false;
+    SparDefinition& spar = model->findEditableSpar(sparEditorRow, found);
+    if (!found)
+        return;
+    float c1 = 0.0f;
+    float c2 = 0.0f;
+    ribChords(spar.getFirstRib(), spar.getLastRib(), c1, c2);
+    readSparPage(spar, c1, c2);
+    workingSpars = workingPanel->getSparList();
+    visualizeSparAngle(spar);
+    redrawWindow(true);
+}
+
+void WingPanelDialog::showStrip(int row)
+{
+    stripEditorRow = row;
+    SheetingStripTableModel* model = stripModel();
+    if (model) {
+        bool found = true;
+        for (int i = 0; found; ++i) {
+            SheetingStripDefinition& s = model->getStrip(i, found);
+            if (found)
+                s.setSelected(false);
+        }
+    }
+    if (row == -1) {
+        ui->stackedWidgetSheetingData->setCurrentWidget(ui->pageStripSheetingNone);
+        ui->wingFoilGLWidget->update();
+        return;
+    }
+    bool found = false;
+    SheetingStripDefinition* strip = model ? &model->getStrip(row, found) : nullptr;
+    if (!found) {
+        ui->wingFoilGLWidget->update();
+        return;
+    }
+    float c1 = 0.0f;
+    float c2 = 0.0f;
+    ribChords(strip->getFirstRib(), strip->getLastRib(), c1, c2);
+    strip->setSelected(true);
+    if (strip->getType() == 0 || strip->getType() == 1) {
+        ui->stackedWidgetSheetingData->setCurrentWidget(ui->pageStripSheeting);
+        // Position indexes of a strip: 0 start, 1 end, 2 start offset, 3 end offset.
+        ui->txtAdvancedSheetingLength->setValue(strip->getPosition(0), true);
+        ui->txtAdvancedSheetingLength->setValueInPercent(strip->getPercentageSelected(0), usableChord(c1));
+        ui->txtAdvancedSheetingLengthEnd->setValue(strip->getPosition(1), true);
+        ui->txtAdvancedSheetingLengthEnd->setValueInPercent(strip->getPercentageSelected(1), usableChord(c2));
+        ui->txtAdvancedSheetingOffset->setValue(strip->getPosition(2), true);
+        ui->txtAdvancedSheetingOffset->setValueInPercent(strip->getPercentageSelected(2), usableChord(c1));
+        ui->txtAdvancedSheetingOffsetEnd->setValue(strip->getPosition(3), true);
+        ui->txtAdvancedSheetingOffsetEnd->setValueInPercent(strip->getPercentageSelected(3), usableChord(c2));
+        ui->txtAdvancedSheetingThickness->setValue(strip->getThickness(), true);
+        ui->rbAdvancedSheetingPercentage->setChecked(strip->getPercentageSelected(0));
+        ui->rbAdvancedSheetingMM->setChecked(!strip->getPercentageSelected(0));
+        ui->rbAdvancedSheetingPercentageLast->setChecked(strip->getPercentageSelected(1));
+        ui->rbAdvancedSheetingMMLast->setChecked(!strip->getPercentageSelected(1));
+        ui->rbAdvancedSheetingOffsetPercentage->setChecked(strip->getPercentageSelected(2));
+        ui->rbAdvancedSheetingOffsetMM->setChecked(!strip->getPercentageSelected(2));
+        ui->rbAdvancedSheetingOffsetEndPercentage->setChecked(strip->getPercentageSelected(3));
+        ui->rbAdvancedSheetingOffsetEndMM->setChecked(!strip->getPercentageSelected(3));
+        ui->rbAdvancedSheetingLE->setChecked(strip->getMeasureFromLE());
+        ui->rbAdvancedSheetingTE->setChecked(!strip->getMeasureFromLE());
+        ui->chkAdvancedSheetingSeparateEnd->setChecked(strip->getSeparateLastPosition());
+        ui->chkAdvancedSheetingOffsetSeparateEnd->setChecked(strip->getOffsetSeparateEnd());
+        ui->chkAdvancedSheetingUpper->setChecked(strip->getUpper());
+        ui->chkAdvancedSheetingLower->setChecked(strip->getLower());
+        ui->chkAdvancedSheetingCapStrip->setChecked(strip->getCapStrip());
+        setWidgetsEnabled({ui->txtAdvancedSheetingLengthEnd, ui->rbAdvancedSheetingPercentageLast,
+                           ui->rbAdvancedSheetingMMLast},
+                          strip->getSeparateLastPosition());
+        setWidgetsEnabled({ui->txtAdvancedSheetingOffsetEnd, ui->rbAdvancedSheetingOffsetEndPercentage,
+                           ui->rbAdvancedSheetingOffsetEndMM},
+                          strip->getOffsetSeparateEnd());
+    } else {
+        std::cout << "Invalid Sheeting type: " << strip->getType() << " for strip "
+                  << strip->getName().toUtf8().constData() << std::endl;
+    }
+    ui->wingFoilGLWidget->update();
+}
+
+void WingPanelDialog::sheetingStripSelectionChanged(QModelIndex selected, QModelIndex)
+{
+    showStrip(selected.row());
+}
+
+void WingPanelDialog::readStripPage(SheetingStripDefinition& strip, float c1, float c2)
+{
+    strip.setPercentageSelected(0, ui->rbAdvancedSheetingPercentage->isChecked());
+    strip.setPercentageSelected(1, ui->rbAdvancedSheetingPercentageLast->isChecked());
+    strip.setPercentageSelected(2, ui->rbAdvancedSheetingOffsetPercentage->isChecked());
+    strip.setPercentageSelected(3, ui->rbAdvancedSheetingOffsetEndPercentage->isChecked());
+    strip.setSeparateLastPosition(ui->chkAdvancedSheetingSeparateEnd->isChecked());
+    strip.setOffsetSeparateEnd(ui->chkAdvancedSheetingOffsetSeparateEnd->isChecked());
+
+    const bool endPercent = strip.getSeparateLastPosition() ? ui->rbAdvancedSheetingPercentageLast->isChecked()
+                                                            : ui->rbAdvancedSheetingPercentage->isChecked();
+    const bool offsetEndPercent = strip.getOffsetSeparateEnd()
+                                      ? ui->rbAdvancedSheetingOffsetEndPercentage->isChecked()
+                                      : ui->rbAdvancedSheetingOffsetPercentage->isChecked();
+    const struct {
+        XDoubleSpinBox* field;
+        int which;
+        bool percent;
+        float chord;
+    } positions[] = {
+        {ui->txtAdvancedSheetingLength, 0, ui->rbAdvancedSheetingPercentage->isChecked(), c1},
+        {ui->txtAdvancedSheetingLengthEnd, 1, endPercent, c2},
+        {ui->txtAdvancedSheetingOffset, 2, ui->rbAdvancedSheetingOffsetPercentage->isChecked(), c1},
+        {ui->txtAdvancedSheetingOffsetEnd, 3, offsetEndPercent, c2},
+    };
+    for (const auto& p : positions) {
+        if (p.field->isValid()) {
+            strip.setPosition(p.which, static_cast<float>(p.field->value()));
+            p.field->setValueInPercent(p.percent, usableChord(p.chord));
+        }
+    }
+    if (ui->txtAdvancedSheetingThickness->isValid())
+        strip.setThickness(static_cast<float>(ui->txtAdvancedSheetingThickness->value()));
+    strip.setLower(ui->chkAdvancedSheetingLower->isChecked());
+    strip.setUpper(ui->chkAdvancedSheetingUpper->isChecked());
+    strip.setCapStrip(ui->chkAdvancedSheetingCapStrip->isChecked());
+    setWidgetsEnabled({ui->txtAdvancedSheetingLengthEnd, ui->rbAdvancedSheetingPercentageLast,
+                       ui->rbAdvancedSheetingMMLast},
+                      strip.getSeparateLastPosition());
+    setWidgetsEnabled({ui->txtAdvancedSheetingOffsetEnd, ui->rbAdvancedSheetingOffsetEndPercentage,
+                       ui->rbAdvancedSheetingOffsetEndMM},
+                      strip.getOffsetSeparateEnd());
+    strip.setMeasureFromLE(ui->rbAdvancedSheetingLE->isChecked());
+}
+
+void WingPanelDialog::sheetingStripSpecificDataChanged()
+{
+    SheetingStripTableModel* model = stripModel();
+    if (!model || !workingPanel)
+        return;
+    bool found = false;
+    SheetingStripDefinition& strip = model->getStrip(stripEditorRow, found);
+    if (!found)
+        return;
+    float c1 = 0.0f;
+    float c2 = 0.0f;
+    ribChords(strip.getFirstRib(), strip.getLastRib(), c1, c2);
+    if (strip.getType() == 0 || strip.getType() == 1)
+        readStripPage(strip, c1, c2);
+    else
+        std::cout << "Unknown sheeting type: " << strip.getType() << std::endl;
+    workingStrips.assign(workingPanel->getSheetingStripList());
+    redrawWindow(true);
+}
+
+void WingPanelDialog::showComb(int row)
+{
+    combEditorRow = row;
+    CombListTableModel* model = combModel();
+    if (model) {
+        bool found = true;
+        for (int i = 0; found; ++i) {
+            RibCombData& c = model->getComb(i, found);
+            if (found)
+                c.setSelected(false);
+        }
+    }
+    if (row == -1) {
+        ui->tableViewCombs->clearSelection();
+        ui->stackedWidgetCombs->setCurrentWidget(ui->pageNoComb);
+        ui->wingFoilGLWidget->update();
+        return;
+    }
+    bool found = false;
+    RibCombData* comb = model ? &model->getComb(row, found) : nullptr;
+    if (!found) {
+        ui->wingFoilGLWidget->update();
+        return;
+    }
+    float c1 = 0.0f;
+    float c2 = 0.0f;
+    ribChords(comb->getFirstRib(), comb->getLastRib(), c1, c2);
+    visualizeCombAngle(*comb);
+    comb->setSelected(true);
+    if (comb->getType() == 0 || comb->getType() == 1) {
+        ui->stackedWidgetCombs->setCurrentWidget(ui->pageStandardComb);
+        if (comb->getMeasureFromLE())
+            ui->rbCombDistanceFromLE->setChecked(true);
+        else
+            ui->rbCombDistanceFromTE->setChecked(true);
+        updateSinglePosition(ui->txtCombPosition, comb->getPercentageSelected(0), c1, comb->getPosition(0));
+        updateSinglePosition(ui->txtCombLastPosition, comb->getPercentageSelected(1), c2, comb->getPosition(1));
+        ui->rbCombPositionPercentage->setChecked(comb->getPercentageSelected(0));
+        ui->rbCombPositionMM->setChecked(!comb->getPercentageSelected(0));
+        ui->rbCombLastPositionPercentage->setChecked(comb->getPercentageSelected(1));
+        ui->rbCombLastPositionMM->setChecked(!comb->getPercentageSelected(1));
+        ui->chkCombSeparateEnd->setChecked(comb->getSeparateLastPosition());
+        setWidgetsEnabled({ui->rbCombLastPositionPercentage, ui->rbCombLastPositionMM, ui->txtCombLastPosition},
+                          comb->getSeparateLastPosition());
+        ui->txtCombWidth->setValue(comb->getWidth(), true);
+        ui->txtCombExtendAbove->setValue(comb->getExtend(), true);
+        ui->txtCombCutIntoRib->setValue(comb->getCutIntoRib(), true);
+        ui->txtCutoutGapFore->setValue(comb->getCutoutGapFore(), true);
+        ui->txtCutoutGapAft->setValue(comb->getCutoutGapAft(), true);
+        ui->txtGapNeedle->setValue(comb->getGapNeedle(), true);
+        ui->txtCombSlitHeight->setValue(comb->getSlitHeight(), true);
+        ui->txtCombSlitAdjust->setValue(comb->getSlitAdjust(), true);
+        ui->txtCombExtendAbove->setEnabled(!ui->chkCombExtendToBuildingTabs->isChecked());
+        ui->chkCombExtendToBuildingTabs->setChecked(comb->getExtendToBuildingTabs());
+    } else {
+        std::cout << "Invalid comb type: " << comb->getType() << " for comb "
+                  << comb->getName().toUtf8().constData() << std::endl;
+    }
+    ui->wingFoilGLWidget->update();
+}
+
+void WingPanelDialog::combSelectionChanged(QModelIndex selected, QModelIndex)
+{
+    showComb(selected.row());
+}
+
+void WingPanelDialog::readCombPage(RibCombData& comb, float c1, float c2)
+{
+    comb.setMeasureFromLE(ui->rbCombDistanceFromLE->isChecked());
+    if (ui->txtCombPosition->isValid()) {
+        comb.setPosition(0, static_cast<float>(ui->txtCombPosition->value()));
+        ui->txtCombPosition->setValueInPercent(ui->rbCombPositionPercentage->isChecked(), usableChord(c1));
+    }
+    if (ui->txtCombLastPosition->isValid()) {
+        comb.setPosition(1, static_cast<float>(ui->txtCombLastPosition->value()));
+        ui->txtCombLastPosition->setValueInPercent(ui->rbCombLastPositionPercentage->isChecked(), usableChord(c2));
+    }
+    comb.setPercentageSelected(0, ui->rbCombPositionPercentage->isChecked());
+    comb.setPercentageSelected(1, ui->rbCombLastPositionPercentage->isChecked());
+    comb.setSeparateLastPosition(ui->chkCombSeparateEnd->isChecked());
+    setWidgetsEnabled({ui->rbCombLastPositionPercentage, ui->rbCombLastPositionMM, ui->txtCombLastPosition},
+                      comb.getSeparateLastPosition());
+    const struct {
+        XDoubleSpinBox* field;
+        void (RibCombData::*setter)(float);
+    } sizes[] = {
+        {ui->txtCombWidth, &RibCombData::setWidth},
+        {ui->txtCombExtendAbove, &RibCombData::setExtend},
+        {ui->txtCombCutIntoRib, &RibCombData::setCutIntoRib},
+        {ui->txtCutoutGapFore, &RibCombData::setCutoutGapFore},
+        {ui->txtCutoutGapAft, &RibCombData::setCutoutGapAft},
+        {ui->txtGapNeedle, &RibCombData::setGapNeedle},
+        {ui->txtCombSlitHeight, &RibCombData::setSlitHeight},
+        {ui->txtCombSlitAdjust, &RibCombData::setSlitAdjust},
+    };
+    for (const auto& s : sizes)
+        if (s.field->isValid())
+            (comb.*s.setter)(static_cast<float>(s.field->value()));
+    comb.setExtendToBuildingTabs(ui->chkCombExtendToBuildingTabs->isChecked());
+    ui->txtCombExtendAbove->setEnabled(!comb.getExtendToBuildingTabs());
+}
+
+void WingPanelDialog::combSpecificDataChanged()
+{
+    CombListTableModel* model = combModel();
+    if (!model || !workingPanel)
+        return;
+    bool found = false;
+    RibCombData& comb = model->getComb(combEditorRow, found);
+    if (!found)
+        return;
+    float c1 = 0.0f;
+    float c2 = 0.0f;
+    ribChords(comb.getFirstRib(), comb.getLastRib(), c1, c2);
+    if (comb.getType() == 0 || comb.getType() == 1) {
+        readCombPage(comb, c1, c2);
+        visualizeCombAngle(comb);
+    } else {
+        std::cout << "Unknown comb type: " << comb.getType() << std::endl;
+    }
+    workingCombs.assign(workingPanel->getCombList());
+    redrawWindow(true);
+}
+
+void WingPanelDialog::sparDataChanged(QModelIndex index1, QModelIndex)
+{
+    showSpar(index1.row());
+    if (workingPanel)
+        workingSpars = workingPanel->getSparList();
+    redrawWindow(true);
+}
+
+void WingPanelDialog::sheetingStripDataChanged(QModelIndex index1, QModelIndex)
+{
+    showStrip(index1.row());
+    if (workingPanel)
+        workingStrips.assign(workingPanel->getSheetingStripList());
+    redrawWindow(true);
+}
+
+void WingPanelDialog::combDataChanged(QModelIndex index1, QModelIndex)
+{
+    showComb(index1.row());
+    if (workingPanel)
+        workingCombs.assign(workingPanel->getCombList());
+    redrawWindow(true);
+}
+
+void WingPanelDialog::rbLETypeToggled(bool state)
+{
+    if (!state)
+        return;
+    if (ui->rbLEStandard->isChecked())
+        ui->stackedWidgetLE->setCurrentWidget(ui->pageLEStandard);
+    else if (ui->rbLEStrip->isChecked())
+        ui->stackedWidgetLE->setCurrentWidget(ui->pageLEStrip);
+    else if (ui->rbLEDiamond->isChecked())
+        ui->stackedWidgetLE->setCurrentWidget(ui->pageLEDiamond);
+    else if (ui->rbLERound->isChecked())
+        ui->stackedWidgetLE->setCurrentWidget(ui->pageLERound);
+    else
+        ui->stackedWidgetLE->setCurrentWidget(ui->pageLENone);
+    redrawWindow(true);
+}
+
+void WingPanelDialog::rbTETypeToggled(bool state)
+{
+    if (!state)
+        return;
+    if (ui->rbTEStandard->isChecked())
+        ui->stackedWidgetTE->setCurrentWidget(ui->pageTEStandard);
+    else if (ui->rbTEStandardWithStrip->isChecked())
+        ui->stackedWidgetTE->setCurrentWidget(ui->pageTEStrip);
+    else
+        ui->stackedWidgetTE->setCurrentWidget(ui->pageTENone);
+    redrawWindow(true);
+}
+
+void WingPanelDialog::rbSheetingTypeToggled(bool state)
+{
+    if (!state)
+        return;
+    if (ui->rbSheetingStandard->isChecked())
+        ui->stackedWidgetSheeting->setCurrentWidget(ui->pageSheetingStandard);
+    else if (ui->rbSheetingAdvanced->isChecked())
+        ui->stackedWidgetSheeting->setCurrentWidget(ui->pageSheetingAdvanced);
+    else
+        ui->stackedWidgetSheeting->setCurrentWidget(ui->pageSheetingNone);
+    redrawWindow(true);
+}
+
+void WingPanelDialog::chkBoxToggled(bool)
+{
+    redrawWindow(true);
+}
+
+void WingPanelDialog::chkGhostBoxToggled(bool state)
+{
+    ui->chkBoxGrayGhosts->setEnabled(state);
+    ui->hsliderGhostTransparency->setEnabled(state);
+    redrawWindow(true);
+}
+
+void WingPanelDialog::hsliderTransparencyValueChanged(int)
+{
+    redrawWindow(true);
+}
+
+void WingPanelDialog::hsliderGhostTransparencyValueChanged(int)
+{
+    redrawWindow(true);
+}
+
+// ---------------------------------------------------------------------------
+// Spar and comb angles, alignment
+
+void WingPanelDialog::getSparRealPositions(float& firstSparPosition, float& lastSparPosition,
+                                           float& firstRibPosition, float& lastRibPosition, SparDefinition spar,
+                                           const RibListTableModel* pRibTableModel, bool considerRib2Thickness)
+{
+    firstSparPosition = lastSparPosition = firstRibPosition = lastRibPosition = 0.0f;
+    if (!pRibTableModel)
+        return;
+    bool foundFirst = false;
+    bool foundLast = false;
+    const RibDefinition& first = pRibTableModel->findRib(spar.getFirstRib() - 1, foundFirst);
+    const RibDefinition& last = pRibTableModel->findRib(spar.getLastRib() - 1, foundLast);
+    if (!foundFirst || !foundLast)
+        return;
+    spar.getRealPosition(firstSparPosition, 0, first, false);
+    spar.getRealPosition(lastSparPosition, 1, last, false);
+    firstRibPosition = first.position;
+    lastRibPosition = last.position + (considerRib2Thickness ? last.thickness : 0.0f);
+}
+
+namespace {
+
+// Both features are judged the same way: the angle of the line from its
+// point at the first rib to its point at the last rib, in the planform.
+bool featureRibs(const RibListTableModel* model, int firstRib, int lastRib, const RibDefinition*& first,
+                 const RibDefinition*& last)
+{
+    if (!model || firstRib < 1 || lastRib < 1 || firstRib > model->getRibCount() ||
+        lastRib > model->getRibCount())
+        return false;
+    bool foundFirst = false;
+    bool foundLast = false;
+    first = &model->findRib(firstRib - 1, foundFirst);
+    last = &model->findRib(lastRib - 1, foundLast);
+    return foundFirst && foundLast;
+}
+
+QString neededFor90Text(float value)
+{
+    const float cut = static_cast<float>(static_cast<long long>(value * 100.0f)) / 100.0f;
+    return QLocale::system().toString(static_cast<double>(cut), 'g', 6);
+}
+
+} // namespace
+
+float WingPanelDialog::getSparAngle(SparDefinition spar, const RibListTableModel* pRibTableModel, float panelSweep,
+                                    float panelLength, float& neededFor90Deg, bool untilLastRib)
+{
+    if (spar.getType() == SparType::Tube || spar.getType() == SparType::CubeTube)
+        return 90.0f;
+    const RibDefinition* first = nullptr;
+    const RibDefinition* last = nullptr;
+    if (!featureRibs(pRibTableModel, spar.getFirstRib(), spar.getLastRib(), first, last) || !(panelLength > 0.0f))
+        return NoAngle;
+    float p1 = 0.0f;
+    float p2 = 0.0f;
+    spar.getRealPosition(p1, 0, *first, false);
+    spar.getRealPosition(p2, 1, *last, false);
+    const float y1 = first->position;
+    const float y2 = last->position + (untilLastRib ? last->thickness : 0.0f);
+    if (y1 == y2)
+        return NoAngle;
+    const float k = panelSweep / panelLength;
+    const float x1 = k * y1 + p1;
+    const float x2 = k * y2 + p2;
+    const float angle = Mathematics::radToDeg(std::atan((x1 - x2) / (y2 - y1))) + 90.0f;
+    neededFor90Deg = k * y1 + p1 - k * y2;
+    if (!spar.getMeasureFromLE())
+        neededFor90Deg = last->getChord() - neededFor90Deg;
+    updateNeededFor90Label(static_cast<int>(spar.getType()), neededFor90Deg);
+    return angle;
+}
+
+float WingPanelDialog::getCombAngle(RibCombData comb, const RibListTableModel* pRibTableModel, float panelSweep,
+                                    float panelLength, float& neededFor90Deg, bool untilLastRib)
+{
+    const RibDefinition* first = nullptr;
+    const RibDefinition* last = nullptr;
+    if (!featureRibs(pRibTableModel, comb.getFirstRib(), comb.getLastRib(), first, last) || !(panelLength > 0.0f))
+        return NoAngle;
+    float p1 = 0.0f;
+    float p2 = 0.0f;
+    comb.getAbsolutePosition(p1, 0, *first);
+    comb.getAbsolutePosition(p2, 1, *last);
+    const float y1 = first->position;
+    const float y2 = last->position + (untilLastRib ? last->thickness : 0.0f);
+    if (y1 == y2)
+        return NoAngle;
+    const float k = panelSweep / panelLength;
+    const float x1 = k * y1 + p1;
+    const float x2 = k * y2 + p2;
+    const float angle = Mathematics::radToDeg(std::atan((x1 - x2) / (y2 - y1))) + 90.0f;
+    neededFor90Deg = k * y1 + p1 - k * y2 + comb.getWidth() / 2.0f;
+    if (!comb.getMeasureFromLE())
+        neededFor90Deg = last->getChord() - neededFor90Deg;
+    ui->lblCombNeededFor90Deg->setText(neededFor90Text(neededFor90Deg));
+    return angle;
+}
+
+void WingPanelDialog::updateNeededFor90Label(int sparType, float value)
+{
+    QLabel* label = nullptr;
+    switch (sparType) {
+    case 0: label = ui->lblRoundSparNeededFor90; break;
+    case 1: label = ui->lblSquareSparNeededFor90; break;
+    case 2: label = ui->lblWebbingNeededFor90; break;
+    case 4: label = ui->lblCubeSparNeededFor90; break;
+    case 3:
+    case 5: return;
+    default:
+        std::cout << "Implement " << "updateNeededFor90Label" << " for spar type "
+                  << SparDefinition::getTypeName(sparType).toUtf8().constData() << std::endl;
+        return;
+    }
+    label->setText(neededFor90Text(value));
+}
+
+void WingPanelDialog::getAngleText(float angle, QString& text)
+{
+    text = angle == NoAngle ? QStringLiteral("-") : QString::number(angle, 'f', 2);
+}
+
+void WingPanelDialog::visualizeSparAngle(SparDefinition spar)
+{
+    if (!workingPanel)
+        return;
+    const bool untilLastRib = spar.getLastRib() == workingPanel->getRibCount();
+    float needed = 0.0f;
+    const float angle =
+        getSparAngle(spar, ribModel(), workingPanel->getSweep(), workingPanel->getLength(), needed, untilLastRib);
+    QString text;
+    getAngleText(angle, text);
+    switch (static_cast<int>(spar.getType())) {
+    case 0: ui->lblRoundSparAngle->setText(text); break;
+    case 1: ui->lblSquareSparAngle->setText(text); break;
+    case 2: ui->lblWebbingAngle->setText(text); break;
+    case 3: ui->lblTubeAngle->setText(text); break;
+    case 4: ui->lblCubeAngle->setText(text); break;
+    case 5: ui->lblCubeTubeAngle->setText(text); break;
+    default: break;
+    }
+}
+
+void WingPanelDialog::visualizeCombAngle(RibCombData comb)
+{
+    if (!workingPanel)
+        return;
+    const bool untilLastRib = comb.getLastRib() == workingPanel->getRibCount();
+    float needed = 0.0f;
+    const float angle =
+        getCombAngle(comb, ribModel(), workingPanel->getSweep(), workingPanel->getLength(), needed, untilLastRib);
+    QString text;
+    getAngleText(angle, text);
+    ui->lblCombAngle->setText(text);
+}
+
+void WingPanelDialog::btnSpar90Clicked()
+{
+    SparsTableModel* model = sparModel();
+    if (!model || !workingPanel)
+        return;
+    bool found = false;
+    SparDefinition& spar = model->findEditableSpar(sparEditorRow, found);
+    if (!found)
+        return;
+    float needed = 0.0f;
+    const float angle = getSparAngle(spar, &workingPanel->getRibListTableModel(), workingPanel->getSweep(),
+                                     workingPanel->getLength(), needed,
+                                     spar.getLastRib() == workingPanel->getRibCount());
+    // Without an angle there is no needed value to store.
+    if (angle != NoAngle && !spar.isJoiner()) {
+        spar.setSeparateLastPosition(true);
+        spar.setPercentageSelected(1, false);
+        spar.setPosition(1, needed);
+    }
+    emit model->dataChanged(model->index(sparEditorRow, 0), model->index(sparEditorRow, model->columnCount() - 1));
+}
+
+void WingPanelDialog::btnComb90Clicked()
+{
+    CombListTableModel* model = combModel();
+    if (!model || !workingPanel)
+        return;
+    bool found = false;
+    RibCombData& comb = model->getComb(combEditorRow, found);
+    if (!found)
+        return;
+    float needed = 0.0f;
+    const float angle = getCombAngle(comb, &workingPanel->getRibListTableModel(), workingPanel->getSweep(),
+                                     workingPanel->getLength(), needed,
+                                     comb.getLastRib() == workingPanel->getRibCount());
+    if (angle != NoAngle) {
+        comb.setSeparateLastPosition(true);
+        comb.setPercentageSelected(1, false);
+        comb.setPosition(1, needed);
+    }
+    emit model->dataChanged(model->index(combEditorRow, 0), model->index(combEditorRow, model->columnCount() - 1));
+}
+
+void WingPanelDialog::btnStraightenLEClicked()
+{
+    if (!previousPanel)
+        return;
+    const float previousLength = previousPanel->getLength(0.0f);
+    if (previousLength == 0.0f)
+        return;
+    ui->txtSweep->setValue(ui->txtLength->value() * (previousPanel->getSweep() / previousLength));
+}
+
+void WingPanelDialog::btnCalculateLengthClicked()
+{
+    int ribs = 10;
+    float thickness = 1.0f;
+    float distance = 40.0f;
+    if (ui->txtNoOfRibs->isValid())
+        ribs = static_cast<int>(ui->txtNoOfRibs->value());
+    if (ui->txtRibThickness->isValid()) {
+        thickness = static_cast<float>(ui->txtRibThickness->value());
+        if (ui->txtLength->isValid() && ribs > 1)
+            distance = (static_cast<float>(ui->txtLength->value()) - thickness) / static_cast<float>(ribs - 1);
+    }
+    lengthCalculator->setValues(ribs, thickness, distance);
+    if (lengthCalculator->exec() == QDialog::Accepted) {
+        ui->txtLength->setValue(lengthCalculator->getLength(), true);
+        ui->txtNoOfRibs->setValue(lengthCalculator->getNoRibs(), true);
+        ui->txtRibThickness->setValue(lengthCalculator->getRibThickness(), true);
+    }
+}
+
+int WingPanelDialog::getSelectedSparRow(bool& found)
+{
+    found = false;
+    SparsTableModel* model = sparModel();
+    const int row = selectedRow(ui->tableViewSpars);
+    if (!model || row < 0 || model->getNumberOfSpars() == 0)
+        return -1;
+    found = true;
+    return row;
+}
+
+void WingPanelDialog::moveSparToMaxThickness()
+{
+    bool found = false;
+    const int row = getSelectedSparRow(found);
+    if (!found || !workingPanel)
+        return;
+    SparsTableModel* model = sparModel();
+    SparDefinition& spar = model->findEditableSpar(row, found);
+    if (!found)
+        return;
+    bool foundFirst = false;
+    bool foundLast = false;
+    const RibDefinition* first = workingPanel->getRibList().getRib(spar.getFirstRib(), foundFirst);
+    const RibDefinition* last = workingPanel->getRibList().getRib(spar.getLastRib(), foundLast);
+    if (!foundFirst || !foundLast)
+        return;
+    RibDefinition firstCopy(*first);
+    RibDefinition lastCopy(*last);
+    const float length = workingPanel->getLength();
+    firstCopy.updateAirfoil(length, workingPanel->getRootAirfoilFactor(), workingPanel->getTipAirfoilFactor());
+    lastCopy.updateAirfoil(length, workingPanel->getRootAirfoilFactor(), workingPanel->getTipAirfoilFactor());
+    const float firstMax = findMaxThicknessPosition(firstCopy.getRibCoords(), 0.0f);
+    const float lastMax = findMaxThicknessPosition(lastCopy.getRibCoords(), 0.0f);
+    spar.setPercentageSelected(0, true);
+    spar.setSeparateLastPosition(true);
+    spar.setPercentageSelected(1, true);
+    spar.setPosition(0, firstMax);
+    spar.setPosition(1, lastMax);
+    emit model->dataChanged(model->index(row, 0), model->index(row, model->columnCount() - 1));
+}
+
+void WingPanelDialog::addAlignSparActions(QMenu* menu, const Panel* neighbour)
+{
+    if (!neighbour || neighbour->getSparList().getNumberOfSpars() == 0) {
+        menu->setEnabled(false);
+        return;
+    }
+    menu->setEnabled(true);
+    int index = 0;
+    for (const SparDefinition& spar : neighbour->getSparList().getSpars()) {
+        QAction* action = new QAction(spar.getSparName(), menu);
+        action->setData(index++);
+        menu->addAction(action);
+        connect(action, SIGNAL(triggered()), this, SLOT(alignSpar()));
+    }
+}
+
+void WingPanelDialog::rebuildAlignSparMenu(int which, Panel* neighbour)
+{
+    QMenu* menu = which == 0 ? alignPreviousMenu : alignNextMenu;
+    if (which == 0)
+        previousPanel = neighbour;
+    else
+        nextPanel = neighbour;
+    // The actions are the menu's children, so clearing deletes them.
+    menu->clear();
+    addAlignSparActions(menu, neighbour);
+}
+
+void WingPanelDialog::alignSpar()
+{
+    auto* action = qobject_cast<QAction*>(sender());
+    if (!action)
+        return;
+    const int which = action->parent() == alignPreviousMenu ? 0 : 1;
+    bool ok = false;
+    const int index = action->data().toInt(&ok);
+    if (!ok)
+        return;
+    const int row = selectedRow(ui->tableViewSpars);
+    if (row < 0)
+        return;
+    alignSparWithNeighbour(index, row, which);
+}
+
+float WingPanelDialog::getSparVerticalAngle(SparDefinition spar, const RibListTableModel* pRibTableModel)
+{
+    if (!spar.hasYOffset())
+        return 0.0f;
+    const RibDefinition* first = nullptr;
+    const RibDefinition* last = nullptr;
+    if (!featureRibs(pRibTableModel, spar.getFirstRib(), spar.getLastRib(), first, last))
+        return 0.0f;
+    const float y1 = first->position;
+    const float y2 = last->position + last->thickness;
+    if (y1 == y2)
+        return 0.0f;
+    const float ratio = (spar.getSparOffsetYEnd() - spar.getSparOffsetYStart()) / (y2 - y1);
+    // A drop steeper than the spar is long has no angle; keep it vertical.
+    return Mathematics::radToDeg(std::asin(std::max(-1.0f, std::min(1.0f, ratio))));
+}
+
+void WingPanelDialog::alignSparWithNeighbour(int neighbourSparIndex, int ownSparRow, int which)
+{
+    Panel* neighbour = which == 0 ? previousPanel : nextPanel;
+    if (!neighbour)
+        return;
+    bool foundOther = false;
+    const SparDefinition* other = neighbour->findSpar(neighbourSparIndex, foundOther);
+    if (!foundOther)
+        return;
+    SparsTableModel* model = sparModel();
+    if (!model)
+        return;
+    bool foundOwn = false;
+    SparDefinition& own = model->findEditableSpar(ownSparRow, foundOwn);
+    auto announce = [&]() {
+        emit model->dataChanged(model->index(ownSparRow, 0), model->index(ownSparRow, model->columnCount() - 1));
+    };
+    if (!foundOwn) {
+        announce();
+        return;
+    }
+
+    own.setMeasureFromLE(other->getMeasureFromLE());
+    if (own.isJoiner() != other->isJoiner()) {
+        DialogSeam::warning(this, tr("Spar Alignment issue"), tr("Joiners can only be aligned to other joiners"));
+        announce();
+        return;
+    }
+    if (own.isJoiner()) {
+        own.setPosition(0, other->getPosition(0));
+        own.setPercentageSelected(0, other->getPercentageSelected(0));
+        announce();
+        return;
+    }
+
+    if (which == 0) {
+        own.setPosition(0, other->getPosition(1));
+        own.setPercentageSelected(0, other->getPercentageSelected(1));
+    } else {
+        own.setSeparateLastPosition(true);
+        own.setPosition(1, other->getPosition(0));
+        own.setPercentageSelected(1, other->getPercentageSelected(0));
+    }
+
+    RibListTableModel* ribs = ribModel();
+    const RibDefinition* first = nullptr;
+    const RibDefinition* last = nullptr;
+    if (workingPanel && featureRibs(ribs, own.getFirstRib(), own.getLastRib(), first, last)) {
+        float p1 = 0.0f;
+        float p2 = 0.0f;
+        own.getRealPosition(p1, 0, *first, false);
+        own.getRealPosition(p2, 1, *last, false);
+        const float y1 = first->position;
+        const float y2 = last->position + last->thickness;
+        float needed = 0.0f;
+        const float otherAngle =
+            getSparAngle(*other, &neighbour->getRibListTableModel(), neighbour->getSweep(), neighbour->getLength(),
+                         needed, other->getLastRib() == neighbour->getRibCount());
+        if (otherAngle != NoAngle)
+            own.setPositionFromAngle(which == 0 ? 1 : 0, otherAngle, p1, p2, workingPanel->getLength(),
+                                     workingPanel->getSweep(), y1, first->getChord(), y2, last->getChord());
+
+        if (own.hasYOffset() && other->hasYOffset()) {
+            if (which == 0)
+                own.setSparOffsetYStart(other->getSparOffsetYEnd());
+            else
+                own.setSparOffsetYEnd(other->getSparOffsetYStart());
+            if (own.getType() == other->getType()) {
+                const float a = getSparVerticalAngle(*other, &neighbour->getRibListTableModel());
+                if (which == 0)
+                    own.setYOffsetFromAngle(1, a - workingPanel->getDihedralAngle(), y1, y2);
+                else
+                    own.setYOffsetFromAngle(0, a + neighbour->getDihedralAngle(), y1, y2);
+            }
+        }
+    }
+    announce();
+}
+
+// ---------------------------------------------------------------------------
+// List editing
+
+void WingPanelDialog::customRibsMenuRequested(QPoint pos)
+{
+    const int n = workingRibs.getRibCount();
+    if (n <= 1)
+        return;
+    const int r = ui->tableViewRibs->rowAt(pos.y());
+    actAddRibBefore->setEnabled(r != 0);
+    actAddRibAfter->setEnabled(r != n - 1);
+    actDeleteRib->setEnabled(r != 0 && r != n - 1);
+    actSplitRib->setEnabled(true);
+    ribMenu->popup(ui->tableViewRibs->viewport()->mapToGlobal(pos));
+}
+
+void WingPanelDialog::renumberRibReferences(int lastAbove, int firstAbove, int delta)
+{
+    auto adjust = [&](auto& record) {
+        if (record.getLastRib() > lastAbove)
+            record.setLastRib(record.getLastRib() + delta);
+        if (record.getFirstRib() > firstAbove)
+            record.setFirstRib(record.getFirstRib() + delta);
+    };
+    for (SparDefinition& spar : workingSpars.getEditableSpars())
+        adjust(spar);
+    for (SheetingStripDefinition& strip : workingStrips.getStrips())
+        adjust(strip);
+    for (RibCombData& comb : workingCombs.getCombs())
+        adjust(comb);
+}
+
+// The rib operations renumber the features of the dialog's lists and then
+// change the rib table; the rib table's change rebuilds the panel from those
+// lists, so both stay in step.
+void WingPanelDialog::deleteRib()
+{
+    RibListTableModel* model = ribModel();
+    const int r = selectedRow(ui->tableViewRibs);
+    // The first and the last rib bound the panel: removing them would leave
+    // references without the matching rib change.
+    if (model && r > 0 && r < model->getRibCount() - 1) {
+        renumberRibReferences(r, r, -1);
+        model->deleteRib(r);
+    }
+    adjustNumberOfRibsInTableModels();
+}
+
+void WingPanelDialog::addRibBefore()
+{
+    RibListTableModel* model = ribModel();
+    const int r = selectedRow(ui->tableViewRibs);
+    if (model && r > 0) {
+        renumberRibReferences(r, r, 1);
+        model->insertRib(r - 1);
+    }
+    adjustNumberOfRibsInTableModels();
+}
+
+void WingPanelDialog::addRibAfter()
+{
+    RibListTableModel* model = ribModel();
+    const int r = selectedRow(ui->tableViewRibs);
+    if (model && r >= 0 && r < model->getRibCount() - 1) {
+        renumberRibReferences(r + 1, r + 1, 1);
+        model->insertRib(r);
+    }
+    adjustNumberOfRibsInTableModels();
+}
+
+void WingPanelDialog::splitRib()
+{
+    RibListTableModel* model = ribModel();
+    const int r = selectedRow(ui->tableViewRibs);
+    if (model && r >= 0 && r < model->getRibCount()) {
+        renumberRibReferences(r + 1, r, 1);
+        model->splitRib(r);
+    }
+    adjustNumberOfRibsInTableModels();
+}
+
+namespace {
+
+void enableListMenu(int n, int r, std::initializer_list<QAction*> needRow, std::initializer_list<QAction*> adds)
+{
+    const bool onRow = n > 0 && r != -1;
+    for (QAction* a : needRow)
+        a->setEnabled(onRow);
+    for (QAction* a : adds)
+        a->setEnabled(onRow || n == 0);
+}
+
+} // namespace
+
+void WingPanelDialog::customSparsMenuRequested(QPoint pos)
+{
+    const int r = ui->tableViewSpars->rowAt(pos.y());
+    enableListMenu(workingSpars.getNumberOfSpars(), r, {actDeleteSpar, actCopySpar, actMoveSparToMaxThickness},
+                   {actAddSparBefore, actAddSparAfter});
+    sparMenu->popup(ui->tableViewSpars->viewport()->mapToGlobal(pos));
+}
+
+void WingPanelDialog::customStripsMenuRequested(QPoint pos)
+{
+    const int r = ui->tableViewSheetingStrips->rowAt(pos.y());
+    enableListMenu(workingStrips.getStripCount(), r, {actDeleteStrip, actCopyStrip},
+                   {actAddStripBefore, actAddStripAfter});
+    stripMenu->popup(ui->tableViewSheetingStrips->viewport()->mapToGlobal(pos));
+}
+
+void WingPanelDialog::customCombsMenuRequested(QPoint pos)
+{
+    const int r = ui->tableViewCombs->rowAt(pos.y());
+    enableListMenu(workingCombs.getCombCount(), r, {actDeleteComb, actCopyComb}, {actAddCombBefore, actAddCombAfter});
+    combMenu->popup(ui->tableViewCombs->viewport()->mapToGlobal(pos));
+}
+
+void WingPanelDialog::insertNewSpar(int row)
+{
+    SparsTableModel* model = sparModel();
+    if (!model || !workingPanel)
+        return;
+    SparDefinition spar;
+    spar.setFirstRib(1);
+    spar.setLastRib(workingPanel->getRibCount());
+    if (model->getNumberOfSpars() > 0) {
+        model->insertSpar(row, spar);
+        ui->tableViewSpars->selectRow(row);
+    } else {
+        model->insertSpar(0, spar);
+    }
+}
+
+void WingPanelDialog::insertNewStrip(int row)
+{
+    SheetingStripTableModel* model = stripModel();
+    if (!model || !workingPanel)
+        return;
+    SheetingStripDefinition strip;
+    strip.setFirstRib(1);
+    strip.setLastRib(workingPanel->getRibCount());
+    if (model->getStripCount() > 0) {
+        model->insertStrip(row, &strip);
+        ui->tableViewSheetingStrips->selectRow(row);
+    } else {
+        model->insertStrip(0, &strip);
+    }
+}
+
+void WingPanelDialog::insertNewComb(int row)
+{
+    CombListTableModel* model = combModel();
+    if (!model || !workingPanel)
+        return;
+    RibCombData comb;
+    comb.setFirstRib(1);
+    comb.setLastRib(workingPanel->getRibCount());
+    if (model->getCombCount() > 0) {
+        model->insertComb(row, &comb);
+        ui->tableViewCombs->selectRow(row);
+    } else {
+        model->insertComb(0, &comb);
+    }
+}
+
+void WingPanelDialog::addSparBefore()
+{
+    if (!ui->tableViewSpars->selectionModel())
+        return;
+    insertNewSpar(std::max(0, selectedRow(ui->tableViewSpars)));
+}
+
+void WingPanelDialog::addSparAfter()
+{
+    if (!ui->tableViewSpars->selectionModel())
+        return;
+    const int r = selectedRow(ui->tableViewSpars);
+    insertNewSpar(r < 0 ? 0 : r + 1);
+}
+
+void WingPanelDialog::addStripBefore()
+{
+    if (!ui->tableViewSheetingStrips->selectionModel())
+        return;
+    insertNewStrip(std::max(0, selectedRow(ui->tableViewSheetingStrips)));
+}
+
+void WingPanelDialog::addStripAfter()
+{
+    if (!ui->tableViewSheetingStrips->selectionModel())
+        return;
+    const int r = selectedRow(ui->tableViewSheetingStrips);
+    insertNewStrip(r < 0 ? 0 : r + 1);
+}
+
+void WingPanelDialog::addCombBefore()
+{
+    if (!ui->tableViewCombs->selectionModel())
+        return;
+    insertNewComb(std::max(0, selectedRow(ui->tableViewCombs)));
+}
+
+void WingPanelDialog::addCombAfter()
+{
+    if (!ui->tableViewCombs->selectionModel())
+        return;
+    const int r = selectedRow(ui->tableViewCombs);
+    insertNewComb(r < 0 ? 0 : r + 1);
+}
+
+void WingPanelDialog::deleteSpar()
+{
+    SparsTableModel* model = sparModel();
+    const int r = selectedRow(ui->tableViewSpars);
+    if (!model || r < 0 || model->getNumberOfSpars() == 0)
+        return;
+    model->removeSpar(r);
+    ui->tableViewSpars->clearSelection();
+    ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparNone);
+}
+
+void WingPanelDialog::deleteStrip()
+{
+    SheetingStripTableModel* model = stripModel();
+    const int r = selectedRow(ui->tableViewSheetingStrips);
+    if (!model || r < 0 || model->getStripCount() == 0)
+        return;
+    model->deleteStrip(r);
+    ui->tableViewSheetingStrips->clearSelection();
+    ui->stackedWidgetSheetingData->setCurrentWidget(ui->pageStripSheetingNone);
+}
+
+void WingPanelDialog::deleteComb()
+{
+    CombListTableModel* model = combModel();
+    const int r = selectedRow(ui->tableViewCombs);
+    if (!model || r < 0 || model->getCombCount() == 0)
+        return;
+    model->deleteComb(r);
+    ui->tableViewCombs->clearSelection();
+    ui->stackedWidgetCombs->setCurrentWidget(ui->pageNoComb);
+}
+
+void WingPanelDialog::copySpar()
+{
+    SparsTableModel* model = sparModel();
+    const int r = selectedRow(ui->tableViewSpars);
+    if (!model || r < 0)
+        return;
+    bool found = false;
+    const SparDefinition& source = model->findSpar(r, found);
+    if (!found)
+        return;
+    SparDefinition copy(source);
+    copy.assignNewIds();
+    copy.setSparName(source.getSparName() + QStringLiteral(" ") + tr("(copy)"));
+    copy.setPosition(0, copy.getPosition(0) + 2.0f);
+    copy.setPosition(1, copy.getPosition(1) + 2.0f);
+    model->insertSpar(r + 1, copy);
+    ui->tableViewSpars->selectRow(r + 1);
+}
+
+void WingPanelDialog::copyStrip()
+{
+    SheetingStripTableModel* model = stripModel();
+    const int r = selectedRow(ui->tableViewSheetingStrips);
+    if (!model || r < 0)
+        return;
+    bool found = false;
+    const SheetingStripDefinition& source = static_cast<const SheetingStripTableModel*>(model)->getStrip(r, found);
+    if (!found)
+        return;
+    SheetingStripDefinition copy(source);
+    copy.generateIds();
+    copy.setName(source.getName() + QStringLiteral(" ") + tr("(copy)"));
+    copy.setPosition(0, copy.getPosition(0) + 2.0f);
+    copy.setPosition(1, copy.getPosition(1) + 2.0f);
+    model->insertStrip(r + 1, &copy);
+    ui->tableViewSheetingStrips->selectRow(r + 1);
+}
+
+void WingPanelDialog::copyComb()
+{
+    CombListTableModel* model = combModel();
+    const int r = selectedRow(ui->tableViewCombs);
+    if (!model || r < 0)
+        return;
+    bool found = false;
+    const RibCombData& source = static_cast<const CombListTableModel*>(model)->getComb(r, found);
+    if (!found)
+        return;
+    RibCombData copy(source);
+    copy.generateIds();
+    copy.setName(source.getName() + QStringLiteral(" ") + tr("(copy)"));
+    copy.setPosition(0, copy.getPosition(0) + 1.0f);
+    copy.setPosition(1, copy.getPosition(1) + 1.0f);
+    model->insertComb(r + 1, &copy);
+    ui->tableViewCombs->selectRow(r + 1);
+}

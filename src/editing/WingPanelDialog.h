@@ -1,0 +1,291 @@
+#pragma once
+
+#include <QDialog>
+#include <QItemSelection>
+#include <QModelIndex>
+#include <QPoint>
+#include <QString>
+#include <vector>
+
+#include "model/BuildingTabData.h"
+#include "model/RibCombData.h"
+#include "model/RibCombList.h"
+#include "model/RibList.h"
+#include "model/SheetingStripList.h"
+#include "model/SparDefinition.h"
+#include "model/SparList.h"
+
+class LengthCalculator;
+class Panel;
+class PanelBaseData;
+class QAction;
+class QMenu;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QTabWidget;
+class RibDefinition;
+class RibListTableModel;
+class SparsTableModel;
+class SheetingStripTableModel;
+class CombListTableModel;
+
+namespace Ui {
+class WingPanelDialog;
+}
+
+// The editor of one wing panel. It works on a panel of its own, rebuilt from
+// its fields on every change so the 3D and rib views preview the edit, and
+// hands the result to the plane only when OK passes every check. The panel
+// table creates it once and shows and hides it for every edit.
+class WingPanelDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit WingPanelDialog(QWidget* parent = nullptr);
+    ~WingPanelDialog() override;
+
+    // Fills every field and the working lists from data, then rebuilds the
+    // working panel. The data is only read.
+    void loadPanelIntoDialog(const PanelBaseData& data);
+    // Writes the dialog's values into data; a value that is not usable
+    // leaves the field of data as it was.
+    void fillPanelFromDialog(PanelBaseData& data);
+    // Rebuilds the airfoil list from the airfoil library.
+    void fillFoilListModel();
+    // Remembers the previous (which 0) or next (which 1) panel of the plane
+    // and refills the matching align submenu of the spar table.
+    void rebuildAlignSparMenu(int which, Panel* neighbour);
+
+    // True when every field of the walk is valid; otherwise *firstInvalidPage
+    // (when given) receives the tab page of the first invalid one.
+    bool allFieldsValid(QWidget** firstInvalidPage = nullptr);
+    // Asks whether to leave the dialog; true to leave.
+    bool confirmLeaveDialog();
+
+    // What the dialog currently works on (for the panel table and tests).
+    Panel* getWorkingPanel() const { return workingPanel; }
+    Panel* getPreviousPanel() const { return previousPanel; }
+    Panel* getNextPanel() const { return nextPanel; }
+    const QString& getRootAirfoilName() const { return rootAirfoilName; }
+    const QString& getTipAirfoilName() const { return tipAirfoilName; }
+    const RibList& getWorkingRibList() const { return workingRibs; }
+    const SparList& getWorkingSparList() const { return workingSpars; }
+    const SheetingStripList& getWorkingStripList() const { return workingStrips; }
+    const RibCombList& getWorkingCombList() const { return workingCombs; }
+    const BuildingTabData& getWorkingBuildingTabData() const { return workingTabs; }
+    int getSparEditorRow() const { return sparEditorRow; }
+    int getStripEditorRow() const { return stripEditorRow; }
+    int getCombEditorRow() const { return combEditorRow; }
+    QMenu* getAlignPreviousMenu() const { return alignPreviousMenu; }
+    QMenu* getAlignNextMenu() const { return alignNextMenu; }
+    QMenu* getRibMenu() const { return ribMenu; }
+    QMenu* getSparMenu() const { return sparMenu; }
+    QMenu* getStripMenu() const { return stripMenu; }
+    QMenu* getCombMenu() const { return combMenu; }
+    QStandardItemModel* getAirfoilItemModel() const { return airfoilItemModel; }
+    QSortFilterProxyModel* getAirfoilFilterModel() const { return airfoilFilterModel; }
+    LengthCalculator* getLengthCalculator() const { return lengthCalculator; }
+
+    void updateNeededFor90Label(int sparType, float value);
+    void addAlignSparActions(QMenu* menu, const Panel* neighbour);
+    void alignSparWithNeighbour(int neighbourSparIndex, int ownSparRow, int which);
+    int getSelectedSparRow(bool& found);
+    static float getSparVerticalAngle(SparDefinition spar, const RibListTableModel* pRibTableModel);
+    void insertNewSpar(int row);
+    void insertNewStrip(int row);
+    void insertNewComb(int row);
+
+    void setVisible(bool visible) override;
+
+signals:
+    void baseDataChanged();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+public slots:
+    void reject() override;
+
+    void foilListRowChangedSlot(QItemSelection selected, QItemSelection deselected);
+    void removeTipFoilSelection();
+
+    void sparSelectionChanged(QModelIndex selected, QModelIndex deselected);
+    void sheetingStripSelectionChanged(QModelIndex selected, QModelIndex deselected);
+    void combSelectionChanged(QModelIndex selected, QModelIndex deselected);
+
+    void btnPanelEditAccepted();
+    void btnPanelEditRejected();
+    void btnGenerateRibsClicked();
+    void btnCalculateLengthClicked();
+    void btnStraightenLEClicked();
+    void standardSheetingMeasureUnitChanged();
+    void rootFoilFactorChanged();
+
+    void redrawWindow(bool lightweight = false);
+    void adjustSweepAngleLabel();
+    void deleteOldPanel();
+    void deselectAll(int items = 13, bool redraw = true);
+    void redrawWindowLightweight();
+    void buildingTabDataChanged();
+    void updateFoilFilter(QString filter);
+
+    void topView();
+    void frontView();
+    void leftView();
+    void bottomView();
+    void rearView();
+    void rightView();
+    void view45();
+
+    void updateSingleRibView(int ribNo);
+    void updateVisualRepresentation();
+
+    void ribDataChanged(QModelIndex index1, QModelIndex index2);
+    void sparDataChanged(QModelIndex index1, QModelIndex index2);
+    void sheetingStripDataChanged(QModelIndex index1, QModelIndex index2);
+    void combDataChanged(QModelIndex index1, QModelIndex index2);
+
+    void sparSpecificDataChanged();
+    void combSpecificDataChanged();
+    void btnSpar90Clicked();
+    void btnComb90Clicked();
+    void sheetingStripSpecificDataChanged();
+
+    void getSparRealPositions(float& firstSparPosition, float& lastSparPosition, float& firstRibPosition,
+                              float& lastRibPosition, SparDefinition spar, const RibListTableModel* pRibTableModel,
+                              bool considerRib2Thickness);
+    float getCombAngle(RibCombData comb, const RibListTableModel* pRibTableModel, float panelSweep,
+                       float panelLength, float& neededFor90Deg, bool untilLastRib);
+    float getSparAngle(SparDefinition spar, const RibListTableModel* pRibTableModel, float panelSweep,
+                       float panelLength, float& neededFor90Deg, bool untilLastRib);
+    void getAngleText(float angle, QString& text);
+    void visualizeCombAngle(RibCombData comb);
+    void visualizeSparAngle(SparDefinition spar);
+    const RibDefinition* getRibInTableRow(int row, bool& found);
+    const RibDefinition* getRibNoDefinition(int number, bool& found);
+
+    void ribSelectionChanged(QModelIndex selected, QModelIndex deselected);
+    void chkBoxToggled(bool state);
+    void chkGhostBoxToggled(bool state);
+    void hsliderTransparencyValueChanged(int value);
+    void hsliderGhostTransparencyValueChanged(int value);
+    int getSelectedRibNo();
+
+    void rbLETypeToggled(bool state);
+    void rbTETypeToggled(bool state);
+    void rbSheetingTypeToggled(bool state);
+
+    void customRibsMenuRequested(QPoint pos);
+    void addRibBefore();
+    void addRibAfter();
+    void splitRib();
+    void deleteRib();
+    void adjustNumberOfRibsInTableModels();
+
+    void customSparsMenuRequested(QPoint pos);
+    void addSparBefore();
+    void addSparAfter();
+    void deleteSpar();
+    void copySpar();
+    void moveSparToMaxThickness();
+    void alignSpar();
+
+    void customStripsMenuRequested(QPoint pos);
+    void addStripBefore();
+    void addStripAfter();
+    void deleteStrip();
+    void copyStrip();
+
+    void customCombsMenuRequested(QPoint pos);
+    void addCombBefore();
+    void addCombAfter();
+    void deleteComb();
+    void copyComb();
+
+private:
+    void setValidationKinds();
+    void setCellEditors();
+    void buildContextMenus();
+    void connectSignals();
+    void retranslateMenus();
+    void applyIllustrations();
+    static std::vector<QString> sparTypeNames();
+    static std::vector<QString> combTypeNames();
+
+    void showTabOf(QWidget* page);
+    void showTipFoilField();
+    void showRootFoilField();
+    void buildWorkingPanel();
+    void installTableModels();
+    void notifyBuildingTabs();
+    void updateSinglePosition(class XDoubleSpinBox* field, bool percent, float chord, float value);
+    bool ribChords(int firstRib, int lastRib, float& firstChord, float& lastChord);
+
+    void showSpar(int row);
+    void showStrip(int row);
+    void showComb(int row);
+    void readSparPage(SparDefinition& spar, float firstChord, float lastChord);
+    void readStripPage(class SheetingStripDefinition& strip, float firstChord, float lastChord);
+    void readCombPage(RibCombData& comb, float firstChord, float lastChord);
+
+    int selectedRow(class QAbstractItemView* view) const;
+    void renumberRibReferences(int lastAbove, int firstAbove, int delta);
+    SparsTableModel* sparModel() const;
+    SheetingStripTableModel* stripModel() const;
+    CombListTableModel* combModel() const;
+    RibListTableModel* ribModel() const;
+
+    QString rootAirfoilName;
+    QString tipAirfoilName;
+
+    QStandardItemModel* airfoilItemModel = nullptr;
+    QSortFilterProxyModel* airfoilFilterModel = nullptr;
+
+    RibList workingRibs;
+    SparList workingSpars;
+    SheetingStripList workingStrips;
+    BuildingTabData workingTabs;
+    RibCombList workingCombs;
+
+    Panel* workingPanel = nullptr;
+    Panel* previousPanel = nullptr;
+    Panel* nextPanel = nullptr;
+
+    float generatedRibThickness = 0.0f;
+    float generatedPanelLength = 0.0f;
+
+    QMenu* ribMenu = nullptr;
+    QAction* actAddRibBefore = nullptr;
+    QAction* actAddRibAfter = nullptr;
+    QAction* actDeleteRib = nullptr;
+    QAction* actSplitRib = nullptr;
+
+    QMenu* sparMenu = nullptr;
+    QAction* actAddSparBefore = nullptr;
+    QAction* actAddSparAfter = nullptr;
+    QAction* actDeleteSpar = nullptr;
+    QAction* actCopySpar = nullptr;
+    QAction* actMoveSparToMaxThickness = nullptr;
+    QMenu* alignPreviousMenu = nullptr;
+    QMenu* alignNextMenu = nullptr;
+
+    QMenu* stripMenu = nullptr;
+    QAction* actAddStripBefore = nullptr;
+    QAction* actAddStripAfter = nullptr;
+    QAction* actDeleteStrip = nullptr;
+    QAction* actCopyStrip = nullptr;
+
+    QMenu* combMenu = nullptr;
+    QAction* actAddCombBefore = nullptr;
+    QAction* actAddCombAfter = nullptr;
+    QAction* actDeleteComb = nullptr;
+    QAction* actCopyComb = nullptr;
+
+    int sparEditorRow = -1;
+    int stripEditorRow = -1;
+    int combEditorRow = -1;
+
+    LengthCalculator* lengthCalculator = nullptr;
+    Ui::WingPanelDialog* ui = nullptr;
+};
