@@ -6,6 +6,7 @@
 #include "airfoils/Airfoil.h"
 #include "airfoils/AirfoilImportDialog.h"
 #include "airfoils/WingFoils.h"
+#include "app/Planformix.h"
 #include "document/FileManager.h"
 #include "document/PlaneModel.h"
 #include "foundation/ApplicationSettings.h"
@@ -111,6 +112,19 @@ bool MainWindow::close()
     QCloseEvent event;
     closeEvent(&event);
     return true;
+}
+
+void MainWindow::foilsLoaded()
+{
+    // The form's panel dialog lists the airfoil library, so it can only be
+    // built now.
+    if (auto* central = qobject_cast<Planformix*>(centralWidget()))
+        central->setupForm();
+    // After the form exists, so that installing German translates it too.
+    applyLanguage();
+    if (!fileName.isEmpty())
+        loadFile();
+    show();
 }
 
 // --- document commands ---

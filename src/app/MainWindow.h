@@ -57,6 +57,10 @@ public slots:
     void antiAlias(bool checked);
     void setEnglish(bool checked);
     void setGerman(bool checked);
+    // Finishes start-up once the airfoil library is loaded: builds the
+    // central widget's form, opens the document of the command line and
+    // only then shows the window.
+    void foilsLoaded();
     void printDialog();
     void importAirfoilDialog();
     void exportToDxf();

@@ -4,6 +4,7 @@
 #include "document/PlaneModel.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/DialogSeam.h"
+#include "foundation/Observer.h"
 #include "foundation/Vector3D.h"
 
 #include <QAbstractButton>
@@ -143,6 +144,7 @@ private slots:
     void failedOrCancelledLoadKeepsTheModifiedMark_data();
     void failedOrCancelledLoadKeepsTheModifiedMark();
     void rememberedDocumentNameIsOpenedOnlyOnce();
+    void finishedLoadingOpensCommandLineDocumentBeforeShowing();
     void closeAsksAboutUnsavedChanges_data();
     void closeAsksAboutUnsavedChanges();
     void windowMenuNamesTheFullScreenState();
@@ -363,6 +365,37 @@ void TestMainWindow::rememberedDocumentNameIsOpenedOnlyOnce()
     window->loadFileEventHandler(later);
     action(*window, "actionLoad")->trigger();
     QCOMPARE(countCalls(DialogSeam::Kind::OpenFile), 1);
+}
+
+void TestMainWindow::finishedLoadingOpensCommandLineDocumentBeforeShowing()
+{
+    PlaneModel::instance()->setName(QStringLiteral("Loaded at start"), true);
+    const QString path = dir.filePath(QStringLiteral("start.pfz"));
+    DialogSeam::queueFileName(path);
+    action(*window, "actionSaveAs")->trigger();
+    window.reset();
+    delete PlaneModel::instance();
+
+    window.reset(new MainWindow(path));
+    bool visibleWhenLoaded = true;
+    struct Probe : Observer
+    {
+        Probe(MainWindow* w, bool* seen) : Observer("Probe", false), window(w), seen(seen) {}
+        void observedObjectChanged(Observable*) override { *seen = window->isVisible(); }
+        void saveViewData(serializedPlanformixData&) override {}
+        void loadViewData(const google::protobuf::Message*, SerializeableIf::hint_t) override {}
+        MainWindow* window;
+        bool* seen;
+    } probe(window.get(), &visibleWhenLoaded);
+    PlaneModel::instance()->addObserver(&probe);
+    DialogSeam::clear();
+    window->foilsLoaded();
+
+    QVERIFY(window->isVisible());
+    QVERIFY(!visibleWhenLoaded);
+    QCOMPARE(PlaneModel::instance()->getName(), QStringLiteral("Loaded at start"));
+    QCOMPARE(window->windowTitle(), baseTitle + " - " + path);
+    QVERIFY(DialogSeam::calls().empty());
 }
 
 void TestMainWindow::closeAsksAboutUnsavedChanges_data()

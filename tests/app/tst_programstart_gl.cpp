@@ -1,0 +1,115 @@
+#include "document/PlaneModel.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Starts the real program binary (it needs a display for its 3D views) and
+// lets it end by itself through its test quit hook.
+namespace {
+
+const QString program = QStringLiteral(PLANFORMIX_BINARY_DIR "/bin/planformix");
+
+struct Run
+{
+    int exitCode = -1000;
+    QString out;
+};
+
+Run runProgram(const QStringList& arguments, const QString& configHome = QString())
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PLANFORMIX_TEST_QUIT_AFTER_MS"), QStringLiteral("300"));
+    if (!configHome.isEmpty())
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    process.setProcessEnvironment(env);
+    process.start(program, arguments);
+    Run run;
+    if (!process.waitForStarted(10000))
+        return run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished(5000);
+        return run;
+    }
+    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+    if (process.exitStatus() == QProcess::NormalExit)
+        run.exitCode = process.exitCode();
+    return run;
+}
+
+} // namespace
+
+class TestProgramStart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void opensTheOneDocumentOfTheCommandLine_data();
+    void opensTheOneDocumentOfTheCommandLine();
+    void missingAirfoilDirectoryEndsWithMinusOne();
+
+private:
+    QTemporaryDir dir;
+    QString document;
+};
+
+void TestProgramStart::initTestCase()
+{
+    QVERIFY(QFile::exists(program));
+    QVERIFY(dir.isValid());
+    document = dir.filePath(QStringLiteral("start glider.pfz"));
+    PlaneModel* model = PlaneModel::instance();
+    model->setName(QStringLiteral("Start Glider"), false);
+    std::string target = document.toStdString();
+    QVERIFY(model->save(target));
+    delete model;
+}
+
+void TestProgramStart::opensTheOneDocumentOfTheCommandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("one document") << QStringList({document}) << true;
+    QTest::newRow("toolkit option and document") << QStringList({"-style", "fusion", document}) << true;
+    QTest::newRow("no argument") << QStringList() << false;
+    QTest::newRow("two arguments") << QStringList({document, document}) << false;
+    QTest::newRow("one empty argument") << QStringList({QString()}) << false;
+}
+
+void TestProgramStart::opensTheOneDocumentOfTheCommandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, opens);
+
+    const Run run = runProgram(arguments);
+    QCOMPARE(run.exitCode, 0);
+    const QString expected = QStringLiteral("window title: Planformix 1.2.3") +
+                             (opens ? QStringLiteral(" - ") + QFileInfo(document).absoluteFilePath() : QString());
+    QVERIFY2(run.out.split('\n').contains(expected), qPrintable(run.out));
+}
+
+void TestProgramStart::missingAirfoilDirectoryEndsWithMinusOne()
+{
+    QTemporaryDir configHome;
+    QVERIFY(configHome.isValid());
+    {
+        QSettings stored(configHome.filePath(QStringLiteral("Planformix/Planformix.conf")), QSettings::IniFormat);
+        stored.setValue(QStringLiteral("version"), QStringLiteral("1.2.3"));
+        stored.setValue(QStringLiteral("foilsDir"), QStringLiteral("../no-such-foils"));
+    }
+    const Run run = runProgram({document}, configHome.path());
+    QCOMPARE(run.exitCode, 255);
+    QVERIFY2(run.out.contains(QStringLiteral("Foils directory /")), qPrintable(run.out));
+    QVERIFY2(run.out.contains(QStringLiteral("no-such-foils not found - are you in the correct directory?\n")),
+             qPrintable(run.out));
+    QVERIFY(!run.out.contains(QStringLiteral("window title:")));
+}
+
+QTEST_MAIN(TestProgramStart)
+#include "tst_programstart_gl.moc"
