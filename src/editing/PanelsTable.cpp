@@ -1,0 +1,188 @@
+#include "editing/PanelsTable.h"
+
+#include "document/PlaneModel.h"
+#include "editing/InputValueType.h"
+#include "editing/NewPanelData.h"
+#include "editing/WingPanelDialog.h"
+#include "editing/XLineEditDelegate.h"
+#include "model/Panel.h"
+#include "model/PanelBaseData.h"
+#include "model/PanelsTableModel.h"
+
+#include <QAbstractItemDelegate>
+#include <QEvent>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTableView>
+#include <cmath>
+
+PanelsTable::PanelsTable(QTableView* tableView, QPushButton* addButton, QPushButton* editButton,
+                         QPushButton* deleteButton, QPushButton* moveUpButton, QPushButton* moveDownButton,
+                         PanelsTableModel* model)
+    : QObject(nullptr), tableView(tableView)
+{
+    tableView->setModel(model);
+    tableView->setAttribute(Qt::WA_MouseTracking);
+    tableView->viewport()->installEventFilter(this);
+    // A double click opens the panel dialog instead of a cell editor.
+    tableView->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::AnyKeyPressed);
+
+    const InputValueType rules[] = {
+        InputValueType(1),                          // name
+        InputValueType(1),                          // airfoil
+        InputValueType(9, 10.0, 5000.0),            // length
+        InputValueType(9, 10.0, 1000.0),            // root chord
+        InputValueType(9, 1.0, 1000.0),             // tip chord
+        InputValueType(9, -2500.0, 2500.0),         // sweep
+        InputValueType(9, -7.0, 7.0),               // tip twist
+        InputValueType(9, -90.0, 90.0),             // dihedral
+    };
+    int column = 0;
+    for (const InputValueType& rule : rules) {
+        auto* delegate = new XLineEditDelegate(&rule);
+        // Parented so it goes with us even when the view went first.
+        delegate->setParent(this);
+        tableView->setItemDelegateForColumn(column++, delegate);
+    }
+
+    panelDialog = new WingPanelDialog(tableView);
+
+    connect(editButton, SIGNAL(clicked()), this, SLOT(btnEditPressed()));
+    connect(deleteButton, SIGNAL(clicked()), this, SLOT(btnDeletePressed()));
+    connect(moveUpButton, SIGNAL(clicked()), this, SLOT(btnMoveUpPressed()));
+    connect(moveDownButton, SIGNAL(clicked()), this, SLOT(btnMoveDownPressed()));
+    connect(addButton, SIGNAL(clicked()), this, SLOT(btnAddPressed()));
+    connect(tableView, SIGNAL(doubleClicked(QModelIndex)), this, SLOT(btnEditPressed(QModelIndex)));
+    connect(panelDialog, SIGNAL(baseDataChanged()), this, SLOT(baseDataChanged()));
+}
+
+PanelsTable::~PanelsTable()
+{
+    // The view may be gone already when the central widget tears its form
+    // down first; then the dialog went with it and the delegates go with us.
+    if (tableView && tableView->model()) {
+        const int columns = tableView->model()->columnCount();
+        for (int column = 0; column < columns; ++column) {
+            QAbstractItemDelegate* delegate = tableView->itemDelegateForColumn(column);
+            if (!delegate)
+                continue;
+            tableView->setItemDelegateForColumn(column, nullptr);
+            delete delegate;
+        }
+    }
+    delete panelDialog;
+}
+
+void PanelsTable::updateAirfoilList()
+{
+    panelDialog->fillFoilListModel();
+}
+
+PanelsTableModel* PanelsTable::panelsModel() const
+{
+    return dynamic_cast<PanelsTableModel*>(tableView->model());
+}
+
+int PanelsTable::selectedRow() const
+{
+    const QModelIndexList rows = tableView->selectionModel()->selectedRows(0);
+    return rows.size() == 1 ? rows.front().row() : -1;
+}
+
+void PanelsTable::btnEditPressed()
+{
+    const int row = selectedRow();
+    if (row >= 0)
+        btnEditPressed(panelsModel()->index(row, 0));
+}
+
+void PanelsTable::btnEditPressed(QModelIndex index)
+{
+    PanelsTableModel* model = panelsModel();
+    const int row = index.row();
+    Panel* panel = model->getPanel(row);
+    if (!panel)
+        return;
+    // getPanel gives null outside the list, so the first and the last panel
+    // get no neighbour on that side.
+    panelDialog->rebuildAlignSparMenu(0, model->getPanel(row - 1));
+    panelDialog->rebuildAlignSparMenu(1, model->getPanel(row + 1));
+    panelDialog->loadPanelIntoDialog(panel->getPanelBaseData());
+    panelDialog->setVisible(true);
+}
+
+void PanelsTable::btnDeletePressed()
+{
+    const int row = selectedRow();
+    if (row >= 0)
+        panelsModel()->removePanel(row);
+}
+
+void PanelsTable::btnMoveUpPressed()
+{
+    const int row = selectedRow();
+    if (row >= 0)
+        panelsModel()->movePanelUp(row);
+}
+
+void PanelsTable::btnMoveDownPressed()
+{
+    const int row = selectedRow();
+    if (row >= 0)
+        panelsModel()->movePanelDown(row);
+}
+
+void PanelsTable::btnAddPressed()
+{
+    PanelsTableModel* model = panelsModel();
+    std::unique_ptr<PanelBaseData> data = NewPanelData::create(*model);
+    Panel* previous = model->getNoOfPanels() > 0 ? model->getPanels().back() : nullptr;
+    panelDialog->rebuildAlignSparMenu(0, previous);
+    panelDialog->rebuildAlignSparMenu(1, nullptr);
+    panelDialog->loadPanelIntoDialog(*data);
+    panelDialog->setVisible(true);
+}
+
+void PanelsTable::baseDataChanged()
+{
+    PanelsTableModel* model = panelsModel();
+    PanelBaseData data;
+    panelDialog->fillPanelFromDialog(data);
+    model->addOrUpdatePanel(data);
+    int row = -1;
+    if (!model->findPanelById(data.getId(), row))
+        return;
+    emit model->dataChanged(model->index(row, 0), model->index(row, model->columnCount() - 1));
+}
+
+bool PanelsTable::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        highlightPanelAt(tableView->rowAt(int(std::lround(mouse->localPos().y()))));
+    } else if (event->type() == QEvent::Leave) {
+        highlightPanelAt(-1);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void PanelsTable::highlightPanelAt(int row)
+{
+    PanelsTableModel* model = panelsModel();
+    if (!model)
+        return;
+    int position = 0;
+    for (Panel* panel : model->getPanels())
+        panel->setSelected(position++ == row);
+
+    // Pointing at a panel is not an edit: no undo state, no modified mark.
+    PlaneModel* plane = PlaneModel::instance();
+    const bool historyWasOn = plane->getHistoryRecordingEnabled();
+    const bool trackingWasOn = plane->getModificationTrackingEnabled();
+    plane->setModificationTrackingEnabled(false);
+    plane->setHistoryRecordingEnabled(false);
+    model->notifyObservers();
+    plane->setHistoryRecordingEnabled(historyWasOn);
+    plane->setModificationTrackingEnabled(trackingWasOn);
+}

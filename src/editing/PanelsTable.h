@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QModelIndex>
+#include <QObject>
+#include <QPointer>
+
+class PanelsTableModel;
+class QPushButton;
+class QTableView;
+class WingPanelDialog;
+
+// Runs the wing's panel table: the cell editors, the five panel buttons, a
+// double click that opens the panel dialog, and the highlight in the 3D
+// views of the panel under the mouse pointer. Owns the one panel dialog,
+// which is hidden, never rebuilt, between edits.
+class PanelsTable : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Takes the panel table and its buttons from the central form record (or
+    // any record with the same widget names).
+    template <class Form>
+    PanelsTable(Form* form, PanelsTableModel* model)
+        : PanelsTable(form->tableViewPanels, form->btnPanelAdd, form->btnPanelEdit, form->btnPanelDelete,
+                      form->btnPanelMoveUp, form->btnPanelMoveDown, model)
+    {
+    }
+    PanelsTable(QTableView* tableView, QPushButton* addButton, QPushButton* editButton, QPushButton* deleteButton,
+                QPushButton* moveUpButton, QPushButton* moveDownButton, PanelsTableModel* model);
+    ~PanelsTable() override;
+
+    // Refills the panel dialog's airfoil list after the library changed.
+    void updateAirfoilList();
+
+public slots:
+    void btnEditPressed();
+    void btnEditPressed(QModelIndex index);
+    void btnDeletePressed();
+    void btnMoveUpPressed();
+    void btnMoveDownPressed();
+    void btnAddPressed();
+    void baseDataChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    PanelsTableModel* panelsModel() const;
+    // -1 unless exactly one row is selected.
+    int selectedRow() const;
+    void highlightPanelAt(int row);
+
+    QPointer<QTableView> tableView;
+    QPointer<WingPanelDialog> panelDialog;
+};

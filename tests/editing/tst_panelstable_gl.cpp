@@ -1,0 +1,405 @@
+#include "airfoils/WingFoils.h"
+#include "document/PlaneModel.h"
+#include "editing/PanelsTable.h"
+#include "editing/WingPanelDialog.h"
+#include "editing/XDoubleSpinBox.h"
+#include "editing/XLineEdit.h"
+#include "foundation/DialogSeam.h"
+#include "foundation/Observer.h"
+#include "model/Panel.h"
+#include "model/PanelBaseData.h"
+#include "model/PanelsTableModel.h"
+
+#include <QAbstractItemDelegate>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QVBoxLayout>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// Records, per plane notification, whether it could have stored an undo
+// state or marked the document modified.
+class PlaneWatcher : public Observer
+{
+public:
+    explicit PlaneWatcher(PlaneModel* plane)
+        : Observer(QStringLiteral("PlaneWatcher"), false)
+        , plane(plane)
+    {
+    }
+    void observedObjectChanged(Observable*) override
+    {
+        ++notifications;
+        if (plane->getHistoryRecordingEnabled())
+            ++undoStates;
+        if (plane->getModificationTrackingEnabled())
+            ++modifications;
+    }
+    void saveViewData(serializedPlanformixData&) override {}
+    void loadViewData(const google::protobuf::Message*, SerializeableIf::hint_t) override {}
+    PlaneModel* plane;
+    int notifications = 0;
+    int undoStates = 0;
+    int modifications = 0;
+};
+
+// The widgets the central form gives the controller, under the same names.
+struct PanelTableForm {
+    QTableView* tableViewPanels;
+    QPushButton* btnPanelAdd;
+    QPushButton* btnPanelEdit;
+    QPushButton* btnPanelDelete;
+    QPushButton* btnPanelMoveUp;
+    QPushButton* btnPanelMoveDown;
+};
+
+PanelBaseData panelData(int id, float rootChord, float tipChord)
+{
+    return PanelBaseData(id, QStringLiteral("Panel %1").arg(id), QStringLiteral("NACA 2412"), QString(), rootChord,
+                         tipChord, 10.0f * id, 300.0f, 0.0f, 1.0f, false, false, true, 2.0f, 6, 150.0f, 1.0f, 1.0f,
+                         nullptr, LEData(), TEData(), SparList(), SheetingStripList(), CoveringDefinition(),
+                         BuildingTabData(), RibCombList());
+}
+
+} // namespace
+
+class TestPanelsTable : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void buttonsActOnExactlyOneSelectedRow_data();
+    void buttonsActOnExactlyOneSelectedRow();
+    void cellEditorsKeepValuesInRange_data();
+    void cellEditorsKeepValuesInRange();
+    void editOpensDialogWithPanelAndNeighbours_data();
+    void editOpensDialogWithPanelAndNeighbours();
+    void committedEditReplacesPanel();
+    void addToEmptyPlaneOffersBlankPanel();
+    void cancelledAddLeavesPlaneUnchanged();
+    void committedAddAppendsPanel();
+    void hoverHighlightsPanelWithoutModifying();
+    void destructionReleasesEditorsAndDialog();
+
+private:
+    void addPanels(int count);
+    QList<int> panelIds() const;
+    void selectRows(const QList<int>& rows);
+    WingPanelDialog* dialog() const;
+
+    QTemporaryDir imported;
+    PlaneModel* plane = nullptr;
+    PanelsTableModel* model = nullptr;
+    std::unique_ptr<QWidget> host;
+    PanelTableForm form{};
+    std::unique_ptr<PanelsTable> table;
+    std::unique_ptr<PlaneWatcher> watcher;
+};
+
+void TestPanelsTable::initTestCase()
+{
+    QVERIFY(WingFoils::createInstance(QStringLiteral(PLANFORMIX_SOURCE_DIR "/resources/foils_v2"), imported.path()));
+}
+
+void TestPanelsTable::init()
+{
+    DialogSeam::setScripted(true);
+    DialogSeam::clear();
+    plane = PlaneModel::instance();
+    model = plane->getTableModel();
+    host = std::make_unique<QWidget>();
+    auto* layout = new QVBoxLayout(host.get());
+    form.tableViewPanels = new QTableView;
+    layout->addWidget(form.tableViewPanels);
+    for (QPushButton** button : {&form.btnPanelAdd, &form.btnPanelEdit, &form.btnPanelDelete, &form.btnPanelMoveUp,
+                                 &form.btnPanelMoveDown}) {
+        *button = new QPushButton;
+        layout->addWidget(*button);
+    }
+    host->resize(800, 400);
+    host->show();
+    table = std::make_unique<PanelsTable>(&form, model);
+}
+
+void TestPanelsTable::cleanup()
+{
+    table.reset();
+    host.reset();
+    delete plane;
+    watcher.reset();
+    DialogSeam::clear();
+}
+
+void TestPanelsTable::addPanels(int count)
+{
+    for (int id = 0; id < count; ++id)
+        model->addOrUpdatePanel(panelData(id, 200.0f - 20.0f * id, 180.0f - 20.0f * id));
+}
+
+QList<int> TestPanelsTable::panelIds() const
+{
+    QList<int> ids;
+    for (const Panel* panel : model->getPanels())
+        ids << panel->getId();
+    return ids;
+}
+
+void TestPanelsTable::selectRows(const QList<int>& rows)
+{
+    QItemSelectionModel* selection = form.tableViewPanels->selectionModel();
+    selection->clearSelection();
+    for (int row : rows)
+        selection->select(model->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+}
+
+WingPanelDialog* TestPanelsTable::dialog() const
+{
+    return form.tableViewPanels->findChild<WingPanelDialog*>();
+}
+
+void TestPanelsTable::buttonsActOnExactlyOneSelectedRow_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QList<int>>("selectedRows");
+    QTest::addColumn<QList<int>>("ids");
+    const QList<int> unchanged{0, 1, 2};
+    QTest::newRow("delete middle") << "delete" << QList<int>{1} << QList<int>{0, 2};
+    QTest::newRow("delete last") << "delete" << QList<int>{2} << QList<int>{0, 1};
+    QTest::newRow("delete, nothing selected") << "delete" << QList<int>{} << unchanged;
+    QTest::newRow("delete, two selected") << "delete" << QList<int>{0, 2} << unchanged;
+    QTest::newRow("up middle") << "up" << QList<int>{1} << QList<int>{1, 0, 2};
+    QTest::newRow("up first") << "up" << QList<int>{0} << unchanged;
+    QTest::newRow("up, two selected") << "up" << QList<int>{1, 2} << unchanged;
+    QTest::newRow("down middle") << "down" << QList<int>{1} << QList<int>{0, 2, 1};
+    QTest::newRow("down last") << "down" << QList<int>{2} << unchanged;
+    QTest::newRow("down, nothing selected") << "down" << QList<int>{} << unchanged;
+    QTest::newRow("edit, two selected") << "edit" << QList<int>{0, 1} << unchanged;
+}
+
+void TestPanelsTable::buttonsActOnExactlyOneSelectedRow()
+{
+    QFETCH(QString, button);
+    QFETCH(QList<int>, selectedRows);
+    QFETCH(QList<int>, ids);
+    addPanels(3);
+    selectRows(selectedRows);
+    const QHash<QString, QPushButton*> buttons{{"delete", form.btnPanelDelete},
+                                               {"up", form.btnPanelMoveUp},
+                                               {"down", form.btnPanelMoveDown},
+                                               {"edit", form.btnPanelEdit}};
+    buttons.value(button)->click();
+    QCOMPARE(panelIds(), ids);
+    QCOMPARE(model->rowCount(), ids.size());
+    // Deleting asks nothing; undo brings a panel back.
+    QVERIFY(DialogSeam::calls().empty());
+    QVERIFY(!dialog()->isVisible());
+}
+
+void TestPanelsTable::cellEditorsKeepValuesInRange_data()
+{
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("name") << 0 << "Wing tip" << true;
+    QTest::newRow("empty name") << 0 << "" << false;
+    QTest::newRow("sweep") << 5 << "-2500" << true;
+    QTest::newRow("sweep too far") << 5 << "2501" << false;
+    QTest::newRow("twist") << 6 << "-7" << true;
+    QTest::newRow("twist too much") << 6 << "7.5" << false;
+    QTest::newRow("dihedral") << 7 << "90" << true;
+    QTest::newRow("dihedral past vertical") << 7 << "-91" << false;
+    QTest::newRow("dihedral not a number") << 7 << "5x" << false;
+}
+
+void TestPanelsTable::cellEditorsKeepValuesInRange()
+{
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    addPanels(1);
+    const QModelIndex index = model->index(0, column);
+    const QString before = model->data(index).toString();
+    QAbstractItemDelegate* delegate = form.tableViewPanels->itemDelegateForColumn(column);
+    QVERIFY(delegate);
+    QWidget* editor = delegate->createEditor(form.tableViewPanels->viewport(), QStyleOptionViewItem(), index);
+    auto* lineEdit = qobject_cast<XLineEdit*>(editor);
+    QVERIFY(lineEdit);
+    lineEdit->setText(text);
+    delegate->setModelData(editor, model, index);
+    delete editor;
+    const QString after = model->data(index).toString();
+    if (!accepted)
+        QCOMPARE(after, before);
+    else if (column == 0)
+        QCOMPARE(after, text);
+    else
+        QCOMPARE(after.toDouble(), text.toDouble());
+}
+
+void TestPanelsTable::editOpensDialogWithPanelAndNeighbours_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<bool>("doubleClick");
+    QTest::newRow("first, button") << 0 << false;
+    QTest::newRow("middle, button") << 1 << false;
+    QTest::newRow("last, double click") << 2 << true;
+}
+
+void TestPanelsTable::editOpensDialogWithPanelAndNeighbours()
+{
+    QFETCH(int, row);
+    QFETCH(bool, doubleClick);
+    addPanels(3);
+    if (doubleClick) {
+        emit form.tableViewPanels->doubleClicked(model->index(row, 3));
+    } else {
+        selectRows({row});
+        form.btnPanelEdit->click();
+    }
+    WingPanelDialog* panelDialog = dialog();
+    QVERIFY(panelDialog->isVisible());
+    QCOMPARE(panelDialog->findChild<XLineEdit*>("txtName")->text(), QString("Panel %1").arg(row));
+    QCOMPARE(panelDialog->findChild<QLineEdit*>("txtID")->text(), QString::number(row));
+    QCOMPARE(panelDialog->getPreviousPanel(), model->getPanel(row - 1));
+    QCOMPARE(panelDialog->getNextPanel(), model->getPanel(row + 1));
+    // Opening the dialog changes nothing in the plane.
+    QCOMPARE(panelIds(), (QList<int>{0, 1, 2}));
+}
+
+void TestPanelsTable::committedEditReplacesPanel()
+{
+    addPanels(3);
+    selectRows({1});
+    form.btnPanelEdit->click();
+    WingPanelDialog* panelDialog = dialog();
+    panelDialog->findChild<XLineEdit*>("txtName")->setText("Renamed");
+    QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+
+    emit panelDialog->baseDataChanged();
+
+    QCOMPARE(panelIds(), (QList<int>{0, 1, 2}));
+    QCOMPARE(model->getPanel(1)->getPanelName(), QString("Renamed"));
+    QVERIFY(!changed.isEmpty());
+    const QList<QVariant> whole = changed.last();
+    QCOMPARE(whole.at(0).toModelIndex(), model->index(1, 0));
+    QCOMPARE(whole.at(1).toModelIndex(), model->index(1, 7));
+}
+
+void TestPanelsTable::addToEmptyPlaneOffersBlankPanel()
+{
+    form.btnPanelAdd->click();
+    WingPanelDialog* panelDialog = dialog();
+    QVERIFY(panelDialog->isVisible());
+    QVERIFY(DialogSeam::calls().empty());
+    QCOMPARE(panelDialog->findChild<XLineEdit*>("txtName")->text(), QString("New Panel"));
+    QCOMPARE(panelDialog->findChild<XDoubleSpinBox*>("txtRootChord")->value(), 220.0);
+    QCOMPARE(panelDialog->getRootAirfoilName(), QString("CLARK Y AIRFOIL"));
+    QCOMPARE(panelDialog->getPreviousPanel(), nullptr);
+    QCOMPARE(panelDialog->getNextPanel(), nullptr);
+    QCOMPARE(model->getNoOfPanels(), 0);
+}
+
+void TestPanelsTable::cancelledAddLeavesPlaneUnchanged()
+{
+    addPanels(2);
+    DialogSeam::queueButton(QMessageBox::No);
+    form.btnPanelAdd->click();
+    WingPanelDialog* panelDialog = dialog();
+    QCOMPARE(panelDialog->findChild<QLineEdit*>("txtID")->text(), QString("2"));
+    QCOMPARE(panelDialog->getPreviousPanel(), model->getPanel(1));
+    QCOMPARE(panelDialog->getNextPanel(), nullptr);
+    panelDialog->setVisible(false);
+    QCOMPARE(panelIds(), (QList<int>{0, 1}));
+
+    DialogSeam::queueButton(QMessageBox::No);
+    form.btnPanelAdd->click();
+    QCOMPARE(panelDialog->findChild<QLineEdit*>("txtID")->text(), QString("2"));
+}
+
+void TestPanelsTable::committedAddAppendsPanel()
+{
+    addPanels(2);
+    DialogSeam::queueButton(QMessageBox::No);
+    form.btnPanelAdd->click();
+    emit dialog()->baseDataChanged();
+
+    QCOMPARE(panelIds(), (QList<int>{0, 1, 2}));
+    const Panel* added = model->getPanel(2);
+    QCOMPARE(added->getPanelName(), QString("New Panel"));
+    QCOMPARE(added->getRootChord(), 160.0f);
+}
+
+void TestPanelsTable::hoverHighlightsPanelWithoutModifying()
+{
+    addPanels(3);
+    // The plane keeps its observers until it goes, after this test.
+    watcher = std::make_unique<PlaneWatcher>(plane);
+    plane->addObserver(watcher.get());
+    QWidget* viewport = form.tableViewPanels->viewport();
+    // Without tracking the viewport hears of no move without a button held.
+    QVERIFY(viewport->hasMouseTracking());
+    const auto selectedIds = [this] {
+        QList<int> ids;
+        for (const Panel* panel : model->getPanels())
+            if (panel->isSelected())
+                ids << panel->getId();
+        return ids;
+    };
+    const auto moveTo = [viewport](int y) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(20, y), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    };
+
+    moveTo(form.tableViewPanels->rowViewportPosition(1) + 2);
+    QCOMPARE(selectedIds(), QList<int>{1});
+    moveTo(form.tableViewPanels->rowViewportPosition(2) + 2);
+    QCOMPARE(selectedIds(), QList<int>{2});
+    moveTo(viewport->height() - 1);
+    QCOMPARE(selectedIds(), QList<int>{});
+    moveTo(form.tableViewPanels->rowViewportPosition(0) + 2);
+    QCOMPARE(selectedIds(), QList<int>{0});
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(viewport, &leave);
+    QCOMPARE(selectedIds(), QList<int>{});
+
+    QCOMPARE(watcher->notifications, 5);
+    QCOMPARE(watcher->undoStates, 0);
+    QCOMPARE(watcher->modifications, 0);
+    QVERIFY(plane->getHistoryRecordingEnabled());
+    QVERIFY(plane->getModificationTrackingEnabled());
+}
+
+void TestPanelsTable::destructionReleasesEditorsAndDialog()
+{
+    QPointer<WingPanelDialog> panelDialog = dialog();
+    QPointer<QAbstractItemDelegate> delegate = form.tableViewPanels->itemDelegateForColumn(7);
+    QVERIFY(panelDialog && delegate);
+    table.reset();
+    QVERIFY(!panelDialog);
+    QVERIFY(!delegate);
+    for (int column = 0; column < PanelsTableModel::numberOfColumns; ++column)
+        QCOMPARE(form.tableViewPanels->itemDelegateForColumn(column), nullptr);
+
+    // Torn down the other way round, as when the form goes first.
+    table = std::make_unique<PanelsTable>(&form, model);
+    panelDialog = dialog();
+    delegate = form.tableViewPanels->itemDelegateForColumn(0);
+    host.reset();
+    QVERIFY(!panelDialog);
+    table.reset();
+    QVERIFY(!delegate);
+}
+
+QTEST_MAIN(TestPanelsTable)
+#include "tst_panelstable_gl.moc"
