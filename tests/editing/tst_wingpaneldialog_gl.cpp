@@ -16,6 +16,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
 #include "editing/WingPanelDialog.h"
 #include "editing/XDoubleSpinBox.h"
@@ -24,6 +25,9 @@
 #include "model/PanelBaseData.h"
 #include "model/RibListTableModel.h"
 #include "model/SparsTableModel.h"
+#include "editing/LengthCalculator.h"
+#include "views/WingFoilGLWidget.h"
+#include <QTimer>
 
 // The panel dialog driven through its own widgets and slots, as the panel
 // table and the user drive it: loading, previewing on the working panel,
@@ -96,6 +100,11 @@ private slots:
     void sparAngles();
     void neededFor90IsCutToTwoDecimals();
     void alignMenusFollowTheNeighbours();
+    void combPageFollowsTheSelectedComb();
+    void unknownRootAirfoilKeepsItsName();
+    void viewPresetsPlaceTheCamera_data();
+    void viewPresetsPlaceTheCamera();
+    void lengthCalculatorFillsTheRibFields();
 
 private:
     void loadDefault(const SparList& spars = SparList());
@@ -637,6 +646,109 @@ void TestWingPanelDialog::alignMenusFollowTheNeighbours()
     dialog->rebuildAlignSparMenu(0, nullptr);
     QVERIFY(!dialog->getAlignPreviousMenu()->isEnabled());
     QVERIFY(dialog->getAlignPreviousMenu()->actions().isEmpty());
+}
+
+void TestWingPanelDialog::combPageFollowsTheSelectedComb()
+{
+    PanelBaseData data = makePanelData();
+    RibCombList combs;
+    RibCombData comb;
+    comb.setName(QStringLiteral("Comb"));
+    comb.setFirstRib(1);
+    comb.setLastRib(10);
+    comb.setPercentageSelected(0, false);
+    comb.setPosition(0, 60.0f);
+    comb.setExtendToBuildingTabs(true);
+    combs.append(comb);
+    data.setCombList(combs);
+    dialog->loadPanelIntoDialog(data);
+
+    auto* table = widget<QTableView>("tableViewCombs");
+    table->selectionModel()->setCurrentIndex(table->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
+    QCOMPARE(dialog->getCombEditorRow(), 0);
+    QCOMPARE(widget<QStackedWidget>("stackedWidgetCombs")->currentWidget(), widget<QWidget>("pageStandardComb"));
+    QCOMPARE(widget<XDoubleSpinBox>("txtCombPosition")->value(), 60.0);
+    QVERIFY(widget<QCheckBox>("chkCombExtendToBuildingTabs")->isChecked());
+    QVERIFY(!widget<XDoubleSpinBox>("txtCombExtendAbove")->isEnabled());
+
+    widget<XDoubleSpinBox>("txtCombWidth")->setValue(6.0);
+    QCOMPARE(dialog->getWorkingCombList().getCombs().front().getWidth(), 6.0f);
+
+    // A right angle over a panel without sweep: the centre stays put.
+    dialog->btnComb90Clicked();
+    const RibCombData& squared = dialog->getWorkingCombList().getCombs().front();
+    QVERIFY(squared.getSeparateLastPosition());
+    QCOMPARE(squared.getPosition(1), 60.0f);
+    QCOMPARE(widget<QLabel>("lblCombAngle")->text(), QStringLiteral("90.00"));
+
+    table->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
+    QCOMPARE(widget<QStackedWidget>("stackedWidgetCombs")->currentWidget(), widget<QWidget>("pageNoComb"));
+    QVERIFY(table->selectionModel()->selectedIndexes().isEmpty());
+}
+
+void TestWingPanelDialog::unknownRootAirfoilKeepsItsName()
+{
+    PanelBaseData data = makePanelData();
+    data.setAirfoilName(RootAirfoil, QStringLiteral("NO SUCH FOIL"));
+    dialog->loadPanelIntoDialog(data);
+    QCOMPARE(dialog->getRootAirfoilName(), QStringLiteral("NO SUCH FOIL"));
+    const QModelIndexList selected = widget<QListView>("listViewPanelFoils")->selectionModel()->selectedIndexes();
+    QCOMPARE(selected.size(), 1);
+    QCOMPARE(selected.first().data().toString(),
+             WingFoils::instance()->findAirfoil(QStringLiteral("NO SUCH FOIL"), true)->getName());
+}
+
+void TestWingPanelDialog::viewPresetsPlaceTheCamera_data()
+{
+    // Length 362, root chord 200, tip chord 180, sweep 40; the plane has no
+    // panel, so the panel's own root chord is the reference.
+    QTest::addColumn<QString>("preset");
+    QTest::addColumn<float>("x");
+    QTest::addColumn<float>("y");
+    QTest::addColumn<float>("z");
+    QTest::newRow("top") << "topView" << -0.5f * 362 / 200 << -0.5f << -362.0f / 200;
+    QTest::newRow("front") << "frontView" << -0.5f * 362 / 200 << 0.0f << -362.0f / 200;
+    QTest::newRow("left") << "leftView" << 0.5f << 0.0f << -150.0f / 200;
+    QTest::newRow("bottom") << "bottomView" << 0.5f * 362 / 200 << -0.5f << -362.0f / 200;
+    QTest::newRow("rear") << "rearView" << 0.5f * 362 / 200 << 0.0f << -(200.0f + 362) / 200;
+    QTest::newRow("right") << "rightView" << -(90.0f + 40) / 200 << 0.0f << -(150.0f + 362) / 200;
+}
+
+void TestWingPanelDialog::viewPresetsPlaceTheCamera()
+{
+    QFETCH(QString, preset);
+    QFETCH(float, x);
+    QFETCH(float, y);
+    QFETCH(float, z);
+    loadDefault();
+    widget<XDoubleSpinBox>("txtSweep")->setValue(40.0);
+    QVERIFY(QMetaObject::invokeMethod(dialog.get(), preset.toLatin1().constData()));
+    float cx = 0.0f;
+    float cy = 0.0f;
+    float cz = 0.0f;
+    widget<WingFoilGLWidget>("wingFoilGLWidget")->getTranslation(cx, cy, cz);
+    QVERIFY(qAbs(cx - x) < 1e-5f);
+    QVERIFY(qAbs(cy - y) < 1e-5f);
+    QVERIFY(qAbs(cz - z) < 1e-5f);
+}
+
+void TestWingPanelDialog::lengthCalculatorFillsTheRibFields()
+{
+    loadDefault();
+    // 10 ribs of 2 mm over 362 mm stand 40 mm apart; the calculator opens
+    // with that and is accepted with 12 ribs.
+    QTimer::singleShot(0, this, [this]() {
+        LengthCalculator* calculator = dialog->getLengthCalculator();
+        auto* distance = calculator->findChild<XDoubleSpinBox*>(QStringLiteral("txtDistanceBetweenRibs"));
+        QCOMPARE(distance->value(), 40.0);
+        calculator->findChild<XDoubleSpinBox*>(QStringLiteral("txtNoRibs"))->setValue(12);
+        calculator->accept();
+    });
+    QSignalSpy lengthSpy(widget<XDoubleSpinBox>("txtLength"), SIGNAL(valueChanged(double)));
+    dialog->btnCalculateLengthClicked();
+    QCOMPARE(widget<XDoubleSpinBox>("txtNoOfRibs")->value(), 12.0);
+    QCOMPARE(widget<XDoubleSpinBox>("txtLength")->value(), 2.0 + 11 * 40.0);
+    QCOMPARE(lengthSpy.count(), 0);
 }
 
 QTEST_MAIN(TestWingPanelDialog)
