@@ -28,6 +28,8 @@
 #include "editing/LengthCalculator.h"
 #include "views/WingFoilGLWidget.h"
 #include <QTimer>
+#include <QTranslator>
+#include "editing/XSparTypeEditDelegate.h"
 
 // The panel dialog driven through its own widgets and slots, as the panel
 // table and the user drive it: loading, previewing on the working panel,
@@ -102,6 +104,7 @@ private slots:
     void alignMenusFollowTheNeighbours();
     void combPageFollowsTheSelectedComb();
     void unknownRootAirfoilKeepsItsName();
+    void languageChangeRenamesMenusTypesAndPictures();
     void viewPresetsPlaceTheCamera_data();
     void viewPresetsPlaceTheCamera();
     void lengthCalculatorFillsTheRibFields();
@@ -696,6 +699,47 @@ void TestWingPanelDialog::unknownRootAirfoilKeepsItsName()
     QCOMPARE(selected.size(), 1);
     QCOMPARE(selected.first().data().toString(),
              WingFoils::instance()->findAirfoil(QStringLiteral("NO SUCH FOIL"), true)->getName());
+}
+
+namespace {
+
+// Marks every text it translates, so a test can see which texts were set
+// again after the language changed.
+class MarkingTranslator : public QTranslator
+{
+public:
+    QString translate(const char* context, const char* source, const char* = nullptr, int = -1) const override
+    {
+        if (qstrcmp(context, "WingPanelDialog") == 0 && qstrcmp(source, "SparRound.png") == 0)
+            return QStringLiteral("SparRound-de.png");
+        return QStringLiteral("~") + QString::fromUtf8(source);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+} // namespace
+
+void TestWingPanelDialog::languageChangeRenamesMenusTypesAndPictures()
+{
+    MarkingTranslator translator;
+    QCoreApplication::installTranslator(&translator);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    const QString spar = dialog->getSparMenu()->actions().first()->text();
+    const QString alignNext = dialog->getAlignNextMenu()->title();
+    auto* types = qobject_cast<XSparTypeEditDelegate*>(widget<QTableView>("tableViewSpars")->itemDelegateForColumn(1));
+    const QString firstType = types ? types->getTypeNames().front() : QString();
+    const QString picture = widget<QWidget>("widget_RoundSpar")->styleSheet();
+    const QString tabText = widget<QTabWidget>("panelDialogTabWidget")->tabText(0);
+    QCoreApplication::removeTranslator(&translator);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+
+    QCOMPARE(spar, QStringLiteral("~Add spar in front"));
+    QCOMPARE(alignNext, QStringLiteral("~Align with next..."));
+    QCOMPARE(firstType, QStringLiteral("~Round"));
+    QCOMPARE(picture, QStringLiteral("image: url(:/images/images/SparRound-de.png);"));
+    QVERIFY(tabText.startsWith(QLatin1Char('~')));
+    // And back.
+    QCOMPARE(dialog->getSparMenu()->actions().first()->text(), QStringLiteral("Add spar in front"));
 }
 
 void TestWingPanelDialog::viewPresetsPlaceTheCamera_data()
