@@ -2308,5 +2308,53 @@ alle manuellen Änderungen an der Rippenliste verloren.</translation>
             <source>&amp;Stay</source>
             <translation>&amp;Bleiben</translation>
         </message>
+        <message>
+            <source>SparRound.png</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>SparCube.png</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>SparSquare.png</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>SparWebbing.png</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>LEStandard.png</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>TEStandard.png</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>sheeting.png</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>sheeting-advanced-v2-en.png</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>RibComb.png</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Spar Alignment issue</source>
+            <translation>Holm kann nicht ausgerichtet werden</translation>
+        </message>
+        <message>
+            <source>Joiners can only be aligned to other joiners</source>
+            <translation>Steckungen lassen sich nur an anderen Steckungen ausrichten</translation>
+        </message>
+        <message>
+            <source>(copy)</source>
+            <translation>(Kopie)</translation>
+        </message>
     </context>
 </TS>
