@@ -6,6 +6,7 @@
 #include "airfoils/WingFoils.h"
 #include "document/PlaneModel.h"
 #include "editing/InputValueType.h"
+#include "editing/PanelsTable.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/CompiledResources.h"
 #include "views/PlaneDrawingArea.h"
@@ -30,6 +31,7 @@ Planformix::~Planformix()
 {
     // The views observe the plane model, so they go first; the model's
     // destructor calls no observer.
+    delete panelsTable;
     delete planeDrawingArea;
     delete planeSummaryArea;
     delete planeModel;
@@ -54,6 +56,10 @@ void Planformix::setupForm()
     planeDrawingArea = new PlaneDrawingArea(nullptr, options);
     planeModel->addObserver(planeDrawingArea);
     planeModel->addObserver(ui->mainWingGLWidget);
+
+    // The panel dialog made here fills its airfoil list from the library,
+    // which is why all of this waits for the loading thread.
+    panelsTable = new PanelsTable(ui, planeModel->getTableModel());
 
     planeModel->resetBaseData();
     planeSummaryArea->connectSignals();
@@ -82,6 +88,12 @@ void Planformix::loadAirfoils(QString* missingDirectory)
     ApplicationSettings* settings = ApplicationSettings::getInstance()->getSettings();
     const QString foilsDir = QCoreApplication::applicationDirPath() + QStringLiteral("/") + settings->getFoilsDir();
     WingFoils::createInstance(foilsDir, settings->getImportedFoilsDir(), missingDirectory);
+}
+
+void Planformix::airfoilListChanged()
+{
+    if (panelsTable)
+        panelsTable->updateAirfoilList();
 }
 
 void Planformix::changeEvent(QEvent* event)

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class PanelsTable;
 class PlaneDrawingArea;
 class PlaneModel;
 class PlaneSummaryArea;
@@ -41,6 +42,10 @@ public:
     PlaneSummaryArea* getPlaneSummaryArea() const { return planeSummaryArea; }
     PlaneDrawingArea* getPlaneDrawingArea() const { return planeDrawingArea; }
 
+public slots:
+    // An airfoil was imported: the panel dialog offers it at once.
+    void airfoilListChanged();
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -50,4 +55,5 @@ private:
     PlaneSummaryArea* planeSummaryArea = nullptr;
     PlaneModel* planeModel = nullptr;
     PlaneDrawingArea* planeDrawingArea = nullptr;
+    PanelsTable* panelsTable = nullptr;
 };

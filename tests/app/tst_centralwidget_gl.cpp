@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QSplitter>
+#include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QTabWidget>
 #include <QTableView>
@@ -28,6 +29,7 @@
 #include "model/SparList.h"
 #include "model/TEData.h"
 #include "document/PlaneModel.h"
+#include "editing/WingPanelDialog.h"
 #include "editing/XDoubleSpinBox.h"
 #include "foundation/CompiledResources.h"
 #include "views/MainWingGLWidget.h"
@@ -95,6 +97,8 @@ private slots:
     void wingHalvesDistanceAcceptsItsRange();
     void viewButtonsTurnTheWingView_data();
     void viewButtonsTurnTheWingView();
+    void panelTableShowsThePlanesPanels();
+    void importedAirfoilReachesThePanelDialog();
     void destructionTakesThePlaneModel();
 
 private:
@@ -334,6 +338,37 @@ void TestCentralWidget::viewButtonsTurnTheWingView()
 
     QVERIFY(QMetaObject::invokeMethod(central.form()->visualisationButtons, slot.constData()));
     QCOMPARE(camera(), expected);
+}
+
+void TestCentralWidget::panelTableShowsThePlanesPanels()
+{
+    Planformix central;
+    central.setupForm();
+    QTableView* table = central.form()->tableViewPanels;
+    QCOMPARE(table->model(), static_cast<QAbstractItemModel*>(PlaneModel::instance()->getTableModel()));
+    PlaneModel::instance()->getPanelsTableModel()->addOrUpdatePanel(plainPanel());
+    QCOMPARE(table->model()->rowCount(), 1);
+}
+
+void TestCentralWidget::importedAirfoilReachesThePanelDialog()
+{
+    Planformix central;
+    central.setupForm();
+    WingPanelDialog* dialog = central.findChild<WingPanelDialog*>();
+    QVERIFY(dialog);
+    const QString name = QStringLiteral("IMPORTED TEST FOIL");
+    QVERIFY(dialog->getAirfoilItemModel()->findItems(name).isEmpty());
+
+    const QString path = imported.filePath(QStringLiteral("imported.dat"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(name.toLatin1() + "\n1.0 0.001\n0.5 0.06\n0.0 0.0\n0.5 -0.04\n1.0 -0.001\n");
+    file.close();
+    Airfoil* airfoil = WingFoils::instance()->loadAirfoilFile(path, AirfoilFileType::Dat);
+    QVERIFY(airfoil);
+    WingFoils::instance()->addAirfoil(airfoil);
+    central.airfoilListChanged();
+    QCOMPARE(dialog->getAirfoilItemModel()->findItems(name).size(), 1);
 }
 
 void TestCentralWidget::destructionTakesThePlaneModel()
