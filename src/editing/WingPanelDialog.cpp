@@ -878,6 +878,9 @@ void WingPanelDialog::redrawWindow(bool lightweight)
                 deleteOldPanel();
             buildWorkingPanel();
             installTableModels();
+            // The tables judge rib numbers by a count they learn only while
+            // they hold their models; before the first panel they held none.
+            adjustNumberOfRibsInTableModels();
         } else if (workingPanel) {
             deleteOldPanel();
         }

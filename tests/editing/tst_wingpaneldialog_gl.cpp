@@ -103,6 +103,8 @@ private slots:
     void neededFor90IsCutToTwoDecimals();
     void alignMenusFollowTheNeighbours();
     void combPageFollowsTheSelectedComb();
+    void stripPageFollowsTheSelectedStrip();
+    void sparTypeEditSwitchesThePage();
     void unknownRootAirfoilKeepsItsName();
     void languageChangeRenamesMenusTypesAndPictures();
     void viewPresetsPlaceTheCamera_data();
@@ -687,6 +689,55 @@ void TestWingPanelDialog::combPageFollowsTheSelectedComb()
     table->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
     QCOMPARE(widget<QStackedWidget>("stackedWidgetCombs")->currentWidget(), widget<QWidget>("pageNoComb"));
     QVERIFY(table->selectionModel()->selectedIndexes().isEmpty());
+}
+
+void TestWingPanelDialog::stripPageFollowsTheSelectedStrip()
+{
+    PanelBaseData data = makePanelData();
+    data.getCoveringDefinition().setSheetingType(SheetingType::Advanced);
+    SheetingStripList strips;
+    SheetingStripDefinition strip;
+    strip.setName(QStringLiteral("Nose"));
+    strip.setType(1);
+    strip.setFirstRib(2);
+    strip.setLastRib(6);
+    strip.setThickness(1.5f);
+    strip.setSeparateLastPosition(false);
+    strips.append(strip);
+    data.setSheetingStripList(strips);
+    dialog->loadPanelIntoDialog(data);
+    QCOMPARE(widget<QStackedWidget>("stackedWidgetSheeting")->currentWidget(),
+             widget<QWidget>("pageSheetingAdvanced"));
+
+    auto* table = widget<QTableView>("tableViewSheetingStrips");
+    table->selectionModel()->setCurrentIndex(table->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
+    QCOMPARE(dialog->getStripEditorRow(), 0);
+    QCOMPARE(widget<QStackedWidget>("stackedWidgetSheetingData")->currentWidget(),
+             widget<QWidget>("pageStripSheeting"));
+    QCOMPARE(widget<XDoubleSpinBox>("txtAdvancedSheetingThickness")->value(), 1.5);
+    QVERIFY(!widget<XDoubleSpinBox>("txtAdvancedSheetingLengthEnd")->isEnabled());
+
+    widget<XDoubleSpinBox>("txtAdvancedSheetingThickness")->setValue(2.5);
+    QCOMPARE(dialog->getWorkingStripList().getStrips().front().getThickness(), 2.5f);
+    widget<QCheckBox>("chkAdvancedSheetingSeparateEnd")->click();
+    QVERIFY(dialog->getWorkingStripList().getStrips().front().getSeparateLastPosition());
+    QVERIFY(widget<XDoubleSpinBox>("txtAdvancedSheetingLengthEnd")->isEnabled());
+}
+
+void TestWingPanelDialog::sparTypeEditSwitchesThePage()
+{
+    // As at program start: the tables have not yet been told any rib count,
+    // and the first panel loaded must still accept its spar edits.
+    SparsTableModel::setNumberOfRibs(0);
+    loadDefault(oneSpar(1, 5));
+    auto* table = widget<QTableView>("tableViewSpars");
+    table->selectionModel()->setCurrentIndex(table->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
+    QCOMPARE(widget<QStackedWidget>("stackedWidgetSpar")->currentWidget(), widget<QWidget>("pageSparRound"));
+    const bool edited = table->model()->setData(table->model()->index(0, 1), 1, Qt::EditRole);
+    QVERIFY2(edited, DialogSeam::calls().empty() ? "no message" : qPrintable(DialogSeam::calls().back().text.simplified()));
+    QCOMPARE(widget<QStackedWidget>("stackedWidgetSpar")->currentWidget(), widget<QWidget>("pageSparSquare"));
+    QCOMPARE(dialog->getWorkingSparList().getSpars().front().getType(), SparType::Square);
+    QCOMPARE(dialog->getWorkingPanel()->getSparList().getSpars().front().getType(), SparType::Square);
 }
 
 void TestWingPanelDialog::unknownRootAirfoilKeepsItsName()
