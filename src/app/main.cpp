@@ -52,6 +52,8 @@ int main(int argc, char** argv)
 
     Planformix* centralWidget = new Planformix(nullptr);
     MainWindow window(fileName, nullptr);
+    // An imported airfoil shows up in the panel dialog without a restart.
+    QObject::connect(&window, &MainWindow::airfoilListChanged, centralWidget, &Planformix::airfoilListChanged);
 
     // Never deleted: it closes itself after the main window is shown.
     SplashScreen* splash = new SplashScreen(1500);
