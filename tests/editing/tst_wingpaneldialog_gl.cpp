@@ -27,6 +27,7 @@
 #include "model/SparsTableModel.h"
 #include "editing/LengthCalculator.h"
 #include "views/WingFoilGLWidget.h"
+#include "views/CADWidgetRibView.h"
 #include <QTimer>
 #include <QTranslator>
 #include "editing/XSparTypeEditDelegate.h"
@@ -311,6 +312,12 @@ void TestWingPanelDialog::invalidFieldDropsTheWorkingPanelUntilCorrected()
     // Lightweight redraws have nothing to rebuild now.
     widget<XDoubleSpinBox>("txtRootChord")->setValue(220.0);
     QVERIFY(!dialog->getWorkingPanel());
+
+    // Dropping the panel on its own leaves the rib view at a usable scale,
+    // although the plane has no panel to take the root chord from.
+    dialog->redrawWindow(false);
+    dialog->deleteOldPanel();
+    QCOMPARE(widget<CADWidgetRibView>("singleRibDrawingArea")->getScale(), 1.0f / 220.0f);
 
     stripDepth->setText(QStringLiteral("12.5"));
     dialog->redrawWindow(false);
