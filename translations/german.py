@@ -699,3 +699,17 @@ GERMAN['WingPanelDialog'].update({
   'Joiners can only be aligned to other joiners': 'Steckungen lassen sich nur an anderen Steckungen ausrichten',
   '(copy)': '(Kopie)',
 })
+
+# Picture names: only the advanced-sheeting picture has words in it, and it
+# has a German drawing; the others show the same picture in both languages.
+GERMAN['WingPanelDialog'].update({
+  'sheeting-advanced-v2-en.png': 'sheeting-advanced-v2-de.png',
+  'SparRound.png': 'SparRound.png',
+  'SparCube.png': 'SparCube.png',
+  'SparSquare.png': 'SparSquare.png',
+  'SparWebbing.png': 'SparWebbing.png',
+  'LEStandard.png': 'LEStandard.png',
+  'TEStandard.png': 'TEStandard.png',
+  'sheeting.png': 'sheeting.png',
+  'RibComb.png': 'RibComb.png',
+})

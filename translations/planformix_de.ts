@@ -2310,39 +2310,39 @@ alle manuellen Änderungen an der Rippenliste verloren.</translation>
         </message>
         <message>
             <source>SparRound.png</source>
-            <translation type="unfinished" />
+            <translation>SparRound.png</translation>
         </message>
         <message>
             <source>SparCube.png</source>
-            <translation type="unfinished" />
+            <translation>SparCube.png</translation>
         </message>
         <message>
             <source>SparSquare.png</source>
-            <translation type="unfinished" />
+            <translation>SparSquare.png</translation>
         </message>
         <message>
             <source>SparWebbing.png</source>
-            <translation type="unfinished" />
+            <translation>SparWebbing.png</translation>
         </message>
         <message>
             <source>LEStandard.png</source>
-            <translation type="unfinished" />
+            <translation>LEStandard.png</translation>
         </message>
         <message>
             <source>TEStandard.png</source>
-            <translation type="unfinished" />
+            <translation>TEStandard.png</translation>
         </message>
         <message>
             <source>sheeting.png</source>
-            <translation type="unfinished" />
+            <translation>sheeting.png</translation>
         </message>
         <message>
             <source>sheeting-advanced-v2-en.png</source>
-            <translation type="unfinished" />
+            <translation>sheeting-advanced-v2-de.png</translation>
         </message>
         <message>
             <source>RibComb.png</source>
-            <translation type="unfinished" />
+            <translation>RibComb.png</translation>
         </message>
         <message>
             <source>Spar Alignment issue</source>

@@ -5,6 +5,8 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include "foundation/CompiledResources.h"
+
 // The German catalogue as the program finds it beside its resources, and the
 // catalogue source it is compiled from.
 class TestTranslations : public QObject
@@ -73,6 +75,9 @@ private slots:
         QTest::newRow("table header") << "PanelBaseData" << "Dihedral" << "V-Form";
         // One source text, different contexts: each context keeps its own.
         QTest::newRow("dxf title") << "DXFExportDialog" << "Export to DXF" << "Als DXF exportieren";
+        // The picture with words in it has a German drawing.
+        QTest::newRow("picture") << "WingPanelDialog" << "sheeting-advanced-v2-en.png"
+                                 << "sheeting-advanced-v2-de.png";
     }
 
     void translatesKnownTextsInTheirContexts()
@@ -86,6 +91,20 @@ private slots:
         // A text unknown to the context stays untranslated, so the caller
         // falls back to the English source.
         QVERIFY(translator.translate("NoSuchContext", source.toUtf8().constData()).isEmpty());
+    }
+
+    // A translated picture name that is not compiled in leaves a blank.
+    void translatedPictureNamesExist()
+    {
+        CompiledResources::ensureLoaded();
+        int pictures = 0;
+        for (const Entry& e : readCatalogueSource()) {
+            if (!e.translation.endsWith(QLatin1String(".png")))
+                continue;
+            ++pictures;
+            QVERIFY2(QFile::exists(QStringLiteral(":/images/images/") + e.translation), qPrintable(e.translation));
+        }
+        QVERIFY(pictures > 0);
     }
 
     void loadsQtsOwnGermanTexts()
