@@ -19,13 +19,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMenuBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
-#include <QToolBar>
 #include <QtTest>
 #include <cmath>
 #include <deque>
@@ -136,7 +134,7 @@ private slots:
     void init();
     void cleanup();
 
-    void formCarriesTheCommandsInTheirPlaces();
+    void formShowsCompiledInIcons();
     void startsWithEmptyDocumentTitleAndDisabledDocumentActions();
     void antiAliasActionShowsStoredSettingWithoutMessage();
     void newNamesThePlaneAndCanBeUndone();
@@ -187,34 +185,13 @@ void TestMainWindow::cleanup()
     clearQuitRequest();
 }
 
-void TestMainWindow::formCarriesTheCommandsInTheirPlaces()
+void TestMainWindow::formShowsCompiledInIcons()
 {
-    QMenuBar* bar = window->menuBar();
-    QStringList menus;
-    for (QAction* entry : bar->actions())
-        menus << entry->text();
-    QCOMPARE(menus, QStringList({"&File", "&Edit", "&Window", "&Help"}));
-
-    QStringList fileItems;
-    for (QAction* entry : window->findChild<QMenu*>("menuFile")->actions())
-        fileItems << (entry->isSeparator() ? QStringLiteral("-") : entry->objectName());
-    QCOMPARE(fileItems, QStringList({"actionNew", "actionLoad", "actionSave", "actionSaveAs", "-",
-                                     "actionImportAirfoil", "-", "actionPrintDialog", "actionExport_to_DXF", "-",
-                                     "actionClose", "-", "actionExit"}));
-
-    QStringList tools;
-    for (QAction* entry : window->findChild<QToolBar*>("toolBar")->actions())
-        tools << (entry->isSeparator() ? QStringLiteral("-") : entry->objectName());
-    QCOMPARE(tools, QStringList({"actionNew", "actionLoad", "actionSave", "actionPrintDialog", "actionUndo",
-                                 "actionRedo", "-", "actionAbout"}));
-
-    QCOMPARE(action(*window, "actionRedo")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
-    QCOMPARE(action(*window, "actionExit")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
-    QVERIFY(action(*window, "actionGerman")->isCheckable());
-    QVERIFY(!action(*window, "actionLoad")->isCheckable());
-    // The icons are compiled in: a missing resource gives a null icon.
-    QCOMPARE(action(*window, "actionSave")->icon().pixmap(32, 32).size(), QSize(32, 32));
-    QVERIFY(!window->windowIcon().isNull());
+    // A picture missing from the compiled-in resources gives a null icon.
+    for (const char* name : {"actionNew", "actionLoad", "actionSave", "actionSaveAs", "actionPrintDialog",
+                             "actionUndo", "actionRedo", "actionAbout", "actionClose", "actionExit"})
+        QVERIFY2(!action(*window, name)->icon().pixmap(24, 24).isNull(), name);
+    QVERIFY(!window->windowIcon().pixmap(64, 64).isNull());
     QVERIFY(!(window->windowFlags() & Qt::WindowContextHelpButtonHint));
 }
 
