@@ -12,6 +12,7 @@
 
 #include <QAbstractItemDelegate>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -89,6 +90,7 @@ private slots:
     void addToEmptyPlaneOffersBlankPanel();
     void cancelledAddLeavesPlaneUnchanged();
     void committedAddAppendsPanel();
+    void okInDialogEntersAddedPanel();
     void hoverHighlightsPanelWithoutModifying();
     void destructionReleasesEditorsAndDialog();
 
@@ -338,6 +340,27 @@ void TestPanelsTable::committedAddAppendsPanel()
     const Panel* added = model->getPanel(2);
     QCOMPARE(added->getPanelName(), QString("New Panel"));
     QCOMPARE(added->getRootChord(), 160.0f);
+}
+
+void TestPanelsTable::okInDialogEntersAddedPanel()
+{
+    form.btnPanelAdd->click();
+    auto* buttons = dialog()->findChild<QDialogButtonBox*>("buttonBoxEditPanel");
+    QVERIFY(buttons);
+    buttons->button(QDialogButtonBox::Ok)->click();
+
+    QCOMPARE(model->getNoOfPanels(), 1);
+    QCOMPARE(model->getPanel(0)->getPanelName(), QString("New Panel"));
+    QCOMPARE(model->getPanel(0)->getRibCount(), 10);
+    QVERIFY(!dialog()->isVisible());
+
+    // The same dialog serves the next addition.
+    WingPanelDialog* first = dialog();
+    DialogSeam::queueButton(QMessageBox::No);
+    form.btnPanelAdd->click();
+    QCOMPARE(dialog(), first);
+    QVERIFY(first->isVisible());
+    buttons->button(QDialogButtonBox::Cancel)->click();
 }
 
 void TestPanelsTable::hoverHighlightsPanelWithoutModifying()
