@@ -107,10 +107,9 @@ private slots:
         QVERIFY(pictures > 0);
     }
 
+    // Without it file dialogs and message boxes stay English in German.
     void loadsQtsOwnGermanTexts()
     {
-        if (!QFile::exists(langDir() + QStringLiteral("/qt_de.qm")))
-            QSKIP("the Qt installation has no German catalogue");
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral("qt_de"), langDir()));
         QCOMPARE(translator.translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
