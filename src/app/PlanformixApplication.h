@@ -13,6 +13,12 @@ public:
     PlanformixApplication(int& argc, char** argv);
     ~PlanformixApplication() override;
 
+    // The whole program on this application object: settings, main window,
+    // splash screen and airfoil loading, then the event loop. argc and argv
+    // as the constructor left them; exactly one argument is a document to
+    // open. Returns the exit code.
+    int runProgram(int argc, char** argv);
+
 signals:
     // Reserved for files handed over by the desktop; nothing emits it yet.
     void fileOpenSignal(QString& fileName);

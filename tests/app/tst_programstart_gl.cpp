@@ -1,5 +1,8 @@
+#include "app/MainWindow.h"
+#include "app/PlanformixApplication.h"
 #include "document/PlaneModel.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -7,11 +10,36 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// Starts the real program binary (it needs a display for its 3D views) and
-// lets it end by itself through its test quit hook.
+// Starts the program in a child process (it needs a display for its 3D
+// views). The real binary does not end by itself, so the cases that need it
+// to start this executable again as the program: the same start-up code,
+// plus a watcher that closes the main window shortly after it appeared.
 namespace {
 
 const QString program = QStringLiteral(PLANFORMIX_BINARY_DIR "/bin/planformix");
+const char* const asProgram = "TST_PROGRAMSTART_AS_PROGRAM";
+
+// Prints the title of the shown main window, then closes it as the user's
+// close box would.
+void closeMainWindowOnceShown(QApplication& app)
+{
+    QTimer* poll = new QTimer(&app);
+    QObject::connect(poll, &QTimer::timeout, [poll] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            MainWindow* window = qobject_cast<MainWindow*>(w);
+            if (window == nullptr || !window->isVisible())
+                continue;
+            poll->stop();
+            QTimer::singleShot(300, window, [window] {
+                std::printf("window title: %s\n", window->windowTitle().toUtf8().constData());
+                std::fflush(stdout);
+                window->close();
+            });
+            return;
+        }
+    });
+    poll->start(20);
+}
 
 struct Run
 {
@@ -19,15 +47,16 @@ struct Run
     QString out;
 };
 
-Run runProgram(const QStringList& arguments, const QString& configHome = QString())
+Run runProgram(const QString& executable, const QStringList& arguments, const QString& configHome = QString())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("PLANFORMIX_TEST_QUIT_AFTER_MS"), QStringLiteral("300"));
+    if (executable != program)
+        env.insert(QLatin1String(asProgram), QStringLiteral("1"));
     if (!configHome.isEmpty())
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
     process.setProcessEnvironment(env);
-    process.start(program, arguments);
+    process.start(executable, arguments);
     Run run;
     if (!process.waitForStarted(10000))
         return run;
@@ -87,7 +116,7 @@ void TestProgramStart::opensTheOneDocumentOfTheCommandLine()
     QFETCH(QStringList, arguments);
     QFETCH(bool, opens);
 
-    const Run run = runProgram(arguments);
+    const Run run = runProgram(QCoreApplication::applicationFilePath(), arguments);
     QCOMPARE(run.exitCode, 0);
     const QString expected = QStringLiteral("window title: Planformix 1.2.3") +
                              (opens ? QStringLiteral(" - ") + QFileInfo(document).absoluteFilePath() : QString());
@@ -103,7 +132,8 @@ void TestProgramStart::missingAirfoilDirectoryEndsWithMinusOne()
         stored.setValue(QStringLiteral("version"), QStringLiteral("1.2.3"));
         stored.setValue(QStringLiteral("foilsDir"), QStringLiteral("../no-such-foils"));
     }
-    const Run run = runProgram({document}, configHome.path());
+    // The real binary: this case ends without a window to close.
+    const Run run = runProgram(program, {document}, configHome.path());
     QCOMPARE(run.exitCode, 255);
     QVERIFY2(run.out.contains(QStringLiteral("Foils directory /")), qPrintable(run.out));
     QVERIFY2(run.out.contains(QStringLiteral("no-such-foils not found - are you in the correct directory?\n")),
@@ -111,5 +141,16 @@ void TestProgramStart::missingAirfoilDirectoryEndsWithMinusOne()
     QVERIFY(!run.out.contains(QStringLiteral("window title:")));
 }
 
-QTEST_MAIN(TestProgramStart)
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(asProgram)) {
+        PlanformixApplication app(argc, argv);
+        closeMainWindowOnceShown(app);
+        return app.runProgram(argc, argv);
+    }
+    QApplication app(argc, argv);
+    TestProgramStart test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_programstart_gl.moc"
