@@ -1,5 +1,4 @@
-// Draws the main window's tool-bar and menu icons and the window icon
-// (the New and Exit pictures come from tools/shell_pictures.cpp). Run
+// Draws the main window's tool-bar and menu icons and the window icon. Run
 // by hand after changing a drawing; the PNG files it writes are committed
 // and listed in resources.qrc.
 //
@@ -139,6 +138,33 @@ void drawPrint(QPainter& p)
     p.drawEllipse(QPointF(25, 16), 1.3, 1.3);
 }
 
+// A sheet with a folded corner and a green plus; the panel buttons show it
+// too, scaled down.
+void drawNew(QPainter& p)
+{
+    p.setPen(QPen(ink, 1.2));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({{6, 3}, {20, 3}, {26, 9}, {26, 29}, {6, 29}}));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolyline(QPolygonF({{20, 3}, {20, 9}, {26, 9}}));
+    p.setPen(QPen(green, 4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(16, 14), QPointF(16, 24));
+    p.drawLine(QPointF(11, 19), QPointF(21, 19));
+}
+
+// A red octagon with a white cross.
+void drawStop(QPainter& p)
+{
+    const double c = 16, r = 14, a = r * 0.4142;
+    p.setPen(QPen(red.darker(130), 1.2));
+    p.setBrush(red);
+    p.drawPolygon(QPolygonF({{c - a, c - r}, {c + a, c - r}, {c + r, c - a}, {c + r, c + a},
+                             {c + a, c + r}, {c - a, c + r}, {c - r, c + a}, {c - r, c - a}}));
+    p.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(c - 6, c - 6), QPointF(c + 6, c + 6));
+    p.drawLine(QPointF(c + 6, c - 6), QPointF(c - 6, c + 6));
+}
+
 void drawUndo(QPainter& p) { turnArrow(p, false); }
 void drawRedo(QPainter& p) { turnArrow(p, true); }
 
@@ -185,6 +211,7 @@ int main(int argc, char** argv)
         Drawing draw;
     };
     const QVector<Picture> pictures = {
+        {"icons/document-new.png", 32, drawNew},
         {"icons/document-open.png", 32, drawOpen},
         {"icons/document-save.png", 32, drawSave},
         {"icons/document-save-as.png", 32, drawSaveAs},
@@ -193,6 +220,7 @@ int main(int argc, char** argv)
         {"icons/edit-undo.png", 32, drawUndo},
         {"icons/edit-redo.png", 32, drawRedo},
         {"icons/dialog-error.png", 32, drawError},
+        {"icons/process-stop.png", 32, drawStop},
         {"images/icon_64x64.png", 64, drawWing},
         {"images/icon_128x128.png", 128, drawWing},
     };

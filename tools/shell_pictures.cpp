@@ -1,7 +1,8 @@
 // Draws the pictures of the application shell: the splash screen, the small
-// window icon and the icons of the wing panel buttons. Run by hand after
-// changing a drawing; the PNG files it writes are committed and listed in
-// resources.qrc.
+// window icon and the icons of the wing panel buttons (the New and Exit
+// pictures, which the buttons share with the main window, come from
+// tools/make_icons.cpp). Run by hand after changing a drawing; the PNG files
+// it writes are committed and listed in resources.qrc.
 //
 //   g++ -std=c++17 -fPIC tools/shell_pictures.cpp $(pkg-config --cflags --libs Qt5Gui) -o /tmp/shell_pictures
 //   QT_QPA_PLATFORM=offscreen /tmp/shell_pictures .
@@ -113,23 +114,6 @@ QImage windowIcon()
 const int IconSize = 22;
 const QColor Ink(46, 52, 54);
 
-QImage newPanel()
-{
-    QImage image = blank(IconSize, IconSize);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    // A sheet with a folded corner and a green plus.
-    QPolygonF sheet({QPointF(4, 2), QPointF(14, 2), QPointF(18, 6), QPointF(18, 20), QPointF(4, 20)});
-    p.setPen(QPen(Ink, 1));
-    p.setBrush(Qt::white);
-    p.drawPolygon(sheet);
-    p.drawPolyline(QPolygonF({QPointF(14, 2), QPointF(14, 6), QPointF(18, 6)}));
-    p.setPen(QPen(QColor(78, 154, 6), 3, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(11, 10), QPointF(11, 17));
-    p.drawLine(QPointF(7.5, 13.5), QPointF(14.5, 13.5));
-    return image;
-}
-
 QImage editPanel()
 {
     QImage image = blank(IconSize, IconSize);
@@ -151,25 +135,6 @@ QImage editPanel()
     p.setBrush(QColor(233, 185, 110));
     p.drawPolygon(QPolygonF({QPointF(-2, 3), QPointF(2, 3), QPointF(0, 7)}));
     p.restore();
-    return image;
-}
-
-QImage stop()
-{
-    QImage image = blank(IconSize, IconSize);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    // A red octagon with a white cross.
-    QPolygonF octagon;
-    const double c = IconSize / 2.0, r = 9.5, a = r * 0.4142;
-    octagon << QPointF(c - a, c - r) << QPointF(c + a, c - r) << QPointF(c + r, c - a) << QPointF(c + r, c + a)
-            << QPointF(c + a, c + r) << QPointF(c - a, c + r) << QPointF(c - r, c + a) << QPointF(c - r, c - a);
-    p.setPen(QPen(QColor(164, 0, 0), 1));
-    p.setBrush(QColor(239, 41, 41));
-    p.drawPolygon(octagon);
-    p.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(c - 4, c - 4), QPointF(c + 4, c + 4));
-    p.drawLine(QPointF(c + 4, c - 4), QPointF(c - 4, c + 4));
     return image;
 }
 
@@ -206,9 +171,7 @@ int main(int argc, char** argv)
     const std::vector<std::pair<QString, std::function<QImage()>>> pictures = {
         {QStringLiteral("images/splash.png"), splash},
         {QStringLiteral("images/icon_16x16.png"), windowIcon},
-        {QStringLiteral("icons/document-new.png"), newPanel},
         {QStringLiteral("icons/accessories-text-editor.png"), editPanel},
-        {QStringLiteral("icons/process-stop.png"), stop},
         {QStringLiteral("icons/go-up.png"), [] { return arrow(true); }},
         {QStringLiteral("icons/go-down.png"), [] { return arrow(false); }},
     };
