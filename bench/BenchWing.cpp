@@ -64,11 +64,16 @@ bool loadAirfoils()
 
 bool buildFivePanelWing()
 {
+    return buildWing(5);
+}
+
+bool buildWing(int panels)
+{
     if (!loadAirfoils())
         return false;
     PlaneModel* plane = PlaneModel::instance();
     plane->clear();
-    for (int id = 0; id < 5; ++id)
+    for (int id = 0; id < panels; ++id)
         plane->getPanelsTableModel()->addOrUpdatePanel(fullPanel(id, 100, id % 2 == 1));
     return true;
 }

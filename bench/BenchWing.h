@@ -15,5 +15,8 @@ bool loadAirfoils();
 // standard and advanced covering in turn. False when the airfoils are
 // missing.
 bool buildFivePanelWing();
+// The same with any number of panels, each 20 mm shorter in chord than the
+// one before (up to ten).
+bool buildWing(int panels);
 
 } // namespace BenchWing

@@ -2,11 +2,12 @@
 #include <QApplication>
 
 // Printing and drawing need a GUI application (fonts, paint devices), so the
-// benchmarks run inside one on the offscreen platform.
+// benchmarks run inside one: on the X display when there is one (the 3D
+// views need it), else on the offscreen platform.
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
-                                                                    : qgetenv("QT_QPA_PLATFORM"));
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty())
+        qputenv("QT_QPA_PLATFORM", qgetenv("DISPLAY").isEmpty() ? QByteArray("offscreen") : QByteArray("xcb"));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

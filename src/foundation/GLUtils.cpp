@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QOpenGLContext>
 #include <qopengl.h>
 
 namespace GLUtils {
@@ -238,11 +239,67 @@ void getViewDirection(float& x, float& y, float& z)
     z = m[10];
 }
 
+namespace {
+
+// The marks of each slab carry a value of their own, and a slab counts as
+// marked only where its own value lies. Starting the next slab then only
+// takes a fresh value: clearing the whole window's stencil buffer for every
+// rib and comb segment cost far more than drawing them. The buffer is
+// cleared for real when the values run out, and whenever another context
+// draws, since its buffer holds values this one never saw.
+struct StencilMarks
+{
+    const void* context = nullptr;
+    int value = 1;
+    int limit = 1;
+};
+StencilMarks stencilMarks;
+int stencilValueCap = 0;
+
+// Makes the current context's marks the ones tracked; true when it was a
+// different context.
+bool adoptStencilContext()
+{
+    const void* context = QOpenGLContext::currentContext();
+    if (context == stencilMarks.context)
+        return false;
+    GLint bits = 0;
+    glGetIntegerv(GL_STENCIL_BITS, &bits);
+    stencilMarks.context = context;
+    stencilMarks.limit = bits >= 8 ? 255 : std::max(1, (1 << bits) - 1);
+    stencilMarks.value = 1;
+    return true;
+}
+
+} // namespace
+
+void setStencilValueCap(int values)
+{
+    stencilValueCap = values;
+}
+
+void clearStencilMarks()
+{
+    const bool adopted = adoptStencilContext();
+    const int limit = stencilValueCap > 0 ? std::min(stencilValueCap, stencilMarks.limit) : stencilMarks.limit;
+    if (adopted || stencilMarks.value >= limit) {
+        glClear(GL_STENCIL_BUFFER_BIT);
+        stencilMarks.value = 1;
+    } else {
+        ++stencilMarks.value;
+    }
+    // Drawing that goes on under an enabled stencil test passes everywhere
+    // again, as it would over a cleared buffer.
+    glStencilFunc(GL_NOTEQUAL, stencilMarks.value, 255);
+}
+
 void beginStencilMark()
 {
+    // A caller that cleared the buffer itself marks with 1, as it expects.
+    adoptStencilContext();
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     glEnable(GL_STENCIL_TEST);
-    glStencilFunc(GL_ALWAYS, 1, 1);
+    glStencilFunc(GL_ALWAYS, stencilMarks.value, 255);
     glStencilOp(GL_KEEP, GL_KEEP, GL_REPLACE);
     glStencilMask(255);
     glDisable(GL_TEXTURE_2D);
@@ -254,7 +311,7 @@ void endStencilMark()
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_DEPTH_TEST);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    glStencilFunc(GL_EQUAL, 0, 1);
+    glStencilFunc(GL_NOTEQUAL, stencilMarks.value, 255);
     glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
 }
 

@@ -73,9 +73,17 @@ void setPerspective(double fovY, double aspect, double zNear, double zFar);
 void getViewDirection(float& x, float& y, float& z);
 
 // Between the pair, drawing only marks the stencil buffer; after it, pixels
-// are drawn only where nothing was marked. The stencil test stays enabled.
+// are drawn only where nothing was marked since the last clearStencilMarks
+// (or since the caller cleared the buffer). The stencil test stays enabled.
 void beginStencilMark();
 void endStencilMark();
+// Forgets every mark, as clearing the stencil buffer would, but normally
+// without touching the buffer.
+void clearStencilMarks();
+// How many clearStencilMarks may pass without a real clear: 0 as many as
+// the buffer's values allow, 1 a real clear every time (for comparing
+// pictures against it).
+void setStencilValueCap(int values);
 
 // --- Outline extrusions ---------------------------------------------------
 // Outlines run trailing edge, upper side, leading edge, lower side, trailing

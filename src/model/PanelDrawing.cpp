@@ -251,7 +251,7 @@ void PanelDrawing::drawComb(const RibCombData& comb, const Ribs& ribs, float win
         return;
     }
     const float wrc = wingRootChord > 0.0f ? wingRootChord : 1.0f;
-    glClear(GL_STENCIL_BUFFER_BIT);
+    GLUtils::clearStencilMarks();
 
     const IdentifiableObject* firstBody = nullptr;
     if (comb.getFirstRib() >= 1 && static_cast<size_t>(comb.getFirstRib()) <= ribs.size())
@@ -296,7 +296,7 @@ void PanelDrawing::drawComb(const RibCombData& comb, const Ribs& ribs, float win
                          GLUtils::drawBoxSolid(bodyA->getPoints(), 0.0f, 0.0f, 0.0f, bodyB->getPoints(), 0.0f, 0.0f,
                                                extra, side, first, last);
                      drawBoxSegment(*restA, *restB, ribA, ribB, first, last, comb.getGapNeedle() / wrc, side);
-                     glClear(GL_STENCIL_BUFFER_BIT);
+                     GLUtils::clearStencilMarks();
                  });
     glDisable(GL_STENCIL_TEST);
 }

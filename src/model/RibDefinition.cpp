@@ -929,7 +929,7 @@ void drawSlab(const RibDefinition& rib, const RibDefinition::PointList& points, 
     const size_t n = points.size();
     const float t = rib.scaledThickness;
     if (n > 0) {
-        glClear(GL_STENCIL_BUFFER_BIT);
+        GLUtils::clearStencilMarks();
         if (outlineFlag)
             drawOutlineLoop(points, options);
         GLUtils::setColor(colour, options.getTransparency());

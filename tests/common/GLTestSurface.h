@@ -76,12 +76,19 @@ public:
         return Pixel{rgba[0], rgba[1], rgba[2], rgba[3]};
     }
 
-    // Number of pixels whose colour is not the cleared black.
-    int drawnPixels() const
+    // Every pixel, RGBA row by row from the bottom.
+    std::vector<unsigned char> frame() const
     {
         std::vector<unsigned char> rgba(static_cast<size_t>(width * height * 4));
         glFinish();
         glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+        return rgba;
+    }
+
+    // Number of pixels whose colour is not the cleared black.
+    int drawnPixels() const
+    {
+        const std::vector<unsigned char> rgba = frame();
         int count = 0;
         for (size_t i = 0; i < rgba.size(); i += 4)
             if (rgba[i] || rgba[i + 1] || rgba[i + 2] || rgba[i + 3])

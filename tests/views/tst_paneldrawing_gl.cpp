@@ -221,6 +221,7 @@ private slots:
     void sparWalksItsSegments();
     void edgeSolidSkipsWhatCannotBePaired();
     void unknownKindsAreReported();
+    void stencilValuesRunningOutKeepThePicture();
 
 private:
     Pixel reference(const float colour[4], int transparency);
@@ -586,3 +587,35 @@ void TestPanelDrawing::unknownKindsAreReported()
 
 QTEST_MAIN(TestPanelDrawing)
 #include "tst_paneldrawing_gl.moc"
+
+// The ribs' spar holes and the comb's slits are kept open with stencil
+// marks. Each rib and comb segment takes a fresh mark value instead of
+// clearing the buffer; a panel that needs more values than the buffer
+// holds must look exactly as with a clear for every one of them.
+void TestPanelDrawing::stencilValuesRunningOutKeepThePicture()
+{
+    const float slitColour[4] = {0.9f, 0.1f, 0.1f, 2.0f};
+    Wing wing(140, 0.35f, 0.2f);
+    for (RibDefinition& rib : wing.ribs)
+        rib.getCombParts().push_back(rectangle(14.5f, 12.0f, 15.5f, 16.0f, rib.getRibCoords()[0]->getZ(),
+                                               combSlitId, slitColour));
+    wing.combs.getCombs().front().setSlitAdjust(0.0f);
+    const auto picture = [&](int stencilValues) {
+        gl->reset();
+        GLUtils::setStencilValueCap(stencilValues);
+        glEnable(GL_DEPTH_TEST);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glLoadIdentity();
+        glTranslatef(2.5f, 20.5f, 0.0f);
+        glRotatef(20.0f, 1.0f, 0.0f, 0.0f);
+        glRotatef(60.0f, 0.0f, 1.0f, 0.0f);
+        PanelDrawing::drawPanel(wing.scene(), options(everything(), 60), 1);
+        return gl->frame();
+    };
+    const std::vector<unsigned char> everyClear = picture(1);
+    const std::vector<unsigned char> reused = picture(0);
+    GLUtils::setStencilValueCap(0);
+    QVERIFY(gl->drawnPixels() > 500);
+    QVERIFY(reused == everyClear);
+}

@@ -1,0 +1,216 @@
+#include "BenchWing.h"
+
+#include "document/FileManager.h"
+#include "document/PlaneModel.h"
+#include "editing/WingPanelDialog.h"
+#include "editing/XDoubleSpinBox.h"
+#include "model/Panel.h"
+#include "model/PanelsTableModel.h"
+#include "views/MainWingGLWidget.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <qopengl.h>
+
+// The 3D views only draw on a real display: the benchmark program is run
+// under xvfb-run for these, and they skip themselves on the offscreen
+// platform.
+namespace {
+
+bool haveDisplay(benchmark::State& state)
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        state.SkipWithError("no display: run the benchmarks under xvfb-run");
+        return false;
+    }
+    return true;
+}
+
+// Counts the frames it paints, so that a benchmark can say how many
+// full redraws one user action cost.
+class CountingMainView : public MainWingGLWidget
+{
+public:
+    int frames = 0;
+
+protected:
+    void paintGL() override
+    {
+        MainWingGLWidget::paintGL();
+        ++frames;
+    }
+};
+
+// Shows the view and waits until the window system has mapped it.
+void showAndSettle(QWidget& widget)
+{
+    widget.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (!widget.isVisible() || waited.elapsed() < 200)
+        QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
+// Everything the main view can show.
+void showEverything(MainWingGLWidget& view)
+{
+    PlaneVisualisationOptions& options = *view.getVisualisationOptions();
+    options.setShowCombs(true);
+    options.setShowAxes(true);
+}
+
+// The plane owns no observers and cannot forget one, so a benchmark that
+// registered views ends by dropping the plane itself.
+void dropPlane()
+{
+    delete PlaneModel::instance();
+}
+
+} // namespace
+
+// One full redraw of the main 3D view at 1024 x 768: ten panels of 100
+// ribs, every feature shown, both wing halves.
+static void BM_DrawMainView(benchmark::State& state)
+{
+    if (!haveDisplay(state))
+        return;
+    if (!BenchWing::buildWing(10)) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
+    PlaneModel* plane = PlaneModel::instance();
+    {
+        CountingMainView view;
+        view.resize(1024, 768);
+        showEverything(view);
+        plane->addObserver(&view);
+        showAndSettle(view);
+        plane->notifyObservers();
+        QCoreApplication::processEvents();
+        for (auto _ : state) {
+            view.updateGL();
+            view.makeCurrent();
+            glFinish();
+        }
+        state.counters["ribs_drawn"] = 2.0 * 10 * 100;
+    }
+    dropPlane();
+}
+BENCHMARK(BM_DrawMainView)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One keystroke in the panel dialog's sweep field while the preview of a
+// 100-rib panel shows, until control returns to the event loop. The paint
+// that follows is not part of it (it is the view's frame).
+static void BM_PanelDialogKeystroke(benchmark::State& state)
+{
+    if (!haveDisplay(state))
+        return;
+    if (!BenchWing::buildFivePanelWing()) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
+    {
+        PlaneModel* plane = PlaneModel::instance();
+        WingPanelDialog dialog;
+        dialog.loadPanelIntoDialog(plane->getPanelsTableModel()->getPanel(1)->getPanelBaseData());
+        showAndSettle(dialog);
+        auto* sweep = dialog.findChild<XDoubleSpinBox*>(QStringLiteral("txtSweep"));
+        double value = sweep->value();
+        for (auto _ : state) {
+            value = value > 20.0 ? value - 1.0 : value + 1.0;
+            sweep->setValue(value);
+            state.PauseTiming();
+            QCoreApplication::processEvents();
+            state.ResumeTiming();
+        }
+        dialog.hide();
+    }
+    dropPlane();
+}
+BENCHMARK(BM_PanelDialogKeystroke)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Undo and redo in turn, or opening the saved wing from its file, on a
+// five-panel wing, each step until the views have caught up. First
+// argument 0 without the main view, 1 with it showing (1024 x 768, every
+// feature); the difference is what the view costs per step. Second
+// argument 0 undo/redo, 1 open.
+static void BM_UndoWithViews(benchmark::State& state)
+{
+    const bool withView = state.range(0) != 0;
+    const bool open = state.range(1) != 0;
+    if (withView && !haveDisplay(state))
+        return;
+    if (!BenchWing::buildFivePanelWing()) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
+    PlaneModel* plane = PlaneModel::instance();
+    {
+        QTemporaryDir dir;
+        const std::string path = dir.filePath(QStringLiteral("wing.pfz")).toStdString();
+        QMainWindow window;
+        auto* save = new QAction(&window);
+        auto* saveAs = new QAction(&window);
+        auto* undo = new QAction(&window);
+        auto* redo = new QAction(&window);
+        FileManager files(&window, QStringLiteral("Planformix"), save, saveAs, undo, redo,
+                          QStringLiteral("Planformix files (*.pfz)"), QStringLiteral(".pfz"), plane);
+        plane->addObserver(&files);
+        std::unique_ptr<CountingMainView> view;
+        if (withView) {
+            view = std::make_unique<CountingMainView>();
+            view->resize(1024, 768);
+            showEverything(*view);
+            plane->addObserver(view.get());
+            showAndSettle(*view);
+        }
+        plane->notifyObservers();
+        std::string file = path;
+        if (open && !plane->save(file)) {
+            state.SkipWithError("the wing could not be saved");
+            return;
+        }
+        files.setModified(false);
+        files.resetHistory();
+        // One undoable step: the wing loses its last panel.
+        PanelsTableModel* panels = plane->getPanelsTableModel();
+        panels->removePanel(panels->rowCount() - 1);
+        QCoreApplication::processEvents();
+
+        const int framesBefore = view ? view->frames : 0;
+        bool undoNext = true;
+        for (auto _ : state) {
+            if (open)
+                plane->load(path, true, SerializeableIf::FILE_LOAD);
+            else if (undoNext)
+                files.undo();
+            else
+                files.redo();
+            undoNext = !undoNext;
+            QCoreApplication::processEvents();
+            if (view) {
+                view->makeCurrent();
+                glFinish();
+            }
+        }
+        if (view)
+            state.counters["frames_per_step"] =
+                benchmark::Counter(double(view->frames - framesBefore) / double(state.iterations()));
+    }
+    dropPlane();
+}
+BENCHMARK(BM_UndoWithViews)
+    ->Args({0, 0})
+    ->Args({1, 0})
+    ->Args({0, 1})
+    ->Args({1, 1})
+    ->ArgNames({"view", "open"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
