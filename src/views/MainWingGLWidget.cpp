@@ -6,11 +6,14 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "document/PlaneModel.h"
 #include "editing/XDoubleSpinBox.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/GLUtils.h"
+#include "foundation/Mathematics.h"
+#include "foundation/Vector3D.h"
 #include "model/Panel.h"
 #include "model/RibDefinition.h"
 #include "model/RibList.h"
@@ -28,8 +31,14 @@ const float defaultCameraZ = -3.0f;
 const float topRotation[16] = {0, -1, 0, 0, 0, 0, 1, 0, -1, 0, 0, 0, 0, 0, 0, 1};
 const float bottomRotation[16] = {0, -1, 0, 0, 0, 0, -1, 0, 1, 0, 0, 0, 0, 0, 0, 1};
 
-// The side views stand this far (mm) beyond the wing tip.
-const float sideViewMargin = 150.0f;
+// tan(22.5 degrees): half of the 45-degree field of view.
+const float halfViewTan = 0.41421356f;
+// A framed wing fills at most this share of the view in either direction,
+// so that its tips never touch the edge.
+const float frameFill = 0.9f;
+// The nearest point of a framed wing stays this far (root chords) before
+// the camera, well outside the near plane.
+const float frameNearest = 0.2f;
 
 // Each panel starts this far (root chords) beyond the tip of the one before,
 // so that the touching end ribs do not fight over the same depth.
@@ -127,6 +136,9 @@ void MainWingGLWidget::connectControls(QCheckBox* ribs, QCheckBox* spars, QCheck
 void MainWingGLWidget::observedObjectChanged(Observable* observable)
 {
     model = dynamic_cast<PlaneModel*>(observable);
+    // An added, removed or edited panel stays in view until the user moves
+    // the camera.
+    frameWing();
     updateGL();
 }
 
@@ -224,51 +236,123 @@ void MainWingGLWidget::resetCamera()
     cameraX = defaultCameraX;
     cameraY = defaultCameraY;
     cameraZ = defaultCameraZ;
+    framesWing = true;
+    frameWing();
 }
 
-void MainWingGLWidget::applyPreset(const float presetRotation[16], float x, float y, float zMillimetres)
+bool MainWingGLWidget::hasWingToFrame() const
 {
-    if (!model)
-        return;
+    if (!model || model->getPanelList().empty())
+        return false;
     const float rc = model->getRootChord();
-    // No panel (-1) or a degenerate first panel: there is nothing to frame.
-    if (rc == 0.0f || rc == -1.0f || !std::isfinite(rc))
+    // A degenerate first panel gives no scale to place the camera by.
+    return rc > 0.0f && std::isfinite(rc);
+}
+
+void MainWingGLWidget::applyPreset(const float presetRotation[16])
+{
+    if (!hasWingToFrame())
         return;
     std::copy(presetRotation, presetRotation + 16, rotation);
+    framesWing = true;
+    frameWing();
+    updateGL();
+}
+
+void MainWingGLWidget::frameWing()
+{
+    if (!framesWing || !hasWingToFrame())
+        return;
+    const float s = 1.0f / model->getRootChord();
+    const std::list<Panel*>& panels = model->getPanelList();
+
+    // The wing as the camera sees it: the end ribs' outlines and the chord
+    // corners of every panel, both halves, turned by the view's rotation.
+    float minX = INFINITY, maxX = -INFINITY, minY = INFINITY, maxY = -INFINITY;
+    std::vector<Vector3D> seen;
+    const auto see = [&](float x, float y, float z, const float placement[16]) {
+        for (const float side : {1.0f, -1.0f}) {
+            float half[4];
+            const float local[4] = {x, y, z, 1.0f};
+            Mathematics::multiplyVectorMatrix(half, local, placement);
+            half[2] *= side;
+            float eye[4];
+            Mathematics::multiplyVectorMatrix(eye, half, rotation);
+            seen.emplace_back(eye[0], eye[1], eye[2]);
+            minX = std::min(minX, eye[0]);
+            maxX = std::max(maxX, eye[0]);
+            minY = std::min(minY, eye[1]);
+            maxY = std::max(maxY, eye[1]);
+        }
+    };
+    for (auto p = panels.begin(); p != panels.end(); ++p) {
+        const Panel* panel = *p;
+        float placement[16];
+        panelPlacement(panels, p, s, placement);
+        const float length = panel->getLength() * s;
+        const float sweep = panel->getSweep() * s;
+        see(0.0f, 0.0f, 0.0f, placement);
+        see(panel->getRootChord() * s, 0.0f, 0.0f, placement);
+        see(sweep, 0.0f, length, placement);
+        see(sweep + panel->getTipChord() * s, 0.0f, length, placement);
+        const std::list<RibDefinition>& ribs = panel->getRibList().getRibs();
+        for (const RibDefinition* rib : {ribs.empty() ? nullptr : &ribs.front(), ribs.empty() ? nullptr : &ribs.back()})
+            if (rib)
+                for (const Vector3D* point : rib->getRibCoords())
+                    see(point->getX(), point->getY(), point->getZ(), placement);
+    }
+    if (!std::isfinite(minX) || !std::isfinite(maxX) || !std::isfinite(minY) || !std::isfinite(maxY))
+        return;
+
+    // Centred on the wing, then as far back as the point that needs most
+    // room asks for: a point at depth z and off-centre by d needs the
+    // camera z + d / tan(half view) away, horizontally widened by the aspect.
+    const float aspect = height() > 0 ? float(width()) / float(height()) : 1.0f;
+    const float roomX = halfViewTan * aspect * frameFill;
+    const float roomY = halfViewTan * frameFill;
+    const float x = -(minX + maxX) * 0.5f;
+    const float y = -(minY + maxY) * 0.5f;
+    float distance = -INFINITY;
+    for (const Vector3D& point : seen) {
+        distance = std::max(distance, point.getZ() + frameNearest);
+        distance = std::max(distance, point.getZ() + std::fabs(point.getX() + x) / roomX);
+        distance = std::max(distance, point.getZ() + std::fabs(point.getY() + y) / roomY);
+    }
+    if (!std::isfinite(distance))
+        return;
     cameraX = x;
     cameraY = y;
-    cameraZ = zMillimetres / rc;
-    updateGL();
+    cameraZ = -distance;
 }
 
 void MainWingGLWidget::topView()
 {
-    applyPreset(topRotation, 0.0f, 0.5f, model ? -model->getSpan() : 0.0f);
+    applyPreset(topRotation);
 }
 
 void MainWingGLWidget::frontView()
 {
-    applyPreset(ViewRotation::front, 0.0f, 0.0f, model ? -model->getSpan() : 0.0f);
+    applyPreset(ViewRotation::front);
 }
 
 void MainWingGLWidget::leftView()
 {
-    applyPreset(ViewRotation::left, 0.5f, 0.0f, model ? -(model->getSpan() / 2.0f + sideViewMargin) : 0.0f);
+    applyPreset(ViewRotation::left);
 }
 
 void MainWingGLWidget::bottomView()
 {
-    applyPreset(bottomRotation, 0.0f, 0.5f, model ? -model->getSpan() : 0.0f);
+    applyPreset(bottomRotation);
 }
 
 void MainWingGLWidget::rearView()
 {
-    applyPreset(ViewRotation::rear, 0.0f, 0.0f, model ? -(model->getSpan() + model->getRootChord()) : 0.0f);
+    applyPreset(ViewRotation::rear);
 }
 
 void MainWingGLWidget::rightView()
 {
-    applyPreset(ViewRotation::right, -0.5f, 0.0f, model ? -(model->getSpan() / 2.0f + sideViewMargin) : 0.0f);
+    applyPreset(ViewRotation::right);
 }
 
 void MainWingGLWidget::view45()
@@ -300,6 +384,8 @@ void MainWingGLWidget::mouseMoveEvent(QMouseEvent* event)
     const int dx = x - lastMouseX;
     const int dy = y - lastMouseY;
 
+    // The user has taken the camera over until the next preset.
+    framesWing = false;
     if (event->modifiers() & Qt::ShiftModifier) {
         cameraX += dx / 200.0f;
         cameraY -= dy / 200.0f;
@@ -315,6 +401,7 @@ void MainWingGLWidget::mouseMoveEvent(QMouseEvent* event)
 void MainWingGLWidget::wheelEvent(QWheelEvent* event)
 {
     const int steps = event->angleDelta().y() / 8;
+    framesWing = false;
     cameraZ += (event->modifiers() & Qt::ControlModifier) ? steps / 240.0f : steps / 60.0f;
     event->accept();
     updateGL();
@@ -354,6 +441,8 @@ void MainWingGLWidget::resizeGL(int width, int height)
     GLUtils::setPerspective(45.0, aspect, 0.1, 100.0);
     glMatrixMode(GL_MODELVIEW);
     initialised = true;
+    // The framed wing depends on the view's shape.
+    frameWing();
 }
 
 void MainWingGLWidget::paintGL()
@@ -398,28 +487,48 @@ void MainWingGLWidget::drawPlane(PlaneModel* plane)
     glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, twoSided);
 }
 
+void MainWingGLWidget::panelPlacement(const std::list<Panel*>& panels, std::list<Panel*>::const_iterator panel,
+                                      float s, float placement[16]) const
+{
+    float step[16];
+    // Each step is applied before the ones already gathered, as OpenGL
+    // applies a matrix multiplied onto the current one.
+    const auto then = [&] { Mathematics::multiplyMatrices(placement, step, placement); };
+    const auto turn = [&](float degrees, float x, float y, float z) {
+        Mathematics::rotationMatrix(step, x, y, z, Mathematics::degToRad(degrees));
+        then();
+    };
+    const auto move = [&](float x, float y, float z) {
+        Mathematics::translationMatrix(step, x, y, z);
+        then();
+    };
+    Mathematics::translationMatrix(placement, 0.0f, 0.0f, options.getWingHalvesDistance() * 0.5f * s);
+    // Walk out to this panel's root over the panels before it.
+    for (auto q = panels.begin(); q != panel; ++q) {
+        const Panel* before = *q;
+        const float dihedral = before->getDihedralAngle();
+        turn(q == panels.begin() ? -dihedral * 0.5f : -dihedral, 1.0f, 0.0f, 0.0f);
+        move(before->getSweep() * s, 0.0f, 0.0f);
+        // A panel without ribs has no tip rib to sit on.
+        if (before->getRibCount() > 0)
+            move(0.0f, before->getRibList().getRibs().back().getOffsetY(), 0.0f);
+        turn(-before->getTipTwist(), 0.0f, 0.0f, 1.0f);
+        move(0.0f, 0.0f, before->getLength() * s + panelJoinGap);
+    }
+    // The first panel carries half of its dihedral on each side.
+    const float dihedral = (*panel)->getDihedralAngle();
+    turn(panel == panels.begin() ? -dihedral * 0.5f : -dihedral, 1.0f, 0.0f, 0.0f);
+}
+
 void MainWingGLWidget::drawWingHalf(PlaneModel* plane, const float base[16], int side)
 {
     const float s = 1.0f / plane->getRootChord();
     const std::list<Panel*>& panels = plane->getPanelList();
     for (auto p = panels.begin(); p != panels.end(); ++p) {
+        float placement[16];
+        panelPlacement(panels, p, s, placement);
         glLoadMatrixf(base);
-        glTranslatef(0.0f, 0.0f, options.getWingHalvesDistance() * 0.5f * s);
-        // Walk out to this panel's root over the panels before it.
-        for (auto q = panels.begin(); q != p; ++q) {
-            Panel* before = *q;
-            const float dihedral = before->getDihedralAngle();
-            glRotatef(q == panels.begin() ? -dihedral * 0.5f : -dihedral, 1.0f, 0.0f, 0.0f);
-            glTranslatef(before->getSweep() * s, 0.0f, 0.0f);
-            // A panel without ribs has no tip rib to sit on.
-            if (before->getRibCount() > 0)
-                glTranslatef(0.0f, before->getLastRib().getOffsetY(), 0.0f);
-            glRotatef(-before->getTipTwist(), 0.0f, 0.0f, 1.0f);
-            glTranslatef(0.0f, 0.0f, before->getLength() * s + panelJoinGap);
-        }
-        // The first panel carries half of its dihedral on each side.
-        const float dihedral = (*p)->getDihedralAngle();
-        glRotatef(p == panels.begin() ? -dihedral * 0.5f : -dihedral, 1.0f, 0.0f, 0.0f);
+        glMultMatrixf(placement);
         (*p)->visualize(options, side);
     }
 }
@@ -498,6 +607,7 @@ void MainWingGLWidget::loadViewData(const google::protobuf::Message* data, Seria
         cameraX = position.posx();
         cameraY = position.posy();
         cameraZ = position.posz();
+        framesWing = false;
         updateGL();
     }
 }

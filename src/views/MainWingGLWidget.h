@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QGLWidget>
+#include <list>
 
 #include "foundation/Observer.h"
 #include "views/PlaneVisualisationOptions.h"
 
+class Panel;
 class PlaneModel;
 class QCheckBox;
 class QSlider;
@@ -84,9 +86,16 @@ private:
     // Every panel of one half from base, the camera's matrix (mirrored for
     // the left half); the root chord is known to be usable.
     void drawWingHalf(PlaneModel* plane, const float base[16], int side);
-    // Places the camera for a preset seen from a fixed direction; the
-    // translation is in millimetres, divided here by the root chord.
-    void applyPreset(const float presetRotation[16], float x, float y, float zMillimetres);
+    // Where a panel of the right half lies: from its own coordinates to the
+    // half's, s being one over the root chord.
+    void panelPlacement(const std::list<Panel*>& panels, std::list<Panel*>::const_iterator panel, float s,
+                        float placement[16]) const;
+    bool hasWingToFrame() const;
+    // Turns the wing to a preset's direction and frames it.
+    void applyPreset(const float presetRotation[16]);
+    // While the camera follows the wing, moves it so that both halves fit
+    // the view with a margin, keeping its direction.
+    void frameWing();
 
     float rotation[16];
     float cameraX;
@@ -105,5 +114,7 @@ private:
     int lastMouseX = 0;
     int lastMouseY = 0;
     bool initialised = false;
+    // From a preset until the user turns, moves or zooms the view.
+    bool framesWing = true;
     PlaneModel* model = nullptr;
 };
