@@ -3,6 +3,7 @@
 #include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
 #include "editing/XDoubleSpinBox.h"
+#include "foundation/AtomicFileWriter.h"
 #include "foundation/CLocale.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/Vector3D.h"
@@ -10,7 +11,6 @@
 #include "views/AirfoilDrawingArea.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -151,10 +151,8 @@ bool AirfoilImportDialog::writeDatFile(const QString& path)
 
     // Written whole or not at all: a half-written file in the imported
     // folder would be read at every start as a broken airfoil.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    QString reason;
+    if (!AtomicFileWriter::writeFile(path, content, &reason)) {
         DialogSeam::warning(this, tr("Import failed"),
                             tr("Writing the file %1 failed: %2").arg(path, reason));
         return false;

@@ -1,5 +1,6 @@
 #include "document/PlaneModel.h"
 
+#include "foundation/AtomicFileWriter.h"
 #include "foundation/DialogSeam.h"
 #include "model/Panel.h"
 #include "output/DihedralTablePrinter.h"
@@ -12,7 +13,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMutexLocker>
-#include <QSaveFile>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -496,19 +496,21 @@ bool PlaneModel::save(std::string& target)
     const QString name = fromUtf8(target);
     // Written beside the target and renamed over it at the end, so a failed
     // save leaves the previous file intact.
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) {
+    AtomicFileWriter file(name);
+    if (!file.open()) {
         DialogSeam::warning(nullptr, tr("Can't create file"),
                             tr("Can't create file '%1' for writing: %2").arg(name, file.errorString()));
         return false;
     }
     std::string bytes;
-    const bool encoded = serializeToString(&bytes);
-    const bool written = encoded && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
-    if (!written || !file.commit()) {
-        const QString reason = encoded ? file.errorString() : tr("the document could not be encoded");
-        file.cancelWriting();
-        DialogSeam::warning(nullptr, tr("Can't write file"), tr("Can't write into specified file: %1").arg(reason));
+    if (!serializeToString(&bytes)) {
+        DialogSeam::warning(nullptr, tr("Can't write file"),
+                            tr("Can't write into specified file: %1").arg(tr("the document could not be encoded")));
+        return false;
+    }
+    if (!file.write(bytes.data(), qint64(bytes.size())) || !file.commit()) {
+        DialogSeam::warning(nullptr, tr("Can't write file"),
+                            tr("Can't write into specified file: %1").arg(file.errorString()));
         return false;
     }
     return true;

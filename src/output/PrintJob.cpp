@@ -1,6 +1,7 @@
 #include "output/PrintJob.h"
 
 #include "document/PlaneModel.h"
+#include "foundation/AtomicFileWriter.h"
 #include "foundation/DialogSeam.h"
 #include "output/DihedralTablePrinter.h"
 #include "output/PlanformPrinter.h"
@@ -10,7 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QPainter>
 #include <QPrinter>
 #include <cerrno>
@@ -82,26 +83,77 @@ bool PrintJob::printPages(QPrinter* printer, int pageWidth, int pageHeight, QWid
     if (!acceptsArea(pageWidth, pageHeight, parent))
         return false;
 
+    // A PDF is drawn into a file beside the target and put in its place only
+    // once it is known to be complete: a full disk must not cost the user
+    // the printout that was there before.
     const bool toFile = printer->outputFormat() == QPrinter::PdfFormat;
+    const QString target = printer->outputFileName();
+    AtomicFileWriter pdf(target);
+    QString drawnFile;
+    if (toFile) {
+        AtomicFileWriter::createDocumentsFolderFor(target);
+        drawnFile = pdf.openForProducer();
+        if (drawnFile.isEmpty()) {
+            reportOutputError(parent, outputName(printer), pdf.errorString());
+            return false;
+        }
+        printer->setOutputFileName(drawnFile);
+    }
+
     QPainter painter;
     errno = 0;
-    if (!painter.begin(printer)) {
-        const int error = errno;
+    const bool begun = painter.begin(printer);
+    const int error = errno;
+    if (begun) {
+        setMillimetreUnits(&painter, printer, pageWidth, pageHeight);
+        drawPages(&painter, pageWidth, pageHeight, printer);
+    }
+    const bool ended = begun && painter.end();
+    if (toFile)
+        printer->setOutputFileName(target);
+
+    if (!begun) {
         reportOutputError(parent, outputName(printer),
                           error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : tr("the output cannot be opened"));
         return false;
     }
-    setMillimetreUnits(&painter, printer, pageWidth, pageHeight);
-    drawPages(&painter, pageWidth, pageHeight, printer);
-    const bool ended = painter.end();
-
-    // A PDF that was opened but not completely written (a full disk, a
-    // removed medium) must not pass for a finished printout.
-    if (!ended || (toFile && QFileInfo(printer->outputFileName()).size() == 0)) {
+    // The PDF engine does not report failed writes, so a file cut short (a
+    // full disk, a removed medium) is recognised by its missing tail.
+    if (!ended || (toFile && !isCompletePdf(drawnFile))) {
         reportOutputError(parent, outputName(printer), tr("the file could not be written completely"));
         return false;
     }
+    if (toFile && !pdf.commit()) {
+        reportOutputError(parent, outputName(printer), pdf.errorString());
+        return false;
+    }
     return true;
+}
+
+bool PrintJob::isCompletePdf(const QString& path)
+{
+    // A finished file ends with its cross-reference table's offset and the
+    // end mark; the offset must lead to that table, which it only does when
+    // no part before it went missing.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 size = file.size();
+    const qint64 tailSize = qMin<qint64>(size, 64);
+    if (!file.seek(size - tailSize))
+        return false;
+    const QByteArray tail = file.read(tailSize);
+    static const QByteArray endMark = "%%EOF\n";
+    static const QByteArray startMark = "startxref\n";
+    const int start = tail.lastIndexOf(startMark);
+    if (!tail.endsWith(endMark) || start < 0)
+        return false;
+    bool ok = false;
+    const qint64 offset =
+        tail.mid(start + startMark.size(), tail.size() - endMark.size() - start - startMark.size()).trimmed().toLongLong(&ok);
+    if (!ok || offset < 0 || offset >= size - tailSize + start || !file.seek(offset))
+        return false;
+    return file.read(4) == "xref";
 }
 
 bool PrintJob::runPrintCommand(PrintSettings* settings, QWidget* parent, const QString& directory,

@@ -33,6 +33,10 @@ public:
     static bool printPages(QPrinter* printer, int pageWidth, int pageHeight, QWidget* parent,
                            const PageDrawer& drawPages);
 
+    // Whether the PDF file was written to its end: its tail names where its
+    // cross-reference table starts, and the table is found there.
+    static bool isCompletePdf(const QString& path);
+
     // Window and viewport so that one painter unit is one millimetre on
     // paper in both directions, from the device's own resolution.
     static void setMillimetreUnits(QPainter* painter, const QPaintDevice* device, int pageWidth,

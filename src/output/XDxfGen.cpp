@@ -1,12 +1,11 @@
 #include "output/XDxfGen.h"
 
+#include "foundation/AtomicFileWriter.h"
 #include "foundation/CLocale.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
@@ -66,10 +65,9 @@ bool XDxfGen::begin(const QString& fileName, std::string& errorMessage, float ex
     if (!notBegun)
         return true;
 
-    auto target = std::make_unique<QSaveFile>(fileName);
-    if (fileName.isEmpty() || !target->open(QIODevice::WriteOnly | QIODevice::Text)) {
-        errorMessage = fileName.isEmpty() ? std::string(std::strerror(ENOENT))
-                                          : target->errorString().toStdString();
+    auto target = std::make_unique<AtomicFileWriter>(fileName);
+    if (!target->open(true)) {
+        errorMessage = target->errorString().toStdString();
         return false;
     }
     file = std::move(target);
@@ -126,8 +124,6 @@ bool XDxfGen::end()
         success = false;
         lastError = file->errorString();
     }
-    if (!success)
-        file->cancelWriting();
     file.reset();
     notBegun = true;
     return success;
@@ -302,9 +298,14 @@ void XDxfGen::group(int code, int value)
 
 void XDxfGen::group(int code, float value)
 {
+    group(code, numberText(value));
+}
+
+std::string XDxfGen::numberText(float value)
+{
     // Six significant digits as "%g" writes them, with a '.' whatever the
     // desktop locale.
-    group(code, CLocale::format(static_cast<double>(value), 'g', 6).toLatin1().constData());
+    return CLocale::format(static_cast<double>(value), 'g', 6).toStdString();
 }
 
 void XDxfGen::writeRaw(const char* data, std::size_t size)
@@ -319,8 +320,7 @@ void XDxfGen::flushBuffer()
     if (!file || buffer.empty())
         return;
     if (success) {
-        const qint64 written = file->write(buffer.data(), static_cast<qint64>(buffer.size()));
-        if (written != static_cast<qint64>(buffer.size())) {
+        if (!file->write(buffer.data(), static_cast<qint64>(buffer.size()))) {
             success = false;
             lastError = file->errorString();
         }

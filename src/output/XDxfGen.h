@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-class QSaveFile;
+class AtomicFileWriter;
 
 // Writes a two-dimensional drawing as an ASCII DXF file of release 12
 // ("AC1009"): header with the extents, a layer table made of the names given
@@ -59,13 +59,14 @@ private:
     void group(int code, const std::string& value);
     void group(int code, int value);
     void group(int code, float value);
+    static std::string numberText(float value);
     void layerGroup(int layer);
     void writeRaw(const char* data, std::size_t size);
     void flushBuffer();
     bool allFinite(std::initializer_list<float> values);
 
     std::vector<std::string> layerNames;
-    std::unique_ptr<QSaveFile> file;
+    std::unique_ptr<AtomicFileWriter> file;
     std::string buffer;
     QString lastError;
     bool notBegun = true;
