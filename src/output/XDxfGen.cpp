@@ -224,12 +224,36 @@ void XDxfGen::polyline(const std::vector<float>& xs, const std::vector<float>& y
     group(20, 0.0f);
     group(30, 0.0f);
     group(70, 1);
+
+    // Cutting software flags the zero-length segments that a repeated point
+    // makes (every rib outline repeats one at its leading edge), including
+    // the closing segment back to the first point. A point is a repeat when
+    // it lies within a millionth of a millimetre of the one before, or when
+    // it would be written as the same numbers anyway.
+    struct Vertex {
+        float x, y;
+        std::string textX, textY;
+    };
+    const auto repeats = [](const Vertex& a, const Vertex& b) {
+        return std::hypot(double(a.x) - b.x, double(a.y) - b.y) <= 1e-6
+               || (a.textX == b.textX && a.textY == b.textY);
+    };
+    std::vector<Vertex> vertices;
+    vertices.reserve(xs.size());
     for (std::size_t i = 0; i < xs.size(); ++i) {
+        Vertex v{xs[i], ys[i], numberText(xs[i]), numberText(ys[i])};
+        if (vertices.empty() || !repeats(vertices.back(), v))
+            vertices.push_back(std::move(v));
+    }
+    while (vertices.size() > 1 && repeats(vertices.back(), vertices.front()))
+        vertices.pop_back();
+
+    for (const Vertex& v : vertices) {
         group(0, "VERTEX");
         layerGroup(layer);
         group(100, "AcDb2dVertex");
-        group(10, xs[i]);
-        group(20, ys[i]);
+        group(10, v.textX);
+        group(20, v.textY);
         group(30, 0.0f);
     }
     group(0, "SEQEND");

@@ -44,7 +44,8 @@ public:
     void text(float x, float y, float height, const char* text, float rotation, int layer);
     void line(float x1, float y1, float x2, float y2, float thickness, int layer);
     void rectangle(float x, float y, float width, float height, float thickness, int layer);
-    // A closed polyline; lists of different lengths, or empty ones, write nothing.
+    // A closed polyline; lists of different lengths, or empty ones, write
+    // nothing. A point that repeats the one before it is left out.
     void polyline(const std::vector<float>& xs, const std::vector<float>& ys, float thickness, int layer);
     // Angles in degrees, counter-clockwise.
     void arc(float centreX, float centreY, float radius, float startAngle, float endAngle, float thickness,

@@ -180,7 +180,6 @@ void TestDxfExport::everyRibIsOneClosedPolylineAtTrueSize()
     for (int i = 0; i < outlines.size(); ++i) {
         const RibDefinition& rib = *ribs[static_cast<std::size_t>(i)];
         QVERIFY(outlines[i].value("closed").toBool());
-        QCOMPARE(outlines[i].value("points").toArray().size(), int(rib.getRibCoords().size()));
         const Extent e = extentOf(outlines[i]);
         const double height = (rib.getMaxY() - rib.getMinY()) * s;
         QVERIFY2(std::fabs((e.maxY - e.minY) - height) < 0.01,
@@ -188,6 +187,13 @@ void TestDxfExport::everyRibIsOneClosedPolylineAtTrueSize()
         QVERIFY2(std::fabs((e.maxX - e.minX) - rib.getChord()) < 0.01,
                  qPrintable(QString("rib %1: length %2 mm, chord %3 mm").arg(i + 1).arg(e.maxX - e.minX).arg(rib.getChord())));
         QVERIFY(std::fabs(e.minX - 5.0) < 0.01);
+    }
+    // Cutting software flags zero-length segments, the closing one included.
+    for (const QJsonObject& polyline : dxf.entities("POLYLINE")) {
+        const QJsonArray points = polyline.value("points").toArray();
+        for (int i = 0; i < points.size(); ++i)
+            QVERIFY2(points[i] != points[(i + 1) % points.size()],
+                     qPrintable(polyline.value("layer").toString() + QString(" point %1 repeated").arg(i)));
     }
     // One column, top down, no two ribs overlapping.
     for (int i = 1; i < outlines.size(); ++i)

@@ -54,6 +54,7 @@ private slots:
     void writesNumbersInCConventionWithSixDigits();
     void rectangleRunsCounterClockwise();
     void polylineWithMismatchedOrEmptyListsLeavesNoTrace();
+    void polylineLeavesOutRepeatedPoints();
     void refusesEntitiesWithNonFiniteNumbers();
     void replacesLineBreaksInsideTexts();
     void nonAsciiTextsReadBackUnchanged();
@@ -185,6 +186,25 @@ void TestDxfGen::polylineWithMismatchedOrEmptyListsLeavesNoTrace()
     }
     const QStringList entities = entityValues(fileLines(file), "0");
     QCOMPARE(entities, QStringList({"POLYLINE", "VERTEX", "VERTEX", "VERTEX", "SEQEND", "ENDSEC", "EOF"}));
+}
+
+void TestDxfGen::polylineLeavesOutRepeatedPoints()
+{
+    // Repeats: the same point twice, one less than a millionth of a
+    // millimetre off, one that is written as the same numbers, and the
+    // last point back on the first. A point 0.01 mm off stays.
+    const QString file = path("repeats.dxf");
+    {
+        XDxfGen dxf(ExportLayers);
+        std::string error;
+        QVERIFY(dxf.begin(file, error, 5000, 8000));
+        dxf.polyline({0, 0, 10, 10.0000005f, 1000, 1000.0001f, 0.01f, 0},
+                     {0, 0, 0, 0, 10, 10, 10, 0}, 0, 2);
+    }
+    const QStringList lines = fileLines(file);
+    // The polyline's own base point comes first.
+    QCOMPARE(entityValues(lines, "10"), QStringList({"0", "0", "10", "1000", "0.01"}));
+    QCOMPARE(entityValues(lines, "20"), QStringList({"0", "0", "0", "10", "10"}));
 }
 
 void TestDxfGen::refusesEntitiesWithNonFiniteNumbers()
