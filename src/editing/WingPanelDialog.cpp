@@ -29,6 +29,11 @@
 #include <QEvent>
 #include <QMenu>
 #include <QRegExp>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyleOptionTabWidgetFrame>
+#include <QTabBar>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTabWidget>
@@ -102,6 +107,7 @@ WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
             SLOT(foilListRowChangedSlot(QItemSelection,QItemSelection)));
 
     setValidationKinds();
+    applyIllustrations();
     setCellEditors();
     buildContextMenus();
     connectSignals();
@@ -560,8 +566,11 @@ void WingPanelDialog::applyIllustrations()
         {ui->widget_AdvancedSheeting, QT_TR_NOOP("sheeting-advanced-v2-en.png")},
         {ui->widget_ribCombStandard, QT_TR_NOOP("RibComb.png")},
     };
-    for (const auto& p : pictures)
+    for (const auto& p : pictures) {
+        // Where the pane has room, the pictures take it before the fields.
+        p.widget->setSizePolicy(QSizePolicy::Expanding, p.widget->sizePolicy().verticalPolicy());
         p.widget->setStyleSheet(QStringLiteral("image: url(:/images/images/") + tr(p.image) + QStringLiteral(");"));
+    }
 }
 
 void WingPanelDialog::changeEvent(QEvent* event)
@@ -574,6 +583,10 @@ void WingPanelDialog::changeEvent(QEvent* event)
             d->setTypeNames(combTypeNames());
         retranslateMenus();
         applyIllustrations();
+        // The tables' headers are asked for their texts anew; their columns
+        // must follow the new lengths.
+        for (QTableView* view : {ui->tableViewRibs, ui->tableViewSpars, ui->tableViewSheetingStrips, ui->tableViewCombs})
+            view->resizeColumnsToContents();
     }
     QDialog::changeEvent(event);
 }
@@ -672,6 +685,10 @@ void WingPanelDialog::loadPanelIntoDialog(const PanelBaseData& data)
     ui->rbRootRibFoil->setChecked(true);
     if (WingFoils* library = WingFoils::instance()) {
         Airfoil* airfoil = library->findAirfoil(rootAirfoilName, true);
+        // The list entry is selected without its slot, so the data group
+        // would otherwise keep the airfoil of an earlier opening or click.
+        if (airfoil)
+            showAirfoilData(*airfoil);
         if (airfoil && airfoil->getListRow() >= 0) {
             const QModelIndex source = airfoilItemModel->index(airfoil->getListRow(), 0);
             const QModelIndex shown = airfoilFilterModel->mapFromSource(source);
@@ -693,9 +710,10 @@ void WingPanelDialog::loadPanelIntoDialog(const PanelBaseData& data)
     ui->stackedWidgetCombs->setCurrentWidget(ui->pageNoComb);
 
     adjustNumberOfRibsInTableModels();
-    adjustSweepAngleLabel();
     buildingTabDataChanged();
     redrawWindow(false);
+    // The label reads the working panel, which exists only after the redraw.
+    adjustSweepAngleLabel();
 }
 
 void WingPanelDialog::showRootFoilField()
@@ -861,6 +879,9 @@ void WingPanelDialog::installTableModels()
         t.view->setSelectionBehavior(QAbstractItemView::SelectRows);
         t.view->setSelectionMode(QAbstractItemView::SingleSelection);
         t.view->resizeColumnsToContents();
+        // A new or renamed row must not show its texts cut off.
+        connect(t.model, &QAbstractItemModel::rowsInserted, t.view, &QTableView::resizeColumnsToContents);
+        connect(t.model, &QAbstractItemModel::dataChanged, t.view, &QTableView::resizeColumnsToContents);
     }
 }
 
@@ -1312,7 +1333,37 @@ void WingPanelDialog::setVisible(bool visible)
 {
     if (ui)
         ui->listViewPanelFoils->setFocus(Qt::OtherFocusReason);
+    if (visible)
+        fitIntoScreen();
     QDialog::setVisible(visible);
+}
+
+void WingPanelDialog::fitIntoScreen()
+{
+    const QWidget* anchor = parentWidget() ? parentWidget()->window() : this;
+    QScreen* screen = anchor->screen();
+    if (!screen)
+        return;
+    const QRect available = screen->availableGeometry();
+    ensurePolished();
+
+    // The data pane asks for the width of all tab titles, so that none is
+    // cut and no page needs sideways scrolling; only where the screen is too
+    // narrow for that does it fall back to scrolling.
+    QScrollArea* pane = ui->scrollArea_PanelData;
+    const QMargins around = ui->scrollAreaPanelDataContents->layout()->contentsMargins();
+    QStyleOptionTabWidgetFrame frameOption;
+    frameOption.initFrom(ui->panelDialogTabWidget);
+    const int tabFrame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frameOption, ui->panelDialogTabWidget);
+    pane->setMinimumWidth(ui->panelDialogTabWidget->tabBar()->sizeHint().width() + tabFrame + around.left() +
+                          around.right() + 2 * pane->frameWidth() + pane->verticalScrollBar()->sizeHint().width());
+    if (minimumSizeHint().width() > available.width())
+        pane->setMinimumWidth(0);
+    // The frame is known only once the window manager has framed us.
+    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+    const QSize fitting = size().boundedTo(available.size() - frame);
+    if (fitting != size())
+        resize(fitting);
 }
 
 // ---------------------------------------------------------------------------
@@ -1364,20 +1415,24 @@ void WingPanelDialog::foilListRowChangedSlot(QItemSelection selected, QItemSelec
                     ui->txtTipRibFoil->setCursorPosition(0);
                     ui->txtTipRibFoilFactor->setEnabled(true);
                 }
-                ui->lblThicknessValue->setText(airfoil->getThickness());
-                ui->lblCamberValue->setText(airfoil->getCamber());
-                ui->lblMaxCLValue->setText(airfoil->getMaxCL());
-                ui->lblMaxCLAngleValue->setText(airfoil->getMaxCLAngle());
-                ui->lblMaxLDValue->setText(airfoil->getMaxLD());
-                ui->lblMaxLDAngleValue->setText(airfoil->getMaxLDAngle());
-                ui->lblStallAngleValue->setText(airfoil->getStallAngle());
-                ui->lblZeroLiftAngleValue->setText(airfoil->getZeroLiftAngle());
-                ui->lblMaxThicknessAt->setText(QString::number(airfoil->getMaxThicknessPosition(), 'f', 2) +
-                                               QStringLiteral("%"));
+                showAirfoilData(*airfoil);
             }
         }
     }
     redrawWindow(false);
+}
+
+void WingPanelDialog::showAirfoilData(const Airfoil& airfoil)
+{
+    ui->lblThicknessValue->setText(airfoil.getThickness());
+    ui->lblCamberValue->setText(airfoil.getCamber());
+    ui->lblMaxCLValue->setText(airfoil.getMaxCL());
+    ui->lblMaxCLAngleValue->setText(airfoil.getMaxCLAngle());
+    ui->lblMaxLDValue->setText(airfoil.getMaxLD());
+    ui->lblMaxLDAngleValue->setText(airfoil.getMaxLDAngle());
+    ui->lblStallAngleValue->setText(airfoil.getStallAngle());
+    ui->lblZeroLiftAngleValue->setText(airfoil.getZeroLiftAngle());
+    ui->lblMaxThicknessAt->setText(QString::number(airfoil.getMaxThicknessPosition(), 'f', 2) + QStringLiteral("%"));
 }
 
 void WingPanelDialog::removeTipFoilSelection()

@@ -15,6 +15,7 @@
 #include "model/SparDefinition.h"
 #include "model/SparList.h"
 
+class Airfoil;
 class LengthCalculator;
 class Panel;
 class PanelBaseData;
@@ -214,6 +215,8 @@ private:
     static std::vector<QString> combTypeNames();
 
     void showTabOf(QWidget* page);
+    void showAirfoilData(const Airfoil& airfoil);
+    void fitIntoScreen();
     void showTipFoilField();
     void showRootFoilField();
     void buildWorkingPanel();

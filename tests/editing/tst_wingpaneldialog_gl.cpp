@@ -30,6 +30,11 @@
 #include "views/CADWidgetRibView.h"
 #include <QTimer>
 #include <QTranslator>
+#include <QHeaderView>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
 #include "editing/XSparTypeEditDelegate.h"
 
 // The panel dialog driven through its own widgets and slots, as the panel
@@ -111,6 +116,10 @@ private slots:
     void viewPresetsPlaceTheCamera_data();
     void viewPresetsPlaceTheCamera();
     void lengthCalculatorFillsTheRibFields();
+    void firstOpeningShowsTheSweepAngle();
+    void openingShowsTheOpenedPanelsAirfoilData();
+    void dialogFitsTheScreenWithWholeTabs_data();
+    void dialogFitsTheScreenWithWholeTabs();
 
 private:
     void loadDefault(const SparList& spars = SparList());
@@ -851,6 +860,100 @@ void TestWingPanelDialog::lengthCalculatorFillsTheRibFields()
     QCOMPARE(widget<XDoubleSpinBox>("txtNoOfRibs")->value(), 12.0);
     QCOMPARE(widget<XDoubleSpinBox>("txtLength")->value(), 2.0 + 11 * 40.0);
     QCOMPARE(lengthSpy.count(), 0);
+}
+
+void TestWingPanelDialog::firstOpeningShowsTheSweepAngle()
+{
+    PanelBaseData data = makePanelData();
+    data.setLength(400.0f);
+    data.setSweep(40.0f);
+    dialog->loadPanelIntoDialog(data);
+    QCOMPARE(widget<QLabel>("lblSweepInDeg")->text(), QStringLiteral("(5.71°)"));
+}
+
+void TestWingPanelDialog::openingShowsTheOpenedPanelsAirfoilData()
+{
+    auto* list = widget<QListView>("listViewPanelFoils");
+    const QStringList labels = {"lblThicknessValue", "lblCamberValue", "lblMaxCLValue", "lblMaxCLAngleValue",
+                                "lblMaxLDValue", "lblMaxLDAngleValue", "lblStallAngleValue",
+                                "lblZeroLiftAngleValue", "lblMaxThicknessAt"};
+    auto shown = [&]() {
+        QStringList texts;
+        for (const QString& name : labels)
+            texts << widget<QLabel>(name.toLatin1().constData())->text();
+        return texts;
+    };
+    auto click = [&](const QString& name) {
+        const QModelIndexList hits = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, name);
+        QCOMPARE(hits.size(), 1);
+        list->selectionModel()->select(hits.first(), QItemSelectionModel::ClearAndSelect);
+    };
+
+    dialog->loadPanelIntoDialog(makePanelData());
+    const QStringList firstOpening = shown();
+    click(QStringLiteral("NACA 2412"));
+    const QStringList clicked = shown();
+    click(QStringLiteral("CLARK Y AIRFOIL"));
+    QVERIFY(shown() != clicked);
+    dialog->loadPanelIntoDialog(makePanelData());
+    QCOMPARE(firstOpening, clicked);
+    QCOMPARE(shown(), clicked);
+}
+
+void TestWingPanelDialog::dialogFitsTheScreenWithWholeTabs_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << QString();
+    QTest::newRow("German") << QStringLiteral("planformix_de");
+}
+
+void TestWingPanelDialog::dialogFitsTheScreenWithWholeTabs()
+{
+    QFETCH(QString, language);
+    // The language changes while the dialog exists, as from the main menu.
+    loadDefault();
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        QVERIFY(translator.load(language, QStringLiteral(PLANFORMIX_BINARY_DIR "/resources/lang")));
+        QCoreApplication::installTranslator(&translator);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    }
+    QStringList cut;
+    auto checkHeaders = [&](QTableView* table) {
+        for (int c = 0; c < table->model()->columnCount(); ++c)
+            if (table->columnWidth(c) < table->horizontalHeader()->sectionSizeHint(c))
+                cut << table->model()->headerData(c, Qt::Horizontal).toString();
+    };
+    checkHeaders(widget<QTableView>("tableViewCombs"));
+    dialog->insertNewComb(0);
+    dialog->insertNewStrip(0);
+    dialog->setVisible(true);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+
+    const QRect screen = dialog->screen()->availableGeometry();
+    auto* tabs = widget<QTabWidget>("panelDialogTabWidget");
+    auto* pane = widget<QScrollArea>("scrollArea_PanelData");
+    for (int i = 0; i < tabs->count(); ++i) {
+        QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(i).center());
+        QCoreApplication::processEvents();
+        if (pane->horizontalScrollBar()->isVisible() || tabs->tabBar()->width() < tabs->tabBar()->sizeHint().width())
+            cut << tabs->tabText(i);
+    }
+    // A new comb and strip show their whole name, and the headers their
+    // whole (translated) titles.
+    for (const char* name : {"tableViewCombs", "tableViewSheetingStrips"}) {
+        auto* table = widget<QTableView>(name);
+        const QString text = table->model()->index(0, 0).data().toString();
+        if (table->columnWidth(0) < table->fontMetrics().horizontalAdvance(text))
+            cut << text;
+        checkHeaders(table);
+    }
+    dialog->setVisible(false);
+    QCoreApplication::removeTranslator(&translator);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QVERIFY(dialog->width() <= screen.width());
+    QVERIFY(dialog->height() <= screen.height());
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(TestWingPanelDialog)
