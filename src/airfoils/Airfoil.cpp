@@ -83,22 +83,9 @@ Airfoil::~Airfoil()
 
 bool Airfoil::readRawPoints(FILE* stream, std::vector<Vector3D*>& raw)
 {
-    // Numbers are parsed in the "C" convention by parseAirfoilPointLine;
-    // the process locale is left alone, as this runs in the loading thread.
-    while (!std::feof(stream) && !std::ferror(stream)) {
-        char* line = nullptr;
-        unsigned length = 0;
-        readAirfoilLine(&line, &length, stream);
-        float x = 0.0f;
-        float y = 0.0f;
-        const AirfoilPointLine kind = parseAirfoilPointLine(line, x, y);
-        std::free(line);
-        if (kind == AirfoilPointLine::NonFinite)
-            return false;  // no station could be trusted with such a point
-        if (kind == AirfoilPointLine::Point)
-            raw.push_back(new Vector3D(x, y, 0.0f));
-    }
-    return true;
+    // Numbers are parsed in the "C" convention; the process locale is left
+    // alone, as this runs in the loading thread.
+    return readAirfoilPoints(stream, raw);
 }
 
 bool Airfoil::intersectAtX(const std::vector<Vector3D*>& raw, float X, std::vector<float>& ys)

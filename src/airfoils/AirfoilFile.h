@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <cstdio>
+#include <vector>
+
+class Vector3D;
 
 // How an airfoil file names its airfoil, chosen from the file name's suffix.
 enum class AirfoilFileType {
@@ -18,9 +21,9 @@ AirfoilFileType getAirfoilFileType(const QString& fileName);
 // buffer (release it with std::free) and stores its length. TABs become
 // blanks, leading blanks are removed, "&" becomes "&amp;" and the line keeps
 // its line end as one '\n'. LF and CR LF ends are read alike. A line longer
-// than 498 characters is split; the rest is the next line. At the end of the
-// stream the text is empty or a single '\n'.
-void readAirfoilLine(char** line, unsigned* length, FILE* stream);
+// than 498 characters is split; the rest is the next line, and the answer
+// is false. At the end of the stream the text is empty or a single '\n'.
+bool readAirfoilLine(char** line, unsigned* length, FILE* stream);
 
 // What one line of an airfoil file holds.
 enum class AirfoilPointLine {
@@ -33,3 +36,12 @@ enum class AirfoilPointLine {
 // the "C" convention whatever the process locale: blanks between them are
 // optional ("0.5-0.01" is a point) and text after the second is ignored.
 AirfoilPointLine parseAirfoilPointLine(const char* line, float& x, float& y);
+
+// Reads every point line behind the header of an airfoil file into points
+// (new objects, owned by the caller) in the order of the one-loop layout:
+// trailing edge, upper side, leading edge, lower side, trailing edge. A file
+// in the two-surface layout, a line of the two point counts ("61. 61.")
+// followed by the upper and then the lower side each from the leading edge
+// back, is brought into that order. False, with nothing to trust, when a
+// point is not finite or a line is longer than the line reader holds.
+bool readAirfoilPoints(FILE* stream, std::vector<Vector3D*>& points);

@@ -10,14 +10,9 @@ bool CLocale::parseDouble(const char* begin, const char* end, double& value)
         ++begin;
     while (end > begin && (end[-1] == ' ' || end[-1] == '\t' || end[-1] == '\r' || end[-1] == '\n'))
         --end;
-    if (begin == end)
-        return false;
-    // from_chars does not take a leading '+', files sometimes carry one.
-    if (*begin == '+' && end - begin > 1 && begin[1] != '-')
-        ++begin;
     double parsed = 0.0;
-    const auto result = std::from_chars(begin, end, parsed, std::chars_format::general);
-    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(parsed))
+    bool inRange = false;
+    if (begin == end || scanDouble(begin, end, parsed, inRange) != end || !inRange || !std::isfinite(parsed))
         return false;
     value = parsed;
     return true;
@@ -40,6 +35,19 @@ bool CLocale::parseFloat(const QString& text, float& value)
         return false;
     value = static_cast<float>(parsed);
     return true;
+}
+
+const char* CLocale::scanDouble(const char* begin, const char* end, double& value, bool& inRange)
+{
+    const char* start = begin;
+    // from_chars does not take a leading '+'; files sometimes carry one.
+    if (end - start > 1 && *start == '+' && start[1] != '-' && start[1] != '+')
+        ++start;
+    const auto result = std::from_chars(start, end, value, std::chars_format::general);
+    if (result.ptr == start)
+        return begin;
+    inRange = result.ec != std::errc::result_out_of_range;
+    return result.ptr;
 }
 
 std::string CLocale::toStdString(double value)

@@ -15,6 +15,11 @@ public:
     static bool parseDouble(const std::string& text, double& value);
     static bool parseDouble(const QString& text, double& value);
     static bool parseFloat(const QString& text, float& value);
+    // Reads the number at the very start of [begin, end), as many characters
+    // as form one (a leading '+' taken), and returns where it stopped: begin
+    // when there is no number. inRange is false for a magnitude beyond or
+    // below what a double holds; NaN and infinity come back as read.
+    static const char* scanDouble(const char* begin, const char* end, double& value, bool& inRange);
 
     // Shortest text that reads back as the same double ("0.5", "1e-07").
     static std::string toStdString(double value);

@@ -55,6 +55,23 @@ QByteArray transformed(const QByteArray& dat, const std::function<void(QList<QPo
     return text;
 }
 
+// The same points in the two-surface layout: a line of the two counts, then
+// each side from the nose back to the trailing edge, blank lines between.
+QByteArray twoSurfaces(const QByteArray& dat)
+{
+    QList<QByteArray> lines = dat.trimmed().split('\n');
+    const QByteArray name = lines.takeFirst();
+    const int nose = lines.size() / 2;
+    QByteArray upper;
+    QByteArray lower;
+    for (int i = nose; i >= 0; --i)
+        upper += lines[i] + "\n";
+    for (int i = nose; i < lines.size(); ++i)
+        lower += lines[i] + "\n";
+    return name + "\n" + QByteArray::number(nose + 1) + ". " + QByteArray::number(lines.size() - nose) + ".\n\n"
+           + upper + "\n" + lower;
+}
+
 } // namespace
 
 class TestAirfoil : public QObject
@@ -250,6 +267,9 @@ void TestAirfoil::sameOutlineWhateverTheFileForm_data()
         for (QPointF& q : p)
             q = q * 100.0 + QPointF(50.0, 0.0);
     });
+    const QByteArray naca0012 = shipped("naca0012.dat");
+    QVERIFY(twoSurfaces(naca0012).contains("\n61. 61.\n\n0.000000 0.000000\n"));
+    QTest::newRow("two surfaces after their counts") << naca0012 << twoSurfaces(naca0012);
     QByteArray crlf = clarkY;
     QTest::newRow("CR LF") << clarkY << crlf.replace("\n", "\r\n");
     QTest::newRow("no break after the last point") << clarkY << clarkY.left(clarkY.size() - 1);
@@ -289,6 +309,8 @@ void TestAirfoil::outlineThatCannotBeBuiltFails_data()
     QTest::newRow("NaN") << QByteArray("Lonely\n1 0\nnan 0.1\n0 0\n");
     QTest::newRow("infinity") << QByteArray("Lonely\n1 0\n0.5 -inf\n0 0\n");
     QTest::newRow("beyond float, long token") << "Lonely\n1 0\n" + QByteArray(300, '1') + " 0\n0 0\n";
+    // Cut at the reader's buffer, the line would read on as other points.
+    QTest::newRow("all points on one line") << "Lonely\n" + QByteArray("1.000000 0.001260 0.500000 0.060000 ").repeated(28) + "\n";
     // Every number fits a float, but the outline built from them would not.
     QTest::newRow("slope beyond float") << QByteArray("Lonely\n1 3e38\n0.5 -3e38\n0 0\n");
     QTest::newRow("chord too short for its height") << QByteArray("Lonely\n1e-40 1\n0 0\n1e-40 -1\n");
