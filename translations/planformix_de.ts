@@ -98,6 +98,14 @@
             <source>Writing the file %1 failed: %2</source>
             <translation>Schreiben der Datei %1 fehlgeschlagen: %2</translation>
         </message>
+        <message>
+            <source>Airfoil name missing</source>
+            <translation>Profilname fehlt</translation>
+        </message>
+        <message>
+            <source>Please enter a name for the airfoil.</source>
+            <translation>Bitte geben Sie einen Namen für das Profil ein.</translation>
+        </message>
     </context>
     <context>
         <name>CADWidgetRibView</name>

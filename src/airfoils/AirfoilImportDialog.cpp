@@ -135,6 +135,16 @@ void AirfoilImportDialog::scaleChanged()
     preview->update();
 }
 
+void AirfoilImportDialog::accept()
+{
+    if (getAirfoilName().isEmpty()) {
+        DialogSeam::warning(this, tr("Airfoil name missing"), tr("Please enter a name for the airfoil."));
+        ui->txtAirfoilName->setFocus();
+        return;
+    }
+    QDialog::accept();
+}
+
 bool AirfoilImportDialog::writeDatFile(const QString& path)
 {
     if (preview == nullptr || preview->getAirfoil() == nullptr)

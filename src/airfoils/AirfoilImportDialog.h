@@ -51,6 +51,9 @@ public:
 
 public slots:
     void scaleChanged();
+    // Refuses to close with an empty airfoil name: it would be a blank row
+    // in every airfoil list.
+    void accept() override;
 
 private:
     Ui::AirfoilImportDialog* ui;

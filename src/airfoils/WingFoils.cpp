@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <memory>
+#include <vector>
 
 #include "airfoils/Airfoil.h"
 #include "foundation/ApplicationSettings.h"
@@ -16,14 +18,24 @@ namespace {
 const char* const ExtendedDatMarker = "Planformix Extended DAT\n";
 const int MetadataCount = 8;
 
-QString readLineText(FILE* stream)
+// whole turns false, and stays so, when a line is longer than the reader
+// holds.
+QString readLineText(FILE* stream, bool& whole)
 {
     char* line = nullptr;
     unsigned length = 0;
-    readAirfoilLine(&line, &length, stream);
+    whole = readAirfoilLine(&line, &length, stream) && whole;
     const QString text = QString::fromLatin1(line, static_cast<int>(length));
     std::free(line);
     return text;
+}
+
+// Libraries replaced by createInstance. Panels built before keep pointers
+// into their airfoils, so these live until the program ends.
+std::vector<std::unique_ptr<WingFoils>>& replacedLibraries()
+{
+    static std::vector<std::unique_ptr<WingFoils>> libraries;
+    return libraries;
 }
 } // namespace
 
@@ -32,7 +44,8 @@ WingFoils* WingFoils::library = nullptr;
 WingFoils* WingFoils::createInstance(const QString& foilsDir, const QString& importedFoilsDir,
                                      QString* missingDirectory)
 {
-    delete library;
+    if (library)
+        replacedLibraries().emplace_back(library);
     library = new WingFoils();
     for (const QString& dir : {foilsDir, importedFoilsDir}) {
         if (!library->loadDirectory(dir)) {
@@ -78,6 +91,12 @@ bool WingFoils::loadDirectory(const QString& dir)
             continue;
         const QString path = dir + QStringLiteral("/") + entry.fileName();
         Airfoil* airfoil = loadAirfoilFile(path, getAirfoilFileType(entry.fileName()));
+        // A nameless airfoil would be a blank row in every airfoil list and
+        // could not be chosen by name.
+        if (airfoil && airfoil->getName().isEmpty()) {
+            delete airfoil;
+            airfoil = nullptr;
+        }
         if (!airfoil) {
             std::cout << "error loading file " << path.toStdString() << std::endl;
             continue;
@@ -108,14 +127,15 @@ Airfoil* WingFoils::loadAirfoilFile(const QString& path, AirfoilFileType type)
     for (QString& value : metadata)
         value = QStringLiteral("---");
 
+    bool whole = true;
     if (type == AirfoilFileType::Dat) {
-        name = readLineText(stream);
+        name = readLineText(stream, whole);
         if (name == QLatin1String(ExtendedDatMarker)) {
-            name = readLineText(stream);
+            name = readLineText(stream, whole);
             // Tokens are kept whole whatever their length; they are only
             // shown, never parsed.
             const QStringList tokens =
-                readLineText(stream).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                readLineText(stream, whole).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
             for (int i = 0; i < MetadataCount && i < tokens.size(); ++i)
                 metadata[i] = tokens[i];
         }
@@ -126,6 +146,14 @@ Airfoil* WingFoils::loadAirfoilFile(const QString& path, AirfoilFileType type)
         name.chop(1);
     if (name.endsWith(QLatin1Char('\r')))
         name.chop(1);
+
+    if (!whole) {
+        // Cut header lines would put part of a name or of the metadata
+        // where the points are read.
+        std::cout << "ERROR loading airfoil " << name.toStdString() << std::endl;
+        std::fclose(stream);
+        return nullptr;
+    }
 
     bool ok = false;
     Airfoil* airfoil = new Airfoil(name, metadata[0], metadata[1], metadata[2], metadata[3],

@@ -18,7 +18,8 @@ public:
     // then loads foilsDir and importedFoilsDir in that order. A directory
     // that does not exist stops the loading: its absolute path is stored in
     // *missingDirectory (when given) for the caller to report, and the
-    // library holds what was loaded before. Any earlier library is deleted.
+    // library holds what was loaded before. An earlier library is replaced
+    // but kept until the program ends: ribs may still point into it.
     // importedFoilsDir is the importedFoilsDir setting, the one place that
     // directory is named; the settings store creates it at every start.
     static WingFoils* createInstance(const QString& foilsDir, const QString& importedFoilsDir,

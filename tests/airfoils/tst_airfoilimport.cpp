@@ -75,6 +75,7 @@ private slots:
     void unreadableSourceGivesNoPreview_data();
     void unreadableSourceGivesNoPreview();
     void failedWriteIsReportedAndReplacesWhole();
+    void emptyAirfoilNameIsRefused();
 
 private:
     QTemporaryDir sources;
@@ -284,6 +285,24 @@ void TestAirfoilImport::unreadableSourceGivesNoPreview()
     QVERIFY(!dialog.writeDatFile(target));
     QVERIFY(!QFile::exists(target));
     QVERIFY(DialogSeam::calls().empty());
+}
+
+void TestAirfoilImport::emptyAirfoilNameIsRefused()
+{
+    bool ok = false;
+    AirfoilImportDialog dialog(nullptr, writeFile(sources.filePath("plain.cor"), Points), AirfoilFileType::Cor, &ok);
+    QVERIFY(ok);
+    // Blanks alone are no name either: the file would give back "".
+    field<QLineEdit>(dialog, "txtAirfoilName")->setText("   ");
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QCOMPARE(int(DialogSeam::calls().size()), 1);
+    QCOMPARE(DialogSeam::calls().front().title, QString("Airfoil name missing"));
+
+    field<QLineEdit>(dialog, "txtAirfoilName")->setText("Plain");
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(int(DialogSeam::calls().size()), 1);
 }
 
 void TestAirfoilImport::failedWriteIsReportedAndReplacesWhole()

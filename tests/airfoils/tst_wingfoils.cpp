@@ -51,6 +51,7 @@ private slots:
     void missingDirectoryIsReportedToCaller_data();
     void missingDirectoryIsReportedToCaller();
     void lookupIsCaseSensitiveWithDefaultFallback();
+    void replacedLibraryKeepsItsAirfoils();
 };
 
 void TestWingFoils::shippedFolderLoadsOnCommonStations()
@@ -124,10 +125,12 @@ void TestWingFoils::unreadableFilesAreReportedOthersLoad()
     QTemporaryDir imported;
     writeFile(foils.path() + "/a_good.dat", "Good A\n" + Thin);
     writeFile(foils.path() + "/b_bad.cor", "0.5 0.5\n");
+    writeFile(foils.path() + "/b_nameless.dat", "\n" + Thin);
     writeFile(foils.path() + "/c_good.cor", Thin);
     QVERIFY(QDir(foils.path()).mkdir("d_folder.dat"));
     QCOMPARE(stdoutOf([&] { WingFoils::createInstance(foils.path(), imported.path()); }),
-             "ERROR loading airfoil b_bad\nerror loading file " + foils.path() + "/b_bad.cor\n");
+             "ERROR loading airfoil b_bad\nerror loading file " + foils.path() + "/b_bad.cor\n"
+             "error loading file " + foils.path() + "/b_nameless.dat\n");
     QCOMPARE(int(WingFoils::instance()->getAirfoils().size()), 2);
     QVERIFY(WingFoils::instance()->findAirfoil("c_good", false));
 }
@@ -200,6 +203,20 @@ void TestWingFoils::lookupIsCaseSensitiveWithDefaultFallback()
                             "not found, setting default airfoil CLARK Y AIRFOIL instead!\n";
     QCOMPARE(err, message + message);
     QCOMPARE(int(library->getAirfoils().size()), 2);
+}
+
+void TestWingFoils::replacedLibraryKeepsItsAirfoils()
+{
+    QTemporaryDir imported;
+    WingFoils::createInstance(ShippedFoils, imported.path());
+    // What a rib of a panel built before holds.
+    const Airfoil* held = WingFoils::instance()->findAirfoil("NACA 0012", false);
+    QVERIFY(held);
+    const float nose = held->getPoint(140)->getY();
+    WingFoils::createInstance(ShippedFoils, imported.path());
+    QVERIFY(WingFoils::instance()->findAirfoil("NACA 0012", false) != held);
+    QCOMPARE(held->getName(), QString("NACA 0012"));
+    QCOMPARE(held->getPoint(140)->getY(), nose);
 }
 
 QTEST_MAIN(TestWingFoils)
