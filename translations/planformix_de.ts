@@ -16,7 +16,7 @@
             <translation>Planformix</translation>
         </message>
         <message>
-            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;a href="https://planformix.example.org/"&gt;&lt;span style=" font-weight:600;"&gt;Planformix&lt;/span&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:600;"&gt;Planformix&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -24,8 +24,8 @@
             <translation type="unfinished" />
         </message>
         <message>
-            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Copyright © 2024-2026 the Planformix developers. All rights reserved.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Copyright © 2024-2026 die Entwickler von Planformix. Alle Rechte vorbehalten.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Copyright © 2026 the Planformix developers. All rights reserved.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Copyright © 2026 die Entwickler von Planformix. Alle Rechte vorbehalten.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
         </message>
         <message>
             <source>The program is provided AS IS, with NO WARRANTY OF ANY KIND, INCLUDING THE WARRANTY OF DESIGN, MERCHANTABILITY AND FITNESS FOR A PARTICULAR PURPOSE</source>
@@ -40,16 +40,16 @@
             <translation>Lizenzen</translation>
         </message>
         <message>
-            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Airfoil data obtained with permission of the author from the site &lt;a href="https://airfoils.example.org/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;Airfoil Coordinates Database&lt;/span&gt;&lt;/a&gt;. The data on that site is, for the most part, obtained from the &lt;a href="https://aero.example.edu/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;Applied Aerodynamics Group of the university&lt;/span&gt;&lt;/a&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Profildaten stammen mit freundlicher Genehmigung des Autors von der Seite &lt;a href="https://airfoils.example.org/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;Airfoil Coordinates Database&lt;/span&gt;&lt;/a&gt;. Die Daten dieser Seite stammen größtenteils von der &lt;a href="https://aero.example.edu/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;Arbeitsgruppe für angewandte Aerodynamik der Universität&lt;/span&gt;&lt;/a&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The NACA airfoils are computed by the project's own tool tools/naca4.py from the published NACA four-digit equations. clarky.dat is the public Clark Y coordinate set. The file README in the source folder resources/foils_v2 names where each airfoil file comes from.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die NACA-Profile berechnet das projekteigene Werkzeug tools/naca4.py aus den veröffentlichten Gleichungen der vierstelligen NACA-Reihe. clarky.dat ist der öffentliche Koordinatensatz des Clark-Y-Profils. Die Datei README im Quellordner resources/foils_v2 nennt die Herkunft jeder Profildatei.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
         </message>
         <message>
             <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;The Planformix application is implemented using the &lt;a href="https://www.qt.io/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;QT application framework&lt;/span&gt;&lt;/a&gt;, licensed under the &lt;a href="https://www.gnu.org/licenses/lgpl-3.0.html"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;GNU Lesser General Public License (LGPL)&lt;/span&gt;&lt;/a&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
             <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Planformix ist mit dem &lt;a href="https://www.qt.io/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;QT-Anwendungsframework&lt;/span&gt;&lt;/a&gt; umgesetzt, lizenziert unter der &lt;a href="https://www.gnu.org/licenses/lgpl-3.0.html"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;GNU Lesser General Public License (LGPL)&lt;/span&gt;&lt;/a&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
         </message>
         <message>
-            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Icons used in Planformix are provided as &lt;span style=" font-style:italic;"&gt;public domain&lt;/span&gt; by the &lt;a href="https://icons.example.org/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;Open Desktop Icon Project&lt;/span&gt;&lt;/a&gt;.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Die Symbole in Planformix stellt das &lt;a href="https://icons.example.org/"&gt;&lt;span style=" text-decoration: underline; color:#0000ff;"&gt;Open Desktop Icon Project&lt;/span&gt;&lt;/a&gt; als &lt;span style=" font-style:italic;"&gt;gemeinfrei&lt;/span&gt; zur Verfügung.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Every picture and icon in Planformix is drawn by the project's own tools in tools/.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Alle Bilder und Symbole in Planformix zeichnen die projekteigenen Werkzeuge in tools/.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
         </message>
         <message>
             <source>OK</source>

@@ -116,6 +116,12 @@ private slots:
     {
         AboutDialog dialog(nullptr);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("About Planformix"));
+        // A credit whose English text was edited without its German entry
+        // would stay English.
+        const QStringList credits = {"label_3", "label_4", "label_5", "label_7"};
+        QStringList english;
+        for (const QString& name : credits)
+            english << dialog.findChild<QLabel*>(name)->text();
 
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral("planformix_de"), langDir()));
@@ -130,6 +136,8 @@ private slots:
                  QStringLiteral("Abbrechen"));
         QVERIFY(historyText(dialog).contains(QStringLiteral("Deutsch oder Englisch")));
         QVERIFY(versionText(dialog).contains(QStringLiteral(">1.2.3<")));
+        for (int i = 0; i < credits.size(); ++i)
+            QVERIFY2(dialog.findChild<QLabel*>(credits[i])->text() != english[i], qPrintable(credits[i]));
 
         setLanguage(QStringLiteral("en"));
         QVERIFY(QCoreApplication::removeTranslator(&translator));
