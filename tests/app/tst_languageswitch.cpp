@@ -1,7 +1,13 @@
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QSet>
 #include <QSettings>
+#include <QTimer>
 #include <QtTest>
 
 #include "app/AboutDialog.h"
@@ -9,6 +15,8 @@
 #include "document/PlaneModel.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/DialogSeam.h"
+
+#include <functional>
 
 // Switching the user interface between English and German, and storing the
 // anti-alias choice, through the main window's Edit menu.
@@ -39,6 +47,39 @@ private:
         QCOMPARE(storedValue(QStringLiteral("language")), german ? QStringLiteral("de") : QStringLiteral("en"));
         QCoreApplication::processEvents();
         QCOMPARE(menuTitle(w, "menuFile"), german ? QStringLiteral("&Datei") : QStringLiteral("&File"));
+    }
+
+    // Closes every modal window that opens while it runs and keeps the
+    // button and label texts of each, accelerators taken out. A command's
+    // own dialog first has its file button (named fileButton) pressed, then
+    // is closed once the file dialog is gone.
+    static QStringList readShownTexts(const std::function<void()>& command, const QString& fileButton)
+    {
+        QStringList shown;
+        QSet<QWidget*> pressed;
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr)
+                return;
+            const bool ownDialog = !qobject_cast<QFileDialog*>(modal) && !qobject_cast<QMessageBox*>(modal);
+            QAbstractButton* file = modal->findChild<QAbstractButton*>(fileButton);
+            if (ownDialog && file != nullptr && !pressed.contains(modal)) {
+                pressed.insert(modal);
+                QMetaObject::invokeMethod(file, "click", Qt::QueuedConnection);
+                return;
+            }
+            for (QPushButton* b : modal->findChildren<QPushButton*>())
+                if (b->isVisible())
+                    shown << b->text().remove(QLatin1Char('&'));
+            for (QLabel* l : modal->findChildren<QLabel*>())
+                if (l->isVisible())
+                    shown << l->text().remove(QLatin1Char('&'));
+            static_cast<QDialog*>(modal)->reject();
+        });
+        closer.start(20);
+        command();
+        return shown;
     }
 
 private slots:
@@ -120,6 +161,47 @@ private slots:
         QCOMPARE(QCoreApplication::translate("MainWindow", "&File"), QStringLiteral("&File"));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
         expectLanguage(window, false);
+    }
+
+    // The file dialogs and message boxes are Qt's own; their buttons and
+    // labels come from Qt's German catalogues, not from ours.
+    void commandDialogsSpeakGerman_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("fileButton");
+        QTest::addColumn<QStringList>("german");
+        const QStringList open = {"Öffnen", "Abbrechen", "Suchen in:", "Dateiname:", "Dateien des Typs:"};
+        const QStringList save = {"Speichern", "Abbrechen", "Suchen in:", "Dateiname:", "Dateien des Typs:"};
+        QTest::newRow("Load") << "loadFile" << QString() << open;
+        QTest::newRow("Save as") << "saveFileAs" << QString() << save;
+        QTest::newRow("airfoil import") << "importAirfoilDialog" << QString() << open;
+        QTest::newRow("print") << "printDialog" << "btnFileForPrinting" << (save + QStringList{"OK"});
+        QTest::newRow("DXF") << "exportToDxf" << "btnFileForDxfExport" << (save + QStringList{"OK"});
+        QTest::newRow("message box") << QString() << QString() << QStringList{"Ja", "Nein", "Abbrechen"};
+    }
+
+    void commandDialogsSpeakGerman()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, fileButton);
+        QFETCH(QStringList, german);
+        DialogSeam::setScripted(false);
+        settings()->setLanguage(QStringLiteral("de"));
+        MainWindow window(QString(), nullptr);
+        window.applyLanguage();
+        const QStringList shown = readShownTexts([&] {
+            if (command.isEmpty())
+                DialogSeam::warning(&window, QStringLiteral("t"), QStringLiteral("x"),
+                                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            else
+                QMetaObject::invokeMethod(&window, command.toLatin1().constData());
+        }, fileButton);
+        DialogSeam::setScripted(true);
+        for (const QString& text : german)
+            QVERIFY2(shown.contains(text),
+                     qPrintable(text + QStringLiteral(" not in: ") + shown.join(QLatin1Char('|'))));
+        for (const char* english : {"Cancel", "Open", "Save", "Look in:", "File name:", "Yes", "No"})
+            QVERIFY2(!shown.contains(QLatin1String(english)), english);
     }
 
     void aboutOpensTheRequestedPage()
