@@ -5,6 +5,8 @@
 #include "document/PlaneModel.h"
 #include "editing/InputValueType.h"
 #include "editing/LengthCalculator.h"
+#include "editing/PanelPage.h"
+#include "editing/SparsPage.h"
 #include "editing/XCombTypeEditDelegate.h"
 #include "editing/XDoubleSpinBox.h"
 #include "editing/XLineEdit.h"
@@ -40,16 +42,8 @@
 #include <cmath>
 #include <iostream>
 
+
 namespace {
-
-// The marker of an angle that cannot be computed.
-constexpr float NoAngle = 361.0f;
-
-void setWidgetsEnabled(const std::vector<QWidget*>& widgets, bool enabled)
-{
-    for (QWidget* widget : widgets)
-        widget->setEnabled(enabled);
-}
 
 void checkAndToggle(QAbstractButton* button)
 {
@@ -57,13 +51,6 @@ void checkAndToggle(QAbstractButton* button)
     // The page behind the button must follow even when it was checked
     // already, so the toggle is announced by hand.
     emit button->toggled(true);
-}
-
-// The chords a percentage refers to. Never zero, so a position shown in
-// percent of a missing rib cannot turn into a division by zero downstream.
-float usableChord(float chord)
-{
-    return chord > 0.0f ? chord : 1.0f;
 }
 
 } // namespace
@@ -111,13 +98,13 @@ WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
     setCellEditors();
     buildContextMenus();
     connectSignals();
+    sparsPage = new SparsPage(*this, ui);
 
     ui->rbTEStandardWithStrip->setEnabled(false);
     ui->panelSplitter->setStretchFactor(0, 3);
     ui->panelSplitter->setStretchFactor(1, 5);
     ui->listViewPanelFoils->setAttribute(Qt::WA_MacShowFocusRect, false);
 
-    sparEditorRow = -1;
     stripEditorRow = -1;
     combEditorRow = -1;
     generatedRibThickness = 0.0f;
@@ -221,65 +208,10 @@ void WingPanelDialog::setValidationKinds()
     ui->txtStandardWithStripTEStripDepth->setInputValueType(new InputValueType(6));
     ui->txtStandardWithStripTEStripThickness->setInputValueType(new InputValueType(6));
 
-    struct Kind {
-        XDoubleSpinBox* field;
-        int kind;
-        bool noPopup;
-    };
-    const Kind kinds[] = {
-        {ui->txtRoundSparRadius, 6, false},
-        {ui->txtRoundSparPosition, 5, false},
-        {ui->txtRoundSparLastPosition, 5, false},
-    };
-    for (const Kind& k : kinds)
-        k.field->setInputValueType(new InputValueType(k.kind));
-    ui->txtRoundSparOffsetYStart->setInputValueType(new InputValueType(9, -75.0, 75.0));
-    ui->txtRoundSparOffsetYEnd->setInputValueType(new InputValueType(9, -75.0, 75.0));
-
-    const Kind sparKinds[] = {
-        {ui->txtSquareSparWidth, 6, false},
-        {ui->txtSquareSparWidthAdjustFront, 5, false},
-        {ui->txtSquareSparWidthAdjustBehind, 5, false},
-        {ui->txtSquareSparHeight, 6, false},
-        {ui->txtSquareSparPosition, 5, false},
-        {ui->txtSquareSparLastPosition, 5, false},
-        {ui->txtSquareSparWebbingWidth, 6, false},
-        {ui->txtSquareSparWebbingFromRib, 3, true},
-        {ui->txtSquareSparWebbingToRib, 2, true},
-        {ui->txtWebbingPosition, 5, false},
-        {ui->txtWebbingLastPosition, 5, false},
-        {ui->txtWebbingWidth, 6, false},
-        {ui->txtTubeSparPosition, 5, false},
-        {ui->txtTubeRadius, 6, false},
-        {ui->txtCubePosition, 5, false},
-        {ui->txtCubeLastPosition, 5, false},
-        {ui->txtCubeSparWidth, 5, false},
-        {ui->txtCubeSparHeight, 5, false},
-        {ui->txtCubeTubePosition, 5, false},
-        {ui->txtCubeTubeWidth, 5, false},
-        {ui->txtCubeTubeHeight, 5, false},
-    };
-    for (const Kind& k : sparKinds) {
-        k.field->setInputValueType(new InputValueType(k.kind));
-        if (k.noPopup)
-            k.field->setDisplayMode(0, 1.0f);
-    }
-    ui->txtCubeSparOffsetYStart->setInputValueType(new InputValueType(9, -75.0, 75.0));
-    ui->txtCubeSparOffsetYEnd->setInputValueType(new InputValueType(9, -75.0, 75.0));
-    ui->txtCubeSparRotation->setInputValueType(new InputValueType(9, -180.0, 180.0));
-    ui->txtCubeSparRotation->setDisplayMode(0, 1.0f);
     ui->txtStandardSheetingLength->setInputValueType(new InputValueType(6));
     ui->txtStandardSheetingThickness->setInputValueType(new InputValueType(6));
     ui->txtStandardSheetingExtend->setInputValueType(new InputValueType(2));
     ui->txtStandardSheetingExtend->setDisplayMode(0, 1.0f);
-}
-
-std::vector<QString> WingPanelDialog::sparTypeNames()
-{
-    std::vector<QString> names;
-    for (int i = 0; i < SparDefinition::getNumberOfTypes(); ++i)
-        names.push_back(SparDefinition::getTypeName(i));
-    return names;
 }
 
 std::vector<QString> WingPanelDialog::combTypeNames()
@@ -300,7 +232,7 @@ void WingPanelDialog::setCellEditors()
     lineEditor(ui->tableViewRibs, 1, InputValueType(6));
 
     lineEditor(ui->tableViewSpars, 0, InputValueType(1));
-    ui->tableViewSpars->setItemDelegateForColumn(1, new XSparTypeEditDelegate(sparTypeNames()));
+    ui->tableViewSpars->setItemDelegateForColumn(1, new XSparTypeEditDelegate(SparsPage::sparTypeNames()));
     lineEditor(ui->tableViewSpars, 2, InputValueType(3));
     lineEditor(ui->tableViewSpars, 3, InputValueType(3));
 
@@ -331,8 +263,6 @@ void WingPanelDialog::buildContextMenus()
         view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->tableViewRibs, SIGNAL(customContextMenuRequested(QPoint)), this,
             SLOT(customRibsMenuRequested(QPoint)));
-    connect(ui->tableViewSpars, SIGNAL(customContextMenuRequested(QPoint)), this,
-            SLOT(customSparsMenuRequested(QPoint)));
     connect(ui->tableViewSheetingStrips, SIGNAL(customContextMenuRequested(QPoint)), this,
             SLOT(customStripsMenuRequested(QPoint)));
     connect(ui->tableViewCombs, SIGNAL(customContextMenuRequested(QPoint)), this,
@@ -350,21 +280,6 @@ void WingPanelDialog::buildContextMenus()
     actAddRibAfter = action(ribMenu, SLOT(addRibAfter()));
     actDeleteRib = action(ribMenu, SLOT(deleteRib()));
     actSplitRib = action(ribMenu, SLOT(splitRib()));
-
-    sparMenu = new QMenu(this);
-    actAddSparBefore = action(sparMenu, SLOT(addSparBefore()));
-    actAddSparAfter = action(sparMenu, SLOT(addSparAfter()));
-    actDeleteSpar = action(sparMenu, SLOT(deleteSpar()));
-    actCopySpar = action(sparMenu, SLOT(copySpar()));
-    actMoveSparToMaxThickness = action(sparMenu, SLOT(moveSparToMaxThickness()));
-    alignPreviousMenu = new QMenu(sparMenu);
-    alignNextMenu = new QMenu(sparMenu);
-    sparMenu->addMenu(alignPreviousMenu);
-    sparMenu->addMenu(alignNextMenu);
-    alignPreviousMenu->clear();
-    addAlignSparActions(alignPreviousMenu, previousPanel);
-    alignNextMenu->clear();
-    addAlignSparActions(alignNextMenu, nextPanel);
 
     stripMenu = new QMenu(this);
     actAddStripBefore = action(stripMenu, SLOT(addStripBefore()));
@@ -387,11 +302,6 @@ void WingPanelDialog::retranslateMenus()
     actAddRibAfter->setText(tr("Add rib behind"));
     actDeleteRib->setText(tr("Delete rib"));
     actSplitRib->setText(tr("Split rib in two"));
-    actAddSparBefore->setText(tr("Add spar in front"));
-    actAddSparAfter->setText(tr("Add spar behind"));
-    actDeleteSpar->setText(tr("Delete spar"));
-    actCopySpar->setText(tr("Copy spar"));
-    actMoveSparToMaxThickness->setText(tr("Move to max. thickness"));
     actAddStripBefore->setText(tr("Add strip in front"));
     actAddStripAfter->setText(tr("Add strip behind"));
     actDeleteStrip->setText(tr("Delete strip"));
@@ -400,8 +310,6 @@ void WingPanelDialog::retranslateMenus()
     actAddCombAfter->setText(tr("Add comb behind"));
     actDeleteComb->setText(tr("Delete comb"));
     actCopyComb->setText(tr("Copy comb"));
-    alignNextMenu->setTitle(tr("Align with next..."));
-    alignPreviousMenu->setTitle(tr("Align with previous..."));
 }
 
 void WingPanelDialog::connectSignals()
@@ -465,69 +373,6 @@ void WingPanelDialog::connectSignals()
     for (QRadioButton* b : {ui->rbTENone, ui->rbTEStandard, ui->rbTEStandardWithStrip})
         connect(b, SIGNAL(toggled(bool)), this, SLOT(rbTETypeToggled(bool)));
 
-    for (XDoubleSpinBox* f :
-         {ui->txtRoundSparPosition,          ui->txtRoundSparLastPosition,       ui->txtRoundSparRadius,
-          ui->txtRoundSparOffsetYStart,      ui->txtRoundSparOffsetYEnd,         ui->txtTubeSparPosition,
-          ui->txtTubeRadius,                 ui->txtSquareSparPosition,          ui->txtSquareSparLastPosition,
-          ui->txtSquareSparWebbingWidth,     ui->txtSquareSparWebbingFromRib,    ui->txtSquareSparWebbingToRib,
-          ui->txtSquareSparWidth,            ui->txtSquareSparWidthAdjustFront,  ui->txtSquareSparWidthAdjustBehind,
-          ui->txtSquareSparHeight,           ui->txtWebbingPosition,             ui->txtWebbingLastPosition,
-          ui->txtWebbingWidth,               ui->txtCubePosition,                ui->txtCubeLastPosition,
-          ui->txtCubeSparWidth,              ui->txtCubeSparHeight,              ui->txtCubeSparOffsetYStart,
-          ui->txtCubeSparOffsetYEnd,         ui->txtCubeSparRotation,            ui->txtCubeTubePosition,
-          ui->txtCubeTubeWidth,              ui->txtCubeTubeHeight})
-        connect(f, SIGNAL(valueChanged(const QString&)), this, SLOT(sparSpecificDataChanged()));
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
-             ui->chkSquareSparTop,
-             ui->chkSquareSparBottom,
-             ui->rbSquareSparWebbingNone,
-             ui->rbSquareSparWebbingMiddle,
-             ui->rbSquareSparWebbingBefore,
-             ui->rbSquareSparWebbingAfter,
-             ui->rbSquareSparWebbingBox,
-             ui->chkSquareSparWebbingInside,
-             ui->rbCubePositionMM,
-             ui->rbCubePositionPercentage,
-             ui->rbLastCubePositionMM,
-             ui->rbLastCubePositionPercentage,
-             ui->chkCubeSparSeparateEnd,
-             ui->rbCubeSparDistanceFromLE,
-             ui->rbCubeSparDistanceFromTE,
-             ui->rbCubeTubePositionMM,
-             ui->rbCubeTubePositionPercentage,
-             ui->rbCubeTubeDistanceFromLE,
-             ui->rbCubeTubeDistanceFromTE,
-             ui->rbRoundSparPositionPercentage,
-             ui->rbRoundSparPositionMM,
-             ui->rbRoundSparLastPositionPercentage,
-             ui->rbRoundSparLastPositionMM,
-             ui->rbRoundSparDistanceFromLE,
-             ui->rbRoundSparDistanceFromTE,
-             ui->chkRoundSparSeparateEnd,
-             ui->rbTubePositionPercentage,
-             ui->rbTubePositionMM,
-             ui->rbTubeSparDistanceFromLE,
-             ui->rbTubeSparDistanceFromTE,
-             ui->rbSquareSparPositionPercentage,
-             ui->rbSquareSparPositionMM,
-             ui->rbSquareSparLastPositionPercentage,
-             ui->rbSquareSparLastPositionMM,
-             ui->chkSquareSparSeparateEnd,
-             ui->chkSquareSparVerticalCut,
-             ui->rbSqSparDistanceFromLE,
-             ui->rbSqSparDistanceFromTE,
-             ui->rbWebbingPositionPercentage,
-             ui->rbWebbingPositionMM,
-             ui->rbWebbingLastPositionPercentage,
-             ui->rbWebbingLastPositionMM,
-             ui->chkWebbingSparSeparateEnd,
-             ui->rbWebbingSparDistanceFromLE,
-             ui->rbWebbingSparDistanceFromTE})
-        connect(b, SIGNAL(clicked(bool)), this, SLOT(sparSpecificDataChanged()));
-    connect(ui->chkAutoAdjustSquareSparWidth, SIGNAL(clicked()), this, SLOT(sparSpecificDataChanged()));
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
-             ui->btnRoundSpar90, ui->btnSquareSpar90, ui->btnWebbing90, ui->btnCubeSpar90})
-        connect(b, SIGNAL(clicked()), this, SLOT(btnSpar90Clicked()));
 
     for (QRadioButton* b : {ui->rbSheetingNone, ui->rbSheetingStandard, ui->rbSheetingAdvanced})
         connect(b, SIGNAL(toggled(bool)), this, SLOT(rbSheetingTypeToggled(bool)));
@@ -578,14 +423,16 @@ void WingPanelDialog::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange && ui) {
         ui->retranslateUi(this);
         if (auto* d = qobject_cast<XSparTypeEditDelegate*>(ui->tableViewSpars->itemDelegateForColumn(1)))
-            d->setTypeNames(sparTypeNames());
+            d->setTypeNames(SparsPage::sparTypeNames());
         if (auto* d = qobject_cast<XCombTypeEditDelegate*>(ui->tableViewCombs->itemDelegateForColumn(1)))
             d->setTypeNames(combTypeNames());
         retranslateMenus();
+        sparsPage->retranslate();
         applyIllustrations();
         // The tables' headers are asked for their texts anew; their columns
         // must follow the new lengths.
-        for (QTableView* view : {ui->tableViewRibs, ui->tableViewSpars, ui->tableViewSheetingStrips, ui->tableViewCombs})
+        for (QTableView* view :
+             {ui->tableViewRibs, ui->tableViewSpars, ui->tableViewSheetingStrips, ui->tableViewCombs})
             view->resizeColumnsToContents();
     }
     QDialog::changeEvent(event);
@@ -1231,7 +1078,8 @@ void WingPanelDialog::btnPanelEditAccepted()
     QWidget* page = nullptr;
     if (!allFieldsValid(&page)) {
         showTabOf(page);
-        DialogSeam::message(this, QMessageBox::Warning, tr("Invalid data"), tr("Not all fields contain a valid value!"));
+        DialogSeam::message(this, QMessageBox::Warning, tr("Invalid data"),
+                            tr("Not all fields contain a valid value!"));
         return;
     }
     if (!workingPanel)
@@ -1462,11 +1310,6 @@ RibListTableModel* WingPanelDialog::ribModel() const
     return dynamic_cast<RibListTableModel*>(ui->tableViewRibs->model());
 }
 
-SparsTableModel* WingPanelDialog::sparModel() const
-{
-    return dynamic_cast<SparsTableModel*>(ui->tableViewSpars->model());
-}
-
 SheetingStripTableModel* WingPanelDialog::stripModel() const
 {
     return dynamic_cast<SheetingStripTableModel*>(ui->tableViewSheetingStrips->model());
@@ -1477,20 +1320,11 @@ CombListTableModel* WingPanelDialog::combModel() const
     return dynamic_cast<CombListTableModel*>(ui->tableViewCombs->model());
 }
 
-int WingPanelDialog::selectedRow(QAbstractItemView* view) const
-{
-    QItemSelectionModel* selection = view->selectionModel();
-    if (!selection)
-        return -1;
-    const QModelIndexList indexes = selection->selectedIndexes();
-    return indexes.isEmpty() ? -1 : indexes.first().row();
-}
-
 int WingPanelDialog::getSelectedRibNo()
 {
     if (!ribModel())
         return -1;
-    return selectedRow(ui->tableViewRibs);
+    return PanelPage::selectedRow(ui->tableViewRibs);
 }
 
 const RibDefinition* WingPanelDialog::getRibInTableRow(int row, bool& found)
@@ -1521,309 +1355,6 @@ bool WingPanelDialog::ribChords(int firstRib, int lastRib, float& firstChord, fl
 
 // ---------------------------------------------------------------------------
 // Feature editor pages
-
-void WingPanelDialog::updateSinglePosition(XDoubleSpinBox* field, bool percent, float chord, float value)
-{
-    field->setValueInPercent(percent, usableChord(chord));
-    field->setValue(value, true);
-}
-
-void WingPanelDialog::showSpar(int row)
-{
-    sparEditorRow = row;
-    SparsTableModel* model = sparModel();
-    if (model) {
-        bool found = true;
-        for (int i = 0; found; ++i) {
-            SparDefinition& s = model->findEditableSpar(i, found);
-            if (found)
-                s.setSelected(false);
-        }
-    }
-    if (row == -1) {
-        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparNone);
-        ui->wingFoilGLWidget->update();
-        return;
-    }
-    bool found = false;
-    SparDefinition* spar = model ? &model->findEditableSpar(row, found) : nullptr;
-    if (!found) {
-        ui->wingFoilGLWidget->update();
-        return;
-    }
-    float c1 = 0.0f;
-    float c2 = 0.0f;
-    ribChords(spar->getFirstRib(), spar->getLastRib(), c1, c2);
-    visualizeSparAngle(*spar);
-    spar->setSelected(true);
-
-    struct Shared {
-        XDoubleSpinBox* position;
-        XDoubleSpinBox* lastPosition;
-        QRadioButton* percent;
-        QRadioButton* mm;
-        QRadioButton* lastPercent;
-        QRadioButton* lastMM;
-        QCheckBox* separateEnd;
-        QRadioButton* fromLE;
-        QRadioButton* fromTE;
-    };
-    auto showShared = [&](const Shared& w) {
-        updateSinglePosition(w.position, spar->getPercentageSelected(0), c1, spar->getPosition(0));
-        updateSinglePosition(w.lastPosition, spar->getPercentageSelected(1), c2, spar->getPosition(1));
-        w.percent->setChecked(spar->getPercentageSelected(0));
-        w.mm->setChecked(!spar->getPercentageSelected(0));
-        w.lastPercent->setChecked(spar->getPercentageSelected(1));
-        w.lastMM->setChecked(!spar->getPercentageSelected(1));
-        w.separateEnd->setChecked(spar->getSeparateLastPosition());
-        setWidgetsEnabled({w.lastPercent, w.lastMM, w.lastPosition}, spar->getSeparateLastPosition());
-        if (spar->getMeasureFromLE())
-            w.fromLE->setChecked(true);
-        else
-            w.fromTE->setChecked(true);
-    };
-
-    const int type = static_cast<int>(spar->getType());
-    switch (type) {
-    case 0:
-        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparRound);
-        showShared({ui->txtRoundSparPosition, ui->txtRoundSparLastPosition, ui->rbRoundSparPositionPercentage,
-                    ui->rbRoundSparPositionMM, ui->rbRoundSparLastPositionPercentage, ui->rbRoundSparLastPositionMM,
-                    ui->chkRoundSparSeparateEnd, ui->rbRoundSparDistanceFromLE, ui->rbRoundSparDistanceFromTE});
-        ui->txtRoundSparRadius->setValue(spar->getRoundSparRadius(), true);
-        ui->txtRoundSparOffsetYStart->setValue(spar->getSparOffsetYStart(), true);
-        ui->txtRoundSparOffsetYEnd->setValue(spar->getSparOffsetYEnd(), true);
-        break;
-    case 1: {
-        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparSquare);
-        showShared({ui->txtSquareSparPosition, ui->txtSquareSparLastPosition, ui->rbSquareSparPositionPercentage,
-                    ui->rbSquareSparPositionMM, ui->rbSquareSparLastPositionPercentage,
-                    ui->rbSquareSparLastPositionMM, ui->chkSquareSparSeparateEnd, ui->rbSqSparDistanceFromLE,
-                    ui->rbSqSparDistanceFromTE});
-        ui->txtSquareSparWidth->setValue(spar->getSquareSparWidth(), true);
-        ui->txtSquareSparHeight->setValue(spar->getSquareSparHeight(), true);
-        ui->chkAutoAdjustSquareSparWidth->setChecked(spar->getSquareSparAutoAdjustWidth() != 0.0f);
-        ui->txtSquareSparWidthAdjustFront->setValue(spar->getSquareSparWidthAdjustFront(), true);
-        ui->txtSquareSparWidthAdjustBehind->setValue(spar->getSquareSparWidthAdjustBehind(), true);
-        ui->chkSquareSparTop->setChecked(spar->getSquareSparTop());
-        ui->chkSquareSparBottom->setChecked(spar->getSquareSparBottom());
-        ui->chkSquareSparVerticalCut->setChecked(spar->getSquareSparVerticalCut());
-        ui->txtSquareSparWebbingWidth->setValue(spar->getSquareWebbingWidth(), true);
-        QRadioButton* webbing[] = {ui->rbSquareSparWebbingNone, ui->rbSquareSparWebbingMiddle,
-                                   ui->rbSquareSparWebbingBefore, ui->rbSquareSparWebbingAfter,
-                                   ui->rbSquareSparWebbingBox};
-        const int webbingType = static_cast<int>(spar->getSquareWebbingType());
-        if (webbingType >= 0 && webbingType < 5)
-            webbing[webbingType]->setChecked(true);
-        ui->txtSquareSparWebbingFromRib->setValue(spar->getSquareWebbingFrom(), true);
-        ui->txtSquareSparWebbingToRib->setValue(spar->getSquareWebbingTo(), true);
-        ui->chkSquareSparWebbingInside->setChecked(spar->getSquareSparWebbingInside());
-        break;
-    }
-    case 2:
-        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparWebbing);
-        showShared({ui->txtWebbingPosition, ui->txtWebbingLastPosition, ui->rbWebbingPositionPercentage,
-                    ui->rbWebbingPositionMM, ui->rbWebbingLastPositionPercentage, ui->rbWebbingLastPositionMM,
-                    ui->chkWebbingSparSeparateEnd, ui->rbWebbingSparDistanceFromLE,
-                    ui->rbWebbingSparDistanceFromTE});
-        ui->txtWebbingWidth->setValue(spar->getWebbingWidth(), true);
-        break;
-    case 3:
-        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparTube);
-        updateSinglePosition(ui->txtTubeSparPosition, spar->getPercentageSelected(0), c1, spar->getPosition(0));
-        ui->rbTubePositionPercentage->setChecked(spar->getPercentageSelected(0));
-        ui->rbTubePositionMM->setChecked(!spar->getPercentageSelected(0));
-        if (spar->getMeasureFromLE())
-            ui->rbTubeSparDistanceFromLE->setChecked(true);
-        else
-            ui->rbTubeSparDistanceFromTE->setChecked(true);
-        ui->txtTubeRadius->setValue(spar->getTubeRadius(), true);
-        break;
-    case 4:
-        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparCube);
-        showShared({ui->txtCubePosition, ui->txtCubeLastPosition, ui->rbCubePositionPercentage,
-                    ui->rbCubePositionMM, ui->rbLastCubePositionPercentage, ui->rbLastCubePositionMM,
-                    ui->chkCubeSparSeparateEnd, ui->rbCubeSparDistanceFromLE, ui->rbCubeSparDistanceFromTE});
-        ui->txtCubeSparWidth->setValue(spar->getCubeSparWidth(), true);
-        ui->txtCubeSparHeight->setValue(spar->getCubeSparHeight(), true);
-        ui->txtCubeSparOffsetYStart->setValue(spar->getSparOffsetYStart(), true);
-        ui->txtCubeSparOffsetYEnd->setValue(spar->getSparOffsetYEnd(), true);
-        ui->txtCubeSparRotation->setValue(spar->getCubeSparRotation(), true);
-        break;
-    case 5:
-        ui->stackedWidgetSpar->setCurrentWidget(ui->pageCubeTube);
-        updateSinglePosition(ui->txtCubeTubePosition, spar->getPercentageSelected(0), c1, spar->getPosition(0));
-        ui->rbCubeTubePositionPercentage->setChecked(spar->getPercentageSelected(0));
-        ui->rbCubeTubePositionMM->setChecked(!spar->getPercentageSelected(0));
-        if (spar->getMeasureFromLE())
-            ui->rbCubeTubeDistanceFromLE->setChecked(true);
-        else
-            ui->rbCubeTubeDistanceFromTE->setChecked(true);
-        ui->txtCubeTubeWidth->setValue(spar->getCubeTubeWidth(), true);
-        ui->txtCubeTubeHeight->setValue(spar->getCubeTubeHeight(), true);
-        break;
-    default:
-        std::cout << "Invalid Spar type: " << type << " for spar " << spar->getSparName().toUtf8().constData()
-                  << std::endl;
-    }
-    ui->wingFoilGLWidget->update();
-}
-
-void WingPanelDialog::sparSelectionChanged(QModelIndex selected, QModelIndex)
-{
-    showSpar(selected.row());
-}
-
-void WingPanelDialog::readSparPage(SparDefinition& spar, float c1, float c2)
-{
-    struct Shared {
-        XDoubleSpinBox* position;
-        XDoubleSpinBox* lastPosition;
-        QRadioButton* fromLE;
-        QRadioButton* percent;
-        QRadioButton* lastPercent;
-        QRadioButton* lastMM;
-        QCheckBox* separateEnd;
-    };
-    auto readPositions = [&](const Shared& w) {
-        if (w.position->isValid()) {
-            spar.setPosition(0, static_cast<float>(w.position->value()));
-            w.position->setValueInPercent(w.percent->isChecked(), usableChord(c1));
-        }
-        if (w.lastPosition->isValid()) {
-            spar.setPosition(1, static_cast<float>(w.lastPosition->value()));
-            w.lastPosition->setValueInPercent(w.lastPercent->isChecked(), usableChord(c2));
-        }
-    };
-    auto readFlags = [&](const Shared& w) {
-        spar.setPercentageSelected(0, w.percent->isChecked());
-        spar.setPercentageSelected(1, w.lastPercent->isChecked());
-        spar.setSeparateLastPosition(w.separateEnd->isChecked());
-    };
-    auto finish = [&](const Shared& w) {
-        setWidgetsEnabled({w.lastPercent, w.lastMM, w.lastPosition}, spar.getSeparateLastPosition());
-        spar.setMeasureFromLE(w.fromLE->isChecked());
-    };
-    auto size = [](XDoubleSpinBox* field, auto setter) {
-        if (field->isValid())
-            setter(static_cast<float>(field->value()));
-    };
-
-    switch (static_cast<int>(spar.getType())) {
-    case 0: {
-        const Shared w{ui->txtRoundSparPosition,           ui->txtRoundSparLastPosition,
-                       ui->rbRoundSparDistanceFromLE,      ui->rbRoundSparPositionPercentage,
-                       ui->rbRoundSparLastPositionPercentage, ui->rbRoundSparLastPositionMM,
-                       ui->chkRoundSparSeparateEnd};
-        readPositions(w);
-        size(ui->txtRoundSparRadius, [&](float v) { spar.setRoundSparRadius(v); });
-        size(ui->txtRoundSparOffsetYStart, [&](float v) { spar.setSparOffsetYStart(v); });
-        size(ui->txtRoundSparOffsetYEnd, [&](float v) { spar.setSparOffsetYEnd(v); });
-        readFlags(w);
-        finish(w);
-        break;
-    }
-    case 1: {
-        const Shared w{ui->txtSquareSparPosition,           ui->txtSquareSparLastPosition,
-                       ui->rbSqSparDistanceFromLE,          ui->rbSquareSparPositionPercentage,
-                       ui->rbSquareSparLastPositionPercentage, ui->rbSquareSparLastPositionMM,
-                       ui->chkSquareSparSeparateEnd};
-        readPositions(w);
-        size(ui->txtSquareSparHeight, [&](float v) { spar.setSquareSparHeight(v); });
-        size(ui->txtSquareSparWidth, [&](float v) { spar.setSquareSparWidth(v); });
-        size(ui->txtSquareSparWidthAdjustFront, [&](float v) { spar.setSquareSparWidthAdjustFront(v); });
-        size(ui->txtSquareSparWidthAdjustBehind, [&](float v) { spar.setSquareSparWidthAdjustBehind(v); });
-        size(ui->txtSquareSparWebbingWidth, [&](float v) { spar.setSquareWebbingWidth(v); });
-        if (ui->txtSquareSparWebbingFromRib->isValid())
-            spar.setSquareWebbingFrom(static_cast<int>(ui->txtSquareSparWebbingFromRib->value()));
-        if (ui->txtSquareSparWebbingToRib->isValid())
-            spar.setSquareWebbingTo(static_cast<int>(ui->txtSquareSparWebbingToRib->value()));
-        readFlags(w);
-        spar.setSquareSparVerticalCut(ui->chkSquareSparVerticalCut->isChecked());
-        spar.setSquareSparTop(ui->chkSquareSparTop->isChecked());
-        spar.setSquareSparBottom(ui->chkSquareSparBottom->isChecked());
-        spar.setSquareSparAutoAdjustWidth(ui->chkAutoAdjustSquareSparWidth->isChecked() ? 1.0f : 0.0f);
-        if (ui->rbSquareSparWebbingNone->isChecked())
-            spar.setSquareWebbingType(SquareWebbingType::None);
-        else if (ui->rbSquareSparWebbingBefore->isChecked())
-            spar.setSquareWebbingType(SquareWebbingType::Before);
-        else if (ui->rbSquareSparWebbingMiddle->isChecked())
-            spar.setSquareWebbingType(SquareWebbingType::Middle);
-        else if (ui->rbSquareSparWebbingAfter->isChecked())
-            spar.setSquareWebbingType(SquareWebbingType::After);
-        else
-            spar.setSquareWebbingType(SquareWebbingType::Box);
-        spar.setSquareSparWebbingInside(ui->chkSquareSparWebbingInside->isChecked());
-        finish(w);
-        break;
-    }
-    case 2: {
-        const Shared w{ui->txtWebbingPosition,           ui->txtWebbingLastPosition,
-                       ui->rbWebbingSparDistanceFromLE,  ui->rbWebbingPositionPercentage,
-                       ui->rbWebbingLastPositionPercentage, ui->rbWebbingLastPositionMM,
-                       ui->chkWebbingSparSeparateEnd};
-        readPositions(w);
-        size(ui->txtWebbingWidth, [&](float v) { spar.setWebbingWidth(v); });
-        readFlags(w);
-        finish(w);
-        break;
-    }
-    case 3:
-        if (ui->txtTubeSparPosition->isValid()) {
-            spar.setPosition(0, static_cast<float>(ui->txtTubeSparPosition->value()));
-            ui->txtTubeSparPosition->setValueInPercent(ui->rbTubePositionPercentage->isChecked(), usableChord(c1));
-        }
-        size(ui->txtTubeRadius, [&](float v) { spar.setTubeRadius(v); });
-        spar.setPercentageSelected(0, ui->rbTubePositionPercentage->isChecked());
-        spar.setMeasureFromLE(ui->rbTubeSparDistanceFromLE->isChecked());
-        break;
-    case 4: {
-        const Shared w{ui->txtCubePosition,          ui->txtCubeLastPosition,     ui->rbCubeSparDistanceFromLE,
-                       ui->rbCubePositionPercentage, ui->rbLastCubePositionPercentage, ui->rbLastCubePositionMM,
-                       ui->chkCubeSparSeparateEnd};
-        readPositions(w);
-        size(ui->txtCubeSparWidth, [&](float v) { spar.setCubeSparWidth(v); });
-        size(ui->txtCubeSparHeight, [&](float v) { spar.setCubeSparHeight(v); });
-        size(ui->txtCubeSparOffsetYStart, [&](float v) { spar.setSparOffsetYStart(v); });
-        size(ui->txtCubeSparOffsetYEnd, [&](float v) { spar.setSparOffsetYEnd(v); });
-        size(ui->txtCubeSparRotation, [&](float v) { spar.setCubeSparRotation(v); });
-        readFlags(w);
-        finish(w);
-        break;
-    }
-    case 5:
-        if (ui->txtCubeTubePosition->isValid()) {
-            spar.setPosition(0, static_cast<float>(ui->txtCubeTubePosition->value()));
-            ui->txtCubeTubePosition->setValueInPercent(ui->rbCubeTubePositionPercentage->isChecked(),
-                                                       usableChord(c1));
-        }
-        size(ui->txtCubeTubeWidth, [&](float v) { spar.setCubeTubeWidth(v); });
-        size(ui->txtCubeTubeHeight, [&](float v) { spar.setCubeTubeHeight(v); });
-        spar.setPercentageSelected(0, ui->rbCubeTubePositionPercentage->isChecked());
-        spar.setMeasureFromLE(ui->rbCubeTubeDistanceFromLE->isChecked());
-        break;
-    default:
-        std::cout << "Unknown spar type: " << static_cast<int>(spar.getType()) << std::endl;
-    }
-}
-
-void WingPanelDialog::sparSpecificDataChanged()
-{
-    SparsTableModel* model = sparModel();
-    if (!model || !workingPanel)
-        return;
-    bool found = false;
-    SparDefinition& spar = model->findEditableSpar(sparEditorRow, found);
-    if (!found)
-        return;
-    float c1 = 0.0f;
-    float c2 = 0.0f;
-    ribChords(spar.getFirstRib(), spar.getLastRib(), c1, c2);
-    readSparPage(spar, c1, c2);
-    workingSpars = workingPanel->getSparList();
-    visualizeSparAngle(spar);
-    redrawWindow(true);
-}
 
 void WingPanelDialog::showStrip(int row)
 {
@@ -1856,13 +1387,15 @@ void WingPanelDialog::showStrip(int row)
         ui->stackedWidgetSheetingData->setCurrentWidget(ui->pageStripSheeting);
         // Position indexes of a strip: 0 start, 1 end, 2 start offset, 3 end offset.
         ui->txtAdvancedSheetingLength->setValue(strip->getPosition(0), true);
-        ui->txtAdvancedSheetingLength->setValueInPercent(strip->getPercentageSelected(0), usableChord(c1));
+        ui->txtAdvancedSheetingLength->setValueInPercent(strip->getPercentageSelected(0), PanelPage::usableChord(c1));
         ui->txtAdvancedSheetingLengthEnd->setValue(strip->getPosition(1), true);
-        ui->txtAdvancedSheetingLengthEnd->setValueInPercent(strip->getPercentageSelected(1), usableChord(c2));
+        ui->txtAdvancedSheetingLengthEnd->setValueInPercent(strip->getPercentageSelected(1),
+                                                            PanelPage::usableChord(c2));
         ui->txtAdvancedSheetingOffset->setValue(strip->getPosition(2), true);
-        ui->txtAdvancedSheetingOffset->setValueInPercent(strip->getPercentageSelected(2), usableChord(c1));
+        ui->txtAdvancedSheetingOffset->setValueInPercent(strip->getPercentageSelected(2), PanelPage::usableChord(c1));
         ui->txtAdvancedSheetingOffsetEnd->setValue(strip->getPosition(3), true);
-        ui->txtAdvancedSheetingOffsetEnd->setValueInPercent(strip->getPercentageSelected(3), usableChord(c2));
+        ui->txtAdvancedSheetingOffsetEnd->setValueInPercent(strip->getPercentageSelected(3),
+                                                            PanelPage::usableChord(c2));
         ui->txtAdvancedSheetingThickness->setValue(strip->getThickness(), true);
         ui->rbAdvancedSheetingPercentage->setChecked(strip->getPercentageSelected(0));
         ui->rbAdvancedSheetingMM->setChecked(!strip->getPercentageSelected(0));
@@ -1879,10 +1412,10 @@ void WingPanelDialog::showStrip(int row)
         ui->chkAdvancedSheetingUpper->setChecked(strip->getUpper());
         ui->chkAdvancedSheetingLower->setChecked(strip->getLower());
         ui->chkAdvancedSheetingCapStrip->setChecked(strip->getCapStrip());
-        setWidgetsEnabled({ui->txtAdvancedSheetingLengthEnd, ui->rbAdvancedSheetingPercentageLast,
+        PanelPage::setWidgetsEnabled({ui->txtAdvancedSheetingLengthEnd, ui->rbAdvancedSheetingPercentageLast,
                            ui->rbAdvancedSheetingMMLast},
                           strip->getSeparateLastPosition());
-        setWidgetsEnabled({ui->txtAdvancedSheetingOffsetEnd, ui->rbAdvancedSheetingOffsetEndPercentage,
+        PanelPage::setWidgetsEnabled({ui->txtAdvancedSheetingOffsetEnd, ui->rbAdvancedSheetingOffsetEndPercentage,
                            ui->rbAdvancedSheetingOffsetEndMM},
                           strip->getOffsetSeparateEnd());
     } else {
@@ -1925,7 +1458,7 @@ void WingPanelDialog::readStripPage(SheetingStripDefinition& strip, float c1, fl
     for (const auto& p : positions) {
         if (p.field->isValid()) {
             strip.setPosition(p.which, static_cast<float>(p.field->value()));
-            p.field->setValueInPercent(p.percent, usableChord(p.chord));
+            p.field->setValueInPercent(p.percent, PanelPage::usableChord(p.chord));
         }
     }
     if (ui->txtAdvancedSheetingThickness->isValid())
@@ -1933,10 +1466,10 @@ void WingPanelDialog::readStripPage(SheetingStripDefinition& strip, float c1, fl
     strip.setLower(ui->chkAdvancedSheetingLower->isChecked());
     strip.setUpper(ui->chkAdvancedSheetingUpper->isChecked());
     strip.setCapStrip(ui->chkAdvancedSheetingCapStrip->isChecked());
-    setWidgetsEnabled({ui->txtAdvancedSheetingLengthEnd, ui->rbAdvancedSheetingPercentageLast,
+    PanelPage::setWidgetsEnabled({ui->txtAdvancedSheetingLengthEnd, ui->rbAdvancedSheetingPercentageLast,
                        ui->rbAdvancedSheetingMMLast},
                       strip.getSeparateLastPosition());
-    setWidgetsEnabled({ui->txtAdvancedSheetingOffsetEnd, ui->rbAdvancedSheetingOffsetEndPercentage,
+    PanelPage::setWidgetsEnabled({ui->txtAdvancedSheetingOffsetEnd, ui->rbAdvancedSheetingOffsetEndPercentage,
                        ui->rbAdvancedSheetingOffsetEndMM},
                       strip.getOffsetSeparateEnd());
     strip.setMeasureFromLE(ui->rbAdvancedSheetingLE->isChecked());
@@ -1997,15 +1530,17 @@ void WingPanelDialog::showComb(int row)
             ui->rbCombDistanceFromLE->setChecked(true);
         else
             ui->rbCombDistanceFromTE->setChecked(true);
-        updateSinglePosition(ui->txtCombPosition, comb->getPercentageSelected(0), c1, comb->getPosition(0));
-        updateSinglePosition(ui->txtCombLastPosition, comb->getPercentageSelected(1), c2, comb->getPosition(1));
+        PanelPage::updateSinglePosition(ui->txtCombPosition, comb->getPercentageSelected(0), c1, comb->getPosition(0));
+        PanelPage::updateSinglePosition(ui->txtCombLastPosition, comb->getPercentageSelected(1), c2,
+                                        comb->getPosition(1));
         ui->rbCombPositionPercentage->setChecked(comb->getPercentageSelected(0));
         ui->rbCombPositionMM->setChecked(!comb->getPercentageSelected(0));
         ui->rbCombLastPositionPercentage->setChecked(comb->getPercentageSelected(1));
         ui->rbCombLastPositionMM->setChecked(!comb->getPercentageSelected(1));
         ui->chkCombSeparateEnd->setChecked(comb->getSeparateLastPosition());
-        setWidgetsEnabled({ui->rbCombLastPositionPercentage, ui->rbCombLastPositionMM, ui->txtCombLastPosition},
-                          comb->getSeparateLastPosition());
+        PanelPage::setWidgetsEnabled(
+            {ui->rbCombLastPositionPercentage, ui->rbCombLastPositionMM, ui->txtCombLastPosition},
+            comb->getSeparateLastPosition());
         ui->txtCombWidth->setValue(comb->getWidth(), true);
         ui->txtCombExtendAbove->setValue(comb->getExtend(), true);
         ui->txtCombCutIntoRib->setValue(comb->getCutIntoRib(), true);
@@ -2033,16 +1568,17 @@ void WingPanelDialog::readCombPage(RibCombData& comb, float c1, float c2)
     comb.setMeasureFromLE(ui->rbCombDistanceFromLE->isChecked());
     if (ui->txtCombPosition->isValid()) {
         comb.setPosition(0, static_cast<float>(ui->txtCombPosition->value()));
-        ui->txtCombPosition->setValueInPercent(ui->rbCombPositionPercentage->isChecked(), usableChord(c1));
+        ui->txtCombPosition->setValueInPercent(ui->rbCombPositionPercentage->isChecked(), PanelPage::usableChord(c1));
     }
     if (ui->txtCombLastPosition->isValid()) {
         comb.setPosition(1, static_cast<float>(ui->txtCombLastPosition->value()));
-        ui->txtCombLastPosition->setValueInPercent(ui->rbCombLastPositionPercentage->isChecked(), usableChord(c2));
+        ui->txtCombLastPosition->setValueInPercent(ui->rbCombLastPositionPercentage->isChecked(),
+                                                   PanelPage::usableChord(c2));
     }
     comb.setPercentageSelected(0, ui->rbCombPositionPercentage->isChecked());
     comb.setPercentageSelected(1, ui->rbCombLastPositionPercentage->isChecked());
     comb.setSeparateLastPosition(ui->chkCombSeparateEnd->isChecked());
-    setWidgetsEnabled({ui->rbCombLastPositionPercentage, ui->rbCombLastPositionMM, ui->txtCombLastPosition},
+    PanelPage::setWidgetsEnabled({ui->rbCombLastPositionPercentage, ui->rbCombLastPositionMM, ui->txtCombLastPosition},
                       comb.getSeparateLastPosition());
     const struct {
         XDoubleSpinBox* field;
@@ -2083,14 +1619,6 @@ void WingPanelDialog::combSpecificDataChanged()
         std::cout << "Unknown comb type: " << comb.getType() << std::endl;
     }
     workingCombs.assign(workingPanel->getCombList());
-    redrawWindow(true);
-}
-
-void WingPanelDialog::sparDataChanged(QModelIndex index1, QModelIndex)
-{
-    showSpar(index1.row());
-    if (workingPanel)
-        workingSpars = workingPanel->getSparList();
     redrawWindow(true);
 }
 
@@ -2178,85 +1706,14 @@ void WingPanelDialog::hsliderGhostTransparencyValueChanged(int)
 // ---------------------------------------------------------------------------
 // Spar and comb angles, alignment
 
-void WingPanelDialog::getSparRealPositions(float& firstSparPosition, float& lastSparPosition,
-                                           float& firstRibPosition, float& lastRibPosition, SparDefinition spar,
-                                           const RibListTableModel* pRibTableModel, bool considerRib2Thickness)
-{
-    firstSparPosition = lastSparPosition = firstRibPosition = lastRibPosition = 0.0f;
-    if (!pRibTableModel)
-        return;
-    bool foundFirst = false;
-    bool foundLast = false;
-    const RibDefinition& first = pRibTableModel->findRib(spar.getFirstRib() - 1, foundFirst);
-    const RibDefinition& last = pRibTableModel->findRib(spar.getLastRib() - 1, foundLast);
-    if (!foundFirst || !foundLast)
-        return;
-    spar.getRealPosition(firstSparPosition, 0, first, false);
-    spar.getRealPosition(lastSparPosition, 1, last, false);
-    firstRibPosition = first.position;
-    lastRibPosition = last.position + (considerRib2Thickness ? last.thickness : 0.0f);
-}
-
-namespace {
-
-// Both features are judged the same way: the angle of the line from its
-// point at the first rib to its point at the last rib, in the planform.
-bool featureRibs(const RibListTableModel* model, int firstRib, int lastRib, const RibDefinition*& first,
-                 const RibDefinition*& last)
-{
-    if (!model || firstRib < 1 || lastRib < 1 || firstRib > model->getRibCount() ||
-        lastRib > model->getRibCount())
-        return false;
-    bool foundFirst = false;
-    bool foundLast = false;
-    first = &model->findRib(firstRib - 1, foundFirst);
-    last = &model->findRib(lastRib - 1, foundLast);
-    return foundFirst && foundLast;
-}
-
-QString neededFor90Text(float value)
-{
-    const float cut = static_cast<float>(static_cast<long long>(value * 100.0f)) / 100.0f;
-    return QLocale::system().toString(static_cast<double>(cut), 'g', 6);
-}
-
-} // namespace
-
-float WingPanelDialog::getSparAngle(SparDefinition spar, const RibListTableModel* pRibTableModel, float panelSweep,
-                                    float panelLength, float& neededFor90Deg, bool untilLastRib)
-{
-    if (spar.getType() == SparType::Tube || spar.getType() == SparType::CubeTube)
-        return 90.0f;
-    const RibDefinition* first = nullptr;
-    const RibDefinition* last = nullptr;
-    if (!featureRibs(pRibTableModel, spar.getFirstRib(), spar.getLastRib(), first, last) || !(panelLength > 0.0f))
-        return NoAngle;
-    float p1 = 0.0f;
-    float p2 = 0.0f;
-    spar.getRealPosition(p1, 0, *first, false);
-    spar.getRealPosition(p2, 1, *last, false);
-    const float y1 = first->position;
-    const float y2 = last->position + (untilLastRib ? last->thickness : 0.0f);
-    if (y1 == y2)
-        return NoAngle;
-    const float k = panelSweep / panelLength;
-    const float x1 = k * y1 + p1;
-    const float x2 = k * y2 + p2;
-    const float angle = Mathematics::radToDeg(std::atan((x1 - x2) / (y2 - y1))) + 90.0f;
-    neededFor90Deg = k * y1 + p1 - k * y2;
-    if (!spar.getMeasureFromLE())
-        neededFor90Deg = last->getChord() - neededFor90Deg;
-    updateNeededFor90Label(static_cast<int>(spar.getType()), neededFor90Deg);
-    return angle;
-}
-
 float WingPanelDialog::getCombAngle(RibCombData comb, const RibListTableModel* pRibTableModel, float panelSweep,
                                     float panelLength, float& neededFor90Deg, bool untilLastRib)
 {
     const RibDefinition* first = nullptr;
     const RibDefinition* last = nullptr;
-    if (!featureRibs(pRibTableModel, comb.getFirstRib(), comb.getLastRib(), first, last) || !(panelLength > 0.0f))
-        return NoAngle;
+    if (!PanelPage::featureRibs(pRibTableModel, comb.getFirstRib(), comb.getLastRib(), first, last) ||
+        !(panelLength > 0.0f))
+        return PanelPage::NoAngle;
     float p1 = 0.0f;
     float p2 = 0.0f;
     comb.getAbsolutePosition(p1, 0, *first);
@@ -2264,7 +1721,7 @@ float WingPanelDialog::getCombAngle(RibCombData comb, const RibListTableModel* p
     const float y1 = first->position;
     const float y2 = last->position + (untilLastRib ? last->thickness : 0.0f);
     if (y1 == y2)
-        return NoAngle;
+        return PanelPage::NoAngle;
     const float k = panelSweep / panelLength;
     const float x1 = k * y1 + p1;
     const float x2 = k * y2 + p2;
@@ -2272,52 +1729,13 @@ float WingPanelDialog::getCombAngle(RibCombData comb, const RibListTableModel* p
     neededFor90Deg = k * y1 + p1 - k * y2 + comb.getWidth() / 2.0f;
     if (!comb.getMeasureFromLE())
         neededFor90Deg = last->getChord() - neededFor90Deg;
-    ui->lblCombNeededFor90Deg->setText(neededFor90Text(neededFor90Deg));
+    ui->lblCombNeededFor90Deg->setText(PanelPage::neededFor90Text(neededFor90Deg));
     return angle;
-}
-
-void WingPanelDialog::updateNeededFor90Label(int sparType, float value)
-{
-    QLabel* label = nullptr;
-    switch (sparType) {
-    case 0: label = ui->lblRoundSparNeededFor90; break;
-    case 1: label = ui->lblSquareSparNeededFor90; break;
-    case 2: label = ui->lblWebbingNeededFor90; break;
-    case 4: label = ui->lblCubeSparNeededFor90; break;
-    case 3:
-    case 5: return;
-    default:
-        std::cout << "Implement " << "updateNeededFor90Label" << " for spar type "
-                  << SparDefinition::getTypeName(sparType).toUtf8().constData() << std::endl;
-        return;
-    }
-    label->setText(neededFor90Text(value));
 }
 
 void WingPanelDialog::getAngleText(float angle, QString& text)
 {
-    text = angle == NoAngle ? QStringLiteral("-") : QString::number(angle, 'f', 2);
-}
-
-void WingPanelDialog::visualizeSparAngle(SparDefinition spar)
-{
-    if (!workingPanel)
-        return;
-    const bool untilLastRib = spar.getLastRib() == workingPanel->getRibCount();
-    float needed = 0.0f;
-    const float angle =
-        getSparAngle(spar, ribModel(), workingPanel->getSweep(), workingPanel->getLength(), needed, untilLastRib);
-    QString text;
-    getAngleText(angle, text);
-    switch (static_cast<int>(spar.getType())) {
-    case 0: ui->lblRoundSparAngle->setText(text); break;
-    case 1: ui->lblSquareSparAngle->setText(text); break;
-    case 2: ui->lblWebbingAngle->setText(text); break;
-    case 3: ui->lblTubeAngle->setText(text); break;
-    case 4: ui->lblCubeAngle->setText(text); break;
-    case 5: ui->lblCubeTubeAngle->setText(text); break;
-    default: break;
-    }
+    text = angle == PanelPage::NoAngle ? QStringLiteral("-") : QString::number(angle, 'f', 2);
 }
 
 void WingPanelDialog::visualizeCombAngle(RibCombData comb)
@@ -2333,28 +1751,6 @@ void WingPanelDialog::visualizeCombAngle(RibCombData comb)
     ui->lblCombAngle->setText(text);
 }
 
-void WingPanelDialog::btnSpar90Clicked()
-{
-    SparsTableModel* model = sparModel();
-    if (!model || !workingPanel)
-        return;
-    bool found = false;
-    SparDefinition& spar = model->findEditableSpar(sparEditorRow, found);
-    if (!found)
-        return;
-    float needed = 0.0f;
-    const float angle = getSparAngle(spar, &workingPanel->getRibListTableModel(), workingPanel->getSweep(),
-                                     workingPanel->getLength(), needed,
-                                     spar.getLastRib() == workingPanel->getRibCount());
-    // Without an angle there is no needed value to store.
-    if (angle != NoAngle && !spar.isJoiner()) {
-        spar.setSeparateLastPosition(true);
-        spar.setPercentageSelected(1, false);
-        spar.setPosition(1, needed);
-    }
-    emit model->dataChanged(model->index(sparEditorRow, 0), model->index(sparEditorRow, model->columnCount() - 1));
-}
-
 void WingPanelDialog::btnComb90Clicked()
 {
     CombListTableModel* model = combModel();
@@ -2368,7 +1764,7 @@ void WingPanelDialog::btnComb90Clicked()
     const float angle = getCombAngle(comb, &workingPanel->getRibListTableModel(), workingPanel->getSweep(),
                                      workingPanel->getLength(), needed,
                                      comb.getLastRib() == workingPanel->getRibCount());
-    if (angle != NoAngle) {
+    if (angle != PanelPage::NoAngle) {
         comb.setSeparateLastPosition(true);
         comb.setPercentageSelected(1, false);
         comb.setPosition(1, needed);
@@ -2406,186 +1802,13 @@ void WingPanelDialog::btnCalculateLengthClicked()
     }
 }
 
-int WingPanelDialog::getSelectedSparRow(bool& found)
-{
-    found = false;
-    SparsTableModel* model = sparModel();
-    const int row = selectedRow(ui->tableViewSpars);
-    if (!model || row < 0 || model->getNumberOfSpars() == 0)
-        return -1;
-    found = true;
-    return row;
-}
-
-void WingPanelDialog::moveSparToMaxThickness()
-{
-    bool found = false;
-    const int row = getSelectedSparRow(found);
-    if (!found || !workingPanel)
-        return;
-    SparsTableModel* model = sparModel();
-    SparDefinition& spar = model->findEditableSpar(row, found);
-    if (!found)
-        return;
-    bool foundFirst = false;
-    bool foundLast = false;
-    const RibDefinition* first = workingPanel->getRibList().getRib(spar.getFirstRib(), foundFirst);
-    const RibDefinition* last = workingPanel->getRibList().getRib(spar.getLastRib(), foundLast);
-    if (!foundFirst || !foundLast)
-        return;
-    RibDefinition firstCopy(*first);
-    RibDefinition lastCopy(*last);
-    const float length = workingPanel->getLength();
-    firstCopy.updateAirfoil(length, workingPanel->getRootAirfoilFactor(), workingPanel->getTipAirfoilFactor());
-    lastCopy.updateAirfoil(length, workingPanel->getRootAirfoilFactor(), workingPanel->getTipAirfoilFactor());
-    const float firstMax = findMaxThicknessPosition(firstCopy.getRibCoords(), 0.0f);
-    const float lastMax = findMaxThicknessPosition(lastCopy.getRibCoords(), 0.0f);
-    spar.setPercentageSelected(0, true);
-    spar.setSeparateLastPosition(true);
-    spar.setPercentageSelected(1, true);
-    spar.setPosition(0, firstMax);
-    spar.setPosition(1, lastMax);
-    emit model->dataChanged(model->index(row, 0), model->index(row, model->columnCount() - 1));
-}
-
-void WingPanelDialog::addAlignSparActions(QMenu* menu, const Panel* neighbour)
-{
-    if (!neighbour || neighbour->getSparList().getNumberOfSpars() == 0) {
-        menu->setEnabled(false);
-        return;
-    }
-    menu->setEnabled(true);
-    int index = 0;
-    for (const SparDefinition& spar : neighbour->getSparList().getSpars()) {
-        QAction* action = new QAction(spar.getSparName(), menu);
-        action->setData(index++);
-        menu->addAction(action);
-        connect(action, SIGNAL(triggered()), this, SLOT(alignSpar()));
-    }
-}
-
 void WingPanelDialog::rebuildAlignSparMenu(int which, Panel* neighbour)
 {
-    QMenu* menu = which == 0 ? alignPreviousMenu : alignNextMenu;
     if (which == 0)
         previousPanel = neighbour;
     else
         nextPanel = neighbour;
-    // The actions are the menu's children, so clearing deletes them.
-    menu->clear();
-    addAlignSparActions(menu, neighbour);
-}
-
-void WingPanelDialog::alignSpar()
-{
-    auto* action = qobject_cast<QAction*>(sender());
-    if (!action)
-        return;
-    const int which = action->parent() == alignPreviousMenu ? 0 : 1;
-    bool ok = false;
-    const int index = action->data().toInt(&ok);
-    if (!ok)
-        return;
-    const int row = selectedRow(ui->tableViewSpars);
-    if (row < 0)
-        return;
-    alignSparWithNeighbour(index, row, which);
-}
-
-float WingPanelDialog::getSparVerticalAngle(SparDefinition spar, const RibListTableModel* pRibTableModel)
-{
-    if (!spar.hasYOffset())
-        return 0.0f;
-    const RibDefinition* first = nullptr;
-    const RibDefinition* last = nullptr;
-    if (!featureRibs(pRibTableModel, spar.getFirstRib(), spar.getLastRib(), first, last))
-        return 0.0f;
-    const float y1 = first->position;
-    const float y2 = last->position + last->thickness;
-    if (y1 == y2)
-        return 0.0f;
-    const float ratio = (spar.getSparOffsetYEnd() - spar.getSparOffsetYStart()) / (y2 - y1);
-    // A drop steeper than the spar is long has no angle; keep it vertical.
-    return Mathematics::radToDeg(std::asin(std::max(-1.0f, std::min(1.0f, ratio))));
-}
-
-void WingPanelDialog::alignSparWithNeighbour(int neighbourSparIndex, int ownSparRow, int which)
-{
-    Panel* neighbour = which == 0 ? previousPanel : nextPanel;
-    if (!neighbour)
-        return;
-    bool foundOther = false;
-    const SparDefinition* other = neighbour->findSpar(neighbourSparIndex, foundOther);
-    if (!foundOther)
-        return;
-    SparsTableModel* model = sparModel();
-    if (!model)
-        return;
-    bool foundOwn = false;
-    SparDefinition& own = model->findEditableSpar(ownSparRow, foundOwn);
-    auto announce = [&]() {
-        emit model->dataChanged(model->index(ownSparRow, 0), model->index(ownSparRow, model->columnCount() - 1));
-    };
-    if (!foundOwn) {
-        announce();
-        return;
-    }
-
-    own.setMeasureFromLE(other->getMeasureFromLE());
-    if (own.isJoiner() != other->isJoiner()) {
-        DialogSeam::warning(this, tr("Spar Alignment issue"), tr("Joiners can only be aligned to other joiners"));
-        announce();
-        return;
-    }
-    if (own.isJoiner()) {
-        own.setPosition(0, other->getPosition(0));
-        own.setPercentageSelected(0, other->getPercentageSelected(0));
-        announce();
-        return;
-    }
-
-    if (which == 0) {
-        own.setPosition(0, other->getPosition(1));
-        own.setPercentageSelected(0, other->getPercentageSelected(1));
-    } else {
-        own.setSeparateLastPosition(true);
-        own.setPosition(1, other->getPosition(0));
-        own.setPercentageSelected(1, other->getPercentageSelected(0));
-    }
-
-    RibListTableModel* ribs = ribModel();
-    const RibDefinition* first = nullptr;
-    const RibDefinition* last = nullptr;
-    if (workingPanel && featureRibs(ribs, own.getFirstRib(), own.getLastRib(), first, last)) {
-        float p1 = 0.0f;
-        float p2 = 0.0f;
-        own.getRealPosition(p1, 0, *first, false);
-        own.getRealPosition(p2, 1, *last, false);
-        const float y1 = first->position;
-        const float y2 = last->position + last->thickness;
-        float needed = 0.0f;
-        const float otherAngle =
-            getSparAngle(*other, &neighbour->getRibListTableModel(), neighbour->getSweep(), neighbour->getLength(),
-                         needed, other->getLastRib() == neighbour->getRibCount());
-        if (otherAngle != NoAngle)
-            own.setPositionFromAngle(which == 0 ? 1 : 0, otherAngle, p1, p2, workingPanel->getLength(),
-                                     workingPanel->getSweep(), y1, first->getChord(), y2, last->getChord());
-
-        if (own.hasYOffset() && other->hasYOffset()) {
-            if (which == 0)
-                own.setSparOffsetYStart(other->getSparOffsetYEnd());
-            else
-                own.setSparOffsetYEnd(other->getSparOffsetYStart());
-            if (own.getType() == other->getType()) {
-                const float a = getSparVerticalAngle(*other, &neighbour->getRibListTableModel());
-                if (which == 0)
-                    own.setYOffsetFromAngle(1, a - workingPanel->getDihedralAngle(), y1, y2);
-                else
-                    own.setYOffsetFromAngle(0, a + neighbour->getDihedralAngle(), y1, y2);
-            }
-        }
-    }
-    announce();
+    sparsPage->rebuildAlignMenu(which, neighbour);
 }
 
 // ---------------------------------------------------------------------------
@@ -2626,7 +1849,7 @@ void WingPanelDialog::renumberRibReferences(int lastAbove, int firstAbove, int d
 void WingPanelDialog::deleteRib()
 {
     RibListTableModel* model = ribModel();
-    const int r = selectedRow(ui->tableViewRibs);
+    const int r = PanelPage::selectedRow(ui->tableViewRibs);
     // The first and the last rib bound the panel: removing them would leave
     // references without the matching rib change.
     if (model && r > 0 && r < model->getRibCount() - 1) {
@@ -2639,7 +1862,7 @@ void WingPanelDialog::deleteRib()
 void WingPanelDialog::addRibBefore()
 {
     RibListTableModel* model = ribModel();
-    const int r = selectedRow(ui->tableViewRibs);
+    const int r = PanelPage::selectedRow(ui->tableViewRibs);
     if (model && r > 0) {
         renumberRibReferences(r, r, 1);
         model->insertRib(r - 1);
@@ -2650,7 +1873,7 @@ void WingPanelDialog::addRibBefore()
 void WingPanelDialog::addRibAfter()
 {
     RibListTableModel* model = ribModel();
-    const int r = selectedRow(ui->tableViewRibs);
+    const int r = PanelPage::selectedRow(ui->tableViewRibs);
     if (model && r >= 0 && r < model->getRibCount() - 1) {
         renumberRibReferences(r + 1, r + 1, 1);
         model->insertRib(r);
@@ -2661,7 +1884,7 @@ void WingPanelDialog::addRibAfter()
 void WingPanelDialog::splitRib()
 {
     RibListTableModel* model = ribModel();
-    const int r = selectedRow(ui->tableViewRibs);
+    const int r = PanelPage::selectedRow(ui->tableViewRibs);
     if (model && r >= 0 && r < model->getRibCount()) {
         renumberRibReferences(r + 1, r, 1);
         model->splitRib(r);
@@ -2669,31 +1892,10 @@ void WingPanelDialog::splitRib()
     adjustNumberOfRibsInTableModels();
 }
 
-namespace {
-
-void enableListMenu(int n, int r, std::initializer_list<QAction*> needRow, std::initializer_list<QAction*> adds)
-{
-    const bool onRow = n > 0 && r != -1;
-    for (QAction* a : needRow)
-        a->setEnabled(onRow);
-    for (QAction* a : adds)
-        a->setEnabled(onRow || n == 0);
-}
-
-} // namespace
-
-void WingPanelDialog::customSparsMenuRequested(QPoint pos)
-{
-    const int r = ui->tableViewSpars->rowAt(pos.y());
-    enableListMenu(workingSpars.getNumberOfSpars(), r, {actDeleteSpar, actCopySpar, actMoveSparToMaxThickness},
-                   {actAddSparBefore, actAddSparAfter});
-    sparMenu->popup(ui->tableViewSpars->viewport()->mapToGlobal(pos));
-}
-
 void WingPanelDialog::customStripsMenuRequested(QPoint pos)
 {
     const int r = ui->tableViewSheetingStrips->rowAt(pos.y());
-    enableListMenu(workingStrips.getStripCount(), r, {actDeleteStrip, actCopyStrip},
+    PanelPage::enableListMenu(workingStrips.getStripCount(), r, {actDeleteStrip, actCopyStrip},
                    {actAddStripBefore, actAddStripAfter});
     stripMenu->popup(ui->tableViewSheetingStrips->viewport()->mapToGlobal(pos));
 }
@@ -2701,24 +1903,9 @@ void WingPanelDialog::customStripsMenuRequested(QPoint pos)
 void WingPanelDialog::customCombsMenuRequested(QPoint pos)
 {
     const int r = ui->tableViewCombs->rowAt(pos.y());
-    enableListMenu(workingCombs.getCombCount(), r, {actDeleteComb, actCopyComb}, {actAddCombBefore, actAddCombAfter});
+    PanelPage::enableListMenu(workingCombs.getCombCount(), r, {actDeleteComb, actCopyComb},
+                              {actAddCombBefore, actAddCombAfter});
     combMenu->popup(ui->tableViewCombs->viewport()->mapToGlobal(pos));
-}
-
-void WingPanelDialog::insertNewSpar(int row)
-{
-    SparsTableModel* model = sparModel();
-    if (!model || !workingPanel)
-        return;
-    SparDefinition spar;
-    spar.setFirstRib(1);
-    spar.setLastRib(workingPanel->getRibCount());
-    if (model->getNumberOfSpars() > 0) {
-        model->insertSpar(row, spar);
-        ui->tableViewSpars->selectRow(row);
-    } else {
-        model->insertSpar(0, spar);
-    }
 }
 
 void WingPanelDialog::insertNewStrip(int row)
@@ -2753,33 +1940,18 @@ void WingPanelDialog::insertNewComb(int row)
     }
 }
 
-void WingPanelDialog::addSparBefore()
-{
-    if (!ui->tableViewSpars->selectionModel())
-        return;
-    insertNewSpar(std::max(0, selectedRow(ui->tableViewSpars)));
-}
-
-void WingPanelDialog::addSparAfter()
-{
-    if (!ui->tableViewSpars->selectionModel())
-        return;
-    const int r = selectedRow(ui->tableViewSpars);
-    insertNewSpar(r < 0 ? 0 : r + 1);
-}
-
 void WingPanelDialog::addStripBefore()
 {
     if (!ui->tableViewSheetingStrips->selectionModel())
         return;
-    insertNewStrip(std::max(0, selectedRow(ui->tableViewSheetingStrips)));
+    insertNewStrip(std::max(0, PanelPage::selectedRow(ui->tableViewSheetingStrips)));
 }
 
 void WingPanelDialog::addStripAfter()
 {
     if (!ui->tableViewSheetingStrips->selectionModel())
         return;
-    const int r = selectedRow(ui->tableViewSheetingStrips);
+    const int r = PanelPage::selectedRow(ui->tableViewSheetingStrips);
     insertNewStrip(r < 0 ? 0 : r + 1);
 }
 
@@ -2787,32 +1959,21 @@ void WingPanelDialog::addCombBefore()
 {
     if (!ui->tableViewCombs->selectionModel())
         return;
-    insertNewComb(std::max(0, selectedRow(ui->tableViewCombs)));
+    insertNewComb(std::max(0, PanelPage::selectedRow(ui->tableViewCombs)));
 }
 
 void WingPanelDialog::addCombAfter()
 {
     if (!ui->tableViewCombs->selectionModel())
         return;
-    const int r = selectedRow(ui->tableViewCombs);
+    const int r = PanelPage::selectedRow(ui->tableViewCombs);
     insertNewComb(r < 0 ? 0 : r + 1);
-}
-
-void WingPanelDialog::deleteSpar()
-{
-    SparsTableModel* model = sparModel();
-    const int r = selectedRow(ui->tableViewSpars);
-    if (!model || r < 0 || model->getNumberOfSpars() == 0)
-        return;
-    model->removeSpar(r);
-    ui->tableViewSpars->clearSelection();
-    ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparNone);
 }
 
 void WingPanelDialog::deleteStrip()
 {
     SheetingStripTableModel* model = stripModel();
-    const int r = selectedRow(ui->tableViewSheetingStrips);
+    const int r = PanelPage::selectedRow(ui->tableViewSheetingStrips);
     if (!model || r < 0 || model->getStripCount() == 0)
         return;
     model->deleteStrip(r);
@@ -2823,7 +1984,7 @@ void WingPanelDialog::deleteStrip()
 void WingPanelDialog::deleteComb()
 {
     CombListTableModel* model = combModel();
-    const int r = selectedRow(ui->tableViewCombs);
+    const int r = PanelPage::selectedRow(ui->tableViewCombs);
     if (!model || r < 0 || model->getCombCount() == 0)
         return;
     model->deleteComb(r);
@@ -2831,29 +1992,10 @@ void WingPanelDialog::deleteComb()
     ui->stackedWidgetCombs->setCurrentWidget(ui->pageNoComb);
 }
 
-void WingPanelDialog::copySpar()
-{
-    SparsTableModel* model = sparModel();
-    const int r = selectedRow(ui->tableViewSpars);
-    if (!model || r < 0)
-        return;
-    bool found = false;
-    const SparDefinition& source = model->findSpar(r, found);
-    if (!found)
-        return;
-    SparDefinition copy(source);
-    copy.assignNewIds();
-    copy.setSparName(source.getSparName() + QStringLiteral(" ") + tr("(copy)"));
-    copy.setPosition(0, copy.getPosition(0) + 2.0f);
-    copy.setPosition(1, copy.getPosition(1) + 2.0f);
-    model->insertSpar(r + 1, copy);
-    ui->tableViewSpars->selectRow(r + 1);
-}
-
 void WingPanelDialog::copyStrip()
 {
     SheetingStripTableModel* model = stripModel();
-    const int r = selectedRow(ui->tableViewSheetingStrips);
+    const int r = PanelPage::selectedRow(ui->tableViewSheetingStrips);
     if (!model || r < 0)
         return;
     bool found = false;
@@ -2872,7 +2014,7 @@ void WingPanelDialog::copyStrip()
 void WingPanelDialog::copyComb()
 {
     CombListTableModel* model = combModel();
-    const int r = selectedRow(ui->tableViewCombs);
+    const int r = PanelPage::selectedRow(ui->tableViewCombs);
     if (!model || r < 0)
         return;
     bool found = false;
@@ -2887,3 +2029,59 @@ void WingPanelDialog::copyComb()
     model->insertComb(r + 1, &copy);
     ui->tableViewCombs->selectRow(r + 1);
 }
+
+// ---------------------------------------------------------------------------
+// The spar tab's entry points, kept for the panel table and the tests
+
+int WingPanelDialog::getSparEditorRow() const { return sparsPage->getEditorRow(); }
+QMenu* WingPanelDialog::getAlignPreviousMenu() const { return sparsPage->getAlignPreviousMenu(); }
+QMenu* WingPanelDialog::getAlignNextMenu() const { return sparsPage->getAlignNextMenu(); }
+QMenu* WingPanelDialog::getSparMenu() const { return sparsPage->getMenu(); }
+void WingPanelDialog::updateNeededFor90Label(int sparType, float value)
+{
+    sparsPage->updateNeededFor90Label(sparType, value);
+}
+void WingPanelDialog::addAlignSparActions(QMenu* menu, const Panel* neighbour)
+{
+    sparsPage->addAlignSparActions(menu, neighbour);
+}
+void WingPanelDialog::alignSparWithNeighbour(int neighbourSparIndex, int ownSparRow, int which)
+{
+    sparsPage->alignSparWithNeighbour(neighbourSparIndex, ownSparRow, which);
+}
+int WingPanelDialog::getSelectedSparRow(bool& found) { return sparsPage->getSelectedSparRow(found); }
+float WingPanelDialog::getSparVerticalAngle(SparDefinition spar, const RibListTableModel* pRibTableModel)
+{
+    return SparsPage::getSparVerticalAngle(spar, pRibTableModel);
+}
+void WingPanelDialog::insertNewSpar(int row) { sparsPage->insertNewSpar(row); }
+void WingPanelDialog::sparSelectionChanged(QModelIndex selected, QModelIndex deselected)
+{
+    sparsPage->sparSelectionChanged(selected, deselected);
+}
+void WingPanelDialog::sparDataChanged(QModelIndex index1, QModelIndex index2)
+{
+    sparsPage->sparDataChanged(index1, index2);
+}
+void WingPanelDialog::sparSpecificDataChanged() { sparsPage->sparSpecificDataChanged(); }
+void WingPanelDialog::btnSpar90Clicked() { sparsPage->btnSpar90Clicked(); }
+void WingPanelDialog::getSparRealPositions(float& firstSparPosition, float& lastSparPosition, float& firstRibPosition,
+                                           float& lastRibPosition, SparDefinition spar,
+                                           const RibListTableModel* pRibTableModel, bool considerRib2Thickness)
+{
+    sparsPage->getSparRealPositions(firstSparPosition, lastSparPosition, firstRibPosition, lastRibPosition, spar,
+                                    pRibTableModel, considerRib2Thickness);
+}
+float WingPanelDialog::getSparAngle(SparDefinition spar, const RibListTableModel* pRibTableModel, float panelSweep,
+                                    float panelLength, float& neededFor90Deg, bool untilLastRib)
+{
+    return sparsPage->getSparAngle(spar, pRibTableModel, panelSweep, panelLength, neededFor90Deg, untilLastRib);
+}
+void WingPanelDialog::visualizeSparAngle(SparDefinition spar) { sparsPage->visualizeSparAngle(spar); }
+void WingPanelDialog::customSparsMenuRequested(QPoint pos) { sparsPage->customSparsMenuRequested(pos); }
+void WingPanelDialog::addSparBefore() { sparsPage->addSparBefore(); }
+void WingPanelDialog::addSparAfter() { sparsPage->addSparAfter(); }
+void WingPanelDialog::deleteSpar() { sparsPage->deleteSpar(); }
+void WingPanelDialog::copySpar() { sparsPage->copySpar(); }
+void WingPanelDialog::moveSparToMaxThickness() { sparsPage->moveSparToMaxThickness(); }
+void WingPanelDialog::alignSpar() { sparsPage->alignSpar(); }

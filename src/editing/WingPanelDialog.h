@@ -26,6 +26,7 @@ class QStandardItemModel;
 class QTabWidget;
 class RibDefinition;
 class RibListTableModel;
+class SparsPage;
 class SparsTableModel;
 class SheetingStripTableModel;
 class CombListTableModel;
@@ -75,13 +76,13 @@ public:
     const SheetingStripList& getWorkingStripList() const { return workingStrips; }
     const RibCombList& getWorkingCombList() const { return workingCombs; }
     const BuildingTabData& getWorkingBuildingTabData() const { return workingTabs; }
-    int getSparEditorRow() const { return sparEditorRow; }
+    int getSparEditorRow() const;
     int getStripEditorRow() const { return stripEditorRow; }
     int getCombEditorRow() const { return combEditorRow; }
-    QMenu* getAlignPreviousMenu() const { return alignPreviousMenu; }
-    QMenu* getAlignNextMenu() const { return alignNextMenu; }
+    QMenu* getAlignPreviousMenu() const;
+    QMenu* getAlignNextMenu() const;
     QMenu* getRibMenu() const { return ribMenu; }
-    QMenu* getSparMenu() const { return sparMenu; }
+    QMenu* getSparMenu() const;
     QMenu* getStripMenu() const { return stripMenu; }
     QMenu* getCombMenu() const { return combMenu; }
     QStandardItemModel* getAirfoilItemModel() const { return airfoilItemModel; }
@@ -205,13 +206,15 @@ public slots:
     void copyComb();
 
 private:
+    // The pages work on the dialog's working copy.
+    friend class SparsPage;
+
     void setValidationKinds();
     void setCellEditors();
     void buildContextMenus();
     void connectSignals();
     void retranslateMenus();
     void applyIllustrations();
-    static std::vector<QString> sparTypeNames();
     static std::vector<QString> combTypeNames();
 
     void showTabOf(QWidget* page);
@@ -222,19 +225,14 @@ private:
     void buildWorkingPanel();
     void installTableModels();
     void notifyBuildingTabs();
-    void updateSinglePosition(class XDoubleSpinBox* field, bool percent, float chord, float value);
     bool ribChords(int firstRib, int lastRib, float& firstChord, float& lastChord);
 
-    void showSpar(int row);
     void showStrip(int row);
     void showComb(int row);
-    void readSparPage(SparDefinition& spar, float firstChord, float lastChord);
     void readStripPage(class SheetingStripDefinition& strip, float firstChord, float lastChord);
     void readCombPage(RibCombData& comb, float firstChord, float lastChord);
 
-    int selectedRow(class QAbstractItemView* view) const;
     void renumberRibReferences(int lastAbove, int firstAbove, int delta);
-    SparsTableModel* sparModel() const;
     SheetingStripTableModel* stripModel() const;
     CombListTableModel* combModel() const;
     RibListTableModel* ribModel() const;
@@ -264,15 +262,6 @@ private:
     QAction* actDeleteRib = nullptr;
     QAction* actSplitRib = nullptr;
 
-    QMenu* sparMenu = nullptr;
-    QAction* actAddSparBefore = nullptr;
-    QAction* actAddSparAfter = nullptr;
-    QAction* actDeleteSpar = nullptr;
-    QAction* actCopySpar = nullptr;
-    QAction* actMoveSparToMaxThickness = nullptr;
-    QMenu* alignPreviousMenu = nullptr;
-    QMenu* alignNextMenu = nullptr;
-
     QMenu* stripMenu = nullptr;
     QAction* actAddStripBefore = nullptr;
     QAction* actAddStripAfter = nullptr;
@@ -285,10 +274,10 @@ private:
     QAction* actDeleteComb = nullptr;
     QAction* actCopyComb = nullptr;
 
-    int sparEditorRow = -1;
     int stripEditorRow = -1;
     int combEditorRow = -1;
 
+    SparsPage* sparsPage = nullptr;
     LengthCalculator* lengthCalculator = nullptr;
     Ui::WingPanelDialog* ui = nullptr;
 };

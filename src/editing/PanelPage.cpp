@@ -1,0 +1,65 @@
+#include "editing/PanelPage.h"
+
+#include "editing/XDoubleSpinBox.h"
+#include "model/RibDefinition.h"
+#include "model/RibListTableModel.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QItemSelectionModel>
+#include <QLocale>
+
+namespace PanelPage {
+
+void setWidgetsEnabled(const std::vector<QWidget*>& widgets, bool enabled)
+{
+    for (QWidget* widget : widgets)
+        widget->setEnabled(enabled);
+}
+
+void updateSinglePosition(XDoubleSpinBox* field, bool percent, float chord, float value)
+{
+    field->setValueInPercent(percent, usableChord(chord));
+    field->setValue(value, true);
+}
+
+int selectedRow(QAbstractItemView* view)
+{
+    QItemSelectionModel* selection = view->selectionModel();
+    if (!selection)
+        return -1;
+    const QModelIndexList indexes = selection->selectedIndexes();
+    return indexes.isEmpty() ? -1 : indexes.first().row();
+}
+
+// Spars and combs are judged the same way: the angle of the line from their
+// point at the first rib to their point at the last rib, in the planform.
+bool featureRibs(const RibListTableModel* model, int firstRib, int lastRib, const RibDefinition*& first,
+                 const RibDefinition*& last)
+{
+    if (!model || firstRib < 1 || lastRib < 1 || firstRib > model->getRibCount() ||
+        lastRib > model->getRibCount())
+        return false;
+    bool foundFirst = false;
+    bool foundLast = false;
+    first = &model->findRib(firstRib - 1, foundFirst);
+    last = &model->findRib(lastRib - 1, foundLast);
+    return foundFirst && foundLast;
+}
+
+QString neededFor90Text(float value)
+{
+    const float cut = static_cast<float>(static_cast<long long>(value * 100.0f)) / 100.0f;
+    return QLocale::system().toString(static_cast<double>(cut), 'g', 6);
+}
+
+void enableListMenu(int n, int r, std::initializer_list<QAction*> needRow, std::initializer_list<QAction*> adds)
+{
+    const bool onRow = n > 0 && r != -1;
+    for (QAction* a : needRow)
+        a->setEnabled(onRow);
+    for (QAction* a : adds)
+        a->setEnabled(onRow || n == 0);
+}
+
+} // namespace PanelPage

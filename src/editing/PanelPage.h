@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <initializer_list>
+#include <vector>
+
+class QAbstractItemView;
+class QAction;
+class QWidget;
+class RibDefinition;
+class RibListTableModel;
+class XDoubleSpinBox;
+
+// Small rules the pages of the panel dialog share.
+namespace PanelPage {
+
+// The marker of an angle that cannot be computed.
+constexpr float NoAngle = 361.0f;
+
+void setWidgetsEnabled(const std::vector<QWidget*>& widgets, bool enabled);
+
+// The chords a percentage refers to. Never zero, so a position shown in
+// percent of a missing rib cannot turn into a division by zero downstream.
+inline float usableChord(float chord)
+{
+    return chord > 0.0f ? chord : 1.0f;
+}
+
+// Shows a position in mm or in percent of the given chord.
+void updateSinglePosition(XDoubleSpinBox* field, bool percent, float chord, float value);
+
+// The selected row of a single-selection table, or -1.
+int selectedRow(QAbstractItemView* view);
+
+// The first and last rib of a feature (numbers from 1), when both exist.
+bool featureRibs(const RibListTableModel* model, int firstRib, int lastRib, const RibDefinition*& first,
+                 const RibDefinition*& last);
+
+// The position a feature's end needs for 90 degrees, cut to two decimals.
+QString neededFor90Text(float value);
+
+// Enables the row actions of a list's context menu for a click on row r of n.
+void enableListMenu(int n, int r, std::initializer_list<QAction*> needRow, std::initializer_list<QAction*> adds);
+
+} // namespace PanelPage

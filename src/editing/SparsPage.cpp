@@ -1,0 +1,866 @@
+#include "editing/SparsPage.h"
+
+#include "airfoils/Airfoil.h"
+#include "editing/InputValueType.h"
+#include "editing/PanelPage.h"
+#include "editing/WingPanelDialog.h"
+#include "editing/XDoubleSpinBox.h"
+#include "foundation/DialogSeam.h"
+#include "foundation/Mathematics.h"
+#include "model/Panel.h"
+#include "model/PanelBaseData.h"
+#include "model/RibDefinition.h"
+#include "model/RibListTableModel.h"
+#include "model/SparsTableModel.h"
+#include "ui_WingPanelDialog.h"
+
+#include <QAction>
+#include <QMenu>
+#include <cmath>
+#include <iostream>
+
+SparsPage::SparsPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui) : QObject(&dialog), dialog(dialog), ui(ui)
+{
+    setValidationKinds();
+    buildMenu();
+    connectFields();
+}
+
+void SparsPage::setValidationKinds()
+{
+    struct Kind {
+        XDoubleSpinBox* field;
+        int kind;
+        bool noPopup;
+    };
+    const Kind kinds[] = {
+        {ui->txtRoundSparRadius, 6, false},
+        {ui->txtRoundSparPosition, 5, false},
+        {ui->txtRoundSparLastPosition, 5, false},
+    };
+    for (const Kind& k : kinds)
+        k.field->setInputValueType(new InputValueType(k.kind));
+    ui->txtRoundSparOffsetYStart->setInputValueType(new InputValueType(9, -75.0, 75.0));
+    ui->txtRoundSparOffsetYEnd->setInputValueType(new InputValueType(9, -75.0, 75.0));
+
+    const Kind sparKinds[] = {
+        {ui->txtSquareSparWidth, 6, false},
+        {ui->txtSquareSparWidthAdjustFront, 5, false},
+        {ui->txtSquareSparWidthAdjustBehind, 5, false},
+        {ui->txtSquareSparHeight, 6, false},
+        {ui->txtSquareSparPosition, 5, false},
+        {ui->txtSquareSparLastPosition, 5, false},
+        {ui->txtSquareSparWebbingWidth, 6, false},
+        {ui->txtSquareSparWebbingFromRib, 3, true},
+        {ui->txtSquareSparWebbingToRib, 2, true},
+        {ui->txtWebbingPosition, 5, false},
+        {ui->txtWebbingLastPosition, 5, false},
+        {ui->txtWebbingWidth, 6, false},
+        {ui->txtTubeSparPosition, 5, false},
+        {ui->txtTubeRadius, 6, false},
+        {ui->txtCubePosition, 5, false},
+        {ui->txtCubeLastPosition, 5, false},
+        {ui->txtCubeSparWidth, 5, false},
+        {ui->txtCubeSparHeight, 5, false},
+        {ui->txtCubeTubePosition, 5, false},
+        {ui->txtCubeTubeWidth, 5, false},
+        {ui->txtCubeTubeHeight, 5, false},
+    };
+    for (const Kind& k : sparKinds) {
+        k.field->setInputValueType(new InputValueType(k.kind));
+        if (k.noPopup)
+            k.field->setDisplayMode(0, 1.0f);
+    }
+    ui->txtCubeSparOffsetYStart->setInputValueType(new InputValueType(9, -75.0, 75.0));
+    ui->txtCubeSparOffsetYEnd->setInputValueType(new InputValueType(9, -75.0, 75.0));
+    ui->txtCubeSparRotation->setInputValueType(new InputValueType(9, -180.0, 180.0));
+    ui->txtCubeSparRotation->setDisplayMode(0, 1.0f);
+}
+
+void SparsPage::buildMenu()
+{
+    ui->tableViewSpars->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto action = [this](const char* slot) {
+        QAction* a = new QAction(this);
+        menu->addAction(a);
+        connect(a, SIGNAL(triggered()), this, slot);
+        return a;
+    };
+    menu = new QMenu(&dialog);
+    actAddBefore = action(SLOT(addSparBefore()));
+    actAddAfter = action(SLOT(addSparAfter()));
+    actDelete = action(SLOT(deleteSpar()));
+    actCopy = action(SLOT(copySpar()));
+    actMoveToMaxThickness = action(SLOT(moveSparToMaxThickness()));
+    alignPreviousMenu = new QMenu(menu);
+    alignNextMenu = new QMenu(menu);
+    menu->addMenu(alignPreviousMenu);
+    menu->addMenu(alignNextMenu);
+    alignPreviousMenu->clear();
+    addAlignSparActions(alignPreviousMenu, nullptr);
+    alignNextMenu->clear();
+    addAlignSparActions(alignNextMenu, nullptr);
+
+    retranslate();
+}
+
+void SparsPage::retranslate()
+{
+    actAddBefore->setText(WingPanelDialog::tr("Add spar in front"));
+    actAddAfter->setText(WingPanelDialog::tr("Add spar behind"));
+    actDelete->setText(WingPanelDialog::tr("Delete spar"));
+    actCopy->setText(WingPanelDialog::tr("Copy spar"));
+    actMoveToMaxThickness->setText(WingPanelDialog::tr("Move to max. thickness"));
+    alignNextMenu->setTitle(WingPanelDialog::tr("Align with next..."));
+    alignPreviousMenu->setTitle(WingPanelDialog::tr("Align with previous..."));
+}
+
+void SparsPage::connectFields()
+{
+    connect(ui->tableViewSpars, SIGNAL(customContextMenuRequested(QPoint)), this,
+            SLOT(customSparsMenuRequested(QPoint)));
+    for (XDoubleSpinBox* f :
+         {ui->txtRoundSparPosition,          ui->txtRoundSparLastPosition,       ui->txtRoundSparRadius,
+          ui->txtRoundSparOffsetYStart,      ui->txtRoundSparOffsetYEnd,         ui->txtTubeSparPosition,
+          ui->txtTubeRadius,                 ui->txtSquareSparPosition,          ui->txtSquareSparLastPosition,
+          ui->txtSquareSparWebbingWidth,     ui->txtSquareSparWebbingFromRib,    ui->txtSquareSparWebbingToRib,
+          ui->txtSquareSparWidth,            ui->txtSquareSparWidthAdjustFront,  ui->txtSquareSparWidthAdjustBehind,
+          ui->txtSquareSparHeight,           ui->txtWebbingPosition,             ui->txtWebbingLastPosition,
+          ui->txtWebbingWidth,               ui->txtCubePosition,                ui->txtCubeLastPosition,
+          ui->txtCubeSparWidth,              ui->txtCubeSparHeight,              ui->txtCubeSparOffsetYStart,
+          ui->txtCubeSparOffsetYEnd,         ui->txtCubeSparRotation,            ui->txtCubeTubePosition,
+          ui->txtCubeTubeWidth,              ui->txtCubeTubeHeight})
+        connect(f, SIGNAL(valueChanged(const QString&)), this, SLOT(sparSpecificDataChanged()));
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             ui->chkSquareSparTop,
+             ui->chkSquareSparBottom,
+             ui->rbSquareSparWebbingNone,
+             ui->rbSquareSparWebbingMiddle,
+             ui->rbSquareSparWebbingBefore,
+             ui->rbSquareSparWebbingAfter,
+             ui->rbSquareSparWebbingBox,
+             ui->chkSquareSparWebbingInside,
+             ui->rbCubePositionMM,
+             ui->rbCubePositionPercentage,
+             ui->rbLastCubePositionMM,
+             ui->rbLastCubePositionPercentage,
+             ui->chkCubeSparSeparateEnd,
+             ui->rbCubeSparDistanceFromLE,
+             ui->rbCubeSparDistanceFromTE,
+             ui->rbCubeTubePositionMM,
+             ui->rbCubeTubePositionPercentage,
+             ui->rbCubeTubeDistanceFromLE,
+             ui->rbCubeTubeDistanceFromTE,
+             ui->rbRoundSparPositionPercentage,
+             ui->rbRoundSparPositionMM,
+             ui->rbRoundSparLastPositionPercentage,
+             ui->rbRoundSparLastPositionMM,
+             ui->rbRoundSparDistanceFromLE,
+             ui->rbRoundSparDistanceFromTE,
+             ui->chkRoundSparSeparateEnd,
+             ui->rbTubePositionPercentage,
+             ui->rbTubePositionMM,
+             ui->rbTubeSparDistanceFromLE,
+             ui->rbTubeSparDistanceFromTE,
+             ui->rbSquareSparPositionPercentage,
+             ui->rbSquareSparPositionMM,
+             ui->rbSquareSparLastPositionPercentage,
+             ui->rbSquareSparLastPositionMM,
+             ui->chkSquareSparSeparateEnd,
+             ui->chkSquareSparVerticalCut,
+             ui->rbSqSparDistanceFromLE,
+             ui->rbSqSparDistanceFromTE,
+             ui->rbWebbingPositionPercentage,
+             ui->rbWebbingPositionMM,
+             ui->rbWebbingLastPositionPercentage,
+             ui->rbWebbingLastPositionMM,
+             ui->chkWebbingSparSeparateEnd,
+             ui->rbWebbingSparDistanceFromLE,
+             ui->rbWebbingSparDistanceFromTE})
+        connect(b, SIGNAL(clicked(bool)), this, SLOT(sparSpecificDataChanged()));
+    connect(ui->chkAutoAdjustSquareSparWidth, SIGNAL(clicked()), this, SLOT(sparSpecificDataChanged()));
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
+             ui->btnRoundSpar90, ui->btnSquareSpar90, ui->btnWebbing90, ui->btnCubeSpar90})
+        connect(b, SIGNAL(clicked()), this, SLOT(btnSpar90Clicked()));
+}
+
+void SparsPage::rebuildAlignMenu(int which, const Panel* neighbour)
+{
+    QMenu* target = which == 0 ? alignPreviousMenu : alignNextMenu;
+    // The actions are the menu's children, so clearing deletes them.
+    target->clear();
+    addAlignSparActions(target, neighbour);
+}
+
+void SparsPage::showSpar(int row)
+{
+    editorRow = row;
+    SparsTableModel* model = sparModel();
+    if (model) {
+        bool found = true;
+        for (int i = 0; found; ++i) {
+            SparDefinition& s = model->findEditableSpar(i, found);
+            if (found)
+                s.setSelected(false);
+        }
+    }
+    if (row == -1) {
+        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparNone);
+        ui->wingFoilGLWidget->update();
+        return;
+    }
+    bool found = false;
+    SparDefinition* spar = model ? &model->findEditableSpar(row, found) : nullptr;
+    if (!found) {
+        ui->wingFoilGLWidget->update();
+        return;
+    }
+    float c1 = 0.0f;
+    float c2 = 0.0f;
+    dialog.ribChords(spar->getFirstRib(), spar->getLastRib(), c1, c2);
+    visualizeSparAngle(*spar);
+    spar->setSelected(true);
+
+    struct Shared {
+        XDoubleSpinBox* position;
+        XDoubleSpinBox* lastPosition;
+        QRadioButton* percent;
+        QRadioButton* mm;
+        QRadioButton* lastPercent;
+        QRadioButton* lastMM;
+        QCheckBox* separateEnd;
+        QRadioButton* fromLE;
+        QRadioButton* fromTE;
+    };
+    auto showShared = [&](const Shared& w) {
+        PanelPage::updateSinglePosition(w.position, spar->getPercentageSelected(0), c1, spar->getPosition(0));
+        PanelPage::updateSinglePosition(w.lastPosition, spar->getPercentageSelected(1), c2, spar->getPosition(1));
+        w.percent->setChecked(spar->getPercentageSelected(0));
+        w.mm->setChecked(!spar->getPercentageSelected(0));
+        w.lastPercent->setChecked(spar->getPercentageSelected(1));
+        w.lastMM->setChecked(!spar->getPercentageSelected(1));
+        w.separateEnd->setChecked(spar->getSeparateLastPosition());
+        PanelPage::setWidgetsEnabled({w.lastPercent, w.lastMM, w.lastPosition}, spar->getSeparateLastPosition());
+        if (spar->getMeasureFromLE())
+            w.fromLE->setChecked(true);
+        else
+            w.fromTE->setChecked(true);
+    };
+
+    const int type = static_cast<int>(spar->getType());
+    switch (type) {
+    case 0:
+        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparRound);
+        showShared({ui->txtRoundSparPosition, ui->txtRoundSparLastPosition, ui->rbRoundSparPositionPercentage,
+                    ui->rbRoundSparPositionMM, ui->rbRoundSparLastPositionPercentage, ui->rbRoundSparLastPositionMM,
+                    ui->chkRoundSparSeparateEnd, ui->rbRoundSparDistanceFromLE, ui->rbRoundSparDistanceFromTE});
+        ui->txtRoundSparRadius->setValue(spar->getRoundSparRadius(), true);
+        ui->txtRoundSparOffsetYStart->setValue(spar->getSparOffsetYStart(), true);
+        ui->txtRoundSparOffsetYEnd->setValue(spar->getSparOffsetYEnd(), true);
+        break;
+    case 1: {
+        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparSquare);
+        showShared({ui->txtSquareSparPosition, ui->txtSquareSparLastPosition, ui->rbSquareSparPositionPercentage,
+                    ui->rbSquareSparPositionMM, ui->rbSquareSparLastPositionPercentage,
+                    ui->rbSquareSparLastPositionMM, ui->chkSquareSparSeparateEnd, ui->rbSqSparDistanceFromLE,
+                    ui->rbSqSparDistanceFromTE});
+        ui->txtSquareSparWidth->setValue(spar->getSquareSparWidth(), true);
+        ui->txtSquareSparHeight->setValue(spar->getSquareSparHeight(), true);
+        ui->chkAutoAdjustSquareSparWidth->setChecked(spar->getSquareSparAutoAdjustWidth() != 0.0f);
+        ui->txtSquareSparWidthAdjustFront->setValue(spar->getSquareSparWidthAdjustFront(), true);
+        ui->txtSquareSparWidthAdjustBehind->setValue(spar->getSquareSparWidthAdjustBehind(), true);
+        ui->chkSquareSparTop->setChecked(spar->getSquareSparTop());
+        ui->chkSquareSparBottom->setChecked(spar->getSquareSparBottom());
+        ui->chkSquareSparVerticalCut->setChecked(spar->getSquareSparVerticalCut());
+        ui->txtSquareSparWebbingWidth->setValue(spar->getSquareWebbingWidth(), true);
+        QRadioButton* webbing[] = {ui->rbSquareSparWebbingNone, ui->rbSquareSparWebbingMiddle,
+                                   ui->rbSquareSparWebbingBefore, ui->rbSquareSparWebbingAfter,
+                                   ui->rbSquareSparWebbingBox};
+        const int webbingType = static_cast<int>(spar->getSquareWebbingType());
+        if (webbingType >= 0 && webbingType < 5)
+            webbing[webbingType]->setChecked(true);
+        ui->txtSquareSparWebbingFromRib->setValue(spar->getSquareWebbingFrom(), true);
+        ui->txtSquareSparWebbingToRib->setValue(spar->getSquareWebbingTo(), true);
+        ui->chkSquareSparWebbingInside->setChecked(spar->getSquareSparWebbingInside());
+        break;
+    }
+    case 2:
+        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparWebbing);
+        showShared({ui->txtWebbingPosition, ui->txtWebbingLastPosition, ui->rbWebbingPositionPercentage,
+                    ui->rbWebbingPositionMM, ui->rbWebbingLastPositionPercentage, ui->rbWebbingLastPositionMM,
+                    ui->chkWebbingSparSeparateEnd, ui->rbWebbingSparDistanceFromLE,
+                    ui->rbWebbingSparDistanceFromTE});
+        ui->txtWebbingWidth->setValue(spar->getWebbingWidth(), true);
+        break;
+    case 3:
+        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparTube);
+        PanelPage::updateSinglePosition(ui->txtTubeSparPosition, spar->getPercentageSelected(0), c1,
+                                        spar->getPosition(0));
+        ui->rbTubePositionPercentage->setChecked(spar->getPercentageSelected(0));
+        ui->rbTubePositionMM->setChecked(!spar->getPercentageSelected(0));
+        if (spar->getMeasureFromLE())
+            ui->rbTubeSparDistanceFromLE->setChecked(true);
+        else
+            ui->rbTubeSparDistanceFromTE->setChecked(true);
+        ui->txtTubeRadius->setValue(spar->getTubeRadius(), true);
+        break;
+    case 4:
+        ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparCube);
+        showShared({ui->txtCubePosition, ui->txtCubeLastPosition, ui->rbCubePositionPercentage,
+                    ui->rbCubePositionMM, ui->rbLastCubePositionPercentage, ui->rbLastCubePositionMM,
+                    ui->chkCubeSparSeparateEnd, ui->rbCubeSparDistanceFromLE, ui->rbCubeSparDistanceFromTE});
+        ui->txtCubeSparWidth->setValue(spar->getCubeSparWidth(), true);
+        ui->txtCubeSparHeight->setValue(spar->getCubeSparHeight(), true);
+        ui->txtCubeSparOffsetYStart->setValue(spar->getSparOffsetYStart(), true);
+        ui->txtCubeSparOffsetYEnd->setValue(spar->getSparOffsetYEnd(), true);
+        ui->txtCubeSparRotation->setValue(spar->getCubeSparRotation(), true);
+        break;
+    case 5:
+        ui->stackedWidgetSpar->setCurrentWidget(ui->pageCubeTube);
+        PanelPage::updateSinglePosition(ui->txtCubeTubePosition, spar->getPercentageSelected(0), c1,
+                                        spar->getPosition(0));
+        ui->rbCubeTubePositionPercentage->setChecked(spar->getPercentageSelected(0));
+        ui->rbCubeTubePositionMM->setChecked(!spar->getPercentageSelected(0));
+        if (spar->getMeasureFromLE())
+            ui->rbCubeTubeDistanceFromLE->setChecked(true);
+        else
+            ui->rbCubeTubeDistanceFromTE->setChecked(true);
+        ui->txtCubeTubeWidth->setValue(spar->getCubeTubeWidth(), true);
+        ui->txtCubeTubeHeight->setValue(spar->getCubeTubeHeight(), true);
+        break;
+    default:
+        std::cout << "Invalid Spar type: " << type << " for spar " << spar->getSparName().toUtf8().constData()
+                  << std::endl;
+    }
+    ui->wingFoilGLWidget->update();
+}
+
+void SparsPage::sparSelectionChanged(QModelIndex selected, QModelIndex)
+{
+    showSpar(selected.row());
+}
+
+void SparsPage::readSparPage(SparDefinition& spar, float c1, float c2)
+{
+    struct Shared {
+        XDoubleSpinBox* position;
+        XDoubleSpinBox* lastPosition;
+        QRadioButton* fromLE;
+        QRadioButton* percent;
+        QRadioButton* lastPercent;
+        QRadioButton* lastMM;
+        QCheckBox* separateEnd;
+    };
+    auto readPositions = [&](const Shared& w) {
+        if (w.position->isValid()) {
+            spar.setPosition(0, static_cast<float>(w.position->value()));
+            w.position->setValueInPercent(w.percent->isChecked(), PanelPage::usableChord(c1));
+        }
+        if (w.lastPosition->isValid()) {
+            spar.setPosition(1, static_cast<float>(w.lastPosition->value()));
+            w.lastPosition->setValueInPercent(w.lastPercent->isChecked(), PanelPage::usableChord(c2));
+        }
+    };
+    auto readFlags = [&](const Shared& w) {
+        spar.setPercentageSelected(0, w.percent->isChecked());
+        spar.setPercentageSelected(1, w.lastPercent->isChecked());
+        spar.setSeparateLastPosition(w.separateEnd->isChecked());
+    };
+    auto finish = [&](const Shared& w) {
+        PanelPage::setWidgetsEnabled({w.lastPercent, w.lastMM, w.lastPosition}, spar.getSeparateLastPosition());
+        spar.setMeasureFromLE(w.fromLE->isChecked());
+    };
+    auto size = [](XDoubleSpinBox* field, auto setter) {
+        if (field->isValid())
+            setter(static_cast<float>(field->value()));
+    };
+
+    switch (static_cast<int>(spar.getType())) {
+    case 0: {
+        const Shared w{ui->txtRoundSparPosition,           ui->txtRoundSparLastPosition,
+                       ui->rbRoundSparDistanceFromLE,      ui->rbRoundSparPositionPercentage,
+                       ui->rbRoundSparLastPositionPercentage, ui->rbRoundSparLastPositionMM,
+                       ui->chkRoundSparSeparateEnd};
+        readPositions(w);
+        size(ui->txtRoundSparRadius, [&](float v) { spar.setRoundSparRadius(v); });
+        size(ui->txtRoundSparOffsetYStart, [&](float v) { spar.setSparOffsetYStart(v); });
+        size(ui->txtRoundSparOffsetYEnd, [&](float v) { spar.setSparOffsetYEnd(v); });
+        readFlags(w);
+        finish(w);
+        break;
+    }
+    case 1: {
+        const Shared w{ui->txtSquareSparPosition,           ui->txtSquareSparLastPosition,
+                       ui->rbSqSparDistanceFromLE,          ui->rbSquareSparPositionPercentage,
+                       ui->rbSquareSparLastPositionPercentage, ui->rbSquareSparLastPositionMM,
+                       ui->chkSquareSparSeparateEnd};
+        readPositions(w);
+        size(ui->txtSquareSparHeight, [&](float v) { spar.setSquareSparHeight(v); });
+        size(ui->txtSquareSparWidth, [&](float v) { spar.setSquareSparWidth(v); });
+        size(ui->txtSquareSparWidthAdjustFront, [&](float v) { spar.setSquareSparWidthAdjustFront(v); });
+        size(ui->txtSquareSparWidthAdjustBehind, [&](float v) { spar.setSquareSparWidthAdjustBehind(v); });
+        size(ui->txtSquareSparWebbingWidth, [&](float v) { spar.setSquareWebbingWidth(v); });
+        if (ui->txtSquareSparWebbingFromRib->isValid())
+            spar.setSquareWebbingFrom(static_cast<int>(ui->txtSquareSparWebbingFromRib->value()));
+        if (ui->txtSquareSparWebbingToRib->isValid())
+            spar.setSquareWebbingTo(static_cast<int>(ui->txtSquareSparWebbingToRib->value()));
+        readFlags(w);
+        spar.setSquareSparVerticalCut(ui->chkSquareSparVerticalCut->isChecked());
+        spar.setSquareSparTop(ui->chkSquareSparTop->isChecked());
+        spar.setSquareSparBottom(ui->chkSquareSparBottom->isChecked());
+        spar.setSquareSparAutoAdjustWidth(ui->chkAutoAdjustSquareSparWidth->isChecked() ? 1.0f : 0.0f);
+        if (ui->rbSquareSparWebbingNone->isChecked())
+            spar.setSquareWebbingType(SquareWebbingType::None);
+        else if (ui->rbSquareSparWebbingBefore->isChecked())
+            spar.setSquareWebbingType(SquareWebbingType::Before);
+        else if (ui->rbSquareSparWebbingMiddle->isChecked())
+            spar.setSquareWebbingType(SquareWebbingType::Middle);
+        else if (ui->rbSquareSparWebbingAfter->isChecked())
+            spar.setSquareWebbingType(SquareWebbingType::After);
+        else
+            spar.setSquareWebbingType(SquareWebbingType::Box);
+        spar.setSquareSparWebbingInside(ui->chkSquareSparWebbingInside->isChecked());
+        finish(w);
+        break;
+    }
+    case 2: {
+        const Shared w{ui->txtWebbingPosition,           ui->txtWebbingLastPosition,
+                       ui->rbWebbingSparDistanceFromLE,  ui->rbWebbingPositionPercentage,
+                       ui->rbWebbingLastPositionPercentage, ui->rbWebbingLastPositionMM,
+                       ui->chkWebbingSparSeparateEnd};
+        readPositions(w);
+        size(ui->txtWebbingWidth, [&](float v) { spar.setWebbingWidth(v); });
+        readFlags(w);
+        finish(w);
+        break;
+    }
+    case 3:
+        if (ui->txtTubeSparPosition->isValid()) {
+            spar.setPosition(0, static_cast<float>(ui->txtTubeSparPosition->value()));
+            ui->txtTubeSparPosition->setValueInPercent(ui->rbTubePositionPercentage->isChecked(),
+                                                       PanelPage::usableChord(c1));
+        }
+        size(ui->txtTubeRadius, [&](float v) { spar.setTubeRadius(v); });
+        spar.setPercentageSelected(0, ui->rbTubePositionPercentage->isChecked());
+        spar.setMeasureFromLE(ui->rbTubeSparDistanceFromLE->isChecked());
+        break;
+    case 4: {
+        const Shared w{ui->txtCubePosition,          ui->txtCubeLastPosition,     ui->rbCubeSparDistanceFromLE,
+                       ui->rbCubePositionPercentage, ui->rbLastCubePositionPercentage, ui->rbLastCubePositionMM,
+                       ui->chkCubeSparSeparateEnd};
+        readPositions(w);
+        size(ui->txtCubeSparWidth, [&](float v) { spar.setCubeSparWidth(v); });
+        size(ui->txtCubeSparHeight, [&](float v) { spar.setCubeSparHeight(v); });
+        size(ui->txtCubeSparOffsetYStart, [&](float v) { spar.setSparOffsetYStart(v); });
+        size(ui->txtCubeSparOffsetYEnd, [&](float v) { spar.setSparOffsetYEnd(v); });
+        size(ui->txtCubeSparRotation, [&](float v) { spar.setCubeSparRotation(v); });
+        readFlags(w);
+        finish(w);
+        break;
+    }
+    case 5:
+        if (ui->txtCubeTubePosition->isValid()) {
+            spar.setPosition(0, static_cast<float>(ui->txtCubeTubePosition->value()));
+            ui->txtCubeTubePosition->setValueInPercent(ui->rbCubeTubePositionPercentage->isChecked(),
+                                                       PanelPage::usableChord(c1));
+        }
+        size(ui->txtCubeTubeWidth, [&](float v) { spar.setCubeTubeWidth(v); });
+        size(ui->txtCubeTubeHeight, [&](float v) { spar.setCubeTubeHeight(v); });
+        spar.setPercentageSelected(0, ui->rbCubeTubePositionPercentage->isChecked());
+        spar.setMeasureFromLE(ui->rbCubeTubeDistanceFromLE->isChecked());
+        break;
+    default:
+        std::cout << "Unknown spar type: " << static_cast<int>(spar.getType()) << std::endl;
+    }
+}
+
+void SparsPage::sparSpecificDataChanged()
+{
+    SparsTableModel* model = sparModel();
+    if (!model || !dialog.workingPanel)
+        return;
+    bool found = false;
+    SparDefinition& spar = model->findEditableSpar(editorRow, found);
+    if (!found)
+        return;
+    float c1 = 0.0f;
+    float c2 = 0.0f;
+    dialog.ribChords(spar.getFirstRib(), spar.getLastRib(), c1, c2);
+    readSparPage(spar, c1, c2);
+    dialog.workingSpars = dialog.workingPanel->getSparList();
+    visualizeSparAngle(spar);
+    dialog.redrawWindow(true);
+}
+
+void SparsPage::sparDataChanged(QModelIndex index1, QModelIndex)
+{
+    showSpar(index1.row());
+    if (dialog.workingPanel)
+        dialog.workingSpars = dialog.workingPanel->getSparList();
+    dialog.redrawWindow(true);
+}
+
+void SparsPage::getSparRealPositions(float& firstSparPosition, float& lastSparPosition,
+                                           float& firstRibPosition, float& lastRibPosition, SparDefinition spar,
+                                           const RibListTableModel* pRibTableModel, bool considerRib2Thickness)
+{
+    firstSparPosition = lastSparPosition = firstRibPosition = lastRibPosition = 0.0f;
+    if (!pRibTableModel)
+        return;
+    bool foundFirst = false;
+    bool foundLast = false;
+    const RibDefinition& first = pRibTableModel->findRib(spar.getFirstRib() - 1, foundFirst);
+    const RibDefinition& last = pRibTableModel->findRib(spar.getLastRib() - 1, foundLast);
+    if (!foundFirst || !foundLast)
+        return;
+    spar.getRealPosition(firstSparPosition, 0, first, false);
+    spar.getRealPosition(lastSparPosition, 1, last, false);
+    firstRibPosition = first.position;
+    lastRibPosition = last.position + (considerRib2Thickness ? last.thickness : 0.0f);
+}
+
+float SparsPage::getSparAngle(SparDefinition spar, const RibListTableModel* pRibTableModel, float panelSweep,
+                                    float panelLength, float& neededFor90Deg, bool untilLastRib)
+{
+    if (spar.getType() == SparType::Tube || spar.getType() == SparType::CubeTube)
+        return 90.0f;
+    const RibDefinition* first = nullptr;
+    const RibDefinition* last = nullptr;
+    if (!PanelPage::featureRibs(pRibTableModel, spar.getFirstRib(), spar.getLastRib(), first, last) ||
+        !(panelLength > 0.0f))
+        return PanelPage::NoAngle;
+    float p1 = 0.0f;
+    float p2 = 0.0f;
+    spar.getRealPosition(p1, 0, *first, false);
+    spar.getRealPosition(p2, 1, *last, false);
+    const float y1 = first->position;
+    const float y2 = last->position + (untilLastRib ? last->thickness : 0.0f);
+    if (y1 == y2)
+        return PanelPage::NoAngle;
+    const float k = panelSweep / panelLength;
+    const float x1 = k * y1 + p1;
+    const float x2 = k * y2 + p2;
+    const float angle = Mathematics::radToDeg(std::atan((x1 - x2) / (y2 - y1))) + 90.0f;
+    neededFor90Deg = k * y1 + p1 - k * y2;
+    if (!spar.getMeasureFromLE())
+        neededFor90Deg = last->getChord() - neededFor90Deg;
+    updateNeededFor90Label(static_cast<int>(spar.getType()), neededFor90Deg);
+    return angle;
+}
+
+void SparsPage::updateNeededFor90Label(int sparType, float value)
+{
+    QLabel* label = nullptr;
+    switch (sparType) {
+    case 0: label = ui->lblRoundSparNeededFor90; break;
+    case 1: label = ui->lblSquareSparNeededFor90; break;
+    case 2: label = ui->lblWebbingNeededFor90; break;
+    case 4: label = ui->lblCubeSparNeededFor90; break;
+    case 3:
+    case 5: return;
+    default:
+        std::cout << "Implement " << "updateNeededFor90Label" << " for spar type "
+                  << SparDefinition::getTypeName(sparType).toUtf8().constData() << std::endl;
+        return;
+    }
+    label->setText(PanelPage::neededFor90Text(value));
+}
+
+void SparsPage::visualizeSparAngle(SparDefinition spar)
+{
+    if (!dialog.workingPanel)
+        return;
+    const bool untilLastRib = spar.getLastRib() == dialog.workingPanel->getRibCount();
+    float needed = 0.0f;
+    const float angle = getSparAngle(spar, dialog.ribModel(), dialog.workingPanel->getSweep(),
+                                     dialog.workingPanel->getLength(), needed, untilLastRib);
+    QString text;
+    dialog.getAngleText(angle, text);
+    switch (static_cast<int>(spar.getType())) {
+    case 0: ui->lblRoundSparAngle->setText(text); break;
+    case 1: ui->lblSquareSparAngle->setText(text); break;
+    case 2: ui->lblWebbingAngle->setText(text); break;
+    case 3: ui->lblTubeAngle->setText(text); break;
+    case 4: ui->lblCubeAngle->setText(text); break;
+    case 5: ui->lblCubeTubeAngle->setText(text); break;
+    default: break;
+    }
+}
+
+void SparsPage::btnSpar90Clicked()
+{
+    SparsTableModel* model = sparModel();
+    if (!model || !dialog.workingPanel)
+        return;
+    bool found = false;
+    SparDefinition& spar = model->findEditableSpar(editorRow, found);
+    if (!found)
+        return;
+    float needed = 0.0f;
+    const float angle =
+        getSparAngle(spar, &dialog.workingPanel->getRibListTableModel(), dialog.workingPanel->getSweep(),
+                     dialog.workingPanel->getLength(), needed, spar.getLastRib() == dialog.workingPanel->getRibCount());
+    // Without an angle there is no needed value to store.
+    if (angle != PanelPage::NoAngle && !spar.isJoiner()) {
+        spar.setSeparateLastPosition(true);
+        spar.setPercentageSelected(1, false);
+        spar.setPosition(1, needed);
+    }
+    emit model->dataChanged(model->index(editorRow, 0), model->index(editorRow, model->columnCount() - 1));
+}
+
+int SparsPage::getSelectedSparRow(bool& found)
+{
+    found = false;
+    SparsTableModel* model = sparModel();
+    const int row = PanelPage::selectedRow(ui->tableViewSpars);
+    if (!model || row < 0 || model->getNumberOfSpars() == 0)
+        return -1;
+    found = true;
+    return row;
+}
+
+void SparsPage::moveSparToMaxThickness()
+{
+    bool found = false;
+    const int row = getSelectedSparRow(found);
+    if (!found || !dialog.workingPanel)
+        return;
+    SparsTableModel* model = sparModel();
+    SparDefinition& spar = model->findEditableSpar(row, found);
+    if (!found)
+        return;
+    bool foundFirst = false;
+    bool foundLast = false;
+    const RibDefinition* first = dialog.workingPanel->getRibList().getRib(spar.getFirstRib(), foundFirst);
+    const RibDefinition* last = dialog.workingPanel->getRibList().getRib(spar.getLastRib(), foundLast);
+    if (!foundFirst || !foundLast)
+        return;
+    RibDefinition firstCopy(*first);
+    RibDefinition lastCopy(*last);
+    const float length = dialog.workingPanel->getLength();
+    firstCopy.updateAirfoil(length, dialog.workingPanel->getRootAirfoilFactor(),
+                            dialog.workingPanel->getTipAirfoilFactor());
+    lastCopy.updateAirfoil(length, dialog.workingPanel->getRootAirfoilFactor(),
+                           dialog.workingPanel->getTipAirfoilFactor());
+    const float firstMax = findMaxThicknessPosition(firstCopy.getRibCoords(), 0.0f);
+    const float lastMax = findMaxThicknessPosition(lastCopy.getRibCoords(), 0.0f);
+    spar.setPercentageSelected(0, true);
+    spar.setSeparateLastPosition(true);
+    spar.setPercentageSelected(1, true);
+    spar.setPosition(0, firstMax);
+    spar.setPosition(1, lastMax);
+    emit model->dataChanged(model->index(row, 0), model->index(row, model->columnCount() - 1));
+}
+
+void SparsPage::addAlignSparActions(QMenu* menu, const Panel* neighbour)
+{
+    if (!neighbour || neighbour->getSparList().getNumberOfSpars() == 0) {
+        menu->setEnabled(false);
+        return;
+    }
+    menu->setEnabled(true);
+    int index = 0;
+    for (const SparDefinition& spar : neighbour->getSparList().getSpars()) {
+        QAction* action = new QAction(spar.getSparName(), menu);
+        action->setData(index++);
+        menu->addAction(action);
+        connect(action, SIGNAL(triggered()), this, SLOT(alignSpar()));
+    }
+}
+
+void SparsPage::alignSpar()
+{
+    auto* action = qobject_cast<QAction*>(sender());
+    if (!action)
+        return;
+    const int which = action->parent() == alignPreviousMenu ? 0 : 1;
+    bool ok = false;
+    const int index = action->data().toInt(&ok);
+    if (!ok)
+        return;
+    const int row = PanelPage::selectedRow(ui->tableViewSpars);
+    if (row < 0)
+        return;
+    alignSparWithNeighbour(index, row, which);
+}
+
+float SparsPage::getSparVerticalAngle(SparDefinition spar, const RibListTableModel* pRibTableModel)
+{
+    if (!spar.hasYOffset())
+        return 0.0f;
+    const RibDefinition* first = nullptr;
+    const RibDefinition* last = nullptr;
+    if (!PanelPage::featureRibs(pRibTableModel, spar.getFirstRib(), spar.getLastRib(), first, last))
+        return 0.0f;
+    const float y1 = first->position;
+    const float y2 = last->position + last->thickness;
+    if (y1 == y2)
+        return 0.0f;
+    const float ratio = (spar.getSparOffsetYEnd() - spar.getSparOffsetYStart()) / (y2 - y1);
+    // A drop steeper than the spar is long has no angle; keep it vertical.
+    return Mathematics::radToDeg(std::asin(std::max(-1.0f, std::min(1.0f, ratio))));
+}
+
+void SparsPage::alignSparWithNeighbour(int neighbourSparIndex, int ownSparRow, int which)
+{
+    Panel* neighbour = which == 0 ? dialog.previousPanel : dialog.nextPanel;
+    if (!neighbour)
+        return;
+    bool foundOther = false;
+    const SparDefinition* other = neighbour->findSpar(neighbourSparIndex, foundOther);
+    if (!foundOther)
+        return;
+    SparsTableModel* model = sparModel();
+    if (!model)
+        return;
+    bool foundOwn = false;
+    SparDefinition& own = model->findEditableSpar(ownSparRow, foundOwn);
+    auto announce = [&]() {
+        emit model->dataChanged(model->index(ownSparRow, 0), model->index(ownSparRow, model->columnCount() - 1));
+    };
+    if (!foundOwn) {
+        announce();
+        return;
+    }
+
+    own.setMeasureFromLE(other->getMeasureFromLE());
+    if (own.isJoiner() != other->isJoiner()) {
+        DialogSeam::warning(&dialog, WingPanelDialog::tr("Spar Alignment issue"),
+                            WingPanelDialog::tr("Joiners can only be aligned to other joiners"));
+        announce();
+        return;
+    }
+    if (own.isJoiner()) {
+        own.setPosition(0, other->getPosition(0));
+        own.setPercentageSelected(0, other->getPercentageSelected(0));
+        announce();
+        return;
+    }
+
+    if (which == 0) {
+        own.setPosition(0, other->getPosition(1));
+        own.setPercentageSelected(0, other->getPercentageSelected(1));
+    } else {
+        own.setSeparateLastPosition(true);
+        own.setPosition(1, other->getPosition(0));
+        own.setPercentageSelected(1, other->getPercentageSelected(0));
+    }
+
+    RibListTableModel* ribs = dialog.ribModel();
+    const RibDefinition* first = nullptr;
+    const RibDefinition* last = nullptr;
+    if (dialog.workingPanel && PanelPage::featureRibs(ribs, own.getFirstRib(), own.getLastRib(), first, last)) {
+        float p1 = 0.0f;
+        float p2 = 0.0f;
+        own.getRealPosition(p1, 0, *first, false);
+        own.getRealPosition(p2, 1, *last, false);
+        const float y1 = first->position;
+        const float y2 = last->position + last->thickness;
+        float needed = 0.0f;
+        const float otherAngle =
+            getSparAngle(*other, &neighbour->getRibListTableModel(), neighbour->getSweep(), neighbour->getLength(),
+                         needed, other->getLastRib() == neighbour->getRibCount());
+        if (otherAngle != PanelPage::NoAngle)
+            own.setPositionFromAngle(which == 0 ? 1 : 0, otherAngle, p1, p2, dialog.workingPanel->getLength(),
+                                     dialog.workingPanel->getSweep(), y1, first->getChord(), y2, last->getChord());
+
+        if (own.hasYOffset() && other->hasYOffset()) {
+            if (which == 0)
+                own.setSparOffsetYStart(other->getSparOffsetYEnd());
+            else
+                own.setSparOffsetYEnd(other->getSparOffsetYStart());
+            if (own.getType() == other->getType()) {
+                const float a = getSparVerticalAngle(*other, &neighbour->getRibListTableModel());
+                if (which == 0)
+                    own.setYOffsetFromAngle(1, a - dialog.workingPanel->getDihedralAngle(), y1, y2);
+                else
+                    own.setYOffsetFromAngle(0, a + neighbour->getDihedralAngle(), y1, y2);
+            }
+        }
+    }
+    announce();
+}
+
+void SparsPage::customSparsMenuRequested(QPoint pos)
+{
+    const int r = ui->tableViewSpars->rowAt(pos.y());
+    PanelPage::enableListMenu(dialog.workingSpars.getNumberOfSpars(), r, {actDelete, actCopy, actMoveToMaxThickness},
+                   {actAddBefore, actAddAfter});
+    menu->popup(ui->tableViewSpars->viewport()->mapToGlobal(pos));
+}
+
+void SparsPage::insertNewSpar(int row)
+{
+    SparsTableModel* model = sparModel();
+    if (!model || !dialog.workingPanel)
+        return;
+    SparDefinition spar;
+    spar.setFirstRib(1);
+    spar.setLastRib(dialog.workingPanel->getRibCount());
+    if (model->getNumberOfSpars() > 0) {
+        model->insertSpar(row, spar);
+        ui->tableViewSpars->selectRow(row);
+    } else {
+        model->insertSpar(0, spar);
+    }
+}
+
+void SparsPage::addSparBefore()
+{
+    if (!ui->tableViewSpars->selectionModel())
+        return;
+    insertNewSpar(std::max(0, PanelPage::selectedRow(ui->tableViewSpars)));
+}
+
+void SparsPage::addSparAfter()
+{
+    if (!ui->tableViewSpars->selectionModel())
+        return;
+    const int r = PanelPage::selectedRow(ui->tableViewSpars);
+    insertNewSpar(r < 0 ? 0 : r + 1);
+}
+
+void SparsPage::deleteSpar()
+{
+    SparsTableModel* model = sparModel();
+    const int r = PanelPage::selectedRow(ui->tableViewSpars);
+    if (!model || r < 0 || model->getNumberOfSpars() == 0)
+        return;
+    model->removeSpar(r);
+    ui->tableViewSpars->clearSelection();
+    ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparNone);
+}
+
+void SparsPage::copySpar()
+{
+    SparsTableModel* model = sparModel();
+    const int r = PanelPage::selectedRow(ui->tableViewSpars);
+    if (!model || r < 0)
+        return;
+    bool found = false;
+    const SparDefinition& source = model->findSpar(r, found);
+    if (!found)
+        return;
+    SparDefinition copy(source);
+    copy.assignNewIds();
+    copy.setSparName(source.getSparName() + QStringLiteral(" ") + WingPanelDialog::tr("(copy)"));
+    copy.setPosition(0, copy.getPosition(0) + 2.0f);
+    copy.setPosition(1, copy.getPosition(1) + 2.0f);
+    model->insertSpar(r + 1, copy);
+    ui->tableViewSpars->selectRow(r + 1);
+}
+
+SparsTableModel* SparsPage::sparModel() const
+{
+    return dynamic_cast<SparsTableModel*>(ui->tableViewSpars->model());
+}
+
+std::vector<QString> SparsPage::sparTypeNames()
+{
+    std::vector<QString> names;
+    for (int i = 0; i < SparDefinition::getNumberOfTypes(); ++i)
+        names.push_back(SparDefinition::getTypeName(i));
+    return names;
+}
+
