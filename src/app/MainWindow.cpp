@@ -21,6 +21,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTranslator>
 #include <memory>
@@ -33,6 +35,10 @@ MainWindow::MainWindow(QString fileName, QWidget* parent)
     ui = new Ui::MainWindow;
     this->fileName = fileName;
     ui->setupUi(this);
+    // The form's size suits a common desktop; on a smaller screen the window
+    // would open with its edges, status bar included, out of reach.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        resize(size().boundedTo(screen->availableGeometry().size()));
 
     connect(ui->actionExit, &QAction::triggered, this, &MainWindow::close);
     connect(ui->actionLoad, &QAction::triggered, this, &MainWindow::loadFile);

@@ -2,6 +2,10 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTimer>
+#include <algorithm>
 
 #include "airfoils/WingFoils.h"
 #include "document/PlaneModel.h"
@@ -81,6 +85,37 @@ void Planformix::setupForm()
     connect(buttons, &VisualisationButtons::leftView, view, &MainWingGLWidget::leftView);
     connect(buttons, &VisualisationButtons::rightView, view, &MainWingGLWidget::rightView);
     connect(buttons, &VisualisationButtons::view45, view, &MainWingGLWidget::view45);
+
+    connect(panelsTable, &PanelsTable::columnsFitted, this, &Planformix::giveTableItsRoom);
+    connect(ui->splitter_2, &QSplitter::splitterMoved, this, [this] { splitterPlacedByUser = true; });
+    ui->splitter_2->installEventFilter(this);
+}
+
+bool Planformix::eventFilter(QObject* watched, QEvent* event)
+{
+    // The splitter lays its sides out after this event; measure the table
+    // once it has.
+    if (formBuilt && watched == ui->splitter_2 && event->type() == QEvent::Resize)
+        QTimer::singleShot(0, this, &Planformix::giveTableItsRoom);
+    return QWidget::eventFilter(watched, event);
+}
+
+void Planformix::giveTableItsRoom()
+{
+    QSplitter* splitter = ui->splitter_2;
+    if (splitterPlacedByUser || !splitter->isVisible())
+        return;
+    QList<int> sizes = splitter->sizes();
+    if (sizes.size() != 2)
+        return;
+    const int missing = panelsTable->fittingWidth() - ui->scrollArea_2->viewport()->width();
+    const int spare = sizes[1] - ui->grpWingView->minimumSizeHint().width();
+    const int moved = std::min(missing, spare);
+    if (moved <= 0)
+        return;
+    sizes[0] += moved;
+    sizes[1] -= moved;
+    splitter->setSizes(sizes);
 }
 
 void Planformix::loadAirfoils(QString* missingDirectory)

@@ -48,10 +48,18 @@ public slots:
 
 protected:
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    // Moves the splitter so that the panel table shows every column whole,
+    // as far as the wing view's minimum width allows; never once the user
+    // has placed the splitter.
+    void giveTableItsRoom();
 
 private:
     Ui_Planformix* ui;
     bool formBuilt = false;
+    bool splitterPlacedByUser = false;
     PlaneSummaryArea* planeSummaryArea = nullptr;
     PlaneModel* planeModel = nullptr;
     PlaneDrawingArea* planeDrawingArea = nullptr;

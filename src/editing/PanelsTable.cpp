@@ -11,6 +11,8 @@
 
 #include <QAbstractItemDelegate>
 #include <QEvent>
+#include <QHeaderView>
+#include <QStyle>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -25,6 +27,8 @@ PanelsTable::PanelsTable(QTableView* tableView, QPushButton* addButton, QPushBut
     tableView->setModel(model);
     tableView->setAttribute(Qt::WA_MouseTracking);
     tableView->viewport()->installEventFilter(this);
+    // For the language change, which renames the column headers.
+    tableView->installEventFilter(this);
     // A double click opens the panel dialog instead of a cell editor.
     tableView->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::AnyKeyPressed);
 
@@ -55,6 +59,14 @@ PanelsTable::PanelsTable(QTableView* tableView, QPushButton* addButton, QPushBut
     connect(addButton, SIGNAL(clicked()), this, SLOT(btnAddPressed()));
     connect(tableView, SIGNAL(doubleClicked(QModelIndex)), this, SLOT(btnEditPressed(QModelIndex)));
     connect(panelDialog, SIGNAL(baseDataChanged()), this, SLOT(baseDataChanged()));
+
+    // Every change of the panels can make a column wider or narrower.
+    connect(model, &QAbstractItemModel::rowsInserted, this, &PanelsTable::fitColumns);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &PanelsTable::fitColumns);
+    connect(model, &QAbstractItemModel::dataChanged, this, &PanelsTable::fitColumns);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &PanelsTable::fitColumns);
+    connect(model, &QAbstractItemModel::modelReset, this, &PanelsTable::fitColumns);
+    fitColumns();
 }
 
 PanelsTable::~PanelsTable()
@@ -77,6 +89,24 @@ PanelsTable::~PanelsTable()
 void PanelsTable::updateAirfoilList()
 {
     panelDialog->fillFoilListModel();
+}
+
+void PanelsTable::fitColumns()
+{
+    if (!tableView)
+        return;
+    tableView->resizeColumnsToContents();
+    emit columnsFitted();
+}
+
+int PanelsTable::fittingWidth() const
+{
+    if (!tableView)
+        return 0;
+    // The vertical scroll bar is counted even while it is hidden: more
+    // panels must not push the last column out of sight.
+    return tableView->verticalHeader()->sizeHint().width() + tableView->horizontalHeader()->length() +
+           2 * tableView->frameWidth() + tableView->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tableView);
 }
 
 PanelsTableModel* PanelsTable::panelsModel() const
@@ -158,7 +188,10 @@ void PanelsTable::baseDataChanged()
 
 bool PanelsTable::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseMove) {
+    if (watched == tableView) {
+        if (event->type() == QEvent::LanguageChange)
+            fitColumns();
+    } else if (event->type() == QEvent::MouseMove) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         highlightPanelAt(tableView->rowAt(int(std::lround(mouse->localPos().y()))));
     } else if (event->type() == QEvent::Leave) {

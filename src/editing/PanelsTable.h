@@ -33,6 +33,14 @@ public:
     // Refills the panel dialog's airfoil list after the library changed.
     void updateAirfoilList();
 
+    // The width the table needs to show every column whole, vertical
+    // scroll bar included.
+    int fittingWidth() const;
+
+signals:
+    // The columns were sized to their contents anew.
+    void columnsFitted();
+
 public slots:
     void btnEditPressed();
     void btnEditPressed(QModelIndex index);
@@ -50,6 +58,7 @@ private:
     // -1 unless exactly one row is selected.
     int selectedRow() const;
     void highlightPanelAt(int row);
+    void fitColumns();
 
     QPointer<QTableView> tableView;
     QPointer<WingPanelDialog> panelDialog;

@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QGraphicsView>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,6 +99,8 @@ private slots:
     void viewButtonsTurnTheWingView_data();
     void viewButtonsTurnTheWingView();
     void panelTableShowsThePlanesPanels();
+    void panelTableShowsEveryColumnWhole_data();
+    void panelTableShowsEveryColumnWhole();
     void importedAirfoilReachesThePanelDialog();
     void destructionTakesThePlaneModel();
 
@@ -348,6 +351,50 @@ void TestCentralWidget::panelTableShowsThePlanesPanels()
     QCOMPARE(table->model(), static_cast<QAbstractItemModel*>(PlaneModel::instance()->getTableModel()));
     PlaneModel::instance()->getPanelsTableModel()->addOrUpdatePanel(plainPanel());
     QCOMPARE(table->model()->rowCount(), 1);
+}
+
+void TestCentralWidget::panelTableShowsEveryColumnWhole_data()
+{
+    QTest::addColumn<QString>("catalogue");
+    QTest::newRow("English") << QString();
+    QTest::newRow("German") << QStringLiteral(PLANFORMIX_BINARY_DIR "/resources/lang/planformix_de.qm");
+}
+
+void TestCentralWidget::panelTableShowsEveryColumnWhole()
+{
+    QFETCH(QString, catalogue);
+    QTranslator translator;
+    if (!catalogue.isEmpty()) {
+        QVERIFY(translator.load(catalogue));
+        QCoreApplication::installTranslator(&translator);
+    }
+    // What the main window leaves its central widget on a 1280 x 800 screen.
+    Planformix central;
+    central.setupForm();
+    central.resize(1257, 660);
+    central.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&central));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+
+    PanelsTableModel* panels = PlaneModel::instance()->getPanelsTableModel();
+    for (const char* name : {"Centre", "Middle", "Outer"}) {
+        PanelBaseData data = plainPanel();
+        data.setId(panels->getNextFreeId());
+        data.setPanelName(QString::fromLatin1(name));
+        data.setAirfoilName(RootAirfoil, QStringLiteral("CLARK Y AIRFOIL"));
+        panels->addOrUpdatePanel(data);
+    }
+    // A name of 16 characters typed into the table widens its column.
+    QVERIFY(panels->setData(panels->index(1, 0), QStringLiteral("Middle section B")));
+
+    QTableView* table = central.form()->tableViewPanels;
+    QHeaderView* header = table->horizontalHeader();
+    for (int column = 0; column < panels->columnCount(); ++column) {
+        QVERIFY2(table->columnWidth(column) >= static_cast<QAbstractItemView*>(table)->sizeHintForColumn(column), qPrintable(QString::number(column)));
+        QVERIFY2(table->columnWidth(column) >= header->sectionSizeHint(column), qPrintable(QString::number(column)));
+    }
+    QTRY_VERIFY(header->length() <= table->viewport()->width());
+    QCoreApplication::removeTranslator(&translator);
 }
 
 void TestCentralWidget::importedAirfoilReachesThePanelDialog()
