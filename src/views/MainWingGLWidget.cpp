@@ -137,9 +137,10 @@ void MainWingGLWidget::observedObjectChanged(Observable* observable)
 {
     model = dynamic_cast<PlaneModel*>(observable);
     // An added, removed or edited panel stays in view until the user moves
-    // the camera.
+    // the camera. The paint is scheduled: opening a document notifies once
+    // per panel it adds, and the view is drawn once, with the whole wing.
     frameWing();
-    updateGL();
+    update();
 }
 
 // ------------------------------------------------------------------ options
@@ -569,7 +570,7 @@ void MainWingGLWidget::loadViewData(const google::protobuf::Message* data, Seria
         chkBoxSparsToggled(true);
         chkBoxTEToggled(true);
         resetCamera();
-        updateGL();
+        update();
         return;
     }
 
@@ -608,6 +609,6 @@ void MainWingGLWidget::loadViewData(const google::protobuf::Message* data, Seria
         cameraY = position.posy();
         cameraZ = position.posz();
         framesWing = false;
-        updateGL();
+        update();
     }
 }

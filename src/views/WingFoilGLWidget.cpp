@@ -53,13 +53,15 @@ WingFoilGLWidget::WingFoilGLWidget(QWidget* parent)
 void WingFoilGLWidget::setAirfoil(Airfoil* newAirfoil)
 {
     airfoil = newAirfoil;
-    updateGL();
+    update();
 }
 
 void WingFoilGLWidget::setPanel(Panel* newPanel)
 {
     panel = newPanel;
-    updateGL();
+    // Scheduled, not drawn here: the dialog sets a new working panel on every
+    // keystroke, and a burst of them is painted once, with the last panel.
+    update();
 }
 
 void WingFoilGLWidget::setGhostPanel(int index, Panel* ghost)
@@ -94,7 +96,7 @@ void WingFoilGLWidget::setTranslation(float x, float y, float z)
     camera[0] = x;
     camera[1] = y;
     camera[2] = z;
-    updateGL();
+    update();
 }
 
 void WingFoilGLWidget::getTranslation(float& x, float& y, float& z) const

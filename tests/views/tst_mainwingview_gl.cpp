@@ -78,6 +78,14 @@ class ReadableView : public MainWingGLWidget
 public:
     using MainWingGLWidget::MainWingGLWidget;
     using QGLWidget::setAutoBufferSwap;
+    int frames = 0;
+
+protected:
+    void paintGL() override
+    {
+        MainWingGLWidget::paintGL();
+        ++frames;
+    }
 };
 
 // Counts notifications of the plane and whether each would store an undo state.
@@ -166,6 +174,7 @@ private slots:
     void wingHalvesDistanceOpensAGap();
     void panelWithoutRibsDoesNotStopTheDrawing();
     void panelsFollowTheDihedralOfThePanelsBefore();
+    void openingAWingPaintsItOnce();
 
 private:
     void addWing(float length = 500.0f, float rootChord = 200.0f, float dihedral = 0.0f)
@@ -684,3 +693,22 @@ void TestMainWingView::panelsFollowTheDihedralOfThePanelsBefore()
 
 QTEST_MAIN(TestMainWingView)
 #include "tst_mainwingview_gl.moc"
+
+// Opening notifies for every panel it adds; the view draws the whole wing
+// once afterwards, not the growing wing after each panel.
+void TestMainWingView::openingAWingPaintsItOnce()
+{
+    for (int id = 0; id < 5; ++id)
+        plane->getPanelsTableModel()->addOrUpdatePanel(plainPanel(id, 300.0f, 200.0f, 200.0f, 0.0f));
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("wing.pfz")).toStdString();
+    std::string target = path;
+    QVERIFY(plane->save(target));
+    QCoreApplication::processEvents();
+    auto* counting = static_cast<ReadableView*>(view);
+    counting->frames = 0;
+    QVERIFY(plane->load(path, true, SerializeableIf::FILE_LOAD));
+    QCoreApplication::processEvents();
+    QCOMPARE(counting->frames, 1);
+    QCOMPARE(int(plane->getPanelList().size()), 5);
+}

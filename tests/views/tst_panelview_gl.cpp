@@ -36,6 +36,14 @@ public:
         updateGL();
         return grabFrameBuffer();
     }
+    int frames = 0;
+
+protected:
+    void paintGL() override
+    {
+        WingFoilGLWidget::paintGL();
+        ++frames;
+    }
 };
 
 int chroma(QRgb c)
@@ -201,6 +209,7 @@ private slots:
     void wheelZooms();
     void wheelEnlargesThePanel();
     void doubleClickRestoresTheDefaultView();
+    void burstOfPanelsIsPaintedOnce();
 
 private:
     QTemporaryDir importedFoils;
@@ -694,3 +703,19 @@ void TestPanelView::doubleClickRestoresTheDefaultView()
 
 QTEST_MAIN(TestPanelView)
 #include "tst_panelview_gl.moc"
+
+// The panel dialog hands over a new working panel on every keystroke; the
+// view paints once when the burst is over.
+void TestPanelView::burstOfPanelsIsPaintedOnce()
+{
+    const std::unique_ptr<Panel> first = straightPanel();
+    const std::unique_ptr<Panel> second = straightPanel(0.0f, 3);
+    QCoreApplication::processEvents();
+    view->frames = 0;
+    view->setPanel(first.get());
+    view->setPanel(second.get());
+    view->setTranslation(0.0f, -0.25f, -1.0f);
+    QCOMPARE(view->frames, 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(view->frames, 1);
+}
