@@ -232,6 +232,14 @@ Soll sie ersetzt werden?</translation>
             <source>Error loading file '%1'</source>
             <translation>Fehler beim Laden der Datei '%1'</translation>
         </message>
+        <message>
+            <source>Building the ribs of the document...</source>
+            <translation>Die Rippen des Dokuments werden berechnet...</translation>
+        </message>
+        <message>
+            <source>Opening document</source>
+            <translation>Dokument wird geöffnet</translation>
+        </message>
     </context>
     <context>
         <name>LengthCalculator</name>
@@ -683,6 +691,18 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>mm</source>
             <translation>mm</translation>
+        </message>
+        <message>
+            <source>Panel %1 has %2 ribs, more than any real wing (at most %3 per panel).</source>
+            <translation>Segment %1 hat %2 Rippen, mehr als jeder echte Flügel (höchstens %3 je Segment).</translation>
+        </message>
+        <message>
+            <source>Panel %1 has more spars, sheeting strips or rib combs than any real wing (at most %2 of each per panel).</source>
+            <translation>Segment %1 hat mehr Holme, Beplankungsstreifen oder Rippenkämme als jeder echte Flügel (höchstens %2 von jeder Art je Segment).</translation>
+        </message>
+        <message>
+            <source>The document's %1 ribs with %2 cuts of spars, sheeting strips and rib combs are more than any real wing needs and would take too long to build.</source>
+            <translation>Die %1 Rippen des Dokuments mit %2 Ausschnitten für Holme, Beplankungsstreifen und Rippenkämme sind mehr, als ein echter Flügel braucht, und ihre Berechnung würde zu lange dauern.</translation>
         </message>
     </context>
     <context>

@@ -8,7 +8,9 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QProgressDialog>
 #include <QWidget>
+#include <memory>
 
 namespace {
 
@@ -29,6 +31,52 @@ std::string toDocumentPath(const QString& path)
 {
     return path.toUtf8().toStdString();
 }
+
+// Shows how far an open has come when it is expected to take longer than
+// about half a second; shorter opens show nothing. The plane is rebuilt on
+// this thread, so the dialog is modal and cannot be cancelled: a half-built
+// plane is no document.
+class OpenProgress
+{
+public:
+    OpenProgress(QWidget* parent, PlaneModel* plane)
+        : parent(parent)
+        , plane(plane)
+    {
+        if (plane)
+            plane->setLoadProgress([this](long long done, long long total) { report(done, total); });
+    }
+    ~OpenProgress()
+    {
+        if (plane)
+            plane->setLoadProgress(nullptr);
+    }
+    OpenProgress(const OpenProgress&) = delete;
+    OpenProgress& operator=(const OpenProgress&) = delete;
+
+private:
+    static constexpr long long shownFrom = 500000;  // estimated microseconds
+
+    void report(long long done, long long total)
+    {
+        if (!dialog && done == 0 && total >= shownFrom) {
+            dialog = std::make_unique<QProgressDialog>(tr("Building the ribs of the document..."), QString(), 0,
+                                                       1000, parent);
+            dialog->setWindowTitle(tr("Opening document"));
+            dialog->setWindowModality(Qt::ApplicationModal);
+            dialog->setMinimumDuration(0);
+            dialog->setValue(0);
+            dialog->show();
+            QCoreApplication::processEvents();
+        }
+        if (dialog && total > 0)
+            dialog->setValue(int(std::min(done, total) * 1000 / total));
+    }
+
+    QWidget* parent;
+    PlaneModel* plane;
+    std::unique_ptr<QProgressDialog> dialog;
+};
 
 } // namespace
 
@@ -194,9 +242,17 @@ bool FileManager::openFile(const QString& requestedName)
             return false;
     }
 
-    if (!document->load(toDocumentPath(name), true, SerializeableIf::FILE_LOAD)) {
-        DialogSeam::warning(mainWindow, tr("Error loading file"), tr("Error loading file '%1'").arg(name),
-                            QMessageBox::Ok);
+    PlaneModel* plane = dynamic_cast<PlaneModel*>(document);
+    bool loaded = false;
+    {
+        OpenProgress progress(mainWindow, plane);
+        loaded = document->load(toDocumentPath(name), true, SerializeableIf::FILE_LOAD);
+    }
+    if (!loaded) {
+        QString text = tr("Error loading file '%1'").arg(name);
+        if (plane && !plane->getLoadProblem().isEmpty())
+            text += QStringLiteral("\n\n") + plane->getLoadProblem();
+        DialogSeam::warning(mainWindow, tr("Error loading file"), text, QMessageBox::Ok);
         return false;
     }
 

@@ -173,6 +173,73 @@ bool documentIsBuildable(const serializedPlanformixData& document, std::string& 
     return true;
 }
 
+// The ribs a panel entry builds: its rib list, or as many as it asks to
+// generate; none when the count does not allow ribs at all.
+long long ribsBuilt(const PanelMessage& panel)
+{
+    if (panel.noofribs() <= 1)
+        return 0;
+    return panel.riblist_size() > 0 ? panel.riblist_size() : panel.noofribs();
+}
+
+// Estimated time to build one panel entry, in microseconds as measured for
+// the rib rebuild (bench_document), with a margin: every panel and rib has
+// its own cost, and every spar, strip and comb is cut into every rib. Strips
+// are cut only under advanced covering, and there each costs more the more
+// strips the rib already carries.
+long long openWork(const PanelMessage& panel)
+{
+    const long long strips = panel.sheeting().sheetingstriplist_size();
+    const bool stripsCut = panel.sheeting().sheetingtype() == PanelMessage::sheetingDefinition::Advanced;
+    const long long perRib = 140 + 10 * (panel.sparlist_size() + panel.comblist_size())
+                             + strips * (stripsCut ? 30 + strips : 10);
+    return 1000 + ribsBuilt(panel) * perRib;
+}
+
+long long openWork(const serializedPlanformixData& document)
+{
+    long long work = 0;
+    for (const PanelMessage& panel : document.panels())
+        work += openWork(panel);
+    return work;
+}
+
+// Whether a document file is a wing the editor could have made and opens in
+// about two seconds; otherwise the words that tell the user why not. Runs
+// after documentIsBuildable, so every count is within the hard limits.
+bool documentIsRealWing(const serializedPlanformixData& document, QString& problem)
+{
+    int number = 1;
+    long long cuts = 0;
+    long long ribs = 0;
+    for (const PanelMessage& panel : document.panels()) {
+        const long long panelRibs = ribsBuilt(panel);
+        if (panelRibs > PlaneModel::maxOpenedRibsPerPanel) {
+            problem = tr("Panel %1 has %2 ribs, more than any real wing (at most %3 per panel).")
+                          .arg(number).arg(panelRibs).arg(PlaneModel::maxOpenedRibsPerPanel);
+            return false;
+        }
+        if (std::max({panel.sparlist_size(), panel.sheeting().sheetingstriplist_size(), panel.comblist_size()})
+            > PlaneModel::maxOpenedPartsPerList) {
+            problem = tr("Panel %1 has more spars, sheeting strips or rib combs than any real wing "
+                         "(at most %2 of each per panel).")
+                          .arg(number).arg(PlaneModel::maxOpenedPartsPerList);
+            return false;
+        }
+        ribs += panelRibs;
+        cuts += panelRibs
+                * (panel.sparlist_size() + panel.sheeting().sheetingstriplist_size() + panel.comblist_size());
+        ++number;
+    }
+    if (openWork(document) > PlaneModel::maxOpenWork) {
+        problem = tr("The document's %1 ribs with %2 cuts of spars, sheeting strips and rib combs are more "
+                     "than any real wing needs and would take too long to build.")
+                      .arg(ribs).arg(cuts);
+        return false;
+    }
+    return true;
+}
+
 void fillSpar(SparMessage* out, const SparDefinition& spar)
 {
     out->set_sparname(toUtf8(spar.getSparName()));
@@ -539,6 +606,7 @@ bool PlaneModel::serializeToString(std::string* output)
 
 bool PlaneModel::load(const std::string& source, bool sourceIsFile, hint_t hint)
 {
+    loadProblem.clear();
     if (!sourceIsFile)
         return loadFromString(source, hint);
     QFile file(fromUtf8(source));
@@ -561,6 +629,7 @@ bool PlaneModel::loadFromStream(std::fstream& stream, hint_t hint)
 
 bool PlaneModel::loadFromString(const std::string& bytes, hint_t hint)
 {
+    loadProblem.clear();
     serializedPlanformixData data;
     const bool decoded = data.ParsePartialFromString(bytes);
     if (decoded && data.version() != modelVersion) {
@@ -578,8 +647,24 @@ bool PlaneModel::loadFromString(const std::string& bytes, hint_t hint)
         std::cout << "The document cannot be loaded: " << reason << std::endl;
         return false;
     }
+    // Checked before anything of the open plane is touched, so a refusal
+    // comes at once and leaves the plane as it was.
+    if (hint == FILE_LOAD && !documentIsRealWing(data, loadProblem)) {
+        std::cout << "The document cannot be loaded: " << loadProblem.toStdString() << std::endl;
+        return false;
+    }
     loadViewData(&data, hint);
     return true;
+}
+
+QString PlaneModel::getLoadProblem() const
+{
+    return loadProblem;
+}
+
+void PlaneModel::setLoadProgress(std::function<void(long long, long long)> report)
+{
+    loadProgress = std::move(report);
 }
 
 void PlaneModel::saveViewData(serializedPlanformixData& data)
@@ -600,11 +685,19 @@ void PlaneModel::loadViewData(const google::protobuf::Message* message, hint_t h
     if (!data || !documentIsBuildable(*data, reason))
         return;
 
+    const long long total = openWork(*data);
+    long long done = 0;
+    if (loadProgress)
+        loadProgress(done, total);
     clear();
     setName(fromUtf8(data->planename()), true);
     int number = 1;
-    for (const PanelMessage& entry : data->panels())
+    for (const PanelMessage& entry : data->panels()) {
         panelsModel.appendPanel(panelFrom(number++, entry));
+        done += openWork(entry);
+        if (loadProgress)
+            loadProgress(done, total);
+    }
     for (const serializedPlanformixData::serializedViewData& view : data->views())
         if (Observer* observer = findObserverByName(fromUtf8(view.observername())))
             observer->loadViewData(&view, hint);

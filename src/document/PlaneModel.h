@@ -8,6 +8,7 @@
 
 #include <QMutex>
 #include <QString>
+#include <functional>
 #include <list>
 #include <vector>
 
@@ -50,6 +51,13 @@ public:
     bool load(const std::string& source, bool sourceIsFile, hint_t hint) override;
     bool loadFromStream(std::fstream& stream, hint_t hint) override;
     bool loadFromString(const std::string& data, hint_t hint) override;
+    // Why the last refused document file was refused, in words for the
+    // user; empty when the refusal has nothing to explain.
+    QString getLoadProblem() const;
+    // Called while a document is rebuilt: first with done 0, then after
+    // each panel, in the units of the document's estimated opening work
+    // (about microseconds), so that a long open can show its progress.
+    void setLoadProgress(std::function<void(long long done, long long total)> report);
 
     void observedObjectChanged(Observable* sender) override;
     // Fills the document message from the plane and its persistent views.
@@ -155,6 +163,16 @@ public:
     // Every spar, strip and comb is cut into every rib of its panel, so the
     // time a load takes grows with ribs times parts.
     static constexpr long long maxRibCutsPerPlane = 1000000;
+    // A document file opened for the user must be a real wing as well: the
+    // panel dialog generates at most 100 ribs per panel and one more per
+    // added or split rib, so splitting every generated rib gives 200; real
+    // panels carry a handful of spars, strips and combs. The opening work is
+    // estimated from panels, ribs and cuts (spars, strips and combs times
+    // ribs) as measured for building them, and kept to about 2 s. Undo
+    // states are exempt: they are the program's own, already built once.
+    static constexpr int maxOpenedRibsPerPanel = 200;
+    static constexpr int maxOpenedPartsPerList = 50;
+    static constexpr long long maxOpenWork = 2000000;
     // Panel lengths, chords, sweeps and rib positions in mm, and the panel's
     // angles in degrees: the editors keep them to a few metres and degrees,
     // and values near the float limits turn span, area and rib outlines into
@@ -172,6 +190,8 @@ private:
 
     QString planeName;
     PanelsTableModel panelsModel;
+    QString loadProblem;
+    std::function<void(long long, long long)> loadProgress;
     struct FuselageOverride {
         float fuselageLength = -1.0f;
         float wingPosition = -1.0f;

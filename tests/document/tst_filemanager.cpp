@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QFile>
+#include <QElapsedTimer>
 #include <QMainWindow>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -52,6 +54,39 @@ public:
 
 const QString baseTitle = QStringLiteral("Planformix 1.2.3");
 
+// Writes a document of panels of generated ribs, each with square spars.
+void writeWing(const QString& file, int panels, int ribs, int spars)
+{
+    serializedPlanformixData data;
+    data.set_version(1);
+    for (int i = 0; i < panels; ++i) {
+        serializedPlanformixData::serializedPanelData* panel = data.add_panels();
+        panel->set_id(i + 1);
+        panel->set_length(500.0f);
+        panel->set_rootchord(200.0f);
+        panel->set_tipchord(150.0f);
+        panel->set_noofribs(ribs);
+        for (int s = 0; s < spars; ++s)
+            panel->add_sparlist()->set_type(serializedPlanformixData::serializedSparListData::Square);
+    }
+    QFile out(file);
+    if (out.open(QIODevice::WriteOnly))
+        out.write(QByteArray::fromStdString(data.SerializeAsString()));
+}
+
+// Counts the progress dialogs that are shown.
+class ProgressWatch : public QObject
+{
+public:
+    int shown = 0;
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<QProgressDialog*>(object))
+            ++shown;
+        return false;
+    }
+};
+
 } // namespace
 
 class TestFileManager : public QObject
@@ -73,6 +108,8 @@ private slots:
     void cancelledOpenKeepsModifiedMark();
     void versionTwoFileShowsErrorAndKeepsDocument();
     void openedFileRestoresPlaneAndResetsHistory();
+    void wingBeyondRealIsRefusedAtOnceSayingWhy();
+    void longOpenShowsProgress();
     void savedNameGetsExtension_data();
     void savedNameGetsExtension();
     void completedNameAsksBeforeOverwriting();
@@ -343,6 +380,45 @@ void TestFileManager::openedFileRestoresPlaneAndResetsHistory()
     QCOMPARE(window->windowTitle(), baseTitle + QStringLiteral(" - ") + file);
     QVERIFY(!undo->isEnabled());
     QCOMPARE(ApplicationSettings::getInstance()->getLastDirectory(), QFileInfo(file).absoluteFilePath());
+}
+
+void TestFileManager::wingBeyondRealIsRefusedAtOnceSayingWhy()
+{
+    const QString file = path(QStringLiteral("heavy.pfz"));
+    writeWing(file, 1, 1000, 1000);
+    change(QStringLiteral("mine"));
+    DialogSeam::clear();
+    DialogSeam::queueChoice(0);
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(!files->openFile(file));
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(plane->getName(), QStringLiteral("mine"));
+    QCOMPARE(DialogSeam::calls().back().text,
+             QStringLiteral("Error loading file '%1'\n\n"
+                            "Panel 1 has 1000 ribs, more than any real wing (at most 200 per panel).")
+                 .arg(file));
+
+    // A refusal that has nothing to explain leaves the box as it was.
+    QVERIFY(!files->openFile(path(QStringLiteral("missing.pfz"))));
+    QCOMPARE(DialogSeam::calls().back().text, QStringLiteral("Error loading file '%1'").arg(path("missing.pfz")));
+}
+
+void TestFileManager::longOpenShowsProgress()
+{
+    ProgressWatch watch;
+    qApp->installEventFilter(&watch);
+    const QString small = path(QStringLiteral("small.pfz"));
+    const QString large = path(QStringLiteral("large.pfz"));
+    writeWing(small, 3, 100, 2);
+    writeWing(large, 40, 100, 2);
+    QVERIFY(files->openFile(small));
+    QCOMPARE(watch.shown, 0);
+    QVERIFY(files->openFile(large));
+    QCOMPARE(plane->getPanelCount(), 40);
+    QCOMPARE(watch.shown, 1);
+    qApp->removeEventFilter(&watch);
+    QVERIFY(!window->findChild<QProgressDialog*>());
 }
 
 void TestFileManager::savedNameGetsExtension_data()
