@@ -37,8 +37,7 @@ int selectedRow(QAbstractItemView* view)
 bool featureRibs(const RibListTableModel* model, int firstRib, int lastRib, const RibDefinition*& first,
                  const RibDefinition*& last)
 {
-    if (!model || firstRib < 1 || lastRib < 1 || firstRib > model->getRibCount() ||
-        lastRib > model->getRibCount())
+    if (!model || firstRib < 1 || lastRib < 1 || firstRib > model->getRibCount() || lastRib > model->getRibCount())
         return false;
     bool foundFirst = false;
     bool foundLast = false;

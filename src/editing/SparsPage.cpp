@@ -19,7 +19,9 @@
 #include <cmath>
 #include <iostream>
 
-SparsPage::SparsPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui) : QObject(&dialog), dialog(dialog), ui(ui)
+SparsPage::SparsPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui)
+    : QObject(&dialog), dialog(dialog), ui(ui),
+      rows(ui->tableViewSpars, ui->stackedWidgetSpar, ui->pageSparNone, rowOperations())
 {
     setValidationKinds();
     buildMenu();
@@ -28,7 +30,8 @@ SparsPage::SparsPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui) : QObject
 
 void SparsPage::setValidationKinds()
 {
-    struct Kind {
+    struct Kind
+    {
         XDoubleSpinBox* field;
         int kind;
         bool noPopup;
@@ -80,25 +83,14 @@ void SparsPage::setValidationKinds()
 void SparsPage::buildMenu()
 {
     ui->tableViewSpars->setContextMenuPolicy(Qt::CustomContextMenu);
-    auto action = [this](const char* slot) {
-        QAction* a = new QAction(this);
-        menu->addAction(a);
-        connect(a, SIGNAL(triggered()), this, slot);
-        return a;
-    };
     menu = new QMenu(&dialog);
-    actAddBefore = action(SLOT(addSparBefore()));
-    actAddAfter = action(SLOT(addSparAfter()));
-    actDelete = action(SLOT(deleteSpar()));
-    actCopy = action(SLOT(copySpar()));
-    actMoveToMaxThickness = action(SLOT(moveSparToMaxThickness()));
+    rows.addMenuActions(menu);
+    actMoveToMaxThickness = menu->addAction(QString(), this, &SparsPage::moveSparToMaxThickness);
     alignPreviousMenu = new QMenu(menu);
     alignNextMenu = new QMenu(menu);
     menu->addMenu(alignPreviousMenu);
     menu->addMenu(alignNextMenu);
-    alignPreviousMenu->clear();
     addAlignSparActions(alignPreviousMenu, nullptr);
-    alignNextMenu->clear();
     addAlignSparActions(alignNextMenu, nullptr);
 
     retranslate();
@@ -106,10 +98,8 @@ void SparsPage::buildMenu()
 
 void SparsPage::retranslate()
 {
-    actAddBefore->setText(WingPanelDialog::tr("Add spar in front"));
-    actAddAfter->setText(WingPanelDialog::tr("Add spar behind"));
-    actDelete->setText(WingPanelDialog::tr("Delete spar"));
-    actCopy->setText(WingPanelDialog::tr("Copy spar"));
+    rows.setMenuTexts(WingPanelDialog::tr("Add spar in front"), WingPanelDialog::tr("Add spar behind"),
+                      WingPanelDialog::tr("Delete spar"), WingPanelDialog::tr("Copy spar"));
     actMoveToMaxThickness->setText(WingPanelDialog::tr("Move to max. thickness"));
     alignNextMenu->setTitle(WingPanelDialog::tr("Align with next..."));
     alignPreviousMenu->setTitle(WingPanelDialog::tr("Align with previous..."));
@@ -119,68 +109,85 @@ void SparsPage::connectFields()
 {
     connect(ui->tableViewSpars, SIGNAL(customContextMenuRequested(QPoint)), this,
             SLOT(customSparsMenuRequested(QPoint)));
-    for (XDoubleSpinBox* f :
-         {ui->txtRoundSparPosition,          ui->txtRoundSparLastPosition,       ui->txtRoundSparRadius,
-          ui->txtRoundSparOffsetYStart,      ui->txtRoundSparOffsetYEnd,         ui->txtTubeSparPosition,
-          ui->txtTubeRadius,                 ui->txtSquareSparPosition,          ui->txtSquareSparLastPosition,
-          ui->txtSquareSparWebbingWidth,     ui->txtSquareSparWebbingFromRib,    ui->txtSquareSparWebbingToRib,
-          ui->txtSquareSparWidth,            ui->txtSquareSparWidthAdjustFront,  ui->txtSquareSparWidthAdjustBehind,
-          ui->txtSquareSparHeight,           ui->txtWebbingPosition,             ui->txtWebbingLastPosition,
-          ui->txtWebbingWidth,               ui->txtCubePosition,                ui->txtCubeLastPosition,
-          ui->txtCubeSparWidth,              ui->txtCubeSparHeight,              ui->txtCubeSparOffsetYStart,
-          ui->txtCubeSparOffsetYEnd,         ui->txtCubeSparRotation,            ui->txtCubeTubePosition,
-          ui->txtCubeTubeWidth,              ui->txtCubeTubeHeight})
+    for (XDoubleSpinBox* f : {ui->txtRoundSparPosition,
+                              ui->txtRoundSparLastPosition,
+                              ui->txtRoundSparRadius,
+                              ui->txtRoundSparOffsetYStart,
+                              ui->txtRoundSparOffsetYEnd,
+                              ui->txtTubeSparPosition,
+                              ui->txtTubeRadius,
+                              ui->txtSquareSparPosition,
+                              ui->txtSquareSparLastPosition,
+                              ui->txtSquareSparWebbingWidth,
+                              ui->txtSquareSparWebbingFromRib,
+                              ui->txtSquareSparWebbingToRib,
+                              ui->txtSquareSparWidth,
+                              ui->txtSquareSparWidthAdjustFront,
+                              ui->txtSquareSparWidthAdjustBehind,
+                              ui->txtSquareSparHeight,
+                              ui->txtWebbingPosition,
+                              ui->txtWebbingLastPosition,
+                              ui->txtWebbingWidth,
+                              ui->txtCubePosition,
+                              ui->txtCubeLastPosition,
+                              ui->txtCubeSparWidth,
+                              ui->txtCubeSparHeight,
+                              ui->txtCubeSparOffsetYStart,
+                              ui->txtCubeSparOffsetYEnd,
+                              ui->txtCubeSparRotation,
+                              ui->txtCubeTubePosition,
+                              ui->txtCubeTubeWidth,
+                              ui->txtCubeTubeHeight})
         connect(f, SIGNAL(valueChanged(const QString&)), this, SLOT(sparSpecificDataChanged()));
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
-             ui->chkSquareSparTop,
-             ui->chkSquareSparBottom,
-             ui->rbSquareSparWebbingNone,
-             ui->rbSquareSparWebbingMiddle,
-             ui->rbSquareSparWebbingBefore,
-             ui->rbSquareSparWebbingAfter,
-             ui->rbSquareSparWebbingBox,
-             ui->chkSquareSparWebbingInside,
-             ui->rbCubePositionMM,
-             ui->rbCubePositionPercentage,
-             ui->rbLastCubePositionMM,
-             ui->rbLastCubePositionPercentage,
-             ui->chkCubeSparSeparateEnd,
-             ui->rbCubeSparDistanceFromLE,
-             ui->rbCubeSparDistanceFromTE,
-             ui->rbCubeTubePositionMM,
-             ui->rbCubeTubePositionPercentage,
-             ui->rbCubeTubeDistanceFromLE,
-             ui->rbCubeTubeDistanceFromTE,
-             ui->rbRoundSparPositionPercentage,
-             ui->rbRoundSparPositionMM,
-             ui->rbRoundSparLastPositionPercentage,
-             ui->rbRoundSparLastPositionMM,
-             ui->rbRoundSparDistanceFromLE,
-             ui->rbRoundSparDistanceFromTE,
-             ui->chkRoundSparSeparateEnd,
-             ui->rbTubePositionPercentage,
-             ui->rbTubePositionMM,
-             ui->rbTubeSparDistanceFromLE,
-             ui->rbTubeSparDistanceFromTE,
-             ui->rbSquareSparPositionPercentage,
-             ui->rbSquareSparPositionMM,
-             ui->rbSquareSparLastPositionPercentage,
-             ui->rbSquareSparLastPositionMM,
-             ui->chkSquareSparSeparateEnd,
-             ui->chkSquareSparVerticalCut,
-             ui->rbSqSparDistanceFromLE,
-             ui->rbSqSparDistanceFromTE,
-             ui->rbWebbingPositionPercentage,
-             ui->rbWebbingPositionMM,
-             ui->rbWebbingLastPositionPercentage,
-             ui->rbWebbingLastPositionMM,
-             ui->chkWebbingSparSeparateEnd,
-             ui->rbWebbingSparDistanceFromLE,
-             ui->rbWebbingSparDistanceFromTE})
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{ui->chkSquareSparTop,
+                                                                      ui->chkSquareSparBottom,
+                                                                      ui->rbSquareSparWebbingNone,
+                                                                      ui->rbSquareSparWebbingMiddle,
+                                                                      ui->rbSquareSparWebbingBefore,
+                                                                      ui->rbSquareSparWebbingAfter,
+                                                                      ui->rbSquareSparWebbingBox,
+                                                                      ui->chkSquareSparWebbingInside,
+                                                                      ui->rbCubePositionMM,
+                                                                      ui->rbCubePositionPercentage,
+                                                                      ui->rbLastCubePositionMM,
+                                                                      ui->rbLastCubePositionPercentage,
+                                                                      ui->chkCubeSparSeparateEnd,
+                                                                      ui->rbCubeSparDistanceFromLE,
+                                                                      ui->rbCubeSparDistanceFromTE,
+                                                                      ui->rbCubeTubePositionMM,
+                                                                      ui->rbCubeTubePositionPercentage,
+                                                                      ui->rbCubeTubeDistanceFromLE,
+                                                                      ui->rbCubeTubeDistanceFromTE,
+                                                                      ui->rbRoundSparPositionPercentage,
+                                                                      ui->rbRoundSparPositionMM,
+                                                                      ui->rbRoundSparLastPositionPercentage,
+                                                                      ui->rbRoundSparLastPositionMM,
+                                                                      ui->rbRoundSparDistanceFromLE,
+                                                                      ui->rbRoundSparDistanceFromTE,
+                                                                      ui->chkRoundSparSeparateEnd,
+                                                                      ui->rbTubePositionPercentage,
+                                                                      ui->rbTubePositionMM,
+                                                                      ui->rbTubeSparDistanceFromLE,
+                                                                      ui->rbTubeSparDistanceFromTE,
+                                                                      ui->rbSquareSparPositionPercentage,
+                                                                      ui->rbSquareSparPositionMM,
+                                                                      ui->rbSquareSparLastPositionPercentage,
+                                                                      ui->rbSquareSparLastPositionMM,
+                                                                      ui->chkSquareSparSeparateEnd,
+                                                                      ui->chkSquareSparVerticalCut,
+                                                                      ui->rbSqSparDistanceFromLE,
+                                                                      ui->rbSqSparDistanceFromTE,
+                                                                      ui->rbWebbingPositionPercentage,
+                                                                      ui->rbWebbingPositionMM,
+                                                                      ui->rbWebbingLastPositionPercentage,
+                                                                      ui->rbWebbingLastPositionMM,
+                                                                      ui->chkWebbingSparSeparateEnd,
+                                                                      ui->rbWebbingSparDistanceFromLE,
+                                                                      ui->rbWebbingSparDistanceFromTE})
         connect(b, SIGNAL(clicked(bool)), this, SLOT(sparSpecificDataChanged()));
     connect(ui->chkAutoAdjustSquareSparWidth, SIGNAL(clicked()), this, SLOT(sparSpecificDataChanged()));
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
-             ui->btnRoundSpar90, ui->btnSquareSpar90, ui->btnWebbing90, ui->btnCubeSpar90})
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{ui->btnRoundSpar90, ui->btnSquareSpar90,
+                                                                      ui->btnWebbing90, ui->btnCubeSpar90})
         connect(b, SIGNAL(clicked()), this, SLOT(btnSpar90Clicked()));
 }
 
@@ -221,7 +228,8 @@ void SparsPage::showSpar(int row)
     visualizeSparAngle(*spar);
     spar->setSelected(true);
 
-    struct Shared {
+    struct Shared
+    {
         XDoubleSpinBox* position;
         XDoubleSpinBox* lastPosition;
         QRadioButton* percent;
@@ -261,9 +269,8 @@ void SparsPage::showSpar(int row)
     case 1: {
         ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparSquare);
         showShared({ui->txtSquareSparPosition, ui->txtSquareSparLastPosition, ui->rbSquareSparPositionPercentage,
-                    ui->rbSquareSparPositionMM, ui->rbSquareSparLastPositionPercentage,
-                    ui->rbSquareSparLastPositionMM, ui->chkSquareSparSeparateEnd, ui->rbSqSparDistanceFromLE,
-                    ui->rbSqSparDistanceFromTE});
+                    ui->rbSquareSparPositionMM, ui->rbSquareSparLastPositionPercentage, ui->rbSquareSparLastPositionMM,
+                    ui->chkSquareSparSeparateEnd, ui->rbSqSparDistanceFromLE, ui->rbSqSparDistanceFromTE});
         ui->txtSquareSparWidth->setValue(spar->getSquareSparWidth(), true);
         ui->txtSquareSparHeight->setValue(spar->getSquareSparHeight(), true);
         ui->chkAutoAdjustSquareSparWidth->setChecked(spar->getSquareSparAutoAdjustWidth() != 0.0f);
@@ -288,8 +295,7 @@ void SparsPage::showSpar(int row)
         ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparWebbing);
         showShared({ui->txtWebbingPosition, ui->txtWebbingLastPosition, ui->rbWebbingPositionPercentage,
                     ui->rbWebbingPositionMM, ui->rbWebbingLastPositionPercentage, ui->rbWebbingLastPositionMM,
-                    ui->chkWebbingSparSeparateEnd, ui->rbWebbingSparDistanceFromLE,
-                    ui->rbWebbingSparDistanceFromTE});
+                    ui->chkWebbingSparSeparateEnd, ui->rbWebbingSparDistanceFromLE, ui->rbWebbingSparDistanceFromTE});
         ui->txtWebbingWidth->setValue(spar->getWebbingWidth(), true);
         break;
     case 3:
@@ -306,9 +312,9 @@ void SparsPage::showSpar(int row)
         break;
     case 4:
         ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparCube);
-        showShared({ui->txtCubePosition, ui->txtCubeLastPosition, ui->rbCubePositionPercentage,
-                    ui->rbCubePositionMM, ui->rbLastCubePositionPercentage, ui->rbLastCubePositionMM,
-                    ui->chkCubeSparSeparateEnd, ui->rbCubeSparDistanceFromLE, ui->rbCubeSparDistanceFromTE});
+        showShared({ui->txtCubePosition, ui->txtCubeLastPosition, ui->rbCubePositionPercentage, ui->rbCubePositionMM,
+                    ui->rbLastCubePositionPercentage, ui->rbLastCubePositionMM, ui->chkCubeSparSeparateEnd,
+                    ui->rbCubeSparDistanceFromLE, ui->rbCubeSparDistanceFromTE});
         ui->txtCubeSparWidth->setValue(spar->getCubeSparWidth(), true);
         ui->txtCubeSparHeight->setValue(spar->getCubeSparHeight(), true);
         ui->txtCubeSparOffsetYStart->setValue(spar->getSparOffsetYStart(), true);
@@ -342,7 +348,8 @@ void SparsPage::sparSelectionChanged(QModelIndex selected, QModelIndex)
 
 void SparsPage::readSparPage(SparDefinition& spar, float c1, float c2)
 {
-    struct Shared {
+    struct Shared
+    {
         XDoubleSpinBox* position;
         XDoubleSpinBox* lastPosition;
         QRadioButton* fromLE;
@@ -377,10 +384,10 @@ void SparsPage::readSparPage(SparDefinition& spar, float c1, float c2)
 
     switch (static_cast<int>(spar.getType())) {
     case 0: {
-        const Shared w{ui->txtRoundSparPosition,           ui->txtRoundSparLastPosition,
-                       ui->rbRoundSparDistanceFromLE,      ui->rbRoundSparPositionPercentage,
-                       ui->rbRoundSparLastPositionPercentage, ui->rbRoundSparLastPositionMM,
-                       ui->chkRoundSparSeparateEnd};
+        const Shared w{
+            ui->txtRoundSparPosition,          ui->txtRoundSparLastPosition,          ui->rbRoundSparDistanceFromLE,
+            ui->rbRoundSparPositionPercentage, ui->rbRoundSparLastPositionPercentage, ui->rbRoundSparLastPositionMM,
+            ui->chkRoundSparSeparateEnd};
         readPositions(w);
         size(ui->txtRoundSparRadius, [&](float v) { spar.setRoundSparRadius(v); });
         size(ui->txtRoundSparOffsetYStart, [&](float v) { spar.setSparOffsetYStart(v); });
@@ -390,10 +397,10 @@ void SparsPage::readSparPage(SparDefinition& spar, float c1, float c2)
         break;
     }
     case 1: {
-        const Shared w{ui->txtSquareSparPosition,           ui->txtSquareSparLastPosition,
-                       ui->rbSqSparDistanceFromLE,          ui->rbSquareSparPositionPercentage,
-                       ui->rbSquareSparLastPositionPercentage, ui->rbSquareSparLastPositionMM,
-                       ui->chkSquareSparSeparateEnd};
+        const Shared w{
+            ui->txtSquareSparPosition,          ui->txtSquareSparLastPosition,          ui->rbSqSparDistanceFromLE,
+            ui->rbSquareSparPositionPercentage, ui->rbSquareSparLastPositionPercentage, ui->rbSquareSparLastPositionMM,
+            ui->chkSquareSparSeparateEnd};
         readPositions(w);
         size(ui->txtSquareSparHeight, [&](float v) { spar.setSquareSparHeight(v); });
         size(ui->txtSquareSparWidth, [&](float v) { spar.setSquareSparWidth(v); });
@@ -424,10 +431,10 @@ void SparsPage::readSparPage(SparDefinition& spar, float c1, float c2)
         break;
     }
     case 2: {
-        const Shared w{ui->txtWebbingPosition,           ui->txtWebbingLastPosition,
-                       ui->rbWebbingSparDistanceFromLE,  ui->rbWebbingPositionPercentage,
-                       ui->rbWebbingLastPositionPercentage, ui->rbWebbingLastPositionMM,
-                       ui->chkWebbingSparSeparateEnd};
+        const Shared w{
+            ui->txtWebbingPosition,          ui->txtWebbingLastPosition,          ui->rbWebbingSparDistanceFromLE,
+            ui->rbWebbingPositionPercentage, ui->rbWebbingLastPositionPercentage, ui->rbWebbingLastPositionMM,
+            ui->chkWebbingSparSeparateEnd};
         readPositions(w);
         size(ui->txtWebbingWidth, [&](float v) { spar.setWebbingWidth(v); });
         readFlags(w);
@@ -445,7 +452,7 @@ void SparsPage::readSparPage(SparDefinition& spar, float c1, float c2)
         spar.setMeasureFromLE(ui->rbTubeSparDistanceFromLE->isChecked());
         break;
     case 4: {
-        const Shared w{ui->txtCubePosition,          ui->txtCubeLastPosition,     ui->rbCubeSparDistanceFromLE,
+        const Shared w{ui->txtCubePosition,          ui->txtCubeLastPosition,          ui->rbCubeSparDistanceFromLE,
                        ui->rbCubePositionPercentage, ui->rbLastCubePositionPercentage, ui->rbLastCubePositionMM,
                        ui->chkCubeSparSeparateEnd};
         readPositions(w);
@@ -469,8 +476,7 @@ void SparsPage::readSparPage(SparDefinition& spar, float c1, float c2)
         spar.setPercentageSelected(0, ui->rbCubeTubePositionPercentage->isChecked());
         spar.setMeasureFromLE(ui->rbCubeTubeDistanceFromLE->isChecked());
         break;
-    default:
-        std::cout << "Unknown spar type: " << static_cast<int>(spar.getType()) << std::endl;
+    default: std::cout << "Unknown spar type: " << static_cast<int>(spar.getType()) << std::endl;
     }
 }
 
@@ -500,9 +506,9 @@ void SparsPage::sparDataChanged(QModelIndex index1, QModelIndex)
     dialog.redrawWindow(true);
 }
 
-void SparsPage::getSparRealPositions(float& firstSparPosition, float& lastSparPosition,
-                                           float& firstRibPosition, float& lastRibPosition, SparDefinition spar,
-                                           const RibListTableModel* pRibTableModel, bool considerRib2Thickness)
+void SparsPage::getSparRealPositions(float& firstSparPosition, float& lastSparPosition, float& firstRibPosition,
+                                     float& lastRibPosition, SparDefinition spar,
+                                     const RibListTableModel* pRibTableModel, bool considerRib2Thickness)
 {
     firstSparPosition = lastSparPosition = firstRibPosition = lastRibPosition = 0.0f;
     if (!pRibTableModel)
@@ -520,7 +526,7 @@ void SparsPage::getSparRealPositions(float& firstSparPosition, float& lastSparPo
 }
 
 float SparsPage::getSparAngle(SparDefinition spar, const RibListTableModel* pRibTableModel, float panelSweep,
-                                    float panelLength, float& neededFor90Deg, bool untilLastRib)
+                              float panelLength, float& neededFor90Deg, bool untilLastRib)
 {
     if (spar.getType() == SparType::Tube || spar.getType() == SparType::CubeTube)
         return 90.0f;
@@ -559,8 +565,9 @@ void SparsPage::updateNeededFor90Label(int sparType, float value)
     case 3:
     case 5: return;
     default:
-        std::cout << "Implement " << "updateNeededFor90Label" << " for spar type "
-                  << SparDefinition::getTypeName(sparType).toUtf8().constData() << std::endl;
+        std::cout << "Implement "
+                  << "updateNeededFor90Label"
+                  << " for spar type " << SparDefinition::getTypeName(sparType).toUtf8().constData() << std::endl;
         return;
     }
     label->setText(PanelPage::neededFor90Text(value));
@@ -784,71 +791,67 @@ void SparsPage::alignSparWithNeighbour(int neighbourSparIndex, int ownSparRow, i
 
 void SparsPage::customSparsMenuRequested(QPoint pos)
 {
-    const int r = ui->tableViewSpars->rowAt(pos.y());
-    PanelPage::enableListMenu(dialog.workingSpars.getNumberOfSpars(), r, {actDelete, actCopy, actMoveToMaxThickness},
-                   {actAddBefore, actAddAfter});
-    menu->popup(ui->tableViewSpars->viewport()->mapToGlobal(pos));
+    rows.popupMenu(menu, pos, dialog.workingSpars.getNumberOfSpars(), actMoveToMaxThickness);
+}
+
+FeatureRows::Operations SparsPage::rowOperations()
+{
+    FeatureRows::Operations ops;
+    ops.count = [this]() {
+        SparsTableModel* model = sparModel();
+        return model ? model->getNumberOfSpars() : -1;
+    };
+    ops.insertFresh = [this](int row) {
+        SparsTableModel* model = sparModel();
+        if (!model || !dialog.workingPanel)
+            return false;
+        SparDefinition spar;
+        spar.setFirstRib(1);
+        spar.setLastRib(dialog.workingPanel->getRibCount());
+        model->insertSpar(row, spar);
+        return true;
+    };
+    ops.insertCopy = [this](int row) {
+        SparsTableModel* model = sparModel();
+        bool found = false;
+        const SparDefinition& source = model->findSpar(row, found);
+        if (!found)
+            return false;
+        SparDefinition copy(source);
+        copy.assignNewIds();
+        copy.setSparName(source.getSparName() + QStringLiteral(" ") + WingPanelDialog::tr("(copy)"));
+        copy.setPosition(0, copy.getPosition(0) + 2.0f);
+        copy.setPosition(1, copy.getPosition(1) + 2.0f);
+        model->insertSpar(row + 1, copy);
+        return true;
+    };
+    ops.remove = [this](int row) { sparModel()->removeSpar(row); };
+    return ops;
 }
 
 void SparsPage::insertNewSpar(int row)
 {
-    SparsTableModel* model = sparModel();
-    if (!model || !dialog.workingPanel)
-        return;
-    SparDefinition spar;
-    spar.setFirstRib(1);
-    spar.setLastRib(dialog.workingPanel->getRibCount());
-    if (model->getNumberOfSpars() > 0) {
-        model->insertSpar(row, spar);
-        ui->tableViewSpars->selectRow(row);
-    } else {
-        model->insertSpar(0, spar);
-    }
+    rows.insertNew(row);
 }
 
 void SparsPage::addSparBefore()
 {
-    if (!ui->tableViewSpars->selectionModel())
-        return;
-    insertNewSpar(std::max(0, PanelPage::selectedRow(ui->tableViewSpars)));
+    rows.addBefore();
 }
 
 void SparsPage::addSparAfter()
 {
-    if (!ui->tableViewSpars->selectionModel())
-        return;
-    const int r = PanelPage::selectedRow(ui->tableViewSpars);
-    insertNewSpar(r < 0 ? 0 : r + 1);
+    rows.addAfter();
 }
 
 void SparsPage::deleteSpar()
 {
-    SparsTableModel* model = sparModel();
-    const int r = PanelPage::selectedRow(ui->tableViewSpars);
-    if (!model || r < 0 || model->getNumberOfSpars() == 0)
-        return;
-    model->removeSpar(r);
-    ui->tableViewSpars->clearSelection();
-    ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparNone);
+    rows.removeSelected();
 }
 
 void SparsPage::copySpar()
 {
-    SparsTableModel* model = sparModel();
-    const int r = PanelPage::selectedRow(ui->tableViewSpars);
-    if (!model || r < 0)
-        return;
-    bool found = false;
-    const SparDefinition& source = model->findSpar(r, found);
-    if (!found)
-        return;
-    SparDefinition copy(source);
-    copy.assignNewIds();
-    copy.setSparName(source.getSparName() + QStringLiteral(" ") + WingPanelDialog::tr("(copy)"));
-    copy.setPosition(0, copy.getPosition(0) + 2.0f);
-    copy.setPosition(1, copy.getPosition(1) + 2.0f);
-    model->insertSpar(r + 1, copy);
-    ui->tableViewSpars->selectRow(r + 1);
+    rows.copySelected();
 }
 
 SparsTableModel* SparsPage::sparModel() const
@@ -863,4 +866,3 @@ std::vector<QString> SparsPage::sparTypeNames()
         names.push_back(SparDefinition::getTypeName(i));
     return names;
 }
-

@@ -6,6 +6,7 @@
 #include <QString>
 #include <vector>
 
+#include "editing/FeatureRows.h"
 #include "model/SparDefinition.h"
 
 class Panel;
@@ -73,16 +74,14 @@ private:
     void showSpar(int row);
     void readSparPage(SparDefinition& spar, float firstChord, float lastChord);
     SparsTableModel* sparModel() const;
+    FeatureRows::Operations rowOperations();
 
     WingPanelDialog& dialog;
     Ui::WingPanelDialog* ui;
     int editorRow = -1;
+    FeatureRows rows;
 
     QMenu* menu = nullptr;
-    QAction* actAddBefore = nullptr;
-    QAction* actAddAfter = nullptr;
-    QAction* actDelete = nullptr;
-    QAction* actCopy = nullptr;
     QAction* actMoveToMaxThickness = nullptr;
     QMenu* alignPreviousMenu = nullptr;
     QMenu* alignNextMenu = nullptr;

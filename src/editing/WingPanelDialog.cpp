@@ -6,6 +6,8 @@
 #include "editing/InputValueType.h"
 #include "editing/LengthCalculator.h"
 #include "editing/PanelPage.h"
+#include "editing/ConstructionPage.h"
+#include "editing/SheetingPage.h"
 #include "editing/SparsPage.h"
 #include "editing/XCombTypeEditDelegate.h"
 #include "editing/XDoubleSpinBox.h"
@@ -99,14 +101,14 @@ WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
     buildContextMenus();
     connectSignals();
     sparsPage = new SparsPage(*this, ui);
+    sheetingPage = new SheetingPage(*this, ui);
+    constructionPage = new ConstructionPage(*this, ui);
 
     ui->rbTEStandardWithStrip->setEnabled(false);
     ui->panelSplitter->setStretchFactor(0, 3);
     ui->panelSplitter->setStretchFactor(1, 5);
     ui->listViewPanelFoils->setAttribute(Qt::WA_MacShowFocusRect, false);
 
-    stripEditorRow = -1;
-    combEditorRow = -1;
     generatedRibThickness = 0.0f;
     generatedPanelLength = 0.0f;
 
@@ -181,45 +183,12 @@ void WingPanelDialog::setValidationKinds()
     ui->txtNoOfRibs->setInputValueType(new InputValueType(10, 2, 100));
     ui->txtNoOfRibs->setDisplayMode(0, 1.0f);
 
-    const Range moreRanges[] = {
-        {ui->txtTabsFromLE, 2, 80, false},
-        {ui->txtTabsFromTE, 2, 80, false},
-        {ui->txtTabsWidth, 5, 15, false},
-        {ui->txtCombPosition, 2, 2000, false},
-        {ui->txtCombLastPosition, 2, 2000, false},
-        {ui->txtCombWidth, 0.5, 50, false},
-        {ui->txtCombExtendAbove, 0, 30, false},
-        {ui->txtCombCutIntoRib, 0, 50, true},
-        {ui->txtCutoutGapFore, 0, 15, false},
-        {ui->txtCutoutGapAft, 0, 15, false},
-        {ui->txtGapNeedle, 0, 15, false},
-        {ui->txtCombSlitHeight, 1, 5, false},
-        {ui->txtCombSlitAdjust, 2, 20, false},
-    };
-    for (const Range& r : moreRanges) {
-        r.field->setInputValueType(new InputValueType(9, r.min, r.max));
-        if (r.noPopup)
-            r.field->setDisplayMode(0, 1.0f);
-    }
-
     ui->txtStandardLEDepth->setInputValueType(new InputValueType(6));
     ui->txtStandardTEDepth->setInputValueType(new InputValueType(6));
     ui->txtStandardWithStripTEDepth->setInputValueType(new InputValueType(6));
     ui->txtStandardWithStripTEStripDepth->setInputValueType(new InputValueType(6));
     ui->txtStandardWithStripTEStripThickness->setInputValueType(new InputValueType(6));
 
-    ui->txtStandardSheetingLength->setInputValueType(new InputValueType(6));
-    ui->txtStandardSheetingThickness->setInputValueType(new InputValueType(6));
-    ui->txtStandardSheetingExtend->setInputValueType(new InputValueType(2));
-    ui->txtStandardSheetingExtend->setDisplayMode(0, 1.0f);
-}
-
-std::vector<QString> WingPanelDialog::combTypeNames()
-{
-    std::vector<QString> names;
-    for (int i = 0; i < RibCombData::getCombTypeCount(); ++i)
-        names.push_back(RibCombData::getCombTypeName(i));
-    return names;
 }
 
 void WingPanelDialog::setCellEditors()
@@ -237,7 +206,7 @@ void WingPanelDialog::setCellEditors()
     lineEditor(ui->tableViewSpars, 3, InputValueType(3));
 
     lineEditor(ui->tableViewCombs, 0, InputValueType(1));
-    ui->tableViewCombs->setItemDelegateForColumn(1, new XCombTypeEditDelegate(combTypeNames()));
+    ui->tableViewCombs->setItemDelegateForColumn(1, new XCombTypeEditDelegate(ConstructionPage::combTypeNames()));
     lineEditor(ui->tableViewCombs, 2, InputValueType(3));
     lineEditor(ui->tableViewCombs, 3, InputValueType(3));
 
@@ -263,10 +232,6 @@ void WingPanelDialog::buildContextMenus()
         view->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->tableViewRibs, SIGNAL(customContextMenuRequested(QPoint)), this,
             SLOT(customRibsMenuRequested(QPoint)));
-    connect(ui->tableViewSheetingStrips, SIGNAL(customContextMenuRequested(QPoint)), this,
-            SLOT(customStripsMenuRequested(QPoint)));
-    connect(ui->tableViewCombs, SIGNAL(customContextMenuRequested(QPoint)), this,
-            SLOT(customCombsMenuRequested(QPoint)));
 
     auto action = [this](QMenu* menu, const char* slot) {
         QAction* a = new QAction(this);
@@ -281,18 +246,6 @@ void WingPanelDialog::buildContextMenus()
     actDeleteRib = action(ribMenu, SLOT(deleteRib()));
     actSplitRib = action(ribMenu, SLOT(splitRib()));
 
-    stripMenu = new QMenu(this);
-    actAddStripBefore = action(stripMenu, SLOT(addStripBefore()));
-    actAddStripAfter = action(stripMenu, SLOT(addStripAfter()));
-    actDeleteStrip = action(stripMenu, SLOT(deleteStrip()));
-    actCopyStrip = action(stripMenu, SLOT(copyStrip()));
-
-    combMenu = new QMenu(this);
-    actAddCombBefore = action(combMenu, SLOT(addCombBefore()));
-    actAddCombAfter = action(combMenu, SLOT(addCombAfter()));
-    actDeleteComb = action(combMenu, SLOT(deleteComb()));
-    actCopyComb = action(combMenu, SLOT(copyComb()));
-
     retranslateMenus();
 }
 
@@ -302,14 +255,6 @@ void WingPanelDialog::retranslateMenus()
     actAddRibAfter->setText(tr("Add rib behind"));
     actDeleteRib->setText(tr("Delete rib"));
     actSplitRib->setText(tr("Split rib in two"));
-    actAddStripBefore->setText(tr("Add strip in front"));
-    actAddStripAfter->setText(tr("Add strip behind"));
-    actDeleteStrip->setText(tr("Delete strip"));
-    actCopyStrip->setText(tr("Copy strip"));
-    actAddCombBefore->setText(tr("Add comb in front"));
-    actAddCombAfter->setText(tr("Add comb behind"));
-    actDeleteComb->setText(tr("Delete comb"));
-    actCopyComb->setText(tr("Copy comb"));
 }
 
 void WingPanelDialog::connectSignals()
@@ -319,32 +264,9 @@ void WingPanelDialog::connectSignals()
     connect(ui->buttonBoxEditPanel, SIGNAL(accepted()), this, SLOT(btnPanelEditAccepted()));
     connect(ui->buttonBoxEditPanel, SIGNAL(rejected()), this, SLOT(btnPanelEditRejected()));
 
-    connect(ui->chkTabsAbove, SIGNAL(toggled(bool)), this, SLOT(buildingTabDataChanged()));
-    connect(ui->chkTabsBelow, SIGNAL(toggled(bool)), this, SLOT(buildingTabDataChanged()));
-    for (XDoubleSpinBox* f : {ui->txtTabsFromLE, ui->txtTabsFromTE, ui->txtTabsWidth})
-        connect(f, SIGNAL(valueChanged(const QString&)), this, SLOT(buildingTabDataChanged()));
-
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
-             ui->rbCombDistanceFromLE, ui->rbCombDistanceFromTE, ui->rbCombPositionPercentage, ui->rbCombPositionMM,
-             ui->rbCombLastPositionPercentage, ui->rbCombLastPositionMM, ui->chkCombSeparateEnd})
-        connect(b, SIGNAL(clicked(bool)), this, SLOT(combSpecificDataChanged()));
-    connect(ui->chkCombExtendToBuildingTabs, SIGNAL(toggled(bool)), this, SLOT(combSpecificDataChanged()));
-    for (XDoubleSpinBox* f :
-         {ui->txtCombPosition, ui->txtCombLastPosition, ui->txtCombWidth, ui->txtCombExtendAbove,
-          ui->txtCombCutIntoRib, ui->txtCutoutGapFore, ui->txtCutoutGapAft, ui->txtGapNeedle, ui->txtCombSlitHeight,
-          ui->txtCombSlitAdjust})
-        connect(f, SIGNAL(valueChanged(const QString&)), this, SLOT(combSpecificDataChanged()));
-    connect(ui->btnComb90, SIGNAL(clicked()), this, SLOT(btnComb90Clicked()));
-
     for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
              ui->btnTopAlign, ui->btnBottomAlign, ui->btnDontAlign})
         connect(b, SIGNAL(clicked(bool)), this, SLOT(redrawWindowLightweight()));
-    // The unit must be switched before the preview reads the length.
-    connect(ui->rbStandardSheetingPercentage, SIGNAL(clicked(bool)), this,
-            SLOT(standardSheetingMeasureUnitChanged()));
-    connect(ui->rbStandardSheetingPercentage, SIGNAL(clicked(bool)), this, SLOT(redrawWindowLightweight()));
-    connect(ui->rbStandardSheetingMM, SIGNAL(clicked(bool)), this, SLOT(standardSheetingMeasureUnitChanged()));
-    connect(ui->rbStandardSheetingMM, SIGNAL(clicked(bool)), this, SLOT(redrawWindowLightweight()));
     connect(ui->chkStandardSheetingLower, SIGNAL(clicked(bool)), this, SLOT(redrawWindowLightweight()));
     connect(ui->chkStandardSheetingUpper, SIGNAL(clicked(bool)), this, SLOT(redrawWindowLightweight()));
     for (XDoubleSpinBox* f :
@@ -373,22 +295,6 @@ void WingPanelDialog::connectSignals()
     for (QRadioButton* b : {ui->rbTENone, ui->rbTEStandard, ui->rbTEStandardWithStrip})
         connect(b, SIGNAL(toggled(bool)), this, SLOT(rbTETypeToggled(bool)));
 
-
-    for (QRadioButton* b : {ui->rbSheetingNone, ui->rbSheetingStandard, ui->rbSheetingAdvanced})
-        connect(b, SIGNAL(toggled(bool)), this, SLOT(rbSheetingTypeToggled(bool)));
-
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{
-             ui->rbAdvancedSheetingLE, ui->rbAdvancedSheetingTE, ui->rbAdvancedSheetingPercentage,
-             ui->rbAdvancedSheetingPercentageLast, ui->rbAdvancedSheetingMM, ui->rbAdvancedSheetingMMLast,
-             ui->chkAdvancedSheetingSeparateEnd, ui->rbAdvancedSheetingOffsetPercentage,
-             ui->rbAdvancedSheetingOffsetEndPercentage, ui->rbAdvancedSheetingOffsetMM,
-             ui->rbAdvancedSheetingOffsetEndMM, ui->chkAdvancedSheetingOffsetSeparateEnd,
-             ui->chkAdvancedSheetingUpper, ui->chkAdvancedSheetingLower, ui->chkAdvancedSheetingCapStrip})
-        connect(b, SIGNAL(clicked(bool)), this, SLOT(sheetingStripSpecificDataChanged()));
-    for (XDoubleSpinBox* f : {ui->txtAdvancedSheetingLength, ui->txtAdvancedSheetingLengthEnd,
-                              ui->txtAdvancedSheetingOffset, ui->txtAdvancedSheetingOffsetEnd,
-                              ui->txtAdvancedSheetingThickness})
-        connect(f, SIGNAL(valueChanged(const QString&)), this, SLOT(sheetingStripSpecificDataChanged()));
 
     connect(ui->txtFoilFilter, SIGNAL(textChanged(const QString&)), this, SLOT(updateFoilFilter(QString)));
 }
@@ -425,9 +331,11 @@ void WingPanelDialog::changeEvent(QEvent* event)
         if (auto* d = qobject_cast<XSparTypeEditDelegate*>(ui->tableViewSpars->itemDelegateForColumn(1)))
             d->setTypeNames(SparsPage::sparTypeNames());
         if (auto* d = qobject_cast<XCombTypeEditDelegate*>(ui->tableViewCombs->itemDelegateForColumn(1)))
-            d->setTypeNames(combTypeNames());
+            d->setTypeNames(ConstructionPage::combTypeNames());
         retranslateMenus();
         sparsPage->retranslate();
+        sheetingPage->retranslate();
+        constructionPage->retranslate();
         applyIllustrations();
         // The tables' headers are asked for their texts anew; their columns
         // must follow the new lengths.
@@ -825,32 +733,6 @@ void WingPanelDialog::adjustSweepAngleLabel()
     ui->lblSweepInDeg->setText(QStringLiteral("(") + QString::number(angle, 'f', 2) + QStringLiteral("°)"));
 }
 
-void WingPanelDialog::standardSheetingMeasureUnitChanged()
-{
-    ui->txtStandardSheetingLength->setValueInPercent(ui->rbStandardSheetingPercentage->isChecked(),
-                                                     static_cast<float>(ui->txtRootChord->value()));
-}
-
-void WingPanelDialog::notifyBuildingTabs()
-{
-    if (!workingPanel)
-        return;
-    float minY = 0.0f;
-    float maxY = 0.0f;
-    workingPanel->getRibHeightRange(minY, maxY);
-    ui->singleRibDrawingArea->notify(CADSceneEventBuildingTabDataChanged(workingTabs, minY, maxY));
-}
-
-void WingPanelDialog::buildingTabDataChanged()
-{
-    workingTabs.setDoUpper(ui->chkTabsAbove->isChecked());
-    workingTabs.setDoLower(ui->chkTabsBelow->isChecked());
-    workingTabs.setOffsetLE(static_cast<float>(ui->txtTabsFromLE->value()));
-    workingTabs.setOffsetTE(static_cast<float>(ui->txtTabsFromTE->value()));
-    workingTabs.setWidth(static_cast<float>(ui->txtTabsWidth->value()));
-    notifyBuildingTabs();
-}
-
 void WingPanelDialog::updateSingleRibView(int ribNo)
 {
     float chord = static_cast<float>(PlaneModel::instance()->getRootChord());
@@ -859,7 +741,7 @@ void WingPanelDialog::updateSingleRibView(int ribNo)
     ui->singleRibDrawingArea->setScale(chord != 0.0f ? 1.0f / chord : 1.0f);
     if (ribNo >= 0 && workingPanel) {
         ui->singleRibDrawingArea->notify(CADSceneEventSelectionChanged(ribNo));
-        notifyBuildingTabs();
+        constructionPage->notifyBuildingTabs();
     }
 }
 
@@ -1310,16 +1192,6 @@ RibListTableModel* WingPanelDialog::ribModel() const
     return dynamic_cast<RibListTableModel*>(ui->tableViewRibs->model());
 }
 
-SheetingStripTableModel* WingPanelDialog::stripModel() const
-{
-    return dynamic_cast<SheetingStripTableModel*>(ui->tableViewSheetingStrips->model());
-}
-
-CombListTableModel* WingPanelDialog::combModel() const
-{
-    return dynamic_cast<CombListTableModel*>(ui->tableViewCombs->model());
-}
-
 int WingPanelDialog::getSelectedRibNo()
 {
     if (!ribModel())
@@ -1356,288 +1228,6 @@ bool WingPanelDialog::ribChords(int firstRib, int lastRib, float& firstChord, fl
 // ---------------------------------------------------------------------------
 // Feature editor pages
 
-void WingPanelDialog::showStrip(int row)
-{
-    stripEditorRow = row;
-    SheetingStripTableModel* model = stripModel();
-    if (model) {
-        bool found = true;
-        for (int i = 0; found; ++i) {
-            SheetingStripDefinition& s = model->getStrip(i, found);
-            if (found)
-                s.setSelected(false);
-        }
-    }
-    if (row == -1) {
-        ui->stackedWidgetSheetingData->setCurrentWidget(ui->pageStripSheetingNone);
-        ui->wingFoilGLWidget->update();
-        return;
-    }
-    bool found = false;
-    SheetingStripDefinition* strip = model ? &model->getStrip(row, found) : nullptr;
-    if (!found) {
-        ui->wingFoilGLWidget->update();
-        return;
-    }
-    float c1 = 0.0f;
-    float c2 = 0.0f;
-    ribChords(strip->getFirstRib(), strip->getLastRib(), c1, c2);
-    strip->setSelected(true);
-    if (strip->getType() == 0 || strip->getType() == 1) {
-        ui->stackedWidgetSheetingData->setCurrentWidget(ui->pageStripSheeting);
-        // Position indexes of a strip: 0 start, 1 end, 2 start offset, 3 end offset.
-        ui->txtAdvancedSheetingLength->setValue(strip->getPosition(0), true);
-        ui->txtAdvancedSheetingLength->setValueInPercent(strip->getPercentageSelected(0), PanelPage::usableChord(c1));
-        ui->txtAdvancedSheetingLengthEnd->setValue(strip->getPosition(1), true);
-        ui->txtAdvancedSheetingLengthEnd->setValueInPercent(strip->getPercentageSelected(1),
-                                                            PanelPage::usableChord(c2));
-        ui->txtAdvancedSheetingOffset->setValue(strip->getPosition(2), true);
-        ui->txtAdvancedSheetingOffset->setValueInPercent(strip->getPercentageSelected(2), PanelPage::usableChord(c1));
-        ui->txtAdvancedSheetingOffsetEnd->setValue(strip->getPosition(3), true);
-        ui->txtAdvancedSheetingOffsetEnd->setValueInPercent(strip->getPercentageSelected(3),
-                                                            PanelPage::usableChord(c2));
-        ui->txtAdvancedSheetingThickness->setValue(strip->getThickness(), true);
-        ui->rbAdvancedSheetingPercentage->setChecked(strip->getPercentageSelected(0));
-        ui->rbAdvancedSheetingMM->setChecked(!strip->getPercentageSelected(0));
-        ui->rbAdvancedSheetingPercentageLast->setChecked(strip->getPercentageSelected(1));
-        ui->rbAdvancedSheetingMMLast->setChecked(!strip->getPercentageSelected(1));
-        ui->rbAdvancedSheetingOffsetPercentage->setChecked(strip->getPercentageSelected(2));
-        ui->rbAdvancedSheetingOffsetMM->setChecked(!strip->getPercentageSelected(2));
-        ui->rbAdvancedSheetingOffsetEndPercentage->setChecked(strip->getPercentageSelected(3));
-        ui->rbAdvancedSheetingOffsetEndMM->setChecked(!strip->getPercentageSelected(3));
-        ui->rbAdvancedSheetingLE->setChecked(strip->getMeasureFromLE());
-        ui->rbAdvancedSheetingTE->setChecked(!strip->getMeasureFromLE());
-        ui->chkAdvancedSheetingSeparateEnd->setChecked(strip->getSeparateLastPosition());
-        ui->chkAdvancedSheetingOffsetSeparateEnd->setChecked(strip->getOffsetSeparateEnd());
-        ui->chkAdvancedSheetingUpper->setChecked(strip->getUpper());
-        ui->chkAdvancedSheetingLower->setChecked(strip->getLower());
-        ui->chkAdvancedSheetingCapStrip->setChecked(strip->getCapStrip());
-        PanelPage::setWidgetsEnabled({ui->txtAdvancedSheetingLengthEnd, ui->rbAdvancedSheetingPercentageLast,
-                           ui->rbAdvancedSheetingMMLast},
-                          strip->getSeparateLastPosition());
-        PanelPage::setWidgetsEnabled({ui->txtAdvancedSheetingOffsetEnd, ui->rbAdvancedSheetingOffsetEndPercentage,
-                           ui->rbAdvancedSheetingOffsetEndMM},
-                          strip->getOffsetSeparateEnd());
-    } else {
-        std::cout << "Invalid Sheeting type: " << strip->getType() << " for strip "
-                  << strip->getName().toUtf8().constData() << std::endl;
-    }
-    ui->wingFoilGLWidget->update();
-}
-
-void WingPanelDialog::sheetingStripSelectionChanged(QModelIndex selected, QModelIndex)
-{
-    showStrip(selected.row());
-}
-
-void WingPanelDialog::readStripPage(SheetingStripDefinition& strip, float c1, float c2)
-{
-    strip.setPercentageSelected(0, ui->rbAdvancedSheetingPercentage->isChecked());
-    strip.setPercentageSelected(1, ui->rbAdvancedSheetingPercentageLast->isChecked());
-    strip.setPercentageSelected(2, ui->rbAdvancedSheetingOffsetPercentage->isChecked());
-    strip.setPercentageSelected(3, ui->rbAdvancedSheetingOffsetEndPercentage->isChecked());
-    strip.setSeparateLastPosition(ui->chkAdvancedSheetingSeparateEnd->isChecked());
-    strip.setOffsetSeparateEnd(ui->chkAdvancedSheetingOffsetSeparateEnd->isChecked());
-
-    const bool endPercent = strip.getSeparateLastPosition() ? ui->rbAdvancedSheetingPercentageLast->isChecked()
-                                                            : ui->rbAdvancedSheetingPercentage->isChecked();
-    const bool offsetEndPercent = strip.getOffsetSeparateEnd()
-                                      ? ui->rbAdvancedSheetingOffsetEndPercentage->isChecked()
-                                      : ui->rbAdvancedSheetingOffsetPercentage->isChecked();
-    const struct {
-        XDoubleSpinBox* field;
-        int which;
-        bool percent;
-        float chord;
-    } positions[] = {
-        {ui->txtAdvancedSheetingLength, 0, ui->rbAdvancedSheetingPercentage->isChecked(), c1},
-        {ui->txtAdvancedSheetingLengthEnd, 1, endPercent, c2},
-        {ui->txtAdvancedSheetingOffset, 2, ui->rbAdvancedSheetingOffsetPercentage->isChecked(), c1},
-        {ui->txtAdvancedSheetingOffsetEnd, 3, offsetEndPercent, c2},
-    };
-    for (const auto& p : positions) {
-        if (p.field->isValid()) {
-            strip.setPosition(p.which, static_cast<float>(p.field->value()));
-            p.field->setValueInPercent(p.percent, PanelPage::usableChord(p.chord));
-        }
-    }
-    if (ui->txtAdvancedSheetingThickness->isValid())
-        strip.setThickness(static_cast<float>(ui->txtAdvancedSheetingThickness->value()));
-    strip.setLower(ui->chkAdvancedSheetingLower->isChecked());
-    strip.setUpper(ui->chkAdvancedSheetingUpper->isChecked());
-    strip.setCapStrip(ui->chkAdvancedSheetingCapStrip->isChecked());
-    PanelPage::setWidgetsEnabled({ui->txtAdvancedSheetingLengthEnd, ui->rbAdvancedSheetingPercentageLast,
-                       ui->rbAdvancedSheetingMMLast},
-                      strip.getSeparateLastPosition());
-    PanelPage::setWidgetsEnabled({ui->txtAdvancedSheetingOffsetEnd, ui->rbAdvancedSheetingOffsetEndPercentage,
-                       ui->rbAdvancedSheetingOffsetEndMM},
-                      strip.getOffsetSeparateEnd());
-    strip.setMeasureFromLE(ui->rbAdvancedSheetingLE->isChecked());
-}
-
-void WingPanelDialog::sheetingStripSpecificDataChanged()
-{
-    SheetingStripTableModel* model = stripModel();
-    if (!model || !workingPanel)
-        return;
-    bool found = false;
-    SheetingStripDefinition& strip = model->getStrip(stripEditorRow, found);
-    if (!found)
-        return;
-    float c1 = 0.0f;
-    float c2 = 0.0f;
-    ribChords(strip.getFirstRib(), strip.getLastRib(), c1, c2);
-    if (strip.getType() == 0 || strip.getType() == 1)
-        readStripPage(strip, c1, c2);
-    else
-        std::cout << "Unknown sheeting type: " << strip.getType() << std::endl;
-    workingStrips.assign(workingPanel->getSheetingStripList());
-    redrawWindow(true);
-}
-
-void WingPanelDialog::showComb(int row)
-{
-    combEditorRow = row;
-    CombListTableModel* model = combModel();
-    if (model) {
-        bool found = true;
-        for (int i = 0; found; ++i) {
-            RibCombData& c = model->getComb(i, found);
-            if (found)
-                c.setSelected(false);
-        }
-    }
-    if (row == -1) {
-        ui->tableViewCombs->clearSelection();
-        ui->stackedWidgetCombs->setCurrentWidget(ui->pageNoComb);
-        ui->wingFoilGLWidget->update();
-        return;
-    }
-    bool found = false;
-    RibCombData* comb = model ? &model->getComb(row, found) : nullptr;
-    if (!found) {
-        ui->wingFoilGLWidget->update();
-        return;
-    }
-    float c1 = 0.0f;
-    float c2 = 0.0f;
-    ribChords(comb->getFirstRib(), comb->getLastRib(), c1, c2);
-    visualizeCombAngle(*comb);
-    comb->setSelected(true);
-    if (comb->getType() == 0 || comb->getType() == 1) {
-        ui->stackedWidgetCombs->setCurrentWidget(ui->pageStandardComb);
-        if (comb->getMeasureFromLE())
-            ui->rbCombDistanceFromLE->setChecked(true);
-        else
-            ui->rbCombDistanceFromTE->setChecked(true);
-        PanelPage::updateSinglePosition(ui->txtCombPosition, comb->getPercentageSelected(0), c1, comb->getPosition(0));
-        PanelPage::updateSinglePosition(ui->txtCombLastPosition, comb->getPercentageSelected(1), c2,
-                                        comb->getPosition(1));
-        ui->rbCombPositionPercentage->setChecked(comb->getPercentageSelected(0));
-        ui->rbCombPositionMM->setChecked(!comb->getPercentageSelected(0));
-        ui->rbCombLastPositionPercentage->setChecked(comb->getPercentageSelected(1));
-        ui->rbCombLastPositionMM->setChecked(!comb->getPercentageSelected(1));
-        ui->chkCombSeparateEnd->setChecked(comb->getSeparateLastPosition());
-        PanelPage::setWidgetsEnabled(
-            {ui->rbCombLastPositionPercentage, ui->rbCombLastPositionMM, ui->txtCombLastPosition},
-            comb->getSeparateLastPosition());
-        ui->txtCombWidth->setValue(comb->getWidth(), true);
-        ui->txtCombExtendAbove->setValue(comb->getExtend(), true);
-        ui->txtCombCutIntoRib->setValue(comb->getCutIntoRib(), true);
-        ui->txtCutoutGapFore->setValue(comb->getCutoutGapFore(), true);
-        ui->txtCutoutGapAft->setValue(comb->getCutoutGapAft(), true);
-        ui->txtGapNeedle->setValue(comb->getGapNeedle(), true);
-        ui->txtCombSlitHeight->setValue(comb->getSlitHeight(), true);
-        ui->txtCombSlitAdjust->setValue(comb->getSlitAdjust(), true);
-        ui->txtCombExtendAbove->setEnabled(!ui->chkCombExtendToBuildingTabs->isChecked());
-        ui->chkCombExtendToBuildingTabs->setChecked(comb->getExtendToBuildingTabs());
-    } else {
-        std::cout << "Invalid comb type: " << comb->getType() << " for comb "
-                  << comb->getName().toUtf8().constData() << std::endl;
-    }
-    ui->wingFoilGLWidget->update();
-}
-
-void WingPanelDialog::combSelectionChanged(QModelIndex selected, QModelIndex)
-{
-    showComb(selected.row());
-}
-
-void WingPanelDialog::readCombPage(RibCombData& comb, float c1, float c2)
-{
-    comb.setMeasureFromLE(ui->rbCombDistanceFromLE->isChecked());
-    if (ui->txtCombPosition->isValid()) {
-        comb.setPosition(0, static_cast<float>(ui->txtCombPosition->value()));
-        ui->txtCombPosition->setValueInPercent(ui->rbCombPositionPercentage->isChecked(), PanelPage::usableChord(c1));
-    }
-    if (ui->txtCombLastPosition->isValid()) {
-        comb.setPosition(1, static_cast<float>(ui->txtCombLastPosition->value()));
-        ui->txtCombLastPosition->setValueInPercent(ui->rbCombLastPositionPercentage->isChecked(),
-                                                   PanelPage::usableChord(c2));
-    }
-    comb.setPercentageSelected(0, ui->rbCombPositionPercentage->isChecked());
-    comb.setPercentageSelected(1, ui->rbCombLastPositionPercentage->isChecked());
-    comb.setSeparateLastPosition(ui->chkCombSeparateEnd->isChecked());
-    PanelPage::setWidgetsEnabled({ui->rbCombLastPositionPercentage, ui->rbCombLastPositionMM, ui->txtCombLastPosition},
-                      comb.getSeparateLastPosition());
-    const struct {
-        XDoubleSpinBox* field;
-        void (RibCombData::*setter)(float);
-    } sizes[] = {
-        {ui->txtCombWidth, &RibCombData::setWidth},
-        {ui->txtCombExtendAbove, &RibCombData::setExtend},
-        {ui->txtCombCutIntoRib, &RibCombData::setCutIntoRib},
-        {ui->txtCutoutGapFore, &RibCombData::setCutoutGapFore},
-        {ui->txtCutoutGapAft, &RibCombData::setCutoutGapAft},
-        {ui->txtGapNeedle, &RibCombData::setGapNeedle},
-        {ui->txtCombSlitHeight, &RibCombData::setSlitHeight},
-        {ui->txtCombSlitAdjust, &RibCombData::setSlitAdjust},
-    };
-    for (const auto& s : sizes)
-        if (s.field->isValid())
-            (comb.*s.setter)(static_cast<float>(s.field->value()));
-    comb.setExtendToBuildingTabs(ui->chkCombExtendToBuildingTabs->isChecked());
-    ui->txtCombExtendAbove->setEnabled(!comb.getExtendToBuildingTabs());
-}
-
-void WingPanelDialog::combSpecificDataChanged()
-{
-    CombListTableModel* model = combModel();
-    if (!model || !workingPanel)
-        return;
-    bool found = false;
-    RibCombData& comb = model->getComb(combEditorRow, found);
-    if (!found)
-        return;
-    float c1 = 0.0f;
-    float c2 = 0.0f;
-    ribChords(comb.getFirstRib(), comb.getLastRib(), c1, c2);
-    if (comb.getType() == 0 || comb.getType() == 1) {
-        readCombPage(comb, c1, c2);
-        visualizeCombAngle(comb);
-    } else {
-        std::cout << "Unknown comb type: " << comb.getType() << std::endl;
-    }
-    workingCombs.assign(workingPanel->getCombList());
-    redrawWindow(true);
-}
-
-void WingPanelDialog::sheetingStripDataChanged(QModelIndex index1, QModelIndex)
-{
-    showStrip(index1.row());
-    if (workingPanel)
-        workingStrips.assign(workingPanel->getSheetingStripList());
-    redrawWindow(true);
-}
-
-void WingPanelDialog::combDataChanged(QModelIndex index1, QModelIndex)
-{
-    showComb(index1.row());
-    if (workingPanel)
-        workingCombs.assign(workingPanel->getCombList());
-    redrawWindow(true);
-}
-
 void WingPanelDialog::rbLETypeToggled(bool state)
 {
     if (!state)
@@ -1668,19 +1258,6 @@ void WingPanelDialog::rbTETypeToggled(bool state)
     redrawWindow(true);
 }
 
-void WingPanelDialog::rbSheetingTypeToggled(bool state)
-{
-    if (!state)
-        return;
-    if (ui->rbSheetingStandard->isChecked())
-        ui->stackedWidgetSheeting->setCurrentWidget(ui->pageSheetingStandard);
-    else if (ui->rbSheetingAdvanced->isChecked())
-        ui->stackedWidgetSheeting->setCurrentWidget(ui->pageSheetingAdvanced);
-    else
-        ui->stackedWidgetSheeting->setCurrentWidget(ui->pageSheetingNone);
-    redrawWindow(true);
-}
-
 void WingPanelDialog::chkBoxToggled(bool)
 {
     redrawWindow(true);
@@ -1706,70 +1283,9 @@ void WingPanelDialog::hsliderGhostTransparencyValueChanged(int)
 // ---------------------------------------------------------------------------
 // Spar and comb angles, alignment
 
-float WingPanelDialog::getCombAngle(RibCombData comb, const RibListTableModel* pRibTableModel, float panelSweep,
-                                    float panelLength, float& neededFor90Deg, bool untilLastRib)
-{
-    const RibDefinition* first = nullptr;
-    const RibDefinition* last = nullptr;
-    if (!PanelPage::featureRibs(pRibTableModel, comb.getFirstRib(), comb.getLastRib(), first, last) ||
-        !(panelLength > 0.0f))
-        return PanelPage::NoAngle;
-    float p1 = 0.0f;
-    float p2 = 0.0f;
-    comb.getAbsolutePosition(p1, 0, *first);
-    comb.getAbsolutePosition(p2, 1, *last);
-    const float y1 = first->position;
-    const float y2 = last->position + (untilLastRib ? last->thickness : 0.0f);
-    if (y1 == y2)
-        return PanelPage::NoAngle;
-    const float k = panelSweep / panelLength;
-    const float x1 = k * y1 + p1;
-    const float x2 = k * y2 + p2;
-    const float angle = Mathematics::radToDeg(std::atan((x1 - x2) / (y2 - y1))) + 90.0f;
-    neededFor90Deg = k * y1 + p1 - k * y2 + comb.getWidth() / 2.0f;
-    if (!comb.getMeasureFromLE())
-        neededFor90Deg = last->getChord() - neededFor90Deg;
-    ui->lblCombNeededFor90Deg->setText(PanelPage::neededFor90Text(neededFor90Deg));
-    return angle;
-}
-
 void WingPanelDialog::getAngleText(float angle, QString& text)
 {
     text = angle == PanelPage::NoAngle ? QStringLiteral("-") : QString::number(angle, 'f', 2);
-}
-
-void WingPanelDialog::visualizeCombAngle(RibCombData comb)
-{
-    if (!workingPanel)
-        return;
-    const bool untilLastRib = comb.getLastRib() == workingPanel->getRibCount();
-    float needed = 0.0f;
-    const float angle =
-        getCombAngle(comb, ribModel(), workingPanel->getSweep(), workingPanel->getLength(), needed, untilLastRib);
-    QString text;
-    getAngleText(angle, text);
-    ui->lblCombAngle->setText(text);
-}
-
-void WingPanelDialog::btnComb90Clicked()
-{
-    CombListTableModel* model = combModel();
-    if (!model || !workingPanel)
-        return;
-    bool found = false;
-    RibCombData& comb = model->getComb(combEditorRow, found);
-    if (!found)
-        return;
-    float needed = 0.0f;
-    const float angle = getCombAngle(comb, &workingPanel->getRibListTableModel(), workingPanel->getSweep(),
-                                     workingPanel->getLength(), needed,
-                                     comb.getLastRib() == workingPanel->getRibCount());
-    if (angle != PanelPage::NoAngle) {
-        comb.setSeparateLastPosition(true);
-        comb.setPercentageSelected(1, false);
-        comb.setPosition(1, needed);
-    }
-    emit model->dataChanged(model->index(combEditorRow, 0), model->index(combEditorRow, model->columnCount() - 1));
 }
 
 void WingPanelDialog::btnStraightenLEClicked()
@@ -1892,144 +1408,6 @@ void WingPanelDialog::splitRib()
     adjustNumberOfRibsInTableModels();
 }
 
-void WingPanelDialog::customStripsMenuRequested(QPoint pos)
-{
-    const int r = ui->tableViewSheetingStrips->rowAt(pos.y());
-    PanelPage::enableListMenu(workingStrips.getStripCount(), r, {actDeleteStrip, actCopyStrip},
-                   {actAddStripBefore, actAddStripAfter});
-    stripMenu->popup(ui->tableViewSheetingStrips->viewport()->mapToGlobal(pos));
-}
-
-void WingPanelDialog::customCombsMenuRequested(QPoint pos)
-{
-    const int r = ui->tableViewCombs->rowAt(pos.y());
-    PanelPage::enableListMenu(workingCombs.getCombCount(), r, {actDeleteComb, actCopyComb},
-                              {actAddCombBefore, actAddCombAfter});
-    combMenu->popup(ui->tableViewCombs->viewport()->mapToGlobal(pos));
-}
-
-void WingPanelDialog::insertNewStrip(int row)
-{
-    SheetingStripTableModel* model = stripModel();
-    if (!model || !workingPanel)
-        return;
-    SheetingStripDefinition strip;
-    strip.setFirstRib(1);
-    strip.setLastRib(workingPanel->getRibCount());
-    if (model->getStripCount() > 0) {
-        model->insertStrip(row, &strip);
-        ui->tableViewSheetingStrips->selectRow(row);
-    } else {
-        model->insertStrip(0, &strip);
-    }
-}
-
-void WingPanelDialog::insertNewComb(int row)
-{
-    CombListTableModel* model = combModel();
-    if (!model || !workingPanel)
-        return;
-    RibCombData comb;
-    comb.setFirstRib(1);
-    comb.setLastRib(workingPanel->getRibCount());
-    if (model->getCombCount() > 0) {
-        model->insertComb(row, &comb);
-        ui->tableViewCombs->selectRow(row);
-    } else {
-        model->insertComb(0, &comb);
-    }
-}
-
-void WingPanelDialog::addStripBefore()
-{
-    if (!ui->tableViewSheetingStrips->selectionModel())
-        return;
-    insertNewStrip(std::max(0, PanelPage::selectedRow(ui->tableViewSheetingStrips)));
-}
-
-void WingPanelDialog::addStripAfter()
-{
-    if (!ui->tableViewSheetingStrips->selectionModel())
-        return;
-    const int r = PanelPage::selectedRow(ui->tableViewSheetingStrips);
-    insertNewStrip(r < 0 ? 0 : r + 1);
-}
-
-void WingPanelDialog::addCombBefore()
-{
-    if (!ui->tableViewCombs->selectionModel())
-        return;
-    insertNewComb(std::max(0, PanelPage::selectedRow(ui->tableViewCombs)));
-}
-
-void WingPanelDialog::addCombAfter()
-{
-    if (!ui->tableViewCombs->selectionModel())
-        return;
-    const int r = PanelPage::selectedRow(ui->tableViewCombs);
-    insertNewComb(r < 0 ? 0 : r + 1);
-}
-
-void WingPanelDialog::deleteStrip()
-{
-    SheetingStripTableModel* model = stripModel();
-    const int r = PanelPage::selectedRow(ui->tableViewSheetingStrips);
-    if (!model || r < 0 || model->getStripCount() == 0)
-        return;
-    model->deleteStrip(r);
-    ui->tableViewSheetingStrips->clearSelection();
-    ui->stackedWidgetSheetingData->setCurrentWidget(ui->pageStripSheetingNone);
-}
-
-void WingPanelDialog::deleteComb()
-{
-    CombListTableModel* model = combModel();
-    const int r = PanelPage::selectedRow(ui->tableViewCombs);
-    if (!model || r < 0 || model->getCombCount() == 0)
-        return;
-    model->deleteComb(r);
-    ui->tableViewCombs->clearSelection();
-    ui->stackedWidgetCombs->setCurrentWidget(ui->pageNoComb);
-}
-
-void WingPanelDialog::copyStrip()
-{
-    SheetingStripTableModel* model = stripModel();
-    const int r = PanelPage::selectedRow(ui->tableViewSheetingStrips);
-    if (!model || r < 0)
-        return;
-    bool found = false;
-    const SheetingStripDefinition& source = static_cast<const SheetingStripTableModel*>(model)->getStrip(r, found);
-    if (!found)
-        return;
-    SheetingStripDefinition copy(source);
-    copy.generateIds();
-    copy.setName(source.getName() + QStringLiteral(" ") + tr("(copy)"));
-    copy.setPosition(0, copy.getPosition(0) + 2.0f);
-    copy.setPosition(1, copy.getPosition(1) + 2.0f);
-    model->insertStrip(r + 1, &copy);
-    ui->tableViewSheetingStrips->selectRow(r + 1);
-}
-
-void WingPanelDialog::copyComb()
-{
-    CombListTableModel* model = combModel();
-    const int r = PanelPage::selectedRow(ui->tableViewCombs);
-    if (!model || r < 0)
-        return;
-    bool found = false;
-    const RibCombData& source = static_cast<const CombListTableModel*>(model)->getComb(r, found);
-    if (!found)
-        return;
-    RibCombData copy(source);
-    copy.generateIds();
-    copy.setName(source.getName() + QStringLiteral(" ") + tr("(copy)"));
-    copy.setPosition(0, copy.getPosition(0) + 1.0f);
-    copy.setPosition(1, copy.getPosition(1) + 1.0f);
-    model->insertComb(r + 1, &copy);
-    ui->tableViewCombs->selectRow(r + 1);
-}
-
 // ---------------------------------------------------------------------------
 // The spar tab's entry points, kept for the panel table and the tests
 
@@ -2085,3 +1463,51 @@ void WingPanelDialog::deleteSpar() { sparsPage->deleteSpar(); }
 void WingPanelDialog::copySpar() { sparsPage->copySpar(); }
 void WingPanelDialog::moveSparToMaxThickness() { sparsPage->moveSparToMaxThickness(); }
 void WingPanelDialog::alignSpar() { sparsPage->alignSpar(); }
+
+// The sheeting and construction tabs' entry points
+
+int WingPanelDialog::getStripEditorRow() const { return sheetingPage->getEditorRow(); }
+int WingPanelDialog::getCombEditorRow() const { return constructionPage->getEditorRow(); }
+QMenu* WingPanelDialog::getStripMenu() const { return sheetingPage->getMenu(); }
+QMenu* WingPanelDialog::getCombMenu() const { return constructionPage->getMenu(); }
+void WingPanelDialog::insertNewStrip(int row) { sheetingPage->insertNewStrip(row); }
+void WingPanelDialog::insertNewComb(int row) { constructionPage->insertNewComb(row); }
+void WingPanelDialog::sheetingStripSelectionChanged(QModelIndex selected, QModelIndex deselected)
+{
+    sheetingPage->sheetingStripSelectionChanged(selected, deselected);
+}
+void WingPanelDialog::combSelectionChanged(QModelIndex selected, QModelIndex deselected)
+{
+    constructionPage->combSelectionChanged(selected, deselected);
+}
+void WingPanelDialog::standardSheetingMeasureUnitChanged() { sheetingPage->standardSheetingMeasureUnitChanged(); }
+void WingPanelDialog::buildingTabDataChanged() { constructionPage->buildingTabDataChanged(); }
+void WingPanelDialog::sheetingStripDataChanged(QModelIndex index1, QModelIndex index2)
+{
+    sheetingPage->sheetingStripDataChanged(index1, index2);
+}
+void WingPanelDialog::combDataChanged(QModelIndex index1, QModelIndex index2)
+{
+    constructionPage->combDataChanged(index1, index2);
+}
+void WingPanelDialog::combSpecificDataChanged() { constructionPage->combSpecificDataChanged(); }
+void WingPanelDialog::btnComb90Clicked() { constructionPage->btnComb90Clicked(); }
+void WingPanelDialog::sheetingStripSpecificDataChanged() { sheetingPage->sheetingStripSpecificDataChanged(); }
+float WingPanelDialog::getCombAngle(RibCombData comb, const RibListTableModel* pRibTableModel, float panelSweep,
+                                    float panelLength, float& neededFor90Deg, bool untilLastRib)
+{
+    return constructionPage->getCombAngle(comb, pRibTableModel, panelSweep, panelLength, neededFor90Deg,
+                                          untilLastRib);
+}
+void WingPanelDialog::visualizeCombAngle(RibCombData comb) { constructionPage->visualizeCombAngle(comb); }
+void WingPanelDialog::rbSheetingTypeToggled(bool state) { sheetingPage->rbSheetingTypeToggled(state); }
+void WingPanelDialog::customStripsMenuRequested(QPoint pos) { sheetingPage->customStripsMenuRequested(pos); }
+void WingPanelDialog::addStripBefore() { sheetingPage->addStripBefore(); }
+void WingPanelDialog::addStripAfter() { sheetingPage->addStripAfter(); }
+void WingPanelDialog::deleteStrip() { sheetingPage->deleteStrip(); }
+void WingPanelDialog::copyStrip() { sheetingPage->copyStrip(); }
+void WingPanelDialog::customCombsMenuRequested(QPoint pos) { constructionPage->customCombsMenuRequested(pos); }
+void WingPanelDialog::addCombBefore() { constructionPage->addCombBefore(); }
+void WingPanelDialog::addCombAfter() { constructionPage->addCombAfter(); }
+void WingPanelDialog::deleteComb() { constructionPage->deleteComb(); }
+void WingPanelDialog::copyComb() { constructionPage->copyComb(); }

@@ -27,6 +27,8 @@ class QTabWidget;
 class RibDefinition;
 class RibListTableModel;
 class SparsPage;
+class SheetingPage;
+class ConstructionPage;
 class SparsTableModel;
 class SheetingStripTableModel;
 class CombListTableModel;
@@ -77,14 +79,14 @@ public:
     const RibCombList& getWorkingCombList() const { return workingCombs; }
     const BuildingTabData& getWorkingBuildingTabData() const { return workingTabs; }
     int getSparEditorRow() const;
-    int getStripEditorRow() const { return stripEditorRow; }
-    int getCombEditorRow() const { return combEditorRow; }
+    int getStripEditorRow() const;
+    int getCombEditorRow() const;
     QMenu* getAlignPreviousMenu() const;
     QMenu* getAlignNextMenu() const;
     QMenu* getRibMenu() const { return ribMenu; }
     QMenu* getSparMenu() const;
-    QMenu* getStripMenu() const { return stripMenu; }
-    QMenu* getCombMenu() const { return combMenu; }
+    QMenu* getStripMenu() const;
+    QMenu* getCombMenu() const;
     QStandardItemModel* getAirfoilItemModel() const { return airfoilItemModel; }
     QSortFilterProxyModel* getAirfoilFilterModel() const { return airfoilFilterModel; }
     LengthCalculator* getLengthCalculator() const { return lengthCalculator; }
@@ -208,6 +210,8 @@ public slots:
 private:
     // The pages work on the dialog's working copy.
     friend class SparsPage;
+    friend class SheetingPage;
+    friend class ConstructionPage;
 
     void setValidationKinds();
     void setCellEditors();
@@ -215,7 +219,6 @@ private:
     void connectSignals();
     void retranslateMenus();
     void applyIllustrations();
-    static std::vector<QString> combTypeNames();
 
     void showTabOf(QWidget* page);
     void showAirfoilData(const Airfoil& airfoil);
@@ -224,17 +227,10 @@ private:
     void showRootFoilField();
     void buildWorkingPanel();
     void installTableModels();
-    void notifyBuildingTabs();
     bool ribChords(int firstRib, int lastRib, float& firstChord, float& lastChord);
 
-    void showStrip(int row);
-    void showComb(int row);
-    void readStripPage(class SheetingStripDefinition& strip, float firstChord, float lastChord);
-    void readCombPage(RibCombData& comb, float firstChord, float lastChord);
 
     void renumberRibReferences(int lastAbove, int firstAbove, int delta);
-    SheetingStripTableModel* stripModel() const;
-    CombListTableModel* combModel() const;
     RibListTableModel* ribModel() const;
 
     QString rootAirfoilName;
@@ -262,22 +258,10 @@ private:
     QAction* actDeleteRib = nullptr;
     QAction* actSplitRib = nullptr;
 
-    QMenu* stripMenu = nullptr;
-    QAction* actAddStripBefore = nullptr;
-    QAction* actAddStripAfter = nullptr;
-    QAction* actDeleteStrip = nullptr;
-    QAction* actCopyStrip = nullptr;
-
-    QMenu* combMenu = nullptr;
-    QAction* actAddCombBefore = nullptr;
-    QAction* actAddCombAfter = nullptr;
-    QAction* actDeleteComb = nullptr;
-    QAction* actCopyComb = nullptr;
-
-    int stripEditorRow = -1;
-    int combEditorRow = -1;
 
     SparsPage* sparsPage = nullptr;
+    SheetingPage* sheetingPage = nullptr;
+    ConstructionPage* constructionPage = nullptr;
     LengthCalculator* lengthCalculator = nullptr;
     Ui::WingPanelDialog* ui = nullptr;
 };

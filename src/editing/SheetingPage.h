@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QModelIndex>
+#include <QObject>
+#include <QPoint>
+
+#include "editing/FeatureRows.h"
+
+class QMenu;
+class SheetingStripDefinition;
+class SheetingStripTableModel;
+class WingPanelDialog;
+
+namespace Ui {
+class WingPanelDialog;
+}
+
+// The sheeting tab of the panel dialog: the kind of covering, the unit of
+// the standard sheeting length, and the sheeting strips with their table
+// menu and editor page. The strips it edits are the working panel's.
+class SheetingPage : public QObject
+{
+    Q_OBJECT
+
+public:
+    SheetingPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui);
+
+    void retranslate();
+    int getEditorRow() const { return editorRow; }
+    QMenu* getMenu() const { return menu; }
+    void insertNewStrip(int row);
+
+public slots:
+    void sheetingStripSelectionChanged(QModelIndex selected, QModelIndex deselected);
+    void sheetingStripDataChanged(QModelIndex index1, QModelIndex index2);
+    void sheetingStripSpecificDataChanged();
+    void rbSheetingTypeToggled(bool state);
+    void standardSheetingMeasureUnitChanged();
+    void customStripsMenuRequested(QPoint pos);
+    void addStripBefore();
+    void addStripAfter();
+    void deleteStrip();
+    void copyStrip();
+
+private:
+    void showStrip(int row);
+    void readStripPage(SheetingStripDefinition& strip, float firstChord, float lastChord);
+    SheetingStripTableModel* stripModel() const;
+    FeatureRows::Operations rowOperations();
+
+    WingPanelDialog& dialog;
+    Ui::WingPanelDialog* ui;
+    int editorRow = -1;
+    FeatureRows rows;
+    QMenu* menu = nullptr;
+};
