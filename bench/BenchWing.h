@@ -1,5 +1,7 @@
 #pragma once
 
+class PanelBaseData;
+
 // What several benchmarks build before they measure: the shipped airfoils
 // and a large wing, so that their figures compare across areas.
 namespace BenchWing {
@@ -18,5 +20,10 @@ bool buildFivePanelWing();
 // The same with any number of panels, each 20 mm shorter in chord than the
 // one before (up to ten).
 bool buildWing(int panels);
+
+// A panel of the given number of ribs that carries every feature the
+// pipeline cuts, on its own (not in the plane): the panel dialog rebuilds
+// such a working panel on every keystroke. Needs the airfoils loaded.
+PanelBaseData fullFeaturePanel(int ribs);
 
 } // namespace BenchWing

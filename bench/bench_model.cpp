@@ -1,58 +1,17 @@
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <iostream>
+#include <malloc.h>
 #include <streambuf>
 
 #include "BenchWing.h"
+#include "document/PlaneModel.h"
+#include "model/Panel.h"
 #include "model/PanelBaseData.h"
+#include "model/PanelsTableModel.h"
 
 namespace {
-
-// A 100-rib panel that carries every feature the pipeline cuts: the panel
-// dialog rebuilds such a working panel on every keystroke.
-PanelBaseData fullFeaturePanel()
-{
-    const int ribs = 100;
-    const LEData le(1, 8.0f);
-    const TEData te(2, 20.0f, false, 18.0f, 8.0f, 2.0f);
-    const CoveringDefinition covering(SheetingType::Advanced, 25.0f, 1.5f, 0, true, true, true);
-
-    SheetingStripList strips;
-    strips.append(SheetingStripDefinition("upper nose", 0, 1, ribs, 30.0f, 25.0f, 1.5f, false, true, true, true,
-                                          0.0f, 0.0f, false, false));
-    strips.append(SheetingStripDefinition("lower nose", 0, 1, ribs, 20.0f, 20.0f, 1.5f, true, false, true, false,
-                                          0.0f, 0.0f, false, false));
-    strips.append(SheetingStripDefinition("cap", 0, 1, ribs, 6.0f, 6.0f, 1.0f, true, true, true, false, 50.0f,
-                                          50.0f, false, true));
-
-    SparList spars;
-    SparDefinition square("main", SparType::Square, 1, ribs, 30.0f, 28.0f, true, true);
-    square.setSquareWebbingType(SquareWebbingType::Middle);
-    spars.addSpar(square);
-    spars.addSpar(SparDefinition("round", SparType::Round, 1, ribs, 15.0f, 15.0f, true, false));
-    spars.addSpar(SparDefinition("web", SparType::Webbing, 1, ribs, 45.0f, 45.0f, true, false));
-    spars.addSpar(SparDefinition("tube", SparType::Tube, 1, 10, 35.0f, 35.0f, true, false));
-    spars.addSpar(SparDefinition("cube", SparType::Cube, 1, ribs, 60.0f, 60.0f, true, false));
-    spars.addSpar(SparDefinition("cube joiner", SparType::CubeTube, 1, 10, 50.0f, 50.0f, true, false));
-
-    RibCombList combs;
-    RibCombData above;
-    above.setType(RibCombData::Above);
-    above.setPosition(0, 70.0f);
-    above.setFirstRib(2);
-    above.setLastRib(ribs - 1);
-    combs.append(above);
-    RibCombData below;
-    below.setPosition(0, 40.0f);
-    below.setFirstRib(2);
-    below.setLastRib(ribs - 1);
-    combs.append(below);
-
-    const BuildingTabData tabs(true, true, 10.0f, 20.0f, 10.0f);
-    return PanelBaseData(1, "Bench", "CLARK Y AIRFOIL", "NACA 2412", 220.0f, 160.0f, 40.0f, 1000.0f, -1.5f, 4.0f,
-                         false, false, true, 3.0f, ribs, 150.0f, 1.0f, 1.0f, nullptr, le, te, spars, strips,
-                         covering, tabs, combs);
-}
 
 // Swallows what the pipeline reports on standard output (the strip trailing
 // edge is announced as not yet cut on every pass) for one scope.
@@ -69,19 +28,9 @@ private:
     std::streambuf* saved;
 };
 
-void BM_RebuildPanel(benchmark::State& state)
+// What one rebuild leaves in the ribs, so a run shows every feature cut.
+void countGeometry(benchmark::State& state, const PanelBaseData& panel)
 {
-    if (!BenchWing::loadAirfoils()) {
-        state.SkipWithError("airfoil library not found");
-        return;
-    }
-    QuietStdout quiet;
-    PanelBaseData panel = fullFeaturePanel();
-    for (auto _ : state) {
-        panel.rebuildRibs();
-        benchmark::DoNotOptimize(panel.getRibMaxY());
-    }
-    // What one rebuild leaves in the ribs, so a run shows every feature cut.
     double points = 0;
     double parts = 0;
     for (const RibDefinition& rib : panel.getRibList().getRibs()) {
@@ -95,6 +44,68 @@ void BM_RebuildPanel(benchmark::State& state)
     state.counters["parts"] = parts;
 }
 
+// The argument is the number of ribs; the time per rib shows whether a
+// large panel costs more per rib than a small one.
+void BM_RebuildPanel(benchmark::State& state)
+{
+    if (!BenchWing::loadAirfoils()) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
+    QuietStdout quiet;
+    const int ribs = int(state.range(0));
+    // What a built panel keeps on the heap, per outline point.
+    const std::size_t heapBefore = mallinfo2().uordblks;
+    PanelBaseData panel = BenchWing::fullFeaturePanel(ribs);
+    const double heap = double(mallinfo2().uordblks) - double(heapBefore);
+    for (auto _ : state) {
+        panel.rebuildRibs();
+        benchmark::DoNotOptimize(panel.getRibMaxY());
+    }
+    countGeometry(state, panel);
+    state.counters["heapPerPoint"] = heap / std::max(1.0, double(state.counters["outlinePoints"]));
+    state.counters["msPerRib"] = benchmark::Counter(
+        1e-3 * ribs, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+// The panel dialog's working copy and every commit copy a built panel.
+void BM_CopyPanel(benchmark::State& state)
+{
+    if (!BenchWing::loadAirfoils()) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
+    QuietStdout quiet;
+    const PanelBaseData panel = BenchWing::fullFeaturePanel(100);
+    for (auto _ : state) {
+        PanelBaseData copy(panel);
+        benchmark::DoNotOptimize(copy.getRibMaxY());
+    }
+}
+
+// The commit of the panel dialog after an edit of the first panel of a
+// ten-panel wing: its root chord scales every rib of the wing.
+void BM_EditFirstPanel(benchmark::State& state)
+{
+    if (!BenchWing::buildWing(10)) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
+    QuietStdout quiet;
+    PanelsTableModel* panels = PlaneModel::instance()->getPanelsTableModel();
+    PanelBaseData edits[2] = {panels->getPanels().front()->getPanelBaseData(),
+                              panels->getPanels().front()->getPanelBaseData()};
+    edits[1].setRootChord(edits[0].getRootChord() + 10.0f);
+    int turn = 0;
+    for (auto _ : state) {
+        panels->addOrUpdatePanel(edits[turn]);
+        turn = 1 - turn;
+    }
+    PlaneModel::instance()->clear();
+}
+
 } // namespace
 
-BENCHMARK(BM_RebuildPanel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RebuildPanel)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CopyPanel)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EditFirstPanel)->Unit(benchmark::kMillisecond);

@@ -1,5 +1,8 @@
 #include <benchmark/benchmark.h>
 #include <QApplication>
+#include <cstring>
+
+#include "GeometryDump.h"
 
 // Printing and drawing need a GUI application (fonts, paint devices), so the
 // benchmarks run inside one: on the X display when there is one (the 3D
@@ -9,6 +12,10 @@ int main(int argc, char** argv)
     if (qgetenv("QT_QPA_PLATFORM").isEmpty())
         qputenv("QT_QPA_PLATFORM", qgetenv("DISPLAY").isEmpty() ? QByteArray("offscreen") : QByteArray("xcb"));
     QApplication app(argc, argv);
+    // Not a benchmark: see GeometryDump.h.
+    const char* const dumpOption = "--dump-geometry=";
+    if (argc == 2 && std::strncmp(argv[1], dumpOption, std::strlen(dumpOption)) == 0)
+        return dumpGeometry(QString::fromLocal8Bit(argv[1] + std::strlen(dumpOption)));
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
