@@ -21,43 +21,6 @@ Vector3D& Vector3D::operator=(Vector3D&& v) noexcept
     return *this;
 }
 
-Vector3D& Vector3D::set(float nx, float ny, float nz)
-{
-    x = nx;
-    y = ny;
-    z = nz;
-    return *this;
-}
-
-Vector3D& Vector3D::operator+=(const Vertex& o)
-{
-    Vertex::operator+=(o);
-    return *this;
-}
-
-Vector3D& Vector3D::operator-=(const Vertex& o)
-{
-    Vertex::operator-=(o);
-    return *this;
-}
-
-Vector3D& Vector3D::operator*=(float s)
-{
-    Vertex::operator*=(s);
-    return *this;
-}
-
-Vector3D& Vector3D::scale(float sx, float sy, float sz)
-{
-    Vertex::scale(sx, sy, sz);
-    return *this;
-}
-
-float Vector3D::dot(const Vertex& o) const
-{
-    return x * o.getX() + y * o.getY() + z * o.getZ();
-}
-
 Vector3D Vector3D::cross(const Vertex& a, const Vertex& b)
 {
     return Vector3D(a.getY() * b.getZ() - a.getZ() * b.getY(),
@@ -65,26 +28,12 @@ Vector3D Vector3D::cross(const Vertex& a, const Vertex& b)
                     a.getX() * b.getY() - a.getY() * b.getX());
 }
 
-float Vector3D::length() const { return std::sqrt(lengthSquared()); }
-
-float Vector3D::lengthSquared() const { return x * x + y * y + z * z; }
-
 Vector3D& Vector3D::setMidpoint(const Vertex& a, const Vertex& b)
 {
     x = (a.getX() + b.getX()) * 0.5f;
     y = (a.getY() + b.getY()) * 0.5f;
     z = (a.getZ() + b.getZ()) * 0.5f;
     return *this;
-}
-
-Vector3D Vector3D::fromDifference(const Vertex& a, const Vertex& b)
-{
-    return Vector3D(a.getX() - b.getX(), a.getY() - b.getY(), a.getZ() - b.getZ());
-}
-
-Vector3D Vector3D::fromSum(const Vertex& a, const Vertex& b)
-{
-    return Vector3D(a.getX() + b.getX(), a.getY() + b.getY(), a.getZ() + b.getZ());
 }
 
 Vector3D Vector3D::fromScaled(const Vector3D& v, float s)

@@ -18,19 +18,47 @@ public:
     Vector3D& operator=(const Vector3D& v);
     Vector3D& operator=(Vector3D&& v) noexcept;
 
-    Vector3D& set(float nx, float ny, float nz);
-    Vector3D& operator+=(const Vertex& o);
-    Vector3D& operator-=(const Vertex& o);
-    Vector3D& operator*=(float s);
-    Vector3D& scale(float sx, float sy, float sz);
+    Vector3D& set(float nx, float ny, float nz)
+    {
+        x = nx;
+        y = ny;
+        z = nz;
+        return *this;
+    }
+    Vector3D& operator+=(const Vertex& o)
+    {
+        Vertex::operator+=(o);
+        return *this;
+    }
+    Vector3D& operator-=(const Vertex& o)
+    {
+        Vertex::operator-=(o);
+        return *this;
+    }
+    Vector3D& operator*=(float s)
+    {
+        Vertex::operator*=(s);
+        return *this;
+    }
+    Vector3D& scale(float sx, float sy, float sz)
+    {
+        Vertex::scale(sx, sy, sz);
+        return *this;
+    }
 
-    float dot(const Vertex& o) const;
+    float dot(const Vertex& o) const { return x * o.getX() + y * o.getY() + z * o.getZ(); }
     static Vector3D cross(const Vertex& a, const Vertex& b);
-    float length() const;
-    float lengthSquared() const;
+    float length() const { return std::sqrt(lengthSquared()); }
+    float lengthSquared() const { return x * x + y * y + z * z; }
     Vector3D& setMidpoint(const Vertex& a, const Vertex& b);
-    static Vector3D fromDifference(const Vertex& a, const Vertex& b);
-    static Vector3D fromSum(const Vertex& a, const Vertex& b);
+    static Vector3D fromDifference(const Vertex& a, const Vertex& b)
+    {
+        return Vector3D(a.getX() - b.getX(), a.getY() - b.getY(), a.getZ() - b.getZ());
+    }
+    static Vector3D fromSum(const Vertex& a, const Vertex& b)
+    {
+        return Vector3D(a.getX() + b.getX(), a.getY() + b.getY(), a.getZ() + b.getZ());
+    }
     // Keeps v's normal and marks, scaled coordinates only.
     static Vector3D fromScaled(const Vector3D& v, float s);
 

@@ -95,31 +95,6 @@ void Vertex::operator delete(void* p, std::size_t size) noexcept
     ::operator delete(p);
 }
 
-Vertex::Vertex(const Vertex& other)
-    : normal(copyOf(other.normal)), x(other.x), y(other.y), z(other.z), prop(other.prop), id(other.id),
-      auxA(other.auxA), auxB(other.auxB), selected(other.selected)
-{
-}
-
-Vertex::Vertex(Vertex&& other) noexcept
-    : normal(other.normal), x(other.x), y(other.y), z(other.z), prop(other.prop), id(other.id),
-      auxA(other.auxA), auxB(other.auxB), selected(other.selected)
-{
-    other.normal = nullptr;
-}
-
-void Vertex::copyFields(const Vertex& other)
-{
-    x = other.x;
-    y = other.y;
-    z = other.z;
-    prop = other.prop;
-    id = other.id;
-    auxA = other.auxA;
-    auxB = other.auxB;
-    selected = other.selected;
-}
-
 Vertex& Vertex::operator=(const Vertex& other)
 {
     const Vector3D* source = other.normal;
@@ -159,9 +134,19 @@ Vertex& Vertex::operator=(Vertex&& other) noexcept
     return *this;
 }
 
-Vertex::~Vertex()
+Vector3D* Vertex::copyNormal(const Vector3D& n)
 {
-    delete normal;
+    return new Vector3D(n);
+}
+
+void Vertex::deleteNormal(Vector3D* n)
+{
+    delete n;
+}
+
+void Vertex::rotateNormal(void (Vertex::*turn)(float, float), float c, float s)
+{
+    (normal->*turn)(c, s);
 }
 
 void Vertex::reset()
@@ -179,85 +164,6 @@ Vertex Vertex::fromDifference(const Vertex& a, const Vertex& b)
 Vertex Vertex::fromSum(const Vertex& a, const Vertex& b)
 {
     return Vertex(a.x + b.x, a.y + b.y, a.z + b.z);
-}
-
-void Vertex::translate(float dx, float dy, float dz)
-{
-    x += dx;
-    y += dy;
-    z += dz;
-}
-
-void Vertex::scale(float sx, float sy, float sz)
-{
-    x *= sx;
-    y *= sy;
-    z *= sz;
-}
-
-Vertex& Vertex::operator*=(float s)
-{
-    x *= s;
-    y *= s;
-    z *= s;
-    return *this;
-}
-
-Vertex& Vertex::operator+=(const Vertex& o)
-{
-    x += o.x;
-    y += o.y;
-    z += o.z;
-    return *this;
-}
-
-Vertex& Vertex::operator-=(const Vertex& o)
-{
-    x -= o.x;
-    y -= o.y;
-    z -= o.z;
-    return *this;
-}
-
-bool Vertex::operator==(const Vertex& o) const
-{
-    return x == o.x && y == o.y && z == o.z;
-}
-
-float Vertex::length() const { return std::sqrt(x * x + y * y + z * z); }
-
-float Vertex::lengthXY() const { return std::sqrt(x * x + y * y); }
-
-float Vertex::lengthSquaredXY() const { return x * x + y * y; }
-
-float Vertex::dot2D(const Vertex& o) const { return x * o.x + y * o.y; }
-
-float Vertex::cross2D(const Vertex& o) const { return x * o.y - y * o.x; }
-
-float Vertex::distance(const Vertex& o) const
-{
-    const float dx = x - o.x, dy = y - o.y, dz = z - o.z;
-    return std::sqrt(dx * dx + dy * dy + dz * dz);
-}
-
-float Vertex::distanceXY(const Vertex& o) const { return std::sqrt(distanceSquaredXY(o)); }
-
-float Vertex::distanceXZ(const Vertex& o) const
-{
-    const float dx = x - o.x, dz = z - o.z;
-    return std::sqrt(dx * dx + dz * dz);
-}
-
-float Vertex::distanceYZ(const Vertex& o) const
-{
-    const float dy = y - o.y, dz = z - o.z;
-    return std::sqrt(dy * dy + dz * dz);
-}
-
-float Vertex::distanceSquaredXY(const Vertex& o) const
-{
-    const float dx = x - o.x, dy = y - o.y;
-    return dx * dx + dy * dy;
 }
 
 void Vertex::normalize()
@@ -280,12 +186,8 @@ void Vertex::transform(const float m[16])
     z = nz;
 }
 
-// The two-argument turns write out what transform() does with the rotation
-// matrix, zero terms included and summed in the same order: they decide the
-// sign of a zero result and carry an infinite coordinate into NaN exactly as
-// the matrix product does, so no result moves by even a rounding step. Twist
-// turns tens of thousands of points per rebuild; building a matrix and taking
-// a sine and cosine for each one used to be a third of the rebuild.
+// Twist turns tens of thousands of points per rebuild; building a matrix and
+// taking a sine and cosine for each one used to be a third of the rebuild.
 void Vertex::rotateX(float a)
 {
     rotateX(std::cos(a), std::sin(a));
@@ -299,45 +201,6 @@ void Vertex::rotateY(float a)
 void Vertex::rotateZ(float a)
 {
     rotateZ(std::cos(a), std::sin(a));
-}
-
-void Vertex::rotateX(float c, float s)
-{
-    const float ms = -s;
-    const float nx = x * 1.0f + y * 0.0f + z * 0.0f + 0.0f;
-    const float ny = x * 0.0f + y * c + z * s + 0.0f;
-    const float nz = x * 0.0f + y * ms + z * c + 0.0f;
-    x = nx;
-    y = ny;
-    z = nz;
-    if (normal)
-        normal->rotateX(c, s);
-}
-
-void Vertex::rotateY(float c, float s)
-{
-    const float ms = -s;
-    const float nx = x * c + y * 0.0f + z * ms + 0.0f;
-    const float ny = x * 0.0f + y * 1.0f + z * 0.0f + 0.0f;
-    const float nz = x * s + y * 0.0f + z * c + 0.0f;
-    x = nx;
-    y = ny;
-    z = nz;
-    if (normal)
-        normal->rotateY(c, s);
-}
-
-void Vertex::rotateZ(float c, float s)
-{
-    const float ms = -s;
-    const float nx = x * c + y * s + z * 0.0f + 0.0f;
-    const float ny = x * ms + y * c + z * 0.0f + 0.0f;
-    const float nz = x * 0.0f + y * 0.0f + z * 1.0f + 0.0f;
-    x = nx;
-    y = ny;
-    z = nz;
-    if (normal)
-        normal->rotateZ(c, s);
 }
 
 void Vertex::rotate(float a, const Vector3D& axis)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -19,11 +20,26 @@ public:
         : normal(nullptr), x(x), y(y), z(z), prop(0), id(id), auxA(0.0f), auxB(0.0f), selected(false)
     {
     }
-    Vertex(const Vertex& other);
-    Vertex(Vertex&& other) noexcept;
+    // Points are copied, moved and dropped by the hundred thousand in a
+    // rib rebuild; the common cases (no normal, or a plain one) are inline.
+    Vertex(const Vertex& other)
+        : normal(other.normal ? copyNormal(*other.normal) : nullptr), x(other.x), y(other.y), z(other.z),
+          prop(other.prop), id(other.id), auxA(other.auxA), auxB(other.auxB), selected(other.selected)
+    {
+    }
+    Vertex(Vertex&& other) noexcept
+        : normal(other.normal), x(other.x), y(other.y), z(other.z), prop(other.prop), id(other.id),
+          auxA(other.auxA), auxB(other.auxB), selected(other.selected)
+    {
+        other.normal = nullptr;
+    }
     Vertex& operator=(const Vertex& other);
     Vertex& operator=(Vertex&& other) noexcept;
-    ~Vertex();
+    ~Vertex()
+    {
+        if (normal)
+            deleteNormal(normal);
+    }
 
     // Inside an open RecyclingScope, points made with new take the memory
     // that deleted points left there.
@@ -76,26 +92,70 @@ public:
     bool isSelected() const { return selected; }
     void setSelected(bool on) { selected = on; }
 
-    void translate(float dx, float dy, float dz);
-    void scale(float sx, float sy, float sz);
-    Vertex& operator*=(float s);
-    Vertex& operator+=(const Vertex& o);
-    Vertex& operator-=(const Vertex& o);
+    void translate(float dx, float dy, float dz)
+    {
+        x += dx;
+        y += dy;
+        z += dz;
+    }
+    void scale(float sx, float sy, float sz)
+    {
+        x *= sx;
+        y *= sy;
+        z *= sz;
+    }
+    Vertex& operator*=(float s)
+    {
+        x *= s;
+        y *= s;
+        z *= s;
+        return *this;
+    }
+    Vertex& operator+=(const Vertex& o)
+    {
+        x += o.x;
+        y += o.y;
+        z += o.z;
+        return *this;
+    }
+    Vertex& operator-=(const Vertex& o)
+    {
+        x -= o.x;
+        y -= o.y;
+        z -= o.z;
+        return *this;
+    }
     // Coordinates only: the marks and the normal are not part of a point's
     // identity.
-    bool operator==(const Vertex& o) const;
+    bool operator==(const Vertex& o) const { return x == o.x && y == o.y && z == o.z; }
     bool operator!=(const Vertex& o) const { return !(*this == o); }
 
-    float length() const;
-    float lengthXY() const;
-    float lengthSquaredXY() const;
-    float dot2D(const Vertex& o) const;
-    float cross2D(const Vertex& o) const;
-    float distance(const Vertex& o) const;
-    float distanceXY(const Vertex& o) const;
-    float distanceXZ(const Vertex& o) const;
-    float distanceYZ(const Vertex& o) const;
-    float distanceSquaredXY(const Vertex& o) const;
+    float length() const { return std::sqrt(x * x + y * y + z * z); }
+    float lengthXY() const { return std::sqrt(x * x + y * y); }
+    float lengthSquaredXY() const { return x * x + y * y; }
+    float dot2D(const Vertex& o) const { return x * o.x + y * o.y; }
+    float cross2D(const Vertex& o) const { return x * o.y - y * o.x; }
+    float distance(const Vertex& o) const
+    {
+        const float dx = x - o.x, dy = y - o.y, dz = z - o.z;
+        return std::sqrt(dx * dx + dy * dy + dz * dz);
+    }
+    float distanceXY(const Vertex& o) const { return std::sqrt(distanceSquaredXY(o)); }
+    float distanceXZ(const Vertex& o) const
+    {
+        const float dx = x - o.x, dz = z - o.z;
+        return std::sqrt(dx * dx + dz * dz);
+    }
+    float distanceYZ(const Vertex& o) const
+    {
+        const float dy = y - o.y, dz = z - o.z;
+        return std::sqrt(dy * dy + dz * dz);
+    }
+    float distanceSquaredXY(const Vertex& o) const
+    {
+        const float dx = x - o.x, dy = y - o.y;
+        return dx * dx + dy * dy;
+    }
     void normalize();
 
     // Row vector times a row-major 4x4 matrix.
@@ -108,9 +168,46 @@ public:
     // The same turns with c = cos a and s = sin a worked out by the caller,
     // so that a list of points turned by one angle shares them. Results are
     // bit for bit those of the one-argument forms.
-    void rotateX(float c, float s);
-    void rotateY(float c, float s);
-    void rotateZ(float c, float s);
+    // They write out what transform() does with the rotation matrix, zero
+    // terms included and summed in the same order: those decide the sign of
+    // a zero result and carry an infinite coordinate into NaN exactly as the
+    // matrix product does, so no result moves by even a rounding step.
+    void rotateX(float c, float s)
+    {
+        const float ms = -s;
+        const float nx = x * 1.0f + y * 0.0f + z * 0.0f + 0.0f;
+        const float ny = x * 0.0f + y * c + z * s + 0.0f;
+        const float nz = x * 0.0f + y * ms + z * c + 0.0f;
+        x = nx;
+        y = ny;
+        z = nz;
+        if (normal)
+            rotateNormal(&Vertex::rotateX, c, s);
+    }
+    void rotateY(float c, float s)
+    {
+        const float ms = -s;
+        const float nx = x * c + y * 0.0f + z * ms + 0.0f;
+        const float ny = x * 0.0f + y * 1.0f + z * 0.0f + 0.0f;
+        const float nz = x * s + y * 0.0f + z * c + 0.0f;
+        x = nx;
+        y = ny;
+        z = nz;
+        if (normal)
+            rotateNormal(&Vertex::rotateY, c, s);
+    }
+    void rotateZ(float c, float s)
+    {
+        const float ms = -s;
+        const float nx = x * c + y * s + z * 0.0f + 0.0f;
+        const float ny = x * ms + y * c + z * 0.0f + 0.0f;
+        const float nz = x * 0.0f + y * 0.0f + z * 1.0f + 0.0f;
+        x = nx;
+        y = ny;
+        z = nz;
+        if (normal)
+            rotateNormal(&Vertex::rotateZ, c, s);
+    }
     // Accepts only the unit axes GLUtils::AxisX/Y/Z.
     void rotate(float a, const Vector3D& axis);
     float getAngle2D(const Vertex& other, AngleInfo& info) const;
@@ -124,7 +221,21 @@ public:
 
 protected:
     // Every field but the normal.
-    void copyFields(const Vertex& other);
+    void copyFields(const Vertex& other)
+    {
+        x = other.x;
+        y = other.y;
+        z = other.z;
+        prop = other.prop;
+        id = other.id;
+        auxA = other.auxA;
+        auxB = other.auxB;
+        selected = other.selected;
+    }
+    // The normal's own type is not complete here.
+    static Vector3D* copyNormal(const Vector3D& n);
+    static void deleteNormal(Vector3D* n);
+    void rotateNormal(void (Vertex::*turn)(float, float), float c, float s);
 
     Vector3D* normal;
     float x;

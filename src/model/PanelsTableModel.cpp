@@ -107,9 +107,7 @@ bool PanelsTableModel::setData(const QModelIndex& index, const QVariant& value, 
     if (panel->setCellData(index.column(), value)) {
         if (panel == panels.front()) {
             // The first panel's root chord scales every rib of the wing.
-            panel->getPanelBaseData().rebuildRibs();
-            for (auto it = std::next(panels.begin()); it != panels.end(); ++it)
-                (*it)->getPanelBaseData().rebuildRibs();
+            rebuildAllPanels();
         } else {
             panel->getPanelBaseData().rebuildRibs();
         }
@@ -204,8 +202,10 @@ bool PanelsTableModel::addOrUpdatePanel(const PanelBaseData& data)
         return false;
     }
     existing->setPanelBaseData(data);
+    // The assignment has rebuilt the first panel with its new root chord
+    // already; the others follow it.
     if (existing == panels.front() && panels.size() > 1)
-        rebuildAllPanels();
+        rebuildAllPanels(true);
     notifyObservers();
     return true;
 }
@@ -271,8 +271,8 @@ void PanelsTableModel::clear()
     notifyObservers();
 }
 
-void PanelsTableModel::rebuildAllPanels()
+void PanelsTableModel::rebuildAllPanels(bool firstIsBuilt)
 {
-    for (Panel* panel : panels)
-        panel->getPanelBaseData().rebuildRibs();
+    for (auto it = firstIsBuilt ? std::next(panels.begin()) : panels.begin(); it != panels.end(); ++it)
+        (*it)->getPanelBaseData().rebuildRibs();
 }

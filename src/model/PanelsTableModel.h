@@ -53,7 +53,9 @@ public:
 
 private:
     bool isEditableColumn(int column) const;
-    void rebuildAllPanels();
+    // firstIsBuilt: the first panel is up to date (it has just been
+    // assigned), only the others need rebuilding.
+    void rebuildAllPanels(bool firstIsBuilt = false);
 
     std::list<Panel*> panels;
 };

@@ -501,32 +501,65 @@ void RibDefinition::rotate(const Vector3D& axis, double angle)
     rotateParts(coveringPolygons, axis, angle);
 }
 
+namespace {
+
+// Moves p by -centre, turns it with turn (an inline point turn) and moves it
+// back: the same three steps, and the same arithmetic, as the whole-list
+// translate, rotate and translate.
+template <class Point, class Turn>
+void turnAboutCentre(const std::vector<Point*>& points, float cx, float cy, float cz, Turn turn)
+{
+    for (Point* point : points) {
+        point->translate(-cx, -cy, -cz);
+        turn(*point);
+        point->translate(cx, cy, cz);
+    }
+}
+
+} // namespace
+
 void RibDefinition::rotateAbout(const Vector3D& axis, double angle, float cx, float cy, float cz)
 {
-    // Each point goes through the three steps at once, so the rib's points
-    // are walked once instead of three times; the arithmetic per point is
-    // unchanged.
+    // Twist turns every rib about the z axis; that turn is inlined into one
+    // walk over each list. Any other axis takes the general path.
+    if (!(axis == GLUtils::AxisZ)) {
+        rotateAboutAnyAxis(axis, angle, cx, cy, cz);
+        return;
+    }
+    const float a = float(angle);
+    const float c = std::cos(a);
+    const float s = std::sin(a);
+    const auto turn = [c, s](Vertex& point) { point.rotateZ(c, s); };
+    for (PointList* points : {&outline, &camberLine, &lePiece, &tePiece, &covering[0], &covering[1], &covering[2],
+                              &covering[3]}) {
+        turnAboutCentre(*points, cx, cy, cz, turn);
+    }
+    // Every kind of shape turns its points with the point turn, by the same
+    // angle as the lists (a shape's own rotate takes the sine and cosine of
+    // the same float angle for each point).
+    for (PartList* parts : {&squareSparParts, &roundSparParts, &tubeSparParts, &cubeTubeParts, &sparWebbingParts,
+                            &cubeSparParts, &coveringPolygons}) {
+        for (IdentifiableObject* part : *parts) {
+            turnAboutCentre(part->getModifiablePoints(), cx, cy, cz, turn);
+        }
+    }
+}
+
+void RibDefinition::rotateAboutAnyAxis(const Vector3D& axis, double angle, float cx, float cy, float cz)
+{
     const PointTurn turn = turnAbout(axis);
     const float a = float(angle);
     const float c = std::cos(a);
     const float s = std::sin(a);
-    auto turnList = [&](PointList& points) {
-        for (Vector3D* point : points) {
-            point->translate(-cx, -cy, -cz);
+    for (PointList* points : {&outline, &camberLine, &lePiece, &tePiece, &covering[0], &covering[1], &covering[2],
+                              &covering[3]}) {
+        turnAboutCentre(*points, cx, cy, cz, [&](Vertex& point) {
             if (turn) {
-                (point->*turn)(c, s);
+                (point.*turn)(c, s);
             }
-            point->translate(cx, cy, cz);
-        }
-    };
-    turnList(outline);
-    turnList(camberLine);
-    turnList(lePiece);
-    turnList(tePiece);
-    for (PointList& list : covering) {
-        turnList(list);
+        });
     }
-    // Shapes turn themselves.
+    // Shapes turn themselves (and report an axis they cannot turn about).
     for (PartList* parts : {&squareSparParts, &roundSparParts, &tubeSparParts, &cubeTubeParts, &sparWebbingParts,
                             &cubeSparParts, &coveringPolygons}) {
         translateParts(*parts, -cx, -cy, -cz);

@@ -153,6 +153,7 @@ private:
     bool findStation(float distance, float xLE, float xTE, Station& station) const;
     float interpolateY(int p, int q, float x) const;
     void repairTurns(const std::vector<AngleInfo>& turns, int first, int last);
+    void rotateAboutAnyAxis(const Vector3D& axis, double angle, float cx, float cy, float cz);
     void copyScalars(const RibDefinition& other);
     void takeGeometry(RibDefinition& other) noexcept;
 
