@@ -1,5 +1,6 @@
 #pragma once
 
+#include <type_traits>
 #include <vector>
 
 #include "foundation/Vertex.h"
@@ -67,3 +68,7 @@ public:
     // The one way an owned point list is emptied.
     static void clearList(std::vector<Vector3D*>& list);
 };
+
+// Vertex reaches a normal's point part by address (see Vertex::normalPoint).
+static_assert(std::is_standard_layout<Vector3D>::value && sizeof(Vector3D) == sizeof(Vertex),
+              "a Vector3D must be a Vertex and nothing more");

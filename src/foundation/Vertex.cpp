@@ -95,20 +95,10 @@ void Vertex::operator delete(void* p, std::size_t size) noexcept
     ::operator delete(p);
 }
 
-Vertex& Vertex::operator=(const Vertex& other)
+Vertex& Vertex::assignWithNormal(const Vertex& other)
 {
-    const Vector3D* source = other.normal;
-    // Outline points are refilled by the thousand on every rib rebuild, and
-    // nearly all of them have a plain normal (one without a normal of its
-    // own) on both sides: overwrite ours in place rather than free it and
-    // allocate a copy. Neither point may be the other's normal here.
-    if (normal && source && !normal->normal && !source->normal && normal != &other && this != source) {
-        copyFields(other);
-        normal->copyFields(*source);
-        return *this;
-    }
     // Copy before deleting: the source may be our own normal or hang below it.
-    Vector3D* copy = copyOf(source);
+    Vector3D* copy = copyOf(other.normal);
     copyFields(other);
     delete normal;
     normal = copy;
@@ -142,11 +132,6 @@ Vector3D* Vertex::copyNormal(const Vector3D& n)
 void Vertex::deleteNormal(Vector3D* n)
 {
     delete n;
-}
-
-void Vertex::rotateNormal(void (Vertex::*turn)(float, float), float c, float s)
-{
-    (normal->*turn)(c, s);
 }
 
 void Vertex::reset()
@@ -214,23 +199,6 @@ void Vertex::rotate(float a, const Vector3D& axis)
     else
         std::cout << "In " << "void Vertex::rotate(float, const Vector3D&)"
                   << ": unknown axis --> currently, only GLUtils::Axis[X-Z] are supported!" << std::endl;
-}
-
-float Vertex::getAngle2D(const Vertex& other, AngleInfo& info) const
-{
-    const float p = lengthXY() * other.lengthXY();
-    if (p == 0.0f) {
-        info = AngleInfo(AngleInfo::Straight, 0.0f, 0);
-        return 1.0f;
-    }
-    const float k = x * other.y - y * other.x;
-    const int turn = k > 0.0f ? AngleInfo::CounterClockwise
-                              : (k < 0.0f ? AngleInfo::Clockwise : AngleInfo::Straight);
-    info = AngleInfo(turn, 0.0f, 0);
-    const float r = static_cast<float>((static_cast<double>(x) * other.x + static_cast<double>(y) * other.y) / p);
-    if (r < -0.999f)
-        info = AngleInfo(AngleInfo::Reversal, 0.0f, 0);
-    return r;
 }
 
 void Vertex::print() const

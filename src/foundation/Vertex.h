@@ -4,8 +4,9 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "foundation/AngleInfo.h"
+
 class Vector3D;
-class AngleInfo;
 
 // A point of the geometry kernel. Besides its coordinates it carries marks
 // (property bits, id, two auxiliary values, a selection flag) that modifiers
@@ -33,7 +34,21 @@ public:
     {
         other.normal = nullptr;
     }
-    Vertex& operator=(const Vertex& other);
+    Vertex& operator=(const Vertex& other)
+    {
+        // Outline points are refilled by the thousand on every rib rebuild,
+        // and nearly all of them have a plain normal (one without a normal of
+        // its own) on both sides: overwrite ours in place rather than free it
+        // and allocate a copy. Neither point may be the other's normal here.
+        Vertex* ours = normalPoint();
+        const Vertex* source = other.normalPoint();
+        if (ours && source && !ours->normal && !source->normal && ours != &other && this != source) {
+            copyFields(other);
+            ours->copyFields(*source);
+            return *this;
+        }
+        return assignWithNormal(other);
+    }
     Vertex& operator=(Vertex&& other) noexcept;
     ~Vertex()
     {
@@ -182,7 +197,7 @@ public:
         y = ny;
         z = nz;
         if (normal)
-            rotateNormal(&Vertex::rotateX, c, s);
+            normalPoint()->rotateX(c, s);
     }
     void rotateY(float c, float s)
     {
@@ -194,7 +209,7 @@ public:
         y = ny;
         z = nz;
         if (normal)
-            rotateNormal(&Vertex::rotateY, c, s);
+            normalPoint()->rotateY(c, s);
     }
     void rotateZ(float c, float s)
     {
@@ -206,11 +221,27 @@ public:
         y = ny;
         z = nz;
         if (normal)
-            rotateNormal(&Vertex::rotateZ, c, s);
+            normalPoint()->rotateZ(c, s);
     }
     // Accepts only the unit axes GLUtils::AxisX/Y/Z.
     void rotate(float a, const Vector3D& axis);
-    float getAngle2D(const Vertex& other, AngleInfo& info) const;
+    float getAngle2D(const Vertex& other, AngleInfo& info) const
+    {
+        const float p = lengthXY() * other.lengthXY();
+        if (p == 0.0f) {
+            info = AngleInfo(AngleInfo::Straight, 0.0f, 0);
+            return 1.0f;
+        }
+        const float k = x * other.y - y * other.x;
+        const int turn = k > 0.0f ? AngleInfo::CounterClockwise
+                                  : (k < 0.0f ? AngleInfo::Clockwise : AngleInfo::Straight);
+        info = AngleInfo(turn, 0.0f, 0);
+        const float r =
+            static_cast<float>((static_cast<double>(x) * other.x + static_cast<double>(y) * other.y) / p);
+        if (r < -0.999f)
+            info = AngleInfo(AngleInfo::Reversal, 0.0f, 0);
+        return r;
+    }
 
     void print() const;
     void printScaled(float s) const;
@@ -232,10 +263,13 @@ protected:
         auxB = other.auxB;
         selected = other.selected;
     }
-    // The normal's own type is not complete here.
+    // The normal's own type is not complete here. It adds no field to a
+    // point and is standard-layout (Vector3D.h checks both), so the normal's
+    // point part lies at the normal's address.
+    Vertex* normalPoint() const { return reinterpret_cast<Vertex*>(normal); }
     static Vector3D* copyNormal(const Vector3D& n);
     static void deleteNormal(Vector3D* n);
-    void rotateNormal(void (Vertex::*turn)(float, float), float c, float s);
+    Vertex& assignWithNormal(const Vertex& other);
 
     Vector3D* normal;
     float x;

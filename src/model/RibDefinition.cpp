@@ -800,6 +800,21 @@ float RibDefinition::getCamberY(int index) const
     return 0.0f;
 }
 
+RibDefinition::CutRuns RibDefinition::duplicateCutPoints(int frontUpper, int frontLower, int rearUpper,
+                                                        int rearLower)
+{
+    // Highest index first, so that no insertion moves a point still to come.
+    for (int index : {rearLower, frontLower, frontUpper, rearUpper}) {
+        outline.insert(outline.begin() + index, new Vector3D(*outline[size_t(index)]));
+    }
+    CutRuns runs;
+    runs.topRear = rearUpper + 1;
+    runs.topFront = frontUpper + 1;
+    runs.bottomFront = frontLower + 3;
+    runs.bottomRear = rearLower + 3;
+    return runs;
+}
+
 void RibDefinition::smoothCrossingPairs(PointList& points)
 {
     const size_t n = points.size();

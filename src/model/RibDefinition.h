@@ -130,6 +130,20 @@ public:
     float getMaxY() const;
     float getMinY() const;
     float getCamberY(int index) const;
+    // Inclusive index ranges of the outline between two chord stations,
+    // after the four cut points were doubled: the top run lies on the upper
+    // surface, the bottom run on the lower one. The doubled points sit just
+    // outside each run, so a run can be reshaped while the outline keeps its
+    // original point at each station.
+    struct CutRuns {
+        int topRear;
+        int topFront;
+        int bottomFront;
+        int bottomRear;
+    };
+    // Gives each of the four cut points (outline indices, as the two chord
+    // station splits leave them) a copy in front of it.
+    CutRuns duplicateCutPoints(int frontUpper, int frontLower, int rearUpper, int rearLower);
     static void smoothCrossingPairs(PointList& points);
     void collectTurns(std::vector<AngleInfo>& turns, float scale) const;
     void cleanOutline(float scale);

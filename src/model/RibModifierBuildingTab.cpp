@@ -31,8 +31,7 @@ void RibModifierBuildingTab::applyTab(float start, const BuildingTabData& tabs, 
         return;
 
     std::vector<Vector3D*>& outline = rib.getRibCoords();
-    const RibModifierSquareSpar::CutRuns runs =
-        RibModifierSquareSpar::doubleCutPoints(outline, F, f, R, r);
+    const RibDefinition::CutRuns runs = rib.duplicateCutPoints(F, f, R, r);
     // The doubled points stay on the surface, so the outline drops back to
     // it at both stations and draws the tab's sides.
     if (tabs.getDoUpper()) {

@@ -82,15 +82,13 @@ void RibModifierComb::apply(RibDefinition& rib, int /*ribNumber*/, const RibComb
     ++frontLower;
 
     // Each cut point gets a twin so the notch walls stand vertical: one copy
-    // stays on the surface, the other moves with the run. Highest index
-    // first, so earlier inserts do not shift later ones.
+    // stays on the surface, the other moves with the run.
+    const RibDefinition::CutRuns runs = rib.duplicateCutPoints(frontUpper, frontLower, rearUpper, rearLower);
     std::vector<Vector3D*>& outline = rib.getRibCoords();
-    for (int i : {rearLower, frontLower, frontUpper, rearUpper})
-        outline.insert(outline.begin() + i, new Vector3D(*outline[i]));
-    const int topFirst = rearUpper + 1;   // the rear upper cut point itself
-    const int topLast = frontUpper + 1;   // the copy of the front upper cut point
-    const int bottomFirst = frontLower + 3;
-    const int bottomLast = rearLower + 3;
+    const int topFirst = runs.topRear;
+    const int topLast = runs.topFront;
+    const int bottomFirst = runs.bottomFront;
+    const int bottomLast = runs.bottomRear;
 
     Vector3D p1(*outline[topFirst]);
     Vector3D p2(*outline[topLast]);

@@ -18,18 +18,19 @@ namespace {
 void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, float clipFromX,
              const std::vector<Vector3D*>& camberLine, std::vector<Vertex*>& strip)
 {
+    const size_t count = last >= first ? size_t(last - first + 1) : 0;
+    strip.reserve(strip.size() + 2 * count);
     std::vector<Vertex*> inner;
+    inner.reserve(count);
+    const float shift = -depth;
     for (int i = first; i <= last; ++i) {
         Vector3D& point = *outline[size_t(i)];
         strip.push_back(new Vertex(point));
         // Only the coordinates of the sunken position are used: no need to
         // copy the normal (a heap allocation) along with them.
         Vector3D moved(point.getX(), point.getY(), point.getZ());
-        if (const Vector3D* normal = point.getNormal()) {
-            Vector3D shift(*normal);
-            shift *= -depth;
-            moved += shift;
-        }
+        if (const Vector3D* normal = point.getNormal())
+            moved.translate(normal->getX() * shift, normal->getY() * shift, normal->getZ() * shift);
         // Behind the nose the rib is thin: the sheeting may eat into it but
         // never through the camber line.
         if (point.getX() > clipFromX)
@@ -42,12 +43,6 @@ void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, 
         inner.push_back(back);
     }
     strip.insert(strip.end(), inner.rbegin(), inner.rend());
-}
-
-// Inserts a copy of the point at index in front of it.
-void duplicateAt(std::vector<Vector3D*>& outline, int index)
-{
-    outline.insert(outline.begin() + index, new Vector3D(*outline[size_t(index)]));
 }
 
 } // namespace
@@ -164,21 +159,14 @@ bool RibModifierCoveringAdvanced::cutCovering(RibDefinition& rib, std::vector<Ve
 
     // Each cut point gets a copy, so that the sunken runs and the untouched
     // outline keep a point of their own at every station.
-    duplicateAt(outline, rearLower);
-    duplicateAt(outline, frontLower);
-    duplicateAt(outline, frontUpper);
-    duplicateAt(outline, rearUpper);
-    const int upperFirst = rearUpper + 1;  // the rear upper cut point itself
-    const int upperLast = frontUpper + 1;  // the copy of the front upper cut point
-    const int lowerFirst = frontLower + 3; // the front lower cut point itself
-    const int lowerLast = rearLower + 3;   // the copy of the rear lower cut point
+    const RibDefinition::CutRuns runs = rib.duplicateCutPoints(frontUpper, frontLower, rearUpper, rearLower);
 
     const float clipFromX = outline.front()->getX() - 0.9f * RibDefinition::getPieceDepth(outline);
     const float depth = thickness / scale;
     const std::vector<Vector3D*>& camberLine = rib.getCamberLineCoords();
     if (doUpper)
-        sinkRun(outline, upperFirst, upperLast, depth, clipFromX, camberLine, upperStrip);
+        sinkRun(outline, runs.topRear, runs.topFront, depth, clipFromX, camberLine, upperStrip);
     if (doLower)
-        sinkRun(outline, lowerFirst, lowerLast, depth, clipFromX, camberLine, lowerStrip);
+        sinkRun(outline, runs.bottomFront, runs.bottomRear, depth, clipFromX, camberLine, lowerStrip);
     return true;
 }

@@ -47,21 +47,6 @@ bool RibModifierSquareSpar::splitAtStations(RibDefinition& rib, float front, flo
     return true;
 }
 
-RibModifierSquareSpar::CutRuns RibModifierSquareSpar::doubleCutPoints(
-    std::vector<Vector3D*>& outline, int frontUpper, int frontLower, int rearUpper, int rearLower)
-{
-    // Highest index first, so that no insertion moves a point still to come;
-    // each copy goes in front of its original.
-    for (int index : {rearLower, frontLower, frontUpper, rearUpper})
-        outline.insert(outline.begin() + index, new Vector3D(*outline[index]));
-    CutRuns runs;
-    runs.topRear = rearUpper + 1;
-    runs.topFront = frontUpper + 1;
-    runs.bottomFront = frontLower + 3;
-    runs.bottomRear = rearLower + 3;
-    return runs;
-}
-
 void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparDefinition& spar,
                                   float firstRibChord, const RibDefinition& firstRib,
                                   const RibDefinition& lastRib, const RibDefinition& thisRib,
@@ -86,7 +71,7 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
         return;
 
     std::vector<Vector3D*>& outline = rib.getRibCoords();
-    const CutRuns runs = doubleCutPoints(outline, F, f, R, r);
+    const RibDefinition::CutRuns runs = rib.duplicateCutPoints(F, f, R, r);
     const float height = spar.getSquareSparHeight() / scale;
     const bool verticalCut = spar.getSquareSparVerticalCut();
     std::vector<IdentifiableObject*>& parts = rib.getSquareSparParts();

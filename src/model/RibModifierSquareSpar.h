@@ -12,18 +12,6 @@ class Vector3D;
 class RibModifierSquareSpar : public RibModifierSparBase
 {
 public:
-    // Inclusive index ranges of the outline between two chord stations, after
-    // the four cut points were doubled: the top run lies on the upper
-    // surface, the bottom run on the lower one. The doubled points sit just
-    // outside each run, so a run can be reshaped while the outline keeps its
-    // original point at each station.
-    struct CutRuns {
-        int topRear;
-        int topFront;
-        int bottomFront;
-        int bottomRear;
-    };
-
     void apply(RibDefinition& rib, int ribNumber, const SparDefinition& spar,
                float firstRibChord, const RibDefinition& firstRib, const RibDefinition& lastRib,
                const RibDefinition& thisRib, float joinerOffsetY, float scale,
@@ -36,8 +24,6 @@ public:
     static bool splitAtStations(RibDefinition& rib, float front, float rear, float scale,
                                 int& frontUpper, int& frontLower, int& rearUpper,
                                 int& rearLower);
-    static CutRuns doubleCutPoints(std::vector<Vector3D*>& outline, int frontUpper,
-                                   int frontLower, int rearUpper, int rearLower);
 
 private:
     void addWebbing(RibDefinition& rib, const SparDefinition& spar, int pass, float p, float w,
