@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <initializer_list>
 #include <iostream>
 #include <iterator>
 #include <memory>
@@ -103,6 +104,7 @@ PanelBaseData::PanelBaseData()
       ribMinY(0.0f),
       ribMaxY(0.0f)
 {
+    watchTableModels();
 }
 
 PanelBaseData::PanelBaseData(int id, const QString& panelName, const QString& airfoilName,
@@ -151,38 +153,98 @@ PanelBaseData::PanelBaseData(int id, const QString& panelName, const QString& ai
     applyModificationsToPanelRibs(wingRootChord, length, rootChord, tipChord, tipTwist, sweep, topAlign, bottomAlign,
                                   dontAlign, rootAirfoilFactor, tipAirfoilFactor, this->leData, this->teData,
                                   getSparList(), getSheetingStripList(), this->sheeting, getCombList());
+    geometryBuilt(wingRootChord);
 }
 
 PanelBaseData::PanelBaseData(const PanelBaseData& other) : PanelBaseData()
 {
-    copyFrom(other);
-    ribMinY = 0.0f;
-    ribMaxY = 0.0f;
+    const bool geometryCopied = copyFrom(other);
     ribListTableModel.setPanelLength(length);
-    rebuildRibs();
+    if (!geometryCopied) {
+        ribMinY = 0.0f;
+        ribMaxY = 0.0f;
+        rebuildRibs();
+    }
 }
 
 PanelBaseData& PanelBaseData::operator=(const PanelBaseData& other)
 {
     // Copying from itself would clear the very ribs it copies.
-    if (&other != this)
-        copyFrom(other);
+    const bool geometryCopied = &other != this && copyFrom(other);
     ribListTableModel.setPanelLength(length);
-    rebuildRibs();
+    if (!geometryCopied)
+        rebuildRibs();
     return *this;
 }
 
 PanelBaseData::~PanelBaseData() = default;
 
-void PanelBaseData::copyFrom(const PanelBaseData& other)
+void PanelBaseData::watchTableModels()
 {
+    const auto changed = [this] { geometryChanged(); };
+    for (QAbstractItemModel* model : std::initializer_list<QAbstractItemModel*>{
+             &ribListTableModel, &sparsTableModel, &sheetingStripTableModel, &combListTableModel}) {
+        QObject::connect(model, &QAbstractItemModel::dataChanged, changed);
+        QObject::connect(model, &QAbstractItemModel::rowsInserted, changed);
+        QObject::connect(model, &QAbstractItemModel::rowsRemoved, changed);
+        QObject::connect(model, &QAbstractItemModel::rowsMoved, changed);
+        QObject::connect(model, &QAbstractItemModel::modelReset, changed);
+        QObject::connect(model, &QAbstractItemModel::layoutChanged, changed);
+    }
+}
+
+void PanelBaseData::geometryBuilt(float wingRootChord)
+{
+    geometryCurrent = true;
+    builtWingRootChord = wingRootChord;
+    builtAsFirstPanel = isFirstPanelOfPlane();
+}
+
+// Expects this panel's values to be other's already. A rebuild here would
+// start from the same ribs, airfoils, values and lists as other's last one;
+// what else it reads (the wing root chord, whether the panel leads the
+// plane) must be the same too.
+bool PanelBaseData::canCopyGeometryOf(const PanelBaseData& other, const Airfoil* root, const Airfoil* tip) const
+{
+    if (!other.geometryCurrent || other.builtWingRootChord != rebuildScale()
+        || other.builtAsFirstPanel != isFirstPanelOfPlane())
+        return false;
+    const auto& ribs = other.getRibList().getRibs();
+    return std::all_of(ribs.begin(), ribs.end(), [&](const RibDefinition& rib) {
+        return rib.getRootAirfoil() == root && rib.getTipAirfoil() == tip;
+    });
+}
+
+bool PanelBaseData::copyFrom(const PanelBaseData& other)
+{
+    // The copies may take the memory of the points cleared here.
+    Vertex::RecyclingScope recycling;
     ribListTableModel.clear();
     ribListTableModel.assign(other.getRibList());
     Airfoil* root = findAirfoil(other.airfoilName, true);
     Airfoil* tip = findAirfoil(other.airfoilNameTip, false);
+    copyValues(other);
+
+    bool geometryCopied = canCopyGeometryOf(other, root, tip);
+    if (geometryCopied) {
+        auto source = other.getRibList().getRibs().begin();
+        for (RibDefinition& rib : ribListTableModel.getRibList().getRibs())
+            geometryCopied = geometryCopied && rib.copyGeometryFrom(*source++);
+    }
+    if (geometryCopied) {
+        ribMinY = other.ribMinY;
+        ribMaxY = other.ribMaxY;
+        geometryBuilt(other.builtWingRootChord);
+        return true;
+    }
     ribListTableModel.setAirfoil(AirfoilType(0), root, other.rootAirfoilFactor, other.tipAirfoilFactor);
     ribListTableModel.setAirfoil(AirfoilType(1), tip, other.rootAirfoilFactor, other.tipAirfoilFactor);
+    geometryChanged();
+    return false;
+}
 
+void PanelBaseData::copyValues(const PanelBaseData& other)
+{
     sparsTableModel.setSparList(other.getSparList());
     sheetingStripTableModel.setStripList(other.getSheetingStripList());
     combListTableModel.setCombList(other.getCombList());
@@ -213,6 +275,7 @@ void PanelBaseData::copyFrom(const PanelBaseData& other)
 
 void PanelBaseData::generateRibs(const RibList* ribList)
 {
+    geometryChanged();
     if (ribList == nullptr)
         ribListTableModel.generateRibs(length, noOfRibs, ribThickness);
     else
@@ -239,6 +302,7 @@ QString PanelBaseData::getAirfoilName(AirfoilType type) const
 
 bool PanelBaseData::setAirfoilName(AirfoilType type, const QString& name)
 {
+    geometryChanged();
     const bool isRoot = static_cast<int>(type) == 0;
     if (findAirfoil(name, isRoot) == nullptr)
         return false;
@@ -281,6 +345,8 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
                                                   const SheetingStripList& sheetingStrips,
                                                   const CoveringDefinition& sheeting, const RibCombList& combs)
 {
+    // The arguments need not be this panel's own values.
+    geometryChanged();
     RibList& ribList = ribListTableModel.getRibList();
     auto& ribs = ribList.getRibs();
     const int n = ribList.getRibCount();
@@ -393,6 +459,7 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
 
 void PanelBaseData::applySparsToRibs(const SparList& spars, int typeMask)
 {
+    geometryChanged();
     applySparsToRibs(spars, typeMask, rebuildScale());
 }
 
@@ -503,9 +570,11 @@ void PanelBaseData::applyCombsToRibs(const RibCombList& combs, float wingRootCho
 
 void PanelBaseData::rebuildRibs()
 {
-    applyModificationsToPanelRibs(rebuildScale(), length, rootChord, tipChord, tipTwist, sweep, topAlign,
+    const float wingRootChord = rebuildScale();
+    applyModificationsToPanelRibs(wingRootChord, length, rootChord, tipChord, tipTwist, sweep, topAlign,
                                   bottomAlign, dontAlign, rootAirfoilFactor, tipAirfoilFactor, leData, teData,
                                   getSparList(), getSheetingStripList(), sheeting, getCombList());
+    geometryBuilt(wingRootChord);
 }
 
 void PanelBaseData::setBuildingTabData(const BuildingTabData& value)
@@ -519,11 +588,13 @@ void PanelBaseData::setBuildingTabData(const BuildingTabData& value)
 
 void PanelBaseData::setCoveringDefinition(const CoveringDefinition& value)
 {
+    geometryChanged();
     sheeting = value;
 }
 
 RibList& PanelBaseData::getRibList()
 {
+    geometryChanged();
     return ribListTableModel.getRibList();
 }
 
@@ -534,6 +605,7 @@ const RibList& PanelBaseData::getRibList() const
 
 SparList& PanelBaseData::getSparList()
 {
+    geometryChanged();
     return sparsTableModel.getSparList();
 }
 
@@ -544,6 +616,7 @@ const SparList& PanelBaseData::getSparList() const
 
 SheetingStripList& PanelBaseData::getSheetingStripList()
 {
+    geometryChanged();
     return sheetingStripTableModel.getStripList();
 }
 
@@ -554,6 +627,7 @@ const SheetingStripList& PanelBaseData::getSheetingStripList() const
 
 RibCombList& PanelBaseData::getCombList()
 {
+    geometryChanged();
     return combListTableModel.getCombList();
 }
 
@@ -564,22 +638,26 @@ const RibCombList& PanelBaseData::getCombList() const
 
 void PanelBaseData::setRibList(const RibList& ribs)
 {
+    geometryChanged();
     ribListTableModel.clear();
     ribListTableModel.assign(ribs);
 }
 
 void PanelBaseData::setSparList(const SparList& spars)
 {
+    geometryChanged();
     sparsTableModel.setSparList(spars);
 }
 
 void PanelBaseData::setSheetingStripList(const SheetingStripList& strips)
 {
+    geometryChanged();
     sheetingStripTableModel.setStripList(strips);
 }
 
 void PanelBaseData::setCombList(const RibCombList& combs)
 {
+    geometryChanged();
     combListTableModel.setCombList(combs);
 }
 
@@ -591,6 +669,7 @@ const SparDefinition* PanelBaseData::findSpar(int row, bool& found) const
 
 SparDefinition* PanelBaseData::findEditableSpar(int row, bool& found)
 {
+    geometryChanged();
     SparDefinition& spar = sparsTableModel.findEditableSpar(row, found);
     return found ? &spar : nullptr;
 }
@@ -657,6 +736,7 @@ bool PanelBaseData::getCombRealPositions(const RibCombData& comb, float& zStart,
 
 void PanelBaseData::removeSparsNotReachingTipRib()
 {
+    geometryChanged();
     const int ribCount = getRibList().getRibCount();
     getSparList().getEditableSpars().remove_if(
         [ribCount](const SparDefinition& spar) { return spar.getLastRib() != ribCount; });
@@ -664,6 +744,7 @@ void PanelBaseData::removeSparsNotReachingTipRib()
 
 void PanelBaseData::removeSheetingStripsNotReachingTipRib()
 {
+    geometryChanged();
     const int ribCount = getRibList().getRibCount();
     getSheetingStripList().getStrips().remove_if(
         [ribCount](const SheetingStripDefinition& strip) { return strip.getLastRib() != ribCount; });
@@ -691,6 +772,7 @@ void moveToRootRib(Part& part, const RibList& ribs)
 
 void PanelBaseData::mirrorSparsAtConnectionRib()
 {
+    geometryChanged();
     const RibList& ribs = getRibList();
     const int ribCount = ribs.getRibCount();
     for (SparDefinition& spar : getSparList().getEditableSpars()) {
@@ -708,6 +790,7 @@ void PanelBaseData::mirrorSparsAtConnectionRib()
 
 void PanelBaseData::mirrorSheetingStripsAtConnectionRib()
 {
+    geometryChanged();
     const RibList& ribs = getRibList();
     const int ribCount = ribs.getRibCount();
     for (SheetingStripDefinition& strip : getSheetingStripList().getStrips()) {

@@ -15,8 +15,8 @@
 
 // Everything that defines one wing panel: its values, its edge, covering
 // and tab records and its four list models. Every constructor that takes
-// values, the copy and the assignment end by rebuilding the rib outlines,
-// so a built or assigned panel always carries finished ribs.
+// values, the copy and the assignment end with finished ribs: rebuilt, or,
+// when the source's ribs are what a rebuild would make, copied from it.
 class PanelBaseData
 {
 public:
@@ -61,60 +61,160 @@ public:
 
     // --- values ---
     int getId() const { return id; }
-    void setId(int value) { id = value; }
+    void setId(int value)
+    {
+        id = value;
+        geometryChanged();
+    }
     QString getPanelName() const { return panelName; }
-    void setPanelName(const QString& value) { panelName = value; }
+    void setPanelName(const QString& value)
+    {
+        panelName = value;
+        geometryChanged();
+    }
     float getLength() const { return length; }
-    void setLength(float value) { length = value; }
+    void setLength(float value)
+    {
+        length = value;
+        geometryChanged();
+    }
     float getRootChord() const { return rootChord; }
-    void setRootChord(float value) { rootChord = value; }
+    void setRootChord(float value)
+    {
+        rootChord = value;
+        geometryChanged();
+    }
     float getTipChord() const { return tipChord; }
-    void setTipChord(float value) { tipChord = value; }
+    void setTipChord(float value)
+    {
+        tipChord = value;
+        geometryChanged();
+    }
     float getSweep() const { return sweep; }
-    void setSweep(float value) { sweep = value; }
+    void setSweep(float value)
+    {
+        sweep = value;
+        geometryChanged();
+    }
     float getTipTwist() const { return tipTwist; }
-    void setTipTwist(float value) { tipTwist = value; }
+    void setTipTwist(float value)
+    {
+        tipTwist = value;
+        geometryChanged();
+    }
     float getDihedralAngle() const { return dihedralAngle; }
-    void setDihedralAngle(float value) { dihedralAngle = value; }
+    void setDihedralAngle(float value)
+    {
+        dihedralAngle = value;
+        geometryChanged();
+    }
     bool getTopAlign() const { return topAlign; }
-    void setTopAlign(bool value) { topAlign = value; }
+    void setTopAlign(bool value)
+    {
+        topAlign = value;
+        geometryChanged();
+    }
     bool getBottomAlign() const { return bottomAlign; }
-    void setBottomAlign(bool value) { bottomAlign = value; }
+    void setBottomAlign(bool value)
+    {
+        bottomAlign = value;
+        geometryChanged();
+    }
     bool getDontAlign() const { return dontAlign; }
-    void setDontAlign(bool value) { dontAlign = value; }
+    void setDontAlign(bool value)
+    {
+        dontAlign = value;
+        geometryChanged();
+    }
     float getRibThickness() const { return ribThickness; }
-    void setRibThickness(float value) { ribThickness = value; }
+    void setRibThickness(float value)
+    {
+        ribThickness = value;
+        geometryChanged();
+    }
     int getNoOfRibs() const { return noOfRibs; }
-    void setNoOfRibs(int value) { noOfRibs = value; }
+    void setNoOfRibs(int value)
+    {
+        noOfRibs = value;
+        geometryChanged();
+    }
     float getSpecificWeightRib() const { return specificWeightRib; }
-    void setSpecificWeightRib(float value) { specificWeightRib = value; }
+    void setSpecificWeightRib(float value)
+    {
+        specificWeightRib = value;
+        geometryChanged();
+    }
     float getRootAirfoilFactor() const { return rootAirfoilFactor; }
-    void setRootAirfoilFactor(float value) { rootAirfoilFactor = value; }
+    void setRootAirfoilFactor(float value)
+    {
+        rootAirfoilFactor = value;
+        geometryChanged();
+    }
     float getTipAirfoilFactor() const { return tipAirfoilFactor; }
-    void setTipAirfoilFactor(float value) { tipAirfoilFactor = value; }
+    void setTipAirfoilFactor(float value)
+    {
+        tipAirfoilFactor = value;
+        geometryChanged();
+    }
 
     // --- records ---
     BuildingTabData& getBuildingTabData() { return tabs; }
     const BuildingTabData& getBuildingTabData() const { return tabs; }
     void setBuildingTabData(const BuildingTabData& value);
-    LEData& getLEData() { return leData; }
+    LEData& getLEData()
+    {
+        geometryChanged();
+        return leData;
+    }
     const LEData& getLEData() const { return leData; }
-    void setLEData(const LEData& value) { leData = value; }
-    TEData& getTEData() { return teData; }
+    void setLEData(const LEData& value)
+    {
+        leData = value;
+        geometryChanged();
+    }
+    TEData& getTEData()
+    {
+        geometryChanged();
+        return teData;
+    }
     const TEData& getTEData() const { return teData; }
-    void setTEData(const TEData& value) { teData = value; }
-    CoveringDefinition& getCoveringDefinition() { return sheeting; }
+    void setTEData(const TEData& value)
+    {
+        teData = value;
+        geometryChanged();
+    }
+    CoveringDefinition& getCoveringDefinition()
+    {
+        geometryChanged();
+        return sheeting;
+    }
     const CoveringDefinition& getCoveringDefinition() const { return sheeting; }
     void setCoveringDefinition(const CoveringDefinition& value);
 
     // --- lists and their table models ---
-    RibListTableModel& getRibListTableModel() { return ribListTableModel; }
+    RibListTableModel& getRibListTableModel()
+    {
+        geometryChanged();
+        return ribListTableModel;
+    }
     const RibListTableModel& getRibListTableModel() const { return ribListTableModel; }
-    SparsTableModel& getSparsTableModel() { return sparsTableModel; }
+    SparsTableModel& getSparsTableModel()
+    {
+        geometryChanged();
+        return sparsTableModel;
+    }
     const SparsTableModel& getSparsTableModel() const { return sparsTableModel; }
-    SheetingStripTableModel& getSheetingStripTableModel() { return sheetingStripTableModel; }
+    SheetingStripTableModel& getSheetingStripTableModel()
+    {
+        geometryChanged();
+        return sheetingStripTableModel;
+    }
     const SheetingStripTableModel& getSheetingStripTableModel() const { return sheetingStripTableModel; }
-    CombListTableModel& getCombListTableModel() { return combListTableModel; }
+    CombListTableModel& getCombListTableModel()
+    {
+        geometryChanged();
+        return combListTableModel;
+    }
     const CombListTableModel& getCombListTableModel() const { return combListTableModel; }
 
     RibList& getRibList();
@@ -153,13 +253,31 @@ public:
 
     // The rib height range of the last rebuild, in mm.
     float getRibMinY() const { return ribMinY; }
-    void setRibMinY(float value) { ribMinY = value; }
+    void setRibMinY(float value)
+    {
+        ribMinY = value;
+        geometryChanged();
+    }
     float getRibMaxY() const { return ribMaxY; }
-    void setRibMaxY(float value) { ribMaxY = value; }
+    void setRibMaxY(float value)
+    {
+        ribMaxY = value;
+        geometryChanged();
+    }
     float getRibHeight() const { return ribMaxY - ribMinY; }
 
 private:
-    void copyFrom(const PanelBaseData& other);
+    // Ribs built from the current values stay valid until something that
+    // feeds the rebuild may have changed: a setter, a modifiable accessor or
+    // an edit through one of the table models.
+    void geometryChanged() { geometryCurrent = false; }
+    void geometryBuilt(float wingRootChord);
+    void watchTableModels();
+    // True when the ribs (geometry included) were copied rather than left
+    // for a rebuild.
+    bool copyFrom(const PanelBaseData& other);
+    bool canCopyGeometryOf(const PanelBaseData& other, const Airfoil* root, const Airfoil* tip) const;
+    void copyValues(const PanelBaseData& other);
     float rebuildScale() const;
     bool isFirstPanelOfPlane() const;
     void applySparsToRibs(const SparList& spars, int typeMask, float wingRootChord);
@@ -194,4 +312,8 @@ private:
     CombListTableModel combListTableModel;
     float ribMinY;
     float ribMaxY;
+    // What the last full rebuild depended on beyond the panel's own data.
+    bool geometryCurrent = false;
+    float builtWingRootChord = 0.0f;
+    bool builtAsFirstPanel = false;
 };

@@ -10,8 +10,11 @@
 #include <utility>
 
 #include "airfoils/Airfoil.h"
+#include "foundation/Circle3D.h"
 #include "foundation/GLUtils.h"
 #include "foundation/IdentifiableObject.h"
+#include "foundation/Polygon3D.h"
+#include "foundation/Rectangle3D.h"
 #include "foundation/Triangle2D.h"
 #include "foundation/Vector3D.h"
 #include "views/PlaneVisualisationOptions.h"
@@ -226,6 +229,55 @@ void RibDefinition::clearGeometry()
     clearParts(cubeSparParts);
     clearParts(coveringPolygons);
     clearParts(combParts);
+}
+
+namespace {
+
+IdentifiableObject* copyOfShape(const IdentifiableObject& shape)
+{
+    if (const auto* rectangle = dynamic_cast<const Rectangle3D*>(&shape)) {
+        return new Rectangle3D(*rectangle);
+    }
+    if (const auto* circle = dynamic_cast<const Circle3D*>(&shape)) {
+        return new Circle3D(*circle);
+    }
+    if (const auto* polygon = dynamic_cast<const Polygon3D*>(&shape)) {
+        return new Polygon3D(*polygon);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool RibDefinition::copyGeometryFrom(const RibDefinition& other)
+{
+    clearGeometry();
+    PointList RibDefinition::*const pointLists[] = {&RibDefinition::outline, &RibDefinition::camberLine,
+                                                    &RibDefinition::lePiece, &RibDefinition::tePiece,
+                                                    &RibDefinition::leTemplate};
+    for (const auto list : pointLists) {
+        this->*list = copyPoints(other.*list);
+    }
+    for (int i = 0; i < 4; ++i) {
+        covering[i] = copyPoints(other.covering[i]);
+    }
+    PartList RibDefinition::*const partLists[] = {
+        &RibDefinition::squareSparParts,  &RibDefinition::roundSparParts, &RibDefinition::tubeSparParts,
+        &RibDefinition::cubeTubeParts,    &RibDefinition::sparWebbingParts, &RibDefinition::cubeSparParts,
+        &RibDefinition::coveringPolygons, &RibDefinition::combParts};
+    for (const auto list : partLists) {
+        PartList& copies = this->*list;
+        copies.reserve((other.*list).size());
+        for (const IdentifiableObject* shape : other.*list) {
+            IdentifiableObject* copy = shape ? copyOfShape(*shape) : nullptr;
+            if (!copy) {
+                clearGeometry();
+                return false;
+            }
+            copies.push_back(copy);
+        }
+    }
+    return true;
 }
 
 void RibDefinition::clearParts(PartList& parts)

@@ -37,6 +37,10 @@ public:
 
     void clearGeometry();
     static void clearParts(PartList& parts);
+    // Replaces this rib's geometry by deep copies of other's. False, with
+    // this rib's geometry cleared, when other holds a shape of a kind that
+    // cannot be copied.
+    bool copyGeometryFrom(const RibDefinition& other);
 
     // Point lists.
     const PointList& getRibCoords() const { return outline; }
@@ -88,6 +92,8 @@ public:
     void setAlignOffset(float value) { alignOffset = value; }
 
     const PointList& getAirfoilCoords(AirfoilType type) const;
+    const Airfoil* getRootAirfoil() const { return rootAirfoil; }
+    const Airfoil* getTipAirfoil() const { return tipAirfoil; }
     static int findPartIndex(int id, const PartList& parts);
 
     // Rib table cells.

@@ -7,6 +7,7 @@
 
 #include "airfoils/WingFoils.h"
 #include "common/TestSupport.h"
+#include "foundation/IdentifiableObject.h"
 #include "foundation/Vector3D.h"
 #include "model/PanelBaseData.h"
 
@@ -51,6 +52,56 @@ bool allFinite(const PanelBaseData& data)
     return std::isfinite(data.getRibMinY()) && std::isfinite(data.getRibMaxY());
 }
 
+void appendPoint(QByteArray& out, const Vertex& p)
+{
+    out += QByteArray::number(double(p.getX()), 'a') + ' ' + QByteArray::number(double(p.getY()), 'a') + ' '
+           + QByteArray::number(double(p.getZ()), 'a') + ' ' + QByteArray::number(p.getProp()) + ' '
+           + QByteArray::number(p.getId()) + ';';
+    if (const Vector3D* normal = p.getNormal()) {
+        out += 'n';
+        appendPoint(out, *normal);
+    }
+}
+
+// Every point (with its normal) of every list and shape of every rib, and
+// the height range: what a copy must carry exactly as a rebuild makes it.
+QByteArray geometry(const PanelBaseData& data)
+{
+    QByteArray out = QByteArray::number(double(data.getRibMinY()), 'a') + ' '
+                     + QByteArray::number(double(data.getRibMaxY()), 'a') + '\n';
+    for (const RibDefinition& rib : data.getRibList().getRibs()) {
+        for (const RibDefinition::PointList* list :
+             {&rib.getRibCoords(), &rib.getCamberLineCoords(), &rib.getLEPieceCoords(), &rib.getTEPieceCoords(),
+              &rib.getLETemplateCoords(), &rib.getCoveringCoords(0), &rib.getCoveringCoords(1),
+              &rib.getCoveringCoords(2), &rib.getCoveringCoords(3)}) {
+            for (const Vector3D* p : *list)
+                appendPoint(out, *p);
+            out += '\n';
+        }
+        for (const RibDefinition::PartList* parts :
+             {&rib.getSquareSparParts(), &rib.getRoundSparParts(), &rib.getTubeSparParts(), &rib.getCubeTubeParts(),
+              &rib.getSparWebbingParts(), &rib.getCubeSparParts(), &rib.getCoveringPolygons(), &rib.getCombParts()}) {
+            for (const IdentifiableObject* part : *parts) {
+                out += QByteArray::number(part->getType()) + ' ' + QByteArray::number(part->getId()) + ':';
+                for (const Vertex* p : part->getPoints())
+                    appendPoint(out, *p);
+            }
+            out += '\n';
+        }
+    }
+    return out;
+}
+
+PanelBaseData sparredPanel()
+{
+    SparList spars;
+    spars.addSpar(SparDefinition("round", SparType::Round, 1, 5, 30.0f, 30.0f, true, false));
+    spars.addSpar(SparDefinition("square", SparType::Square, 2, 5, 50.0f, 50.0f, true, false));
+    return PanelBaseData(3, "Sparred", "CLARK Y AIRFOIL", "NACA 2412", 200.0f, 150.0f, 10.0f, 400.0f, -2.0f, 0.0f,
+                         false, false, true, 3.0f, 5, 150.0f, 1.0f, 1.0f, nullptr, LEData(1, 5.0f), TEData(),
+                         spars, SheetingStripList(), CoveringDefinition(), BuildingTabData(), RibCombList());
+}
+
 } // namespace
 
 class TestPanelBaseData : public QObject
@@ -67,6 +118,8 @@ private slots:
     void airfoilNamesAreCheckedAgainstTheLibrary();
     void unknownAirfoilTypeIsRefused();
     void assignmentRebuildsForTheNewLength();
+    void copiesCarryWhatARebuildMakes_data();
+    void copiesCarryWhatARebuildMakes();
     void zeroRootChordNeverDividesTheRearLimit();
 
 private:
@@ -226,6 +279,41 @@ void TestPanelBaseData::assignmentRebuildsForTheNewLength()
     QVERIFY(outlines(target) == outlines(longer));
     QCOMPARE(target.getRibMinY(), longer.getRibMinY());
     QCOMPARE(target.getRibMaxY(), longer.getRibMaxY());
+}
+
+// A copy may take the source's ribs instead of rebuilding them, but only
+// while they are what a rebuild of the source's current data would make.
+void TestPanelBaseData::copiesCarryWhatARebuildMakes_data()
+{
+    QTest::addColumn<int>("change");
+    QTest::newRow("built source") << 0;
+    QTest::newRow("value set, not rebuilt") << 1;
+    QTest::newRow("spar edited in its table, not rebuilt") << 2;
+}
+
+void TestPanelBaseData::copiesCarryWhatARebuildMakes()
+{
+    QFETCH(int, change);
+    PanelBaseData source = sparredPanel();
+    SparsTableModel& sparTable = source.getSparsTableModel();
+    source.rebuildRibs();
+    if (change == 1)
+        source.setTipTwist(3.0f);
+    if (change == 2) {
+        SparsTableModel::setNumberOfRibs(5);
+        QVERIFY(sparTable.setData(sparTable.index(0, 3), 3, Qt::EditRole));
+    }
+
+    PanelBaseData expected = sparredPanel();
+    expected = source;
+    expected.rebuildRibs();
+    QVERIFY(geometry(expected) != geometry(sparredPanel()) || change == 0);
+
+    const PanelBaseData copy(source);
+    QCOMPARE(geometry(copy), geometry(expected));
+    PanelBaseData assigned = simplePanel("NACA 2412", "", 300.0f, 4);
+    assigned = source;
+    QCOMPARE(geometry(assigned), geometry(expected));
 }
 
 void TestPanelBaseData::zeroRootChordNeverDividesTheRearLimit()
