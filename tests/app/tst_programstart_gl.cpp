@@ -11,9 +11,9 @@
 #include <QtTest>
 
 // Starts the program in a child process (it needs a display for its 3D
-// views). The real binary does not end by itself, so the cases that need it
-// to start this executable again as the program: the same start-up code,
-// plus a watcher that closes the main window shortly after it appeared.
+// views). The real binary does not end by itself, so the cases that open the
+// main window start this executable again as the program: the same start-up
+// code, plus a watcher that closes the main window shortly after it appears.
 namespace {
 
 const QString program = QStringLiteral(PLANFORMIX_BINARY_DIR "/bin/planformix");
