@@ -1,6 +1,7 @@
 #include "airfoils/Airfoil.h"
 #include "airfoils/AirfoilImportDialog.h"
 #include "airfoils/WingFoils.h"
+#include "common/TestSupport.h"
 #include "editing/XDoubleSpinBox.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/DialogSeam.h"
@@ -76,6 +77,8 @@ private slots:
     void unreadableSourceGivesNoPreview();
     void failedWriteIsReportedAndReplacesWhole();
     void emptyAirfoilNameIsRefused();
+    void writeCutShortKeepsOldFile_data();
+    void writeCutShortKeepsOldFile();
 
 private:
     QTemporaryDir sources;
@@ -326,6 +329,38 @@ void TestAirfoilImport::failedWriteIsReportedAndReplacesWhole()
     QVERIFY(dialog.writeDatFile(existing));
     QCOMPARE(readFile(existing).count('\n'), 281);
     QVERIFY(!readFile(existing).contains('x'));
+}
+
+void TestAirfoilImport::writeCutShortKeepsOldFile_data()
+{
+    TestSupport::addWriteFailureRows();
+}
+
+void TestAirfoilImport::writeCutShortKeepsOldFile()
+{
+    QFETCH(int, failAt);
+    bool ok = false;
+    AirfoilImportDialog dialog(nullptr, writeFile(sources.filePath("g.dat"), "G\n" + Points), AirfoilFileType::Dat,
+                               &ok);
+    QVERIFY(ok);
+    QTemporaryDir folder;
+    const QString measured = folder.filePath("measured.dat");
+    QVERIFY(dialog.writeDatFile(measured));
+    const qint64 size = QFileInfo(measured).size();
+    QVERIFY(QFile::remove(measured));
+    const QString target = writeFile(folder.filePath("g.dat"), "G as imported before\n" + Points);
+    const QByteArray previous = readFile(target);
+    DialogSeam::clear();
+
+    const std::string wrong = TestSupport::runWithFileSizeLimit(TestSupport::failingLimit(failAt, size), [&] {
+        std::string problems;
+        if (dialog.writeDatFile(target))
+            problems += "the write reported success; ";
+        if (DialogSeam::calls().size() != 1 || DialogSeam::calls().front().title != "Import failed")
+            problems += "no \"Import failed\" box; ";
+        return problems + TestSupport::keptUntouched(target, previous);
+    });
+    QVERIFY2(wrong.empty(), wrong.c_str());
 }
 
 QTEST_MAIN(TestAirfoilImport)

@@ -1,10 +1,16 @@
 #include "TestSupport.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QtTest>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -76,6 +82,76 @@ int runInChildProcess(const std::function<void()>& fn)
     if (WIFSIGNALED(status))
         return -1000 - WTERMSIG(status);
     return -2000;
+}
+
+std::string runWithFileSizeLimit(long long limit, const std::function<std::string()>& fn)
+{
+    int channel[2];
+    if (pipe(channel) != 0)
+        return "no pipe to the child process";
+    std::fflush(stdout);
+    std::fflush(stderr);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(channel[0]);
+        signal(SIGXFSZ, SIG_IGN);
+        struct rlimit size;
+        getrlimit(RLIMIT_FSIZE, &size);
+        size.rlim_cur = static_cast<rlim_t>(limit);
+        const std::string result =
+            setrlimit(RLIMIT_FSIZE, &size) == 0 ? fn() : std::string("the file-size limit was refused");
+        for (std::size_t sent = 0; sent < result.size();) {
+            const ssize_t n = write(channel[1], result.data() + sent, result.size() - sent);
+            if (n <= 0)
+                break;
+            sent += static_cast<std::size_t>(n);
+        }
+        std::fflush(stdout);
+        std::fflush(stderr);
+        _exit(0);
+    }
+    close(channel[1]);
+    if (pid < 0) {
+        close(channel[0]);
+        return "fork failed";
+    }
+    std::string result;
+    char buffer[4096];
+    ssize_t n;
+    while ((n = read(channel[0], buffer, sizeof buffer)) > 0)
+        result.append(buffer, static_cast<std::size_t>(n));
+    close(channel[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        result += " the child process ended with status " + std::to_string(status);
+    return result;
+}
+
+void addWriteFailureRows()
+{
+    QTest::addColumn<int>("failAt");
+    QTest::newRow("at the start") << 0;
+    QTest::newRow("in the middle") << 1;
+    QTest::newRow("at the very end") << 2;
+}
+
+long long failingLimit(int failAt, long long size)
+{
+    return failAt == 0 ? 0 : failAt == 1 ? size / 2 : size - 1;
+}
+
+std::string keptUntouched(const QString& path, const QByteArray& previous)
+{
+    std::string wrong;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.readAll() != previous)
+        wrong += "the previous file was not kept unchanged; ";
+    const QFileInfo info(path);
+    const QStringList left = info.dir().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    if (left != QStringList{info.fileName()})
+        wrong += "the folder holds " + left.join(", ").toStdString() + "; ";
+    return wrong;
 }
 
 } // namespace TestSupport

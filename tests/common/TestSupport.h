@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QString>
 #include <functional>
 #include <string>
 
@@ -20,5 +22,20 @@ CapturedOutput captureOutput(const std::function<void()>& fn);
 // when the child was killed by a signal. Several code paths end the process
 // on purpose; this is how tests observe them without ending themselves.
 int runInChildProcess(const std::function<void()>& fn);
+
+// Runs fn in a forked child process in which no file may grow beyond
+// limit bytes: a write past the limit fails with EFBIG, as on a full disk,
+// instead of ending the process. Returns what fn returned (empty when all
+// was well), or a note saying how the child ended otherwise.
+std::string runWithFileSizeLimit(long long limit, const std::function<std::string()>& fn);
+
+// Data rows "at the start", "in the middle" and "at the very end", and the
+// file-size limit that makes a write of size bytes fail there.
+void addWriteFailureRows();
+long long failingLimit(int failAt, long long size);
+
+// What is wrong after a write that had to fail: path must hold previous
+// unchanged and be alone in its folder (no temporary file left over).
+std::string keptUntouched(const QString& path, const QByteArray& previous);
 
 } // namespace TestSupport

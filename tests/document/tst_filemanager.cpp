@@ -4,6 +4,7 @@
 #include "foundation/DialogSeam.h"
 #include "foundation/Observable.h"
 #include "planformixdata.pb.h"
+#include "common/TestSupport.h"
 
 #include <QAction>
 #include <QFile>
@@ -12,6 +13,8 @@
 #include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -115,6 +118,8 @@ private slots:
     void completedNameAsksBeforeOverwriting();
     void unicodeFileNameRoundTrips();
     void saveWithFileNameAsksNothing();
+    void failedWriteKeepsFileAndModifiedMark_data();
+    void failedWriteKeepsFileAndModifiedMark();
     void failedSnapshotLeavesRingInPlace();
     void closeFileEmptiesPlaneUnlessSaveFirstFails();
 
@@ -490,6 +495,42 @@ void TestFileManager::saveWithFileNameAsksNothing()
     QVERIFY(!files->saveFile(true)); // Save as always asks; cancelled here
     QCOMPARE(int(DialogSeam::calls().size()), 1);
     QCOMPARE(DialogSeam::calls().front().kind, DialogSeam::Kind::SaveFile);
+}
+
+void TestFileManager::failedWriteKeepsFileAndModifiedMark_data()
+{
+    TestSupport::addWriteFailureRows();
+}
+
+void TestFileManager::failedWriteKeepsFileAndModifiedMark()
+{
+    QFETCH(int, failAt);
+    const QString file = path(QStringLiteral("kept.pfz"));
+    DialogSeam::queueFileName(file);
+    QVERIFY(files->saveFile(false));
+    QFile saved(file);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray previous = saved.readAll();
+    change(QStringLiteral("A glider whose longer name makes a longer document"));
+    std::string content;
+    QVERIFY(plane->serializeToString(&content));
+    DialogSeam::clear();
+
+    // The disk fills up while the document is written.
+    const std::string wrong = TestSupport::runWithFileSizeLimit(
+        TestSupport::failingLimit(failAt, static_cast<long long>(content.size())), [&] {
+            std::string problems;
+            if (files->saveFile(false))
+                problems += "the save reported success; ";
+            if (!files->isModified() || !window->windowTitle().endsWith('*'))
+                problems += "the document lost its modified mark; ";
+            const auto& calls = DialogSeam::calls();
+            if (calls.size() != 1 || calls[0].title != "Can't write file"
+                || calls[0].text != "Can't write into specified file: " + QString::fromLocal8Bit(std::strerror(EFBIG)))
+                problems += "no \"Can't write file\" box naming the reason; ";
+            return problems + TestSupport::keptUntouched(file, previous);
+        });
+    QVERIFY2(wrong.empty(), wrong.c_str());
 }
 
 void TestFileManager::failedSnapshotLeavesRingInPlace()

@@ -1,4 +1,5 @@
 #include "airfoils/WingFoils.h"
+#include "common/TestSupport.h"
 #include "document/PlaneModel.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/Vector3D.h"
@@ -106,6 +107,8 @@ private slots:
     void recordsWithInvalidRibsAreSkipped();
     void existingFileIsReplacedOnlyWithConsent();
     void uncreatableFileIsReported();
+    void failedWriteKeepsOldDrawing_data();
+    void failedWriteKeepsOldDrawing();
     void partsLeftOutAreReported();
 
 private:
@@ -414,6 +417,43 @@ void TestDxfExport::uncreatableFileIsReported()
     QCOMPARE(DialogSeam::calls().size(), size_t(1));
     QCOMPARE(DialogSeam::calls().front().title, QString("Can't create DXF file"));
     QVERIFY(DialogSeam::calls().front().text.startsWith("Can't create DXF file '" + path + "' for writing: "));
+}
+
+void TestDxfExport::failedWriteKeepsOldDrawing_data()
+{
+    TestSupport::addWriteFailureRows();
+}
+
+void TestDxfExport::failedWriteKeepsOldDrawing()
+{
+    QFETCH(int, failAt);
+    // Seven ribs leave a last block small enough to sit in a file buffer
+    // until the file is closed, where a failed write went unnoticed.
+    PanelSpec spec;
+    spec.ribs = 7;
+    addPanel(1, "Wing", spec);
+    const qint64 size = QFileInfo(exportPlane("measured.dxf")).size();
+    QVERIFY(size > 0);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("kept.dxf");
+    const QByteArray previous = "the builder's drawing";
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(previous) == previous.size());
+    }
+    DialogSeam::clear();
+
+    const std::string wrong = TestSupport::runWithFileSizeLimit(TestSupport::failingLimit(failAt, size), [&] {
+        DialogSeam::queueButton(QMessageBox::Ok);
+        std::string problems;
+        if (!PlaneModel::instance()->exportDxf(DXFSettings(false, path)))
+            problems += "the export asked for another name; ";
+        const auto& calls = DialogSeam::calls();
+        if (calls.size() != 2 || calls[1].title != "Can't write DXF file")
+            problems += "no \"Can't write DXF file\" box; ";
+        return problems + TestSupport::keptUntouched(path, previous);
+    });
+    QVERIFY2(wrong.empty(), wrong.c_str());
 }
 
 void TestDxfExport::partsLeftOutAreReported()

@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "common/TestSupport.h"
 #include "document/PlaneModel.h"
 #include "foundation/DialogSeam.h"
 #include "output/PrintDialog.h"
@@ -27,6 +28,8 @@ private slots:
     void refusesAreaWithoutRoomForARow_data();
     void refusesAreaWithoutRoomForARow();
     void reportsPdfThatCannotBeCreated();
+    void pdfCutShortKeepsOldFile_data();
+    void pdfCutShortKeepsOldFile();
     void decoratesPagesReadablyAlsoWhenMirrored();
     void planePrintsInMillimetresWhateverViewportItIsGiven();
 
@@ -157,6 +160,49 @@ void TestPrintJob::reportsPdfThatCannotBeCreated()
     QCOMPARE(call.title, QString("Error exporting to PDF"));
     QCOMPARE(call.buttons, QStringList({"Ok"}));
     QVERIFY(call.text.startsWith("<p align='center'>Error creating file " + QDir::toNativeSeparators(path) + ": "));
+}
+
+void TestPrintJob::pdfCutShortKeepsOldFile_data()
+{
+    TestSupport::addWriteFailureRows();
+}
+
+void TestPrintJob::pdfCutShortKeepsOldFile()
+{
+    QFETCH(int, failAt);
+    const auto drawPages = [](QPainter* painter, int, int, QPrinter* printer) {
+        for (int page = 1; page <= 3; ++page) {
+            if (page > 1)
+                printer->newPage();
+            painter->drawText(QPointF(10, 10), QString("Page %1").arg(page));
+            painter->drawEllipse(QPointF(100, 140), 80, 20 * page);
+        }
+    };
+    QTemporaryDir folder;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(folder.filePath("measured.pdf"));
+    QVERIFY(PrintJob::printPages(&printer, 200, 287, nullptr, drawPages));
+    const qint64 size = QFileInfo(printer.outputFileName()).size();
+    QVERIFY(QFile::remove(printer.outputFileName()));
+    const QString target = folder.filePath("plane.pdf");
+    const QByteArray previous = "the last printout";
+    {
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(previous) == previous.size());
+    }
+    printer.setOutputFileName(target);
+    DialogSeam::clear();
+
+    const std::string wrong = TestSupport::runWithFileSizeLimit(TestSupport::failingLimit(failAt, size), [&] {
+        std::string problems;
+        if (PrintJob::printPages(&printer, 200, 287, nullptr, drawPages))
+            problems += "the printout reported success; ";
+        if (DialogSeam::calls().size() != 1 || DialogSeam::calls().front().title != "Error exporting to PDF")
+            problems += "no \"Error exporting to PDF\" box; ";
+        return problems + TestSupport::keptUntouched(target, previous);
+    });
+    QVERIFY2(wrong.empty(), wrong.c_str());
 }
 
 void TestPrintJob::decoratesPagesReadablyAlsoWhenMirrored()
