@@ -4,6 +4,7 @@
 
 #include "document/PlaneModel.h"
 
+#include "foundation/AtomicFileWriter.h"
 #include "foundation/Circle3D.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/IdentifiableObject.h"
@@ -297,6 +298,7 @@ bool PlaneModel::exportDxf(const DXFSettings& settings)
     }
 
     std::string error;
+    AtomicFileWriter::createDocumentsFolderFor(name);
     if (!dxf.begin(name, error, 5000.0f, 8000.0f)) {
         DialogSeam::warning(nullptr, tr("Can't create DXF file"),
                             tr("Can't create DXF file '") + name + tr("' for writing: ")

@@ -154,4 +154,15 @@ std::string keptUntouched(const QString& path, const QByteArray& previous)
     return wrong;
 }
 
+FreshHome::FreshHome()
+    : previous(qgetenv("HOME"))
+{
+    qputenv("HOME", QFile::encodeName(home.path()));
+}
+
+FreshHome::~FreshHome()
+{
+    qputenv("HOME", previous);
+}
+
 } // namespace TestSupport

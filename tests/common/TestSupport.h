@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTemporaryDir>
 #include <functional>
 #include <string>
 
@@ -37,5 +38,19 @@ long long failingLimit(int failAt, long long size);
 // What is wrong after a write that had to fail: path must hold previous
 // unchanged and be alone in its folder (no temporary file left over).
 std::string keptUntouched(const QString& path, const QByteArray& previous);
+
+// Points HOME at an empty folder while it lives, as on a new account that
+// has no Documents folder yet.
+class FreshHome
+{
+public:
+    FreshHome();
+    ~FreshHome();
+    QString path() const { return home.path(); }
+
+private:
+    QTemporaryDir home;
+    QByteArray previous;
+};
 
 } // namespace TestSupport

@@ -109,6 +109,7 @@ private slots:
     void uncreatableFileIsReported();
     void failedWriteKeepsOldDrawing_data();
     void failedWriteKeepsOldDrawing();
+    void firstExportGoesIntoMissingDocumentsFolder();
     void partsLeftOutAreReported();
 
 private:
@@ -454,6 +455,17 @@ void TestDxfExport::failedWriteKeepsOldDrawing()
         return problems + TestSupport::keptUntouched(path, previous);
     });
     QVERIFY2(wrong.empty(), wrong.c_str());
+}
+
+void TestDxfExport::firstExportGoesIntoMissingDocumentsFolder()
+{
+    const TestSupport::FreshHome home;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QVERIFY2(documents.startsWith(home.path()), qPrintable(documents));
+    const QString path = documents + QDir::separator() + "Planformix.dxf";
+    QVERIFY(PlaneModel::instance()->exportDxf(DXFSettings(false, path)));
+    QCOMPARE(DialogSeam::calls().size(), size_t(0));
+    QVERIFY(QFileInfo(path).size() > 0);
 }
 
 void TestDxfExport::partsLeftOutAreReported()

@@ -30,6 +30,7 @@ private slots:
     void reportsPdfThatCannotBeCreated();
     void pdfCutShortKeepsOldFile_data();
     void pdfCutShortKeepsOldFile();
+    void firstPdfGoesIntoMissingDocumentsFolder();
     void decoratesPagesReadablyAlsoWhenMirrored();
     void planePrintsInMillimetresWhateverViewportItIsGiven();
 
@@ -203,6 +204,19 @@ void TestPrintJob::pdfCutShortKeepsOldFile()
         return problems + TestSupport::keptUntouched(target, previous);
     });
     QVERIFY2(wrong.empty(), wrong.c_str());
+}
+
+void TestPrintJob::firstPdfGoesIntoMissingDocumentsFolder()
+{
+    const TestSupport::FreshHome home;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QVERIFY2(documents.startsWith(home.path()), qPrintable(documents));
+    const QString target = documents + "/Planformix.pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(target);
+    QVERIFY(PrintJob::printPages(&printer, 200, 287, nullptr, [](QPainter*, int, int, QPrinter*) {}));
+    QVERIFY(PdfProbe::pageSize(target, 1).isValid());
 }
 
 void TestPrintJob::decoratesPagesReadablyAlsoWhenMirrored()
