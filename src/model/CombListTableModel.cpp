@@ -1,67 +1,32 @@
 #include "model/CombListTableModel.h"
 
-#include <iterator>
-
 #include "model/TableEditRule.h"
 
 int CombListTableModel::numberOfRibs = 0;
 
-int CombListTableModel::rowCount(const QModelIndex& parent) const
+CombListTableModel::CombListTableModel() : ListTableModel("CombListTableModel::setData", false) {}
+
+CombListTableModel::~CombListTableModel() = default;
+
+QString CombListTableModel::rowLabel() const
 {
-    return parent.isValid() ? 0 : combList.getCombCount();
+    return tr("Comb #");
 }
 
-int CombListTableModel::columnCount(const QModelIndex& parent) const
+bool CombListTableModel::editItem(RibCombData& comb, int column, const QVariant& value)
 {
-    return parent.isValid() ? 0 : RibCombData::getColumnCount();
-}
-
-QVariant CombListTableModel::data(const QModelIndex& index, int role) const
-{
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    bool found = false;
-    const RibCombData& comb = getComb(index.row(), found);
-    return found ? comb.getCellData(index.column()) : QVariant();
-}
-
-bool CombListTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
-{
-    if (!TableEditRule::isEditRole(role, "CombListTableModel::setData"))
-        return false;
-    bool found = false;
-    RibCombData& comb = getComb(index.row(), found);
-    if (!found)
-        return false;
-    const bool kept = TableEditRule::editCell(comb, index.column(), value, tr("Error in combs table"),
-                                              [this](QString& message) { return validate(message); });
-    if (kept)
-        emit dataChanged(index, index);
-    return kept;
-}
-
-QVariant CombListTableModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    if (orientation == Qt::Horizontal)
-        return RibCombData::getColumnName(section);
-    return tr("Comb #") + QString::number(section + 1);
-}
-
-Qt::ItemFlags CombListTableModel::flags(const QModelIndex& index) const
-{
-    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+    return TableEditRule::editCell(comb, column, value, tr("Error in combs table"),
+                                   [this](QString& message) { return validate(message); });
 }
 
 const RibCombData& CombListTableModel::getComb(int row, bool& found) const
 {
-    return const_cast<CombListTableModel*>(this)->getComb(row, found);
+    return itemOrBlank(row, found);
 }
 
 RibCombData& CombListTableModel::getComb(int row, bool& found)
 {
-    return TableEditRule::rowItem(combList.getCombs(), row, found);
+    return itemOrSpare(row, found);
 }
 
 int CombListTableModel::getCombCount() const
@@ -88,16 +53,10 @@ bool CombListTableModel::validate(QString& message) const
 
 void CombListTableModel::deleteComb(int row)
 {
-    auto& combs = combList.getCombs();
-    if (row < 0 || row >= static_cast<int>(combs.size()))
+    if (!removeItemAt(row))
         return;
-    beginRemoveRows(QModelIndex(), row, row);
-    combs.erase(std::next(combs.begin(), row));
-    endRemoveRows();
     deselectAll();
-    // The row now shows the comb that followed the deleted one, if any.
-    if (row < static_cast<int>(combs.size()))
-        emit dataChanged(index(row, 0), index(row, RibCombData::getColumnCount() - 1));
+    announceMovedUp(row);
 }
 
 void CombListTableModel::insertComb(int row, const RibCombData* source)
@@ -106,13 +65,10 @@ void CombListTableModel::insertComb(int row, const RibCombData* source)
     RibCombData comb;
     if (source != nullptr)
         comb = *source;
-    auto& combs = combList.getCombs();
-    const int count = static_cast<int>(combs.size());
+    const int count = rowCount();
     const int at = (row < 0 || row > count) ? count : row;
-    beginInsertRows(QModelIndex(), at, at);
-    combs.insert(std::next(combs.begin(), at), comb);
-    endInsertRows();
-    emit dataChanged(index(at, 0), index(at, RibCombData::getColumnCount() - 1));
+    insertItemAt(at, comb);
+    announceRows(at, at);
 }
 
 int CombListTableModel::getNumberOfRibs()
@@ -138,10 +94,4 @@ void CombListTableModel::setCombList(const RibCombList& list)
 void CombListTableModel::appendComb(const RibCombData& comb)
 {
     combList.append(comb);
-}
-
-void CombListTableModel::deselectAll()
-{
-    for (RibCombData& comb : combList.getCombs())
-        comb.setSelected(false);
 }

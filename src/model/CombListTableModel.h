@@ -1,25 +1,17 @@
 #pragma once
 
-#include <QAbstractTableModel>
-
+#include "model/ListTableModel.h"
 #include "model/RibCombList.h"
 
 // The panel dialog's table of rib combs: name, type and rib range of each
 // comb, edited in place and checked against the rib count of the panel
 // being edited.
-class CombListTableModel : public QAbstractTableModel
+class CombListTableModel : public ListTableModel<RibCombData>
 {
     Q_OBJECT
 public:
-    CombListTableModel() = default;
-    ~CombListTableModel() override = default;
-
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    CombListTableModel();
+    ~CombListTableModel() override;
 
     // found is false for a row beyond the list; the result must not be used then.
     const RibCombData& getComb(int row, bool& found) const;
@@ -40,9 +32,12 @@ public:
     void setCombList(const RibCombList& list);
     void appendComb(const RibCombData& comb);
 
-private:
-    void deselectAll();
+protected:
+    std::list<RibCombData>& items() override { return combList.getCombs(); }
+    QString rowLabel() const override;
+    bool editItem(RibCombData& comb, int column, const QVariant& value) override;
 
+private:
     RibCombList combList;
     static int numberOfRibs;
 };

@@ -14,56 +14,21 @@ const int messageLimit = 3;
 
 } // namespace
 
-RibListTableModel::RibListTableModel() : QAbstractTableModel(nullptr) {}
+// Refused edits are announced too, so that a view shows the value that
+// stayed.
+RibListTableModel::RibListTableModel() : ListTableModel("RibListTableModel::setData", true) {}
 
 RibListTableModel::~RibListTableModel() = default;
 
-int RibListTableModel::rowCount(const QModelIndex& parent) const
+QString RibListTableModel::rowLabel() const
 {
-    return parent.isValid() ? 0 : ribs.getRibCount();
+    return tr("Rib #");
 }
 
-int RibListTableModel::columnCount(const QModelIndex& parent) const
+bool RibListTableModel::editItem(RibDefinition& rib, int column, const QVariant& value)
 {
-    return parent.isValid() ? 0 : RibDefinition::getColumnCount();
-}
-
-QVariant RibListTableModel::data(const QModelIndex& index, int role) const
-{
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    bool found = false;
-    const RibDefinition& rib = findRib(index.row(), found);
-    return found ? rib.getCellData(index.column()) : QVariant();
-}
-
-bool RibListTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
-{
-    if (!TableEditRule::isEditRole(role, "RibListTableModel::setData"))
-        return false;
-    bool found = false;
-    RibDefinition& rib = getRib(index.row(), found);
-    if (!found)
-        return false;
-    const bool kept = TableEditRule::editCell(rib, index.column(), value, tr("Error in ribs table"),
-                                              [this](QString& message) { return validate(message, false); });
-    // Announced either way, so that a view shows the value that stayed.
-    emit dataChanged(index, index);
-    return kept;
-}
-
-QVariant RibListTableModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    if (orientation == Qt::Horizontal)
-        return RibDefinition::getColumnName(section);
-    return tr("Rib #") + QString::number(section + 1);
-}
-
-Qt::ItemFlags RibListTableModel::flags(const QModelIndex& index) const
-{
-    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+    return TableEditRule::editCell(rib, column, value, tr("Error in ribs table"),
+                                   [this](QString& message) { return validate(message, false); });
 }
 
 int RibListTableModel::getRibCount() const
@@ -98,28 +63,16 @@ void RibListTableModel::clear()
 
 const RibDefinition& RibListTableModel::findRib(int row, bool& found) const
 {
-    const std::list<RibDefinition>& list = ribs.getRibs();
-    found = row >= 0 && row < int(list.size());
-    if (!found) {
+    const RibDefinition& rib = itemOrBlank(row, found);
+    if (!found)
         std::cout << "const RibDefinition& RibListTableModel::findRib(int, bool&) const"
                   << ": 'position'" << row << " out of range, returning false!\n";
-        // Callers must not use the result then; a blank keeps the reference
-        // valid.
-        static const RibDefinition blank(0.0f, 0.0f);
-        return blank;
-    }
-    return *std::next(list.begin(), row);
+    return rib;
 }
 
 RibDefinition& RibListTableModel::getRib(int row, bool& found)
 {
-    std::list<RibDefinition>& list = ribs.getRibs();
-    found = row >= 0 && row < int(list.size());
-    if (!found) {
-        static RibDefinition blank(0.0f, 0.0f);
-        return blank;
-    }
-    return *std::next(list.begin(), row);
+    return itemOrSpare(row, found);
 }
 
 float RibListTableModel::getRibChord(int row, bool& found) const
@@ -161,12 +114,6 @@ bool RibListTableModel::validate(QString& message, bool strict) const
     return messages == 0;
 }
 
-void RibListTableModel::deselectAll()
-{
-    for (RibDefinition& rib : ribs.getRibs())
-        rib.setSelected(false);
-}
-
 void RibListTableModel::insertRib(int row)
 {
     std::list<RibDefinition>& list = ribs.getRibs();
@@ -175,44 +122,32 @@ void RibListTableModel::insertRib(int row)
     const auto here = std::next(list.begin(), row);
     const auto next = std::next(here);
     deselectAll();
-    beginInsertRows(QModelIndex(), row + 1, row + 1);
     RibDefinition rib(*here);
     rib.position = here->position + (next->position - here->position) * 0.5f;
     rib.setSelected(true);
-    list.insert(next, rib);
-    endInsertRows();
-    emit dataChanged(index(row + 1, 0), index(row + 1, columnCount() - 1));
+    insertItemAt(row + 1, rib);
+    announceRows(row + 1, row + 1);
 }
 
 void RibListTableModel::splitRib(int row)
 {
-    std::list<RibDefinition>& list = ribs.getRibs();
-    if (row < 0 || row >= int(list.size()))
+    RibDefinition* here = itemAt(row);
+    if (!here)
         return;
-    const auto here = std::next(list.begin(), row);
     deselectAll();
-    beginInsertRows(QModelIndex(), row + 1, row + 1);
     here->thickness = here->thickness * 0.5f;
     RibDefinition rib(*here);
     rib.position = here->position + here->thickness;
     rib.setSelected(true);
-    list.insert(std::next(here), rib);
-    endInsertRows();
+    insertItemAt(row + 1, rib);
     // The split rib got thinner as well.
-    emit dataChanged(index(row, 0), index(row + 1, columnCount() - 1));
+    announceRows(row, row + 1);
 }
 
 void RibListTableModel::deleteRib(int row)
 {
-    std::list<RibDefinition>& list = ribs.getRibs();
-    if (row < 0 || row >= int(list.size()))
+    if (!removeItemAt(row))
         return;
-    beginRemoveRows(QModelIndex(), row, row);
-    list.erase(std::next(list.begin(), row));
-    endRemoveRows();
     deselectAll();
-    // The rib that moved up into the row is announced; a row that is gone
-    // is not.
-    if (row < int(list.size()))
-        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    announceMovedUp(row);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "model/ListTableModel.h"
 #include "model/RibList.h"
-
-#include <QAbstractTableModel>
 
 class Airfoil;
 
@@ -10,19 +9,12 @@ class Airfoil;
 // rib, root first, with its position and thickness. Every edit is checked
 // against the panel length; the whole list can be checked strictly before a
 // panel is accepted.
-class RibListTableModel : public QAbstractTableModel
+class RibListTableModel : public ListTableModel<RibDefinition>
 {
     Q_OBJECT
 public:
     RibListTableModel();
     ~RibListTableModel() override;
-
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     void setPanelLength(float length) { panelLength = length; }
     float getPanelLength() const { return panelLength; }
@@ -56,9 +48,12 @@ public:
     void splitRib(int row);
     void deleteRib(int row);
 
-private:
-    void deselectAll();
+protected:
+    std::list<RibDefinition>& items() override { return ribs.getRibs(); }
+    QString rowLabel() const override;
+    bool editItem(RibDefinition& rib, int column, const QVariant& value) override;
 
+private:
     RibList ribs;
     float panelLength = 0.0f;
 };

@@ -1,23 +1,15 @@
 #pragma once
 
+#include "model/ListTableModel.h"
 #include "model/SheetingStripList.h"
 
-#include <QAbstractTableModel>
-
 // The panel dialog's table of sheeting strips: name, first rib, last rib.
-class SheetingStripTableModel : public QAbstractTableModel
+class SheetingStripTableModel : public ListTableModel<SheetingStripDefinition>
 {
     Q_OBJECT
 public:
     SheetingStripTableModel();
     ~SheetingStripTableModel() override;
-
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     // Checks every strip against the rib count of the panel being edited;
     // the message names the first strip that fails.
@@ -44,6 +36,11 @@ public:
     // Inserts before row (at the end when row is past it) a new strip, or a
     // copy of source with its part ids.
     void insertStrip(int row, const SheetingStripDefinition* source);
+
+protected:
+    std::list<SheetingStripDefinition>& items() override { return strips.getStrips(); }
+    QString rowLabel() const override;
+    bool editItem(SheetingStripDefinition& strip, int column, const QVariant& value) override;
 
 private:
     SheetingStripList strips;

@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 
 #include <algorithm>
-#include <iterator>
 
 namespace {
 
@@ -23,59 +22,22 @@ bool isJoiner(SparType type)
 
 int SparsTableModel::numberOfRibs = 0;
 
-SparsTableModel::SparsTableModel() : QAbstractTableModel(nullptr) {}
+SparsTableModel::SparsTableModel() : ListTableModel("SparsTableModel::setData", false) {}
 
 SparsTableModel::~SparsTableModel() = default;
 
-int SparsTableModel::rowCount(const QModelIndex& parent) const
+QString SparsTableModel::rowLabel() const
 {
-    return parent.isValid() ? 0 : spars.getNumberOfSpars();
+    return translate("Spar #");
 }
 
-int SparsTableModel::columnCount(const QModelIndex& parent) const
+bool SparsTableModel::editItem(SparDefinition& spar, int column, const QVariant& value)
 {
-    return parent.isValid() ? 0 : SparDefinition::getColumnCount();
-}
-
-QVariant SparsTableModel::data(const QModelIndex& index, int role) const
-{
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    bool found = false;
-    const SparDefinition& spar = findSpar(index.row(), found);
-    return found ? spar.getCellData(index.column()) : QVariant();
-}
-
-bool SparsTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
-{
-    if (!TableEditRule::isEditRole(role, "SparsTableModel::setData"))
-        return false;
-    bool found = false;
-    SparDefinition& spar = findEditableSpar(index.row(), found);
-    if (!found)
-        return false;
     // A type change resets that type's dimensions and draws new part ids, so
     // writing the old type back would reset the old type too; a refused edit
     // restores the whole spar instead.
-    const bool kept = TableEditRule::editRecord(spar, index.column(), value, translate("Error in spars table"),
-                                                [this](QString& message) { return validate(message); });
-    if (kept)
-        emit dataChanged(index, index);
-    return kept;
-}
-
-QVariant SparsTableModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    if (orientation == Qt::Horizontal)
-        return SparDefinition::getColumnName(section);
-    return translate("Spar #") + QString::number(section + 1);
-}
-
-Qt::ItemFlags SparsTableModel::flags(const QModelIndex& index) const
-{
-    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+    return TableEditRule::editRecord(spar, column, value, translate("Error in spars table"),
+                                     [this](QString& message) { return validate(message); });
 }
 
 bool SparsTableModel::validate(QString& message) const
@@ -129,12 +91,12 @@ int SparsTableModel::getNumberOfSpars() const
 
 const SparDefinition& SparsTableModel::findSpar(int row, bool& found) const
 {
-    return const_cast<SparsTableModel*>(this)->findEditableSpar(row, found);
+    return itemOrBlank(row, found);
 }
 
 SparDefinition& SparsTableModel::findEditableSpar(int row, bool& found)
 {
-    return TableEditRule::rowItem(spars.getEditableSpars(), row, found);
+    return itemOrSpare(row, found);
 }
 
 void SparsTableModel::clear()
@@ -159,12 +121,9 @@ int SparsTableModel::getNumberOfRibs()
 
 void SparsTableModel::insertSpar(int row, const SparDefinition* spar)
 {
-    std::list<SparDefinition>& list = spars.getEditableSpars();
-    const int at = std::clamp(row, 0, int(list.size()));
-    beginInsertRows(QModelIndex(), at, at);
-    list.insert(std::next(list.begin(), at), spar ? SparDefinition(*spar) : SparDefinition());
-    endInsertRows();
-    emit dataChanged(index(at, 0), index(at, columnCount() - 1));
+    const int at = std::clamp(row, 0, rowCount());
+    insertItemAt(at, spar ? SparDefinition(*spar) : SparDefinition());
+    announceRows(at, at);
 }
 
 void SparsTableModel::insertSpar(int row, const SparDefinition& spar)
@@ -174,14 +133,6 @@ void SparsTableModel::insertSpar(int row, const SparDefinition& spar)
 
 void SparsTableModel::removeSpar(int row)
 {
-    std::list<SparDefinition>& list = spars.getEditableSpars();
-    if (row < 0 || row >= int(list.size()))
-        return;
-    beginRemoveRows(QModelIndex(), row, row);
-    list.erase(std::next(list.begin(), row));
-    endRemoveRows();
-    // The spar that moved up into the row is announced; a row that is gone
-    // is not.
-    if (row < int(list.size()))
-        emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+    if (removeItemAt(row))
+        announceMovedUp(row);
 }

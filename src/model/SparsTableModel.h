@@ -1,24 +1,16 @@
 #pragma once
 
+#include "model/ListTableModel.h"
 #include "model/SparList.h"
-
-#include <QAbstractTableModel>
 
 class RibList;
 
 // The panel dialog's table of spars: name, type, first rib, last rib.
-class SparsTableModel : public QAbstractTableModel
+class SparsTableModel : public ListTableModel<SparDefinition>
 {
 public:
     SparsTableModel();
     ~SparsTableModel() override;
-
-    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
-    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     // Checks every spar against the rib count of the panel being edited; the
     // message names the first spar that fails. The panel dialog passes its
@@ -45,6 +37,11 @@ public:
     void insertSpar(int row, const SparDefinition* spar);
     void insertSpar(int row, const SparDefinition& spar);
     void removeSpar(int row);
+
+protected:
+    std::list<SparDefinition>& items() override { return spars.getEditableSpars(); }
+    QString rowLabel() const override;
+    bool editItem(SparDefinition& spar, int column, const QVariant& value) override;
 
 private:
     SparList spars;

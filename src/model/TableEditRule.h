@@ -4,8 +4,6 @@
 #include <QVariant>
 
 #include <functional>
-#include <iterator>
-#include <list>
 
 // The edit rule shared by the panel dialog's list tables (ribs, spars,
 // sheeting strips, combs): a cell edit is written, the whole list is checked,
@@ -47,20 +45,6 @@ public:
         const Item saved(item);
         return apply(
             title, [&] { return item.setCellData(column, value); }, [&] { item = saved; }, validate);
-    }
-
-    // The item a list table shows in row. Past either end found is false and
-    // callers must not use the result; a blank of the item's kind keeps the
-    // reference valid without exposing a real item to a careless write.
-    template <class Item>
-    static Item& rowItem(std::list<Item>& items, int row, bool& found)
-    {
-        found = row >= 0 && row < int(items.size());
-        if (!found) {
-            static Item blank;
-            return blank;
-        }
-        return *std::next(items.begin(), row);
     }
 
     // Tables take their text from the display and the edit role only. Another

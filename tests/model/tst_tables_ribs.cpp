@@ -45,6 +45,7 @@ private slots:
     void insertsARibMidwayButNotAfterTheLast();
     void deletesARibWithoutAnnouncingAVanishedRow();
     void reportsRowsOutsideTheList();
+    void aWriteToAMissingRowReachesNoLaterLookup();
 };
 
 void TestRibTable::init()
@@ -211,6 +212,18 @@ void TestRibTable::reportsRowsOutsideTheList()
     QVERIFY(!found);
     QCOMPARE(model.getRibChord(-1, found), 0.0f);
     QVERIFY(!model.data(model.index(0, 0), Qt::DecorationRole).isValid());
+}
+
+void TestRibTable::aWriteToAMissingRowReachesNoLaterLookup()
+{
+    RibListTableModel model, other;
+    fill(model, {{0, 3}}, 100);
+    bool found = true;
+    model.getRib(5, found).position = 42.0f;
+    QVERIFY(!found);
+    QCOMPARE(model.getRib(5, found).position, 0.0f);
+    other.getRib(0, found).thickness = 7.0f;
+    QCOMPARE(model.findRib(5, found).thickness, 0.0f);
 }
 
 QTEST_MAIN(TestRibTable)
