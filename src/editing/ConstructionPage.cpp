@@ -18,8 +18,7 @@
 #include <iostream>
 
 ConstructionPage::ConstructionPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui)
-    : QObject(&dialog), dialog(dialog), ui(ui),
-      rows(ui->tableViewCombs, ui->stackedWidgetCombs, ui->pageNoComb, rowOperations())
+    : PanelDialogPage(dialog, ui), rows(ui->tableViewCombs, ui->stackedWidgetCombs, ui->pageNoComb, rowOperations())
 {
     struct Range
     {
@@ -362,4 +361,19 @@ void ConstructionPage::deleteComb()
 void ConstructionPage::copyComb()
 {
     rows.copySelected();
+}
+
+void ConstructionPage::fill(const PanelBaseData& data)
+{
+    const BuildingTabData& tabs = data.getBuildingTabData();
+    ui->chkTabsAbove->setChecked(tabs.getDoUpper());
+    ui->chkTabsBelow->setChecked(tabs.getDoLower());
+    ui->txtTabsFromLE->setValue(tabs.getOffsetLE(), true);
+    ui->txtTabsFromTE->setValue(tabs.getOffsetTE(), true);
+    ui->txtTabsWidth->setValue(tabs.getWidth(), true);
+}
+
+void ConstructionPage::addFieldsToCheck(std::vector<XLineEdit*>&, std::vector<XDoubleSpinBox*>& numbers) const
+{
+    numbers.insert(numbers.end(), {ui->txtTabsFromLE, ui->txtTabsFromTE, ui->txtTabsWidth});
 }

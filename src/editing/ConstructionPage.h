@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editing/FeatureRows.h"
+#include "editing/PanelDialogPage.h"
 #include "model/RibCombData.h"
 
 class CombListTableModel;
@@ -22,14 +23,16 @@ class WingPanelDialog;
 // and the rib combs with their table menu, editor page and angle. The
 // combs it edits are the working panel's; the building tabs go into the
 // dialog's working copy.
-class ConstructionPage : public QObject
+class ConstructionPage : public PanelDialogPage
 {
     Q_OBJECT
 
 public:
     ConstructionPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui);
 
-    void retranslate();
+    void fill(const PanelBaseData& data) override;
+    void addFieldsToCheck(std::vector<XLineEdit*>& texts, std::vector<XDoubleSpinBox*>& numbers) const override;
+    void retranslate() override;
     static std::vector<QString> combTypeNames();
     int getEditorRow() const { return editorRow; }
     QMenu* getMenu() const { return menu; }
@@ -58,8 +61,6 @@ private:
     CombListTableModel* combModel() const;
     FeatureRows::Operations rowOperations();
 
-    WingPanelDialog& dialog;
-    Ui::WingPanelDialog* ui;
     int editorRow = -1;
     FeatureRows rows;
     QMenu* menu = nullptr;

@@ -4,12 +4,19 @@
 #include "model/RibDefinition.h"
 #include "model/RibListTableModel.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QItemSelectionModel>
 #include <QLocale>
 
 namespace PanelPage {
+
+void checkAndToggle(QAbstractButton* button)
+{
+    button->setChecked(true);
+    emit button->toggled(true);
+}
 
 void setWidgetsEnabled(const std::vector<QWidget*>& widgets, bool enabled)
 {

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
+class QAbstractButton;
 class QAbstractItemView;
 class QAction;
 class QWidget;
@@ -16,6 +17,10 @@ namespace PanelPage {
 
 // The marker of an angle that cannot be computed.
 constexpr float NoAngle = 361.0f;
+
+// Checks the button and announces the toggle even when it was checked
+// already, so that the page behind it follows.
+void checkAndToggle(QAbstractButton* button);
 
 void setWidgetsEnabled(const std::vector<QWidget*>& widgets, bool enabled);
 

@@ -6,6 +6,7 @@
 #include "editing/XDoubleSpinBox.h"
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
+#include "editing/XLineEdit.h"
 #include "model/RibDefinition.h"
 #include "model/RibListTableModel.h"
 #include "model/SheetingStripDefinition.h"
@@ -16,7 +17,7 @@
 #include <iostream>
 
 SheetingPage::SheetingPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui)
-    : QObject(&dialog), dialog(dialog), ui(ui),
+    : PanelDialogPage(dialog, ui),
       rows(ui->tableViewSheetingStrips, ui->stackedWidgetSheetingData, ui->pageStripSheetingNone, rowOperations())
 {
     ui->txtStandardSheetingLength->setInputValueType(new InputValueType(6));
@@ -293,4 +294,66 @@ void SheetingPage::deleteStrip()
 void SheetingPage::copyStrip()
 {
     rows.copySelected();
+}
+
+void SheetingPage::fill(const PanelBaseData& data)
+{
+    const CoveringDefinition& covering = data.getCoveringDefinition();
+    switch (static_cast<int>(covering.getSheetingType())) {
+    case 1: PanelPage::checkAndToggle(ui->rbSheetingStandard); break;
+    case 2: PanelPage::checkAndToggle(ui->rbSheetingAdvanced); break;
+    case 0: PanelPage::checkAndToggle(ui->rbSheetingNone); break;
+    default: std::cout << "Selected Sheeting type: " << static_cast<int>(covering.getSheetingType()) << std::endl;
+    }
+
+    if (covering.getPercentageSelected())
+        ui->rbStandardSheetingPercentage->setChecked(true);
+    else
+        ui->rbStandardSheetingMM->setChecked(true);
+    ui->chkStandardSheetingUpper->setChecked(covering.getDoUpper());
+    ui->chkStandardSheetingLower->setChecked(covering.getDoLower());
+    ui->txtStandardSheetingLength->setValue(covering.getLength(), true);
+    ui->txtStandardSheetingLength->setValueInPercent(ui->rbStandardSheetingPercentage->isChecked(),
+                                                     static_cast<float>(ui->txtRootChord->value()));
+    ui->txtStandardSheetingThickness->setValue(covering.getThickness(), true);
+    ui->txtStandardSheetingExtend->setValue(covering.getExtend(), true);
+}
+
+void SheetingPage::writeInto(PanelBaseData& data) const
+{
+    CoveringDefinition& covering = data.getCoveringDefinition();
+    if (ui->rbSheetingStandard->isChecked())
+        covering.setSheetingType(SheetingType::Standard);
+    else if (ui->rbSheetingAdvanced->isChecked())
+        covering.setSheetingType(SheetingType::Advanced);
+    else
+        covering.setSheetingType(SheetingType::None);
+    if (ui->txtStandardSheetingLength->value() > 0.0)
+        covering.setLength(static_cast<float>(ui->txtStandardSheetingLength->value()));
+    if (ui->txtStandardSheetingThickness->value() > 0.0)
+        covering.setThickness(static_cast<float>(ui->txtStandardSheetingThickness->value()));
+    if (ui->txtStandardSheetingExtend->value() >= 0.0)
+        covering.setExtend(static_cast<int>(ui->txtStandardSheetingExtend->value()));
+    covering.setPercentageSelected(ui->rbStandardSheetingPercentage->isChecked());
+    covering.setDoUpper(ui->chkStandardSheetingUpper->isChecked());
+    covering.setDoLower(ui->chkStandardSheetingLower->isChecked());
+}
+
+void SheetingPage::addFieldsToCheck(std::vector<XLineEdit*>&, std::vector<XDoubleSpinBox*>& numbers) const
+{
+    // A trailing edge with a strip leaves the sheeting unchecked.
+    if (ui->stackedWidgetTE->currentWidget() == ui->pageTEStrip)
+        return;
+    if (ui->stackedWidgetSheeting->currentWidget() == ui->pageSheetingStandard) {
+        numbers.insert(numbers.end(), {ui->txtStandardSheetingLength, ui->txtStandardSheetingExtend,
+                                       ui->txtStandardSheetingThickness});
+    } else if (ui->stackedWidgetSheeting->currentWidget() == ui->pageSheetingAdvanced) {
+        numbers.push_back(ui->txtAdvancedSheetingLength);
+        if (ui->chkAdvancedSheetingSeparateEnd->isChecked())
+            numbers.push_back(ui->txtAdvancedSheetingLengthEnd);
+        numbers.push_back(ui->txtAdvancedSheetingOffset);
+        if (ui->chkAdvancedSheetingOffsetSeparateEnd->isChecked())
+            numbers.push_back(ui->txtAdvancedSheetingOffsetEnd);
+        numbers.push_back(ui->txtAdvancedSheetingThickness);
+    }
 }

@@ -5,6 +5,7 @@
 #include <QPoint>
 
 #include "editing/FeatureRows.h"
+#include "editing/PanelDialogPage.h"
 
 class QMenu;
 class SheetingStripDefinition;
@@ -18,14 +19,17 @@ class WingPanelDialog;
 // The sheeting tab of the panel dialog: the kind of covering, the unit of
 // the standard sheeting length, and the sheeting strips with their table
 // menu and editor page. The strips it edits are the working panel's.
-class SheetingPage : public QObject
+class SheetingPage : public PanelDialogPage
 {
     Q_OBJECT
 
 public:
     SheetingPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui);
 
-    void retranslate();
+    void fill(const PanelBaseData& data) override;
+    void writeInto(PanelBaseData& data) const override;
+    void addFieldsToCheck(std::vector<XLineEdit*>& texts, std::vector<XDoubleSpinBox*>& numbers) const override;
+    void retranslate() override;
     int getEditorRow() const { return editorRow; }
     QMenu* getMenu() const { return menu; }
     void insertNewStrip(int row);
@@ -48,8 +52,6 @@ private:
     SheetingStripTableModel* stripModel() const;
     FeatureRows::Operations rowOperations();
 
-    WingPanelDialog& dialog;
-    Ui::WingPanelDialog* ui;
     int editorRow = -1;
     FeatureRows rows;
     QMenu* menu = nullptr;

@@ -20,7 +20,7 @@
 #include <iostream>
 
 SparsPage::SparsPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui)
-    : QObject(&dialog), dialog(dialog), ui(ui),
+    : PanelDialogPage(dialog, ui),
       rows(ui->tableViewSpars, ui->stackedWidgetSpar, ui->pageSparNone, rowOperations())
 {
     setValidationKinds();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editing/FeatureRows.h"
+#include "editing/PanelDialogPage.h"
 #include "model/SparDefinition.h"
 
 class Panel;
@@ -24,14 +25,14 @@ class WingPanelDialog;
 // editor page of the selected spar, its angle and the alignment with the
 // neighbouring panels. The spars it edits are the dialog's working panel's;
 // every change ends in the dialog's lightweight redraw.
-class SparsPage : public QObject
+class SparsPage : public PanelDialogPage
 {
     Q_OBJECT
 
 public:
     SparsPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui);
 
-    void retranslate();
+    void retranslate() override;
     static std::vector<QString> sparTypeNames();
 
     int getEditorRow() const { return editorRow; }
@@ -76,8 +77,6 @@ private:
     SparsTableModel* sparModel() const;
     FeatureRows::Operations rowOperations();
 
-    WingPanelDialog& dialog;
-    Ui::WingPanelDialog* ui;
     int editorRow = -1;
     FeatureRows rows;
 

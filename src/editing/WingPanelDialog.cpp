@@ -6,7 +6,10 @@
 #include "editing/InputValueType.h"
 #include "editing/LengthCalculator.h"
 #include "editing/PanelPage.h"
+#include "editing/BaseDataPage.h"
 #include "editing/ConstructionPage.h"
+#include "editing/EdgesPage.h"
+#include "editing/RibsPage.h"
 #include "editing/SheetingPage.h"
 #include "editing/SparsPage.h"
 #include "editing/XCombTypeEditDelegate.h"
@@ -44,23 +47,18 @@
 #include <cmath>
 #include <iostream>
 
-
-namespace {
-
-void checkAndToggle(QAbstractButton* button)
-{
-    button->setChecked(true);
-    // The page behind the button must follow even when it was checked
-    // already, so the toggle is announced by hand.
-    emit button->toggled(true);
-}
-
-} // namespace
-
 WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
 {
     ui = new Ui::WingPanelDialog;
     ui->setupUi(this);
+    // In tab order: loading, writing back and checking go through them so.
+    baseDataPage = new BaseDataPage(*this, ui);
+    ribsPage = new RibsPage(*this, ui);
+    sparsPage = new SparsPage(*this, ui);
+    edgesPage = new EdgesPage(*this, ui);
+    sheetingPage = new SheetingPage(*this, ui);
+    constructionPage = new ConstructionPage(*this, ui);
+    pages = {baseDataPage, ribsPage, sparsPage, edgesPage, sheetingPage, constructionPage};
 
     ui->txtLength->setTabPage(ui->tabAirfoilAndBaseData);
     ui->txtRootChord->setTabPage(ui->tabAirfoilAndBaseData);
@@ -98,11 +96,7 @@ WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
     setValidationKinds();
     applyIllustrations();
     setCellEditors();
-    buildContextMenus();
     connectSignals();
-    sparsPage = new SparsPage(*this, ui);
-    sheetingPage = new SheetingPage(*this, ui);
-    constructionPage = new ConstructionPage(*this, ui);
 
     ui->rbTEStandardWithStrip->setEnabled(false);
     ui->panelSplitter->setStretchFactor(0, 3);
@@ -183,12 +177,6 @@ void WingPanelDialog::setValidationKinds()
     ui->txtNoOfRibs->setInputValueType(new InputValueType(10, 2, 100));
     ui->txtNoOfRibs->setDisplayMode(0, 1.0f);
 
-    ui->txtStandardLEDepth->setInputValueType(new InputValueType(6));
-    ui->txtStandardTEDepth->setInputValueType(new InputValueType(6));
-    ui->txtStandardWithStripTEDepth->setInputValueType(new InputValueType(6));
-    ui->txtStandardWithStripTEStripDepth->setInputValueType(new InputValueType(6));
-    ui->txtStandardWithStripTEStripThickness->setInputValueType(new InputValueType(6));
-
 }
 
 void WingPanelDialog::setCellEditors()
@@ -224,39 +212,6 @@ void WingPanelDialog::setCellEditors()
                 d->setParent(this);
 }
 
-void WingPanelDialog::buildContextMenus()
-{
-    QTableView* views[] = {ui->tableViewRibs, ui->tableViewSpars, ui->tableViewSheetingStrips,
-                           ui->tableViewCombs};
-    for (QTableView* view : views)
-        view->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ui->tableViewRibs, SIGNAL(customContextMenuRequested(QPoint)), this,
-            SLOT(customRibsMenuRequested(QPoint)));
-
-    auto action = [this](QMenu* menu, const char* slot) {
-        QAction* a = new QAction(this);
-        menu->addAction(a);
-        connect(a, SIGNAL(triggered()), this, slot);
-        return a;
-    };
-
-    ribMenu = new QMenu(this);
-    actAddRibBefore = action(ribMenu, SLOT(addRibBefore()));
-    actAddRibAfter = action(ribMenu, SLOT(addRibAfter()));
-    actDeleteRib = action(ribMenu, SLOT(deleteRib()));
-    actSplitRib = action(ribMenu, SLOT(splitRib()));
-
-    retranslateMenus();
-}
-
-void WingPanelDialog::retranslateMenus()
-{
-    actAddRibBefore->setText(tr("Add rib in front"));
-    actAddRibAfter->setText(tr("Add rib behind"));
-    actDeleteRib->setText(tr("Delete rib"));
-    actSplitRib->setText(tr("Split rib in two"));
-}
-
 void WingPanelDialog::connectSignals()
 {
     connect(ui->btnRemoveTipFoilSelection, SIGNAL(clicked()), this, SLOT(removeTipFoilSelection()));
@@ -289,12 +244,6 @@ void WingPanelDialog::connectSignals()
     connect(ui->hsliderTransparency, SIGNAL(valueChanged(int)), this, SLOT(hsliderTransparencyValueChanged(int)));
     connect(ui->hsliderGhostTransparency, SIGNAL(valueChanged(int)), this,
             SLOT(hsliderGhostTransparencyValueChanged(int)));
-
-    for (QRadioButton* b : {ui->rbLENone, ui->rbLEStandard, ui->rbLERound, ui->rbLEDiamond, ui->rbLEStrip})
-        connect(b, SIGNAL(toggled(bool)), this, SLOT(rbLETypeToggled(bool)));
-    for (QRadioButton* b : {ui->rbTENone, ui->rbTEStandard, ui->rbTEStandardWithStrip})
-        connect(b, SIGNAL(toggled(bool)), this, SLOT(rbTETypeToggled(bool)));
-
 
     connect(ui->txtFoilFilter, SIGNAL(textChanged(const QString&)), this, SLOT(updateFoilFilter(QString)));
 }
@@ -332,10 +281,8 @@ void WingPanelDialog::changeEvent(QEvent* event)
             d->setTypeNames(SparsPage::sparTypeNames());
         if (auto* d = qobject_cast<XCombTypeEditDelegate*>(ui->tableViewCombs->itemDelegateForColumn(1)))
             d->setTypeNames(ConstructionPage::combTypeNames());
-        retranslateMenus();
-        sparsPage->retranslate();
-        sheetingPage->retranslate();
-        constructionPage->retranslate();
+        for (PanelDialogPage* page : pages)
+            page->retranslate();
         applyIllustrations();
         // The tables' headers are asked for their texts anew; their columns
         // must follow the new lengths.
@@ -362,102 +309,9 @@ void WingPanelDialog::loadPanelIntoDialog(const PanelBaseData& data)
     workingCombs.clear();
     workingCombs.assign(data.getCombListTableModel().getCombList());
 
-    ui->txtID->setText(QStringLiteral("%1").arg(data.getId()));
-    ui->txtName->setText(data.getPanelName());
-
-    ui->txtLength->setValue(data.getLength(), true);
-    ui->txtRootChord->setValue(data.getRootChord(), true);
-    ui->txtTipChord->setValue(data.getTipChord(), true);
-    ui->txtTipTwist->setValue(data.getTipTwist(), true);
-    ui->txtSweep->setValue(data.getSweep(), true);
-    ui->txtDihedral->setValue(data.getDihedralAngle(), true);
-
-    ui->btnTopAlign->setChecked(data.getTopAlign());
-    ui->btnBottomAlign->setChecked(data.getBottomAlign());
-    ui->btnDontAlign->setChecked(data.getDontAlign());
-
-    ui->txtRootRibFoilFactor->setValue(data.getRootAirfoilFactor(), true);
-    ui->txtTipRibFoilFactor->setValue(data.getTipAirfoilFactor(), true);
-    ui->txtRibThickness->setValue(data.getRibThickness(), true);
-    ui->txtNoOfRibs->setValue(data.getNoOfRibs(), true);
-
-    const BuildingTabData& tabs = data.getBuildingTabData();
-    ui->chkTabsAbove->setChecked(tabs.getDoUpper());
-    ui->chkTabsBelow->setChecked(tabs.getDoLower());
-    ui->txtTabsFromLE->setValue(tabs.getOffsetLE(), true);
-    ui->txtTabsFromTE->setValue(tabs.getOffsetTE(), true);
-    ui->txtTabsWidth->setValue(tabs.getWidth(), true);
-
-    switch (data.getLEData().getType()) {
-    case 0: checkAndToggle(ui->rbLENone); break;
-    case 1: checkAndToggle(ui->rbLEStandard); break;
-    case 2: checkAndToggle(ui->rbLEStrip); break;
-    case 3: checkAndToggle(ui->rbLEDiamond); break;
-    case 4: checkAndToggle(ui->rbLERound); break;
-    default: std::cout << "Selected LE type: " << data.getLEData().getType() << std::endl;
-    }
-    switch (data.getTEData().getType()) {
-    case 1: checkAndToggle(ui->rbTEStandard); break;
-    case 2: checkAndToggle(ui->rbTEStandardWithStrip); break;
-    case 0: checkAndToggle(ui->rbTENone); break;
-    default: std::cout << "Selected TE type: " << data.getTEData().getType() << std::endl;
-    }
-    const CoveringDefinition& covering = data.getCoveringDefinition();
-    switch (static_cast<int>(covering.getSheetingType())) {
-    case 1: checkAndToggle(ui->rbSheetingStandard); break;
-    case 2: checkAndToggle(ui->rbSheetingAdvanced); break;
-    case 0: checkAndToggle(ui->rbSheetingNone); break;
-    default: std::cout << "Selected Sheeting type: " << static_cast<int>(covering.getSheetingType()) << std::endl;
-    }
-
-    if (covering.getPercentageSelected())
-        ui->rbStandardSheetingPercentage->setChecked(true);
-    else
-        ui->rbStandardSheetingMM->setChecked(true);
-    ui->chkStandardSheetingUpper->setChecked(covering.getDoUpper());
-    ui->chkStandardSheetingLower->setChecked(covering.getDoLower());
-
-    ui->txtStandardLEDepth->setValue(data.getLEData().getStandardLEDepth(), true);
-    ui->txtStandardTEDepth->setValue(data.getTEData().getStandardTEDepth(1.0f), true);
-    ui->chkAutoAdjustTEDepth->setChecked(data.getTEData().getStandardTEAutoAdjustDepth());
-
-    ui->txtStandardWithStripTEDepth->setText(QStringLiteral("%1").arg(data.getTEData().getStripTEDepth(), 0, 'g', -1));
-    ui->txtStandardWithStripTEStripDepth->setText(
-        QStringLiteral("%1").arg(data.getTEData().getStripTEStripDepth(), 0, 'g', -1));
-    ui->txtStandardWithStripTEStripThickness->setText(
-        QStringLiteral("%1").arg(data.getTEData().getStripTEStripThickness(), 0, 'g', -1));
-
-    ui->txtStandardSheetingLength->setValue(covering.getLength(), true);
-    ui->txtStandardSheetingLength->setValueInPercent(ui->rbStandardSheetingPercentage->isChecked(),
-                                                     static_cast<float>(ui->txtRootChord->value()));
-    ui->txtStandardSheetingThickness->setValue(covering.getThickness(), true);
-    ui->txtStandardSheetingExtend->setValue(covering.getExtend(), true);
-
-    rootAirfoilName = data.getAirfoilName(RootAirfoil);
-    tipAirfoilName = data.getAirfoilName(TipAirfoil);
-    showRootFoilField();
-    showTipFoilField();
-    ui->rbRootRibFoil->setChecked(true);
-    if (WingFoils* library = WingFoils::instance()) {
-        Airfoil* airfoil = library->findAirfoil(rootAirfoilName, true);
-        // The list entry is selected without its slot, so the data group
-        // would otherwise keep the airfoil of an earlier opening or click.
-        if (airfoil)
-            showAirfoilData(*airfoil);
-        if (airfoil && airfoil->getListRow() >= 0) {
-            const QModelIndex source = airfoilItemModel->index(airfoil->getListRow(), 0);
-            const QModelIndex shown = airfoilFilterModel->mapFromSource(source);
-            QItemSelectionModel* selection = ui->listViewPanelFoils->selectionModel();
-            // Pointing the list at the stored airfoil is no choice of the
-            // user: the slot would replace a missing name by the default.
-            const bool wasBlocked = selection->blockSignals(true);
-            selection->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect);
-            selection->blockSignals(wasBlocked);
-            if (shown.isValid())
-                ui->listViewPanelFoils->scrollTo(shown);
-            ui->listViewPanelFoils->viewport()->update();
-        }
-    }
+    for (PanelDialogPage* page : pages)
+        page->fill(data);
+    baseDataPage->fillAirfoils(data);
 
     ui->tableViewSpars->clearSelection();
     ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparNone);
@@ -471,118 +325,13 @@ void WingPanelDialog::loadPanelIntoDialog(const PanelBaseData& data)
     adjustSweepAngleLabel();
 }
 
-void WingPanelDialog::showRootFoilField()
-{
-    ui->txtRootRibFoil->setText(rootAirfoilName);
-    ui->txtRootRibFoil->setToolTip(rootAirfoilName);
-    ui->txtRootRibFoil->setCursorPosition(0);
-}
-
-void WingPanelDialog::showTipFoilField()
-{
-    if (!tipAirfoilName.isEmpty()) {
-        ui->txtTipRibFoil->setText(tipAirfoilName);
-        ui->txtTipRibFoil->setToolTip(tipAirfoilName);
-        ui->txtTipRibFoilFactor->setEnabled(true);
-    } else {
-        ui->txtTipRibFoil->setText(tr("<same as root>"));
-        ui->txtTipRibFoil->setToolTip(tr("Tip rib and root rib profiles will be the same."));
-        ui->txtTipRibFoilFactor->setValue(ui->txtRootRibFoilFactor->value(), true);
-        ui->txtTipRibFoilFactor->setEnabled(false);
-    }
-    ui->txtTipRibFoil->setCursorPosition(0);
-}
-
 // ---------------------------------------------------------------------------
 // Working copy and preview
 
 void WingPanelDialog::fillPanelFromDialog(PanelBaseData& data)
 {
-    bool ok = false;
-    const int id = ui->txtID->text().toInt(&ok);
-    if (ok)
-        data.setId(id);
-    if (!ui->txtName->text().isEmpty())
-        data.setPanelName(ui->txtName->text());
-
-    const float length = static_cast<float>(ui->txtLength->value());
-    const float rootChord = static_cast<float>(ui->txtRootChord->value());
-    const float tipChord = static_cast<float>(ui->txtTipChord->value());
-    if (length > 0.0f)
-        data.setLength(length);
-    if (rootChord > 0.0f)
-        data.setRootChord(rootChord);
-    if (tipChord > 0.0f)
-        data.setTipChord(tipChord);
-    data.setTipTwist(static_cast<float>(ui->txtTipTwist->value()));
-    data.setSweep(static_cast<float>(ui->txtSweep->value()));
-    data.setDihedralAngle(static_cast<float>(ui->txtDihedral->value()));
-
-    data.setTopAlign(ui->btnTopAlign->isChecked());
-    data.setBottomAlign(ui->btnBottomAlign->isChecked());
-    data.setDontAlign(ui->btnDontAlign->isChecked());
-
-    data.setRootAirfoilFactor(static_cast<float>(ui->txtRootRibFoilFactor->value()));
-    data.setTipAirfoilFactor(static_cast<float>(ui->txtTipRibFoilFactor->value()));
-
-    const float ribThickness = static_cast<float>(ui->txtRibThickness->value());
-    if (ribThickness > 0.0f)
-        data.setRibThickness(ribThickness);
-    const int n = static_cast<int>(ui->txtNoOfRibs->value());
-    if (n > 1)
-        data.setNoOfRibs(n);
-
-    LEData& le = data.getLEData();
-    if (ui->rbLEStandard->isChecked())
-        le.setType(1);
-    else if (ui->rbLEStrip->isChecked())
-        le.setType(2);
-    else if (ui->rbLEDiamond->isChecked())
-        le.setType(3);
-    else if (ui->rbLERound->isChecked())
-        le.setType(4);
-    else
-        le.setType(0);
-    if (ui->txtStandardLEDepth->value() > 0.0)
-        le.setStandardLEDepth(static_cast<float>(ui->txtStandardLEDepth->value()));
-
-    TEData& te = data.getTEData();
-    if (ui->rbTEStandard->isChecked())
-        te.setType(1);
-    else if (ui->rbTEStandardWithStrip->isChecked())
-        te.setType(2);
-    else
-        te.setType(0);
-    if (ui->txtStandardTEDepth->value() > 0.0)
-        te.setStandardTEDepth(static_cast<float>(ui->txtStandardTEDepth->value()));
-    te.setStandardTEAutoAdjustDepth(ui->chkAutoAdjustTEDepth->isChecked());
-    const float stripDepth = ui->txtStandardWithStripTEDepth->text().toFloat();
-    if (stripDepth > 0.0f)
-        te.setStripTEDepth(stripDepth);
-    const float stripStripDepth = ui->txtStandardWithStripTEStripDepth->text().toFloat();
-    if (stripStripDepth > 0.0f)
-        te.setStripTEStripDepth(stripStripDepth);
-    const float stripThickness = ui->txtStandardWithStripTEStripThickness->text().toFloat();
-    if (stripThickness > 0.0f)
-        te.setStripTEStripThickness(stripThickness);
-
-    CoveringDefinition& covering = data.getCoveringDefinition();
-    if (ui->rbSheetingStandard->isChecked())
-        covering.setSheetingType(SheetingType::Standard);
-    else if (ui->rbSheetingAdvanced->isChecked())
-        covering.setSheetingType(SheetingType::Advanced);
-    else
-        covering.setSheetingType(SheetingType::None);
-    if (ui->txtStandardSheetingLength->value() > 0.0)
-        covering.setLength(static_cast<float>(ui->txtStandardSheetingLength->value()));
-    if (ui->txtStandardSheetingThickness->value() > 0.0)
-        covering.setThickness(static_cast<float>(ui->txtStandardSheetingThickness->value()));
-    if (ui->txtStandardSheetingExtend->value() >= 0.0)
-        covering.setExtend(static_cast<int>(ui->txtStandardSheetingExtend->value()));
-    covering.setPercentageSelected(ui->rbStandardSheetingPercentage->isChecked());
-    covering.setDoUpper(ui->chkStandardSheetingUpper->isChecked());
-    covering.setDoLower(ui->chkStandardSheetingLower->isChecked());
-
+    for (const PanelDialogPage* page : pages)
+        page->writeInto(data);
     data.setAirfoilName(RootAirfoil, rootAirfoilName);
     data.setAirfoilName(TipAirfoil, tipAirfoilName);
 
@@ -877,34 +626,9 @@ void WingPanelDialog::view45()
 bool WingPanelDialog::allFieldsValid(QWidget** firstInvalidPage)
 {
     std::vector<XLineEdit*> texts;
-    if (ui->stackedWidgetTE->currentWidget() == ui->pageTEStrip)
-        texts = {ui->txtStandardWithStripTEDepth, ui->txtStandardWithStripTEStripDepth,
-                 ui->txtStandardWithStripTEStripThickness};
-
-    std::vector<XDoubleSpinBox*> numbers = {
-        ui->txtLength,           ui->txtRootChord,         ui->txtTipChord,          ui->txtTipTwist,
-        ui->txtSweep,            ui->txtDihedral,          ui->txtRibThickness,      ui->txtRootRibFoilFactor,
-        ui->txtTipRibFoilFactor, ui->txtNoOfRibs,          ui->txtTabsFromLE,        ui->txtTabsFromTE,
-        ui->txtTabsWidth};
-    if (ui->stackedWidgetLE->currentWidget() == ui->pageLEStandard)
-        numbers.push_back(ui->txtStandardLEDepth);
-    if (ui->stackedWidgetTE->currentWidget() == ui->pageTEStandard)
-        numbers.push_back(ui->txtStandardTEDepth);
-    if (ui->stackedWidgetTE->currentWidget() != ui->pageTEStrip) {
-        if (ui->stackedWidgetSheeting->currentWidget() == ui->pageSheetingStandard) {
-            numbers.push_back(ui->txtStandardSheetingLength);
-            numbers.push_back(ui->txtStandardSheetingExtend);
-            numbers.push_back(ui->txtStandardSheetingThickness);
-        } else if (ui->stackedWidgetSheeting->currentWidget() == ui->pageSheetingAdvanced) {
-            numbers.push_back(ui->txtAdvancedSheetingLength);
-            if (ui->chkAdvancedSheetingSeparateEnd->isChecked())
-                numbers.push_back(ui->txtAdvancedSheetingLengthEnd);
-            numbers.push_back(ui->txtAdvancedSheetingOffset);
-            if (ui->chkAdvancedSheetingOffsetSeparateEnd->isChecked())
-                numbers.push_back(ui->txtAdvancedSheetingOffsetEnd);
-            numbers.push_back(ui->txtAdvancedSheetingThickness);
-        }
-    }
+    std::vector<XDoubleSpinBox*> numbers;
+    for (const PanelDialogPage* page : pages)
+        page->addFieldsToCheck(texts, numbers);
 
     for (XLineEdit* field : texts) {
         if (!field->isValid()) {
@@ -1099,91 +823,6 @@ void WingPanelDialog::fitIntoScreen()
 // ---------------------------------------------------------------------------
 // Airfoil selection
 
-void WingPanelDialog::fillFoilListModel()
-{
-    airfoilItemModel->clear();
-    WingFoils* library = WingFoils::instance();
-    if (!library)
-        return;
-    // A copy: the library may grow while the list is being built.
-    const std::map<QString, Airfoil*> airfoils = library->getAirfoils();
-    int row = 0;
-    for (const auto& entry : airfoils) {
-        airfoilItemModel->appendRow(new QStandardItem(entry.second->getName()));
-        entry.second->setListRow(row++);
-    }
-}
-
-void WingPanelDialog::updateFoilFilter(QString filter)
-{
-    ui->listViewPanelFoils->selectionModel()->clearCurrentIndex();
-    // The typed text is a name prefix, not a pattern of the user's.
-    airfoilFilterModel->setFilterRegExp(
-        QRegExp(QStringLiteral("^") + QRegExp::escape(filter), Qt::CaseInsensitive, QRegExp::RegExp));
-}
-
-void WingPanelDialog::foilListRowChangedSlot(QItemSelection selected, QItemSelection)
-{
-    const bool usable = airfoilFilterModel->sourceModel() == airfoilItemModel && !selected.isEmpty() &&
-                        selected.first().isValid() && selected.first().model() == airfoilFilterModel;
-    if (usable) {
-        const QItemSelection source = airfoilFilterModel->mapSelectionToSource(selected);
-        const QModelIndexList indexes = source.indexes();
-        const int row = indexes.isEmpty() ? -1 : indexes.first().row();
-        if (row >= 0) {
-            const QString name = airfoilItemModel->item(row, 0)->text();
-            Airfoil* airfoil = WingFoils::instance() ? WingFoils::instance()->findAirfoil(name, false) : nullptr;
-            if (airfoil) {
-                if (ui->rbRootRibFoil->isChecked()) {
-                    ui->wingFoilGLWidget->setAirfoil(airfoil);
-                    rootAirfoilName = airfoil->getName();
-                    showRootFoilField();
-                } else {
-                    tipAirfoilName = airfoil->getName();
-                    ui->txtTipRibFoil->setText(tipAirfoilName);
-                    ui->txtTipRibFoil->setToolTip(tipAirfoilName);
-                    ui->txtTipRibFoil->setCursorPosition(0);
-                    ui->txtTipRibFoilFactor->setEnabled(true);
-                }
-                showAirfoilData(*airfoil);
-            }
-        }
-    }
-    redrawWindow(false);
-}
-
-void WingPanelDialog::showAirfoilData(const Airfoil& airfoil)
-{
-    ui->lblThicknessValue->setText(airfoil.getThickness());
-    ui->lblCamberValue->setText(airfoil.getCamber());
-    ui->lblMaxCLValue->setText(airfoil.getMaxCL());
-    ui->lblMaxCLAngleValue->setText(airfoil.getMaxCLAngle());
-    ui->lblMaxLDValue->setText(airfoil.getMaxLD());
-    ui->lblMaxLDAngleValue->setText(airfoil.getMaxLDAngle());
-    ui->lblStallAngleValue->setText(airfoil.getStallAngle());
-    ui->lblZeroLiftAngleValue->setText(airfoil.getZeroLiftAngle());
-    ui->lblMaxThicknessAt->setText(QString::number(airfoil.getMaxThicknessPosition(), 'f', 2) + QStringLiteral("%"));
-}
-
-void WingPanelDialog::removeTipFoilSelection()
-{
-    tipAirfoilName.clear();
-    showTipFoilField();
-    redrawWindow(true);
-    QItemSelectionModel* selection = ui->listViewPanelFoils->selectionModel();
-    const bool wasBlocked = selection->blockSignals(true);
-    selection->reset();
-    selection->blockSignals(wasBlocked);
-    ui->listViewPanelFoils->viewport()->update();
-}
-
-void WingPanelDialog::rootFoilFactorChanged()
-{
-    if (tipAirfoilName.isEmpty())
-        ui->txtTipRibFoilFactor->setValue(ui->txtRootRibFoilFactor->value(), true);
-    redrawWindow(true);
-}
-
 // ---------------------------------------------------------------------------
 // Table models of the working panel
 
@@ -1228,36 +867,6 @@ bool WingPanelDialog::ribChords(int firstRib, int lastRib, float& firstChord, fl
 // ---------------------------------------------------------------------------
 // Feature editor pages
 
-void WingPanelDialog::rbLETypeToggled(bool state)
-{
-    if (!state)
-        return;
-    if (ui->rbLEStandard->isChecked())
-        ui->stackedWidgetLE->setCurrentWidget(ui->pageLEStandard);
-    else if (ui->rbLEStrip->isChecked())
-        ui->stackedWidgetLE->setCurrentWidget(ui->pageLEStrip);
-    else if (ui->rbLEDiamond->isChecked())
-        ui->stackedWidgetLE->setCurrentWidget(ui->pageLEDiamond);
-    else if (ui->rbLERound->isChecked())
-        ui->stackedWidgetLE->setCurrentWidget(ui->pageLERound);
-    else
-        ui->stackedWidgetLE->setCurrentWidget(ui->pageLENone);
-    redrawWindow(true);
-}
-
-void WingPanelDialog::rbTETypeToggled(bool state)
-{
-    if (!state)
-        return;
-    if (ui->rbTEStandard->isChecked())
-        ui->stackedWidgetTE->setCurrentWidget(ui->pageTEStandard);
-    else if (ui->rbTEStandardWithStrip->isChecked())
-        ui->stackedWidgetTE->setCurrentWidget(ui->pageTEStrip);
-    else
-        ui->stackedWidgetTE->setCurrentWidget(ui->pageTENone);
-    redrawWindow(true);
-}
-
 void WingPanelDialog::chkBoxToggled(bool)
 {
     redrawWindow(true);
@@ -1288,36 +897,6 @@ void WingPanelDialog::getAngleText(float angle, QString& text)
     text = angle == PanelPage::NoAngle ? QStringLiteral("-") : QString::number(angle, 'f', 2);
 }
 
-void WingPanelDialog::btnStraightenLEClicked()
-{
-    if (!previousPanel)
-        return;
-    const float previousLength = previousPanel->getLength(0.0f);
-    if (previousLength == 0.0f)
-        return;
-    ui->txtSweep->setValue(ui->txtLength->value() * (previousPanel->getSweep() / previousLength));
-}
-
-void WingPanelDialog::btnCalculateLengthClicked()
-{
-    int ribs = 10;
-    float thickness = 1.0f;
-    float distance = 40.0f;
-    if (ui->txtNoOfRibs->isValid())
-        ribs = static_cast<int>(ui->txtNoOfRibs->value());
-    if (ui->txtRibThickness->isValid()) {
-        thickness = static_cast<float>(ui->txtRibThickness->value());
-        if (ui->txtLength->isValid() && ribs > 1)
-            distance = (static_cast<float>(ui->txtLength->value()) - thickness) / static_cast<float>(ribs - 1);
-    }
-    lengthCalculator->setValues(ribs, thickness, distance);
-    if (lengthCalculator->exec() == QDialog::Accepted) {
-        ui->txtLength->setValue(lengthCalculator->getLength(), true);
-        ui->txtNoOfRibs->setValue(lengthCalculator->getNoRibs(), true);
-        ui->txtRibThickness->setValue(lengthCalculator->getRibThickness(), true);
-    }
-}
-
 void WingPanelDialog::rebuildAlignSparMenu(int which, Panel* neighbour)
 {
     if (which == 0)
@@ -1330,84 +909,9 @@ void WingPanelDialog::rebuildAlignSparMenu(int which, Panel* neighbour)
 // ---------------------------------------------------------------------------
 // List editing
 
-void WingPanelDialog::customRibsMenuRequested(QPoint pos)
-{
-    const int n = workingRibs.getRibCount();
-    if (n <= 1)
-        return;
-    const int r = ui->tableViewRibs->rowAt(pos.y());
-    actAddRibBefore->setEnabled(r != 0);
-    actAddRibAfter->setEnabled(r != n - 1);
-    actDeleteRib->setEnabled(r != 0 && r != n - 1);
-    actSplitRib->setEnabled(true);
-    ribMenu->popup(ui->tableViewRibs->viewport()->mapToGlobal(pos));
-}
-
-void WingPanelDialog::renumberRibReferences(int lastAbove, int firstAbove, int delta)
-{
-    auto adjust = [&](auto& record) {
-        if (record.getLastRib() > lastAbove)
-            record.setLastRib(record.getLastRib() + delta);
-        if (record.getFirstRib() > firstAbove)
-            record.setFirstRib(record.getFirstRib() + delta);
-    };
-    for (SparDefinition& spar : workingSpars.getEditableSpars())
-        adjust(spar);
-    for (SheetingStripDefinition& strip : workingStrips.getStrips())
-        adjust(strip);
-    for (RibCombData& comb : workingCombs.getCombs())
-        adjust(comb);
-}
-
 // The rib operations renumber the features of the dialog's lists and then
 // change the rib table; the rib table's change rebuilds the panel from those
 // lists, so both stay in step.
-void WingPanelDialog::deleteRib()
-{
-    RibListTableModel* model = ribModel();
-    const int r = PanelPage::selectedRow(ui->tableViewRibs);
-    // The first and the last rib bound the panel: removing them would leave
-    // references without the matching rib change.
-    if (model && r > 0 && r < model->getRibCount() - 1) {
-        renumberRibReferences(r, r, -1);
-        model->deleteRib(r);
-    }
-    adjustNumberOfRibsInTableModels();
-}
-
-void WingPanelDialog::addRibBefore()
-{
-    RibListTableModel* model = ribModel();
-    const int r = PanelPage::selectedRow(ui->tableViewRibs);
-    if (model && r > 0) {
-        renumberRibReferences(r, r, 1);
-        model->insertRib(r - 1);
-    }
-    adjustNumberOfRibsInTableModels();
-}
-
-void WingPanelDialog::addRibAfter()
-{
-    RibListTableModel* model = ribModel();
-    const int r = PanelPage::selectedRow(ui->tableViewRibs);
-    if (model && r >= 0 && r < model->getRibCount() - 1) {
-        renumberRibReferences(r + 1, r + 1, 1);
-        model->insertRib(r);
-    }
-    adjustNumberOfRibsInTableModels();
-}
-
-void WingPanelDialog::splitRib()
-{
-    RibListTableModel* model = ribModel();
-    const int r = PanelPage::selectedRow(ui->tableViewRibs);
-    if (model && r >= 0 && r < model->getRibCount()) {
-        renumberRibReferences(r + 1, r, 1);
-        model->splitRib(r);
-    }
-    adjustNumberOfRibsInTableModels();
-}
-
 // ---------------------------------------------------------------------------
 // The spar tab's entry points, kept for the panel table and the tests
 
@@ -1511,3 +1015,24 @@ void WingPanelDialog::addCombBefore() { constructionPage->addCombBefore(); }
 void WingPanelDialog::addCombAfter() { constructionPage->addCombAfter(); }
 void WingPanelDialog::deleteComb() { constructionPage->deleteComb(); }
 void WingPanelDialog::copyComb() { constructionPage->copyComb(); }
+
+// The base data, rib and edge tabs' entry points
+
+void WingPanelDialog::fillFoilListModel() { baseDataPage->fillFoilListModel(); }
+void WingPanelDialog::foilListRowChangedSlot(QItemSelection selected, QItemSelection deselected)
+{
+    baseDataPage->foilListRowChangedSlot(selected, deselected);
+}
+void WingPanelDialog::removeTipFoilSelection() { baseDataPage->removeTipFoilSelection(); }
+void WingPanelDialog::rootFoilFactorChanged() { baseDataPage->rootFoilFactorChanged(); }
+void WingPanelDialog::updateFoilFilter(QString filter) { baseDataPage->updateFoilFilter(filter); }
+void WingPanelDialog::btnCalculateLengthClicked() { baseDataPage->btnCalculateLengthClicked(); }
+void WingPanelDialog::btnStraightenLEClicked() { baseDataPage->btnStraightenLEClicked(); }
+QMenu* WingPanelDialog::getRibMenu() const { return ribsPage->getMenu(); }
+void WingPanelDialog::customRibsMenuRequested(QPoint pos) { ribsPage->customRibsMenuRequested(pos); }
+void WingPanelDialog::addRibBefore() { ribsPage->addRibBefore(); }
+void WingPanelDialog::addRibAfter() { ribsPage->addRibAfter(); }
+void WingPanelDialog::splitRib() { ribsPage->splitRib(); }
+void WingPanelDialog::deleteRib() { ribsPage->deleteRib(); }
+void WingPanelDialog::rbLETypeToggled(bool state) { edgesPage->rbLETypeToggled(state); }
+void WingPanelDialog::rbTETypeToggled(bool state) { edgesPage->rbTETypeToggled(state); }

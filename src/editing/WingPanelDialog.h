@@ -26,6 +26,10 @@ class QStandardItemModel;
 class QTabWidget;
 class RibDefinition;
 class RibListTableModel;
+class BaseDataPage;
+class EdgesPage;
+class PanelDialogPage;
+class RibsPage;
 class SparsPage;
 class SheetingPage;
 class ConstructionPage;
@@ -83,7 +87,7 @@ public:
     int getCombEditorRow() const;
     QMenu* getAlignPreviousMenu() const;
     QMenu* getAlignNextMenu() const;
-    QMenu* getRibMenu() const { return ribMenu; }
+    QMenu* getRibMenu() const;
     QMenu* getSparMenu() const;
     QMenu* getStripMenu() const;
     QMenu* getCombMenu() const;
@@ -209,28 +213,24 @@ public slots:
 
 private:
     // The pages work on the dialog's working copy.
+    friend class BaseDataPage;
+    friend class RibsPage;
     friend class SparsPage;
+    friend class EdgesPage;
     friend class SheetingPage;
     friend class ConstructionPage;
 
     void setValidationKinds();
     void setCellEditors();
-    void buildContextMenus();
     void connectSignals();
-    void retranslateMenus();
     void applyIllustrations();
 
     void showTabOf(QWidget* page);
-    void showAirfoilData(const Airfoil& airfoil);
     void fitIntoScreen();
-    void showTipFoilField();
-    void showRootFoilField();
     void buildWorkingPanel();
     void installTableModels();
     bool ribChords(int firstRib, int lastRib, float& firstChord, float& lastChord);
 
-
-    void renumberRibReferences(int lastAbove, int firstAbove, int delta);
     RibListTableModel* ribModel() const;
 
     QString rootAirfoilName;
@@ -252,14 +252,11 @@ private:
     float generatedRibThickness = 0.0f;
     float generatedPanelLength = 0.0f;
 
-    QMenu* ribMenu = nullptr;
-    QAction* actAddRibBefore = nullptr;
-    QAction* actAddRibAfter = nullptr;
-    QAction* actDeleteRib = nullptr;
-    QAction* actSplitRib = nullptr;
-
-
+    std::vector<PanelDialogPage*> pages;
+    BaseDataPage* baseDataPage = nullptr;
+    RibsPage* ribsPage = nullptr;
     SparsPage* sparsPage = nullptr;
+    EdgesPage* edgesPage = nullptr;
     SheetingPage* sheetingPage = nullptr;
     ConstructionPage* constructionPage = nullptr;
     LengthCalculator* lengthCalculator = nullptr;

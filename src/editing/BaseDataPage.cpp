@@ -1,0 +1,237 @@
+#include "editing/BaseDataPage.h"
+
+#include "airfoils/Airfoil.h"
+#include "airfoils/WingFoils.h"
+#include "editing/LengthCalculator.h"
+#include "editing/WingPanelDialog.h"
+#include "editing/XDoubleSpinBox.h"
+#include "model/Panel.h"
+#include "model/PanelBaseData.h"
+#include "ui_WingPanelDialog.h"
+
+#include <QRegExp>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+
+BaseDataPage::BaseDataPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui) : PanelDialogPage(dialog, ui) {}
+
+void BaseDataPage::fill(const PanelBaseData& data)
+{
+    ui->txtID->setText(QStringLiteral("%1").arg(data.getId()));
+    ui->txtName->setText(data.getPanelName());
+
+    ui->txtLength->setValue(data.getLength(), true);
+    ui->txtRootChord->setValue(data.getRootChord(), true);
+    ui->txtTipChord->setValue(data.getTipChord(), true);
+    ui->txtTipTwist->setValue(data.getTipTwist(), true);
+    ui->txtSweep->setValue(data.getSweep(), true);
+    ui->txtDihedral->setValue(data.getDihedralAngle(), true);
+
+    ui->btnTopAlign->setChecked(data.getTopAlign());
+    ui->btnBottomAlign->setChecked(data.getBottomAlign());
+    ui->btnDontAlign->setChecked(data.getDontAlign());
+    ui->txtRootRibFoilFactor->setValue(data.getRootAirfoilFactor(), true);
+    ui->txtTipRibFoilFactor->setValue(data.getTipAirfoilFactor(), true);
+}
+
+void BaseDataPage::fillAirfoils(const PanelBaseData& data)
+{
+    dialog.rootAirfoilName = data.getAirfoilName(RootAirfoil);
+    dialog.tipAirfoilName = data.getAirfoilName(TipAirfoil);
+    showRootFoilField();
+    showTipFoilField();
+    ui->rbRootRibFoil->setChecked(true);
+    if (WingFoils* library = WingFoils::instance()) {
+        Airfoil* airfoil = library->findAirfoil(dialog.rootAirfoilName, true);
+        // The list entry is selected without its slot, so the data group
+        // would otherwise keep the airfoil of an earlier opening or click.
+        if (airfoil)
+            showAirfoilData(*airfoil);
+        if (airfoil && airfoil->getListRow() >= 0) {
+            const QModelIndex source = dialog.airfoilItemModel->index(airfoil->getListRow(), 0);
+            const QModelIndex shown = dialog.airfoilFilterModel->mapFromSource(source);
+            QItemSelectionModel* selection = ui->listViewPanelFoils->selectionModel();
+            // Pointing the list at the stored airfoil is no choice of the
+            // user: the slot would replace a missing name by the default.
+            const bool wasBlocked = selection->blockSignals(true);
+            selection->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect);
+            selection->blockSignals(wasBlocked);
+            if (shown.isValid())
+                ui->listViewPanelFoils->scrollTo(shown);
+            ui->listViewPanelFoils->viewport()->update();
+        }
+    }
+}
+
+void BaseDataPage::writeInto(PanelBaseData& data) const
+{
+    bool ok = false;
+    const int id = ui->txtID->text().toInt(&ok);
+    if (ok)
+        data.setId(id);
+    if (!ui->txtName->text().isEmpty())
+        data.setPanelName(ui->txtName->text());
+
+    const float length = static_cast<float>(ui->txtLength->value());
+    const float rootChord = static_cast<float>(ui->txtRootChord->value());
+    const float tipChord = static_cast<float>(ui->txtTipChord->value());
+    if (length > 0.0f)
+        data.setLength(length);
+    if (rootChord > 0.0f)
+        data.setRootChord(rootChord);
+    if (tipChord > 0.0f)
+        data.setTipChord(tipChord);
+    data.setTipTwist(static_cast<float>(ui->txtTipTwist->value()));
+    data.setSweep(static_cast<float>(ui->txtSweep->value()));
+    data.setDihedralAngle(static_cast<float>(ui->txtDihedral->value()));
+
+    data.setTopAlign(ui->btnTopAlign->isChecked());
+    data.setBottomAlign(ui->btnBottomAlign->isChecked());
+    data.setDontAlign(ui->btnDontAlign->isChecked());
+
+    data.setRootAirfoilFactor(static_cast<float>(ui->txtRootRibFoilFactor->value()));
+    data.setTipAirfoilFactor(static_cast<float>(ui->txtTipRibFoilFactor->value()));
+}
+
+void BaseDataPage::addFieldsToCheck(std::vector<XLineEdit*>&, std::vector<XDoubleSpinBox*>& numbers) const
+{
+    numbers.insert(numbers.end(), {ui->txtLength, ui->txtRootChord, ui->txtTipChord, ui->txtTipTwist, ui->txtSweep,
+                                   ui->txtDihedral, ui->txtRootRibFoilFactor, ui->txtTipRibFoilFactor});
+}
+
+void BaseDataPage::showRootFoilField()
+{
+    ui->txtRootRibFoil->setText(dialog.rootAirfoilName);
+    ui->txtRootRibFoil->setToolTip(dialog.rootAirfoilName);
+    ui->txtRootRibFoil->setCursorPosition(0);
+}
+
+void BaseDataPage::showTipFoilField()
+{
+    if (!dialog.tipAirfoilName.isEmpty()) {
+        ui->txtTipRibFoil->setText(dialog.tipAirfoilName);
+        ui->txtTipRibFoil->setToolTip(dialog.tipAirfoilName);
+        ui->txtTipRibFoilFactor->setEnabled(true);
+    } else {
+        ui->txtTipRibFoil->setText(WingPanelDialog::tr("<same as root>"));
+        ui->txtTipRibFoil->setToolTip(WingPanelDialog::tr("Tip rib and root rib profiles will be the same."));
+        ui->txtTipRibFoilFactor->setValue(ui->txtRootRibFoilFactor->value(), true);
+        ui->txtTipRibFoilFactor->setEnabled(false);
+    }
+    ui->txtTipRibFoil->setCursorPosition(0);
+}
+
+void BaseDataPage::fillFoilListModel()
+{
+    dialog.airfoilItemModel->clear();
+    WingFoils* library = WingFoils::instance();
+    if (!library)
+        return;
+    // A copy: the library may grow while the list is being built.
+    const std::map<QString, Airfoil*> airfoils = library->getAirfoils();
+    int row = 0;
+    for (const auto& entry : airfoils) {
+        dialog.airfoilItemModel->appendRow(new QStandardItem(entry.second->getName()));
+        entry.second->setListRow(row++);
+    }
+}
+
+void BaseDataPage::updateFoilFilter(QString filter)
+{
+    ui->listViewPanelFoils->selectionModel()->clearCurrentIndex();
+    // The typed text is a name prefix, not a pattern of the user's.
+    dialog.airfoilFilterModel->setFilterRegExp(
+        QRegExp(QStringLiteral("^") + QRegExp::escape(filter), Qt::CaseInsensitive, QRegExp::RegExp));
+}
+
+void BaseDataPage::foilListRowChangedSlot(QItemSelection selected, QItemSelection)
+{
+    const bool usable = dialog.airfoilFilterModel->sourceModel() == dialog.airfoilItemModel && !selected.isEmpty() &&
+                        selected.first().isValid() && selected.first().model() == dialog.airfoilFilterModel;
+    if (usable) {
+        const QItemSelection source = dialog.airfoilFilterModel->mapSelectionToSource(selected);
+        const QModelIndexList indexes = source.indexes();
+        const int row = indexes.isEmpty() ? -1 : indexes.first().row();
+        if (row >= 0) {
+            const QString name = dialog.airfoilItemModel->item(row, 0)->text();
+            Airfoil* airfoil = WingFoils::instance() ? WingFoils::instance()->findAirfoil(name, false) : nullptr;
+            if (airfoil) {
+                if (ui->rbRootRibFoil->isChecked()) {
+                    ui->wingFoilGLWidget->setAirfoil(airfoil);
+                    dialog.rootAirfoilName = airfoil->getName();
+                    showRootFoilField();
+                } else {
+                    dialog.tipAirfoilName = airfoil->getName();
+                    ui->txtTipRibFoil->setText(dialog.tipAirfoilName);
+                    ui->txtTipRibFoil->setToolTip(dialog.tipAirfoilName);
+                    ui->txtTipRibFoil->setCursorPosition(0);
+                    ui->txtTipRibFoilFactor->setEnabled(true);
+                }
+                showAirfoilData(*airfoil);
+            }
+        }
+    }
+    dialog.redrawWindow(false);
+}
+
+void BaseDataPage::showAirfoilData(const Airfoil& airfoil)
+{
+    ui->lblThicknessValue->setText(airfoil.getThickness());
+    ui->lblCamberValue->setText(airfoil.getCamber());
+    ui->lblMaxCLValue->setText(airfoil.getMaxCL());
+    ui->lblMaxCLAngleValue->setText(airfoil.getMaxCLAngle());
+    ui->lblMaxLDValue->setText(airfoil.getMaxLD());
+    ui->lblMaxLDAngleValue->setText(airfoil.getMaxLDAngle());
+    ui->lblStallAngleValue->setText(airfoil.getStallAngle());
+    ui->lblZeroLiftAngleValue->setText(airfoil.getZeroLiftAngle());
+    ui->lblMaxThicknessAt->setText(QString::number(airfoil.getMaxThicknessPosition(), 'f', 2) + QStringLiteral("%"));
+}
+
+void BaseDataPage::removeTipFoilSelection()
+{
+    dialog.tipAirfoilName.clear();
+    showTipFoilField();
+    dialog.redrawWindow(true);
+    QItemSelectionModel* selection = ui->listViewPanelFoils->selectionModel();
+    const bool wasBlocked = selection->blockSignals(true);
+    selection->reset();
+    selection->blockSignals(wasBlocked);
+    ui->listViewPanelFoils->viewport()->update();
+}
+
+void BaseDataPage::rootFoilFactorChanged()
+{
+    if (dialog.tipAirfoilName.isEmpty())
+        ui->txtTipRibFoilFactor->setValue(ui->txtRootRibFoilFactor->value(), true);
+    dialog.redrawWindow(true);
+}
+
+void BaseDataPage::btnStraightenLEClicked()
+{
+    if (!dialog.previousPanel)
+        return;
+    const float previousLength = dialog.previousPanel->getLength(0.0f);
+    if (previousLength == 0.0f)
+        return;
+    ui->txtSweep->setValue(ui->txtLength->value() * (dialog.previousPanel->getSweep() / previousLength));
+}
+
+void BaseDataPage::btnCalculateLengthClicked()
+{
+    int ribs = 10;
+    float thickness = 1.0f;
+    float distance = 40.0f;
+    if (ui->txtNoOfRibs->isValid())
+        ribs = static_cast<int>(ui->txtNoOfRibs->value());
+    if (ui->txtRibThickness->isValid()) {
+        thickness = static_cast<float>(ui->txtRibThickness->value());
+        if (ui->txtLength->isValid() && ribs > 1)
+            distance = (static_cast<float>(ui->txtLength->value()) - thickness) / static_cast<float>(ribs - 1);
+    }
+    dialog.lengthCalculator->setValues(ribs, thickness, distance);
+    if (dialog.lengthCalculator->exec() == QDialog::Accepted) {
+        ui->txtLength->setValue(dialog.lengthCalculator->getLength(), true);
+        ui->txtNoOfRibs->setValue(dialog.lengthCalculator->getNoRibs(), true);
+        ui->txtRibThickness->setValue(dialog.lengthCalculator->getRibThickness(), true);
+    }
+}

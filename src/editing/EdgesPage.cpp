@@ -1,0 +1,130 @@
+#include "editing/EdgesPage.h"
+
+#include "editing/InputValueType.h"
+#include "editing/PanelPage.h"
+#include "editing/WingPanelDialog.h"
+#include "editing/XDoubleSpinBox.h"
+#include "editing/XLineEdit.h"
+#include "model/PanelBaseData.h"
+#include "ui_WingPanelDialog.h"
+
+#include <iostream>
+
+EdgesPage::EdgesPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui) : PanelDialogPage(dialog, ui)
+{
+    ui->txtStandardLEDepth->setInputValueType(new InputValueType(6));
+    ui->txtStandardTEDepth->setInputValueType(new InputValueType(6));
+    ui->txtStandardWithStripTEDepth->setInputValueType(new InputValueType(6));
+    ui->txtStandardWithStripTEStripDepth->setInputValueType(new InputValueType(6));
+    ui->txtStandardWithStripTEStripThickness->setInputValueType(new InputValueType(6));
+
+    for (QRadioButton* b : {ui->rbLENone, ui->rbLEStandard, ui->rbLERound, ui->rbLEDiamond, ui->rbLEStrip})
+        connect(b, SIGNAL(toggled(bool)), this, SLOT(rbLETypeToggled(bool)));
+    for (QRadioButton* b : {ui->rbTENone, ui->rbTEStandard, ui->rbTEStandardWithStrip})
+        connect(b, SIGNAL(toggled(bool)), this, SLOT(rbTETypeToggled(bool)));
+}
+
+void EdgesPage::fill(const PanelBaseData& data)
+{
+    switch (data.getLEData().getType()) {
+    case 0: PanelPage::checkAndToggle(ui->rbLENone); break;
+    case 1: PanelPage::checkAndToggle(ui->rbLEStandard); break;
+    case 2: PanelPage::checkAndToggle(ui->rbLEStrip); break;
+    case 3: PanelPage::checkAndToggle(ui->rbLEDiamond); break;
+    case 4: PanelPage::checkAndToggle(ui->rbLERound); break;
+    default: std::cout << "Selected LE type: " << data.getLEData().getType() << std::endl;
+    }
+    switch (data.getTEData().getType()) {
+    case 1: PanelPage::checkAndToggle(ui->rbTEStandard); break;
+    case 2: PanelPage::checkAndToggle(ui->rbTEStandardWithStrip); break;
+    case 0: PanelPage::checkAndToggle(ui->rbTENone); break;
+    default: std::cout << "Selected TE type: " << data.getTEData().getType() << std::endl;
+    }
+    ui->txtStandardLEDepth->setValue(data.getLEData().getStandardLEDepth(), true);
+    ui->txtStandardTEDepth->setValue(data.getTEData().getStandardTEDepth(1.0f), true);
+    ui->chkAutoAdjustTEDepth->setChecked(data.getTEData().getStandardTEAutoAdjustDepth());
+
+    ui->txtStandardWithStripTEDepth->setText(QStringLiteral("%1").arg(data.getTEData().getStripTEDepth(), 0, 'g', -1));
+    ui->txtStandardWithStripTEStripDepth->setText(
+        QStringLiteral("%1").arg(data.getTEData().getStripTEStripDepth(), 0, 'g', -1));
+    ui->txtStandardWithStripTEStripThickness->setText(
+        QStringLiteral("%1").arg(data.getTEData().getStripTEStripThickness(), 0, 'g', -1));
+}
+
+void EdgesPage::writeInto(PanelBaseData& data) const
+{
+    LEData& le = data.getLEData();
+    if (ui->rbLEStandard->isChecked())
+        le.setType(1);
+    else if (ui->rbLEStrip->isChecked())
+        le.setType(2);
+    else if (ui->rbLEDiamond->isChecked())
+        le.setType(3);
+    else if (ui->rbLERound->isChecked())
+        le.setType(4);
+    else
+        le.setType(0);
+    if (ui->txtStandardLEDepth->value() > 0.0)
+        le.setStandardLEDepth(static_cast<float>(ui->txtStandardLEDepth->value()));
+
+    TEData& te = data.getTEData();
+    if (ui->rbTEStandard->isChecked())
+        te.setType(1);
+    else if (ui->rbTEStandardWithStrip->isChecked())
+        te.setType(2);
+    else
+        te.setType(0);
+    if (ui->txtStandardTEDepth->value() > 0.0)
+        te.setStandardTEDepth(static_cast<float>(ui->txtStandardTEDepth->value()));
+    te.setStandardTEAutoAdjustDepth(ui->chkAutoAdjustTEDepth->isChecked());
+    const float stripDepth = ui->txtStandardWithStripTEDepth->text().toFloat();
+    if (stripDepth > 0.0f)
+        te.setStripTEDepth(stripDepth);
+    const float stripStripDepth = ui->txtStandardWithStripTEStripDepth->text().toFloat();
+    if (stripStripDepth > 0.0f)
+        te.setStripTEStripDepth(stripStripDepth);
+    const float stripThickness = ui->txtStandardWithStripTEStripThickness->text().toFloat();
+    if (stripThickness > 0.0f)
+        te.setStripTEStripThickness(stripThickness);
+}
+
+void EdgesPage::addFieldsToCheck(std::vector<XLineEdit*>& texts, std::vector<XDoubleSpinBox*>& numbers) const
+{
+    if (ui->stackedWidgetTE->currentWidget() == ui->pageTEStrip)
+        texts.insert(texts.end(), {ui->txtStandardWithStripTEDepth, ui->txtStandardWithStripTEStripDepth,
+                                   ui->txtStandardWithStripTEStripThickness});
+    if (ui->stackedWidgetLE->currentWidget() == ui->pageLEStandard)
+        numbers.push_back(ui->txtStandardLEDepth);
+    if (ui->stackedWidgetTE->currentWidget() == ui->pageTEStandard)
+        numbers.push_back(ui->txtStandardTEDepth);
+}
+
+void EdgesPage::rbLETypeToggled(bool state)
+{
+    if (!state)
+        return;
+    if (ui->rbLEStandard->isChecked())
+        ui->stackedWidgetLE->setCurrentWidget(ui->pageLEStandard);
+    else if (ui->rbLEStrip->isChecked())
+        ui->stackedWidgetLE->setCurrentWidget(ui->pageLEStrip);
+    else if (ui->rbLEDiamond->isChecked())
+        ui->stackedWidgetLE->setCurrentWidget(ui->pageLEDiamond);
+    else if (ui->rbLERound->isChecked())
+        ui->stackedWidgetLE->setCurrentWidget(ui->pageLERound);
+    else
+        ui->stackedWidgetLE->setCurrentWidget(ui->pageLENone);
+    dialog.redrawWindow(true);
+}
+
+void EdgesPage::rbTETypeToggled(bool state)
+{
+    if (!state)
+        return;
+    if (ui->rbTEStandard->isChecked())
+        ui->stackedWidgetTE->setCurrentWidget(ui->pageTEStandard);
+    else if (ui->rbTEStandardWithStrip->isChecked())
+        ui->stackedWidgetTE->setCurrentWidget(ui->pageTEStrip);
+    else
+        ui->stackedWidgetTE->setCurrentWidget(ui->pageTENone);
+    dialog.redrawWindow(true);
+}

@@ -1,0 +1,128 @@
+#include "editing/RibsPage.h"
+
+#include "editing/PanelPage.h"
+#include "editing/WingPanelDialog.h"
+#include "editing/XDoubleSpinBox.h"
+#include "model/PanelBaseData.h"
+#include "model/RibListTableModel.h"
+#include "model/SheetingStripDefinition.h"
+#include "ui_WingPanelDialog.h"
+
+#include <QAction>
+#include <QMenu>
+
+RibsPage::RibsPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui) : PanelDialogPage(dialog, ui)
+{
+    ui->tableViewRibs->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ui->tableViewRibs, SIGNAL(customContextMenuRequested(QPoint)), this, SLOT(customRibsMenuRequested(QPoint)));
+    menu = new QMenu(&dialog);
+    actAddBefore = menu->addAction(QString(), this, &RibsPage::addRibBefore);
+    actAddAfter = menu->addAction(QString(), this, &RibsPage::addRibAfter);
+    actDelete = menu->addAction(QString(), this, &RibsPage::deleteRib);
+    actSplit = menu->addAction(QString(), this, &RibsPage::splitRib);
+    retranslate();
+}
+
+void RibsPage::retranslate()
+{
+    actAddBefore->setText(WingPanelDialog::tr("Add rib in front"));
+    actAddAfter->setText(WingPanelDialog::tr("Add rib behind"));
+    actDelete->setText(WingPanelDialog::tr("Delete rib"));
+    actSplit->setText(WingPanelDialog::tr("Split rib in two"));
+}
+
+void RibsPage::fill(const PanelBaseData& data)
+{
+    ui->txtRibThickness->setValue(data.getRibThickness(), true);
+    ui->txtNoOfRibs->setValue(data.getNoOfRibs(), true);
+}
+
+void RibsPage::writeInto(PanelBaseData& data) const
+{
+    const float ribThickness = static_cast<float>(ui->txtRibThickness->value());
+    if (ribThickness > 0.0f)
+        data.setRibThickness(ribThickness);
+    const int n = static_cast<int>(ui->txtNoOfRibs->value());
+    if (n > 1)
+        data.setNoOfRibs(n);
+}
+
+void RibsPage::addFieldsToCheck(std::vector<XLineEdit*>&, std::vector<XDoubleSpinBox*>& numbers) const
+{
+    numbers.insert(numbers.end(), {ui->txtRibThickness, ui->txtNoOfRibs});
+}
+
+void RibsPage::customRibsMenuRequested(QPoint pos)
+{
+    const int n = dialog.workingRibs.getRibCount();
+    if (n <= 1)
+        return;
+    const int r = ui->tableViewRibs->rowAt(pos.y());
+    actAddBefore->setEnabled(r != 0);
+    actAddAfter->setEnabled(r != n - 1);
+    actDelete->setEnabled(r != 0 && r != n - 1);
+    actSplit->setEnabled(true);
+    menu->popup(ui->tableViewRibs->viewport()->mapToGlobal(pos));
+}
+
+void RibsPage::renumberRibReferences(int lastAbove, int firstAbove, int delta)
+{
+    auto adjust = [&](auto& record) {
+        if (record.getLastRib() > lastAbove)
+            record.setLastRib(record.getLastRib() + delta);
+        if (record.getFirstRib() > firstAbove)
+            record.setFirstRib(record.getFirstRib() + delta);
+    };
+    for (SparDefinition& spar : dialog.workingSpars.getEditableSpars())
+        adjust(spar);
+    for (SheetingStripDefinition& strip : dialog.workingStrips.getStrips())
+        adjust(strip);
+    for (RibCombData& comb : dialog.workingCombs.getCombs())
+        adjust(comb);
+}
+
+void RibsPage::deleteRib()
+{
+    RibListTableModel* model = dialog.ribModel();
+    const int r = PanelPage::selectedRow(ui->tableViewRibs);
+    // The first and the last rib bound the panel: removing them would leave
+    // references without the matching rib change.
+    if (model && r > 0 && r < model->getRibCount() - 1) {
+        renumberRibReferences(r, r, -1);
+        model->deleteRib(r);
+    }
+    dialog.adjustNumberOfRibsInTableModels();
+}
+
+void RibsPage::addRibBefore()
+{
+    RibListTableModel* model = dialog.ribModel();
+    const int r = PanelPage::selectedRow(ui->tableViewRibs);
+    if (model && r > 0) {
+        renumberRibReferences(r, r, 1);
+        model->insertRib(r - 1);
+    }
+    dialog.adjustNumberOfRibsInTableModels();
+}
+
+void RibsPage::addRibAfter()
+{
+    RibListTableModel* model = dialog.ribModel();
+    const int r = PanelPage::selectedRow(ui->tableViewRibs);
+    if (model && r >= 0 && r < model->getRibCount() - 1) {
+        renumberRibReferences(r + 1, r + 1, 1);
+        model->insertRib(r);
+    }
+    dialog.adjustNumberOfRibsInTableModels();
+}
+
+void RibsPage::splitRib()
+{
+    RibListTableModel* model = dialog.ribModel();
+    const int r = PanelPage::selectedRow(ui->tableViewRibs);
+    if (model && r >= 0 && r < model->getRibCount()) {
+        renumberRibReferences(r + 1, r, 1);
+        model->splitRib(r);
+    }
+    dialog.adjustNumberOfRibsInTableModels();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPoint>
+
+#include "editing/PanelDialogPage.h"
+
+class QAction;
+class QMenu;
+
+// The rib tab of the panel dialog: rib thickness and count, and the rib
+// table's menu. Adding, deleting and splitting a rib renumbers the spars,
+// strips and combs of the working copy so they stay on their ribs.
+class RibsPage : public PanelDialogPage
+{
+    Q_OBJECT
+
+public:
+    RibsPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui);
+
+    void fill(const PanelBaseData& data) override;
+    void writeInto(PanelBaseData& data) const override;
+    void addFieldsToCheck(std::vector<XLineEdit*>& texts, std::vector<XDoubleSpinBox*>& numbers) const override;
+    void retranslate() override;
+    QMenu* getMenu() const { return menu; }
+
+public slots:
+    void customRibsMenuRequested(QPoint pos);
+    void addRibBefore();
+    void addRibAfter();
+    void splitRib();
+    void deleteRib();
+
+private:
+    void renumberRibReferences(int lastAbove, int firstAbove, int delta);
+
+    QMenu* menu = nullptr;
+    QAction* actAddBefore = nullptr;
+    QAction* actAddAfter = nullptr;
+    QAction* actDelete = nullptr;
+    QAction* actSplit = nullptr;
+};
