@@ -3,24 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-Vector3D& Vector3D::operator=(const Vertex& v)
-{
-    Vertex::operator=(v);
-    return *this;
-}
-
-Vector3D& Vector3D::operator=(const Vector3D& v)
-{
-    Vertex::operator=(v);
-    return *this;
-}
-
-Vector3D& Vector3D::operator=(Vector3D&& v) noexcept
-{
-    Vertex::operator=(static_cast<Vertex&&>(v));
-    return *this;
-}
-
 Vector3D Vector3D::cross(const Vertex& a, const Vertex& b)
 {
     return Vector3D(a.getY() * b.getZ() - a.getZ() * b.getY(),

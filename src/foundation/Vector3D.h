@@ -15,9 +15,21 @@ public:
     Vector3D(const Vertex& v) : Vertex(v) {}
     Vector3D(const Vector3D& v) : Vertex(v) {}
     Vector3D(Vector3D&& v) noexcept : Vertex(static_cast<Vertex&&>(v)) {}
-    Vector3D& operator=(const Vertex& v);
-    Vector3D& operator=(const Vector3D& v);
-    Vector3D& operator=(Vector3D&& v) noexcept;
+    Vector3D& operator=(const Vertex& v)
+    {
+        Vertex::operator=(v);
+        return *this;
+    }
+    Vector3D& operator=(const Vector3D& v)
+    {
+        Vertex::operator=(v);
+        return *this;
+    }
+    Vector3D& operator=(Vector3D&& v) noexcept
+    {
+        Vertex::operator=(static_cast<Vertex&&>(v));
+        return *this;
+    }
 
     Vector3D& set(float nx, float ny, float nz)
     {

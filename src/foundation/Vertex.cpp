@@ -13,47 +13,33 @@ Vector3D* copyOf(const Vector3D* v)
 {
     return v ? new Vector3D(*v) : nullptr;
 }
+} // namespace
 
-// Under the address sanitizer, memory reused behind its back would hide the
-// use of a deleted point; there every point goes to the general allocator.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool recyclingAllowed = false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool recyclingAllowed = false;
-#else
-constexpr bool recyclingAllowed = true;
-#endif
-#else
-constexpr bool recyclingAllowed = true;
-#endif
+namespace PointMemory {
 
-// The kept blocks are listed in an array of their own rather than linked
-// through the blocks: popping one then reads nothing from memory that has
-// long left the cache. Plain data, so that it stays usable however late in a
-// thread's life a point is deleted.
-struct Recycler {
-    void** blocks;
-    std::size_t count;
-    std::size_t capacity;
-    int depth;
-};
-thread_local Recycler recycler = {nullptr, 0, 0, 0};
+__thread Recycler recycler = {nullptr, 0, 0, 0};
 
-bool keep(void* block)
+void release(void* block, std::size_t size) noexcept
 {
-    if (recycler.count == recycler.capacity) {
+    if (!block)
+        return;
+    if (recyclingAllowed && size == sizeof(Vertex) && recycler.depth > 0) {
+        // The inline path found the list full.
         const std::size_t capacity = recycler.capacity ? recycler.capacity * 2 : 4096;
         void** grown = static_cast<void**>(std::realloc(recycler.blocks, capacity * sizeof(void*)));
-        if (!grown)
-            return false;
-        recycler.blocks = grown;
-        recycler.capacity = capacity;
+        if (grown) {
+            recycler.blocks = grown;
+            recycler.capacity = capacity;
+            recycler.blocks[recycler.count++] = block;
+            return;
+        }
     }
-    recycler.blocks[recycler.count++] = block;
-    return true;
+    ::operator delete(block);
 }
-} // namespace
+
+} // namespace PointMemory
+
+using PointMemory::recycler;
 
 Vertex::RecyclingScope::RecyclingScope()
 {
@@ -70,29 +56,6 @@ Vertex::RecyclingScope::~RecyclingScope()
     recycler.blocks = nullptr;
     recycler.count = 0;
     recycler.capacity = 0;
-}
-
-void* Vertex::operator new(std::size_t size)
-{
-    // Vector3D adds no field, so its points share the blocks; anything
-    // larger is not ours to recycle.
-    if (size == sizeof(Vertex) && recycler.count > 0) {
-        void* block = recycler.blocks[--recycler.count];
-        // The next block will be written soon; start fetching it.
-        if (recycler.count > 0)
-            __builtin_prefetch(recycler.blocks[recycler.count - 1], 1);
-        return block;
-    }
-    return ::operator new(size);
-}
-
-void Vertex::operator delete(void* p, std::size_t size) noexcept
-{
-    if (!p)
-        return;
-    if (recyclingAllowed && size == sizeof(Vertex) && recycler.depth > 0 && keep(p))
-        return;
-    ::operator delete(p);
 }
 
 Vertex& Vertex::assignWithNormal(const Vertex& other)

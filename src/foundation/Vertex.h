@@ -8,6 +8,42 @@
 
 class Vector3D;
 
+// Where points get their memory: see Vertex::RecyclingScope.
+namespace PointMemory {
+
+// The kept blocks are listed in an array of their own rather than linked
+// through the blocks: popping one then reads nothing from memory that has
+// long left the cache. Plain data without a run-time initialiser, so that it
+// stays usable however late in a thread's life a point is deleted, and so
+// that the inline paths below reach it without a call.
+struct Recycler {
+    void** blocks;
+    std::size_t count;
+    std::size_t capacity;
+    int depth;
+};
+extern __thread Recycler recycler;
+
+// Under the address sanitizer, memory reused behind its back would hide the
+// use of a deleted point; there every point goes to the general allocator.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool recyclingAllowed = false;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool recyclingAllowed = false;
+#else
+constexpr bool recyclingAllowed = true;
+#endif
+#else
+constexpr bool recyclingAllowed = true;
+#endif
+
+// What the inline operators leave to a call: growing the list of kept
+// blocks, and blocks that are not kept.
+void release(void* block, std::size_t size) noexcept;
+
+} // namespace PointMemory
+
 // A point of the geometry kernel. Besides its coordinates it carries marks
 // (property bits, id, two auxiliary values, a selection flag) that modifiers
 // and the polygon clipping attach to points, and an optional normal that it
@@ -58,8 +94,32 @@ public:
 
     // Inside an open RecyclingScope, points made with new take the memory
     // that deleted points left there.
-    static void* operator new(std::size_t size);
-    static void operator delete(void* p, std::size_t size) noexcept;
+    // A rebuild makes and drops points by the hundred thousand, so both
+    // take the common case inline.
+    static void* operator new(std::size_t size)
+    {
+        // Vector3D adds no field, so its points share the blocks; anything
+        // larger is not ours to recycle.
+        PointMemory::Recycler& kept = PointMemory::recycler;
+        if (size == sizeof(Vertex) && kept.count > 0) {
+            void* block = kept.blocks[--kept.count];
+            // The next block will be written soon; start fetching it.
+            if (kept.count > 0)
+                __builtin_prefetch(kept.blocks[kept.count - 1], 1);
+            return block;
+        }
+        return ::operator new(size);
+    }
+    static void operator delete(void* p, std::size_t size) noexcept
+    {
+        PointMemory::Recycler& kept = PointMemory::recycler;
+        if (PointMemory::recyclingAllowed && p && size == sizeof(Vertex) && kept.depth > 0
+            && kept.count < kept.capacity) {
+            kept.blocks[kept.count++] = p;
+            return;
+        }
+        PointMemory::release(p, size);
+    }
 
     // While a scope is open on a thread, the memory of points deleted on that
     // thread is kept and handed to the next points made there instead of
