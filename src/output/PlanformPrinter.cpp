@@ -326,6 +326,10 @@ void PlanformPrinter::printPanelRibs(float scale, float leDepth, float leSlope, 
     const TEData& te = panel->getTEData();
     const BuildingTabData& tabs = panel->getBuildingTabData();
     const float panelRootChord = panel->getRootChord();
+    // A tile shows a few of the panel's ribs; the others would only fill
+    // the page's content stream with shapes that the clip hides.
+    const QRectF visible = painter->hasClipping() ? painter->clipBoundingRect() : QRectF();
+    const qreal textHeight = painter->fontMetrics().height();
     int ribNo = 1;
     for (const RibDefinition& rib : panel->getRibList().getRibs()) {
         const float front = scale * rib.getOffsetX() + leDepth;
@@ -337,6 +341,25 @@ void PlanformPrinter::printPanelRibs(float scale, float leDepth, float leSlope, 
                                 ? rib.getChord() / panelRootChord
                                 : 1.0f;
             len -= te.getStandardTEDepth(f);
+        }
+        const QString label = panel->getPanelName() + "_R" + QString::number(ribNo);
+        const float sum = (front + leSlope * t) + (front + len + teSlope * t);
+        const int textWidth = PrintPage::textWidth(painter, label);
+        ++ribNo;
+        if (!visible.isEmpty()) {
+            // The rib with its scale, its tabs (which may reach beyond it)
+            // and its label beside it, with room for pens and glyphs.
+            const float frontTab = front + tabs.getOffsetLE();
+            const float rearTab = front + len - tabs.getOffsetTE();
+            const qreal x0 = pos - 1.0;
+            const qreal x1 = pos + t + 2.0 + textHeight + 1.0;
+            const qreal y0 = std::min({front, front + len, frontTab, rearTab - tabs.getWidth(), (sum - textWidth) / 2});
+            const qreal y1 = std::max({front, front + len, frontTab + tabs.getWidth(), rearTab, (sum + textWidth) / 2});
+            const QRectF reach(QPointF(x0, y0 - textHeight - 1.0), QPointF(x1, y1 + textHeight + 1.0));
+            const bool finite = std::isfinite(reach.left()) && std::isfinite(reach.right()) &&
+                                std::isfinite(reach.top()) && std::isfinite(reach.bottom());
+            if (finite && !reach.intersects(visible))
+                continue;
         }
 
         whiteOutline(painter, quad(pos, front, pos + t, front, pos + t, front + len, pos, front + len));
@@ -361,10 +384,7 @@ void PlanformPrinter::printPanelRibs(float scale, float leDepth, float leSlope, 
         }
 
         painter->setPen(entryPen);
-        const QString label = panel->getPanelName() + "_R" + QString::number(ribNo);
         painter->save();
-        const float sum = (front + leSlope * t) + (front + len + teSlope * t);
-        const int textWidth = PrintPage::textWidth(painter, label);
         if (!unmirrored) {
             painter->translate(pos + t + 2, (sum - textWidth) / 2);
             painter->rotate(90);
@@ -375,6 +395,5 @@ void PlanformPrinter::printPanelRibs(float scale, float leDepth, float leSlope, 
         }
         painter->drawText(0, 0, label);
         painter->restore();
-        ++ribNo;
     }
 }

@@ -25,6 +25,8 @@ private slots:
     void edgeTypesDecideStripsAndRibLength();
     void squareSparOnBothSidesIsDrawnUnderAndOverRibs();
     void combsAboveCoverRibsAndRibsCoverCombsBelow();
+    void tileDrawsOnlyTheRibsItShows_data();
+    void tileDrawsOnlyTheRibsItShows();
 
 private:
     Panel* addPanel(const LEData& le, const TEData& te, const SparList& spars = SparList(),
@@ -233,3 +235,35 @@ void TestPlanformShapes::combsAboveCoverRibsAndRibsCoverCombsBelow()
 
 QTEST_MAIN(TestPlanformShapes)
 #include "tst_planformshapes.moc"
+
+void TestPlanformShapes::tileDrawsOnlyTheRibsItShows_data()
+{
+    QTest::addColumn<bool>("mirrored");
+    QTest::newRow("right wing") << false;
+    QTest::newRow("left wing") << true;
+}
+
+// Ribs at 0, 100 and 197.5 mm; a tile over 80..150 mm shows the middle one
+// only, and the others must not even reach the page.
+void TestPlanformShapes::tileDrawsOnlyTheRibsItShows()
+{
+    QFETCH(bool, mirrored);
+    Panel* panel = addPanel(LEData(), TEData());
+    RecordingDevice device;
+    {
+        QPainter painter(&device);
+        const QTransform unmirrored = painter.transform();
+        if (mirrored) {
+            painter.translate(250, 0);
+            painter.scale(-1, 1);
+        }
+        painter.setClipRect(QRectF(80, 0, 70, 200), Qt::ReplaceClip);
+        PlanformPrinter::printPanelRibs(PlaneModel::instance()->getRootChord(), 0, 0, 0, panel, &painter,
+                                        mirrored ? &unmirrored : nullptr);
+    }
+    QStringList labels;
+    for (const RecordedShape& shape : device.shapes())
+        if (shape.kind == RecordedShape::Text)
+            labels << shape.text;
+    QCOMPARE(labels, QStringList{"Wing_R2"});
+}
