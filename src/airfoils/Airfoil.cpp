@@ -7,6 +7,7 @@
 #include <qopengl.h>
 
 #include "airfoils/AirfoilFile.h"
+#include "foundation/GLUtils.h"
 #include "foundation/Vector3D.h"
 
 namespace {
@@ -202,10 +203,10 @@ void Airfoil::scaleThickness(float factor)
 
 void Airfoil::visualize() const
 {
-    glBegin(GL_LINE_LOOP);
+    GLUtils::beginPrimitive(GL_LINE_LOOP);
     for (const Vector3D* p : coords)
-        glVertex3f(p->getX(), p->getY(), p->getZ());
-    glEnd();
+        GLUtils::vertex(*p);
+    GLUtils::endPrimitive();
 }
 
 float findMaxThicknessPosition(const std::vector<Vector3D*>& points, float offset)

@@ -6,7 +6,9 @@
 #include <memory>
 #include <qopengl.h>
 
+#include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
+#include "common/GLTestSurface.h"
 #include "common/TestSupport.h"
 #include "document/PlaneModel.h"
 #include "foundation/ApplicationSettings.h"
@@ -265,6 +267,12 @@ void TestPanelView::airfoilShownAtAFixedDistanceWithoutPanel()
     QVERIFY(std::abs(box.center().x() - viewWidth / 2) <= 2);
     QVERIFY(std::abs(box.center().y() - viewHeight / 2) <= 2);
     QVERIFY(box.height() > 20 && box.height() < 40); // 12 % thick
+    {
+        // The outline goes through the drawing seam like every other shape.
+        GLCallRecording recording;
+        view->render();
+        QCOMPARE(recording.primitiveSizes(GL_LINE_LOOP), std::vector<int>{Airfoil::PointCount});
+    }
 
     // The camera plays no part without a panel.
     view->setModelviewMatrix(WingFoilGLWidget::TopView);
