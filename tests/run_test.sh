@@ -14,4 +14,10 @@ export XDG_CACHE_HOME="$scratch/cache"
 export XDG_RUNTIME_DIR="$scratch/runtime"
 export QT_QPA_PLATFORM="$platform"
 export LC_ALL=C.UTF-8
-"$@"
+# A library to keep loaded in the test process alone (a sanitizer build
+# names Mesa's driver this way; see tests/CMakeLists.txt).
+if [ -n "${PLANFORMIX_TEST_PRELOAD:-}" ]; then
+  LD_PRELOAD="$PLANFORMIX_TEST_PRELOAD${LD_PRELOAD:+:$LD_PRELOAD}" "$@"
+else
+  "$@"
+fi
