@@ -58,6 +58,9 @@ public:
     QWidget* popupWindow() const { return popup; }
     QString popupText() const;
 
+    // The spin box's own text check stays reachable beside the slot below.
+    using QDoubleSpinBox::validate;
+
 public slots:
     void validate(double value);
     void newValueSet(double value);
