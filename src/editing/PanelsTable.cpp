@@ -188,12 +188,19 @@ void PanelsTable::baseDataChanged()
 
 bool PanelsTable::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == tableView) {
+    // Watched are the table view and its viewport. The viewport still
+    // reports while the view around it is being destroyed, when the view is
+    // no table view any more and must not be used as one.
+    const bool onView = qobject_cast<QTableView*>(watched) != nullptr;
+    auto* view = onView ? static_cast<QTableView*>(watched) : qobject_cast<QTableView*>(watched->parent());
+    if (!view)
+        return QObject::eventFilter(watched, event);
+    if (onView) {
         if (event->type() == QEvent::LanguageChange)
             fitColumns();
     } else if (event->type() == QEvent::MouseMove) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        highlightPanelAt(tableView->rowAt(int(std::lround(mouse->localPos().y()))));
+        highlightPanelAt(view->rowAt(int(std::lround(mouse->localPos().y()))));
     } else if (event->type() == QEvent::Leave) {
         highlightPanelAt(-1);
     }
