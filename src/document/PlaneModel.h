@@ -1,10 +1,11 @@
 #pragma once
 
 #include "document/PlaneSummaryVisualisationOptions.h"
-#include "document/SerializeableIf.h"
 #include "foundation/Observable.h"
 #include "foundation/Observer.h"
+#include "foundation/SerializeableIf.h"
 #include "model/PanelsTableModel.h"
+#include "model/PlaneAccess.h"
 
 #include <QMutex>
 #include <QString>
@@ -178,7 +179,7 @@ public:
     // and values near the float limits turn span, area and rib outlines into
     // infinities.
     static constexpr float minPanelDimension = 0.001f;
-    static constexpr float maxPanelDimension = 1.0e6f;
+    static constexpr float maxPanelDimension = PlaneAccess::maxPanelDimension;
     static constexpr float maxAirfoilFactor = 1000.0f;
 
 private:

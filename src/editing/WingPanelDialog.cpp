@@ -29,7 +29,7 @@
 #include "model/SparsTableModel.h"
 #include "views/CADSceneEventBuildingTabDataChanged.h"
 #include "views/CADSceneEventSelectionChanged.h"
-#include "views/PlaneVisualisationOptions.h"
+#include "model/PlaneVisualisationOptions.h"
 #include "ui_WingPanelDialog.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "document/SerializeableIf.h"
+#include "foundation/SerializeableIf.h"
 
 class Observable;
 class serializedPlanformixData;

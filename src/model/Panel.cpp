@@ -1,9 +1,9 @@
 #include "model/Panel.h"
 
 #include "airfoils/WingFoils.h"
-#include "document/PlaneModel.h"
 #include "foundation/Mathematics.h"
 #include "model/PanelDrawing.h"
+#include "model/PlaneAccess.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -17,7 +17,7 @@ bool toNumber(const QVariant& value, float& number)
 {
     bool ok = false;
     number = value.toFloat(&ok);
-    return ok && std::isfinite(number) && std::fabs(number) <= PlaneModel::maxPanelDimension;
+    return ok && std::isfinite(number) && std::fabs(number) <= PlaneAccess::maxPanelDimension;
 }
 
 } // namespace

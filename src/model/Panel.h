@@ -1,7 +1,7 @@
 #pragma once
 
+#include "foundation/CADSceneModel.h"
 #include "model/PanelBaseData.h"
-#include "views/CADSceneModel.h"
 
 #include <QString>
 #include <QVariant>

@@ -10,10 +10,10 @@
 #include <stdexcept>
 
 #include "airfoils/WingFoils.h"
-#include "document/PlaneModel.h"
 #include "foundation/Mathematics.h"
 #include "foundation/Vertex.h"
 #include "model/Panel.h"
+#include "model/PlaneAccess.h"
 #include "model/RibModifierComb.h"
 #include "model/RibModifierCoveringAdvanced.h"
 #include "model/RibModifierCoveringStandard.h"
@@ -316,9 +316,8 @@ bool PanelBaseData::setAirfoilName(AirfoilType type, const QString& name)
 
 float PanelBaseData::getWingRootChord() const
 {
-    PlaneModel* plane = PlaneModel::instance();
-    if (plane->getPanelCount() > 0)
-        return plane->getRootChord();
+    if (PlaneAccess::panelCount() > 0)
+        return PlaneAccess::rootChord();
     return rootChord;
 }
 
@@ -330,10 +329,9 @@ float PanelBaseData::rebuildScale() const
 
 bool PanelBaseData::isFirstPanelOfPlane() const
 {
-    PlaneModel* plane = PlaneModel::instance();
-    if (plane->getPanelCount() < 1)
+    if (PlaneAccess::panelCount() < 1)
         return true;
-    const auto& panels = plane->getPanelList();
+    const auto& panels = PlaneAccess::panels();
     return !panels.empty() && panels.front() != nullptr && panels.front()->getId() == id;
 }
 

@@ -10,6 +10,7 @@
 #include "foundation/Vector3D.h"
 #include "model/CoveringDefinition.h"
 #include "model/Panel.h"
+#include "model/PlaneVisualisationOptions.h"
 #include "model/RibCombData.h"
 #include "model/RibCombList.h"
 #include "model/RibDefinition.h"
@@ -18,7 +19,6 @@
 #include "model/SheetingStripList.h"
 #include "model/SparDefinition.h"
 #include "model/SparList.h"
-#include "views/PlaneVisualisationOptions.h"
 
 namespace {
 

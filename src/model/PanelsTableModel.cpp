@@ -1,8 +1,8 @@
 #include "model/PanelsTableModel.h"
 
-#include "document/PlaneModel.h"
 #include "foundation/Mathematics.h"
 #include "model/Panel.h"
+#include "model/PlaneAccess.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -193,11 +193,10 @@ bool PanelsTableModel::addOrUpdatePanel(const PanelBaseData& data)
     if (!existing) {
         // The first notification updates the views without an undo state,
         // the second records exactly one.
-        PlaneModel* plane = PlaneModel::instance();
-        const bool historyWasOn = plane->getHistoryRecordingEnabled();
-        plane->setHistoryRecordingEnabled(false);
+        const bool historyWasOn = PlaneAccess::historyRecording();
+        PlaneAccess::setHistoryRecording(false);
         appendPanel(new Panel(data));
-        plane->setHistoryRecordingEnabled(historyWasOn);
+        PlaneAccess::setHistoryRecording(historyWasOn);
         notifyObservers();
         return false;
     }

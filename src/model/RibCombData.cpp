@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <iostream>
 
-#include "document/PlaneModel.h"
+#include "model/PlaneAccess.h"
 #include "model/RibDefinition.h"
 
 namespace {
@@ -50,10 +50,9 @@ RibCombData::RibCombData(const QString& name, int type, float position, float po
 void RibCombData::generateIds()
 {
     if (type == Above || type == Below) {
-        PlaneModel* plane = PlaneModel::instance();
-        firstPartId = plane->getNextId();
-        secondPartId = plane->getNextId();
-        thirdPartId = plane->getNextId();
+        firstPartId = PlaneAccess::nextId();
+        secondPartId = PlaneAccess::nextId();
+        thirdPartId = PlaneAccess::nextId();
     } else {
         std::cout << "Unknown comb ID in " << Q_FUNC_INFO << ", " << __LINE__ << ": " << type << std::endl;
     }

@@ -17,7 +17,7 @@
 #include "foundation/Rectangle3D.h"
 #include "foundation/Triangle2D.h"
 #include "foundation/Vector3D.h"
-#include "views/PlaneVisualisationOptions.h"
+#include "model/PlaneVisualisationOptions.h"
 
 namespace {
 

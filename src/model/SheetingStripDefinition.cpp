@@ -1,6 +1,6 @@
 #include "model/SheetingStripDefinition.h"
 
-#include "document/PlaneModel.h"
+#include "model/PlaneAccess.h"
 #include "model/RibDefinition.h"
 
 #include <QCoreApplication>
@@ -46,8 +46,8 @@ void SheetingStripDefinition::generateIds()
                   << std::endl;
         return;
     }
-    ids[0] = PlaneModel::instance()->getNextId();
-    ids[1] = PlaneModel::instance()->getNextId();
+    ids[0] = PlaneAccess::nextId();
+    ids[1] = PlaneAccess::nextId();
 }
 
 int SheetingStripDefinition::getId(int side) const

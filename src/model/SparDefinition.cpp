@@ -1,7 +1,7 @@
 #include "model/SparDefinition.h"
 
-#include "document/PlaneModel.h"
 #include "foundation/Mathematics.h"
+#include "model/PlaneAccess.h"
 #include "model/RibDefinition.h"
 
 #include <QCoreApplication>
@@ -61,7 +61,7 @@ SparDefinition::SparDefinition(const QString& sparName, SparType type, int first
 
 int SparDefinition::nextId()
 {
-    return PlaneModel::instance()->getNextId();
+    return PlaneAccess::nextId();
 }
 
 QString SparDefinition::getTypeName(int type)

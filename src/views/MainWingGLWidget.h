@@ -4,7 +4,7 @@
 #include <list>
 
 #include "foundation/Observer.h"
-#include "views/PlaneVisualisationOptions.h"
+#include "model/PlaneVisualisationOptions.h"
 
 class Panel;
 class PlaneModel;

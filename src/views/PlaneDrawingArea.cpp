@@ -2,8 +2,8 @@
 
 #include "document/PlaneModel.h"
 #include "model/Panel.h"
+#include "model/PlaneVisualisationOptions.h"
 #include "views/PainterCursor.h"
-#include "views/PlaneVisualisationOptions.h"
 
 #include <QFont>
 #include <QFontMetrics>

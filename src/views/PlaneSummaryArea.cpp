@@ -2,8 +2,8 @@
 
 #include "document/PlaneModel.h"
 #include "foundation/CLocale.h"
+#include "model/PlaneVisualisationOptions.h"
 #include "planformixdata.pb.h"
-#include "views/PlaneVisualisationOptions.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include <QGLWidget>
 #include <QPoint>
 
-#include "views/PlaneVisualisationOptions.h"
+#include "model/PlaneVisualisationOptions.h"
 
 class Airfoil;
 class Panel;

@@ -15,13 +15,13 @@
 #include "foundation/Vector3D.h"
 #include "model/CoveringDefinition.h"
 #include "model/PanelDrawing.h"
+#include "model/PlaneVisualisationOptions.h"
 #include "model/RibCombData.h"
 #include "model/RibCombList.h"
 #include "model/RibDefinition.h"
 #include "model/SheetingStripList.h"
 #include "model/SparDefinition.h"
 #include "model/SparList.h"
-#include "views/PlaneVisualisationOptions.h"
 
 Q_DECLARE_METATYPE(GLTestSurface::Pixel)
 

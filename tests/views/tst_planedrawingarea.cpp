@@ -2,8 +2,8 @@
 #include "document/PlaneModel.h"
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
+#include "model/PlaneVisualisationOptions.h"
 #include "views/PlaneDrawingArea.h"
-#include "views/PlaneVisualisationOptions.h"
 
 #include <QGraphicsView>
 #include <QPainter>

@@ -3,7 +3,7 @@
 #include "model/PanelBaseData.h"
 #include "planformixdata.pb.h"
 #include "views/PlaneSummaryArea.h"
-#include "views/PlaneVisualisationOptions.h"
+#include "model/PlaneVisualisationOptions.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

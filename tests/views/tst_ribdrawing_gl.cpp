@@ -7,8 +7,8 @@
 #include "foundation/GLUtils.h"
 #include "foundation/Rectangle3D.h"
 #include "foundation/Vector3D.h"
+#include "model/PlaneVisualisationOptions.h"
 #include "model/RibDefinition.h"
-#include "views/PlaneVisualisationOptions.h"
 
 Q_DECLARE_METATYPE(GLTestSurface::Pixel)
 

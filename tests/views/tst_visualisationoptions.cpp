@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "views/PlaneVisualisationOptions.h"
+#include "model/PlaneVisualisationOptions.h"
 
 class TestVisualisationOptions : public QObject
 {

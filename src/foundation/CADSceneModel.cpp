@@ -1,4 +1,4 @@
-#include "views/CADSceneModel.h"
+#include "foundation/CADSceneModel.h"
 
 CADSceneModel::CADSceneModel() = default;
 

@@ -1,4 +1,4 @@
-#include "views/PlaneVisualisationOptions.h"
+#include "model/PlaneVisualisationOptions.h"
 
 PlaneVisualisationOptions::PlaneVisualisationOptions(bool showRibs_, bool showSpars_, bool showCovering_,
                                                      bool showTE_, bool showLE_, bool showAxes_,
