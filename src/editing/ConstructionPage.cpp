@@ -176,13 +176,10 @@ void ConstructionPage::readCombPage(RibCombData& comb, float c1, float c2)
 
 void ConstructionPage::combSpecificDataChanged()
 {
-    CombListTableModel* model = combModel();
-    if (!model || !dialog.workingPanel)
+    RibCombData* edited = editedComb();
+    if (!edited)
         return;
-    bool found = false;
-    RibCombData& comb = model->getComb(editorRow, found);
-    if (!found)
-        return;
+    RibCombData& comb = *edited;
     float c1 = 0.0f;
     float c2 = 0.0f;
     dialog.ribChords(comb.getFirstRib(), comb.getLastRib(), c1, c2);
@@ -246,13 +243,10 @@ void ConstructionPage::visualizeCombAngle(RibCombData comb)
 
 void ConstructionPage::btnComb90Clicked()
 {
-    CombListTableModel* model = combModel();
-    if (!model || !dialog.workingPanel)
+    RibCombData* edited = editedComb();
+    if (!edited)
         return;
-    bool found = false;
-    RibCombData& comb = model->getComb(editorRow, found);
-    if (!found)
-        return;
+    RibCombData& comb = *edited;
     float needed = 0.0f;
     const float angle =
         getCombAngle(comb, &dialog.workingPanel->getRibListTableModel(), dialog.workingPanel->getSweep(),
@@ -262,6 +256,7 @@ void ConstructionPage::btnComb90Clicked()
         comb.setPercentageSelected(1, false);
         comb.setPosition(1, needed);
     }
+    CombListTableModel* model = combModel();
     emit model->dataChanged(model->index(editorRow, 0), model->index(editorRow, model->columnCount() - 1));
 }
 
@@ -338,31 +333,6 @@ FeatureRows::Operations ConstructionPage::rowOperations()
     return ops;
 }
 
-void ConstructionPage::insertNewComb(int row)
-{
-    rows.insertNew(row);
-}
-
-void ConstructionPage::addCombBefore()
-{
-    rows.addBefore();
-}
-
-void ConstructionPage::addCombAfter()
-{
-    rows.addAfter();
-}
-
-void ConstructionPage::deleteComb()
-{
-    rows.removeSelected();
-}
-
-void ConstructionPage::copyComb()
-{
-    rows.copySelected();
-}
-
 void ConstructionPage::fill(const PanelBaseData& data)
 {
     const BuildingTabData& tabs = data.getBuildingTabData();
@@ -376,4 +346,14 @@ void ConstructionPage::fill(const PanelBaseData& data)
 void ConstructionPage::addFieldsToCheck(std::vector<XLineEdit*>&, std::vector<XDoubleSpinBox*>& numbers) const
 {
     numbers.insert(numbers.end(), {ui->txtTabsFromLE, ui->txtTabsFromTE, ui->txtTabsWidth});
+}
+
+RibCombData* ConstructionPage::editedComb()
+{
+    CombListTableModel* model = combModel();
+    if (!model || !dialog.workingPanel)
+        return nullptr;
+    bool found = false;
+    RibCombData& record = model->getComb(editorRow, found);
+    return found ? &record : nullptr;
 }

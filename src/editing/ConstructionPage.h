@@ -36,7 +36,7 @@ public:
     static std::vector<QString> combTypeNames();
     int getEditorRow() const { return editorRow; }
     QMenu* getMenu() const { return menu; }
-    void insertNewComb(int row);
+    FeatureRows& getRows() { return rows; }
     float getCombAngle(RibCombData comb, const RibListTableModel* pRibTableModel, float panelSweep, float panelLength,
                        float& neededFor90Deg, bool untilLastRib);
     void visualizeCombAngle(RibCombData comb);
@@ -50,16 +50,14 @@ public slots:
     void combSpecificDataChanged();
     void btnComb90Clicked();
     void customCombsMenuRequested(QPoint pos);
-    void addCombBefore();
-    void addCombAfter();
-    void deleteComb();
-    void copyComb();
 
 private:
     void showComb(int row);
     void readCombPage(RibCombData& comb, float firstChord, float lastChord);
     CombListTableModel* combModel() const;
     FeatureRows::Operations rowOperations();
+    // The record shown in the editor page, while there is a working panel.
+    RibCombData* editedComb();
 
     int editorRow = -1;
     FeatureRows rows;

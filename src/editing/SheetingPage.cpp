@@ -181,13 +181,10 @@ void SheetingPage::readStripPage(SheetingStripDefinition& strip, float c1, float
 
 void SheetingPage::sheetingStripSpecificDataChanged()
 {
-    SheetingStripTableModel* model = stripModel();
-    if (!model || !dialog.workingPanel)
+    SheetingStripDefinition* edited = editedStrip();
+    if (!edited)
         return;
-    bool found = false;
-    SheetingStripDefinition& strip = model->getStrip(editorRow, found);
-    if (!found)
-        return;
+    SheetingStripDefinition& strip = *edited;
     float c1 = 0.0f;
     float c2 = 0.0f;
     dialog.ribChords(strip.getFirstRib(), strip.getLastRib(), c1, c2);
@@ -271,31 +268,6 @@ FeatureRows::Operations SheetingPage::rowOperations()
     return ops;
 }
 
-void SheetingPage::insertNewStrip(int row)
-{
-    rows.insertNew(row);
-}
-
-void SheetingPage::addStripBefore()
-{
-    rows.addBefore();
-}
-
-void SheetingPage::addStripAfter()
-{
-    rows.addAfter();
-}
-
-void SheetingPage::deleteStrip()
-{
-    rows.removeSelected();
-}
-
-void SheetingPage::copyStrip()
-{
-    rows.copySelected();
-}
-
 void SheetingPage::fill(const PanelBaseData& data)
 {
     const CoveringDefinition& covering = data.getCoveringDefinition();
@@ -356,4 +328,14 @@ void SheetingPage::addFieldsToCheck(std::vector<XLineEdit*>&, std::vector<XDoubl
             numbers.push_back(ui->txtAdvancedSheetingOffsetEnd);
         numbers.push_back(ui->txtAdvancedSheetingThickness);
     }
+}
+
+SheetingStripDefinition* SheetingPage::editedStrip()
+{
+    SheetingStripTableModel* model = stripModel();
+    if (!model || !dialog.workingPanel)
+        return nullptr;
+    bool found = false;
+    SheetingStripDefinition& record = model->getStrip(editorRow, found);
+    return found ? &record : nullptr;
 }

@@ -32,7 +32,7 @@ public:
     void retranslate() override;
     int getEditorRow() const { return editorRow; }
     QMenu* getMenu() const { return menu; }
-    void insertNewStrip(int row);
+    FeatureRows& getRows() { return rows; }
 
 public slots:
     void sheetingStripSelectionChanged(QModelIndex selected, QModelIndex deselected);
@@ -41,16 +41,14 @@ public slots:
     void rbSheetingTypeToggled(bool state);
     void standardSheetingMeasureUnitChanged();
     void customStripsMenuRequested(QPoint pos);
-    void addStripBefore();
-    void addStripAfter();
-    void deleteStrip();
-    void copyStrip();
 
 private:
     void showStrip(int row);
     void readStripPage(SheetingStripDefinition& strip, float firstChord, float lastChord);
     SheetingStripTableModel* stripModel() const;
     FeatureRows::Operations rowOperations();
+    // The record shown in the editor page, while there is a working panel.
+    SheetingStripDefinition* editedStrip();
 
     int editorRow = -1;
     FeatureRows rows;

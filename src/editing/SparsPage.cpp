@@ -20,8 +20,7 @@
 #include <iostream>
 
 SparsPage::SparsPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui)
-    : PanelDialogPage(dialog, ui),
-      rows(ui->tableViewSpars, ui->stackedWidgetSpar, ui->pageSparNone, rowOperations())
+    : PanelDialogPage(dialog, ui), rows(ui->tableViewSpars, ui->stackedWidgetSpar, ui->pageSparNone, rowOperations())
 {
     setValidationKinds();
     buildMenu();
@@ -255,6 +254,17 @@ void SparsPage::showSpar(int row)
             w.fromTE->setChecked(true);
     };
 
+    // Joiners (tubes) have one position only.
+    auto showJoiner = [&](XDoubleSpinBox* position, QRadioButton* percent, QRadioButton* mm, QRadioButton* fromLE,
+                          QRadioButton* fromTE) {
+        PanelPage::updateSinglePosition(position, spar->getPercentageSelected(0), c1, spar->getPosition(0));
+        percent->setChecked(spar->getPercentageSelected(0));
+        mm->setChecked(!spar->getPercentageSelected(0));
+        if (spar->getMeasureFromLE())
+            fromLE->setChecked(true);
+        else
+            fromTE->setChecked(true);
+    };
     const int type = static_cast<int>(spar->getType());
     switch (type) {
     case 0:
@@ -300,14 +310,8 @@ void SparsPage::showSpar(int row)
         break;
     case 3:
         ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparTube);
-        PanelPage::updateSinglePosition(ui->txtTubeSparPosition, spar->getPercentageSelected(0), c1,
-                                        spar->getPosition(0));
-        ui->rbTubePositionPercentage->setChecked(spar->getPercentageSelected(0));
-        ui->rbTubePositionMM->setChecked(!spar->getPercentageSelected(0));
-        if (spar->getMeasureFromLE())
-            ui->rbTubeSparDistanceFromLE->setChecked(true);
-        else
-            ui->rbTubeSparDistanceFromTE->setChecked(true);
+        showJoiner(ui->txtTubeSparPosition, ui->rbTubePositionPercentage, ui->rbTubePositionMM,
+                   ui->rbTubeSparDistanceFromLE, ui->rbTubeSparDistanceFromTE);
         ui->txtTubeRadius->setValue(spar->getTubeRadius(), true);
         break;
     case 4:
@@ -323,14 +327,8 @@ void SparsPage::showSpar(int row)
         break;
     case 5:
         ui->stackedWidgetSpar->setCurrentWidget(ui->pageCubeTube);
-        PanelPage::updateSinglePosition(ui->txtCubeTubePosition, spar->getPercentageSelected(0), c1,
-                                        spar->getPosition(0));
-        ui->rbCubeTubePositionPercentage->setChecked(spar->getPercentageSelected(0));
-        ui->rbCubeTubePositionMM->setChecked(!spar->getPercentageSelected(0));
-        if (spar->getMeasureFromLE())
-            ui->rbCubeTubeDistanceFromLE->setChecked(true);
-        else
-            ui->rbCubeTubeDistanceFromTE->setChecked(true);
+        showJoiner(ui->txtCubeTubePosition, ui->rbCubeTubePositionPercentage, ui->rbCubeTubePositionMM,
+                   ui->rbCubeTubeDistanceFromLE, ui->rbCubeTubeDistanceFromTE);
         ui->txtCubeTubeWidth->setValue(spar->getCubeTubeWidth(), true);
         ui->txtCubeTubeHeight->setValue(spar->getCubeTubeHeight(), true);
         break;
@@ -482,13 +480,10 @@ void SparsPage::readSparPage(SparDefinition& spar, float c1, float c2)
 
 void SparsPage::sparSpecificDataChanged()
 {
-    SparsTableModel* model = sparModel();
-    if (!model || !dialog.workingPanel)
+    SparDefinition* edited = editedSpar();
+    if (!edited)
         return;
-    bool found = false;
-    SparDefinition& spar = model->findEditableSpar(editorRow, found);
-    if (!found)
-        return;
+    SparDefinition& spar = *edited;
     float c1 = 0.0f;
     float c2 = 0.0f;
     dialog.ribChords(spar.getFirstRib(), spar.getLastRib(), c1, c2);
@@ -596,13 +591,10 @@ void SparsPage::visualizeSparAngle(SparDefinition spar)
 
 void SparsPage::btnSpar90Clicked()
 {
-    SparsTableModel* model = sparModel();
-    if (!model || !dialog.workingPanel)
+    SparDefinition* edited = editedSpar();
+    if (!edited)
         return;
-    bool found = false;
-    SparDefinition& spar = model->findEditableSpar(editorRow, found);
-    if (!found)
-        return;
+    SparDefinition& spar = *edited;
     float needed = 0.0f;
     const float angle =
         getSparAngle(spar, &dialog.workingPanel->getRibListTableModel(), dialog.workingPanel->getSweep(),
@@ -613,6 +605,7 @@ void SparsPage::btnSpar90Clicked()
         spar.setPercentageSelected(1, false);
         spar.setPosition(1, needed);
     }
+    SparsTableModel* model = sparModel();
     emit model->dataChanged(model->index(editorRow, 0), model->index(editorRow, model->columnCount() - 1));
 }
 
@@ -829,31 +822,6 @@ FeatureRows::Operations SparsPage::rowOperations()
     return ops;
 }
 
-void SparsPage::insertNewSpar(int row)
-{
-    rows.insertNew(row);
-}
-
-void SparsPage::addSparBefore()
-{
-    rows.addBefore();
-}
-
-void SparsPage::addSparAfter()
-{
-    rows.addAfter();
-}
-
-void SparsPage::deleteSpar()
-{
-    rows.removeSelected();
-}
-
-void SparsPage::copySpar()
-{
-    rows.copySelected();
-}
-
 SparsTableModel* SparsPage::sparModel() const
 {
     return dynamic_cast<SparsTableModel*>(ui->tableViewSpars->model());
@@ -865,4 +833,14 @@ std::vector<QString> SparsPage::sparTypeNames()
     for (int i = 0; i < SparDefinition::getNumberOfTypes(); ++i)
         names.push_back(SparDefinition::getTypeName(i));
     return names;
+}
+
+SparDefinition* SparsPage::editedSpar()
+{
+    SparsTableModel* model = sparModel();
+    if (!model || !dialog.workingPanel)
+        return nullptr;
+    bool found = false;
+    SparDefinition& record = model->findEditableSpar(editorRow, found);
+    return found ? &record : nullptr;
 }

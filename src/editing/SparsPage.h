@@ -37,6 +37,7 @@ public:
 
     int getEditorRow() const { return editorRow; }
     QMenu* getMenu() const { return menu; }
+    FeatureRows& getRows() { return rows; }
     QMenu* getAlignPreviousMenu() const { return alignPreviousMenu; }
     QMenu* getAlignNextMenu() const { return alignNextMenu; }
 
@@ -47,7 +48,6 @@ public:
     void alignSparWithNeighbour(int neighbourSparIndex, int ownSparRow, int which);
     int getSelectedSparRow(bool& found);
     static float getSparVerticalAngle(SparDefinition spar, const RibListTableModel* pRibTableModel);
-    void insertNewSpar(int row);
     void getSparRealPositions(float& firstSparPosition, float& lastSparPosition, float& firstRibPosition,
                               float& lastRibPosition, SparDefinition spar, const RibListTableModel* pRibTableModel,
                               bool considerRib2Thickness);
@@ -61,10 +61,6 @@ public slots:
     void sparSpecificDataChanged();
     void btnSpar90Clicked();
     void customSparsMenuRequested(QPoint pos);
-    void addSparBefore();
-    void addSparAfter();
-    void deleteSpar();
-    void copySpar();
     void moveSparToMaxThickness();
     void alignSpar();
 
@@ -76,6 +72,8 @@ private:
     void readSparPage(SparDefinition& spar, float firstChord, float lastChord);
     SparsTableModel* sparModel() const;
     FeatureRows::Operations rowOperations();
+    // The record shown in the editor page, while there is a working panel.
+    SparDefinition* editedSpar();
 
     int editorRow = -1;
     FeatureRows rows;

@@ -936,7 +936,7 @@ float WingPanelDialog::getSparVerticalAngle(SparDefinition spar, const RibListTa
 {
     return SparsPage::getSparVerticalAngle(spar, pRibTableModel);
 }
-void WingPanelDialog::insertNewSpar(int row) { sparsPage->insertNewSpar(row); }
+void WingPanelDialog::insertNewSpar(int row) { sparsPage->getRows().insertNew(row); }
 void WingPanelDialog::sparSelectionChanged(QModelIndex selected, QModelIndex deselected)
 {
     sparsPage->sparSelectionChanged(selected, deselected);
@@ -961,10 +961,10 @@ float WingPanelDialog::getSparAngle(SparDefinition spar, const RibListTableModel
 }
 void WingPanelDialog::visualizeSparAngle(SparDefinition spar) { sparsPage->visualizeSparAngle(spar); }
 void WingPanelDialog::customSparsMenuRequested(QPoint pos) { sparsPage->customSparsMenuRequested(pos); }
-void WingPanelDialog::addSparBefore() { sparsPage->addSparBefore(); }
-void WingPanelDialog::addSparAfter() { sparsPage->addSparAfter(); }
-void WingPanelDialog::deleteSpar() { sparsPage->deleteSpar(); }
-void WingPanelDialog::copySpar() { sparsPage->copySpar(); }
+void WingPanelDialog::addSparBefore() { sparsPage->getRows().addBefore(); }
+void WingPanelDialog::addSparAfter() { sparsPage->getRows().addAfter(); }
+void WingPanelDialog::deleteSpar() { sparsPage->getRows().removeSelected(); }
+void WingPanelDialog::copySpar() { sparsPage->getRows().copySelected(); }
 void WingPanelDialog::moveSparToMaxThickness() { sparsPage->moveSparToMaxThickness(); }
 void WingPanelDialog::alignSpar() { sparsPage->alignSpar(); }
 
@@ -974,8 +974,8 @@ int WingPanelDialog::getStripEditorRow() const { return sheetingPage->getEditorR
 int WingPanelDialog::getCombEditorRow() const { return constructionPage->getEditorRow(); }
 QMenu* WingPanelDialog::getStripMenu() const { return sheetingPage->getMenu(); }
 QMenu* WingPanelDialog::getCombMenu() const { return constructionPage->getMenu(); }
-void WingPanelDialog::insertNewStrip(int row) { sheetingPage->insertNewStrip(row); }
-void WingPanelDialog::insertNewComb(int row) { constructionPage->insertNewComb(row); }
+void WingPanelDialog::insertNewStrip(int row) { sheetingPage->getRows().insertNew(row); }
+void WingPanelDialog::insertNewComb(int row) { constructionPage->getRows().insertNew(row); }
 void WingPanelDialog::sheetingStripSelectionChanged(QModelIndex selected, QModelIndex deselected)
 {
     sheetingPage->sheetingStripSelectionChanged(selected, deselected);
@@ -1006,15 +1006,15 @@ float WingPanelDialog::getCombAngle(RibCombData comb, const RibListTableModel* p
 void WingPanelDialog::visualizeCombAngle(RibCombData comb) { constructionPage->visualizeCombAngle(comb); }
 void WingPanelDialog::rbSheetingTypeToggled(bool state) { sheetingPage->rbSheetingTypeToggled(state); }
 void WingPanelDialog::customStripsMenuRequested(QPoint pos) { sheetingPage->customStripsMenuRequested(pos); }
-void WingPanelDialog::addStripBefore() { sheetingPage->addStripBefore(); }
-void WingPanelDialog::addStripAfter() { sheetingPage->addStripAfter(); }
-void WingPanelDialog::deleteStrip() { sheetingPage->deleteStrip(); }
-void WingPanelDialog::copyStrip() { sheetingPage->copyStrip(); }
+void WingPanelDialog::addStripBefore() { sheetingPage->getRows().addBefore(); }
+void WingPanelDialog::addStripAfter() { sheetingPage->getRows().addAfter(); }
+void WingPanelDialog::deleteStrip() { sheetingPage->getRows().removeSelected(); }
+void WingPanelDialog::copyStrip() { sheetingPage->getRows().copySelected(); }
 void WingPanelDialog::customCombsMenuRequested(QPoint pos) { constructionPage->customCombsMenuRequested(pos); }
-void WingPanelDialog::addCombBefore() { constructionPage->addCombBefore(); }
-void WingPanelDialog::addCombAfter() { constructionPage->addCombAfter(); }
-void WingPanelDialog::deleteComb() { constructionPage->deleteComb(); }
-void WingPanelDialog::copyComb() { constructionPage->copyComb(); }
+void WingPanelDialog::addCombBefore() { constructionPage->getRows().addBefore(); }
+void WingPanelDialog::addCombAfter() { constructionPage->getRows().addAfter(); }
+void WingPanelDialog::deleteComb() { constructionPage->getRows().removeSelected(); }
+void WingPanelDialog::copyComb() { constructionPage->getRows().copySelected(); }
 
 // The base data, rib and edge tabs' entry points
 
