@@ -346,11 +346,11 @@ void PlanformPrinter::printPanelRibs(float scale, float leDepth, float leSlope, 
         const float sum = (front + leSlope * t) + (front + len + teSlope * t);
         const int textWidth = PrintPage::textWidth(painter, label);
         ++ribNo;
+        const float frontTab = front + tabs.getOffsetLE();
+        const float rearTab = front + len - tabs.getOffsetTE();
         if (!visible.isEmpty()) {
             // The rib with its scale, its tabs (which may reach beyond it)
             // and its label beside it, with room for pens and glyphs.
-            const float frontTab = front + tabs.getOffsetLE();
-            const float rearTab = front + len - tabs.getOffsetTE();
             const qreal x0 = pos - 1.0;
             const qreal x1 = pos + t + 2.0 + textHeight + 1.0;
             const qreal y0 = std::min({front, front + len, frontTab, rearTab - tabs.getWidth(), (sum - textWidth) / 2});
@@ -375,8 +375,6 @@ void PlanformPrinter::printPanelRibs(float scale, float leDepth, float leSlope, 
 
         if (tabs.getDoUpper() || tabs.getDoLower()) {
             painter->setPen(tabPen);
-            const float frontTab = front + tabs.getOffsetLE();
-            const float rearTab = front + len - tabs.getOffsetTE();
             outline(painter, quad(pos - 0.2f, frontTab, pos + t + 0.2f, frontTab, pos + t + 0.2f,
                                   frontTab + tabs.getWidth(), pos - 0.2f, frontTab + tabs.getWidth()));
             outline(painter, quad(pos - 0.2f, rearTab - tabs.getWidth(), pos + t + 0.2f, rearTab - tabs.getWidth(),
