@@ -64,8 +64,8 @@ void BM_RebuildPanel(benchmark::State& state)
     }
     countGeometry(state, panel);
     state.counters["heapPerPoint"] = heap / std::max(1.0, double(state.counters["outlinePoints"]));
-    state.counters["msPerRib"] = benchmark::Counter(
-        1e-3 * ribs, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["timePerRib"] = benchmark::Counter(
+        ribs, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 // The panel dialog's working copy and every commit copy a built panel.

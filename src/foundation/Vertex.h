@@ -88,7 +88,13 @@ public:
     Vertex& operator=(Vertex&& other) noexcept;
     ~Vertex()
     {
-        if (normal)
+        if (!normal)
+            return;
+        // A plain normal (one without a normal of its own) has nothing for
+        // its destructor to do, so its block is simply given back.
+        if (!normalPoint()->normal)
+            operator delete(normal, sizeof(Vertex));
+        else
             deleteNormal(normal);
     }
 
