@@ -2,13 +2,13 @@
 
 #include "ui_MainWindow.h"
 
-#include "app/AboutDialog.h"
 #include "airfoils/Airfoil.h"
-#include "airfoils/AirfoilImportDialog.h"
 #include "airfoils/WingFoils.h"
+#include "app/AboutDialog.h"
 #include "app/Planformix.h"
 #include "document/FileManager.h"
 #include "document/PlaneModel.h"
+#include "editing/AirfoilImportDialog.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/CompiledResources.h"
 #include "foundation/DialogSeam.h"

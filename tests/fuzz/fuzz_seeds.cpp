@@ -4,9 +4,9 @@
 // every kind of part. Usage: fuzz_seeds <seed folder>; it fills
 // <seed folder>/airfoil and <seed folder>/document.
 
-#include "airfoils/AirfoilImportDialog.h"
 #include "airfoils/WingFoils.h"
 #include "document/PlaneModel.h"
+#include "editing/AirfoilImportDialog.h"
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
 

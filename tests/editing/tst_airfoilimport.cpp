@@ -1,7 +1,7 @@
 #include "airfoils/Airfoil.h"
-#include "airfoils/AirfoilImportDialog.h"
 #include "airfoils/WingFoils.h"
 #include "common/TestSupport.h"
+#include "editing/AirfoilImportDialog.h"
 #include "editing/XDoubleSpinBox.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/DialogSeam.h"

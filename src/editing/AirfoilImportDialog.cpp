@@ -1,4 +1,4 @@
-#include "airfoils/AirfoilImportDialog.h"
+#include "editing/AirfoilImportDialog.h"
 
 #include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
