@@ -72,14 +72,7 @@ Vertex& Vertex::operator=(Vertex&& other) noexcept
 {
     if (this == &other)
         return *this;
-    x = other.x;
-    y = other.y;
-    z = other.z;
-    prop = other.prop;
-    id = other.id;
-    auxA = other.auxA;
-    auxB = other.auxB;
-    selected = other.selected;
+    copyFields(other);
     Vector3D* taken = other.normal;
     other.normal = nullptr;
     delete normal;
