@@ -32,7 +32,7 @@ Airfoil::Airfoil(const QString& name, const QString& thickness, const QString& c
                  const QString& zeroLiftAngle, FILE* stream, bool* ok)
     : name(name), thickness(thickness), camber(camber), maxCL(maxCL), maxCLAngle(maxCLAngle),
       maxLD(maxLD), maxLDAngle(maxLDAngle), stallAngle(stallAngle), zeroLiftAngle(zeroLiftAngle),
-      maxThicknessPosition(0.0f), listRow(-1)
+      maxThicknessPosition(0.0f)
 {
     std::vector<Vector3D*> raw;
     bool built = readRawPoints(stream, raw) && raw.size() >= 2;

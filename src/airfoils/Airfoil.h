@@ -53,11 +53,6 @@ public:
     // Chord position of the largest thickness in percent (0 to 100).
     float getMaxThicknessPosition() const { return maxThicknessPosition; }
 
-    // Row of this airfoil in the panel dialog's airfoil list, kept here by
-    // that dialog; -1 until it is listed.
-    int getListRow() const { return listRow; }
-    void setListRow(int row) { listRow = row; }
-
     // Every crossing of the raw polyline (not closed) with the line x = X.
     static bool intersectAtX(const std::vector<Vector3D*>& raw, float X, std::vector<float>& ys);
 
@@ -80,7 +75,6 @@ private:
     QString zeroLiftAngle;
     float maxThicknessPosition;
     std::vector<Vector3D*> coords;
-    int listRow;
 };
 
 // Chord position (x + offset) * 100 of the first station with the largest

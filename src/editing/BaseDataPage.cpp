@@ -3,6 +3,7 @@
 #include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
 #include "editing/LengthCalculator.h"
+#include "editing/PanelPage.h"
 #include "editing/WingPanelDialog.h"
 #include "editing/XDoubleSpinBox.h"
 #include "model/Panel.h"
@@ -13,7 +14,25 @@
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 
-BaseDataPage::BaseDataPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui) : PanelDialogPage(dialog, ui) {}
+BaseDataPage::BaseDataPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui) : PanelDialogPage(dialog, ui)
+{
+    for (XDoubleSpinBox* field : {ui->txtLength, ui->txtRootChord, ui->txtTipChord, ui->txtTipTwist,
+                                  ui->txtRootRibFoilFactor, ui->txtTipRibFoilFactor, ui->txtSweep, ui->txtDihedral})
+        field->setTabPage(ui->tabAirfoilAndBaseData);
+    PanelPage::setRanges({{ui->txtLength, 10, 5000, false},
+                          {ui->txtRootChord, 10, 2000, false},
+                          {ui->txtTipChord, 1, 2000, false},
+                          {ui->txtTipTwist, -7, 7, true},
+                          {ui->txtSweep, -2500, 2500, false},
+                          {ui->txtDihedral, -90, 90, true},
+                          {ui->txtRootRibFoilFactor, 0.1, 2, true},
+                          {ui->txtTipRibFoilFactor, 0.1, 2, true}});
+    connect(ui->btnLengthCalculator, SIGNAL(clicked()), this, SLOT(btnCalculateLengthClicked()));
+    connect(ui->btnStraightenLE, SIGNAL(clicked()), this, SLOT(btnStraightenLEClicked()));
+    connect(ui->btnRemoveTipFoilSelection, SIGNAL(clicked()), this, SLOT(removeTipFoilSelection()));
+    connect(ui->txtRootRibFoilFactor, SIGNAL(valueChanged(const QString&)), this, SLOT(rootFoilFactorChanged()));
+    connect(ui->txtFoilFilter, SIGNAL(textChanged(const QString&)), this, SLOT(updateFoilFilter(QString)));
+}
 
 void BaseDataPage::fill(const PanelBaseData& data)
 {
@@ -47,8 +66,12 @@ void BaseDataPage::fillAirfoils(const PanelBaseData& data)
         // would otherwise keep the airfoil of an earlier opening or click.
         if (airfoil)
             showAirfoilData(*airfoil);
-        if (airfoil && airfoil->getListRow() >= 0) {
-            const QModelIndex source = dialog.airfoilItemModel->index(airfoil->getListRow(), 0);
+        // The list holds each name once, in the library's order.
+        const QList<QStandardItem*> rows =
+            airfoil ? dialog.airfoilItemModel->findItems(airfoil->getName(), Qt::MatchExactly)
+                    : QList<QStandardItem*>();
+        if (!rows.isEmpty()) {
+            const QModelIndex source = rows.first()->index();
             const QModelIndex shown = dialog.airfoilFilterModel->mapFromSource(source);
             QItemSelectionModel* selection = ui->listViewPanelFoils->selectionModel();
             // Pointing the list at the stored airfoil is no choice of the
@@ -129,11 +152,8 @@ void BaseDataPage::fillFoilListModel()
         return;
     // A copy: the library may grow while the list is being built.
     const std::map<QString, Airfoil*> airfoils = library->getAirfoils();
-    int row = 0;
-    for (const auto& entry : airfoils) {
+    for (const auto& entry : airfoils)
         dialog.airfoilItemModel->appendRow(new QStandardItem(entry.second->getName()));
-        entry.second->setListRow(row++);
-    }
 }
 
 void BaseDataPage::updateFoilFilter(QString filter)

@@ -3,6 +3,7 @@
 #include "editing/InputValueType.h"
 #include "editing/PanelPage.h"
 #include "editing/WingPanelDialog.h"
+#include "editing/XCombTypeEditDelegate.h"
 #include "editing/XDoubleSpinBox.h"
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
@@ -20,27 +21,23 @@
 ConstructionPage::ConstructionPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui)
     : PanelDialogPage(dialog, ui), rows(ui->tableViewCombs, ui->stackedWidgetCombs, ui->pageNoComb, rowOperations())
 {
-    struct Range
-    {
-        XDoubleSpinBox* field;
-        double min;
-        double max;
-        bool noPopup;
-    };
-    const Range ranges[] = {
-        {ui->txtTabsFromLE, 2, 80, false},         {ui->txtTabsFromTE, 2, 80, false},
-        {ui->txtTabsWidth, 5, 15, false},          {ui->txtCombPosition, 2, 2000, false},
-        {ui->txtCombLastPosition, 2, 2000, false}, {ui->txtCombWidth, 0.5, 50, false},
-        {ui->txtCombExtendAbove, 0, 30, false},    {ui->txtCombCutIntoRib, 0, 50, true},
-        {ui->txtCutoutGapFore, 0, 15, false},      {ui->txtCutoutGapAft, 0, 15, false},
-        {ui->txtGapNeedle, 0, 15, false},          {ui->txtCombSlitHeight, 1, 5, false},
-        {ui->txtCombSlitAdjust, 2, 20, false},
-    };
-    for (const Range& r : ranges) {
-        r.field->setInputValueType(new InputValueType(9, r.min, r.max));
-        if (r.noPopup)
-            r.field->setDisplayMode(0, 1.0f);
-    }
+    PanelPage::setRanges({{ui->txtTabsFromLE, 2, 80, false},
+                          {ui->txtTabsFromTE, 2, 80, false},
+                          {ui->txtTabsWidth, 5, 15, false},
+                          {ui->txtCombPosition, 2, 2000, false},
+                          {ui->txtCombLastPosition, 2, 2000, false},
+                          {ui->txtCombWidth, 0.5, 50, false},
+                          {ui->txtCombExtendAbove, 0, 30, false},
+                          {ui->txtCombCutIntoRib, 0, 50, true},
+                          {ui->txtCutoutGapFore, 0, 15, false},
+                          {ui->txtCutoutGapAft, 0, 15, false},
+                          {ui->txtGapNeedle, 0, 15, false},
+                          {ui->txtCombSlitHeight, 1, 5, false},
+                          {ui->txtCombSlitAdjust, 2, 20, false}});
+    PanelPage::setLineEditor(ui->tableViewCombs, 0, 1, &dialog);
+    PanelPage::setCellEditor(ui->tableViewCombs, 1, new XCombTypeEditDelegate(combTypeNames()), &dialog);
+    PanelPage::setLineEditor(ui->tableViewCombs, 2, 3, &dialog);
+    PanelPage::setLineEditor(ui->tableViewCombs, 3, 3, &dialog);
 
     ui->tableViewCombs->setContextMenuPolicy(Qt::CustomContextMenu);
     menu = new QMenu(&dialog);
@@ -68,6 +65,8 @@ ConstructionPage::ConstructionPage(WingPanelDialog& dialog, Ui::WingPanelDialog*
 
 void ConstructionPage::retranslate()
 {
+    if (auto* d = qobject_cast<XCombTypeEditDelegate*>(ui->tableViewCombs->itemDelegateForColumn(1)))
+        d->setTypeNames(combTypeNames());
     rows.setMenuTexts(WingPanelDialog::tr("Add comb in front"), WingPanelDialog::tr("Add comb behind"),
                       WingPanelDialog::tr("Delete comb"), WingPanelDialog::tr("Copy comb"));
 }

@@ -12,6 +12,11 @@
 
 EdgesPage::EdgesPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui) : PanelDialogPage(dialog, ui)
 {
+    ui->txtStandardLEDepth->setTabPage(ui->tabLeadingEdge);
+    ui->txtStandardTEDepth->setTabPage(ui->tabTrailingEdge);
+    for (XLineEdit* field : {ui->txtStandardWithStripTEDepth, ui->txtStandardWithStripTEStripDepth,
+                             ui->txtStandardWithStripTEStripThickness})
+        field->setTabPage(ui->tabTrailingEdge);
     ui->txtStandardLEDepth->setInputValueType(new InputValueType(6));
     ui->txtStandardTEDepth->setInputValueType(new InputValueType(6));
     ui->txtStandardWithStripTEDepth->setInputValueType(new InputValueType(6));

@@ -1,6 +1,8 @@
 #include "editing/PanelPage.h"
 
+#include "editing/InputValueType.h"
 #include "editing/XDoubleSpinBox.h"
+#include "editing/XLineEditDelegate.h"
 #include "model/RibDefinition.h"
 #include "model/RibListTableModel.h"
 
@@ -9,8 +11,31 @@
 #include <QAction>
 #include <QItemSelectionModel>
 #include <QLocale>
+#include <QTableView>
 
 namespace PanelPage {
+
+void setRanges(std::initializer_list<Range> ranges)
+{
+    for (const Range& r : ranges) {
+        r.field->setInputValueType(new InputValueType(9, r.min, r.max));
+        if (r.noPopup)
+            r.field->setDisplayMode(0, 1.0f);
+    }
+}
+
+void setCellEditor(QTableView* view, int column, QAbstractItemDelegate* delegate, QObject* owner)
+{
+    view->setItemDelegateForColumn(column, delegate);
+    delegate->setParent(owner);
+}
+
+void setLineEditor(QTableView* view, int column, int kind, QObject* owner)
+{
+    // The delegate copies the rule it is given.
+    const InputValueType rule(kind);
+    setCellEditor(view, column, new XLineEditDelegate(&rule), owner);
+}
 
 void checkAndToggle(QAbstractButton* button)
 {

@@ -7,6 +7,9 @@
 class QAbstractButton;
 class QAbstractItemView;
 class QAction;
+class QAbstractItemDelegate;
+class QObject;
+class QTableView;
 class QWidget;
 class RibDefinition;
 class RibListTableModel;
@@ -17,6 +20,22 @@ namespace PanelPage {
 
 // The marker of an angle that cannot be computed.
 constexpr float NoAngle = 361.0f;
+
+// A field that accepts numbers from min to max; noPopup keeps the range
+// out of a popup.
+struct Range
+{
+    XDoubleSpinBox* field;
+    double min;
+    double max;
+    bool noPopup;
+};
+void setRanges(std::initializer_list<Range> ranges);
+
+// The cell editor of a table column; it goes with the owner. A line editor
+// checks the input kind of the column.
+void setCellEditor(QTableView* view, int column, QAbstractItemDelegate* delegate, QObject* owner);
+void setLineEditor(QTableView* view, int column, int kind, QObject* owner);
 
 // Checks the button and announces the toggle even when it was checked
 // already, so that the page behind it follows.

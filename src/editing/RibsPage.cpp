@@ -1,5 +1,6 @@
 #include "editing/RibsPage.h"
 
+#include "editing/InputValueType.h"
 #include "editing/PanelPage.h"
 #include "editing/WingPanelDialog.h"
 #include "editing/XDoubleSpinBox.h"
@@ -13,6 +14,13 @@
 
 RibsPage::RibsPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui) : PanelDialogPage(dialog, ui)
 {
+    ui->txtRibThickness->setTabPage(ui->tabRibDefinition);
+    ui->txtNoOfRibs->setTabPage(ui->tabRibDefinition);
+    PanelPage::setRanges({{ui->txtRibThickness, 0.01, 50, false}});
+    ui->txtNoOfRibs->setInputValueType(new InputValueType(10, 2, 100));
+    ui->txtNoOfRibs->setDisplayMode(0, 1.0f);
+    PanelPage::setLineEditor(ui->tableViewRibs, 0, 5, &dialog);
+    PanelPage::setLineEditor(ui->tableViewRibs, 1, 6, &dialog);
     ui->tableViewRibs->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->tableViewRibs, SIGNAL(customContextMenuRequested(QPoint)), this, SLOT(customRibsMenuRequested(QPoint)));
     menu = new QMenu(&dialog);

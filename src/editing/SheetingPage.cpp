@@ -25,6 +25,12 @@ SheetingPage::SheetingPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui)
     ui->txtStandardSheetingExtend->setInputValueType(new InputValueType(2));
     ui->txtStandardSheetingExtend->setDisplayMode(0, 1.0f);
 
+    for (XDoubleSpinBox* field :
+         {ui->txtStandardSheetingLength, ui->txtStandardSheetingThickness, ui->txtStandardSheetingExtend})
+        field->setTabPage(ui->tabCovering);
+    PanelPage::setLineEditor(ui->tableViewSheetingStrips, 0, 1, &dialog);
+    PanelPage::setLineEditor(ui->tableViewSheetingStrips, 1, 3, &dialog);
+    PanelPage::setLineEditor(ui->tableViewSheetingStrips, 2, 3, &dialog);
     ui->tableViewSheetingStrips->setContextMenuPolicy(Qt::CustomContextMenu);
     menu = new QMenu(&dialog);
     rows.addMenuActions(menu);

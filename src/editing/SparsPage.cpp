@@ -4,6 +4,7 @@
 #include "editing/InputValueType.h"
 #include "editing/PanelPage.h"
 #include "editing/WingPanelDialog.h"
+#include "editing/XSparTypeEditDelegate.h"
 #include "editing/XDoubleSpinBox.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/Mathematics.h"
@@ -23,6 +24,10 @@ SparsPage::SparsPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui)
     : PanelDialogPage(dialog, ui), rows(ui->tableViewSpars, ui->stackedWidgetSpar, ui->pageSparNone, rowOperations())
 {
     setValidationKinds();
+    PanelPage::setLineEditor(ui->tableViewSpars, 0, 1, &dialog);
+    PanelPage::setCellEditor(ui->tableViewSpars, 1, new XSparTypeEditDelegate(sparTypeNames()), &dialog);
+    PanelPage::setLineEditor(ui->tableViewSpars, 2, 3, &dialog);
+    PanelPage::setLineEditor(ui->tableViewSpars, 3, 3, &dialog);
     buildMenu();
     connectFields();
 }
@@ -97,6 +102,8 @@ void SparsPage::buildMenu()
 
 void SparsPage::retranslate()
 {
+    if (auto* d = qobject_cast<XSparTypeEditDelegate*>(ui->tableViewSpars->itemDelegateForColumn(1)))
+        d->setTypeNames(sparTypeNames());
     rows.setMenuTexts(WingPanelDialog::tr("Add spar in front"), WingPanelDialog::tr("Add spar behind"),
                       WingPanelDialog::tr("Delete spar"), WingPanelDialog::tr("Copy spar"));
     actMoveToMaxThickness->setText(WingPanelDialog::tr("Move to max. thickness"));

@@ -60,25 +60,6 @@ WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
     constructionPage = new ConstructionPage(*this, ui);
     pages = {baseDataPage, ribsPage, sparsPage, edgesPage, sheetingPage, constructionPage};
 
-    ui->txtLength->setTabPage(ui->tabAirfoilAndBaseData);
-    ui->txtRootChord->setTabPage(ui->tabAirfoilAndBaseData);
-    ui->txtTipChord->setTabPage(ui->tabAirfoilAndBaseData);
-    ui->txtTipTwist->setTabPage(ui->tabAirfoilAndBaseData);
-    ui->txtRootRibFoilFactor->setTabPage(ui->tabAirfoilAndBaseData);
-    ui->txtTipRibFoilFactor->setTabPage(ui->tabAirfoilAndBaseData);
-    ui->txtSweep->setTabPage(ui->tabAirfoilAndBaseData);
-    ui->txtDihedral->setTabPage(ui->tabAirfoilAndBaseData);
-    ui->txtStandardLEDepth->setTabPage(ui->tabLeadingEdge);
-    ui->txtStandardTEDepth->setTabPage(ui->tabTrailingEdge);
-    ui->txtStandardWithStripTEDepth->setTabPage(ui->tabTrailingEdge);
-    ui->txtStandardWithStripTEStripDepth->setTabPage(ui->tabTrailingEdge);
-    ui->txtStandardWithStripTEStripThickness->setTabPage(ui->tabTrailingEdge);
-    ui->txtStandardSheetingLength->setTabPage(ui->tabCovering);
-    ui->txtStandardSheetingThickness->setTabPage(ui->tabCovering);
-    ui->txtStandardSheetingExtend->setTabPage(ui->tabCovering);
-    ui->txtRibThickness->setTabPage(ui->tabRibDefinition);
-    ui->txtNoOfRibs->setTabPage(ui->tabRibDefinition);
-
     airfoilItemModel = new QStandardItemModel();
     airfoilFilterModel = new QSortFilterProxyModel();
     airfoilFilterModel->setSourceModel(airfoilItemModel);
@@ -93,9 +74,7 @@ WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
     connect(ui->listViewPanelFoils->selectionModel(), SIGNAL(selectionChanged(QItemSelection,QItemSelection)), this,
             SLOT(foilListRowChangedSlot(QItemSelection,QItemSelection)));
 
-    setValidationKinds();
     applyIllustrations();
-    setCellEditors();
     connectSignals();
 
     ui->rbTEStandardWithStrip->setEnabled(false);
@@ -113,8 +92,6 @@ WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
 
     lengthCalculator = new LengthCalculator(this);
 
-    connect(ui->btnLengthCalculator, SIGNAL(clicked()), this, SLOT(btnCalculateLengthClicked()));
-    connect(ui->btnStraightenLE, SIGNAL(clicked()), this, SLOT(btnStraightenLEClicked()));
     connect(ui->visualisationButtons, SIGNAL(topView()), this, SLOT(topView()));
     connect(ui->visualisationButtons, SIGNAL(frontView()), this, SLOT(frontView()));
     connect(ui->visualisationButtons, SIGNAL(leftView()), this, SLOT(leftView()));
@@ -150,71 +127,8 @@ WingPanelDialog::~WingPanelDialog()
 // ---------------------------------------------------------------------------
 // Construction helpers
 
-void WingPanelDialog::setValidationKinds()
-{
-    struct Range {
-        XDoubleSpinBox* field;
-        double min;
-        double max;
-        bool noPopup;
-    };
-    const Range ranges[] = {
-        {ui->txtLength, 10, 5000, false},
-        {ui->txtRootChord, 10, 2000, false},
-        {ui->txtTipChord, 1, 2000, false},
-        {ui->txtTipTwist, -7, 7, true},
-        {ui->txtSweep, -2500, 2500, false},
-        {ui->txtDihedral, -90, 90, true},
-        {ui->txtRootRibFoilFactor, 0.1, 2, true},
-        {ui->txtTipRibFoilFactor, 0.1, 2, true},
-        {ui->txtRibThickness, 0.01, 50, false},
-    };
-    for (const Range& r : ranges) {
-        r.field->setInputValueType(new InputValueType(9, r.min, r.max));
-        if (r.noPopup)
-            r.field->setDisplayMode(0, 1.0f);
-    }
-    ui->txtNoOfRibs->setInputValueType(new InputValueType(10, 2, 100));
-    ui->txtNoOfRibs->setDisplayMode(0, 1.0f);
-
-}
-
-void WingPanelDialog::setCellEditors()
-{
-    // The delegates copy the rule they are given.
-    auto lineEditor = [](QTableView* view, int column, const InputValueType& kind) {
-        view->setItemDelegateForColumn(column, new XLineEditDelegate(&kind));
-    };
-    lineEditor(ui->tableViewRibs, 0, InputValueType(5));
-    lineEditor(ui->tableViewRibs, 1, InputValueType(6));
-
-    lineEditor(ui->tableViewSpars, 0, InputValueType(1));
-    ui->tableViewSpars->setItemDelegateForColumn(1, new XSparTypeEditDelegate(SparsPage::sparTypeNames()));
-    lineEditor(ui->tableViewSpars, 2, InputValueType(3));
-    lineEditor(ui->tableViewSpars, 3, InputValueType(3));
-
-    lineEditor(ui->tableViewCombs, 0, InputValueType(1));
-    ui->tableViewCombs->setItemDelegateForColumn(1, new XCombTypeEditDelegate(ConstructionPage::combTypeNames()));
-    lineEditor(ui->tableViewCombs, 2, InputValueType(3));
-    lineEditor(ui->tableViewCombs, 3, InputValueType(3));
-
-    lineEditor(ui->tableViewSheetingStrips, 0, InputValueType(1));
-    lineEditor(ui->tableViewSheetingStrips, 1, InputValueType(3));
-    lineEditor(ui->tableViewSheetingStrips, 2, InputValueType(3));
-
-    // The delegates were created without parent; tie them to the dialog so
-    // they go with it.
-    QTableView* views[] = {ui->tableViewRibs, ui->tableViewSpars, ui->tableViewCombs,
-                           ui->tableViewSheetingStrips};
-    for (QTableView* view : views)
-        for (int c = 0; c < 4; ++c)
-            if (QAbstractItemDelegate* d = view->itemDelegateForColumn(c))
-                d->setParent(this);
-}
-
 void WingPanelDialog::connectSignals()
 {
-    connect(ui->btnRemoveTipFoilSelection, SIGNAL(clicked()), this, SLOT(removeTipFoilSelection()));
     connect(ui->panelDialogTabWidget, SIGNAL(currentChanged(int)), this, SLOT(deselectAll()));
     connect(ui->buttonBoxEditPanel, SIGNAL(accepted()), this, SLOT(btnPanelEditAccepted()));
     connect(ui->buttonBoxEditPanel, SIGNAL(rejected()), this, SLOT(btnPanelEditRejected()));
@@ -235,7 +149,6 @@ void WingPanelDialog::connectSignals()
         connect(f, SIGNAL(textChanged(const QString&)), this, SLOT(redrawWindowLightweight()));
     // After the redraw, so the label reads the rebuilt panel.
     connect(ui->txtSweep, SIGNAL(valueChanged(const QString&)), this, SLOT(adjustSweepAngleLabel()));
-    connect(ui->txtRootRibFoilFactor, SIGNAL(valueChanged(const QString&)), this, SLOT(rootFoilFactorChanged()));
 
     for (QCheckBox* c : {ui->chkBoxAxes, ui->chkBoxCovering, ui->chkBoxLE, ui->chkBoxRibs, ui->chkBoxSpars,
                          ui->chkBoxTE, ui->chkBoxGrayGhosts, ui->chkBoxDihedral, ui->chkBoxComb})
@@ -245,7 +158,6 @@ void WingPanelDialog::connectSignals()
     connect(ui->hsliderGhostTransparency, SIGNAL(valueChanged(int)), this,
             SLOT(hsliderGhostTransparencyValueChanged(int)));
 
-    connect(ui->txtFoilFilter, SIGNAL(textChanged(const QString&)), this, SLOT(updateFoilFilter(QString)));
 }
 
 void WingPanelDialog::applyIllustrations()
@@ -277,10 +189,6 @@ void WingPanelDialog::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange && ui) {
         ui->retranslateUi(this);
-        if (auto* d = qobject_cast<XSparTypeEditDelegate*>(ui->tableViewSpars->itemDelegateForColumn(1)))
-            d->setTypeNames(SparsPage::sparTypeNames());
-        if (auto* d = qobject_cast<XCombTypeEditDelegate*>(ui->tableViewCombs->itemDelegateForColumn(1)))
-            d->setTypeNames(ConstructionPage::combTypeNames());
         for (PanelDialogPage* page : pages)
             page->retranslate();
         applyIllustrations();

@@ -220,8 +220,6 @@ private:
     friend class SheetingPage;
     friend class ConstructionPage;
 
-    void setValidationKinds();
-    void setCellEditors();
     void connectSignals();
     void applyIllustrations();
 
