@@ -22,9 +22,9 @@ status=$?
 
 runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$scratch/log")
 seed_count=$(find "$seeds" -type f | wc -l)
-echo "$name: ${runs:-0} executions in ${seconds} s from $seed_count seeds, exit status $status"
+echo "$name: ${runs:-0} executions from $seed_count seeds (run for up to ${seconds} s), exit status $status"
 if [ "$status" -ne 0 ] || [ -z "$runs" ]; then
-  tail -n 60 "$scratch/log"
+  tail -n 150 "$scratch/log"
   ls "$artifacts"/"$name"-* 2>/dev/null | sed 's/^/failing input: /'
   exit 1
 fi
