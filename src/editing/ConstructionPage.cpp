@@ -65,6 +65,7 @@ ConstructionPage::ConstructionPage(WingPanelDialog& dialog, Ui::WingPanelDialog*
 
 void ConstructionPage::retranslate()
 {
+    PanelPage::showPicture(ui->widget_ribCombStandard, QT_TRANSLATE_NOOP("WingPanelDialog", "RibComb.png"));
     if (auto* d = qobject_cast<XCombTypeEditDelegate*>(ui->tableViewCombs->itemDelegateForColumn(1)))
         d->setTypeNames(combTypeNames());
     rows.setMenuTexts(WingPanelDialog::tr("Add comb in front"), WingPanelDialog::tr("Add comb behind"),

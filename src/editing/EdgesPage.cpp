@@ -27,6 +27,13 @@ EdgesPage::EdgesPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui) : PanelDi
         connect(b, SIGNAL(toggled(bool)), this, SLOT(rbLETypeToggled(bool)));
     for (QRadioButton* b : {ui->rbTENone, ui->rbTEStandard, ui->rbTEStandardWithStrip})
         connect(b, SIGNAL(toggled(bool)), this, SLOT(rbTETypeToggled(bool)));
+    retranslate();
+}
+
+void EdgesPage::retranslate()
+{
+    PanelPage::showPicture(ui->widget_LEStandard, QT_TRANSLATE_NOOP("WingPanelDialog", "LEStandard.png"));
+    PanelPage::showPicture(ui->widget_TEStandard, QT_TRANSLATE_NOOP("WingPanelDialog", "TEStandard.png"));
 }
 
 void EdgesPage::fill(const PanelBaseData& data)

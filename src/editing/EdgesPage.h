@@ -14,6 +14,7 @@ public:
     void fill(const PanelBaseData& data) override;
     void writeInto(PanelBaseData& data) const override;
     void addFieldsToCheck(std::vector<XLineEdit*>& texts, std::vector<XDoubleSpinBox*>& numbers) const override;
+    void retranslate() override;
 
 public slots:
     void rbLETypeToggled(bool state);

@@ -7,6 +7,8 @@
 #include "model/RibListTableModel.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
+#include <QWidget>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QItemSelectionModel>
@@ -35,6 +37,13 @@ void setLineEditor(QTableView* view, int column, int kind, QObject* owner)
     // The delegate copies the rule it is given.
     const InputValueType rule(kind);
     setCellEditor(view, column, new XLineEditDelegate(&rule), owner);
+}
+
+void showPicture(QWidget* widget, const char* image)
+{
+    widget->setSizePolicy(QSizePolicy::Expanding, widget->sizePolicy().verticalPolicy());
+    widget->setStyleSheet(QStringLiteral("image: url(:/images/images/") +
+                          QCoreApplication::translate("WingPanelDialog", image) + QStringLiteral(");"));
 }
 
 void checkAndToggle(QAbstractButton* button)

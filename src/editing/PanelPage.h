@@ -37,6 +37,10 @@ void setRanges(std::initializer_list<Range> ranges);
 void setCellEditor(QTableView* view, int column, QAbstractItemDelegate* delegate, QObject* owner);
 void setLineEditor(QTableView* view, int column, int kind, QObject* owner);
 
+// Shows a compiled-in picture, translated in the dialog's context (the
+// German pictures carry German labels); it takes the room the page leaves.
+void showPicture(QWidget* widget, const char* image);
+
 // Checks the button and announces the toggle even when it was checked
 // already, so that the page behind it follows.
 void checkAndToggle(QAbstractButton* button);

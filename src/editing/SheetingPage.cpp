@@ -62,6 +62,9 @@ SheetingPage::SheetingPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui)
 
 void SheetingPage::retranslate()
 {
+    PanelPage::showPicture(ui->widget_Sheeting, QT_TRANSLATE_NOOP("WingPanelDialog", "sheeting.png"));
+    PanelPage::showPicture(ui->widget_AdvancedSheeting,
+                           QT_TRANSLATE_NOOP("WingPanelDialog", "sheeting-advanced-v2-en.png"));
     rows.setMenuTexts(WingPanelDialog::tr("Add strip in front"), WingPanelDialog::tr("Add strip behind"),
                       WingPanelDialog::tr("Delete strip"), WingPanelDialog::tr("Copy strip"));
 }

@@ -17,6 +17,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QToolButton>
 #include <cmath>
 #include <iostream>
 
@@ -102,6 +103,12 @@ void SparsPage::buildMenu()
 
 void SparsPage::retranslate()
 {
+    PanelPage::showPicture(ui->widget_RoundSpar, QT_TRANSLATE_NOOP("WingPanelDialog", "SparRound.png"));
+    PanelPage::showPicture(ui->widget_TubeSpar, QT_TRANSLATE_NOOP("WingPanelDialog", "SparRound.png"));
+    PanelPage::showPicture(ui->widget_CubeSpar, QT_TRANSLATE_NOOP("WingPanelDialog", "SparCube.png"));
+    PanelPage::showPicture(ui->widget_CubeTube, QT_TRANSLATE_NOOP("WingPanelDialog", "SparCube.png"));
+    PanelPage::showPicture(ui->widget_SquareSpar, QT_TRANSLATE_NOOP("WingPanelDialog", "SparSquare.png"));
+    PanelPage::showPicture(ui->widget_SparWebbing, QT_TRANSLATE_NOOP("WingPanelDialog", "SparWebbing.png"));
     if (auto* d = qobject_cast<XSparTypeEditDelegate*>(ui->tableViewSpars->itemDelegateForColumn(1)))
         d->setTypeNames(sparTypeNames());
     rows.setMenuTexts(WingPanelDialog::tr("Add spar in front"), WingPanelDialog::tr("Add spar behind"),
@@ -115,86 +122,16 @@ void SparsPage::connectFields()
 {
     connect(ui->tableViewSpars, SIGNAL(customContextMenuRequested(QPoint)), this,
             SLOT(customSparsMenuRequested(QPoint)));
-    for (XDoubleSpinBox* f : {ui->txtRoundSparPosition,
-                              ui->txtRoundSparLastPosition,
-                              ui->txtRoundSparRadius,
-                              ui->txtRoundSparOffsetYStart,
-                              ui->txtRoundSparOffsetYEnd,
-                              ui->txtTubeSparPosition,
-                              ui->txtTubeRadius,
-                              ui->txtSquareSparPosition,
-                              ui->txtSquareSparLastPosition,
-                              ui->txtSquareSparWebbingWidth,
-                              ui->txtSquareSparWebbingFromRib,
-                              ui->txtSquareSparWebbingToRib,
-                              ui->txtSquareSparWidth,
-                              ui->txtSquareSparWidthAdjustFront,
-                              ui->txtSquareSparWidthAdjustBehind,
-                              ui->txtSquareSparHeight,
-                              ui->txtWebbingPosition,
-                              ui->txtWebbingLastPosition,
-                              ui->txtWebbingWidth,
-                              ui->txtCubePosition,
-                              ui->txtCubeLastPosition,
-                              ui->txtCubeSparWidth,
-                              ui->txtCubeSparHeight,
-                              ui->txtCubeSparOffsetYStart,
-                              ui->txtCubeSparOffsetYEnd,
-                              ui->txtCubeSparRotation,
-                              ui->txtCubeTubePosition,
-                              ui->txtCubeTubeWidth,
-                              ui->txtCubeTubeHeight})
+    // Every field and choice of the spar pages feeds the spar in the editor;
+    // the tool buttons are the "90 degrees" buttons.
+    for (XDoubleSpinBox* f : ui->stackedWidgetSpar->findChildren<XDoubleSpinBox*>())
         connect(f, SIGNAL(valueChanged(const QString&)), this, SLOT(sparSpecificDataChanged()));
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{ui->chkSquareSparTop,
-                                                                      ui->chkSquareSparBottom,
-                                                                      ui->rbSquareSparWebbingNone,
-                                                                      ui->rbSquareSparWebbingMiddle,
-                                                                      ui->rbSquareSparWebbingBefore,
-                                                                      ui->rbSquareSparWebbingAfter,
-                                                                      ui->rbSquareSparWebbingBox,
-                                                                      ui->chkSquareSparWebbingInside,
-                                                                      ui->rbCubePositionMM,
-                                                                      ui->rbCubePositionPercentage,
-                                                                      ui->rbLastCubePositionMM,
-                                                                      ui->rbLastCubePositionPercentage,
-                                                                      ui->chkCubeSparSeparateEnd,
-                                                                      ui->rbCubeSparDistanceFromLE,
-                                                                      ui->rbCubeSparDistanceFromTE,
-                                                                      ui->rbCubeTubePositionMM,
-                                                                      ui->rbCubeTubePositionPercentage,
-                                                                      ui->rbCubeTubeDistanceFromLE,
-                                                                      ui->rbCubeTubeDistanceFromTE,
-                                                                      ui->rbRoundSparPositionPercentage,
-                                                                      ui->rbRoundSparPositionMM,
-                                                                      ui->rbRoundSparLastPositionPercentage,
-                                                                      ui->rbRoundSparLastPositionMM,
-                                                                      ui->rbRoundSparDistanceFromLE,
-                                                                      ui->rbRoundSparDistanceFromTE,
-                                                                      ui->chkRoundSparSeparateEnd,
-                                                                      ui->rbTubePositionPercentage,
-                                                                      ui->rbTubePositionMM,
-                                                                      ui->rbTubeSparDistanceFromLE,
-                                                                      ui->rbTubeSparDistanceFromTE,
-                                                                      ui->rbSquareSparPositionPercentage,
-                                                                      ui->rbSquareSparPositionMM,
-                                                                      ui->rbSquareSparLastPositionPercentage,
-                                                                      ui->rbSquareSparLastPositionMM,
-                                                                      ui->chkSquareSparSeparateEnd,
-                                                                      ui->chkSquareSparVerticalCut,
-                                                                      ui->rbSqSparDistanceFromLE,
-                                                                      ui->rbSqSparDistanceFromTE,
-                                                                      ui->rbWebbingPositionPercentage,
-                                                                      ui->rbWebbingPositionMM,
-                                                                      ui->rbWebbingLastPositionPercentage,
-                                                                      ui->rbWebbingLastPositionMM,
-                                                                      ui->chkWebbingSparSeparateEnd,
-                                                                      ui->rbWebbingSparDistanceFromLE,
-                                                                      ui->rbWebbingSparDistanceFromTE})
-        connect(b, SIGNAL(clicked(bool)), this, SLOT(sparSpecificDataChanged()));
-    connect(ui->chkAutoAdjustSquareSparWidth, SIGNAL(clicked()), this, SLOT(sparSpecificDataChanged()));
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{ui->btnRoundSpar90, ui->btnSquareSpar90,
-                                                                      ui->btnWebbing90, ui->btnCubeSpar90})
-        connect(b, SIGNAL(clicked()), this, SLOT(btnSpar90Clicked()));
+    for (QAbstractButton* b : ui->stackedWidgetSpar->findChildren<QAbstractButton*>()) {
+        if (qobject_cast<QToolButton*>(b))
+            connect(b, SIGNAL(clicked()), this, SLOT(btnSpar90Clicked()));
+        else
+            connect(b, SIGNAL(clicked(bool)), this, SLOT(sparSpecificDataChanged()));
+    }
 }
 
 void SparsPage::rebuildAlignMenu(int which, const Panel* neighbour)

@@ -9,6 +9,7 @@
 #include "editing/BaseDataPage.h"
 #include "editing/ConstructionPage.h"
 #include "editing/EdgesPage.h"
+#include "editing/PanelViewPane.h"
 #include "editing/RibsPage.h"
 #include "editing/SheetingPage.h"
 #include "editing/SparsPage.h"
@@ -58,6 +59,7 @@ WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
     edgesPage = new EdgesPage(*this, ui);
     sheetingPage = new SheetingPage(*this, ui);
     constructionPage = new ConstructionPage(*this, ui);
+    viewPane = new PanelViewPane(*this, ui);
     pages = {baseDataPage, ribsPage, sparsPage, edgesPage, sheetingPage, constructionPage};
 
     airfoilItemModel = new QStandardItemModel();
@@ -74,7 +76,6 @@ WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
     connect(ui->listViewPanelFoils->selectionModel(), SIGNAL(selectionChanged(QItemSelection,QItemSelection)), this,
             SLOT(foilListRowChangedSlot(QItemSelection,QItemSelection)));
 
-    applyIllustrations();
     connectSignals();
 
     ui->rbTEStandardWithStrip->setEnabled(false);
@@ -92,13 +93,6 @@ WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
 
     lengthCalculator = new LengthCalculator(this);
 
-    connect(ui->visualisationButtons, SIGNAL(topView()), this, SLOT(topView()));
-    connect(ui->visualisationButtons, SIGNAL(frontView()), this, SLOT(frontView()));
-    connect(ui->visualisationButtons, SIGNAL(leftView()), this, SLOT(leftView()));
-    connect(ui->visualisationButtons, SIGNAL(bottomView()), this, SLOT(bottomView()));
-    connect(ui->visualisationButtons, SIGNAL(rearView()), this, SLOT(rearView()));
-    connect(ui->visualisationButtons, SIGNAL(rightView()), this, SLOT(rightView()));
-    connect(ui->visualisationButtons, SIGNAL(view45()), this, SLOT(view45()));
 }
 
 WingPanelDialog::~WingPanelDialog()
@@ -153,36 +147,10 @@ void WingPanelDialog::connectSignals()
     for (QCheckBox* c : {ui->chkBoxAxes, ui->chkBoxCovering, ui->chkBoxLE, ui->chkBoxRibs, ui->chkBoxSpars,
                          ui->chkBoxTE, ui->chkBoxGrayGhosts, ui->chkBoxDihedral, ui->chkBoxComb})
         connect(c, SIGNAL(toggled(bool)), this, SLOT(chkBoxToggled(bool)));
-    connect(ui->chkBoxGhostPanels, SIGNAL(toggled(bool)), this, SLOT(chkGhostBoxToggled(bool)));
     connect(ui->hsliderTransparency, SIGNAL(valueChanged(int)), this, SLOT(hsliderTransparencyValueChanged(int)));
     connect(ui->hsliderGhostTransparency, SIGNAL(valueChanged(int)), this,
             SLOT(hsliderGhostTransparencyValueChanged(int)));
 
-}
-
-void WingPanelDialog::applyIllustrations()
-{
-    const struct {
-        QWidget* widget;
-        const char* image;
-    } pictures[] = {
-        {ui->widget_RoundSpar, QT_TR_NOOP("SparRound.png")},
-        {ui->widget_TubeSpar, QT_TR_NOOP("SparRound.png")},
-        {ui->widget_CubeSpar, QT_TR_NOOP("SparCube.png")},
-        {ui->widget_CubeTube, QT_TR_NOOP("SparCube.png")},
-        {ui->widget_SquareSpar, QT_TR_NOOP("SparSquare.png")},
-        {ui->widget_SparWebbing, QT_TR_NOOP("SparWebbing.png")},
-        {ui->widget_LEStandard, QT_TR_NOOP("LEStandard.png")},
-        {ui->widget_TEStandard, QT_TR_NOOP("TEStandard.png")},
-        {ui->widget_Sheeting, QT_TR_NOOP("sheeting.png")},
-        {ui->widget_AdvancedSheeting, QT_TR_NOOP("sheeting-advanced-v2-en.png")},
-        {ui->widget_ribCombStandard, QT_TR_NOOP("RibComb.png")},
-    };
-    for (const auto& p : pictures) {
-        // Where the pane has room, the pictures take it before the fields.
-        p.widget->setSizePolicy(QSizePolicy::Expanding, p.widget->sizePolicy().verticalPolicy());
-        p.widget->setStyleSheet(QStringLiteral("image: url(:/images/images/") + tr(p.image) + QStringLiteral(");"));
-    }
 }
 
 void WingPanelDialog::changeEvent(QEvent* event)
@@ -191,8 +159,7 @@ void WingPanelDialog::changeEvent(QEvent* event)
         ui->retranslateUi(this);
         for (PanelDialogPage* page : pages)
             page->retranslate();
-        applyIllustrations();
-        // The tables' headers are asked for their texts anew; their columns
+            // The tables' headers are asked for their texts anew; their columns
         // must follow the new lengths.
         for (QTableView* view :
              {ui->tableViewRibs, ui->tableViewSpars, ui->tableViewSheetingStrips, ui->tableViewCombs})
@@ -319,12 +286,7 @@ void WingPanelDialog::redrawWindow(bool lightweight)
         }
     }
 
-    PlaneVisualisationOptions options(ui->chkBoxRibs->isChecked(), ui->chkBoxSpars->isChecked(),
-                                      ui->chkBoxCovering->isChecked(), ui->chkBoxTE->isChecked(),
-                                      ui->chkBoxLE->isChecked(), ui->chkBoxAxes->isChecked(),
-                                      ui->chkBoxGhostPanels->isChecked(), ui->chkBoxGrayGhosts->isChecked(),
-                                      ui->hsliderTransparency->value(), ui->hsliderGhostTransparency->value(), 0.0f,
-                                      ui->chkBoxDihedral->isChecked(), ui->chkBoxComb->isChecked());
+    const PlaneVisualisationOptions options = viewPane->options();
     ui->wingFoilGLWidget->setVisualisationOptions(options);
     ui->wingFoilGLWidget->setGhostPanel(0, previousPanel);
     ui->wingFoilGLWidget->setGhostPanel(1, nextPanel);
@@ -453,79 +415,6 @@ void WingPanelDialog::deselectAll(int items, bool redraw)
             comb.setSelected(false);
     if (redraw)
         redrawWindow(true);
-}
-
-#define PRESET_INPUTS                                                                                         \
-    PanelBaseData data;                                                                                       \
-    fillPanelFromDialog(data);                                                                                \
-    const float L = data.getLength();                                                                         \
-    const float R = data.getRootChord();                                                                      \
-    const float T = data.getTipChord();                                                                       \
-    const float S = data.getSweep();                                                                          \
-    const float W = data.getWingRootChord();                                                                  \
-    const float m = std::max(R, L);                                                                           \
-    Q_UNUSED(L) Q_UNUSED(R) Q_UNUSED(T) Q_UNUSED(S) Q_UNUSED(m)
-
-void WingPanelDialog::topView()
-{
-    PRESET_INPUTS;
-    if (W == 0.0f || m == 0.0f || R == 0.0f)
-        return;
-    ui->wingFoilGLWidget->setModelviewMatrix(WingFoilGLWidget::TopView);
-    ui->wingFoilGLWidget->setTranslation(-0.5f * m / W, -0.5f * R / W, -m / W);
-}
-
-void WingPanelDialog::frontView()
-{
-    PRESET_INPUTS;
-    if (W == 0.0f || m == 0.0f)
-        return;
-    ui->wingFoilGLWidget->setModelviewMatrix(WingFoilGLWidget::FrontView);
-    ui->wingFoilGLWidget->setTranslation(-0.5f * m / W, 0.0f, -m / W);
-}
-
-void WingPanelDialog::leftView()
-{
-    PRESET_INPUTS;
-    if (W == 0.0f || R == 0.0f)
-        return;
-    ui->wingFoilGLWidget->setModelviewMatrix(WingFoilGLWidget::LeftView);
-    ui->wingFoilGLWidget->setTranslation(0.5f * R / W, 0.0f, -150.0f / W);
-}
-
-void WingPanelDialog::bottomView()
-{
-    PRESET_INPUTS;
-    if (W == 0.0f || m == 0.0f || R == 0.0f)
-        return;
-    ui->wingFoilGLWidget->setModelviewMatrix(WingFoilGLWidget::BottomView);
-    ui->wingFoilGLWidget->setTranslation(0.5f * m / W, -0.5f * R / W, -m / W);
-}
-
-void WingPanelDialog::rearView()
-{
-    PRESET_INPUTS;
-    if (W == 0.0f || m == 0.0f)
-        return;
-    ui->wingFoilGLWidget->setModelviewMatrix(WingFoilGLWidget::RearView);
-    ui->wingFoilGLWidget->setTranslation(0.5f * m / W, 0.0f, -(R + m) / W);
-}
-
-void WingPanelDialog::rightView()
-{
-    PRESET_INPUTS;
-    if (W == 0.0f)
-        return;
-    ui->wingFoilGLWidget->setModelviewMatrix(WingFoilGLWidget::RightView);
-    ui->wingFoilGLWidget->setTranslation(-(0.5f * T + S) / W, 0.0f, -(150.0f + L) / W);
-}
-
-#undef PRESET_INPUTS
-
-void WingPanelDialog::view45()
-{
-    ui->wingFoilGLWidget->setDefaultView();
-    ui->wingFoilGLWidget->update();
 }
 
 // ---------------------------------------------------------------------------
@@ -780,13 +669,6 @@ void WingPanelDialog::chkBoxToggled(bool)
     redrawWindow(true);
 }
 
-void WingPanelDialog::chkGhostBoxToggled(bool state)
-{
-    ui->chkBoxGrayGhosts->setEnabled(state);
-    ui->hsliderGhostTransparency->setEnabled(state);
-    redrawWindow(true);
-}
-
 void WingPanelDialog::hsliderTransparencyValueChanged(int)
 {
     redrawWindow(true);
@@ -944,3 +826,14 @@ void WingPanelDialog::splitRib() { ribsPage->splitRib(); }
 void WingPanelDialog::deleteRib() { ribsPage->deleteRib(); }
 void WingPanelDialog::rbLETypeToggled(bool state) { edgesPage->rbLETypeToggled(state); }
 void WingPanelDialog::rbTETypeToggled(bool state) { edgesPage->rbTETypeToggled(state); }
+
+// The view pane's entry points
+
+void WingPanelDialog::topView() { viewPane->topView(); }
+void WingPanelDialog::frontView() { viewPane->frontView(); }
+void WingPanelDialog::leftView() { viewPane->leftView(); }
+void WingPanelDialog::bottomView() { viewPane->bottomView(); }
+void WingPanelDialog::rearView() { viewPane->rearView(); }
+void WingPanelDialog::rightView() { viewPane->rightView(); }
+void WingPanelDialog::view45() { viewPane->view45(); }
+void WingPanelDialog::chkGhostBoxToggled(bool state) { viewPane->chkGhostBoxToggled(state); }

@@ -29,6 +29,7 @@ class RibListTableModel;
 class BaseDataPage;
 class EdgesPage;
 class PanelDialogPage;
+class PanelViewPane;
 class RibsPage;
 class SparsPage;
 class SheetingPage;
@@ -217,11 +218,11 @@ private:
     friend class RibsPage;
     friend class SparsPage;
     friend class EdgesPage;
+    friend class PanelViewPane;
     friend class SheetingPage;
     friend class ConstructionPage;
 
     void connectSignals();
-    void applyIllustrations();
 
     void showTabOf(QWidget* page);
     void fitIntoScreen();
@@ -251,6 +252,7 @@ private:
     float generatedPanelLength = 0.0f;
 
     std::vector<PanelDialogPage*> pages;
+    PanelViewPane* viewPane = nullptr;
     BaseDataPage* baseDataPage = nullptr;
     RibsPage* ribsPage = nullptr;
     SparsPage* sparsPage = nullptr;
