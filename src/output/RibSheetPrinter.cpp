@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QPainter>
+#include <QPainterPath>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -32,6 +33,61 @@ constexpr float rowGap = 15.0f;
 QPointF map(float x, float y, float ox, float boxHeight, float yBase, float scale, float rowTop, float dx)
 {
     return QPointF((x - ox) * scale + dx, rowTop + boxHeight - (y * scale - yBase));
+}
+
+// A part of a wide rib shows only one page width of it; the rest is clipped
+// away, yet each part used to write every point of the rib into the page
+// content. Lines this far beyond the visible band cannot touch a visible
+// pixel (the pens are 0.2 mm wide with bevel joins and square caps), so they
+// can be left out without changing what is printed.
+constexpr qreal bandMargin = 1.0;
+
+struct Band {
+    qreal left;
+    qreal right;
+    bool reaches(qreal a, qreal b) const { return std::max(a, b) >= left && std::min(a, b) <= right; }
+};
+
+// Strokes a solid polyline (or closed polygon) but only the runs of it that
+// reach into the band. Dashed lines must not go through here: dropping the
+// head of a run would shift its dash pattern.
+void drawSolidInBand(QPainter* painter, const QPolygonF& line, bool closed, const Band& band)
+{
+    const int n = line.size();
+    if (n < 2)
+        return;
+    const int segments = closed ? n : n - 1;
+    auto shown = [&](int i) { return band.reaches(line[i].x(), line[(i + 1) % n].x()); };
+    int firstHidden = -1;
+    for (int i = 0; i < segments && firstHidden < 0; ++i)
+        if (!shown(i))
+            firstHidden = i;
+    if (firstHidden < 0) {
+        // Wholly visible: drawn exactly as it always was.
+        if (closed)
+            painter->drawPolygon(line);
+        else
+            painter->drawPolyline(line);
+        return;
+    }
+    // Start right after a hidden segment so that no run of a closed outline
+    // wraps round its first point.
+    const int start = closed ? firstHidden + 1 : 0;
+    QPainterPath path;
+    bool inRun = false;
+    for (int k = 0; k < segments; ++k) {
+        const int i = (start + k) % segments;
+        if (!shown(i)) {
+            inRun = false;
+            continue;
+        }
+        if (!inRun)
+            path.moveTo(line[i]);
+        path.lineTo(line[(i + 1) % n]);
+        inRun = true;
+    }
+    if (!path.isEmpty())
+        painter->drawPath(path);
 }
 
 } // namespace
@@ -182,10 +238,12 @@ void RibSheetPrinter::drawRow(const RibDefinition& rib, int panelNo, int ribNo, 
     painter->setClipRect(QRect(0, static_cast<int>(top), page.width(), static_cast<int>(row.boxHeight + 9.5f)),
                          Qt::ReplaceClip);
     painter->translate(-static_cast<qreal>(part) * page.width(), 0);
+    const Band band{static_cast<qreal>(part) * page.width() - bandMargin,
+                    static_cast<qreal>(part + 1) * page.width() + bandMargin};
 
     const RibDefinition::PointList& leTemplate = rib.getLETemplateCoords();
     if (!leTemplate.empty()) {
-        painter->drawPolyline(polyline(leTemplate, templateLeft));
+        drawSolidInBand(painter, polyline(leTemplate, templateLeft), false, band);
         const QPointF first = mapped(leTemplate.front(), templateLeft);
         const QPointF last = mapped(leTemplate.back(), templateLeft);
         const QPointF block[6] = {first,
@@ -194,13 +252,13 @@ void RibSheetPrinter::drawRow(const RibDefinition& rib, int panelNo, int ribNo, 
                                   QPointF(0, boxBottom),
                                   QPointF(first.x(), boxBottom),
                                   QPointF(first.x(), last.y())};
-        painter->drawPolyline(block, 6);
+        drawSolidInBand(painter, QPolygonF(QVector<QPointF>(block, block + 6)), false, band);
     }
 
     const RibDefinition::PointList& outline = rib.getRibCoords();
     const size_t n = outline.size();
     if (n > 1)
-        painter->drawPolygon(polyline(outline, ribLeft));
+        drawSolidInBand(painter, polyline(outline, ribLeft), true, band);
 
     if (n >= 2) {
         painter->setPen(dottedPen);
@@ -209,7 +267,8 @@ void RibSheetPrinter::drawRow(const RibDefinition& rib, int panelNo, int ribNo, 
         // A grid line every 10 mm from the leading edge to the trailing edge.
         const int lines = std::isfinite(end - x) && end > x ? static_cast<int>((end - x) / 10.0) + 1 : 1;
         for (int i = 0; i < lines; ++i, x += 10.0)
-            painter->drawLine(QPointF(x, top), QPointF(x, boxBottom));
+            if (band.reaches(x, x))
+                painter->drawLine(QPointF(x, top), QPointF(x, boxBottom));
         painter->setPen(textPen);
     }
 
@@ -221,13 +280,24 @@ void RibSheetPrinter::drawRow(const RibDefinition& rib, int panelNo, int ribNo, 
             Vertex centre(0.0f, 0.0f, 0.0f);
             circle->getCentroid(centre);
             const float r = circle->getRadius() * scale;
-            painter->drawEllipse(map(centre.getX(), centre.getY(), ox, row.boxHeight, row.yBase, scale, top, ribLeft),
-                                 r, r);
+            const QPointF c = map(centre.getX(), centre.getY(), ox, row.boxHeight, row.yBase, scale, top, ribLeft);
+            if (band.reaches(c.x() - r, c.x() + r))
+                painter->drawEllipse(c, r, r);
         }
     };
     auto contours = [&](const RibDefinition::PartList& parts) {
-        for (const IdentifiableObject* part : parts)
-            drawClosedContour(part->getPoints(), ox, row.boxHeight, row.yBase, scale, top, painter);
+        for (const IdentifiableObject* part : parts) {
+            const std::vector<Vertex*>& points = part->getPoints();
+            const auto [lo, hi] = std::minmax_element(points.begin(), points.end(), [](const Vertex* a, const Vertex* b) {
+                return a->getX() < b->getX();
+            });
+            if (lo == points.end())
+                continue;
+            const qreal left = (static_cast<qreal>((*lo)->getX()) - ox) * scale + ribLeft;
+            const qreal right = (static_cast<qreal>((*hi)->getX()) - ox) * scale + ribLeft;
+            if (band.reaches(left, right))
+                drawClosedContour(points, ox, row.boxHeight, row.yBase, scale, top, painter);
+        }
     };
     circles(rib.getRoundSparParts());
     contours(rib.getCubeSparParts());

@@ -24,6 +24,7 @@ private slots:
     void pagesComeInFixedOrder();
     void planeWithoutPanelsGivesFourPages();
     void ribGroupsFillPagesInTurn();
+    void eachPartOfAWideRibShowsItsOwnStretch();
     void fullLastRibPageIsNotFollowedByBlankSheet();
     void panelWithoutRibsStillEndsItsPage();
     void paperTooLowForARibWarnsAndGoesOn();
@@ -140,6 +141,33 @@ void TestPrintout::planeWithoutPanelsGivesFourPages()
     QVERIFY(pages[1].contains("Designed with Planformix"));
     QVERIFY(pages[2].contains("Designed with Planformix"));
     QVERIFY(pages[3].contains("Designed with Planformix"));
+}
+
+void TestPrintout::eachPartOfAWideRibShowsItsOwnStretch()
+{
+    // 300 mm ribs on 200 mm paper: the outline crosses from the first part's
+    // sheet onto the second, which must still show the trailing 135 mm.
+    addPanel(0, "Wide", 300, 300, 0, 100, 0, 2);
+    const QString pdf = printPlane("wide.pdf", QSizeF(200, 287));
+    QVERIFY(!pdf.isEmpty());
+    QVERIFY(PdfProbe::pageText(pdf, 2).contains("P1_R1 (part 2)"));
+    const int dpi = 100;
+    const double pxPerMm = dpi / 25.4;
+    // Black outline pixels in a column stretch, below the header and above
+    // the footer; the grey grid and box lines stay lighter than this.
+    auto blackIn = [&](const QImage& page, double fromMm, double toMm) {
+        int count = 0;
+        for (int x = int(fromMm * pxPerMm); x <= int(toMm * pxPerMm); ++x)
+            for (int y = int(16 * pxPerMm); y < int(270 * pxPerMm); ++y)
+                count += qGray(page.pixel(x, y)) < 100 ? 1 : 0;
+        return count;
+    };
+    const QImage first = PdfProbe::render(pdf, 1, dpi);
+    const QImage second = PdfProbe::render(pdf, 2, dpi);
+    QVERIFY(!first.isNull() && !second.isNull());
+    QVERIFY(blackIn(first, 185, 199) > 0);
+    QVERIFY(blackIn(second, 60, 130) > 0);
+    QCOMPARE(blackIn(second, 140, 199), 0);
 }
 
 void TestPrintout::ribGroupsFillPagesInTurn()
