@@ -30,12 +30,12 @@ void TestPlaneModelAccess::concurrentCallersNeverShareAnId()
 {
     PlaneModel* plane = PlaneModel::instance();
     const int threadCount = 8;
-    const int idsPerThread = 20000;
+    constexpr int idsPerThread = 20000;
     std::vector<std::vector<int>> taken(threadCount);
     std::vector<std::unique_ptr<QThread>> threads;
     for (int t = 0; t < threadCount; ++t) {
         std::vector<int>* mine = &taken[t];
-        threads.emplace_back(QThread::create([plane, mine, idsPerThread]() {
+        threads.emplace_back(QThread::create([plane, mine]() {
             mine->reserve(idsPerThread);
             for (int i = 0; i < idsPerThread; ++i)
                 mine->push_back(plane->getNextId());
