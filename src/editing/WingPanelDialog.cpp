@@ -52,7 +52,9 @@ WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
 {
     ui = new Ui::WingPanelDialog;
     ui->setupUi(this);
-    // In tab order: loading, writing back and checking go through them so.
+    // Loading, writing back and checking go through the pages in this order:
+    // the building tabs are filled and checked before the edges and the
+    // sheeting, as they always were.
     baseDataPage = new BaseDataPage(*this, ui);
     ribsPage = new RibsPage(*this, ui);
     sparsPage = new SparsPage(*this, ui);
@@ -60,7 +62,7 @@ WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
     sheetingPage = new SheetingPage(*this, ui);
     constructionPage = new ConstructionPage(*this, ui);
     viewPane = new PanelViewPane(*this, ui);
-    pages = {baseDataPage, ribsPage, sparsPage, edgesPage, sheetingPage, constructionPage};
+    pages = {baseDataPage, ribsPage, sparsPage, constructionPage, edgesPage, sheetingPage};
 
     airfoilItemModel = new QStandardItemModel();
     airfoilFilterModel = new QSortFilterProxyModel();
