@@ -1,5 +1,6 @@
 #include "editing/FeatureRows.h"
 
+#include "document/PlaneModel.h"
 #include "editing/PanelPage.h"
 
 #include <QAction>
@@ -16,7 +17,7 @@ FeatureRows::FeatureRows(QTableView* view, QStackedWidget* editors, QWidget* emp
 void FeatureRows::insertNew(int row)
 {
     const int n = ops.count();
-    if (n < 0)
+    if (n < 0 || n >= PlaneModel::maxOpenedPartsPerList)
         return;
     // The first record of an empty table is not selected: no editor page
     // is shown before the user picks it.
@@ -44,7 +45,8 @@ void FeatureRows::addAfter()
 void FeatureRows::copySelected()
 {
     const int r = PanelPage::selectedRow(view);
-    if (ops.count() < 0 || r < 0)
+    const int n = ops.count();
+    if (n < 0 || n >= PlaneModel::maxOpenedPartsPerList || r < 0)
         return;
     if (ops.insertCopy(r))
         view->selectRow(r + 1);
@@ -84,5 +86,12 @@ void FeatureRows::popupMenu(QMenu* menu, QPoint pos, int n, QAction* extraOnRow)
         PanelPage::enableListMenu(n, r, {actRemove, actCopy, extraOnRow}, {actAddBefore, actAddAfter});
     else
         PanelPage::enableListMenu(n, r, {actRemove, actCopy}, {actAddBefore, actAddAfter});
+    // A document opens with so many of each at most: more would be saved
+    // but never read back.
+    if (n >= PlaneModel::maxOpenedPartsPerList) {
+        actAddBefore->setEnabled(false);
+        actAddAfter->setEnabled(false);
+        actCopy->setEnabled(false);
+    }
     menu->popup(view->viewport()->mapToGlobal(pos));
 }

@@ -1,6 +1,7 @@
 #include "editing/RibsPage.h"
 
 #include "editing/InputValueType.h"
+#include "document/PlaneModel.h"
 #include "editing/PanelPage.h"
 #include "editing/WingPanelDialog.h"
 #include "editing/XDoubleSpinBox.h"
@@ -66,10 +67,13 @@ void RibsPage::customRibsMenuRequested(QPoint pos)
     if (n <= 1)
         return;
     const int r = ui->tableViewRibs->rowAt(pos.y());
-    actAddBefore->setEnabled(r != 0);
-    actAddAfter->setEnabled(r != n - 1);
+    // A document opens with so many ribs per panel at most: more would be
+    // saved but never read back.
+    const bool room = n < PlaneModel::maxOpenedRibsPerPanel;
+    actAddBefore->setEnabled(room && r != 0);
+    actAddAfter->setEnabled(room && r != n - 1);
     actDelete->setEnabled(r != 0 && r != n - 1);
-    actSplit->setEnabled(true);
+    actSplit->setEnabled(room);
     menu->popup(ui->tableViewRibs->viewport()->mapToGlobal(pos));
 }
 
@@ -89,6 +93,11 @@ void RibsPage::renumberRibReferences(int lastAbove, int firstAbove, int delta)
         adjust(comb);
 }
 
+bool RibsPage::hasRoomForRib(const RibListTableModel* model)
+{
+    return !model || model->getRibCount() < PlaneModel::maxOpenedRibsPerPanel;
+}
+
 void RibsPage::deleteRib()
 {
     RibListTableModel* model = dialog.ribModel();
@@ -105,6 +114,8 @@ void RibsPage::deleteRib()
 void RibsPage::addRibBefore()
 {
     RibListTableModel* model = dialog.ribModel();
+    if (!hasRoomForRib(model))
+        return;
     const int r = PanelPage::selectedRow(ui->tableViewRibs);
     if (model && r > 0) {
         renumberRibReferences(r, r, 1);
@@ -116,6 +127,8 @@ void RibsPage::addRibBefore()
 void RibsPage::addRibAfter()
 {
     RibListTableModel* model = dialog.ribModel();
+    if (!hasRoomForRib(model))
+        return;
     const int r = PanelPage::selectedRow(ui->tableViewRibs);
     if (model && r >= 0 && r < model->getRibCount() - 1) {
         renumberRibReferences(r + 1, r + 1, 1);
@@ -127,6 +140,8 @@ void RibsPage::addRibAfter()
 void RibsPage::splitRib()
 {
     RibListTableModel* model = dialog.ribModel();
+    if (!hasRoomForRib(model))
+        return;
     const int r = PanelPage::selectedRow(ui->tableViewRibs);
     if (model && r >= 0 && r < model->getRibCount()) {
         renumberRibReferences(r + 1, r, 1);

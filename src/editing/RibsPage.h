@@ -6,6 +6,7 @@
 
 class QAction;
 class QMenu;
+class RibListTableModel;
 
 // The rib tab of the panel dialog: rib thickness and count, and the rib
 // table's menu. Adding, deleting and splitting a rib renumbers the spars,
@@ -31,6 +32,7 @@ public slots:
     void deleteRib();
 
 private:
+    static bool hasRoomForRib(const RibListTableModel* model);
     void renumberRibReferences(int lastAbove, int firstAbove, int delta);
 
     QMenu* menu = nullptr;

@@ -18,6 +18,7 @@
 
 #include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
+#include "document/PlaneModel.h"
 #include "editing/WingPanelDialog.h"
 #include "editing/XDoubleSpinBox.h"
 #include "foundation/DialogSeam.h"
@@ -101,6 +102,7 @@ private slots:
     void ribEditsKeepFeaturesOnTheirRibs_data();
     void ribEditsKeepFeaturesOnTheirRibs();
     void splitRibHalvesItsThickness();
+    void editorStopsAtWhatADocumentOpens();
     void copiedSparIsNamedAndShifted();
     void sparPageShowsTheSelectedSpar();
     void sparPageEditsWriteBackIntoTheSpar();
@@ -518,6 +520,30 @@ void TestWingPanelDialog::splitRibHalvesItsThickness()
     QCOMPARE(front->thickness, 1.5f);
     QCOMPARE(back->position, 101.5f);
     QCOMPARE(back->thickness, 1.5f);
+}
+
+void TestWingPanelDialog::editorStopsAtWhatADocumentOpens()
+{
+    SparList spars;
+    for (int i = 0; i < PlaneModel::maxOpenedPartsPerList; ++i)
+        spars.addSpar(oneSpar(1, 10).getSpars().front());
+    PanelBaseData data = makePanelData(spars);
+    RibList ribs;
+    for (int i = 0; i < PlaneModel::maxOpenedRibsPerPanel; ++i)
+        ribs.addRib(RibDefinition(1.5f * i, 1.0f));
+    data.setRibList(ribs);
+    dialog->loadPanelIntoDialog(data);
+
+    widget<QTableView>("tableViewRibs")->selectRow(5);
+    dialog->addRibAfter();
+    dialog->addRibBefore();
+    dialog->splitRib();
+    QCOMPARE(dialog->getWorkingRibList().getRibCount(), PlaneModel::maxOpenedRibsPerPanel);
+
+    widget<QTableView>("tableViewSpars")->selectRow(0);
+    dialog->addSparAfter();
+    dialog->copySpar();
+    QCOMPARE(int(dialog->getWorkingSparList().getSpars().size()), PlaneModel::maxOpenedPartsPerList);
 }
 
 void TestWingPanelDialog::copiedSparIsNamedAndShifted()
