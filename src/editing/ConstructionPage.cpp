@@ -103,21 +103,7 @@ void ConstructionPage::showComb(int row)
     comb->setSelected(true);
     if (comb->getType() == 0 || comb->getType() == 1) {
         ui->stackedWidgetCombs->setCurrentWidget(ui->pageStandardComb);
-        if (comb->getMeasureFromLE())
-            ui->rbCombDistanceFromLE->setChecked(true);
-        else
-            ui->rbCombDistanceFromTE->setChecked(true);
-        PanelPage::updateSinglePosition(ui->txtCombPosition, comb->getPercentageSelected(0), c1, comb->getPosition(0));
-        PanelPage::updateSinglePosition(ui->txtCombLastPosition, comb->getPercentageSelected(1), c2,
-                                        comb->getPosition(1));
-        ui->rbCombPositionPercentage->setChecked(comb->getPercentageSelected(0));
-        ui->rbCombPositionMM->setChecked(!comb->getPercentageSelected(0));
-        ui->rbCombLastPositionPercentage->setChecked(comb->getPercentageSelected(1));
-        ui->rbCombLastPositionMM->setChecked(!comb->getPercentageSelected(1));
-        ui->chkCombSeparateEnd->setChecked(comb->getSeparateLastPosition());
-        PanelPage::setWidgetsEnabled(
-            {ui->rbCombLastPositionPercentage, ui->rbCombLastPositionMM, ui->txtCombLastPosition},
-            comb->getSeparateLastPosition());
+        PanelPage::showPositionRow(positionRow(), *comb, c1, c2);
         ui->txtCombWidth->setValue(comb->getWidth(), true);
         ui->txtCombExtendAbove->setValue(comb->getExtend(), true);
         ui->txtCombCutIntoRib->setValue(comb->getCutIntoRib(), true);
@@ -142,21 +128,7 @@ void ConstructionPage::combSelectionChanged(QModelIndex selected, QModelIndex)
 
 void ConstructionPage::readCombPage(RibCombData& comb, float c1, float c2)
 {
-    comb.setMeasureFromLE(ui->rbCombDistanceFromLE->isChecked());
-    if (ui->txtCombPosition->isValid()) {
-        comb.setPosition(0, static_cast<float>(ui->txtCombPosition->value()));
-        ui->txtCombPosition->setValueInPercent(ui->rbCombPositionPercentage->isChecked(), PanelPage::usableChord(c1));
-    }
-    if (ui->txtCombLastPosition->isValid()) {
-        comb.setPosition(1, static_cast<float>(ui->txtCombLastPosition->value()));
-        ui->txtCombLastPosition->setValueInPercent(ui->rbCombLastPositionPercentage->isChecked(),
-                                                   PanelPage::usableChord(c2));
-    }
-    comb.setPercentageSelected(0, ui->rbCombPositionPercentage->isChecked());
-    comb.setPercentageSelected(1, ui->rbCombLastPositionPercentage->isChecked());
-    comb.setSeparateLastPosition(ui->chkCombSeparateEnd->isChecked());
-    PanelPage::setWidgetsEnabled({ui->rbCombLastPositionPercentage, ui->rbCombLastPositionMM, ui->txtCombLastPosition},
-                                 comb.getSeparateLastPosition());
+    PanelPage::readPositionRow(positionRow(), comb, c1, c2);
     const struct
     {
         XDoubleSpinBox* field;
@@ -356,4 +328,11 @@ RibCombData* ConstructionPage::editedComb()
     bool found = false;
     RibCombData& record = model->getComb(editorRow, found);
     return found ? &record : nullptr;
+}
+
+PanelPage::PositionRow ConstructionPage::positionRow() const
+{
+    return {ui->txtCombPosition,    ui->txtCombLastPosition,          ui->rbCombPositionPercentage,
+            ui->rbCombPositionMM,   ui->rbCombLastPositionPercentage, ui->rbCombLastPositionMM,
+            ui->chkCombSeparateEnd, ui->rbCombDistanceFromLE,         ui->rbCombDistanceFromTE};
 }

@@ -8,6 +8,7 @@
 
 #include "editing/FeatureRows.h"
 #include "editing/PanelDialogPage.h"
+#include "editing/PanelPage.h"
 #include "model/RibCombData.h"
 
 class CombListTableModel;
@@ -55,6 +56,7 @@ private:
     void showComb(int row);
     void readCombPage(RibCombData& comb, float firstChord, float lastChord);
     CombListTableModel* combModel() const;
+    PanelPage::PositionRow positionRow() const;
     FeatureRows::Operations rowOperations();
     // The record shown in the editor page, while there is a working panel.
     RibCombData* editedComb();

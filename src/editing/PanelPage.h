@@ -1,10 +1,16 @@
 #pragma once
 
 #include <QString>
+
+#include "editing/XDoubleSpinBox.h"
+#include <QCheckBox>
+#include <QRadioButton>
 #include <initializer_list>
 #include <vector>
 
 class QAbstractButton;
+class QCheckBox;
+class QRadioButton;
 class QAbstractItemView;
 class QAction;
 class QAbstractItemDelegate;
@@ -69,5 +75,58 @@ QString neededFor90Text(float value);
 
 // Enables the row actions of a list's context menu for a click on row r of n.
 void enableListMenu(int n, int r, std::initializer_list<QAction*> needRow, std::initializer_list<QAction*> adds);
+
+// The position row of a spar or comb page: distance from the leading or
+// trailing edge, the position at the first rib in % or mm, and the
+// separate position at the last rib.
+struct PositionRow
+{
+    XDoubleSpinBox* position;
+    XDoubleSpinBox* lastPosition;
+    QRadioButton* percent;
+    QRadioButton* mm;
+    QRadioButton* lastPercent;
+    QRadioButton* lastMM;
+    QCheckBox* separateEnd;
+    QRadioButton* fromLE;
+    QRadioButton* fromTE;
+};
+
+template <class Record>
+void showPositionRow(const PositionRow& w, const Record& record, float firstChord, float lastChord)
+{
+    updateSinglePosition(w.position, record.getPercentageSelected(0), firstChord, record.getPosition(0));
+    updateSinglePosition(w.lastPosition, record.getPercentageSelected(1), lastChord, record.getPosition(1));
+    w.percent->setChecked(record.getPercentageSelected(0));
+    w.mm->setChecked(!record.getPercentageSelected(0));
+    w.lastPercent->setChecked(record.getPercentageSelected(1));
+    w.lastMM->setChecked(!record.getPercentageSelected(1));
+    w.separateEnd->setChecked(record.getSeparateLastPosition());
+    setWidgetsEnabled({w.lastPercent, w.lastMM, w.lastPosition}, record.getSeparateLastPosition());
+    if (record.getMeasureFromLE())
+        w.fromLE->setChecked(true);
+    else
+        w.fromTE->setChecked(true);
+}
+
+// Reads the row back: the valid positions first (each field then shows in
+// its unit), then the units and the separate end, then the edge.
+template <class Record>
+void readPositionRow(const PositionRow& w, Record& record, float firstChord, float lastChord)
+{
+    if (w.position->isValid()) {
+        record.setPosition(0, static_cast<float>(w.position->value()));
+        w.position->setValueInPercent(w.percent->isChecked(), usableChord(firstChord));
+    }
+    if (w.lastPosition->isValid()) {
+        record.setPosition(1, static_cast<float>(w.lastPosition->value()));
+        w.lastPosition->setValueInPercent(w.lastPercent->isChecked(), usableChord(lastChord));
+    }
+    record.setPercentageSelected(0, w.percent->isChecked());
+    record.setPercentageSelected(1, w.lastPercent->isChecked());
+    record.setSeparateLastPosition(w.separateEnd->isChecked());
+    setWidgetsEnabled({w.lastPercent, w.lastMM, w.lastPosition}, record.getSeparateLastPosition());
+    record.setMeasureFromLE(w.fromLE->isChecked());
+}
 
 } // namespace PanelPage

@@ -171,33 +171,6 @@ void SparsPage::showSpar(int row)
     visualizeSparAngle(*spar);
     spar->setSelected(true);
 
-    struct Shared
-    {
-        XDoubleSpinBox* position;
-        XDoubleSpinBox* lastPosition;
-        QRadioButton* percent;
-        QRadioButton* mm;
-        QRadioButton* lastPercent;
-        QRadioButton* lastMM;
-        QCheckBox* separateEnd;
-        QRadioButton* fromLE;
-        QRadioButton* fromTE;
-    };
-    auto showShared = [&](const Shared& w) {
-        PanelPage::updateSinglePosition(w.position, spar->getPercentageSelected(0), c1, spar->getPosition(0));
-        PanelPage::updateSinglePosition(w.lastPosition, spar->getPercentageSelected(1), c2, spar->getPosition(1));
-        w.percent->setChecked(spar->getPercentageSelected(0));
-        w.mm->setChecked(!spar->getPercentageSelected(0));
-        w.lastPercent->setChecked(spar->getPercentageSelected(1));
-        w.lastMM->setChecked(!spar->getPercentageSelected(1));
-        w.separateEnd->setChecked(spar->getSeparateLastPosition());
-        PanelPage::setWidgetsEnabled({w.lastPercent, w.lastMM, w.lastPosition}, spar->getSeparateLastPosition());
-        if (spar->getMeasureFromLE())
-            w.fromLE->setChecked(true);
-        else
-            w.fromTE->setChecked(true);
-    };
-
     // Joiners (tubes) have one position only.
     auto showJoiner = [&](XDoubleSpinBox* position, QRadioButton* percent, QRadioButton* mm, QRadioButton* fromLE,
                           QRadioButton* fromTE) {
@@ -213,18 +186,14 @@ void SparsPage::showSpar(int row)
     switch (type) {
     case 0:
         ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparRound);
-        showShared({ui->txtRoundSparPosition, ui->txtRoundSparLastPosition, ui->rbRoundSparPositionPercentage,
-                    ui->rbRoundSparPositionMM, ui->rbRoundSparLastPositionPercentage, ui->rbRoundSparLastPositionMM,
-                    ui->chkRoundSparSeparateEnd, ui->rbRoundSparDistanceFromLE, ui->rbRoundSparDistanceFromTE});
+        PanelPage::showPositionRow(positionRow(type), *spar, c1, c2);
         ui->txtRoundSparRadius->setValue(spar->getRoundSparRadius(), true);
         ui->txtRoundSparOffsetYStart->setValue(spar->getSparOffsetYStart(), true);
         ui->txtRoundSparOffsetYEnd->setValue(spar->getSparOffsetYEnd(), true);
         break;
     case 1: {
         ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparSquare);
-        showShared({ui->txtSquareSparPosition, ui->txtSquareSparLastPosition, ui->rbSquareSparPositionPercentage,
-                    ui->rbSquareSparPositionMM, ui->rbSquareSparLastPositionPercentage, ui->rbSquareSparLastPositionMM,
-                    ui->chkSquareSparSeparateEnd, ui->rbSqSparDistanceFromLE, ui->rbSqSparDistanceFromTE});
+        PanelPage::showPositionRow(positionRow(type), *spar, c1, c2);
         ui->txtSquareSparWidth->setValue(spar->getSquareSparWidth(), true);
         ui->txtSquareSparHeight->setValue(spar->getSquareSparHeight(), true);
         ui->chkAutoAdjustSquareSparWidth->setChecked(spar->getSquareSparAutoAdjustWidth() != 0.0f);
@@ -247,9 +216,7 @@ void SparsPage::showSpar(int row)
     }
     case 2:
         ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparWebbing);
-        showShared({ui->txtWebbingPosition, ui->txtWebbingLastPosition, ui->rbWebbingPositionPercentage,
-                    ui->rbWebbingPositionMM, ui->rbWebbingLastPositionPercentage, ui->rbWebbingLastPositionMM,
-                    ui->chkWebbingSparSeparateEnd, ui->rbWebbingSparDistanceFromLE, ui->rbWebbingSparDistanceFromTE});
+        PanelPage::showPositionRow(positionRow(type), *spar, c1, c2);
         ui->txtWebbingWidth->setValue(spar->getWebbingWidth(), true);
         break;
     case 3:
@@ -260,9 +227,7 @@ void SparsPage::showSpar(int row)
         break;
     case 4:
         ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparCube);
-        showShared({ui->txtCubePosition, ui->txtCubeLastPosition, ui->rbCubePositionPercentage, ui->rbCubePositionMM,
-                    ui->rbLastCubePositionPercentage, ui->rbLastCubePositionMM, ui->chkCubeSparSeparateEnd,
-                    ui->rbCubeSparDistanceFromLE, ui->rbCubeSparDistanceFromTE});
+        PanelPage::showPositionRow(positionRow(type), *spar, c1, c2);
         ui->txtCubeSparWidth->setValue(spar->getCubeSparWidth(), true);
         ui->txtCubeSparHeight->setValue(spar->getCubeSparHeight(), true);
         ui->txtCubeSparOffsetYStart->setValue(spar->getSparOffsetYStart(), true);
@@ -290,60 +255,22 @@ void SparsPage::sparSelectionChanged(QModelIndex selected, QModelIndex)
 
 void SparsPage::readSparPage(SparDefinition& spar, float c1, float c2)
 {
-    struct Shared
-    {
-        XDoubleSpinBox* position;
-        XDoubleSpinBox* lastPosition;
-        QRadioButton* fromLE;
-        QRadioButton* percent;
-        QRadioButton* lastPercent;
-        QRadioButton* lastMM;
-        QCheckBox* separateEnd;
-    };
-    auto readPositions = [&](const Shared& w) {
-        if (w.position->isValid()) {
-            spar.setPosition(0, static_cast<float>(w.position->value()));
-            w.position->setValueInPercent(w.percent->isChecked(), PanelPage::usableChord(c1));
-        }
-        if (w.lastPosition->isValid()) {
-            spar.setPosition(1, static_cast<float>(w.lastPosition->value()));
-            w.lastPosition->setValueInPercent(w.lastPercent->isChecked(), PanelPage::usableChord(c2));
-        }
-    };
-    auto readFlags = [&](const Shared& w) {
-        spar.setPercentageSelected(0, w.percent->isChecked());
-        spar.setPercentageSelected(1, w.lastPercent->isChecked());
-        spar.setSeparateLastPosition(w.separateEnd->isChecked());
-    };
-    auto finish = [&](const Shared& w) {
-        PanelPage::setWidgetsEnabled({w.lastPercent, w.lastMM, w.lastPosition}, spar.getSeparateLastPosition());
-        spar.setMeasureFromLE(w.fromLE->isChecked());
-    };
     auto size = [](XDoubleSpinBox* field, auto setter) {
         if (field->isValid())
             setter(static_cast<float>(field->value()));
     };
 
-    switch (static_cast<int>(spar.getType())) {
+    const int type = static_cast<int>(spar.getType());
+    switch (type) {
     case 0: {
-        const Shared w{
-            ui->txtRoundSparPosition,          ui->txtRoundSparLastPosition,          ui->rbRoundSparDistanceFromLE,
-            ui->rbRoundSparPositionPercentage, ui->rbRoundSparLastPositionPercentage, ui->rbRoundSparLastPositionMM,
-            ui->chkRoundSparSeparateEnd};
-        readPositions(w);
+        PanelPage::readPositionRow(positionRow(type), spar, c1, c2);
         size(ui->txtRoundSparRadius, [&](float v) { spar.setRoundSparRadius(v); });
         size(ui->txtRoundSparOffsetYStart, [&](float v) { spar.setSparOffsetYStart(v); });
         size(ui->txtRoundSparOffsetYEnd, [&](float v) { spar.setSparOffsetYEnd(v); });
-        readFlags(w);
-        finish(w);
         break;
     }
     case 1: {
-        const Shared w{
-            ui->txtSquareSparPosition,          ui->txtSquareSparLastPosition,          ui->rbSqSparDistanceFromLE,
-            ui->rbSquareSparPositionPercentage, ui->rbSquareSparLastPositionPercentage, ui->rbSquareSparLastPositionMM,
-            ui->chkSquareSparSeparateEnd};
-        readPositions(w);
+        PanelPage::readPositionRow(positionRow(type), spar, c1, c2);
         size(ui->txtSquareSparHeight, [&](float v) { spar.setSquareSparHeight(v); });
         size(ui->txtSquareSparWidth, [&](float v) { spar.setSquareSparWidth(v); });
         size(ui->txtSquareSparWidthAdjustFront, [&](float v) { spar.setSquareSparWidthAdjustFront(v); });
@@ -353,7 +280,6 @@ void SparsPage::readSparPage(SparDefinition& spar, float c1, float c2)
             spar.setSquareWebbingFrom(static_cast<int>(ui->txtSquareSparWebbingFromRib->value()));
         if (ui->txtSquareSparWebbingToRib->isValid())
             spar.setSquareWebbingTo(static_cast<int>(ui->txtSquareSparWebbingToRib->value()));
-        readFlags(w);
         spar.setSquareSparVerticalCut(ui->chkSquareSparVerticalCut->isChecked());
         spar.setSquareSparTop(ui->chkSquareSparTop->isChecked());
         spar.setSquareSparBottom(ui->chkSquareSparBottom->isChecked());
@@ -369,18 +295,11 @@ void SparsPage::readSparPage(SparDefinition& spar, float c1, float c2)
         else
             spar.setSquareWebbingType(SquareWebbingType::Box);
         spar.setSquareSparWebbingInside(ui->chkSquareSparWebbingInside->isChecked());
-        finish(w);
         break;
     }
     case 2: {
-        const Shared w{
-            ui->txtWebbingPosition,          ui->txtWebbingLastPosition,          ui->rbWebbingSparDistanceFromLE,
-            ui->rbWebbingPositionPercentage, ui->rbWebbingLastPositionPercentage, ui->rbWebbingLastPositionMM,
-            ui->chkWebbingSparSeparateEnd};
-        readPositions(w);
+        PanelPage::readPositionRow(positionRow(type), spar, c1, c2);
         size(ui->txtWebbingWidth, [&](float v) { spar.setWebbingWidth(v); });
-        readFlags(w);
-        finish(w);
         break;
     }
     case 3:
@@ -394,17 +313,12 @@ void SparsPage::readSparPage(SparDefinition& spar, float c1, float c2)
         spar.setMeasureFromLE(ui->rbTubeSparDistanceFromLE->isChecked());
         break;
     case 4: {
-        const Shared w{ui->txtCubePosition,          ui->txtCubeLastPosition,          ui->rbCubeSparDistanceFromLE,
-                       ui->rbCubePositionPercentage, ui->rbLastCubePositionPercentage, ui->rbLastCubePositionMM,
-                       ui->chkCubeSparSeparateEnd};
-        readPositions(w);
+        PanelPage::readPositionRow(positionRow(type), spar, c1, c2);
         size(ui->txtCubeSparWidth, [&](float v) { spar.setCubeSparWidth(v); });
         size(ui->txtCubeSparHeight, [&](float v) { spar.setCubeSparHeight(v); });
         size(ui->txtCubeSparOffsetYStart, [&](float v) { spar.setSparOffsetYStart(v); });
         size(ui->txtCubeSparOffsetYEnd, [&](float v) { spar.setSparOffsetYEnd(v); });
         size(ui->txtCubeSparRotation, [&](float v) { spar.setCubeSparRotation(v); });
-        readFlags(w);
-        finish(w);
         break;
     }
     case 5:
@@ -787,4 +701,32 @@ SparDefinition* SparsPage::editedSpar()
     bool found = false;
     SparDefinition& record = model->findEditableSpar(editorRow, found);
     return found ? &record : nullptr;
+}
+
+PanelPage::PositionRow SparsPage::positionRow(int type) const
+{
+    switch (type) {
+    case 0:
+        return {ui->txtRoundSparPosition,    ui->txtRoundSparLastPosition,          ui->rbRoundSparPositionPercentage,
+                ui->rbRoundSparPositionMM,   ui->rbRoundSparLastPositionPercentage, ui->rbRoundSparLastPositionMM,
+                ui->chkRoundSparSeparateEnd, ui->rbRoundSparDistanceFromLE,         ui->rbRoundSparDistanceFromTE};
+    case 1:
+        return {ui->txtSquareSparPosition,
+                ui->txtSquareSparLastPosition,
+                ui->rbSquareSparPositionPercentage,
+                ui->rbSquareSparPositionMM,
+                ui->rbSquareSparLastPositionPercentage,
+                ui->rbSquareSparLastPositionMM,
+                ui->chkSquareSparSeparateEnd,
+                ui->rbSqSparDistanceFromLE,
+                ui->rbSqSparDistanceFromTE};
+    case 2:
+        return {ui->txtWebbingPosition,        ui->txtWebbingLastPosition,          ui->rbWebbingPositionPercentage,
+                ui->rbWebbingPositionMM,       ui->rbWebbingLastPositionPercentage, ui->rbWebbingLastPositionMM,
+                ui->chkWebbingSparSeparateEnd, ui->rbWebbingSparDistanceFromLE,     ui->rbWebbingSparDistanceFromTE};
+    default:
+        return {ui->txtCubePosition,        ui->txtCubeLastPosition,          ui->rbCubePositionPercentage,
+                ui->rbCubePositionMM,       ui->rbLastCubePositionPercentage, ui->rbLastCubePositionMM,
+                ui->chkCubeSparSeparateEnd, ui->rbCubeSparDistanceFromLE,     ui->rbCubeSparDistanceFromTE};
+    }
 }

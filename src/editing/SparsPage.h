@@ -8,6 +8,7 @@
 
 #include "editing/FeatureRows.h"
 #include "editing/PanelDialogPage.h"
+#include "editing/PanelPage.h"
 #include "model/SparDefinition.h"
 
 class Panel;
@@ -71,6 +72,8 @@ private:
     void showSpar(int row);
     void readSparPage(SparDefinition& spar, float firstChord, float lastChord);
     SparsTableModel* sparModel() const;
+    // The position row of the page of a spar type with two positions.
+    PanelPage::PositionRow positionRow(int type) const;
     FeatureRows::Operations rowOperations();
     // The record shown in the editor page, while there is a working panel.
     SparDefinition* editedSpar();
