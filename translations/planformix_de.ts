@@ -1203,6 +1203,29 @@ Soll sie ersetzt werden?</translation>
         </message>
     </context>
     <context>
+        <name>SheetingStripDefinition</name>
+        <message>
+            <source>New strip</source>
+            <translation>Neuer Streifen</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>First rib</source>
+            <translation>Erste Rippe</translation>
+        </message>
+        <message>
+            <source>Last rib</source>
+            <translation>Letzte Rippe</translation>
+        </message>
+        <message>
+            <source>Standard</source>
+            <translation>Standard</translation>
+        </message>
+    </context>
+    <context>
         <name>SheetingStripTableModel</name>
         <message>
             <source>Error in sheeting table</source>
@@ -1239,6 +1262,104 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>Sheeting strip </source>
             <translation>Beplankungsstreifen </translation>
+        </message>
+    </context>
+    <context>
+        <name>SparDefinition</name>
+        <message>
+            <source>New spar</source>
+            <translation>Neuer Holm</translation>
+        </message>
+        <message>
+            <source>Round</source>
+            <translation>Rund</translation>
+        </message>
+        <message>
+            <source>Rectangle</source>
+            <translation>Rechteck</translation>
+        </message>
+        <message>
+            <source>Webbing</source>
+            <translation>Holmsteg</translation>
+        </message>
+        <message>
+            <source>Round joiner</source>
+            <translation>Rundsteckung</translation>
+        </message>
+        <message>
+            <source>Cuboid</source>
+            <translation>Quader</translation>
+        </message>
+        <message>
+            <source>Cuboid joiner</source>
+            <translation>Quadersteckung</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>Spar Type</source>
+            <translation>Holmart</translation>
+        </message>
+        <message>
+            <source>First rib</source>
+            <translation>Erste Rippe</translation>
+        </message>
+        <message>
+            <source>Last rib</source>
+            <translation>Letzte Rippe</translation>
+        </message>
+    </context>
+    <context>
+        <name>SparsTableModel</name>
+        <message>
+            <source>Spar #</source>
+            <translation>Holm Nr.</translation>
+        </message>
+        <message>
+            <source>Error in spars table</source>
+            <translation>Fehler in der Holmtabelle</translation>
+        </message>
+        <message>
+            <source>The first rib must be at least 1
+</source>
+            <translation>Die erste Rippe muss mindestens 1 sein
+</translation>
+        </message>
+        <message>
+            <source>The first rib is larger than the number of ribs
+</source>
+            <translation>Die erste Rippe ist größer als die Anzahl der Rippen
+</translation>
+        </message>
+        <message>
+            <source>The last rib is larger than the number of ribs
+</source>
+            <translation>Die letzte Rippe ist größer als die Anzahl der Rippen
+</translation>
+        </message>
+        <message>
+            <source>The first rib is not in front of the last rib
+</source>
+            <translation>Die erste Rippe liegt nicht vor der letzten Rippe
+</translation>
+        </message>
+        <message>
+            <source>Tube spars must start at the first rib or end at the last rib
+</source>
+            <translation>Rohrholme müssen an der ersten Rippe beginnen oder an der letzten Rippe enden
+</translation>
+        </message>
+        <message>
+            <source>Associated webbing 'from' rib must be smaller than the 'to' rib
+</source>
+            <translation>Die 'von'-Rippe des zugehörigen Holmstegs muss kleiner sein als die 'bis'-Rippe
+</translation>
+        </message>
+        <message>
+            <source>Spar </source>
+            <translation>Holm </translation>
         </message>
     </context>
     <context>

@@ -73,6 +73,10 @@ private slots:
         QTest::newRow("filter") << "QObject" << " files (*.pfz)" << "-Dateien (*.pfz)";
         QTest::newRow("about") << "AboutDialog" << "Change History" << QString::fromUtf8("Änderungen");
         QTest::newRow("table header") << "PanelBaseData" << "Dihedral" << "V-Form";
+        // Records name their own columns, in their own contexts.
+        QTest::newRow("spar header") << "SparDefinition" << "Spar Type" << "Holmart";
+        QTest::newRow("strip header") << "SheetingStripDefinition" << "First rib" << "Erste Rippe";
+        QTest::newRow("spar table") << "SparsTableModel" << "Spar #" << "Holm Nr.";
         // One source text, different contexts: each context keeps its own.
         QTest::newRow("dxf title") << "DXFExportDialog" << "Export to DXF" << "Als DXF exportieren";
         // The picture with words in it has a German drawing.
