@@ -76,23 +76,16 @@ void ConstructionPage::showComb(int row)
 {
     editorRow = row;
     CombListTableModel* model = combModel();
-    if (model) {
-        bool found = true;
-        for (int i = 0; found; ++i) {
-            RibCombData& c = model->getComb(i, found);
-            if (found)
-                c.setSelected(false);
-        }
-    }
+    RibCombData* comb = model ? PanelPage::deselectAllAndFind<RibCombData>(
+                                    [model](int i, bool& found) -> RibCombData& { return model->getComb(i, found); }, row)
+                              : nullptr;
     if (row == -1) {
         ui->tableViewCombs->clearSelection();
         ui->stackedWidgetCombs->setCurrentWidget(ui->pageNoComb);
         ui->wingFoilGLWidget->update();
         return;
     }
-    bool found = false;
-    RibCombData* comb = model ? &model->getComb(row, found) : nullptr;
-    if (!found) {
+    if (!comb) {
         ui->wingFoilGLWidget->update();
         return;
     }

@@ -92,6 +92,24 @@ struct PositionRow
     QRadioButton* fromTE;
 };
 
+// Clears the selected mark of every record the lookup reaches and returns
+// the row's record, or nullptr for row -1 or a row without one.
+template <class Record, class Lookup>
+Record* deselectAllAndFind(Lookup lookup, int row)
+{
+    bool found = true;
+    for (int i = 0; found; ++i) {
+        Record& record = lookup(i, found);
+        if (found)
+            record.setSelected(false);
+    }
+    if (row < 0)
+        return nullptr;
+    found = false;
+    Record& record = lookup(row, found);
+    return found ? &record : nullptr;
+}
+
 template <class Record>
 void showPositionRow(const PositionRow& w, const Record& record, float firstChord, float lastChord)
 {

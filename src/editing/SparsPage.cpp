@@ -146,22 +146,18 @@ void SparsPage::showSpar(int row)
 {
     editorRow = row;
     SparsTableModel* model = sparModel();
-    if (model) {
-        bool found = true;
-        for (int i = 0; found; ++i) {
-            SparDefinition& s = model->findEditableSpar(i, found);
-            if (found)
-                s.setSelected(false);
-        }
-    }
+    SparDefinition* spar = model ? PanelPage::deselectAllAndFind<SparDefinition>(
+                                       [model](int i, bool& found) -> SparDefinition& {
+                                           return model->findEditableSpar(i, found);
+                                       },
+                                       row)
+                                 : nullptr;
     if (row == -1) {
         ui->stackedWidgetSpar->setCurrentWidget(ui->pageSparNone);
         ui->wingFoilGLWidget->update();
         return;
     }
-    bool found = false;
-    SparDefinition* spar = model ? &model->findEditableSpar(row, found) : nullptr;
-    if (!found) {
+    if (!spar) {
         ui->wingFoilGLWidget->update();
         return;
     }
