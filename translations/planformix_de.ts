@@ -704,6 +704,14 @@ Soll sie ersetzt werden?</translation>
             <source>The document's %1 ribs with %2 cuts of spars, sheeting strips and rib combs are more than any real wing needs and would take too long to build.</source>
             <translation>Die %1 Rippen des Dokuments mit %2 Ausschnitten für Holme, Beplankungsstreifen und Rippenkämme sind mehr, als ein echter Flügel braucht, und ihre Berechnung würde zu lange dauern.</translation>
         </message>
+        <message>
+            <source>Document too large</source>
+            <translation>Dokument zu groß</translation>
+        </message>
+        <message>
+            <source>The document is saved, but it will not open again: %1</source>
+            <translation>Das Dokument ist gespeichert, lässt sich aber nicht wieder öffnen: %1</translation>
+        </message>
     </context>
     <context>
         <name>PlaneSummaryArea</name>

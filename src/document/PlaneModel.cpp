@@ -575,6 +575,13 @@ bool PlaneModel::save(std::string& target)
                             tr("Can't write into specified file: %1").arg(file.errorString()));
         return false;
     }
+    // A plane that has grown beyond what a document file opens with is
+    // still saved whole, but the user must learn now, not at the next open.
+    serializedPlanformixData written;
+    QString problem;
+    if (written.ParseFromString(bytes) && !documentIsRealWing(written, problem))
+        DialogSeam::warning(nullptr, tr("Document too large"),
+                            tr("The document is saved, but it will not open again: %1").arg(problem));
     return true;
 }
 

@@ -161,7 +161,7 @@ void WingPanelDialog::changeEvent(QEvent* event)
         ui->retranslateUi(this);
         for (PanelDialogPage* page : pages)
             page->retranslate();
-            // The tables' headers are asked for their texts anew; their columns
+        // The tables' headers are asked for their texts anew; their columns
         // must follow the new lengths.
         for (QTableView* view :
              {ui->tableViewRibs, ui->tableViewSpars, ui->tableViewSheetingStrips, ui->tableViewCombs})

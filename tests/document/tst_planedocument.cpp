@@ -482,6 +482,12 @@ void TestPlaneDocument::programWrittenDocumentsOfManyRibsLoad()
     QVERIFY(!opened);
     QVERIFY(plane->loadFromString(bytes, SerializeableIf::UNDO_REDO));
     QCOMPARE(plane->getPanelList().back()->getRibCount(), 201);
+    // Such a plane is saved whole, and saving says that it will not open.
+    QTemporaryDir dir;
+    std::string file = dir.filePath(QStringLiteral("large.pfz")).toStdString();
+    QVERIFY(plane->save(file));
+    QCOMPARE(DialogSeam::calls().size(), size_t(1));
+    QCOMPARE(DialogSeam::calls().back().title, QStringLiteral("Document too large"));
 }
 
 void TestPlaneDocument::alignedPanelLoadsWithoutNoAlignment()
