@@ -564,8 +564,10 @@ bool PlaneModel::save(std::string& target)
                             tr("Can't create file '%1' for writing: %2").arg(name, file.errorString()));
         return false;
     }
+    serializedPlanformixData data;
+    saveViewData(data);
     std::string bytes;
-    if (!serializeToString(&bytes)) {
+    if (!data.SerializeToString(&bytes)) {
         DialogSeam::warning(nullptr, tr("Can't write file"),
                             tr("Can't write into specified file: %1").arg(tr("the document could not be encoded")));
         return false;
@@ -577,9 +579,8 @@ bool PlaneModel::save(std::string& target)
     }
     // A plane that has grown beyond what a document file opens with is
     // still saved whole, but the user must learn now, not at the next open.
-    serializedPlanformixData written;
     QString problem;
-    if (written.ParseFromString(bytes) && !documentIsRealWing(written, problem))
+    if (!documentIsRealWing(data, problem))
         DialogSeam::warning(nullptr, tr("Document too large"),
                             tr("The document is saved, but it will not open again: %1").arg(problem));
     return true;
