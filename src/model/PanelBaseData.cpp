@@ -71,18 +71,6 @@ Airfoil* findAirfoil(const QString& name, bool useDefault)
     return library != nullptr ? library->findAirfoil(name, useDefault) : nullptr;
 }
 
-// A rib copy carries no geometry; the spar modifiers read the outline, the
-// camber line and the edge pieces of their reference ribs.
-RibDefinition referenceRib(const RibDefinition& source)
-{
-    RibDefinition copy(source);
-    copy.setCoords(source.getRibCoords(), 0);
-    copy.setCoords(source.getLEPieceCoords(), 1);
-    copy.setCoords(source.getTEPieceCoords(), 2);
-    copy.setCoords(source.getCamberLineCoords(), 3);
-    return copy;
-}
-
 } // namespace
 
 PanelBaseData::PanelBaseData()
@@ -481,8 +469,11 @@ void PanelBaseData::applySparsToRibs(const SparList& spars, int typeMask, float 
         if (!modifier)
             continue;
 
-        const RibDefinition firstRef = referenceRib(*std::next(ribs.begin(), std::min(spar.getFirstRib(), n) - 1));
-        const RibDefinition lastRef = referenceRib(*std::next(ribs.begin(), std::min(spar.getLastRib(), n) - 1));
+        // The end ribs themselves, not copies: the modifiers read their
+        // scalars, which cutting leaves alone, and a joiner reads an end
+        // rib's outline only while that rib is still to be cut.
+        const RibDefinition& firstRef = *std::next(ribs.begin(), std::min(spar.getFirstRib(), n) - 1);
+        const RibDefinition& lastRef = *std::next(ribs.begin(), std::min(spar.getLastRib(), n) - 1);
         const float firstRibChord = firstRef.getChord();
 
         // A joiner that starts at the wing root of the first panel is tilted

@@ -828,11 +828,29 @@ float RibDefinition::getMinY() const
 
 float RibDefinition::getCamberY(int index) const
 {
-    if (outline.size() < 2 || index < 0 || index >= int(outline.size())
-        || camberLine.size() < 2) {
+    if (outline.size() < 2 || index < 0 || index >= int(outline.size())) {
         return 0.0f;
     }
-    const float x = outline[index]->getX();
+    return camberYAt(outline[index]->getX());
+}
+
+bool RibDefinition::getCamberYAtChordPosition(float distance, float xLE, float xTE, float& camberY) const
+{
+    // What getCamberY would give at the upper point that a split at this
+    // station inserts, without inserting it.
+    Station s;
+    if (!findStation(distance, xLE, xTE, s)) {
+        return false;
+    }
+    camberY = camberYAt(s.x);
+    return true;
+}
+
+float RibDefinition::camberYAt(float x) const
+{
+    if (camberLine.size() < 2) {
+        return 0.0f;
+    }
     for (size_t j = 1; j < camberLine.size(); ++j) {
         const Vector3D& behind = *camberLine[j - 1];
         const Vector3D& here = *camberLine[j];

@@ -136,6 +136,9 @@ public:
     float getMaxY() const;
     float getMinY() const;
     float getCamberY(int index) const;
+    // The camber height under the station distance mm behind the leading
+    // edge; false where a split there would fail.
+    bool getCamberYAtChordPosition(float distance, float xLE, float xTE, float& camberY) const;
     // Inclusive index ranges of the outline between two chord stations,
     // after the four cut points were doubled: the top run lies on the upper
     // surface, the bottom run on the lower one. The doubled points sit just
@@ -172,6 +175,7 @@ private:
     struct Station;
     bool findStation(float distance, float xLE, float xTE, Station& station) const;
     float interpolateY(int p, int q, float x) const;
+    float camberYAt(float x) const;
     void repairTurns(const std::vector<AngleInfo>& turns, int first, int last);
     void rotateAboutAnyAxis(const Vector3D& axis, double angle, float cx, float cy, float cz);
     void copyScalars(const RibDefinition& other);

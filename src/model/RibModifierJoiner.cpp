@@ -3,30 +3,6 @@
 #include "model/RibDefinition.h"
 #include "model/SparDefinition.h"
 
-namespace {
-
-// Camber height of a copy of source at distance d (mm) from its leading
-// edge, measured between the given leading and trailing edge.
-bool camberHeightAt(const RibDefinition& source, bool withPieces, float d, float xLE, float xTE,
-                    float& camberY)
-{
-    RibDefinition copy(source);
-    copy.setCoords(source.getRibCoords(), 0);
-    if (withPieces) {
-        copy.setCoords(source.getLEPieceCoords(), 1);
-        copy.setCoords(source.getTEPieceCoords(), 2);
-    }
-    copy.setCoords(source.getCamberLineCoords(), 3);
-    int u = 0;
-    int l = 0;
-    if (!copy.splitAtChordPosition(d, xLE, xTE, u, l))
-        return false;
-    camberY = copy.getCamberY(u);
-    return true;
-}
-
-} // namespace
-
 float RibModifierJoiner::getJoinerPosition(const RibDefinition& rib, int ribNumber,
                                            const SparDefinition& spar,
                                            const RibDefinition& firstRib,
@@ -61,11 +37,11 @@ float RibModifierJoiner::getJoinerPosition(const RibDefinition& rib, int ribNumb
     if (startsAtRoot && ribNumber == 1) {
         const float xLE = rib.getOffsetX();
         const float xTE = xLE + rib.getChord() / scale;
-        camberHeightAt(firstRib, false, position, xLE, xTE, camberY);
+        firstRib.getCamberYAtChordPosition(position, xLE, xTE, camberY);
     } else if (!startsAtRoot && thisRib.position == firstRib.position) {
         const float xLE = lastRib.getOffsetX();
         const float xTE = xLE + lastRib.getChord() / scale;
-        camberHeightAt(lastRib, true, pLast, xLE, xTE, camberY);
+        lastRib.getCamberYAtChordPosition(pLast, xLE, xTE, camberY);
     }
     return position;
 }

@@ -27,10 +27,11 @@ public:
                                      const RibDefinition& lastRib, const RibDefinition& firstRib,
                                      const RibDefinition& thisRib, float& offsetY);
 
-    // ribNumber is 1-based within the panel; firstRib and lastRib are copies
-    // of the spar's end ribs with their outlines, thisRib the rib as the rib
-    // table holds it; joinerOffsetY (outline units) raises joiners for the
-    // dihedral; scale is the wing root chord in mm.
+    // ribNumber is 1-based within the panel; firstRib and lastRib are the
+    // spar's end ribs (their outlines are read only before this spar is cut
+    // into them), thisRib the rib as the rib table holds it; joinerOffsetY
+    // (outline units) raises joiners for the dihedral; scale is the wing
+    // root chord in mm.
     virtual void apply(RibDefinition& rib, int ribNumber, const SparDefinition& spar,
                        float firstRibChord, const RibDefinition& firstRib,
                        const RibDefinition& lastRib, const RibDefinition& thisRib,
