@@ -62,12 +62,12 @@ void RibModifierCoveringAdvanced::apply(RibDefinition& rib, int ribNumber, float
             continue;
         const int firstNumber = std::min(ribCount, strip.getFirstRib());
         const int lastNumber = std::min(ribCount, strip.getLastRib());
-        bool foundFirst = false;
-        bool foundLast = false;
-        const RibDefinition& first = ribTable.findRib(firstNumber - 1, foundFirst);
-        const RibDefinition& last = ribTable.findRib(lastNumber - 1, foundLast);
-        if (!foundFirst || !foundLast)
+        const RibDefinition* firstRib = ribAt(ribTable, firstNumber - 1);
+        const RibDefinition* lastRib = ribAt(ribTable, lastNumber - 1);
+        if (!firstRib || !lastRib)
             continue;
+        const RibDefinition& first = *firstRib;
+        const RibDefinition& last = *lastRib;
 
         float lengthFirst = 0, lengthLast = 0, startFirst = 0, startLast = 0;
         strip.getRealPosition(lengthFirst, 0, first, false);
@@ -109,6 +109,23 @@ void RibModifierCoveringAdvanced::apply(RibDefinition& rib, int ribNumber, float
             rib.getCoveringPolygons().push_back(polygon);
         }
     }
+}
+
+const RibDefinition* RibModifierCoveringAdvanced::ribAt(const RibListTableModel& ribTable, int row)
+{
+    const int ribCount = ribTable.getRibCount();
+    if (&ribTable != indexedTable || int(ribIndex.size()) != ribCount) {
+        ribIndex.clear();
+        for (const RibDefinition& rib : ribTable.getRibList().getRibs())
+            ribIndex.push_back(&rib);
+        indexedTable = &ribTable;
+    }
+    if (row >= 0 && row < ribCount)
+        return ribIndex[size_t(row)];
+    // Reports the row it cannot find.
+    bool found = false;
+    const RibDefinition& rib = ribTable.findRib(row, found);
+    return found ? &rib : nullptr;
 }
 
 bool RibModifierCoveringAdvanced::cutCovering(RibDefinition& rib, std::vector<Vertex*>& upperStrip,

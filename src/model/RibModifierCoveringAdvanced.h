@@ -4,6 +4,7 @@
 
 #include <vector>
 
+class RibDefinition;
 class Vertex;
 
 // Cuts each sheeting strip that spans the rib into its outline: the outline
@@ -27,4 +28,15 @@ public:
     static bool cutCovering(RibDefinition& rib, std::vector<Vertex*>& upperStrip, std::vector<Vertex*>& lowerStrip,
                             float start, bool doUpper, bool doLower, float thickness, float end, float frontLimit,
                             float rearLimit, float scale, bool fromTE);
+
+private:
+    // The rib of a 0-based row of ribTable. A strip's end ribs are looked
+    // up for every rib it spans, and the list walk to a row made a pass over
+    // a long panel grow with the square of its ribs; the rows are indexed
+    // once per table instead. A modifier serves one pass, during which the
+    // panel's rib list keeps its ribs.
+    const RibDefinition* ribAt(const RibListTableModel& ribTable, int row);
+
+    const RibListTableModel* indexedTable = nullptr;
+    std::vector<const RibDefinition*> ribIndex;
 };

@@ -5,7 +5,6 @@
 #include "model/CoveringDefinition.h"
 #include "model/RibDefinition.h"
 #include "model/RibListTableModel.h"
-#include "model/RibModifierCoveringAdvanced.h"
 #include "model/SheetingStripList.h"
 
 namespace {
@@ -63,7 +62,6 @@ void RibModifierCoveringStandard::apply(RibDefinition& rib, int ribNumber, float
         strips.append(rear);
     }
 
-    RibModifierCoveringAdvanced advanced;
     advanced.apply(rib, ribNumber, frontLimit, rearLimit, covering, strips, scale, ribTable);
 
     if (covering.getDoUpper())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/RibModifierCoveringBase.h"
+#include "model/RibModifierCoveringAdvanced.h"
 
 // The panel's standard covering: strips made from the covering record, cut
 // like advanced strips, whose bands are then copied into the rib's four
@@ -14,4 +14,8 @@ public:
     void apply(RibDefinition& rib, int ribNumber, float frontLimit, float rearLimit,
                const CoveringDefinition& covering, const SheetingStripList& strips, float scale,
                const RibListTableModel& ribTable) override;
+
+private:
+    // Cuts the strips; kept for the whole pass for its index of the ribs.
+    RibModifierCoveringAdvanced advanced;
 };
