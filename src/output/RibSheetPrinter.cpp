@@ -90,6 +90,19 @@ void drawSolidInBand(QPainter* painter, const QPolygonF& line, bool closed, cons
         painter->drawPath(path);
 }
 
+// A dotted line keeps its dots where they were only if it still starts
+// where it did, so of the runs outside the band only those after its last
+// visible segment are left out. A camber line runs from the trailing edge
+// forward: on the later parts of a wide rib nearly all of it is such a tail.
+void drawDottedInBand(QPainter* painter, const QPolygonF& line, const Band& band)
+{
+    int end = line.size();
+    while (end >= 2 && !band.reaches(line[end - 2].x(), line[end - 1].x()))
+        --end;
+    if (end >= 2)
+        painter->drawPolyline(line.constData(), end);
+}
+
 } // namespace
 
 RibSheetPrinter::RibSheetPrinter(PrintPage& page, float scale)
@@ -307,7 +320,7 @@ void RibSheetPrinter::drawRow(const RibDefinition& rib, int panelNo, int ribNo, 
     const RibDefinition::PointList& camber = rib.getCamberLineCoords();
     if (!camber.empty()) {
         painter->setPen(dottedPen);
-        painter->drawPolyline(polyline(camber, ribLeft));
+        drawDottedInBand(painter, polyline(camber, ribLeft), band);
         painter->setPen(textPen);
     }
 

@@ -168,6 +168,33 @@ void TestPrintout::eachPartOfAWideRibShowsItsOwnStretch()
     QVERIFY(blackIn(first, 185, 199) > 0);
     QVERIFY(blackIn(second, 60, 130) > 0);
     QCOMPARE(blackIn(second, 140, 199), 0);
+    // Between the grid lines (every 10 mm from the leading edge at 35 mm)
+    // the dotted camber line is the only ink between the first rib's upper
+    // and lower outline; each sheet must show its own stretch of it.
+    const double finePxPerMm = 300 / 25.4;
+    auto camberAt = [&](const QImage& page, double atMm) {
+        auto black = [&](int x, int y) { return qGray(page.pixel(x, y)) < 100; };
+        for (int x = int((atMm - 2) * finePxPerMm); x <= int((atMm + 2) * finePxPerMm); ++x) {
+            int y = int(16 * finePxPerMm);
+            while (y < page.height() && !black(x, y))
+                ++y;
+            while (y < page.height() && black(x, y))
+                ++y;
+            // Two pixels off each outline, clear of its anti-aliased fringe.
+            const int from = y + 2;
+            int to = from;
+            while (to < page.height() && !black(x, to))
+                ++to;
+            for (y = from; y < to - 2; ++y)
+                if (qGray(page.pixel(x, y)) < 240)
+                    return true;
+        }
+        return false;
+    };
+    const QImage fineFirst = PdfProbe::render(pdf, 1, 300);
+    const QImage fineSecond = PdfProbe::render(pdf, 2, 300);
+    QVERIFY(camberAt(fineFirst, 60) && camberAt(fineFirst, 180));
+    QVERIFY(camberAt(fineSecond, 10) && camberAt(fineSecond, 120));
 }
 
 void TestPrintout::ribGroupsFillPagesInTurn()
