@@ -46,6 +46,11 @@ Circle3D& Circle3D::operator=(Circle3D&& other) noexcept
 
 Circle3D::~Circle3D() = default;
 
+Circle3D* Circle3D::clone() const
+{
+    return new Circle3D(*this);
+}
+
 void Circle3D::rotate(float angle, const Vertex& axis)
 {
     rotatePoints(angle, axis);

@@ -16,6 +16,7 @@ public:
     ~Circle3D() override;
 
     void rotate(float angle, const Vertex& axis) override;
+    Circle3D* clone() const override;
 
     float getRadius() const { return radius; }
     // The points are not rebuilt.

@@ -12,6 +12,8 @@ public:
     IdentifiableObject(int type, int id, const float* color);
     virtual ~IdentifiableObject();
     virtual void rotate(float angle, const Vertex& axis) = 0;
+    // A deep copy of the same kind of shape; the caller owns it.
+    virtual IdentifiableObject* clone() const = 0;
 
     // Deep: the points are copied, never shared.
     IdentifiableObject& operator=(const IdentifiableObject& other);

@@ -31,6 +31,11 @@ Polygon3D& Polygon3D::operator=(Polygon3D&& other) noexcept
 
 Polygon3D::~Polygon3D() = default;
 
+Polygon3D* Polygon3D::clone() const
+{
+    return new Polygon3D(*this);
+}
+
 void Polygon3D::rotate(float angle, const Vertex& axis)
 {
     rotatePoints(angle, axis);

@@ -19,4 +19,5 @@ public:
     ~Polygon3D() override;
 
     void rotate(float angle, const Vertex& axis) override;
+    Polygon3D* clone() const override;
 };

@@ -87,6 +87,11 @@ Rectangle3D& Rectangle3D::operator=(Rectangle3D&& other) noexcept
 
 Rectangle3D::~Rectangle3D() = default;
 
+Rectangle3D* Rectangle3D::clone() const
+{
+    return new Rectangle3D(*this);
+}
+
 void Rectangle3D::rotate(float angle, const Vertex& axis)
 {
     rotatePoints(angle, axis);

@@ -24,6 +24,7 @@ public:
     ~Rectangle3D() override;
 
     void rotate(float angle, const Vertex& axis) override;
+    Rectangle3D* clone() const override;
 
     bool hasCorners() const { return points.size() >= 4; }
     // Nothing happens when upper < lower.

@@ -205,7 +205,8 @@ bool PanelBaseData::canCopyGeometryOf(const PanelBaseData& other, const Airfoil*
 
 bool PanelBaseData::copyFrom(const PanelBaseData& other)
 {
-    // The copies may take the memory of the points cleared here.
+    // Where the ribs are rebuilt, they may take the memory of the points
+    // cleared here.
     Vertex::RecyclingScope recycling;
     ribListTableModel.clear();
     ribListTableModel.assign(other.getRibList());
@@ -213,13 +214,11 @@ bool PanelBaseData::copyFrom(const PanelBaseData& other)
     Airfoil* tip = findAirfoil(other.airfoilNameTip, false);
     copyValues(other);
 
-    bool geometryCopied = canCopyGeometryOf(other, root, tip);
-    if (geometryCopied) {
+    if (canCopyGeometryOf(other, root, tip)) {
+        // The ribs share other's geometry until either panel changes it.
         auto source = other.getRibList().getRibs().begin();
         for (RibDefinition& rib : ribListTableModel.getRibList().getRibs())
-            geometryCopied = geometryCopied && rib.copyGeometryFrom(*source++);
-    }
-    if (geometryCopied) {
+            rib.copyGeometryFrom(*source++);
         ribMinY = other.ribMinY;
         ribMaxY = other.ribMaxY;
         geometryBuilt(other.builtWingRootChord);

@@ -16,7 +16,8 @@
 // Everything that defines one wing panel: its values, its edge, covering
 // and tab records and its four list models. Every constructor that takes
 // values, the copy and the assignment end with finished ribs: rebuilt, or,
-// when the source's ribs are what a rebuild would make, copied from it.
+// when the source's ribs are what a rebuild would make, sharing the source's
+// rib geometry until either panel changes it.
 class PanelBaseData
 {
 public:

@@ -9,11 +9,8 @@
 #include <utility>
 
 #include "airfoils/Airfoil.h"
-#include "foundation/Circle3D.h"
 #include "foundation/GLUtils.h"
 #include "foundation/IdentifiableObject.h"
-#include "foundation/Polygon3D.h"
-#include "foundation/Rectangle3D.h"
 #include "foundation/Triangle2D.h"
 #include "foundation/Vector3D.h"
 
@@ -146,7 +143,7 @@ RibDefinition::RibDefinition(const RibDefinition& other)
 RibDefinition& RibDefinition::operator=(const RibDefinition& other)
 {
     if (this != &other) {
-        clearGeometry();
+        shared.reset();
         copyScalars(other);
     }
     return *this;
@@ -155,23 +152,19 @@ RibDefinition& RibDefinition::operator=(const RibDefinition& other)
 RibDefinition::RibDefinition(RibDefinition&& other) noexcept
     : RibDefinition(static_cast<const RibDefinition&>(other))
 {
-    takeGeometry(other);
+    shared = std::move(other.shared);
 }
 
 RibDefinition& RibDefinition::operator=(RibDefinition&& other) noexcept
 {
     if (this != &other) {
-        clearGeometry();
         copyScalars(other);
-        takeGeometry(other);
+        shared = std::move(other.shared);
     }
     return *this;
 }
 
-RibDefinition::~RibDefinition()
-{
-    clearGeometry();
-}
+RibDefinition::~RibDefinition() = default;
 
 void RibDefinition::copyScalars(const RibDefinition& other)
 {
@@ -188,28 +181,14 @@ void RibDefinition::copyScalars(const RibDefinition& other)
     tipAirfoil = other.tipAirfoil;
 }
 
-// Expects this rib's lists to be empty.
-void RibDefinition::takeGeometry(RibDefinition& other) noexcept
+const RibDefinition::Geometry RibDefinition::noGeometry;
+
+RibDefinition::Geometry::~Geometry()
 {
-    outline.swap(other.outline);
-    camberLine.swap(other.camberLine);
-    lePiece.swap(other.lePiece);
-    tePiece.swap(other.tePiece);
-    for (int i = 0; i < 4; ++i) {
-        covering[i].swap(other.covering[i]);
-    }
-    leTemplate.swap(other.leTemplate);
-    squareSparParts.swap(other.squareSparParts);
-    roundSparParts.swap(other.roundSparParts);
-    tubeSparParts.swap(other.tubeSparParts);
-    cubeTubeParts.swap(other.cubeTubeParts);
-    sparWebbingParts.swap(other.sparWebbingParts);
-    cubeSparParts.swap(other.cubeSparParts);
-    coveringPolygons.swap(other.coveringPolygons);
-    combParts.swap(other.combParts);
+    clear();
 }
 
-void RibDefinition::clearGeometry()
+void RibDefinition::Geometry::clear()
 {
     Vector3D::clearList(outline);
     Vector3D::clearList(camberLine);
@@ -229,53 +208,59 @@ void RibDefinition::clearGeometry()
     clearParts(combParts);
 }
 
-namespace {
-
-IdentifiableObject* copyOfShape(const IdentifiableObject& shape)
+RibDefinition::Geometry::Geometry(const Geometry& other)
+    : outline(copyPoints(other.outline)),
+      camberLine(copyPoints(other.camberLine)),
+      lePiece(copyPoints(other.lePiece)),
+      tePiece(copyPoints(other.tePiece)),
+      covering{copyPoints(other.covering[0]), copyPoints(other.covering[1]), copyPoints(other.covering[2]),
+               copyPoints(other.covering[3])},
+      leTemplate(copyPoints(other.leTemplate))
 {
-    if (const auto* rectangle = dynamic_cast<const Rectangle3D*>(&shape)) {
-        return new Rectangle3D(*rectangle);
-    }
-    if (const auto* circle = dynamic_cast<const Circle3D*>(&shape)) {
-        return new Circle3D(*circle);
-    }
-    if (const auto* polygon = dynamic_cast<const Polygon3D*>(&shape)) {
-        return new Polygon3D(*polygon);
-    }
-    return nullptr;
-}
-
-} // namespace
-
-bool RibDefinition::copyGeometryFrom(const RibDefinition& other)
-{
-    clearGeometry();
-    PointList RibDefinition::*const pointLists[] = {&RibDefinition::outline, &RibDefinition::camberLine,
-                                                    &RibDefinition::lePiece, &RibDefinition::tePiece,
-                                                    &RibDefinition::leTemplate};
-    for (const auto list : pointLists) {
-        this->*list = copyPoints(other.*list);
-    }
-    for (int i = 0; i < 4; ++i) {
-        covering[i] = copyPoints(other.covering[i]);
-    }
-    PartList RibDefinition::*const partLists[] = {
-        &RibDefinition::squareSparParts,  &RibDefinition::roundSparParts, &RibDefinition::tubeSparParts,
-        &RibDefinition::cubeTubeParts,    &RibDefinition::sparWebbingParts, &RibDefinition::cubeSparParts,
-        &RibDefinition::coveringPolygons, &RibDefinition::combParts};
+    PartList Geometry::*const partLists[] = {&Geometry::squareSparParts,  &Geometry::roundSparParts,
+                                             &Geometry::tubeSparParts,    &Geometry::cubeTubeParts,
+                                             &Geometry::sparWebbingParts, &Geometry::cubeSparParts,
+                                             &Geometry::coveringPolygons, &Geometry::combParts};
     for (const auto list : partLists) {
         PartList& copies = this->*list;
         copies.reserve((other.*list).size());
         for (const IdentifiableObject* shape : other.*list) {
-            IdentifiableObject* copy = shape ? copyOfShape(*shape) : nullptr;
-            if (!copy) {
-                clearGeometry();
-                return false;
-            }
-            copies.push_back(copy);
+            copies.push_back(shape ? shape->clone() : nullptr);
         }
     }
-    return true;
+}
+
+RibDefinition::Geometry& RibDefinition::ownGeometry()
+{
+    // The shared block stays as it is for the ribs that still hold it.
+    shared = shared ? std::make_shared<Geometry>(*shared) : std::make_shared<Geometry>();
+    return *shared;
+}
+
+void RibDefinition::clearGeometry()
+{
+    if (ownsGeometry()) {
+        shared->clear();
+    } else {
+        shared.reset();
+    }
+}
+
+void RibDefinition::dropSharedGeometry()
+{
+    if (!ownsGeometry()) {
+        shared.reset();
+    }
+}
+
+void RibDefinition::copyGeometryFrom(const RibDefinition& other)
+{
+    shared = other.shared;
+}
+
+bool RibDefinition::sharesGeometryWith(const RibDefinition& other) const
+{
+    return shared && shared == other.shared;
 }
 
 void RibDefinition::clearParts(PartList& parts)
@@ -291,7 +276,7 @@ const RibDefinition::PointList& RibDefinition::getCoveringCoords(int index) cons
     if (index < 0 || index > 3) {
         throw std::invalid_argument("Invalid argument");
     }
-    return covering[index];
+    return geometry().covering[index];
 }
 
 RibDefinition::PointList& RibDefinition::getCoveringCoords(int index)
@@ -299,28 +284,28 @@ RibDefinition::PointList& RibDefinition::getCoveringCoords(int index)
     if (index < 0 || index > 3) {
         throw std::invalid_argument("Invalid argument");
     }
-    return covering[index];
+    return geometry().covering[index];
 }
 
 void RibDefinition::copyRibCoords(PointList& out) const
 {
-    replacePoints(out, outline);
+    replacePoints(out, geometry().outline);
 }
 
 void RibDefinition::setCoords(const PointList& src, int list)
 {
     switch (list) {
     case 0:
-        replacePoints(outline, src);
+        replacePoints(getRibCoords(), src);
         break;
     case 1:
-        replacePoints(lePiece, src);
+        replacePoints(getLEPieceCoords(), src);
         break;
     case 2:
-        replacePoints(tePiece, src);
+        replacePoints(getTEPieceCoords(), src);
         break;
     case 3:
-        replacePoints(camberLine, src);
+        replacePoints(getCamberLineCoords(), src);
         break;
     default:
         std::cout << "Unknown list in "
@@ -449,6 +434,10 @@ void RibDefinition::setAirfoil(float panelLength, AirfoilType type, Airfoil* air
 
 void RibDefinition::updateAirfoil(float panelLength, float rootFactor, float tipFactor)
 {
+    // The blend writes every point anew: shared points are not worth copying
+    // first, while points of our own are refilled.
+    dropSharedGeometry();
+    PointList& outline = geometry().outline;
     PointList previous;
     previous.swap(outline);
     clearGeometry();
@@ -459,7 +448,7 @@ void RibDefinition::updateAirfoil(float panelLength, float rootFactor, float tip
 void RibDefinition::blendAirfoils(float panelLength, const Airfoil* root, const Airfoil* tip,
                                   float rootFactor, float tipFactor)
 {
-    blendAirfoils(outline.size(), panelLength, root, tip, rootFactor, tipFactor);
+    blendAirfoils(getRibCoords().size(), panelLength, root, tip, rootFactor, tipFactor);
 }
 
 size_t RibDefinition::blendAirfoils(size_t first, float panelLength, const Airfoil* root, const Airfoil* tip,
@@ -478,6 +467,7 @@ size_t RibDefinition::blendAirfoils(size_t first, float panelLength, const Airfo
     // A panel without a (positive) length has only its root airfoil; a
     // negative length would push the weight outside 0..1.
     const float rootWeight = panelLength <= 0.0f ? 1.0f : (panelLength - position) / panelLength;
+    PointList& outline = geometry().outline;
     outline.reserve(first + rootPoints.size());
     for (size_t i = 0; i < rootPoints.size(); ++i) {
         Vector3D* point = copyAt(outline, first + i, *rootPoints[i]);
@@ -490,21 +480,22 @@ size_t RibDefinition::blendAirfoils(size_t first, float panelLength, const Airfo
 
 void RibDefinition::scale(float sx, float sy, float sz)
 {
-    scalePoints(outline, sx, sy, sz);
-    scalePoints(camberLine, sx, sy, sz);
-    scalePoints(lePiece, sx, sy, sz);
-    scalePoints(tePiece, sx, sy, sz);
-    for (PointList& list : covering) {
+    Geometry& g = geometry();
+    scalePoints(g.outline, sx, sy, sz);
+    scalePoints(g.camberLine, sx, sy, sz);
+    scalePoints(g.lePiece, sx, sy, sz);
+    scalePoints(g.tePiece, sx, sy, sz);
+    for (PointList& list : g.covering) {
         scalePoints(list, sx, sy, sz);
     }
-    scalePoints(leTemplate, sx, sy, sz);
-    scaleParts(squareSparParts, sx, sy, sz);
-    scaleParts(roundSparParts, sx, sy, sz);
-    scaleParts(tubeSparParts, sx, sy, sz);
-    scaleParts(cubeTubeParts, sx, sy, sz);
-    scaleParts(sparWebbingParts, sx, sy, sz);
-    scaleParts(cubeSparParts, sx, sy, sz);
-    scaleParts(coveringPolygons, sx, sy, sz);
+    scalePoints(g.leTemplate, sx, sy, sz);
+    scaleParts(g.squareSparParts, sx, sy, sz);
+    scaleParts(g.roundSparParts, sx, sy, sz);
+    scaleParts(g.tubeSparParts, sx, sy, sz);
+    scaleParts(g.cubeTubeParts, sx, sy, sz);
+    scaleParts(g.sparWebbingParts, sx, sy, sz);
+    scaleParts(g.cubeSparParts, sx, sy, sz);
+    scaleParts(g.coveringPolygons, sx, sy, sz);
 }
 
 void RibDefinition::applyOffset()
@@ -512,43 +503,45 @@ void RibDefinition::applyOffset()
     translate(offsetX, offsetY, offsetZ);
     // The template is left out of translate (it must not follow the twist)
     // but does take part in the placement.
-    translatePoints(leTemplate, offsetX, offsetY, offsetZ);
+    translatePoints(getLETemplateCoords(), offsetX, offsetY, offsetZ);
 }
 
 void RibDefinition::translate(float dx, float dy, float dz)
 {
-    translatePoints(outline, dx, dy, dz);
-    translatePoints(camberLine, dx, dy, dz);
-    translatePoints(lePiece, dx, dy, dz);
-    translatePoints(tePiece, dx, dy, dz);
-    for (PointList& list : covering) {
+    Geometry& g = geometry();
+    translatePoints(g.outline, dx, dy, dz);
+    translatePoints(g.camberLine, dx, dy, dz);
+    translatePoints(g.lePiece, dx, dy, dz);
+    translatePoints(g.tePiece, dx, dy, dz);
+    for (PointList& list : g.covering) {
         translatePoints(list, dx, dy, dz);
     }
-    translateParts(squareSparParts, dx, dy, dz);
-    translateParts(roundSparParts, dx, dy, dz);
-    translateParts(tubeSparParts, dx, dy, dz);
-    translateParts(cubeTubeParts, dx, dy, dz);
-    translateParts(sparWebbingParts, dx, dy, dz);
-    translateParts(cubeSparParts, dx, dy, dz);
-    translateParts(coveringPolygons, dx, dy, dz);
+    translateParts(g.squareSparParts, dx, dy, dz);
+    translateParts(g.roundSparParts, dx, dy, dz);
+    translateParts(g.tubeSparParts, dx, dy, dz);
+    translateParts(g.cubeTubeParts, dx, dy, dz);
+    translateParts(g.sparWebbingParts, dx, dy, dz);
+    translateParts(g.cubeSparParts, dx, dy, dz);
+    translateParts(g.coveringPolygons, dx, dy, dz);
 }
 
 void RibDefinition::rotate(const Vector3D& axis, double angle)
 {
-    rotatePoints(outline, axis, angle);
-    rotatePoints(camberLine, axis, angle);
-    rotatePoints(lePiece, axis, angle);
-    rotatePoints(tePiece, axis, angle);
-    for (PointList& list : covering) {
+    Geometry& g = geometry();
+    rotatePoints(g.outline, axis, angle);
+    rotatePoints(g.camberLine, axis, angle);
+    rotatePoints(g.lePiece, axis, angle);
+    rotatePoints(g.tePiece, axis, angle);
+    for (PointList& list : g.covering) {
         rotatePoints(list, axis, angle);
     }
-    rotateParts(squareSparParts, axis, angle);
-    rotateParts(roundSparParts, axis, angle);
-    rotateParts(tubeSparParts, axis, angle);
-    rotateParts(cubeTubeParts, axis, angle);
-    rotateParts(sparWebbingParts, axis, angle);
-    rotateParts(cubeSparParts, axis, angle);
-    rotateParts(coveringPolygons, axis, angle);
+    rotateParts(g.squareSparParts, axis, angle);
+    rotateParts(g.roundSparParts, axis, angle);
+    rotateParts(g.tubeSparParts, axis, angle);
+    rotateParts(g.cubeTubeParts, axis, angle);
+    rotateParts(g.sparWebbingParts, axis, angle);
+    rotateParts(g.cubeSparParts, axis, angle);
+    rotateParts(g.coveringPolygons, axis, angle);
 }
 
 namespace {
@@ -570,6 +563,7 @@ void turnAboutCentre(const std::vector<Point*>& points, float cx, float cy, floa
 
 void RibDefinition::rotateAbout(const Vector3D& axis, double angle, float cx, float cy, float cz)
 {
+    Geometry& g = geometry();
     // Twist turns every rib about the z axis; that turn is inlined into one
     // walk over each list. Any other axis takes the general path.
     if (!(axis == GLUtils::AxisZ)) {
@@ -580,15 +574,15 @@ void RibDefinition::rotateAbout(const Vector3D& axis, double angle, float cx, fl
     const float c = std::cos(a);
     const float s = std::sin(a);
     const auto turn = [c, s](Vertex& point) { point.rotateZ(c, s); };
-    for (PointList* points : {&outline, &camberLine, &lePiece, &tePiece, &covering[0], &covering[1], &covering[2],
-                              &covering[3]}) {
+    for (PointList* points : {&g.outline, &g.camberLine, &g.lePiece, &g.tePiece, &g.covering[0], &g.covering[1],
+                              &g.covering[2], &g.covering[3]}) {
         turnAboutCentre(*points, cx, cy, cz, turn);
     }
     // Every kind of shape turns its points with the point turn, by the same
     // angle as the lists (a shape's own rotate takes the sine and cosine of
     // the same float angle for each point).
-    for (PartList* parts : {&squareSparParts, &roundSparParts, &tubeSparParts, &cubeTubeParts, &sparWebbingParts,
-                            &cubeSparParts, &coveringPolygons}) {
+    for (PartList* parts : {&g.squareSparParts, &g.roundSparParts, &g.tubeSparParts, &g.cubeTubeParts,
+                            &g.sparWebbingParts, &g.cubeSparParts, &g.coveringPolygons}) {
         for (IdentifiableObject* part : *parts) {
             turnAboutCentre(part->getModifiablePoints(), cx, cy, cz, turn);
         }
@@ -597,12 +591,13 @@ void RibDefinition::rotateAbout(const Vector3D& axis, double angle, float cx, fl
 
 void RibDefinition::rotateAboutAnyAxis(const Vector3D& axis, double angle, float cx, float cy, float cz)
 {
+    Geometry& g = geometry();
     const PointTurn turn = turnAbout(axis);
     const float a = float(angle);
     const float c = std::cos(a);
     const float s = std::sin(a);
-    for (PointList* points : {&outline, &camberLine, &lePiece, &tePiece, &covering[0], &covering[1], &covering[2],
-                              &covering[3]}) {
+    for (PointList* points : {&g.outline, &g.camberLine, &g.lePiece, &g.tePiece, &g.covering[0], &g.covering[1],
+                              &g.covering[2], &g.covering[3]}) {
         turnAboutCentre(*points, cx, cy, cz, [&](Vertex& point) {
             if (turn) {
                 (point.*turn)(c, s);
@@ -610,8 +605,8 @@ void RibDefinition::rotateAboutAnyAxis(const Vector3D& axis, double angle, float
         });
     }
     // Shapes turn themselves (and report an axis they cannot turn about).
-    for (PartList* parts : {&squareSparParts, &roundSparParts, &tubeSparParts, &cubeTubeParts, &sparWebbingParts,
-                            &cubeSparParts, &coveringPolygons}) {
+    for (PartList* parts : {&g.squareSparParts, &g.roundSparParts, &g.tubeSparParts, &g.cubeTubeParts,
+                            &g.sparWebbingParts, &g.cubeSparParts, &g.coveringPolygons}) {
         translateParts(*parts, -cx, -cy, -cz);
         rotateParts(*parts, axis, angle);
         translateParts(*parts, cx, cy, cz);
@@ -675,6 +670,8 @@ void RibDefinition::rotateParts(PartList& parts, const Vector3D& axis, double an
 
 void RibDefinition::computeCamberLine()
 {
+    const PointList& outline = geometry().outline;
+    PointList& camberLine = geometry().camberLine;
     const size_t n = outline.size();
     camberLine.reserve(n / 2 + 1);
     copyAt(camberLine, 0, Vector3D(1.0f, 0.0f, 0.0f));
@@ -693,6 +690,7 @@ void RibDefinition::computeCamberLine()
 
 bool RibDefinition::findStation(float distance, float xLE, float xTE, Station& station) const
 {
+    const PointList& outline = geometry().outline;
     const int n = int(outline.size());
     if (n < 2) {
         return false;
@@ -747,6 +745,7 @@ bool RibDefinition::findStation(float distance, float xLE, float xTE, Station& s
 
 float RibDefinition::interpolateY(int p, int q, float x) const
 {
+    const PointList& outline = geometry().outline;
     const Vector3D& from = *outline[p];
     const Vector3D& to = *outline[q];
     float dx = to.getX() - from.getX();
@@ -760,6 +759,7 @@ float RibDefinition::interpolateY(int p, int q, float x) const
 bool RibDefinition::splitAtChordPosition(float distance, float xLE, float xTE, int& upperIndex,
                                          int& lowerIndex)
 {
+    PointList& outline = geometry().outline;
     Station s;
     if (!findStation(distance, xLE, xTE, s)) {
         return false;
@@ -800,16 +800,17 @@ float RibDefinition::getPieceDepth(const PointList& points)
 
 float RibDefinition::getLEDepth(float scale) const
 {
-    return getPieceDepth(lePiece) * scale;
+    return getPieceDepth(geometry().lePiece) * scale;
 }
 
 float RibDefinition::getTEDepth(float scale) const
 {
-    return getPieceDepth(tePiece) * scale;
+    return getPieceDepth(geometry().tePiece) * scale;
 }
 
 float RibDefinition::getMaxY() const
 {
+    const PointList& outline = geometry().outline;
     float maxY = -FLT_MAX;
     for (const Vector3D* point : outline) {
         maxY = std::max(maxY, point->getY());
@@ -819,6 +820,7 @@ float RibDefinition::getMaxY() const
 
 float RibDefinition::getMinY() const
 {
+    const PointList& outline = geometry().outline;
     float minY = FLT_MAX;
     for (const Vector3D* point : outline) {
         minY = std::min(minY, point->getY());
@@ -828,6 +830,7 @@ float RibDefinition::getMinY() const
 
 float RibDefinition::getCamberY(int index) const
 {
+    const PointList& outline = geometry().outline;
     if (outline.size() < 2 || index < 0 || index >= int(outline.size())) {
         return 0.0f;
     }
@@ -848,6 +851,7 @@ bool RibDefinition::getCamberYAtChordPosition(float distance, float xLE, float x
 
 float RibDefinition::camberYAt(float x) const
 {
+    const PointList& camberLine = geometry().camberLine;
     if (camberLine.size() < 2) {
         return 0.0f;
     }
@@ -871,6 +875,7 @@ float RibDefinition::camberYAt(float x) const
 RibDefinition::CutRuns RibDefinition::duplicateCutPoints(int frontUpper, int frontLower, int rearUpper,
                                                         int rearLower)
 {
+    PointList& outline = geometry().outline;
     // Highest index first, so that no insertion moves a point still to come.
     for (int index : {rearLower, frontLower, frontUpper, rearUpper}) {
         outline.insert(outline.begin() + index, new Vector3D(*outline[size_t(index)]));
@@ -899,6 +904,7 @@ void RibDefinition::smoothCrossingPairs(PointList& points)
 
 void RibDefinition::collectTurns(std::vector<AngleInfo>& turns, float scale) const
 {
+    const PointList& outline = geometry().outline;
     turns.clear();
     const int n = int(outline.size());
     if (n == 0) {
@@ -936,6 +942,7 @@ void RibDefinition::collectTurns(std::vector<AngleInfo>& turns, float scale) con
 
 void RibDefinition::cleanOutline(float scale)
 {
+    PointList& outline = geometry().outline;
     // Without a scale there is no millimetre to measure the steps against.
     if (!(scale > 0.0f)) {
         return;
@@ -987,6 +994,7 @@ void RibDefinition::cleanOutline(float scale)
 // corner that lies farther from the camber line.
 void RibDefinition::repairTurns(const std::vector<AngleInfo>& turns, int first, int last)
 {
+    PointList& outline = geometry().outline;
     const int f = turns[first].getIndex();
     const int f1 = turns[first + 1].getIndex();
     const int l1 = turns[last - 1].getIndex();

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QVariant>
+#include <atomic>
+#include <memory>
 #include <vector>
 
 #include "foundation/AngleInfo.h"
@@ -16,7 +18,10 @@ class Vector3D;
 // One rib of a panel. Position and thickness are what the user edits; all
 // the rest is derived geometry that the panel's rib pipeline rebuilds from
 // the airfoils whenever the panel changes. Every point and part is held in
-// units of the wing root chord and owned by the rib.
+// units of the wing root chord. Built geometry does not change until the
+// next rebuild, so ribs may share it: it is owned by a reference-counted
+// block, and any non-const access to a shared block first gives the rib a
+// block of its own.
 class RibDefinition : public SelectableObject
 {
 public:
@@ -25,8 +30,7 @@ public:
 
     RibDefinition(float position, float thickness);
     // A copy carries the rib's scalars and airfoils but no geometry: the
-    // pipeline rebuilds geometry from scratch, and sharing points between two
-    // ribs would make both own them.
+    // pipeline rebuilds geometry from scratch. copyGeometryFrom adds it.
     RibDefinition(const RibDefinition& other);
     RibDefinition& operator=(const RibDefinition& other);
     // Moving hands the geometry over, so that containers that relocate
@@ -37,42 +41,48 @@ public:
 
     void clearGeometry();
     static void clearParts(PartList& parts);
-    // Replaces this rib's geometry by deep copies of other's. False, with
-    // this rib's geometry cleared, when other holds a shape of a kind that
-    // cannot be copied.
-    bool copyGeometryFrom(const RibDefinition& other);
+    // Gives this rib other's geometry. The two share it until either is
+    // changed, so this costs no copy of a point.
+    void copyGeometryFrom(const RibDefinition& other);
+    // True while this rib's geometry is the very block of other's.
+    bool sharesGeometryWith(const RibDefinition& other) const;
+    // Lets go of the geometry if other ribs share it, so that a rebuild
+    // which makes it anew does not first copy it; an unshared block is kept
+    // for the rebuild to refill.
+    void dropSharedGeometry();
 
-    // Point lists.
-    const PointList& getRibCoords() const { return outline; }
-    PointList& getRibCoords() { return outline; }
-    const PointList& getCamberLineCoords() const { return camberLine; }
-    PointList& getCamberLineCoords() { return camberLine; }
-    const PointList& getLEPieceCoords() const { return lePiece; }
-    PointList& getLEPieceCoords() { return lePiece; }
-    const PointList& getTEPieceCoords() const { return tePiece; }
-    PointList& getTEPieceCoords() { return tePiece; }
-    const PointList& getLETemplateCoords() const { return leTemplate; }
-    PointList& getLETemplateCoords() { return leTemplate; }
+    // Point lists. The non-const forms make the geometry this rib's own
+    // first: drawing, printing and export keep to the const ones.
+    const PointList& getRibCoords() const { return geometry().outline; }
+    PointList& getRibCoords() { return geometry().outline; }
+    const PointList& getCamberLineCoords() const { return geometry().camberLine; }
+    PointList& getCamberLineCoords() { return geometry().camberLine; }
+    const PointList& getLEPieceCoords() const { return geometry().lePiece; }
+    PointList& getLEPieceCoords() { return geometry().lePiece; }
+    const PointList& getTEPieceCoords() const { return geometry().tePiece; }
+    PointList& getTEPieceCoords() { return geometry().tePiece; }
+    const PointList& getLETemplateCoords() const { return geometry().leTemplate; }
+    PointList& getLETemplateCoords() { return geometry().leTemplate; }
     const PointList& getCoveringCoords(int index) const;
     PointList& getCoveringCoords(int index);
 
     // Part lists.
-    const PartList& getSquareSparParts() const { return squareSparParts; }
-    PartList& getSquareSparParts() { return squareSparParts; }
-    const PartList& getRoundSparParts() const { return roundSparParts; }
-    PartList& getRoundSparParts() { return roundSparParts; }
-    const PartList& getTubeSparParts() const { return tubeSparParts; }
-    PartList& getTubeSparParts() { return tubeSparParts; }
-    const PartList& getCubeTubeParts() const { return cubeTubeParts; }
-    PartList& getCubeTubeParts() { return cubeTubeParts; }
-    const PartList& getSparWebbingParts() const { return sparWebbingParts; }
-    PartList& getSparWebbingParts() { return sparWebbingParts; }
-    const PartList& getCubeSparParts() const { return cubeSparParts; }
-    PartList& getCubeSparParts() { return cubeSparParts; }
-    const PartList& getCoveringPolygons() const { return coveringPolygons; }
-    PartList& getCoveringPolygons() { return coveringPolygons; }
-    const PartList& getCombParts() const { return combParts; }
-    PartList& getCombParts() { return combParts; }
+    const PartList& getSquareSparParts() const { return geometry().squareSparParts; }
+    PartList& getSquareSparParts() { return geometry().squareSparParts; }
+    const PartList& getRoundSparParts() const { return geometry().roundSparParts; }
+    PartList& getRoundSparParts() { return geometry().roundSparParts; }
+    const PartList& getTubeSparParts() const { return geometry().tubeSparParts; }
+    PartList& getTubeSparParts() { return geometry().tubeSparParts; }
+    const PartList& getCubeTubeParts() const { return geometry().cubeTubeParts; }
+    PartList& getCubeTubeParts() { return geometry().cubeTubeParts; }
+    const PartList& getSparWebbingParts() const { return geometry().sparWebbingParts; }
+    PartList& getSparWebbingParts() { return geometry().sparWebbingParts; }
+    const PartList& getCubeSparParts() const { return geometry().cubeSparParts; }
+    PartList& getCubeSparParts() { return geometry().cubeSparParts; }
+    const PartList& getCoveringPolygons() const { return geometry().coveringPolygons; }
+    PartList& getCoveringPolygons() { return geometry().coveringPolygons; }
+    const PartList& getCombParts() const { return geometry().combParts; }
+    PartList& getCombParts() { return geometry().combParts; }
 
     void copyRibCoords(PointList& out) const;
     // list: 0 outline, 1 LE piece, 2 TE piece, 3 camber line.
@@ -179,7 +189,6 @@ private:
     void repairTurns(const std::vector<AngleInfo>& turns, int first, int last);
     void rotateAboutAnyAxis(const Vector3D& axis, double angle, float cx, float cy, float cz);
     void copyScalars(const RibDefinition& other);
-    void takeGeometry(RibDefinition& other) noexcept;
 
     float chord;
     float offsetX;
@@ -189,19 +198,47 @@ private:
     Airfoil* rootAirfoil;
     Airfoil* tipAirfoil;
 
-    PointList outline;
-    PointList camberLine;
-    PointList lePiece;
-    PointList tePiece;
-    PointList covering[4];
-    PointList leTemplate;
+    // The derived geometry; it owns its points and parts. A copy is deep.
+    struct Geometry {
+        Geometry() = default;
+        Geometry(const Geometry& other);
+        Geometry& operator=(const Geometry&) = delete;
+        ~Geometry();
+        // Empties every list, keeping their storage.
+        void clear();
 
-    PartList squareSparParts;
-    PartList roundSparParts;
-    PartList tubeSparParts;
-    PartList cubeTubeParts;
-    PartList sparWebbingParts;
-    PartList cubeSparParts;
-    PartList coveringPolygons;
-    PartList combParts;
+        PointList outline;
+        PointList camberLine;
+        PointList lePiece;
+        PointList tePiece;
+        PointList covering[4];
+        PointList leTemplate;
+
+        PartList squareSparParts;
+        PartList roundSparParts;
+        PartList tubeSparParts;
+        PartList cubeTubeParts;
+        PartList sparWebbingParts;
+        PartList cubeSparParts;
+        PartList coveringPolygons;
+        PartList combParts;
+    };
+    static const Geometry noGeometry;
+
+    // Whether no other rib holds this rib's block. The fence orders this
+    // rib's coming writes after whatever another thread read from the block
+    // before it let go of it.
+    bool ownsGeometry() const
+    {
+        if (!shared || shared.use_count() != 1)
+            return false;
+        std::atomic_thread_fence(std::memory_order_acquire);
+        return true;
+    }
+    const Geometry& geometry() const { return shared ? *shared : noGeometry; }
+    Geometry& geometry() { return ownsGeometry() ? *shared : ownGeometry(); }
+    // Replaces a shared (or missing) block by a copy of its own.
+    Geometry& ownGeometry();
+
+    std::shared_ptr<Geometry> shared;
 };

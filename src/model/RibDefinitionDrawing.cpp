@@ -106,5 +106,5 @@ void RibDefinition::visualize(const PlaneVisualisationOptions& options, float no
     if (!options.getShowRibs())
         return;
     const float* colour = isSelected() ? GLUtils::colorSelection : GLUtils::colorCombPart2;
-    drawSlab(*this, outline, colour, options, normalFactor, true, true);
+    drawSlab(*this, getRibCoords(), colour, options, normalFactor, true, true);
 }

@@ -157,6 +157,8 @@ void RibList::applyBaseData(float wingRootChord, float panelLength, float rootCh
         // The last rib stands at L - thickness; the linear law would leave it
         // short of the tip chord.
         const float c = last ? tipChord : rootChord - taperPerMm * rib.position;
+        // Geometry shared with a copy of the panel is made anew, not copied.
+        rib.dropSharedGeometry();
         spare->swap(rib.getCamberLineCoords());
         rib.updateAirfoil(panelLength, rootAirfoilFactor, tipAirfoilFactor);
         rib.scale(c / r, c / r, 1.0f);

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "airfoils/WingFoils.h"
@@ -120,6 +121,7 @@ private slots:
     void assignmentRebuildsForTheNewLength();
     void copiesCarryWhatARebuildMakes_data();
     void copiesCarryWhatARebuildMakes();
+    void copiesShareRibsUntilOneChanges();
     void zeroRootChordNeverDividesTheRearLimit();
 
 private:
@@ -314,6 +316,34 @@ void TestPanelBaseData::copiesCarryWhatARebuildMakes()
     PanelBaseData assigned = simplePanel("NACA 2412", "", 300.0f, 4);
     assigned = source;
     QCOMPARE(geometry(assigned), geometry(expected));
+}
+
+// A copy shares the ribs' points with its source; an edit of one panel's
+// points, or a rebuild of one panel, must never show in the other.
+void TestPanelBaseData::copiesShareRibsUntilOneChanges()
+{
+    PanelBaseData source = sparredPanel();
+    const QByteArray built = geometry(source);
+    PanelBaseData copy(source);
+    const auto& sourceRibs = std::as_const(source).getRibList().getRibs();
+    auto& copyRibs = copy.getRibList().getRibs();
+    QVERIFY(copyRibs.back().sharesGeometryWith(sourceRibs.back()));
+
+    for (Vector3D* p : copyRibs.front().getRibCoords())
+        p->setY(p->getY() + 1.0f);
+    copyRibs.back().getRoundSparParts().front()->translate(1.0f, 0.0f, 0.0f);
+    QCOMPARE(geometry(source), built);
+    QVERIFY(!copyRibs.front().sharesGeometryWith(sourceRibs.front()));
+
+    // The copy's rebuild starts from nothing where the source's refills.
+    copy.rebuildRibs();
+    QCOMPARE(geometry(copy), built);
+    const PanelBaseData second(copy);
+    source.setTipTwist(3.0f);
+    source.rebuildRibs();
+    QVERIFY(geometry(source) != built);
+    QCOMPARE(geometry(copy), built);
+    QCOMPARE(geometry(second), built);
 }
 
 void TestPanelBaseData::zeroRootChordNeverDividesTheRearLimit()
