@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QMutexLocker>
+#include <QThread>
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
@@ -15,7 +16,9 @@
 #include <cstring>
 #include <iostream>
 #include <iterator>
+#include <memory>
 #include <sstream>
+#include <vector>
 
 using PanelMessage = serializedPlanformixData::serializedPanelData;
 using SparMessage = serializedPlanformixData::serializedSparListData;
@@ -456,28 +459,35 @@ void fillPanel(PanelMessage* out, const Panel& panel)
         fillComb(out->add_comblist(), comb);
 }
 
-Panel* panelFrom(int number, const PanelMessage& in)
-{
-    // Alignment flags contradict each other in some files; an aligned
-    // panel is never also unaligned.
-    const bool dontAlign = (in.topalign() || in.bottomalign()) ? false : in.dontalign();
-
+// What a panel entry holds beyond its plain values. Spars, strips and combs
+// draw part ids as they are made.
+struct PanelRecords {
     RibList ribs;
-    for (const auto& rib : in.riblist())
-        ribs.addRib(RibDefinition(rib.position(), rib.thickness()));
-
     SparList spars;
-    for (const SparMessage& spar : in.sparlist())
-        spars.addSpar(sparFrom(spar));
-
     LEData le;
-    if (in.has_ledata()) {
-        le.setType(int(in.ledata().type()));
-        le.setStandardLEDepth(in.ledata().standardledepth());
-    }
     TEData te;
+    CoveringDefinition covering;
+    SheetingStripList strips;
+    BuildingTabData tabs;
+    RibCombList combs;
+};
+
+PanelRecords recordsFrom(const PanelMessage& in)
+{
+    PanelRecords records;
+    for (const auto& rib : in.riblist())
+        records.ribs.addRib(RibDefinition(rib.position(), rib.thickness()));
+
+    for (const SparMessage& spar : in.sparlist())
+        records.spars.addSpar(sparFrom(spar));
+
+    if (in.has_ledata()) {
+        records.le.setType(int(in.ledata().type()));
+        records.le.setStandardLEDepth(in.ledata().standardledepth());
+    }
     if (in.has_tedata()) {
         const PanelMessage::trailingEdge& t = in.tedata();
+        TEData& te = records.te;
         te.setType(int(t.type()));
         te.setStandardTEDepth(t.standardtedepth());
         te.setStandardTEAutoAdjustDepth(t.standardteautoadjustdepth());
@@ -485,10 +495,9 @@ Panel* panelFrom(int number, const PanelMessage& in)
         te.setStripTEStripDepth(t.striptestripdepth());
         te.setStripTEStripThickness(t.striptestripthickness());
     }
-    CoveringDefinition covering;
-    SheetingStripList strips;
     if (in.has_sheeting()) {
         const PanelMessage::sheetingDefinition& s = in.sheeting();
+        CoveringDefinition& covering = records.covering;
         covering.setSheetingType(SheetingType(int(s.sheetingtype())));
         covering.setLength(s.length());
         covering.setThickness(s.thickness());
@@ -497,26 +506,33 @@ Panel* panelFrom(int number, const PanelMessage& in)
         covering.setDoUpper(s.doupper());
         covering.setDoLower(s.dolower());
         for (const StripMessage& strip : s.sheetingstriplist())
-            strips.append(stripFrom(strip));
+            records.strips.append(stripFrom(strip));
     }
-    BuildingTabData tabs;
     if (in.has_tabs()) {
         const PanelMessage::buildingTabsDefinition& t = in.tabs();
+        BuildingTabData& tabs = records.tabs;
         tabs.setDoUpper(t.doupper());
         tabs.setDoLower(t.dolower());
         tabs.setOffsetLE(t.offsetle());
         tabs.setOffsetTE(t.offsette());
         tabs.setWidth(t.width());
     }
-    RibCombList combs;
     for (const CombMessage& comb : in.comblist())
-        combs.append(combFrom(comb));
+        records.combs.append(combFrom(comb));
+    return records;
+}
 
+Panel* panelFrom(int number, const PanelMessage& in, const PanelRecords& records)
+{
+    // Alignment flags contradict each other in some files; an aligned
+    // panel is never also unaligned.
+    const bool dontAlign = (in.topalign() || in.bottomalign()) ? false : in.dontalign();
     return new Panel(number, fromUtf8(in.panelname()), fromUtf8(in.airfoilname()), fromUtf8(in.airfoilnametip()),
                      in.rootchord(), in.tipchord(), in.sweep(), in.length(), in.tiptwist(), in.dihedralangle(),
                      in.topalign(), in.bottomalign(), dontAlign, in.ribthickness(), in.noofribs(),
                      in.specificweightrib(), in.rootairfoilfactor(), in.tipairfoilfactor(),
-                     ribs.getRibCount() > 0 ? &ribs : nullptr, le, te, spars, strips, covering, tabs, combs);
+                     records.ribs.getRibCount() > 0 ? &records.ribs : nullptr, records.le, records.te,
+                     records.spars, records.strips, records.covering, records.tabs, records.combs);
 }
 
 } // namespace
@@ -694,13 +710,34 @@ void PlaneModel::loadViewData(const google::protobuf::Message* message, hint_t h
         loadProgress(done, total);
     clear();
     setName(fromUtf8(data->planename()), true);
-    int number = 1;
-    for (const PanelMessage& entry : data->panels()) {
-        panelsModel.appendPanel(panelFrom(number++, entry));
+    const auto appendPanel = [&](Panel* panel, const PanelMessage& entry) {
+        panelsModel.appendPanel(panel);
         done += openWork(entry);
         if (loadProgress)
             loadProgress(done, total);
-    }
+    };
+    // The first panel's root chord scales every other panel, so it goes in
+    // first; the others are then built side by side and go in in order.
+    const int count = data->panels_size();
+    if (count > 0)
+        appendPanel(panelFrom(1, data->panels(0), recordsFrom(data->panels(0))), data->panels(0));
+    const std::size_t others = std::size_t(std::max(count - 1, 0));
+    std::vector<PanelRecords> records(others);
+    std::vector<std::unique_ptr<Panel>> built(others);
+    QThread* const home = QThread::currentThread();
+    PanelsTableModel::buildInOrder(
+        int(others),
+        [&](int i) {
+            const PanelMessage& entry = data->panels(i + 1);
+            records[std::size_t(i)] = recordsFrom(entry);
+            return PanelsTableModel::expectedIdDraws(records[std::size_t(i)].covering, int(ribsBuilt(entry)));
+        },
+        [&](int i) {
+            built[std::size_t(i)].reset(panelFrom(i + 2, data->panels(i + 1), records[std::size_t(i)]));
+            built[std::size_t(i)]->getPanelBaseData().moveToThread(home);
+        });
+    for (std::size_t i = 0; i < others; ++i)
+        appendPanel(built[i].release(), data->panels(int(i) + 1));
     for (const serializedPlanformixData::serializedViewData& view : data->views())
         if (Observer* observer = findObserverByName(fromUtf8(view.observername())))
             observer->loadViewData(&view, hint);
@@ -853,6 +890,14 @@ int PlaneModel::getNextId()
     // both see the second increment.
     QMutexLocker locker(&idMutex);
     return ++lastId;
+}
+
+int PlaneModel::takeIds(int count)
+{
+    QMutexLocker locker(&idMutex);
+    const int first = lastId + 1;
+    lastId += std::max(count, 0);
+    return first;
 }
 
 float PlaneModel::getMaxRibLength(std::list<RibDefinition>::const_iterator first,

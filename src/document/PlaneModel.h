@@ -103,6 +103,9 @@ public:
     // a document never restarts them, so records made for different
     // documents in one run never share an id.
     int getNextId();
+    // Draws count ids at once and returns the first; with count 0 it only
+    // tells the id getNextId would hand out next.
+    int takeIds(int count);
 
     // The longest rib without its trailing-edge piece, in mm, over at most
     // count ribs from first (0 when none is positive).

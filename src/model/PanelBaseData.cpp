@@ -795,3 +795,10 @@ void PanelBaseData::mirrorSheetingStripsAtConnectionRib()
         }
     }
 }
+
+void PanelBaseData::moveToThread(QThread* thread)
+{
+    for (QObject* model : std::initializer_list<QObject*>{&ribListTableModel, &sparsTableModel,
+                                                          &sheetingStripTableModel, &combListTableModel})
+        model->moveToThread(thread);
+}

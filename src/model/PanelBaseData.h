@@ -13,6 +13,8 @@
 #include "model/SparsTableModel.h"
 #include "model/TEData.h"
 
+class QThread;
+
 // Everything that defines one wing panel: its values, its edge, covering
 // and tab records and its four list models. Every constructor that takes
 // values, the copy and the assignment end with finished ribs: rebuilt, or,
@@ -266,6 +268,10 @@ public:
         geometryChanged();
     }
     float getRibHeight() const { return ribMaxY - ribMinY; }
+
+    // A panel made on a worker thread hands its table models to the thread
+    // that will show them; call it on the thread that made the panel.
+    void moveToThread(QThread* thread);
 
 private:
     // Ribs built from the current values stay valid until something that

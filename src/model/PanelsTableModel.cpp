@@ -1,13 +1,18 @@
 #include "model/PanelsTableModel.h"
 
+#include "foundation/ConcurrentWork.h"
 #include "foundation/Mathematics.h"
+#include "model/CoveringDefinition.h"
 #include "model/Panel.h"
 #include "model/PlaneAccess.h"
 
 #include <QCoreApplication>
+#include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <iostream>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -272,6 +277,91 @@ void PanelsTableModel::clear()
 
 void PanelsTableModel::rebuildAllPanels(bool firstIsBuilt)
 {
-    for (auto it = firstIsBuilt ? std::next(panels.begin()) : panels.begin(); it != panels.end(); ++it)
-        (*it)->getPanelBaseData().rebuildRibs();
+    if (panels.empty())
+        return;
+    // Each panel's rebuild reads only its own data, the first panel's root
+    // chord and the airfoil library, so the panels rebuild side by side.
+    // Nothing here is announced to the views before every panel is done.
+    const std::vector<Panel*> stale(firstIsBuilt ? std::next(panels.begin()) : panels.begin(), panels.end());
+    buildInOrder(
+        int(stale.size()),
+        [&stale](int i) {
+            const Panel& panel = *stale[std::size_t(i)];
+            return expectedIdDraws(panel.getPanelBaseData().getCoveringDefinition(), panel.getRibCount());
+        },
+        [&stale](int i) { stale[std::size_t(i)]->getPanelBaseData().rebuildRibs(); });
+}
+
+void PanelsTableModel::buildInOrder(int count, const std::function<int(int)>& prepare,
+                                    const std::function<void(int)>& build)
+{
+    if (count < 2) {
+        for (int i = 0; i < count; ++i) {
+            prepare(i);
+            build(i);
+        }
+        return;
+    }
+    // Taking no id yet, this also makes sure the plane document exists
+    // before the builds ask it about the wing from several threads at once.
+    const int base = PlaneAccess::takeIds(0);
+    // Every step gets the ids it would have drawn after the steps before it.
+    std::vector<int> firstIds(std::size_t(count), base);
+    std::vector<int> expected(std::size_t(count), 0);
+    std::vector<int> used(std::size_t(count), 0);
+    int next = base;
+    for (int i = 0; i < count; ++i) {
+        PlaneAccess::IdBlock ids(next);
+        expected[std::size_t(i)] = prepare(i);
+        firstIds[std::size_t(i)] = next + ids.used();
+        next = firstIds[std::size_t(i)] + std::max(0, expected[std::size_t(i)]);
+    }
+    // The builds up to the first that drew another number of ids stand.
+    int standing = 0;
+    std::atomic<bool> failed{false};
+    ConcurrentWork::forEach(
+        count,
+        [&](int i) {
+            PlaneAccess::IdBlock ids(firstIds[std::size_t(i)]);
+            try {
+                build(i);
+            } catch (...) {
+                used[std::size_t(i)] = ids.used();
+                failed = true;
+                throw;
+            }
+            used[std::size_t(i)] = ids.used();
+        },
+        [&] {
+            if (failed) {
+                // Nothing runs again; every id handed out stays taken.
+                int end = next;
+                for (int i = 0; i < count; ++i)
+                    end = std::max(end, firstIds[std::size_t(i)] + used[std::size_t(i)]);
+                PlaneAccess::takeIds(end - base);
+                return standing = count;
+            }
+            while (standing < count && used[std::size_t(standing)] == expected[std::size_t(standing)])
+                ++standing;
+            const std::size_t last = std::size_t(std::max(standing, 1)) - 1;
+            const int taken = standing > 0 ? firstIds[last] + used[last] - base : 0;
+            // Ids drawn elsewhere meanwhile may be among the ones handed
+            // out: then nothing stands.
+            if (PlaneAccess::takeIds(taken) != base)
+                standing = 0;
+            return standing;
+        });
+    for (int i = standing; i < count; ++i) {
+        prepare(i);
+        build(i);
+    }
+}
+
+int PanelsTableModel::expectedIdDraws(const CoveringDefinition& covering, int ribCount)
+{
+    // The standard covering makes its bands, with fresh ids, on every rib;
+    // the second band only where the covering extends over the first ribs.
+    if (covering.getSheetingType() != SheetingType::Standard)
+        return 0;
+    return std::max(0, ribCount) * (covering.getExtend() != 0 ? 4 : 2);
 }

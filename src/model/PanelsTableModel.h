@@ -3,8 +3,10 @@
 #include "foundation/Observable.h"
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <list>
 
+class CoveringDefinition;
 class Panel;
 class PanelBaseData;
 
@@ -50,6 +52,19 @@ public:
     void clear();
 
     static constexpr int numberOfColumns = 8;
+
+    // Runs prepare(i) then build(i) for i = 0 ... count - 1, the builds side
+    // by side and yet as if one after the other: the part ids drawn come
+    // out as that plain loop would draw them, and so does the console
+    // output of the builds. prepare(i) runs on the calling thread, in
+    // order, and returns how many ids build(i) will draw; where that is
+    // wrong, prepare and build run once more, in order, for i and every
+    // later one.
+    static void buildInOrder(int count, const std::function<int(int)>& prepare,
+                             const std::function<void(int)>& build);
+    // The part ids one build of a panel with this covering and this many
+    // ribs draws.
+    static int expectedIdDraws(const CoveringDefinition& covering, int ribCount);
 
 private:
     bool isEditableColumn(int column) const;

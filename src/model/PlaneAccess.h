@@ -13,6 +13,30 @@ class PlaneAccess
 public:
     // Part ids for spars, sheeting strips and combs; unique for the run.
     static int nextId();
+    // Draws count ids at once and returns the first; with count 0 only
+    // tells the id nextId would hand out next.
+    static int takeIds(int count);
+
+    // For work run side by side that must draw its ids as a plain loop
+    // would: while a block is open on a thread, nextId() there hands out
+    // first, first + 1, ... without touching the plane, and the caller
+    // takes the ids used from the plane afterwards (takeIds).
+    class IdBlock
+    {
+    public:
+        explicit IdBlock(int first);
+        ~IdBlock();
+        IdBlock(const IdBlock&) = delete;
+        IdBlock& operator=(const IdBlock&) = delete;
+        int used() const { return next - first; }
+
+    private:
+        friend class PlaneAccess;
+        const int first;
+        int next;
+        IdBlock* const outer;
+    };
+
     // In mm, -1.0 while the plane has no panel.
     static float rootChord();
     static int panelCount();

@@ -2,6 +2,7 @@
 #include "common/TestSupport.h"
 #include "document/PlaneModel.h"
 #include "foundation/DialogSeam.h"
+#include "foundation/IdentifiableObject.h"
 #include "foundation/Observer.h"
 #include "model/Panel.h"
 #include "model/PanelsTableModel.h"
@@ -9,7 +10,9 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
+#include <limits>
 #include <google/protobuf/text_format.h>
 #include <google/protobuf/util/message_differencer.h>
 
@@ -155,6 +158,7 @@ private slots:
     void refusedFileLeavesPlaneUntouched();
     void damagedBytesNeverHalfLoad();
     void programWrittenDocumentsOfManyRibsLoad();
+    void panelsBuiltSideBySideTakeIdsInFileOrder();
     void alignedPanelLoadsWithoutNoAlignment();
     void absentRecordsTakeClassDefaults();
     void viewRecordsReachViewsByName();
@@ -488,6 +492,40 @@ void TestPlaneDocument::programWrittenDocumentsOfManyRibsLoad()
     QVERIFY(plane->save(file));
     QCOMPARE(DialogSeam::calls().size(), size_t(1));
     QCOMPARE(DialogSeam::calls().back().title, QStringLiteral("Document too large"));
+}
+
+void TestPlaneDocument::panelsBuiltSideBySideTakeIdsInFileOrder()
+{
+    // Under standard covering a panel draws fresh ids for its bands while it
+    // is built; its spar and comb parts carry ids drawn before.
+    // Panels of many ribs, so that every thread gets one of them to build.
+    serializedPlanformixData wing = featuredDocument();
+    PanelMessage* first = wing.mutable_panels(0);
+    first->mutable_sheeting()->set_sheetingtype(PanelMessage::sheetingDefinition::Standard);
+    first->set_noofribs(80);
+    first->clear_riblist();
+    for (int i = 1; i < 5; ++i)
+        *wing.add_panels() = wing.panels(0);
+    QVERIFY(plane->loadFromString(wing.SerializeAsString(), SerializeableIf::FILE_LOAD));
+    QCOMPARE(plane->getPanelCount(), 5);
+    int lastId = -1;
+    for (const Panel* panel : plane->getPanelList()) {
+        // The views attach to a panel's tables from this thread.
+        QCOMPARE(panel->getPanelBaseData().getSparsTableModel().thread(), QThread::currentThread());
+        int first = std::numeric_limits<int>::max();
+        int last = -1;
+        for (const RibDefinition& rib : panel->getRibList().getRibs()) {
+            for (const auto* parts : {&rib.getSquareSparParts(), &rib.getCoveringPolygons(), &rib.getCombParts()}) {
+                for (const IdentifiableObject* part : *parts) {
+                    first = std::min(first, part->getId());
+                    last = std::max(last, part->getId());
+                }
+            }
+        }
+        // As when the panels are built one after the other.
+        QVERIFY2(first > lastId, qPrintable(QStringLiteral("panel %1").arg(panel->getId())));
+        lastId = last;
+    }
 }
 
 void TestPlaneDocument::alignedPanelLoadsWithoutNoAlignment()

@@ -1,12 +1,18 @@
 #include "airfoils/WingFoils.h"
 #include "document/PlaneModel.h"
 #include "foundation/Observer.h"
+#include "foundation/IdentifiableObject.h"
+#include "foundation/Vector3D.h"
 #include "model/Panel.h"
 #include "model/PanelsTableModel.h"
+#include "model/PlaneAccess.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <iostream>
+#include <sstream>
+#include <vector>
 
 namespace {
 
@@ -70,6 +76,37 @@ void dropOutline(Panel* panel)
     panel->getRibList().getRibs().front().clearGeometry();
 }
 
+// A panel that draws part ids on every rebuild (its standard covering does)
+// and carries a spar through every rib.
+PanelBaseData coveredPanelData(int id, float rootChord)
+{
+    SparList spars;
+    spars.addSpar(SparDefinition(QStringLiteral("Spar"), SparType::Square, 1, 12, 30.0f, 30.0f, true, false));
+    return PanelBaseData(id, QStringLiteral("Panel %1").arg(id), QStringLiteral("NACA 2412"),
+                         QStringLiteral("NACA 0012"), rootChord, rootChord * 0.8f, 5.0f * id, 400.0f, -1.0f, 2.0f,
+                         false, false, true, 3.0f, 12, 150.0f, 1.0f, 1.0f, nullptr, LEData(1, 6.0f), TEData(),
+                         spars, SheetingStripList(), CoveringDefinition(SheetingType::Standard, 25.0f, 1.5f, 0,
+                                                                        true, true, true),
+                         BuildingTabData(), RibCombList());
+}
+
+// Every outline and covering point of the panel, in order.
+std::vector<float> geometryOf(const Panel& panel)
+{
+    std::vector<float> values{panel.getPanelBaseData().getRibMinY(), panel.getPanelBaseData().getRibMaxY()};
+    for (const RibDefinition& rib : panel.getRibList().getRibs()) {
+        std::vector<const RibDefinition::PointList*> lists{&rib.getRibCoords()};
+        for (int i = 0; i < 4; ++i)
+            lists.push_back(&rib.getCoveringCoords(i));
+        for (const RibDefinition::PointList* list : lists) {
+            values.push_back(float(list->size()));
+            for (const Vector3D* p : *list)
+                values.insert(values.end(), {p->getX(), p->getY(), p->getZ(), float(p->getProp())});
+        }
+    }
+    return values;
+}
+
 } // namespace
 
 class TestPanelsTableModel : public QObject
@@ -88,6 +125,8 @@ private slots:
     void refusedCellStillReportsCell();
     void movingPanelsReportsRowMoves();
     void removingPanelRebuildsRemainder();
+    void sideBySideRebuildMatchesRebuildingAlone();
+    void buildsDrawIdsAndWriteAsInPlainLoop();
     void addingPanelStoresOneUndoState();
     void modelDeletesItsPanels();
 
@@ -240,6 +279,54 @@ void TestPanelsTableModel::removingPanelRebuildsRemainder()
     panels->removePanel(0);
     QCOMPARE(panels->getNoOfPanels(), 0);
     QCOMPARE(plane->getSpan(), 0.0f);
+}
+
+void TestPanelsTableModel::sideBySideRebuildMatchesRebuildingAlone()
+{
+    for (int id = 0; id < 5; ++id)
+        panels->addOrUpdatePanel(coveredPanelData(id, 200.0f - 10.0f * id));
+    QVERIFY(panels->addOrUpdatePanel(coveredPanelData(0, 230.0f)));
+
+    // The bands' fresh ids come panel after panel, as a plain loop draws them.
+    int lastId = -1;
+    for (const Panel* panel : panels->getPanels()) {
+        for (const RibDefinition& rib : panel->getRibList().getRibs()) {
+            QVERIFY(!rib.getCoveringPolygons().empty());
+            for (const IdentifiableObject* band : rib.getCoveringPolygons()) {
+                QVERIFY2(band->getId() > lastId, qPrintable(QStringLiteral("panel %1").arg(panel->getId())));
+                lastId = band->getId();
+            }
+        }
+    }
+    for (Panel* panel : panels->getPanels()) {
+        const std::vector<float> sideBySide = geometryOf(*panel);
+        panel->getPanelBaseData().rebuildRibs();
+        QVERIFY2(geometryOf(*panel) == sideBySide, qPrintable(QStringLiteral("panel %1").arg(panel->getId())));
+    }
+}
+
+void TestPanelsTableModel::buildsDrawIdsAndWriteAsInPlainLoop()
+{
+    // The second build is expected to draw no id but draws one, so it and
+    // the ones after it run again.
+    const std::vector<int> expected{1, 0, 1, 1};
+    std::vector<int> drawn(4, -1);
+    std::vector<int> runs(4, 0);
+    std::ostringstream console;
+    std::streambuf* const standardOutput = std::cout.rdbuf(console.rdbuf());
+    const int first = PlaneAccess::takeIds(0);
+    PanelsTableModel::buildInOrder(
+        4, [&](int i) { return expected[std::size_t(i)]; },
+        [&](int i) {
+            ++runs[std::size_t(i)];
+            drawn[std::size_t(i)] = PlaneAccess::nextId();
+            std::cout << "build " << i << std::endl;
+        });
+    std::cout.rdbuf(standardOutput);
+    QCOMPARE(drawn, (std::vector<int>{first, first + 1, first + 2, first + 3}));
+    QCOMPARE(PlaneAccess::takeIds(0), first + 4);
+    QCOMPARE(runs, (std::vector<int>{1, 2, 2, 2}));
+    QCOMPARE(QString::fromStdString(console.str()), QStringLiteral("build 0\nbuild 1\nbuild 2\nbuild 3\n"));
 }
 
 void TestPanelsTableModel::addingPanelStoresOneUndoState()

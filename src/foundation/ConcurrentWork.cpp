@@ -1,0 +1,151 @@
+#include "foundation/ConcurrentWork.h"
+
+#include <algorithm>
+#include <atomic>
+#include <exception>
+#include <iostream>
+#include <streambuf>
+#include <string>
+#include <system_error>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace {
+
+enum ConsoleStream { StandardOutput, StandardError };
+
+// What one piece wrote to the console, in the order written.
+struct HeldOutput {
+    std::vector<std::pair<ConsoleStream, std::string>> chunks;
+
+    void append(ConsoleStream stream, const char* text, std::size_t size)
+    {
+        if (chunks.empty() || chunks.back().first != stream)
+            chunks.emplace_back(stream, std::string());
+        chunks.back().second.append(text, size);
+    }
+};
+
+// Set on a thread while it runs a piece.
+thread_local HeldOutput* heldOutput = nullptr;
+thread_local bool runningPiece = false;
+
+// Stands in for a console stream's buffer while pieces run: a thread that
+// runs a piece writes into that piece's held output, any other thread
+// straight through to the buffer it replaces. A stream without a buffer
+// (output switched off) is left alone.
+class HoldingBuffer : public std::streambuf
+{
+public:
+    HoldingBuffer(std::ostream& stream, ConsoleStream which)
+        : stream(stream), which(which), replaced(stream.rdbuf())
+    {
+        if (replaced)
+            swapInto(this);
+    }
+    ~HoldingBuffer() override
+    {
+        if (replaced)
+            swapInto(replaced);
+    }
+    HoldingBuffer(const HoldingBuffer&) = delete;
+    HoldingBuffer& operator=(const HoldingBuffer&) = delete;
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (traits_type::eq_int_type(c, traits_type::eof()))
+            return traits_type::not_eof(c);
+        const char ch = traits_type::to_char_type(c);
+        return xsputn(&ch, 1) == 1 ? c : traits_type::eof();
+    }
+    std::streamsize xsputn(const char* text, std::streamsize size) override
+    {
+        if (heldOutput) {
+            heldOutput->append(which, text, std::size_t(size));
+            return size;
+        }
+        return replaced->sputn(text, size);
+    }
+    // Held text is flushed when it is written out.
+    int sync() override { return heldOutput ? 0 : replaced->pubsync(); }
+
+private:
+    // Swapping the buffer resets the stream's state; a stream that had
+    // failed must stay failed.
+    void swapInto(std::streambuf* buffer)
+    {
+        const std::ios_base::iostate state = stream.rdstate();
+        stream.rdbuf(buffer);
+        stream.clear(state);
+    }
+
+    std::ostream& stream;
+    const ConsoleStream which;
+    std::streambuf* const replaced;
+};
+
+void writeOut(const std::vector<HeldOutput>& outputs, std::size_t count)
+{
+    for (std::size_t i = 0; i < count && i < outputs.size(); ++i) {
+        for (const auto& chunk : outputs[i].chunks) {
+            std::ostream& stream = chunk.first == StandardOutput ? std::cout : std::cerr;
+            stream.write(chunk.second.data(), std::streamsize(chunk.second.size()));
+            stream.flush();
+        }
+    }
+}
+
+} // namespace
+
+void ConcurrentWork::forEach(int count, const std::function<void(int)>& work, const std::function<int()>& standing)
+{
+    const int cores = std::max(1, int(std::thread::hardware_concurrency()));
+    if (count <= 1 || runningPiece) {
+        for (int i = 0; i < count; ++i)
+            work(i);
+        return;
+    }
+
+    const auto pieces = static_cast<std::size_t>(count);
+    std::vector<HeldOutput> outputs(pieces);
+    std::vector<std::exception_ptr> failures(pieces);
+    std::atomic<int> next{0};
+    // Pieces are handed out one at a time, so a slow one does not hold up a
+    // thread's share of the others.
+    const auto runPieces = [&] {
+        runningPiece = true;
+        for (int i = next++; i < count; i = next++) {
+            heldOutput = &outputs[std::size_t(i)];
+            try {
+                work(i);
+            } catch (...) {
+                failures[std::size_t(i)] = std::current_exception();
+            }
+        }
+        heldOutput = nullptr;
+        runningPiece = false;
+    };
+    {
+        HoldingBuffer out(std::cout, StandardOutput);
+        HoldingBuffer err(std::cerr, StandardError);
+        std::vector<std::thread> workers;
+        const int helpers = std::min(count, cores) - 1;
+        for (int i = 0; i < helpers; ++i) {
+            try {
+                workers.emplace_back(runPieces);
+            } catch (const std::system_error&) {
+                // No thread to be had: the ones there are do the rest.
+                break;
+            }
+        }
+        runPieces();
+        for (std::thread& worker : workers)
+            worker.join();
+    }
+    writeOut(outputs, standing ? std::size_t(std::max(0, standing())) : pieces);
+    for (const std::exception_ptr& failure : failures)
+        if (failure)
+            std::rethrow_exception(failure);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+
+// Runs independent pieces of work (rebuilding the panels of a wing, say) on
+// several cores and returns when all of them are done, so that to the caller
+// it is just a slower-looking loop that finished sooner.
+class ConcurrentWork
+{
+public:
+    // Calls work(0) ... work(count - 1), each exactly once, spread over the
+    // calling thread and up to one worker thread per further core. The
+    // pieces must not touch each other's data, nor anything that is only
+    // safe on the GUI thread (views, signals to them). What a piece writes
+    // to std::cout and std::cerr is held back and written out whole, piece
+    // by piece in index order, once all are done: the console reads as
+    // after the plain loop. An exception thrown by a piece is rethrown here
+    // after all have finished (the one of the lowest index).
+    // standing, when given, is asked once all pieces are done how many of
+    // them, from the first, stand; the output of the others is dropped, as
+    // the caller will run them again.
+    // A single piece or a call from inside a piece runs the plain loop on
+    // the calling thread.
+    static void forEach(int count, const std::function<void(int)>& work,
+                        const std::function<int()>& standing = nullptr);
+};
