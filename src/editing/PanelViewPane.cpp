@@ -33,7 +33,7 @@ void PanelViewPane::chkGhostBoxToggled(bool state)
 {
     ui->chkBoxGrayGhosts->setEnabled(state);
     ui->hsliderGhostTransparency->setEnabled(state);
-    dialog.redrawWindow(true);
+    dialog.showPreview();
 }
 
 #define PRESET_INPUTS                                                                                                  \

@@ -20,6 +20,7 @@
 #include "editing/XSparTypeEditDelegate.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/Mathematics.h"
+#include "foundation/Vertex.h"
 #include "model/CombListTableModel.h"
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
@@ -270,6 +271,10 @@ void WingPanelDialog::redrawWindow(bool lightweight)
 {
     if (lightweight) {
         if (workingPanel) {
+            // The assignment drops the old ribs' points before it rebuilds;
+            // kept for the rebuild, their memory needs no freeing and no
+            // fresh allocation on every keystroke.
+            Vertex::RecyclingScope recycling;
             PanelBaseData data;
             fillPanelFromDialog(data);
             workingPanel->setPanelBaseData(data);
@@ -288,12 +293,16 @@ void WingPanelDialog::redrawWindow(bool lightweight)
         }
     }
 
-    const PlaneVisualisationOptions options = viewPane->options();
-    ui->wingFoilGLWidget->setVisualisationOptions(options);
+    showPreview();
+    updateSingleRibView(getSelectedRibNo());
+}
+
+void WingPanelDialog::showPreview()
+{
+    ui->wingFoilGLWidget->setVisualisationOptions(viewPane->options());
     ui->wingFoilGLWidget->setGhostPanel(0, previousPanel);
     ui->wingFoilGLWidget->setGhostPanel(1, nextPanel);
     ui->wingFoilGLWidget->setPanel(workingPanel);
-    updateSingleRibView(getSelectedRibNo());
 }
 
 void WingPanelDialog::redrawWindowLightweight()
@@ -668,17 +677,17 @@ bool WingPanelDialog::ribChords(int firstRib, int lastRib, float& firstChord, fl
 
 void WingPanelDialog::chkBoxToggled(bool)
 {
-    redrawWindow(true);
+    showPreview();
 }
 
 void WingPanelDialog::hsliderTransparencyValueChanged(int)
 {
-    redrawWindow(true);
+    showPreview();
 }
 
 void WingPanelDialog::hsliderGhostTransparencyValueChanged(int)
 {
-    redrawWindow(true);
+    showPreview();
 }
 
 // ---------------------------------------------------------------------------

@@ -132,6 +132,10 @@ public slots:
     void rootFoilFactorChanged();
 
     void redrawWindow(bool lightweight = false);
+    // Hands the working panel, its neighbours and the view options to the 3D
+    // preview, which paints them at its next frame. View options change
+    // only the picture, so they come this way without a rebuild.
+    void showPreview();
     void adjustSweepAngleLabel();
     void deleteOldPanel();
     void deselectAll(int items = 13, bool redraw = true);

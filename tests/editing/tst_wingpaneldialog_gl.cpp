@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QSortFilterProxyModel>
 #include <QStackedWidget>
 #include <QStandardItemModel>
@@ -91,6 +92,7 @@ private slots:
     void emptyTipAirfoilFollowsTheRootFactor();
     void rootChordRedrawsAtOnceButLengthWaits();
     void sweepLabelReadsTheRebuiltPanel();
+    void viewOptionsReachThePreviewWithoutARebuild();
     void invalidFieldDropsTheWorkingPanelUntilCorrected();
     void okWithUnchangedRibsCommitsAndHides();
     void okAfterLengthChangeAsksBeforeRegenerating();
@@ -307,6 +309,21 @@ void TestWingPanelDialog::sweepLabelReadsTheRebuiltPanel()
     widget<XDoubleSpinBox>("txtSweep")->setValue(100.0);
     // atan(100 / 362) = 15.44 degrees, only once the panel carries the sweep.
     QCOMPARE(widget<QLabel>("lblSweepInDeg")->text(), QStringLiteral("(15.44°)"));
+}
+
+void TestWingPanelDialog::viewOptionsReachThePreviewWithoutARebuild()
+{
+    loadDefault();
+    // A value written silently gets into the panel only with a rebuild.
+    widget<XDoubleSpinBox>("txtSweep")->setValue(100.0, true);
+    const PlaneVisualisationOptions& shown = widget<WingFoilGLWidget>("wingFoilGLWidget")->getVisualisationOptions();
+    widget<QCheckBox>("chkBoxSpars")->setChecked(false);
+    QVERIFY(!shown.getShowSpars());
+    widget<QSlider>("hsliderTransparency")->setValue(40);
+    QCOMPARE(shown.getTransparency(), 40);
+    widget<QCheckBox>("chkBoxGhostPanels")->setChecked(false);
+    QVERIFY(!shown.getShowGhostPanels());
+    QCOMPARE(dialog->getWorkingPanel()->getSweep(), 0.0f);
 }
 
 void TestWingPanelDialog::invalidFieldDropsTheWorkingPanelUntilCorrected()
