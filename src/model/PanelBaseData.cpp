@@ -6,8 +6,10 @@
 #include <initializer_list>
 #include <iostream>
 #include <iterator>
+#include <list>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 #include "airfoils/WingFoils.h"
 #include "foundation/Mathematics.h"
@@ -70,6 +72,108 @@ Airfoil* findAirfoil(const QString& name, bool useDefault)
     WingFoils* library = WingFoils::instance();
     return library != nullptr ? library->findAirfoil(name, useDefault) : nullptr;
 }
+
+// One spar as the pipeline cuts it into its ribs. The modifier lives as
+// long as the cut: a joiner keeps what it finds at its first rib for the
+// ribs after it.
+struct SparCut {
+    SparDefinition spar;
+    std::unique_ptr<RibModifierSparBase> modifier;
+    // The end ribs themselves, not copies: the modifiers read their scalars,
+    // which cutting leaves alone, and a joiner reads an end rib's outline
+    // only while that rib is still to be cut.
+    const RibDefinition* firstRef = nullptr;
+    const RibDefinition* lastRef = nullptr;
+    bool rootSpar = false;
+    float tilt = 0.0f;
+    float middle = 0.0f;
+    bool joiner = false;
+};
+
+// The usable spars of the kinds in typeMasks, mask by mask and in list order
+// within a mask: the order in which they are cut into every rib. rootTilt is
+// the sine of the tilt of joiners from the wing root.
+std::vector<SparCut> cutsOfSpars(const SparList& spars, std::initializer_list<int> typeMasks,
+                                 std::list<RibDefinition>& ribs, float rootTilt)
+{
+    std::vector<SparCut> cuts;
+    const int n = int(ribs.size());
+    for (int typeMask : typeMasks) {
+        for (const SparDefinition& spar : spars.getSpars()) {
+            const int type = static_cast<int>(spar.getType());
+            if (type < 0 || type > 5 || (sparTypeBits[type] & typeMask) == 0)
+                continue;
+            if (!ribRangeUsable(spar.getFirstRib(), spar.getLastRib(), n))
+                continue;
+            std::unique_ptr<RibModifierSparBase> modifier = makeSparModifier(spar.getType());
+            if (!modifier)
+                continue;
+            SparCut cut{spar, std::move(modifier)};
+            cut.firstRef = &*std::next(ribs.begin(), std::min(spar.getFirstRib(), n) - 1);
+            cut.lastRef = &*std::next(ribs.begin(), std::min(spar.getLastRib(), n) - 1);
+            cut.rootSpar = cut.firstRef->position == 0.0f;
+            cut.tilt = cut.rootSpar ? rootTilt : 0.0f;
+            cut.middle = (cut.firstRef->position + cut.lastRef->position) / 2.0f;
+            cut.joiner = spar.getType() == SparType::Tube || spar.getType() == SparType::CubeTube;
+            cuts.push_back(std::move(cut));
+        }
+    }
+    return cuts;
+}
+
+// A joiner placed by its last rib reads that rib's outline, as the cuts
+// before it left it, at its first rib: such a cut needs every rib cut by
+// the spars before it first.
+bool readsAhead(const SparCut& cut)
+{
+    return cut.joiner && !cut.rootSpar && cut.firstRef != cut.lastRef;
+}
+
+// Cuts the spar into rib k of n (1-based) when it spans that rib.
+void cutSpar(SparCut& cut, RibDefinition& rib, int k, int n, float wingRootChord, float sweepPerLength)
+{
+    const SparDefinition& spar = cut.spar;
+    if (k < spar.getFirstRib() || k > spar.getLastRib())
+        return;
+    // A joiner from the wing root is tilted about its middle.
+    float joinerOffsetY = 0.0f;
+    if (cut.joiner && cut.rootSpar && wingRootChord != 0.0f)
+        joinerOffsetY = (rib.position - cut.middle) * cut.tilt / wingRootChord;
+    cut.modifier->apply(rib, k, spar, cut.firstRef->getChord(), *cut.firstRef, *cut.lastRef, rib, joinerOffsetY,
+                        wingRootChord, k == n, sweepPerLength, spar.getLastRib() == n);
+}
+
+// The lowest and highest outline point of the ribs added.
+class HeightRange
+{
+public:
+    void add(const RibDefinition& rib)
+    {
+        for (const Vector3D* p : rib.getRibCoords()) {
+            minY = std::min(minY, p->getY());
+            maxY = std::max(maxY, p->getY());
+            anyPoint = true;
+        }
+    }
+    // In mm.
+    void get(float& lowest, float& highest, float wingRootChord) const
+    {
+        // Without a single outline point (no ribs, or no airfoil to blend)
+        // there is no range; the float limits must not reach printing or DXF.
+        if (!anyPoint) {
+            lowest = 0.0f;
+            highest = 0.0f;
+            return;
+        }
+        lowest = minY * wingRootChord;
+        highest = maxY * wingRootChord;
+    }
+
+private:
+    float minY = FLT_MAX;
+    float maxY = -FLT_MAX;
+    bool anyPoint = false;
+};
 
 } // namespace
 
@@ -314,6 +418,12 @@ float PanelBaseData::rebuildScale() const
     return wingRootChord > 0.0f ? wingRootChord : rootChord;
 }
 
+float PanelBaseData::rootJoinerTilt() const
+{
+    // Half the dihedral between the wing halves, in the first panel only.
+    return isFirstPanelOfPlane() ? std::sin(Mathematics::degToRad(-dihedralAngle / 2.0f)) : 0.0f;
+}
+
 bool PanelBaseData::isFirstPanelOfPlane() const
 {
     if (PlaneAccess::panelCount() < 1)
@@ -341,23 +451,18 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
     // many new ones: let the new ones reuse that memory.
     Vertex::RecyclingScope recycling;
 
-    ribList.applyBaseData(wingRootChord, length, rootChord, tipChord, sweep, topAlign, bottomAlign,
-                          rootAirfoilFactor, tipAirfoilFactor);
-
-    {
-        RibModifierLETemplate leTemplate;
-        for (RibDefinition& rib : ribs)
-            leTemplate.apply(rib, wingRootChord);
-    }
+    // Every pass that reads no other rib's outline takes a rib through in
+    // turn before the next rib is started, in the order the passes have on
+    // each rib. The points of a long panel do not fit in the cache, and a
+    // pass over the whole panel at a time fetched all of them from memory
+    // again for each pass.
+    RibList::BaseShape baseShape(ribList, wingRootChord, length, rootChord, tipChord, sweep, topAlign, bottomAlign,
+                                 rootAirfoilFactor, tipAirfoilFactor);
+    RibModifierLETemplate leTemplate;
 
     switch (leData.getType()) {
-    case 1: {
-        RibModifierStandardLE standardLE;
-        for (RibDefinition& rib : ribs)
-            standardLE.apply(rib, leData, wingRootChord);
-        break;
-    }
     case 0:
+    case 1:
     case 2:
     case 3:
     case 4:
@@ -367,30 +472,28 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
                   << leData.getType() << std::endl;
         break;
     }
+    const bool standardLE = leData.getType() == 1;
+    RibModifierStandardLE standardLEModifier;
 
+    bool standardTE = false;
+    float teLimit = 0.0f;
+    bool teAutoAdjust = false;
     switch (teData.getType()) {
     case 0:
         break;
-    case 1: {
+    case 1:
         // The depth queries report unhandled edge types themselves; they are
-        // asked once per pass rather than once per rib.
-        const float leDepth = leData.getDepth();
-        const float teDepth = teData.getDepth();
-        RibModifierStandardTE standardTE;
-        const bool autoAdjust = teData.getStandardTEAutoAdjustDepth() && rootChord != 0.0f;
-        for (RibDefinition& rib : ribs) {
-            if (!(rib.getChord() > leDepth + teDepth))
-                continue;
-            const float depthFactor = autoAdjust ? rib.getChord() / rootChord : 1.0f;
-            standardTE.apply(rib, teData, depthFactor, wingRootChord);
-        }
+        // asked once per rebuild rather than once per rib.
+        standardTE = true;
+        teLimit = leData.getDepth() + teData.getDepth();
+        teAutoAdjust = teData.getStandardTEAutoAdjustDepth() && rootChord != 0.0f;
         break;
-    }
     default:
         std::cout << "Implement this TE type at " << pipelineSignature << ", " << __LINE__ << ": "
                   << teData.getType() << std::endl;
         break;
     }
+    RibModifierStandardTE standardTEModifier;
 
     std::unique_ptr<RibModifierCoveringBase> covering;
     switch (static_cast<int>(sheeting.getSheetingType())) {
@@ -403,10 +506,13 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
     default:
         break;
     }
+    // Strips that name no rib are left out rather than cut from rib 0.
+    const SheetingStripList* strips = &sheetingStrips;
+    SheetingStripList usableStrips;
+    float coveringFront = 0.0f;
+    float coveringRear = 0.0f;
+    bool autoAdjustRear = false;
     if (covering) {
-        // Strips that name no rib are left out rather than cut from rib 0.
-        const SheetingStripList* strips = &sheetingStrips;
-        SheetingStripList usableStrips;
         const auto& allStrips = sheetingStrips.getStrips();
         if (std::any_of(allStrips.begin(), allStrips.end(), [n](const SheetingStripDefinition& s) {
                 return !ribRangeUsable(s.getFirstRib(), s.getLastRib(), n);
@@ -417,143 +523,112 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
             }
             strips = &usableStrips;
         }
-        const float leDepth = leData.getDepth();
-        const float teDepth = teData.getDepth();
-        const bool autoAdjustRear = teData.getTeAutoAdjustDept() && rootChord != 0.0f;
-        int k = 1;
-        for (RibDefinition& rib : ribs) {
-            const float rearLimit = autoAdjustRear ? teDepth * rib.getChord() / rootChord : teDepth;
-            covering->apply(rib, k, leDepth, rearLimit, sheeting, *strips, wingRootChord, ribListTableModel);
-            ++k;
-        }
+        coveringFront = leData.getDepth();
+        coveringRear = teData.getDepth();
+        autoAdjustRear = teData.getTeAutoAdjustDept() && rootChord != 0.0f;
     }
 
     // By kind, not in list order: round holes and joiners are placed on the
     // outline before any slot or webbing changes it.
-    for (int mask : {2, 8, 16, 32, 5})
-        applySparsToRibs(spars, mask, wingRootChord);
+    std::vector<SparCut> sparCuts = cutsOfSpars(spars, {2, 8, 16, 32, 5}, ribs, rootJoinerTilt());
+    const bool sparsRibByRib = std::none_of(sparCuts.begin(), sparCuts.end(), readsAhead);
+    const float sweepPerLength = length != 0.0f ? sweep / length : 0.0f;
+    RibList::Twist twist(tipTwist, length);
+    HeightRange heights;
 
-    ribList.applyTwist(tipTwist, length);
+    int k = 1;
+    for (auto it = ribs.begin(); it != ribs.end(); ++it, ++k) {
+        RibDefinition& rib = *it;
+        const auto next = std::next(it);
+        baseShape.apply(rib, next == ribs.end());
+        leTemplate.apply(rib, wingRootChord);
+        if (standardLE)
+            standardLEModifier.apply(rib, leData, wingRootChord);
+        if (standardTE && rib.getChord() > teLimit) {
+            const float depthFactor = teAutoAdjust ? rib.getChord() / rootChord : 1.0f;
+            standardTEModifier.apply(rib, teData, depthFactor, wingRootChord);
+        }
+        if (covering) {
+            const float rearLimit = autoAdjustRear ? coveringRear * rib.getChord() / rootChord : coveringRear;
+            covering->apply(rib, k, coveringFront, rearLimit, sheeting, *strips, wingRootChord, ribListTableModel);
+        }
+        if (sparsRibByRib) {
+            for (SparCut& cut : sparCuts)
+                cutSpar(cut, rib, k, n, wingRootChord, sweepPerLength);
+            twist.apply(rib, next != ribs.end() ? &*next : nullptr);
+            heights.add(rib);
+        }
+    }
+    if (!sparsRibByRib) {
+        for (SparCut& cut : sparCuts) {
+            k = 1;
+            for (RibDefinition& rib : ribs)
+                cutSpar(cut, rib, k++, n, wingRootChord, sweepPerLength);
+        }
+        for (auto it = ribs.begin(); it != ribs.end(); ++it) {
+            const auto next = std::next(it);
+            twist.apply(*it, next != ribs.end() ? &*next : nullptr);
+            heights.add(*it);
+        }
+    }
+    // The combs reach to the height range of the whole panel.
+    heights.get(ribMinY, ribMaxY, wingRootChord);
 
-    calculateRibHeightRange(ribMinY, ribMaxY, wingRootChord);
-
-    applyCombsToRibs(combs, wingRootChord);
-
-    ribList.finishRibs(wingRootChord);
+    struct CombCut {
+        const RibCombData* comb;
+        const RibDefinition* firstRib;
+        const RibDefinition* lastRib;
+    };
+    std::vector<CombCut> combCuts;
+    for (const RibCombData& comb : combs.getCombs()) {
+        bool foundFirst = false;
+        bool foundLast = false;
+        const RibDefinition* firstRib = ribList.getRib(comb.getFirstRib(), foundFirst);
+        const RibDefinition* lastRib = ribList.getRib(comb.getLastRib(), foundLast);
+        if (foundFirst && foundLast && firstRib != nullptr && lastRib != nullptr)
+            combCuts.push_back({&comb, firstRib, lastRib});
+    }
+    const RibModifierComb combModifier;
+    k = 1;
+    for (RibDefinition& rib : ribs) {
+        for (const CombCut& cut : combCuts) {
+            const RibCombData& comb = *cut.comb;
+            if (k < comb.getFirstRib() || k > comb.getLastRib())
+                continue;
+            combModifier.apply(rib, k, comb, cut.firstRib->getChord(), *cut.firstRib, *cut.lastRib, ribMaxY + 5.5f,
+                               ribMinY - 5.5f, wingRootChord, k == n, comb.getLastRib() == n);
+        }
+        RibList::finishRib(rib, wingRootChord);
+        ++k;
+    }
 }
 
 void PanelBaseData::applySparsToRibs(const SparList& spars, int typeMask)
 {
     geometryChanged();
-    applySparsToRibs(spars, typeMask, rebuildScale());
-}
-
-void PanelBaseData::applySparsToRibs(const SparList& spars, int typeMask, float wingRootChord)
-{
-    RibList& ribList = ribListTableModel.getRibList();
-    auto& ribs = ribList.getRibs();
-    const int n = ribList.getRibCount();
-    if (n < 1)
-        return;
+    const float wingRootChord = rebuildScale();
+    const int n = getRibList().getRibCount();
     const float sweepPerLength = length != 0.0f ? sweep / length : 0.0f;
-
-    for (const SparDefinition& listed : spars.getSpars()) {
-        const SparDefinition spar(listed);
-        const int type = static_cast<int>(spar.getType());
-        if (type < 0 || type > 5 || (sparTypeBits[type] & typeMask) == 0)
-            continue;
-        if (!ribRangeUsable(spar.getFirstRib(), spar.getLastRib(), n))
-            continue;
-        std::unique_ptr<RibModifierSparBase> modifier = makeSparModifier(spar.getType());
-        if (!modifier)
-            continue;
-
-        // The end ribs themselves, not copies: the modifiers read their
-        // scalars, which cutting leaves alone, and a joiner reads an end
-        // rib's outline only while that rib is still to be cut.
-        const RibDefinition& firstRef = *std::next(ribs.begin(), std::min(spar.getFirstRib(), n) - 1);
-        const RibDefinition& lastRef = *std::next(ribs.begin(), std::min(spar.getLastRib(), n) - 1);
-        const float firstRibChord = firstRef.getChord();
-
-        // A joiner that starts at the wing root of the first panel is tilted
-        // about its middle by half the dihedral between the wing halves.
-        const bool rootSpar = firstRef.position == 0.0f;
-        const float tilt = rootSpar && isFirstPanelOfPlane()
-                               ? std::sin(Mathematics::degToRad(-dihedralAngle / 2.0f))
-                               : 0.0f;
-        const float middle = (firstRef.position + lastRef.position) / 2.0f;
-        const bool joiner = spar.getType() == SparType::Tube || spar.getType() == SparType::CubeTube;
-
+    auto& ribs = ribListTableModel.getRibList().getRibs();
+    for (SparCut& cut : cutsOfSpars(spars, {typeMask}, ribs, rootJoinerTilt())) {
         int k = 1;
-        for (RibDefinition& rib : ribs) {
-            if (k >= spar.getFirstRib() && k <= spar.getLastRib()) {
-                float joinerOffsetY = 0.0f;
-                if (joiner && rootSpar && wingRootChord != 0.0f)
-                    joinerOffsetY = (rib.position - middle) * tilt / wingRootChord;
-                modifier->apply(rib, k, spar, firstRibChord, firstRef, lastRef, rib, joinerOffsetY, wingRootChord,
-                                k == n, sweepPerLength, spar.getLastRib() == n);
-            }
-            ++k;
-        }
+        for (RibDefinition& rib : ribs)
+            cutSpar(cut, rib, k++, n, wingRootChord, sweepPerLength);
     }
 }
 
 void PanelBaseData::calculateRibHeightRange(float& minY, float& maxY) const
 {
-    calculateRibHeightRange(minY, maxY, rebuildScale());
-}
-
-void PanelBaseData::calculateRibHeightRange(float& minY, float& maxY, float wingRootChord) const
-{
-    minY = FLT_MAX;
-    maxY = -FLT_MAX;
-    bool anyPoint = false;
-    for (const RibDefinition& rib : getRibList().getRibs()) {
-        for (const Vector3D* p : rib.getRibCoords()) {
-            minY = std::min(minY, p->getY());
-            maxY = std::max(maxY, p->getY());
-            anyPoint = true;
-        }
-    }
-    // Without a single outline point (no ribs, or no airfoil to blend) there
-    // is no range; the float limits must not reach printing or DXF.
-    if (!anyPoint) {
-        minY = 0.0f;
-        maxY = 0.0f;
-        return;
-    }
-    minY *= wingRootChord;
-    maxY *= wingRootChord;
+    HeightRange heights;
+    for (const RibDefinition& rib : getRibList().getRibs())
+        heights.add(rib);
+    heights.get(minY, maxY, rebuildScale());
 }
 
 float PanelBaseData::getRibHeightRange(float& minY, float& maxY) const
 {
     calculateRibHeightRange(minY, maxY);
     return maxY - minY;
-}
-
-void PanelBaseData::applyCombsToRibs(const RibCombList& combs, float wingRootChord)
-{
-    RibList& ribList = ribListTableModel.getRibList();
-    auto& ribs = ribList.getRibs();
-    const int n = ribList.getRibCount();
-    const RibModifierComb modifier;
-    for (const RibCombData& comb : combs.getCombs()) {
-        bool foundFirst = false;
-        bool foundLast = false;
-        const RibDefinition* firstRib = ribList.getRib(comb.getFirstRib(), foundFirst);
-        const RibDefinition* lastRib = ribList.getRib(comb.getLastRib(), foundLast);
-        if (!foundFirst || !foundLast || firstRib == nullptr || lastRib == nullptr)
-            continue;
-        const float firstRibChord = firstRib->getChord();
-        int k = 1;
-        for (auto it = ribs.begin(); it != ribs.end() && k <= comb.getLastRib(); ++it, ++k) {
-            if (k < comb.getFirstRib())
-                continue;
-            modifier.apply(*it, k, comb, firstRibChord, *firstRib, *lastRib, ribMaxY + 5.5f, ribMinY - 5.5f,
-                           wingRootChord, k == n, comb.getLastRib() == n);
-        }
-    }
 }
 
 void PanelBaseData::rebuildRibs()

@@ -287,9 +287,7 @@ private:
     void copyValues(const PanelBaseData& other);
     float rebuildScale() const;
     bool isFirstPanelOfPlane() const;
-    void applySparsToRibs(const SparList& spars, int typeMask, float wingRootChord);
-    void calculateRibHeightRange(float& minY, float& maxY, float wingRootChord) const;
-    void applyCombsToRibs(const RibCombList& combs, float wingRootChord);
+    float rootJoinerTilt() const;
 
     int id;
     QString panelName;

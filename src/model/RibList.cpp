@@ -135,93 +135,131 @@ void RibList::copyPositionsFrom(const RibList& other)
     }
 }
 
+RibList::BaseShape::BaseShape(RibList& ribs, float wingRootChord, float panelLength, float rootChord,
+                              float tipChord, float sweep, bool topAlign, bool bottomAlign,
+                              float rootAirfoilFactor, float tipAirfoilFactor)
+    : active(wingRootChord != 0.0f && !ribs.ribs.empty()),
+      r(wingRootChord),
+      panelLength(panelLength),
+      rootChord(rootChord),
+      tipChord(tipChord),
+      // A panel without length has no taper or sweep to spread over it.
+      taperPerMm(panelLength > 0.0f ? (rootChord - tipChord) / panelLength : 0.0f),
+      sweepPerMm(panelLength > 0.0f ? sweep / panelLength : 0.0f),
+      topAlign(topAlign),
+      bottomAlign(bottomAlign),
+      rootAirfoilFactor(rootAirfoilFactor),
+      tipAirfoilFactor(tipAirfoilFactor)
+{
+    if (!active) {
+        return;
+    }
+    for (auto it = ribs.ribs.begin(); it != ribs.ribs.end(); ++it) {
+        const bool last = std::next(it) == ribs.ribs.end();
+        it->setChord(chordAt(*it, last));
+        it->setOffsetX(leadingEdgeXAt(*it, last));
+    }
+}
+
+float RibList::BaseShape::chordAt(const RibDefinition& rib, bool last) const
+{
+    // The last rib stands at L - thickness; the linear law would leave it
+    // short of the tip chord.
+    return last ? tipChord : rootChord - taperPerMm * rib.position;
+}
+
+float RibList::BaseShape::leadingEdgeXAt(const RibDefinition& rib, bool last) const
+{
+    // The last rib's leading edge is placed for its far face, at full sweep.
+    const float xpos = last ? rib.position + rib.thickness : rib.position;
+    return (1.0f / r) * sweepPerMm * xpos;
+}
+
+void RibList::BaseShape::apply(RibDefinition& rib, bool last)
+{
+    if (!active) {
+        return;
+    }
+    const float c = chordAt(rib, last);
+    // Geometry shared with a copy of the panel is made anew, not copied.
+    rib.dropSharedGeometry();
+    // The camber points of the last rebuild, kept out of the way of scaling
+    // and placement, for the new camber line to refill.
+    RibDefinition::PointList spareCamberPoints;
+    spareCamberPoints.swap(rib.getCamberLineCoords());
+    rib.updateAirfoil(panelLength, rootAirfoilFactor, tipAirfoilFactor);
+    rib.scale(c / r, c / r, 1.0f);
+    rib.setChord(c);
+    rib.scaledThickness = rib.thickness / r;
+
+    float align = 0.0f;
+    if (!firstDone) {
+        // The first rib is the one the others are aligned with.
+        firstDone = true;
+        firstHasOutline = !rib.getRibCoords().empty();
+        topY = rib.getMaxY();
+        bottomY = rib.getMinY();
+    } else if (firstHasOutline && !rib.getRibCoords().empty()) {
+        // Ribs without an outline have no top or bottom to align.
+        if (topAlign) {
+            align = topY - rib.getMaxY();
+        } else if (bottomAlign) {
+            align = bottomY - rib.getMinY();
+        }
+    }
+    rib.setAlignOffset(align);
+    rib.setOffset(leadingEdgeXAt(rib, last), align, rib.position / r);
+    rib.applyOffset();
+
+    rib.getCamberLineCoords().swap(spareCamberPoints);
+    rib.computeCamberLine();
+    Vector3D::clearList(spareCamberPoints);
+}
+
 void RibList::applyBaseData(float wingRootChord, float panelLength, float rootChord,
                             float tipChord, float sweep, bool topAlign, bool bottomAlign,
                             float rootAirfoilFactor, float tipAirfoilFactor)
 {
-    if (wingRootChord == 0.0f || ribs.empty()) {
-        return;
-    }
-    const float r = wingRootChord;
-    // A panel without length has no taper or sweep to spread over it.
-    const float taperPerMm = panelLength > 0.0f ? (rootChord - tipChord) / panelLength : 0.0f;
-    const float sweepPerMm = panelLength > 0.0f ? sweep / panelLength : 0.0f;
-
-    // The camber points of the last rebuild, kept out of the way of scaling
-    // and placement, for the new camber lines to refill.
-    std::vector<RibDefinition::PointList> spareCamberPoints(ribs.size());
-    auto spare = spareCamberPoints.begin();
-    for (auto it = ribs.begin(); it != ribs.end(); ++it, ++spare) {
-        RibDefinition& rib = *it;
-        const bool last = std::next(it) == ribs.end();
-        // The last rib stands at L - thickness; the linear law would leave it
-        // short of the tip chord.
-        const float c = last ? tipChord : rootChord - taperPerMm * rib.position;
-        // Geometry shared with a copy of the panel is made anew, not copied.
-        rib.dropSharedGeometry();
-        spare->swap(rib.getCamberLineCoords());
-        rib.updateAirfoil(panelLength, rootAirfoilFactor, tipAirfoilFactor);
-        rib.scale(c / r, c / r, 1.0f);
-        rib.setChord(c);
-        rib.scaledThickness = rib.thickness / r;
-    }
-
-    const RibDefinition& first = ribs.front();
-    const bool firstHasOutline = !first.getRibCoords().empty();
-    const float topY = first.getMaxY();
-    const float bottomY = first.getMinY();
-
+    BaseShape shape(*this, wingRootChord, panelLength, rootChord, tipChord, sweep, topAlign, bottomAlign,
+                    rootAirfoilFactor, tipAirfoilFactor);
     for (auto it = ribs.begin(); it != ribs.end(); ++it) {
-        RibDefinition& rib = *it;
-        const bool last = std::next(it) == ribs.end();
-        float align = 0.0f;
-        // Ribs without an outline have no top or bottom to align.
-        if (it != ribs.begin() && firstHasOutline && !rib.getRibCoords().empty()) {
-            if (topAlign) {
-                align = topY - rib.getMaxY();
-            } else if (bottomAlign) {
-                align = bottomY - rib.getMinY();
-            }
-        }
-        rib.setAlignOffset(align);
-        // The last rib's leading edge is placed for its far face, at full sweep.
-        const float xpos = last ? rib.position + rib.thickness : rib.position;
-        rib.setOffset((1.0f / r) * sweepPerMm * xpos, align, rib.position / r);
-        rib.applyOffset();
+        shape.apply(*it, std::next(it) == ribs.end());
     }
+}
 
-    spare = spareCamberPoints.begin();
-    for (RibDefinition& rib : ribs) {
-        rib.getCamberLineCoords().swap(*spare);
-        rib.computeCamberLine();
-        Vector3D::clearList(*spare);
-        ++spare;
+RibList::Twist::Twist(float angle, float length) : degreesPerMm(length > 0.0f ? angle / length : 0.0f) {}
+
+void RibList::Twist::apply(RibDefinition& rib, const RibDefinition* next)
+{
+    float x = 0.0f;
+    float y = 0.0f;
+    float z = 0.0f;
+    rib.getOffset(x, y, z);
+    // Turn about the rib's own leading-edge chord point.
+    rib.rotateAbout(GLUtils::AxisZ, Mathematics::degToRad(degrees), x, y, z);
+    if (next) {
+        degrees += (next->position - rib.position) * degreesPerMm;
     }
 }
 
 void RibList::applyTwist(float angle, float length)
 {
-    const float degreesPerMm = length > 0.0f ? angle / length : 0.0f;
-    float degrees = 0.0f;
+    Twist twist(angle, length);
     for (auto it = ribs.begin(); it != ribs.end(); ++it) {
-        RibDefinition& rib = *it;
-        float x = 0.0f;
-        float y = 0.0f;
-        float z = 0.0f;
-        rib.getOffset(x, y, z);
-        // Turn about the rib's own leading-edge chord point.
-        rib.rotateAbout(GLUtils::AxisZ, Mathematics::degToRad(degrees), x, y, z);
         const auto next = std::next(it);
-        if (next != ribs.end()) {
-            degrees += (next->position - rib.position) * degreesPerMm;
-        }
+        twist.apply(*it, next != ribs.end() ? &*next : nullptr);
     }
+}
+
+void RibList::finishRib(RibDefinition& rib, float scale)
+{
+    RibDefinition::smoothCrossingPairs(rib.getRibCoords());
+    rib.cleanOutline(scale);
 }
 
 void RibList::finishRibs(float scale)
 {
     for (RibDefinition& rib : ribs) {
-        RibDefinition::smoothCrossingPairs(rib.getRibCoords());
-        rib.cleanOutline(scale);
+        finishRib(rib, scale);
     }
 }

@@ -48,6 +48,52 @@ public:
     void applyTwist(float angle, float length);
     void finishRibs(float scale);
 
+    // The three passes above one rib at a time, so that the panel pipeline
+    // can take each rib through all of its passes while the rib's points are
+    // still in the cache. Each is handed the ribs of one list root first,
+    // every rib once.
+    class BaseShape
+    {
+    public:
+        // Every rib of ribs gets its chord and leading-edge x at once:
+        // cutting a rib reads those of other ribs that may not be shaped yet.
+        BaseShape(RibList& ribs, float wingRootChord, float panelLength, float rootChord, float tipChord,
+                  float sweep, bool topAlign, bool bottomAlign, float rootAirfoilFactor, float tipAirfoilFactor);
+        void apply(RibDefinition& rib, bool last);
+
+    private:
+        float chordAt(const RibDefinition& rib, bool last) const;
+        float leadingEdgeXAt(const RibDefinition& rib, bool last) const;
+
+        bool active;
+        float r;
+        float panelLength;
+        float rootChord;
+        float tipChord;
+        float taperPerMm;
+        float sweepPerMm;
+        bool topAlign;
+        bool bottomAlign;
+        float rootAirfoilFactor;
+        float tipAirfoilFactor;
+        bool firstDone = false;
+        bool firstHasOutline = false;
+        float topY = 0.0f;
+        float bottomY = 0.0f;
+    };
+    class Twist
+    {
+    public:
+        Twist(float angle, float length);
+        // next is the rib after rib, null for the last one.
+        void apply(RibDefinition& rib, const RibDefinition* next);
+
+    private:
+        float degreesPerMm;
+        float degrees = 0.0f;
+    };
+    static void finishRib(RibDefinition& rib, float scale);
+
 private:
     std::list<RibDefinition> ribs;
 };
