@@ -370,7 +370,10 @@ void WingPanelDialog::updateSingleRibView(int ribNo)
         chord = static_cast<float>(ui->txtRootChord->value());
     ui->singleRibDrawingArea->setScale(chord != 0.0f ? 1.0f / chord : 1.0f);
     if (ribNo >= 0 && workingPanel) {
-        ui->singleRibDrawingArea->notify(CADSceneEventSelectionChanged(ribNo));
+        // Each notice redraws the rib; on an edit of the shown rib the tabs'
+        // notice alone draws it anew.
+        if (ui->singleRibDrawingArea->getRibNumber() != ribNo + 1)
+            ui->singleRibDrawingArea->notify(CADSceneEventSelectionChanged(ribNo));
         constructionPage->notifyBuildingTabs();
     }
 }
