@@ -918,23 +918,57 @@ void RibDefinition::collectTurns(std::vector<AngleInfo>& turns, float scale) con
     // at which the allocator sweeps all its freed small blocks together.)
     int kept[4] = {0, 0, 0, 0};
     int keptCount = 1;
+    // The steps between the last four kept points, oldest first, with their
+    // lengths: the length measured when a point is kept is the step's own,
+    // so the turn test needs no square root of its own and no point is read
+    // twice.
+    struct Step {
+        float dx;
+        float dy;
+        float length;
+    };
+    Step steps[3] = {};
+    float lastX = outline[0]->getX();
+    float lastY = outline[0]->getY();
     for (int j = 1; j < n; ++j) {
-        if (outline[kept[3]]->distanceXY(*outline[j]) * scale < 0.001f) {
+        const Vector3D& point = *outline[j];
+        const float x = point.getX();
+        const float y = point.getY();
+        const float ex = lastX - x;
+        const float ey = lastY - y;
+        const float length = std::sqrt(ex * ex + ey * ey);
+        if (length * scale < 0.001f) {
             continue;
         }
         kept[0] = kept[1];
         kept[1] = kept[2];
         kept[2] = kept[3];
         kept[3] = j;
+        steps[0] = steps[1];
+        steps[1] = steps[2];
+        steps[2] = Step{x - lastX, y - lastY, length};
+        lastX = x;
+        lastY = y;
         if (++keptCount < 4) {
             continue;
         }
-        Vector3D u = Vector3D::fromDifference(*outline[kept[1]], *outline[kept[0]]);
-        const Vector3D v = Vector3D::fromDifference(*outline[kept[2]], *outline[kept[1]]);
-        AngleInfo info(2, 0.0f, 0);
-        const float cosAngle = u.getAngle2D(v, info);
-        const int turn = info.getTurn();
-        if (turn == 3 || ((turn == 0 || turn == 1) && std::fabs(cosAngle) < 0.7f)) {
+        // The turn from step u to step v, judged as Vertex::getAngle2D
+        // judges it.
+        const Step& u = steps[0];
+        const Step& v = steps[1];
+        const float product = u.length * v.length;
+        if (product == 0.0f) {
+            continue;
+        }
+        const float k = u.dx * v.dy - u.dy * v.dx;
+        int turn = k > 0.0f ? AngleInfo::CounterClockwise : (k < 0.0f ? AngleInfo::Clockwise : AngleInfo::Straight);
+        const float cosAngle =
+            static_cast<float>((static_cast<double>(u.dx) * v.dx + static_cast<double>(u.dy) * v.dy) / product);
+        if (cosAngle < -0.999f) {
+            turn = AngleInfo::Reversal;
+        }
+        if (turn == AngleInfo::Reversal
+            || ((turn == AngleInfo::Clockwise || turn == AngleInfo::CounterClockwise) && std::fabs(cosAngle) < 0.7f)) {
             turns.emplace_back(turn, cosAngle, kept[1]);
         }
     }
