@@ -65,22 +65,27 @@ void translatePoints(std::vector<Vertex*>& points, const Vector3D& v)
 
 bool intersectSegments(Vertex& a0, Vertex& a1, const Vertex& b0, const Vertex& b1, Vertex& out, float eps)
 {
-    const Vertex d1 = Vertex::fromDifference(a1, a0);
-    const Vertex d2 = Vertex::fromDifference(b1, b0);
-    const float den = d1.cross2D(d2);
+    // Plain coordinates rather than difference points: the outline clipping
+    // tests a segment pair for every sunken point.
+    const float d1x = a1.getX() - a0.getX();
+    const float d1y = a1.getY() - a0.getY();
+    const float d2x = b1.getX() - b0.getX();
+    const float d2y = b1.getY() - b0.getY();
+    const float den = d1x * d2y - d1y * d2x;
     if (den == 0.0f)
         return false;
-    const Vertex w = Vertex::fromDifference(b0, a0);
-    float t = w.cross2D(d2) / den;
+    const float wx = b0.getX() - a0.getX();
+    const float wy = b0.getY() - a0.getY();
+    float t = (wx * d2y - wy * d2x) / den;
     if (!(t >= -eps && t <= 1.0f + eps))
         return false;
     t = std::min(1.0f, std::max(0.0f, t));
-    const float u = w.cross2D(d1) / den;
+    const float u = (wx * d1y - wy * d1x) / den;
     if (!(u >= -eps && u <= 1.0f + eps))
         return false;
-    out.setX(a0.getX() + d1.getX() * t);
-    out.setY(a0.getY() + d1.getY() * t);
-    out.setZ(a0.getZ() + d1.getZ() * t);
+    out.setX(a0.getX() + d1x * t);
+    out.setY(a0.getY() + d1y * t);
+    out.setZ(a0.getZ() + (a1.getZ() - a0.getZ()) * t);
     if (t == 0.0f)
         a0.setProp(2);
     else if (t == 1.0f)

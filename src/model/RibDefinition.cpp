@@ -55,16 +55,25 @@ void setMeanNormal(Vector3D& point, const Vector3D& a, const Vector3D& b)
 // Makes points[i] a copy of source, appending when the list is shorter. The
 // rib rebuild refills the points (and the list storage) of the previous
 // geometry this way instead of freeing them and allocating as many again.
-Vector3D* copyAt(RibDefinition::PointList& points, size_t i, const Vector3D& source)
+Vector3D* copyAtNew(RibDefinition::PointList& points, size_t i, const Vector3D& source)
 {
     if (i == points.size()) {
         points.push_back(new Vector3D(source));
-    } else if (points[i]) {
-        *points[i] = source;
     } else {
         points[i] = new Vector3D(source);
     }
     return points[i];
+}
+
+// Inline: the blend and the camber line refill a point this way some
+// hundred times per rib, and the call cost as much as the copy.
+inline Vector3D* copyAt(RibDefinition::PointList& points, size_t i, const Vector3D& source)
+{
+    if (i < points.size() && points[i]) {
+        *points[i] = source;
+        return points[i];
+    }
+    return copyAtNew(points, i, source);
 }
 
 // Drops the points from index size on.

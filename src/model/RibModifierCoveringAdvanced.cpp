@@ -19,13 +19,15 @@ void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, 
              const std::vector<Vector3D*>& camberLine, std::vector<Vertex*>& strip)
 {
     const size_t count = last >= first ? size_t(last - first + 1) : 0;
-    strip.reserve(strip.size() + 2 * count);
-    std::vector<Vertex*> inner;
-    inner.reserve(count);
+    // The sunken points fill the band's second half from its end backwards.
+    const size_t start = strip.size();
+    strip.resize(start + 2 * count);
+    size_t outer = start;
+    size_t inner = start + 2 * count;
     const float shift = -depth;
     for (int i = first; i <= last; ++i) {
         Vector3D& point = *outline[size_t(i)];
-        strip.push_back(new Vertex(point));
+        strip[outer++] = new Vertex(point);
         // Only the coordinates of the sunken position are used: no need to
         // copy the normal (a heap allocation) along with them.
         Vector3D moved(point.getX(), point.getY(), point.getZ());
@@ -40,9 +42,8 @@ void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, 
         point.setZ(moved.getZ());
         Vertex* back = new Vertex(point);
         back->scaleNormal(-1.0f, -1.0f, 1.0f);
-        inner.push_back(back);
+        strip[--inner] = back;
     }
-    strip.insert(strip.end(), inner.rbegin(), inner.rend());
 }
 
 } // namespace

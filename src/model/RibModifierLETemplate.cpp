@@ -20,6 +20,7 @@ void RibModifierLETemplate::apply(RibDefinition& rib, float scale)
 
     const std::vector<Vector3D*>& outline = rib.getRibCoords();
     std::vector<Vector3D*>& templ = rib.getLETemplateCoords();
+    templ.reserve(templ.size() + size_t(lower - upper + 1));
     for (int i = upper; i <= lower; ++i)
         templ.push_back(new Vector3D(*outline[i]));
 }
