@@ -330,6 +330,7 @@ void PlanformPrinter::printPanelRibs(float scale, float leDepth, float leSlope, 
     // the page's content stream with shapes that the clip hides.
     const QRectF visible = painter->hasClipping() ? painter->clipBoundingRect() : QRectF();
     const qreal textHeight = painter->fontMetrics().height();
+    QVector<QLineF> ticks;
     int ribNo = 1;
     for (const RibDefinition& rib : panel->getRibList().getRibs()) {
         const float front = scale * rib.getOffsetX() + leDepth;
@@ -366,11 +367,15 @@ void PlanformPrinter::printPanelRibs(float scale, float leDepth, float leSlope, 
 
         painter->setPen(scalePen);
         if (std::isfinite(len) && len >= 0.0f) {
+            // One path for the whole scale: each mark still starts its own
+            // dots, and the page content carries one stroke, not one a mark.
             const int marks = static_cast<int>(len / 10.0f);
+            ticks.clear();
             for (int i = 0; i <= marks; ++i) {
                 const float y = front + 10.0f * i;
-                painter->drawLine(QPointF(pos - 0.5f, y), QPointF(pos + t + 0.5f, y));
+                ticks.append(QLineF(QPointF(pos - 0.5f, y), QPointF(pos + t + 0.5f, y)));
             }
+            painter->drawLines(ticks);
         }
 
         if (tabs.getDoUpper() || tabs.getDoLower()) {

@@ -277,11 +277,14 @@ void RibSheetPrinter::drawRow(const RibDefinition& rib, int panelNo, int ribNo, 
         painter->setPen(dottedPen);
         const qreal end = mapped(outline[n - 1], ribLeft).x();
         qreal x = mapped(outline[n / 2 - 1], ribLeft).x();
-        // A grid line every 10 mm from the leading edge to the trailing edge.
+        // A grid line every 10 mm from the leading edge to the trailing edge,
+        // all in one path: each line still starts its own dots.
         const int lines = std::isfinite(end - x) && end > x ? static_cast<int>((end - x) / 10.0) + 1 : 1;
+        QVector<QLineF> grid;
         for (int i = 0; i < lines; ++i, x += 10.0)
             if (band.reaches(x, x))
-                painter->drawLine(QPointF(x, top), QPointF(x, boxBottom));
+                grid.append(QLineF(QPointF(x, top), QPointF(x, boxBottom)));
+        painter->drawLines(grid);
         painter->setPen(textPen);
     }
 
