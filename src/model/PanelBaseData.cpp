@@ -536,6 +536,36 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
     RibList::Twist twist(tipTwist, length);
     HeightRange heights;
 
+    struct CombCut {
+        const RibCombData* comb;
+        const RibDefinition* firstRib;
+        const RibDefinition* lastRib;
+    };
+    std::vector<CombCut> combCuts;
+    for (const RibCombData& comb : combs.getCombs()) {
+        bool foundFirst = false;
+        bool foundLast = false;
+        const RibDefinition* firstRib = ribList.getRib(comb.getFirstRib(), foundFirst);
+        const RibDefinition* lastRib = ribList.getRib(comb.getLastRib(), foundLast);
+        if (foundFirst && foundLast && firstRib != nullptr && lastRib != nullptr)
+            combCuts.push_back({&comb, firstRib, lastRib});
+    }
+    const RibModifierComb combModifier;
+    // The combs and the finish come last on a rib. A comb that reaches to
+    // the building tab line needs the height range of the whole panel: when
+    // the ribs are cut in one walk, its body waits for the range.
+    std::vector<RibModifierComb::PendingBody> pendingBodies;
+    const auto cutCombsAndFinish = [&](RibDefinition& rib, int k, std::vector<RibModifierComb::PendingBody>* pending) {
+        for (const CombCut& cut : combCuts) {
+            const RibCombData& comb = *cut.comb;
+            if (k < comb.getFirstRib() || k > comb.getLastRib())
+                continue;
+            combModifier.apply(rib, k, comb, cut.firstRib->getChord(), *cut.firstRib, *cut.lastRib, ribMaxY + 5.5f,
+                               ribMinY - 5.5f, wingRootChord, k == n, comb.getLastRib() == n, pending);
+        }
+        RibList::finishRib(rib, wingRootChord);
+    };
+
     int k = 1;
     for (auto it = ribs.begin(); it != ribs.end(); ++it, ++k) {
         RibDefinition& rib = *it;
@@ -557,6 +587,7 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
                 cutSpar(cut, rib, k, n, wingRootChord, sweepPerLength);
             twist.apply(rib, next != ribs.end() ? &*next : nullptr);
             heights.add(rib);
+            cutCombsAndFinish(rib, k, &pendingBodies);
         }
     }
     if (!sparsRibByRib) {
@@ -571,35 +602,15 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
             heights.add(*it);
         }
     }
-    // The combs reach to the height range of the whole panel.
     heights.get(ribMinY, ribMaxY, wingRootChord);
 
-    struct CombCut {
-        const RibCombData* comb;
-        const RibDefinition* firstRib;
-        const RibDefinition* lastRib;
-    };
-    std::vector<CombCut> combCuts;
-    for (const RibCombData& comb : combs.getCombs()) {
-        bool foundFirst = false;
-        bool foundLast = false;
-        const RibDefinition* firstRib = ribList.getRib(comb.getFirstRib(), foundFirst);
-        const RibDefinition* lastRib = ribList.getRib(comb.getLastRib(), foundLast);
-        if (foundFirst && foundLast && firstRib != nullptr && lastRib != nullptr)
-            combCuts.push_back({&comb, firstRib, lastRib});
-    }
-    const RibModifierComb combModifier;
-    k = 1;
-    for (RibDefinition& rib : ribs) {
-        for (const CombCut& cut : combCuts) {
-            const RibCombData& comb = *cut.comb;
-            if (k < comb.getFirstRib() || k > comb.getLastRib())
-                continue;
-            combModifier.apply(rib, k, comb, cut.firstRib->getChord(), *cut.firstRib, *cut.lastRib, ribMaxY + 5.5f,
-                               ribMinY - 5.5f, wingRootChord, k == n, comb.getLastRib() == n);
-        }
-        RibList::finishRib(rib, wingRootChord);
-        ++k;
+    if (sparsRibByRib) {
+        for (const RibModifierComb::PendingBody& body : pendingBodies)
+            RibModifierComb::finishBody(body, ribMaxY + 5.5f, ribMinY - 5.5f);
+    } else {
+        k = 1;
+        for (RibDefinition& rib : ribs)
+            cutCombsAndFinish(rib, k++, nullptr);
     }
 }
 

@@ -34,22 +34,45 @@ void shortenByGaps(Rectangle3D& part, float front, float rear)
     part.shortenXY(front, rear);
 }
 
-void addPart(RibDefinition& rib, const Vector3D& a, const Vector3D& b, const Vector3D& c, const Vector3D& d,
-             int kind, int id, const float* color, float front, float rear)
+Rectangle3D* makePart(const Vector3D& a, const Vector3D& b, const Vector3D& c, const Vector3D& d, int kind, int id,
+                      const float* color)
 {
     auto* part = new Rectangle3D(a, b, c, d);
     part->setType(kind);
     part->setId(id);
     part->setColor(color);
+    return part;
+}
+
+void addPart(RibDefinition& rib, const Vector3D& a, const Vector3D& b, const Vector3D& c, const Vector3D& d,
+             int kind, int id, const float* color, float front, float rear)
+{
+    Rectangle3D* part = makePart(a, b, c, d, kind, id, color);
     shortenByGaps(*part, front, rear);
     rib.getCombParts().push_back(part);
+}
+
+// The body reaches to the line (bottom corners c and d from below, top
+// corners a and b from above).
+void placeBody(RibDefinition& rib, const Vector3D& a, const Vector3D& b, const Vector3D& c, const Vector3D& d,
+               const RibCombData& comb, bool below, float front, float rear, float scale,
+               std::vector<RibModifierComb::PendingBody>* pendingBodies)
+{
+    if (pendingBodies && comb.getExtendToBuildingTabs()) {
+        Rectangle3D* part = makePart(a, b, c, d, KindBody, comb.getFirstPartId(), GLUtils::colorCombPart1);
+        rib.getCombParts().push_back(part);
+        pendingBodies->push_back({part, below, front, rear, scale});
+        return;
+    }
+    addPart(rib, a, b, c, d, KindBody, comb.getFirstPartId(), GLUtils::colorCombPart1, front, rear);
 }
 
 } // namespace
 
 void RibModifierComb::apply(RibDefinition& rib, int /*ribNumber*/, const RibCombData& comb, float /*firstRibChord*/,
                             const RibDefinition& firstRib, const RibDefinition& lastRib, float topLine,
-                            float bottomLine, float scale, bool isLastRibOfPanel, bool combEndsAtLastRib) const
+                            float bottomLine, float scale, bool isLastRibOfPanel, bool combEndsAtLastRib,
+                            std::vector<PendingBody>* pendingBodies) const
 {
     if (!(lastRib.position > firstRib.position) || scale == 0.0f)
         return;
@@ -113,7 +136,7 @@ void RibModifierComb::apply(RibDefinition& rib, int /*ribNumber*/, const RibComb
         const float cutLine = ref + comb.getCutIntoRib() * h / 100.0f;
         p1.setY(cutLine);
         p2.setY(cutLine);
-        addPart(rib, p1, p2, p3, p4, KindBody, comb.getFirstPartId(), GLUtils::colorCombPart1, front, rear);
+        placeBody(rib, p1, p2, p3, p4, comb, true, front, rear, scale, pendingBodies);
         if (cut) {
             for (int i = bottomFirst; i <= bottomLast; ++i)
                 outline[i]->setY(cutLine);
@@ -132,7 +155,7 @@ void RibModifierComb::apply(RibDefinition& rib, int /*ribNumber*/, const RibComb
         const float cutLine = ref - comb.getCutIntoRib() * h / 100.0f;
         p3.setY(cutLine);
         p4.setY(cutLine);
-        addPart(rib, p1, p2, p3, p4, KindBody, comb.getFirstPartId(), GLUtils::colorCombPart1, front, rear);
+        placeBody(rib, p1, p2, p3, p4, comb, false, front, rear, scale, pendingBodies);
         if (cut) {
             for (int i = topFirst; i <= topLast; ++i)
                 outline[i]->setY(cutLine);
@@ -140,4 +163,19 @@ void RibModifierComb::apply(RibDefinition& rib, int /*ribNumber*/, const RibComb
         addPart(rib, p4, p3, withY(p3, yL), withY(p4, yL), KindRemainder, comb.getSecondPartId(),
                 GLUtils::colorCombPart1, front, rear);
     }
+}
+
+void RibModifierComb::finishBody(const PendingBody& body, float topLine, float bottomLine)
+{
+    std::vector<Vertex*>& corners = body.part->getModifiablePoints();
+    if (body.below) {
+        const float line = bottomLine / body.scale;
+        corners[2]->setY(line);
+        corners[3]->setY(line);
+    } else {
+        const float line = topLine / body.scale;
+        corners[0]->setY(line);
+        corners[1]->setY(line);
+    }
+    shortenByGaps(*body.part, body.front, body.rear);
 }

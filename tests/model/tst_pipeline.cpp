@@ -289,6 +289,11 @@ void TestPipeline::combsReachTheBuildingTabLineOnEveryRib()
     RibCombData above = combOver(RibCombData::Above, 1, kRibs);
     below.setExtendToBuildingTabs(true);
     above.setExtendToBuildingTabs(true);
+    // The notch takes the gaps; the body keeps the comb's own width.
+    for (RibCombData* comb : {&below, &above}) {
+        comb->setCutoutGapFore(1.0f);
+        comb->setCutoutGapAft(0.5f);
+    }
     f.combs.append(below);
     f.combs.append(above);
     f.te = TEData(1, 20.0f, false, 20.0f, 10.0f, 2.0f);
@@ -307,6 +312,8 @@ void TestPipeline::combsReachTheBuildingTabLineOnEveryRib()
             const float line = isBelow ? part->getMinProjection(Vertex(0, 1, 0))
                                        : part->getMaxProjection(Vertex(0, 1, 0));
             QVERIFY(std::abs(line - (isBelow ? bottom : top)) < 1e-6f);
+            const float width = part->getMaxProjection(Vertex(1, 0, 0)) - part->getMinProjection(Vertex(1, 0, 0));
+            QVERIFY2(std::abs(width * wrc - below.getWidth()) < 1e-3f, qPrintable(QString::number(width * wrc)));
         }
     }
     QCOMPARE(bodies, 2 * kRibs);
