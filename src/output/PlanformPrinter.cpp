@@ -153,6 +153,8 @@ void PlanformPrinter::printPanel(const Panel* panel, bool lastPanel)
     const int rows = rowCount(rc, tc, sw, page.height());
     const QString wing = unmirrored ? tr(" - left wing") : tr(" - right wing");
     const QRect tile(QPoint(0, captionBand), QPoint(page.width() - 1, static_cast<int>(tileHeight) + captionBand - 1));
+    // Measured once, not on every tile: each measure shapes the text anew.
+    const std::vector<RibLabel> labels = ribLabels(panel, painter);
 
     for (int col = 1; col <= cols; ++col) {
         const float xo = -static_cast<float>(col - 1) * page.width();
@@ -188,7 +190,7 @@ void PlanformPrinter::printPanel(const Panel* panel, bool lastPanel)
             float teSlope = 0.0f;
             const float leDepth = printLEStrip(0, sw, L, panel, painter, leSlope);
             printTEStrip(rc, tipTE, L, panel, painter, teSlope);
-            printPanelRibs(scale, leDepth, leSlope, teSlope, panel, painter, unmirrored);
+            printPanelRibs(scale, leDepth, leSlope, teSlope, panel, painter, unmirrored, &labels);
             printSpars(panel, painter, true);
             printCombs(panel, painter, RibCombData::Above);
 
@@ -317,9 +319,23 @@ void PlanformPrinter::printCombs(const Panel* panel, QPainter* painter, int comb
     }
 }
 
-void PlanformPrinter::printPanelRibs(float scale, float leDepth, float leSlope, float teSlope, const Panel* panel,
-                                     QPainter* painter, const QTransform* unmirrored)
+std::vector<PlanformPrinter::RibLabel> PlanformPrinter::ribLabels(const Panel* panel, const QPainter* painter)
 {
+    std::vector<RibLabel> labels;
+    labels.reserve(panel->getRibList().getRibs().size());
+    for (int ribNo = 1; ribNo <= static_cast<int>(panel->getRibList().getRibs().size()); ++ribNo) {
+        const QString text = panel->getPanelName() + "_R" + QString::number(ribNo);
+        labels.push_back({text, PrintPage::textWidth(painter, text)});
+    }
+    return labels;
+}
+
+void PlanformPrinter::printPanelRibs(float scale, float leDepth, float leSlope, float teSlope, const Panel* panel,
+                                     QPainter* painter, const QTransform* unmirrored,
+                                     const std::vector<RibLabel>* labels)
+{
+    const std::vector<RibLabel> ownLabels = labels ? std::vector<RibLabel>() : ribLabels(panel, painter);
+    const std::vector<RibLabel>& names = labels ? *labels : ownLabels;
     const QPen entryPen = painter->pen();
     const QPen scalePen = PrintPage::makeDottedPen(QColor(170, 170, 170));
     const QPen tabPen = PrintPage::makeDottedPen(QColor(255, 0, 0));
@@ -343,9 +359,9 @@ void PlanformPrinter::printPanelRibs(float scale, float leDepth, float leSlope, 
                                 : 1.0f;
             len -= te.getStandardTEDepth(f);
         }
-        const QString label = panel->getPanelName() + "_R" + QString::number(ribNo);
+        const QString& label = names[ribNo - 1].text;
         const float sum = (front + leSlope * t) + (front + len + teSlope * t);
-        const int textWidth = PrintPage::textWidth(painter, label);
+        const int textWidth = names[ribNo - 1].width;
         ++ribNo;
         const float frontTab = front + tabs.getOffsetLE();
         const float rearTab = front + len - tabs.getOffsetTE();

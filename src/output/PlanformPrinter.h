@@ -2,7 +2,9 @@
 
 #include <QPen>
 #include <QPolygonF>
+#include <QString>
 #include <list>
+#include <vector>
 
 class Panel;
 class PrintPage;
@@ -36,8 +38,17 @@ public:
                               float& teSlope);
     static void printSpars(const Panel* panel, QPainter* painter, bool overRibs);
     static void printCombs(const Panel* panel, QPainter* painter, int combType);
+    // A rib's name on the plan and its length in the painter's font.
+    struct RibLabel {
+        QString text;
+        int width;
+    };
+    static std::vector<RibLabel> ribLabels(const Panel* panel, const QPainter* painter);
+    // labels: the panel's ribLabels when the caller keeps them from tile to
+    // tile; worked out here otherwise.
     static void printPanelRibs(float scale, float leDepth, float leSlope, float teSlope, const Panel* panel,
-                               QPainter* painter, const QTransform* unmirrored);
+                               QPainter* painter, const QTransform* unmirrored,
+                               const std::vector<RibLabel>* labels = nullptr);
 
     static QPolygonF makeQuadrilateral(const QPointF points[4]);
 
