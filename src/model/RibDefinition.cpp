@@ -582,10 +582,11 @@ void RibDefinition::rotateAbout(const Vector3D& axis, double angle, float cx, fl
     const float a = float(angle);
     const float c = std::cos(a);
     const float s = std::sin(a);
-    const auto turn = [c, s](Vertex& point) { point.rotateZ(c, s); };
     for (PointList* points : {&g.outline, &g.camberLine, &g.lePiece, &g.tePiece, &g.covering[0], &g.covering[1],
                               &g.covering[2], &g.covering[3]}) {
-        turnAboutCentre(*points, cx, cy, cz, turn);
+        for (Vector3D* point : *points) {
+            point->rotateZAbout(c, s, cx, cy, cz);
+        }
     }
     // Every kind of shape turns its points with the point turn, by the same
     // angle as the lists (a shape's own rotate takes the sine and cosine of
@@ -593,7 +594,9 @@ void RibDefinition::rotateAbout(const Vector3D& axis, double angle, float cx, fl
     for (PartList* parts : {&g.squareSparParts, &g.roundSparParts, &g.tubeSparParts, &g.cubeTubeParts,
                             &g.sparWebbingParts, &g.cubeSparParts, &g.coveringPolygons}) {
         for (IdentifiableObject* part : *parts) {
-            turnAboutCentre(part->getModifiablePoints(), cx, cy, cz, turn);
+            for (Vertex* point : part->getModifiablePoints()) {
+                point->rotateZAbout(c, s, cx, cy, cz);
+            }
         }
     }
 }
