@@ -125,7 +125,7 @@ void WingFoilGLWidget::mouseDoubleClickEvent(QMouseEvent*)
 {
     if (panel)
         setDefaultView();
-    updateGL();
+    update();
 }
 
 void WingFoilGLWidget::mouseMoveEvent(QMouseEvent* event)
@@ -142,7 +142,9 @@ void WingFoilGLWidget::mouseMoveEvent(QMouseEvent* event)
         const bool fine = (event->modifiers() & Qt::ControlModifier) || (event->buttons() & Qt::RightButton);
         ViewRotation::turnByDrag(rotation, dx, dy, camera[0], camera[1], camera[2], fine);
     }
-    updateGL();
+    // Scheduled like every other change: the moves of one drag that arrive
+    // before a frame is drawn make one frame.
+    update();
     lastMousePosition = event->pos();
 }
 
@@ -152,7 +154,7 @@ void WingFoilGLWidget::wheelEvent(QWheelEvent* event)
         // Whole steps of a standard wheel notch, as the wheel reports them.
         const int steps = event->angleDelta().y() / 8;
         camera[2] += steps / ((event->modifiers() & Qt::ControlModifier) ? 240.0f : 60.0f);
-        updateGL();
+        update();
     }
     event->accept();
 }

@@ -712,8 +712,9 @@ void TestPanelView::doubleClickRestoresTheDefaultView()
 QTEST_MAIN(TestPanelView)
 #include "tst_panelview_gl.moc"
 
-// The panel dialog hands over a new working panel on every keystroke; the
-// view paints once when the burst is over.
+// The panel dialog hands over a new working panel on every keystroke, and
+// a drag or the wheel moves the camera many times a frame; the view paints
+// once when the burst is over.
 void TestPanelView::burstOfPanelsIsPaintedOnce()
 {
     const std::unique_ptr<Panel> first = straightPanel();
@@ -723,6 +724,9 @@ void TestPanelView::burstOfPanelsIsPaintedOnce()
     view->setPanel(first.get());
     view->setPanel(second.get());
     view->setTranslation(0.0f, -0.25f, -1.0f);
+    drag(*view, QPoint(10, 10), QPoint(40, 20));
+    wheel(*view, 120);
+    sendMouse(*view, QEvent::MouseButtonDblClick, QPoint(50, 50), Qt::LeftButton, Qt::LeftButton);
     QCOMPARE(view->frames, 0);
     QCoreApplication::processEvents();
     QVERIFY(view->frames >= 1);
