@@ -487,24 +487,28 @@ size_t RibDefinition::blendAirfoils(size_t first, float panelLength, const Airfo
     return first + rootPoints.size();
 }
 
-void RibDefinition::scale(float sx, float sy, float sz)
+template <class OnPoints, class OnParts>
+void RibDefinition::forPlacedGeometry(bool withTemplate, OnPoints onPoints, OnParts onParts)
 {
     Geometry& g = geometry();
-    scalePoints(g.outline, sx, sy, sz);
-    scalePoints(g.camberLine, sx, sy, sz);
-    scalePoints(g.lePiece, sx, sy, sz);
-    scalePoints(g.tePiece, sx, sy, sz);
-    for (PointList& list : g.covering) {
-        scalePoints(list, sx, sy, sz);
+    for (PointList* points : {&g.outline, &g.camberLine, &g.lePiece, &g.tePiece, &g.covering[0], &g.covering[1],
+                              &g.covering[2], &g.covering[3]}) {
+        onPoints(*points);
     }
-    scalePoints(g.leTemplate, sx, sy, sz);
-    scaleParts(g.squareSparParts, sx, sy, sz);
-    scaleParts(g.roundSparParts, sx, sy, sz);
-    scaleParts(g.tubeSparParts, sx, sy, sz);
-    scaleParts(g.cubeTubeParts, sx, sy, sz);
-    scaleParts(g.sparWebbingParts, sx, sy, sz);
-    scaleParts(g.cubeSparParts, sx, sy, sz);
-    scaleParts(g.coveringPolygons, sx, sy, sz);
+    if (withTemplate) {
+        onPoints(g.leTemplate);
+    }
+    for (PartList* parts : {&g.squareSparParts, &g.roundSparParts, &g.tubeSparParts, &g.cubeTubeParts,
+                            &g.sparWebbingParts, &g.cubeSparParts, &g.coveringPolygons}) {
+        onParts(*parts);
+    }
+}
+
+void RibDefinition::scale(float sx, float sy, float sz)
+{
+    forPlacedGeometry(
+        true, [&](PointList& points) { scalePoints(points, sx, sy, sz); },
+        [&](PartList& parts) { scaleParts(parts, sx, sy, sz); });
 }
 
 void RibDefinition::applyOffset()
@@ -517,40 +521,16 @@ void RibDefinition::applyOffset()
 
 void RibDefinition::translate(float dx, float dy, float dz)
 {
-    Geometry& g = geometry();
-    translatePoints(g.outline, dx, dy, dz);
-    translatePoints(g.camberLine, dx, dy, dz);
-    translatePoints(g.lePiece, dx, dy, dz);
-    translatePoints(g.tePiece, dx, dy, dz);
-    for (PointList& list : g.covering) {
-        translatePoints(list, dx, dy, dz);
-    }
-    translateParts(g.squareSparParts, dx, dy, dz);
-    translateParts(g.roundSparParts, dx, dy, dz);
-    translateParts(g.tubeSparParts, dx, dy, dz);
-    translateParts(g.cubeTubeParts, dx, dy, dz);
-    translateParts(g.sparWebbingParts, dx, dy, dz);
-    translateParts(g.cubeSparParts, dx, dy, dz);
-    translateParts(g.coveringPolygons, dx, dy, dz);
+    forPlacedGeometry(
+        false, [&](PointList& points) { translatePoints(points, dx, dy, dz); },
+        [&](PartList& parts) { translateParts(parts, dx, dy, dz); });
 }
 
 void RibDefinition::rotate(const Vector3D& axis, double angle)
 {
-    Geometry& g = geometry();
-    rotatePoints(g.outline, axis, angle);
-    rotatePoints(g.camberLine, axis, angle);
-    rotatePoints(g.lePiece, axis, angle);
-    rotatePoints(g.tePiece, axis, angle);
-    for (PointList& list : g.covering) {
-        rotatePoints(list, axis, angle);
-    }
-    rotateParts(g.squareSparParts, axis, angle);
-    rotateParts(g.roundSparParts, axis, angle);
-    rotateParts(g.tubeSparParts, axis, angle);
-    rotateParts(g.cubeTubeParts, axis, angle);
-    rotateParts(g.sparWebbingParts, axis, angle);
-    rotateParts(g.cubeSparParts, axis, angle);
-    rotateParts(g.coveringPolygons, axis, angle);
+    forPlacedGeometry(
+        false, [&](PointList& points) { rotatePoints(points, axis, angle); },
+        [&](PartList& parts) { rotateParts(parts, axis, angle); });
 }
 
 namespace {
@@ -572,7 +552,6 @@ void turnAboutCentre(const std::vector<Point*>& points, float cx, float cy, floa
 
 void RibDefinition::rotateAbout(const Vector3D& axis, double angle, float cx, float cy, float cz)
 {
-    Geometry& g = geometry();
     // Twist turns every rib about the z axis; that turn is inlined into one
     // walk over each list. Any other axis takes the general path.
     if (!(axis == GLUtils::AxisZ)) {
@@ -582,47 +561,46 @@ void RibDefinition::rotateAbout(const Vector3D& axis, double angle, float cx, fl
     const float a = float(angle);
     const float c = std::cos(a);
     const float s = std::sin(a);
-    for (PointList* points : {&g.outline, &g.camberLine, &g.lePiece, &g.tePiece, &g.covering[0], &g.covering[1],
-                              &g.covering[2], &g.covering[3]}) {
-        for (Vector3D* point : *points) {
-            point->rotateZAbout(c, s, cx, cy, cz);
-        }
-    }
     // Every kind of shape turns its points with the point turn, by the same
     // angle as the lists (a shape's own rotate takes the sine and cosine of
     // the same float angle for each point).
-    for (PartList* parts : {&g.squareSparParts, &g.roundSparParts, &g.tubeSparParts, &g.cubeTubeParts,
-                            &g.sparWebbingParts, &g.cubeSparParts, &g.coveringPolygons}) {
-        for (IdentifiableObject* part : *parts) {
-            for (Vertex* point : part->getModifiablePoints()) {
+    forPlacedGeometry(
+        false,
+        [&](PointList& points) {
+            for (Vector3D* point : points) {
                 point->rotateZAbout(c, s, cx, cy, cz);
             }
-        }
-    }
+        },
+        [&](PartList& parts) {
+            for (IdentifiableObject* part : parts) {
+                for (Vertex* point : part->getModifiablePoints()) {
+                    point->rotateZAbout(c, s, cx, cy, cz);
+                }
+            }
+        });
 }
 
 void RibDefinition::rotateAboutAnyAxis(const Vector3D& axis, double angle, float cx, float cy, float cz)
 {
-    Geometry& g = geometry();
     const PointTurn turn = turnAbout(axis);
     const float a = float(angle);
     const float c = std::cos(a);
     const float s = std::sin(a);
-    for (PointList* points : {&g.outline, &g.camberLine, &g.lePiece, &g.tePiece, &g.covering[0], &g.covering[1],
-                              &g.covering[2], &g.covering[3]}) {
-        turnAboutCentre(*points, cx, cy, cz, [&](Vertex& point) {
-            if (turn) {
-                (point.*turn)(c, s);
-            }
-        });
-    }
     // Shapes turn themselves (and report an axis they cannot turn about).
-    for (PartList* parts : {&g.squareSparParts, &g.roundSparParts, &g.tubeSparParts, &g.cubeTubeParts,
-                            &g.sparWebbingParts, &g.cubeSparParts, &g.coveringPolygons}) {
-        translateParts(*parts, -cx, -cy, -cz);
-        rotateParts(*parts, axis, angle);
-        translateParts(*parts, cx, cy, cz);
-    }
+    forPlacedGeometry(
+        false,
+        [&](PointList& points) {
+            turnAboutCentre(points, cx, cy, cz, [&](Vertex& point) {
+                if (turn) {
+                    (point.*turn)(c, s);
+                }
+            });
+        },
+        [&](PartList& parts) {
+            translateParts(parts, -cx, -cy, -cz);
+            rotateParts(parts, axis, angle);
+            translateParts(parts, cx, cy, cz);
+        });
 }
 
 void RibDefinition::scalePoints(PointList& points, float sx, float sy, float sz)

@@ -187,6 +187,11 @@ private:
     float interpolateY(int p, int q, float x) const;
     float camberYAt(float x) const;
     void repairTurns(const std::vector<AngleInfo>& turns, int first, int last);
+    // Calls onPoints for each point list that moves with the rib (the LE
+    // template only when withTemplate is set) and onParts for each shape
+    // list but the comb parts.
+    template <class OnPoints, class OnParts>
+    void forPlacedGeometry(bool withTemplate, OnPoints onPoints, OnParts onParts);
     void rotateAboutAnyAxis(const Vector3D& axis, double angle, float cx, float cy, float cz);
     void copyScalars(const RibDefinition& other);
 
