@@ -328,8 +328,7 @@ bool PanelBaseData::copyFrom(const PanelBaseData& other)
         geometryBuilt(other.builtWingRootChord);
         return true;
     }
-    ribListTableModel.setAirfoil(AirfoilType(0), root, other.rootAirfoilFactor, other.tipAirfoilFactor);
-    ribListTableModel.setAirfoil(AirfoilType(1), tip, other.rootAirfoilFactor, other.tipAirfoilFactor);
+    ribListTableModel.setAirfoils(root, tip, other.rootAirfoilFactor, other.tipAirfoilFactor);
     geometryChanged();
     return false;
 }
@@ -373,8 +372,7 @@ void PanelBaseData::generateRibs(const RibList* ribList)
         ribListTableModel.assign(*ribList);
     Airfoil* root = findAirfoil(airfoilName, true);
     Airfoil* tip = findAirfoil(airfoilNameTip, false);
-    ribListTableModel.setAirfoil(AirfoilType(0), root, rootAirfoilFactor, tipAirfoilFactor);
-    ribListTableModel.setAirfoil(AirfoilType(1), tip, rootAirfoilFactor, tipAirfoilFactor);
+    ribListTableModel.setAirfoils(root, tip, rootAirfoilFactor, tipAirfoilFactor);
 }
 
 QString PanelBaseData::getAirfoilName(AirfoilType type) const

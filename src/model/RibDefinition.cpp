@@ -441,6 +441,13 @@ void RibDefinition::setAirfoil(float panelLength, AirfoilType type, Airfoil* air
     updateAirfoil(panelLength, rootFactor, tipFactor);
 }
 
+void RibDefinition::setAirfoils(float panelLength, Airfoil* root, Airfoil* tip, float rootFactor, float tipFactor)
+{
+    rootAirfoil = root;
+    tipAirfoil = tip;
+    updateAirfoil(panelLength, rootFactor, tipFactor);
+}
+
 void RibDefinition::updateAirfoil(float panelLength, float rootFactor, float tipFactor)
 {
     // The blend writes every point anew: shared points are not worth copying

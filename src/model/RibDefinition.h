@@ -115,6 +115,8 @@ public:
     // Blending and placement.
     void setAirfoil(float panelLength, AirfoilType type, Airfoil* airfoil, float rootFactor,
                     float tipFactor);
+    // Both airfoils at once: the outline is blended once, not once for each.
+    void setAirfoils(float panelLength, Airfoil* root, Airfoil* tip, float rootFactor, float tipFactor);
     void updateAirfoil(float panelLength, float rootFactor, float tipFactor);
     void blendAirfoils(float panelLength, const Airfoil* root, const Airfoil* tip,
                        float rootFactor, float tipFactor);

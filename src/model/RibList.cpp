@@ -106,6 +106,13 @@ void RibList::setAirfoil(float panelLength, AirfoilType type, Airfoil* airfoil, 
     }
 }
 
+void RibList::setAirfoils(float panelLength, Airfoil* root, Airfoil* tip, float rootFactor, float tipFactor)
+{
+    for (RibDefinition& rib : ribs) {
+        rib.setAirfoils(panelLength, root, tip, rootFactor, tipFactor);
+    }
+}
+
 void RibList::generateRibs(float length, int count, float thickness)
 {
     if (count < 2) {

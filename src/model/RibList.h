@@ -39,6 +39,8 @@ public:
 
     void setAirfoil(float panelLength, AirfoilType type, Airfoil* airfoil, float rootFactor,
                     float tipFactor);
+    // Both airfoils at once, each rib blended once.
+    void setAirfoils(float panelLength, Airfoil* root, Airfoil* tip, float rootFactor, float tipFactor);
     void generateRibs(float length, int count, float thickness);
     void copyPositionsFrom(const RibList& other);
 

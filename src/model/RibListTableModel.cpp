@@ -41,6 +41,11 @@ void RibListTableModel::setAirfoil(AirfoilType type, Airfoil* airfoil, float roo
     ribs.setAirfoil(panelLength, type, airfoil, rootFactor, tipFactor);
 }
 
+void RibListTableModel::setAirfoils(Airfoil* root, Airfoil* tip, float rootFactor, float tipFactor)
+{
+    ribs.setAirfoils(panelLength, root, tip, rootFactor, tipFactor);
+}
+
 void RibListTableModel::generateRibs(float length, int count, float thickness)
 {
     ribs.generateRibs(length, count, thickness);

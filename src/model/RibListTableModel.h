@@ -24,6 +24,7 @@ public:
     int getRibCount() const;
 
     void setAirfoil(AirfoilType type, Airfoil* airfoil, float rootFactor, float tipFactor);
+    void setAirfoils(Airfoil* root, Airfoil* tip, float rootFactor, float tipFactor);
     void generateRibs(float length, int count, float thickness);
     void copyPositionsFrom(const RibList& other);
     void assign(const RibList& other);
