@@ -3,7 +3,7 @@
 #include "document/FileManager.h"
 #include "document/PlaneModel.h"
 #include "editing/WingPanelDialog.h"
-#include "editing/XDoubleSpinBox.h"
+#include "foundation/XDoubleSpinBox.h"
 #include "model/Panel.h"
 #include "model/PanelsTableModel.h"
 #include "views/MainWingGLWidget.h"

@@ -9,10 +9,10 @@
 
 #include "airfoils/WingFoils.h"
 #include "document/PlaneModel.h"
-#include "editing/InputValueType.h"
 #include "editing/PanelsTable.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/CompiledResources.h"
+#include "foundation/InputValueType.h"
 #include "views/PlaneDrawingArea.h"
 #include "views/PlaneSummaryArea.h"
 

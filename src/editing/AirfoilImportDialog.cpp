@@ -2,11 +2,11 @@
 
 #include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
-#include "editing/XDoubleSpinBox.h"
 #include "foundation/AtomicFileWriter.h"
 #include "foundation/CLocale.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/Vector3D.h"
+#include "foundation/XDoubleSpinBox.h"
 #include "ui_AirfoilImportDialog.h"
 #include "views/AirfoilDrawingArea.h"
 

@@ -5,7 +5,7 @@
 #include "editing/LengthCalculator.h"
 #include "editing/PanelPage.h"
 #include "editing/WingPanelDialog.h"
-#include "editing/XDoubleSpinBox.h"
+#include "foundation/XDoubleSpinBox.h"
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
 #include "ui_WingPanelDialog.h"

@@ -1,10 +1,10 @@
 #include "editing/ConstructionPage.h"
 
-#include "editing/InputValueType.h"
+#include "foundation/InputValueType.h"
 #include "editing/PanelPage.h"
 #include "editing/WingPanelDialog.h"
 #include "editing/XCombTypeEditDelegate.h"
-#include "editing/XDoubleSpinBox.h"
+#include "foundation/XDoubleSpinBox.h"
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
 #include "model/RibDefinition.h"

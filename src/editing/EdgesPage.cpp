@@ -1,10 +1,10 @@
 #include "editing/EdgesPage.h"
 
-#include "editing/InputValueType.h"
 #include "editing/PanelPage.h"
 #include "editing/WingPanelDialog.h"
-#include "editing/XDoubleSpinBox.h"
-#include "editing/XLineEdit.h"
+#include "foundation/InputValueType.h"
+#include "foundation/XDoubleSpinBox.h"
+#include "foundation/XLineEdit.h"
 #include "model/PanelBaseData.h"
 #include "ui_WingPanelDialog.h"
 

@@ -1,7 +1,7 @@
 #include "editing/LengthCalculator.h"
 
-#include "editing/InputValueType.h"
-#include "editing/XDoubleSpinBox.h"
+#include "foundation/InputValueType.h"
+#include "foundation/XDoubleSpinBox.h"
 #include "ui_LengthCalculator.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 #include "editing/PanelPage.h"
 
-#include "editing/InputValueType.h"
-#include "editing/XDoubleSpinBox.h"
 #include "editing/XLineEditDelegate.h"
+#include "foundation/InputValueType.h"
+#include "foundation/XDoubleSpinBox.h"
 #include "model/RibDefinition.h"
 #include "model/RibListTableModel.h"
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "editing/XDoubleSpinBox.h"
+#include "foundation/XDoubleSpinBox.h"
 #include <QCheckBox>
 #include <QRadioButton>
 #include <initializer_list>

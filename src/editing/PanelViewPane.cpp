@@ -1,7 +1,7 @@
 #include "editing/PanelViewPane.h"
 
 #include "editing/WingPanelDialog.h"
-#include "editing/XDoubleSpinBox.h"
+#include "foundation/XDoubleSpinBox.h"
 #include "model/PanelBaseData.h"
 #include "ui_WingPanelDialog.h"
 

@@ -1,10 +1,10 @@
 #include "editing/PanelsTable.h"
 
 #include "document/PlaneModel.h"
-#include "editing/InputValueType.h"
 #include "editing/NewPanelData.h"
 #include "editing/WingPanelDialog.h"
 #include "editing/XLineEditDelegate.h"
+#include "foundation/InputValueType.h"
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
 #include "model/PanelsTableModel.h"

@@ -1,10 +1,10 @@
 #include "editing/RibsPage.h"
 
-#include "editing/InputValueType.h"
+#include "foundation/InputValueType.h"
 #include "document/PlaneModel.h"
 #include "editing/PanelPage.h"
 #include "editing/WingPanelDialog.h"
-#include "editing/XDoubleSpinBox.h"
+#include "foundation/XDoubleSpinBox.h"
 #include "model/PanelBaseData.h"
 #include "model/RibListTableModel.h"
 #include "model/SheetingStripDefinition.h"

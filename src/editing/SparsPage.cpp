@@ -1,11 +1,11 @@
 #include "editing/SparsPage.h"
 
 #include "airfoils/Airfoil.h"
-#include "editing/InputValueType.h"
+#include "foundation/InputValueType.h"
 #include "editing/PanelPage.h"
 #include "editing/WingPanelDialog.h"
 #include "editing/XSparTypeEditDelegate.h"
-#include "editing/XDoubleSpinBox.h"
+#include "foundation/XDoubleSpinBox.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/Mathematics.h"
 #include "model/Panel.h"

@@ -1,7 +1,7 @@
 #include "editing/XLineEditDelegate.h"
 
-#include "editing/InputValueType.h"
-#include "editing/XLineEdit.h"
+#include "foundation/InputValueType.h"
+#include "foundation/XLineEdit.h"
 
 #include <QAbstractItemModel>
 

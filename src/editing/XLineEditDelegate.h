@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editing/InputValueType.h"
+#include "foundation/InputValueType.h"
 
 #include <QItemDelegate>
 

@@ -1,7 +1,7 @@
 #include "output/DXFExportDialog.h"
 
-#include "editing/XLineEdit.h"
 #include "foundation/DialogSeam.h"
+#include "foundation/XLineEdit.h"
 #include "output/DXFSettings.h"
 #include "ui_DXFExportDialog.h"
 

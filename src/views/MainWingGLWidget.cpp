@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "document/PlaneModel.h"
-#include "editing/XDoubleSpinBox.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/GLUtils.h"
 #include "foundation/Mathematics.h"
 #include "foundation/Vector3D.h"
+#include "foundation/XDoubleSpinBox.h"
 #include "model/Panel.h"
 #include "model/RibDefinition.h"
 #include "model/RibList.h"

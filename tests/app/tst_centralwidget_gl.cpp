@@ -31,7 +31,7 @@
 #include "model/TEData.h"
 #include "document/PlaneModel.h"
 #include "editing/WingPanelDialog.h"
-#include "editing/XDoubleSpinBox.h"
+#include "foundation/XDoubleSpinBox.h"
 #include "foundation/CompiledResources.h"
 #include "views/MainWingGLWidget.h"
 #include "views/PlaneDrawingArea.h"

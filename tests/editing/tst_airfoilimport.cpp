@@ -2,10 +2,10 @@
 #include "airfoils/WingFoils.h"
 #include "common/TestSupport.h"
 #include "editing/AirfoilImportDialog.h"
-#include "editing/XDoubleSpinBox.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/Vector3D.h"
+#include "foundation/XDoubleSpinBox.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 #include "editing/LengthCalculator.h"
-#include "editing/XDoubleSpinBox.h"
+#include "foundation/XDoubleSpinBox.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -21,7 +21,7 @@
 #include "airfoils/WingFoils.h"
 #include "document/PlaneModel.h"
 #include "editing/WingPanelDialog.h"
-#include "editing/XDoubleSpinBox.h"
+#include "foundation/XDoubleSpinBox.h"
 #include "foundation/DialogSeam.h"
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"

@@ -17,9 +17,9 @@
 #include <QtTest>
 #include <memory>
 
-#include "editing/XDoubleSpinBox.h"
+#include "foundation/XDoubleSpinBox.h"
 #include "foundation/CompiledResources.h"
-#include "editing/XLineEdit.h"
+#include "foundation/XLineEdit.h"
 #include "ui_WingPanelDialog.h"
 #include "views/CADWidgetRibView.h"
 #include "views/VisualisationButtons.h"

@@ -1,7 +1,7 @@
 #include "common/TestSupport.h"
-#include "editing/InputValueType.h"
-#include "editing/XLineEdit.h"
 #include "editing/XLineEditDelegate.h"
+#include "foundation/InputValueType.h"
+#include "foundation/XLineEdit.h"
 
 #include <QLocale>
 #include <QStandardItemModel>

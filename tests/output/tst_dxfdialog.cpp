@@ -1,5 +1,5 @@
-#include "editing/XLineEdit.h"
 #include "foundation/DialogSeam.h"
+#include "foundation/XLineEdit.h"
 #include "output/DXFExportDialog.h"
 #include "output/DXFSettings.h"
 

@@ -1,4 +1,4 @@
-#include "editing/InputValueType.h"
+#include "foundation/InputValueType.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "editing/XLineEdit.h"
+#include "foundation/XLineEdit.h"
 
-#include "editing/InputValueType.h"
+#include "foundation/InputValueType.h"
 
 #include <QPalette>
 

@@ -1,5 +1,5 @@
-#include "editing/InputValueType.h"
-#include "editing/XDoubleSpinBox.h"
+#include "foundation/InputValueType.h"
+#include "foundation/XDoubleSpinBox.h"
 
 #include <QLocale>
 #include <QPointer>

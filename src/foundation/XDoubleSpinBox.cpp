@@ -1,6 +1,6 @@
-#include "editing/XDoubleSpinBox.h"
+#include "foundation/XDoubleSpinBox.h"
 
-#include "editing/InputValueType.h"
+#include "foundation/InputValueType.h"
 
 #include <QCoreApplication>
 #include <QHBoxLayout>
