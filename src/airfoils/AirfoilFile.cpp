@@ -21,30 +21,16 @@ AirfoilFileType getAirfoilFileType(const QString& fileName)
     return AirfoilFileType::Unknown;
 }
 
-bool readAirfoilLine(char** line, unsigned* length, FILE* stream)
+void readAirfoilLine(char** line, unsigned* length, FILE* stream)
 {
-    // Two bytes of the 500 are kept back for the line end and the zero.
-    const int MaxCharacters = 498;
-    char raw[500] = {};
-    int count = 0;
-    bool whole = true;
-    while (true) {
-        if (std::feof(stream))
-            break;
-        if (count == MaxCharacters) {
-            // The buffer is full. Unless a line end follows, the rest of the
-            // line comes as the next line, which the caller must know.
-            const int next = std::getc(stream);
-            whole = next == EOF || ((next < 0x20 || next > 0x7E) && next != '\t');
-            if (next != EOF)
-                std::ungetc(next, stream);
-            else if (!std::ferror(stream))
-                std::clearerr(stream);  // the end is met again by the next read, as before
-            break;
-        }
+    // Lines are read whole, however long: public airfoil files end with
+    // remarks of any length, and a line cut in two would read on as text
+    // (or numbers) it does not hold.
+    std::string raw;
+    while (!std::feof(stream)) {
         int c = std::getc(stream);
         if (c == EOF) {
-            raw[count++] = '\n';
+            raw += '\n';
             break;
         }
         if (c == '\t')
@@ -56,31 +42,26 @@ bool readAirfoilLine(char** line, unsigned* length, FILE* stream)
                 std::ungetc(next, stream);
         }
         if (c < 0x20 || c > 0x7E) {
-            raw[count++] = '\n';
+            raw += '\n';
             break;
         }
-        raw[count++] = static_cast<char>(c);
+        raw += static_cast<char>(c);
     }
 
-    const char* text = raw;
-    while (*text == ' ')
-        ++text;
-
-    // Escaping can make the line longer than it was read; it is kept whole.
+    const size_t blanks = raw.find_first_not_of(' ');
     std::string escaped;
-    escaped.reserve(std::strlen(text) + 16);
-    for (const char* p = text; *p; ++p) {
-        if (*p == '&')
+    escaped.reserve(raw.size() + 16);
+    for (size_t i = blanks == std::string::npos ? raw.size() : blanks; i < raw.size(); ++i) {
+        if (raw[i] == '&')
             escaped += "&amp;";
         else
-            escaped += *p;
+            escaped += raw[i];
     }
 
     char* buffer = static_cast<char*>(std::malloc(escaped.size() + 1));
     std::memcpy(buffer, escaped.c_str(), escaped.size() + 1);
     *line = buffer;
     *length = static_cast<unsigned>(escaped.size());
-    return whole;
 }
 
 namespace {
@@ -127,6 +108,12 @@ AirfoilPointLine parseAirfoilPointLine(const char* line, float& x, float& y)
         return AirfoilPointLine::NotAPoint;
     if (a == NumberKind::NonFinite || b == NumberKind::NonFinite)
         return AirfoilPointLine::NonFinite;
+    // A third column is ignored, as some files carry one; a fourth number
+    // makes a second point, as in a file with every point on one line.
+    float third = 0.0f;
+    float fourth = 0.0f;
+    if (readNumber(cursor, third) != NumberKind::None && readNumber(cursor, fourth) != NumberKind::None)
+        return AirfoilPointLine::SeveralPoints;
     x = first;
     y = second;
     return AirfoilPointLine::Point;
@@ -175,14 +162,15 @@ bool readAirfoilPoints(FILE* stream, std::vector<Vector3D*>& points)
     while (trusted && !std::feof(stream) && !std::ferror(stream)) {
         char* line = nullptr;
         unsigned length = 0;
-        // A cut line would be read on as numbers it does not hold.
-        trusted = readAirfoilLine(&line, &length, stream);
+        readAirfoilLine(&line, &length, stream);
         float x = 0.0f;
         float y = 0.0f;
-        const AirfoilPointLine kind = trusted ? parseAirfoilPointLine(line, x, y) : AirfoilPointLine::NotAPoint;
+        const AirfoilPointLine kind = parseAirfoilPointLine(line, x, y);
         std::free(line);
-        if (kind == AirfoilPointLine::NonFinite)
-            trusted = false;  // no station could be trusted with such a point
+        // Neither a point that is not finite nor a line of several points
+        // (read as its first alone) leaves a station to trust.
+        if (kind == AirfoilPointLine::NonFinite || kind == AirfoilPointLine::SeveralPoints)
+            trusted = false;
         else if (kind == AirfoilPointLine::Point)
             points.push_back(new Vector3D(x, y, 0.0f));
     }

@@ -15,16 +15,13 @@
 #include "foundation/ApplicationSettings.h"
 
 namespace {
-const char* const ExtendedDatMarker = "Planformix Extended DAT\n";
 const int MetadataCount = 8;
 
-// whole turns false, and stays so, when a line is longer than the reader
-// holds.
-QString readLineText(FILE* stream, bool& whole)
+QString readLineText(FILE* stream)
 {
     char* line = nullptr;
     unsigned length = 0;
-    whole = readAirfoilLine(&line, &length, stream) && whole;
+    readAirfoilLine(&line, &length, stream);
     const QString text = QString::fromLatin1(line, static_cast<int>(length));
     std::free(line);
     return text;
@@ -127,15 +124,14 @@ Airfoil* WingFoils::loadAirfoilFile(const QString& path, AirfoilFileType type)
     for (QString& value : metadata)
         value = QStringLiteral("---");
 
-    bool whole = true;
     if (type == AirfoilFileType::Dat) {
-        name = readLineText(stream, whole);
-        if (name == QLatin1String(ExtendedDatMarker)) {
-            name = readLineText(stream, whole);
+        name = readLineText(stream);
+        if (name == QLatin1String(ExtendedDatMarker) + QLatin1Char('\n')) {
+            name = readLineText(stream);
             // Tokens are kept whole whatever their length; they are only
             // shown, never parsed.
             const QStringList tokens =
-                readLineText(stream, whole).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                readLineText(stream).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
             for (int i = 0; i < MetadataCount && i < tokens.size(); ++i)
                 metadata[i] = tokens[i];
         }
@@ -146,14 +142,6 @@ Airfoil* WingFoils::loadAirfoilFile(const QString& path, AirfoilFileType type)
         name.chop(1);
     if (name.endsWith(QLatin1Char('\r')))
         name.chop(1);
-
-    if (!whole) {
-        // Cut header lines would put part of a name or of the metadata
-        // where the points are read.
-        std::cout << "ERROR loading airfoil " << name.toStdString() << std::endl;
-        std::fclose(stream);
-        return nullptr;
-    }
 
     bool ok = false;
     Airfoil* airfoil = new Airfoil(name, metadata[0], metadata[1], metadata[2], metadata[3],

@@ -49,7 +49,13 @@ QString writtenName(const QString& text)
     int blanks = 0;
     while (blanks < written.size() && written[blanks] == QLatin1Char(' '))
         ++blanks;
-    return written.mid(blanks);
+    written = written.mid(blanks);
+    // Alone on the first line, the marker of the extended form would be
+    // read as that marker and the first point as the name; with a blank
+    // behind it the line is a name.
+    if (written == QLatin1String(ExtendedDatMarker))
+        written += QLatin1Char(' ');
+    return written;
 }
 
 // The name the written file gives back when it is read.
@@ -77,6 +83,8 @@ AirfoilImportDialog::AirfoilImportDialog(QWidget* parent, const QString& path, A
     : QDialog(parent), ui(new Ui::AirfoilImportDialog)
 {
     ui->setupUi(this);
+    // Before the loaded name is filled in, which the limit then cuts.
+    ui->txtAirfoilName->setMaxLength(maxNameLength);
     ui->txtScaleFactor->setValue(1.0, true);
     const QFileInfo source(path);
     ui->txtTargetFileName->setText(getAirfoilFileType(source.fileName()) == AirfoilFileType::Dat

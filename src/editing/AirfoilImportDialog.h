@@ -22,6 +22,11 @@ class AirfoilImportDialog : public QDialog
     Q_OBJECT
 
 public:
+    // The longest airfoil name the field takes, typed or loaded: longer
+    // than the names of public airfoil collections, short enough for one
+    // row of an airfoil list. The reader reads names of any length back.
+    static constexpr int maxNameLength = 200;
+
     // Reads the file at once. *ok is false when it holds no usable outline
     // (the reader has said why on the console); the dialog then has no
     // preview and is not meant to be run.
@@ -37,7 +42,8 @@ public:
     QString getTargetFileName() const;
     // The typed name as the written file will give it back at the next
     // start, and so the key to add the airfoil under: the same text for
-    // plain ASCII names.
+    // plain ASCII names without "&" (and but for the extended form's marker,
+    // which gets a blank behind it).
     QString getAirfoilName() const;
     float getScale() const;
     // Hands the loaded airfoil, unscaled, to the caller (null when the file

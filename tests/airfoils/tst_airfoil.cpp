@@ -78,8 +78,8 @@ class TestAirfoil : public QObject
 {
     Q_OBJECT
 private slots:
-    void lineReaderSplitsAndCleansLines_data();
-    void lineReaderSplitsAndCleansLines();
+    void lineReaderCleansLinesOfAnyLength_data();
+    void lineReaderCleansLinesOfAnyLength();
     void pointLinesReadAsTwoLeadingNumbers_data();
     void pointLinesReadAsTwoLeadingNumbers();
     void nameAndMetadataFromHeader_data();
@@ -96,7 +96,7 @@ private slots:
     void shippedNacaSectionsReadBackAsTheirDigits();
 };
 
-void TestAirfoil::lineReaderSplitsAndCleansLines_data()
+void TestAirfoil::lineReaderCleansLinesOfAnyLength_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("lines");  // the last is what a read at the end gives
@@ -106,13 +106,12 @@ void TestAirfoil::lineReaderSplitsAndCleansLines_data()
     QTest::newRow("blanks, tabs, &, bytes above 0x7E")
         << QByteArray("  \tR&D\t1\xe9x\n") << QStringList{"R&amp;D 1\n", "x\n", "\n", ""};
     QTest::newRow("600 characters") << QByteArray(600, 'x') + "\n"
-                                    << QStringList{QString(498, 'x'), QString(102, 'x') + "\n", "\n", ""};
-    // Escaping may push a line past the 500-byte buffer; it is kept whole.
-    QTest::newRow("escaped beyond the buffer")
-        << QByteArray(498, '&') + "\n" << QStringList{QString("&amp;").repeated(498), "\n", "\n", ""};
+                                    << QStringList{QString(600, 'x') + "\n", "\n", ""};
+    QTest::newRow("escaped to five times its length")
+        << QByteArray(600, '&') + "\n" << QStringList{QString("&amp;").repeated(600) + "\n", "\n", ""};
 }
 
-void TestAirfoil::lineReaderSplitsAndCleansLines()
+void TestAirfoil::lineReaderCleansLinesOfAnyLength()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, lines);
@@ -159,6 +158,7 @@ void TestAirfoil::pointLinesReadAsTwoLeadingNumbers_data()
     QTest::newRow("German decimal comma") << QByteArray("0,5 0,1\n") << none << 0.f << 0.f;
     QTest::newRow("not a number") << QByteArray("nan 0.1\n") << nonFinite << 0.f << 0.f;
     QTest::newRow("beyond float") << QByteArray("0.5 1e39\n") << nonFinite << 0.f << 0.f;
+    QTest::newRow("two points") << QByteArray("1.0 0.0 0.5 0.06\n") << int(AirfoilPointLine::SeveralPoints) << 0.f << 0.f;
 }
 
 void TestAirfoil::pointLinesReadAsTwoLeadingNumbers()
@@ -192,6 +192,8 @@ void TestAirfoil::nameAndMetadataFromHeader_data()
         << QStringList{"7", "8", "---", "---"};
     QTest::newRow("marker with a trailing blank is a name")
         << "x.dat" << "Planformix Extended DAT \nMy Foil\n" + Points << "Planformix Extended DAT " << none;
+    QTest::newRow("DAT, name of 600 characters") << "x.dat" << QByteArray(600, 'N') + "\n" + Points
+                                                 << QString(600, 'N') << none;
     QTest::newRow("DAT with byte order mark") << "x.dat" << "\xEF\xBB\xBFRG 15\n" + Points << "RG 15" << none;
     QTest::newRow("COR") << "e374.Cor" << Points << "e374" << none;
     QTest::newRow("COR with two dots") << "a.b.cor" << Points << "a" << none;
@@ -273,6 +275,10 @@ void TestAirfoil::sameOutlineWhateverTheFileForm_data()
     QByteArray crlf = clarkY;
     QTest::newRow("CR LF") << clarkY << crlf.replace("\n", "\r\n");
     QTest::newRow("no break after the last point") << clarkY << clarkY.left(clarkY.size() - 1);
+    const QByteArray remark = "Smoothed from the published ordinates; 1 remark line, "
+                              + QByteArray("read as text, never as a point. ").repeated(18) + "\n";
+    QVERIFY(remark.size() > 600);
+    QTest::newRow("long remark behind the points") << clarkY << clarkY + remark;
 }
 
 void TestAirfoil::sameOutlineWhateverTheFileForm()
@@ -309,8 +315,10 @@ void TestAirfoil::outlineThatCannotBeBuiltFails_data()
     QTest::newRow("NaN") << QByteArray("Lonely\n1 0\nnan 0.1\n0 0\n");
     QTest::newRow("infinity") << QByteArray("Lonely\n1 0\n0.5 -inf\n0 0\n");
     QTest::newRow("beyond float, long token") << "Lonely\n1 0\n" + QByteArray(300, '1') + " 0\n0 0\n";
-    // Cut at the reader's buffer, the line would read on as other points.
+    // Read as their first points alone, such lines would make another airfoil.
     QTest::newRow("all points on one line") << "Lonely\n" + QByteArray("1.000000 0.001260 0.500000 0.060000 ").repeated(28) + "\n";
+    QTest::newRow("each side on one line")
+        << QByteArray("Lonely\n1.0 0.001 0.5 0.06 0.0 0.0\n0.0 0.0 0.5 -0.04 1.0 -0.001\n");
     // Every number fits a float, but the outline built from them would not.
     QTest::newRow("slope beyond float") << QByteArray("Lonely\n1 3e38\n0.5 -3e38\n0 0\n");
     QTest::newRow("chord too short for its height") << QByteArray("Lonely\n1e-40 1\n0 0\n1e-40 -1\n");

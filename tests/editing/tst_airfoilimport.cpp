@@ -213,6 +213,12 @@ void TestAirfoilImport::nameKeepsItsKeyAcrossRestart_data()
     QTest::newRow("accents and beyond") << QString::fromUtf8("M\u00fcller Stra\u00dfe")
                                         << QByteArray("Muller Stra?e") << "Muller Stra?e";
     QTest::newRow("leading blanks") << "  Padded " << QByteArray("Padded ") << "Padded ";
+    QTest::newRow("extended form's marker") << "Planformix Extended DAT" << QByteArray("Planformix Extended DAT ")
+                                            << "Planformix Extended DAT ";
+    // Typed beyond the limit, the field keeps the longest name it allows.
+    const int repeats = AirfoilImportDialog::maxNameLength / 4;
+    QTest::newRow("longest name") << QString("A&B ").repeated(repeats + 10) << QByteArray("A&B ").repeated(repeats)
+                                  << QString("A&amp;B ").repeated(repeats);
 }
 
 void TestAirfoilImport::nameKeepsItsKeyAcrossRestart()
