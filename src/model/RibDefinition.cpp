@@ -16,21 +16,10 @@
 
 namespace {
 
-// Deep copies of a point list; the caller owns the result.
-RibDefinition::PointList copyPoints(const RibDefinition::PointList& points)
-{
-    RibDefinition::PointList copies;
-    copies.reserve(points.size());
-    for (const Vector3D* point : points) {
-        copies.push_back(new Vector3D(*point));
-    }
-    return copies;
-}
-
 void replacePoints(RibDefinition::PointList& target, const RibDefinition::PointList& source)
 {
     // Copy before clearing: source may be target itself.
-    RibDefinition::PointList copies = copyPoints(source);
+    RibDefinition::PointList copies = RibGeometry::copyPoints(source);
     Vector3D::clearList(target);
     target.swap(copies);
 }
@@ -190,59 +179,12 @@ void RibDefinition::copyScalars(const RibDefinition& other)
     tipAirfoil = other.tipAirfoil;
 }
 
-const RibDefinition::Geometry RibDefinition::noGeometry;
+const RibGeometry RibDefinition::noGeometry;
 
-RibDefinition::Geometry::~Geometry()
-{
-    clear();
-}
-
-void RibDefinition::Geometry::clear()
-{
-    Vector3D::clearList(outline);
-    Vector3D::clearList(camberLine);
-    Vector3D::clearList(lePiece);
-    Vector3D::clearList(tePiece);
-    for (PointList& list : covering) {
-        Vector3D::clearList(list);
-    }
-    Vector3D::clearList(leTemplate);
-    clearParts(squareSparParts);
-    clearParts(roundSparParts);
-    clearParts(tubeSparParts);
-    clearParts(cubeTubeParts);
-    clearParts(sparWebbingParts);
-    clearParts(cubeSparParts);
-    clearParts(coveringPolygons);
-    clearParts(combParts);
-}
-
-RibDefinition::Geometry::Geometry(const Geometry& other)
-    : outline(copyPoints(other.outline)),
-      camberLine(copyPoints(other.camberLine)),
-      lePiece(copyPoints(other.lePiece)),
-      tePiece(copyPoints(other.tePiece)),
-      covering{copyPoints(other.covering[0]), copyPoints(other.covering[1]), copyPoints(other.covering[2]),
-               copyPoints(other.covering[3])},
-      leTemplate(copyPoints(other.leTemplate))
-{
-    PartList Geometry::*const partLists[] = {&Geometry::squareSparParts,  &Geometry::roundSparParts,
-                                             &Geometry::tubeSparParts,    &Geometry::cubeTubeParts,
-                                             &Geometry::sparWebbingParts, &Geometry::cubeSparParts,
-                                             &Geometry::coveringPolygons, &Geometry::combParts};
-    for (const auto list : partLists) {
-        PartList& copies = this->*list;
-        copies.reserve((other.*list).size());
-        for (const IdentifiableObject* shape : other.*list) {
-            copies.push_back(shape ? shape->clone() : nullptr);
-        }
-    }
-}
-
-RibDefinition::Geometry& RibDefinition::ownGeometry()
+RibGeometry& RibDefinition::ownGeometry()
 {
     // The shared block stays as it is for the ribs that still hold it.
-    shared = shared ? std::make_shared<Geometry>(*shared) : std::make_shared<Geometry>();
+    shared = shared ? std::make_shared<RibGeometry>(*shared) : std::make_shared<RibGeometry>();
     return *shared;
 }
 
@@ -274,10 +216,7 @@ bool RibDefinition::sharesGeometryWith(const RibDefinition& other) const
 
 void RibDefinition::clearParts(PartList& parts)
 {
-    for (IdentifiableObject* part : parts) {
-        delete part;
-    }
-    parts.clear();
+    RibGeometry::clearParts(parts);
 }
 
 const RibDefinition::PointList& RibDefinition::getCoveringCoords(int index) const
@@ -497,7 +436,7 @@ size_t RibDefinition::blendAirfoils(size_t first, float panelLength, const Airfo
 template <class OnPoints, class OnParts>
 void RibDefinition::forPlacedGeometry(bool withTemplate, OnPoints onPoints, OnParts onParts)
 {
-    Geometry& g = geometry();
+    RibGeometry& g = geometry();
     for (PointList* points : {&g.outline, &g.camberLine, &g.lePiece, &g.tePiece, &g.covering[0], &g.covering[1],
                               &g.covering[2], &g.covering[3]}) {
         onPoints(*points);

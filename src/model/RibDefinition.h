@@ -9,6 +9,7 @@
 #include "foundation/AngleInfo.h"
 #include "foundation/SelectableObject.h"
 #include "model/AirfoilType.h"
+#include "model/RibGeometry.h"
 
 class Airfoil;
 class IdentifiableObject;
@@ -20,13 +21,13 @@ class Vector3D;
 // the airfoils whenever the panel changes. Every point and part is held in
 // units of the wing root chord. Built geometry does not change until the
 // next rebuild, so ribs may share it: it is owned by a reference-counted
-// block, and any non-const access to a shared block first gives the rib a
-// block of its own.
+// block (RibGeometry), and any non-const access to a shared block first
+// gives the rib a block of its own.
 class RibDefinition : public SelectableObject
 {
 public:
-    using PointList = std::vector<Vector3D*>;
-    using PartList = std::vector<IdentifiableObject*>;
+    using PointList = RibGeometry::PointList;
+    using PartList = RibGeometry::PartList;
 
     RibDefinition(float position, float thickness);
     // A copy carries the rib's scalars and airfoils but no geometry: the
@@ -205,32 +206,7 @@ private:
     Airfoil* rootAirfoil;
     Airfoil* tipAirfoil;
 
-    // The derived geometry; it owns its points and parts. A copy is deep.
-    struct Geometry {
-        Geometry() = default;
-        Geometry(const Geometry& other);
-        Geometry& operator=(const Geometry&) = delete;
-        ~Geometry();
-        // Empties every list, keeping their storage.
-        void clear();
-
-        PointList outline;
-        PointList camberLine;
-        PointList lePiece;
-        PointList tePiece;
-        PointList covering[4];
-        PointList leTemplate;
-
-        PartList squareSparParts;
-        PartList roundSparParts;
-        PartList tubeSparParts;
-        PartList cubeTubeParts;
-        PartList sparWebbingParts;
-        PartList cubeSparParts;
-        PartList coveringPolygons;
-        PartList combParts;
-    };
-    static const Geometry noGeometry;
+    static const RibGeometry noGeometry;
 
     // Whether no other rib holds this rib's block. The fence orders this
     // rib's coming writes after whatever another thread read from the block
@@ -242,10 +218,10 @@ private:
         std::atomic_thread_fence(std::memory_order_acquire);
         return true;
     }
-    const Geometry& geometry() const { return shared ? *shared : noGeometry; }
-    Geometry& geometry() { return ownsGeometry() ? *shared : ownGeometry(); }
+    const RibGeometry& geometry() const { return shared ? *shared : noGeometry; }
+    RibGeometry& geometry() { return ownsGeometry() ? *shared : ownGeometry(); }
     // Replaces a shared (or missing) block by a copy of its own.
-    Geometry& ownGeometry();
+    RibGeometry& ownGeometry();
 
-    std::shared_ptr<Geometry> shared;
+    std::shared_ptr<RibGeometry> shared;
 };
