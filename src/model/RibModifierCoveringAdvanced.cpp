@@ -159,7 +159,8 @@ bool RibModifierCoveringAdvanced::cutCovering(RibDefinition& rib, std::vector<Ve
 
     int frontUpper = 0;
     int frontLower = 0;
-    if (start == frontLimit) {
+    const bool nosePair = start == frontLimit;
+    if (nosePair) {
         // The nose pair: after a leading-edge cut these are the two points
         // left where the piece was taken off.
         frontUpper = n / 2 - 1;
@@ -186,5 +187,19 @@ bool RibModifierCoveringAdvanced::cutCovering(RibDefinition& rib, std::vector<Ve
         sinkRun(outline, runs.topRear, runs.topFront, depth, clipFromX, camberLine, upperStrip);
     if (doLower)
         sinkRun(outline, runs.bottomFront, runs.bottomRear, depth, clipFromX, camberLine, lowerStrip);
+
+    // Where no leading-edge piece was cut off, the nose pair is the leading
+    // edge itself, doubled. Its two untouched copies have no cut face to
+    // draw between the sunk sides: the outline would run out to the old
+    // leading edge and straight back, a cut into the nose and out again.
+    if (nosePair && doUpper && doLower) {
+        const auto first = outline.begin() + (runs.topFront + 1);
+        const auto last = outline.begin() + runs.bottomFront;
+        if (last - first == 2 && **first == **(first + 1)) {
+            delete *first;
+            delete *(first + 1);
+            outline.erase(first, last);
+        }
+    }
     return true;
 }

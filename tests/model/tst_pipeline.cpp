@@ -121,6 +121,8 @@ private slots:
     void combTouchesOnlyItsRibs();
     void combsReachTheBuildingTabLineOnEveryRib();
     void roundLeadingEdgeIsReportedAndNotCut();
+    void coveredOutlinePassesNoPointTwice_data();
+    void coveredOutlinePassesNoPointTwice();
     void recordsNamingNoRibAreSkipped();
     void coveringStopsAtAnAutoAdjustedTrailingEdge();
     void heightRangeSpansEveryOutlineInMillimetres();
@@ -342,6 +344,57 @@ void TestPipeline::roundLeadingEdgeIsReportedAndNotCut()
         const auto quiet = TestSupport::captureOutput([&] { g = geometryOf(makePanel(other)); });
         QVERIFY(quiet.out.empty());
         QVERIFY(g == uncut);
+    }
+}
+
+void TestPipeline::coveredOutlinePassesNoPointTwice_data()
+{
+    QTest::addColumn<int>("leType");
+    QTest::addColumn<bool>("fromTE");
+    for (int type : {0, 1, 2, 3, 4, 5}) {
+        QTest::addRow("LE type %d, sheet from the LE", type) << type << false;
+        QTest::addRow("LE type %d, sheet from the TE", type) << type << true;
+    }
+}
+
+void TestPipeline::coveredOutlinePassesNoPointTwice()
+{
+    // A cutter runs an outline that comes back to a point it has left as a
+    // cut out and back: the sheet's front end must not leave such a spike
+    // at the nose, whatever the leading edge.
+    QFETCH(int, leType);
+    QFETCH(bool, fromTE);
+    Features f;
+    f.le = LEData(leType, 8.0f);
+    f.te = TEData(1, 20.0f, true, 20.0f, 10.0f, 2.0f);
+    f.covering.setSheetingType(SheetingType::Advanced);
+    f.strips.append(SheetingStripDefinition("sheet", 0, 1, kRibs, 100.0f, 100.0f, 3.0f, true, true, !fromTE,
+                                            false, 0.0f, 0.0f, false, false));
+    PanelBaseData data;
+    TestSupport::captureOutput([&] { data = makePanel(f); });
+    const float tolerance = 0.001f / 200.0f;
+    const auto same = [tolerance](const Vector3D* a, const Vector3D* b) {
+        return std::fabs(a->getX() - b->getX()) <= tolerance && std::fabs(a->getY() - b->getY()) <= tolerance;
+    };
+    for (const RibDefinition& rib : data.getRibList().getRibs()) {
+        // Repeats in a row are one pass; so are the two ends of a closed
+        // trailing edge.
+        std::vector<const Vector3D*> passes;
+        for (const Vector3D* p : rib.getRibCoords())
+            if (passes.empty() || !same(passes.back(), p))
+                passes.push_back(p);
+        while (passes.size() > 1 && same(passes.back(), passes.front()))
+            passes.pop_back();
+        QVERIFY(passes.size() > 100);
+        for (size_t i = 0; i < passes.size(); ++i)
+            for (size_t j = i + 1; j < passes.size(); ++j)
+                QVERIFY2(!same(passes[i], passes[j]),
+                         qPrintable(QStringLiteral("rib at %1: point %2 (%3, %4) passed again at %5")
+                                        .arg(rib.position)
+                                        .arg(i)
+                                        .arg(passes[i]->getX() * 200.0f)
+                                        .arg(passes[i]->getY() * 200.0f)
+                                        .arg(j)));
     }
 }
 
