@@ -117,13 +117,15 @@ public:
     // False only when the user declined to overwrite an existing file, so the
     // caller can ask for another name.
     bool exportDxf(const DXFSettings& settings);
+    // The running y offset (mm) is a double: rows stack down the sheet far
+    // beyond where a float keeps a thousandth of a millimetre.
     // A square spar laid out flat as a strip below the running y offset.
-    void exportSparPartDxf(XDxfGen& dxf, Panel* panel, const SparDefinition& spar, float& y,
+    void exportSparPartDxf(XDxfGen& dxf, Panel* panel, const SparDefinition& spar, double& y,
                            const DXFSettings& settings, float ribHeightRange);
     // Rib-shaped points (outline units) as one closed polyline on the rib layer.
-    void exportPointsPolylineDxf(const std::vector<Vector3D*>& points, float ox, float scale, float yOffset,
+    void exportPointsPolylineDxf(const std::vector<Vector3D*>& points, float ox, float scale, double yOffset,
                                  XDxfGen& dxf);
-    void exportCombDxf(XDxfGen& dxf, Panel* panel, const RibCombData& comb, int panelNumber, float& y,
+    void exportCombDxf(XDxfGen& dxf, Panel* panel, const RibCombData& comb, int panelNumber, double& y,
                        const DXFSettings& settings, float ribHeightRange);
 
     void resetBaseData();

@@ -55,7 +55,7 @@ QString numberText(float value)
     return QString::number(static_cast<double>(value), 'g', 6);
 }
 
-void writeText(XDxfGen& dxf, float x, float y, const QString& text)
+void writeText(XDxfGen& dxf, double x, double y, const QString& text)
 {
     dxf.text(x, y, TextHeight, text.toUtf8().constData(), 0.0f, LayerText);
 }
@@ -73,7 +73,7 @@ struct PanelRows {
     // Outline y to drawing y in the row whose top edge is rowTop: the panel's
     // highest rib point lands BoxMargin below the top, its lowest BoxMargin
     // above the row's bottom edge rowTop - h - 2 * BoxMargin.
-    float rowOffset(float rowTop) const { return rowTop - (h + BoxMargin) - minY; }
+    double rowOffset(double rowTop) const { return rowTop - (double(h) + BoxMargin) - minY; }
 
     const RibDefinition* rib(int number) const
     {
@@ -99,19 +99,32 @@ PanelRows panelRows(Panel* panel, float planeRootChord)
     return rows;
 }
 
+// Outline units to drawing millimetres. Worked out in double precision, so
+// a part keeps its measures to the micrometre however far down the sheet
+// its row lies: the same rib comes out the same in every row.
+double drawingX(float x, float ox, float scale)
+{
+    return (double(x) - ox) * scale;
+}
+
+double drawingY(float y, float scale, double yOffset)
+{
+    return double(y) * scale + yOffset;
+}
+
 template <typename PointPtr>
-void writeMappedPolyline(XDxfGen& dxf, const std::vector<PointPtr>& points, float ox, float scale, float yOffset,
+void writeMappedPolyline(XDxfGen& dxf, const std::vector<PointPtr>& points, float ox, float scale, double yOffset,
                          int layer)
 {
-    std::vector<float> xs;
-    std::vector<float> ys;
+    std::vector<double> xs;
+    std::vector<double> ys;
     xs.reserve(points.size());
     ys.reserve(points.size());
     for (const auto* p : points) {
-        xs.push_back((p->getX() - ox) * scale + 5.0f);
-        ys.push_back(p->getY() * scale + yOffset);
+        xs.push_back(drawingX(p->getX(), ox, scale) + 5.0);
+        ys.push_back(drawingY(p->getY(), scale, yOffset));
     }
-    dxf.polyline(xs, ys, 0.0f, layer);
+    dxf.polyline(xs, ys, 0.0, layer);
 }
 
 const Rectangle3D* findRectangle(int id, const RibDefinition::PartList& parts)
@@ -135,7 +148,7 @@ float planCosine(float zStart, float xStart, float zEnd, float xEnd)
     return std::isfinite(cosine) && cosine > 0.0f ? cosine : 1.0f;
 }
 
-void exportRibs(PlaneModel& plane, XDxfGen& dxf, const PanelRows& rows, int panelNumber, float& y,
+void exportRibs(PlaneModel& plane, XDxfGen& dxf, const PanelRows& rows, int panelNumber, double& y,
                 const DXFSettings& settings)
 {
     Panel* panel = rows.panel;
@@ -151,29 +164,29 @@ void exportRibs(PlaneModel& plane, XDxfGen& dxf, const PanelRows& rows, int pane
     int ribNumber = 0;
     for (const RibDefinition* rib : rows.ribs) {
         ++ribNumber;
-        const float top = y;
-        const float bottom = top - h - 2.0f * BoxMargin;
-        const float yOffset = rows.rowOffset(top);
+        const double top = y;
+        const double bottom = top - h - 2.0 * BoxMargin;
+        const double yOffset = rows.rowOffset(top);
         const float ox = rib->getOffsetX();
 
         if (settings.getDrawBox())
-            dxf.rectangle(0.0f, top, maxLength + 10.0f, -(h + 2.0f * BoxMargin), 0.0f, LayerBox);
+            dxf.rectangle(0.0, top, maxLength + 10.0, -(h + 2.0 * BoxMargin), 0.0, LayerBox);
 
         const auto& templatePoints = rib->getLETemplateCoords();
         if (!templatePoints.empty()) {
-            std::vector<float> xs;
-            std::vector<float> ys;
+            std::vector<double> xs;
+            std::vector<double> ys;
             for (const Vector3D* p : templatePoints) {
-                xs.push_back((p->getX() - ox) * s - 25.0f);
-                ys.push_back(p->getY() * s + yOffset);
+                xs.push_back(drawingX(p->getX(), ox, s) - 25.0);
+                ys.push_back(drawingY(p->getY(), s, yOffset));
             }
-            const float firstX = xs.front();
-            xs.insert(xs.end(), {firstX, -35.0f, -35.0f, firstX});
+            const double firstX = xs.front();
+            xs.insert(xs.end(), {firstX, -35.0, -35.0, firstX});
             ys.insert(ys.end(), {bottom, bottom, top, top});
-            dxf.polyline(xs, ys, 0.0f, LayerLETemplate);
+            dxf.polyline(xs, ys, 0.0, LayerLETemplate);
         }
 
-        writeText(dxf, maxLength + 20.0f, top - h / 2.0f - 8.0f,
+        writeText(dxf, maxLength + 20.0, top - h / 2.0 - 8.0,
                   QString("P%1_R%2, thickness: %3mm").arg(panelNumber).arg(ribNumber).arg(numberText(rib->thickness)));
 
         if (cutTabs) {
@@ -196,21 +209,21 @@ void exportRibs(PlaneModel& plane, XDxfGen& dxf, const PanelRows& rows, int pane
                     continue;
                 Vertex centre(0.0f, 0.0f, 0.0f);
                 circle->getCentroid(centre);
-                dxf.circle(circle->getRadius() * s, (centre.getX() - ox) * s + 5.0f, centre.getY() * s + yOffset,
-                           0.0f, LayerRib);
+                dxf.circle(double(circle->getRadius()) * s, drawingX(centre.getX(), ox, s) + 5.0,
+                           drawingY(centre.getY(), s, yOffset), 0.0, LayerRib);
             }
         for (const auto* parts : {&rib->getCubeSparParts(), &rib->getCubeTubeParts()})
             for (const IdentifiableObject* part : *parts)
                 writeMappedPolyline(dxf, part->getPoints(), ox, s, yOffset, LayerRib);
 
-        y -= h + RowGap;
+        y -= double(h) + RowGap;
     }
-    y -= h + RowGap;
+    y -= double(h) + RowGap;
 }
 
 // The webbing between neighbouring ribs, laid out flat side by side in one
 // row, followed by the spar's label.
-void exportWebbing(XDxfGen& dxf, const PanelRows& rows, const SparDefinition& spar, float& y)
+void exportWebbing(XDxfGen& dxf, const PanelRows& rows, const SparDefinition& spar, double& y)
 {
     const bool square = spar.getType() == SparType::Square;
     int first = spar.getFirstRib();
@@ -229,11 +242,11 @@ void exportWebbing(XDxfGen& dxf, const PanelRows& rows, const SparDefinition& sp
     const float cosine = planCosine(zStart, xStart, zEnd, xEnd);
     const int partId = square ? spar.getSquareWebbingId(0) : spar.getWebbingId();
     const float s = rows.scale;
-    const float yOffset = rows.rowOffset(y);
+    const double yOffset = rows.rowOffset(y);
 
-    float x = 0.0f;
-    float highest = -std::numeric_limits<float>::max();
-    float lowest = std::numeric_limits<float>::max();
+    double x = 0.0;
+    double highest = -std::numeric_limits<double>::max();
+    double lowest = std::numeric_limits<double>::max();
     bool lastPairDone = false;
     for (int k = first; k < last; ++k) {
         lastPairDone = false;
@@ -259,13 +272,13 @@ void exportWebbing(XDxfGen& dxf, const PanelRows& rows, const SparDefinition& sp
         const float dz = b0.getZ() - a0.getZ();
         const float w = std::sqrt(dx * dx + dz * dz) * s;
         if (w > 1.0f) {
-            const std::vector<float> ys = {a0.getY() * s + yOffset, a3.getY() * s + yOffset, b3.getY() * s + yOffset,
-                                           b0.getY() * s + yOffset};
-            dxf.polyline({x, x, x + w, x + w}, ys, 0.0f, LayerWebbing);
+            const std::vector<double> ys = {drawingY(a0.getY(), s, yOffset), drawingY(a3.getY(), s, yOffset),
+                                            drawingY(b3.getY(), s, yOffset), drawingY(b0.getY(), s, yOffset)};
+            dxf.polyline({x, x, x + w, x + w}, ys, 0.0, LayerWebbing);
             highest = std::max(highest, *std::max_element(ys.begin(), ys.end()));
             lowest = std::min(lowest, *std::min_element(ys.begin(), ys.end()));
         }
-        x += w + ribB->thickness / cosine;
+        x += double(w) + ribB->thickness / cosine;
         lastPairDone = true;
     }
     if (!lastPairDone)
@@ -273,13 +286,13 @@ void exportWebbing(XDxfGen& dxf, const PanelRows& rows, const SparDefinition& sp
 
     // Pieces of 1 mm or less are not drawn; the label then sits in the
     // middle of the row.
-    const float labelY = highest >= lowest ? (highest + lowest - 5.0f) / 2.0f : y - rows.h / 2.0f - 8.0f;
+    const double labelY = highest >= lowest ? (highest + lowest - 5.0) / 2.0 : y - rows.h / 2.0 - 8.0;
     const float width = square ? spar.getSquareWebbingWidth() : spar.getWebbingWidth();
     const bool twice = square && spar.getSquareWebbingType() == SquareWebbingType::Box;
-    writeText(dxf, x + 15.0f, labelY,
+    writeText(dxf, x + 15.0, labelY,
               "Panel: '" + rows.panel->getPanelName() + "', Spar name: '" + spar.getSparName() + "'"
                   + (twice ? " (2x!)" : "") + ", thickness: " + numberText(width) + "mm");
-    y -= rows.h + RowGap;
+    y -= double(rows.h) + RowGap;
 }
 
 } // namespace
@@ -299,7 +312,7 @@ bool PlaneModel::exportDxf(const DXFSettings& settings)
 
     std::string error;
     AtomicFileWriter::createDocumentsFolderFor(name);
-    if (!dxf.begin(name, error, 5000.0f, 8000.0f)) {
+    if (!dxf.begin(name, error, 5000.0, 8000.0)) {
         DialogSeam::warning(nullptr, tr("Can't create DXF file"),
                             tr("Can't create DXF file '") + name + tr("' for writing: ")
                                 + QString::fromLocal8Bit(error.c_str()));
@@ -307,7 +320,7 @@ bool PlaneModel::exportDxf(const DXFSettings& settings)
     }
 
     const float rootChord = getRootChord();
-    float y = 0.0f;
+    double y = 0.0;
     int panelNumber = 0;
     for (Panel* panel : getPanelList()) {
         ++panelNumber;
@@ -341,24 +354,25 @@ bool PlaneModel::exportDxf(const DXFSettings& settings)
     return true;
 }
 
-void PlaneModel::exportSparPartDxf(XDxfGen& dxf, Panel* panel, const SparDefinition& spar, float& y,
+void PlaneModel::exportSparPartDxf(XDxfGen& dxf, Panel* panel, const SparDefinition& spar, double& y,
                                    const DXFSettings& /*settings*/, float ribHeightRange)
 {
     float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f, w1 = 0.0f, w2 = 0.0f;
     if (!panel->getPanelBaseData().getSparRealPositions(spar, x1, y1, x2, y2, w1, w2))
         return;
     const float length = std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
-    dxf.polyline({x1, x1 + length, x1 + length, x1}, {y, y, y + w2, y + w1}, 0.0f, LayerWebbing);
+    const double end = double(x1) + length;
+    dxf.polyline({x1, end, end, x1}, {y, y, y + w2, y + w1}, 0.0, LayerWebbing);
 
     QString label = "Panel '" + panel->getPanelName() + tr("', Spar name: '") + spar.getSparName() + "'";
     if (spar.getSquareSparBottom() && spar.getSquareSparTop())
         label += " (2x!)";
     label += tr(", thickness: ") + numberText(spar.getSquareSparHeight()) + tr("mm");
-    writeText(dxf, x1 + length + 15.0f, y, label);
-    y -= ribHeightRange + RowGap;
+    writeText(dxf, end + 15.0, y, label);
+    y -= double(ribHeightRange) + RowGap;
 }
 
-void PlaneModel::exportPointsPolylineDxf(const std::vector<Vector3D*>& points, float ox, float scale, float yOffset,
+void PlaneModel::exportPointsPolylineDxf(const std::vector<Vector3D*>& points, float ox, float scale, double yOffset,
                                          XDxfGen& dxf)
 {
     writeMappedPolyline(dxf, points, ox, scale, yOffset, LayerRib);
@@ -371,16 +385,16 @@ struct CombStation {
     const RibDefinition* rib = nullptr;
     const Rectangle3D* slit = nullptr;
     const Rectangle3D* body = nullptr;
-    float u = 0.0f;         // drawing x of the rib's root-side face, along the comb
-    float width = 0.0f;     // the rib's thickness along the comb, mm
-    float outer = 0.0f;     // the comb's straight outer edge
-    float cut = 0.0f;       // bottom of the rib's slot in the comb
-    float far = 0.0f;       // the comb's height between ribs, at this rib
+    double u = 0.0;         // drawing x of the rib's root-side face, along the comb
+    double width = 0.0;     // the rib's thickness along the comb, mm
+    double outer = 0.0;     // the comb's straight outer edge
+    double cut = 0.0;       // bottom of the rib's slot in the comb
+    double far = 0.0;       // the comb's height between ribs, at this rib
 };
 
 } // namespace
 
-void PlaneModel::exportCombDxf(XDxfGen& dxf, Panel* panel, const RibCombData& comb, int /*panelNumber*/, float& y,
+void PlaneModel::exportCombDxf(XDxfGen& dxf, Panel* panel, const RibCombData& comb, int /*panelNumber*/, double& y,
                                const DXFSettings& /*settings*/, float /*ribHeightRange*/)
 {
     const int type = comb.getType();
@@ -399,7 +413,7 @@ void PlaneModel::exportCombDxf(XDxfGen& dxf, Panel* panel, const RibCombData& co
         return;
     const float cosine = planCosine(zStart, xStart, zEnd, xEnd);
     const float s = rows.scale;
-    const float yOffset = rows.rowOffset(y);
+    const double yOffset = rows.rowOffset(y);
     const Vertex yAxis(0.0f, 1.0f, 0.0f);
 
     // Ribs where the comb's cut failed have no parts; the comb runs on from
@@ -416,13 +430,15 @@ void PlaneModel::exportCombDxf(XDxfGen& dxf, Panel* panel, const RibCombData& co
         station.body = body;
         station.slit = findRectangle(comb.getThirdPartId(), rib->getCombParts());
         const float z = body->getPoints()[0]->getZ();
-        station.u = stations.empty() ? z * s : stations.front().u + (z - stations.front().body->getPoints()[0]->getZ()) * s / cosine;
-        station.width = rib->thickness / cosine;
+        station.u = stations.empty() ? double(z) * s
+                                     : stations.front().u
+                                           + double(z - stations.front().body->getPoints()[0]->getZ()) * s / cosine;
+        station.width = double(rib->thickness) / cosine;
         const auto& b = body->getPoints();
         const auto& r = remainder->getPoints();
-        station.outer = (above ? b[0]->getY() : b[2]->getY()) * s + yOffset;
-        station.cut = (above ? b[2]->getY() : b[0]->getY()) * s + yOffset;
-        station.far = (above ? r[2]->getY() : r[0]->getY()) * s + yOffset;
+        station.outer = drawingY(above ? b[0]->getY() : b[2]->getY(), s, yOffset);
+        station.cut = drawingY(above ? b[2]->getY() : b[0]->getY(), s, yOffset);
+        station.far = drawingY(above ? r[2]->getY() : r[0]->getY(), s, yOffset);
         stations.push_back(station);
     }
     if (stations.size() < 2)
@@ -447,24 +463,24 @@ void PlaneModel::exportCombDxf(XDxfGen& dxf, Panel* panel, const RibCombData& co
         const float w = (f[0]->getZ() - f[1]->getZ()) / cosine * s;
         if (!(w > 0.0f))
             continue;
-        const float x0 = a.u + adjust + a.width;
+        const double x0 = a.u + adjust + a.width;
         dxf.polyline({x0, x0 + w, x0 + w, x0},
-                     {f[1]->getY() * s + yOffset, f[0]->getY() * s + yOffset, f[3]->getY() * s + yOffset,
-                      f[2]->getY() * s + yOffset},
-                     0.0f, LayerCombs);
+                     {drawingY(f[1]->getY(), s, yOffset), drawingY(f[0]->getY(), s, yOffset),
+                      drawingY(f[3]->getY(), s, yOffset), drawingY(f[2]->getY(), s, yOffset)},
+                     0.0, LayerCombs);
     }
 
     // The outline: along the straight outer edge from the first rib to the
     // far face of the last, then back along the slotted edge.
-    std::vector<float> xs;
-    std::vector<float> ys;
-    auto add = [&](float px, float py) {
+    std::vector<double> xs;
+    std::vector<double> ys;
+    auto add = [&](double px, double py) {
         xs.push_back(px);
         ys.push_back(py);
     };
     const CombStation& firstStation = stations.front();
     const CombStation& lastStation = stations.back();
-    const float end = lastStation.u + lastStation.width;
+    const double end = lastStation.u + lastStation.width;
     add(firstStation.u, firstStation.cut);
     for (const CombStation& station : stations)
         add(station.u, station.outer);
@@ -475,9 +491,9 @@ void PlaneModel::exportCombDxf(XDxfGen& dxf, Panel* panel, const RibCombData& co
     for (std::size_t j = stations.size() - 1; j > 0; --j) {
         const CombStation& right = stations[j];
         const CombStation& left = stations[j - 1];
-        const float toothRight = right.u - gap;
-        const float toothLeft = left.u + left.width + gap;
-        const float toothWidth = toothRight - toothLeft;
+        const double toothRight = right.u - gap;
+        const double toothLeft = left.u + left.width + gap;
+        const double toothWidth = toothRight - toothLeft;
         if (toothWidth >= 0.1f) {
             add(toothRight, right.cut);
             add(toothRight, right.far);
@@ -489,9 +505,9 @@ void PlaneModel::exportCombDxf(XDxfGen& dxf, Panel* panel, const RibCombData& co
         }
     }
 
-    writeText(dxf, end + 15.0f, y,
+    writeText(dxf, end + 15.0, y,
               "Panel '" + panel->getPanelName() + "', comb name: '" + comb.getName() + "'" + ", thickness: "
                   + numberText(comb.getWidth()) + "mm");
-    dxf.polyline(xs, ys, 0.0f, LayerCombs);
-    y -= rows.h + RowGap;
+    dxf.polyline(xs, ys, 0.0, LayerCombs);
+    y -= double(rows.h) + RowGap;
 }

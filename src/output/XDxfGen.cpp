@@ -1,9 +1,10 @@
 #include "output/XDxfGen.h"
 
 #include "foundation/AtomicFileWriter.h"
-#include "foundation/CLocale.h"
 
 #include <QFile>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -12,6 +13,11 @@ namespace {
 // Large enough that the many small groups of a rib outline reach the disk in
 // few writes, small enough to keep memory flat on big drawings.
 constexpr std::size_t FlushThreshold = 64 * 1024;
+
+// A millionth of a millimetre: far below what any cutter resolves, and far
+// below the thousandth that a part must keep anywhere on the sheet.
+constexpr int Decimals = 6;
+constexpr double RepeatTolerance = 1e-6;
 
 // A line break inside a string value would end the group early and shift
 // every following code/value pair, so user texts lose them here.
@@ -55,12 +61,12 @@ XDxfGen::~XDxfGen()
     end();
 }
 
-bool XDxfGen::begin(const std::string& fileName, std::string& errorMessage, float extMaxX, float extMaxY)
+bool XDxfGen::begin(const std::string& fileName, std::string& errorMessage, double extMaxX, double extMaxY)
 {
     return begin(QFile::decodeName(QByteArray::fromStdString(fileName)), errorMessage, extMaxX, extMaxY);
 }
 
-bool XDxfGen::begin(const QString& fileName, std::string& errorMessage, float extMaxX, float extMaxY)
+bool XDxfGen::begin(const QString& fileName, std::string& errorMessage, double extMaxX, double extMaxY)
 {
     if (!notBegun)
         return true;
@@ -83,15 +89,15 @@ bool XDxfGen::begin(const QString& fileName, std::string& errorMessage, float ex
     group(9, "$ACADVER");
     group(1, "AC1009");
     group(9, "$INSBASE");
-    group(10, 0.0f);
-    group(20, 0.0f);
-    group(30, 0.0f);
+    group(10, 0.0);
+    group(20, 0.0);
+    group(30, 0.0);
     group(9, "$EXTMIN");
-    group(10, 0.0f);
-    group(20, 0.0f);
+    group(10, 0.0);
+    group(20, 0.0);
     group(9, "$EXTMAX");
-    group(10, std::isfinite(extMaxX) ? extMaxX : 0.0f);
-    group(20, std::isfinite(extMaxY) ? extMaxY : 0.0f);
+    group(10, std::isfinite(extMaxX) ? extMaxX : 0.0);
+    group(20, std::isfinite(extMaxY) ? extMaxY : 0.0);
     group(0, "ENDSEC");
     group(0, "SECTION");
     group(2, "TABLES");
@@ -139,7 +145,7 @@ int XDxfGen::skippedEntityCount() const
     return skippedEntities;
 }
 
-void XDxfGen::point(float x, float y, int layer)
+void XDxfGen::point(double x, double y, int layer)
 {
     if (!allFinite({x, y}))
         return;
@@ -147,10 +153,10 @@ void XDxfGen::point(float x, float y, int layer)
     layerGroup(layer);
     group(10, x);
     group(20, y);
-    group(30, 0.0f);
+    group(30, 0.0);
 }
 
-void XDxfGen::circle(float radius, float centreX, float centreY, float thickness, int layer)
+void XDxfGen::circle(double radius, double centreX, double centreY, double thickness, int layer)
 {
     if (!allFinite({radius, centreX, centreY, thickness}))
         return;
@@ -159,11 +165,11 @@ void XDxfGen::circle(float radius, float centreX, float centreY, float thickness
     group(39, thickness);
     group(10, centreX);
     group(20, centreY);
-    group(30, 0.0f);
+    group(30, 0.0);
     group(40, radius);
 }
 
-void XDxfGen::text(float x, float y, float height, const char* text, float rotation, int layer)
+void XDxfGen::text(double x, double y, double height, const char* text, double rotation, int layer)
 {
     if (text == nullptr || !allFinite({x, y, height, rotation}))
         return;
@@ -171,13 +177,13 @@ void XDxfGen::text(float x, float y, float height, const char* text, float rotat
     layerGroup(layer);
     group(10, x);
     group(20, y);
-    group(30, 0.0f);
+    group(30, 0.0);
     group(40, height);
     group(50, rotation);
     group(1, codePageText(text));
 }
 
-void XDxfGen::line(float x1, float y1, float x2, float y2, float thickness, int layer)
+void XDxfGen::line(double x1, double y1, double x2, double y2, double thickness, int layer)
 {
     if (!allFinite({x1, y1, x2, y2, thickness}))
         return;
@@ -186,16 +192,16 @@ void XDxfGen::line(float x1, float y1, float x2, float y2, float thickness, int 
     group(39, thickness);
     group(10, x1);
     group(20, y1);
-    group(30, 0.0f);
+    group(30, 0.0);
     group(11, x2);
     group(21, y2);
-    group(31, 0.0f);
+    group(31, 0.0);
 }
 
-void XDxfGen::rectangle(float x, float y, float width, float height, float thickness, int layer)
+void XDxfGen::rectangle(double x, double y, double width, double height, double thickness, int layer)
 {
-    const float x2 = x + width;
-    const float y2 = y + height;
+    const double x2 = x + width;
+    const double y2 = y + height;
     if (!allFinite({x, y, x2, y2, thickness}))
         return;
     line(x, y, x2, y, thickness, layer);
@@ -204,7 +210,7 @@ void XDxfGen::rectangle(float x, float y, float width, float height, float thick
     line(x, y2, x, y, thickness, layer);
 }
 
-void XDxfGen::polyline(const std::vector<float>& xs, const std::vector<float>& ys, float thickness, int layer)
+void XDxfGen::polyline(const std::vector<double>& xs, const std::vector<double>& ys, double thickness, int layer)
 {
     if (xs.size() != ys.size() || xs.empty())
         return;
@@ -220,47 +226,42 @@ void XDxfGen::polyline(const std::vector<float>& xs, const std::vector<float>& y
     group(39, thickness);
     group(100, "AcDb2dPolyline");
     group(66, 1);
-    group(10, 0.0f);
-    group(20, 0.0f);
-    group(30, 0.0f);
+    group(10, 0.0);
+    group(20, 0.0);
+    group(30, 0.0);
     group(70, 1);
 
     // Cutting software flags the zero-length segments that a repeated point
     // makes (every rib outline repeats one at its leading edge), including
     // the closing segment back to the first point. A point is a repeat when
-    // it lies within a millionth of a millimetre of the one before, or when
-    // it would be written as the same numbers anyway.
-    struct Vertex {
-        float x, y;
-        std::string textX, textY;
+    // neither coordinate differs by more than a millionth of a millimetre
+    // from the one before; judged on the numbers as given, so the rounding
+    // in the file merges no real corner, while any two points kept differ
+    // in their written text.
+    const auto repeats = [&xs, &ys](std::size_t a, std::size_t b) {
+        return std::fabs(xs[a] - xs[b]) <= RepeatTolerance && std::fabs(ys[a] - ys[b]) <= RepeatTolerance;
     };
-    const auto repeats = [](const Vertex& a, const Vertex& b) {
-        return std::hypot(double(a.x) - b.x, double(a.y) - b.y) <= 1e-6
-               || (a.textX == b.textX && a.textY == b.textY);
-    };
-    std::vector<Vertex> vertices;
-    vertices.reserve(xs.size());
-    for (std::size_t i = 0; i < xs.size(); ++i) {
-        Vertex v{xs[i], ys[i], numberText(xs[i]), numberText(ys[i])};
-        if (vertices.empty() || !repeats(vertices.back(), v))
-            vertices.push_back(std::move(v));
-    }
-    while (vertices.size() > 1 && repeats(vertices.back(), vertices.front()))
-        vertices.pop_back();
+    std::vector<std::size_t> kept;
+    kept.reserve(xs.size());
+    for (std::size_t i = 0; i < xs.size(); ++i)
+        if (kept.empty() || !repeats(kept.back(), i))
+            kept.push_back(i);
+    while (kept.size() > 1 && repeats(kept.back(), kept.front()))
+        kept.pop_back();
 
-    for (const Vertex& v : vertices) {
+    for (const std::size_t i : kept) {
         group(0, "VERTEX");
         layerGroup(layer);
         group(100, "AcDb2dVertex");
-        group(10, v.textX);
-        group(20, v.textY);
-        group(30, 0.0f);
+        group(10, xs[i]);
+        group(20, ys[i]);
+        group(30, 0.0);
     }
     group(0, "SEQEND");
 }
 
-void XDxfGen::arc(float centreX, float centreY, float radius, float startAngle, float endAngle,
-                  float thickness, int layer)
+void XDxfGen::arc(double centreX, double centreY, double radius, double startAngle, double endAngle,
+                  double thickness, int layer)
 {
     if (!allFinite({centreX, centreY, radius, startAngle, endAngle, thickness}))
         return;
@@ -271,16 +272,16 @@ void XDxfGen::arc(float centreX, float centreY, float radius, float startAngle, 
     group(39, thickness);
     group(10, centreX);
     group(20, centreY);
-    group(30, 0.0f);
+    group(30, 0.0);
     group(40, radius);
     group(100, "AcDbArc");
     group(50, startAngle);
     group(51, endAngle);
 }
 
-bool XDxfGen::allFinite(std::initializer_list<float> values)
+bool XDxfGen::allFinite(std::initializer_list<double> values)
 {
-    for (float v : values)
+    for (double v : values)
         if (!std::isfinite(v)) {
             ++skippedEntities;
             return false;
@@ -320,16 +321,32 @@ void XDxfGen::group(int code, int value)
     group(code, std::to_string(value).c_str());
 }
 
-void XDxfGen::group(int code, float value)
+void XDxfGen::group(int code, double value)
 {
     group(code, numberText(value));
 }
 
-std::string XDxfGen::numberText(float value)
+std::string XDxfGen::numberText(double value)
 {
-    // Six significant digits as "%g" writes them, with a '.' whatever the
-    // desktop locale.
-    return CLocale::format(static_cast<double>(value), 'g', 6).toStdString();
+    // Fixed decimals, not significant digits: the rows of a drawing stack
+    // downwards, and six digits would round a part 10 m down the sheet to
+    // 0.1 mm and one 100 m down to 1 mm. to_chars writes the "C" convention
+    // whatever the desktop locale. Trailing zeros go, so 5000 stays "5000".
+    char text[400];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, Decimals);
+    if (result.ec != std::errc())
+        return "0";
+    char* end = result.ptr;
+    if (std::find(text, end, '.') != end) {
+        while (end[-1] == '0')
+            --end;
+        if (end[-1] == '.')
+            --end;
+    }
+    std::string written(text, end);
+    if (written == "-0")
+        written = "0";
+    return written;
 }
 
 void XDxfGen::writeRaw(const char* data, std::size_t size)

@@ -28,9 +28,9 @@ public:
     // Opens the file and writes the header and the layer table. Returns true
     // when the entity section is open (or already was: a second begin is
     // ignored); false with errorMessage set when the file cannot be created.
-    bool begin(const QString& fileName, std::string& errorMessage, float extMaxX, float extMaxY);
+    bool begin(const QString& fileName, std::string& errorMessage, double extMaxX, double extMaxY);
     // The same for an 8-bit path.
-    bool begin(const std::string& fileName, std::string& errorMessage, float extMaxX, float extMaxY);
+    bool begin(const std::string& fileName, std::string& errorMessage, double extMaxX, double extMaxY);
 
     // Closes the entity section and the file. False when anything could not
     // be written or the target could not be replaced; the reason is in
@@ -38,17 +38,20 @@ public:
     bool end();
     QString errorString() const;
 
-    void point(float x, float y, int layer);
-    void circle(float radius, float centreX, float centreY, float thickness, int layer);
+    // Coordinates are taken in double precision: far down a long sheet a
+    // float no longer holds a thousandth of a millimetre. Every number is
+    // written to a millionth, whatever its size.
+    void point(double x, double y, int layer);
+    void circle(double radius, double centreX, double centreY, double thickness, int layer);
     // text is UTF-8; it is written in the drawing's code page.
-    void text(float x, float y, float height, const char* text, float rotation, int layer);
-    void line(float x1, float y1, float x2, float y2, float thickness, int layer);
-    void rectangle(float x, float y, float width, float height, float thickness, int layer);
+    void text(double x, double y, double height, const char* text, double rotation, int layer);
+    void line(double x1, double y1, double x2, double y2, double thickness, int layer);
+    void rectangle(double x, double y, double width, double height, double thickness, int layer);
     // A closed polyline; lists of different lengths, or empty ones, write
-    // nothing. A point that repeats the one before it is left out.
-    void polyline(const std::vector<float>& xs, const std::vector<float>& ys, float thickness, int layer);
+    // nothing. A point within a millionth of the one before it is left out.
+    void polyline(const std::vector<double>& xs, const std::vector<double>& ys, double thickness, int layer);
     // Angles in degrees, counter-clockwise.
-    void arc(float centreX, float centreY, float radius, float startAngle, float endAngle, float thickness,
+    void arc(double centreX, double centreY, double radius, double startAngle, double endAngle, double thickness,
              int layer);
 
     // Entities refused because one of their numbers was not finite; CAD
@@ -59,12 +62,12 @@ private:
     void group(int code, const char* value);
     void group(int code, const std::string& value);
     void group(int code, int value);
-    void group(int code, float value);
-    static std::string numberText(float value);
+    void group(int code, double value);
+    static std::string numberText(double value);
     void layerGroup(int layer);
     void writeRaw(const char* data, std::size_t size);
     void flushBuffer();
-    bool allFinite(std::initializer_list<float> values);
+    bool allFinite(std::initializer_list<double> values);
 
     std::vector<std::string> layerNames;
     std::unique_ptr<AtomicFileWriter> file;

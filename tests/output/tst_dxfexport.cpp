@@ -28,6 +28,7 @@ struct PanelSpec {
     float tipChord = 150.0f;
     float length = 400.0f;
     float sweep = 20.0f;
+    QString tipAirfoil = "NACA 2412";
     SparList spars;
     RibCombList combs;
     BuildingTabData tabs = BuildingTabData(false, false, 5.0f, 5.0f, 10.0f);
@@ -35,7 +36,7 @@ struct PanelSpec {
 
 PanelBaseData panelData(int id, const QString& name, const PanelSpec& spec)
 {
-    return PanelBaseData(id, name, "CLARK Y AIRFOIL", "NACA 2412", spec.rootChord, spec.tipChord, spec.sweep,
+    return PanelBaseData(id, name, "CLARK Y AIRFOIL", spec.tipAirfoil, spec.rootChord, spec.tipChord, spec.sweep,
                          spec.length, 0.0f, 3.0f, false, true, false, 2.0f, spec.ribs, 0.1f, 1.0f, 1.0f, nullptr,
                          LEData(), TEData(), spec.spars, SheetingStripList(), CoveringDefinition(), spec.tabs,
                          spec.combs);
@@ -97,6 +98,7 @@ private slots:
 
     void emptyPlaneWritesHeaderAndLayersOnly();
     void everyRibIsOneClosedPolylineAtTrueSize();
+    void ribKeepsEveryMeasureInEveryRow();
     void boxesOnlyWhenAsked_data();
     void boxesOnlyWhenAsked();
     void ribsAreLabelledAndGetLeadingEdgeTemplates();
@@ -202,6 +204,49 @@ void TestDxfExport::everyRibIsOneClosedPolylineAtTrueSize()
     // One column, top down, no two ribs overlapping.
     for (int i = 1; i < outlines.size(); ++i)
         QVERIFY(extentOf(outlines[i]).maxY < extentOf(outlines[i - 1]).minY);
+}
+
+void TestDxfExport::ribKeepsEveryMeasureInEveryRow()
+{
+    // Two straight panels of like ribs, so deep that the last rows lie over
+    // 100 m down the sheet, where six significant digits round to whole
+    // millimetres and a float offset to a hundredth.
+    PanelSpec spec;
+    spec.ribs = 100;
+    spec.rootChord = 4000.0f;
+    spec.tipChord = spec.rootChord;
+    spec.sweep = 0.0f;
+    spec.tipAirfoil = "CLARK Y AIRFOIL";
+    for (int id = 1; id <= 2; ++id)
+        addPanel(id, QString("P%1").arg(id), spec);
+
+    const DxfReadBack dxf = exportAndRead();
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    const auto outlines = dxf.entities("POLYLINE", "Layer_RIB");
+    QCOMPARE(outlines.size(), 200);
+    QVERIFY(extentOf(outlines.back()).maxY < -100000.0);
+    // Each rib against the first, both taken from their own first point.
+    const auto shape = [](const QJsonObject& polyline) {
+        const QJsonArray points = polyline.value("points").toArray();
+        const QJsonArray origin = points.at(0).toArray();
+        std::vector<double> relative;
+        for (const QJsonValue& v : points) {
+            relative.push_back(v.toArray().at(0).toDouble() - origin.at(0).toDouble());
+            relative.push_back(v.toArray().at(1).toDouble() - origin.at(1).toDouble());
+        }
+        return relative;
+    };
+    const std::vector<double> first = shape(outlines.front());
+    QVERIFY(first.size() > 400);
+    for (int i = 1; i < outlines.size(); ++i) {
+        const std::vector<double> other = shape(outlines[i]);
+        QVERIFY2(other.size() == first.size(), qPrintable(QString("rib %1 has %2 points, the first %3")
+                                                              .arg(i + 1).arg(other.size() / 2).arg(first.size() / 2)));
+        double worst = 0.0;
+        for (std::size_t k = 0; k < first.size(); ++k)
+            worst = std::max(worst, std::fabs(other[k] - first[k]));
+        QVERIFY2(worst <= 0.001, qPrintable(QString("rib %1 differs by %2 mm").arg(i + 1).arg(worst)));
+    }
 }
 
 void TestDxfExport::boxesOnlyWhenAsked_data()

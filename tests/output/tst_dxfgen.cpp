@@ -50,8 +50,8 @@ private slots:
     void init();
 
     void drawingReadsBackInIndependentReader();
-    void writesNumbersInCConventionWithSixDigits_data();
-    void writesNumbersInCConventionWithSixDigits();
+    void writesNumbersInCConventionToAMillionth_data();
+    void writesNumbersInCConventionToAMillionth();
     void rectangleRunsCounterClockwise();
     void polylineWithMismatchedOrEmptyListsLeavesNoTrace();
     void polylineLeavesOutRepeatedPoints();
@@ -120,23 +120,26 @@ void TestDxfGen::drawingReadsBackInIndependentReader()
     QCOMPARE(arcs[0].value("end_angle").toDouble(), 90.0);
 }
 
-void TestDxfGen::writesNumbersInCConventionWithSixDigits_data()
+void TestDxfGen::writesNumbersInCConventionToAMillionth_data()
 {
-    QTest::addColumn<float>("value");
+    QTest::addColumn<double>("value");
     QTest::addColumn<QString>("written");
-    QTest::newRow("zero") << 0.0f << "0";
-    QTest::newRow("whole") << 5000.0f << "5000";
-    QTest::newRow("half") << 12.5f << "12.5";
-    QTest::newRow("rounded to six digits") << 123.456789f << "123.457";
-    QTest::newRow("tenth") << 0.1f << "0.1";
-    QTest::newRow("negative") << -42.25f << "-42.25";
-    QTest::newRow("tiny in exponent form") << 2.5e-5f << "2.5e-05";
-    QTest::newRow("large in exponent form") << 1234567.0f << "1.23457e+06";
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("whole") << 5000.0 << "5000";
+    QTest::newRow("half") << 12.5 << "12.5";
+    QTest::newRow("rounded to a millionth") << 123.4567891 << "123.456789";
+    QTest::newRow("tenth") << 0.1 << "0.1";
+    QTest::newRow("negative") << -42.25 << "-42.25";
+    QTest::newRow("tiny") << 2.5e-5 << "0.000025";
+    QTest::newRow("below a millionth, negative") << -4e-7 << "0";
+    QTest::newRow("large") << 1234567.0 << "1234567";
+    // Rows stack downwards: a part 100 m down the sheet keeps its micrometre.
+    QTest::newRow("far down the sheet") << -123456.789012 << "-123456.789012";
 }
 
-void TestDxfGen::writesNumbersInCConventionWithSixDigits()
+void TestDxfGen::writesNumbersInCConventionToAMillionth()
 {
-    QFETCH(float, value);
+    QFETCH(double, value);
     QFETCH(QString, written);
     // A German desktop writes "12,5" through printf and QLocale(); a cutter
     // would read that as two numbers or none.
@@ -191,20 +194,21 @@ void TestDxfGen::polylineWithMismatchedOrEmptyListsLeavesNoTrace()
 void TestDxfGen::polylineLeavesOutRepeatedPoints()
 {
     // Repeats: the same point twice, one less than a millionth of a
-    // millimetre off, one that is written as the same numbers, and the
-    // last point back on the first. A point 0.01 mm off stays.
+    // millimetre off, and the last point back on the first. Points 0.01 mm
+    // and a ten-thousandth of a millimetre off stay, and so do two points
+    // far down the sheet that six significant digits would write alike.
     const QString file = path("repeats.dxf");
     {
         XDxfGen dxf(ExportLayers);
         std::string error;
         QVERIFY(dxf.begin(file, error, 5000, 8000));
-        dxf.polyline({0, 0, 10, 10.0000005f, 1000, 1000.0001f, 0.01f, 0},
-                     {0, 0, 0, 0, 10, 10, 10, 0}, 0, 2);
+        dxf.polyline({0, 0, 10, 10.0000005, 1000, 1000.0001, 0.01, 0.01, 0.01, 0},
+                     {0, 0, 0, 0, 10, 10, 10, -100000.2, -100000.4, 0}, 0, 2);
     }
     const QStringList lines = fileLines(file);
     // The polyline's own base point comes first.
-    QCOMPARE(entityValues(lines, "10"), QStringList({"0", "0", "10", "1000", "0.01"}));
-    QCOMPARE(entityValues(lines, "20"), QStringList({"0", "0", "0", "10", "10"}));
+    QCOMPARE(entityValues(lines, "10"), QStringList({"0", "0", "10", "1000", "1000.0001", "0.01", "0.01", "0.01"}));
+    QCOMPARE(entityValues(lines, "20"), QStringList({"0", "0", "0", "10", "10", "10", "-100000.2", "-100000.4"}));
 }
 
 void TestDxfGen::refusesEntitiesWithNonFiniteNumbers()
