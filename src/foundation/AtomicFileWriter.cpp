@@ -27,6 +27,39 @@ QString finalName(const QString& target)
     return info.isSymLink() ? info.symLinkTarget() : target;
 }
 
+// Why a file that exists may not be replaced, in the system's words (a file
+// made read-only, a read-only file system); empty when it may. Renaming
+// over a file needs no write access to the file itself, so without this the
+// user's protection would be ignored, and the system is asked rather than
+// the permission bits read, which know nothing of the file system.
+QString refusalToReplace(const QString& target)
+{
+    const QFileInfo existing(target);
+    if (!existing.exists() || existing.isDir())
+        return QString();
+    if (::access(QFile::encodeName(target).constData(), W_OK) == 0)
+        return QString();
+    return systemText(errno);
+}
+
+// The content must be on the disk before the new name points at it: after a
+// crash or a power cut, a rename that reached the disk first would leave an
+// empty or partial file where the old one was.
+bool syncToDisk(const QString& path, QString& reason)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        reason = systemText(errno);
+        return false;
+    }
+    // A file system that cannot sync (EINVAL) has nothing more to write.
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    if (!synced)
+        reason = systemText(errno);
+    ::close(fd);
+    return synced;
+}
+
 } // namespace
 
 AtomicFileWriter::AtomicFileWriter(const QString& target)
@@ -46,6 +79,11 @@ bool AtomicFileWriter::open(bool textMode)
     failure.clear();
     if (target.isEmpty()) {
         fail(systemText(ENOENT));
+        return false;
+    }
+    const QString refusal = refusalToReplace(target);
+    if (!refusal.isEmpty()) {
+        fail(refusal);
         return false;
     }
     file = std::make_unique<QSaveFile>(target);
@@ -93,9 +131,9 @@ QString AtomicFileWriter::openForProducer()
         fail(systemText(target.isEmpty() ? ENOENT : EISDIR));
         return QString();
     }
-    // Renaming would replace a file the user has made read-only.
-    if (existing.exists() && !existing.isWritable()) {
-        fail(systemText(EACCES));
+    const QString refusal = refusalToReplace(target);
+    if (!refusal.isEmpty()) {
+        fail(refusal);
         return QString();
     }
     // Created exclusively with the usual mode, so the umask applies as to
@@ -149,6 +187,12 @@ bool AtomicFileWriter::commitProducedFile()
     const QFileInfo existing(destination);
     if (existing.exists())
         QFile::setPermissions(producedPath, existing.permissions());
+    QString reason;
+    if (!syncToDisk(producedPath, reason)) {
+        fail(reason);
+        cancel();
+        return false;
+    }
     if (std::rename(QFile::encodeName(producedPath).constData(), QFile::encodeName(destination).constData()) != 0) {
         fail(systemText(errno));
         cancel();

@@ -11,6 +11,10 @@ class QSaveFile;
 // has reached it. On any failure the old file stays as it was, no temporary
 // is left behind, and errorString() holds the system's reason.
 //
+// A target the system will not let us write (a read-only file, a
+// read-only file system) is refused at open with the system's reason, for
+// both kinds of writer.
+//
 // QSaveFile alone does not give this: with its buffer, commit() renames the
 // file even when the final flush failed (a full disk, a file-size limit), so
 // the file is written unbuffered and every write is checked to its last byte.
@@ -37,7 +41,8 @@ public:
     QString openForProducer();
 
     // Puts the temporary in place of the target when everything was
-    // written; otherwise, or when that fails, discards it and returns false.
+    // written and has reached the disk; otherwise, or when that fails,
+    // discards it and returns false.
     bool commit();
     // Discards the temporary; the target stays as it was.
     void cancel();

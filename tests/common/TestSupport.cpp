@@ -10,6 +10,8 @@
 #include <fstream>
 #include <iostream>
 #include <sstream>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -93,7 +95,12 @@ int runInChildProcess(const std::function<void()>& fn)
     return -2000;
 }
 
-std::string runWithFileSizeLimit(long long limit, const std::function<std::string()>& fn)
+namespace {
+
+// Runs fn in a forked child process set up by prepare (which returns an
+// error text, or nothing when the child is ready) and hands back what fn
+// returned.
+std::string resultFromChild(const std::function<std::string()>& prepare, const std::function<std::string()>& fn)
 {
     int channel[2];
     if (pipe(channel) != 0)
@@ -103,12 +110,9 @@ std::string runWithFileSizeLimit(long long limit, const std::function<std::strin
     const pid_t pid = fork();
     if (pid == 0) {
         close(channel[0]);
-        signal(SIGXFSZ, SIG_IGN);
-        struct rlimit size;
-        getrlimit(RLIMIT_FSIZE, &size);
-        size.rlim_cur = static_cast<rlim_t>(limit);
-        const std::string result =
-            setrlimit(RLIMIT_FSIZE, &size) == 0 ? fn() : std::string("the file-size limit was refused");
+        std::string result = prepare();
+        if (result.empty())
+            result = fn();
         for (std::size_t sent = 0; sent < result.size();) {
             const ssize_t n = write(channel[1], result.data() + sent, result.size() - sent);
             if (n <= 0)
@@ -135,6 +139,42 @@ std::string runWithFileSizeLimit(long long limit, const std::function<std::strin
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         result += " the child process ended with status " + std::to_string(status);
     return result;
+}
+
+} // namespace
+
+std::string runWithFileSizeLimit(long long limit, const std::function<std::string()>& fn)
+{
+    const auto prepare = [limit]() -> std::string {
+        signal(SIGXFSZ, SIG_IGN);
+        struct rlimit size;
+        getrlimit(RLIMIT_FSIZE, &size);
+        size.rlim_cur = static_cast<rlim_t>(limit);
+        return setrlimit(RLIMIT_FSIZE, &size) == 0 ? std::string() : std::string("the file-size limit was refused");
+    };
+    return resultFromChild(prepare, fn);
+}
+
+const std::string NoReadOnlyFileSystem = "no read-only file system can be mounted here";
+
+std::string runOnReadOnlyFileSystem(const std::function<void(const QString&)>& fill,
+                                    const std::function<std::string(const QString&)>& fn)
+{
+    QTemporaryDir mountPoint;
+    if (!mountPoint.isValid())
+        return "no folder to mount on";
+    const QByteArray path = QFile::encodeName(mountPoint.path());
+    // The mount lives in a namespace of the child's own and goes with it.
+    const auto prepare = [&]() -> std::string {
+        if (unshare(CLONE_NEWNS) != 0 || mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0
+            || mount("tmpfs", path.constData(), "tmpfs", 0, "size=4m") != 0)
+            return NoReadOnlyFileSystem;
+        fill(mountPoint.path());
+        if (mount("tmpfs", path.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+            return "the file system could not be made read-only";
+        return std::string();
+    };
+    return resultFromChild(prepare, [&] { return fn(mountPoint.path()); });
 }
 
 void addWriteFailureRows()

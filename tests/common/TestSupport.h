@@ -30,6 +30,14 @@ int runInChildProcess(const std::function<void()>& fn);
 // was well), or a note saying how the child ended otherwise.
 std::string runWithFileSizeLimit(long long limit, const std::function<std::string()>& fn);
 
+// Runs fn in a forked child process in which folder is a file system of
+// its own that fill has put files into and that is then made read-only.
+// Returns what fn returned, or NoReadOnlyFileSystem when the child may not
+// mount one (a test then skips).
+extern const std::string NoReadOnlyFileSystem;
+std::string runOnReadOnlyFileSystem(const std::function<void(const QString& folder)>& fill,
+                                    const std::function<std::string(const QString& folder)>& fn);
+
 // Data rows "at the start", "in the middle" and "at the very end", and the
 // file-size limit that makes a write of size bytes fail there.
 void addWriteFailureRows();

@@ -1,4 +1,6 @@
 #include <QtTest>
+#include <cerrno>
+#include <cstring>
 #include <QComboBox>
 #include <QPainter>
 #include <QPrinter>
@@ -28,6 +30,8 @@ private slots:
     void refusesAreaWithoutRoomForARow_data();
     void refusesAreaWithoutRoomForARow();
     void reportsPdfThatCannotBeCreated();
+    void pdfOnReadOnlyFileSystemSaysSo_data();
+    void pdfOnReadOnlyFileSystemSaysSo();
     void pdfCutShortKeepsOldFile_data();
     void pdfCutShortKeepsOldFile();
     void firstPdfGoesIntoMissingDocumentsFolder();
@@ -161,6 +165,45 @@ void TestPrintJob::reportsPdfThatCannotBeCreated()
     QCOMPARE(call.title, QString("Error exporting to PDF"));
     QCOMPARE(call.buttons, QStringList({"Ok"}));
     QVERIFY(call.text.startsWith("<p align='center'>Error creating file " + QDir::toNativeSeparators(path) + ": "));
+}
+
+void TestPrintJob::pdfOnReadOnlyFileSystemSaysSo_data()
+{
+    QTest::addColumn<bool>("replacing");
+    QTest::newRow("new file") << false;
+    QTest::newRow("replacing a file") << true;
+}
+
+void TestPrintJob::pdfOnReadOnlyFileSystemSaysSo()
+{
+    // A mounted medium that is read-only is not a matter of permissions:
+    // the user must hear which it is to know what to do.
+    QFETCH(bool, replacing);
+    const QByteArray previous = "the last printout";
+    const auto fill = [&](const QString& folder) {
+        QFile old(folder + "/plane.pdf");
+        if (replacing && old.open(QIODevice::WriteOnly))
+            old.write(previous);
+    };
+    const std::string wrong = TestSupport::runOnReadOnlyFileSystem(fill, [&](const QString& folder) {
+        const QString target = folder + "/plane.pdf";
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(target);
+        std::string problems;
+        if (PrintJob::printPages(&printer, 200, 287, nullptr, [](QPainter*, int, int, QPrinter*) {}))
+            problems += "the printout reported success; ";
+        const QString expected = "<p align='center'>Error creating file " + QDir::toNativeSeparators(target) + ": "
+                                 + QString::fromLocal8Bit(std::strerror(EROFS)) + "</p>";
+        if (DialogSeam::calls().size() != 1 || DialogSeam::calls().front().text != expected)
+            problems += "the box does not say " + expected.toStdString() + "; ";
+        if (replacing)
+            problems += TestSupport::keptUntouched(target, previous);
+        return problems;
+    });
+    if (wrong == TestSupport::NoReadOnlyFileSystem)
+        QSKIP("no read-only file system can be mounted here");
+    QVERIFY2(wrong.empty(), wrong.c_str());
 }
 
 void TestPrintJob::pdfCutShortKeepsOldFile_data()
