@@ -244,7 +244,8 @@ PanelBaseData::PanelBaseData(int id, const QString& panelName, const QString& ai
 
     applyModificationsToPanelRibs(wingRootChord, length, rootChord, tipChord, tipTwist, sweep, topAlign, bottomAlign,
                                   dontAlign, rootAirfoilFactor, tipAirfoilFactor, this->leData, this->teData,
-                                  getSparList(), getSheetingStripList(), this->sheeting, getCombList());
+                                  sparsTableModel.getSparList(), sheetingStripTableModel.getStripList(),
+                                  this->sheeting, combListTableModel.getCombList());
     geometryBuilt(wingRootChord);
 }
 
@@ -298,7 +299,7 @@ void PanelBaseData::geometryBuilt(float wingRootChord)
 // plane) must be the same too.
 bool PanelBaseData::canCopyGeometryOf(const PanelBaseData& other, const Airfoil* root, const Airfoil* tip) const
 {
-    if (!other.geometryCurrent || other.builtWingRootChord != rebuildScale()
+    if (other.editableElsewhere || !other.geometryCurrent || other.builtWingRootChord != rebuildScale()
         || other.builtAsFirstPanel != isFirstPanelOfPlane())
         return false;
     const auto& ribs = other.getRibList().getRibs();
@@ -616,7 +617,7 @@ void PanelBaseData::applySparsToRibs(const SparList& spars, int typeMask)
 {
     geometryChanged();
     const float wingRootChord = rebuildScale();
-    const int n = getRibList().getRibCount();
+    const int n = ribListTableModel.getRibList().getRibCount();
     const float sweepPerLength = length != 0.0f ? sweep / length : 0.0f;
     auto& ribs = ribListTableModel.getRibList().getRibs();
     for (SparCut& cut : cutsOfSpars(spars, {typeMask}, ribs, rootJoinerTilt())) {
@@ -645,7 +646,8 @@ void PanelBaseData::rebuildRibs()
     const float wingRootChord = rebuildScale();
     applyModificationsToPanelRibs(wingRootChord, length, rootChord, tipChord, tipTwist, sweep, topAlign,
                                   bottomAlign, dontAlign, rootAirfoilFactor, tipAirfoilFactor, leData, teData,
-                                  getSparList(), getSheetingStripList(), sheeting, getCombList());
+                                  sparsTableModel.getSparList(), sheetingStripTableModel.getStripList(), sheeting,
+                                  combListTableModel.getCombList());
     geometryBuilt(wingRootChord);
 }
 
@@ -666,7 +668,7 @@ void PanelBaseData::setCoveringDefinition(const CoveringDefinition& value)
 
 RibList& PanelBaseData::getRibList()
 {
-    geometryChanged();
+    referenceHandedOut();
     return ribListTableModel.getRibList();
 }
 
@@ -677,7 +679,7 @@ const RibList& PanelBaseData::getRibList() const
 
 SparList& PanelBaseData::getSparList()
 {
-    geometryChanged();
+    referenceHandedOut();
     return sparsTableModel.getSparList();
 }
 
@@ -688,7 +690,7 @@ const SparList& PanelBaseData::getSparList() const
 
 SheetingStripList& PanelBaseData::getSheetingStripList()
 {
-    geometryChanged();
+    referenceHandedOut();
     return sheetingStripTableModel.getStripList();
 }
 
@@ -699,7 +701,7 @@ const SheetingStripList& PanelBaseData::getSheetingStripList() const
 
 RibCombList& PanelBaseData::getCombList()
 {
-    geometryChanged();
+    referenceHandedOut();
     return combListTableModel.getCombList();
 }
 
@@ -741,7 +743,7 @@ const SparDefinition* PanelBaseData::findSpar(int row, bool& found) const
 
 SparDefinition* PanelBaseData::findEditableSpar(int row, bool& found)
 {
-    geometryChanged();
+    referenceHandedOut();
     SparDefinition& spar = sparsTableModel.findEditableSpar(row, found);
     return found ? &spar : nullptr;
 }
@@ -809,16 +811,16 @@ bool PanelBaseData::getCombRealPositions(const RibCombData& comb, float& zStart,
 void PanelBaseData::removeSparsNotReachingTipRib()
 {
     geometryChanged();
-    const int ribCount = getRibList().getRibCount();
-    getSparList().getEditableSpars().remove_if(
+    const int ribCount = ribListTableModel.getRibList().getRibCount();
+    sparsTableModel.getSparList().getEditableSpars().remove_if(
         [ribCount](const SparDefinition& spar) { return spar.getLastRib() != ribCount; });
 }
 
 void PanelBaseData::removeSheetingStripsNotReachingTipRib()
 {
     geometryChanged();
-    const int ribCount = getRibList().getRibCount();
-    getSheetingStripList().getStrips().remove_if(
+    const int ribCount = ribListTableModel.getRibList().getRibCount();
+    sheetingStripTableModel.getStripList().getStrips().remove_if(
         [ribCount](const SheetingStripDefinition& strip) { return strip.getLastRib() != ribCount; });
 }
 
@@ -845,9 +847,9 @@ void moveToRootRib(Part& part, const RibList& ribs)
 void PanelBaseData::mirrorSparsAtConnectionRib()
 {
     geometryChanged();
-    const RibList& ribs = getRibList();
+    const RibList& ribs = ribListTableModel.getRibList();
     const int ribCount = ribs.getRibCount();
-    for (SparDefinition& spar : getSparList().getEditableSpars()) {
+    for (SparDefinition& spar : sparsTableModel.getSparList().getEditableSpars()) {
         if (spar.getLastRib() != ribCount)
             continue;
         moveToRootRib(spar, ribs);
@@ -863,9 +865,9 @@ void PanelBaseData::mirrorSparsAtConnectionRib()
 void PanelBaseData::mirrorSheetingStripsAtConnectionRib()
 {
     geometryChanged();
-    const RibList& ribs = getRibList();
+    const RibList& ribs = ribListTableModel.getRibList();
     const int ribCount = ribs.getRibCount();
-    for (SheetingStripDefinition& strip : getSheetingStripList().getStrips()) {
+    for (SheetingStripDefinition& strip : sheetingStripTableModel.getStripList().getStrips()) {
         if (strip.getLastRib() != ribCount)
             continue;
         moveToRootRib(strip, ribs);

@@ -166,7 +166,7 @@ public:
     void setBuildingTabData(const BuildingTabData& value);
     LEData& getLEData()
     {
-        geometryChanged();
+        referenceHandedOut();
         return leData;
     }
     const LEData& getLEData() const { return leData; }
@@ -177,7 +177,7 @@ public:
     }
     TEData& getTEData()
     {
-        geometryChanged();
+        referenceHandedOut();
         return teData;
     }
     const TEData& getTEData() const { return teData; }
@@ -188,7 +188,7 @@ public:
     }
     CoveringDefinition& getCoveringDefinition()
     {
-        geometryChanged();
+        referenceHandedOut();
         return sheeting;
     }
     const CoveringDefinition& getCoveringDefinition() const { return sheeting; }
@@ -197,25 +197,25 @@ public:
     // --- lists and their table models ---
     RibListTableModel& getRibListTableModel()
     {
-        geometryChanged();
+        referenceHandedOut();
         return ribListTableModel;
     }
     const RibListTableModel& getRibListTableModel() const { return ribListTableModel; }
     SparsTableModel& getSparsTableModel()
     {
-        geometryChanged();
+        referenceHandedOut();
         return sparsTableModel;
     }
     const SparsTableModel& getSparsTableModel() const { return sparsTableModel; }
     SheetingStripTableModel& getSheetingStripTableModel()
     {
-        geometryChanged();
+        referenceHandedOut();
         return sheetingStripTableModel;
     }
     const SheetingStripTableModel& getSheetingStripTableModel() const { return sheetingStripTableModel; }
     CombListTableModel& getCombListTableModel()
     {
-        geometryChanged();
+        referenceHandedOut();
         return combListTableModel;
     }
     const CombListTableModel& getCombListTableModel() const { return combListTableModel; }
@@ -278,6 +278,14 @@ private:
     // feeds the rebuild may have changed: a setter, a modifiable accessor or
     // an edit through one of the table models.
     void geometryChanged() { geometryCurrent = false; }
+    // A modifiable reference to a record, list or table model may be kept
+    // and written through after any later rebuild, unheard. From the first
+    // one on, a copy never takes this panel's ribs over but builds its own.
+    void referenceHandedOut()
+    {
+        geometryChanged();
+        editableElsewhere = true;
+    }
     void geometryBuilt(float wingRootChord);
     void watchTableModels();
     // True when the ribs (geometry included) were copied rather than left
@@ -321,4 +329,5 @@ private:
     bool geometryCurrent = false;
     float builtWingRootChord = 0.0f;
     bool builtAsFirstPanel = false;
+    bool editableElsewhere = false;
 };

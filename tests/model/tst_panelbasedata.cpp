@@ -291,14 +291,29 @@ void TestPanelBaseData::copiesCarryWhatARebuildMakes_data()
     QTest::newRow("built source") << 0;
     QTest::newRow("value set, not rebuilt") << 1;
     QTest::newRow("spar edited in its table, not rebuilt") << 2;
+    // References taken before the last rebuild and written through after it.
+    QTest::newRow("spar list kept across a rebuild") << 3;
+    QTest::newRow("strip table kept across a rebuild") << 4;
 }
 
 void TestPanelBaseData::copiesCarryWhatARebuildMakes()
 {
     QFETCH(int, change);
     PanelBaseData source = sparredPanel();
+    SheetingStripList strips;
+    strips.append(SheetingStripDefinition("strip", 0, 1, 5, 20.0f, 20.0f, 1.5f, true, true, true, false, 0.0f,
+                                          0.0f, false, false));
+    source.setSheetingStripList(strips);
+    source.setCoveringDefinition(CoveringDefinition(SheetingType::Advanced, 25.0f, 1.5f, 0, true, true, true));
     SparsTableModel& sparTable = source.getSparsTableModel();
+    SparList& sparList = source.getSparList();
+    SheetingStripTableModel& stripTable = source.getSheetingStripTableModel();
     source.rebuildRibs();
+    bool found = false;
+    if (change == 3)
+        sparList.getEditableSpars().front().setPosition(0, 40.0f);
+    if (change == 4)
+        stripTable.getStrip(0, found).setThickness(3.0f);
     if (change == 1)
         source.setTipTwist(3.0f);
     if (change == 2) {
