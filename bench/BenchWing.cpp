@@ -110,14 +110,14 @@ bool buildFivePanelWing()
     return buildWing(5);
 }
 
-bool buildWing(int panels)
+bool buildWing(int panels, int ribs)
 {
     if (!loadAirfoils())
         return false;
     PlaneModel* plane = PlaneModel::instance();
     plane->clear();
     for (int id = 0; id < panels; ++id)
-        plane->getPanelsTableModel()->addOrUpdatePanel(fullPanel(id, 100, id % 2 == 1));
+        plane->getPanelsTableModel()->addOrUpdatePanel(fullPanel(id, ribs, id % 2 == 1));
     return true;
 }
 

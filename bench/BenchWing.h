@@ -18,8 +18,8 @@ bool loadAirfoils();
 // missing.
 bool buildFivePanelWing();
 // The same with any number of panels, each 20 mm shorter in chord than the
-// one before (up to ten).
-bool buildWing(int panels);
+// one before (up to ten), of 100 ribs or the given number each.
+bool buildWing(int panels, int ribs = 100);
 
 // A panel of the given number of ribs that carries every feature the
 // pipeline cuts, on its own (not in the plane): the panel dialog rebuilds

@@ -2,6 +2,7 @@
 
 #include "document/FileManager.h"
 #include "document/PlaneModel.h"
+#include "editing/PanelsTable.h"
 #include "editing/WingPanelDialog.h"
 #include "foundation/XDoubleSpinBox.h"
 #include "model/Panel.h"
@@ -12,8 +13,13 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QFile>
 #include <QMainWindow>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <qopengl.h>
@@ -66,6 +72,26 @@ void showEverything(MainWingGLWidget& view)
     options.setShowAxes(true);
 }
 
+// The resident memory of the whole benchmark program, in MB.
+double residentMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0.0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0.0;
+}
+
+// Waits until the view has drawn everything it has asked for.
+void finishFrames(MainWingGLWidget& view)
+{
+    QCoreApplication::processEvents();
+    view.makeCurrent();
+    glFinish();
+}
+
 // The plane owns no observers and cannot forget one, so a benchmark that
 // registered views ends by dropping the plane itself.
 void dropPlane()
@@ -75,13 +101,15 @@ void dropPlane()
 
 } // namespace
 
-// One full redraw of the main 3D view at 1024 x 768: ten panels of 100
-// ribs, every feature shown, both wing halves.
+// One full redraw of the main 3D view at 1024 x 768 of a wing of the given
+// number of panels and ribs per panel, every feature shown, both wing halves.
 static void BM_DrawMainView(benchmark::State& state)
 {
     if (!haveDisplay(state))
         return;
-    if (!BenchWing::buildWing(10)) {
+    const int panels = int(state.range(0));
+    const int ribs = int(state.range(1));
+    if (!BenchWing::buildWing(panels, ribs)) {
         state.SkipWithError("airfoil library not found");
         return;
     }
@@ -93,17 +121,123 @@ static void BM_DrawMainView(benchmark::State& state)
         plane->addObserver(&view);
         showAndSettle(view);
         plane->notifyObservers();
-        QCoreApplication::processEvents();
+        finishFrames(view);
         for (auto _ : state) {
             view.updateGL();
             view.makeCurrent();
             glFinish();
         }
-        state.counters["ribs_drawn"] = 2.0 * 10 * 100;
+        state.counters["ribs_drawn"] = 2.0 * panels * ribs;
+        state.counters["rss_mb"] = residentMegabytes();
     }
     dropPlane();
 }
-BENCHMARK(BM_DrawMainView)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DrawMainView)
+    ->Args({2, 15})
+    ->Args({4, 25})
+    ->Args({6, 40})
+    ->Args({10, 100})
+    ->ArgNames({"panels", "ribs"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// Turning the wing with the left button held: one mouse move of 6 pixels
+// (back and forth, so the wing stays in view) until the view has drawn it.
+static void BM_DragMainView(benchmark::State& state)
+{
+    if (!haveDisplay(state))
+        return;
+    const int panels = int(state.range(0));
+    const int ribs = int(state.range(1));
+    if (!BenchWing::buildWing(panels, ribs)) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
+    PlaneModel* plane = PlaneModel::instance();
+    {
+        CountingMainView view;
+        view.resize(1024, 768);
+        showEverything(view);
+        plane->addObserver(&view);
+        showAndSettle(view);
+        plane->notifyObservers();
+        finishFrames(view);
+        const QPointF centre(512, 384);
+        QMouseEvent press(QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &press);
+        int step = 0;
+        const int framesBefore = view.frames;
+        for (auto _ : state) {
+            const QPointF at = centre + QPointF(step++ % 2 == 0 ? 6 : 0, 0);
+            QMouseEvent move(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&view, &move);
+            finishFrames(view);
+        }
+        state.counters["frames_per_move"] =
+            benchmark::Counter(double(view.frames - framesBefore) / double(state.iterations()));
+        QMouseEvent release(QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&view, &release);
+    }
+    dropPlane();
+}
+BENCHMARK(BM_DragMainView)
+    ->Args({4, 25})
+    ->Args({10, 100})
+    ->ArgNames({"panels", "ribs"})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// The mouse pointer moving over the main window's panel table while the
+// main view shows a wing of four 25-rib panels: argument 0 within one row,
+// 1 from row to row, each move until the view has drawn what it asked for.
+static void BM_HoverPanelTable(benchmark::State& state)
+{
+    if (!haveDisplay(state))
+        return;
+    const bool acrossRows = state.range(0) != 0;
+    if (!BenchWing::buildWing(4, 25)) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
+    PlaneModel* plane = PlaneModel::instance();
+    {
+        QWidget host;
+        auto* layout = new QVBoxLayout(&host);
+        auto* tableView = new QTableView;
+        layout->addWidget(tableView);
+        QPushButton* buttons[5];
+        for (QPushButton*& button : buttons) {
+            button = new QPushButton;
+            layout->addWidget(button);
+        }
+        PanelsTable table(tableView, buttons[0], buttons[1], buttons[2], buttons[3], buttons[4],
+                          plane->getPanelsTableModel());
+        CountingMainView view;
+        view.resize(1024, 768);
+        showEverything(view);
+        plane->addObserver(&view);
+        showAndSettle(host);
+        showAndSettle(view);
+        plane->notifyObservers();
+        finishFrames(view);
+        QWidget* viewport = tableView->viewport();
+        const int rowY[2] = {tableView->rowViewportPosition(0) + 2, tableView->rowViewportPosition(1) + 2};
+        int step = 0;
+        const int framesBefore = view.frames;
+        for (auto _ : state) {
+            const int row = acrossRows ? step % 2 : 0;
+            const QPointF at(20 + step % 2, rowY[row]);
+            ++step;
+            QMouseEvent move(QEvent::MouseMove, at, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(viewport, &move);
+            finishFrames(view);
+        }
+        state.counters["frames_per_move"] =
+            benchmark::Counter(double(view.frames - framesBefore) / double(state.iterations()));
+    }
+    dropPlane();
+}
+BENCHMARK(BM_HoverPanelTable)->Arg(0)->Arg(1)->ArgName("acrossRows")->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One keystroke in the panel dialog's sweep field while the preview of a
 // 100-rib panel shows, until control returns to the event loop. The paint

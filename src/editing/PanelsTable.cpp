@@ -212,9 +212,17 @@ void PanelsTable::highlightPanelAt(int row)
     PanelsTableModel* model = panelsModel();
     if (!model)
         return;
+    // A pointer that stays within one row changes nothing the views show:
+    // they hear nothing of it.
     int position = 0;
-    for (Panel* panel : model->getPanels())
-        panel->setSelected(position++ == row);
+    bool changed = false;
+    for (Panel* panel : model->getPanels()) {
+        const bool selected = position++ == row;
+        changed = changed || panel->isSelected() != selected;
+        panel->setSelected(selected);
+    }
+    if (!changed)
+        return;
 
     // Pointing at a panel is not an edit: no undo state, no modified mark.
     PlaneModel* plane = PlaneModel::instance();

@@ -283,10 +283,33 @@ void setStencilValueCap(int values)
     stencilValueCap = values;
 }
 
+static int markLimit()
+{
+    return stencilValueCap > 0 ? std::min(stencilValueCap, stencilMarks.limit) : stencilMarks.limit;
+}
+
+int stencilMarkValues()
+{
+    adoptStencilContext();
+    return markLimit();
+}
+
+void continueStencilMarksAt(int value)
+{
+    adoptStencilContext();
+    stencilMarks.value = std::max(0, std::min(value, markLimit()) - 1);
+}
+
+void forgetStencilMarks()
+{
+    adoptStencilContext();
+    stencilMarks.value = markLimit();
+}
+
 void clearStencilMarks()
 {
     const bool adopted = adoptStencilContext();
-    const int limit = stencilValueCap > 0 ? std::min(stencilValueCap, stencilMarks.limit) : stencilMarks.limit;
+    const int limit = markLimit();
     if (adopted || stencilMarks.value >= limit) {
         glClear(GL_STENCIL_BUFFER_BIT);
         stencilMarks.value = 1;

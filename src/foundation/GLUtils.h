@@ -84,6 +84,17 @@ void clearStencilMarks();
 // the buffer's values allow, 1 a real clear every time (for comparing
 // pictures against it).
 void setStencilValueCap(int values);
+// Drawing recorded for later replay takes its mark values at recording
+// time. The number of values one run of marks may use before the buffer
+// must be cleared, for the current context.
+int stencilMarkValues();
+// The next clearStencilMarks takes value (1 .. stencilMarkValues) without
+// clearing: the caller sees to it that no mark of that value is in the
+// buffer when what is drawn next runs.
+void continueStencilMarksAt(int value);
+// The next clearStencilMarks clears the buffer for real, because marks of
+// unknown values may lie in it.
+void forgetStencilMarks();
 
 // --- Outline extrusions ---------------------------------------------------
 // Outlines run trailing edge, upper side, leading edge, lower side, trailing

@@ -1,5 +1,6 @@
 #include "model/PanelDrawing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 #include <qopengl.h>
@@ -190,55 +191,140 @@ PanelDrawing::Scene PanelDrawing::sceneOf(const Panel& panel)
     return scene;
 }
 
-void PanelDrawing::drawPanel(const Scene& scene, const PlaneVisualisationOptions& options, int side)
+namespace {
+
+float referenceOf(const PanelDrawing::Scene& scene)
+{
+    return scene.reference > 0.0f ? scene.reference : 1.0f;
+}
+
+void drawSelectionBox(const PanelDrawing::Scene& scene)
+{
+    if (!scene.selected || scene.ribs.empty())
+        return;
+    const float reference = referenceOf(scene);
+    const RibDefinition& root = *scene.ribs.front();
+    const float height =
+        root.getRibCoords().empty() ? 0.0f : (std::fabs(root.getMaxY()) + std::fabs(root.getMinY())) * reference;
+    GLUtils::drawPanelBox(scene.rootChord, scene.tipChord, scene.length, scene.sweep, height, 1.0f / reference);
+}
+
+} // namespace
+
+bool PanelDrawing::shows(const Scene& scene, Piece piece, const PlaneVisualisationOptions& options)
+{
+    if (scene.ribs.size() < 2)
+        return false;
+    switch (piece) {
+    case LeadingEdgePiece:
+        return options.getShowLE();
+    case TrailingEdgePiece:
+        return options.getShowTE();
+    case CombsPiece:
+        return options.getShowCombs() && scene.combs;
+    case SparsPiece:
+        return options.getShowSpars() && scene.spars;
+    case CoveringPiece:
+        return options.getShowCovering() && scene.covering && scene.strips;
+    case PieceCount:
+        break;
+    }
+    return false;
+}
+
+void PanelDrawing::drawPiece(const Scene& scene, Piece piece, const PlaneVisualisationOptions& options, int side)
+{
+    const Ribs& ribs = scene.ribs;
+    switch (piece) {
+    case LeadingEdgePiece:
+        drawLeadingEdge(ribs, options, side);
+        break;
+    case TrailingEdgePiece:
+        drawTrailingEdge(ribs, options, side);
+        break;
+    case CombsPiece:
+        if (scene.combs)
+            for (const RibCombData& comb : scene.combs->getCombs())
+                if (comb.getType() == RibCombData::Above || comb.getType() == RibCombData::Below)
+                    drawComb(comb, ribs, referenceOf(scene), options, side);
+        break;
+    case SparsPiece:
+        if (scene.spars)
+            for (const SparDefinition& spar : scene.spars->getSpars())
+                drawSpar(spar, ribs, options, side);
+        break;
+    case CoveringPiece:
+        if (scene.covering && scene.strips)
+            drawCovering(*scene.covering, *scene.strips, ribs, options, side);
+        break;
+    case PieceCount:
+        break;
+    }
+}
+
+void PanelDrawing::drawPanel(const Scene& scene, const PlaneVisualisationOptions& options, int side,
+                             Recorded* recorded)
 {
     const Ribs& ribs = scene.ribs;
     if (ribs.empty())
         return;
     float vx = 0.0f, vy = 0.0f, vz = 0.0f;
     GLUtils::getViewDirection(vx, vy, vz);
-    const float reference = scene.reference > 0.0f ? scene.reference : 1.0f;
 
-    if (scene.selected) {
-        const RibDefinition& root = *ribs.front();
-        const float height =
-            root.getRibCoords().empty() ? 0.0f : (std::fabs(root.getMaxY()) + std::fabs(root.getMinY())) * reference;
-        GLUtils::drawPanelBox(scene.rootChord, scene.tipChord, scene.length, scene.sweep, height, 1.0f / reference);
-    }
+    drawSelectionBox(scene);
     if (options.getShowAxes())
-        GLUtils::drawAxes(1.5f * scene.rootChord, 1.0f / reference, side);
+        GLUtils::drawAxes(1.5f * scene.rootChord, 1.0f / referenceOf(scene), side);
 
-    const bool joined = ribs.size() >= 2;
-    if (joined) {
-        if (vx >= 0.0f && options.getShowLE())
-            drawLeadingEdge(ribs, options, side);
-        if (vx < 0.0f && options.getShowTE())
-            drawTrailingEdge(ribs, options, side);
-        if (options.getShowCombs() && scene.combs)
-            for (const RibCombData& comb : scene.combs->getCombs())
-                if (comb.getType() == RibCombData::Above || comb.getType() == RibCombData::Below)
-                    drawComb(comb, ribs, reference, options, side);
-        if (options.getShowSpars() && scene.spars)
-            for (const SparDefinition& spar : scene.spars->getSpars())
-                drawSpar(spar, ribs, options, side);
-    }
+    const auto piece = [&](Piece which) {
+        if (!shows(scene, which, options))
+            return;
+        if (recorded)
+            recorded->drawPiece(which);
+        else
+            drawPiece(scene, which, options, side);
+    };
+    const auto rib = [&](size_t index) {
+        if (recorded)
+            recorded->drawRib(index);
+        else
+            ribs[index]->visualize(options, static_cast<float>(side));
+    };
+
+    piece(vx >= 0.0f ? LeadingEdgePiece : TrailingEdgePiece);
+    piece(CombsPiece);
+    piece(SparsPiece);
 
     // The far end of the panel first.
-    if (vz >= 0.0f) {
-        for (const RibDefinition* rib : ribs)
-            rib->visualize(options, static_cast<float>(side));
-    } else {
-        for (auto it = ribs.rbegin(); it != ribs.rend(); ++it)
-            (*it)->visualize(options, static_cast<float>(side));
+    if (options.getShowRibs()) {
+        if (vz >= 0.0f) {
+            for (size_t index = 0; index < ribs.size(); ++index)
+                rib(index);
+        } else {
+            for (size_t index = ribs.size(); index-- > 0;)
+                rib(index);
+        }
     }
 
-    if (joined) {
-        if (vx < 0.0f && options.getShowLE())
-            drawLeadingEdge(ribs, options, side);
-        if (vx >= 0.0f && options.getShowTE())
-            drawTrailingEdge(ribs, options, side);
-        if (options.getShowCovering() && scene.covering && scene.strips)
-            drawCovering(*scene.covering, *scene.strips, ribs, options, side);
+    piece(vx < 0.0f ? LeadingEdgePiece : TrailingEdgePiece);
+    piece(CoveringPiece);
+}
+
+void PanelDrawing::drawOutlines(const Scene& scene, const PlaneVisualisationOptions& options, size_t step)
+{
+    drawSelectionBox(scene);
+    const Ribs& ribs = scene.ribs;
+    step = std::max<size_t>(step, 1);
+    GLUtils::setColor(GLUtils::colorRibOutline, options.getTransparency());
+    size_t index = 0;
+    while (index < ribs.size()) {
+        GLUtils::beginPrimitive(GL_LINE_LOOP);
+        for (const Vector3D* p : ribs[index]->getRibCoords())
+            GLUtils::vertex(*p);
+        GLUtils::endPrimitive();
+        if (index + 1 == ribs.size())
+            break;
+        // The tip rib closes every panel.
+        index = std::min(index + step, ribs.size() - 1);
     }
 }
 

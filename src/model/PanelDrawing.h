@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 class CoveringDefinition;
@@ -41,9 +42,33 @@ public:
     // The panel's ribs, lists and planform, scaled by the wing root chord.
     static Scene sceneOf(const Panel& panel);
 
+    // The parts of a panel that join its ribs, each drawn as one piece.
+    enum Piece { LeadingEdgePiece, TrailingEdgePiece, CombsPiece, SparsPiece, CoveringPiece, PieceCount };
+
+    // Where drawPanel takes the pieces and ribs from when they were recorded
+    // before: it asks only for what the options show, in its own order.
+    class Recorded
+    {
+    public:
+        virtual ~Recorded() = default;
+        virtual void drawPiece(Piece piece) = 0;
+        virtual void drawRib(size_t index) = 0;
+    };
+
     // Transparent parts only look right when what is nearer the eye comes
-    // last, so the order follows the current view direction.
-    static void drawPanel(const Scene& scene, const PlaneVisualisationOptions& options, int side);
+    // last, so the order follows the current view direction. The selection
+    // box and the axes are always drawn anew; the rest comes from recorded
+    // when it is given.
+    static void drawPanel(const Scene& scene, const PlaneVisualisationOptions& options, int side,
+                          Recorded* recorded = nullptr);
+    // One piece as drawPanel draws it, whatever the options show.
+    static void drawPiece(const Scene& scene, Piece piece, const PlaneVisualisationOptions& options, int side);
+    // Which pieces drawPanel draws with these options.
+    static bool shows(const Scene& scene, Piece piece, const PlaneVisualisationOptions& options);
+
+    // A light stand-in for the panel while the picture moves: the selection
+    // box and the outlines of every step-th rib and of the tip rib.
+    static void drawOutlines(const Scene& scene, const PlaneVisualisationOptions& options, size_t step);
 
     static void drawComb(const RibCombData& comb, const Ribs& ribs, float wingRootChord,
                          const PlaneVisualisationOptions& options, int side);

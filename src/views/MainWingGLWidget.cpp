@@ -1,6 +1,7 @@
 #include "views/MainWingGLWidget.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QWheelEvent>
@@ -15,9 +16,11 @@
 #include "foundation/Vector3D.h"
 #include "foundation/XDoubleSpinBox.h"
 #include "model/Panel.h"
+#include "model/PanelDrawing.h"
 #include "model/RibDefinition.h"
 #include "model/RibList.h"
 #include "planformixdata.pb.h"
+#include "views/PanelDisplayLists.h"
 #include "views/ViewRotation.h"
 
 namespace {
@@ -44,6 +47,12 @@ const float frameNearest = 0.2f;
 // so that the touching end ribs do not fight over the same depth.
 const float panelJoinGap = 0.0001f;
 
+// The full frame follows this long (ms) after the last light one.
+const int fullFrameDelayMs = 200;
+// A light frame draws about this many rib outlines, both halves together:
+// more miss a frame budget of 50 ms under software rendering.
+const size_t lightFrameRibs = 240;
+
 const int minTransparency = 15;
 const int maxTransparency = 100;
 
@@ -65,9 +74,19 @@ MainWingGLWidget::MainWingGLWidget(QWidget* parent)
     , options(true, true, true, true, true, false, false, false, 100, 15, 0.0f, false, false)
 {
     resetCamera();
+    fullFrameTimer.setSingleShot(true);
+    fullFrameTimer.setInterval(fullFrameDelayMs);
+    connect(&fullFrameTimer, &QTimer::timeout, this, &MainWingGLWidget::showFullFrame);
 }
 
-MainWingGLWidget::~MainWingGLWidget() = default;
+MainWingGLWidget::~MainWingGLWidget()
+{
+    if (!recordings.empty()) {
+        makeCurrent();
+        releaseRecordings();
+        doneCurrent();
+    }
+}
 
 QSize MainWingGLWidget::sizeHint() const
 {
@@ -140,7 +159,113 @@ void MainWingGLWidget::observedObjectChanged(Observable* observable)
     // the camera. The paint is scheduled: opening a document notifies once
     // per panel it adds, and the view is drawn once, with the whole wing.
     frameWing();
+    // Most notifications (a marked document, a stored undo state) change
+    // nothing that is drawn here.
+    const bool edited = !recordingsAreCurrent();
+    if (!edited && drawnState() == shownState)
+        return;
+    requestFrame(edited ? Change::Edited : Change::Still);
+}
+
+// ------------------------------------------------------------------ frames
+
+void MainWingGLWidget::setRetainedGeometry(bool on)
+{
+    if (on == retainedGeometry)
+        return;
+    retainedGeometry = on;
+    if (!on && !recordings.empty()) {
+        makeCurrent();
+        releaseRecordings();
+    }
+}
+
+void MainWingGLWidget::requestFrame(Change change, bool now)
+{
+    shownState = drawnState();
+    // Where a full frame keeps up anyway, every frame is a full one.
+    if (change != Change::Still && lastFullFrameMs > frameBudgetMs) {
+        lightFrames = true;
+        fullFrameTimer.start();
+    } else if (change == Change::Still || !fullFrameTimer.isActive()) {
+        lightFrames = false;
+        fullFrameTimer.stop();
+    }
+    if (now)
+        updateGL();
+    else
+        update();
+}
+
+void MainWingGLWidget::showFullFrame()
+{
+    lightFrames = false;
     update();
+}
+
+std::vector<double> MainWingGLWidget::drawnState() const
+{
+    std::vector<double> state(rotation, rotation + 16);
+    state.insert(state.end(), {cameraX, cameraY, cameraZ, double(width()), double(height())});
+    state.insert(state.end(),
+                 {double(options.getShowRibs()), double(options.getShowSpars()), double(options.getShowCovering()),
+                  double(options.getShowTE()), double(options.getShowLE()), double(options.getShowAxes()),
+                  double(options.getShowCombs()), double(options.getWingHalvesDistance()),
+                  double(options.getTransparency())});
+    if (!model)
+        return state;
+    state.push_back(model->getRootChord());
+    for (const Panel* panel : model->getPanelList()) {
+        const auto address = reinterpret_cast<std::uintptr_t>(panel);
+        state.insert(state.end(), {double(address >> 32), double(address & 0xffffffffu), double(panel->isSelected()),
+                                   panel->getDihedralAngle(), panel->getSweep(), panel->getLength(),
+                                   panel->getTipTwist(), panel->getRootChord(), panel->getTipChord(),
+                                   double(panel->getRibCount())});
+        const std::list<RibDefinition>& ribs = panel->getRibList().getRibs();
+        if (!ribs.empty())
+            state.insert(state.end(), {ribs.front().getMaxY(), ribs.front().getMinY(), ribs.back().getOffsetY()});
+    }
+    return state;
+}
+
+bool MainWingGLWidget::recordingsAreCurrent() const
+{
+    if (!retainedGeometry || !model)
+        return false;
+    for (const Panel* panel : model->getPanelList()) {
+        const auto found = recordings.find(panel);
+        if (found == recordings.end() || !found->second->isCurrent(PanelDrawing::sceneOf(*panel), options))
+            return false;
+    }
+    return true;
+}
+
+void MainWingGLWidget::prepareRecordings(PlaneModel* plane)
+{
+    const std::list<Panel*>& panels = plane->getPanelList();
+    // Panels that are gone take their lists, and the geometry held for
+    // them, along.
+    for (auto it = recordings.begin(); it != recordings.end();) {
+        if (std::find(panels.begin(), panels.end(), it->first) == panels.end()) {
+            it->second->release();
+            it = recordings.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (const Panel* panel : panels) {
+        std::unique_ptr<PanelDisplayLists>& lists = recordings[panel];
+        if (!lists)
+            lists = std::make_unique<PanelDisplayLists>();
+        recordedLists += lists->prepare(PanelDrawing::sceneOf(*panel), options);
+    }
+}
+
+void MainWingGLWidget::releaseRecordings()
+{
+    for (auto& entry : recordings)
+        entry.second->release();
+    recordings.clear();
 }
 
 // ------------------------------------------------------------------ options
@@ -257,7 +382,7 @@ void MainWingGLWidget::applyPreset(const float presetRotation[16])
     std::copy(presetRotation, presetRotation + 16, rotation);
     framesWing = true;
     frameWing();
-    updateGL();
+    requestFrame(Change::Still, true);
 }
 
 void MainWingGLWidget::frameWing()
@@ -359,7 +484,7 @@ void MainWingGLWidget::rightView()
 void MainWingGLWidget::view45()
 {
     resetCamera();
-    updateGL();
+    requestFrame(Change::Still, true);
 }
 
 // ------------------------------------------------------------------- mouse
@@ -373,7 +498,7 @@ void MainWingGLWidget::mousePressEvent(QMouseEvent* event)
 void MainWingGLWidget::mouseDoubleClickEvent(QMouseEvent*)
 {
     resetCamera();
-    updateGL();
+    requestFrame(Change::Still, true);
 }
 
 void MainWingGLWidget::mouseMoveEvent(QMouseEvent* event)
@@ -396,7 +521,7 @@ void MainWingGLWidget::mouseMoveEvent(QMouseEvent* event)
     }
     lastMouseX = x;
     lastMouseY = y;
-    updateGL();
+    requestFrame(Change::Moving);
 }
 
 void MainWingGLWidget::wheelEvent(QWheelEvent* event)
@@ -405,7 +530,7 @@ void MainWingGLWidget::wheelEvent(QWheelEvent* event)
     framesWing = false;
     cameraZ += (event->modifiers() & Qt::ControlModifier) ? steps / 240.0f : steps / 60.0f;
     event->accept();
-    updateGL();
+    requestFrame(Change::Moving);
 }
 
 // ----------------------------------------------------------------- drawing
@@ -428,6 +553,10 @@ void MainWingGLWidget::initializeGL()
     glLoadIdentity();
     const GLfloat lightPosition[4] = {0.0f, 5.0f, 10.0f, 1.0f};
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+    // A new context has none of the lists of an old one.
+    for (auto& entry : recordings)
+        entry.second->abandon();
+    recordings.clear();
     initialised = true;
 }
 
@@ -449,7 +578,11 @@ void MainWingGLWidget::resizeGL(int width, int height)
 void MainWingGLWidget::paintGL()
 {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-    if (model && initialised)
+    if (!model || !initialised)
+        return;
+    if (lightFrames)
+        drawLightFrame(model);
+    else
         drawPlane(model);
 }
 
@@ -462,6 +595,14 @@ void MainWingGLWidget::drawPlane(PlaneModel* plane)
         return;
     const float s = 1.0f / rc;
 
+    // Recording is left out of the frame's time: it follows edits, and the
+    // frames that follow it only replay.
+    if (retainedGeometry)
+        prepareRecordings(plane);
+    QElapsedTimer frameTime;
+    frameTime.start();
+    std::bitset<256> marks;
+
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     glTranslatef(cameraX, cameraY, cameraZ);
@@ -471,7 +612,7 @@ void MainWingGLWidget::drawPlane(PlaneModel* plane)
 
     GLUtils::drawGrid(10, s, 100.0f, 0.0f);
 
-    drawWingHalf(plane, base, 1);
+    drawWingHalf(plane, base, 1, marks);
 
     // The left half is the mirror image; mirroring turns every face inside
     // out, so the other faces are culled and both sides are lit.
@@ -483,9 +624,46 @@ void MainWingGLWidget::drawPlane(PlaneModel* plane)
     GLboolean twoSided = GL_FALSE;
     glGetBooleanv(GL_LIGHT_MODEL_TWO_SIDE, &twoSided);
     glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_TRUE);
-    drawWingHalf(plane, mirrored, -1);
+    drawWingHalf(plane, mirrored, -1, marks);
     glCullFace(GL_BACK);
     glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, twoSided);
+    GLUtils::forgetStencilMarks();
+
+    glFinish();
+    lastFullFrameMs = double(frameTime.nsecsElapsed()) / 1.0e6;
+}
+
+void MainWingGLWidget::drawLightFrame(PlaneModel* plane)
+{
+    const float rc = plane->getRootChord();
+    const std::list<Panel*>& panels = plane->getPanelList();
+    if (rc == 0.0f || !std::isfinite(rc) || panels.empty())
+        return;
+    const float s = 1.0f / rc;
+    size_t ribs = 0;
+    for (const Panel* panel : panels)
+        ribs += size_t(panel->getRibCount());
+    const size_t step = std::max<size_t>(1, (2 * ribs + lightFrameRibs - 1) / lightFrameRibs);
+
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(cameraX, cameraY, cameraZ);
+    glMultMatrixf(rotation);
+    float base[16];
+    glGetFloatv(GL_MODELVIEW_MATRIX, base);
+    GLUtils::drawGrid(10, s, 100.0f, 0.0f);
+    glDisable(GL_LIGHTING);
+    for (const float side : {1.0f, -1.0f}) {
+        for (auto p = panels.begin(); p != panels.end(); ++p) {
+            float placement[16];
+            panelPlacement(panels, p, s, placement);
+            glLoadMatrixf(base);
+            glScalef(1.0f, 1.0f, side);
+            glMultMatrixf(placement);
+            PanelDrawing::drawOutlines(PanelDrawing::sceneOf(**p), options, step);
+        }
+    }
+    glEnable(GL_LIGHTING);
 }
 
 void MainWingGLWidget::panelPlacement(const std::list<Panel*>& panels, std::list<Panel*>::const_iterator panel,
@@ -521,7 +699,7 @@ void MainWingGLWidget::panelPlacement(const std::list<Panel*>& panels, std::list
     turn(panel == panels.begin() ? -dihedral * 0.5f : -dihedral, 1.0f, 0.0f, 0.0f);
 }
 
-void MainWingGLWidget::drawWingHalf(PlaneModel* plane, const float base[16], int side)
+void MainWingGLWidget::drawWingHalf(PlaneModel* plane, const float base[16], int side, std::bitset<256>& marks)
 {
     const float s = 1.0f / plane->getRootChord();
     const std::list<Panel*>& panels = plane->getPanelList();
@@ -530,7 +708,15 @@ void MainWingGLWidget::drawWingHalf(PlaneModel* plane, const float base[16], int
         panelPlacement(panels, p, s, placement);
         glLoadMatrixf(base);
         glMultMatrixf(placement);
-        (*p)->visualize(options, side);
+        const auto recorded = recordings.find(*p);
+        if (retainedGeometry && recorded != recordings.end() && recorded->second->isReady())
+            recorded->second->draw(PanelDrawing::sceneOf(**p), options, side, marks);
+        else {
+            // Immediate drawing marks with values of its own choosing.
+            GLUtils::forgetStencilMarks();
+            (*p)->visualize(options, side);
+            marks.set();
+        }
     }
 }
 
@@ -570,7 +756,7 @@ void MainWingGLWidget::loadViewData(const google::protobuf::Message* data, Seria
         chkBoxSparsToggled(true);
         chkBoxTEToggled(true);
         resetCamera();
-        update();
+        requestFrame(Change::Still);
         return;
     }
 
@@ -609,6 +795,6 @@ void MainWingGLWidget::loadViewData(const google::protobuf::Message* data, Seria
         cameraY = position.posy();
         cameraZ = position.posz();
         framesWing = false;
-        update();
+        requestFrame(Change::Still);
     }
 }

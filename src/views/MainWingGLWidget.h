@@ -1,12 +1,18 @@
 #pragma once
 
 #include <QGLWidget>
+#include <QTimer>
+#include <bitset>
 #include <list>
+#include <memory>
+#include <unordered_map>
+#include <vector>
 
 #include "foundation/Observer.h"
 #include "model/PlaneVisualisationOptions.h"
 
 class Panel;
+class PanelDisplayLists;
 class PlaneModel;
 class QCheckBox;
 class QSlider;
@@ -46,7 +52,19 @@ public:
     float getCameraY() const { return cameraY; }
     float getCameraZ() const { return cameraZ; }
 
+    // The full picture of the plane, from the recorded panels unless the
+    // view draws every frame anew.
     void drawPlane(PlaneModel* plane);
+
+    // Full frames slower than this (ms) give way to light ones while the
+    // picture moves and right after an edit.
+    void setFrameBudget(double milliseconds) { frameBudgetMs = milliseconds; }
+    // Off: every frame draws every panel anew in immediate mode, as a
+    // reference for the recorded drawing.
+    void setRetainedGeometry(bool on);
+    // What the view has done so far, for checking it.
+    bool isShowingLightFrame() const { return lightFrames; }
+    int getRecordedLists() const { return recordedLists; }
 
 public slots:
     void chkBoxRibsToggled(bool state);
@@ -77,6 +95,18 @@ protected:
     void paintGL() override;
 
 private:
+    enum class Change { Still, Moving, Edited };
+    // Asks for a frame that shows the state now; a light one first when
+    // the picture moves or was edited and full frames are slow.
+    void requestFrame(Change change, bool now = false);
+    // Everything a frame shows apart from the panels' own drawing.
+    std::vector<double> drawnState() const;
+    // Whether every panel's recorded drawing still shows it.
+    bool recordingsAreCurrent() const;
+    void prepareRecordings(PlaneModel* plane);
+    void releaseRecordings();
+    void drawLightFrame(PlaneModel* plane);
+    void showFullFrame();
     void resetCamera();
     // Stores a show flag, mirrors it in its check box and lets the document
     // know, so that the change can be undone.
@@ -85,7 +115,7 @@ private:
     void notifyModel();
     // Every panel of one half from base, the camera's matrix (mirrored for
     // the left half); the root chord is known to be usable.
-    void drawWingHalf(PlaneModel* plane, const float base[16], int side);
+    void drawWingHalf(PlaneModel* plane, const float base[16], int side, std::bitset<256>& marks);
     // Where a panel of the right half lies: from its own coordinates to the
     // half's, s being one over the root chord.
     void panelPlacement(const std::list<Panel*>& panels, std::list<Panel*>::const_iterator panel, float s,
@@ -117,4 +147,16 @@ private:
     // From a preset until the user turns, moves or zooms the view.
     bool framesWing = true;
     PlaneModel* model = nullptr;
+
+    bool retainedGeometry = true;
+    std::unordered_map<const Panel*, std::unique_ptr<PanelDisplayLists>> recordings;
+    int recordedLists = 0;
+    // What the last requested frame shows; a notification that changes
+    // none of it and no panel's drawing asks for no frame.
+    std::vector<double> shownState;
+    bool lightFrames = false;
+    QTimer fullFrameTimer;
+    double frameBudgetMs = 33.0;
+    // Drawing time of the last full frame, recording left out.
+    double lastFullFrameMs = 0.0;
 };

@@ -388,6 +388,11 @@ void TestPanelsTable::hoverHighlightsPanelWithoutModifying()
     QCOMPARE(selectedIds(), QList<int>{1});
     moveTo(form.tableViewPanels->rowViewportPosition(2) + 2);
     QCOMPARE(selectedIds(), QList<int>{2});
+    // Staying within the row tells the views nothing.
+    const int notificationsInRow = watcher->notifications;
+    moveTo(form.tableViewPanels->rowViewportPosition(2) + 4);
+    QCOMPARE(watcher->notifications, notificationsInRow);
+    QCOMPARE(selectedIds(), QList<int>{2});
     moveTo(viewport->height() - 1);
     QCOMPARE(selectedIds(), QList<int>{});
     moveTo(form.tableViewPanels->rowViewportPosition(0) + 2);

@@ -18,6 +18,7 @@
 #include "model/CoveringDefinition.h"
 #include "model/LEData.h"
 #include "model/Panel.h"
+#include "model/RibCombData.h"
 #include "model/RibDefinition.h"
 #include "model/PanelBaseData.h"
 #include "model/PanelsTableModel.h"
@@ -38,6 +39,28 @@ PanelBaseData plainPanel(int id, float length, float rootChord, float tipChord, 
                          QStringLiteral("NACA 2412"), rootChord, tipChord, 0.0f, length, 0.0f, dihedral, false,
                          false, true, 3.0f, ribs, 150.0f, 1.0f, 1.0f, nullptr, LEData(), TEData(), SparList(),
                          SheetingStripList(), CoveringDefinition(), BuildingTabData(), RibCombList());
+}
+
+// Every part the view can show: edges, a round and a square spar with
+// webbing, sheeting and a rib comb.
+PanelBaseData featuredPanel(int id, float length, float rootChord, float tipChord, int ribs)
+{
+    SparList spars;
+    spars.addSpar(SparDefinition(QStringLiteral("round"), SparType::Round, 1, ribs, 20.0f, 20.0f, true, false));
+    SparDefinition square(QStringLiteral("square"), SparType::Square, 1, ribs, 35.0f, 35.0f, true, true);
+    square.setSquareWebbingType(SquareWebbingType::Middle);
+    spars.addSpar(square);
+    RibCombList combs;
+    RibCombData comb;
+    comb.setFirstRib(1);
+    comb.setLastRib(ribs);
+    combs.append(comb);
+    return PanelBaseData(id, QStringLiteral("Panel %1").arg(id), QStringLiteral("NACA 2412"), QStringLiteral("NACA 2412"), rootChord,
+                         tipChord, 20.0f, length, -1.0f, 3.0f, false, false, true, 3.0f, ribs, 150.0f, 1.0f, 1.0f,
+                         nullptr, LEData(1, 6.0f), TEData(1, 15.0f, false, 20.0f, 10.0f, 2.0f), spars,
+                         SheetingStripList(),
+                         CoveringDefinition(SheetingType::Standard, 25.0f, 1.5f, 0, true, true, true),
+                         BuildingTabData(), combs);
 }
 
 Matrix rotationOf(const MainWingGLWidget& view)
@@ -175,6 +198,11 @@ private slots:
     void panelWithoutRibsDoesNotStopTheDrawing();
     void panelsFollowTheDihedralOfThePanelsBefore();
     void openingAWingPaintsItOnce();
+    void recordedFramesEqualImmediateFrames_data();
+    void recordedFramesEqualImmediateFrames();
+    void unchangedNotificationPaintsNothing();
+    void lightFramesOnlyWhileTheHandMoves();
+    void editedPanelShowsAtOnceAndAloneIsRecordedAgain();
 
 private:
     void addWing(float length = 500.0f, float rootChord = 200.0f, float dihedral = 0.0f)
@@ -194,6 +222,29 @@ private:
         PanelBaseData outer = plainPanel(2, 300.0f, 160.0f, 100.0f, 10.0f);
         outer.setSweep(60.0f);
         panels->addOrUpdatePanel(outer);
+    }
+    void addFeaturedWing()
+    {
+        PanelsTableModel* panels = plane->getPanelsTableModel();
+        panels->addOrUpdatePanel(featuredPanel(0, 300.0f, 220.0f, 200.0f, 8));
+        panels->addOrUpdatePanel(featuredPanel(1, 300.0f, 200.0f, 150.0f, 8));
+    }
+    // Lets every frame asked for so far, the window system's too, be drawn.
+    void settle()
+    {
+        int frames = -1;
+        while (frames != view->frames) {
+            frames = view->frames;
+            QTest::qWait(100);
+        }
+    }
+    // The same frame drawn anew in immediate mode.
+    QImage immediatePicture()
+    {
+        view->setRetainedGeometry(false);
+        const QImage image = picture();
+        view->setRetainedGeometry(true);
+        return image;
     }
     QImage picture()
     {
@@ -689,6 +740,107 @@ void TestMainWingView::panelsFollowTheDihedralOfThePanelsBefore()
     QVERIFY(qAbs(double(m[12] - view->getCameraX())) < 1e-5);
     QVERIFY(qAbs(double(m[13] - view->getCameraY()) - (offsetY * std::cos(tilt) + out * std::sin(tilt))) < 1e-4);
     QVERIFY(qAbs(double(m[14] - view->getCameraZ()) - (offsetY * std::sin(tilt) - out * std::cos(tilt))) < 1e-4);
+}
+
+// Replaying the recorded panels gives the very picture that drawing them
+// anew gives, from every side (the order of ribs and edges follows the view
+// direction) and with every part, a highlight and transparency.
+void TestMainWingView::recordedFramesEqualImmediateFrames_data()
+{
+    QTest::addColumn<int>("preset");
+    QTest::addColumn<bool>("everything");
+    const char* const names[] = {"angled", "top", "front", "left", "bottom", "rear", "right"};
+    for (int preset = 0; preset < 7; ++preset) {
+        QTest::newRow(qPrintable(QStringLiteral("%1, defaults").arg(names[preset]))) << preset << false;
+        QTest::newRow(qPrintable(QStringLiteral("%1, everything").arg(names[preset]))) << preset << true;
+    }
+}
+
+void TestMainWingView::recordedFramesEqualImmediateFrames()
+{
+    QFETCH(int, preset);
+    QFETCH(bool, everything);
+    addFeaturedWing();
+    if (everything) {
+        boxes[3]->setChecked(true);
+        boxes[6]->setChecked(true);
+        slider->setValue(55);
+        plane->getPanelList().back()->setSelected(true);
+    }
+    void (MainWingGLWidget::*const presets[])() = {
+        &MainWingGLWidget::view45,     &MainWingGLWidget::topView,  &MainWingGLWidget::frontView,
+        &MainWingGLWidget::leftView,   &MainWingGLWidget::bottomView, &MainWingGLWidget::rearView,
+        &MainWingGLWidget::rightView};
+    (view->*presets[preset])();
+    const int recordedBefore = view->getRecordedLists();
+    const QImage recorded = picture();
+    QVERIFY(view->getRecordedLists() > recordedBefore || recordedBefore > 0);
+    QVERIFY(colouredPixels(recorded, 0, recorded.width()) > 100);
+    QVERIFY(recorded == immediatePicture());
+}
+
+// A notification that changes nothing drawn, such as the pointer staying in
+// one row of the panel table, costs no frame; a highlight costs one but
+// records nothing again.
+void TestMainWingView::unchangedNotificationPaintsNothing()
+{
+    addFeaturedWing();
+    picture();
+    settle();
+    const int recorded = view->getRecordedLists();
+    view->frames = 0;
+    plane->getPanelsTableModel()->notifyObservers();
+    QCoreApplication::processEvents();
+    QCOMPARE(view->frames, 0);
+
+    plane->getPanelList().front()->setSelected(true);
+    plane->getPanelsTableModel()->notifyObservers();
+    QCoreApplication::processEvents();
+    QCOMPARE(view->frames, 1);
+    QCOMPARE(view->getRecordedLists(), recorded);
+}
+
+// Where full frames are slow, a drag shows light frames and the full frame
+// comes back on its own shortly after the hand stops, the same as drawn
+// anew; where they are fast a drag draws full frames.
+void TestMainWingView::lightFramesOnlyWhileTheHandMoves()
+{
+    addFeaturedWing();
+    picture();
+    view->setFrameBudget(1.0e9);
+    drag(Qt::NoModifier, Qt::LeftButton, QPoint(100, 100), QPoint(110, 104));
+    QVERIFY(!view->isShowingLightFrame());
+
+    view->setFrameBudget(0.0);
+    picture();
+    drag(Qt::NoModifier, Qt::LeftButton, QPoint(100, 100), QPoint(90, 96));
+    QVERIFY(view->isShowingLightFrame());
+    QTRY_VERIFY_WITH_TIMEOUT(!view->isShowingLightFrame(), 1000);
+    QVERIFY(picture() == immediatePicture());
+}
+
+// After an edit the changed panel shows at once (in a light frame where full
+// frames are slow); only its lists are recorded again, and the full frame
+// that follows is the one drawn anew.
+void TestMainWingView::editedPanelShowsAtOnceAndAloneIsRecordedAgain()
+{
+    addFeaturedWing();
+    picture();
+    const int wholeWing = view->getRecordedLists();
+    view->setFrameBudget(0.0);
+    picture();
+    settle();
+    view->frames = 0;
+    plane->getPanelsTableModel()->addOrUpdatePanel(featuredPanel(1, 400.0f, 200.0f, 120.0f, 8));
+    QVERIFY(view->isShowingLightFrame());
+    QCoreApplication::processEvents();
+    QVERIFY(view->frames >= 1);
+    QTRY_VERIFY_WITH_TIMEOUT(!view->isShowingLightFrame(), 1000);
+    const QImage full = picture();
+    const int again = view->getRecordedLists() - wholeWing;
+    QVERIFY(again > 0);
+    QVERIFY(again <= wholeWing / 2);
+    QVERIFY(full == immediatePicture());
 }
 
 QTEST_MAIN(TestMainWingView)

@@ -22,6 +22,7 @@
 #include "model/SheetingStripList.h"
 #include "model/SparDefinition.h"
 #include "model/SparList.h"
+#include "views/PanelDisplayLists.h"
 
 Q_DECLARE_METATYPE(GLTestSurface::Pixel)
 
@@ -222,6 +223,8 @@ private slots:
     void edgeSolidSkipsWhatCannotBePaired();
     void unknownKindsAreReported();
     void stencilValuesRunningOutKeepThePicture();
+    void recordedPanelsDrawLikeImmediateOnes_data();
+    void recordedPanelsDrawLikeImmediateOnes();
 
 private:
     Pixel reference(const float colour[4], int transparency);
@@ -583,6 +586,68 @@ void TestPanelDrawing::unknownKindsAreReported()
     });
     QCOMPARE(QString::fromStdString(out.out), QString("Unknown rib comb type: 2\nUnknown covering type: 7\n"));
     QCOMPARE(gl->drawnPixels(), 0);
+}
+
+// Display lists of two panels replayed one after the other, from either
+// end and for either wing half, give the very pixels of drawing them anew;
+// the few stencil values force the second panel's ribs onto values the
+// first panel's holes marked.
+void TestPanelDrawing::recordedPanelsDrawLikeImmediateOnes_data()
+{
+    QTest::addColumn<float>("turn");
+    QTest::addColumn<int>("side");
+    QTest::addColumn<int>("stencilValues");
+    QTest::addColumn<bool>("combs");
+    QTest::newRow("root first") << 60.0f << 1 << 0 << true;
+    QTest::newRow("tip first") << 240.0f << 1 << 0 << true;
+    QTest::newRow("mirrored half") << 60.0f << -1 << 0 << true;
+    QTest::newRow("without combs") << 60.0f << 1 << 0 << false;
+    QTest::newRow("few stencil values") << 60.0f << 1 << 3 << false;
+    QTest::newRow("few values, tip first") << 240.0f << -1 << 3 << true;
+}
+
+void TestPanelDrawing::recordedPanelsDrawLikeImmediateOnes()
+{
+    QFETCH(float, turn);
+    QFETCH(int, side);
+    QFETCH(int, stencilValues);
+    QFETCH(bool, combs);
+    Wing first(12, 2.0f, 1.0f);
+    Wing second(12, 2.0f, 1.0f);
+    Shown parts = everything();
+    parts.combs = combs;
+    const PlaneVisualisationOptions shown = options(parts, 60);
+    PanelDisplayLists lists[2];
+    GLUtils::setStencilValueCap(stencilValues);
+    const auto picture = [&](bool recorded) {
+        gl->reset();
+        glEnable(GL_DEPTH_TEST);
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        PanelDisplayLists::MarkValues marks;
+        for (int panel = 0; panel < 2; ++panel) {
+            const PanelDrawing::Scene scene = (panel == 0 ? first : second).scene();
+            if (recorded)
+                lists[panel].prepare(scene, shown);
+            glLoadIdentity();
+            glTranslatef(12.5f + 3.0f * panel, 20.5f, 0.0f);
+            glRotatef(20.0f, 1.0f, 0.0f, 0.0f);
+            glRotatef(turn, 0.0f, 1.0f, 0.0f);
+            if (recorded)
+                lists[panel].draw(scene, shown, side, marks);
+            else
+                PanelDrawing::drawPanel(scene, shown, side);
+        }
+        return gl->frame();
+    };
+    const std::vector<unsigned char> immediate = picture(false);
+    const std::vector<unsigned char> recorded = picture(true);
+    const int drawn = gl->drawnPixels();
+    for (PanelDisplayLists& panel : lists)
+        panel.release();
+    GLUtils::setStencilValueCap(0);
+    QVERIFY(drawn > 500);
+    QVERIFY(recorded == immediate);
 }
 
 QTEST_MAIN(TestPanelDrawing)

@@ -1,0 +1,249 @@
+#include "views/PanelDisplayLists.h"
+
+#include <cstring>
+#include <qopengl.h>
+
+#include "foundation/GLUtils.h"
+#include "model/CoveringDefinition.h"
+#include "model/PlaneVisualisationOptions.h"
+#include "model/RibCombData.h"
+#include "model/RibCombList.h"
+#include "model/SheetingStripDefinition.h"
+#include "model/SheetingStripList.h"
+#include "model/SparDefinition.h"
+#include "model/SparList.h"
+
+namespace {
+
+// FNV-1a over the values that decide what a list draws.
+class Key
+{
+public:
+    template <class T>
+    Key& operator<<(T value)
+    {
+        unsigned char bytes[sizeof(T)];
+        std::memcpy(bytes, &value, sizeof(T));
+        for (unsigned char byte : bytes) {
+            hash ^= byte;
+            hash *= 1099511628211ull;
+        }
+        return *this;
+    }
+    std::uint64_t value() const { return hash; }
+
+private:
+    std::uint64_t hash = 14695981039346656037ull;
+};
+
+} // namespace
+
+// Hands drawPanel the lists in place of the drawing, keeping the stencil
+// marks of one list from cutting into the faces of another.
+class PanelDisplayLists::Replay : public PanelDrawing::Recorded
+{
+public:
+    Replay(const PanelDisplayLists& lists, int side, MarkValues& marks)
+        : lists(lists)
+        , side(side)
+        , marks(marks)
+    {
+    }
+
+    void drawPiece(PanelDrawing::Piece piece) override
+    {
+        if (piece == PanelDrawing::CombsPiece) {
+            // Recorded from a cleared buffer, marking with values from 1 on.
+            glClear(GL_STENCIL_BUFFER_BIT);
+            marks.set();
+        }
+        glCallList(lists.pieceList(side, piece));
+    }
+
+    void drawRib(size_t index) override
+    {
+        const size_t value = static_cast<size_t>(lists.markValue[index]);
+        if (marks.test(value)) {
+            glClear(GL_STENCIL_BUFFER_BIT);
+            marks.reset();
+        }
+        marks.set(value);
+        glCallList(lists.ribList(side, index));
+    }
+
+private:
+    const PanelDisplayLists& lists;
+    int side;
+    MarkValues& marks;
+};
+
+bool PanelDisplayLists::isCurrent(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options) const
+{
+    if (firstList == 0 || scene.ribs.size() != heldRibs.size() || colourKey(options) != recordedColours ||
+        shapeKey(scene) != recordedShapes)
+        return false;
+    for (size_t index = 0; index < heldRibs.size(); ++index)
+        if (!ribIsCurrent(index, *scene.ribs[index]))
+            return false;
+    return true;
+}
+
+int PanelDisplayLists::prepare(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options)
+{
+    const size_t ribs = scene.ribs.size();
+    if (firstList == 0 || ribs != heldRibs.size()) {
+        release();
+        listsPerSide = ribs + PanelDrawing::PieceCount;
+        firstList = glGenLists(static_cast<GLsizei>(2 * listsPerSide));
+        if (firstList == 0)
+            return 0;
+        recorded.assign(2 * listsPerSide, false);
+        heldRibs.assign(ribs, RibDefinition(0.0f, 0.0f));
+        markValue.assign(ribs, 1);
+    }
+
+    const std::uint64_t colours = colourKey(options);
+    const std::uint64_t shapes = shapeKey(scene);
+    if (colours != recordedColours)
+        recorded.assign(recorded.size(), false);
+    bool piecesChanged = colours != recordedColours || shapes != recordedShapes;
+    recordedColours = colours;
+    recordedShapes = shapes;
+    for (size_t index = 0; index < ribs; ++index) {
+        const RibDefinition& rib = *scene.ribs[index];
+        if (ribIsCurrent(index, rib))
+            continue;
+        heldRibs[index] = rib;
+        heldRibs[index].copyGeometryFrom(rib);
+        heldRibs[index].setSelected(rib.isSelected());
+        for (const int side : {1, -1})
+            recorded[ribSlot(side, index)] = false;
+        piecesChanged = true;
+    }
+    if (piecesChanged)
+        for (const int side : {1, -1})
+            for (int piece = 0; piece < PanelDrawing::PieceCount; ++piece)
+                recorded[pieceSlot(side, PanelDrawing::Piece(piece))] = false;
+
+    int count = 0;
+    const int values = GLUtils::stencilMarkValues();
+    for (const int side : {1, -1}) {
+        if (options.getShowRibs()) {
+            for (size_t index = 0; index < ribs; ++index) {
+                if (recorded[ribSlot(side, index)])
+                    continue;
+                // Each rib of a panel marks with a value of its own, so a
+                // panel's ribs drawn one after the other need no clear.
+                markValue[index] = static_cast<int>(index % static_cast<size_t>(values)) + 1;
+                GLUtils::continueStencilMarksAt(markValue[index]);
+                glNewList(ribList(side, index), GL_COMPILE);
+                scene.ribs[index]->visualize(options, static_cast<float>(side));
+                glEndList();
+                recorded[ribSlot(side, index)] = true;
+                ++count;
+            }
+        }
+        for (int which = 0; which < PanelDrawing::PieceCount; ++which) {
+            const auto piece = PanelDrawing::Piece(which);
+            if (recorded[pieceSlot(side, piece)] || !PanelDrawing::shows(scene, piece, options))
+                continue;
+            GLUtils::continueStencilMarksAt(1);
+            glNewList(pieceList(side, piece), GL_COMPILE);
+            PanelDrawing::drawPiece(scene, piece, options, side);
+            glEndList();
+            recorded[pieceSlot(side, piece)] = true;
+            ++count;
+        }
+    }
+    GLUtils::forgetStencilMarks();
+    return count;
+}
+
+void PanelDisplayLists::draw(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options, int side,
+                             MarkValues& marks)
+{
+    Replay replay(*this, side, marks);
+    PanelDrawing::drawPanel(scene, options, side, &replay);
+}
+
+void PanelDisplayLists::release()
+{
+    if (firstList != 0)
+        glDeleteLists(firstList, static_cast<GLsizei>(2 * listsPerSide));
+    abandon();
+}
+
+void PanelDisplayLists::abandon()
+{
+    firstList = 0;
+    listsPerSide = 0;
+    recorded.clear();
+    heldRibs.clear();
+    markValue.clear();
+}
+
+std::uint64_t PanelDisplayLists::colourKey(const PlaneVisualisationOptions& options)
+{
+    Key key;
+    key << options.getTransparency() << GLUtils::greyMode;
+    return key.value();
+}
+
+std::uint64_t PanelDisplayLists::shapeKey(const PanelDrawing::Scene& scene)
+{
+    Key key;
+    key << scene.reference;
+    if (scene.spars)
+        for (const SparDefinition& spar : scene.spars->getSpars()) {
+            key << int(spar.getType()) << spar.getFirstRib() << spar.getLastRib() << spar.isSelected()
+                << spar.getRoundSparId() << spar.getTubeId() << spar.getCubeSparId() << spar.getCubeTubeId()
+                << spar.getWebbingId() << spar.getSquareSparTop() << spar.getSquareSparBottom()
+                << int(spar.getSquareWebbingType());
+            for (int index = 0; index < 2; ++index)
+                key << spar.getSquareSparId(index) << spar.getSquareWebbingId(index);
+        }
+    key << -1;
+    if (scene.combs)
+        for (const RibCombData& comb : scene.combs->getCombs())
+            key << comb.getType() << comb.getFirstRib() << comb.getLastRib() << comb.isSelected()
+                << comb.getFirstPartId() << comb.getSecondPartId() << comb.getThirdPartId() << comb.getWidth()
+                << comb.getSlitAdjust() << comb.getGapNeedle();
+    key << -1;
+    if (scene.covering)
+        key << int(scene.covering->getSheetingType());
+    if (scene.strips)
+        for (const SheetingStripDefinition& strip : scene.strips->getStrips())
+            key << strip.getUpper() << strip.getLower() << strip.getId(0) << strip.getId(1) << strip.getFirstRib()
+                << strip.getLastRib() << strip.getCapStrip() << strip.isSelected();
+    return key.value();
+}
+
+bool PanelDisplayLists::ribIsCurrent(size_t index, const RibDefinition& rib) const
+{
+    const RibDefinition& held = heldRibs[index];
+    // A rib without geometry shares none, not even with itself.
+    const bool sameGeometry =
+        held.sharesGeometryWith(rib) || (!rib.sharesGeometryWith(rib) && !held.sharesGeometryWith(held));
+    return sameGeometry && held.scaledThickness == rib.scaledThickness && held.isSelected() == rib.isSelected() &&
+           held.position == rib.position;
+}
+
+size_t PanelDisplayLists::ribSlot(int side, size_t index) const
+{
+    return (side > 0 ? 0 : listsPerSide) + index;
+}
+
+size_t PanelDisplayLists::pieceSlot(int side, PanelDrawing::Piece piece) const
+{
+    return (side > 0 ? 0 : listsPerSide) + heldRibs.size() + static_cast<size_t>(piece);
+}
+
+unsigned int PanelDisplayLists::ribList(int side, size_t index) const
+{
+    return firstList + static_cast<unsigned int>(ribSlot(side, index));
+}
+
+unsigned int PanelDisplayLists::pieceList(int side, PanelDrawing::Piece piece) const
+{
+    return firstList + static_cast<unsigned int>(pieceSlot(side, piece));
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <vector>
+
+#include "model/PanelDrawing.h"
+#include "model/RibDefinition.h"
+
+class PlaneVisualisationOptions;
+
+// One panel's drawing kept in OpenGL display lists for both wing halves:
+// a list per rib and a list per piece that joins the ribs, each recorded
+// once and replayed in every frame until what it shows changes. A changed
+// rib is told by the geometry the lists were recorded from, which is held
+// here: a rib never writes to geometry another rib holds, it takes a copy
+// of its own first, so held geometry is never changed under the lists.
+class PanelDisplayLists
+{
+public:
+    // The stencil mark values used since the buffer was last cleared in the
+    // frame being drawn.
+    using MarkValues = std::bitset<256>;
+
+    PanelDisplayLists() = default;
+    PanelDisplayLists(const PanelDisplayLists&) = delete;
+    PanelDisplayLists& operator=(const PanelDisplayLists&) = delete;
+    // The lists belong to the context: release them while it is current.
+    ~PanelDisplayLists() = default;
+
+    // Whether the recorded lists still show the panel as it is, in the
+    // colours these options give.
+    bool isCurrent(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options) const;
+    // Records what the options show and has changed or was never recorded,
+    // for both halves; the context must be current. Returns the number of
+    // lists recorded.
+    int prepare(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options);
+    // Draws the panel as PanelDrawing::drawPanel does, replaying the lists
+    // that prepare made.
+    void draw(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options, int side,
+              MarkValues& marks);
+    // False when the context had no lists to give.
+    bool isReady() const { return firstList != 0; }
+    // Deletes the lists; the context must be current.
+    void release();
+    // Forgets the lists of a context that is gone, without deleting them.
+    void abandon();
+
+private:
+    class Replay;
+
+    static std::uint64_t colourKey(const PlaneVisualisationOptions& options);
+    static std::uint64_t shapeKey(const PanelDrawing::Scene& scene);
+    bool ribIsCurrent(size_t index, const RibDefinition& rib) const;
+    unsigned int ribList(int side, size_t index) const;
+    unsigned int pieceList(int side, PanelDrawing::Piece piece) const;
+    size_t ribSlot(int side, size_t index) const;
+    size_t pieceSlot(int side, PanelDrawing::Piece piece) const;
+
+    // What the lists were recorded from.
+    std::vector<RibDefinition> heldRibs;
+    std::uint64_t recordedColours = 0;
+    std::uint64_t recordedShapes = 0;
+    // Per side: the ribs' lists, then the pieces'.
+    unsigned int firstList = 0;
+    size_t listsPerSide = 0;
+    std::vector<bool> recorded;
+    // The stencil value each rib's list marks with.
+    std::vector<int> markValue;
+};
