@@ -102,6 +102,11 @@ FileManager::FileManager(QWidget* mainWindow, const QString& title, QAction* sav
 
 FileManager::~FileManager() = default;
 
+void FileManager::setFilter(const QString& newFilter)
+{
+    filter = newFilter;
+}
+
 void FileManager::setDocument(SerializeableIf* newDocument)
 {
     document = newDocument;
@@ -190,7 +195,7 @@ bool FileManager::saveFile(bool saveAs)
         if (suffix.startsWith(QLatin1Char('.')))
             suffix.remove(0, 1);
         name = DialogSeam::saveFileName(mainWindow, saveAs ? tr("Save file as...") : tr("Save file"),
-                                        ApplicationSettings::getInstance()->getLastDirectory(), filter, suffix);
+                                        dialogFolder(), filter, suffix);
         if (name.isEmpty())
             return false;
     }
@@ -236,8 +241,7 @@ bool FileManager::openFile(const QString& requestedName)
 
     QString name = requestedName;
     if (name.isEmpty()) {
-        name = DialogSeam::openFileName(mainWindow, tr("Open file"),
-                                        ApplicationSettings::getInstance()->getLastDirectory(), filter);
+        name = DialogSeam::openFileName(mainWindow, tr("Open file"), dialogFolder(), filter);
         if (name.isEmpty())
             return false;
     }
@@ -271,6 +275,11 @@ bool FileManager::closeFile(bool force)
     updateWindowTitle(QString(), false);
     resetHistory();
     return true;
+}
+
+QString FileManager::dialogFolder() const
+{
+    return DialogSeam::startFolder(ApplicationSettings::getInstance()->getLastDirectory());
 }
 
 void FileManager::adoptFile(const QString& name)

@@ -27,6 +27,8 @@ public:
     ~FileManager() override;
 
     void setDocument(SerializeableIf* document);
+    // The file-type filter of the file dialogs, set anew with the language.
+    void setFilter(const QString& filter);
     bool isModified() const;
     QString getFileName() const;
 
@@ -63,6 +65,9 @@ private:
     // in the title, nothing unsaved, the history starting from it, and the
     // next file dialog opening where it lies.
     void adoptFile(const QString& name);
+    // Where the open and save dialogs start: the folder of the last document,
+    // never a name to be taken for a file.
+    QString dialogFolder() const;
     void storeHistoryState();
     // Runs a restore with notifications and history recording off, then puts
     // both back (notifications first, so the views redraw without a new

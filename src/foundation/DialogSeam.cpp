@@ -1,8 +1,10 @@
 #include "foundation/DialogSeam.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace {
 
@@ -133,6 +135,25 @@ QString DialogSeam::saveFileName(QWidget* parent, const QString& caption, const 
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().first();
+}
+
+QString DialogSeam::startFolder(const QString& remembered)
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!remembered.isEmpty()) {
+        const QFileInfo info(remembered);
+        if (info.isDir())
+            return info.absoluteFilePath();
+        // A missing documents folder is not yet made, not a file in home.
+        const bool isDocuments = !documents.isEmpty() && QDir::cleanPath(info.absoluteFilePath()) ==
+                                                            QDir::cleanPath(QFileInfo(documents).absoluteFilePath());
+        const QFileInfo folder(info.absolutePath());
+        if (!isDocuments && folder.isDir())
+            return folder.absoluteFilePath();
+    }
+    if (!documents.isEmpty() && QDir().mkpath(documents))
+        return QFileInfo(documents).absoluteFilePath();
+    return QDir::homePath();
 }
 
 void DialogSeam::setScripted(bool on) { state().scripted = on; }

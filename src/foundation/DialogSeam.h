@@ -50,6 +50,12 @@ public:
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& directory,
                                 const QString& filter, const QString& defaultSuffix = QString());
 
+    // The folder a document dialog opens in, with no file name proposed:
+    // the remembered folder, or the folder of the remembered file. Where
+    // neither exists any more, or on a new account whose documents folder
+    // is not there yet, the documents folder, created now.
+    static QString startFolder(const QString& remembered);
+
     // --- scripting, for tests ---
     static void setScripted(bool on);
     static bool isScripted();

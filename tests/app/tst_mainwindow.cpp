@@ -6,6 +6,7 @@
 #include "foundation/DialogSeam.h"
 #include "foundation/Observer.h"
 #include "foundation/Vector3D.h"
+#include "common/TestSupport.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -139,6 +140,8 @@ private slots:
     void antiAliasActionShowsStoredSettingWithoutMessage();
     void newNamesThePlaneAndCanBeUndone();
     void savesAndLoadsThroughTheMenuActions();
+    void documentDialogsStartInAnExistingFolder_data();
+    void documentDialogsStartInAnExistingFolder();
     void failedOrCancelledLoadKeepsTheModifiedMark_data();
     void failedOrCancelledLoadKeepsTheModifiedMark();
     void rememberedDocumentNameIsOpenedOnlyOnce();
@@ -273,6 +276,50 @@ void TestMainWindow::savesAndLoadsThroughTheMenuActions()
     // A change after loading is one undo step again.
     PlaneModel::instance()->setName(QStringLiteral("Changed"), true);
     QVERIFY(action(*window, "actionUndo")->isEnabled());
+}
+
+void TestMainWindow::documentDialogsStartInAnExistingFolder_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("Save") << "actionSave";
+    QTest::newRow("Save as") << "actionSaveAs";
+    QTest::newRow("Load") << "actionLoad";
+}
+
+// On a new account the remembered folder is a documents folder that does
+// not exist yet; a dialog started there would offer "Documents" as the
+// file name. Every dialog starts in a folder that exists, naming no file.
+void TestMainWindow::documentDialogsStartInAnExistingFolder()
+{
+    QFETCH(QString, command);
+    const TestSupport::FreshHome home;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QVERIFY(!QFileInfo::exists(documents));
+    ApplicationSettings* settings = ApplicationSettings::getInstance()->getSettings();
+    settings->setLastDirectory(documents);
+    const auto startedIn = [](const QString& folder) {
+        const QString directory = DialogSeam::calls().back().directory;
+        QVERIFY2(QFileInfo(directory).isDir(), qPrintable(directory));
+        QCOMPARE(QDir(directory).canonicalPath(), QDir(folder).canonicalPath());
+    };
+
+    PlaneModel::instance()->setName(QStringLiteral("Glider"), true);
+    DialogSeam::queueChoice(0);  // Load: discard the unsaved name
+    action(*window, command.toLatin1().constData())->trigger();
+    QVERIFY(!DialogSeam::calls().empty());
+    startedIn(documents);
+    QVERIFY(!QFileInfo::exists(home.path() + QStringLiteral("/Documents.pfz")));
+
+    // Afterwards the dialogs start where the last document lies.
+    const QString planes = home.path() + QStringLiteral("/planes");
+    QVERIFY(QDir().mkpath(planes));
+    DialogSeam::clear();
+    PlaneModel::instance()->setName(QStringLiteral("Glider"), true);
+    DialogSeam::queueFileName(planes + QStringLiteral("/glider.pfz"));
+    action(*window, "actionSaveAs")->trigger();
+    QCOMPARE(settings->getLastDirectory(), planes + QStringLiteral("/glider.pfz"));
+    action(*window, command == QLatin1String("actionLoad") ? "actionLoad" : "actionSaveAs")->trigger();
+    startedIn(planes);
 }
 
 void TestMainWindow::failedOrCancelledLoadKeepsTheModifiedMark_data()
