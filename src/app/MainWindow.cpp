@@ -65,8 +65,7 @@ MainWindow::MainWindow(QString fileName, QWidget* parent)
     PlaneModel* model = PlaneModel::instance();
     const QString title = ApplicationSettings::getApplicationName();
     fileManager = new FileManager(this, title, ui->actionSave, ui->actionSaveAs, ui->actionUndo, ui->actionRedo,
-                                  title + QCoreApplication::translate("QObject", " files (*.pfz)"),
-                                  QStringLiteral(".pfz"), model);
+                                  documentFilter(), QStringLiteral(".pfz"), model);
 
     // Loaded now, installed only when German is chosen.
     const QString languageDir = QCoreApplication::applicationDirPath() + QStringLiteral("/../resources/lang");
@@ -98,8 +97,22 @@ MainWindow::~MainWindow()
 void MainWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
-        ui->retranslateUi(this);
+        retranslate();
     QWidget::changeEvent(event);
+}
+
+QString MainWindow::documentFilter()
+{
+    return ApplicationSettings::getApplicationName() + QCoreApplication::translate("QObject", " files (*.pfz)");
+}
+
+void MainWindow::retranslate()
+{
+    ui->retranslateUi(this);
+    // The file manager keeps the filter it was given; built before any
+    // catalogue was installed, it would stay English.
+    if (fileManager)
+        fileManager->setFilter(documentFilter());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

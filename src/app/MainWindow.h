@@ -76,9 +76,14 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // The file-type filter of the document dialogs, in the language in force.
+    static QString documentFilter();
+    // Sets every text of the window and of what it built in code again.
+    void retranslate();
+
     QTranslator* translator;
     QTranslator* qtTranslator;
     QString fileName;
     Ui::MainWindow* ui;
-    FileManager* fileManager;
+    FileManager* fileManager = nullptr;
 };

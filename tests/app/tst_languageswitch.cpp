@@ -134,6 +134,13 @@ private slots:
         const QString title = window.windowTitle();
         const bool antiAliasChecked = action(window, "actionAnti_Alias")->isChecked();
 
+        // The document dialogs' file type is built in code, not by a form.
+        const auto documentFilter = [&window] {
+            DialogSeam::clear();
+            window.saveFileAs();
+            return DialogSeam::calls().empty() ? QString() : DialogSeam::calls().back().filter;
+        };
+
         action(window, "actionGerman")->trigger();
         expectLanguage(window, true);
         for (AboutDialog* box : boxes)
@@ -141,12 +148,15 @@ private slots:
         QCOMPARE(action(window, "actionExit")->text(), QStringLiteral("&Beenden"));
         QCOMPARE(window.windowTitle(), title);
         QCOMPARE(action(window, "actionAnti_Alias")->isChecked(), antiAliasChecked);
+        QVERIFY(DialogSeam::calls().empty());
+        QCOMPARE(documentFilter(), QStringLiteral("Planformix-Dateien (*.pfz)"));
 
         action(window, "actionEnglish")->trigger();
         expectLanguage(window, false);
         for (AboutDialog* box : boxes)
             QCOMPARE(box->windowTitle(), QStringLiteral("About Planformix"));
-        QVERIFY(DialogSeam::calls().empty());
+        QCOMPARE(documentFilter(), QStringLiteral("Planformix files (*.pfz)"));
+        DialogSeam::clear();
     }
 
     void startedInGermanOneSwitchRemovesBothCatalogues()
