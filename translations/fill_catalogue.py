@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 # Puts the German wording of german.py into planformix_de.ts. Run after
-# lupdate has collected the program's texts:
-#   lupdate -no-obsolete -locations none src forms -ts translations/planformix_de.ts
+# the program's texts have been collected under the contexts they are looked
+# up in:
+#   python3 translations/collect_texts.py lupdate --update
 #   python3 translations/fill_catalogue.py
 # Texts that german.py knows but the sources do not use yet are kept, so a
 # form can be translated before it is written. Prints the texts still

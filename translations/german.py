@@ -9,18 +9,21 @@ GERMAN = {
   'About Planformix': 'Über Planformix',
   H+'Show the history of changes between versions'+E: H+'Zeigt die Änderungen zwischen den Versionen'+E,
   'Planformix': 'Planformix',
-  H+'Copyright © 2024-2026 the Planformix developers. All rights reserved.'+E:
-    H+'Copyright © 2024-2026 die Entwickler von Planformix. Alle Rechte vorbehalten.'+E,
   'The program is provided AS IS, with NO WARRANTY OF ANY KIND, INCLUDING THE WARRANTY OF DESIGN, MERCHANTABILITY AND FITNESS FOR A PARTICULAR PURPOSE':
     'Das Programm wird OHNE MÄNGELGEWÄHR und OHNE JEGLICHE GARANTIE bereitgestellt, AUCH OHNE GEWÄHR FÜR KONSTRUKTION, MARKTGÄNGIGKEIT UND EIGNUNG FÜR EINEN BESTIMMTEN ZWECK',
   'Change History': 'Änderungen',
   'Licences': 'Lizenzen',
-  H+'Airfoil data obtained with permission of the author from the site <a href="https://airfoils.example.org/"><span style=" text-decoration: underline; color:#0000ff;">Airfoil Coordinates Database</span></a>. The data on that site is, for the most part, obtained from the <a href="https://aero.example.edu/"><span style=" text-decoration: underline; color:#0000ff;">Applied Aerodynamics Group of the university</span></a>.'+E:
-    H+'Die Profildaten stammen mit freundlicher Genehmigung des Autors von der Seite <a href="https://airfoils.example.org/"><span style=" text-decoration: underline; color:#0000ff;">Airfoil Coordinates Database</span></a>. Die Daten dieser Seite stammen größtenteils von der <a href="https://aero.example.edu/"><span style=" text-decoration: underline; color:#0000ff;">Arbeitsgruppe für angewandte Aerodynamik der Universität</span></a>.'+E,
+  H+'Copyright © 2026 the Planformix developers. All rights reserved.'+E:
+    H+'Copyright © 2026 die Entwickler von Planformix. Alle Rechte vorbehalten.'+E,
+  H+"The NACA airfoils are computed by the project's own tool tools/naca4.py from the published NACA four-digit equations. clarky.dat is the public Clark Y coordinate set. The file README in the source folder resources/foils_v2 names where each airfoil file comes from."+E:
+    H+'Die NACA-Profile berechnet das projekteigene Werkzeug tools/naca4.py aus den veröffentlichten Gleichungen der vierstelligen NACA-Reihe. clarky.dat ist der öffentliche Koordinatensatz des Clark-Y-Profils. Die Datei README im Quellordner resources/foils_v2 nennt die Herkunft jeder Profildatei.'+E,
+  H+"Every picture and icon in Planformix is drawn by the project's own tools in tools/."+E:
+    H+'Alle Bilder und Symbole in Planformix zeichnen die projekteigenen Werkzeuge in tools/.'+E,
+  # The name and the version placeholder read the same in German.
+  H+'<span style=" font-weight:600;">Planformix</span>'+E: H+'<span style=" font-weight:600;">Planformix</span>'+E,
+  H+'<span style=" font-weight:600;">[version]</span>'+E: H+'<span style=" font-weight:600;">[version]</span>'+E,
   H+'The Planformix application is implemented using the <a href="https://www.qt.io/"><span style=" text-decoration: underline; color:#0000ff;">QT application framework</span></a>, licensed under the <a href="https://www.gnu.org/licenses/lgpl-3.0.html"><span style=" text-decoration: underline; color:#0000ff;">GNU Lesser General Public License (LGPL)</span></a>.'+E:
     H+'Planformix ist mit dem <a href="https://www.qt.io/"><span style=" text-decoration: underline; color:#0000ff;">QT-Anwendungsframework</span></a> umgesetzt, lizenziert unter der <a href="https://www.gnu.org/licenses/lgpl-3.0.html"><span style=" text-decoration: underline; color:#0000ff;">GNU Lesser General Public License (LGPL)</span></a>.'+E,
-  H+'Icons used in Planformix are provided as <span style=" font-style:italic;">public domain</span> by the <a href="https://icons.example.org/"><span style=" text-decoration: underline; color:#0000ff;">Open Desktop Icon Project</span></a>.'+E:
-    H+'Die Symbole in Planformix stellt das <a href="https://icons.example.org/"><span style=" text-decoration: underline; color:#0000ff;">Open Desktop Icon Project</span></a> als <span style=" font-style:italic;">gemeinfrei</span> zur Verfügung.'+E,
   'OK': 'OK',
   'Cancel': 'Abbrechen',
   'Change history not found: ': 'Änderungsliste nicht gefunden: ',
@@ -159,6 +162,7 @@ GERMAN = {
     "Noch kein Flugzeug definiert. Legen Sie auf der Seite 'Flugzeugdefinition' einige Segmente an...",
  },
  'PlaneModel': {
+  'New Plane': 'Neues Flugzeug',
   "Can't create file": 'Datei kann nicht angelegt werden',
   "Can't create file '%1' for writing: %2": "Die Datei '%1' kann nicht zum Schreiben angelegt werden: %2",
   'the document could not be encoded': 'das Dokument konnte nicht kodiert werden',
@@ -688,7 +692,8 @@ GERMAN['WingPanelDialog'] = {
   '&Stay': '&Bleiben',
 }
 
-GERMAN['NewPanelData'] = {
+# Asked by the panel table when a panel is added.
+GERMAN['PanelsTable'] = {
   'Add new panel': 'Neues Segment anfügen',
   '<html><body><p>Would you like me to automatically copy all settings (including ribs, spars, etc.) from the previous panel into the new panel?</p><p>Please note, that this could lead to spars being outside of the panel and similar other errors! It is necesssary to make sure that the spar data is also correct for the new panel after the creation.</p></body></html>':
     '<html><body><p>Sollen alle Einstellungen (samt Rippen, Holmen usw.) des vorigen Segments automatisch in das neue Segment übernommen werden?</p><p>Bitte beachten: Dabei können Holme außerhalb des Segments liegen oder ähnliche Fehler entstehen! Prüfen Sie nach dem Anlegen, ob die Holmdaten auch für das neue Segment stimmen.</p></body></html>',
@@ -712,4 +717,11 @@ GERMAN['WingPanelDialog'].update({
   'TEStandard.png': 'TEStandard.png',
   'sheeting.png': 'sheeting.png',
   'RibComb.png': 'RibComb.png',
+})
+
+GERMAN.setdefault('SparsTableModel', {}).update({
+  "Associated webbing 'from' rib must be between 1 and number of ribs in panel minus 1\n":
+    "Die 'von'-Rippe des zugehörigen Holmstegs muss zwischen 1 und der Rippenanzahl des Segments minus 1 liegen\n",
+  "Associated webbing 'to' rib must be 0 or between 'from' rib and number of ribs in panel\n":
+    "Die 'bis'-Rippe des zugehörigen Holmstegs muss 0 sein oder zwischen der 'von'-Rippe und der Rippenanzahl des Segments liegen\n",
 })

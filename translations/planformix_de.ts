@@ -17,11 +17,11 @@
         </message>
         <message>
             <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:600;"&gt;Planformix&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-            <translation type="unfinished" />
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:600;"&gt;Planformix&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
         </message>
         <message>
             <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:600;"&gt;[version]&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-            <translation type="unfinished" />
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:600;"&gt;[version]&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
         </message>
         <message>
             <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Copyright © 2026 the Planformix developers. All rights reserved.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -524,17 +524,6 @@ Soll sie ersetzt werden?</translation>
         </message>
     </context>
     <context>
-        <name>NewPanelData</name>
-        <message>
-            <source>Add new panel</source>
-            <translation>Neues Segment anfügen</translation>
-        </message>
-        <message>
-            <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Would you like me to automatically copy all settings (including ribs, spars, etc.) from the previous panel into the new panel?&lt;/p&gt;&lt;p&gt;Please note, that this could lead to spars being outside of the panel and similar other errors! It is necesssary to make sure that the spar data is also correct for the new panel after the creation.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-            <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Sollen alle Einstellungen (samt Rippen, Holmen usw.) des vorigen Segments automatisch in das neue Segment übernommen werden?&lt;/p&gt;&lt;p&gt;Bitte beachten: Dabei können Holme außerhalb des Segments liegen oder ähnliche Fehler entstehen! Prüfen Sie nach dem Anlegen, ob die Holmdaten auch für das neue Segment stimmen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-        </message>
-    </context>
-    <context>
         <name>Panel</name>
         <message>
             <source> (not found, defaulted to </source>
@@ -605,6 +594,17 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>Spars reaching out to the tip of the source panel are mirrored around the connection rib. All other spars are directly copied.</source>
             <translation>Holme, die bis zum Ende des Quellsegments reichen, werden an der Verbindungsrippe gespiegelt. Alle anderen Holme werden direkt kopiert.</translation>
+        </message>
+    </context>
+    <context>
+        <name>PanelsTable</name>
+        <message>
+            <source>Add new panel</source>
+            <translation>Neues Segment anfügen</translation>
+        </message>
+        <message>
+            <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Would you like me to automatically copy all settings (including ribs, spars, etc.) from the previous panel into the new panel?&lt;/p&gt;&lt;p&gt;Please note, that this could lead to spars being outside of the panel and similar other errors! It is necesssary to make sure that the spar data is also correct for the new panel after the creation.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+            <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Sollen alle Einstellungen (samt Rippen, Holmen usw.) des vorigen Segments automatisch in das neue Segment übernommen werden?&lt;/p&gt;&lt;p&gt;Bitte beachten: Dabei können Holme außerhalb des Segments liegen oder ähnliche Fehler entstehen! Prüfen Sie nach dem Anlegen, ob die Holmdaten auch für das neue Segment stimmen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
         </message>
     </context>
     <context>
@@ -711,6 +711,10 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>The document is saved, but it will not open again: %1</source>
             <translation>Das Dokument ist gespeichert, lässt sich aber nicht wieder öffnen: %1</translation>
+        </message>
+        <message>
+            <source>New Plane</source>
+            <translation>Neues Flugzeug</translation>
         </message>
     </context>
     <context>
@@ -1368,6 +1372,18 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>Spar </source>
             <translation>Holm </translation>
+        </message>
+        <message>
+            <source>Associated webbing 'from' rib must be between 1 and number of ribs in panel minus 1
+</source>
+            <translation>Die 'von'-Rippe des zugehörigen Holmstegs muss zwischen 1 und der Rippenanzahl des Segments minus 1 liegen
+</translation>
+        </message>
+        <message>
+            <source>Associated webbing 'to' rib must be 0 or between 'from' rib and number of ribs in panel
+</source>
+            <translation>Die 'bis'-Rippe des zugehörigen Holmstegs muss 0 sein oder zwischen der 'von'-Rippe und der Rippenanzahl des Segments liegen
+</translation>
         </message>
     </context>
     <context>

@@ -12,11 +12,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("PanelsTable", text);
-}
-
 const char* const defaultAirfoil = "CLARK Y AIRFOIL";
 
 // A blank panel's root airfoil continues the previous panel's tip, which is
@@ -82,12 +77,16 @@ std::unique_ptr<PanelBaseData> NewPanelData::create(const PanelsTableModel& mode
     const float previousTip = previous.getTipChord();
     const float sweep = previous.getSweep();
 
+    // The panel table asks; its texts are looked up under its name, spelt
+    // out so that the catalogue's collector files them there too.
     const QMessageBox::StandardButton answer = DialogSeam::message(
-        nullptr, QMessageBox::Question, tr("Add new panel"),
-        tr("<html><body><p>Would you like me to automatically copy all settings (including ribs, spars, etc.) "
-           "from the previous panel into the new panel?</p><p>Please note, that this could lead to spars being "
-           "outside of the panel and similar other errors! It is necesssary to make sure that the spar data is "
-           "also correct for the new panel after the creation.</p></body></html>"),
+        nullptr, QMessageBox::Question, QCoreApplication::translate("PanelsTable", "Add new panel"),
+        QCoreApplication::translate(
+            "PanelsTable",
+            "<html><body><p>Would you like me to automatically copy all settings (including ribs, spars, etc.) "
+            "from the previous panel into the new panel?</p><p>Please note, that this could lead to spars being "
+            "outside of the panel and similar other errors! It is necesssary to make sure that the spar data is "
+            "also correct for the new panel after the creation.</p></body></html>"),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
 
     if (answer != QMessageBox::Yes) {

@@ -77,6 +77,8 @@ private slots:
         QTest::newRow("spar header") << "SparDefinition" << "Spar Type" << "Holmart";
         QTest::newRow("strip header") << "SheetingStripDefinition" << "First rib" << "Erste Rippe";
         QTest::newRow("spar table") << "SparsTableModel" << "Spar #" << "Holm Nr.";
+        // Asked by the panel table, though built elsewhere.
+        QTest::newRow("add panel") << "PanelsTable" << "Add new panel" << QString::fromUtf8("Neues Segment anfügen");
         // One source text, different contexts: each context keeps its own.
         QTest::newRow("dxf title") << "DXFExportDialog" << "Export to DXF" << "Als DXF exportieren";
         // The picture with words in it has a German drawing.
