@@ -57,6 +57,8 @@ void BaseDataPage::fillAirfoils(const PanelBaseData& data)
 {
     dialog.rootAirfoilName = data.getAirfoilName(RootAirfoil);
     dialog.tipAirfoilName = data.getAirfoilName(TipAirfoil);
+    // What was typed for another panel would hide this panel's airfoil.
+    ui->txtFoilFilter->clear();
     showRootFoilField();
     showTipFoilField();
     ui->rbRootRibFoil->setChecked(true);

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <cmath>
+#include <string>
 
 PanelsTable::PanelsTable(QTableView* tableView, QPushButton* addButton, QPushButton* editButton,
                          QPushButton* deleteButton, QPushButton* moveUpButton, QPushButton* moveDownButton,
@@ -179,7 +180,24 @@ void PanelsTable::baseDataChanged()
     PanelsTableModel* model = panelsModel();
     PanelBaseData data;
     panelDialog->fillPanelFromDialog(data);
+
+    // The panel is taken over quietly first; only a document that then
+    // differs is told of the edit, so an OK that changes nothing neither
+    // marks the document modified nor stores an undo state.
+    PlaneModel* plane = PlaneModel::instance();
+    std::string before;
+    const bool compared = plane->serializeToString(&before);
+    const bool historyWasOn = plane->getHistoryRecordingEnabled();
+    const bool trackingWasOn = plane->getModificationTrackingEnabled();
+    plane->setModificationTrackingEnabled(false);
+    plane->setHistoryRecordingEnabled(false);
     model->addOrUpdatePanel(data);
+    plane->setHistoryRecordingEnabled(historyWasOn);
+    plane->setModificationTrackingEnabled(trackingWasOn);
+    std::string after;
+    if (!compared || !plane->serializeToString(&after) || after != before)
+        model->notifyObservers();
+
     int row = -1;
     if (!model->findPanelById(data.getId(), row))
         return;

@@ -11,7 +11,11 @@
 #include "ui_WingPanelDialog.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 
 RibsPage::RibsPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui) : PanelDialogPage(dialog, ui)
 {
@@ -38,6 +42,37 @@ void RibsPage::retranslate()
     actAddAfter->setText(WingPanelDialog::tr("Add rib behind"));
     actDelete->setText(WingPanelDialog::tr("Delete rib"));
     actSplit->setText(WingPanelDialog::tr("Split rib in two"));
+}
+
+void RibsPage::fitTable()
+{
+    QTableView* table = ui->tableViewRibs;
+    // The headers keep the size their texts had before a language change
+    // until they hear that the texts changed.
+    if (const QAbstractItemModel* model = table->model()) {
+        if (model->rowCount() > 0)
+            table->verticalHeader()->headerDataChanged(Qt::Vertical, 0, model->rowCount() - 1);
+        if (model->columnCount() > 0)
+            table->horizontalHeader()->headerDataChanged(Qt::Horizontal, 0, model->columnCount() - 1);
+    }
+    table->resizeColumnsToContents();
+    // The vertical scroll bar is counted even while it is hidden: a longer
+    // rib list must not push the last column out of sight.
+    table->setMinimumWidth(table->verticalHeader()->sizeHint().width() + table->horizontalHeader()->length() +
+                           2 * table->frameWidth() +
+                           table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, table));
+    // The scroll area around the building tabs and the table would
+    // otherwise scroll sideways instead of growing.
+    QScrollArea* area = ui->scrollArea_2;
+    QWidget* content = area->widget();
+    if (!content)
+        return;
+    // The layouts between the table and the scroll area learn of the new
+    // width only at the next layout pass; their sizes are asked now.
+    for (QWidget* w = table->parentWidget(); w && w != area; w = w->parentWidget())
+        w->updateGeometry();
+    area->setMinimumWidth(content->minimumSizeHint().width() + 2 * area->frameWidth() +
+                          area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area));
 }
 
 void RibsPage::fill(const PanelBaseData& data)

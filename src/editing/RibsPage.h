@@ -25,6 +25,9 @@ public:
     QMenu* getMenu() const { return menu; }
 
 public slots:
+    // Widens the rib table to show its columns whole, in the language in
+    // force and for the number of ribs it holds.
+    void fitTable();
     void customRibsMenuRequested(QPoint pos);
     void addRibBefore();
     void addRibAfter();

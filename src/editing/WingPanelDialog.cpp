@@ -46,6 +46,7 @@
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTabWidget>
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 
@@ -167,6 +168,9 @@ void WingPanelDialog::changeEvent(QEvent* event)
         for (QTableView* view :
              {ui->tableViewRibs, ui->tableViewSpars, ui->tableViewSheetingStrips, ui->tableViewCombs})
             view->resizeColumnsToContents();
+        ribsPage->fitTable();
+        if (isVisible())
+            fitIntoScreen();
     }
     QDialog::changeEvent(event);
 }
@@ -265,6 +269,9 @@ void WingPanelDialog::installTableModels()
         connect(t.model, &QAbstractItemModel::rowsInserted, t.view, &QTableView::resizeColumnsToContents);
         connect(t.model, &QAbstractItemModel::dataChanged, t.view, &QTableView::resizeColumnsToContents);
     }
+    ribsPage->fitTable();
+    connect(&data.getRibListTableModel(), &QAbstractItemModel::rowsInserted, ribsPage, &RibsPage::fitTable);
+    connect(&data.getRibListTableModel(), &QAbstractItemModel::rowsRemoved, ribsPage, &RibsPage::fitTable);
 }
 
 void WingPanelDialog::redrawWindow(bool lightweight)
@@ -601,6 +608,13 @@ void WingPanelDialog::setVisible(bool visible)
     if (visible)
         fitIntoScreen();
     QDialog::setVisible(visible);
+    // Each opening starts at the top, the tab bar in sight, whatever the
+    // previous panel's pages were scrolled to.
+    if (visible && ui)
+        for (QScrollArea* area : findChildren<QScrollArea*>()) {
+            area->verticalScrollBar()->setValue(0);
+            area->horizontalScrollBar()->setValue(0);
+        }
 }
 
 void WingPanelDialog::fitIntoScreen()
@@ -611,6 +625,8 @@ void WingPanelDialog::fitIntoScreen()
         return;
     const QRect available = screen->availableGeometry();
     ensurePolished();
+    // Measured again now that the style has set fonts and margins.
+    ribsPage->fitTable();
 
     // The data pane asks for the width of all tab titles, so that none is
     // cut and no page needs sideways scrolling; only where the screen is too
@@ -620,8 +636,12 @@ void WingPanelDialog::fitIntoScreen()
     QStyleOptionTabWidgetFrame frameOption;
     frameOption.initFrom(ui->panelDialogTabWidget);
     const int tabFrame = 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frameOption, ui->panelDialogTabWidget);
-    pane->setMinimumWidth(ui->panelDialogTabWidget->tabBar()->sizeHint().width() + tabFrame + around.left() +
-                          around.right() + 2 * pane->frameWidth() + pane->verticalScrollBar()->sizeHint().width());
+    // The pages ask for their own width too: the rib table's columns in a
+    // longer language.
+    const int tabs = std::max(ui->panelDialogTabWidget->tabBar()->sizeHint().width() + tabFrame,
+                              ui->panelDialogTabWidget->minimumSizeHint().width());
+    pane->setMinimumWidth(tabs + around.left() + around.right() + 2 * pane->frameWidth() +
+                          pane->verticalScrollBar()->sizeHint().width());
     if (minimumSizeHint().width() > available.width())
         pane->setMinimumWidth(0);
     // The frame is known only once the window manager has framed us.

@@ -86,6 +86,7 @@ private slots:
     void cellEditorsKeepValuesInRange();
     void editOpensDialogWithPanelAndNeighbours_data();
     void editOpensDialogWithPanelAndNeighbours();
+    void committedEditReplacesPanel_data();
     void committedEditReplacesPanel();
     void addToEmptyPlaneOffersBlankPanel();
     void cancelledAddLeavesPlaneUnchanged();
@@ -279,19 +280,34 @@ void TestPanelsTable::editOpensDialogWithPanelAndNeighbours()
     QCOMPARE(panelIds(), (QList<int>{0, 1, 2}));
 }
 
+void TestPanelsTable::committedEditReplacesPanel_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("edits");
+    QTest::newRow("renamed") << "Renamed" << 1;
+    // OK without a change: no modified mark, no undo state.
+    QTest::newRow("unchanged") << "Panel 1" << 0;
+}
+
 void TestPanelsTable::committedEditReplacesPanel()
 {
+    QFETCH(QString, name);
+    QFETCH(int, edits);
     addPanels(3);
+    watcher = std::make_unique<PlaneWatcher>(plane);
+    plane->addObserver(watcher.get());
     selectRows({1});
     form.btnPanelEdit->click();
     WingPanelDialog* panelDialog = dialog();
-    panelDialog->findChild<XLineEdit*>("txtName")->setText("Renamed");
+    panelDialog->findChild<XLineEdit*>("txtName")->setText(name);
     QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
 
     emit panelDialog->baseDataChanged();
 
     QCOMPARE(panelIds(), (QList<int>{0, 1, 2}));
-    QCOMPARE(model->getPanel(1)->getPanelName(), QString("Renamed"));
+    QCOMPARE(model->getPanel(1)->getPanelName(), name);
+    QCOMPARE(watcher->undoStates, edits);
+    QCOMPARE(watcher->modifications, edits);
     QVERIFY(!changed.isEmpty());
     const QList<QVariant> whole = changed.last();
     QCOMPARE(whole.at(0).toModelIndex(), model->index(1, 0));

@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QImage>
 #include <QCheckBox>
 #include <QDockWidget>
 #include <QLabel>
@@ -124,6 +125,7 @@ private slots:
     void openingShowsTheOpenedPanelsAirfoilData();
     void dialogFitsTheScreenWithWholeTabs_data();
     void dialogFitsTheScreenWithWholeTabs();
+    void reopeningStartsAtTheTopWithoutFilter();
 
 private:
     void loadDefault(const SparList& spars = SparList());
@@ -981,7 +983,34 @@ void TestWingPanelDialog::dialogFitsTheScreenWithWholeTabs()
         QCoreApplication::processEvents();
         if (pane->horizontalScrollBar()->isVisible() || tabs->tabBar()->width() < tabs->tabBar()->sizeHint().width())
             cut << tabs->tabText(i);
+        // Nothing on a page hides behind a sideways scroll bar either: the
+        // rib table shows both its columns whole.
+        for (QAbstractScrollArea* area : tabs->currentWidget()->findChildren<QAbstractScrollArea*>())
+            if (area->isVisible() && area->horizontalScrollBar()->isVisible())
+                cut << area->objectName();
     }
+    checkHeaders(widget<QTableView>("tableViewRibs"));
+    // Every explaining picture at its own size, 300 x 150 (the advanced
+    // sheeting's 310 x 150), on its page brought to the front; scaled down
+    // its labels cannot be read.
+    for (QWidget* picture : dialog->findChildren<QWidget*>()) {
+        if (!picture->styleSheet().startsWith(QLatin1String("image: url(")))
+            continue;
+        for (QWidget* page = picture; page->parentWidget(); page = page->parentWidget()) {
+            auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget());
+            if (auto* tabPages = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr)
+                tabPages->setCurrentWidget(page);
+            else if (stack)
+                stack->setCurrentWidget(page);
+        }
+        QCoreApplication::processEvents();
+        const QSize drawn = QImage(picture->styleSheet().section('(', 1).section(')', 0, 0)).size();
+        if (picture->width() < qMax(300, drawn.width()) || picture->height() < 150 || pane->horizontalScrollBar()->isVisible())
+            cut << picture->objectName();
+    }
+    // Room enough on a 1280 x 800 screen, less a panel and a title bar.
+    QVERIFY(dialog->minimumSizeHint().width() <= 1280);
+    QVERIFY(dialog->minimumSizeHint().height() <= 720);
     // A new comb and strip show their whole name, and the headers their
     // whole (translated) titles.
     for (const char* name : {"tableViewCombs", "tableViewSheetingStrips"}) {
@@ -997,6 +1026,36 @@ void TestWingPanelDialog::dialogFitsTheScreenWithWholeTabs()
     QVERIFY(dialog->width() <= screen.width());
     QVERIFY(dialog->height() <= screen.height());
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+}
+
+void TestWingPanelDialog::reopeningStartsAtTheTopWithoutFilter()
+{
+    loadDefault();
+    dialog->setVisible(true);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    auto* tabs = widget<QTabWidget>("panelDialogTabWidget");
+    auto* pane = widget<QScrollArea>("scrollArea_PanelData");
+    auto* filter = widget<QLineEdit>("txtFoilFilter");
+    filter->setText(QStringLiteral("NACA"));
+    tabs->setCurrentIndex(tabs->count() - 1);
+    QCoreApplication::processEvents();
+    pane->verticalScrollBar()->setValue(pane->verticalScrollBar()->maximum());
+    QVERIFY(pane->verticalScrollBar()->value() > 0);
+    dialog->setVisible(false);
+
+    // Another panel, whose airfoil the old filter would hide.
+    PanelBaseData other = makePanelData();
+    other.setAirfoilName(RootAirfoil, QStringLiteral("CLARK Y AIRFOIL"));
+    dialog->loadPanelIntoDialog(other);
+    dialog->setVisible(true);
+    QCoreApplication::processEvents();
+    QCOMPARE(pane->verticalScrollBar()->value(), 0);
+    QVERIFY(tabs->tabBar()->visibleRegion().boundingRect().height() == tabs->tabBar()->height());
+    QVERIFY(filter->text().isEmpty());
+    auto* list = widget<QListView>("listViewPanelFoils");
+    QCOMPARE(list->model()->rowCount(), int(WingFoils::instance()->getAirfoils().size()));
+    QCOMPARE(list->currentIndex().data().toString(), QStringLiteral("CLARK Y AIRFOIL"));
+    dialog->setVisible(false);
 }
 
 QTEST_MAIN(TestWingPanelDialog)
