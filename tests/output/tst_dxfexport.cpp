@@ -29,6 +29,9 @@ struct PanelSpec {
     float length = 400.0f;
     float sweep = 20.0f;
     QString tipAirfoil = "NACA 2412";
+    LEData le;
+    CoveringDefinition covering;
+    SheetingStripList strips;
     SparList spars;
     RibCombList combs;
     BuildingTabData tabs = BuildingTabData(false, false, 5.0f, 5.0f, 10.0f);
@@ -38,7 +41,7 @@ PanelBaseData panelData(int id, const QString& name, const PanelSpec& spec)
 {
     return PanelBaseData(id, name, "CLARK Y AIRFOIL", spec.tipAirfoil, spec.rootChord, spec.tipChord, spec.sweep,
                          spec.length, 0.0f, 3.0f, false, true, false, 2.0f, spec.ribs, 0.1f, 1.0f, 1.0f, nullptr,
-                         LEData(), TEData(), spec.spars, SheetingStripList(), CoveringDefinition(), spec.tabs,
+                         spec.le, TEData(), spec.spars, spec.strips, spec.covering, spec.tabs,
                          spec.combs);
 }
 
@@ -99,6 +102,8 @@ private slots:
     void emptyPlaneWritesHeaderAndLayersOnly();
     void everyRibIsOneClosedPolylineAtTrueSize();
     void ribKeepsEveryMeasureInEveryRow();
+    void coveredRibPassesNoPointTwice_data();
+    void coveredRibPassesNoPointTwice();
     void boxesOnlyWhenAsked_data();
     void boxesOnlyWhenAsked();
     void ribsAreLabelledAndGetLeadingEdgeTemplates();
@@ -246,6 +251,52 @@ void TestDxfExport::ribKeepsEveryMeasureInEveryRow()
         for (std::size_t k = 0; k < first.size(); ++k)
             worst = std::max(worst, std::fabs(other[k] - first[k]));
         QVERIFY2(worst <= 0.001, qPrintable(QString("rib %1 differs by %2 mm").arg(i + 1).arg(worst)));
+    }
+}
+
+void TestDxfExport::coveredRibPassesNoPointTwice_data()
+{
+    QTest::addColumn<int>("leType");
+    QTest::newRow("cylinder") << int(LEData::Cylinder);
+    QTest::newRow("strip") << int(LEData::Strip);
+    QTest::newRow("diamond") << int(LEData::Diamond);
+    QTest::newRow("round") << int(LEData::Round);
+}
+
+void TestDxfExport::coveredRibPassesNoPointTwice()
+{
+    // A cutter runs a vertex it comes back to as a cut out and back.
+    QFETCH(int, leType);
+    PanelSpec spec;
+    spec.le = LEData(leType, 8.0f);
+    spec.covering.setSheetingType(SheetingType::Advanced);
+    spec.strips.append(SheetingStripDefinition("sheet", 0, 1, spec.ribs, 100.0f, 100.0f, 3.0f, true, true, true,
+                                               false, 0.0f, 0.0f, false, false));
+    TestSupport::captureOutput([&] { addPanel(1, "Covered", spec); });
+
+    const DxfReadBack dxf = exportAndRead();
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    const auto outlines = dxf.entities("POLYLINE", "Layer_RIB");
+    QCOMPARE(outlines.size(), spec.ribs);
+    const auto same = [](const QJsonArray& a, const QJsonArray& b) {
+        return std::fabs(a.at(0).toDouble() - b.at(0).toDouble()) <= 0.001
+               && std::fabs(a.at(1).toDouble() - b.at(1).toDouble()) <= 0.001;
+    };
+    for (const QJsonObject& outline : outlines) {
+        // Points closer than the cutter's step in a row are one pass.
+        QList<QJsonArray> passes;
+        for (const QJsonValue& v : outline.value("points").toArray())
+            if (passes.isEmpty() || !same(passes.back(), v.toArray()))
+                passes << v.toArray();
+        while (passes.size() > 1 && same(passes.back(), passes.front()))
+            passes.removeLast();
+        for (int i = 0; i < passes.size(); ++i)
+            for (int j = i + 1; j < passes.size(); ++j)
+                QVERIFY2(!same(passes[i], passes[j]), qPrintable(QString("(%1, %2) passed at %3 and %4")
+                                                                     .arg(passes[i].at(0).toDouble())
+                                                                     .arg(passes[i].at(1).toDouble())
+                                                                     .arg(i)
+                                                                     .arg(j)));
     }
 }
 
