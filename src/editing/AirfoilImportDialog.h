@@ -42,8 +42,8 @@ public:
     QString getTargetFileName() const;
     // The typed name as the written file will give it back at the next
     // start, and so the key to add the airfoil under: the same text for
-    // plain ASCII names without "&" (and but for the extended form's marker,
-    // which gets a blank behind it).
+    // plain ASCII names without "&", save the extended form's marker, which
+    // gets a blank behind it.
     QString getAirfoilName() const;
     float getScale() const;
     // Hands the loaded airfoil, unscaled, to the caller (null when the file
