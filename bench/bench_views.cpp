@@ -6,6 +6,7 @@
 #include "editing/WingPanelDialog.h"
 #include "foundation/XDoubleSpinBox.h"
 #include "model/Panel.h"
+#include "model/PanelBaseData.h"
 #include "model/PanelsTableModel.h"
 #include "views/MainWingGLWidget.h"
 
@@ -90,6 +91,20 @@ void finishFrames(MainWingGLWidget& view)
     QCoreApplication::processEvents();
     view.makeCurrent();
     glFinish();
+}
+
+// Milliseconds until the view has drawn the full frame that follows a
+// light one (0 when it shows a full frame already).
+double untilFullFrame(CountingMainView& view)
+{
+    QElapsedTimer waited;
+    waited.start();
+    if (!view.isShowingLightFrame())
+        return 0.0;
+    while (view.isShowingLightFrame())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    finishFrames(view);
+    return double(waited.nsecsElapsed()) / 1.0e6;
 }
 
 // The plane owns no observers and cannot forget one, so a benchmark that
@@ -177,6 +192,7 @@ static void BM_DragMainView(benchmark::State& state)
             benchmark::Counter(double(view.frames - framesBefore) / double(state.iterations()));
         QMouseEvent release(QEvent::MouseButtonRelease, centre, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&view, &release);
+        state.counters["full_frame_after_stop_ms"] = untilFullFrame(view);
     }
     dropPlane();
 }
@@ -186,6 +202,54 @@ BENCHMARK(BM_DragMainView)
     ->ArgNames({"panels", "ribs"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+// An edit of the last of ten 100-rib panels committed while the main view
+// shows the wing, until the view has drawn the change; the full frame that
+// follows a light one is counted apart.
+static void BM_EditLastPanelInView(benchmark::State& state)
+{
+    if (!haveDisplay(state))
+        return;
+    if (!BenchWing::buildWing(10, 100)) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
+    PlaneModel* plane = PlaneModel::instance();
+    {
+        CountingMainView view;
+        view.resize(1024, 768);
+        showEverything(view);
+        plane->addObserver(&view);
+        showAndSettle(view);
+        plane->notifyObservers();
+        finishFrames(view);
+        view.updateGL();
+        finishFrames(view);
+        PanelsTableModel* panels = plane->getPanelsTableModel();
+        const Panel* last = panels->getPanels().back();
+        PanelBaseData data = last->getPanelBaseData();
+        const float sweep = data.getSweep();
+        double fullFrameMs = 0.0;
+        int step = 0;
+        for (auto _ : state) {
+            QElapsedTimer sinceEdit;
+            sinceEdit.start();
+            data.setSweep(sweep + float(++step % 2) * 5.0f);
+            const int framesBefore = view.frames;
+            panels->addOrUpdatePanel(data);
+            while (view.frames == framesBefore)
+                QCoreApplication::processEvents();
+            finishFrames(view);
+            state.PauseTiming();
+            untilFullFrame(view);
+            fullFrameMs += double(sinceEdit.nsecsElapsed()) / 1.0e6;
+            state.ResumeTiming();
+        }
+        state.counters["full_frame_after_edit_ms"] = fullFrameMs / double(state.iterations());
+    }
+    dropPlane();
+}
+BENCHMARK(BM_EditLastPanelInView)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The mouse pointer moving over the main window's panel table while the
 // main view shows a wing of four 25-rib panels: argument 0 within one row,
