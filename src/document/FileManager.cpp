@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProgressDialog>
 #include <QWidget>
@@ -32,49 +33,65 @@ std::string toDocumentPath(const QString& path)
     return path.toUtf8().toStdString();
 }
 
-// Shows how far an open has come when it is expected to take longer than
-// about half a second; shorter opens show nothing. The plane is rebuilt on
-// this thread, so the dialog is modal and cannot be cancelled: a half-built
-// plane is no document.
-class OpenProgress
+// Keeps the window alive while the panels of a document are built on
+// worker threads: every report paints what needs painting and, once the
+// work has taken a moment, shows how far it has come with a Cancel button.
+// The dialog is application modal, so no input reaches the main window
+// meanwhile; changes to the plane that arrive otherwise (queued calls,
+// timers) wait until the new plane is in place (PlaneModel::deferChange).
+class BuildProgress
 {
 public:
-    OpenProgress(QWidget* parent, PlaneModel* plane)
+    BuildProgress(QWidget* parent, PlaneModel* plane, const QString& title)
         : parent(parent)
         , plane(plane)
+        , title(title)
     {
+        clock.start();
         if (plane)
-            plane->setLoadProgress([this](long long done, long long total) { report(done, total); });
+            plane->setLoadProgress([this](long long done, long long total) { return report(done, total); });
     }
-    ~OpenProgress()
+    ~BuildProgress()
     {
         if (plane)
             plane->setLoadProgress(nullptr);
     }
-    OpenProgress(const OpenProgress&) = delete;
-    OpenProgress& operator=(const OpenProgress&) = delete;
+    BuildProgress(const BuildProgress&) = delete;
+    BuildProgress& operator=(const BuildProgress&) = delete;
 
 private:
-    static constexpr long long shownFrom = 500000;  // estimated microseconds
+    // A build shorter than this shows no dialog at all.
+    static constexpr qint64 shownAfterMs = 250;
 
-    void report(long long done, long long total)
+    bool report(long long done, long long total)
     {
-        if (!dialog && done == 0 && total >= shownFrom) {
-            dialog = std::make_unique<QProgressDialog>(tr("Building the ribs of the document..."), QString(), 0,
+        if (!dialog && clock.elapsed() >= shownAfterMs) {
+            dialog = std::make_unique<QProgressDialog>(tr("Building the ribs of the document..."), tr("Cancel"), 0,
                                                        1000, parent);
-            dialog->setWindowTitle(tr("Opening document"));
+            dialog->setWindowTitle(title);
             dialog->setWindowModality(Qt::ApplicationModal);
             dialog->setMinimumDuration(0);
+            dialog->setAutoClose(false);
+            dialog->setAutoReset(false);
             dialog->setValue(0);
             dialog->show();
-            QCoreApplication::processEvents();
         }
-        if (dialog && total > 0)
+        if (!dialog || dialog->wasCanceled()) {
+            // Nothing to click yet, or the pieces still running finish after
+            // a Cancel: paint, but take no input.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            return !dialog;
+        }
+        if (total > 0)
             dialog->setValue(int(std::min(done, total) * 1000 / total));
+        QCoreApplication::processEvents();
+        return !dialog->wasCanceled();
     }
 
     QWidget* parent;
     PlaneModel* plane;
+    QString title;
+    QElapsedTimer clock;
     std::unique_ptr<QProgressDialog> dialog;
 };
 
@@ -249,8 +266,17 @@ bool FileManager::openFile(const QString& requestedName)
     PlaneModel* plane = dynamic_cast<PlaneModel*>(document);
     bool loaded = false;
     {
-        OpenProgress progress(mainWindow, plane);
+        BuildProgress progress(mainWindow, plane, tr("Opening document"));
         loaded = document->load(toDocumentPath(name), true, SerializeableIf::FILE_LOAD);
+    }
+    if (!loaded && plane && plane->wasLoadStopped()) {
+        // The user has given up the document that was open and then the
+        // one being opened: what is left is an empty new document.
+        plane->clear();
+        setModified(false);
+        updateWindowTitle(QString(), false);
+        resetHistory();
+        return true;
     }
     if (!loaded) {
         QString text = tr("Error loading file '%1'").arg(name);
@@ -322,7 +348,7 @@ void FileManager::storeHistoryState()
     setActionEnabled(redoAction, false);
 }
 
-bool FileManager::restoreSnapshot(const std::string& snapshot)
+bool FileManager::restoreSnapshot(const std::string& snapshot, const QString& progressTitle)
 {
     Observable* observable = documentObservable();
     const bool notificationsWereOn = observable ? observable->getNotificationsEnabled() : false;
@@ -332,7 +358,11 @@ bool FileManager::restoreSnapshot(const std::string& snapshot)
         observable->setHistoryRecordingEnabled(false);
     }
 
-    const bool loaded = document->load(snapshot, false, SerializeableIf::UNDO_REDO);
+    bool loaded = false;
+    {
+        BuildProgress progress(mainWindow, dynamic_cast<PlaneModel*>(document), progressTitle);
+        loaded = document->load(snapshot, false, SerializeableIf::UNDO_REDO);
+    }
 
     if (observable) {
         // A refused snapshot left the document as it was: let the views
@@ -354,7 +384,7 @@ void FileManager::undo()
     const int target = previousSlot(current);
     if (target == oldest)
         return;
-    if (!restoreSnapshot(history.at(size_t(previousSlot(target)))))
+    if (!restoreSnapshot(history.at(size_t(previousSlot(target))), tr("Undo")))
         return;
     current = target;
     setActionEnabled(undoAction, previousSlot(current) != oldest);
@@ -365,7 +395,7 @@ void FileManager::redo()
 {
     if (!document || current == newest)
         return;
-    if (!restoreSnapshot(history.at(size_t(current))))
+    if (!restoreSnapshot(history.at(size_t(current)), tr("Redo")))
         return;
     current = nextSlot(current);
     if (current == oldest)

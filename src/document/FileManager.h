@@ -41,7 +41,9 @@ public:
 
     // True when the document was written.
     bool saveFile(bool saveAs);
-    // True only when a file was loaded. A cancelled dialog, a refused
+    // True when the open document was given up: for the file, or for an
+    // empty new document when the user stopped the open while its panels
+    // were built (the file is left as it is). A cancelled dialog, a refused
     // question and a file that cannot be loaded all give false, and the open
     // document keeps its content and its modified mark.
     bool openFile(const QString& fileName);
@@ -71,8 +73,9 @@ private:
     void storeHistoryState();
     // Runs a restore with notifications and history recording off, then puts
     // both back (notifications first, so the views redraw without a new
-    // undo state being stored).
-    bool restoreSnapshot(const std::string& snapshot);
+    // undo state being stored). A long restore shows its progress under
+    // title and can be stopped; the document is then as before.
+    bool restoreSnapshot(const std::string& snapshot, const QString& title);
     static int nextSlot(int slot);
     static int previousSlot(int slot);
 

@@ -1,5 +1,6 @@
 #include "document/PlaneModel.h"
 
+#include "document/DocumentLimits.h"
 #include "foundation/AtomicFileWriter.h"
 #include "foundation/DialogSeam.h"
 #include "model/Panel.h"
@@ -10,6 +11,7 @@
 #include <QMutexLocker>
 #include <QThread>
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cmath>
 #include <limits>
@@ -98,79 +100,6 @@ bool allNumbersFinite(const google::protobuf::Message& message,
     return true;
 }
 
-// Whether a decoded document can be turned into a plane without harm. Runs
-// before anything of the open plane is touched.
-bool documentIsBuildable(const serializedPlanformixData& document, std::string& reason)
-{
-    if (document.panels_size() > PlaneModel::maxPanels) {
-        reason = "too many panels";
-        return false;
-    }
-    const auto isDimension = [](float value) {
-        return value >= PlaneModel::minPanelDimension && value <= PlaneModel::maxPanelDimension;
-    };
-    const auto withinDimension = [](float value) { return std::fabs(value) <= PlaneModel::maxPanelDimension; };
-    long long totalRibs = 0;
-    long long ribCuts = 0;
-    for (const PanelMessage& panel : document.panels()) {
-        if (!isDimension(panel.length()) || !isDimension(panel.rootchord()) || !isDimension(panel.tipchord())) {
-            reason = "panel length or chord out of range";
-            return false;
-        }
-        if (!withinDimension(panel.sweep()) || !withinDimension(panel.tiptwist())
-            || !withinDimension(panel.dihedralangle())) {
-            reason = "sweep, twist or dihedral out of range";
-            return false;
-        }
-        if (!withinDimension(panel.ribthickness())
-            || !(std::fabs(panel.rootairfoilfactor()) <= PlaneModel::maxAirfoilFactor)
-            || !(std::fabs(panel.tipairfoilfactor()) <= PlaneModel::maxAirfoilFactor)) {
-            reason = "rib thickness or airfoil factor out of range";
-            return false;
-        }
-        // Spar, strip, comb, edge and covering sizes are millimetres, degrees
-        // or percentages like the panel's own; none the editor can make comes
-        // near this bound.
-        if (!allNumbersFinite(panel, PlaneModel::maxPanelDimension)) {
-            reason = "a size of a panel feature is out of range";
-            return false;
-        }
-        for (const auto& rib : panel.riblist()) {
-            if (!withinDimension(rib.position()) || !withinDimension(rib.thickness())) {
-                reason = "rib position or thickness out of range";
-                return false;
-            }
-        }
-        if (panel.noofribs() > PlaneModel::maxRibsPerPanel || panel.riblist_size() > PlaneModel::maxRibsPerPanel) {
-            reason = "too many ribs in a panel";
-            return false;
-        }
-        if (panel.sparlist_size() > PlaneModel::maxPartsPerList
-            || panel.sheeting().sheetingstriplist_size() > PlaneModel::maxPartsPerList
-            || panel.comblist_size() > PlaneModel::maxPartsPerList) {
-            reason = "too many spars, strips or combs in a panel";
-            return false;
-        }
-        const long long ribs = std::max(panel.riblist_size(), panel.noofribs());
-        totalRibs += ribs;
-        ribCuts += ribs
-                   * (panel.sparlist_size() + panel.sheeting().sheetingstriplist_size() + panel.comblist_size());
-    }
-    if (totalRibs > PlaneModel::maxRibsPerPlane) {
-        reason = "too many ribs";
-        return false;
-    }
-    if (ribCuts > PlaneModel::maxRibCutsPerPlane) {
-        reason = "too many spars, strips and combs for the number of ribs";
-        return false;
-    }
-    if (!allNumbersFinite(document)) {
-        reason = "a number is not finite";
-        return false;
-    }
-    return true;
-}
-
 // The ribs a panel entry builds: its rib list, or as many as it asks to
 // generate; none when the count does not allow ribs at all.
 long long ribsBuilt(const PanelMessage& panel)
@@ -180,11 +109,81 @@ long long ribsBuilt(const PanelMessage& panel)
     return panel.riblist_size() > 0 ? panel.riblist_size() : panel.noofribs();
 }
 
+// Whether a decoded document can be turned into a plane without harm, and
+// within the bounds the editor keeps; otherwise why not, in words for the
+// user. Runs before anything of the open plane is touched.
+bool documentIsBuildable(const serializedPlanformixData& document, QString& problem)
+{
+    // Counted first and alone, so that a document far beyond the bounds is
+    // refused before its numbers are walked.
+    DocumentLimits::Size size;
+    int number = 1;
+    for (const PanelMessage& panel : document.panels()) {
+        const long long ribs = ribsBuilt(panel);
+        problem = DocumentLimits::panelProblem(number++, ribs, panel.sparlist_size(),
+                                               panel.sheeting().sheetingstriplist_size(), panel.comblist_size());
+        if (!problem.isEmpty())
+            return false;
+        size += DocumentLimits::panelSize(ribs, panel.sparlist_size(), panel.sheeting().sheetingstriplist_size(),
+                                          panel.comblist_size());
+        // A rib list is read even where the count lets no rib be built.
+        if (panel.riblist_size() > DocumentLimits::maxRibsPerPanel) {
+            problem = DocumentLimits::panelProblem(number - 1, panel.riblist_size(), 0, 0, 0);
+            return false;
+        }
+    }
+    problem = DocumentLimits::planeProblem(size);
+    if (!problem.isEmpty())
+        return false;
+
+    const auto isDimension = [](float value) {
+        return value >= PlaneModel::minPanelDimension && value <= PlaneModel::maxPanelDimension;
+    };
+    const auto withinDimension = [](float value) { return std::fabs(value) <= PlaneModel::maxPanelDimension; };
+    number = 1;
+    for (const PanelMessage& panel : document.panels()) {
+        if (!isDimension(panel.length()) || !isDimension(panel.rootchord()) || !isDimension(panel.tipchord())) {
+            problem = tr("Panel %1: its length or a chord is out of range.").arg(number);
+            return false;
+        }
+        if (!withinDimension(panel.sweep()) || !withinDimension(panel.tiptwist())
+            || !withinDimension(panel.dihedralangle())) {
+            problem = tr("Panel %1: its sweep, twist or dihedral is out of range.").arg(number);
+            return false;
+        }
+        if (!withinDimension(panel.ribthickness())
+            || !(std::fabs(panel.rootairfoilfactor()) <= PlaneModel::maxAirfoilFactor)
+            || !(std::fabs(panel.tipairfoilfactor()) <= PlaneModel::maxAirfoilFactor)) {
+            problem = tr("Panel %1: its rib thickness or an airfoil factor is out of range.").arg(number);
+            return false;
+        }
+        // Spar, strip, comb, edge and covering sizes are millimetres, degrees
+        // or percentages like the panel's own; none the editor can make comes
+        // near this bound.
+        if (!allNumbersFinite(panel, PlaneModel::maxPanelDimension)) {
+            problem = tr("Panel %1: a size of a spar, strip, comb, edge or covering is out of range.").arg(number);
+            return false;
+        }
+        for (const auto& rib : panel.riblist()) {
+            if (!withinDimension(rib.position()) || !withinDimension(rib.thickness())) {
+                problem = tr("Panel %1: a rib position or thickness is out of range.").arg(number);
+                return false;
+            }
+        }
+        ++number;
+    }
+    if (!allNumbersFinite(document)) {
+        problem = tr("A number in the document is not finite.");
+        return false;
+    }
+    return true;
+}
+
 // Estimated time to build one panel entry, in microseconds as measured for
-// the rib rebuild (bench_document), with a margin: every panel and rib has
-// its own cost, and every spar, strip and comb is cut into every rib. Strips
-// are cut only under advanced covering, and there each costs more the more
-// strips the rib already carries.
+// the rib rebuild (bench_document), only to show how far a load has come:
+// every panel and rib has its own cost, and every spar, strip and comb is
+// cut into every rib. Strips are cut only under advanced covering, and there
+// each costs more the more strips the rib already carries.
 long long openWork(const PanelMessage& panel)
 {
     const long long strips = panel.sheeting().sheetingstriplist_size();
@@ -192,50 +191,6 @@ long long openWork(const PanelMessage& panel)
     const long long perRib = 140 + 10 * (panel.sparlist_size() + panel.comblist_size())
                              + strips * (stripsCut ? 30 + strips : 10);
     return 1000 + ribsBuilt(panel) * perRib;
-}
-
-long long openWork(const serializedPlanformixData& document)
-{
-    long long work = 0;
-    for (const PanelMessage& panel : document.panels())
-        work += openWork(panel);
-    return work;
-}
-
-// Whether a document file is a wing the editor could have made and opens in
-// about two seconds; otherwise the words that tell the user why not. Runs
-// after documentIsBuildable, so every count is within the hard limits.
-bool documentIsRealWing(const serializedPlanformixData& document, QString& problem)
-{
-    int number = 1;
-    long long cuts = 0;
-    long long ribs = 0;
-    for (const PanelMessage& panel : document.panels()) {
-        const long long panelRibs = ribsBuilt(panel);
-        if (panelRibs > PlaneModel::maxOpenedRibsPerPanel) {
-            problem = tr("Panel %1 has %2 ribs, more than any real wing (at most %3 per panel).")
-                          .arg(number).arg(panelRibs).arg(PlaneModel::maxOpenedRibsPerPanel);
-            return false;
-        }
-        if (std::max({panel.sparlist_size(), panel.sheeting().sheetingstriplist_size(), panel.comblist_size()})
-            > PlaneModel::maxOpenedPartsPerList) {
-            problem = tr("Panel %1 has more spars, sheeting strips or rib combs than any real wing "
-                         "(at most %2 of each per panel).")
-                          .arg(number).arg(PlaneModel::maxOpenedPartsPerList);
-            return false;
-        }
-        ribs += panelRibs;
-        cuts += panelRibs
-                * (panel.sparlist_size() + panel.sheeting().sheetingstriplist_size() + panel.comblist_size());
-        ++number;
-    }
-    if (openWork(document) > PlaneModel::maxOpenWork) {
-        problem = tr("The document's %1 ribs with %2 cuts of spars, sheeting strips and rib combs are more "
-                     "than any real wing needs and would take too long to build.")
-                      .arg(ribs).arg(cuts);
-        return false;
-    }
-    return true;
 }
 
 void fillSpar(SparMessage* out, const SparDefinition& spar)
@@ -572,6 +527,17 @@ bool PlaneModel::save(std::string& target)
         return serializeToString(&target);
 
     const QString name = fromUtf8(target);
+    serializedPlanformixData data;
+    saveViewData(data);
+    // The editor keeps every plane within what a document opens with; a
+    // plane that got beyond it all the same is not written, so no file
+    // exists that the program then refuses.
+    QString problem;
+    if (!documentIsBuildable(data, problem)) {
+        DialogSeam::warning(nullptr, tr("Document not saved"),
+                            tr("The document is not saved, because it would not open again: %1").arg(problem));
+        return false;
+    }
     // Written beside the target and renamed over it at the end, so a failed
     // save leaves the previous file intact.
     AtomicFileWriter file(name);
@@ -580,8 +546,6 @@ bool PlaneModel::save(std::string& target)
                             tr("Can't create file '%1' for writing: %2").arg(name, file.errorString()));
         return false;
     }
-    serializedPlanformixData data;
-    saveViewData(data);
     std::string bytes;
     if (!data.SerializeToString(&bytes)) {
         DialogSeam::warning(nullptr, tr("Can't write file"),
@@ -593,12 +557,6 @@ bool PlaneModel::save(std::string& target)
                             tr("Can't write into specified file: %1").arg(file.errorString()));
         return false;
     }
-    // A plane that has grown beyond what a document file opens with is
-    // still saved whole, but the user must learn now, not at the next open.
-    QString problem;
-    if (!documentIsRealWing(data, problem))
-        DialogSeam::warning(nullptr, tr("Document too large"),
-                            tr("The document is saved, but it will not open again: %1").arg(problem));
     return true;
 }
 
@@ -626,14 +584,15 @@ bool PlaneModel::serializeToString(std::string* output)
 bool PlaneModel::load(const std::string& source, bool sourceIsFile, hint_t hint)
 {
     loadProblem.clear();
+    loadStopped = false;
     if (!sourceIsFile)
         return loadFromString(source, hint);
     QFile file(fromUtf8(source));
     if (!file.open(QIODevice::ReadOnly))
-        return false;
+        return refuse(tr("The file cannot be read: %1").arg(file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return false;
+        return refuse(tr("The file cannot be read: %1").arg(file.errorString()));
     return loadFromString(bytes.toStdString(), hint);
 }
 
@@ -642,38 +601,50 @@ bool PlaneModel::loadFromStream(std::fstream& stream, hint_t hint)
     std::ostringstream bytes;
     bytes << stream.rdbuf();
     if (stream.bad())
-        return false;
+        return refuse(tr("The file cannot be read."));
     return loadFromString(bytes.str(), hint);
 }
 
 bool PlaneModel::loadFromString(const std::string& bytes, hint_t hint)
 {
     loadProblem.clear();
+    loadStopped = false;
+    // One document at a time: a load asked for from inside another one's
+    // building (an event handled meanwhile) is refused, not mixed in.
+    if (building)
+        return refuse(tr("Another document is being opened."));
     serializedPlanformixData data;
     const bool decoded = data.ParsePartialFromString(bytes);
     if (decoded && data.version() != modelVersion) {
         std::cout << "data.version(): " << data.version() << ", model version: " << modelVersion << std::endl;
-        return false;
+        return refuse(tr("The document is of version %1; this program reads version %2.")
+                          .arg(data.version())
+                          .arg(modelVersion));
     }
     // A truncated or damaged document is refused whole: a surviving prefix
     // would otherwise replace the user's plane with part of one.
     if (!decoded || !data.IsInitialized()) {
         std::cout << "The data is not a readable document" << std::endl;
-        return false;
-    }
-    std::string reason;
-    if (!documentIsBuildable(data, reason)) {
-        std::cout << "The document cannot be loaded: " << reason << std::endl;
-        return false;
+        return refuse(tr("The file is not a document of this program, or it is damaged."));
     }
     // Checked before anything of the open plane is touched, so a refusal
     // comes at once and leaves the plane as it was.
-    if (hint == FILE_LOAD && !documentIsRealWing(data, loadProblem)) {
-        std::cout << "The document cannot be loaded: " << loadProblem.toStdString() << std::endl;
+    QString problem;
+    if (!documentIsBuildable(data, problem)) {
+        std::cout << "The document cannot be loaded: " << problem.toStdString() << std::endl;
+        return refuse(problem);
+    }
+    if (!buildPlane(data, hint)) {
+        loadStopped = true;
         return false;
     }
-    loadViewData(&data, hint);
     return true;
+}
+
+bool PlaneModel::refuse(const QString& problem)
+{
+    loadProblem = problem;
+    return false;
 }
 
 QString PlaneModel::getLoadProblem() const
@@ -681,9 +652,46 @@ QString PlaneModel::getLoadProblem() const
     return loadProblem;
 }
 
-void PlaneModel::setLoadProgress(std::function<void(long long, long long)> report)
+bool PlaneModel::wasLoadStopped() const
+{
+    return loadStopped;
+}
+
+void PlaneModel::setLoadProgress(std::function<bool(long long, long long)> report)
 {
     loadProgress = std::move(report);
+}
+
+bool PlaneModel::planeBeingBuilt()
+{
+    return theInstance && theInstance->building;
+}
+
+void PlaneModel::deferChange(std::function<void()> change)
+{
+    if (!building) {
+        change();
+        return;
+    }
+    deferredChanges.push_back(std::move(change));
+}
+
+void PlaneModel::runDeferredChanges()
+{
+    if (deferredChanges.empty())
+        return;
+    std::vector<std::function<void()>> changes;
+    changes.swap(deferredChanges);
+    // After the work that built the plane has finished (the open or the
+    // undo with its framing), as the events they came from would have run.
+    const auto runAll = [changes] {
+        for (const std::function<void()>& change : changes)
+            change();
+    };
+    if (QCoreApplication::instance())
+        QMetaObject::invokeMethod(QCoreApplication::instance(), runAll, Qt::QueuedConnection);
+    else
+        runAll();
 }
 
 void PlaneModel::saveViewData(serializedPlanformixData& data)
@@ -700,47 +708,68 @@ void PlaneModel::saveViewData(serializedPlanformixData& data)
 void PlaneModel::loadViewData(const google::protobuf::Message* message, hint_t hint)
 {
     const auto* data = dynamic_cast<const serializedPlanformixData*>(message);
-    std::string reason;
-    if (!data || !documentIsBuildable(*data, reason))
+    QString problem;
+    if (!data || building || !documentIsBuildable(*data, problem))
         return;
+    buildPlane(*data, hint);
+}
 
-    const long long total = openWork(*data);
-    long long done = 0;
-    if (loadProgress)
-        loadProgress(done, total);
-    clear();
-    setName(fromUtf8(data->planename()), true);
-    const auto appendPanel = [&](Panel* panel, const PanelMessage& entry) {
-        panelsModel.appendPanel(panel);
-        done += openWork(entry);
-        if (loadProgress)
-            loadProgress(done, total);
-    };
-    // The first panel's root chord scales every other panel, so it goes in
-    // first; the others are then built side by side and go in in order.
-    const int count = data->panels_size();
-    if (count > 0)
-        appendPanel(panelFrom(1, data->panels(0), recordsFrom(data->panels(0))), data->panels(0));
-    const std::size_t others = std::size_t(std::max(count - 1, 0));
-    std::vector<PanelRecords> records(others);
-    std::vector<std::unique_ptr<Panel>> built(others);
+bool PlaneModel::buildPlane(const serializedPlanformixData& data, hint_t hint)
+{
+    // Every panel is built away from the plane, which stays whole and shown
+    // until the new one is complete: the wing's root chord and first panel
+    // are the document's, not the plane's. So the panels, the first among
+    // them, are built side by side, and a stopped load leaves the plane as
+    // it was.
+    const int count = data.panels_size();
+    const float wingRootChord = count > 0 ? data.panels(0).rootchord() : -1.0f;
+    long long total = 0;
+    std::vector<long long> work(static_cast<std::size_t>(count), 0);
+    for (int i = 0; i < count; ++i)
+        total += work[std::size_t(i)] = openWork(data.panels(i));
+    std::atomic<long long> done{0};
+    std::vector<PanelRecords> records(static_cast<std::size_t>(count));
+    std::vector<std::unique_ptr<Panel>> built(static_cast<std::size_t>(count));
     QThread* const home = QThread::currentThread();
-    PanelsTableModel::buildInOrder(
-        int(others),
-        [&](int i) {
-            const PanelMessage& entry = data->panels(i + 1);
-            records[std::size_t(i)] = recordsFrom(entry);
-            return PanelsTableModel::expectedIdDraws(records[std::size_t(i)].covering, int(ribsBuilt(entry)));
-        },
-        [&](int i) {
-            built[std::size_t(i)].reset(panelFrom(i + 2, data->panels(i + 1), records[std::size_t(i)]));
-            built[std::size_t(i)]->getPanelBaseData().moveToThread(home);
-        });
-    for (std::size_t i = 0; i < others; ++i)
-        appendPanel(built[i].release(), data->panels(int(i) + 1));
-    for (const serializedPlanformixData::serializedViewData& view : data->views())
+    const auto report = loadProgress;
+    building = true;
+    bool complete = false;
+    try {
+        complete = PanelsTableModel::buildInOrder(
+            count,
+            [&](int i) {
+                records[std::size_t(i)] = recordsFrom(data.panels(i));
+                return PanelsTableModel::expectedIdDraws(records[std::size_t(i)].covering,
+                                                         int(ribsBuilt(data.panels(i))));
+            },
+            [&](int i) {
+                PlaneAccess::WingBlock wing(wingRootChord, 1);
+                built[std::size_t(i)].reset(panelFrom(i + 1, data.panels(i), records[std::size_t(i)]));
+                built[std::size_t(i)]->getPanelBaseData().moveToThread(home);
+                done += work[std::size_t(i)];
+            },
+            report ? std::function<bool()>([&] { return report(done.load(), total); }) : std::function<bool()>());
+    } catch (...) {
+        building = false;
+        runDeferredChanges();
+        throw;
+    }
+    building = false;
+    if (!complete) {
+        built.clear();
+        runDeferredChanges();
+        return false;
+    }
+
+    clear();
+    setName(fromUtf8(data.planename()), true);
+    for (std::unique_ptr<Panel>& panel : built)
+        panelsModel.appendPanel(panel.release());
+    for (const serializedPlanformixData::serializedViewData& view : data.views())
         if (Observer* observer = findObserverByName(fromUtf8(view.observername())))
             observer->loadViewData(&view, hint);
+    runDeferredChanges();
+    return true;
 }
 
 // ------------------------------------------------------------------- plane

@@ -52,13 +52,23 @@ public:
     bool load(const std::string& source, bool sourceIsFile, hint_t hint) override;
     bool loadFromStream(std::fstream& stream, hint_t hint) override;
     bool loadFromString(const std::string& data, hint_t hint) override;
-    // Why the last refused document file was refused, in words for the
-    // user; empty when the refusal has nothing to explain.
+    // Why the last refused document was refused, in words for the user.
     QString getLoadProblem() const;
-    // Called while a document is rebuilt: first with done 0, then after
-    // each panel, in the units of the document's estimated opening work
-    // (about microseconds), so that a long open can show its progress.
-    void setLoadProgress(std::function<void(long long done, long long total)> report);
+    // Whether the last load was stopped by its progress report; the plane
+    // is then as it was before the load.
+    bool wasLoadStopped() const;
+    // Called on this thread about every 20 ms while the panels of a
+    // document are built on worker threads, with the work done so far and
+    // the whole work (in the units of an estimate of the building time, about
+    // microseconds), so that a long load can keep the window painted and
+    // show its progress. Returning false stops the load.
+    void setLoadProgress(std::function<bool(long long done, long long total)> report);
+    // A document is being built: the plane must not change meanwhile.
+    static bool planeBeingBuilt();
+    // Keeps a change to the plane that arrives while a document is built,
+    // and runs it from the event loop once the building is over (at once
+    // when nothing is being built).
+    void deferChange(std::function<void()> change);
 
     void observedObjectChanged(Observable* sender) override;
     // Fills the document message from the plane and its persistent views.
@@ -159,26 +169,7 @@ public:
     static void printPanelRibs(float scale, float leDepth, float leSlope, float teSlope, Panel* panel,
                                QPainter* painter, const QTransform* unmirrored);
 
-    // Limits a document must keep to be loaded; far above anything the
-    // editor produces, low enough that a damaged or hostile file cannot
-    // exhaust memory or time.
-    static constexpr int maxPanels = 1000;
-    static constexpr int maxRibsPerPanel = 1000;
-    static constexpr int maxRibsPerPlane = 100000;
-    static constexpr int maxPartsPerList = 1000;
-    // Every spar, strip and comb is cut into every rib of its panel, so the
-    // time a load takes grows with ribs times parts.
-    static constexpr long long maxRibCutsPerPlane = 1000000;
-    // A document file opened for the user must be a real wing as well: the
-    // panel dialog generates at most 100 ribs per panel and one more per
-    // added or split rib, so splitting every generated rib gives 200; real
-    // panels carry a handful of spars, strips and combs. The opening work is
-    // estimated from panels, ribs and cuts (spars, strips and combs times
-    // ribs) as measured for building them, and kept to about 2 s. Undo
-    // states are exempt: they are the program's own, already built once.
-    static constexpr int maxOpenedRibsPerPanel = 200;
-    static constexpr int maxOpenedPartsPerList = 50;
-    static constexpr long long maxOpenWork = 2000000;
+    // How many panels, ribs and parts a document may hold: DocumentLimits.
     // Panel lengths, chords, sweeps and rib positions in mm, and the panel's
     // angles in degrees: the editors keep them to a few metres and degrees,
     // and values near the float limits turn span, area and rib outlines into
@@ -191,13 +182,22 @@ private:
     PlaneModel();
 
     void recalculateSpanAndArea(bool considerDihedral);
+    bool refuse(const QString& problem);
+    // Builds every panel of a checked document away from the plane, side by
+    // side, then puts the new plane in place of the old one; false (the
+    // plane untouched) when the progress report stopped it.
+    bool buildPlane(const serializedPlanformixData& data, hint_t hint);
+    void runDeferredChanges();
 
     static PlaneModel* theInstance;
 
     QString planeName;
     PanelsTableModel panelsModel;
     QString loadProblem;
-    std::function<void(long long, long long)> loadProgress;
+    bool loadStopped = false;
+    std::function<bool(long long, long long)> loadProgress;
+    bool building = false;
+    std::vector<std::function<void()>> deferredChanges;
     struct FuselageOverride {
         float fuselageLength = -1.0f;
         float wingPosition = -1.0f;

@@ -266,6 +266,7 @@ void ConstructionPage::notifyBuildingTabs()
 FeatureRows::Operations ConstructionPage::rowOperations()
 {
     FeatureRows::Operations ops;
+    ops.refuse = [this](int n) { return dialog.refuseBeyondLimits(-1, -1, -1, n); };
     ops.count = [this]() {
         CombListTableModel* model = combModel();
         return model ? model->getCombCount() : -1;

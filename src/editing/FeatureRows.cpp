@@ -1,6 +1,5 @@
 #include "editing/FeatureRows.h"
 
-#include "document/PlaneModel.h"
 #include "editing/PanelPage.h"
 
 #include <QAction>
@@ -17,7 +16,7 @@ FeatureRows::FeatureRows(QTableView* view, QStackedWidget* editors, QWidget* emp
 void FeatureRows::insertNew(int row)
 {
     const int n = ops.count();
-    if (n < 0 || n >= PlaneModel::maxOpenedPartsPerList)
+    if (n < 0 || (ops.refuse && ops.refuse(n + 1)))
         return;
     // The first record of an empty table is not selected: no editor page
     // is shown before the user picks it.
@@ -46,7 +45,7 @@ void FeatureRows::copySelected()
 {
     const int r = PanelPage::selectedRow(view);
     const int n = ops.count();
-    if (n < 0 || n >= PlaneModel::maxOpenedPartsPerList || r < 0)
+    if (n < 0 || r < 0 || (ops.refuse && ops.refuse(n + 1)))
         return;
     if (ops.insertCopy(r))
         view->selectRow(r + 1);
@@ -86,12 +85,5 @@ void FeatureRows::popupMenu(QMenu* menu, QPoint pos, int n, QAction* extraOnRow)
         PanelPage::enableListMenu(n, r, {actRemove, actCopy, extraOnRow}, {actAddBefore, actAddAfter});
     else
         PanelPage::enableListMenu(n, r, {actRemove, actCopy}, {actAddBefore, actAddAfter});
-    // A document opens with so many of each at most: more would be saved
-    // but never read back.
-    if (n >= PlaneModel::maxOpenedPartsPerList) {
-        actAddBefore->setEnabled(false);
-        actAddAfter->setEnabled(false);
-        actCopy->setEnabled(false);
-    }
     menu->popup(view->viewport()->mapToGlobal(pos));
 }

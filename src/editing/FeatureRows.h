@@ -27,6 +27,9 @@ public:
         // Inserts a copy of the row below it; false when the row is missing.
         std::function<bool(int row)> insertCopy;
         std::function<void(int row)> remove;
+        // Whether the panel may not have so many records, within the bounds
+        // of a plane; says why when not.
+        std::function<bool(int count)> refuse;
     };
 
     FeatureRows(QTableView* view, QStackedWidget* editors, QWidget* emptyEditor, Operations operations);

@@ -1,5 +1,6 @@
 #include "editing/PanelsTable.h"
 
+#include "document/DocumentLimits.h"
 #include "document/PlaneModel.h"
 #include "editing/NewPanelData.h"
 #include "editing/WingPanelDialog.h"
@@ -167,7 +168,19 @@ void PanelsTable::btnMoveDownPressed()
 void PanelsTable::btnAddPressed()
 {
     PanelsTableModel* model = panelsModel();
+    // Asked before and after the new panel is made: a full plane takes no
+    // panel at all, and a copy of the last panel must fit as well.
+    DocumentLimits::Size plane = DocumentLimits::planeSize(model->getPanels());
+    DocumentLimits::Size withEmpty = plane;
+    withEmpty += DocumentLimits::panelSize(0, 0, 0, 0);
+    if (DocumentLimits::refuse(tableView, DocumentLimits::planeProblem(withEmpty)))
+        return;
     std::unique_ptr<PanelBaseData> data = NewPanelData::create(*model);
+    if (!data)
+        return;
+    plane += DocumentLimits::panelSize(*data);
+    if (DocumentLimits::refuse(tableView, DocumentLimits::planeProblem(plane)))
+        return;
     Panel* previous = model->getNoOfPanels() > 0 ? model->getPanels().back() : nullptr;
     panelDialog->rebuildAlignSparMenu(0, previous);
     panelDialog->rebuildAlignSparMenu(1, nullptr);

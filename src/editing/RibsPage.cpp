@@ -102,13 +102,9 @@ void RibsPage::customRibsMenuRequested(QPoint pos)
     if (n <= 1)
         return;
     const int r = ui->tableViewRibs->rowAt(pos.y());
-    // A document opens with so many ribs per panel at most: more would be
-    // saved but never read back.
-    const bool room = n < PlaneModel::maxOpenedRibsPerPanel;
-    actAddBefore->setEnabled(room && r != 0);
-    actAddAfter->setEnabled(room && r != n - 1);
+    actAddBefore->setEnabled(r != 0);
+    actAddAfter->setEnabled(r != n - 1);
     actDelete->setEnabled(r != 0 && r != n - 1);
-    actSplit->setEnabled(room);
     menu->popup(ui->tableViewRibs->viewport()->mapToGlobal(pos));
 }
 
@@ -128,9 +124,9 @@ void RibsPage::renumberRibReferences(int lastAbove, int firstAbove, int delta)
         adjust(comb);
 }
 
-bool RibsPage::hasRoomForRib(const RibListTableModel* model)
+bool RibsPage::hasRoomForRib(const RibListTableModel* model) const
 {
-    return !model || model->getRibCount() < PlaneModel::maxOpenedRibsPerPanel;
+    return !model || !dialog.refuseBeyondLimits(model->getRibCount() + 1);
 }
 
 void RibsPage::deleteRib()

@@ -35,7 +35,7 @@ public slots:
     void deleteRib();
 
 private:
-    static bool hasRoomForRib(const RibListTableModel* model);
+    bool hasRoomForRib(const RibListTableModel* model) const;
     void renumberRibReferences(int lastAbove, int firstAbove, int delta);
 
     QMenu* menu = nullptr;

@@ -245,6 +245,7 @@ SheetingStripTableModel* SheetingPage::stripModel() const
 FeatureRows::Operations SheetingPage::rowOperations()
 {
     FeatureRows::Operations ops;
+    ops.refuse = [this](int n) { return dialog.refuseBeyondLimits(-1, -1, n, -1); };
     ops.count = [this]() {
         SheetingStripTableModel* model = stripModel();
         return model ? model->getStripCount() : -1;

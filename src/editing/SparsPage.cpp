@@ -644,6 +644,7 @@ void SparsPage::customSparsMenuRequested(QPoint pos)
 FeatureRows::Operations SparsPage::rowOperations()
 {
     FeatureRows::Operations ops;
+    ops.refuse = [this](int n) { return dialog.refuseBeyondLimits(-1, n, -1, -1); };
     ops.count = [this]() {
         SparsTableModel* model = sparModel();
         return model ? model->getNumberOfSpars() : -1;

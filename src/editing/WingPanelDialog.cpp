@@ -2,6 +2,7 @@
 
 #include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
+#include "document/DocumentLimits.h"
 #include "document/PlaneModel.h"
 #include "foundation/InputValueType.h"
 #include "editing/LengthCalculator.h"
@@ -478,10 +479,37 @@ void WingPanelDialog::showTabOf(QWidget* page)
     }
 }
 
+bool WingPanelDialog::refuseBeyondLimits(int ribs, int spars, int strips, int combs)
+{
+    if (ribs < 0)
+        ribs = workingRibs.getRibCount();
+    if (spars < 0)
+        spars = workingSpars.getNumberOfSpars();
+    if (strips < 0)
+        strips = int(workingStrips.getStrips().size());
+    if (combs < 0)
+        combs = int(workingCombs.getCombs().size());
+    // The plane as it would be with this panel in place of the one edited
+    // (or added after the others).
+    const int id = ui->txtID->text().toInt();
+    const PanelsTableModel* panels = PlaneModel::instance()->getPanelsTableModel();
+    int position = 0;
+    const int number = panels->findPanelById(id, position) ? position + 1 : panels->getNoOfPanels() + 1;
+    QString problem = DocumentLimits::panelProblem(number, ribs, spars, strips, combs);
+    if (problem.isEmpty()) {
+        DocumentLimits::Size plane = DocumentLimits::planeSize(panels->getPanels(), id);
+        plane += DocumentLimits::panelSize(ribs, spars, strips, combs);
+        problem = DocumentLimits::planeProblem(plane);
+    }
+    return DocumentLimits::refuse(this, problem);
+}
+
 void WingPanelDialog::btnGenerateRibsClicked()
 {
     QWidget* page = nullptr;
     if (allFieldsValid(&page)) {
+        if (refuseBeyondLimits(static_cast<int>(ui->txtNoOfRibs->value())))
+            return;
         workingRibs.clear();
         const int n = static_cast<int>(ui->txtNoOfRibs->value());
         generatedRibThickness = static_cast<float>(ui->txtRibThickness->value());
@@ -510,9 +538,14 @@ void WingPanelDialog::btnPanelEditAccepted()
         buildWorkingPanel();
 
     QString message;
-    if (workingRibs.getRibCount() == 0 ||
-        static_cast<float>(ui->txtRibThickness->value()) != generatedRibThickness ||
-        static_cast<float>(ui->txtLength->value()) != generatedPanelLength) {
+    const bool regenerate = workingRibs.getRibCount() == 0
+                            || static_cast<float>(ui->txtRibThickness->value()) != generatedRibThickness
+                            || static_cast<float>(ui->txtLength->value()) != generatedPanelLength;
+    // The panel enters the plane only within its bounds, so the plane can
+    // always be saved and opened again.
+    if (refuseBeyondLimits(regenerate ? static_cast<int>(ui->txtNoOfRibs->value()) : -1))
+        return;
+    if (regenerate) {
         const int answer = DialogSeam::choice(
             nullptr, QMessageBox::Information, tr("Ribs list invalidated"),
             tr("Current list of ribs does not correspond to the\nparameter (\"Rib thickness\" or \"Panel "

@@ -101,6 +101,10 @@ public:
     void alignSparWithNeighbour(int neighbourSparIndex, int ownSparRow, int which);
     int getSelectedSparRow(bool& found);
     static float getSparVerticalAngle(SparDefinition spar, const RibListTableModel* pRibTableModel);
+    // Whether the panel may have so many ribs, spars, strips and combs (-1:
+    // as many as it has) within the plane; otherwise says which bound it
+    // would pass and returns true.
+    bool refuseBeyondLimits(int ribs, int spars = -1, int strips = -1, int combs = -1);
     void insertNewSpar(int row);
     void insertNewStrip(int row);
     void insertNewComb(int row);

@@ -2,8 +2,12 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <exception>
 #include <iostream>
+#include <memory>
+#include <mutex>
 #include <streambuf>
 #include <string>
 #include <system_error>
@@ -97,26 +101,64 @@ void writeOut(const std::vector<HeldOutput>& outputs, std::size_t count)
     }
 }
 
+// One redirection of the console for all runs in progress. Runs from
+// different threads take turns (the lock); a run nested on the same thread
+// (from inside waiting) shares the redirection of the run around it, since
+// the outer run's workers still write through it.
+std::recursive_mutex runLock;
+int runDepth = 0;
+std::unique_ptr<HoldingBuffer> heldOut;
+std::unique_ptr<HoldingBuffer> heldErr;
+
+class ConsoleHold
+{
+public:
+    ConsoleHold() : lock(runLock)
+    {
+        if (runDepth++ == 0) {
+            heldOut = std::make_unique<HoldingBuffer>(std::cout, StandardOutput);
+            heldErr = std::make_unique<HoldingBuffer>(std::cerr, StandardError);
+        }
+    }
+    ~ConsoleHold()
+    {
+        if (--runDepth == 0) {
+            heldErr.reset();
+            heldOut.reset();
+        }
+    }
+    ConsoleHold(const ConsoleHold&) = delete;
+    ConsoleHold& operator=(const ConsoleHold&) = delete;
+
+private:
+    std::lock_guard<std::recursive_mutex> lock;
+};
+
 } // namespace
 
-void ConcurrentWork::forEach(int count, const std::function<void(int)>& work, const std::function<int()>& standing)
+bool ConcurrentWork::forEach(int count, const std::function<void(int)>& work, const std::function<int()>& standing,
+                             const std::function<bool()>& waiting)
 {
     const int cores = std::max(1, int(std::thread::hardware_concurrency()));
     if (count <= 1 || runningPiece) {
         for (int i = 0; i < count; ++i)
             work(i);
-        return;
+        return true;
     }
 
     const auto pieces = static_cast<std::size_t>(count);
     std::vector<HeldOutput> outputs(pieces);
     std::vector<std::exception_ptr> failures(pieces);
     std::atomic<int> next{0};
+    std::atomic<bool> stopped{false};
+    std::mutex doneMutex;
+    std::condition_variable doneSignal;
+    int busy = 0;
     // Pieces are handed out one at a time, so a slow one does not hold up a
     // thread's share of the others.
     const auto runPieces = [&] {
         runningPiece = true;
-        for (int i = next++; i < count; i = next++) {
+        for (int i = next++; i < count && !stopped; i = next++) {
             heldOutput = &outputs[std::size_t(i)];
             try {
                 work(i);
@@ -127,25 +169,52 @@ void ConcurrentWork::forEach(int count, const std::function<void(int)>& work, co
         heldOutput = nullptr;
         runningPiece = false;
     };
+    bool finished = true;
     {
-        HoldingBuffer out(std::cout, StandardOutput);
-        HoldingBuffer err(std::cerr, StandardError);
+        ConsoleHold hold;
         std::vector<std::thread> workers;
-        const int helpers = std::min(count, cores) - 1;
+        // While the caller waits it takes no piece, so every core gets a
+        // worker.
+        const int helpers = std::min(count, cores) - (waiting ? 0 : 1);
         for (int i = 0; i < helpers; ++i) {
+            {
+                std::lock_guard<std::mutex> lock(doneMutex);
+                ++busy;
+            }
             try {
-                workers.emplace_back(runPieces);
+                workers.emplace_back([&] {
+                    runPieces();
+                    std::lock_guard<std::mutex> lock(doneMutex);
+                    --busy;
+                    doneSignal.notify_all();
+                });
             } catch (const std::system_error&) {
                 // No thread to be had: the ones there are do the rest.
+                std::lock_guard<std::mutex> lock(doneMutex);
+                --busy;
                 break;
+            }
+        }
+        if (waiting && !workers.empty()) {
+            std::unique_lock<std::mutex> lock(doneMutex);
+            while (busy > 0) {
+                if (doneSignal.wait_for(lock, std::chrono::milliseconds(20), [&] { return busy == 0; }))
+                    break;
+                lock.unlock();
+                const bool goOn = waiting();
+                lock.lock();
+                if (!goOn)
+                    stopped = true;
             }
         }
         runPieces();
         for (std::thread& worker : workers)
             worker.join();
+        finished = !stopped;
     }
     writeOut(outputs, standing ? std::size_t(std::max(0, standing())) : pieces);
     for (const std::exception_ptr& failure : failures)
         if (failure)
             std::rethrow_exception(failure);
+    return finished;
 }

@@ -19,8 +19,19 @@ public:
     // standing, when given, is asked once all pieces are done how many of
     // them, from the first, stand; the output of the others is dropped, as
     // the caller will run them again.
+    // waiting, when given, keeps the calling thread out of the work: it is
+    // called there about every 20 ms until all pieces are done (the GUI
+    // thread paints and answers its progress dialog in it). When it returns
+    // false no further piece is started; the pieces already running finish,
+    // and forEach returns false. Pieces that never started have no output.
     // A single piece or a call from inside a piece runs the plain loop on
-    // the calling thread.
-    static void forEach(int count, const std::function<void(int)>& work,
-                        const std::function<int()>& standing = nullptr);
+    // the calling thread (waiting is then not called).
+    // Runs from different threads take turns: the console streams are
+    // redirected for one run at a time. A call from inside waiting (on the
+    // same thread, nested) runs at once. Other threads that write to the
+    // console while a run begins or ends race with the redirection, so
+    // console output belongs to the pieces and the GUI thread.
+    static bool forEach(int count, const std::function<void(int)>& work,
+                        const std::function<int()>& standing = nullptr,
+                        const std::function<bool()>& waiting = nullptr);
 };

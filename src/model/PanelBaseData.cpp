@@ -425,10 +425,8 @@ float PanelBaseData::rootJoinerTilt() const
 
 bool PanelBaseData::isFirstPanelOfPlane() const
 {
-    if (PlaneAccess::panelCount() < 1)
-        return true;
-    const auto& panels = PlaneAccess::panels();
-    return !panels.empty() && panels.front() != nullptr && panels.front()->getId() == id;
+    const int first = PlaneAccess::firstPanelId();
+    return first < 0 || first == id;
 }
 
 void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float length, float rootChord,

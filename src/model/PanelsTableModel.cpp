@@ -106,6 +106,11 @@ bool PanelsTableModel::setData(const QModelIndex& index, const QVariant& value, 
         emit dataChanged(index, index);
         return true;
     }
+    const int row = index.row();
+    const int column = index.column();
+    if (PlaneAccess::planeBeingBuilt()
+        && PlaneAccess::deferChange([this, row, column, value, role] { setData(this->index(row, column), value, role); }))
+        return true;
     Panel* panel = getPanel(index.row());
     if (!panel)
         return false;
@@ -184,6 +189,8 @@ void PanelsTableModel::appendPanel(Panel* panel)
 {
     if (!panel)
         return;
+    if (PlaneAccess::planeBeingBuilt() && PlaneAccess::deferChange([this, panel] { appendPanel(panel); }))
+        return;
     const int row = int(panels.size());
     beginInsertRows(QModelIndex(), row, row);
     panels.push_back(panel);
@@ -193,6 +200,10 @@ void PanelsTableModel::appendPanel(Panel* panel)
 
 bool PanelsTableModel::addOrUpdatePanel(const PanelBaseData& data)
 {
+    if (PlaneAccess::planeBeingBuilt() && PlaneAccess::deferChange([this, data] { addOrUpdatePanel(data); })) {
+        int position = 0;
+        return findPanelById(data.getId(), position) != nullptr;
+    }
     int position = 0;
     Panel* existing = findPanelById(data.getId(), position);
     if (!existing) {
@@ -216,6 +227,8 @@ bool PanelsTableModel::addOrUpdatePanel(const PanelBaseData& data)
 
 void PanelsTableModel::removePanel(int row)
 {
+    if (PlaneAccess::planeBeingBuilt() && PlaneAccess::deferChange([this, row] { removePanel(row); }))
+        return;
     if (row < 0 || row >= int(panels.size())) {
         notifyObservers();
         return;
@@ -232,6 +245,8 @@ void PanelsTableModel::removePanel(int row)
 
 void PanelsTableModel::movePanelUp(int row)
 {
+    if (PlaneAccess::planeBeingBuilt() && PlaneAccess::deferChange([this, row] { movePanelUp(row); }))
+        return;
     if (row <= 0 || row >= int(panels.size()))
         return;
     beginMoveRows(QModelIndex(), row, row, QModelIndex(), row - 1);
@@ -241,6 +256,8 @@ void PanelsTableModel::movePanelUp(int row)
 
 void PanelsTableModel::movePanelDown(int row)
 {
+    if (PlaneAccess::planeBeingBuilt() && PlaneAccess::deferChange([this, row] { movePanelDown(row); }))
+        return;
     if (row < 0 || row >= int(panels.size()) - 1)
         return;
     beginMoveRows(QModelIndex(), row + 1, row + 1, QModelIndex(), row);
@@ -250,6 +267,8 @@ void PanelsTableModel::movePanelDown(int row)
 
 void PanelsTableModel::swapWithPrevious(int position)
 {
+    if (PlaneAccess::planeBeingBuilt() && PlaneAccess::deferChange([this, position] { swapWithPrevious(position); }))
+        return;
     if (position < 1 || position >= int(panels.size()))
         return;
     auto later = std::next(panels.begin(), position);
@@ -263,6 +282,8 @@ void PanelsTableModel::swapWithPrevious(int position)
 void PanelsTableModel::clear()
 {
     if (panels.empty())
+        return;
+    if (PlaneAccess::planeBeingBuilt() && PlaneAccess::deferChange([this] { clear(); }))
         return;
     beginRemoveRows(QModelIndex(), 0, int(panels.size()) - 1);
     std::list<Panel*> removed;
@@ -292,15 +313,15 @@ void PanelsTableModel::rebuildAllPanels(bool firstIsBuilt)
         [&stale](int i) { stale[std::size_t(i)]->getPanelBaseData().rebuildRibs(); });
 }
 
-void PanelsTableModel::buildInOrder(int count, const std::function<int(int)>& prepare,
-                                    const std::function<void(int)>& build)
+bool PanelsTableModel::buildInOrder(int count, const std::function<int(int)>& prepare,
+                                    const std::function<void(int)>& build, const std::function<bool()>& waiting)
 {
-    if (count < 2) {
+    if (count < 1 || (count < 2 && !waiting)) {
         for (int i = 0; i < count; ++i) {
             prepare(i);
             build(i);
         }
-        return;
+        return true;
     }
     // Taking no id yet, this also makes sure the plane document exists
     // before the builds ask it about the wing from several threads at once.
@@ -319,6 +340,13 @@ void PanelsTableModel::buildInOrder(int count, const std::function<int(int)>& pr
     // The builds up to the first that drew another number of ids stand.
     int standing = 0;
     std::atomic<bool> failed{false};
+    bool stopped = false;
+    const std::function<bool()> waitingHere = [&] {
+        if (waiting())
+            return true;
+        stopped = true;
+        return false;
+    };
     ConcurrentWork::forEach(
         count,
         [&](int i) {
@@ -333,7 +361,7 @@ void PanelsTableModel::buildInOrder(int count, const std::function<int(int)>& pr
             used[std::size_t(i)] = ids.used();
         },
         [&] {
-            if (failed) {
+            if (failed || stopped) {
                 // Nothing runs again; every id handed out stays taken.
                 int end = next;
                 for (int i = 0; i < count; ++i)
@@ -350,11 +378,15 @@ void PanelsTableModel::buildInOrder(int count, const std::function<int(int)>& pr
             if (PlaneAccess::takeIds(taken) != base)
                 standing = 0;
             return standing;
-        });
+        },
+        waiting ? waitingHere : std::function<bool()>());
+    if (stopped)
+        return false;
     for (int i = standing; i < count; ++i) {
         prepare(i);
         build(i);
     }
+    return true;
 }
 
 int PanelsTableModel::expectedIdDraws(const CoveringDefinition& covering, int ribCount)

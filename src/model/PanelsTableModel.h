@@ -13,7 +13,9 @@ class PanelBaseData;
 // The plane's wing panels in wing order, root panel first, and the table
 // behind the main window's panels table. Every panel's rib geometry is
 // relative to the root chord of the first panel, so whenever the first
-// panel may have changed every panel is rebuilt. Owns its panels.
+// panel may have changed every panel is rebuilt. Owns its panels. While the
+// plane document is being built, every change waits until the new plane is
+// in place (PlaneAccess::deferWhileBuilding).
 class PanelsTableModel : public Observable, public QAbstractTableModel
 {
 public:
@@ -59,9 +61,13 @@ public:
     // output of the builds. prepare(i) runs on the calling thread, in
     // order, and returns how many ids build(i) will draw; where that is
     // wrong, prepare and build run once more, in order, for i and every
-    // later one.
-    static void buildInOrder(int count, const std::function<int(int)>& prepare,
-                             const std::function<void(int)>& build);
+    // later one. waiting, when given, is called on the calling thread while
+    // the builds run (ConcurrentWork::forEach); when it returns false, no
+    // further build starts and false is returned: the builds are then
+    // incomplete and their results are to be thrown away.
+    static bool buildInOrder(int count, const std::function<int(int)>& prepare,
+                             const std::function<void(int)>& build,
+                             const std::function<bool()>& waiting = nullptr);
     // The part ids one build of a panel with this covering and this many
     // ribs draws.
     static int expectedIdDraws(const CoveringDefinition& covering, int ribCount);

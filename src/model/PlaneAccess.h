@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <list>
 
 class Panel;
@@ -37,11 +38,39 @@ public:
         IdBlock* const outer;
     };
 
+    // For panels built away from the plane (a document being read, side by
+    // side on worker threads): while a block is open on a thread, the wing
+    // answers there are the block's, the root chord of the wing and the id
+    // of its first panel, and the plane is not asked.
+    class WingBlock
+    {
+    public:
+        WingBlock(float rootChord, int firstPanelId);
+        ~WingBlock();
+        WingBlock(const WingBlock&) = delete;
+        WingBlock& operator=(const WingBlock&) = delete;
+
+    private:
+        friend class PlaneAccess;
+        const float wingRootChord;
+        const int firstId;
+        WingBlock* const outer;
+    };
+
     // In mm, -1.0 while the plane has no panel.
     static float rootChord();
     static int panelCount();
     // Root panel first; the panels stay owned by the plane.
     static const std::list<Panel*>& panels();
+    // -1 while the plane has no panel.
+    static int firstPanelId();
+
+    // While the plane document is being built (its panels side by side on
+    // worker threads, the window kept alive meanwhile), a change to the plane
+    // waits until the new plane is in place: deferChange keeps it and runs
+    // it then, after the work that built the plane; it returns true.
+    static bool planeBeingBuilt();
+    static bool deferChange(std::function<void()> change);
     // Changes made inside a larger change switch the plane's undo recording
     // off around themselves.
     static bool historyRecording();

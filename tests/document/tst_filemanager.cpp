@@ -1,3 +1,4 @@
+#include "airfoils/WingFoils.h"
 #include "document/FileManager.h"
 #include "document/PlaneModel.h"
 #include "foundation/ApplicationSettings.h"
@@ -12,7 +13,9 @@
 #include <QMainWindow>
 #include <QProgressDialog>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -77,17 +80,50 @@ void writeWing(const QString& file, int panels, int ribs, int spars)
         out.write(QByteArray::fromStdString(data.SerializeAsString()));
 }
 
-// Counts the progress dialogs that are shown.
+// Counts the progress dialogs that are shown, follows the event loop every
+// 10 ms while it runs (the longest pause between two turns is the longest
+// time the window could not be painted) and records the progress shown;
+// cancels the progress dialog once it has shown the given value.
 class ProgressWatch : public QObject
 {
 public:
+    explicit ProgressWatch(QWidget* window, int cancelAt = -1) : window(window), cancelAt(cancelAt)
+    {
+        qApp->installEventFilter(this);
+        connect(&beat, &QTimer::timeout, this, [this] { tick(); });
+        beat.start(10);
+        clock.start();
+    }
+    ~ProgressWatch() override { qApp->removeEventFilter(this); }
+
     int shown = 0;
+    qint64 longestPause = 0;
+    std::vector<int> values;
+
     bool eventFilter(QObject* object, QEvent* event) override
     {
         if (event->type() == QEvent::Show && qobject_cast<QProgressDialog*>(object))
             ++shown;
         return false;
     }
+
+private:
+    void tick()
+    {
+        longestPause = std::max(longestPause, clock.restart());
+        auto* dialog = window->findChild<QProgressDialog*>();
+        if (!dialog || !dialog->isVisible())
+            return;
+        if (values.empty() || values.back() != dialog->value())
+            values.push_back(dialog->value());
+        if (cancelAt >= 0 && dialog->value() >= cancelAt)
+            dialog->cancel();
+    }
+
+    QWidget* window;
+    int cancelAt;
+    QTimer beat;
+    QElapsedTimer clock;
 };
 
 } // namespace
@@ -97,6 +133,7 @@ class TestFileManager : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -111,8 +148,11 @@ private slots:
     void cancelledOpenKeepsModifiedMark();
     void versionTwoFileShowsErrorAndKeepsDocument();
     void openedFileRestoresPlaneAndResetsHistory();
-    void wingBeyondRealIsRefusedAtOnceSayingWhy();
+    void wingBeyondBoundsIsRefusedAtOnceSayingWhy_data();
+    void wingBeyondBoundsIsRefusedAtOnceSayingWhy();
     void longOpenShowsProgress();
+    void cancelledBuildLeavesEmptyDocumentAndFile();
+    void cancelledUndoKeepsStateBefore();
     void savedNameGetsExtension_data();
     void savedNameGetsExtension();
     void completedNameAsksBeforeOverwriting();
@@ -127,6 +167,7 @@ private:
     QString path(const QString& name) const { return dir->filePath(name); }
     void change(const QString& name) { plane->setName(name, true); }
 
+    QTemporaryDir imported;
     QTemporaryDir* dir = nullptr;
     QMainWindow* window = nullptr;
     QAction* save = nullptr;
@@ -136,6 +177,13 @@ private:
     PlaneModel* plane = nullptr;
     FileManager* files = nullptr;
 };
+
+void TestFileManager::initTestCase()
+{
+    // Real airfoils, so that building a large plane takes as long as it does
+    // for the user.
+    QVERIFY(WingFoils::createInstance(QStringLiteral(PLANFORMIX_SOURCE_DIR "/resources/foils_v2"), imported.path()));
+}
 
 void TestFileManager::init()
 {
@@ -364,7 +412,8 @@ void TestFileManager::versionTwoFileShowsErrorAndKeepsDocument()
     QCOMPARE(box.kind, DialogSeam::Kind::Message);
     QCOMPARE(box.icon, QMessageBox::Warning);
     QCOMPARE(box.title, QStringLiteral("Error loading file"));
-    QCOMPARE(box.text, QStringLiteral("Error loading file '%1'").arg(file));
+    QCOMPARE(box.text, QStringLiteral("Error loading file '%1'\n\nThe document is of version 2; this program reads "
+                                      "version 1.").arg(file));
 }
 
 void TestFileManager::openedFileRestoresPlaneAndResetsHistory()
@@ -387,10 +436,39 @@ void TestFileManager::openedFileRestoresPlaneAndResetsHistory()
     QCOMPARE(ApplicationSettings::getInstance()->getLastDirectory(), QFileInfo(file).absoluteFilePath());
 }
 
-void TestFileManager::wingBeyondRealIsRefusedAtOnceSayingWhy()
+void TestFileManager::wingBeyondBoundsIsRefusedAtOnceSayingWhy_data()
 {
+    QTest::addColumn<int>("panels");
+    QTest::addColumn<int>("ribs");
+    QTest::addColumn<int>("spars");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("ribs of a panel") << 1 << 1000 << 1000
+                                     << "1000 ribs in panel 1, where a panel may have at most 200, since the ribs "
+                                        "of one panel are built one after the other.";
+    QTest::newRow("spars of a panel") << 2 << 10 << 51
+                                      << "51 spars, 0 sheeting strips and 0 rib combs in panel 1, where a panel may "
+                                         "have at most 50 of each, since each is cut into every rib of the panel "
+                                         "one after the other.";
+    QTest::newRow("panels") << 1001 << 2 << 0
+                            << "1001 panels, where a plane may have at most 1000 so that it opens within a few "
+                               "seconds.";
+    QTest::newRow("ribs") << 121 << 200 << 0
+                          << "24200 ribs in all panels, where a plane may have at most 24000 so that it opens "
+                             "within a few seconds and fits in memory.";
+    QTest::newRow("rib cuts") << 41 << 100 << 50
+                              << "205000 rib cuts (each spar, sheeting strip and rib comb cut into each rib of its "
+                                 "panel), where a plane may have at most 200000 so that it opens within a few "
+                                 "seconds.";
+}
+
+void TestFileManager::wingBeyondBoundsIsRefusedAtOnceSayingWhy()
+{
+    QFETCH(int, panels);
+    QFETCH(int, ribs);
+    QFETCH(int, spars);
+    QFETCH(QString, why);
     const QString file = path(QStringLiteral("heavy.pfz"));
-    writeWing(file, 1, 1000, 1000);
+    writeWing(file, panels, ribs, spars);
     change(QStringLiteral("mine"));
     DialogSeam::clear();
     DialogSeam::queueChoice(0);
@@ -399,31 +477,79 @@ void TestFileManager::wingBeyondRealIsRefusedAtOnceSayingWhy()
     QVERIFY(!files->openFile(file));
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(plane->getName(), QStringLiteral("mine"));
-    QCOMPARE(DialogSeam::calls().back().text,
-             QStringLiteral("Error loading file '%1'\n\n"
-                            "Panel 1 has 1000 ribs, more than any real wing (at most 200 per panel).")
-                 .arg(file));
+    QCOMPARE(DialogSeam::calls().back().text, QStringLiteral("Error loading file '%1'\n\n%2").arg(file, why));
 
-    // A refusal that has nothing to explain leaves the box as it was.
+    // Every refusal says why.
     QVERIFY(!files->openFile(path(QStringLiteral("missing.pfz"))));
-    QCOMPARE(DialogSeam::calls().back().text, QStringLiteral("Error loading file '%1'").arg(path("missing.pfz")));
+    QVERIFY(DialogSeam::calls().back().text.startsWith(
+        QStringLiteral("Error loading file '%1'\n\nThe file cannot be read: ").arg(path("missing.pfz"))));
 }
 
 void TestFileManager::longOpenShowsProgress()
 {
-    ProgressWatch watch;
-    qApp->installEventFilter(&watch);
     const QString small = path(QStringLiteral("small.pfz"));
     const QString large = path(QStringLiteral("large.pfz"));
     writeWing(small, 3, 100, 2);
-    writeWing(large, 40, 100, 2);
-    QVERIFY(files->openFile(small));
-    QCOMPARE(watch.shown, 0);
+    // As many ribs as a plane may have.
+    writeWing(large, 120, 200, 0);
+    {
+        ProgressWatch watch(window);
+        QVERIFY(files->openFile(small));
+        QCOMPARE(watch.shown, 0);
+    }
+    ProgressWatch watch(window);
     QVERIFY(files->openFile(large));
-    QCOMPARE(plane->getPanelCount(), 40);
+    QCOMPARE(plane->getPanelCount(), 120);
     QCOMPARE(watch.shown, 1);
-    qApp->removeEventFilter(&watch);
+    // The progress advances while the panels are built, not all at the end,
+    // and the window is never left alone for half a second.
+    QVERIFY2(watch.values.size() >= 3, qPrintable(QString::number(watch.values.size())));
+    QVERIFY(std::is_sorted(watch.values.begin(), watch.values.end()));
+    QVERIFY2(watch.longestPause < 500, qPrintable(QString::number(watch.longestPause)));
     QVERIFY(!window->findChild<QProgressDialog*>());
+}
+
+void TestFileManager::cancelledBuildLeavesEmptyDocumentAndFile()
+{
+    const QString large = path(QStringLiteral("large.pfz"));
+    writeWing(large, 120, 200, 0);
+    QFile file(large);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    change(QStringLiteral("mine"));
+    DialogSeam::queueChoice(0);
+    ProgressWatch watch(window, 0);
+    // The open document was given up; so was the new one.
+    QVERIFY(files->openFile(large));
+    QCOMPARE(watch.shown, 1);
+    QCOMPARE(plane->getPanelCount(), 0);
+    QCOMPARE(plane->getName(), QString());
+    QVERIFY(!files->isModified());
+    QCOMPARE(files->getFileName(), QString());
+    QCOMPARE(window->windowTitle(), baseTitle);
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
+}
+
+void TestFileManager::cancelledUndoKeepsStateBefore()
+{
+    const QString large = path(QStringLiteral("large.pfz"));
+    writeWing(large, 120, 200, 0);
+    QVERIFY(files->openFile(large));
+    change(QStringLiteral("after"));
+    const std::string before = [this] { std::string b; plane->save(b); return b; }();
+    ProgressWatch watch(window, 0);
+    files->undo();
+    QCOMPARE(watch.shown, 1);
+    std::string after;
+    QVERIFY(plane->save(after));
+    QVERIFY(after == before);
+    QCOMPARE(plane->getName(), QStringLiteral("after"));
+    QVERIFY(files->isModified());
+    QVERIFY(undo->isEnabled());
+    QVERIFY(!redo->isEnabled());
 }
 
 void TestFileManager::savedNameGetsExtension_data()

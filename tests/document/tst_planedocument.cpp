@@ -139,6 +139,47 @@ bool sameMessage(const google::protobuf::Message& a, const google::protobuf::Mes
     return differ.Compare(a, b);
 }
 
+// A wing of equal panels, each with its spars, strips (not cut: no
+// covering) and combs running over all its ribs.
+serializedPlanformixData wingOf(int panels, int ribs, int spars, int strips, int combs)
+{
+    serializedPlanformixData data;
+    data.set_version(1);
+    data.set_planename("Bounds");
+    PanelMessage panel;
+    panel.set_id(1);
+    panel.set_airfoilname("NACA 2412");
+    panel.set_airfoilnametip("NACA 0012");
+    panel.set_length(1000.0f);
+    panel.set_rootchord(200.0f);
+    panel.set_tipchord(180.0f);
+    panel.set_ribthickness(3.0f);
+    panel.set_noofribs(ribs);
+    panel.mutable_sheeting()->set_sheetingtype(PanelMessage::sheetingDefinition::None);
+    for (int i = 0; i < spars; ++i) {
+        auto* spar = panel.add_sparlist();
+        spar->set_firstrib(1);
+        spar->set_lastrib(ribs);
+        spar->set_position(10.0f + 80.0f * float(i) / float(spars));
+    }
+    for (int i = 0; i < strips; ++i) {
+        auto* strip = panel.mutable_sheeting()->add_sheetingstriplist();
+        strip->set_firstrib(1);
+        strip->set_lastrib(ribs);
+    }
+    for (int i = 0; i < combs; ++i) {
+        auto* comb = panel.add_comblist();
+        comb->set_firstrib(1);
+        comb->set_lastrib(ribs);
+        comb->set_position(10.0f + 80.0f * float(i) / float(combs));
+    }
+    for (int i = 0; i < panels; ++i) {
+        panel.set_id(i + 1);
+        *data.add_panels() = panel;
+    }
+    return data;
+}
+
 } // namespace
 
 class TestPlaneDocument : public QObject
@@ -158,6 +199,8 @@ private slots:
     void refusedFileLeavesPlaneUntouched();
     void damagedBytesNeverHalfLoad();
     void programWrittenDocumentsOfManyRibsLoad();
+    void planesAtTheBoundsSaveAndOpenAgain_data();
+    void planesAtTheBoundsSaveAndOpenAgain();
     void panelsBuiltSideBySideTakeIdsInFileOrder();
     void alignedPanelLoadsWithoutNoAlignment();
     void absentRecordsTakeClassDefaults();
@@ -370,9 +413,20 @@ void TestPlaneDocument::refusedDocumentLeavesPlaneUntouched_data()
         for (int i = 0; i < 51; ++i)
             d.mutable_panels(0)->add_comblist();
     }) << QString();
-    QTest::newRow("70 panels of 200 ribs") << variant([](serializedPlanformixData& d) {
+    QTest::newRow("121 panels of 200 ribs") << variant([](serializedPlanformixData& d) {
         d.mutable_panels(0)->set_noofribs(200);
-        for (int i = 1; i < 70; ++i)
+        for (int i = 1; i < 121; ++i)
+            *d.add_panels() = d.panels(0);
+    }) << QString();
+    QTest::newRow("7 panels of 200 ribs and 50 of each part") << variant([](serializedPlanformixData& d) {
+        PanelMessage* p = d.mutable_panels(0);
+        p->set_noofribs(200);
+        for (int i = 0; i < 50; ++i) {
+            p->add_sparlist();
+            p->mutable_sheeting()->add_sheetingstriplist();
+            p->add_comblist();
+        }
+        for (int i = 1; i < 7; ++i)
             *d.add_panels() = d.panels(0);
     }) << QString();
     QTest::newRow("1001 panels") << variant([](serializedPlanformixData& d) {
@@ -472,7 +526,7 @@ void TestPlaneDocument::programWrittenDocumentsOfManyRibsLoad()
     QCOMPARE(plane->getPanelList().back()->getRibCount(), 100);
 
     // Every generated rib split in two is still a wing the editor makes;
-    // one rib more is not, but an undo state of it is the program's own.
+    // one rib more is not, and no undo state holds more than a file.
     plane->clear();
     plane->getPanelsTableModel()->addOrUpdatePanel(plainPanel(1, 1000.0f, 200.0f, 150.0f, 1.0f, 200));
     std::string bytes = encoded(plane);
@@ -484,14 +538,52 @@ void TestPlaneDocument::programWrittenDocumentsOfManyRibsLoad()
     bool opened = true;
     TestSupport::captureOutput([&] { opened = plane->loadFromString(bytes, SerializeableIf::FILE_LOAD); });
     QVERIFY(!opened);
-    QVERIFY(plane->loadFromString(bytes, SerializeableIf::UNDO_REDO));
-    QCOMPARE(plane->getPanelList().back()->getRibCount(), 201);
-    // Such a plane is saved whole, and saving says that it will not open.
+    TestSupport::captureOutput([&] { opened = plane->loadFromString(bytes, SerializeableIf::UNDO_REDO); });
+    QVERIFY(!opened);
+    // Such a plane is not written at all, and saving says why.
     QTemporaryDir dir;
     std::string file = dir.filePath(QStringLiteral("large.pfz")).toStdString();
-    QVERIFY(plane->save(file));
+    QVERIFY(!plane->save(file));
+    QVERIFY(!QFile::exists(QString::fromStdString(file)));
     QCOMPARE(DialogSeam::calls().size(), size_t(1));
-    QCOMPARE(DialogSeam::calls().back().title, QStringLiteral("Document too large"));
+    QCOMPARE(DialogSeam::calls().back().title, QStringLiteral("Document not saved"));
+    QVERIFY(DialogSeam::calls().back().text.contains(QStringLiteral("201 ribs in panel 1")));
+}
+
+void TestPlaneDocument::planesAtTheBoundsSaveAndOpenAgain_data()
+{
+    QTest::addColumn<int>("panels");
+    QTest::addColumn<int>("ribs");
+    QTest::addColumn<int>("spars");
+    QTest::addColumn<int>("strips");
+    QTest::addColumn<int>("combs");
+    QTest::newRow("two capped panels") << 2 << 200 << 50 << 50 << 50;
+    QTest::newRow("as many panels as a plane has") << 1000 << 2 << 0 << 0 << 0;
+    QTest::newRow("as many ribs as a plane has") << 120 << 200 << 0 << 0 << 0;
+    QTest::newRow("as many rib cuts as a plane has") << 8 << 200 << 50 << 25 << 50;
+    QTest::newRow("120 panels of 100 ribs and 5 spars") << 120 << 100 << 5 << 0 << 0;
+}
+
+void TestPlaneDocument::planesAtTheBoundsSaveAndOpenAgain()
+{
+    QFETCH(int, panels);
+    QFETCH(int, ribs);
+    QFETCH(int, spars);
+    QFETCH(int, strips);
+    QFETCH(int, combs);
+    QVERIFY(plane->loadFromString(wingOf(panels, ribs, spars, strips, combs).SerializeAsString(),
+                                  SerializeableIf::FILE_LOAD));
+    QCOMPARE(plane->getPanelCount(), panels);
+    QCOMPARE(plane->getPanelList().back()->getRibCount(), ribs);
+    const std::string built = encoded(plane);
+
+    std::string file = dir->filePath(QStringLiteral("bounds.pfz")).toStdString();
+    QVERIFY(plane->save(file));
+    QVERIFY(DialogSeam::calls().empty());
+    plane->clear();
+    QVERIFY(plane->load(file, true, SerializeableIf::FILE_LOAD));
+    std::string report;
+    QVERIFY2(sameMessage(decoded(encoded(plane)), decoded(built), &report), report.c_str());
 }
 
 void TestPlaneDocument::panelsBuiltSideBySideTakeIdsInFileOrder()

@@ -20,6 +20,7 @@
 
 #include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
+#include "document/DocumentLimits.h"
 #include "document/PlaneModel.h"
 #include "editing/WingPanelDialog.h"
 #include "foundation/XDoubleSpinBox.h"
@@ -544,11 +545,11 @@ void TestWingPanelDialog::splitRibHalvesItsThickness()
 void TestWingPanelDialog::editorStopsAtWhatADocumentOpens()
 {
     SparList spars;
-    for (int i = 0; i < PlaneModel::maxOpenedPartsPerList; ++i)
+    for (int i = 0; i < DocumentLimits::maxPartsPerList; ++i)
         spars.addSpar(oneSpar(1, 10).getSpars().front());
     PanelBaseData data = makePanelData(spars);
     RibList ribs;
-    for (int i = 0; i < PlaneModel::maxOpenedRibsPerPanel; ++i)
+    for (int i = 0; i < DocumentLimits::maxRibsPerPanel; ++i)
         ribs.addRib(RibDefinition(1.5f * i, 1.0f));
     data.setRibList(ribs);
     dialog->loadPanelIntoDialog(data);
@@ -557,12 +558,12 @@ void TestWingPanelDialog::editorStopsAtWhatADocumentOpens()
     dialog->addRibAfter();
     dialog->addRibBefore();
     dialog->splitRib();
-    QCOMPARE(dialog->getWorkingRibList().getRibCount(), PlaneModel::maxOpenedRibsPerPanel);
+    QCOMPARE(dialog->getWorkingRibList().getRibCount(), DocumentLimits::maxRibsPerPanel);
 
     widget<QTableView>("tableViewSpars")->selectRow(0);
     dialog->addSparAfter();
     dialog->copySpar();
-    QCOMPARE(int(dialog->getWorkingSparList().getSpars().size()), PlaneModel::maxOpenedPartsPerList);
+    QCOMPARE(int(dialog->getWorkingSparList().getSpars().size()), DocumentLimits::maxPartsPerList);
 }
 
 void TestWingPanelDialog::copiedSparIsNamedAndShifted()
