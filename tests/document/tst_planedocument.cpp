@@ -201,6 +201,7 @@ private slots:
     void programWrittenDocumentsOfManyRibsLoad();
     void planesAtTheBoundsSaveAndOpenAgain_data();
     void planesAtTheBoundsSaveAndOpenAgain();
+    void changesDuringABuildWaitUntilItIsOver();
     void panelsBuiltSideBySideTakeIdsInFileOrder();
     void alignedPanelLoadsWithoutNoAlignment();
     void absentRecordsTakeClassDefaults();
@@ -584,6 +585,36 @@ void TestPlaneDocument::planesAtTheBoundsSaveAndOpenAgain()
     QVERIFY(plane->load(file, true, SerializeableIf::FILE_LOAD));
     std::string report;
     QVERIFY2(sameMessage(decoded(encoded(plane)), decoded(built), &report), report.c_str());
+}
+
+void TestPlaneDocument::changesDuringABuildWaitUntilItIsOver()
+{
+    // An event handled while the panels are built (the window is kept alive
+    // meanwhile) makes the first panel wider: the change waits until the
+    // new plane is in place, and then every panel follows it.
+    PanelsTableModel* panels = plane->getPanelsTableModel();
+    int reports = 0;
+    int panelsSeen = -1;
+    plane->setLoadProgress([&](long long, long long) {
+        if (reports++ == 0) {
+            panels->addOrUpdatePanel(plainPanel(1, 500.0f, 300.0f, 150.0f, 0.0f, 20));
+            panelsSeen = plane->getPanelCount();
+        }
+        return true;
+    });
+    QVERIFY(plane->loadFromString(wingOf(16, 200, 2, 0, 0).SerializeAsString(), SerializeableIf::FILE_LOAD));
+    plane->setLoadProgress(nullptr);
+    QVERIFY(reports > 0);
+    QCOMPARE(panelsSeen, 0);
+    QCOMPARE(plane->getRootChord(), 200.0f);
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(plane->getPanelCount(), 16);
+    QCOMPARE(plane->getRootChord(), 300.0f);
+    for (Panel* panel : plane->getPanelList()) {
+        const float height = panel->getPanelBaseData().getRibHeight();
+        panel->getPanelBaseData().rebuildRibs();
+        QCOMPARE(panel->getPanelBaseData().getRibHeight(), height);
+    }
 }
 
 void TestPlaneDocument::panelsBuiltSideBySideTakeIdsInFileOrder()

@@ -4,6 +4,7 @@
 #include "foundation/IdentifiableObject.h"
 #include "foundation/Vector3D.h"
 #include "model/Panel.h"
+#include "foundation/ConcurrentWork.h"
 #include "model/PanelsTableModel.h"
 #include "model/PlaneAccess.h"
 
@@ -11,7 +12,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <iostream>
+#include <chrono>
 #include <sstream>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -127,6 +130,7 @@ private slots:
     void removingPanelRebuildsRemainder();
     void sideBySideRebuildMatchesRebuildingAlone();
     void buildsDrawIdsAndWriteAsInPlainLoop();
+    void runsFromTwoThreadsKeepTheConsole();
     void addingPanelStoresOneUndoState();
     void modelDeletesItsPanels();
 
@@ -327,6 +331,28 @@ void TestPanelsTableModel::buildsDrawIdsAndWriteAsInPlainLoop()
     QCOMPARE(PlaneAccess::takeIds(0), first + 4);
     QCOMPARE(runs, (std::vector<int>{1, 2, 2, 2}));
     QCOMPARE(QString::fromStdString(console.str()), QStringLiteral("build 0\nbuild 1\nbuild 2\nbuild 3\n"));
+}
+
+void TestPanelsTableModel::runsFromTwoThreadsKeepTheConsole()
+{
+    // Two threads run pieces side by side at the same time, every piece
+    // writing a line: the console ends on the buffer it started with, and
+    // every line arrives whole.
+    std::ostringstream console;
+    std::streambuf* const standardOutput = std::cout.rdbuf(console.rdbuf());
+    const auto run = [] {
+        for (int round = 0; round < 50; ++round)
+            ConcurrentWork::forEach(4, [](int i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                std::cout << "piece " << i << "\n";
+            });
+    };
+    std::thread other(run);
+    run();
+    other.join();
+    std::streambuf* const after = std::cout.rdbuf(standardOutput);
+    QVERIFY(after == console.rdbuf());
+    QCOMPARE(QString::fromStdString(console.str()).count(QStringLiteral("piece 3\n")), 100);
 }
 
 void TestPanelsTableModel::addingPanelStoresOneUndoState()
