@@ -763,8 +763,11 @@ bool PlaneModel::buildPlane(const serializedPlanformixData& data, hint_t hint)
 
     clear();
     setName(fromUtf8(data.planename()), true);
+    std::vector<Panel*> panels;
+    panels.reserve(built.size());
     for (std::unique_ptr<Panel>& panel : built)
-        panelsModel.appendPanel(panel.release());
+        panels.push_back(panel.release());
+    panelsModel.appendPanels(std::move(panels));
     for (const serializedPlanformixData::serializedViewData& view : data.views())
         if (Observer* observer = findObserverByName(fromUtf8(view.observername())))
             observer->loadViewData(&view, hint);

@@ -173,9 +173,10 @@ bool ConcurrentWork::forEach(int count, const std::function<void(int)>& work, co
     {
         ConsoleHold hold;
         std::vector<std::thread> workers;
-        // While the caller waits it takes no piece, so every core gets a
-        // worker.
-        const int helpers = std::min(count, cores) - (waiting ? 0 : 1);
+        // A waiting caller takes no piece, but keeps a core of its own to
+        // stay quick (it paints the window); a single piece still goes to a
+        // worker then.
+        const int helpers = std::max(std::min(count, cores) - 1, waiting ? 1 : 0);
         for (int i = 0; i < helpers; ++i) {
             {
                 std::lock_guard<std::mutex> lock(doneMutex);

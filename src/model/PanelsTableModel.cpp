@@ -198,6 +198,20 @@ void PanelsTableModel::appendPanel(Panel* panel)
     notifyObservers();
 }
 
+void PanelsTableModel::appendPanels(std::vector<Panel*> added)
+{
+    added.erase(std::remove(added.begin(), added.end(), nullptr), added.end());
+    if (added.empty())
+        return;
+    if (PlaneAccess::planeBeingBuilt() && PlaneAccess::deferChange([this, added] { appendPanels(added); }))
+        return;
+    const int row = int(panels.size());
+    beginInsertRows(QModelIndex(), row, row + int(added.size()) - 1);
+    panels.insert(panels.end(), added.begin(), added.end());
+    endInsertRows();
+    notifyObservers();
+}
+
 bool PanelsTableModel::addOrUpdatePanel(const PanelBaseData& data)
 {
     if (PlaneAccess::planeBeingBuilt() && PlaneAccess::deferChange([this, data] { addOrUpdatePanel(data); })) {

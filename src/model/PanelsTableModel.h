@@ -5,6 +5,7 @@
 #include <QAbstractTableModel>
 #include <functional>
 #include <list>
+#include <vector>
 
 class CoveringDefinition;
 class Panel;
@@ -44,6 +45,9 @@ public:
 
     // Takes ownership; no rebuild.
     void appendPanel(Panel* panel);
+    // The same for many panels at once, announced as one change (a document
+    // of a thousand panels comes in one step, not a thousand).
+    void appendPanels(std::vector<Panel*> panels);
     // Replaces the panel with the same id, or appends a new one. Returns
     // true for an update, false for an addition.
     bool addOrUpdatePanel(const PanelBaseData& data);

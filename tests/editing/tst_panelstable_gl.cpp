@@ -3,6 +3,7 @@
 #include "editing/PanelsTable.h"
 #include "editing/WingPanelDialog.h"
 #include "foundation/DialogSeam.h"
+#include "planformixdata.pb.h"
 #include "foundation/Observer.h"
 #include "foundation/XDoubleSpinBox.h"
 #include "foundation/XLineEdit.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -92,6 +94,8 @@ private slots:
     void cancelledAddLeavesPlaneUnchanged();
     void committedAddAppendsPanel();
     void okInDialogEntersAddedPanel();
+    void addStopsAtThePlaneBounds_data();
+    void addStopsAtThePlaneBounds();
     void hoverHighlightsPanelWithoutModifying();
     void destructionReleasesEditorsAndDialog();
 
@@ -356,6 +360,53 @@ void TestPanelsTable::committedAddAppendsPanel()
     const Panel* added = model->getPanel(2);
     QCOMPARE(added->getPanelName(), QString("New Panel"));
     QCOMPARE(added->getRootChord(), 160.0f);
+}
+
+void TestPanelsTable::addStopsAtThePlaneBounds_data()
+{
+    QTest::addColumn<int>("panels");
+    QTest::addColumn<int>("parts");
+    QTest::addColumn<QString>("bound");
+    QTest::newRow("a plane of all the panels it may have") << 1000 << 0 << "1001 panels, where a plane may have";
+    QTest::newRow("a copy beyond the rib cuts") << 10 << 50 << "220000 rib cuts";
+}
+
+void TestPanelsTable::addStopsAtThePlaneBounds()
+{
+    QFETCH(int, panels);
+    QFETCH(int, parts);
+    QFETCH(QString, bound);
+    serializedPlanformixData data;
+    data.set_version(1);
+    for (int i = 0; i < panels; ++i) {
+        auto* panel = data.add_panels();
+        panel->set_id(i + 1);
+        panel->set_length(500.0f);
+        panel->set_rootchord(200.0f);
+        panel->set_tipchord(180.0f);
+        panel->set_noofribs(parts > 0 ? 200 : 2);
+        for (int p = 0; p < parts; ++p) {
+            panel->add_sparlist()->set_lastrib(200);
+            panel->add_comblist()->set_lastrib(200);
+        }
+    }
+    QVERIFY(plane->loadFromString(data.SerializeAsString(), SerializeableIf::FILE_LOAD));
+    // The last panel is copied with the selector's own choice.
+    DialogSeam::queueButton(QMessageBox::Yes);
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, poll, [poll] {
+        if (auto* selector = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            selector->accept();
+        }
+    });
+    poll->start(10);
+    form.btnPanelAdd->click();
+    delete poll;
+    QVERIFY(!dialog()->isVisible());
+    QCOMPARE(model->getNoOfPanels(), panels);
+    QCOMPARE(DialogSeam::calls().back().title, QStringLiteral("Plane too large"));
+    QVERIFY2(DialogSeam::calls().back().text.contains(bound), qPrintable(DialogSeam::calls().back().text));
 }
 
 void TestPanelsTable::okInDialogEntersAddedPanel()

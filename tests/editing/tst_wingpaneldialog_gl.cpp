@@ -564,6 +564,15 @@ void TestWingPanelDialog::editorStopsAtWhatADocumentOpens()
     dialog->addSparAfter();
     dialog->copySpar();
     QCOMPARE(int(dialog->getWorkingSparList().getSpars().size()), DocumentLimits::maxPartsPerList);
+
+    // Each refusal says which bound it keeps.
+    const std::vector<DialogSeam::Call>& calls = DialogSeam::calls();
+    QCOMPARE(int(calls.size()), 5);
+    for (const DialogSeam::Call& call : calls)
+        QCOMPARE(call.title, QStringLiteral("Plane too large"));
+    QVERIFY(calls.front().text.startsWith(QStringLiteral("This would make the plane too large: 201 ribs in panel 1, "
+                                                         "where a panel may have at most 200")));
+    QVERIFY(calls.back().text.contains(QStringLiteral("51 spars, 0 sheeting strips and 0 rib combs in panel 1")));
 }
 
 void TestWingPanelDialog::copiedSparIsNamedAndShifted()
