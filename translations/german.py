@@ -73,6 +73,11 @@ GERMAN = {
   'Open file': 'Datei öffnen',
   'Error loading file': 'Fehler beim Laden',
   "Error loading file '%1'": "Fehler beim Laden der Datei '%1'",
+  'Building the ribs of the document...': 'Die Rippen des Dokuments werden erzeugt...',
+  'Cancel': 'Abbrechen',
+  'Opening document': 'Dokument öffnen',
+  'Undo': 'Rückgängig',
+  'Redo': 'Wiederholen',
  },
  'LengthCalculator': {
   'Panel length calculator': 'Segmentlängen-Rechner',
@@ -161,8 +166,42 @@ GERMAN = {
   "Plane not defined yet. Go to 'Plane Definition' tab and define a few panels...":
     "Noch kein Flugzeug definiert. Legen Sie auf der Seite 'Flugzeugdefinition' einige Segmente an...",
  },
+ 'DocumentLimits': {
+  '%1 panels, where a plane may have at most %2 so that it opens within a few seconds.':
+    '%1 Segmente, wo ein Flugzeug höchstens %2 haben darf, damit es sich in wenigen Sekunden öffnet.',
+  '%1 ribs in all panels, where a plane may have at most %2 so that it opens within a few seconds and fits in memory.':
+    '%1 Rippen in allen Segmenten, wo ein Flugzeug höchstens %2 haben darf, damit es sich in wenigen Sekunden öffnet und in den Speicher passt.',
+  '%1 rib cuts (each spar, sheeting strip and rib comb cut into each rib of its panel), where a plane may have at most %2 so that it opens within a few seconds.':
+    '%1 Rippenschnitte (jeder Holm, jeder Beplankungsstreifen und jeder Rippenkamm in jede Rippe seines Segments geschnitten), wo ein Flugzeug höchstens %2 haben darf, damit es sich in wenigen Sekunden öffnet.',
+  '%2 ribs in panel %1, where a panel may have at most %3, since the ribs of one panel are built one after the other.':
+    '%2 Rippen in Segment %1, wo ein Segment höchstens %3 haben darf, da die Rippen eines Segments nacheinander erzeugt werden.',
+  '%2 spars, %3 sheeting strips and %4 rib combs in panel %1, where a panel may have at most %5 of each, since each is cut into every rib of the panel one after the other.':
+    '%2 Holme, %3 Beplankungsstreifen und %4 Rippenkämme in Segment %1, wo ein Segment höchstens %5 von jedem haben darf, da jeder nacheinander in jede Rippe des Segments geschnitten wird.',
+  'Plane too large': 'Flugzeug zu groß',
+  'This would make the plane too large: %1': 'Damit würde das Flugzeug zu groß: %1',
+ },
  'PlaneModel': {
   'New Plane': 'Neues Flugzeug',
+  'Document not saved': 'Dokument nicht gespeichert',
+  'The document is not saved, because it would not open again: %1':
+    'Das Dokument wird nicht gespeichert, da es sich nicht wieder öffnen ließe: %1',
+  'The file cannot be read: %1': 'Die Datei kann nicht gelesen werden: %1',
+  'The file cannot be read.': 'Die Datei kann nicht gelesen werden.',
+  'Another document is being opened.': 'Es wird gerade ein anderes Dokument geöffnet.',
+  'The document is of version %1; this program reads version %2.':
+    'Das Dokument hat die Version %1; dieses Programm liest Version %2.',
+  'The file is not a document of this program, or it is damaged.':
+    'Die Datei ist kein Dokument dieses Programms, oder sie ist beschädigt.',
+  'Panel %1: its length or a chord is out of range.': 'Segment %1: Länge oder Profiltiefe liegt außerhalb des Bereichs.',
+  'Panel %1: its sweep, twist or dihedral is out of range.':
+    'Segment %1: Pfeilung, Schränkung oder V-Form liegt außerhalb des Bereichs.',
+  'Panel %1: its rib thickness or an airfoil factor is out of range.':
+    'Segment %1: Rippendicke oder ein Profilfaktor liegt außerhalb des Bereichs.',
+  'Panel %1: a size of a spar, strip, comb, edge or covering is out of range.':
+    'Segment %1: ein Maß eines Holms, Streifens, Kamms, einer Kante oder Beplankung liegt außerhalb des Bereichs.',
+  'Panel %1: a rib position or thickness is out of range.':
+    'Segment %1: eine Rippenposition oder -dicke liegt außerhalb des Bereichs.',
+  'A number in the document is not finite.': 'Eine Zahl im Dokument ist nicht endlich.',
   "Can't create file": 'Datei kann nicht angelegt werden',
   "Can't create file '%1' for writing: %2": "Die Datei '%1' kann nicht zum Schreiben angelegt werden: %2",
   'the document could not be encoded': 'das Dokument konnte nicht kodiert werden',
