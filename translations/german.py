@@ -177,6 +177,8 @@ GERMAN = {
     '%2 Rippen in Segment %1, wo ein Segment höchstens %3 haben darf, da die Rippen eines Segments nacheinander erzeugt werden.',
   '%2 spars, %3 sheeting strips and %4 rib combs in panel %1, where a panel may have at most %5 of each, since each is cut into every rib of the panel one after the other.':
     '%2 Holme, %3 Beplankungsstreifen und %4 Rippenkämme in Segment %1, wo ein Segment höchstens %5 von jedem haben darf, da jeder nacheinander in jede Rippe des Segments geschnitten wird.',
+  '%1 rib cuts of sheeting strips under advanced covering, where a plane may have at most %2, since each takes several times the time and memory of another cut.':
+    '%1 Rippenschnitte von Beplankungsstreifen unter erweiterter Beplankung, wo ein Flugzeug höchstens %2 haben darf, da jeder ein Mehrfaches an Zeit und Speicher eines anderen Schnitts braucht.',
   'Plane too large': 'Flugzeug zu groß',
   'This would make the plane too large: %1': 'Damit würde das Flugzeug zu groß: %1',
  },

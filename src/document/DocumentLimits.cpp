@@ -9,15 +9,18 @@ DocumentLimits::Size& DocumentLimits::Size::operator+=(const Size& other)
     panels += other.panels;
     ribs += other.ribs;
     ribCuts += other.ribCuts;
+    coveredStripCuts += other.coveredStripCuts;
     return *this;
 }
 
-DocumentLimits::Size DocumentLimits::panelSize(long long ribs, long long spars, long long strips, long long combs)
+DocumentLimits::Size DocumentLimits::panelSize(long long ribs, long long spars, long long strips, long long combs,
+                                               bool stripsCovered)
 {
     Size size;
     size.panels = 1;
     size.ribs = ribs;
     size.ribCuts = ribs * (spars + strips + combs);
+    size.coveredStripCuts = stripsCovered ? ribs * strips : 0;
     return size;
 }
 
@@ -25,7 +28,8 @@ DocumentLimits::Size DocumentLimits::panelSize(const PanelBaseData& data)
 {
     return panelSize(data.getRibList().getRibCount(), (long long)data.getSparList().getSpars().size(),
                      (long long)data.getSheetingStripList().getStrips().size(),
-                     (long long)data.getCombList().getCombs().size());
+                     (long long)data.getCombList().getCombs().size(),
+                     data.getCoveringDefinition().getSheetingType() == SheetingType::Advanced);
 }
 
 DocumentLimits::Size DocumentLimits::planeSize(const std::list<Panel*>& panels, int leftOutId)
@@ -50,6 +54,10 @@ QString DocumentLimits::planeProblem(const Size& plane)
         return tr("%1 rib cuts (each spar, sheeting strip and rib comb cut into each rib of its panel), where a "
                   "plane may have at most %2 so that it opens within a few seconds.")
             .arg(plane.ribCuts).arg(maxRibCuts);
+    if (plane.coveredStripCuts > maxCoveredStripCuts)
+        return tr("%1 rib cuts of sheeting strips under advanced covering, where a plane may have at most %2, "
+                  "since each takes several times the time and memory of another cut.")
+            .arg(plane.coveredStripCuts).arg(maxCoveredStripCuts);
     return QString();
 }
 

@@ -11,7 +11,12 @@ class QWidget;
 // How large a plane may grow: the one set of bounds that the editor stops at
 // and that a document (file or undo state) is read within, so that whatever
 // the editor builds and saves opens again, and whatever opens does so within
-// a few seconds and a few GB of memory.
+// a few seconds and a few GB of memory (bench BM_OpenLargestPlane).
+//
+// A built rib with edges and tabs holds about 110 kB. A spar or comb cut
+// into a rib costs a few kB and about 10 microseconds; a sheeting strip cut
+// under advanced covering 30 to 60 kB and 60 microseconds, more the more
+// strips the rib carries. So those strip cuts have a bound of their own.
 //
 // Panels are built side by side on all cores, but the ribs of one panel one
 // after the other, so a panel's own lists are bounded as well as the plane's
@@ -29,18 +34,24 @@ public:
     static constexpr long long maxRibsPerPanel = 200;
     // Of each: spars, sheeting strips, rib combs.
     static constexpr long long maxPartsPerList = 50;
-    static constexpr long long maxRibs = 24000;
-    static constexpr long long maxRibCuts = 200000;
+    static constexpr long long maxRibs = 16000;
+    static constexpr long long maxRibCuts = 60000;
+    // Two panels of 200 ribs with 50 strips each under advanced covering.
+    static constexpr long long maxCoveredStripCuts = 20000;
 
     struct Size {
         long long panels = 0;
         long long ribs = 0;
         long long ribCuts = 0;
+        // The rib cuts of sheeting strips under advanced covering.
+        long long coveredStripCuts = 0;
         Size& operator+=(const Size& other);
     };
 
-    // One panel of so many ribs, spars, strips and combs.
-    static Size panelSize(long long ribs, long long spars, long long strips, long long combs);
+    // One panel of so many ribs, spars, strips and combs; stripsCovered:
+    // under advanced covering.
+    static Size panelSize(long long ribs, long long spars, long long strips, long long combs,
+                          bool stripsCovered = false);
     static Size panelSize(const PanelBaseData& data);
     // The plane's panels, leaving out the one with the id leftOutId (the
     // panel an edit replaces).

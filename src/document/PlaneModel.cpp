@@ -124,8 +124,9 @@ bool documentIsBuildable(const serializedPlanformixData& document, QString& prob
                                                panel.sheeting().sheetingstriplist_size(), panel.comblist_size());
         if (!problem.isEmpty())
             return false;
-        size += DocumentLimits::panelSize(ribs, panel.sparlist_size(), panel.sheeting().sheetingstriplist_size(),
-                                          panel.comblist_size());
+        size += DocumentLimits::panelSize(
+            ribs, panel.sparlist_size(), panel.sheeting().sheetingstriplist_size(), panel.comblist_size(),
+            panel.sheeting().sheetingtype() == PanelMessage::sheetingDefinition::Advanced);
         // A rib list is read even where the count lets no rib be built.
         if (panel.riblist_size() > DocumentLimits::maxRibsPerPanel) {
             problem = DocumentLimits::panelProblem(number - 1, panel.riblist_size(), 0, 0, 0);
@@ -719,8 +720,12 @@ bool PlaneModel::buildPlane(const serializedPlanformixData& data, hint_t hint)
     // Every panel is built away from the plane, which stays whole and shown
     // until the new one is complete: the wing's root chord and first panel
     // are the document's, not the plane's. So the panels, the first among
-    // them, are built side by side, and a stopped load leaves the plane as
-    // it was.
+    // them, are built side by side, and a stopped undo leaves the plane as
+    // it was. A document file replaces a plane the user has given up
+    // already: that one goes first, so that two large planes never take
+    // the memory at once.
+    if (hint == FILE_LOAD)
+        clear();
     const int count = data.panels_size();
     const float wingRootChord = count > 0 ? data.panels(0).rootchord() : -1.0f;
     long long total = 0;

@@ -55,7 +55,8 @@ public:
     // Why the last refused document was refused, in words for the user.
     QString getLoadProblem() const;
     // Whether the last load was stopped by its progress report; the plane
-    // is then as it was before the load.
+    // is then as it was before an undo state's load, and empty after a
+    // document file's.
     bool wasLoadStopped() const;
     // Called on this thread about every 20 ms while the panels of a
     // document are built on worker threads, with the work done so far and

@@ -497,8 +497,12 @@ bool WingPanelDialog::refuseBeyondLimits(int ribs, int spars, int strips, int co
     const int number = panels->findPanelById(id, position) ? position + 1 : panels->getNoOfPanels() + 1;
     QString problem = DocumentLimits::panelProblem(number, ribs, spars, strips, combs);
     if (problem.isEmpty()) {
+        PanelBaseData fields;
+        for (const PanelDialogPage* page : pages)
+            page->writeInto(fields);
         DocumentLimits::Size plane = DocumentLimits::planeSize(panels->getPanels(), id);
-        plane += DocumentLimits::panelSize(ribs, spars, strips, combs);
+        plane += DocumentLimits::panelSize(
+            ribs, spars, strips, combs, fields.getCoveringDefinition().getSheetingType() == SheetingType::Advanced);
         problem = DocumentLimits::planeProblem(plane);
     }
     return DocumentLimits::refuse(this, problem);

@@ -414,12 +414,12 @@ void TestPlaneDocument::refusedDocumentLeavesPlaneUntouched_data()
         for (int i = 0; i < 51; ++i)
             d.mutable_panels(0)->add_comblist();
     }) << QString();
-    QTest::newRow("121 panels of 200 ribs") << variant([](serializedPlanformixData& d) {
+    QTest::newRow("81 panels of 200 ribs") << variant([](serializedPlanformixData& d) {
         d.mutable_panels(0)->set_noofribs(200);
-        for (int i = 1; i < 121; ++i)
+        for (int i = 1; i < 81; ++i)
             *d.add_panels() = d.panels(0);
     }) << QString();
-    QTest::newRow("7 panels of 200 ribs and 50 of each part") << variant([](serializedPlanformixData& d) {
+    QTest::newRow("3 panels of 200 ribs and 50 of each part") << variant([](serializedPlanformixData& d) {
         PanelMessage* p = d.mutable_panels(0);
         p->set_noofribs(200);
         for (int i = 0; i < 50; ++i) {
@@ -427,7 +427,7 @@ void TestPlaneDocument::refusedDocumentLeavesPlaneUntouched_data()
             p->mutable_sheeting()->add_sheetingstriplist();
             p->add_comblist();
         }
-        for (int i = 1; i < 7; ++i)
+        for (int i = 1; i < 3; ++i)
             *d.add_panels() = d.panels(0);
     }) << QString();
     QTest::newRow("1001 panels") << variant([](serializedPlanformixData& d) {
@@ -558,10 +558,10 @@ void TestPlaneDocument::planesAtTheBoundsSaveAndOpenAgain_data()
     QTest::addColumn<int>("spars");
     QTest::addColumn<int>("strips");
     QTest::addColumn<int>("combs");
+    // Two capped panels hold as many rib cuts as a plane may.
     QTest::newRow("two capped panels") << 2 << 200 << 50 << 50 << 50;
     QTest::newRow("as many panels as a plane has") << 1000 << 2 << 0 << 0 << 0;
-    QTest::newRow("as many ribs as a plane has") << 120 << 200 << 0 << 0 << 0;
-    QTest::newRow("as many rib cuts as a plane has") << 8 << 200 << 50 << 25 << 50;
+    QTest::newRow("as many ribs as a plane has") << 80 << 200 << 0 << 0 << 0;
     QTest::newRow("120 panels of 100 ribs and 5 spars") << 120 << 100 << 5 << 0 << 0;
 }
 

@@ -368,7 +368,7 @@ void TestPanelsTable::addStopsAtThePlaneBounds_data()
     QTest::addColumn<int>("parts");
     QTest::addColumn<QString>("bound");
     QTest::newRow("a plane of all the panels it may have") << 1000 << 0 << "1001 panels, where a plane may have";
-    QTest::newRow("a copy beyond the rib cuts") << 10 << 50 << "220000 rib cuts";
+    QTest::newRow("a copy beyond the rib cuts") << 3 << 50 << "80000 rib cuts";
 }
 
 void TestPanelsTable::addStopsAtThePlaneBounds()
