@@ -189,6 +189,41 @@
         </message>
     </context>
     <context>
+        <name>DocumentLimits</name>
+        <message>
+            <source>%1 panels, where a plane may have at most %2 so that it opens within a few seconds.</source>
+            <translation>%1 Segmente, wo ein Flugzeug höchstens %2 haben darf, damit es sich in wenigen Sekunden öffnet.</translation>
+        </message>
+        <message>
+            <source>%1 ribs in all panels, where a plane may have at most %2 so that it opens within a few seconds and fits in memory.</source>
+            <translation>%1 Rippen in allen Segmenten, wo ein Flugzeug höchstens %2 haben darf, damit es sich in wenigen Sekunden öffnet und in den Speicher passt.</translation>
+        </message>
+        <message>
+            <source>%1 rib cuts (each spar, sheeting strip and rib comb cut into each rib of its panel), where a plane may have at most %2 so that it opens within a few seconds.</source>
+            <translation>%1 Rippenschnitte (jeder Holm, jeder Beplankungsstreifen und jeder Rippenkamm in jede Rippe seines Segments geschnitten), wo ein Flugzeug höchstens %2 haben darf, damit es sich in wenigen Sekunden öffnet.</translation>
+        </message>
+        <message>
+            <source>%1 rib cuts of sheeting strips under advanced covering, where a plane may have at most %2, since each takes several times the time and memory of another cut.</source>
+            <translation>%1 Rippenschnitte von Beplankungsstreifen unter erweiterter Beplankung, wo ein Flugzeug höchstens %2 haben darf, da jeder ein Mehrfaches an Zeit und Speicher eines anderen Schnitts braucht.</translation>
+        </message>
+        <message>
+            <source>%2 ribs in panel %1, where a panel may have at most %3, since the ribs of one panel are built one after the other.</source>
+            <translation>%2 Rippen in Segment %1, wo ein Segment höchstens %3 haben darf, da die Rippen eines Segments nacheinander erzeugt werden.</translation>
+        </message>
+        <message>
+            <source>%2 spars, %3 sheeting strips and %4 rib combs in panel %1, where a panel may have at most %5 of each, since each is cut into every rib of the panel one after the other.</source>
+            <translation>%2 Holme, %3 Beplankungsstreifen und %4 Rippenkämme in Segment %1, wo ein Segment höchstens %5 von jedem haben darf, da jeder nacheinander in jede Rippe des Segments geschnitten wird.</translation>
+        </message>
+        <message>
+            <source>Plane too large</source>
+            <translation>Flugzeug zu groß</translation>
+        </message>
+        <message>
+            <source>This would make the plane too large: %1</source>
+            <translation>Damit würde das Flugzeug zu groß: %1</translation>
+        </message>
+    </context>
+    <context>
         <name>FileManager</name>
         <message>
             <source>Save file as...</source>
@@ -239,6 +274,18 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>Opening document</source>
             <translation>Dokument wird geöffnet</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation>Rückgängig</translation>
+        </message>
+        <message>
+            <source>Redo</source>
+            <translation>Wiederholen</translation>
         </message>
     </context>
     <context>
@@ -693,28 +740,60 @@ Soll sie ersetzt werden?</translation>
             <translation>mm</translation>
         </message>
         <message>
-            <source>Panel %1 has %2 ribs, more than any real wing (at most %3 per panel).</source>
-            <translation>Segment %1 hat %2 Rippen, mehr als jeder echte Flügel (höchstens %3 je Segment).</translation>
-        </message>
-        <message>
-            <source>Panel %1 has more spars, sheeting strips or rib combs than any real wing (at most %2 of each per panel).</source>
-            <translation>Segment %1 hat mehr Holme, Beplankungsstreifen oder Rippenkämme als jeder echte Flügel (höchstens %2 von jeder Art je Segment).</translation>
-        </message>
-        <message>
-            <source>The document's %1 ribs with %2 cuts of spars, sheeting strips and rib combs are more than any real wing needs and would take too long to build.</source>
-            <translation>Die %1 Rippen des Dokuments mit %2 Ausschnitten für Holme, Beplankungsstreifen und Rippenkämme sind mehr, als ein echter Flügel braucht, und ihre Berechnung würde zu lange dauern.</translation>
-        </message>
-        <message>
-            <source>Document too large</source>
-            <translation>Dokument zu groß</translation>
-        </message>
-        <message>
-            <source>The document is saved, but it will not open again: %1</source>
-            <translation>Das Dokument ist gespeichert, lässt sich aber nicht wieder öffnen: %1</translation>
-        </message>
-        <message>
             <source>New Plane</source>
             <translation>Neues Flugzeug</translation>
+        </message>
+        <message>
+            <source>Panel %1: its length or a chord is out of range.</source>
+            <translation>Segment %1: Länge oder Profiltiefe liegt außerhalb des Bereichs.</translation>
+        </message>
+        <message>
+            <source>Panel %1: its sweep, twist or dihedral is out of range.</source>
+            <translation>Segment %1: Pfeilung, Schränkung oder V-Form liegt außerhalb des Bereichs.</translation>
+        </message>
+        <message>
+            <source>Panel %1: its rib thickness or an airfoil factor is out of range.</source>
+            <translation>Segment %1: Rippendicke oder ein Profilfaktor liegt außerhalb des Bereichs.</translation>
+        </message>
+        <message>
+            <source>Panel %1: a size of a spar, strip, comb, edge or covering is out of range.</source>
+            <translation>Segment %1: ein Maß eines Holms, Streifens, Kamms, einer Kante oder Beplankung liegt außerhalb des Bereichs.</translation>
+        </message>
+        <message>
+            <source>Panel %1: a rib position or thickness is out of range.</source>
+            <translation>Segment %1: eine Rippenposition oder -dicke liegt außerhalb des Bereichs.</translation>
+        </message>
+        <message>
+            <source>A number in the document is not finite.</source>
+            <translation>Eine Zahl im Dokument ist nicht endlich.</translation>
+        </message>
+        <message>
+            <source>Document not saved</source>
+            <translation>Dokument nicht gespeichert</translation>
+        </message>
+        <message>
+            <source>The document is not saved, because it would not open again: %1</source>
+            <translation>Das Dokument wird nicht gespeichert, da es sich nicht wieder öffnen ließe: %1</translation>
+        </message>
+        <message>
+            <source>The file cannot be read: %1</source>
+            <translation>Die Datei kann nicht gelesen werden: %1</translation>
+        </message>
+        <message>
+            <source>The file cannot be read.</source>
+            <translation>Die Datei kann nicht gelesen werden.</translation>
+        </message>
+        <message>
+            <source>Another document is being opened.</source>
+            <translation>Es wird gerade ein anderes Dokument geöffnet.</translation>
+        </message>
+        <message>
+            <source>The document is of version %1; this program reads version %2.</source>
+            <translation>Das Dokument hat die Version %1; dieses Programm liest Version %2.</translation>
+        </message>
+        <message>
+            <source>The file is not a document of this program, or it is damaged.</source>
+            <translation>Die Datei ist kein Dokument dieses Programms, oder sie ist beschädigt.</translation>
         </message>
     </context>
     <context>
