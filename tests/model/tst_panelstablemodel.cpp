@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <iostream>
+#include <atomic>
+#include <set>
+#include <algorithm>
 #include <chrono>
 #include <sstream>
 #include <thread>
@@ -131,6 +134,7 @@ private slots:
     void sideBySideRebuildMatchesRebuildingAlone();
     void buildsDrawIdsAndWriteAsInPlainLoop();
     void runsFromTwoThreadsKeepTheConsole();
+    void waitingCallerSeesPiecesFinishAndStops();
     void addingPanelStoresOneUndoState();
     void modelDeletesItsPanels();
 
@@ -353,6 +357,30 @@ void TestPanelsTableModel::runsFromTwoThreadsKeepTheConsole()
     std::streambuf* const after = std::cout.rdbuf(standardOutput);
     QVERIFY(after == console.rdbuf());
     QCOMPARE(QString::fromStdString(console.str()).count(QStringLiteral("piece 3\n")), 100);
+}
+
+void TestPanelsTableModel::waitingCallerSeesPiecesFinishAndStops()
+{
+    // The caller that waits (the GUI thread, painting and showing progress)
+    // is called back often while the pieces run and sees them finish one by
+    // one, not all at the end; saying stop starts no further piece.
+    std::atomic<int> finished{0};
+    std::vector<int> seen;
+    const auto piece = [&](int) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        ++finished;
+    };
+    QVERIFY(ConcurrentWork::forEach(64, piece, nullptr, [&] {
+        seen.push_back(finished.load());
+        return true;
+    }));
+    QCOMPARE(finished.load(), 64);
+    QVERIFY(std::is_sorted(seen.begin(), seen.end()));
+    QVERIFY2(std::set<int>(seen.begin(), seen.end()).size() >= 3, qPrintable(QString::number(seen.size())));
+
+    finished = 0;
+    QVERIFY(!ConcurrentWork::forEach(64, piece, nullptr, [&] { return finished.load() == 0; }));
+    QVERIFY(finished.load() < 64);
 }
 
 void TestPanelsTableModel::addingPanelStoresOneUndoState()
