@@ -159,9 +159,10 @@ void MainWindow::loadFile()
     // Switching notifications back on redraws every view and, as a side
     // effect, marks the document modified.
     model->setNotificationsEnabled(true);
-    // Only a loaded file is unmodified; a cancelled or failed open keeps
-    // the mark the open document had, so unsaved work is never shown as
-    // saved and an untouched document is not shown as changed.
+    // A loaded file is unmodified, and so is the empty document left when
+    // the user stopped the building of one; a cancelled dialog or a failed
+    // open keeps the mark the open document had, so unsaved work is never
+    // shown as saved and an untouched document is not shown as changed.
     fileManager->setModified(loaded ? false : wasModified);
     model->setHistoryRecordingEnabled(true);
 }
