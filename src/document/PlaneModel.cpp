@@ -7,6 +7,7 @@
 #include "planformixdata.pb.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMutexLocker>
 #include <QThread>
@@ -725,7 +726,7 @@ bool PlaneModel::buildPlane(const serializedPlanformixData& data, hint_t hint)
     // already: that one goes first, so that two large planes never take
     // the memory at once.
     if (hint == FILE_LOAD)
-        clear();
+        replacePanels({});
     const int count = data.panels_size();
     const float wingRootChord = count > 0 ? data.panels(0).rootchord() : -1.0f;
     long long total = 0;
@@ -759,25 +760,55 @@ bool PlaneModel::buildPlane(const serializedPlanformixData& data, hint_t hint)
         runDeferredChanges();
         throw;
     }
-    building = false;
-    if (!complete) {
-        built.clear();
-        runDeferredChanges();
-        return false;
-    }
-
-    clear();
-    setName(fromUtf8(data.planename()), true);
     std::vector<Panel*> panels;
     panels.reserve(built.size());
     for (std::unique_ptr<Panel>& panel : built)
         panels.push_back(panel.release());
-    panelsModel.appendPanels(std::move(panels));
+    if (!complete) {
+        discardPanels(std::move(panels));
+        building = false;
+        runDeferredChanges();
+        return false;
+    }
+
+    building = false;
+    replacePanels(std::move(panels), fromUtf8(data.planename()));
     for (const serializedPlanformixData::serializedViewData& view : data.views())
         if (Observer* observer = findObserverByName(fromUtf8(view.observername())))
             observer->loadViewData(&view, hint);
     runDeferredChanges();
     return true;
+}
+
+void PlaneModel::replacePanels(std::vector<Panel*> panels, const QString& name)
+{
+    // As clear() and then the new panels in one step; the old panels are
+    // out of the plane before they go.
+    resetBaseData();
+    std::vector<Panel*> old = panelsModel.takePanels();
+    notifyObservers();
+    setName(name, true);
+    panelsModel.appendPanels(std::move(panels));
+    const bool wasBuilding = building;
+    building = true;
+    discardPanels(std::move(old));
+    building = wasBuilding;
+}
+
+void PlaneModel::discardPanels(std::vector<Panel*> panels)
+{
+    // A large plane takes most of a second to free: the window is kept
+    // painted meanwhile, as while it was built. Nothing can be stopped here.
+    QElapsedTimer clock;
+    clock.start();
+    for (Panel*& panel : panels) {
+        delete panel;
+        panel = nullptr;
+        if (loadProgress && clock.elapsed() >= 20) {
+            loadProgress(1, 1);
+            clock.restart();
+        }
+    }
 }
 
 // ------------------------------------------------------------------- plane

@@ -188,6 +188,10 @@ private:
     // side, then puts the new plane in place of the old one; false (the
     // plane untouched) when the progress report stopped it.
     bool buildPlane(const serializedPlanformixData& data, hint_t hint);
+    // The plane's panels become these, its name name; the old panels are
+    // freed while the window is kept painted.
+    void replacePanels(std::vector<Panel*> panels, const QString& name = QString());
+    void discardPanels(std::vector<Panel*> panels);
     void runDeferredChanges();
 
     static PlaneModel* theInstance;

@@ -212,6 +212,18 @@ void PanelsTableModel::appendPanels(std::vector<Panel*> added)
     notifyObservers();
 }
 
+std::vector<Panel*> PanelsTableModel::takePanels()
+{
+    if (panels.empty())
+        return {};
+    beginRemoveRows(QModelIndex(), 0, int(panels.size()) - 1);
+    std::vector<Panel*> taken(panels.begin(), panels.end());
+    panels.clear();
+    endRemoveRows();
+    notifyObservers();
+    return taken;
+}
+
 bool PanelsTableModel::addOrUpdatePanel(const PanelBaseData& data)
 {
     if (PlaneAccess::planeBeingBuilt() && PlaneAccess::deferChange([this, data] { addOrUpdatePanel(data); })) {

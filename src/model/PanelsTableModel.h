@@ -48,6 +48,8 @@ public:
     // The same for many panels at once, announced as one change (a document
     // of a thousand panels comes in one step, not a thousand).
     void appendPanels(std::vector<Panel*> panels);
+    // Takes every panel out, announced as a removal; the caller owns them.
+    std::vector<Panel*> takePanels();
     // Replaces the panel with the same id, or appends a new one. Returns
     // true for an update, false for an addition.
     bool addOrUpdatePanel(const PanelBaseData& data);
