@@ -690,8 +690,9 @@ void PlaneModel::runDeferredChanges()
         for (const std::function<void()>& change : changes)
             change();
     };
+    // Queued on the panels model, so that they are dropped with the plane.
     if (QCoreApplication::instance())
-        QMetaObject::invokeMethod(QCoreApplication::instance(), runAll, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(&panelsModel, runAll, Qt::QueuedConnection);
     else
         runAll();
 }
