@@ -257,6 +257,7 @@ struct StencilMarks
     const void* context = nullptr;
     int value = 1;
     int limit = 1;
+    long taken = 0;
 };
 StencilMarks stencilMarks;
 int stencilValueCap = 0;
@@ -300,6 +301,11 @@ void continueStencilMarksAt(int value)
     stencilMarks.value = std::max(0, std::min(value, markLimit()) - 1);
 }
 
+long stencilMarksTaken()
+{
+    return stencilMarks.taken;
+}
+
 void forgetStencilMarks()
 {
     adoptStencilContext();
@@ -308,6 +314,7 @@ void forgetStencilMarks()
 
 void clearStencilMarks()
 {
+    ++stencilMarks.taken;
     const bool adopted = adoptStencilContext();
     const int limit = markLimit();
     if (adopted || stencilMarks.value >= limit) {

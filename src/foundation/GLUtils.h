@@ -92,6 +92,9 @@ int stencilMarkValues();
 // clearing: the caller sees to it that no mark of that value is in the
 // buffer when what is drawn next runs.
 void continueStencilMarksAt(int value);
+// How many times clearStencilMarks has run, ever: the difference tells how
+// many mark values a piece of drawing took.
+long stencilMarksTaken();
 // The next clearStencilMarks clears the buffer for real, because marks of
 // unknown values may lie in it.
 void forgetStencilMarks();

@@ -253,11 +253,12 @@ void MainWingGLWidget::prepareRecordings(PlaneModel* plane)
             ++it;
         }
     }
+    int nextMark = 1;
     for (const Panel* panel : panels) {
         std::unique_ptr<PanelDisplayLists>& lists = recordings[panel];
         if (!lists)
             lists = std::make_unique<PanelDisplayLists>();
-        recordedLists += lists->prepare(PanelDrawing::sceneOf(*panel), options);
+        recordedLists += lists->prepare(PanelDrawing::sceneOf(*panel), options, nextMark);
     }
 }
 
@@ -580,6 +581,8 @@ void MainWingGLWidget::paintGL()
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     if (!model || !initialised)
         return;
+    // A resize or an uncovered window paints without being asked.
+    shownState = drawnState();
     if (lightFrames)
         drawLightFrame(model);
     else

@@ -1,5 +1,6 @@
 #include "views/PanelDisplayLists.h"
 
+#include <algorithm>
 #include <cstring>
 #include <qopengl.h>
 
@@ -52,10 +53,21 @@ public:
 
     void drawPiece(PanelDrawing::Piece piece) override
     {
-        if (piece == PanelDrawing::CombsPiece) {
-            // Recorded from a cleared buffer, marking with values from 1 on.
-            glClear(GL_STENCIL_BUFFER_BIT);
-            marks.set();
+        if (piece == PanelDrawing::CombsPiece && lists.combMarks > 0) {
+            const size_t first = size_t(lists.firstCombMark);
+            const size_t end = first + size_t(lists.combMarks);
+            const size_t values = size_t(lists.markValues);
+            // A list that ran out of values cleared the buffer itself and
+            // went on from 1.
+            const bool wraps = end - 1 > values;
+            makeRoom(first, wraps ? values : end - 1);
+            glCallList(lists.pieceList(side, piece));
+            if (wraps)
+                marks.reset();
+            const size_t last = wraps ? (end - 2) % values + 1 : end - 1;
+            for (size_t value = wraps ? 1 : first; value <= last; ++value)
+                marks.set(value);
+            return;
         }
         glCallList(lists.pieceList(side, piece));
     }
@@ -63,15 +75,24 @@ public:
     void drawRib(size_t index) override
     {
         const size_t value = static_cast<size_t>(lists.markValue[index]);
-        if (marks.test(value)) {
-            glClear(GL_STENCIL_BUFFER_BIT);
-            marks.reset();
-        }
+        makeRoom(value, value);
         marks.set(value);
         glCallList(lists.ribList(side, index));
     }
 
 private:
+    // Clears the buffer when a mark of a value from first to last lies in it.
+    void makeRoom(size_t first, size_t last)
+    {
+        for (size_t value = first; value <= last && value < marks.size(); ++value) {
+            if (marks.test(value)) {
+                glClear(GL_STENCIL_BUFFER_BIT);
+                marks.reset();
+                return;
+            }
+        }
+    }
+
     const PanelDisplayLists& lists;
     int side;
     MarkValues& marks;
@@ -88,7 +109,8 @@ bool PanelDisplayLists::isCurrent(const PanelDrawing::Scene& scene, const PlaneV
     return true;
 }
 
-int PanelDisplayLists::prepare(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options)
+int PanelDisplayLists::prepare(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options,
+                               int& nextMark)
 {
     const size_t ribs = scene.ribs.size();
     if (firstList == 0 || ribs != heldRibs.size()) {
@@ -127,6 +149,12 @@ int PanelDisplayLists::prepare(const PanelDrawing::Scene& scene, const PlaneVisu
 
     int count = 0;
     const int values = GLUtils::stencilMarkValues();
+    // Panels drawn one after the other mark with values that follow on, so
+    // that the buffer is cleared only when the values run out.
+    const auto after = [values](int value, size_t steps) {
+        return int((size_t(value) - 1 + steps) % size_t(values)) + 1;
+    };
+    nextMark = std::max(1, std::min(nextMark, values));
     for (const int side : {1, -1}) {
         if (options.getShowRibs()) {
             for (size_t index = 0; index < ribs; ++index) {
@@ -134,7 +162,7 @@ int PanelDisplayLists::prepare(const PanelDrawing::Scene& scene, const PlaneVisu
                     continue;
                 // Each rib of a panel marks with a value of its own, so a
                 // panel's ribs drawn one after the other need no clear.
-                markValue[index] = static_cast<int>(index % static_cast<size_t>(values)) + 1;
+                markValue[index] = after(nextMark, index);
                 GLUtils::continueStencilMarksAt(markValue[index]);
                 glNewList(ribList(side, index), GL_COMPILE);
                 scene.ribs[index]->visualize(options, static_cast<float>(side));
@@ -147,15 +175,24 @@ int PanelDisplayLists::prepare(const PanelDrawing::Scene& scene, const PlaneVisu
             const auto piece = PanelDrawing::Piece(which);
             if (recorded[pieceSlot(side, piece)] || !PanelDrawing::shows(scene, piece, options))
                 continue;
-            GLUtils::continueStencilMarksAt(1);
+            if (piece == PanelDrawing::CombsPiece)
+                firstCombMark = after(nextMark, ribs);
+            GLUtils::continueStencilMarksAt(firstCombMark);
+            const long marksBefore = GLUtils::stencilMarksTaken();
             glNewList(pieceList(side, piece), GL_COMPILE);
             PanelDrawing::drawPiece(scene, piece, options, side);
             glEndList();
+            if (piece == PanelDrawing::CombsPiece)
+                combMarks = GLUtils::stencilMarksTaken() - marksBefore;
             recorded[pieceSlot(side, piece)] = true;
             ++count;
         }
     }
     GLUtils::forgetStencilMarks();
+    markValues = values;
+    nextMark = after(ribs > 0 ? markValue.back() : nextMark, ribs > 0 ? 1 : 0);
+    if (recorded[pieceSlot(1, PanelDrawing::CombsPiece)] && combMarks > 0)
+        nextMark = after(firstCombMark, size_t(combMarks));
     return count;
 }
 

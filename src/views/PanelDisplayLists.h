@@ -33,8 +33,9 @@ public:
     bool isCurrent(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options) const;
     // Records what the options show and has changed or was never recorded,
     // for both halves; the context must be current. Returns the number of
-    // lists recorded.
-    int prepare(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options);
+    // lists recorded. nextMark is the stencil mark value the panel's lists
+    // start from, if recorded now; on return, the value after the panel's.
+    int prepare(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options, int& nextMark);
     // Draws the panel as PanelDrawing::drawPanel does, replaying the lists
     // that prepare made.
     void draw(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options, int side,
@@ -65,6 +66,11 @@ private:
     unsigned int firstList = 0;
     size_t listsPerSide = 0;
     std::vector<bool> recorded;
-    // The stencil value each rib's list marks with.
+    // The stencil value each rib's list marks with, and the first of the
+    // values the combs' list takes one after the other (starting again from
+    // 1 after a clear of its own when it runs out of them).
     std::vector<int> markValue;
+    int firstCombMark = 1;
+    long combMarks = 0;
+    int markValues = 255;
 };

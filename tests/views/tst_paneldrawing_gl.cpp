@@ -625,10 +625,11 @@ void TestPanelDrawing::recordedPanelsDrawLikeImmediateOnes()
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
         PanelDisplayLists::MarkValues marks;
+        int nextMark = 1;
         for (int panel = 0; panel < 2; ++panel) {
             const PanelDrawing::Scene scene = (panel == 0 ? first : second).scene();
             if (recorded)
-                lists[panel].prepare(scene, shown);
+                lists[panel].prepare(scene, shown, nextMark);
             glLoadIdentity();
             glTranslatef(12.5f + 3.0f * panel, 20.5f, 0.0f);
             glRotatef(20.0f, 1.0f, 0.0f, 0.0f);
