@@ -229,11 +229,14 @@ private:
         panels->addOrUpdatePanel(featuredPanel(0, 300.0f, 220.0f, 200.0f, 8));
         panels->addOrUpdatePanel(featuredPanel(1, 300.0f, 200.0f, 150.0f, 8));
     }
-    // Lets every frame asked for so far, the window system's too, be drawn.
+    // Lets every frame asked for so far, the window system's too, be drawn,
+    // and the full frame that follows a light one: under load even a small
+    // wing's frame can be slow enough for the first frame after an edit to
+    // be light.
     void settle()
     {
         int frames = -1;
-        while (frames != view->frames) {
+        while (frames != view->frames || view->isShowingLightFrame()) {
             frames = view->frames;
             QTest::qWait(100);
         }
