@@ -107,6 +107,31 @@ double untilFullFrame(CountingMainView& view)
     return double(waited.nsecsElapsed()) / 1.0e6;
 }
 
+// The benchmark wing, or the benchmark skipped when there is no display or
+// no airfoil library.
+bool wingToShow(benchmark::State& state, int panels, int ribs)
+{
+    if (!haveDisplay(state))
+        return false;
+    if (!BenchWing::buildWing(panels, ribs)) {
+        state.SkipWithError("airfoil library not found");
+        return false;
+    }
+    return true;
+}
+
+// The view at 1024 x 768 showing every part of the plane, its first full
+// frame drawn.
+void showWholeWing(CountingMainView& view)
+{
+    view.resize(1024, 768);
+    showEverything(view);
+    PlaneModel::instance()->addObserver(&view);
+    showAndSettle(view);
+    PlaneModel::instance()->notifyObservers();
+    finishFrames(view);
+}
+
 // The plane owns no observers and cannot forget one, so a benchmark that
 // registered views ends by dropping the plane itself.
 void dropPlane()
@@ -120,23 +145,13 @@ void dropPlane()
 // number of panels and ribs per panel, every feature shown, both wing halves.
 static void BM_DrawMainView(benchmark::State& state)
 {
-    if (!haveDisplay(state))
-        return;
     const int panels = int(state.range(0));
     const int ribs = int(state.range(1));
-    if (!BenchWing::buildWing(panels, ribs)) {
-        state.SkipWithError("airfoil library not found");
+    if (!wingToShow(state, panels, ribs))
         return;
-    }
-    PlaneModel* plane = PlaneModel::instance();
     {
         CountingMainView view;
-        view.resize(1024, 768);
-        showEverything(view);
-        plane->addObserver(&view);
-        showAndSettle(view);
-        plane->notifyObservers();
-        finishFrames(view);
+        showWholeWing(view);
         for (auto _ : state) {
             view.updateGL();
             view.makeCurrent();
@@ -160,23 +175,13 @@ BENCHMARK(BM_DrawMainView)
 // (back and forth, so the wing stays in view) until the view has drawn it.
 static void BM_DragMainView(benchmark::State& state)
 {
-    if (!haveDisplay(state))
-        return;
     const int panels = int(state.range(0));
     const int ribs = int(state.range(1));
-    if (!BenchWing::buildWing(panels, ribs)) {
-        state.SkipWithError("airfoil library not found");
+    if (!wingToShow(state, panels, ribs))
         return;
-    }
-    PlaneModel* plane = PlaneModel::instance();
     {
         CountingMainView view;
-        view.resize(1024, 768);
-        showEverything(view);
-        plane->addObserver(&view);
-        showAndSettle(view);
-        plane->notifyObservers();
-        finishFrames(view);
+        showWholeWing(view);
         const QPointF centre(512, 384);
         QMouseEvent press(QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&view, &press);
@@ -208,21 +213,12 @@ BENCHMARK(BM_DragMainView)
 // follows a light one is counted apart.
 static void BM_EditLastPanelInView(benchmark::State& state)
 {
-    if (!haveDisplay(state))
+    if (!wingToShow(state, 10, 100))
         return;
-    if (!BenchWing::buildWing(10, 100)) {
-        state.SkipWithError("airfoil library not found");
-        return;
-    }
     PlaneModel* plane = PlaneModel::instance();
     {
         CountingMainView view;
-        view.resize(1024, 768);
-        showEverything(view);
-        plane->addObserver(&view);
-        showAndSettle(view);
-        plane->notifyObservers();
-        finishFrames(view);
+        showWholeWing(view);
         view.updateGL();
         finishFrames(view);
         PanelsTableModel* panels = plane->getPanelsTableModel();
@@ -256,13 +252,9 @@ BENCHMARK(BM_EditLastPanelInView)->Unit(benchmark::kMillisecond)->UseRealTime();
 // 1 from row to row, each move until the view has drawn what it asked for.
 static void BM_HoverPanelTable(benchmark::State& state)
 {
-    if (!haveDisplay(state))
-        return;
     const bool acrossRows = state.range(0) != 0;
-    if (!BenchWing::buildWing(4, 25)) {
-        state.SkipWithError("airfoil library not found");
+    if (!wingToShow(state, 4, 25))
         return;
-    }
     PlaneModel* plane = PlaneModel::instance();
     {
         QWidget host;

@@ -589,6 +589,15 @@ void MainWingGLWidget::paintGL()
         drawPlane(model);
 }
 
+void MainWingGLWidget::loadCamera(float base[16])
+{
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glTranslatef(cameraX, cameraY, cameraZ);
+    glMultMatrixf(rotation);
+    glGetFloatv(GL_MODELVIEW_MATRIX, base);
+}
+
 void MainWingGLWidget::drawPlane(PlaneModel* plane)
 {
     const float rc = plane->getRootChord();
@@ -606,12 +615,8 @@ void MainWingGLWidget::drawPlane(PlaneModel* plane)
     frameTime.start();
     std::bitset<256> marks;
 
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(cameraX, cameraY, cameraZ);
-    glMultMatrixf(rotation);
     float base[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, base);
+    loadCamera(base);
 
     GLUtils::drawGrid(10, s, 100.0f, 0.0f);
 
@@ -648,12 +653,8 @@ void MainWingGLWidget::drawLightFrame(PlaneModel* plane)
         ribs += size_t(panel->getRibCount());
     const size_t step = std::max<size_t>(1, (2 * ribs + lightFrameRibs - 1) / lightFrameRibs);
 
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glTranslatef(cameraX, cameraY, cameraZ);
-    glMultMatrixf(rotation);
     float base[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, base);
+    loadCamera(base);
     GLUtils::drawGrid(10, s, 100.0f, 0.0f);
     glDisable(GL_LIGHTING);
     for (const float side : {1.0f, -1.0f}) {

@@ -106,6 +106,8 @@ private:
     void prepareRecordings(PlaneModel* plane);
     void releaseRecordings();
     void drawLightFrame(PlaneModel* plane);
+    // The model-view matrix of the camera, loaded and copied to base.
+    void loadCamera(float base[16]);
     void showFullFrame();
     void resetCamera();
     // Stores a show flag, mirrors it in its check box and lets the document
