@@ -502,6 +502,16 @@ void MainWingGLWidget::mouseDoubleClickEvent(QMouseEvent*)
     requestFrame(Change::Still, true);
 }
 
+void MainWingGLWidget::mouseReleaseEvent(QMouseEvent*)
+{
+    // Letting go ends the drag for certain: the full frame need not wait
+    // to see whether the hand moves on.
+    if (lightFrames && fullFrameTimer.isActive()) {
+        fullFrameTimer.stop();
+        showFullFrame();
+    }
+}
+
 void MainWingGLWidget::mouseMoveEvent(QMouseEvent* event)
 {
     if (event->buttons() == Qt::NoButton)

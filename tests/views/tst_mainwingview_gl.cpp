@@ -820,6 +820,14 @@ void TestMainWingView::lightFramesOnlyWhileTheHandMoves()
     QVERIFY(view->isShowingLightFrame());
     QTRY_VERIFY_WITH_TIMEOUT(!view->isShowingLightFrame(), 1000);
     QVERIFY(picture() == immediatePicture());
+
+    // Letting go brings the full frame without waiting for the hand to rest.
+    drag(Qt::NoModifier, Qt::LeftButton, QPoint(90, 96), QPoint(100, 100));
+    QVERIFY(view->isShowingLightFrame());
+    QMouseEvent release(QEvent::MouseButtonRelease, QPoint(100, 100), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &release);
+    QVERIFY(!view->isShowingLightFrame());
+    QVERIFY(picture() == immediatePicture());
 }
 
 // After an edit the changed panel shows at once (in a light frame where full
