@@ -169,9 +169,11 @@ void WingPanelDialog::changeEvent(QEvent* event)
         for (QTableView* view :
              {ui->tableViewRibs, ui->tableViewSpars, ui->tableViewSheetingStrips, ui->tableViewCombs})
             view->resizeColumnsToContents();
-        ribsPage->fitTable();
+        // Fitting into the screen measures the rib table again itself.
         if (isVisible())
             fitIntoScreen();
+        else
+            ribsPage->fitTable();
     }
     QDialog::changeEvent(event);
 }

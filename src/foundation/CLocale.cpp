@@ -1,5 +1,6 @@
 #include "foundation/CLocale.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <QLocale>
@@ -55,6 +56,25 @@ std::string CLocale::toStdString(double value)
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
+}
+
+std::string CLocale::toFixedString(double value, int decimals)
+{
+    char text[400];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    if (result.ec != std::errc())
+        return "0";
+    char* end = result.ptr;
+    if (std::find(text, end, '.') != end) {
+        while (end[-1] == '0')
+            --end;
+        if (end[-1] == '.')
+            --end;
+    }
+    std::string written(text, end);
+    if (written == "-0")
+        written = "0";
+    return written;
 }
 
 QString CLocale::format(double value, char format, int precision)

@@ -23,6 +23,9 @@ public:
 
     // Shortest text that reads back as the same double ("0.5", "1e-07").
     static std::string toStdString(double value);
+    // At most decimals places, trailing zeros and a bare point left out
+    // ("5000", "0.000025"); what rounds to zero is "0", never "-0".
+    static std::string toFixedString(double value, int decimals);
     // printf-like fixed or general formatting, always with a '.'.
     static QString format(double value, char format = 'g', int precision = 6);
 };

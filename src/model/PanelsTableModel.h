@@ -16,7 +16,7 @@ class PanelBaseData;
 // relative to the root chord of the first panel, so whenever the first
 // panel may have changed every panel is rebuilt. Owns its panels. While the
 // plane document is being built, every change waits until the new plane is
-// in place (PlaneAccess::deferWhileBuilding).
+// in place (PlaneAccess::deferChange).
 class PanelsTableModel : public Observable, public QAbstractTableModel
 {
 public:

@@ -1,10 +1,9 @@
 #include "output/XDxfGen.h"
 
 #include "foundation/AtomicFileWriter.h"
+#include "foundation/CLocale.h"
 
 #include <QFile>
-#include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -332,21 +331,7 @@ std::string XDxfGen::numberText(double value)
     // downwards, and six digits would round a part 10 m down the sheet to
     // 0.1 mm and one 100 m down to 1 mm. to_chars writes the "C" convention
     // whatever the desktop locale. Trailing zeros go, so 5000 stays "5000".
-    char text[400];
-    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, Decimals);
-    if (result.ec != std::errc())
-        return "0";
-    char* end = result.ptr;
-    if (std::find(text, end, '.') != end) {
-        while (end[-1] == '0')
-            --end;
-        if (end[-1] == '.')
-            --end;
-    }
-    std::string written(text, end);
-    if (written == "-0")
-        written = "0";
-    return written;
+    return CLocale::toFixedString(value, Decimals);
 }
 
 void XDxfGen::writeRaw(const char* data, std::size_t size)
