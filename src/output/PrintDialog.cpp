@@ -153,12 +153,22 @@ int PrintDialog::findPrinterIndex(const QString& name) const
 
 void PrintDialog::restoreSettings(PrintSettings* record)
 {
+    // File output is known by its key or by the flag, never by the entry's
+    // text, which changes with the language (a record that still holds that
+    // text, in either language, has the flag set). A printer that is gone
+    // falls back to file output too, so the list never shows one destination
+    // while the dialog prepares another.
+    const int fileEntry = ui->comboBoxPrinterName->count() - 1;
+    const int printerIndex = printerNames.indexOf(record->printerName);
+    const bool toFile = record->printToFile || record->printerName == PrintSettings::fileOutputKey()
+                        || printerIndex < 0;
+    const int index = toFile ? fileEntry : printerIndex;
     {
-        // printerSelected is called explicitly with the remembered name.
+        // printerSelected is called explicitly with the entry's text.
         const QSignalBlocker blocker(ui->comboBoxPrinterName);
-        ui->comboBoxPrinterName->setCurrentIndex(findPrinterIndex(record->printerName));
+        ui->comboBoxPrinterName->setCurrentIndex(index);
     }
-    printerSelected(record->printerName);
+    printerSelected(ui->comboBoxPrinterName->itemText(index));
     selectPageSize(record->pageSize);
     ui->spinMarginBottom->setValue(record->marginBottom);
     ui->spinMarginTop->setValue(record->marginTop);
@@ -173,7 +183,7 @@ void PrintDialog::restoreSettings(PrintSettings* record)
 
 void PrintDialog::storeSettings(PrintSettings* record)
 {
-    record->printerName = printerName;
+    record->printerName = printToFile ? PrintSettings::fileOutputKey() : printerName;
     record->pageSize = pageSize;
     record->marginTop = marginTop;
     record->marginBottom = marginBottom;
@@ -205,7 +215,8 @@ void PrintDialog::dialogFinished(int result)
     layout.setMargins(QMarginsF(settings->marginLeft, settings->marginTop, settings->marginRight,
                                 settings->marginBottom));
     printer->setPageLayout(layout);
-    printer->setPrinterName(settings->printerName);
+    // For file output the printer is named as the entry reads.
+    printer->setPrinterName(printerName);
     printer->setPageOrientation(settings->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
 
     const QSizeF paper = printer->pageLayout().pageSize().size(QPageSize::Millimeter);

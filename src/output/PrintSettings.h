@@ -8,6 +8,12 @@
 // accepted print dialog.
 struct PrintSettings
 {
+    // The name remembered for output to a PDF file. It stays the same in
+    // every language, unlike the text of the list entry, and no printer
+    // system accepts it as a printer's name (spaces, angle brackets).
+    static QString fileOutputKey() { return QStringLiteral("<print to file>"); }
+
+    // A printer's name, or fileOutputKey() for a PDF file.
     QString printerName;
     QPageSize pageSize;
     int marginTop = 0;

@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTranslator>
 
 #include "foundation/DialogSeam.h"
 #include "output/PrintDialog.h"
@@ -27,6 +28,8 @@ private slots:
     void nextDialogRemembersAcceptedChoices();
     void choosingAnEntryResetsMargins();
     void fileButtonTakesChosenPath();
+    void fileOutputSurvivesLanguageSwitch_data();
+    void fileOutputSurvivesLanguageSwitch();
 
 private:
     bool printersInstalled() const { return !QPrinterInfo::availablePrinterNames().isEmpty(); }
@@ -136,7 +139,7 @@ void TestPrintDialog::acceptedDialogSetsUpPdfPrinter()
     QCOMPARE(printer.pageLayout().pageSize().id(), QPageSize::A4);
     QCOMPARE(w, 193);
     QCOMPARE(h, 287);
-    QCOMPARE(settings.printerName, QString("Print to file (PDF)"));
+    QCOMPARE(settings.printerName, PrintSettings::fileOutputKey());
     QVERIFY(settings.printToFile);
 }
 
@@ -242,6 +245,48 @@ void TestPrintDialog::fileButtonTakesChosenPath()
     QCOMPARE(dialog.getFileName(), QString("chosen.pdf"));
     QCOMPARE(dialog.form()->txtFileForPrinting->text(), QString("/var/tmp/chosen.pdf"));
     QCOMPARE(DialogSeam::calls().back().title, QString("Open file for printing"));
+}
+
+void TestPrintDialog::fileOutputSurvivesLanguageSwitch_data()
+{
+    QTest::addColumn<bool>("germanFirst");
+    QTest::newRow("English, then German") << false;
+    QTest::newRow("German, then English") << true;
+}
+
+void TestPrintDialog::fileOutputSurvivesLanguageSwitch()
+{
+    QFETCH(bool, germanFirst);
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(PLANFORMIX_BINARY_DIR "/resources/lang/planformix_de.qm")));
+    const auto speak = [&](bool inGerman) {
+        if (inGerman)
+            QCoreApplication::installTranslator(&german);
+        else
+            QCoreApplication::removeTranslator(&german);
+    };
+    QPrinter printer(QPrinter::HighResolution);
+    PrintSettings settings;
+    int h = 0, w = 0;
+    speak(germanFirst);
+    QString firstEntry;
+    {
+        PrintDialog first(&printer, &settings, "/tmp", "wing.pdf", &h, &w);
+        QComboBox* list = first.form()->comboBoxPrinterName;
+        list->setCurrentIndex(list->count() - 1);
+        firstEntry = list->currentText();
+        first.done(QDialog::Accepted);
+    }
+    speak(!germanFirst);
+    PrintDialog second(&printer, &settings, "/elsewhere", "other.pdf", &h, &w);
+    QComboBox* list = second.form()->comboBoxPrinterName;
+    const QString entry = list->itemText(list->count() - 1);
+    speak(false);
+    QVERIFY(entry != firstEntry);
+    QCOMPARE(list->currentText(), entry);
+    QCOMPARE(second.getPrinterName(), entry);
+    QVERIFY(second.isPrintToFile());
+    QCOMPARE(second.getFileName(), QString("wing.pdf"));
 }
 
 QTEST_MAIN(TestPrintDialog)
