@@ -61,6 +61,21 @@ GERMAN = {
   H+'Draw a box around ribs (on own layer)'+E: H+'Einen Rahmen um die Rippen zeichnen (auf eigener Ebene)'+E,
   'Boxes around ribs': 'Rahmen um Rippen',
  },
+ # Reasons the system gives for a failed file operation, passed on in
+ # messages; worded as German systems word them.
+ 'FileErrorText': {
+  'No such file or directory': 'Datei oder Ordner nicht gefunden',
+  'Not a directory': 'Kein Ordner',
+  'Is a directory': 'Ist ein Ordner',
+  'Permission denied': 'Keine Berechtigung',
+  'Operation not permitted': 'Vorgang nicht zulässig',
+  'Read-only file system': 'Schreibgeschütztes Dateisystem',
+  'No space left on device': 'Kein Platz mehr auf dem Datenträger',
+  'Disk quota exceeded': 'Speicherkontingent überschritten',
+  'File too large': 'Datei zu groß',
+  'Too many open files': 'Zu viele offene Dateien',
+  'Too many open files in system': 'Zu viele offene Dateien im System',
+ },
  'FileManager': {
   'Save file as...': 'Datei speichern unter...',
   'Save file': 'Datei speichern',

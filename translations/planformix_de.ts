@@ -224,6 +224,53 @@
         </message>
     </context>
     <context>
+        <name>FileErrorText</name>
+        <message>
+            <source>No such file or directory</source>
+            <translation>Datei oder Ordner nicht gefunden</translation>
+        </message>
+        <message>
+            <source>Not a directory</source>
+            <translation>Kein Ordner</translation>
+        </message>
+        <message>
+            <source>Is a directory</source>
+            <translation>Ist ein Ordner</translation>
+        </message>
+        <message>
+            <source>Permission denied</source>
+            <translation>Keine Berechtigung</translation>
+        </message>
+        <message>
+            <source>Operation not permitted</source>
+            <translation>Vorgang nicht zulässig</translation>
+        </message>
+        <message>
+            <source>Read-only file system</source>
+            <translation>Schreibgeschütztes Dateisystem</translation>
+        </message>
+        <message>
+            <source>No space left on device</source>
+            <translation>Kein Platz mehr auf dem Datenträger</translation>
+        </message>
+        <message>
+            <source>Disk quota exceeded</source>
+            <translation>Speicherkontingent überschritten</translation>
+        </message>
+        <message>
+            <source>File too large</source>
+            <translation>Datei zu groß</translation>
+        </message>
+        <message>
+            <source>Too many open files</source>
+            <translation>Zu viele offene Dateien</translation>
+        </message>
+        <message>
+            <source>Too many open files in system</source>
+            <translation>Zu viele offene Dateien im System</translation>
+        </message>
+    </context>
+    <context>
         <name>FileManager</name>
         <message>
             <source>Save file as...</source>

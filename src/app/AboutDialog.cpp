@@ -7,6 +7,7 @@
 
 #include "foundation/ApplicationSettings.h"
 #include "foundation/CompiledResources.h"
+#include "foundation/FileErrorText.h"
 #include "ui_AboutDialog.h"
 
 AboutDialog::AboutDialog(QWidget* parent)
@@ -78,6 +79,6 @@ void AboutDialog::loadChangeHistory()
         file.close();
     } else {
         ui->txtChangeHistory->setText(tr("Change history not found: ") + fileName + QStringLiteral(", ")
-                                      + file.errorString());
+                                      + FileErrorText::reason(file));
     }
 }

@@ -4,6 +4,7 @@
 #include "document/PanelCodec.h"
 #include "foundation/AtomicFileWriter.h"
 #include "foundation/DialogSeam.h"
+#include "foundation/FileErrorText.h"
 #include "model/Panel.h"
 #include "planformixdata.pb.h"
 
@@ -17,7 +18,6 @@
 #include <cerrno>
 #include <cmath>
 #include <limits>
-#include <cstring>
 #include <iostream>
 #include <iterator>
 #include <memory>
@@ -269,7 +269,7 @@ bool PlaneModel::writeToStream(std::fstream& stream)
     saveViewData(data);
     if (!data.SerializeToOstream(&stream) || !stream.flush()) {
         DialogSeam::warning(nullptr, tr("Can't write file"),
-                            tr("Can't write into specified file: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+                            tr("Can't write into specified file: %1").arg(FileErrorText::reason(errno)));
         return false;
     }
     return true;
@@ -292,10 +292,10 @@ bool PlaneModel::load(const std::string& source, bool sourceIsFile, hint_t hint)
         return loadFromString(source, hint);
     QFile file(fromUtf8(source));
     if (!file.open(QIODevice::ReadOnly))
-        return refuse(tr("The file cannot be read: %1").arg(file.errorString()));
+        return refuse(tr("The file cannot be read: %1").arg(FileErrorText::reason(file)));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return refuse(tr("The file cannot be read: %1").arg(file.errorString()));
+        return refuse(tr("The file cannot be read: %1").arg(FileErrorText::reason(file)));
     return loadFromString(bytes.toStdString(), hint);
 }
 

@@ -1,5 +1,7 @@
 #include "foundation/AtomicFileWriter.h"
 
+#include "foundation/FileErrorText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -8,16 +10,10 @@
 #include <QStandardPaths>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
-
-QString systemText(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 // A symbolic link is followed, as QSaveFile does, so that replacing the
 // file keeps the link and updates what it points to.
@@ -39,7 +35,7 @@ QString refusalToReplace(const QString& target)
         return QString();
     if (::access(QFile::encodeName(target).constData(), W_OK) == 0)
         return QString();
-    return systemText(errno);
+    return FileErrorText::reason(errno);
 }
 
 // The content must be on the disk before the new name points at it: after a
@@ -49,13 +45,13 @@ bool syncToDisk(const QString& path, QString& reason)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        reason = systemText(errno);
+        reason = FileErrorText::reason(errno);
         return false;
     }
     // A file system that cannot sync (EINVAL) has nothing more to write.
     const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
     if (!synced)
-        reason = systemText(errno);
+        reason = FileErrorText::reason(errno);
     ::close(fd);
     return synced;
 }
@@ -78,7 +74,7 @@ bool AtomicFileWriter::open(bool textMode)
     failed = false;
     failure.clear();
     if (target.isEmpty()) {
-        fail(systemText(ENOENT));
+        fail(FileErrorText::reason(ENOENT));
         return false;
     }
     const QString refusal = refusalToReplace(target);
@@ -91,7 +87,7 @@ bool AtomicFileWriter::open(bool textMode)
     if (textMode)
         mode |= QIODevice::Text;
     if (!file->open(mode)) {
-        fail(file->errorString());
+        fail(FileErrorText::reason(*file));
         file.reset();
         return false;
     }
@@ -107,7 +103,7 @@ bool AtomicFileWriter::write(const char* data, qint64 size)
     while (size > 0) {
         const qint64 written = file->write(data, size);
         if (written <= 0) {
-            fail(file->error() != QFileDevice::NoError ? file->errorString() : systemText(EIO));
+            fail(file->error() != QFileDevice::NoError ? FileErrorText::reason(*file) : FileErrorText::reason(EIO));
             return false;
         }
         data += written;
@@ -128,7 +124,7 @@ QString AtomicFileWriter::openForProducer()
     failure.clear();
     const QFileInfo existing(target);
     if (target.isEmpty() || existing.isDir()) {
-        fail(systemText(target.isEmpty() ? ENOENT : EISDIR));
+        fail(FileErrorText::reason(target.isEmpty() ? ENOENT : EISDIR));
         return QString();
     }
     const QString refusal = refusalToReplace(target);
@@ -151,11 +147,11 @@ QString AtomicFileWriter::openForProducer()
             return producedPath;
         }
         if (errno != EEXIST) {
-            fail(systemText(errno));
+            fail(FileErrorText::reason(errno));
             return QString();
         }
     }
-    fail(systemText(EEXIST));
+    fail(FileErrorText::reason(EEXIST));
     return QString();
 }
 
@@ -165,7 +161,7 @@ bool AtomicFileWriter::commit()
         return commitProducedFile();
     if (!file) {
         if (!failed)
-            fail(systemText(EBADF));
+            fail(FileErrorText::reason(EBADF));
         return false;
     }
     if (failed) {
@@ -173,7 +169,7 @@ bool AtomicFileWriter::commit()
         return false;
     }
     if (!file->commit()) {
-        fail(file->errorString());
+        fail(FileErrorText::reason(*file));
         file.reset();
         return false;
     }
@@ -194,7 +190,7 @@ bool AtomicFileWriter::commitProducedFile()
         return false;
     }
     if (std::rename(QFile::encodeName(producedPath).constData(), QFile::encodeName(destination).constData()) != 0) {
-        fail(systemText(errno));
+        fail(FileErrorText::reason(errno));
         cancel();
         return false;
     }

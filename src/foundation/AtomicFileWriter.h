@@ -9,7 +9,8 @@ class QSaveFile;
 // The one way the program writes a file: the content goes to a temporary
 // file beside the target, which replaces the target only once every byte
 // has reached it. On any failure the old file stays as it was, no temporary
-// is left behind, and errorString() holds the system's reason.
+// is left behind, and errorString() holds the system's reason in the
+// program's language.
 //
 // A target the system will not let us write (a read-only file, a
 // read-only file system) is refused at open with the system's reason, for

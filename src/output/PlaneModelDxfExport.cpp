@@ -315,7 +315,7 @@ bool PlaneModel::exportDxf(const DXFSettings& settings)
     if (!dxf.begin(name, error, 5000.0, 8000.0)) {
         DialogSeam::warning(nullptr, tr("Can't create DXF file"),
                             tr("Can't create DXF file '") + name + tr("' for writing: ")
-                                + QString::fromLocal8Bit(error.c_str()));
+                                + QString::fromStdString(error));
         return true;
     }
 

@@ -3,6 +3,7 @@
 #include "document/PlaneModel.h"
 #include "foundation/AtomicFileWriter.h"
 #include "foundation/DialogSeam.h"
+#include "foundation/FileErrorText.h"
 #include "output/DihedralTablePrinter.h"
 #include "output/PlanformPrinter.h"
 #include "output/PrintDialog.h"
@@ -16,7 +17,6 @@
 #include <QPrinter>
 #include <cerrno>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -114,7 +114,7 @@ bool PrintJob::printPages(QPrinter* printer, int pageWidth, int pageHeight, QWid
 
     if (!begun) {
         reportOutputError(parent, outputName(printer),
-                          error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : tr("the output cannot be opened"));
+                          error != 0 ? FileErrorText::reason(error) : tr("the output cannot be opened"));
         return false;
     }
     // The PDF engine does not report failed writes, so a file cut short (a

@@ -5,7 +5,10 @@
 #include <QXmlStreamReader>
 #include <QtTest>
 
+#include "foundation/AtomicFileWriter.h"
 #include "foundation/CompiledResources.h"
+
+#include <unistd.h>
 
 // The German catalogue as the program finds it beside its resources, and the
 // catalogue source it is compiled from.
@@ -119,6 +122,51 @@ private slots:
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral("qt_de"), langDir()));
         QCOMPARE(translator.translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+    }
+
+    // Qt 5 words the commonest file errors in English whatever the language;
+    // a German message must not end in one, nor an English one in German.
+    void fileErrorReasonsFollowTheLanguage_data()
+    {
+        QTest::addColumn<bool>("readOnlyFolder");
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder, English") << false << false << "No such file or directory";
+        QTest::newRow("missing folder, German") << false << true << "Datei oder Ordner nicht gefunden";
+        QTest::newRow("read-only folder, English") << true << false << "Permission denied";
+        QTest::newRow("read-only folder, German") << true << true << "Keine Berechtigung";
+    }
+
+    void fileErrorReasonsFollowTheLanguage()
+    {
+        QFETCH(bool, readOnlyFolder);
+        QFETCH(bool, german);
+        QFETCH(QString, reason);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QString target = folder.filePath(QStringLiteral("missing/plane.pfz"));
+        if (readOnlyFolder) {
+            target = folder.filePath(QStringLiteral("plane.pfz"));
+            QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther
+                                                             | QFile::ExeOther));
+        }
+        QTranslator translator;
+        if (german) {
+            QVERIFY(translator.load(QStringLiteral("planformix_de"), langDir()));
+            QVERIFY(QCoreApplication::installTranslator(&translator));
+        }
+        // The superuser may write anywhere; the folder refuses everyone else.
+        const bool asOtherUser = readOnlyFolder && geteuid() == 0;
+        if (asOtherUser && seteuid(65534) != 0)
+            QSKIP("cannot write as another user");
+        QString error;
+        const bool written = AtomicFileWriter::writeFile(target, "plane", &error);
+        if (asOtherUser)
+            QVERIFY(seteuid(0) == 0);
+        QCoreApplication::removeTranslator(&translator);
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QVERIFY(!written);
+        QCOMPARE(error, reason);
     }
 
     // A translation that loses a placeholder, a trailing line feed or a
