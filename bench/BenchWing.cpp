@@ -4,6 +4,7 @@
 #include "document/PlaneModel.h"
 #include "model/PanelBaseData.h"
 #include "model/PanelsTableModel.h"
+#include "planformixdata.pb.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -103,6 +104,71 @@ bool loadAirfoils()
     const QString foils = QCoreApplication::applicationDirPath() + QStringLiteral("/../resources/foils_v2");
     library = WingFoils::createInstance(foils, imported.path());
     return library && library->findAirfoil(QStringLiteral("NACA 2412"), false);
+}
+
+std::string documentOf(int panels, int ribs, int spars, int strips, int combs)
+{
+    using PanelMessage = serializedPlanformixData::serializedPanelData;
+    serializedPlanformixData data;
+    data.set_version(1);
+    for (int p = 0; p < panels; ++p) {
+        PanelMessage* panel = data.add_panels();
+        panel->set_id(p + 1);
+        panel->set_airfoilname("NACA 2412");
+        panel->set_airfoilnametip("NACA 0012");
+        panel->set_length(1000.0f);
+        panel->set_rootchord(200.0f);
+        panel->set_tipchord(180.0f);
+        panel->set_ribthickness(3.0f);
+        panel->set_noofribs(ribs);
+        panel->set_dontalign(true);
+        panel->set_rootairfoilfactor(1.0f);
+        panel->set_tipairfoilfactor(1.0f);
+        panel->mutable_ledata()->set_type(PanelMessage::leadingEdge::Standard);
+        panel->mutable_tedata()->set_type(PanelMessage::trailingEdge::Standard);
+        panel->mutable_tabs()->set_doupper(true);
+        panel->mutable_tabs()->set_dolower(true);
+        PanelMessage::sheetingDefinition* sheeting = panel->mutable_sheeting();
+        sheeting->set_sheetingtype(strips > 0 ? PanelMessage::sheetingDefinition::Advanced
+                                              : PanelMessage::sheetingDefinition::Standard);
+        for (int i = 0; i < spars; ++i) {
+            auto* spar = panel->add_sparlist();
+            spar->set_type(serializedPlanformixData::serializedSparListData::Square);
+            spar->set_firstrib(1);
+            spar->set_lastrib(ribs);
+            spar->set_position(10.0f + 80.0f * float(i) / float(spars));
+            spar->set_lastposition(spar->position());
+        }
+        for (int i = 0; i < strips; ++i) {
+            auto* strip = sheeting->add_sheetingstriplist();
+            strip->set_firstrib(1);
+            strip->set_lastrib(ribs);
+            strip->set_position(10.0f + 80.0f * float(i) / float(strips));
+            strip->set_lastposition(strip->position());
+        }
+        for (int i = 0; i < combs; ++i) {
+            auto* comb = panel->add_comblist();
+            comb->set_firstrib(1);
+            comb->set_lastrib(ribs);
+            comb->set_position(10.0f + 80.0f * float(i) / float(combs));
+            comb->set_positionlast(comb->position());
+        }
+    }
+    return data.SerializeAsString();
+}
+
+std::string largestPlaneDocument()
+{
+    serializedPlanformixData data;
+    data.ParseFromString(documentOf(2, 200, 50, 50, 50));
+    serializedPlanformixData plain;
+    plain.ParseFromString(documentOf(1, 200, 0, 0, 0));
+    for (int i = 0; i < 78; ++i)
+        *data.add_panels() = plain.panels(0);
+    plain.mutable_panels(0)->set_noofribs(0);
+    while (data.panels_size() < 1000)
+        *data.add_panels() = plain.panels(0);
+    return data.SerializeAsString();
 }
 
 bool buildFivePanelWing()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 class PanelBaseData;
 
 // What several benchmarks build before they measure: the shipped airfoils
@@ -25,5 +27,16 @@ bool buildWing(int panels, int ribs = 100);
 // pipeline cuts, on its own (not in the plane): the panel dialog rebuilds
 // such a working panel on every keystroke. Needs the airfoils loaded.
 PanelBaseData fullFeaturePanel(int ribs);
+
+// A document of `panels` panels of `ribs` generated ribs, each with as many
+// square spars, sheeting strips under advanced covering and rib combs as
+// given, spread over the chord.
+std::string documentOf(int panels, int ribs, int spars, int strips, int combs);
+// The largest plane a document may hold, at every bound at once: 1000
+// panels, 16000 ribs, 60000 rib cuts and 20000 of them of the heaviest kind,
+// in two panels of 200 ribs with 50 spars, 50 sheeting strips under advanced
+// covering and 50 combs each; the other ribs in panels of 200, and empty
+// panels up to the panel bound.
+std::string largestPlaneDocument();
 
 } // namespace BenchWing

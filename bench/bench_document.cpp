@@ -6,8 +6,6 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-using PanelMessage = serializedPlanformixData::serializedPanelData;
-
 // Save a five-panel wing of 100 ribs per panel into a document and load it
 // back into the plane, every rib rebuilt: what an undo step costs.
 static void BM_SaveLoadDocument(benchmark::State& state)
@@ -60,62 +58,6 @@ static void BM_OpenTenPanelWing(benchmark::State& state)
 }
 BENCHMARK(BM_OpenTenPanelWing)->Unit(benchmark::kMillisecond);
 
-namespace {
-
-// A document of `panels` panels of `ribs` generated ribs, each with as many
-// square spars, sheeting strips under advanced covering and rib combs as
-// given, spread over the chord.
-std::string documentOf(int panels, int ribs, int spars, int strips, int combs)
-{
-    serializedPlanformixData data;
-    data.set_version(1);
-    for (int p = 0; p < panels; ++p) {
-        PanelMessage* panel = data.add_panels();
-        panel->set_id(p + 1);
-        panel->set_airfoilname("NACA 2412");
-        panel->set_airfoilnametip("NACA 0012");
-        panel->set_length(1000.0f);
-        panel->set_rootchord(200.0f);
-        panel->set_tipchord(180.0f);
-        panel->set_ribthickness(3.0f);
-        panel->set_noofribs(ribs);
-        panel->set_dontalign(true);
-        panel->set_rootairfoilfactor(1.0f);
-        panel->set_tipairfoilfactor(1.0f);
-        panel->mutable_ledata()->set_type(PanelMessage::leadingEdge::Standard);
-        panel->mutable_tedata()->set_type(PanelMessage::trailingEdge::Standard);
-        panel->mutable_tabs()->set_doupper(true);
-        panel->mutable_tabs()->set_dolower(true);
-        PanelMessage::sheetingDefinition* sheeting = panel->mutable_sheeting();
-        sheeting->set_sheetingtype(strips > 0 ? PanelMessage::sheetingDefinition::Advanced
-                                              : PanelMessage::sheetingDefinition::Standard);
-        for (int i = 0; i < spars; ++i) {
-            auto* spar = panel->add_sparlist();
-            spar->set_type(serializedPlanformixData::serializedSparListData::Square);
-            spar->set_firstrib(1);
-            spar->set_lastrib(ribs);
-            spar->set_position(10.0f + 80.0f * float(i) / float(spars));
-            spar->set_lastposition(spar->position());
-        }
-        for (int i = 0; i < strips; ++i) {
-            auto* strip = sheeting->add_sheetingstriplist();
-            strip->set_firstrib(1);
-            strip->set_lastrib(ribs);
-            strip->set_position(10.0f + 80.0f * float(i) / float(strips));
-            strip->set_lastposition(strip->position());
-        }
-        for (int i = 0; i < combs; ++i) {
-            auto* comb = panel->add_comblist();
-            comb->set_firstrib(1);
-            comb->set_lastrib(ribs);
-            comb->set_position(10.0f + 80.0f * float(i) / float(combs));
-            comb->set_positionlast(comb->position());
-        }
-    }
-    return data.SerializeAsString();
-}
-
-} // namespace
 
 // Open heavy documents: many plain ribs, advanced-covering strips and
 // every part at the largest panel.
@@ -126,8 +68,8 @@ static void BM_OpenAtTheLimit(benchmark::State& state)
         return;
     }
     PlaneModel* plane = PlaneModel::instance();
-    const std::string bytes = documentOf(int(state.range(0)), int(state.range(1)), int(state.range(2)),
-                                         int(state.range(3)), int(state.range(2)));
+    const std::string bytes = BenchWing::documentOf(int(state.range(0)), int(state.range(1)), int(state.range(2)),
+                                                    int(state.range(3)), int(state.range(2)));
     for (auto _ : state) {
         if (!plane->loadFromString(bytes, SerializeableIf::FILE_LOAD)) {
             state.SkipWithError("document refused");
@@ -152,16 +94,7 @@ static void BM_OpenLargestPlane(benchmark::State& state)
         state.SkipWithError("airfoil library not found");
         return;
     }
-    serializedPlanformixData data;
-    data.ParseFromString(documentOf(2, 200, 50, 50, 50));
-    serializedPlanformixData plain;
-    plain.ParseFromString(documentOf(1, 200, 0, 0, 0));
-    for (int i = 0; i < 78; ++i)
-        *data.add_panels() = plain.panels(0);
-    plain.mutable_panels(0)->set_noofribs(0);
-    while (data.panels_size() < 1000)
-        *data.add_panels() = plain.panels(0);
-    const std::string bytes = data.SerializeAsString();
+    const std::string bytes = BenchWing::largestPlaneDocument();
     PlaneModel* plane = PlaneModel::instance();
     for (auto _ : state) {
         if (!plane->loadFromString(bytes, SerializeableIf::FILE_LOAD)) {
@@ -179,7 +112,7 @@ BENCHMARK(BM_OpenLargestPlane)->Unit(benchmark::kMillisecond)->Iterations(1)->Us
 static void BM_RefuseBeyondRealWing(benchmark::State& state)
 {
     PlaneModel* plane = PlaneModel::instance();
-    const std::string bytes = documentOf(int(state.range(0)), 1000, int(state.range(1)), 0, 0);
+    const std::string bytes = BenchWing::documentOf(int(state.range(0)), 1000, int(state.range(1)), 0, 0);
     for (auto _ : state) {
         if (plane->loadFromString(bytes, SerializeableIf::FILE_LOAD)) {
             state.SkipWithError("document opened");

@@ -1,5 +1,7 @@
 #include "BenchWing.h"
 
+#include "app/MainWindow.h"
+#include "app/Planformix.h"
 #include "document/FileManager.h"
 #include "document/PlaneModel.h"
 #include "editing/PanelsTable.h"
@@ -17,11 +19,16 @@
 #include <QFile>
 #include <QMainWindow>
 #include <QMouseEvent>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
+#include <QTimer>
 #include <benchmark/benchmark.h>
+#include <algorithm>
+#include <cstring>
+#include <functional>
 #include <memory>
 #include <qopengl.h>
 
@@ -73,16 +80,23 @@ void showEverything(MainWingGLWidget& view)
     options.setShowAxes(true);
 }
 
-// The resident memory of the whole benchmark program, in MB.
-double residentMegabytes()
+// A memory figure of the whole benchmark program from /proc/self/status, in
+// MB: "VmRSS:" resident now, "VmHWM:" the peak so far.
+double statusMegabytes(const char* field = "VmRSS:")
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0.0;
+    const int length = int(std::strlen(field));
     for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024.0;
+        if (line.startsWith(field))
+            return line.mid(length).trimmed().split(' ').value(0).toDouble() / 1024.0;
     return 0.0;
+}
+
+double residentMegabytes()
+{
+    return statusMegabytes();
 }
 
 // Waits until the view has drawn everything it has asked for.
@@ -409,4 +423,219 @@ BENCHMARK(BM_UndoWithViews)
     ->Args({1, 1})
     ->ArgNames({"view", "open"})
     ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+namespace {
+
+// Watches the program's event loop the way a user feels it: a 10 ms timer
+// notes the longest stretch between two of its turns, apart from the
+// stretches a progress dialog covered from start to end (it offers Cancel
+// and shows that work goes on).
+class TurnWatch
+{
+public:
+    TurnWatch()
+    {
+        clock.start();
+        dialogBefore = progressShown();
+        timer.setTimerType(Qt::PreciseTimer);
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, [this] { turn(); });
+        timer.start();
+    }
+
+    void turn()
+    {
+        const qint64 now = clock.nsecsElapsed();
+        const bool dialog = progressShown();
+        const double gap = double(now - last) / 1.0e9;
+        longest = std::max(longest, gap);
+        if (!dialog || !dialogBefore)
+            unanswered = std::max(unanswered, gap);
+        last = now;
+        dialogBefore = dialog;
+    }
+
+    double seconds() const { return double(clock.nsecsElapsed()) / 1.0e9; }
+
+    double longest = 0.0;
+    double unanswered = 0.0;
+
+private:
+    static bool progressShown()
+    {
+        const QWidget* modal = QApplication::activeModalWidget();
+        return modal && qobject_cast<const QProgressDialog*>(modal) && modal->isVisible();
+    }
+
+    QElapsedTimer clock;
+    QTimer timer;
+    qint64 last = 0;
+    bool dialogBefore = false;
+};
+
+// Notes when a widget last received a paint event.
+class PaintWatch : public QObject
+{
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+    int paints = 0;
+};
+
+enum class WindowAction { Open, Undo, DeleteFirstPanel };
+
+// The planes of the window benchmark, as documents.
+std::string windowBenchPlane(int kind)
+{
+    switch (kind) {
+    case 0: {
+        // Ten panels of 100 ribs with every feature, saved as a document.
+        if (!BenchWing::buildWing(10, 100))
+            return std::string();
+        std::string bytes;
+        PlaneModel::instance()->save(bytes);
+        PlaneModel::instance()->clear();
+        return bytes;
+    }
+    case 1:
+        return BenchWing::documentOf(40, 200, 0, 0, 0);
+    case 2:
+        return BenchWing::documentOf(68, 200, 0, 1, 0);
+    default:
+        return BenchWing::largestPlaneDocument();
+    }
+}
+
+// Runs one action from the event loop, as a menu command would, and lets
+// the event loop turn until the window shows the full picture of the result.
+// Returns the seconds until then (the quiet time that shows it is over not
+// counted).
+double runUntilShown(MainWindow& window, MainWingGLWidget& view, const PaintWatch& paints,
+                     const std::function<void()>& action)
+{
+    const double quiet = 0.3;
+    QElapsedTimer clock;
+    clock.start();
+    bool done = false;
+    int paintsAtDone = 0;
+    QTimer::singleShot(0, &window, [&] {
+        action();
+        done = true;
+        paintsAtDone = paints.paints;
+    });
+    int lastPaints = -1;
+    double lastChange = 0.0;
+    for (;;) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        const double now = double(clock.nsecsElapsed()) / 1.0e9;
+        if (paints.paints != lastPaints || view.isShowingLightFrame() || !done) {
+            lastPaints = paints.paints;
+            lastChange = now;
+        }
+        const bool shown = done && paints.paints > paintsAtDone && !view.isShowingLightFrame();
+        if ((shown && now - lastChange >= quiet) || now > 300.0)
+            return lastChange;
+    }
+}
+
+} // namespace
+
+// What the user waits for in the real main window after opening a plane,
+// undoing a change of it or deleting its first panel: the longest stretch
+// in which the window answers nothing and no progress dialog covers the
+// work (unanswered_s), the longest stretch between two turns of the event
+// loop at all (longest_gap_s), the time until the full picture shows
+// (shown_s) and the program's peak memory so far (peak_rss_mb; run one row
+// per process to read it, or /usr/bin/time -v). Planes: 0 ten panels of 100
+// ribs with every feature, 1 forty panels of 200 plain ribs, 2 68 panels of
+// 200 ribs under advanced covering, 3 the largest plane a document may hold.
+// Actions: 0 open, 1 undo (of a show option), 2 delete the first panel.
+static void BM_WindowUnanswered(benchmark::State& state)
+{
+    const int kind = int(state.range(0));
+    const auto action = WindowAction(state.range(1));
+    if (!haveDisplay(state))
+        return;
+    if (!BenchWing::loadAirfoils()) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
+    const std::string bytes = windowBenchPlane(kind);
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("plane.pfz"));
+    {
+        QFile file(path);
+        if (bytes.empty() || !file.open(QIODevice::WriteOnly) ||
+            file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+            state.SkipWithError("the plane could not be written");
+            return;
+        }
+    }
+    {
+        // Put together as the program does.
+        MainWindow window{QString()};
+        window.setCentralWidget(new Planformix(nullptr));
+        window.foilsLoaded();
+        showAndSettle(window);
+        auto* view = window.findChild<MainWingGLWidget*>();
+        if (!view) {
+            state.SkipWithError("the main window has no wing view");
+            return;
+        }
+        PaintWatch paints;
+        view->installEventFilter(&paints);
+        const auto open = [&window, &path] {
+            QString name = path;
+            window.loadFileEventHandler(name);
+            window.loadFile();
+        };
+        if (action != WindowAction::Open) {
+            runUntilShown(window, *view, paints, open);
+            if (action == WindowAction::Undo)
+                runUntilShown(window, *view, paints,
+                              [view] { view->chkBoxAxesToggled(!view->getVisualisationOptions()->getShowAxes()); });
+        }
+        for (auto _ : state) {
+            TurnWatch watch;
+            double shown = 0.0;
+            switch (action) {
+            case WindowAction::Open:
+                shown = runUntilShown(window, *view, paints, open);
+                break;
+            case WindowAction::Undo:
+                shown = runUntilShown(window, *view, paints, [&window] { window.undo(); });
+                break;
+            case WindowAction::DeleteFirstPanel:
+                shown = runUntilShown(window, *view, paints,
+                                      [] { PlaneModel::instance()->getPanelsTableModel()->removePanel(0); });
+                break;
+            }
+            state.counters["unanswered_s"] = watch.unanswered;
+            state.counters["longest_gap_s"] = watch.longest;
+            state.counters["shown_s"] = shown;
+        }
+        state.counters["panels"] = PlaneModel::instance()->getPanelCount();
+        state.counters["peak_rss_mb"] = statusMegabytes("VmHWM:");
+        state.counters["rss_mb"] = residentMegabytes();
+    }
+    // The main window's central widget took the plane with it.
+}
+BENCHMARK(BM_WindowUnanswered)
+    ->ArgNames({"plane", "action"})
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({0, 2})
+    ->Args({1, 0})
+    ->Args({1, 1})
+    ->Args({2, 0})
+    ->Args({2, 1})
+    ->Args({3, 0})
+    ->Args({3, 1})
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
     ->UseRealTime();
