@@ -1,0 +1,7 @@
+#include "ScaleDialog.h"
+
+ScaleDialog::ScaleDialog(QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(tr("Scale"));
+}
