@@ -204,6 +204,8 @@ GERMAN = {
     'Das Dokument wird nicht gespeichert, da es sich nicht wieder öffnen ließe: %1',
   'The file cannot be read: %1': 'Die Datei kann nicht gelesen werden: %1',
   'The file cannot be read.': 'Die Datei kann nicht gelesen werden.',
+  'There is not enough memory to build this document.':
+    'Für den Aufbau dieses Dokuments ist nicht genug Speicher vorhanden.',
   'Another document is being opened.': 'Es wird gerade ein anderes Dokument geöffnet.',
   'The document is of version %1; this program reads version %2.':
     'Das Dokument hat die Version %1; dieses Programm liest Version %2.',

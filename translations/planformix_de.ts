@@ -842,6 +842,10 @@ Soll sie ersetzt werden?</translation>
             <source>The file is not a document of this program, or it is damaged.</source>
             <translation>Die Datei ist kein Dokument dieses Programms, oder sie ist beschädigt.</translation>
         </message>
+        <message>
+            <source>There is not enough memory to build this document.</source>
+            <translation>Für den Aufbau dieses Dokuments ist nicht genug Speicher vorhanden.</translation>
+        </message>
     </context>
     <context>
         <name>PlaneSummaryArea</name>

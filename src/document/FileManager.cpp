@@ -84,6 +84,12 @@ private:
         }
         if (total > 0)
             dialog->setValue(int(std::min(done, total) * 1000 / total));
+        if (total > 0 && done >= total && !cancelTaken) {
+            // Every panel is built: what follows cannot be stopped, so no
+            // Cancel is offered for it.
+            dialog->setCancelButton(nullptr);
+            cancelTaken = true;
+        }
         QCoreApplication::processEvents();
         return !dialog->wasCanceled();
     }
@@ -93,6 +99,7 @@ private:
     QString title;
     QElapsedTimer clock;
     std::unique_ptr<QProgressDialog> dialog;
+    bool cancelTaken = false;
 };
 
 } // namespace
@@ -269,9 +276,15 @@ bool FileManager::openFile(const QString& requestedName)
         BuildProgress progress(mainWindow, plane, tr("Opening document"));
         loaded = document->load(toDocumentPath(name), true, SerializeableIf::FILE_LOAD);
     }
-    if (!loaded && plane && plane->wasLoadStopped()) {
-        // The user has given up the document that was open and then the
-        // one being opened: what is left is an empty new document.
+    if (!loaded && plane && plane->wasPlaneDropped()) {
+        // The user has given up the document that was open, and the one
+        // being opened was stopped or could not be built: what is left is
+        // an empty new document.
+        if (!plane->wasLoadStopped())
+            DialogSeam::warning(mainWindow, tr("Error loading file"),
+                                tr("Error loading file '%1'").arg(name) + QStringLiteral("\n\n")
+                                    + plane->getLoadProblem(),
+                                QMessageBox::Ok);
         plane->clear();
         setModified(false);
         updateWindowTitle(QString(), false);
@@ -364,11 +377,15 @@ bool FileManager::restoreSnapshot(const std::string& snapshot, const QString& pr
         loaded = document->load(snapshot, false, SerializeableIf::UNDO_REDO);
     }
 
+    PlaneModel* plane = dynamic_cast<PlaneModel*>(document);
+    if (!loaded && plane && !plane->wasLoadStopped() && !plane->getLoadProblem().isEmpty())
+        DialogSeam::warning(mainWindow, progressTitle, plane->getLoadProblem(), QMessageBox::Ok);
+
     if (observable) {
         // A refused snapshot left the document as it was: let the views
         // redraw, but do not mark an unchanged document modified.
         const bool trackingWasOn = observable->getModificationTrackingEnabled();
-        if (!loaded)
+        if (!loaded && !(plane && plane->wasPlaneDropped()))
             observable->setModificationTrackingEnabled(false);
         observable->setNotificationsEnabled(notificationsWereOn);
         observable->setModificationTrackingEnabled(trackingWasOn);

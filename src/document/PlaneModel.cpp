@@ -3,6 +3,7 @@
 #include "document/DocumentLimits.h"
 #include "document/PanelCodec.h"
 #include "foundation/AtomicFileWriter.h"
+#include "foundation/ConcurrentWork.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/FileErrorText.h"
 #include "model/Panel.h"
@@ -18,6 +19,7 @@
 #include <cerrno>
 #include <cmath>
 #include <limits>
+#include <new>
 #include <iostream>
 #include <iterator>
 #include <memory>
@@ -193,6 +195,17 @@ long long openWork(const PanelMessage& panel)
     return 1000 + ribsBuilt(panel) * perRib;
 }
 
+// About what a built plane of this size holds, in bytes: a rib with edges
+// and tabs about 110 kB, a sheeting strip cut under advanced covering about
+// 45 kB, any other rib cut a few kB.
+long long estimatedBytes(const DocumentLimits::Size& size)
+{
+    return size.ribs * 110000 + size.coveredStripCuts * 45000 + (size.ribCuts - size.coveredStripCuts) * 3000;
+}
+
+// A plane larger than this is not kept while an undo state is built.
+constexpr long long keptDuringRebuild = 400LL * 1000 * 1000;
+
 } // namespace
 
 PlaneModel* PlaneModel::theInstance = nullptr;
@@ -337,9 +350,14 @@ bool PlaneModel::loadFromString(const std::string& bytes, hint_t hint)
         std::cout << "The document cannot be loaded: " << problem.toStdString() << std::endl;
         return refuse(problem);
     }
-    if (!buildPlane(data, hint)) {
-        loadStopped = true;
-        return false;
+    try {
+        if (!buildPlane(data, hint)) {
+            loadStopped = true;
+            return false;
+        }
+    } catch (const std::bad_alloc&) {
+        std::cout << "Not enough memory to build the document" << std::endl;
+        return refuse(tr("There is not enough memory to build this document."));
     }
     return true;
 }
@@ -358,6 +376,11 @@ QString PlaneModel::getLoadProblem() const
 bool PlaneModel::wasLoadStopped() const
 {
     return loadStopped;
+}
+
+bool PlaneModel::wasPlaneDropped() const
+{
+    return planeDropped;
 }
 
 void PlaneModel::setLoadProgress(std::function<bool(long long, long long)> report)
@@ -379,12 +402,14 @@ void PlaneModel::deferChange(std::function<void()> change)
     deferredChanges.push_back(std::move(change));
 }
 
-void PlaneModel::runDeferredChanges()
+void PlaneModel::runDeferredChanges(bool keep)
 {
-    if (deferredChanges.empty())
-        return;
     std::vector<std::function<void()>> changes;
     changes.swap(deferredChanges);
+    // Changes made to a plane that was given up for a document file go
+    // with it; the opened document is not theirs.
+    if (!keep || changes.empty())
+        return;
     // After the work that built the plane has finished (the open or the
     // undo with its framing), as the events they came from would have run.
     const auto runAll = [changes] {
@@ -415,7 +440,11 @@ void PlaneModel::loadViewData(const google::protobuf::Message* message, hint_t h
     QString problem;
     if (!data || building || !documentIsBuildable(*data, problem))
         return;
-    buildPlane(*data, hint);
+    try {
+        buildPlane(*data, hint);
+    } catch (const std::bad_alloc&) {
+        refuse(tr("There is not enough memory to build this document."));
+    }
 }
 
 bool PlaneModel::buildPlane(const serializedPlanformixData& data, hint_t hint)
@@ -426,9 +455,48 @@ bool PlaneModel::buildPlane(const serializedPlanformixData& data, hint_t hint)
     // them, are built side by side, and a stopped undo leaves the plane as
     // it was. A document file replaces a plane the user has given up
     // already: that one goes first, so that two large planes never take
-    // the memory at once.
-    if (hint == FILE_LOAD)
+    // the memory at once. A large plane goes first for an undo state too;
+    // it is kept as a document instead, and built again where the undo is
+    // stopped or runs out of memory.
+    planeDropped = false;
+    std::string before;
+    if (hint == FILE_LOAD) {
         replacePanels({});
+        planeDropped = true;
+    } else if (estimatedBytes(DocumentLimits::planeSize(panelsModel.getPanels())) > keptDuringRebuild) {
+        serializedPlanformixData kept;
+        saveViewData(kept);
+        before = kept.SerializeAsString();
+        replacePanels({});
+    }
+    bool complete = false;
+    try {
+        complete = buildPanels(data, hint, true);
+    } catch (const std::bad_alloc&) {
+        // What the failed build took is freed by now.
+        restorePlane(before);
+        throw;
+    }
+    if (!complete)
+        restorePlane(before);
+    return complete;
+}
+
+void PlaneModel::restorePlane(const std::string& before)
+{
+    if (before.empty())
+        return;
+    serializedPlanformixData kept;
+    kept.ParseFromString(before);
+    // The plane was there a moment ago, so it is built again in full;
+    // nothing can stop that.
+    planeDropped = true;
+    buildPanels(kept, UNDO_REDO, false);
+    planeDropped = false;
+}
+
+bool PlaneModel::buildPanels(const serializedPlanformixData& data, hint_t hint, bool stoppable)
+{
     const int count = data.panels_size();
     const float wingRootChord = count > 0 ? data.panels(0).rootchord() : -1.0f;
     long long total = 0;
@@ -451,15 +519,27 @@ bool PlaneModel::buildPlane(const serializedPlanformixData& data, hint_t hint)
                                                          int(ribsBuilt(data.panels(i))));
             },
             [&](int i) {
+                // Rib by rib, so that one large panel shows its progress too.
+                const long long whole = work[std::size_t(i)];
+                const long long ribs = ribsBuilt(data.panels(i));
+                const long long perRib = ribs > 0 ? (whole - 1000) / ribs : 0;
+                long long counted = 0;
+                ConcurrentWork::StepReport steps([&] {
+                    if (counted + perRib <= whole) {
+                        counted += perRib;
+                        done += perRib;
+                    }
+                });
                 PlaneAccess::WingBlock wing(wingRootChord, 1);
                 built[std::size_t(i)].reset(PanelCodec::panelFrom(i + 1, data.panels(i), records[std::size_t(i)]));
                 built[std::size_t(i)]->getPanelBaseData().moveToThread(home);
-                done += work[std::size_t(i)];
+                done += whole - counted;
             },
-            report ? std::function<bool()>([&] { return report(done.load(), total); }) : std::function<bool()>());
+            report ? std::function<bool()>([&] { return report(done.load(), total) || !stoppable; })
+                   : std::function<bool()>());
     } catch (...) {
         building = false;
-        runDeferredChanges();
+        runDeferredChanges(hint != FILE_LOAD);
         throw;
     }
     std::vector<Panel*> panels;
@@ -469,16 +549,20 @@ bool PlaneModel::buildPlane(const serializedPlanformixData& data, hint_t hint)
     if (!complete) {
         discardPanels(std::move(panels));
         building = false;
-        runDeferredChanges();
+        runDeferredChanges(hint != FILE_LOAD);
         return false;
     }
 
+    // Past this point nothing is stopped any more: the progress shows no
+    // Cancel from here on.
+    if (report)
+        report(total, total);
     building = false;
     replacePanels(std::move(panels), fromUtf8(data.planename()));
     for (const serializedPlanformixData::serializedViewData& view : data.views())
         if (Observer* observer = findObserverByName(fromUtf8(view.observername())))
             observer->loadViewData(&view, hint);
-    runDeferredChanges();
+    runDeferredChanges(hint != FILE_LOAD);
     return true;
 }
 
@@ -507,7 +591,7 @@ void PlaneModel::discardPanels(std::vector<Panel*> panels)
         delete panel;
         panel = nullptr;
         if (loadProgress && clock.elapsed() >= 20) {
-            loadProgress(1, 1);
+            loadProgress(0, 0);
             clock.restart();
         }
     }

@@ -58,6 +58,9 @@ public:
     // is then as it was before an undo state's load, and empty after a
     // document file's.
     bool wasLoadStopped() const;
+    // Whether the last refused or stopped load gave up the open plane: a
+    // document file's always does, and the plane is then empty.
+    bool wasPlaneDropped() const;
     // Called on this thread about every 20 ms while the panels of a
     // document are built on worker threads, with the work done so far and
     // the whole work (in the units of an estimate of the building time, about
@@ -187,12 +190,21 @@ private:
     // Builds every panel of a checked document away from the plane, side by
     // side, then puts the new plane in place of the old one; false (the
     // plane untouched) when the progress report stopped it.
+    // Runs out of memory with std::bad_alloc, the plane then as it was
+    // (after a document file's: empty).
     bool buildPlane(const serializedPlanformixData& data, hint_t hint);
+    // The panels of a document in place of the plane's; stoppable: the
+    // progress report may stop it.
+    bool buildPanels(const serializedPlanformixData& data, hint_t hint, bool stoppable);
+    // Builds the plane again from before (the plane as a document), when
+    // there is one.
+    void restorePlane(const std::string& before);
     // The plane's panels become these, its name name; the old panels are
     // freed while the window is kept painted.
     void replacePanels(std::vector<Panel*> panels, const QString& name = QString());
     void discardPanels(std::vector<Panel*> panels);
-    void runDeferredChanges();
+    // keep false: the changes are dropped, not run.
+    void runDeferredChanges(bool keep);
 
     static PlaneModel* theInstance;
 
@@ -200,6 +212,7 @@ private:
     PanelsTableModel panelsModel;
     QString loadProblem;
     bool loadStopped = false;
+    bool planeDropped = false;
     std::function<bool(long long, long long)> loadProgress;
     bool building = false;
     std::vector<std::function<void()>> deferredChanges;

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <streambuf>
 #include <string>
 #include <system_error>
@@ -34,6 +35,9 @@ struct HeldOutput {
 // Set on a thread while it runs a piece.
 thread_local HeldOutput* heldOutput = nullptr;
 thread_local bool runningPiece = false;
+// The run whose piece this thread runs: whether it has been stopped.
+thread_local const std::atomic<bool>* pieceStopped = nullptr;
+thread_local ConcurrentWork::StepReport* stepReport = nullptr;
 
 // Stands in for a console stream's buffer while pieces run: a thread that
 // runs a piece writes into that piece's held output, any other thread
@@ -140,7 +144,7 @@ bool ConcurrentWork::forEach(int count, const std::function<void(int)>& work, co
                              const std::function<bool()>& waiting)
 {
     const int cores = std::max(1, int(std::thread::hardware_concurrency()));
-    if (count <= 1 || runningPiece) {
+    if (count < 1 || (count == 1 && !waiting) || runningPiece) {
         for (int i = 0; i < count; ++i)
             work(i);
         return true;
@@ -158,15 +162,23 @@ bool ConcurrentWork::forEach(int count, const std::function<void(int)>& work, co
     // thread's share of the others.
     const auto runPieces = [&] {
         runningPiece = true;
+        pieceStopped = &stopped;
         for (int i = next++; i < count && !stopped; i = next++) {
             heldOutput = &outputs[std::size_t(i)];
             try {
                 work(i);
+            } catch (const Stopped&) {
+                // Ended early by a stopped run: not a failure.
+            } catch (const std::bad_alloc&) {
+                // The other pieces would only take memory that is not there.
+                failures[std::size_t(i)] = std::current_exception();
+                stopped = true;
             } catch (...) {
                 failures[std::size_t(i)] = std::current_exception();
             }
         }
         heldOutput = nullptr;
+        pieceStopped = nullptr;
         runningPiece = false;
     };
     bool finished = true;
@@ -218,4 +230,24 @@ bool ConcurrentWork::forEach(int count, const std::function<void(int)>& work, co
         if (failure)
             std::rethrow_exception(failure);
     return finished;
+}
+
+void ConcurrentWork::stepDone()
+{
+    if (pieceStopped && pieceStopped->load(std::memory_order_relaxed))
+        throw Stopped();
+    if (stepReport && stepReport->onStep)
+        stepReport->onStep();
+}
+
+ConcurrentWork::StepReport::StepReport(std::function<void()> onStep)
+    : onStep(std::move(onStep))
+    , outer(stepReport)
+{
+    stepReport = this;
+}
+
+ConcurrentWork::StepReport::~StepReport()
+{
+    stepReport = outer;
 }

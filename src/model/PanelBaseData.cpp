@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "airfoils/WingFoils.h"
+#include "foundation/ConcurrentWork.h"
 #include "foundation/Mathematics.h"
 #include "foundation/Vertex.h"
 #include "model/Panel.h"
@@ -565,6 +566,9 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
 
     int k = 1;
     for (auto it = ribs.begin(); it != ribs.end(); ++it, ++k) {
+        // A panel built for a document that is no longer wanted stops here,
+        // so that one heavy panel does not hold up a Cancel.
+        ConcurrentWork::stepDone();
         RibDefinition& rib = *it;
         const auto next = std::next(it);
         baseShape.apply(rib, next == ribs.end());
@@ -589,6 +593,7 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
     }
     if (!sparsRibByRib) {
         for (SparCut& cut : sparCuts) {
+            ConcurrentWork::stepDone();
             k = 1;
             for (RibDefinition& rib : ribs)
                 cutSpar(cut, rib, k++, n, wingRootChord, sweepPerLength);

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <iostream>
 #include <iterator>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -189,8 +190,13 @@ void PanelsTableModel::appendPanel(Panel* panel)
 {
     if (!panel)
         return;
-    if (PlaneAccess::planeBeingBuilt() && PlaneAccess::deferChange([this, panel] { appendPanel(panel); }))
-        return;
+    if (PlaneAccess::planeBeingBuilt()) {
+        // Held until it is added: a held change may be dropped.
+        const auto held = std::make_shared<std::unique_ptr<Panel>>(panel);
+        if (PlaneAccess::deferChange([this, held] { appendPanel(held->release()); }))
+            return;
+        held->release();
+    }
     const int row = int(panels.size());
     beginInsertRows(QModelIndex(), row, row);
     panels.push_back(panel);
@@ -203,8 +209,20 @@ void PanelsTableModel::appendPanels(std::vector<Panel*> added)
     added.erase(std::remove(added.begin(), added.end(), nullptr), added.end());
     if (added.empty())
         return;
-    if (PlaneAccess::planeBeingBuilt() && PlaneAccess::deferChange([this, added] { appendPanels(added); }))
-        return;
+    if (PlaneAccess::planeBeingBuilt()) {
+        const auto held = std::make_shared<std::vector<std::unique_ptr<Panel>>>();
+        for (Panel* panel : added)
+            held->emplace_back(panel);
+        const auto release = [held] {
+            std::vector<Panel*> panels;
+            for (std::unique_ptr<Panel>& panel : *held)
+                panels.push_back(panel.release());
+            return panels;
+        };
+        if (PlaneAccess::deferChange([this, release] { appendPanels(release()); }))
+            return;
+        release();
+    }
     const int row = int(panels.size());
     beginInsertRows(QModelIndex(), row, row + int(added.size()) - 1);
     panels.insert(panels.end(), added.begin(), added.end());

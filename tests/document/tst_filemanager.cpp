@@ -91,9 +91,18 @@ void writeWing(const QString& file, int panels, int ribs, int spars, int covered
 // progress shows, however many cores build it, since one panel's ribs are
 // built one after the other. Each test takes a wing of its own length, so
 // that none is built from memory another one has just given back.
+void withStripsAcross(const QString& file, float length);
+
 void writeSlowWing(const QString& file, float length)
 {
     writeWing(file, 20, 100, 0);
+    withStripsAcross(file, length);
+}
+
+// Sets every panel's length and gives the first panel 200 ribs and 50
+// sheeting strips under advanced covering across all of them.
+void withStripsAcross(const QString& file, float length)
+{
     QFile in(file);
     in.open(QIODevice::ReadOnly);
     serializedPlanformixData data;
@@ -137,6 +146,8 @@ public:
     int shown = 0;
     qint64 longestPause = 0;
     std::vector<int> values;
+    // Started when the watch pressed Cancel.
+    QElapsedTimer cancelled;
 
     bool eventFilter(QObject* object, QEvent* event) override
     {
@@ -155,8 +166,10 @@ private:
         seen(dialog);
         if (values.empty() || values.back() != dialog->value())
             values.push_back(dialog->value());
-        if (cancelAt >= 0 && dialog->value() >= cancelAt)
+        if (cancelAt >= 0 && dialog->value() >= cancelAt && !cancelled.isValid()) {
             dialog->cancel();
+            cancelled.start();
+        }
     }
 
     void seen(QObject* dialog)
@@ -199,6 +212,7 @@ private slots:
     void wingBeyondBoundsIsRefusedAtOnceSayingWhy_data();
     void wingBeyondBoundsIsRefusedAtOnceSayingWhy();
     void longOpenShowsProgress();
+    void cancelledBuildLeavesEmptyDocumentAndFile_data();
     void cancelledBuildLeavesEmptyDocumentAndFile();
     void cancelledUndoKeepsStateBefore();
     void savedNameGetsExtension_data();
@@ -562,20 +576,40 @@ void TestFileManager::longOpenShowsProgress()
     QVERIFY(!window->findChild<QProgressDialog*>());
 }
 
+void TestFileManager::cancelledBuildLeavesEmptyDocumentAndFile_data()
+{
+    QTest::addColumn<int>("panels");
+    QTest::addColumn<int>("cancelAt");
+    QTest::newRow("twenty panels") << 20 << 0;
+    // Its progress runs rib by rib, and a Cancel ends it within a rib or
+    // two, not at the end of the panel.
+    QTest::newRow("one capped panel") << 1 << 300;
+}
+
 void TestFileManager::cancelledBuildLeavesEmptyDocumentAndFile()
 {
+    QFETCH(int, panels);
+    QFETCH(int, cancelAt);
     const QString large = path(QStringLiteral("large.pfz"));
-    writeSlowWing(large, 520.0f);
+    if (panels > 1) {
+        writeSlowWing(large, 520.0f);
+    } else {
+        writeWing(large, 1, 200, 0);
+        withStripsAcross(large, 525.0f);
+    }
     QFile file(large);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     file.close();
     change(QStringLiteral("mine"));
     DialogSeam::queueChoice(0);
-    ProgressWatch watch(window, 0);
+    ProgressWatch watch(window, cancelAt);
     // The open document was given up; so was the new one.
     QVERIFY(files->openFile(large));
     QCOMPARE(watch.shown, 1);
+    QVERIFY(watch.cancelled.isValid());
+    QVERIFY2(watch.cancelled.elapsed() < 200, qPrintable(QString::number(watch.cancelled.elapsed())));
+    QVERIFY(watch.values.back() >= cancelAt);
     QCOMPARE(plane->getPanelCount(), 0);
     QCOMPARE(plane->getName(), QString());
     QVERIFY(!files->isModified());

@@ -12,11 +12,37 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+#include <atomic>
+#include <cstdlib>
 #include <limits>
+#include <new>
 #include <google/protobuf/text_format.h>
 #include <google/protobuf/util/message_differencer.h>
 
 using PanelMessage = serializedPlanformixData::serializedPanelData;
+
+// Allocations that may still succeed before exactly one fails, on whichever
+// thread asks; negative: none fails. Stands in for memory running out.
+static std::atomic<long long> allocationsBeforeFailure{-1};
+
+void* operator new(std::size_t size)
+{
+    if (allocationsBeforeFailure.load(std::memory_order_relaxed) >= 0 && allocationsBeforeFailure.fetch_sub(1) == 0)
+        throw std::bad_alloc();
+    if (void* block = std::malloc(size ? size : 1))
+        return block;
+    throw std::bad_alloc();
+}
+
+void operator delete(void* block) noexcept
+{
+    std::free(block);
+}
+
+void operator delete(void* block, std::size_t) noexcept
+{
+    std::free(block);
+}
 
 namespace {
 
@@ -204,6 +230,9 @@ private slots:
     void programWrittenDocumentsOfManyRibsLoad();
     void planesAtTheBoundsSaveAndOpenAgain_data();
     void planesAtTheBoundsSaveAndOpenAgain();
+    void buildWithoutMemoryIsRefused_data();
+    void buildWithoutMemoryIsRefused();
+    void changesDuringABuildWaitUntilItIsOver_data();
     void changesDuringABuildWaitUntilItIsOver();
     void panelsBuiltSideBySideTakeIdsInFileOrder();
     void alignedPanelLoadsWithoutNoAlignment();
@@ -593,11 +622,58 @@ void TestPlaneDocument::planesAtTheBoundsSaveAndOpenAgain()
     QVERIFY2(sameMessage(decoded(encoded(plane)), decoded(built), &report), report.c_str());
 }
 
+void TestPlaneDocument::buildWithoutMemoryIsRefused_data()
+{
+    QTest::addColumn<int>("hint");
+    QTest::newRow("document file") << int(SerializeableIf::FILE_LOAD);
+    QTest::newRow("undo state") << int(SerializeableIf::UNDO_REDO);
+}
+
+void TestPlaneDocument::buildWithoutMemoryIsRefused()
+{
+    // Memory runs out in the middle of building a document: the load is
+    // refused saying why, and the process goes on. An undo state leaves the
+    // plane as it was; a document file's open gave up the plane before.
+    QFETCH(int, hint);
+    loadFeatured();
+    const std::string before = encoded(plane);
+    const std::string bytes = wingOf(4, 100, 5, 5, 5, true).SerializeAsString();
+    allocationsBeforeFailure = 200000;
+    const bool loaded = plane->loadFromString(bytes, SerializeableIf::hint_t(hint));
+    const long long left = allocationsBeforeFailure.exchange(-1);
+    QVERIFY(left < 0);
+    QVERIFY(!loaded);
+    QVERIFY(!plane->wasLoadStopped());
+    QVERIFY2(plane->getLoadProblem().contains(QStringLiteral("not enough memory")),
+             qPrintable(plane->getLoadProblem()));
+    if (hint == SerializeableIf::UNDO_REDO) {
+        QVERIFY(!plane->wasPlaneDropped());
+        QVERIFY(encoded(plane) == before);
+    } else {
+        QVERIFY(plane->wasPlaneDropped());
+        QCOMPARE(plane->getPanelCount(), 0);
+    }
+    QVERIFY(plane->loadFromString(bytes, SerializeableIf::hint_t(hint)));
+    QCOMPARE(plane->getPanelCount(), 4);
+}
+
+void TestPlaneDocument::changesDuringABuildWaitUntilItIsOver_data()
+{
+    QTest::addColumn<int>("hint");
+    QTest::addColumn<float>("rootChordAfter");
+    // A file replaces the plane the change was made on: the change goes
+    // with that plane.
+    QTest::newRow("document file") << int(SerializeableIf::FILE_LOAD) << 200.0f;
+    QTest::newRow("undo state") << int(SerializeableIf::UNDO_REDO) << 300.0f;
+}
+
 void TestPlaneDocument::changesDuringABuildWaitUntilItIsOver()
 {
     // An event handled while the panels are built (the window is kept alive
     // meanwhile) makes the first panel wider: the change waits until the
     // new plane is in place, and then every panel follows it.
+    QFETCH(int, hint);
+    QFETCH(float, rootChordAfter);
     PanelsTableModel* panels = plane->getPanelsTableModel();
     int reports = 0;
     int panelsSeen = -1;
@@ -609,14 +685,15 @@ void TestPlaneDocument::changesDuringABuildWaitUntilItIsOver()
         return true;
     });
     // Strips under advanced covering make each panel's build take its time.
-    QVERIFY(plane->loadFromString(wingOf(8, 200, 0, 10, 0, true).SerializeAsString(), SerializeableIf::FILE_LOAD));
+    QVERIFY(plane->loadFromString(wingOf(8, 200, 0, 10, 0, true).SerializeAsString(),
+                                  SerializeableIf::hint_t(hint)));
     plane->setLoadProgress(nullptr);
     QVERIFY(reports > 0);
     QCOMPARE(panelsSeen, 0);
     QCOMPARE(plane->getRootChord(), 200.0f);
     QCoreApplication::sendPostedEvents();
     QCOMPARE(plane->getPanelCount(), 8);
-    QCOMPARE(plane->getRootChord(), 300.0f);
+    QCOMPARE(plane->getRootChord(), rootChordAfter);
     for (Panel* panel : {plane->getPanelsTableModel()->getPanel(1), plane->getPanelList().back()}) {
         const float height = panel->getPanelBaseData().getRibHeight();
         panel->getPanelBaseData().rebuildRibs();
