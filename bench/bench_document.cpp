@@ -107,6 +107,32 @@ static void BM_OpenLargestPlane(benchmark::State& state)
 }
 BENCHMARK(BM_OpenLargestPlane)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
+// Restore the largest plane from an undo state while it is open: the build
+// that must not hold two such planes in memory at once (run alone and read
+// its peak memory).
+static void BM_UndoLargestPlane(benchmark::State& state)
+{
+    if (!BenchWing::loadAirfoils()) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
+    PlaneModel* plane = PlaneModel::instance();
+    if (!plane->loadFromString(BenchWing::largestPlaneDocument(), SerializeableIf::FILE_LOAD)) {
+        state.SkipWithError(plane->getLoadProblem().toStdString().c_str());
+        return;
+    }
+    std::string undoState;
+    plane->save(undoState);
+    for (auto _ : state) {
+        if (!plane->loadFromString(undoState, SerializeableIf::UNDO_REDO)) {
+            state.SkipWithError(plane->getLoadProblem().toStdString().c_str());
+            break;
+        }
+    }
+    delete plane;
+}
+BENCHMARK(BM_UndoLargestPlane)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
 // Refuse the documents that once held the program for a minute: one panel
 // of 1000 ribs and 1000 square spars, and 100 panels of 1000 ribs.
 static void BM_RefuseBeyondRealWing(benchmark::State& state)

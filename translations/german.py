@@ -753,6 +753,8 @@ GERMAN['WingPanelDialog'] = {
 # Asked by the panel table when a panel is added.
 GERMAN['PanelsTable'] = {
   'Add new panel': 'Neues Segment anfügen',
+  'Delete panel': 'Segment löschen',
+  'Move panel': 'Segment verschieben',
   '<html><body><p>Would you like me to automatically copy all settings (including ribs, spars, etc.) from the previous panel into the new panel?</p><p>Please note, that this could lead to spars being outside of the panel and similar other errors! It is necesssary to make sure that the spar data is also correct for the new panel after the creation.</p></body></html>':
     '<html><body><p>Sollen alle Einstellungen (samt Rippen, Holmen usw.) des vorigen Segments automatisch in das neue Segment übernommen werden?</p><p>Bitte beachten: Dabei können Holme außerhalb des Segments liegen oder ähnliche Fehler entstehen! Prüfen Sie nach dem Anlegen, ob die Holmdaten auch für das neue Segment stimmen.</p></body></html>',
 }

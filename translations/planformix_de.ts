@@ -700,6 +700,14 @@ Soll sie ersetzt werden?</translation>
             <source>&lt;html&gt;&lt;body&gt;&lt;p&gt;Would you like me to automatically copy all settings (including ribs, spars, etc.) from the previous panel into the new panel?&lt;/p&gt;&lt;p&gt;Please note, that this could lead to spars being outside of the panel and similar other errors! It is necesssary to make sure that the spar data is also correct for the new panel after the creation.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
             <translation>&lt;html&gt;&lt;body&gt;&lt;p&gt;Sollen alle Einstellungen (samt Rippen, Holmen usw.) des vorigen Segments automatisch in das neue Segment übernommen werden?&lt;/p&gt;&lt;p&gt;Bitte beachten: Dabei können Holme außerhalb des Segments liegen oder ähnliche Fehler entstehen! Prüfen Sie nach dem Anlegen, ob die Holmdaten auch für das neue Segment stimmen.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
         </message>
+        <message>
+            <source>Delete panel</source>
+            <translation>Segment löschen</translation>
+        </message>
+        <message>
+            <source>Move panel</source>
+            <translation>Segment verschieben</translation>
+        </message>
     </context>
     <context>
         <name>PlaneDrawingArea</name>

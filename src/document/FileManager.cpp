@@ -4,6 +4,7 @@
 #include "foundation/ApplicationSettings.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/Observable.h"
+#include "planformixdata.pb.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -419,6 +420,24 @@ void FileManager::redo()
         oldest = nextSlot(oldest);
     setActionEnabled(undoAction, true);
     setActionEnabled(redoAction, current != newest);
+}
+
+bool FileManager::rebuildDocument(const std::function<void(serializedPlanformixData&)>& change,
+                                  const QString& progressTitle)
+{
+    PlaneModel* plane = dynamic_cast<PlaneModel*>(document);
+    if (!plane)
+        return false;
+    serializedPlanformixData data;
+    plane->saveViewData(data);
+    change(data);
+    if (!restoreSnapshot(data.SerializeAsString(), progressTitle))
+        return false;
+    // The restore told the views and marked the document; the edit is one
+    // undo step.
+    if (historyRecordingOn())
+        storeHistoryState();
+    return true;
 }
 
 void FileManager::resetHistory()

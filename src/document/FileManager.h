@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <string>
 
 class QAction;
@@ -53,6 +54,11 @@ public:
     void undo();
     void redo();
     void resetHistory();
+    // One edit of the whole plane, made on the plane as a document by
+    // change and built the way an undo state is: away from the plane, with
+    // its progress under title and a Cancel that leaves the plane as it
+    // was. True when the plane took the change (one undo step).
+    bool rebuildDocument(const std::function<void(serializedPlanformixData&)>& change, const QString& title);
 
     static constexpr int historySize = 20;
 

@@ -388,6 +388,15 @@ void PlaneModel::setLoadProgress(std::function<bool(long long, long long)> repor
     loadProgress = std::move(report);
 }
 
+bool PlaneModel::rebuildTakesLong() const
+{
+    // In microseconds, as the estimate of a document's building time.
+    const DocumentLimits::Size size = DocumentLimits::planeSize(panelsModel.getPanels());
+    const long long work = size.panels * 1000 + size.ribs * 140 + (size.ribCuts - size.coveredStripCuts) * 10
+                           + size.coveredStripCuts * 80;
+    return work > 1000 * 1000;
+}
+
 bool PlaneModel::planeBeingBuilt()
 {
     return theInstance && theInstance->building;

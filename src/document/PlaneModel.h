@@ -67,6 +67,9 @@ public:
     // microseconds), so that a long load can keep the window painted and
     // show its progress. Returning false stops the load.
     void setLoadProgress(std::function<bool(long long done, long long total)> report);
+    // Whether rebuilding every panel of the plane takes long enough (about
+    // a second of one core) to want its progress shown.
+    bool rebuildTakesLong() const;
     // A document is being built: the plane must not change meanwhile.
     static bool planeBeingBuilt();
     // Keeps a change to the plane that arrives while a document is built,

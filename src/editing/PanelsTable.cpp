@@ -1,6 +1,7 @@
 #include "editing/PanelsTable.h"
 
 #include "document/DocumentLimits.h"
+#include "document/FileManager.h"
 #include "document/PlaneModel.h"
 #include "editing/NewPanelData.h"
 #include "editing/WingPanelDialog.h"
@@ -9,6 +10,7 @@
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
 #include "model/PanelsTableModel.h"
+#include "planformixdata.pb.h"
 
 #include <QAbstractItemDelegate>
 #include <QEvent>
@@ -144,25 +146,56 @@ void PanelsTable::btnEditPressed(QModelIndex index)
     panelDialog->setVisible(true);
 }
 
+bool PanelsTable::rebuildAway(const std::function<void(serializedPlanformixData&)>& change, const QString& title)
+{
+    // A change that rebuilds every panel of a large wing is built like an
+    // undo state: away from the plane, the window answering, with progress
+    // and a Cancel that leaves the plane as it was.
+    PlaneModel* plane = PlaneModel::instance();
+    if (!plane->rebuildTakesLong())
+        return false;
+    auto* files = dynamic_cast<FileManager*>(plane->findObserverByName(QStringLiteral("FileManager")));
+    if (!files)
+        return false;
+    files->rebuildDocument(change, title);
+    return true;
+}
+
 void PanelsTable::btnDeletePressed()
 {
     const int row = selectedRow();
-    if (row >= 0)
-        panelsModel()->removePanel(row);
+    if (row < 0 || row >= panelsModel()->getNoOfPanels())
+        return;
+    // Every panel is rebuilt after a delete: the first may be another now.
+    if (rebuildAway([row](serializedPlanformixData& data) { data.mutable_panels()->DeleteSubrange(row, 1); },
+                    tr("Delete panel")))
+        return;
+    panelsModel()->removePanel(row);
 }
 
 void PanelsTable::btnMoveUpPressed()
 {
     const int row = selectedRow();
-    if (row >= 0)
-        panelsModel()->movePanelUp(row);
+    if (row < 0)
+        return;
+    // Only a new first panel rebuilds them all.
+    if (row == 1 && panelsModel()->getNoOfPanels() > 1
+        && rebuildAway([](serializedPlanformixData& data) { data.mutable_panels()->SwapElements(0, 1); },
+                       tr("Move panel")))
+        return;
+    panelsModel()->movePanelUp(row);
 }
 
 void PanelsTable::btnMoveDownPressed()
 {
     const int row = selectedRow();
-    if (row >= 0)
-        panelsModel()->movePanelDown(row);
+    if (row < 0)
+        return;
+    if (row == 0 && panelsModel()->getNoOfPanels() > 1
+        && rebuildAway([](serializedPlanformixData& data) { data.mutable_panels()->SwapElements(0, 1); },
+                       tr("Move panel")))
+        return;
+    panelsModel()->movePanelDown(row);
 }
 
 void PanelsTable::btnAddPressed()

@@ -3,9 +3,11 @@
 #include <QModelIndex>
 #include <QObject>
 #include <QPointer>
+#include <functional>
 
 class PanelsTableModel;
 class QPushButton;
+class serializedPlanformixData;
 class QTableView;
 class WingPanelDialog;
 
@@ -58,6 +60,9 @@ private:
     // -1 unless exactly one row is selected.
     int selectedRow() const;
     void highlightPanelAt(int row);
+    // Makes a change that rebuilds every panel on the plane as a document,
+    // when that takes long; false when the change is left to the caller.
+    bool rebuildAway(const std::function<void(serializedPlanformixData&)>& change, const QString& title);
     void fitColumns();
 
     QPointer<QTableView> tableView;

@@ -1,4 +1,5 @@
 #include "airfoils/WingFoils.h"
+#include "document/FileManager.h"
 #include "document/PlaneModel.h"
 #include "editing/PanelsTable.h"
 #include "editing/WingPanelDialog.h"
@@ -16,6 +17,7 @@
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -96,6 +98,8 @@ private slots:
     void okInDialogEntersAddedPanel();
     void addStopsAtThePlaneBounds_data();
     void addStopsAtThePlaneBounds();
+    void deleteInALargeWingIsBuiltAwayWithProgress_data();
+    void deleteInALargeWingIsBuiltAwayWithProgress();
     void hoverHighlightsPanelWithoutModifying();
     void destructionReleasesEditorsAndDialog();
 
@@ -112,6 +116,8 @@ private:
     PanelTableForm form{};
     std::unique_ptr<PanelsTable> table;
     std::unique_ptr<PlaneWatcher> watcher;
+    // Watches the plane: goes after it.
+    std::unique_ptr<FileManager> fileManager;
 };
 
 void TestPanelsTable::initTestCase()
@@ -145,6 +151,7 @@ void TestPanelsTable::cleanup()
     host.reset();
     delete plane;
     watcher.reset();
+    fileManager.reset();
     DialogSeam::clear();
 }
 
@@ -473,6 +480,76 @@ void TestPanelsTable::hoverHighlightsPanelWithoutModifying()
     QCOMPARE(watcher->modifications, 0);
     QVERIFY(plane->getHistoryRecordingEnabled());
     QVERIFY(plane->getModificationTrackingEnabled());
+}
+
+void TestPanelsTable::deleteInALargeWingIsBuiltAwayWithProgress_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("built") << false;
+    QTest::newRow("cancelled") << true;
+}
+
+void TestPanelsTable::deleteInALargeWingIsBuiltAwayWithProgress()
+{
+    // A delete rebuilds every panel; in a wing that takes a while that runs
+    // away from the plane as an undo does: progress with a Cancel that
+    // leaves the plane as it was, and otherwise one undo step.
+    QFETCH(bool, cancel);
+    fileManager = std::make_unique<FileManager>(host.get(), QStringLiteral("Planformix"), nullptr, nullptr, nullptr,
+                                                nullptr, QString(), QStringLiteral(".pfz"), plane);
+    FileManager& files = *fileManager;
+    plane->addObserver(&files);
+    serializedPlanformixData wing;
+    wing.set_version(1);
+    for (int i = 0; i < 21; ++i) {
+        auto* panel = wing.add_panels();
+        panel->set_id(i + 1);
+        panel->set_length(400.0f);
+        panel->set_rootchord(200.0f);
+        panel->set_tipchord(150.0f);
+        panel->set_noofribs(i == 0 ? 200 : 100);
+    }
+    auto* sheeting = wing.mutable_panels(0)->mutable_sheeting();
+    sheeting->set_sheetingtype(serializedPlanformixData::serializedPanelData::sheetingDefinition::Advanced);
+    for (int s = 0; s < 50; ++s) {
+        auto* strip = sheeting->add_sheetingstriplist();
+        strip->set_firstrib(1);
+        strip->set_lastrib(200);
+        strip->set_position(10.0f + 1.6f * float(s));
+        strip->set_lastposition(strip->position());
+    }
+    QVERIFY(plane->loadFromString(wing.SerializeAsString(), SerializeableIf::FILE_LOAD));
+    files.setModified(false);
+    files.resetHistory();
+    std::string before;
+    QVERIFY(plane->save(before));
+
+    int shown = 0;
+    QTimer beat;
+    connect(&beat, &QTimer::timeout, [&] {
+        auto* progress = host->findChild<QProgressDialog*>();
+        if (!progress || !progress->isVisible())
+            return;
+        ++shown;
+        if (cancel)
+            progress->cancel();
+    });
+    beat.start(10);
+    selectRows({20});
+    form.btnPanelDelete->click();
+    beat.stop();
+    QVERIFY(shown > 0);
+    if (cancel) {
+        std::string after;
+        QVERIFY(plane->save(after));
+        QVERIFY(after == before);
+        QVERIFY(!files.isModified());
+    } else {
+        QCOMPARE(model->getNoOfPanels(), 20);
+        QVERIFY(files.isModified());
+        files.undo();
+        QCOMPARE(model->getNoOfPanels(), 21);
+    }
 }
 
 void TestPanelsTable::destructionReleasesEditorsAndDialog()
