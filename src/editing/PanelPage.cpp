@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QItemSelectionModel>
 #include <QLocale>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <QTableView>
 
 namespace PanelPage {
@@ -44,6 +46,34 @@ void showPicture(QWidget* widget, const char* image)
     widget->setSizePolicy(QSizePolicy::Expanding, widget->sizePolicy().verticalPolicy());
     widget->setStyleSheet(QStringLiteral("image: url(:/images/images/") +
                           QCoreApplication::translate("WingPanelDialog", image) + QStringLiteral(");"));
+}
+
+namespace {
+
+// A page out of sight asks for no height; the one in front for its own.
+template <class Pages>
+void followCurrentPage(Pages* pages)
+{
+    for (int i = 0; i < pages->count(); ++i) {
+        QWidget* page = pages->widget(i);
+        QSizePolicy policy = page->sizePolicy();
+        policy.setVerticalPolicy(page == pages->currentWidget() ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+        page->setSizePolicy(policy);
+    }
+}
+
+} // namespace
+
+void sizeToCurrentPage(QStackedWidget* stack)
+{
+    QObject::connect(stack, &QStackedWidget::currentChanged, stack, [stack] { followCurrentPage(stack); });
+    followCurrentPage(stack);
+}
+
+void sizeToCurrentPage(QTabWidget* tabs)
+{
+    QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [tabs] { followCurrentPage(tabs); });
+    followCurrentPage(tabs);
 }
 
 void checkAndToggle(QAbstractButton* button)

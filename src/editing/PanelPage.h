@@ -15,6 +15,8 @@ class QAbstractItemView;
 class QAction;
 class QAbstractItemDelegate;
 class QObject;
+class QStackedWidget;
+class QTabWidget;
 class QTableView;
 class QWidget;
 class RibDefinition;
@@ -46,6 +48,13 @@ void setLineEditor(QTableView* view, int column, int kind, QObject* owner);
 // Shows a compiled-in picture, translated in the dialog's context (the
 // German pictures carry German labels); it takes the room the page leaves.
 void showPicture(QWidget* widget, const char* image);
+
+// Lets a stack of pages, or the tabs of a tab widget, ask for the height of
+// the page in front only. Otherwise every page takes the tallest page's
+// height, and a short page (a hint, "no data required") shows its words in
+// the middle of an empty box, below the fold.
+void sizeToCurrentPage(QStackedWidget* stack);
+void sizeToCurrentPage(QTabWidget* tabs);
 
 // Checks the button and announces the toggle even when it was checked
 // already, so that the page behind it follows.

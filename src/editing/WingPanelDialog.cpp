@@ -45,6 +45,7 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QSortFilterProxyModel>
+#include <QStackedWidget>
 #include <QStandardItemModel>
 #include <QTabWidget>
 #include <algorithm>
@@ -97,6 +98,17 @@ WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
     setWindowFlags(flags);
 
     lengthCalculator = new LengthCalculator(this);
+
+    // Each tab and each stack of editor pages is as tall as the page in front,
+    // so a hint is not pushed below the fold by a taller page out of sight.
+    // The data pane keeps its scroll bar on short tabs too: its width is
+    // counted in the pane's width, and a bar that came and went with the tab
+    // would let the pages jump sideways.
+    ui->scrollArea_PanelData->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    PanelPage::sizeToCurrentPage(ui->panelDialogTabWidget);
+    for (QStackedWidget* stack : {ui->stackedWidgetSpar, ui->stackedWidgetLE, ui->stackedWidgetTE,
+                                  ui->stackedWidgetSheeting, ui->stackedWidgetSheetingData, ui->stackedWidgetCombs})
+        PanelPage::sizeToCurrentPage(stack);
 
 }
 

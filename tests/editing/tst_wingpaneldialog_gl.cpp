@@ -126,6 +126,8 @@ private slots:
     void openingShowsTheOpenedPanelsAirfoilData();
     void dialogFitsTheScreenWithWholeTabs_data();
     void dialogFitsTheScreenWithWholeTabs();
+    void hintIsInSightOnOpeningItsPage_data();
+    void hintIsInSightOnOpeningItsPage();
     void reopeningStartsAtTheTopWithoutFilter();
 
 private:
@@ -1036,6 +1038,76 @@ void TestWingPanelDialog::dialogFitsTheScreenWithWholeTabs()
     QVERIFY(dialog->width() <= screen.width());
     QVERIFY(dialog->height() <= screen.height());
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QStringLiteral(", "))));
+}
+
+void TestWingPanelDialog::hintIsInSightOnOpeningItsPage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("hint");
+    const struct
+    {
+        const char* name;
+        int tab;
+        const char* type;
+        const char* hint;
+    } hints[] = {
+        {"spar", 2, "", "label_3"},
+        {"round LE", 3, "rbLERound", "label_50"},
+        {"strip LE", 3, "rbLEStrip", "label_51"},
+        {"diamond LE", 3, "rbLEDiamond", "label_53"},
+        {"sheeting strip", 5, "rbSheetingAdvanced", "label_34"},
+        {"comb", 6, "", "label_71"},
+    };
+    for (const QString& language : {QString(), QStringLiteral("planformix_de")})
+        for (const auto& h : hints)
+            QTest::addRow("%s %s", language.isEmpty() ? "English" : "German", h.name)
+                << language << h.tab << QString::fromLatin1(h.type) << QString::fromLatin1(h.hint);
+}
+
+// A panel without spars, strips or combs: the page tells how to add one, and
+// the leading-edge types that are built from spars say so. The dialog keeps
+// its own height (594) on a 1280 x 800 screen, as on the test screen.
+void TestWingPanelDialog::hintIsInSightOnOpeningItsPage()
+{
+    QFETCH(QString, language);
+    QFETCH(int, tab);
+    QFETCH(QString, type);
+    QFETCH(QString, hint);
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        QVERIFY(translator.load(language, QStringLiteral(PLANFORMIX_BINARY_DIR "/resources/lang")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    loadDefault();
+    dialog->setVisible(true);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    QVERIFY(dialog->height() <= 800);
+    auto* tabs = widget<QTabWidget>("panelDialogTabWidget");
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(tab).center());
+    if (!type.isEmpty())
+        QTest::mouseClick(widget<QRadioButton>(type.toLatin1().constData()), Qt::LeftButton);
+    QCoreApplication::processEvents();
+
+    auto* label = widget<QLabel>(hint.toLatin1().constData());
+    QVERIFY(label->isVisible());
+    // Where the label's alignment puts its wrapped text, and its first line.
+    const QRect inside = label->contentsRect();
+    const int textHeight = std::min(label->heightForWidth(inside.width()), inside.height());
+    int top = inside.top();
+    if (label->alignment() & Qt::AlignVCenter)
+        top += (inside.height() - textHeight) / 2;
+    else if (label->alignment() & Qt::AlignBottom)
+        top += inside.height() - textHeight;
+    const QRect firstLine(inside.left(), top, inside.width(), label->fontMetrics().height());
+    QWidget* viewport = widget<QScrollArea>("scrollArea_PanelData")->viewport();
+    const QRect seen(label->mapTo(viewport, firstLine.topLeft()), firstLine.size());
+    const bool inSight = viewport->rect().contains(seen);
+    dialog->setVisible(false);
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY2(inSight, qPrintable(QStringLiteral("first line at y %1..%2, viewport 0..%3")
+                                     .arg(seen.top()).arg(seen.bottom()).arg(viewport->height())));
 }
 
 void TestWingPanelDialog::reopeningStartsAtTheTopWithoutFilter()
