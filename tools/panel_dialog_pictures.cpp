@@ -8,7 +8,11 @@
 //
 // The argument is the repository root. Every picture shows one rib seen from
 // the side, leading edge left, with the part the page edits in colour and its
-// sizes as dimension arrows named like the fields beside the picture.
+// sizes as dimension arrows named like the fields beside the picture. Each
+// picture is drawn twice from the same geometry: with the English words under
+// its own name, and with the German words of the fields (the captions in
+// translations/german.py, without their colons) under the name with "-de"
+// that the German catalogue maps it to.
 
 #include <QDir>
 #include <QFont>
@@ -31,6 +35,31 @@ const QColor partFill(70, 120, 200);
 const QColor partEdge(30, 60, 130);
 const QColor sheetFill(200, 110, 50);
 const QColor dimension(170, 30, 30);
+
+// The names of the measures, as the fields beside the pictures call them.
+struct Words
+{
+    QString position;
+    QString radius;
+    QString width;
+    QString height;
+    QString leDepth;
+    QString teDepth;
+    QString stripThickness;
+    QString stripDepth;
+    QString length;
+    QString thickness;
+    QString offset;
+    QString extend;
+    QString cutIntoRib;
+};
+
+const Words english{"Position", "Radius", "Width", "Height", "LE depth", "TE depth", "Strip thickness",
+                    "Strip depth", "Length", "Thickness", "Offset", "Extend", "Cut into rib"};
+
+const Words german{QString::fromUtf8("Abstand von NL"), "Radius", "Breite", QString::fromUtf8("Höhe"),
+                   "Tiefe NL", "Tiefe EL", "Dicke der Leiste", "Tiefe der Leiste", QString::fromUtf8("Länge"),
+                   "Dicke", "Versatz", QString::fromUtf8("Überstand"), "Einschnitt in Rippe"};
 
 // The rib: a cambered section of 15 % thickness, chord laid out from
 // x0 to x0 + chord pixels around the middle line y = mid.
@@ -166,7 +195,7 @@ QImage canvas(int w = 300, int h = 150)
     return image;
 }
 
-QImage roundSpar()
+QImage roundSpar(const Words& words)
 {
     QImage image = canvas();
     QPainter p(&image);
@@ -179,16 +208,16 @@ QImage roundSpar()
     hole.addEllipse(c, r, r);
     drawRib(p, rib, hole);
     drawPart(p, hole);
-    measure(p, QPointF(rib.px(0), 130), QPointF(c.x(), 130), "Position", true);
+    measure(p, QPointF(rib.px(0), 130), QPointF(c.x(), 130), words.position, true);
     guide(p, c, QPointF(c.x(), 132));
     guide(p, QPointF(rib.px(0), rib.mid), QPointF(rib.px(0), 132));
     measure(p, c, c + QPointF(r * 0.71, -r * 0.71) * 3.2, "");
     p.setPen(dimension);
-    p.drawText(QPointF(c.x() + 24, c.y() - 26), "Radius");
+    p.drawText(QPointF(c.x() + 24, c.y() - 26), words.radius);
     return image;
 }
 
-QImage squareSpar()
+QImage squareSpar(const Words& words)
 {
     QImage image = canvas();
     QPainter p(&image);
@@ -208,19 +237,23 @@ QImage squareSpar()
     QPainterPath lowerSpar;
     lowerSpar.addRect(QRectF(rib.px(x) - w / 2, bottom - h, w, h + 2));
     drawPart(p, lowerSpar, partFill.lighter(140));
-    measure(p, QPointF(spar.left(), top - 16), QPointF(spar.right(), top - 16), "Width");
+    measure(p, QPointF(spar.left(), top - 16), QPointF(spar.right(), top - 16), words.width);
     guide(p, spar.topLeft(), QPointF(spar.left(), top - 18));
     guide(p, spar.topRight(), QPointF(spar.right(), top - 18));
-    measure(p, QPointF(spar.right() + 26, spar.top()), QPointF(spar.right() + 26, spar.bottom()), "Height");
+    // The name stands above the rib's outline, which runs through the
+    // middle of this short arrow.
+    measure(p, QPointF(spar.right() + 26, spar.top()), QPointF(spar.right() + 26, spar.bottom()), "");
+    p.setPen(dimension);
+    p.drawText(QRectF(spar.right() + 29, spar.top() - 13, 90, 13), Qt::AlignLeft | Qt::AlignBottom, words.height);
     guide(p, spar.topRight(), QPointF(spar.right() + 28, spar.top()));
     guide(p, spar.bottomRight(), QPointF(spar.right() + 28, spar.bottom()));
-    measure(p, QPointF(rib.px(0), 134), QPointF(rib.px(x), 134), "Position", true);
+    measure(p, QPointF(rib.px(0), 134), QPointF(rib.px(x), 134), words.position, true);
     guide(p, QPointF(rib.px(x), bottom), QPointF(rib.px(x), 136));
     guide(p, QPointF(rib.px(0), rib.mid), QPointF(rib.px(0), 136));
     return image;
 }
 
-QImage webbing()
+QImage webbing(const Words& words)
 {
     QImage image = canvas();
     QPainter p(&image);
@@ -232,14 +265,14 @@ QImage webbing()
     drawRib(p, rib, web);
     drawPart(p, web);
     const double above = rib.upper(x) - 14;
-    measure(p, QPointF(rib.px(x) - w / 2, above), QPointF(rib.px(x) + w / 2, above), "Width");
-    measure(p, QPointF(rib.px(0), 134), QPointF(rib.px(x), 134), "Position", true);
+    measure(p, QPointF(rib.px(x) - w / 2, above), QPointF(rib.px(x) + w / 2, above), words.width);
+    measure(p, QPointF(rib.px(0), 134), QPointF(rib.px(x), 134), words.position, true);
     guide(p, QPointF(rib.px(x), rib.lower(x)), QPointF(rib.px(x), 136));
     guide(p, QPointF(rib.px(0), rib.mid), QPointF(rib.px(0), 136));
     return image;
 }
 
-QImage cubeSpar()
+QImage cubeSpar(const Words& words)
 {
     QImage image = canvas();
     QPainter p(&image);
@@ -251,20 +284,20 @@ QImage cubeSpar()
     cube.addRect(QRectF(c.x() - w / 2, c.y() - h / 2, w, h));
     drawRib(p, rib, cube);
     drawPart(p, cube);
-    measure(p, QPointF(c.x() - w / 2, rib.upper(x) - 12), QPointF(c.x() + w / 2, rib.upper(x) - 12), "Width");
+    measure(p, QPointF(c.x() - w / 2, rib.upper(x) - 12), QPointF(c.x() + w / 2, rib.upper(x) - 12), words.width);
     guide(p, QPointF(c.x() - w / 2, c.y() - h / 2), QPointF(c.x() - w / 2, rib.upper(x) - 14));
     guide(p, QPointF(c.x() + w / 2, c.y() - h / 2), QPointF(c.x() + w / 2, rib.upper(x) - 14));
     const double right = c.x() + w / 2 + 40;
-    measure(p, QPointF(right, c.y() - h / 2), QPointF(right, c.y() + h / 2), "Height");
+    measure(p, QPointF(right, c.y() - h / 2), QPointF(right, c.y() + h / 2), words.height);
     guide(p, QPointF(c.x() + w / 2, c.y() - h / 2), QPointF(right + 2, c.y() - h / 2));
     guide(p, QPointF(c.x() + w / 2, c.y() + h / 2), QPointF(right + 2, c.y() + h / 2));
-    measure(p, QPointF(rib.px(0), 134), QPointF(c.x(), 134), "Position", true);
+    measure(p, QPointF(rib.px(0), 134), QPointF(c.x(), 134), words.position, true);
     guide(p, QPointF(c.x(), c.y() + h / 2), QPointF(c.x(), 136));
     guide(p, QPointF(rib.px(0), rib.mid), QPointF(rib.px(0), 136));
     return image;
 }
 
-QImage leadingEdge()
+QImage leadingEdge(const Words& words)
 {
     QImage image = canvas();
     QPainter p(&image);
@@ -273,13 +306,13 @@ QImage leadingEdge()
     const double depth = 0.09;
     drawRib(p, rib);
     drawPart(p, rib.section(0, depth));
-    measure(p, QPointF(rib.px(0), 128), QPointF(rib.px(depth), 128), "LE depth", true);
+    measure(p, QPointF(rib.px(0), 128), QPointF(rib.px(depth), 128), words.leDepth, true);
     guide(p, QPointF(rib.px(0), rib.mid), QPointF(rib.px(0), 130));
     guide(p, QPointF(rib.px(depth), rib.lower(depth)), QPointF(rib.px(depth), 130));
     return image;
 }
 
-QImage trailingEdge()
+QImage trailingEdge(const Words& words)
 {
     QImage image = canvas();
     QPainter p(&image);
@@ -288,14 +321,14 @@ QImage trailingEdge()
     const double from = 0.8;
     drawRib(p, rib);
     drawPart(p, rib.section(from, 1));
-    measure(p, QPointF(rib.px(from), 128), QPointF(rib.px(1), 128), "TE depth", true);
+    measure(p, QPointF(rib.px(from), 128), QPointF(rib.px(1), 128), words.teDepth, true);
     guide(p, QPointF(rib.px(from), rib.lower(from)), QPointF(rib.px(from), 130));
     guide(p, QPointF(rib.px(1), rib.lower(1)), QPointF(rib.px(1), 130));
     return image;
 }
 
 // The trailing edge with a strip glued on its front face, drawn larger.
-QImage trailingEdgeStrip()
+QImage trailingEdgeStrip(const Words& words)
 {
     QImage image = canvas();
     QPainter p(&image);
@@ -308,20 +341,20 @@ QImage trailingEdgeStrip()
     drawRib(p, rib);
     drawPart(p, rib.section(te, 1));
     drawPart(p, rib.section(strip, te), sheetFill);
-    measure(p, QPointF(rib.px(te), 120), QPointF(rib.px(1), 120), "TE depth", true);
+    measure(p, QPointF(rib.px(te), 120), QPointF(rib.px(1), 120), words.teDepth, true);
     guide(p, QPointF(rib.px(te), rib.lower(te)), QPointF(rib.px(te), 122));
     guide(p, QPointF(rib.px(1), rib.lower(1)), QPointF(rib.px(1), 122));
     measure(p, QPointF(rib.px(strip), 30), QPointF(rib.px(te), 30), "");
     p.setPen(dimension);
-    p.drawText(QPointF(rib.px(strip) - 40, 22), "Strip thickness");
+    p.drawText(QPointF(rib.px(strip) - 40, 22), words.stripThickness);
     const double sx = rib.px(strip) - 14;
     measure(p, QPointF(sx, rib.upper(strip)), QPointF(sx, rib.lower(strip)), "");
     p.setPen(dimension);
-    p.drawText(QPointF(sx - 66, rib.mid + 40), "Strip depth");
+    p.drawText(QPointF(sx - 66, rib.mid + 40), words.stripDepth);
     return image;
 }
 
-QImage sheeting()
+QImage sheeting(const Words& words)
 {
     QImage image = canvas();
     QPainter p(&image);
@@ -331,20 +364,18 @@ QImage sheeting()
     drawRib(p, rib);
     drawPart(p, rib.skin(0, length, thickness, true), sheetFill);
     drawPart(p, rib.skin(0, length, thickness, false), sheetFill);
-    measure(p, QPointF(rib.px(0), 132), QPointF(rib.px(length), 132), "Length", true);
+    measure(p, QPointF(rib.px(0), 132), QPointF(rib.px(length), 132), words.length, true);
     guide(p, QPointF(rib.px(length), rib.lower(length)), QPointF(rib.px(length), 134));
     guide(p, QPointF(rib.px(0), rib.mid), QPointF(rib.px(0), 134));
     const double x = 0.3;
     measure(p, QPointF(rib.px(x), rib.upper(x) - 14), QPointF(rib.px(x), rib.upper(x) + thickness), "");
     p.setPen(dimension);
-    p.drawText(QPointF(rib.px(x) + 4, rib.upper(x) - 10), "Thickness");
+    p.drawText(QPointF(rib.px(x) + 4, rib.upper(x) - 10), words.thickness);
     return image;
 }
 
-// A strip of sheeting that starts some way behind the leading edge; the
-// names are those of the fields beside the picture, so each language gets
-// its own copy.
-QImage advancedSheeting(const QString& offset, const QString& length)
+// A strip of sheeting that starts some way behind the leading edge.
+QImage advancedSheeting(const Words& words)
 {
     QImage image = canvas(310, 150);
     QPainter p(&image);
@@ -355,8 +386,8 @@ QImage advancedSheeting(const QString& offset, const QString& length)
     drawRib(p, rib);
     drawPart(p, rib.skin(from, to, 4, true), sheetFill);
     const double y = 26;
-    measure(p, QPointF(rib.px(0), y), QPointF(rib.px(from), y), offset);
-    measure(p, QPointF(rib.px(from), y), QPointF(rib.px(to), y), length);
+    measure(p, QPointF(rib.px(0), y), QPointF(rib.px(from), y), words.offset);
+    measure(p, QPointF(rib.px(from), y), QPointF(rib.px(to), y), words.length);
     guide(p, QPointF(rib.px(0), rib.mid), QPointF(rib.px(0), y - 2));
     guide(p, QPointF(rib.px(from), rib.upper(from)), QPointF(rib.px(from), y - 2));
     guide(p, QPointF(rib.px(to), rib.upper(to)), QPointF(rib.px(to), y - 2));
@@ -365,7 +396,7 @@ QImage advancedSheeting(const QString& offset, const QString& length)
 
 // A comb standing through the rib: its needle sits in a slit cut into the
 // rib, its bar runs above and below.
-QImage ribComb()
+QImage ribComb(const Words& words)
 {
     QImage image = canvas();
     QPainter p(&image);
@@ -382,15 +413,21 @@ QImage ribComb()
     bar.addRect(QRectF(rib.px(x) - 30, top - 22, 60, 6));
     drawPart(p, needle.united(bar));
     const double side = rib.px(x) + 38;
-    measure(p, QPointF(side, top - 22), QPointF(side, top), "Extend");
+    measure(p, QPointF(side, top - 22), QPointF(side, top), words.extend);
     guide(p, QPointF(rib.px(x) + 30, top - 22), QPointF(side + 2, top - 22));
     guide(p, QPointF(rib.px(x) + w / 2, top), QPointF(side + 2, top));
     const double inside = rib.px(x) - 22;
     measure(p, QPointF(inside, top), QPointF(inside, top + cutDepth), "");
     p.setPen(dimension);
-    p.drawText(QRectF(inside - 80, top + cutDepth / 2 - 7, 76, 14), Qt::AlignRight | Qt::AlignVCenter,
-               "Cut into rib");
-    measure(p, QPointF(rib.px(x) - w / 2, 134), QPointF(rib.px(x) + w / 2, 134), "Width", true);
+    // Right-aligned against its arrow, inside the rib; a name too long for
+    // one line there breaks into two from the arrow's top down.
+    const QRectF oneLine(inside - 80, top + cutDepth / 2 - 7, 76, 14);
+    if (p.fontMetrics().horizontalAdvance(words.cutIntoRib) <= oneLine.width())
+        p.drawText(oneLine, Qt::AlignRight | Qt::AlignVCenter, words.cutIntoRib);
+    else
+        p.drawText(QRectF(inside - 80, top + 1, 76, 26), Qt::AlignRight | Qt::AlignTop | Qt::TextWordWrap,
+                   words.cutIntoRib);
+    measure(p, QPointF(rib.px(x) - w / 2, 134), QPointF(rib.px(x) + w / 2, 134), words.width, true);
     guide(p, QPointF(rib.px(x) - w / 2, top + cutDepth), QPointF(rib.px(x) - w / 2, 136));
     guide(p, QPointF(rib.px(x) + w / 2, top + cutDepth), QPointF(rib.px(x) + w / 2, 136));
     return image;
@@ -460,17 +497,28 @@ int main(int argc, char** argv)
     const QString icons = root.filePath("icons/");
 
     bool ok = true;
-    ok &= save(roundSpar(), images + "SparRound.png");
-    ok &= save(squareSpar(), images + "SparSquare.png");
-    ok &= save(webbing(), images + "SparWebbing.png");
-    ok &= save(cubeSpar(), images + "SparCube.png");
-    ok &= save(leadingEdge(), images + "LEStandard.png");
-    ok &= save(trailingEdge(), images + "TEStandard.png");
-    ok &= save(trailingEdgeStrip(), images + "TEStrip.png");
-    ok &= save(sheeting(), images + "sheeting.png");
-    ok &= save(advancedSheeting("Offset", "Length"), images + "sheeting-advanced-v2-en.png");
-    ok &= save(advancedSheeting("Versatz", QString::fromUtf8("Länge")), images + "sheeting-advanced-v2-de.png");
-    ok &= save(ribComb(), images + "RibComb.png");
+    const struct
+    {
+        const char* name;
+        std::function<QImage(const Words&)> draw;
+    } pictures[] = {
+        {"SparRound", roundSpar},
+        {"SparSquare", squareSpar},
+        {"SparWebbing", webbing},
+        {"SparCube", cubeSpar},
+        {"LEStandard", leadingEdge},
+        {"TEStandard", trailingEdge},
+        {"TEStrip", trailingEdgeStrip},
+        {"sheeting", sheeting},
+        {"RibComb", ribComb},
+    };
+    for (const auto& picture : pictures) {
+        ok &= save(picture.draw(english), images + picture.name + ".png");
+        ok &= save(picture.draw(german), images + picture.name + "-de.png");
+    }
+    // Named by language from the start.
+    ok &= save(advancedSheeting(english), images + "sheeting-advanced-v2-en.png");
+    ok &= save(advancedSheeting(german), images + "sheeting-advanced-v2-de.png");
     ok &= save(rightAngleIcon(), icons + "90deg.png");
     ok &= save(gearIcon(), icons + "applications-system.png");
     return ok ? 0 : 1;

@@ -765,18 +765,19 @@ GERMAN['WingPanelDialog'].update({
   '(copy)': '(Kopie)',
 })
 
-# Picture names: only the advanced-sheeting picture has words in it, and it
-# has a German drawing; the others show the same picture in both languages.
+# Picture names: every picture names its measures like the fields beside it,
+# so each has a German drawing (tools/panel_dialog_pictures.cpp).
 GERMAN['WingPanelDialog'].update({
   'sheeting-advanced-v2-en.png': 'sheeting-advanced-v2-de.png',
-  'SparRound.png': 'SparRound.png',
-  'SparCube.png': 'SparCube.png',
-  'SparSquare.png': 'SparSquare.png',
-  'SparWebbing.png': 'SparWebbing.png',
-  'LEStandard.png': 'LEStandard.png',
-  'TEStandard.png': 'TEStandard.png',
-  'sheeting.png': 'sheeting.png',
-  'RibComb.png': 'RibComb.png',
+  'SparRound.png': 'SparRound-de.png',
+  'SparCube.png': 'SparCube-de.png',
+  'SparSquare.png': 'SparSquare-de.png',
+  'SparWebbing.png': 'SparWebbing-de.png',
+  'LEStandard.png': 'LEStandard-de.png',
+  'TEStandard.png': 'TEStandard-de.png',
+  'TEStrip.png': 'TEStrip-de.png',
+  'sheeting.png': 'sheeting-de.png',
+  'RibComb.png': 'RibComb-de.png',
 })
 
 GERMAN.setdefault('SparsTableModel', {}).update({

@@ -2621,31 +2621,31 @@ alle manuellen Änderungen an der Rippenliste verloren.</translation>
         </message>
         <message>
             <source>SparRound.png</source>
-            <translation>SparRound.png</translation>
+            <translation>SparRound-de.png</translation>
         </message>
         <message>
             <source>SparCube.png</source>
-            <translation>SparCube.png</translation>
+            <translation>SparCube-de.png</translation>
         </message>
         <message>
             <source>SparSquare.png</source>
-            <translation>SparSquare.png</translation>
+            <translation>SparSquare-de.png</translation>
         </message>
         <message>
             <source>SparWebbing.png</source>
-            <translation>SparWebbing.png</translation>
+            <translation>SparWebbing-de.png</translation>
         </message>
         <message>
             <source>LEStandard.png</source>
-            <translation>LEStandard.png</translation>
+            <translation>LEStandard-de.png</translation>
         </message>
         <message>
             <source>TEStandard.png</source>
-            <translation>TEStandard.png</translation>
+            <translation>TEStandard-de.png</translation>
         </message>
         <message>
             <source>sheeting.png</source>
-            <translation>sheeting.png</translation>
+            <translation>sheeting-de.png</translation>
         </message>
         <message>
             <source>sheeting-advanced-v2-en.png</source>
@@ -2653,7 +2653,7 @@ alle manuellen Änderungen an der Rippenliste verloren.</translation>
         </message>
         <message>
             <source>RibComb.png</source>
-            <translation>RibComb.png</translation>
+            <translation>RibComb-de.png</translation>
         </message>
         <message>
             <source>Spar Alignment issue</source>
@@ -2666,6 +2666,10 @@ alle manuellen Änderungen an der Rippenliste verloren.</translation>
         <message>
             <source>(copy)</source>
             <translation>(Kopie)</translation>
+        </message>
+        <message>
+            <source>TEStrip.png</source>
+            <translation>TEStrip-de.png</translation>
         </message>
     </context>
 </TS>

@@ -34,6 +34,8 @@ void EdgesPage::retranslate()
 {
     PanelPage::showPicture(ui->widget_LEStandard, QT_TRANSLATE_NOOP("WingPanelDialog", "LEStandard.png"));
     PanelPage::showPicture(ui->widget_TEStandard, QT_TRANSLATE_NOOP("WingPanelDialog", "TEStandard.png"));
+    // The strip page is reached only through a document that has such an edge.
+    PanelPage::showPicture(ui->imageViewTEStrip, QT_TRANSLATE_NOOP("WingPanelDialog", "TEStrip.png"));
 }
 
 void EdgesPage::fill(const PanelBaseData& data)

@@ -1019,6 +1019,9 @@ void TestWingPanelDialog::dialogFitsTheScreenWithWholeTabs()
         const QSize drawn = QImage(picture->styleSheet().section('(', 1).section(')', 0, 0)).size();
         if (picture->width() < qMax(300, drawn.width()) || picture->height() < 150 || pane->horizontalScrollBar()->isVisible())
             cut << picture->objectName();
+        // In German each shows its drawing with the fields' German words.
+        if (!language.isEmpty() && !picture->styleSheet().contains(QLatin1String("-de.png")))
+            cut << picture->styleSheet();
     }
     // Room enough on a 1280 x 800 screen, less a panel and a title bar.
     QVERIFY(dialog->minimumSizeHint().width() <= 1280);
