@@ -199,6 +199,8 @@ GERMAN = {
  },
  'PlaneModel': {
   'New Plane': 'Neues Flugzeug',
+  'Export to DXF': 'Als DXF exportieren',
+  'Writing the DXF drawing...': 'Die DXF-Zeichnung wird geschrieben...',
   'Document not saved': 'Dokument nicht gespeichert',
   'The document is not saved, because it would not open again: %1':
     'Das Dokument wird nicht gespeichert, da es sich nicht wieder öffnen ließe: %1',
@@ -279,6 +281,11 @@ GERMAN = {
     "<p align='center'>Nach Abzug der Ränder bleibt auf dem Papier eine druckbare Fläche von %1 x %2 mm.<br>Nötig sind mindestens %3 x %4 mm; bitte kleinere Ränder oder ein größeres Papierformat wählen.</p>",
   'the output cannot be opened': 'die Ausgabe kann nicht geöffnet werden',
   'the file could not be written completely': 'die Datei konnte nicht vollständig geschrieben werden',
+  'Print / Export to PDF': 'Drucken / als PDF exportieren',
+  'Printing the pages...': 'Die Seiten werden gedruckt...',
+ },
+ 'OutputProgress': {
+  'Cancel': 'Abbrechen',
  },
  'PrintPage': {
   'Designed with ': 'Entworfen mit ',

@@ -618,6 +618,13 @@ Soll sie ersetzt werden?</translation>
         </message>
     </context>
     <context>
+        <name>OutputProgress</name>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
         <name>Panel</name>
         <message>
             <source> (not found, defaulted to </source>
@@ -853,6 +860,14 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>There is not enough memory to build this document.</source>
             <translation>Für den Aufbau dieses Dokuments ist nicht genug Speicher vorhanden.</translation>
+        </message>
+        <message>
+            <source>Export to DXF</source>
+            <translation>Als DXF exportieren</translation>
+        </message>
+        <message>
+            <source>Writing the DXF drawing...</source>
+            <translation>Die DXF-Zeichnung wird geschrieben...</translation>
         </message>
     </context>
     <context>
@@ -1200,6 +1215,14 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>the file could not be written completely</source>
             <translation>die Datei konnte nicht vollständig geschrieben werden</translation>
+        </message>
+        <message>
+            <source>Print / Export to PDF</source>
+            <translation>Drucken / als PDF exportieren</translation>
+        </message>
+        <message>
+            <source>Printing the pages...</source>
+            <translation>Die Seiten werden gedruckt...</translation>
         </message>
     </context>
     <context>

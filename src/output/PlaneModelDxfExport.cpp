@@ -18,9 +18,10 @@
 #include "model/SegmentEndFaces.h"
 #include "model/SparDefinition.h"
 #include "output/DXFSettings.h"
+#include "output/OutputProgress.h"
 #include "output/XDxfGen.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFile>
 #include <algorithm>
 #include <cmath>
@@ -149,7 +150,7 @@ float planCosine(float zStart, float xStart, float zEnd, float xEnd)
 }
 
 void exportRibs(PlaneModel& plane, XDxfGen& dxf, const PanelRows& rows, int panelNumber, double& y,
-                const DXFSettings& settings)
+                const DXFSettings& settings, OutputProgress& progress)
 {
     Panel* panel = rows.panel;
     const float s = rows.scale;
@@ -163,6 +164,8 @@ void exportRibs(PlaneModel& plane, XDxfGen& dxf, const PanelRows& rows, int pane
 
     int ribNumber = 0;
     for (const RibDefinition* rib : rows.ribs) {
+        if (!progress.step(1))
+            return;
         ++ribNumber;
         const double top = y;
         const double bottom = top - h - 2.0 * BoxMargin;
@@ -319,14 +322,26 @@ bool PlaneModel::exportDxf(const DXFSettings& settings)
         return true;
     }
 
+    // Every rib, spar and comb is a unit of work.
+    long long work = 0;
+    for (const Panel* panel : getPanelList())
+        work += static_cast<long long>(panel->getRibList().getRibs().size() + panel->getSparList().getSpars().size()
+                                       + panel->getCombList().getCombs().size());
+    OutputProgress progress(QApplication::activeWindow(), tr("Export to DXF"), tr("Writing the DXF drawing..."),
+                            work);
+
     const float rootChord = getRootChord();
     double y = 0.0;
     int panelNumber = 0;
     for (Panel* panel : getPanelList()) {
+        if (progress.isCancelled())
+            break;
         ++panelNumber;
         const PanelRows rows = panelRows(panel, rootChord);
-        exportRibs(*this, dxf, rows, panelNumber, y, settings);
+        exportRibs(*this, dxf, rows, panelNumber, y, settings, progress);
         for (const SparDefinition& spar : panel->getSparList().getSpars()) {
+            if (!progress.step(1))
+                break;
             if (spar.getType() == SparType::Square) {
                 if (spar.getSquareWebbingType() != SquareWebbingType::None)
                     exportWebbing(dxf, rows, spar, y);
@@ -335,13 +350,23 @@ bool PlaneModel::exportDxf(const DXFSettings& settings)
                 exportWebbing(dxf, rows, spar, y);
             }
         }
-        for (const RibCombData& comb : panel->getCombList().getCombs())
+        for (const RibCombData& comb : panel->getCombList().getCombs()) {
+            if (!progress.step(1))
+                break;
             exportCombDxf(dxf, panel, comb, panelNumber, y, settings, rows.h);
+        }
+    }
+    // A cancelled drawing leaves the file as it was before, or makes none.
+    if (progress.isCancelled()) {
+        progress.finish();
+        dxf.cancel();
+        return true;
     }
 
     // A drawing that did not reach the disk whole must not pass for one.
+    // The largest take most of a second to reach it.
     const int skipped = dxf.skippedEntityCount();
-    if (!dxf.end()) {
+    if (!progress.finishAside([&dxf] { return dxf.end(); })) {
         DialogSeam::warning(nullptr, tr("Can't write DXF file"),
                             tr("Can't write DXF file '") + name + "': " + dxf.errorString());
     } else if (skipped > 0) {

@@ -135,8 +135,10 @@ int PlanformPrinter::rowCount(float rootChord, float tipChord, float sweep, int 
 
 void PlanformPrinter::print(const std::list<Panel*>& panels)
 {
-    for (auto it = panels.begin(); it != panels.end(); ++it)
+    for (auto it = panels.begin(); it != panels.end() && !page.isCancelled(); ++it) {
         printPanel(*it, std::next(it) == panels.end());
+        page.step(static_cast<long long>((*it)->getRibList().getRibs().size()) + 1);
+    }
 }
 
 void PlanformPrinter::printPanel(const Panel* panel, bool lastPanel)
@@ -198,6 +200,8 @@ void PlanformPrinter::printPanel(const Panel* panel, bool lastPanel)
             painter->setTransform(saved);
             if (col != cols || row != rows)
                 page.startNewPage();
+            if (page.isCancelled())
+                return;
         }
     }
     if (!lastPanel)

@@ -4,7 +4,9 @@
 #include "foundation/AtomicFileWriter.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/FileErrorText.h"
+#include "model/Panel.h"
 #include "output/DihedralTablePrinter.h"
+#include "output/OutputProgress.h"
 #include "output/PlanformPrinter.h"
 #include "output/PrintDialog.h"
 #include "output/PrintPage.h"
@@ -77,8 +79,21 @@ void PrintJob::setMillimetreUnits(QPainter* painter, const QPaintDevice* device,
                          static_cast<int>(std::lround(pageHeight * dotsPerMmY)));
 }
 
+bool PrintJob::printPlane(QPrinter* printer, int pageWidth, int pageHeight, QWidget* parent)
+{
+    PlaneModel& plane = *PlaneModel::instance();
+    OutputProgress progress(parent, tr("Print / Export to PDF"), tr("Printing the pages..."),
+                            workOf(plane.getPanelList()));
+    return printPages(
+        printer, pageWidth, pageHeight, parent,
+        [&](QPainter* painter, int width, int height, QPrinter* device) {
+            print(plane, painter, width, height, device, &progress);
+        },
+        &progress);
+}
+
 bool PrintJob::printPages(QPrinter* printer, int pageWidth, int pageHeight, QWidget* parent,
-                          const PageDrawer& drawPages)
+                          const PageDrawer& drawPages, OutputProgress* progress)
 {
     if (!acceptsArea(pageWidth, pageHeight, parent))
         return false;
@@ -108,22 +123,40 @@ bool PrintJob::printPages(QPrinter* printer, int pageWidth, int pageHeight, QWid
         setMillimetreUnits(&painter, printer, pageWidth, pageHeight);
         drawPages(&painter, pageWidth, pageHeight, printer);
     }
+    const bool cancelled = progress != nullptr && progress->isCancelled();
+    // A job the printer system has already taken pages of must not go out
+    // half; a PDF is drawn to its temporary file and simply not used.
+    if (begun && cancelled && !toFile)
+        printer->abort();
     const bool ended = begun && painter.end();
     if (toFile)
         printer->setOutputFileName(target);
+    if (cancelled) {
+        progress->finish();
+        pdf.cancel();
+        return false;
+    }
+
+    // The PDF engine does not report failed writes, so a file cut short (a
+    // full disk, a removed medium) is recognised by its missing tail.
+    const bool complete = ended && (!toFile || isCompletePdf(drawnFile));
+    // A large file takes a while to reach the disk.
+    const auto commit = [&pdf] { return pdf.commit(); };
+    const bool committed = complete && toFile && (progress ? progress->finishAside(commit) : commit());
+    // Messages below must not wait behind the progress.
+    if (progress)
+        progress->finish();
 
     if (!begun) {
         reportOutputError(parent, outputName(printer),
                           error != 0 ? FileErrorText::reason(error) : tr("the output cannot be opened"));
         return false;
     }
-    // The PDF engine does not report failed writes, so a file cut short (a
-    // full disk, a removed medium) is recognised by its missing tail.
-    if (!ended || (toFile && !isCompletePdf(drawnFile))) {
+    if (!complete) {
         reportOutputError(parent, outputName(printer), tr("the file could not be written completely"));
         return false;
     }
-    if (toFile && !pdf.commit()) {
+    if (toFile && !committed) {
         reportOutputError(parent, outputName(printer), pdf.errorString());
         return false;
     }
@@ -166,16 +199,24 @@ bool PrintJob::runPrintCommand(PrintSettings* settings, QWidget* parent, const Q
     printer.setDocName("Planformix printing " + PlaneModel::instance()->getName());
     bool printed = false;
     if (dialog->exec() == QDialog::Accepted) {
-        printed = printPages(&printer, printableWidth, printableHeight, parent,
-                             [](QPainter* painter, int pageWidth, int pageHeight, QPrinter* device) {
-                                 PlaneModel::instance()->print(painter, pageWidth, pageHeight, device);
-                             });
+        printed = printPlane(&printer, printableWidth, printableHeight, parent);
     }
     delete dialog;
     return printed;
 }
 
-void PrintJob::print(PlaneModel& plane, QPainter* painter, int pageWidth, int pageHeight, QPrinter* printer)
+long long PrintJob::workOf(const std::list<Panel*>& panels)
+{
+    // Each panel's ribs go on the rib sheets and on both wing halves; the
+    // dihedral table is one unit.
+    long long units = 1;
+    for (const Panel* panel : panels)
+        units += 3 * (static_cast<long long>(panel->getRibList().getRibs().size()) + 1);
+    return units;
+}
+
+void PrintJob::print(PlaneModel& plane, QPainter* painter, int pageWidth, int pageHeight, QPrinter* printer,
+                     OutputProgress* progress)
 {
     // Callers that skip printPages still must not reach the page loops
     // with an area they cannot fill.
@@ -194,6 +235,7 @@ void PrintJob::print(PlaneModel& plane, QPainter* painter, int pageWidth, int pa
     painter->setBrush(Qt::NoBrush);
 
     PrintPage page(painter, printer, gridPen, textPen, pageWidth, pageHeight, plane.getName());
+    page.setProgress(progress);
     const std::list<Panel*>& panels = plane.getPanelList();
     const float scale = plane.getRootChord();
 
@@ -201,13 +243,18 @@ void PrintJob::print(PlaneModel& plane, QPainter* painter, int pageWidth, int pa
     painter->setPen(textPen);
 
     page.startNewPage();
+    if (page.isCancelled())
+        return;
     DihedralTablePrinter::print(gridPen, textPen, pageWidth, painter, DihedralTablePrinter::jointsOf(panels));
+    page.step(1);
 
     page.startNewPage();
     painter->setPen(textPen);
     PlanformPrinter(page, scale).print(panels);
 
     page.startNewPage();
+    if (page.isCancelled())
+        return;
     painter->setPen(textPen);
     // The left wing is the right one seen in a mirror: every x is drawn at
     // pageWidth - x, while texts use the transform from before.

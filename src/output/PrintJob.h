@@ -2,7 +2,10 @@
 
 #include <QString>
 #include <functional>
+#include <list>
 
+class OutputProgress;
+class Panel;
 class PlaneModel;
 class QPaintDevice;
 class QPainter;
@@ -26,12 +29,18 @@ public:
     static bool runPrintCommand(PrintSettings* settings, QWidget* parent, const QString& directory,
                                 const QString& fileName);
 
+    // The plane's pages on a printer that is already set up, with progress
+    // and Cancel while they are drawn; as printPages.
+    static bool printPlane(QPrinter* printer, int pageWidth, int pageHeight, QWidget* parent);
+
     // Paints on a printer that is already set up. A printable area too small
     // to hold a row, a printer or file that cannot be opened and a file that
     // was not written are reported to the user; the result says whether the
-    // pages were printed.
+    // pages were printed. When the user cancels the progress the drawer
+    // reports to, a printer job is aborted and a PDF file is left as it was
+    // before (or not made at all); that is no error and says nothing.
     static bool printPages(QPrinter* printer, int pageWidth, int pageHeight, QWidget* parent,
-                           const PageDrawer& drawPages);
+                           const PageDrawer& drawPages, OutputProgress* progress = nullptr);
 
     // Whether the PDF file was written to its end: its tail names where its
     // cross-reference table starts, and the table is found there.
@@ -51,7 +60,12 @@ public:
     // The printout of the plane in its fixed order: rib sheets on the page
     // already begun, the dihedral table, then the planform tiles of the
     // right and of the mirrored left wing.
-    static void print(PlaneModel& plane, QPainter* painter, int pageWidth, int pageHeight, QPrinter* printer);
+    // The producers report to progress, when given, and stop at the next
+    // sheet or panel once it is cancelled.
+    static void print(PlaneModel& plane, QPainter* painter, int pageWidth, int pageHeight, QPrinter* printer,
+                      OutputProgress* progress = nullptr);
+    // The units of work print() reports for these panels.
+    static long long workOf(const std::list<Panel*>& panels);
 
     // Smallest printable width and height in mm: a rib row needs its 35 mm
     // lead-in plus something of the rib; a planform tile needs its 10 mm

@@ -1,6 +1,7 @@
 #include "output/PrintPage.h"
 
 #include "foundation/ApplicationSettings.h"
+#include "output/OutputProgress.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -40,9 +41,22 @@ void PrintPage::decorate()
 
 void PrintPage::startNewPage()
 {
+    if (isCancelled())
+        return;
     if (printer)
         printer->newPage();
     decorate();
+    step();
+}
+
+bool PrintPage::step(long long units)
+{
+    return progress == nullptr || progress->step(units);
+}
+
+bool PrintPage::isCancelled() const
+{
+    return progress != nullptr && progress->isCancelled();
 }
 
 QFont PrintPage::makeFont()

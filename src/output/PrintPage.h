@@ -4,6 +4,7 @@
 #include <QPen>
 #include <QString>
 
+class OutputProgress;
 class QPainter;
 class QPrinter;
 class QTransform;
@@ -31,8 +32,17 @@ public:
 
     // Corner marks and footer on the current sheet.
     void decorate();
-    // Ends the current sheet and decorates the next one.
+    // Ends the current sheet and decorates the next one; after a Cancel no
+    // further sheet is started.
     void startNewPage();
+
+    // Where the producers report the work they have done; none by default.
+    void setProgress(OutputProgress* report) { progress = report; }
+    // Counts units of work as done and keeps the window answering; false
+    // once the user has cancelled the printout.
+    bool step(long long units = 0);
+    // The producers stop at their next sheet or panel once this is true.
+    bool isCancelled() const;
 
     // The font of every text on paper. "Courier New" is asked for by name;
     // where it is missing the font matcher falls back to a monospace face.
@@ -64,4 +74,5 @@ private:
     int pageHeight;
     QString planeName;
     const QTransform* unmirrored = nullptr;
+    OutputProgress* progress = nullptr;
 };

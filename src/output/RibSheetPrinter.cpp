@@ -131,8 +131,10 @@ void RibSheetPrinter::print(const std::list<Panel*>& panels)
 {
     painter->setBrush(Qt::NoBrush);
     int panelNo = 1;
-    for (auto it = panels.begin(); it != panels.end() && !stopped; ++it, ++panelNo)
+    for (auto it = panels.begin(); it != panels.end() && !stopped && !page.isCancelled(); ++it, ++panelNo) {
         printPanel(*it, panelNo, std::next(it) == panels.end());
+        page.step(static_cast<long long>((*it)->getRibList().getRibs().size()) + 1);
+    }
 }
 
 void RibSheetPrinter::newPage()
@@ -186,6 +188,8 @@ void RibSheetPrinter::printPanel(Panel* panel, int panelNo, bool lastPanel)
             for (int k = 0; k < perPage && rib != ribs.cend(); ++k, ++rib, ++ribNo) {
                 if (pageFull)
                     newPage();
+                if (page.isCancelled())
+                    return;
                 row.ox = rib->getOffsetX();
                 drawRow(*rib, panelNo, ribNo, part, row);
                 ++rowsOnPage;

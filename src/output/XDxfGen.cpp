@@ -134,6 +134,15 @@ bool XDxfGen::end()
     return success;
 }
 
+void XDxfGen::cancel()
+{
+    if (notBegun)
+        return;
+    buffer.clear();
+    file.reset();
+    notBegun = true;
+}
+
 QString XDxfGen::errorString() const
 {
     return lastError;

@@ -36,6 +36,9 @@ public:
     // be written or the target could not be replaced; the reason is in
     // errorString(). True (and nothing written) when the writer is not begun.
     bool end();
+    // Gives the drawing up: the temporary file goes, the target stays as it
+    // was. The writer is then not begun.
+    void cancel();
     QString errorString() const;
 
     // Coordinates are taken in double precision: far down a long sheet a

@@ -8,6 +8,7 @@
 #include "model/PanelsTableModel.h"
 #include "model/RibDefinition.h"
 #include "output/DXFSettings.h"
+#include "progresswatch.h"
 #include "tst_dxfreader.h"
 
 #include <QFile>
@@ -118,6 +119,8 @@ private slots:
     void failedWriteKeepsOldDrawing();
     void firstExportGoesIntoMissingDocumentsFolder();
     void partsLeftOutAreReported();
+    void longExportShowsProgressAndCancels_data();
+    void longExportShowsProgressAndCancels();
 
 private:
     QString exportPlane(const QString& name, bool drawBox = false, bool* result = nullptr);
@@ -580,6 +583,48 @@ void TestDxfExport::partsLeftOutAreReported()
     QCOMPARE(DialogSeam::calls().size(), size_t(1));
     QCOMPARE(DialogSeam::calls().front().title, QString("Incomplete DXF file"));
     QVERIFY(DialogSeam::calls().front().text.endsWith("damaged.dxf': 1"));
+}
+
+void TestDxfExport::longExportShowsProgressAndCancels_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("written to the end") << false;
+    QTest::newRow("cancelled") << true;
+}
+
+void TestDxfExport::longExportShowsProgressAndCancels()
+{
+    QFETCH(bool, cancel);
+    PanelSpec spec;
+    spec.ribs = 100;
+    spec.spars.addSpar(spar("Main", SparType::Webbing, 1, 100));
+    spec.spars.addSpar(spar("Rear", SparType::Webbing, 1, 100));
+    for (int id = 1; id <= 5; ++id)
+        addPanel(id, QString("Panel %1").arg(id), spec);
+    QTemporaryDir folder;
+    const QString path = folder.filePath("kit.dxf");
+    const QByteArray previous = "the builder's drawing";
+    {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(previous) == previous.size());
+    }
+    DialogSeam::clear();
+    DialogSeam::queueButton(QMessageBox::Ok);
+
+    ProgressWatch watch(cancel);
+    // Either way the command ends; only the overwrite question is asked.
+    QVERIFY(PlaneModel::instance()->exportDxf(DXFSettings(false, path)));
+    QCOMPARE(watch.shown, 1);
+    QCOMPARE(DialogSeam::calls().size(), size_t(1));
+    if (cancel) {
+        const std::string wrong = TestSupport::keptUntouched(path, previous);
+        QVERIFY2(wrong.empty(), wrong.c_str());
+    } else {
+        QCOMPARE(watch.lastValue, watch.maximum);
+        QFile drawing(path);
+        QVERIFY(drawing.open(QIODevice::ReadOnly));
+        QVERIFY(drawing.readAll().endsWith("0\nEOF"));
+    }
 }
 
 QTEST_MAIN(TestDxfExport)

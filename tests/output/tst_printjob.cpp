@@ -7,15 +7,19 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "airfoils/WingFoils.h"
 #include "common/TestSupport.h"
 #include "document/PlaneModel.h"
 #include "foundation/DialogSeam.h"
+#include "model/PanelBaseData.h"
+#include "model/PanelsTableModel.h"
 #include "output/PrintDialog.h"
 #include "output/PrintJob.h"
 #include "output/PrintPage.h"
 #include "output/PrintSettings.h"
 #include "pdfprobe.h"
 #include "printform.h"
+#include "progresswatch.h"
 #include "ui_PrintDialog.h"
 
 // The print entry: printable area, exact millimetre scale on real PDF
@@ -37,6 +41,8 @@ private slots:
     void firstPdfGoesIntoMissingDocumentsFolder();
     void decoratesPagesReadablyAlsoWhenMirrored();
     void planePrintsInMillimetresWhateverViewportItIsGiven();
+    void longPrintoutShowsProgressAndCancels_data();
+    void longPrintoutShowsProgressAndCancels();
 
 private:
     // Sets a printer up through the print dialog as a user would.
@@ -337,6 +343,56 @@ void TestPrintJob::planePrintsInMillimetresWhateverViewportItIsGiven()
     const double end = last / pxPerMm;
     // Plus the half pen width of the square cap.
     QVERIFY2(qAbs(end - (5 + 204 + 0.1)) <= 0.15, qPrintable(QString("corner mark ends at %1 mm").arg(end)));
+    delete PlaneModel::instance();
+}
+
+void TestPrintJob::longPrintoutShowsProgressAndCancels_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("printed to the end") << false;
+    QTest::newRow("cancelled") << true;
+}
+
+void TestPrintJob::longPrintoutShowsProgressAndCancels()
+{
+    QFETCH(bool, cancel);
+    if (!WingFoils::instance())
+        WingFoils::createInstance(PLANFORMIX_BINARY_DIR "/resources/foils_v2", dir.filePath("imported"));
+    PlaneModel::instance()->clear();
+    for (int id = 1; id <= 3; ++id)
+        PlaneModel::instance()->getPanelsTableModel()->addOrUpdatePanel(PanelBaseData(
+            id, QString("Panel %1").arg(id), "CLARK Y AIRFOIL", "CLARK Y AIRFOIL", 200.0f, 180.0f, 10.0f, 600.0f,
+            0.0f, 2.0f, false, false, true, 3.0f, 30, 150.0f, 1.0f, 1.0f, nullptr, LEData(), TEData(), SparList(),
+            SheetingStripList(), CoveringDefinition(), BuildingTabData(), RibCombList()));
+    QTemporaryDir folder;
+    const QString target = folder.filePath("plane.pdf");
+    const QByteArray previous = "the last printout";
+    {
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(previous) == previous.size());
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(target);
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
+                                      QPageLayout::Millimeter));
+    QWidget window;
+    window.show();
+
+    ProgressWatch watch(cancel);
+    const bool printed = PrintJob::printPlane(&printer, 200, 287, &window);
+    QCOMPARE(watch.shown, 1);
+    QVERIFY(DialogSeam::calls().empty());
+    if (cancel) {
+        // A cancelled printout is no error, and the last one stays.
+        QVERIFY(!printed);
+        const std::string wrong = TestSupport::keptUntouched(target, previous);
+        QVERIFY2(wrong.empty(), wrong.c_str());
+    } else {
+        QVERIFY(printed);
+        QCOMPARE(watch.lastValue, watch.maximum);
+        QVERIFY(PrintJob::isCompletePdf(target));
+    }
     delete PlaneModel::instance();
 }
 

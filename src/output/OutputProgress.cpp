@@ -1,0 +1,91 @@
+#include "output/OutputProgress.h"
+
+#include <QCoreApplication>
+#include <QProgressDialog>
+#include <algorithm>
+#include <chrono>
+#include <future>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("OutputProgress", text);
+}
+
+// Often enough that the window follows the hand, seldom enough that the
+// events cost nothing next to the work.
+constexpr qint64 eventsEveryMs = 20;
+constexpr int steps = 1000;
+
+} // namespace
+
+OutputProgress::OutputProgress(QWidget* parent, const QString& title, const QString& label, long long total)
+    : parent(parent)
+    , title(title)
+    , label(label)
+    , total(std::max(total, 1LL))
+{
+    clock.start();
+    sinceEvents.start();
+}
+
+OutputProgress::~OutputProgress() = default;
+
+bool OutputProgress::step(long long units)
+{
+    done = std::min(done + std::max(units, 0LL), total);
+    if (cancelled || sinceEvents.elapsed() < eventsEveryMs)
+        return !cancelled;
+    if (!dialog && clock.elapsed() >= shownAfterMs)
+        showDialog();
+    if (dialog)
+        dialog->setValue(int(done * steps / total));
+    // Until there is a Cancel button to click, no input is taken.
+    QCoreApplication::processEvents(dialog ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+    cancelled = dialog && dialog->wasCanceled();
+    sinceEvents.restart();
+    return !cancelled;
+}
+
+void OutputProgress::showDialog()
+{
+    dialog = std::make_unique<QProgressDialog>(label, tr("Cancel"), 0, steps, parent);
+    dialog->setWindowTitle(title);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    dialog->setMinimumDuration(0);
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    dialog->setValue(0);
+    dialog->show();
+}
+
+bool OutputProgress::finishAside(const std::function<bool()>& work)
+{
+    done = total;
+    std::future<bool> result = std::async(std::launch::async, work);
+    while (result.wait_for(std::chrono::milliseconds(eventsEveryMs)) != std::future_status::ready) {
+        if (!dialog && clock.elapsed() >= shownAfterMs)
+            showDialog();
+        if (dialog && dialog->value() != steps) {
+            // Nothing can be stopped any more.
+            dialog->setCancelButton(nullptr);
+            dialog->setValue(steps);
+        }
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    finish();
+    // Rethrows what the work threw.
+    return result.get();
+}
+
+void OutputProgress::finish()
+{
+    done = total;
+    // A cancelled dialog has gone already; a value would show it again.
+    if (dialog && !cancelled) {
+        dialog->setValue(steps);
+        dialog->hide();
+    }
+    dialog.reset();
+}
