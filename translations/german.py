@@ -761,6 +761,10 @@ GERMAN['WingPanelDialog'] = {
 GERMAN['PanelsTable'] = {
   'Add new panel': 'Neues Segment anfügen',
   'Delete panel': 'Segment löschen',
+  'Not enough memory': 'Nicht genug Speicher',
+  'There is not enough memory for this change; the plane is left as it was.':
+    'Für diese Änderung ist nicht genug Speicher vorhanden; das Flugzeug bleibt, wie es war.',
+  'There is not enough memory for this change.': 'Für diese Änderung ist nicht genug Speicher vorhanden.',
   'Move panel': 'Segment verschieben',
   '<html><body><p>Would you like me to automatically copy all settings (including ribs, spars, etc.) from the previous panel into the new panel?</p><p>Please note, that this could lead to spars being outside of the panel and similar other errors! It is necesssary to make sure that the spar data is also correct for the new panel after the creation.</p></body></html>':
     '<html><body><p>Sollen alle Einstellungen (samt Rippen, Holmen usw.) des vorigen Segments automatisch in das neue Segment übernommen werden?</p><p>Bitte beachten: Dabei können Holme außerhalb des Segments liegen oder ähnliche Fehler entstehen! Prüfen Sie nach dem Anlegen, ob die Holmdaten auch für das neue Segment stimmen.</p></body></html>',

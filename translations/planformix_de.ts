@@ -715,6 +715,18 @@ Soll sie ersetzt werden?</translation>
             <source>Move panel</source>
             <translation>Segment verschieben</translation>
         </message>
+        <message>
+            <source>Not enough memory</source>
+            <translation>Nicht genug Speicher</translation>
+        </message>
+        <message>
+            <source>There is not enough memory for this change; the plane is left as it was.</source>
+            <translation>Für diese Änderung ist nicht genug Speicher vorhanden; das Flugzeug bleibt, wie es war.</translation>
+        </message>
+        <message>
+            <source>There is not enough memory for this change.</source>
+            <translation>Für diese Änderung ist nicht genug Speicher vorhanden.</translation>
+        </message>
     </context>
     <context>
         <name>PlaneDrawingArea</name>

@@ -6,6 +6,7 @@
 #include "editing/NewPanelData.h"
 #include "editing/WingPanelDialog.h"
 #include "editing/XLineEditDelegate.h"
+#include "foundation/DialogSeam.h"
 #include "foundation/InputValueType.h"
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <cmath>
+#include <new>
 #include <string>
 
 PanelsTable::PanelsTable(QTableView* tableView, QPushButton* addButton, QPushButton* editButton,
@@ -161,6 +163,36 @@ bool PanelsTable::rebuildAway(const std::function<void(serializedPlanformixData&
     return true;
 }
 
+void PanelsTable::editWithinMemory(const std::function<void()>& edit)
+{
+    std::string before;
+    bool kept = false;
+    try {
+        kept = PlaneModel::instance()->serializeToString(&before);
+        edit();
+    } catch (const std::bad_alloc&) {
+        restoreAfterMemoryFailure(kept ? before : std::string());
+    }
+}
+
+void PanelsTable::restoreAfterMemoryFailure(const std::string& before)
+{
+    // The plane as it was before the edit: built again from its document,
+    // which frees what the failed edit left half built. That is no edit of
+    // its own, so it is neither marked nor an undo step.
+    PlaneModel* plane = PlaneModel::instance();
+    const bool historyWasOn = plane->getHistoryRecordingEnabled();
+    const bool trackingWasOn = plane->getModificationTrackingEnabled();
+    plane->setHistoryRecordingEnabled(false);
+    plane->setModificationTrackingEnabled(false);
+    const bool restored = !before.empty() && plane->loadFromString(before, SerializeableIf::UNDO_REDO);
+    plane->setModificationTrackingEnabled(trackingWasOn);
+    plane->setHistoryRecordingEnabled(historyWasOn);
+    DialogSeam::warning(tableView, tr("Not enough memory"),
+                        restored ? tr("There is not enough memory for this change; the plane is left as it was.")
+                                 : tr("There is not enough memory for this change."));
+}
+
 void PanelsTable::btnDeletePressed()
 {
     const int row = selectedRow();
@@ -170,7 +202,7 @@ void PanelsTable::btnDeletePressed()
     if (rebuildAway([row](serializedPlanformixData& data) { data.mutable_panels()->DeleteSubrange(row, 1); },
                     tr("Delete panel")))
         return;
-    panelsModel()->removePanel(row);
+    editWithinMemory([this, row] { panelsModel()->removePanel(row); });
 }
 
 void PanelsTable::btnMoveUpPressed()
@@ -183,7 +215,7 @@ void PanelsTable::btnMoveUpPressed()
         && rebuildAway([](serializedPlanformixData& data) { data.mutable_panels()->SwapElements(0, 1); },
                        tr("Move panel")))
         return;
-    panelsModel()->movePanelUp(row);
+    editWithinMemory([this, row] { panelsModel()->movePanelUp(row); });
 }
 
 void PanelsTable::btnMoveDownPressed()
@@ -195,7 +227,7 @@ void PanelsTable::btnMoveDownPressed()
         && rebuildAway([](serializedPlanformixData& data) { data.mutable_panels()->SwapElements(0, 1); },
                        tr("Move panel")))
         return;
-    panelsModel()->movePanelDown(row);
+    editWithinMemory([this, row] { panelsModel()->movePanelDown(row); });
 }
 
 void PanelsTable::btnAddPressed()
@@ -224,20 +256,27 @@ void PanelsTable::btnAddPressed()
 void PanelsTable::baseDataChanged()
 {
     PanelsTableModel* model = panelsModel();
-    PanelBaseData data;
-    panelDialog->fillPanelFromDialog(data);
-
     // The panel is taken over quietly first; only a document that then
     // differs is told of the edit, so an OK that changes nothing neither
     // marks the document modified nor stores an undo state.
     PlaneModel* plane = PlaneModel::instance();
     std::string before;
-    const bool compared = plane->serializeToString(&before);
+    bool compared = false;
     const bool historyWasOn = plane->getHistoryRecordingEnabled();
     const bool trackingWasOn = plane->getModificationTrackingEnabled();
-    plane->setModificationTrackingEnabled(false);
-    plane->setHistoryRecordingEnabled(false);
-    model->addOrUpdatePanel(data);
+    PanelBaseData data;
+    try {
+        compared = plane->serializeToString(&before);
+        panelDialog->fillPanelFromDialog(data);
+        plane->setModificationTrackingEnabled(false);
+        plane->setHistoryRecordingEnabled(false);
+        model->addOrUpdatePanel(data);
+    } catch (const std::bad_alloc&) {
+        plane->setHistoryRecordingEnabled(historyWasOn);
+        plane->setModificationTrackingEnabled(trackingWasOn);
+        restoreAfterMemoryFailure(compared ? before : std::string());
+        return;
+    }
     plane->setHistoryRecordingEnabled(historyWasOn);
     plane->setModificationTrackingEnabled(trackingWasOn);
     std::string after;

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QPointer>
 #include <functional>
+#include <string>
 
 class PanelsTableModel;
 class QPushButton;
@@ -63,6 +64,11 @@ private:
     // Makes a change that rebuilds every panel on the plane as a document,
     // when that takes long; false when the change is left to the caller.
     bool rebuildAway(const std::function<void(serializedPlanformixData&)>& change, const QString& title);
+    // Runs an edit of the plane; one that runs out of memory leaves the
+    // plane as it was and says so.
+    void editWithinMemory(const std::function<void()>& edit);
+    // before: the plane as a document before the edit (empty when unknown).
+    void restoreAfterMemoryFailure(const std::string& before);
     void fitColumns();
 
     QPointer<QTableView> tableView;

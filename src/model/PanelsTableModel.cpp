@@ -282,7 +282,14 @@ void PanelsTableModel::removePanel(int row)
     Panel* panel = *it;
     panels.erase(it);
     delete panel;
-    rebuildAllPanels();
+    try {
+        rebuildAllPanels();
+    } catch (...) {
+        // Out of memory: the caller puts the plane back; the views must
+        // not be left inside a removal.
+        endRemoveRows();
+        throw;
+    }
     notifyObservers();
     endRemoveRows();
 }
@@ -294,7 +301,12 @@ void PanelsTableModel::movePanelUp(int row)
     if (row <= 0 || row >= int(panels.size()))
         return;
     beginMoveRows(QModelIndex(), row, row, QModelIndex(), row - 1);
-    swapWithPrevious(row);
+    try {
+        swapWithPrevious(row);
+    } catch (...) {
+        endMoveRows();
+        throw;
+    }
     endMoveRows();
 }
 
@@ -305,7 +317,12 @@ void PanelsTableModel::movePanelDown(int row)
     if (row < 0 || row >= int(panels.size()) - 1)
         return;
     beginMoveRows(QModelIndex(), row + 1, row + 1, QModelIndex(), row);
-    swapWithPrevious(row + 1);
+    try {
+        swapWithPrevious(row + 1);
+    } catch (...) {
+        endMoveRows();
+        throw;
+    }
     endMoveRows();
 }
 

@@ -1,4 +1,5 @@
 #include "airfoils/WingFoils.h"
+#include "common/FailingAllocation.h"
 #include "common/TestSupport.h"
 #include "document/PlaneModel.h"
 #include "foundation/DialogSeam.h"
@@ -20,29 +21,6 @@
 #include <google/protobuf/util/message_differencer.h>
 
 using PanelMessage = serializedPlanformixData::serializedPanelData;
-
-// Allocations that may still succeed before exactly one fails, on whichever
-// thread asks; negative: none fails. Stands in for memory running out.
-static std::atomic<long long> allocationsBeforeFailure{-1};
-
-void* operator new(std::size_t size)
-{
-    if (allocationsBeforeFailure.load(std::memory_order_relaxed) >= 0 && allocationsBeforeFailure.fetch_sub(1) == 0)
-        throw std::bad_alloc();
-    if (void* block = std::malloc(size ? size : 1))
-        return block;
-    throw std::bad_alloc();
-}
-
-void operator delete(void* block) noexcept
-{
-    std::free(block);
-}
-
-void operator delete(void* block, std::size_t) noexcept
-{
-    std::free(block);
-}
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "airfoils/WingFoils.h"
+#include "common/FailingAllocation.h"
 #include "document/FileManager.h"
 #include "document/PlaneModel.h"
 #include "editing/PanelsTable.h"
@@ -98,6 +99,8 @@ private slots:
     void okInDialogEntersAddedPanel();
     void addStopsAtThePlaneBounds_data();
     void addStopsAtThePlaneBounds();
+    void editWithoutMemoryLeavesThePlane_data();
+    void editWithoutMemoryLeavesThePlane();
     void deleteInALargeWingIsBuiltAwayWithProgress_data();
     void deleteInALargeWingIsBuiltAwayWithProgress();
     void hoverHighlightsPanelWithoutModifying();
@@ -480,6 +483,47 @@ void TestPanelsTable::hoverHighlightsPanelWithoutModifying()
     QCOMPARE(watcher->modifications, 0);
     QVERIFY(plane->getHistoryRecordingEnabled());
     QVERIFY(plane->getModificationTrackingEnabled());
+}
+
+void TestPanelsTable::editWithoutMemoryLeavesThePlane_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("delete") << "delete";
+    QTest::newRow("down") << "down";
+}
+
+void TestPanelsTable::editWithoutMemoryLeavesThePlane()
+{
+    // Memory runs out while every panel is rebuilt after a change of the
+    // first: the plane is as before, the user is told, the program goes on.
+    QFETCH(QString, button);
+    addPanels(3);
+    // Built again from the document, the panels are numbered anew.
+    const auto shape = [this] {
+        QStringList panels;
+        for (const Panel* panel : model->getPanels())
+            panels << QStringLiteral("%1 %2 %3").arg(panel->getPanelName()).arg(panel->getRootChord()).arg(
+                          panel->getRibCount());
+        return panels;
+    };
+    const QStringList before = shape();
+    selectRows({0});
+    DialogSeam::clear();
+    // Once the panels change, while they are rebuilt.
+    bool armed = false;
+    const auto failSoon = [&armed] {
+        if (!armed)
+            allocationsBeforeFailure = 3;
+        armed = true;
+    };
+    connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, failSoon);
+    connect(model, &QAbstractItemModel::rowsAboutToBeMoved, this, failSoon);
+    (button == "delete" ? form.btnPanelDelete : form.btnPanelMoveDown)->click();
+    disconnect(model, nullptr, this, nullptr);
+    QVERIFY(allocationsBeforeFailure.exchange(-1) < 0);
+    QCOMPARE(shape(), before);
+    QCOMPARE(int(DialogSeam::calls().size()), 1);
+    QCOMPARE(DialogSeam::calls().front().title, QStringLiteral("Not enough memory"));
 }
 
 void TestPanelsTable::deleteInALargeWingIsBuiltAwayWithProgress_data()
