@@ -5,6 +5,7 @@
 #include "editing/LengthCalculator.h"
 #include "editing/PanelPage.h"
 #include "editing/WingPanelDialog.h"
+#include "foundation/CLocale.h"
 #include "foundation/XDoubleSpinBox.h"
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
@@ -206,7 +207,7 @@ void BaseDataPage::showAirfoilData(const Airfoil& airfoil)
     ui->lblMaxLDAngleValue->setText(airfoil.getMaxLDAngle());
     ui->lblStallAngleValue->setText(airfoil.getStallAngle());
     ui->lblZeroLiftAngleValue->setText(airfoil.getZeroLiftAngle());
-    ui->lblMaxThicknessAt->setText(QString::number(airfoil.getMaxThicknessPosition(), 'f', 2) + QStringLiteral("%"));
+    ui->lblMaxThicknessAt->setText(CLocale::display(airfoil.getMaxThicknessPosition()) + QStringLiteral("%"));
 }
 
 void BaseDataPage::removeTipFoilSelection()

@@ -2,6 +2,7 @@
 
 #include "editing/PanelPage.h"
 #include "editing/WingPanelDialog.h"
+#include "foundation/CLocale.h"
 #include "foundation/InputValueType.h"
 #include "foundation/XDoubleSpinBox.h"
 #include "foundation/XLineEdit.h"
@@ -58,11 +59,10 @@ void EdgesPage::fill(const PanelBaseData& data)
     ui->txtStandardTEDepth->setValue(data.getTEData().getStandardTEDepth(1.0f), true);
     ui->chkAutoAdjustTEDepth->setChecked(data.getTEData().getStandardTEAutoAdjustDepth());
 
-    ui->txtStandardWithStripTEDepth->setText(QStringLiteral("%1").arg(data.getTEData().getStripTEDepth(), 0, 'g', -1));
-    ui->txtStandardWithStripTEStripDepth->setText(
-        QStringLiteral("%1").arg(data.getTEData().getStripTEStripDepth(), 0, 'g', -1));
+    ui->txtStandardWithStripTEDepth->setText(CLocale::display(data.getTEData().getStripTEDepth(), 'g', 6));
+    ui->txtStandardWithStripTEStripDepth->setText(CLocale::display(data.getTEData().getStripTEStripDepth(), 'g', 6));
     ui->txtStandardWithStripTEStripThickness->setText(
-        QStringLiteral("%1").arg(data.getTEData().getStripTEStripThickness(), 0, 'g', -1));
+        CLocale::display(data.getTEData().getStripTEStripThickness(), 'g', 6));
 }
 
 void EdgesPage::writeInto(PanelBaseData& data) const
@@ -91,15 +91,16 @@ void EdgesPage::writeInto(PanelBaseData& data) const
     if (ui->txtStandardTEDepth->value() > 0.0)
         te.setStandardTEDepth(static_cast<float>(ui->txtStandardTEDepth->value()));
     te.setStandardTEAutoAdjustDepth(ui->chkAutoAdjustTEDepth->isChecked());
-    const float stripDepth = ui->txtStandardWithStripTEDepth->text().toFloat();
-    if (stripDepth > 0.0f)
-        te.setStripTEDepth(stripDepth);
-    const float stripStripDepth = ui->txtStandardWithStripTEStripDepth->text().toFloat();
-    if (stripStripDepth > 0.0f)
-        te.setStripTEStripDepth(stripStripDepth);
-    const float stripThickness = ui->txtStandardWithStripTEStripThickness->text().toFloat();
-    if (stripThickness > 0.0f)
-        te.setStripTEStripThickness(stripThickness);
+    // The strip fields are text: read as typed, as every number field is.
+    double stripDepth = 0.0;
+    if (CLocale::parseTyped(ui->txtStandardWithStripTEDepth->text(), stripDepth) && stripDepth > 0.0)
+        te.setStripTEDepth(static_cast<float>(stripDepth));
+    double stripStripDepth = 0.0;
+    if (CLocale::parseTyped(ui->txtStandardWithStripTEStripDepth->text(), stripStripDepth) && stripStripDepth > 0.0)
+        te.setStripTEStripDepth(static_cast<float>(stripStripDepth));
+    double stripThickness = 0.0;
+    if (CLocale::parseTyped(ui->txtStandardWithStripTEStripThickness->text(), stripThickness) && stripThickness > 0.0)
+        te.setStripTEStripThickness(static_cast<float>(stripThickness));
 }
 
 void EdgesPage::addFieldsToCheck(std::vector<XLineEdit*>& texts, std::vector<XDoubleSpinBox*>& numbers) const

@@ -1,5 +1,6 @@
 #include "editing/LengthCalculator.h"
 
+#include "foundation/CLocale.h"
 #include "foundation/InputValueType.h"
 #include "foundation/XDoubleSpinBox.h"
 #include "ui_LengthCalculator.h"
@@ -67,8 +68,8 @@ void LengthCalculator::dataChanged()
     // rib's own thickness: from the root face of the first rib to the tip
     // face of the last.
     length = static_cast<float>(ribs - 1) * distance + thickness;
-    ui->txtLabelCalculatedLength->setText(QString::number(length, 'f', 2) + QStringLiteral("mm / ")
-                                          + QString::number(length / MillimetresPerInch, 'f', 3)
+    ui->txtLabelCalculatedLength->setText(CLocale::display(length) + QStringLiteral("mm / ")
+                                          + CLocale::display(length / MillimetresPerInch, 'f', 3)
                                           + QCoreApplication::translate("QObject", "in"));
 }
 

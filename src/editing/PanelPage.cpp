@@ -1,6 +1,7 @@
 #include "editing/PanelPage.h"
 
 #include "editing/XLineEditDelegate.h"
+#include "foundation/CLocale.h"
 #include "foundation/InputValueType.h"
 #include "foundation/XDoubleSpinBox.h"
 #include "model/RibDefinition.h"
@@ -12,7 +13,6 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QItemSelectionModel>
-#include <QLocale>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
@@ -120,7 +120,7 @@ bool featureRibs(const RibListTableModel* model, int firstRib, int lastRib, cons
 QString neededFor90Text(float value)
 {
     const float cut = static_cast<float>(static_cast<long long>(value * 100.0f)) / 100.0f;
-    return QLocale::system().toString(static_cast<double>(cut), 'g', 6);
+    return CLocale::display(static_cast<double>(cut), 'g', 6);
 }
 
 void enableListMenu(int n, int r, std::initializer_list<QAction*> needRow, std::initializer_list<QAction*> adds)

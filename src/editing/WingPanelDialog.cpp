@@ -4,6 +4,7 @@
 #include "airfoils/WingFoils.h"
 #include "document/DocumentLimits.h"
 #include "document/PlaneModel.h"
+#include "foundation/CLocale.h"
 #include "foundation/InputValueType.h"
 #include "editing/LengthCalculator.h"
 #include "editing/PanelPage.h"
@@ -382,7 +383,7 @@ void WingPanelDialog::adjustSweepAngleLabel()
     float angle = 0.0f;
     if (workingPanel && workingPanel->getLength() != 0.0f)
         angle = static_cast<float>(std::atan(workingPanel->getSweep() / workingPanel->getLength()) * 180.0 / M_PI);
-    ui->lblSweepInDeg->setText(QStringLiteral("(") + QString::number(angle, 'f', 2) + QStringLiteral("°)"));
+    ui->lblSweepInDeg->setText(QStringLiteral("(") + CLocale::display(angle) + QStringLiteral("°)"));
 }
 
 void WingPanelDialog::updateSingleRibView(int ribNo)
@@ -769,7 +770,7 @@ void WingPanelDialog::hsliderGhostTransparencyValueChanged(int)
 
 void WingPanelDialog::getAngleText(float angle, QString& text)
 {
-    text = angle == PanelPage::NoAngle ? QStringLiteral("-") : QString::number(angle, 'f', 2);
+    text = angle == PanelPage::NoAngle ? QStringLiteral("-") : CLocale::display(angle);
 }
 
 void WingPanelDialog::rebuildAlignSparMenu(int which, Panel* neighbour)

@@ -1,5 +1,6 @@
 #include "editing/XLineEditDelegate.h"
 
+#include "foundation/CLocale.h"
 #include "foundation/InputValueType.h"
 #include "foundation/XLineEdit.h"
 
@@ -51,8 +52,8 @@ void XLineEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
     case 6:
     case 7:
     case 9: {
-        const double value = text.toDouble(&ok);
-        if (ok)
+        double value = 0.0;
+        if (CLocale::parseTyped(text, value))
             model->setData(index, value, Qt::EditRole);
         break;
     }

@@ -38,6 +38,15 @@ bool CLocale::parseFloat(const QString& text, float& value)
     return true;
 }
 
+bool CLocale::parseTyped(const QString& text, double& value)
+{
+    QString number = text.trimmed();
+    if (number.count(QLatin1Char('.')) + number.count(QLatin1Char(',')) > 1)
+        return false;
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    return parseDouble(number, value);
+}
+
 const char* CLocale::scanDouble(const char* begin, const char* end, double& value, bool& inRange)
 {
     const char* start = begin;
@@ -80,4 +89,11 @@ std::string CLocale::toFixedString(double value, int decimals)
 QString CLocale::format(double value, char format, int precision)
 {
     return QLocale::c().toString(value, format, precision);
+}
+
+QString CLocale::display(double value, char format, int precision)
+{
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(value, format, precision);
 }

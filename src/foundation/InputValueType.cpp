@@ -1,21 +1,20 @@
 #include "foundation/InputValueType.h"
 
-#include <QLocale>
+#include "foundation/CLocale.h"
+
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
 
 namespace {
 
-// Number kinds judge through the "C" convention so that the same text means
-// the same value on every desktop. "inf" and "nan" convert, but no length,
-// chord or count of a wing can be either, and they would spread into every
-// outline, drawing and file computed from them.
+// Number kinds read the text the way a person typed it, the same on every
+// desktop (see CLocale::parseTyped). "inf" and "nan" are refused: no
+// length, chord or count of a wing can be either, and they would spread
+// into every outline, drawing and file computed from them.
 bool toFiniteDouble(const QString& text, double& value)
 {
-    bool ok = false;
-    value = text.toDouble(&ok);
-    return ok && std::isfinite(value);
+    return CLocale::parseTyped(text, value);
 }
 
 } // namespace
@@ -76,6 +75,7 @@ void InputValueType::normalizeDecimalSeparator(QString& text, int type)
 {
     if (type != 5 && type != 6 && type != 7 && type != 9)
         return;
-    if (QLocale().decimalPoint() == QLatin1Char(','))
-        text.replace(QLatin1Char(','), QLatin1Char('.'));
+    // Either separator is meant as the decimal one, whatever the desktop's
+    // language; a text with two of them stays no number.
+    text.replace(QLatin1Char(','), QLatin1Char('.'));
 }

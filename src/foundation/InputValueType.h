@@ -18,8 +18,8 @@ public:
 
     bool validate(const QString& text) const;
 
-    // Lets users with a decimal comma type "12,5" into the number kinds
-    // (5, 6, 7, 9); other kinds and decimal-point locales keep the text.
+    // Writes a typed decimal comma of the number kinds (5, 6, 7, 9) as a
+    // point, on every desktop ("12,5" is 12.5); other kinds keep the text.
     static void normalizeDecimalSeparator(QString& text, int type);
 
     int getType() const { return type; }

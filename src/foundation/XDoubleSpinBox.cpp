@@ -1,11 +1,18 @@
 #include "foundation/XDoubleSpinBox.h"
 
+#include "foundation/CLocale.h"
 #include "foundation/InputValueType.h"
 
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
+#include <QScreen>
+#include <QTextEdit>
 
 namespace {
 
@@ -13,7 +20,7 @@ const double MillimetresPerInch = 25.4;
 
 QString inches(double millimetres)
 {
-    return QString::number(millimetres / MillimetresPerInch, 'f', 3)
+    return CLocale::display(millimetres / MillimetresPerInch, 'f', 3)
            + QCoreApplication::translate("QObject", "in");
 }
 
@@ -137,8 +144,8 @@ QString XDoubleSpinBox::popupText() const
 void XDoubleSpinBox::enterEvent(QEvent* event)
 {
     if (popupEnabled()) {
+        placePopup();
         popup->show();
-        popup->move(mapToGlobal(QPoint(0, -popup->height())));
     }
     QDoubleSpinBox::enterEvent(event);
 }
@@ -157,6 +164,116 @@ bool XDoubleSpinBox::popupEnabled() const
     return displayFactor != 0.0f;
 }
 
+QValidator::State XDoubleSpinBox::validate(QString& input, int& /*pos*/) const
+{
+    if (!specialValueText().isEmpty() && input == specialValueText())
+        return QValidator::Acceptable;
+    const QString number = numberPart(input);
+    int digits = 0;
+    int separators = 0;
+    int decimalsTyped = 0;
+    for (int i = 0; i < number.size(); ++i) {
+        const QChar c = number.at(i);
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            ++digits;
+            if (separators > 0)
+                ++decimalsTyped;
+        } else if (c == QLatin1Char('.') || c == QLatin1Char(',')) {
+            if (++separators > 1 || decimals() == 0)
+                return QValidator::Invalid;
+        } else if (i == 0 && (c == QLatin1Char('+') || (c == QLatin1Char('-') && minimum() < 0.0))) {
+            continue;
+        } else {
+            return QValidator::Invalid;
+        }
+    }
+    if (decimalsTyped > decimals())
+        return QValidator::Invalid;
+    double value = 0.0;
+    // An empty field, a lone sign or separator: the user is still typing.
+    if (digits == 0 || !CLocale::parseTyped(number, value))
+        return QValidator::Intermediate;
+    return value >= minimum() && value <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+double XDoubleSpinBox::valueFromText(const QString& text) const
+{
+    if (!specialValueText().isEmpty() && text == specialValueText())
+        return minimum();
+    double number = 0.0;
+    return CLocale::parseTyped(numberPart(text), number) ? number : value();
+}
+
+void XDoubleSpinBox::fixup(QString& /*input*/) const
+{
+    // The base class would strip the desktop's group separator, which makes
+    // a German "0.5" the number 5. What does not validate is left as it is,
+    // and the field goes back to its last value when editing ends.
+}
+
+QString XDoubleSpinBox::numberPart(const QString& text) const
+{
+    QString number = text;
+    if (!prefix().isEmpty() && number.startsWith(prefix()))
+        number.remove(0, prefix().size());
+    if (!suffix().isEmpty() && number.endsWith(suffix()))
+        number.chop(suffix().size());
+    return number.trimmed();
+}
+
+void XDoubleSpinBox::placePopup()
+{
+    // Beside or below the field, never over another field of its window
+    // (the one being typed into above all), and always on screen.
+    const QRect field(mapToGlobal(QPoint(0, 0)), size());
+    const QSize size = popup->size();
+    QScreen* fieldScreen = QGuiApplication::screenAt(field.center());
+    if (fieldScreen == nullptr)
+        fieldScreen = screen();
+    const QRect area = fieldScreen ? fieldScreen->availableGeometry() : QRect();
+
+    QVector<QRect> fields;
+    for (QWidget* other : window()->findChildren<QWidget*>()) {
+        if (other == this || !other->isVisible() || isAncestorOf(other))
+            continue;
+        if (qobject_cast<QAbstractSpinBox*>(other) || qobject_cast<QLineEdit*>(other)
+            || qobject_cast<QComboBox*>(other) || qobject_cast<QTextEdit*>(other))
+            fields.append(QRect(other->mapToGlobal(QPoint(0, 0)), other->size()));
+    }
+
+    const int gap = 2;
+    const QPoint candidates[] = {
+        QPoint(field.right() + 1 + gap, field.top()),            // beside, right
+        QPoint(field.left(), field.bottom() + 1 + gap),          // below
+        QPoint(field.left(), field.top() - gap - size.height()), // above
+        QPoint(field.left() - gap - size.width(), field.top()),  // beside, left
+    };
+    // Where every place covers something, the one that covers least; the
+    // field itself counts most, as it is what the user is looking at.
+    QPoint chosen;
+    int fewest = -1;
+    for (QPoint corner : candidates) {
+        QRect place(corner, size);
+        if (area.isValid()) {
+            // Kept on screen: pushed back from whichever border it crosses.
+            place.moveRight(qMin(place.right(), area.right()));
+            place.moveLeft(qMax(place.left(), area.left()));
+            place.moveBottom(qMin(place.bottom(), area.bottom()));
+            place.moveTop(qMax(place.top(), area.top()));
+        }
+        int covered = place.intersects(field) ? fields.size() + 1 : 0;
+        for (const QRect& other : fields)
+            covered += other.intersects(place) ? 1 : 0;
+        if (fewest < 0 || covered < fewest) {
+            fewest = covered;
+            chosen = place.topLeft();
+        }
+        if (covered == 0)
+            break;
+    }
+    popup->move(chosen);
+}
+
 void XDoubleSpinBox::updatePopupText(double value)
 {
     const double factor = displayFactor;
@@ -164,11 +281,11 @@ void XDoubleSpinBox::updatePopupText(double value)
     case 0:
         return;
     case 1:
-        popupLabel->setText(QString::number(value * factor, 'f', 2) + unit + QStringLiteral(" / ")
+        popupLabel->setText(CLocale::display(value * factor) + unit + QStringLiteral(" / ")
                             + inches(value));
         break;
     case 2:
-        popupLabel->setText(QString::number(value * factor, 'f', 2) + unit + QStringLiteral(" / ")
+        popupLabel->setText(CLocale::display(value * factor) + unit + QStringLiteral(" / ")
                             + inches(value * factor));
         break;
     case 3:

@@ -58,8 +58,13 @@ public:
     QWidget* popupWindow() const { return popup; }
     QString popupText() const;
 
-    // The spin box's own text check stays reachable beside the slot below.
-    using QDoubleSpinBox::validate;
+    // Typed text is read as a person means it, whatever the desktop's
+    // language: a single '.' or ',' is the decimal separator, grouping is
+    // refused, and a text that is no number is refused in place rather
+    // than repaired into another number.
+    QValidator::State validate(QString& input, int& pos) const override;
+    double valueFromText(const QString& text) const override;
+    void fixup(QString& input) const override;
 
 public slots:
     void validate(double value);
@@ -72,6 +77,8 @@ protected:
 private:
     void updatePopupText(double value);
     bool popupEnabled() const;
+    QString numberPart(const QString& text) const;
+    void placePopup();
 
     InputValueType* valueType = nullptr;
     bool valid = true;

@@ -232,6 +232,8 @@ void TestPanelsTable::cellEditorsKeepValuesInRange_data()
     QTest::newRow("empty name") << 0 << "" << false;
     QTest::newRow("sweep") << 5 << "-2500" << true;
     QTest::newRow("sweep too far") << 5 << "2501" << false;
+    QTest::newRow("sweep with decimal comma") << 5 << "-12,5" << true;
+    QTest::newRow("sweep grouped") << 5 << "1.000,5" << false;
     QTest::newRow("twist") << 6 << "-7" << true;
     QTest::newRow("twist too much") << 6 << "7.5" << false;
     QTest::newRow("dihedral") << 7 << "90" << true;
@@ -261,7 +263,7 @@ void TestPanelsTable::cellEditorsKeepValuesInRange()
     else if (column == 0)
         QCOMPARE(after, text);
     else
-        QCOMPARE(after.toDouble(), text.toDouble());
+        QCOMPARE(after.toDouble(), QString(text).replace(',', '.').toDouble());
 }
 
 void TestPanelsTable::editOpensDialogWithPanelAndNeighbours_data()

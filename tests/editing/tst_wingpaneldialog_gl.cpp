@@ -94,6 +94,7 @@ private slots:
     void emptyTipAirfoilFollowsTheRootFactor();
     void rootChordRedrawsAtOnceButLengthWaits();
     void sweepLabelReadsTheRebuiltPanel();
+    void germanDesktopReadsAndShowsNumbersOneWay();
     void viewOptionsReachThePreviewWithoutARebuild();
     void invalidFieldDropsTheWorkingPanelUntilCorrected();
     void okWithUnchangedRibsCommitsAndHides();
@@ -314,6 +315,32 @@ void TestWingPanelDialog::sweepLabelReadsTheRebuiltPanel()
     widget<XDoubleSpinBox>("txtSweep")->setValue(100.0);
     // atan(100 / 362) = 15.44 degrees, only once the panel carries the sweep.
     QCOMPARE(widget<QLabel>("lblSweepInDeg")->text(), QStringLiteral("(15.44°)"));
+}
+
+void TestWingPanelDialog::germanDesktopReadsAndShowsNumbersOneWay()
+{
+    struct Desktop
+    {
+        QLocale previous;
+        ~Desktop() { QLocale::setDefault(previous); }
+    } desktop;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    dialog = std::make_unique<WingPanelDialog>(nullptr);
+    loadDefault();
+    auto* length = widget<XDoubleSpinBox>("txtLength");
+    QVERIFY2(length->text().startsWith(QStringLiteral("362,00")), qPrintable(length->text()));
+    QCOMPARE(widget<QLabel>("lblSweepInDeg")->text(), QStringLiteral("(0,00°)"));
+    dialog->updateNeededFor90Label(0, 12.3456f);
+    QCOMPARE(widget<QLabel>("lblRoundSparNeededFor90")->text(), QStringLiteral("12,34"));
+
+    // A point typed on a German desktop is the decimal point, not grouping.
+    for (const char* typed : {"400.5", "400,5"}) {
+        length->setValue(362.0, true);
+        length->selectAll();
+        QTest::keyClicks(length, QString::fromLatin1(typed));
+        QTest::keyClick(length, Qt::Key_Return);
+        QCOMPARE(length->value(), 400.5);
+    }
 }
 
 void TestWingPanelDialog::viewOptionsReachThePreviewWithoutARebuild()
@@ -696,7 +723,7 @@ void TestWingPanelDialog::neededFor90IsCutToTwoDecimals()
 {
     QLocale::setDefault(QLocale::c());
     dialog->updateNeededFor90Label(0, 12.3456f);
-    QCOMPARE(widget<QLabel>("lblRoundSparNeededFor90")->text(), QLocale::system().toString(12.34, 'g', 6));
+    QCOMPARE(widget<QLabel>("lblRoundSparNeededFor90")->text(), QStringLiteral("12.34"));
     dialog->updateNeededFor90Label(1, -0.005f);
     QCOMPARE(widget<QLabel>("lblSquareSparNeededFor90")->text(), QStringLiteral("0"));
 }

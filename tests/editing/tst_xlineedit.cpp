@@ -43,7 +43,7 @@ private slots:
     void judgesTextByKind();
     void unknownKindEndsProcess_data();
     void unknownKindEndsProcess();
-    void decimalCommaIsNormalisedOnlyForNumberKinds();
+    void eitherSeparatorIsDecimalForNumberKinds();
 
     void fieldColoursWhileTyping();
     void fieldRefusesNonFiniteNumbers_data();
@@ -80,7 +80,7 @@ void TestXLineEdit::judgesTextByKind_data()
     QTest::newRow("9 takes lower bound") << 9 << 10.0 << 5000.0 << "10" << true;
     QTest::newRow("9 refuses below") << 9 << 10.0 << 5000.0 << "9.99" << false;
     QTest::newRow("9 refuses above") << 9 << 10.0 << 5000.0 << "5000.01" << false;
-    QTest::newRow("9 refuses decimal comma") << 9 << 10.0 << 5000.0 << "12,5" << false;
+    QTest::newRow("9 takes decimal comma") << 9 << 10.0 << 5000.0 << "12,5" << true;
 }
 
 void TestXLineEdit::judgesTextByKind()
@@ -111,26 +111,25 @@ void TestXLineEdit::unknownKindEndsProcess()
     QVERIFY(QString::fromStdString(output.err).contains(QString("Unknown type to validate: %1").arg(kind)));
 }
 
-void TestXLineEdit::decimalCommaIsNormalisedOnlyForNumberKinds()
+void TestXLineEdit::eitherSeparatorIsDecimalForNumberKinds()
 {
-    {
-        DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
+    for (const char* language : {"de_DE", "en_US"}) {
+        DefaultLocale desktop{QLocale(language)};
         QString number = "12,5";
         InputValueType::normalizeDecimalSeparator(number, 9);
         QCOMPARE(number, QString("12.5"));
         QVERIFY(InputValueType(9, 10.0, 20.0).validate(number));
+        QVERIFY(InputValueType(9, 10.0, 20.0).validate("12,5"));
         QString name = "12,5";
         InputValueType::normalizeDecimalSeparator(name, 1);
         QCOMPARE(name, QString("12,5"));
+        // Grouping is no number, never a thousand.
+        for (const char* grouped : {"1.000,5", "1,000.5", "1.000.000"})
+            for (int kind : {5, 6, 7, 9})
+                QVERIFY(!InputValueType(kind, 0.0, 1e7).validate(grouped));
+        QVERIFY(!InputValueType(10, 0, 100000).validate("1,000"));
     }
-    DefaultLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
-    QString number = "12,5";
-    InputValueType::normalizeDecimalSeparator(number, 9);
-    QCOMPARE(number, QString("12,5"));
-    for (int kind : {5, 6, 7, 9})
-        QVERIFY(!InputValueType(kind, 0.0, 100.0).validate(number));
 }
-
 
 void TestXLineEdit::fieldColoursWhileTyping()
 {
@@ -217,6 +216,8 @@ void TestXLineEdit::cellIsWrittenOnlyWhenValid_data()
     QTest::newRow("bounded count") << 10 << "7" << QVariant(7);
     QTest::newRow("bounded count out of range") << 10 << "700" << old;
     QTest::newRow("size") << 6 << "2.5" << QVariant(2.5);
+    QTest::newRow("size with comma") << 6 << "2,5" << QVariant(2.5);
+    QTest::newRow("grouped offset") << 7 << "1,000.5" << old;
     QTest::newRow("size infinite") << 6 << "inf" << old;
     QTest::newRow("offset not a number") << 7 << "nan" << old;
 }

@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QtTest>
 #include <memory>
@@ -29,11 +30,13 @@ class TestXDoubleSpinBox : public QObject
 private slots:
     void displayModeSetsUnitFactorAndPopupText_data();
     void displayModeSetsUnitFactorAndPopupText();
-    void popupShowsAboveFieldOnlyWithFactor();
+    void popupCoversNoOtherFieldOnlyWithFactor();
     void fieldColoursByRule_data();
     void fieldColoursByRule();
     void silentSetValueTellsNobody();
     void valueTextIgnoresUserLocale();
+    void typedNumberIsReadAsMeant_data();
+    void typedNumberIsReadAsMeant();
 };
 
 void TestXDoubleSpinBox::displayModeSetsUnitFactorAndPopupText_data()
@@ -87,21 +90,38 @@ void TestXDoubleSpinBox::displayModeSetsUnitFactorAndPopupText()
         QCOMPARE(field.popupText(), text);
 }
 
-void TestXDoubleSpinBox::popupShowsAboveFieldOnlyWithFactor()
+void TestXDoubleSpinBox::popupCoversNoOtherFieldOnlyWithFactor()
 {
+    // Three fields stacked as in a form, the middle one hovered, and one at
+    // the screen's right edge where a popup beside it would leave the screen.
     QWidget window;
     window.resize(300, 200);
+    auto* above = new XDoubleSpinBox(&window, 1.0f);
     auto* field = new XDoubleSpinBox(&window, 1.0f);
-    field->move(40, 120);
+    auto* below = new XDoubleSpinBox(&window, 1.0f);
+    above->setGeometry(40, 60, 120, 26);
+    field->setGeometry(40, 90, 120, 26);
+    below->setGeometry(40, 120, 120, 26);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QPointer<QWidget> popup = field->popupWindow();
+    const auto globalRect = [](const QWidget* w) { return QRect(w->mapToGlobal(QPoint(0, 0)), w->size()); };
 
     sendEvent(*field, QEvent::Enter);
     QVERIFY(popup->isVisible());
-    QCOMPARE(popup->pos(), field->mapToGlobal(QPoint(0, -popup->height())));
+    for (const QWidget* w : {above, field, below})
+        QVERIFY(!popup->geometry().intersects(globalRect(w)));
     sendEvent(*field, QEvent::Leave);
     QVERIFY(!popup->isVisible());
+
+    const QRect screen = window.screen()->availableGeometry();
+    window.move(screen.right() - window.frameGeometry().width() + 1, window.y());
+    field->setGeometry(window.width() - 120, 90, 120, 26);
+    QTRY_COMPARE(globalRect(field).right(), screen.right());
+    sendEvent(*field, QEvent::Enter);
+    QVERIFY(screen.contains(popup->geometry()));
+    QVERIFY(!popup->geometry().intersects(globalRect(field)));
+    sendEvent(*field, QEvent::Leave);
 
     field->setDisplayMode(0, 1.0f);
     sendEvent(*field, QEvent::Enter);
@@ -190,6 +210,52 @@ void TestXDoubleSpinBox::valueTextIgnoresUserLocale()
     QCOMPARE(field.valueText(), QString("1.5"));
     field.setValue(1234567.0, true);
     QCOMPARE(field.valueText(), QString("1.23457e+06"));
+}
+
+void TestXDoubleSpinBox::typedNumberIsReadAsMeant_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("value");
+
+    for (const char* language : {"de_DE", "en_US"}) {
+        QTest::addRow("%s point", language) << language << "400.5" << 400.5;
+        QTest::addRow("%s comma", language) << language << "400,5" << 400.5;
+        QTest::addRow("%s leading separator", language) << language << ",75" << 0.75;
+    }
+    // A second separator is refused as it is typed, so grouping never makes
+    // a thousand of one: the field takes what it shows, "1,000" or "1.000".
+    QTest::newRow("de grouping") << "de_DE" << "1.000,5" << 1.0;
+    QTest::newRow("en grouping") << "en_US" << "1,000.5" << 1.0;
+    QTest::newRow("letters refused in place") << "en_US" << "4x5mm" << 45.0;
+    // Below the field's minimum: the old value stays, never the 5 that
+    // dropping the German group separator would make of it.
+    QTest::newRow("de below minimum") << "de_DE" << "0.5" << 10.0;
+    QTest::newRow("en below minimum") << "en_US" << "0,5" << 10.0;
+}
+
+void TestXDoubleSpinBox::typedNumberIsReadAsMeant()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, typed);
+    QFETCH(double, value);
+
+    const QLocale previous;
+    QLocale::setDefault(QLocale(language));
+    XDoubleSpinBox field(nullptr, 1.0f);
+    QLocale::setDefault(previous);
+    field.setRange(0.75, 5000.0);
+    field.setSuffix("mm");
+    field.setValue(10.0, true);
+    field.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&field));
+    field.setFocus();
+    field.selectAll();
+    QTest::keyClicks(&field, typed);
+    QTest::keyClick(&field, Qt::Key_Return);
+    field.clearFocus();
+    QCOMPARE(field.value(), value);
+    QCOMPARE(field.text(), QLocale(language).toString(value, 'f', 2) + "mm");
 }
 
 QTEST_MAIN(TestXDoubleSpinBox)
