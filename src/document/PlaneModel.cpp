@@ -331,7 +331,8 @@ bool PlaneModel::loadFromString(const std::string& bytes, hint_t hint)
         return refuse(tr("Another document is being opened."));
     serializedPlanformixData data;
     const bool decoded = data.ParsePartialFromString(bytes);
-    if (decoded && data.version() != modelVersion) {
+    // Without a version (an empty file, say) it is no document at all.
+    if (decoded && data.has_version() && data.version() != modelVersion) {
         std::cout << "data.version(): " << data.version() << ", model version: " << modelVersion << std::endl;
         return refuse(tr("The document is of version %1; this program reads version %2.")
                           .arg(data.version())

@@ -34,6 +34,9 @@ PlaneSummaryArea::PlaneSummaryArea(const Widgets& widgets, const PlaneVisualisat
 {
     rbtnMM->setChecked(true);
     chkConsiderDihedral->setChecked(true);
+    for (const QLabel* label : {lblWingSpanValue, lblWingAreaValue, lblChorLenValue, lblTailVolumeValue,
+                                lblFuselageLenValue, lblWingPositionValue})
+        formMinimumWidths.insert(label, label->minimumWidth());
 }
 
 void PlaneSummaryArea::connectSignals()
@@ -119,23 +122,31 @@ void PlaneSummaryArea::refresh()
 
     const int units = model->getUnits();
     const float halvesDistance = options ? options->getWingHalvesDistance() : 0.0f;
-    lblWingSpanValue->setText(formatValue(convertLength(model->getSpan() + halvesDistance, units)));
-    lblWingAreaValue->setText(formatValue(convertArea(model->getArea(), selectedUnitButton())));
+    showValue(lblWingSpanValue, formatValue(convertLength(model->getSpan() + halvesDistance, units)));
+    showValue(lblWingAreaValue, formatValue(convertArea(model->getArea(), selectedUnitButton())));
 
     const float rootChord = model->getRootChord();
-    lblChorLenValue->setText(rootChord > 0.0f ? formatValue(convertLength(rootChord, units)) : QStringLiteral("?"));
-    lblTailVolumeValue->setText(tr("N/A"));
+    showValue(lblChorLenValue, rootChord > 0.0f ? formatValue(convertLength(rootChord, units)) : QStringLiteral("?"));
+    showValue(lblTailVolumeValue, tr("N/A"));
 
     // "(*)" marks what the plane worked out itself rather than took from
     // the user.
     bool userFuselage = false;
     const float fuselage = model->getFuselageLength(&userFuselage);
-    lblFuselageLenValue->setText(formatValue(convertLength(fuselage, units)) + QLatin1Char(' ') +
-                                 (userFuselage ? QString() : QStringLiteral("(*)")));
+    showValue(lblFuselageLenValue, formatValue(convertLength(fuselage, units)) + QLatin1Char(' ') +
+                                       (userFuselage ? QString() : QStringLiteral("(*)")));
     bool userPosition = false;
     const float position = model->getWingPosition(&userPosition);
-    lblWingPositionValue->setText(formatValue(convertLength(position, units)) + QLatin1Char(' ') +
-                                  (userPosition ? QString() : QStringLiteral("(*)")));
+    showValue(lblWingPositionValue, formatValue(convertLength(position, units)) + QLatin1Char(' ') +
+                                        (userPosition ? QString() : QStringLiteral("(*)")));
+}
+
+void PlaneSummaryArea::showValue(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    // The form gives the labels a fixed least width, which lets a narrow
+    // page cut a long value on its left; the text's own width is the least.
+    label->setMinimumWidth(qMax(formMinimumWidths.value(label), label->sizeHint().width()));
 }
 
 float PlaneSummaryArea::convertLength(float millimetres, int units)

@@ -2,6 +2,7 @@
 
 #include "foundation/Observer.h"
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -79,6 +80,7 @@ private:
     void selectUnitButton(int units);
     int selectedUnitButton() const;
     static QString formatValue(float value);
+    void showValue(QLabel* label, const QString& text);
 
     QLineEdit* txtPlaneName;
     QLabel* lblWingSpanValue;
@@ -93,4 +95,7 @@ private:
     QRadioButton* rbtnIN;
     QCheckBox* chkConsiderDihedral;
     PlaneModel* model;
+    // The least width each value label has in the form; a longer value
+    // widens its label beyond it.
+    QHash<const QLabel*, int> formMinimumWidths;
 };

@@ -101,6 +101,8 @@ private slots:
     void panelTableShowsThePlanesPanels();
     void panelTableShowsEveryColumnWhole_data();
     void panelTableShowsEveryColumnWhole();
+    void summaryShowsEveryValueWhole_data();
+    void summaryShowsEveryValueWhole();
     void importedAirfoilReachesThePanelDialog();
     void destructionTakesThePlaneModel();
 
@@ -394,6 +396,44 @@ void TestCentralWidget::panelTableShowsEveryColumnWhole()
         QVERIFY2(table->columnWidth(column) >= header->sectionSizeHint(column), qPrintable(QString::number(column)));
     }
     QTRY_VERIFY(header->length() <= table->viewport()->width());
+    QCoreApplication::removeTranslator(&translator);
+}
+
+void TestCentralWidget::summaryShowsEveryValueWhole_data()
+{
+    panelTableShowsEveryColumnWhole_data();
+}
+
+void TestCentralWidget::summaryShowsEveryValueWhole()
+{
+    QFETCH(QString, catalogue);
+    QTranslator translator;
+    if (!catalogue.isEmpty()) {
+        QVERIFY(translator.load(catalogue));
+        QCoreApplication::installTranslator(&translator);
+    }
+    Planformix central;
+    central.setupForm();
+    central.resize(1257, 660);
+    central.form()->tabWidget->setCurrentIndex(1);
+    central.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&central));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+
+    // 1 480 000 mm² of wing: seven digits before the point.
+    PanelBaseData data = plainPanel();
+    data.setId(PlaneModel::instance()->getPanelsTableModel()->getNextFreeId());
+    data.setLength(1850.0f);
+    data.setRootChord(400.0f);
+    data.setTipChord(400.0f);
+    data.setDihedralAngle(0.0f);
+    PlaneModel::instance()->getPanelsTableModel()->addOrUpdatePanel(data);
+    Ui_Planformix& ui = *central.form();
+    QCOMPARE(ui.lblWingAreaValue->text(), QStringLiteral("1480000.00"));
+    for (QLabel* value : {ui.lblWingSpanValue, ui.lblWingAreaValue, ui.lblChorLenValue, ui.lblTailVolumeValue,
+                          ui.lblFuselageLenValue, ui.lblWingPositionValue})
+        QTRY_VERIFY2(value->contentsRect().width() >= value->fontMetrics().horizontalAdvance(value->text()),
+                     qPrintable(value->objectName() + QLatin1Char(' ') + value->text()));
     QCoreApplication::removeTranslator(&translator);
 }
 

@@ -333,13 +333,13 @@ void TestPlaneDocument::refusedDocumentLeavesPlaneUntouched_data()
         return QByteArray(bytes.data(), int(bytes.size()));
     };
 
-    QTest::newRow("empty") << QByteArray() << QString();
+    const QString notADocument = QStringLiteral("The data is not a readable document\n");
+    QTest::newRow("empty") << QByteArray() << notADocument;
     QTest::newRow("not a document") << QByteArray("Planformix is not a text format\n") << QString();
     // Only a version mismatch explains itself on standard output.
     QTest::newRow("version 2") << variant([](serializedPlanformixData& d) { d.set_version(2); })
                                << "data.version(): 2, model version: 1\n";
-    QTest::newRow("no version") << variant([](serializedPlanformixData& d) { d.clear_version(); })
-                                << "data.version(): 0, model version: 1\n";
+    QTest::newRow("no version") << variant([](serializedPlanformixData& d) { d.clear_version(); }) << notADocument;
     QTest::newRow("panel without id") << variant([](serializedPlanformixData& d) { d.mutable_panels(0)->clear_id(); }) << QString();
     QTest::newRow("length NaN") << variant([](serializedPlanformixData& d) {
         d.mutable_panels(0)->set_length(std::numeric_limits<float>::quiet_NaN());
@@ -462,6 +462,9 @@ void TestPlaneDocument::refusedDocumentLeavesPlaneUntouched()
     QVERIFY(!loaded);
     if (!versionLine.isEmpty())
         QCOMPARE(QString::fromStdString(output.out), versionLine);
+    if (versionLine.startsWith(QStringLiteral("The data is not")))
+        QVERIFY2(plane->getLoadProblem().contains(QStringLiteral("not a document of this program")),
+                 qPrintable(plane->getLoadProblem()));
     QCOMPARE(encoded(plane), before);
     QCOMPARE(view.notifications, 0);
     QVERIFY(view.loaded.empty());
