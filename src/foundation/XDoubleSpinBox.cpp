@@ -226,6 +226,8 @@ void XDoubleSpinBox::placePopup()
     // Beside or below the field, never over another field of its window
     // (the one being typed into above all), and always on screen.
     const QRect field(mapToGlobal(QPoint(0, 0)), size());
+    // A window never shown has no size of its own yet.
+    popup->adjustSize();
     const QSize size = popup->size();
     QScreen* fieldScreen = QGuiApplication::screenAt(field.center());
     if (fieldScreen == nullptr)
