@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
+#include <limits>
 #include <qopengl.h>
 
 #include "airfoils/AirfoilFile.h"
@@ -17,6 +18,8 @@ namespace {
 const float NoseStart = 0.9f;
 const float NoseEnd = 0.901f;
 const int StationsPerPass = 70;
+// Segments walked between two looks at the cancel flag.
+const size_t SegmentsBetweenLooks = 1 << 16;
 
 bool isFinitePoint(const Vector3D* p)
 {
@@ -29,50 +32,65 @@ bool isFinitePoint(const Vector3D* p)
 Airfoil::Airfoil(const QString& name, const QString& thickness, const QString& camber,
                  const QString& maxCL, const QString& maxCLAngle, const QString& maxLD,
                  const QString& maxLDAngle, const QString& stallAngle,
-                 const QString& zeroLiftAngle, FILE* stream, bool* ok)
+                 const QString& zeroLiftAngle, FILE* stream, bool* ok, AirfoilReading* reading)
     : name(name), thickness(thickness), camber(camber), maxCL(maxCL), maxCLAngle(maxCLAngle),
       maxLD(maxLD), maxLDAngle(maxLDAngle), stallAngle(stallAngle), zeroLiftAngle(zeroLiftAngle),
       maxThicknessPosition(0.0f)
 {
+    AirfoilReading ownReading;
+    AirfoilReading& state = reading ? *reading : ownReading;
     std::vector<Vector3D*> raw;
-    bool built = readRawPoints(stream, raw) && raw.size() >= 2;
-
-    if (built) {
-        float xmin = raw.front()->getX();
-        float xmax = xmin;
-        for (const Vector3D* p : raw) {
-            xmin = std::min(xmin, p->getX());
-            xmax = std::max(xmax, p->getX());
+    bool built = false;
+    try {
+        // Numbers are parsed in the "C" convention; the process locale is
+        // left alone, as this runs in the loading thread.
+        built = readAirfoilPoints(stream, raw, state);
+        if (built && raw.size() < 2) {
+            built = false;
+            state.failure = AirfoilReadFailure::TooFewPoints;
         }
-        built = sampleUpperSide(xmax, xmin, 0.0f, NoseStart, raw)
-                && sampleUpperSide(xmax, xmin, NoseEnd, 1.0f, raw)
-                && sampleLowerSide(xmax, xmin, NoseEnd, 1.0f, raw)
-                && sampleLowerSide(xmax, xmin, 0.0f, NoseStart, raw);
+        if (built) {
+            float xmin = raw.front()->getX();
+            float xmax = xmin;
+            for (const Vector3D* p : raw) {
+                xmin = std::min(xmin, p->getX());
+                xmax = std::max(xmax, p->getX());
+            }
+            built = sampleStations(xmax, xmin, raw, state);
 
-        // x is stored in chord lengths whatever unit the file uses, so y has
-        // to be brought to the same unit: a file in percent of chord must
-        // give the same airfoil as one in chord fractions.
-        const double range = static_cast<double>(xmax) - static_cast<double>(xmin);
-        if (built && range > 0.0) {
-            for (Vector3D* p : coords)
-                p->setY(static_cast<float>(p->getY() / range));
+            // x is stored in chord lengths whatever unit the file uses, so y
+            // has to be brought to the same unit: a file in percent of chord
+            // must give the same airfoil as one in chord fractions.
+            const double range = static_cast<double>(xmax) - static_cast<double>(xmin);
+            if (built && range > 0.0) {
+                for (Vector3D* p : coords)
+                    p->setY(static_cast<float>(p->getY() / range));
+            }
         }
-    }
-
-    if (built) {
-        computeNormals();
-        // Numbers that each fit a float can still make an outline that does
-        // not (surfaces far apart, a chord too short for its height); such
-        // an airfoil would carry infinities into every rib built from it.
-        built = std::all_of(coords.begin(), coords.end(), isFinitePoint);
-    }
-    if (built) {
-        maxThicknessPosition = findMaxThicknessPosition(coords, 0.5f);
-    } else {
-        Vector3D::clearList(coords);
-        std::cout << "ERROR loading airfoil " << name.toStdString() << std::endl;
+        if (built) {
+            computeNormals();
+            // Numbers that each fit a float can still make an outline that
+            // does not (surfaces far apart, a chord too short for its
+            // height); such an airfoil would carry infinities into every rib
+            // built from it.
+            built = std::all_of(coords.begin(), coords.end(), isFinitePoint);
+            if (!built)
+                state.failure = AirfoilReadFailure::NoOutline;
+        }
+    } catch (const std::bad_alloc&) {
+        built = false;
+        state.failure = AirfoilReadFailure::NotEnoughMemory;
     }
     Vector3D::clearList(raw);
+    if (built) {
+        maxThicknessPosition = findMaxThicknessPosition(coords, 0.5f);
+        state.setPermille(1000);
+    } else {
+        Vector3D::clearList(coords);
+        // A cancelled read is no error.
+        if (state.failure != AirfoilReadFailure::Cancelled)
+            std::cout << "ERROR loading airfoil " << name.toStdString() << std::endl;
+    }
     if (ok)
         *ok = built;
 }
@@ -82,12 +100,30 @@ Airfoil::~Airfoil()
     Vector3D::clearList(coords);
 }
 
-bool Airfoil::readRawPoints(FILE* stream, std::vector<Vector3D*>& raw)
+namespace {
+
+// The y where the segment a-b (a.x < b.x) crosses x = X, for X within them;
+// the resampler's one formula, so that every way to the crossings gives the
+// same numbers.
+float crossingY(const Vector3D* a, const Vector3D* b, float X)
 {
-    // Numbers are parsed in the "C" convention; the process locale is left
-    // alone, as this runs in the loading thread.
-    return readAirfoilPoints(stream, raw);
+    const float xa = a->getX();
+    const float xb = b->getX();
+    if (xa == X)
+        return a->getY();
+    if (xb == X)
+        return b->getY();
+    const float slope = static_cast<float>((static_cast<double>(a->getY()) - b->getY())
+                                           / (static_cast<double>(xa) - xb));
+    return static_cast<float>(a->getY() + (static_cast<double>(X) - xa) * slope);
 }
+
+float meanY(const Vector3D* a, const Vector3D* b)
+{
+    return static_cast<float>((static_cast<double>(a->getY()) + b->getY()) * 0.5);
+}
+
+} // namespace
 
 bool Airfoil::intersectAtX(const std::vector<Vector3D*>& raw, float X, std::vector<float>& ys)
 {
@@ -102,58 +138,114 @@ bool Airfoil::intersectAtX(const std::vector<Vector3D*>& raw, float X, std::vect
         const float xb = b->getX();
         if (xa == xb) {
             if (xa == X)
-                ys.push_back(static_cast<float>((static_cast<double>(a->getY()) + b->getY()) * 0.5));
-        } else if (xa == X) {
-            ys.push_back(a->getY());
-        } else if (xb == X) {
-            ys.push_back(b->getY());
-        } else if (xa < X && X < xb) {
-            const float slope = static_cast<float>((static_cast<double>(a->getY()) - b->getY())
-                                                   / (static_cast<double>(xa) - xb));
-            ys.push_back(static_cast<float>(a->getY() + (static_cast<double>(X) - xa) * slope));
+                ys.push_back(meanY(a, b));
+        } else if (xa <= X && X <= xb) {
+            ys.push_back(crossingY(a, b, X));
         }
     }
     return true;
 }
 
-bool Airfoil::sampleUpperSide(float xmax, float xmin, float t0, float t1,
-                              const std::vector<Vector3D*>& raw)
-{
-    return sampleSide(xmax, xmin, StationsPerPass, t0, t1, true, raw);
-}
+struct Airfoil::Station {
+    float X;        // in the file's coordinates
+    float storedX;  // chord station - 0.5
+    bool upper;     // takes the highest crossing, else the lowest
+};
 
-bool Airfoil::sampleLowerSide(float xmax, float xmin, float t0, float t1,
-                              const std::vector<Vector3D*>& raw)
+void Airfoil::addStations(std::vector<Station>& stations, float xmax, float xmin, float t0, float t1,
+                          bool upper)
 {
-    return sampleSide(xmax, xmin, StationsPerPass, t0, t1, false, raw);
-}
-
-bool Airfoil::sampleSide(float xmax, float xmin, int count, float t0, float t1, bool upper,
-                         const std::vector<Vector3D*>& raw)
-{
-    if (count < 2)
-        return false;
     // t is 0 at the trailing edge and 1 at the leading edge. The stored x
     // comes from t alone, so every airfoil gets the same stations; only the
     // station's place in the file's own x range depends on the file.
+    const int count = StationsPerPass;
     const double range = static_cast<double>(xmax) - static_cast<double>(xmin);
     const double start = std::max(static_cast<double>(xmin), xmax - t0 * range);
     const double end = std::max(static_cast<double>(xmin), xmax - t1 * range);
     const double rawStep = (t1 * range - t0 * range) / (count - 1);
     const double step = (static_cast<double>(t1) - t0) / (count - 1);
 
-    std::vector<float> ys;
     double u = upper ? 1.0 - t0 : 1.0 - t1;
     for (int k = 0; k < count; ++k) {
         const float X = upper ? static_cast<float>(std::max(end, start - k * rawStep))
                               : static_cast<float>(std::min(start, end + k * rawStep));
-        ys.clear();
-        if (!intersectAtX(raw, X, ys) || ys.empty())
-            return false;
-        const float y = upper ? *std::max_element(ys.begin(), ys.end())
-                              : *std::min_element(ys.begin(), ys.end());
-        coords.push_back(new Vector3D(static_cast<float>(u - 0.5), y, 0.0f));
+        stations.push_back({X, static_cast<float>(u - 0.5), upper});
         u = upper ? std::max(1.0 - t1, u - step) : std::min(1.0 - t0, u + step);
+    }
+}
+
+bool Airfoil::sampleStations(float xmax, float xmin, const std::vector<Vector3D*>& raw, AirfoilReading& reading)
+{
+    // The four passes: 70 stations over the first 90 % of the chord from the
+    // trailing edge and 70 over the nose, on the upper side towards the nose
+    // and on the lower side back.
+    std::vector<Station> stations;
+    stations.reserve(4 * StationsPerPass);
+    addStations(stations, xmax, xmin, 0.0f, NoseStart, true);
+    addStations(stations, xmax, xmin, NoseEnd, 1.0f, true);
+    addStations(stations, xmax, xmin, NoseEnd, 1.0f, false);
+    addStations(stations, xmax, xmin, 0.0f, NoseStart, false);
+
+    // One walk along the raw outline meets every station each segment spans
+    // (a station per segment and the whole outline per station would take a
+    // minute on a file of millions of points). Only the highest and the
+    // lowest crossing of a station are used, which the order they are met
+    // in does not change.
+    const size_t n = stations.size();
+    std::vector<size_t> order(n);
+    for (size_t i = 0; i < n; ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t l, size_t r) { return stations[l].X < stations[r].X; });
+    std::vector<float> sortedX(n);
+    for (size_t i = 0; i < n; ++i)
+        sortedX[i] = stations[order[i]].X;
+    std::vector<float> highest(n, -std::numeric_limits<float>::infinity());
+    std::vector<float> lowest(n, std::numeric_limits<float>::infinity());
+    std::vector<char> met(n, 0);
+    const auto meet = [&](size_t k, float y) {
+        highest[k] = std::max(highest[k], y);
+        lowest[k] = std::min(lowest[k], y);
+        met[k] = 1;
+    };
+
+    const size_t segments = raw.size() - 1;
+    for (size_t i = 0; i < segments; ++i) {
+        if (i % SegmentsBetweenLooks == 0) {
+            if (reading.isCancelled()) {
+                reading.failure = AirfoilReadFailure::Cancelled;
+                return false;
+            }
+            reading.setPermille(900 + int(100 * i / segments));
+        }
+        const Vector3D* a = raw[i];
+        const Vector3D* b = raw[i + 1];
+        if (b->getX() < a->getX())
+            std::swap(a, b);
+        const float xa = a->getX();
+        const float xb = b->getX();
+        size_t k = size_t(std::lower_bound(sortedX.begin(), sortedX.end(), xa) - sortedX.begin());
+        if (xa == xb) {
+            for (; k < n && sortedX[k] == xa; ++k)
+                meet(k, meanY(a, b));
+        } else {
+            for (; k < n && sortedX[k] <= xb; ++k)
+                meet(k, crossingY(a, b, sortedX[k]));
+        }
+    }
+
+    std::vector<float> y(n);
+    for (size_t k = 0; k < n; ++k) {
+        if (!met[k]) {
+            reading.failure = AirfoilReadFailure::NoOutline;
+            return false;
+        }
+        y[order[k]] = stations[order[k]].upper ? highest[k] : lowest[k];
+    }
+    coords.reserve(n);
+    for (size_t i = 0; i < n; ++i) {
+        coords.push_back(nullptr);  // the slot first, so no point is left unowned
+        coords.back() = new Vector3D(stations[i].storedX, y[i], 0.0f);
     }
     return true;
 }

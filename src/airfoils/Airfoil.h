@@ -5,6 +5,7 @@
 #include <vector>
 
 class Vector3D;
+struct AirfoilReading;
 
 // One airfoil of the library. Whatever its file held, the outline is
 // resampled to 280 points at the same chord stations for every airfoil:
@@ -19,11 +20,12 @@ public:
 
     // Reads the rest of an open stream (positioned behind any header lines)
     // as points and resamples them. *ok is false when no outline can be
-    // built; the caller then deletes the airfoil.
+    // built; the caller then deletes the airfoil. reading, when given,
+    // follows the progress, can cancel, and says why it failed.
     Airfoil(const QString& name, const QString& thickness, const QString& camber,
             const QString& maxCL, const QString& maxCLAngle, const QString& maxLD,
             const QString& maxLDAngle, const QString& stallAngle, const QString& zeroLiftAngle,
-            FILE* stream, bool* ok);
+            FILE* stream, bool* ok, AirfoilReading* reading = nullptr);
     ~Airfoil();
 
     Airfoil(const Airfoil&) = delete;
@@ -57,11 +59,10 @@ public:
     static bool intersectAtX(const std::vector<Vector3D*>& raw, float X, std::vector<float>& ys);
 
 private:
-    bool readRawPoints(FILE* stream, std::vector<Vector3D*>& raw);
-    bool sampleUpperSide(float xmax, float xmin, float t0, float t1, const std::vector<Vector3D*>& raw);
-    bool sampleLowerSide(float xmax, float xmin, float t0, float t1, const std::vector<Vector3D*>& raw);
-    bool sampleSide(float xmax, float xmin, int count, float t0, float t1, bool upper,
-                    const std::vector<Vector3D*>& raw);
+    struct Station;
+    static void addStations(std::vector<Station>& stations, float xmax, float xmin, float t0, float t1,
+                            bool upper);
+    bool sampleStations(float xmax, float xmin, const std::vector<Vector3D*>& raw, AirfoilReading& reading);
     void computeNormals();
 
     QString name;

@@ -4,11 +4,13 @@
 #include "foundation/Vector3D.h"
 
 #include <QFileInfo>
+#include <QTextCodec>
 #include <cfloat>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <string>
+#include <new>
+#include <sys/stat.h>
 
 
 AirfoilFileType getAirfoilFileType(const QString& fileName)
@@ -21,47 +23,130 @@ AirfoilFileType getAirfoilFileType(const QString& fileName)
     return AirfoilFileType::Unknown;
 }
 
-void readAirfoilLine(char** line, unsigned* length, FILE* stream)
+namespace {
+
+// One line as the reader keeps it: the first AirfoilLineKept bytes and the
+// line end, in a buffer of fixed size. Public airfoil files end with
+// remarks of any length, and a file may be one huge line; neither may cost
+// more than this.
+struct KeptLine {
+    char text[AirfoilLineKept + 2];
+    unsigned length = 0;
+};
+
+// A byte of a UTF-8 sequence other than its first.
+bool isContinuation(unsigned char c)
 {
-    // Lines are read whole, however long: public airfoil files end with
-    // remarks of any length, and a line cut in two would read on as text
-    // (or numbers) it does not hold.
-    std::string raw;
+    return (c & 0xC0) == 0x80;
+}
+
+// A line cut at the kept length must not end in half a letter: the name
+// would no longer read as UTF-8.
+void dropPartialLetter(KeptLine& line)
+{
+    unsigned start = line.length;
+    while (start > 0 && line.length - start < 4 && isContinuation(static_cast<unsigned char>(line.text[start - 1])))
+        --start;
+    if (start == 0)
+        return;
+    const unsigned char lead = static_cast<unsigned char>(line.text[start - 1]);
+    const unsigned need = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (line.length - (start - 1) < need)
+        line.length = start - 1;
+}
+
+// Stops reading past a huge line once a while to look at the cancel flag.
+const unsigned long SkippedBytesBetweenLooks = 1ul << 20;
+
+// Reads one line into line; false when the reading was cancelled while a
+// long line was read past.
+bool readKeptLine(FILE* stream, KeptLine& line, const AirfoilReading* reading)
+{
+    line.length = 0;
+    bool cut = false;
+    bool leading = true;
+    unsigned long skipped = 0;
     while (!std::feof(stream)) {
-        int c = std::getc(stream);
+        int c = getc_unlocked(stream);
         if (c == EOF) {
-            raw += '\n';
+            line.text[line.length++] = '\n';
             break;
         }
         if (c == '\t')
             c = ' ';
         if (c == '\r') {
             // CR LF is one line end, as on the systems these files come from.
-            const int next = std::getc(stream);
+            const int next = getc_unlocked(stream);
             if (next != '\n' && next != EOF)
                 std::ungetc(next, stream);
         }
-        if (c < 0x20 || c > 0x7E) {
-            raw += '\n';
+        if (c < 0x20 || c == 0x7F) {
+            line.text[line.length++] = '\n';
             break;
         }
-        raw += static_cast<char>(c);
+        if (leading && c == ' ')
+            continue;
+        leading = false;
+        if (line.length < AirfoilLineKept) {
+            line.text[line.length++] = static_cast<char>(c);
+        } else {
+            cut = true;
+            if (++skipped % SkippedBytesBetweenLooks == 0 && reading && reading->isCancelled()) {
+                line.text[line.length] = '\0';
+                return false;
+            }
+        }
     }
-
-    const size_t blanks = raw.find_first_not_of(' ');
-    std::string escaped;
-    escaped.reserve(raw.size() + 16);
-    for (size_t i = blanks == std::string::npos ? raw.size() : blanks; i < raw.size(); ++i) {
-        if (raw[i] == '&')
-            escaped += "&amp;";
-        else
-            escaped += raw[i];
+    // A cut line still ends in its line end (the loop always stores one
+    // unless it started at the end of the stream).
+    if (cut) {
+        --line.length;
+        dropPartialLetter(line);
+        line.text[line.length++] = '\n';
     }
+    line.text[line.length] = '\0';
+    return true;
+}
 
-    char* buffer = static_cast<char*>(std::malloc(escaped.size() + 1));
-    std::memcpy(buffer, escaped.c_str(), escaped.size() + 1);
+} // namespace
+
+void readAirfoilLine(char** line, unsigned* length, FILE* stream)
+{
+    KeptLine kept;
+    readKeptLine(stream, kept, nullptr);
+    unsigned escapedLength = kept.length;
+    for (unsigned i = 0; i < kept.length; ++i)
+        if (kept.text[i] == '&')
+            escapedLength += 4;
+    char* buffer = static_cast<char*>(std::malloc(escapedLength + 1));
+    if (!buffer) {
+        *line = nullptr;
+        *length = 0;
+        return;
+    }
+    char* out = buffer;
+    for (unsigned i = 0; i < kept.length; ++i) {
+        if (kept.text[i] == '&') {
+            std::memcpy(out, "&amp;", 5);
+            out += 5;
+        } else {
+            *out++ = kept.text[i];
+        }
+    }
+    *out = '\0';
     *line = buffer;
-    *length = static_cast<unsigned>(escaped.size());
+    *length = escapedLength;
+}
+
+QString readAirfoilTextLine(FILE* stream, const AirfoilReading* reading)
+{
+    KeptLine kept;
+    readKeptLine(stream, kept, reading);
+    QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+    QString text = QTextCodec::codecForName("UTF-8")->toUnicode(kept.text, int(kept.length), &state);
+    if (state.invalidChars > 0 || state.remainingChars > 0)
+        text = QString::fromLatin1(kept.text, int(kept.length));
+    return text.replace(QLatin1Char('&'), QLatin1String("&amp;"));
 }
 
 namespace {
@@ -91,6 +176,20 @@ NumberKind readNumber(const char*& cursor, float& value)
         return NumberKind::NonFinite;
     value = static_cast<float>(parsed);
     return NumberKind::Finite;
+}
+
+// The MSES form puts the grid domain, "xmin xmax ymin ymax", on the line
+// behind the name: four finite numbers and nothing else.
+bool isGridDomain(const char* line)
+{
+    const char* cursor = line;
+    float value = 0.0f;
+    for (int i = 0; i < 4; ++i)
+        if (readNumber(cursor, value) != NumberKind::Finite)
+            return false;
+    while (*cursor && isBlank(*cursor))
+        ++cursor;
+    return *cursor == '\0';
 }
 
 } // namespace
@@ -154,27 +253,64 @@ void joinSurfacesIntoOneLoop(std::vector<Vector3D*>& points)
     points.swap(loop);
 }
 
+// Lines read between two looks at the cancel flag and the file position.
+const unsigned LinesBetweenLooks = 4096;
+// The share of the progress that reading the points takes; resampling
+// them takes the rest.
+const int ReadingPermille = 900;
+
+long long fileSizeOf(FILE* stream)
+{
+    struct stat status;
+    if (fstat(fileno(stream), &status) != 0 || !S_ISREG(status.st_mode))
+        return 0;
+    return static_cast<long long>(status.st_size);
+}
+
 } // namespace
 
-bool readAirfoilPoints(FILE* stream, std::vector<Vector3D*>& points)
+bool readAirfoilPoints(FILE* stream, std::vector<Vector3D*>& points, AirfoilReading& reading)
 {
-    bool trusted = true;
-    while (trusted && !std::feof(stream) && !std::ferror(stream)) {
-        char* line = nullptr;
-        unsigned length = 0;
-        readAirfoilLine(&line, &length, stream);
-        float x = 0.0f;
-        float y = 0.0f;
-        const AirfoilPointLine kind = parseAirfoilPointLine(line, x, y);
-        std::free(line);
-        // Neither a point that is not finite nor a line of several points
-        // (read as its first alone) leaves a station to trust.
-        if (kind == AirfoilPointLine::NonFinite || kind == AirfoilPointLine::SeveralPoints)
-            trusted = false;
-        else if (kind == AirfoilPointLine::Point)
-            points.push_back(new Vector3D(x, y, 0.0f));
-    }
-    if (trusted)
+    const long long size = fileSizeOf(stream);
+    KeptLine line;
+    bool firstLine = true;
+    unsigned linesRead = 0;
+    try {
+        while (!std::feof(stream) && !std::ferror(stream)) {
+            if (!readKeptLine(stream, line, &reading) || (++linesRead % LinesBetweenLooks == 0 && reading.isCancelled())) {
+                reading.failure = AirfoilReadFailure::Cancelled;
+                return false;
+            }
+            if (linesRead % LinesBetweenLooks == 0 && size > 0)
+                reading.setPermille(int(ReadingPermille * std::min(1.0, double(ftello(stream)) / double(size))));
+            const bool domainPossible = firstLine && reading.gridDomainMayFollow;
+            firstLine = false;
+            if (domainPossible && isGridDomain(line.text))
+                continue;
+            float x = 0.0f;
+            float y = 0.0f;
+            switch (parseAirfoilPointLine(line.text, x, y)) {
+            case AirfoilPointLine::Point:
+                points.push_back(nullptr);  // the slot first, so no point is left unowned
+                points.back() = new Vector3D(x, y, 0.0f);
+                break;
+            // Neither a point that is not finite nor a line of several points
+            // (read as its first alone) leaves a station to trust.
+            case AirfoilPointLine::NonFinite:
+                reading.failure = AirfoilReadFailure::NotFinite;
+                return false;
+            case AirfoilPointLine::SeveralPoints:
+                reading.failure = AirfoilReadFailure::SeveralPoints;
+                return false;
+            case AirfoilPointLine::NotAPoint:
+                break;
+            }
+        }
         joinSurfacesIntoOneLoop(points);
-    return trusted;
+    } catch (const std::bad_alloc&) {
+        reading.failure = AirfoilReadFailure::NotEnoughMemory;
+        return false;
+    }
+    reading.setPermille(ReadingPermille);
+    return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <atomic>
 #include <cstdio>
 #include <vector>
 
@@ -21,13 +22,58 @@ inline constexpr char ExtendedDatMarker[] = "Planformix Extended DAT";
 // ".dat" included, is Unknown.
 AirfoilFileType getAirfoilFileType(const QString& fileName);
 
-// Reads one line of an airfoil file, whatever its length, into a newly
-// allocated, zero-terminated buffer (release it with std::free) and stores
-// its length. TABs become blanks, leading blanks are removed, "&" becomes
-// "&amp;" and the line keeps its line end as one '\n'. LF and CR LF ends are
-// read alike; any other character outside printable ASCII ends the line as
-// well. At the end of the stream the text is empty or a single '\n'.
+// Why a file gave no airfoil.
+enum class AirfoilReadFailure {
+    None,
+    CannotOpen,       // the system's error number is in systemError
+    NotEnoughMemory,  // the points did not fit into memory
+    SeveralPoints,    // a line holds more than one point
+    NotFinite,        // a number is not finite or beyond float range
+    TooFewPoints,     // fewer than two point lines
+    NoOutline,        // the points give no finite outline
+    Cancelled         // stopped through cancel()
+};
+
+// One read of an airfoil file, shared by the thread that reads and the one
+// that waits for it: how far it has come, the way to stop it and, at the
+// end, why it failed.
+struct AirfoilReading {
+    // Set by the file reader: the stream stands right behind the name line
+    // of a plain DAT file, where the MSES form puts its grid domain.
+    bool gridDomainMayFollow = false;
+    AirfoilReadFailure failure = AirfoilReadFailure::None;
+    int systemError = 0;
+
+    void cancel() { cancelled.store(true, std::memory_order_relaxed); }
+    bool isCancelled() const { return cancelled.load(std::memory_order_relaxed); }
+    // 0 to 1000: the reading of the points up to 900, the resampling after.
+    int permille() const { return done.load(std::memory_order_relaxed); }
+    void setPermille(int value) { done.store(value, std::memory_order_relaxed); }
+
+private:
+    std::atomic<bool> cancelled{false};
+    std::atomic<int> done{0};
+};
+
+// Reads one line of an airfoil file into a newly allocated, zero-terminated
+// buffer (release it with std::free) and stores its length. TABs become
+// blanks, leading blanks are removed, "&" becomes "&amp;" and the line keeps
+// its line end as one '\n'. LF and CR LF ends are read alike; any other
+// control character ends the line as well, bytes above 0x7F (UTF-8 letters)
+// stay. Only the first AirfoilLineKept bytes of a longer line are kept; the
+// rest is read past. At the end of the stream the text is empty or a single
+// '\n'. When memory runs out *line is null and *length 0.
 void readAirfoilLine(char** line, unsigned* length, FILE* stream);
+
+// The same line as text, for names and header values: UTF-8 where the bytes
+// are UTF-8, else Latin-1, with "&" escaped as readAirfoilLine does. A huge
+// line is read past until reading (when given) is cancelled.
+QString readAirfoilTextLine(FILE* stream, const AirfoilReading* reading = nullptr);
+
+// The longest start of a line that the reader keeps: far more than any
+// name or point line needs, little enough that a file of one huge line
+// costs no memory.
+inline constexpr unsigned AirfoilLineKept = 4096;
 
 // What one line of an airfoil file holds.
 enum class AirfoilPointLine {
@@ -49,6 +95,8 @@ AirfoilPointLine parseAirfoilPointLine(const char* line, float& x, float& y);
 // in the two-surface layout, a line of the two point counts ("61. 61.")
 // followed by the upper and then the lower side each from the leading edge
 // back, is brought into that order. Lines that are not points (remarks of
-// any length) are skipped. False, with nothing to trust, when a point is not
-// finite or a line holds more than one point.
-bool readAirfoilPoints(FILE* stream, std::vector<Vector3D*>& points);
+// any length) are skipped, and so is the MSES grid domain (four numbers)
+// on the line right behind a DAT name. False, with nothing to trust and the
+// reason in reading.failure, when a point is not finite, a line holds more
+// than one point, memory runs out or the reading is cancelled.
+bool readAirfoilPoints(FILE* stream, std::vector<Vector3D*>& points, AirfoilReading& reading);

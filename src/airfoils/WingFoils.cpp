@@ -17,16 +17,6 @@
 namespace {
 const int MetadataCount = 8;
 
-QString readLineText(FILE* stream)
-{
-    char* line = nullptr;
-    unsigned length = 0;
-    readAirfoilLine(&line, &length, stream);
-    const QString text = QString::fromLatin1(line, static_cast<int>(length));
-    std::free(line);
-    return text;
-}
-
 // Libraries replaced by createInstance. Panels built before keep pointers
 // into their airfoils, so these live until the program ends.
 std::vector<std::unique_ptr<WingFoils>>& replacedLibraries()
@@ -103,54 +93,73 @@ bool WingFoils::loadDirectory(const QString& dir)
     return true;
 }
 
-Airfoil* WingFoils::loadAirfoilFile(const QString& path, AirfoilFileType type)
+Airfoil* WingFoils::loadAirfoilFile(const QString& path, AirfoilFileType type, AirfoilReading* reading)
 {
+    AirfoilReading ownReading;
+    AirfoilReading& state = reading ? *reading : ownReading;
     FILE* stream = std::fopen(QFile::encodeName(path).constData(), "r");
     if (!stream) {
         const int error = errno;
         std::cerr << path.toStdString() << ": " << "Error opening file for read" << ": "
                   << std::strerror(error) << std::endl;
+        state.failure = AirfoilReadFailure::CannotOpen;
+        state.systemError = error;
         return nullptr;
     }
 
-    // Editors on Windows like to start a text file with a UTF-8 byte order
-    // mark; it would otherwise end the name line before the name.
-    unsigned char head[3] = {};
-    if (std::fread(head, 1, 3, stream) != 3 || head[0] != 0xEF || head[1] != 0xBB || head[2] != 0xBF)
-        std::rewind(stream);
+    Airfoil* airfoil = nullptr;
+    try {
+        // Editors on Windows like to start a text file with a UTF-8 byte
+        // order mark; it would otherwise end the name line before the name.
+        unsigned char head[3] = {};
+        if (std::fread(head, 1, 3, stream) != 3 || head[0] != 0xEF || head[1] != 0xBB || head[2] != 0xBF)
+            std::rewind(stream);
 
-    QString name;
-    QString metadata[MetadataCount];
-    for (QString& value : metadata)
-        value = QStringLiteral("---");
+        QString name;
+        QString metadata[MetadataCount];
+        for (QString& value : metadata)
+            value = QStringLiteral("---");
 
-    if (type == AirfoilFileType::Dat) {
-        name = readLineText(stream);
-        if (name == QLatin1String(ExtendedDatMarker) + QLatin1Char('\n')) {
-            name = readLineText(stream);
-            // Tokens are kept whole whatever their length; they are only
-            // shown, never parsed.
-            const QStringList tokens =
-                readLineText(stream).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            for (int i = 0; i < MetadataCount && i < tokens.size(); ++i)
-                metadata[i] = tokens[i];
+        state.gridDomainMayFollow = false;
+        if (type == AirfoilFileType::Dat) {
+            name = readAirfoilTextLine(stream, &state);
+            if (name == QLatin1String(ExtendedDatMarker) + QLatin1Char('\n')) {
+                name = readAirfoilTextLine(stream, &state);
+                // Tokens are kept whole whatever their length; they are only
+                // shown, never parsed.
+                const QStringList tokens =
+                    readAirfoilTextLine(stream, &state).simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                for (int i = 0; i < MetadataCount && i < tokens.size(); ++i)
+                    metadata[i] = tokens[i];
+            } else {
+                state.gridDomainMayFollow = true;
+            }
+        } else {
+            name = QFileInfo(path).baseName();
         }
-    } else {
-        name = QFileInfo(path).baseName();
-    }
-    if (name.endsWith(QLatin1Char('\n')))
-        name.chop(1);
-    if (name.endsWith(QLatin1Char('\r')))
-        name.chop(1);
+        if (name.endsWith(QLatin1Char('\n')))
+            name.chop(1);
+        if (name.endsWith(QLatin1Char('\r')))
+            name.chop(1);
 
-    bool ok = false;
-    Airfoil* airfoil = new Airfoil(name, metadata[0], metadata[1], metadata[2], metadata[3],
-                                   metadata[4], metadata[5], metadata[6], metadata[7], stream, &ok);
-    std::fclose(stream);
-    if (!ok) {
+        if (state.isCancelled()) {
+            state.failure = AirfoilReadFailure::Cancelled;
+            std::fclose(stream);
+            return nullptr;
+        }
+        bool ok = false;
+        airfoil = new Airfoil(name, metadata[0], metadata[1], metadata[2], metadata[3], metadata[4],
+                              metadata[5], metadata[6], metadata[7], stream, &ok, &state);
+        if (!ok) {
+            delete airfoil;
+            airfoil = nullptr;
+        }
+    } catch (const std::bad_alloc&) {
         delete airfoil;
-        return nullptr;
+        airfoil = nullptr;
+        state.failure = AirfoilReadFailure::NotEnoughMemory;
     }
+    std::fclose(stream);
     return airfoil;
 }
 

@@ -38,8 +38,10 @@ public:
     // file that yields no airfoil is reported and skipped. False when the
     // directory does not exist (nothing is loaded then).
     bool loadDirectory(const QString& dir);
-    // Reads one airfoil file; the caller owns the result. Null on failure.
-    Airfoil* loadAirfoilFile(const QString& path, AirfoilFileType type);
+    // Reads one airfoil file; the caller owns the result. Null on failure,
+    // with the reason in reading (when given), which also follows the
+    // progress and can cancel the reading from another thread.
+    Airfoil* loadAirfoilFile(const QString& path, AirfoilFileType type, AirfoilReading* reading = nullptr);
 
     // Takes ownership in every case: a null pointer is ignored and an
     // airfoil whose name is already taken is reported and deleted.

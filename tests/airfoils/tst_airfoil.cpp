@@ -22,7 +22,8 @@ QByteArray shipped(const QString& fileName)
 }
 
 // Writes the bytes to a file of that name and reads it; stdout goes to *out.
-Airfoil* load(const QByteArray& bytes, const QString& fileName = "foil.dat", std::string* out = nullptr)
+Airfoil* load(const QByteArray& bytes, const QString& fileName = "foil.dat", std::string* out = nullptr,
+              AirfoilReading* reading = nullptr)
 {
     QTemporaryDir dir;
     QFile file(dir.path() + "/" + fileName);
@@ -32,7 +33,7 @@ Airfoil* load(const QByteArray& bytes, const QString& fileName = "foil.dat", std
     WingFoils library;
     Airfoil* airfoil = nullptr;
     const auto output = TestSupport::captureOutput(
-        [&] { airfoil = library.loadAirfoilFile(file.fileName(), getAirfoilFileType(fileName)); });
+        [&] { airfoil = library.loadAirfoilFile(file.fileName(), getAirfoilFileType(fileName), reading); });
     if (out)
         *out = output.out;
     return airfoil;
@@ -103,12 +104,17 @@ void TestAirfoil::lineReaderCleansLinesOfAnyLength_data()
     QTest::newRow("LF") << QByteArray("a b\n1 2\n") << QStringList{"a b\n", "1 2\n", "\n", ""};
     QTest::newRow("CR LF") << QByteArray("a b\r\n1 2\r\n") << QStringList{"a b\n", "1 2\n", "\n", ""};
     QTest::newRow("no final break") << QByteArray("a\n1 2") << QStringList{"a\n", "1 2\n", ""};
-    QTest::newRow("blanks, tabs, &, bytes above 0x7E")
-        << QByteArray("  \tR&D\t1\xe9x\n") << QStringList{"R&amp;D 1\n", "x\n", "\n", ""};
+    QTest::newRow("blanks, tabs, &, bytes above 0x7F kept")
+        << QByteArray("  \tR&D\t1\xe9x\n") << QStringList{QString::fromLatin1("R&amp;D 1\xe9x\n"), "\n", ""};
+    QTest::newRow("control characters end a line")
+        << QByteArray("a\x01" "b\x7f" "c\n") << QStringList{"a\n", "b\n", "c\n", "\n", ""};
     QTest::newRow("600 characters") << QByteArray(600, 'x') + "\n"
                                     << QStringList{QString(600, 'x') + "\n", "\n", ""};
     QTest::newRow("escaped to five times its length")
         << QByteArray(600, '&') + "\n" << QStringList{QString("&amp;").repeated(600) + "\n", "\n", ""};
+    // A huge line is read past, not held: only its start is kept.
+    QTest::newRow("longer than kept") << QByteArray(3 * AirfoilLineKept, 'x') + "\nnext\n"
+                                      << QStringList{QString(AirfoilLineKept, 'x') + "\n", "next\n", "\n", ""};
 }
 
 void TestAirfoil::lineReaderCleansLinesOfAnyLength()
@@ -195,6 +201,12 @@ void TestAirfoil::nameAndMetadataFromHeader_data()
     QTest::newRow("DAT, name of 600 characters") << "x.dat" << QByteArray(600, 'N') + "\n" + Points
                                                  << QString(600, 'N') << none;
     QTest::newRow("DAT with byte order mark") << "x.dat" << "\xEF\xBB\xBFRG 15\n" + Points << "RG 15" << none;
+    QTest::newRow("UTF-8 name") << "x.dat" << QByteArray("\xD0\x9F\xD1\x80\xD0\xBE\xD1\x84\xD0\xB8\xD0\xBB\xD1\x8C 7 & M\xC3\xBCller\n") + Points
+                                << QString::fromUtf8("Профиль 7 &amp; Müller") << none;
+    QTest::newRow("Latin-1 name") << "x.dat" << "M\xFCller\n" + Points << QString::fromUtf8("Müller") << none;
+    QTest::newRow("name longer than kept, cut between letters")
+        << "x.dat" << QByteArray("x") + QByteArray("\xC3\xBC").repeated(AirfoilLineKept) + "\n" + Points
+        << "x" + QString::fromUtf8("ü").repeated(AirfoilLineKept / 2 - 1) << none;
     QTest::newRow("COR") << "e374.Cor" << Points << "e374" << none;
     QTest::newRow("COR with two dots") << "a.b.cor" << Points << "a" << none;
     QTest::newRow("backup of a DAT reads like COR") << "naca.dat.bak" << "NACA\n" + Points << "naca" << none;
@@ -279,6 +291,12 @@ void TestAirfoil::sameOutlineWhateverTheFileForm_data()
                               + QByteArray("read as text, never as a point. ").repeated(18) + "\n";
     QVERIFY(remark.size() > 600);
     QTest::newRow("long remark behind the points") << clarkY << clarkY + remark;
+    const int lineStart = clarkY.indexOf('\n', 200) + 1;
+    QTest::newRow("remark of a megabyte amid the points")
+        << clarkY << clarkY.left(lineStart) + QByteArray("remark ").repeated(150000) + "\n" + clarkY.mid(lineStart);
+    // MSES form: the grid domain "xmin xmax ymin ymax" right behind the name.
+    QByteArray mses = naca;
+    QTest::newRow("MSES grid domain behind the name") << naca << mses.insert(naca.indexOf('\n') + 1, " -2.0  3.0 -2.5 2.5\n");
 }
 
 void TestAirfoil::sameOutlineWhateverTheFileForm()
@@ -310,26 +328,40 @@ void TestAirfoil::separateTrailingEdgePointsGoToTheirSides()
 void TestAirfoil::outlineThatCannotBeBuiltFails_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("name only") << QByteArray("Lonely\n");
-    QTest::newRow("one point") << QByteArray("Lonely\n0.5 0.1\n");
-    QTest::newRow("NaN") << QByteArray("Lonely\n1 0\nnan 0.1\n0 0\n");
-    QTest::newRow("infinity") << QByteArray("Lonely\n1 0\n0.5 -inf\n0 0\n");
-    QTest::newRow("beyond float, long token") << "Lonely\n1 0\n" + QByteArray(300, '1') + " 0\n0 0\n";
+    QTest::addColumn<int>("failure");  // AirfoilReadFailure
+    const int tooFew = int(AirfoilReadFailure::TooFewPoints);
+    const int notFinite = int(AirfoilReadFailure::NotFinite);
+    const int several = int(AirfoilReadFailure::SeveralPoints);
+    const int noOutline = int(AirfoilReadFailure::NoOutline);
+    QTest::newRow("name only") << QByteArray("Lonely\n") << tooFew;
+    QTest::newRow("one point") << QByteArray("Lonely\n0.5 0.1\n") << tooFew;
+    QTest::newRow("NaN") << QByteArray("Lonely\n1 0\nnan 0.1\n0 0\n") << notFinite;
+    QTest::newRow("infinity") << QByteArray("Lonely\n1 0\n0.5 -inf\n0 0\n") << notFinite;
+    QTest::newRow("beyond float, long token") << "Lonely\n1 0\n" + QByteArray(300, '1') + " 0\n0 0\n" << notFinite;
     // Read as their first points alone, such lines would make another airfoil.
-    QTest::newRow("all points on one line") << "Lonely\n" + QByteArray("1.000000 0.001260 0.500000 0.060000 ").repeated(28) + "\n";
+    QTest::newRow("all points on one line")
+        << "Lonely\n" + QByteArray("1.000000 0.001260 0.500000 0.060000 ").repeated(28) + "\n" << several;
     QTest::newRow("each side on one line")
-        << QByteArray("Lonely\n1.0 0.001 0.5 0.06 0.0 0.0\n0.0 0.0 0.5 -0.04 1.0 -0.001\n");
+        << QByteArray("Lonely\n1.0 0.001 0.5 0.06 0.0 0.0\n0.0 0.0 0.5 -0.04 1.0 -0.001\n") << several;
+    QTest::newRow("two points on the line behind the name, nothing else")
+        << QByteArray("Lonely\n1.0 0.001 0.0 0.0\n") << tooFew;
+    QTest::newRow("two points on a line further down")
+        << QByteArray("Lonely\n1.0 0.001\n0.5 0.06 0.0 0.0\n0.5 -0.04\n") << several;
+    QTest::newRow("one huge line of points") << "Lonely\n" + QByteArray("0.5 0.06 ").repeated(100000) + "\n" << several;
     // Every number fits a float, but the outline built from them would not.
-    QTest::newRow("slope beyond float") << QByteArray("Lonely\n1 3e38\n0.5 -3e38\n0 0\n");
-    QTest::newRow("chord too short for its height") << QByteArray("Lonely\n1e-40 1\n0 0\n1e-40 -1\n");
+    QTest::newRow("slope beyond float") << QByteArray("Lonely\n1 3e38\n0.5 -3e38\n0 0\n") << noOutline;
+    QTest::newRow("chord too short for its height") << QByteArray("Lonely\n1e-40 1\n0 0\n1e-40 -1\n") << noOutline;
 }
 
 void TestAirfoil::outlineThatCannotBeBuiltFails()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(int, failure);
     std::string out;
-    QVERIFY(!load(bytes, "foil.dat", &out));
+    AirfoilReading reading;
+    QVERIFY(!load(bytes, "foil.dat", &out, &reading));
     QCOMPARE(out, std::string("ERROR loading airfoil Lonely\n"));
+    QCOMPARE(int(reading.failure), failure);
 }
 
 void TestAirfoil::thickestPlaceIsTheFirstLargestGap_data()
