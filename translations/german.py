@@ -37,6 +37,23 @@ GERMAN = {
   'Scale (thickness):': 'Skalierung (Dicke):',
   'Import failed': 'Import fehlgeschlagen',
   'Writing the file %1 failed: %2': 'Schreiben der Datei %1 fehlgeschlagen: %2',
+  'Reading the airfoil file...': 'Die Profildatei wird gelesen...',
+  'Cancel': 'Abbrechen',
+  'The file cannot be opened: %1': 'Die Datei lässt sich nicht öffnen: %1',
+  'There is not enough memory to read it.': 'Zum Lesen reicht der Speicher nicht.',
+  'A line holds more than one point.': 'Eine Zeile enthält mehr als einen Punkt.',
+  'A coordinate is not a finite number.': 'Eine Koordinate ist keine endliche Zahl.',
+  'It holds fewer than two points.': 'Sie enthält weniger als zwei Punkte.',
+  'Its points give no outline.': 'Ihre Punkte ergeben keinen Umriss.',
+  'File name not usable': 'Dateiname nicht verwendbar',
+  'Please enter a file name for the airfoil.': 'Bitte geben Sie einen Dateinamen für das Profil ein.',
+  'A file name that starts with a dot is hidden, and the airfoil would not be loaded at the next start.':
+    'Ein Dateiname, der mit einem Punkt beginnt, ist versteckt, und das Profil würde beim nächsten Start nicht geladen.',
+  'The file name must not hold control characters.': 'Der Dateiname darf keine Steuerzeichen enthalten.',
+  'The file name holds characters that this system cannot store in a file name.':
+    'Der Dateiname enthält Zeichen, die dieses System in keinem Dateinamen speichern kann.',
+  'The file name is too long: the file system stores at most %1 bytes, this name takes %2.':
+    'Der Dateiname ist zu lang: Das Dateisystem speichert höchstens %1 Bytes, dieser Name braucht %2.',
  },
  'CADWidgetRibView': {
   'Please select a rib in the ribs table': 'Bitte eine Rippe in der Rippentabelle auswählen',

@@ -106,6 +106,62 @@
             <source>Please enter a name for the airfoil.</source>
             <translation>Bitte geben Sie einen Namen für das Profil ein.</translation>
         </message>
+        <message>
+            <source>Reading the airfoil file...</source>
+            <translation>Die Profildatei wird gelesen...</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+        <message>
+            <source>The file cannot be opened: %1</source>
+            <translation>Die Datei lässt sich nicht öffnen: %1</translation>
+        </message>
+        <message>
+            <source>There is not enough memory to read it.</source>
+            <translation>Zum Lesen reicht der Speicher nicht.</translation>
+        </message>
+        <message>
+            <source>A line holds more than one point.</source>
+            <translation>Eine Zeile enthält mehr als einen Punkt.</translation>
+        </message>
+        <message>
+            <source>A coordinate is not a finite number.</source>
+            <translation>Eine Koordinate ist keine endliche Zahl.</translation>
+        </message>
+        <message>
+            <source>It holds fewer than two points.</source>
+            <translation>Sie enthält weniger als zwei Punkte.</translation>
+        </message>
+        <message>
+            <source>Its points give no outline.</source>
+            <translation>Ihre Punkte ergeben keinen Umriss.</translation>
+        </message>
+        <message>
+            <source>File name not usable</source>
+            <translation>Dateiname nicht verwendbar</translation>
+        </message>
+        <message>
+            <source>Please enter a file name for the airfoil.</source>
+            <translation>Bitte geben Sie einen Dateinamen für das Profil ein.</translation>
+        </message>
+        <message>
+            <source>A file name that starts with a dot is hidden, and the airfoil would not be loaded at the next start.</source>
+            <translation>Ein Dateiname, der mit einem Punkt beginnt, ist versteckt, und das Profil würde beim nächsten Start nicht geladen.</translation>
+        </message>
+        <message>
+            <source>The file name must not hold control characters.</source>
+            <translation>Der Dateiname darf keine Steuerzeichen enthalten.</translation>
+        </message>
+        <message>
+            <source>The file name holds characters that this system cannot store in a file name.</source>
+            <translation>Der Dateiname enthält Zeichen, die dieses System in keinem Dateinamen speichern kann.</translation>
+        </message>
+        <message>
+            <source>The file name is too long: the file system stores at most %1 bytes, this name takes %2.</source>
+            <translation>Der Dateiname ist zu lang: Das Dateisystem speichert höchstens %1 Bytes, dieser Name braucht %2.</translation>
+        </message>
     </context>
     <context>
         <name>CADWidgetRibView</name>

@@ -293,8 +293,14 @@ void MainWindow::importAirfoilDialog()
 
     std::unique_ptr<AirfoilImportDialog> dialog(new AirfoilImportDialog(this, path, type, &loaded));
     if (!loaded) {
+        // A reading the user cancelled needs no word.
+        if (dialog->wasCancelled())
+            return;
+        QString text = tr("Selected file does not contain valid coordinate data");
+        if (!dialog->failureReason().isEmpty())
+            text += QStringLiteral(":\n") + dialog->failureReason();
         dialog.reset();
-        DialogSeam::warning(this, tr("Invalid file"), tr("Selected file does not contain valid coordinate data"));
+        DialogSeam::warning(this, tr("Invalid file"), text);
         return;
     }
 
@@ -329,9 +335,11 @@ void MainWindow::importAirfoilDialog()
         }
 
         // The writer reads the airfoil the dialog still holds, so it runs
-        // before the airfoil is taken. A write failure has been shown; the
-        // airfoil is still usable until the program ends.
-        dialog->writeDatFile(target);
+        // before the airfoil is taken. After a failed write (shown by the
+        // writer) the airfoil stays out of the library: the next start would
+        // not find it, and panels built on it would lose their section.
+        if (!dialog->writeDatFile(target))
+            continue;
         Airfoil* airfoil = dialog->takeAirfoil();
         airfoil->scaleThickness(dialog->getScale());
         airfoil->setName(name);

@@ -10,52 +10,132 @@
 #include "ui_AirfoilImportDialog.h"
 #include "views/AirfoilDrawingArea.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
+#include <QProgressDialog>
+#include <chrono>
+#include <condition_variable>
+#include <cstring>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
 
 namespace {
 
-Airfoil* readAirfoil(const QString& path, AirfoilFileType type)
+// A read shorter than this shows no progress at all, as a document build.
+const qint64 ProgressShownAfterMs = 250;
+
+// Reading a file uses nothing of the library, so a passing reader of its
+// own serves the worker thread.
+Airfoil* readAirfoil(const QString& path, AirfoilFileType type, AirfoilReading& reading)
 {
-    // Reading a file uses nothing of the library; without one (a dialog
-    // opened before the airfoils are loaded) a passing reader does as well.
-    if (WingFoils* library = WingFoils::instance())
-        return library->loadAirfoilFile(path, type);
     WingFoils reader;
-    return reader.loadAirfoilFile(path, type);
+    return reader.loadAirfoilFile(path, type, &reading);
 }
 
-// The name line as written. The reader ends a line at the first character
-// outside printable ASCII, drops leading blanks and turns every "&" into
-// "&amp;"; a name it cannot give back unchanged would come back at the next
-// start under another key than the one the library holds now, and panels
-// naming it would lose their airfoil. So accents are dropped ("Müller"
-// becomes "Muller"), what is left outside ASCII becomes "?", and loaded
-// names, whose ampersands are already escaped, are written unescaped.
+// Reads the file on a worker thread while the GUI thread keeps the window
+// painted; once the reading has taken a moment its progress shows in a
+// dialog whose Cancel stops it. *cancelled tells whether the user stopped it;
+// the airfoil read regardless is dropped then.
+Airfoil* readAirfoilShowingProgress(QWidget* parent, const QString& path, AirfoilFileType type,
+                                    AirfoilReading& reading, const QString& title, const QString& label,
+                                    const QString& cancelText, bool* cancelled)
+{
+    *cancelled = false;
+    Airfoil* airfoil = nullptr;
+    std::mutex mutex;
+    std::condition_variable finishedChanged;
+    bool finished = false;
+    std::thread worker;
+    try {
+        worker = std::thread([&] {
+            Airfoil* read = readAirfoil(path, type, reading);
+            const std::lock_guard<std::mutex> lock(mutex);
+            airfoil = read;
+            finished = true;
+            finishedChanged.notify_one();
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had: read here, as before there were workers.
+        return readAirfoil(path, type, reading);
+    }
+
+    QElapsedTimer clock;
+    clock.start();
+    std::unique_ptr<QProgressDialog> progress;
+    for (;;) {
+        {
+            std::unique_lock<std::mutex> lock(mutex);
+            if (finishedChanged.wait_for(lock, std::chrono::milliseconds(20), [&] { return finished; }))
+                break;
+        }
+        if (!progress && clock.elapsed() >= ProgressShownAfterMs) {
+            progress = std::make_unique<QProgressDialog>(label, cancelText, 0, 1000, parent);
+            progress->setWindowTitle(title);
+            progress->setWindowModality(Qt::ApplicationModal);
+            progress->setMinimumDuration(0);
+            progress->setAutoClose(false);
+            progress->setAutoReset(false);
+            progress->setValue(0);
+            progress->show();
+        }
+        if (!progress || progress->wasCanceled()) {
+            // Nothing to click yet, or waiting for the reader to notice the
+            // Cancel: paint, but take no input.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            continue;
+        }
+        progress->setValue(reading.permille());
+        QCoreApplication::processEvents();
+        if (progress->wasCanceled())
+            reading.cancel();
+    }
+    worker.join();
+    if (progress && progress->wasCanceled()) {
+        *cancelled = true;
+        delete airfoil;
+        airfoil = nullptr;
+    }
+    return airfoil;
+}
+
+// The name line as written. The reader ends a line at a control character,
+// drops leading blanks (and a byte order mark at the start of the file) and
+// turns every "&" into "&amp;"; a name it cannot give back unchanged would
+// come back at the next start under another key than the one the library
+// holds now, and panels naming it would lose their airfoil. So control
+// characters become "?" and loaded names, whose ampersands are already
+// escaped, are written unescaped. Letters of any script are written as
+// UTF-8, which the reader gives back as they were.
 QString writtenName(const QString& text)
 {
     QString name = text;
     name.replace(QLatin1String("&amp;"), QLatin1String("&"));
     QString written;
-    for (const QChar c : name.normalized(QString::NormalizationForm_KD)) {
-        if (c.isMark())
-            continue;
+    for (const QChar c : name) {
         if (c == QLatin1Char('\t'))
             written += QLatin1Char(' ');
-        else if (c.unicode() < 0x20 || c.unicode() > 0x7E)
+        else if (c.unicode() < 0x20 || c.unicode() == 0x7F)
             written += QLatin1Char('?');
         else
             written += c;
     }
-    int blanks = 0;
-    while (blanks < written.size() && written[blanks] == QLatin1Char(' '))
-        ++blanks;
-    written = written.mid(blanks);
+    int leading = 0;
+    while (leading < written.size()
+           && (written[leading] == QLatin1Char(' ') || written[leading] == QChar(QChar::ByteOrderMark)))
+        ++leading;
+    written = written.mid(leading);
     // Alone on the first line, the marker of the extended form would be
     // read as that marker and the first point as the name; with a blank
     // behind it the line is a name.
     if (written == QLatin1String(ExtendedDatMarker))
         written += QLatin1Char(' ');
-    return written;
+    // A lone half of a surrogate pair has no UTF-8 form; what the file
+    // holds for it is what the name is.
+    return QString::fromUtf8(written.toUtf8());
 }
 
 // The name the written file gives back when it is read.
@@ -76,6 +156,9 @@ QString datFileName(const QString& text)
     return name + QLatin1String(".dat");
 }
 
+// The longest file name the file systems we run on store, in bytes.
+const int MaxFileNameBytes = 255;
+
 } // namespace
 
 AirfoilImportDialog::AirfoilImportDialog(QWidget* parent, const QString& path, AirfoilFileType type,
@@ -91,17 +174,43 @@ AirfoilImportDialog::AirfoilImportDialog(QWidget* parent, const QString& path, A
                                        ? source.fileName()
                                        : datFileName(source.completeBaseName()));
 
-    Airfoil* airfoil = readAirfoil(path, type);
+    AirfoilReading reading;
+    Airfoil* airfoil = readAirfoilShowingProgress(parent, path, type, reading, windowTitle(),
+                                                  tr("Reading the airfoil file..."), tr("Cancel"), &cancelled);
     if (airfoil != nullptr) {
         ui->txtAirfoilName->setText(airfoil->getName());
         preview = new AirfoilDrawingArea(nullptr, airfoil);
         ui->grphAirfoilView->setScene(preview);
+    } else if (!cancelled) {
+        reason = describeFailure(reading);
     }
     if (ok != nullptr)
         *ok = airfoil != nullptr;
 
     connect(ui->txtScaleFactor, SIGNAL(valueChanged(const QString&)), this, SLOT(scaleChanged()));
     ui->txtScaleFactor->setDisplayMode(0, 1.0f);
+}
+
+QString AirfoilImportDialog::describeFailure(const AirfoilReading& reading)
+{
+    switch (reading.failure) {
+    case AirfoilReadFailure::CannotOpen:
+        return tr("The file cannot be opened: %1").arg(QString::fromLocal8Bit(std::strerror(reading.systemError)));
+    case AirfoilReadFailure::NotEnoughMemory:
+        return tr("There is not enough memory to read it.");
+    case AirfoilReadFailure::SeveralPoints:
+        return tr("A line holds more than one point.");
+    case AirfoilReadFailure::NotFinite:
+        return tr("A coordinate is not a finite number.");
+    case AirfoilReadFailure::TooFewPoints:
+        return tr("It holds fewer than two points.");
+    case AirfoilReadFailure::NoOutline:
+        return tr("Its points give no outline.");
+    case AirfoilReadFailure::None:
+    case AirfoilReadFailure::Cancelled:
+        break;
+    }
+    return QString();
 }
 
 AirfoilImportDialog::~AirfoilImportDialog()
@@ -150,7 +259,35 @@ void AirfoilImportDialog::accept()
         ui->txtAirfoilName->setFocus();
         return;
     }
+    const QString problem = targetFileNameProblem();
+    if (!problem.isEmpty()) {
+        DialogSeam::warning(this, tr("File name not usable"), problem);
+        ui->txtTargetFileName->setFocus();
+        return;
+    }
     QDialog::accept();
+}
+
+QString AirfoilImportDialog::targetFileNameProblem() const
+{
+    // The next start reads every plain file of the imported-airfoils folder
+    // and nothing else; a file it does not read takes the airfoil with it.
+    const QString name = getTargetFileName();
+    if (name.isEmpty())
+        return tr("Please enter a file name for the airfoil.");
+    if (name.startsWith(QLatin1Char('.')))
+        return tr("A file name that starts with a dot is hidden, and the airfoil would not be loaded at the next start.");
+    for (const QChar c : name)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return tr("The file name must not hold control characters.");
+    const QByteArray encoded = QFile::encodeName(name);
+    if (QFile::decodeName(encoded) != name)
+        return tr("The file name holds characters that this system cannot store in a file name.");
+    if (encoded.size() > MaxFileNameBytes)
+        return tr("The file name is too long: the file system stores at most %1 bytes, this name takes %2.")
+            .arg(MaxFileNameBytes)
+            .arg(encoded.size());
+    return QString();
 }
 
 bool AirfoilImportDialog::writeDatFile(const QString& path)
@@ -159,7 +296,7 @@ bool AirfoilImportDialog::writeDatFile(const QString& path)
         return false;
 
     const float scale = preview->getScale();
-    QByteArray content = writtenName(ui->txtAirfoilName->text()).toLatin1() + '\n';
+    QByteArray content = writtenName(ui->txtAirfoilName->text()).toUtf8() + '\n';
     for (const Vector3D* point : preview->getAirfoil()->getCoords()) {
         content += CLocale::format(point->getX(), 'f', 6).toLatin1();
         content += ' ';

@@ -7,6 +7,7 @@
 
 class Airfoil;
 class AirfoilDrawingArea;
+struct AirfoilReading;
 
 namespace Ui {
 class AirfoilImportDialog;
@@ -27,23 +28,32 @@ public:
     // row of an airfoil list. The reader reads names of any length back.
     static constexpr int maxNameLength = 200;
 
-    // Reads the file at once. *ok is false when it holds no usable outline
-    // (the reader has said why on the console); the dialog then has no
-    // preview and is not meant to be run.
+    // Reads the file at once, away from the GUI thread; a read that takes a
+    // moment shows its progress with a Cancel. *ok is false when the file
+    // holds no usable outline (failureReason() says why) or the reading was
+    // cancelled (wasCancelled()); the dialog then has no preview and is not
+    // meant to be run.
     AirfoilImportDialog(QWidget* parent, const QString& path, AirfoilFileType type, bool* ok);
     ~AirfoilImportDialog() override;
 
     AirfoilImportDialog(const AirfoilImportDialog&) = delete;
     AirfoilImportDialog& operator=(const AirfoilImportDialog&) = delete;
 
+    // The user stopped the reading of the file.
+    bool wasCancelled() const { return cancelled; }
+    // Why the file gave no airfoil, for the user; empty when it did.
+    QString failureReason() const { return reason; }
+
     // The file name to write under in the imported-airfoils folder: without
     // any directory part, and with ".dat" appended when the typed name has
     // another suffix, so that the next start reads the file back as DAT.
+    // accept() lets only a name pass that the next start reads.
     QString getTargetFileName() const;
     // The typed name as the written file will give it back at the next
-    // start, and so the key to add the airfoil under: the same text for
-    // plain ASCII names without "&", save the extended form's marker, which
-    // gets a blank behind it.
+    // start, and so the key to add the airfoil under: the typed text, letters
+    // of every script included, with "&" as the reader escapes it; control
+    // characters become "?", leading blanks go, and the extended form's
+    // marker gets a blank behind it.
     QString getAirfoilName() const;
     float getScale() const;
     // Hands the loaded airfoil, unscaled, to the caller (null when the file
@@ -57,11 +67,18 @@ public:
 
 public slots:
     void scaleChanged();
-    // Refuses to close with an empty airfoil name: it would be a blank row
-    // in every airfoil list.
+    // Refuses to close with an empty airfoil name (it would be a blank row
+    // in every airfoil list) or a file name the next start would not read,
+    // and says why.
     void accept() override;
 
 private:
+    static QString describeFailure(const AirfoilReading& reading);
+    // Why the typed file name cannot be used; empty when it can.
+    QString targetFileNameProblem() const;
+
     Ui::AirfoilImportDialog* ui;
     AirfoilDrawingArea* preview = nullptr;
+    bool cancelled = false;
+    QString reason;
 };

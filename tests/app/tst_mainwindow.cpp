@@ -153,6 +153,7 @@ private slots:
     void printCommandProposesPdfInDocumentsAndCancelPrintsNothing();
     void importRefusesUnknownAndInvalidFiles();
     void importAddsScaledAirfoilAndRefusesTakenName();
+    void importThatCannotBeWrittenAddsNothing();
 
 private:
     QTemporaryDir dir;
@@ -645,6 +646,34 @@ void TestMainWindow::importAddsScaledAirfoilAndRefusesTakenName()
     QCOMPARE(DialogSeam::calls().back().text, QStringLiteral("File thin.dat already exists - overwrite?"));
     QCOMPARE(int(airfoils.count(QStringLiteral("Thin Section 2"))), 0);
     QCOMPARE(changed.count(), 1);
+}
+
+void TestMainWindow::importThatCannotBeWrittenAddsNothing()
+{
+    const QString source = dir.filePath(QStringLiteral("blocked.cor"));
+    writeAirfoilFile(source, QString(), false);
+    // A folder where the file should go: the write fails whatever the user.
+    const QString importedDir = ApplicationSettings::getInstance()->getSettings()->getImportedFoilsDir();
+    QVERIFY(QDir().mkpath(importedDir + QStringLiteral("/blocked.dat")));
+    QSignalSpy changed(window.get(), &MainWindow::airfoilListChanged);
+
+    ModalScript script;
+    script.add([](QDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("txtAirfoilName"))->setText(QStringLiteral("Blocked"));
+        dialog->accept();
+    });
+    script.add([](QDialog* dialog) { dialog->reject(); });
+    DialogSeam::queueFileName(source);
+    DialogSeam::queueButton(QMessageBox::Ok);  // overwrite
+    window->importAirfoilDialog();
+    QDir(importedDir).rmdir(QStringLiteral("blocked.dat"));
+
+    // The failure was shown, the dialog came back, and the airfoil that
+    // would be gone at the next start never entered the library.
+    QCOMPARE(script.served, 2);
+    QCOMPARE(lastCallTitle(), QStringLiteral("Import failed"));
+    QCOMPARE(int(WingFoils::instance()->getAirfoils().count(QStringLiteral("Blocked"))), 0);
+    QCOMPARE(changed.count(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -7,12 +7,18 @@
 #include "foundation/Vector3D.h"
 #include "foundation/XDoubleSpinBox.h"
 
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <atomic>
 #include <clocale>
 #include <memory>
+#include <sys/stat.h>
+#include <thread>
 
 // Importing an airfoil: the DAT file the dialog writes and the steps the
 // import command takes with it, checked against a restart of the library.
@@ -75,6 +81,7 @@ private slots:
     void targetFileIsDatInImportFolder();
     void unreadableSourceGivesNoPreview_data();
     void unreadableSourceGivesNoPreview();
+    void slowReadingShowsProgressAndCancels();
     void failedWriteIsReportedAndReplacesWhole();
     void emptyAirfoilNameIsRefused();
     void writeCutShortKeepsOldFile_data();
@@ -210,8 +217,11 @@ void TestAirfoilImport::nameKeepsItsKeyAcrossRestart_data()
     QTest::newRow("loaded with ampersand") << QString() << QByteArray("Smith & Sons") << "Smith &amp; Sons";
     QTest::newRow("typed ampersand") << "A&B" << QByteArray("A&B") << "A&amp;B";
     QTest::newRow("plain") << "Eppler 205 mod" << QByteArray("Eppler 205 mod") << "Eppler 205 mod";
-    QTest::newRow("accents and beyond") << QString::fromUtf8("M\u00fcller Stra\u00dfe")
-                                        << QByteArray("Muller Stra?e") << "Muller Stra?e";
+    QTest::newRow("letters of any script") << QString::fromUtf8("M\u00fcller Stra\u00dfe \u041f\u0440\u043e\u0444\u0438\u043b\u044c")
+                                           << QString::fromUtf8("M\u00fcller Stra\u00dfe \u041f\u0440\u043e\u0444\u0438\u043b\u044c").toUtf8()
+                                           << QString::fromUtf8("M\u00fcller Stra\u00dfe \u041f\u0440\u043e\u0444\u0438\u043b\u044c");
+    QTest::newRow("control characters, byte order mark") << QString::fromUtf8("\ufeff a\tb\x01" "c")
+                                                         << QByteArray("a b?c") << "a b?c";
     QTest::newRow("leading blanks") << "  Padded " << QByteArray("Padded ") << "Padded ";
     QTest::newRow("extended form's marker") << "Planformix Extended DAT" << QByteArray("Planformix Extended DAT ")
                                             << "Planformix Extended DAT ";
@@ -219,6 +229,9 @@ void TestAirfoilImport::nameKeepsItsKeyAcrossRestart_data()
     const int repeats = AirfoilImportDialog::maxNameLength / 4;
     QTest::newRow("longest name") << QString("A&B ").repeated(repeats + 10) << QByteArray("A&B ").repeated(repeats)
                                   << QString("A&amp;B ").repeated(repeats);
+    const QString cyrillic = QString::fromUtf8("\u041f\u0440\u043e\u0444\u0438\u043b\u044c ");
+    QTest::newRow("longest name, Cyrillic") << cyrillic.repeated(repeats) << cyrillic.repeated(repeats).left(AirfoilImportDialog::maxNameLength).toUtf8()
+                                            << cyrillic.repeated(repeats).left(AirfoilImportDialog::maxNameLength);
 }
 
 void TestAirfoilImport::nameKeepsItsKeyAcrossRestart()
@@ -245,24 +258,53 @@ void TestAirfoilImport::targetFileIsDatInImportFolder_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("accepted");
 
-    QTest::newRow("dat in any case kept") << "MINE.Dat" << "MINE.Dat";
-    QTest::newRow("no suffix") << "mine" << "mine.dat";
-    QTest::newRow("cor would be read as COR") << "mine.cor" << "mine.cor.dat";
-    QTest::newRow("folders dropped") << "../elsewhere/mine.dat" << "mine.dat";
-    QTest::newRow("empty stays empty") << "" << "";
+    QTest::newRow("dat in any case kept") << "MINE.Dat" << "MINE.Dat" << true;
+    QTest::newRow("no suffix") << "mine" << "mine.dat" << true;
+    QTest::newRow("cor would be read as COR") << "mine.cor" << "mine.cor.dat" << true;
+    QTest::newRow("folders dropped") << "../elsewhere/mine.dat" << "mine.dat" << true;
+    QTest::newRow("letters of any script") << QString::fromUtf8("\u043a\u0440\u044b\u043b\u043e")
+                                           << QString::fromUtf8("\u043a\u0440\u044b\u043b\u043e.dat") << true;
+    // The file system keeps 255 bytes of a name; a Cyrillic letter takes two.
+    const QString letter = QString::fromUtf8("\u0436");
+    QTest::newRow("longest, ASCII") << QString(251, 'a') << QString(251, 'a') + ".dat" << true;
+    QTest::newRow("longest, Cyrillic") << letter.repeated(125) << letter.repeated(125) + ".dat" << true;
+    // Refused at OK: the next start would not read such a file.
+    QTest::newRow("one byte too long") << letter.repeated(126) << letter.repeated(126) + ".dat" << false;
+    QTest::newRow("300 characters") << QString(300, 'a') << QString(300, 'a') + ".dat" << false;
+    QTest::newRow("empty") << "" << "" << false;
+    QTest::newRow("a folder") << "elsewhere/" << "" << false;
+    QTest::newRow("hidden") << ".mine.dat" << ".mine.dat" << false;
+    QTest::newRow("a dot only") << "." << "..dat" << false;
+    QTest::newRow("control character") << "mi\x01ne" << "mi\x01ne.dat" << false;
 }
 
 void TestAirfoilImport::targetFileIsDatInImportFolder()
 {
     QFETCH(QString, typed);
     QFETCH(QString, target);
+    QFETCH(bool, accepted);
 
     bool ok = false;
     AirfoilImportDialog dialog(nullptr, writeFile(sources.filePath("plain.cor"), Points), AirfoilFileType::Cor, &ok);
     QVERIFY(ok);
     field<QLineEdit>(dialog, "txtTargetFileName")->setText(typed);
     QCOMPARE(dialog.getTargetFileName(), target);
+    dialog.accept();
+    QCOMPARE(dialog.result() == QDialog::Accepted, accepted);
+    QCOMPARE(int(DialogSeam::calls().size()), accepted ? 0 : 1);
+    if (!accepted) {
+        QCOMPARE(DialogSeam::calls().front().title, QString("File name not usable"));
+        QVERIFY(!DialogSeam::calls().front().text.isEmpty());
+        return;
+    }
+
+    // Whatever OK lets pass, the next start reads.
+    QVERIFY(dialog.writeDatFile(importedDir + "/" + dialog.getTargetFileName()));
+    QCOMPARE(QDir(importedDir).entryList(QDir::Files), QStringList{target});
+    WingFoils::createInstance(ShippedFoils, importedDir);
+    QVERIFY(WingFoils::instance()->findAirfoil(dialog.getAirfoilName(), false));
 }
 
 void TestAirfoilImport::unreadableSourceGivesNoPreview_data()
@@ -273,6 +315,7 @@ void TestAirfoilImport::unreadableSourceGivesNoPreview_data()
     QTest::newRow("missing file") << "missing.dat" << QByteArray();
     QTest::newRow("single point") << "one.dat" << QByteArray("One\n0.5 0.1\n");
     QTest::newRow("text only") << "words.cor" << QByteArray("no numbers here\nnor here\n");
+    QTest::newRow("one huge line") << "huge.dat" << QByteArray("0.5 0.1 ").repeated(1 << 17);
 }
 
 void TestAirfoilImport::unreadableSourceGivesNoPreview()
@@ -286,6 +329,8 @@ void TestAirfoilImport::unreadableSourceGivesNoPreview()
     bool ok = true;
     AirfoilImportDialog dialog(nullptr, source, getAirfoilFileType(source), &ok);
     QVERIFY(!ok);
+    QVERIFY(!dialog.wasCancelled());
+    QVERIFY(!dialog.failureReason().isEmpty());
     QVERIFY(!dialog.takeAirfoil());
     field<XDoubleSpinBox>(dialog, "txtScaleFactor")->setValue(1.5);  // nothing to scale, no crash
     QCOMPARE(dialog.getScale(), 1.0f);
@@ -294,6 +339,58 @@ void TestAirfoilImport::unreadableSourceGivesNoPreview()
     QVERIFY(!dialog.writeDatFile(target));
     QVERIFY(!QFile::exists(target));
     QVERIFY(DialogSeam::calls().empty());
+}
+
+void TestAirfoilImport::slowReadingShowsProgressAndCancels()
+{
+    // A pipe holds the reader as long as the test likes: the points are all
+    // there, but the file does not end until the writer lets go.
+    const QString pipe = sources.filePath("slow.dat");
+    QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+    std::atomic<bool> release{false};
+    std::thread writer([&] {
+        FILE* out = std::fopen(QFile::encodeName(pipe).constData(), "w");
+        if (!out)
+            return;
+        const QByteArray bytes = "Slow\n" + Points;
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out);
+        std::fflush(out);
+        while (!release)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        std::fclose(out);
+    });
+
+    QElapsedTimer clock;
+    qint64 shownAfter = -1;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* progress = qobject_cast<QProgressDialog*>(widget);
+            if (progress && progress->isVisible() && shownAfter < 0) {
+                shownAfter = clock.elapsed();
+                progress->cancel();
+                release = true;
+            }
+        }
+        if (clock.elapsed() > 10000)
+            release = true;
+    });
+    watch.start(10);
+    clock.start();
+    bool ok = true;
+    AirfoilImportDialog dialog(nullptr, pipe, AirfoilFileType::Dat, &ok);
+    watch.stop();
+    release = true;
+    writer.join();
+
+    QVERIFY2(shownAfter >= 250 && shownAfter < 1000, qPrintable(QString::number(shownAfter)));
+    // Cancel leaves everything as it was: no airfoil, no word, no file.
+    QVERIFY(!ok);
+    QVERIFY(dialog.wasCancelled());
+    QVERIFY(dialog.failureReason().isEmpty());
+    QVERIFY(!dialog.takeAirfoil());
+    QVERIFY(DialogSeam::calls().empty());
+    QVERIFY(QDir(importedDir).entryList(QDir::Files).isEmpty());
 }
 
 void TestAirfoilImport::emptyAirfoilNameIsRefused()
