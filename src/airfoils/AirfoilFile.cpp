@@ -66,7 +66,9 @@ bool readKeptLine(FILE* stream, KeptLine& line, const AirfoilReading* reading)
     bool cut = false;
     bool leading = true;
     unsigned long skipped = 0;
-    while (!std::feof(stream)) {
+    // The stream belongs to this reader alone; the unlocked calls spare a
+    // lock per character once the program has more than one thread.
+    while (!feof_unlocked(stream)) {
         int c = getc_unlocked(stream);
         if (c == EOF) {
             line.text[line.length++] = '\n';
@@ -276,7 +278,7 @@ bool readAirfoilPoints(FILE* stream, std::vector<Vector3D*>& points, AirfoilRead
     bool firstLine = true;
     unsigned linesRead = 0;
     try {
-        while (!std::feof(stream) && !std::ferror(stream)) {
+        while (!feof_unlocked(stream) && !ferror_unlocked(stream)) {
             if (!readKeptLine(stream, line, &reading) || (++linesRead % LinesBetweenLooks == 0 && reading.isCancelled())) {
                 reading.failure = AirfoilReadFailure::Cancelled;
                 return false;
