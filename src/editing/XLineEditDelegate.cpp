@@ -5,6 +5,8 @@
 #include "foundation/XLineEdit.h"
 
 #include <QAbstractItemModel>
+#include <QLocale>
+#include <charconv>
 
 XLineEditDelegate::XLineEditDelegate(const InputValueType* type)
     : QItemDelegate(nullptr), valueType(*type)
@@ -24,7 +26,20 @@ QWidget* XLineEditDelegate::createEditor(QWidget* parent, const QStyleOptionView
 void XLineEditDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
     auto* lineEdit = static_cast<XLineEdit*>(editor);
-    lineEdit->setText(index.model()->data(index, Qt::DisplayRole).toString());
+    const QVariant value = index.model()->data(index, Qt::DisplayRole);
+    QString text = value.toString();
+    // A number opens in the convention the table shows it in, as the
+    // shortest text that reads back as the same value (a float's own, not
+    // the long one of the double it widens to).
+    const int type = value.userType();
+    if (type == QMetaType::Float) {
+        char digits[32];
+        const auto written = std::to_chars(digits, digits + sizeof digits, value.toFloat());
+        text = QString::fromLatin1(digits, int(written.ptr - digits));
+    }
+    if (type == QMetaType::Double || type == QMetaType::Float)
+        text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+    lineEdit->setText(text);
 }
 
 void XLineEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,

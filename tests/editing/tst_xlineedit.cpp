@@ -256,6 +256,14 @@ void TestXLineEdit::cellTakesDecimalComma()
     const QVariant value = model.data(model.index(0, 0), Qt::EditRole);
     QCOMPARE(value.userType(), int(QMetaType::Double));
     QCOMPARE(value.toDouble(), 0.5);
+
+    // A number cell opens as the table shows it, and reads back unchanged.
+    model.setData(model.index(0, 0), QVariant(0.1f));
+    XLineEdit reopened(nullptr);
+    delegate.setEditorData(&reopened, model.index(0, 0));
+    QCOMPARE(reopened.text(), QString("0,1"));
+    delegate.setModelData(&reopened, &model, model.index(0, 0));
+    QCOMPARE(model.data(model.index(0, 0)).toFloat(), 0.1f);
 }
 
 QTEST_MAIN(TestXLineEdit)
