@@ -39,7 +39,7 @@ Airfoil::Airfoil(const QString& name, const QString& thickness, const QString& c
 {
     AirfoilReading ownReading;
     AirfoilReading& state = reading ? *reading : ownReading;
-    std::vector<Vector3D*> raw;
+    std::vector<AirfoilRawPoint> raw;
     bool built = false;
     try {
         // Numbers are parsed in the "C" convention; the process locale is
@@ -50,11 +50,11 @@ Airfoil::Airfoil(const QString& name, const QString& thickness, const QString& c
             state.failure = AirfoilReadFailure::TooFewPoints;
         }
         if (built) {
-            float xmin = raw.front()->getX();
+            float xmin = raw.front().x;
             float xmax = xmin;
-            for (const Vector3D* p : raw) {
-                xmin = std::min(xmin, p->getX());
-                xmax = std::max(xmax, p->getX());
+            for (const AirfoilRawPoint& p : raw) {
+                xmin = std::min(xmin, p.x);
+                xmax = std::max(xmax, p.x);
             }
             built = sampleStations(xmax, xmin, raw, state);
 
@@ -81,7 +81,6 @@ Airfoil::Airfoil(const QString& name, const QString& thickness, const QString& c
         built = false;
         state.failure = AirfoilReadFailure::NotEnoughMemory;
     }
-    Vector3D::clearList(raw);
     if (built) {
         maxThicknessPosition = findMaxThicknessPosition(coords, 0.5f);
         state.setPermille(1000);
@@ -102,25 +101,22 @@ Airfoil::~Airfoil()
 
 namespace {
 
-// The y where the segment a-b (a.x < b.x) crosses x = X, for X within them;
+// The y where the segment a-b (xa < xb) crosses x = X, for X within them;
 // the resampler's one formula, so that every way to the crossings gives the
 // same numbers.
-float crossingY(const Vector3D* a, const Vector3D* b, float X)
+float crossingY(float xa, float ya, float xb, float yb, float X)
 {
-    const float xa = a->getX();
-    const float xb = b->getX();
     if (xa == X)
-        return a->getY();
+        return ya;
     if (xb == X)
-        return b->getY();
-    const float slope = static_cast<float>((static_cast<double>(a->getY()) - b->getY())
-                                           / (static_cast<double>(xa) - xb));
-    return static_cast<float>(a->getY() + (static_cast<double>(X) - xa) * slope);
+        return yb;
+    const float slope = static_cast<float>((static_cast<double>(ya) - yb) / (static_cast<double>(xa) - xb));
+    return static_cast<float>(ya + (static_cast<double>(X) - xa) * slope);
 }
 
-float meanY(const Vector3D* a, const Vector3D* b)
+float meanY(float ya, float yb)
 {
-    return static_cast<float>((static_cast<double>(a->getY()) + b->getY()) * 0.5);
+    return static_cast<float>((static_cast<double>(ya) + yb) * 0.5);
 }
 
 } // namespace
@@ -138,9 +134,9 @@ bool Airfoil::intersectAtX(const std::vector<Vector3D*>& raw, float X, std::vect
         const float xb = b->getX();
         if (xa == xb) {
             if (xa == X)
-                ys.push_back(meanY(a, b));
+                ys.push_back(meanY(a->getY(), b->getY()));
         } else if (xa <= X && X <= xb) {
-            ys.push_back(crossingY(a, b, X));
+            ys.push_back(crossingY(xa, a->getY(), xb, b->getY(), X));
         }
     }
     return true;
@@ -174,7 +170,8 @@ void Airfoil::addStations(std::vector<Station>& stations, float xmax, float xmin
     }
 }
 
-bool Airfoil::sampleStations(float xmax, float xmin, const std::vector<Vector3D*>& raw, AirfoilReading& reading)
+bool Airfoil::sampleStations(float xmax, float xmin, const std::vector<AirfoilRawPoint>& raw,
+                             AirfoilReading& reading)
 {
     // The four passes: 70 stations over the first 90 % of the chord from the
     // trailing edge and 70 over the nose, on the upper side towards the nose
@@ -218,19 +215,17 @@ bool Airfoil::sampleStations(float xmax, float xmin, const std::vector<Vector3D*
             }
             reading.setPermille(900 + int(100 * i / segments));
         }
-        const Vector3D* a = raw[i];
-        const Vector3D* b = raw[i + 1];
-        if (b->getX() < a->getX())
+        const AirfoilRawPoint* a = &raw[i];
+        const AirfoilRawPoint* b = &raw[i + 1];
+        if (b->x < a->x)
             std::swap(a, b);
-        const float xa = a->getX();
-        const float xb = b->getX();
-        size_t k = size_t(std::lower_bound(sortedX.begin(), sortedX.end(), xa) - sortedX.begin());
-        if (xa == xb) {
-            for (; k < n && sortedX[k] == xa; ++k)
-                meet(k, meanY(a, b));
+        size_t k = size_t(std::lower_bound(sortedX.begin(), sortedX.end(), a->x) - sortedX.begin());
+        if (a->x == b->x) {
+            for (; k < n && sortedX[k] == a->x; ++k)
+                meet(k, meanY(a->y, b->y));
         } else {
-            for (; k < n && sortedX[k] <= xb; ++k)
-                meet(k, crossingY(a, b, sortedX[k]));
+            for (; k < n && sortedX[k] <= b->x; ++k)
+                meet(k, crossingY(a->x, a->y, b->x, b->y, sortedX[k]));
         }
     }
 

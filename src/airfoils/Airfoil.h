@@ -6,6 +6,7 @@
 
 class Vector3D;
 struct AirfoilReading;
+struct AirfoilRawPoint;
 
 // One airfoil of the library. Whatever its file held, the outline is
 // resampled to 280 points at the same chord stations for every airfoil:
@@ -62,7 +63,7 @@ private:
     struct Station;
     static void addStations(std::vector<Station>& stations, float xmax, float xmin, float t0, float t1,
                             bool upper);
-    bool sampleStations(float xmax, float xmin, const std::vector<Vector3D*>& raw, AirfoilReading& reading);
+    bool sampleStations(float xmax, float xmin, const std::vector<AirfoilRawPoint>& raw, AirfoilReading& reading);
     void computeNormals();
 
     QString name;

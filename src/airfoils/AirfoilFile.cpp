@@ -231,27 +231,26 @@ bool isPointCount(float value)
 // points, which read like a point far off the chord. Taken as counts only
 // when they account for exactly the points behind them, so that no file in
 // the one-loop layout is reordered.
-void joinSurfacesIntoOneLoop(std::vector<Vector3D*>& points)
+void joinSurfacesIntoOneLoop(std::vector<AirfoilRawPoint>& points)
 {
     if (points.empty())
         return;
-    const float upperCount = points[0]->getX();
-    const float lowerCount = points[0]->getY();
+    const float upperCount = points[0].x;
+    const float lowerCount = points[0].y;
     if (!isPointCount(upperCount) || !isPointCount(lowerCount)
         || double(upperCount) + double(lowerCount) != double(points.size() - 1))
         return;
     const size_t upperEnd = 1 + size_t(upperCount);
-    std::vector<Vector3D*> loop;
+    std::vector<AirfoilRawPoint> loop;
     loop.reserve(points.size());
     for (size_t i = upperEnd - 1; i >= 1; --i)
         loop.push_back(points[i]);
     size_t lower = upperEnd;
     // Both sides start at the nose; the loop passes it once.
-    if (*points[lower] == *points[1])
-        delete points[lower++];
+    if (points[lower].x == points[1].x && points[lower].y == points[1].y)
+        ++lower;
     for (; lower < points.size(); ++lower)
         loop.push_back(points[lower]);
-    delete points[0];
     points.swap(loop);
 }
 
@@ -271,7 +270,7 @@ long long fileSizeOf(FILE* stream)
 
 } // namespace
 
-bool readAirfoilPoints(FILE* stream, std::vector<Vector3D*>& points, AirfoilReading& reading)
+bool readAirfoilPoints(FILE* stream, std::vector<AirfoilRawPoint>& points, AirfoilReading& reading)
 {
     const long long size = fileSizeOf(stream);
     KeptLine line;
@@ -293,8 +292,7 @@ bool readAirfoilPoints(FILE* stream, std::vector<Vector3D*>& points, AirfoilRead
             float y = 0.0f;
             switch (parseAirfoilPointLine(line.text, x, y)) {
             case AirfoilPointLine::Point:
-                points.push_back(nullptr);  // the slot first, so no point is left unowned
-                points.back() = new Vector3D(x, y, 0.0f);
+                points.push_back({x, y});
                 break;
             // Neither a point that is not finite nor a line of several points
             // (read as its first alone) leaves a station to trust.

@@ -89,8 +89,15 @@ enum class AirfoilPointLine {
 // a third number included, unless it holds another pair of numbers.
 AirfoilPointLine parseAirfoilPointLine(const char* line, float& x, float& y);
 
+// A point as the file gives it. Files may hold millions; eight bytes each
+// keep them affordable.
+struct AirfoilRawPoint {
+    float x;
+    float y;
+};
+
 // Reads every point line behind the header of an airfoil file into points
-// (new objects, owned by the caller) in the order of the one-loop layout:
+// in the order of the one-loop layout:
 // trailing edge, upper side, leading edge, lower side, trailing edge. A file
 // in the two-surface layout, a line of the two point counts ("61. 61.")
 // followed by the upper and then the lower side each from the leading edge
@@ -99,4 +106,4 @@ AirfoilPointLine parseAirfoilPointLine(const char* line, float& x, float& y);
 // on the line right behind a DAT name. False, with nothing to trust and the
 // reason in reading.failure, when a point is not finite, a line holds more
 // than one point, memory runs out or the reading is cancelled.
-bool readAirfoilPoints(FILE* stream, std::vector<Vector3D*>& points, AirfoilReading& reading);
+bool readAirfoilPoints(FILE* stream, std::vector<AirfoilRawPoint>& points, AirfoilReading& reading);
