@@ -5,6 +5,7 @@
 #include "foundation/AtomicFileWriter.h"
 #include "foundation/CLocale.h"
 #include "foundation/DialogSeam.h"
+#include "foundation/FileErrorText.h"
 #include "foundation/Vector3D.h"
 #include "foundation/XDoubleSpinBox.h"
 #include "ui_AirfoilImportDialog.h"
@@ -17,7 +18,6 @@
 #include <QProgressDialog>
 #include <chrono>
 #include <condition_variable>
-#include <cstring>
 #include <memory>
 #include <mutex>
 #include <system_error>
@@ -195,7 +195,7 @@ QString AirfoilImportDialog::describeFailure(const AirfoilReading& reading)
 {
     switch (reading.failure) {
     case AirfoilReadFailure::CannotOpen:
-        return tr("The file cannot be opened: %1").arg(QString::fromLocal8Bit(std::strerror(reading.systemError)));
+        return tr("The file cannot be opened: %1").arg(FileErrorText::reason(reading.systemError));
     case AirfoilReadFailure::NotEnoughMemory:
         return tr("There is not enough memory to read it.");
     case AirfoilReadFailure::SeveralPoints:
