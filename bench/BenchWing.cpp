@@ -160,12 +160,13 @@ std::string documentOf(int panels, int ribs, int spars, int strips, int combs)
 std::string largestPlaneDocument()
 {
     serializedPlanformixData data;
-    data.ParseFromString(documentOf(2, 200, 50, 50, 50));
+    data.ParseFromString(documentOf(1, 200, 50, 50, 50));
     serializedPlanformixData plain;
-    plain.ParseFromString(documentOf(1, 200, 0, 0, 0));
-    for (int i = 0; i < 78; ++i)
+    plain.ParseFromString(documentOf(1, 200, 3, 0, 0));
+    for (int i = 0; i < 39; ++i)
         *data.add_panels() = plain.panels(0);
     plain.mutable_panels(0)->set_noofribs(0);
+    plain.mutable_panels(0)->clear_sparlist();
     while (data.panels_size() < 1000)
         *data.add_panels() = plain.panels(0);
     return data.SerializeAsString();

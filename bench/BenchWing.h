@@ -33,10 +33,10 @@ PanelBaseData fullFeaturePanel(int ribs);
 // given, spread over the chord.
 std::string documentOf(int panels, int ribs, int spars, int strips, int combs);
 // The largest plane a document may hold, at every bound at once: 1000
-// panels, 16000 ribs, 60000 rib cuts and 20000 of them of the heaviest kind,
-// in two panels of 200 ribs with 50 spars, 50 sheeting strips under advanced
-// covering and 50 combs each; the other ribs in panels of 200, and empty
-// panels up to the panel bound.
+// panels, 8000 ribs, nearly 60000 rib cuts and 10000 of them of the heaviest kind,
+// in one panel of 200 ribs with 50 spars, 50 sheeting strips under advanced
+// covering and 50 combs; the other ribs in panels of 200 with 3 spars
+// (53400 rib cuts in all), and empty panels up to the panel bound.
 std::string largestPlaneDocument();
 
 } // namespace BenchWing

@@ -11,7 +11,8 @@ class QWidget;
 // How large a plane may grow: the one set of bounds that the editor stops at
 // and that a document (file or undo state) is read within, so that whatever
 // the editor builds and saves opens again, and whatever opens does so within
-// a few seconds and a few GB of memory (bench BM_OpenLargestPlane).
+// a few seconds and a few GB of memory (bench BM_OpenLargestPlane,
+// BM_UndoLargestPlane, BM_WindowUnanswered).
 //
 // A built rib with edges and tabs holds about 110 kB. A spar or comb cut
 // into a rib costs a few kB and about 10 microseconds; a sheeting strip cut
@@ -34,10 +35,13 @@ public:
     static constexpr long long maxRibsPerPanel = 200;
     // Of each: spars, sheeting strips, rib combs.
     static constexpr long long maxPartsPerList = 50;
-    static constexpr long long maxRibs = 16000;
+    // So that the largest plane, shown in the main window and undone once,
+    // fits in about 3 GB: every rib is held by the document, by the undo
+    // state being built (or the plane it replaces) and by the 3D view.
+    static constexpr long long maxRibs = 8000;
     static constexpr long long maxRibCuts = 60000;
-    // Two panels of 200 ribs with 50 strips each under advanced covering.
-    static constexpr long long maxCoveredStripCuts = 20000;
+    // One panel of 200 ribs with 50 strips under advanced covering.
+    static constexpr long long maxCoveredStripCuts = 10000;
 
     struct Size {
         long long panels = 0;

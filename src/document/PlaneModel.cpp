@@ -19,6 +19,9 @@
 #include <cerrno>
 #include <cmath>
 #include <limits>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <new>
 #include <iostream>
 #include <iterator>
@@ -597,6 +600,11 @@ void PlaneModel::discardPanels(std::vector<Panel*> panels)
     // painted meanwhile, as while it was built. Nothing can be stopped here.
     QElapsedTimer clock;
     clock.start();
+    DocumentLimits::Size size;
+    for (const Panel* panel : panels)
+        if (panel)
+            size += DocumentLimits::panelSize(panel->getPanelBaseData());
+    const bool large = estimatedBytes(size) > keptDuringRebuild;
     for (Panel*& panel : panels) {
         delete panel;
         panel = nullptr;
@@ -605,6 +613,14 @@ void PlaneModel::discardPanels(std::vector<Panel*> panels)
             clock.restart();
         }
     }
+#ifdef __GLIBC__
+    // The panels were built on worker threads, whose memory pools the next
+    // plane's workers need not draw from again: hand the freed pages of a
+    // large plane back (that takes a few tens of milliseconds), so that the
+    // old and the new plane do not add up.
+    if (large)
+        malloc_trim(0);
+#endif
 }
 
 // ------------------------------------------------------------------- plane

@@ -515,16 +515,16 @@ void TestFileManager::wingBeyondBoundsIsRefusedAtOnceSayingWhy_data()
     QTest::newRow("panels") << 1001 << 2 << 0 << 0
                             << "1001 panels, where a plane may have at most 1000 so that it opens within a few "
                                "seconds.";
-    QTest::newRow("ribs") << 81 << 200 << 0 << 0
-                          << "16200 ribs in all panels, where a plane may have at most 16000 so that it opens "
+    QTest::newRow("ribs") << 41 << 200 << 0 << 0
+                          << "8200 ribs in all panels, where a plane may have at most 8000 so that it opens "
                              "within a few seconds and fits in memory.";
     QTest::newRow("rib cuts") << 13 << 100 << 50 << 0
                               << "65000 rib cuts (each spar, sheeting strip and rib comb cut into each rib of its "
                                  "panel), where a plane may have at most 60000 so that it opens within a few "
                                  "seconds.";
     QTest::newRow("strips under advanced covering")
-        << 3 << 200 << 0 << 40
-        << "24000 rib cuts of sheeting strips under advanced covering, where a plane may have at most 20000, since "
+        << 2 << 200 << 0 << 30
+        << "12000 rib cuts of sheeting strips under advanced covering, where a plane may have at most 10000, since "
            "each takes several times the time and memory of another cut.";
 }
 
