@@ -271,9 +271,11 @@ void PanelDrawing::drawPanel(const Scene& scene, const PlaneVisualisationOptions
     float vx = 0.0f, vy = 0.0f, vz = 0.0f;
     GLUtils::getViewDirection(vx, vy, vz);
 
-    drawSelectionBox(scene);
-    if (options.getShowAxes())
-        GLUtils::drawAxes(1.5f * scene.rootChord, 1.0f / referenceOf(scene), side);
+    if (!recorded || recorded->startsPanel()) {
+        drawSelectionBox(scene);
+        if (options.getShowAxes())
+            GLUtils::drawAxes(1.5f * scene.rootChord, 1.0f / referenceOf(scene), side);
+    }
 
     const auto piece = [&](Piece which) {
         if (!shows(scene, which, options))

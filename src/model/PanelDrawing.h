@@ -53,6 +53,9 @@ public:
         virtual ~Recorded() = default;
         virtual void drawPiece(Piece piece) = 0;
         virtual void drawRib(size_t index) = 0;
+        // False when the panel is drawn in parts and this call goes on with
+        // one begun before: its selection box and axes are drawn already.
+        virtual bool startsPanel() const { return true; }
     };
 
     // Transparent parts only look right when what is nearer the eye comes

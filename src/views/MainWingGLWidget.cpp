@@ -7,6 +7,8 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <vector>
 
 #include "document/PlaneModel.h"
@@ -17,6 +19,7 @@
 #include "foundation/XDoubleSpinBox.h"
 #include "model/Panel.h"
 #include "model/PanelDrawing.h"
+#include "model/PlaneAccess.h"
 #include "model/RibDefinition.h"
 #include "model/RibList.h"
 #include "planformixdata.pb.h"
@@ -53,6 +56,20 @@ const int fullFrameDelayMs = 200;
 // more miss a frame budget of 50 ms under software rendering.
 const size_t lightFrameRibs = 240;
 
+// A full frame expected to take longer than this (ms) is drawn in slices
+// between events while a light frame shows; a quicker one is drawn at once.
+const double defaultOneGoFrameMs = 250.0;
+// The drawing time of one slice (ms), so that the window answers between
+// slices as if nothing were going on.
+const double defaultSliceMs = 40.0;
+// Until a full frame has been timed: about what one rib of one wing half
+// costs with every part shown under software rendering, and what recording
+// its display list costs on top.
+const double defaultMsPerRibSide = 0.4;
+const double recordMsPerRibSide = 0.25;
+// Fewer ribs than this time a frame too coarsely to scale it up from.
+const size_t ribsToTimeBy = 50;
+
 const int minTransparency = 15;
 const int maxTransparency = 100;
 
@@ -66,17 +83,98 @@ QGLFormat viewFormat()
     return format;
 }
 
+// Draws the parts of one panel (pieces and ribs, in the order drawPanel asks
+// for them) from part number `from` on, until the time is up: from the
+// recorded lists when given, else anew. At least one part is drawn.
+class PanelPart : public PanelDrawing::Recorded
+{
+public:
+    PanelPart(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options, int side,
+              PanelDrawing::Recorded* lists, size_t from, const QElapsedTimer& clock, double untilMs)
+        : scene(scene)
+        , options(options)
+        , side(side)
+        , lists(lists)
+        , from(from)
+        , clock(clock)
+        , untilNs(std::isfinite(untilMs) ? qint64(untilMs * 1.0e6) : std::numeric_limits<qint64>::max())
+    {
+    }
+
+    void drawPiece(PanelDrawing::Piece piece) override
+    {
+        if (!take())
+            return;
+        if (lists)
+            lists->drawPiece(piece);
+        else
+            PanelDrawing::drawPiece(scene, piece, options, side);
+    }
+
+    void drawRib(size_t index) override
+    {
+        if (!take())
+            return;
+        if (lists)
+            lists->drawRib(index);
+        else
+            scene.ribs[index]->visualize(options, static_cast<float>(side));
+    }
+
+    bool startsPanel() const override { return from == 0; }
+    bool finished() const { return !stopped; }
+    size_t resumeAt() const { return stoppedAt; }
+
+private:
+    bool take()
+    {
+        const size_t part = next++;
+        if (part < from || stopped)
+            return false;
+        if (part > from && clock.nsecsElapsed() >= untilNs) {
+            stopped = true;
+            stoppedAt = part;
+            return false;
+        }
+        return true;
+    }
+
+    const PanelDrawing::Scene& scene;
+    const PlaneVisualisationOptions& options;
+    int side;
+    PanelDrawing::Recorded* lists;
+    size_t from;
+    const QElapsedTimer& clock;
+    qint64 untilNs;
+    size_t next = 0;
+    bool stopped = false;
+    size_t stoppedAt = 0;
+};
+
+size_t ribsOf(const std::list<Panel*>& panels)
+{
+    size_t ribs = 0;
+    for (const Panel* panel : panels)
+        ribs += size_t(std::max(0, panel->getRibCount()));
+    return ribs;
+}
+
 } // namespace
 
 MainWingGLWidget::MainWingGLWidget(QWidget* parent)
     : QGLWidget(viewFormat(), parent)
     , Observer(QString::fromLatin1(observerName), true)
     , options(true, true, true, true, true, false, false, false, 100, 15, 0.0f, false, false)
+    , oneGoFrameMs(defaultOneGoFrameMs)
+    , sliceMs(defaultSliceMs)
 {
     resetCamera();
     fullFrameTimer.setSingleShot(true);
     fullFrameTimer.setInterval(fullFrameDelayMs);
     connect(&fullFrameTimer, &QTimer::timeout, this, &MainWingGLWidget::showFullFrame);
+    sliceTimer.setSingleShot(true);
+    sliceTimer.setInterval(0);
+    connect(&sliceTimer, &QTimer::timeout, this, &MainWingGLWidget::drawNextSlice);
 }
 
 MainWingGLWidget::~MainWingGLWidget()
@@ -165,6 +263,10 @@ void MainWingGLWidget::observedObjectChanged(Observable* observable)
     if (!edited && drawnState() == shownState)
         return;
     requestFrame(edited ? Change::Edited : Change::Still);
+    // A plane replaced by an open or an undo lets go of its geometry now,
+    // not only when the view next draws in full.
+    if (model)
+        forgetPanelsGone(model->getPanelList());
 }
 
 // ------------------------------------------------------------------ frames
@@ -174,6 +276,7 @@ void MainWingGLWidget::setRetainedGeometry(bool on)
     if (on == retainedGeometry)
         return;
     retainedGeometry = on;
+    dropFullFrame();
     if (!on && !recordings.empty()) {
         makeCurrent();
         releaseRecordings();
@@ -182,13 +285,15 @@ void MainWingGLWidget::setRetainedGeometry(bool on)
 
 void MainWingGLWidget::requestFrame(Change change, bool now)
 {
+    // A full frame under way would show what is no longer so.
+    dropFullFrame();
     shownState = drawnState();
     // Where a full frame keeps up anyway, every frame is a full one.
     if (change != Change::Still && lastFullFrameMs > frameBudgetMs) {
         lightFrames = true;
         fullFrameTimer.start();
     } else if (change == Change::Still || !fullFrameTimer.isActive()) {
-        lightFrames = false;
+        // The light frame, if one shows, stays until the full one is drawn.
         fullFrameTimer.stop();
     }
     if (now)
@@ -199,8 +304,8 @@ void MainWingGLWidget::requestFrame(Change change, bool now)
 
 void MainWingGLWidget::showFullFrame()
 {
-    lightFrames = false;
-    update();
+    fullFrameTimer.stop();
+    updateGL();
 }
 
 std::vector<double> MainWingGLWidget::drawnState() const
@@ -230,7 +335,7 @@ std::vector<double> MainWingGLWidget::drawnState() const
 
 bool MainWingGLWidget::recordingsAreCurrent() const
 {
-    if (!retainedGeometry || !model)
+    if (!model)
         return false;
     for (const Panel* panel : model->getPanelList()) {
         const auto found = recordings.find(panel);
@@ -240,26 +345,42 @@ bool MainWingGLWidget::recordingsAreCurrent() const
     return true;
 }
 
-void MainWingGLWidget::prepareRecordings(PlaneModel* plane)
+bool MainWingGLWidget::retainsPlane(const PlaneModel* plane) const
 {
-    const std::list<Panel*>& panels = plane->getPanelList();
-    // Panels that are gone take their lists, and the geometry held for
-    // them, along.
+    return retainedGeometry && ribsOf(plane->getPanelList()) <= retainedRibBudget;
+}
+
+void MainWingGLWidget::forgetPanelsGone(const std::list<Panel*>& panels)
+{
+    if (recordings.empty())
+        return;
+    std::unordered_map<const Panel*, bool> present;
+    for (const Panel* panel : panels)
+        present[panel] = true;
+    bool current = false;
     for (auto it = recordings.begin(); it != recordings.end();) {
-        if (std::find(panels.begin(), panels.end(), it->first) == panels.end()) {
-            it->second->release();
-            it = recordings.erase(it);
-        } else {
+        if (present.count(it->first)) {
             ++it;
+            continue;
         }
+        if (it->second->isReady() && !current) {
+            makeCurrent();
+            current = true;
+        }
+        it->second->release();
+        it = recordings.erase(it);
     }
-    int nextMark = 1;
-    for (const Panel* panel : panels) {
-        std::unique_ptr<PanelDisplayLists>& lists = recordings[panel];
-        if (!lists)
-            lists = std::make_unique<PanelDisplayLists>();
-        recordedLists += lists->prepare(PanelDrawing::sceneOf(*panel), options, nextMark);
-    }
+}
+
+double MainWingGLWidget::estimatedFullFrameMs() const
+{
+    if (!model)
+        return 0.0;
+    const double ribSides = 2.0 * double(ribsOf(model->getPanelList()));
+    double estimate = ribSides * (msPerRibSide > 0.0 ? msPerRibSide : defaultMsPerRibSide);
+    if (retainsPlane(model) && !recordingsAreCurrent())
+        estimate += ribSides * recordMsPerRibSide;
+    return estimate;
 }
 
 void MainWingGLWidget::releaseRecordings()
@@ -412,10 +533,10 @@ void MainWingGLWidget::frameWing()
             maxY = std::max(maxY, eye[1]);
         }
     };
-    for (auto p = panels.begin(); p != panels.end(); ++p) {
-        const Panel* panel = *p;
-        float placement[16];
-        panelPlacement(panels, p, s, placement);
+    const std::vector<std::array<float, 16>> placements = panelPlacements(panels, s);
+    size_t index = 0;
+    for (const Panel* panel : panels) {
+        const float* placement = placements[index++].data();
         const float length = panel->getLength() * s;
         const float sweep = panel->getSweep() * s;
         see(0.0f, 0.0f, 0.0f, placement);
@@ -564,7 +685,9 @@ void MainWingGLWidget::initializeGL()
     glLoadIdentity();
     const GLfloat lightPosition[4] = {0.0f, 5.0f, 10.0f, 1.0f};
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
-    // A new context has none of the lists of an old one.
+    // A new context has none of the lists of an old one, nor its back buffer.
+    dropFullFrame();
+    frame.active = false;
     for (auto& entry : recordings)
         entry.second->abandon();
     recordings.clear();
@@ -588,15 +711,32 @@ void MainWingGLWidget::resizeGL(int width, int height)
 
 void MainWingGLWidget::paintGL()
 {
+    // What this frame draws over is the back buffer a full frame in slices
+    // was being drawn into; it starts again below when it is still wanted.
+    dropFullFrame();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     if (!model || !initialised)
         return;
     // A resize or an uncovered window paints without being asked.
     shownState = drawnState();
-    if (lightFrames)
+    if (lightFrames && fullFrameTimer.isActive()) {
         drawLightFrame(model);
-    else
+        return;
+    }
+    const double estimate = estimatedFullFrameMs();
+    if (estimate <= oneGoFrameMs) {
+        lightFrames = false;
         drawPlane(model);
+        return;
+    }
+    // A full frame that would hold the window follows in slices between
+    // events; until it is complete the light frame shows, never a picture
+    // of something else (a dialog that was over the view).
+    drawLightFrame(model);
+    lightFrames = true;
+    lastFullFrameMs = std::max(lastFullFrameMs, estimate);
+    beginFullFrame(model, false);
+    sliceTimer.start(0);
 }
 
 void MainWingGLWidget::loadCamera(float base[16])
@@ -610,45 +750,208 @@ void MainWingGLWidget::loadCamera(float base[16])
 
 void MainWingGLWidget::drawPlane(PlaneModel* plane)
 {
+    beginFullFrame(plane, true);
+    continueFullFrame(std::numeric_limits<double>::infinity());
+    frame.active = false;
+}
+
+void MainWingGLWidget::beginFullFrame(PlaneModel* plane, bool oneGo)
+{
+    sliceTimer.stop();
+    frame = FullFrame();
+    frame.active = true;
+    frame.oneGo = oneGo;
+    frame.retain = retainsPlane(plane);
+    const std::list<Panel*>& panels = plane->getPanelList();
+    frame.panels.assign(panels.begin(), panels.end());
+    for (const Panel* panel : panels)
+        frame.ribCounts.push_back(size_t(std::max(0, panel->getRibCount())));
+    frame.ribs = ribsOf(panels);
     const float rc = plane->getRootChord();
-    if (rc == 0.0f || !std::isfinite(rc))
+    if (rc != 0.0f && std::isfinite(rc))
+        frame.placements = panelPlacements(panels, 1.0f / rc);
+}
+
+void MainWingGLWidget::dropFullFrame()
+{
+    if (!frame.active || frame.oneGo)
         return;
-    if (plane->getPanelList().empty())
+    frame.active = false;
+    sliceTimer.stop();
+}
+
+bool MainWingGLWidget::frameStillFitsPlane() const
+{
+    if (!model)
+        return false;
+    const std::list<Panel*>& panels = model->getPanelList();
+    if (panels.size() != frame.panels.size())
+        return false;
+    size_t index = 0;
+    for (const Panel* panel : panels) {
+        if (panel != frame.panels[index] || size_t(std::max(0, panel->getRibCount())) != frame.ribCounts[index])
+            return false;
+        ++index;
+    }
+    return true;
+}
+
+void MainWingGLWidget::drawNextSlice()
+{
+    if (!frame.active || frame.oneGo)
         return;
-    const float s = 1.0f / rc;
+    if (!frameStillFitsPlane()) {
+        dropFullFrame();
+        update();
+        return;
+    }
+    // The plane's next state is being built: the workers have the machine.
+    if (PlaneAccess::planeBeingBuilt()) {
+        sliceTimer.start(50);
+        return;
+    }
+    makeCurrent();
+    if (!continueFullFrame(sliceMs)) {
+        sliceTimer.start(0);
+        return;
+    }
+    frame.active = false;
+    lightFrames = false;
+    if (autoBufferSwap())
+        swapBuffers();
+}
 
-    // Recording is left out of the frame's time: it follows edits, and the
-    // frames that follow it only replay.
-    if (retainedGeometry)
-        prepareRecordings(plane);
-    QElapsedTimer frameTime;
-    frameTime.start();
-    std::bitset<256> marks;
+bool MainWingGLWidget::continueFullFrame(double untilMs)
+{
+    QElapsedTimer sliceTime;
+    sliceTime.start();
+    const auto elapsedMs = [&sliceTime] { return double(sliceTime.nsecsElapsed()) / 1.0e6; };
+    const size_t panels = frame.panels.size();
+    // The left half's state is the frame's own while its slices run.
+    const auto leftHalfState = [this](bool on) {
+        if (frame.stage != FullFrame::Panels || frame.side > 0)
+            return;
+        glCullFace(on ? GL_FRONT : GL_BACK);
+        glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, on ? GL_TRUE : frame.twoSided);
+    };
+    leftHalfState(true);
+    double recordMs = 0.0;
+    bool firstStep = true;
+    while (frame.stage != FullFrame::Done && (firstStep || elapsedMs() < untilMs)) {
+        firstStep = false;
+        switch (frame.stage) {
+        case FullFrame::Hold:
+            forgetPanelsGone(model->getPanelList());
+            if (!frame.retain)
+                for (const Panel* panel : frame.panels) {
+                    std::unique_ptr<PanelDisplayLists>& lists = recordings[panel];
+                    if (!lists)
+                        lists = std::make_unique<PanelDisplayLists>();
+                    lists->remember(PanelDrawing::sceneOf(*panel), options);
+                }
+            frame.stage = frame.retain ? FullFrame::Record : FullFrame::Begin;
+            break;
+        case FullFrame::Record: {
+            // Recording is left out of the frame's time: it follows edits,
+            // and the frames that follow it only replay.
+            const double before = elapsedMs();
+            if (frame.panel < panels) {
+                const Panel* panel = frame.panels[frame.panel++];
+                std::unique_ptr<PanelDisplayLists>& lists = recordings[panel];
+                if (!lists)
+                    lists = std::make_unique<PanelDisplayLists>();
+                recordedLists += lists->prepare(PanelDrawing::sceneOf(*panel), options, frame.nextMark);
+            } else {
+                frame.panel = 0;
+                frame.stage = FullFrame::Begin;
+            }
+            recordMs += elapsedMs() - before;
+            break;
+        }
+        case FullFrame::Begin: {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+            const float rc = model->getRootChord();
+            if (rc == 0.0f || !std::isfinite(rc) || panels == 0) {
+                frame.stage = FullFrame::Done;
+                break;
+            }
+            loadCamera(frame.base);
+            // The left half is the mirror image.
+            glScalef(1.0f, 1.0f, -1.0f);
+            glGetFloatv(GL_MODELVIEW_MATRIX, frame.mirrored);
+            glLoadMatrixf(frame.base);
+            GLUtils::drawGrid(10, 1.0f / rc, 100.0f, 0.0f);
+            frame.stage = FullFrame::Panels;
+            frame.side = 1;
+            frame.panel = 0;
+            frame.part = 0;
+            break;
+        }
+        case FullFrame::Panels:
+            if (frame.panel < panels) {
+                drawPanelPart(untilMs, sliceTime);
+            } else if (frame.side > 0) {
+                // Mirroring turns every face inside out, so the other faces
+                // are culled and both sides are lit.
+                glGetBooleanv(GL_LIGHT_MODEL_TWO_SIDE, &frame.twoSided);
+                frame.side = -1;
+                frame.panel = 0;
+                frame.part = 0;
+                leftHalfState(true);
+            } else {
+                glCullFace(GL_BACK);
+                glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, frame.twoSided);
+                GLUtils::forgetStencilMarks();
+                frame.stage = FullFrame::Done;
+            }
+            break;
+        case FullFrame::Done:
+            break;
+        }
+    }
+    if (frame.stage != FullFrame::Done)
+        leftHalfState(false);
+    // Between slices the renderer fills in what was sent while the window
+    // answers; the complete frame is waited for.
+    if (frame.stage == FullFrame::Done)
+        glFinish();
+    else
+        glFlush();
+    frame.recordMs += recordMs;
+    frame.drawMs += elapsedMs() - recordMs;
+    if (frame.stage != FullFrame::Done)
+        return false;
+    lastFullFrameMs = frame.drawMs;
+    if (frame.ribs >= ribsToTimeBy)
+        msPerRibSide = frame.drawMs / (2.0 * double(frame.ribs));
+    return true;
+}
 
-    float base[16];
-    loadCamera(base);
-
-    GLUtils::drawGrid(10, s, 100.0f, 0.0f);
-
-    drawWingHalf(plane, base, 1, marks);
-
-    // The left half is the mirror image; mirroring turns every face inside
-    // out, so the other faces are culled and both sides are lit.
-    glLoadMatrixf(base);
-    glScalef(1.0f, 1.0f, -1.0f);
-    float mirrored[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, mirrored);
-    glCullFace(GL_FRONT);
-    GLboolean twoSided = GL_FALSE;
-    glGetBooleanv(GL_LIGHT_MODEL_TWO_SIDE, &twoSided);
-    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, GL_TRUE);
-    drawWingHalf(plane, mirrored, -1, marks);
-    glCullFace(GL_BACK);
-    glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, twoSided);
-    GLUtils::forgetStencilMarks();
-
-    glFinish();
-    lastFullFrameMs = double(frameTime.nsecsElapsed()) / 1.0e6;
+void MainWingGLWidget::drawPanelPart(double untilMs, const QElapsedTimer& sliceTime)
+{
+    const Panel* panel = frame.panels[frame.panel];
+    glLoadMatrixf(frame.side > 0 ? frame.base : frame.mirrored);
+    glMultMatrixf(frame.placements[frame.panel].data());
+    const PanelDrawing::Scene scene = PanelDrawing::sceneOf(*panel);
+    const auto found = recordings.find(panel);
+    PanelDisplayLists* lists =
+        frame.retain && found != recordings.end() && found->second->isReady() ? found->second.get() : nullptr;
+    std::optional<PanelDisplayLists::Replay> replay;
+    if (lists)
+        replay.emplace(*lists, frame.side, frame.marks);
+    else if (frame.part == 0)
+        // Immediate drawing marks with values of its own choosing.
+        GLUtils::forgetStencilMarks();
+    PanelPart part(scene, options, frame.side, replay ? &*replay : nullptr, frame.part, sliceTime, untilMs);
+    PanelDrawing::drawPanel(scene, options, frame.side, &part);
+    if (!part.finished()) {
+        frame.part = part.resumeAt();
+        return;
+    }
+    if (!lists)
+        frame.marks.set();
+    ++frame.panel;
+    frame.part = 0;
 }
 
 void MainWingGLWidget::drawLightFrame(PlaneModel* plane)
@@ -658,80 +961,65 @@ void MainWingGLWidget::drawLightFrame(PlaneModel* plane)
     if (rc == 0.0f || !std::isfinite(rc) || panels.empty())
         return;
     const float s = 1.0f / rc;
-    size_t ribs = 0;
-    for (const Panel* panel : panels)
-        ribs += size_t(panel->getRibCount());
+    const size_t ribs = ribsOf(panels);
     const size_t step = std::max<size_t>(1, (2 * ribs + lightFrameRibs - 1) / lightFrameRibs);
 
     float base[16];
     loadCamera(base);
     GLUtils::drawGrid(10, s, 100.0f, 0.0f);
     glDisable(GL_LIGHTING);
+    const std::vector<std::array<float, 16>> placements = panelPlacements(panels, s);
     for (const float side : {1.0f, -1.0f}) {
-        for (auto p = panels.begin(); p != panels.end(); ++p) {
-            float placement[16];
-            panelPlacement(panels, p, s, placement);
+        size_t index = 0;
+        for (const Panel* panel : panels) {
             glLoadMatrixf(base);
             glScalef(1.0f, 1.0f, side);
-            glMultMatrixf(placement);
-            PanelDrawing::drawOutlines(PanelDrawing::sceneOf(**p), options, step);
+            glMultMatrixf(placements[index++].data());
+            PanelDrawing::drawOutlines(PanelDrawing::sceneOf(*panel), options, step);
         }
     }
     glEnable(GL_LIGHTING);
 }
 
-void MainWingGLWidget::panelPlacement(const std::list<Panel*>& panels, std::list<Panel*>::const_iterator panel,
-                                      float s, float placement[16]) const
+std::vector<std::array<float, 16>> MainWingGLWidget::panelPlacements(const std::list<Panel*>& panels,
+                                                                    float s) const
 {
+    std::vector<std::array<float, 16>> placements;
+    placements.reserve(panels.size());
+    // Where the panel being walked to begins, gathered over the panels
+    // before it; each step is applied before the ones already gathered, as
+    // OpenGL applies a matrix multiplied onto the current one.
+    float root[16];
     float step[16];
-    // Each step is applied before the ones already gathered, as OpenGL
-    // applies a matrix multiplied onto the current one.
-    const auto then = [&] { Mathematics::multiplyMatrices(placement, step, placement); };
-    const auto turn = [&](float degrees, float x, float y, float z) {
+    const auto then = [&step](float* matrix) { Mathematics::multiplyMatrices(matrix, step, matrix); };
+    const auto turn = [&](float* matrix, float degrees, float x, float y, float z) {
         Mathematics::rotationMatrix(step, x, y, z, Mathematics::degToRad(degrees));
-        then();
+        then(matrix);
     };
-    const auto move = [&](float x, float y, float z) {
+    const auto move = [&](float* matrix, float x, float y, float z) {
         Mathematics::translationMatrix(step, x, y, z);
-        then();
+        then(matrix);
     };
-    Mathematics::translationMatrix(placement, 0.0f, 0.0f, options.getWingHalvesDistance() * 0.5f * s);
-    // Walk out to this panel's root over the panels before it.
-    for (auto q = panels.begin(); q != panel; ++q) {
-        const Panel* before = *q;
-        const float dihedral = before->getDihedralAngle();
-        turn(q == panels.begin() ? -dihedral * 0.5f : -dihedral, 1.0f, 0.0f, 0.0f);
-        move(before->getSweep() * s, 0.0f, 0.0f);
+    Mathematics::translationMatrix(root, 0.0f, 0.0f, options.getWingHalvesDistance() * 0.5f * s);
+    bool first = true;
+    for (const Panel* panel : panels) {
+        // The first panel carries half of its dihedral on each side.
+        const float dihedral = first ? -panel->getDihedralAngle() * 0.5f : -panel->getDihedralAngle();
+        std::array<float, 16> placement;
+        std::copy(root, root + 16, placement.begin());
+        turn(placement.data(), dihedral, 1.0f, 0.0f, 0.0f);
+        placements.push_back(placement);
+        // On to the next panel's root.
+        turn(root, dihedral, 1.0f, 0.0f, 0.0f);
+        move(root, panel->getSweep() * s, 0.0f, 0.0f);
         // A panel without ribs has no tip rib to sit on.
-        if (before->getRibCount() > 0)
-            move(0.0f, before->getRibList().getRibs().back().getOffsetY(), 0.0f);
-        turn(-before->getTipTwist(), 0.0f, 0.0f, 1.0f);
-        move(0.0f, 0.0f, before->getLength() * s + panelJoinGap);
+        if (panel->getRibCount() > 0)
+            move(root, 0.0f, panel->getRibList().getRibs().back().getOffsetY(), 0.0f);
+        turn(root, -panel->getTipTwist(), 0.0f, 0.0f, 1.0f);
+        move(root, 0.0f, 0.0f, panel->getLength() * s + panelJoinGap);
+        first = false;
     }
-    // The first panel carries half of its dihedral on each side.
-    const float dihedral = (*panel)->getDihedralAngle();
-    turn(panel == panels.begin() ? -dihedral * 0.5f : -dihedral, 1.0f, 0.0f, 0.0f);
-}
-
-void MainWingGLWidget::drawWingHalf(PlaneModel* plane, const float base[16], int side, std::bitset<256>& marks)
-{
-    const float s = 1.0f / plane->getRootChord();
-    const std::list<Panel*>& panels = plane->getPanelList();
-    for (auto p = panels.begin(); p != panels.end(); ++p) {
-        float placement[16];
-        panelPlacement(panels, p, s, placement);
-        glLoadMatrixf(base);
-        glMultMatrixf(placement);
-        const auto recorded = recordings.find(*p);
-        if (retainedGeometry && recorded != recordings.end() && recorded->second->isReady())
-            recorded->second->draw(PanelDrawing::sceneOf(**p), options, side, marks);
-        else {
-            // Immediate drawing marks with values of its own choosing.
-            GLUtils::forgetStencilMarks();
-            (*p)->visualize(options, side);
-            marks.set();
-        }
-    }
+    return placements;
 }
 
 // -------------------------------------------------------------- view record

@@ -2,6 +2,7 @@
 
 #include <QGLWidget>
 #include <QTimer>
+#include <array>
 #include <bitset>
 #include <list>
 #include <memory>
@@ -15,6 +16,7 @@ class Panel;
 class PanelDisplayLists;
 class PlaneModel;
 class QCheckBox;
+class QElapsedTimer;
 class QSlider;
 class XDoubleSpinBox;
 
@@ -52,8 +54,8 @@ public:
     float getCameraY() const { return cameraY; }
     float getCameraZ() const { return cameraZ; }
 
-    // The full picture of the plane, from the recorded panels unless the
-    // view draws every frame anew.
+    // The full picture of the plane in one go, from the recorded panels
+    // where the view keeps them.
     void drawPlane(PlaneModel* plane);
 
     // Full frames slower than this (ms) give way to light ones while the
@@ -62,8 +64,22 @@ public:
     // Off: every frame draws every panel anew in immediate mode, as a
     // reference for the recorded drawing.
     void setRetainedGeometry(bool on);
-    // What the view has done so far, for checking it.
+    // Full frames expected to take longer than oneGo (ms) are drawn in
+    // slices of about slice ms between events, a light frame showing until
+    // they are complete.
+    void setFrameSlicing(double oneGo, double slice)
+    {
+        oneGoFrameMs = oneGo;
+        sliceMs = slice;
+    }
+    // A plane of more ribs than this is drawn anew in every full frame
+    // rather than kept in display lists, which cost about 100 kB a rib
+    // for each wing half.
+    void setRetainedRibBudget(size_t ribs) { retainedRibBudget = ribs; }
+    // What the view has done so far, for checking it. A light frame shows
+    // until the full one is on screen, also while that is drawn in slices.
     bool isShowingLightFrame() const { return lightFrames; }
+    bool isDrawingInSlices() const { return frame.active && !frame.oneGo; }
     int getRecordedLists() const { return recordedLists; }
 
 public slots:
@@ -104,8 +120,25 @@ private:
     std::vector<double> drawnState() const;
     // Whether every panel's recorded drawing still shows it.
     bool recordingsAreCurrent() const;
-    void prepareRecordings(PlaneModel* plane);
+    // Whether the plane is small enough to keep in display lists.
+    bool retainsPlane(const PlaneModel* plane) const;
+    // Lets go of what is held for panels that are no longer in the plane.
+    void forgetPanelsGone(const std::list<Panel*>& panels);
     void releaseRecordings();
+    // What a full frame of the plane as it is would take, in milliseconds.
+    double estimatedFullFrameMs() const;
+
+    // A full frame drawn step by step into the back buffer: in one go when
+    // it is quick, else in slices between events while a light frame shows,
+    // and swapped in once complete. Any frame painted meanwhile drops it.
+    void beginFullFrame(PlaneModel* plane, bool oneGo);
+    // Draws on until the frame is done or untilMs have passed (at least
+    // one step); true when done.
+    bool continueFullFrame(double untilMs);
+    void drawNextSlice();
+    void dropFullFrame();
+    bool frameStillFitsPlane() const;
+    void drawPanelPart(double untilMs, const QElapsedTimer& sliceTime);
     void drawLightFrame(PlaneModel* plane);
     // The model-view matrix of the camera, loaded and copied to base.
     void loadCamera(float base[16]);
@@ -116,13 +149,9 @@ private:
     void applyShowFlag(bool state, bool (PlaneVisualisationOptions::*get)() const,
                        void (PlaneVisualisationOptions::*set)(bool), QCheckBox* box);
     void notifyModel();
-    // Every panel of one half from base, the camera's matrix (mirrored for
-    // the left half); the root chord is known to be usable.
-    void drawWingHalf(PlaneModel* plane, const float base[16], int side, std::bitset<256>& marks);
-    // Where a panel of the right half lies: from its own coordinates to the
-    // half's, s being one over the root chord.
-    void panelPlacement(const std::list<Panel*>& panels, std::list<Panel*>::const_iterator panel, float s,
-                        float placement[16]) const;
+    // Where each panel of the right half lies, in list order: from its own
+    // coordinates to the half's, s being one over the root chord.
+    std::vector<std::array<float, 16>> panelPlacements(const std::list<Panel*>& panels, float s) const;
     bool hasWingToFrame() const;
     // Turns the wing to a preset's direction and frames it.
     void applyPreset(const float presetRotation[16]);
@@ -152,6 +181,7 @@ private:
     PlaneModel* model = nullptr;
 
     bool retainedGeometry = true;
+    size_t retainedRibBudget = 250;
     std::unordered_map<const Panel*, std::unique_ptr<PanelDisplayLists>> recordings;
     int recordedLists = 0;
     // What the last requested frame shows; a notification that changes
@@ -160,6 +190,36 @@ private:
     bool lightFrames = false;
     QTimer fullFrameTimer;
     double frameBudgetMs = 33.0;
-    // Drawing time of the last full frame, recording left out.
+    double oneGoFrameMs;
+    double sliceMs;
+    // Drawing time of the last full frame, recording left out, and the
+    // share of one rib of one wing half in it.
     double lastFullFrameMs = 0.0;
+    double msPerRibSide = 0.0;
+
+    struct FullFrame
+    {
+        enum Stage { Hold, Record, Begin, Panels, Done };
+        bool active = false;
+        bool oneGo = false;
+        bool retain = false;
+        Stage stage = Hold;
+        std::vector<const Panel*> panels;
+        std::vector<size_t> ribCounts;
+        std::vector<std::array<float, 16>> placements;
+        size_t ribs = 0;
+        float base[16] = {};
+        float mirrored[16] = {};
+        GLboolean twoSided = GL_FALSE;
+        int side = 1;
+        size_t panel = 0;
+        // The next of the panel's parts, in the order drawPanel asks for them.
+        size_t part = 0;
+        int nextMark = 1;
+        std::bitset<256> marks;
+        double recordMs = 0.0;
+        double drawMs = 0.0;
+    };
+    FullFrame frame;
+    QTimer sliceTimer;
 };

@@ -39,74 +39,87 @@ private:
 
 } // namespace
 
-// Hands drawPanel the lists in place of the drawing, keeping the stencil
-// marks of one list from cutting into the faces of another.
-class PanelDisplayLists::Replay : public PanelDrawing::Recorded
+PanelDisplayLists::Replay::Replay(const PanelDisplayLists& lists, int side, MarkValues& marks)
+    : lists(lists)
+    , side(side)
+    , marks(marks)
 {
-public:
-    Replay(const PanelDisplayLists& lists, int side, MarkValues& marks)
-        : lists(lists)
-        , side(side)
-        , marks(marks)
-    {
-    }
+}
 
-    void drawPiece(PanelDrawing::Piece piece) override
-    {
-        if (piece == PanelDrawing::CombsPiece && lists.combMarks > 0) {
-            const size_t first = size_t(lists.firstCombMark);
-            const size_t end = first + size_t(lists.combMarks);
-            const size_t values = size_t(lists.markValues);
-            // A list that ran out of values cleared the buffer itself and
-            // went on from 1.
-            const bool wraps = end - 1 > values;
-            makeRoom(first, wraps ? values : end - 1);
-            glCallList(lists.pieceList(side, piece));
-            if (wraps)
-                marks.reset();
-            const size_t last = wraps ? (end - 2) % values + 1 : end - 1;
-            for (size_t value = wraps ? 1 : first; value <= last; ++value)
-                marks.set(value);
+void PanelDisplayLists::Replay::drawPiece(PanelDrawing::Piece piece)
+{
+    if (piece == PanelDrawing::CombsPiece && lists.combMarks > 0) {
+        const size_t first = size_t(lists.firstCombMark);
+        const size_t end = first + size_t(lists.combMarks);
+        const size_t values = size_t(lists.markValues);
+        // A list that ran out of values cleared the buffer itself and went
+        // on from 1.
+        const bool wraps = end - 1 > values;
+        makeRoom(first, wraps ? values : end - 1);
+        glCallList(lists.pieceList(side, piece));
+        if (wraps)
+            marks.reset();
+        const size_t last = wraps ? (end - 2) % values + 1 : end - 1;
+        for (size_t value = wraps ? 1 : first; value <= last; ++value)
+            marks.set(value);
+        return;
+    }
+    glCallList(lists.pieceList(side, piece));
+}
+
+void PanelDisplayLists::Replay::drawRib(size_t index)
+{
+    const size_t value = static_cast<size_t>(lists.markValue[index]);
+    makeRoom(value, value);
+    marks.set(value);
+    glCallList(lists.ribList(side, index));
+}
+
+// Clears the buffer when a mark of a value from first to last lies in it.
+void PanelDisplayLists::Replay::makeRoom(size_t first, size_t last)
+{
+    for (size_t value = first; value <= last && value < marks.size(); ++value) {
+        if (marks.test(value)) {
+            glClear(GL_STENCIL_BUFFER_BIT);
+            marks.reset();
             return;
         }
-        glCallList(lists.pieceList(side, piece));
     }
-
-    void drawRib(size_t index) override
-    {
-        const size_t value = static_cast<size_t>(lists.markValue[index]);
-        makeRoom(value, value);
-        marks.set(value);
-        glCallList(lists.ribList(side, index));
-    }
-
-private:
-    // Clears the buffer when a mark of a value from first to last lies in it.
-    void makeRoom(size_t first, size_t last)
-    {
-        for (size_t value = first; value <= last && value < marks.size(); ++value) {
-            if (marks.test(value)) {
-                glClear(GL_STENCIL_BUFFER_BIT);
-                marks.reset();
-                return;
-            }
-        }
-    }
-
-    const PanelDisplayLists& lists;
-    int side;
-    MarkValues& marks;
-};
+}
 
 bool PanelDisplayLists::isCurrent(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options) const
 {
-    if (firstList == 0 || scene.ribs.size() != heldRibs.size() || colourKey(options) != recordedColours ||
+    if (!held || scene.ribs.size() != heldRibs.size() || colourKey(options) != recordedColours ||
         shapeKey(scene) != recordedShapes)
         return false;
     for (size_t index = 0; index < heldRibs.size(); ++index)
         if (!ribIsCurrent(index, *scene.ribs[index]))
             return false;
     return true;
+}
+
+void PanelDisplayLists::remember(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options)
+{
+    releaseLists();
+    hold(scene, options);
+}
+
+void PanelDisplayLists::hold(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options)
+{
+    const size_t ribs = scene.ribs.size();
+    if (heldRibs.size() != ribs)
+        heldRibs.assign(ribs, RibDefinition(0.0f, 0.0f));
+    for (size_t index = 0; index < ribs; ++index) {
+        const RibDefinition& rib = *scene.ribs[index];
+        if (held && ribIsCurrent(index, rib))
+            continue;
+        heldRibs[index] = rib;
+        heldRibs[index].copyGeometryFrom(rib);
+        heldRibs[index].setSelected(rib.isSelected());
+    }
+    recordedColours = colourKey(options);
+    recordedShapes = shapeKey(scene);
+    held = true;
 }
 
 int PanelDisplayLists::prepare(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options,
@@ -122,7 +135,10 @@ int PanelDisplayLists::prepare(const PanelDrawing::Scene& scene, const PlaneVisu
         recorded.assign(2 * listsPerSide, false);
         heldRibs.assign(ribs, RibDefinition(0.0f, 0.0f));
         markValue.assign(ribs, 1);
+        recordedColours = 0;
+        recordedShapes = 0;
     }
+    held = true;
 
     const std::uint64_t colours = colourKey(options);
     const std::uint64_t shapes = shapeKey(scene);
@@ -205,9 +221,18 @@ void PanelDisplayLists::draw(const PanelDrawing::Scene& scene, const PlaneVisual
 
 void PanelDisplayLists::release()
 {
+    releaseLists();
+    abandon();
+}
+
+void PanelDisplayLists::releaseLists()
+{
     if (firstList != 0)
         glDeleteLists(firstList, static_cast<GLsizei>(2 * listsPerSide));
-    abandon();
+    firstList = 0;
+    listsPerSide = 0;
+    recorded.clear();
+    markValue.clear();
 }
 
 void PanelDisplayLists::abandon()
@@ -215,8 +240,9 @@ void PanelDisplayLists::abandon()
     firstList = 0;
     listsPerSide = 0;
     recorded.clear();
-    heldRibs.clear();
     markValue.clear();
+    heldRibs.clear();
+    held = false;
 }
 
 std::uint64_t PanelDisplayLists::colourKey(const PlaneVisualisationOptions& options)

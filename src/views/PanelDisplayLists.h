@@ -9,12 +9,14 @@
 
 class PlaneVisualisationOptions;
 
-// One panel's drawing kept in OpenGL display lists for both wing halves:
-// a list per rib and a list per piece that joins the ribs, each recorded
-// once and replayed in every frame until what it shows changes. A changed
-// rib is told by the geometry the lists were recorded from, which is held
-// here: a rib never writes to geometry another rib holds, it takes a copy
-// of its own first, so held geometry is never changed under the lists.
+// What the view last drew of one panel and, where the view keeps it, that
+// drawing in OpenGL display lists for both wing halves: a list per rib and a
+// list per piece that joins the ribs, each recorded once and replayed in
+// every frame until what it shows changes. A changed rib is told by the
+// geometry it was drawn from, which is held here: a rib never writes to
+// geometry another rib holds, it takes a copy of its own first, so held
+// geometry is never changed under the lists. Holding it costs no point:
+// the block is shared with the panel's rib.
 class PanelDisplayLists
 {
 public:
@@ -28,9 +30,30 @@ public:
     // The lists belong to the context: release them while it is current.
     ~PanelDisplayLists() = default;
 
-    // Whether the recorded lists still show the panel as it is, in the
-    // colours these options give.
+    // Replays the lists for PanelDrawing::drawPanel, keeping the stencil
+    // marks of one list from cutting into the faces of another.
+    class Replay : public PanelDrawing::Recorded
+    {
+    public:
+        Replay(const PanelDisplayLists& lists, int side, MarkValues& marks);
+        void drawPiece(PanelDrawing::Piece piece) override;
+        void drawRib(size_t index) override;
+
+    private:
+        void makeRoom(size_t first, size_t last);
+
+        const PanelDisplayLists& lists;
+        int side;
+        MarkValues& marks;
+    };
+
+    // Whether the panel is still drawn as it was when last remembered or
+    // recorded, in the colours these options give.
     bool isCurrent(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options) const;
+    // Takes the panel as it is for the one last drawn, without lists: the
+    // view draws it anew each frame. Lists recorded before are deleted, so
+    // the context must be current when there are any.
+    void remember(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options);
     // Records what the options show and has changed or was never recorded,
     // for both halves; the context must be current. Returns the number of
     // lists recorded. nextMark is the stencil mark value the panel's lists
@@ -40,15 +63,17 @@ public:
     // that prepare made.
     void draw(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options, int side,
               MarkValues& marks);
-    // False when the context had no lists to give.
+    // False when nothing is recorded, or the context had no lists to give.
     bool isReady() const { return firstList != 0; }
-    // Deletes the lists; the context must be current.
+    // Deletes the lists and lets go of the held geometry; the context must
+    // be current.
     void release();
     // Forgets the lists of a context that is gone, without deleting them.
     void abandon();
 
 private:
-    class Replay;
+    void releaseLists();
+    void hold(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options);
 
     static std::uint64_t colourKey(const PlaneVisualisationOptions& options);
     static std::uint64_t shapeKey(const PanelDrawing::Scene& scene);
@@ -58,7 +83,8 @@ private:
     size_t ribSlot(int side, size_t index) const;
     size_t pieceSlot(int side, PanelDrawing::Piece piece) const;
 
-    // What the lists were recorded from.
+    // What the panel was last drawn from.
+    bool held = false;
     std::vector<RibDefinition> heldRibs;
     std::uint64_t recordedColours = 0;
     std::uint64_t recordedShapes = 0;
