@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <initializer_list>
 #include <iostream>
 #include <stdexcept>
 #include <utility>
@@ -91,6 +92,19 @@ PointTurn turnAbout(const Vector3D& axis)
         return &Vertex::rotateZ;
     }
     return nullptr;
+}
+
+float distanceToSegmentXY(const Vector3D& p, const Vector3D& a, const Vector3D& b)
+{
+    const float dx = b.getX() - a.getX();
+    const float dy = b.getY() - a.getY();
+    const float lengthSquared = dx * dx + dy * dy;
+    float t = 0.0f;
+    if (lengthSquared > 0.0f) {
+        t = ((p.getX() - a.getX()) * dx + (p.getY() - a.getY()) * dy) / lengthSquared;
+        t = std::min(1.0f, std::max(0.0f, t));
+    }
+    return std::hypot(a.getX() + t * dx - p.getX(), a.getY() + t * dy - p.getY());
 }
 
 void setCoordinates(Vector3D& point, const Vector3D& from)
@@ -927,21 +941,65 @@ void RibDefinition::cleanOutline(float scale)
     auto pointOf = [&](int t) -> Vector3D& { return *outline[turns[t].getIndex()]; };
     auto turnOf = [&](int t) { return turns[t].getTurn(); };
 
+    // Each repair mends one small fault, and must keep to it. Turns are only
+    // collected where the outline bends sharply, so the turns next to each
+    // other in the list may belong to different faults far apart: the two
+    // ends of a sheet on either side of a smooth nose, the corners of a sheet
+    // sunk into both surfaces. A fault's outline runs from corner to corner:
+    // where the stretch between its first and last corner is longer than the
+    // way from corner to corner by more than the limit, the outline bends
+    // away between them, and the corners are not one fault.
+    auto keepsToItsCorners = [&](std::initializer_list<int> corners) {
+        float way = 0.0f;
+        for (const int* corner = corners.begin() + 1; corner != corners.end(); ++corner) {
+            way += pointOf(*(corner - 1)).distanceXY(pointOf(*corner));
+        }
+        float stretch = 0.0f;
+        const int last = turns[*(corners.end() - 1)].getIndex();
+        for (int k = turns[*corners.begin()].getIndex(); k < last; ++k) {
+            stretch += outline[k]->distanceXY(*outline[k + 1]);
+            if (stretch > way + limit) {
+                return false;
+            }
+        }
+        return true;
+    };
+    // A spike folds onto its root whatever its length, so its way back must
+    // be one straight line: a gently curved surface between two reversals
+    // (a whole sunk surface, say) is not a spike.
+    const float straightness = 0.1f * limit;
+    auto runsStraight = [&](int from, int to) {
+        const Vector3D& a = pointOf(from);
+        const Vector3D& b = pointOf(to);
+        const int last = turns[to].getIndex();
+        for (int k = turns[from].getIndex() + 1; k < last; ++k) {
+            if (distanceToSegmentXY(*outline[k], a, b) > straightness) {
+                return false;
+            }
+        }
+        return true;
+    };
+
     int i = 0;
     while (i < m - 2) {
         if (turnOf(i) == 0) {
+            // A ridge narrower than the limit at its top must be narrow at
+            // its foot too.
             if (i < m - 3 && turnOf(i + 1) == 1 && turnOf(i + 2) == 1 && turnOf(i + 3) == 0
-                && pointOf(i + 1).distanceXY(pointOf(i + 2)) < limit) {
+                && pointOf(i + 1).distanceXY(pointOf(i + 2)) < limit
+                && pointOf(i).distanceXY(pointOf(i + 3)) < 2.0f * limit
+                && keepsToItsCorners({i, i + 1, i + 2, i + 3})) {
                 repairTurns(turns, i, i + 3);
                 i += 3;
             } else if (turnOf(i + 1) == 3 && turnOf(i + 2) == 0
-                       && pointOf(i).distanceXY(pointOf(i + 2)) < limit) {
+                       && pointOf(i).distanceXY(pointOf(i + 2)) < limit
+                       && keepsToItsCorners({i, i + 1, i + 2})) {
                 repairTurns(turns, i, i + 2);
                 i += 2;
             } else {
                 ++i;
             }
-        } else if (turnOf(i) == 3 && turnOf(i + 1) == 3 && turns[i].getIndex() >= 1) {
+        } else if (turnOf(i) == 3 && turnOf(i + 1) == 3 && turns[i].getIndex() >= 1 && runsStraight(i, i + 1)) {
             // A spike out and back: fold it onto the point it grew from.
             const int start = turns[i].getIndex();
             int end = turns[i + 1].getIndex();

@@ -100,6 +100,57 @@ std::vector<double> geometryOf(const PanelBaseData& data)
     return out;
 }
 
+// The farthest any point of outline a lies from the polyline b.
+double farthestFrom(const std::vector<Vector3D*>& a, const std::vector<Vector3D*>& b)
+{
+    double farthest = 0.0;
+    for (const Vector3D* p : a) {
+        double nearest = 1e30;
+        for (size_t j = 0; j + 1 < b.size(); ++j) {
+            const double ax = b[j]->getX();
+            const double ay = b[j]->getY();
+            const double dx = b[j + 1]->getX() - ax;
+            const double dy = b[j + 1]->getY() - ay;
+            const double length = dx * dx + dy * dy;
+            double t = length > 0.0 ? ((p->getX() - ax) * dx + (p->getY() - ay) * dy) / length : 0.0;
+            t = std::min(1.0, std::max(0.0, t));
+            nearest = std::min(nearest, std::hypot(ax + t * dx - p->getX(), ay + t * dy - p->getY()));
+        }
+        farthest = std::max(farthest, nearest);
+    }
+    return farthest;
+}
+
+// Where the outline comes back to a point it has left (within 0.001 mm),
+// as a cutter would run a cut out and back; empty when it does not.
+// Repeats in a row are one pass; so are the two ends of a closed trailing
+// edge. passCount, when given, receives the number of passes.
+QString pointPassedTwice(const RibDefinition& rib, float wingRootChord, size_t* passCount = nullptr)
+{
+    const float tolerance = 0.001f / wingRootChord;
+    const auto same = [tolerance](const Vector3D* a, const Vector3D* b) {
+        return std::fabs(a->getX() - b->getX()) <= tolerance && std::fabs(a->getY() - b->getY()) <= tolerance;
+    };
+    std::vector<const Vector3D*> passes;
+    for (const Vector3D* p : rib.getRibCoords())
+        if (passes.empty() || !same(passes.back(), p))
+            passes.push_back(p);
+    while (passes.size() > 1 && same(passes.back(), passes.front()))
+        passes.pop_back();
+    if (passCount)
+        *passCount = passes.size();
+    for (size_t i = 0; i < passes.size(); ++i)
+        for (size_t j = i + 1; j < passes.size(); ++j)
+            if (same(passes[i], passes[j]))
+                return QStringLiteral("rib at %1: point %2 (%3, %4) passed again at %5")
+                    .arg(rib.position)
+                    .arg(i)
+                    .arg(passes[i]->getX() * wingRootChord)
+                    .arg(passes[i]->getY() * wingRootChord)
+                    .arg(j);
+    return QString();
+}
+
 const RibDefinition& ribNumber(const PanelBaseData& data, int number)
 {
     bool found = false;
@@ -123,6 +174,8 @@ private slots:
     void roundLeadingEdgeIsReportedAndNotCut();
     void coveredOutlinePassesNoPointTwice_data();
     void coveredOutlinePassesNoPointTwice();
+    void coveredRibStaysWithinItsSheetsOfTheBareRib_data();
+    void coveredRibStaysWithinItsSheetsOfTheBareRib();
     void recordsNamingNoRibAreSkipped();
     void coveringStopsAtAnAutoAdjustedTrailingEdge();
     void heightRangeSpansEveryOutlineInMillimetres();
@@ -372,30 +425,97 @@ void TestPipeline::coveredOutlinePassesNoPointTwice()
                                             false, 0.0f, 0.0f, false, false));
     PanelBaseData data;
     TestSupport::captureOutput([&] { data = makePanel(f); });
-    const float tolerance = 0.001f / 200.0f;
-    const auto same = [tolerance](const Vector3D* a, const Vector3D* b) {
-        return std::fabs(a->getX() - b->getX()) <= tolerance && std::fabs(a->getY() - b->getY()) <= tolerance;
-    };
     for (const RibDefinition& rib : data.getRibList().getRibs()) {
-        // Repeats in a row are one pass; so are the two ends of a closed
-        // trailing edge.
-        std::vector<const Vector3D*> passes;
-        for (const Vector3D* p : rib.getRibCoords())
-            if (passes.empty() || !same(passes.back(), p))
-                passes.push_back(p);
-        while (passes.size() > 1 && same(passes.back(), passes.front()))
-            passes.pop_back();
-        QVERIFY(passes.size() > 100);
-        for (size_t i = 0; i < passes.size(); ++i)
-            for (size_t j = i + 1; j < passes.size(); ++j)
-                QVERIFY2(!same(passes[i], passes[j]),
-                         qPrintable(QStringLiteral("rib at %1: point %2 (%3, %4) passed again at %5")
-                                        .arg(rib.position)
-                                        .arg(i)
-                                        .arg(passes[i]->getX() * 200.0f)
-                                        .arg(passes[i]->getY() * 200.0f)
-                                        .arg(j)));
+        size_t passes = 0;
+        const QString twice = pointPassedTwice(rib, data.getWingRootChord(), &passes);
+        QVERIFY(passes > 100);
+        QVERIFY2(twice.isEmpty(), qPrintable(twice));
     }
+}
+
+void TestPipeline::coveredRibStaysWithinItsSheetsOfTheBareRib_data()
+{
+    // Each row builds the tip airfoil's panel under every sheet thickness
+    // and band length (bands of 10 to 50 % end mid-chord), with and without
+    // covering. The thin tips sink their noses furthest.
+    QTest::addColumn<QString>("tip");
+    QTest::addColumn<int>("leType");
+    QTest::addColumn<bool>("standard");
+    QTest::addColumn<bool>("upper");
+    QTest::addColumn<bool>("lower");
+    QTest::addColumn<bool>("fromTE");
+    for (const char* tip : {"NACA 0009", "NACA 2409", "NACA 0012", "CLARK Y AIRFOIL"})
+        QTest::addRow("%s tip, no LE piece, both sides", tip) << tip << 0 << false << true << true << false;
+    for (int type : {1, 2, 3, 4})
+        QTest::addRow("LE type %d, both sides", type) << "NACA 0009" << type << false << true << true << false;
+    QTest::newRow("standard covering, no LE piece") << "NACA 0009" << 0 << true << true << true << false;
+    QTest::newRow("standard covering, LE piece") << "NACA 0009" << 1 << true << true << true << false;
+    QTest::newRow("standard covering, upper side") << "NACA 0009" << 0 << true << true << false << false;
+    QTest::newRow("upper side") << "NACA 0009" << 0 << false << true << false << false;
+    QTest::newRow("lower side") << "NACA 0009" << 0 << false << false << true << false;
+    QTest::newRow("measured from the TE") << "NACA 0009" << 0 << false << true << true << true;
+}
+
+void TestPipeline::coveredRibStaysWithinItsSheetsOfTheBareRib()
+{
+    // Sheeting only sinks the surface it covers: whatever the outline
+    // clean-up mends afterwards must stay within the sheet of the rib built
+    // without it, must not reach around the nose to the other surface, and
+    // must leave no cut out and back.
+    QFETCH(QString, tip);
+    QFETCH(int, leType);
+    QFETCH(bool, standard);
+    QFETCH(bool, upper);
+    QFETCH(bool, lower);
+    QFETCH(bool, fromTE);
+    const int ribs = 8;
+    int checked = 0;
+    QStringList strays;
+    for (float sheet : {0.5f, 0.8f, 1.0f, 1.5f, 1.75f, 2.5f}) {
+        for (float band : {10.0f, 20.0f, 30.0f, 50.0f, 100.0f}) {
+            Features bare;
+            bare.le = LEData(leType, 8.0f);
+            Features covered = bare;
+            if (standard) {
+                covered.covering = CoveringDefinition(SheetingType::Standard, band, sheet, 0, true, upper, lower);
+            } else {
+                covered.covering.setSheetingType(SheetingType::Advanced);
+                covered.strips.append(SheetingStripDefinition("band", 0, 1, ribs, band, band, sheet, lower, upper,
+                                                              !fromTE, false, fromTE ? 100.0f - band : 0.0f,
+                                                              0.0f, false, false));
+            }
+            const auto build = [&](const Features& f) {
+                return PanelBaseData(1, "Panel", "CLARK Y AIRFOIL", tip, 200.0f, 100.0f, 0.0f, 362.0f, 0.0f, 0.0f,
+                                     false, false, true, 2.0f, ribs, 150.0f, 1.0f, 1.0f, nullptr, f.le, f.te,
+                                     f.spars, f.strips, f.covering, BuildingTabData(), f.combs);
+            };
+            PanelBaseData withoutSheet;
+            PanelBaseData withSheet;
+            TestSupport::captureOutput([&] {
+                withoutSheet = build(bare);
+                withSheet = build(covered);
+            });
+            const float wrc = withSheet.getWingRootChord();
+            auto bareRib = withoutSheet.getRibList().getRibs().begin();
+            for (const RibDefinition& rib : withSheet.getRibList().getRibs()) {
+                const auto& a = rib.getRibCoords();
+                const auto& b = (bareRib++)->getRibCoords();
+                const double apart = std::max(farthestFrom(a, b), farthestFrom(b, a)) * wrc;
+                ++checked;
+                const QString twice = pointPassedTwice(rib, wrc);
+                if (!twice.isEmpty())
+                    strays << QStringLiteral("%1 mm sheet, %2 % band, %3").arg(sheet).arg(band).arg(twice);
+                if (apart > sheet + 0.25)
+                    strays << QStringLiteral("%1 mm sheet, %2 % band, rib at %3: %4 mm")
+                                  .arg(sheet)
+                                  .arg(band)
+                                  .arg(rib.position)
+                                  .arg(apart, 0, 'f', 2);
+            }
+        }
+    }
+    QCOMPARE(checked, 6 * 5 * ribs);
+    QVERIFY2(strays.isEmpty(), qPrintable(QString::number(strays.size()) + " strays: " + strays.join("; ")));
 }
 
 void TestPipeline::recordsNamingNoRibAreSkipped()
