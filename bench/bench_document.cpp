@@ -4,6 +4,7 @@
 #include "planformixdata.pb.h"
 
 #include <QTemporaryDir>
+#include <iostream>
 #include <benchmark/benchmark.h>
 
 // Save a five-panel wing of 100 ribs per panel into a document and load it
@@ -123,10 +124,14 @@ static void BM_UndoLargestPlane(benchmark::State& state)
     plane->save(undoState);
     for (auto _ : state) {
         if (!plane->loadFromString(undoState, SerializeableIf::UNDO_REDO)) {
-            state.SkipWithError(plane->getLoadProblem().toStdString().c_str());
+            // Refused for want of memory: the plane must still be there.
+            std::cout << plane->getLoadProblem().toStdString() << " Panels: " << plane->getPanelCount()
+                      << std::endl;
+            state.SkipWithError("undo state refused");
             break;
         }
     }
+    state.counters["panels"] = plane->getPanelCount();
     delete plane;
 }
 BENCHMARK(BM_UndoLargestPlane)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();

@@ -209,6 +209,16 @@ long long estimatedBytes(const DocumentLimits::Size& size)
 // A plane larger than this is not kept while an undo state is built.
 constexpr long long keptDuringRebuild = 400LL * 1000 * 1000;
 
+// Panels are built on worker threads, whose memory pools the next build's
+// workers need not draw from again: the freed pages go back to the system,
+// so that a plane freed and the next one built do not add up.
+void giveMemoryBack()
+{
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
 } // namespace
 
 PlaneModel* PlaneModel::theInstance = nullptr;
@@ -499,6 +509,8 @@ void PlaneModel::restorePlane(const std::string& before)
 {
     if (before.empty())
         return;
+    // What the stopped or failed build took is freed by now.
+    giveMemoryBack();
     serializedPlanformixData kept;
     kept.ParseFromString(before);
     // The plane was there a moment ago, so it is built again in full;
@@ -613,14 +625,9 @@ void PlaneModel::discardPanels(std::vector<Panel*> panels)
             clock.restart();
         }
     }
-#ifdef __GLIBC__
-    // The panels were built on worker threads, whose memory pools the next
-    // plane's workers need not draw from again: hand the freed pages of a
-    // large plane back (that takes a few tens of milliseconds), so that the
-    // old and the new plane do not add up.
+    // A few tens of milliseconds, worth it for a large plane only.
     if (large)
-        malloc_trim(0);
-#endif
+        giveMemoryBack();
 }
 
 // ------------------------------------------------------------------- plane
