@@ -74,7 +74,8 @@ public:
     static bool planeBeingBuilt();
     // Keeps a change to the plane that arrives while a document is built,
     // and runs it from the event loop once the building is over (at once
-    // when nothing is being built).
+    // when nothing is being built). Building a document file drops it: the
+    // plane it was made on is given up.
     void deferChange(std::function<void()> change);
 
     void observedObjectChanged(Observable* sender) override;
