@@ -16,6 +16,7 @@
 #include <QThread>
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cerrno>
 #include <cmath>
 #include <limits>
@@ -25,8 +26,10 @@
 #include <new>
 #include <iostream>
 #include <iterator>
+#include <future>
 #include <memory>
 #include <sstream>
+#include <system_error>
 #include <vector>
 
 using PanelMessage = serializedPlanformixData::serializedPanelData;
@@ -209,15 +212,6 @@ long long estimatedBytes(const DocumentLimits::Size& size)
 // A plane larger than this is not kept while an undo state is built.
 constexpr long long keptDuringRebuild = 400LL * 1000 * 1000;
 
-// Panels are built on worker threads, whose memory pools the next build's
-// workers need not draw from again: the freed pages go back to the system,
-// so that a plane freed and the next one built do not add up.
-void giveMemoryBack()
-{
-#ifdef __GLIBC__
-    malloc_trim(0);
-#endif
-}
 
 } // namespace
 
@@ -604,6 +598,27 @@ void PlaneModel::replacePanels(std::vector<Panel*> panels, const QString& name)
     building = true;
     discardPanels(std::move(old));
     building = wasBuilding;
+}
+
+void PlaneModel::giveMemoryBack()
+{
+    // Panels are built on worker threads, whose memory pools the next
+    // build's workers need not draw from again: the freed pages go back to
+    // the system, so that a plane freed and the next one built do not add
+    // up. For a large plane that takes most of a second, so it runs beside
+    // the window, which is kept painted.
+#ifdef __GLIBC__
+    std::future<int> trimmed;
+    try {
+        trimmed = std::async(std::launch::async, [] { return malloc_trim(0); });
+    } catch (const std::system_error&) {
+        malloc_trim(0);
+        return;
+    }
+    while (trimmed.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+        if (loadProgress)
+            loadProgress(0, 0);
+#endif
 }
 
 void PlaneModel::discardPanels(std::vector<Panel*> panels)

@@ -207,6 +207,8 @@ private:
     // freed while the window is kept painted.
     void replacePanels(std::vector<Panel*> panels, const QString& name = QString());
     void discardPanels(std::vector<Panel*> panels);
+    // Hands the memory freed by the last plane back to the system.
+    void giveMemoryBack();
     // keep false: the changes are dropped, not run.
     void runDeferredChanges(bool keep);
 
