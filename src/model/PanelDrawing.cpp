@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iostream>
+#include <iterator>
 #include <qopengl.h>
 
 #include "foundation/GLUtils.h"
@@ -234,6 +235,37 @@ bool PanelDrawing::shows(const Scene& scene, Piece piece, const PlaneVisualisati
 
 void PanelDrawing::drawPiece(const Scene& scene, Piece piece, const PlaneVisualisationOptions& options, int side)
 {
+    const size_t parts = pieceParts(scene, piece);
+    for (size_t part = 0; part < parts; ++part)
+        drawPiecePart(scene, piece, part, options, side);
+}
+
+namespace {
+
+bool advancedCovering(const PanelDrawing::Scene& scene)
+{
+    return scene.covering && scene.strips && static_cast<int>(scene.covering->getSheetingType()) == 2;
+}
+
+} // namespace
+
+size_t PanelDrawing::pieceParts(const Scene& scene, Piece piece)
+{
+    switch (piece) {
+    case CombsPiece:
+        return scene.combs ? scene.combs->getCombs().size() : 0;
+    case SparsPiece:
+        return scene.spars ? scene.spars->getSpars().size() : 0;
+    case CoveringPiece:
+        return advancedCovering(scene) ? scene.strips->getStrips().size() : 1;
+    default:
+        return 1;
+    }
+}
+
+void PanelDrawing::drawPiecePart(const Scene& scene, Piece piece, size_t part,
+                                 const PlaneVisualisationOptions& options, int side)
+{
     const Ribs& ribs = scene.ribs;
     switch (piece) {
     case LeadingEdgePiece:
@@ -243,19 +275,28 @@ void PanelDrawing::drawPiece(const Scene& scene, Piece piece, const PlaneVisuali
         drawTrailingEdge(ribs, options, side);
         break;
     case CombsPiece:
-        if (scene.combs)
-            for (const RibCombData& comb : scene.combs->getCombs())
-                if (comb.getType() == RibCombData::Above || comb.getType() == RibCombData::Below)
-                    drawComb(comb, ribs, referenceOf(scene), options, side);
+        if (scene.combs && part < scene.combs->getCombs().size()) {
+            const RibCombData& comb = *std::next(scene.combs->getCombs().begin(), long(part));
+            if (comb.getType() == RibCombData::Above || comb.getType() == RibCombData::Below)
+                drawComb(comb, ribs, referenceOf(scene), options, side);
+        }
         break;
     case SparsPiece:
-        if (scene.spars)
-            for (const SparDefinition& spar : scene.spars->getSpars())
-                drawSpar(spar, ribs, options, side);
+        if (scene.spars && part < scene.spars->getSpars().size())
+            drawSpar(*std::next(scene.spars->getSpars().begin(), long(part)), ribs, options, side);
         break;
     case CoveringPiece:
-        if (scene.covering && scene.strips)
+        if (advancedCovering(scene)) {
+            if (part < scene.strips->getStrips().size()) {
+                const SheetingStripDefinition& strip = *std::next(scene.strips->getStrips().begin(), long(part));
+                if (strip.getUpper())
+                    drawStripSide(strip, strip.getId(1), ribs, options, side);
+                if (strip.getLower())
+                    drawStripSide(strip, strip.getId(0), ribs, options, side);
+            }
+        } else if (scene.covering && scene.strips) {
             drawCovering(*scene.covering, *scene.strips, ribs, options, side);
+        }
         break;
     case PieceCount:
         break;

@@ -66,6 +66,12 @@ public:
                           Recorded* recorded = nullptr);
     // One piece as drawPanel draws it, whatever the options show.
     static void drawPiece(const Scene& scene, Piece piece, const PlaneVisualisationOptions& options, int side);
+    // A piece drawn part by part, as drawPiece draws it: each spar, comb or
+    // advanced sheeting strip is a part of its own, an edge or standard
+    // covering one part.
+    static size_t pieceParts(const Scene& scene, Piece piece);
+    static void drawPiecePart(const Scene& scene, Piece piece, size_t part, const PlaneVisualisationOptions& options,
+                              int side);
     // Which pieces drawPanel draws with these options.
     static bool shows(const Scene& scene, Piece piece, const PlaneVisualisationOptions& options);
 

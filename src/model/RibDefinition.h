@@ -47,6 +47,9 @@ public:
     void copyGeometryFrom(const RibDefinition& other);
     // True while this rib's geometry is the very block of other's.
     bool sharesGeometryWith(const RibDefinition& other) const;
+    // The rib's geometry block without a hold on it: it tells whether a rib
+    // still has the very block it had, even once that block is gone.
+    std::weak_ptr<const RibGeometry> geometryToken() const { return shared; }
     // Lets go of the geometry if other ribs share it, so that a rebuild
     // which makes it anew does not first copy it; an unshared block is kept
     // for the rebuild to refill.

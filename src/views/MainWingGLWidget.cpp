@@ -83,9 +83,10 @@ QGLFormat viewFormat()
     return format;
 }
 
-// Draws the parts of one panel (pieces and ribs, in the order drawPanel asks
-// for them) from part number `from` on, until the time is up: from the
-// recorded lists when given, else anew. At least one part is drawn.
+// Draws the parts of one panel (ribs, and pieces or each spar, comb and strip
+// of them, in the order drawPanel asks for them) from part number `from` on,
+// until the time is up: from the recorded lists when given, else anew. At
+// least one part is drawn.
 class PanelPart : public PanelDrawing::Recorded
 {
 public:
@@ -103,12 +104,16 @@ public:
 
     void drawPiece(PanelDrawing::Piece piece) override
     {
-        if (!take())
+        if (lists) {
+            if (take())
+                lists->drawPiece(piece);
             return;
-        if (lists)
-            lists->drawPiece(piece);
-        else
-            PanelDrawing::drawPiece(scene, piece, options, side);
+        }
+        // Fifty spars along 200 ribs take longer than a slice.
+        const size_t parts = PanelDrawing::pieceParts(scene, piece);
+        for (size_t index = 0; index < parts; ++index)
+            if (take())
+                PanelDrawing::drawPiecePart(scene, piece, index, options, side);
     }
 
     void drawRib(size_t index) override
@@ -171,7 +176,7 @@ MainWingGLWidget::MainWingGLWidget(QWidget* parent)
     resetCamera();
     fullFrameTimer.setSingleShot(true);
     fullFrameTimer.setInterval(fullFrameDelayMs);
-    connect(&fullFrameTimer, &QTimer::timeout, this, &MainWingGLWidget::showFullFrame);
+    connect(&fullFrameTimer, &QTimer::timeout, this, [this] { showFullFrame(); });
     sliceTimer.setSingleShot(true);
     sliceTimer.setInterval(0);
     connect(&sliceTimer, &QTimer::timeout, this, &MainWingGLWidget::drawNextSlice);
@@ -302,10 +307,13 @@ void MainWingGLWidget::requestFrame(Change change, bool now)
         update();
 }
 
-void MainWingGLWidget::showFullFrame()
+void MainWingGLWidget::showFullFrame(bool now)
 {
     fullFrameTimer.stop();
-    updateGL();
+    if (now)
+        updateGL();
+    else
+        update();
 }
 
 std::vector<double> MainWingGLWidget::drawnState() const
@@ -628,8 +636,7 @@ void MainWingGLWidget::mouseReleaseEvent(QMouseEvent*)
     // Letting go ends the drag for certain: the full frame need not wait
     // to see whether the hand moves on.
     if (lightFrames && fullFrameTimer.isActive()) {
-        fullFrameTimer.stop();
-        showFullFrame();
+        showFullFrame(true);
     }
 }
 

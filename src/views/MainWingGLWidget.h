@@ -142,7 +142,8 @@ private:
     void drawLightFrame(PlaneModel* plane);
     // The model-view matrix of the camera, loaded and copied to base.
     void loadCamera(float base[16]);
-    void showFullFrame();
+    // Ends the light frames; the full frame follows, or is drawn now.
+    void showFullFrame(bool now = false);
     void resetCamera();
     // Stores a show flag, mirrors it in its check box and lets the document
     // know, so that the change can be undone.

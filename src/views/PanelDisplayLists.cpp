@@ -107,16 +107,9 @@ void PanelDisplayLists::remember(const PanelDrawing::Scene& scene, const PlaneVi
 void PanelDisplayLists::hold(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options)
 {
     const size_t ribs = scene.ribs.size();
-    if (heldRibs.size() != ribs)
-        heldRibs.assign(ribs, RibDefinition(0.0f, 0.0f));
-    for (size_t index = 0; index < ribs; ++index) {
-        const RibDefinition& rib = *scene.ribs[index];
-        if (held && ribIsCurrent(index, rib))
-            continue;
-        heldRibs[index] = rib;
-        heldRibs[index].copyGeometryFrom(rib);
-        heldRibs[index].setSelected(rib.isSelected());
-    }
+    heldRibs.resize(ribs);
+    for (size_t index = 0; index < ribs; ++index)
+        heldRibs[index] = heldOf(*scene.ribs[index]);
     recordedColours = colourKey(options);
     recordedShapes = shapeKey(scene);
     held = true;
@@ -133,7 +126,7 @@ int PanelDisplayLists::prepare(const PanelDrawing::Scene& scene, const PlaneVisu
         if (firstList == 0)
             return 0;
         recorded.assign(2 * listsPerSide, false);
-        heldRibs.assign(ribs, RibDefinition(0.0f, 0.0f));
+        heldRibs.assign(ribs, HeldRib());
         markValue.assign(ribs, 1);
         recordedColours = 0;
         recordedShapes = 0;
@@ -151,9 +144,7 @@ int PanelDisplayLists::prepare(const PanelDrawing::Scene& scene, const PlaneVisu
         const RibDefinition& rib = *scene.ribs[index];
         if (ribIsCurrent(index, rib))
             continue;
-        heldRibs[index] = rib;
-        heldRibs[index].copyGeometryFrom(rib);
-        heldRibs[index].setSelected(rib.isSelected());
+        heldRibs[index] = heldOf(rib);
         for (const int side : {1, -1})
             recorded[ribSlot(side, index)] = false;
         piecesChanged = true;
@@ -281,13 +272,29 @@ std::uint64_t PanelDisplayLists::shapeKey(const PanelDrawing::Scene& scene)
     return key.value();
 }
 
+PanelDisplayLists::HeldRib PanelDisplayLists::heldOf(const RibDefinition& rib)
+{
+    HeldRib held;
+    held.geometry = rib.geometryToken();
+    // A rib holds its own block: the token lapses only once the rib has none.
+    held.withGeometry = !held.geometry.expired();
+    held.scaledThickness = rib.scaledThickness;
+    held.position = rib.position;
+    held.selected = rib.isSelected();
+    return held;
+}
+
 bool PanelDisplayLists::ribIsCurrent(size_t index, const RibDefinition& rib) const
 {
-    const RibDefinition& held = heldRibs[index];
-    // A rib without geometry shares none, not even with itself.
-    const bool sameGeometry =
-        held.sharesGeometryWith(rib) || (!rib.sharesGeometryWith(rib) && !held.sharesGeometryWith(held));
-    return sameGeometry && held.scaledThickness == rib.scaledThickness && held.isSelected() == rib.isSelected() &&
+    const HeldRib& held = heldRibs[index];
+    const std::weak_ptr<const RibGeometry> geometry = rib.geometryToken();
+    const bool withGeometry = !geometry.expired();
+    // The token keeps the block's bookkeeping, so a new block never takes
+    // its place and compares equal by mistake.
+    const bool sameGeometry = withGeometry == held.withGeometry &&
+                              (!withGeometry || (!held.geometry.owner_before(geometry) &&
+                                                 !geometry.owner_before(held.geometry)));
+    return sameGeometry && held.scaledThickness == rib.scaledThickness && held.selected == rib.isSelected() &&
            held.position == rib.position;
 }
 

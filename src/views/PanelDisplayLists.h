@@ -2,6 +2,7 @@
 
 #include <bitset>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "model/PanelDrawing.h"
@@ -13,10 +14,9 @@ class PlaneVisualisationOptions;
 // drawing in OpenGL display lists for both wing halves: a list per rib and a
 // list per piece that joins the ribs, each recorded once and replayed in
 // every frame until what it shows changes. A changed rib is told by the
-// geometry it was drawn from, which is held here: a rib never writes to
-// geometry another rib holds, it takes a copy of its own first, so held
-// geometry is never changed under the lists. Holding it costs no point:
-// the block is shared with the panel's rib.
+// geometry block it was drawn from: a rib never writes to a block another
+// rib holds, and a rebuild makes new blocks. The block is known here without
+// a hold on it, so a plane that is gone takes its geometry along at once.
 class PanelDisplayLists
 {
 public:
@@ -83,9 +83,19 @@ private:
     size_t ribSlot(int side, size_t index) const;
     size_t pieceSlot(int side, PanelDrawing::Piece piece) const;
 
-    // What the panel was last drawn from.
+    // What the panel was last drawn from: of each rib the geometry block,
+    // without a hold on it, and what else decides its drawing.
+    struct HeldRib
+    {
+        std::weak_ptr<const RibGeometry> geometry;
+        bool withGeometry = false;
+        float scaledThickness = 0.0f;
+        float position = 0.0f;
+        bool selected = false;
+    };
+    static HeldRib heldOf(const RibDefinition& rib);
     bool held = false;
-    std::vector<RibDefinition> heldRibs;
+    std::vector<HeldRib> heldRibs;
     std::uint64_t recordedColours = 0;
     std::uint64_t recordedShapes = 0;
     // Per side: the ribs' lists, then the pieces'.
