@@ -61,19 +61,6 @@ public:
 
 const QString baseTitle = QStringLiteral("Planformix 1.2.3");
 
-// A build under the address sanitizer runs several times slower.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr int slowdown = 5;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr int slowdown = 5;
-#else
-constexpr int slowdown = 1;
-#endif
-#else
-constexpr int slowdown = 1;
-#endif
-
 // Writes a document of panels of generated ribs, each with square spars.
 void writeWing(const QString& file, int panels, int ribs, int spars, int coveredStrips = 0)
 {
@@ -624,8 +611,7 @@ void TestFileManager::cancelledBuildLeavesEmptyDocumentAndFile()
     QVERIFY(files->openFile(large));
     QCOMPARE(watch.shown, 1);
     QVERIFY(watch.cancelled.isValid());
-    QVERIFY2(watch.cancelled.elapsed() < stopsWithinMs * slowdown,
-             qPrintable(QString::number(watch.cancelled.elapsed())));
+    const qint64 stoppedAfterMs = watch.cancelled.elapsed();
     QVERIFY(watch.values.back() >= cancelAt);
     QCOMPARE(plane->getPanelCount(), 0);
     QCOMPARE(plane->getName(), QString());
@@ -635,6 +621,20 @@ void TestFileManager::cancelledBuildLeavesEmptyDocumentAndFile()
     QVERIFY(!undo->isEnabled());
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bytes);
+    file.close();
+    if (stoppedAfterMs >= stopsWithinMs) {
+        // Parallel tests and sanitizers slow every step, the stop included.
+        // What must hold there too is that Cancel ends the build long before
+        // the build itself would end.
+        QElapsedTimer whole;
+        whole.start();
+        QVERIFY(files->openFile(large));
+        const qint64 wholeMs = whole.elapsed();
+        QVERIFY2(stoppedAfterMs * 3 < wholeMs,
+                 qPrintable(QStringLiteral("stopped %1 ms after Cancel, whole build %2 ms")
+                                .arg(stoppedAfterMs)
+                                .arg(wholeMs)));
+    }
 }
 
 void TestFileManager::cancelledUndoKeepsStateBefore()
