@@ -3,6 +3,7 @@
 #include "document/PlaneModel.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/DialogSeam.h"
+#include "foundation/ModalProgress.h"
 #include "foundation/Observable.h"
 #include "planformixdata.pb.h"
 
@@ -61,22 +62,10 @@ public:
     BuildProgress& operator=(const BuildProgress&) = delete;
 
 private:
-    // A build shorter than this shows no dialog at all.
-    static constexpr qint64 shownAfterMs = 250;
-
     bool report(long long done, long long total)
     {
-        if (!dialog && clock.elapsed() >= shownAfterMs) {
-            dialog = std::make_unique<QProgressDialog>(tr("Building the ribs of the document..."), tr("Cancel"), 0,
-                                                       1000, parent);
-            dialog->setWindowTitle(title);
-            dialog->setWindowModality(Qt::ApplicationModal);
-            dialog->setMinimumDuration(0);
-            dialog->setAutoClose(false);
-            dialog->setAutoReset(false);
-            dialog->setValue(0);
-            dialog->show();
-        }
+        if (!dialog && clock.elapsed() >= ModalProgress::shownAfterMs)
+            dialog = ModalProgress::open(parent, title, tr("Building the ribs of the document..."), tr("Cancel"));
         if (!dialog || dialog->wasCanceled()) {
             // Nothing to click yet, or the pieces still running finish after
             // a Cancel: paint, but take no input.
@@ -84,7 +73,7 @@ private:
             return !dialog;
         }
         if (total > 0)
-            dialog->setValue(int(std::min(done, total) * 1000 / total));
+            dialog->setValue(int(std::min(done, total) * ModalProgress::steps / total));
         if (total > 0 && done >= total && !cancelTaken) {
             // Every panel is built: what follows cannot be stopped, so no
             // Cancel is offered for it.

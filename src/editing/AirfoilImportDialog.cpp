@@ -6,6 +6,7 @@
 #include "foundation/CLocale.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/FileErrorText.h"
+#include "foundation/ModalProgress.h"
 #include "foundation/Vector3D.h"
 #include "foundation/XDoubleSpinBox.h"
 #include "ui_AirfoilImportDialog.h"
@@ -24,9 +25,6 @@
 #include <thread>
 
 namespace {
-
-// A read shorter than this shows no progress at all, as a document build.
-const qint64 ProgressShownAfterMs = 250;
 
 // Reading a file uses nothing of the library, so a passing reader of its
 // own serves the worker thread.
@@ -72,16 +70,8 @@ Airfoil* readAirfoilShowingProgress(QWidget* parent, const QString& path, Airfoi
             if (finishedChanged.wait_for(lock, std::chrono::milliseconds(20), [&] { return finished; }))
                 break;
         }
-        if (!progress && clock.elapsed() >= ProgressShownAfterMs) {
-            progress = std::make_unique<QProgressDialog>(label, cancelText, 0, 1000, parent);
-            progress->setWindowTitle(title);
-            progress->setWindowModality(Qt::ApplicationModal);
-            progress->setMinimumDuration(0);
-            progress->setAutoClose(false);
-            progress->setAutoReset(false);
-            progress->setValue(0);
-            progress->show();
-        }
+        if (!progress && clock.elapsed() >= ModalProgress::shownAfterMs)
+            progress = ModalProgress::open(parent, title, label, cancelText);
         if (!progress || progress->wasCanceled()) {
             // Nothing to click yet, or waiting for the reader to notice the
             // Cancel: paint, but take no input.

@@ -1,5 +1,7 @@
 #include "output/OutputProgress.h"
 
+#include "foundation/ModalProgress.h"
+
 #include <QCoreApplication>
 #include <QProgressDialog>
 #include <algorithm>
@@ -16,7 +18,7 @@ QString tr(const char* text)
 // Often enough that the window follows the hand, seldom enough that the
 // events cost nothing next to the work.
 constexpr qint64 eventsEveryMs = 20;
-constexpr int steps = 1000;
+constexpr int steps = ModalProgress::steps;
 
 } // namespace
 
@@ -37,7 +39,7 @@ bool OutputProgress::step(long long units)
     done = std::min(done + std::max(units, 0LL), total);
     if (cancelled || sinceEvents.elapsed() < eventsEveryMs)
         return !cancelled;
-    if (!dialog && clock.elapsed() >= shownAfterMs)
+    if (!dialog && clock.elapsed() >= ModalProgress::shownAfterMs)
         showDialog();
     if (dialog)
         dialog->setValue(int(done * steps / total));
@@ -50,14 +52,7 @@ bool OutputProgress::step(long long units)
 
 void OutputProgress::showDialog()
 {
-    dialog = std::make_unique<QProgressDialog>(label, tr("Cancel"), 0, steps, parent);
-    dialog->setWindowTitle(title);
-    dialog->setWindowModality(Qt::ApplicationModal);
-    dialog->setMinimumDuration(0);
-    dialog->setAutoClose(false);
-    dialog->setAutoReset(false);
-    dialog->setValue(0);
-    dialog->show();
+    dialog = ModalProgress::open(parent, title, label, tr("Cancel"));
 }
 
 bool OutputProgress::finishAside(const std::function<bool()>& work)
@@ -65,7 +60,7 @@ bool OutputProgress::finishAside(const std::function<bool()>& work)
     done = total;
     std::future<bool> result = std::async(std::launch::async, work);
     while (result.wait_for(std::chrono::milliseconds(eventsEveryMs)) != std::future_status::ready) {
-        if (!dialog && clock.elapsed() >= shownAfterMs)
+        if (!dialog && clock.elapsed() >= ModalProgress::shownAfterMs)
             showDialog();
         if (dialog && dialog->value() != steps) {
             // Nothing can be stopped any more.

@@ -39,9 +39,6 @@ public:
     // as finish(); returns what work returned.
     bool finishAside(const std::function<bool()>& work);
 
-    // Output that takes less than this shows no dialog at all.
-    static constexpr qint64 shownAfterMs = 250;
-
 private:
     void showDialog();
 

@@ -6,6 +6,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include "foundation/ModalProgress.h"
 #include "output/OutputProgress.h"
 
 // Follows the progress dialog of a long output from the event loop that the
@@ -48,7 +49,7 @@ private:
             if (auto* found = qobject_cast<QProgressDialog*>(widget); found && found->isVisible())
                 dialog = found;
         if (!dialog) {
-            QThread::msleep(OutputProgress::shownAfterMs);
+            QThread::msleep(ModalProgress::shownAfterMs);
             return;
         }
         if (cancel)
