@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "planformixdata.pb.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -212,6 +214,19 @@ FreshHome::FreshHome()
 FreshHome::~FreshHome()
 {
     qputenv("HOME", previous);
+}
+
+void coverWithFiftyStrips(serializedPlanformixData_serializedPanelData& panel)
+{
+    auto* sheeting = panel.mutable_sheeting();
+    sheeting->set_sheetingtype(serializedPlanformixData::serializedPanelData::sheetingDefinition::Advanced);
+    for (int s = 0; s < 50; ++s) {
+        auto* strip = sheeting->add_sheetingstriplist();
+        strip->set_firstrib(1);
+        strip->set_lastrib(panel.noofribs());
+        strip->set_position(10.0f + 1.6f * float(s));
+        strip->set_lastposition(strip->position());
+    }
 }
 
 } // namespace TestSupport

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+class serializedPlanformixData_serializedPanelData;
+
 // Small helpers shared by the test executables.
 namespace TestSupport {
 
@@ -46,6 +48,11 @@ long long failingLimit(int failAt, long long size);
 // What is wrong after a write that had to fail: path must hold previous
 // unchanged and be alone in its folder (no temporary file left over).
 std::string keptUntouched(const QString& path, const QByteArray& previous);
+
+// Puts the panel under advanced covering with 50 sheeting strips, 1.6 % of
+// the chord apart from 10 % back, across all its ribs: the most strip cuts a
+// panel may hold, and the slowest kind to build.
+void coverWithFiftyStrips(serializedPlanformixData_serializedPanelData& panel);
 
 // Points HOME at an empty folder while it lives, as on a new account that
 // has no Documents folder yet.

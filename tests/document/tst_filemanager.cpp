@@ -111,17 +111,7 @@ void withStripsAcross(const QString& file, float length)
     for (int p = 0; p < data.panels_size(); ++p)
         data.mutable_panels(p)->set_length(length);
     data.mutable_panels(0)->set_noofribs(200);
-    for (int p = 0; p < 1; ++p) {
-        auto* sheeting = data.mutable_panels(p)->mutable_sheeting();
-        sheeting->set_sheetingtype(serializedPlanformixData::serializedPanelData::sheetingDefinition::Advanced);
-        for (int s = 0; s < 50; ++s) {
-            auto* strip = sheeting->add_sheetingstriplist();
-            strip->set_firstrib(1);
-            strip->set_lastrib(200);
-            strip->set_position(10.0f + 1.6f * float(s));
-            strip->set_lastposition(strip->position());
-        }
-    }
+    TestSupport::coverWithFiftyStrips(*data.mutable_panels(0));
     QFile out(file);
     if (out.open(QIODevice::WriteOnly))
         out.write(QByteArray::fromStdString(data.SerializeAsString()));

@@ -1,5 +1,6 @@
 #include "airfoils/WingFoils.h"
 #include "common/FailingAllocation.h"
+#include "common/TestSupport.h"
 #include "document/FileManager.h"
 #include "document/PlaneModel.h"
 #include "editing/PanelsTable.h"
@@ -555,15 +556,7 @@ void TestPanelsTable::deleteInALargeWingIsBuiltAwayWithProgress()
         panel->set_tipchord(150.0f);
         panel->set_noofribs(i == 0 ? 200 : 100);
     }
-    auto* sheeting = wing.mutable_panels(0)->mutable_sheeting();
-    sheeting->set_sheetingtype(serializedPlanformixData::serializedPanelData::sheetingDefinition::Advanced);
-    for (int s = 0; s < 50; ++s) {
-        auto* strip = sheeting->add_sheetingstriplist();
-        strip->set_firstrib(1);
-        strip->set_lastrib(200);
-        strip->set_position(10.0f + 1.6f * float(s));
-        strip->set_lastposition(strip->position());
-    }
+    TestSupport::coverWithFiftyStrips(*wing.mutable_panels(0));
     QVERIFY(plane->loadFromString(wing.SerializeAsString(), SerializeableIf::FILE_LOAD));
     files.setModified(false);
     files.resetHistory();
