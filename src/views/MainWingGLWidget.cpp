@@ -876,7 +876,11 @@ bool MainWingGLWidget::continueFullFrame(double untilMs)
             break;
         }
         case FullFrame::Begin: {
-            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+            // A frame drawn at once goes into the buffers paintGL has just
+            // cleared; clearing a multisampled window costs a good share of
+            // a small wing's frame.
+            if (!frame.oneGo)
+                glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
             const float rc = model->getRootChord();
             if (rc == 0.0f || !std::isfinite(rc) || panels == 0) {
                 frame.stage = FullFrame::Done;

@@ -54,8 +54,8 @@ public:
     float getCameraY() const { return cameraY; }
     float getCameraZ() const { return cameraZ; }
 
-    // The full picture of the plane in one go, from the recorded panels
-    // where the view keeps them.
+    // The full picture of the plane in one go, into buffers the caller has
+    // cleared, from the recorded panels where the view keeps them.
     void drawPlane(PlaneModel* plane);
 
     // Full frames slower than this (ms) give way to light ones while the
