@@ -209,8 +209,10 @@ long long estimatedBytes(const DocumentLimits::Size& size)
     return size.ribs * 110000 + size.coveredStripCuts * 45000 + (size.ribCuts - size.coveredStripCuts) * 3000;
 }
 
-// A plane larger than this is not kept while an undo state is built.
-constexpr long long keptDuringRebuild = 400LL * 1000 * 1000;
+// A plane larger than this is not kept while an undo state is built. Two
+// planes of a ten-panel wing of 100 ribs a panel would already take a third
+// more memory than the program showing one.
+constexpr long long keptDuringRebuild = 100LL * 1000 * 1000;
 
 
 } // namespace
