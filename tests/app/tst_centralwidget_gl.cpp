@@ -107,8 +107,29 @@ private slots:
     void destructionTakesThePlaneModel();
 
 private:
+    // As the main window leaves its central widget on a 1280 x 800 screen,
+    // in the language of the catalogue (English without one).
+    static bool showOnSmallScreen(Planformix& central, QTranslator& translator, const QString& catalogue, int tab);
+
     QTemporaryDir imported;
 };
+
+bool TestCentralWidget::showOnSmallScreen(Planformix& central, QTranslator& translator, const QString& catalogue,
+                                          int tab)
+{
+    if (!catalogue.isEmpty()) {
+        if (!translator.load(catalogue))
+            return false;
+        QCoreApplication::installTranslator(&translator);
+    }
+    central.setupForm();
+    central.resize(1257, 660);
+    central.form()->tabWidget->setCurrentIndex(tab);
+    central.show();
+    const bool exposed = QTest::qWaitForWindowExposed(&central);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    return exposed;
+}
 
 void TestCentralWidget::initTestCase()
 {
@@ -366,17 +387,8 @@ void TestCentralWidget::panelTableShowsEveryColumnWhole()
 {
     QFETCH(QString, catalogue);
     QTranslator translator;
-    if (!catalogue.isEmpty()) {
-        QVERIFY(translator.load(catalogue));
-        QCoreApplication::installTranslator(&translator);
-    }
-    // What the main window leaves its central widget on a 1280 x 800 screen.
     Planformix central;
-    central.setupForm();
-    central.resize(1257, 660);
-    central.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&central));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QVERIFY(showOnSmallScreen(central, translator, catalogue, 0));
 
     PanelsTableModel* panels = PlaneModel::instance()->getPanelsTableModel();
     for (const char* name : {"Centre", "Middle", "Outer"}) {
@@ -408,17 +420,8 @@ void TestCentralWidget::summaryShowsEveryValueWhole()
 {
     QFETCH(QString, catalogue);
     QTranslator translator;
-    if (!catalogue.isEmpty()) {
-        QVERIFY(translator.load(catalogue));
-        QCoreApplication::installTranslator(&translator);
-    }
     Planformix central;
-    central.setupForm();
-    central.resize(1257, 660);
-    central.form()->tabWidget->setCurrentIndex(1);
-    central.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&central));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QVERIFY(showOnSmallScreen(central, translator, catalogue, 1));
 
     // 1 480 000 mm² of wing: seven digits before the point.
     PanelBaseData data = plainPanel();
