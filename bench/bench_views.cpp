@@ -513,6 +513,8 @@ std::string windowBenchPlane(int kind)
         return BenchWing::documentOf(40, 200, 0, 0, 0);
     case 2:
         return BenchWing::documentOf(40, 200, 0, 1, 0);
+    case 4:
+        return BenchWing::documentOf(1, 200, 50, 50, 50);
     default:
         return BenchWing::largestPlaneDocument();
     }
@@ -561,7 +563,7 @@ double runUntilShown(MainWindow& window, MainWingGLWidget& view, const PaintWatc
 // per process to read it, or /usr/bin/time -v). Planes: 0 ten panels of 100
 // ribs with every feature, 1 forty panels of 200 plain ribs, 2 forty panels
 // of 200 ribs under advanced covering, 3 the largest plane a document may
-// hold.
+// hold, 4 one panel at every bound of a panel.
 // Actions: 0 open, 1 undo (of a show option), 2 delete the first panel.
 static void BM_WindowUnanswered(benchmark::State& state)
 {
@@ -651,6 +653,8 @@ BENCHMARK(BM_WindowUnanswered)
     ->Args({2, 1})
     ->Args({3, 0})
     ->Args({3, 1})
+    ->Args({4, 0})
+    ->Args({4, 1})
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
