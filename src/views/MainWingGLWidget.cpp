@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "document/DocumentLimits.h"
 #include "document/PlaneModel.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/GLUtils.h"
@@ -162,6 +163,16 @@ size_t ribsOf(const std::list<Panel*>& panels)
     for (const Panel* panel : panels)
         ribs += size_t(std::max(0, panel->getRibCount()));
     return ribs;
+}
+
+// What the panels cost to draw and to record, in ribs: a sheeting strip
+// cut under advanced covering adds about as many covering points to its rib
+// as a plain rib outline has, so a panel of 200 ribs under 50 such strips
+// weighs as much as 10200 plain ribs.
+size_t drawnRibsOf(const std::list<Panel*>& panels)
+{
+    const DocumentLimits::Size size = DocumentLimits::planeSize(panels);
+    return size_t(std::max(0LL, size.ribs + size.coveredStripCuts));
 }
 
 } // namespace
@@ -355,7 +366,7 @@ bool MainWingGLWidget::recordingsAreCurrent() const
 
 bool MainWingGLWidget::retainsPlane(const PlaneModel* plane) const
 {
-    return retainedGeometry && ribsOf(plane->getPanelList()) <= retainedRibBudget;
+    return retainedGeometry && drawnRibsOf(plane->getPanelList()) <= retainedRibBudget;
 }
 
 void MainWingGLWidget::forgetPanelsGone(const std::list<Panel*>& panels)
@@ -384,7 +395,7 @@ double MainWingGLWidget::estimatedFullFrameMs() const
 {
     if (!model)
         return 0.0;
-    const double ribSides = 2.0 * double(ribsOf(model->getPanelList()));
+    const double ribSides = 2.0 * double(drawnRibsOf(model->getPanelList()));
     double estimate = ribSides * (msPerRibSide > 0.0 ? msPerRibSide : defaultMsPerRibSide);
     if (retainsPlane(model) && !recordingsAreCurrent())
         estimate += ribSides * recordMsPerRibSide;
@@ -773,7 +784,7 @@ void MainWingGLWidget::beginFullFrame(PlaneModel* plane, bool oneGo)
     frame.panels.assign(panels.begin(), panels.end());
     for (const Panel* panel : panels)
         frame.ribCounts.push_back(size_t(std::max(0, panel->getRibCount())));
-    frame.ribs = ribsOf(panels);
+    frame.ribs = drawnRibsOf(panels);
     const float rc = plane->getRootChord();
     if (rc != 0.0f && std::isfinite(rc))
         frame.placements = panelPlacements(panels, 1.0f / rc);

@@ -72,7 +72,8 @@ public:
         oneGoFrameMs = oneGo;
         sliceMs = slice;
     }
-    // A plane of more ribs than this is drawn anew in every full frame
+    // A plane of more ribs than this (each cut of a sheeting strip under
+    // advanced covering counting as one rib more) is drawn anew in every full frame
     // rather than kept in display lists, which cost about 100 kB a rib
     // for each wing half.
     void setRetainedRibBudget(size_t ribs) { retainedRibBudget = ribs; }

@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "airfoils/WingFoils.h"
+#include "common/TestSupport.h"
 #include "document/FileManager.h"
 #include "document/PlaneModel.h"
 #include "foundation/InputValueType.h"
@@ -206,6 +207,7 @@ private slots:
     void editedPanelShowsAtOnceAndAloneIsRecordedAgain();
     void slowFullFrameFollowsInSlicesAfterALightOne_data();
     void slowFullFrameFollowsInSlicesAfterALightOne();
+    void heavilySheetedPanelIsDrawnAnew();
 
 private:
     void addWing(float length = 500.0f, float rootChord = 200.0f, float dihedral = 0.0f)
@@ -927,6 +929,26 @@ void TestMainWingView::slowFullFrameFollowsInSlicesAfterALightOne()
         QVERIFY(sliced == whole);
     if (!kept)
         QCOMPARE(view->getRecordedLists(), recorded);
+}
+
+void TestMainWingView::heavilySheetedPanelIsDrawnAnew()
+{
+    addWing();
+    settle();
+    picture();
+    const int recorded = view->getRecordedLists();
+    QVERIFY(recorded > 0);
+    // The same six ribs, each cut by 50 strips under advanced covering: as
+    // costly to keep and to draw as hundreds of plain ribs.
+    std::string bytes;
+    QVERIFY(plane->save(bytes));
+    serializedPlanformixData data;
+    QVERIFY(data.ParseFromString(bytes));
+    TestSupport::coverWithFiftyStrips(*data.mutable_panels(0));
+    QVERIFY(plane->loadFromString(data.SerializeAsString(), SerializeableIf::FILE_LOAD));
+    settle();
+    picture();
+    QCOMPARE(view->getRecordedLists(), recorded);
 }
 
 QTEST_MAIN(TestMainWingView)
