@@ -183,7 +183,7 @@ private:
     PlaneModel* model = nullptr;
 
     bool retainedGeometry = true;
-    size_t retainedRibBudget = 250;
+    size_t retainedRibBudget = 400;
     std::unordered_map<const Panel*, std::unique_ptr<PanelDisplayLists>> recordings;
     int recordedLists = 0;
     // What the last requested frame shows; a notification that changes

@@ -933,12 +933,12 @@ void TestMainWingView::slowFullFrameFollowsInSlicesAfterALightOne()
 
 void TestMainWingView::heavilySheetedPanelIsDrawnAnew()
 {
-    addWing();
+    plane->getPanelsTableModel()->addOrUpdatePanel(plainPanel(0, 500.0f, 200.0f, 200.0f, 0.0f, 10));
     settle();
     picture();
     const int recorded = view->getRecordedLists();
     QVERIFY(recorded > 0);
-    // The same six ribs, each cut by 50 strips under advanced covering: as
+    // The same ten ribs, each cut by 50 strips under advanced covering: as
     // costly to keep and to draw as hundreds of plain ribs.
     std::string bytes;
     QVERIFY(plane->save(bytes));
