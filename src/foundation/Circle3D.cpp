@@ -1,6 +1,7 @@
 #include "foundation/Circle3D.h"
 
 #include <cmath>
+#include <memory>
 
 #include "foundation/GLUtils.h"
 #include "foundation/Mathematics.h"
@@ -14,11 +15,13 @@ Circle3D::Circle3D(const Vertex& centre, float radius, int segments, const Verte
     float t = 0.0f;
     points.reserve(static_cast<size_t>(segments));
     for (int k = 0; k < segments; ++k) {
-        Vertex* p = new Vertex(radius * std::cos(t), radius * std::sin(t), 0.0f);
+        // Owned here until the list takes it: setting its normal allocates,
+        // and running out of memory there must not lose the point.
+        auto p = std::make_unique<Vertex>(radius * std::cos(t), radius * std::sin(t), 0.0f);
         Vector3D n(*p);
         n.normalize();
         p->setNormal(n);
-        points.push_back(p);
+        points.push_back(p.release());
         t += step;
     }
     if (!(axis == GLUtils::AxisZ))

@@ -29,7 +29,11 @@ Rectangle3D::Rectangle3D() : Rectangle3D(Vertex(1, 1, 0), Vertex(0, 1, 0), Verte
 Rectangle3D::Rectangle3D(const Vertex& p0, const Vertex& p1, const Vertex& p2, const Vertex& p3)
     : IdentifiableObject(0, 0, nullptr)
 {
-    points = {new Vertex(p0), new Vertex(p1), new Vertex(p2), new Vertex(p3)};
+    // One at a time, so that the corners already made are the rectangle's
+    // (and freed with it) when memory runs out for the next.
+    points.reserve(4);
+    for (const Vertex* corner : {&p0, &p1, &p2, &p3})
+        points.push_back(new Vertex(*corner));
 }
 
 Rectangle3D::Rectangle3D(const std::vector<Vector3D*>& list) : IdentifiableObject(0, 0, nullptr)

@@ -1,6 +1,7 @@
 #include "model/RibModifierComb.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "foundation/GLUtils.h"
@@ -47,9 +48,10 @@ Rectangle3D* makePart(const Vector3D& a, const Vector3D& b, const Vector3D& c, c
 void addPart(RibDefinition& rib, const Vector3D& a, const Vector3D& b, const Vector3D& c, const Vector3D& d,
              int kind, int id, const float* color, float front, float rear)
 {
-    Rectangle3D* part = makePart(a, b, c, d, kind, id, color);
+    std::unique_ptr<Rectangle3D> part(makePart(a, b, c, d, kind, id, color));
     shortenByGaps(*part, front, rear);
-    rib.getCombParts().push_back(part);
+    rib.getCombParts().push_back(part.get());
+    part.release();
 }
 
 // The body reaches to the line (bottom corners c and d from below, top
@@ -59,8 +61,9 @@ void placeBody(RibDefinition& rib, const Vector3D& a, const Vector3D& b, const V
                std::vector<RibModifierComb::PendingBody>* pendingBodies)
 {
     if (pendingBodies && comb.getExtendToBuildingTabs()) {
-        Rectangle3D* part = makePart(a, b, c, d, KindBody, comb.getFirstPartId(), GLUtils::colorCombPart1);
-        rib.getCombParts().push_back(part);
+        std::unique_ptr<Rectangle3D> owned(makePart(a, b, c, d, KindBody, comb.getFirstPartId(), GLUtils::colorCombPart1));
+        rib.getCombParts().push_back(owned.get());
+        Rectangle3D* part = owned.release();
         pendingBodies->push_back({part, below, front, rear, scale});
         return;
     }

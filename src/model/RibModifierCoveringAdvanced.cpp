@@ -9,6 +9,7 @@
 #include "model/SheetingStripList.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -94,22 +95,34 @@ void RibModifierCoveringAdvanced::apply(RibDefinition& rib, int ribNumber, float
 
         std::vector<Vertex*> upperPoints;
         std::vector<Vertex*> lowerPoints;
-        if (!cutCovering(rib, upperPoints, lowerPoints, start, strip.getUpper(), strip.getLower(),
-                         strip.getThickness(), end, frontLimit, rearLimit, scale, fromTE))
-            continue;
-        if (strip.getUpper()) {
-            Polygon3D* polygon = new Polygon3D(upperPoints);
-            polygon->setId(strip.getId(1));
-            polygon->setColor(GLUtils::colorCovering);
-            rib.getCoveringPolygons().push_back(polygon);
-        }
-        if (strip.getLower()) {
-            Polygon3D* polygon = new Polygon3D(lowerPoints);
-            polygon->setId(strip.getId(0));
-            polygon->setColor(GLUtils::colorCovering);
-            rib.getCoveringPolygons().push_back(polygon);
+        try {
+            if (!cutCovering(rib, upperPoints, lowerPoints, start, strip.getUpper(), strip.getLower(),
+                             strip.getThickness(), end, frontLimit, rearLimit, scale, fromTE))
+                continue;
+            if (strip.getUpper())
+                addCoveringPolygon(rib, upperPoints, strip.getId(1));
+            if (strip.getLower())
+                addCoveringPolygon(rib, lowerPoints, strip.getId(0));
+        } catch (...) {
+            // Out of memory midway (the build is then refused): the points
+            // no polygon has taken over yet belong to nobody else.
+            for (Vertex* point : upperPoints)
+                delete point;
+            for (Vertex* point : lowerPoints)
+                delete point;
+            throw;
         }
     }
+}
+
+void RibModifierCoveringAdvanced::addCoveringPolygon(RibDefinition& rib, std::vector<Vertex*>& points, int id)
+{
+    // Takes the points over, so from here on the polygon frees them.
+    auto polygon = std::make_unique<Polygon3D>(points);
+    polygon->setId(id);
+    polygon->setColor(GLUtils::colorCovering);
+    rib.getCoveringPolygons().push_back(polygon.get());
+    polygon.release();
 }
 
 const RibDefinition* RibModifierCoveringAdvanced::ribAt(const RibListTableModel& ribTable, int row)

@@ -36,6 +36,8 @@ private:
     // once per table instead. A modifier serves one pass, during which the
     // panel's rib list keeps its ribs.
     const RibDefinition* ribAt(const RibListTableModel& ribTable, int row);
+    // Hands a band's points to a new covering polygon of the rib.
+    static void addCoveringPolygon(RibDefinition& rib, std::vector<Vertex*>& points, int id);
 
     const RibListTableModel* indexedTable = nullptr;
     std::vector<const RibDefinition*> ribIndex;
