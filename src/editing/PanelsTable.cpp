@@ -211,9 +211,7 @@ void PanelsTable::btnMoveUpPressed()
     if (row < 0)
         return;
     // Only a new first panel rebuilds them all.
-    if (row == 1 && panelsModel()->getNoOfPanels() > 1
-        && rebuildAway([](serializedPlanformixData& data) { data.mutable_panels()->SwapElements(0, 1); },
-                       tr("Move panel")))
+    if (row == 1 && swapFirstPanelsAway())
         return;
     editWithinMemory([this, row] { panelsModel()->movePanelUp(row); });
 }
@@ -223,11 +221,16 @@ void PanelsTable::btnMoveDownPressed()
     const int row = selectedRow();
     if (row < 0)
         return;
-    if (row == 0 && panelsModel()->getNoOfPanels() > 1
-        && rebuildAway([](serializedPlanformixData& data) { data.mutable_panels()->SwapElements(0, 1); },
-                       tr("Move panel")))
+    if (row == 0 && swapFirstPanelsAway())
         return;
     editWithinMemory([this, row] { panelsModel()->movePanelDown(row); });
+}
+
+bool PanelsTable::swapFirstPanelsAway()
+{
+    return panelsModel()->getNoOfPanels() > 1
+           && rebuildAway([](serializedPlanformixData& data) { data.mutable_panels()->SwapElements(0, 1); },
+                          tr("Move panel"));
 }
 
 void PanelsTable::btnAddPressed()

@@ -67,6 +67,9 @@ private:
     // Runs an edit of the plane; one that runs out of memory leaves the
     // plane as it was and says so.
     void editWithinMemory(const std::function<void()>& edit);
+    // Moves the second panel to the wing root as rebuildAway does; false
+    // where that is not the way (see rebuildAway).
+    bool swapFirstPanelsAway();
     // before: the plane as a document before the edit (empty when unknown).
     void restoreAfterMemoryFailure(const std::string& before);
     void fitColumns();
