@@ -192,7 +192,6 @@ private:
     bool findStation(float distance, float xLE, float xTE, Station& station) const;
     float interpolateY(int p, int q, float x) const;
     float camberYAt(float x) const;
-    void repairTurns(const std::vector<AngleInfo>& turns, int first, int last);
     // Calls onPoints for each point list that moves with the rib (the LE
     // template only when withTemplate is set) and onParts for each shape
     // list but the comb parts.

@@ -1,0 +1,266 @@
+#include "model/OutlineCleanup.h"
+
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+#include "foundation/Vector3D.h"
+
+namespace {
+
+float distanceToSegmentXY(const Vector3D& p, const Vector3D& a, const Vector3D& b)
+{
+    const float dx = b.getX() - a.getX();
+    const float dy = b.getY() - a.getY();
+    const float lengthSquared = dx * dx + dy * dy;
+    float t = 0.0f;
+    if (lengthSquared > 0.0f) {
+        t = ((p.getX() - a.getX()) * dx + (p.getY() - a.getY()) * dy) / lengthSquared;
+        t = std::min(1.0f, std::max(0.0f, t));
+    }
+    return std::hypot(a.getX() + t * dx - p.getX(), a.getY() + t * dy - p.getY());
+}
+
+void setCoordinates(Vector3D& point, const Vector3D& from)
+{
+    point.set(from.getX(), from.getY(), from.getZ());
+}
+
+} // namespace
+
+OutlineCleanup::OutlineCleanup(PointList& outline, const PointList& camberLine, float scale)
+    : outline(outline), camberLine(camberLine), scale(scale)
+{
+}
+
+void OutlineCleanup::smoothCrossingPairs(PointList& points)
+{
+    const size_t n = points.size();
+    for (size_t i = 0; i < n / 2; ++i) {
+        Vector3D& upper = *points[i];
+        Vector3D& lower = *points[n - 1 - i];
+        if (lower.getY() > upper.getY()) {
+            const float mean = (upper.getY() + lower.getY()) * 0.5f;
+            upper.setY(mean);
+            lower.setY(mean);
+        }
+    }
+}
+
+void OutlineCleanup::collectTurns(const PointList& outline, std::vector<AngleInfo>& turns, float scale)
+{
+    turns.clear();
+    const int n = int(outline.size());
+    if (n == 0) {
+        return;
+    }
+    // Points closer than 0.001 mm to the last point kept are skipped. A turn
+    // is judged at every kept point but the first and the last two, so the
+    // turn at one kept point is judged as soon as the kept point two further
+    // on is found; the last four kept indices are all that is needed. (A list
+    // of all kept indices cost two heap allocations per rib, above the size
+    // at which the allocator sweeps all its freed small blocks together.)
+    int kept[4] = {0, 0, 0, 0};
+    int keptCount = 1;
+    // The steps between the last four kept points, oldest first, with their
+    // lengths: the length measured when a point is kept is the step's own,
+    // so the turn test needs no square root of its own and no point is read
+    // twice.
+    struct Step {
+        float dx;
+        float dy;
+        float length;
+    };
+    Step steps[3] = {};
+    float lastX = outline[0]->getX();
+    float lastY = outline[0]->getY();
+    for (int j = 1; j < n; ++j) {
+        const Vector3D& point = *outline[j];
+        const float x = point.getX();
+        const float y = point.getY();
+        const float ex = lastX - x;
+        const float ey = lastY - y;
+        const float length = std::sqrt(ex * ex + ey * ey);
+        if (length * scale < 0.001f) {
+            continue;
+        }
+        kept[0] = kept[1];
+        kept[1] = kept[2];
+        kept[2] = kept[3];
+        kept[3] = j;
+        steps[0] = steps[1];
+        steps[1] = steps[2];
+        steps[2] = Step{x - lastX, y - lastY, length};
+        lastX = x;
+        lastY = y;
+        if (++keptCount < 4) {
+            continue;
+        }
+        // The turn from step u to step v, judged as Vertex::getAngle2D
+        // judges it.
+        const Step& u = steps[0];
+        const Step& v = steps[1];
+        const float product = u.length * v.length;
+        if (product == 0.0f) {
+            continue;
+        }
+        const float k = u.dx * v.dy - u.dy * v.dx;
+        int turn = k > 0.0f ? AngleInfo::CounterClockwise : (k < 0.0f ? AngleInfo::Clockwise : AngleInfo::Straight);
+        const float cosAngle =
+            static_cast<float>((static_cast<double>(u.dx) * v.dx + static_cast<double>(u.dy) * v.dy) / product);
+        if (cosAngle < -0.999f) {
+            turn = AngleInfo::Reversal;
+        }
+        if (turn == AngleInfo::Reversal
+            || ((turn == AngleInfo::Clockwise || turn == AngleInfo::CounterClockwise) && std::fabs(cosAngle) < 0.7f)) {
+            turns.emplace_back(turn, cosAngle, kept[1]);
+        }
+    }
+}
+
+float OutlineCleanup::camberYAt(const PointList& camberLine, float x)
+{
+    if (camberLine.size() < 2) {
+        return 0.0f;
+    }
+    for (size_t j = 1; j < camberLine.size(); ++j) {
+        const Vector3D& behind = *camberLine[j - 1];
+        const Vector3D& here = *camberLine[j];
+        if (here.getX() == x) {
+            return here.getY();
+        }
+        if (x > here.getX()) {
+            const float dx = behind.getX() - here.getX();
+            if (dx == 0.0f) {
+                return here.getY();
+            }
+            return here.getY() + (x - here.getX()) * (behind.getY() - here.getY()) / dx;
+        }
+    }
+    return 0.0f;
+}
+
+void OutlineCleanup::cleanOutline()
+{
+    // Without a scale there is no millimetre to measure the faults against.
+    if (!(scale > 0.0f)) {
+        return;
+    }
+    flattenNarrowTurns();
+}
+
+void OutlineCleanup::flattenNarrowTurns()
+{
+    const float limit = 0.5f / scale;
+    std::vector<AngleInfo> turns;
+    collectTurns(outline, turns, scale);
+    const int m = int(turns.size());
+    if (m < 3) {
+        return;
+    }
+    auto pointOf = [&](int t) -> Vector3D& { return *outline[turns[t].getIndex()]; };
+    auto turnOf = [&](int t) { return turns[t].getTurn(); };
+
+    // Each repair mends one small fault, and must keep to it. Turns are only
+    // collected where the outline bends sharply, so the turns next to each
+    // other in the list may belong to different faults far apart: the two
+    // ends of a sheet on either side of a smooth nose, the corners of a sheet
+    // sunk into both surfaces. A fault's outline runs from corner to corner:
+    // where the stretch between its first and last corner is longer than the
+    // way from corner to corner by more than the limit, the outline bends
+    // away between them, and the corners are not one fault.
+    auto keepsToItsCorners = [&](std::initializer_list<int> corners) {
+        float way = 0.0f;
+        for (const int* corner = corners.begin() + 1; corner != corners.end(); ++corner) {
+            way += pointOf(*(corner - 1)).distanceXY(pointOf(*corner));
+        }
+        float stretch = 0.0f;
+        const int last = turns[*(corners.end() - 1)].getIndex();
+        for (int k = turns[*corners.begin()].getIndex(); k < last; ++k) {
+            stretch += outline[k]->distanceXY(*outline[k + 1]);
+            if (stretch > way + limit) {
+                return false;
+            }
+        }
+        return true;
+    };
+    // A spike folds onto its root whatever its length, so its way back must
+    // be one straight line: a gently curved surface between two reversals
+    // (a whole sunk surface, say) is not a spike.
+    const float straightness = 0.1f * limit;
+    auto runsStraight = [&](int from, int to) {
+        const Vector3D& a = pointOf(from);
+        const Vector3D& b = pointOf(to);
+        const int last = turns[to].getIndex();
+        for (int k = turns[from].getIndex() + 1; k < last; ++k) {
+            if (distanceToSegmentXY(*outline[k], a, b) > straightness) {
+                return false;
+            }
+        }
+        return true;
+    };
+
+    int i = 0;
+    while (i < m - 2) {
+        if (turnOf(i) == 0) {
+            // A ridge narrower than the limit at its top must be narrow at
+            // its foot too.
+            if (i < m - 3 && turnOf(i + 1) == 1 && turnOf(i + 2) == 1 && turnOf(i + 3) == 0
+                && pointOf(i + 1).distanceXY(pointOf(i + 2)) < limit
+                && pointOf(i).distanceXY(pointOf(i + 3)) < 2.0f * limit
+                && keepsToItsCorners({i, i + 1, i + 2, i + 3})) {
+                repairTurns(turns, i, i + 3);
+                i += 3;
+            } else if (turnOf(i + 1) == 3 && turnOf(i + 2) == 0
+                       && pointOf(i).distanceXY(pointOf(i + 2)) < limit
+                       && keepsToItsCorners({i, i + 1, i + 2})) {
+                repairTurns(turns, i, i + 2);
+                i += 2;
+            } else {
+                ++i;
+            }
+        } else if (turnOf(i) == 3 && turnOf(i + 1) == 3 && turns[i].getIndex() >= 1 && runsStraight(i, i + 1)) {
+            // A spike out and back: fold it onto the point it grew from.
+            const int start = turns[i].getIndex();
+            int end = turns[i + 1].getIndex();
+            const int last = int(outline.size()) - 1;
+            while (end < last && *outline[end + 1] == *outline[end]) {
+                ++end;
+            }
+            const Vector3D base(*outline[start - 1]);
+            for (int k = start; k <= end; ++k) {
+                setCoordinates(*outline[k], base);
+            }
+            ++i;
+        } else {
+            ++i;
+        }
+    }
+}
+
+// Moves the short stretch between the corners first and last flush with the
+// corner that lies farther from the camber line.
+void OutlineCleanup::repairTurns(const std::vector<AngleInfo>& turns, int first, int last)
+{
+    const int f = turns[first].getIndex();
+    const int f1 = turns[first + 1].getIndex();
+    const int l1 = turns[last - 1].getIndex();
+    const int l = turns[last].getIndex();
+    const int n = int(outline.size());
+
+    const float da = std::fabs(outline[f]->getY() - camberYAt(camberLine, outline[f]->getX()));
+    const float db = std::fabs(outline[l]->getY() - camberYAt(camberLine, outline[l]->getX()));
+    const Vector3D shift = da > db ? Vector3D::fromDifference(*outline[f], *outline[f1])
+                                   : Vector3D::fromDifference(*outline[l], *outline[l1]);
+
+    const Vector3D corner(*outline[l1]);
+    for (int k = l1; k < l; ++k) {
+        setCoordinates(*outline[k], corner);
+    }
+    for (int k = f1; k <= l1; ++k) {
+        *outline[k] += shift;
+    }
+    for (int k = l1 + 1; k < n && *outline[k] == corner; ++k) {
+        *outline[k] += shift;
+    }
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <vector>
+
+#include "foundation/AngleInfo.h"
+
+class Vector3D;
+
+// The finishing passes over a finished rib outline (points in Selig order,
+// in units of the wing root chord): what the modifiers' cuts leave behind
+// that a cutter cannot follow is mended here, each repair kept to the few
+// points of its own fault. The camber line tells which side of a narrow
+// step is the rib's surface.
+class OutlineCleanup
+{
+public:
+    using PointList = std::vector<Vector3D*>;
+
+    // scale is the wing root chord in mm: the passes measure in mm.
+    OutlineCleanup(PointList& outline, const PointList& camberLine, float scale);
+
+    // Where the lower surface has crossed above the upper one, both meet at
+    // their mean.
+    static void smoothCrossingPairs(PointList& points);
+    // The sharp turns of the outline, points closer than 0.001 mm to the
+    // last one kept skipped.
+    static void collectTurns(const PointList& outline, std::vector<AngleInfo>& turns, float scale);
+    // The camber line's height at x; 0 outside it.
+    static float camberYAt(const PointList& camberLine, float x);
+
+    // Flattens steps and spikes narrower than 0.5 mm.
+    void cleanOutline();
+
+private:
+    void flattenNarrowTurns();
+    void repairTurns(const std::vector<AngleInfo>& turns, int first, int last);
+
+    PointList& outline;
+    const PointList& camberLine;
+    float scale;
+};
