@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "GeometryDump.h"
+#include "OutlineCheck.h"
 
 // Printing and drawing need a GUI application (fonts, paint devices), so the
 // benchmarks run inside one: on the X display when there is one (the 3D
@@ -16,6 +17,11 @@ int main(int argc, char** argv)
     const char* const dumpOption = "--dump-geometry=";
     if (argc == 2 && std::strncmp(argv[1], dumpOption, std::strlen(dumpOption)) == 0)
         return dumpGeometry(QString::fromLocal8Bit(argv[1] + std::strlen(dumpOption)));
+    const char* const checkOption = "--check-outlines";
+    if (argc == 2 && std::strncmp(argv[1], checkOption, std::strlen(checkOption)) == 0) {
+        const char* mode = argv[1] + std::strlen(checkOption);
+        return checkOutlines(QString::fromLocal8Bit(*mode == '=' ? mode + 1 : mode));
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -1,0 +1,416 @@
+#include "OutlineCheck.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <iostream>
+#include <sstream>
+#include <vector>
+
+#include "BenchWing.h"
+#include "airfoils/Airfoil.h"
+#include "airfoils/WingFoils.h"
+#include "document/PlaneModel.h"
+#include "foundation/Vector3D.h"
+#include "model/Panel.h"
+#include "model/PanelBaseData.h"
+#include "model/PanelsTableModel.h"
+
+namespace {
+
+struct P {
+    double x;
+    double y;
+};
+
+// The outline as a cutter runs it, in mm: repeats in a row are one pass,
+// and so are the two ends of a closed trailing edge.
+std::vector<P> passesOf(const RibDefinition::PointList& outline, double mm)
+{
+    const double tolerance = 0.001;
+    std::vector<P> passes;
+    for (const Vector3D* v : outline) {
+        const P p{v->getX() * mm, v->getY() * mm};
+        if (passes.empty() || std::fabs(passes.back().x - p.x) > tolerance
+            || std::fabs(passes.back().y - p.y) > tolerance)
+            passes.push_back(p);
+    }
+    while (passes.size() > 1 && std::fabs(passes.back().x - passes.front().x) <= tolerance
+           && std::fabs(passes.back().y - passes.front().y) <= tolerance)
+        passes.pop_back();
+    return passes;
+}
+
+double cross(const P& o, const P& a, const P& b)
+{
+    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+double distanceToSegment(const P& p, const P& a, const P& b)
+{
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double l = dx * dx + dy * dy;
+    double t = l > 0.0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / l : 0.0;
+    t = std::min(1.0, std::max(0.0, t));
+    return std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y);
+}
+
+// Segments sorted by their lowest x, for the searches below.
+struct SegmentIndex {
+    const std::vector<P>& p;
+    std::vector<int> order;
+    double longest = 0.0;
+    explicit SegmentIndex(const std::vector<P>& points) : p(points)
+    {
+        const int n = int(p.size());
+        order.resize(size_t(n));
+        for (int i = 0; i < n; ++i) {
+            order[size_t(i)] = i;
+            longest = std::max(longest, std::fabs(p[size_t(i)].x - p[size_t((i + 1) % n)].x));
+        }
+        std::sort(order.begin(), order.end(), [&](int a, int b) { return minX(a) < minX(b); });
+    }
+    double minX(int s) const { return std::min(p[size_t(s)].x, p[(size_t(s) + 1) % p.size()].x); }
+    double maxX(int s) const { return std::max(p[size_t(s)].x, p[(size_t(s) + 1) % p.size()].x); }
+    const P& a(int s) const { return p[size_t(s)]; }
+    const P& b(int s) const { return p[(size_t(s) + 1) % p.size()]; }
+    // Calls f for every segment whose x range may meet [x0, x1].
+    template <class F>
+    void near(double x0, double x1, F f) const
+    {
+        auto it = std::lower_bound(order.begin(), order.end(), x0 - longest,
+                                   [&](int s, double x) { return minX(s) < x; });
+        for (; it != order.end() && minX(*it) <= x1; ++it)
+            if (maxX(*it) >= x0)
+                f(*it);
+    }
+};
+
+// Whether the closed outline crosses or touches itself away from its
+// neighbouring segments.
+bool crossesItself(const std::vector<P>& p, double* loopLength)
+{
+    const int n = int(p.size());
+    if (n < 4)
+        return false;
+    const SegmentIndex index(p);
+    bool found = false;
+    for (int s = 0; s < n && !found; ++s) {
+        const P& a = index.a(s);
+        const P& b = index.b(s);
+        index.near(index.minX(s), index.maxX(s), [&](int t) {
+            if (found || t <= s || t == s + 1 || (s == 0 && t == n - 1))
+                return;
+            const P& c = index.a(t);
+            const P& d = index.b(t);
+            const double d1 = cross(a, b, c);
+            const double d2 = cross(a, b, d);
+            const double d3 = cross(c, d, a);
+            const double d4 = cross(c, d, b);
+            bool hit = ((d1 > 0) != (d2 > 0)) && ((d3 > 0) != (d4 > 0)) && d1 != 0 && d2 != 0 && d3 != 0
+                       && d4 != 0;
+            // Touching within 0.0005 mm counts too.
+            hit = hit || distanceToSegment(c, a, b) < 0.0005 || distanceToSegment(d, a, b) < 0.0005
+                  || distanceToSegment(a, c, d) < 0.0005 || distanceToSegment(b, c, d) < 0.0005;
+            if (hit) {
+                found = true;
+                double length = 0.0;
+                for (int k = s + 1; k < t; ++k)
+                    length += std::hypot(p[size_t(k + 1)].x - p[size_t(k)].x, p[size_t(k + 1)].y - p[size_t(k)].y);
+                *loopLength = length;
+            }
+        });
+    }
+    return found;
+}
+
+bool passesPointTwice(const std::vector<P>& p)
+{
+    std::vector<P> sorted = p;
+    std::sort(sorted.begin(), sorted.end(), [](const P& a, const P& b) { return a.x < b.x; });
+    for (size_t i = 0; i < sorted.size(); ++i)
+        for (size_t j = i + 1; j < sorted.size() && sorted[j].x - sorted[i].x <= 0.001; ++j)
+            if (std::fabs(sorted[j].y - sorted[i].y) <= 0.001)
+                return true;
+    return false;
+}
+
+// The widest narrow feature found: a stretch of outline that leaves a sharp
+// corner and comes back to another sharp corner less than 0.5 mm from it,
+// having gone more than 0.05 mm out of the line between them (a tongue, a
+// spike, a slot, a ridge); or a turn back on itself (a stub out and back).
+// The trailing edge, where the outline closes, is no such stretch.
+double narrowFeature(const std::vector<P>& p, QString* what)
+{
+    const int n = int(p.size());
+    if (n < 4)
+        return 0.0;
+    std::vector<int> corners;
+    double worst = 0.0;
+    for (int i = 1; i + 1 < n; ++i) {
+        const double ux = p[size_t(i)].x - p[size_t(i - 1)].x;
+        const double uy = p[size_t(i)].y - p[size_t(i - 1)].y;
+        const double vx = p[size_t(i + 1)].x - p[size_t(i)].x;
+        const double vy = p[size_t(i + 1)].y - p[size_t(i)].y;
+        const double lu = std::hypot(ux, uy);
+        const double lv = std::hypot(vx, vy);
+        const double c = (ux * vx + uy * vy) / (lu * lv);
+        if (c < -0.999) {
+            const double stub = std::min(lu, lv);
+            if (stub > 0.005 && stub > worst) {
+                worst = stub;
+                *what = QStringLiteral("stub %1 mm at (%2, %3)").arg(stub, 0, 'f', 3).arg(p[size_t(i)].x, 0, 'f', 2).arg(p[size_t(i)].y, 0, 'f', 2);
+            }
+        }
+        if (c < 0.7)
+            corners.push_back(i);
+    }
+    for (size_t a = 0; a < corners.size(); ++a) {
+        for (size_t b = a + 1; b < corners.size() && b <= a + 8; ++b) {
+            const P& f = p[size_t(corners[a])];
+            const P& g = p[size_t(corners[b])];
+            const double width = std::hypot(g.x - f.x, g.y - f.y);
+            if (width >= 0.5)
+                continue;
+            double out = 0.0;
+            double length = 0.0;
+            for (int k = corners[a] + 1; k < corners[b]; ++k) {
+                out = std::max(out, distanceToSegment(p[size_t(k)], f, g));
+                length += std::hypot(p[size_t(k)].x - p[size_t(k - 1)].x, p[size_t(k)].y - p[size_t(k - 1)].y);
+            }
+            if (out > 0.05 && length < 30.0 && out > worst) {
+                worst = out;
+                *what = QStringLiteral("%1 mm wide, %2 mm out at (%3, %4)")
+                            .arg(width, 0, 'f', 3)
+                            .arg(out, 0, 'f', 3)
+                            .arg(f.x, 0, 'f', 2)
+                            .arg(f.y, 0, 'f', 2);
+            }
+        }
+    }
+    return worst;
+}
+
+// The farthest a point of a lies from the polyline b (closed), in mm; only
+// distances above limit are measured exactly.
+double farthestFrom(const std::vector<P>& a, const std::vector<P>& b, double limit)
+{
+    if (b.size() < 2)
+        return 0.0;
+    const SegmentIndex index(b);
+    double farthest = 0.0;
+    for (const P& q : a) {
+        double nearest = 1e30;
+        index.near(q.x - limit, q.x + limit,
+                   [&](int s) { nearest = std::min(nearest, distanceToSegment(q, index.a(s), index.b(s))); });
+        if (nearest > limit) {
+            for (size_t s = 0; s < b.size(); ++s)
+                nearest = std::min(nearest, distanceToSegment(q, index.a(int(s)), index.b(int(s))));
+        }
+        farthest = std::max(farthest, nearest);
+    }
+    return farthest;
+}
+
+struct Tally {
+    long ribs = 0;
+    long crossing = 0;
+    long twice = 0;
+    long narrow = 0;
+    long beyond = 0;
+    double worstLoop = 0.0;
+    double worstNarrow = 0.0;
+    double worstBeyond = 0.0;
+    QStringList examples;
+
+    void note(const QString& text)
+    {
+        if (examples.size() < 40)
+            examples << text;
+    }
+};
+
+void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, const RibDefinition* bare, float sheet,
+              double mm)
+{
+    ++tally.ribs;
+    const std::vector<P> passes = passesOf(rib.getRibCoords(), mm);
+    double loop = 0.0;
+    if (crossesItself(passes, &loop)) {
+        ++tally.crossing;
+        tally.worstLoop = std::max(tally.worstLoop, loop);
+        tally.note(QStringLiteral("%1 at %2: crosses itself, loop of %3 mm").arg(where).arg(rib.position).arg(loop));
+    }
+    if (passesPointTwice(passes)) {
+        ++tally.twice;
+        tally.note(QStringLiteral("%1 at %2: passes a point twice").arg(where).arg(rib.position));
+    }
+    QString what;
+    const double narrow = narrowFeature(passes, &what);
+    if (narrow > 0.0) {
+        ++tally.narrow;
+        tally.worstNarrow = std::max(tally.worstNarrow, narrow);
+        tally.note(QStringLiteral("%1 at %2: narrow feature, %3").arg(where).arg(rib.position).arg(what));
+    }
+    if (bare) {
+        const std::vector<P> other = passesOf(bare->getRibCoords(), mm);
+        const double limit = sheet + 0.25;
+        const double apart = std::max(farthestFrom(passes, other, limit), farthestFrom(other, passes, limit));
+        if (apart > limit) {
+            ++tally.beyond;
+            tally.worstBeyond = std::max(tally.worstBeyond, apart);
+            tally.note(QStringLiteral("%1 at %2: %3 mm from the bare rib").arg(where).arg(rib.position).arg(apart));
+        }
+    }
+}
+
+void checkPanel(Tally& tally, const QString& where, const PanelBaseData& panel, const PanelBaseData* bare, float sheet)
+{
+    const double mm = panel.getWingRootChord();
+    auto bareRib = bare ? bare->getRibList().getRibs().begin() : panel.getRibList().getRibs().end();
+    for (const RibDefinition& rib : panel.getRibList().getRibs()) {
+        checkRib(tally, where, rib, bare ? &*bareRib : nullptr, sheet, mm);
+        if (bare)
+            ++bareRib;
+    }
+}
+
+struct Extras {
+    const char* name;
+    TEData te;
+    SparList spars;
+};
+
+std::vector<Extras> extrasKinds()
+{
+    std::vector<Extras> kinds;
+    kinds.push_back({"plain", TEData(), SparList()});
+    Extras spars{"spars and TE piece", TEData(1, 15.0f, true, 20.0f, 10.0f, 2.0f), SparList()};
+    SparDefinition square("main", SparType::Square, 1, 100, 25.0f, 25.0f, true, false);
+    spars.spars.addSpar(square);
+    spars.spars.addSpar(SparDefinition("round", SparType::Round, 1, 100, 12.0f, 12.0f, true, false));
+    spars.spars.addSpar(SparDefinition("cube", SparType::Cube, 1, 100, 45.0f, 45.0f, true, false));
+    kinds.push_back(spars);
+    // Two slots a tongue's width apart.
+    for (float gap : {0.3f, 0.45f}) {
+        Extras pair{gap < 0.4f ? "two slots 0.3 mm apart" : "two slots 0.45 mm apart",
+                    TEData(1, 15.0f, true, 20.0f, 10.0f, 2.0f), SparList()};
+        SparDefinition front("front", SparType::Square, 1, 100, 30.0f, 30.0f, true, false);
+        SparDefinition rear("rear", SparType::Square, 1, 100, 30.0f + front.getSquareSparWidth() + gap,
+                            30.0f + front.getSquareSparWidth() + gap, true, false);
+        pair.spars.addSpar(front);
+        pair.spars.addSpar(rear);
+        kinds.push_back(pair);
+    }
+    return kinds;
+}
+
+void print(const char* title, const Tally& t, bool examples)
+{
+    std::printf("%s: %ld ribs; crossing %ld (longest loop %.3f mm); point passed twice %ld; narrow features %ld "
+                "(widest out %.3f mm); beyond sheets + 0.25 mm %ld (worst %.2f mm)\n",
+                title, t.ribs, t.crossing, t.worstLoop, t.twice, t.narrow, t.worstNarrow, t.beyond, t.worstBeyond);
+    if (examples)
+        for (const QString& e : t.examples)
+            std::printf("  %s\n", qPrintable(e));
+}
+
+} // namespace
+
+int checkOutlines(const QString& mode)
+{
+    if (!BenchWing::loadAirfoils())
+        return 1;
+    const bool quick = mode == QLatin1String("quick");
+    const bool verbose = mode != QLatin1String("counts");
+    std::ostringstream ignored;
+    std::streambuf* saved = std::cout.rdbuf(ignored.rdbuf());
+
+    // The benchmark wings and panel.
+    Tally documents;
+    {
+        PanelBaseData panel = BenchWing::fullFeaturePanel(100);
+        checkPanel(documents, "full-feature panel", panel, nullptr, 0.0f);
+        for (int panels : {5, 10}) {
+            if (panels == 5 ? !BenchWing::buildFivePanelWing() : !BenchWing::buildWing(panels, 40))
+                return 1;
+            int k = 0;
+            for (const Panel* p : PlaneModel::instance()->getPanelsTableModel()->getPanels())
+                checkPanel(documents, QStringLiteral("wing of %1, panel %2").arg(panels).arg(++k),
+                           p->getPanelBaseData(), nullptr, 0.0f);
+        }
+        PlaneModel::instance()->clear();
+    }
+
+    QStringList foils;
+    for (const auto& entry : WingFoils::instance()->getAirfoils())
+        foils << entry.first;
+    if (quick)
+        foils = QStringList{"CLARK Y AIRFOIL", "NACA 0005", "NACA 0009", "NACA 2409", "NACA 6412"};
+    std::vector<std::pair<QString, QString>> pairs;
+    for (const QString& foil : foils) {
+        pairs.emplace_back(foil, QStringLiteral("NACA 0005"));
+        pairs.emplace_back(QStringLiteral("CLARK Y AIRFOIL"), foil);
+    }
+
+    Tally sweep;
+    const std::vector<Extras> extras = extrasKinds();
+    const int ribs = 4;
+    for (const auto& pair : pairs) {
+        for (int le = 0; le <= 4; ++le) {
+            for (const Extras& extra : extras) {
+                const auto build = [&](const SheetingStripList& strips, const CoveringDefinition& covering) {
+                    return PanelBaseData(1, "Panel", pair.first, pair.second, 200.0f, 100.0f, 0.0f, 362.0f, 0.0f,
+                                         0.0f, false, false, true, 2.0f, ribs, 150.0f, 1.0f, 1.0f, nullptr,
+                                         LEData(le, 8.0f), extra.te, extra.spars, strips, covering,
+                                         BuildingTabData(), RibCombList());
+                };
+                const PanelBaseData bare = build(SheetingStripList(), CoveringDefinition());
+                const QString base = QStringLiteral("%1/%2 LE %3 %4").arg(pair.first, pair.second).arg(le).arg(extra.name);
+                checkPanel(sweep, base, bare, nullptr, 0.0f);
+                for (bool standard : {false, true}) {
+                    for (int sides : {1, 2, 3}) {
+                        const bool upper = sides & 1;
+                        const bool lower = sides & 2;
+                        for (float sheet : {1.0f, 2.5f}) {
+                            for (float band : {20.0f, 50.0f, 100.0f}) {
+                                CoveringDefinition covering;
+                                SheetingStripList strips;
+                                if (standard) {
+                                    covering = CoveringDefinition(SheetingType::Standard, band, sheet, 0, true, upper,
+                                                                  lower);
+                                } else {
+                                    covering.setSheetingType(SheetingType::Advanced);
+                                    const bool fromTE = band == 50.0f;
+                                    strips.append(SheetingStripDefinition("band", 0, 1, ribs, band, band, sheet, lower,
+                                                                          upper, !fromTE, false,
+                                                                          fromTE ? 100.0f - band : 0.0f, 0.0f, false,
+                                                                          false));
+                                }
+                                const PanelBaseData covered = build(strips, covering);
+                                checkPanel(sweep,
+                                           QStringLiteral("%1, %2 %3 mm %4 % sides %5")
+                                               .arg(base, standard ? "standard" : "advanced")
+                                               .arg(sheet)
+                                               .arg(band)
+                                               .arg(sides),
+                                           covered, &bare, sheet);
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    std::cout.rdbuf(saved);
+    print("benchmark wings", documents, verbose);
+    print("sweep", sweep, verbose);
+    return 0;
+}
