@@ -354,6 +354,11 @@ GERMAN = {
   'The first rib is larger than the last rib\n': 'Die erste Rippe ist größer als die letzte Rippe\n',
   'Sheeting strip ': 'Beplankungsstreifen ',
  },
+ 'XDoubleSpinBox': {
+  'Enter a whole number from %1 to %2.': 'Bitte eine ganze Zahl von %1 bis %2 eingeben.',
+  'Enter a number from %1 to %2 with at most %3 decimals.':
+    'Bitte eine Zahl von %1 bis %2 mit höchstens %3 Nachkommastellen eingeben.',
+ },
  'VisualisationButtons': {
   'Form': 'Form',
   H+'Top view'+E: H+'Draufsicht'+E,

@@ -2763,4 +2763,15 @@ alle manuellen Änderungen an der Rippenliste verloren.</translation>
             <translation>TEStrip-de.png</translation>
         </message>
     </context>
+    <context>
+        <name>XDoubleSpinBox</name>
+        <message>
+            <source>Enter a whole number from %1 to %2.</source>
+            <translation>Bitte eine ganze Zahl von %1 bis %2 eingeben.</translation>
+        </message>
+        <message>
+            <source>Enter a number from %1 to %2 with at most %3 decimals.</source>
+            <translation>Bitte eine Zahl von %1 bis %2 mit höchstens %3 Nachkommastellen eingeben.</translation>
+        </message>
+    </context>
 </TS>

@@ -8,11 +8,16 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
 #include <QTextEdit>
+#include <QToolTip>
+#include <cmath>
 
 namespace {
 
@@ -45,6 +50,8 @@ XDoubleSpinBox::XDoubleSpinBox(QWidget* parent, float factor)
     popup->hide();
 
     connect(this, SIGNAL(valueChanged(double)), this, SLOT(newValueSet(double)));
+    // After the base class's own handler, which takes a typed number.
+    connect(lineEdit(), SIGNAL(textChanged(QString)), this, SLOT(typedTextChanged()));
 }
 
 XDoubleSpinBox::~XDoubleSpinBox()
@@ -76,15 +83,13 @@ void XDoubleSpinBox::validate(double value)
 {
     if (valueType == nullptr)
         return;
-    const bool verdict = valueType->validate(QString::number(value, 'g', 6));
-    QPalette palette;
-    palette.setBrush(QPalette::Base, verdict ? QColor(255, 255, 255) : QColor(255, 0, 0));
-    setPalette(palette);
-    valid = verdict;
+    valid = valueType->validate(QString::number(value, 'g', 6));
+    paintVerdict();
 }
 
 void XDoubleSpinBox::newValueSet(double value)
 {
+    valueSetElsewhere();
     if (popupEnabled())
         updatePopupText(value);
 }
@@ -134,6 +139,7 @@ void XDoubleSpinBox::setValue(double value, bool silent)
     // The spin box clamps; the popup describes what the field holds.
     updatePopupText(this->value());
     blockSignals(wasBlocked);
+    valueSetElsewhere();
 }
 
 QString XDoubleSpinBox::popupText() const
@@ -168,32 +174,10 @@ QValidator::State XDoubleSpinBox::validate(QString& input, int& /*pos*/) const
 {
     if (!specialValueText().isEmpty() && input == specialValueText())
         return QValidator::Acceptable;
-    const QString number = numberPart(input);
-    int digits = 0;
-    int separators = 0;
-    int decimalsTyped = 0;
-    for (int i = 0; i < number.size(); ++i) {
-        const QChar c = number.at(i);
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-            ++digits;
-            if (separators > 0)
-                ++decimalsTyped;
-        } else if (c == QLatin1Char('.') || c == QLatin1Char(',')) {
-            if (++separators > 1 || decimals() == 0)
-                return QValidator::Invalid;
-        } else if (i == 0 && (c == QLatin1Char('+') || (c == QLatin1Char('-') && minimum() < 0.0))) {
-            continue;
-        } else {
-            return QValidator::Invalid;
-        }
-    }
-    if (decimalsTyped > decimals())
-        return QValidator::Invalid;
     double value = 0.0;
-    // An empty field, a lone sign or separator: the user is still typing.
-    if (digits == 0 || !CLocale::parseTyped(number, value))
-        return QValidator::Intermediate;
-    return value >= minimum() && value <= maximum() ? QValidator::Acceptable : QValidator::Intermediate;
+    // Never Invalid: that would drop the key, and the digits after a
+    // dropped separator would make another number of the rest.
+    return readTyped(numberPart(input), value) ? QValidator::Acceptable : QValidator::Intermediate;
 }
 
 double XDoubleSpinBox::valueFromText(const QString& text) const
@@ -201,7 +185,7 @@ double XDoubleSpinBox::valueFromText(const QString& text) const
     if (!specialValueText().isEmpty() && text == specialValueText())
         return minimum();
     double number = 0.0;
-    return CLocale::parseTyped(numberPart(text), number) ? number : value();
+    return readTyped(numberPart(text), number) ? number : value();
 }
 
 void XDoubleSpinBox::fixup(QString& /*input*/) const
@@ -209,6 +193,185 @@ void XDoubleSpinBox::fixup(QString& /*input*/) const
     // The base class would strip the desktop's group separator, which makes
     // a German "0.5" the number 5. What does not validate is left as it is,
     // and the field goes back to its last value when editing ends.
+}
+
+void XDoubleSpinBox::stepBy(int steps)
+{
+    // The base would step from the last number taken on the way.
+    endTyping();
+    QDoubleSpinBox::stepBy(steps);
+}
+
+QString XDoubleSpinBox::refusal() const
+{
+    if (!textRefused)
+        return QString();
+    double low = minimum();
+    double high = maximum();
+    if (valueType != nullptr) {
+        switch (valueType->getType()) {
+        case 2:
+        case 5:
+            low = qMax(low, 0.0);
+            break;
+        case 9:
+            low = qMax(low, valueType->getMin());
+            high = qMin(high, valueType->getMax());
+            break;
+        case 10:
+            low = qMax(low, double(valueType->getIntMin()));
+            high = qMin(high, double(valueType->getIntMax()));
+            break;
+        default:
+            break;
+        }
+    }
+    QLocale shown = locale();
+    shown.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString from = shown.toString(low, 'g', 12);
+    const QString to = shown.toString(high, 'g', 12);
+    if (decimals() == 0)
+        return tr("Enter a whole number from %1 to %2.").arg(from, to);
+    return tr("Enter a number from %1 to %2 with at most %3 decimals.").arg(from, to).arg(decimals());
+}
+
+bool XDoubleSpinBox::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && textRefused) {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), refusal(), this);
+        return true;
+    }
+    return QDoubleSpinBox::event(event);
+}
+
+void XDoubleSpinBox::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Enter:
+    case Qt::Key_Return:
+        if (textRefused) {
+            // Taken here, so that the refusal is seen instead of the
+            // dialog's default button acting on the old value.
+            endTyping();
+            event->accept();
+            return;
+        }
+        endTyping();
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        break;
+    default:
+        beginTyping();
+        break;
+    }
+    QDoubleSpinBox::keyPressEvent(event);
+}
+
+void XDoubleSpinBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    beginTyping();
+    QDoubleSpinBox::inputMethodEvent(event);
+}
+
+void XDoubleSpinBox::focusOutEvent(QFocusEvent* event)
+{
+    endTyping();
+    QDoubleSpinBox::focusOutEvent(event);
+}
+
+void XDoubleSpinBox::typedTextChanged()
+{
+    // Pasted or dropped text starts an edit without a key.
+    if (lineEdit()->isModified())
+        beginTyping();
+    refreshRefusal();
+}
+
+bool XDoubleSpinBox::readTyped(const QString& text, double& value) const
+{
+    double number = 0.0;
+    if (decimals() == 0) {
+        // Whole numbers as a table cell of counts takes them: digits only,
+        // so that neither "2,5" nor "1e2" is read as some other count.
+        bool ok = false;
+        const qlonglong whole = text.toLongLong(&ok, 10);
+        if (!ok)
+            return false;
+        number = double(whole);
+    } else {
+        if (!CLocale::parseTyped(text, number))
+            return false;
+        // More decimals than the field keeps would be rounded into another
+        // number; trailing zeros change nothing.
+        const double scaled = number * std::pow(10.0, decimals());
+        if (std::fabs(scaled - std::round(scaled)) > 1e-9 * qMax(1.0, std::fabs(scaled)))
+            return false;
+    }
+    if (number < minimum() || number > maximum())
+        return false;
+    if (valueType != nullptr && !valueType->validate(QString::number(number, 'g', 6)))
+        return false;
+    value = number;
+    return true;
+}
+
+void XDoubleSpinBox::beginTyping()
+{
+    if (typing)
+        return;
+    typing = true;
+    valueBeforeTyping = value();
+}
+
+void XDoubleSpinBox::endTyping()
+{
+    // Sets the text anew even where the value did not change on the way,
+    // and tells the listeners where it did.
+    if (typing && !shownTextTaken())
+        QDoubleSpinBox::setValue(valueBeforeTyping);
+    typing = false;
+    refreshRefusal();
+}
+
+void XDoubleSpinBox::valueSetElsewhere()
+{
+    // The base class writes a value set by the program into the text
+    // without a word to the line edit; only typing leaves it modified.
+    if (!lineEdit()->isModified())
+        typing = false;
+    refreshRefusal();
+}
+
+bool XDoubleSpinBox::shownTextTaken() const
+{
+    QString text = lineEdit()->displayText();
+    int pos = lineEdit()->cursorPosition();
+    return validate(text, pos) == QValidator::Acceptable;
+}
+
+void XDoubleSpinBox::refreshRefusal()
+{
+    // Only typed text is refused; a value the program set and the rule
+    // rejects is shown red by the rule's verdict instead.
+    const bool refused = typing && !shownTextTaken();
+    if (refused == textRefused)
+        return;
+    textRefused = refused;
+    paintVerdict();
+}
+
+void XDoubleSpinBox::paintVerdict()
+{
+    if (valueType == nullptr && !textRefused) {
+        setPalette(QPalette());
+        return;
+    }
+    QPalette palette;
+    palette.setBrush(QPalette::Base, valid && !textRefused ? QColor(255, 255, 255) : QColor(255, 0, 0));
+    setPalette(palette);
 }
 
 QString XDoubleSpinBox::numberPart(const QString& text) const

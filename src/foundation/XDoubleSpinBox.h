@@ -59,12 +59,22 @@ public:
     QString popupText() const;
 
     // Typed text is read as a person means it, whatever the desktop's
-    // language: a single '.' or ',' is the decimal separator, grouping is
-    // refused, and a text that is no number is refused in place rather
-    // than repaired into another number.
+    // language: a single '.' or ',' is the decimal separator. Only a whole
+    // number of the field's kind, range and rule is taken; anything else
+    // (grouping, a fraction in a whole-number field, a number out of range,
+    // letters) stays in the field as typed, red, until the field is left,
+    // and then the field goes back to the value it held before the edit.
+    // No key is dropped on the way, so what the field shows is always what
+    // the user typed.
     QValidator::State validate(QString& input, int& pos) const override;
     double valueFromText(const QString& text) const override;
     void fixup(QString& input) const override;
+    void stepBy(int steps) override;
+
+    // Why the typed text is refused (the range and kind the field takes),
+    // or empty while the text is a number the field holds. Shown as the
+    // field's tooltip while it is refused.
+    QString refusal() const;
 
 public slots:
     void validate(double value);
@@ -73,8 +83,22 @@ public slots:
 protected:
     void enterEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private slots:
+    void typedTextChanged();
 
 private:
+    bool readTyped(const QString& text, double& value) const;
+    void beginTyping();
+    void endTyping();
+    void valueSetElsewhere();
+    bool shownTextTaken() const;
+    void refreshRefusal();
+    void paintVerdict();
     void updatePopupText(double value);
     bool popupEnabled() const;
     QString numberPart(const QString& text) const;
@@ -88,4 +112,10 @@ private:
     int displayMode = 3;
     QWidget* popup = nullptr;
     QLabel* popupLabel = nullptr;
+    // While the user types, keyboard tracking hands every number on the
+    // way (the "500" of "5001") to the listeners; a text refused at the
+    // end must take the field, and them, back to the value from before.
+    bool typing = false;
+    double valueBeforeTyping = 0.0;
+    bool textRefused = false;
 };

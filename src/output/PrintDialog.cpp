@@ -246,10 +246,10 @@ void PrintDialog::printerProperties()
     dialog.exec();
 }
 
-void PrintDialog::on_spinMarginTop_valueChanged(int arg1) { marginTop = arg1; }
-void PrintDialog::on_spinMarginRight_valueChanged(int arg1) { marginRight = arg1; }
-void PrintDialog::on_spinMarginBottom_valueChanged(int arg1) { marginBottom = arg1; }
-void PrintDialog::on_spinMarginLeft_valueChanged(int arg1) { marginLeft = arg1; }
+void PrintDialog::on_spinMarginTop_valueChanged(double arg1) { marginTop = qRound(arg1); }
+void PrintDialog::on_spinMarginRight_valueChanged(double arg1) { marginRight = qRound(arg1); }
+void PrintDialog::on_spinMarginBottom_valueChanged(double arg1) { marginBottom = qRound(arg1); }
+void PrintDialog::on_spinMarginLeft_valueChanged(double arg1) { marginLeft = qRound(arg1); }
 
 void PrintDialog::splitPath(const QString& path)
 {

@@ -64,10 +64,10 @@ public slots:
     void dialogFinished(int result);
     void layoutSettingChanged(bool selected);
     void printerProperties();
-    void on_spinMarginTop_valueChanged(int arg1);
-    void on_spinMarginRight_valueChanged(int arg1);
-    void on_spinMarginBottom_valueChanged(int arg1);
-    void on_spinMarginLeft_valueChanged(int arg1);
+    void on_spinMarginTop_valueChanged(double arg1);
+    void on_spinMarginRight_valueChanged(double arg1);
+    void on_spinMarginBottom_valueChanged(double arg1);
+    void on_spinMarginLeft_valueChanged(double arg1);
     void on_txtFileForPrinting_textChanged(const QString& arg1);
     void on_btnFileForPrinting_clicked();
 

@@ -15,11 +15,16 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 #include "foundation/XDoubleSpinBox.h"
 #include "foundation/CompiledResources.h"
 #include "foundation/XLineEdit.h"
+#include "ui_AirfoilImportDialog.h"
+#include "ui_LengthCalculator.h"
+#include "ui_Planformix.h"
+#include "ui_PrintDialog.h"
 #include "ui_WingPanelDialog.h"
 #include "views/CADWidgetRibView.h"
 #include "views/VisualisationButtons.h"
@@ -59,6 +64,73 @@ QStringList childNames(const QWidget* container)
     return names;
 }
 
+// Every form with number fields, built under the system language of the
+// moment, as the program builds them.
+std::unique_ptr<QWidget> numberForm(const QString& name)
+{
+    auto form = std::make_unique<QDialog>();
+    if (name == "panel dialog")
+        Ui_WingPanelDialog().setupUi(form.get());
+    else if (name == "length calculator")
+        Ui_LengthCalculator().setupUi(form.get());
+    else if (name == "main window")
+        Ui_Planformix().setupUi(form.get());
+    else if (name == "print dialog")
+        Ui_PrintDialog().setupUi(form.get());
+    else if (name == "airfoil import")
+        Ui_AirfoilImportDialog().setupUi(form.get());
+    return form;
+}
+
+// What is typed into a field for one kind of input, and what the field
+// must hold after it is left: the typed number or the value from before.
+struct TypedInput
+{
+    QString text;
+    bool taken = false;
+    double number = 0.0;
+};
+
+TypedInput typedInput(const QString& input, const QDoubleSpinBox& field, bool german)
+{
+    const double low = field.minimum();
+    const double high = field.maximum();
+    const bool whole = field.decimals() == 0;
+    const double inside = low + (high - low) * 0.37;
+    const double count = std::ceil(inside) <= high ? std::ceil(inside) : std::floor(inside);
+    const auto typed = [german](double number) {
+        QString text = QString::number(number, 'f', 1);
+        return german ? text.replace('.', ',') : text;
+    };
+    TypedInput result;
+    if (input == "point" || input == "comma") {
+        double number = std::floor(inside) + 0.5;
+        if (number < low)
+            number = low;
+        result.text = QString::number(number, 'f', 1).replace('.', input == "point" ? '.' : ',');
+        result.taken = !whole;
+        result.number = number;
+    } else if (input == "whole") {
+        result.text = QString::number(count);
+        result.taken = true;
+        result.number = count;
+    } else if (input == "above maximum") {
+        // Its start is in range: the number taken on the way must not stay.
+        result.text = QString::number(std::floor(high)) + "1";
+    } else if (input == "below minimum") {
+        result.text = typed(whole ? low - 1.0 : low - 0.5);
+    } else if (input == "grouping") {
+        result.text = german ? "1.000,5" : "1,000.5";
+    } else if (input == "exponent") {
+        result.text = QString::number(count * 10) + "e-1";
+        result.taken = !whole;
+        result.number = count;
+    } else if (input == "letters") {
+        result.text = "1x5";
+    }
+    return result;
+}
+
 } // namespace
 
 class TestWingPanelDialogForm : public QObject
@@ -77,6 +149,8 @@ private slots:
     void boxesAndFieldsStartInTheirState();
     void retranslationRestoresTextsAndKeepsValues();
     void picturesAndIconsAreCompiledIn();
+    void typedNumberEndsAsTypedOrAsBefore_data();
+    void typedNumberEndsAsTypedOrAsBefore();
 };
 
 void TestWingPanelDialogForm::spinBoxStartsWithItsRangeAndValue_data()
@@ -437,6 +511,66 @@ void TestWingPanelDialogForm::picturesAndIconsAreCompiledIn()
         QVERIFY2(button && !button->icon().pixmap(16, 16).isNull(), name);
     }
     QVERIFY(!form.dialog.windowIcon().pixmap(16, 16).isNull());
+}
+
+void TestWingPanelDialogForm::typedNumberEndsAsTypedOrAsBefore_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("input");
+
+    for (const char* language : {"de_DE", "en_US"})
+        for (const char* form : {"panel dialog", "length calculator", "main window", "print dialog", "airfoil import"})
+            for (const char* input : {"point", "comma", "whole", "above maximum", "below minimum", "grouping",
+                                      "exponent", "letters", "empty"})
+                QTest::addRow("%s %s %s", language, form, input) << language << form << input;
+}
+
+void TestWingPanelDialogForm::typedNumberEndsAsTypedOrAsBefore()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, form);
+    QFETCH(QString, input);
+
+    struct System
+    {
+        QLocale previous;
+        ~System() { QLocale::setDefault(previous); }
+    } system;
+    QLocale::setDefault(QLocale(language));
+    const QLocale shown(language);
+    const std::unique_ptr<QWidget> widget = numberForm(form);
+    const auto fields = widget->findChildren<QAbstractSpinBox*>();
+    QVERIFY(!fields.isEmpty());
+
+    for (QAbstractSpinBox* box : fields) {
+        auto* field = qobject_cast<XDoubleSpinBox*>(box);
+        QVERIFY2(field, qPrintable(box->objectName()));
+        const TypedInput typed = typedInput(input, *field, language == "de_DE");
+        const double before = field->minimum();
+        field->setValue(before);
+        QSignalSpy heard(field, SIGNAL(valueChanged(double)));
+
+        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(field, &in);
+        field->selectAll();
+        if (typed.text.isEmpty())
+            QTest::keyClick(field, Qt::Key_Delete);
+        QTest::keyClicks(field, typed.text);
+        // Every key stays in the field until it is left.
+        QVERIFY2(field->cleanText() == typed.text, qPrintable(field->objectName() + ": " + field->text()));
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(field, &out);
+
+        const double held = typed.taken ? typed.number : before;
+        const QString where = field->objectName() + " after \"" + typed.text + "\": " + field->text();
+        QVERIFY2(qAbs(field->value() - held) < 1e-9, qPrintable(where));
+        QVERIFY2(field->cleanText() == shown.toString(held, 'f', field->decimals()).remove(shown.groupSeparator()),
+                 qPrintable(where));
+        // What the listeners (the preview, the document) were told last.
+        const double told = heard.isEmpty() ? before : heard.last().at(0).toDouble();
+        QVERIFY2(qAbs(told - held) < 1e-9, qPrintable(where));
+    }
 }
 
 QTEST_MAIN(TestWingPanelDialogForm)

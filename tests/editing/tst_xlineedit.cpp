@@ -218,6 +218,12 @@ void TestXLineEdit::cellIsWrittenOnlyWhenValid_data()
     QTest::newRow("size") << 6 << "2.5" << QVariant(2.5);
     QTest::newRow("size with comma") << 6 << "2,5" << QVariant(2.5);
     QTest::newRow("grouped offset") << 7 << "1,000.5" << old;
+    QTest::newRow("German grouped offset") << 7 << "1.000,5" << old;
+    // Read as the number fields read them: an exponent is a number, a count
+    // takes digits only.
+    QTest::newRow("size with exponent") << 6 << "2,5e1" << QVariant(25.0);
+    QTest::newRow("bounded count with fraction") << 10 << "2,5" << old;
+    QTest::newRow("bounded count with exponent") << 10 << "1e1" << old;
     QTest::newRow("size infinite") << 6 << "inf" << old;
     QTest::newRow("offset not a number") << 7 << "nan" << old;
 }

@@ -216,28 +216,38 @@ void TestXDoubleSpinBox::valueTextIgnoresUserLocale()
 void TestXDoubleSpinBox::typedNumberIsReadAsMeant_data()
 {
     QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("decimals");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<double>("value");
 
+    // Every field starts at 10 in the range 0.75 to 5000; a refused text
+    // leaves it there, whatever was taken on the way.
     for (const char* language : {"de_DE", "en_US"}) {
-        QTest::addRow("%s point", language) << language << "400.5" << 400.5;
-        QTest::addRow("%s comma", language) << language << "400,5" << 400.5;
-        QTest::addRow("%s leading separator", language) << language << ",75" << 0.75;
+        QTest::addRow("%s point", language) << language << 2 << "400.5" << 400.5;
+        QTest::addRow("%s comma", language) << language << 2 << "400,5" << 400.5;
+        QTest::addRow("%s leading separator", language) << language << 2 << ",75" << 0.75;
+        QTest::addRow("%s exponent", language) << language << 2 << "4e2" << 400.0;
+        QTest::addRow("%s above maximum", language) << language << 2 << "5001" << 10.0;
+        QTest::addRow("%s whole number", language) << language << 0 << "25" << 25.0;
+        QTest::addRow("%s fraction of a whole number", language) << language << 0 << "2,5" << 10.0;
     }
-    // A second separator is refused as it is typed, so grouping never makes
-    // a thousand of one: the field takes what it shows, "1,000" or "1.000".
-    QTest::newRow("de grouping") << "de_DE" << "1.000,5" << 1.0;
-    QTest::newRow("en grouping") << "en_US" << "1,000.5" << 1.0;
-    QTest::newRow("letters refused in place") << "en_US" << "4x5mm" << 45.0;
+    QTest::newRow("de grouping") << "de_DE" << 2 << "1.000,5" << 10.0;
+    QTest::newRow("en grouping") << "en_US" << 2 << "1,000.5" << 10.0;
+    QTest::newRow("letters") << "en_US" << 2 << "4x5mm" << 10.0;
+    QTest::newRow("more decimals than kept") << "en_US" << 2 << "1.234" << 10.0;
+    QTest::newRow("trailing zeros") << "de_DE" << 2 << "1,2300" << 1.23;
+    QTest::newRow("exponent of a whole number") << "en_US" << 0 << "1e2" << 10.0;
+    QTest::newRow("empty") << "de_DE" << 2 << "" << 10.0;
     // Below the field's minimum: the old value stays, never the 5 that
     // dropping the German group separator would make of it.
-    QTest::newRow("de below minimum") << "de_DE" << "0.5" << 10.0;
-    QTest::newRow("en below minimum") << "en_US" << "0,5" << 10.0;
+    QTest::newRow("de below minimum") << "de_DE" << 2 << "0.5" << 10.0;
+    QTest::newRow("en below minimum") << "en_US" << 2 << "0,5" << 10.0;
 }
 
 void TestXDoubleSpinBox::typedNumberIsReadAsMeant()
 {
     QFETCH(QString, language);
+    QFETCH(int, decimals);
     QFETCH(QString, typed);
     QFETCH(double, value);
 
@@ -245,18 +255,32 @@ void TestXDoubleSpinBox::typedNumberIsReadAsMeant()
     QLocale::setDefault(QLocale(language));
     XDoubleSpinBox field(nullptr, 1.0f);
     QLocale::setDefault(previous);
+    field.setDecimals(decimals);
     field.setRange(0.75, 5000.0);
     field.setSuffix("mm");
     field.setValue(10.0, true);
+    QSignalSpy heard(&field, SIGNAL(valueChanged(double)));
     field.show();
     QVERIFY(QTest::qWaitForWindowExposed(&field));
     field.setFocus();
     field.selectAll();
     QTest::keyClicks(&field, typed);
+    if (typed.isEmpty())
+        QTest::keyClick(&field, Qt::Key_Delete);
+    // Shown as typed, red with the reason while it is refused.
+    QCOMPARE(field.text(), typed + "mm");
+    const bool refused = value == 10.0;
+    QCOMPARE(field.refusal().isEmpty(), !refused);
+    QCOMPARE(base(field) == QColor(255, 0, 0), refused);
     QTest::keyClick(&field, Qt::Key_Return);
     field.clearFocus();
     QCOMPARE(field.value(), value);
-    QCOMPARE(field.text(), QLocale(language).toString(value, 'f', 2) + "mm");
+    QCOMPARE(field.text(), QLocale(language).toString(value, 'f', decimals) + "mm");
+    QVERIFY(field.refusal().isEmpty());
+    QVERIFY(base(field) != QColor(255, 0, 0));
+    // Whoever listened while the number was typed ends with what is shown.
+    if (!heard.isEmpty())
+        QCOMPARE(heard.last().at(0).toDouble(), value);
 }
 
 QTEST_MAIN(TestXDoubleSpinBox)

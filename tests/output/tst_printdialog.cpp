@@ -77,7 +77,7 @@ void TestPrintDialog::offersPdfOutputWithoutPrinters()
     QCOMPARE(ui->txtFileForPrinting->text(), QString("/tmp/Planformix.pdf"));
     QCOMPARE(dialog.getDirectory(), QString("/tmp"));
     QCOMPARE(dialog.getFileName(), QString("Planformix.pdf"));
-    QCOMPARE(ui->spinMarginTop->value(), 5);
+    QCOMPARE(ui->spinMarginTop->value(), 5.0);
 }
 
 void TestPrintDialog::printableAreaFollowsPaperMarginsAndOrientation_data()
@@ -210,7 +210,7 @@ void TestPrintDialog::nextDialogRemembersAcceptedChoices()
     QVERIFY(!second.isLandscape());
     QCOMPARE(second.form()->comboBoxPageSizes->currentIndex(), 5);
     QCOMPARE(second.getMarginBottom(), 17);
-    QCOMPARE(second.form()->spinMarginBottom->value(), 17);
+    QCOMPARE(second.form()->spinMarginBottom->value(), 17.0);
     QCOMPARE(second.getMarginTop(), 5);
     QCOMPARE(second.getDirectory(), QString("/tmp"));
     QCOMPARE(second.getFileName(), QString("first.pdf"));
@@ -228,7 +228,7 @@ void TestPrintDialog::choosingAnEntryResetsMargins()
     dialog.printerSelected(dialog.form()->comboBoxPrinterName->itemText(dialog.getSeparatorIndex() + 1));
     QCOMPARE(dialog.getMarginLeft(), 5);
     QCOMPARE(dialog.getMarginTop(), 5);
-    QCOMPARE(dialog.form()->spinMarginTop->value(), 5);
+    QCOMPARE(dialog.form()->spinMarginTop->value(), 5.0);
 }
 
 void TestPrintDialog::fileButtonTakesChosenPath()
