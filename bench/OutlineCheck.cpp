@@ -116,14 +116,15 @@ bool crossesItself(const std::vector<P>& p, double* loopLength)
             const double d4 = cross(c, d, b);
             bool hit = ((d1 > 0) != (d2 > 0)) && ((d3 > 0) != (d4 > 0)) && d1 != 0 && d2 != 0 && d3 != 0
                        && d4 != 0;
-            // Touching within 0.0005 mm counts too.
-            hit = hit || distanceToSegment(c, a, b) < 0.0005 || distanceToSegment(d, a, b) < 0.0005
-                  || distanceToSegment(a, c, d) < 0.0005 || distanceToSegment(b, c, d) < 0.0005;
-            if (hit) {
+            double length = 0.0;
+            for (int k = s + 1; k < t; ++k)
+                length += std::hypot(p[size_t(k + 1)].x - p[size_t(k)].x, p[size_t(k + 1)].y - p[size_t(k)].y);
+            // Touching within 0.0005 mm counts too, unless the way between
+            // is under 0.01 mm (a cutter's kerf covers that).
+            const bool touch = distanceToSegment(c, a, b) < 0.0005 || distanceToSegment(d, a, b) < 0.0005
+                               || distanceToSegment(a, c, d) < 0.0005 || distanceToSegment(b, c, d) < 0.0005;
+            if (hit || (touch && length > 0.01)) {
                 found = true;
-                double length = 0.0;
-                for (int k = s + 1; k < t; ++k)
-                    length += std::hypot(p[size_t(k + 1)].x - p[size_t(k)].x, p[size_t(k + 1)].y - p[size_t(k)].y);
                 *loopLength = length;
             }
         });
@@ -199,14 +200,18 @@ double narrowFeature(const std::vector<P>& p, QString* what)
 }
 
 // The farthest a point of a lies from the polyline b (closed), in mm; only
-// distances above limit are measured exactly.
-double farthestFrom(const std::vector<P>& a, const std::vector<P>& b, double limit)
+// distances above limit are measured exactly. Points of a outside [fromX,
+// toX] are not measured.
+double farthestFrom(const std::vector<P>& a, const std::vector<P>& b, double limit, double fromX = -1e30,
+                    double toX = 1e30)
 {
     if (b.size() < 2)
         return 0.0;
     const SegmentIndex index(b);
     double farthest = 0.0;
     for (const P& q : a) {
+        if (q.x < fromX || q.x > toX)
+            continue;
         double nearest = 1e30;
         index.near(q.x - limit, q.x + limit,
                    [&](int s) { nearest = std::min(nearest, distanceToSegment(q, index.a(s), index.b(s))); });
@@ -230,9 +235,12 @@ struct Tally {
     double worstBeyond = 0.0;
     QStringList examples;
 
+    // At most 40 examples, or every one that holds the text in the
+    // environment variable OUTLINE_CHECK_SHOW.
     void note(const QString& text)
     {
-        if (examples.size() < 40)
+        static const QString show = qEnvironmentVariable("OUTLINE_CHECK_SHOW");
+        if (show.isEmpty() ? examples.size() < 40 : text.contains(show))
             examples << text;
     }
 };
@@ -242,6 +250,22 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
 {
     ++tally.ribs;
     const std::vector<P> passes = passesOf(rib.getRibCoords(), mm);
+    // OUTLINE_CHECK_DUMP names ribs to write out, point by point in mm.
+    static const QString dump = qEnvironmentVariable("OUTLINE_CHECK_DUMP");
+    const QString name = QStringLiteral("%1 at %2").arg(where).arg(rib.position);
+    if (!dump.isEmpty() && name.contains(dump)) {
+        if (std::FILE* out = std::fopen(qPrintable(QStringLiteral("/tmp/outline-%1.txt").arg(tally.ribs)), "w")) {
+            std::fprintf(out, "# %s\n", qPrintable(name));
+            for (const Vector3D* v : rib.getRibCoords())
+                std::fprintf(out, "%.6f %.6f\n", v->getX() * mm, v->getY() * mm);
+            if (bare) {
+                std::fprintf(out, "# bare\n");
+                for (const Vector3D* v : bare->getRibCoords())
+                    std::fprintf(out, "%.6f %.6f\n", v->getX() * mm, v->getY() * mm);
+            }
+            std::fclose(out);
+        }
+    }
     double loop = 0.0;
     if (crossesItself(passes, &loop)) {
         ++tally.crossing;
@@ -262,7 +286,16 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
     if (bare) {
         const std::vector<P> other = passesOf(bare->getRibCoords(), mm);
         const double limit = sheet + 0.25;
-        const double apart = std::max(farthestFrom(passes, other, limit), farthestFrom(other, passes, limit));
+        // Where the sheets of both sides meet inside the rib, the rib ends:
+        // the bare rib ahead of that (or behind it) is all sheet.
+        double front = 1e30;
+        double back = -1e30;
+        for (const P& q : passes) {
+            front = std::min(front, q.x);
+            back = std::max(back, q.x);
+        }
+        const double apart = std::max(farthestFrom(passes, other, limit),
+                                      farthestFrom(other, passes, limit, front + sheet, back - sheet));
         if (apart > limit) {
             ++tally.beyond;
             tally.worstBeyond = std::max(tally.worstBeyond, apart);

@@ -1,6 +1,7 @@
 #include "model/OutlineCleanup.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <initializer_list>
 
@@ -26,10 +27,61 @@ void setCoordinates(Vector3D& point, const Vector3D& from)
     point.set(from.getX(), from.getY(), from.getZ());
 }
 
+// The extent of a few points: the larger of its width and height.
+struct Box {
+    float minX = FLT_MAX;
+    float maxX = -FLT_MAX;
+    float minY = FLT_MAX;
+    float maxY = -FLT_MAX;
+    void add(const Vector3D& p)
+    {
+        minX = std::min(minX, p.getX());
+        maxX = std::max(maxX, p.getX());
+        minY = std::min(minY, p.getY());
+        maxY = std::max(maxY, p.getY());
+    }
+    float size() const { return std::max(maxX - minX, maxY - minY); }
+};
+
+// Where segments ab and cd cross or touch, other than end to end in a
+// straight line; at is set to the point they share.
+bool segmentsMeet(const Vector3D& a, const Vector3D& b, const Vector3D& c, const Vector3D& d, Vector3D& at)
+{
+    const double abx = double(b.getX()) - a.getX();
+    const double aby = double(b.getY()) - a.getY();
+    const double cdx = double(d.getX()) - c.getX();
+    const double cdy = double(d.getY()) - c.getY();
+    const double acx = double(c.getX()) - a.getX();
+    const double acy = double(c.getY()) - a.getY();
+    const double denominator = abx * cdy - aby * cdx;
+    if (denominator == 0.0) {
+        return false;
+    }
+    const double t = (acx * cdy - acy * cdx) / denominator;
+    const double u = (acx * aby - acy * abx) / denominator;
+    if (t < 0.0 || t > 1.0 || u < 0.0 || u > 1.0) {
+        return false;
+    }
+    at.set(float(a.getX() + t * abx), float(a.getY() + t * aby), a.getZ());
+    return true;
+}
+
+} // namespace
+
+namespace {
+
+// Working lists of the passes, kept per thread so that finishing a rib
+// costs no allocation once the first rib has sized them.
+std::vector<int>& threadList(int which)
+{
+    thread_local std::vector<int> lists[2];
+    return lists[which];
+}
+
 } // namespace
 
 OutlineCleanup::OutlineCleanup(PointList& outline, const PointList& camberLine, float scale)
-    : outline(outline), camberLine(camberLine), scale(scale)
+    : outline(outline), camberLine(camberLine), scale(scale), runStarts(threadList(0)), sweepOrder(threadList(1))
 {
 }
 
@@ -147,6 +199,11 @@ void OutlineCleanup::cleanOutline()
         return;
     }
     flattenNarrowTurns();
+    // Each pass mends one fault and may uncover the next; every pass makes
+    // a point one with its neighbours, so they end within the point count.
+    const int most = int(outline.size());
+    for (int pass = 0; pass < most && (cutLoop() || foldReversal()); ++pass) {
+    }
 }
 
 void OutlineCleanup::flattenNarrowTurns()
@@ -263,4 +320,179 @@ void OutlineCleanup::repairTurns(const std::vector<AngleInfo>& turns, int first,
     for (int k = l1 + 1; k < n && *outline[k] == corner; ++k) {
         *outline[k] += shift;
     }
+}
+
+// The outline as a cutter runs it: each run holds the points that lie
+// within 0.001 mm of its first one, and the run that closes the trailing
+// edge onto the first point is one with it. Returns the first outline index
+// of every run, in order.
+const std::vector<int>& OutlineCleanup::collectRuns()
+{
+    runStarts.clear();
+    const int n = int(outline.size());
+    if (n == 0) {
+        return runStarts;
+    }
+    const float reach = 0.001f / scale;
+    const float reachSquared = reach * reach;
+    runStarts.push_back(0);
+    for (int j = 1; j < n; ++j) {
+        if (outline[runStarts.back()]->distanceSquaredXY(*outline[j]) >= reachSquared) {
+            runStarts.push_back(j);
+        }
+    }
+    // A run r holds the points from its start up to the next run's start,
+    // round the end of the list for the last run and the closing one.
+    while (runStarts.size() > 1 && outline[runStarts.back()]->distanceSquaredXY(*outline[0]) < reachSquared) {
+        runStarts.front() = runStarts.back();
+        runStarts.pop_back();
+    }
+    return runStarts;
+}
+
+void OutlineCleanup::setRun(int run, float x, float y)
+{
+    const int n = int(outline.size());
+    const int m = int(runStarts.size());
+    const int end = runStarts[size_t((run + 1) % m)];
+    int k = runStarts[size_t(run)];
+    do {
+        outline[size_t(k)]->setX(x);
+        outline[size_t(k)]->setY(y);
+        k = (k + 1) % n;
+    } while (k != end);
+}
+
+// Twice the area enclosed by the runs from first up to (not including) end,
+// closed through at; positive where they turn counter-clockwise.
+double OutlineCleanup::signedArea(int first, int end, const Vector3D& at) const
+{
+    const int m = int(runStarts.size());
+    double sum = 0.0;
+    double px = at.getX();
+    double py = at.getY();
+    for (int r = first; r < end; ++r) {
+        const Vector3D& p = *outline[size_t(runStarts[size_t(r % m)])];
+        sum += px * p.getY() - p.getX() * py;
+        px = p.getX();
+        py = p.getY();
+    }
+    return sum + px * at.getY() - at.getX() * py;
+}
+
+// Where the outline crosses itself, the stretch between the two crossing
+// segments is a loop turned inside out: both sheets have sunk a thin nose
+// or tail through each other. The shorter side of the crossing (the loop,
+// not the rib) goes to the crossing point, so the rib ends where the two
+// sunken surfaces meet.
+bool OutlineCleanup::cutLoop()
+{
+    collectRuns();
+    const int m = int(runStarts.size());
+    if (m < 4) {
+        return false;
+    }
+    auto point = [&](int r) -> const Vector3D& { return *outline[size_t(runStarts[size_t(r % m)])]; };
+    auto minX = [&](int s) { return std::min(point(s).getX(), point(s + 1).getX()); };
+    auto maxX = [&](int s) { return std::max(point(s).getX(), point(s + 1).getX()); };
+    // Segments by their lowest x: only those whose x ranges overlap can meet,
+    // and along a rib those are a few at a time.
+    sweepOrder.resize(size_t(m));
+    for (int s = 0; s < m; ++s) {
+        sweepOrder[size_t(s)] = s;
+    }
+    std::sort(sweepOrder.begin(), sweepOrder.end(), [&](int a, int b) { return minX(a) < minX(b); });
+    Vector3D at;
+    for (size_t i = 0; i < sweepOrder.size(); ++i) {
+        const int s = sweepOrder[i];
+        const float reach = maxX(s);
+        for (size_t j = i + 1; j < sweepOrder.size() && minX(sweepOrder[j]) <= reach; ++j) {
+            const int t = sweepOrder[j];
+            const int low = std::min(s, t);
+            const int high = std::max(s, t);
+            if (high - low == 1 || (low == 0 && high == m - 1)) {
+                continue;
+            }
+            if (!segmentsMeet(point(low), point(low + 1), point(high), point(high + 1), at)) {
+                continue;
+            }
+            // The loop is the side turned inside out, or the side with next
+            // to no width left, where both surfaces were clipped onto one
+            // camber line. Where neither is, the cuts have parted the rib
+            // in two, which is no loop to mend.
+            const double whole = signedArea(0, m, point(0));
+            const double inside = signedArea(low + 1, high + 1, at);
+            const double outside = whole - inside;
+            double insideLength = 0.0;
+            double wholeLength = 0.0;
+            Box insideBox;
+            Box outsideBox;
+            for (int r = 0; r < m; ++r) {
+                const double length = point(r).distanceXY(point(r + 1));
+                wholeLength += length;
+                if (r > low && r < high) {
+                    insideLength += length;
+                }
+                (r > low && r <= high ? insideBox : outsideBox).add(point(r));
+            }
+            // Twice the area of a sliver 0.01 mm wide.
+            const double sliver = 0.02 / scale;
+            const double sense = whole < 0.0 ? -1.0 : 1.0;
+            // An island smaller than the finishing limit left beyond the
+            // meeting point goes with the loop.
+            const float limit = 0.5f / scale;
+            const bool insideTurned = inside * sense <= sliver * insideLength || insideBox.size() < limit;
+            const bool outsideTurned =
+                outside * sense <= sliver * (wholeLength - insideLength) || outsideBox.size() < limit;
+            if (!insideTurned && !outsideTurned) {
+                continue;
+            }
+            const float x = at.getX();
+            const float y = at.getY();
+            if (insideTurned && (!outsideTurned || std::fabs(inside) <= std::fabs(outside))) {
+                for (int r = low + 1; r <= high; ++r) {
+                    setRun(r, x, y);
+                }
+            } else {
+                for (int r = high + 1; r <= low + m; ++r) {
+                    setRun(r % m, x, y);
+                }
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+// Where the outline runs out along a line and straight back (a cut's end
+// left standing up a face, both surfaces clipped onto the same camber line),
+// the turning point goes onto the nearer of its neighbours, and so on while
+// the way back retraces the way out.
+bool OutlineCleanup::foldReversal()
+{
+    collectRuns();
+    const int m = int(runStarts.size());
+    if (m < 3) {
+        return false;
+    }
+    auto point = [&](int r) -> const Vector3D& { return *outline[size_t(runStarts[size_t((r + m) % m)])]; };
+    for (int r = 0; r < m; ++r) {
+        const Vector3D& before = point(r - 1);
+        const Vector3D& here = point(r);
+        const Vector3D& after = point(r + 1);
+        const float ux = here.getX() - before.getX();
+        const float uy = here.getY() - before.getY();
+        const float vx = after.getX() - here.getX();
+        const float vy = after.getY() - here.getY();
+        const double dot = double(ux) * vx + double(uy) * vy;
+        const double lengths = (double(ux) * ux + double(uy) * uy) * (double(vx) * vx + double(vy) * vy);
+        // A turn back through more than the 177.4 degrees that makes a
+        // reversal of the turn list.
+        if (dot < 0.0 && dot * dot > 0.998001 * lengths) {
+            const Vector3D& nearer = here.distanceSquaredXY(before) <= here.distanceSquaredXY(after) ? before : after;
+            setRun(r, nearer.getX(), nearer.getY());
+            return true;
+        }
+    }
+    return false;
 }

@@ -28,14 +28,22 @@ public:
     // The camber line's height at x; 0 outside it.
     static float camberYAt(const PointList& camberLine, float x);
 
-    // Flattens steps and spikes narrower than 0.5 mm.
+    // Flattens steps and spikes narrower than 0.5 mm, cuts loops and folds
+    // cuts that run out and back.
     void cleanOutline();
 
 private:
     void flattenNarrowTurns();
     void repairTurns(const std::vector<AngleInfo>& turns, int first, int last);
+    const std::vector<int>& collectRuns();
+    void setRun(int run, float x, float y);
+    double signedArea(int first, int end, const Vector3D& at) const;
+    bool cutLoop();
+    bool foldReversal();
 
     PointList& outline;
     const PointList& camberLine;
     float scale;
+    std::vector<int>& runStarts;
+    std::vector<int>& sweepOrder;
 };

@@ -48,6 +48,20 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
     // wide it stays.
     QTest::newRow("narrow step") << rib({{60, 5}, {60, 6}, {59.6, 6}, {59.6, 5}, {40, 5}})
                                  << rib({{60, 5}, {60, 5}, {59.6, 5}, {59.6, 5}, {40, 5}});
+    // Both surfaces sunk through a thin nose: the rib ends where they meet.
+    QTest::newRow("loop") << Outline{{100, 2}, {50, 2}, {10, 1}, {5, 0.2}, {3, -0.4}, {1, -0.6},
+                                     {1, 0.6}, {3, 0.4}, {5, -0.2}, {10, -1}, {50, -2}, {100, -2}}
+                          << Outline{{100, 2}, {50, 2}, {10, 1}, {5, 0.2}, {13.0 / 3, 0}, {13.0 / 3, 0},
+                                     {13.0 / 3, 0}, {13.0 / 3, 0}, {5, -0.2}, {10, -1}, {50, -2}, {100, -2}};
+    // Both surfaces clipped onto the same points of a thin tail: the rib
+    // ends where they part.
+    QTest::newRow("doubled points") << Outline{{100, 0}, {90, 0.1}, {80, 0.3}, {70, 1}, {40, 2}, {0, 0},
+                                               {40, -2}, {70, -1}, {80, 0.3}, {90, 0.1}, {100, 0}}
+                                    << Outline{{80, 0.3}, {80, 0.3}, {80, 0.3}, {70, 1}, {40, 2}, {0, 0},
+                                               {40, -2}, {70, -1}, {80, 0.3}, {80, 0.3}, {80, 0.3}};
+    // A sheet's end left standing 1.5 mm up the face of the nose piece.
+    QTest::newRow("stub") << Outline{{100, 3.5}, {50, 3.5}, {8, 3.5}, {7.95, 5}, {8, -5}, {50, -5}, {100, -5}}
+                          << Outline{{100, 3.5}, {50, 3.5}, {8, 3.5}, {8, 3.5}, {8, -5}, {50, -5}, {100, -5}};
     QTest::newRow("wide step") << rib({{60, 5}, {60, 6}, {59.4, 6}, {59.4, 5}, {40, 5}})
                                << rib({{60, 5}, {60, 6}, {59.4, 6}, {59.4, 5}, {40, 5}});
 }

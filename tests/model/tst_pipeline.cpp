@@ -100,11 +100,15 @@ std::vector<double> geometryOf(const PanelBaseData& data)
     return out;
 }
 
-// The farthest any point of outline a lies from the polyline b.
-double farthestFrom(const std::vector<Vector3D*>& a, const std::vector<Vector3D*>& b)
+// The farthest any point of outline a lies from the polyline b, leaving out
+// the points of a that lie ahead of fromX or behind toX.
+double farthestFrom(const std::vector<Vector3D*>& a, const std::vector<Vector3D*>& b, double fromX = -1e30,
+                    double toX = 1e30)
 {
     double farthest = 0.0;
     for (const Vector3D* p : a) {
+        if (p->getX() < fromX || p->getX() > toX)
+            continue;
         double nearest = 1e30;
         for (size_t j = 0; j + 1 < b.size(); ++j) {
             const double ax = b[j]->getX();
@@ -148,6 +152,38 @@ QString pointPassedTwice(const RibDefinition& rib, float wingRootChord, size_t* 
                     .arg(passes[i]->getX() * wingRootChord)
                     .arg(passes[i]->getY() * wingRootChord)
                     .arg(j);
+    return QString();
+}
+
+// Where the outline crosses itself (the two segments cross properly, away
+// from the points within 0.001 mm of each other that make one pass); empty
+// when it does not.
+QString crossing(const RibDefinition& rib, float wingRootChord)
+{
+    const float tolerance = 0.001f / wingRootChord;
+    std::vector<const Vector3D*> p;
+    for (const Vector3D* q : rib.getRibCoords())
+        if (p.empty() || std::fabs(p.back()->getX() - q->getX()) > tolerance
+            || std::fabs(p.back()->getY() - q->getY()) > tolerance)
+            p.push_back(q);
+    const size_t n = p.size();
+    const auto side = [](const Vector3D* o, const Vector3D* a, const Vector3D* b) {
+        const double c = (double(a->getX()) - o->getX()) * (double(b->getY()) - o->getY())
+                         - (double(a->getY()) - o->getY()) * (double(b->getX()) - o->getX());
+        return c > 0.0 ? 1 : (c < 0.0 ? -1 : 0);
+    };
+    for (size_t s = 0; s + 1 < n; ++s)
+        for (size_t t = s + 2; t + 1 < n; ++t) {
+            const int d1 = side(p[s], p[s + 1], p[t]);
+            const int d2 = side(p[s], p[s + 1], p[t + 1]);
+            const int d3 = side(p[t], p[t + 1], p[s]);
+            const int d4 = side(p[t], p[t + 1], p[s + 1]);
+            if (d1 * d2 < 0 && d3 * d4 < 0)
+                return QStringLiteral("rib at %1 crosses itself at (%2, %3)")
+                    .arg(rib.position)
+                    .arg(p[s]->getX() * wingRootChord)
+                    .arg(p[s]->getY() * wingRootChord);
+        }
     return QString();
 }
 
@@ -461,7 +497,7 @@ void TestPipeline::coveredRibStaysWithinItsSheetsOfTheBareRib()
     // Sheeting only sinks the surface it covers: whatever the outline
     // clean-up mends afterwards must stay within the sheet of the rib built
     // without it, must not reach around the nose to the other surface, and
-    // must leave no cut out and back.
+    // must leave no cut out and back and no loop.
     QFETCH(QString, tip);
     QFETCH(int, leType);
     QFETCH(bool, standard);
@@ -500,11 +536,18 @@ void TestPipeline::coveredRibStaysWithinItsSheetsOfTheBareRib()
             for (const RibDefinition& rib : withSheet.getRibList().getRibs()) {
                 const auto& a = rib.getRibCoords();
                 const auto& b = (bareRib++)->getRibCoords();
-                const double apart = std::max(farthestFrom(a, b), farthestFrom(b, a)) * wrc;
+                // Where the sheets of both sides meet inside the rib, the rib
+                // ends there: the bare rib ahead of its end (or behind it) is
+                // all sheet.
+                const auto [front, back] = std::minmax_element(
+                    a.begin(), a.end(), [](const Vector3D* p, const Vector3D* q) { return p->getX() < q->getX(); });
+                const double apart = std::max(farthestFrom(a, b), farthestFrom(b, a, (*front)->getX() + sheet / wrc,
+                                                                                (*back)->getX() - sheet / wrc))
+                                     * wrc;
                 ++checked;
-                const QString twice = pointPassedTwice(rib, wrc);
-                if (!twice.isEmpty())
-                    strays << QStringLiteral("%1 mm sheet, %2 % band, %3").arg(sheet).arg(band).arg(twice);
+                for (const QString& fault : {pointPassedTwice(rib, wrc), crossing(rib, wrc)})
+                    if (!fault.isEmpty())
+                        strays << QStringLiteral("%1 mm sheet, %2 % band, %3").arg(sheet).arg(band).arg(fault);
                 if (apart > sheet + 0.25)
                     strays << QStringLiteral("%1 mm sheet, %2 % band, rib at %3: %4 mm")
                                   .arg(sheet)
