@@ -1,17 +1,13 @@
 #include "views/MainWingGLWidget.h"
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
-#include <limits>
-#include <optional>
 #include <vector>
 
-#include "document/DocumentLimits.h"
 #include "document/PlaneModel.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/GLUtils.h"
@@ -26,6 +22,7 @@
 #include "planformixdata.pb.h"
 #include "views/PanelDisplayLists.h"
 #include "views/ViewRotation.h"
+#include "views/WingFrame.h"
 
 namespace {
 
@@ -84,79 +81,6 @@ QGLFormat viewFormat()
     return format;
 }
 
-// Draws the parts of one panel (ribs, and pieces or each spar, comb and strip
-// of them, in the order drawPanel asks for them) from part number `from` on,
-// until the time is up: from the recorded lists when given, else anew. At
-// least one part is drawn.
-class PanelPart : public PanelDrawing::Recorded
-{
-public:
-    PanelPart(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options, int side,
-              PanelDrawing::Recorded* lists, size_t from, const QElapsedTimer& clock, double untilMs)
-        : scene(scene)
-        , options(options)
-        , side(side)
-        , lists(lists)
-        , from(from)
-        , clock(clock)
-        , untilNs(std::isfinite(untilMs) ? qint64(untilMs * 1.0e6) : std::numeric_limits<qint64>::max())
-    {
-    }
-
-    void drawPiece(PanelDrawing::Piece piece) override
-    {
-        if (lists) {
-            if (take())
-                lists->drawPiece(piece);
-            return;
-        }
-        // Fifty spars along 200 ribs take longer than a slice.
-        const size_t parts = PanelDrawing::pieceParts(scene, piece);
-        for (size_t index = 0; index < parts; ++index)
-            if (take())
-                PanelDrawing::drawPiecePart(scene, piece, index, options, side);
-    }
-
-    void drawRib(size_t index) override
-    {
-        if (!take())
-            return;
-        if (lists)
-            lists->drawRib(index);
-        else
-            scene.ribs[index]->visualize(options, static_cast<float>(side));
-    }
-
-    bool startsPanel() const override { return from == 0; }
-    bool finished() const { return !stopped; }
-    size_t resumeAt() const { return stoppedAt; }
-
-private:
-    bool take()
-    {
-        const size_t part = next++;
-        if (part < from || stopped)
-            return false;
-        if (part > from && clock.nsecsElapsed() >= untilNs) {
-            stopped = true;
-            stoppedAt = part;
-            return false;
-        }
-        return true;
-    }
-
-    const PanelDrawing::Scene& scene;
-    const PlaneVisualisationOptions& options;
-    int side;
-    PanelDrawing::Recorded* lists;
-    size_t from;
-    const QElapsedTimer& clock;
-    qint64 untilNs;
-    size_t next = 0;
-    bool stopped = false;
-    size_t stoppedAt = 0;
-};
-
 size_t ribsOf(const std::list<Panel*>& panels)
 {
     size_t ribs = 0;
@@ -165,25 +89,16 @@ size_t ribsOf(const std::list<Panel*>& panels)
     return ribs;
 }
 
-// What the panels cost to draw and to record, in ribs: a sheeting strip
-// cut under advanced covering adds about as many covering points to its rib
-// as a plain rib outline has, so a panel of 200 ribs under 50 such strips
-// weighs as much as 10200 plain ribs.
-size_t drawnRibsOf(const std::list<Panel*>& panels)
-{
-    const DocumentLimits::Size size = DocumentLimits::planeSize(panels);
-    return size_t(std::max(0LL, size.ribs + size.coveredStripCuts));
-}
-
 } // namespace
 
 MainWingGLWidget::MainWingGLWidget(QWidget* parent)
     : QGLWidget(viewFormat(), parent)
     , Observer(QString::fromLatin1(observerName), true)
     , options(true, true, true, true, true, false, false, false, 100, 15, 0.0f, false, false)
-    , oneGoFrameMs(defaultOneGoFrameMs)
-    , sliceMs(defaultSliceMs)
 {
+    frames.setSlicing(defaultOneGoFrameMs, defaultSliceMs);
+    frames.setDefaultMsPerUnit(defaultMsPerRibSide);
+    frames.setUnitsToTimeBy(2.0 * ribsToTimeBy);
     resetCamera();
     fullFrameTimer.setSingleShot(true);
     fullFrameTimer.setInterval(fullFrameDelayMs);
@@ -305,8 +220,8 @@ void MainWingGLWidget::requestFrame(Change change, bool now)
     dropFullFrame();
     shownState = drawnState();
     // Where a full frame keeps up anyway, every frame is a full one.
-    if (change != Change::Still && lastFullFrameMs > frameBudgetMs) {
-        lightFrames = true;
+    if (change != Change::Still && frames.fullFramesAreSlow()) {
+        frames.setShowingLightFrame(true);
         fullFrameTimer.start();
     } else if (change == Change::Still || !fullFrameTimer.isActive()) {
         // The light frame, if one shows, stays until the full one is drawn.
@@ -366,7 +281,7 @@ bool MainWingGLWidget::recordingsAreCurrent() const
 
 bool MainWingGLWidget::retainsPlane(const PlaneModel* plane) const
 {
-    return retainedGeometry && drawnRibsOf(plane->getPanelList()) <= retainedRibBudget;
+    return retainedGeometry && WingFrame::drawnRibsOf(plane->getPanelList()) <= retainedRibBudget;
 }
 
 void MainWingGLWidget::forgetPanelsGone(const std::list<Panel*>& panels)
@@ -395,8 +310,8 @@ double MainWingGLWidget::estimatedFullFrameMs() const
 {
     if (!model)
         return 0.0;
-    const double ribSides = 2.0 * double(drawnRibsOf(model->getPanelList()));
-    double estimate = ribSides * (msPerRibSide > 0.0 ? msPerRibSide : defaultMsPerRibSide);
+    const double ribSides = 2.0 * double(WingFrame::drawnRibsOf(model->getPanelList()));
+    double estimate = frames.estimateMs(ribSides);
     if (retainsPlane(model) && !recordingsAreCurrent())
         estimate += ribSides * recordMsPerRibSide;
     return estimate;
@@ -646,7 +561,7 @@ void MainWingGLWidget::mouseReleaseEvent(QMouseEvent*)
 {
     // Letting go ends the drag for certain: the full frame need not wait
     // to see whether the hand moves on.
-    if (lightFrames && fullFrameTimer.isActive()) {
+    if (frames.isShowingLightFrame() && fullFrameTimer.isActive()) {
         showFullFrame(true);
     }
 }
@@ -705,7 +620,6 @@ void MainWingGLWidget::initializeGL()
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
     // A new context has none of the lists of an old one, nor its back buffer.
     dropFullFrame();
-    frame.active = false;
     for (auto& entry : recordings)
         entry.second->abandon();
     recordings.clear();
@@ -737,13 +651,12 @@ void MainWingGLWidget::paintGL()
         return;
     // A resize or an uncovered window paints without being asked.
     shownState = drawnState();
-    if (lightFrames && fullFrameTimer.isActive()) {
+    if (frames.isShowingLightFrame() && fullFrameTimer.isActive()) {
         drawLightFrame(model);
         return;
     }
     const double estimate = estimatedFullFrameMs();
-    if (estimate <= oneGoFrameMs) {
-        lightFrames = false;
+    if (frames.drawsAtOnce(estimate)) {
         drawPlane(model);
         return;
     }
@@ -751,9 +664,7 @@ void MainWingGLWidget::paintGL()
     // events; until it is complete the light frame shows, never a picture
     // of something else (a dialog that was over the view).
     drawLightFrame(model);
-    lightFrames = true;
-    lastFullFrameMs = std::max(lastFullFrameMs, estimate);
-    beginFullFrame(model, false);
+    frames.startInSlices(fullFrame(model, false), estimate);
     sliceTimer.start(0);
 }
 
@@ -768,57 +679,47 @@ void MainWingGLWidget::loadCamera(float base[16])
 
 void MainWingGLWidget::drawPlane(PlaneModel* plane)
 {
-    beginFullFrame(plane, true);
-    continueFullFrame(std::numeric_limits<double>::infinity());
-    frame.active = false;
+    sliceTimer.stop();
+    frames.drawAtOnce(*fullFrame(plane, true));
 }
 
-void MainWingGLWidget::beginFullFrame(PlaneModel* plane, bool oneGo)
+std::unique_ptr<WingFrame> MainWingGLWidget::fullFrame(PlaneModel* plane, bool cleared)
 {
-    sliceTimer.stop();
-    frame = FullFrame();
-    frame.active = true;
-    frame.oneGo = oneGo;
-    frame.retain = retainsPlane(plane);
-    const std::list<Panel*>& panels = plane->getPanelList();
-    frame.panels.assign(panels.begin(), panels.end());
-    for (const Panel* panel : panels)
-        frame.ribCounts.push_back(size_t(std::max(0, panel->getRibCount())));
-    frame.ribs = drawnRibsOf(panels);
+    WingFrame::Setup setup;
+    setup.plane = plane;
+    setup.options = &options;
+    setup.recordings = &recordings;
+    setup.recordedLists = &recordedLists;
+    setup.forgetPanelsGone = [this, plane] { forgetPanelsGone(plane->getPanelList()); };
+    setup.retain = retainsPlane(plane);
+    setup.cleared = cleared;
+    setup.camera[0] = cameraX;
+    setup.camera[1] = cameraY;
+    setup.camera[2] = cameraZ;
+    std::copy(rotation, rotation + 16, setup.rotation);
     const float rc = plane->getRootChord();
     if (rc != 0.0f && std::isfinite(rc))
-        frame.placements = panelPlacements(panels, 1.0f / rc);
+        setup.placements = panelPlacements(plane->getPanelList(), 1.0f / rc);
+    return std::make_unique<WingFrame>(std::move(setup));
 }
 
 void MainWingGLWidget::dropFullFrame()
 {
-    if (!frame.active || frame.oneGo)
-        return;
-    frame.active = false;
+    frames.drop();
     sliceTimer.stop();
 }
 
-bool MainWingGLWidget::frameStillFitsPlane() const
+const WingFrame* MainWingGLWidget::getFrameUnderWay() const
 {
-    if (!model)
-        return false;
-    const std::list<Panel*>& panels = model->getPanelList();
-    if (panels.size() != frame.panels.size())
-        return false;
-    size_t index = 0;
-    for (const Panel* panel : panels) {
-        if (panel != frame.panels[index] || size_t(std::max(0, panel->getRibCount())) != frame.ribCounts[index])
-            return false;
-        ++index;
-    }
-    return true;
+    return static_cast<const WingFrame*>(frames.frameUnderWay());
 }
 
 void MainWingGLWidget::drawNextSlice()
 {
-    if (!frame.active || frame.oneGo)
+    const WingFrame* frame = getFrameUnderWay();
+    if (!frame)
         return;
-    if (!frameStillFitsPlane()) {
+    if (!model || !frame->fits(model->getPanelList())) {
         dropFullFrame();
         update();
         return;
@@ -829,151 +730,12 @@ void MainWingGLWidget::drawNextSlice()
         return;
     }
     makeCurrent();
-    if (!continueFullFrame(sliceMs)) {
+    if (!frames.drawSlice()) {
         sliceTimer.start(0);
         return;
     }
-    frame.active = false;
-    lightFrames = false;
     if (autoBufferSwap())
         swapBuffers();
-}
-
-bool MainWingGLWidget::continueFullFrame(double untilMs)
-{
-    QElapsedTimer sliceTime;
-    sliceTime.start();
-    const auto elapsedMs = [&sliceTime] { return double(sliceTime.nsecsElapsed()) / 1.0e6; };
-    const size_t panels = frame.panels.size();
-    // The left half's state is the frame's own while its slices run.
-    const auto leftHalfState = [this](bool on) {
-        if (frame.stage != FullFrame::Panels || frame.side > 0)
-            return;
-        glCullFace(on ? GL_FRONT : GL_BACK);
-        glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, on ? GL_TRUE : frame.twoSided);
-    };
-    leftHalfState(true);
-    double recordMs = 0.0;
-    bool firstStep = true;
-    while (frame.stage != FullFrame::Done && (firstStep || elapsedMs() < untilMs)) {
-        firstStep = false;
-        switch (frame.stage) {
-        case FullFrame::Hold:
-            forgetPanelsGone(model->getPanelList());
-            if (!frame.retain)
-                for (const Panel* panel : frame.panels) {
-                    std::unique_ptr<PanelDisplayLists>& lists = recordings[panel];
-                    if (!lists)
-                        lists = std::make_unique<PanelDisplayLists>();
-                    lists->remember(PanelDrawing::sceneOf(*panel), options);
-                }
-            frame.stage = frame.retain ? FullFrame::Record : FullFrame::Begin;
-            break;
-        case FullFrame::Record: {
-            // Recording is left out of the frame's time: it follows edits,
-            // and the frames that follow it only replay.
-            const double before = elapsedMs();
-            if (frame.panel < panels) {
-                const Panel* panel = frame.panels[frame.panel++];
-                std::unique_ptr<PanelDisplayLists>& lists = recordings[panel];
-                if (!lists)
-                    lists = std::make_unique<PanelDisplayLists>();
-                recordedLists += lists->prepare(PanelDrawing::sceneOf(*panel), options, frame.nextMark);
-            } else {
-                frame.panel = 0;
-                frame.stage = FullFrame::Begin;
-            }
-            recordMs += elapsedMs() - before;
-            break;
-        }
-        case FullFrame::Begin: {
-            // A frame drawn at once goes into the buffers paintGL has just
-            // cleared; clearing a multisampled window costs a good share of
-            // a small wing's frame.
-            if (!frame.oneGo)
-                glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-            const float rc = model->getRootChord();
-            if (rc == 0.0f || !std::isfinite(rc) || panels == 0) {
-                frame.stage = FullFrame::Done;
-                break;
-            }
-            loadCamera(frame.base);
-            // The left half is the mirror image.
-            glScalef(1.0f, 1.0f, -1.0f);
-            glGetFloatv(GL_MODELVIEW_MATRIX, frame.mirrored);
-            glLoadMatrixf(frame.base);
-            GLUtils::drawGrid(10, 1.0f / rc, 100.0f, 0.0f);
-            frame.stage = FullFrame::Panels;
-            frame.side = 1;
-            frame.panel = 0;
-            frame.part = 0;
-            break;
-        }
-        case FullFrame::Panels:
-            if (frame.panel < panels) {
-                drawPanelPart(untilMs, sliceTime);
-            } else if (frame.side > 0) {
-                // Mirroring turns every face inside out, so the other faces
-                // are culled and both sides are lit.
-                glGetBooleanv(GL_LIGHT_MODEL_TWO_SIDE, &frame.twoSided);
-                frame.side = -1;
-                frame.panel = 0;
-                frame.part = 0;
-                leftHalfState(true);
-            } else {
-                glCullFace(GL_BACK);
-                glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, frame.twoSided);
-                GLUtils::forgetStencilMarks();
-                frame.stage = FullFrame::Done;
-            }
-            break;
-        case FullFrame::Done:
-            break;
-        }
-    }
-    if (frame.stage != FullFrame::Done)
-        leftHalfState(false);
-    // Between slices the renderer fills in what was sent while the window
-    // answers; the complete frame is waited for.
-    if (frame.stage == FullFrame::Done)
-        glFinish();
-    else
-        glFlush();
-    frame.recordMs += recordMs;
-    frame.drawMs += elapsedMs() - recordMs;
-    if (frame.stage != FullFrame::Done)
-        return false;
-    lastFullFrameMs = frame.drawMs;
-    if (frame.ribs >= ribsToTimeBy)
-        msPerRibSide = frame.drawMs / (2.0 * double(frame.ribs));
-    return true;
-}
-
-void MainWingGLWidget::drawPanelPart(double untilMs, const QElapsedTimer& sliceTime)
-{
-    const Panel* panel = frame.panels[frame.panel];
-    glLoadMatrixf(frame.side > 0 ? frame.base : frame.mirrored);
-    glMultMatrixf(frame.placements[frame.panel].data());
-    const PanelDrawing::Scene scene = PanelDrawing::sceneOf(*panel);
-    const auto found = recordings.find(panel);
-    PanelDisplayLists* lists =
-        frame.retain && found != recordings.end() && found->second->isReady() ? found->second.get() : nullptr;
-    std::optional<PanelDisplayLists::Replay> replay;
-    if (lists)
-        replay.emplace(*lists, frame.side, frame.marks);
-    else if (frame.part == 0)
-        // Immediate drawing marks with values of its own choosing.
-        GLUtils::forgetStencilMarks();
-    PanelPart part(scene, options, frame.side, replay ? &*replay : nullptr, frame.part, sliceTime, untilMs);
-    PanelDrawing::drawPanel(scene, options, frame.side, &part);
-    if (!part.finished()) {
-        frame.part = part.resumeAt();
-        return;
-    }
-    if (!lists)
-        frame.marks.set();
-    ++frame.panel;
-    frame.part = 0;
 }
 
 void MainWingGLWidget::drawLightFrame(PlaneModel* plane)

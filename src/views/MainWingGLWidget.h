@@ -3,7 +3,6 @@
 #include <QGLWidget>
 #include <QTimer>
 #include <array>
-#include <bitset>
 #include <list>
 #include <memory>
 #include <unordered_map>
@@ -11,12 +10,13 @@
 
 #include "foundation/Observer.h"
 #include "model/PlaneVisualisationOptions.h"
+#include "views/FrameScheduler.h"
 
 class Panel;
 class PanelDisplayLists;
 class PlaneModel;
+class WingFrame;
 class QCheckBox;
-class QElapsedTimer;
 class QSlider;
 class XDoubleSpinBox;
 
@@ -60,18 +60,14 @@ public:
 
     // Full frames slower than this (ms) give way to light ones while the
     // picture moves and right after an edit.
-    void setFrameBudget(double milliseconds) { frameBudgetMs = milliseconds; }
+    void setFrameBudget(double milliseconds) { frames.setFrameBudget(milliseconds); }
     // Off: every frame draws every panel anew in immediate mode, as a
     // reference for the recorded drawing.
     void setRetainedGeometry(bool on);
     // Full frames expected to take longer than oneGo (ms) are drawn in
     // slices of about slice ms between events, a light frame showing until
     // they are complete.
-    void setFrameSlicing(double oneGo, double slice)
-    {
-        oneGoFrameMs = oneGo;
-        sliceMs = slice;
-    }
+    void setFrameSlicing(double oneGo, double slice) { frames.setSlicing(oneGo, slice); }
     // A plane of more ribs than this (each cut of a sheeting strip under
     // advanced covering counting as one rib more) is drawn anew in every full frame
     // rather than kept in display lists, which cost about 100 kB a rib
@@ -79,9 +75,18 @@ public:
     void setRetainedRibBudget(size_t ribs) { retainedRibBudget = ribs; }
     // What the view has done so far, for checking it. A light frame shows
     // until the full one is on screen, also while that is drawn in slices.
-    bool isShowingLightFrame() const { return lightFrames; }
-    bool isDrawingInSlices() const { return frame.active && !frame.oneGo; }
+    bool isShowingLightFrame() const { return frames.isShowingLightFrame(); }
+    bool isDrawingInSlices() const { return frames.isDrawingInSlices(); }
     int getRecordedLists() const { return recordedLists; }
+    const FrameScheduler& getFrameScheduler() const { return frames; }
+    // The full frame being drawn in slices, if any, and what it draws next.
+    const WingFrame* getFrameUnderWay() const;
+    // What the slice timer does: draws the next slice of the full frame
+    // under way and swaps it in when complete. A test steps with it.
+    void drawNextSlice();
+    // What the timer that waits for the hand to rest does: ends the light
+    // frames, so that the full frame follows.
+    void showFullFrame(bool now = false);
 
 public slots:
     void chkBoxRibsToggled(bool state);
@@ -129,22 +134,15 @@ private:
     // What a full frame of the plane as it is would take, in milliseconds.
     double estimatedFullFrameMs() const;
 
-    // A full frame drawn step by step into the back buffer: in one go when
-    // it is quick, else in slices between events while a light frame shows,
-    // and swapped in once complete. Any frame painted meanwhile drops it.
-    void beginFullFrame(PlaneModel* plane, bool oneGo);
-    // Draws on until the frame is done or untilMs have passed (at least
-    // one step); true when done.
-    bool continueFullFrame(double untilMs);
-    void drawNextSlice();
+    // A full frame of the plane as it is, drawn at once into buffers
+    // paintGL has cleared or started in slices.
+    std::unique_ptr<WingFrame> fullFrame(PlaneModel* plane, bool cleared);
+    // Any frame painted meanwhile drops the one drawn in slices: it draws
+    // over the back buffer that one was being drawn into.
     void dropFullFrame();
-    bool frameStillFitsPlane() const;
-    void drawPanelPart(double untilMs, const QElapsedTimer& sliceTime);
     void drawLightFrame(PlaneModel* plane);
     // The model-view matrix of the camera, loaded and copied to base.
     void loadCamera(float base[16]);
-    // Ends the light frames; the full frame follows, or is drawn now.
-    void showFullFrame(bool now = false);
     void resetCamera();
     // Stores a show flag, mirrors it in its check box and lets the document
     // know, so that the change can be undone.
@@ -189,39 +187,8 @@ private:
     // What the last requested frame shows; a notification that changes
     // none of it and no panel's drawing asks for no frame.
     std::vector<double> shownState;
-    bool lightFrames = false;
+    // Waits for the hand to rest before the full frame follows light ones.
     QTimer fullFrameTimer;
-    double frameBudgetMs = 33.0;
-    double oneGoFrameMs;
-    double sliceMs;
-    // Drawing time of the last full frame, recording left out, and the
-    // share of one rib of one wing half in it.
-    double lastFullFrameMs = 0.0;
-    double msPerRibSide = 0.0;
-
-    struct FullFrame
-    {
-        enum Stage { Hold, Record, Begin, Panels, Done };
-        bool active = false;
-        bool oneGo = false;
-        bool retain = false;
-        Stage stage = Hold;
-        std::vector<const Panel*> panels;
-        std::vector<size_t> ribCounts;
-        std::vector<std::array<float, 16>> placements;
-        size_t ribs = 0;
-        float base[16] = {};
-        float mirrored[16] = {};
-        GLboolean twoSided = GL_FALSE;
-        int side = 1;
-        size_t panel = 0;
-        // The next of the panel's parts, in the order drawPanel asks for them.
-        size_t part = 0;
-        int nextMark = 1;
-        std::bitset<256> marks;
-        double recordMs = 0.0;
-        double drawMs = 0.0;
-    };
-    FullFrame frame;
+    FrameScheduler frames;
     QTimer sliceTimer;
 };

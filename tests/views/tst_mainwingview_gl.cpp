@@ -29,7 +29,9 @@
 #include "model/SparList.h"
 #include "model/TEData.h"
 #include "planformixdata.pb.h"
+#include "views/FrameScheduler.h"
 #include "views/MainWingGLWidget.h"
+#include "views/WingFrame.h"
 
 namespace {
 
@@ -207,6 +209,7 @@ private slots:
     void editedPanelShowsAtOnceAndAloneIsRecordedAgain();
     void slowFullFrameFollowsInSlicesAfterALightOne_data();
     void slowFullFrameFollowsInSlicesAfterALightOne();
+    void slicesWaitForTheRenderer();
     void heavilySheetedPanelIsDrawnAnew();
 
 private:
@@ -823,7 +826,7 @@ void TestMainWingView::lightFramesOnlyWhileTheHandMoves()
     picture();
     drag(Qt::NoModifier, Qt::LeftButton, QPoint(100, 100), QPoint(90, 96));
     QVERIFY(view->isShowingLightFrame());
-    QTRY_VERIFY_WITH_TIMEOUT(!view->isShowingLightFrame(), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(!view->isShowingLightFrame(), 10000);
     QVERIFY(picture() == immediatePicture());
 
     // Letting go brings the full frame without waiting for the hand to rest.
@@ -851,7 +854,7 @@ void TestMainWingView::editedPanelShowsAtOnceAndAloneIsRecordedAgain()
     QVERIFY(view->isShowingLightFrame());
     QCoreApplication::processEvents();
     QVERIFY(view->frames >= 1);
-    QTRY_VERIFY_WITH_TIMEOUT(!view->isShowingLightFrame(), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(!view->isShowingLightFrame(), 10000);
     const QImage full = picture();
     const int again = view->getRecordedLists() - wholeWing;
     QVERIFY(again > 0);
@@ -860,9 +863,10 @@ void TestMainWingView::editedPanelShowsAtOnceAndAloneIsRecordedAgain()
 }
 
 // A full frame too slow to draw at once, as after opening or undoing a large
-// plane, first shows as a light frame; the full one is drawn in slices with
-// the event loop turning between them, and is the very frame drawn at once.
-// A plane beyond the budget of kept ribs records no lists.
+// plane, first shows as a light frame; the full one is drawn in slices, each
+// going on where the one before stopped, and is the very frame drawn at once.
+// A change meanwhile drops the partial frame. A plane beyond the budget of
+// kept ribs records no lists.
 void TestMainWingView::slowFullFrameFollowsInSlicesAfterALightOne_data()
 {
     QTest::addColumn<bool>("kept");
@@ -892,43 +896,100 @@ void TestMainWingView::slowFullFrameFollowsInSlicesAfterALightOne()
         settle();
     }
 
-    // Every slice draws one part of a panel.
+    // Every slice draws one part of a panel; every full frame counts as
+    // slow. The frames are painted and the slices drawn here, one by one,
+    // never by the event loop.
     view->setFrameSlicing(0.0, 0.0);
+    view->setFrameBudget(0.0);
     view->setAutoBufferSwap(false);
-    view->frames = 0;
-    if (undo)
+    if (undo) {
         files->undo();
-    else
-        view->update();
-    // Turn by turn, so that the slices cannot run on unseen.
-    QElapsedTimer waited;
-    waited.start();
-    while (view->frames == 0 && waited.elapsed() < 2000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+        // After an edit the light frame waits for the hand to rest.
+        view->updateGL();
+        QVERIFY(view->isShowingLightFrame());
+        QVERIFY(!view->isDrawingInSlices());
+        view->showFullFrame(true);
+    } else {
+        view->updateGL();
+    }
     QVERIFY(view->isShowingLightFrame());
-    // After an edit the light frame may wait a moment for the hand to rest.
-    while (!view->isDrawingInSlices() && view->isShowingLightFrame() && waited.elapsed() < 2000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
     QVERIFY(view->isDrawingInSlices());
-    const int frames = view->frames;
-    // The window answers while the full frame is drawn.
-    bool answeredMeanwhile = false;
-    QMetaObject::invokeMethod(
-        view, [this, &answeredMeanwhile] { answeredMeanwhile = view->isShowingLightFrame(); }, Qt::QueuedConnection);
-    while (view->isShowingLightFrame() && waited.elapsed() < 10000)
-        QCoreApplication::processEvents();
-    QVERIFY(answeredMeanwhile);
+
+    // A turn of the wheel drops the frame under way; turned back, the full
+    // frame starts again from its first step.
+    for (int slice = 0; slice < 3; ++slice)
+        view->drawNextSlice();
+    QCOMPARE(view->getFrameScheduler().slicesDrawn(), 3);
+    QWheelEvent forward(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                        Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view, &forward);
+    QVERIFY(!view->isDrawingInSlices());
+    QWheelEvent back(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view, &back);
+    view->showFullFrame(true);
+    QVERIFY(view->isShowingLightFrame());
+    QVERIFY(view->isDrawingInSlices());
+    QCOMPARE(view->getFrameScheduler().slicesDrawn(), 0);
+
+    const auto order = [](const WingFrame::Position& at) {
+        return std::make_tuple(int(at.stage), -at.side, at.panel, at.part);
+    };
+    auto last = order(view->getFrameUnderWay()->next());
+    QCOMPARE(std::get<0>(last), int(WingFrame::Stage::Hold));
+    int slices = 0;
+    while (view->isDrawingInSlices() && slices < 100000) {
+        QVERIFY(view->isShowingLightFrame());
+        view->drawNextSlice();
+        ++slices;
+        if (!view->isDrawingInSlices())
+            break;
+        const auto next = order(view->getFrameUnderWay()->next());
+        QVERIFY(next > last);
+        last = next;
+    }
+    // Both halves of two panels, part by part.
+    QVERIFY(slices > 40);
     QVERIFY(!view->isShowingLightFrame());
     const QImage sliced = view->grabFrameBuffer();
     view->setAutoBufferSwap(true);
-    // No frame painted meanwhile: the slices went on where they stopped.
-    QCOMPARE(view->frames, frames);
     view->setFrameSlicing(1.0e9, 40.0);
     QVERIFY(sliced == picture());
     if (!undo)
         QVERIFY(sliced == whole);
     if (!kept)
         QCOMPARE(view->getRecordedLists(), recorded);
+}
+
+// Each slice ends with the renderer's work done, so that none of it queues
+// up behind the window while it answers between slices.
+void TestMainWingView::slicesWaitForTheRenderer()
+{
+    class Steps : public FrameScheduler::Frame
+    {
+    public:
+        bool drawStep(FrameScheduler::Slice&) override
+        {
+            calls += 'd';
+            return ++drawn == 5;
+        }
+        void finishWork() override { calls += 'f'; }
+        double units() const override { return 5.0; }
+        int drawn = 0;
+        QString calls;
+    };
+    FrameScheduler scheduler;
+    scheduler.setSlicing(0.0, 0.0);
+    auto owned = std::make_unique<Steps>();
+    Steps* steps = owned.get();
+    scheduler.startInSlices(std::move(owned), 1.0);
+    QVERIFY(scheduler.isShowingLightFrame());
+    int slices = 0;
+    while (!scheduler.drawSlice())
+        QCOMPARE(steps->calls, QString(QStringLiteral("df")).repeated(++slices));
+    QCOMPARE(slices, 4);
+    QVERIFY(!scheduler.isShowingLightFrame());
+    QVERIFY(!scheduler.isDrawingInSlices());
 }
 
 void TestMainWingView::heavilySheetedPanelIsDrawnAnew()

@@ -1,0 +1,107 @@
+#include "views/FrameScheduler.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// A slice sends at least this share of its time, however long the renderer
+// took over the slice before, so that every slice gets on with the frame.
+const double leastSendingShare = 0.1;
+
+} // namespace
+
+FrameScheduler::Slice::Slice(double untilMs)
+    : untilMs(untilMs)
+    , untilNs(std::isfinite(untilMs) ? qint64(std::max(0.0, untilMs) * 1.0e6) : std::numeric_limits<qint64>::max())
+{
+    clock.start();
+}
+
+bool FrameScheduler::Slice::isOver() const
+{
+    return clock.nsecsElapsed() >= untilNs;
+}
+
+FrameScheduler::FrameScheduler() = default;
+
+void FrameScheduler::setSlicing(double oneGo, double slice)
+{
+    oneGoMs = oneGo;
+    sliceMs = slice;
+}
+
+double FrameScheduler::estimateMs(double units) const
+{
+    return units * (msPerUnit > 0.0 ? msPerUnit : defaultMsPerUnit);
+}
+
+void FrameScheduler::drawAtOnce(Frame& frame)
+{
+    drop();
+    lightFrame = false;
+    drawnMs = 0.0;
+    slices = 0;
+    run(frame, std::numeric_limits<double>::infinity());
+    learn(frame);
+}
+
+void FrameScheduler::startInSlices(std::unique_ptr<Frame> frame, double estimateMs)
+{
+    current = std::move(frame);
+    lightFrame = true;
+    slices = 0;
+    drawnMs = 0.0;
+    lastFullFrameMs = std::max(lastFullFrameMs, estimateMs);
+}
+
+bool FrameScheduler::drawSlice()
+{
+    if (!current)
+        return false;
+    if (!run(*current, sliceMs * sendingShare))
+        return false;
+    learn(*current);
+    current.reset();
+    lightFrame = false;
+    return true;
+}
+
+void FrameScheduler::drop()
+{
+    current.reset();
+}
+
+bool FrameScheduler::run(Frame& frame, double untilMs)
+{
+    Slice slice(untilMs);
+    frame.resume();
+    bool done = false;
+    bool first = true;
+    while (!done && (first || !slice.isOver())) {
+        first = false;
+        done = frame.drawStep(slice);
+    }
+    if (!done)
+        frame.pause();
+    const double sentMs = slice.elapsedMs();
+    // Between slices the window answers while nothing of the frame is left
+    // for the renderer: work queued behind it would hold the next paint or
+    // the frame's completion for as long as the renderer lags, and keep
+    // its memory meanwhile.
+    frame.finishWork();
+    const double sliceTotalMs = slice.elapsedMs();
+    ++slices;
+    drawnMs += sliceTotalMs - slice.leftOut();
+    if (sliceTotalMs > 0.0 && std::isfinite(untilMs))
+        sendingShare = std::clamp(sentMs / sliceTotalMs, leastSendingShare, 1.0);
+    return done;
+}
+
+void FrameScheduler::learn(const Frame& frame)
+{
+    lastFullFrameMs = drawnMs;
+    if (frame.units() >= unitsToTimeBy)
+        msPerUnit = drawnMs / frame.units();
+}

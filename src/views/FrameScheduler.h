@@ -1,0 +1,117 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <memory>
+
+// Owns how a 3D view's full frame reaches the screen: drawn at once when it
+// is quick, else step by step in slices between events while a light frame
+// shows, and what full frames have cost so far, from which the next one is
+// estimated. It draws nothing itself and runs no timer: the view hands it
+// the frame's steps, calls it from its paint and its slice timer, and does
+// the buffer swap. A slice counts as done when the renderer has done it, so
+// that no queued work piles up behind the window.
+class FrameScheduler
+{
+public:
+    // How long a slice may go on sending work to the renderer.
+    class Slice
+    {
+    public:
+        explicit Slice(double untilMs);
+        // Whether the time for sending is up; the first piece of a step is
+        // always drawn, so that every slice gets on.
+        bool isOver() const;
+        double elapsedMs() const { return double(clock.nsecsElapsed()) / 1.0e6; }
+        // Time of work that later frames will not repeat (recording display
+        // lists): left out of what the frame is timed at.
+        void leaveOut(double ms) { leftOutMs += ms; }
+        double leftOut() const { return leftOutMs; }
+        double limitMs() const { return untilMs; }
+
+    private:
+        QElapsedTimer clock;
+        double untilMs;
+        qint64 untilNs;
+        double leftOutMs = 0.0;
+    };
+
+    // A full frame's drawing, step by step; the view owns what it draws.
+    class Frame
+    {
+    public:
+        virtual ~Frame() = default;
+        // Before and after each slice: GL state that is the frame's own
+        // while its slices run.
+        virtual void resume() {}
+        virtual void pause() {}
+        // Draws the next step (of a long step, as much as the slice allows,
+        // at least one piece); true once the frame is complete.
+        virtual bool drawStep(Slice& slice) = 0;
+        // Waits until the renderer has done all that was sent.
+        virtual void finishWork() = 0;
+        // The frame's size in the units its cost is estimated by; a frame of
+        // fewer than unitsToTimeBy says too little of the cost per unit.
+        virtual double units() const = 0;
+    };
+
+    FrameScheduler();
+
+    // Full frames slower than this (ms) give way to light ones while the
+    // picture moves and right after an edit.
+    void setFrameBudget(double milliseconds) { frameBudgetMs = milliseconds; }
+    // Full frames expected to take longer than oneGo (ms) are drawn in
+    // slices of about slice ms, the renderer's work included.
+    void setSlicing(double oneGo, double slice);
+    // The cost of a unit until a full frame has been timed.
+    void setDefaultMsPerUnit(double ms) { defaultMsPerUnit = ms; }
+    void setUnitsToTimeBy(double units) { unitsToTimeBy = units; }
+
+    // What a full frame of this many units would take, in milliseconds.
+    double estimateMs(double units) const;
+    bool drawsAtOnce(double estimateMs) const { return estimateMs <= oneGoMs; }
+    // Whether the last full frame missed the frame budget.
+    bool fullFramesAreSlow() const { return lastFullFrameMs > frameBudgetMs; }
+
+    // A light frame shows until the full one is on screen.
+    bool isShowingLightFrame() const { return lightFrame; }
+    void setShowingLightFrame(bool on) { lightFrame = on; }
+
+    // Draws the whole frame now, into the buffers the view has cleared.
+    void drawAtOnce(Frame& frame);
+    // Takes a frame to draw in slices; one started before is dropped. Until
+    // its first slice is timed, the frame counts as costing `estimate`.
+    void startInSlices(std::unique_ptr<Frame> frame, double estimateMs);
+    // Draws the next slice of the frame under way; true when that completed
+    // it (the view then swaps it in and the light frame is over).
+    bool drawSlice();
+    // Forgets the frame under way: what it was drawing no longer holds.
+    void drop();
+    bool isDrawingInSlices() const { return bool(current); }
+    // The frame under way, for the view to ask what it would draw next.
+    const Frame* frameUnderWay() const { return current.get(); }
+    // Slices drawn of the frame under way, or of the last one completed.
+    int slicesDrawn() const { return slices; }
+
+private:
+    // Sends work for at most untilMs and waits for the renderer; true when
+    // the frame is complete.
+    bool run(Frame& frame, double untilMs);
+    void learn(const Frame& frame);
+
+    double frameBudgetMs = 33.0;
+    double oneGoMs = 250.0;
+    double sliceMs = 40.0;
+    double defaultMsPerUnit = 0.4;
+    double unitsToTimeBy = 100.0;
+    bool lightFrame = false;
+    // Drawing time of the last full frame, and the share of one unit in it.
+    double lastFullFrameMs = 0.0;
+    double msPerUnit = 0.0;
+
+    std::unique_ptr<Frame> current;
+    int slices = 0;
+    double drawnMs = 0.0;
+    // The share of a slice spent sending work rather than waiting for the
+    // renderer to do it, from the slice before.
+    double sendingShare = 1.0;
+};
