@@ -219,6 +219,7 @@ void MainWingGLWidget::requestFrame(Change change, bool now)
     // A full frame under way would show what is no longer so.
     dropFullFrame();
     shownState = drawnState();
+    ++framesRequested;
     // Where a full frame keeps up anyway, every frame is a full one.
     if (change != Change::Still && frames.fullFramesAreSlow()) {
         frames.setShowingLightFrame(true);

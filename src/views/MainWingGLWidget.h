@@ -78,6 +78,7 @@ public:
     bool isShowingLightFrame() const { return frames.isShowingLightFrame(); }
     bool isDrawingInSlices() const { return frames.isDrawingInSlices(); }
     int getRecordedLists() const { return recordedLists; }
+    int getFramesRequested() const { return framesRequested; }
     const FrameScheduler& getFrameScheduler() const { return frames; }
     // The full frame being drawn in slices, if any, and what it draws next.
     const WingFrame* getFrameUnderWay() const;
@@ -187,6 +188,7 @@ private:
     // What the last requested frame shows; a notification that changes
     // none of it and no panel's drawing asks for no frame.
     std::vector<double> shownState;
+    int framesRequested = 0;
     // Waits for the hand to rest before the full frame follows light ones.
     QTimer fullFrameTimer;
     FrameScheduler frames;
