@@ -106,7 +106,7 @@ bool loadAirfoils()
     return library && library->findAirfoil(QStringLiteral("NACA 2412"), false);
 }
 
-std::string documentOf(int panels, int ribs, int spars, int strips, int combs)
+std::string documentOf(int panels, int ribs, int spars, int strips, int combs, float length)
 {
     using PanelMessage = serializedPlanformixData::serializedPanelData;
     serializedPlanformixData data;
@@ -116,7 +116,7 @@ std::string documentOf(int panels, int ribs, int spars, int strips, int combs)
         panel->set_id(p + 1);
         panel->set_airfoilname("NACA 2412");
         panel->set_airfoilnametip("NACA 0012");
-        panel->set_length(1000.0f);
+        panel->set_length(length);
         panel->set_rootchord(200.0f);
         panel->set_tipchord(180.0f);
         panel->set_ribthickness(3.0f);

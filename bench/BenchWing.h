@@ -28,10 +28,10 @@ bool buildWing(int panels, int ribs = 100);
 // such a working panel on every keystroke. Needs the airfoils loaded.
 PanelBaseData fullFeaturePanel(int ribs);
 
-// A document of `panels` panels of `ribs` generated ribs, each with as many
-// square spars, sheeting strips under advanced covering and rib combs as
-// given, spread over the chord.
-std::string documentOf(int panels, int ribs, int spars, int strips, int combs);
+// A document of `panels` panels of `ribs` generated ribs, each `length` mm
+// long with as many square spars, sheeting strips under advanced covering
+// and rib combs as given, spread over the chord.
+std::string documentOf(int panels, int ribs, int spars, int strips, int combs, float length = 1000.0f);
 // The largest plane a document may hold, at every bound at once: 1000
 // panels, 8000 ribs, nearly 60000 rib cuts and 10000 of them of the heaviest kind,
 // in one panel of 200 ribs with 50 spars, 50 sheeting strips under advanced
