@@ -286,6 +286,9 @@ void Airfoil::scaleThickness(float factor)
 {
     for (Vector3D* p : coords)
         p->setY(p->getY() * factor);
+    // The normals follow the new shape, as they will when the thickened
+    // outline is read from its file at the next start.
+    computeNormals();
 }
 
 void Airfoil::visualize() const

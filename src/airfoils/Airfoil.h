@@ -36,7 +36,7 @@ public:
     int getPointCount() const { return static_cast<int>(coords.size()); }
     Vector3D* getPoint(int i) const { return coords[static_cast<size_t>(i)]; }
 
-    // Multiplies every y; x and the normals stay.
+    // Multiplies every y; x stays, the normals are those of the new shape.
     void scaleThickness(float factor);
 
     // The outline as one OpenGL line loop in the current colour and matrix;

@@ -287,10 +287,14 @@ bool AirfoilImportDialog::writeDatFile(const QString& path)
 
     const float scale = preview->getScale();
     QByteArray content = writtenName(ui->txtAirfoilName->text()).toUtf8() + '\n';
+    // Every number as the float it is, so that the next start reads the
+    // very outline the library holds now (the stations read back exactly
+    // and are not sampled again).
     for (const Vector3D* point : preview->getAirfoil()->getCoords()) {
-        content += CLocale::format(point->getX(), 'f', 6).toLatin1();
+        const float y = point->getY() * scale;
+        content += CLocale::toStdString(double(point->getX())).c_str();
         content += ' ';
-        content += CLocale::format(point->getY() * scale, 'f', 6).toLatin1();
+        content += CLocale::toStdString(double(y)).c_str();
         content += '\n';
     }
 

@@ -166,9 +166,9 @@ void TestAirfoilImport::importReadsBackScaledUnderNewName()
     const QList<QByteArray> lines = readFile(target).split('\n');
     QCOMPARE(lines.size(), 282);
     QCOMPARE(lines[0], newName.toLatin1());
-    QCOMPARE(lines[1], "0.500000 " + QByteArray::number(original->getPoint(0)->getY() * expectedScale, 'f', 6));
-    QVERIFY(lines[140].startsWith("-0.500000 "));
-    QVERIFY(lines[280].startsWith("0.500000 "));
+    QVERIFY(lines[1].startsWith("0.5 "));
+    QVERIFY(lines[140].startsWith("-0.5 "));
+    QVERIFY(lines[280].startsWith("0.5 "));
 
     const std::unique_ptr<Airfoil> written = readBack(target);
     QVERIFY(written);
@@ -176,11 +176,21 @@ void TestAirfoilImport::importReadsBackScaledUnderNewName()
     QCOMPARE(written->getThickness(), QString("---"));
     compareOutlines(*written, *original, expectedScale);
 
-    // The next start finds the airfoil the running library was given.
+    // The next start finds the very airfoil the running library was given:
+    // ribs built on it before and after come out the same to the bit.
     WingFoils::createInstance(ShippedFoils, importedDir);
     Airfoil* restarted = WingFoils::instance()->findAirfoil(newName, false);
     QVERIFY(restarted);
-    compareOutlines(*restarted, *written);
+    QCOMPARE(restarted->getPointCount(), 280);
+    for (int i = 0; i < 280; ++i) {
+        const Vector3D* before = airfoil->getPoint(i);
+        const Vector3D* after = restarted->getPoint(i);
+        // Exact: QCOMPARE of floats would forgive the last digits.
+        QVERIFY2(after->getX() == before->getX() && after->getY() == before->getY()
+                     && after->getNormal()->getX() == before->getNormal()->getX()
+                     && after->getNormal()->getY() == before->getNormal()->getY(),
+                 qPrintable(QString("point %1").arg(i)));
+    }
 }
 
 void TestAirfoilImport::germanLocaleWritesDecimalPoints()
@@ -206,7 +216,7 @@ void TestAirfoilImport::germanLocaleWritesDecimalPoints()
     QCOMPARE(scale, 1.5f);
     const QByteArray text = readFile(importedDir + "/german.dat");
     QVERIFY(!text.contains(','));
-    QVERIFY(text.contains("\n0.500000 ") && text.contains("\n-0.500000 "));
+    QVERIFY(text.contains("\n0.5 ") && text.contains("\n-0.5 "));
 }
 
 void TestAirfoilImport::nameKeepsItsKeyAcrossRestart_data()
