@@ -390,6 +390,11 @@ GERMAN['MainWindow'].update({
   'Airfoil exists': 'Profil existiert',
   "Airfoil with the name '": "Ein Profil mit dem Namen '",
   "' already exists! Please choose a different name.": "' existiert bereits! Bitte einen anderen Namen wählen.",
+  'File in use': 'Datei in Gebrauch',
+  "The file %1 holds the airfoil '%2' of the library, which would be lost at the next start. Please choose a different file name.":
+    "Die Datei %1 enthält das Profil '%2' der Profilbibliothek, das beim nächsten Start verloren wäre. Bitte einen anderen Dateinamen wählen.",
+  "File %1 already exists and holds the airfoil '%2', which is not in the library and would be lost - overwrite?":
+    "Die Datei %1 existiert bereits und enthält das Profil '%2', das nicht in der Profilbibliothek ist und verloren ginge - überschreiben?",
 })
 
 GERMAN['QObject'].update({

@@ -672,6 +672,18 @@ Soll sie ersetzt werden?</translation>
             <source>' already exists! Please choose a different name.</source>
             <translation>' existiert bereits! Bitte einen anderen Namen wählen.</translation>
         </message>
+        <message>
+            <source>File in use</source>
+            <translation>Datei in Gebrauch</translation>
+        </message>
+        <message>
+            <source>The file %1 holds the airfoil '%2' of the library, which would be lost at the next start. Please choose a different file name.</source>
+            <translation>Die Datei %1 enthält das Profil '%2' der Profilbibliothek, das beim nächsten Start verloren wäre. Bitte einen anderen Dateinamen wählen.</translation>
+        </message>
+        <message>
+            <source>File %1 already exists and holds the airfoil '%2', which is not in the library and would be lost - overwrite?</source>
+            <translation>Die Datei %1 existiert bereits und enthält das Profil '%2', das nicht in der Profilbibliothek ist und verloren ginge - überschreiben?</translation>
+        </message>
     </context>
     <context>
         <name>OutputProgress</name>

@@ -88,7 +88,7 @@ bool WingFoils::loadDirectory(const QString& dir)
             std::cout << "error loading file " << path.toStdString() << std::endl;
             continue;
         }
-        addAirfoil(airfoil);
+        addAirfoil(airfoil, path);
     }
     return true;
 }
@@ -163,7 +163,7 @@ Airfoil* WingFoils::loadAirfoilFile(const QString& path, AirfoilFileType type, A
     return airfoil;
 }
 
-void WingFoils::addAirfoil(Airfoil* airfoil)
+void WingFoils::addAirfoil(Airfoil* airfoil, const QString& file)
 {
     if (!airfoil)
         return;
@@ -174,6 +174,14 @@ void WingFoils::addAirfoil(Airfoil* airfoil)
         return;
     }
     airfoils[airfoil->getName()] = airfoil;
+    if (!file.isEmpty())
+        fileAirfoils[QFileInfo(file).absoluteFilePath()] = airfoil->getName();
+}
+
+QString WingFoils::airfoilOfFile(const QString& file) const
+{
+    const auto found = fileAirfoils.find(QFileInfo(file).absoluteFilePath());
+    return found != fileAirfoils.end() ? found->second : QString();
 }
 
 Airfoil* WingFoils::findAirfoil(QString name, bool useDefault)

@@ -44,8 +44,12 @@ public:
     Airfoil* loadAirfoilFile(const QString& path, AirfoilFileType type, AirfoilReading* reading = nullptr);
 
     // Takes ownership in every case: a null pointer is ignored and an
-    // airfoil whose name is already taken is reported and deleted.
-    void addAirfoil(Airfoil* airfoil);
+    // airfoil whose name is already taken is reported and deleted. file,
+    // when given, is where the airfoil is kept (see airfoilOfFile).
+    void addAirfoil(Airfoil* airfoil, const QString& file = QString());
+    // The name of the library's airfoil that the file holds, empty when
+    // none: writing over that file would lose the airfoil at the next start.
+    QString airfoilOfFile(const QString& file) const;
     // Exact, case-sensitive lookup. With useDefault a missing name is
     // reported and answered with the default airfoil (null when that is
     // missing too).
@@ -57,6 +61,9 @@ public:
 
 private:
     std::map<QString, Airfoil*> airfoils;
+    // Absolute file path to the name of the airfoil read from it or
+    // imported into it.
+    std::map<QString, QString> fileAirfoils;
 
     static WingFoils* library;
 };

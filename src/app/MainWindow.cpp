@@ -264,6 +264,18 @@ void MainWindow::exportToDxf()
 
 // --- airfoil import ---
 
+namespace {
+
+// The name of the airfoil a file holds, empty when it holds none.
+QString airfoilNameInFile(const QString& path)
+{
+    WingFoils reader;
+    const std::unique_ptr<Airfoil> airfoil(reader.loadAirfoilFile(path, getAirfoilFileType(path)));
+    return airfoil ? airfoil->getName() : QString();
+}
+
+} // namespace
+
 void MainWindow::importAirfoilDialog()
 {
     static QString lastDirectory = QDir::homePath();
@@ -315,10 +327,25 @@ void MainWindow::importAirfoilDialog()
         if (QFileInfo(target).suffix().compare(QLatin1String("dat"), Qt::CaseInsensitive) != 0)
             target += QStringLiteral(".dat");
 
+        // Written over, the file of an airfoil in the library would take
+        // that airfoil with it at the next start, and every panel built on it.
+        const QString owner = WingFoils::instance()->airfoilOfFile(target);
+        if (!owner.isEmpty()) {
+            DialogSeam::warning(this, tr("File in use"),
+                                tr("The file %1 holds the airfoil '%2' of the library, which would be lost at "
+                                   "the next start. Please choose a different file name.")
+                                    .arg(dialog->getTargetFileName(), owner));
+            continue;
+        }
         if (QFileInfo::exists(target)) {
-            const auto answer = DialogSeam::warning(
-                this, tr("File exists"), tr("File ") + dialog->getTargetFileName() + tr(" already exists - overwrite?"),
-                QMessageBox::Ok | QMessageBox::Cancel);
+            const QString held = airfoilNameInFile(target);
+            const QString question =
+                held.isEmpty() ? tr("File ") + dialog->getTargetFileName() + tr(" already exists - overwrite?")
+                               : tr("File %1 already exists and holds the airfoil '%2', which is not in the "
+                                    "library and would be lost - overwrite?")
+                                     .arg(dialog->getTargetFileName(), held);
+            const auto answer = DialogSeam::warning(this, tr("File exists"), question,
+                                                    QMessageBox::Ok | QMessageBox::Cancel);
             if (answer != QMessageBox::Ok)
                 continue;
         }
@@ -343,7 +370,7 @@ void MainWindow::importAirfoilDialog()
         Airfoil* airfoil = dialog->takeAirfoil();
         airfoil->scaleThickness(dialog->getScale());
         airfoil->setName(name);
-        WingFoils::instance()->addAirfoil(airfoil);
+        WingFoils::instance()->addAirfoil(airfoil, target);
         emit airfoilListChanged();
         return;
     }

@@ -629,23 +629,53 @@ void TestMainWindow::importAddsScaledAirfoilAndRefusesTakenName()
         baseMax = std::max(baseMax, float(point->getY()));
     QVERIFY(std::fabs(maxY - 2.0f * baseMax) < 1e-3f);
 
-    // Importing again under the same file name asks before overwriting;
-    // Cancel brings the dialog back, which is then cancelled.
+    // Importing again under the same file name would take the first
+    // import's file: refused, naming it; under another file name it goes in.
     ModalScript again;
     again.add([](QDialog* dialog) {
         dialog->findChild<QLineEdit*>(QStringLiteral("txtAirfoilName"))->setText(QStringLiteral("Thin Section 2"));
         dialog->accept();
     });
-    again.add([](QDialog* dialog) { dialog->reject(); });
+    again.add([](QDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("txtTargetFileName"))->setText(QStringLiteral("thin2.dat"));
+        dialog->accept();
+    });
+    DialogSeam::clear();
+    DialogSeam::queueFileName(source);
+    window->importAirfoilDialog();
+    QCOMPARE(again.served, 2);
+    QCOMPARE(DialogSeam::calls().back().title, QStringLiteral("File in use"));
+    QCOMPARE(DialogSeam::calls().back().text,
+             QStringLiteral("The file thin.dat holds the airfoil 'Thin Section' of the library, which would be lost "
+                            "at the next start. Please choose a different file name."));
+    QCOMPARE(changed.count(), 2);
+
+    // A file of the folder that gave the library nothing (its name was
+    // taken) is named in the question; Cancel brings the dialog back.
+    writeAirfoilFile(importedDir + QStringLiteral("/spare.dat"), QStringLiteral("BASE SECTION"), true);
+    ModalScript third;
+    third.add([](QDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("txtAirfoilName"))->setText(QStringLiteral("Thin Section 3"));
+        dialog->findChild<QLineEdit*>(QStringLiteral("txtTargetFileName"))->setText(QStringLiteral("spare.dat"));
+        dialog->accept();
+    });
+    third.add([](QDialog* dialog) { dialog->reject(); });
     DialogSeam::clear();
     DialogSeam::queueFileName(source);
     DialogSeam::queueButton(QMessageBox::Cancel);
     window->importAirfoilDialog();
-    QCOMPARE(again.served, 2);
+    QCOMPARE(third.served, 2);
     QCOMPARE(lastCallTitle(), QStringLiteral("File exists"));
-    QCOMPARE(DialogSeam::calls().back().text, QStringLiteral("File thin.dat already exists - overwrite?"));
-    QCOMPARE(int(airfoils.count(QStringLiteral("Thin Section 2"))), 0);
-    QCOMPARE(changed.count(), 1);
+    QCOMPARE(DialogSeam::calls().back().text,
+             QStringLiteral("File spare.dat already exists and holds the airfoil 'BASE SECTION', which is not in the "
+                            "library and would be lost - overwrite?"));
+    QVERIFY(QFile::remove(importedDir + QStringLiteral("/spare.dat")));
+
+    // Every import accepted is there after a restart.
+    WingFoils::createInstance(dir.filePath(QStringLiteral("foils")), importedDir);
+    for (const char* name : {"BASE SECTION", "Thin Section", "Thin Section 2"})
+        QVERIFY2(WingFoils::instance()->findAirfoil(QString::fromLatin1(name), false), name);
+    QCOMPARE(int(WingFoils::instance()->getAirfoils().size()), 3);
 }
 
 void TestMainWindow::importThatCannotBeWrittenAddsNothing()
