@@ -215,6 +215,7 @@ GERMAN = {
   'This would make the plane too large: %1': 'Damit würde das Flugzeug zu groß: %1',
  },
  'PlaneModel': {
+  'DXF drawing written to %1': 'DXF-Zeichnung geschrieben: %1',
   'New Plane': 'Neues Flugzeug',
   'Export to DXF': 'Als DXF exportieren',
   'Writing the DXF drawing...': 'Die DXF-Zeichnung wird geschrieben...',
@@ -293,6 +294,7 @@ GERMAN = {
   'Open file for printing': 'Datei zum Drucken öffnen',
  },
  'PrintJob': {
+  'PDF written to %1': 'PDF geschrieben: %1',
   "Can't print": 'Drucken nicht möglich',
   "<p align='center'>The paper leaves a printable area of %1 x %2 mm after the margins.<br>At least %3 x %4 mm are needed; please choose smaller margins or a larger paper size.</p>":
     "<p align='center'>Nach Abzug der Ränder bleibt auf dem Papier eine druckbare Fläche von %1 x %2 mm.<br>Nötig sind mindestens %3 x %4 mm; bitte kleinere Ränder oder ein größeres Papierformat wählen.</p>",

@@ -949,6 +949,10 @@ Soll sie ersetzt werden?</translation>
             <source>Writing the DXF drawing...</source>
             <translation>Die DXF-Zeichnung wird geschrieben...</translation>
         </message>
+        <message>
+            <source>DXF drawing written to %1</source>
+            <translation>DXF-Zeichnung geschrieben: %1</translation>
+        </message>
     </context>
     <context>
         <name>PlaneSummaryArea</name>
@@ -1303,6 +1307,10 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>Printing the pages...</source>
             <translation>Die Seiten werden gedruckt...</translation>
+        </message>
+        <message>
+            <source>PDF written to %1</source>
+            <translation>PDF geschrieben: %1</translation>
         </message>
     </context>
     <context>

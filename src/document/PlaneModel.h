@@ -132,8 +132,8 @@ public:
     float getFirstRibThickness() const;
 
     // --- DXF drawing of ribs, spars and combs (output/PlaneModelDxfExport.cpp) ---
-    // False only when the user declined to overwrite an existing file, so the
-    // caller can ask for another name.
+    // False only when the user declined to overwrite an existing file or
+    // named a folder, so the caller can ask for another name.
     bool exportDxf(const DXFSettings& settings);
     // The running y offset (mm) is a double: rows stack down the sheet far
     // beyond where a float keeps a thousandth of a millimetre.

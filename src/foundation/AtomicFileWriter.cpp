@@ -73,8 +73,10 @@ bool AtomicFileWriter::open(bool textMode)
     cancel();
     failed = false;
     failure.clear();
-    if (target.isEmpty()) {
-        fail(FileErrorText::reason(ENOENT));
+    // Refused here as by openForProducer: the save file's own words for a
+    // folder differ from the system's, and every write names it alike.
+    if (target.isEmpty() || QFileInfo(target).isDir()) {
+        fail(FileErrorText::reason(target.isEmpty() ? ENOENT : EISDIR));
         return false;
     }
     const QString refusal = refusalToReplace(target);

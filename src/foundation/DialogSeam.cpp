@@ -1,10 +1,13 @@
 #include "foundation/DialogSeam.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStatusBar>
 
 namespace {
 
@@ -14,6 +17,7 @@ struct ScriptState {
     std::deque<int> choices;
     std::deque<QString> fileNames;
     std::vector<DialogSeam::Call> calls;
+    std::vector<QString> statusMessages;
 };
 
 ScriptState& state()
@@ -156,6 +160,22 @@ QString DialogSeam::startFolder(const QString& remembered)
     return QDir::homePath();
 }
 
+void DialogSeam::status(const QString& text)
+{
+    if (state().scripted) {
+        state().statusMessages.push_back(text);
+        return;
+    }
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<QMainWindow*>(widget)) {
+            window->statusBar()->showMessage(text, 10000);
+            return;
+        }
+    }
+}
+
+const std::vector<QString>& DialogSeam::statusMessages() { return state().statusMessages; }
+
 void DialogSeam::setScripted(bool on) { state().scripted = on; }
 bool DialogSeam::isScripted() { return state().scripted; }
 void DialogSeam::queueButton(QMessageBox::StandardButton button) { state().buttons.push_back(button); }
@@ -169,4 +189,5 @@ void DialogSeam::clear()
     state().choices.clear();
     state().fileNames.clear();
     state().calls.clear();
+    state().statusMessages.clear();
 }

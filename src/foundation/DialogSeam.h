@@ -56,6 +56,12 @@ public:
     // is not there yet, the documents folder, created now.
     static QString startFolder(const QString& remembered);
 
+    // A short word that something went well (a file written), shown for a
+    // while in the status bar of the main window rather than in a box that
+    // must be closed. Scripted, it is only recorded.
+    static void status(const QString& text);
+    static const std::vector<QString>& statusMessages();
+
     // --- scripting, for tests ---
     static void setScripted(bool on);
     static bool isScripted();

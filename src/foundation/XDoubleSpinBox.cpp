@@ -3,6 +3,8 @@
 #include "foundation/CLocale.h"
 #include "foundation/InputValueType.h"
 
+#include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -386,8 +388,10 @@ QString XDoubleSpinBox::numberPart(const QString& text) const
 
 void XDoubleSpinBox::placePopup()
 {
-    // Beside or below the field, never over another field of its window
-    // (the one being typed into above all), and always on screen.
+    // Beside or below the field, never over the field itself nor over what
+    // explains or completes it in its row (a label, a unit choice, a
+    // button, a slider), and as little as can be over anything else of its
+    // window; always on screen.
     const QRect field(mapToGlobal(QPoint(0, 0)), size());
     // A window never shown has no size of its own yet.
     popup->adjustSize();
@@ -397,13 +401,23 @@ void XDoubleSpinBox::placePopup()
         fieldScreen = screen();
     const QRect area = fieldScreen ? fieldScreen->availableGeometry() : QRect();
 
-    QVector<QRect> fields;
+    QVector<QRect> rowMates;
+    QVector<QRect> others;
     for (QWidget* other : window()->findChildren<QWidget*>()) {
         if (other == this || !other->isVisible() || isAncestorOf(other))
             continue;
-        if (qobject_cast<QAbstractSpinBox*>(other) || qobject_cast<QLineEdit*>(other)
-            || qobject_cast<QComboBox*>(other) || qobject_cast<QTextEdit*>(other))
-            fields.append(QRect(other->mapToGlobal(QPoint(0, 0)), other->size()));
+        if (!qobject_cast<QAbstractSpinBox*>(other) && !qobject_cast<QLineEdit*>(other)
+            && !qobject_cast<QComboBox*>(other) && !qobject_cast<QTextEdit*>(other)
+            && !qobject_cast<QLabel*>(other) && !qobject_cast<QAbstractButton*>(other)
+            && !qobject_cast<QAbstractSlider*>(other))
+            continue;
+        // The line edit inside another spin box or combo box is that box.
+        if (qobject_cast<QLineEdit*>(other) && (qobject_cast<QAbstractSpinBox*>(other->parentWidget())
+                                                || qobject_cast<QComboBox*>(other->parentWidget())))
+            continue;
+        const QRect rect(other->mapToGlobal(QPoint(0, 0)), other->size());
+        const bool sameRow = rect.top() < field.bottom() && rect.bottom() > field.top();
+        (sameRow ? rowMates : others).append(rect);
     }
 
     const int gap = 2;
@@ -413,8 +427,10 @@ void XDoubleSpinBox::placePopup()
         QPoint(field.left(), field.top() - gap - size.height()), // above
         QPoint(field.left() - gap - size.width(), field.top()),  // beside, left
     };
-    // Where every place covers something, the one that covers least; the
-    // field itself counts most, as it is what the user is looking at.
+    // Where every place covers something, the one that covers least: the
+    // field counts most, as it is what the user is looking at, then its row.
+    const int rowWeight = others.size() + 1;
+    const int fieldWeight = rowWeight * (rowMates.size() + 1);
     QPoint chosen;
     int fewest = -1;
     for (QPoint corner : candidates) {
@@ -426,8 +442,10 @@ void XDoubleSpinBox::placePopup()
             place.moveBottom(qMin(place.bottom(), area.bottom()));
             place.moveTop(qMax(place.top(), area.top()));
         }
-        int covered = place.intersects(field) ? fields.size() + 1 : 0;
-        for (const QRect& other : fields)
+        int covered = place.intersects(field) ? fieldWeight : 0;
+        for (const QRect& other : rowMates)
+            covered += other.intersects(place) ? rowWeight : 0;
+        for (const QRect& other : others)
             covered += other.intersects(place) ? 1 : 0;
         if (fewest < 0 || covered < fewest) {
             fewest = covered;

@@ -7,6 +7,7 @@
 #include "foundation/AtomicFileWriter.h"
 #include "foundation/Circle3D.h"
 #include "foundation/DialogSeam.h"
+#include "foundation/FileErrorText.h"
 #include "foundation/IdentifiableObject.h"
 #include "foundation/Rectangle3D.h"
 #include "foundation/Vector3D.h"
@@ -22,7 +23,10 @@
 #include "output/XDxfGen.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <cerrno>
 #include <algorithm>
 #include <cmath>
 #include <iostream>
@@ -305,6 +309,12 @@ bool PlaneModel::exportDxf(const DXFSettings& settings)
     const QString name = settings.getFileName();
     XDxfGen dxf(dxfLayerNames());
 
+    // Nothing to ask about replacing: a folder is never written over.
+    if (QFileInfo(name).isDir()) {
+        DialogSeam::warning(nullptr, tr("Can't create DXF file"),
+                            tr("Can't create DXF file '") + name + tr("' for writing: ") + FileErrorText::reason(EISDIR));
+        return false;
+    }
     if (QFile::exists(name)) {
         const auto answer = DialogSeam::warning(nullptr, tr("File exists"),
                                                 tr("File ") + name + tr(" already exists - overwrite?"),
@@ -375,6 +385,8 @@ bool PlaneModel::exportDxf(const DXFSettings& settings)
         DialogSeam::warning(nullptr, tr("Incomplete DXF file"),
                             tr("Parts with invalid coordinates were left out of the DXF file '") + name
                                 + tr("': ") + QString::number(skipped));
+    } else {
+        DialogSeam::status(tr("DXF drawing written to %1").arg(QDir::toNativeSeparators(name)));
     }
     return true;
 }

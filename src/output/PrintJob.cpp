@@ -19,6 +19,8 @@
 #include <QPrinter>
 #include <cerrno>
 #include <cmath>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -42,6 +44,26 @@ QString outputName(const QPrinter* printer)
     if (printer->outputFormat() == QPrinter::PdfFormat)
         return QDir::toNativeSeparators(printer->outputFileName());
     return printer->printerName();
+}
+
+// The PDF engine keeps quiet about the write that cut its file short.
+// Writing on at the end of that file meets the same limit again (a full
+// disk, a quota, the largest file allowed) and learns its reason; the file
+// is thrown away in any case.
+QString reasonWriteStopped(const QString& drawnFile)
+{
+    const int fd = ::open(QFile::encodeName(drawnFile).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0)
+        return FileErrorText::reason(errno);
+    static const char block[64 * 1024] = {};
+    int error = 0;
+    // A write that the limit cuts short takes what fits; the next one fails.
+    for (int attempt = 0; attempt < 16 && error == 0; ++attempt) {
+        if (::write(fd, block, sizeof block) < 0)
+            error = errno;
+    }
+    ::close(fd);
+    return error != 0 ? FileErrorText::reason(error) : tr("the file could not be written completely");
 }
 
 } // namespace
@@ -153,13 +175,17 @@ bool PrintJob::printPages(QPrinter* printer, int pageWidth, int pageHeight, QWid
         return false;
     }
     if (!complete) {
-        reportOutputError(parent, outputName(printer), tr("the file could not be written completely"));
+        reportOutputError(parent, outputName(printer),
+                          toFile ? reasonWriteStopped(drawnFile) : tr("the file could not be written completely"));
+        pdf.cancel();
         return false;
     }
     if (toFile && !committed) {
         reportOutputError(parent, outputName(printer), pdf.errorString());
         return false;
     }
+    if (toFile)
+        DialogSeam::status(tr("PDF written to %1").arg(outputName(printer)));
     return true;
 }
 

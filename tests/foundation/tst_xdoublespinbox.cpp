@@ -1,10 +1,12 @@
 #include "foundation/InputValueType.h"
 #include "foundation/XDoubleSpinBox.h"
 
+#include <QLabel>
 #include <QLocale>
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QToolButton>
 #include <QtTest>
 #include <memory>
 
@@ -94,14 +96,20 @@ void TestXDoubleSpinBox::popupCoversNoOtherFieldOnlyWithFactor()
 {
     // Three fields stacked as in a form, the middle one hovered, and one at
     // the screen's right edge where a popup beside it would leave the screen.
+    // The row of the hovered field goes on with what explains and
+    // completes it: an angle label and a button.
     QWidget window;
-    window.resize(300, 200);
+    window.resize(400, 200);
     auto* above = new XDoubleSpinBox(&window, 1.0f);
     auto* field = new XDoubleSpinBox(&window, 1.0f);
     auto* below = new XDoubleSpinBox(&window, 1.0f);
-    above->setGeometry(40, 60, 120, 26);
-    field->setGeometry(40, 90, 120, 26);
-    below->setGeometry(40, 120, 120, 26);
+    auto* angle = new QLabel("(15.44°)", &window);
+    auto* button = new QToolButton(&window);
+    above->setGeometry(140, 60, 120, 26);
+    field->setGeometry(140, 90, 120, 26);
+    below->setGeometry(140, 120, 120, 26);
+    angle->setGeometry(265, 90, 60, 26);
+    button->setGeometry(330, 90, 26, 26);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QPointer<QWidget> popup = field->popupWindow();
@@ -109,10 +117,12 @@ void TestXDoubleSpinBox::popupCoversNoOtherFieldOnlyWithFactor()
 
     sendEvent(*field, QEvent::Enter);
     QVERIFY(popup->isVisible());
-    for (const QWidget* w : {above, field, below})
+    for (const QWidget* w : std::initializer_list<const QWidget*>{above, field, below, angle, button})
         QVERIFY(!popup->geometry().intersects(globalRect(w)));
     sendEvent(*field, QEvent::Leave);
     QVERIFY(!popup->isVisible());
+    angle->hide();
+    button->hide();
 
     const QRect screen = window.screen()->availableGeometry();
     field->setGeometry(window.width() - 120, 90, 120, 26);

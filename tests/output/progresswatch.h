@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QProgressDialog>
 #include <QThread>
 #include <QTimer>
@@ -28,12 +29,18 @@ public:
     int shown = 0;
     int lastValue = -1;
     int maximum = -1;
+    // Room left beside the title for the title bar's buttons, in pixels.
+    int roomBesideTitle = -1;
 
     bool eventFilter(QObject* object, QEvent* event) override
     {
         auto* dialog = qobject_cast<QProgressDialog*>(object);
-        if (dialog && event->type() == QEvent::Show)
+        if (dialog && event->type() == QEvent::Show) {
             ++shown;
+            QFont titleFont = dialog->font();
+            titleFont.setBold(true);
+            roomBesideTitle = dialog->width() - QFontMetrics(titleFont).horizontalAdvance(dialog->windowTitle());
+        }
         if (dialog && event->type() == QEvent::Hide) {
             lastValue = dialog->value();
             maximum = dialog->maximum();

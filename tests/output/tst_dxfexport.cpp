@@ -500,8 +500,10 @@ void TestDxfExport::existingFileIsReplacedOnlyWithConsent()
     kept.close();
 
     DialogSeam::queueButton(QMessageBox::Ok);
+    QVERIFY(DialogSeam::statusMessages().empty());
     exportPlane("kept.dxf", false, &result);
     QVERIFY(result);
+    QCOMPARE(DialogSeam::statusMessages(), std::vector<QString>{"DXF drawing written to " + path});
     const DxfReadBack dxf = readDxfBack(path);
     QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
     QCOMPARE(dxf.entities("POLYLINE", "Layer_RIB").size(), 2);
@@ -516,6 +518,17 @@ void TestDxfExport::uncreatableFileIsReported()
     QCOMPARE(DialogSeam::calls().size(), size_t(1));
     QCOMPARE(DialogSeam::calls().front().title, QString("Can't create DXF file"));
     QVERIFY(DialogSeam::calls().front().text.startsWith("Can't create DXF file '" + path + "' for writing: "));
+
+    // A folder is refused at once, in the words every write uses, and the
+    // export dialog comes back for another name.
+    DialogSeam::clear();
+    QVERIFY(QDir(dir.path()).mkpath("drawings.dxf"));
+    exportPlane("drawings.dxf", false, &result);
+    QVERIFY(!result);
+    QCOMPARE(DialogSeam::calls().size(), size_t(1));
+    QCOMPARE(DialogSeam::calls().front().text,
+             "Can't create DXF file '" + dir.filePath("drawings.dxf") + "' for writing: Is a directory");
+    QVERIFY(DialogSeam::statusMessages().empty());
 }
 
 void TestDxfExport::failedWriteKeepsOldDrawing_data()

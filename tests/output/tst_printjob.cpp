@@ -250,6 +250,10 @@ void TestPrintJob::pdfCutShortKeepsOldFile()
             problems += "the printout reported success; ";
         if (DialogSeam::calls().size() != 1 || DialogSeam::calls().front().title != "Error exporting to PDF")
             problems += "no \"Error exporting to PDF\" box; ";
+        else if (!DialogSeam::calls().front().text.contains(": File too large</p>"))
+            problems += "the box does not name the reason: " + DialogSeam::calls().front().text.toStdString() + "; ";
+        if (!DialogSeam::statusMessages().empty())
+            problems += "the failed printout was announced as written; ";
         return problems + TestSupport::keptUntouched(target, previous);
     });
     QVERIFY2(wrong.empty(), wrong.c_str());
@@ -266,6 +270,7 @@ void TestPrintJob::firstPdfGoesIntoMissingDocumentsFolder()
     printer.setOutputFileName(target);
     QVERIFY(PrintJob::printPages(&printer, 200, 287, nullptr, [](QPainter*, int, int, QPrinter*) {}));
     QVERIFY(PdfProbe::pageSize(target, 1).isValid());
+    QCOMPARE(DialogSeam::statusMessages(), std::vector<QString>{"PDF written to " + target});
 }
 
 void TestPrintJob::decoratesPagesReadablyAlsoWhenMirrored()
@@ -382,6 +387,8 @@ void TestPrintJob::longPrintoutShowsProgressAndCancels()
     ProgressWatch watch(cancel);
     const bool printed = PrintJob::printPlane(&printer, 200, 287, &window);
     QCOMPARE(watch.shown, 1);
+    // The window manager elides a title that does not fit.
+    QVERIFY2(watch.roomBesideTitle >= 120, qPrintable(QString::number(watch.roomBesideTitle)));
     QVERIFY(DialogSeam::calls().empty());
     if (cancel) {
         // A cancelled printout is no error, and the last one stays.
