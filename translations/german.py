@@ -795,6 +795,7 @@ GERMAN['PanelsTable'] = {
     'Für diese Änderung ist nicht genug Speicher vorhanden; das Flugzeug bleibt, wie es war.',
   'There is not enough memory for this change.': 'Für diese Änderung ist nicht genug Speicher vorhanden.',
   'Move panel': 'Segment verschieben',
+  'Change panel': 'Segment ändern',
   '<html><body><p>Would you like me to automatically copy all settings (including ribs, spars, etc.) from the previous panel into the new panel?</p><p>Please note, that this could lead to spars being outside of the panel and similar other errors! It is necesssary to make sure that the spar data is also correct for the new panel after the creation.</p></body></html>':
     '<html><body><p>Sollen alle Einstellungen (samt Rippen, Holmen usw.) des vorigen Segments automatisch in das neue Segment übernommen werden?</p><p>Bitte beachten: Dabei können Holme außerhalb des Segments liegen oder ähnliche Fehler entstehen! Prüfen Sie nach dem Anlegen, ob die Holmdaten auch für das neue Segment stimmen.</p></body></html>',
 }
@@ -826,3 +827,8 @@ GERMAN.setdefault('SparsTableModel', {}).update({
   "Associated webbing 'to' rib must be 0 or between 'from' rib and number of ribs in panel\n":
     "Die 'bis'-Rippe des zugehörigen Holmstegs muss 0 sein oder zwischen der 'von'-Rippe und der Rippenanzahl des Segments liegen\n",
 })
+
+GERMAN['PanelPreviewBuild'] = {
+  'Building the ribs of the panel...': 'Die Rippen des Segments werden berechnet...',
+  'Cancel': 'Abbrechen',
+}

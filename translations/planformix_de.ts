@@ -766,6 +766,17 @@ Soll sie ersetzt werden?</translation>
         </message>
     </context>
     <context>
+        <name>PanelPreviewBuild</name>
+        <message>
+            <source>Building the ribs of the panel...</source>
+            <translation>Die Rippen des Segments werden berechnet...</translation>
+        </message>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
         <name>PanelsTable</name>
         <message>
             <source>Add new panel</source>
@@ -794,6 +805,10 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>There is not enough memory for this change.</source>
             <translation>Für diese Änderung ist nicht genug Speicher vorhanden.</translation>
+        </message>
+        <message>
+            <source>Change panel</source>
+            <translation>Segment ändern</translation>
         </message>
     </context>
     <context>

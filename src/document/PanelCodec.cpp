@@ -176,7 +176,11 @@ RibCombData combFrom(const CombMessage& in)
 
 void PanelCodec::fill(PanelMessage* out, const Panel& panel)
 {
-    const PanelBaseData& data = panel.getPanelBaseData();
+    fill(out, panel.getPanelBaseData());
+}
+
+void PanelCodec::fill(PanelMessage* out, const PanelBaseData& data)
+{
     out->set_id(data.getId());
     out->set_panelname(toUtf8(data.getPanelName()));
     out->set_airfoilname(toUtf8(data.getAirfoilName(RootAirfoil)));

@@ -11,6 +11,7 @@
 #include "planformixdata.pb.h"
 
 class Panel;
+class PanelBaseData;
 
 // Turns a panel into its document entry and back. Reading is split in two
 // so that the records, whose spars, strips and combs draw part ids as they
@@ -34,6 +35,7 @@ public:
     };
 
     static void fill(PanelMessage* out, const Panel& panel);
+    static void fill(PanelMessage* out, const PanelBaseData& data);
     static Records recordsFrom(const PanelMessage& in);
     // The panel, built; number counts from 1.
     static Panel* panelFrom(int number, const PanelMessage& in, const Records& records);

@@ -4,6 +4,7 @@
 #include "document/FileManager.h"
 #include "document/PlaneModel.h"
 #include "editing/NewPanelData.h"
+#include "editing/PanelPreviewBuild.h"
 #include "editing/WingPanelDialog.h"
 #include "editing/XLineEditDelegate.h"
 #include "foundation/DialogSeam.h"
@@ -144,8 +145,9 @@ void PanelsTable::btnEditPressed(QModelIndex index)
     // get no neighbour on that side.
     panelDialog->rebuildAlignSparMenu(0, model->getPanel(row - 1));
     panelDialog->rebuildAlignSparMenu(1, model->getPanel(row + 1));
-    panelDialog->loadPanelIntoDialog(panel->getPanelBaseData());
-    panelDialog->setVisible(true);
+    // A Cancel of the working panel's build cancels the opening.
+    if (panelDialog->loadPanelIntoDialog(panel->getPanelBaseData()))
+        panelDialog->setVisible(true);
 }
 
 bool PanelsTable::rebuildAway(const std::function<void(serializedPlanformixData&)>& change, const QString& title)
@@ -252,12 +254,49 @@ void PanelsTable::btnAddPressed()
     Panel* previous = model->getNoOfPanels() > 0 ? model->getPanels().back() : nullptr;
     panelDialog->rebuildAlignSparMenu(0, previous);
     panelDialog->rebuildAlignSparMenu(1, nullptr);
-    panelDialog->loadPanelIntoDialog(*data);
-    panelDialog->setVisible(true);
+    if (panelDialog->loadPanelIntoDialog(*data))
+        panelDialog->setVisible(true);
+}
+
+bool PanelsTable::commitRootPanelAway()
+{
+    // A changed root panel rebuilds every other panel with its root chord.
+    // In a large wing that is built like an undo: away from the plane, with
+    // progress and a Cancel that leaves the plane as it was and the dialog
+    // open.
+    PanelsTableModel* model = panelsModel();
+    PlaneModel* plane = PlaneModel::instance();
+    PanelBaseData data;
+    panelDialog->fillPanelFromDialog(data);
+    int row = -1;
+    if (!model->findPanelById(data.getId(), row) || row != 0 || model->getNoOfPanels() < 2
+        || !plane->rebuildTakesLong())
+        return false;
+    auto* files = dynamic_cast<FileManager*>(plane->findObserverByName(QStringLiteral("FileManager")));
+    if (!files)
+        return false;
+    const std::string entry = PanelPreviewBuild::entryOf(data);
+    // An OK that changes nothing is no edit.
+    if (entry == PanelPreviewBuild::entryOf(model->getPanel(0)->getPanelBaseData()))
+        return true;
+    // The new plane builds its own ribs; the dialog's go first, so that the
+    // two are not held at once.
+    panelDialog->deleteOldPanel();
+    if (!files->rebuildDocument([&entry](serializedPlanformixData& document) {
+            document.mutable_panels(0)->ParseFromString(entry);
+        }, tr("Change panel"))) {
+        // The plane a Cancel leaves may have been built again: the dialog's
+        // neighbour is the one there now.
+        panelDialog->rebuildAlignSparMenu(1, model->getPanel(1));
+        panelDialog->keepOpen();
+    }
+    return true;
 }
 
 void PanelsTable::baseDataChanged()
 {
+    if (commitRootPanelAway())
+        return;
     PanelsTableModel* model = panelsModel();
     // The panel is taken over quietly first; only a document that then
     // differs is told of the edit, so an OK that changes nothing neither
@@ -271,9 +310,12 @@ void PanelsTable::baseDataChanged()
     try {
         compared = plane->serializeToString(&before);
         panelDialog->fillPanelFromDialog(data);
+        // The dialog has built the panel of these values for its preview:
+        // the plane takes those ribs over instead of building them again.
+        const PanelBaseData* built = panelDialog->builtPanelOf(data);
         plane->setModificationTrackingEnabled(false);
         plane->setHistoryRecordingEnabled(false);
-        model->addOrUpdatePanel(data);
+        model->addOrUpdatePanel(built ? *built : data);
     } catch (const std::bad_alloc&) {
         plane->setHistoryRecordingEnabled(historyWasOn);
         plane->setModificationTrackingEnabled(trackingWasOn);

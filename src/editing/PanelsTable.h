@@ -72,6 +72,10 @@ private:
     bool swapFirstPanelsAway();
     // before: the plane as a document before the edit (empty when unknown).
     void restoreAfterMemoryFailure(const std::string& before);
+    // Takes the dialog's panel into the plane as rebuildAway does, where it
+    // is the root panel of a wing whose rebuild takes long; false where that
+    // is not the way.
+    bool commitRootPanelAway();
     void fitColumns();
 
     QPointer<QTableView> tableView;

@@ -8,6 +8,7 @@
 #include "foundation/InputValueType.h"
 #include "editing/LengthCalculator.h"
 #include "editing/PanelPage.h"
+#include "editing/PanelPreviewBuild.h"
 #include "editing/BaseDataPage.h"
 #include "editing/ConstructionPage.h"
 #include "editing/EdgesPage.h"
@@ -48,6 +49,7 @@
 #include <QSortFilterProxyModel>
 #include <QStackedWidget>
 #include <QStandardItemModel>
+#include <QScopedValueRollback>
 #include <QTabWidget>
 #include <algorithm>
 #include <cmath>
@@ -194,7 +196,7 @@ void WingPanelDialog::changeEvent(QEvent* event)
 // ---------------------------------------------------------------------------
 // Loading
 
-void WingPanelDialog::loadPanelIntoDialog(const PanelBaseData& data)
+bool WingPanelDialog::loadPanelIntoDialog(const PanelBaseData& data)
 {
     workingRibs.clear();
     generatedRibThickness = data.getRibThickness();
@@ -221,6 +223,7 @@ void WingPanelDialog::loadPanelIntoDialog(const PanelBaseData& data)
     redrawWindow(false);
     // The label reads the working panel, which exists only after the redraw.
     adjustSweepAngleLabel();
+    return workingPanel || !allFieldsValid() || rootAirfoilName.isEmpty();
 }
 
 // ---------------------------------------------------------------------------
@@ -241,13 +244,38 @@ void WingPanelDialog::fillPanelFromDialog(PanelBaseData& data)
     data.getRibListTableModel().setPanelLength(data.getLength());
 }
 
-void WingPanelDialog::buildWorkingPanel()
+bool WingPanelDialog::buildWorkingPanel(bool inPlace)
 {
     PanelBaseData data;
     fillPanelFromDialog(data);
-    workingPanel = new Panel(data);
-    const float wingRootChord = data.getWingRootChord();
-    ui->singleRibDrawingArea->setModel(workingPanel, wingRootChord > 0.0f ? 1.0f / wingRootChord : 1.0f);
+    std::string entry = PanelPreviewBuild::entryOf(data);
+    std::unique_ptr<PanelBaseData> built;
+    {
+        QScopedValueRollback<bool> running(buildRunning, true);
+        built = PanelPreviewBuild::run(isVisible() ? this : parentWidget(), data, windowTitle());
+    }
+    if (!built)
+        return false;
+    // The working panel shares the build's geometry: its ribs are held once.
+    // In place, the old ribs go as the new ones are taken over, and the
+    // table models stay, so the tables keep their place.
+    if (inPlace)
+        workingPanel->setPanelBaseData(*built);
+    else
+        workingPanel = new Panel(*built);
+    PanelPreviewBuild::copySelection(workingPanel->getPanelBaseData(), workingRibs, workingSpars, workingStrips,
+                                     workingCombs);
+    builtPanel = std::move(built);
+    builtEntry = std::move(entry);
+    const float wingRootChord = workingPanel->getWingRootChord();
+    if (!inPlace)
+        ui->singleRibDrawingArea->setModel(workingPanel, wingRootChord > 0.0f ? 1.0f / wingRootChord : 1.0f);
+    return true;
+}
+
+const PanelBaseData* WingPanelDialog::builtPanelOf(const PanelBaseData& values) const
+{
+    return builtPanel && PanelPreviewBuild::entryOf(values) == builtEntry ? builtPanel.get() : nullptr;
 }
 
 void WingPanelDialog::installTableModels()
@@ -292,25 +320,26 @@ void WingPanelDialog::installTableModels()
 
 void WingPanelDialog::redrawWindow(bool lightweight)
 {
+    // The window paints while a build runs, and a timer or a queued call
+    // may ask for another redraw meanwhile: it follows this one.
+    if (buildRunning) {
+        redrawAgain = std::max(redrawAgain, lightweight ? 1 : 2);
+        return;
+    }
     if (lightweight) {
-        if (workingPanel) {
-            // The assignment drops the old ribs' points before it rebuilds;
-            // kept for the rebuild, their memory needs no freeing and no
-            // fresh allocation on every keystroke.
-            Vertex::RecyclingScope recycling;
-            PanelBaseData data;
-            fillPanelFromDialog(data);
-            workingPanel->setPanelBaseData(data);
-        }
+        if (workingPanel)
+            buildWorkingPanel(true);
     } else {
         if (allFieldsValid() && !rootAirfoilName.isEmpty()) {
             if (workingPanel)
                 deleteOldPanel();
-            buildWorkingPanel();
-            installTableModels();
-            // The tables judge rib numbers by a count they learn only while
-            // they hold their models; before the first panel they held none.
-            adjustNumberOfRibsInTableModels();
+            if (buildWorkingPanel()) {
+                installTableModels();
+                // The tables judge rib numbers by a count they learn only
+                // while they hold their models; before the first panel they
+                // held none.
+                adjustNumberOfRibsInTableModels();
+            }
         } else if (workingPanel) {
             deleteOldPanel();
         }
@@ -318,6 +347,11 @@ void WingPanelDialog::redrawWindow(bool lightweight)
 
     showPreview();
     updateSingleRibView(getSelectedRibNo());
+    if (redrawAgain) {
+        const bool light = redrawAgain == 1;
+        redrawAgain = 0;
+        redrawWindow(light);
+    }
 }
 
 void WingPanelDialog::showPreview()
@@ -357,6 +391,8 @@ void WingPanelDialog::deleteOldPanel()
     ui->wingFoilGLWidget->setPanel(nullptr);
     delete workingPanel;
     workingPanel = nullptr;
+    builtPanel.reset();
+    builtEntry.clear();
     if (focused)
         focused->setFocus(Qt::OtherFocusReason);
 }
@@ -553,8 +589,8 @@ void WingPanelDialog::btnPanelEditAccepted()
                             tr("Not all fields contain a valid value!"));
         return;
     }
-    if (!workingPanel)
-        buildWorkingPanel();
+    if (!workingPanel && !buildWorkingPanel())
+        return;
 
     QString message;
     const bool regenerate = workingRibs.getRibCount() == 0
@@ -616,7 +652,18 @@ void WingPanelDialog::btnPanelEditAccepted()
     }
 
     deselectAll(15, false);
+    // The plane takes the panel over as built here; a build the user
+    // cancelled on the way is made up for now.
+    PanelBaseData values;
+    fillPanelFromDialog(values);
+    if (!builtPanelOf(values) && !buildWorkingPanel(true))
+        return;
+    commitRefused = false;
     emit baseDataChanged();
+    if (commitRefused) {
+        redrawWindow(false);
+        return;
+    }
     ui->dockWidgetRibTable->setFloating(false);
     ui->dockWidgetRibView->setFloating(false);
     setVisible(false);
@@ -660,6 +707,10 @@ void WingPanelDialog::setVisible(bool visible)
     if (visible)
         fitIntoScreen();
     QDialog::setVisible(visible);
+    // A closed dialog holds no ribs: a heavy panel's would take as much
+    // memory again as the plane's own. The next opening builds them anew.
+    if (!visible && ui && workingPanel)
+        deleteOldPanel();
     // Each opening starts at the top, the tab bar in sight, whatever the
     // previous panel's pages were scrolled to.
     if (visible && ui)

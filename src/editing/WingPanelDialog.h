@@ -5,6 +5,8 @@
 #include <QModelIndex>
 #include <QPoint>
 #include <QString>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "model/BuildingTabData.h"
@@ -45,7 +47,8 @@ class WingPanelDialog;
 // The editor of one wing panel. It works on a panel of its own, rebuilt from
 // its fields on every change so the 3D and rib views preview the edit, and
 // hands the result to the plane only when OK passes every check. The panel
-// table creates it once and shows and hides it for every edit.
+// table creates it once and shows and hides it for every edit; the working
+// panel lives only while the dialog is open.
 class WingPanelDialog : public QDialog
 {
     Q_OBJECT
@@ -55,8 +58,9 @@ public:
     ~WingPanelDialog() override;
 
     // Fills every field and the working lists from data, then rebuilds the
-    // working panel. The data is only read.
-    void loadPanelIntoDialog(const PanelBaseData& data);
+    // working panel. The data is only read. False when the user cancelled
+    // the build of the working panel.
+    bool loadPanelIntoDialog(const PanelBaseData& data);
     // Writes the dialog's values into data; a value that is not usable
     // leaves the field of data as it was.
     void fillPanelFromDialog(PanelBaseData& data);
@@ -74,6 +78,13 @@ public:
 
     // What the dialog currently works on (for the panel table and tests).
     Panel* getWorkingPanel() const { return workingPanel; }
+    // The working panel's build when it was built from exactly these values
+    // (as fillPanelFromDialog gives them), with nothing selected; otherwise
+    // null. Its ribs can be taken over without building them again.
+    const PanelBaseData* builtPanelOf(const PanelBaseData& values) const;
+    // Told by the receiver of baseDataChanged when the plane did not take
+    // the panel (a Cancel, a refusal): the dialog stays open.
+    void keepOpen() { commitRefused = true; }
     Panel* getPreviousPanel() const { return previousPanel; }
     Panel* getNextPanel() const { return nextPanel; }
     const QString& getRootAirfoilName() const { return rootAirfoilName; }
@@ -234,7 +245,10 @@ private:
 
     void showTabOf(QWidget* page);
     void fitIntoScreen();
-    void buildWorkingPanel();
+    // The working panel built anew from the fields, or in place of the one
+    // there; false when the build was cancelled, which leaves the panel as
+    // it was.
+    bool buildWorkingPanel(bool inPlace = false);
     void installTableModels();
     bool ribChords(int firstRib, int lastRib, float& firstChord, float& lastChord);
 
@@ -253,6 +267,15 @@ private:
     RibCombList workingCombs;
 
     Panel* workingPanel = nullptr;
+    // The last build of the working panel, sharing its ribs' geometry, and
+    // the document entry of the values it was built from.
+    std::unique_ptr<PanelBaseData> builtPanel;
+    std::string builtEntry;
+    // A redraw asked for while a build keeps the window painting runs after
+    // it: 1 lightweight, 2 full.
+    bool buildRunning = false;
+    int redrawAgain = 0;
+    bool commitRefused = false;
     Panel* previousPanel = nullptr;
     Panel* nextPanel = nullptr;
 

@@ -3,6 +3,7 @@
 #include "common/TestSupport.h"
 #include "document/FileManager.h"
 #include "document/PlaneModel.h"
+#include "editing/PanelPreviewBuild.h"
 #include "editing/PanelsTable.h"
 #include "editing/WingPanelDialog.h"
 #include "foundation/DialogSeam.h"
@@ -21,6 +22,7 @@
 #include <QMouseEvent>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTimer>
@@ -75,6 +77,22 @@ PanelBaseData panelData(int id, float rootChord, float tipChord)
                          BuildingTabData(), RibCombList());
 }
 
+// A panel whose ribs take a while to build: 200 ribs cut by 20 strips under
+// advanced covering.
+PanelBaseData heavyPanelData()
+{
+    SheetingStripList strips;
+    for (int s = 0; s < 20; ++s)
+        strips.append(SheetingStripDefinition(QStringLiteral("Strip"), 0, 1, 200, 10.0f + 4.0f * float(s),
+                                              10.0f + 4.0f * float(s), 1.5f, true, true, true, false, 0.0f, 0.0f,
+                                              false, false));
+    return PanelBaseData(7, QStringLiteral("Heavy"), QStringLiteral("NACA 2412"), QString(), 200.0f, 180.0f, 0.0f,
+                         2000.0f, 0.0f, 0.0f, false, false, true, 2.0f, 200, 150.0f, 1.0f, 1.0f, nullptr, LEData(),
+                         TEData(), SparList(), strips,
+                         CoveringDefinition(SheetingType::Advanced, 25.0f, 1.5f, 0, true, true, true),
+                         BuildingTabData(), RibCombList());
+}
+
 } // namespace
 
 class TestPanelsTable : public QObject
@@ -94,6 +112,8 @@ private slots:
     void editOpensDialogWithPanelAndNeighbours();
     void committedEditReplacesPanel_data();
     void committedEditReplacesPanel();
+    void okTakesThePreviewsRibsAndLetsThemGo();
+    void dialogBuildsBesideTheWindowWithACancel();
     void addToEmptyPlaneOffersBlankPanel();
     void cancelledAddLeavesPlaneUnchanged();
     void committedAddAppendsPanel();
@@ -102,8 +122,8 @@ private slots:
     void addStopsAtThePlaneBounds();
     void editWithoutMemoryLeavesThePlane_data();
     void editWithoutMemoryLeavesThePlane();
-    void deleteInALargeWingIsBuiltAwayWithProgress_data();
-    void deleteInALargeWingIsBuiltAwayWithProgress();
+    void largeWingChangesAreBuiltAwayWithProgress_data();
+    void largeWingChangesAreBuiltAwayWithProgress();
     void hoverHighlightsPanelWithoutModifying();
     void destructionReleasesEditorsAndDialog();
 
@@ -331,6 +351,92 @@ void TestPanelsTable::committedEditReplacesPanel()
     QCOMPARE(whole.at(1).toModelIndex(), model->index(1, 7));
 }
 
+void TestPanelsTable::okTakesThePreviewsRibsAndLetsThemGo()
+{
+    // OK gives the plane the ribs the dialog built for its preview, not a
+    // build of its own; what was selected in the dialog stays there, and a
+    // closed dialog holds no ribs.
+    addPanels(3);
+    selectRows({1});
+    form.btnPanelEdit->click();
+    WingPanelDialog* panelDialog = dialog();
+    auto* ribs = panelDialog->findChild<QTableView*>("tableViewRibs");
+    panelDialog->ribSelectionChanged(ribs->model()->index(2, 0), QModelIndex());
+    panelDialog->findChild<XDoubleSpinBox*>("txtSweep")->setValue(33.0);
+    QVERIFY(panelDialog->getWorkingPanel()->getRibList().getRibs().front().isSelected() == false);
+    int shared = 0;
+    connect(panelDialog, &WingPanelDialog::baseDataChanged, this, [&] {
+        const auto& taken = model->getPanel(1)->getPanelBaseData().getRibList().getRibs();
+        const auto& preview = panelDialog->getWorkingPanel()->getPanelBaseData().getRibList().getRibs();
+        auto built = preview.begin();
+        for (const RibDefinition& rib : taken)
+            shared += built != preview.end() && rib.sharesGeometryWith(*built++) ? 1 : 0;
+    });
+
+    panelDialog->findChild<QDialogButtonBox*>("buttonBoxEditPanel")->button(QDialogButtonBox::Ok)->click();
+
+    QVERIFY(!panelDialog->isVisible());
+    QCOMPARE(shared, 6);
+    QCOMPARE(model->getPanel(1)->getSweep(), 33.0f);
+    for (const RibDefinition& rib : model->getPanel(1)->getPanelBaseData().getRibList().getRibs())
+        QVERIFY(!rib.isSelected());
+    QVERIFY(!panelDialog->getWorkingPanel());
+}
+
+void TestPanelsTable::dialogBuildsBesideTheWindowWithACancel()
+{
+    // The dialog's working panel is built away from the window, which
+    // answers and shows progress with a Cancel. A cancelled opening shows no
+    // dialog; a cancelled change keeps the working panel as it was, and OK
+    // builds it after all, so that the plane takes that build over.
+    model->addOrUpdatePanel(heavyPanelData());
+    QScopedValueRollback<int> atOnce(PanelPreviewBuild::shownAfterMs, 0);
+    int shown = 0;
+    bool cancel = true;
+    QTimer beat;
+    connect(&beat, &QTimer::timeout, [&] {
+        auto* progress = host->findChild<QProgressDialog*>();
+        if (!progress || !progress->isVisible())
+            return;
+        ++shown;
+        if (cancel)
+            progress->cancel();
+    });
+    beat.start(0);
+    selectRows({0});
+
+    form.btnPanelEdit->click();
+    QVERIFY(shown > 0);
+    QVERIFY(!dialog()->isVisible());
+    QVERIFY(!dialog()->getWorkingPanel());
+
+    cancel = false;
+    form.btnPanelEdit->click();
+    QVERIFY(dialog()->isVisible());
+    QVERIFY(dialog()->getWorkingPanel());
+
+    cancel = true;
+    shown = 0;
+    dialog()->findChild<XDoubleSpinBox*>("txtSweep")->setValue(40.0);
+    QVERIFY(shown > 0);
+    QCOMPARE(dialog()->getWorkingPanel()->getSweep(), 0.0f);
+
+    cancel = false;
+    bool builtForIt = false;
+    connect(dialog(), &WingPanelDialog::baseDataChanged, this, [&] {
+        PanelBaseData values;
+        dialog()->fillPanelFromDialog(values);
+        builtForIt = dialog()->builtPanelOf(values) != nullptr;
+    });
+    dialog()->findChild<QDialogButtonBox*>("buttonBoxEditPanel")->button(QDialogButtonBox::Ok)->click();
+    QVERIFY2(DialogSeam::calls().empty(), qPrintable(DialogSeam::calls().empty() ? QString()
+                                                                                  : DialogSeam::calls()[0].text));
+    QVERIFY(builtForIt);
+    QCOMPARE(model->getPanel(0)->getSweep(), 40.0f);
+    QVERIFY(!dialog()->isVisible());
+    QVERIFY(!dialog()->getWorkingPanel());
+}
+
 void TestPanelsTable::addToEmptyPlaneOffersBlankPanel()
 {
     form.btnPanelAdd->click();
@@ -529,18 +635,23 @@ void TestPanelsTable::editWithoutMemoryLeavesThePlane()
     QCOMPARE(DialogSeam::calls().front().title, QStringLiteral("Not enough memory"));
 }
 
-void TestPanelsTable::deleteInALargeWingIsBuiltAwayWithProgress_data()
+void TestPanelsTable::largeWingChangesAreBuiltAwayWithProgress_data()
 {
+    QTest::addColumn<bool>("rootPanelOk");
     QTest::addColumn<bool>("cancel");
-    QTest::newRow("built") << false;
-    QTest::newRow("cancelled") << true;
+    QTest::newRow("delete, built") << false << false;
+    QTest::newRow("delete, cancelled") << false << true;
+    QTest::newRow("OK on the root panel, built") << true << false;
+    QTest::newRow("OK on the root panel, cancelled") << true << true;
 }
 
-void TestPanelsTable::deleteInALargeWingIsBuiltAwayWithProgress()
+void TestPanelsTable::largeWingChangesAreBuiltAwayWithProgress()
 {
-    // A delete rebuilds every panel; in a wing that takes a while that runs
-    // away from the plane as an undo does: progress with a Cancel that
-    // leaves the plane as it was, and otherwise one undo step.
+    // A delete, or a changed root panel, rebuilds every panel; in a wing
+    // that takes a while that runs away from the plane as an undo does:
+    // progress with a Cancel that leaves the plane as it was (and the
+    // panel dialog open), and otherwise one undo step.
+    QFETCH(bool, rootPanelOk);
     QFETCH(bool, cancel);
     fileManager = std::make_unique<FileManager>(host.get(), QStringLiteral("Planformix"), nullptr, nullptr, nullptr,
                                                 nullptr, QString(), QStringLiteral(".pfz"), plane);
@@ -554,12 +665,19 @@ void TestPanelsTable::deleteInALargeWingIsBuiltAwayWithProgress()
         panel->set_length(400.0f);
         panel->set_rootchord(200.0f);
         panel->set_tipchord(150.0f);
+        panel->set_airfoilname("NACA 2412");
+        panel->set_ribthickness(2.0f);
         panel->set_noofribs(i == 0 ? 200 : 100);
     }
     TestSupport::coverWithFiftyStrips(*wing.mutable_panels(0));
     QVERIFY(plane->loadFromString(wing.SerializeAsString(), SerializeableIf::FILE_LOAD));
     files.setModified(false);
     files.resetHistory();
+    if (rootPanelOk) {
+        selectRows({0});
+        form.btnPanelEdit->click();
+        dialog()->findChild<XDoubleSpinBox*>("txtSweep")->setValue(25.0);
+    }
     std::string before;
     QVERIFY(plane->save(before));
 
@@ -574,20 +692,33 @@ void TestPanelsTable::deleteInALargeWingIsBuiltAwayWithProgress()
             progress->cancel();
     });
     beat.start(10);
-    selectRows({20});
-    form.btnPanelDelete->click();
+    if (rootPanelOk) {
+        dialog()->findChild<QDialogButtonBox*>("buttonBoxEditPanel")->button(QDialogButtonBox::Ok)->click();
+    } else {
+        selectRows({20});
+        form.btnPanelDelete->click();
+    }
     beat.stop();
     QVERIFY(shown > 0);
+    QVERIFY2(DialogSeam::calls().empty(), qPrintable(DialogSeam::calls().empty() ? QString()
+                                                                                  : DialogSeam::calls()[0].text));
     if (cancel) {
         std::string after;
         QVERIFY(plane->save(after));
         QVERIFY(after == before);
         QVERIFY(!files.isModified());
+        QCOMPARE(dialog()->isVisible(), rootPanelOk);
+        if (rootPanelOk)
+            QCOMPARE(dialog()->getNextPanel(), model->getPanel(1));
     } else {
-        QCOMPARE(model->getNoOfPanels(), 20);
+        QCOMPARE(model->getNoOfPanels(), rootPanelOk ? 21 : 20);
+        if (rootPanelOk)
+            QCOMPARE(model->getPanel(0)->getSweep(), 25.0f);
         QVERIFY(files.isModified());
+        QVERIFY(!dialog()->isVisible());
         files.undo();
         QCOMPARE(model->getNoOfPanels(), 21);
+        QCOMPARE(model->getPanel(0)->getSweep(), 0.0f);
     }
 }
 

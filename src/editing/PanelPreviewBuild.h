@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+#include <memory>
+#include <string>
+
+class PanelBaseData;
+class RibCombList;
+class RibList;
+class SheetingStripList;
+class SparList;
+class QWidget;
+
+// Builds the panel dialog's working panel away from the window: on a worker
+// thread, the window painting meanwhile and, once the build has taken a
+// moment, a progress window with a Cancel in front of it, as a document
+// build has. The build asks the wing (its root chord, its first panel) as
+// the plane answers now, so the result is what the plane itself would build
+// from the same values and can take the panel's geometry over as it is.
+class PanelPreviewBuild
+{
+    Q_DECLARE_TR_FUNCTIONS(PanelPreviewBuild)
+
+public:
+    // The panel of these values with its ribs built, or null when the user
+    // cancelled. Runs out of memory as the build does (std::bad_alloc).
+    // What is selected in values is cleared first: a build the plane takes
+    // over must bring no selection into the wing.
+    static std::unique_ptr<PanelBaseData> run(QWidget* parent, PanelBaseData& values, const QString& title);
+
+    // The panel's document entry: two panels with the same entry build the
+    // same ribs (selection is no part of it).
+    static std::string entryOf(const PanelBaseData& values);
+    // Gives the ribs, spars, strips and combs of to the selection of the
+    // lists, item by item, without touching their geometry.
+    static void copySelection(PanelBaseData& to, const RibList& ribs, const SparList& spars,
+                              const SheetingStripList& strips, const RibCombList& combs);
+
+    // How long a build runs before its progress window shows; tests that
+    // answer the window show it at once.
+    static int shownAfterMs;
+};
