@@ -1,16 +1,23 @@
 #include "views/WingFoilGLWidget.h"
 
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <functional>
 #include <iostream>
+#include <limits>
 #include <qopengl.h>
 
 #include "airfoils/Airfoil.h"
+#include "document/DocumentLimits.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/GLUtils.h"
 #include "foundation/Mathematics.h"
 #include "model/Panel.h"
+#include "model/PanelDrawing.h"
 #include "model/RibDefinition.h"
 #include "views/ViewRotation.h"
 
@@ -41,13 +48,92 @@ float tipAlignOffset(Panel& panel)
     return panel.getRibCount() > 0 ? panel.getLastRib().getAlignOffset() : 0.0f;
 }
 
+// A full picture expected to take longer than this (ms) shows as outlines
+// first and follows in slices of about this long between events.
+const double defaultOneGoFrameMs = 250.0;
+const double defaultSliceMs = 40.0;
+// Until a full picture has been timed: what one rib costs with every part
+// shown under software rendering. Fewer ribs time a picture too coarsely.
+const double defaultMsPerRib = 0.4;
+const double ribsToTimeBy = 50.0;
+// The outlines draw about this many ribs, panel and ghosts together.
+const size_t lightFrameRibs = 240;
+
+// What a panel costs to draw, in ribs: a strip cut under advanced covering
+// adds about as many points to its rib as a plain outline has.
+double drawnRibs(const Panel& panel)
+{
+    const DocumentLimits::Size size = DocumentLimits::panelSize(panel.getPanelBaseData());
+    return double(std::max(0LL, size.ribs + size.coveredStripCuts));
+}
+
+// Draws the parts of a panel from a given one on, until the time is up; the
+// first part of a call is always drawn, so every slice gets on.
+class PanelPart : public PanelDrawing::Recorded
+{
+public:
+    PanelPart(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options, size_t from,
+              const QElapsedTimer& clock, double untilMs)
+        : scene(scene)
+        , options(options)
+        , from(from)
+        , clock(clock)
+        , untilNs(std::isfinite(untilMs) ? qint64(untilMs * 1.0e6) : std::numeric_limits<qint64>::max())
+    {
+    }
+
+    void drawPiece(PanelDrawing::Piece piece) override
+    {
+        const size_t parts = PanelDrawing::pieceParts(scene, piece);
+        for (size_t index = 0; index < parts; ++index)
+            if (take())
+                PanelDrawing::drawPiecePart(scene, piece, index, options, 1);
+    }
+    void drawRib(size_t index) override
+    {
+        if (take())
+            scene.ribs[index]->visualize(options, 1.0f);
+    }
+    bool startsPanel() const override { return from == 0; }
+    bool finished() const { return !stopped; }
+    size_t resumeAt() const { return stoppedAt; }
+
+private:
+    bool take()
+    {
+        const size_t part = next++;
+        if (part < from || stopped)
+            return false;
+        if (part > from && clock.nsecsElapsed() >= untilNs) {
+            stopped = true;
+            stoppedAt = part;
+            return false;
+        }
+        return true;
+    }
+
+    const PanelDrawing::Scene& scene;
+    const PlaneVisualisationOptions& options;
+    size_t from;
+    const QElapsedTimer& clock;
+    qint64 untilNs;
+    size_t next = 0;
+    bool stopped = false;
+    size_t stoppedAt = 0;
+};
+
 } // namespace
 
 WingFoilGLWidget::WingFoilGLWidget(QWidget* parent)
     : QGLWidget(viewFormat(), parent),
-      options(true, true, true, true, true, false, true, false, 100, 15, 0.0f, false, false)
+      options(true, true, true, true, true, false, true, false, 100, 15, 0.0f, false, false),
+      oneGoFrameMs(defaultOneGoFrameMs),
+      sliceMs(defaultSliceMs)
 {
     setDefaultView();
+    sliceTimer.setSingleShot(true);
+    sliceTimer.setInterval(0);
+    connect(&sliceTimer, &QTimer::timeout, this, [this] { drawNextSlice(); });
 }
 
 void WingFoilGLWidget::setAirfoil(Airfoil* newAirfoil)
@@ -58,6 +144,8 @@ void WingFoilGLWidget::setAirfoil(Airfoil* newAirfoil)
 
 void WingFoilGLWidget::setPanel(Panel* newPanel)
 {
+    // A frame in slices must not go on with a panel that may be gone.
+    dropFullFrame();
     panel = newPanel;
     // Scheduled, not drawn here: the dialog sets a new working panel on every
     // keystroke, and a burst of them is painted once, with the last panel.
@@ -66,12 +154,15 @@ void WingFoilGLWidget::setPanel(Panel* newPanel)
 
 void WingFoilGLWidget::setGhostPanel(int index, Panel* ghost)
 {
-    if (index == 0 || index == 1)
+    if (index == 0 || index == 1) {
+        dropFullFrame();
         ghosts[index] = ghost;
+    }
 }
 
 void WingFoilGLWidget::setVisualisationOptions(const PlaneVisualisationOptions& newOptions)
 {
+    dropFullFrame();
     options = newOptions;
 }
 
@@ -190,6 +281,10 @@ void WingFoilGLWidget::resizeGL(int width, int height)
 
 void WingFoilGLWidget::paintGL()
 {
+    // What this frame draws over is the back buffer a frame in slices was
+    // being drawn into; it starts again below.
+    dropFullFrame();
+    lightFrame = false;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     GLUtils::setColor(GLUtils::colorBackground, options.getTransparency());
     glMatrixMode(GL_MODELVIEW);
@@ -207,28 +302,169 @@ void WingFoilGLWidget::paintGL()
         return;
     }
 
-    float translation[16];
-    float modelview[16];
-    Mathematics::translationMatrix(translation, camera[0], camera[1], camera[2]);
-    Mathematics::multiplyMatrices(modelview, rotation, translation);
-    glLoadMatrixf(modelview);
+    placeItems();
+    frame = FullFrame();
+    frame.active = true;
+    if (estimatedFullFrameMs() <= oneGoFrameMs) {
+        continueFullFrame(std::numeric_limits<double>::infinity());
+        frame.active = false;
+        return;
+    }
+    drawLightFrame();
+    lightFrame = true;
+    frame.oneGo = false;
+    sliceTimer.start();
+}
 
+void WingFoilGLWidget::placeItems()
+{
     const float cref = referenceChord();
-    GLUtils::drawGrid(10, 1.0f / cref, 100.0f, 0.0f);
-
     float roll = 0.0f;
     float lift = 0.0f;
     liftAndRoll(roll, lift);
+    float translation[16];
+    Mathematics::translationMatrix(translation, camera[0], camera[1], camera[2]);
+    Mathematics::multiplyMatrices(placements[GridItem], rotation, translation);
+    const auto place = [this](int item, const std::function<void()>& moves) {
+        glLoadMatrixf(placements[GridItem]);
+        moves();
+        glGetFloatv(GL_MODELVIEW_MATRIX, placements[item]);
+    };
+    place(PanelItem, [&] {
+        glTranslatef(0.0f, lift, 0.0f);
+        if (options.getShowDihedral())
+            glRotatef(roll, 1.0f, 0.0f, 0.0f);
+    });
+    if (const Panel* previous = ghosts[0])
+        place(PreviousItem,
+              [&] { glTranslatef(-previous->getSweep() / cref, 0.0f, -previous->getLength(0) / cref); });
+    if (const Panel* next = ghosts[1])
+        place(NextItem, [&] {
+            if (options.getShowDihedral())
+                glRotatef(roll, 1.0f, 0.0f, 0.0f);
+            glTranslatef(panel->getSweep() / cref, lift + tipAlignOffset(*panel), panel->getLength(0) / cref);
+            if (options.getShowDihedral())
+                glRotatef(-next->getDihedralAngle(), 1.0f, 0.0f, 0.0f);
+        });
+}
 
-    glPushMatrix();
-    glTranslatef(0.0f, lift, 0.0f);
-    if (options.getShowDihedral())
-        glRotatef(roll, 1.0f, 0.0f, 0.0f);
-    panel->visualize(options, 1);
-    glPopMatrix();
+const Panel* WingFoilGLWidget::itemPanel(int item) const
+{
+    switch (item) {
+    case PanelItem:
+        return panel;
+    case PreviousItem:
+        return options.getShowGhostPanels() ? ghosts[0] : nullptr;
+    case NextItem:
+        return options.getShowGhostPanels() ? ghosts[1] : nullptr;
+    default:
+        return nullptr;
+    }
+}
 
-    if (options.getShowGhostPanels())
-        drawGhosts(roll, lift, cref);
+double WingFoilGLWidget::estimatedFullFrameMs() const
+{
+    double ribs = 0.0;
+    for (int item = PanelItem; item < ItemCount; ++item)
+        if (const Panel* shown = itemPanel(item))
+            ribs += drawnRibs(*shown);
+    return ribs * (msPerRib > 0.0 ? msPerRib : defaultMsPerRib);
+}
+
+void WingFoilGLWidget::drawLightFrame()
+{
+    size_t ribs = 0;
+    for (int item = PanelItem; item < ItemCount; ++item)
+        if (const Panel* shown = itemPanel(item))
+            ribs += size_t(std::max(0, shown->getRibCount()));
+    const size_t step = std::max<size_t>(1, (ribs + lightFrameRibs - 1) / lightFrameRibs);
+    glLoadMatrixf(placements[GridItem]);
+    GLUtils::drawGrid(10, 1.0f / referenceChord(), 100.0f, 0.0f);
+    glDisable(GL_LIGHTING);
+    for (int item = PanelItem; item < ItemCount; ++item) {
+        if (const Panel* shown = itemPanel(item)) {
+            glLoadMatrixf(placements[item]);
+            PanelDrawing::drawOutlines(PanelDrawing::sceneOf(*shown), options, step);
+        }
+    }
+    glEnable(GL_LIGHTING);
+}
+
+bool WingFoilGLWidget::continueFullFrame(double untilMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    PlaneVisualisationOptions ghostOptions(options);
+    ghostOptions.setTransparency(options.getGhostTransparency());
+    ghostOptions.setShowAxes(false);
+    bool firstStep = true;
+    while (frame.item < ItemCount && (firstStep || double(clock.nsecsElapsed()) / 1.0e6 < untilMs)) {
+        firstStep = false;
+        if (frame.item == GridItem) {
+            // A frame drawn at once goes into the buffers paintGL has just
+            // cleared.
+            if (!frame.oneGo)
+                glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+            glLoadMatrixf(placements[GridItem]);
+            GLUtils::drawGrid(10, 1.0f / referenceChord(), 100.0f, 0.0f);
+            ++frame.item;
+            continue;
+        }
+        const Panel* shown = itemPanel(frame.item);
+        if (!shown) {
+            ++frame.item;
+            continue;
+        }
+        const bool ghost = frame.item != PanelItem;
+        GLUtils::greyMode = ghost && options.getGrayGhosts();
+        glLoadMatrixf(placements[frame.item]);
+        if (frame.part == 0)
+            GLUtils::forgetStencilMarks();
+        const PanelDrawing::Scene scene = PanelDrawing::sceneOf(*shown);
+        PanelPart part(scene, ghost ? ghostOptions : options, frame.part, clock, untilMs);
+        PanelDrawing::drawPanel(scene, ghost ? ghostOptions : options, 1, &part);
+        GLUtils::greyMode = false;
+        if (part.finished()) {
+            ++frame.item;
+            frame.part = 0;
+        } else {
+            frame.part = part.resumeAt();
+        }
+    }
+    // A slice is done when the renderer has done it: nothing piles up for
+    // the frame's end to wait for.
+    if (!frame.oneGo)
+        glFinish();
+    frame.drawMs += double(clock.nsecsElapsed()) / 1.0e6;
+    if (frame.item < ItemCount)
+        return false;
+    const double ribs = estimatedFullFrameMs() / (msPerRib > 0.0 ? msPerRib : defaultMsPerRib);
+    if (ribs >= ribsToTimeBy)
+        msPerRib = frame.drawMs / ribs;
+    return true;
+}
+
+bool WingFoilGLWidget::drawNextSlice()
+{
+    sliceTimer.stop();
+    if (!frame.active || frame.oneGo)
+        return true;
+    makeCurrent();
+    if (!continueFullFrame(sliceMs)) {
+        sliceTimer.start();
+        return false;
+    }
+    frame.active = false;
+    lightFrame = false;
+    if (autoBufferSwap())
+        swapBuffers();
+    return true;
+}
+
+void WingFoilGLWidget::dropFullFrame()
+{
+    sliceTimer.stop();
+    frame.active = false;
 }
 
 // The reference chord the panel drawing scales by: the plane's root chord,
@@ -254,30 +490,4 @@ void WingFoilGLWidget::liftAndRoll(float& roll, float& lift) const
         roll = -0.5f * panel->getDihedralAngle();
         lift = 0.0f;
     }
-}
-
-void WingFoilGLWidget::drawGhosts(float roll, float lift, float cref)
-{
-    PlaneVisualisationOptions ghostOptions(options);
-    ghostOptions.setTransparency(options.getGhostTransparency());
-    ghostOptions.setShowAxes(false);
-    GLUtils::greyMode = options.getGrayGhosts();
-
-    if (Panel* previous = ghosts[0]) {
-        glPushMatrix();
-        glTranslatef(-previous->getSweep() / cref, 0.0f, -previous->getLength(0) / cref);
-        previous->visualize(ghostOptions, 1);
-        glPopMatrix();
-    }
-
-    if (Panel* next = ghosts[1]) {
-        if (options.getShowDihedral())
-            glRotatef(roll, 1.0f, 0.0f, 0.0f);
-        glTranslatef(panel->getSweep() / cref, lift + tipAlignOffset(*panel), panel->getLength(0) / cref);
-        if (options.getShowDihedral())
-            glRotatef(-next->getDihedralAngle(), 1.0f, 0.0f, 0.0f);
-        next->visualize(ghostOptions, 1);
-    }
-
-    GLUtils::greyMode = false;
 }

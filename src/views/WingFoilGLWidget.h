@@ -2,6 +2,7 @@
 
 #include <QGLWidget>
 #include <QPoint>
+#include <QTimer>
 
 #include "model/PlaneVisualisationOptions.h"
 
@@ -11,7 +12,9 @@ class Panel;
 // The 3D preview inside the panel dialog: the panel being edited, its wing
 // neighbours as faint ghosts and a ground grid; a lone airfoil outline when
 // there is no panel yet. Every pointer it holds belongs to someone else
-// (the dialog, the panels model, the airfoil library).
+// (the dialog, the panels model, the airfoil library). A picture that would
+// hold the window shows as rib outlines first; the full one follows in
+// slices between events and replaces it when complete.
 class WingFoilGLWidget : public QGLWidget
 {
     Q_OBJECT
@@ -46,6 +49,22 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // Full pictures expected to take longer than oneGo ms show as outlines
+    // first and follow in slices of about slice ms (for tests: 0 and 0
+    // slice every picture part by part).
+    void setFrameSlicing(double oneGo, double slice)
+    {
+        oneGoFrameMs = oneGo;
+        sliceMs = slice;
+    }
+    // What the view has done so far, for checking it: the outlines show
+    // until the full picture is complete.
+    bool isShowingLightFrame() const { return lightFrame; }
+    // Draws the next slice of a full picture that follows the outlines, as
+    // the view's timer does; true when the picture is complete (or there is
+    // none to draw).
+    bool drawNextSlice();
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -56,9 +75,19 @@ protected:
     void paintGL() override;
 
 private:
+    // Where the grid (0), the panel (1) and the ghosts (2, 3) are drawn.
+    enum Item { GridItem, PanelItem, PreviousItem, NextItem, ItemCount };
+
     float referenceChord() const;
     void liftAndRoll(float& roll, float& lift) const;
-    void drawGhosts(float roll, float lift, float cref);
+    void placeItems();
+    const Panel* itemPanel(int item) const;
+    double estimatedFullFrameMs() const;
+    void drawLightFrame();
+    // Draws on from where the full frame stands until untilMs have passed
+    // (at least one part); true when the frame is complete.
+    bool continueFullFrame(double untilMs);
+    void dropFullFrame();
 
     float rotation[16];
     float camera[3];
@@ -67,4 +96,18 @@ private:
     Airfoil* airfoil = nullptr;
     Panel* panel = nullptr;
     Panel* ghosts[2] = {nullptr, nullptr};
+
+    float placements[ItemCount][16];
+    struct FullFrame {
+        bool active = false;
+        bool oneGo = true;
+        int item = GridItem;
+        size_t part = 0;
+        double drawMs = 0.0;
+    } frame;
+    bool lightFrame = false;
+    double oneGoFrameMs;
+    double sliceMs;
+    double msPerRib = 0.0;
+    QTimer sliceTimer;
 };

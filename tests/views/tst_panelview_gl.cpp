@@ -17,6 +17,8 @@
 #include "model/RibDefinition.h"
 #include "views/WingFoilGLWidget.h"
 
+#include <limits>
+
 // The panel dialog's 3D preview, drawn for real on the X display and read
 // back pixel by pixel: what it shows with and without a panel, where the
 // neighbours go and how they look, the fixed view directions and what the
@@ -212,6 +214,7 @@ private slots:
     void wheelEnlargesThePanel();
     void doubleClickRestoresTheDefaultView();
     void burstOfPanelsIsPaintedOnce();
+    void slowPictureShowsOutlinesUntilItsSlicesAreDone();
 
 private:
     QTemporaryDir importedFoils;
@@ -715,6 +718,41 @@ QTEST_MAIN(TestPanelView)
 // The panel dialog hands over a new working panel on every keystroke, and
 // a drag or the wheel moves the camera many times a frame; the view paints
 // once when the burst is over.
+void TestPanelView::slowPictureShowsOutlinesUntilItsSlicesAreDone()
+{
+    // A picture that would hold the window shows rib outlines first; the
+    // full one is drawn part by part and comes out as the picture drawn at
+    // once, ghosts and all. A change in between starts it again.
+    auto panel = straightPanel(4.0f, 30);
+    auto previous = straightPanel(0.0f, 20);
+    auto next = straightPanel(0.0f, 20);
+    view->setModelviewMatrix(WingFoilGLWidget::TopView);
+    view->setTranslation(0.0f, -0.5f, -6.0f);
+    view->setPanel(panel.get());
+    view->setGhostPanel(0, previous.get());
+    view->setGhostPanel(1, next.get());
+    view->setVisualisationOptions(
+        PlaneVisualisationOptions(true, true, true, true, true, false, true, false, 100, 40, 0.0f, true, false));
+    view->setFrameSlicing(std::numeric_limits<double>::infinity(), 0.0);
+    const QImage atOnce = view->render();
+    QVERIFY(!view->isShowingLightFrame());
+
+    view->setFrameSlicing(0.0, 0.0);
+    const QImage outlines = view->render();
+    QVERIFY(view->isShowingLightFrame());
+    QVERIFY(outlines != atOnce);
+    QVERIFY(!boxOf(outlines, standsOut).isEmpty());
+    QVERIFY(!view->drawNextSlice());
+    // Painted again, the frame starts over.
+    QCOMPARE(view->render(), outlines);
+    int slices = 1;
+    while (!view->drawNextSlice())
+        ++slices;
+    QVERIFY(slices > 3);
+    QVERIFY(!view->isShowingLightFrame());
+    QCOMPARE(view->grabFrameBuffer(), atOnce);
+}
+
 void TestPanelView::burstOfPanelsIsPaintedOnce()
 {
     const std::unique_ptr<Panel> first = straightPanel();
