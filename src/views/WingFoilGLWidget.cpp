@@ -48,14 +48,6 @@ float tipAlignOffset(Panel& panel)
     return panel.getRibCount() > 0 ? panel.getLastRib().getAlignOffset() : 0.0f;
 }
 
-// A full picture expected to take longer than this (ms) shows as outlines
-// first and follows in slices of about this long between events.
-const double defaultOneGoFrameMs = 250.0;
-const double defaultSliceMs = 40.0;
-// Until a full picture has been timed: what one rib costs with every part
-// shown under software rendering. Fewer ribs time a picture too coarsely.
-const double defaultMsPerRib = 0.4;
-const double ribsToTimeBy = 50.0;
 // The outlines draw about this many ribs, panel and ghosts together.
 const size_t lightFrameRibs = 240;
 
@@ -67,18 +59,17 @@ double drawnRibs(const Panel& panel)
     return double(std::max(0LL, size.ribs + size.coveredStripCuts));
 }
 
-// Draws the parts of a panel from a given one on, until the time is up; the
-// first part of a call is always drawn, so every slice gets on.
+// Draws the parts of a panel from a given one on, until the slice is over;
+// the first part of a call is always drawn, so every slice gets on.
 class PanelPart : public PanelDrawing::Recorded
 {
 public:
     PanelPart(const PanelDrawing::Scene& scene, const PlaneVisualisationOptions& options, size_t from,
-              const QElapsedTimer& clock, double untilMs)
+              const FrameScheduler::Slice& slice)
         : scene(scene)
         , options(options)
         , from(from)
-        , clock(clock)
-        , untilNs(std::isfinite(untilMs) ? qint64(untilMs * 1.0e6) : std::numeric_limits<qint64>::max())
+        , slice(slice)
     {
     }
 
@@ -104,7 +95,7 @@ private:
         const size_t part = next++;
         if (part < from || stopped)
             return false;
-        if (part > from && clock.nsecsElapsed() >= untilNs) {
+        if (part > from && slice.isOver()) {
             stopped = true;
             stoppedAt = part;
             return false;
@@ -115,20 +106,84 @@ private:
     const PanelDrawing::Scene& scene;
     const PlaneVisualisationOptions& options;
     size_t from;
-    const QElapsedTimer& clock;
-    qint64 untilNs;
+    const FrameScheduler::Slice& slice;
     size_t next = 0;
     bool stopped = false;
     size_t stoppedAt = 0;
+};
+
+// One full picture of the preview, step by step: the grid, then the panel
+// and its ghosts part by part, each where the view placed it when the
+// picture was started. The view drops it as soon as anything shown changes.
+class PreviewFrame : public FrameScheduler::Frame
+{
+public:
+    PreviewFrame(const Panel* const (&shown)[WingFoilGLWidget::ItemCount],
+                 const float (&placed)[WingFoilGLWidget::ItemCount][16], const PlaneVisualisationOptions& options,
+                 float referenceChord, bool cleared)
+        : options(options)
+        , ghostOptions(options)
+        , referenceChord(referenceChord)
+        , cleared(cleared)
+    {
+        std::copy(std::begin(shown), std::end(shown), items);
+        std::memcpy(placements, placed, sizeof placements);
+        ghostOptions.setTransparency(options.getGhostTransparency());
+        ghostOptions.setShowAxes(false);
+        for (const Panel* panel : items)
+            if (panel)
+                ribs += drawnRibs(*panel);
+    }
+
+    bool drawStep(FrameScheduler::Slice& slice) override
+    {
+        if (item == WingFoilGLWidget::GridItem) {
+            // A picture drawn at once goes into the buffers the view has
+            // just cleared.
+            if (!cleared)
+                glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+            glLoadMatrixf(placements[WingFoilGLWidget::GridItem]);
+            GLUtils::drawGrid(10, 1.0f / referenceChord, 100.0f, 0.0f);
+            ++item;
+        } else if (const Panel* panel = items[item]) {
+            const bool ghost = item != WingFoilGLWidget::PanelItem;
+            const PlaneVisualisationOptions& drawn = ghost ? ghostOptions : options;
+            GLUtils::greyMode = ghost && options.getGrayGhosts();
+            glLoadMatrixf(placements[item]);
+            if (part == 0)
+                GLUtils::forgetStencilMarks();
+            const PanelDrawing::Scene scene = PanelDrawing::sceneOf(*panel);
+            PanelPart drawing(scene, drawn, part, slice);
+            PanelDrawing::drawPanel(scene, drawn, 1, &drawing);
+            GLUtils::greyMode = false;
+            part = drawing.finished() ? 0 : drawing.resumeAt();
+            if (drawing.finished())
+                ++item;
+        } else {
+            ++item;
+        }
+        return item >= WingFoilGLWidget::ItemCount;
+    }
+    void finishWork() override { glFinish(); }
+    double units() const override { return ribs; }
+
+private:
+    const Panel* items[WingFoilGLWidget::ItemCount] = {};
+    float placements[WingFoilGLWidget::ItemCount][16];
+    PlaneVisualisationOptions options;
+    PlaneVisualisationOptions ghostOptions;
+    float referenceChord;
+    bool cleared;
+    double ribs = 0.0;
+    int item = WingFoilGLWidget::GridItem;
+    size_t part = 0;
 };
 
 } // namespace
 
 WingFoilGLWidget::WingFoilGLWidget(QWidget* parent)
     : QGLWidget(viewFormat(), parent),
-      options(true, true, true, true, true, false, true, false, 100, 15, 0.0f, false, false),
-      oneGoFrameMs(defaultOneGoFrameMs),
-      sliceMs(defaultSliceMs)
+      options(true, true, true, true, true, false, true, false, 100, 15, 0.0f, false, false)
 {
     setDefaultView();
     sliceTimer.setSingleShot(true);
@@ -283,8 +338,9 @@ void WingFoilGLWidget::paintGL()
 {
     // What this frame draws over is the back buffer a frame in slices was
     // being drawn into; it starts again below.
-    dropFullFrame();
-    lightFrame = false;
+    sliceTimer.stop();
+    frames.drop();
+    frames.setShowingLightFrame(false);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     GLUtils::setColor(GLUtils::colorBackground, options.getTransparency());
     glMatrixMode(GL_MODELVIEW);
@@ -303,16 +359,21 @@ void WingFoilGLWidget::paintGL()
     }
 
     placeItems();
-    frame = FullFrame();
-    frame.active = true;
-    if (estimatedFullFrameMs() <= oneGoFrameMs) {
-        continueFullFrame(std::numeric_limits<double>::infinity());
-        frame.active = false;
+    const Panel* const shown[ItemCount] = {nullptr, itemPanel(PanelItem), itemPanel(PreviousItem),
+                                           itemPanel(NextItem)};
+    double ribs = 0.0;
+    for (const Panel* item : shown)
+        if (item)
+            ribs += drawnRibs(*item);
+    const double estimate = frames.estimateMs(ribs);
+    if (frames.drawsAtOnce(estimate)) {
+        PreviewFrame frame(shown, placements, options, referenceChord(), true);
+        frames.drawAtOnce(frame);
         return;
     }
     drawLightFrame();
-    lightFrame = true;
-    frame.oneGo = false;
+    frames.startInSlices(std::make_unique<PreviewFrame>(shown, placements, options, referenceChord(), false),
+                         estimate);
     sliceTimer.start();
 }
 
@@ -362,15 +423,6 @@ const Panel* WingFoilGLWidget::itemPanel(int item) const
     }
 }
 
-double WingFoilGLWidget::estimatedFullFrameMs() const
-{
-    double ribs = 0.0;
-    for (int item = PanelItem; item < ItemCount; ++item)
-        if (const Panel* shown = itemPanel(item))
-            ribs += drawnRibs(*shown);
-    return ribs * (msPerRib > 0.0 ? msPerRib : defaultMsPerRib);
-}
-
 void WingFoilGLWidget::drawLightFrame()
 {
     size_t ribs = 0;
@@ -390,72 +442,16 @@ void WingFoilGLWidget::drawLightFrame()
     glEnable(GL_LIGHTING);
 }
 
-bool WingFoilGLWidget::continueFullFrame(double untilMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    PlaneVisualisationOptions ghostOptions(options);
-    ghostOptions.setTransparency(options.getGhostTransparency());
-    ghostOptions.setShowAxes(false);
-    bool firstStep = true;
-    while (frame.item < ItemCount && (firstStep || double(clock.nsecsElapsed()) / 1.0e6 < untilMs)) {
-        firstStep = false;
-        if (frame.item == GridItem) {
-            // A frame drawn at once goes into the buffers paintGL has just
-            // cleared.
-            if (!frame.oneGo)
-                glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-            glLoadMatrixf(placements[GridItem]);
-            GLUtils::drawGrid(10, 1.0f / referenceChord(), 100.0f, 0.0f);
-            ++frame.item;
-            continue;
-        }
-        const Panel* shown = itemPanel(frame.item);
-        if (!shown) {
-            ++frame.item;
-            continue;
-        }
-        const bool ghost = frame.item != PanelItem;
-        GLUtils::greyMode = ghost && options.getGrayGhosts();
-        glLoadMatrixf(placements[frame.item]);
-        if (frame.part == 0)
-            GLUtils::forgetStencilMarks();
-        const PanelDrawing::Scene scene = PanelDrawing::sceneOf(*shown);
-        PanelPart part(scene, ghost ? ghostOptions : options, frame.part, clock, untilMs);
-        PanelDrawing::drawPanel(scene, ghost ? ghostOptions : options, 1, &part);
-        GLUtils::greyMode = false;
-        if (part.finished()) {
-            ++frame.item;
-            frame.part = 0;
-        } else {
-            frame.part = part.resumeAt();
-        }
-    }
-    // A slice is done when the renderer has done it: nothing piles up for
-    // the frame's end to wait for.
-    if (!frame.oneGo)
-        glFinish();
-    frame.drawMs += double(clock.nsecsElapsed()) / 1.0e6;
-    if (frame.item < ItemCount)
-        return false;
-    const double ribs = estimatedFullFrameMs() / (msPerRib > 0.0 ? msPerRib : defaultMsPerRib);
-    if (ribs >= ribsToTimeBy)
-        msPerRib = frame.drawMs / ribs;
-    return true;
-}
-
 bool WingFoilGLWidget::drawNextSlice()
 {
     sliceTimer.stop();
-    if (!frame.active || frame.oneGo)
+    if (!frames.isDrawingInSlices())
         return true;
     makeCurrent();
-    if (!continueFullFrame(sliceMs)) {
+    if (!frames.drawSlice()) {
         sliceTimer.start();
         return false;
     }
-    frame.active = false;
-    lightFrame = false;
     if (autoBufferSwap())
         swapBuffers();
     return true;
@@ -463,8 +459,12 @@ bool WingFoilGLWidget::drawNextSlice()
 
 void WingFoilGLWidget::dropFullFrame()
 {
+    // The outlines on screen stand for a picture that no longer holds: a
+    // new one follows.
+    if (frames.isDrawingInSlices())
+        update();
     sliceTimer.stop();
-    frame.active = false;
+    frames.drop();
 }
 
 // The reference chord the panel drawing scales by: the plane's root chord,

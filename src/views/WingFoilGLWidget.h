@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "model/PlaneVisualisationOptions.h"
+#include "views/FrameScheduler.h"
 
 class Airfoil;
 class Panel;
@@ -52,18 +53,17 @@ public:
     // Full pictures expected to take longer than oneGo ms show as outlines
     // first and follow in slices of about slice ms (for tests: 0 and 0
     // slice every picture part by part).
-    void setFrameSlicing(double oneGo, double slice)
-    {
-        oneGoFrameMs = oneGo;
-        sliceMs = slice;
-    }
+    void setFrameSlicing(double oneGo, double slice) { frames.setSlicing(oneGo, slice); }
     // What the view has done so far, for checking it: the outlines show
     // until the full picture is complete.
-    bool isShowingLightFrame() const { return lightFrame; }
+    bool isShowingLightFrame() const { return frames.isShowingLightFrame(); }
     // Draws the next slice of a full picture that follows the outlines, as
     // the view's timer does; true when the picture is complete (or there is
     // none to draw).
     bool drawNextSlice();
+
+    // What a full picture draws, in order.
+    enum Item { GridItem, PanelItem, PreviousItem, NextItem, ItemCount };
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -75,18 +75,11 @@ protected:
     void paintGL() override;
 
 private:
-    // Where the grid (0), the panel (1) and the ghosts (2, 3) are drawn.
-    enum Item { GridItem, PanelItem, PreviousItem, NextItem, ItemCount };
-
     float referenceChord() const;
     void liftAndRoll(float& roll, float& lift) const;
     void placeItems();
     const Panel* itemPanel(int item) const;
-    double estimatedFullFrameMs() const;
     void drawLightFrame();
-    // Draws on from where the full frame stands until untilMs have passed
-    // (at least one part); true when the frame is complete.
-    bool continueFullFrame(double untilMs);
     void dropFullFrame();
 
     float rotation[16];
@@ -98,16 +91,6 @@ private:
     Panel* ghosts[2] = {nullptr, nullptr};
 
     float placements[ItemCount][16];
-    struct FullFrame {
-        bool active = false;
-        bool oneGo = true;
-        int item = GridItem;
-        size_t part = 0;
-        double drawMs = 0.0;
-    } frame;
-    bool lightFrame = false;
-    double oneGoFrameMs;
-    double sliceMs;
-    double msPerRib = 0.0;
+    FrameScheduler frames;
     QTimer sliceTimer;
 };
