@@ -72,16 +72,22 @@ namespace {
 
 // Working lists of the passes, kept per thread so that finishing a rib
 // costs no allocation once the first rib has sized them.
-std::vector<int>& threadList(int which)
+std::vector<int>& threadRuns()
 {
-    thread_local std::vector<int> lists[2];
-    return lists[which];
+    thread_local std::vector<int> runs;
+    return runs;
+}
+
+std::vector<OutlineCleanup::Span>& threadSpans(int which)
+{
+    thread_local std::vector<OutlineCleanup::Span> spans[2];
+    return spans[which];
 }
 
 } // namespace
 
 OutlineCleanup::OutlineCleanup(PointList& outline, const PointList& camberLine, float scale)
-    : outline(outline), camberLine(camberLine), scale(scale), runStarts(threadList(0)), sweepOrder(threadList(1))
+    : outline(outline), camberLine(camberLine), scale(scale), runStarts(threadRuns()), sweep(threadSpans(0)), merged(threadSpans(1))
 {
 }
 
@@ -202,7 +208,11 @@ void OutlineCleanup::cleanOutline()
     // Each pass mends one fault and may uncover the next; every pass makes
     // a point one with its neighbours, so they end within the point count.
     const int most = int(outline.size());
-    for (int pass = 0; pass < most && (cutLoop() || foldReversal()); ++pass) {
+    for (int pass = 0; pass < most; ++pass) {
+        collectRuns();
+        if ((plainlyUncrossed() || !cutLoop()) && !foldReversal()) {
+            break;
+        }
     }
 }
 
@@ -380,6 +390,64 @@ double OutlineCleanup::signedArea(int first, int end, const Vector3D& at) const
     return sum + px * at.getY() - at.getX() * py;
 }
 
+// Whether the outline is sure not to cross itself, found in one walk: the
+// upper surface runs forward and the lower one back without turning, and
+// wherever the two overlap along the chord the upper lies wholly above the
+// lower. Most ribs are so; the others are searched segment by segment.
+bool OutlineCleanup::plainlyUncrossed() const
+{
+    const int m = int(runStarts.size());
+    if (m < 4) {
+        return true;
+    }
+    auto x = [&](int r) { return outline[size_t(runStarts[size_t((r + m) % m)])]->getX(); };
+    auto y = [&](int r) { return outline[size_t(runStarts[size_t((r + m) % m)])]->getY(); };
+    int nose = 0;
+    for (int r = 1; r < m; ++r) {
+        if (x(r) < x(nose)) {
+            nose = r;
+        }
+    }
+    // The upper surface from the nose back to the trailing edge, and the
+    // lower one, as run indices in order of growing x; the closing segment
+    // goes with the side it continues.
+    const bool closingBelow = x(0) >= x(m - 1);
+    const int upperEnd = closingBelow ? 0 : -1;
+    const int lowerEnd = closingBelow ? m : m - 1;
+    for (int r = nose; r > upperEnd; --r) {
+        if (x(r - 1) < x(r)) {
+            return false;
+        }
+    }
+    for (int r = nose; r < lowerEnd; ++r) {
+        if (x(r + 1) < x(r)) {
+            return false;
+        }
+    }
+    // Upper segment i runs from run i to run i - 1, lower segment j from
+    // run j to run j + 1 (run m is run 0).
+    int first = nose;
+    for (int i = nose; i > upperEnd; --i) {
+        const float uMinX = x(i);
+        const float uMaxX = x(i - 1);
+        const float uMinY = std::min(y(i), y(i - 1));
+        while (first < lowerEnd && x(first + 1) < uMinX) {
+            ++first;
+        }
+        for (int j = first; j < lowerEnd && x(j) <= uMaxX; ++j) {
+            const int a = (i - 1 + m) % m;
+            const int b = (j + 1) % m;
+            if (j == i || b == a || j == a || b == i) {
+                continue;
+            }
+            if (uMinY <= std::max(y(j), y(j + 1))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // Where the outline crosses itself, the stretch between the two crossing
 // segments is a loop turned inside out: both sheets have sunk a thin nose
 // or tail through each other. The shorter side of the crossing (the loop,
@@ -387,27 +455,60 @@ double OutlineCleanup::signedArea(int first, int end, const Vector3D& at) const
 // sunken surfaces meet.
 bool OutlineCleanup::cutLoop()
 {
-    collectRuns();
     const int m = int(runStarts.size());
     if (m < 4) {
         return false;
     }
     auto point = [&](int r) -> const Vector3D& { return *outline[size_t(runStarts[size_t(r % m)])]; };
-    auto minX = [&](int s) { return std::min(point(s).getX(), point(s + 1).getX()); };
-    auto maxX = [&](int s) { return std::max(point(s).getX(), point(s + 1).getX()); };
     // Segments by their lowest x: only those whose x ranges overlap can meet,
     // and along a rib those are a few at a time.
-    sweepOrder.resize(size_t(m));
-    for (int s = 0; s < m; ++s) {
-        sweepOrder[size_t(s)] = s;
+    // The upper surface runs forward and the lower one back, so the upper
+    // segments taken backwards and the lower ones each come nearly in order:
+    // each is put in order by insertion, then the two are merged.
+    int nose = 0;
+    for (int r = 1; r < m; ++r) {
+        if (point(r).getX() < point(nose).getX()) {
+            nose = r;
+        }
     }
-    std::sort(sweepOrder.begin(), sweepOrder.end(), [&](int a, int b) { return minX(a) < minX(b); });
+    auto span = [&](int s) {
+        const float a = point(s).getX();
+        const float b = point(s + 1).getX();
+        const float c = point(s).getY();
+        const float d = point(s + 1).getY();
+        return Span{std::min(a, b), std::max(a, b), std::min(c, d), std::max(c, d), s};
+    };
+    auto insertionSort = [](std::vector<Span>::iterator first, std::vector<Span>::iterator last) {
+        for (auto i = first; i != last; ++i) {
+            const Span moving = *i;
+            auto j = i;
+            for (; j != first && (j - 1)->minX > moving.minX; --j) {
+                *j = *(j - 1);
+            }
+            *j = moving;
+        }
+    };
+    merged.resize(size_t(m));
+    for (int s = 0; s < nose; ++s) {
+        merged[size_t(s)] = span(nose - 1 - s);
+    }
+    for (int s = nose; s < m; ++s) {
+        merged[size_t(s)] = span(s);
+    }
+    insertionSort(merged.begin(), merged.begin() + nose);
+    insertionSort(merged.begin() + nose, merged.end());
+    sweep.resize(size_t(m));
+    std::merge(merged.begin(), merged.begin() + nose, merged.begin() + nose, merged.end(), sweep.begin(),
+               [](const Span& a, const Span& b) { return a.minX < b.minX; });
     Vector3D at;
-    for (size_t i = 0; i < sweepOrder.size(); ++i) {
-        const int s = sweepOrder[i];
-        const float reach = maxX(s);
-        for (size_t j = i + 1; j < sweepOrder.size() && minX(sweepOrder[j]) <= reach; ++j) {
-            const int t = sweepOrder[j];
+    for (size_t i = 0; i < sweep.size(); ++i) {
+        const int s = sweep[i].segment;
+        const float reach = sweep[i].maxX;
+        for (size_t j = i + 1; j < sweep.size() && sweep[j].minX <= reach; ++j) {
+            if (sweep[j].minY > sweep[i].maxY || sweep[j].maxY < sweep[i].minY) {
+                continue;
+            }
+            const int t = sweep[j].segment;
             const int low = std::min(s, t);
             const int high = std::max(s, t);
             if (high - low == 1 || (low == 0 && high == m - 1)) {
@@ -470,7 +571,6 @@ bool OutlineCleanup::cutLoop()
 // the way back retraces the way out.
 bool OutlineCleanup::foldReversal()
 {
-    collectRuns();
     const int m = int(runStarts.size());
     if (m < 3) {
         return false;

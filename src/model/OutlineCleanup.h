@@ -28,6 +28,15 @@ public:
     // The camber line's height at x; 0 outside it.
     static float camberYAt(const PointList& camberLine, float x);
 
+    // A segment of the outline by its extent, for the search for crossings.
+    struct Span {
+        float minX;
+        float maxX;
+        float minY;
+        float maxY;
+        int segment;
+    };
+
     // Flattens steps and spikes narrower than 0.5 mm, cuts loops and folds
     // cuts that run out and back.
     void cleanOutline();
@@ -38,6 +47,9 @@ private:
     const std::vector<int>& collectRuns();
     void setRun(int run, float x, float y);
     double signedArea(int first, int end, const Vector3D& at) const;
+    bool plainlyUncrossed() const;
+    // Each mends at most one fault, on the runs as collectRuns last found
+    // them, and tells whether it did.
     bool cutLoop();
     bool foldReversal();
 
@@ -45,5 +57,6 @@ private:
     const PointList& camberLine;
     float scale;
     std::vector<int>& runStarts;
-    std::vector<int>& sweepOrder;
+    std::vector<Span>& sweep;
+    std::vector<Span>& merged;
 };
