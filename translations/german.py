@@ -392,6 +392,12 @@ GERMAN['MainWindow'].update({
   'Airfoil exists': 'Profil existiert',
   "Airfoil with the name '": "Ein Profil mit dem Namen '",
   "' already exists! Please choose a different name.": "' existiert bereits! Bitte einen anderen Namen wählen.",
+  'Airfoils not found': 'Profile nicht gefunden',
+  'The airfoil library lacks airfoils this document names. Until they are added to it, these panels are cut from another section; the document keeps the names it was saved with.':
+    'Der Profilbibliothek fehlen Profile, die dieses Dokument nennt. Bis sie ihr hinzugefügt sind, werden diese Segmente aus einem anderen Profil geschnitten; das Dokument behält die Namen, mit denen es gespeichert wurde.',
+  "Panel '%1', root: '%2' is cut as '%3'": "Segment '%1', Wurzel: '%2' wird als '%3' geschnitten",
+  "Panel '%1', tip: '%2' is cut as '%3'": "Segment '%1', Ende: '%2' wird als '%3' geschnitten",
+  'no section': 'kein Profil',
   'File in use': 'Datei in Gebrauch',
   "The file %1 holds the airfoil '%2' of the library, which would be lost at the next start. Please choose a different file name.":
     "Die Datei %1 enthält das Profil '%2' der Profilbibliothek, das beim nächsten Start verloren wäre. Bitte einen anderen Dateinamen wählen.",

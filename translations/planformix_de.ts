@@ -684,6 +684,26 @@ Soll sie ersetzt werden?</translation>
             <source>File %1 already exists and holds the airfoil '%2', which is not in the library and would be lost - overwrite?</source>
             <translation>Die Datei %1 existiert bereits und enthält das Profil '%2', das nicht in der Profilbibliothek ist und verloren ginge - überschreiben?</translation>
         </message>
+        <message>
+            <source>no section</source>
+            <translation>kein Profil</translation>
+        </message>
+        <message>
+            <source>Panel '%1', root: '%2' is cut as '%3'</source>
+            <translation>Segment '%1', Wurzel: '%2' wird als '%3' geschnitten</translation>
+        </message>
+        <message>
+            <source>Panel '%1', tip: '%2' is cut as '%3'</source>
+            <translation>Segment '%1', Ende: '%2' wird als '%3' geschnitten</translation>
+        </message>
+        <message>
+            <source>Airfoils not found</source>
+            <translation>Profile nicht gefunden</translation>
+        </message>
+        <message>
+            <source>The airfoil library lacks airfoils this document names. Until they are added to it, these panels are cut from another section; the document keeps the names it was saved with.</source>
+            <translation>Der Profilbibliothek fehlen Profile, die dieses Dokument nennt. Bis sie ihr hinzugefügt sind, werden diese Segmente aus einem anderen Profil geschnitten; das Dokument behält die Namen, mit denen es gespeichert wurde.</translation>
+        </message>
     </context>
     <context>
         <name>OutputProgress</name>

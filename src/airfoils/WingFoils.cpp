@@ -189,6 +189,8 @@ Airfoil* WingFoils::findAirfoil(QString name, bool useDefault)
     const auto found = airfoils.find(name);
     if (found != airfoils.end())
         return found->second;
+    if (Airfoil* full = findCutName(name))
+        return full;
     if (!useDefault)
         return nullptr;
     const QString defaultName = ApplicationSettings::defaultAirfoilName();
@@ -197,6 +199,26 @@ Airfoil* WingFoils::findAirfoil(QString name, bool useDefault)
               << defaultName.toStdString() << " instead!" << std::endl;
     const auto fallback = airfoils.find(defaultName);
     return fallback != airfoils.end() ? fallback->second : nullptr;
+}
+
+// Earlier builds read a name line only up to its first byte beyond ASCII
+// ("Profil M" for a file naming "Profil Mü 12" in Latin-1), and documents
+// saved then carry that start. It stands for the one airfoil whose name
+// goes on from there with a letter beyond ASCII; when several do, none is
+// guessed.
+Airfoil* WingFoils::findCutName(const QString& name) const
+{
+    if (name.isEmpty())
+        return nullptr;
+    Airfoil* match = nullptr;
+    for (auto it = airfoils.upper_bound(name); it != airfoils.end() && it->first.startsWith(name); ++it) {
+        if (it->first.at(name.size()).unicode() <= 0x7F)
+            continue;
+        if (match)
+            return nullptr;
+        match = it->second;
+    }
+    return match;
 }
 
 void WingFoils::printAirfoils(int count) const

@@ -50,7 +50,8 @@ public:
     // The name of the library's airfoil that the file holds, empty when
     // none: writing over that file would lose the airfoil at the next start.
     QString airfoilOfFile(const QString& file) const;
-    // Exact, case-sensitive lookup. With useDefault a missing name is
+    // Exact, case-sensitive lookup. A name that earlier builds cut short
+    // finds its airfoil (see findCutName). With useDefault a missing name is
     // reported and answered with the default airfoil (null when that is
     // missing too).
     Airfoil* findAirfoil(QString name, bool useDefault);
@@ -60,6 +61,8 @@ public:
     void printAirfoils(int count) const;
 
 private:
+    Airfoil* findCutName(const QString& name) const;
+
     std::map<QString, Airfoil*> airfoils;
     // Absolute file path to the name of the airfoil read from it or
     // imported into it.

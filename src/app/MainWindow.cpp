@@ -8,6 +8,7 @@
 #include "app/Planformix.h"
 #include "document/FileManager.h"
 #include "document/PlaneModel.h"
+#include "model/Panel.h"
 #include "editing/AirfoilImportDialog.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/CompiledResources.h"
@@ -165,6 +166,42 @@ void MainWindow::loadFile()
     // shown as saved and an untouched document is not shown as changed.
     fileManager->setModified(loaded ? false : wasModified);
     model->setHistoryRecordingEnabled(true);
+    if (loaded)
+        tellSubstitutedAirfoils();
+}
+
+void MainWindow::tellSubstitutedAirfoils()
+{
+    WingFoils* library = WingFoils::instance();
+    if (!library)
+        return;
+    // The panels keep the names their document gave, and Save writes them
+    // back: once the airfoil is installed, the document is cut from it
+    // again. Only a name chosen in the panel dialog replaces one.
+    const auto sectionName = [](const Airfoil* airfoil) {
+        return airfoil ? airfoil->getName() : tr("no section");
+    };
+    QStringList lines;
+    for (const Panel* panel : PlaneModel::instance()->getPanelList()) {
+        const QString rootName = panel->getAirfoilName(RootAirfoil);
+        const QString tipName = panel->getAirfoilName(TipAirfoil);
+        Airfoil* root = library->findAirfoil(rootName, false);
+        if (!root) {
+            // Asked without a message: the console already had one when the
+            // panel was built.
+            root = library->findAirfoil(ApplicationSettings::defaultAirfoilName(), false);
+            lines << tr("Panel '%1', root: '%2' is cut as '%3'").arg(panel->getPanelName(), rootName, sectionName(root));
+        }
+        if (!tipName.isEmpty() && !library->findAirfoil(tipName, false))
+            lines << tr("Panel '%1', tip: '%2' is cut as '%3'").arg(panel->getPanelName(), tipName, sectionName(root));
+    }
+    if (lines.isEmpty())
+        return;
+    DialogSeam::warning(this, tr("Airfoils not found"),
+                        tr("The airfoil library lacks airfoils this document names. Until they are added to it, "
+                           "these panels are cut from another section; the document keeps the names it was "
+                           "saved with.")
+                            + QStringLiteral("\n\n") + lines.join(QLatin1Char('\n')));
 }
 
 void MainWindow::saveFile()

@@ -80,6 +80,9 @@ private:
     static QString documentFilter();
     // Sets every text of the window and of what it built in code again.
     void retranslate();
+    // After an open: which panels are cut from another section than the
+    // one their document names, because the airfoil library lacks it.
+    void tellSubstitutedAirfoils();
 
     QTranslator* translator;
     QTranslator* qtTranslator;

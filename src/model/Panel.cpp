@@ -1,5 +1,6 @@
 #include "model/Panel.h"
 
+#include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
 #include "foundation/Mathematics.h"
 #include "model/PanelDrawing.h"
@@ -165,8 +166,10 @@ QVariant Panel::getCellData(int column) const
     case 1: {
         const QString name = data.getAirfoilName(RootAirfoil);
         WingFoils* library = WingFoils::instance();
-        if (library && library->findAirfoil(name, false))
-            return name;
+        // The section the ribs are cut from, which may carry more of its
+        // name than an earlier build saved.
+        if (const Airfoil* airfoil = library ? library->findAirfoil(name, false) : nullptr)
+            return airfoil->getName();
         return name + QCoreApplication::translate("Panel", " (not found, defaulted to ")
                + QStringLiteral("CLARK Y AIRFOIL") + QLatin1Char(')');
     }

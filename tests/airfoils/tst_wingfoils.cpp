@@ -52,6 +52,8 @@ private slots:
     void missingDirectoryIsReportedToCaller();
     void lookupIsCaseSensitiveWithDefaultFallback();
     void replacedLibraryKeepsItsAirfoils();
+    void nameCutAtItsFirstLetterBeyondAsciiFindsTheAirfoil_data();
+    void nameCutAtItsFirstLetterBeyondAsciiFindsTheAirfoil();
 };
 
 void TestWingFoils::shippedFolderLoadsOnCommonStations()
@@ -217,6 +219,33 @@ void TestWingFoils::replacedLibraryKeepsItsAirfoils()
     QVERIFY(WingFoils::instance()->findAirfoil("NACA 0012", false) != held);
     QCOMPARE(held->getName(), QString("NACA 0012"));
     QCOMPARE(held->getPoint(140)->getY(), nose);
+}
+
+void TestWingFoils::nameCutAtItsFirstLetterBeyondAsciiFindsTheAirfoil_data()
+{
+    QTest::addColumn<QString>("saved");  // as an earlier build kept it
+    QTest::addColumn<QString>("found");  // empty: none
+    QTest::newRow("Latin-1 file, cut at its umlaut") << "Profil M" << QString::fromUtf8("Profil Mü 12");
+    QTest::newRow("cut at its first letter") << "" << "";
+    QTest::newRow("name going on in ASCII") << "Profil" << "";
+    QTest::newRow("two names going on beyond ASCII") << "Eppler " << "";
+}
+
+void TestWingFoils::nameCutAtItsFirstLetterBeyondAsciiFindsTheAirfoil()
+{
+    QFETCH(QString, saved);
+    QFETCH(QString, found);
+    QTemporaryDir foils;
+    QTemporaryDir imported;
+    writeFile(foils.path() + "/m.dat", "Profil M\xFC 12\n" + Thin);
+    writeFile(foils.path() + "/e1.dat", QString::fromUtf8("Eppler ä").toUtf8() + "\n" + Thin);
+    writeFile(foils.path() + "/e2.dat", QString::fromUtf8("Eppler ö").toUtf8() + "\n" + Thin);
+    WingFoils::createInstance(foils.path(), imported.path());
+    QString err;
+    Airfoil* airfoil = nullptr;
+    stdoutOf([&] { airfoil = WingFoils::instance()->findAirfoil(saved, false); }, &err);
+    QCOMPARE(airfoil ? airfoil->getName() : QString(), found);
+    QCOMPARE(err, QString());
 }
 
 QTEST_MAIN(TestWingFoils)

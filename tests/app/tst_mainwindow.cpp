@@ -2,6 +2,8 @@
 #include "airfoils/WingFoils.h"
 #include "app/MainWindow.h"
 #include "document/PlaneModel.h"
+#include "model/Panel.h"
+#include "model/PanelsTableModel.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/Observer.h"
@@ -154,6 +156,7 @@ private slots:
     void importRefusesUnknownAndInvalidFiles();
     void importAddsScaledAirfoilAndRefusesTakenName();
     void importThatCannotBeWrittenAddsNothing();
+    void openTellsWhichPanelsAreCutFromAnotherSection();
 
 private:
     QTemporaryDir dir;
@@ -704,6 +707,67 @@ void TestMainWindow::importThatCannotBeWrittenAddsNothing()
     QCOMPARE(lastCallTitle(), QStringLiteral("Import failed"));
     QCOMPARE(int(WingFoils::instance()->getAirfoils().count(QStringLiteral("Blocked"))), 0);
     QCOMPARE(changed.count(), 0);
+}
+
+void TestMainWindow::openTellsWhichPanelsAreCutFromAnotherSection()
+{
+    // A library with the default section and an airfoil whose Latin-1 name
+    // an earlier build saved cut at its umlaut ("Profil M").
+    QTemporaryDir foils;
+    writeAirfoilFile(foils.filePath(QStringLiteral("base.dat")), QStringLiteral("BASE SECTION"), true);
+    writeAirfoilFile(foils.filePath(QStringLiteral("clarky.dat")), QStringLiteral("CLARK Y AIRFOIL"), true);
+    const QString latin = foils.filePath(QStringLiteral("latin.dat"));
+    writeAirfoilFile(latin, QStringLiteral("LATIN"), true);
+    QFile file(latin);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray points = file.readAll().mid(6);
+    file.close();
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Profil M\xFC 12\n" + points);
+    file.close();
+    const QString importedDir = ApplicationSettings::getInstance()->getSettings()->getImportedFoilsDir();
+    WingFoils::createInstance(foils.path(), importedDir);
+    const Airfoil* umlaut = WingFoils::instance()->findAirfoil(QString::fromUtf8("Profil Mü 12"), false);
+    QVERIFY(umlaut);
+
+    const auto panel = [](int id, const QString& name, const QString& root, const QString& tip) {
+        return PanelBaseData(id, name, root, tip, 200.0f, 150.0f, 0.0f, 400.0f, 0.0f, 0.0f, false, false, true,
+                             3.0f, 4, 150.0f, 1.0f, 1.0f, nullptr, LEData(), TEData(), SparList(),
+                             SheetingStripList(), CoveringDefinition(), BuildingTabData(), RibCombList());
+    };
+    PlaneModel::instance()->getPanelsTableModel()->addOrUpdatePanel(
+        panel(1, QStringLiteral("Inner"), QStringLiteral("Gone Root"), QStringLiteral("BASE SECTION")));
+    PlaneModel::instance()->getPanelsTableModel()->addOrUpdatePanel(
+        panel(2, QStringLiteral("Outer"), QStringLiteral("Profil M"), QStringLiteral("Gone Tip")));
+    const QString path = dir.filePath(QStringLiteral("missing.pfz"));
+    DialogSeam::queueFileName(path);
+    action(*window, "actionSaveAs")->trigger();
+    window.reset();
+    delete PlaneModel::instance();
+
+    window.reset(new MainWindow(QString()));
+    DialogSeam::clear();
+    DialogSeam::queueFileName(path);
+    action(*window, "actionLoad")->trigger();
+    QCOMPARE(countCalls(DialogSeam::Kind::Message), 1);
+    QCOMPARE(lastCallTitle(), QStringLiteral("Airfoils not found"));
+    QVERIFY(DialogSeam::calls().back().text.endsWith(
+        QString::fromUtf8("\n\nPanel 'Inner', root: 'Gone Root' is cut as 'CLARK Y AIRFOIL'\n"
+                          "Panel 'Outer', tip: 'Gone Tip' is cut as 'Profil Mü 12'")));
+
+    // The cut name is cut from its airfoil and shows it; the missing ones
+    // stay in the document for Save.
+    const Panel* outer = PlaneModel::instance()->getPanelsTableModel()->getPanel(1);
+    QCOMPARE(outer->getRibList().getRibs().front().getRootAirfoil(), umlaut);
+    QCOMPARE(outer->getCellData(1).toString(), QString::fromUtf8("Profil Mü 12"));
+    QCOMPARE(PlaneModel::instance()->getPanelsTableModel()->getPanel(0)->getAirfoilName(RootAirfoil),
+             QStringLiteral("Gone Root"));
+
+    // Once per open: undo and redo of an edit tell nothing again.
+    PlaneModel::instance()->setName(QStringLiteral("Renamed"), true);
+    action(*window, "actionUndo")->trigger();
+    action(*window, "actionRedo")->trigger();
+    QCOMPARE(countCalls(DialogSeam::Kind::Message), 1);
 }
 
 QTEST_MAIN(TestMainWindow)
