@@ -356,6 +356,17 @@ GERMAN = {
   'The first rib is larger than the last rib\n': 'Die erste Rippe ist größer als die letzte Rippe\n',
   'Sheeting strip ': 'Beplankungsstreifen ',
  },
+ 'InputValueType': {
+  'Enter a text.': 'Bitte einen Text eingeben.',
+  'Enter a whole number of 0 or more.': 'Bitte eine ganze Zahl ab 0 eingeben.',
+  'Enter a whole number of 1 or more.': 'Bitte eine ganze Zahl ab 1 eingeben.',
+  'Enter a whole number of 2 or more.': 'Bitte eine ganze Zahl ab 2 eingeben.',
+  'Enter a number of 0 or more.': 'Bitte eine Zahl ab 0 eingeben.',
+  'Enter a number above 0.': 'Bitte eine Zahl größer als 0 eingeben.',
+  'Enter a number.': 'Bitte eine Zahl eingeben.',
+  'Enter a number from %1 to %2.': 'Bitte eine Zahl von %1 bis %2 eingeben.',
+  'Enter a whole number from %1 to %2.': 'Bitte eine ganze Zahl von %1 bis %2 eingeben.',
+ },
  'XDoubleSpinBox': {
   'Enter a whole number from %1 to %2.': 'Bitte eine ganze Zahl von %1 bis %2 eingeben.',
   'Enter a number from %1 to %2 with at most %3 decimals.':

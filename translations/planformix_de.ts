@@ -392,6 +392,45 @@ Soll sie ersetzt werden?</translation>
         </message>
     </context>
     <context>
+        <name>InputValueType</name>
+        <message>
+            <source>Enter a text.</source>
+            <translation>Bitte einen Text eingeben.</translation>
+        </message>
+        <message>
+            <source>Enter a whole number of 0 or more.</source>
+            <translation>Bitte eine ganze Zahl ab 0 eingeben.</translation>
+        </message>
+        <message>
+            <source>Enter a whole number of 1 or more.</source>
+            <translation>Bitte eine ganze Zahl ab 1 eingeben.</translation>
+        </message>
+        <message>
+            <source>Enter a whole number of 2 or more.</source>
+            <translation>Bitte eine ganze Zahl ab 2 eingeben.</translation>
+        </message>
+        <message>
+            <source>Enter a number of 0 or more.</source>
+            <translation>Bitte eine Zahl ab 0 eingeben.</translation>
+        </message>
+        <message>
+            <source>Enter a number above 0.</source>
+            <translation>Bitte eine Zahl größer als 0 eingeben.</translation>
+        </message>
+        <message>
+            <source>Enter a number.</source>
+            <translation>Bitte eine Zahl eingeben.</translation>
+        </message>
+        <message>
+            <source>Enter a number from %1 to %2.</source>
+            <translation>Bitte eine Zahl von %1 bis %2 eingeben.</translation>
+        </message>
+        <message>
+            <source>Enter a whole number from %1 to %2.</source>
+            <translation>Bitte eine ganze Zahl von %1 bis %2 eingeben.</translation>
+        </message>
+    </context>
+    <context>
         <name>LengthCalculator</name>
         <message>
             <source>Panel length calculator</source>

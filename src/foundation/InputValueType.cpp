@@ -2,6 +2,7 @@
 
 #include "foundation/CLocale.h"
 
+#include <QLocale>
 #include <cmath>
 #include <cstdlib>
 #include <iostream>
@@ -69,6 +70,34 @@ bool InputValueType::validate(const QString& text) const
     }
     std::cerr << "Unknown type to validate: " << type << std::endl;
     std::exit(1);
+}
+
+QString InputValueType::expectation() const
+{
+    QLocale shown;
+    shown.setNumberOptions(QLocale::OmitGroupSeparator);
+    switch (type) {
+    case 1:
+        return tr("Enter a text.");
+    case 2:
+        return tr("Enter a whole number of 0 or more.");
+    case 3:
+        return tr("Enter a whole number of 1 or more.");
+    case 4:
+        return tr("Enter a whole number of 2 or more.");
+    case 5:
+        return tr("Enter a number of 0 or more.");
+    case 6:
+        return tr("Enter a number above 0.");
+    case 7:
+        return tr("Enter a number.");
+    case 9:
+        return tr("Enter a number from %1 to %2.").arg(shown.toString(min, 'g', 12), shown.toString(max, 'g', 12));
+    case 10:
+        return tr("Enter a whole number from %1 to %2.").arg(shown.toString(intMin), shown.toString(intMax));
+    default:
+        return QString();
+    }
 }
 
 void InputValueType::normalizeDecimalSeparator(QString& text, int type)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The validation rule of one input field: a kind number and, for the two
@@ -11,12 +12,17 @@
 // [intMin, intMax].
 class InputValueType
 {
+    Q_DECLARE_TR_FUNCTIONS(InputValueType)
+
 public:
     explicit InputValueType(int type);
     InputValueType(int type, double min, double max);
     InputValueType(int type, int intMin, int intMax);
 
     bool validate(const QString& text) const;
+    // What the kind takes, in the user's words, for a field that refuses a
+    // text; empty for kind 0, which refuses nothing.
+    QString expectation() const;
 
     // Writes a typed decimal comma of the number kinds (5, 6, 7, 9) as a
     // point, on every desktop ("12,5" is 12.5); other kinds keep the text.

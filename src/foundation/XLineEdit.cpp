@@ -2,7 +2,9 @@
 
 #include "foundation/InputValueType.h"
 
+#include <QHelpEvent>
 #include <QPalette>
+#include <QToolTip>
 
 XLineEdit::XLineEdit(QWidget* parent)
     : QLineEdit(parent)
@@ -29,6 +31,20 @@ bool XLineEdit::isValid()
     if (valueType != nullptr)
         validateText(text());
     return valid;
+}
+
+QString XLineEdit::refusal() const
+{
+    return valueType != nullptr && !valid ? valueType->expectation() : QString();
+}
+
+bool XLineEdit::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && !refusal().isEmpty()) {
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), refusal(), this);
+        return true;
+    }
+    return QLineEdit::event(event);
 }
 
 void XLineEdit::validateText(QString text)

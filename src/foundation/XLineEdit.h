@@ -25,6 +25,10 @@ public:
     // set; otherwise returns the stored verdict, which stays true.
     bool isValid();
 
+    // What the rule takes, while the text is refused; empty otherwise.
+    // Shown as the field's tooltip while it is refused.
+    QString refusal() const;
+
     // The tab page that holds the field, so a dialog can bring the page of
     // the first invalid field to the front.
     void setTabPage(QWidget* page) { tabPage = page; }
@@ -32,6 +36,9 @@ public:
 
 public slots:
     void validateText(QString text);
+
+protected:
+    bool event(QEvent* event) override;
 
 private:
     InputValueType* valueType = nullptr;

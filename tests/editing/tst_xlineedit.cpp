@@ -193,9 +193,12 @@ void TestXLineEdit::cellEditorCarriesColumnRule()
     delegate.setEditorData(field, model.index(0, 0));
     QCOMPARE(field->text(), QString("4"));
     QVERIFY(isWhite(*field));
+    QVERIFY(field->refusal().isEmpty());
     QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, "0");
     QVERIFY(isRed(*field));
+    // The reason is at hand while the cell refuses the text.
+    QCOMPARE(field->refusal(), QString("Enter a whole number of 1 or more."));
 
     delegate.updateEditorGeometry(field, option, model.index(0, 0));
     QCOMPARE(field->geometry().topLeft(), QPoint(3, 4));
