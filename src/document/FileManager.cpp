@@ -3,6 +3,7 @@
 #include "document/PlaneModel.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/DialogSeam.h"
+#include "foundation/MemoryReserve.h"
 #include "foundation/ModalProgress.h"
 #include "foundation/Observable.h"
 #include "planformixdata.pb.h"
@@ -14,6 +15,7 @@
 #include <QProgressDialog>
 #include <QWidget>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -227,7 +229,24 @@ bool FileManager::saveFile(bool saveAs)
     }
 
     std::string target = toDocumentPath(name);
-    if (target.empty() || !document->save(target))
+    bool saved = false;
+    bool outOfMemory = false;
+    try {
+        saved = !target.empty() && document->save(target);
+    } catch (const std::bad_alloc&) {
+        outOfMemory = true;
+    }
+    if (outOfMemory) {
+        // The file on disk is untouched: it is replaced only once complete.
+        MemoryReserve::release();
+        DialogSeam::warning(mainWindow, tr("Save file"),
+                            tr("There is not enough memory to save the document; the file '%1' is left as it was.")
+                                .arg(name),
+                            QMessageBox::Ok);
+        MemoryReserve::keep();
+        return false;
+    }
+    if (!saved)
         return false;
 
     adoptFile(name);
@@ -262,30 +281,30 @@ bool FileManager::openFile(const QString& requestedName)
 
     PlaneModel* plane = dynamic_cast<PlaneModel*>(document);
     bool loaded = false;
-    {
+    bool outOfMemory = false;
+    try {
         BuildProgress progress(mainWindow, plane, tr("Opening document"));
         loaded = document->load(toDocumentPath(name), true, SerializeableIf::FILE_LOAD);
-    }
-    if (!loaded && plane && plane->wasPlaneDropped()) {
-        // The user has given up the document that was open, and the one
-        // being opened was stopped or could not be built: what is left is
-        // an empty new document.
-        if (!plane->wasLoadStopped())
-            DialogSeam::warning(mainWindow, tr("Error loading file"),
-                                tr("Error loading file '%1'").arg(name) + QStringLiteral("\n\n")
-                                    + plane->getLoadProblem(),
-                                QMessageBox::Ok);
-        plane->clear();
-        setModified(false);
-        updateWindowTitle(QString(), false);
-        resetHistory();
-        return true;
+    } catch (const std::bad_alloc&) {
+        outOfMemory = true;
     }
     if (!loaded) {
-        QString text = tr("Error loading file '%1'").arg(name);
-        if (plane && !plane->getLoadProblem().isEmpty())
-            text += QStringLiteral("\n\n") + plane->getLoadProblem();
-        DialogSeam::warning(mainWindow, tr("Error loading file"), text, QMessageBox::Ok);
+        // Whatever went wrong, the document that was open is still the
+        // user's, with its file, its mark and its history; a stop asked for
+        // needs no words, unless the document could not be shown again.
+        if (outOfMemory)
+            MemoryReserve::release();
+        const bool quiet = !outOfMemory && plane && plane->wasLoadStopped()
+                           && plane->getDocumentState() != PlaneModel::DocumentState::HeldNotBuilt;
+        if (!quiet) {
+            QString text = tr("Error loading file '%1'").arg(name);
+            if (outOfMemory)
+                text += QStringLiteral("\n\n") + tr("There is not enough memory to open it.");
+            else if (plane && !plane->getLoadProblem().isEmpty())
+                text += QStringLiteral("\n\n") + plane->getLoadProblem();
+            DialogSeam::warning(mainWindow, tr("Error loading file"), text, QMessageBox::Ok);
+        }
+        MemoryReserve::keep();
         return false;
     }
 
@@ -336,11 +355,18 @@ void FileManager::storeHistoryState()
     if (!document)
         return;
     std::string& slot = history.at(size_t(current));
-    slot.clear();
+    std::string().swap(slot);
     // An empty slot could never be restored; keep the ring where it was
-    // rather than record a step that undo would fail on.
-    if (!document->save(slot) || slot.empty()) {
-        slot.clear();
+    // rather than record a step that undo would fail on. Without the memory
+    // for it the step is not recorded either: the change itself stands.
+    bool stored = false;
+    try {
+        stored = document->save(slot);
+    } catch (const std::bad_alloc&) {
+        stored = false;
+    }
+    if (!stored || slot.empty()) {
+        std::string().swap(slot);
         return;
     }
     current = nextSlot(current);
@@ -362,20 +388,32 @@ bool FileManager::restoreSnapshot(const std::string& snapshot, const QString& pr
     }
 
     bool loaded = false;
-    {
+    bool outOfMemory = false;
+    try {
         BuildProgress progress(mainWindow, dynamic_cast<PlaneModel*>(document), progressTitle);
         loaded = document->load(snapshot, false, SerializeableIf::UNDO_REDO);
+    } catch (const std::bad_alloc&) {
+        outOfMemory = true;
     }
 
     PlaneModel* plane = dynamic_cast<PlaneModel*>(document);
-    if (!loaded && plane && !plane->wasLoadStopped() && !plane->getLoadProblem().isEmpty())
+    if (outOfMemory) {
+        MemoryReserve::release();
+        DialogSeam::warning(mainWindow, progressTitle, tr("There is not enough memory for this step."),
+                            QMessageBox::Ok);
+    } else if (!loaded && plane && !plane->getLoadProblem().isEmpty()
+               && (!plane->wasLoadStopped()
+                   || plane->getDocumentState() == PlaneModel::DocumentState::HeldNotBuilt)) {
         DialogSeam::warning(mainWindow, progressTitle, plane->getLoadProblem(), QMessageBox::Ok);
+    }
+    if (!loaded)
+        MemoryReserve::keep();
 
     if (observable) {
         // A refused snapshot left the document as it was: let the views
         // redraw, but do not mark an unchanged document modified.
         const bool trackingWasOn = observable->getModificationTrackingEnabled();
-        if (!loaded && !(plane && plane->wasPlaneDropped()))
+        if (!loaded)
             observable->setModificationTrackingEnabled(false);
         observable->setNotificationsEnabled(notificationsWereOn);
         observable->setModificationTrackingEnabled(trackingWasOn);
@@ -417,10 +455,25 @@ bool FileManager::rebuildDocument(const std::function<void(serializedPlanformixD
     PlaneModel* plane = dynamic_cast<PlaneModel*>(document);
     if (!plane)
         return false;
-    serializedPlanformixData data;
-    plane->saveViewData(data);
-    change(data);
-    if (!restoreSnapshot(data.SerializeAsString(), progressTitle))
+    std::string changed;
+    bool outOfMemory = false;
+    try {
+        serializedPlanformixData data;
+        plane->saveViewData(data);
+        change(data);
+        changed = data.SerializeAsString();
+    } catch (const std::bad_alloc&) {
+        outOfMemory = true;
+    }
+    if (outOfMemory) {
+        // Nothing of the plane has been touched.
+        MemoryReserve::release();
+        DialogSeam::warning(mainWindow, progressTitle, tr("There is not enough memory for this step."),
+                            QMessageBox::Ok);
+        MemoryReserve::keep();
+        return false;
+    }
+    if (!restoreSnapshot(changed, progressTitle))
         return false;
     // The restore told the views and marked the document; the edit is one
     // undo step.

@@ -42,11 +42,11 @@ public:
 
     // True when the document was written.
     bool saveFile(bool saveAs);
-    // True when the open document was given up: for the file, or for an
-    // empty new document when the user stopped the open while its panels
-    // were built (the file is left as it is). A cancelled dialog, a refused
-    // question and a file that cannot be loaded all give false, and the open
-    // document keeps its content and its modified mark.
+    // True when the open document was given up for the file. A cancelled
+    // dialog, a refused question, a file that cannot be loaded, a stopped
+    // build and a shortage of memory all give false, and the open document
+    // keeps its content, its modified mark and its undo history (it may be
+    // held unbuilt, see PlaneModel::DocumentState).
     bool openFile(const QString& fileName);
     // True when the document was closed (emptied).
     bool closeFile(bool force);

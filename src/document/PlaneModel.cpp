@@ -6,6 +6,7 @@
 #include "foundation/ConcurrentWork.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/FileErrorText.h"
+#include "foundation/MemoryReserve.h"
 #include "model/Panel.h"
 #include "planformixdata.pb.h"
 
@@ -19,6 +20,7 @@
 #include <chrono>
 #include <cerrno>
 #include <cmath>
+#include <exception>
 #include <limits>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -252,16 +254,28 @@ bool PlaneModel::save(std::string& target)
         return serializeToString(&target);
 
     const QString name = fromUtf8(target);
-    serializedPlanformixData data;
-    saveViewData(data);
-    // The editor keeps every plane within what a document opens with; a
-    // plane that got beyond it all the same is not written, so no file
-    // exists that the program then refuses.
-    QString problem;
-    if (!documentIsBuildable(data, problem)) {
-        DialogSeam::warning(nullptr, tr("Document not saved"),
-                            tr("The document is not saved, because it would not open again: %1").arg(problem));
-        return false;
+    std::string bytes;
+    if (heldDocumentIsTheTruth()) {
+        // Not built, but the user's all the same: written as it was read.
+        bytes = heldDocument;
+    } else {
+        serializedPlanformixData data;
+        saveViewData(data);
+        // The editor keeps every plane within what a document opens with; a
+        // plane that got beyond it all the same is not written, so no file
+        // exists that the program then refuses.
+        QString problem;
+        if (!documentIsBuildable(data, problem)) {
+            DialogSeam::warning(nullptr, tr("Document not saved"),
+                                tr("The document is not saved, because it would not open again: %1").arg(problem));
+            return false;
+        }
+        if (!data.SerializeToString(&bytes)) {
+            DialogSeam::warning(
+                nullptr, tr("Can't write file"),
+                tr("Can't write into specified file: %1").arg(tr("the document could not be encoded")));
+            return false;
+        }
     }
     // Written beside the target and renamed over it at the end, so a failed
     // save leaves the previous file intact.
@@ -269,12 +283,6 @@ bool PlaneModel::save(std::string& target)
     if (!file.open()) {
         DialogSeam::warning(nullptr, tr("Can't create file"),
                             tr("Can't create file '%1' for writing: %2").arg(name, file.errorString()));
-        return false;
-    }
-    std::string bytes;
-    if (!data.SerializeToString(&bytes)) {
-        DialogSeam::warning(nullptr, tr("Can't write file"),
-                            tr("Can't write into specified file: %1").arg(tr("the document could not be encoded")));
         return false;
     }
     if (!file.write(bytes.data(), qint64(bytes.size())) || !file.commit()) {
@@ -301,6 +309,10 @@ bool PlaneModel::serializeToString(std::string* output)
 {
     if (!output)
         return false;
+    if (heldDocumentIsTheTruth()) {
+        *output = heldDocument;
+        return true;
+    }
     serializedPlanformixData data;
     saveViewData(data);
     return data.SerializeToString(output);
@@ -339,7 +351,13 @@ bool PlaneModel::loadFromString(const std::string& bytes, hint_t hint)
     if (building)
         return refuse(tr("Another document is being opened."));
     serializedPlanformixData data;
-    const bool decoded = data.ParsePartialFromString(bytes);
+    bool decoded = false;
+    try {
+        decoded = data.ParsePartialFromString(bytes);
+    } catch (const std::bad_alloc&) {
+        // Nothing of the open document has been touched yet.
+        return refuse(tr("There is not enough memory to build this document."));
+    }
     // Without a version (an empty file, say) it is no document at all.
     if (decoded && data.has_version() && data.version() != modelVersion) {
         std::cout << "data.version(): " << data.version() << ", model version: " << modelVersion << std::endl;
@@ -360,16 +378,22 @@ bool PlaneModel::loadFromString(const std::string& bytes, hint_t hint)
         std::cout << "The document cannot be loaded: " << problem.toStdString() << std::endl;
         return refuse(problem);
     }
-    try {
-        if (!buildPlane(data, hint)) {
-            loadStopped = true;
-            return false;
-        }
-    } catch (const std::bad_alloc&) {
-        std::cout << "Not enough memory to build the document" << std::endl;
-        return refuse(tr("There is not enough memory to build this document."));
+    switch (buildPlane(data, hint)) {
+    case BuildResult::Built:
+        return true;
+    case BuildResult::Stopped:
+        loadStopped = true;
+        if (state == DocumentState::HeldNotBuilt)
+            loadProblem = notShownProblem();
+        return false;
+    case BuildResult::NoMemory:
+        break;
     }
-    return true;
+    std::cout << "Not enough memory to build the document" << std::endl;
+    QString memoryProblem = tr("There is not enough memory to build this document.");
+    if (state == DocumentState::HeldNotBuilt)
+        memoryProblem += QStringLiteral("\n\n") + notShownProblem();
+    return refuse(memoryProblem);
 }
 
 bool PlaneModel::refuse(const QString& problem)
@@ -388,9 +412,33 @@ bool PlaneModel::wasLoadStopped() const
     return loadStopped;
 }
 
-bool PlaneModel::wasPlaneDropped() const
+PlaneModel::DocumentState PlaneModel::getDocumentState() const
 {
-    return planeDropped;
+    return state;
+}
+
+bool PlaneModel::heldDocumentIsTheTruth() const
+{
+    return state == DocumentState::HeldNotBuilt || (state == DocumentState::BeingReplaced && !heldDocument.empty());
+}
+
+QString PlaneModel::notShownProblem()
+{
+    return tr("The plane cannot be shown: there is not enough memory to build it. The document is kept as it was "
+              "and can be saved. To show it again, free memory, then use Undo and Redo or open the file again.");
+}
+
+void PlaneModel::setState(DocumentState newState)
+{
+    const bool wasHeld = state == DocumentState::HeldNotBuilt;
+    state = newState;
+    if (newState == DocumentState::Shown)
+        std::string().swap(heldDocument);
+    // The panels table says when the plane it lists is not the document.
+    if (wasHeld != (newState == DocumentState::HeldNotBuilt)) {
+        emit panelsModel.layoutAboutToBeChanged();
+        emit panelsModel.layoutChanged();
+    }
 }
 
 void PlaneModel::setLoadProgress(std::function<bool(long long, long long)> report)
@@ -444,6 +492,10 @@ void PlaneModel::runDeferredChanges(bool keep)
 
 void PlaneModel::saveViewData(serializedPlanformixData& data)
 {
+    if (heldDocumentIsTheTruth()) {
+        data.ParseFromString(heldDocument);
+        return;
+    }
     data.set_version(modelVersion);
     data.set_planename(toUtf8(planeName));
     for (const Panel* panel : panelsModel.getPanels())
@@ -459,61 +511,93 @@ void PlaneModel::loadViewData(const google::protobuf::Message* message, hint_t h
     QString problem;
     if (!data || building || !documentIsBuildable(*data, problem))
         return;
-    try {
-        buildPlane(*data, hint);
-    } catch (const std::bad_alloc&) {
+    if (buildPlane(*data, hint) == BuildResult::NoMemory)
         refuse(tr("There is not enough memory to build this document."));
-    }
 }
 
-bool PlaneModel::buildPlane(const serializedPlanformixData& data, hint_t hint)
+PlaneModel::BuildResult PlaneModel::buildPlane(const serializedPlanformixData& data, hint_t hint)
 {
     // Every panel is built away from the plane, which stays whole and shown
     // until the new one is complete: the wing's root chord and first panel
     // are the document's, not the plane's. So the panels, the first among
-    // them, are built side by side, and a stopped undo leaves the plane as
-    // it was. A document file replaces a plane the user has given up
-    // already: that one goes first, so that two large planes never take
-    // the memory at once. A large plane goes first for an undo state too;
-    // it is kept as a document instead, and built again where the undo is
-    // stopped or runs out of memory.
-    planeDropped = false;
-    std::string before;
-    if (hint == FILE_LOAD) {
-        replacePanels({});
-        planeDropped = true;
-    } else if (estimatedBytes(DocumentLimits::planeSize(panelsModel.getPanels())) > keptDuringRebuild) {
-        serializedPlanformixData kept;
-        saveViewData(kept);
-        before = kept.SerializeAsString();
-        replacePanels({});
+    // them, are built side by side, and a stopped build leaves the plane as
+    // it was. A large plane goes first, so that two large planes never take
+    // the memory at once: it is held as a document meanwhile and built
+    // again where the new one is stopped or runs out of memory.
+    const bool wasShown = state == DocumentState::Shown;
+    if (wasShown && estimatedBytes(DocumentLimits::planeSize(panelsModel.getPanels())) > keptDuringRebuild) {
+        try {
+            serializedPlanformixData kept;
+            saveViewData(kept);
+            heldDocument = kept.SerializeAsString();
+        } catch (const std::bad_alloc&) {
+            // Nothing is given up yet.
+            std::string().swap(heldDocument);
+            return BuildResult::NoMemory;
+        }
     }
+    setState(DocumentState::BeingReplaced);
+    bool outOfMemory = false;
     bool complete = false;
     try {
+        if (wasShown && !heldDocument.empty())
+            replacePanels({});
         complete = buildPanels(data, hint, true);
     } catch (const std::bad_alloc&) {
-        // What the failed build took is freed by now.
-        restorePlane(before);
-        throw;
+        outOfMemory = true;
     }
-    if (!complete)
-        restorePlane(before);
-    return complete;
+    if (outOfMemory)
+        MemoryReserve::release();
+    if (complete) {
+        setState(DocumentState::Shown);
+        return BuildResult::Built;
+    }
+    // What the failed build took is freed by now.
+    if (heldDocument.empty())
+        setState(DocumentState::Shown);
+    else if (wasShown)
+        restoreHeldDocument();
+    else
+        setState(DocumentState::HeldNotBuilt);
+    return outOfMemory ? BuildResult::NoMemory : BuildResult::Stopped;
 }
 
-void PlaneModel::restorePlane(const std::string& before)
+void PlaneModel::restoreHeldDocument()
 {
-    if (before.empty())
-        return;
-    // What the stopped or failed build took is freed by now.
     giveMemoryBack();
-    serializedPlanformixData kept;
-    kept.ParseFromString(before);
     // The plane was there a moment ago, so it is built again in full;
     // nothing can stop that.
-    planeDropped = true;
-    buildPanels(kept, UNDO_REDO, false);
-    planeDropped = false;
+    bool built = false;
+    try {
+        serializedPlanformixData kept;
+        built = kept.ParseFromString(heldDocument) && buildPanels(kept, UNDO_REDO, false);
+    } catch (const std::bad_alloc&) {
+        built = false;
+    }
+    if (built) {
+        setState(DocumentState::Shown);
+        return;
+    }
+    MemoryReserve::release();
+    giveMemoryBack();
+    setState(DocumentState::HeldNotBuilt);
+}
+
+bool PlaneModel::recoverDocument(std::string document)
+{
+    MemoryReserve::release();
+    if (document.empty() || building)
+        return state == DocumentState::Shown;
+    heldDocument.swap(document);
+    setState(DocumentState::BeingReplaced);
+    try {
+        // What the failed edit left goes before the document is built.
+        replacePanels({});
+    } catch (const std::bad_alloc&) {
+    }
+    std::string().swap(document);
+    restoreHeldDocument();
+    return state == DocumentState::Shown;
 }
 
 bool PlaneModel::buildPanels(const serializedPlanformixData& data, hint_t hint, bool stoppable)
@@ -531,6 +615,7 @@ bool PlaneModel::buildPanels(const serializedPlanformixData& data, hint_t hint, 
     const auto report = loadProgress;
     building = true;
     bool complete = false;
+    std::exception_ptr failure;
     try {
         complete = PanelsTableModel::buildInOrder(
             count,
@@ -559,9 +644,13 @@ bool PlaneModel::buildPanels(const serializedPlanformixData& data, hint_t hint, 
             report ? std::function<bool()>([&] { return report(done.load(), total) || !stoppable; })
                    : std::function<bool()>());
     } catch (...) {
+        failure = std::current_exception();
+    }
+    if (failure) {
+        // Out of the catch block first: what follows allocates.
         building = false;
         runDeferredChanges(hint != FILE_LOAD);
-        throw;
+        std::rethrow_exception(failure);
     }
     std::vector<Panel*> panels;
     panels.reserve(built.size());
@@ -613,7 +702,7 @@ void PlaneModel::giveMemoryBack()
     std::future<int> trimmed;
     try {
         trimmed = std::async(std::launch::async, [] { return malloc_trim(0); });
-    } catch (const std::system_error&) {
+    } catch (const std::exception&) {
         malloc_trim(0);
         return;
     }
@@ -838,6 +927,7 @@ void PlaneModel::resetBaseData()
 
 void PlaneModel::clear()
 {
+    setState(DocumentState::Shown);
     resetBaseData();
     panelsModel.clear();
     notifyObservers();

@@ -54,13 +54,27 @@ public:
     bool loadFromString(const std::string& data, hint_t hint) override;
     // Why the last refused document was refused, in words for the user.
     QString getLoadProblem() const;
-    // Whether the last load was stopped by its progress report; the plane
-    // is then as it was before an undo state's load, and empty after a
-    // document file's.
+    // Whether the last load was stopped by its progress report; the
+    // document is then the one from before.
     bool wasLoadStopped() const;
-    // Whether the last refused or stopped load gave up the open plane: a
-    // document file's always does, and the plane is then empty.
-    bool wasPlaneDropped() const;
+
+    // The document is the truth and the built plane is made from it. While
+    // a new document is built the one before is kept, as bytes where its
+    // plane had to go first to make room; when neither can be built for
+    // lack of memory the document is held as those bytes, unbuilt: it is
+    // saved, recorded and undone exactly as it was, and the plane shows
+    // nothing until memory allows it to be built again.
+    enum class DocumentState {
+        Shown,
+        BeingReplaced,
+        HeldNotBuilt,
+    };
+    DocumentState getDocumentState() const;
+    // After an edit of the plane ran out of memory half way: the plane
+    // becomes document (the plane before the edit, as bytes) again. What
+    // the edit left goes first, then document is built where memory
+    // allows, or held unbuilt. True when it is shown; never throws.
+    bool recoverDocument(std::string document);
     // Called on this thread about every 20 ms while the panels of a
     // document are built on worker threads, with the work done so far and
     // the whole work (in the units of an estimate of the building time, about
@@ -191,18 +205,24 @@ private:
 
     void recalculateSpanAndArea(bool considerDihedral);
     bool refuse(const QString& problem);
+    enum class BuildResult { Built, Stopped, NoMemory };
     // Builds every panel of a checked document away from the plane, side by
-    // side, then puts the new plane in place of the old one; false (the
-    // plane untouched) when the progress report stopped it.
-    // Runs out of memory with std::bad_alloc, the plane then as it was
-    // (after a document file's: empty).
-    bool buildPlane(const serializedPlanformixData& data, hint_t hint);
+    // side, then puts the new plane in place of the old one. Stopped or out
+    // of memory, the document is the one from before: built again, or held.
+    BuildResult buildPlane(const serializedPlanformixData& data, hint_t hint);
     // The panels of a document in place of the plane's; stoppable: the
     // progress report may stop it.
     bool buildPanels(const serializedPlanformixData& data, hint_t hint, bool stoppable);
-    // Builds the plane again from before (the plane as a document), when
-    // there is one.
-    void restorePlane(const std::string& before);
+    // Announces a change into or out of HeldNotBuilt; heldDocument goes
+    // once the plane is shown.
+    void setState(DocumentState newState);
+    // Builds the held document again; what cannot be built for lack of
+    // memory stays held.
+    void restoreHeldDocument();
+    // The document the user has when this plane is not it.
+    bool heldDocumentIsTheTruth() const;
+    // Why the document could not be shown, and how to show it again.
+    static QString notShownProblem();
     // The plane's panels become these, its name name; the old panels are
     // freed while the window is kept painted.
     void replacePanels(std::vector<Panel*> panels, const QString& name = QString());
@@ -218,7 +238,9 @@ private:
     PanelsTableModel panelsModel;
     QString loadProblem;
     bool loadStopped = false;
-    bool planeDropped = false;
+    DocumentState state = DocumentState::Shown;
+    // The document while its plane is not built (see DocumentState).
+    std::string heldDocument;
     std::function<bool(long long, long long)> loadProgress;
     bool building = false;
     std::vector<std::function<void()>> deferredChanges;

@@ -1,4 +1,5 @@
 #include "airfoils/WingFoils.h"
+#include "document/DocumentLimits.h"
 #include "document/FileManager.h"
 #include "document/PlaneModel.h"
 #include "foundation/ApplicationSettings.h"
@@ -199,11 +200,13 @@ private slots:
     void cancelledOpenKeepsModifiedMark();
     void versionTwoFileShowsErrorAndKeepsDocument();
     void openedFileRestoresPlaneAndResetsHistory();
+    void refusedFileAfterAGoodOneChangesNothing_data();
+    void refusedFileAfterAGoodOneChangesNothing();
     void wingBeyondBoundsIsRefusedAtOnceSayingWhy_data();
     void wingBeyondBoundsIsRefusedAtOnceSayingWhy();
     void longOpenShowsProgress();
-    void cancelledBuildLeavesEmptyDocumentAndFile_data();
-    void cancelledBuildLeavesEmptyDocumentAndFile();
+    void cancelledBuildKeepsDocumentAndFile_data();
+    void cancelledBuildKeepsDocumentAndFile();
     void cancelledUndoKeepsStateBefore();
     void savedNameGetsExtension_data();
     void savedNameGetsExtension();
@@ -488,6 +491,63 @@ void TestFileManager::openedFileRestoresPlaneAndResetsHistory()
     QCOMPARE(ApplicationSettings::getInstance()->getLastDirectory(), QFileInfo(file).absoluteFilePath());
 }
 
+void TestFileManager::refusedFileAfterAGoodOneChangesNothing_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("empty") << QStringLiteral("empty");
+    QTest::newRow("damaged") << QStringLiteral("damaged");
+    QTest::newRow("cut off") << QStringLiteral("cut off");
+    QTest::newRow("over the bounds") << QStringLiteral("over the bounds");
+    QTest::newRow("missing") << QStringLiteral("missing");
+}
+
+void TestFileManager::refusedFileAfterAGoodOneChangesNothing()
+{
+    // A successful open must leave nothing behind that makes a later
+    // refusal give up the document it opened.
+    QFETCH(QString, kind);
+    const QString good = path(QStringLiteral("good.pfz"));
+    writeWing(good, 3, 10, 1);
+    QVERIFY(files->openFile(good));
+    change(QStringLiteral("edited"));
+    std::string edited;
+    QVERIFY(plane->save(edited));
+    const QString title = window->windowTitle();
+    QVERIFY(title.endsWith(QLatin1Char('*')));
+
+    QFile goodFile(good);
+    QVERIFY(goodFile.open(QIODevice::ReadOnly));
+    const QByteArray goodBytes = goodFile.readAll();
+    goodFile.close();
+    const QString bad = path(QStringLiteral("bad.pfz"));
+    QByteArray badBytes;
+    if (kind == QLatin1String("damaged"))
+        badBytes = QByteArray(64, '\xff');
+    else if (kind == QLatin1String("cut off"))
+        badBytes = goodBytes.left(goodBytes.size() / 2);
+    if (kind == QLatin1String("over the bounds")) {
+        writeWing(bad, DocumentLimits::maxPanels + 1, 1, 0);
+    } else if (kind != QLatin1String("missing")) {
+        QFile out(bad);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(badBytes);
+    }
+
+    DialogSeam::queueChoice(0);
+    QVERIFY(!files->openFile(bad));
+    QCOMPARE(DialogSeam::calls().back().title, QStringLiteral("Error loading file"));
+    std::string after;
+    QVERIFY(plane->save(after));
+    QVERIFY(after == edited);
+    QCOMPARE(plane->getPanelCount(), 3);
+    QVERIFY(files->isModified());
+    QCOMPARE(window->windowTitle(), title);
+    QVERIFY(undo->isEnabled());
+    files->undo();
+    QCOMPARE(plane->getName(), QString());
+    QCOMPARE(plane->getPanelCount(), 3);
+}
+
 void TestFileManager::wingBeyondBoundsIsRefusedAtOnceSayingWhy_data()
 {
     QTest::addColumn<int>("panels");
@@ -566,7 +626,7 @@ void TestFileManager::longOpenShowsProgress()
     QVERIFY(!window->findChild<QProgressDialog*>());
 }
 
-void TestFileManager::cancelledBuildLeavesEmptyDocumentAndFile_data()
+void TestFileManager::cancelledBuildKeepsDocumentAndFile_data()
 {
     QTest::addColumn<int>("panels");
     QTest::addColumn<int>("cancelAt");
@@ -578,7 +638,7 @@ void TestFileManager::cancelledBuildLeavesEmptyDocumentAndFile_data()
     QTest::newRow("one capped panel") << 1 << 300 << 200;
 }
 
-void TestFileManager::cancelledBuildLeavesEmptyDocumentAndFile()
+void TestFileManager::cancelledBuildKeepsDocumentAndFile()
 {
     QFETCH(int, panels);
     QFETCH(int, cancelAt);
@@ -595,20 +655,24 @@ void TestFileManager::cancelledBuildLeavesEmptyDocumentAndFile()
     const QByteArray bytes = file.readAll();
     file.close();
     change(QStringLiteral("mine"));
+    std::string mine;
+    QVERIFY(plane->save(mine));
+    const QString title = window->windowTitle();
     DialogSeam::queueChoice(0);
     ProgressWatch watch(window, cancelAt);
-    // The open document was given up; so was the new one.
-    QVERIFY(files->openFile(large));
+    // The open document stays the user's, as it was.
+    QVERIFY(!files->openFile(large));
     QCOMPARE(watch.shown, 1);
     QVERIFY(watch.cancelled.isValid());
     const qint64 stoppedAfterMs = watch.cancelled.elapsed();
     QVERIFY(watch.values.back() >= cancelAt);
-    QCOMPARE(plane->getPanelCount(), 0);
-    QCOMPARE(plane->getName(), QString());
-    QVERIFY(!files->isModified());
-    QCOMPARE(files->getFileName(), QString());
-    QCOMPARE(window->windowTitle(), baseTitle);
-    QVERIFY(!undo->isEnabled());
+    std::string after;
+    QVERIFY(plane->save(after));
+    QVERIFY(after == mine);
+    QVERIFY(files->isModified());
+    QCOMPARE(window->windowTitle(), title);
+    QVERIFY(undo->isEnabled());
+    QVERIFY(DialogSeam::calls().back().kind == DialogSeam::Kind::Choice);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bytes);
     file.close();
