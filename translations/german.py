@@ -94,6 +94,12 @@ GERMAN = {
   'Too many open files in system': 'Zu viele offene Dateien im System',
  },
  'FileManager': {
+  'There is not enough memory for this step.':
+    'Für diesen Schritt ist nicht genug Speicher vorhanden.',
+  'There is not enough memory to open it.':
+    'Zum Öffnen ist nicht genug Speicher vorhanden.',
+  "There is not enough memory to save the document; the file '%1' is left as it was.":
+    "Zum Speichern des Dokuments ist nicht genug Speicher vorhanden; die Datei '%1' bleibt, wie sie war.",
   'Save file as...': 'Datei speichern unter...',
   'Save file': 'Datei speichern',
   "The file '%1' already exists.\nDo you want to replace it?": "Die Datei '%1' existiert bereits.\nSoll sie ersetzt werden?",
@@ -215,6 +221,14 @@ GERMAN = {
   'This would make the plane too large: %1': 'Damit würde das Flugzeug zu groß: %1',
  },
  'PlaneModel': {
+  'A name in the document is longer than %1 characters.':
+    'Ein Name im Dokument ist länger als %1 Zeichen.',
+  'Panel %1: a name is longer than %2 characters.':
+    'Segment %1: ein Name ist länger als %2 Zeichen.',
+  'The plane cannot be shown: there is not enough memory to build it. The document is kept as it was and can be saved. To show it again, free memory, then use Undo and Redo or open the file again.':
+    'Das Flugzeug kann nicht angezeigt werden: zum Aufbauen ist nicht genug Speicher vorhanden. Das Dokument bleibt, wie es war, und kann gespeichert werden. Um es wieder anzuzeigen, Speicher freigeben und dann Rückgängig und Wiederherstellen verwenden oder die Datei erneut öffnen.',
+  "There is not enough memory to write the DXF file '%1'; it is left as it was.":
+    "Zum Schreiben der DXF-Datei '%1' ist nicht genug Speicher vorhanden; sie bleibt, wie sie war.",
   'DXF drawing written to %1': 'DXF-Zeichnung geschrieben: %1',
   'New Plane': 'Neues Flugzeug',
   'Export to DXF': 'Als DXF exportieren',
@@ -294,6 +308,8 @@ GERMAN = {
   'Open file for printing': 'Datei zum Drucken öffnen',
  },
  'PrintJob': {
+  'there is not enough memory for the printout':
+    'für den Ausdruck ist nicht genug Speicher vorhanden',
   'PDF written to %1': 'PDF geschrieben: %1',
   "Can't print": 'Drucken nicht möglich',
   "<p align='center'>The paper leaves a printable area of %1 x %2 mm after the margins.<br>At least %3 x %4 mm are needed; please choose smaller margins or a larger paper size.</p>":

@@ -390,6 +390,18 @@ Soll sie ersetzt werden?</translation>
             <source>Redo</source>
             <translation>Wiederholen</translation>
         </message>
+        <message>
+            <source>There is not enough memory to save the document; the file '%1' is left as it was.</source>
+            <translation>Zum Speichern des Dokuments ist nicht genug Speicher vorhanden; die Datei '%1' bleibt, wie sie war.</translation>
+        </message>
+        <message>
+            <source>There is not enough memory to open it.</source>
+            <translation>Zum Öffnen ist nicht genug Speicher vorhanden.</translation>
+        </message>
+        <message>
+            <source>There is not enough memory for this step.</source>
+            <translation>Für diesen Schritt ist nicht genug Speicher vorhanden.</translation>
+        </message>
     </context>
     <context>
         <name>InputValueType</name>
@@ -1027,6 +1039,22 @@ Soll sie ersetzt werden?</translation>
             <source>DXF drawing written to %1</source>
             <translation>DXF-Zeichnung geschrieben: %1</translation>
         </message>
+        <message>
+            <source>Panel %1: a name is longer than %2 characters.</source>
+            <translation>Segment %1: ein Name ist länger als %2 Zeichen.</translation>
+        </message>
+        <message>
+            <source>A name in the document is longer than %1 characters.</source>
+            <translation>Ein Name im Dokument ist länger als %1 Zeichen.</translation>
+        </message>
+        <message>
+            <source>The plane cannot be shown: there is not enough memory to build it. The document is kept as it was and can be saved. To show it again, free memory, then use Undo and Redo or open the file again.</source>
+            <translation>Das Flugzeug kann nicht angezeigt werden: zum Aufbauen ist nicht genug Speicher vorhanden. Das Dokument bleibt, wie es war, und kann gespeichert werden. Um es wieder anzuzeigen, Speicher freigeben und dann Rückgängig und Wiederherstellen verwenden oder die Datei erneut öffnen.</translation>
+        </message>
+        <message>
+            <source>There is not enough memory to write the DXF file '%1'; it is left as it was.</source>
+            <translation>Zum Schreiben der DXF-Datei '%1' ist nicht genug Speicher vorhanden; sie bleibt, wie sie war.</translation>
+        </message>
     </context>
     <context>
         <name>PlaneSummaryArea</name>
@@ -1385,6 +1413,10 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>PDF written to %1</source>
             <translation>PDF geschrieben: %1</translation>
+        </message>
+        <message>
+            <source>there is not enough memory for the printout</source>
+            <translation>für den Ausdruck ist nicht genug Speicher vorhanden</translation>
         </message>
     </context>
     <context>

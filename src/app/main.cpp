@@ -1,4 +1,5 @@
 #include "app/PlanformixApplication.h"
+#include "foundation/MemoryReserve.h"
 
 #include <google/protobuf/stubs/common.h>
 
@@ -8,6 +9,9 @@ int main(int argc, char** argv)
     // generated and compiled with; fixed numbers of an older release would
     // refuse every current runtime.
     GOOGLE_PROTOBUF_VERIFY_VERSION;
+    // Taken first, while memory is plentiful: a refusal for want of memory
+    // later needs some to say so.
+    MemoryReserve::keep();
 
     PlanformixApplication app(argc, argv);
     return app.runProgram(argc, argv);

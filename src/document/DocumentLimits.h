@@ -30,6 +30,10 @@ class DocumentLimits
 
 public:
     static constexpr int maxPanels = 1000;
+    // Of every name a document holds (the plane's, a panel's, a spar's...),
+    // in characters: far beyond any real name, and small enough that a
+    // document of names is read in no time.
+    static constexpr int maxNameLength = 300;
     // The panel dialog generates at most 100 ribs; splitting every one gives
     // 200.
     static constexpr long long maxRibsPerPanel = 200;

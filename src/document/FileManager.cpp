@@ -74,11 +74,12 @@ private:
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             return !dialog;
         }
+        const int value = total > 0 ? int(std::min(done, total) * ModalProgress::steps / total) : 0;
         if (total > 0)
-            dialog->setValue(int(std::min(done, total) * ModalProgress::steps / total));
-        if (total > 0 && done >= total && !cancelTaken) {
-            // Every panel is built: what follows cannot be stopped, so no
-            // Cancel is offered for it.
+            dialog->setValue(value);
+        if (total > 0 && value >= ModalProgress::steps && !cancelTaken) {
+            // Every panel is built, or all but a sliver: what follows cannot
+            // be stopped, so no Cancel is offered at the end.
             dialog->setCancelButton(nullptr);
             cancelTaken = true;
         }

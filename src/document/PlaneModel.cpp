@@ -109,6 +109,42 @@ bool allNumbersFinite(const google::protobuf::Message& message,
     return true;
 }
 
+// Every name anywhere in the message (the plane's, a panel's, a spar's, an
+// airfoil's, a view's) within the bound the editors keep to.
+bool allNamesFit(const google::protobuf::Message& message)
+{
+    using google::protobuf::FieldDescriptor;
+    const auto fits = [](const std::string& text) {
+        // A name of no more bytes than the bound has no more characters.
+        return text.size() <= std::size_t(DocumentLimits::maxNameLength)
+               || fromUtf8(text).size() <= DocumentLimits::maxNameLength;
+    };
+    const google::protobuf::Reflection* reflection = message.GetReflection();
+    std::vector<const FieldDescriptor*> fields;
+    reflection->ListFields(message, &fields);
+    for (const FieldDescriptor* field : fields) {
+        if (field->cpp_type() == FieldDescriptor::CPPTYPE_STRING) {
+            std::string scratch;
+            if (field->is_repeated()) {
+                for (int i = 0; i < reflection->FieldSize(message, field); ++i)
+                    if (!fits(reflection->GetRepeatedStringReference(message, field, i, &scratch)))
+                        return false;
+            } else if (!fits(reflection->GetStringReference(message, field, &scratch))) {
+                return false;
+            }
+        } else if (field->cpp_type() == FieldDescriptor::CPPTYPE_MESSAGE) {
+            if (field->is_repeated()) {
+                for (int i = 0; i < reflection->FieldSize(message, field); ++i)
+                    if (!allNamesFit(reflection->GetRepeatedMessage(message, field, i)))
+                        return false;
+            } else if (!allNamesFit(reflection->GetMessage(message, field))) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // The ribs a panel entry builds: its rib list, or as many as it asks to
 // generate; none when the count does not allow ribs at all.
 long long ribsBuilt(const PanelMessage& panel)
@@ -174,6 +210,12 @@ bool documentIsBuildable(const serializedPlanformixData& document, QString& prob
             problem = tr("Panel %1: a size of a spar, strip, comb, edge or covering is out of range.").arg(number);
             return false;
         }
+        if (!allNamesFit(panel)) {
+            problem = tr("Panel %1: a name is longer than %2 characters.")
+                          .arg(number)
+                          .arg(DocumentLimits::maxNameLength);
+            return false;
+        }
         for (const auto& rib : panel.riblist()) {
             if (!withinDimension(rib.position()) || !withinDimension(rib.thickness())) {
                 problem = tr("Panel %1: a rib position or thickness is out of range.").arg(number);
@@ -181,6 +223,10 @@ bool documentIsBuildable(const serializedPlanformixData& document, QString& prob
             }
         }
         ++number;
+    }
+    if (!allNamesFit(document)) {
+        problem = tr("A name in the document is longer than %1 characters.").arg(DocumentLimits::maxNameLength);
+        return false;
     }
     if (!allNumbersFinite(document)) {
         problem = tr("A number in the document is not finite.");

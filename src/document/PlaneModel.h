@@ -75,6 +75,8 @@ public:
     // the edit left goes first, then document is built where memory
     // allows, or held unbuilt. True when it is shown; never throws.
     bool recoverDocument(std::string document);
+    // Why the document is not shown while it is held, and how to show it.
+    static QString notShownProblem();
     // Called on this thread about every 20 ms while the panels of a
     // document are built on worker threads, with the work done so far and
     // the whole work (in the units of an estimate of the building time, about
@@ -221,8 +223,6 @@ private:
     void restoreHeldDocument();
     // The document the user has when this plane is not it.
     bool heldDocumentIsTheTruth() const;
-    // Why the document could not be shown, and how to show it again.
-    static QString notShownProblem();
     // The plane's panels become these, its name name; the old panels are
     // freed while the window is kept painted.
     void replacePanels(std::vector<Panel*> panels, const QString& name = QString());

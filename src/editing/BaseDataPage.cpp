@@ -2,6 +2,7 @@
 
 #include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
+#include "document/DocumentLimits.h"
 #include "editing/LengthCalculator.h"
 #include "editing/PanelPage.h"
 #include "editing/WingPanelDialog.h"
@@ -20,6 +21,7 @@ BaseDataPage::BaseDataPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui) : P
     for (XDoubleSpinBox* field : {ui->txtLength, ui->txtRootChord, ui->txtTipChord, ui->txtTipTwist,
                                   ui->txtRootRibFoilFactor, ui->txtTipRibFoilFactor, ui->txtSweep, ui->txtDihedral})
         field->setTabPage(ui->tabAirfoilAndBaseData);
+    ui->txtName->setMaxLength(DocumentLimits::maxNameLength);
     PanelPage::setRanges({{ui->txtLength, 10, 5000, false},
                           {ui->txtRootChord, 10, 2000, false},
                           {ui->txtTipChord, 1, 2000, false},

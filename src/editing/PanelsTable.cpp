@@ -9,6 +9,7 @@
 #include "editing/XLineEditDelegate.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/InputValueType.h"
+#include "foundation/MemoryReserve.h"
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
 #include "model/PanelsTableModel.h"
@@ -17,6 +18,7 @@
 #include <QAbstractItemDelegate>
 #include <QEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QStyle>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
@@ -25,6 +27,31 @@
 #include <cmath>
 #include <new>
 #include <string>
+#include <utility>
+
+namespace {
+
+// A cell edit can rebuild every panel of the wing (a new root chord, say),
+// and what it changes is drawn at once: it runs under the table's guard
+// against running out of memory.
+class PanelCellDelegate : public XLineEditDelegate
+{
+public:
+    PanelCellDelegate(const InputValueType* type, std::function<void(const std::function<void()>&)> guard)
+        : XLineEditDelegate(type)
+        , guard(std::move(guard))
+    {
+    }
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override
+    {
+        guard([&] { XLineEditDelegate::setModelData(editor, model, index); });
+    }
+
+private:
+    std::function<void(const std::function<void()>&)> guard;
+};
+
+} // namespace
 
 PanelsTable::PanelsTable(QTableView* tableView, QPushButton* addButton, QPushButton* editButton,
                          QPushButton* deleteButton, QPushButton* moveUpButton, QPushButton* moveDownButton,
@@ -51,7 +78,8 @@ PanelsTable::PanelsTable(QTableView* tableView, QPushButton* addButton, QPushBut
     };
     int column = 0;
     for (const InputValueType& rule : rules) {
-        auto* delegate = new XLineEditDelegate(&rule);
+        auto* delegate =
+            new PanelCellDelegate(&rule, [this](const std::function<void()>& edit) { editWithinMemory(edit); });
         // Parented so it goes with us even when the view went first.
         delegate->setParent(this);
         tableView->setItemDelegateForColumn(column++, delegate);
@@ -73,6 +101,13 @@ PanelsTable::PanelsTable(QTableView* tableView, QPushButton* addButton, QPushBut
     connect(model, &QAbstractItemModel::dataChanged, this, &PanelsTable::fitColumns);
     connect(model, &QAbstractItemModel::layoutChanged, this, &PanelsTable::fitColumns);
     connect(model, &QAbstractItemModel::modelReset, this, &PanelsTable::fitColumns);
+    // The plane announces there when it cannot show the document.
+    connect(model, &QAbstractItemModel::layoutChanged, this, &PanelsTable::showDocumentState);
+    notShown = new QLabel(tableView->viewport());
+    notShown->setWordWrap(true);
+    notShown->setAlignment(Qt::AlignCenter);
+    notShown->setMargin(8);
+    notShown->hide();
     fitColumns();
 }
 
@@ -150,6 +185,27 @@ void PanelsTable::btnEditPressed(QModelIndex index)
         panelDialog->setVisible(true);
 }
 
+void PanelsTable::showDocumentState()
+{
+    if (!tableView || !notShown)
+        return;
+    const bool held = PlaneModel::instance()->getDocumentState() == PlaneModel::DocumentState::HeldNotBuilt;
+    if (held) {
+        notShown->setText(PlaneModel::notShownProblem());
+        notShown->setGeometry(tableView->viewport()->rect());
+    }
+    notShown->setVisible(held);
+}
+
+bool PanelsTable::refusedWhileNotShown()
+{
+    if (PlaneModel::instance()->getDocumentState() != PlaneModel::DocumentState::HeldNotBuilt)
+        return false;
+    // An edit of the empty plane would take the place of the document.
+    DialogSeam::warning(tableView, tr("Not enough memory"), PlaneModel::notShownProblem());
+    return true;
+}
+
 bool PanelsTable::rebuildAway(const std::function<void(serializedPlanformixData&)>& change, const QString& title)
 {
     // A change that rebuilds every panel of a large wing is built like an
@@ -161,7 +217,11 @@ bool PanelsTable::rebuildAway(const std::function<void(serializedPlanformixData&
     auto* files = dynamic_cast<FileManager*>(plane->findObserverByName(QStringLiteral("FileManager")));
     if (!files)
         return false;
+    // The large plane goes while its replacement is built; the table keeps
+    // showing it meanwhile rather than an empty wing.
+    tableView->setUpdatesEnabled(false);
     files->rebuildDocument(change, title);
+    tableView->setUpdatesEnabled(true);
     return true;
 }
 
@@ -169,30 +229,47 @@ void PanelsTable::editWithinMemory(const std::function<void()>& edit)
 {
     std::string before;
     bool kept = false;
+    bool outOfMemory = false;
     try {
         kept = PlaneModel::instance()->serializeToString(&before);
         edit();
     } catch (const std::bad_alloc&) {
-        restoreAfterMemoryFailure(kept ? before : std::string());
+        outOfMemory = true;
     }
+    if (!outOfMemory)
+        return;
+    if (!kept)
+        std::string().swap(before);
+    restoreAfterMemoryFailure(std::move(before));
 }
 
-void PanelsTable::restoreAfterMemoryFailure(const std::string& before)
+void PanelsTable::restoreAfterMemoryFailure(std::string before)
 {
     // The plane as it was before the edit: built again from its document,
     // which frees what the failed edit left half built. That is no edit of
-    // its own, so it is neither marked nor an undo step.
+    // its own, so it is neither marked nor an undo step. Nothing here may
+    // fail for want of memory in turn.
+    MemoryReserve::release();
     PlaneModel* plane = PlaneModel::instance();
     const bool historyWasOn = plane->getHistoryRecordingEnabled();
     const bool trackingWasOn = plane->getModificationTrackingEnabled();
     plane->setHistoryRecordingEnabled(false);
     plane->setModificationTrackingEnabled(false);
-    const bool restored = !before.empty() && plane->loadFromString(before, SerializeableIf::UNDO_REDO);
+    const bool known = !before.empty();
+    const bool restored = plane->recoverDocument(std::move(before));
     plane->setModificationTrackingEnabled(trackingWasOn);
     plane->setHistoryRecordingEnabled(historyWasOn);
-    DialogSeam::warning(tableView, tr("Not enough memory"),
-                        restored ? tr("There is not enough memory for this change; the plane is left as it was.")
-                                 : tr("There is not enough memory for this change."));
+    try {
+        if (known && !restored)
+            DialogSeam::warning(tableView, tr("Not enough memory"), PlaneModel::notShownProblem());
+        else
+            DialogSeam::warning(tableView, tr("Not enough memory"),
+                                known ? tr("There is not enough memory for this change; the plane is left as it was.")
+                                      : tr("There is not enough memory for this change."));
+    } catch (const std::bad_alloc&) {
+        // Not even the box fits: the document is safe all the same.
+    }
+    MemoryReserve::keep();
 }
 
 void PanelsTable::btnDeletePressed()
@@ -237,6 +314,8 @@ bool PanelsTable::swapFirstPanelsAway()
 
 void PanelsTable::btnAddPressed()
 {
+    if (refusedWhileNotShown())
+        return;
     PanelsTableModel* model = panelsModel();
     // Asked before and after the new panel is made: a full plane takes no
     // panel at all, and a copy of the last panel must fit as well.
@@ -295,7 +374,18 @@ bool PanelsTable::commitRootPanelAway()
 
 void PanelsTable::baseDataChanged()
 {
-    if (commitRootPanelAway())
+    // Up to the rebuild, which refuses a shortage itself, nothing of the
+    // plane has changed.
+    bool away = false;
+    bool outOfMemory = false;
+    try {
+        away = commitRootPanelAway();
+    } catch (const std::bad_alloc&) {
+        outOfMemory = true;
+    }
+    if (outOfMemory)
+        restoreAfterMemoryFailure(std::string());
+    if (away || outOfMemory)
         return;
     PanelsTableModel* model = panelsModel();
     // The panel is taken over quietly first; only a document that then
@@ -319,7 +409,7 @@ void PanelsTable::baseDataChanged()
     } catch (const std::bad_alloc&) {
         plane->setHistoryRecordingEnabled(historyWasOn);
         plane->setModificationTrackingEnabled(trackingWasOn);
-        restoreAfterMemoryFailure(compared ? before : std::string());
+        restoreAfterMemoryFailure(compared ? std::move(before) : std::string());
         return;
     }
     plane->setHistoryRecordingEnabled(historyWasOn);
@@ -351,6 +441,8 @@ bool PanelsTable::eventFilter(QObject* watched, QEvent* event)
         highlightPanelAt(view->rowAt(int(std::lround(mouse->localPos().y()))));
     } else if (event->type() == QEvent::Leave) {
         highlightPanelAt(-1);
+    } else if (event->type() == QEvent::Resize && notShown && notShown->isVisible()) {
+        notShown->setGeometry(view->viewport()->rect());
     }
     return QObject::eventFilter(watched, event);
 }

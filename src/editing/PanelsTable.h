@@ -7,6 +7,7 @@
 #include <string>
 
 class PanelsTableModel;
+class QLabel;
 class QPushButton;
 class serializedPlanformixData;
 class QTableView;
@@ -70,14 +71,21 @@ private:
     // Moves the second panel to the wing root as rebuildAway does; false
     // where that is not the way (see rebuildAway).
     bool swapFirstPanelsAway();
-    // before: the plane as a document before the edit (empty when unknown).
-    void restoreAfterMemoryFailure(const std::string& before);
+    // before: the plane as a document before the edit (empty when unknown);
+    // moved in, as a copy is what memory may not allow. Never throws.
+    void restoreAfterMemoryFailure(std::string before);
     // Takes the dialog's panel into the plane as rebuildAway does, where it
     // is the root panel of a wing whose rebuild takes long; false where that
     // is not the way.
     bool commitRootPanelAway();
+    // Shows over the table why the plane is not shown, while it is not.
+    void showDocumentState();
+    // True (and says why) while the plane is not shown: an edit of the
+    // empty plane would take the document's place.
+    bool refusedWhileNotShown();
     void fitColumns();
 
     QPointer<QTableView> tableView;
     QPointer<WingPanelDialog> panelDialog;
+    QPointer<QLabel> notShown;
 };

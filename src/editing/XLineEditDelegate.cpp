@@ -1,5 +1,6 @@
 #include "editing/XLineEditDelegate.h"
 
+#include "document/DocumentLimits.h"
 #include "foundation/CLocale.h"
 #include "foundation/InputValueType.h"
 #include "foundation/XLineEdit.h"
@@ -20,6 +21,8 @@ QWidget* XLineEditDelegate::createEditor(QWidget* parent, const QStyleOptionView
     editor->setMinimumWidth(10);
     editor->setMaximumWidth(100);
     editor->setInputValueType(new InputValueType(valueType));
+    // The names of panels, spars, strips and combs are typed here.
+    editor->setMaxLength(DocumentLimits::maxNameLength);
     return editor;
 }
 

@@ -182,9 +182,11 @@ bool ConcurrentWork::forEach(int count, const std::function<void(int)>& work, co
         runningPiece = false;
     };
     bool finished = true;
+    std::exception_ptr callerFailure;
     {
         ConsoleHold hold;
         std::vector<std::thread> workers;
+        workers.reserve(std::size_t(std::max(std::min(count, cores) - 1, 1)));
         // A waiting caller takes no piece, but keeps a core of its own to
         // stay quick (it paints the window); a single piece still goes to a
         // worker then.
@@ -201,8 +203,9 @@ bool ConcurrentWork::forEach(int count, const std::function<void(int)>& work, co
                     --busy;
                     doneSignal.notify_all();
                 });
-            } catch (const std::system_error&) {
-                // No thread to be had: the ones there are do the rest.
+            } catch (...) {
+                // No thread to be had (nor the memory for one): the ones
+                // there are do the rest.
                 std::lock_guard<std::mutex> lock(doneMutex);
                 --busy;
                 break;
@@ -214,17 +217,28 @@ bool ConcurrentWork::forEach(int count, const std::function<void(int)>& work, co
                 if (doneSignal.wait_for(lock, std::chrono::milliseconds(20), [&] { return busy == 0; }))
                     break;
                 lock.unlock();
-                const bool goOn = waiting();
+                bool goOn = false;
+                try {
+                    goOn = waiting();
+                } catch (...) {
+                    // The workers are joined before it goes further.
+                    callerFailure = std::current_exception();
+                }
                 lock.lock();
                 if (!goOn)
                     stopped = true;
+                if (callerFailure)
+                    break;
             }
         }
-        runPieces();
+        if (!callerFailure)
+            runPieces();
         for (std::thread& worker : workers)
             worker.join();
         finished = !stopped;
     }
+    if (callerFailure)
+        std::rethrow_exception(callerFailure);
     writeOut(outputs, standing ? std::size_t(std::max(0, standing())) : pieces);
     for (const std::exception_ptr& failure : failures)
         if (failure)

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <algorithm>
 #include <chrono>
 #include <future>
@@ -41,8 +42,14 @@ bool OutputProgress::step(long long units)
         return !cancelled;
     if (!dialog && clock.elapsed() >= ModalProgress::shownAfterMs)
         showDialog();
-    if (dialog)
-        dialog->setValue(int(done * steps / total));
+    if (dialog) {
+        const int value = int(done * steps / total);
+        dialog->setValue(value);
+        // All the work is counted: what remains (ending the file) cannot be
+        // stopped, so no Cancel is offered at the end.
+        if (value >= steps && dialog->findChild<QPushButton*>())
+            dialog->setCancelButton(nullptr);
+    }
     // Until there is a Cancel button to click, no input is taken.
     QCoreApplication::processEvents(dialog ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     cancelled = dialog && dialog->wasCanceled();
@@ -58,7 +65,15 @@ void OutputProgress::showDialog()
 bool OutputProgress::finishAside(const std::function<bool()>& work)
 {
     done = total;
-    std::future<bool> result = std::async(std::launch::async, work);
+    std::future<bool> result;
+    try {
+        result = std::async(std::launch::async, work);
+    } catch (const std::exception&) {
+        // No thread to be had (or no memory for one): the work runs here,
+        // the window waiting for it.
+        finish();
+        return work();
+    }
     while (result.wait_for(std::chrono::milliseconds(eventsEveryMs)) != std::future_status::ready) {
         if (!dialog && clock.elapsed() >= ModalProgress::shownAfterMs)
             showDialog();
@@ -70,7 +85,8 @@ bool OutputProgress::finishAside(const std::function<bool()>& work)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     finish();
-    // Rethrows what the work threw.
+    // Rethrows what the work threw; the producers take running out of
+    // memory for a refusal.
     return result.get();
 }
 

@@ -9,6 +9,7 @@
 #include "foundation/DialogSeam.h"
 #include "foundation/FileErrorText.h"
 #include "foundation/IdentifiableObject.h"
+#include "foundation/MemoryReserve.h"
 #include "foundation/Rectangle3D.h"
 #include "foundation/Vector3D.h"
 #include "model/BuildingTabData.h"
@@ -306,6 +307,10 @@ void exportWebbing(XDxfGen& dxf, const PanelRows& rows, const SparDefinition& sp
 
 bool PlaneModel::exportDxf(const DXFSettings& settings)
 {
+    if (state == DocumentState::HeldNotBuilt) {
+        DialogSeam::warning(nullptr, tr("Export to DXF"), notShownProblem());
+        return true;
+    }
     const QString name = settings.getFileName();
     XDxfGen dxf(dxfLayerNames());
 
@@ -332,61 +337,75 @@ bool PlaneModel::exportDxf(const DXFSettings& settings)
         return true;
     }
 
-    // Every rib, spar and comb is a unit of work.
-    long long work = 0;
-    for (const Panel* panel : getPanelList())
-        work += static_cast<long long>(panel->getRibList().getRibs().size() + panel->getSparList().getSpars().size()
-                                       + panel->getCombList().getCombs().size());
-    OutputProgress progress(QApplication::activeWindow(), tr("Export to DXF"), tr("Writing the DXF drawing..."),
-                            work);
+    bool outOfMemory = false;
+    try {
+        // Every rib, spar and comb is a unit of work.
+        long long work = 0;
+        for (const Panel* panel : getPanelList())
+            work += static_cast<long long>(panel->getRibList().getRibs().size() + panel->getSparList().getSpars().size()
+                                           + panel->getCombList().getCombs().size());
+        OutputProgress progress(QApplication::activeWindow(), tr("Export to DXF"), tr("Writing the DXF drawing..."),
+                                work);
 
-    const float rootChord = getRootChord();
-    double y = 0.0;
-    int panelNumber = 0;
-    for (Panel* panel : getPanelList()) {
-        if (progress.isCancelled())
-            break;
-        ++panelNumber;
-        const PanelRows rows = panelRows(panel, rootChord);
-        exportRibs(*this, dxf, rows, panelNumber, y, settings, progress);
-        for (const SparDefinition& spar : panel->getSparList().getSpars()) {
-            if (!progress.step(1))
+        const float rootChord = getRootChord();
+        double y = 0.0;
+        int panelNumber = 0;
+        for (Panel* panel : getPanelList()) {
+            if (progress.isCancelled())
                 break;
-            if (spar.getType() == SparType::Square) {
-                if (spar.getSquareWebbingType() != SquareWebbingType::None)
+            ++panelNumber;
+            const PanelRows rows = panelRows(panel, rootChord);
+            exportRibs(*this, dxf, rows, panelNumber, y, settings, progress);
+            for (const SparDefinition& spar : panel->getSparList().getSpars()) {
+                if (!progress.step(1))
+                    break;
+                if (spar.getType() == SparType::Square) {
+                    if (spar.getSquareWebbingType() != SquareWebbingType::None)
+                        exportWebbing(dxf, rows, spar, y);
+                    exportSparPartDxf(dxf, panel, spar, y, settings, rows.h);
+                } else if (spar.getType() == SparType::Webbing) {
                     exportWebbing(dxf, rows, spar, y);
-                exportSparPartDxf(dxf, panel, spar, y, settings, rows.h);
-            } else if (spar.getType() == SparType::Webbing) {
-                exportWebbing(dxf, rows, spar, y);
+                }
+            }
+            for (const RibCombData& comb : panel->getCombList().getCombs()) {
+                if (!progress.step(1))
+                    break;
+                exportCombDxf(dxf, panel, comb, panelNumber, y, settings, rows.h);
             }
         }
-        for (const RibCombData& comb : panel->getCombList().getCombs()) {
-            if (!progress.step(1))
-                break;
-            exportCombDxf(dxf, panel, comb, panelNumber, y, settings, rows.h);
+        // A cancelled drawing leaves the file as it was before, or makes none.
+        if (progress.isCancelled()) {
+            progress.finish();
+            dxf.cancel();
+            return true;
         }
-    }
-    // A cancelled drawing leaves the file as it was before, or makes none.
-    if (progress.isCancelled()) {
-        progress.finish();
-        dxf.cancel();
-        return true;
-    }
 
-    // A drawing that did not reach the disk whole must not pass for one.
-    // The largest take most of a second to reach it.
-    const int skipped = dxf.skippedEntityCount();
-    if (!progress.finishAside([&dxf] { return dxf.end(); })) {
+        // A drawing that did not reach the disk whole must not pass for one.
+        // The largest take most of a second to reach it.
+        const int skipped = dxf.skippedEntityCount();
+        if (!progress.finishAside([&dxf] { return dxf.end(); })) {
+            DialogSeam::warning(nullptr, tr("Can't write DXF file"),
+                                tr("Can't write DXF file '") + name + "': " + dxf.errorString());
+        } else if (skipped > 0) {
+            // The writer leaves out shapes with invalid coordinates; a cutter fed
+            // this drawing would silently miss them.
+            DialogSeam::warning(nullptr, tr("Incomplete DXF file"),
+                                tr("Parts with invalid coordinates were left out of the DXF file '") + name
+                                    + tr("': ") + QString::number(skipped));
+        } else {
+            DialogSeam::status(tr("DXF drawing written to %1").arg(QDir::toNativeSeparators(name)));
+        }
+    } catch (const std::bad_alloc&) {
+        outOfMemory = true;
+    }
+    if (outOfMemory) {
+        // The file that was there stays; the half-written one goes.
+        MemoryReserve::release();
+        dxf.cancel();
         DialogSeam::warning(nullptr, tr("Can't write DXF file"),
-                            tr("Can't write DXF file '") + name + "': " + dxf.errorString());
-    } else if (skipped > 0) {
-        // The writer leaves out shapes with invalid coordinates; a cutter fed
-        // this drawing would silently miss them.
-        DialogSeam::warning(nullptr, tr("Incomplete DXF file"),
-                            tr("Parts with invalid coordinates were left out of the DXF file '") + name
-                                + tr("': ") + QString::number(skipped));
-    } else {
-        DialogSeam::status(tr("DXF drawing written to %1").arg(QDir::toNativeSeparators(name)));
+                            tr("There is not enough memory to write the DXF file '%1'; it is left as it was.")
+                                .arg(name));
+        MemoryReserve::keep();
     }
     return true;
 }

@@ -4,6 +4,7 @@
 #include "foundation/AtomicFileWriter.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/FileErrorText.h"
+#include "foundation/MemoryReserve.h"
 #include "model/Panel.h"
 #include "output/DihedralTablePrinter.h"
 #include "output/OutputProgress.h"
@@ -19,6 +20,7 @@
 #include <QPrinter>
 #include <cerrno>
 #include <cmath>
+#include <new>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -104,6 +106,10 @@ void PrintJob::setMillimetreUnits(QPainter* painter, const QPaintDevice* device,
 bool PrintJob::printPlane(QPrinter* printer, int pageWidth, int pageHeight, QWidget* parent)
 {
     PlaneModel& plane = *PlaneModel::instance();
+    if (plane.getDocumentState() == PlaneModel::DocumentState::HeldNotBuilt) {
+        DialogSeam::warning(parent, tr("Print / Export to PDF"), PlaneModel::notShownProblem());
+        return false;
+    }
     OutputProgress progress(parent, tr("Print / Export to PDF"), tr("Printing the pages..."),
                             workOf(plane.getPanelList()));
     return printPages(
@@ -139,11 +145,38 @@ bool PrintJob::printPages(QPrinter* printer, int pageWidth, int pageHeight, QWid
 
     QPainter painter;
     errno = 0;
-    const bool begun = painter.begin(printer);
-    const int error = errno;
-    if (begun) {
-        setMillimetreUnits(&painter, printer, pageWidth, pageHeight);
-        drawPages(&painter, pageWidth, pageHeight, printer);
+    bool begun = false;
+    int error = 0;
+    bool outOfMemory = false;
+    try {
+        begun = painter.begin(printer);
+        error = errno;
+        if (begun) {
+            setMillimetreUnits(&painter, printer, pageWidth, pageHeight);
+            drawPages(&painter, pageWidth, pageHeight, printer);
+        }
+    } catch (const std::bad_alloc&) {
+        outOfMemory = true;
+    }
+    if (outOfMemory) {
+        // No page of it goes out, and the file that was there stays.
+        MemoryReserve::release();
+        try {
+            if (painter.isActive()) {
+                if (!toFile)
+                    printer->abort();
+                painter.end();
+            }
+        } catch (const std::bad_alloc&) {
+        }
+        if (toFile)
+            printer->setOutputFileName(target);
+        if (progress)
+            progress->finish();
+        pdf.cancel();
+        reportOutputError(parent, outputName(printer), tr("there is not enough memory for the printout"));
+        MemoryReserve::keep();
+        return false;
     }
     const bool cancelled = progress != nullptr && progress->isCancelled();
     // A job the printer system has already taken pages of must not go out
@@ -164,7 +197,12 @@ bool PrintJob::printPages(QPrinter* printer, int pageWidth, int pageHeight, QWid
     const bool complete = ended && (!toFile || isCompletePdf(drawnFile));
     // A large file takes a while to reach the disk.
     const auto commit = [&pdf] { return pdf.commit(); };
-    const bool committed = complete && toFile && (progress ? progress->finishAside(commit) : commit());
+    bool committed = false;
+    try {
+        committed = complete && toFile && (progress ? progress->finishAside(commit) : commit());
+    } catch (const std::bad_alloc&) {
+        committed = false;
+    }
     // Messages below must not wait behind the progress.
     if (progress)
         progress->finish();

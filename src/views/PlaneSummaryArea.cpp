@@ -1,5 +1,6 @@
 #include "views/PlaneSummaryArea.h"
 
+#include "document/DocumentLimits.h"
 #include "document/PlaneModel.h"
 #include "foundation/CLocale.h"
 #include "model/PlaneVisualisationOptions.h"
@@ -34,6 +35,7 @@ PlaneSummaryArea::PlaneSummaryArea(const Widgets& widgets, const PlaneVisualisat
 {
     rbtnMM->setChecked(true);
     chkConsiderDihedral->setChecked(true);
+    txtPlaneName->setMaxLength(DocumentLimits::maxNameLength);
     for (const QLabel* label : {lblWingSpanValue, lblWingAreaValue, lblChorLenValue, lblTailVolumeValue,
                                 lblFuselageLenValue, lblWingPositionValue})
         formMinimumWidths.insert(label, label->minimumWidth());

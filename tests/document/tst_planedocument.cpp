@@ -17,6 +17,10 @@
 #include <cstdlib>
 #include <limits>
 #include <new>
+#include <sys/resource.h>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <google/protobuf/text_format.h>
 #include <google/protobuf/util/message_differencer.h>
 
@@ -198,6 +202,10 @@ private slots:
     void init();
     void cleanup();
 
+    // First: memory that earlier builds left mapped would be used again
+    // under the limit, and no shortage would come.
+    void documentOutlivesAShortageOfMemory_data();
+    void documentOutlivesAShortageOfMemory();
     void roundTripKeepsEveryFeatureField();
     void savingTwiceGivesIdenticalBytes();
     void panelsAreRenumberedInFileOrder();
@@ -630,6 +638,70 @@ void TestPlaneDocument::buildWithoutMemoryIsRefused()
     QVERIFY(encoded(plane) == before);
     QVERIFY(plane->loadFromString(bytes, SerializeableIf::hint_t(hint)));
     QCOMPARE(plane->getPanelCount(), 4);
+}
+
+void TestPlaneDocument::documentOutlivesAShortageOfMemory_data()
+{
+    // Megabytes the process may take beyond what it holds with the large
+    // plane shown; the plane it is to become needs more than a gigabyte.
+    QTest::addColumn<int>("spareMb");
+    QTest::addColumn<int>("hint");
+    QTest::newRow("undo, none to spare") << 0 << int(SerializeableIf::UNDO_REDO);
+    QTest::newRow("undo, 60 MB to spare") << 60 << int(SerializeableIf::UNDO_REDO);
+    QTest::newRow("open, none to spare") << 0 << int(SerializeableIf::FILE_LOAD);
+    QTest::newRow("open, 60 MB to spare") << 60 << int(SerializeableIf::FILE_LOAD);
+}
+
+void TestPlaneDocument::documentOutlivesAShortageOfMemory()
+{
+    // A plane over the size that is given up while its replacement is
+    // built, and a limit on the process's data that stays in place: the
+    // replacement fails, and whether or not the plane can be built again,
+    // the document is the user's, and Save writes exactly that.
+    QFETCH(int, spareMb);
+    QFETCH(int, hint);
+    const std::string large = wingOf(10, 100, 0, 0, 0).SerializeAsString();
+    const std::string larger = wingOf(40, 200, 5, 1, 1, true).SerializeAsString();
+    const QString file = dir->filePath(QStringLiteral("kept.pfz"));
+    const int status = TestSupport::runInChildProcess([&] {
+        if (!plane->loadFromString(large, SerializeableIf::FILE_LOAD))
+            std::exit(10);
+        const std::string before = encoded(plane);
+#ifdef __GLIBC__
+        malloc_trim(0);
+#endif
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            std::exit(11);
+        long long dataKb = 0;
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith("VmData:"))
+                dataKb = line.mid(7).trimmed().split(' ').front().toLongLong();
+        struct rlimit limit;
+        getrlimit(RLIMIT_DATA, &limit);
+        limit.rlim_cur = rlim_t((dataKb + spareMb * 1024LL) * 1024);
+        if (dataKb == 0 || setrlimit(RLIMIT_DATA, &limit) != 0)
+            std::exit(12);
+        if (plane->loadFromString(larger, SerializeableIf::hint_t(hint)))
+            std::exit(13);
+        if (!plane->getLoadProblem().contains(QStringLiteral("not enough memory")))
+            std::exit(14);
+        if (encoded(plane) != before)
+            std::exit(15);
+        std::string target = file.toStdString();
+        if (!plane->save(target))
+            std::exit(16);
+        QFile saved(file);
+        if (!saved.open(QIODevice::ReadOnly) || saved.readAll().toStdString() != before)
+            std::exit(17);
+        // The shown plane is the document; a held one shows nothing.
+        const bool held = plane->getDocumentState() == PlaneModel::DocumentState::HeldNotBuilt;
+        if (held != (plane->getPanelCount() == 0))
+            std::exit(18);
+        std::exit(held ? 1 : 0);
+    });
+    QVERIFY2(status == 0 || status == 1, qPrintable(QString::number(status)));
+    qInfo("the plane was %s", status == 1 ? "held unbuilt" : "built again");
 }
 
 void TestPlaneDocument::changesDuringABuildWaitUntilItIsOver_data()
