@@ -342,6 +342,15 @@ std::vector<Extras> extrasKinds()
         pair.spars.addSpar(rear);
         kinds.push_back(pair);
     }
+    // The same on the sloping rear of the rib, the rear slot deeper.
+    Extras sloped{"two slots 0.35 mm apart behind mid-chord", TEData(1, 15.0f, true, 20.0f, 10.0f, 2.0f), SparList()};
+    SparDefinition front("front", SparType::Square, 1, 100, 55.0f, 55.0f, true, false);
+    SparDefinition rear("rear", SparType::Square, 1, 100, 55.0f + front.getSquareSparWidth() + 0.35f,
+                        55.0f + front.getSquareSparWidth() + 0.35f, true, false);
+    rear.setSquareSparHeight(front.getSquareSparHeight() * 1.5f);
+    sloped.spars.addSpar(front);
+    sloped.spars.addSpar(rear);
+    kinds.push_back(sloped);
     return kinds;
 }
 
