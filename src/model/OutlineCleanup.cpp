@@ -536,8 +536,9 @@ bool OutlineCleanup::cutLoop()
                 }
                 (r > low && r <= high ? insideBox : outsideBox).add(point(r));
             }
-            // Twice the area of a sliver 0.01 mm wide.
-            const double sliver = 0.02 / scale;
+            // A side whose area is less than its length times 0.25 mm is on
+            // average narrower than 0.5 mm: a sliver, or a stub up a face.
+            const double sliver = 0.5 / scale;
             const double sense = whole < 0.0 ? -1.0 : 1.0;
             // An island smaller than the finishing limit left beyond the
             // meeting point goes with the loop.

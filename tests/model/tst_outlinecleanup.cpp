@@ -62,6 +62,14 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
     // A sheet's end left standing 1.5 mm up the face of the nose piece.
     QTest::newRow("stub") << Outline{{100, 3.5}, {50, 3.5}, {8, 3.5}, {7.95, 5}, {8, -5}, {50, -5}, {100, -5}}
                           << Outline{{100, 3.5}, {50, 3.5}, {8, 3.5}, {8, 3.5}, {8, -5}, {50, -5}, {100, -5}};
+    // Both sheets sunk through a thin tail up to the face of the trailing
+    // edge piece, the upper one's end left standing up the face: the rib
+    // ends where it is 0.15 mm thin.
+    QTest::newRow("stub beyond the meeting point")
+        << Outline{{100, 3.6}, {99.8, 1.5}, {95, 1.45}, {90, 2.5}, {50, 5}, {0, 0}, {50, -3}, {90, 0.5},
+                   {95, 1.3}, {99.9, 1.55}, {100, 1.2}}
+        << Outline{{95, 1.45}, {95, 1.45}, {95, 1.45}, {90, 2.5}, {50, 5}, {0, 0}, {50, -3}, {90, 0.5},
+                   {95, 1.3}, {95, 1.45}, {95, 1.45}};
     QTest::newRow("wide step") << rib({{60, 5}, {60, 6}, {59.4, 6}, {59.4, 5}, {40, 5}})
                                << rib({{60, 5}, {60, 6}, {59.4, 6}, {59.4, 5}, {40, 5}});
 }
