@@ -140,7 +140,8 @@ std::string dialogBenchPlane(int kind, int& editedRow)
 } // namespace
 
 // Seconds the window left unanswered (open_s, field_s, ok_s) and the peak
-// memory of the process (run one row per process to read it).
+// memory of the process after opening the plane, the dialog, the field and
+// OK (run one row per process to read it).
 static void BM_PanelDialogUnanswered(benchmark::State& state)
 {
     if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
@@ -176,6 +177,7 @@ static void BM_PanelDialogUnanswered(benchmark::State& state)
             state.SkipWithError("the main window is not as expected");
             return;
         }
+        state.counters["peak_opened_mb"] = statusMegabytes("VmHWM:");
         PingWatch watch;
         for (auto _ : state) {
             state.counters["open_s"] = measure(watch, [&] {
@@ -183,7 +185,9 @@ static void BM_PanelDialogUnanswered(benchmark::State& state)
                 edit->click();
             });
             auto* sweep = dialog->findChild<XDoubleSpinBox*>(QStringLiteral("txtSweep"));
+            state.counters["peak_dialog_mb"] = statusMegabytes("VmHWM:");
             state.counters["field_s"] = measure(watch, [&] { sweep->setValue(sweep->value() + 1.0); });
+            state.counters["peak_field_mb"] = statusMegabytes("VmHWM:");
             auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBoxEditPanel"));
             state.counters["ok_s"] = measure(watch, [&] { buttons->button(QDialogButtonBox::Ok)->click(); });
             state.counters["closed"] = dialog->isVisible() ? 0 : 1;

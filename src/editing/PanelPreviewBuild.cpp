@@ -12,6 +12,8 @@
 #include <QThread>
 #include <algorithm>
 #include <atomic>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -26,6 +28,24 @@ void selectLike(To& to, const From& from)
         if (source != from.end())
             ++source;
     }
+}
+
+// The thread that frees ribs let go of beside the window: one at a time,
+// joined before the next and at the end of the program.
+struct Release {
+    std::thread thread;
+    std::atomic<bool> done{true};
+    ~Release()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+};
+
+Release& release()
+{
+    static Release theRelease;
+    return theRelease;
 }
 
 } // namespace
@@ -95,4 +115,46 @@ void PanelPreviewBuild::copySelection(PanelBaseData& to, const RibList& ribs, co
     selectLike(to.getSparList().getEditableSpars(), spars.getSpars());
     selectLike(to.getSheetingStripList().getStrips(), strips.getStrips());
     selectLike(to.getCombList().getCombs(), combs.getCombs());
+}
+
+PanelPreviewBuild::HeldRibs PanelPreviewBuild::holdRibs(const PanelBaseData& values)
+{
+    auto held = std::make_unique<std::vector<RibDefinition>>();
+    const auto& ribs = values.getRibList().getRibs();
+    held->reserve(ribs.size());
+    for (const RibDefinition& rib : ribs) {
+        held->emplace_back(rib);
+        held->back().copyGeometryFrom(rib);
+    }
+    return held;
+}
+
+void PanelPreviewBuild::releaseBeside(HeldRibs ribs)
+{
+    if (!ribs)
+        return;
+    Release& beside = release();
+    if (beside.thread.joinable())
+        beside.thread.join();
+    beside.done = false;
+    try {
+        beside.thread = std::thread([held = std::move(ribs), &beside]() mutable {
+            held.reset();
+            beside.done = true;
+        });
+    } catch (const std::system_error&) {
+        // No thread to be had: the ribs go here, with the work that failed.
+        beside.done = true;
+    }
+}
+
+void PanelPreviewBuild::awaitRelease()
+{
+    Release& beside = release();
+    while (!beside.done) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(10);
+    }
+    if (beside.thread.joinable())
+        beside.thread.join();
 }

@@ -4,8 +4,10 @@
 #include <QString>
 #include <memory>
 #include <string>
+#include <vector>
 
 class PanelBaseData;
+class RibDefinition;
 class RibCombList;
 class RibList;
 class SheetingStripList;
@@ -36,6 +38,15 @@ public:
     // lists, item by item, without touching their geometry.
     static void copySelection(PanelBaseData& to, const RibList& ribs, const SparList& spars,
                               const SheetingStripList& strips, const RibCombList& combs);
+
+    // A heavy panel's ribs take a good part of a second to free. Held here
+    // while the panel lets go of them, they are freed on a thread of their
+    // own (releaseBeside), so the window does not wait for it;
+    // awaitRelease waits, painting, until that memory is back.
+    using HeldRibs = std::unique_ptr<std::vector<RibDefinition>>;
+    static HeldRibs holdRibs(const PanelBaseData& values);
+    static void releaseBeside(HeldRibs ribs);
+    static void awaitRelease();
 
     // How long a build runs before its progress window shows; tests that
     // answer the window show it at once.

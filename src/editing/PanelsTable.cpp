@@ -361,6 +361,7 @@ bool PanelsTable::commitRootPanelAway()
     // The new plane builds its own ribs; the dialog's go first, so that the
     // two are not held at once.
     panelDialog->deleteOldPanel();
+    PanelPreviewBuild::awaitRelease();
     if (!files->rebuildDocument([&entry](serializedPlanformixData& document) {
             document.mutable_panels(0)->ParseFromString(entry);
         }, tr("Change panel"))) {
@@ -403,9 +404,16 @@ void PanelsTable::baseDataChanged()
         // The dialog has built the panel of these values for its preview:
         // the plane takes those ribs over instead of building them again.
         const PanelBaseData* built = panelDialog->builtPanelOf(data);
+        // The ribs replaced are freed beside the window.
+        int row = 0;
+        const Panel* replaced = model->findPanelById(data.getId(), row);
+        PanelPreviewBuild::HeldRibs old;
+        if (replaced)
+            old = PanelPreviewBuild::holdRibs(replaced->getPanelBaseData());
         plane->setModificationTrackingEnabled(false);
         plane->setHistoryRecordingEnabled(false);
         model->addOrUpdatePanel(built ? *built : data);
+        PanelPreviewBuild::releaseBeside(std::move(old));
     } catch (const std::bad_alloc&) {
         plane->setHistoryRecordingEnabled(historyWasOn);
         plane->setModificationTrackingEnabled(trackingWasOn);

@@ -259,14 +259,18 @@ bool WingPanelDialog::buildWorkingPanel(bool inPlace)
     // The working panel shares the build's geometry: its ribs are held once.
     // In place, the old ribs go as the new ones are taken over, and the
     // table models stay, so the tables keep their place.
-    if (inPlace)
+    PanelPreviewBuild::HeldRibs old;
+    if (inPlace) {
+        old = PanelPreviewBuild::holdRibs(workingPanel->getPanelBaseData());
         workingPanel->setPanelBaseData(*built);
-    else
+    } else {
         workingPanel = new Panel(*built);
+    }
     PanelPreviewBuild::copySelection(workingPanel->getPanelBaseData(), workingRibs, workingSpars, workingStrips,
                                      workingCombs);
     builtPanel = std::move(built);
     builtEntry = std::move(entry);
+    PanelPreviewBuild::releaseBeside(std::move(old));
     const float wingRootChord = workingPanel->getWingRootChord();
     if (!inPlace)
         ui->singleRibDrawingArea->setModel(workingPanel, wingRootChord > 0.0f ? 1.0f / wingRootChord : 1.0f);
@@ -389,10 +393,14 @@ void WingPanelDialog::deleteOldPanel()
     ui->singleRibDrawingArea->setModel(nullptr, chord > 0.0f ? 1.0f / chord : 1.0f);
     // The 3D view must not paint a panel that is gone.
     ui->wingFoilGLWidget->setPanel(nullptr);
+    PanelPreviewBuild::HeldRibs old;
+    if (workingPanel)
+        old = PanelPreviewBuild::holdRibs(workingPanel->getPanelBaseData());
     delete workingPanel;
     workingPanel = nullptr;
     builtPanel.reset();
     builtEntry.clear();
+    PanelPreviewBuild::releaseBeside(std::move(old));
     if (focused)
         focused->setFocus(Qt::OtherFocusReason);
 }
