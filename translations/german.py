@@ -861,6 +861,12 @@ GERMAN.setdefault('SparsTableModel', {}).update({
     "Die 'bis'-Rippe des zugehörigen Holmstegs muss 0 sein oder zwischen der 'von'-Rippe und der Rippenanzahl des Segments liegen\n",
 })
 
+GERMAN['WingPanelDialog'].update({
+  'Not enough memory': 'Nicht genug Speicher',
+  'There is not enough memory to build this panel; it is left as it was.':
+    'Für dieses Segment ist nicht genug Speicher vorhanden; es bleibt, wie es war.',
+})
+
 GERMAN['PanelPreviewBuild'] = {
   'Building the ribs of the panel...': 'Die Rippen des Segments werden berechnet...',
   'Cancel': 'Abbrechen',

@@ -2888,6 +2888,14 @@ alle manuellen Änderungen an der Rippenliste verloren.</translation>
             <source>TEStrip.png</source>
             <translation>TEStrip-de.png</translation>
         </message>
+        <message>
+            <source>Not enough memory</source>
+            <translation>Nicht genug Speicher</translation>
+        </message>
+        <message>
+            <source>There is not enough memory to build this panel; it is left as it was.</source>
+            <translation>Für dieses Segment ist nicht genug Speicher vorhanden; es bleibt, wie es war.</translation>
+        </message>
     </context>
     <context>
         <name>XDoubleSpinBox</name>

@@ -23,6 +23,7 @@
 #include "editing/XSparTypeEditDelegate.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/Mathematics.h"
+#include "foundation/MemoryReserve.h"
 #include "foundation/Vertex.h"
 #include "model/CombListTableModel.h"
 #include "model/Panel.h"
@@ -250,9 +251,16 @@ bool WingPanelDialog::buildWorkingPanel(bool inPlace)
     fillPanelFromDialog(data);
     std::string entry = PanelPreviewBuild::entryOf(data);
     std::unique_ptr<PanelBaseData> built;
-    {
+    try {
         QScopedValueRollback<bool> running(buildRunning, true);
         built = PanelPreviewBuild::run(isVisible() ? this : parentWidget(), data, windowTitle());
+    } catch (const std::bad_alloc&) {
+        // What the build took is freed by now; the panel shown stays.
+        MemoryReserve::release();
+        DialogSeam::warning(this, tr("Not enough memory"),
+                            tr("There is not enough memory to build this panel; it is left as it was."));
+        MemoryReserve::keep();
+        return false;
     }
     if (!built)
         return false;

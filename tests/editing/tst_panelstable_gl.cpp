@@ -114,6 +114,7 @@ private slots:
     void committedEditReplacesPanel();
     void okTakesThePreviewsRibsAndLetsThemGo();
     void dialogBuildsBesideTheWindowWithACancel();
+    void dialogBuildWithoutMemoryKeepsThePanel();
     void addToEmptyPlaneOffersBlankPanel();
     void cancelledAddLeavesPlaneUnchanged();
     void committedAddAppendsPanel();
@@ -435,6 +436,24 @@ void TestPanelsTable::dialogBuildsBesideTheWindowWithACancel()
     QCOMPARE(model->getPanel(0)->getSweep(), 40.0f);
     QVERIFY(!dialog()->isVisible());
     QVERIFY(!dialog()->getWorkingPanel());
+}
+
+void TestPanelsTable::dialogBuildWithoutMemoryKeepsThePanel()
+{
+    // Memory that runs out while the working panel is built, on the worker
+    // thread, is a refusal: the panel stays as it was, the program lives.
+    model->addOrUpdatePanel(heavyPanelData());
+    selectRows({0});
+    form.btnPanelEdit->click();
+    QVERIFY(dialog()->isVisible());
+    allocationsBeforeFailure = 50000;
+    dialog()->findChild<XDoubleSpinBox*>("txtSweep")->setValue(40.0);
+    allocationsBeforeFailure = -1;
+    QCOMPARE(int(DialogSeam::calls().size()), 1);
+    QCOMPARE(DialogSeam::calls()[0].title, QStringLiteral("Not enough memory"));
+    QCOMPARE(dialog()->getWorkingPanel()->getSweep(), 0.0f);
+    QCOMPARE(dialog()->getWorkingPanel()->getRibCount(), 200);
+    QVERIFY(dialog()->isVisible());
 }
 
 void TestPanelsTable::addToEmptyPlaneOffersBlankPanel()
