@@ -1,3 +1,5 @@
+// Owns the scheduling of a 3D view's full frames: the slice loop, the wait
+// for the renderer and the cost learnt from each frame.
 #include "views/FrameScheduler.h"
 
 #include <algorithm>

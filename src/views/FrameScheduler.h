@@ -1,3 +1,5 @@
+// Owns the scheduling of a 3D view's full frames: at once or in slices, and
+// what they cost.
 #pragma once
 
 #include <QElapsedTimer>

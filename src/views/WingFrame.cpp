@@ -1,3 +1,5 @@
+// Owns one full frame of the main wing view: its steps, from holding the
+// panels' drawings to the last part of the left wing half.
 #include "views/WingFrame.h"
 
 #include <algorithm>

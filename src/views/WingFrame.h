@@ -1,3 +1,4 @@
+// Owns one full frame of the main wing view and where it has got to.
 #pragma once
 
 #include <qopengl.h>
