@@ -43,8 +43,16 @@ GERMAN = {
   'There is not enough memory to read it.': 'Zum Lesen reicht der Speicher nicht.',
   'A line holds more than one point.': 'Eine Zeile enthält mehr als einen Punkt.',
   'A coordinate is not a finite number.': 'Eine Koordinate ist keine endliche Zahl.',
-  'It holds fewer than two points.': 'Sie enthält weniger als zwei Punkte.',
+  'It holds fewer than %1 distinct points.': 'Sie enthält weniger als %1 verschiedene Punkte.',
   'Its points give no outline.': 'Ihre Punkte ergeben keinen Umriss.',
+  'It holds several elements (separated by 999 999), not one section.':
+    'Sie enthält mehrere Elemente (getrennt durch 999 999), nicht ein einzelnes Profil.',
+  'The line behind the name is neither a point nor a grid domain of four numbers around the points.':
+    'Die Zeile nach dem Namen ist weder ein Punkt noch ein Gitterbereich aus vier Zahlen um die Punkte.',
+  'A point lies further off the chord line than the chord is long.':
+    'Ein Punkt liegt weiter von der Profilsehne entfernt, als die Sehne lang ist.',
+  'Its outline crosses itself: the points are out of order.':
+    'Ihr Umriss kreuzt sich selbst: die Punkte stehen nicht in ihrer Reihenfolge.',
   'File name not usable': 'Dateiname nicht verwendbar',
   'Please enter a file name for the airfoil.': 'Bitte geben Sie einen Dateinamen für das Profil ein.',
   'A file name that starts with a dot is hidden, and the airfoil would not be loaded at the next start.':

@@ -131,10 +131,6 @@
             <translation>Eine Koordinate ist keine endliche Zahl.</translation>
         </message>
         <message>
-            <source>It holds fewer than two points.</source>
-            <translation>Sie enthält weniger als zwei Punkte.</translation>
-        </message>
-        <message>
             <source>Its points give no outline.</source>
             <translation>Ihre Punkte ergeben keinen Umriss.</translation>
         </message>
@@ -161,6 +157,26 @@
         <message>
             <source>The file name is too long: the file system stores at most %1 bytes, this name takes %2.</source>
             <translation>Der Dateiname ist zu lang: Das Dateisystem speichert höchstens %1 Bytes, dieser Name braucht %2.</translation>
+        </message>
+        <message>
+            <source>It holds fewer than %1 distinct points.</source>
+            <translation>Sie enthält weniger als %1 verschiedene Punkte.</translation>
+        </message>
+        <message>
+            <source>It holds several elements (separated by 999 999), not one section.</source>
+            <translation>Sie enthält mehrere Elemente (getrennt durch 999 999), nicht ein einzelnes Profil.</translation>
+        </message>
+        <message>
+            <source>The line behind the name is neither a point nor a grid domain of four numbers around the points.</source>
+            <translation>Die Zeile nach dem Namen ist weder ein Punkt noch ein Gitterbereich aus vier Zahlen um die Punkte.</translation>
+        </message>
+        <message>
+            <source>A point lies further off the chord line than the chord is long.</source>
+            <translation>Ein Punkt liegt weiter von der Profilsehne entfernt, als die Sehne lang ist.</translation>
+        </message>
+        <message>
+            <source>Its outline crosses itself: the points are out of order.</source>
+            <translation>Ihr Umriss kreuzt sich selbst: die Punkte stehen nicht in ihrer Reihenfolge.</translation>
         </message>
     </context>
     <context>

@@ -4,6 +4,7 @@
 #include "foundation/Vector3D.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <QTextCodec>
 #include <cfloat>
 #include <cmath>
@@ -12,6 +13,37 @@
 #include <new>
 #include <sys/stat.h>
 
+
+const char* airfoilReadFailureText(AirfoilReadFailure failure)
+{
+    switch (failure) {
+    case AirfoilReadFailure::None:
+        break;
+    case AirfoilReadFailure::CannotOpen:
+        return "the file cannot be opened";
+    case AirfoilReadFailure::NotEnoughMemory:
+        return "there is not enough memory to read it";
+    case AirfoilReadFailure::SeveralPoints:
+        return "a line holds more than one point";
+    case AirfoilReadFailure::NotFinite:
+        return "a coordinate is not a finite number";
+    case AirfoilReadFailure::TooFewPoints:
+        return "it holds fewer than five distinct points";
+    case AirfoilReadFailure::NoOutline:
+        return "its points give no outline";
+    case AirfoilReadFailure::Cancelled:
+        return "the reading was cancelled";
+    case AirfoilReadFailure::SeveralElements:
+        return "it holds several elements separated by 999 999, not one section";
+    case AirfoilReadFailure::NoGridDomain:
+        return "the line behind the name is neither a point nor a grid domain of four numbers around the points";
+    case AirfoilReadFailure::FarOffChord:
+        return "a point lies further off the chord line than the chord is long";
+    case AirfoilReadFailure::CrossesItself:
+        return "its outline crosses itself";
+    }
+    return "";
+}
 
 AirfoilFileType getAirfoilFileType(const QString& fileName)
 {
@@ -180,18 +212,19 @@ NumberKind readNumber(const char*& cursor, float& value)
     return NumberKind::Finite;
 }
 
-// The MSES form puts the grid domain, "xmin xmax ymin ymax", on the line
-// behind the name: four finite numbers and nothing else.
-bool isGridDomain(const char* line)
+// Reads up to count finite numbers from the start of a line into values
+// and returns how many there were; *alone tells whether nothing but blanks
+// follows them.
+int readLeadingNumbers(const char* line, float* values, int count, bool* alone)
 {
     const char* cursor = line;
-    float value = 0.0f;
-    for (int i = 0; i < 4; ++i)
-        if (readNumber(cursor, value) != NumberKind::Finite)
-            return false;
+    int read = 0;
+    while (read < count && readNumber(cursor, values[read]) == NumberKind::Finite)
+        ++read;
     while (*cursor && isBlank(*cursor))
         ++cursor;
-    return *cursor == '\0';
+    *alone = *cursor == '\0';
+    return read;
 }
 
 } // namespace
@@ -254,6 +287,115 @@ void joinSurfacesIntoOneLoop(std::vector<AirfoilRawPoint>& points)
     points.swap(loop);
 }
 
+// The MSES grid domain "xmin xmax ymin ymax" lies around the section; four
+// numbers that do not are points or another layout, not to be dropped.
+bool isGridDomainAround(const float domain[4], const std::vector<AirfoilRawPoint>& points)
+{
+    if (!(domain[0] < domain[1] && domain[2] < domain[3]))
+        return false;
+    return std::all_of(points.begin(), points.end(), [&](const AirfoilRawPoint& p) {
+        return p.x >= domain[0] && p.x <= domain[1] && p.y >= domain[2] && p.y <= domain[3];
+    });
+}
+
+// How far a point lies from the line through a and b, signed by its side.
+double sideOf(const AirfoilRawPoint& a, const AirfoilRawPoint& b, const AirfoilRawPoint& p)
+{
+    const double dx = double(b.x) - a.x;
+    const double dy = double(b.y) - a.y;
+    return (dx * (double(p.y) - a.y) - dy * (double(p.x) - a.x)) / std::hypot(dx, dy);
+}
+
+// Two segments cross when each one's ends lie on both sides of the other,
+// clear of it by more than tolerance: rounding in the last printed digit
+// lets the surfaces of a thin trailing edge touch or cross by a hair,
+// which real files do and which harms no rib.
+bool crossClearly(const AirfoilRawPoint& p0, const AirfoilRawPoint& p1, const AirfoilRawPoint& q0,
+                  const AirfoilRawPoint& q1, double tolerance)
+{
+    const double d0 = sideOf(q0, q1, p0);
+    const double d1 = sideOf(q0, q1, p1);
+    if (!(d0 * d1 < 0.0) || std::fabs(d0) <= tolerance || std::fabs(d1) <= tolerance)
+        return false;
+    const double e0 = sideOf(p0, p1, q0);
+    const double e1 = sideOf(p0, p1, q1);
+    return e0 * e1 < 0.0 && std::fabs(e0) > tolerance && std::fabs(e1) > tolerance;
+}
+
+// Share of the chord by which crossing segments must clear each other.
+const double CrossingTolerance = 1.0e-3;
+// Pairs of segments compared at most; an outline that keeps this many
+// pairs side by side without a crossing is let through rather than
+// searched for minutes.
+const size_t MostPairsCompared = 20000000;
+
+// A sweep along the chord: each segment is compared only with those that
+// overlap it in x, which on an airfoil are the few of the other surface.
+bool crossesItself(const std::vector<AirfoilRawPoint>& points, double chord)
+{
+    std::vector<size_t> segments;
+    segments.reserve(points.size());
+    for (size_t i = 0; i + 1 < points.size(); ++i)
+        if (points[i].x != points[i + 1].x || points[i].y != points[i + 1].y)
+            segments.push_back(i);
+    const auto minX = [&](size_t i) { return std::min(points[i].x, points[i + 1].x); };
+    const auto maxX = [&](size_t i) { return std::max(points[i].x, points[i + 1].x); };
+    std::sort(segments.begin(), segments.end(), [&](size_t l, size_t r) { return minX(l) < minX(r); });
+    const double tolerance = CrossingTolerance * chord;
+    std::vector<size_t> active;
+    size_t compared = 0;
+    for (const size_t s : segments) {
+        const float start = minX(s);
+        compared += active.size();
+        active.erase(std::remove_if(active.begin(), active.end(), [&](size_t a) { return maxX(a) < start; }),
+                     active.end());
+        for (const size_t a : active)
+            if (crossClearly(points[a], points[a + 1], points[s], points[s + 1], tolerance))
+                return true;
+        compared += active.size();
+        if (compared > MostPairsCompared)
+            return false;
+        active.push_back(s);
+    }
+    return false;
+}
+
+// Whether the points make one section a rib can be cut from; the reason
+// in reading.failure when not.
+bool isOneSection(const std::vector<AirfoilRawPoint>& points, AirfoilReading& reading)
+{
+    AirfoilRawPoint distinct[AirfoilMinimumPoints];
+    int found = 0;
+    for (const AirfoilRawPoint& p : points) {
+        if (found == AirfoilMinimumPoints)
+            break;
+        if (std::none_of(distinct, distinct + found, [&](const AirfoilRawPoint& q) { return q.x == p.x && q.y == p.y; }))
+            distinct[found++] = p;
+    }
+    if (found < AirfoilMinimumPoints) {
+        reading.failure = AirfoilReadFailure::TooFewPoints;
+        return false;
+    }
+    float xmin = points.front().x;
+    float xmax = xmin;
+    for (const AirfoilRawPoint& p : points) {
+        xmin = std::min(xmin, p.x);
+        xmax = std::max(xmax, p.x);
+    }
+    // y is measured in chords once read (the file may be in percent), so a
+    // point a chord off the chord line is no section but a stray number.
+    const double chord = double(xmax) - xmin;
+    if (std::any_of(points.begin(), points.end(), [&](const AirfoilRawPoint& p) { return std::fabs(double(p.y)) > chord; })) {
+        reading.failure = AirfoilReadFailure::FarOffChord;
+        return false;
+    }
+    if (crossesItself(points, chord)) {
+        reading.failure = AirfoilReadFailure::CrossesItself;
+        return false;
+    }
+    return true;
+}
+
 // Lines read between two looks at the cancel flag and the file position.
 const unsigned LinesBetweenLooks = 4096;
 // The share of the progress that reading the points takes; resampling
@@ -276,6 +418,13 @@ bool readAirfoilPoints(FILE* stream, std::vector<AirfoilRawPoint>& points, Airfo
     KeptLine line;
     bool firstLine = true;
     unsigned linesRead = 0;
+    // The line behind a DAT name: a grid domain to check once every point
+    // is known, or three numbers that are a point only if the lines after
+    // carry a third column too.
+    float domain[4] = {};
+    bool domainRead = false;
+    bool threeNumbersHeld = false;
+    AirfoilRawPoint held = {0.0f, 0.0f};
     try {
         while (!feof_unlocked(stream) && !ferror_unlocked(stream)) {
             if (!readKeptLine(stream, line, &reading) || (++linesRead % LinesBetweenLooks == 0 && reading.isCancelled())) {
@@ -286,12 +435,38 @@ bool readAirfoilPoints(FILE* stream, std::vector<AirfoilRawPoint>& points, Airfo
                 reading.setPermille(int(ReadingPermille * std::min(1.0, double(ftello(stream)) / double(size))));
             const bool domainPossible = firstLine && reading.gridDomainMayFollow;
             firstLine = false;
-            if (domainPossible && isGridDomain(line.text))
-                continue;
+            float numbers[5] = {};
+            bool alone = false;
+            if (domainPossible) {
+                const int count = readLeadingNumbers(line.text, numbers, 5, &alone);
+                if (count == 4 && alone) {
+                    std::copy(numbers, numbers + 4, domain);
+                    domainRead = true;
+                    continue;
+                }
+                if (count == 3) {
+                    held = {numbers[0], numbers[1]};
+                    threeNumbersHeld = true;
+                    continue;
+                }
+            }
             float x = 0.0f;
             float y = 0.0f;
             switch (parseAirfoilPointLine(line.text, x, y)) {
             case AirfoilPointLine::Point:
+                if (threeNumbersHeld) {
+                    if (readLeadingNumbers(line.text, numbers, 3, &alone) < 3) {
+                        reading.failure = AirfoilReadFailure::NoGridDomain;
+                        return false;
+                    }
+                    points.push_back(held);
+                    threeNumbersHeld = false;
+                }
+                // MSES separates the elements of a multi-element section so.
+                if (x == 999.0f && y == 999.0f) {
+                    reading.failure = AirfoilReadFailure::SeveralElements;
+                    return false;
+                }
                 points.push_back({x, y});
                 break;
             // Neither a point that is not finite nor a line of several points
@@ -306,7 +481,13 @@ bool readAirfoilPoints(FILE* stream, std::vector<AirfoilRawPoint>& points, Airfo
                 break;
             }
         }
+        if (threeNumbersHeld || (domainRead && !isGridDomainAround(domain, points))) {
+            reading.failure = AirfoilReadFailure::NoGridDomain;
+            return false;
+        }
         joinSurfacesIntoOneLoop(points);
+        if (!isOneSection(points, reading))
+            return false;
     } catch (const std::bad_alloc&) {
         reading.failure = AirfoilReadFailure::NotEnoughMemory;
         return false;

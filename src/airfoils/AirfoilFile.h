@@ -29,10 +29,21 @@ enum class AirfoilReadFailure {
     NotEnoughMemory,  // the points did not fit into memory
     SeveralPoints,    // a line holds more than one point
     NotFinite,        // a number is not finite or beyond float range
-    TooFewPoints,     // fewer than two point lines
+    TooFewPoints,     // fewer than AirfoilMinimumPoints distinct points
     NoOutline,        // the points give no finite outline
-    Cancelled         // stopped through cancel()
+    Cancelled,        // stopped through cancel()
+    SeveralElements,  // elements separated by a "999 999" line (MSES)
+    NoGridDomain,     // the line behind the name is neither a point nor a grid domain
+    FarOffChord,      // a point lies further off the chord line than the chord is long
+    CrossesItself     // the outline crosses itself (points out of order)
 };
+
+// The fewest distinct points that make a section: two surfaces need a
+// point each between the two edges.
+inline constexpr int AirfoilMinimumPoints = 5;
+
+// Why a file gave no airfoil, in English for the console.
+const char* airfoilReadFailureText(AirfoilReadFailure failure);
 
 // One read of an airfoil file, shared by the thread that reads and the one
 // that waits for it: how far it has come, the way to stop it and, at the
@@ -102,8 +113,12 @@ struct AirfoilRawPoint {
 // in the two-surface layout, a line of the two point counts ("61. 61.")
 // followed by the upper and then the lower side each from the leading edge
 // back, is brought into that order. Lines that are not points (remarks of
-// any length) are skipped, and so is the MSES grid domain (four numbers)
-// on the line right behind a DAT name. False, with nothing to trust and the
-// reason in reading.failure, when a point is not finite, a line holds more
-// than one point, memory runs out or the reading is cancelled.
+// any length) are skipped, and so is the MSES grid domain (four numbers
+// around the points) on the line right behind a DAT name. False, with
+// nothing to trust and the reason in reading.failure, when a point is not
+// finite, a line holds more than one point, memory runs out, the reading is
+// cancelled, or the points are not one section: several elements, a line
+// behind the name that is neither a point nor a grid domain, fewer than
+// AirfoilMinimumPoints distinct points, a point far off the chord, or an
+// outline that crosses itself.
 bool readAirfoilPoints(FILE* stream, std::vector<AirfoilRawPoint>& points, AirfoilReading& reading);

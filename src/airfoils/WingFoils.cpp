@@ -77,7 +77,8 @@ bool WingFoils::loadDirectory(const QString& dir)
         if (!entry.isFile())
             continue;
         const QString path = dir + QStringLiteral("/") + entry.fileName();
-        Airfoil* airfoil = loadAirfoilFile(path, getAirfoilFileType(entry.fileName()));
+        AirfoilReading reading;
+        Airfoil* airfoil = loadAirfoilFile(path, getAirfoilFileType(entry.fileName()), &reading);
         // A nameless airfoil would be a blank row in every airfoil list and
         // could not be chosen by name.
         if (airfoil && airfoil->getName().isEmpty()) {
@@ -85,7 +86,10 @@ bool WingFoils::loadDirectory(const QString& dir)
             airfoil = nullptr;
         }
         if (!airfoil) {
-            std::cout << "error loading file " << path.toStdString() << std::endl;
+            std::cout << "error loading file " << path.toStdString();
+            if (reading.failure != AirfoilReadFailure::None)
+                std::cout << ": " << airfoilReadFailureText(reading.failure);
+            std::cout << std::endl;
             continue;
         }
         addAirfoil(airfoil, path);

@@ -193,9 +193,17 @@ QString AirfoilImportDialog::describeFailure(const AirfoilReading& reading)
     case AirfoilReadFailure::NotFinite:
         return tr("A coordinate is not a finite number.");
     case AirfoilReadFailure::TooFewPoints:
-        return tr("It holds fewer than two points.");
+        return tr("It holds fewer than %1 distinct points.").arg(AirfoilMinimumPoints);
     case AirfoilReadFailure::NoOutline:
         return tr("Its points give no outline.");
+    case AirfoilReadFailure::SeveralElements:
+        return tr("It holds several elements (separated by 999 999), not one section.");
+    case AirfoilReadFailure::NoGridDomain:
+        return tr("The line behind the name is neither a point nor a grid domain of four numbers around the points.");
+    case AirfoilReadFailure::FarOffChord:
+        return tr("A point lies further off the chord line than the chord is long.");
+    case AirfoilReadFailure::CrossesItself:
+        return tr("Its outline crosses itself: the points are out of order.");
     case AirfoilReadFailure::None:
     case AirfoilReadFailure::Cancelled:
         break;

@@ -297,6 +297,14 @@ void TestAirfoil::sameOutlineWhateverTheFileForm_data()
     // MSES form: the grid domain "xmin xmax ymin ymax" right behind the name.
     QByteArray mses = naca;
     QTest::newRow("MSES grid domain behind the name") << naca << mses.insert(naca.indexOf('\n') + 1, " -2.0  3.0 -2.5 2.5\n");
+    const int nameEnd = naca.indexOf('\n') + 1;
+    QByteArray threeColumns = naca.mid(nameEnd);
+    QTest::newRow("a third column on every line") << naca << naca.left(nameEnd) + threeColumns.replace("\n", " 0.0\n");
+    // The surfaces of a thin trailing edge printed with few digits touch
+    // and cross by a hair.
+    QTest::newRow("trailing edge crossed by a hair")
+        << transformed(naca, [](QList<QPointF>& p) { p.first().setY(p.last().y() - 2e-5); })
+        << transformed(naca, [](QList<QPointF>& p) { p.first().setY(p.last().y() - 2e-5); });
 }
 
 void TestAirfoil::sameOutlineWhateverTheFileForm()
@@ -332,7 +340,7 @@ void TestAirfoil::outlineThatCannotBeBuiltFails_data()
     const int tooFew = int(AirfoilReadFailure::TooFewPoints);
     const int notFinite = int(AirfoilReadFailure::NotFinite);
     const int several = int(AirfoilReadFailure::SeveralPoints);
-    const int noOutline = int(AirfoilReadFailure::NoOutline);
+    const int noDomain = int(AirfoilReadFailure::NoGridDomain);
     QTest::newRow("name only") << QByteArray("Lonely\n") << tooFew;
     QTest::newRow("one point") << QByteArray("Lonely\n0.5 0.1\n") << tooFew;
     QTest::newRow("NaN") << QByteArray("Lonely\n1 0\nnan 0.1\n0 0\n") << notFinite;
@@ -344,13 +352,36 @@ void TestAirfoil::outlineThatCannotBeBuiltFails_data()
     QTest::newRow("each side on one line")
         << QByteArray("Lonely\n1.0 0.001 0.5 0.06 0.0 0.0\n0.0 0.0 0.5 -0.04 1.0 -0.001\n") << several;
     QTest::newRow("two points on the line behind the name, nothing else")
-        << QByteArray("Lonely\n1.0 0.001 0.0 0.0\n") << tooFew;
+        << QByteArray("Lonely\n1.0 0.001 0.0 0.0\n") << noDomain;
     QTest::newRow("two points on a line further down")
         << QByteArray("Lonely\n1.0 0.001\n0.5 0.06 0.0 0.0\n0.5 -0.04\n") << several;
     QTest::newRow("one huge line of points") << "Lonely\n" + QByteArray("0.5 0.06 ").repeated(100000) + "\n" << several;
     // Every number fits a float, but the outline built from them would not.
-    QTest::newRow("slope beyond float") << QByteArray("Lonely\n1 3e38\n0.5 -3e38\n0 0\n") << noOutline;
-    QTest::newRow("chord too short for its height") << QByteArray("Lonely\n1e-40 1\n0 0\n1e-40 -1\n") << noOutline;
+    QTest::newRow("slope beyond float") << QByteArray("Lonely\n1 3e38\n0.5 -3e38\n0 0\n") << tooFew;
+    QTest::newRow("chord too short for its height") << QByteArray("Lonely\n1e-40 1\n0 0\n1e-40 -1\n") << tooFew;
+
+    // Files that would load as another shape than they hold.
+    const QByteArray naca = shipped("naca2412.dat");
+    const QByteArray points = naca.mid(naca.indexOf('\n') + 1);
+    const QByteArray lonely = "Lonely\n";
+    QTest::newRow("two elements, MSES") << lonely + "-2.0 3.0 -2.5 2.5\n" + points + "999.0 999.0\n"
+                                               + transformed("x\n" + points, [](QList<QPointF>& p) {
+                                                     for (QPointF& q : p)
+                                                         q = q * 0.3 + QPointF(1.05, -0.08);
+                                                 }).mid(2)
+                                        << int(AirfoilReadFailure::SeveralElements);
+    QTest::newRow("domain of three numbers") << lonely + "-2.0 3.0 -2.5\n" + points << noDomain;
+    QTest::newRow("four numbers around no points") << lonely + "0.0 0.5 0.0 0.02\n" + points << noDomain;
+    QTest::newRow("all points equal") << lonely + QByteArray("0.5 0.0\n").repeated(40) << tooFew;
+    QTest::newRow("four distinct points") << QByteArray("Lonely\n1 0\n0.5 0.06\n0 0\n0.5 -0.04\n1 0\n") << tooFew;
+    QTest::newRow("a point at y = 500") << transformed(lonely + points, [](QList<QPointF>& p) { p[20].setY(500.0); })
+                                        << int(AirfoilReadFailure::FarOffChord);
+    QTest::newRow("shuffled") << transformed(lonely + points, [](QList<QPointF>& p) {
+        QList<QPointF> shuffled;
+        for (int i = 0; i < p.size(); ++i)
+            shuffled << p[(i * 37) % p.size()];
+        p = shuffled;
+    }) << int(AirfoilReadFailure::CrossesItself);
 }
 
 void TestAirfoil::outlineThatCannotBeBuiltFails()

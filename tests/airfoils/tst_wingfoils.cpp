@@ -131,7 +131,8 @@ void TestWingFoils::unreadableFilesAreReportedOthersLoad()
     writeFile(foils.path() + "/c_good.cor", Thin);
     QVERIFY(QDir(foils.path()).mkdir("d_folder.dat"));
     QCOMPARE(stdoutOf([&] { WingFoils::createInstance(foils.path(), imported.path()); }),
-             "ERROR loading airfoil b_bad\nerror loading file " + foils.path() + "/b_bad.cor\n"
+             "ERROR loading airfoil b_bad\nerror loading file " + foils.path()
+                 + "/b_bad.cor: it holds fewer than five distinct points\n"
              "error loading file " + foils.path() + "/b_nameless.dat\n");
     QCOMPARE(int(WingFoils::instance()->getAirfoils().size()), 2);
     QVERIFY(WingFoils::instance()->findAirfoil("c_good", false));

@@ -323,17 +323,24 @@ void TestAirfoilImport::unreadableSourceGivesNoPreview_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("reason");  // as the import shows it
 
-    QTest::newRow("missing file") << "missing.dat" << QByteArray();
-    QTest::newRow("single point") << "one.dat" << QByteArray("One\n0.5 0.1\n");
-    QTest::newRow("text only") << "words.cor" << QByteArray("no numbers here\nnor here\n");
-    QTest::newRow("one huge line") << "huge.dat" << QByteArray("0.5 0.1 ").repeated(1 << 17);
+    const QString tooFew = "It holds fewer than 5 distinct points.";
+    QTest::newRow("missing file") << "missing.dat" << QByteArray()
+                                  << "The file cannot be opened: " + FileErrorText::reason(ENOENT);
+    QTest::newRow("single point") << "one.dat" << QByteArray("One\n0.5 0.1\n") << tooFew;
+    QTest::newRow("text only") << "words.cor" << QByteArray("no numbers here\nnor here\n") << tooFew;
+    // Taken for the name line, it leaves no point.
+    QTest::newRow("one huge line") << "huge.dat" << QByteArray("0.5 0.1 ").repeated(1 << 17) << tooFew;
+    QTest::newRow("two elements") << "slat.dat" << "Slat\n" + Points + "999.0 999.0\n" + Points
+                                  << "It holds several elements (separated by 999 999), not one section.";
 }
 
 void TestAirfoilImport::unreadableSourceGivesNoPreview()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
 
     const QString source = sources.filePath(name);
     if (!content.isEmpty())
@@ -342,9 +349,7 @@ void TestAirfoilImport::unreadableSourceGivesNoPreview()
     AirfoilImportDialog dialog(nullptr, source, getAirfoilFileType(source), &ok);
     QVERIFY(!ok);
     QVERIFY(!dialog.wasCancelled());
-    QVERIFY(!dialog.failureReason().isEmpty());
-    if (content.isEmpty())
-        QCOMPARE(dialog.failureReason(), "The file cannot be opened: " + FileErrorText::reason(ENOENT));
+    QCOMPARE(dialog.failureReason(), reason);
     QVERIFY(!dialog.takeAirfoil());
     field<XDoubleSpinBox>(dialog, "txtScaleFactor")->setValue(1.5);  // nothing to scale, no crash
     QCOMPARE(dialog.getScale(), 1.0f);

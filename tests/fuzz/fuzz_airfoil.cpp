@@ -1,5 +1,6 @@
 // Reads arbitrary bytes as an airfoil file. An outline the reader accepts
-// must have the library's stations and finite coordinates; anything else
+// must have the library's stations and finite coordinates within a chord
+// of the chord line (and the rounding of the crossings); anything else
 // must be refused without harm.
 
 #include "airfoils/Airfoil.h"
@@ -48,5 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const Vector3D* point : airfoil->getCoords())
         if (!std::isfinite(point->getX()) || !std::isfinite(point->getY()))
             fail("an accepted airfoil has a coordinate that is not finite");
+        else if (std::fabs(point->getY()) > 1.001f)
+            fail("an accepted airfoil lies further off its chord line than its chord is long");
     return 0;
 }
