@@ -1,6 +1,7 @@
 #include "airfoils/WingFoils.h"
 #include "common/FailingAllocation.h"
 #include "common/TestSupport.h"
+#include "document/DocumentLimits.h"
 #include "document/PlaneModel.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/IdentifiableObject.h"
@@ -358,6 +359,12 @@ void TestPlaneDocument::refusedDocumentLeavesPlaneUntouched_data()
     QTest::newRow("rib position NaN") << variant([](serializedPlanformixData& d) {
         d.mutable_panels(0)->add_riblist()->set_position(std::numeric_limits<float>::quiet_NaN());
     }) << QString();
+    const std::string tooLong(std::size_t(DocumentLimits::maxNameLength) + 1, 'x');
+    QTest::newRow("plane name too long") << variant([&](serializedPlanformixData& d) { d.set_planename(tooLong); })
+                                         << QString();
+    QTest::newRow("spar name too long") << variant([&](serializedPlanformixData& d) {
+        d.mutable_panels(0)->add_sparlist()->set_sparname(tooLong);
+    }) << QString();
     QTest::newRow("spar radius infinite") << variant([](serializedPlanformixData& d) {
         d.mutable_panels(0)->add_sparlist()->set_roundsparradius(-std::numeric_limits<float>::infinity());
     }) << QString();
@@ -596,8 +603,15 @@ void TestPlaneDocument::planesAtTheBoundsSaveAndOpenAgain()
     QFETCH(int, strips);
     QFETCH(int, combs);
     QFETCH(bool, advanced);
-    QVERIFY(plane->loadFromString(wingOf(panels, ribs, spars, strips, combs, advanced).SerializeAsString(),
-                                  SerializeableIf::FILE_LOAD));
+    // Names as long as the editors let them be, of characters that take two
+    // bytes each in the file.
+    serializedPlanformixData wing = wingOf(panels, ribs, spars, strips, combs, advanced);
+    const std::string longest = QString(DocumentLimits::maxNameLength, QChar(0xfc)).toStdString();
+    wing.set_planename(longest);
+    wing.mutable_panels(0)->set_panelname(longest);
+    if (spars > 0)
+        wing.mutable_panels(0)->mutable_sparlist(0)->set_sparname(longest);
+    QVERIFY(plane->loadFromString(wing.SerializeAsString(), SerializeableIf::FILE_LOAD));
     QCOMPARE(plane->getPanelCount(), panels);
     QCOMPARE(plane->getPanelList().back()->getRibCount(), ribs);
     const std::string built = encoded(plane);
