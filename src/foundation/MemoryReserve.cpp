@@ -56,6 +56,15 @@ void MemoryReserve::release()
         unmapReserve(block);
 }
 
+bool MemoryReserve::hasRoomFor(std::size_t bytes)
+{
+    void* block = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED)
+        return false;
+    munmap(block, bytes);
+    return true;
+}
+
 bool MemoryReserve::isHeld()
 {
     return reserve.load() != nullptr;

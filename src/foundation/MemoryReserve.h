@@ -19,4 +19,8 @@ public:
     // Gives the reserve back; never throws, never allocates.
     static void release();
     static bool isHeld();
+    // Whether bytes more could be taken now: for work inside libraries that
+    // do not survive running out (the PDF engine's compression), asked
+    // before it begins. Takes nothing.
+    static bool hasRoomFor(std::size_t bytes);
 };

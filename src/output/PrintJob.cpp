@@ -26,6 +26,10 @@
 
 namespace {
 
+// What a page of the PDF engine may take at most, with room to spare;
+// printouts begun with less crashed under a limit on the data.
+constexpr std::size_t printingRoom = 32 * 1024 * 1024;
+
 QString tr(const char* text)
 {
     return QCoreApplication::translate("PrintJob", text);
@@ -143,6 +147,15 @@ bool PrintJob::printPages(QPrinter* printer, int pageWidth, int pageHeight, QWid
         printer->setOutputFileName(drawnFile);
     }
 
+    // The PDF engine goes on with a failed compression and crashes later:
+    // a printout is not begun without room to spare.
+    if (!MemoryReserve::hasRoomFor(printingRoom)) {
+        if (toFile)
+            printer->setOutputFileName(target);
+        pdf.cancel();
+        reportOutputError(parent, outputName(printer), tr("there is not enough memory for the printout"));
+        return false;
+    }
     QPainter painter;
     errno = 0;
     bool begun = false;

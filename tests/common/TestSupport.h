@@ -32,6 +32,11 @@ int runInChildProcess(const std::function<void()>& fn);
 // was well), or a note saying how the child ended otherwise.
 std::string runWithFileSizeLimit(long long limit, const std::function<std::string()>& fn);
 
+// Runs fn in a forked child process that may take no more than spare
+// bytes of data beyond what it holds when fn begins, a limit that stays in
+// place while fn runs. Returns as runWithFileSizeLimit.
+std::string runWithDataLimit(long long spare, const std::function<std::string()>& fn);
+
 // Runs fn in a forked child process in which folder is a file system of
 // its own that fill has put files into and that is then made read-only.
 // Returns what fn returned, or NoReadOnlyFileSystem when the child may not

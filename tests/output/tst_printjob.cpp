@@ -38,6 +38,7 @@ private slots:
     void pdfOnReadOnlyFileSystemSaysSo();
     void pdfCutShortKeepsOldFile_data();
     void pdfCutShortKeepsOldFile();
+    void pdfWithoutMemoryKeepsOldFile();
     void firstPdfGoesIntoMissingDocumentsFolder();
     void decoratesPagesReadablyAlsoWhenMirrored();
     void planePrintsInMillimetresWhateverViewportItIsGiven();
@@ -254,6 +255,35 @@ void TestPrintJob::pdfCutShortKeepsOldFile()
             problems += "the box does not name the reason: " + DialogSeam::calls().front().text.toStdString() + "; ";
         if (!DialogSeam::statusMessages().empty())
             problems += "the failed printout was announced as written; ";
+        return problems + TestSupport::keptUntouched(target, previous);
+    });
+    QVERIFY2(wrong.empty(), wrong.c_str());
+}
+
+void TestPrintJob::pdfWithoutMemoryKeepsOldFile()
+{
+    // The PDF engine does not survive running out of memory in its
+    // compression: without room the printout is refused before it begins.
+    const auto drawPages = [](QPainter* painter, int, int, QPrinter*) {
+        painter->drawText(QPointF(10, 10), QString("Page 1"));
+    };
+    QTemporaryDir folder;
+    const QString target = folder.filePath("plane.pdf");
+    const QByteArray previous = "the last printout";
+    {
+        QFile old(target);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(previous) == previous.size());
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(target);
+    DialogSeam::clear();
+    const std::string wrong = TestSupport::runWithDataLimit(0, [&] {
+        std::string problems;
+        if (PrintJob::printPages(&printer, 200, 287, nullptr, drawPages))
+            problems += "the printout reported success; ";
+        if (DialogSeam::calls().size() != 1 || !DialogSeam::calls().front().text.contains("not enough memory"))
+            problems += "no box saying there is not enough memory; ";
         return problems + TestSupport::keptUntouched(target, previous);
     });
     QVERIFY2(wrong.empty(), wrong.c_str());
