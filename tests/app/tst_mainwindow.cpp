@@ -8,6 +8,7 @@
 #include "foundation/DialogSeam.h"
 #include "foundation/Observer.h"
 #include "foundation/Vector3D.h"
+#include "planformixdata.pb.h"
 #include "common/TestSupport.h"
 
 #include <QAbstractButton>
@@ -17,6 +18,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QDir>
 #include <QFile>
@@ -124,6 +126,30 @@ void writeAirfoilFile(const QString& path, const QString& name, bool withNameLin
         const double x = double(i) / n;
         out << x << " " << -0.06 * std::sqrt(x) * (1.0 - x) << "\n";
     }
+}
+
+// A document of plain panels of generated ribs cut from the test's section;
+// slow: the first panel at its heaviest, so that its build shows progress.
+QByteArray wingDocument(int panels, int ribs, bool slow)
+{
+    serializedPlanformixData data;
+    data.set_version(1);
+    data.set_planename("Opened");
+    for (int i = 0; i < panels; ++i) {
+        serializedPlanformixData::serializedPanelData* panel = data.add_panels();
+        panel->set_id(i + 1);
+        panel->set_airfoilname("BASE SECTION");
+        panel->set_airfoilnametip("BASE SECTION");
+        panel->set_length(500.0f);
+        panel->set_rootchord(200.0f);
+        panel->set_tipchord(150.0f);
+        panel->set_noofribs(ribs);
+    }
+    if (slow) {
+        data.mutable_panels(0)->set_noofribs(200);
+        TestSupport::coverWithFiftyStrips(*data.mutable_panels(0));
+    }
+    return QByteArray::fromStdString(data.SerializeAsString());
 }
 
 } // namespace
@@ -329,48 +355,100 @@ void TestMainWindow::documentDialogsStartInAnExistingFolder()
 void TestMainWindow::failedOrCancelledLoadKeepsTheModifiedMark_data()
 {
     QTest::addColumn<bool>("modifiedBefore");
-    QTest::addColumn<bool>("cancelDialog");
-    QTest::newRow("untouched, unreadable file") << false << false;
-    QTest::newRow("unsaved, unreadable file") << true << false;
-    QTest::newRow("untouched, cancelled dialog") << false << true;
-    QTest::newRow("unsaved, cancelled dialog") << true << true;
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("untouched, unreadable file") << false << "garbage";
+    QTest::newRow("unsaved, unreadable file") << true << "garbage";
+    QTest::newRow("untouched, cancelled dialog") << false << "cancelled dialog";
+    QTest::newRow("unsaved, cancelled dialog") << true << "cancelled dialog";
+    for (const char* kind : {"empty", "damaged", "cut off", "over the bounds", "missing", "cancelled build"})
+        QTest::newRow(qPrintable(QStringLiteral("unsaved, %1").arg(QLatin1String(kind)))) << true << kind;
 }
 
+// A refused, missing or stopped open after a good one leaves the good
+// document as it was: its bytes, its title with the mark, Save, and the
+// undo history that leads back to the file.
 void TestMainWindow::failedOrCancelledLoadKeepsTheModifiedMark()
 {
     QFETCH(bool, modifiedBefore);
-    QFETCH(bool, cancelDialog);
+    QFETCH(QString, kind);
 
     const QString path = dir.filePath(QStringLiteral("plane.pfz"));
-    action(*window, "actionNew")->trigger();
-    PlaneModel::instance()->setName(QStringLiteral("Kept"), true);
+    const QByteArray good = wingDocument(3, 10, false);
+    QFile goodFile(path);
+    QVERIFY(goodFile.open(QIODevice::WriteOnly));
+    goodFile.write(good);
+    goodFile.close();
     DialogSeam::queueFileName(path);
-    action(*window, "actionSaveAs")->trigger();
+    action(*window, "actionLoad")->trigger();
+    PlaneModel* plane = PlaneModel::instance();
+    QCOMPARE(plane->getPanelCount(), 3);
+    QCOMPARE(window->windowTitle(), baseTitle + " - " + path);
     if (modifiedBefore)
-        PlaneModel::instance()->setName(QStringLiteral("Kept, edited"), true);
-    const QString nameBefore = PlaneModel::instance()->getName();
+        plane->setName(QStringLiteral("Kept, edited"), true);
+    std::string bytesBefore;
+    QVERIFY(plane->save(bytesBefore));
     const QString titleBefore = window->windowTitle();
     const bool saveBefore = action(*window, "actionSave")->isEnabled();
+    const bool undoBefore = action(*window, "actionUndo")->isEnabled();
+    QCOMPARE(undoBefore, modifiedBefore);
 
-    const QString garbage = dir.filePath(QStringLiteral("garbage.pfz"));
-    QFile file(garbage);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("this is no plane");
-    file.close();
+    const QString bad = dir.filePath(QStringLiteral("bad.pfz"));
+    QFile::remove(bad);
+    QByteArray badBytes;
+    if (kind == QLatin1String("garbage"))
+        badBytes = "this is no plane";
+    else if (kind == QLatin1String("damaged"))
+        badBytes = QByteArray(64, '\xff');
+    else if (kind == QLatin1String("cut off"))
+        badBytes = good.left(good.size() / 2);
+    else if (kind == QLatin1String("over the bounds"))
+        badBytes = wingDocument(1001, 2, false);
+    else if (kind == QLatin1String("cancelled build"))
+        badBytes = wingDocument(20, 100, true);
+    if (kind != QLatin1String("missing") && kind != QLatin1String("cancelled dialog")) {
+        QFile file(bad);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(badBytes);
+    }
 
+    // Cancels the build's progress as soon as it shows.
+    QTimer canceller;
+    connect(&canceller, &QTimer::timeout, [&canceller] {
+        if (auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())) {
+            progress->cancel();
+            canceller.stop();
+        }
+    });
+    if (kind == QLatin1String("cancelled build"))
+        canceller.start(10);
     DialogSeam::clear();
     if (modifiedBefore)
         DialogSeam::queueChoice(0);  // discard, then the open does not happen
-    DialogSeam::queueFileName(cancelDialog ? QString() : garbage);
+    DialogSeam::queueFileName(kind == QLatin1String("cancelled dialog") ? QString() : bad);
     action(*window, "actionLoad")->trigger();
+    if (kind == QLatin1String("cancelled build"))
+        QVERIFY(!canceller.isActive());
 
-    if (!cancelDialog)
-        QCOMPARE(lastCallTitle(), QStringLiteral("Error loading file"));
-    QCOMPARE(PlaneModel::instance()->getName(), nameBefore);
+    const bool toldWhy = kind != QLatin1String("cancelled dialog") && kind != QLatin1String("cancelled build");
+    QCOMPARE(lastCallTitle() == QStringLiteral("Error loading file"), toldWhy);
+    std::string bytesAfter;
+    QVERIFY(plane->save(bytesAfter));
+    QVERIFY(bytesAfter == bytesBefore);
+    QCOMPARE(plane->getPanelCount(), 3);
     QCOMPARE(window->windowTitle(), titleBefore);
     QCOMPARE(action(*window, "actionSave")->isEnabled(), saveBefore);
-    QVERIFY(PlaneModel::instance()->getNotificationsEnabled());
-    QVERIFY(PlaneModel::instance()->getHistoryRecordingEnabled());
+    QCOMPARE(action(*window, "actionUndo")->isEnabled(), undoBefore);
+    QVERIFY(plane->getNotificationsEnabled());
+    QVERIFY(plane->getHistoryRecordingEnabled());
+    if (modifiedBefore) {
+        // The history still leads back to the file as it was opened.
+        action(*window, "actionUndo")->trigger();
+        std::string undone;
+        QVERIFY(plane->save(undone));
+        QVERIFY(undone != bytesBefore);
+        QCOMPARE(plane->getPanelCount(), 3);
+        QVERIFY(!action(*window, "actionUndo")->isEnabled());
+    }
 }
 
 void TestMainWindow::rememberedDocumentNameIsOpenedOnlyOnce()
