@@ -287,6 +287,56 @@ void joinSurfacesIntoOneLoop(std::vector<AirfoilRawPoint>& points)
     points.swap(loop);
 }
 
+// Some files give both surfaces from the same edge without counting their
+// points: nose to trailing edge twice, or trailing edge to nose twice. The
+// line from the end of the first surface back to the start of the second
+// spans the whole chord; where a cambered lower surface rises above it, the
+// resampler would take that line for the lower surface. Such a line, the
+// only one from edge to edge, with the outline starting and ending at the
+// edges it joins, is where the surfaces are joined into one loop instead.
+void joinRunsFromOneEdge(std::vector<AirfoilRawPoint>& points)
+{
+    if (points.size() < 4)
+        return;
+    float xmin = points.front().x;
+    float xmax = xmin;
+    for (const AirfoilRawPoint& p : points) {
+        xmin = std::min(xmin, p.x);
+        xmax = std::max(xmax, p.x);
+    }
+    const double nearEdge = 0.01 * (double(xmax) - xmin);
+    const auto atNose = [&](const AirfoilRawPoint& p) { return double(p.x) - xmin <= nearEdge; };
+    const auto atTail = [&](const AirfoilRawPoint& p) { return double(xmax) - p.x <= nearEdge; };
+    const bool fromNose = atNose(points.front()) && atTail(points.back());
+    const bool fromTail = atTail(points.front()) && atNose(points.back());
+    if (fromNose == fromTail)
+        return;
+    size_t jump = 0;
+    for (size_t i = 1; i + 2 < points.size(); ++i) {
+        const bool across = fromNose ? atTail(points[i]) && atNose(points[i + 1])
+                                     : atNose(points[i]) && atTail(points[i + 1]);
+        if (!across)
+            continue;
+        if (jump != 0)
+            return;
+        jump = i;
+    }
+    if (jump == 0)
+        return;
+    // First surface from the trailing edge to the nose, then the second from
+    // the nose back, passing a nose they share once.
+    std::vector<AirfoilRawPoint> first(points.begin(), points.begin() + long(jump) + 1);
+    std::vector<AirfoilRawPoint> second(points.begin() + long(jump) + 1, points.end());
+    if (fromNose)
+        std::reverse(first.begin(), first.end());
+    else
+        std::reverse(second.begin(), second.end());
+    if (first.back().x == second.front().x && first.back().y == second.front().y)
+        second.erase(second.begin());
+    points.swap(first);
+    points.insert(points.end(), second.begin(), second.end());
+}
+
 // The MSES grid domain "xmin xmax ymin ymax" lies around the section; four
 // numbers that do not are points or another layout, not to be dropped.
 bool isGridDomainAround(const float domain[4], const std::vector<AirfoilRawPoint>& points)
@@ -486,6 +536,7 @@ bool readAirfoilPoints(FILE* stream, std::vector<AirfoilRawPoint>& points, Airfo
             return false;
         }
         joinSurfacesIntoOneLoop(points);
+        joinRunsFromOneEdge(points);
         if (!isOneSection(points, reading))
             return false;
     } catch (const std::bad_alloc&) {

@@ -273,6 +273,23 @@ void TestAirfoil::sameOutlineWhateverTheFileForm_data()
             fromNose << p[i];
         p = fromNose + p.mid(nose);
     });
+    // A lower surface that rises above the chord line lies above the line
+    // from the end of the first surface back to the start of the second.
+    const QByteArray cambered = shipped("naca6412.dat");
+    QTest::newRow("both sides from the nose, cambered") << cambered << transformed(cambered, [](QList<QPointF>& p) {
+        const int nose = p.size() / 2;
+        QList<QPointF> fromNose;
+        for (int i = nose; i >= 0; --i)
+            fromNose << p[i];
+        p = fromNose + p.mid(nose);
+    });
+    QTest::newRow("both sides from the trailing edge, cambered")
+        << cambered << transformed(cambered, [](QList<QPointF>& p) {
+               const int nose = p.size() / 2;
+               QList<QPointF> lower = p.mid(nose);
+               std::reverse(lower.begin(), lower.end());
+               p = p.mid(0, nose + 1) + lower;
+           });
     QTest::newRow("percent of chord") << naca << transformed(naca, [](QList<QPointF>& p) {
         for (QPointF& q : p)
             q *= 100.0;
@@ -284,6 +301,23 @@ void TestAirfoil::sameOutlineWhateverTheFileForm_data()
     const QByteArray naca0012 = shipped("naca0012.dat");
     QVERIFY(twoSurfaces(naca0012).contains("\n61. 61.\n\n0.000000 0.000000\n"));
     QTest::newRow("two surfaces after their counts") << naca0012 << twoSurfaces(naca0012);
+    const QByteArray lednicer = twoSurfaces(naca0012);
+    const int lednicerNameEnd = lednicer.indexOf('\n') + 1;
+    QByteArray lednicerAsSaved = lednicer.mid(lednicerNameEnd);
+    QTest::newRow("two surfaces, CR LF, blanks behind the numbers")
+        << naca0012 << lednicer.left(lednicerNameEnd) + lednicerAsSaved.replace("\n", "   \r\n");
+    const int clarkNameEnd = clarkY.indexOf('\n') + 1;
+    QByteArray spaced = clarkY.mid(clarkNameEnd);
+    QTest::newRow("remark behind the name, tabs and blanks around the numbers")
+        << clarkY
+        << clarkY.left(clarkNameEnd) + "Smoothed ordinates, 121 points\n\t" + spaced.replace(" ", " \t ").replace("\n", "  \n\t");
+    QByteArray eNotation = clarkY.left(clarkNameEnd);
+    for (const QByteArray& line : clarkY.mid(clarkNameEnd).split('\n')) {
+        const QList<QByteArray> xy = line.simplified().split(' ');
+        if (xy.size() == 2)
+            eNotation += QByteArray::number(xy[0].toDouble(), 'E', 5) + " " + QByteArray::number(xy[1].toDouble(), 'E', 5) + "\n";
+    }
+    QTest::newRow("E notation") << clarkY << eNotation;
     QByteArray crlf = clarkY;
     QTest::newRow("CR LF") << clarkY << crlf.replace("\n", "\r\n");
     QTest::newRow("no break after the last point") << clarkY << clarkY.left(clarkY.size() - 1);
