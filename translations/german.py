@@ -875,6 +875,13 @@ GERMAN['WingPanelDialog'].update({
     'Für dieses Segment ist nicht genug Speicher vorhanden; es bleibt, wie es war.',
 })
 
+GERMAN['WingPanelDialog'].update({
+  'no section': 'kein Profil',
+  "%1 (for '%2', not in the airfoil library)": "%1 (für '%2', nicht in der Profilbibliothek)",
+  "The airfoil library lacks the airfoil '%1' that this panel names; its ribs are cut from %2 until it is added.":
+    "Der Profilbibliothek fehlt das Profil '%1', das dieses Segment nennt; seine Rippen werden aus %2 geschnitten, bis es hinzugefügt ist.",
+})
+
 GERMAN['PanelPreviewBuild'] = {
   'Building the ribs of the panel...': 'Die Rippen des Segments werden berechnet...',
   'Cancel': 'Abbrechen',

@@ -2912,6 +2912,18 @@ alle manuellen Änderungen an der Rippenliste verloren.</translation>
             <source>There is not enough memory to build this panel; it is left as it was.</source>
             <translation>Für dieses Segment ist nicht genug Speicher vorhanden; es bleibt, wie es war.</translation>
         </message>
+        <message>
+            <source>no section</source>
+            <translation>kein Profil</translation>
+        </message>
+        <message>
+            <source>%1 (for '%2', not in the airfoil library)</source>
+            <translation>%1 (für '%2', nicht in der Profilbibliothek)</translation>
+        </message>
+        <message>
+            <source>The airfoil library lacks the airfoil '%1' that this panel names; its ribs are cut from %2 until it is added.</source>
+            <translation>Der Profilbibliothek fehlt das Profil '%1', das dieses Segment nennt; seine Rippen werden aus %2 geschnitten, bis es hinzugefügt ist.</translation>
+        </message>
     </context>
     <context>
         <name>XDoubleSpinBox</name>

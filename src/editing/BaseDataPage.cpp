@@ -6,6 +6,7 @@
 #include "editing/LengthCalculator.h"
 #include "editing/PanelPage.h"
 #include "editing/WingPanelDialog.h"
+#include "foundation/ApplicationSettings.h"
 #include "foundation/CLocale.h"
 #include "foundation/XDoubleSpinBox.h"
 #include "model/Panel.h"
@@ -127,18 +128,69 @@ void BaseDataPage::addFieldsToCheck(std::vector<XLineEdit*>&, std::vector<XDoubl
                                    ui->txtDihedral, ui->txtRootRibFoilFactor, ui->txtTipRibFoilFactor});
 }
 
+namespace {
+
+// The airfoil the ribs are cut from for a name of the panel (*found tells
+// whether the library holds that name): a name the library lacks is cut as
+// the default airfoil at the root and as the root's section at the tip, as
+// the panel builds its ribs. Asked without a message: the console had one
+// when the panel was built.
+const Airfoil* sectionCutFor(const QString& name, const Airfoil* root, bool* found = nullptr)
+{
+    WingFoils* library = WingFoils::instance();
+    const Airfoil* airfoil = library ? library->findAirfoil(name, false) : nullptr;
+    if (found)
+        *found = airfoil != nullptr;
+    if (airfoil || !library)
+        return airfoil;
+    return root ? root : library->findAirfoil(ApplicationSettings::defaultAirfoilName(), false);
+}
+
+} // namespace
+
+// The field shows the section the ribs are cut from, under its full name
+// also where an earlier build saved it cut short. The panel keeps the name
+// its document gave (Save writes it back, so that the document is cut from
+// that airfoil again once the library holds it); for a name the library
+// lacks, the field says for which name the section stands.
+void BaseDataPage::showFoilField(QLineEdit* field, const QString& name, const Airfoil* root)
+{
+    // No panel loaded yet.
+    if (name.isEmpty()) {
+        field->clear();
+        field->setToolTip(QString());
+        return;
+    }
+    bool found = false;
+    const Airfoil* section = sectionCutFor(name, root, &found);
+    const QString sectionName = section ? section->getName() : WingPanelDialog::tr("no section");
+    if (found) {
+        field->setText(sectionName);
+        field->setToolTip(sectionName);
+    } else {
+        field->setText(WingPanelDialog::tr("%1 (for '%2', not in the airfoil library)").arg(sectionName, name));
+        field->setToolTip(WingPanelDialog::tr("The airfoil library lacks the airfoil '%1' that this panel names; "
+                                              "its ribs are cut from %2 until it is added.")
+                              .arg(name, sectionName));
+    }
+    field->setCursorPosition(0);
+}
+
+void BaseDataPage::retranslate()
+{
+    showRootFoilField();
+    showTipFoilField();
+}
+
 void BaseDataPage::showRootFoilField()
 {
-    ui->txtRootRibFoil->setText(dialog.rootAirfoilName);
-    ui->txtRootRibFoil->setToolTip(dialog.rootAirfoilName);
-    ui->txtRootRibFoil->setCursorPosition(0);
+    showFoilField(ui->txtRootRibFoil, dialog.rootAirfoilName, nullptr);
 }
 
 void BaseDataPage::showTipFoilField()
 {
     if (!dialog.tipAirfoilName.isEmpty()) {
-        ui->txtTipRibFoil->setText(dialog.tipAirfoilName);
-        ui->txtTipRibFoil->setToolTip(dialog.tipAirfoilName);
+        showFoilField(ui->txtTipRibFoil, dialog.tipAirfoilName, sectionCutFor(dialog.rootAirfoilName, nullptr));
         ui->txtTipRibFoilFactor->setEnabled(true);
     } else {
         ui->txtTipRibFoil->setText(WingPanelDialog::tr("<same as root>"));
@@ -185,12 +237,12 @@ void BaseDataPage::foilListRowChangedSlot(QItemSelection selected, QItemSelectio
                     ui->wingFoilGLWidget->setAirfoil(airfoil);
                     dialog.rootAirfoilName = airfoil->getName();
                     showRootFoilField();
+                    // A tip the library lacks is cut from the root's section.
+                    if (!dialog.tipAirfoilName.isEmpty())
+                        showTipFoilField();
                 } else {
                     dialog.tipAirfoilName = airfoil->getName();
-                    ui->txtTipRibFoil->setText(dialog.tipAirfoilName);
-                    ui->txtTipRibFoil->setToolTip(dialog.tipAirfoilName);
-                    ui->txtTipRibFoil->setCursorPosition(0);
-                    ui->txtTipRibFoilFactor->setEnabled(true);
+                    showTipFoilField();
                 }
                 showAirfoilData(*airfoil);
             }

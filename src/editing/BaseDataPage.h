@@ -6,6 +6,7 @@
 #include "editing/PanelDialogPage.h"
 
 class Airfoil;
+class QLineEdit;
 
 // The base-data tab of the panel dialog: id, name and the panel's measures,
 // the rib alignment, and the root and tip airfoil chosen from the library's
@@ -23,6 +24,9 @@ public:
     void fillAirfoils(const PanelBaseData& data);
     void writeInto(PanelBaseData& data) const override;
     void addFieldsToCheck(std::vector<XLineEdit*>& texts, std::vector<XDoubleSpinBox*>& numbers) const override;
+    // The airfoil fields are written in code; the form's own pass would
+    // put its placeholder into the tip field.
+    void retranslate() override;
 
     void fillFoilListModel();
 
@@ -35,6 +39,7 @@ public slots:
     void btnCalculateLengthClicked();
 
 private:
+    void showFoilField(QLineEdit* field, const QString& name, const Airfoil* root);
     void showRootFoilField();
     void showTipFoilField();
     void showAirfoilData(const Airfoil& airfoil);

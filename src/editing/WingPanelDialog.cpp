@@ -234,8 +234,9 @@ void WingPanelDialog::fillPanelFromDialog(PanelBaseData& data)
 {
     for (const PanelDialogPage* page : pages)
         page->writeInto(data);
-    data.setAirfoilName(RootAirfoil, rootAirfoilName);
-    data.setAirfoilName(TipAirfoil, tipAirfoilName);
+    // The names the panel's document gave, also those the library lacks.
+    data.keepAirfoilName(RootAirfoil, rootAirfoilName);
+    data.keepAirfoilName(TipAirfoil, tipAirfoilName);
 
     data.setRibList(workingRibs);
     data.setSparList(workingSpars);

@@ -405,6 +405,15 @@ bool PanelBaseData::setAirfoilName(AirfoilType type, const QString& name)
     return true;
 }
 
+void PanelBaseData::keepAirfoilName(AirfoilType type, const QString& name)
+{
+    geometryChanged();
+    if (static_cast<int>(type) == 0)
+        airfoilName = name;
+    else
+        airfoilNameTip = name;
+}
+
 float PanelBaseData::getWingRootChord() const
 {
     if (PlaneAccess::panelCount() > 0)

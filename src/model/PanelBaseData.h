@@ -43,6 +43,10 @@ public:
     // Refuses (returns false) a name the airfoil library cannot resolve; a
     // root name resolves to the default airfoil when it is unknown.
     bool setAirfoilName(AirfoilType type, const QString& name);
+    // Stores a name as the panel's document gave it, also one the library
+    // lacks (it is cut from a stand-in meanwhile): Save writes it back, so
+    // that the panel is cut from it again once the airfoil is added.
+    void keepAirfoilName(AirfoilType type, const QString& name);
 
     // The length all rib geometry is divided by: the root chord of the
     // plane's first panel, or this panel's own while the plane has none.

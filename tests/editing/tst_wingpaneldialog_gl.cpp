@@ -118,7 +118,8 @@ private slots:
     void combPageFollowsTheSelectedComb();
     void stripPageFollowsTheSelectedStrip();
     void sparTypeEditSwitchesThePage();
-    void unknownRootAirfoilKeepsItsName();
+    void airfoilFieldsShowTheSectionTheRibsAreCutFrom_data();
+    void airfoilFieldsShowTheSectionTheRibsAreCutFrom();
     void languageChangeRenamesMenusTypesAndPictures();
     void viewPresetsPlaceTheCamera_data();
     void viewPresetsPlaceTheCamera();
@@ -148,6 +149,11 @@ private:
 
 void TestWingPanelDialog::initTestCase()
 {
+    // An airfoil with a Latin-1 name, which earlier builds cut at its umlaut.
+    QFile latin(importedFoils.filePath(QStringLiteral("latin.dat")));
+    QVERIFY(latin.open(QIODevice::WriteOnly));
+    latin.write("Profil M\xFC 12\n1.0 0.001\n0.5 0.06\n0.0 0.0\n0.01 -0.01\n0.5 -0.04\n1.0 -0.001\n");
+    latin.close();
     QVERIFY(WingFoils::createInstance(QStringLiteral(PLANFORMIX_SOURCE_DIR "/resources/foils_v2"),
                                       importedFoils.path()));
     QVERIFY(WingFoils::instance()->findAirfoil(QStringLiteral("NACA 2412"), false));
@@ -840,16 +846,60 @@ void TestWingPanelDialog::sparTypeEditSwitchesThePage()
     QCOMPARE(dialog->getWorkingPanel()->getSparList().getSpars().front().getType(), SparType::Square);
 }
 
-void TestWingPanelDialog::unknownRootAirfoilKeepsItsName()
+void TestWingPanelDialog::airfoilFieldsShowTheSectionTheRibsAreCutFrom_data()
 {
+    QTest::addColumn<QString>("root");  // as the document names them
+    QTest::addColumn<QString>("tip");
+    QTest::addColumn<QString>("rootShown");
+    QTest::addColumn<QString>("tipShown");
+    QTest::addColumn<QString>("selected");  // in the airfoil list
+    const QString clarkY = QStringLiteral("CLARK Y AIRFOIL");
+    QTest::newRow("root the library lacks")
+        << "NO SUCH FOIL" << "" << clarkY + " (for 'NO SUCH FOIL', not in the airfoil library)"
+        << "<same as root>" << clarkY;
+    QTest::newRow("tip the library lacks, cut from the root's section")
+        << "NACA 2412" << "GONE TIP" << "NACA 2412"
+        << "NACA 2412 (for 'GONE TIP', not in the airfoil library)" << "NACA 2412";
+    QTest::newRow("both lacking") << "NO SUCH FOIL" << "GONE TIP"
+                                  << clarkY + " (for 'NO SUCH FOIL', not in the airfoil library)"
+                                  << clarkY + " (for 'GONE TIP', not in the airfoil library)" << clarkY;
+    // An earlier build saved a Latin-1 name cut at its umlaut.
+    QTest::newRow("names cut short by an earlier build")
+        << "Profil M" << "Profil M" << QString::fromUtf8("Profil Mü 12") << QString::fromUtf8("Profil Mü 12")
+        << QString::fromUtf8("Profil Mü 12");
+}
+
+void TestWingPanelDialog::airfoilFieldsShowTheSectionTheRibsAreCutFrom()
+{
+    QFETCH(QString, root);
+    QFETCH(QString, tip);
+    QFETCH(QString, rootShown);
+    QFETCH(QString, tipShown);
+    QFETCH(QString, selected);
+    // As a document gives them, whether the library holds them or not.
     PanelBaseData data = makePanelData();
-    data.setAirfoilName(RootAirfoil, QStringLiteral("NO SUCH FOIL"));
+    data.keepAirfoilName(RootAirfoil, root);
+    data.keepAirfoilName(TipAirfoil, tip);
     dialog->loadPanelIntoDialog(data);
-    QCOMPARE(dialog->getRootAirfoilName(), QStringLiteral("NO SUCH FOIL"));
-    const QModelIndexList selected = widget<QListView>("listViewPanelFoils")->selectionModel()->selectedIndexes();
-    QCOMPARE(selected.size(), 1);
-    QCOMPARE(selected.first().data().toString(),
-             WingFoils::instance()->findAirfoil(QStringLiteral("NO SUCH FOIL"), true)->getName());
+    QCOMPARE(widget<QLineEdit>("txtRootRibFoil")->text(), rootShown);
+    QCOMPARE(widget<QLineEdit>("txtTipRibFoil")->text(), tipShown);
+    const QModelIndexList chosen = widget<QListView>("listViewPanelFoils")->selectionModel()->selectedIndexes();
+    QCOMPARE(chosen.size(), 1);
+    QCOMPARE(chosen.first().data().toString(), selected);
+
+    // The panel keeps its document's names, so that Save writes them back.
+    QCOMPARE(dialog->getRootAirfoilName(), root);
+    QCOMPARE(dialog->getTipAirfoilName(), tip);
+    PanelBaseData written;
+    dialog->fillPanelFromDialog(written);
+    QCOMPARE(written.getAirfoilName(RootAirfoil), root);
+    QCOMPARE(written.getAirfoilName(TipAirfoil), tip);
+
+    // Both fields keep what they show through a change of language.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCoreApplication::sendEvent(dialog.get(), new QEvent(QEvent::LanguageChange));
+    QCOMPARE(widget<QLineEdit>("txtRootRibFoil")->text(), rootShown);
+    QCOMPARE(widget<QLineEdit>("txtTipRibFoil")->text(), tipShown);
 }
 
 namespace {
