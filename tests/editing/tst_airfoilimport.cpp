@@ -1,12 +1,16 @@
 #include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
 #include "common/TestSupport.h"
+#include "document/PlaneModel.h"
 #include "editing/AirfoilImportDialog.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/FileErrorText.h"
 #include "foundation/Vector3D.h"
 #include "foundation/XDoubleSpinBox.h"
+#include "model/PanelBaseData.h"
+#include "model/PanelsTableModel.h"
+#include "output/DXFSettings.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,6 +18,7 @@
 #include <QProgressDialog>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 #include <QtTest>
 #include <atomic>
 #include <cerrno>
@@ -62,6 +67,23 @@ void compareOutlines(const Airfoil& actual, const Airfoil& expected, float scale
         QCOMPARE(actual.getPoint(i)->getX(), expected.getPoint(i)->getX());
         QVERIFY(qAbs(actual.getPoint(i)->getY() - expected.getPoint(i)->getY() * scale) < 2e-6f);
     }
+}
+
+// The DXF of a plane of one panel cut from the airfoil, sheeted at the
+// nose and edged, as the library holds it now; empty when it fails.
+QByteArray dxfOfPanelOn(const QString& airfoil, const QString& path)
+{
+    PanelsTableModel* panels = PlaneModel::instance()->getPanelsTableModel();
+    panels->clear();
+    CoveringDefinition covering(SheetingType::Standard, 25.0f, 1.5f, 0, true, true, true);
+    panels->addOrUpdatePanel(PanelBaseData(1, "Imported", airfoil, QString(), 420.0f, 300.0f, 30.0f, 600.0f, 1.5f,
+                                           3.0f, false, false, true, 3.0f, 6, 150.0f, 1.0f, 1.0f, nullptr,
+                                           LEData(1, 8.0f), TEData(1, 20.0f, false, 20.0f, 10.0f, 2.0f), SparList(),
+                                           SheetingStripList(), covering, BuildingTabData(), RibCombList()));
+    QFile::remove(path);
+    const bool written = PlaneModel::instance()->exportDxf(DXFSettings(false, path));
+    panels->clear();
+    return written ? readFile(path) : QByteArray();
 }
 
 } // namespace
@@ -160,6 +182,8 @@ void TestAirfoilImport::importReadsBackScaledUnderNewName()
     WingFoils::instance()->addAirfoil(airfoil);
     QCOMPARE(WingFoils::instance()->findAirfoil(newName, false), airfoil);
     QVERIFY(DialogSeam::calls().empty());
+    const QByteArray dxfBefore = dxfOfPanelOn(newName, sources.filePath("before.dxf"));
+    QVERIFY(!dxfBefore.isEmpty());
 
     // Plain DAT: the name, then the stations from trailing edge round to
     // trailing edge, only y scaled.
@@ -191,6 +215,8 @@ void TestAirfoilImport::importReadsBackScaledUnderNewName()
                      && after->getNormal()->getY() == before->getNormal()->getY(),
                  qPrintable(QString("point %1").arg(i)));
     }
+    // So is what is cut from them, to the byte.
+    QVERIFY(dxfOfPanelOn(newName, sources.filePath("after.dxf")) == dxfBefore);
 }
 
 void TestAirfoilImport::germanLocaleWritesDecimalPoints()
@@ -324,16 +350,42 @@ void TestAirfoilImport::unreadableSourceGivesNoPreview_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("reason");  // as the import shows it
+    QTest::addColumn<QString>("german");  // the same in German
 
     const QString tooFew = "It holds fewer than 5 distinct points.";
+    const QString tooFewDe = QString::fromUtf8("Sie enthält weniger als 5 verschiedene Punkte.");
+    const QString noDomain =
+        "The line behind the name is neither a point nor a grid domain of four numbers around the points.";
+    const QString noDomainDe =
+        QString::fromUtf8("Die Zeile nach dem Namen ist weder ein Punkt noch ein Gitterbereich aus vier Zahlen um die Punkte.");
     QTest::newRow("missing file") << "missing.dat" << QByteArray()
-                                  << "The file cannot be opened: " + FileErrorText::reason(ENOENT);
-    QTest::newRow("single point") << "one.dat" << QByteArray("One\n0.5 0.1\n") << tooFew;
-    QTest::newRow("text only") << "words.cor" << QByteArray("no numbers here\nnor here\n") << tooFew;
+                                  << "The file cannot be opened: " + FileErrorText::reason(ENOENT) << "";
+    QTest::newRow("single point") << "one.dat" << QByteArray("One\n0.5 0.1\n") << tooFew << tooFewDe;
+    QTest::newRow("text only") << "words.cor" << QByteArray("no numbers here\nnor here\n") << tooFew << tooFewDe;
     // Taken for the name line, it leaves no point.
-    QTest::newRow("one huge line") << "huge.dat" << QByteArray("0.5 0.1 ").repeated(1 << 17) << tooFew;
+    QTest::newRow("one huge line") << "huge.dat" << QByteArray("0.5 0.1 ").repeated(1 << 17) << tooFew << tooFewDe;
+    // Files that would otherwise load as another shape than they hold.
     QTest::newRow("two elements") << "slat.dat" << "Slat\n" + Points + "999.0 999.0\n" + Points
-                                  << "It holds several elements (separated by 999 999), not one section.";
+                                  << "It holds several elements (separated by 999 999), not one section."
+                                  << QString::fromUtf8("Sie enthält mehrere Elemente (getrennt durch 999 999), nicht ein einzelnes Profil.");
+    QTest::newRow("domain of three numbers") << "mses.dat" << "Mses\n-2.0 3.0 -2.5\n" + Points << noDomain
+                                             << noDomainDe;
+    QTest::newRow("four numbers around no points") << "mses.dat" << "Mses\n0 50 0 5\n" + Points << noDomain
+                                                   << noDomainDe;
+    QTest::newRow("a line of two points") << "wide.dat" << QByteArray("Wide\n200 0.3\n100 12.0 50 11.0\n0 0\n")
+                                          << "A line holds more than one point."
+                                          << QString::fromUtf8("Eine Zeile enthält mehr als einen Punkt.");
+    QTest::newRow("all points equal") << "same.dat" << "Same\n" + QByteArray("0.5 0.0\n").repeated(10) << tooFew
+                                      << tooFewDe;
+    QTest::newRow("two points") << "two.dat" << QByteArray("Two\n1 0\n0 0\n") << tooFew << tooFewDe;
+    QTest::newRow("a point far off the chord")
+        << "far.dat" << QByteArray(Points).replace("100 12.0", "100 500.0").prepend("Far\n")
+        << "A point lies further off the chord line than the chord is long."
+        << QString::fromUtf8("Ein Punkt liegt weiter von der Profilsehne entfernt, als die Sehne lang ist.");
+    QTest::newRow("shuffled") << "shuffled.dat"
+                              << QByteArray("Shuffled\n200 0.3\n0 0\n100 12.0\n200 -0.3\n50 11.0\n100 -5.0\n50 -6.0\n")
+                              << "Its outline crosses itself: the points are out of order."
+                              << QString::fromUtf8("Ihr Umriss kreuzt sich selbst: die Punkte stehen nicht in ihrer Reihenfolge.");
 }
 
 void TestAirfoilImport::unreadableSourceGivesNoPreview()
@@ -341,6 +393,7 @@ void TestAirfoilImport::unreadableSourceGivesNoPreview()
     QFETCH(QString, name);
     QFETCH(QByteArray, content);
     QFETCH(QString, reason);
+    QFETCH(QString, german);
 
     const QString source = sources.filePath(name);
     if (!content.isEmpty())
@@ -358,6 +411,15 @@ void TestAirfoilImport::unreadableSourceGivesNoPreview()
     QVERIFY(!dialog.writeDatFile(target));
     QVERIFY(!QFile::exists(target));
     QVERIFY(DialogSeam::calls().empty());
+
+    if (!german.isEmpty()) {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral("planformix_de"), QStringLiteral(PLANFORMIX_BINARY_DIR "/resources/lang")));
+        QCoreApplication::installTranslator(&translator);
+        AirfoilImportDialog translated(nullptr, source, getAirfoilFileType(source), &ok);
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(translated.failureReason(), german);
+    }
 }
 
 void TestAirfoilImport::slowReadingShowsProgressAndCancels()
