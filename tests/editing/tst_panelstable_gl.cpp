@@ -321,17 +321,24 @@ void TestPanelsTable::editOpensDialogWithPanelAndNeighbours()
 void TestPanelsTable::committedEditReplacesPanel_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tip");  // as the document names it
     QTest::addColumn<int>("edits");
-    QTest::newRow("renamed") << "Renamed" << 1;
+    QTest::newRow("renamed") << "Renamed" << "" << 1;
     // OK without a change: no modified mark, no undo state.
-    QTest::newRow("unchanged") << "Panel 1" << 0;
+    QTest::newRow("unchanged") << "Panel 1" << "" << 0;
+    // The panel keeps the name for Save while it is cut from a stand-in.
+    QTest::newRow("unchanged, tip the library lacks") << "Panel 1" << "Gone Tip" << 0;
 }
 
 void TestPanelsTable::committedEditReplacesPanel()
 {
     QFETCH(QString, name);
+    QFETCH(QString, tip);
     QFETCH(int, edits);
     addPanels(3);
+    PanelBaseData named = panelData(1, 180.0f, 160.0f);
+    named.keepAirfoilName(TipAirfoil, tip);
+    model->addOrUpdatePanel(named);
     watcher = std::make_unique<PlaneWatcher>(plane);
     plane->addObserver(watcher.get());
     selectRows({1});
@@ -344,6 +351,7 @@ void TestPanelsTable::committedEditReplacesPanel()
 
     QCOMPARE(panelIds(), (QList<int>{0, 1, 2}));
     QCOMPARE(model->getPanel(1)->getPanelName(), name);
+    QCOMPARE(model->getPanel(1)->getAirfoilName(TipAirfoil), tip);
     QCOMPARE(watcher->undoStates, edits);
     QCOMPARE(watcher->modifications, edits);
     QVERIFY(!changed.isEmpty());
