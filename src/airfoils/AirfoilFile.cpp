@@ -260,19 +260,42 @@ bool isPointCount(float value)
     return value > 1.0f && value < 1.0e7f && value == std::floor(value);
 }
 
+// Whether the first point lies outside the box of all the others: no
+// point of an outline does, the counts of a two-surface file do.
+bool firstLiesOutsideTheRest(const std::vector<AirfoilRawPoint>& points)
+{
+    if (points.size() < 2)
+        return false;
+    float xmin = points[1].x, xmax = xmin, ymin = points[1].y, ymax = ymin;
+    for (size_t i = 2; i < points.size(); ++i) {
+        xmin = std::min(xmin, points[i].x);
+        xmax = std::max(xmax, points[i].x);
+        ymin = std::min(ymin, points[i].y);
+        ymax = std::max(ymax, points[i].y);
+    }
+    const AirfoilRawPoint& first = points.front();
+    return first.x < xmin || first.x > xmax || first.y < ymin || first.y > ymax;
+}
+
 // The two-surface layout opens with the counts of the upper and the lower
 // points, which read like a point far off the chord. Taken as counts only
 // when they account for exactly the points behind them, so that no file in
-// the one-loop layout is reordered.
+// the one-loop layout is reordered. Counts that do not (a miscounted file)
+// are dropped when they lie outside the outline; both surfaces then run
+// from the nose, as joinRunsFromOneEdge reads them.
 void joinSurfacesIntoOneLoop(std::vector<AirfoilRawPoint>& points)
 {
     if (points.empty())
         return;
     const float upperCount = points[0].x;
     const float lowerCount = points[0].y;
-    if (!isPointCount(upperCount) || !isPointCount(lowerCount)
-        || double(upperCount) + double(lowerCount) != double(points.size() - 1))
+    if (!isPointCount(upperCount) || !isPointCount(lowerCount))
         return;
+    if (double(upperCount) + double(lowerCount) != double(points.size() - 1)) {
+        if (firstLiesOutsideTheRest(points))
+            points.erase(points.begin());
+        return;
+    }
     const size_t upperEnd = 1 + size_t(upperCount);
     std::vector<AirfoilRawPoint> loop;
     loop.reserve(points.size());

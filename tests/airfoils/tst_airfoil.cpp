@@ -301,6 +301,7 @@ void TestAirfoil::sameOutlineWhateverTheFileForm_data()
     const QByteArray naca0012 = shipped("naca0012.dat");
     QVERIFY(twoSurfaces(naca0012).contains("\n61. 61.\n\n0.000000 0.000000\n"));
     QTest::newRow("two surfaces after their counts") << naca0012 << twoSurfaces(naca0012);
+    QTest::newRow("two surfaces, miscounted") << cambered << twoSurfaces(cambered).replace("\n61. 61.\n", "\n62. 61.\n");
     const QByteArray lednicer = twoSurfaces(naca0012);
     const int lednicerNameEnd = lednicer.indexOf('\n') + 1;
     QByteArray lednicerAsSaved = lednicer.mid(lednicerNameEnd);
