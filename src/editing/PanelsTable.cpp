@@ -217,12 +217,21 @@ bool PanelsTable::rebuildAway(const std::function<void(serializedPlanformixData&
     auto* files = dynamic_cast<FileManager*>(plane->findObserverByName(QStringLiteral("FileManager")));
     if (!files)
         return false;
-    // The large plane goes while its replacement is built; the table keeps
-    // showing it meanwhile rather than an empty wing.
-    tableView->setUpdatesEnabled(false);
-    files->rebuildDocument(change, title);
-    tableView->setUpdatesEnabled(true);
+    showingTheWingWhile([&] { files->rebuildDocument(change, title); });
     return true;
+}
+
+void PanelsTable::showingTheWingWhile(const std::function<void()>& rebuild)
+{
+    // A large plane goes while its replacement is built, and the table
+    // hears of the rows leaving and coming, sizes its columns anew and
+    // scrolls what it shows. Until the new wing is in place it shows a
+    // picture of the wing as it was, whatever it is told meanwhile.
+    QLabel picture(tableView);
+    picture.setPixmap(tableView->grab());
+    picture.setGeometry(tableView->rect());
+    picture.show();
+    rebuild();
 }
 
 void PanelsTable::editWithinMemory(const std::function<void()>& edit)

@@ -65,6 +65,9 @@ private:
     // Makes a change that rebuilds every panel on the plane as a document,
     // when that takes long; false when the change is left to the caller.
     bool rebuildAway(const std::function<void(serializedPlanformixData&)>& change, const QString& title);
+    // Runs a rebuild of the whole plane with the table showing the wing as
+    // it was until the rebuild is over.
+    void showingTheWingWhile(const std::function<void()>& rebuild);
     // Runs an edit of the plane; one that runs out of memory leaves the
     // plane as it was and says so.
     void editWithinMemory(const std::function<void()>& edit);
