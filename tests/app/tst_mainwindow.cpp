@@ -33,7 +33,9 @@
 #include <cmath>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -752,10 +754,27 @@ void TestMainWindow::importAddsScaledAirfoilAndRefusesTakenName()
                             "library and would be lost - overwrite?"));
     QVERIFY(QFile::remove(importedDir + QStringLiteral("/spare.dat")));
 
-    // Every import accepted is there after a restart.
+    // Every import accepted is there after a restart, with the outline it
+    // had: the second import under the first one's file name took none of
+    // the first one's points.
+    std::map<QString, std::vector<float>> outlines;
+    const auto outlineOf = [](const Airfoil* airfoil) {
+        std::vector<float> points;
+        for (const Vector3D* point : airfoil->getCoords()) {
+            points.push_back(float(point->getX()));
+            points.push_back(float(point->getY()));
+        }
+        return points;
+    };
+    for (const auto& entry : WingFoils::instance()->getAirfoils())
+        outlines[entry.first] = outlineOf(entry.second);
+    QVERIFY(outlines[QStringLiteral("Thin Section")] != outlines[QStringLiteral("Thin Section 2")]);
     WingFoils::createInstance(dir.filePath(QStringLiteral("foils")), importedDir);
-    for (const char* name : {"BASE SECTION", "Thin Section", "Thin Section 2"})
-        QVERIFY2(WingFoils::instance()->findAirfoil(QString::fromLatin1(name), false), name);
+    for (const char* name : {"BASE SECTION", "Thin Section", "Thin Section 2"}) {
+        const Airfoil* restarted = WingFoils::instance()->findAirfoil(QString::fromLatin1(name), false);
+        QVERIFY2(restarted, name);
+        QVERIFY2(outlineOf(restarted) == outlines[QString::fromLatin1(name)], name);
+    }
     QCOMPARE(int(WingFoils::instance()->getAirfoils().size()), 3);
 }
 
