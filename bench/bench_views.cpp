@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/Planformix.h"
+#include "document/DocumentLimits.h"
 #include "document/FileManager.h"
 #include "document/PlaneModel.h"
 #include "editing/PanelsTable.h"
@@ -11,6 +12,7 @@
 #include "model/PanelBaseData.h"
 #include "model/PanelsTableModel.h"
 #include "views/MainWingGLWidget.h"
+#include "planformixdata.pb.h"
 
 #include <QAction>
 #include <QApplication>
@@ -573,6 +575,17 @@ std::string windowBenchPlane(int kind)
         // the view as a wing does on the user's screen, where the 80 m of
         // plane 1 shrink to a few pixels' depth.
         return BenchWing::documentOf(40, 200, 0, 0, 0, 25.0f);
+    case 6: {
+        // As many panels as a plane may hold, each named, as the plane is,
+        // with as many characters as a name may have, of two bytes each.
+        serializedPlanformixData data;
+        data.ParseFromString(BenchWing::documentOf(DocumentLimits::maxPanels, 2, 0, 0, 0, 25.0f));
+        const std::string name = QString(DocumentLimits::maxNameLength, QChar(0xfc)).toStdString();
+        data.set_planename(name);
+        for (auto& panel : *data.mutable_panels())
+            panel.set_panelname(name);
+        return data.SerializeAsString();
+    }
     default:
         return BenchWing::largestPlaneDocument();
     }
@@ -622,7 +635,8 @@ double runUntilShown(MainWindow& window, MainWingGLWidget& view, const PaintWatc
 // ribs with every feature, 1 forty panels of 200 plain ribs, 2 forty panels
 // of 200 ribs under advanced covering, 3 the largest plane a document may
 // hold, 4 one panel at every bound of a panel, 5 the ribs of plane 1 in a
-// wing that fills the view.
+// wing that fills the view, 6 as many panels as a plane may hold, every
+// name at its bound.
 // Actions: 0 open, 1 undo (of a show option), 2 delete the first panel.
 static void BM_WindowUnanswered(benchmark::State& state)
 {
@@ -717,6 +731,8 @@ BENCHMARK(BM_WindowUnanswered)
     ->Args({4, 1})
     ->Args({5, 0})
     ->Args({5, 1})
+    ->Args({6, 0})
+    ->Args({6, 1})
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();
