@@ -75,14 +75,15 @@ private:
             return !dialog;
         }
         const int value = total > 0 ? int(std::min(done, total) * ModalProgress::steps / total) : 0;
-        if (total > 0)
-            dialog->setValue(value);
         if (total > 0 && value >= ModalProgress::steps && !cancelTaken) {
             // Every panel is built, or all but a sliver: what follows cannot
-            // be stopped, so no Cancel is offered at the end.
+            // be stopped, so no Cancel is offered at the end. Taken away
+            // before the full bar shows, whose painting takes clicks.
             dialog->setCancelButton(nullptr);
             cancelTaken = true;
         }
+        if (total > 0)
+            dialog->setValue(value);
         QCoreApplication::processEvents();
         return !dialog->wasCanceled();
     }

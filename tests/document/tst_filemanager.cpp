@@ -13,7 +13,9 @@
 #include <QFile>
 #include <QElapsedTimer>
 #include <QMainWindow>
+#include <QProgressBar>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -140,6 +142,9 @@ public:
     std::vector<int> values;
     // Started when the watch pressed Cancel.
     QElapsedTimer cancelled;
+    // Whether the bar was shown full, and with a Cancel to click then.
+    bool endShown = false;
+    bool cancelAtEnd = false;
 
     bool eventFilter(QObject* object, QEvent* event) override
     {
@@ -169,6 +174,14 @@ private:
         if (!dialogs.contains(dialog)) {
             dialogs.insert(dialog);
             ++shown;
+            // The moment the bar is full, as the user sees it.
+            if (auto* bar = dialog->findChild<QProgressBar*>())
+                connect(bar, &QProgressBar::valueChanged, this, [this, bar, dialog](int value) {
+                    if (value < bar->maximum())
+                        return;
+                    endShown = true;
+                    cancelAtEnd = cancelAtEnd || dialog->findChild<QPushButton*>();
+                });
         }
     }
 
@@ -631,6 +644,10 @@ void TestFileManager::longOpenShowsProgress()
     QVERIFY(std::is_sorted(watch.values.begin(), watch.values.end()));
     QVERIFY2(watch.longestPause < 500, qPrintable(QString::number(watch.longestPause)));
     QVERIFY(!window->findChild<QProgressDialog*>());
+    // Once every panel is built nothing can be stopped: no Cancel is
+    // offered that would be ignored.
+    QVERIFY(watch.endShown);
+    QVERIFY(!watch.cancelAtEnd);
 }
 
 void TestFileManager::cancelledBuildKeepsDocumentAndFile_data()
