@@ -44,11 +44,12 @@ bool OutputProgress::step(long long units)
         showDialog();
     if (dialog) {
         const int value = int(done * steps / total);
-        dialog->setValue(value);
         // All the work is counted: what remains (ending the file) cannot be
-        // stopped, so no Cancel is offered at the end.
+        // stopped, so no Cancel is offered at the end; taken away before the
+        // full bar shows, whose painting takes clicks.
         if (value >= steps && dialog->findChild<QPushButton*>())
             dialog->setCancelButton(nullptr);
+        dialog->setValue(value);
     }
     // Until there is a Cancel button to click, no input is taken.
     QCoreApplication::processEvents(dialog ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
@@ -95,6 +96,7 @@ void OutputProgress::finish()
     done = total;
     // A cancelled dialog has gone already; a value would show it again.
     if (dialog && !cancelled) {
+        dialog->setCancelButton(nullptr);
         dialog->setValue(steps);
         dialog->hide();
     }

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QProgressBar>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QThread>
 #include <QTimer>
 
@@ -31,12 +33,21 @@ public:
     int maximum = -1;
     // Room left beside the title for the title bar's buttons, in pixels.
     int roomBesideTitle = -1;
+    // Whether a Cancel was offered while the bar was full, when nothing can
+    // be stopped any more.
+    bool cancelAtEnd = false;
 
     bool eventFilter(QObject* object, QEvent* event) override
     {
         auto* dialog = qobject_cast<QProgressDialog*>(object);
         if (dialog && event->type() == QEvent::Show) {
             ++shown;
+            // The moment the bar is full, as the user sees it.
+            if (auto* bar = dialog->findChild<QProgressBar*>())
+                connect(bar, &QProgressBar::valueChanged, this, [this, bar, dialog](int value) {
+                    if (value >= bar->maximum())
+                        cancelAtEnd = cancelAtEnd || dialog->findChild<QPushButton*>();
+                });
             QFont titleFont = dialog->font();
             titleFont.setBold(true);
             roomBesideTitle = dialog->width() - QFontMetrics(titleFont).horizontalAdvance(dialog->windowTitle());

@@ -634,6 +634,7 @@ void TestDxfExport::longExportShowsProgressAndCancels()
         QVERIFY2(wrong.empty(), wrong.c_str());
     } else {
         QCOMPARE(watch.lastValue, watch.maximum);
+        QVERIFY(!watch.cancelAtEnd);
         QFile drawing(path);
         QVERIFY(drawing.open(QIODevice::ReadOnly));
         QVERIFY(drawing.readAll().endsWith("0\nEOF"));
