@@ -37,6 +37,9 @@ GERMAN = {
   'Scale (thickness):': 'Skalierung (Dicke):',
   'Import failed': 'Import fehlgeschlagen',
   'Writing the file %1 failed: %2': 'Schreiben der Datei %1 fehlgeschlagen: %2',
+  'Airfoil name too long': 'Profilname zu lang',
+  'The name is kept as %1 characters (each "&" as five), where a document holds names of at most %2. Please shorten the name.':
+    'Der Name wird mit %1 Zeichen gespeichert (jedes "&" mit fünf), ein Dokument nimmt Namen mit höchstens %2 auf. Bitte den Namen kürzen.',
   'Reading the airfoil file...': 'Die Profildatei wird gelesen...',
   'Cancel': 'Abbrechen',
   'The file cannot be opened: %1': 'Die Datei lässt sich nicht öffnen: %1',

@@ -103,6 +103,14 @@
             <translation>Profilname fehlt</translation>
         </message>
         <message>
+            <source>Airfoil name too long</source>
+            <translation>Profilname zu lang</translation>
+        </message>
+        <message>
+            <source>The name is kept as %1 characters (each &quot;&amp;&quot; as five), where a document holds names of at most %2. Please shorten the name.</source>
+            <translation>Der Name wird mit %1 Zeichen gespeichert (jedes &quot;&amp;&quot; mit fünf), ein Dokument nimmt Namen mit höchstens %2 auf. Bitte den Namen kürzen.</translation>
+        </message>
+        <message>
             <source>Please enter a name for the airfoil.</source>
             <translation>Bitte geben Sie einen Namen für das Profil ein.</translation>
         </message>

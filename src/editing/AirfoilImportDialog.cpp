@@ -2,6 +2,7 @@
 
 #include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
+#include "document/DocumentLimits.h"
 #include "foundation/AtomicFileWriter.h"
 #include "foundation/CLocale.h"
 #include "foundation/DialogSeam.h"
@@ -254,6 +255,18 @@ void AirfoilImportDialog::accept()
 {
     if (getAirfoilName().isEmpty()) {
         DialogSeam::warning(this, tr("Airfoil name missing"), tr("Please enter a name for the airfoil."));
+        ui->txtAirfoilName->setFocus();
+        return;
+    }
+    // The library keeps every "&" of a name as "&amp;", and panels name
+    // their airfoil by that key: a longer key than a document holds would
+    // leave every document with a panel cut from this airfoil unsaveable.
+    if (getAirfoilName().size() > DocumentLimits::maxNameLength) {
+        DialogSeam::warning(this, tr("Airfoil name too long"),
+                            tr("The name is kept as %1 characters (each \"&\" as five), where a document holds names of "
+                               "at most %2. Please shorten the name.")
+                                .arg(getAirfoilName().size())
+                                .arg(DocumentLimits::maxNameLength));
         ui->txtAirfoilName->setFocus();
         return;
     }
