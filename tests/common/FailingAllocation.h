@@ -3,19 +3,41 @@
 // Stands in for memory running out: include it in exactly one source file
 // of a test executable, which then allocates through these operators. Set
 // allocationsBeforeFailure to n and the allocation after the next n fails
-// with std::bad_alloc, on whichever thread asks; later ones succeed again.
+// with std::bad_alloc, on whichever of the program's own threads asks;
+// later ones succeed again. Threads Qt starts for itself (the X event
+// reader of a test under Xvfb, say) are left alone: a failure there ends the
+// process before the program could refuse anything, and when such a thread
+// happens to allocate is up to the machine.
 // Negative: none fails. Every form of new and delete is replaced, so that
 // all of them pair malloc with free (a sanitizer checks the pairs).
 
 #include <atomic>
+#include <cerrno>
+#include <cstring>
+#include <sys/prctl.h>
 #include <cstdlib>
 #include <new>
 
 static std::atomic<long long> allocationsBeforeFailure{-1};
 
+// Qt names its threads after their class ("QXcbEventQueue", "QThread");
+// the main thread and the std::threads the program starts keep the name of
+// the executable. Asking the name allocates nothing.
+static bool mayFailHere()
+{
+    thread_local int ours = -1;
+    if (ours < 0) {
+        char name[16] = {};
+        prctl(PR_GET_NAME, name, 0, 0, 0);
+        ours = std::strncmp(name, program_invocation_short_name, sizeof name - 1) == 0 ? 1 : 0;
+    }
+    return ours == 1;
+}
+
 static void* allocateOrFail(std::size_t size)
 {
-    if (allocationsBeforeFailure.load(std::memory_order_relaxed) >= 0 && allocationsBeforeFailure.fetch_sub(1) == 0)
+    if (allocationsBeforeFailure.load(std::memory_order_relaxed) >= 0 && mayFailHere()
+        && allocationsBeforeFailure.fetch_sub(1) == 0)
         throw std::bad_alloc();
     if (void* block = std::malloc(size ? size : 1))
         return block;
