@@ -7,6 +7,7 @@
 #include <QTextStream>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <iostream>
@@ -17,7 +18,9 @@
 #include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
 #include "document/PlaneModel.h"
+#include "foundation/IdentifiableObject.h"
 #include "foundation/Vector3D.h"
+#include "foundation/Vertex.h"
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
 #include "model/PanelsTableModel.h"
@@ -95,7 +98,7 @@ struct SegmentIndex {
 
 // Whether the closed outline crosses or touches itself away from its
 // neighbouring segments.
-bool crossesItself(const std::vector<P>& p, double* loopLength)
+bool crossesItself(const std::vector<P>& p, double* loopLength, P* where)
 {
     const int n = int(p.size());
     if (n < 4)
@@ -126,20 +129,52 @@ bool crossesItself(const std::vector<P>& p, double* loopLength)
             if (hit || (touch && length > 0.01)) {
                 found = true;
                 *loopLength = length;
+                *where = a;
             }
         });
     }
     return found;
 }
 
-bool passesPointTwice(const std::vector<P>& p)
+bool passesPointTwice(const std::vector<P>& p, P* where)
 {
     std::vector<P> sorted = p;
     std::sort(sorted.begin(), sorted.end(), [](const P& a, const P& b) { return a.x < b.x; });
     for (size_t i = 0; i < sorted.size(); ++i)
         for (size_t j = i + 1; j < sorted.size() && sorted[j].x - sorted[i].x <= 0.001; ++j)
-            if (std::fabs(sorted[j].y - sorted[i].y) <= 0.001)
+            if (std::fabs(sorted[j].y - sorted[i].y) <= 0.001) {
+                *where = sorted[i];
                 return true;
+            }
+    return false;
+}
+
+// The chord ranges, in mm, of the spar slots and holes cut into a rib.
+std::vector<std::pair<double, double>> sparRanges(const RibDefinition& rib, double mm)
+{
+    std::vector<std::pair<double, double>> ranges;
+    for (const RibDefinition::PartList* parts :
+         {&rib.getSquareSparParts(), &rib.getRoundSparParts(), &rib.getTubeSparParts(), &rib.getCubeTubeParts(),
+          &rib.getSparWebbingParts(), &rib.getCubeSparParts()}) {
+        for (const IdentifiableObject* part : *parts) {
+            double low = 1e30;
+            double high = -1e30;
+            for (const Vertex* v : part->getPoints()) {
+                low = std::min(low, double(v->getX()) * mm);
+                high = std::max(high, double(v->getX()) * mm);
+            }
+            if (low <= high)
+                ranges.emplace_back(low, high);
+        }
+    }
+    return ranges;
+}
+
+bool withinSpar(const std::vector<std::pair<double, double>>& ranges, double x)
+{
+    for (const auto& range : ranges)
+        if (x >= range.first - 0.01 && x <= range.second + 0.01)
+            return true;
     return false;
 }
 
@@ -224,12 +259,57 @@ double farthestFrom(const std::vector<P>& a, const std::vector<P>& b, double lim
     return farthest;
 }
 
+// How far the farthest point of a lies outside the closed outline b, in mm
+// (0 when every point lies inside or on it).
+double farthestOutside(const std::vector<P>& a, const std::vector<P>& b,
+                       const std::vector<std::pair<double, double>>& spars, P* where)
+{
+    if (b.size() < 3)
+        return 0.0;
+    const SegmentIndex index(b);
+    double farthest = 0.0;
+    for (const P& q : a) {
+        // A slot is cut from the surface the spar lies on, the sheet's
+        // inner face on a covered rib: there the two ribs' slots differ.
+        if (withinSpar(spars, q.x))
+            continue;
+        // Crossings of b above q, counted on segments whose x range holds
+        // q.x half-open, so a shared end is counted once.
+        int above = 0;
+        double nearest = 1e30;
+        index.near(q.x - 0.5, q.x + 0.5, [&](int s) {
+            const P& u = index.a(s);
+            const P& v = index.b(s);
+            nearest = std::min(nearest, distanceToSegment(q, u, v));
+            if ((u.x <= q.x) != (v.x <= q.x)) {
+                const double y = u.y + (q.x - u.x) * (v.y - u.y) / (v.x - u.x);
+                if (y > q.y)
+                    ++above;
+            }
+        });
+        if (above % 2 == 1 || nearest <= farthest)
+            continue;
+        if (nearest > 0.5) {
+            for (size_t s = 0; s < b.size(); ++s)
+                nearest = std::min(nearest, distanceToSegment(q, index.a(int(s)), index.b(int(s))));
+        }
+        if (nearest > farthest) {
+            farthest = nearest;
+            *where = q;
+        }
+    }
+    return farthest;
+}
+
 struct Tally {
     long ribs = 0;
     long crossing = 0;
     long twice = 0;
     long narrow = 0;
     long beyond = 0;
+    long outside = 0;
+    long sparCut = 0;
+    double worstOutside = 0.0;
     double worstLoop = 0.0;
     double worstNarrow = 0.0;
     double worstBeyond = 0.0;
@@ -266,13 +346,43 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
             std::fclose(out);
         }
     }
+    // OUTLINE_CHECK_POINTS names a file to take every rib checked, for a
+    // comparison of two builds: the name's length and text, the point count
+    // and the points in mm, as 32-bit integers and floats.
+    static std::FILE* points = [] {
+        const QString path = qEnvironmentVariable("OUTLINE_CHECK_POINTS");
+        return path.isEmpty() ? nullptr : std::fopen(qPrintable(path), "wb");
+    }();
+    if (points) {
+        const QByteArray text = name.toUtf8();
+        const std::uint32_t sizes[2] = {std::uint32_t(text.size()), std::uint32_t(rib.getRibCoords().size())};
+        std::fwrite(&sizes[0], sizeof(std::uint32_t), 1, points);
+        std::fwrite(text.constData(), 1, size_t(text.size()), points);
+        std::fwrite(&sizes[1], sizeof(std::uint32_t), 1, points);
+        for (const Vector3D* v : rib.getRibCoords()) {
+            const float xy[2] = {float(v->getX() * mm), float(v->getY() * mm)};
+            std::fwrite(xy, sizeof(float), 2, points);
+        }
+        std::fflush(points);
+    }
     double loop = 0.0;
-    if (crossesItself(passes, &loop)) {
+    P at{0.0, 0.0};
+    // A spar slot deeper than the rib is thick cuts the rib in two: no one
+    // outline can hold that, and it is the design's to change, not the
+    // finishing passes'. Counted apart.
+    const auto spars = sparRanges(rib, mm);
+    const bool crossing = crossesItself(passes, &loop, &at);
+    P twiceAt{0.0, 0.0};
+    const bool twice = passesPointTwice(passes, &twiceAt);
+    if ((crossing && withinSpar(spars, at.x)) || (!crossing && twice && withinSpar(spars, twiceAt.x))) {
+        ++tally.sparCut;
+        tally.note(QStringLiteral("%1 at %2: cut through by a spar at %3 mm").arg(where).arg(rib.position).arg(crossing ? at.x : twiceAt.x));
+    } else if (crossing) {
         ++tally.crossing;
         tally.worstLoop = std::max(tally.worstLoop, loop);
         tally.note(QStringLiteral("%1 at %2: crosses itself, loop of %3 mm").arg(where).arg(rib.position).arg(loop));
     }
-    if (passesPointTwice(passes)) {
+    if (twice && !(crossing ? withinSpar(spars, at.x) : withinSpar(spars, twiceAt.x))) {
         ++tally.twice;
         tally.note(QStringLiteral("%1 at %2: passes a point twice").arg(where).arg(rib.position));
     }
@@ -300,6 +410,19 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
             ++tally.beyond;
             tally.worstBeyond = std::max(tally.worstBeyond, apart);
             tally.note(QStringLiteral("%1 at %2: %3 mm from the bare rib").arg(where).arg(rib.position).arg(apart));
+        }
+        // Sheets take from a rib, never add to it.
+        P outAt{0.0, 0.0};
+        const double out = farthestOutside(passes, other, spars, &outAt);
+        if (out > 0.25) {
+            ++tally.outside;
+            tally.worstOutside = std::max(tally.worstOutside, out);
+            tally.note(QStringLiteral("%1 at %2: %3 mm outside the bare rib at (%4, %5)")
+                           .arg(where)
+                           .arg(rib.position)
+                           .arg(out)
+                           .arg(outAt.x, 0, 'f', 2)
+                           .arg(outAt.y, 0, 'f', 2));
         }
     }
 }
@@ -357,8 +480,10 @@ std::vector<Extras> extrasKinds()
 void print(const char* title, const Tally& t, bool examples)
 {
     std::printf("%s: %ld ribs; crossing %ld (longest loop %.3f mm); point passed twice %ld; narrow features %ld "
-                "(widest out %.3f mm); beyond sheets + 0.25 mm %ld (worst %.2f mm)\n",
-                title, t.ribs, t.crossing, t.worstLoop, t.twice, t.narrow, t.worstNarrow, t.beyond, t.worstBeyond);
+                "(widest out %.3f mm); beyond sheets + 0.25 mm %ld (worst %.2f mm); outside the bare rib by more "
+                "than 0.25 mm %ld (worst %.2f mm); cut through by a spar %ld\n",
+                title, t.ribs, t.crossing, t.worstLoop, t.twice, t.narrow, t.worstNarrow, t.beyond, t.worstBeyond,
+                t.outside, t.worstOutside, t.sparCut);
     if (examples)
         for (const QString& e : t.examples)
             std::printf("  %s\n", qPrintable(e));
