@@ -23,6 +23,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 
 namespace {
 
@@ -140,8 +141,10 @@ public:
     int shown = 0;
     qint64 longestPause = 0;
     std::vector<int> values;
-    // Started when the watch pressed Cancel.
+    // Started when the watch pressed Cancel, with the processor time the
+    // program had used by then.
     QElapsedTimer cancelled;
+    std::clock_t cpuAtCancel = 0;
     // Whether the bar was shown full, and with a Cancel to click then.
     bool endShown = false;
     bool cancelAtEnd = false;
@@ -164,6 +167,7 @@ private:
         if (values.empty() || values.back() != dialog->value())
             values.push_back(dialog->value());
         if (cancelAt >= 0 && dialog->value() >= cancelAt && !cancelled.isValid()) {
+            cpuAtCancel = std::clock();
             dialog->cancel();
             cancelled.start();
         }
@@ -689,6 +693,7 @@ void TestFileManager::cancelledBuildKeepsDocumentAndFile()
     QCOMPARE(watch.shown, 1);
     QVERIFY(watch.cancelled.isValid());
     const qint64 stoppedAfterMs = watch.cancelled.elapsed();
+    const std::clock_t stoppedAfterCpu = std::clock() - watch.cpuAtCancel;
     QVERIFY(watch.values.back() >= cancelAt);
     std::string after;
     QVERIFY(plane->save(after));
@@ -703,15 +708,18 @@ void TestFileManager::cancelledBuildKeepsDocumentAndFile()
     if (stoppedAfterMs >= stopsWithinMs) {
         // Parallel tests and sanitizers slow every step, the stop included.
         // What must hold there too is that Cancel ends the build long before
-        // the build itself would end.
-        QElapsedTimer whole;
-        whole.start();
+        // the build itself would end: counted in the processor time the
+        // program spends, which a load that comes and goes between the two
+        // does not change as it changes the clock on the wall.
+        const std::clock_t before = std::clock();
         QVERIFY(files->openFile(large));
-        const qint64 wholeMs = whole.elapsed();
-        QVERIFY2(stoppedAfterMs * 3 < wholeMs,
-                 qPrintable(QStringLiteral("stopped %1 ms after Cancel, whole build %2 ms")
+        const std::clock_t wholeCpu = std::clock() - before;
+        QVERIFY2(stoppedAfterCpu * 3 < wholeCpu,
+                 qPrintable(QStringLiteral("stopped %1 ms of processor time after Cancel (%2 ms on the clock), "
+                                           "whole build %3 ms")
+                                .arg(double(stoppedAfterCpu) * 1000.0 / CLOCKS_PER_SEC)
                                 .arg(stoppedAfterMs)
-                                .arg(wholeMs)));
+                                .arg(double(wholeCpu) * 1000.0 / CLOCKS_PER_SEC)));
     }
 }
 
