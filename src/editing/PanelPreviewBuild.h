@@ -14,22 +14,40 @@ class SheetingStripList;
 class SparList;
 class QWidget;
 
-// Builds the panel dialog's working panel away from the window: on a worker
-// thread, the window painting meanwhile and, once the build has taken a
-// moment, a progress window with a Cancel in front of it, as a document
-// build has. The build asks the wing (its root chord, its first panel) as
-// the plane answers now, so the result is what the plane itself would build
-// from the same values and can take the panel's geometry over as it is.
+// Owns the panel dialog's build of its working panel: the last build, whose
+// ribs the working panel shares and OK hands to the plane, and the values it
+// was built from. A build runs away from the window: on a worker thread, the
+// window painting meanwhile and, once the build has taken a moment, a
+// progress window with a Cancel in front of it, as a document build has. The
+// build asks the wing (its root chord, its first panel) as the plane answers
+// now, so the result is what the plane itself would build from the same
+// values and can take the panel's geometry over as it is.
 class PanelPreviewBuild
 {
     Q_DECLARE_TR_FUNCTIONS(PanelPreviewBuild)
 
 public:
-    // The panel of these values with its ribs built, or null when the user
-    // cancelled. Runs out of memory as the build does (std::bad_alloc).
-    // What is selected in values is cleared first: a build the plane takes
-    // over must bring no selection into the wing.
-    static std::unique_ptr<PanelBaseData> run(QWidget* parent, PanelBaseData& values, const QString& title);
+    enum class Result { Built, Unchanged, Cancelled };
+    // Makes the build that of values. Unchanged, building nothing, when the
+    // last build is of these values and shown (the working panel's data)
+    // still holds them too. A panel of exactly these
+    // values with nothing selected (same: the plane's panel the dialog
+    // opened on) lends its ribs rather than being built again; a copy shares
+    // them. Cancelled keeps the last build. Runs out of memory as the build
+    // does (std::bad_alloc).
+    Result update(QWidget* parent, PanelBaseData& values, const QString& title, const PanelBaseData* shown,
+                  const PanelBaseData* same);
+    const PanelBaseData* last() const { return built.get(); }
+    // The last build when it was built from exactly these values.
+    const PanelBaseData* lastOf(const PanelBaseData& values) const;
+    void forget();
+
+    // The panel of these values (or same's copy, when given) with its ribs
+    // built, or null when the user cancelled. Runs out of memory as the
+    // build does. What is selected in values is cleared first: a build the
+    // plane takes over must bring no selection into the wing.
+    static std::unique_ptr<PanelBaseData> run(QWidget* parent, PanelBaseData& values, const QString& title,
+                                              const PanelBaseData* same = nullptr);
 
     // The panel's document entry: two panels with the same entry build the
     // same ribs (selection is no part of it).
@@ -41,8 +59,9 @@ public:
 
     // A heavy panel's ribs take a good part of a second to free. Held here
     // while the panel lets go of them, they are freed on a thread of their
-    // own (releaseBeside), so the window does not wait for it;
-    // awaitRelease waits, painting, until that memory is back.
+    // own (releaseBeside), so the window does not wait for it, and the freed
+    // pages go back to the system; awaitRelease waits, painting, until that
+    // memory is back.
     using HeldRibs = std::unique_ptr<std::vector<RibDefinition>>;
     static HeldRibs holdRibs(const PanelBaseData& values);
     static void releaseBeside(HeldRibs ribs);
@@ -51,4 +70,8 @@ public:
     // How long a build runs before its progress window shows; tests that
     // answer the window show it at once.
     static int shownAfterMs;
+
+private:
+    std::unique_ptr<PanelBaseData> built;
+    std::string builtEntry;
 };

@@ -180,3 +180,30 @@ void RibsPage::splitRib()
     }
     dialog.adjustNumberOfRibsInTableModels();
 }
+
+void RibsPage::ribSelectionChanged(QModelIndex selected, QModelIndex)
+{
+    if (RibListTableModel* model = dialog.ribModel()) {
+        bool found = true;
+        for (int i = 0; found; ++i) {
+            RibDefinition& rib = model->getRib(i, found);
+            if (found)
+                rib.setSelected(false);
+        }
+        // The working list is what every rebuild starts from, so the
+        // selection is kept there as well.
+        for (RibDefinition& rib : dialog.workingRibs.getRibs())
+            rib.setSelected(false);
+        if (selected.row() != -1) {
+            RibDefinition& rib = model->getRib(selected.row(), found);
+            if (found) {
+                rib.setSelected(true);
+                bool inList = false;
+                if (RibDefinition* own = dialog.workingRibs.getRib(selected.row() + 1, inList))
+                    own->setSelected(true);
+                dialog.updateSingleRibView(selected.row());
+            }
+        }
+    }
+    ui->wingFoilGLWidget->update();
+}

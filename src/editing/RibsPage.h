@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QModelIndex>
 #include <QPoint>
 
 #include "editing/PanelDialogPage.h"
@@ -33,6 +34,9 @@ public slots:
     void addRibAfter();
     void splitRib();
     void deleteRib();
+    // Selects the current row's rib, in the table and in the working list,
+    // and shows it in the single-rib view.
+    void ribSelectionChanged(QModelIndex selected, QModelIndex deselected);
 
 private:
     bool hasRoomForRib(const RibListTableModel* model) const;

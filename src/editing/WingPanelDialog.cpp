@@ -221,7 +221,10 @@ bool WingPanelDialog::loadPanelIntoDialog(const PanelBaseData& data)
 
     adjustNumberOfRibsInTableModels();
     buildingTabDataChanged();
+    // Unchanged, the panel shares the ribs of the one loaded.
+    loadedFrom = &data;
     redrawWindow(false);
+    loadedFrom = nullptr;
     // The label reads the working panel, which exists only after the redraw.
     adjustSweepAngleLabel();
     return workingPanel || !allFieldsValid() || rootAirfoilName.isEmpty();
@@ -250,11 +253,12 @@ bool WingPanelDialog::buildWorkingPanel(bool inPlace)
 {
     PanelBaseData data;
     fillPanelFromDialog(data);
-    std::string entry = PanelPreviewBuild::entryOf(data);
-    std::unique_ptr<PanelBaseData> built;
+    PanelPreviewBuild::Result result = PanelPreviewBuild::Result::Cancelled;
     try {
         QScopedValueRollback<bool> running(buildRunning, true);
-        built = PanelPreviewBuild::run(isVisible() ? this : parentWidget(), data, windowTitle());
+        const Panel* shown = inPlace ? workingPanel : nullptr;
+        result = preview.update(isVisible() ? this : parentWidget(), data, windowTitle(),
+                                shown ? &shown->getPanelBaseData() : nullptr, loadedFrom);
     } catch (const std::bad_alloc&) {
         // What the build took is freed by now; the panel shown stays.
         MemoryReserve::release();
@@ -263,22 +267,21 @@ bool WingPanelDialog::buildWorkingPanel(bool inPlace)
         MemoryReserve::keep();
         return false;
     }
-    if (!built)
+    if (result == PanelPreviewBuild::Result::Cancelled)
         return false;
     // The working panel shares the build's geometry: its ribs are held once.
     // In place, the old ribs go as the new ones are taken over, and the
     // table models stay, so the tables keep their place.
     PanelPreviewBuild::HeldRibs old;
-    if (inPlace) {
+    const bool built = result == PanelPreviewBuild::Result::Built;
+    if (built && inPlace) {
         old = PanelPreviewBuild::holdRibs(workingPanel->getPanelBaseData());
-        workingPanel->setPanelBaseData(*built);
-    } else {
-        workingPanel = new Panel(*built);
+        workingPanel->setPanelBaseData(*preview.last());
+    } else if (built) {
+        workingPanel = new Panel(*preview.last());
     }
     PanelPreviewBuild::copySelection(workingPanel->getPanelBaseData(), workingRibs, workingSpars, workingStrips,
                                      workingCombs);
-    builtPanel = std::move(built);
-    builtEntry = std::move(entry);
     PanelPreviewBuild::releaseBeside(std::move(old));
     const float wingRootChord = workingPanel->getWingRootChord();
     if (!inPlace)
@@ -288,7 +291,7 @@ bool WingPanelDialog::buildWorkingPanel(bool inPlace)
 
 const PanelBaseData* WingPanelDialog::builtPanelOf(const PanelBaseData& values) const
 {
-    return builtPanel && PanelPreviewBuild::entryOf(values) == builtEntry ? builtPanel.get() : nullptr;
+    return preview.lastOf(values);
 }
 
 void WingPanelDialog::installTableModels()
@@ -407,8 +410,7 @@ void WingPanelDialog::deleteOldPanel()
         old = PanelPreviewBuild::holdRibs(workingPanel->getPanelBaseData());
     delete workingPanel;
     workingPanel = nullptr;
-    builtPanel.reset();
-    builtEntry.clear();
+    preview.forget();
     PanelPreviewBuild::releaseBeside(std::move(old));
     if (focused)
         focused->setFocus(Qt::OtherFocusReason);
@@ -452,33 +454,6 @@ void WingPanelDialog::updateSingleRibView(int ribNo)
             ui->singleRibDrawingArea->notify(CADSceneEventSelectionChanged(ribNo));
         constructionPage->notifyBuildingTabs();
     }
-}
-
-void WingPanelDialog::ribSelectionChanged(QModelIndex selected, QModelIndex)
-{
-    if (RibListTableModel* model = ribModel()) {
-        bool found = true;
-        for (int i = 0; found; ++i) {
-            RibDefinition& rib = model->getRib(i, found);
-            if (found)
-                rib.setSelected(false);
-        }
-        // The working list is what every rebuild starts from, so the
-        // selection is kept there as well.
-        for (RibDefinition& rib : workingRibs.getRibs())
-            rib.setSelected(false);
-        if (selected.row() != -1) {
-            RibDefinition& rib = model->getRib(selected.row(), found);
-            if (found) {
-                rib.setSelected(true);
-                bool inList = false;
-                if (RibDefinition* own = workingRibs.getRib(selected.row() + 1, inList))
-                    own->setSelected(true);
-                updateSingleRibView(selected.row());
-            }
-        }
-    }
-    ui->wingFoilGLWidget->update();
 }
 
 void WingPanelDialog::ribDataChanged(QModelIndex index1, QModelIndex)
@@ -700,8 +675,8 @@ void WingPanelDialog::btnPanelEditRejected()
 {
     if (!confirmLeaveDialog())
         return;
+    // No redraw: the closed dialog lets go of the working panel.
     deselectAll(15, false);
-    redrawWindow(true);
     ui->dockWidgetRibTable->setFloating(false);
     ui->dockWidgetRibView->setFloating(false);
     setVisible(false);
@@ -978,6 +953,10 @@ void WingPanelDialog::addRibBefore() { ribsPage->addRibBefore(); }
 void WingPanelDialog::addRibAfter() { ribsPage->addRibAfter(); }
 void WingPanelDialog::splitRib() { ribsPage->splitRib(); }
 void WingPanelDialog::deleteRib() { ribsPage->deleteRib(); }
+void WingPanelDialog::ribSelectionChanged(QModelIndex selected, QModelIndex deselected)
+{
+    ribsPage->ribSelectionChanged(selected, deselected);
+}
 void WingPanelDialog::rbLETypeToggled(bool state) { edgesPage->rbLETypeToggled(state); }
 void WingPanelDialog::rbTETypeToggled(bool state) { edgesPage->rbTETypeToggled(state); }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "editing/PanelPreviewBuild.h"
 #include "model/BuildingTabData.h"
 #include "model/RibCombData.h"
 #include "model/RibCombList.h"
@@ -267,10 +268,10 @@ private:
     RibCombList workingCombs;
 
     Panel* workingPanel = nullptr;
-    // The last build of the working panel, sharing its ribs' geometry, and
-    // the document entry of the values it was built from.
-    std::unique_ptr<PanelBaseData> builtPanel;
-    std::string builtEntry;
+    // The last build of the working panel, sharing its ribs' geometry; while
+    // a panel is loaded, that panel, which can lend its ribs.
+    PanelPreviewBuild preview;
+    const PanelBaseData* loadedFrom = nullptr;
     // A redraw asked for while a build keeps the window painting runs after
     // it: 1 lightweight, 2 full.
     bool buildRunning = false;

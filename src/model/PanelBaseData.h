@@ -67,6 +67,8 @@ public:
     void rebuildRibs();
 
     // --- values ---
+    // The name, the number of ribs to generate and the specific weight feed
+    // no rebuild: setting them leaves the ribs as current as they were.
     int getId() const { return id; }
     void setId(int value)
     {
@@ -74,11 +76,7 @@ public:
         geometryChanged();
     }
     QString getPanelName() const { return panelName; }
-    void setPanelName(const QString& value)
-    {
-        panelName = value;
-        geometryChanged();
-    }
+    void setPanelName(const QString& value) { panelName = value; }
     float getLength() const { return length; }
     void setLength(float value)
     {
@@ -140,17 +138,9 @@ public:
         geometryChanged();
     }
     int getNoOfRibs() const { return noOfRibs; }
-    void setNoOfRibs(int value)
-    {
-        noOfRibs = value;
-        geometryChanged();
-    }
+    void setNoOfRibs(int value) { noOfRibs = value; }
     float getSpecificWeightRib() const { return specificWeightRib; }
-    void setSpecificWeightRib(float value)
-    {
-        specificWeightRib = value;
-        geometryChanged();
-    }
+    void setSpecificWeightRib(float value) { specificWeightRib = value; }
     float getRootAirfoilFactor() const { return rootAirfoilFactor; }
     void setRootAirfoilFactor(float value)
     {

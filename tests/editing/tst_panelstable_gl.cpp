@@ -14,6 +14,7 @@
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
 #include "model/PanelsTableModel.h"
+#include "model/RibDefinition.h"
 
 #include <QAbstractItemDelegate>
 #include <QApplication>
@@ -28,9 +29,12 @@
 #include <QTableView>
 #include <QTimer>
 #include <QTemporaryDir>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -114,6 +118,8 @@ private slots:
     void committedEditReplacesPanel_data();
     void committedEditReplacesPanel();
     void okTakesThePreviewsRibsAndLetsThemGo();
+    void dialogBuildsOnlyWhatItsValuesChange_data();
+    void dialogBuildsOnlyWhatItsValuesChange();
     void dialogBuildsBesideTheWindowWithACancel();
     void dialogBuildWithoutMemoryKeepsThePanel();
     void addToEmptyPlaneOffersBlankPanel();
@@ -393,13 +399,71 @@ void TestPanelsTable::okTakesThePreviewsRibsAndLetsThemGo()
     QVERIFY(!panelDialog->getWorkingPanel());
 }
 
+void TestPanelsTable::dialogBuildsOnlyWhatItsValuesChange_data()
+{
+    QTest::addColumn<bool>("heavy");
+    QTest::newRow("panel as its fields show it") << false;
+    // The rib count field shows 100 of the 200, and the specific weight
+    // (0, as a document without it reads) is shown nowhere.
+    QTest::newRow("panel beyond its fields") << true;
+}
+
+void TestPanelsTable::dialogBuildsOnlyWhatItsValuesChange()
+{
+    // The dialog opens on the plane's own ribs, and builds nothing while its
+    // values stay those of its build (a tab changed, Cancel); a changed
+    // field builds the panel, and those ribs are freed once the dialog
+    // closes.
+    QFETCH(bool, heavy);
+    PanelBaseData data = heavy ? heavyPanelData() : panelData(0, 200.0f, 180.0f);
+    if (heavy)
+        data.setSpecificWeightRib(0.0f);
+    model->addOrUpdatePanel(data);
+    selectRows({0});
+    form.btnPanelEdit->click();
+    QVERIFY(dialog()->isVisible());
+    const auto shownRibs = [this] {
+        return &std::as_const(*dialog()->getWorkingPanel()).getPanelBaseData().getRibList().getRibs();
+    };
+    const auto sharedWithPlane = [&] {
+        const auto& own = std::as_const(*model->getPanel(0)).getPanelBaseData().getRibList().getRibs();
+        return std::equal(own.begin(), own.end(), shownRibs()->begin(), shownRibs()->end(),
+                          [](const RibDefinition& a, const RibDefinition& b) { return a.sharesGeometryWith(b); });
+    };
+    QVERIFY(sharedWithPlane());
+    auto* tabs = dialog()->findChild<QTabWidget*>("panelDialogTabWidget");
+    tabs->setCurrentIndex(1);
+    QVERIFY(sharedWithPlane());
+
+    dialog()->findChild<XDoubleSpinBox*>("txtSweep")->setValue(40.0);
+    QVERIFY(!sharedWithPlane());
+    std::vector<std::weak_ptr<const RibGeometry>> built;
+    for (const RibDefinition& rib : *shownRibs())
+        built.push_back(rib.geometryToken());
+    tabs->setCurrentIndex(0);
+    auto block = built.begin();
+    for (const RibDefinition& rib : *shownRibs())
+        QVERIFY(block != built.end() && (block++)->lock() == rib.geometryToken().lock());
+
+    DialogSeam::queueChoice(0);
+    dialog()->findChild<QDialogButtonBox*>("buttonBoxEditPanel")->button(QDialogButtonBox::Cancel)->click();
+    QVERIFY(!dialog()->isVisible());
+    PanelPreviewBuild::awaitRelease();
+    for (const auto& block : built)
+        QVERIFY(block.expired());
+    QCOMPARE(model->getPanel(0)->getSweep(), 0.0f);
+}
+
 void TestPanelsTable::dialogBuildsBesideTheWindowWithACancel()
 {
     // The dialog's working panel is built away from the window, which
     // answers and shows progress with a Cancel. A cancelled opening shows no
     // dialog; a cancelled change keeps the working panel as it was, and OK
-    // builds it after all, so that the plane takes that build over.
+    // builds it after all, so that the plane takes that build over. A
+    // panel whose lists were handed out for writing cannot lend the dialog
+    // its ribs: its opening builds them.
     model->addOrUpdatePanel(heavyPanelData());
+    model->getPanel(0)->getPanelBaseData().getRibList();
     QScopedValueRollback<int> atOnce(PanelPreviewBuild::shownAfterMs, 0);
     int shown = 0;
     bool cancel = true;
