@@ -183,6 +183,20 @@ QString readAirfoilTextLine(FILE* stream, const AirfoilReading* reading)
     return text.replace(QLatin1Char('&'), QLatin1String("&amp;"));
 }
 
+QString airfoilNameWithinBound(QString name)
+{
+    if (name.size() <= AirfoilNameKept)
+        return name;
+    int cut = AirfoilNameKept;
+    const int amp = name.lastIndexOf(QLatin1Char('&'), cut - 1);
+    if (amp >= 0 && amp + 5 > cut)
+        cut = amp;
+    if (cut > 0 && name.at(cut - 1).isHighSurrogate())
+        --cut;
+    name.truncate(cut);
+    return name;
+}
+
 namespace {
 
 bool isBlank(char c)

@@ -86,6 +86,16 @@ QString readAirfoilTextLine(FILE* stream, const AirfoilReading* reading = nullpt
 // costs no memory.
 inline constexpr unsigned AirfoilLineKept = 4096;
 
+// The longest airfoil name the library keeps, in characters as it holds
+// them ("&" escaped): a panel's document names its sections, and a
+// document's names are bounded, so a longer name line would make every
+// document cut from that section unsaveable.
+inline constexpr int AirfoilNameKept = 300;
+
+// Cuts a name to AirfoilNameKept characters, never inside an escaped "&"
+// or between the two halves of a letter beyond the basic plane.
+QString airfoilNameWithinBound(QString name);
+
 // What one line of an airfoil file holds.
 enum class AirfoilPointLine {
     NotAPoint,  // anything but two numbers first on the line: skipped

@@ -145,6 +145,7 @@ Airfoil* WingFoils::loadAirfoilFile(const QString& path, AirfoilFileType type, A
             name.chop(1);
         if (name.endsWith(QLatin1Char('\r')))
             name.chop(1);
+        name = airfoilNameWithinBound(name);
 
         if (state.isCancelled()) {
             state.failure = AirfoilReadFailure::Cancelled;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "airfoils/AirfoilFile.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <list>
@@ -34,6 +36,7 @@ public:
     // in characters: far beyond any real name, and small enough that a
     // document of names is read in no time.
     static constexpr int maxNameLength = 300;
+    static_assert(AirfoilNameKept <= maxNameLength, "a panel cut from any airfoil of the library must be saveable");
     // The panel dialog generates at most 100 ribs; splitting every one gives
     // 200.
     static constexpr long long maxRibsPerPanel = 200;

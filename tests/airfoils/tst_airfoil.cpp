@@ -198,15 +198,19 @@ void TestAirfoil::nameAndMetadataFromHeader_data()
         << QStringList{"7", "8", "---", "---"};
     QTest::newRow("marker with a trailing blank is a name")
         << "x.dat" << "Planformix Extended DAT \nMy Foil\n" + Points << "Planformix Extended DAT " << none;
+    // A document names its sections, within its bound of names.
     QTest::newRow("DAT, name of 600 characters") << "x.dat" << QByteArray(600, 'N') + "\n" + Points
-                                                 << QString(600, 'N') << none;
+                                                 << QString(AirfoilNameKept, 'N') << none;
+    QTest::newRow("name cut before an & it cannot hold whole")
+        << "x.dat" << QByteArray(AirfoilNameKept - 2, 'N') + "&\n" + Points << QString(AirfoilNameKept - 2, 'N')
+        << none;
     QTest::newRow("DAT with byte order mark") << "x.dat" << "\xEF\xBB\xBFRG 15\n" + Points << "RG 15" << none;
     QTest::newRow("UTF-8 name") << "x.dat" << QByteArray("\xD0\x9F\xD1\x80\xD0\xBE\xD1\x84\xD0\xB8\xD0\xBB\xD1\x8C 7 & M\xC3\xBCller\n") + Points
                                 << QString::fromUtf8("Профиль 7 &amp; Müller") << none;
     QTest::newRow("Latin-1 name") << "x.dat" << "M\xFCller\n" + Points << QString::fromUtf8("Müller") << none;
     QTest::newRow("name longer than kept, cut between letters")
         << "x.dat" << QByteArray("x") + QByteArray("\xC3\xBC").repeated(AirfoilLineKept) + "\n" + Points
-        << "x" + QString::fromUtf8("ü").repeated(AirfoilLineKept / 2 - 1) << none;
+        << "x" + QString::fromUtf8("ü").repeated(AirfoilNameKept - 1) << none;
     QTest::newRow("COR") << "e374.Cor" << Points << "e374" << none;
     QTest::newRow("COR with two dots") << "a.b.cor" << Points << "a" << none;
     QTest::newRow("backup of a DAT reads like COR") << "naca.dat.bak" << "NACA\n" + Points << "naca" << none;
