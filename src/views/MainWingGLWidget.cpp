@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QMouseEvent>
 #include <QSlider>
+#include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -12,6 +13,7 @@
 #include "foundation/ApplicationSettings.h"
 #include "foundation/GLUtils.h"
 #include "foundation/Mathematics.h"
+#include "foundation/MemoryReserve.h"
 #include "foundation/Vector3D.h"
 #include "foundation/XDoubleSpinBox.h"
 #include "model/Panel.h"
@@ -25,6 +27,13 @@
 #include "views/WingFrame.h"
 
 namespace {
+
+// The GL driver allocates as it draws (vertex buffers, the code it compiles
+// for a drawing state) and ends the process where it finds no memory: a
+// frame is drawn only with this much to spare, and tried again a moment
+// later otherwise.
+constexpr std::size_t drawingRoom = 64 * 1024 * 1024;
+constexpr int drawingRetryMs = 250;
 
 const char* const observerName = "MainWingGLWidget";
 
@@ -650,6 +659,10 @@ void MainWingGLWidget::paintGL()
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     if (!model || !initialised)
         return;
+    if (!MemoryReserve::hasRoomFor(drawingRoom)) {
+        QTimer::singleShot(drawingRetryMs, this, [this] { update(); });
+        return;
+    }
     // A resize or an uncovered window paints without being asked.
     shownState = drawnState();
     if (frames.isShowingLightFrame() && fullFrameTimer.isActive()) {
@@ -728,6 +741,10 @@ void MainWingGLWidget::drawNextSlice()
     // The plane's next state is being built: the workers have the machine.
     if (PlaneAccess::planeBeingBuilt()) {
         sliceTimer.start(50);
+        return;
+    }
+    if (!MemoryReserve::hasRoomFor(drawingRoom)) {
+        sliceTimer.start(drawingRetryMs);
         return;
     }
     makeCurrent();
