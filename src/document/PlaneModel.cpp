@@ -398,10 +398,16 @@ bool PlaneModel::loadFromString(const std::string& bytes, hint_t hint)
         return refuse(tr("Another document is being opened."));
     serializedPlanformixData data;
     bool decoded = false;
+    bool outOfMemory = false;
     try {
         decoded = data.ParsePartialFromString(bytes);
     } catch (const std::bad_alloc&) {
-        // Nothing of the open document has been touched yet.
+        outOfMemory = true;
+    }
+    if (outOfMemory) {
+        // Nothing of the open document has been touched yet; what the
+        // decoding took goes before the refusal is worded.
+        data.Clear();
         return refuse(tr("There is not enough memory to build this document."));
     }
     // Without a version (an empty file, say) it is no document at all.

@@ -424,13 +424,17 @@ void PanelsTable::baseDataChanged()
         model->addOrUpdatePanel(built ? *built : data);
         PanelPreviewBuild::releaseBeside(std::move(old));
     } catch (const std::bad_alloc&) {
-        plane->setHistoryRecordingEnabled(historyWasOn);
-        plane->setModificationTrackingEnabled(trackingWasOn);
-        restoreAfterMemoryFailure(compared ? std::move(before) : std::string());
-        return;
+        outOfMemory = true;
     }
     plane->setHistoryRecordingEnabled(historyWasOn);
     plane->setModificationTrackingEnabled(trackingWasOn);
+    if (outOfMemory) {
+        // Out of the catch block: the recovery builds the plane again.
+        if (!compared)
+            std::string().swap(before);
+        restoreAfterMemoryFailure(std::move(before));
+        return;
+    }
     std::string after;
     if (!compared || !plane->serializeToString(&after) || after != before)
         model->notifyObservers();

@@ -254,12 +254,16 @@ bool WingPanelDialog::buildWorkingPanel(bool inPlace)
     PanelBaseData data;
     fillPanelFromDialog(data);
     PanelPreviewBuild::Result result = PanelPreviewBuild::Result::Cancelled;
+    bool outOfMemory = false;
     try {
         QScopedValueRollback<bool> running(buildRunning, true);
         const Panel* shown = inPlace ? workingPanel : nullptr;
         result = preview.update(isVisible() ? this : parentWidget(), data, windowTitle(),
                                 shown ? &shown->getPanelBaseData() : nullptr, loadedFrom);
     } catch (const std::bad_alloc&) {
+        outOfMemory = true;
+    }
+    if (outOfMemory) {
         // What the build took is freed by now; the panel shown stays.
         MemoryReserve::release();
         DialogSeam::warning(this, tr("Not enough memory"),

@@ -119,10 +119,18 @@ class ConsoleHold
 public:
     ConsoleHold() : lock(runLock)
     {
-        if (runDepth++ == 0) {
-            heldOut = std::make_unique<HoldingBuffer>(std::cout, StandardOutput);
-            heldErr = std::make_unique<HoldingBuffer>(std::cerr, StandardError);
+        // Counted once both are in place: without the memory for them the
+        // run does not begin, and the next one redirects afresh.
+        if (runDepth == 0) {
+            try {
+                heldOut = std::make_unique<HoldingBuffer>(std::cout, StandardOutput);
+                heldErr = std::make_unique<HoldingBuffer>(std::cerr, StandardError);
+            } catch (...) {
+                heldOut.reset();
+                throw;
+            }
         }
+        ++runDepth;
     }
     ~ConsoleHold()
     {

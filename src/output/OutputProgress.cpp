@@ -67,9 +67,13 @@ bool OutputProgress::finishAside(const std::function<bool()>& work)
 {
     done = total;
     std::future<bool> result;
+    bool aside = true;
     try {
         result = std::async(std::launch::async, work);
     } catch (const std::exception&) {
+        aside = false;
+    }
+    if (!aside) {
         // No thread to be had (or no memory for one): the work runs here,
         // the window waiting for it.
         finish();
