@@ -54,8 +54,9 @@ public:
         connect(&timer, &QTimer::timeout, this, [this] {
             auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             // Each step closes its dialog, so a dialog seen again is being
-            // run again.
-            if (!dialog || steps.empty())
+            // run again. A progress window that a slow machine shows in
+            // between is not one the script answers.
+            if (!dialog || steps.empty() || qobject_cast<QProgressDialog*>(dialog))
                 return;
             Step step = steps.front();
             steps.pop_front();
