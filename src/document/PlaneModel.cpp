@@ -812,6 +812,17 @@ QString PlaneModel::getName() const
 void PlaneModel::setName(const QString& name, bool notify)
 {
     planeName = name;
+    // A plane held unbuilt is saved as its document: the name goes there.
+    if (state == DocumentState::HeldNotBuilt) {
+        try {
+            serializedPlanformixData held;
+            if (held.ParseFromString(heldDocument)) {
+                held.set_planename(toUtf8(name));
+                held.SerializeToString(&heldDocument);
+            }
+        } catch (const std::bad_alloc&) {
+        }
+    }
     if (notify)
         notifyObservers();
 }
