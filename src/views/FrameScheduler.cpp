@@ -26,6 +26,19 @@ bool FrameScheduler::Slice::isOver() const
     return clock.nsecsElapsed() >= untilNs;
 }
 
+bool FrameScheduler::PartCursor::take()
+{
+    const size_t part = next++;
+    if (part < from || stopped)
+        return false;
+    if (part > from && slice.isOver()) {
+        stopped = true;
+        stoppedAt = part;
+        return false;
+    }
+    return true;
+}
+
 FrameScheduler::FrameScheduler() = default;
 
 void FrameScheduler::setSlicing(double oneGo, double slice)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <cstddef>
 #include <memory>
 
 // Owns how a 3D view's full frame reaches the screen: drawn at once when it
@@ -35,6 +36,27 @@ public:
         double untilMs;
         qint64 untilNs;
         double leftOutMs = 0.0;
+    };
+
+    // Counts the parts of a long step as they come and tells which to draw:
+    // those from a given one on, until the slice is over; the first of a
+    // call is always drawn, so that every slice gets on.
+    class PartCursor
+    {
+    public:
+        PartCursor(size_t from, const Slice& slice) : from(from), slice(slice) {}
+        bool take();
+        bool startsStep() const { return from == 0; }
+        bool finished() const { return !stopped; }
+        // The part the next slice starts at, once not finished.
+        size_t resumeAt() const { return stoppedAt; }
+
+    private:
+        size_t from;
+        const Slice& slice;
+        size_t next = 0;
+        bool stopped = false;
+        size_t stoppedAt = 0;
     };
 
     // A full frame's drawing, step by step; the view owns what it draws.

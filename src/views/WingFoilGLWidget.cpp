@@ -68,8 +68,7 @@ public:
               const FrameScheduler::Slice& slice)
         : scene(scene)
         , options(options)
-        , from(from)
-        , slice(slice)
+        , cursor(from, slice)
     {
     }
 
@@ -85,31 +84,16 @@ public:
         if (take())
             scene.ribs[index]->visualize(options, 1.0f);
     }
-    bool startsPanel() const override { return from == 0; }
-    bool finished() const { return !stopped; }
-    size_t resumeAt() const { return stoppedAt; }
+    bool startsPanel() const override { return cursor.startsStep(); }
+    bool finished() const { return cursor.finished(); }
+    size_t resumeAt() const { return cursor.resumeAt(); }
 
 private:
-    bool take()
-    {
-        const size_t part = next++;
-        if (part < from || stopped)
-            return false;
-        if (part > from && slice.isOver()) {
-            stopped = true;
-            stoppedAt = part;
-            return false;
-        }
-        return true;
-    }
+    bool take() { return cursor.take(); }
 
     const PanelDrawing::Scene& scene;
     const PlaneVisualisationOptions& options;
-    size_t from;
-    const FrameScheduler::Slice& slice;
-    size_t next = 0;
-    bool stopped = false;
-    size_t stoppedAt = 0;
+    FrameScheduler::PartCursor cursor;
 };
 
 // One full picture of the preview, step by step: the grid, then the panel

@@ -29,8 +29,7 @@ public:
         , options(options)
         , side(side)
         , lists(lists)
-        , from(from)
-        , slice(slice)
+        , cursor(from, slice)
     {
     }
 
@@ -58,33 +57,18 @@ public:
             scene.ribs[index]->visualize(options, static_cast<float>(side));
     }
 
-    bool startsPanel() const override { return from == 0; }
-    bool finished() const { return !stopped; }
-    size_t resumeAt() const { return stoppedAt; }
+    bool startsPanel() const override { return cursor.startsStep(); }
+    bool finished() const { return cursor.finished(); }
+    size_t resumeAt() const { return cursor.resumeAt(); }
 
 private:
-    bool take()
-    {
-        const size_t part = next++;
-        if (part < from || stopped)
-            return false;
-        if (part > from && slice.isOver()) {
-            stopped = true;
-            stoppedAt = part;
-            return false;
-        }
-        return true;
-    }
+    bool take() { return cursor.take(); }
 
     const PanelDrawing::Scene& scene;
     const PlaneVisualisationOptions& options;
     int side;
     PanelDrawing::Recorded* lists;
-    size_t from;
-    const FrameScheduler::Slice& slice;
-    size_t next = 0;
-    bool stopped = false;
-    size_t stoppedAt = 0;
+    FrameScheduler::PartCursor cursor;
 };
 
 } // namespace
