@@ -157,21 +157,25 @@ std::string runWithFileSizeLimit(long long limit, const std::function<std::strin
     return resultFromChild(prepare, fn);
 }
 
+bool limitDataTo(long long spare)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    long long dataKb = 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmData:"))
+            dataKb = line.mid(7).trimmed().split(' ').front().toLongLong();
+    struct rlimit data;
+    getrlimit(RLIMIT_DATA, &data);
+    data.rlim_cur = static_cast<rlim_t>(dataKb * 1024 + spare);
+    return dataKb > 0 && setrlimit(RLIMIT_DATA, &data) == 0;
+}
+
 std::string runWithDataLimit(long long spare, const std::function<std::string()>& fn)
 {
     const auto prepare = [spare]() -> std::string {
-        QFile status(QStringLiteral("/proc/self/status"));
-        if (!status.open(QIODevice::ReadOnly))
-            return "no /proc/self/status";
-        long long dataKb = 0;
-        for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith("VmData:"))
-                dataKb = line.mid(7).trimmed().split(' ').front().toLongLong();
-        struct rlimit data;
-        getrlimit(RLIMIT_DATA, &data);
-        data.rlim_cur = static_cast<rlim_t>(dataKb * 1024 + spare);
-        return dataKb > 0 && setrlimit(RLIMIT_DATA, &data) == 0 ? std::string()
-                                                                : std::string("the data limit was refused");
+        return limitDataTo(spare) ? std::string() : std::string("the data limit was refused");
     };
     return resultFromChild(prepare, fn);
 }

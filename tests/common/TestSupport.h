@@ -36,6 +36,9 @@ std::string runWithFileSizeLimit(long long limit, const std::function<std::strin
 // bytes of data beyond what it holds when fn begins, a limit that stays in
 // place while fn runs. Returns as runWithFileSizeLimit.
 std::string runWithDataLimit(long long spare, const std::function<std::string()>& fn);
+// Lets this process take no more than spare bytes of data beyond what it
+// holds now, until it ends: for a child process. False when it cannot.
+bool limitDataTo(long long spare);
 
 // Runs fn in a forked child process in which folder is a file system of
 // its own that fill has put files into and that is then made read-only.

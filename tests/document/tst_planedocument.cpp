@@ -19,7 +19,6 @@
 #include <cstdlib>
 #include <limits>
 #include <new>
-#include <sys/resource.h>
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -705,17 +704,7 @@ void TestPlaneDocument::documentOutlivesAShortageOfMemory()
 #ifdef __GLIBC__
         malloc_trim(0);
 #endif
-        QFile status(QStringLiteral("/proc/self/status"));
-        if (!status.open(QIODevice::ReadOnly))
-            std::exit(11);
-        long long dataKb = 0;
-        for (const QByteArray& line : status.readAll().split('\n'))
-            if (line.startsWith("VmData:"))
-                dataKb = line.mid(7).trimmed().split(' ').front().toLongLong();
-        struct rlimit limit;
-        getrlimit(RLIMIT_DATA, &limit);
-        limit.rlim_cur = rlim_t((dataKb + spareMb * 1024LL) * 1024);
-        if (dataKb == 0 || setrlimit(RLIMIT_DATA, &limit) != 0)
+        if (!TestSupport::limitDataTo(spareMb * 1024LL * 1024))
             std::exit(12);
         std::string expected = before;
         bool tookEdit = false;
