@@ -7,7 +7,9 @@
 #include "planformixdata.pb.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
+#include <cstring>
 
 namespace BenchWing {
 
@@ -186,6 +188,18 @@ bool buildWing(int panels, int ribs)
     for (int id = 0; id < panels; ++id)
         plane->getPanelsTableModel()->addOrUpdatePanel(fullPanel(id, ribs, id % 2 == 1));
     return true;
+}
+
+double statusMegabytes(const char* field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0.0;
+    const int length = int(std::strlen(field));
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(field))
+            return line.mid(length).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    return 0.0;
 }
 
 } // namespace BenchWing

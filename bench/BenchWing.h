@@ -39,4 +39,8 @@ std::string documentOf(int panels, int ribs, int spars, int strips, int combs, f
 // (53400 rib cuts in all), and empty panels up to the panel bound.
 std::string largestPlaneDocument();
 
+// A memory figure of the whole benchmark program from /proc/self/status, in
+// MB: "VmRSS:" resident now, "VmHWM:" the peak so far.
+double statusMegabytes(const char* field = "VmRSS:");
+
 } // namespace BenchWing

@@ -82,18 +82,6 @@ private:
     std::thread worker;
 };
 
-double statusMegabytes(const char* field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0.0;
-    const int length = int(std::strlen(field));
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(length).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0.0;
-}
-
 // Runs the action from the event loop, as a click would, and turns the loop
 // a second after it so that the frames it asked for are part of the wait.
 double measure(PingWatch& watch, const std::function<void()>& action)
@@ -177,7 +165,7 @@ static void BM_PanelDialogUnanswered(benchmark::State& state)
             state.SkipWithError("the main window is not as expected");
             return;
         }
-        state.counters["peak_opened_mb"] = statusMegabytes("VmHWM:");
+        state.counters["peak_opened_mb"] = BenchWing::statusMegabytes("VmHWM:");
         PingWatch watch;
         for (auto _ : state) {
             state.counters["open_s"] = measure(watch, [&] {
@@ -185,15 +173,15 @@ static void BM_PanelDialogUnanswered(benchmark::State& state)
                 edit->click();
             });
             auto* sweep = dialog->findChild<XDoubleSpinBox*>(QStringLiteral("txtSweep"));
-            state.counters["peak_dialog_mb"] = statusMegabytes("VmHWM:");
+            state.counters["peak_dialog_mb"] = BenchWing::statusMegabytes("VmHWM:");
             state.counters["field_s"] = measure(watch, [&] { sweep->setValue(sweep->value() + 1.0); });
-            state.counters["peak_field_mb"] = statusMegabytes("VmHWM:");
+            state.counters["peak_field_mb"] = BenchWing::statusMegabytes("VmHWM:");
             auto* buttons = dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBoxEditPanel"));
             state.counters["ok_s"] = measure(watch, [&] { buttons->button(QDialogButtonBox::Ok)->click(); });
             state.counters["closed"] = dialog->isVisible() ? 0 : 1;
         }
-        state.counters["peak_rss_mb"] = statusMegabytes("VmHWM:");
-        state.counters["rss_after_mb"] = statusMegabytes("VmRSS:");
+        state.counters["peak_rss_mb"] = BenchWing::statusMegabytes("VmHWM:");
+        state.counters["rss_after_mb"] = BenchWing::statusMegabytes("VmRSS:");
     }
 }
 BENCHMARK(BM_PanelDialogUnanswered)

@@ -86,23 +86,9 @@ void showEverything(MainWingGLWidget& view)
     options.setShowAxes(true);
 }
 
-// A memory figure of the whole benchmark program from /proc/self/status, in
-// MB: "VmRSS:" resident now, "VmHWM:" the peak so far.
-double statusMegabytes(const char* field = "VmRSS:")
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0.0;
-    const int length = int(std::strlen(field));
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(length).trimmed().split(' ').value(0).toDouble() / 1024.0;
-    return 0.0;
-}
-
 double residentMegabytes()
 {
-    return statusMegabytes();
+    return BenchWing::statusMegabytes();
 }
 
 // Waits until the view has drawn everything it has asked for.
@@ -711,7 +697,7 @@ static void BM_WindowUnanswered(benchmark::State& state)
             state.counters["shown_s"] = shown;
         }
         state.counters["panels"] = PlaneModel::instance()->getPanelCount();
-        state.counters["peak_rss_mb"] = statusMegabytes("VmHWM:");
+        state.counters["peak_rss_mb"] = BenchWing::statusMegabytes("VmHWM:");
         state.counters["rss_mb"] = residentMegabytes();
     }
     // The main window's central widget took the plane with it.
