@@ -897,7 +897,8 @@ void TestWingPanelDialog::airfoilFieldsShowTheSectionTheRibsAreCutFrom()
 
     // Both fields keep what they show through a change of language.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
-    QCoreApplication::sendEvent(dialog.get(), new QEvent(QEvent::LanguageChange));
+    QEvent languageChange(QEvent::LanguageChange);
+    QCoreApplication::sendEvent(dialog.get(), &languageChange);
     QCOMPARE(widget<QLineEdit>("txtRootRibFoil")->text(), rootShown);
     QCOMPARE(widget<QLineEdit>("txtTipRibFoil")->text(), tipShown);
 }
