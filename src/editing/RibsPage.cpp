@@ -33,6 +33,8 @@ RibsPage::RibsPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui) : PanelDial
     actAddAfter = menu->addAction(QString(), this, &RibsPage::addRibAfter);
     actDelete = menu->addAction(QString(), this, &RibsPage::deleteRib);
     actSplit = menu->addAction(QString(), this, &RibsPage::splitRib);
+    // Generated ribs are as many as the field says.
+    connect(ui->btnGenerateRibs, &QAbstractButton::clicked, this, [this] { filledNoOfRibs = 0; });
     retranslate();
 }
 
@@ -79,6 +81,8 @@ void RibsPage::fill(const PanelBaseData& data)
 {
     ui->txtRibThickness->setValue(data.getRibThickness(), true);
     ui->txtNoOfRibs->setValue(data.getNoOfRibs(), true);
+    filledNoOfRibs = data.getNoOfRibs();
+    filledSpecificWeight = data.getSpecificWeightRib();
 }
 
 void RibsPage::writeInto(PanelBaseData& data) const
@@ -87,8 +91,11 @@ void RibsPage::writeInto(PanelBaseData& data) const
     if (ribThickness > 0.0f)
         data.setRibThickness(ribThickness);
     const int n = static_cast<int>(ui->txtNoOfRibs->value());
-    if (n > 1)
+    if (filledNoOfRibs > n && n == static_cast<int>(ui->txtNoOfRibs->maximum()))
+        data.setNoOfRibs(filledNoOfRibs);
+    else if (n > 1)
         data.setNoOfRibs(n);
+    data.setSpecificWeightRib(filledSpecificWeight);
 }
 
 void RibsPage::addFieldsToCheck(std::vector<XLineEdit*>&, std::vector<XDoubleSpinBox*>& numbers) const

@@ -47,4 +47,9 @@ private:
     QAction* actAddAfter = nullptr;
     QAction* actDelete = nullptr;
     QAction* actSplit = nullptr;
+    // What the document holds beyond the fields: a rib count over the
+    // field's 100 (a file may give up to 200), and the specific weight, which
+    // no field shows. OK keeps them while the field is left as it was filled.
+    int filledNoOfRibs = 0;
+    float filledSpecificWeight = 150.0f;  // a new panel's
 };

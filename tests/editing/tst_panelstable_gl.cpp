@@ -335,6 +335,9 @@ void TestPanelsTable::committedEditReplacesPanel_data()
     QTest::newRow("unchanged") << "Panel 1" << "" << 0;
     // The panel keeps the name for Save while it is cut from a stand-in.
     QTest::newRow("unchanged, tip the library lacks") << "Panel 1" << "Gone Tip" << 0;
+    // A document's rib count beyond the field's 100, and its specific
+    // weight, which no field shows, stay through an edit.
+    QTest::newRow("renamed, values beyond the fields") << "Renamed" << "beyond" << 1;
 }
 
 void TestPanelsTable::committedEditReplacesPanel()
@@ -344,6 +347,12 @@ void TestPanelsTable::committedEditReplacesPanel()
     QFETCH(int, edits);
     addPanels(3);
     PanelBaseData named = panelData(1, 180.0f, 160.0f);
+    const bool beyond = tip == "beyond";
+    if (beyond) {
+        tip.clear();
+        named.setNoOfRibs(150);
+        named.setSpecificWeightRib(0.0f);
+    }
     named.keepAirfoilName(TipAirfoil, tip);
     model->addOrUpdatePanel(named);
     watcher = std::make_unique<PlaneWatcher>(plane);
@@ -359,6 +368,8 @@ void TestPanelsTable::committedEditReplacesPanel()
     QCOMPARE(panelIds(), (QList<int>{0, 1, 2}));
     QCOMPARE(model->getPanel(1)->getPanelName(), name);
     QCOMPARE(model->getPanel(1)->getAirfoilName(TipAirfoil), tip);
+    QCOMPARE(model->getPanel(1)->getNoOfRibs(), beyond ? 150 : 6);
+    QCOMPARE(model->getPanel(1)->getSpecificWeightRib(), beyond ? 0.0f : 150.0f);
     QCOMPARE(watcher->undoStates, edits);
     QCOMPARE(watcher->modifications, edits);
     QVERIFY(!changed.isEmpty());
