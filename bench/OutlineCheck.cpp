@@ -178,19 +178,34 @@ bool withinSpar(const std::vector<std::pair<double, double>>& ranges, double x)
     return false;
 }
 
+// What narrowFeature finds apart from the narrow features themselves, by
+// how far each stands out: necks and narrow slots.
+struct NarrowFinds {
+    double neck = 0.0;
+    double slot = 0.0;
+};
+
 // The widest narrow feature found: a stretch of outline that leaves a sharp
 // corner and comes back to another sharp corner less than 0.5 mm from it,
-// having gone more than 0.05 mm out of the line between them (a tongue, a
-// spike, a slot, a ridge); or a turn back on itself (a stub out and back).
-// The trailing edge, where the outline closes, is no such stretch.
-double narrowFeature(const std::vector<P>& p, QString* what)
+// having gone more than 0.05 mm out of the line between them, and that is
+// on average narrower than 0.5 mm all along (a tongue, a spike, a slot, a
+// ridge); a tongue standing out farther than its corners lie apart (less
+// than 5 mm), on average narrower than 0.5 mm over its height; or a turn
+// back on itself (a stub out and back). The trailing edge, where the
+// outline closes, is no such stretch. A stretch wider than that, such as
+// the front of a rib that two slots from either side leave joined by less
+// than 0.5 mm, is a neck; a notch deeper than its mouth is wide is a slot
+// (the pocket of a tilted spar's corner, say): both counted into finds.
+double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds)
 {
     const int n = int(p.size());
     if (n < 4)
         return 0.0;
     std::vector<int> corners;
     double worst = 0.0;
+    double whole = 0.0;
     for (int i = 1; i + 1 < n; ++i) {
+        whole += cross(p[0], p[size_t(i)], p[size_t(i + 1)]);
         const double ux = p[size_t(i)].x - p[size_t(i - 1)].x;
         const double uy = p[size_t(i)].y - p[size_t(i - 1)].y;
         const double vx = p[size_t(i + 1)].x - p[size_t(i)].x;
@@ -213,18 +228,41 @@ double narrowFeature(const std::vector<P>& p, QString* what)
             const P& f = p[size_t(corners[a])];
             const P& g = p[size_t(corners[b])];
             const double width = std::hypot(g.x - f.x, g.y - f.y);
-            if (width >= 0.5)
+            if (width >= 5.0)
                 continue;
             double out = 0.0;
             double length = 0.0;
-            for (int k = corners[a] + 1; k < corners[b]; ++k) {
-                out = std::max(out, distanceToSegment(p[size_t(k)], f, g));
-                length += std::hypot(p[size_t(k)].x - p[size_t(k - 1)].x, p[size_t(k)].y - p[size_t(k - 1)].y);
+            double area = 0.0;
+            for (int k = corners[a] + 1; k <= corners[b]; ++k) {
+                const P& u = p[size_t(k - 1)];
+                const P& v = p[size_t(k)];
+                if (k < corners[b])
+                    out = std::max(out, distanceToSegment(v, f, g));
+                length += std::hypot(v.x - u.x, v.y - u.y);
+                area += cross(f, u, v);
             }
-            if (out > 0.05 && length < 30.0 && out > worst) {
+            if (!(out > 0.05 && length < 30.0))
+                continue;
+            // A tongue between slots of two depths stands out of a root
+            // longer than it is wide: its area over its height is its width.
+            // Twice the area over the length is the mean width of a tongue
+            // or slot whose corners lie close, as its length runs out and
+            // back.
+            const bool narrow = width >= 0.5 ? out > width && std::fabs(area) < out
+                                             : std::fabs(area) < 0.5 * length;
+            if (!narrow) {
+                if (width < 0.5)
+                    finds->neck = std::max(finds->neck, out);
+                continue;
+            }
+            if (area * whole < 0.0 && out > width) {
+                finds->slot = std::max(finds->slot, out);
+                continue;
+            }
+            if (out > worst) {
                 worst = out;
                 *what = QStringLiteral("%1 mm wide, %2 mm out at (%3, %4)")
-                            .arg(width, 0, 'f', 3)
+                            .arg(width >= 0.5 ? std::fabs(area) * 0.5 / out : width, 0, 'f', 3)
                             .arg(out, 0, 'f', 3)
                             .arg(f.x, 0, 'f', 2)
                             .arg(f.y, 0, 'f', 2);
@@ -306,6 +344,8 @@ struct Tally {
     long crossing = 0;
     long twice = 0;
     long narrow = 0;
+    long narrowSlots = 0;
+    long necks = 0;
     long beyond = 0;
     long outside = 0;
     long sparCut = 0;
@@ -387,11 +427,26 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
         tally.note(QStringLiteral("%1 at %2: passes a point twice").arg(where).arg(rib.position));
     }
     QString what;
-    const double narrow = narrowFeature(passes, &what);
+    NarrowFinds finds;
+    const double narrow = narrowFeature(passes, &what, &finds);
     if (narrow > 0.0) {
         ++tally.narrow;
         tally.worstNarrow = std::max(tally.worstNarrow, narrow);
         tally.note(QStringLiteral("%1 at %2: narrow feature, %3").arg(where).arg(rib.position).arg(what));
+    }
+    if (finds.slot > 0.0) {
+        ++tally.narrowSlots;
+        tally.note(QStringLiteral("%1 at %2: slot narrower than 0.5 mm, %3 mm deep")
+                       .arg(where)
+                       .arg(rib.position)
+                       .arg(finds.slot, 0, 'f', 3));
+    }
+    if (finds.neck > 0.0) {
+        ++tally.necks;
+        tally.note(QStringLiteral("%1 at %2: joined by a neck narrower than 0.5 mm, %3 mm beyond it")
+                       .arg(where)
+                       .arg(rib.position)
+                       .arg(finds.neck, 0, 'f', 3));
     }
     if (bare) {
         const std::vector<P> other = passesOf(bare->getRibCoords(), mm);
@@ -480,10 +535,11 @@ std::vector<Extras> extrasKinds()
 void print(const char* title, const Tally& t, bool examples)
 {
     std::printf("%s: %ld ribs; crossing %ld (longest loop %.3f mm); point passed twice %ld; narrow features %ld "
-                "(widest out %.3f mm); beyond sheets + 0.25 mm %ld (worst %.2f mm); outside the bare rib by more "
-                "than 0.25 mm %ld (worst %.2f mm); cut through by a spar %ld\n",
-                title, t.ribs, t.crossing, t.worstLoop, t.twice, t.narrow, t.worstNarrow, t.beyond, t.worstBeyond,
-                t.outside, t.worstOutside, t.sparCut);
+                "(widest out %.3f mm); slots narrower than 0.5 mm, deeper than wide %ld; joined by a neck %ld; "
+                "beyond sheets + 0.25 mm %ld (worst %.2f mm); outside the bare rib by more than 0.25 mm %ld "
+                "(worst %.2f mm); cut through by a spar %ld\n",
+                title, t.ribs, t.crossing, t.worstLoop, t.twice, t.narrow, t.worstNarrow, t.narrowSlots, t.necks,
+                t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.sparCut);
     if (examples)
         for (const QString& e : t.examples)
             std::printf("  %s\n", qPrintable(e));
