@@ -78,6 +78,12 @@ std::vector<int>& threadRuns()
     return runs;
 }
 
+std::vector<int>& threadCorners()
+{
+    thread_local std::vector<int> corners;
+    return corners;
+}
+
 std::vector<OutlineCleanup::Span>& threadSpans(int which)
 {
     thread_local std::vector<OutlineCleanup::Span> spans[2];
@@ -210,7 +216,7 @@ void OutlineCleanup::cleanOutline()
     const int most = int(outline.size());
     for (int pass = 0; pass < most; ++pass) {
         collectRuns();
-        if ((plainlyUncrossed() || !cutLoop()) && !foldReversal()) {
+        if ((plainlyUncrossed() || !cutLoop()) && !foldReversal() && !takeOffNarrowFeature()) {
             break;
         }
     }
@@ -596,4 +602,136 @@ bool OutlineCleanup::foldReversal()
         }
     }
     return false;
+}
+
+// Whatever is left standing out of the outline or cut into it between two
+// sharp corners less than 0.5 mm apart, and narrower than 0.5 mm all along
+// (a tongue between two spar slots, the jags of a sheet's inner face round
+// a thin nose, a spike where two cuts meet), is taken off along the line
+// between its corners, as a builder would trim it. A wider stretch between
+// such corners is the rib itself, nearly parted by two slots from either
+// side, and stays. Mends at most one feature, the widest that starts at the
+// first corner found, on the runs as collectRuns last found them, and tells
+// whether it did; a needle left where the feature's corners lay along one
+// line is folded by the next pass.
+bool OutlineCleanup::takeOffNarrowFeature()
+{
+    const int m = int(runStarts.size());
+    if (m < 4) {
+        return false;
+    }
+    std::vector<int>& corners = threadCorners();
+    corners.clear();
+    auto point = [&](int r) -> const Vector3D& { return *outline[size_t(runStarts[size_t(r)])]; };
+    // The corners the trailing edge closes over are no feature's. Each step
+    // is read once, as the way into the next corner.
+    float ux = point(1).getX() - point(0).getX();
+    float uy = point(1).getY() - point(0).getY();
+    for (int r = 1; r + 1 < m; ++r) {
+        const Vector3D& here = point(r);
+        const Vector3D& after = point(r + 1);
+        const float vx = after.getX() - here.getX();
+        const float vy = after.getY() - here.getY();
+        // A turn of more than 45.6 degrees, the turn list's sharp turn.
+        const float dot = ux * vx + uy * vy;
+        if (dot < 0.0f || dot * dot < 0.49f * (ux * ux + uy * uy) * (vx * vx + vy * vy)) {
+            corners.push_back(r);
+        }
+        ux = vx;
+        uy = vy;
+    }
+    // A feature spans a few corners at most: a tongue four, a jagged wall
+    // a handful.
+    const size_t span = 8;
+    // The sign of the outline's area, found once a feature needs it.
+    double sense = 0.0;
+    for (size_t a = 0; a < corners.size(); ++a) {
+        for (size_t b = std::min(corners.size() - 1, a + span); b > a; --b) {
+            if (narrowBetween(corners[a], corners[b], sense)) {
+                flattenBetween(corners[a], corners[b]);
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Whether the runs from first to last make a narrow feature: the corners
+// less than 0.5 mm apart, the way between them shorter than 30 mm, going
+// more than 0.04 mm out of the line between them, and on average narrower
+// than 0.5 mm (twice its area less than its length times 0.5 mm); or a
+// tongue standing out farther than its corners lie apart, narrower than
+// 0.5 mm on average over its height. sense is the sign of the outline's
+// area (0 until found): a feature enclosing area of that sign stands out of
+// the rib.
+bool OutlineCleanup::narrowBetween(int first, int last, double& sense) const
+{
+    const float limit = 0.5f / scale;
+    const Vector3D& f = *outline[size_t(runStarts[size_t(first)])];
+    const Vector3D& g = *outline[size_t(runStarts[size_t(last)])];
+    // A tongue between slots of two depths has its corners farther apart
+    // than it is wide: it may stand out from a root of up to 2 mm, shorter
+    // than its height.
+    const float rootSquared = f.distanceSquaredXY(g);
+    if (rootSquared >= 16.0f * limit * limit) {
+        return false;
+    }
+    const float root = std::sqrt(rootSquared);
+    const double fx = f.getX();
+    const double fy = f.getY();
+    double length = 0.0;
+    double area = 0.0;
+    const double longest = 30.0 / scale;
+    for (int r = first + 1; r <= last; ++r) {
+        const Vector3D& u = *outline[size_t(runStarts[size_t(r - 1)])];
+        const Vector3D& v = *outline[size_t(runStarts[size_t(r)])];
+        length += u.distanceXY(v);
+        if (length >= longest) {
+            return false;
+        }
+        area += (u.getX() - fx) * (v.getY() - fy) - (u.getY() - fy) * (v.getX() - fx);
+    }
+    // Nothing stands out farther than the way out and back is long, so a
+    // feature too wide for that is no narrow one whatever its height.
+    if (std::fabs(area) >= (root < limit ? 1.0 : 2.0) * limit * length) {
+        return false;
+    }
+    double out = 0.0;
+    for (int r = first + 1; r < last; ++r) {
+        out = std::max(out, double(distanceToSegmentXY(*outline[size_t(runStarts[size_t(r)])], f, g)));
+    }
+    // Its area over its height is its width on average where its corners
+    // lie apart.
+    const bool narrow = root < limit ? out * scale > 0.04 && std::fabs(area) < limit * length
+                                     : out > root && std::fabs(area) < 2.0 * limit * out;
+    if (!narrow || out <= root) {
+        return narrow;
+    }
+    // A notch deeper than its mouth is wide is a slot that something may
+    // sit in, such as the corner of a tilted spar: it stays.
+    if (sense == 0.0) {
+        sense = signedArea(0, int(runStarts.size()), *outline[size_t(runStarts[0])]) < 0.0 ? -1.0 : 1.0;
+    }
+    return area * sense > 0.0;
+}
+
+// Puts the runs between first and last onto the line between them, each
+// where it lies across it, in order, so the way along it never turns back.
+void OutlineCleanup::flattenBetween(int first, int last)
+{
+    const Vector3D f(*outline[size_t(runStarts[size_t(first)])]);
+    const Vector3D g(*outline[size_t(runStarts[size_t(last)])]);
+    const double dx = double(g.getX()) - f.getX();
+    const double dy = double(g.getY()) - f.getY();
+    const double lengthSquared = dx * dx + dy * dy;
+    double reached = 0.0;
+    for (int r = first + 1; r < last; ++r) {
+        const Vector3D& p = *outline[size_t(runStarts[size_t(r)])];
+        double t = 0.0;
+        if (lengthSquared > 0.0) {
+            t = ((p.getX() - f.getX()) * dx + (p.getY() - f.getY()) * dy) / lengthSquared;
+        }
+        reached = std::min(1.0, std::max(reached, t));
+        setRun(r, float(f.getX() + reached * dx), float(f.getY() + reached * dy));
+    }
 }

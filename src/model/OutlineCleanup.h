@@ -38,7 +38,8 @@ public:
     };
 
     // Flattens steps and spikes narrower than 0.5 mm, cuts loops and folds
-    // cuts that run out and back.
+    // cuts that run out and back, and takes off what is left narrower than
+    // 0.5 mm between two sharp corners.
     void cleanOutline();
 
 private:
@@ -52,6 +53,9 @@ private:
     // them, and tells whether it did.
     bool cutLoop();
     bool foldReversal();
+    bool takeOffNarrowFeature();
+    bool narrowBetween(int first, int last, double& sense) const;
+    void flattenBetween(int first, int last);
 
     PointList& outline;
     const PointList& camberLine;

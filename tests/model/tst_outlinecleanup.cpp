@@ -72,6 +72,35 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
                    {95, 1.3}, {95, 1.45}, {95, 1.45}};
     QTest::newRow("wide step") << rib({{60, 5}, {60, 6}, {59.4, 6}, {59.4, 5}, {40, 5}})
                                << rib({{60, 5}, {60, 6}, {59.4, 6}, {59.4, 5}, {40, 5}});
+    // A tongue 0.3 mm wide left between two slots 2 mm deep is taken off at
+    // its root; 0.6 mm wide it stays.
+    QTest::newRow("narrow tongue between slots")
+        << rib({{62, 5}, {62, 3}, {58.3, 3}, {58.3, 5}, {58, 5}, {58, 3}, {55, 3}, {55, 5}, {40, 5}})
+        << rib({{62, 5}, {62, 3}, {58.3, 3}, {58.3, 3}, {58, 3}, {58, 3}, {55, 3}, {55, 5}, {40, 5}});
+    QTest::newRow("narrow tongue between slots of two depths")
+        << rib({{62, 5}, {62, 3}, {58.3, 3}, {58.3, 5}, {58, 5}, {58, 2}, {55, 2}, {55, 5}, {40, 5}})
+        << rib({{62, 5}, {62, 3}, {58.3, 3}, {58.3, 3}, {58.3, 3}, {58, 2}, {55, 2}, {55, 5}, {40, 5}});
+    // A notch 0.4 mm wide and 1.5 mm deep may hold a tilted spar's corner.
+    QTest::newRow("deep narrow notch")
+        << rib({{62, 5}, {62, 3}, {58.4, 3}, {58.4, 1.5}, {58, 1.5}, {58, 5}, {40, 5}})
+        << rib({{62, 5}, {62, 3}, {58.4, 3}, {58.4, 1.5}, {58, 1.5}, {58, 5}, {40, 5}});
+    QTest::newRow("wide tongue between slots")
+        << rib({{62, 5}, {62, 3}, {58.6, 3}, {58.6, 5}, {58, 5}, {58, 3}, {55, 3}, {55, 5}, {40, 5}})
+        << rib({{62, 5}, {62, 3}, {58.6, 3}, {58.6, 5}, {58, 5}, {58, 3}, {55, 3}, {55, 5}, {40, 5}});
+    // A jag of a sheet's inner face down a thin nose goes onto the line
+    // between the corners it stands out of; the wall below bends, and stays.
+    QTest::newRow("jagged nose wall")
+        << Outline{{100, 2}, {50, 2}, {4, 1.2}, {3, 1.2}, {2.4, 1.0}, {2.5, 0.9}, {2.35, 0.8}, {2.45, 0.7},
+                   {2.5, 0.4}, {2.5, 0}, {50, -2}, {100, -2}}
+        << Outline{{100, 2}, {50, 2}, {4, 1.2}, {3, 1.2}, {2.4, 1.0}, {2.4 - 0.3 / 17, 1 - 1.2 / 17}, {2.35, 0.8},
+                   {2.45, 0.7}, {2.5, 0.4}, {2.5, 0}, {50, -2}, {100, -2}};
+    // Two slots from either side leave the rib's front joined by 0.3 mm: the
+    // front is no tongue, and stays.
+    QTest::newRow("neck between slots from either side")
+        << Outline{{100, 5}, {60, 5}, {60, 0.15}, {57, 0.15}, {57, 5}, {0, 5}, {0, -5}, {57, -5},
+                   {57, -0.15}, {60, -0.15}, {60, -5}, {100, -5}}
+        << Outline{{100, 5}, {60, 5}, {60, 0.15}, {57, 0.15}, {57, 5}, {0, 5}, {0, -5}, {57, -5},
+                   {57, -0.15}, {60, -0.15}, {60, -5}, {100, -5}};
 }
 
 void TestOutlineCleanup::cleanUpMendsEachFaultInPlace()
