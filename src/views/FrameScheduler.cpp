@@ -101,11 +101,14 @@ bool FrameScheduler::run(Frame& frame, double untilMs)
     if (!done)
         frame.pause();
     const double sentMs = slice.elapsedMs();
-    // Between slices the window answers while nothing of the frame is left
-    // for the renderer: work queued behind it would hold the next paint or
-    // the frame's completion for as long as the renderer lags, and keep
-    // its memory meanwhile.
-    frame.finishWork();
+    // Between slices the window answers while the renderer has at most a
+    // slice of the frame left: more work queued behind it would hold the
+    // next paint or the frame's completion for as long as the renderer
+    // lags, and keep its memory meanwhile.
+    if (done)
+        frame.finishWork();
+    else
+        frame.sliceSent();
     const double sliceTotalMs = slice.elapsedMs();
     ++slices;
     drawnMs += sliceTotalMs - slice.leftOut();

@@ -11,8 +11,8 @@
 // shows, and what full frames have cost so far, from which the next one is
 // estimated. It draws nothing itself and runs no timer: the view hands it
 // the frame's steps, calls it from its paint and its slice timer, and does
-// the buffer swap. A slice counts as done when the renderer has done it, so
-// that no queued work piles up behind the window.
+// the buffer swap. A slice counts as done when the renderer has done the
+// slice before it, so that no queued work piles up behind the window.
 class FrameScheduler
 {
 public:
@@ -73,6 +73,10 @@ public:
         virtual bool drawStep(Slice& slice) = 0;
         // Waits until the renderer has done all that was sent.
         virtual void finishWork() = 0;
+        // After a slice that leaves the frame unfinished: keeps what the
+        // renderer has still to do within bounds. Unless the frame knows
+        // better, all of it is waited for.
+        virtual void sliceSent() { finishWork(); }
         // The frame's size in the units its cost is estimated by; a frame of
         // fewer than unitsToTimeBy says too little of the cost per unit.
         virtual double units() const = 0;
@@ -117,8 +121,8 @@ public:
     int slicesDrawn() const { return slices; }
 
 private:
-    // Sends work for at most untilMs and waits for the renderer; true when
-    // the frame is complete.
+    // Sends work for at most untilMs and waits for the renderer (all of it
+    // once the frame is complete); true when the frame is complete.
     bool run(Frame& frame, double untilMs);
     void learn(const Frame& frame);
 

@@ -630,6 +630,7 @@ void MainWingGLWidget::initializeGL()
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
     // A new context has none of the lists of an old one, nor its back buffer.
     dropFullFrame();
+    rendererQueue.forget();
     for (auto& entry : recordings)
         entry.second->abandon();
     recordings.clear();
@@ -704,6 +705,7 @@ std::unique_ptr<WingFrame> MainWingGLWidget::fullFrame(PlaneModel* plane, bool c
     setup.options = &options;
     setup.recordings = &recordings;
     setup.recordedLists = &recordedLists;
+    setup.queue = &rendererQueue;
     setup.forgetPanelsGone = [this, plane] { forgetPanelsGone(plane->getPanelList()); };
     setup.retain = retainsPlane(plane);
     setup.cleared = cleared;

@@ -11,6 +11,7 @@
 #include "foundation/Observer.h"
 #include "model/PlaneVisualisationOptions.h"
 #include "views/FrameScheduler.h"
+#include "views/RendererQueue.h"
 
 class Panel;
 class PanelDisplayLists;
@@ -192,5 +193,6 @@ private:
     // Waits for the hand to rest before the full frame follows light ones.
     QTimer fullFrameTimer;
     FrameScheduler frames;
+    RendererQueue rendererQueue;
     QTimer sliceTimer;
 };

@@ -13,6 +13,7 @@
 #include "model/PanelDrawing.h"
 #include "model/RibDefinition.h"
 #include "views/PanelDisplayLists.h"
+#include "views/RendererQueue.h"
 
 namespace {
 
@@ -123,7 +124,18 @@ void WingFrame::pause()
 
 void WingFrame::finishWork()
 {
-    glFinish();
+    if (setup.queue)
+        setup.queue->finish();
+    else
+        glFinish();
+}
+
+void WingFrame::sliceSent()
+{
+    if (setup.queue)
+        setup.queue->sliceSent();
+    else
+        glFinish();
 }
 
 bool WingFrame::drawStep(FrameScheduler::Slice& slice)

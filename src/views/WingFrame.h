@@ -16,6 +16,7 @@ class Panel;
 class PanelDisplayLists;
 class PlaneModel;
 class PlaneVisualisationOptions;
+class RendererQueue;
 
 // One full frame of the main wing view, drawn step by step into the back
 // buffer: the grid, then each panel of the right wing half and of its
@@ -46,6 +47,8 @@ public:
         const PlaneVisualisationOptions* options = nullptr;
         Recordings* recordings = nullptr;
         int* recordedLists = nullptr;
+        // The view's bound on the renderer's backlog, kept over frames.
+        RendererQueue* queue = nullptr;
         // Lets go of the lists of panels no longer in the plane.
         std::function<void()> forgetPanelsGone;
         // Keep the panels in display lists rather than drawing them anew.
@@ -65,6 +68,7 @@ public:
     void pause() override;
     bool drawStep(FrameScheduler::Slice& slice) override;
     void finishWork() override;
+    void sliceSent() override;
     // Rib sides: each rib drawn on both halves, a strip cut under advanced
     // covering counting as a rib.
     double units() const override { return 2.0 * double(ribs); }

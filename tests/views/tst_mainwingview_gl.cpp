@@ -962,33 +962,37 @@ void TestMainWingView::slowFullFrameFollowsInSlicesAfterALightOne()
         QCOMPARE(view->getRecordedLists(), recorded);
 }
 
-// Each slice ends with the renderer's work done, so that none of it queues
-// up behind the window while it answers between slices.
+// Each slice ends by keeping the renderer's backlog in bounds, so that none
+// of it piles up behind the window while it answers between slices, and the
+// frame ends with all of it done.
 void TestMainWingView::slicesWaitForTheRenderer()
 {
+    // The calls outlive the frame, which the scheduler lets go of once done.
     class Steps : public FrameScheduler::Frame
     {
     public:
+        explicit Steps(QString& calls) : calls(calls) {}
         bool drawStep(FrameScheduler::Slice&) override
         {
             calls += 'd';
             return ++drawn == 5;
         }
         void finishWork() override { calls += 'f'; }
+        void sliceSent() override { calls += 's'; }
         double units() const override { return 5.0; }
         int drawn = 0;
-        QString calls;
+        QString& calls;
     };
+    QString calls;
     FrameScheduler scheduler;
     scheduler.setSlicing(0.0, 0.0);
-    auto owned = std::make_unique<Steps>();
-    Steps* steps = owned.get();
-    scheduler.startInSlices(std::move(owned), 1.0);
+    scheduler.startInSlices(std::make_unique<Steps>(calls), 1.0);
     QVERIFY(scheduler.isShowingLightFrame());
     int slices = 0;
     while (!scheduler.drawSlice())
-        QCOMPARE(steps->calls, QString(QStringLiteral("df")).repeated(++slices));
+        QCOMPARE(calls, QString(QStringLiteral("ds")).repeated(++slices));
     QCOMPARE(slices, 4);
+    QCOMPARE(calls, QString(QStringLiteral("ds")).repeated(4) + QStringLiteral("df"));
     QVERIFY(!scheduler.isShowingLightFrame());
     QVERIFY(!scheduler.isDrawingInSlices());
 }
