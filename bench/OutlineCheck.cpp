@@ -194,8 +194,9 @@ struct NarrowFinds {
 // back on itself (a stub out and back). The trailing edge, where the
 // outline closes, is no such stretch. A stretch wider than that, such as
 // the front of a rib that two slots from either side leave joined by less
-// than 0.5 mm, is a neck; a notch deeper than its mouth is wide is a slot
-// (the pocket of a tilted spar's corner, say): both counted into finds.
+// than 0.5 mm, is a neck; a notch deeper than its mouth is wide and than
+// 0.5 mm is a slot (the pocket of a tilted spar's corner, say): both
+// counted into finds.
 double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds)
 {
     const int n = int(p.size());
@@ -255,7 +256,7 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds)
                     finds->neck = std::max(finds->neck, out);
                 continue;
             }
-            if (area * whole < 0.0 && out > width) {
+            if (area * whole < 0.0 && out > width && out >= 0.5) {
                 finds->slot = std::max(finds->slot, out);
                 continue;
             }
@@ -535,7 +536,8 @@ std::vector<Extras> extrasKinds()
 void print(const char* title, const Tally& t, bool examples)
 {
     std::printf("%s: %ld ribs; crossing %ld (longest loop %.3f mm); point passed twice %ld; narrow features %ld "
-                "(widest out %.3f mm); slots narrower than 0.5 mm, deeper than wide %ld; joined by a neck %ld; "
+                "(widest out %.3f mm); slots narrower than 0.5 mm, deeper than wide and 0.5 mm %ld; "
+                "joined by a neck %ld; "
                 "beyond sheets + 0.25 mm %ld (worst %.2f mm); outside the bare rib by more than 0.25 mm %ld "
                 "(worst %.2f mm); cut through by a spar %ld\n",
                 title, t.ribs, t.crossing, t.worstLoop, t.twice, t.narrow, t.worstNarrow, t.narrowSlots, t.necks,

@@ -704,11 +704,12 @@ bool OutlineCleanup::narrowBetween(int first, int last, double& sense) const
     // lie apart.
     const bool narrow = root < limit ? out * scale > 0.04 && std::fabs(area) < limit * length
                                      : out > root && std::fabs(area) < 2.0 * limit * out;
-    if (!narrow || out <= root) {
+    if (!narrow || out <= root || out < limit) {
         return narrow;
     }
-    // A notch deeper than its mouth is wide is a slot that something may
-    // sit in, such as the corner of a tilted spar: it stays.
+    // A notch deeper than its mouth is wide, and than the limit, is a slot
+    // that something may sit in, such as the corner of a tilted spar: it
+    // stays.
     if (sense == 0.0) {
         sense = signedArea(0, int(runStarts.size()), *outline[size_t(runStarts[0])]) < 0.0 ? -1.0 : 1.0;
     }
