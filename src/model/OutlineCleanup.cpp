@@ -700,6 +700,12 @@ bool OutlineCleanup::narrowBetween(int first, int last, double& sense) const
     for (int r = first + 1; r < last; ++r) {
         out = std::max(out, double(distanceToSegmentXY(*outline[size_t(runStarts[size_t(r)])], f, g)));
     }
+    // What stands out 5 mm or more is a rib's whole end, thinned by the
+    // sheets of both sides: taken off, the rib would end short of where
+    // they meet, farther from the bare rib than the sheets are thick.
+    if (out >= 10.0 * limit) {
+        return false;
+    }
     // Its area over its height is its width on average where its corners
     // lie apart.
     const bool narrow = root < limit ? out * scale > 0.04 && std::fabs(area) < limit * length

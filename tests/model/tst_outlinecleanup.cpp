@@ -88,6 +88,10 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
     QTest::newRow("shallow narrow notch")
         << rib({{62, 5}, {62, 3}, {58.4, 3}, {58.3, 2.6}, {58.2, 3}, {55, 3}, {55, 5}, {40, 5}})
         << rib({{62, 5}, {62, 3}, {58.4, 3}, {58.3, 3}, {58.2, 3}, {55, 3}, {55, 5}, {40, 5}});
+    // What stands out 6 mm is a rib's end thinned by the sheets, and stays.
+    QTest::newRow("narrow tongue 6 mm tall")
+        << rib({{62, 5}, {62, -1}, {58.3, -1}, {58.3, 5}, {58, 5}, {58, -2}, {55, -2}, {55, 5}, {40, 5}})
+        << rib({{62, 5}, {62, -1}, {58.3, -1}, {58.3, 5}, {58, 5}, {58, -2}, {55, -2}, {55, 5}, {40, 5}});
     QTest::newRow("wide tongue between slots")
         << rib({{62, 5}, {62, 3}, {58.6, 3}, {58.6, 5}, {58, 5}, {58, 3}, {55, 3}, {55, 5}, {40, 5}})
         << rib({{62, 5}, {62, 3}, {58.6, 3}, {58.6, 5}, {58, 5}, {58, 3}, {55, 3}, {55, 5}, {40, 5}});
