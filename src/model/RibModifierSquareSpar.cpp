@@ -15,16 +15,126 @@ namespace {
 const int kindSlot = 2;
 const int kindWebbing = 3;
 
-void addAlongNormal(std::vector<Vector3D*>& outline, int from, int to, const Vector3D& shift)
+// The thinnest web the finishing pass leaves standing, in mm.
+const float narrowestWeb = 0.5f;
+
+// One side's slot: the run of outline points its floor is made of and how
+// they sink into the rib.
+struct Slot {
+    bool cut = false;
+    int from = 0;
+    int to = 0;
+    bool top = true;
+    bool vertical = false;
+    float edgeY = 0.0f;
+    Vector3D normal;
+};
+
+Slot slotOf(const std::vector<Vector3D*>& outline, bool cut, bool top, bool vertical, int from, int to,
+            int front)
 {
-    for (int i = from; i <= to; ++i)
-        *outline[i] += shift;
+    Slot slot;
+    slot.from = from;
+    slot.to = to;
+    slot.top = top;
+    slot.vertical = vertical;
+    if (!cut)
+        return slot;
+    if (vertical) {
+        const float a = outline[from]->getY();
+        const float b = outline[to]->getY();
+        slot.edgeY = top ? std::max(a, b) : std::min(a, b);
+        slot.cut = true;
+    } else if (const Vector3D* normal = outline[front]->getNormal()) {
+        slot.normal = *normal;
+        slot.cut = true;
+    }
+    return slot;
 }
 
-void setY(std::vector<Vector3D*>& outline, int from, int to, float y)
+void sink(Vector3D& point, const Slot& slot, float depth)
 {
-    for (int i = from; i <= to; ++i)
-        outline[i]->setY(y);
+    if (!slot.cut)
+        return;
+    if (slot.vertical) {
+        point.setY(slot.top ? slot.edgeY - depth : slot.edgeY + depth);
+    } else {
+        Vector3D shift(slot.normal);
+        shift *= -depth;
+        point += shift;
+    }
+}
+
+std::vector<Vector3D> floorOf(const std::vector<Vector3D*>& outline, const Slot& slot, float depth)
+{
+    std::vector<Vector3D> line;
+    line.reserve(size_t(slot.to - slot.from + 1));
+    for (int i = slot.from; i <= slot.to; ++i) {
+        line.emplace_back(outline[i]->getX(), outline[i]->getY(), 0.0f);
+        sink(line.back(), slot, depth);
+    }
+    return line;
+}
+
+// The height of a line at x, its highest or lowest where it passes x more
+// than once; false where it does not reach x.
+bool heightAt(const std::vector<Vector3D>& line, float x, bool highest, float& y)
+{
+    bool found = false;
+    for (size_t i = 0; i + 1 < line.size(); ++i) {
+        const Vector3D& a = line[i];
+        const Vector3D& b = line[i + 1];
+        if (x < std::min(a.getX(), b.getX()) || x > std::max(a.getX(), b.getX()))
+            continue;
+        const float dx = b.getX() - a.getX();
+        const float h = dx != 0.0f ? a.getY() + (b.getY() - a.getY()) * (x - a.getX()) / dx
+                                   : (highest ? std::max(a.getY(), b.getY()) : std::min(a.getY(), b.getY()));
+        y = !found ? h : (highest ? std::max(y, h) : std::min(y, h));
+        found = true;
+    }
+    return found;
+}
+
+// The narrowest the rib stays between the upper and the lower line, each
+// point of one measured straight across to the other.
+float webBetween(const std::vector<Vector3D>& upper, const std::vector<Vector3D>& lower)
+{
+    float web = FLT_MAX;
+    float y = 0.0f;
+    for (const Vector3D& p : upper)
+        if (heightAt(lower, p.getX(), true, y))
+            web = std::min(web, p.getY() - y);
+    for (const Vector3D& p : lower)
+        if (heightAt(upper, p.getX(), false, y))
+            web = std::min(web, y - p.getY());
+    return web;
+}
+
+// How much of its full depth a slot (or a facing pair, sunk alike) may be
+// cut so that the rib keeps a web of narrowestWeb to the surface or slot
+// floor across it: a builder expects one piece per rib, and a spar deeper
+// than the rib is thick would cut it in two. 1 where the full depth leaves
+// enough.
+float depthShare(const std::vector<Vector3D*>& outline, const Slot& top, const Slot& bottom, float depth,
+                 float web)
+{
+    if (!top.cut && !bottom.cut)
+        return 1.0f;
+    const auto webAt = [&](float share) {
+        return webBetween(floorOf(outline, top, depth * share), floorOf(outline, bottom, depth * share));
+    };
+    if (webAt(1.0f) >= web)
+        return 1.0f;
+    float low = 0.0f;
+    float high = 1.0f;
+    for (int i = 0; i < 20; ++i) {
+        const float mid = (low + high) * 0.5f;
+        if (webAt(mid) >= web)
+            low = mid;
+        else
+            high = mid;
+    }
+    return low;
 }
 
 } // namespace
@@ -76,19 +186,24 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
     const bool verticalCut = spar.getSquareSparVerticalCut();
     std::vector<IdentifiableObject*>& parts = rib.getSquareSparParts();
 
+    const Slot topSlot = slotOf(outline, spar.getSquareSparTop(), true, verticalCut, runs.topRear,
+                                runs.topFront, runs.topFront);
+    const Slot bottomSlot = slotOf(outline, spar.getSquareSparBottom(), false, verticalCut,
+                                   runs.bottomFront, runs.bottomRear, runs.bottomFront);
+    // The spar is drawn at its full depth; only its cut into the rib stops
+    // short of severing it.
+    const float share = depthShare(outline, topSlot, bottomSlot, height, narrowestWeb / scale);
+    const float cutDepth = share < 1.0f ? height * share : height;
+
     Rectangle3D* top = nullptr;
     if (spar.getSquareSparTop()) {
-        if (verticalCut) {
-            const float floorY = std::max(outline[runs.topRear]->getY(),
-                                          outline[runs.topFront]->getY()) - height;
-            setY(outline, runs.topRear, runs.topFront, floorY);
-        } else if (const Vector3D* normal = outline[runs.topFront]->getNormal()) {
-            Vector3D shift(*normal);
-            shift *= -height;
-            addAlongNormal(outline, runs.topRear, runs.topFront, shift);
-        }
-        top = new Rectangle3D(*outline[runs.topRear - 1], *outline[runs.topFront + 1],
-                              *outline[runs.topFront], *outline[runs.topRear]);
+        Vector3D floorRear(*outline[runs.topRear]);
+        Vector3D floorFront(*outline[runs.topFront]);
+        sink(floorRear, topSlot, height);
+        sink(floorFront, topSlot, height);
+        for (int i = runs.topRear; i <= runs.topFront; ++i)
+            sink(*outline[i], topSlot, cutDepth);
+        top = new Rectangle3D(*outline[runs.topRear - 1], *outline[runs.topFront + 1], floorFront, floorRear);
         // The slot may be cut wider than the spar; the part is the spar.
         top->shortenXY(adjustFront / scale, adjustBehind / scale);
         std::vector<Vertex*>& corners = top->getModifiablePoints();
@@ -99,17 +214,14 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
 
     Rectangle3D* bottom = nullptr;
     if (spar.getSquareSparBottom()) {
-        if (verticalCut) {
-            const float floorY = std::min(outline[runs.bottomFront]->getY(),
-                                          outline[runs.bottomRear]->getY()) + height;
-            setY(outline, runs.bottomFront, runs.bottomRear, floorY);
-        } else if (const Vector3D* normal = outline[runs.bottomFront]->getNormal()) {
-            Vector3D shift(*normal);
-            shift *= -height;
-            addAlongNormal(outline, runs.bottomFront, runs.bottomRear, shift);
-        }
-        bottom = new Rectangle3D(*outline[runs.bottomRear], *outline[runs.bottomFront],
-                                 *outline[runs.bottomFront - 1], *outline[runs.bottomRear + 1]);
+        Vector3D floorFront(*outline[runs.bottomFront]);
+        Vector3D floorRear(*outline[runs.bottomRear]);
+        sink(floorFront, bottomSlot, height);
+        sink(floorRear, bottomSlot, height);
+        for (int i = runs.bottomFront; i <= runs.bottomRear; ++i)
+            sink(*outline[i], bottomSlot, cutDepth);
+        bottom = new Rectangle3D(floorRear, floorFront, *outline[runs.bottomFront - 1],
+                                 *outline[runs.bottomRear + 1]);
         bottom->shortenXY(adjustFront / scale, adjustBehind / scale);
         std::vector<Vertex*>& corners = bottom->getModifiablePoints();
         corners[0]->scaleNormal(1.0f, -1.0f, 1.0f);

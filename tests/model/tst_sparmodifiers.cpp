@@ -45,6 +45,22 @@ float midY(const IdentifiableObject* shape)
     return centre.getY();
 }
 
+// Whether two segments of the outline cross, away from their ends.
+bool crossesItself(const std::vector<Vector3D*>& p)
+{
+    const auto side = [](const Vector3D* a, const Vector3D* b, const Vector3D* c) {
+        const double s = (double(b->getX()) - a->getX()) * (double(c->getY()) - a->getY())
+                         - (double(b->getY()) - a->getY()) * (double(c->getX()) - a->getX());
+        return s > 1e-12 ? 1 : (s < -1e-12 ? -1 : 0);
+    };
+    for (size_t i = 0; i + 1 < p.size(); ++i)
+        for (size_t j = i + 2; j + 1 < p.size(); ++j)
+            if (side(p[i], p[i + 1], p[j]) * side(p[i], p[i + 1], p[j + 1]) < 0
+                && side(p[j], p[j + 1], p[i]) * side(p[j], p[j + 1], p[i + 1]) < 0)
+                return true;
+    return false;
+}
+
 float camberAt(const RibDefinition& rib, float d)
 {
     float upper, lower;
@@ -79,10 +95,14 @@ void TestSparModifiers::squareSparNotchesTheChosenSides_data()
     QTest::addColumn<bool>("bottom");
     QTest::addColumn<float>("adjustFront");
     QTest::addColumn<float>("adjustBehind");
-    QTest::newRow("both") << true << true << 0.0f << 0.0f;
-    QTest::newRow("top only") << true << false << 0.0f << 0.0f;
-    QTest::newRow("neither") << false << false << 0.0f << 0.0f;
-    QTest::newRow("widened slots") << true << true << 1.0f << 0.5f;
+    QTest::addColumn<float>("height"); // the rib is 23.8 mm thick at the spar
+    QTest::newRow("both") << true << true << 0.0f << 0.0f << 2.0f;
+    QTest::newRow("top only") << true << false << 0.0f << 0.0f << 2.0f;
+    QTest::newRow("neither") << false << false << 0.0f << 0.0f << 2.0f;
+    QTest::newRow("widened slots") << true << true << 1.0f << 0.5f << 2.0f;
+    // A spar deeper than the rib is thick: the slots stop at a web of 0.5 mm.
+    QTest::newRow("slots meeting") << true << true << 0.0f << 0.0f << 15.0f;
+    QTest::newRow("top slot through the rib") << true << false << 0.0f << 0.0f << 30.0f;
 }
 
 void TestSparModifiers::squareSparNotchesTheChosenSides()
@@ -91,10 +111,12 @@ void TestSparModifiers::squareSparNotchesTheChosenSides()
     QFETCH(bool, bottom);
     QFETCH(float, adjustFront);
     QFETCH(float, adjustBehind);
+    QFETCH(float, height);
     RibDefinition rib = SyntheticRib::make(0.0f, 200.0f);
     const RibDefinition untouched = SyntheticRib::make(0.0f, 200.0f);
     const RibDefinition first = referenceCopy(rib);
     SparDefinition spar("s", SparType::Square, 1, 2, 25.0f, 25.0f, true, false);
+    spar.setSquareSparHeight(height);
     spar.setSquareSparTop(top);
     spar.setSquareSparBottom(bottom);
     spar.setSquareSparWidthAdjustFront(adjustFront);
@@ -130,6 +152,25 @@ void TestSparModifiers::squareSparNotchesTheChosenSides()
             QVERIFY(c[size_t(i)]->getNormal() && c[size_t(i)]->getNormal()->getY() * outward > 0.5f);
         for (int i : floor)
             QVERIFY(c[size_t(i)]->getNormal() && c[size_t(i)]->getNormal()->getY() * outward < -0.5f);
+    }
+
+    // The spar keeps its full height, even where its slots must not.
+    for (const IdentifiableObject* part : parts) {
+        const std::vector<Vertex*>& c = part->getPoints();
+        const float depth = std::hypot(c[0]->getX() - c[3]->getX(), c[0]->getY() - c[3]->getY());
+        QVERIFY2(std::fabs(depth * wingRootChord - height) < 0.05f, qPrintable(QString::number(depth * wingRootChord)));
+    }
+    QVERIFY(!crossesItself(rib.getRibCoords()));
+    if (height > 2.0f) {
+        // One piece: a web of 0.5 mm all across the slot, no more at its narrowest.
+        float narrowest = 1e9f;
+        for (float d = 47.8f; d < 52.25f; d += 0.1f) {
+            float upper, lower;
+            SyntheticRib::heightsAt(rib, d, upper, lower);
+            narrowest = std::min(narrowest, (upper - lower) * wingRootChord);
+        }
+        QVERIFY2(narrowest > 0.495f && narrowest < 0.52f, qPrintable(QString::number(narrowest)));
+        return;
     }
 
     // 2 mm deep where cut (measured square to a gently sloping surface),
