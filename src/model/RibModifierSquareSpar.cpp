@@ -195,39 +195,30 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
     const float share = depthShare(outline, topSlot, bottomSlot, height, narrowestWeb / scale);
     const float cutDepth = share < 1.0f ? height * share : height;
 
-    Rectangle3D* top = nullptr;
-    if (spar.getSquareSparTop()) {
-        Vector3D floorRear(*outline[runs.topRear]);
-        Vector3D floorFront(*outline[runs.topFront]);
-        sink(floorRear, topSlot, height);
-        sink(floorFront, topSlot, height);
-        for (int i = runs.topRear; i <= runs.topFront; ++i)
-            sink(*outline[i], topSlot, cutDepth);
-        top = new Rectangle3D(*outline[runs.topRear - 1], *outline[runs.topFront + 1], floorFront, floorRear);
+    // A slot's part runs from the outline's points beside the slot down to
+    // its floor at the spar's full depth; the corners on the floor face
+    // into the rib.
+    const auto cutSlot = [&](const Slot& slot, int first, int last, bool upper) {
+        Vector3D floorFirst(*outline[first]);
+        Vector3D floorLast(*outline[last]);
+        sink(floorFirst, slot, height);
+        sink(floorLast, slot, height);
+        for (int i = first; i <= last; ++i)
+            sink(*outline[i], slot, cutDepth);
+        auto* part = upper ? new Rectangle3D(*outline[first - 1], *outline[last + 1], floorLast, floorFirst)
+                           : new Rectangle3D(floorLast, floorFirst, *outline[first - 1], *outline[last + 1]);
         // The slot may be cut wider than the spar; the part is the spar.
-        top->shortenXY(adjustFront / scale, adjustBehind / scale);
-        std::vector<Vertex*>& corners = top->getModifiablePoints();
-        corners[2]->scaleNormal(1.0f, -1.0f, 1.0f);
-        corners[3]->scaleNormal(1.0f, -1.0f, 1.0f);
-        addPart(parts, top, kindSlot, spar.getSquareSparId(0), GLUtils::colorSquareSpar);
-    }
-
-    Rectangle3D* bottom = nullptr;
-    if (spar.getSquareSparBottom()) {
-        Vector3D floorFront(*outline[runs.bottomFront]);
-        Vector3D floorRear(*outline[runs.bottomRear]);
-        sink(floorFront, bottomSlot, height);
-        sink(floorRear, bottomSlot, height);
-        for (int i = runs.bottomFront; i <= runs.bottomRear; ++i)
-            sink(*outline[i], bottomSlot, cutDepth);
-        bottom = new Rectangle3D(floorRear, floorFront, *outline[runs.bottomFront - 1],
-                                 *outline[runs.bottomRear + 1]);
-        bottom->shortenXY(adjustFront / scale, adjustBehind / scale);
-        std::vector<Vertex*>& corners = bottom->getModifiablePoints();
-        corners[0]->scaleNormal(1.0f, -1.0f, 1.0f);
-        corners[1]->scaleNormal(1.0f, -1.0f, 1.0f);
-        addPart(parts, bottom, kindSlot, spar.getSquareSparId(1), GLUtils::colorSquareSpar);
-    }
+        part->shortenXY(adjustFront / scale, adjustBehind / scale);
+        std::vector<Vertex*>& corners = part->getModifiablePoints();
+        const size_t floor = upper ? 2 : 0;
+        corners[floor]->scaleNormal(1.0f, -1.0f, 1.0f);
+        corners[floor + 1]->scaleNormal(1.0f, -1.0f, 1.0f);
+        addPart(parts, part, kindSlot, spar.getSquareSparId(upper ? 0 : 1), GLUtils::colorSquareSpar);
+        return part;
+    };
+    Rectangle3D* top = spar.getSquareSparTop() ? cutSlot(topSlot, runs.topRear, runs.topFront, true) : nullptr;
+    Rectangle3D* bottom =
+        spar.getSquareSparBottom() ? cutSlot(bottomSlot, runs.bottomFront, runs.bottomRear, false) : nullptr;
 
     const SquareWebbingType webbing = spar.getSquareWebbingType();
     const int webbingTo = spar.getSquareWebbingTo();
