@@ -167,7 +167,17 @@ std::vector<std::pair<double, double>> sparRanges(const RibDefinition& rib, doub
                 ranges.emplace_back(low, high);
         }
     }
-    return ranges;
+    // A tongue narrower than 0.5 mm between two slots is taken off, along
+    // each rib's own slot floors: the slots and the tongue are one range.
+    std::sort(ranges.begin(), ranges.end());
+    std::vector<std::pair<double, double>> merged;
+    for (const auto& range : ranges) {
+        if (!merged.empty() && range.first < merged.back().second + 0.5)
+            merged.back().second = std::max(merged.back().second, range.second);
+        else
+            merged.push_back(range);
+    }
+    return merged;
 }
 
 bool withinSpar(const std::vector<std::pair<double, double>>& ranges, double x)
@@ -588,7 +598,15 @@ int checkOutlines(const QString& mode)
     Tally sweep;
     const std::vector<Extras> extras = extrasKinds();
     const int ribs = 4;
+    // OUTLINE_CHECK_SHARD=k/n checks only every n-th pair from the k-th, so
+    // that n processes share a sweep.
+    const QStringList shard = qEnvironmentVariable("OUTLINE_CHECK_SHARD").split('/');
+    const int shardCount = shard.size() == 2 ? std::max(1, shard[1].toInt()) : 1;
+    const int shardIndex = shard.size() == 2 ? shard[0].toInt() : 0;
+    int pairIndex = -1;
     for (const auto& pair : pairs) {
+        if (++pairIndex % shardCount != shardIndex)
+            continue;
         for (int le = 0; le <= 4; ++le) {
             for (const Extras& extra : extras) {
                 const auto build = [&](const SheetingStripList& strips, const CoveringDefinition& covering) {
