@@ -66,6 +66,44 @@ bool segmentsMeet(const Vector3D& a, const Vector3D& b, const Vector3D& c, const
     return true;
 }
 
+// The nearest point of segment ab to p.
+Vector3D nearestOnSegment(const Vector3D& p, const Vector3D& a, const Vector3D& b)
+{
+    const double dx = double(b.getX()) - a.getX();
+    const double dy = double(b.getY()) - a.getY();
+    const double lengthSquared = dx * dx + dy * dy;
+    double t = 0.0;
+    if (lengthSquared > 0.0) {
+        t = ((p.getX() - a.getX()) * dx + (p.getY() - a.getY()) * dy) / lengthSquared;
+        t = std::min(1.0, std::max(0.0, t));
+    }
+    return Vector3D(float(a.getX() + t * dx), float(a.getY() + t * dy), a.getZ());
+}
+
+// Where segments ab and cd, not crossing, come within reach of each other:
+// at is set halfway between their nearest points. Both sheets clipped onto
+// one camber line leave the two surfaces touching without a crossing.
+bool segmentsTouch(const Vector3D& a, const Vector3D& b, const Vector3D& c, const Vector3D& d, float reach,
+                   Vector3D& at)
+{
+    float nearest = reach;
+    bool found = false;
+    auto consider = [&](const Vector3D& p, const Vector3D& q0, const Vector3D& q1) {
+        const Vector3D on = nearestOnSegment(p, q0, q1);
+        const float distance = p.distanceXY(on);
+        if (distance <= nearest) {
+            nearest = distance;
+            at.set((p.getX() + on.getX()) * 0.5f, (p.getY() + on.getY()) * 0.5f, p.getZ());
+            found = true;
+        }
+    };
+    consider(a, c, d);
+    consider(b, c, d);
+    consider(c, a, b);
+    consider(d, a, b);
+    return found;
+}
+
 } // namespace
 
 namespace {
@@ -95,20 +133,6 @@ std::vector<OutlineCleanup::Span>& threadSpans(int which)
 OutlineCleanup::OutlineCleanup(PointList& outline, const PointList& camberLine, float scale)
     : outline(outline), camberLine(camberLine), scale(scale), runStarts(threadRuns()), sweep(threadSpans(0)), merged(threadSpans(1))
 {
-}
-
-void OutlineCleanup::smoothCrossingPairs(PointList& points)
-{
-    const size_t n = points.size();
-    for (size_t i = 0; i < n / 2; ++i) {
-        Vector3D& upper = *points[i];
-        Vector3D& lower = *points[n - 1 - i];
-        if (lower.getY() > upper.getY()) {
-            const float mean = (upper.getY() + lower.getY()) * 0.5f;
-            upper.setY(mean);
-            lower.setY(mean);
-        }
-    }
 }
 
 void OutlineCleanup::collectTurns(const PointList& outline, std::vector<AngleInfo>& turns, float scale)
@@ -204,6 +228,15 @@ float OutlineCleanup::camberYAt(const PointList& camberLine, float x)
     return 0.0f;
 }
 
+void OutlineCleanup::finishOutline()
+{
+    if (!(scale > 0.0f)) {
+        return;
+    }
+    joinCrossedPairs();
+    cleanOutline();
+}
+
 void OutlineCleanup::cleanOutline()
 {
     // Without a scale there is no millimetre to measure the faults against.
@@ -218,6 +251,41 @@ void OutlineCleanup::cleanOutline()
         collectRuns();
         if ((plainlyUncrossed() || !cutLoop()) && !foldReversal() && !takeOffNarrowFeature()) {
             break;
+        }
+    }
+}
+
+// Where slots cut from both sides have passed each other, the lower surface
+// lies above the upper one: the points opposite each other there meet at
+// their mean. The rib's ends are no such place. Where the surfaces have met
+// at the nose or the trailing edge (sheets sunk through a thin end), the
+// pairs from the end on are crossed, or thinner than the finishing limit up
+// to where they cross, and are left for the loops to be cut where the
+// surfaces meet: joined at the mean of points that do not lie opposite each
+// other, a one-side sheeted nose would stand out of the bare surface of the
+// other side, and a crossed tail would end off both its surfaces.
+void OutlineCleanup::joinCrossedPairs()
+{
+    const size_t n = outline.size();
+    const size_t half = n / 2;
+    const float limit = 0.5f / scale;
+    auto thin = [&](size_t i) { return outline[n - 1 - i]->getY() > outline[i]->getY() - limit; };
+    // The pairs [first, last) lie between the two ends.
+    size_t first = 0;
+    while (first < half && thin(first)) {
+        ++first;
+    }
+    size_t last = half;
+    while (last > first && thin(last - 1)) {
+        --last;
+    }
+    for (size_t i = first; i < last; ++i) {
+        Vector3D& upper = *outline[i];
+        Vector3D& lower = *outline[n - 1 - i];
+        if (lower.getY() > upper.getY()) {
+            const float mean = (upper.getY() + lower.getY()) * 0.5f;
+            upper.setY(mean);
+            lower.setY(mean);
         }
     }
 }
@@ -399,13 +467,16 @@ double OutlineCleanup::signedArea(int first, int end, const Vector3D& at) const
 // Whether the outline is sure not to cross itself, found in one walk: the
 // upper surface runs forward and the lower one back without turning, and
 // wherever the two overlap along the chord the upper lies wholly above the
-// lower. Most ribs are so; the others are searched segment by segment.
+// lower, farther than they may come before they touch. Most ribs are so;
+// the others are searched segment by segment.
 bool OutlineCleanup::plainlyUncrossed() const
 {
     const int m = int(runStarts.size());
     if (m < 4) {
         return true;
     }
+    // Closer than this the surfaces touch (see cutLoop).
+    const float touch = 0.001f / scale;
     auto x = [&](int r) { return outline[size_t(runStarts[size_t((r + m) % m)])]->getX(); };
     auto y = [&](int r) { return outline[size_t(runStarts[size_t((r + m) % m)])]->getY(); };
     int nose = 0;
@@ -446,7 +517,7 @@ bool OutlineCleanup::plainlyUncrossed() const
             if (j == i || b == a || j == a || b == i) {
                 continue;
             }
-            if (uMinY <= std::max(y(j), y(j + 1))) {
+            if (uMinY <= std::max(y(j), y(j + 1)) + touch) {
                 return false;
             }
         }
@@ -506,12 +577,16 @@ bool OutlineCleanup::cutLoop()
     sweep.resize(size_t(m));
     std::merge(merged.begin(), merged.begin() + nose, merged.begin() + nose, merged.end(), sweep.begin(),
                [](const Span& a, const Span& b) { return a.minX < b.minX; });
+    // Surfaces closer than a run's reach touch; a touch closes a loop only
+    // where the way round it is longer than a cutter's kerf.
+    const float touch = 0.001f / scale;
+    const float kerf = 0.01f / scale;
     Vector3D at;
     for (size_t i = 0; i < sweep.size(); ++i) {
         const int s = sweep[i].segment;
-        const float reach = sweep[i].maxX;
+        const float reach = sweep[i].maxX + touch;
         for (size_t j = i + 1; j < sweep.size() && sweep[j].minX <= reach; ++j) {
-            if (sweep[j].minY > sweep[i].maxY || sweep[j].maxY < sweep[i].minY) {
+            if (sweep[j].minY > sweep[i].maxY + touch || sweep[j].maxY < sweep[i].minY - touch) {
                 continue;
             }
             const int t = sweep[j].segment;
@@ -521,7 +596,16 @@ bool OutlineCleanup::cutLoop()
                 continue;
             }
             if (!segmentsMeet(point(low), point(low + 1), point(high), point(high + 1), at)) {
-                continue;
+                if (!segmentsTouch(point(low), point(low + 1), point(high), point(high + 1), touch, at)) {
+                    continue;
+                }
+                double way = 0.0;
+                for (int r = low + 1; r < high && way <= kerf; ++r) {
+                    way += point(r).distanceXY(point(r + 1));
+                }
+                if (way <= kerf) {
+                    continue;
+                }
             }
             // The loop is the side turned inside out, or the side with next
             // to no width left, where both surfaces were clipped onto one
@@ -549,9 +633,15 @@ bool OutlineCleanup::cutLoop()
             // An island smaller than the finishing limit left beyond the
             // meeting point goes with the loop.
             const float limit = 0.5f / scale;
-            const bool insideTurned = inside * sense <= sliver * insideLength || insideBox.size() < limit;
-            const bool outsideTurned =
-                outside * sense <= sliver * (wholeLength - insideLength) || outsideBox.size() < limit;
+            // So does what a sheet wrapped round a thin nose leaves beyond
+            // the point where its inner face meets the other surface: a
+            // piece of the rib's end, turned partly inside out, a fiftieth
+            // of the rib or less.
+            const double piece = 0.02;
+            const bool insideTurned = inside * sense <= sliver * insideLength || insideBox.size() < limit
+                                      || std::fabs(inside) < piece * std::fabs(outside);
+            const bool outsideTurned = outside * sense <= sliver * (wholeLength - insideLength)
+                                       || outsideBox.size() < limit || std::fabs(outside) < piece * std::fabs(inside);
             if (!insideTurned && !outsideTurned) {
                 continue;
             }

@@ -19,9 +19,6 @@ public:
     // scale is the wing root chord in mm: the passes measure in mm.
     OutlineCleanup(PointList& outline, const PointList& camberLine, float scale);
 
-    // Where the lower surface has crossed above the upper one, both meet at
-    // their mean.
-    static void smoothCrossingPairs(PointList& points);
     // The sharp turns of the outline, points closer than 0.001 mm to the
     // last one kept skipped.
     static void collectTurns(const PointList& outline, std::vector<AngleInfo>& turns, float scale);
@@ -37,12 +34,17 @@ public:
         int segment;
     };
 
+    // Joins the points opposite each other (index i and n - 1 - i) that
+    // cuts from both sides have crossed at their mean, and cleans the
+    // outline, which ends the rib where its surfaces meet.
+    void finishOutline();
     // Flattens steps and spikes narrower than 0.5 mm, cuts loops and folds
     // cuts that run out and back, and takes off what is left narrower than
     // 0.5 mm between two sharp corners.
     void cleanOutline();
 
 private:
+    void joinCrossedPairs();
     void flattenNarrowTurns();
     void repairTurns(const std::vector<AngleInfo>& turns, int first, int last);
     const std::vector<int>& collectRuns();

@@ -803,14 +803,15 @@ RibDefinition::CutRuns RibDefinition::duplicateCutPoints(int frontUpper, int fro
     return runs;
 }
 
-void RibDefinition::smoothCrossingPairs(PointList& points)
-{
-    OutlineCleanup::smoothCrossingPairs(points);
-}
-
 void RibDefinition::collectTurns(std::vector<AngleInfo>& turns, float scale) const
 {
     OutlineCleanup::collectTurns(geometry().outline, turns, scale);
+}
+
+void RibDefinition::finishOutline(float scale)
+{
+    RibGeometry& own = geometry();
+    OutlineCleanup(own.outline, own.camberLine, scale).finishOutline();
 }
 
 void RibDefinition::cleanOutline(float scale)

@@ -169,9 +169,11 @@ public:
     // Gives each of the four cut points (outline indices, as the two chord
     // station splits leave them) a copy in front of it.
     CutRuns duplicateCutPoints(int frontUpper, int frontLower, int rearUpper, int rearLower);
-    static void smoothCrossingPairs(PointList& points);
     void collectTurns(std::vector<AngleInfo>& turns, float scale) const;
     void cleanOutline(float scale);
+    // The finishing after all cuts: the rib ended where its surfaces meet,
+    // crossed cuts joined, the outline cleaned.
+    void finishOutline(float scale);
 
     // Draws the rib as a slab of its thickness into the current OpenGL
     // context, spar holes left open; nothing when the view hides ribs.

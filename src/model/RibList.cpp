@@ -260,8 +260,7 @@ void RibList::applyTwist(float angle, float length)
 
 void RibList::finishRib(RibDefinition& rib, float scale)
 {
-    RibDefinition::smoothCrossingPairs(rib.getRibCoords());
-    rib.cleanOutline(scale);
+    rib.finishOutline(scale);
 }
 
 void RibList::finishRibs(float scale)

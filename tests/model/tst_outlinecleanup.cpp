@@ -59,6 +59,23 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
                                                {40, -2}, {70, -1}, {80, 0.3}, {90, 0.1}, {100, 0}}
                                     << Outline{{80, 0.3}, {80, 0.3}, {80, 0.3}, {70, 1}, {40, 2}, {0, 0},
                                                {40, -2}, {70, -1}, {80, 0.3}, {80, 0.3}, {80, 0.3}};
+    // The same, the surfaces lying 0.0005 mm apart at points of their own:
+    // they touch without crossing.
+    QTest::newRow("surfaces touching along a tail")
+        << Outline{{100, 0}, {90, 0}, {80, 0}, {70, 1}, {40, 2}, {0, 0}, {40, -2}, {70, -1}, {75, -0.0005},
+                   {85, -0.0005}, {95, -0.0005}}
+        << Outline{{80, -0.00025}, {80, -0.00025}, {80, -0.00025}, {70, 1}, {40, 2}, {0, 0}, {40, -2}, {70, -1},
+                   {75, -0.0005}, {80, -0.00025}, {80, -0.00025}};
+    // A sheet on the upper side only, sunk through a thin nose below the
+    // bare lower surface, the nose point moved back by the sheet: what lies
+    // ahead of where the sheet's inner face meets the lower surface is all
+    // sheet, though not all of it is turned inside out.
+    QTest::newRow("nose sheeted on one side")
+        << Outline{{100, 3}, {50, 3}, {10, 0}, {4, -1.6}, {2, -1.9}, {3, 1}, {0, 1}, {0.2, -0.8}, {2, -1.3},
+                   {4, -1.5}, {10, -2}, {50, -3}, {100, -3}}
+        << Outline{{100, 3}, {50, 3}, {10, 0}, {30.0 / 7, -32.0 / 21}, {30.0 / 7, -32.0 / 21},
+                   {30.0 / 7, -32.0 / 21}, {30.0 / 7, -32.0 / 21}, {30.0 / 7, -32.0 / 21}, {30.0 / 7, -32.0 / 21},
+                   {30.0 / 7, -32.0 / 21}, {10, -2}, {50, -3}, {100, -3}};
     // A sheet's end left standing 1.5 mm up the face of the nose piece.
     QTest::newRow("stub") << Outline{{100, 3.5}, {50, 3.5}, {8, 3.5}, {7.95, 5}, {8, -5}, {50, -5}, {100, -5}}
                           << Outline{{100, 3.5}, {50, 3.5}, {8, 3.5}, {8, 3.5}, {8, -5}, {50, -5}, {100, -5}};

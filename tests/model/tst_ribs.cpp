@@ -1,4 +1,5 @@
 #include <QtTest>
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -67,7 +68,7 @@ private slots:
     void zeroPanelLengthGivesNoSlopes();
     void ribsWithoutAirfoilStayEmpty();
     void twistTurnsEachRibAboutItsLeadingEdge();
-    void finishingJoinsCrossedTrailingEdges();
+    void finishingEndsCrossedTrailingEdgesWhereTheyMeet();
     void rebuildOverOldGeometryMatchesAFreshBuild();
     void turningAboutAPointMatchesTranslateRotateTranslate_data();
     void turningAboutAPointMatchesTranslateRotateTranslate();
@@ -861,7 +862,7 @@ void TestRibs::twistTurnsEachRibAboutItsLeadingEdge()
     QVERIFY(tip.getRibCoords()[0]->getY() < tip.getRibCoords()[140]->getY());
 }
 
-void TestRibs::finishingJoinsCrossedTrailingEdges()
+void TestRibs::finishingEndsCrossedTrailingEdgesWhereTheyMeet()
 {
     RibList list = ribsAt({0.0f, 297.0f});
     build(list, 0.0f);
@@ -870,9 +871,34 @@ void TestRibs::finishingJoinsCrossedTrailingEdges()
     const size_t n = outline.size();
     const float upper = outline[1]->getY();
     outline[n - 2]->setY(upper + 0.002f);
+    const Vector3D upperNext(*outline[2]);
+    const Vector3D lowerNext(*outline[n - 3]);
+    const std::vector<Vector3D> upperSide{*outline[0], *outline[1], upperNext};
+    const std::vector<Vector3D> lowerSide{*outline[n - 1], *outline[n - 2], lowerNext};
     list.finishRibs(200.0f);
-    QCOMPARE(outline[1]->getY(), upper + 0.001f);
-    QCOMPARE(outline[n - 2]->getY(), upper + 0.001f);
+    // The rib ends where the two surfaces meet, on both of them (not at a
+    // mean between them), and nothing of the crossed tail is left behind.
+    const Vector3D end(*outline[1]);
+    const auto offSide = [&end](const std::vector<Vector3D>& side) {
+        float nearest = FLT_MAX;
+        for (size_t k = 0; k + 1 < side.size(); ++k) {
+            const Vector3D& a = side[k];
+            const Vector3D& b = side[k + 1];
+            const float dx = b.getX() - a.getX();
+            const float dy = b.getY() - a.getY();
+            const float t = std::clamp(((end.getX() - a.getX()) * dx + (end.getY() - a.getY()) * dy)
+                                           / (dx * dx + dy * dy),
+                                       0.0f, 1.0f);
+            nearest = std::min(nearest, std::hypot(a.getX() + t * dx - end.getX(), a.getY() + t * dy - end.getY()));
+        }
+        return nearest;
+    };
+    QVERIFY(offSide(upperSide) < 1e-6f);
+    QVERIFY(offSide(lowerSide) < 1e-6f);
+    for (size_t i : {size_t(0), n - 2, n - 1})
+        QCOMPARE(*outline[i], end);
+    QCOMPARE(*outline[2], upperNext);
+    QCOMPARE(*outline[n - 3], lowerNext);
 }
 
 void TestRibs::rebuildOverOldGeometryMatchesAFreshBuild()
