@@ -4,6 +4,7 @@
 // by hand, and ways to count and compare rib geometry.
 
 #include <QtTest>
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -105,6 +106,22 @@ bool allFinite(const RibDefinition& rib)
         }
     }
     return std::isfinite(rib.getChord()) && std::isfinite(rib.getOffsetX());
+}
+
+// How far p lies from the polyline through points, in the XY plane.
+float distanceToPolyline(const Vector3D& p, const std::vector<Vector3D>& points)
+{
+    float nearest = FLT_MAX;
+    for (size_t k = 0; k + 1 < points.size(); ++k) {
+        const Vector3D& a = points[k];
+        const Vector3D& b = points[k + 1];
+        const float dx = b.getX() - a.getX();
+        const float dy = b.getY() - a.getY();
+        float t = ((p.getX() - a.getX()) * dx + (p.getY() - a.getY()) * dy) / (dx * dx + dy * dy);
+        t = std::min(1.0f, std::max(0.0f, t));
+        nearest = std::min(nearest, std::hypot(a.getX() + t * dx - p.getX(), a.getY() + t * dy - p.getY()));
+    }
+    return nearest;
 }
 
 // Everything a point carries, its normal chain included; coordinates must

@@ -1,5 +1,4 @@
 #include <QtTest>
-#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
@@ -879,22 +878,8 @@ void TestRibs::finishingEndsCrossedTrailingEdgesWhereTheyMeet()
     // The rib ends where the two surfaces meet, on both of them (not at a
     // mean between them), and nothing of the crossed tail is left behind.
     const Vector3D end(*outline[1]);
-    const auto offSide = [&end](const std::vector<Vector3D>& side) {
-        float nearest = FLT_MAX;
-        for (size_t k = 0; k + 1 < side.size(); ++k) {
-            const Vector3D& a = side[k];
-            const Vector3D& b = side[k + 1];
-            const float dx = b.getX() - a.getX();
-            const float dy = b.getY() - a.getY();
-            const float t = std::clamp(((end.getX() - a.getX()) * dx + (end.getY() - a.getY()) * dy)
-                                           / (dx * dx + dy * dy),
-                                       0.0f, 1.0f);
-            nearest = std::min(nearest, std::hypot(a.getX() + t * dx - end.getX(), a.getY() + t * dy - end.getY()));
-        }
-        return nearest;
-    };
-    QVERIFY(offSide(upperSide) < 1e-6f);
-    QVERIFY(offSide(lowerSide) < 1e-6f);
+    QVERIFY(distanceToPolyline(end, upperSide) < 1e-6f);
+    QVERIFY(distanceToPolyline(end, lowerSide) < 1e-6f);
     for (size_t i : {size_t(0), n - 2, n - 1})
         QCOMPARE(*outline[i], end);
     QCOMPARE(*outline[2], upperNext);
