@@ -737,8 +737,13 @@ bool OutlineCleanup::takeOffNarrowFeature()
     double sense = 0.0;
     for (size_t a = 0; a < corners.size(); ++a) {
         for (size_t b = std::min(corners.size() - 1, a + span); b > a; --b) {
-            if (narrowBetween(corners[a], corners[b], sense)) {
-                flattenBetween(corners[a], corners[b]);
+            bool wholeEnd = false;
+            if (narrowBetween(corners[a], corners[b], sense, wholeEnd)) {
+                if (wholeEnd) {
+                    trimEnd(corners[a], corners[b]);
+                } else {
+                    flattenBetween(corners[a], corners[b]);
+                }
                 return true;
             }
         }
@@ -754,7 +759,7 @@ bool OutlineCleanup::takeOffNarrowFeature()
 // 0.5 mm on average over its height. sense is the sign of the outline's
 // area (0 until found): a feature enclosing area of that sign stands out of
 // the rib.
-bool OutlineCleanup::narrowBetween(int first, int last, double& sense) const
+bool OutlineCleanup::narrowBetween(int first, int last, double& sense, bool& wholeEnd) const
 {
     const float limit = 0.5f / scale;
     const Vector3D& f = *outline[size_t(runStarts[size_t(first)])];
@@ -791,11 +796,10 @@ bool OutlineCleanup::narrowBetween(int first, int last, double& sense) const
         out = std::max(out, double(distanceToSegmentXY(*outline[size_t(runStarts[size_t(r)])], f, g)));
     }
     // What stands out 5 mm or more is a rib's whole end, thinned by the
-    // sheets of both sides: taken off, the rib would end short of where
-    // they meet, farther from the bare rib than the sheets are thick.
-    if (out >= 10.0 * limit) {
-        return false;
-    }
+    // sheets of both sides: taken off at its root, the rib would end short
+    // of where they meet, farther from the bare rib than the sheets are
+    // thick. It is trimmed back to where it is as thick as the limit.
+    wholeEnd = out >= 10.0 * limit;
     // Its area over its height is its width on average where its corners
     // lie apart.
     const bool narrow = root < limit ? out * scale > 0.04 && std::fabs(area) < limit * length
@@ -810,6 +814,98 @@ bool OutlineCleanup::narrowBetween(int first, int last, double& sense) const
         sense = signedArea(0, int(runStarts.size()), *outline[size_t(runStarts[0])]) < 0.0 ? -1.0 : 1.0;
     }
     return area * sense > 0.0;
+}
+
+// Cuts the end standing out between the corners first and last across,
+// where its two sides have come as close as the finishing limit: the runs
+// beyond go onto the cut, each onto its own side's end of it.
+void OutlineCleanup::trimEnd(int first, int last)
+{
+    const double limit = 0.5 / scale;
+    auto point = [&](int r) -> const Vector3D& { return *outline[size_t(runStarts[size_t(r)])]; };
+    const Vector3D& f = point(first);
+    const Vector3D& g = point(last);
+    // The end's tip is the run farthest out of the line between its corners.
+    int tip = first + 1;
+    double farthest = -1.0;
+    for (int r = first + 1; r < last; ++r) {
+        const double out = distanceToSegmentXY(point(r), f, g);
+        if (out > farthest) {
+            farthest = out;
+            tip = r;
+        }
+    }
+    // Stations along the end are measured from the middle of its root.
+    const double rx = 0.5 * (double(f.getX()) + g.getX());
+    const double ry = 0.5 * (double(f.getY()) + g.getY());
+    double ax = point(tip).getX() - rx;
+    double ay = point(tip).getY() - ry;
+    const double axis = std::hypot(ax, ay);
+    if (!(axis > 0.0)) {
+        flattenBetween(first, last);
+        return;
+    }
+    ax /= axis;
+    ay /= axis;
+    auto along = [&](int r) { return (point(r).getX() - rx) * ax + (point(r).getY() - ry) * ay; };
+    // A side's point at s along the end, from its corner (from) to the tip
+    // (step +1 or -1); before the side begins, its corner.
+    auto sideAt = [&](int from, int step, double s) {
+        for (int r = from; r != tip; r += step) {
+            const double s0 = along(r);
+            const double s1 = along(r + step);
+            if (s <= s0 || (s0 <= s && s <= s1)) {
+                const double t = s > s0 && s1 != s0 ? (s - s0) / (s1 - s0) : 0.0;
+                const Vector3D& p = point(r);
+                const Vector3D& q = point(r + step);
+                return Vector3D(float(p.getX() + t * (q.getX() - p.getX())),
+                                float(p.getY() + t * (q.getY() - p.getY())), p.getZ());
+            }
+        }
+        return Vector3D(point(tip));
+    };
+    auto width = [&](double s) {
+        const Vector3D a = sideAt(first, 1, s);
+        const Vector3D b = sideAt(last, -1, s);
+        return std::hypot(double(a.getX()) - b.getX(), double(a.getY()) - b.getY());
+    };
+    // The first station, on either side, where the end is as thin as the
+    // limit; between stations it thins linearly.
+    std::vector<double> stations;
+    for (int r = first; r <= last; ++r) {
+        stations.push_back(std::max(0.0, along(r)));
+    }
+    std::sort(stations.begin(), stations.end());
+    double cut = stations.back();
+    double before = 0.0;
+    double beforeWidth = width(0.0);
+    for (double s : stations) {
+        const double w = width(s);
+        if (w <= limit) {
+            cut = beforeWidth <= limit ? before : before + (s - before) * (beforeWidth - limit) / (beforeWidth - w);
+            break;
+        }
+        before = s;
+        beforeWidth = w;
+    }
+    const Vector3D endOfFirst = sideAt(first, 1, cut);
+    const Vector3D endOfLast = sideAt(last, -1, cut);
+    bool lastReachesBeyond = false;
+    for (int r = last - 1; r > tip; --r) {
+        if (along(r) > cut) {
+            setRun(r, endOfLast.getX(), endOfLast.getY());
+            lastReachesBeyond = true;
+        }
+    }
+    // The tip goes to the end of the side that has no other run beyond the
+    // cut, so both ends of the cut are met where they can be.
+    for (int r = first + 1; r < tip; ++r) {
+        if (along(r) > cut) {
+            setRun(r, endOfFirst.getX(), endOfFirst.getY());
+        }
+    }
+    const Vector3D& tipEnd = lastReachesBeyond ? endOfFirst : endOfLast;
+    setRun(tip, tipEnd.getX(), tipEnd.getY());
 }
 
 // Puts the runs between first and last onto the line between them, each

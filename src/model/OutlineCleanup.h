@@ -56,7 +56,8 @@ private:
     bool cutLoop();
     bool foldReversal();
     bool takeOffNarrowFeature();
-    bool narrowBetween(int first, int last, double& sense) const;
+    bool narrowBetween(int first, int last, double& sense, bool& wholeEnd) const;
+    void trimEnd(int first, int last);
     void flattenBetween(int first, int last);
 
     PointList& outline;

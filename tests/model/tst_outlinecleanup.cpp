@@ -105,10 +105,20 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
     QTest::newRow("shallow narrow notch")
         << rib({{62, 5}, {62, 3}, {58.4, 3}, {58.3, 2.6}, {58.2, 3}, {55, 3}, {55, 5}, {40, 5}})
         << rib({{62, 5}, {62, 3}, {58.4, 3}, {58.3, 3}, {58.2, 3}, {55, 3}, {55, 5}, {40, 5}});
-    // What stands out 6 mm is a rib's end thinned by the sheets, and stays.
+    // What stands out 5 mm or more is cut across where it is 0.5 mm thick:
+    // this one is thinner than that from its root on.
     QTest::newRow("narrow tongue 6 mm tall")
         << rib({{62, 5}, {62, -1}, {58.3, -1}, {58.3, 5}, {58, 5}, {58, -2}, {55, -2}, {55, 5}, {40, 5}})
-        << rib({{62, 5}, {62, -1}, {58.3, -1}, {58.3, 5}, {58, 5}, {58, -2}, {55, -2}, {55, 5}, {40, 5}});
+        << rib({{62, 5}, {62, -1}, {58.3, -1}, {58.3, -1}, {58, -1.35403}, {58, -2}, {55, -2}, {55, 5}, {40, 5}});
+    // A rib's nose thinned to a wedge between the ends of two sheets stands
+    // out 8 mm from the faces where they end, 0.9 mm thick at its root; it
+    // is cut across where it is 0.5 mm thick.
+    QTest::newRow("wedge between the ends of two sheets")
+        << Outline{{100, 5}, {60, 5}, {20, 4}, {20, 0.45}, {18, 0.3375}, {16, 0.225}, {14, 0.1125}, {12, 0},
+                   {14, -0.1125}, {16, -0.225}, {18, -0.3375}, {20, -0.45}, {20, -4}, {60, -5}, {100, -5}}
+        << Outline{{100, 5}, {60, 5}, {20, 4}, {20, 0.45}, {18, 0.3375}, {148.0 / 9, 0.25}, {148.0 / 9, 0.25},
+                   {148.0 / 9, 0.25}, {148.0 / 9, -0.25}, {148.0 / 9, -0.25}, {18, -0.3375}, {20, -0.45}, {20, -4},
+                   {60, -5}, {100, -5}};
     QTest::newRow("wide tongue between slots")
         << rib({{62, 5}, {62, 3}, {58.6, 3}, {58.6, 5}, {58, 5}, {58, 3}, {55, 3}, {55, 5}, {40, 5}})
         << rib({{62, 5}, {62, 3}, {58.6, 3}, {58.6, 5}, {58, 5}, {58, 3}, {55, 3}, {55, 5}, {40, 5}});
