@@ -9,6 +9,10 @@
 
 namespace {
 
+// Points closer than this (in mm) are one to a cutter, and surfaces that
+// come so close touch.
+constexpr float samePointMm = 0.001f;
+
 float distanceToSegmentXY(const Vector3D& p, const Vector3D& a, const Vector3D& b)
 {
     const float dx = b.getX() - a.getX();
@@ -66,7 +70,8 @@ bool segmentsMeet(const Vector3D& a, const Vector3D& b, const Vector3D& c, const
     return true;
 }
 
-// The nearest point of segment ab to p.
+// The nearest point of segment ab to p, in double, unlike the distance
+// above: the point where touching surfaces meet becomes an outline point.
 Vector3D nearestOnSegment(const Vector3D& p, const Vector3D& a, const Vector3D& b)
 {
     const double dx = double(b.getX()) - a.getX();
@@ -417,7 +422,7 @@ const std::vector<int>& OutlineCleanup::collectRuns()
     if (n == 0) {
         return runStarts;
     }
-    const float reach = 0.001f / scale;
+    const float reach = samePointMm / scale;
     const float reachSquared = reach * reach;
     runStarts.push_back(0);
     for (int j = 1; j < n; ++j) {
@@ -475,8 +480,7 @@ bool OutlineCleanup::plainlyUncrossed() const
     if (m < 4) {
         return true;
     }
-    // Closer than this the surfaces touch (see cutLoop).
-    const float touch = 0.001f / scale;
+    const float touch = samePointMm / scale;
     auto x = [&](int r) { return outline[size_t(runStarts[size_t((r + m) % m)])]->getX(); };
     auto y = [&](int r) { return outline[size_t(runStarts[size_t((r + m) % m)])]->getY(); };
     int nose = 0;
@@ -577,9 +581,9 @@ bool OutlineCleanup::cutLoop()
     sweep.resize(size_t(m));
     std::merge(merged.begin(), merged.begin() + nose, merged.begin() + nose, merged.end(), sweep.begin(),
                [](const Span& a, const Span& b) { return a.minX < b.minX; });
-    // Surfaces closer than a run's reach touch; a touch closes a loop only
-    // where the way round it is longer than a cutter's kerf.
-    const float touch = 0.001f / scale;
+    // A touch closes a loop only where the way round it is longer than a
+    // cutter's kerf.
+    const float touch = samePointMm / scale;
     const float kerf = 0.01f / scale;
     Vector3D at;
     for (size_t i = 0; i < sweep.size(); ++i) {
