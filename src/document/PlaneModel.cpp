@@ -695,6 +695,10 @@ bool PlaneModel::buildPanels(const serializedPlanformixData& data, hint_t hint, 
             },
             report ? std::function<bool()>([&] { return report(done.load(), total) || !stoppable; })
                    : std::function<bool()>());
+        // Here, not on the workers, where running short could not be refused.
+        if (complete)
+            for (std::unique_ptr<Panel>& panel : built)
+                panel->getPanelBaseData().watchTableModels();
     } catch (...) {
         failure = std::current_exception();
     }

@@ -249,6 +249,7 @@ std::unique_ptr<PanelBaseData> PanelPreviewBuild::run(QWidget* parent, PanelBase
     // was done.
     if (!complete || (progress && progress->wasCanceled()))
         return nullptr;
+    built->watchTableModels();
     return built;
 }
 

@@ -262,6 +262,11 @@ void ConcurrentWork::stepDone()
         stepReport->onStep();
 }
 
+bool ConcurrentWork::inPiece()
+{
+    return runningPiece;
+}
+
 ConcurrentWork::StepReport::StepReport(std::function<void()> onStep)
     : onStep(std::move(onStep))
     , outer(stepReport)

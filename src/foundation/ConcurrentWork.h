@@ -48,6 +48,10 @@ public:
     // its steps, and each step is reported to the StepReport the piece runs
     // under. Outside a piece it does nothing.
     static void stepDone();
+    // Whether this thread is running a piece now (a worker's, or the
+    // caller's own share): work that only the GUI thread may do is left to
+    // the caller then, for when the pieces are done.
+    static bool inPiece();
 
     // While one lives on a thread, every stepDone of that thread calls
     // onStep: a piece that sets one up tells its waiting caller how far it

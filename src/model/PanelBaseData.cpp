@@ -8,12 +8,14 @@
 #include <iterator>
 #include <list>
 #include <memory>
+#include <new>
 #include <stdexcept>
 #include <vector>
 
 #include "airfoils/WingFoils.h"
 #include "foundation/ConcurrentWork.h"
 #include "foundation/Mathematics.h"
+#include "foundation/MemoryReserve.h"
 #include "foundation/Vertex.h"
 #include "model/Panel.h"
 #include "model/PlaneAccess.h"
@@ -197,7 +199,9 @@ PanelBaseData::PanelBaseData()
       ribMinY(0.0f),
       ribMaxY(0.0f)
 {
-    watchTableModels();
+    // A worker's panel is watched once it has reached the GUI thread.
+    if (!ConcurrentWork::inPiece())
+        watchTableModels();
 }
 
 PanelBaseData::PanelBaseData(int id, const QString& panelName, const QString& airfoilName,
@@ -275,6 +279,13 @@ PanelBaseData::~PanelBaseData() = default;
 
 void PanelBaseData::watchTableModels()
 {
+    if (watched)
+        return;
+    // Room for the connection lists and for the allocator to fetch it in
+    // its smallest step beyond the heap (a megabyte mapped on its own).
+    constexpr std::size_t roomToWatch = 2 * 1024 * 1024;
+    if (!MemoryReserve::hasRoomFor(roomToWatch))
+        throw std::bad_alloc();
     const auto changed = [this] { geometryChanged(); };
     for (QAbstractItemModel* model : std::initializer_list<QAbstractItemModel*>{
              &ribListTableModel, &sparsTableModel, &sheetingStripTableModel, &combListTableModel}) {
@@ -285,6 +296,7 @@ void PanelBaseData::watchTableModels()
         QObject::connect(model, &QAbstractItemModel::modelReset, changed);
         QObject::connect(model, &QAbstractItemModel::layoutChanged, changed);
     }
+    watched = true;
 }
 
 void PanelBaseData::geometryBuilt(float wingRootChord)
@@ -300,8 +312,9 @@ void PanelBaseData::geometryBuilt(float wingRootChord)
 // plane) must be the same too.
 bool PanelBaseData::canCopyGeometryOf(const PanelBaseData& other, const Airfoil* root, const Airfoil* tip) const
 {
-    if (other.editableElsewhere || !other.geometryCurrent || other.builtWingRootChord != rebuildScale()
-        || other.builtAsFirstPanel != isFirstPanelOfPlane())
+    // An unwatched panel may have been edited through its models unheard.
+    if (!other.watched || other.editableElsewhere || !other.geometryCurrent
+        || other.builtWingRootChord != rebuildScale() || other.builtAsFirstPanel != isFirstPanelOfPlane())
         return false;
     const auto& ribs = other.getRibList().getRibs();
     return std::all_of(ribs.begin(), ribs.end(), [&](const RibDefinition& rib) {

@@ -266,6 +266,14 @@ public:
     // A panel made on a worker thread hands its table models to the thread
     // that will show them; call it on the thread that made the panel.
     void moveToThread(QThread* thread);
+    // Lets edits made through the table models mark the ribs as stale. A
+    // panel made in a piece of concurrent work has its models unwatched
+    // until this is called on the thread that will show it: Qt grows a
+    // model's connection list with a plain malloc, which cannot fail safely
+    // (it bypasses the reserve and the bad_alloc every other allocation
+    // gives). Throws std::bad_alloc, with nothing watched yet, where there
+    // is no room for the connections; watching twice is harmless.
+    void watchTableModels();
 
 private:
     // Ribs built from the current values stay valid until something that
@@ -281,7 +289,6 @@ private:
         editableElsewhere = true;
     }
     void geometryBuilt(float wingRootChord);
-    void watchTableModels();
     // True when the ribs (geometry included) were copied rather than left
     // for a rebuild.
     bool copyFrom(const PanelBaseData& other);
@@ -324,4 +331,6 @@ private:
     float builtWingRootChord = 0.0f;
     bool builtAsFirstPanel = false;
     bool editableElsewhere = false;
+    // The table models' edits reach geometryChanged (see watchTableModels).
+    bool watched = false;
 };
