@@ -507,6 +507,20 @@ bool PlaneModel::rebuildTakesLong() const
     return work > 1000 * 1000;
 }
 
+bool PlaneModel::givenUpWhileReplaced() const
+{
+    return state == DocumentState::Shown
+           && estimatedBytes(DocumentLimits::planeSize(panelsModel.getPanels())) > keptDuringRebuild;
+}
+
+bool PlaneModel::roomForAnotherLikeIt() const
+{
+    // The estimate is about what a plane holds; a quarter more for what
+    // building it takes on the way.
+    const long long bytes = estimatedBytes(DocumentLimits::planeSize(panelsModel.getPanels()));
+    return MemoryReserve::hasRoomFor(std::size_t(bytes + bytes / 4));
+}
+
 bool PlaneModel::planeBeingBuilt()
 {
     return theInstance && theInstance->building;
@@ -577,7 +591,7 @@ PlaneModel::BuildResult PlaneModel::buildPlane(const serializedPlanformixData& d
     // the memory at once: it is held as a document meanwhile and built
     // again where the new one is stopped or runs out of memory.
     const bool wasShown = state == DocumentState::Shown;
-    if (wasShown && estimatedBytes(DocumentLimits::planeSize(panelsModel.getPanels())) > keptDuringRebuild) {
+    if (givenUpWhileReplaced()) {
         try {
             serializedPlanformixData kept;
             saveViewData(kept);

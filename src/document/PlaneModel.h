@@ -86,6 +86,13 @@ public:
     // Whether rebuilding every panel of the plane takes long enough (about
     // a second of one core) to want its progress shown.
     bool rebuildTakesLong() const;
+    // Whether the plane is large enough to be given up while another
+    // document is built in its place; when that one cannot be built, the
+    // memory the attempt took may not let this one be built again.
+    bool givenUpWhileReplaced() const;
+    // Whether a plane of this one's size could be built now beside it, so
+    // that replacing it by a plane much like it can be expected to succeed.
+    bool roomForAnotherLikeIt() const;
     // A document is being built: the plane must not change meanwhile.
     static bool planeBeingBuilt();
     // Keeps a change to the plane that arrives while a document is built,

@@ -360,6 +360,13 @@ bool PanelsTable::commitRootPanelAway()
     if (!model->findPanelById(data.getId(), row) || row != 0 || model->getNoOfPanels() < 2
         || !plane->rebuildTakesLong())
         return false;
+    // A plane that goes while the changed one is built might not be built
+    // again where that one found no room. Where there is no room for a
+    // plane like it beside it, the panels are rebuilt in place instead,
+    // which needs memory for one plane (the document before the change is
+    // kept as bytes meanwhile, to put it back should that fail too).
+    if (plane->givenUpWhileReplaced() && !plane->roomForAnotherLikeIt())
+        return false;
     auto* files = dynamic_cast<FileManager*>(plane->findObserverByName(QStringLiteral("FileManager")));
     if (!files)
         return false;
@@ -384,6 +391,12 @@ bool PanelsTable::commitRootPanelAway()
 
 void PanelsTable::baseDataChanged()
 {
+    // The empty plane of a held document takes no panel: the dialog stays
+    // open with what was typed.
+    if (refusedWhileNotShown()) {
+        panelDialog->keepOpen();
+        return;
+    }
     // Up to the rebuild, which refuses a shortage itself, nothing of the
     // plane has changed.
     bool away = false;
@@ -433,6 +446,14 @@ void PanelsTable::baseDataChanged()
         if (!compared)
             std::string().swap(before);
         restoreAfterMemoryFailure(std::move(before));
+        // What was typed stays in the dialog, to be tried again once memory
+        // allows; its neighbours are the plane's panels now.
+        int row = -1;
+        if (!model->findPanelById(data.getId(), row))
+            row = model->getNoOfPanels();
+        panelDialog->rebuildAlignSparMenu(0, model->getPanel(row - 1));
+        panelDialog->rebuildAlignSparMenu(1, model->getPanel(row + 1));
+        panelDialog->keepOpen();
         return;
     }
     std::string after;
