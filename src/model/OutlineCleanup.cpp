@@ -9,9 +9,7 @@
 
 namespace {
 
-// Points closer than this (in mm) are one to a cutter, and surfaces that
-// come so close touch.
-constexpr float samePointMm = 0.001f;
+constexpr float samePointMm = OutlineRuns::samePointMm;
 
 float distanceToSegmentXY(const Vector3D& p, const Vector3D& a, const Vector3D& b)
 {
@@ -115,16 +113,16 @@ namespace {
 
 // Working lists of the passes, kept per thread so that finishing a rib
 // costs no allocation once the first rib has sized them.
-std::vector<int>& threadRuns()
-{
-    thread_local std::vector<int> runs;
-    return runs;
-}
-
 std::vector<int>& threadCorners()
 {
     thread_local std::vector<int> corners;
     return corners;
+}
+
+OutlineRuns& threadOutlineRuns()
+{
+    thread_local OutlineRuns runs;
+    return runs;
 }
 
 std::vector<OutlineCleanup::Span>& threadSpans(int which)
@@ -133,82 +131,30 @@ std::vector<OutlineCleanup::Span>& threadSpans(int which)
     return spans[which];
 }
 
+CloseSegments& threadCloseSegments()
+{
+    thread_local CloseSegments closeSegments;
+    return closeSegments;
+}
+
+std::vector<AngleInfo>& threadTurns()
+{
+    thread_local std::vector<AngleInfo> turns;
+    return turns;
+}
+
 } // namespace
 
 OutlineCleanup::OutlineCleanup(PointList& outline, const PointList& camberLine, float scale)
-    : outline(outline), camberLine(camberLine), scale(scale), runStarts(threadRuns()), sweep(threadSpans(0)), merged(threadSpans(1))
+    : outline(outline), camberLine(camberLine), scale(scale), runs(threadOutlineRuns()), runStarts(runs.starts),
+      sweep(threadSpans(0)), merged(threadSpans(1)), runPoints(runs.points), corners(threadCorners()),
+      closeSegments(threadCloseSegments())
 {
 }
 
 void OutlineCleanup::collectTurns(const PointList& outline, std::vector<AngleInfo>& turns, float scale)
 {
-    turns.clear();
-    const int n = int(outline.size());
-    if (n == 0) {
-        return;
-    }
-    // Points closer than 0.001 mm to the last point kept are skipped. A turn
-    // is judged at every kept point but the first and the last two, so the
-    // turn at one kept point is judged as soon as the kept point two further
-    // on is found; the last four kept indices are all that is needed. (A list
-    // of all kept indices cost two heap allocations per rib, above the size
-    // at which the allocator sweeps all its freed small blocks together.)
-    int kept[4] = {0, 0, 0, 0};
-    int keptCount = 1;
-    // The steps between the last four kept points, oldest first, with their
-    // lengths: the length measured when a point is kept is the step's own,
-    // so the turn test needs no square root of its own and no point is read
-    // twice.
-    struct Step {
-        float dx;
-        float dy;
-        float length;
-    };
-    Step steps[3] = {};
-    float lastX = outline[0]->getX();
-    float lastY = outline[0]->getY();
-    for (int j = 1; j < n; ++j) {
-        const Vector3D& point = *outline[j];
-        const float x = point.getX();
-        const float y = point.getY();
-        const float ex = lastX - x;
-        const float ey = lastY - y;
-        const float length = std::sqrt(ex * ex + ey * ey);
-        if (length * scale < 0.001f) {
-            continue;
-        }
-        kept[0] = kept[1];
-        kept[1] = kept[2];
-        kept[2] = kept[3];
-        kept[3] = j;
-        steps[0] = steps[1];
-        steps[1] = steps[2];
-        steps[2] = Step{x - lastX, y - lastY, length};
-        lastX = x;
-        lastY = y;
-        if (++keptCount < 4) {
-            continue;
-        }
-        // The turn from step u to step v, judged as Vertex::getAngle2D
-        // judges it.
-        const Step& u = steps[0];
-        const Step& v = steps[1];
-        const float product = u.length * v.length;
-        if (product == 0.0f) {
-            continue;
-        }
-        const float k = u.dx * v.dy - u.dy * v.dx;
-        int turn = k > 0.0f ? AngleInfo::CounterClockwise : (k < 0.0f ? AngleInfo::Clockwise : AngleInfo::Straight);
-        const float cosAngle =
-            static_cast<float>((static_cast<double>(u.dx) * v.dx + static_cast<double>(u.dy) * v.dy) / product);
-        if (cosAngle < -0.999f) {
-            turn = AngleInfo::Reversal;
-        }
-        if (turn == AngleInfo::Reversal
-            || ((turn == AngleInfo::Clockwise || turn == AngleInfo::CounterClockwise) && std::fabs(cosAngle) < 0.7f)) {
-            turns.emplace_back(turn, cosAngle, kept[1]);
-        }
-    }
+    OutlineRuns::collectTurns(outline, turns, scale);
 }
 
 float OutlineCleanup::camberYAt(const PointList& camberLine, float x)
@@ -248,13 +194,41 @@ void OutlineCleanup::cleanOutline()
     if (!(scale > 0.0f)) {
         return;
     }
-    flattenNarrowTurns();
+    // One walk along the outline finds its runs and where it may turn
+    // sharply. Where the runs are the points the turn list keeps, the turn
+    // list is taken from them; where the turns leave the outline as it was,
+    // so are the first pass's runs and corners.
+    std::vector<AngleInfo>& turns = threadTurns();
+    if (runs.gather(outline, scale)) {
+        runs.turnsOfRuns(turns);
+    } else {
+        collectTurns(outline, turns, scale);
+    }
+    int first = 0;
+    int last = -1;
+    if (flattenNarrowTurns(turns, first, last)) {
+        runs.gatherAgain(outline, scale, first, last);
+    }
+    runs.close(outline, scale);
+    bool gathered = true;
     // Each pass mends one fault and may uncover the next; every pass makes
     // a point one with its neighbours, so they end within the point count.
     const int most = int(outline.size());
     for (int pass = 0; pass < most; ++pass) {
-        collectRuns();
-        if ((plainlyUncrossed() || !cutLoop()) && !foldReversal() && !takeOffNarrowFeature()) {
+        if (!gathered) {
+            collectRuns();
+        }
+        if (mayCross() && !plainlyUncrossed() && cutLoop()) {
+            gathered = false;
+            continue;
+        }
+        if (gathered) {
+            runs.cornersOfSharpRuns(corners);
+        } else {
+            runs.collectCorners(corners);
+        }
+        gathered = false;
+        if (!foldReversal() && !takeOffNarrowFeature()) {
             break;
         }
     }
@@ -295,15 +269,20 @@ void OutlineCleanup::joinCrossedPairs()
     }
 }
 
-void OutlineCleanup::flattenNarrowTurns()
+bool OutlineCleanup::flattenNarrowTurns(const std::vector<AngleInfo>& turns, int& first, int& last)
 {
     const float limit = 0.5f / scale;
-    std::vector<AngleInfo> turns;
-    collectTurns(outline, turns, scale);
     const int m = int(turns.size());
+    bool moved = false;
     if (m < 3) {
-        return;
+        return moved;
     }
+    // The points moved, from first to last.
+    auto movedPoints = [&](int from, int to) {
+        first = moved ? std::min(first, from) : from;
+        last = moved ? std::max(last, to) : to;
+        moved = true;
+    };
     auto pointOf = [&](int t) -> Vector3D& { return *outline[turns[t].getIndex()]; };
     auto turnOf = [&](int t) { return turns[t].getTurn(); };
 
@@ -355,12 +334,12 @@ void OutlineCleanup::flattenNarrowTurns()
                 && pointOf(i + 1).distanceXY(pointOf(i + 2)) < limit
                 && pointOf(i).distanceXY(pointOf(i + 3)) < 2.0f * limit
                 && keepsToItsCorners({i, i + 1, i + 2, i + 3})) {
-                repairTurns(turns, i, i + 3);
+                movedPoints(turns[i + 1].getIndex(), repairTurns(turns, i, i + 3));
                 i += 3;
             } else if (turnOf(i + 1) == 3 && turnOf(i + 2) == 0
                        && pointOf(i).distanceXY(pointOf(i + 2)) < limit
                        && keepsToItsCorners({i, i + 1, i + 2})) {
-                repairTurns(turns, i, i + 2);
+                movedPoints(turns[i + 1].getIndex(), repairTurns(turns, i, i + 2));
                 i += 2;
             } else {
                 ++i;
@@ -377,16 +356,18 @@ void OutlineCleanup::flattenNarrowTurns()
             for (int k = start; k <= end; ++k) {
                 setCoordinates(*outline[k], base);
             }
+            movedPoints(start, end);
             ++i;
         } else {
             ++i;
         }
     }
+    return moved;
 }
 
 // Moves the short stretch between the corners first and last flush with the
 // corner that lies farther from the camber line.
-void OutlineCleanup::repairTurns(const std::vector<AngleInfo>& turns, int first, int last)
+int OutlineCleanup::repairTurns(const std::vector<AngleInfo>& turns, int first, int last)
 {
     const int f = turns[first].getIndex();
     const int f1 = turns[first + 1].getIndex();
@@ -406,9 +387,12 @@ void OutlineCleanup::repairTurns(const std::vector<AngleInfo>& turns, int first,
     for (int k = f1; k <= l1; ++k) {
         *outline[k] += shift;
     }
+    int moved = l - 1;
     for (int k = l1 + 1; k < n && *outline[k] == corner; ++k) {
         *outline[k] += shift;
+        moved = std::max(moved, k);
     }
+    return std::max(moved, l1);
 }
 
 // The outline as a cutter runs it: each run holds the points that lie
@@ -417,25 +401,7 @@ void OutlineCleanup::repairTurns(const std::vector<AngleInfo>& turns, int first,
 // of every run, in order.
 const std::vector<int>& OutlineCleanup::collectRuns()
 {
-    runStarts.clear();
-    const int n = int(outline.size());
-    if (n == 0) {
-        return runStarts;
-    }
-    const float reach = samePointMm / scale;
-    const float reachSquared = reach * reach;
-    runStarts.push_back(0);
-    for (int j = 1; j < n; ++j) {
-        if (outline[runStarts.back()]->distanceSquaredXY(*outline[j]) >= reachSquared) {
-            runStarts.push_back(j);
-        }
-    }
-    // A run r holds the points from its start up to the next run's start,
-    // round the end of the list for the last run and the closing one.
-    while (runStarts.size() > 1 && outline[runStarts.back()]->distanceSquaredXY(*outline[0]) < reachSquared) {
-        runStarts.front() = runStarts.back();
-        runStarts.pop_back();
-    }
+    runs.collect(outline, scale);
     return runStarts;
 }
 
@@ -529,6 +495,42 @@ bool OutlineCleanup::plainlyUncrossed() const
     return true;
 }
 
+// Whether any two segments of the runs meet or touch, as cutLoop would
+// find them: where none do, there is no loop to search for. Most outlines
+// are so, and are passed over in a walk or two along them.
+bool OutlineCleanup::mayCross()
+{
+    const int m = int(runStarts.size());
+    if (m < 4) {
+        return false;
+    }
+    Vector3D at;
+    return closeSegments.find(runPoints.data(), m, samePointMm / scale,
+                              [&](int low, int high) { return segmentsClose(low, high, at); });
+}
+
+// Whether run segments low and high (low < high, not neighbours) cross, or
+// touch where the way round from one to the other is longer than a cutter's
+// kerf: only such a touch closes a loop. at is set to where they meet.
+bool OutlineCleanup::segmentsClose(int low, int high, Vector3D& at) const
+{
+    const int m = int(runStarts.size());
+    auto point = [&](int r) -> const Vector3D& { return *outline[size_t(runStarts[size_t(r % m)])]; };
+    if (segmentsMeet(point(low), point(low + 1), point(high), point(high + 1), at)) {
+        return true;
+    }
+    const float touch = samePointMm / scale;
+    if (!segmentsTouch(point(low), point(low + 1), point(high), point(high + 1), touch, at)) {
+        return false;
+    }
+    const float kerf = 0.01f / scale;
+    double way = 0.0;
+    for (int r = low + 1; r < high && way <= kerf; ++r) {
+        way += point(r).distanceXY(point(r + 1));
+    }
+    return way > kerf;
+}
+
 // Where the outline crosses itself, the stretch between the two crossing
 // segments is a loop turned inside out: both sheets have sunk a thin nose
 // or tail through each other. The shorter side of the crossing (the loop,
@@ -581,10 +583,7 @@ bool OutlineCleanup::cutLoop()
     sweep.resize(size_t(m));
     std::merge(merged.begin(), merged.begin() + nose, merged.begin() + nose, merged.end(), sweep.begin(),
                [](const Span& a, const Span& b) { return a.minX < b.minX; });
-    // A touch closes a loop only where the way round it is longer than a
-    // cutter's kerf.
     const float touch = samePointMm / scale;
-    const float kerf = 0.01f / scale;
     Vector3D at;
     for (size_t i = 0; i < sweep.size(); ++i) {
         const int s = sweep[i].segment;
@@ -599,17 +598,8 @@ bool OutlineCleanup::cutLoop()
             if (high - low == 1 || (low == 0 && high == m - 1)) {
                 continue;
             }
-            if (!segmentsMeet(point(low), point(low + 1), point(high), point(high + 1), at)) {
-                if (!segmentsTouch(point(low), point(low + 1), point(high), point(high + 1), touch, at)) {
-                    continue;
-                }
-                double way = 0.0;
-                for (int r = low + 1; r < high && way <= kerf; ++r) {
-                    way += point(r).distanceXY(point(r + 1));
-                }
-                if (way <= kerf) {
-                    continue;
-                }
+            if (!segmentsClose(low, high, at)) {
+                continue;
             }
             // The loop is the side turned inside out, or the side with next
             // to no width left, where both surfaces were clipped onto one
@@ -677,7 +667,7 @@ bool OutlineCleanup::foldReversal()
         return false;
     }
     auto point = [&](int r) -> const Vector3D& { return *outline[size_t(runStarts[size_t((r + m) % m)])]; };
-    for (int r = 0; r < m; ++r) {
+    auto folds = [&](int r) {
         const Vector3D& before = point(r - 1);
         const Vector3D& here = point(r);
         const Vector3D& after = point(r + 1);
@@ -694,8 +684,22 @@ bool OutlineCleanup::foldReversal()
             setRun(r, nearer.getX(), nearer.getY());
             return true;
         }
+        return false;
+    };
+    // Such a turn is a corner too, whatever the rounding of the corner test,
+    // and one where the steps run against each other even in float: between
+    // the first and the last run only those corners need a look.
+    if (folds(0)) {
+        return true;
     }
-    return false;
+    const CloseSegments::Point* p = runPoints.data();
+    for (const int r : corners) {
+        const float dot = (p[r].x - p[r - 1].x) * (p[r + 1].x - p[r].x) + (p[r].y - p[r - 1].y) * (p[r + 1].y - p[r].y);
+        if (dot < 0.0f && folds(r)) {
+            return true;
+        }
+    }
+    return folds(m - 1);
 }
 
 // Whatever is left standing out of the outline or cut into it between two
@@ -714,26 +718,10 @@ bool OutlineCleanup::takeOffNarrowFeature()
     if (m < 4) {
         return false;
     }
-    std::vector<int>& corners = threadCorners();
-    corners.clear();
-    auto point = [&](int r) -> const Vector3D& { return *outline[size_t(runStarts[size_t(r)])]; };
-    // The corners the trailing edge closes over are no feature's. Each step
-    // is read once, as the way into the next corner.
-    float ux = point(1).getX() - point(0).getX();
-    float uy = point(1).getY() - point(0).getY();
-    for (int r = 1; r + 1 < m; ++r) {
-        const Vector3D& here = point(r);
-        const Vector3D& after = point(r + 1);
-        const float vx = after.getX() - here.getX();
-        const float vy = after.getY() - here.getY();
-        // A turn of more than 45.6 degrees, the turn list's sharp turn.
-        const float dot = ux * vx + uy * vy;
-        if (dot < 0.0f || dot * dot < 0.49f * (ux * ux + uy * uy) * (vx * vx + vy * vy)) {
-            corners.push_back(r);
-        }
-        ux = vx;
-        uy = vy;
-    }
+    // A feature's corners lie less than 2 mm apart, as narrowBetween first
+    // asks; most pairs of corners are told apart here by that alone.
+    const float limit = 0.5f / scale;
+    const float rootLimit = 16.0f * limit * limit;
     // A feature spans a few corners at most: a tongue four, a jagged wall
     // a handful.
     const size_t span = 8;
@@ -741,6 +729,13 @@ bool OutlineCleanup::takeOffNarrowFeature()
     double sense = 0.0;
     for (size_t a = 0; a < corners.size(); ++a) {
         for (size_t b = std::min(corners.size() - 1, a + span); b > a; --b) {
+            const CloseSegments::Point& f = runPoints[size_t(corners[a])];
+            const CloseSegments::Point& g = runPoints[size_t(corners[b])];
+            const float dx = f.x - g.x;
+            const float dy = f.y - g.y;
+            if (dx * dx + dy * dy >= rootLimit) {
+                continue;
+            }
             bool wholeEnd = false;
             if (narrowBetween(corners[a], corners[b], sense, wholeEnd)) {
                 if (wholeEnd) {

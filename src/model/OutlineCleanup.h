@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "foundation/AngleInfo.h"
+#include "foundation/CloseSegments.h"
+#include "model/OutlineRuns.h"
 
 class Vector3D;
 
@@ -45,9 +47,11 @@ public:
 
 private:
     void joinCrossedPairs();
-    void flattenNarrowTurns();
-    void repairTurns(const std::vector<AngleInfo>& turns, int first, int last);
+    bool flattenNarrowTurns(const std::vector<AngleInfo>& turns, int& first, int& last);
+    int repairTurns(const std::vector<AngleInfo>& turns, int first, int last);
     const std::vector<int>& collectRuns();
+    bool mayCross();
+    bool segmentsClose(int low, int high, Vector3D& at) const;
     void setRun(int run, float x, float y);
     double signedArea(int first, int end, const Vector3D& at) const;
     bool plainlyUncrossed() const;
@@ -63,7 +67,13 @@ private:
     PointList& outline;
     const PointList& camberLine;
     float scale;
+    OutlineRuns& runs;
     std::vector<int>& runStarts;
     std::vector<Span>& sweep;
     std::vector<Span>& merged;
+    // The first point of each run, and the first again after the last.
+    std::vector<CloseSegments::Point>& runPoints;
+    // The runs where the outline turns sharply, between its first and last.
+    std::vector<int>& corners;
+    CloseSegments& closeSegments;
 };
