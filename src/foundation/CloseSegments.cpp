@@ -49,14 +49,24 @@ bool CloseSegments::find(const Point* points, int count, float margin, const std
     if (withinStretches(margin, accept)) {
         return true;
     }
+    // The stretches by their least x: a stretch is set against those that
+    // begin before it ends.
+    std::sort(stretches.begin(), stretches.end(),
+              [](const Stretch& a, const Stretch& b) { return a.minX < b.minX; });
     const size_t n = stretches.size();
     for (size_t i = 0; i < n; ++i) {
+        const Stretch& a = stretches[i];
+        const float end = a.maxX + roomFor(margin, a.size);
         for (size_t j = i + 1; j < n; ++j) {
-            const Stretch& a = stretches[i];
             const Stretch& b = stretches[j];
             const float room = roomFor(margin, std::max(a.size, b.size));
-            if (b.minX > a.maxX + room || a.minX > b.maxX + room || b.minY > a.maxY + room
-                || a.minY > b.maxY + room) {
+            if (b.minX > a.maxX + room) {
+                if (b.minX > end) {
+                    break;
+                }
+                continue;
+            }
+            if (b.minY > a.maxY + room || a.minY > b.maxY + room) {
                 continue;
             }
             // The shorter stretch is walked, the longer searched.
@@ -74,16 +84,20 @@ bool CloseSegments::find(const Point* points, int count, float margin, const std
 // coordinate is finite: one that is not defeats every comparison.
 bool CloseSegments::cutStretches(float margin)
 {
+    // Read through a local pointer: the lists written below could alias the
+    // member.
+    const Point* const p = points;
+    const int n = count;
     int begin = 0;
     float direction = 0.0f;
-    float x = points[0].x;
-    float minY = points[0].y;
+    float x = p[0].x;
+    float minY = p[0].y;
     float maxY = minY;
     float sum = minY;
     const float uprightLimit = 4.0f * margin;
-    for (int s = 0; s < count; ++s) {
-        const float nextX = points[s + 1].x;
-        const float y = points[s + 1].y;
+    for (int s = 0; s < n; ++s) {
+        const float nextX = p[s + 1].x;
+        const float y = p[s + 1].y;
         const float dx = nextX - x;
         x = nextX;
         // How far the segment goes on the stretch's way; as long as the
@@ -93,21 +107,22 @@ bool CloseSegments::cutStretches(float margin)
             addStretch(begin, s, direction, minY, maxY);
             begin = s;
             direction = -direction;
-            minY = points[s].y;
+            minY = p[s].y;
             maxY = minY;
         } else if (along <= uprightLimit) {
             if (direction == 0.0f) {
                 direction = dx > 0.0f ? 1.0f : (dx < 0.0f ? -1.0f : 0.0f);
             }
             if (std::fabs(dx) <= uprightLimit) {
-                upright.push_back(s);
+                const int segment = s;
+                upright.push_back(segment);
             }
         }
         minY = std::min(minY, y);
         maxY = std::max(maxY, y);
         sum += along + y;
     }
-    addStretch(begin, count, direction, minY, maxY);
+    addStretch(begin, n, direction, minY, maxY);
     if (!std::isfinite(sum)) {
         return false;
     }

@@ -727,10 +727,12 @@ bool OutlineCleanup::takeOffNarrowFeature()
     const size_t span = 8;
     // The sign of the outline's area, found once a feature needs it.
     double sense = 0.0;
+    const CloseSegments::Point* const p = runPoints.data();
+    const int* const c = corners.data();
     for (size_t a = 0; a < corners.size(); ++a) {
+        const CloseSegments::Point f = p[c[a]];
         for (size_t b = std::min(corners.size() - 1, a + span); b > a; --b) {
-            const CloseSegments::Point& f = runPoints[size_t(corners[a])];
-            const CloseSegments::Point& g = runPoints[size_t(corners[b])];
+            const CloseSegments::Point& g = p[c[b]];
             const float dx = f.x - g.x;
             const float dy = f.y - g.y;
             if (dx * dx + dy * dy >= rootLimit) {
@@ -776,14 +778,17 @@ bool OutlineCleanup::narrowBetween(int first, int last, double& sense, bool& who
     double length = 0.0;
     double area = 0.0;
     const double longest = 30.0 / scale;
+    const CloseSegments::Point* const p = runPoints.data();
     for (int r = first + 1; r <= last; ++r) {
-        const Vector3D& u = *outline[size_t(runStarts[size_t(r - 1)])];
-        const Vector3D& v = *outline[size_t(runStarts[size_t(r)])];
-        length += u.distanceXY(v);
+        const CloseSegments::Point& u = p[r - 1];
+        const CloseSegments::Point& v = p[r];
+        const float ex = u.x - v.x;
+        const float ey = u.y - v.y;
+        length += std::sqrt(ex * ex + ey * ey);
         if (length >= longest) {
             return false;
         }
-        area += (u.getX() - fx) * (v.getY() - fy) - (u.getY() - fy) * (v.getX() - fx);
+        area += (u.x - fx) * (v.y - fy) - (u.y - fy) * (v.x - fx);
     }
     // Nothing stands out farther than the way out and back is long, so a
     // feature too wide for that is no narrow one whatever its height.

@@ -148,10 +148,15 @@ bool OutlineRuns::gather(const PointList& outline, float scale)
     if (points.size() < size_t(n) + 1) {
         points.resize(size_t(n) + 1);
     }
-    float x = outline[0]->getX();
-    float y = outline[0]->getY();
-    starts[0] = 0;
-    points[0] = {x, y};
+    // Written through local pointers: the list of sharp runs, which grows
+    // on the way, could alias the others' members.
+    Vector3D* const* const from = outline.data();
+    int* const startOut = starts.data();
+    CloseSegments::Point* const pointOut = points.data();
+    float x = from[0]->getX();
+    float y = from[0]->getY();
+    startOut[0] = 0;
+    pointOut[0] = {x, y};
     size_t m = 1;
     bool kept = true;
     // The step into the last run's first point, and its square: none
@@ -160,7 +165,7 @@ bool OutlineRuns::gather(const PointList& outline, float scale)
     float uy = 0.0f;
     float uSquare = 0.0f;
     for (int j = 1; j < n; ++j) {
-        const Vector3D& p = *outline[size_t(j)];
+        const Vector3D& p = *from[j];
         const float px = p.getX();
         const float py = p.getY();
         const float dx = x - px;
@@ -178,15 +183,16 @@ bool OutlineRuns::gather(const PointList& outline, float scale)
         const float vx = px - x;
         const float vy = py - y;
         if (mayTurnSharply(ux, uy, uSquare, vx, vy, square)) {
-            sharpRuns.push_back(int(m) - 1);
+            const int run = int(m) - 1;
+            sharpRuns.push_back(run);
         }
         ux = vx;
         uy = vy;
         uSquare = square;
         x = px;
         y = py;
-        starts[m] = j;
-        points[m] = {x, y};
+        startOut[m] = j;
+        pointOut[m] = {x, y};
         ++m;
     }
     starts.resize(m);
