@@ -1,11 +1,14 @@
 #include "OutlineCheck.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -16,6 +19,7 @@
 
 #include "BenchWing.h"
 #include "airfoils/Airfoil.h"
+#include "airfoils/AirfoilFile.h"
 #include "airfoils/WingFoils.h"
 #include "document/PlaneModel.h"
 #include "foundation/IdentifiableObject.h"
@@ -309,19 +313,16 @@ double farthestFrom(const std::vector<P>& a, const std::vector<P>& b, double lim
 }
 
 // How far the farthest point of a lies outside the closed outline b, in mm
-// (0 when every point lies inside or on it).
-double farthestOutside(const std::vector<P>& a, const std::vector<P>& b,
-                       const std::vector<std::pair<double, double>>& spars, P* where)
+// (0 when every point lies inside or on it). Slots count like the rest: a
+// covered rib's slot is cut from the sheet's inner face, so it reaches at
+// least as deep as the bare rib's.
+double farthestOutside(const std::vector<P>& a, const std::vector<P>& b, P* where)
 {
     if (b.size() < 3)
         return 0.0;
     const SegmentIndex index(b);
     double farthest = 0.0;
     for (const P& q : a) {
-        // A slot is cut from the surface the spar lies on, the sheet's
-        // inner face on a covered rib: there the two ribs' slots differ.
-        if (withinSpar(spars, q.x))
-            continue;
         // Crossings of b above q, counted on segments whose x range holds
         // q.x half-open, so a shared end is counted once.
         int above = 0;
@@ -479,16 +480,17 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
         }
         // Sheets take from a rib, never add to it.
         P outAt{0.0, 0.0};
-        const double out = farthestOutside(passes, other, spars, &outAt);
+        const double out = farthestOutside(passes, other, &outAt);
         if (out > 0.25) {
             ++tally.outside;
             tally.worstOutside = std::max(tally.worstOutside, out);
-            tally.note(QStringLiteral("%1 at %2: %3 mm outside the bare rib at (%4, %5)")
+            tally.note(QStringLiteral("%1 at %2: %3 mm outside the bare rib at (%4, %5)%6")
                            .arg(where)
                            .arg(rib.position)
                            .arg(out)
                            .arg(outAt.x, 0, 'f', 2)
-                           .arg(outAt.y, 0, 'f', 2));
+                           .arg(outAt.y, 0, 'f', 2)
+                           .arg(withinSpar(spars, outAt.x) ? QStringLiteral(", in a slot") : QString()));
         }
     }
 }
@@ -543,6 +545,138 @@ std::vector<Extras> extrasKinds()
     return kinds;
 }
 
+// The public sections swept, from ../shared/airfoils-public (test data
+// read in place, never shipped): thin tips of 4-7 %, medium, thick and
+// very thick ones; few points (31-33) and many (up to 399); blunt trailing
+// edges; sharp noses.
+const char* const publicSections[] = {
+    "as6091.dat", "mid010.dat",  "mid020.dat",  "BE5030FVNC2t.dat", "ag19.dat",     "goe590.dat",
+    "ag08.dat",   "as6096.dat",  "as6099.dat",  "mid153a.dat",      "hn979d.dat",   "naca0007.dat",
+    "mh22.dat",   "sd7003.dat",  "e385.dat",    "hq209.dat",        "usa26.dat",    "sg6043.dat",
+    "mh18b.dat",  "naca651212.dat", "goe611.dat", "fx63143.dat",    "e587.dat",     "naca0030.dat"};
+const int publicThinTips = 12;
+
+// The public sections as roots with a thin public tip, and as tips of the
+// shipped CLARK Y, at full and at small chords; every LE type (types 2 to 4
+// cut nothing, and take turns); a square spar at 25 % with sheet bands
+// ending ahead of, inside and behind its slots; a tilted slot at 45 % with a
+// band starting at its rear wall; one- and both-sided 1 and 2.5 mm sheets;
+// mid-chord bands; TE pieces.
+bool publicSweep(Tally& sweep, int shardIndex, int shardCount)
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../../../shared/airfoils-public");
+    const QString dir = qEnvironmentVariable("OUTLINE_CHECK_PUBLIC", folder);
+    WingFoils* library = WingFoils::instance();
+    QStringList names;
+    for (const char* file : publicSections) {
+        const QString path = QDir(dir).absoluteFilePath(QString::fromLatin1(file));
+        QString name = library->airfoilOfFile(path);
+        if (name.isEmpty()) {
+            if (Airfoil* foil = library->loadAirfoilFile(path, AirfoilFileType::Dat)) {
+                name = foil->getName();
+                library->addAirfoil(foil, path);
+            }
+        }
+        if (name.isEmpty()) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
+            return false;
+        }
+        names << name;
+    }
+    struct Pair {
+        QString root;
+        QString tip;
+        float rootChord;
+        float tipChord;
+    };
+    std::vector<Pair> pairs;
+    // Examples name the sections by file.
+    QStringList files;
+    for (const char* file : publicSections)
+        files << QFileInfo(QString::fromLatin1(file)).baseName();
+    for (int k = 0; k < names.size(); ++k) {
+        const QString& thin = names[(k * 5 + 3) % publicThinTips];
+        pairs.push_back({names[k], thin, 200.0f, 100.0f});
+        pairs.push_back({QStringLiteral("CLARK Y AIRFOIL"), names[k], 200.0f, 120.0f});
+        pairs.push_back({names[k], thin == names[k] ? names[(k + 1) % publicThinTips] : thin, 100.0f, 45.0f});
+    }
+    const TEData tePiece(1, 15.0f, true, 20.0f, 10.0f, 2.0f);
+    std::vector<Extras> extras;
+    extras.push_back({"plain", TEData(), SparList()});
+    extras.push_back({"TE piece", tePiece, SparList()});
+    Extras at25{"square spar at 25 %", tePiece, SparList()};
+    at25.spars.addSpar(SparDefinition("main", SparType::Square, 1, 100, 25.0f, 25.0f, true, false));
+    extras.push_back(at25);
+    Extras at45{"tilted slot at 45 %", TEData(), SparList()};
+    at45.spars.addSpar(SparDefinition("rear", SparType::Square, 1, 100, 45.0f, 45.0f, true, false));
+    extras.push_back(at45);
+    // Bands as start and length in percent of the chord: ending ahead of,
+    // inside and behind a slot at 25 %, from the rear wall of one at 45 %,
+    // mid-chord, the whole chord.
+    const std::pair<float, float> bands[] = {{0.0f, 22.0f}, {0.0f, 25.0f}, {0.0f, 28.0f},
+                                             {47.5f, 52.5f}, {35.0f, 25.0f}, {0.0f, 100.0f}};
+    const int ribs = 4;
+    int pairIndex = -1;
+    for (const Pair& pair : pairs) {
+        if (++pairIndex % shardCount != shardIndex)
+            continue;
+        const int otherLE = std::array<int, 4>{0, 2, 3, 4}[size_t(pairIndex / 3 % 4)];
+        for (int le : {1, otherLE}) {
+            for (const Extras& extra : extras) {
+                const auto build = [&](const SheetingStripList& strips, const CoveringDefinition& covering) {
+                    return PanelBaseData(1, "Panel", pair.root, pair.tip, pair.rootChord, pair.tipChord, 0.0f,
+                                         362.0f, 0.0f, 0.0f, false, false, true, 2.0f, ribs, 150.0f, 1.0f, 1.0f,
+                                         nullptr, LEData(le, 8.0f), extra.te, extra.spars, strips, covering,
+                                         BuildingTabData(), RibCombList());
+                };
+                const PanelBaseData bare = build(SheetingStripList(), CoveringDefinition());
+                const QString base = QStringLiteral("%1/%2 %3-%4 mm LE %5 %6")
+                                         .arg(files.value(names.indexOf(pair.root), QStringLiteral("clarky")),
+                                              files.value(names.indexOf(pair.tip)))
+                                         .arg(pair.rootChord)
+                                         .arg(pair.tipChord)
+                                         .arg(le)
+                                         .arg(extra.name);
+                checkPanel(sweep, base, bare, nullptr, 0.0f);
+                for (bool standard : {false, true}) {
+                    for (int sides : {1, 2, 3}) {
+                        const bool upper = sides & 1;
+                        const bool lower = sides & 2;
+                        for (float sheet : {1.0f, 2.5f}) {
+                            for (const auto& band : bands) {
+                                CoveringDefinition covering;
+                                SheetingStripList strips;
+                                if (standard) {
+                                    // The standard covering runs from the nose.
+                                    if (band.first > 0.0f)
+                                        continue;
+                                    covering = CoveringDefinition(SheetingType::Standard, band.second, sheet, 0,
+                                                                  true, upper, lower);
+                                } else {
+                                    covering.setSheetingType(SheetingType::Advanced);
+                                    strips.append(SheetingStripDefinition("band", 0, 1, ribs, band.second,
+                                                                          band.second, sheet, lower, upper, true,
+                                                                          false, band.first, 0.0f, false, false));
+                                }
+                                const PanelBaseData covered = build(strips, covering);
+                                checkPanel(sweep,
+                                           QStringLiteral("%1, %2 %3 mm %4-%5 % sides %6")
+                                               .arg(base, standard ? "standard" : "advanced")
+                                               .arg(sheet)
+                                               .arg(band.first)
+                                               .arg(band.first + band.second)
+                                               .arg(sides),
+                                           covered, &bare, sheet);
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+    return true;
+}
+
 void print(const char* title, const Tally& t, bool examples)
 {
     std::printf("%s: %ld ribs; crossing %ld (longest loop %.3f mm); point passed twice %ld; narrow features %ld "
@@ -584,6 +718,21 @@ int checkOutlines(const QString& mode)
         PlaneModel::instance()->clear();
     }
 
+    // OUTLINE_CHECK_SHARD=k/n checks only every n-th pair from the k-th, so
+    // that n processes share a sweep.
+    const QStringList shard = qEnvironmentVariable("OUTLINE_CHECK_SHARD").split('/');
+    const int shardCount = shard.size() == 2 ? std::max(1, shard[1].toInt()) : 1;
+    const int shardIndex = shard.size() == 2 ? shard[0].toInt() : 0;
+    if (mode == QLatin1String("public")) {
+        Tally publicTally;
+        const bool read = publicSweep(publicTally, shardIndex, shardCount);
+        std::cout.rdbuf(saved);
+        if (!read)
+            return 1;
+        print("public sections", publicTally, true);
+        return 0;
+    }
+
     QStringList foils;
     for (const auto& entry : WingFoils::instance()->getAirfoils())
         foils << entry.first;
@@ -598,11 +747,6 @@ int checkOutlines(const QString& mode)
     Tally sweep;
     const std::vector<Extras> extras = extrasKinds();
     const int ribs = 4;
-    // OUTLINE_CHECK_SHARD=k/n checks only every n-th pair from the k-th, so
-    // that n processes share a sweep.
-    const QStringList shard = qEnvironmentVariable("OUTLINE_CHECK_SHARD").split('/');
-    const int shardCount = shard.size() == 2 ? std::max(1, shard[1].toInt()) : 1;
-    const int shardIndex = shard.size() == 2 ? shard[0].toInt() : 0;
     int pairIndex = -1;
     for (const auto& pair : pairs) {
         if (++pairIndex % shardCount != shardIndex)
@@ -652,8 +796,14 @@ int checkOutlines(const QString& mode)
             }
         }
     }
+    Tally publicTally;
+    const bool read = quick || publicSweep(publicTally, shardIndex, shardCount);
     std::cout.rdbuf(saved);
     print("benchmark wings", documents, verbose);
     print("sweep", sweep, verbose);
+    if (!read)
+        return 1;
+    if (!quick)
+        print("public sections", publicTally, verbose);
     return 0;
 }
