@@ -43,6 +43,18 @@ void setMeanNormal(Vector3D& point, const Vector3D& a, const Vector3D& b)
     }
 }
 
+// A point put in between a and b at x takes over the sheets' shift of the
+// surface there in proportion.
+void setMeanShift(Vector3D& point, const Vector3D& a, const Vector3D& b)
+{
+    if (a.getAuxA() == 0.0f && a.getAuxB() == 0.0f && b.getAuxA() == 0.0f && b.getAuxB() == 0.0f) {
+        return;
+    }
+    const float dx = b.getX() - a.getX();
+    const float t = dx != 0.0f ? (point.getX() - a.getX()) / dx : 0.0f;
+    point.setAux(a.getAuxA() + t * (b.getAuxA() - a.getAuxA()), a.getAuxB() + t * (b.getAuxB() - a.getAuxB()));
+}
+
 // Makes points[i] a copy of source, appending when the list is shorter. The
 // rib rebuild refills the points (and the list storage) of the previous
 // geometry this way instead of freeing them and allocating as many again.
@@ -699,8 +711,10 @@ bool RibDefinition::splitAtChordPosition(float distance, float xLE, float xTE, i
     }
     Vector3D* upper = new Vector3D(s.x, interpolateY(s.a, s.b, s.x), outline[s.a]->getZ());
     setMeanNormal(*upper, *outline[s.a], *outline[s.b]);
+    setMeanShift(*upper, *outline[s.a], *outline[s.b]);
     Vector3D* lower = new Vector3D(s.x, interpolateY(s.c - 1, s.c, s.x), outline[s.c]->getZ());
     setMeanNormal(*lower, *outline[s.c - 1], *outline[s.c]);
+    setMeanShift(*lower, *outline[s.c - 1], *outline[s.c]);
 
     outline.insert(outline.begin() + s.c, lower);
     outline.insert(outline.begin() + s.a + 1, upper);
@@ -720,6 +734,26 @@ bool RibDefinition::getHeightsAtChordPosition(float distance, float xLE, float x
     }
     yUpper = interpolateY(s.a, s.b, s.x);
     yLower = interpolateY(s.c - 1, s.c, s.x);
+    return true;
+}
+
+bool RibDefinition::getSheetShiftXAtChordPosition(float distance, float xLE, float xTE, float& upperX,
+                                                  float& lowerX) const
+{
+    const PointList& outline = geometry().outline;
+    Station s;
+    if (!findStation(distance, xLE, xTE, s)) {
+        upperX = 0.0f;
+        lowerX = 0.0f;
+        return false;
+    }
+    const auto shiftAt = [&](const Vector3D& a, const Vector3D& b) {
+        const float dx = b.getX() - a.getX();
+        const float t = dx != 0.0f ? (s.x - a.getX()) / dx : 0.0f;
+        return a.getAuxA() + t * (b.getAuxA() - a.getAuxA());
+    };
+    upperX = shiftAt(*outline[s.a], *outline[s.b]);
+    lowerX = shiftAt(*outline[s.c - 1], *outline[s.c]);
     return true;
 }
 

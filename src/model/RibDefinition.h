@@ -141,11 +141,19 @@ public:
     static void rotateParts(PartList& parts, const Vector3D& axis, double angle);
 
     // Outline queries and edits. Distances along the chord are mm from the
-    // leading edge; xLE and xTE are outline coordinates.
+    // leading edge; xLE and xTE are outline coordinates. While the rib is
+    // cut, an outline point that sheets have sunk carries in its auxiliary
+    // values how far they moved it in x and y, so that later cuts know where
+    // the bare surface is; a split point takes it over from its neighbours,
+    // and the finishing clears it.
     bool splitAtChordPosition(float distance, float xLE, float xTE, int& upperIndex,
                               int& lowerIndex);
     bool getHeightsAtChordPosition(float distance, float xLE, float xTE, float& yUpper,
                                    float& yLower) const;
+    // How far the sheets have moved the upper and the lower surface along x
+    // at the station; false where a split there would fail.
+    bool getSheetShiftXAtChordPosition(float distance, float xLE, float xTE, float& upperX,
+                                       float& lowerX) const;
     static float getPieceDepth(const PointList& points);
     float getLEDepth(float scale) const;
     float getTEDepth(float scale) const;

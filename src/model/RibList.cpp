@@ -260,6 +260,13 @@ void RibList::applyTwist(float angle, float length)
 
 void RibList::finishRib(RibDefinition& rib, float scale)
 {
+    // What the sheets' shift of the surface told the cuts is no part of the
+    // finished rib.
+    if (!rib.getCoveringPolygons().empty()) {
+        for (Vector3D* point : rib.getRibCoords()) {
+            point->setAux(0.0f, 0.0f);
+        }
+    }
     rib.finishOutline(scale);
 }
 

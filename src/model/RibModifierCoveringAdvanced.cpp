@@ -28,7 +28,9 @@ void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, 
     const float shift = -depth;
     for (int i = first; i <= last; ++i) {
         Vector3D& point = *outline[size_t(i)];
-        strip[outer++] = new Vertex(point);
+        Vertex* surface = new Vertex(point);
+        surface->setAux(0.0f, 0.0f);
+        strip[outer++] = surface;
         // Only the coordinates of the sunken position are used: no need to
         // copy the normal (a heap allocation) along with them.
         Vector3D moved(point.getX(), point.getY(), point.getZ());
@@ -38,10 +40,15 @@ void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, 
         // never through the camber line.
         if (point.getX() > clipFromX)
             GLUtils::clipToOutline(point, moved, camberLine);
+        // The point keeps how far the sheets have moved it from the bare
+        // surface: a slot cut later must reach at least as deep as the bare
+        // rib's (see RibDefinition::splitAtChordPosition).
+        point.setAux(point.getAuxA() + moved.getX() - point.getX(), point.getAuxB() + moved.getY() - point.getY());
         point.setX(moved.getX());
         point.setY(moved.getY());
         point.setZ(moved.getZ());
         Vertex* back = new Vertex(point);
+        back->setAux(0.0f, 0.0f);
         back->scaleNormal(-1.0f, -1.0f, 1.0f);
         strip[--inner] = back;
     }

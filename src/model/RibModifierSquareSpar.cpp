@@ -65,13 +65,16 @@ void sink(Vector3D& point, const Slot& slot, float depth)
     }
 }
 
-std::vector<Vector3D> floorOf(const std::vector<Vector3D*>& outline, const Slot& slot, float depth)
+// least, when not empty, holds for each point of the run the depth it
+// sinks at the least.
+std::vector<Vector3D> floorOf(const std::vector<Vector3D*>& outline, const Slot& slot, float depth,
+                              const std::vector<float>& least)
 {
     std::vector<Vector3D> line;
     line.reserve(size_t(slot.to - slot.from + 1));
     for (int i = slot.from; i <= slot.to; ++i) {
         line.emplace_back(outline[i]->getX(), outline[i]->getY(), 0.0f);
-        sink(line.back(), slot, depth);
+        sink(line.back(), slot, least.empty() ? depth : std::max(depth, least[size_t(i - slot.from)]));
     }
     return line;
 }
@@ -116,12 +119,13 @@ float webBetween(const std::vector<Vector3D>& upper, const std::vector<Vector3D>
 // than the rib is thick would cut it in two. 1 where the full depth leaves
 // enough.
 float depthShare(const std::vector<Vector3D*>& outline, const Slot& top, const Slot& bottom, float depth,
-                 float web)
+                 float web, const std::vector<float>& topLeast = {}, const std::vector<float>& bottomLeast = {})
 {
     if (!top.cut && !bottom.cut)
         return 1.0f;
     const auto webAt = [&](float share) {
-        return webBetween(floorOf(outline, top, depth * share), floorOf(outline, bottom, depth * share));
+        return webBetween(floorOf(outline, top, depth * share, topLeast),
+                          floorOf(outline, bottom, depth * share, bottomLeast));
     };
     if (webAt(1.0f) >= web)
         return 1.0f;
@@ -135,6 +139,66 @@ float depthShare(const std::vector<Vector3D*>& outline, const Slot& top, const S
             high = mid;
     }
     return low;
+}
+
+// Whether sheets have sunk any point of the slot's run (see
+// RibDefinition::splitAtChordPosition).
+bool sheeted(const std::vector<Vector3D*>& outline, const Slot& slot)
+{
+    for (int i = slot.from - 1; i <= slot.to + 1; ++i)
+        if (outline[size_t(i)]->getAuxA() != 0.0f || outline[size_t(i)]->getAuxB() != 0.0f)
+            return true;
+    return false;
+}
+
+// Sheeting only takes wood off: where sheets have sunk the surface, a slot
+// is cut from their inner face, and its floor must lie at least as deep as
+// the bare rib's, also where the web to the other side keeps a slot short
+// of its full depth. Fills topLeast and bottomLeast with the depth each
+// point of the runs sinks at the least for that: the bare rib's slot depth
+// less what the sheets have already taken there.
+void leastDepths(const std::vector<Vector3D*>& outline, const Slot& top, const Slot& bottom, float depth,
+                 float web, std::vector<float>& topLeast, std::vector<float>& bottomLeast)
+{
+    if (!sheeted(outline, top) && !sheeted(outline, bottom))
+        return;
+    // The runs as the bare rib has them, with their points beside them.
+    std::vector<Vector3D> bareStore;
+    std::vector<Vector3D*> bare(outline.size(), nullptr);
+    bareStore.reserve(size_t(top.to - top.from + 3 + bottom.to - bottom.from + 3));
+    for (const Slot* slot : {&top, &bottom}) {
+        for (int i = slot->from - 1; i <= slot->to + 1; ++i) {
+            const Vector3D& p = *outline[size_t(i)];
+            bareStore.emplace_back(p.getX() - p.getAuxA(), p.getY() - p.getAuxB(), p.getZ());
+            bare[size_t(i)] = &bareStore.back();
+        }
+    }
+    Slot bareTop = top;
+    Slot bareBottom = bottom;
+    if (top.vertical && top.cut)
+        bareTop.edgeY = std::max(bare[size_t(top.from)]->getY(), bare[size_t(top.to)]->getY());
+    if (bottom.vertical && bottom.cut)
+        bareBottom.edgeY = std::min(bare[size_t(bottom.from)]->getY(), bare[size_t(bottom.to)]->getY());
+    const float bareDepth = depth * depthShare(bare, bareTop, bareBottom, depth, web);
+    for (const auto& side : {std::make_pair(&top, &topLeast), std::make_pair(&bottom, &bottomLeast)}) {
+        const Slot& slot = *side.first;
+        std::vector<float>& least = *side.second;
+        if (!slot.cut)
+            continue;
+        const float normalSquared = slot.normal.getX() * slot.normal.getX() + slot.normal.getY() * slot.normal.getY();
+        for (int i = slot.from; i <= slot.to; ++i) {
+            const Vector3D& p = *outline[size_t(i)];
+            float d = bareDepth;
+            if (slot.vertical) {
+                const float bareEdge = slot.top ? bareTop.edgeY : bareBottom.edgeY;
+                d += slot.top ? slot.edgeY - bareEdge : bareEdge - slot.edgeY;
+            } else if (normalSquared > 0.0f) {
+                // The sheets' shift across the slot's direction of cut.
+                d += (p.getAuxA() * slot.normal.getX() + p.getAuxB() * slot.normal.getY()) / normalSquared;
+            }
+            least.push_back(std::min(depth, std::max(0.0f, d)));
+        }
+    }
 }
 
 } // namespace
@@ -154,6 +218,50 @@ bool RibModifierSquareSpar::splitAtStations(RibDefinition& rib, float front, flo
     // The rear upper point lands ahead of the front one in outline order.
     ++frontUpper;
     ++frontLower;
+    return true;
+}
+
+bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, float rear, float scale,
+                                              int& frontUpper, int& frontLower, int& rearUpper, int& rearLower)
+{
+    const float xLE = rib.getOffsetX();
+    const float xTE = xLE + rib.getChord() / scale;
+    float frontShift[2] = {0.0f, 0.0f};
+    float rearShift[2] = {0.0f, 0.0f};
+    rib.getSheetShiftXAtChordPosition(front, xLE, xTE, frontShift[0], frontShift[1]);
+    rib.getSheetShiftXAtChordPosition(rear, xLE, xTE, rearShift[0], rearShift[1]);
+    if (frontShift[0] == 0.0f && frontShift[1] == 0.0f && rearShift[0] == 0.0f && rearShift[1] == 0.0f)
+        return splitAtStations(rib, front, rear, scale, frontUpper, frontLower, rearUpper, rearLower);
+    // A slot in a sheeted surface is the bare rib's slot moved along its
+    // direction of cut by the sheet, as the surface is: where that
+    // direction leans, its walls move along the chord with it, each side
+    // by its own sheets' shift. Cut at the bare stations, a leaning wall
+    // would leave a sliver of wood inside the bare rib's slot.
+    const float stations[4] = {front + frontShift[0] * scale, rear + rearShift[0] * scale,
+                               front + frontShift[1] * scale, rear + rearShift[1] * scale};
+    if (stations[1] < stations[0] || stations[3] < stations[2])
+        return false;
+    // Each split puts a point into both surfaces; the one on the other
+    // side of each pair lies on its surface and changes nothing.
+    int found[4] = {0, 0, 0, 0};
+    for (int k = 0; k < 4; ++k) {
+        int upper = 0;
+        int lower = 0;
+        if (!rib.splitAtChordPosition(stations[k], xLE, xTE, upper, lower))
+            return false;
+        // The lower point went in first, then the upper one ahead of it.
+        for (int j = 0; j < k; ++j) {
+            if (found[j] >= lower - 1)
+                ++found[j];
+            if (found[j] >= upper)
+                ++found[j];
+        }
+        found[k] = k < 2 ? upper : lower;
+    }
+    frontUpper = found[0];
+    rearUpper = found[1];
+    frontLower = found[2];
+    rearLower = found[3];
     return true;
 }
 
@@ -177,7 +285,7 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
     const float adjustFront = spar.getSquareSparWidthAdjustFront();
     const float adjustBehind = spar.getSquareSparWidthAdjustBehind();
     int F = 0, f = 0, R = 0, r = 0;
-    if (!splitAtStations(rib, p - adjustFront, p + w + adjustBehind, scale, F, f, R, r))
+    if (!splitSlotStations(rib, p - adjustFront, p + w + adjustBehind, scale, F, f, R, r))
         return;
 
     std::vector<Vector3D*>& outline = rib.getRibCoords();
@@ -192,7 +300,11 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
                                    runs.bottomFront, runs.bottomRear, runs.bottomFront);
     // The spar is drawn at its full depth; only its cut into the rib stops
     // short of severing it.
-    const float share = depthShare(outline, topSlot, bottomSlot, height, narrowestWeb / scale);
+    std::vector<float> topLeast;
+    std::vector<float> bottomLeast;
+    leastDepths(outline, topSlot, bottomSlot, height, narrowestWeb / scale, topLeast, bottomLeast);
+    const float share =
+        depthShare(outline, topSlot, bottomSlot, height, narrowestWeb / scale, topLeast, bottomLeast);
     const float cutDepth = share < 1.0f ? height * share : height;
 
     // A slot's part runs from the outline's points beside the slot down to
@@ -203,8 +315,9 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
         Vector3D floorLast(*outline[last]);
         sink(floorFirst, slot, height);
         sink(floorLast, slot, height);
+        const std::vector<float>& least = upper ? topLeast : bottomLeast;
         for (int i = first; i <= last; ++i)
-            sink(*outline[i], slot, cutDepth);
+            sink(*outline[i], slot, least.empty() ? cutDepth : std::max(cutDepth, least[size_t(i - first)]));
         auto* part = upper ? new Rectangle3D(*outline[first - 1], *outline[last + 1], floorLast, floorFirst)
                            : new Rectangle3D(floorLast, floorFirst, *outline[first - 1], *outline[last + 1]);
         // The slot may be cut wider than the spar; the part is the spar.

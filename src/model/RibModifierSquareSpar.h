@@ -24,6 +24,10 @@ public:
     static bool splitAtStations(RibDefinition& rib, float front, float rear, float scale,
                                 int& frontUpper, int& frontLower, int& rearUpper,
                                 int& rearLower);
+    // The slot's two stations split as splitAtStations does, each side's
+    // moved by how far its sheets have moved its surface along the chord.
+    static bool splitSlotStations(RibDefinition& rib, float front, float rear, float scale, int& frontUpper,
+                                  int& frontLower, int& rearUpper, int& rearLower);
 
 private:
     void addWebbing(RibDefinition& rib, const SparDefinition& spar, int pass, float p, float w,

@@ -9,7 +9,9 @@
 #include "model/RibListTableModel.h"
 #include "model/RibModifierCoveringAdvanced.h"
 #include "model/RibModifierCoveringStandard.h"
+#include "model/RibModifierSquareSpar.h"
 #include "model/SheetingStripList.h"
+#include "model/SparDefinition.h"
 
 #include <cmath>
 
@@ -122,6 +124,34 @@ float minX(const std::vector<Vector3D*>& points)
     return m;
 }
 
+// How far the farthest point of a lies outside the closed outline b, in
+// units of the outline (0 when every point lies inside or on it).
+double farthestOutside(const std::vector<Vector3D*>& a, const std::vector<Vector3D*>& b)
+{
+    const size_t n = b.size();
+    double farthest = 0.0;
+    for (const Vector3D* q : a) {
+        bool inside = false;
+        double nearest = 1e30;
+        for (size_t i = 0; i < n; ++i) {
+            const Vector3D& u = *b[i];
+            const Vector3D& v = *b[(i + 1) % n];
+            if ((u.getY() > q->getY()) != (v.getY() > q->getY())
+                && q->getX() < u.getX() + (q->getY() - u.getY()) * (v.getX() - u.getX()) / (v.getY() - u.getY()))
+                inside = !inside;
+            const double dx = double(v.getX()) - u.getX();
+            const double dy = double(v.getY()) - u.getY();
+            const double l = dx * dx + dy * dy;
+            double t = l > 0.0 ? ((q->getX() - u.getX()) * dx + (q->getY() - u.getY()) * dy) / l : 0.0;
+            t = std::min(1.0, std::max(0.0, t));
+            nearest = std::min(nearest, std::hypot(u.getX() + t * dx - q->getX(), u.getY() + t * dy - q->getY()));
+        }
+        if (!inside)
+            farthest = std::max(farthest, nearest);
+    }
+    return farthest;
+}
+
 } // namespace
 
 class TestCovering : public QObject
@@ -141,6 +171,8 @@ private slots:
     void standardCoveringFillsListsOnlyWhereExtended();
     void failedBandLeavesItsOwnListsEmpty();
     void everyCoveringIsValid();
+    void sheetedSlotReachesAtLeastTheBareSlot_data();
+    void sheetedSlotReachesAtLeastTheBareSlot();
 };
 
 void TestCovering::init()
@@ -396,4 +428,56 @@ void TestCovering::everyCoveringIsValid()
 }
 
 QTEST_MAIN(TestCovering)
+void TestCovering::sheetedSlotReachesAtLeastTheBareSlot_data()
+{
+    QTest::addColumn<float>("chord");
+    QTest::addColumn<float>("sparAt");
+    QTest::addColumn<float>("bandFrom");
+    QTest::addColumn<float>("bandTo");
+    QTest::addColumn<float>("sheet");
+    QTest::addColumn<bool>("upper");
+    QTest::addColumn<bool>("lower");
+    // Sheets that leave too little rib for both slots at full depth ahead
+    // of their end, which lies inside the slots: behind it the slots must
+    // still reach as deep as the bare rib's.
+    QTest::newRow("band ending inside the slots") << 60.0f << 25.0f << 0.0f << 27.0f << 2.0f << true << true;
+    // The web to the unsheeted side keeps the slots short of full depth in
+    // the bare rib too; the sheet must not make the lower slot shallower.
+    QTest::newRow("one-sided sheet on a thin rib") << 40.0f << 25.0f << 0.0f << 100.0f << 1.0f << true << false;
+    // Where the surface slopes the slots are cut along its normal, so their
+    // walls lean: moved by the sheet, they must move along the chord with it.
+    QTest::newRow("leaning slot walls") << 200.0f << 4.0f << 0.0f << 100.0f << 1.2f << true << true;
+}
+
+void TestCovering::sheetedSlotReachesAtLeastTheBareSlot()
+{
+    QFETCH(float, chord);
+    QFETCH(float, sparAt);
+    QFETCH(float, bandFrom);
+    QFETCH(float, bandTo);
+    QFETCH(float, sheet);
+    QFETCH(bool, upper);
+    QFETCH(bool, lower);
+    RibListTableModel bareTable;
+    RibListTableModel coveredTable;
+    makePanel(bareTable, chord);
+    makePanel(coveredTable, chord);
+    SheetingStripList strips;
+    SheetingStripDefinition band = strip(bandTo - bandFrom, bandFrom, true, true);
+    band.setThickness(sheet);
+    band.setUpper(upper);
+    band.setLower(lower);
+    strips.append(band);
+    RibDefinition& covered = ribAt(coveredTable, 2);
+    RibModifierCoveringAdvanced().apply(covered, 2, 0, 0, CoveringDefinition(), strips, wingRootChord, coveredTable);
+    const SparDefinition spar("main", SparType::Square, 1, 3, sparAt, sparAt, true, false);
+    for (RibListTableModel* table : {&bareTable, &coveredTable})
+        RibModifierSquareSpar().apply(ribAt(*table, 2), 2, spar, chord, ribAt(*table, 1), ribAt(*table, 3),
+                                      ribAt(*table, 2), 0.0f, wingRootChord, false, 0.0f, true);
+    const RibDefinition& bare = ribAt(bareTable, 2);
+    QCOMPARE(covered.getSquareSparParts().size(), size_t(2));
+    const double outside = farthestOutside(covered.getRibCoords(), bare.getRibCoords()) * wingRootChord;
+    QVERIFY2(outside <= 0.25, qPrintable(QString::number(outside) + " mm outside the bare rib"));
+}
+
 #include "tst_covering.moc"
