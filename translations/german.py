@@ -43,7 +43,7 @@ GERMAN = {
   'Reading the airfoil file...': 'Die Profildatei wird gelesen...',
   'Cancel': 'Abbrechen',
   'The file cannot be opened: %1': 'Die Datei lässt sich nicht öffnen: %1',
-  'There is not enough memory to read it.': 'Zum Lesen reicht der Speicher nicht.',
+  'There is not enough memory to read the airfoil file.': 'Zum Lesen der Profildatei ist nicht genug Speicher vorhanden.',
   'A line holds more than one point.': 'Eine Zeile enthält mehr als einen Punkt.',
   'A coordinate is not a finite number.': 'Eine Koordinate ist keine endliche Zahl.',
   'It holds fewer than %1 distinct points.': 'Sie enthält weniger als %1 verschiedene Punkte.',
@@ -889,3 +889,27 @@ GERMAN['PanelPreviewBuild'] = {
   'Building the ribs of the panel...': 'Die Rippen des Segments werden berechnet...',
   'Cancel': 'Abbrechen',
 }
+
+GERMAN['PlaneModel'].update({
+  'The plane cannot be shown: there is not enough memory to build it. The document is kept as it was and can be saved.':
+    'Das Flugzeug kann nicht angezeigt werden: zum Aufbauen ist nicht genug Speicher vorhanden. Das Dokument bleibt, wie es war, und kann gespeichert werden.',
+  'To show it again, free memory, then use Undo and Redo.':
+    'Um es wieder anzuzeigen, Speicher freigeben und dann Rückgängig und Wiederherstellen verwenden.',
+  "To show it again, free memory, then use Undo and Redo, or open the file '%1' again.":
+    "Um es wieder anzuzeigen, Speicher freigeben und dann Rückgängig und Wiederherstellen verwenden oder die Datei '%1' erneut öffnen.",
+  'To show it again, free memory, save it, then open the saved file.':
+    'Um es wieder anzuzeigen, Speicher freigeben, es speichern und dann die gespeicherte Datei öffnen.',
+  "To show it again, free memory, then open the file '%1' again.":
+    "Um es wieder anzuzeigen, Speicher freigeben und dann die Datei '%1' erneut öffnen.",
+})
+
+GERMAN['FileManager'].update({
+  'There is not enough memory to record this change for Undo. The change stands, but it and the changes before it cannot be undone.':
+    'Für das Aufzeichnen dieser Änderung zum Rückgängigmachen ist nicht genug Speicher vorhanden. Die Änderung bleibt bestehen, kann aber ebenso wie die Änderungen davor nicht rückgängig gemacht werden.',
+  'This change could not be recorded for Undo. The change stands, but it and the changes before it cannot be undone.':
+    'Diese Änderung konnte nicht zum Rückgängigmachen aufgezeichnet werden. Die Änderung bleibt bestehen, kann aber ebenso wie die Änderungen davor nicht rückgängig gemacht werden.',
+})
+
+GERMAN['MainWindow'].update({
+  'Not enough memory': 'Nicht genug Speicher',
+})

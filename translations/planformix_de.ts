@@ -107,8 +107,8 @@
             <translation>Profilname zu lang</translation>
         </message>
         <message>
-            <source>The name is kept as %1 characters (each &quot;&amp;&quot; as five), where a document holds names of at most %2. Please shorten the name.</source>
-            <translation>Der Name wird mit %1 Zeichen gespeichert (jedes &quot;&amp;&quot; mit fünf), ein Dokument nimmt Namen mit höchstens %2 auf. Bitte den Namen kürzen.</translation>
+            <source>The name is kept as %1 characters (each "&amp;" as five), where a document holds names of at most %2. Please shorten the name.</source>
+            <translation>Der Name wird mit %1 Zeichen gespeichert (jedes "&amp;" mit fünf), ein Dokument nimmt Namen mit höchstens %2 auf. Bitte den Namen kürzen.</translation>
         </message>
         <message>
             <source>Please enter a name for the airfoil.</source>
@@ -125,10 +125,6 @@
         <message>
             <source>The file cannot be opened: %1</source>
             <translation>Die Datei lässt sich nicht öffnen: %1</translation>
-        </message>
-        <message>
-            <source>There is not enough memory to read it.</source>
-            <translation>Zum Lesen reicht der Speicher nicht.</translation>
         </message>
         <message>
             <source>A line holds more than one point.</source>
@@ -185,6 +181,10 @@
         <message>
             <source>Its outline crosses itself: the points are out of order.</source>
             <translation>Ihr Umriss kreuzt sich selbst: die Punkte stehen nicht in ihrer Reihenfolge.</translation>
+        </message>
+        <message>
+            <source>There is not enough memory to read the airfoil file.</source>
+            <translation>Zum Lesen der Profildatei ist nicht genug Speicher vorhanden.</translation>
         </message>
     </context>
     <context>
@@ -425,6 +425,14 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>There is not enough memory for this step.</source>
             <translation>Für diesen Schritt ist nicht genug Speicher vorhanden.</translation>
+        </message>
+        <message>
+            <source>There is not enough memory to record this change for Undo. The change stands, but it and the changes before it cannot be undone.</source>
+            <translation>Für das Aufzeichnen dieser Änderung zum Rückgängigmachen ist nicht genug Speicher vorhanden. Die Änderung bleibt bestehen, kann aber ebenso wie die Änderungen davor nicht rückgängig gemacht werden.</translation>
+        </message>
+        <message>
+            <source>This change could not be recorded for Undo. The change stands, but it and the changes before it cannot be undone.</source>
+            <translation>Diese Änderung konnte nicht zum Rückgängigmachen aufgezeichnet werden. Die Änderung bleibt bestehen, kann aber ebenso wie die Änderungen davor nicht rückgängig gemacht werden.</translation>
         </message>
     </context>
     <context>
@@ -779,6 +787,10 @@ Soll sie ersetzt werden?</translation>
             <source>The airfoil library lacks airfoils this document names. Until they are added to it, these panels are cut from another section; the document keeps the names it was saved with.</source>
             <translation>Der Profilbibliothek fehlen Profile, die dieses Dokument nennt. Bis sie ihr hinzugefügt sind, werden diese Segmente aus einem anderen Profil geschnitten; das Dokument behält die Namen, mit denen es gespeichert wurde.</translation>
         </message>
+        <message>
+            <source>Not enough memory</source>
+            <translation>Nicht genug Speicher</translation>
+        </message>
     </context>
     <context>
         <name>OutputProgress</name>
@@ -1078,6 +1090,26 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>There is not enough memory to write the DXF file '%1'; it is left as it was.</source>
             <translation>Zum Schreiben der DXF-Datei '%1' ist nicht genug Speicher vorhanden; sie bleibt, wie sie war.</translation>
+        </message>
+        <message>
+            <source>To show it again, free memory, then use Undo and Redo.</source>
+            <translation>Um es wieder anzuzeigen, Speicher freigeben und dann Rückgängig und Wiederherstellen verwenden.</translation>
+        </message>
+        <message>
+            <source>To show it again, free memory, then use Undo and Redo, or open the file '%1' again.</source>
+            <translation>Um es wieder anzuzeigen, Speicher freigeben und dann Rückgängig und Wiederherstellen verwenden oder die Datei '%1' erneut öffnen.</translation>
+        </message>
+        <message>
+            <source>To show it again, free memory, save it, then open the saved file.</source>
+            <translation>Um es wieder anzuzeigen, Speicher freigeben, es speichern und dann die gespeicherte Datei öffnen.</translation>
+        </message>
+        <message>
+            <source>To show it again, free memory, then open the file '%1' again.</source>
+            <translation>Um es wieder anzuzeigen, Speicher freigeben und dann die Datei '%1' erneut öffnen.</translation>
+        </message>
+        <message>
+            <source>The plane cannot be shown: there is not enough memory to build it. The document is kept as it was and can be saved.</source>
+            <translation>Das Flugzeug kann nicht angezeigt werden: zum Aufbauen ist nicht genug Speicher vorhanden. Das Dokument bleibt, wie es war, und kann gespeichert werden.</translation>
         </message>
     </context>
     <context>

@@ -345,11 +345,13 @@ void MainWindow::importAirfoilDialog()
         // A reading the user cancelled needs no word.
         if (dialog->wasCancelled())
             return;
-        QString text = tr("Selected file does not contain valid coordinate data");
-        if (!dialog->failureReason().isEmpty())
+        // Short of memory, the file is not at fault: that reason alone.
+        const bool noMemory = dialog->failedForLackOfMemory();
+        QString text = noMemory ? dialog->failureReason() : tr("Selected file does not contain valid coordinate data");
+        if (!noMemory && !dialog->failureReason().isEmpty())
             text += QStringLiteral(":\n") + dialog->failureReason();
         dialog.reset();
-        DialogSeam::warning(this, tr("Invalid file"), text);
+        DialogSeam::warning(this, noMemory ? tr("Not enough memory") : tr("Invalid file"), text);
         return;
     }
 

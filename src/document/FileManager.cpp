@@ -282,6 +282,16 @@ bool FileManager::openFile(const QString& requestedName)
     }
 
     PlaneModel* plane = dynamic_cast<PlaneModel*>(document);
+    // A plane given up on the way is no edit: a refused file leaves the
+    // document unmarked and its history as it was, and an opened one
+    // starts both afresh.
+    Observable* observable = documentObservable();
+    const bool historyWasOn = observable && observable->getHistoryRecordingEnabled();
+    const bool trackingWasOn = observable && observable->getModificationTrackingEnabled();
+    if (observable) {
+        observable->setHistoryRecordingEnabled(false);
+        observable->setModificationTrackingEnabled(false);
+    }
     bool loaded = false;
     bool outOfMemory = false;
     try {
@@ -289,6 +299,10 @@ bool FileManager::openFile(const QString& requestedName)
         loaded = document->load(toDocumentPath(name), true, SerializeableIf::FILE_LOAD);
     } catch (const std::bad_alloc&) {
         outOfMemory = true;
+    }
+    if (observable) {
+        observable->setModificationTrackingEnabled(trackingWasOn);
+        observable->setHistoryRecordingEnabled(historyWasOn);
     }
     if (!loaded) {
         // Whatever went wrong, the document that was open is still the
@@ -356,20 +370,34 @@ void FileManager::storeHistoryState()
 {
     if (!document)
         return;
+    bool outOfMemory = false;
+    if (!recordState(outOfMemory))
+        tellStepNotRecorded(outOfMemory);
+    retellHeldState();
+}
+
+bool FileManager::recordState(bool& outOfMemory)
+{
     std::string& slot = history.at(size_t(current));
     std::string().swap(slot);
-    // An empty slot could never be restored; keep the ring where it was
-    // rather than record a step that undo would fail on. Without the memory
-    // for it the step is not recorded either: the change itself stands.
     bool stored = false;
     try {
         stored = document->save(slot);
     } catch (const std::bad_alloc&) {
-        stored = false;
+        outOfMemory = true;
     }
     if (!stored || slot.empty()) {
-        std::string().swap(slot);
-        return;
+        // The document shown is in no slot now: an undo from here would
+        // skip it, and a redo could never reach it. The history starts
+        // afresh with the next change instead, and what it held is freed.
+        for (std::string& state : history)
+            std::string().swap(state);
+        current = 0;
+        oldest = 0;
+        newest = 0;
+        setActionEnabled(undoAction, false);
+        setActionEnabled(redoAction, false);
+        return false;
     }
     current = nextSlot(current);
     if (current == oldest)
@@ -377,6 +405,34 @@ void FileManager::storeHistoryState()
     newest = current;
     setActionEnabled(undoAction, true);
     setActionEnabled(redoAction, false);
+    return true;
+}
+
+void FileManager::tellStepNotRecorded(bool outOfMemory)
+{
+    MemoryReserve::release();
+    try {
+        DialogSeam::warning(mainWindow, tr("Undo"),
+                            outOfMemory ? tr("There is not enough memory to record this change for Undo. The change "
+                                             "stands, but it and the changes before it cannot be undone.")
+                                        : tr("This change could not be recorded for Undo. The change stands, but it "
+                                             "and the changes before it cannot be undone."),
+                            QMessageBox::Ok);
+    } catch (const std::bad_alloc&) {
+        // Not even the box fits: the change and the document stand all the same.
+    }
+    MemoryReserve::keep();
+}
+
+void FileManager::retellHeldState()
+{
+    if (auto* plane = dynamic_cast<PlaneModel*>(document))
+        plane->retellHeldState();
+}
+
+bool FileManager::hasUndoOrRedo() const
+{
+    return previousSlot(current) != oldest || current != newest;
 }
 
 bool FileManager::restoreSnapshot(const std::string& snapshot, const QString& progressTitle)
@@ -429,7 +485,8 @@ void FileManager::undo()
     if (!document)
         return;
     const int target = previousSlot(current);
-    if (target == oldest)
+    // An empty slot holds no state (the history was given up).
+    if (target == oldest || history.at(size_t(previousSlot(target))).empty())
         return;
     if (!restoreSnapshot(history.at(size_t(previousSlot(target))), tr("Undo")))
         return;
@@ -440,7 +497,7 @@ void FileManager::undo()
 
 void FileManager::redo()
 {
-    if (!document || current == newest)
+    if (!document || current == newest || history.at(size_t(current)).empty())
         return;
     if (!restoreSnapshot(history.at(size_t(current)), tr("Redo")))
         return;
@@ -490,7 +547,12 @@ void FileManager::resetHistory()
     oldest = 0;
     newest = 0;
     history.assign(size_t(historySize), std::string());
-    storeHistoryState();
+    // The document matches its file here: nothing is lost when it is not
+    // recorded.
+    bool outOfMemory = false;
+    if (document)
+        recordState(outOfMemory);
     setActionEnabled(undoAction, false);
     setActionEnabled(redoAction, false);
+    retellHeldState();
 }

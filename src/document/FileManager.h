@@ -54,6 +54,8 @@ public:
     void undo();
     void redo();
     void resetHistory();
+    // Whether Undo or Redo has a step to go to.
+    bool hasUndoOrRedo() const;
     // One edit of the whole plane, made on the plane as a document by
     // change and built the way an undo state is: away from the plane, with
     // its progress under title and a Cancel that leaves the plane as it
@@ -76,7 +78,14 @@ private:
     // Where the open and save dialogs start: the folder of the last document,
     // never a name to be taken for a file.
     QString dialogFolder() const;
+    // Records the document as the next undo step; one that cannot be
+    // recorded is told, and the history starts afresh after it.
     void storeHistoryState();
+    // False when the document could not be recorded; the history is then
+    // empty.
+    bool recordState(bool& outOfMemory);
+    void tellStepNotRecorded(bool outOfMemory);
+    void retellHeldState();
     // Runs a restore with notifications and history recording off, then puts
     // both back (notifications first, so the views redraw without a new
     // undo state being stored). A long restore shows its progress under

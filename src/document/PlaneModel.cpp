@@ -1,6 +1,8 @@
 #include "document/PlaneModel.h"
 
+#include "document/DocumentCheck.h"
 #include "document/DocumentLimits.h"
+#include "document/FileManager.h"
 #include "document/PanelCodec.h"
 #include "foundation/AtomicFileWriter.h"
 #include "foundation/ConcurrentWork.h"
@@ -61,180 +63,6 @@ std::string toUtf8(const QString& text)
     return text.toUtf8().toStdString();
 }
 
-// Every float anywhere in the message, view records included; a NaN or an
-// infinity would travel into rib outlines, drawings and printed pages. A
-// finite limit also refuses numbers so large that sums and products of them
-// overflow on the way into the geometry.
-bool allNumbersFinite(const google::protobuf::Message& message,
-                      double limit = std::numeric_limits<double>::infinity())
-{
-    const auto fits = [limit](double value) { return std::isfinite(value) && std::fabs(value) <= limit; };
-    using google::protobuf::FieldDescriptor;
-    const google::protobuf::Reflection* reflection = message.GetReflection();
-    std::vector<const FieldDescriptor*> fields;
-    reflection->ListFields(message, &fields);
-    for (const FieldDescriptor* field : fields) {
-        switch (field->cpp_type()) {
-        case FieldDescriptor::CPPTYPE_FLOAT:
-            if (field->is_repeated()) {
-                for (int i = 0; i < reflection->FieldSize(message, field); ++i)
-                    if (!fits(reflection->GetRepeatedFloat(message, field, i)))
-                        return false;
-            } else if (!fits(reflection->GetFloat(message, field))) {
-                return false;
-            }
-            break;
-        case FieldDescriptor::CPPTYPE_DOUBLE:
-            if (field->is_repeated()) {
-                for (int i = 0; i < reflection->FieldSize(message, field); ++i)
-                    if (!fits(reflection->GetRepeatedDouble(message, field, i)))
-                        return false;
-            } else if (!fits(reflection->GetDouble(message, field))) {
-                return false;
-            }
-            break;
-        case FieldDescriptor::CPPTYPE_MESSAGE:
-            if (field->is_repeated()) {
-                for (int i = 0; i < reflection->FieldSize(message, field); ++i)
-                    if (!allNumbersFinite(reflection->GetRepeatedMessage(message, field, i), limit))
-                        return false;
-            } else if (!allNumbersFinite(reflection->GetMessage(message, field), limit)) {
-                return false;
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    return true;
-}
-
-// Every name anywhere in the message (the plane's, a panel's, a spar's, an
-// airfoil's, a view's) within the bound the editors keep to.
-bool allNamesFit(const google::protobuf::Message& message)
-{
-    using google::protobuf::FieldDescriptor;
-    const auto fits = [](const std::string& text) {
-        // A name of no more bytes than the bound has no more characters.
-        return text.size() <= std::size_t(DocumentLimits::maxNameLength)
-               || fromUtf8(text).size() <= DocumentLimits::maxNameLength;
-    };
-    const google::protobuf::Reflection* reflection = message.GetReflection();
-    std::vector<const FieldDescriptor*> fields;
-    reflection->ListFields(message, &fields);
-    for (const FieldDescriptor* field : fields) {
-        if (field->cpp_type() == FieldDescriptor::CPPTYPE_STRING) {
-            std::string scratch;
-            if (field->is_repeated()) {
-                for (int i = 0; i < reflection->FieldSize(message, field); ++i)
-                    if (!fits(reflection->GetRepeatedStringReference(message, field, i, &scratch)))
-                        return false;
-            } else if (!fits(reflection->GetStringReference(message, field, &scratch))) {
-                return false;
-            }
-        } else if (field->cpp_type() == FieldDescriptor::CPPTYPE_MESSAGE) {
-            if (field->is_repeated()) {
-                for (int i = 0; i < reflection->FieldSize(message, field); ++i)
-                    if (!allNamesFit(reflection->GetRepeatedMessage(message, field, i)))
-                        return false;
-            } else if (!allNamesFit(reflection->GetMessage(message, field))) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-// The ribs a panel entry builds: its rib list, or as many as it asks to
-// generate; none when the count does not allow ribs at all.
-long long ribsBuilt(const PanelMessage& panel)
-{
-    if (panel.noofribs() <= 1)
-        return 0;
-    return panel.riblist_size() > 0 ? panel.riblist_size() : panel.noofribs();
-}
-
-// Whether a decoded document can be turned into a plane without harm, and
-// within the bounds the editor keeps; otherwise why not, in words for the
-// user. Runs before anything of the open plane is touched.
-bool documentIsBuildable(const serializedPlanformixData& document, QString& problem)
-{
-    // Counted first and alone, so that a document far beyond the bounds is
-    // refused before its numbers are walked.
-    DocumentLimits::Size size;
-    int number = 1;
-    for (const PanelMessage& panel : document.panels()) {
-        const long long ribs = ribsBuilt(panel);
-        problem = DocumentLimits::panelProblem(number++, ribs, panel.sparlist_size(),
-                                               panel.sheeting().sheetingstriplist_size(), panel.comblist_size());
-        if (!problem.isEmpty())
-            return false;
-        size += DocumentLimits::panelSize(
-            ribs, panel.sparlist_size(), panel.sheeting().sheetingstriplist_size(), panel.comblist_size(),
-            panel.sheeting().sheetingtype() == PanelMessage::sheetingDefinition::Advanced);
-        // A rib list is read even where the count lets no rib be built.
-        if (panel.riblist_size() > DocumentLimits::maxRibsPerPanel) {
-            problem = DocumentLimits::panelProblem(number - 1, panel.riblist_size(), 0, 0, 0);
-            return false;
-        }
-    }
-    problem = DocumentLimits::planeProblem(size);
-    if (!problem.isEmpty())
-        return false;
-
-    const auto isDimension = [](float value) {
-        return value >= PlaneModel::minPanelDimension && value <= PlaneModel::maxPanelDimension;
-    };
-    const auto withinDimension = [](float value) { return std::fabs(value) <= PlaneModel::maxPanelDimension; };
-    number = 1;
-    for (const PanelMessage& panel : document.panels()) {
-        if (!isDimension(panel.length()) || !isDimension(panel.rootchord()) || !isDimension(panel.tipchord())) {
-            problem = tr("Panel %1: its length or a chord is out of range.").arg(number);
-            return false;
-        }
-        if (!withinDimension(panel.sweep()) || !withinDimension(panel.tiptwist())
-            || !withinDimension(panel.dihedralangle())) {
-            problem = tr("Panel %1: its sweep, twist or dihedral is out of range.").arg(number);
-            return false;
-        }
-        if (!withinDimension(panel.ribthickness())
-            || !(std::fabs(panel.rootairfoilfactor()) <= PlaneModel::maxAirfoilFactor)
-            || !(std::fabs(panel.tipairfoilfactor()) <= PlaneModel::maxAirfoilFactor)) {
-            problem = tr("Panel %1: its rib thickness or an airfoil factor is out of range.").arg(number);
-            return false;
-        }
-        // Spar, strip, comb, edge and covering sizes are millimetres, degrees
-        // or percentages like the panel's own; none the editor can make comes
-        // near this bound.
-        if (!allNumbersFinite(panel, PlaneModel::maxPanelDimension)) {
-            problem = tr("Panel %1: a size of a spar, strip, comb, edge or covering is out of range.").arg(number);
-            return false;
-        }
-        if (!allNamesFit(panel)) {
-            problem = tr("Panel %1: a name is longer than %2 characters.")
-                          .arg(number)
-                          .arg(DocumentLimits::maxNameLength);
-            return false;
-        }
-        for (const auto& rib : panel.riblist()) {
-            if (!withinDimension(rib.position()) || !withinDimension(rib.thickness())) {
-                problem = tr("Panel %1: a rib position or thickness is out of range.").arg(number);
-                return false;
-            }
-        }
-        ++number;
-    }
-    if (!allNamesFit(document)) {
-        problem = tr("A name in the document is longer than %1 characters.").arg(DocumentLimits::maxNameLength);
-        return false;
-    }
-    if (!allNumbersFinite(document)) {
-        problem = tr("A number in the document is not finite.");
-        return false;
-    }
-    return true;
-}
-
 // Estimated time to build one panel entry, in microseconds as measured for
 // the rib rebuild (bench_document), only to show how far a load has come:
 // every panel and rib has its own cost, and every spar, strip and comb is
@@ -246,7 +74,7 @@ long long openWork(const PanelMessage& panel)
     const bool stripsCut = panel.sheeting().sheetingtype() == PanelMessage::sheetingDefinition::Advanced;
     const long long perRib = 140 + 10 * (panel.sparlist_size() + panel.comblist_size())
                              + strips * (stripsCut ? 30 + strips : 10);
-    return 1000 + ribsBuilt(panel) * perRib;
+    return 1000 + DocumentCheck::ribsBuilt(panel) * perRib;
 }
 
 // About what a built plane of this size holds, in bytes: a rib with edges
@@ -302,8 +130,16 @@ bool PlaneModel::save(std::string& target)
     const QString name = fromUtf8(target);
     std::string bytes;
     if (heldDocumentIsTheTruth()) {
-        // Not built, but the user's all the same: written as it was read.
-        bytes = heldDocument;
+        // Not built, but the user's all the same: its panels written as they
+        // were read, with what the plane and its views hold now.
+        serializedPlanformixData data;
+        saveViewData(data);
+        if (!data.SerializeToString(&bytes)) {
+            DialogSeam::warning(
+                nullptr, tr("Can't write file"),
+                tr("Can't write into specified file: %1").arg(tr("the document could not be encoded")));
+            return false;
+        }
     } else {
         serializedPlanformixData data;
         saveViewData(data);
@@ -311,7 +147,7 @@ bool PlaneModel::save(std::string& target)
         // plane that got beyond it all the same is not written, so no file
         // exists that the program then refuses.
         QString problem;
-        if (!documentIsBuildable(data, problem)) {
+        if (!DocumentCheck::isBuildable(data, problem)) {
             DialogSeam::warning(nullptr, tr("Document not saved"),
                                 tr("The document is not saved, because it would not open again: %1").arg(problem));
             return false;
@@ -355,10 +191,6 @@ bool PlaneModel::serializeToString(std::string* output)
 {
     if (!output)
         return false;
-    if (heldDocumentIsTheTruth()) {
-        *output = heldDocument;
-        return true;
-    }
     serializedPlanformixData data;
     saveViewData(data);
     return data.SerializeToString(output);
@@ -426,7 +258,7 @@ bool PlaneModel::loadFromString(const std::string& bytes, hint_t hint)
     // Checked before anything of the open plane is touched, so a refusal
     // comes at once and leaves the plane as it was.
     QString problem;
-    if (!documentIsBuildable(data, problem)) {
+    if (!DocumentCheck::isBuildable(data, problem)) {
         std::cout << "The document cannot be loaded: " << problem.toStdString() << std::endl;
         return refuse(problem);
     }
@@ -476,8 +308,35 @@ bool PlaneModel::heldDocumentIsTheTruth() const
 
 QString PlaneModel::notShownProblem()
 {
+    const auto* files = theInstance ? dynamic_cast<const FileManager*>(
+                                          theInstance->findObserverByName(QStringLiteral("FileManager")))
+                                    : nullptr;
+    if (!files)
+        return tr("The plane cannot be shown: there is not enough memory to build it. The document is kept as it "
+                  "was and can be saved. To show it again, free memory, then use Undo and Redo or open the file "
+                  "again.");
+    // The file holds the document only while nothing is unsaved.
+    const QString file = files->isModified() ? QString() : files->getFileName();
+    QString way;
+    if (files->hasUndoOrRedo())
+        way = file.isEmpty() ? tr("To show it again, free memory, then use Undo and Redo.")
+                             : tr("To show it again, free memory, then use Undo and Redo, or open the file '%1' "
+                                  "again.")
+                                   .arg(file);
+    else
+        way = file.isEmpty() ? tr("To show it again, free memory, save it, then open the saved file.")
+                             : tr("To show it again, free memory, then open the file '%1' again.").arg(file);
     return tr("The plane cannot be shown: there is not enough memory to build it. The document is kept as it was "
-              "and can be saved. To show it again, free memory, then use Undo and Redo or open the file again.");
+              "and can be saved.")
+           + QLatin1Char(' ') + way;
+}
+
+void PlaneModel::retellHeldState()
+{
+    if (state != DocumentState::HeldNotBuilt)
+        return;
+    emit panelsModel.layoutAboutToBeChanged();
+    emit panelsModel.layoutChanged();
 }
 
 void PlaneModel::setState(DocumentState newState)
@@ -486,6 +345,16 @@ void PlaneModel::setState(DocumentState newState)
     state = newState;
     if (newState == DocumentState::Shown)
         std::string().swap(heldDocument);
+    if (newState != DocumentState::HeldNotBuilt) {
+        std::string().swap(settingsWhenHeld);
+    } else if (!wasHeld) {
+        // Unknown, every setting shown counts as changed.
+        try {
+            settingsWhenHeld = settingsNow();
+        } catch (const std::bad_alloc&) {
+            std::string().swap(settingsWhenHeld);
+        }
+    }
     // The panels table says when the plane it lists is not the document.
     if (wasHeld != (newState == DocumentState::HeldNotBuilt)) {
         emit panelsModel.layoutAboutToBeChanged();
@@ -560,22 +429,66 @@ void PlaneModel::saveViewData(serializedPlanformixData& data)
 {
     if (heldDocumentIsTheTruth()) {
         data.ParseFromString(heldDocument);
+        if (state == DocumentState::HeldNotBuilt)
+            takeSettingsChangedWhileHeld(data);
         return;
     }
     data.set_version(modelVersion);
     data.set_planename(toUtf8(planeName));
     for (const Panel* panel : panelsModel.getPanels())
         PanelCodec::fill(data.add_panels(), *panel);
+    addViewRecords(data);
+}
+
+void PlaneModel::addViewRecords(serializedPlanformixData& data)
+{
     for (Observer* observer : getObservers())
         if (observer->isPersistent())
             observer->saveViewData(data);
+}
+
+std::string PlaneModel::settingsNow()
+{
+    serializedPlanformixData now;
+    now.set_version(modelVersion);
+    now.set_planename(toUtf8(planeName));
+    addViewRecords(now);
+    return now.SerializeAsString();
+}
+
+void PlaneModel::takeSettingsChangedWhileHeld(serializedPlanformixData& held)
+{
+    // The views show what they showed when the plane went (not always the
+    // held document's settings), so only what changed since goes in: the
+    // summary's unit, the 3D view's show options, whatever a view keeps.
+    serializedPlanformixData now;
+    now.ParseFromString(settingsNow());
+    serializedPlanformixData before;
+    const bool known = !settingsWhenHeld.empty() && before.ParseFromString(settingsWhenHeld);
+    if (!known || now.planename() != before.planename())
+        held.set_planename(now.planename());
+    for (const serializedPlanformixData::serializedViewData& view : now.views()) {
+        const auto sameView = [&view](const serializedPlanformixData::serializedViewData& other) {
+            return other.observername() == view.observername();
+        };
+        const auto& was = before.views();
+        const auto wasThere = std::find_if(was.begin(), was.end(), sameView);
+        if (known && wasThere != was.end() && wasThere->SerializeAsString() == view.SerializeAsString())
+            continue;
+        auto* views = held.mutable_views();
+        const auto inHeld = std::find_if(views->begin(), views->end(), sameView);
+        if (inHeld != views->end())
+            *inHeld = view;
+        else
+            *held.add_views() = view;
+    }
 }
 
 void PlaneModel::loadViewData(const google::protobuf::Message* message, hint_t hint)
 {
     const auto* data = dynamic_cast<const serializedPlanformixData*>(message);
     QString problem;
-    if (!data || building || !documentIsBuildable(*data, problem))
+    if (!data || building || !DocumentCheck::isBuildable(*data, problem))
         return;
     if (buildPlane(*data, hint) == BuildResult::NoMemory)
         refuse(tr("There is not enough memory to build this document."));
@@ -688,12 +601,12 @@ bool PlaneModel::buildPanels(const serializedPlanformixData& data, hint_t hint, 
             [&](int i) {
                 records[std::size_t(i)] = PanelCodec::recordsFrom(data.panels(i));
                 return PanelsTableModel::expectedIdDraws(records[std::size_t(i)].covering,
-                                                         int(ribsBuilt(data.panels(i))));
+                                                         int(DocumentCheck::ribsBuilt(data.panels(i))));
             },
             [&](int i) {
                 // Rib by rib, so that one large panel shows its progress too.
                 const long long whole = work[std::size_t(i)];
-                const long long ribs = ribsBuilt(data.panels(i));
+                const long long ribs = DocumentCheck::ribsBuilt(data.panels(i));
                 const long long perRib = ribs > 0 ? (whole - 1000) / ribs : 0;
                 long long counted = 0;
                 ConcurrentWork::StepReport steps([&] {

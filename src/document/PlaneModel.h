@@ -75,8 +75,13 @@ public:
     // the edit left goes first, then document is built where memory
     // allows, or held unbuilt. True when it is shown; never throws.
     bool recoverDocument(std::string document);
-    // Why the document is not shown while it is held, and how to show it.
+    // Why the document is not shown while it is held, and how to show it
+    // again from where the user is: by Undo and Redo while the history
+    // holds a step, by opening its file while that holds it.
     static QString notShownProblem();
+    // The ways back to a held plane have changed (a save, a new undo
+    // step): whoever shows notShownProblem hears of it.
+    void retellHeldState();
     // Called on this thread about every 20 ms while the panels of a
     // document are built on worker threads, with the work done so far and
     // the whole work (in the units of an estimate of the building time, about
@@ -238,6 +243,13 @@ private:
     void giveMemoryBack();
     // keep false: the changes are dropped, not run.
     void runDeferredChanges(bool keep);
+    void addViewRecords(serializedPlanformixData& data);
+    // The plane's name and the persistent views' records, as a document
+    // without panels.
+    std::string settingsNow();
+    // Puts into the held document what the user changed of the name and
+    // the views' settings since the plane was held.
+    void takeSettingsChangedWhileHeld(serializedPlanformixData& held);
 
     static PlaneModel* theInstance;
 
@@ -248,6 +260,8 @@ private:
     DocumentState state = DocumentState::Shown;
     // The document while its plane is not built (see DocumentState).
     std::string heldDocument;
+    // settingsNow() when the document began to be held unbuilt.
+    std::string settingsWhenHeld;
     std::function<bool(long long, long long)> loadProgress;
     bool building = false;
     std::vector<std::function<void()>> deferredChanges;

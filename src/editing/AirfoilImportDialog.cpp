@@ -174,6 +174,7 @@ AirfoilImportDialog::AirfoilImportDialog(QWidget* parent, const QString& path, A
         ui->grphAirfoilView->setScene(preview);
     } else if (!cancelled) {
         reason = describeFailure(reading);
+        shortOfMemory = reading.failure == AirfoilReadFailure::NotEnoughMemory;
     }
     if (ok != nullptr)
         *ok = airfoil != nullptr;
@@ -188,7 +189,7 @@ QString AirfoilImportDialog::describeFailure(const AirfoilReading& reading)
     case AirfoilReadFailure::CannotOpen:
         return tr("The file cannot be opened: %1").arg(FileErrorText::reason(reading.systemError));
     case AirfoilReadFailure::NotEnoughMemory:
-        return tr("There is not enough memory to read it.");
+        return tr("There is not enough memory to read the airfoil file.");
     case AirfoilReadFailure::SeveralPoints:
         return tr("A line holds more than one point.");
     case AirfoilReadFailure::NotFinite:

@@ -43,6 +43,8 @@ public:
     bool wasCancelled() const { return cancelled; }
     // Why the file gave no airfoil, for the user; empty when it did.
     QString failureReason() const { return reason; }
+    // The file was not at fault: memory ran short while it was read.
+    bool failedForLackOfMemory() const { return shortOfMemory; }
 
     // The file name to write under in the imported-airfoils folder: without
     // any directory part, and with ".dat" appended when the typed name has
@@ -80,5 +82,6 @@ private:
     Ui::AirfoilImportDialog* ui;
     AirfoilDrawingArea* preview = nullptr;
     bool cancelled = false;
+    bool shortOfMemory = false;
     QString reason;
 };

@@ -61,6 +61,33 @@ public:
     std::vector<SerializeableIf::hint_t> hints;
 };
 
+// A persistent view that writes, as the summary and the 3D view do, the
+// plane's unit and dihedral setting and whether the axes show.
+class SettingsView : public Observer
+{
+public:
+    explicit SettingsView(const QString& name)
+        : Observer(name, true)
+    {
+    }
+    void observedObjectChanged(Observable*) override {}
+    void saveViewData(serializedPlanformixData& data) override { saveInto(*data.add_views(), PlaneModel::instance()); }
+    void loadViewData(const google::protobuf::Message*, SerializeableIf::hint_t) override {}
+    void saveInto(serializedPlanformixData::serializedViewData& view, const PlaneModel* plane) const
+    {
+        using Summary = serializedPlanformixData::serializedViewData::planeSummaryView;
+        view.set_observername(getName().toStdString());
+        view.mutable_planesummaryviewdata()->set_units(Summary::UnitsSetting(plane->getUnits()));
+        view.mutable_planesummaryviewdata()->set_considerdihedral(plane->getConsiderDihedral());
+        auto* position = view.mutable_positiondata();
+        position->set_posx(0.0f);
+        position->set_posy(0.0f);
+        position->set_posz(-1000.0f);
+        position->set_showaxes(axes);
+    }
+    bool axes = true;
+};
+
 PanelBaseData plainPanel(int id, float length, float rootChord, float tipChord, float dihedral, int ribs = 6)
 {
     return PanelBaseData(id, QStringLiteral("Panel %1").arg(id), QStringLiteral("NACA 2412"),

@@ -23,7 +23,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <new>
 #include <ctime>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -41,8 +45,12 @@ public:
         state = value;
         notifyObservers();
     }
+    bool savesRunOutOfMemory = false;
+
     bool save(std::string& target) override
     {
+        if (savesRunOutOfMemory)
+            throw std::bad_alloc();
         if (failSaves || !target.empty())
             return false;
         target = std::to_string(state);
@@ -207,6 +215,10 @@ private slots:
     void init();
     void cleanup();
 
+    // First: a process that has built no plane before gives back what a
+    // plane frees, so that a plane given up cannot be built again under a
+    // limit below what it held.
+    void heldPlaneNamesTheWayBackThatIsLeft();
     void titleFollowsSaveChangeAndUndo();
     void saveDisablesSaveAndUndo();
     void untrackedChangeIsRecordedButNotMarked();
@@ -879,15 +891,74 @@ void TestFileManager::failedSnapshotLeavesRingInPlace()
     QCOMPARE(document.state, 0);
     QVERIFY(!undoFlaky.isEnabled());
 
-    // A snapshot that cannot be taken records no step.
+    // A snapshot that cannot be taken is told, and the change stands
+    // without an undo step: no undo skips it, no redo loses it. The history
+    // starts afresh from the next change.
     flakyFiles.redo();
     flakyFiles.redo();
     QCOMPARE(document.state, 2);
-    document.failSaves = true;
+    DialogSeam::clear();
+    document.savesRunOutOfMemory = true;
     document.change(3);
-    document.failSaves = false;
+    document.savesRunOutOfMemory = false;
+    QCOMPARE(int(DialogSeam::calls().size()), 1);
+    QVERIFY(DialogSeam::calls().front().text.contains(QStringLiteral("not enough memory to record this change")));
+    QVERIFY(!undoFlaky.isEnabled());
+    QVERIFY(!redoFlaky.isEnabled());
     flakyFiles.undo();
-    QCOMPARE(document.state, 1);
+    QCOMPARE(document.state, 3);
+    document.change(4);
+    document.change(5);
+    flakyFiles.undo();
+    QCOMPARE(document.state, 4);
+    QVERIFY(!undoFlaky.isEnabled());
+    flakyFiles.redo();
+    QCOMPARE(document.state, 5);
+}
+
+void TestFileManager::heldPlaneNamesTheWayBackThatIsLeft()
+{
+    // A large plane is given up while a larger file is opened; neither can
+    // be built under a limit that stays in place, so the first is held. The
+    // boxes and the table say how to show it again from where the user is:
+    // the file it came from (not the refused one), Undo and Redo only while
+    // the history has a step, the file again once Save has reset it.
+    const QString shown = path(QStringLiteral("shown.pfz"));
+    const QString refused = path(QStringLiteral("larger.pfz"));
+    writeWing(shown, 10, 100, 0);
+    writeWing(refused, 40, 200, 5, 1);
+    const int status = TestSupport::runInChildProcess([&] {
+        if (!files->openFile(shown))
+            std::exit(10);
+#ifdef __GLIBC__
+        malloc_trim(0);
+#endif
+        // Less than the plane holds now: once given up, it cannot come back.
+        if (!TestSupport::limitDataTo(-30LL * 1024 * 1024))
+            std::exit(11);
+        DialogSeam::clear();
+        if (files->openFile(refused) || plane->getDocumentState() != PlaneModel::DocumentState::HeldNotBuilt)
+            std::exit(12);
+        const QString openAgain = QStringLiteral("open the file '%1' again").arg(shown);
+        const QString opened = DialogSeam::calls().empty() ? QString() : DialogSeam::calls().back().text;
+        if (!opened.startsWith(QStringLiteral("Error loading file '%1'").arg(refused)) || !opened.contains(openAgain)
+            || opened.contains(QStringLiteral("Undo"))) {
+            qWarning("%s", qPrintable(opened));
+            std::exit(13);
+        }
+        // A new name is an undo step, and the file no longer holds the plane.
+        change(QStringLiteral("renamed"));
+        const QString renamed = PlaneModel::notShownProblem();
+        if (!renamed.contains(QStringLiteral("use Undo and Redo.")) || renamed.contains(QStringLiteral("open the file")))
+            std::exit(14);
+        if (!files->saveFile(false))
+            std::exit(15);
+        if (!PlaneModel::notShownProblem().contains(openAgain)
+            || PlaneModel::notShownProblem().contains(QStringLiteral("Undo")))
+            std::exit(16);
+        std::exit(0);
+    });
+    QCOMPARE(status, 0);
 }
 
 void TestFileManager::closeFileEmptiesPlaneUnlessSaveFirstFails()

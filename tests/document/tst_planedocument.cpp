@@ -518,6 +518,12 @@ void TestPlaneDocument::documentOutlivesAShortageOfMemory()
     QFETCH(bool, connectionsFailOnWorkers);
     if (connectionsFailOnWorkers && !connectionFailureAvailable)
         QSKIP("The sanitizer owns malloc here.");
+    // Views whose settings are document content: the summary's unit and
+    // dihedral setting, the 3D view's axes.
+    SettingsView summary(QStringLiteral("PlaneSummaryArea"));
+    SettingsView wingView(QStringLiteral("MainWingGLWidget"));
+    plane->addObserver(&summary);
+    plane->addObserver(&wingView);
     const std::string large = wingOf(10, 100, 0, 0, 0).SerializeAsString();
     const std::string larger = wingOf(40, 200, 5, 1, 1, true).SerializeAsString();
     const QString file = dir->filePath(QStringLiteral("kept.pfz"));
@@ -575,11 +581,21 @@ void TestPlaneDocument::documentOutlivesAShortageOfMemory()
         }
         if (encoded(plane) != expected)
             std::exit(15);
-        // Held unbuilt, the plane still takes a new name into its document.
+        // Held unbuilt, the plane still takes a new name and what the views
+        // set into its document.
         if (plane->getDocumentState() == PlaneModel::DocumentState::HeldNotBuilt) {
             plane->setName(QStringLiteral("renamed while held"), false);
+            plane->setUnits(2);
+            plane->setConsiderDihedral(false);
+            wingView.axes = false;
             serializedPlanformixData renamed = decoded(expected);
             renamed.set_planename("renamed while held");
+            for (auto& view : *renamed.mutable_views()) {
+                if (view.observername() == "PlaneSummaryArea")
+                    summary.saveInto(view, plane);
+                else
+                    wingView.saveInto(view, plane);
+            }
             expected = renamed.SerializeAsString();
         }
         std::string target = file.toStdString();
