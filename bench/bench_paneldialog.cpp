@@ -1,6 +1,7 @@
 // What the user waits for in the panel dialog of the real main window:
 // opening it on a heavy panel, one changed field, and OK, each measured
-// from outside the event loop.
+// from outside the event loop; and a number typed into a field key by key
+// while the panel builds.
 #include "BenchWing.h"
 
 #include "app/MainWindow.h"
@@ -16,7 +17,9 @@
 #include <QEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QWindow>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -27,6 +30,8 @@
 #include <cstring>
 #include <functional>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -125,6 +130,29 @@ std::string dialogBenchPlane(int kind, int& editedRow)
     return data.SerializeAsString();
 }
 
+// Notes when each key reaches the field it was typed into.
+class KeyArrival : public QObject
+{
+public:
+    std::vector<qint64> arrived;
+    QElapsedTimer clock;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            arrived.push_back(clock.nsecsElapsed());
+        return false;
+    }
+};
+
+bool openPlane(const std::string& bytes, QTemporaryDir& dir, QString& path)
+{
+    path = dir.filePath(QStringLiteral("plane.pfz"));
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
+}
+
 } // namespace
 
 // Seconds the window left unanswered (open_s, field_s, ok_s) and the peak
@@ -184,6 +212,102 @@ static void BM_PanelDialogUnanswered(benchmark::State& state)
         state.counters["rss_after_mb"] = BenchWing::statusMegabytes("VmRSS:");
     }
 }
+// "12.5" and Tab typed into the sweep field of the dialog opened on the
+// panel at every bound, one key every pace ms, each key coming to the
+// dialog's window as from the window system while the builds it starts run:
+// the longest the window left unanswered (unanswered_s), the longest a key
+// took to reach the field (key_s), and whether the field holds 12.5 after
+// (field_ok).
+static void BM_PanelDialogTyping(benchmark::State& state)
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        state.SkipWithError("no display: run the benchmarks under xvfb-run");
+        return;
+    }
+    if (!BenchWing::loadAirfoils()) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
+    int row = 0;
+    QTemporaryDir dir;
+    QString path;
+    if (!openPlane(dialogBenchPlane(0, row), dir, path)) {
+        state.SkipWithError("the plane could not be written");
+        return;
+    }
+    const int pace = int(state.range(0));
+    MainWindow window{QString()};
+    window.setCentralWidget(new Planformix(nullptr));
+    window.foilsLoaded();
+    window.show();
+    window.loadFileEventHandler(path);
+    window.loadFile();
+    auto* table = window.findChild<QTableView*>(QStringLiteral("tableViewPanels"));
+    auto* edit = window.findChild<QPushButton*>(QStringLiteral("btnPanelEdit"));
+    auto* dialog = window.findChild<WingPanelDialog*>();
+    if (!table || !edit || !dialog) {
+        state.SkipWithError("the main window is not as expected");
+        return;
+    }
+    PingWatch watch;
+    const std::vector<std::pair<int, QString>> keys = {{Qt::Key_1, QStringLiteral("1")},
+                                                       {Qt::Key_2, QStringLiteral("2")},
+                                                       {Qt::Key_Period, QStringLiteral(".")},
+                                                       {Qt::Key_5, QStringLiteral("5")},
+                                                       {Qt::Key_Tab, QString()}};
+    for (auto _ : state) {
+        measure(watch, [&] {
+            table->selectRow(row);
+            edit->click();
+        });
+        auto* sweep = dialog->findChild<XDoubleSpinBox*>(QStringLiteral("txtSweep"));
+        dialog->activateWindow();
+        sweep->setFocus(Qt::TabFocusReason);
+        KeyArrival arrival;
+        arrival.clock.start();
+        sweep->installEventFilter(&arrival);
+        std::vector<qint64> sent;
+        state.counters["unanswered_s"] = measure(watch, [&] {
+            QElapsedTimer next;
+            next.start();
+            for (const auto& key : keys) {
+                while (next.elapsed() < pace)
+                    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+                next.restart();
+                sent.push_back(arrival.clock.nsecsElapsed());
+                QWindow* target = dialog->windowHandle();
+                QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, key.first, Qt::NoModifier, key.second));
+                QCoreApplication::postEvent(target,
+                                            new QKeyEvent(QEvent::KeyRelease, key.first, Qt::NoModifier, key.second));
+            }
+            // Until the last key has reached the field and the build after it is over.
+            QElapsedTimer limit;
+            limit.start();
+            while (arrival.arrived.size() < sent.size() && limit.elapsed() < 10000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        });
+        sweep->removeEventFilter(&arrival);
+        double longestKey = 0.0;
+        for (std::size_t i = 0; i < sent.size(); ++i)
+            longestKey = std::max(longestKey, i < arrival.arrived.size()
+                                                  ? double(arrival.arrived[i] - sent[i]) / 1.0e9
+                                                  : double(arrival.clock.nsecsElapsed() - sent[i]) / 1.0e9);
+        state.counters["key_s"] = longestKey;
+        state.counters["field_ok"] = sweep->value() == 12.5 ? 1 : 0;
+        dialog->findChild<QDialogButtonBox*>(QStringLiteral("buttonBoxEditPanel"))
+            ->button(QDialogButtonBox::Ok)
+            ->click();
+    }
+}
+BENCHMARK(BM_PanelDialogTyping)
+    ->ArgName("pace_ms")
+    ->Arg(30)
+    ->Arg(150)
+    ->Arg(1500)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime();
+
 BENCHMARK(BM_PanelDialogUnanswered)
     ->ArgName("plane")
     ->Arg(0)

@@ -8,15 +8,28 @@
 #include "model/PlaneAccess.h"
 #include "model/RibDefinition.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QProgressDialog>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QShortcut>
 #include <QThread>
+#include <QWheelEvent>
+#include <QWindow>
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <deque>
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -167,12 +180,216 @@ Release& release()
     return theRelease;
 }
 
+
+// The input of one window while a build in it runs: what the user types or
+// clicks there is held back, in order, and handed on once the build is
+// over, so that no key lands in a field the build has half answered, and
+// none is lost. Only a click on the build's own progress (its Cancel) goes
+// through at once, and a pointer that merely moves. Once something is held,
+// everything after it for the window is held too, until all of it has been
+// handed on: the order is the order it was typed in.
+class InputHold : public QObject
+{
+public:
+    static InputHold& instance()
+    {
+        static InputHold* const theHold = [] {
+            auto* hold = new InputHold;
+            qApp->installEventFilter(hold);
+            return hold;
+        }();
+        return *theHold;
+    }
+
+    // While one lives, the build in open's window holds that window's input.
+    class Building
+    {
+    public:
+        explicit Building(QWidget* open) : hold(instance()), outer(hold.open)
+        {
+            hold.open = open;
+            ++hold.building;
+        }
+        ~Building()
+        {
+            hold.open = outer;
+            if (--hold.building == 0)
+                hold.handOnLater();
+        }
+        Building(const Building&) = delete;
+        Building& operator=(const Building&) = delete;
+
+    private:
+        InputHold& hold;
+        QPointer<QWidget> outer;
+    };
+
+    bool holding() const { return !held.empty(); }
+
+    void afterwards(QObject* context, std::function<void()> then)
+    {
+        if (held.empty() && building == 0) {
+            QMetaObject::invokeMethod(context, std::move(then), Qt::QueuedConnection);
+            return;
+        }
+        waiting.push_back({QPointer<QObject>(context), std::move(then)});
+    }
+
+protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override
+    {
+        if ((building == 0 && held.empty()) || event == handingOn || !heldFor(receiver, event))
+            return false;
+        std::unique_ptr<QEvent> copy = copyOf(event);
+        if (!copy)
+            return false;
+        if (held.empty())
+            heldWindow = open ? open->window() : heldWindow.data();
+        held.push_back({QPointer<QObject>(receiver), std::move(copy)});
+        if (building == 0)
+            handOnLater();
+        return true;
+    }
+
+private:
+    struct Held {
+        QPointer<QObject> receiver;
+        std::unique_ptr<QEvent> event;
+    };
+    struct Then {
+        QPointer<QObject> context;
+        std::function<void()> then;
+    };
+
+    // Whether the event is input for the held window that must wait.
+    bool heldFor(QObject* receiver, QEvent* event) const
+    {
+        QWidget* const window = open ? open->window() : held.empty() ? nullptr : heldWindow.data();
+        if (!window)
+            return false;
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+        // Closing the window would end what it builds for.
+        case QEvent::Close:
+            return receiver == window->windowHandle();
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove: {
+            if (receiver != window->windowHandle())
+                return false;
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (!held.empty())
+                return event->type() != QEvent::MouseMove || mouse->buttons() != Qt::NoButton;
+            if (event->type() == QEvent::MouseMove && mouse->buttons() == Qt::NoButton)
+                return false;
+            QWidget* under = QApplication::widgetAt(mouse->globalPos());
+            return !(open && under && (under == open || open->isAncestorOf(under)));
+        }
+        case QEvent::Shortcut: {
+            // A mnemonic or a shortcut of the window is a click or a command.
+            QObject* owner = receiver;
+            if (qobject_cast<QAction*>(owner) || qobject_cast<QShortcut*>(owner))
+                owner = owner->parent();
+            auto* widget = qobject_cast<QWidget*>(owner);
+            return widget && widget->window() == window;
+        }
+        default:
+            return false;
+        }
+    }
+
+    static std::unique_ptr<QEvent> copyOf(const QEvent* event)
+    {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            const auto* key = static_cast<const QKeyEvent*>(event);
+            return std::make_unique<QKeyEvent>(key->type(), key->key(), key->modifiers(), key->nativeScanCode(),
+                                               key->nativeVirtualKey(), key->nativeModifiers(), key->text(),
+                                               key->isAutoRepeat(), key->count());
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove: {
+            const auto* mouse = static_cast<const QMouseEvent*>(event);
+            return std::make_unique<QMouseEvent>(mouse->type(), mouse->localPos(), mouse->windowPos(),
+                                                 mouse->screenPos(), mouse->button(), mouse->buttons(),
+                                                 mouse->modifiers(), mouse->source());
+        }
+        case QEvent::Wheel: {
+            const auto* wheel = static_cast<const QWheelEvent*>(event);
+            return std::make_unique<QWheelEvent>(wheel->position(), wheel->globalPosition(), wheel->pixelDelta(),
+                                                 wheel->angleDelta(), wheel->buttons(), wheel->modifiers(),
+                                                 wheel->phase(), wheel->inverted(), wheel->source());
+        }
+        case QEvent::Close:
+            return std::make_unique<QCloseEvent>();
+        case QEvent::Shortcut: {
+            const auto* shortcut = static_cast<const QShortcutEvent*>(event);
+            return std::make_unique<QShortcutEvent>(shortcut->key(), shortcut->shortcutId(),
+                                                    shortcut->isAmbiguous());
+        }
+        default:
+            return nullptr;
+        }
+    }
+
+    // From the event loop, not from within the handler of a key the build
+    // was started by: that key's field is done with it by then.
+    void handOnLater()
+    {
+        if (queued || (held.empty() && waiting.empty()))
+            return;
+        queued = true;
+        QMetaObject::invokeMethod(this, [this] { handOn(); }, Qt::QueuedConnection);
+    }
+
+    void handOn()
+    {
+        queued = false;
+        // A build under way hands on when it is over.
+        if (building > 0 || handingOn)
+            return;
+        while (!held.empty() && building == 0) {
+            Held next = std::move(held.front());
+            held.pop_front();
+            // What was meant for a window closed meanwhile goes nowhere, as
+            // it would have had it come then.
+            auto* window = qobject_cast<QWindow*>(next.receiver.data());
+            if (!next.receiver || (window && !window->isVisible()))
+                continue;
+            QScopedValueRollback<QEvent*> current(handingOn, next.event.get());
+            QCoreApplication::sendEvent(next.receiver, next.event.get());
+        }
+        if (building > 0 || !held.empty())
+            return;
+        std::vector<Then> due;
+        due.swap(waiting);
+        for (Then& then : due)
+            if (then.context)
+                then.then();
+    }
+
+    std::deque<Held> held;
+    std::vector<Then> waiting;
+    QPointer<QWidget> open;
+    QPointer<QWidget> heldWindow;
+    QEvent* handingOn = nullptr;
+    int building = 0;
+    bool queued = false;
+};
+
 } // namespace
 
 int PanelPreviewBuild::shownAfterMs = int(ModalProgress::shownAfterMs);
 
 PanelPreviewBuild::Result PanelPreviewBuild::update(QWidget* parent, PanelBaseData& values, const QString& title,
-                                                    const PanelBaseData* shown, const PanelBaseData* same)
+                                                    const PanelBaseData* shown, const PanelBaseData* same,
+                                                    bool yieldToInput)
 {
     std::string entry = entryOf(values);
     // The same values build the same ribs: a change of tab or of what is
@@ -181,12 +398,20 @@ PanelPreviewBuild::Result PanelPreviewBuild::update(QWidget* parent, PanelBaseDa
         return Result::Unchanged;
     if (same && (lentEntry(*same, values) != entry || hasSelection(*same)))
         same = nullptr;
-    std::unique_ptr<PanelBaseData> made = run(parent, values, title, same);
+    InPlace here;
+    here.progress = inPlace;
+    here.yieldToInput = yieldToInput;
+    std::unique_ptr<PanelBaseData> made = run(parent, values, title, same, &here);
     if (!made)
-        return Result::Cancelled;
+        return here.superseded ? Result::Superseded : Result::Cancelled;
     built = std::move(made);
     builtEntry = std::move(entry);
     return Result::Built;
+}
+
+void PanelPreviewBuild::afterHeldInput(QObject* context, std::function<void()> then)
+{
+    InputHold::instance().afterwards(context, std::move(then));
 }
 
 const PanelBaseData* PanelPreviewBuild::lastOf(const PanelBaseData& values) const
@@ -201,9 +426,21 @@ void PanelPreviewBuild::forget()
 }
 
 std::unique_ptr<PanelBaseData> PanelPreviewBuild::run(QWidget* parent, PanelBaseData& values, const QString& title,
-                                                      const PanelBaseData* same)
+                                                      const PanelBaseData* same, InPlace* inPlace)
 {
     copySelection(values, RibList(), SparList(), SheetingStripList(), RibCombList());
+    QProgressDialog* const own =
+        inPlace && inPlace->progress && inPlace->progress->window()->isVisible() ? inPlace->progress : nullptr;
+    const bool yieldToInput = own && inPlace->yieldToInput;
+    std::unique_ptr<InputHold::Building> holding;
+    if (own) {
+        holding = std::make_unique<InputHold::Building>(own);
+        // Keys typed before this build began are answered first.
+        if (yieldToInput && InputHold::instance().holding()) {
+            inPlace->superseded = true;
+            return nullptr;
+        }
+    }
     // Without a panel in the plane the panel is its own wing, as it is when
     // built on this thread.
     const bool inPlane = PlaneAccess::panelCount() > 0;
@@ -217,10 +454,50 @@ std::unique_ptr<PanelBaseData> PanelPreviewBuild::run(QWidget* parent, PanelBase
 
     QElapsedTimer clock;
     clock.start();
-    std::unique_ptr<QProgressDialog> progress;
+    std::unique_ptr<QProgressDialog> window;
+    QProgressDialog* progress = nullptr;
+    bool stoppedForInput = false;
+    // The dialog's own progress is put away however the build ends.
+    struct PutAway {
+        QProgressDialog* progress = nullptr;
+        ~PutAway()
+        {
+            if (progress) {
+                progress->hide();
+                progress->reset();
+            }
+        }
+    } putAway;
+    const auto showProgress = [&] {
+        if (own) {
+            own->reset();
+            own->setLabelText(tr("Building the ribs of the panel..."));
+            own->setCancelButtonText(tr("Cancel"));
+            own->setRange(0, ModalProgress::steps);
+            own->setValue(0);
+            // Shown as the widget it is: a dialog that shows gives the
+            // focus to its window's field anew, which would select its text
+            // under the user's typing.
+            own->QWidget::setVisible(true);
+            putAway.progress = own;
+            return own;
+        }
+        window = ModalProgress::open(parent, title, tr("Building the ribs of the panel..."), tr("Cancel"));
+        return window.get();
+    };
     const auto waiting = [&]() -> bool {
         if (!progress && clock.elapsed() >= shownAfterMs)
-            progress = ModalProgress::open(parent, title, tr("Building the ribs of the panel..."), tr("Cancel"));
+            progress = showProgress();
+        if (own) {
+            // The window's input is held, so it may turn in full: it paints,
+            // and the Cancel in it can be clicked.
+            if (progress && !progress->wasCanceled())
+                progress->setValue(int(std::min(done.load(), total - 1) * ModalProgress::steps / total));
+            if (!yieldToInput || !InputHold::instance().holding())
+                QCoreApplication::processEvents();
+            stoppedForInput = yieldToInput && InputHold::instance().holding();
+            return !stoppedForInput && !(progress && progress->wasCanceled());
+        }
         if (!progress) {
             // Nothing to click yet: paint, but take no input.
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -245,8 +522,12 @@ std::unique_ptr<PanelBaseData> PanelPreviewBuild::run(QWidget* parent, PanelBase
             built->moveToThread(home);
         },
         waiting);
-    // A Cancel the window offered is taken, even when it came as the last rib
-    // was done.
+    if (stoppedForInput) {
+        inPlace->superseded = true;
+        return nullptr;
+    }
+    // A Cancel the progress offered is taken, even when it came as the last
+    // rib was done.
     if (!complete || (progress && progress->wasCanceled()))
         return nullptr;
     built->watchTableModels();

@@ -5,6 +5,9 @@
 #include "model/PanelBaseData.h"
 #include "ui_WingPanelDialog.h"
 
+#include <QBoxLayout>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <algorithm>
 
 PanelViewPane::PanelViewPane(WingPanelDialog& dialog, Ui::WingPanelDialog* ui)
@@ -18,6 +21,25 @@ PanelViewPane::PanelViewPane(WingPanelDialog& dialog, Ui::WingPanelDialog* ui)
     connect(ui->visualisationButtons, SIGNAL(rightView()), this, SLOT(rightView()));
     connect(ui->visualisationButtons, SIGNAL(view45()), this, SLOT(view45()));
     connect(ui->chkBoxGhostPanels, SIGNAL(toggled(bool)), this, SLOT(chkGhostBoxToggled(bool)));
+
+    progress = new QProgressDialog(ui->groupBoxPanelView);
+    progress->setObjectName(QStringLiteral("panelBuildProgress"));
+    progress->setWindowFlags(Qt::Widget);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    // Clicking Cancel leaves the keyboard in the field typed into, and
+    // Return there still means OK.
+    auto* cancel = new QPushButton(progress);
+    cancel->setFocusPolicy(Qt::NoFocus);
+    cancel->setAutoDefault(false);
+    progress->setCancelButton(cancel);
+    progress->setFocusPolicy(Qt::NoFocus);
+    // Not shown by itself after a while, as a progress window would be: the
+    // build shows and hides it.
+    progress->reset();
+    progress->hide();
+    if (auto* column = qobject_cast<QBoxLayout*>(ui->groupBoxPanelView->layout()))
+        column->insertWidget(column->indexOf(ui->wingFoilGLWidget) + 1, progress);
 }
 
 PlaneVisualisationOptions PanelViewPane::options() const

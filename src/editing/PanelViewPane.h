@@ -4,14 +4,17 @@
 
 #include "model/PlaneVisualisationOptions.h"
 
+class QProgressDialog;
 class WingPanelDialog;
 
 namespace Ui {
+class QProgressDialog;
 class WingPanelDialog;
 }
 
-// The view column of the panel dialog: what the 3D preview shows and the
-// camera presets, which place the camera for the panel's current measures.
+// The view column of the panel dialog: what the 3D preview shows, the
+// camera presets, which place the camera for the panel's current measures,
+// and, under the preview, the progress of its build while one runs.
 class PanelViewPane : public QObject
 {
     Q_OBJECT
@@ -20,6 +23,9 @@ public:
     PanelViewPane(WingPanelDialog& dialog, Ui::WingPanelDialog* ui);
 
     PlaneVisualisationOptions options() const;
+    // A part of the column, not a window of its own: the dialog's fields
+    // keep the keyboard while it shows. Hidden while nothing builds.
+    QProgressDialog* buildProgress() const { return progress; }
 
 public slots:
     void topView();
@@ -34,4 +40,5 @@ public slots:
 private:
     WingPanelDialog& dialog;
     Ui::WingPanelDialog* ui;
+    QProgressDialog* progress = nullptr;
 };

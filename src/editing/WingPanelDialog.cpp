@@ -70,6 +70,7 @@ WingPanelDialog::WingPanelDialog(QWidget* parent) : QDialog(parent)
     sheetingPage = new SheetingPage(*this, ui);
     constructionPage = new ConstructionPage(*this, ui);
     viewPane = new PanelViewPane(*this, ui);
+    preview.showProgressIn(viewPane->buildProgress());
     pages = {baseDataPage, ribsPage, sparsPage, constructionPage, edgesPage, sheetingPage};
 
     airfoilItemModel = new QStandardItemModel();
@@ -249,7 +250,7 @@ void WingPanelDialog::fillPanelFromDialog(PanelBaseData& data)
     data.getRibListTableModel().setPanelLength(data.getLength());
 }
 
-bool WingPanelDialog::buildWorkingPanel(bool inPlace)
+bool WingPanelDialog::buildWorkingPanel(bool inPlace, bool yieldToInput)
 {
     PanelBaseData data;
     fillPanelFromDialog(data);
@@ -259,7 +260,7 @@ bool WingPanelDialog::buildWorkingPanel(bool inPlace)
         QScopedValueRollback<bool> running(buildRunning, true);
         const Panel* shown = inPlace ? workingPanel : nullptr;
         result = preview.update(isVisible() ? this : parentWidget(), data, windowTitle(),
-                                shown ? &shown->getPanelBaseData() : nullptr, loadedFrom);
+                                shown ? &shown->getPanelBaseData() : nullptr, loadedFrom, yieldToInput);
     } catch (const std::bad_alloc&) {
         outOfMemory = true;
     }
@@ -271,7 +272,21 @@ bool WingPanelDialog::buildWorkingPanel(bool inPlace)
         MemoryReserve::keep();
         return false;
     }
-    if (result == PanelPreviewBuild::Result::Cancelled)
+    if (result == PanelPreviewBuild::Result::Superseded) {
+        // The build gave way to what the user typed meanwhile; once that
+        // has reached its fields, the panel is built of what they hold.
+        if (!rebuildAfterInput) {
+            rebuildAfterInput = true;
+            PanelPreviewBuild::afterHeldInput(this, [this] {
+                rebuildAfterInput = false;
+                redrawWindow(true);
+                adjustSweepAngleLabel();
+            });
+        }
+        return false;
+    }
+    // Nothing is shown in place of a panel let go of meanwhile.
+    if (result == PanelPreviewBuild::Result::Cancelled || (inPlace && !workingPanel))
         return false;
     // The working panel shares the build's geometry: its ribs are held once.
     // In place, the old ribs go as the new ones are taken over, and the
@@ -348,7 +363,7 @@ void WingPanelDialog::redrawWindow(bool lightweight)
     }
     if (lightweight) {
         if (workingPanel)
-            buildWorkingPanel(true);
+            buildWorkingPanel(true, true);
     } else {
         if (allFieldsValid() && !rootAirfoilName.isEmpty()) {
             if (workingPanel)

@@ -248,8 +248,9 @@ private:
     void fitIntoScreen();
     // The working panel built anew from the fields, or in place of the one
     // there; false when the build was cancelled, which leaves the panel as
-    // it was.
-    bool buildWorkingPanel(bool inPlace = false);
+    // it was. With yieldToInput a build gives way to what the user types
+    // meanwhile and runs again once it has reached the fields.
+    bool buildWorkingPanel(bool inPlace = false, bool yieldToInput = false);
     void installTableModels();
     bool ribChords(int firstRib, int lastRib, float& firstChord, float& lastChord);
 
@@ -276,6 +277,7 @@ private:
     // it: 1 lightweight, 2 full.
     bool buildRunning = false;
     int redrawAgain = 0;
+    bool rebuildAfterInput = false;
     bool commitRefused = false;
     Panel* previousPanel = nullptr;
     Panel* nextPanel = nullptr;

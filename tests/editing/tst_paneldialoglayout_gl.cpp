@@ -17,13 +17,24 @@
 
 #include "airfoils/WingFoils.h"
 #include "editing/PanelDialogTestSupport.h"
+#include "editing/PanelPreviewBuild.h"
 #include "editing/WingPanelDialog.h"
 #include "editing/XSparTypeEditDelegate.h"
 #include "foundation/DialogSeam.h"
+#include "model/Panel.h"
+#include "foundation/XDoubleSpinBox.h"
+
+#include <QDialogButtonBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QTimer>
+#include <QWindow>
 
 // The panel dialog's layout: every text whole in both languages on the
 // smallest screen, each hint in sight when its page opens, a new language
-// taken by every text, and a reopened dialog at the top of its first page.
+// taken by every text, and a reopened dialog at the top of its first page;
+// and the shown dialog under the user's typing while its panel builds.
 class TestPanelDialogLayout : public QObject
 {
     Q_OBJECT
@@ -38,6 +49,9 @@ private slots:
     void hintIsInSightOnOpeningItsPage_data();
     void hintIsInSightOnOpeningItsPage();
     void reopeningStartsAtTheTopWithoutFilter();
+    void keysTypedWhileThePanelBuildsReachTheField_data();
+    void keysTypedWhileThePanelBuildsReachTheField();
+    void clickOnTheBuildsCancelEndsItAtOnce();
 
 private:
     void loadDefault() { dialog->loadPanelIntoDialog(makePanelData()); }
@@ -295,6 +309,184 @@ void TestPanelDialogLayout::reopeningStartsAtTheTopWithoutFilter()
     QCOMPARE(list->model()->rowCount(), int(WingFoils::instance()->getAirfoils().size()));
     QCOMPARE(list->currentIndex().data().toString(), QStringLiteral("CLARK Y AIRFOIL"));
     dialog->setVisible(false);
+}
+
+namespace {
+
+// A panel of 200 ribs whose build takes long: covered by 20 sheeting
+// strips, or at every bound a panel may reach (50 square spars, 50 strips,
+// 50 combs).
+PanelBaseData heavyPanel(bool capped)
+{
+    const int count = capped ? 50 : 20;
+    SparList spars;
+    SheetingStripList strips;
+    RibCombList combs;
+    for (int i = 0; i < count; ++i) {
+        const float at = 10.0f + 80.0f * float(i) / float(count);
+        strips.append(SheetingStripDefinition(QStringLiteral("Strip"), 0, 1, 200, at, at, 1.5f, true, true, true,
+                                              false, 0.0f, 0.0f, false, false));
+        if (!capped)
+            continue;
+        spars.addSpar(SparDefinition(QStringLiteral("Spar"), SparType::Square, 1, 200, at, at, true, false));
+        combs.append(RibCombData(QStringLiteral("Comb"), 0, at, at, true, true, false, true, 3.0f, 5.0f, 2.0f, 1.0f,
+                                 1.0f, 1.0f, 1, 200, false, 2.0f, 5.0f));
+    }
+    return PanelBaseData(7, QStringLiteral("Heavy"), QStringLiteral("NACA 2412"), QString(), 200.0f, 180.0f, 0.0f,
+                         2000.0f, 0.0f, 0.0f, false, false, true, 2.0f, 200, 150.0f, 1.0f, 1.0f, nullptr, LEData(),
+                         TEData(), spars, strips,
+                         CoveringDefinition(SheetingType::Advanced, 25.0f, 1.5f, 0, true, true, true),
+                         BuildingTabData(), combs);
+}
+
+// Counts the keys its window was given, once it was given them.
+class KeyCount : public QObject
+{
+public:
+    int released = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        released += event->type() == QEvent::KeyRelease ? 1 : 0;
+        return false;
+    }
+};
+
+} // namespace
+
+void TestPanelDialogLayout::keysTypedWhileThePanelBuildsReachTheField_data()
+{
+    QTest::addColumn<bool>("capped");
+    QTest::addColumn<int>("pace");
+    for (const int pace : {30, 150, 1500}) {
+        QTest::addRow("20 strips, %d ms a key", pace) << false << pace;
+        QTest::addRow("at every bound, %d ms a key", pace) << true << pace;
+    }
+}
+
+void TestPanelDialogLayout::keysTypedWhileThePanelBuildsReachTheField()
+{
+    // Every key changes the field, and every change builds the panel anew:
+    // the keys that come while it builds reach the field all the same, in
+    // the order they were typed. They come as from the window system, to
+    // the dialog's window, paced by a timer that runs while the builds do.
+    QFETCH(bool, capped);
+    QFETCH(int, pace);
+    QScopedValueRollback<int> atOnce(PanelPreviewBuild::shownAfterMs, 0);
+    const PanelBaseData panel = heavyPanel(capped);
+    QVERIFY(dialog->loadPanelIntoDialog(panel));
+    dialog->setVisible(true);
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    auto* sweep = widget<XDoubleSpinBox>("txtSweep");
+    sweep->setFocus(Qt::TabFocusReason);
+    QVERIFY(sweep->hasFocus());
+
+    // How often a build's progress showed while the keys came.
+    int shown = 0;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, [&] {
+        for (auto* progress : dialog->findChildren<QProgressDialog*>())
+            shown += progress->isVisible() ? 1 : 0;
+        if (auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget()))
+            shown += progress->isVisible() ? 1 : 0;
+    });
+    watch.start(0);
+    const std::vector<std::pair<int, QString>> keys = {{Qt::Key_1, QStringLiteral("1")},
+                                                       {Qt::Key_2, QStringLiteral("2")},
+                                                       {Qt::Key_Period, QStringLiteral(".")},
+                                                       {Qt::Key_5, QStringLiteral("5")},
+                                                       {Qt::Key_Tab, QString()}};
+    std::size_t typed = 0;
+    KeyCount given;
+    dialog->windowHandle()->installEventFilter(&given);
+    QTimer typist;
+    connect(&typist, &QTimer::timeout, [&] {
+        if (typed == keys.size())
+            return;
+        const auto& key = keys[typed++];
+        QWindow* window = dialog->windowHandle();
+        QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyPress, key.first, Qt::NoModifier, key.second));
+        QCoreApplication::postEvent(window, new QKeyEvent(QEvent::KeyRelease, key.first, Qt::NoModifier, key.second));
+    });
+    typist.start(pace);
+    // Once the keys are typed, the working panel is built of what the field
+    // holds, whatever that is.
+    const auto settled = [&] {
+        if (given.released < int(keys.size()) || !dialog->getWorkingPanel())
+            return false;
+        for (auto* progress : dialog->findChildren<QProgressDialog*>())
+            if (progress->isVisible())
+                return false;
+        PanelBaseData values;
+        dialog->fillPanelFromDialog(values);
+        return dialog->builtPanelOf(values) != nullptr;
+    };
+    QVERIFY(QTest::qWaitFor(settled, 120000));
+    typist.stop();
+    watch.stop();
+    QVERIFY(shown > 0);
+    QCOMPARE(sweep->value(), 12.5);
+    QVERIFY(!sweep->hasFocus());
+    QCOMPARE(dialog->getWorkingPanel()->getSweep(), 12.5f);
+
+    // OK hands the typed sweep on, with the build of it.
+    float stored = 0.0f;
+    bool builtForIt = false;
+    connect(dialog.get(), &WingPanelDialog::baseDataChanged, this, [&] {
+        PanelBaseData values;
+        dialog->fillPanelFromDialog(values);
+        stored = values.getSweep();
+        builtForIt = dialog->builtPanelOf(values) != nullptr;
+    });
+    widget<QDialogButtonBox>("buttonBoxEditPanel")->button(QDialogButtonBox::Ok)->click();
+    QVERIFY2(DialogSeam::calls().empty(),
+             qPrintable(DialogSeam::calls().empty() ? QString() : DialogSeam::calls()[0].text));
+    QCOMPARE(stored, 12.5f);
+    QVERIFY(builtForIt);
+    QVERIFY(!dialog->isVisible());
+}
+
+void TestPanelDialogLayout::clickOnTheBuildsCancelEndsItAtOnce()
+{
+    // The dialog's input waits while its panel builds, but for a click on
+    // the Cancel of the progress the build shows: that ends the build, and
+    // the working panel stays as it was; no build follows.
+    QScopedValueRollback<int> atOnce(PanelPreviewBuild::shownAfterMs, 0);
+    QVERIFY(dialog->loadPanelIntoDialog(heavyPanel(true)));
+    dialog->setVisible(true);
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    auto* progress = widget<QProgressDialog>("panelBuildProgress");
+    bool clicked = false;
+    QTimer clicker;
+    connect(&clicker, &QTimer::timeout, [&] {
+        auto* cancel = progress->findChild<QPushButton*>();
+        if (clicked || !progress->isVisible() || !cancel)
+            return;
+        // Clicked where it shows, once the column has made room for it.
+        for (int pass = 0; pass < 3; ++pass)
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const QPoint inside = cancel->rect().center();
+        const QPoint at = cancel->mapTo(dialog.get(), inside);
+        const QPoint global = cancel->mapToGlobal(inside);
+        if (QApplication::widgetAt(global) != cancel)
+            return;
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+            QCoreApplication::postEvent(dialog->windowHandle(),
+                                        new QMouseEvent(type, at, at, global, Qt::LeftButton,
+                                                        type == QEvent::MouseButtonPress ? Qt::LeftButton
+                                                                                         : Qt::NoButton,
+                                                        Qt::NoModifier));
+        clicked = true;
+    });
+    clicker.start(0);
+    widget<XDoubleSpinBox>("txtSweep")->setValue(40.0);
+    clicker.stop();
+    QVERIFY(clicked);
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents();
+    QVERIFY(!progress->isVisible());
+    QCOMPARE(dialog->getWorkingPanel()->getSweep(), 0.0f);
 }
 
 QTEST_MAIN(TestPanelDialogLayout)
