@@ -13,11 +13,13 @@
 #include "foundation/ApplicationSettings.h"
 #include "foundation/CompiledResources.h"
 #include "foundation/DialogSeam.h"
+#include "foundation/PendingEdit.h"
 #include "output/DXFExportDialog.h"
 #include "output/DXFSettings.h"
 #include "output/PrintJob.h"
 #include "output/PrintSettings.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -81,11 +83,22 @@ MainWindow::MainWindow(QString fileName, QWidget* parent)
     // before any view redraws.
     model->addObserver(fileManager);
 
+    // Save follows the edits whose text reaches the document only at their
+    // end: the focus moving into or out of one, and a save that disables
+    // Save while the focus stays in one.
+    connect(qApp, &QApplication::focusChanged, this, &MainWindow::offerSaveForPendingEdit);
+    connect(ui->actionSave, &QAction::changed, this, &MainWindow::offerSaveForPendingEdit);
+
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 }
 
 MainWindow::~MainWindow()
 {
+    disconnect(qApp, &QApplication::focusChanged, this, &MainWindow::offerSaveForPendingEdit);
+    // Hidden while the form, the file manager and the model are alive:
+    // hiding takes the focus out of a field, which ends its edit into the
+    // document.
+    hide();
     delete ui;
     // The model still lists the file manager until the central widget
     // deletes the model with the child widgets below; the model's
@@ -118,6 +131,9 @@ void MainWindow::retranslate()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // The window's own close button as much as Quit: what is typed counts
+    // as a change, and the question comes for it.
+    PendingEdit::finish(this);
     if (fileManager->closeFile(false)) {
         hide();
         QCoreApplication::quit();
@@ -151,6 +167,7 @@ void MainWindow::foilsLoaded()
 
 void MainWindow::loadFile()
 {
+    PendingEdit::finish(this);
     PlaneModel* model = PlaneModel::instance();
     const bool wasModified = fileManager->isModified();
     model->setNotificationsEnabled(false);
@@ -206,6 +223,7 @@ void MainWindow::tellSubstitutedAirfoils()
 
 void MainWindow::saveFile()
 {
+    PendingEdit::finish(this);
     PlaneModel* model = PlaneModel::instance();
     model->setHistoryRecordingEnabled(false);
     fileManager->saveFile(false);
@@ -214,16 +232,19 @@ void MainWindow::saveFile()
 
 void MainWindow::saveFileAs()
 {
+    PendingEdit::finish(this);
     fileManager->saveFile(true);
 }
 
 bool MainWindow::closeFile()
 {
+    PendingEdit::finish(this);
     return fileManager->closeFile(false);
 }
 
 bool MainWindow::newFile()
 {
+    PendingEdit::finish(this);
     const bool closed = fileManager->closeFile(false);
     if (closed)
         PlaneModel::instance()->resetName();
@@ -232,12 +253,31 @@ bool MainWindow::newFile()
 
 void MainWindow::undo()
 {
+    // The typed value becomes a step of its own, and Undo takes that one.
+    PendingEdit::finish(this);
     fileManager->undo();
 }
 
 void MainWindow::redo()
 {
+    PendingEdit::finish(this);
     fileManager->redo();
+}
+
+void MainWindow::offerSaveForPendingEdit()
+{
+    // What is typed into a cell or the wing-halves distance reaches the
+    // document only when the edit ends, which Save does first; so Save is
+    // there for it even while the document is not modified yet, and Ctrl+S
+    // or the tool button is not silently lost.
+    const bool pending = PendingEdit::heldUntilEnd(this);
+    if (pending && !ui->actionSave->isEnabled()) {
+        ui->actionSave->setEnabled(true);
+        saveOfferedForEdit = true;
+    } else if (!pending && saveOfferedForEdit) {
+        saveOfferedForEdit = false;
+        ui->actionSave->setEnabled(fileManager->isModified());
+    }
 }
 
 void MainWindow::loadFileEventHandler(QString& fileName)
@@ -279,6 +319,7 @@ void MainWindow::printDialog()
 {
     // Remembered for the program run only, so a restart begins afresh.
     static PrintSettings settings;
+    PendingEdit::finish(this);
     PrintJob::runPrintCommand(&settings, this,
                               QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
                               QStringLiteral("Planformix.pdf"));
@@ -286,6 +327,7 @@ void MainWindow::printDialog()
 
 void MainWindow::exportToDxf()
 {
+    PendingEdit::finish(this);
     static DXFSettings settings(false, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
                                            + QDir::separator() + QStringLiteral("Planformix.dxf"));
     // Refusing to overwrite an existing file brings the dialog back so

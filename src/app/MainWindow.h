@@ -71,6 +71,9 @@ public slots:
     // Remembers a document for the next Load, which then opens it without
     // a file dialog.
     void loadFileEventHandler(QString& fileName);
+    // Follows the focus into and out of the fields and cell editors whose
+    // typed text reaches the document only when their edit ends.
+    void offerSaveForPendingEdit();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -89,4 +92,6 @@ private:
     QString fileName;
     Ui::MainWindow* ui;
     FileManager* fileManager = nullptr;
+    // Save was enabled for an edit in progress, not by the document.
+    bool saveOfferedForEdit = false;
 };

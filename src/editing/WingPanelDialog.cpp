@@ -23,6 +23,7 @@
 #include "editing/XSparTypeEditDelegate.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/Mathematics.h"
+#include "foundation/PendingEdit.h"
 #include "foundation/MemoryReserve.h"
 #include "foundation/Vertex.h"
 #include "model/CombListTableModel.h"
@@ -593,6 +594,7 @@ void WingPanelDialog::btnGenerateRibsClicked()
 
 void WingPanelDialog::btnPanelEditAccepted()
 {
+    PendingEdit::finish(this);
     QWidget* page = nullptr;
     if (!allFieldsValid(&page)) {
         showTabOf(page);

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QTextEdit>
 #include <QToolTip>
 #include <cmath>
@@ -50,10 +51,23 @@ XDoubleSpinBox::XDoubleSpinBox(QWidget* parent, float factor)
     popup->setAutoFillBackground(true);
     popup->setAttribute(Qt::WA_ShowWithoutActivating);
     popup->hide();
+    // A field whose value never changes (a form's start value at the
+    // minimum) would otherwise show an empty popup.
+    updatePopupText(value());
 
     connect(this, SIGNAL(valueChanged(double)), this, SLOT(newValueSet(double)));
-    // After the base class's own handler, which takes a typed number.
-    connect(lineEdit(), SIGNAL(textChanged(QString)), this, SLOT(typedTextChanged()));
+    // Around the base class's own handler of the typed text, which takes a
+    // typed number: ours before it, so that the value from before the edit
+    // is known and a value arriving from it counts as typed; ours after it,
+    // to judge the text. Taken off and put back, the base's handler runs
+    // between the two.
+    QLineEdit* edit = lineEdit();
+    const bool baseHandlerMoved =
+        disconnect(edit, SIGNAL(textChanged(QString)), this, SLOT(_q_editorTextChanged(QString)));
+    connect(edit, SIGNAL(textChanged(QString)), this, SLOT(typedTextChanging()));
+    if (baseHandlerMoved)
+        connect(edit, SIGNAL(textChanged(QString)), this, SLOT(_q_editorTextChanged(QString)));
+    connect(edit, SIGNAL(textChanged(QString)), this, SLOT(typedTextChanged()));
 }
 
 XDoubleSpinBox::~XDoubleSpinBox()
@@ -248,34 +262,17 @@ bool XDoubleSpinBox::event(QEvent* event)
 
 void XDoubleSpinBox::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Enter:
-    case Qt::Key_Return:
-        if (textRefused) {
+    if (event->key() == Qt::Key_Enter || event->key() == Qt::Key_Return) {
+        const bool refused = textRefused;
+        endTyping();
+        if (refused) {
             // Taken here, so that the refusal is seen instead of the
             // dialog's default button acting on the old value.
-            endTyping();
             event->accept();
             return;
         }
-        endTyping();
-        break;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        break;
-    default:
-        beginTyping();
-        break;
     }
     QDoubleSpinBox::keyPressEvent(event);
-}
-
-void XDoubleSpinBox::inputMethodEvent(QInputMethodEvent* event)
-{
-    beginTyping();
-    QDoubleSpinBox::inputMethodEvent(event);
 }
 
 void XDoubleSpinBox::focusOutEvent(QFocusEvent* event)
@@ -284,12 +281,35 @@ void XDoubleSpinBox::focusOutEvent(QFocusEvent* event)
     QDoubleSpinBox::focusOutEvent(event);
 }
 
+void XDoubleSpinBox::finishEdit()
+{
+    // A field without keyboard tracking has not taken the typed number yet.
+    if (typing && shownTextTaken())
+        interpretText();
+    endTyping();
+}
+
+void XDoubleSpinBox::typedTextChanging()
+{
+    // Whatever changed the text (a key, a paste, a drop, an input method,
+    // the line edit's own undo) edits it; the line edit's modified flag
+    // cannot tell, as the base class's validator clears it whenever it
+    // puts a unit back that was selected and typed over.
+    if (!typing) {
+        typing = true;
+        valueBeforeTyping = value();
+    }
+    textChanging = true;
+}
+
 void XDoubleSpinBox::typedTextChanged()
 {
-    // Pasted or dropped text starts an edit without a key.
-    if (lineEdit()->isModified())
-        beginTyping();
     refreshRefusal();
+    // The base class has taken every number on the way to this text; none
+    // of them is what the user is typing.
+    if (textRefused && value() != valueBeforeTyping)
+        holdValueBeforeTyping();
+    textChanging = false;
 }
 
 bool XDoubleSpinBox::readTyped(const QString& text, double& value) const
@@ -320,14 +340,6 @@ bool XDoubleSpinBox::readTyped(const QString& text, double& value) const
     return true;
 }
 
-void XDoubleSpinBox::beginTyping()
-{
-    if (typing)
-        return;
-    typing = true;
-    valueBeforeTyping = value();
-}
-
 void XDoubleSpinBox::endTyping()
 {
     // Sets the text anew even where the value did not change on the way,
@@ -340,10 +352,33 @@ void XDoubleSpinBox::endTyping()
 
 void XDoubleSpinBox::valueSetElsewhere()
 {
-    // The base class writes a value set by the program into the text
-    // without a word to the line edit; only typing leaves it modified.
-    if (!lineEdit()->isModified())
+    // A value set by the program ends the edit; one the base class took
+    // from the typed text is part of it.
+    if (!textChanging)
         typing = false;
+    refreshRefusal();
+}
+
+void XDoubleSpinBox::holdValueBeforeTyping()
+{
+    // Setting the value writes its text into the line edit; the user's
+    // refused text, where the typing goes on, is put back over it.
+    QLineEdit* edit = lineEdit();
+    const QString text = edit->text();
+    const int cursor = edit->cursorPosition();
+    int anchor = cursor;
+    if (edit->hasSelectedText())
+        anchor = edit->selectionStart() == cursor ? cursor + edit->selectedText().size() : edit->selectionStart();
+    QDoubleSpinBox::setValue(valueBeforeTyping);
+    {
+        const QSignalBlocker blocker(edit);
+        edit->setText(text);
+        edit->setModified(true);
+        if (anchor != cursor)
+            edit->setSelection(anchor, cursor - anchor);
+        else
+            edit->setCursorPosition(cursor);
+    }
     refreshRefusal();
 }
 

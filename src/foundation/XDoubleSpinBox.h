@@ -65,7 +65,9 @@ public:
     // letters) stays in the field as typed, red, until the field is left,
     // and then the field goes back to the value it held before the edit.
     // No key is dropped on the way, so what the field shows is always what
-    // the user typed.
+    // the user typed. While a refused text shows, the field, and whoever
+    // listens, holds the value from before the edit: never a number taken
+    // on the way ("500" of "5001"), whatever was selected when typing began.
     QValidator::State validate(QString& input, int& pos) const override;
     double valueFromText(const QString& text) const override;
     void fixup(QString& input) const override;
@@ -76,6 +78,11 @@ public:
     // field's tooltip while it is refused.
     QString refusal() const;
 
+    // Ends an edit in progress as leaving the field would: a typed number
+    // is taken, a refused text gives way to the value from before. For
+    // commands that act on what the field holds while it keeps the focus.
+    void finishEdit();
+
 public slots:
     void validate(double value);
     void newValueSet(double value);
@@ -85,16 +92,16 @@ protected:
     void leaveEvent(QEvent* event) override;
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void inputMethodEvent(QInputMethodEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private slots:
+    void typedTextChanging();
     void typedTextChanged();
 
 private:
     bool readTyped(const QString& text, double& value) const;
-    void beginTyping();
     void endTyping();
+    void holdValueBeforeTyping();
     void valueSetElsewhere();
     bool shownTextTaken() const;
     void refreshRefusal();
@@ -113,9 +120,14 @@ private:
     QWidget* popup = nullptr;
     QLabel* popupLabel = nullptr;
     // While the user types, keyboard tracking hands every number on the
-    // way (the "500" of "5001") to the listeners; a text refused at the
-    // end must take the field, and them, back to the value from before.
+    // way (the "500" of "5001") to the listeners; a text refused must take
+    // the field, and them, back to the value from before the edit.
     bool typing = false;
     double valueBeforeTyping = 0.0;
     bool textRefused = false;
+    // Set while the line edit reports a change of its text: a value that
+    // arrives then was typed. The base class writes a value set by the
+    // program with the line edit's signals blocked, so that one never
+    // arrives here.
+    bool textChanging = false;
 };

@@ -1,11 +1,13 @@
 #include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
 #include "app/MainWindow.h"
+#include "app/Planformix.h"
 #include "document/PlaneModel.h"
 #include "model/Panel.h"
 #include "model/PanelsTableModel.h"
 #include "foundation/ApplicationSettings.h"
 #include "foundation/DialogSeam.h"
+#include "foundation/XDoubleSpinBox.h"
 #include "foundation/Observer.h"
 #include "foundation/Vector3D.h"
 #include "planformixdata.pb.h"
@@ -25,6 +27,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
+#include <QTableView>
+#include <QToolBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -186,6 +190,8 @@ private slots:
     void importAddsScaledAirfoilAndRefusesTakenName();
     void importThatCannotBeWrittenAddsNothing();
     void openTellsWhichPanelsAreCutFromAnotherSection();
+    void commandEndsTheEditInProgress_data();
+    void commandEndsTheEditInProgress();
 
 private:
     QTemporaryDir dir;
@@ -866,6 +872,128 @@ void TestMainWindow::openTellsWhichPanelsAreCutFromAnotherSection()
     action(*window, "actionUndo")->trigger();
     action(*window, "actionRedo")->trigger();
     QCOMPARE(countCalls(DialogSeam::Kind::Message), 1);
+}
+
+void TestMainWindow::commandEndsTheEditInProgress_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("command");
+    for (const char* edit : {"wing halves distance", "panel name cell"})
+        for (const char* command : {"Ctrl+S", "toolbar Save", "Save As", "Ctrl+Q", "window close", "Close", "New",
+                                    "Open", "Undo", "Print", "DXF"})
+            QTest::addRow("%s, %s", edit, command) << edit << command;
+}
+
+void TestMainWindow::commandEndsTheEditInProgress()
+{
+    QFETCH(QString, edit);
+    QFETCH(QString, command);
+
+    // A plane of one panel, saved and open in the real window.
+    auto* central = new Planformix;
+    window->setCentralWidget(central);
+    window->foilsLoaded();
+    PlaneModel::instance()->getPanelsTableModel()->addOrUpdatePanel(
+        PanelBaseData(1, QStringLiteral("Inner"), QStringLiteral("BASE SECTION"), QStringLiteral("BASE SECTION"),
+                      200.0f, 150.0f, 0.0f, 400.0f, 0.0f, 0.0f, false, false, true, 3.0f, 4, 150.0f, 1.0f, 1.0f,
+                      nullptr, LEData(), TEData(), SparList(), SheetingStripList(), CoveringDefinition(),
+                      BuildingTabData(), RibCombList()));
+    const QString path = dir.filePath(QStringLiteral("typed.pfz"));
+    DialogSeam::queueFileName(path);
+    action(*window, "actionSaveAs")->trigger();
+    QCOMPARE(window->windowTitle(), baseTitle + " - " + path);
+    QApplication::setActiveWindow(window.get());
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+
+    // Typed and not left: a shortcut, a tool button or a menu leaves the
+    // focus where it is.
+    const bool distance = edit == "wing halves distance";
+    if (distance) {
+        auto* field = central->findChild<XDoubleSpinBox*>(QStringLiteral("txtWingHalvesDistance"));
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("250"));
+    } else {
+        auto* table = central->findChild<QTableView*>(QStringLiteral("tableViewPanels"));
+        table->setFocus();
+        table->setCurrentIndex(table->model()->index(0, 0));
+        // The table opens its editor on the first key typed.
+        QTest::keyClicks(table, QStringLiteral("T"));
+        QWidget* editor = QApplication::focusWidget();
+        QVERIFY(qobject_cast<QLineEdit*>(editor));
+        qobject_cast<QLineEdit*>(editor)->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("Typed Tip"));
+    }
+    // What a document holds of the edit.
+    const auto typedIn = [distance](const std::string& bytes) {
+        serializedPlanformixData document;
+        if (!document.ParseFromString(bytes) || document.panels_size() != 1)
+            return false;
+        if (!distance)
+            return document.panels(0).panelname() == "Typed Tip";
+        for (const auto& view : document.views())
+            if (view.observername() == "MainWingGLWidget")
+                return view.positiondata().winghalvesdistance() == 250.0f;
+        return false;
+    };
+    const auto savedTyped = [&] {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) && typedIn(file.readAll().toStdString());
+    };
+    const auto modelTyped = [&] {
+        std::string bytes;
+        return PlaneModel::instance()->save(bytes) && typedIn(bytes);
+    };
+    QVERIFY(!savedTyped());
+
+    DialogSeam::clear();
+    bool heldWhenAsked = false;
+    ModalScript script;
+    script.add([&](QDialog* dialog) {
+        heldWhenAsked = modelTyped();
+        dialog->reject();
+    });
+    QWidget* focus = QApplication::focusWidget();
+    const std::map<QString, QKeySequence> shortcuts{
+        {"Ctrl+S", QKeySequence("Ctrl+S")}, {"Save As", QKeySequence("Ctrl+Shift+S")},
+        {"Ctrl+Q", QKeySequence("Ctrl+Q")}, {"Close", QKeySequence("Ctrl+W")},
+        {"New", QKeySequence("Ctrl+N")},    {"Open", QKeySequence("Ctrl+L")}};
+    const bool asks = command == "Ctrl+Q" || command == "window close" || command == "Close" || command == "New"
+                      || command == "Open";
+    if (asks)
+        DialogSeam::queueChoice(1);  // save first
+    if (command == "Save As" || command == "Open")
+        DialogSeam::queueFileName(command == "Save As" ? path : QString());
+    if (shortcuts.count(command)) {
+        const int key = shortcuts.at(command)[0];
+        QTest::keyClick(focus, Qt::Key(key & ~Qt::KeyboardModifierMask),
+                        Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+    } else if (command == "toolbar Save") {
+        QWidget* button = window->findChild<QToolBar*>()->widgetForAction(action(*window, "actionSave"));
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else if (command == "window close") {
+        static_cast<QWidget*>(window.get())->close();
+    } else if (command == "Undo") {
+        action(*window, "actionUndo")->trigger();
+    } else {
+        action(*window, command == "Print" ? "actionPrintDialog" : "actionExport_to_DXF")->trigger();
+    }
+
+    if (asks)
+        QCOMPARE(countCalls(DialogSeam::Kind::Choice), 1);
+    if (command == "Print" || command == "DXF") {
+        QCOMPARE(script.served, 1);
+        QVERIFY(heldWhenAsked);
+    } else if (command == "Undo") {
+        // The typed value was a step of its own: Undo takes just that, and
+        // the field or cell shows the value from before, not the typed text.
+        QVERIFY(!modelTyped());
+        QVERIFY(!qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+        action(*window, "actionRedo")->trigger();
+        QVERIFY(modelTyped());
+    } else {
+        QVERIFY(savedTyped());
+    }
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
-#include <QFile>
 #include <QImage>
 #include <QToolButton>
 #include <QLabel>
@@ -186,6 +185,10 @@ void leaveWithTab(QWidget* field)
     QCoreApplication::sendEvent(field, &out);
 }
 
+// What is typed over: the number, as Tab and Ctrl+A select it, or the
+// whole text with its unit, as End, Shift+Home or a drag select it.
+bool wholeTextSelected = false;
+
 void typeInto(QWidget* field, const QString& text)
 {
     QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
@@ -194,6 +197,10 @@ void typeInto(QWidget* field, const QString& text)
         box->selectAll();
     else if (auto* line = qobject_cast<QLineEdit*>(field))
         line->selectAll();
+    if (wholeTextSelected) {
+        QTest::keyClick(field, Qt::Key_End);
+        QTest::keyClick(field, Qt::Key_Home, Qt::ShiftModifier);
+    }
     if (text.isEmpty())
         QTest::keyClick(field, Qt::Key_Delete);
     QTest::keyClicks(field, text);
@@ -208,9 +215,13 @@ void typeIntoField(XDoubleSpinBox* field, const QString& input, const QString& l
     const double before = field->value();
     const TypedInput typed = typedInput(input, rangeOf(*field), before, language == "de_DE");
     QSignalSpy heard(field, SIGNAL(valueChanged(double)));
+    const QString popup = field->popupText();
     typeInto(field, typed.text);
-    // Every key stays in the field until it is left.
+    // Every key stays in the field until it is left; a refused text
+    // changes nothing the field holds or shows in its popup meanwhile.
     QVERIFY2(field->cleanText() == typed.text, qPrintable(field->objectName() + ": " + field->text()));
+    QVERIFY2(field->refusal().isEmpty() || (field->value() == before && field->popupText() == popup),
+             qPrintable(field->objectName() + " holds " + field->popupText() + " under " + field->text()));
     leaveWithTab(field);
 
     const double held = typed.taken ? typed.number : before;
@@ -779,16 +790,19 @@ void TestWingPanelDialogForm::typedNumberEndsAsTypedOrAsBefore_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("form");
     QTest::addColumn<QString>("input");
+    QTest::addColumn<bool>("wholeText");
 
     QStringList forms{"panel dialog", "length calculator", "main window", "panels table", "print dialog",
                       "airfoil import"};
     for (const DialogState& state : dialogStates)
         forms << QStringLiteral("panel dialog, ") + state.name;
-    for (const char* language : {"de_DE", "en_US"})
-        for (const QString& form : forms)
-            for (const char* input : {"point", "comma", "whole", "above maximum", "below minimum", "grouping",
-                                      "exponent", "letters", "empty"})
-                QTest::addRow("%s %s %s", language, qPrintable(form), input) << language << form << input;
+    for (bool wholeText : {false, true})
+        for (const char* language : {"de_DE", "en_US"})
+            for (const QString& form : forms)
+                for (const char* input : {"point", "comma", "whole", "above maximum", "below minimum", "grouping",
+                                          "exponent", "letters", "empty"})
+                    QTest::addRow("%s %s %s%s", language, qPrintable(form), input, wholeText ? ", whole text" : "")
+                        << language << form << input << wholeText;
 }
 
 void TestWingPanelDialogForm::typedNumberEndsAsTypedOrAsBefore()
@@ -796,7 +810,7 @@ void TestWingPanelDialogForm::typedNumberEndsAsTypedOrAsBefore()
     QFETCH(QString, language);
     QFETCH(QString, form);
     QFETCH(QString, input);
-
+    QFETCH(bool, wholeText);
     struct System
     {
         QLocale previous;
@@ -806,6 +820,7 @@ void TestWingPanelDialogForm::typedNumberEndsAsTypedOrAsBefore()
             DialogSeam::clear();
         }
     } system;
+    wholeTextSelected = wholeText;
     QLocale::setDefault(QLocale(language));
     DialogSeam::setScripted(true);
     DialogSeam::clear();

@@ -1,7 +1,10 @@
+#include "foundation/CLocale.h"
 #include "foundation/InputValueType.h"
+#include "foundation/PendingEdit.h"
 #include "foundation/XDoubleSpinBox.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPointer>
 #include <QScreen>
@@ -39,6 +42,8 @@ private slots:
     void valueTextIgnoresUserLocale();
     void typedNumberIsReadAsMeant_data();
     void typedNumberIsReadAsMeant();
+    void finishedEditEndsAsLeavingWould_data();
+    void finishedEditEndsAsLeavingWould();
 };
 
 void TestXDoubleSpinBox::displayModeSetsUnitFactorAndPopupText_data()
@@ -229,29 +234,41 @@ void TestXDoubleSpinBox::typedNumberIsReadAsMeant_data()
     QTest::addColumn<int>("decimals");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<double>("value");
+    QTest::addColumn<bool>("wholeText");
 
     // Every field starts at 10 in the range 0.75 to 5000; a refused text
-    // leaves it there, whatever was taken on the way.
+    // leaves it there, whatever was taken on the way. Typed once over the
+    // number as Tab and Ctrl+A select it, once over the whole text, unit
+    // included, as End, Shift+Home or a drag select it.
+    struct Row
+    {
+        QByteArray name;
+        const char* language;
+        int decimals;
+        const char* typed;
+        double value;
+    };
+    QList<Row> rows;
     for (const char* language : {"de_DE", "en_US"}) {
-        QTest::addRow("%s point", language) << language << 2 << "400.5" << 400.5;
-        QTest::addRow("%s comma", language) << language << 2 << "400,5" << 400.5;
-        QTest::addRow("%s leading separator", language) << language << 2 << ",75" << 0.75;
-        QTest::addRow("%s exponent", language) << language << 2 << "4e2" << 400.0;
-        QTest::addRow("%s above maximum", language) << language << 2 << "5001" << 10.0;
-        QTest::addRow("%s whole number", language) << language << 0 << "25" << 25.0;
-        QTest::addRow("%s fraction of a whole number", language) << language << 0 << "2,5" << 10.0;
+        const QByteArray lang(language);
+        rows << Row{lang + " point", language, 2, "400.5", 400.5} << Row{lang + " comma", language, 2, "400,5", 400.5}
+             << Row{lang + " leading separator", language, 2, ",75", 0.75}
+             << Row{lang + " exponent", language, 2, "4e2", 400.0}
+             << Row{lang + " above maximum", language, 2, "5001", 10.0}
+             << Row{lang + " whole number", language, 0, "25", 25.0}
+             << Row{lang + " fraction of a whole number", language, 0, "2,5", 10.0};
     }
-    QTest::newRow("de grouping") << "de_DE" << 2 << "1.000,5" << 10.0;
-    QTest::newRow("en grouping") << "en_US" << 2 << "1,000.5" << 10.0;
-    QTest::newRow("letters") << "en_US" << 2 << "4x5mm" << 10.0;
-    QTest::newRow("more decimals than kept") << "en_US" << 2 << "1.234" << 10.0;
-    QTest::newRow("trailing zeros") << "de_DE" << 2 << "1,2300" << 1.23;
-    QTest::newRow("exponent of a whole number") << "en_US" << 0 << "1e2" << 10.0;
-    QTest::newRow("empty") << "de_DE" << 2 << "" << 10.0;
-    // Below the field's minimum: the old value stays, never the 5 that
-    // dropping the German group separator would make of it.
-    QTest::newRow("de below minimum") << "de_DE" << 2 << "0.5" << 10.0;
-    QTest::newRow("en below minimum") << "en_US" << 2 << "0,5" << 10.0;
+    rows << Row{"de grouping", "de_DE", 2, "1.000,5", 10.0} << Row{"en grouping", "en_US", 2, "1,000.5", 10.0}
+         << Row{"letters", "en_US", 2, "4x5mm", 10.0} << Row{"more decimals than kept", "en_US", 2, "1.234", 10.0}
+         << Row{"trailing zeros", "de_DE", 2, "1,2300", 1.23}
+         << Row{"exponent of a whole number", "en_US", 0, "1e2", 10.0} << Row{"empty", "de_DE", 2, "", 10.0}
+         // Below the field's minimum: the old value stays, never the 5 that
+         // dropping the German group separator would make of it.
+         << Row{"de below minimum", "de_DE", 2, "0.5", 10.0} << Row{"en below minimum", "en_US", 2, "0,5", 10.0};
+    for (bool wholeText : {false, true})
+        for (const Row& row : rows)
+            QTest::addRow("%s, %s selected", row.name.constData(), wholeText ? "whole text" : "number")
+                << row.language << row.decimals << row.typed << row.value << wholeText;
 }
 
 void TestXDoubleSpinBox::typedNumberIsReadAsMeant()
@@ -260,6 +277,7 @@ void TestXDoubleSpinBox::typedNumberIsReadAsMeant()
     QFETCH(int, decimals);
     QFETCH(QString, typed);
     QFETCH(double, value);
+    QFETCH(bool, wholeText);
 
     const QLocale previous;
     QLocale::setDefault(QLocale(language));
@@ -274,6 +292,11 @@ void TestXDoubleSpinBox::typedNumberIsReadAsMeant()
     QVERIFY(QTest::qWaitForWindowExposed(&field));
     field.setFocus();
     field.selectAll();
+    if (wholeText) {
+        QTest::keyClick(&field, Qt::Key_End);
+        QTest::keyClick(&field, Qt::Key_Home, Qt::ShiftModifier);
+        QCOMPARE(field.findChild<QLineEdit*>()->selectedText(), field.text());
+    }
     QTest::keyClicks(&field, typed);
     if (typed.isEmpty())
         QTest::keyClick(&field, Qt::Key_Delete);
@@ -282,6 +305,14 @@ void TestXDoubleSpinBox::typedNumberIsReadAsMeant()
     const bool refused = value == 10.0;
     QCOMPARE(field.refusal().isEmpty(), !refused);
     QCOMPARE(base(field) == QColor(255, 0, 0), refused);
+    // Meanwhile the field, its popup and its listeners hold the value from
+    // before, not a number taken on the way.
+    if (refused) {
+        QCOMPARE(field.value(), 10.0);
+        QCOMPARE(field.popupText(), CLocale::display(10.0 / 25.4, 'f', 3) + "in");
+        if (!heard.isEmpty())
+            QCOMPARE(heard.last().at(0).toDouble(), 10.0);
+    }
     QTest::keyClick(&field, Qt::Key_Return);
     field.clearFocus();
     QCOMPARE(field.value(), value);
@@ -291,6 +322,43 @@ void TestXDoubleSpinBox::typedNumberIsReadAsMeant()
     // Whoever listened while the number was typed ends with what is shown.
     if (!heard.isEmpty())
         QCOMPARE(heard.last().at(0).toDouble(), value);
+}
+
+void TestXDoubleSpinBox::finishedEditEndsAsLeavingWould_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("value");
+    QTest::newRow("number") << "25" << 25.0;
+    QTest::newRow("above maximum") << "5001" << 10.0;
+}
+
+void TestXDoubleSpinBox::finishedEditEndsAsLeavingWould()
+{
+    QFETCH(QString, typed);
+    QFETCH(double, value);
+
+    // A field that takes a number only once it is complete, as the wing
+    // halves distance does; a command ends its edit with the focus left in it.
+    XDoubleSpinBox field(nullptr, 1.0f);
+    field.setKeyboardTracking(false);
+    field.setRange(0.75, 5000.0);
+    field.setSuffix("mm");
+    field.setValue(10.0, true);
+    QSignalSpy heard(&field, SIGNAL(valueChanged(double)));
+    field.show();
+    QApplication::setActiveWindow(&field);
+    QVERIFY(QTest::qWaitForWindowActive(&field));
+    field.setFocus();
+    field.selectAll();
+    QTest::keyClicks(&field, typed);
+    QCOMPARE(field.value(), 10.0);
+
+    PendingEdit::finish(&field);
+    QVERIFY(field.hasFocus());
+    QCOMPARE(field.value(), value);
+    QCOMPARE(field.text(), QLocale().toString(value, 'f', 2) + "mm");
+    QVERIFY(field.refusal().isEmpty());
+    QCOMPARE(heard.count(), value == 10.0 ? 0 : 1);
 }
 
 QTEST_MAIN(TestXDoubleSpinBox)
