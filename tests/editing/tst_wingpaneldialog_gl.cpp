@@ -380,6 +380,12 @@ void TestWingPanelDialog::okWithUnchangedRibsCommitsAndHides()
     QSignalSpy committed(dialog.get(), SIGNAL(baseDataChanged()));
     PanelBaseData seen;
     connect(dialog.get(), &WingPanelDialog::baseDataChanged, this, [&]() { dialog->fillPanelFromDialog(seen); });
+    // OK with a spar's name typed into its cell and the cell still in edit.
+    widget<QTabWidget>("panelDialogTabWidget")->setCurrentWidget(widget<QWidget>("tabSpars"));
+    auto* spars = widget<QTableView>("tableViewSpars");
+    spars->setCurrentIndex(spars->model()->index(0, 0));
+    spars->edit(spars->currentIndex());
+    QTest::keyClicks(spars->indexWidget(spars->currentIndex()), QStringLiteral(" typed"));
 
     dialog->btnPanelEditAccepted();
     QVERIFY2(DialogSeam::calls().empty(), qPrintable(DialogSeam::calls().empty() ? QString()
@@ -387,6 +393,7 @@ void TestWingPanelDialog::okWithUnchangedRibsCommitsAndHides()
     QCOMPARE(committed.count(), 1);
     QCOMPARE(seen.getId(), 7);
     QCOMPARE(seen.getSparList().getNumberOfSpars(), 1);
+    QVERIFY(seen.getSparList().getSpars().front().getSparName().endsWith(" typed"));
     QVERIFY(!dialog->isVisible());
 }
 
