@@ -54,6 +54,59 @@ void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, 
     }
 }
 
+// The height of the side [from, to] of the outline (either order) at x,
+// found from the nose end (from) back; false where it does not reach x.
+bool sideHeightAt(const std::vector<Vector3D*>& outline, int from, int to, float x, float& y)
+{
+    const int step = to >= from ? 1 : -1;
+    for (int i = from; i != to; i += step) {
+        const Vector3D& a = *outline[size_t(i)];
+        const Vector3D& b = *outline[size_t(i + step)];
+        if (x < std::min(a.getX(), b.getX()) || x > std::max(a.getX(), b.getX()))
+            continue;
+        const float dx = b.getX() - a.getX();
+        y = dx != 0.0f ? a.getY() + (b.getY() - a.getY()) * (x - a.getX()) / dx : std::max(a.getY(), b.getY());
+        return true;
+    }
+    return false;
+}
+
+// A sheet on one side of a nose without a leading-edge piece wraps round it:
+// its inner face runs back from the nose through the thin front of the rib
+// and may pass through the other side's surface, a hook of wood with no
+// rib left in it. The rib ends where the inner face has drawn at least
+// limit away from the other side for good (within the front third of the
+// chord): the sunk run [nose, rear] ahead of that point and the other side
+// ahead of its station go onto the end face across the rib there.
+void endNoseAtSheet(std::vector<Vector3D*>& outline, int nose, int rear, int otherNose, int otherEnd, bool sheetBelow,
+                    float limit, float frontX)
+{
+    const int step = rear >= nose ? 1 : -1;
+    int lastThin = -1;
+    for (int i = nose; i != rear + step; i += step) {
+        const Vector3D& q = *outline[size_t(i)];
+        if (q.getX() > frontX)
+            break;
+        float other = 0.0f;
+        const bool reached = sideHeightAt(outline, otherNose, otherEnd, q.getX(), other);
+        const float gap = sheetBelow ? other - q.getY() : q.getY() - other;
+        if (!reached || gap < limit)
+            lastThin = i;
+    }
+    if (lastThin < 0 || lastThin == rear)
+        return;
+    const int endIndex = lastThin + step;
+    const Vector3D end(*outline[size_t(endIndex)]);
+    float otherY = 0.0f;
+    if (!sideHeightAt(outline, otherNose, otherEnd, end.getX(), otherY))
+        return;
+    for (int i = nose; i != endIndex; i += step)
+        outline[size_t(i)]->set(end.getX(), end.getY(), end.getZ());
+    const int otherStep = otherEnd >= otherNose ? 1 : -1;
+    for (int i = otherNose; i != otherEnd && outline[size_t(i)]->getX() < end.getX(); i += otherStep)
+        outline[size_t(i)]->set(end.getX(), otherY, outline[size_t(i)]->getZ());
+}
+
 } // namespace
 
 RibModifierCoveringAdvanced::~RibModifierCoveringAdvanced() = default;
@@ -208,6 +261,15 @@ bool RibModifierCoveringAdvanced::cutCovering(RibDefinition& rib, std::vector<Ve
     if (doLower)
         sinkRun(outline, runs.bottomFront, runs.bottomRear, depth, clipFromX, camberLine, lowerStrip);
 
+    if (nosePair && doUpper != doLower && frontLimit == 0.0f) {
+        const float limit = 0.5f / scale;
+        const float frontX = xLE + chord / scale / 3.0f;
+        if (doLower)
+            endNoseAtSheet(outline, runs.bottomFront, runs.bottomRear, runs.bottomFront - 1, 0, true, limit, frontX);
+        else
+            endNoseAtSheet(outline, runs.topFront, runs.topRear, runs.topFront + 1, int(outline.size()) - 1, false,
+                           limit, frontX);
+    }
     // Where no leading-edge piece was cut off, the nose pair is the leading
     // edge itself, doubled. Its two untouched copies have no cut face to
     // draw between the sunk sides: the outline would run out to the old

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "airfoils/Airfoil.h"
 #include "foundation/DialogSeam.h"
 #include "foundation/GLUtils.h"
 #include "foundation/IdentifiableObject.h"
@@ -14,6 +15,8 @@
 #include "model/SparDefinition.h"
 
 #include <cmath>
+#include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -124,6 +127,34 @@ float minX(const std::vector<Vector3D*>& points)
     return m;
 }
 
+// Gives a rib of the given chord the outline of a public section, as the
+// library resamples it, placed like the pipeline's ribs.
+bool shapeRibAsPublicSection(RibDefinition& rib, float chord, const char* fileName)
+{
+    const QByteArray path = QByteArray(PLANFORMIX_SOURCE_DIR "/../shared/airfoils-public/") + fileName;
+    FILE* stream = std::fopen(path.constData(), "r");
+    if (!stream)
+        return false;
+    char nameLine[256] = {};
+    std::unique_ptr<Airfoil> airfoil;
+    bool ok = false;
+    if (std::fgets(nameLine, sizeof nameLine, stream)) {
+        const QString dash = QStringLiteral("---");
+        airfoil.reset(new Airfoil(QString::fromLatin1(nameLine).trimmed(), dash, dash, dash, dash, dash, dash, dash,
+                                  dash, stream, &ok));
+    }
+    std::fclose(stream);
+    if (!ok)
+        return false;
+    rib.setAirfoils(0.0f, airfoil.get(), airfoil.get(), 1.0f, 1.0f);
+    rib.scale(chord / wingRootChord, chord / wingRootChord, 1.0f);
+    rib.setChord(chord);
+    rib.setOffset(0, 0, 0);
+    rib.computeCamberLine();
+    // The rib keeps its points; the airfoil is no longer needed.
+    return true;
+}
+
 // How far the farthest point of a lies outside the closed outline b, in
 // units of the outline (0 when every point lies inside or on it).
 double farthestOutside(const std::vector<Vector3D*>& a, const std::vector<Vector3D*>& b)
@@ -152,6 +183,36 @@ double farthestOutside(const std::vector<Vector3D*>& a, const std::vector<Vector
     return farthest;
 }
 
+// Whether two segments of the closed outline that do not follow each other
+// cross ahead of x (the test section's sharp trailing edge closes over
+// itself by a hair).
+bool crossesItself(const std::vector<Vector3D*>& p, float aheadOf)
+{
+    const size_t n = p.size();
+    const auto side = [](const Vector3D& o, const Vector3D& a, const Vector3D& b) {
+        return (double(a.getX()) - o.getX()) * (double(b.getY()) - o.getY())
+               - (double(a.getY()) - o.getY()) * (double(b.getX()) - o.getX());
+    };
+    for (size_t i = 0; i < n; ++i) {
+        for (size_t j = i + 2; j < n; ++j) {
+            if (i == 0 && j == n - 1)
+                continue;
+            const Vector3D& a = *p[i];
+            const Vector3D& b = *p[(i + 1) % n];
+            const Vector3D& c = *p[j];
+            const Vector3D& d = *p[(j + 1) % n];
+            const double d1 = side(a, b, c);
+            const double d2 = side(a, b, d);
+            const double d3 = side(c, d, a);
+            const double d4 = side(c, d, b);
+            if (((d1 > 0) != (d2 > 0)) && ((d3 > 0) != (d4 > 0)) && d1 != 0 && d2 != 0 && d3 != 0 && d4 != 0
+                && a.getX() < aheadOf)
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 class TestCovering : public QObject
@@ -173,6 +234,7 @@ private slots:
     void everyCoveringIsValid();
     void sheetedSlotReachesAtLeastTheBareSlot_data();
     void sheetedSlotReachesAtLeastTheBareSlot();
+    void oneSidedSheetEndsAThinNoseWhereItMeetsTheOtherSide();
 };
 
 void TestCovering::init()
@@ -477,6 +539,29 @@ void TestCovering::sheetedSlotReachesAtLeastTheBareSlot()
     const RibDefinition& bare = ribAt(bareTable, 2);
     QCOMPARE(covered.getSquareSparParts().size(), size_t(2));
     const double outside = farthestOutside(covered.getRibCoords(), bare.getRibCoords()) * wingRootChord;
+    QVERIFY2(outside <= 0.25, qPrintable(QString::number(outside) + " mm outside the bare rib"));
+}
+
+void TestCovering::oneSidedSheetEndsAThinNoseWhereItMeetsTheOtherSide()
+{
+    // A thin real tip section (6 %) at a chord of 60 mm, no leading-edge
+    // piece, a 2.5 mm sheet over the front quarter of the lower side.
+    RibListTableModel bareTable;
+    RibListTableModel coveredTable;
+    makePanel(bareTable, 60.0f);
+    makePanel(coveredTable, 60.0f);
+    for (RibListTableModel* table : {&bareTable, &coveredTable})
+        QVERIFY(shapeRibAsPublicSection(ribAt(*table, 2), 60.0f, "as6096.dat"));
+    SheetingStripList strips;
+    SheetingStripDefinition band = strip(25.0f, 0.0f, true, true);
+    band.setThickness(2.5f);
+    band.setUpper(false);
+    strips.append(band);
+    RibDefinition& covered = ribAt(coveredTable, 2);
+    RibModifierCoveringAdvanced().apply(covered, 2, 0, 0, CoveringDefinition(), strips, wingRootChord, coveredTable);
+    covered.finishOutline(wingRootChord);
+    QVERIFY(!crossesItself(covered.getRibCoords(), 0.5f * 60.0f / wingRootChord));
+    const double outside = farthestOutside(covered.getRibCoords(), ribAt(bareTable, 2).getRibCoords()) * wingRootChord;
     QVERIFY2(outside <= 0.25, qPrintable(QString::number(outside) + " mm outside the bare rib"));
 }
 
