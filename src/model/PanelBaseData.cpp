@@ -34,6 +34,10 @@
 
 namespace {
 
+// Room for a panel's connection lists and for the allocator to fetch it
+// in its smallest step beyond the heap (a megabyte mapped on its own).
+constexpr std::size_t roomToWatch = 2 * 1024 * 1024;
+
 const char* const pipelineSignature =
     "void PanelBaseData::applyModificationsToPanelRibs(float, float, float, float, float, float, bool, bool, bool, "
     "float, float, const LEData&, const TEData&, const SparList&, const SheetingStripList&, "
@@ -199,9 +203,14 @@ PanelBaseData::PanelBaseData()
       ribMinY(0.0f),
       ribMaxY(0.0f)
 {
-    // A worker's panel is watched once it has reached the GUI thread.
-    if (!ConcurrentWork::inPiece())
+    // A worker's panel is watched once it has reached the GUI thread. Here
+    // the reserve is what it is kept for: without it the connections might
+    // find no memory where they cannot say so.
+    if (!ConcurrentWork::inPiece()) {
+        if (!MemoryReserve::hasRoomFor(roomToWatch))
+            MemoryReserve::release();
         watchTableModels();
+    }
 }
 
 PanelBaseData::PanelBaseData(int id, const QString& panelName, const QString& airfoilName,
@@ -281,9 +290,6 @@ void PanelBaseData::watchTableModels()
 {
     if (watched)
         return;
-    // Room for the connection lists and for the allocator to fetch it in
-    // its smallest step beyond the heap (a megabyte mapped on its own).
-    constexpr std::size_t roomToWatch = 2 * 1024 * 1024;
     if (!MemoryReserve::hasRoomFor(roomToWatch))
         throw std::bad_alloc();
     const auto changed = [this] { geometryChanged(); };
