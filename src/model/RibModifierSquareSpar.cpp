@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <cmath>
 #include <iostream>
 
 namespace {
@@ -230,7 +231,11 @@ bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, f
     float rearShift[2] = {0.0f, 0.0f};
     rib.getSheetShiftXAtChordPosition(front, xLE, xTE, frontShift[0], frontShift[1]);
     rib.getSheetShiftXAtChordPosition(rear, xLE, xTE, rearShift[0], rearShift[1]);
-    if (frontShift[0] == 0.0f && frontShift[1] == 0.0f && rearShift[0] == 0.0f && rearShift[1] == 0.0f)
+    // A wall moved by less than a tenth of a millimetre leaves no sliver
+    // worth two more splits.
+    const float least = 0.1f / scale;
+    if (std::fabs(frontShift[0]) < least && std::fabs(frontShift[1]) < least && std::fabs(rearShift[0]) < least
+        && std::fabs(rearShift[1]) < least)
         return splitAtStations(rib, front, rear, scale, frontUpper, frontLower, rearUpper, rearLower);
     // A slot in a sheeted surface is the bare rib's slot moved along its
     // direction of cut by the sheet, as the surface is: where that
@@ -302,9 +307,14 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
     // short of severing it.
     std::vector<float> topLeast;
     std::vector<float> bottomLeast;
-    leastDepths(outline, topSlot, bottomSlot, height, narrowestWeb / scale, topLeast, bottomLeast);
-    const float share =
-        depthShare(outline, topSlot, bottomSlot, height, narrowestWeb / scale, topLeast, bottomLeast);
+    float share = depthShare(outline, topSlot, bottomSlot, height, narrowestWeb / scale);
+    // At full depth from the sheets' inner face a slot reaches deeper than
+    // the bare rib's in any case.
+    if (share < 1.0f) {
+        leastDepths(outline, topSlot, bottomSlot, height, narrowestWeb / scale, topLeast, bottomLeast);
+        if (!topLeast.empty() || !bottomLeast.empty())
+            share = depthShare(outline, topSlot, bottomSlot, height, narrowestWeb / scale, topLeast, bottomLeast);
+    }
     const float cutDepth = share < 1.0f ? height * share : height;
 
     // A slot's part runs from the outline's points beside the slot down to
