@@ -490,12 +490,12 @@ std::unique_ptr<PanelBaseData> PanelPreviewBuild::run(QWidget* parent, PanelBase
             progress = showProgress();
         if (own) {
             // The window's input is held, so it may turn in full: it paints,
-            // and the Cancel in it can be clicked.
+            // and the Cancel in it can be clicked, also while a build that
+            // gave way to a key finishes the step it is in.
             if (progress && !progress->wasCanceled())
                 progress->setValue(int(std::min(done.load(), total - 1) * ModalProgress::steps / total));
-            if (!yieldToInput || !InputHold::instance().holding())
-                QCoreApplication::processEvents();
-            stoppedForInput = yieldToInput && InputHold::instance().holding();
+            QCoreApplication::processEvents();
+            stoppedForInput = stoppedForInput || (yieldToInput && InputHold::instance().holding());
             return !stoppedForInput && !(progress && progress->wasCanceled());
         }
         if (!progress) {
