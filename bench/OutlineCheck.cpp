@@ -361,6 +361,7 @@ struct Tally {
     long beyond = 0;
     long outside = 0;
     long sparCut = 0;
+    long consumed = 0;
     double worstOutside = 0.0;
     double worstLoop = 0.0;
     double worstNarrow = 0.0;
@@ -437,6 +438,24 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
     if (twice && !(crossing ? withinSpar(spars, at.x) : withinSpar(spars, twiceAt.x))) {
         ++tally.twice;
         tally.note(QStringLiteral("%1 at %2: passes a point twice").arg(where).arg(rib.position));
+    }
+    // Sheets thicker than the rib leave at most a fragment: on average
+    // narrower than 0.5 mm (twice its area less than its way round times
+    // 0.5 mm), or nothing at all. No builder can use it; the user must be
+    // told which ribs the sheets consume.
+    if (bare) {
+        double area = 0.0;
+        double way = 0.0;
+        for (size_t i = 0; i < passes.size(); ++i) {
+            const P& u = passes[i];
+            const P& v = passes[(i + 1) % passes.size()];
+            area += u.x * v.y - v.x * u.y;
+            way += std::hypot(v.x - u.x, v.y - u.y);
+        }
+        if (passes.size() < 3 || std::fabs(area) < 0.5 * way) {
+            ++tally.consumed;
+            tally.note(QStringLiteral("%1 at %2: nothing buildable left").arg(where).arg(rib.position));
+        }
     }
     QString what;
     NarrowFinds finds;
@@ -683,9 +702,9 @@ void print(const char* title, const Tally& t, bool examples)
                 "(widest out %.3f mm); slots narrower than 0.5 mm, deeper than wide and 0.5 mm %ld; "
                 "joined by a neck %ld; "
                 "beyond sheets + 0.25 mm %ld (worst %.2f mm); outside the bare rib by more than 0.25 mm %ld "
-                "(worst %.2f mm); cut through by a spar %ld\n",
+                "(worst %.2f mm); cut through by a spar %ld; nothing buildable left %ld\n",
                 title, t.ribs, t.crossing, t.worstLoop, t.twice, t.narrow, t.worstNarrow, t.narrowSlots, t.necks,
-                t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.sparCut);
+                t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.sparCut, t.consumed);
     if (examples)
         for (const QString& e : t.examples)
             std::printf("  %s\n", qPrintable(e));
