@@ -333,6 +333,9 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
         // The slot may be cut wider than the spar; the part is the spar.
         part->shortenXY(adjustFront / scale, adjustBehind / scale);
         std::vector<Vertex*>& corners = part->getModifiablePoints();
+        // The sheets' shift the outline points carry is no part of the spar.
+        for (Vertex* corner : corners)
+            corner->setAux(0.0f, 0.0f);
         const size_t floor = upper ? 2 : 0;
         corners[floor]->scaleNormal(1.0f, -1.0f, 1.0f);
         corners[floor + 1]->scaleNormal(1.0f, -1.0f, 1.0f);
@@ -417,6 +420,8 @@ void RibModifierSquareSpar::addWebbing(RibDefinition& rib, const SparDefinition&
     web->clampY(upper, lower);
 
     std::vector<Vertex*>& corners = web->getModifiablePoints();
+    for (Vertex* corner : corners)
+        corner->setAux(0.0f, 0.0f);
     corners[0]->scaleNormal(1.0f, -1.0f, 1.0f);
     corners[1]->scaleNormal(1.0f, -1.0f, 1.0f);
     addPart(rib.getSquareSparParts(), web, kindWebbing, spar.getSquareWebbingId(pass), GLUtils::colorWebbing);
