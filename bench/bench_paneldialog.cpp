@@ -153,6 +153,21 @@ bool openPlane(const std::string& bytes, QTemporaryDir& dir, QString& path)
     return file.open(QIODevice::WriteOnly) && file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size());
 }
 
+// The dialog draws its panel in 3D: it needs a real display (xvfb-run) and
+// the airfoils; a benchmark skips itself without them.
+bool readyForDialog(benchmark::State& state)
+{
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        state.SkipWithError("no display: run the benchmarks under xvfb-run");
+        return false;
+    }
+    if (!BenchWing::loadAirfoils()) {
+        state.SkipWithError("airfoil library not found");
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 // Seconds the window left unanswered (open_s, field_s, ok_s) and the peak
@@ -160,14 +175,8 @@ bool openPlane(const std::string& bytes, QTemporaryDir& dir, QString& path)
 // OK (run one row per process to read it).
 static void BM_PanelDialogUnanswered(benchmark::State& state)
 {
-    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-        state.SkipWithError("no display: run the benchmarks under xvfb-run");
+    if (!readyForDialog(state))
         return;
-    }
-    if (!BenchWing::loadAirfoils()) {
-        state.SkipWithError("airfoil library not found");
-        return;
-    }
     int row = 0;
     const std::string bytes = dialogBenchPlane(int(state.range(0)), row);
     QTemporaryDir dir;
@@ -220,14 +229,8 @@ static void BM_PanelDialogUnanswered(benchmark::State& state)
 // (field_ok).
 static void BM_PanelDialogTyping(benchmark::State& state)
 {
-    if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-        state.SkipWithError("no display: run the benchmarks under xvfb-run");
+    if (!readyForDialog(state))
         return;
-    }
-    if (!BenchWing::loadAirfoils()) {
-        state.SkipWithError("airfoil library not found");
-        return;
-    }
     int row = 0;
     QTemporaryDir dir;
     QString path;
