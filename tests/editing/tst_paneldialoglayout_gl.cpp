@@ -471,13 +471,14 @@ void TestPanelDialogLayout::clickOnTheBuildsCancelEndsItAtOnce()
         const QPoint global = cancel->mapToGlobal(inside);
         if (QApplication::widgetAt(global) != cancel)
             return;
-        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-            QCoreApplication::postEvent(dialog->windowHandle(),
-                                        new QMouseEvent(type, at, at, global, Qt::LeftButton,
-                                                        type == QEvent::MouseButtonPress ? Qt::LeftButton
-                                                                                         : Qt::NoButton,
-                                                        Qt::NoModifier));
+        // Sent from within the build's own turn of the event loop: it lands
+        // while the build runs, however fast the build is.
         clicked = true;
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent click(type, at, at, global, Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(dialog->windowHandle(), &click);
+        }
     });
     clicker.start(0);
     widget<XDoubleSpinBox>("txtSweep")->setValue(40.0);
