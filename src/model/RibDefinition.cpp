@@ -143,7 +143,8 @@ RibDefinition::RibDefinition(const RibDefinition& other)
       offsetZ(other.offsetZ),
       alignOffset(other.alignOffset),
       rootAirfoil(other.rootAirfoil),
-      tipAirfoil(other.tipAirfoil)
+      tipAirfoil(other.tipAirfoil),
+      consumed(other.consumed)
 {
 }
 
@@ -186,6 +187,7 @@ void RibDefinition::copyScalars(const RibDefinition& other)
     alignOffset = other.alignOffset;
     rootAirfoil = other.rootAirfoil;
     tipAirfoil = other.tipAirfoil;
+    consumed = other.consumed;
 }
 
 const RibGeometry RibDefinition::noGeometry;
@@ -199,6 +201,7 @@ RibGeometry& RibDefinition::ownGeometry()
 
 void RibDefinition::clearGeometry()
 {
+    consumed = false;
     if (ownsGeometry()) {
         shared->clear();
     } else {
@@ -216,6 +219,7 @@ void RibDefinition::dropSharedGeometry()
 void RibDefinition::copyGeometryFrom(const RibDefinition& other)
 {
     shared = other.shared;
+    consumed = other.consumed;
 }
 
 bool RibDefinition::sharesGeometryWith(const RibDefinition& other) const

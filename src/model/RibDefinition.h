@@ -182,6 +182,11 @@ public:
     // The finishing after all cuts: the rib ended where its surfaces meet,
     // crossed cuts joined, the outline cleaned.
     void finishOutline(float scale);
+    // Whether the sheets of the last rebuild took the whole rib: nothing a
+    // builder could cut was left, so the outline is empty. It describes the
+    // rib's geometry, and goes where a copy or the geometry goes.
+    bool consumedBySheets() const { return consumed; }
+    void setConsumedBySheets(bool value) { consumed = value; }
 
     // Draws the rib as a slab of its thickness into the current OpenGL
     // context, spar holes left open; nothing when the view hides ribs.
@@ -217,6 +222,7 @@ private:
     float alignOffset;
     Airfoil* rootAirfoil;
     Airfoil* tipAirfoil;
+    bool consumed = false;
 
     static const RibGeometry noGeometry;
 

@@ -1,5 +1,6 @@
 #include "model/RibList.h"
 
+#include <cmath>
 #include <iterator>
 #include <stdexcept>
 #include <utility>
@@ -8,6 +9,69 @@
 #include "foundation/GLUtils.h"
 #include "foundation/Mathematics.h"
 #include "foundation/Vector3D.h"
+
+namespace {
+
+// Whether what the sheets left of a rib is nothing a builder could cut: no
+// three points apart, or on average narrower than 0.5 mm (twice its area
+// less than its way round times 0.5 mm). The area counts as the outline
+// runs, trailing edge, upper side, nose, lower side: what the sheets of
+// both sides have turned inside out counts against the rib. Points within
+// 0.001 mm of the one before are one, and so are the two ends of a closed
+// trailing edge.
+bool nothingBuildable(const RibDefinition::PointList& outline, float scale)
+{
+    const double same = 0.001 / double(scale);
+    auto apart = [same](const Vector3D& a, const Vector3D& b) {
+        return std::fabs(double(a.getX()) - b.getX()) > same || std::fabs(double(a.getY()) - b.getY()) > same;
+    };
+    size_t end = outline.size();
+    if (end == 0) {
+        return true;
+    }
+    while (end > 1 && !apart(*outline[end - 1], *outline[0])) {
+        --end;
+    }
+    const Vector3D* first = outline[0];
+    const Vector3D* last = first;
+    int passes = 1;
+    double area = 0.0;
+    // The way round measured along both axes is never shorter than the way
+    // itself: most ribs are shown buildable by it, with no root taken.
+    double manhattan = 0.0;
+    double way = 0.0;
+    for (size_t i = 1; i < end; ++i) {
+        const Vector3D* p = outline[i];
+        if (!apart(*last, *p)) {
+            continue;
+        }
+        ++passes;
+        area += double(last->getX()) * p->getY() - double(p->getX()) * last->getY();
+        manhattan += std::fabs(double(p->getX()) - last->getX()) + std::fabs(double(p->getY()) - last->getY());
+        last = p;
+    }
+    if (passes < 3) {
+        return true;
+    }
+    area += double(last->getX()) * first->getY() - double(first->getX()) * last->getY();
+    manhattan += std::fabs(double(first->getX()) - last->getX()) + std::fabs(double(first->getY()) - last->getY());
+    const double limit = 0.5 / double(scale);
+    if (area >= limit * manhattan) {
+        return false;
+    }
+    last = first;
+    for (size_t i = 1; i < end; ++i) {
+        const Vector3D* p = outline[i];
+        if (apart(*last, *p)) {
+            way += std::hypot(double(p->getX()) - last->getX(), double(p->getY()) - last->getY());
+            last = p;
+        }
+    }
+    way += std::hypot(double(first->getX()) - last->getX(), double(first->getY()) - last->getY());
+    return area < limit * way;
+}
+
+} // namespace
 
 RibList& RibList::operator=(const RibList& other)
 {
@@ -190,6 +254,7 @@ void RibList::BaseShape::apply(RibDefinition& rib, bool last)
     const float c = chordAt(rib, last);
     // Geometry shared with a copy of the panel is made anew, not copied.
     rib.dropSharedGeometry();
+    rib.setConsumedBySheets(false);
     // The camber points of the last rebuild, kept out of the way of scaling
     // and placement, for the new camber line to refill.
     RibDefinition::PointList spareCamberPoints;
@@ -268,6 +333,15 @@ void RibList::finishRib(RibDefinition& rib, float scale)
         }
     }
     rib.finishOutline(scale);
+    // Sheets thicker than what they cover leave no rib, or a sliver no one
+    // can cut: the rib is left out, and says so, rather than cut as a
+    // fragment.
+    const bool consumed = !rib.getCoveringPolygons().empty() && scale > 0.0f
+                          && nothingBuildable(rib.getRibCoords(), scale);
+    rib.setConsumedBySheets(consumed);
+    if (consumed) {
+        Vector3D::clearList(rib.getRibCoords());
+    }
 }
 
 void RibList::finishRibs(float scale)

@@ -7,6 +7,7 @@
 #include "foundation/Vector3D.h"
 #include "model/CoveringDefinition.h"
 #include "model/RibDefinition.h"
+#include "model/RibList.h"
 #include "model/RibListTableModel.h"
 #include "model/RibModifierCoveringAdvanced.h"
 #include "model/RibModifierCoveringStandard.h"
@@ -235,6 +236,7 @@ private slots:
     void sheetedSlotReachesAtLeastTheBareSlot_data();
     void sheetedSlotReachesAtLeastTheBareSlot();
     void oneSidedSheetEndsAThinNoseWhereItMeetsTheOtherSide();
+    void sheetsThickerThanTheRibLeaveNoFragment();
 };
 
 void TestCovering::init()
@@ -563,6 +565,31 @@ void TestCovering::oneSidedSheetEndsAThinNoseWhereItMeetsTheOtherSide()
     QVERIFY(!crossesItself(covered.getRibCoords(), 0.5f * 60.0f / wingRootChord));
     const double outside = farthestOutside(covered.getRibCoords(), ribAt(bareTable, 2).getRibCoords()) * wingRootChord;
     QVERIFY2(outside <= 0.25, qPrintable(QString::number(outside) + " mm outside the bare rib"));
+}
+
+void TestCovering::sheetsThickerThanTheRibLeaveNoFragment()
+{
+    // A thin real tip section (6 %) at a chord of 45 mm is 2.7 mm thick:
+    // 2.5 mm sheets on both sides over the whole chord leave nothing to cut.
+    RibListTableModel table;
+    makePanel(table, 45.0f);
+    RibDefinition& rib = ribAt(table, 2);
+    SheetingStripList strips;
+    SheetingStripDefinition band = strip(100.0f, 0.0f, true, true);
+    band.setThickness(2.5f);
+    strips.append(band);
+    for (float sheet : {2.5f, 0.5f}) {
+        rib.clearGeometry();
+        QVERIFY(shapeRibAsPublicSection(rib, 45.0f, "as6096.dat"));
+        strips.getStrips().front().setThickness(sheet);
+        RibModifierCoveringAdvanced().apply(rib, 2, 0, 0, CoveringDefinition(), strips, wingRootChord, table);
+        RibList::finishRib(rib, wingRootChord);
+        const bool consumed = sheet > 1.0f;
+        QCOMPARE(rib.consumedBySheets(), consumed);
+        QCOMPARE(rib.getRibCoords().empty(), consumed);
+        // The mark goes with a copy of the rib.
+        QCOMPARE(RibDefinition(rib).consumedBySheets(), consumed);
+    }
 }
 
 #include "tst_covering.moc"
