@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFile>
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -368,12 +369,13 @@ struct Tally {
     double worstBeyond = 0.0;
     QStringList examples;
 
-    // At most 40 examples, or every one that holds the text in the
-    // environment variable OUTLINE_CHECK_SHOW.
+    // At most 40 examples, or every one that matches the pattern in
+    // the environment variable OUTLINE_CHECK_SHOW.
     void note(const QString& text)
     {
         static const QString show = qEnvironmentVariable("OUTLINE_CHECK_SHOW");
-        if (show.isEmpty() ? examples.size() < 40 : text.contains(show))
+        static const QRegularExpression shown(show);
+        if (show.isEmpty() ? examples.size() < 40 : text.contains(shown))
             examples << text;
     }
 };
@@ -619,6 +621,9 @@ bool publicSweep(Tally& sweep, int shardIndex, int shardCount)
         pairs.push_back({QStringLiteral("CLARK Y AIRFOIL"), names[k], 200.0f, 120.0f});
         pairs.push_back({names[k], thin == names[k] ? names[(k + 1) % publicThinTips] : thin, 100.0f, 45.0f});
     }
+    // OUTLINE_CHECK_ONLY, a pattern, keeps the sweep to the panels whose
+    // names match it.
+    const QRegularExpression only(qEnvironmentVariable("OUTLINE_CHECK_ONLY"));
     const TEData tePiece(1, 15.0f, true, 20.0f, 10.0f, 2.0f);
     std::vector<Extras> extras;
     extras.push_back({"plain", TEData(), SparList()});
@@ -656,7 +661,8 @@ bool publicSweep(Tally& sweep, int shardIndex, int shardCount)
                                          .arg(pair.tipChord)
                                          .arg(le)
                                          .arg(extra.name);
-                checkPanel(sweep, base, bare, nullptr, 0.0f);
+                if (base.contains(only))
+                    checkPanel(sweep, base, bare, nullptr, 0.0f);
                 for (bool standard : {false, true}) {
                     for (int sides : {1, 2, 3}) {
                         const bool upper = sides & 1;
@@ -677,15 +683,16 @@ bool publicSweep(Tally& sweep, int shardIndex, int shardCount)
                                                                           band.second, sheet, lower, upper, true,
                                                                           false, band.first, 0.0f, false, false));
                                 }
+                                const QString name = QStringLiteral("%1, %2 %3 mm %4-%5 % sides %6")
+                                                         .arg(base, standard ? "standard" : "advanced")
+                                                         .arg(sheet)
+                                                         .arg(band.first)
+                                                         .arg(band.first + band.second)
+                                                         .arg(sides);
+                                if (!name.contains(only))
+                                    continue;
                                 const PanelBaseData covered = build(strips, covering);
-                                checkPanel(sweep,
-                                           QStringLiteral("%1, %2 %3 mm %4-%5 % sides %6")
-                                               .arg(base, standard ? "standard" : "advanced")
-                                               .arg(sheet)
-                                               .arg(band.first)
-                                               .arg(band.first + band.second)
-                                               .arg(sides),
-                                           covered, &bare, sheet);
+                                checkPanel(sweep, name, covered, &bare, sheet);
                             }
                         }
                     }
