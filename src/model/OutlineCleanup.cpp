@@ -194,6 +194,14 @@ void OutlineCleanup::cleanOutline()
     if (!(scale > 0.0f)) {
         return;
     }
+    if (outline.empty()) {
+        return;
+    }
+    // The trailing edge as the modifiers left it.
+    endX[0] = outline.front()->getX();
+    endY[0] = outline.front()->getY();
+    endX[1] = outline.back()->getX();
+    endY[1] = outline.back()->getY();
     // One walk along the outline finds its runs and where it may turn
     // sharply. Where the runs are the points the turn list keeps, the turn
     // list is taken from them; where the turns leave the outline as it was,
@@ -679,12 +687,25 @@ bool OutlineCleanup::foldReversal()
         const double lengths = (double(ux) * ux + double(uy) * uy) * (double(vx) * vx + double(vy) * vy);
         // A turn back through more than the 177.4 degrees that makes a
         // reversal of the turn list.
-        if (dot < 0.0 && dot * dot > 0.998001 * lengths) {
-            const Vector3D& nearer = here.distanceSquaredXY(before) <= here.distanceSquaredXY(after) ? before : after;
-            setRun(r, nearer.getX(), nearer.getY());
-            return true;
+        if (!(dot < 0.0 && dot * dot > 0.998001 * lengths)) {
+            return false;
         }
-        return false;
+        const bool beforeNearer = here.distanceSquaredXY(before) <= here.distanceSquaredXY(after);
+        const Vector3D& nearer = beforeNearer ? before : after;
+        // A section's own trailing edge may be as sharp, its surfaces a few
+        // hundredths of a millimetre apart as they run back along the chord
+        // to its end: the rib keeps it, as the section has it, unless the
+        // surfaces touch. What stands up a trailing edge piece's face, or
+        // what is left where cuts from both sides have met, is a way out
+        // and back.
+        auto isEnd = [&](int k) { return here.getX() == endX[k] && here.getY() == endY[k]; };
+        if (r == 0 && (isEnd(0) || isEnd(1))
+            && std::fabs(here.getX() - nearer.getX()) > std::fabs(here.getY() - nearer.getY())
+            && distanceToSegmentXY(nearer, here, beforeNearer ? after : before) > samePointMm / scale) {
+            return false;
+        }
+        setRun(r, nearer.getX(), nearer.getY());
+        return true;
     };
     // Such a turn is a corner too, whatever the rounding of the corner test,
     // and one where the steps run against each other even in float: between

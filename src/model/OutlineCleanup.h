@@ -67,6 +67,9 @@ private:
     PointList& outline;
     const PointList& camberLine;
     float scale;
+    // Where the outline's first and last points lay before the passes.
+    float endX[2] = {0.0f, 0.0f};
+    float endY[2] = {0.0f, 0.0f};
     OutlineRuns& runs;
     std::vector<int>& runStarts;
     std::vector<Span>& sweep;

@@ -87,6 +87,11 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
                    {95, 1.3}, {99.9, 1.55}, {100, 1.2}}
         << Outline{{95, 1.45}, {95, 1.45}, {95, 1.45}, {90, 2.5}, {50, 5}, {0, 0}, {50, -3}, {90, 0.5},
                    {95, 1.3}, {95, 1.45}, {95, 1.45}};
+    // A thin section's own trailing edge, 0.04 mm thick 1.5 mm ahead of its
+    // sharp end, is no stub: the rib keeps it.
+    QTest::newRow("sharp thin trailing edge")
+        << Outline{{100, 0}, {98.5, 0.38}, {50, 3}, {0, 0}, {50, -2}, {98.5, 0.34}, {100, 0}}
+        << Outline{{100, 0}, {98.5, 0.38}, {50, 3}, {0, 0}, {50, -2}, {98.5, 0.34}, {100, 0}};
     QTest::newRow("wide step") << rib({{60, 5}, {60, 6}, {59.4, 6}, {59.4, 5}, {40, 5}})
                                << rib({{60, 5}, {60, 6}, {59.4, 6}, {59.4, 5}, {40, 5}});
     // A tongue 0.3 mm wide left between two slots 2 mm deep is taken off at
