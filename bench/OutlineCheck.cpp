@@ -363,6 +363,7 @@ struct Tally {
     long outside = 0;
     long sparCut = 0;
     long consumed = 0;
+    long fragments = 0;
     double worstOutside = 0.0;
     double worstLoop = 0.0;
     double worstNarrow = 0.0;
@@ -443,8 +444,18 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
     }
     // Sheets thicker than the rib leave at most a fragment: on average
     // narrower than 0.5 mm (twice its area less than its way round times
-    // 0.5 mm), or nothing at all. No builder can use it; the user must be
-    // told which ribs the sheets consume.
+    // 0.5 mm), or nothing at all. No builder can use it: the rib must be
+    // left out and marked, so that the user is told which ribs the sheets
+    // consume. A fragment cut all the same is counted apart.
+    if (rib.consumedBySheets()) {
+        ++tally.consumed;
+        tally.note(QStringLiteral("%1 at %2: nothing buildable left").arg(where).arg(rib.position));
+        if (!passes.empty()) {
+            ++tally.fragments;
+            tally.note(QStringLiteral("%1 at %2: marked as taken by the sheets, but cut").arg(where).arg(rib.position));
+        }
+        return;
+    }
     if (bare) {
         double area = 0.0;
         double way = 0.0;
@@ -455,8 +466,8 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
             way += std::hypot(v.x - u.x, v.y - u.y);
         }
         if (passes.size() < 3 || std::fabs(area) < 0.5 * way) {
-            ++tally.consumed;
-            tally.note(QStringLiteral("%1 at %2: nothing buildable left").arg(where).arg(rib.position));
+            ++tally.fragments;
+            tally.note(QStringLiteral("%1 at %2: a fragment cut where nothing buildable is left").arg(where).arg(rib.position));
         }
     }
     QString what;
@@ -709,9 +720,10 @@ void print(const char* title, const Tally& t, bool examples)
                 "(widest out %.3f mm); slots narrower than 0.5 mm, deeper than wide and 0.5 mm %ld; "
                 "joined by a neck %ld; "
                 "beyond sheets + 0.25 mm %ld (worst %.2f mm); outside the bare rib by more than 0.25 mm %ld "
-                "(worst %.2f mm); cut through by a spar %ld; nothing buildable left %ld\n",
+                "(worst %.2f mm); cut through by a spar %ld; nothing buildable left %ld; "
+                "a fragment cut where nothing buildable is left %ld\n",
                 title, t.ribs, t.crossing, t.worstLoop, t.twice, t.narrow, t.worstNarrow, t.narrowSlots, t.necks,
-                t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.sparCut, t.consumed);
+                t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.sparCut, t.consumed, t.fragments);
     if (examples)
         for (const QString& e : t.examples)
             std::printf("  %s\n", qPrintable(e));

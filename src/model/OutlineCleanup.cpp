@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "foundation/Vector3D.h"
+#include "model/SheetMeeting.h"
 
 namespace {
 
@@ -645,7 +646,18 @@ bool OutlineCleanup::cutLoop()
             const bool outsideTurned = outside * sense <= sliver * (wholeLength - insideLength)
                                        || outsideBox.size() < limit || std::fabs(outside) < piece * std::fabs(inside);
             if (!insideTurned && !outsideTurned) {
-                continue;
+                // Sheets of both sides that meet part the rib: the larger
+                // piece stays, the smaller goes.
+                SheetMeeting meeting(outline, runStarts, scale);
+                if (!meeting.sheetsMeet(low, high)) {
+                    continue;
+                }
+                if (inside * sense >= outside * sense) {
+                    meeting.keepPiece(low + 1, high, high + 1, low + m, at);
+                } else {
+                    meeting.keepPiece(high + 1, low + m, low + 1, high, at);
+                }
+                return true;
             }
             const float x = at.getX();
             const float y = at.getY();

@@ -325,14 +325,14 @@ void RibList::applyTwist(float angle, float length)
 
 void RibList::finishRib(RibDefinition& rib, float scale)
 {
-    // What the sheets' shift of the surface told the cuts is no part of the
-    // finished rib.
+    // The finishing tells by the sheets' shift of the surface where the
+    // sheets of both sides meet; it is no part of the finished rib.
+    rib.finishOutline(scale);
     if (!rib.getCoveringPolygons().empty()) {
         for (Vector3D* point : rib.getRibCoords()) {
             point->setAux(0.0f, 0.0f);
         }
     }
-    rib.finishOutline(scale);
     // Sheets thicker than what they cover leave no rib, or a sliver no one
     // can cut: the rib is left out, and says so, rather than cut as a
     // fragment.

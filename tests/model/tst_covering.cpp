@@ -237,6 +237,8 @@ private slots:
     void sheetedSlotReachesAtLeastTheBareSlot();
     void oneSidedSheetEndsAThinNoseWhereItMeetsTheOtherSide();
     void sheetsThickerThanTheRibLeaveNoFragment();
+    void sheetsOfBothSidesThatMeetLeaveOnePiece_data();
+    void sheetsOfBothSidesThatMeetLeaveOnePiece();
 };
 
 void TestCovering::init()
@@ -589,6 +591,66 @@ void TestCovering::sheetsThickerThanTheRibLeaveNoFragment()
         QCOMPARE(rib.getRibCoords().empty(), consumed);
         // The mark goes with a copy of the rib.
         QCOMPARE(RibDefinition(rib).consumedBySheets(), consumed);
+    }
+}
+
+void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<float>("chord");
+    QTest::addColumn<float>("bandFrom");
+    QTest::addColumn<float>("bandTo");
+    // The sheets meet at the band's end, where the section has thinned
+    // below their two thicknesses: the nose ahead of it is a thin wedge.
+    QTest::newRow("nose band on a thin root") << "as6091.dat" << 200.0f << 0.0f << 28.0f;
+    // A band in the middle of a thin tip takes the rib's whole depth.
+    QTest::newRow("mid-chord band on a thin tip") << "mid010.dat" << 100.0f << 35.0f << 60.0f;
+}
+
+void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
+{
+    QFETCH(QString, section);
+    QFETCH(float, chord);
+    QFETCH(float, bandFrom);
+    QFETCH(float, bandTo);
+    RibListTableModel table;
+    makePanel(table, chord);
+    RibDefinition& rib = ribAt(table, 2);
+    QVERIFY(shapeRibAsPublicSection(rib, chord, qPrintable(section)));
+    SheetingStripList strips;
+    SheetingStripDefinition band = strip(bandTo - bandFrom, bandFrom, true, true);
+    band.setThickness(2.5f);
+    strips.append(band);
+    RibModifierCoveringAdvanced().apply(rib, 2, 0, 0, CoveringDefinition(), strips, wingRootChord, table);
+    RibList::finishRib(rib, wingRootChord);
+    QVERIFY(!rib.consumedBySheets());
+    const std::vector<Vector3D*>& outline = rib.getRibCoords();
+    QVERIFY(!crossesItself(outline, 0.95f * chord / wingRootChord));
+    // Nor may the two pieces hang together where the sheets' faces touch:
+    // about the band (the section's own trailing edge is thin), no two
+    // stretches of the outline more than 1 mm apart along it come closer
+    // than 0.5 mm, unless the outline runs straight across between them.
+    const size_t n = outline.size();
+    std::vector<double> along(n, 0.0);
+    for (size_t i = 1; i < n; ++i)
+        along[i] = along[i - 1] + outline[i]->distanceXY(*outline[i - 1]) * wingRootChord;
+    const auto nearBand = [&](const Vector3D* p) {
+        const float x = p->getX() * wingRootChord / chord * 100.0f;
+        return x > bandFrom - 5.0f && x < bandTo + 5.0f;
+    };
+    for (size_t i = 0; i < n; ++i) {
+        for (size_t j = i + 1; j < n && nearBand(outline[i]); ++j) {
+            if (!nearBand(outline[j]))
+                continue;
+            const double way = std::min(along[j] - along[i], along[n - 1] - along[j] + along[i]);
+            const double apart = outline[i]->distanceXY(*outline[j]) * wingRootChord;
+            QVERIFY2(apart >= 0.5 || way <= std::max(1.0, 1.5 * apart),
+                     qPrintable(QString("points %1 and %2 %3 mm apart, %4 mm along the outline")
+                                    .arg(i)
+                                    .arg(j)
+                                    .arg(apart)
+                                    .arg(way)));
+        }
     }
 }
 

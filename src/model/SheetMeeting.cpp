@@ -1,0 +1,150 @@
+#include "model/SheetMeeting.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "foundation/Vector3D.h"
+
+SheetMeeting::SheetMeeting(PointList& outline, const std::vector<int>& runStarts, float scale)
+    : outline(outline), runStarts(runStarts), scale(scale)
+{
+}
+
+const Vector3D& SheetMeeting::point(int run) const
+{
+    const int m = int(runStarts.size());
+    return *outline[size_t(runStarts[size_t(((run % m) + m) % m)])];
+}
+
+void SheetMeeting::setRun(int run, float x, float y)
+{
+    const int n = int(outline.size());
+    const int m = int(runStarts.size());
+    run = ((run % m) + m) % m;
+    const int end = runStarts[size_t((run + 1) % m)];
+    int k = runStarts[size_t(run)];
+    do {
+        outline[size_t(k)]->setX(x);
+        outline[size_t(k)]->setY(y);
+        k = (k + 1) % n;
+    } while (k != end);
+}
+
+bool SheetMeeting::sheetsMeet(int low, int high) const
+{
+    // How far the sheets sank a segment: the more sunk of its two ends. The
+    // copies left at a band's ends are not sunk, so a band's end face
+    // counts with its inner corner.
+    auto sinking = [&](int segment, float& x, float& y) {
+        const Vector3D& a = point(segment);
+        const Vector3D& b = point(segment + 1);
+        const float la = a.getAuxA() * a.getAuxA() + a.getAuxB() * a.getAuxB();
+        const float lb = b.getAuxA() * b.getAuxA() + b.getAuxB() * b.getAuxB();
+        const Vector3D& more = la >= lb ? a : b;
+        x = more.getAuxA();
+        y = more.getAuxB();
+        return std::max(la, lb) > 0.0f;
+    };
+    float lx = 0.0f;
+    float ly = 0.0f;
+    float hx = 0.0f;
+    float hy = 0.0f;
+    return sinking(low, lx, ly) && sinking(high, hx, hy) && lx * hx + ly * hy < 0.0f;
+}
+
+void SheetMeeting::collectSide(std::vector<SidePoint>& side, const Vector3D& at, int first, int step, float dir,
+                               int most) const
+{
+    side.clear();
+    side.push_back({at.getX(), at.getY(), -1});
+    float lastX = at.getX();
+    for (int k = 0; k < most; ++k) {
+        const int run = first + step * k;
+        const Vector3D& p = point(run);
+        if (dir * (p.getX() - lastX) < 0.0f) {
+            break;
+        }
+        side.push_back({p.getX(), p.getY(), run});
+        lastX = p.getX();
+    }
+}
+
+bool SheetMeeting::heightAt(const std::vector<SidePoint>& side, float x, float dir, float& y)
+{
+    for (size_t i = 1; i < side.size(); ++i) {
+        const SidePoint& p = side[i - 1];
+        const SidePoint& q = side[i];
+        if (dir * (x - p.x) >= 0.0f && dir * (q.x - x) >= 0.0f) {
+            y = q.x != p.x ? p.y + (q.y - p.y) * (x - p.x) / (q.x - p.x) : p.y;
+            return true;
+        }
+    }
+    return false;
+}
+
+void SheetMeeting::keepPiece(int keepFirst, int keepLast, int dropFirst, int dropLast, const Vector3D& at)
+{
+    const int m = int(runStarts.size());
+    const int dropped = ((dropLast - dropFirst) % m + m) % m + 1;
+    for (int k = 0; k < dropped; ++k) {
+        setRun(dropFirst + k, at.getX(), at.getY());
+    }
+    const int kept = ((keepLast - keepFirst) % m + m) % m + 1;
+    // The kept piece lies ahead of the meeting point or behind it.
+    double sumX = 0.0;
+    for (int k = 0; k < kept; ++k) {
+        sumX += point(keepFirst + k).getX();
+    }
+    const float dir = sumX / kept >= at.getX() ? 1.0f : -1.0f;
+    // Its two sides, from the meeting point away from it.
+    std::vector<SidePoint> first;
+    std::vector<SidePoint> last;
+    collectSide(first, at, keepFirst, 1, dir, kept);
+    collectSide(last, at, keepLast, -1, dir, kept);
+    // The first station away from the meeting point where the sides lie
+    // 0.5 mm apart; between stations the width changes linearly.
+    std::vector<float> stations;
+    for (const std::vector<SidePoint>* side : {&first, &last}) {
+        for (size_t i = 1; i < side->size(); ++i) {
+            stations.push_back(dir * ((*side)[i].x - at.getX()));
+        }
+    }
+    std::sort(stations.begin(), stations.end());
+    const float limit = 0.5f / scale;
+    float before = 0.0f;
+    float beforeWidth = 0.0f;
+    for (float s : stations) {
+        const float x = at.getX() + dir * s;
+        float ya = 0.0f;
+        float yb = 0.0f;
+        if (!heightAt(first, x, dir, ya) || !heightAt(last, x, dir, yb)) {
+            return;
+        }
+        const float width = std::fabs(ya - yb);
+        if (width < limit) {
+            before = s;
+            beforeWidth = width;
+            continue;
+        }
+        const float cut = width > beforeWidth ? before + (s - before) * (limit - beforeWidth) / (width - beforeWidth) : s;
+        const float endX = at.getX() + dir * cut;
+        if (!heightAt(first, endX, dir, ya) || !heightAt(last, endX, dir, yb)) {
+            return;
+        }
+        // The face across: each side's runs short of it go onto its end.
+        for (const SidePoint& p : first) {
+            if (p.run >= 0 && dir * (p.x - endX) < 0.0f) {
+                setRun(p.run, endX, ya);
+            }
+        }
+        for (const SidePoint& p : last) {
+            if (p.run >= 0 && dir * (p.x - endX) < 0.0f) {
+                setRun(p.run, endX, yb);
+            }
+        }
+        for (int k = 0; k < dropped; ++k) {
+            setRun(dropFirst + k, endX, ya);
+        }
+        return;
+    }
+}
