@@ -328,19 +328,43 @@ void RibList::finishRib(RibDefinition& rib, float scale)
     // The finishing tells by the sheets' shift of the surface where the
     // sheets of both sides meet; it is no part of the finished rib.
     rib.finishOutline(scale);
-    if (!rib.getCoveringPolygons().empty()) {
-        for (Vector3D* point : rib.getRibCoords()) {
+    if (rib.getCoveringPolygons().empty()) {
+        rib.setConsumedBySheets(false);
+        return;
+    }
+    RibDefinition::PointList& outline = rib.getRibCoords();
+    // On the same walk, twice the outline's area and its way round along
+    // both axes (never shorter than the way itself): a rib holding twice
+    // the area a 0.5 mm strip round it would, well beyond what rounding the
+    // sums in float could change, plainly has wood left. Only the others
+    // are measured with care.
+    float area = 0.0f;
+    float manhattan = 0.0f;
+    if (!outline.empty()) {
+        float lastX = outline.back()->getX();
+        float lastY = outline.back()->getY();
+        for (Vector3D* point : outline) {
             point->setAux(0.0f, 0.0f);
+            const float x = point->getX();
+            const float y = point->getY();
+            const float dx = x - lastX;
+            const float dy = y - lastY;
+            // The trapezoid under each step, counted against the way it
+            // runs, sums to twice the area enclosed counter-clockwise.
+            area -= dx * (y + lastY);
+            manhattan += std::fabs(dx) + std::fabs(dy);
+            lastX = x;
+            lastY = y;
         }
     }
     // Sheets thicker than what they cover leave no rib, or a sliver no one
     // can cut: the rib is left out, and says so, rather than cut as a
     // fragment.
-    const bool consumed = !rib.getCoveringPolygons().empty() && scale > 0.0f
-                          && nothingBuildable(rib.getRibCoords(), scale);
+    const bool consumed = scale > 0.0f && !(area >= 2.0f * (0.5f / scale) * manhattan)
+                          && nothingBuildable(outline, scale);
     rib.setConsumedBySheets(consumed);
     if (consumed) {
-        Vector3D::clearList(rib.getRibCoords());
+        Vector3D::clearList(outline);
     }
 }
 
