@@ -359,7 +359,14 @@ void TestPanelDialogLayout::keysTypedWhileThePanelBuildsReachTheField_data()
 {
     QTest::addColumn<bool>("capped");
     QTest::addColumn<int>("pace");
-    for (const int pace : {30, 150, 1500}) {
+#ifdef PLANFORMIX_SANITIZED
+    // Under the sanitizers every build takes many times as long: one pace,
+    // keys still coming while builds run, looks for the faults of memory.
+    const std::vector<int> paces{150};
+#else
+    const std::vector<int> paces{30, 150, 1500};
+#endif
+    for (const int pace : paces) {
         QTest::addRow("20 strips, %d ms a key", pace) << false << pace;
         QTest::addRow("at every bound, %d ms a key", pace) << true << pace;
     }

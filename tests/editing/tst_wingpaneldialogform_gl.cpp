@@ -796,13 +796,27 @@ void TestWingPanelDialogForm::typedNumberEndsAsTypedOrAsBefore_data()
                       "airfoil import"};
     for (const DialogState& state : dialogStates)
         forms << QStringLiteral("panel dialog, ") + state.name;
+#ifdef PLANFORMIX_SANITIZED
+    int pair = 0;
+#endif
     for (bool wholeText : {false, true})
         for (const char* language : {"de_DE", "en_US"})
             for (const QString& form : forms)
                 for (const char* input : {"point", "comma", "whole", "above maximum", "below minimum", "grouping",
-                                          "exponent", "letters", "empty"})
+                                          "exponent", "letters", "empty"}) {
+#ifdef PLANFORMIX_SANITIZED
+                    // The sanitizers look for faults of memory, which the
+                    // language and the selection do not change: each form
+                    // and input once, the four ways taken in turn, keeps
+                    // their run to a quarter.
+                    const int way = int(wholeText) * 2 + int(language[0] == 'e');
+                    const int at = pair++ % int(forms.size() * 9);
+                    if ((at + at / 9) % 4 != way)
+                        continue;
+#endif
                     QTest::addRow("%s %s %s%s", language, qPrintable(form), input, wholeText ? ", whole text" : "")
                         << language << form << input << wholeText;
+                }
 }
 
 void TestWingPanelDialogForm::typedNumberEndsAsTypedOrAsBefore()
