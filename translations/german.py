@@ -913,3 +913,20 @@ GERMAN['FileManager'].update({
 GERMAN['MainWindow'].update({
   'Not enough memory': 'Nicht genug Speicher',
 })
+
+GERMAN['ConsumedRibs'] = {
+  "Rib %1 of panel '%2': the sheeting leaves nothing to build.":
+    "Rippe %1 von Segment '%2': Die Beplankung lässt nichts zum Bauen übrig.",
+  "Ribs %1 of panel '%2': the sheeting leaves nothing to build.":
+    "Rippen %1 von Segment '%2': Die Beplankung lässt nichts zum Bauen übrig.",
+  'The sheeting leaves nothing of this rib to build.':
+    'Von dieser Rippe lässt die Beplankung nichts zum Bauen übrig.',
+}
+
+GERMAN['PlaneModel'].update({
+  'These ribs get no outline in the DXF drawing:': 'Diese Rippen erhalten in der DXF-Zeichnung keine Kontur:',
+})
+
+GERMAN['PrintJob'].update({
+  'These ribs get no template in the printout:': 'Diese Rippen erhalten im Ausdruck keine Schablone:',
+})

@@ -234,6 +234,21 @@
         </message>
     </context>
     <context>
+        <name>ConsumedRibs</name>
+        <message>
+            <source>Rib %1 of panel '%2': the sheeting leaves nothing to build.</source>
+            <translation>Rippe %1 von Segment '%2': Die Beplankung lässt nichts zum Bauen übrig.</translation>
+        </message>
+        <message>
+            <source>Ribs %1 of panel '%2': the sheeting leaves nothing to build.</source>
+            <translation>Rippen %1 von Segment '%2': Die Beplankung lässt nichts zum Bauen übrig.</translation>
+        </message>
+        <message>
+            <source>The sheeting leaves nothing of this rib to build.</source>
+            <translation>Von dieser Rippe lässt die Beplankung nichts zum Bauen übrig.</translation>
+        </message>
+    </context>
+    <context>
         <name>DXFExportDialog</name>
         <message>
             <source>Export to DXF</source>
@@ -1111,6 +1126,10 @@ Soll sie ersetzt werden?</translation>
             <source>The plane cannot be shown: there is not enough memory to build it. The document is kept as it was and can be saved.</source>
             <translation>Das Flugzeug kann nicht angezeigt werden: zum Aufbauen ist nicht genug Speicher vorhanden. Das Dokument bleibt, wie es war, und kann gespeichert werden.</translation>
         </message>
+        <message>
+            <source>These ribs get no outline in the DXF drawing:</source>
+            <translation>Diese Rippen erhalten in der DXF-Zeichnung keine Kontur:</translation>
+        </message>
     </context>
     <context>
         <name>PlaneSummaryArea</name>
@@ -1473,6 +1492,10 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>there is not enough memory for the printout</source>
             <translation>für den Ausdruck ist nicht genug Speicher vorhanden</translation>
+        </message>
+        <message>
+            <source>These ribs get no template in the printout:</source>
+            <translation>Diese Rippen erhalten im Ausdruck keine Schablone:</translation>
         </message>
     </context>
     <context>

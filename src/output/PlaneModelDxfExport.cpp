@@ -19,6 +19,7 @@
 #include "model/RibModifierBuildingTab.h"
 #include "model/SegmentEndFaces.h"
 #include "model/SparDefinition.h"
+#include "output/ConsumedRibs.h"
 #include "output/DXFSettings.h"
 #include "output/OutputProgress.h"
 #include "output/XDxfGen.h"
@@ -176,6 +177,16 @@ void exportRibs(PlaneModel& plane, XDxfGen& dxf, const PanelRows& rows, int pane
         const double bottom = top - h - 2.0 * BoxMargin;
         const double yOffset = rows.rowOffset(top);
         const float ox = rib->getOffsetX();
+        const QString label =
+            QString("P%1_R%2, thickness: %3mm").arg(panelNumber).arg(ribNumber).arg(numberText(rib->thickness));
+        if (rib->consumedBySheets()) {
+            // Nothing to cut: no box, template, outline or hole. The row
+            // keeps its label and says why.
+            writeText(dxf, maxLength + 20.0, top - h / 2.0 - 8.0, label);
+            writeText(dxf, maxLength + 20.0, top - h / 2.0 - 16.0, ConsumedRibs::rowNote());
+            y -= double(h) + RowGap;
+            continue;
+        }
 
         if (settings.getDrawBox())
             dxf.rectangle(0.0, top, maxLength + 10.0, -(h + 2.0 * BoxMargin), 0.0, LayerBox);
@@ -194,8 +205,7 @@ void exportRibs(PlaneModel& plane, XDxfGen& dxf, const PanelRows& rows, int pane
             dxf.polyline(xs, ys, 0.0, LayerLETemplate);
         }
 
-        writeText(dxf, maxLength + 20.0, top - h / 2.0 - 8.0,
-                  QString("P%1_R%2, thickness: %3mm").arg(panelNumber).arg(ribNumber).arg(numberText(rib->thickness)));
+        writeText(dxf, maxLength + 20.0, top - h / 2.0 - 8.0, label);
 
         if (cutTabs) {
             // The tabs belong to the drawing only: they are cut into a copy, so
@@ -394,6 +404,11 @@ bool PlaneModel::exportDxf(const DXFSettings& settings)
                                     + tr("': ") + QString::number(skipped));
         } else {
             DialogSeam::status(tr("DXF drawing written to %1").arg(QDir::toNativeSeparators(name)));
+            const QStringList consumed = ConsumedRibs::planeNotes(getPanelList());
+            if (!consumed.isEmpty())
+                DialogSeam::message(nullptr, QMessageBox::Information, tr("Export to DXF"),
+                                    tr("These ribs get no outline in the DXF drawing:") + "\n\n"
+                                        + consumed.join("\n"));
         }
     } catch (const std::bad_alloc&) {
         outOfMemory = true;

@@ -6,6 +6,7 @@
 #include "foundation/FileErrorText.h"
 #include "foundation/MemoryReserve.h"
 #include "model/Panel.h"
+#include "output/ConsumedRibs.h"
 #include "output/DihedralTablePrinter.h"
 #include "output/OutputProgress.h"
 #include "output/PlanformPrinter.h"
@@ -116,12 +117,17 @@ bool PrintJob::printPlane(QPrinter* printer, int pageWidth, int pageHeight, QWid
     }
     OutputProgress progress(parent, tr("Print / Export to PDF"), tr("Printing the pages..."),
                             workOf(plane.getPanelList()));
-    return printPages(
+    const bool printed = printPages(
         printer, pageWidth, pageHeight, parent,
         [&](QPainter* painter, int width, int height, QPrinter* device) {
             print(plane, painter, width, height, device, &progress);
         },
         &progress);
+    const QStringList consumed = ConsumedRibs::planeNotes(plane.getPanelList());
+    if (printed && !consumed.isEmpty())
+        DialogSeam::message(parent, QMessageBox::Information, tr("Print / Export to PDF"),
+                            tr("These ribs get no template in the printout:") + "\n\n" + consumed.join("\n"));
+    return printed;
 }
 
 bool PrintJob::printPages(QPrinter* printer, int pageWidth, int pageHeight, QWidget* parent,

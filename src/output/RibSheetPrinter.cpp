@@ -7,6 +7,7 @@
 #include "foundation/Vector3D.h"
 #include "model/Panel.h"
 #include "model/RibDefinition.h"
+#include "output/ConsumedRibs.h"
 #include "output/PrintPage.h"
 
 #include <QCoreApplication>
@@ -250,6 +251,14 @@ void RibSheetPrinter::drawRow(const RibDefinition& rib, int panelNo, int ribNo, 
     else
         label += tr(" (part ") + QString::number(part + 1) + ")";
     painter->drawText(0, static_cast<int>(top - 2), label);
+
+    // A rib the sheets consume gets no template, nor its leading edge's: its
+    // row says why where the rib would stand, and the numbers run on.
+    if (rib.consumedBySheets()) {
+        if (part == 0)
+            painter->drawText(QPointF(ribLeft, top + (row.boxHeight + 7.5f) / 2.0f), ConsumedRibs::rowNote());
+        return;
+    }
 
     const QTransform entry = painter->transform();
     painter->setClipRect(QRect(0, static_cast<int>(top), page.width(), static_cast<int>(row.boxHeight + 9.5f)),

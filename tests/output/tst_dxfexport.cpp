@@ -105,6 +105,7 @@ private slots:
     void everyRibIsOneClosedPolylineAtTrueSize();
     void ribKeepsEveryMeasureInEveryRow();
     void coveredRibPassesNoPointTwice();
+    void ribsTheSheetsConsumeAreLeftOutAndNamed();
     void boxesOnlyWhenAsked_data();
     void boxesOnlyWhenAsked();
     void ribsAreLabelledAndGetLeadingEdgeTemplates();
@@ -300,6 +301,45 @@ void TestDxfExport::coveredRibPassesNoPointTwice()
                                                                      .arg(i)
                                                                      .arg(j)));
     }
+}
+
+void TestDxfExport::ribsTheSheetsConsumeAreLeftOutAndNamed()
+{
+    // A thin tip under 2.5 mm sheets on both sides over the whole chord:
+    // the sheets leave nothing of the last two ribs, which a round spar,
+    // building tabs and boxes would otherwise still mark.
+    PanelSpec spec;
+    spec.ribs = 6;
+    spec.rootChord = 150.0f;
+    spec.tipChord = 50.0f;
+    spec.rootAirfoil = "NACA 2412";
+    spec.tipAirfoil = "NACA 0005";
+    spec.covering.setSheetingType(SheetingType::Advanced);
+    spec.strips.append(SheetingStripDefinition("sheet", 0, 1, spec.ribs, 100.0f, 100.0f, 2.5f, true, true, true,
+                                               false, 0.0f, 0.0f, false, false));
+    spec.spars.addSpar(spar("Round", SparType::Round, 1, spec.ribs));
+    spec.tabs = BuildingTabData(true, true, 5.0f, 5.0f, 10.0f);
+    addPanel(1, "Tip", spec);
+    std::vector<bool> consumed;
+    for (const RibDefinition* rib : planeRibs())
+        consumed.push_back(rib->consumedBySheets());
+    QCOMPARE(consumed, (std::vector<bool>{false, false, false, false, true, true}));
+
+    const DxfReadBack dxf = exportAndRead(true);
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    QCOMPARE(dxf.entities("POLYLINE", "Layer_RIB").size(), 4);
+    QCOMPARE(dxf.entities("CIRCLE", "Layer_RIB").size(), 4);
+    QCOMPARE(dxf.entities("POLYLINE", "Layer_LE_Template").size(), 4);
+    QCOMPARE(dxf.entities("LINE", "Layer_BOX").size(), 4 * 4);
+    const QStringList texts = textsOn(dxf);
+    QVERIFY(texts.contains("P1_R6, thickness: 2mm"));
+    QCOMPARE(texts.count("The sheeting leaves nothing of this rib to build."), 2);
+    QVERIFY(!DialogSeam::calls().empty());
+    const DialogSeam::Call& told = DialogSeam::calls().back();
+    QCOMPARE(told.icon, QMessageBox::Information);
+    QCOMPARE(told.title, QString("Export to DXF"));
+    QCOMPARE(told.text, QString("These ribs get no outline in the DXF drawing:\n\n"
+                                "Ribs 5, 6 of panel 'Tip': the sheeting leaves nothing to build."));
 }
 
 void TestDxfExport::boxesOnlyWhenAsked_data()

@@ -11,7 +11,10 @@
 #include "output/PrintDialog.h"
 #include "output/PrintJob.h"
 #include "output/PrintSettings.h"
+#include "model/RibDefinition.h"
+#include "output/PrintPage.h"
 #include "pdfprobe.h"
+#include "recordingdevice.h"
 
 // The whole printout of a plane, read back from PDF files: which pages come
 // in which order and what they say.
@@ -31,6 +34,7 @@ private slots:
     void tilesCoverEachPanel_data();
     void tilesCoverEachPanel();
     void printCommandWritesTheChosenPdf();
+    void ribsTheSheetsConsumeGetNoTemplateAndAreNamed();
 
 private:
     // Prints the plane on paper of the given size without margins.
@@ -322,6 +326,68 @@ void TestPrintout::printCommandWritesTheChosenPdf()
     // Landscape A4 with 5 mm margins is what a first dialog proposes.
     const QSizeF paper = PdfProbe::pageSize(pdf, 1);
     QVERIFY(qAbs(paper.width() - 297.0) < 0.1 && qAbs(paper.height() - 210.0) < 0.1);
+}
+
+
+void TestPrintout::ribsTheSheetsConsumeGetNoTemplateAndAreNamed()
+{
+    // A thin tip under 2.5 mm sheets on both sides over the whole chord:
+    // the sheets leave nothing of the last two ribs.
+    SheetingStripList strips;
+    strips.append(SheetingStripDefinition("sheet", 0, 1, 6, 100.0f, 100.0f, 2.5f, true, true, true, false, 0.0f, 0.0f,
+                                          false, false));
+    SparList spars;
+    spars.addSpar(SparDefinition("Round", SparType::Round, 1, 6, 30.0f, 30.0f, true, false));
+    PlaneModel::instance()->getPanelsTableModel()->addOrUpdatePanel(PanelBaseData(
+        1, "Tip", "NACA 2412", "NACA 0005", 150.0f, 50.0f, 20.0f, 400.0f, 0.0f, 3.0f, false, true, false, 2.0f, 6,
+        150.0f, 1.0f, 1.0f, nullptr, LEData(), TEData(), spars, strips,
+        CoveringDefinition(SheetingType::Advanced, 25.0f, 1.5f, 0, true, true, true), BuildingTabData(), RibCombList()));
+    std::vector<bool> consumed;
+    for (const RibDefinition& rib : PlaneModel::instance()->getPanelList().front()->getRibList().getRibs())
+        consumed.push_back(rib.consumedBySheets());
+    QCOMPARE(consumed, (std::vector<bool>{false, false, false, false, true, true}));
+
+    // Their rows hold their label, their dashed box and a note; no template,
+    // hole or camber line.
+    RecordingDevice device;
+    {
+        QPainter painter(&device);
+        PlaneModel::instance()->printRibSheets(PrintPage::makeGridPen(QPen()), PrintPage::makeTextPen(QPen()), 200,
+                                               1000, &painter, nullptr);
+    }
+    std::vector<double> tops;
+    for (const RecordedShape& shape : device.shapes())
+        if (shape.kind == RecordedShape::Text && shape.text.startsWith("P1_R"))
+            tops.push_back(shape.points.first().y() + 2.0);
+    QCOMPARE(tops.size(), consumed.size());
+    const double pitch = tops[1] - tops[0];
+    for (std::size_t k = 0; k < tops.size(); ++k) {
+        int drawn = 0;
+        int notes = 0;
+        for (const RecordedShape& shape : device.shapes()) {
+            const double y = shape.points.boundingRect().center().y();
+            if (shape.points.isEmpty() || y <= tops[k] || y >= tops[k] + pitch - 2.5)
+                continue;
+            if (shape.kind == RecordedShape::Text)
+                notes += shape.text == "The sheeting leaves nothing of this rib to build." ? 1 : 0;
+            else if (shape.pen.style() != Qt::CustomDashLine)
+                ++drawn;
+        }
+        QVERIFY2((drawn == 0) == consumed[k], qPrintable(QString("rib %1: %2 shapes").arg(k + 1).arg(drawn)));
+        QCOMPARE(notes, consumed[k] ? 1 : 0);
+    }
+
+    // The user is told which ribs of which panel got no template.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("consumed.pdf"));
+    QVERIFY(PrintJob::printPlane(&printer, 200, 287, nullptr));
+    QVERIFY(!DialogSeam::calls().empty());
+    const DialogSeam::Call& told = DialogSeam::calls().back();
+    QCOMPARE(told.icon, QMessageBox::Information);
+    QCOMPARE(told.title, QString("Print / Export to PDF"));
+    QCOMPARE(told.text, QString("These ribs get no template in the printout:\n\n"
+                                "Ribs 5, 6 of panel 'Tip': the sheeting leaves nothing to build."));
 }
 
 QTEST_MAIN(TestPrintout)

@@ -1,0 +1,73 @@
+#include "output/ConsumedRibs.h"
+
+#include "model/Panel.h"
+#include "model/RibDefinition.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("ConsumedRibs", text);
+}
+
+} // namespace
+
+std::vector<int> ConsumedRibs::numbersIn(const Panel& panel)
+{
+    std::vector<int> numbers;
+    int number = 0;
+    for (const RibDefinition& rib : panel.getRibList().getRibs()) {
+        ++number;
+        if (rib.consumedBySheets())
+            numbers.push_back(number);
+    }
+    return numbers;
+}
+
+QString ConsumedRibs::runsOf(const std::vector<int>& numbers)
+{
+    QStringList runs;
+    for (std::size_t i = 0; i < numbers.size();) {
+        std::size_t end = i;
+        while (end + 1 < numbers.size() && numbers[end + 1] == numbers[end] + 1)
+            ++end;
+        QString run = QString::number(numbers[i]);
+        // Two neighbours read better as a pair than as a run.
+        if (end == i + 1)
+            run += ", " + QString::number(numbers[end]);
+        else if (end > i + 1)
+            run += QChar(0x2013) + QString::number(numbers[end]);
+        runs << run;
+        i = end + 1;
+    }
+    return runs.join(", ");
+}
+
+QString ConsumedRibs::panelNote(const Panel& panel)
+{
+    const std::vector<int> numbers = numbersIn(panel);
+    if (numbers.empty())
+        return QString();
+    const QString text = numbers.size() == 1 ? tr("Rib %1 of panel '%2': the sheeting leaves nothing to build.")
+                                             : tr("Ribs %1 of panel '%2': the sheeting leaves nothing to build.");
+    return text.arg(runsOf(numbers), panel.getPanelName());
+}
+
+QStringList ConsumedRibs::planeNotes(const std::list<Panel*>& panels)
+{
+    QStringList notes;
+    for (const Panel* panel : panels) {
+        const QString note = panelNote(*panel);
+        if (!note.isEmpty())
+            notes << note;
+    }
+    return notes;
+}
+
+QString ConsumedRibs::rowNote()
+{
+    return tr("The sheeting leaves nothing of this rib to build.");
+}
