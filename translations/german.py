@@ -930,3 +930,7 @@ GERMAN['PlaneModel'].update({
 GERMAN['PrintJob'].update({
   'These ribs get no template in the printout:': 'Diese Rippen erhalten im Ausdruck keine Schablone:',
 })
+
+GERMAN['CADWidgetRibView'].update({
+  'Rib %1: the sheeting leaves nothing to build.': 'Rippe %1: Die Beplankung lässt nichts zum Bauen übrig.',
+})

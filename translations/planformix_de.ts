@@ -193,6 +193,10 @@
             <source>Please select a rib in the ribs table</source>
             <translation>Bitte eine Rippe in der Rippentabelle auswählen</translation>
         </message>
+        <message>
+            <source>Rib %1: the sheeting leaves nothing to build.</source>
+            <translation>Rippe %1: Die Beplankung lässt nichts zum Bauen übrig.</translation>
+        </message>
     </context>
     <context>
         <name>CombListTableModel</name>

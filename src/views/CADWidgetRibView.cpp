@@ -86,6 +86,14 @@ void CADWidgetRibView::redraw()
     scene->clearElements();
     scene->setPaintFlags(0);
 
+    if (rib->consumedBySheets()) {
+        // Nothing of the rib is left to draw, nor to place tabs on.
+        scene->addElement(
+            new CADSceneText(0.0f, 0.0f, tr("Rib %1: the sheeting leaves nothing to build.").arg(ribNumber)));
+        scene->invalidate(QRectF(), QGraphicsScene::AllLayers);
+        return;
+    }
+
     if (tabsDrawable()) {
         // The tabs are cut into a copy of the outline, reaching the same
         // building lines as the rectangles below; the panel's rib keeps its

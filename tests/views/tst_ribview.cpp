@@ -119,6 +119,7 @@ private slots:
     void selectedRibIsDrawnWhereThePanelPutsIt();
     void drawsOutlineCutOutsAndCamberLineInOrder();
     void missingRibOrModelKeepsTheDrawing();
+    void ribTheSheetsConsumeIsNamedNotDrawn();
     void buildingTabRectangles_data();
     void buildingTabRectangles();
     void buildingTabsAreCutIntoTheViewsCopyOnly();
@@ -289,6 +290,31 @@ void TestRibView::missingRibOrModelKeepsTheDrawing()
     view->notify(CADSceneEventSelectionChanged(0));
     QCOMPARE(int(view->getScene()->getElements().size()), 1);
     QVERIFY(dynamic_cast<const CADSceneText*>(view->getScene()->getElements().front()) != nullptr);
+}
+
+void TestRibView::ribTheSheetsConsumeIsNamedNotDrawn()
+{
+    // A thin tip under 2.5 mm sheets on both sides over the whole chord: the
+    // sheets leave nothing of the tip rib, which still has its round spar's
+    // hole, its camber line and the tabs of the panel to mark.
+    SheetingStripList strips;
+    strips.append(SheetingStripDefinition("sheet", 0, 1, 5, 100.0f, 100.0f, 2.5f, true, true, true, false, 0.0f, 0.0f,
+                                          false, false));
+    SparList spars;
+    spars.addSpar(SparDefinition(QStringLiteral("Round"), SparType::Round, 1, 5, 25.0f, 25.0f, true, false));
+    showPanel(PanelBaseData(0, QStringLiteral("Tip"), QStringLiteral("NACA 2412"), QStringLiteral("NACA 0005"), 150.0f,
+                            50.0f, 0.0f, 400.0f, 0.0f, 2.0f, false, false, true, 3.0f, 5, 150.0f, 1.0f, 1.0f, nullptr,
+                            LEData(), TEData(), spars, strips,
+                            CoveringDefinition(SheetingType::Advanced, 25.0f, 1.5f, 0, true, true, true),
+                            BuildingTabData(), RibCombList()));
+    QVERIFY(rib(5).consumedBySheets());
+    view->notify(CADSceneEventSelectionChanged(4));
+    view->notify(CADSceneEventBuildingTabDataChanged(BuildingTabData(true, true, 10.0f, 20.0f, 10.0f), -10.0f, 25.0f));
+    const std::vector<CADSceneElement*>& shown = view->getScene()->getElements();
+    QCOMPARE(int(shown.size()), 1);
+    auto* text = dynamic_cast<const CADSceneText*>(shown.front());
+    QVERIFY(text != nullptr);
+    QCOMPARE(text->getText(), QStringLiteral("Rib 5: the sheeting leaves nothing to build."));
 }
 
 void TestRibView::buildingTabRectangles_data()
