@@ -934,3 +934,7 @@ GERMAN['PrintJob'].update({
 GERMAN['CADWidgetRibView'].update({
   'Rib %1: the sheeting leaves nothing to build.': 'Rippe %1: Die Beplankung lässt nichts zum Bauen übrig.',
 })
+
+GERMAN['RibCellDelegate'] = {
+  'Rib %1: the sheeting leaves nothing to build.': 'Rippe %1: Die Beplankung lässt nichts zum Bauen übrig.',
+}

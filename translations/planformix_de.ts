@@ -1529,6 +1529,13 @@ Soll sie ersetzt werden?</translation>
         </message>
     </context>
     <context>
+        <name>RibCellDelegate</name>
+        <message>
+            <source>Rib %1: the sheeting leaves nothing to build.</source>
+            <translation>Rippe %1: Die Beplankung lässt nichts zum Bauen übrig.</translation>
+        </message>
+    </context>
+    <context>
         <name>RibCombData</name>
         <message>
             <source>New comb</source>

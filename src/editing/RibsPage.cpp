@@ -3,15 +3,18 @@
 #include "foundation/InputValueType.h"
 #include "document/PlaneModel.h"
 #include "editing/PanelPage.h"
+#include "editing/RibCellDelegate.h"
 #include "editing/WingPanelDialog.h"
 #include "foundation/XDoubleSpinBox.h"
 #include "model/PanelBaseData.h"
 #include "model/RibListTableModel.h"
 #include "model/SheetingStripDefinition.h"
+#include "output/ConsumedRibs.h"
 #include "ui_WingPanelDialog.h"
 
 #include <QAction>
 #include <QHeaderView>
+#include <QLabel>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -24,8 +27,19 @@ RibsPage::RibsPage(WingPanelDialog& dialog, Ui::WingPanelDialog* ui) : PanelDial
     PanelPage::setRanges({{ui->txtRibThickness, 0.01, 50, false}});
     ui->txtNoOfRibs->setInputValueType(new InputValueType(10, 2, 100));
     ui->txtNoOfRibs->setDisplayMode(0, 1.0f);
-    PanelPage::setLineEditor(ui->tableViewRibs, 0, 5, &dialog);
-    PanelPage::setLineEditor(ui->tableViewRibs, 1, 6, &dialog);
+    for (int column : {0, 1}) {
+        const InputValueType rule(column == 0 ? 5 : 6);
+        PanelPage::setCellEditor(ui->tableViewRibs, column, new RibCellDelegate(&rule), &dialog);
+    }
+    // Under the table, in words, which ribs the sheets consume.
+    consumedNote = new QLabel(ui->dockWidgetRibTableContents);
+    consumedNote->setObjectName(QStringLiteral("lblConsumedRibs"));
+    consumedNote->setWordWrap(true);
+    QPalette palette = consumedNote->palette();
+    palette.setColor(QPalette::WindowText, QColor(150, 0, 0));
+    consumedNote->setPalette(palette);
+    consumedNote->hide();
+    ui->verticalLayout_16->addWidget(consumedNote);
     ui->tableViewRibs->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ui->tableViewRibs, SIGNAL(customContextMenuRequested(QPoint)), this, SLOT(customRibsMenuRequested(QPoint)));
     menu = new QMenu(&dialog);
@@ -44,6 +58,16 @@ void RibsPage::retranslate()
     actAddAfter->setText(WingPanelDialog::tr("Add rib behind"));
     actDelete->setText(WingPanelDialog::tr("Delete rib"));
     actSplit->setText(WingPanelDialog::tr("Split rib in two"));
+    showConsumedRibs();
+}
+
+void RibsPage::showConsumedRibs()
+{
+    const QString note = dialog.workingPanel ? ConsumedRibs::panelNote(*dialog.workingPanel) : QString();
+    consumedNote->setText(note);
+    consumedNote->setVisible(!note.isEmpty());
+    // The marks of the rows follow the ribs of the latest build.
+    ui->tableViewRibs->viewport()->update();
 }
 
 void RibsPage::fitTable()

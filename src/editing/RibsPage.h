@@ -6,6 +6,7 @@
 #include "editing/PanelDialogPage.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class RibListTableModel;
 
@@ -24,6 +25,9 @@ public:
     void addFieldsToCheck(std::vector<XLineEdit*>& texts, std::vector<XDoubleSpinBox*>& numbers) const override;
     void retranslate() override;
     QMenu* getMenu() const { return menu; }
+    // Says under the rib table which ribs of the working panel the sheets
+    // consume, and marks their rows.
+    void showConsumedRibs();
 
 public slots:
     // Widens the rib table to show its columns whole, in the language in
@@ -47,6 +51,7 @@ private:
     QAction* actAddAfter = nullptr;
     QAction* actDelete = nullptr;
     QAction* actSplit = nullptr;
+    QLabel* consumedNote = nullptr;
     // What the document holds beyond the fields: a rib count over the
     // field's 100 (a file may give up to 200), and the specific weight, which
     // no field shows. OK keeps them while the field is left as it was filled.

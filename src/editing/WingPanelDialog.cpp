@@ -382,6 +382,7 @@ void WingPanelDialog::redrawWindow(bool lightweight)
     }
 
     showPreview();
+    ribsPage->showConsumedRibs();
     updateSingleRibView(getSelectedRibNo());
     if (redrawAgain) {
         const bool light = redrawAgain == 1;

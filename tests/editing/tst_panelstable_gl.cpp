@@ -5,6 +5,7 @@
 #include "document/PlaneModel.h"
 #include "editing/PanelPreviewBuild.h"
 #include "editing/PanelsTable.h"
+#include "editing/RibCellDelegate.h"
 #include "editing/WingPanelDialog.h"
 #include "foundation/DialogSeam.h"
 #include "planformixdata.pb.h"
@@ -19,6 +20,7 @@
 #include <QAbstractItemDelegate>
 #include <QApplication>
 #include <QImage>
+#include <QLabel>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -119,6 +121,7 @@ private slots:
     void committedEditReplacesPanel_data();
     void committedEditReplacesPanel();
     void okTakesThePreviewsRibsAndLetsThemGo();
+    void ribsTheSheetsConsumeAreMarkedAndNamed();
     void dialogBuildsOnlyWhatItsValuesChange_data();
     void dialogBuildsOnlyWhatItsValuesChange();
     void dialogBuildsBesideTheWindowWithACancel();
@@ -409,6 +412,27 @@ void TestPanelsTable::okTakesThePreviewsRibsAndLetsThemGo()
     for (const RibDefinition& rib : model->getPanel(1)->getPanelBaseData().getRibList().getRibs())
         QVERIFY(!rib.isSelected());
     QVERIFY(!panelDialog->getWorkingPanel());
+}
+
+void TestPanelsTable::ribsTheSheetsConsumeAreMarkedAndNamed()
+{
+    // A thin tip under 2.5 mm sheets on both sides over the whole chord.
+    model->addOrUpdatePanel(PanelBaseData(
+        1, QStringLiteral("Tip"), QStringLiteral("NACA 2412"), QStringLiteral("NACA 0005"), 150.0f, 50.0f, 0.0f,
+        300.0f, 0.0f, 1.0f, false, false, true, 2.0f, 10, 150.0f, 1.0f, 1.0f, nullptr, LEData(), TEData(), SparList(),
+        SheetingStripList(), CoveringDefinition(SheetingType::Standard, 100.0f, 2.5f, 0, true, true, true),
+        BuildingTabData(), RibCombList()));
+    selectRows({0});
+    form.btnPanelEdit->click();
+    auto* ribs = dialog()->findChild<QTableView*>("tableViewRibs");
+    QVERIFY(qobject_cast<RibCellDelegate*>(ribs->itemDelegateForColumn(1)));
+    QString marks;
+    for (int row = 0; row < ribs->model()->rowCount(); ++row)
+        marks += RibCellDelegate::isConsumed(ribs->model()->index(row, 1)) ? 'x' : '-';
+    QCOMPARE(marks, QStringLiteral("-------xxx"));
+    auto* note = dialog()->findChild<QLabel*>(QStringLiteral("lblConsumedRibs"));
+    QVERIFY(note && !note->isHidden());
+    QCOMPARE(note->text(), QString::fromUtf8("Ribs 8–10 of panel 'Tip': the sheeting leaves nothing to build."));
 }
 
 void TestPanelsTable::dialogBuildsOnlyWhatItsValuesChange_data()

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "editing/XLineEditDelegate.h"
+
+class RibDefinition;
+
+// A cell of the rib table: edited as every number cell, and marked where
+// the sheets consume the rib, with the reason as the cell's tip.
+class RibCellDelegate : public XLineEditDelegate
+{
+    Q_OBJECT
+
+public:
+    explicit RibCellDelegate(const InputValueType* type);
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+
+    // Whether the row's rib is one the sheets leave nothing of.
+    static bool isConsumed(const QModelIndex& index);
+};
