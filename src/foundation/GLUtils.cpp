@@ -99,10 +99,16 @@ void clipToOutline(const Vector3D& a, Vector3D& b, const std::vector<Vector3D*>&
     if (n < 3)
         return;
     const float xhi = std::max(a.getX(), b.getX());
-    const float xlo = std::min(a.getX(), b.getX());
     size_t k = 1;
     while (k < n && outline[k]->getX() > xhi)
         ++k;
+    clipToOutlineFrom(a, b, outline, k);
+}
+
+void clipToOutlineFrom(const Vector3D& a, Vector3D& b, const std::vector<Vector3D*>& outline, size_t k)
+{
+    const size_t n = outline.size();
+    const float xlo = std::min(a.getX(), b.getX());
     // The hit test may mark the segment's own ends; a is the caller's fixed
     // point, so it is tested on a scratch copy (of the coordinates only: the
     // test reads nothing else).

@@ -56,6 +56,10 @@ bool intersectSegments(Vertex& a0, Vertex& a1, const Vertex& b0, const Vertex& b
 // Pulls b back onto the outline where a-b crosses it, walking the upper
 // side from the trailing edge forwards.
 void clipToOutline(const Vector3D& a, Vector3D& b, const std::vector<Vector3D*>& outline);
+// The same walk from the segment of outline[k - 1] to outline[k] on, k being
+// the first index from 1 whose point lies at or ahead of a and b (see
+// OutlineClip).
+void clipToOutlineFrom(const Vector3D& a, Vector3D& b, const std::vector<Vector3D*>& outline, size_t k);
 
 // --- Colour and view -----------------------------------------------------
 

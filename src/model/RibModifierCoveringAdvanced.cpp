@@ -1,6 +1,7 @@
 #include "model/RibModifierCoveringAdvanced.h"
 
 #include "foundation/GLUtils.h"
+#include "foundation/OutlineClip.h"
 #include "foundation/Polygon3D.h"
 #include "foundation/Vector3D.h"
 #include "model/CoveringDefinition.h"
@@ -17,7 +18,7 @@ namespace {
 // records the band: copies of the surface as it was, then the sunken points
 // backwards with their normals turned inwards.
 void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, float clipFromX,
-             const std::vector<Vector3D*>& camberLine, std::vector<Vertex*>& strip)
+             OutlineClip& camberLine, std::vector<Vertex*>& strip)
 {
     const size_t count = last >= first ? size_t(last - first + 1) : 0;
     // The sunken points fill the band's second half from its end backwards.
@@ -39,7 +40,7 @@ void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, 
         // Behind the nose the rib is thin: the sheeting may eat into it but
         // never through the camber line.
         if (point.getX() > clipFromX)
-            GLUtils::clipToOutline(point, moved, camberLine);
+            camberLine.clip(point, moved);
         // The point keeps how far the sheets have moved it from the bare
         // surface: a slot cut later must reach at least as deep as the bare
         // rib's (see RibDefinition::splitAtChordPosition).
@@ -116,6 +117,7 @@ void RibModifierCoveringAdvanced::apply(RibDefinition& rib, int ribNumber, float
                                         const RibListTableModel& ribTable)
 {
     const int ribCount = ribTable.getRibCount();
+    camberClip.forget();
     for (const SheetingStripDefinition& strip : strips.getStrips()) {
         if (ribNumber < strip.getFirstRib() || ribNumber > strip.getLastRib())
             continue;
@@ -157,7 +159,7 @@ void RibModifierCoveringAdvanced::apply(RibDefinition& rib, int ribNumber, float
         std::vector<Vertex*> lowerPoints;
         try {
             if (!cutCovering(rib, upperPoints, lowerPoints, start, strip.getUpper(), strip.getLower(),
-                             strip.getThickness(), end, frontLimit, rearLimit, scale, fromTE))
+                             strip.getThickness(), end, frontLimit, rearLimit, scale, fromTE, &camberClip))
                 continue;
             if (strip.getUpper())
                 addCoveringPolygon(rib, upperPoints, strip.getId(1));
@@ -205,7 +207,7 @@ const RibDefinition* RibModifierCoveringAdvanced::ribAt(const RibListTableModel&
 bool RibModifierCoveringAdvanced::cutCovering(RibDefinition& rib, std::vector<Vertex*>& upperStrip,
                                               std::vector<Vertex*>& lowerStrip, float start, bool doUpper,
                                               bool doLower, float thickness, float end, float frontLimit,
-                                              float rearLimit, float scale, bool fromTE)
+                                              float rearLimit, float scale, bool fromTE, OutlineClip* camberClip)
 {
     const float chord = rib.getChord();
     const float rearStation = chord - rearLimit;
@@ -255,7 +257,9 @@ bool RibModifierCoveringAdvanced::cutCovering(RibDefinition& rib, std::vector<Ve
 
     const float clipFromX = outline.front()->getX() - 0.9f * RibDefinition::getPieceDepth(outline);
     const float depth = thickness / scale;
-    const std::vector<Vector3D*>& camberLine = rib.getCamberLineCoords();
+    OutlineClip ownClip;
+    OutlineClip& camberLine = camberClip ? *camberClip : ownClip;
+    camberLine.use(rib.getCamberLineCoords());
     if (doUpper)
         sinkRun(outline, runs.topRear, runs.topFront, depth, clipFromX, camberLine, upperStrip);
     if (doLower)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "foundation/OutlineClip.h"
 #include "model/RibModifierCoveringBase.h"
 
 #include <vector>
@@ -24,10 +25,11 @@ public:
     // point lists (outer surface, then inner surface backwards). start and
     // end are kept within frontLimit and chord - rearLimit. Returns false,
     // leaving the rib as it was, when a station lies outside the chord or the
-    // band has no length left.
+    // band has no length left. A clip handed in keeps its index of the
+    // rib's camber line for the next strip of the same rib.
     static bool cutCovering(RibDefinition& rib, std::vector<Vertex*>& upperStrip, std::vector<Vertex*>& lowerStrip,
                             float start, bool doUpper, bool doLower, float thickness, float end, float frontLimit,
-                            float rearLimit, float scale, bool fromTE);
+                            float rearLimit, float scale, bool fromTE, OutlineClip* camberClip = nullptr);
 
 private:
     // The rib of a 0-based row of ribTable. A strip's end ribs are looked
@@ -41,4 +43,7 @@ private:
 
     const RibListTableModel* indexedTable = nullptr;
     std::vector<const RibDefinition*> ribIndex;
+    // The sunk points are kept off the camber line, and the strips of a rib
+    // share the one line.
+    OutlineClip camberClip;
 };

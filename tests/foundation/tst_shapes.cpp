@@ -1,11 +1,15 @@
 #include <QtTest>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+#include <random>
 
 #include "common/TestSupport.h"
 #include "foundation/Circle3D.h"
 #include "foundation/GLUtils.h"
 #include "foundation/Mathematics.h"
+#include "foundation/OutlineClip.h"
 #include "foundation/Polygon3D.h"
 #include "foundation/Rectangle3D.h"
 
@@ -36,6 +40,13 @@ void freePoints(std::vector<Vertex*>& points)
     points.clear();
 }
 
+bool sameBits(const Vertex& p, const Vertex& q)
+{
+    const float a[3] = {p.getX(), p.getY(), p.getZ()};
+    const float b[3] = {q.getX(), q.getY(), q.getZ()};
+    return std::memcmp(a, b, sizeof a) == 0 && p.getProp() == q.getProp();
+}
+
 Rectangle3D square(float side)
 {
     return Rectangle3D(Vertex(side, side, 0), Vertex(0, side, 0), Vertex(0, 0, 0), Vertex(side, 0, 0));
@@ -62,6 +73,7 @@ private slots:
     void projectionsAndCentroid();
     void intersectSegmentsMarksExactEnds();
     void clipToOutlinePullsBackOntoUpperSide();
+    void outlineClipEndsWhereTheWalkEnds();
 };
 
 void TestShapes::constantsHoldBeforeStaticCodeRuns()
@@ -345,6 +357,48 @@ void TestShapes::clipToOutlinePullsBackOntoUpperSide()
     GLUtils::clipToOutline(a, c, tiny);
     QVERIFY(c == Vector3D(0.75f, 0.5f, 0.0f));
     Vector3D::clearList(outline);
+}
+
+void TestShapes::outlineClipEndsWhereTheWalkEnds()
+{
+    // Sides that run back on themselves, with equal x, a NaN, and runs of
+    // segments forwards, backwards and by jumps along them, as the sheeting
+    // of a rib sinks its points: every clipped end must be the walk's, to
+    // the bit.
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+    for (int shape = 0; shape < 4; ++shape) {
+        std::vector<Vector3D*> outline;
+        const int n = 60;
+        for (int i = 0; i < n; ++i) {
+            float x = 1.0f - float(i) / float(n - 1);
+            if (shape == 1)
+                x += 0.08f * std::sin(float(i));
+            if (shape == 2 && i % 7 == 3)
+                x = outline.back()->getX();
+            if (shape == 3 && i == 20)
+                x = std::numeric_limits<float>::quiet_NaN();
+            outline.push_back(new Vector3D(x, 0.1f * std::sin(3.0f * x) + 0.02f * unit(random), 0.0f));
+        }
+        OutlineClip clip;
+        clip.use(outline);
+        for (int i = 0; i < 450; ++i) {
+            // Back to front, front to back, then anywhere, some segments
+            // ending on an outline point's x.
+            float x = i < 150 ? 1.05f - 1.1f * float(i) / 150.0f
+                              : (i < 300 ? -0.05f + 1.1f * float(i - 150) / 150.0f : 1.1f * unit(random) - 0.05f);
+            if (i % 3 == 0)
+                x = outline[size_t(std::uniform_int_distribution<int>(0, n - 1)(random))]->getX();
+            const Vector3D a(x, 0.4f * unit(random) - 0.2f, 0.0f);
+            Vector3D walked(i % 3 == 0 ? x : x + 0.02f * (unit(random) - 0.5f), 0.4f * unit(random) - 0.2f, 1.0f);
+            Vector3D clipped(walked);
+            GLUtils::clipToOutline(a, walked, outline);
+            clip.clip(a, clipped);
+            QVERIFY2(sameBits(walked, clipped),
+                     qPrintable(QStringLiteral("shape %1, segment %2").arg(shape).arg(i)));
+        }
+        Vector3D::clearList(outline);
+    }
 }
 
 QTEST_MAIN(TestShapes)
