@@ -358,10 +358,21 @@ protected:
                           && offsetof(Vertex, id) + sizeof(int32_t) == offsetof(Vertex, auxA)
                           && offsetof(Vertex, auxA) + sizeof(float) == offsetof(Vertex, auxB),
                       "the fields after the normal lie side by side");
-        // Read whole before written: the two may be one point.
-        char fields[end - first];
-        std::memcpy(fields, reinterpret_cast<const char*>(&other) + first, sizeof fields);
-        std::memcpy(reinterpret_cast<char*>(this) + first, fields, sizeof fields);
+        // Two overlapping 16-byte moves, both read before either is
+        // written: the two points may be one.
+        constexpr std::size_t size = end - first;
+        static_assert(size > 16 && size <= 32, "the fields take two 16-byte moves");
+        struct Chunk {
+            char bytes[16];
+        };
+        const char* from = reinterpret_cast<const char*>(&other) + first;
+        char* to = reinterpret_cast<char*>(this) + first;
+        Chunk head;
+        Chunk tail;
+        std::memcpy(&head, from, sizeof head);
+        std::memcpy(&tail, from + size - sizeof tail, sizeof tail);
+        std::memcpy(to, &head, sizeof head);
+        std::memcpy(to + size - sizeof tail, &tail, sizeof tail);
     }
 #if defined(__GNUC__)
     // x, y and z side by side. The turns about z of a whole rib are the
