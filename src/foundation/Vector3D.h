@@ -84,3 +84,8 @@ public:
 // Vertex reaches a normal's point part by address (see Vertex::normalPoint).
 static_assert(std::is_standard_layout<Vector3D>::value && sizeof(Vector3D) == sizeof(Vertex),
               "a Vector3D must be a Vertex and nothing more");
+
+inline Vector3D* Vertex::copyNormal(const Vector3D& n)
+{
+    return new Vector3D(n);
+}

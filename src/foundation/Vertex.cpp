@@ -80,11 +80,6 @@ Vertex& Vertex::operator=(Vertex&& other) noexcept
     return *this;
 }
 
-Vector3D* Vertex::copyNormal(const Vector3D& n)
-{
-    return new Vector3D(n);
-}
-
 void Vertex::deleteNormal(Vector3D* n)
 {
     delete n;

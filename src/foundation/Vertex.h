@@ -413,7 +413,11 @@ protected:
     // point and is standard-layout (Vector3D.h checks both), so the normal's
     // point part lies at the normal's address.
     Vertex* normalPoint() const { return reinterpret_cast<Vertex*>(normal); }
-    static Vector3D* copyNormal(const Vector3D& n);
+    // Inline, in Vector3D.h (included at the end of this header, where the
+    // normal's type is complete): the normals of outline points are copied
+    // with the points, tens of thousands of them in a rib rebuild, and the
+    // call cost about as much as the copy.
+    static inline Vector3D* copyNormal(const Vector3D& n);
     static void deleteNormal(Vector3D* n);
     Vertex& assignWithNormal(const Vertex& other);
 
@@ -427,3 +431,8 @@ protected:
     float auxB;
     bool selected;
 };
+
+// The inline copy of a normal, which needs the normal's type. Whichever of
+// the two headers a file includes first, both classes and the copy end up
+// defined in it.
+#include "foundation/Vector3D.h"
