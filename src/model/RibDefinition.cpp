@@ -90,6 +90,49 @@ void truncatePoints(RibDefinition::PointList& points, size_t size)
     }
 }
 
+// The first of the points from index `from` to index `to` (either way
+// round, both included) that lies at or ahead of x, or -1. Spars, sheets,
+// combs and tabs look up some twenty stations per rib, each a walk from
+// the trailing edge over most of one side: four points to a step.
+int firstAtOrAhead(const RibDefinition::PointList& outline, int from, int to, float x)
+{
+    const Vector3D* const* points = outline.data();
+    if (from <= to) {
+        int i = from;
+        for (; i + 3 <= to; i += 4) {
+            if (points[i]->getX() <= x)
+                return i;
+            if (points[i + 1]->getX() <= x)
+                return i + 1;
+            if (points[i + 2]->getX() <= x)
+                return i + 2;
+            if (points[i + 3]->getX() <= x)
+                return i + 3;
+        }
+        for (; i <= to; ++i) {
+            if (points[i]->getX() <= x)
+                return i;
+        }
+        return -1;
+    }
+    int i = from;
+    for (; i - 3 >= to; i -= 4) {
+        if (points[i]->getX() <= x)
+            return i;
+        if (points[i - 1]->getX() <= x)
+            return i - 1;
+        if (points[i - 2]->getX() <= x)
+            return i - 2;
+        if (points[i - 3]->getX() <= x)
+            return i - 3;
+    }
+    for (; i >= to; --i) {
+        if (points[i]->getX() <= x)
+            return i;
+    }
+    return -1;
+}
+
 using PointTurn = void (Vertex::*)(float, float);
 
 // The point turn about one of the unit axes; none for any other axis.
@@ -657,12 +700,10 @@ bool RibDefinition::findStation(float distance, float xLE, float xTE, Station& s
         a = 0;
         b = 1;
     } else {
-        for (int j = 1; j <= half; ++j) {
-            if (outline[j]->getX() <= sx) {
-                a = j - 1;
-                b = j;
-                break;
-            }
+        const int j = firstAtOrAhead(outline, 1, half, sx);
+        if (j >= 0) {
+            a = j - 1;
+            b = j;
         }
     }
     b = std::min(b, n - 1);
@@ -671,11 +712,11 @@ bool RibDefinition::findStation(float distance, float xLE, float xTE, Station& s
     if (half >= n - 1) {
         c = n - 1;
     } else {
-        for (int k = n - 1; k - 1 >= half; --k) {
-            if (outline[k - 1]->getX() <= sx) {
-                c = k;
-                break;
-            }
+        // The lower side from the trailing edge: c is the point behind the
+        // first one at or ahead of sx.
+        const int k = firstAtOrAhead(outline, n - 2, half, sx);
+        if (k >= 0) {
+            c = k + 1;
         }
     }
     // Both brackets fall back to the leading edge only when the station lies
