@@ -445,6 +445,21 @@ void RibDefinition::setAirfoils(float panelLength, Airfoil* root, Airfoil* tip, 
 
 void RibDefinition::updateAirfoil(float panelLength, float rootFactor, float tipFactor)
 {
+    refillOutline(panelLength, rootFactor, tipFactor, [](Vector3D&) {});
+}
+
+void RibDefinition::updateAirfoilPlaced(float panelLength, float rootFactor, float tipFactor, float sx, float sy,
+                                        float sz, float dx, float dy, float dz)
+{
+    refillOutline(panelLength, rootFactor, tipFactor, [=](Vector3D& point) {
+        point.scale(sx, sy, sz);
+        point.translate(dx, dy, dz);
+    });
+}
+
+template <class Place>
+void RibDefinition::refillOutline(float panelLength, float rootFactor, float tipFactor, Place place)
+{
     // The blend writes every point anew: shared points are not worth copying
     // first, while points of our own are refilled.
     dropSharedGeometry();
@@ -453,7 +468,7 @@ void RibDefinition::updateAirfoil(float panelLength, float rootFactor, float tip
     previous.swap(outline);
     clearGeometry();
     outline.swap(previous);
-    truncatePoints(outline, blendAirfoils(0, panelLength, rootAirfoil, tipAirfoil, rootFactor, tipFactor));
+    truncatePoints(outline, blendAirfoils(0, panelLength, rootAirfoil, tipAirfoil, rootFactor, tipFactor, place));
 }
 
 void RibDefinition::blendAirfoils(float panelLength, const Airfoil* root, const Airfoil* tip,
@@ -464,6 +479,13 @@ void RibDefinition::blendAirfoils(float panelLength, const Airfoil* root, const 
 
 size_t RibDefinition::blendAirfoils(size_t first, float panelLength, const Airfoil* root, const Airfoil* tip,
                                     float rootFactor, float tipFactor)
+{
+    return blendAirfoils(first, panelLength, root, tip, rootFactor, tipFactor, [](Vector3D&) {});
+}
+
+template <class Place>
+size_t RibDefinition::blendAirfoils(size_t first, float panelLength, const Airfoil* root, const Airfoil* tip,
+                                    float rootFactor, float tipFactor, Place place)
 {
     if (!root) {
         return first;
@@ -485,6 +507,7 @@ size_t RibDefinition::blendAirfoils(size_t first, float panelLength, const Airfo
         const float rootPart = rootPoints[i]->getY() * rootFactor * rootWeight;
         point->setY(rootPart + tipPoints[i]->getY() * tipFactor * (1.0f - rootWeight));
         point->setX(point->getX() + 0.5f);
+        place(*point);
     }
     return first + rootPoints.size();
 }

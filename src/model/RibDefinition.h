@@ -122,6 +122,11 @@ public:
     // Both airfoils at once: the outline is blended once, not once for each.
     void setAirfoils(float panelLength, Airfoil* root, Airfoil* tip, float rootFactor, float tipFactor);
     void updateAirfoil(float panelLength, float rootFactor, float tipFactor);
+    // updateAirfoil, scale(sx, sy, sz) and translate(dx, dy, dz) in one walk
+    // over the outline, with the same arithmetic for each point: the blend
+    // leaves no other points or shapes to place.
+    void updateAirfoilPlaced(float panelLength, float rootFactor, float tipFactor, float sx, float sy, float sz,
+                             float dx, float dy, float dz);
     void blendAirfoils(float panelLength, const Airfoil* root, const Airfoil* tip,
                        float rootFactor, float tipFactor);
     void scale(float sx, float sy, float sz);
@@ -202,6 +207,13 @@ private:
     // points already there; returns the index after the last point written.
     size_t blendAirfoils(size_t first, float panelLength, const Airfoil* root, const Airfoil* tip,
                          float rootFactor, float tipFactor);
+    // The same, handing each point written to place.
+    template <class Place>
+    size_t blendAirfoils(size_t first, float panelLength, const Airfoil* root, const Airfoil* tip,
+                         float rootFactor, float tipFactor, Place place);
+    // Clears the geometry and blends the outline anew, refilling its points.
+    template <class Place>
+    void refillOutline(float panelLength, float rootFactor, float tipFactor, Place place);
 
     struct Station;
     bool findStation(float distance, float xLE, float xTE, Station& station) const;

@@ -259,8 +259,17 @@ void RibList::BaseShape::apply(RibDefinition& rib, bool last)
     // and placement, for the new camber line to refill.
     RibDefinition::PointList spareCamberPoints;
     spareCamberPoints.swap(rib.getCamberLineCoords());
-    rib.updateAirfoil(panelLength, rootAirfoilFactor, tipAirfoilFactor);
-    rib.scale(c / r, c / r, 1.0f);
+    // The heights of the first rib, and those of a rib to align with it,
+    // are taken between scaling and placement; every other rib is placed
+    // as it is blended.
+    const bool measured = !firstDone || (firstHasOutline && (topAlign || bottomAlign));
+    if (measured) {
+        rib.updateAirfoil(panelLength, rootAirfoilFactor, tipAirfoilFactor);
+        rib.scale(c / r, c / r, 1.0f);
+    } else {
+        rib.updateAirfoilPlaced(panelLength, rootAirfoilFactor, tipAirfoilFactor, c / r, c / r, 1.0f,
+                                leadingEdgeXAt(rib, last), 0.0f, rib.position / r);
+    }
     rib.setChord(c);
     rib.scaledThickness = rib.thickness / r;
 
@@ -271,7 +280,7 @@ void RibList::BaseShape::apply(RibDefinition& rib, bool last)
         firstHasOutline = !rib.getRibCoords().empty();
         topY = rib.getMaxY();
         bottomY = rib.getMinY();
-    } else if (firstHasOutline && !rib.getRibCoords().empty()) {
+    } else if (measured && !rib.getRibCoords().empty()) {
         // Ribs without an outline have no top or bottom to align.
         if (topAlign) {
             align = topY - rib.getMaxY();
@@ -281,7 +290,8 @@ void RibList::BaseShape::apply(RibDefinition& rib, bool last)
     }
     rib.setAlignOffset(align);
     rib.setOffset(leadingEdgeXAt(rib, last), align, rib.position / r);
-    rib.applyOffset();
+    if (measured)
+        rib.applyOffset();
 
     rib.getCamberLineCoords().swap(spareCamberPoints);
     rib.computeCamberLine();
