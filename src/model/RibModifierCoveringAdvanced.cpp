@@ -10,6 +10,7 @@
 #include "model/SheetingStripList.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <memory>
 
 namespace {
@@ -17,8 +18,8 @@ namespace {
 // Sinks one run of outline points [first, last] along their normals and
 // records the band: copies of the surface as it was, then the sunken points
 // backwards with their normals turned inwards.
-void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, float clipFromX,
-             OutlineClip& camberLine, std::vector<Vertex*>& strip)
+void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, float clipFromX, float fromX,
+             float toX, OutlineClip& camberLine, std::vector<Vertex*>& strip)
 {
     const size_t count = last >= first ? size_t(last - first + 1) : 0;
     // The sunken points fill the band's second half from its end backwards.
@@ -53,6 +54,30 @@ void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, 
         back->scaleNormal(-1.0f, -1.0f, 1.0f);
         strip[--inner] = back;
     }
+    // Where the band ends at the face of a leading or trailing edge piece, a
+    // surface that curves against the sheet moves the points next to the
+    // face out past it: they go back onto the face. Only points that lay
+    // within the sheet's thickness of the face can have passed it, so the
+    // run is followed from either end only while it is that near.
+    if (fromX == -FLT_MAX && toX == FLT_MAX)
+        return;
+    auto nearFace = [&](int i) {
+        const float x = outline[size_t(i)]->getX();
+        return x < fromX + depth || x > toX - depth;
+    };
+    auto ontoFace = [&](int i) {
+        Vector3D& point = *outline[size_t(i)];
+        const float x = std::min(toX, std::max(fromX, point.getX()));
+        if (x == point.getX())
+            return;
+        point.setAux(point.getAuxA() + x - point.getX(), point.getAuxB());
+        point.setX(x);
+        strip[start + 2 * count - 1 - size_t(i - first)]->setX(x);
+    };
+    for (int i = first; i <= last && nearFace(i); ++i)
+        ontoFace(i);
+    for (int i = last; i >= first && nearFace(i); --i)
+        ontoFace(i);
 }
 
 // The height of the side [from, to] of the outline (either order) at x,
@@ -260,10 +285,12 @@ bool RibModifierCoveringAdvanced::cutCovering(RibDefinition& rib, std::vector<Ve
     OutlineClip ownClip;
     OutlineClip& camberLine = camberClip ? *camberClip : ownClip;
     camberLine.use(rib.getCamberLineCoords());
+    const float fromX = nosePair && frontLimit > 0.0f ? outline[size_t(runs.topFront)]->getX() : -FLT_MAX;
+    const float toX = end == rearStation && rearLimit > 0.0f ? outline[size_t(runs.topRear)]->getX() : FLT_MAX;
     if (doUpper)
-        sinkRun(outline, runs.topRear, runs.topFront, depth, clipFromX, camberLine, upperStrip);
+        sinkRun(outline, runs.topRear, runs.topFront, depth, clipFromX, fromX, toX, camberLine, upperStrip);
     if (doLower)
-        sinkRun(outline, runs.bottomFront, runs.bottomRear, depth, clipFromX, camberLine, lowerStrip);
+        sinkRun(outline, runs.bottomFront, runs.bottomRear, depth, clipFromX, fromX, toX, camberLine, lowerStrip);
 
     if (nosePair && doUpper != doLower && frontLimit == 0.0f) {
         const float limit = 0.5f / scale;

@@ -11,6 +11,8 @@
 #include "model/RibListTableModel.h"
 #include "model/RibModifierCoveringAdvanced.h"
 #include "model/RibModifierCoveringStandard.h"
+#include "model/RibModifierStandardLE.h"
+#include "model/LEData.h"
 #include "model/RibModifierSquareSpar.h"
 #include "model/SheetingStripList.h"
 #include "model/SparDefinition.h"
@@ -128,14 +130,12 @@ float minX(const std::vector<Vector3D*>& points)
     return m;
 }
 
-// Gives a rib of the given chord the outline of a public section, as the
-// library resamples it, placed like the pipeline's ribs.
-bool shapeRibAsPublicSection(RibDefinition& rib, float chord, const char* fileName)
+std::unique_ptr<Airfoil> readPublicSection(const char* fileName)
 {
     const QByteArray path = QByteArray(PLANFORMIX_SOURCE_DIR "/../shared/airfoils-public/") + fileName;
     FILE* stream = std::fopen(path.constData(), "r");
     if (!stream)
-        return false;
+        return nullptr;
     char nameLine[256] = {};
     std::unique_ptr<Airfoil> airfoil;
     bool ok = false;
@@ -145,14 +145,28 @@ bool shapeRibAsPublicSection(RibDefinition& rib, float chord, const char* fileNa
                                   dash, stream, &ok));
     }
     std::fclose(stream);
-    if (!ok)
+    return ok ? std::move(airfoil) : nullptr;
+}
+
+// Gives a rib of the given chord the outline of a public section, as the
+// library resamples it, placed like the pipeline's ribs. With a root
+// section, the rib is the panel's tip: the tip's shape with the root's
+// normals, as the blend makes it.
+bool shapeRibAsPublicSection(RibDefinition& rib, float chord, const char* fileName, const char* rootFileName = nullptr)
+{
+    const std::unique_ptr<Airfoil> airfoil = readPublicSection(fileName);
+    const std::unique_ptr<Airfoil> root = rootFileName ? readPublicSection(rootFileName) : nullptr;
+    if (!airfoil || (rootFileName && !root))
         return false;
-    rib.setAirfoils(0.0f, airfoil.get(), airfoil.get(), 1.0f, 1.0f);
+    if (root)
+        rib.setAirfoils(rib.position, root.get(), airfoil.get(), 1.0f, 1.0f);
+    else
+        rib.setAirfoils(0.0f, airfoil.get(), airfoil.get(), 1.0f, 1.0f);
     rib.scale(chord / wingRootChord, chord / wingRootChord, 1.0f);
     rib.setChord(chord);
     rib.setOffset(0, 0, 0);
     rib.computeCamberLine();
-    // The rib keeps its points; the airfoil is no longer needed.
+    // The rib keeps its points; the airfoils are no longer needed.
     return true;
 }
 
@@ -235,7 +249,8 @@ private slots:
     void everyCoveringIsValid();
     void sheetedSlotReachesAtLeastTheBareSlot_data();
     void sheetedSlotReachesAtLeastTheBareSlot();
-    void oneSidedSheetEndsAThinNoseWhereItMeetsTheOtherSide();
+    void oneSidedSheetStaysWithinTheBareRib_data();
+    void oneSidedSheetStaysWithinTheBareRib();
     void sheetsThickerThanTheRibLeaveNoFragment();
     void sheetsOfBothSidesThatMeetLeaveOnePiece_data();
     void sheetsOfBothSidesThatMeetLeaveOnePiece();
@@ -546,25 +561,53 @@ void TestCovering::sheetedSlotReachesAtLeastTheBareSlot()
     QVERIFY2(outside <= 0.25, qPrintable(QString::number(outside) + " mm outside the bare rib"));
 }
 
-void TestCovering::oneSidedSheetEndsAThinNoseWhereItMeetsTheOtherSide()
+void TestCovering::oneSidedSheetStaysWithinTheBareRib_data()
 {
+    QTest::addColumn<QByteArray>("section");
+    QTest::addColumn<QByteArray>("root");
+    QTest::addColumn<float>("chord");
+    QTest::addColumn<float>("leDepth");
+    QTest::addColumn<float>("bandTo");
     // A thin real tip section (6 %) at a chord of 60 mm, no leading-edge
-    // piece, a 2.5 mm sheet over the front quarter of the lower side.
+    // piece, a 2.5 mm sheet over the front quarter of the lower side: the
+    // rib ends where the sheet's inner face meets the other side.
+    QTest::newRow("thin nose without a leading-edge piece")
+        << QByteArray("as6096.dat") << QByteArray() << 60.0f << 0.0f << 25.0f;
+    // Behind a leading-edge piece a thin tip's lower side, sunk along the
+    // normals of a thicker root, would reach forward out of the piece's
+    // face.
+    QTest::newRow("tip sheeted below behind a leading-edge piece")
+        << QByteArray("BE5030FVNC2t.dat") << QByteArray("as6091.dat") << 100.0f << 8.0f << 22.0f;
+}
+
+void TestCovering::oneSidedSheetStaysWithinTheBareRib()
+{
+    QFETCH(QByteArray, section);
+    QFETCH(QByteArray, root);
+    QFETCH(float, chord);
+    QFETCH(float, leDepth);
+    QFETCH(float, bandTo);
     RibListTableModel bareTable;
     RibListTableModel coveredTable;
-    makePanel(bareTable, 60.0f);
-    makePanel(coveredTable, 60.0f);
-    for (RibListTableModel* table : {&bareTable, &coveredTable})
-        QVERIFY(shapeRibAsPublicSection(ribAt(*table, 2), 60.0f, "as6096.dat"));
+    makePanel(bareTable, chord);
+    makePanel(coveredTable, chord);
+    const LEData le(1, leDepth);
+    for (RibListTableModel* table : {&bareTable, &coveredTable}) {
+        QVERIFY(shapeRibAsPublicSection(ribAt(*table, 2), chord, section.constData(),
+                                        root.isEmpty() ? nullptr : root.constData()));
+        if (leDepth > 0.0f)
+            RibModifierStandardLE().apply(ribAt(*table, 2), le, wingRootChord);
+    }
     SheetingStripList strips;
-    SheetingStripDefinition band = strip(25.0f, 0.0f, true, true);
+    SheetingStripDefinition band = strip(bandTo, 0.0f, true, true);
     band.setThickness(2.5f);
     band.setUpper(false);
     strips.append(band);
     RibDefinition& covered = ribAt(coveredTable, 2);
-    RibModifierCoveringAdvanced().apply(covered, 2, 0, 0, CoveringDefinition(), strips, wingRootChord, coveredTable);
+    RibModifierCoveringAdvanced().apply(covered, 2, leDepth, 0, CoveringDefinition(), strips, wingRootChord,
+                                        coveredTable);
     covered.finishOutline(wingRootChord);
-    QVERIFY(!crossesItself(covered.getRibCoords(), 0.5f * 60.0f / wingRootChord));
+    QVERIFY(!crossesItself(covered.getRibCoords(), 0.5f * chord / wingRootChord));
     const double outside = farthestOutside(covered.getRibCoords(), ribAt(bareTable, 2).getRibCoords()) * wingRootChord;
     QVERIFY2(outside <= 0.25, qPrintable(QString::number(outside) + " mm outside the bare rib"));
 }
