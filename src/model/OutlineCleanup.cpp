@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "foundation/Vector3D.h"
+#include "model/OutlineNeck.h"
 #include "model/SheetMeeting.h"
 
 namespace {
@@ -146,8 +147,8 @@ std::vector<AngleInfo>& threadTurns()
 
 } // namespace
 
-OutlineCleanup::OutlineCleanup(PointList& outline, const PointList& camberLine, float scale)
-    : outline(outline), camberLine(camberLine), scale(scale), runs(threadOutlineRuns()), runStarts(runs.starts),
+OutlineCleanup::OutlineCleanup(PointList& outline, const PointList& camberLine, float scale, bool sheeted)
+    : outline(outline), camberLine(camberLine), scale(scale), sheeted(sheeted), runs(threadOutlineRuns()), runStarts(runs.starts),
       sweep(threadSpans(0)), merged(threadSpans(1)), runPoints(runs.points), corners(threadCorners()),
       closeSegments(threadCloseSegments())
 {
@@ -237,7 +238,8 @@ void OutlineCleanup::cleanOutline()
             runs.collectCorners(corners);
         }
         gathered = false;
-        if (!foldReversal() && !takeOffNarrowFeature()) {
+        if (!foldReversal() && !takeOffNarrowFeature()
+            && !(sheeted && OutlineNeck::trimSmallNose(outline, runs, corners, scale))) {
             break;
         }
     }

@@ -18,8 +18,10 @@ class OutlineCleanup
 public:
     using PointList = std::vector<Vector3D*>;
 
-    // scale is the wing root chord in mm: the passes measure in mm.
-    OutlineCleanup(PointList& outline, const PointList& camberLine, float scale);
+    // scale is the wing root chord in mm: the passes measure in mm. Only a
+    // sheeted outline is ended at a neck (see OutlineNeck): a bare rib's
+    // necks are the design's.
+    OutlineCleanup(PointList& outline, const PointList& camberLine, float scale, bool sheeted = false);
 
     // The sharp turns of the outline, points closer than 0.001 mm to the
     // last one kept skipped.
@@ -67,6 +69,7 @@ private:
     PointList& outline;
     const PointList& camberLine;
     float scale;
+    bool sheeted;
     // Where the outline's first and last points lay before the passes.
     float endX[2] = {0.0f, 0.0f};
     float endY[2] = {0.0f, 0.0f};

@@ -124,6 +124,14 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
         << Outline{{100, 5}, {60, 5}, {20, 4}, {20, 0.45}, {18, 0.3375}, {148.0 / 9, 0.25}, {148.0 / 9, 0.25},
                    {148.0 / 9, 0.25}, {148.0 / 9, -0.25}, {148.0 / 9, -0.25}, {18, -0.3375}, {20, -0.45}, {20, -4},
                    {60, -5}, {100, -5}};
+    // A sheet's inner face 0.3 mm above the floor of a slot from the other
+    // side leaves the nose joined by a tongue: the rib ends at the sheet's
+    // end, across to the slot floor.
+    QTest::newRow("small nose beyond a tongue over a slot")
+        << Outline{{100, 2}, {60, 2}, {30, 2}, {30, 1}, {26, 1}, {26, 0.3}, {20, 0.3}, {20, -2}, {22, -2}, {22, 0},
+                   {30, 0}, {30, -2}, {60, -2}, {100, -2}}
+        << Outline{{100, 2}, {60, 2}, {30, 2}, {30, 1}, {26, 1}, {26, 0.3}, {26, 0.3}, {26, 0}, {26, 0}, {26, 0},
+                   {30, 0}, {30, -2}, {60, -2}, {100, -2}};
     QTest::newRow("wide tongue between slots")
         << rib({{62, 5}, {62, 3}, {58.6, 3}, {58.6, 5}, {58, 5}, {58, 3}, {55, 3}, {55, 5}, {40, 5}})
         << rib({{62, 5}, {62, 3}, {58.6, 3}, {58.6, 5}, {58, 5}, {58, 3}, {55, 3}, {55, 5}, {40, 5}});
@@ -149,7 +157,7 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace()
     QFETCH(Outline, mended);
     OutlineCleanup::PointList points = toPoints(outline);
     const OutlineCleanup::PointList camberLine;
-    OutlineCleanup(points, camberLine, 1.0f).cleanOutline();
+    OutlineCleanup(points, camberLine, 1.0f, true).cleanOutline();
     QCOMPARE(int(points.size()), mended.size());
     for (int i = 0; i < mended.size(); ++i) {
         const Vector3D& p = *points[size_t(i)];

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <vector>
+
+class OutlineRuns;
+class Vector3D;
+
+// The small remains of a rib's nose that sheets and slots leave joined to
+// the rib by a stretch narrower than the finishing limit (a one-sided
+// sheet's inner face running close above the other side's slot floor, say):
+// no builder can cut or keep them, so the rib ends at the near end of that
+// stretch, cut straight across it.
+class OutlineNeck
+{
+public:
+    using PointList = std::vector<Vector3D*>;
+
+    // Mends at most one such end, on the runs as last found and closed with
+    // the corners between them; scale is the wing root chord in mm. Tells
+    // whether it did.
+    static bool trimSmallNose(PointList& outline, const OutlineRuns& runs, const std::vector<int>& corners,
+                              float scale);
+};
