@@ -429,6 +429,16 @@ void PanelsTable::baseDataChanged()
         // The ribs replaced are freed beside the window.
         int row = 0;
         const Panel* replaced = model->findPanelById(data.getId(), row);
+        // A root panel's new chord rescales the wing its ribs were built to
+        // in the dialog, so the plane builds them again; the dialog lets go
+        // of its build first, so that it is not held beside the plane's old
+        // and new ribs. Should the change be refused, the dialog builds it
+        // again.
+        if (built && replaced && row == 0 && replaced->getRootChord() != data.getRootChord()) {
+            panelDialog->deleteOldPanel();
+            PanelPreviewBuild::awaitRelease();
+            built = nullptr;
+        }
         PanelPreviewBuild::HeldRibs old;
         if (replaced)
             old = PanelPreviewBuild::holdRibs(replaced->getPanelBaseData());
