@@ -452,7 +452,8 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
         tally.note(QStringLiteral("%1 at %2: nothing buildable left").arg(where).arg(rib.position));
         if (!passes.empty()) {
             ++tally.fragments;
-            tally.note(QStringLiteral("%1 at %2: marked as taken by the sheets, but cut").arg(where).arg(rib.position));
+            tally.note(
+                QStringLiteral("%1 at %2: marked as taken by the sheets, but cut").arg(where).arg(rib.position));
         }
         return;
     }
@@ -467,7 +468,9 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
         }
         if (passes.size() < 3 || std::fabs(area) < 0.5 * way) {
             ++tally.fragments;
-            tally.note(QStringLiteral("%1 at %2: a fragment cut where nothing buildable is left").arg(where).arg(rib.position));
+            tally.note(QStringLiteral("%1 at %2: a fragment cut where nothing buildable is left")
+                           .arg(where)
+                           .arg(rib.position));
         }
     }
     QString what;

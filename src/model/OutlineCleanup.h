@@ -44,7 +44,9 @@ public:
     void finishOutline();
     // Flattens steps and spikes narrower than 0.5 mm, cuts loops and folds
     // cuts that run out and back, and takes off what is left narrower than
-    // 0.5 mm between two sharp corners.
+    // 0.5 mm between two sharp corners. Where the sheets of both sides have
+    // met and parted the rib, the larger piece stays (see SheetMeeting): the
+    // outline points must still carry the sheets' shift.
     void cleanOutline();
 
 private:

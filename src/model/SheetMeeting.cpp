@@ -126,7 +126,8 @@ void SheetMeeting::keepPiece(int keepFirst, int keepLast, int dropFirst, int dro
             beforeWidth = width;
             continue;
         }
-        const float cut = width > beforeWidth ? before + (s - before) * (limit - beforeWidth) / (width - beforeWidth) : s;
+        const float cut =
+            width > beforeWidth ? before + (s - before) * (limit - beforeWidth) / (width - beforeWidth) : s;
         const float endX = at.getX() + dir * cut;
         if (!heightAt(first, endX, dir, ya) || !heightAt(last, endX, dir, yb)) {
             return;
