@@ -418,15 +418,7 @@ const std::vector<int>& OutlineCleanup::collectRuns()
 
 void OutlineCleanup::setRun(int run, float x, float y)
 {
-    const int n = int(outline.size());
-    const int m = int(runStarts.size());
-    const int end = runStarts[size_t((run + 1) % m)];
-    int k = runStarts[size_t(run)];
-    do {
-        outline[size_t(k)]->setX(x);
-        outline[size_t(k)]->setY(y);
-        k = (k + 1) % n;
-    } while (k != end);
+    OutlineRuns::moveRun(outline, runStarts, run, x, y);
 }
 
 // Twice the area enclosed by the runs from first up to (not including) end,

@@ -392,3 +392,16 @@ void OutlineRuns::cornersOfSharpRuns(std::vector<int>& corners) const
         }
     }
 }
+
+void OutlineRuns::moveRun(const PointList& outline, const std::vector<int>& starts, int run, float x, float y)
+{
+    const int n = int(outline.size());
+    const int m = int(starts.size());
+    const int end = starts[size_t((run + 1) % m)];
+    int k = starts[size_t(run)];
+    do {
+        outline[size_t(k)]->setX(x);
+        outline[size_t(k)]->setY(y);
+        k = (k + 1) % n;
+    } while (k != end);
+}

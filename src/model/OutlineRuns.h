@@ -27,6 +27,9 @@ public:
     // The sharp turns of the outline, points closer than 0.001 mm to the
     // last one kept skipped.
     static void collectTurns(const PointList& outline, std::vector<AngleInfo>& turns, float scale);
+    // Puts every point of run run (of the runs starting at starts, closed)
+    // on (x, y).
+    static void moveRun(const PointList& outline, const std::vector<int>& starts, int run, float x, float y);
 
     // Finds the runs up to the last, not yet closed, and tells whether they
     // start at the points collectTurns keeps.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "foundation/Vector3D.h"
+#include "model/OutlineRuns.h"
 
 SheetMeeting::SheetMeeting(PointList& outline, const std::vector<int>& runStarts, float scale)
     : outline(outline), runStarts(runStarts), scale(scale)
@@ -18,16 +19,8 @@ const Vector3D& SheetMeeting::point(int run) const
 
 void SheetMeeting::setRun(int run, float x, float y)
 {
-    const int n = int(outline.size());
     const int m = int(runStarts.size());
-    run = ((run % m) + m) % m;
-    const int end = runStarts[size_t((run + 1) % m)];
-    int k = runStarts[size_t(run)];
-    do {
-        outline[size_t(k)]->setX(x);
-        outline[size_t(k)]->setY(y);
-        k = (k + 1) % n;
-    } while (k != end);
+    OutlineRuns::moveRun(outline, runStarts, ((run % m) + m) % m, x, y);
 }
 
 bool SheetMeeting::sheetsMeet(int low, int high) const
