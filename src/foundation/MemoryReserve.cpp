@@ -3,9 +3,6 @@
 #include <atomic>
 #include <new>
 #include <sys/mman.h>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 
@@ -41,19 +38,8 @@ void onMemoryShortage()
 
 void MemoryReserve::keep()
 {
-    if (!handlerSet.exchange(true)) {
+    if (!handlerSet.exchange(true))
         std::set_new_handler(onMemoryShortage);
-#ifdef __GLIBC__
-        // What one of the allocator's heaps holds free serves only the
-        // threads on it, while a data limit counts every heap whole: ribs
-        // freed on one thread and built again on another are held twice
-        // as far as the limit goes. By default every build thread gets a
-        // heap of its own; two heaps shared by all threads let a rebuild
-        // take what the ribs it replaces freed, where one heap a core did
-        // not do so reliably.
-        mallopt(M_ARENA_MAX, 2);
-#endif
-    }
     if (reserve.load())
         return;
     void* block = mapReserve();

@@ -14,9 +14,7 @@ public:
     static constexpr std::size_t size = 8 * 1024 * 1024;
 
     // Takes the reserve when it is not held and memory allows; never
-    // throws. The first call also lets a failing `new` fall back on it,
-    // and has the threads share the allocator's heaps (call it before any
-    // thread starts).
+    // throws. The first call also lets a failing `new` fall back on it.
     static void keep();
     // Gives the reserve back; never throws, never allocates.
     static void release();
