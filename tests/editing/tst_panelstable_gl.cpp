@@ -797,6 +797,10 @@ void TestPanelsTable::largeWingChangesAreBuiltAwayWithProgress()
     QFETCH(bool, cancel);
     QFETCH(int, spareMb);
     QFETCH(QString, field);
+#ifdef PLANFORMIX_SANITIZED
+    if (spareMb >= 0 && spareMb < 150)
+        QSKIP("A sanitizer's allocator ends the process at so tight a limit instead of failing the allocation.");
+#endif
     const double value = field == "txtSweep" ? 25.0 : 201.0;
     fileManager = std::make_unique<FileManager>(host.get(), QStringLiteral("Planformix"), nullptr, nullptr, nullptr,
                                                 nullptr, QString(), QStringLiteral(".pfz"), plane);
