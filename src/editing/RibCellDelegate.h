@@ -2,8 +2,6 @@
 
 #include "editing/XLineEditDelegate.h"
 
-class RibDefinition;
-
 // A cell of the rib table: edited as every number cell, and marked where
 // the sheets consume the rib, with the reason as the cell's tip.
 class RibCellDelegate : public XLineEditDelegate
