@@ -91,6 +91,11 @@ GERMAN = {
  },
  # Reasons the system gives for a failed file operation, passed on in
  # messages; worded as German systems word them.
+ 'DialogSeam': {
+  'Not enough memory': 'Nicht genug Speicher',
+  'There is not enough memory to show the file dialog.':
+    'Zum Anzeigen des Dateidialogs ist nicht genug Speicher vorhanden.',
+ },
  'FileErrorText': {
   'No such file or directory': 'Datei oder Ordner nicht gefunden',
   'Not a directory': 'Kein Ordner',

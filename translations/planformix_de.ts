@@ -288,6 +288,17 @@
         </message>
     </context>
     <context>
+        <name>DialogSeam</name>
+        <message>
+            <source>Not enough memory</source>
+            <translation>Nicht genug Speicher</translation>
+        </message>
+        <message>
+            <source>There is not enough memory to show the file dialog.</source>
+            <translation>Zum Anzeigen des Dateidialogs ist nicht genug Speicher vorhanden.</translation>
+        </message>
+    </context>
+    <context>
         <name>DocumentLimits</name>
         <message>
             <source>%1 panels, where a plane may have at most %2 so that it opens within a few seconds.</source>

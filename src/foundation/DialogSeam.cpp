@@ -1,6 +1,9 @@
 #include "foundation/DialogSeam.h"
 
+#include "foundation/MemoryReserve.h"
+
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -10,6 +13,11 @@
 #include <QStatusBar>
 
 namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("DialogSeam", text);
+}
 
 struct ScriptState {
     bool scripted = false;
@@ -95,9 +103,28 @@ int DialogSeam::choice(QWidget* parent, QMessageBox::Icon icon, const QString& t
     return escapeIndex;
 }
 
+// Short of memory, a file dialog does not fail as a whole: it shows without
+// its pictures and its folder listing, and the first key typed in the session
+// (often the name typed in it) has the platform load the keyboard's compose
+// table, in a library that ends the process where an allocation fails. So
+// the dialog is only shown where it fits, and the reserve carries the box
+// that says it does not.
+bool DialogSeam::roomForFileDialog(QWidget* parent)
+{
+    if (MemoryReserve::hasRoomFor(fileDialogRoom))
+        return true;
+    MemoryReserve::release();
+    message(parent, QMessageBox::Warning, tr("Not enough memory"),
+            tr("There is not enough memory to show the file dialog."), QMessageBox::Ok);
+    MemoryReserve::keep();
+    return false;
+}
+
 QString DialogSeam::openFileName(QWidget* parent, const QString& caption, const QString& directory,
                                  const QString& filter)
 {
+    if (!roomForFileDialog(parent))
+        return QString();
     if (state().scripted) {
         Call call = makeCall(Kind::OpenFile, QMessageBox::NoIcon, caption, QString());
         call.directory = directory;
@@ -116,6 +143,8 @@ QString DialogSeam::openFileName(QWidget* parent, const QString& caption, const 
 QString DialogSeam::saveFileName(QWidget* parent, const QString& caption, const QString& directory,
                                  const QString& filter, const QString& defaultSuffix)
 {
+    if (!roomForFileDialog(parent))
+        return QString();
     if (state().scripted) {
         Call call = makeCall(Kind::SaveFile, QMessageBox::NoIcon, caption, QString());
         call.directory = directory;

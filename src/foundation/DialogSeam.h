@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <cstddef>
 #include <deque>
 #include <vector>
 
@@ -44,7 +45,9 @@ public:
 
     // File dialogs; an empty result means cancelled. A non-empty
     // defaultSuffix is appended by the dialog to a typed name without one,
-    // so its own overwrite question covers the completed name.
+    // so its own overwrite question covers the completed name. Where memory
+    // is too short for the dialog, a box says so instead and the result is
+    // empty, as if the dialog had been cancelled.
     static QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
                                 const QString& filter);
     static QString saveFileName(QWidget* parent, const QString& caption, const QString& directory,
@@ -73,6 +76,12 @@ public:
     static const std::vector<Call>& calls();
     static void clear();
 
+    // What a file dialog takes here while it is open and a name is typed
+    // in it: some 9 MB measured, 8 of them the stack of the thread that
+    // lists the folder; the rest holds a larger folder's listing.
+    static constexpr std::size_t fileDialogRoom = 12 * 1024 * 1024;
+
 private:
     static Call makeCall(Kind kind, QMessageBox::Icon icon, const QString& title, const QString& text);
+    static bool roomForFileDialog(QWidget* parent);
 };
