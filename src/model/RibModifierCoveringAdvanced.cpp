@@ -82,49 +82,87 @@ void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, 
 
 // The height of the side [from, to] of the outline (either order) at x,
 // found from the nose end (from) back; false where it does not reach x.
-bool sideHeightAt(const std::vector<Vector3D*>& outline, int from, int to, float x, float& y)
+// Across the face a leading-edge piece leaves, the side is as high as the
+// face's top (upper) or as low as its bottom. Asked at stations that run
+// back along the chord, it goes on from the segment it found last as long
+// as the side has run back all the way to there: no segment ahead of that
+// one can hold a station farther back.
+class SideHeights
 {
-    const int step = to >= from ? 1 : -1;
-    for (int i = from; i != to; i += step) {
-        const Vector3D& a = *outline[size_t(i)];
-        const Vector3D& b = *outline[size_t(i + step)];
-        if (x < std::min(a.getX(), b.getX()) || x > std::max(a.getX(), b.getX()))
-            continue;
-        const float dx = b.getX() - a.getX();
-        y = dx != 0.0f ? a.getY() + (b.getY() - a.getY()) * (x - a.getX()) / dx : std::max(a.getY(), b.getY());
-        return true;
+public:
+    SideHeights(const std::vector<Vector3D*>& outline, int from, int to, bool upper)
+        : outline(outline), from(from), to(to), step(to >= from ? 1 : -1), upper(upper), found(from)
+    {
     }
-    return false;
-}
+    bool at(float x, float& y)
+    {
+        int i = from;
+        if (ordered && x >= lastX) {
+            i = found;
+        } else {
+            ordered = true;
+        }
+        for (; i != to; i += step) {
+            const Vector3D& a = *outline[size_t(i)];
+            const Vector3D& b = *outline[size_t(i + step)];
+            if (x < std::min(a.getX(), b.getX()) || x > std::max(a.getX(), b.getX())) {
+                ordered = ordered && b.getX() >= a.getX();
+                continue;
+            }
+            const float dx = b.getX() - a.getX();
+            y = dx != 0.0f ? a.getY() + (b.getY() - a.getY()) * (x - a.getX()) / dx
+                           : (upper ? std::max(a.getY(), b.getY()) : std::min(a.getY(), b.getY()));
+            found = i;
+            lastX = x;
+            return true;
+        }
+        // Not reached: the next station starts from the nose again.
+        ordered = false;
+        return false;
+    }
 
-// A sheet on one side of a nose without a leading-edge piece wraps round it:
-// its inner face runs back from the nose through the thin front of the rib
-// and may pass through the other side's surface, a hook of wood with no
-// rib left in it. The rib ends where the inner face has drawn at least
-// limit away from the other side for good (within the front third of the
-// chord): the sunk run [nose, rear] ahead of that point and the other side
-// ahead of its station go onto the end face across the rib there.
+private:
+    const std::vector<Vector3D*>& outline;
+    const int from;
+    const int to;
+    const int step;
+    const bool upper;
+    int found;
+    float lastX = 0.0f;
+    bool ordered = false;
+};
+
+// A sheet on one side of a nose wraps round it, or, behind a leading-edge
+// piece, sinks the thin front of the rib behind the piece's face: its inner
+// face runs back through the thin front of the rib and may pass through the
+// other side's surface, a hook of wood with no rib left in it. The rib ends
+// where the inner face has drawn at least limit away from the other side
+// for good (within the front third of the chord), or at the band's end
+// where it never does: the sunk run [nose, rear] ahead of that point and
+// the other side ahead of its station go onto the end face across the rib
+// there.
 void endNoseAtSheet(std::vector<Vector3D*>& outline, int nose, int rear, int otherNose, int otherEnd, bool sheetBelow,
                     float limit, float frontX)
 {
     const int step = rear >= nose ? 1 : -1;
     int lastThin = -1;
+    SideHeights otherSide(outline, otherNose, otherEnd, sheetBelow);
     for (int i = nose; i != rear + step; i += step) {
         const Vector3D& q = *outline[size_t(i)];
         if (q.getX() > frontX)
             break;
         float other = 0.0f;
-        const bool reached = sideHeightAt(outline, otherNose, otherEnd, q.getX(), other);
+        const bool reached = otherSide.at(q.getX(), other);
         const float gap = sheetBelow ? other - q.getY() : q.getY() - other;
         if (!reached || gap < limit)
             lastThin = i;
     }
-    if (lastThin < 0 || lastThin == rear)
+    if (lastThin < 0)
         return;
     const int endIndex = lastThin + step;
     const Vector3D end(*outline[size_t(endIndex)]);
     float otherY = 0.0f;
-    if (!sideHeightAt(outline, otherNose, otherEnd, end.getX(), otherY))
+    if (!SideHeights(outline, otherNose, otherEnd, sheetBelow).at(end.getX(), otherY))
         return;
     for (int i = nose; i != endIndex; i += step)
         outline[size_t(i)]->set(end.getX(), end.getY(), end.getZ());
@@ -292,7 +330,7 @@ bool RibModifierCoveringAdvanced::cutCovering(RibDefinition& rib, std::vector<Ve
     if (doLower)
         sinkRun(outline, runs.bottomFront, runs.bottomRear, depth, clipFromX, fromX, toX, camberLine, lowerStrip);
 
-    if (nosePair && doUpper != doLower && frontLimit == 0.0f) {
+    if (nosePair && doUpper != doLower) {
         const float limit = 0.5f / scale;
         const float frontX = xLE + chord / scale / 3.0f;
         if (doLower)

@@ -202,6 +202,40 @@ void leastDepths(const std::vector<Vector3D*>& outline, const Slot& top, const S
     }
 }
 
+// Where the rib's front is, for a station that must lie on both sides: the
+// nose, or the face across the rib where sheets have ended it, holds the
+// middle pair of points (each side has kept its count of points).
+float frontOfBothSides(const std::vector<Vector3D*>& outline)
+{
+    const size_t half = outline.size() / 2;
+    if (half == 0)
+        return outline.empty() ? 0.0f : outline.front()->getX();
+    return std::max(outline[half - 1]->getX(), outline[half]->getX());
+}
+
+// A slot whose front wall stands a hair behind the rib's front (sheets have
+// taken the rib off as far as inside the slot) would leave a sliver of the
+// end face standing in the bare rib's slot: the face ahead of the wall goes
+// down to the slot's floor.
+void openSlotsAtTheFront(std::vector<Vector3D*>& outline, const RibDefinition::CutRuns& runs, bool top,
+                         bool bottom, float scale)
+{
+    const float foremost = frontOfBothSides(outline);
+    const float hair = 0.05f / scale;
+    if (top && outline[size_t(runs.topFront + 1)]->getX() - foremost <= hair) {
+        const float wallX = outline[size_t(runs.topFront + 1)]->getX();
+        const float floorY = outline[size_t(runs.topFront)]->getY();
+        for (int i = runs.topFront + 1; i < runs.bottomFront && outline[size_t(i)]->getX() <= wallX; ++i)
+            outline[size_t(i)]->setY(std::min(outline[size_t(i)]->getY(), floorY));
+    }
+    if (bottom && outline[size_t(runs.bottomFront - 1)]->getX() - foremost <= hair) {
+        const float wallX = outline[size_t(runs.bottomFront - 1)]->getX();
+        const float floorY = outline[size_t(runs.bottomFront)]->getY();
+        for (int i = runs.bottomFront - 1; i > runs.topFront && outline[size_t(i)]->getX() <= wallX; --i)
+            outline[size_t(i)]->setY(std::max(outline[size_t(i)]->getY(), floorY));
+    }
+}
+
 } // namespace
 
 bool RibModifierSquareSpar::splitAtStations(RibDefinition& rib, float front, float rear,
@@ -227,6 +261,15 @@ bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, f
 {
     const float xLE = rib.getOffsetX();
     const float xTE = xLE + rib.getChord() / scale;
+    // Where sheets have taken the front of a rib off behind the slot's front
+    // wall, the rib starts inside the slot: the slot runs from the rib's new
+    // front, so that the wood the bare rib has no more of goes there too.
+    float newFront = -FLT_MAX;
+    if (!rib.getCoveringPolygons().empty()) {
+        newFront = (frontOfBothSides(rib.getRibCoords()) - xLE) * scale + 0.001f;
+        if (front < newFront && newFront < rear)
+            front = newFront;
+    }
     float frontShift[2] = {0.0f, 0.0f};
     float rearShift[2] = {0.0f, 0.0f};
     rib.getSheetShiftXAtChordPosition(front, xLE, xTE, frontShift[0], frontShift[1]);
@@ -242,8 +285,8 @@ bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, f
     // direction leans, its walls move along the chord with it, each side
     // by its own sheets' shift. Cut at the bare stations, a leaning wall
     // would leave a sliver of wood inside the bare rib's slot.
-    const float stations[4] = {front + frontShift[0] * scale, rear + rearShift[0] * scale,
-                               front + frontShift[1] * scale, rear + rearShift[1] * scale};
+    const float stations[4] = {std::max(newFront, front + frontShift[0] * scale), rear + rearShift[0] * scale,
+                               std::max(newFront, front + frontShift[1] * scale), rear + rearShift[1] * scale};
     if (stations[1] < stations[0] || stations[3] < stations[2])
         return false;
     // Each split puts a point into both surfaces; the one on the other
@@ -345,6 +388,8 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
     Rectangle3D* top = spar.getSquareSparTop() ? cutSlot(topSlot, runs.topRear, runs.topFront, true) : nullptr;
     Rectangle3D* bottom =
         spar.getSquareSparBottom() ? cutSlot(bottomSlot, runs.bottomFront, runs.bottomRear, false) : nullptr;
+    if (!rib.getCoveringPolygons().empty())
+        openSlotsAtTheFront(outline, runs, top != nullptr, bottom != nullptr, scale);
 
     const SquareWebbingType webbing = spar.getSquareWebbingType();
     const int webbingTo = spar.getSquareWebbingTo();

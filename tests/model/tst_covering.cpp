@@ -568,16 +568,30 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib_data()
     QTest::addColumn<float>("chord");
     QTest::addColumn<float>("leDepth");
     QTest::addColumn<float>("bandTo");
+    QTest::addColumn<float>("sparAt");
     // A thin real tip section (6 %) at a chord of 60 mm, no leading-edge
     // piece, a 2.5 mm sheet over the front quarter of the lower side: the
     // rib ends where the sheet's inner face meets the other side.
     QTest::newRow("thin nose without a leading-edge piece")
-        << QByteArray("as6096.dat") << QByteArray() << 60.0f << 0.0f << 25.0f;
+        << QByteArray("as6096.dat") << QByteArray() << 60.0f << 0.0f << 25.0f << 0.0f;
     // Behind a leading-edge piece a thin tip's lower side, sunk along the
     // normals of a thicker root, would reach forward out of the piece's
     // face.
     QTest::newRow("tip sheeted below behind a leading-edge piece")
-        << QByteArray("BE5030FVNC2t.dat") << QByteArray("as6091.dat") << 100.0f << 8.0f << 22.0f;
+        << QByteArray("BE5030FVNC2t.dat") << QByteArray("as6091.dat") << 100.0f << 8.0f << 22.0f << 0.0f;
+    // A 2.5 mm sheet behind the piece of a 45 mm thin tip sinks the lower
+    // side through the upper one all along the band: the rib ends at the
+    // band's end, no higher than the upper side.
+    QTest::newRow("thin tip sunk through behind a leading-edge piece")
+        << QByteArray("mid010.dat") << QByteArray("mid020.dat") << 45.0f << 8.0f << 22.0f << 0.0f;
+    // So it is where the band ends inside a spar's slots: the rib then
+    // starts inside them, and the slots are cut from its new front.
+    QTest::newRow("thin tip ending inside the slots behind a leading-edge piece")
+        << QByteArray("BE5030FVNC2t.dat") << QByteArray("as6091.dat") << 45.0f << 8.0f << 25.0f << 25.0f;
+    // A slot wall a hair behind the end face leaves no sliver of the face
+    // standing in the bare rib's slot.
+    QTest::newRow("no sliver of the end face ahead of the slot")
+        << QByteArray("as6099.dat") << QByteArray("mid010.dat") << 45.0f << 8.0f << 22.0f << 25.0f;
 }
 
 void TestCovering::oneSidedSheetStaysWithinTheBareRib()
@@ -587,6 +601,7 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib()
     QFETCH(float, chord);
     QFETCH(float, leDepth);
     QFETCH(float, bandTo);
+    QFETCH(float, sparAt);
     RibListTableModel bareTable;
     RibListTableModel coveredTable;
     makePanel(bareTable, chord);
@@ -606,6 +621,12 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib()
     RibDefinition& covered = ribAt(coveredTable, 2);
     RibModifierCoveringAdvanced().apply(covered, 2, leDepth, 0, CoveringDefinition(), strips, wingRootChord,
                                         coveredTable);
+    if (sparAt > 0.0f) {
+        const SparDefinition spar("main", SparType::Square, 1, 3, sparAt, sparAt, true, false);
+        for (RibListTableModel* table : {&bareTable, &coveredTable})
+            RibModifierSquareSpar().apply(ribAt(*table, 2), 2, spar, chord, ribAt(*table, 1), ribAt(*table, 3),
+                                          ribAt(*table, 2), 0.0f, wingRootChord, false, 0.0f, true);
+    }
     covered.finishOutline(wingRootChord);
     QVERIFY(!crossesItself(covered.getRibCoords(), 0.5f * chord / wingRootChord));
     const double outside = farthestOutside(covered.getRibCoords(), ribAt(bareTable, 2).getRibCoords()) * wingRootChord;
