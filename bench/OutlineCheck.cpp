@@ -198,6 +198,12 @@ bool withinSpar(const std::vector<std::pair<double, double>>& ranges, double x)
 struct NarrowFinds {
     double neck = 0.0;
     double slot = 0.0;
+    // Where each find lies (the middle between its two corners), the
+    // narrow features' too, for telling a covered rib's finds that its bare
+    // rib has at the same place from those the sheets made.
+    std::vector<P> necksAt;
+    std::vector<P> slotsAt;
+    std::vector<P> narrowsAt;
 };
 
 // The widest narrow feature found: a stretch of outline that leaves a sharp
@@ -266,15 +272,20 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds)
             // back.
             const bool narrow = width >= 0.5 ? out > width && std::fabs(area) < out
                                              : std::fabs(area) < 0.5 * length;
+            const P middle{(f.x + g.x) * 0.5, (f.y + g.y) * 0.5};
             if (!narrow) {
-                if (width < 0.5)
+                if (width < 0.5) {
                     finds->neck = std::max(finds->neck, out);
+                    finds->necksAt.push_back(middle);
+                }
                 continue;
             }
             if (area * whole < 0.0 && out > width && out >= 0.5) {
                 finds->slot = std::max(finds->slot, out);
+                finds->slotsAt.push_back(middle);
                 continue;
             }
+            finds->narrowsAt.push_back(middle);
             if (out > worst) {
                 worst = out;
                 *what = QStringLiteral("%1 mm wide, %2 mm out at (%3, %4)")
@@ -364,6 +375,15 @@ struct Tally {
     long sparCut = 0;
     long consumed = 0;
     long fragments = 0;
+    // Covered ribs whose every find of the kind the bare rib has too, at
+    // the same place: the design's (its slots on a thin rib), not the
+    // sheets'.
+    long narrowCovered = 0;
+    long narrowSlotsCovered = 0;
+    long necksCovered = 0;
+    long narrowInBare = 0;
+    long narrowSlotsInBare = 0;
+    long necksInBare = 0;
     double worstOutside = 0.0;
     double worstLoop = 0.0;
     double worstNarrow = 0.0;
@@ -476,24 +496,61 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
     QString what;
     NarrowFinds finds;
     const double narrow = narrowFeature(passes, &what, &finds);
+    // Whether the bare rib has a find of any kind within the sheet (and
+    // half a millimetre) of each of these: the sheets move the surface, and
+    // with it the corners, by up to their thickness.
+    NarrowFinds bareFinds;
+    if (bare && (narrow > 0.0 || finds.slot > 0.0 || finds.neck > 0.0)) {
+        QString ignored;
+        narrowFeature(passesOf(bare->getRibCoords(), mm), &ignored, &bareFinds);
+    }
+    const auto inBare = [&](const std::vector<P>& found) {
+        if (!bare || found.empty())
+            return false;
+        const double reach = sheet + 0.5;
+        for (const P& q : found) {
+            bool near = false;
+            for (const std::vector<P>* kind : {&bareFinds.narrowsAt, &bareFinds.slotsAt, &bareFinds.necksAt})
+                for (const P& b : *kind)
+                    near = near || std::hypot(b.x - q.x, b.y - q.y) <= reach;
+            if (!near)
+                return false;
+        }
+        return true;
+    };
+    const auto alsoBare = [](bool also) { return also ? QStringLiteral(" (the bare rib too)") : QString(); };
     if (narrow > 0.0) {
         ++tally.narrow;
+        const bool also = inBare(finds.narrowsAt);
+        tally.narrowCovered += bare != nullptr;
+        tally.narrowInBare += also;
         tally.worstNarrow = std::max(tally.worstNarrow, narrow);
-        tally.note(QStringLiteral("%1 at %2: narrow feature, %3").arg(where).arg(rib.position).arg(what));
+        tally.note(QStringLiteral("%1 at %2: narrow feature, %3%4")
+                       .arg(where)
+                       .arg(rib.position)
+                       .arg(what, alsoBare(also)));
     }
     if (finds.slot > 0.0) {
         ++tally.narrowSlots;
-        tally.note(QStringLiteral("%1 at %2: slot narrower than 0.5 mm, %3 mm deep")
+        const bool also = inBare(finds.slotsAt);
+        tally.narrowSlotsCovered += bare != nullptr;
+        tally.narrowSlotsInBare += also;
+        tally.note(QStringLiteral("%1 at %2: slot narrower than 0.5 mm, %3 mm deep%4")
                        .arg(where)
                        .arg(rib.position)
-                       .arg(finds.slot, 0, 'f', 3));
+                       .arg(finds.slot, 0, 'f', 3)
+                       .arg(alsoBare(also)));
     }
     if (finds.neck > 0.0) {
         ++tally.necks;
-        tally.note(QStringLiteral("%1 at %2: joined by a neck narrower than 0.5 mm, %3 mm beyond it")
+        const bool also = inBare(finds.necksAt);
+        tally.necksCovered += bare != nullptr;
+        tally.necksInBare += also;
+        tally.note(QStringLiteral("%1 at %2: joined by a neck narrower than 0.5 mm, %3 mm beyond it%4")
                        .arg(where)
                        .arg(rib.position)
-                       .arg(finds.neck, 0, 'f', 3));
+                       .arg(finds.neck, 0, 'f', 3)
+                       .arg(alsoBare(also)));
     }
     if (bare) {
         const std::vector<P> other = passesOf(bare->getRibCoords(), mm);
@@ -724,9 +781,13 @@ void print(const char* title, const Tally& t, bool examples)
                 "joined by a neck %ld; "
                 "beyond sheets + 0.25 mm %ld (worst %.2f mm); outside the bare rib by more than 0.25 mm %ld "
                 "(worst %.2f mm); cut through by a spar %ld; nothing buildable left %ld; "
-                "a fragment cut where nothing buildable is left %ld\n",
+                "a fragment cut where nothing buildable is left %ld; "
+                "covered ribs with narrow features, slots and necks %ld, %ld and %ld, of which the bare rib has "
+                "them at the same place %ld, %ld and %ld\n",
                 title, t.ribs, t.crossing, t.worstLoop, t.twice, t.narrow, t.worstNarrow, t.narrowSlots, t.necks,
-                t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.sparCut, t.consumed, t.fragments);
+                t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.sparCut, t.consumed, t.fragments,
+                t.narrowCovered, t.narrowSlotsCovered, t.necksCovered, t.narrowInBare, t.narrowSlotsInBare,
+                t.necksInBare);
     if (examples)
         for (const QString& e : t.examples)
             std::printf("  %s\n", qPrintable(e));
