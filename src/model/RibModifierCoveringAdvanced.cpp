@@ -171,6 +171,29 @@ void endNoseAtSheet(std::vector<Vector3D*>& outline, int nose, int rear, int oth
         outline[size_t(i)]->set(end.getX(), otherY, outline[size_t(i)]->getZ());
 }
 
+// Round a nose tighter than a one-sided sheet is thick, the points just
+// behind the nose sink past the nose's own sunk point: the inner face turns
+// forwards under the sheet's end face and back again, a notch too narrow to
+// cut. The end face then runs from the nose straight to the foremost of
+// them, and the wood beside the notch goes with it. The sunk run is [nose,
+// rear] (either order).
+void closeNotchAtNose(std::vector<Vector3D*>& outline, int nose, int rear)
+{
+    const int step = rear >= nose ? 1 : -1;
+    const float noseX = outline[size_t(nose)]->getX();
+    int foremost = nose;
+    for (int i = nose + step; i != rear + step; i += step) {
+        const float x = outline[size_t(i)]->getX();
+        if (x < outline[size_t(foremost)]->getX())
+            foremost = i;
+        else if (x > noseX)
+            break;
+    }
+    const Vector3D& end = *outline[size_t(foremost)];
+    for (int i = nose; i != foremost; i += step)
+        outline[size_t(i)]->set(end.getX(), end.getY(), end.getZ());
+}
+
 } // namespace
 
 RibModifierCoveringAdvanced::~RibModifierCoveringAdvanced() = default;
@@ -333,11 +356,14 @@ bool RibModifierCoveringAdvanced::cutCovering(RibDefinition& rib, std::vector<Ve
     if (nosePair && doUpper != doLower) {
         const float limit = 0.5f / scale;
         const float frontX = xLE + chord / scale / 3.0f;
-        if (doLower)
+        if (doLower) {
+            closeNotchAtNose(outline, runs.bottomFront, runs.bottomRear);
             endNoseAtSheet(outline, runs.bottomFront, runs.bottomRear, runs.bottomFront - 1, 0, true, limit, frontX);
-        else
+        } else {
+            closeNotchAtNose(outline, runs.topFront, runs.topRear);
             endNoseAtSheet(outline, runs.topFront, runs.topRear, runs.topFront + 1, int(outline.size()) - 1, false,
                            limit, frontX);
+        }
     }
     // Where no leading-edge piece was cut off, the nose pair is the leading
     // edge itself, doubled. Its two untouched copies have no cut face to

@@ -569,29 +569,34 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib_data()
     QTest::addColumn<float>("leDepth");
     QTest::addColumn<float>("bandTo");
     QTest::addColumn<float>("sparAt");
+    QTest::addColumn<float>("sheet");
     // A thin real tip section (6 %) at a chord of 60 mm, no leading-edge
     // piece, a 2.5 mm sheet over the front quarter of the lower side: the
     // rib ends where the sheet's inner face meets the other side.
     QTest::newRow("thin nose without a leading-edge piece")
-        << QByteArray("as6096.dat") << QByteArray() << 60.0f << 0.0f << 25.0f << 0.0f;
+        << QByteArray("as6096.dat") << QByteArray() << 60.0f << 0.0f << 25.0f << 0.0f << 2.5f;
     // Behind a leading-edge piece a thin tip's lower side, sunk along the
     // normals of a thicker root, would reach forward out of the piece's
     // face.
     QTest::newRow("tip sheeted below behind a leading-edge piece")
-        << QByteArray("BE5030FVNC2t.dat") << QByteArray("as6091.dat") << 100.0f << 8.0f << 22.0f << 0.0f;
+        << QByteArray("BE5030FVNC2t.dat") << QByteArray("as6091.dat") << 100.0f << 8.0f << 22.0f << 0.0f << 2.5f;
     // A 2.5 mm sheet behind the piece of a 45 mm thin tip sinks the lower
     // side through the upper one all along the band: the rib ends at the
     // band's end, no higher than the upper side.
     QTest::newRow("thin tip sunk through behind a leading-edge piece")
-        << QByteArray("mid010.dat") << QByteArray("mid020.dat") << 45.0f << 8.0f << 22.0f << 0.0f;
+        << QByteArray("mid010.dat") << QByteArray("mid020.dat") << 45.0f << 8.0f << 22.0f << 0.0f << 2.5f;
     // So it is where the band ends inside a spar's slots: the rib then
     // starts inside them, and the slots are cut from its new front.
     QTest::newRow("thin tip ending inside the slots behind a leading-edge piece")
-        << QByteArray("BE5030FVNC2t.dat") << QByteArray("as6091.dat") << 45.0f << 8.0f << 25.0f << 25.0f;
+        << QByteArray("BE5030FVNC2t.dat") << QByteArray("as6091.dat") << 45.0f << 8.0f << 25.0f << 25.0f << 2.5f;
     // A slot wall a hair behind the end face leaves no sliver of the face
     // standing in the bare rib's slot.
     QTest::newRow("no sliver of the end face ahead of the slot")
-        << QByteArray("as6099.dat") << QByteArray("mid010.dat") << 45.0f << 8.0f << 22.0f << 25.0f;
+        << QByteArray("as6099.dat") << QByteArray("mid010.dat") << 45.0f << 8.0f << 22.0f << 25.0f << 2.5f;
+    // Round a nose tighter than the sheet is thick, the points behind it
+    // sink past the nose's own: no notch may open under the sheet's end.
+    QTest::newRow("no notch under the sheet's end at a tight nose")
+        << QByteArray("goe611.dat") << QByteArray() << 100.0f << 0.0f << 22.0f << 0.0f << 1.0f;
 }
 
 void TestCovering::oneSidedSheetStaysWithinTheBareRib()
@@ -602,6 +607,7 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib()
     QFETCH(float, leDepth);
     QFETCH(float, bandTo);
     QFETCH(float, sparAt);
+    QFETCH(float, sheet);
     RibListTableModel bareTable;
     RibListTableModel coveredTable;
     makePanel(bareTable, chord);
@@ -615,7 +621,7 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib()
     }
     SheetingStripList strips;
     SheetingStripDefinition band = strip(bandTo, 0.0f, true, true);
-    band.setThickness(2.5f);
+    band.setThickness(sheet);
     band.setUpper(false);
     strips.append(band);
     RibDefinition& covered = ribAt(coveredTable, 2);
@@ -629,6 +635,17 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib()
     }
     covered.finishOutline(wingRootChord);
     QVERIFY(!crossesItself(covered.getRibCoords(), 0.5f * chord / wingRootChord));
+    // From the nose back along the sheeted side the outline never turns
+    // forwards again over the front 5 mm.
+    const std::vector<Vector3D*>& outline = covered.getRibCoords();
+    size_t nose = 0;
+    for (size_t i = 0; i < outline.size(); ++i)
+        if (outline[i]->getX() < outline[nose]->getX())
+            nose = i;
+    for (size_t i = nose; i + 1 < outline.size() && outline[i]->getX() < outline[nose]->getX() + 5.0f / wingRootChord;
+         ++i)
+        QVERIFY2(outline[i + 1]->getX() > outline[i]->getX() - 0.01f / wingRootChord,
+                 qPrintable(QStringLiteral("turns forwards at %1 mm").arg(outline[i]->getX() * wingRootChord)));
     const double outside = farthestOutside(covered.getRibCoords(), ribAt(bareTable, 2).getRibCoords()) * wingRootChord;
     QVERIFY2(outside <= 0.25, qPrintable(QString::number(outside) + " mm outside the bare rib"));
 }
