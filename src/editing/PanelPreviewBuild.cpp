@@ -425,10 +425,60 @@ void PanelPreviewBuild::forget()
     builtEntry.clear();
 }
 
+std::unique_ptr<PanelBaseData> PanelPreviewBuild::takeLastOf(const PanelBaseData& values)
+{
+    if (!lastOf(values))
+        return nullptr;
+    builtEntry.clear();
+    return std::move(built);
+}
+
 std::unique_ptr<PanelBaseData> PanelPreviewBuild::run(QWidget* parent, PanelBaseData& values, const QString& title,
                                                       const PanelBaseData* same, InPlace* inPlace)
 {
     copySelection(values, RibList(), SparList(), SheetingStripList(), RibCombList());
+    // Without a panel in the plane the panel is its own wing, as it is when
+    // built on this thread.
+    const bool inPlane = PlaneAccess::panelCount() > 0;
+    const float wingRootChord = inPlane ? PlaneAccess::rootChord() : values.getRootChord();
+    const int firstPanelId = inPlane ? PlaneAccess::firstPanelId() : values.getId();
+    const int ribs = values.getRibList().getRibCount();
+    // A step for every rib, and one for each spar cut through all ribs at once.
+    const long long total = std::max(1, ribs + values.getSparList().getNumberOfSpars());
+    QThread* const home = QThread::currentThread();
+    std::unique_ptr<PanelBaseData> built;
+    if (!runAway(parent, title, inPlace, total, PanelsTableModel::expectedIdDraws(values.getCoveringDefinition(), ribs),
+                 [&] {
+                     PlaneAccess::WingBlock wing(wingRootChord, firstPanelId);
+                     built = std::make_unique<PanelBaseData>(same ? *same : values);
+                     if (same)
+                         takeUnbuiltValues(*built, values);
+                     built->moveToThread(home);
+                 }))
+        return nullptr;
+    built->watchTableModels();
+    return built;
+}
+
+bool PanelPreviewBuild::rebuildAsWingRoot(QWidget* parent, PanelBaseData& panel, const QString& title)
+{
+    // Read through the panel's const side: a modifiable list handed out
+    // would keep the plane from sharing the ribs built here.
+    const PanelBaseData& values = panel;
+    const int ribs = values.getRibList().getRibCount();
+    const long long total = std::max(1, ribs + values.getSparList().getNumberOfSpars());
+    InPlace here;
+    here.progress = inPlace;
+    return runAway(parent, title, &here, total, PanelsTableModel::expectedIdDraws(values.getCoveringDefinition(), ribs),
+                   [&] {
+                       PlaneAccess::WingBlock wing(values.getRootChord(), values.getId());
+                       panel.rebuildRibs();
+                   });
+}
+
+bool PanelPreviewBuild::runAway(QWidget* parent, const QString& title, InPlace* inPlace, long long total,
+                                int idDraws, const std::function<void()>& build)
+{
     QProgressDialog* const own =
         inPlace && inPlace->progress && inPlace->progress->window()->isVisible() ? inPlace->progress : nullptr;
     const bool yieldToInput = own && inPlace->yieldToInput;
@@ -438,20 +488,10 @@ std::unique_ptr<PanelBaseData> PanelPreviewBuild::run(QWidget* parent, PanelBase
         // Keys typed before this build began are answered first.
         if (yieldToInput && InputHold::instance().holding()) {
             inPlace->superseded = true;
-            return nullptr;
+            return false;
         }
     }
-    // Without a panel in the plane the panel is its own wing, as it is when
-    // built on this thread.
-    const bool inPlane = PlaneAccess::panelCount() > 0;
-    const float wingRootChord = inPlane ? PlaneAccess::rootChord() : values.getRootChord();
-    const int firstPanelId = inPlane ? PlaneAccess::firstPanelId() : values.getId();
-    const int ribs = values.getRibList().getRibCount();
-    // A step for every rib, and one for each spar cut through all ribs at once.
-    const long long total = std::max(1, ribs + values.getSparList().getNumberOfSpars());
     std::atomic<long long> done{0};
-    QThread* const home = QThread::currentThread();
-
     QElapsedTimer clock;
     clock.start();
     std::unique_ptr<QProgressDialog> window;
@@ -510,28 +550,20 @@ std::unique_ptr<PanelBaseData> PanelPreviewBuild::run(QWidget* parent, PanelBase
         return !progress->wasCanceled();
     };
 
-    std::unique_ptr<PanelBaseData> built;
     const bool complete = PanelsTableModel::buildInOrder(
-        1, [&](int) { return PanelsTableModel::expectedIdDraws(values.getCoveringDefinition(), ribs); },
+        1, [&](int) { return idDraws; },
         [&](int) {
             ConcurrentWork::StepReport steps([&] { ++done; });
-            PlaneAccess::WingBlock wing(wingRootChord, firstPanelId);
-            built = std::make_unique<PanelBaseData>(same ? *same : values);
-            if (same)
-                takeUnbuiltValues(*built, values);
-            built->moveToThread(home);
+            build();
         },
         waiting);
     if (stoppedForInput) {
         inPlace->superseded = true;
-        return nullptr;
+        return false;
     }
     // A Cancel the progress offered is taken, even when it came as the last
     // rib was done.
-    if (!complete || (progress && progress->wasCanceled()))
-        return nullptr;
-    built->watchTableModels();
-    return built;
+    return complete && !(progress && progress->wasCanceled());
 }
 
 std::string PanelPreviewBuild::entryOf(const PanelBaseData& values)

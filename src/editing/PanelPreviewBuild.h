@@ -60,6 +60,17 @@ public:
     // The last build when it was built from exactly these values.
     const PanelBaseData* lastOf(const PanelBaseData& values) const;
     void forget();
+    // Hands the last build over when it was built from exactly these
+    // values (else null), and forgets it.
+    std::unique_ptr<PanelBaseData> takeLastOf(const PanelBaseData& values);
+    // Builds the ribs of panel again where they lie, as the root panel of
+    // the wing it is to lead: its own root chord scales the wing. The points
+    // of the old ribs make the new ones, so a panel built in the plane's
+    // old wing becomes the one the plane needs without being held twice.
+    // Runs away from the window as update does, with the same progress (no
+    // input ends it early). False when the user cancelled: the ribs are
+    // then incomplete. Runs out of memory as the build does.
+    bool rebuildAsWingRoot(QWidget* parent, PanelBaseData& panel, const QString& title);
 
     // The panel of these values (or same's copy, when given) with its ribs
     // built, or null when the user cancelled. Runs out of memory as the
@@ -99,6 +110,12 @@ public:
     static int shownAfterMs;
 
 private:
+    // Runs build (which draws idDraws part ids and reports total steps) on
+    // a worker, the window answering meanwhile, as run describes; false
+    // when it did not complete.
+    static bool runAway(QWidget* parent, const QString& title, InPlace* inPlace, long long total, int idDraws,
+                        const std::function<void()>& build);
+
     std::unique_ptr<PanelBaseData> built;
     std::string builtEntry;
     QProgressDialog* inPlace = nullptr;

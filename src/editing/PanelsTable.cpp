@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <cmath>
+#include <memory>
 #include <new>
 #include <string>
 #include <utility>
@@ -420,6 +421,11 @@ void PanelsTable::baseDataChanged()
     const bool historyWasOn = plane->getHistoryRecordingEnabled();
     const bool trackingWasOn = plane->getModificationTrackingEnabled();
     PanelBaseData data;
+    // The dialog's build, made the root panel of a wing with a new root
+    // chord (see below).
+    std::unique_ptr<PanelBaseData> leading;
+    bool planeTouched = false;
+    bool cancelled = false;
     try {
         compared = plane->serializeToString(&before);
         panelDialog->fillPanelFromDialog(data);
@@ -430,30 +436,53 @@ void PanelsTable::baseDataChanged()
         int row = 0;
         const Panel* replaced = model->findPanelById(data.getId(), row);
         // A root panel's new chord rescales the wing its ribs were built to
-        // in the dialog, so the plane builds them again; the dialog lets go
-        // of its build first, so that it is not held beside the plane's old
-        // and new ribs. Should the change be refused, the dialog builds it
-        // again.
+        // in the dialog. The dialog lets go of its working panel, and its
+        // build is built again where it lies, as the root panel of the new
+        // wing: the new ribs take the memory of the old ones, rather than
+        // more beside them and the plane's, and the plane takes them over.
+        // A Cancel of that leaves the plane as it was and the dialog open,
+        // which builds what was typed again.
         if (built && replaced && row == 0 && replaced->getRootChord() != data.getRootChord()) {
+            leading = panelDialog->takeBuiltPanelOf(data);
             panelDialog->deleteOldPanel();
             PanelPreviewBuild::awaitRelease();
-            built = nullptr;
+            cancelled = !panelDialog->rebuildAsWingRoot(*leading);
+            built = leading.get();
+            // The window answered meanwhile.
+            replaced = model->findPanelById(data.getId(), row);
         }
-        PanelPreviewBuild::HeldRibs old;
-        if (replaced)
-            old = PanelPreviewBuild::holdRibs(replaced->getPanelBaseData());
-        plane->setModificationTrackingEnabled(false);
-        plane->setHistoryRecordingEnabled(false);
-        model->addOrUpdatePanel(built ? *built : data);
-        PanelPreviewBuild::releaseBeside(std::move(old));
+        if (!cancelled) {
+            PanelPreviewBuild::HeldRibs old;
+            if (replaced)
+                old = PanelPreviewBuild::holdRibs(replaced->getPanelBaseData());
+            plane->setModificationTrackingEnabled(false);
+            plane->setHistoryRecordingEnabled(false);
+            planeTouched = true;
+            model->addOrUpdatePanel(built ? *built : data);
+            PanelPreviewBuild::releaseBeside(std::move(old));
+        }
     } catch (const std::bad_alloc&) {
         outOfMemory = true;
     }
     plane->setHistoryRecordingEnabled(historyWasOn);
     plane->setModificationTrackingEnabled(trackingWasOn);
+    // The plane shares the ribs it took; any others are freed beside the
+    // window.
+    if (leading) {
+        try {
+            PanelPreviewBuild::releaseBeside(PanelPreviewBuild::holdRibs(*leading));
+        } catch (const std::bad_alloc&) {
+        }
+        leading.reset();
+    }
+    if (cancelled && !outOfMemory) {
+        panelDialog->keepOpen();
+        return;
+    }
     if (outOfMemory) {
-        // Out of the catch block: the recovery builds the plane again.
-        if (!compared)
+        // Out of the catch block: the recovery builds the plane again,
+        // where the change had begun to reach it.
+        if (!compared || !planeTouched)
             std::string().swap(before);
         restoreAfterMemoryFailure(std::move(before));
         // What was typed stays in the dialog, to be tried again once memory

@@ -314,6 +314,11 @@ const PanelBaseData* WingPanelDialog::builtPanelOf(const PanelBaseData& values) 
     return preview.lastOf(values);
 }
 
+std::unique_ptr<PanelBaseData> WingPanelDialog::takeBuiltPanelOf(const PanelBaseData& values)
+{
+    return preview.takeLastOf(values);
+}
+
 void WingPanelDialog::installTableModels()
 {
     struct Table {

@@ -83,6 +83,12 @@ public:
     // (as fillPanelFromDialog gives them), with nothing selected; otherwise
     // null. Its ribs can be taken over without building them again.
     const PanelBaseData* builtPanelOf(const PanelBaseData& values) const;
+    // Hands over the build of these values (null when there is none), for
+    // the plane to take; the working panel shares its ribs until
+    // deleteOldPanel.
+    std::unique_ptr<PanelBaseData> takeBuiltPanelOf(const PanelBaseData& values);
+    // PanelPreviewBuild::rebuildAsWingRoot in this window, with its progress.
+    bool rebuildAsWingRoot(PanelBaseData& panel) { return preview.rebuildAsWingRoot(this, panel, windowTitle()); }
     // Told by the receiver of baseDataChanged when the plane did not take
     // the panel (a Cancel, a refusal): the dialog stays open.
     void keepOpen() { commitRefused = true; }
