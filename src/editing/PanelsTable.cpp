@@ -476,6 +476,9 @@ void PanelsTable::baseDataChanged()
         leading.reset();
     }
     if (cancelled && !outOfMemory) {
+        // The dialog builds what was typed again: in the memory of the
+        // ribs let go of here.
+        PanelPreviewBuild::awaitRelease();
         panelDialog->keepOpen();
         return;
     }

@@ -786,6 +786,7 @@ void TestPanelsTable::largeWingChangesAreBuiltAwayWithProgress_data()
     // the dialog's build of the root panel becomes the plane's, rebuilt
     // for the new wing where it lies.
     QTest::newRow("new root chord, room for a third of the root panel") << true << false << 200 << "txtRootChord";
+    QTest::newRow("new root chord, cancelled in the dialog") << true << true << 200 << "txtRootChord";
     QTest::newRow("OK on the root panel, built") << true << false << -1 << "txtSweep";
     QTest::newRow("OK on the root panel, cancelled") << true << true << -1 << "txtSweep";
     QTest::newRow("OK on the root panel, no room for a second plane") << true << false << 150 << "txtSweep";
@@ -849,19 +850,20 @@ void TestPanelsTable::largeWingChangesAreBuiltAwayWithProgress()
     int shown = 0;
     QTimer beat;
     connect(&beat, &QTimer::timeout, [&] {
-        // The plane's build shows a progress window of its own.
-        QProgressDialog* progress = nullptr;
-        for (QProgressDialog* candidate : host->findChildren<QProgressDialog*>())
-            if (candidate->isWindow() && candidate->isVisible())
-                progress = candidate;
-        if (!progress)
-            return;
-        ++shown;
-        // On an OK the panel dialog stands in front of it.
-        if (!rootPanelOk)
-            wingKept = wingKept && tableImage() == wingShown;
-        if (cancel)
-            progress->cancel();
+        for (QProgressDialog* progress : host->findChildren<QProgressDialog*>()) {
+            if (!progress->isVisible())
+                continue;
+            // The plane's build shows a progress window of its own, the
+            // panel dialog's build its progress within the dialog.
+            if (progress->isWindow()) {
+                ++shown;
+                // On an OK the panel dialog stands in front of it.
+                if (!rootPanelOk)
+                    wingKept = wingKept && tableImage() == wingShown;
+            }
+            if (cancel)
+                progress->cancel();
+        }
     });
     beat.start(10);
     // Without room for a second plane, the plane is rebuilt in place: it
