@@ -226,6 +226,32 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds)
     std::vector<int> corners;
     double worst = 0.0;
     double whole = 0.0;
+    // Where the outline closes on a trailing-edge piece's face, a hair of
+    // wood may stand up the face beside either corner: the outline runs
+    // along the face and turns straight back beside it.
+    for (const int k : {0, n - 1}) {
+        const P& a = p[size_t((k + n - 1) % n)];
+        const P& b = p[size_t(k)];
+        const P& c = p[size_t((k + 1) % n)];
+        const double ux = b.x - a.x;
+        const double uy = b.y - a.y;
+        const double vx = c.x - b.x;
+        const double vy = c.y - b.y;
+        const double lu = std::hypot(ux, uy);
+        const double lv = std::hypot(vx, vy);
+        const double turn = (ux * vx + uy * vy) / (lu * lv);
+        const double out = std::min(lu, lv);
+        if (turn < -0.99 && std::fabs(uy) > std::fabs(ux) && std::fabs(vy) > std::fabs(vx) && out > 0.05
+            && out > worst) {
+            worst = out;
+            *what = QStringLiteral("sliver up the trailing edge's face, %1 mm wide, %2 mm out at (%3, %4)")
+                        .arg(std::sqrt(std::max(0.0, 1.0 - turn * turn)) * out, 0, 'f', 3)
+                        .arg(out, 0, 'f', 3)
+                        .arg(b.x, 0, 'f', 2)
+                        .arg(b.y, 0, 'f', 2);
+            finds->narrowsAt.push_back(b);
+        }
+    }
     for (int i = 1; i + 1 < n; ++i) {
         whole += cross(p[0], p[size_t(i)], p[size_t(i + 1)]);
         const double ux = p[size_t(i)].x - p[size_t(i - 1)].x;
