@@ -28,8 +28,14 @@ void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, 
     size_t outer = start;
     size_t inner = start + 2 * count;
     const float shift = -depth;
+    // The point the band ends on at a trailing-edge piece's face stays on
+    // the face: sunk along a normal that leans back, it would come off it
+    // forwards and leave a hair of wood standing up the face.
+    int onFace = -1;
     for (int i = first; i <= last; ++i) {
         Vector3D& point = *outline[size_t(i)];
+        if (toX != FLT_MAX && point.getX() == toX)
+            onFace = i;
         Vertex* surface = new Vertex(point);
         surface->setAux(0.0f, 0.0f);
         strip[outer++] = surface;
@@ -78,6 +84,12 @@ void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, 
         ontoFace(i);
     for (int i = last; i >= first && nearFace(i); --i)
         ontoFace(i);
+    if (onFace >= 0 && outline[size_t(onFace)]->getX() < toX) {
+        Vector3D& point = *outline[size_t(onFace)];
+        point.setAux(point.getAuxA() + toX - point.getX(), point.getAuxB());
+        point.setX(toX);
+        strip[start + 2 * count - 1 - size_t(onFace - first)]->setX(toX);
+    }
 }
 
 // The height of the side [from, to] of the outline (either order) at x,

@@ -12,7 +12,9 @@
 #include "model/RibModifierCoveringAdvanced.h"
 #include "model/RibModifierCoveringStandard.h"
 #include "model/RibModifierStandardLE.h"
+#include "model/RibModifierStandardTE.h"
 #include "model/LEData.h"
+#include "model/TEData.h"
 #include "model/RibModifierSquareSpar.h"
 #include "model/SheetingStripList.h"
 #include "model/SparDefinition.h"
@@ -570,33 +572,40 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib_data()
     QTest::addColumn<float>("bandTo");
     QTest::addColumn<float>("sparAt");
     QTest::addColumn<float>("sheet");
+    QTest::addColumn<float>("teDepth");
     // A thin real tip section (6 %) at a chord of 60 mm, no leading-edge
     // piece, a 2.5 mm sheet over the front quarter of the lower side: the
     // rib ends where the sheet's inner face meets the other side.
     QTest::newRow("thin nose without a leading-edge piece")
-        << QByteArray("as6096.dat") << QByteArray() << 60.0f << 0.0f << 25.0f << 0.0f << 2.5f;
+        << QByteArray("as6096.dat") << QByteArray() << 60.0f << 0.0f << 25.0f << 0.0f << 2.5f << 0.0f;
     // Behind a leading-edge piece a thin tip's lower side, sunk along the
     // normals of a thicker root, would reach forward out of the piece's
     // face.
     QTest::newRow("tip sheeted below behind a leading-edge piece")
-        << QByteArray("BE5030FVNC2t.dat") << QByteArray("as6091.dat") << 100.0f << 8.0f << 22.0f << 0.0f << 2.5f;
+        << QByteArray("BE5030FVNC2t.dat") << QByteArray("as6091.dat") << 100.0f << 8.0f << 22.0f << 0.0f << 2.5f
+        << 0.0f;
     // A 2.5 mm sheet behind the piece of a 45 mm thin tip sinks the lower
     // side through the upper one all along the band: the rib ends at the
     // band's end, no higher than the upper side.
     QTest::newRow("thin tip sunk through behind a leading-edge piece")
-        << QByteArray("mid010.dat") << QByteArray("mid020.dat") << 45.0f << 8.0f << 22.0f << 0.0f << 2.5f;
+        << QByteArray("mid010.dat") << QByteArray("mid020.dat") << 45.0f << 8.0f << 22.0f << 0.0f << 2.5f << 0.0f;
     // So it is where the band ends inside a spar's slots: the rib then
     // starts inside them, and the slots are cut from its new front.
     QTest::newRow("thin tip ending inside the slots behind a leading-edge piece")
-        << QByteArray("BE5030FVNC2t.dat") << QByteArray("as6091.dat") << 45.0f << 8.0f << 25.0f << 25.0f << 2.5f;
+        << QByteArray("BE5030FVNC2t.dat") << QByteArray("as6091.dat") << 45.0f << 8.0f << 25.0f << 25.0f << 2.5f
+        << 0.0f;
     // A slot wall a hair behind the end face leaves no sliver of the face
     // standing in the bare rib's slot.
     QTest::newRow("no sliver of the end face ahead of the slot")
-        << QByteArray("as6099.dat") << QByteArray("mid010.dat") << 45.0f << 8.0f << 22.0f << 25.0f << 2.5f;
+        << QByteArray("as6099.dat") << QByteArray("mid010.dat") << 45.0f << 8.0f << 22.0f << 25.0f << 2.5f << 0.0f;
     // Round a nose tighter than the sheet is thick, the points behind it
     // sink past the nose's own: no notch may open under the sheet's end.
     QTest::newRow("no notch under the sheet's end at a tight nose")
-        << QByteArray("goe611.dat") << QByteArray() << 100.0f << 0.0f << 22.0f << 0.0f << 1.0f;
+        << QByteArray("goe611.dat") << QByteArray() << 100.0f << 0.0f << 22.0f << 0.0f << 1.0f << 0.0f;
+    // Sunk along a normal that leans back, the band's last point would come
+    // off the trailing-edge piece's face and leave a hair standing up it.
+    QTest::newRow("no hair up the trailing-edge piece's face")
+        << QByteArray("mh18b.dat") << QByteArray() << 200.0f << 0.0f << 100.0f << 0.0f << 1.0f << 15.0f;
 }
 
 void TestCovering::oneSidedSheetStaysWithinTheBareRib()
@@ -608,6 +617,7 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib()
     QFETCH(float, bandTo);
     QFETCH(float, sparAt);
     QFETCH(float, sheet);
+    QFETCH(float, teDepth);
     RibListTableModel bareTable;
     RibListTableModel coveredTable;
     makePanel(bareTable, chord);
@@ -618,6 +628,9 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib()
                                         root.isEmpty() ? nullptr : root.constData()));
         if (leDepth > 0.0f)
             RibModifierStandardLE().apply(ribAt(*table, 2), le, wingRootChord);
+        if (teDepth > 0.0f)
+            RibModifierStandardTE().apply(ribAt(*table, 2), TEData(1, teDepth, false, 20.0f, 10.0f, 2.0f), 1.0f,
+                                          wingRootChord);
     }
     SheetingStripList strips;
     SheetingStripDefinition band = strip(bandTo, 0.0f, true, true);
@@ -625,7 +638,7 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib()
     band.setUpper(false);
     strips.append(band);
     RibDefinition& covered = ribAt(coveredTable, 2);
-    RibModifierCoveringAdvanced().apply(covered, 2, leDepth, 0, CoveringDefinition(), strips, wingRootChord,
+    RibModifierCoveringAdvanced().apply(covered, 2, leDepth, teDepth, CoveringDefinition(), strips, wingRootChord,
                                         coveredTable);
     if (sparAt > 0.0f) {
         const SparDefinition spar("main", SparType::Square, 1, 3, sparAt, sparAt, true, false);
@@ -646,6 +659,30 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib()
          ++i)
         QVERIFY2(outline[i + 1]->getX() > outline[i]->getX() - 0.01f / wingRootChord,
                  qPrintable(QStringLiteral("turns forwards at %1 mm").arg(outline[i]->getX() * wingRootChord)));
+    // Where the outline closes on a trailing-edge piece's face it never runs
+    // along the face and straight back.
+    const int n = int(outline.size());
+    // The next point that is not where k is, in steps of step.
+    const auto apart = [&](int k, int step) {
+        int i = (k + step + n) % n;
+        while (i != k && outline[size_t(i)]->distanceXY(*outline[size_t(k)]) * wingRootChord < 0.001f)
+            i = (i + step + n) % n;
+        return i;
+    };
+    for (const int k : {0, apart(0, -1)}) {
+        if (teDepth == 0.0f)
+            break;
+        const Vector3D& a = *outline[size_t(apart(k, -1))];
+        const Vector3D& b = *outline[size_t(k)];
+        const Vector3D& c = *outline[size_t(apart(k, 1))];
+        const double lu = b.distanceXY(a) * wingRootChord;
+        const double lv = c.distanceXY(b) * wingRootChord;
+        const double turn = ((double(b.getX()) - a.getX()) * (double(c.getX()) - b.getX())
+                             + (double(b.getY()) - a.getY()) * (double(c.getY()) - b.getY()))
+                            * wingRootChord * wingRootChord / (lu * lv);
+        QVERIFY2(!(turn < -0.99 && std::min(lu, lv) > 0.05),
+                 qPrintable(QStringLiteral("a hair %1 mm long at the trailing edge").arg(std::min(lu, lv))));
+    }
     const double outside = farthestOutside(covered.getRibCoords(), ribAt(bareTable, 2).getRibCoords()) * wingRootChord;
     QVERIFY2(outside <= 0.25, qPrintable(QString::number(outside) + " mm outside the bare rib"));
 }
