@@ -1,5 +1,7 @@
 #include "BenchWing.h"
 
+#include "airfoils/Airfoil.h"
+#include "airfoils/AirfoilFile.h"
 #include "airfoils/WingFoils.h"
 #include "document/PlaneModel.h"
 #include "model/PanelBaseData.h"
@@ -7,8 +9,10 @@
 #include "planformixdata.pb.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <cstring>
 
 namespace BenchWing {
@@ -106,6 +110,30 @@ bool loadAirfoils()
     const QString foils = QCoreApplication::applicationDirPath() + QStringLiteral("/../resources/foils_v2");
     library = WingFoils::createInstance(foils, imported.path());
     return library && library->findAirfoil(QStringLiteral("NACA 2412"), false);
+}
+
+QStringList loadPublicSections(const QStringList& files)
+{
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../../../shared/airfoils-public");
+    const QDir dir(qEnvironmentVariable("OUTLINE_CHECK_PUBLIC", folder));
+    WingFoils* library = WingFoils::instance();
+    QStringList names;
+    for (const QString& file : files) {
+        const QString path = dir.absoluteFilePath(file);
+        QString name = library->airfoilOfFile(path);
+        if (name.isEmpty()) {
+            if (Airfoil* foil = library->loadAirfoilFile(path, AirfoilFileType::Dat)) {
+                name = foil->getName();
+                library->addAirfoil(foil, path);
+            }
+        }
+        if (name.isEmpty()) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
+            return {};
+        }
+        names << name;
+    }
+    return names;
 }
 
 std::string documentOf(int panels, int ribs, int spars, int strips, int combs, float length)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <string>
 
 class PanelBaseData;
@@ -12,6 +13,12 @@ namespace BenchWing {
 // they cannot be found, and a benchmark should then skip rather than time
 // a wing without sections.
 bool loadAirfoils();
+
+// Loads the named files of the public sections kept beside the project
+// (../shared/airfoils-public, or the folder in OUTLINE_CHECK_PUBLIC): test
+// data read in place, never shipped. Returns their airfoil names in the
+// files' order, or an empty list when one cannot be read.
+QStringList loadPublicSections(const QStringList& files);
 
 // Replaces the plane's contents with five panels of the editor's largest
 // size, 100 ribs each, every one carrying every feature: all six spar

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPageLayout>
+#include <QPrinter>
 #include <cstdio>
 #include <functional>
 #include <typeinfo>
@@ -15,6 +17,7 @@
 #include "model/PanelBaseData.h"
 #include "model/PanelsTableModel.h"
 #include "output/DXFSettings.h"
+#include "output/PrintJob.h"
 
 namespace {
 
@@ -103,6 +106,82 @@ void writeWing(std::FILE* out)
         writePanel(out, panel->getPanelBaseData());
 }
 
+// Real sections, thin tips among them, under the sheetings whose finishing
+// reaches furthest: bands ending ahead of and inside slots, from a tilted
+// slot's rear wall, mid-chord on thin tips, over the whole chord on one
+// side, with and without edge pieces.
+bool writePublicWing(const QDir& dir)
+{
+    const QStringList foils = BenchWing::loadPublicSections(
+        {"sd7003.dat", "ag19.dat", "as6091.dat", "as6096.dat", "mid010.dat", "naca0007.dat", "hn979d.dat",
+         "BE5030FVNC2t.dat"});
+    if (foils.isEmpty())
+        return true;
+    const float chords[] = {220.0f, 180.0f, 150.0f, 120.0f, 100.0f, 80.0f, 60.0f, 45.0f};
+    const TEData tePiece(1, 15.0f, true, 20.0f, 10.0f, 2.0f);
+    const auto square = [](float at) {
+        SparList spars;
+        spars.addSpar(SparDefinition("spar", SparType::Square, 1, 6, at, at, true, false));
+        return spars;
+    };
+    const auto standard = [](float length, float sheet, bool upper, bool lower) {
+        return CoveringDefinition(SheetingType::Standard, length, sheet, 0, true, upper, lower);
+    };
+    const auto band = [](float from, float length, float sheet, bool upper, bool lower) {
+        SheetingStripList strips;
+        strips.append(SheetingStripDefinition("band", 0, 1, 6, length, length, sheet, lower, upper, true, false,
+                                              from, 0.0f, false, false));
+        return strips;
+    };
+    CoveringDefinition advanced;
+    advanced.setSheetingType(SheetingType::Advanced);
+    struct Kind {
+        int le;
+        TEData te;
+        SparList spars;
+        SheetingStripList strips;
+        CoveringDefinition covering;
+    };
+    const Kind kinds[] = {
+        {1, tePiece, square(25.0f), SheetingStripList(), standard(25.0f, 2.5f, true, true)},
+        {0, TEData(), square(45.0f), band(47.5f, 52.5f, 2.5f, true, true), advanced},
+        {2, tePiece, SparList(), band(35.0f, 25.0f, 1.0f, true, true), advanced},
+        {1, TEData(), square(25.0f), SheetingStripList(), standard(22.0f, 2.5f, true, true)},
+        {0, TEData(), SparList(), band(0.0f, 100.0f, 1.0f, true, false), advanced},
+        {4, TEData(), square(45.0f), band(0.0f, 25.0f, 2.5f, false, true), advanced},
+        {3, tePiece, SparList(), SheetingStripList(), standard(28.0f, 1.0f, true, true)},
+    };
+    PlaneModel* plane = PlaneModel::instance();
+    plane->clear();
+    int id = 0;
+    for (const Kind& kind : kinds) {
+        plane->getPanelsTableModel()->addOrUpdatePanel(
+            PanelBaseData(id, QStringLiteral("Panel %1").arg(id + 1), foils[id], foils[id + 1], chords[id],
+                          chords[id + 1], 0.0f, 250.0f, 0.0f, 0.0f, false, false, true, 2.0f, 6, 150.0f, 1.0f, 1.0f,
+                          nullptr, LEData(kind.le, 8.0f), kind.te, kind.spars, kind.strips, kind.covering,
+                          BuildingTabData(), RibCombList()));
+        ++id;
+    }
+    bool ok = writeFile(dir.filePath("public.txt"), writeWing);
+    std::string document;
+    ok &= plane->save(document);
+    QFile saved(dir.filePath("public.pfz"));
+    const qint64 size = qint64(document.size());
+    ok &= saved.open(QIODevice::WriteOnly) && saved.write(document.data(), size) == size;
+    saved.close();
+    ok &= plane->exportDxf(DXFSettings(true, dir.filePath("public.dxf")));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("public.pdf"));
+    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                                      QPageLayout::Millimeter));
+    ok &= PrintJob::printPages(&printer, 210, 297, nullptr, [plane](QPainter* painter, int w, int h, QPrinter* device) {
+        plane->print(painter, w, h, device);
+    });
+    plane->clear();
+    return ok;
+}
+
 } // namespace
 
 int dumpGeometry(const QString& folder)
@@ -137,5 +216,6 @@ int dumpGeometry(const QString& folder)
     ok &= writeFile(dir.filePath("wing-edited.txt"), writeWing);
     ok &= PlaneModel::instance()->exportDxf(DXFSettings(false, dir.filePath("wing-edited.dxf")));
     PlaneModel::instance()->clear();
+    ok &= writePublicWing(dir);
     return ok ? 0 : 1;
 }

@@ -682,25 +682,12 @@ const int publicThinTips = 12;
 // mid-chord bands; TE pieces.
 bool publicSweep(Tally& sweep, int shardIndex, int shardCount)
 {
-    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/../../../shared/airfoils-public");
-    const QString dir = qEnvironmentVariable("OUTLINE_CHECK_PUBLIC", folder);
-    WingFoils* library = WingFoils::instance();
-    QStringList names;
-    for (const char* file : publicSections) {
-        const QString path = QDir(dir).absoluteFilePath(QString::fromLatin1(file));
-        QString name = library->airfoilOfFile(path);
-        if (name.isEmpty()) {
-            if (Airfoil* foil = library->loadAirfoilFile(path, AirfoilFileType::Dat)) {
-                name = foil->getName();
-                library->addAirfoil(foil, path);
-            }
-        }
-        if (name.isEmpty()) {
-            std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
-            return false;
-        }
-        names << name;
-    }
+    QStringList files;
+    for (const char* file : publicSections)
+        files << QString::fromLatin1(file);
+    const QStringList names = BenchWing::loadPublicSections(files);
+    if (names.isEmpty())
+        return false;
     struct Pair {
         QString root;
         QString tip;
@@ -709,9 +696,8 @@ bool publicSweep(Tally& sweep, int shardIndex, int shardCount)
     };
     std::vector<Pair> pairs;
     // Examples name the sections by file.
-    QStringList files;
-    for (const char* file : publicSections)
-        files << QFileInfo(QString::fromLatin1(file)).baseName();
+    for (QString& file : files)
+        file = QFileInfo(file).baseName();
     for (int k = 0; k < names.size(); ++k) {
         const QString& thin = names[(k * 5 + 3) % publicThinTips];
         pairs.push_back({names[k], thin, 200.0f, 100.0f});
