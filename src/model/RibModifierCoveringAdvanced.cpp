@@ -28,8 +28,8 @@ void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, 
     size_t outer = start;
     size_t inner = start + 2 * count;
     const float shift = -depth;
-    // The point the band ends on at a trailing-edge piece's face stays on
-    // the face: sunk along a normal that leans back, it would come off it
+    // The point the band ends on at a trailing-edge face (toX) stays on the
+    // face: sunk along a normal that leans back, it would come off it
     // forwards and leave a hair of wood standing up the face.
     int onFace = -1;
     for (int i = first; i <= last; ++i) {
@@ -60,9 +60,10 @@ void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, 
         back->scaleNormal(-1.0f, -1.0f, 1.0f);
         strip[--inner] = back;
     }
-    // Where the band ends at the face of a leading or trailing edge piece, a
-    // surface that curves against the sheet moves the points next to the
-    // face out past it: they go back onto the face. Only points that lay
+    // Where the band ends at the face of a leading or trailing edge piece,
+    // or at a blunt trailing edge, a surface that curves against the sheet
+    // moves the points next to the face out past it: they go back onto the
+    // face. Only points that lay
     // within the sheet's thickness of the face can have passed it, so the
     // run is followed from either end only while it is that near.
     if (fromX == -FLT_MAX && toX == FLT_MAX)
@@ -204,6 +205,26 @@ void closeNotchAtNose(std::vector<Vector3D*>& outline, int nose, int rear)
     const Vector3D& end = *outline[size_t(foremost)];
     for (int i = nose; i != foremost; i += step)
         outline[size_t(i)]->set(end.getX(), end.getY(), end.getZ());
+}
+
+// A band that runs out over a trailing edge with no piece cut off ends on
+// the section's own face: the untouched copies of the surface at the
+// trailing edge, left at [from, to), would stand a hair of wood up that face
+// to the bare surface and straight back down to the sheet's inner face. They
+// go onto the sunk trailing-edge point, which sinkRun kept on the face, with
+// its shift, so that the face runs from the other side to the sheet. Only
+// points at the face (faceX) go: the outline's end as an earlier band left
+// it stays.
+void settleTrailingEdgeUnderSheet(std::vector<Vector3D*>& outline, int from, int to, int sunk, float faceX)
+{
+    const Vector3D& end = *outline[size_t(sunk)];
+    for (int i = from; i < to; ++i) {
+        Vector3D& point = *outline[size_t(i)];
+        if (point.getX() >= faceX) {
+            point.set(end.getX(), end.getY(), end.getZ());
+            point.setAux(end.getAuxA(), end.getAuxB());
+        }
+    }
 }
 
 } // namespace
@@ -359,11 +380,22 @@ bool RibModifierCoveringAdvanced::cutCovering(RibDefinition& rib, std::vector<Ve
     OutlineClip& camberLine = camberClip ? *camberClip : ownClip;
     camberLine.use(rib.getCamberLineCoords());
     const float fromX = nosePair && frontLimit > 0.0f ? outline[size_t(runs.topFront)]->getX() : -FLT_MAX;
-    const float toX = end == rearStation && rearLimit > 0.0f ? outline[size_t(runs.topRear)]->getX() : FLT_MAX;
+    // A band that reaches the trailing edge ends on a face there: a
+    // trailing-edge piece's, or, where no piece was cut off, the section's
+    // own.
+    const bool ownFace = !(rearLimit > 0.0f) && end >= chord - 0.001f;
+    const float toX = (end == rearStation && rearLimit > 0.0f) || ownFace ? outline[size_t(runs.topRear)]->getX()
+                                                                          : FLT_MAX;
     if (doUpper)
         sinkRun(outline, runs.topRear, runs.topFront, depth, clipFromX, fromX, toX, camberLine, upperStrip);
     if (doLower)
         sinkRun(outline, runs.bottomFront, runs.bottomRear, depth, clipFromX, fromX, toX, camberLine, lowerStrip);
+    if (ownFace) {
+        if (doUpper)
+            settleTrailingEdgeUnderSheet(outline, 0, runs.topRear, runs.topRear, toX);
+        if (doLower)
+            settleTrailingEdgeUnderSheet(outline, runs.bottomRear + 1, int(outline.size()), runs.bottomRear, toX);
+    }
 
     if (nosePair && doUpper != doLower) {
         const float limit = 0.5f / scale;
