@@ -202,6 +202,37 @@ void leastDepths(const std::vector<Vector3D*>& outline, const Slot& top, const S
     }
 }
 
+// A band whose end face stands at a slot's wall leaves at that end of the
+// slot's run a few points the sheets have sunk beside the bare ones: sunk
+// again by the slot's depth, they would open a groove narrower than a cutter
+// can follow between the wall and the face. Gives the first bare point from
+// the run's end (stepping by step towards other) where the sunk points ahead
+// of it span less than narrowest along the chord; end where there are none,
+// or where the sheets have sunk the whole run.
+int narrowSunkEnd(const std::vector<Vector3D*>& outline, int end, int other, int step, float narrowest)
+{
+    const auto sunk = [&](int i) {
+        return outline[size_t(i)]->getAuxA() != 0.0f || outline[size_t(i)]->getAuxB() != 0.0f;
+    };
+    float low = FLT_MAX;
+    float high = -FLT_MAX;
+    int i = end;
+    for (; i != other && sunk(i); i += step) {
+        low = std::min(low, outline[size_t(i)]->getX());
+        high = std::max(high, outline[size_t(i)]->getX());
+    }
+    return i != end && !sunk(i) && high - low < narrowest ? i : end;
+}
+
+// How far the sheets have sunk a point along a slot's direction of cut.
+float sunkAlong(const Vector3D& point, const Slot& slot)
+{
+    const float nx = slot.normal.getX();
+    const float ny = slot.normal.getY();
+    const float normalSquared = nx * nx + ny * ny;
+    return normalSquared > 0.0f ? -(point.getAuxA() * nx + point.getAuxB() * ny) / normalSquared : 0.0f;
+}
+
 // Where the rib's front is, for a station that must lie on both sides: the
 // nose, or the face across the rib where sheets have ended it, holds the
 // middle pair of points (each side has kept its count of points).
@@ -285,8 +316,23 @@ bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, f
     // direction leans, its walls move along the chord with it, each side
     // by its own sheets' shift. Cut at the bare stations, a leaning wall
     // would leave a sliver of wood inside the bare rib's slot.
-    const float stations[4] = {std::max(newFront, front + frontShift[0] * scale), rear + rearShift[0] * scale,
-                               std::max(newFront, front + frontShift[1] * scale), rear + rearShift[1] * scale};
+    float stations[4] = {std::max(newFront, front + frontShift[0] * scale), rear + rearShift[0] * scale,
+                         std::max(newFront, front + frontShift[1] * scale), rear + rearShift[1] * scale};
+    // Where a band's end face leans, its sunk surface reaches past the band's
+    // end over the bare surface: a station there finds the sheet's shift,
+    // though the wall stands in the bare surface. Moved by it, the wall would
+    // land on the bare surface and leave a web of wood standing in the bare
+    // rib's slot; it is cut at its own station instead.
+    const float bare[4] = {front, rear, front, rear};
+    const float shifts[4] = {frontShift[0], rearShift[0], frontShift[1], rearShift[1]};
+    for (int k = 0; k < 4; ++k) {
+        if (std::fabs(shifts[k]) < least)
+            continue;
+        float moved[2] = {0.0f, 0.0f};
+        rib.getSheetShiftXAtChordPosition(stations[k], xLE, xTE, moved[0], moved[1]);
+        if (std::fabs(moved[k / 2] - shifts[k]) > least)
+            stations[k] = bare[k];
+    }
     if (stations[1] < stations[0] || stations[3] < stations[2])
         return false;
     // Each split puts a point into both surfaces; the one on the other
@@ -369,8 +415,24 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
         sink(floorFirst, slot, height);
         sink(floorLast, slot, height);
         const std::vector<float>& least = upper ? topLeast : bottomLeast;
-        for (int i = first; i <= last; ++i)
-            sink(*outline[i], slot, least.empty() ? cutDepth : std::max(cutDepth, least[size_t(i - first)]));
+        const auto depthAt = [&](int i) {
+            return least.empty() ? cutDepth : std::max(cutDepth, least[size_t(i - first)]);
+        };
+        // The narrow sunk points at either end go down no deeper than the
+        // floor beside them, or not at all where the sheet's inner face they
+        // lie on is deeper; a groove of less than a tenth of a millimetre is
+        // left as it is.
+        const int firstBare = slot.vertical ? first : narrowSunkEnd(outline, first, last, 1, narrowestWeb / scale);
+        const int lastBare = slot.vertical ? last : narrowSunkEnd(outline, last, first, -1, narrowestWeb / scale);
+        for (int i = first; i <= last; ++i) {
+            float depth = depthAt(i);
+            if (i < firstBare || i > lastBare) {
+                const float beside = depthAt(i < firstBare ? firstBare : lastBare) - sunkAlong(*outline[i], slot);
+                if (depth - std::max(0.0f, beside) > 0.1f / scale)
+                    depth = std::max(0.0f, beside);
+            }
+            sink(*outline[i], slot, depth);
+        }
         auto* part = upper ? new Rectangle3D(*outline[first - 1], *outline[last + 1], floorLast, floorFirst)
                            : new Rectangle3D(floorLast, floorFirst, *outline[first - 1], *outline[last + 1]);
         // The slot may be cut wider than the spar; the part is the spar.
