@@ -28,56 +28,63 @@ Nearest nearestOnSegment(const CloseSegments::Point& p, const CloseSegments::Poi
     return {x, y, std::hypot(x - p.x, y - p.y)};
 }
 
-} // namespace
+// The end a neck joins to the rib, found from the corner beyond which it
+// lies, stepping (+1 or -1) from the corner towards the nose and round it
+// to the other side of the neck, the last segment of which (from found) is
+// met at at; piece is twice its area. corner is -1 where there is none.
+struct NeckEnd {
+    int corner;
+    int step;
+    int found;
+    Nearest at;
+    double piece;
+};
 
-// From each sharp corner (where a sheet's end or a slot's wall meets a
-// surface) the outline is followed round the nose for up to 15 mm: a
-// segment beyond the nose that comes within 0.5 mm of the corner after 2 mm
-// or more of the way is the other side of a neck. What lies beyond the neck
-// goes when it is small, a twentieth of the rib's area or less (a rib's
-// whole front joined by a neck between two slots is the design's, and
-// stays); of several such ends, the smallest goes.
-bool OutlineNeck::trimSmallNose(PointList& outline, const OutlineRuns& runs, const std::vector<int>& corners,
-                                float scale)
+// Whether the sheets sank the first point of run r.
+bool sunkBySheets(const std::vector<Vector3D*>& outline, const OutlineRuns& runs, int r)
+{
+    const Vector3D& q = *outline[size_t(runs.starts[size_t(r)])];
+    return q.getAuxA() != 0.0f || q.getAuxB() != 0.0f;
+}
+
+// The smallest end beyond a neck, within the limits of trimSmallNose:
+// sheeted asks for those of a neck the sheets made, over the longer way.
+// Without it, sunkNear takes the corners the sheets sank from which that
+// longer way, or a larger end, might find one: the corners beyond this
+// reach, those whose way ran out, those whose end was too large.
+NeckEnd findNeckEnd(const std::vector<Vector3D*>& outline, const OutlineRuns& runs, const std::vector<int>& corners,
+                    int nose, float scale, bool sheeted, std::vector<int>& sunkNear)
 {
     const int m = int(runs.starts.size());
-    if (m < 4 || corners.empty()) {
-        return false;
-    }
     const CloseSegments::Point* const p = runs.points.data();
     const double limit = 0.5 / scale;
     const double shortest = 4.0 * limit;
-    const double longest = 15.0 / scale;
-    // The piece must hold the nose, the run farthest forward: only corners
-    // within half the longest way of it, followed towards it, can find one.
-    // Every fourth run is looked at, then the runs next to the foremost of
-    // those: a nose is foremost in its middle.
-    int nose = 0;
-    float noseX = p[0].x;
-    for (int r = 4; r < m; r += 4) {
-        if (p[r].x < noseX) {
-            noseX = p[r].x;
-            nose = r;
-        }
-    }
-    for (int r = std::max(0, nose - 3); r < std::min(m, nose + 4); ++r) {
-        if (p[r].x < noseX) {
-            noseX = p[r].x;
-            nose = r;
-        }
-    }
+    const double longest = (sheeted ? 30.0 : 15.0) / scale;
+    // Narrower than this, a neck is no web the spar rule left.
+    const double narrowest = sheeted ? (0.5 - 0.005) / scale : limit;
+    const double share = sheeted ? 0.5 : 0.05;
+    // The piece must hold the nose: only corners within half the longest
+    // way of it, followed towards it, can find one.
+    const float noseX = p[nose].x;
     const float reach = noseX + float(0.5 * longest);
+    const float sheetedReach = noseX + float(15.0 / scale);
     double whole = 0.0;
+    // The way round the outline, found with whole where the sheets' necks
+    // are looked for.
+    double way = 0.0;
     // The smallest end found.
-    struct End {
-        int corner;
-        int step;
-        int found;
-        Nearest at;
-        double piece;
-    } best{-1, 0, -1, {0.0, 0.0, 0.0}, 0.0};
+    NeckEnd best{-1, 0, -1, {0.0, 0.0, 0.0}, 0.0};
+    const auto leave = [&](int c) {
+        if (!sheeted && sunkBySheets(outline, runs, c)) {
+            sunkNear.push_back(c);
+        }
+    };
     for (const int c : corners) {
-        if (c == nose || p[c].x > reach) {
+        if (c == nose || p[c].x > (sheeted ? reach : sheetedReach)) {
+            continue;
+        }
+        if (p[c].x > reach) {
+            leave(c);
             continue;
         }
         const int step = c < nose ? 1 : -1;
@@ -86,7 +93,8 @@ bool OutlineNeck::trimSmallNose(PointList& outline, const OutlineRuns& runs, con
         // longer of a step's two sides.
         double low = double(p[c].x) - noseX;
         int found = -1;
-        Nearest at{0.0, 0.0, limit};
+        bool ranOut = false;
+        Nearest at{0.0, 0.0, narrowest};
         const float cx = p[c].x;
         const float cy = p[c].y;
         for (int a = nose; a + step > 0 && a + step < m; a += step) {
@@ -96,6 +104,7 @@ bool OutlineNeck::trimSmallNose(PointList& outline, const OutlineRuns& runs, con
             const bool far = low >= shortest;
             low += std::max(dx, dy);
             if (low > longest) {
+                ranOut = true;
                 break;
             }
             // Once the other side has run back past the corner's station,
@@ -121,6 +130,9 @@ bool OutlineNeck::trimSmallNose(PointList& outline, const OutlineRuns& runs, con
             }
         }
         if (found < 0) {
+            if (ranOut) {
+                leave(c);
+            }
             continue;
         }
         if (whole == 0.0) {
@@ -128,14 +140,19 @@ bool OutlineNeck::trimSmallNose(PointList& outline, const OutlineRuns& runs, con
                 whole += double(p[r - 1].x) * p[r].y - double(p[r].x) * p[r - 1].y;
             }
             whole += double(p[m - 1].x) * p[0].y - double(p[0].x) * p[m - 1].y;
+            for (int r = 1; r <= m && sheeted; ++r) {
+                way += std::hypot(double(p[r % m].x) - p[r - 1].x, double(p[r % m].y) - p[r - 1].y);
+            }
         }
         // Twice its area, in outline order: the corner's side, then the
         // point across the neck.
         double piece = 0.0;
+        double pieceWay = 0.0;
         double px = step > 0 ? at.x : p[c].x;
         double py = step > 0 ? at.y : p[c].y;
         auto add = [&](double x, double y) {
             piece += px * y - x * py;
+            pieceWay += sheeted ? std::hypot(x - px, y - py) : 0.0;
             px = x;
             py = y;
         };
@@ -151,12 +168,76 @@ bool OutlineNeck::trimSmallNose(PointList& outline, const OutlineRuns& runs, con
             }
         }
         // Wood, turning as the whole outline does, and small.
-        if (piece * whole <= 0.0 || std::fabs(piece) > 0.05 * std::fabs(whole)) {
+        if (piece * whole <= 0.0) {
+            continue;
+        }
+        if (std::fabs(piece) > share * std::fabs(whole)) {
+            leave(c);
+            continue;
+        }
+        // Nor may what stays be nothing a builder could cut, as finishing
+        // a rib measures it (on average narrower than the limit): a thin
+        // tip's crescent behind a sheeted front keeps that front.
+        const double cut = std::hypot(at.x - p[c].x, at.y - p[c].y);
+        if (sheeted && std::fabs(whole) - std::fabs(piece) < limit * (way - pieceWay + 2.0 * cut)) {
             continue;
         }
         if (best.corner < 0 || std::fabs(piece) < best.piece) {
             best = {c, step, found, at, std::fabs(piece)};
         }
+    }
+    return best;
+}
+
+} // namespace
+
+// From each sharp corner (where a sheet's end or a slot's wall meets a
+// surface) the outline is followed round the nose: a segment beyond the
+// nose that comes within 0.5 mm of the corner after 2 mm or more of the way
+// is the other side of a neck. What lies beyond a neck goes when it is
+// small, a twentieth of the rib's area or less, and found within 15 mm of
+// the way (a rib's whole front joined by a neck between two slots is the
+// design's, and stays); of several such ends, the smallest goes.
+//
+// Where sheets made the neck, sunk through one of its sides, what lies
+// beyond is a nose the sheets have all but parted from the rib: a thin
+// wedge between the inner faces of both sides' sheets, or the front of a
+// rib whose one-sided sheet runs close under the other side's slot floor.
+// Joined by less than a cutter can leave, it breaks off as the rib is cut
+// or sanded, so the rib ends at the neck however long that nose is, up to
+// the 30 mm of way the finishing limit is measured over and as long as the
+// nose is the smaller part. A web the spar slots leave at 0.5 mm is the
+// spar rule's and stays: measured straight across at the floors' points, it
+// lies a hair thinner across floors that tilt.
+bool OutlineNeck::trimSmallNose(PointList& outline, const OutlineRuns& runs, const std::vector<int>& corners,
+                                float scale)
+{
+    const int m = int(runs.starts.size());
+    if (m < 4 || corners.empty()) {
+        return false;
+    }
+    const CloseSegments::Point* const p = runs.points.data();
+    // The nose is the run farthest forward. Every fourth run is looked at,
+    // then the runs next to the foremost of those: a nose is foremost in
+    // its middle.
+    int nose = 0;
+    for (int r = 4; r < m; r += 4) {
+        if (p[r].x < p[nose].x) {
+            nose = r;
+        }
+    }
+    for (int r = std::max(0, nose - 3); r < std::min(m, nose + 4); ++r) {
+        if (p[r].x < p[nose].x) {
+            nose = r;
+        }
+    }
+    // A neck the sheets made has a sunk corner on one side at least, and is
+    // found from it.
+    thread_local std::vector<int> sunkNear;
+    sunkNear.clear();
+    NeckEnd best = findNeckEnd(outline, runs, corners, nose, scale, false, sunkNear);
+    if (best.corner < 0 && !sunkNear.empty()) {
+        best = findNeckEnd(outline, runs, sunkNear, nose, scale, true, sunkNear);
     }
     if (best.corner < 0) {
         return false;

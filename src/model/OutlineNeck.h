@@ -7,9 +7,10 @@ class Vector3D;
 
 // The small remains of a rib's nose that sheets and slots leave joined to
 // the rib by a stretch narrower than the finishing limit (a one-sided
-// sheet's inner face running close above the other side's slot floor, say):
-// no builder can cut or keep them, so the rib ends at the near end of that
-// stretch, cut straight across it.
+// sheet's inner face running close above the other side's slot floor, say),
+// and the larger noses the sheets alone all but part from it (a wedge
+// between both sides' sheets): no builder can cut or keep them, so the rib
+// ends at the near end of that stretch, cut straight across it.
 class OutlineNeck
 {
 public:

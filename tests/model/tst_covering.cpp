@@ -759,11 +759,16 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     QTest::addColumn<float>("chord");
     QTest::addColumn<float>("bandFrom");
     QTest::addColumn<float>("bandTo");
+    QTest::addColumn<float>("sheet");
     // The sheets meet at the band's end, where the section has thinned
     // below their two thicknesses: the nose ahead of it is a thin wedge.
-    QTest::newRow("nose band on a thin root") << "as6091.dat" << 200.0f << 0.0f << 28.0f;
+    QTest::newRow("nose band on a thin root") << "as6091.dat" << 200.0f << 0.0f << 28.0f << 2.5f;
     // A band in the middle of a thin tip takes the rib's whole depth.
-    QTest::newRow("mid-chord band on a thin tip") << "mid010.dat" << 100.0f << 35.0f << 60.0f;
+    QTest::newRow("mid-chord band on a thin tip") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 2.5f;
+    // Thinner sheets do not meet at the band's end but leave less than
+    // 0.5 mm there: the nose ahead, a wedge up to 1 mm thick and 15 mm
+    // long, would hang on by that.
+    QTest::newRow("nose wedge joined at the band's end") << "as6096.dat" << 55.0f << 0.0f << 28.0f << 1.0f;
 }
 
 void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
@@ -772,13 +777,14 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
     QFETCH(float, chord);
     QFETCH(float, bandFrom);
     QFETCH(float, bandTo);
+    QFETCH(float, sheet);
     RibListTableModel table;
     makePanel(table, chord);
     RibDefinition& rib = ribAt(table, 2);
     QVERIFY(shapeRibAsPublicSection(rib, chord, qPrintable(section)));
     SheetingStripList strips;
     SheetingStripDefinition band = strip(bandTo - bandFrom, bandFrom, true, true);
-    band.setThickness(2.5f);
+    band.setThickness(sheet);
     strips.append(band);
     RibModifierCoveringAdvanced().apply(rib, 2, 0, 0, CoveringDefinition(), strips, wingRootChord, table);
     RibList::finishRib(rib, wingRootChord);
