@@ -202,6 +202,9 @@ struct NarrowFinds {
     // narrow features' too, for telling a covered rib's finds that its bare
     // rib has at the same place from those the sheets made.
     std::vector<P> necksAt;
+    // Necks whose corners lie more than 30 mm of way apart (found only
+    // when asked for): they tell only of necks.
+    std::vector<P> longNecksAt;
     std::vector<P> slotsAt;
     std::vector<P> narrowsAt;
 };
@@ -217,8 +220,12 @@ struct NarrowFinds {
 // the front of a rib that two slots from either side leave joined by less
 // than 0.5 mm, is a neck; a notch deeper than its mouth is wide and than
 // 0.5 mm is a slot (the pocket of a tilted spar's corner, say): both
-// counted into finds.
-double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds)
+// counted into finds. With anyWay, necks are found however long the way
+// between their corners: so the bare rib's are, for telling which of a
+// covered rib's necks it has too, as the sheets shorten the way round a
+// nose by their ends and bring a neck the bare rib has, such as the web
+// between two slots, within the 30 mm.
+double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds, bool anyWay = false)
 {
     const int n = int(p.size());
     if (n < 4)
@@ -289,7 +296,8 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds)
                 length += std::hypot(v.x - u.x, v.y - u.y);
                 area += cross(f, u, v);
             }
-            if (!(out > 0.05 && length < 30.0))
+            const bool longWay = length >= 30.0;
+            if (!(out > 0.05) || (longWay && !anyWay))
                 continue;
             // A tongue between slots of two depths stands out of a root
             // longer than it is wide: its area over its height is its width.
@@ -299,6 +307,11 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds)
             const bool narrow = width >= 0.5 ? out > width && std::fabs(area) < out
                                              : std::fabs(area) < 0.5 * length;
             const P middle{(f.x + g.x) * 0.5, (f.y + g.y) * 0.5};
+            if (longWay) {
+                if (!narrow && width < 0.5)
+                    finds->longNecksAt.push_back(middle);
+                continue;
+            }
             if (!narrow) {
                 if (width < 0.5) {
                     finds->neck = std::max(finds->neck, out);
@@ -528,17 +541,21 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
     NarrowFinds bareFinds;
     if (bare && (narrow > 0.0 || finds.slot > 0.0 || finds.neck > 0.0)) {
         QString ignored;
-        narrowFeature(passesOf(bare->getRibCoords(), mm), &ignored, &bareFinds);
+        narrowFeature(passesOf(bare->getRibCoords(), mm), &ignored, &bareFinds, true);
     }
-    const auto inBare = [&](const std::vector<P>& found) {
+    const auto inBare = [&](const std::vector<P>& found, bool necks = false) {
         if (!bare || found.empty())
             return false;
         const double reach = sheet + 0.5;
         for (const P& q : found) {
             bool near = false;
-            for (const std::vector<P>* kind : {&bareFinds.narrowsAt, &bareFinds.slotsAt, &bareFinds.necksAt})
+            for (const std::vector<P>* kind :
+                 {&bareFinds.narrowsAt, &bareFinds.slotsAt, &bareFinds.necksAt, &bareFinds.longNecksAt}) {
+                if (kind == &bareFinds.longNecksAt && !necks)
+                    continue;
                 for (const P& b : *kind)
                     near = near || std::hypot(b.x - q.x, b.y - q.y) <= reach;
+            }
             if (!near)
                 return false;
         }
@@ -569,7 +586,7 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
     }
     if (finds.neck > 0.0) {
         ++tally.necks;
-        const bool also = inBare(finds.necksAt);
+        const bool also = inBare(finds.necksAt, true);
         tally.necksCovered += bare != nullptr;
         tally.necksInBare += also;
         tally.note(QStringLiteral("%1 at %2: joined by a neck narrower than 0.5 mm, %3 mm beyond it%4")
