@@ -61,8 +61,7 @@ IdentifiableObject& IdentifiableObject::operator=(IdentifiableObject&& other) no
 
 void IdentifiableObject::deletePoints()
 {
-    for (Vertex* p : points)
-        delete p;
+    Vertex::deleteEach(points.data(), points.data() + points.size());
     points.clear();
 }
 

@@ -41,7 +41,6 @@ void Vector3D::equalizeYMin(Vector3D& a, Vector3D& b)
 
 void Vector3D::clearList(std::vector<Vector3D*>& list)
 {
-    for (Vector3D* p : list)
-        delete p;
+    deleteEach(list.data(), list.data() + list.size());
     list.clear();
 }

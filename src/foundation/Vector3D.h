@@ -89,3 +89,38 @@ inline Vector3D* Vertex::copyNormal(const Vector3D& n)
 {
     return new Vector3D(n);
 }
+
+template <class Point>
+void Vertex::deleteEach(Point* const* first, Point* const* last) noexcept
+{
+    static_assert(std::is_base_of<Vertex, Point>::value && sizeof(Point) == sizeof(Vertex),
+                  "only points are kept");
+    PointMemory::Recycler& kept = PointMemory::recycler;
+    // A point and its normal take two places in the kept list; deeper
+    // normals (none in a rib) go through delete, which keeps them itself.
+    while (first != last) {
+        if (!PointMemory::recyclingAllowed || !PointMemory::roomFor(2 * std::size_t(last - first))) {
+            for (; first != last; ++first)
+                delete *first;
+            return;
+        }
+        void** top = kept.blocks + kept.count;
+        for (; first != last; ++first) {
+            Vertex* point = *first;
+            if (!point)
+                continue;
+            if (Vertex* normal = point->normalPoint()) {
+                if (normal->normal)
+                    break;
+                // The destructor gives the normal back before the point.
+                *top++ = normal;
+            }
+            *top++ = point;
+        }
+        kept.count = std::size_t(top - kept.blocks);
+        if (first != last) {
+            delete *first;
+            ++first;
+        }
+    }
+}

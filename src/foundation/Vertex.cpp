@@ -37,6 +37,21 @@ void release(void* block, std::size_t size) noexcept
     ::operator delete(block);
 }
 
+bool growFor(std::size_t blocks) noexcept
+{
+    if (!recyclingAllowed || recycler.depth <= 0)
+        return false;
+    std::size_t capacity = recycler.capacity ? recycler.capacity * 2 : 4096;
+    while (capacity - recycler.count < blocks)
+        capacity *= 2;
+    void** grown = static_cast<void**>(std::realloc(recycler.blocks, capacity * sizeof(void*)));
+    if (!grown)
+        return false;
+    recycler.blocks = grown;
+    recycler.capacity = capacity;
+    return true;
+}
+
 } // namespace PointMemory
 
 using PointMemory::recycler;

@@ -42,6 +42,13 @@ constexpr bool recyclingAllowed = true;
 // What the inline operators leave to a call: growing the list of kept
 // blocks, and blocks that are not kept.
 void release(void* block, std::size_t size) noexcept;
+// Whether the list of kept blocks, grown if need be, takes `blocks` more
+// without growing; false outside a scope (or without the memory to grow).
+bool growFor(std::size_t blocks) noexcept;
+inline bool roomFor(std::size_t blocks) noexcept
+{
+    return recycler.depth > 0 && (recycler.capacity - recycler.count >= blocks || growFor(blocks));
+}
 
 } // namespace PointMemory
 
@@ -97,6 +104,14 @@ public:
         else
             deleteNormal(normal);
     }
+
+    // Deletes the points from first to last in order, exactly as `delete`
+    // on each in turn would; null pointers are passed over. Emptying a list
+    // point by point spent more on finding the kept list again for every
+    // point and its normal than on the points themselves. In Vector3D.h,
+    // where both kinds of point are complete.
+    template <class Point>
+    static void deleteEach(Point* const* first, Point* const* last) noexcept;
 
     // Inside an open RecyclingScope, points made with new take the memory
     // that deleted points left there.

@@ -82,10 +82,8 @@ inline Vector3D* copyAt(RibDefinition::PointList& points, size_t i, const Vector
 // Drops the points from index size on.
 void truncatePoints(RibDefinition::PointList& points, size_t size)
 {
-    for (size_t i = size; i < points.size(); ++i) {
-        delete points[i];
-    }
     if (size < points.size()) {
+        Vertex::deleteEach(points.data() + size, points.data() + points.size());
         points.resize(size);
     }
 }

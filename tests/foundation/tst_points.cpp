@@ -178,6 +178,8 @@ void TestPoints::recycledPointsNeverShareMemory()
         old.back()->setNormal(Vector3D(0, float(i), 0))->setProp(2);
         old.back()->setSelected(true);
     }
+    // A normal with a normal of its own takes the long way back.
+    old[100]->getNormal()->setNormal(Vector3D(1, 0, 0));
     Vector3D::clearList(old);
     {
         // Closing a nested scope leaves the kept memory to the outer one.
