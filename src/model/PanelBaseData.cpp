@@ -485,6 +485,16 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
     RibList::BaseShape baseShape(ribList, wingRootChord, length, rootChord, tipChord, sweep, topAlign, bottomAlign,
                                  rootAirfoilFactor, tipAirfoilFactor);
     RibModifierLETemplate leTemplate;
+    // The points of a rib's last template, on their way from its base shape
+    // to its new template; what is left of them if the rebuild stops between
+    // the two is deleted.
+    struct SparePoints {
+        RibDefinition::PointList points;
+        SparePoints() = default;
+        SparePoints(const SparePoints&) = delete;
+        SparePoints& operator=(const SparePoints&) = delete;
+        ~SparePoints() { Vector3D::clearList(points); }
+    } spareTemplate;
 
     switch (leData.getType()) {
     case 0:
@@ -599,8 +609,8 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
         ConcurrentWork::stepDone();
         RibDefinition& rib = *it;
         const auto next = std::next(it);
-        baseShape.apply(rib, next == ribs.end());
-        leTemplate.apply(rib, wingRootChord);
+        baseShape.apply(rib, next == ribs.end(), &spareTemplate.points);
+        leTemplate.apply(rib, wingRootChord, spareTemplate.points);
         if (standardLE)
             standardLEModifier.apply(rib, leData, wingRootChord);
         if (standardTE && rib.getChord() > teLimit) {

@@ -246,7 +246,7 @@ float RibList::BaseShape::leadingEdgeXAt(const RibDefinition& rib, bool last) co
     return (1.0f / r) * sweepPerMm * xpos;
 }
 
-void RibList::BaseShape::apply(RibDefinition& rib, bool last)
+void RibList::BaseShape::apply(RibDefinition& rib, bool last, std::vector<Vector3D*>* oldTemplate)
 {
     if (!active) {
         return;
@@ -259,6 +259,9 @@ void RibList::BaseShape::apply(RibDefinition& rib, bool last)
     // and placement, for the new camber line to refill.
     RibDefinition::PointList spareCamberPoints;
     spareCamberPoints.swap(rib.getCamberLineCoords());
+    if (oldTemplate) {
+        oldTemplate->swap(rib.getLETemplateCoords());
+    }
     // The heights of the first rib, and those of a rib to align with it,
     // are taken between scaling and placement; every other rib is placed
     // as it is blended.

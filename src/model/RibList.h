@@ -61,7 +61,10 @@ public:
         // cutting a rib reads those of other ribs that may not be shaped yet.
         BaseShape(RibList& ribs, float wingRootChord, float panelLength, float rootChord, float tipChord,
                   float sweep, bool topAlign, bool bottomAlign, float rootAirfoilFactor, float tipAirfoilFactor);
-        void apply(RibDefinition& rib, bool last);
+        // With oldTemplate, the points of the rib's leading-edge template
+        // from its last build are moved there (an empty list) for the new
+        // template to refill, rather than deleted.
+        void apply(RibDefinition& rib, bool last, std::vector<Vector3D*>* oldTemplate = nullptr);
 
     private:
         float chordAt(const RibDefinition& rib, bool last) const;
