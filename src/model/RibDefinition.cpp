@@ -499,15 +499,29 @@ size_t RibDefinition::blendAirfoils(size_t first, float panelLength, const Airfo
     // negative length would push the weight outside 0..1.
     const float rootWeight = panelLength <= 0.0f ? 1.0f : (panelLength - position) / panelLength;
     PointList& outline = geometry().outline;
-    outline.reserve(first + rootPoints.size());
-    for (size_t i = 0; i < rootPoints.size(); ++i) {
-        Vector3D* point = copyAt(outline, first + i, *rootPoints[i]);
-        const float rootPart = rootPoints[i]->getY() * rootFactor * rootWeight;
-        point->setY(rootPart + tipPoints[i]->getY() * tipFactor * (1.0f - rootWeight));
+    const size_t count = rootPoints.size();
+    outline.reserve(first + count);
+    // Through local pointers: the copy of a point could alias the lists'
+    // members, which were read again for every point. The reserve keeps the
+    // outline's storage in place.
+    Vector3D* const* const rootData = rootPoints.data();
+    Vector3D* const* const tipData = tipPoints.data();
+    Vector3D* const* const into = outline.data() + first;
+    const size_t refilled = outline.size() > first ? std::min(count, outline.size() - first) : 0;
+    for (size_t i = 0; i < count; ++i) {
+        const Vector3D& source = *rootData[i];
+        Vector3D* point = i < refilled ? into[i] : nullptr;
+        if (point) {
+            *point = source;
+        } else {
+            point = copyAtNew(outline, first + i, source);
+        }
+        const float rootPart = source.getY() * rootFactor * rootWeight;
+        point->setY(rootPart + tipData[i]->getY() * tipFactor * (1.0f - rootWeight));
         point->setX(point->getX() + 0.5f);
         place(*point);
     }
-    return first + rootPoints.size();
+    return first + count;
 }
 
 template <class OnPoints, class OnParts>
@@ -688,9 +702,19 @@ void RibDefinition::computeCamberLine()
     const size_t n = outline.size();
     camberLine.reserve(n / 2 + 1);
     copyAt(camberLine, 0, Vector3D(1.0f, 0.0f, 0.0f));
+    // Through local pointers, as in the blend; the reserve keeps the camber
+    // line's storage in place.
+    Vector3D* const* const from = outline.data();
+    Vector3D* const* const into = camberLine.data();
+    const size_t refilled = camberLine.size();
     for (size_t i = 0; i < n / 2; ++i) {
-        Vector3D* mean = copyAt(camberLine, i + 1, *outline[i]);
-        mean->setY((outline[n - 1 - i]->getY() + outline[i]->getY()) * 0.5f);
+        Vector3D* mean = i + 1 < refilled ? into[i + 1] : nullptr;
+        if (mean) {
+            *mean = *from[i];
+        } else {
+            mean = copyAtNew(camberLine, i + 1, *from[i]);
+        }
+        mean->setY((from[n - 1 - i]->getY() + from[i]->getY()) * 0.5f);
     }
     truncatePoints(camberLine, n / 2 + 1);
     if (camberLine.size() >= 2) {
