@@ -402,6 +402,49 @@ double farthestOutside(const std::vector<P>& a, const std::vector<P>& b, P* wher
     return farthest;
 }
 
+// Wood where a sheet lies: a sheet is the surface's normals run in by its
+// thickness (outer half of the band, then the inner half backwards). A rib
+// that holds a point of one of them 0.25 mm or more short of its inner end
+// holds wood the sheet needs. The distance to the bare rib does not show
+// it: such wood lies within the sheet's thickness of the bare surface.
+bool woodInSheet(const RibDefinition& rib, const std::vector<P>& passes, double mm, P* where)
+{
+    if (passes.size() < 3)
+        return false;
+    // Inside by more than a hair: at a band's end the sheet's last normal
+    // is the rib's end face itself.
+    const auto inside = [&](const P& q) {
+        bool in = false;
+        double nearest = 1e30;
+        for (size_t i = 0, j = passes.size() - 1; i < passes.size(); j = i++) {
+            const P& u = passes[i];
+            const P& v = passes[j];
+            if ((u.x <= q.x) != (v.x <= q.x) && u.y + (q.x - u.x) * (v.y - u.y) / (v.x - u.x) > q.y)
+                in = !in;
+            nearest = std::min(nearest, distanceToSegment(q, u, v));
+        }
+        return in && nearest > 0.01;
+    };
+    for (const IdentifiableObject* band : rib.getCoveringPolygons()) {
+        const std::vector<Vertex*>& points = band->getPoints();
+        const size_t n = points.size();
+        for (size_t k = 0; k < n / 2; ++k) {
+            const P outer{points[k]->getX() * mm, points[k]->getY() * mm};
+            const P inner{points[n - 1 - k]->getX() * mm, points[n - 1 - k]->getY() * mm};
+            const double length = std::hypot(outer.x - inner.x, outer.y - inner.y);
+            if (length < 0.5)
+                continue;
+            const double f = 0.25 / length;
+            const P q{inner.x + (outer.x - inner.x) * f, inner.y + (outer.y - inner.y) * f};
+            if (inside(q)) {
+                *where = q;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 struct Tally {
     long ribs = 0;
     long crossing = 0;
@@ -411,6 +454,7 @@ struct Tally {
     long necks = 0;
     long beyond = 0;
     long outside = 0;
+    long inSheet = 0;
     long sparCut = 0;
     long consumed = 0;
     long fragments = 0;
@@ -613,6 +657,15 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
             tally.worstBeyond = std::max(tally.worstBeyond, apart);
             tally.note(QStringLiteral("%1 at %2: %3 mm from the bare rib").arg(where).arg(rib.position).arg(apart));
         }
+        P sheetAt{0.0, 0.0};
+        if (woodInSheet(rib, passes, mm, &sheetAt)) {
+            ++tally.inSheet;
+            tally.note(QStringLiteral("%1 at %2: wood where a sheet lies at (%3, %4)")
+                           .arg(where)
+                           .arg(rib.position)
+                           .arg(sheetAt.x, 0, 'f', 2)
+                           .arg(sheetAt.y, 0, 'f', 2));
+        }
         // Sheets take from a rib, never add to it.
         P outAt{0.0, 0.0};
         const double out = farthestOutside(passes, other, &outAt);
@@ -809,12 +862,12 @@ void print(const char* title, const Tally& t, bool examples)
                 "(widest out %.3f mm); slots narrower than 0.5 mm, deeper than wide and 0.5 mm %ld; "
                 "joined by a neck %ld; "
                 "beyond sheets + 0.25 mm %ld (worst %.2f mm); outside the bare rib by more than 0.25 mm %ld "
-                "(worst %.2f mm); cut through by a spar %ld; nothing buildable left %ld; "
+                "(worst %.2f mm); wood where a sheet lies %ld; cut through by a spar %ld; nothing buildable left %ld; "
                 "a fragment cut where nothing buildable is left %ld; "
                 "covered ribs with narrow features, slots and necks %ld, %ld and %ld, of which the bare rib has "
                 "them at the same place %ld, %ld and %ld\n",
                 title, t.ribs, t.crossing, t.worstLoop, t.twice, t.narrow, t.worstNarrow, t.narrowSlots, t.necks,
-                t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.sparCut, t.consumed, t.fragments,
+                t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.inSheet, t.sparCut, t.consumed, t.fragments,
                 t.narrowCovered, t.narrowSlotsCovered, t.necksCovered, t.narrowInBare, t.narrowSlotsInBare,
                 t.necksInBare);
     if (examples)
