@@ -154,7 +154,7 @@ private:
 // where it never does: the sunk run [nose, rear] ahead of that point and
 // the other side ahead of its station go onto the end face across the rib
 // there.
-void endNoseAtSheet(std::vector<Vector3D*>& outline, int nose, int rear, int otherNose, int otherEnd, bool sheetBelow,
+bool endNoseAtSheet(std::vector<Vector3D*>& outline, int nose, int rear, int otherNose, int otherEnd, bool sheetBelow,
                     float limit, float frontX)
 {
     const int step = rear >= nose ? 1 : -1;
@@ -171,17 +171,53 @@ void endNoseAtSheet(std::vector<Vector3D*>& outline, int nose, int rear, int oth
             lastThin = i;
     }
     if (lastThin < 0)
-        return;
+        return false;
     const int endIndex = lastThin + step;
     const Vector3D end(*outline[size_t(endIndex)]);
     float otherY = 0.0f;
     if (!SideHeights(outline, otherNose, otherEnd, sheetBelow).at(end.getX(), otherY))
-        return;
+        return false;
     for (int i = nose; i != endIndex; i += step)
         outline[size_t(i)]->set(end.getX(), end.getY(), end.getZ());
     const int otherStep = otherEnd >= otherNose ? 1 : -1;
     for (int i = otherNose; i != otherEnd && outline[size_t(i)]->getX() < end.getX(); i += otherStep)
         outline[size_t(i)]->set(end.getX(), otherY, outline[size_t(i)]->getZ());
+    return true;
+}
+
+// Round a nose tighter than a one-sided sheet is thick, the normals of the
+// points just behind the nose fan out: their sunk points rise above the end
+// face the nose's own normal draws (wood where the sheet lies) and fall
+// again behind it, a groove too narrow to cut. The end face then runs from
+// the nose (otherNose, the untouched copy) straight to the sunk point that
+// stands farthest into the rib within a sheet's thickness behind the sunk
+// nose, and the fan ahead of that point goes onto it.
+void leanNoseFaceOverFan(std::vector<Vector3D*>& outline, int nose, int rear, int otherNose, int otherEnd,
+                         bool sheetBelow, float limit, float depth)
+{
+    const int step = rear >= nose ? 1 : -1;
+    const Vector3D& tip = *outline[size_t(otherNose)];
+    const float reach = outline[size_t(nose)]->getX() + depth;
+    int best = nose;
+    for (int i = nose + step; i != rear + step; i += step) {
+        const Vector3D& q = *outline[size_t(i)];
+        if (q.getX() > reach)
+            break;
+        const Vector3D& b = *outline[size_t(best)];
+        const float turn = (b.getX() - tip.getX()) * (q.getY() - tip.getY())
+                           - (b.getY() - tip.getY()) * (q.getX() - tip.getX());
+        if (q.getX() > tip.getX() && (sheetBelow ? turn > 0.0f : turn < 0.0f))
+            best = i;
+    }
+    if (best == nose)
+        return;
+    const Vector3D end(*outline[size_t(best)]);
+    float otherY = 0.0f;
+    if (!SideHeights(outline, otherNose, otherEnd, sheetBelow).at(end.getX(), otherY)
+        || (sheetBelow ? otherY - end.getY() : end.getY() - otherY) < limit)
+        return;
+    for (int i = nose; i != best; i += step)
+        outline[size_t(i)]->set(end.getX(), end.getY(), end.getZ());
 }
 
 // Round a nose tighter than a one-sided sheet is thick, the points just
@@ -402,11 +438,16 @@ bool RibModifierCoveringAdvanced::cutCovering(RibDefinition& rib, std::vector<Ve
         const float frontX = xLE + chord / scale / 3.0f;
         if (doLower) {
             closeNotchAtNose(outline, runs.bottomFront, runs.bottomRear);
-            endNoseAtSheet(outline, runs.bottomFront, runs.bottomRear, runs.bottomFront - 1, 0, true, limit, frontX);
+            if (!endNoseAtSheet(outline, runs.bottomFront, runs.bottomRear, runs.bottomFront - 1, 0, true, limit,
+                                frontX))
+                leanNoseFaceOverFan(outline, runs.bottomFront, runs.bottomRear, runs.bottomFront - 1, 0, true, limit,
+                                    depth);
         } else {
             closeNotchAtNose(outline, runs.topFront, runs.topRear);
-            endNoseAtSheet(outline, runs.topFront, runs.topRear, runs.topFront + 1, int(outline.size()) - 1, false,
-                           limit, frontX);
+            const int last = int(outline.size()) - 1;
+            if (!endNoseAtSheet(outline, runs.topFront, runs.topRear, runs.topFront + 1, last, false, limit, frontX))
+                leanNoseFaceOverFan(outline, runs.topFront, runs.topRear, runs.topFront + 1, last, false, limit,
+                                    depth);
         }
     }
     // Where no leading-edge piece was cut off, the nose pair is the leading

@@ -633,6 +633,11 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib_data()
     // standing in the bare rib's slot.
     QTest::newRow("no sliver of the end face ahead of the slot")
         << QByteArray("as6099.dat") << QByteArray("mid010.dat") << 45.0f << 8.0f << 22.0f << 25.0f << 2.5f << 0.0f;
+    // Round a nose tighter than a 2.5 mm sheet, the normals behind it fan
+    // out over the end face the nose's own normal draws: no wood under the
+    // fan, no groove where it folds back.
+    QTest::newRow("no wood under the sheet's fan at a tight nose")
+        << QByteArray("naca651212.dat") << QByteArray() << 200.0f << 0.0f << 22.0f << 0.0f << 2.5f << 0.0f;
     // Round a nose tighter than the sheet is thick, the points behind it
     // sink past the nose's own: no notch may open under the sheet's end.
     QTest::newRow("no notch under the sheet's end at a tight nose")
@@ -726,6 +731,19 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib()
     }
     const double outside = farthestOutside(covered.getRibCoords(), ribAt(bareTable, 2).getRibCoords()) * wingRootChord;
     QVERIFY2(outside <= 0.25, qPrintable(QString::number(outside) + " mm outside the bare rib"));
+    // No wood where the sheet lies: along each of its normals, 0.25 mm short
+    // of the inner face is sheet, outside the rib. The first and the last
+    // normal are the rib's end faces.
+    const std::vector<Vertex*>& sheetPoints = covered.getCoveringPolygons().front()->getPoints();
+    for (size_t k = 1, n = sheetPoints.size(); k + 1 < n / 2; ++k) {
+        const Vertex& outer = *sheetPoints[k];
+        const Vertex& inner = *sheetPoints[n - 1 - k];
+        const float f = 0.25f / wingRootChord / std::max(outer.distanceXY(inner), 0.5f / wingRootChord);
+        Vector3D q(inner.getX() + (outer.getX() - inner.getX()) * f, inner.getY() + (outer.getY() - inner.getY()) * f,
+                   0.0f);
+        QVERIFY2(farthestOutside({&q}, outline) > 0.0,
+                 qPrintable(QStringLiteral("wood in the sheet at %1 mm").arg(q.getX() * wingRootChord)));
+    }
 }
 
 void TestCovering::sheetsThickerThanTheRibLeaveNoFragment()
