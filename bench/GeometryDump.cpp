@@ -10,6 +10,7 @@
 
 #include "BenchWing.h"
 #include "document/PlaneModel.h"
+#include "foundation/DialogSeam.h"
 #include "foundation/Circle3D.h"
 #include "foundation/IdentifiableObject.h"
 #include "foundation/Vector3D.h"
@@ -109,15 +110,17 @@ void writeWing(std::FILE* out)
 // Real sections, thin tips among them, under the sheetings whose finishing
 // reaches furthest: bands ending ahead of and inside slots, from a tilted
 // slot's rear wall, mid-chord on thin tips, over the whole chord on one
-// side, with and without edge pieces.
+// side, one-sided at a nose tighter than the sheet, with and without edge
+// pieces.
 bool writePublicWing(const QDir& dir)
 {
     const QStringList foils = BenchWing::loadPublicSections(
         {"sd7003.dat", "ag19.dat", "as6091.dat", "as6096.dat", "mid010.dat", "naca0007.dat", "hn979d.dat",
-         "BE5030FVNC2t.dat"});
+         "BE5030FVNC2t.dat", "naca651212.dat", "mid020.dat", "as6096.dat", "as6099.dat"});
     if (foils.isEmpty())
         return true;
-    const float chords[] = {220.0f, 180.0f, 150.0f, 120.0f, 100.0f, 80.0f, 60.0f, 45.0f};
+    const float chords[] = {220.0f, 180.0f, 150.0f, 120.0f, 100.0f, 80.0f,
+                            60.0f,  45.0f,  200.0f, 100.0f, 55.0f,  45.0f};
     const TEData tePiece(1, 15.0f, true, 20.0f, 10.0f, 2.0f);
     const auto square = [](float at) {
         SparList spars;
@@ -150,11 +153,21 @@ bool writePublicWing(const QDir& dir)
         {0, TEData(), SparList(), band(0.0f, 100.0f, 1.0f, true, false), advanced},
         {4, TEData(), square(45.0f), band(0.0f, 25.0f, 2.5f, false, true), advanced},
         {3, tePiece, SparList(), SheetingStripList(), standard(28.0f, 1.0f, true, true)},
+        // A second wing from panel 9 on: its root's chord does not follow
+        // the tip before it.
+        {-1, TEData(), SparList(), SheetingStripList(), CoveringDefinition()},
+        {0, TEData(), SparList(), band(0.0f, 22.0f, 2.5f, false, true), advanced},
+        {2, TEData(), SparList(), band(0.0f, 28.0f, 1.0f, true, true), advanced},
+        {0, TEData(), square(25.0f), band(0.0f, 22.0f, 1.0f, true, true), advanced},
     };
     PlaneModel* plane = PlaneModel::instance();
     plane->clear();
     int id = 0;
     for (const Kind& kind : kinds) {
+        if (kind.le < 0) {
+            ++id;
+            continue;
+        }
         plane->getPanelsTableModel()->addOrUpdatePanel(
             PanelBaseData(id, QStringLiteral("Panel %1").arg(id + 1), foils[id], foils[id + 1], chords[id],
                           chords[id + 1], 0.0f, 250.0f, 0.0f, 0.0f, false, false, true, 2.0f, 6, 150.0f, 1.0f, 1.0f,
@@ -169,6 +182,10 @@ bool writePublicWing(const QDir& dir)
     const qint64 size = qint64(document.size());
     ok &= saved.open(QIODevice::WriteOnly) && saved.write(document.data(), size) == size;
     saved.close();
+    // What the drawing and the printout tell of ribs the sheets consume
+    // goes into the dump too, answered rather than shown.
+    DialogSeam::setScripted(true);
+    DialogSeam::clear();
     ok &= plane->exportDxf(DXFSettings(true, dir.filePath("public.dxf")));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -178,6 +195,12 @@ bool writePublicWing(const QDir& dir)
     ok &= PrintJob::printPages(&printer, 210, 297, nullptr, [plane](QPainter* painter, int w, int h, QPrinter* device) {
         plane->print(painter, w, h, device);
     });
+    ok &= writeFile(dir.filePath("public-told.txt"), [](std::FILE* out) {
+        for (const DialogSeam::Call& call : DialogSeam::calls())
+            std::fprintf(out, "%s\n%s\n", qPrintable(call.title), qPrintable(call.text));
+    });
+    DialogSeam::clear();
+    DialogSeam::setScripted(false);
     plane->clear();
     return ok;
 }
