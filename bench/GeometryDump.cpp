@@ -116,11 +116,12 @@ bool writePublicWing(const QDir& dir)
 {
     const QStringList foils = BenchWing::loadPublicSections(
         {"sd7003.dat", "ag19.dat", "as6091.dat", "as6096.dat", "mid010.dat", "naca0007.dat", "hn979d.dat",
-         "BE5030FVNC2t.dat", "naca651212.dat", "mid020.dat", "as6096.dat", "as6099.dat"});
+         "BE5030FVNC2t.dat", "naca651212.dat", "mid020.dat", "as6096.dat", "as6099.dat",
+         "naca0030.dat"});
     if (foils.isEmpty())
         return true;
     const float chords[] = {220.0f, 180.0f, 150.0f, 120.0f, 100.0f, 80.0f,
-                            60.0f,  45.0f,  200.0f, 100.0f, 55.0f,  45.0f};
+                            60.0f,  45.0f,  200.0f, 100.0f, 55.0f,  45.0f, 200.0f};
     const TEData tePiece(1, 15.0f, true, 20.0f, 10.0f, 2.0f);
     const auto square = [](float at) {
         SparList spars;
@@ -159,6 +160,7 @@ bool writePublicWing(const QDir& dir)
         {0, TEData(), SparList(), band(0.0f, 22.0f, 2.5f, false, true), advanced},
         {2, TEData(), SparList(), band(0.0f, 28.0f, 1.0f, true, true), advanced},
         {0, TEData(), square(25.0f), band(0.0f, 22.0f, 1.0f, true, true), advanced},
+        {1, TEData(), square(25.0f), band(0.0f, 100.0f, 2.5f, true, false), advanced},
     };
     PlaneModel* plane = PlaneModel::instance();
     plane->clear();

@@ -325,6 +325,7 @@ bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, f
     // rib's slot; it is cut at its own station instead.
     const float bare[4] = {front, rear, front, rear};
     const float shifts[4] = {frontShift[0], rearShift[0], frontShift[1], rearShift[1]};
+    bool sheeted[4] = {false, false, false, false};
     for (int k = 0; k < 4; ++k) {
         if (std::fabs(shifts[k]) < least)
             continue;
@@ -332,6 +333,16 @@ bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, f
         rib.getSheetShiftXAtChordPosition(stations[k], xLE, xTE, moved[0], moved[1]);
         if (std::fabs(moved[k / 2] - shifts[k]) > least)
             stations[k] = bare[k];
+        else
+            sheeted[k] = true;
+    }
+    // The slot is cut along one direction, its front wall's normal, so the
+    // bare rear wall meets the sheeted surface where the front wall's shift
+    // takes it. Moved by the shift at its own station instead, the rear wall
+    // closed in on a curved surface and the spar no longer went in.
+    for (int k = 0; k < 4; k += 2) {
+        if (sheeted[k] && sheeted[k + 1])
+            stations[k + 1] = std::max(stations[k + 1], bare[k + 1] + shifts[k] * scale);
     }
     if (stations[1] < stations[0] || stations[3] < stations[2])
         return false;
