@@ -243,6 +243,18 @@ void closeNotchAtNose(std::vector<Vector3D*>& outline, int nose, int rear)
         outline[size_t(i)]->set(end.getX(), end.getY(), end.getZ());
 }
 
+// A one-sided sheet's end at the nose, its sunk run [nose, rear] and the
+// other side's run from otherNose to otherEnd: the notch under it closed,
+// then the rib ended where the sheet leaves too little of it, or else the
+// end face leant over the fan of the sheet's normals.
+void endOneSidedNose(std::vector<Vector3D*>& outline, int nose, int rear, int otherNose, int otherEnd,
+                     bool sheetBelow, float limit, float frontX, float depth)
+{
+    closeNotchAtNose(outline, nose, rear);
+    if (!endNoseAtSheet(outline, nose, rear, otherNose, otherEnd, sheetBelow, limit, frontX))
+        leanNoseFaceOverFan(outline, nose, rear, otherNose, otherEnd, sheetBelow, limit, depth);
+}
+
 // A band that runs out over a trailing edge with no piece cut off ends on
 // the section's own face: the untouched copies of the surface at the
 // trailing edge, left at [from, to), would stand a hair of wood up that face
@@ -436,19 +448,12 @@ bool RibModifierCoveringAdvanced::cutCovering(RibDefinition& rib, std::vector<Ve
     if (nosePair && doUpper != doLower) {
         const float limit = 0.5f / scale;
         const float frontX = xLE + chord / scale / 3.0f;
-        if (doLower) {
-            closeNotchAtNose(outline, runs.bottomFront, runs.bottomRear);
-            if (!endNoseAtSheet(outline, runs.bottomFront, runs.bottomRear, runs.bottomFront - 1, 0, true, limit,
-                                frontX))
-                leanNoseFaceOverFan(outline, runs.bottomFront, runs.bottomRear, runs.bottomFront - 1, 0, true, limit,
-                                    depth);
-        } else {
-            closeNotchAtNose(outline, runs.topFront, runs.topRear);
-            const int last = int(outline.size()) - 1;
-            if (!endNoseAtSheet(outline, runs.topFront, runs.topRear, runs.topFront + 1, last, false, limit, frontX))
-                leanNoseFaceOverFan(outline, runs.topFront, runs.topRear, runs.topFront + 1, last, false, limit,
-                                    depth);
-        }
+        if (doLower)
+            endOneSidedNose(outline, runs.bottomFront, runs.bottomRear, runs.bottomFront - 1, 0, true, limit, frontX,
+                            depth);
+        else
+            endOneSidedNose(outline, runs.topFront, runs.topRear, runs.topFront + 1, int(outline.size()) - 1, false,
+                            limit, frontX, depth);
     }
     // Where no leading-edge piece was cut off, the nose pair is the leading
     // edge itself, doubled. Its two untouched copies have no cut face to
