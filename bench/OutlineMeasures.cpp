@@ -1,0 +1,405 @@
+#include "OutlineMeasures.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "foundation/IdentifiableObject.h"
+#include "foundation/Vector3D.h"
+#include "foundation/Vertex.h"
+
+namespace outlinecheck {
+// The outline as a cutter runs it, in mm: repeats in a row are one pass,
+// and so are the two ends of a closed trailing edge.
+std::vector<P> passesOf(const RibDefinition::PointList& outline, double mm)
+{
+    const double tolerance = 0.001;
+    std::vector<P> passes;
+    for (const Vector3D* v : outline) {
+        const P p{v->getX() * mm, v->getY() * mm};
+        if (passes.empty() || std::fabs(passes.back().x - p.x) > tolerance
+            || std::fabs(passes.back().y - p.y) > tolerance)
+            passes.push_back(p);
+    }
+    while (passes.size() > 1 && std::fabs(passes.back().x - passes.front().x) <= tolerance
+           && std::fabs(passes.back().y - passes.front().y) <= tolerance)
+        passes.pop_back();
+    return passes;
+}
+
+double cross(const P& o, const P& a, const P& b)
+{
+    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+double distanceToSegment(const P& p, const P& a, const P& b)
+{
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double l = dx * dx + dy * dy;
+    double t = l > 0.0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / l : 0.0;
+    t = std::min(1.0, std::max(0.0, t));
+    return std::hypot(a.x + t * dx - p.x, a.y + t * dy - p.y);
+}
+
+// Segments sorted by their lowest x, for the searches below.
+struct SegmentIndex {
+    const std::vector<P>& p;
+    std::vector<int> order;
+    double longest = 0.0;
+    explicit SegmentIndex(const std::vector<P>& points) : p(points)
+    {
+        const int n = int(p.size());
+        order.resize(size_t(n));
+        for (int i = 0; i < n; ++i) {
+            order[size_t(i)] = i;
+            longest = std::max(longest, std::fabs(p[size_t(i)].x - p[size_t((i + 1) % n)].x));
+        }
+        std::sort(order.begin(), order.end(), [&](int a, int b) { return minX(a) < minX(b); });
+    }
+    double minX(int s) const { return std::min(p[size_t(s)].x, p[(size_t(s) + 1) % p.size()].x); }
+    double maxX(int s) const { return std::max(p[size_t(s)].x, p[(size_t(s) + 1) % p.size()].x); }
+    const P& a(int s) const { return p[size_t(s)]; }
+    const P& b(int s) const { return p[(size_t(s) + 1) % p.size()]; }
+    // Calls f for every segment whose x range may meet [x0, x1].
+    template <class F>
+    void near(double x0, double x1, F f) const
+    {
+        auto it = std::lower_bound(order.begin(), order.end(), x0 - longest,
+                                   [&](int s, double x) { return minX(s) < x; });
+        for (; it != order.end() && minX(*it) <= x1; ++it)
+            if (maxX(*it) >= x0)
+                f(*it);
+    }
+};
+
+// Whether the closed outline crosses or touches itself away from its
+// neighbouring segments.
+bool crossesItself(const std::vector<P>& p, double* loopLength, P* where)
+{
+    const int n = int(p.size());
+    if (n < 4)
+        return false;
+    const SegmentIndex index(p);
+    bool found = false;
+    for (int s = 0; s < n && !found; ++s) {
+        const P& a = index.a(s);
+        const P& b = index.b(s);
+        index.near(index.minX(s), index.maxX(s), [&](int t) {
+            if (found || t <= s || t == s + 1 || (s == 0 && t == n - 1))
+                return;
+            const P& c = index.a(t);
+            const P& d = index.b(t);
+            const double d1 = cross(a, b, c);
+            const double d2 = cross(a, b, d);
+            const double d3 = cross(c, d, a);
+            const double d4 = cross(c, d, b);
+            bool hit = ((d1 > 0) != (d2 > 0)) && ((d3 > 0) != (d4 > 0)) && d1 != 0 && d2 != 0 && d3 != 0
+                       && d4 != 0;
+            double length = 0.0;
+            for (int k = s + 1; k < t; ++k)
+                length += std::hypot(p[size_t(k + 1)].x - p[size_t(k)].x, p[size_t(k + 1)].y - p[size_t(k)].y);
+            // Touching within 0.0005 mm counts too, unless the way between
+            // is under 0.01 mm (a cutter's kerf covers that).
+            const bool touch = distanceToSegment(c, a, b) < 0.0005 || distanceToSegment(d, a, b) < 0.0005
+                               || distanceToSegment(a, c, d) < 0.0005 || distanceToSegment(b, c, d) < 0.0005;
+            if (hit || (touch && length > 0.01)) {
+                found = true;
+                *loopLength = length;
+                *where = a;
+            }
+        });
+    }
+    return found;
+}
+
+bool passesPointTwice(const std::vector<P>& p, P* where)
+{
+    std::vector<P> sorted = p;
+    std::sort(sorted.begin(), sorted.end(), [](const P& a, const P& b) { return a.x < b.x; });
+    for (size_t i = 0; i < sorted.size(); ++i)
+        for (size_t j = i + 1; j < sorted.size() && sorted[j].x - sorted[i].x <= 0.001; ++j)
+            if (std::fabs(sorted[j].y - sorted[i].y) <= 0.001) {
+                *where = sorted[i];
+                return true;
+            }
+    return false;
+}
+
+// The chord ranges, in mm, of the spar slots and holes cut into a rib.
+std::vector<std::pair<double, double>> sparRanges(const RibDefinition& rib, double mm)
+{
+    std::vector<std::pair<double, double>> ranges;
+    for (const RibDefinition::PartList* parts :
+         {&rib.getSquareSparParts(), &rib.getRoundSparParts(), &rib.getTubeSparParts(), &rib.getCubeTubeParts(),
+          &rib.getSparWebbingParts(), &rib.getCubeSparParts()}) {
+        for (const IdentifiableObject* part : *parts) {
+            double low = 1e30;
+            double high = -1e30;
+            for (const Vertex* v : part->getPoints()) {
+                low = std::min(low, double(v->getX()) * mm);
+                high = std::max(high, double(v->getX()) * mm);
+            }
+            if (low <= high)
+                ranges.emplace_back(low, high);
+        }
+    }
+    // A tongue narrower than 0.5 mm between two slots is taken off, along
+    // each rib's own slot floors: the slots and the tongue are one range.
+    std::sort(ranges.begin(), ranges.end());
+    std::vector<std::pair<double, double>> merged;
+    for (const auto& range : ranges) {
+        if (!merged.empty() && range.first < merged.back().second + 0.5)
+            merged.back().second = std::max(merged.back().second, range.second);
+        else
+            merged.push_back(range);
+    }
+    return merged;
+}
+
+bool withinSpar(const std::vector<std::pair<double, double>>& ranges, double x)
+{
+    for (const auto& range : ranges)
+        if (x >= range.first - 0.01 && x <= range.second + 0.01)
+            return true;
+    return false;
+}
+
+
+
+// The widest narrow feature found: a stretch of outline that leaves a sharp
+// corner and comes back to another sharp corner less than 0.5 mm from it,
+// having gone more than 0.05 mm out of the line between them, and that is
+// on average narrower than 0.5 mm all along (a tongue, a spike, a slot, a
+// ridge); a tongue standing out farther than its corners lie apart (less
+// than 5 mm), on average narrower than 0.5 mm over its height; or a turn
+// back on itself (a stub out and back). The trailing edge, where the
+// outline closes, is no such stretch. A stretch wider than that, such as
+// the front of a rib that two slots from either side leave joined by less
+// than 0.5 mm, is a neck; a notch deeper than its mouth is wide and than
+// 0.5 mm is a slot (the pocket of a tilted spar's corner, say): both
+// counted into finds. With anyWay, necks are found however long the way
+// between their corners: so the bare rib's are, for telling which of a
+// covered rib's necks it has too, as the sheets shorten the way round a
+// nose by their ends and bring a neck the bare rib has, such as the web
+// between two slots, within the 30 mm.
+double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds, bool anyWay)
+{
+    const int n = int(p.size());
+    if (n < 4)
+        return 0.0;
+    std::vector<int> corners;
+    double worst = 0.0;
+    double whole = 0.0;
+    // Where the outline closes on a trailing-edge piece's face, a hair of
+    // wood may stand up the face beside either corner: the outline runs
+    // along the face and turns straight back beside it.
+    for (const int k : {0, n - 1}) {
+        const P& a = p[size_t((k + n - 1) % n)];
+        const P& b = p[size_t(k)];
+        const P& c = p[size_t((k + 1) % n)];
+        const double ux = b.x - a.x;
+        const double uy = b.y - a.y;
+        const double vx = c.x - b.x;
+        const double vy = c.y - b.y;
+        const double lu = std::hypot(ux, uy);
+        const double lv = std::hypot(vx, vy);
+        const double turn = (ux * vx + uy * vy) / (lu * lv);
+        const double out = std::min(lu, lv);
+        if (turn < -0.99 && std::fabs(uy) > std::fabs(ux) && std::fabs(vy) > std::fabs(vx) && out > 0.05
+            && out > worst) {
+            worst = out;
+            *what = QStringLiteral("sliver up the trailing edge's face, %1 mm wide, %2 mm out at (%3, %4)")
+                        .arg(std::sqrt(std::max(0.0, 1.0 - turn * turn)) * out, 0, 'f', 3)
+                        .arg(out, 0, 'f', 3)
+                        .arg(b.x, 0, 'f', 2)
+                        .arg(b.y, 0, 'f', 2);
+            finds->narrowsAt.push_back(b);
+        }
+    }
+    for (int i = 1; i + 1 < n; ++i) {
+        whole += cross(p[0], p[size_t(i)], p[size_t(i + 1)]);
+        const double ux = p[size_t(i)].x - p[size_t(i - 1)].x;
+        const double uy = p[size_t(i)].y - p[size_t(i - 1)].y;
+        const double vx = p[size_t(i + 1)].x - p[size_t(i)].x;
+        const double vy = p[size_t(i + 1)].y - p[size_t(i)].y;
+        const double lu = std::hypot(ux, uy);
+        const double lv = std::hypot(vx, vy);
+        const double c = (ux * vx + uy * vy) / (lu * lv);
+        if (c < -0.999) {
+            const double stub = std::min(lu, lv);
+            if (stub > 0.005 && stub > worst) {
+                worst = stub;
+                *what = QStringLiteral("stub %1 mm at (%2, %3)").arg(stub, 0, 'f', 3).arg(p[size_t(i)].x, 0, 'f', 2).arg(p[size_t(i)].y, 0, 'f', 2);
+            }
+        }
+        if (c < 0.7)
+            corners.push_back(i);
+    }
+    for (size_t a = 0; a < corners.size(); ++a) {
+        for (size_t b = a + 1; b < corners.size() && b <= a + 8; ++b) {
+            const P& f = p[size_t(corners[a])];
+            const P& g = p[size_t(corners[b])];
+            const double width = std::hypot(g.x - f.x, g.y - f.y);
+            if (width >= 5.0)
+                continue;
+            double out = 0.0;
+            double length = 0.0;
+            double area = 0.0;
+            for (int k = corners[a] + 1; k <= corners[b]; ++k) {
+                const P& u = p[size_t(k - 1)];
+                const P& v = p[size_t(k)];
+                if (k < corners[b])
+                    out = std::max(out, distanceToSegment(v, f, g));
+                length += std::hypot(v.x - u.x, v.y - u.y);
+                area += cross(f, u, v);
+            }
+            const bool longWay = length >= 30.0;
+            if (!(out > 0.05) || (longWay && !anyWay))
+                continue;
+            // A tongue between slots of two depths stands out of a root
+            // longer than it is wide: its area over its height is its width.
+            // Twice the area over the length is the mean width of a tongue
+            // or slot whose corners lie close, as its length runs out and
+            // back.
+            const bool narrow = width >= 0.5 ? out > width && std::fabs(area) < out
+                                             : std::fabs(area) < 0.5 * length;
+            const P middle{(f.x + g.x) * 0.5, (f.y + g.y) * 0.5};
+            if (longWay) {
+                if (!narrow && width < 0.5)
+                    finds->longNecksAt.push_back(middle);
+                continue;
+            }
+            if (!narrow) {
+                if (width < 0.5) {
+                    finds->neck = std::max(finds->neck, out);
+                    finds->necksAt.push_back(middle);
+                }
+                continue;
+            }
+            if (area * whole < 0.0 && out > width && out >= 0.5) {
+                finds->slot = std::max(finds->slot, out);
+                finds->slotsAt.push_back(middle);
+                continue;
+            }
+            finds->narrowsAt.push_back(middle);
+            if (out > worst) {
+                worst = out;
+                *what = QStringLiteral("%1 mm wide, %2 mm out at (%3, %4)")
+                            .arg(width >= 0.5 ? std::fabs(area) * 0.5 / out : width, 0, 'f', 3)
+                            .arg(out, 0, 'f', 3)
+                            .arg(f.x, 0, 'f', 2)
+                            .arg(f.y, 0, 'f', 2);
+            }
+        }
+    }
+    return worst;
+}
+
+// The farthest a point of a lies from the polyline b (closed), in mm; only
+// distances above limit are measured exactly. Points of a outside [fromX,
+// toX] are not measured.
+double farthestFrom(const std::vector<P>& a, const std::vector<P>& b, double limit, double fromX,
+                    double toX)
+{
+    if (b.size() < 2)
+        return 0.0;
+    const SegmentIndex index(b);
+    double farthest = 0.0;
+    for (const P& q : a) {
+        if (q.x < fromX || q.x > toX)
+            continue;
+        double nearest = 1e30;
+        index.near(q.x - limit, q.x + limit,
+                   [&](int s) { nearest = std::min(nearest, distanceToSegment(q, index.a(s), index.b(s))); });
+        if (nearest > limit) {
+            for (size_t s = 0; s < b.size(); ++s)
+                nearest = std::min(nearest, distanceToSegment(q, index.a(int(s)), index.b(int(s))));
+        }
+        farthest = std::max(farthest, nearest);
+    }
+    return farthest;
+}
+
+// How far the farthest point of a lies outside the closed outline b, in mm
+// (0 when every point lies inside or on it). Slots count like the rest: a
+// covered rib's slot is cut from the sheet's inner face, so it reaches at
+// least as deep as the bare rib's.
+double farthestOutside(const std::vector<P>& a, const std::vector<P>& b, P* where)
+{
+    if (b.size() < 3)
+        return 0.0;
+    const SegmentIndex index(b);
+    double farthest = 0.0;
+    for (const P& q : a) {
+        // Crossings of b above q, counted on segments whose x range holds
+        // q.x half-open, so a shared end is counted once.
+        int above = 0;
+        double nearest = 1e30;
+        index.near(q.x - 0.5, q.x + 0.5, [&](int s) {
+            const P& u = index.a(s);
+            const P& v = index.b(s);
+            nearest = std::min(nearest, distanceToSegment(q, u, v));
+            if ((u.x <= q.x) != (v.x <= q.x)) {
+                const double y = u.y + (q.x - u.x) * (v.y - u.y) / (v.x - u.x);
+                if (y > q.y)
+                    ++above;
+            }
+        });
+        if (above % 2 == 1 || nearest <= farthest)
+            continue;
+        if (nearest > 0.5) {
+            for (size_t s = 0; s < b.size(); ++s)
+                nearest = std::min(nearest, distanceToSegment(q, index.a(int(s)), index.b(int(s))));
+        }
+        if (nearest > farthest) {
+            farthest = nearest;
+            *where = q;
+        }
+    }
+    return farthest;
+}
+
+// Wood where a sheet lies: a sheet is the surface's normals run in by its
+// thickness (outer half of the band, then the inner half backwards). A rib
+// that holds a point of one of them 0.25 mm or more short of its inner end
+// holds wood the sheet needs. The distance to the bare rib does not show
+// it: such wood lies within the sheet's thickness of the bare surface.
+bool woodInSheet(const RibDefinition& rib, const std::vector<P>& passes, double mm, P* where)
+{
+    if (passes.size() < 3)
+        return false;
+    // Inside by more than a hair: at a band's end the sheet's last normal
+    // is the rib's end face itself.
+    const auto inside = [&](const P& q) {
+        bool in = false;
+        double nearest = 1e30;
+        for (size_t i = 0, j = passes.size() - 1; i < passes.size(); j = i++) {
+            const P& u = passes[i];
+            const P& v = passes[j];
+            if ((u.x <= q.x) != (v.x <= q.x) && u.y + (q.x - u.x) * (v.y - u.y) / (v.x - u.x) > q.y)
+                in = !in;
+            nearest = std::min(nearest, distanceToSegment(q, u, v));
+        }
+        return in && nearest > 0.01;
+    };
+    for (const IdentifiableObject* band : rib.getCoveringPolygons()) {
+        const std::vector<Vertex*>& points = band->getPoints();
+        const size_t n = points.size();
+        for (size_t k = 0; k < n / 2; ++k) {
+            const P outer{points[k]->getX() * mm, points[k]->getY() * mm};
+            const P inner{points[n - 1 - k]->getX() * mm, points[n - 1 - k]->getY() * mm};
+            const double length = std::hypot(outer.x - inner.x, outer.y - inner.y);
+            if (length < 0.5)
+                continue;
+            const double f = 0.25 / length;
+            const P q{inner.x + (outer.x - inner.x) * f, inner.y + (outer.y - inner.y) * f};
+            if (inside(q)) {
+                *where = q;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace outlinecheck

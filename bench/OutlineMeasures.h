@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QString>
+#include <utility>
+#include <vector>
+
+#include "model/RibDefinition.h"
+
+// The measures the outline check takes of a rib's outline, in mm.
+namespace outlinecheck {
+
+struct P {
+    double x;
+    double y;
+};
+
+// What narrowFeature finds apart from the narrow features themselves, by
+// how far each stands out: necks and narrow slots.
+struct NarrowFinds {
+    double neck = 0.0;
+    double slot = 0.0;
+    // Where each find lies (the middle between its two corners), the
+    // narrow features' too, for telling a covered rib's finds that its bare
+    // rib has at the same place from those the sheets made.
+    std::vector<P> necksAt;
+    // Necks whose corners lie more than 30 mm of way apart (found only
+    // when asked for): they tell only of necks.
+    std::vector<P> longNecksAt;
+    std::vector<P> slotsAt;
+    std::vector<P> narrowsAt;
+};
+
+// The outline as a cutter runs it, in mm: repeats in a row are one pass,
+// and so are the two ends of a closed trailing edge.
+std::vector<P> passesOf(const RibDefinition::PointList& outline, double mm);
+
+// Whether the closed outline crosses or touches itself away from its
+// neighbouring segments.
+bool crossesItself(const std::vector<P>& p, double* loopLength, P* where);
+
+bool passesPointTwice(const std::vector<P>& p, P* where);
+
+// The chord ranges, in mm, of the spar slots and holes cut into a rib.
+std::vector<std::pair<double, double>> sparRanges(const RibDefinition& rib, double mm);
+
+bool withinSpar(const std::vector<std::pair<double, double>>& ranges, double x);
+
+// The widest narrow feature found: a stretch of outline that leaves a sharp
+// corner and comes back to another sharp corner less than 0.5 mm from it,
+// having gone more than 0.05 mm out of the line between them, and that is
+// on average narrower than 0.5 mm all along (a tongue, a spike, a slot, a
+// ridge); a tongue standing out farther than its corners lie apart (less
+// than 5 mm), on average narrower than 0.5 mm over its height; or a turn
+// back on itself (a stub out and back). The trailing edge, where the
+// outline closes, is no such stretch. A stretch wider than that, such as
+// the front of a rib that two slots from either side leave joined by less
+// than 0.5 mm, is a neck; a notch deeper than its mouth is wide and than
+// 0.5 mm is a slot (the pocket of a tilted spar's corner, say): both
+// counted into finds. With anyWay, necks are found however long the way
+// between their corners: so the bare rib's are, for telling which of a
+// covered rib's necks it has too, as the sheets shorten the way round a
+// nose by their ends and bring a neck the bare rib has, such as the web
+// between two slots, within the 30 mm.
+double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds, bool anyWay = false);
+
+// The farthest a point of a lies from the polyline b (closed), in mm; only
+// distances above limit are measured exactly. Points of a outside [fromX,
+// toX] are not measured.
+double farthestFrom(const std::vector<P>& a, const std::vector<P>& b, double limit, double fromX = -1e30,
+                    double toX = 1e30);
+
+// How far the farthest point of a lies outside the closed outline b, in mm
+// (0 when every point lies inside or on it). Slots count like the rest: a
+// covered rib's slot is cut from the sheet's inner face, so it reaches at
+// least as deep as the bare rib's.
+double farthestOutside(const std::vector<P>& a, const std::vector<P>& b, P* where);
+
+// Wood where a sheet lies: a sheet is the surface's normals run in by its
+// thickness (outer half of the band, then the inner half backwards). A rib
+// that holds a point of one of them 0.25 mm or more short of its inner end
+// holds wood the sheet needs. The distance to the bare rib does not show
+// it: such wood lies within the sheet's thickness of the bare surface.
+bool woodInSheet(const RibDefinition& rib, const std::vector<P>& passes, double mm, P* where);
+
+} // namespace outlinecheck
