@@ -166,6 +166,23 @@ bool withinSpar(const std::vector<std::pair<double, double>>& ranges, double x)
 
 
 
+// How far the stretch of p strictly between first and last reaches to
+// the side of the line through them where it reaches less far.
+static double sidesOfRoot(const std::vector<P>& p, int first, int last)
+{
+    const P& f = p[size_t(first)];
+    const P& g = p[size_t(last)];
+    const double root = std::hypot(g.x - f.x, g.y - f.y);
+    double left = 0.0;
+    double right = 0.0;
+    for (int k = first + 1; k < last; ++k) {
+        const double side = cross(f, g, p[size_t(k)]) / root;
+        left = std::max(left, side);
+        right = std::max(right, -side);
+    }
+    return std::min(left, right);
+}
+
 // The widest narrow feature found: a stretch of outline that leaves a sharp
 // corner and comes back to another sharp corner less than 0.5 mm from it,
 // having gone more than 0.05 mm out of the line between them, and that is
@@ -255,6 +272,13 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds,
             }
             const bool longWay = length >= 30.0;
             if (!(out > 0.05) || (longWay && !anyWay))
+                continue;
+            // A tongue stands on its root: a stretch that also dips more
+            // than a hair below the line between its corners runs round a
+            // tongue and a notch beside it (a slot and the nose ahead of it,
+            // a sheet's leaning end face and the rib's front), whose areas
+            // cancel. Each of them is measured between its own corners.
+            if (width >= 0.5 && sidesOfRoot(p, corners[a], corners[b]) > 0.05)
                 continue;
             // A tongue between slots of two depths stands out of a root
             // longer than it is wide: its area over its height is its width.
