@@ -166,21 +166,33 @@ bool withinSpar(const std::vector<std::pair<double, double>>& ranges, double x)
 
 
 
-// How far the stretch of p strictly between first and last reaches to
-// the side of the line through them where it reaches less far.
-static double sidesOfRoot(const std::vector<P>& p, int first, int last)
+// Whether the stretch of p from first to last runs round a tongue and a
+// notch at once: it crosses the root between its ends and reaches more
+// than a hair beyond the root's line on either side. A tongue leaning out
+// beyond its corners along a curved surface does not cross its root.
+static bool tongueAndNotch(const std::vector<P>& p, int first, int last)
 {
     const P& f = p[size_t(first)];
     const P& g = p[size_t(last)];
     const double root = std::hypot(g.x - f.x, g.y - f.y);
     double left = 0.0;
     double right = 0.0;
+    bool crosses = false;
     for (int k = first + 1; k < last; ++k) {
-        const double side = cross(f, g, p[size_t(k)]) / root;
+        const P& u = p[size_t(k)];
+        const double side = cross(f, g, u) / root;
         left = std::max(left, side);
         right = std::max(right, -side);
+        if (k + 1 < last) {
+            const P& v = p[size_t(k + 1)];
+            const double d1 = cross(f, g, u);
+            const double d2 = cross(f, g, v);
+            const double d3 = cross(u, v, f);
+            const double d4 = cross(u, v, g);
+            crosses = crosses || (d1 * d2 < 0.0 && d3 * d4 < 0.0);
+        }
     }
-    return std::min(left, right);
+    return crosses && std::min(left, right) > 0.05;
 }
 
 // The widest narrow feature found: a stretch of outline that leaves a sharp
@@ -273,12 +285,12 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds,
             const bool longWay = length >= 30.0;
             if (!(out > 0.05) || (longWay && !anyWay))
                 continue;
-            // A tongue stands on its root: a stretch that also dips more
-            // than a hair below the line between its corners runs round a
-            // tongue and a notch beside it (a slot and the nose ahead of it,
-            // a sheet's leaning end face and the rib's front), whose areas
-            // cancel. Each of them is measured between its own corners.
-            if (width >= 0.5 && sidesOfRoot(p, corners[a], corners[b]) > 0.05)
+            // A tongue stands on its root. A stretch that crosses it runs
+            // round a tongue and a notch beside it (a slot and the nose ahead
+            // of it, a sheet's leaning end face and the rib's front), whose
+            // areas cancel into a narrow mean: each of them is measured
+            // between its own corners.
+            if (width >= 0.5 && tongueAndNotch(p, corners[a], corners[b]))
                 continue;
             // A tongue between slots of two depths stands out of a root
             // longer than it is wide: its area over its height is its width.
