@@ -239,7 +239,9 @@ void OutlineCleanup::cleanOutline()
         }
         gathered = false;
         if (!foldReversal() && !takeOffNarrowFeature()
-            && !(sheeted && OutlineNeck::trimSmallNose(outline, runs, corners, scale))) {
+            && !(sheeted
+                 && (OutlineNeck::trimSmallNose(outline, runs, corners, scale)
+                     || OutlineNeck::trimThinTail(outline, runs, corners, scale)))) {
             break;
         }
     }

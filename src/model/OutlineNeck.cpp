@@ -189,6 +189,78 @@ NeckEnd findNeckEnd(const std::vector<Vector3D*>& outline, const OutlineRuns& ru
     return best;
 }
 
+// The nose is the run farthest forward. Every fourth run is looked at, then
+// the runs next to the foremost of those: a nose is foremost in its middle.
+int foremostRun(const OutlineRuns& runs)
+{
+    const int m = int(runs.starts.size());
+    const CloseSegments::Point* const p = runs.points.data();
+    int nose = 0;
+    for (int r = 4; r < m; r += 4) {
+        if (p[r].x < p[nose].x) {
+            nose = r;
+        }
+    }
+    for (int r = std::max(0, nose - 3); r < std::min(m, nose + 4); ++r) {
+        if (p[r].x < p[nose].x) {
+            nose = r;
+        }
+    }
+    return nose;
+}
+
+// Moves the runs from first on, stepping by step round the closed runs up
+// to last, onto the cut from corner c to at, in order.
+void moveRunsOntoCut(std::vector<Vector3D*>& outline, const OutlineRuns& runs, int c, int first, int last, int step,
+                     const Nearest& at)
+{
+    const int m = int(runs.starts.size());
+    const int n = int(outline.size());
+    const CloseSegments::Point* const p = runs.points.data();
+    const double dx = at.x - p[c].x;
+    const double dy = at.y - p[c].y;
+    const double lengthSquared = dx * dx + dy * dy;
+    double reached = 0.0;
+    for (int r = first;; r = (r + step + m) % m) {
+        double t = 1.0;
+        if (r != last && lengthSquared > 0.0) {
+            t = ((double(p[r].x) - p[c].x) * dx + (double(p[r].y) - p[c].y) * dy) / lengthSquared;
+        }
+        reached = std::min(1.0, std::max(reached, t));
+        const float x = float(p[c].x + reached * dx);
+        const float y = float(p[c].y + reached * dy);
+        const int end = runs.starts[size_t((r + 1) % m)];
+        int k = runs.starts[size_t(r)];
+        do {
+            outline[size_t(k)]->setX(x);
+            outline[size_t(k)]->setY(y);
+            k = (k + 1) % n;
+        } while (k != end);
+        if (r == last) {
+            break;
+        }
+    }
+}
+
+// Whether every run of the stretch from run from, stepping by step round
+// the closed runs up to run 0, lies within limit of the stretch from run 0
+// on up to run to: a wedge narrower than the limit all along.
+bool withinOfOther(const OutlineRuns& runs, int from, int to, int step, double limit)
+{
+    const int m = int(runs.starts.size());
+    const CloseSegments::Point* const p = runs.points.data();
+    for (int r = from; r != 0; r = (r + step + m) % m) {
+        bool near = false;
+        for (int a = 0; !near && a != to; a = (a + step + m) % m) {
+            near = nearestOnSegment(p[r], p[a], p[(a + step + m) % m]).distance < limit;
+        }
+        if (!near) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 // From each sharp corner (where a sheet's end or a slot's wall meets a
@@ -216,21 +288,7 @@ bool OutlineNeck::trimSmallNose(PointList& outline, const OutlineRuns& runs, con
     if (m < 4 || corners.empty()) {
         return false;
     }
-    const CloseSegments::Point* const p = runs.points.data();
-    // The nose is the run farthest forward. Every fourth run is looked at,
-    // then the runs next to the foremost of those: a nose is foremost in
-    // its middle.
-    int nose = 0;
-    for (int r = 4; r < m; r += 4) {
-        if (p[r].x < p[nose].x) {
-            nose = r;
-        }
-    }
-    for (int r = std::max(0, nose - 3); r < std::min(m, nose + 4); ++r) {
-        if (p[r].x < p[nose].x) {
-            nose = r;
-        }
-    }
+    const int nose = foremostRun(runs);
     // A neck the sheets made has a sunk corner on one side at least, and is
     // found from it.
     thread_local std::vector<int> sunkNear;
@@ -244,28 +302,148 @@ bool OutlineNeck::trimSmallNose(PointList& outline, const OutlineRuns& runs, con
     }
     // The runs beyond the corner go onto the cut across the neck, in order,
     // the last onto its far side.
-    const int n = int(outline.size());
-    const int c = best.corner;
-    const Nearest& at = best.at;
-    const double dx = at.x - p[c].x;
-    const double dy = at.y - p[c].y;
-    const double lengthSquared = dx * dx + dy * dy;
-    double reached = 0.0;
-    for (int r = c + best.step; r != best.found + best.step; r += best.step) {
-        double t = 1.0;
-        if (r != best.found && lengthSquared > 0.0) {
-            t = ((double(p[r].x) - p[c].x) * dx + (double(p[r].y) - p[c].y) * dy) / lengthSquared;
-        }
-        reached = std::min(1.0, std::max(reached, t));
-        const float x = float(p[c].x + reached * dx);
-        const float y = float(p[c].y + reached * dy);
-        const int end = runs.starts[size_t((r + 1) % m)];
-        int k = runs.starts[size_t(r)];
-        do {
-            outline[size_t(k)]->setX(x);
-            outline[size_t(k)]->setY(y);
-            k = (k + 1) % n;
-        } while (k != end);
+    moveRunsOntoCut(outline, runs, best.corner, best.corner + best.step, best.found, best.step, best.at);
+    return true;
+}
+
+// Where a band of sheets on both sides starts on a thin rib, and the sheets'
+// inner faces meet behind its start, the rib's end is a wedge between them
+// joined to the rib by what the sheets' ends leave, less than the finishing
+// limit: no builder can cut or keep it, so the rib ends at the sheets' ends.
+// From each corner the sheets sank within 15 mm of the closing run, the
+// outline is followed round that run to the other side: a segment there
+// within 0.5 mm of the corner is the other side of the neck, and what lies
+// beyond goes when it lies wholly between the sheets' inner faces, narrower
+// than the limit all along, and is smaller than what stays, which must be
+// buildable. The corner must be a sheet's end, 2 mm or more of the way from
+// the closing run: the faces of a blunt end are no neck.
+bool OutlineNeck::trimThinTail(PointList& outline, const OutlineRuns& runs, const std::vector<int>& corners,
+                               float scale)
+{
+    const int m = int(runs.starts.size());
+    if (m < 4 || corners.empty()) {
+        return false;
     }
+    const CloseSegments::Point* const p = runs.points.data();
+    const double limit = 0.5 / scale;
+    const double shortest = 4.0 * limit;
+    const double longest = 30.0 / scale;
+    const float endX = p[0].x;
+    const float reach = float(0.5 * longest);
+    double whole = 0.0;
+    double way = 0.0;
+    NeckEnd best{-1, 0, -1, {0.0, 0.0, 0.0}, 0.0};
+    int nose = -1;
+    for (const int c : corners) {
+        if (endX - p[c].x > reach || !sunkBySheets(outline, runs, c)) {
+            continue;
+        }
+        if (nose < 0) {
+            nose = foremostRun(runs);
+        }
+        // Towards the closing run: back along the upper side, on along the
+        // lower one.
+        const int step = c < nose ? -1 : 1;
+        // The corner is a sheet's end: ahead of it lies the bare surface.
+        if (sunkBySheets(outline, runs, c - step)) {
+            continue;
+        }
+        const float cx = p[c].x;
+        const float cy = p[c].y;
+        double low = 0.0;
+        bool round = false;
+        int found = -1;
+        Nearest at{0.0, 0.0, limit};
+        for (int a = c; low <= longest;) {
+            const int b = (a + step + m) % m;
+            low += std::max(std::fabs(double(p[b].x) - p[a].x), std::fabs(double(p[b].y) - p[a].y));
+            if (a == 0) {
+                if (low < shortest) {
+                    break;
+                }
+                round = true;
+            }
+            if (round) {
+                if (p[a].x < cx - limit && p[b].x < cx - limit) {
+                    break;
+                }
+                if (std::min(p[a].y, p[b].y) <= cy + limit && std::max(p[a].y, p[b].y) >= cy - limit) {
+                    const Nearest here = nearestOnSegment(p[c], p[a], p[b]);
+                    if (here.distance < at.distance) {
+                        at = here;
+                        found = a;
+                    } else if (found >= 0) {
+                        break;
+                    }
+                }
+            }
+            a = b;
+            if (a == c) {
+                break;
+            }
+        }
+        if (found < 0) {
+            continue;
+        }
+        if (whole == 0.0) {
+            for (int r = 0; r < m; ++r) {
+                const CloseSegments::Point& u = p[r];
+                const CloseSegments::Point& v = p[r + 1];
+                whole += double(u.x) * v.y - double(v.x) * u.y;
+                way += std::hypot(double(v.x) - u.x, double(v.y) - u.y);
+            }
+        }
+        // All of it lies between the sheets' inner faces: a rib's own thin
+        // trailing edge behind a sheet's end, or under sheets over all of
+        // it, is the trailing edge's.
+        bool between = true;
+        for (int r = (c + step + m) % m; between; r = (r + step + m) % m) {
+            between = sunkBySheets(outline, runs, r);
+            if (r == found) {
+                break;
+            }
+        }
+        // And narrower than the limit all along: a wedge wider at its root
+        // is cut across where it is that thin, as the rib's end.
+        const int far = (found + step + m) % m;
+        if (!between || !withinOfOther(runs, c, far, step, limit)
+            || !withinOfOther(runs, far, c, -step, limit)) {
+            continue;
+        }
+        // Twice its area and the way round it, walked from the corner.
+        double piece = 0.0;
+        double pieceWay = 0.0;
+        double px = p[c].x;
+        double py = p[c].y;
+        const auto add = [&](double x, double y) {
+            piece += px * y - x * py;
+            pieceWay += std::hypot(x - px, y - py);
+            px = x;
+            py = y;
+        };
+        for (int r = (c + step + m) % m;; r = (r + step + m) % m) {
+            add(p[r].x, p[r].y);
+            if (r == found) {
+                break;
+            }
+        }
+        add(at.x, at.y);
+        add(p[c].x, p[c].y);
+        if (step < 0) {
+            piece = -piece;
+        }
+        const double cut = at.distance;
+        if (piece * whole <= 0.0 || std::fabs(piece) >= limit * pieceWay
+            || std::fabs(whole) - std::fabs(piece) < std::max(std::fabs(piece), limit * (way - pieceWay + 2.0 * cut))) {
+            continue;
+        }
+        if (best.corner < 0 || std::fabs(piece) < best.piece) {
+            best = {c, step, found, at, std::fabs(piece)};
+        }
+    }
+    if (best.corner < 0) {
+        return false;
+    }
+    moveRunsOntoCut(outline, runs, best.corner, (best.corner + best.step + m) % m, best.found, best.step, best.at);
     return true;
 }

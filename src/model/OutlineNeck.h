@@ -21,4 +21,10 @@ public:
     // whether it did.
     static bool trimSmallNose(PointList& outline, const OutlineRuns& runs, const std::vector<int>& corners,
                               float scale);
+    // Mends at most one end of a rib that sheets of both sides have parted
+    // from its trailing edge, where what stays behind the neck (round the
+    // outline's closing run) is a wedge between the sheets' inner faces,
+    // narrower than the finishing limit. Tells whether it did.
+    static bool trimThinTail(PointList& outline, const OutlineRuns& runs, const std::vector<int>& corners,
+                             float scale);
 };

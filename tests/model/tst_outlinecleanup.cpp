@@ -38,6 +38,7 @@ class TestOutlineCleanup : public QObject
 private slots:
     void cleanUpMendsEachFaultInPlace_data();
     void cleanUpMendsEachFaultInPlace();
+    void wedgeBehindBandStartGoes();
 };
 
 void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
@@ -168,6 +169,30 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace()
                                 .arg(p.getY())
                                 .arg(mended[i].x())
                                 .arg(mended[i].y())));
+    }
+    Vector3D::clearList(points);
+}
+
+// Sheets of both sides start a band on a thin rib 0.45 mm apart and meet
+// 5 mm behind: the wedge between their inner faces goes, and the rib ends at
+// the sheets' ends, its front untouched.
+void TestOutlineCleanup::wedgeBehindBandStartGoes()
+{
+    const Outline outline{{21, 2.2},  {19, 2.2},    {17, 2.2},     {15.75, 2.2}, {15.75, 3.2}, {10, 3.5}, {8, 3.2},
+                          {8, 0.7},   {10, 0.6},    {15.75, 0.7},  {15.75, 1.75}, {17, 1.9}, {19, 2.05}, {21, 2.2}};
+    OutlineCleanup::PointList points = toPoints(outline);
+    // The sheets sank the points from the sheets' ends back.
+    for (const int k : {0, 1, 2, 3, 10, 11, 12, 13})
+        points[size_t(k)]->setAux(0.0f, k < 5 ? -1.0f : 1.0f);
+    const OutlineCleanup::PointList camberLine;
+    OutlineCleanup(points, camberLine, 1.0f, true).cleanOutline();
+    QCOMPARE(int(points.size()), outline.size());
+    for (int i = 0; i < outline.size(); ++i) {
+        const Vector3D& p = *points[size_t(i)];
+        const bool ahead = i >= 4 && i <= 9;
+        QVERIFY2(p.getX() < 15.81f
+                     && (!ahead || std::hypot(p.getX() - outline[i].x(), p.getY() - outline[i].y()) < 1e-6),
+                 qPrintable(QStringLiteral("point %1 at (%2, %3)").arg(i).arg(p.getX()).arg(p.getY())));
     }
     Vector3D::clearList(points);
 }
