@@ -45,6 +45,8 @@ struct Tally {
     long beyond = 0;
     long outside = 0;
     long inSheet = 0;
+    long thin = 0;
+    long thinInBare = 0;
     long sparCut = 0;
     long consumed = 0;
     long fragments = 0;
@@ -256,6 +258,23 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
                            .arg(sheetAt.x, 0, 'f', 2)
                            .arg(sheetAt.y, 0, 'f', 2));
         }
+        // Under 0.5 mm across by a hair's margin: the spar rule leaves webs
+        // of 0.5 mm between slots.
+        P thinAt{0.0, 0.0};
+        const double across = thinnestAcross(passes, &thinAt);
+        if (across < 0.495) {
+            ++tally.thin;
+            P bareAt{0.0, 0.0};
+            const bool also = thinnestAcross(other, &bareAt, &thinAt, sheet + 0.5) < 0.495;
+            tally.thinInBare += also;
+            tally.note(QStringLiteral("%1 at %2: thinner than 0.5 mm across, %3 mm at (%4, %5)%6")
+                           .arg(where)
+                           .arg(rib.position)
+                           .arg(across, 0, 'f', 3)
+                           .arg(thinAt.x, 0, 'f', 2)
+                           .arg(thinAt.y, 0, 'f', 2)
+                           .arg(also ? QStringLiteral(" (the bare rib too)") : QString()));
+        }
         // Sheets take from a rib, never add to it.
         P outAt{0.0, 0.0};
         const double out = farthestOutside(passes, other, &outAt);
@@ -454,10 +473,11 @@ void print(const char* title, const Tally& t, bool examples)
                 "beyond sheets + 0.25 mm %ld (worst %.2f mm); outside the bare rib by more than 0.25 mm %ld "
                 "(worst %.2f mm); wood where a sheet lies %ld; cut through by a spar %ld; nothing buildable left %ld; "
                 "a fragment cut where nothing buildable is left %ld; "
+                "covered ribs thinner than 0.5 mm across %ld; of them the bare rib too at the same place %ld; "
                 "covered ribs with narrow features, slots and necks %ld, %ld and %ld, of which the bare rib has "
                 "them at the same place %ld, %ld and %ld\n",
                 title, t.ribs, t.crossing, t.worstLoop, t.twice, t.narrow, t.worstNarrow, t.narrowSlots, t.necks,
-                t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.inSheet, t.sparCut, t.consumed, t.fragments,
+                t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.inSheet, t.sparCut, t.consumed, t.fragments, t.thin, t.thinInBare,
                 t.narrowCovered, t.narrowSlotsCovered, t.necksCovered, t.narrowInBare, t.narrowSlotsInBare,
                 t.necksInBare);
     if (examples)

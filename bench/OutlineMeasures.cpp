@@ -438,4 +438,56 @@ bool woodInSheet(const RibDefinition& rib, const std::vector<P>& passes, double 
     return false;
 }
 
+double thinnestAcross(const std::vector<P>& p, P* where, const P* near, double reach)
+{
+    const double limit = 0.5;
+    const double apart = 6.0;
+    const int n = int(p.size());
+    if (n < 4)
+        return limit;
+    // The way from the first point to each point, and once round.
+    std::vector<double> way(size_t(n) + 1, 0.0);
+    for (int i = 1; i <= n; ++i)
+        way[size_t(i)] = way[size_t(i - 1)] + std::hypot(p[size_t(i % n)].x - p[size_t(i - 1)].x,
+                                                         p[size_t(i % n)].y - p[size_t(i - 1)].y);
+    const double round = way[size_t(n)];
+    const auto wayBetween = [&](int i, int j) {
+        const double d = std::fabs(way[size_t(i)] - way[size_t(j)]);
+        return std::min(d, round - d);
+    };
+    const SegmentIndex index(p);
+    double thinnest = limit;
+    for (int i = 0; i < n; ++i) {
+        const P& q = p[size_t(i)];
+        if (near && std::hypot(q.x - near->x, q.y - near->y) > reach)
+            continue;
+        index.near(q.x - limit, q.x + limit, [&](int s) {
+            if (wayBetween(i, s) <= apart || wayBetween(i, s + 1) <= apart)
+                return;
+            const double d = distanceToSegment(q, index.a(s), index.b(s));
+            if (d >= thinnest)
+                return;
+            // The piece beyond, the shorter way round from the point to the
+            // segment: a tapering end is thinner than 0.5 mm on average, a
+            // nose or tail held by a web is not.
+            const bool forward = std::fabs(way[size_t(s)] - way[size_t(i)]) <= round / 2.0 ? s > i : s < i;
+            const int from = forward ? i : s + 1;
+            const int count = ((forward ? s - i : i - s - 1) % n + n) % n + 1;
+            double area = 0.0;
+            double length = 0.0;
+            for (int k = 0; k < count; ++k) {
+                const P& u = p[size_t((from + k) % n)];
+                const P& v = p[size_t((from + (k + 1) % count) % n)];
+                area += u.x * v.y - v.x * u.y;
+                length += std::hypot(v.x - u.x, v.y - u.y);
+            }
+            if (std::fabs(area) < limit * length)
+                return;
+            thinnest = d;
+            *where = q;
+        });
+    }
+    return thinnest;
+}
+
 } // namespace outlinecheck

@@ -82,4 +82,16 @@ double farthestOutside(const std::vector<P>& a, const std::vector<P>& b, P* wher
 // it: such wood lies within the sheet's thickness of the bare surface.
 bool woodInSheet(const RibDefinition& rib, const std::vector<P>& passes, double mm, P* where);
 
+// The thinnest the rib is across, in mm: the least distance from a point of
+// the outline to a segment of it more than 6 mm of way off either way, so
+// that a tapering end is measured only from 3 mm behind its tip, and only
+// where the piece beyond is 0.5 mm wide on average (twice its area at
+// least its way round times 0.5 mm), so that it is no taper. Where no
+// point lies within 0.5 mm of such a segment, 0.5; with fromX and reach,
+// only points within reach of (fromX, fromY) are measured. A web that a
+// neck search cannot find shows here: a slot's floor over a sheet's inner
+// face of the other side runs without a corner, and the inner faces of two
+// sheets that come together and part again pinch the rib.
+double thinnestAcross(const std::vector<P>& p, P* where, const P* near = nullptr, double reach = 0.0);
+
 } // namespace outlinecheck
