@@ -50,6 +50,13 @@ struct Tally {
     long sparCut = 0;
     long consumed = 0;
     long fragments = 0;
+    // Covered ribs thinner than 0.5 mm up to a face across their trailing
+    // edge where their bare rib is not; those ending in the point where
+    // both sheets meet, told apart as the rib ends there; and those whose
+    // bare rib is as thin (a thin section's own trailing edge).
+    long thinTails = 0;
+    long thinTailsToPoint = 0;
+    long thinTailsInBare = 0;
     // Covered ribs whose every find of the kind the bare rib has too, at
     // the same place: the design's (its slots on a thin rib), not the
     // sheets'.
@@ -248,6 +255,24 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
             ++tally.beyond;
             tally.worstBeyond = std::max(tally.worstBeyond, apart);
             tally.note(QStringLiteral("%1 at %2: %3 mm from the bare rib").arg(where).arg(rib.position).arg(apart));
+        }
+        // A rib the sheets leave thinner than 0.5 mm up to a face across its
+        // end is a tail no builder can cut, unless the section's own
+        // trailing edge is as thin: the sheet's inner face then runs into it
+        // as the surface did. Where both sheets meet, the rib ends in their
+        // meeting point as a sharp trailing edge does.
+        bool atFace = false;
+        bool bareAtFace = false;
+        const double tail = thinTail(passes, &atFace);
+        const double bareTail = tail > 0.1 ? thinTail(other, &bareAtFace) : 0.0;
+        tally.thinTailsInBare += tail > 0.1 && bareTail > 0.0;
+        tally.thinTailsToPoint += tail > 0.1 && bareTail == 0.0 && !atFace;
+        if (tail > 0.1 && bareTail == 0.0 && atFace) {
+            ++tally.thinTails;
+            tally.note(QStringLiteral("%1 at %2: thinner than 0.5 mm for %3 mm up to the trailing edge's face")
+                           .arg(where)
+                           .arg(rib.position)
+                           .arg(tail, 0, 'f', 2));
         }
         P sheetAt{0.0, 0.0};
         if (woodInSheet(rib, passes, mm, &sheetAt)) {
@@ -475,11 +500,12 @@ void print(const char* title, const Tally& t, bool examples)
                 "a fragment cut where nothing buildable is left %ld; "
                 "covered ribs thinner than 0.5 mm across %ld; of them the bare rib too at the same place %ld; "
                 "covered ribs with narrow features, slots and necks %ld, %ld and %ld, of which the bare rib has "
-                "them at the same place %ld, %ld and %ld\n",
+                "them at the same place %ld, %ld and %ld; thin tails up to a trailing-edge face %ld; "
+                "thin tails ending where both sheets meet %ld; thin tails the bare rib has too %ld\n",
                 title, t.ribs, t.crossing, t.worstLoop, t.twice, t.narrow, t.worstNarrow, t.narrowSlots, t.necks,
                 t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.inSheet, t.sparCut, t.consumed, t.fragments, t.thin, t.thinInBare,
                 t.narrowCovered, t.narrowSlotsCovered, t.necksCovered, t.narrowInBare, t.narrowSlotsInBare,
-                t.necksInBare);
+                t.necksInBare, t.thinTails, t.thinTailsToPoint, t.thinTailsInBare);
     if (examples)
         for (const QString& e : t.examples)
             std::printf("  %s\n", qPrintable(e));

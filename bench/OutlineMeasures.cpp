@@ -170,21 +170,24 @@ bool withinSpar(const std::vector<std::pair<double, double>>& ranges, double x)
 // notch at once: it crosses the root between its ends and reaches more
 // than a hair beyond the root's line on either side. A tongue leaning out
 // beyond its corners along a curved surface does not cross its root.
+// last may lie beyond the end of p, for a stretch through the place
+// where the outline closes.
 static bool tongueAndNotch(const std::vector<P>& p, int first, int last)
 {
-    const P& f = p[size_t(first)];
-    const P& g = p[size_t(last)];
+    const size_t n = p.size();
+    const P& f = p[size_t(first) % n];
+    const P& g = p[size_t(last) % n];
     const double root = std::hypot(g.x - f.x, g.y - f.y);
     double left = 0.0;
     double right = 0.0;
     bool crosses = false;
     for (int k = first + 1; k < last; ++k) {
-        const P& u = p[size_t(k)];
+        const P& u = p[size_t(k) % n];
         const double side = cross(f, g, u) / root;
         left = std::max(left, side);
         right = std::max(right, -side);
         if (k + 1 < last) {
-            const P& v = p[size_t(k + 1)];
+            const P& v = p[size_t(k + 1) % n];
             const double d1 = cross(f, g, u);
             const double d2 = cross(f, g, v);
             const double d3 = cross(u, v, f);
@@ -201,10 +204,10 @@ static bool tongueAndNotch(const std::vector<P>& p, int first, int last)
 // on average narrower than 0.5 mm all along (a tongue, a spike, a slot, a
 // ridge); a tongue standing out farther than its corners lie apart (less
 // than 5 mm), on average narrower than 0.5 mm over its height; or a turn
-// back on itself (a stub out and back). The trailing edge, where the
-// outline closes, is no such stretch. A stretch wider than that, such as
-// the front of a rib that two slots from either side leave joined by less
-// than 0.5 mm, is a neck; a notch deeper than its mouth is wide and than
+// back on itself (a stub out and back). A stretch may run through the
+// place where the outline closes at the trailing edge. A stretch wider than
+// that, such as the front of a rib that two slots from either side leave
+// joined by less than 0.5 mm, is a neck; a notch deeper than its mouth is wide and than
 // 0.5 mm is a slot (the pocket of a tilted spar's corner, say): both
 // counted into finds. With anyWay, necks are found however long the way
 // between their corners: so the bare rib's are, for telling which of a
@@ -264,8 +267,24 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds,
         if (c < 0.7)
             corners.push_back(i);
     }
-    for (size_t a = 0; a < corners.size(); ++a) {
-        for (size_t b = a + 1; b < corners.size() && b <= a + 8; ++b) {
+    // The corners where the outline closes count too, and a stretch may run
+    // through the closing place: a wedge or a tongue left at a trailing-edge
+    // piece's face has its corners on either side of it.
+    for (const int k : {0, n - 1}) {
+        const P& a = p[size_t((k + n - 1) % n)];
+        const P& b = p[size_t(k)];
+        const P& c = p[size_t((k + 1) % n)];
+        const double ux = b.x - a.x;
+        const double uy = b.y - a.y;
+        const double vx = c.x - b.x;
+        const double vy = c.y - b.y;
+        if ((ux * vx + uy * vy) / (std::hypot(ux, uy) * std::hypot(vx, vy)) < 0.7)
+            corners.insert(k == 0 ? corners.begin() : corners.end(), k);
+    }
+    const size_t count = corners.size();
+    for (size_t a = 0; a < count; ++a) {
+        for (size_t j = 1; j < count && j <= 8; ++j) {
+            const size_t b = (a + j) % count;
             const P& f = p[size_t(corners[a])];
             const P& g = p[size_t(corners[b])];
             const double width = std::hypot(g.x - f.x, g.y - f.y);
@@ -274,10 +293,11 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds,
             double out = 0.0;
             double length = 0.0;
             double area = 0.0;
-            for (int k = corners[a] + 1; k <= corners[b]; ++k) {
-                const P& u = p[size_t(k - 1)];
-                const P& v = p[size_t(k)];
-                if (k < corners[b])
+            const int end = corners[b] > corners[a] ? corners[b] : corners[b] + n;
+            for (int k = corners[a] + 1; k <= end; ++k) {
+                const P& u = p[size_t((k - 1) % n)];
+                const P& v = p[size_t(k % n)];
+                if (k < end)
                     out = std::max(out, distanceToSegment(v, f, g));
                 length += std::hypot(v.x - u.x, v.y - u.y);
                 area += cross(f, u, v);
@@ -290,7 +310,7 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds,
             // of it, a sheet's leaning end face and the rib's front), whose
             // areas cancel into a narrow mean: each of them is measured
             // between its own corners.
-            if (width >= 0.5 && tongueAndNotch(p, corners[a], corners[b]))
+            if (width >= 0.5 && tongueAndNotch(p, corners[a], end))
                 continue;
             // A tongue between slots of two depths stands out of a root
             // longer than it is wide: its area over its height is its width.
@@ -490,4 +510,68 @@ double thinnestAcross(const std::vector<P>& p, P* where, const P* near, double r
     return thinnest;
 }
 
+// A side of the outline from the trailing edge forwards, as long as it runs
+// forwards; its height at x, false beyond its end.
+static bool tailSideHeight(const std::vector<P>& side, double x, double* y)
+{
+    for (size_t i = 1; i < side.size(); ++i) {
+        const P& u = side[i - 1];
+        const P& v = side[i];
+        if (x <= u.x && x >= v.x) {
+            *y = u.x > v.x ? u.y + (v.y - u.y) * (u.x - x) / (u.x - v.x) : v.y;
+            return true;
+        }
+    }
+    return false;
+}
+
+double thinTail(const std::vector<P>& p, bool* atFace)
+{
+    const int n = int(p.size());
+    *atFace = false;
+    if (n < 4)
+        return 0.0;
+    // A face across the end (a trailing-edge piece's, or a blunt section's):
+    // each side starts on its own end of it. Otherwise both start at the
+    // point the outline closes on.
+    *atFace = std::fabs(p[0].x - p[size_t(n - 1)].x) < 0.001 && std::fabs(p[0].y - p[size_t(n - 1)].y) > 0.001;
+    std::vector<P> upper{p[0]};
+    for (int i = 1; i < n && p[size_t(i)].x <= upper.back().x + 1e-9; ++i)
+        upper.push_back(p[size_t(i)]);
+    std::vector<P> lower;
+    if (!*atFace)
+        lower.push_back(p[0]);
+    for (int i = n - 1; i > 0 && (lower.empty() || p[size_t(i)].x <= lower.back().x + 1e-9); --i)
+        lower.push_back(p[size_t(i)]);
+    std::vector<double> stations;
+    for (const std::vector<P>* side : {&upper, &lower})
+        for (const P& q : *side)
+            stations.push_back(q.x);
+    std::sort(stations.begin(), stations.end(), std::greater<double>());
+    const double start = std::min(upper.front().x, lower.front().x);
+    // The finishing ends a rib exactly 0.5 mm thick: a hundredth less is
+    // rounding, not a tail.
+    const double thin = 0.49;
+    double before = start;
+    double beforeWidth = 0.0;
+    bool first = true;
+    for (const double x : stations) {
+        if (x > start)
+            continue;
+        double yu = 0.0;
+        double yl = 0.0;
+        if (!tailSideHeight(upper, x, &yu) || !tailSideHeight(lower, x, &yl))
+            return start - before;
+        const double width = yu - yl;
+        if (width >= thin) {
+            if (first)
+                return 0.0;
+            return start - (before - (before - x) * (thin - beforeWidth) / (width - beforeWidth));
+        }
+        first = false;
+        before = x;
+        beforeWidth = width;
+    }
+    return start - before;
+}
 } // namespace outlinecheck

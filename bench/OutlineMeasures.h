@@ -51,10 +51,10 @@ bool withinSpar(const std::vector<std::pair<double, double>>& ranges, double x);
 // on average narrower than 0.5 mm all along (a tongue, a spike, a slot, a
 // ridge); a tongue standing out farther than its corners lie apart (less
 // than 5 mm), on average narrower than 0.5 mm over its height; or a turn
-// back on itself (a stub out and back). The trailing edge, where the
-// outline closes, is no such stretch. A stretch wider than that, such as
-// the front of a rib that two slots from either side leave joined by less
-// than 0.5 mm, is a neck; a notch deeper than its mouth is wide and than
+// back on itself (a stub out and back). A stretch may run through the
+// place where the outline closes at the trailing edge. A stretch wider than
+// that, such as the front of a rib that two slots from either side leave
+// joined by less than 0.5 mm, is a neck; a notch deeper than its mouth is wide and than
 // 0.5 mm is a slot (the pocket of a tilted spar's corner, say): both
 // counted into finds. With anyWay, necks are found however long the way
 // between their corners: so the bare rib's are, for telling which of a
@@ -94,4 +94,9 @@ bool woodInSheet(const RibDefinition& rib, const std::vector<P>& passes, double 
 // sheets that come together and part again pinch the rib.
 double thinnestAcross(const std::vector<P>& p, P* where, const P* near = nullptr, double reach = 0.0);
 
+// How long the rib runs thinner than 0.5 mm up to its trailing edge, in mm,
+// from where it was thicker (across the chord, its upper side over its
+// lower one); 0 where it is as thick at the end. atFace tells whether it
+// ends on a face across (a trailing-edge piece's) rather than in a point.
+double thinTail(const std::vector<P>& p, bool* atFace);
 } // namespace outlinecheck
