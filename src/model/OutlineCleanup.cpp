@@ -8,6 +8,7 @@
 #include "foundation/Vector3D.h"
 #include "model/OutlineNeck.h"
 #include "model/SheetMeeting.h"
+#include "model/SheetedTail.h"
 
 namespace {
 
@@ -244,6 +245,9 @@ void OutlineCleanup::cleanOutline()
                      || OutlineNeck::trimThinTail(outline, runs, corners, scale)))) {
             break;
         }
+    }
+    if (sheeted) {
+        SheetedTail::endWhereThick(outline, scale);
     }
 }
 

@@ -45,8 +45,10 @@ public:
     // Flattens steps and spikes narrower than 0.5 mm, cuts loops and folds
     // cuts that run out and back, and takes off what is left narrower than
     // 0.5 mm between two sharp corners. Where the sheets of both sides have
-    // met and parted the rib, the larger piece stays (see SheetMeeting): the
-    // outline points must still carry the sheets' shift.
+    // met and parted the rib, the larger piece stays (see SheetMeeting); a
+    // sheeted rib thinned below 0.5 mm up to a face across its trailing
+    // edge ends where it is that thick (see SheetedTail): the outline
+    // points must still carry the sheets' shift.
     void cleanOutline();
 
 private:

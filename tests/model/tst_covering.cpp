@@ -115,6 +115,18 @@ const IdentifiableObject* polygonWithId(const RibDefinition& rib, int id)
     return nullptr;
 }
 
+// Whether the outline closes on a face across its trailing edge thinner
+// than 0.5 mm (a rounding's width less).
+bool endsThinOnAFace(const std::vector<Vector3D*>& outline)
+{
+    if (outline.size() < 2)
+        return false;
+    const Vector3D& top = *outline.front();
+    const Vector3D& bottom = *outline.back();
+    const float width = (top.getY() - bottom.getY()) * wingRootChord;
+    return top.getX() == bottom.getX() && width > 0.001f && width < 0.49f;
+}
+
 // The outer surface of a band: the first half of its points.
 QVector<const Vertex*> outerPoints(const IdentifiableObject& band)
 {
@@ -658,6 +670,11 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib_data()
     // off the trailing-edge piece's face and leave a hair standing up it.
     QTest::newRow("no hair up the trailing-edge piece's face")
         << QByteArray("mh18b.dat") << QByteArray() << 200.0f << 0.0f << 100.0f << 0.0f << 1.0f << 15.0f;
+    // A 2.5 mm sheet over the whole of a thin 45 mm tip leaves a sliver
+    // thinning to a hair at the trailing-edge piece: the rib ends where it
+    // is still 0.5 mm thick.
+    QTest::newRow("no sliver thinning to the trailing-edge piece")
+        << QByteArray("mid020.dat") << QByteArray() << 45.0f << 8.0f << 100.0f << 0.0f << 2.5f << 15.0f;
     // Without a piece the section's own blunt face ends the rib: the sheet's
     // inner face meets it, with no hair of bare surface up or down the face.
     QTest::newRow("no hair up a blunt trailing edge without a piece")
@@ -741,6 +758,9 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib()
         QVERIFY2(!(turn < -0.99 && upTheFace && std::min(lu, lv) > 0.05),
                  qPrintable(QStringLiteral("a hair %1 mm long at the trailing edge").arg(std::min(lu, lv))));
     }
+    // The sheets end the rib on a trailing-edge face no thinner than the
+    // limit, unless the section's own face is.
+    QVERIFY(!endsThinOnAFace(outline) || endsThinOnAFace(ribAt(bareTable, 2).getRibCoords()));
     const double outside = farthestOutside(covered.getRibCoords(), ribAt(bareTable, 2).getRibCoords()) * wingRootChord;
     QVERIFY2(outside <= 0.25, qPrintable(QString::number(outside) + " mm outside the bare rib"));
     // No wood where the sheet lies: along each of its normals, 0.25 mm short
@@ -790,15 +810,19 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     QTest::addColumn<float>("bandFrom");
     QTest::addColumn<float>("bandTo");
     QTest::addColumn<float>("sheet");
+    QTest::addColumn<float>("teDepth");
     // The sheets meet at the band's end, where the section has thinned
     // below their two thicknesses: the nose ahead of it is a thin wedge.
-    QTest::newRow("nose band on a thin root") << "as6091.dat" << 200.0f << 0.0f << 28.0f << 2.5f;
+    QTest::newRow("nose band on a thin root") << "as6091.dat" << 200.0f << 0.0f << 28.0f << 2.5f << 0.0f;
     // A band in the middle of a thin tip takes the rib's whole depth.
-    QTest::newRow("mid-chord band on a thin tip") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 2.5f;
+    QTest::newRow("mid-chord band on a thin tip") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 2.5f << 0.0f;
     // Thinner sheets do not meet at the band's end but leave less than
     // 0.5 mm there: the nose ahead, a wedge up to 1 mm thick and 15 mm
     // long, would hang on by that.
-    QTest::newRow("nose wedge joined at the band's end") << "as6096.dat" << 55.0f << 0.0f << 28.0f << 1.0f;
+    QTest::newRow("nose wedge joined at the band's end") << "as6096.dat" << 55.0f << 0.0f << 28.0f << 1.0f << 0.0f;
+    // Sheets over the whole chord meet just short of a trailing-edge piece:
+    // no wedge a hair thick runs on from there to the piece's face.
+    QTest::newRow("no wedge on to the trailing-edge piece") << "s1020.dat" << 200.0f << 0.0f << 100.0f << 2.5f << 15.0f;
 }
 
 void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
@@ -808,19 +832,24 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
     QFETCH(float, bandFrom);
     QFETCH(float, bandTo);
     QFETCH(float, sheet);
+    QFETCH(float, teDepth);
     RibListTableModel table;
     makePanel(table, chord);
     RibDefinition& rib = ribAt(table, 2);
     QVERIFY(shapeRibAsPublicSection(rib, chord, qPrintable(section)));
+    if (teDepth > 0.0f)
+        RibModifierStandardTE().apply(rib, TEData(1, teDepth, false, 20.0f, 10.0f, 2.0f), 1.0f, wingRootChord);
+    const bool bareThin = endsThinOnAFace(rib.getRibCoords());
     SheetingStripList strips;
     SheetingStripDefinition band = strip(bandTo - bandFrom, bandFrom, true, true);
     band.setThickness(sheet);
     strips.append(band);
-    RibModifierCoveringAdvanced().apply(rib, 2, 0, 0, CoveringDefinition(), strips, wingRootChord, table);
+    RibModifierCoveringAdvanced().apply(rib, 2, 0, teDepth, CoveringDefinition(), strips, wingRootChord, table);
     RibList::finishRib(rib, wingRootChord);
     QVERIFY(!rib.consumedBySheets());
     const std::vector<Vector3D*>& outline = rib.getRibCoords();
     QVERIFY(!crossesItself(outline, 0.95f * chord / wingRootChord));
+    QVERIFY(!endsThinOnAFace(outline) || bareThin);
     // Nor may the two pieces hang together where the sheets' faces touch:
     // about the band (the section's own trailing edge is thin), no two
     // stretches of the outline more than 1 mm apart along it come closer
