@@ -145,6 +145,36 @@ private:
     bool ordered = false;
 };
 
+// Where the normal of the sunk point i (from the bare surface, which the
+// point's shift gives back, to the point) passes out through the other side
+// behind fromX; fromX where it does not. A sheet's normals lean back where
+// the surface falls towards the nose: an end face straight across the rib
+// at fromX would leave wood in the sheet beneath the normals ahead of it.
+float sheetLeavesOtherSideAt(const std::vector<Vector3D*>& outline, int i, int otherNose, int otherEnd,
+                             bool sheetBelow, float fromX)
+{
+    const Vector3D& inner = *outline[size_t(i)];
+    const float outerX = inner.getX() - inner.getAuxA();
+    const float outerY = inner.getY() - inner.getAuxB();
+    float other = 0.0f;
+    if (!(inner.getX() > fromX) || !SideHeights(outline, otherNose, otherEnd, sheetBelow).at(inner.getX(), other)
+        || (sheetBelow ? inner.getY() < other : inner.getY() > other))
+        return fromX;
+    // The normal is through the other side at its inner end: the crossing
+    // lies between there and fromX (or its outer end), found by halving.
+    float through = 1.0f;
+    float before = std::max(0.0f, (fromX - outerX) / (inner.getX() - outerX));
+    for (int step = 0; step < 12; ++step) {
+        const float t = 0.5f * (before + through);
+        const float x = outerX + (inner.getX() - outerX) * t;
+        const float y = outerY + (inner.getY() - outerY) * t;
+        const bool passed = SideHeights(outline, otherNose, otherEnd, sheetBelow).at(x, other)
+                            && (sheetBelow ? y >= other : y <= other);
+        (passed ? through : before) = t;
+    }
+    return std::max(fromX, outerX + (inner.getX() - outerX) * through);
+}
+
 // A sheet on one side of a nose wraps round it, or, behind a leading-edge
 // piece, sinks the thin front of the rib behind the piece's face: its inner
 // face runs back through the thin front of the rib and may pass through the
@@ -153,7 +183,8 @@ private:
 // for good (within the front third of the chord), or at the band's end
 // where it never does: the sunk run [nose, rear] ahead of that point and
 // the other side ahead of its station go onto the end face across the rib
-// there.
+// there. The face leans back to where the rearmost of the sheet's normals
+// ahead of it passes out through the other side: no wood stays beneath them.
 bool endNoseAtSheet(std::vector<Vector3D*>& outline, int nose, int rear, int otherNose, int otherEnd, bool sheetBelow,
                     float limit, float frontX)
 {
@@ -177,11 +208,16 @@ bool endNoseAtSheet(std::vector<Vector3D*>& outline, int nose, int rear, int oth
     float otherY = 0.0f;
     if (!SideHeights(outline, otherNose, otherEnd, sheetBelow).at(end.getX(), otherY))
         return false;
+    float footX = end.getX();
+    for (int i = nose; i != endIndex; i += step)
+        footX = std::max(footX, sheetLeavesOtherSideAt(outline, i, otherNose, otherEnd, sheetBelow, end.getX()));
+    if (footX > end.getX())
+        SideHeights(outline, otherNose, otherEnd, sheetBelow).at(footX, otherY);
     for (int i = nose; i != endIndex; i += step)
         outline[size_t(i)]->set(end.getX(), end.getY(), end.getZ());
     const int otherStep = otherEnd >= otherNose ? 1 : -1;
-    for (int i = otherNose; i != otherEnd && outline[size_t(i)]->getX() < end.getX(); i += otherStep)
-        outline[size_t(i)]->set(end.getX(), otherY, outline[size_t(i)]->getZ());
+    for (int i = otherNose; i != otherEnd && outline[size_t(i)]->getX() < footX; i += otherStep)
+        outline[size_t(i)]->set(footX, otherY, outline[size_t(i)]->getZ());
     return true;
 }
 
@@ -223,23 +259,34 @@ void leanNoseFaceOverFan(std::vector<Vector3D*>& outline, int nose, int rear, in
 // Round a nose tighter than a one-sided sheet is thick, the points just
 // behind the nose sink past the nose's own sunk point: the inner face turns
 // forwards under the sheet's end face and back again, a notch too narrow to
-// cut. The end face then runs from the nose straight to the foremost of
-// them, and the wood beside the notch goes with it. The sunk run is [nose,
-// rear] (either order).
-void closeNotchAtNose(std::vector<Vector3D*>& outline, int nose, int rear)
+// cut. Of the nose's sunk point and those ahead of it, the one that stands
+// farthest into the rib seen from the nose (tip, the untouched copy) ends
+// the face: the points before it and those after it still ahead of it go
+// onto it. The face then clears the nose's own normal, which the sheet's end
+// lies against, as well as the fanned ones, and the inner face runs from
+// there straight to the first point behind, taking the wood beside the
+// notch. The sunk run is [nose, rear] (either order).
+void closeNotchAtNose(std::vector<Vector3D*>& outline, int nose, int rear, const Vector3D& tip, bool sheetBelow)
 {
     const int step = rear >= nose ? 1 : -1;
     const float noseX = outline[size_t(nose)]->getX();
-    int foremost = nose;
-    for (int i = nose + step; i != rear + step; i += step) {
-        const float x = outline[size_t(i)]->getX();
-        if (x < outline[size_t(foremost)]->getX())
-            foremost = i;
-        else if (x > noseX)
-            break;
+    int target = nose;
+    int i = nose + step;
+    for (; i != rear + step && outline[size_t(i)]->getX() < noseX; i += step) {
+        const Vector3D& b = *outline[size_t(target)];
+        const Vector3D& q = *outline[size_t(i)];
+        const float turn = (b.getX() - tip.getX()) * (q.getY() - tip.getY())
+                           - (b.getY() - tip.getY()) * (q.getX() - tip.getX());
+        if (sheetBelow ? turn > 0.0f : turn < 0.0f)
+            target = i;
     }
-    const Vector3D& end = *outline[size_t(foremost)];
-    for (int i = nose; i != foremost; i += step)
+    const Vector3D end(*outline[size_t(target)]);
+    for (int k = nose; k != i; k += step) {
+        const bool before = (k - target) * step < 0;
+        if (before || outline[size_t(k)]->getX() < end.getX())
+            outline[size_t(k)]->set(end.getX(), end.getY(), end.getZ());
+    }
+    for (; i != rear + step && outline[size_t(i)]->getX() < end.getX(); i += step)
         outline[size_t(i)]->set(end.getX(), end.getY(), end.getZ());
 }
 
@@ -250,7 +297,7 @@ void closeNotchAtNose(std::vector<Vector3D*>& outline, int nose, int rear)
 void endOneSidedNose(std::vector<Vector3D*>& outline, int nose, int rear, int otherNose, int otherEnd,
                      bool sheetBelow, float limit, float frontX, float depth)
 {
-    closeNotchAtNose(outline, nose, rear);
+    closeNotchAtNose(outline, nose, rear, *outline[size_t(otherNose)], sheetBelow);
     if (!endNoseAtSheet(outline, nose, rear, otherNose, otherEnd, sheetBelow, limit, frontX))
         leanNoseFaceOverFan(outline, nose, rear, otherNose, otherEnd, sheetBelow, limit, depth);
 }
