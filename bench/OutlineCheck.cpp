@@ -20,6 +20,7 @@
 
 #include "BenchWing.h"
 #include "OutlineMeasures.h"
+#include "SlotWidths.h"
 #include "airfoils/Airfoil.h"
 #include "airfoils/AirfoilFile.h"
 #include "airfoils/WingFoils.h"
@@ -57,6 +58,8 @@ struct Tally {
     long thinTails = 0;
     long thinTailsToPoint = 0;
     long thinTailsInBare = 0;
+    long slotsNarrowerThanSpar = 0;
+    long slotsUnmeasured = 0;
     // Covered ribs whose every find of the kind the bare rib has too, at
     // the same place: the design's (its slots on a thin rib), not the
     // sheets'.
@@ -70,6 +73,7 @@ struct Tally {
     double worstLoop = 0.0;
     double worstNarrow = 0.0;
     double worstBeyond = 0.0;
+    double worstSlotWidth = 0.0;
     QStringList examples;
 
     // At most 40 examples, or every one that matches the pattern in
@@ -82,6 +86,58 @@ struct Tally {
             examples << text;
     }
 };
+
+// A slot under a sheet is the bare rib's moved into the rib by the sheet:
+// the spar goes in as into the bare rib, so the slot is no narrower than the
+// bare one (or, where that has no walls to measure, than the spar).
+void checkSlotWidths(Tally& tally, const QString& name, const RibDefinition& rib, const RibDefinition& bare,
+                     double mm)
+{
+    if (rib.getSquareSparParts().empty() || rib.getCoveringPolygons().empty())
+        return;
+    const std::vector<SlotWidth> bareSlots = squareSlotWidths(bare, mm);
+    double narrower = 0.0;
+    QString what;
+    bool unmeasured = false;
+    for (const SlotWidth& slot : squareSlotWidths(rib, mm)) {
+        const auto same = std::find_if(bareSlots.begin(), bareSlots.end(),
+                                       [&](const SlotWidth& b) { return b.id == slot.id; });
+        if (same == bareSlots.end())
+            continue;
+        // A slot wider than its spar (one that runs into another, or out of
+        // the rib) needs to be no wider than that.
+        const double roomy = same->spar;
+        const double mouth = std::min(roomy, same->measured ? same->mouth : same->spar);
+        const double floor = std::min(roomy, same->measured ? same->floor : same->spar);
+        if (!slot.measured) {
+            if (same->measured && !unmeasured)
+                tally.note(QStringLiteral("%1: slot %2 has no walls to measure, bare %3 mm wide")
+                               .arg(name)
+                               .arg(slot.id)
+                               .arg(mouth, 0, 'f', 3));
+            unmeasured = unmeasured || same->measured;
+            continue;
+        }
+        const double by = std::max(mouth - std::min(roomy, slot.mouth), floor - std::min(roomy, slot.floor));
+        if (by > narrower) {
+            narrower = by;
+            what = QStringLiteral("%1: slot narrower than its spar by %2 mm, %3 at the mouth and %4 at the floor, "
+                                  "bare %5 and %6")
+                       .arg(name)
+                       .arg(by, 0, 'f', 3)
+                       .arg(slot.mouth, 0, 'f', 3)
+                       .arg(slot.floor, 0, 'f', 3)
+                       .arg(mouth, 0, 'f', 3)
+                       .arg(floor, 0, 'f', 3);
+        }
+    }
+    tally.slotsUnmeasured += unmeasured;
+    if (narrower > 0.02) {
+        ++tally.slotsNarrowerThanSpar;
+        tally.worstSlotWidth = std::max(tally.worstSlotWidth, narrower);
+        tally.note(what);
+    }
+}
 
 void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, const RibDefinition* bare, float sheet,
               double mm)
@@ -314,6 +370,7 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
                            .arg(outAt.y, 0, 'f', 2)
                            .arg(withinSpar(spars, outAt.x) ? QStringLiteral(", in a slot") : QString()));
         }
+        checkSlotWidths(tally, name, rib, *bare, mm);
     }
 }
 
@@ -501,11 +558,13 @@ void print(const char* title, const Tally& t, bool examples)
                 "covered ribs thinner than 0.5 mm across %ld; of them the bare rib too at the same place %ld; "
                 "covered ribs with narrow features, slots and necks %ld, %ld and %ld, of which the bare rib has "
                 "them at the same place %ld, %ld and %ld; thin tails up to a trailing-edge face %ld; "
-                "thin tails ending where both sheets meet %ld; thin tails the bare rib has too %ld\n",
+                "thin tails ending where both sheets meet %ld; thin tails the bare rib has too %ld; "
+                "slot narrower than its spar %ld (narrowest by %.3f mm); slot without walls to measure %ld\n",
                 title, t.ribs, t.crossing, t.worstLoop, t.twice, t.narrow, t.worstNarrow, t.narrowSlots, t.necks,
                 t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.inSheet, t.sparCut, t.consumed, t.fragments, t.thin, t.thinInBare,
                 t.narrowCovered, t.narrowSlotsCovered, t.necksCovered, t.narrowInBare, t.narrowSlotsInBare,
-                t.necksInBare, t.thinTails, t.thinTailsToPoint, t.thinTailsInBare);
+                t.necksInBare, t.thinTails, t.thinTailsToPoint, t.thinTailsInBare, t.slotsNarrowerThanSpar,
+                t.worstSlotWidth, t.slotsUnmeasured);
     if (examples)
         for (const QString& e : t.examples)
             std::printf("  %s\n", qPrintable(e));
