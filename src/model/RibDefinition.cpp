@@ -828,22 +828,28 @@ bool RibDefinition::getHeightsAtChordPosition(float distance, float xLE, float x
 }
 
 bool RibDefinition::getSheetShiftXAtChordPosition(float distance, float xLE, float xTE, float& upperX,
-                                                  float& lowerX) const
+                                                  float& lowerX, float* upperY, float* lowerY) const
 {
     const PointList& outline = geometry().outline;
     Station s;
     if (!findStation(distance, xLE, xTE, s)) {
         upperX = 0.0f;
         lowerX = 0.0f;
+        if (upperY)
+            *upperY = 0.0f;
+        if (lowerY)
+            *lowerY = 0.0f;
         return false;
     }
-    const auto shiftAt = [&](const Vector3D& a, const Vector3D& b) {
+    const auto shiftAt = [&](const Vector3D& a, const Vector3D& b, float* y) {
         const float dx = b.getX() - a.getX();
         const float t = dx != 0.0f ? (s.x - a.getX()) / dx : 0.0f;
+        if (y)
+            *y = a.getAuxB() + t * (b.getAuxB() - a.getAuxB());
         return a.getAuxA() + t * (b.getAuxA() - a.getAuxA());
     };
-    upperX = shiftAt(*outline[s.a], *outline[s.b]);
-    lowerX = shiftAt(*outline[s.c - 1], *outline[s.c]);
+    upperX = shiftAt(*outline[s.a], *outline[s.b], upperY);
+    lowerX = shiftAt(*outline[s.c - 1], *outline[s.c], lowerY);
     return true;
 }
 

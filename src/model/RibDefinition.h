@@ -156,9 +156,10 @@ public:
     bool getHeightsAtChordPosition(float distance, float xLE, float xTE, float& yUpper,
                                    float& yLower) const;
     // How far the sheets have moved the upper and the lower surface along x
-    // at the station; false where a split there would fail.
+    // (and, where asked, along y) at the station; false where a split there
+    // would fail.
     bool getSheetShiftXAtChordPosition(float distance, float xLE, float xTE, float& upperX,
-                                       float& lowerX) const;
+                                       float& lowerX, float* upperY = nullptr, float* lowerY = nullptr) const;
     static float getPieceDepth(const PointList& points);
     float getLEDepth(float scale) const;
     float getTEDepth(float scale) const;

@@ -288,7 +288,8 @@ bool RibModifierSquareSpar::splitAtStations(RibDefinition& rib, float front, flo
 }
 
 bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, float rear, float scale,
-                                              int& frontUpper, int& frontLower, int& rearUpper, int& rearLower)
+                                              int& frontUpper, int& frontLower, int& rearUpper, int& rearLower,
+                                              bool verticalCut)
 {
     const float xLE = rib.getOffsetX();
     const float xTE = xLE + rib.getChord() / scale;
@@ -301,16 +302,28 @@ bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, f
         if (front < newFront && newFront < rear)
             front = newFront;
     }
+    // Vertical walls stand where the bare rib's stand: the sheet only
+    // lowers the mouth. Moved along the chord with the sheeted surface, they
+    // closed the slot in, or shifted it off the spar.
+    if (verticalCut)
+        return splitAtStations(rib, front, rear, scale, frontUpper, frontLower, rearUpper, rearLower);
     float frontShift[2] = {0.0f, 0.0f};
     float rearShift[2] = {0.0f, 0.0f};
-    rib.getSheetShiftXAtChordPosition(front, xLE, xTE, frontShift[0], frontShift[1]);
-    rib.getSheetShiftXAtChordPosition(rear, xLE, xTE, rearShift[0], rearShift[1]);
+    float frontShiftY[2] = {0.0f, 0.0f};
+    float rearShiftY[2] = {0.0f, 0.0f};
+    rib.getSheetShiftXAtChordPosition(front, xLE, xTE, frontShift[0], frontShift[1], &frontShiftY[0],
+                                      &frontShiftY[1]);
+    rib.getSheetShiftXAtChordPosition(rear, xLE, xTE, rearShift[0], rearShift[1], &rearShiftY[0], &rearShiftY[1]);
     // A wall moved by less than a tenth of a millimetre leaves no sliver
     // worth two more splits.
     const float least = 0.1f / scale;
     if (std::fabs(frontShift[0]) < least && std::fabs(frontShift[1]) < least && std::fabs(rearShift[0]) < least
         && std::fabs(rearShift[1]) < least)
         return splitAtStations(rib, front, rear, scale, frontUpper, frontLower, rearUpper, rearLower);
+    // Where the surface at a station is sunk at all, by either component.
+    const auto shifted = [](float x, float y) { return x != 0.0f || y != 0.0f; };
+    const bool sunk[4] = {shifted(frontShift[0], frontShiftY[0]), shifted(rearShift[0], rearShiftY[0]),
+                          shifted(frontShift[1], frontShiftY[1]), shifted(rearShift[1], rearShiftY[1])};
     // A slot in a sheeted surface is the bare rib's slot moved along its
     // direction of cut by the sheet, as the surface is: where that
     // direction leans, its walls move along the chord with it, each side
@@ -326,23 +339,30 @@ bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, f
     const float bare[4] = {front, rear, front, rear};
     const float shifts[4] = {frontShift[0], rearShift[0], frontShift[1], rearShift[1]};
     bool sheeted[4] = {false, false, false, false};
+    bool heldBack[4] = {false, false, false, false};
+    const auto sameShiftAt = [&](float station, int k) {
+        float moved[2] = {0.0f, 0.0f};
+        rib.getSheetShiftXAtChordPosition(station, xLE, xTE, moved[0], moved[1]);
+        return std::fabs(moved[k / 2] - shifts[k]) <= least;
+    };
     for (int k = 0; k < 4; ++k) {
         if (std::fabs(shifts[k]) < least)
             continue;
-        float moved[2] = {0.0f, 0.0f};
-        rib.getSheetShiftXAtChordPosition(stations[k], xLE, xTE, moved[0], moved[1]);
-        if (std::fabs(moved[k / 2] - shifts[k]) > least)
+        sheeted[k] = sameShiftAt(stations[k], k);
+        heldBack[k] = !sheeted[k];
+        if (heldBack[k])
             stations[k] = bare[k];
-        else
-            sheeted[k] = true;
     }
     // The slot is cut along one direction, its front wall's normal, so the
     // bare rear wall meets the sheeted surface where the front wall's shift
-    // takes it. Moved by the shift at its own station instead, the rear wall
-    // closed in on a curved surface and the spar no longer went in.
+    // takes it, wherever the sheet lies over both walls: near the section's
+    // thickest point the rear wall's own shift is next to nothing, and the
+    // slot closed in by the front wall's and the spar no longer went in.
     for (int k = 0; k < 4; k += 2) {
-        if (sheeted[k] && sheeted[k + 1])
-            stations[k + 1] = std::max(stations[k + 1], bare[k + 1] + shifts[k] * scale);
+        const float withFront = bare[k + 1] + shifts[k] * scale;
+        if ((sheeted[k] && sheeted[k + 1])
+            || (sunk[k] && !heldBack[k] && sunk[k + 1] && !heldBack[k + 1] && sameShiftAt(withFront, k + 1)))
+            stations[k + 1] = std::max(stations[k + 1], withFront);
     }
     if (stations[1] < stations[0] || stations[3] < stations[2])
         return false;
@@ -390,7 +410,8 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
     const float adjustFront = spar.getSquareSparWidthAdjustFront();
     const float adjustBehind = spar.getSquareSparWidthAdjustBehind();
     int F = 0, f = 0, R = 0, r = 0;
-    if (!splitSlotStations(rib, p - adjustFront, p + w + adjustBehind, scale, F, f, R, r))
+    if (!splitSlotStations(rib, p - adjustFront, p + w + adjustBehind, scale, F, f, R, r,
+                           spar.getSquareSparVerticalCut()))
         return;
 
     std::vector<Vector3D*>& outline = rib.getRibCoords();

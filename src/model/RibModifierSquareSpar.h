@@ -25,9 +25,10 @@ public:
                                 int& frontUpper, int& frontLower, int& rearUpper,
                                 int& rearLower);
     // The slot's two stations split as splitAtStations does, each side's
-    // moved by how far its sheets have moved its surface along the chord.
+    // moved by how far its sheets have moved its surface along the chord
+    // (a slot cut square to the chord stays where it is).
     static bool splitSlotStations(RibDefinition& rib, float front, float rear, float scale, int& frontUpper,
-                                  int& frontLower, int& rearUpper, int& rearLower);
+                                  int& frontLower, int& rearUpper, int& rearLower, bool verticalCut = false);
 
 private:
     void addWebbing(RibDefinition& rib, const SparDefinition& spar, int pass, float p, float w,

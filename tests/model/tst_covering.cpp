@@ -534,26 +534,36 @@ void TestCovering::sheetedSlotReachesAtLeastTheBareSlot_data()
     QTest::addColumn<bool>("upper");
     QTest::addColumn<bool>("lower");
     QTest::addColumn<QByteArray>("section");
+    QTest::addColumn<bool>("vertical");
     // Sheets that leave too little rib for both slots at full depth ahead
     // of their end, which lies inside the slots: behind it the slots must
     // still reach as deep as the bare rib's.
     QTest::newRow("band ending inside the slots") << 60.0f << 25.0f << 0.0f << 27.0f << 2.0f << true << true
-                                                  << QByteArray();
+                                                  << QByteArray() << false;
     // The web to the unsheeted side keeps the slots short of full depth in
     // the bare rib too; the sheet must not make the lower slot shallower.
     QTest::newRow("one-sided sheet on a thin rib") << 40.0f << 25.0f << 0.0f << 100.0f << 1.0f << true << false
-                                                   << QByteArray();
+                                                   << QByteArray() << false;
     // Where the surface slopes the slots are cut along its normal, so their
     // walls lean: moved by the sheet, they must move along the chord with it.
-    QTest::newRow("leaning slot walls") << 200.0f << 4.0f << 0.0f << 100.0f << 1.2f << true << true << QByteArray();
+    QTest::newRow("leaning slot walls") << 200.0f << 4.0f << 0.0f << 100.0f << 1.2f << true << true << QByteArray()
+                                        << false;
     // A band starting a hair behind a slot's rear wall: its end face leans
     // forwards over the wall's station, which must not move the wall off it.
     QTest::newRow("band starting behind the rear wall")
-        << 100.0f << 45.0f << 47.5f << 100.0f << 2.5f << true << false << QByteArray("naca0030.dat");
+        << 100.0f << 45.0f << 47.5f << 100.0f << 2.5f << true << false << QByteArray("naca0030.dat") << false;
     // A band ending a hair inside a slot: the sliver of slot under it is
     // no deeper groove than a cutter can follow.
     QTest::newRow("band ending just inside the front wall")
-        << 100.0f << 25.0f << 0.0f << 23.0f << 2.5f << true << false << QByteArray("naca0030.dat");
+        << 100.0f << 25.0f << 0.0f << 23.0f << 2.5f << true << false << QByteArray("naca0030.dat") << false;
+    // The rear wall at the section's thickest point, where the sheet barely
+    // moves the surface along the chord: it moves with the front wall all the
+    // same, or the slot closes in.
+    QTest::newRow("rear wall at the thickest point")
+        << 60.0f << 25.0f << 0.0f << 100.0f << 2.5f << false << true << QByteArray("naca0030.dat") << false;
+    // Vertical walls stand where the bare rib's do under any sheet.
+    QTest::newRow("vertical cut under a sheet") << 200.0f << 4.0f << 0.0f << 100.0f << 1.2f << true << true
+                                                << QByteArray() << true;
 }
 
 void TestCovering::sheetedSlotReachesAtLeastTheBareSlot()
@@ -566,6 +576,7 @@ void TestCovering::sheetedSlotReachesAtLeastTheBareSlot()
     QFETCH(bool, upper);
     QFETCH(bool, lower);
     QFETCH(QByteArray, section);
+    QFETCH(bool, vertical);
     RibListTableModel bareTable;
     RibListTableModel coveredTable;
     makePanel(bareTable, chord);
@@ -580,7 +591,8 @@ void TestCovering::sheetedSlotReachesAtLeastTheBareSlot()
     strips.append(band);
     RibDefinition& covered = ribAt(coveredTable, 2);
     RibModifierCoveringAdvanced().apply(covered, 2, 0, 0, CoveringDefinition(), strips, wingRootChord, coveredTable);
-    const SparDefinition spar("main", SparType::Square, 1, 3, sparAt, sparAt, true, false);
+    SparDefinition spar("main", SparType::Square, 1, 3, sparAt, sparAt, true, false);
+    spar.setSquareSparVerticalCut(vertical);
     for (RibListTableModel* table : {&bareTable, &coveredTable})
         RibModifierSquareSpar().apply(ribAt(*table, 2), 2, spar, chord, ribAt(*table, 1), ribAt(*table, 3),
                                       ribAt(*table, 2), 0.0f, wingRootChord, false, 0.0f, true);
@@ -599,6 +611,12 @@ void TestCovering::sheetedSlotReachesAtLeastTheBareSlot()
         };
         QVERIFY2(mouth(covered) >= mouth(bare) - 0.1,
                  qPrintable(QString("slot %1 %2 mm wide, bare %3 mm").arg(k).arg(mouth(covered)).arg(mouth(bare))));
+        for (size_t corner = 0; corner < 4 && vertical; ++corner) {
+            const double moved = (covered.getSquareSparParts()[k]->getPoints()[corner]->getX()
+                                  - bare.getSquareSparParts()[k]->getPoints()[corner]->getX())
+                                 * wingRootChord;
+            QVERIFY2(std::fabs(moved) < 0.01, qPrintable(QString("slot %1 moved by %2 mm").arg(k).arg(moved)));
+        }
     }
     // About the slot no point comes within 0.5 mm (a web between slots may
     // be just that) of a stretch more than 1 mm away along the outline,
