@@ -198,6 +198,25 @@ static bool tongueAndNotch(const std::vector<P>& p, int first, int last)
     return crosses && std::min(left, right) > 0.05;
 }
 
+// The way the outline turns at point k, where it closes as anywhere: the
+// segments into and out of it and the cosine of the angle between them.
+struct Turn {
+    double ux, uy, vx, vy, lu, lv, cosine;
+};
+
+static Turn turnAt(const std::vector<P>& p, int k)
+{
+    const size_t n = p.size();
+    const P& a = p[(size_t(k) + n - 1) % n];
+    const P& b = p[size_t(k)];
+    const P& c = p[(size_t(k) + 1) % n];
+    Turn t{b.x - a.x, b.y - a.y, c.x - b.x, c.y - b.y, 0.0, 0.0, 0.0};
+    t.lu = std::hypot(t.ux, t.uy);
+    t.lv = std::hypot(t.vx, t.vy);
+    t.cosine = (t.ux * t.vx + t.uy * t.vy) / (t.lu * t.lv);
+    return t;
+}
+
 // The widest narrow feature found: a stretch of outline that leaves a sharp
 // corner and comes back to another sharp corner less than 0.5 mm from it,
 // having gone more than 0.05 mm out of the line between them, and that is
@@ -226,18 +245,11 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds,
     // wood may stand up the face beside either corner: the outline runs
     // along the face and turns straight back beside it.
     for (const int k : {0, n - 1}) {
-        const P& a = p[size_t((k + n - 1) % n)];
+        const Turn t = turnAt(p, k);
         const P& b = p[size_t(k)];
-        const P& c = p[size_t((k + 1) % n)];
-        const double ux = b.x - a.x;
-        const double uy = b.y - a.y;
-        const double vx = c.x - b.x;
-        const double vy = c.y - b.y;
-        const double lu = std::hypot(ux, uy);
-        const double lv = std::hypot(vx, vy);
-        const double turn = (ux * vx + uy * vy) / (lu * lv);
-        const double out = std::min(lu, lv);
-        if (turn < -0.99 && std::fabs(uy) > std::fabs(ux) && std::fabs(vy) > std::fabs(vx) && out > 0.05
+        const double turn = t.cosine;
+        const double out = std::min(t.lu, t.lv);
+        if (turn < -0.99 && std::fabs(t.uy) > std::fabs(t.ux) && std::fabs(t.vy) > std::fabs(t.vx) && out > 0.05
             && out > worst) {
             worst = out;
             *what = QStringLiteral("sliver up the trailing edge's face, %1 mm wide, %2 mm out at (%3, %4)")
@@ -271,14 +283,7 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds,
     // through the closing place: a wedge or a tongue left at a trailing-edge
     // piece's face has its corners on either side of it.
     for (const int k : {0, n - 1}) {
-        const P& a = p[size_t((k + n - 1) % n)];
-        const P& b = p[size_t(k)];
-        const P& c = p[size_t((k + 1) % n)];
-        const double ux = b.x - a.x;
-        const double uy = b.y - a.y;
-        const double vx = c.x - b.x;
-        const double vy = c.y - b.y;
-        if ((ux * vx + uy * vy) / (std::hypot(ux, uy) * std::hypot(vx, vy)) < 0.7)
+        if (turnAt(p, k).cosine < 0.7)
             corners.insert(k == 0 ? corners.begin() : corners.end(), k);
     }
     const size_t count = corners.size();

@@ -28,6 +28,21 @@ Nearest nearestOnSegment(const CloseSegments::Point& p, const CloseSegments::Poi
     return {x, y, std::hypot(x - p.x, y - p.y)};
 }
 
+// Steps the search for the other side's segment nearest the corner c on to
+// the segment from a to b. The distances fall towards the nearest and rise
+// after it: returns true where they have begun to rise again, so the
+// search can stop.
+bool passedNearest(const CloseSegments::Point* p, int c, int a, int b, Nearest& at, int& found)
+{
+    const Nearest here = nearestOnSegment(p[c], p[a], p[b]);
+    if (here.distance < at.distance) {
+        at = here;
+        found = a;
+        return false;
+    }
+    return found >= 0;
+}
+
 // The end a neck joins to the rib, found from the corner beyond which it
 // lies, stepping (+1 or -1) from the corner towards the nose and round it
 // to the other side of the neck, the last segment of which (from found) is
@@ -121,11 +136,7 @@ NeckEnd findNeckEnd(const std::vector<Vector3D*>& outline, const OutlineRuns& ru
                 }
                 continue;
             }
-            const Nearest here = nearestOnSegment(p[c], p[a], p[b]);
-            if (here.distance < at.distance) {
-                at = here;
-                found = a;
-            } else if (found >= 0) {
+            if (passedNearest(p, c, a, b, at, found)) {
                 break;
             }
         }
@@ -368,11 +379,7 @@ bool OutlineNeck::trimThinTail(PointList& outline, const OutlineRuns& runs, cons
                     break;
                 }
                 if (std::min(p[a].y, p[b].y) <= cy + limit && std::max(p[a].y, p[b].y) >= cy - limit) {
-                    const Nearest here = nearestOnSegment(p[c], p[a], p[b]);
-                    if (here.distance < at.distance) {
-                        at = here;
-                        found = a;
-                    } else if (found >= 0) {
+                    if (passedNearest(p, c, a, b, at, found)) {
                         break;
                     }
                 }
