@@ -28,6 +28,24 @@ Nearest nearestOnSegment(const CloseSegments::Point& p, const CloseSegments::Poi
     return {x, y, std::hypot(x - p.x, y - p.y)};
 }
 
+// Twice the area the closed runs hold, signed as the outline turns, and,
+// where asked, the way round them.
+void areaAndWay(const OutlineRuns& runs, double& whole, double* way)
+{
+    const int m = int(runs.starts.size());
+    const CloseSegments::Point* const p = runs.points.data();
+    whole = 0.0;
+    for (int r = 1; r <= m; ++r) {
+        whole += double(p[r - 1].x) * p[r % m].y - double(p[r % m].x) * p[r - 1].y;
+    }
+    if (way) {
+        *way = 0.0;
+        for (int r = 1; r <= m; ++r) {
+            *way += std::hypot(double(p[r % m].x) - p[r - 1].x, double(p[r % m].y) - p[r - 1].y);
+        }
+    }
+}
+
 // Steps the search for the other side's segment nearest the corner c on to
 // the segment from a to b. The distances fall towards the nearest and rise
 // after it: returns true where they have begun to rise again, so the
@@ -147,13 +165,7 @@ NeckEnd findNeckEnd(const std::vector<Vector3D*>& outline, const OutlineRuns& ru
             continue;
         }
         if (whole == 0.0) {
-            for (int r = 1; r < m; ++r) {
-                whole += double(p[r - 1].x) * p[r].y - double(p[r].x) * p[r - 1].y;
-            }
-            whole += double(p[m - 1].x) * p[0].y - double(p[0].x) * p[m - 1].y;
-            for (int r = 1; r <= m && sheeted; ++r) {
-                way += std::hypot(double(p[r % m].x) - p[r - 1].x, double(p[r % m].y) - p[r - 1].y);
-            }
+            areaAndWay(runs, whole, sheeted ? &way : nullptr);
         }
         // Twice its area, in outline order: the corner's side, then the
         // point across the neck.
@@ -393,12 +405,7 @@ bool OutlineNeck::trimThinTail(PointList& outline, const OutlineRuns& runs, cons
             continue;
         }
         if (whole == 0.0) {
-            for (int r = 0; r < m; ++r) {
-                const CloseSegments::Point& u = p[r];
-                const CloseSegments::Point& v = p[r + 1];
-                whole += double(u.x) * v.y - double(v.x) * u.y;
-                way += std::hypot(double(v.x) - u.x, double(v.y) - u.y);
-            }
+            areaAndWay(runs, whole, &way);
         }
         // All of it lies between the sheets' inner faces: a rib's own thin
         // trailing edge behind a sheet's end, or under sheets over all of
