@@ -145,6 +145,15 @@ private:
     bool ordered = false;
 };
 
+// Whether q stands farther into the rib than b, seen from the nose point
+// tip, for a sheet on the lower side (sheetBelow) or the upper one.
+bool deeperSeenFrom(const Vector3D& tip, const Vector3D& b, const Vector3D& q, bool sheetBelow)
+{
+    const float turn = (b.getX() - tip.getX()) * (q.getY() - tip.getY())
+                       - (b.getY() - tip.getY()) * (q.getX() - tip.getX());
+    return sheetBelow ? turn > 0.0f : turn < 0.0f;
+}
+
 // Where the normal of the sunk point i (from the bare surface, which the
 // point's shift gives back, to the point) passes out through the other side
 // behind fromX; fromX where it does not. A sheet's normals lean back where
@@ -239,10 +248,7 @@ void leanNoseFaceOverFan(std::vector<Vector3D*>& outline, int nose, int rear, in
         const Vector3D& q = *outline[size_t(i)];
         if (q.getX() > reach)
             break;
-        const Vector3D& b = *outline[size_t(best)];
-        const float turn = (b.getX() - tip.getX()) * (q.getY() - tip.getY())
-                           - (b.getY() - tip.getY()) * (q.getX() - tip.getX());
-        if (q.getX() > tip.getX() && (sheetBelow ? turn > 0.0f : turn < 0.0f))
+        if (q.getX() > tip.getX() && deeperSeenFrom(tip, *outline[size_t(best)], q, sheetBelow))
             best = i;
     }
     if (best == nose)
@@ -273,11 +279,7 @@ void closeNotchAtNose(std::vector<Vector3D*>& outline, int nose, int rear, const
     int target = nose;
     int i = nose + step;
     for (; i != rear + step && outline[size_t(i)]->getX() < noseX; i += step) {
-        const Vector3D& b = *outline[size_t(target)];
-        const Vector3D& q = *outline[size_t(i)];
-        const float turn = (b.getX() - tip.getX()) * (q.getY() - tip.getY())
-                           - (b.getY() - tip.getY()) * (q.getX() - tip.getX());
-        if (sheetBelow ? turn > 0.0f : turn < 0.0f)
+        if (deeperSeenFrom(tip, *outline[size_t(target)], *outline[size_t(i)], sheetBelow))
             target = i;
     }
     const Vector3D end(*outline[size_t(target)]);
