@@ -827,8 +827,8 @@ bool RibDefinition::getHeightsAtChordPosition(float distance, float xLE, float x
     return true;
 }
 
-bool RibDefinition::getSheetShiftXAtChordPosition(float distance, float xLE, float xTE, float& upperX,
-                                                  float& lowerX, float* upperY, float* lowerY) const
+bool RibDefinition::getSheetShiftAtChordPosition(float distance, float xLE, float xTE, float& upperX,
+                                                 float& lowerX, float* upperY, float* lowerY) const
 {
     const PointList& outline = geometry().outline;
     Station s;

@@ -158,8 +158,8 @@ public:
     // How far the sheets have moved the upper and the lower surface along x
     // (and, where asked, along y) at the station; false where a split there
     // would fail.
-    bool getSheetShiftXAtChordPosition(float distance, float xLE, float xTE, float& upperX,
-                                       float& lowerX, float* upperY = nullptr, float* lowerY = nullptr) const;
+    bool getSheetShiftAtChordPosition(float distance, float xLE, float xTE, float& upperX,
+                                      float& lowerX, float* upperY = nullptr, float* lowerY = nullptr) const;
     static float getPieceDepth(const PointList& points);
     float getLEDepth(float scale) const;
     float getTEDepth(float scale) const;

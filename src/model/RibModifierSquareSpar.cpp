@@ -311,9 +311,9 @@ bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, f
     float rearShift[2] = {0.0f, 0.0f};
     float frontShiftY[2] = {0.0f, 0.0f};
     float rearShiftY[2] = {0.0f, 0.0f};
-    rib.getSheetShiftXAtChordPosition(front, xLE, xTE, frontShift[0], frontShift[1], &frontShiftY[0],
-                                      &frontShiftY[1]);
-    rib.getSheetShiftXAtChordPosition(rear, xLE, xTE, rearShift[0], rearShift[1], &rearShiftY[0], &rearShiftY[1]);
+    rib.getSheetShiftAtChordPosition(front, xLE, xTE, frontShift[0], frontShift[1], &frontShiftY[0],
+                                     &frontShiftY[1]);
+    rib.getSheetShiftAtChordPosition(rear, xLE, xTE, rearShift[0], rearShift[1], &rearShiftY[0], &rearShiftY[1]);
     // A wall moved by less than a tenth of a millimetre leaves no sliver
     // worth two more splits.
     const float least = 0.1f / scale;
@@ -342,7 +342,7 @@ bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, f
     bool heldBack[4] = {false, false, false, false};
     const auto sameShiftAt = [&](float station, int k) {
         float moved[2] = {0.0f, 0.0f};
-        rib.getSheetShiftXAtChordPosition(station, xLE, xTE, moved[0], moved[1]);
+        rib.getSheetShiftAtChordPosition(station, xLE, xTE, moved[0], moved[1]);
         return std::fabs(moved[k / 2] - shifts[k]) <= least;
     };
     for (int k = 0; k < 4; ++k) {
