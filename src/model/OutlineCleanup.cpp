@@ -1,6 +1,7 @@
 #include "model/OutlineCleanup.h"
 
 #include <algorithm>
+#include <array>
 #include <cfloat>
 #include <cmath>
 #include <initializer_list>
@@ -661,13 +662,23 @@ bool OutlineCleanup::cutLoop()
             }
             const float x = at.getX();
             const float y = at.getY();
-            if (insideTurned && (!outsideTurned || std::fabs(inside) <= std::fabs(outside))) {
-                for (int r = low + 1; r <= high; ++r) {
-                    setRun(r, x, y);
-                }
-            } else {
-                for (int r = high + 1; r <= low + m; ++r) {
-                    setRun(r % m, x, y);
+            const bool cutInside = insideTurned && (!outsideTurned || std::fabs(inside) <= std::fabs(outside));
+            for (int r = cutInside ? low + 1 : high + 1; r <= (cutInside ? high : low + m); ++r) {
+                setRun(r % m, x, y);
+            }
+            // Segments that only touch meet half a hair from the point that
+            // touched, which may be a kept run beside the cut: where the way
+            // on from it crosses the way into the cut from its other side, it
+            // goes onto the meeting point too, or the outline would cross
+            // itself by that hair.
+            const int before = cutInside ? low : high;
+            const int after = cutInside ? high + 1 : low + 1 + m;
+            Vector3D crossing;
+            for (const auto& [kept, beyond, other] : {std::array<int, 3>{before, before + m - 1, after},
+                                                      std::array<int, 3>{after, after + 1, before}}) {
+                if (point(kept).distanceXY(at) <= touch
+                    && segmentsMeet(point(other), at, point(kept), point(beyond), crossing)) {
+                    setRun(kept % m, x, y);
                 }
             }
             return true;

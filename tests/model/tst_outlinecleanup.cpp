@@ -54,6 +54,15 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
                                      {1, 0.6}, {3, 0.4}, {5, -0.2}, {10, -1}, {50, -2}, {100, -2}}
                           << Outline{{100, 2}, {50, 2}, {10, 1}, {5, 0.2}, {13.0 / 3, 0}, {13.0 / 3, 0},
                                      {13.0 / 3, 0}, {13.0 / 3, 0}, {5, -0.2}, {10, -1}, {50, -2}, {100, -2}};
+    // The same, the lower surface touching the upper one a hair before it
+    // crosses: the point that touches goes with the loop, or the outline
+    // would cross itself by the hair it stood off.
+    QTest::newRow("loop met where the surfaces touch")
+        << Outline{{100, 2}, {50, 2}, {10, 1}, {5, 0.2}, {3, -0.4}, {1, -0.6}, {1, 0.6}, {3, 0.4}, {4, -0.0992},
+                   {5, -0.2}, {10, -1}, {50, -2}, {100, -2}}
+        << Outline{{100, 2}, {50, 2}, {10, 1}, {5, 0.2}, {4.00011, -0.09957}, {4.00011, -0.09957},
+                   {4.00011, -0.09957}, {4.00011, -0.09957}, {4.00011, -0.09957}, {5, -0.2}, {10, -1}, {50, -2},
+                   {100, -2}};
     // Both surfaces clipped onto the same points of a thin tail: the rib
     // ends where they part.
     QTest::newRow("doubled points") << Outline{{100, 0}, {90, 0.1}, {80, 0.3}, {70, 1}, {40, 2}, {0, 0},
