@@ -48,6 +48,14 @@ struct Tally {
     long inSheet = 0;
     long thin = 0;
     long thinInBare = 0;
+    // The rest of the thin ones, by what stands at the two ends of the
+    // thinnest place (see thinCause).
+    long thinSlotWeb = 0;
+    long thinPinch = 0;
+    long thinOneSheet = 0;
+    long thinTwoSlots = 0;
+    long thinUnsunk = 0;
+    long thinOther = 0;
     long sparCut = 0;
     long consumed = 0;
     long fragments = 0;
@@ -137,6 +145,64 @@ void checkSlotWidths(Tally& tally, const QString& name, const RibDefinition& rib
         tally.worstSlotWidth = std::max(tally.worstSlotWidth, narrower);
         tally.note(what);
     }
+}
+
+// What leaves a covered rib thinner than 0.5 mm across where its bare rib
+// is not, told by the two ends of the thinnest place. An end is sunk where
+// it lies more than 0.05 mm inside the bare rib (slots included, as a slot
+// under a sheet reaches the bare floor); it is on a square spar's slot where
+// it lies within the slot's chord range (0.3 mm more either way, for walls
+// cut along a sloping surface's normal) and no farther from the slot than
+// the other end. A slot's floor or wall with a sunk end across is the web
+// the slot leaves over the other side's sheet; both ends on slots, the web
+// between two slots (the spar rule's, or two spars' slots from either side
+// that nearly meet); two sunk ends on either side of the rib, off the
+// slots, are two sheets pinching it; one sunk end across from the bare
+// surface is one sheet, its inner face held at the camber line; neither
+// end sunk is the bare rib's own section, whose taper reads apart from
+// its end once the sheets have shortened the way round.
+enum class ThinCause { SlotWeb, TwoSlots, Pinch, OneSheet, Unsunk, Other };
+
+ThinCause thinCause(const RibDefinition& rib, const std::vector<P>& passes, const std::vector<P>& bare,
+                    const Across& across, double mm)
+{
+    const auto sunk = [&](const P& q) { return farthestFrom(std::vector<P>{q}, bare, 1e9) > 0.05; };
+    const auto onSlot = [&](const P& end, const P& other) {
+        for (const IdentifiableObject* part : rib.getSquareSparParts()) {
+            if (part->getType() != 2 || part->getPoints().empty())
+                continue;
+            double low = 1e30;
+            double high = -1e30;
+            double middle = 0.0;
+            for (const Vertex* v : part->getPoints()) {
+                low = std::min(low, double(v->getX()) * mm);
+                high = std::max(high, double(v->getX()) * mm);
+                middle += double(v->getY()) * mm / double(part->getPoints().size());
+            }
+            if (end.x >= low - 0.3 && end.x <= high + 0.3
+                && std::fabs(end.y - middle) <= std::fabs(other.y - middle))
+                return true;
+        }
+        return false;
+    };
+    const P& a = across.from;
+    const P& b = across.to;
+    const bool slotA = onSlot(a, b);
+    const bool slotB = onSlot(b, a);
+    if ((slotA && sunk(b)) || (slotB && sunk(a)))
+        return ThinCause::SlotWeb;
+    if (slotA && slotB)
+        return ThinCause::TwoSlots;
+    // Upper side from the trailing edge to the nose, then the lower side.
+    const int nose =
+        int(std::min_element(passes.begin(), passes.end(), [](const P& u, const P& v) { return u.x < v.x; })
+            - passes.begin());
+    const bool apart = (across.point <= nose) != (across.segment < nose);
+    if (!apart || slotA || slotB)
+        return ThinCause::Other;
+    if (sunk(a) && sunk(b))
+        return ThinCause::Pinch;
+    return sunk(a) != sunk(b) ? ThinCause::OneSheet : ThinCause::Unsunk;
 }
 
 void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, const RibDefinition* bare, float sheet,
@@ -342,19 +408,57 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
         // Under 0.5 mm across by a hair's margin: the spar rule leaves webs
         // of 0.5 mm between slots.
         P thinAt{0.0, 0.0};
-        const double across = thinnestAcross(passes, &thinAt);
+        Across ends;
+        const double across = thinnestAcross(passes, &thinAt, nullptr, 0.0, &ends);
         if (across < 0.495) {
             ++tally.thin;
             P bareAt{0.0, 0.0};
             const bool also = thinnestAcross(other, &bareAt, &thinAt, sheet + 0.5) < 0.495;
             tally.thinInBare += also;
-            tally.note(QStringLiteral("%1 at %2: thinner than 0.5 mm across, %3 mm at (%4, %5)%6")
+            QString cause;
+            if (!also) {
+                // How thick the bare rib is there, up to 5 mm.
+                const double bareAcross = thinnestAcross(other, &bareAt, &thinAt, sheet + 0.5, nullptr, 5.0);
+                switch (thinCause(rib, passes, other, ends, mm)) {
+                case ThinCause::SlotWeb:
+                    ++tally.thinSlotWeb;
+                    cause = QStringLiteral(", a slot's web over the other side's sheet");
+                    break;
+                case ThinCause::Pinch:
+                    ++tally.thinPinch;
+                    cause = QStringLiteral(", two sheets pinching the rib");
+                    break;
+                case ThinCause::TwoSlots:
+                    ++tally.thinTwoSlots;
+                    cause = QStringLiteral(", between two slots");
+                    break;
+                case ThinCause::Unsunk:
+                    ++tally.thinUnsunk;
+                    cause = QStringLiteral(", the bare section's own");
+                    break;
+                case ThinCause::OneSheet:
+                    ++tally.thinOneSheet;
+                    cause = QStringLiteral(", one sheet");
+                    break;
+                case ThinCause::Other:
+                    ++tally.thinOther;
+                    cause = QStringLiteral(", anything else");
+                    break;
+                }
+                cause += QStringLiteral(" from (%1, %2) to (%3, %4), bare %5 mm")
+                             .arg(ends.from.x, 0, 'f', 2)
+                             .arg(ends.from.y, 0, 'f', 2)
+                             .arg(ends.to.x, 0, 'f', 2)
+                             .arg(ends.to.y, 0, 'f', 2)
+                             .arg(bareAcross, 0, 'f', 3);
+            }
+            tally.note(QStringLiteral("%1 at %2: thinner than 0.5 mm across, %3 mm at (%4, %5)%6%7")
                            .arg(where)
                            .arg(rib.position)
                            .arg(across, 0, 'f', 3)
                            .arg(thinAt.x, 0, 'f', 2)
                            .arg(thinAt.y, 0, 'f', 2)
-                           .arg(also ? QStringLiteral(" (the bare rib too)") : QString()));
+                           .arg(also ? QStringLiteral(" (the bare rib too)") : QString(), cause));
         }
         // Sheets take from a rib, never add to it.
         P outAt{0.0, 0.0};
@@ -559,12 +663,15 @@ void print(const char* title, const Tally& t, bool examples)
                 "covered ribs with narrow features, slots and necks %ld, %ld and %ld, of which the bare rib has "
                 "them at the same place %ld, %ld and %ld; thin tails up to a trailing-edge face %ld; "
                 "thin tails ending where both sheets meet %ld; thin tails the bare rib has too %ld; "
-                "slot narrower than its spar %ld (narrowest by %.3f mm); slot without walls to measure %ld\n",
+                "slot narrower than its spar %ld (narrowest by %.3f mm); slot without walls to measure %ld; "
+                "thinner than 0.5 mm across where the bare rib is not, by a slot's web over the other side's "
+                "sheet %ld; between two slots %ld; by two sheets pinching the rib %ld; by one sheet %ld; "
+                "the bare section's own, neither end sunk %ld; by anything else %ld\n",
                 title, t.ribs, t.crossing, t.worstLoop, t.twice, t.narrow, t.worstNarrow, t.narrowSlots, t.necks,
                 t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.inSheet, t.sparCut, t.consumed, t.fragments, t.thin, t.thinInBare,
                 t.narrowCovered, t.narrowSlotsCovered, t.necksCovered, t.narrowInBare, t.narrowSlotsInBare,
                 t.necksInBare, t.thinTails, t.thinTailsToPoint, t.thinTailsInBare, t.slotsNarrowerThanSpar,
-                t.worstSlotWidth, t.slotsUnmeasured);
+                t.worstSlotWidth, t.slotsUnmeasured, t.thinSlotWeb, t.thinTwoSlots, t.thinPinch, t.thinOneSheet, t.thinUnsunk, t.thinOther);
     if (examples)
         for (const QString& e : t.examples)
             std::printf("  %s\n", qPrintable(e));

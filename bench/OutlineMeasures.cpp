@@ -463,7 +463,7 @@ bool woodInSheet(const RibDefinition& rib, const std::vector<P>& passes, double 
     return false;
 }
 
-double thinnestAcross(const std::vector<P>& p, P* where, const P* near, double reach)
+double thinnestAcross(const std::vector<P>& p, P* where, const P* near, double reach, Across* across, double upTo)
 {
     const double limit = 0.5;
     const double apart = 6.0;
@@ -481,12 +481,12 @@ double thinnestAcross(const std::vector<P>& p, P* where, const P* near, double r
         return std::min(d, round - d);
     };
     const SegmentIndex index(p);
-    double thinnest = limit;
+    double thinnest = std::max(limit, upTo);
     for (int i = 0; i < n; ++i) {
         const P& q = p[size_t(i)];
         if (near && std::hypot(q.x - near->x, q.y - near->y) > reach)
             continue;
-        index.near(q.x - limit, q.x + limit, [&](int s) {
+        index.near(q.x - thinnest, q.x + thinnest, [&](int s) {
             if (wayBetween(i, s) <= apart || wayBetween(i, s + 1) <= apart)
                 return;
             const double d = distanceToSegment(q, index.a(s), index.b(s));
@@ -510,6 +510,16 @@ double thinnestAcross(const std::vector<P>& p, P* where, const P* near, double r
                 return;
             thinnest = d;
             *where = q;
+            if (across) {
+                const P& a = index.a(s);
+                const P& b = index.b(s);
+                const double dx = b.x - a.x;
+                const double dy = b.y - a.y;
+                const double l = dx * dx + dy * dy;
+                const double t =
+                    l > 0.0 ? std::min(1.0, std::max(0.0, ((q.x - a.x) * dx + (q.y - a.y) * dy) / l)) : 0.0;
+                *across = Across{q, P{a.x + t * dx, a.y + t * dy}, i, s};
+            }
         });
     }
     return thinnest;

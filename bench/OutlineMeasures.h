@@ -92,7 +92,18 @@ bool woodInSheet(const RibDefinition& rib, const std::vector<P>& passes, double 
 // neck search cannot find shows here: a slot's floor over a sheet's inner
 // face of the other side runs without a corner, and the inner faces of two
 // sheets that come together and part again pinch the rib.
-double thinnestAcross(const std::vector<P>& p, P* where, const P* near = nullptr, double reach = 0.0);
+// across, when given, takes both ends of the thinnest place; upTo widens
+// the search beyond 0.5 mm (the result is then at most upTo), for reading
+// how thick a bare rib is where its covered rib is thin.
+struct Across {
+    P from{0.0, 0.0};
+    P to{0.0, 0.0};
+    // The point's index and that of the segment's first point.
+    int point = -1;
+    int segment = -1;
+};
+double thinnestAcross(const std::vector<P>& p, P* where, const P* near = nullptr, double reach = 0.0,
+                      Across* across = nullptr, double upTo = 0.5);
 
 // How long the rib runs thinner than 0.5 mm up to its trailing edge, in mm,
 // from where it was thicker (across the chord, its upper side over its
