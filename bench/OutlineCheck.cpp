@@ -354,10 +354,16 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
         const bool also = inBare(finds.necksAt, true);
         tally.necksCovered += bare != nullptr;
         tally.necksInBare += also;
-        tally.note(QStringLiteral("%1 at %2: joined by a neck narrower than 0.5 mm, %3 mm beyond it%4")
+        tally.note(QStringLiteral("%1 at %2: joined by a neck narrower than 0.5 mm, %3 mm beyond it, %4 mm wide "
+                                  "between (%5, %6) and (%7, %8)%9")
                        .arg(where)
                        .arg(rib.position)
                        .arg(finds.neck, 0, 'f', 3)
+                       .arg(finds.neckWidth, 0, 'f', 4)
+                       .arg(finds.neckFrom.x, 0, 'f', 2)
+                       .arg(finds.neckFrom.y, 0, 'f', 2)
+                       .arg(finds.neckTo.x, 0, 'f', 2)
+                       .arg(finds.neckTo.y, 0, 'f', 2)
                        .arg(alsoBare(also)));
     }
     if (bare) {

@@ -324,15 +324,40 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds,
             // back.
             const bool narrow = width >= 0.5 ? out > width && std::fabs(area) < out
                                              : std::fabs(area) < 0.5 * length;
+            // The spar rule leaves the web between two slots 0.5 mm thick
+            // straight across at its floors' points; where the floors tilt
+            // and end at different stations, the corner of one stands a few
+            // micrometres nearer the other's. Such a web is no neck. The
+            // bare rib's are kept to the full 0.5 mm, so that a covered
+            // rib's neck still reads as the bare rib's where the sheets have
+            // shifted its web by a hair.
+            const bool neck = width < (anyWay ? 0.5 : 0.495);
             const P middle{(f.x + g.x) * 0.5, (f.y + g.y) * 0.5};
+            // Two corners joined the other way by a straight face (the two
+            // points of a sharp end, a ledge beside a cut) have wood on one
+            // side of the line between them only: no neck, however wide the
+            // rib the way round them.
+            const auto joinedByFace = [&] {
+                const int back = corners[a] > corners[b] ? corners[a] : corners[a] + n;
+                for (int k = corners[b] + 1; k < back; ++k) {
+                    if (distanceToSegment(p[size_t(k % n)], f, g) > 0.05)
+                        return false;
+                }
+                return true;
+            };
             if (longWay) {
-                if (!narrow && width < 0.5)
+                if (!narrow && neck && !joinedByFace())
                     finds->longNecksAt.push_back(middle);
                 continue;
             }
             if (!narrow) {
-                if (width < 0.5) {
+                if (neck && !joinedByFace()) {
                     finds->neck = std::max(finds->neck, out);
+                    if (width < finds->neckWidth) {
+                        finds->neckWidth = width;
+                        finds->neckFrom = f;
+                        finds->neckTo = g;
+                    }
                     finds->necksAt.push_back(middle);
                 }
                 continue;

@@ -19,6 +19,10 @@ struct P {
 struct NarrowFinds {
     double neck = 0.0;
     double slot = 0.0;
+    // The narrowest neck's width and its two corners.
+    double neckWidth = 1e9;
+    P neckFrom{0.0, 0.0};
+    P neckTo{0.0, 0.0};
     // Where each find lies (the middle between its two corners), the
     // narrow features' too, for telling a covered rib's finds that its bare
     // rib has at the same place from those the sheets made.
@@ -54,8 +58,10 @@ bool withinSpar(const std::vector<std::pair<double, double>>& ranges, double x);
 // back on itself (a stub out and back). A stretch may run through the
 // place where the outline closes at the trailing edge. A stretch wider than
 // that, such as the front of a rib that two slots from either side leave
-// joined by less than 0.5 mm, is a neck; a notch deeper than its mouth is wide and than
-// 0.5 mm is a slot (the pocket of a tilted spar's corner, say): both
+// joined by less than 0.5 mm, is a neck (two corners joined the other way
+// by a straight face are none, nor is a web the spar rule left, a few
+// micrometres under 0.5 mm across tilted floors); a notch deeper than its
+// mouth is wide and than 0.5 mm is a slot (the pocket of a tilted spar's corner, say): both
 // counted into finds. With anyWay, necks are found however long the way
 // between their corners: so the bare rib's are, for telling which of a
 // covered rib's necks it has too, as the sheets shorten the way round a
