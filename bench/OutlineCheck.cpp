@@ -107,7 +107,7 @@ void checkSlotWidths(Tally& tally, const QString& name, const RibDefinition& rib
     double narrower = 0.0;
     QString what;
     bool unmeasured = false;
-    for (const SlotWidth& slot : squareSlotWidths(rib, mm)) {
+    for (const SlotWidth& slot : squareSlotWidths(rib, mm, bareSlots)) {
         const auto same = std::find_if(bareSlots.begin(), bareSlots.end(),
                                        [&](const SlotWidth& b) { return b.id == slot.id; });
         if (same == bareSlots.end())

@@ -23,9 +23,16 @@ struct SlotWidth {
     double floor = 0.0;
     // The spar as the slot's part draws it.
     double spar = 0.0;
+    // Whether the slot is cut into the upper side.
+    bool upper = true;
 };
 
-// Every square spar slot of the rib (webs are left out).
-std::vector<SlotWidth> squareSlotWidths(const RibDefinition& rib, double mm);
+// Every square spar slot of the rib (webs are left out). A slot whose id
+// is among sides is read as cut into the side that one is, unless that
+// finds wood at both depths: a sheet sinks a slot's part with the surface,
+// and on a thin rib its middle then lies below the rib's, which read an
+// upper slot as a lower one, its mouth as its floor.
+std::vector<SlotWidth> squareSlotWidths(const RibDefinition& rib, double mm,
+                                        const std::vector<SlotWidth>& sides = {});
 
 } // namespace outlinecheck
