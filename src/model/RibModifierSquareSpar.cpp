@@ -314,16 +314,24 @@ bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, f
     rib.getSheetShiftAtChordPosition(front, xLE, xTE, frontShift[0], frontShift[1], &frontShiftY[0],
                                      &frontShiftY[1]);
     rib.getSheetShiftAtChordPosition(rear, xLE, xTE, rearShift[0], rearShift[1], &rearShiftY[0], &rearShiftY[1]);
-    // A wall moved by less than a tenth of a millimetre leaves no sliver
-    // worth two more splits.
-    const float least = 0.1f / scale;
-    if (std::fabs(frontShift[0]) < least && std::fabs(frontShift[1]) < least && std::fabs(rearShift[0]) < least
-        && std::fabs(rearShift[1]) < least)
-        return splitAtStations(rib, front, rear, scale, frontUpper, frontLower, rearUpper, rearLower);
     // Where the surface at a station is sunk at all, by either component.
     const auto shifted = [](float x, float y) { return x != 0.0f || y != 0.0f; };
     const bool sunk[4] = {shifted(frontShift[0], frontShiftY[0]), shifted(rearShift[0], rearShiftY[0]),
                           shifted(frontShift[1], frontShiftY[1]), shifted(rearShift[1], rearShiftY[1])};
+    // A wall moved by less than a tenth of a millimetre leaves no sliver
+    // worth two more splits, but for one wall of a slot a band ends in: the
+    // other wall stands in the bare surface, so where the sheet moves the
+    // surface into the slot (the front wall forwards, the rear wall back)
+    // the wall left at its bare station stands inside the spar by that much.
+    const float least = 0.1f / scale;
+    const float hair = 0.005f / scale;
+    const float shifts[4] = {frontShift[0], rearShift[0], frontShift[1], rearShift[1]};
+    const auto moves = [&](int k) {
+        return std::fabs(shifts[k]) >= least
+               || (!sunk[k ^ 1] && (k % 2 == 0 ? -shifts[k] : shifts[k]) >= hair);
+    };
+    if (!moves(0) && !moves(1) && !moves(2) && !moves(3))
+        return splitAtStations(rib, front, rear, scale, frontUpper, frontLower, rearUpper, rearLower);
     // A slot in a sheeted surface is the bare rib's slot moved along its
     // direction of cut by the sheet, as the surface is: where that
     // direction leans, its walls move along the chord with it, each side
@@ -337,7 +345,6 @@ bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, f
     // land on the bare surface and leave a web of wood standing in the bare
     // rib's slot; it is cut at its own station instead.
     const float bare[4] = {front, rear, front, rear};
-    const float shifts[4] = {frontShift[0], rearShift[0], frontShift[1], rearShift[1]};
     bool sheeted[4] = {false, false, false, false};
     bool heldBack[4] = {false, false, false, false};
     const auto sameShiftAt = [&](float station, int k) {
@@ -346,7 +353,7 @@ bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, f
         return std::fabs(moved[k / 2] - shifts[k]) <= least;
     };
     for (int k = 0; k < 4; ++k) {
-        if (std::fabs(shifts[k]) < least)
+        if (!moves(k))
             continue;
         sheeted[k] = sameShiftAt(stations[k], k);
         heldBack[k] = !sheeted[k];
