@@ -40,6 +40,8 @@ struct Tally {
     long ribs = 0;
     long crossing = 0;
     long twice = 0;
+    // Ribs that cross themselves only as their points are stored.
+    long crossingAsStored = 0;
     long narrow = 0;
     long narrowSlots = 0;
     long necks = 0;
@@ -261,6 +263,15 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
         ++tally.crossing;
         tally.worstLoop = std::max(tally.worstLoop, loop);
         tally.note(QStringLiteral("%1 at %2: crosses itself, loop of %3 mm").arg(where).arg(rib.position).arg(loop));
+    }
+    P storedAt{0.0, 0.0};
+    if (!crossing && crossesAsStored(rib.getRibCoords(), mm, &storedAt)) {
+        ++tally.crossingAsStored;
+        tally.note(QStringLiteral("%1 at %2: crosses itself by a hair as stored, at (%3, %4)")
+                       .arg(where)
+                       .arg(rib.position)
+                       .arg(storedAt.x, 0, 'f', 3)
+                       .arg(storedAt.y, 0, 'f', 3));
     }
     if (twice && !(crossing ? withinSpar(spars, at.x) : withinSpar(spars, twiceAt.x))) {
         ++tally.twice;
@@ -659,7 +670,8 @@ bool publicSweep(Tally& sweep, int shardIndex, int shardCount)
 
 void print(const char* title, const Tally& t, bool examples)
 {
-    std::printf("%s: %ld ribs; crossing %ld (longest loop %.3f mm); point passed twice %ld; narrow features %ld "
+    std::printf("%s: %ld ribs; crossing %ld (longest loop %.3f mm); point passed twice %ld; "
+                "crossing by a hair as stored %ld; narrow features %ld "
                 "(widest out %.3f mm); slots narrower than 0.5 mm, deeper than wide and 0.5 mm %ld; "
                 "joined by a neck %ld; "
                 "beyond sheets + 0.25 mm %ld (worst %.2f mm); outside the bare rib by more than 0.25 mm %ld "
@@ -673,7 +685,8 @@ void print(const char* title, const Tally& t, bool examples)
                 "thinner than 0.5 mm across where the bare rib is not, by a slot's web over the other side's "
                 "sheet %ld; between two slots %ld; by two sheets pinching the rib %ld; by one sheet %ld; "
                 "the bare section's own, neither end sunk %ld; by anything else %ld\n",
-                title, t.ribs, t.crossing, t.worstLoop, t.twice, t.narrow, t.worstNarrow, t.narrowSlots, t.necks,
+                title, t.ribs, t.crossing, t.worstLoop, t.twice, t.crossingAsStored, t.narrow, t.worstNarrow,
+                t.narrowSlots, t.necks,
                 t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.inSheet, t.sparCut, t.consumed, t.fragments, t.thin, t.thinInBare,
                 t.narrowCovered, t.narrowSlotsCovered, t.necksCovered, t.narrowInBare, t.narrowSlotsInBare,
                 t.necksInBare, t.thinTails, t.thinTailsToPoint, t.thinTailsInBare, t.slotsNarrowerThanSpar,

@@ -112,6 +112,46 @@ bool crossesItself(const std::vector<P>& p, double* loopLength, P* where)
     return found;
 }
 
+bool crossesAsStored(const RibDefinition::PointList& outline, double mm, P* where)
+{
+    // In the outline's own units: the differences of its float coordinates
+    // are exact in double, so a crossing by a hair is told as surely as any.
+    // Points meant to lie on one spot may still lie a float's rounding
+    // apart (under 0.00001 mm): such a crossing is none.
+    const double rounding = 0.00001 / mm;
+    std::vector<P> p;
+    p.reserve(outline.size());
+    for (const Vector3D* v : outline)
+        p.push_back({v->getX(), v->getY()});
+    const int n = int(p.size());
+    if (n < 4)
+        return false;
+    const SegmentIndex index(p);
+    bool found = false;
+    for (int s = 0; s < n && !found; ++s) {
+        index.near(index.minX(s), index.maxX(s), [&](int t) {
+            if (found || t <= s + 1 || (s == 0 && t == n - 1))
+                return;
+            const P& a = index.a(s);
+            const P& b = index.b(s);
+            const P& c = index.a(t);
+            const P& d = index.b(t);
+            const double d1 = cross(a, b, c);
+            const double d2 = cross(a, b, d);
+            const double d3 = cross(c, d, a);
+            const double d4 = cross(c, d, b);
+            if (((d1 > 0) != (d2 > 0)) && ((d3 > 0) != (d4 > 0))
+                && std::min(std::min(distanceToSegment(c, a, b), distanceToSegment(d, a, b)),
+                            std::min(distanceToSegment(a, c, d), distanceToSegment(b, c, d)))
+                       > rounding) {
+                found = true;
+                *where = P{a.x * mm, a.y * mm};
+            }
+        });
+    }
+    return found;
+}
+
 bool passesPointTwice(const std::vector<P>& p, P* where)
 {
     std::vector<P> sorted = p;

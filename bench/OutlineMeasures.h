@@ -42,6 +42,12 @@ std::vector<P> passesOf(const RibDefinition::PointList& outline, double mm);
 // neighbouring segments.
 bool crossesItself(const std::vector<P>& p, double* loopLength, P* where);
 
+// Whether the outline crosses itself as its points are stored, repeats and
+// points within a cutter's 0.001 mm of each other taken as they are: a
+// crossing by a hair that passesOf hides still crosses in a drawing. Points
+// a float's rounding off another segment do not cross it.
+bool crossesAsStored(const RibDefinition::PointList& outline, double mm, P* where);
+
 bool passesPointTwice(const std::vector<P>& p, P* where);
 
 // The chord ranges, in mm, of the spar slots and holes cut into a rib.
