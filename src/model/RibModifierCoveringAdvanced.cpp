@@ -220,10 +220,23 @@ bool endNoseAtSheet(std::vector<Vector3D*>& outline, int nose, int rear, int oth
     float footX = end.getX();
     for (int i = nose; i != endIndex; i += step)
         footX = std::max(footX, sheetLeavesOtherSideAt(outline, i, otherNose, otherEnd, sheetBelow, end.getX()));
+    // Ended at the band's end, the face starts on the surface: where the
+    // band's last normal leans back, the face runs down it to its sunk end
+    // and on to the other side there, not straight across beneath it.
+    Vector3D corner(end);
+    if (lastThin == rear) {
+        const Vector3D& sunk = *outline[size_t(rear)];
+        float below = 0.0f;
+        if (sunk.getX() > end.getX() && otherSide.at(sunk.getX(), below)
+            && (sheetBelow ? below > sunk.getY() : sunk.getY() > below)) {
+            corner = sunk;
+            footX = std::max(footX, sunk.getX());
+        }
+    }
     if (footX > end.getX())
         SideHeights(outline, otherNose, otherEnd, sheetBelow).at(footX, otherY);
     for (int i = nose; i != endIndex; i += step)
-        outline[size_t(i)]->set(end.getX(), end.getY(), end.getZ());
+        outline[size_t(i)]->set(corner.getX(), corner.getY(), corner.getZ());
     const int otherStep = otherEnd >= otherNose ? 1 : -1;
     for (int i = otherNose; i != otherEnd && outline[size_t(i)]->getX() < footX; i += otherStep)
         outline[size_t(i)]->set(footX, otherY, outline[size_t(i)]->getZ());

@@ -701,6 +701,10 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib_data()
     // rib starts at the band's end, on its last normal, which leans back.
     QTest::newRow("no wood under a band's last normal leaning back")
         << QByteArray("goe590.dat") << QByteArray("e587.dat") << 45.0f << 8.0f << 22.0f << 0.0f << 2.5f << 0.0f;
+    // Where the sheet leaves too little rib all along the band, the rib
+    // starts at the band's end: down its last normal, not straight across.
+    QTest::newRow("no wood under a band's last normal where the rib starts")
+        << QByteArray("mid153a.dat") << QByteArray("mh18b.dat") << 45.0f << 8.0f << 22.0f << 0.0f << 2.5f << 0.0f;
     QTest::newRow("no hair up the trailing-edge piece's face")
         << QByteArray("mh18b.dat") << QByteArray() << 200.0f << 0.0f << 100.0f << 0.0f << 1.0f << 15.0f;
     // A 2.5 mm sheet over the whole of a thin 45 mm tip leaves a sliver
