@@ -406,6 +406,11 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
         const double bareTail = tail > 0.1 ? thinTail(other, &bareAtFace) : 0.0;
         tally.thinTailsInBare += tail > 0.1 && bareTail > 0.0;
         tally.thinTailsToPoint += tail > 0.1 && bareTail == 0.0 && !atFace;
+        if (tail > 0.1 && bareTail == 0.0 && !atFace)
+            tally.note(QStringLiteral("%1 at %2: thinner than 0.5 mm for %3 mm up to where both sheets meet")
+                           .arg(where)
+                           .arg(rib.position)
+                           .arg(tail, 0, 'f', 2));
         if (tail > 0.1 && bareTail == 0.0 && atFace) {
             ++tally.thinTails;
             tally.note(QStringLiteral("%1 at %2: thinner than 0.5 mm for %3 mm up to the trailing edge's face")
