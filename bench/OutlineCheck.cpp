@@ -441,32 +441,19 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
             if (!also) {
                 // How thick the bare rib is there, up to 5 mm.
                 const double bareAcross = thinnestAcross(other, &bareAt, &thinAt, sheet + 0.5, nullptr, 5.0);
-                switch (thinCause(rib, passes, other, ends, mm)) {
-                case ThinCause::SlotWeb:
-                    ++tally.thinSlotWeb;
-                    cause = QStringLiteral(", a slot's web over the other side's sheet");
-                    break;
-                case ThinCause::Pinch:
-                    ++tally.thinPinch;
-                    cause = QStringLiteral(", two sheets pinching the rib");
-                    break;
-                case ThinCause::TwoSlots:
-                    ++tally.thinTwoSlots;
-                    cause = QStringLiteral(", between two slots");
-                    break;
-                case ThinCause::Unsunk:
-                    ++tally.thinUnsunk;
-                    cause = QStringLiteral(", the bare section's own");
-                    break;
-                case ThinCause::OneSheet:
-                    ++tally.thinOneSheet;
-                    cause = QStringLiteral(", one sheet");
-                    break;
-                case ThinCause::Other:
-                    ++tally.thinOther;
-                    cause = QStringLiteral(", anything else");
-                    break;
-                }
+                // In the order of ThinCause.
+                static const struct {
+                    long Tally::*count;
+                    const char* text;
+                } causes[] = {{&Tally::thinSlotWeb, ", a slot's web over the other side's sheet"},
+                              {&Tally::thinTwoSlots, ", between two slots"},
+                              {&Tally::thinPinch, ", two sheets pinching the rib"},
+                              {&Tally::thinOneSheet, ", one sheet"},
+                              {&Tally::thinUnsunk, ", the bare section's own"},
+                              {&Tally::thinOther, ", anything else"}};
+                const auto& c = causes[int(thinCause(rib, passes, other, ends, mm))];
+                ++(tally.*c.count);
+                cause = QString::fromLatin1(c.text);
                 cause += QStringLiteral(" from (%1, %2) to (%3, %4), bare %5 mm")
                              .arg(ends.from.x, 0, 'f', 2)
                              .arg(ends.from.y, 0, 'f', 2)
