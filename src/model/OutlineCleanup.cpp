@@ -258,7 +258,7 @@ void OutlineCleanup::cleanOutline()
     }
 }
 
-// Where sparParts cut from both sides have passed each other, the lower surface
+// Where slots cut from both sides have passed each other, the lower surface
 // lies above the upper one: the points opposite each other there meet at
 // their mean. The rib's ends are no such place. Where the surfaces have met
 // at the nose or the trailing edge (sheets sunk through a thin end), the
@@ -754,10 +754,10 @@ bool OutlineCleanup::foldReversal()
 
 // Whatever is left standing out of the outline or cut into it between two
 // sharp corners less than 0.5 mm apart, and narrower than 0.5 mm all along
-// (a tongue between two spar sparParts, the jags of a sheet's inner face round
+// (a tongue between two spar slots, the jags of a sheet's inner face round
 // a thin nose, a spike where two cuts meet), is taken off along the line
 // between its corners, as a builder would trim it. A wider stretch between
-// such corners is the rib itself, nearly parted by two sparParts from either
+// such corners is the rib itself, nearly parted by two slots from either
 // side, and stays. Mends at most one feature, the widest that starts at the
 // first corner found, on the runs as collectRuns last found them, and tells
 // whether it did; a needle left where the feature's corners lay along one
@@ -815,7 +815,7 @@ bool OutlineCleanup::narrowBetween(int first, int last, double& sense, bool& who
     const float limit = 0.5f / scale;
     const Vector3D& f = *outline[size_t(runStarts[size_t(first)])];
     const Vector3D& g = *outline[size_t(runStarts[size_t(last)])];
-    // A tongue between sparParts of two depths has its corners farther apart
+    // A tongue between slots of two depths has its corners farther apart
     // than it is wide: it may stand out from a root of up to 2 mm, shorter
     // than its height.
     const float rootSquared = f.distanceSquaredXY(g);
