@@ -941,9 +941,7 @@ void RibDefinition::collectTurns(std::vector<AngleInfo>& turns, float scale) con
 void RibDefinition::finishOutline(float scale)
 {
     RibGeometry& own = geometry();
-    OutlineCleanup(own.outline, own.camberLine, scale, !getCoveringPolygons().empty(), &getCoveringPolygons(),
-                   &getSquareSparParts())
-        .finishOutline();
+    OutlineCleanup(own.outline, own.camberLine, scale, !getCoveringPolygons().empty()).finishOutline();
 }
 
 void RibDefinition::cleanOutline(float scale)
