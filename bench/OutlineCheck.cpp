@@ -68,6 +68,12 @@ struct Tally {
     long thinTails = 0;
     long thinTailsToPoint = 0;
     long thinTailsInBare = 0;
+    // The same at the nose: thinner than 0.5 mm for a way behind it where
+    // the sheets of both sides sink it and the bare rib is not; where only
+    // one side's sheet does; where the bare rib's own nose is as thin.
+    long thinNoses = 0;
+    long thinNosesOneSheet = 0;
+    long thinNosesInBare = 0;
     long slotsNarrowerThanSpar = 0;
     long slotsUnmeasured = 0;
     // Covered ribs whose every find of the kind the bare rib has too, at
@@ -418,6 +424,42 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
                            .arg(rib.position)
                            .arg(tail, 0, 'f', 2));
         }
+        // The nose likewise: a round bare nose is thinner than 0.5 mm only
+        // for a hair behind its tip; where the sheets of both sides meet
+        // ahead of the section's own taper, the rib ends as thick as 0.5 mm.
+        int noseAt = 0;
+        const double nose = thinNose(passes, &atFace, &noseAt);
+        if (nose > 0.1) {
+            int bareNoseAt = 0;
+            double bareFront = 1e30;
+            for (const P& q : other)
+                bareFront = std::min(bareFront, q.x);
+            const double bareNose = thinNose(other, &bareAtFace, &bareNoseAt);
+            if (bareFront + bareNose >= front) {
+                ++tally.thinNosesInBare;
+            } else {
+                // Sunk on each side within the thin way: the upper side runs
+                // up to the front point, the lower side on from it.
+                bool sunkAbove = false;
+                bool sunkBelow = false;
+                const int n = int(passes.size());
+                for (int k = 0; k < n; ++k) {
+                    const P& q = passes[size_t(k)];
+                    if (q.x > front + nose + 0.001 || farthestFrom(std::vector<P>{q}, other, 1e9) <= 0.05)
+                        continue;
+                    (k <= noseAt ? sunkAbove : sunkBelow) = true;
+                }
+                const bool both = sunkAbove && sunkBelow;
+                ++(both ? tally.thinNoses : tally.thinNosesOneSheet);
+                tally.note(QStringLiteral("%1 at %2: thinner than 0.5 mm for %3 mm behind a nose %4%5")
+                               .arg(where)
+                               .arg(rib.position)
+                               .arg(nose, 0, 'f', 2)
+                               .arg(both ? QStringLiteral("where both sheets meet")
+                                         : QStringLiteral("one sheet sinks"))
+                               .arg(atFace ? QStringLiteral(" (a face across)") : QString()));
+            }
+        }
         P sheetAt{0.0, 0.0};
         if (woodInSheet(rib, passes, mm, &sheetAt)) {
             ++tally.inSheet;
@@ -673,6 +715,8 @@ void print(const char* title, const Tally& t, bool examples)
                 "covered ribs with narrow features, slots and necks %ld, %ld and %ld, of which the bare rib has "
                 "them at the same place %ld, %ld and %ld; thin tails up to a trailing-edge face %ld; "
                 "thin tails ending where both sheets meet %ld; thin tails the bare rib has too %ld; "
+                "thin noses where both sheets meet %ld; thin noses one sheet sinks %ld; "
+                "thin noses the bare rib has too %ld; "
                 "slot narrower than its spar %ld (narrowest by %.3f mm); slot without walls to measure %ld; "
                 "thinner than 0.5 mm across where the bare rib is not, by a slot's web over the other side's "
                 "sheet %ld; between two slots %ld; by two sheets pinching the rib %ld; by one sheet %ld; "
@@ -681,7 +725,8 @@ void print(const char* title, const Tally& t, bool examples)
                 t.narrowSlots, t.necks,
                 t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.inSheet, t.sparCut, t.consumed, t.fragments, t.thin, t.thinInBare,
                 t.narrowCovered, t.narrowSlotsCovered, t.necksCovered, t.narrowInBare, t.narrowSlotsInBare,
-                t.necksInBare, t.thinTails, t.thinTailsToPoint, t.thinTailsInBare, t.slotsNarrowerThanSpar,
+                t.necksInBare, t.thinTails, t.thinTailsToPoint, t.thinTailsInBare, t.thinNoses, t.thinNosesOneSheet,
+                t.thinNosesInBare, t.slotsNarrowerThanSpar,
                 t.worstSlotWidth, t.slotsUnmeasured, t.thinSlotWeb, t.thinTwoSlots, t.thinPinch, t.thinOneSheet, t.thinUnsunk, t.thinOther);
     if (examples)
         for (const QString& e : t.examples)

@@ -654,4 +654,32 @@ double thinTail(const std::vector<P>& p, bool* atFace)
     }
     return start - before;
 }
+
+double thinNose(const std::vector<P>& p, bool* atFace, int* nose)
+{
+    const int n = int(p.size());
+    *atFace = false;
+    *nose = 0;
+    if (n < 4)
+        return 0.0;
+    const int front =
+        int(std::min_element(p.begin(), p.end(), [](const P& u, const P& v) { return u.x < v.x; }) - p.begin());
+    const auto across = [&](int a, int b) {
+        const P& u = p[size_t((a + n) % n)];
+        const P& v = p[size_t((b + n) % n)];
+        return std::fabs(u.x - v.x) < 0.001 && std::fabs(u.y - v.y) > 0.001;
+    };
+    // The outline turned half round, starting where its lower side does:
+    // the nose is then a tail, its lower side running on from the start.
+    const int start = across(front, front + 1) ? front + 1 : front;
+    *nose = (start - 1 + n) % n;
+    if (!across(start - 1, start))
+        *nose = start;
+    std::vector<P> turned(size_t(n), P{0.0, 0.0});
+    for (int k = 0; k < n; ++k) {
+        const P& q = p[size_t((start + k) % n)];
+        turned[size_t(k)] = P{-q.x, -q.y};
+    }
+    return thinTail(turned, atFace);
+}
 } // namespace outlinecheck

@@ -122,4 +122,9 @@ double thinnestAcross(const std::vector<P>& p, P* where, const P* near = nullptr
 // lower one); 0 where it is as thick at the end. atFace tells whether it
 // ends on a face across (a trailing-edge piece's) rather than in a point.
 double thinTail(const std::vector<P>& p, bool* atFace);
+
+// The same at the nose: how long the rib runs thinner than 0.5 mm from its
+// front end backwards, in mm; atFace tells whether it starts on a face
+// across. nose takes the index of the front point (the upper end of a face).
+double thinNose(const std::vector<P>& p, bool* atFace, int* nose);
 } // namespace outlinecheck
