@@ -157,24 +157,25 @@ void checkSlotWidths(Tally& tally, const QString& name, const RibDefinition& rib
 
 // What leaves a covered rib thinner than 0.5 mm across where its bare rib
 // is not, told by the two ends of the thinnest place. An end is sunk where
-// it lies more than 0.05 mm inside the bare rib (slots included, as a slot
-// under a sheet reaches the bare floor); it is on a square spar's slot where
-// it lies within the slot's chord range (0.3 mm more either way, for walls
-// cut along a sloping surface's normal) and no farther from the slot than
-// the other end. A slot's floor or wall with a sunk end across is the web
+// it lies more than 0.01 mm inside the bare rib (slots included, as a slot
+// under a sheet reaches the bare floor; a 1 mm sheet over a slot cut 0.97
+// mm deep for the web lies 0.03 mm past its floor); it is on a square
+// spar's slot where it lies within the slot's chord range (0.3 mm more
+// either way, for walls cut along a sloping surface's normal) and no
+// farther from the slot than the other end. A slot's floor or wall with a sunk end across is the web
 // the slot leaves over the other side's sheet; both ends on slots, the web
 // between two slots (the spar rule's, or two spars' slots from either side
 // that nearly meet); two sunk ends on either side of the rib, off the
 // slots, are two sheets pinching it; one sunk end across from the bare
 // surface is one sheet, its inner face held at the camber line; neither
-// end sunk is the bare rib's own section, whose taper reads apart from
-// its end once the sheets have shortened the way round.
+// end sunk would be the bare rib's own section, which is thin there as well
+// and counted so.
 enum class ThinCause { SlotWeb, TwoSlots, Pinch, OneSheet, Unsunk, Other };
 
 ThinCause thinCause(const RibDefinition& rib, const std::vector<P>& passes, const std::vector<P>& bare,
                     const Across& across, double mm)
 {
-    const auto sunk = [&](const P& q) { return farthestFrom(std::vector<P>{q}, bare, 1e9) > 0.05; };
+    const auto sunk = [&](const P& q) { return farthestFrom(std::vector<P>{q}, bare, 1e9) > 0.01; };
     const auto onSlot = [&](const P& end, const P& other) {
         for (const IdentifiableObject* part : rib.getSquareSparParts()) {
             if (part->getType() != 2 || part->getPoints().empty())
@@ -476,8 +477,13 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
         const double across = thinnestAcross(passes, &thinAt, nullptr, 0.0, &ends);
         if (across < 0.495) {
             ++tally.thin;
+            // The bare rib is measured there as it is, tapering or not: where
+            // the sheets have shortened the covered rib's way round, a place
+            // on the section's own thin rear reads as a web joining the nose
+            // to a thick piece, while in the bare rib the shorter way round
+            // from it is the tapering tail.
             P bareAt{0.0, 0.0};
-            const bool also = thinnestAcross(other, &bareAt, &thinAt, sheet + 0.5) < 0.495;
+            const bool also = thinnestAcross(other, &bareAt, &thinAt, sheet + 0.5, nullptr, 0.5, true) < 0.495;
             tally.thinInBare += also;
             QString cause;
             if (!also) {

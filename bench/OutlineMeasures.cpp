@@ -528,7 +528,8 @@ bool woodInSheet(const RibDefinition& rib, const std::vector<P>& passes, double 
     return false;
 }
 
-double thinnestAcross(const std::vector<P>& p, P* where, const P* near, double reach, Across* across, double upTo)
+double thinnestAcross(const std::vector<P>& p, P* where, const P* near, double reach, Across* across, double upTo,
+                      bool tapersToo)
 {
     const double limit = 0.5;
     const double apart = 6.0;
@@ -557,6 +558,11 @@ double thinnestAcross(const std::vector<P>& p, P* where, const P* near, double r
             const double d = distanceToSegment(q, index.a(s), index.b(s));
             if (d >= thinnest)
                 return;
+            if (tapersToo) {
+                thinnest = d;
+                *where = q;
+                return;
+            }
             // The piece beyond, the shorter way round from the point to the
             // segment: a tapering end is thinner than 0.5 mm on average, a
             // nose or tail held by a web is not.

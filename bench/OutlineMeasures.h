@@ -106,7 +106,8 @@ bool woodInSheet(const RibDefinition& rib, const std::vector<P>& passes, double 
 // sheets that come together and part again pinch the rib.
 // across, when given, takes both ends of the thinnest place; upTo widens
 // the search beyond 0.5 mm (the result is then at most upTo), for reading
-// how thick a bare rib is where its covered rib is thin.
+// how thick a bare rib is where its covered rib is thin; tapersToo measures
+// tapering ends as well (without across).
 struct Across {
     P from{0.0, 0.0};
     P to{0.0, 0.0};
@@ -115,7 +116,7 @@ struct Across {
     int segment = -1;
 };
 double thinnestAcross(const std::vector<P>& p, P* where, const P* near = nullptr, double reach = 0.0,
-                      Across* across = nullptr, double upTo = 0.5);
+                      Across* across = nullptr, double upTo = 0.5, bool tapersToo = false);
 
 // How long the rib runs thinner than 0.5 mm up to its trailing edge, in mm,
 // from where it was thicker (across the chord, its upper side over its
