@@ -9,6 +9,7 @@
 #include "foundation/GLUtils.h"
 #include "foundation/Mathematics.h"
 #include "foundation/Vector3D.h"
+#include "model/SheetStartFace.h"
 
 namespace {
 
@@ -346,6 +347,7 @@ void RibList::finishRib(RibDefinition& rib, float scale)
         return;
     }
     RibDefinition::PointList& outline = rib.getRibCoords();
+    SheetStartFace::clearLastNormal(outline, rib.getCoveringPolygons(), scale);
     // On the same walk, twice the outline's area and its way round along
     // both axes (never shorter than the way itself): a rib holding twice
     // the area a 0.5 mm strip round it would, well beyond what rounding the

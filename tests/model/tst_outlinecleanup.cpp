@@ -3,8 +3,10 @@
 #include <cmath>
 #include <vector>
 
+#include "foundation/Polygon3D.h"
 #include "foundation/Vector3D.h"
 #include "model/OutlineCleanup.h"
+#include "model/SheetStartFace.h"
 
 using Outline = QVector<QPointF>;
 Q_DECLARE_METATYPE(Outline)
@@ -39,6 +41,7 @@ private slots:
     void cleanUpMendsEachFaultInPlace_data();
     void cleanUpMendsEachFaultInPlace();
     void wedgeBehindBandStartGoes();
+    void ribStartingWhereBothBandsEndLeavesTheirSheetsClear();
 };
 
 void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
@@ -204,6 +207,40 @@ void TestOutlineCleanup::wedgeBehindBandStartGoes()
                  qPrintable(QStringLiteral("point %1 at (%2, %3)").arg(i).arg(p.getX()).arg(p.getY())));
     }
     Vector3D::clearList(points);
+}
+
+// The sheets of both sides leave no rib along their bands: the rib starts
+// where they end, and the upper band's last normal leans back 0.05 mm. The
+// face must run down that normal, not straight across at the band's end.
+void TestOutlineCleanup::ribStartingWhereBothBandsEndLeavesTheirSheetsClear()
+{
+    OutlineCleanup::PointList points =
+        toPoints({{50, 1.5}, {30, 2}, {10, 2.5}, {9.95, 1.2}, {10, 0}, {30, 0.2}, {50, 1}});
+    std::vector<IdentifiableObject*> bands;
+    for (const Outline& band : {Outline{{10, 2.5}, {5, 2.3}, {5.05, 0.1}, {10.05, 0.3}},
+                                Outline{{5, -0.1}, {10, 0}, {9.95, 2.2}, {4.95, 2.1}}}) {
+        std::vector<Vertex*> corners;
+        for (const QPointF& p : band)
+            corners.push_back(new Vertex(float(p.x()), float(p.y()), 0.0f));
+        bands.push_back(new Polygon3D(corners));
+    }
+    QVERIFY(SheetStartFace::clearLastNormal(points, bands, 1.0f));
+    // 0.25 mm short of the normal's inner end lies sheet, not wood.
+    const QPointF q(10.05 - 0.05 * 0.25 / 2.2006, 0.3 + 2.2 * 0.25 / 2.2006);
+    bool inside = false;
+    double nearest = 1e9;
+    for (size_t i = 0, j = points.size() - 1; i < points.size(); j = i++) {
+        const QPointF u(points[i]->getX(), points[i]->getY());
+        const QPointF d = QPointF(points[j]->getX(), points[j]->getY()) - u;
+        if ((u.x() <= q.x()) != (u.x() + d.x() <= q.x()) && u.y() + (q.x() - u.x()) * d.y() / d.x() > q.y())
+            inside = !inside;
+        const double t =
+            std::clamp(QPointF::dotProduct(q - u, d) / std::max(1e-12, QPointF::dotProduct(d, d)), 0.0, 1.0);
+        nearest = std::min(nearest, std::hypot(u.x() + t * d.x() - q.x(), u.y() + t * d.y() - q.y()));
+    }
+    QVERIFY2(!inside || nearest < 0.01, qPrintable(QStringLiteral("wood %1 mm deep in the sheet").arg(nearest)));
+    Vector3D::clearList(points);
+    qDeleteAll(bands);
 }
 
 QTEST_MAIN(TestOutlineCleanup)
