@@ -370,6 +370,17 @@ bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, f
         if ((sheeted[k] && sheeted[k + 1])
             || (sunk[k] && !heldBack[k] && sunk[k + 1] && !heldBack[k + 1] && sameShiftAt(withFront, k + 1)))
             stations[k + 1] = std::max(stations[k + 1], withFront);
+        // A wall held at its own station beside one the sheet moves into
+        // the slot (a band ending just behind a steep slot's rear wall) left
+        // the slot narrower than the spar by that shift: the moved wall stays
+        // at its own station too, where the sheet has already taken the wood
+        // of the bare slot off.
+        if ((heldBack[k] || heldBack[k + 1]) && stations[k + 1] - stations[k] < bare[k + 1] - bare[k]) {
+            if (!heldBack[k])
+                stations[k] = std::min(stations[k], std::max(newFront, front));
+            if (!heldBack[k + 1])
+                stations[k + 1] = std::max(stations[k + 1], rear);
+        }
     }
     if (stations[1] < stations[0] || stations[3] < stations[2])
         return false;

@@ -566,6 +566,10 @@ void TestCovering::sheetedSlotReachesAtLeastTheBareSlot_data()
     // must move with it.
     QTest::newRow("band ending inside a lower slot")
         << 100.0f << 25.0f << 0.0f << 25.0f << 1.0f << false << true << QByteArray("e385.dat") << false;
+    // A band ending just behind a steep slot's rear wall: the rear wall
+    // stays at its station, and so must the front wall the sheet moves in.
+    QTest::newRow("band ending just behind a steep rear wall")
+        << 82.0f << 25.0f << 0.0f << 28.0f << 2.5f << true << false << QByteArray("e587.dat") << false;
     // Vertical walls stand where the bare rib's do under any sheet.
     QTest::newRow("vertical cut under a sheet") << 200.0f << 4.0f << 0.0f << 100.0f << 1.2f << true << true
                                                 << QByteArray() << true;
