@@ -399,11 +399,32 @@ int OutlineCleanup::repairTurns(const std::vector<AngleInfo>& turns, int first, 
                                    : Vector3D::fromDifference(*outline[l], *outline[l1]);
 
     const Vector3D corner(*outline[l1]);
+    const Vector3D frontTop(*outline[f1]);
     for (int k = l1; k < l; ++k) {
         setCoordinates(*outline[k], corner);
     }
     for (int k = f1; k <= l1; ++k) {
         *outline[k] += shift;
+    }
+    // Taken down along one wall, the top's other corner stands out past the
+    // other wall where both lean alike (two slots cut along a sloping
+    // surface's normal), into the slot beside it: it stops on that wall
+    // (under sheets; bare ribs keep the outlines they have always had).
+    if (sheeted && f1 < l1) {
+        const bool front = da <= db;
+        const Vector3D& foot = *outline[front ? f : l];
+        const Vector3D wall = Vector3D::fromDifference(front ? frontTop : corner, foot);
+        const Vector3D top = Vector3D::fromDifference(*outline[front ? f1 + 1 : l1 - 1], *outline[front ? f1 : l1]);
+        const Vector3D from = Vector3D::fromDifference(*outline[front ? f1 : l1], foot);
+        const Vector3D inside = Vector3D::fromDifference(*outline[front ? l : f], foot);
+        const auto cross = [](const Vector3D& a, const Vector3D& b) { return a.getX() * b.getY() - a.getY() * b.getX(); };
+        const float across = cross(wall, top);
+        if (cross(wall, from) * cross(wall, inside) < 0.0f && across != 0.0f) {
+            const float reach = std::min(1.0f, std::max(0.0f, cross(from, top) / across));
+            const Vector3D stood(*outline[front ? f1 : l1]);
+            for (int k = front ? f1 : l1; k <= (front ? f1 : l - 1) && *outline[k] == stood; ++k)
+                setCoordinates(*outline[k], Vector3D(foot.getX() + wall.getX() * reach, foot.getY() + wall.getY() * reach, stood.getZ()));
+        }
     }
     int moved = l - 1;
     for (int k = l1 + 1; k < n && *outline[k] == corner; ++k) {

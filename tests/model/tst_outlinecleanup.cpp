@@ -115,6 +115,13 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
     QTest::newRow("narrow tongue between slots of two depths")
         << rib({{62, 5}, {62, 3}, {58.3, 3}, {58.3, 5}, {58, 5}, {58, 2}, {55, 2}, {55, 5}, {40, 5}})
         << rib({{62, 5}, {62, 3}, {58.3, 3}, {58.3, 3}, {58.3, 3}, {58, 2}, {55, 2}, {55, 5}, {40, 5}});
+    // Its walls leaning unlike (slots cut along a curved surface's normals),
+    // the tongue goes down along the shallower slot's wall and stops on the
+    // deeper one's, not past it into that slot.
+    QTest::newRow("narrow tongue between slots with leaning walls")
+        << rib({{62, 5}, {62.1, 3}, {58.4, 3}, {58.3, 5}, {58, 5}, {58.3, 2.2}, {55.3, 2.2}, {55, 5}, {40, 5}})
+        << rib({{62, 5}, {62.1, 3}, {58.4, 3}, {58.4, 3}, {58 + 0.3 * 2 / 2.8, 3}, {58.3, 2.2}, {55.3, 2.2}, {55, 5},
+                {40, 5}});
     // A notch 0.4 mm wide and 1.5 mm deep may hold a tilted spar's corner.
     QTest::newRow("deep narrow notch")
         << rib({{62, 5}, {62, 3}, {58.4, 3}, {58.4, 1.5}, {58, 1.5}, {58, 5}, {40, 5}})
