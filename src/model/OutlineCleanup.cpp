@@ -9,6 +9,7 @@
 #include "foundation/Vector3D.h"
 #include "model/OutlineNeck.h"
 #include "model/SheetMeeting.h"
+#include "model/SheetPinch.h"
 #include "model/SheetedTail.h"
 
 namespace {
@@ -149,8 +150,12 @@ std::vector<AngleInfo>& threadTurns()
 
 } // namespace
 
-OutlineCleanup::OutlineCleanup(PointList& outline, const PointList& camberLine, float scale, bool sheeted)
-    : outline(outline), camberLine(camberLine), scale(scale), sheeted(sheeted), runs(threadOutlineRuns()), runStarts(runs.starts),
+OutlineCleanup::OutlineCleanup(PointList& outline, const PointList& camberLine, float scale, bool sheeted,
+                               const std::vector<IdentifiableObject*>* bands,
+                               const std::vector<IdentifiableObject*>* sparParts)
+    : outline(outline), camberLine(camberLine), scale(scale), sheeted(sheeted), bands(bands), sparParts(sparParts),
+      runs(threadOutlineRuns()),
+      runStarts(runs.starts),
       sweep(threadSpans(0)), merged(threadSpans(1)), runPoints(runs.points), corners(threadCorners()),
       closeSegments(threadCloseSegments())
 {
@@ -226,6 +231,7 @@ void OutlineCleanup::cleanOutline()
     // Each pass mends one fault and may uncover the next; every pass makes
     // a point one with its neighbours, so they end within the point count.
     const int most = int(outline.size());
+    SheetPinch pinch(outline, runs, bands, scale, sparParts);
     for (int pass = 0; pass < most; ++pass) {
         if (!gathered) {
             collectRuns();
@@ -243,7 +249,7 @@ void OutlineCleanup::cleanOutline()
         if (!foldReversal() && !takeOffNarrowFeature()
             && !(sheeted
                  && (OutlineNeck::trimSmallNose(outline, runs, corners, scale)
-                     || OutlineNeck::trimThinTail(outline, runs, corners, scale)))) {
+                     || OutlineNeck::trimThinTail(outline, runs, corners, scale) || pinch.part()))) {
             break;
         }
     }

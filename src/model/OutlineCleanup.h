@@ -6,6 +6,7 @@
 #include "foundation/CloseSegments.h"
 #include "model/OutlineRuns.h"
 
+class IdentifiableObject;
 class Vector3D;
 
 // The finishing passes over a finished rib outline (points in Selig order,
@@ -20,8 +21,12 @@ public:
 
     // scale is the wing root chord in mm: the passes measure in mm. Only a
     // sheeted outline is ended at a neck (see OutlineNeck): a bare rib's
-    // necks are the design's.
-    OutlineCleanup(PointList& outline, const PointList& camberLine, float scale, bool sheeted = false);
+    // necks are the design's. bands, the rib's covering polygons, tell where
+    // sheets of both sides pinch it, sparParts (its square spar slots) where
+    // that is a spar's web (see SheetPinch).
+    OutlineCleanup(PointList& outline, const PointList& camberLine, float scale, bool sheeted = false,
+                   const std::vector<IdentifiableObject*>* bands = nullptr,
+                   const std::vector<IdentifiableObject*>* sparParts = nullptr);
 
     // The sharp turns of the outline, points closer than 0.001 mm to the
     // last one kept skipped.
@@ -74,6 +79,8 @@ private:
     const PointList& camberLine;
     float scale;
     bool sheeted;
+    const std::vector<IdentifiableObject*>* bands;
+    const std::vector<IdentifiableObject*>* sparParts;
     // Where the outline's first and last points lay before the passes.
     float endX[2] = {0.0f, 0.0f};
     float endY[2] = {0.0f, 0.0f};

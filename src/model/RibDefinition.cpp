@@ -941,7 +941,9 @@ void RibDefinition::collectTurns(std::vector<AngleInfo>& turns, float scale) con
 void RibDefinition::finishOutline(float scale)
 {
     RibGeometry& own = geometry();
-    OutlineCleanup(own.outline, own.camberLine, scale, !getCoveringPolygons().empty()).finishOutline();
+    OutlineCleanup(own.outline, own.camberLine, scale, !getCoveringPolygons().empty(), &getCoveringPolygons(),
+                   &getSquareSparParts())
+        .finishOutline();
 }
 
 void RibDefinition::cleanOutline(float scale)

@@ -75,13 +75,18 @@ bool SheetMeeting::heightAt(const std::vector<SidePoint>& side, float x, float d
     return false;
 }
 
-void SheetMeeting::keepPiece(int keepFirst, int keepLast, int dropFirst, int dropLast, const Vector3D& at)
+bool SheetMeeting::keepPiece(int keepFirst, int keepLast, int dropFirst, int dropLast, const Vector3D& at,
+                             bool onlyWithFace)
 {
     const int m = int(runStarts.size());
     const int dropped = ((dropLast - dropFirst) % m + m) % m + 1;
-    for (int k = 0; k < dropped; ++k) {
-        setRun(dropFirst + k, at.getX(), at.getY());
-    }
+    // The kept piece's runs are not among those dropped: its end is found
+    // the same before they go as after.
+    auto drop = [&]() {
+        for (int k = 0; k < dropped; ++k) {
+            setRun(dropFirst + k, at.getX(), at.getY());
+        }
+    };
     const int kept = ((keepLast - keepFirst) % m + m) % m + 1;
     // The kept piece lies ahead of the meeting point or behind it.
     double sumX = 0.0;
@@ -111,7 +116,7 @@ void SheetMeeting::keepPiece(int keepFirst, int keepLast, int dropFirst, int dro
         float ya = 0.0f;
         float yb = 0.0f;
         if (!heightAt(first, x, dir, ya) || !heightAt(last, x, dir, yb)) {
-            return;
+            break;
         }
         const float width = std::fabs(ya - yb);
         if (width < limit) {
@@ -123,8 +128,9 @@ void SheetMeeting::keepPiece(int keepFirst, int keepLast, int dropFirst, int dro
             width > beforeWidth ? before + (s - before) * (limit - beforeWidth) / (width - beforeWidth) : s;
         const float endX = at.getX() + dir * cut;
         if (!heightAt(first, endX, dir, ya) || !heightAt(last, endX, dir, yb)) {
-            return;
+            break;
         }
+        drop();
         // The face across: each side's runs short of it go onto its end.
         for (const SidePoint& p : first) {
             if (p.run >= 0 && dir * (p.x - endX) < 0.0f) {
@@ -139,6 +145,11 @@ void SheetMeeting::keepPiece(int keepFirst, int keepLast, int dropFirst, int dro
         for (int k = 0; k < dropped; ++k) {
             setRun(dropFirst + k, endX, ya);
         }
-        return;
+        return true;
     }
+    if (onlyWithFace) {
+        return false;
+    }
+    drop();
+    return true;
 }

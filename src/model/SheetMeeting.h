@@ -24,8 +24,10 @@ public:
     bool sheetsMeet(int low, int high) const;
     // Puts the runs from dropFirst to dropLast (going round) onto at, where
     // the sheets meet, and ends the piece left, from keepFirst to keepLast
-    // going round, where it is 0.5 mm thick.
-    void keepPiece(int keepFirst, int keepLast, int dropFirst, int dropLast, const Vector3D& at);
+    // going round, where it is 0.5 mm thick. Where its sides turn back
+    // before that, onlyWithFace leaves the outline as it was and tells so.
+    bool keepPiece(int keepFirst, int keepLast, int dropFirst, int dropLast, const Vector3D& at,
+                   bool onlyWithFace = false);
 
 private:
     struct SidePoint {

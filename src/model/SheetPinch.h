@@ -1,0 +1,53 @@
+#pragma once
+
+#include <vector>
+
+class IdentifiableObject;
+class OutlineRuns;
+class Vector3D;
+
+// Sheets of both sides that come closer than 0.5 mm inside a rib and part
+// again, without meeting, leave a web no builder can cut: the rib is parted
+// there as where they meet (see SheetMeeting), the larger piece kept and
+// ended where it is 0.5 mm thick. One walk along the outline's runs, sunk
+// by sheets of opposite sides, finds where they come nearest each other;
+// the bands' inner faces, as the sheets left them before any slot was cut,
+// tell which of those are the sheets' own: a slot's floor that comes as
+// close to the other side's sheet is the spar's. Most ribs' bands are told
+// apart by their extents alone, and however many bands lie over one
+// another, the search grows with the outline.
+class SheetPinch
+{
+public:
+    using PointList = std::vector<Vector3D*>;
+    using PartList = std::vector<IdentifiableObject*>;
+
+    // bands are the rib's covering polygons (each a sheet's outer surface,
+    // then its inner face backwards), or none; scale is the wing root chord
+    // in mm. sparParts are the rib's square spar parts: where a slot stands
+    // under both of two bands that pinch the rib, what is left there is the
+    // spar's web, and the rib is left as it is.
+    SheetPinch(PointList& outline, const OutlineRuns& runs, const PartList* bands, float scale,
+               const PartList* sparParts = nullptr);
+
+    // Parts the rib at one place where the sheets still pinch it, on the
+    // runs as last found and closed, and tells whether it did.
+    bool part();
+
+private:
+    struct Place {
+        float x;
+        float y;
+        float width;
+    };
+    void findPlaces();
+    bool partAt(const Place& place);
+
+    PointList& outline;
+    const OutlineRuns& runs;
+    const PartList* bands;
+    float scale;
+    const PartList* sparParts;
+    bool searched = false;
+    std::vector<Place> places;
+};
