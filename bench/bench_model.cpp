@@ -68,6 +68,33 @@ void BM_RebuildPanel(benchmark::State& state)
         ribs, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
+// A panel whose strips all start at the nose, one longer than the other,
+// so that their faces lie over one another for most of the chord: what is
+// sought between faces of both sides must not grow with their product.
+void BM_RebuildManyStripPanel(benchmark::State& state)
+{
+    if (!BenchWing::loadAirfoils()) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
+    QuietStdout quiet;
+    SheetingStripList strips;
+    for (int s = 0; s < 20; ++s)
+        strips.append(SheetingStripDefinition(QStringLiteral("Strip"), 0, 1, 200, 10.0f + 4.0f * float(s),
+                                              10.0f + 4.0f * float(s), 1.5f, true, true, true, false, 0.0f, 0.0f,
+                                              false, false));
+    PanelBaseData panel(7, QStringLiteral("Heavy"), QStringLiteral("NACA 2412"), QString(), 200.0f, 180.0f, 0.0f,
+                        2000.0f, 0.0f, 0.0f, false, false, true, 2.0f, int(state.range(0)), 150.0f, 1.0f, 1.0f,
+                        nullptr, LEData(), TEData(), SparList(), strips,
+                        CoveringDefinition(SheetingType::Advanced, 25.0f, 1.5f, 0, true, true, true),
+                        BuildingTabData(), RibCombList());
+    for (auto _ : state) {
+        panel.rebuildRibs();
+        benchmark::DoNotOptimize(panel.getRibMaxY());
+    }
+    countGeometry(state, panel);
+}
+
 // The panel dialog's working copy and every commit copy a built panel.
 void BM_CopyPanel(benchmark::State& state)
 {
@@ -107,5 +134,6 @@ void BM_EditFirstPanel(benchmark::State& state)
 } // namespace
 
 BENCHMARK(BM_RebuildPanel)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RebuildManyStripPanel)->Arg(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyPanel)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EditFirstPanel)->Unit(benchmark::kMillisecond);
