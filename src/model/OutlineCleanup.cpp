@@ -211,6 +211,7 @@ void OutlineCleanup::cleanOutline()
     endY[0] = outline.front()->getY();
     endX[1] = outline.back()->getX();
     endY[1] = outline.back()->getY();
+    const float bareEnd = endY[0] - outline.front()->getAuxB() - (endY[1] - outline.back()->getAuxB());
     // One walk along the outline finds its runs and where it may turn
     // sharply. Where the runs are the points the turn list keeps, the turn
     // list is taken from them; where the turns leave the outline as it was,
@@ -254,7 +255,7 @@ void OutlineCleanup::cleanOutline()
         }
     }
     if (sheeted) {
-        SheetedTail::endWhereThick(outline, scale);
+        SheetedTail::endWhereThick(outline, scale, bareEnd);
     }
 }
 

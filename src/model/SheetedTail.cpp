@@ -6,15 +6,18 @@
 
 #include "foundation/Vector3D.h"
 
-void SheetedTail::collect(const PointList& outline, int from, int step, int stop, float hair, Side& side)
+void SheetedTail::collect(const PointList& outline, int from, int step, int stop, float hair, float wall,
+                          Side& side)
 {
     side.points.clear();
     side.points.push_back(from);
+    const Vector3D& start = *outline[size_t(from)];
     for (int i = from + step; i != stop; i += step) {
         const Vector3D& last = *outline[size_t(side.points.back())];
         const Vector3D& p = *outline[size_t(i)];
         if (p.getX() > last.getX() + hair
-            || (p.getX() >= last.getX() - hair && std::fabs(p.getY() - last.getY()) > hair)) {
+            || (p.getX() >= last.getX() - hair
+                && std::fabs(p.getY() - last.getY()) > (last.getX() >= start.getX() - hair ? wall : hair))) {
             break;
         }
         side.points.push_back(i);
@@ -35,7 +38,39 @@ bool SheetedTail::heightAt(const PointList& outline, const Side& side, float x, 
     return false;
 }
 
-bool SheetedTail::endWhereThick(PointList& outline, float scale)
+bool SheetedTail::thinAhead(const PointList& outline, const Side& upper, const Side& lower, float from, float limit,
+                            float hair, float behind)
+{
+    float yu = 0.0f;
+    float yl = 0.0f;
+    for (const Side* side : {&upper, &lower}) {
+        for (const int i : side->points) {
+            const float x = outline[size_t(i)]->getX();
+            if (x < from && x > behind && heightAt(outline, upper, x, yu) && heightAt(outline, lower, x, yl)
+                && yu - yl < limit) {
+                return true;
+            }
+        }
+    }
+    // The side that ends first may step into the rib there (a slot's wall,
+    // the end of a band): the point beyond the step, against the other side.
+    const int n = int(outline.size());
+    const int pastUpper = upper.points.back() + 1;
+    const int pastLower = lower.points.back() - 1;
+    const float endX = std::max(outline[size_t(upper.points.back())]->getX(),
+                                outline[size_t(lower.points.back())]->getX());
+    if (!(endX > behind)) {
+        return false;
+    }
+    if (pastUpper < n && outline[size_t(pastUpper)]->getX() >= endX - hair && heightAt(outline, lower, endX, yl)
+        && outline[size_t(pastUpper)]->getY() - yl < limit) {
+        return true;
+    }
+    return pastLower > 0 && outline[size_t(pastLower)]->getX() >= endX - hair && heightAt(outline, upper, endX, yu)
+           && yu - outline[size_t(pastLower)]->getY() < limit;
+}
+
+bool SheetedTail::endWhereThick(PointList& outline, float scale, float bareEnd)
 {
     const int n = int(outline.size());
     if (n < 4 || !(scale > 0.0f)) {
@@ -47,14 +82,26 @@ bool SheetedTail::endWhereThick(PointList& outline, float scale)
     const float faceWidth = top.getY() - bottom.getY();
     // The face's two ends may lie a rounding apart along the chord.
     const float faceX = std::max(top.getX(), bottom.getX());
-    if (std::fabs(top.getX() - bottom.getX()) > 0.001f / scale || !(faceWidth > 0.0f) || faceWidth >= limit) {
+    const float hair = 0.001f / scale;
+    if (std::fabs(top.getX() - bottom.getX()) > hair || faceWidth < -hair || faceWidth >= limit) {
         return false;
     }
+    // Closed on one point, where the sheets of both sides meet: a bare rib
+    // that tapers to a point as thin is the design's taper, one that ends on
+    // a face as thick (but for rounding) is not. Where the inner faces met,
+    // the end of one may stand a little across the meeting point: a face
+    // thinner than the limit, not a slot's wall.
+    const bool met = faceWidth <= hair && bareEnd >= limit - 10.0f * hair;
+    const float wall = met ? limit : hair;
     Side upper;
     Side lower;
-    const float hair = 0.001f / scale;
-    collect(outline, 0, 1, n, hair, upper);
-    collect(outline, n - 1, -1, upper.points.back(), hair, lower);
+    collect(outline, 0, 1, n, hair, wall, upper);
+    // An outline that never leaves its end (what is left of a rib the
+    // sheets consume) has no lower side to walk.
+    if (upper.points.back() >= n - 2) {
+        return false;
+    }
+    collect(outline, n - 1, -1, upper.points.back(), hair, wall, lower);
     // Only a face the sheets have thinned below the limit: a section's own
     // thin trailing edge is the design's, and the sheets' inner faces run
     // into it as its surfaces did. The copies a band leaves at its end are
@@ -72,8 +119,25 @@ bool SheetedTail::endWhereThick(PointList& outline, float scale)
             }
         }
     }
-    if (faceWidth - sunk[0] + sunk[1] < limit) {
+    if (!met && !(faceWidth > 0.0f && faceWidth - sunk[0] + sunk[1] >= limit)) {
         return false;
+    }
+    // A rib the sheets leave within a band twice the limit high is a plank
+    // little thicker than the limit all along: whether anything of it is
+    // buildable is weighed on the rib as it is.
+    float behind = faceX;
+    if (met) {
+        float low = top.getY();
+        float high = low;
+        for (const Vector3D* p : outline) {
+            behind = std::min(behind, p->getX());
+            low = std::min(low, p->getY());
+            high = std::max(high, p->getY());
+        }
+        if (high - low < 2.0f * limit) {
+            return false;
+        }
+        behind = (behind + faceX) / 2.0f;
     }
     std::vector<float> stations;
     for (const Side* side : {&upper, &lower}) {
@@ -100,6 +164,15 @@ bool SheetedTail::endWhereThick(PointList& outline, float scale)
             before = x;
             beforeWidth = width;
             continue;
+        }
+        // Where the sheets met, a rib that turns thin again ahead would be
+        // left hanging on a neck: that end is not this pass's to make. A
+        // thin place parts off the shorter way round the outline: in the
+        // rear half, the tail; farther forwards, the nose, whose taper this
+        // end leaves as it was. A web the spar slots leave at 0.5 mm is the
+        // spar rule's: floors that tilt leave it a hair thinner across.
+        if (met && thinAhead(outline, upper, lower, x, limit - 5.0f * hair, hair, behind)) {
+            return false;
         }
         const float cut = before - (before - x) * (limit - beforeWidth) / (width - beforeWidth);
         if (!heightAt(outline, upper, cut, yu) || !heightAt(outline, lower, cut, yl)) {

@@ -9,6 +9,9 @@ class Vector3D;
 // than 0.5 mm for a way up to the face: a wedge a hair thick, or a long
 // sliver, that no builder can cut. The rib then ends where it is still
 // 0.5 mm thick, with a face across it; what lies behind is sheet (or air).
+// The same holds where the sheets of both sides meet ahead of a face the
+// bare rib ends on at least 0.5 mm thick: the rib would taper to the point
+// where they meet.
 // Works on a finished outline (Selig order, units of the wing root chord)
 // whose points still carry how far the sheets have sunk them.
 class SheetedTail
@@ -16,8 +19,9 @@ class SheetedTail
 public:
     using PointList = std::vector<Vector3D*>;
 
-    // scale is the wing root chord in mm. Tells whether it moved the end.
-    static bool endWhereThick(PointList& outline, float scale);
+    // scale is the wing root chord in mm; bareEnd how thick the bare rib
+    // ends, across its first and last points. Tells whether it moved the end.
+    static bool endWhereThick(PointList& outline, float scale, float bareEnd);
 
 private:
     struct Side {
@@ -25,8 +29,15 @@ private:
     };
     // The side from the face forwards (step +1 from the first point, -1
     // from the last), as long as it runs forwards without a step across
-    // the chord (a slot's wall) longer than hair, and no farther than stop.
-    static void collect(const PointList& outline, int from, int step, int stop, float hair, Side& side);
+    // the chord (a slot's wall) longer than hair (than wall at its first
+    // station), and no farther than stop.
+    static void collect(const PointList& outline, int from, int step, int stop, float hair, float wall,
+                        Side& side);
+    // Whether the rib is thinner than limit anywhere between behind and
+    // from, as far as both sides run, or just past the end of the side that
+    // ends first.
+    static bool thinAhead(const PointList& outline, const Side& upper, const Side& lower, float from, float limit,
+                          float hair, float behind);
     // The side's height at x; false beyond its end.
     static bool heightAt(const PointList& outline, const Side& side, float x, float& y);
 };

@@ -877,6 +877,10 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     // Thinner sheets on such a tip come within 0.3 mm of each other and part
     // again: no web that thin may hold the two pieces together.
     QTest::newRow("mid-chord band pinching a thin tip") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 1.0f << 0.0f;
+    // Sheets meet ahead of a trailing-edge piece's face over 0.5 mm thick: the
+    // rib ends where it is still 0.5 mm thick, not in a tail tapering to
+    // where they meet.
+    QTest::newRow("no tail on to where the sheets meet") << "mid153a.dat" << 100.0f << 50.0f << 100.0f << 1.0f << 8.0f;
 }
 
 void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
