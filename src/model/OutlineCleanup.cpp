@@ -9,7 +9,6 @@
 #include "foundation/Vector3D.h"
 #include "model/OutlineNeck.h"
 #include "model/SheetMeeting.h"
-#include "model/SheetPinch.h"
 #include "model/SheetedTail.h"
 
 namespace {
@@ -151,15 +150,10 @@ std::vector<AngleInfo>& threadTurns()
 } // namespace
 
 OutlineCleanup::OutlineCleanup(PointList& outline, const PointList& camberLine, float scale, bool sheeted,
-                               const std::vector<IdentifiableObject*>* bands,
-                               const std::vector<IdentifiableObject*>* sparParts)
+                               const SheetPinch::PartList* bands, const SheetPinch::PartList* sparParts)
     : outline(outline), camberLine(camberLine), scale(scale), sheeted(sheeted), bands(bands), sparParts(sparParts),
-      runs(threadOutlineRuns()),
-      runStarts(runs.starts),
-      sweep(threadSpans(0)), merged(threadSpans(1)), runPoints(runs.points), corners(threadCorners()),
-      closeSegments(threadCloseSegments())
-{
-}
+      runs(threadOutlineRuns()), runStarts(runs.starts), sweep(threadSpans(0)), merged(threadSpans(1)),
+      runPoints(runs.points), corners(threadCorners()), closeSegments(threadCloseSegments()) {}
 
 void OutlineCleanup::collectTurns(const PointList& outline, std::vector<AngleInfo>& turns, float scale)
 {

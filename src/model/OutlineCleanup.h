@@ -5,6 +5,7 @@
 #include "foundation/AngleInfo.h"
 #include "foundation/CloseSegments.h"
 #include "model/OutlineRuns.h"
+#include "model/SheetPinch.h"
 
 class IdentifiableObject;
 class Vector3D;
@@ -25,8 +26,7 @@ public:
     // sheets of both sides pinch it, sparParts (its square spar slots) where
     // that is a spar's web (see SheetPinch).
     OutlineCleanup(PointList& outline, const PointList& camberLine, float scale, bool sheeted = false,
-                   const std::vector<IdentifiableObject*>* bands = nullptr,
-                   const std::vector<IdentifiableObject*>* sparParts = nullptr);
+                   const SheetPinch::PartList* bands = nullptr, const SheetPinch::PartList* sparParts = nullptr);
 
     // The sharp turns of the outline, points closer than 0.001 mm to the
     // last one kept skipped.
@@ -79,8 +79,8 @@ private:
     const PointList& camberLine;
     float scale;
     bool sheeted;
-    const std::vector<IdentifiableObject*>* bands;
-    const std::vector<IdentifiableObject*>* sparParts;
+    const SheetPinch::PartList* bands;
+    const SheetPinch::PartList* sparParts;
     // Where the outline's first and last points lay before the passes.
     float endX[2] = {0.0f, 0.0f};
     float endY[2] = {0.0f, 0.0f};
