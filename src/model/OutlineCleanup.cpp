@@ -6,6 +6,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "foundation/SegmentGeometry.h"
 #include "foundation/Vector3D.h"
 #include "model/OutlineNeck.h"
 #include "model/SheetMeeting.h"
@@ -14,19 +15,6 @@
 namespace {
 
 constexpr float samePointMm = OutlineRuns::samePointMm;
-
-float distanceToSegmentXY(const Vector3D& p, const Vector3D& a, const Vector3D& b)
-{
-    const float dx = b.getX() - a.getX();
-    const float dy = b.getY() - a.getY();
-    const float lengthSquared = dx * dx + dy * dy;
-    float t = 0.0f;
-    if (lengthSquared > 0.0f) {
-        t = ((p.getX() - a.getX()) * dx + (p.getY() - a.getY()) * dy) / lengthSquared;
-        t = std::min(1.0f, std::max(0.0f, t));
-    }
-    return std::hypot(a.getX() + t * dx - p.getX(), a.getY() + t * dy - p.getY());
-}
 
 void setCoordinates(Vector3D& point, const Vector3D& from)
 {
@@ -48,72 +36,6 @@ struct Box {
     }
     float size() const { return std::max(maxX - minX, maxY - minY); }
 };
-
-// Where segments ab and cd cross or touch, other than end to end in a
-// straight line; at is set to the point they share.
-bool segmentsMeet(const Vector3D& a, const Vector3D& b, const Vector3D& c, const Vector3D& d, Vector3D& at)
-{
-    const double abx = double(b.getX()) - a.getX();
-    const double aby = double(b.getY()) - a.getY();
-    const double cdx = double(d.getX()) - c.getX();
-    const double cdy = double(d.getY()) - c.getY();
-    const double acx = double(c.getX()) - a.getX();
-    const double acy = double(c.getY()) - a.getY();
-    const double denominator = abx * cdy - aby * cdx;
-    if (denominator == 0.0) {
-        return false;
-    }
-    const double t = (acx * cdy - acy * cdx) / denominator;
-    const double u = (acx * aby - acy * abx) / denominator;
-    if (t < 0.0 || t > 1.0 || u < 0.0 || u > 1.0) {
-        return false;
-    }
-    at.set(float(a.getX() + t * abx), float(a.getY() + t * aby), a.getZ());
-    return true;
-}
-
-// The nearest point of segment ab to p, in double, unlike the distance
-// above: the point where touching surfaces meet becomes an outline point.
-Vector3D nearestOnSegment(const Vector3D& p, const Vector3D& a, const Vector3D& b)
-{
-    const double dx = double(b.getX()) - a.getX();
-    const double dy = double(b.getY()) - a.getY();
-    const double lengthSquared = dx * dx + dy * dy;
-    double t = 0.0;
-    if (lengthSquared > 0.0) {
-        t = ((p.getX() - a.getX()) * dx + (p.getY() - a.getY()) * dy) / lengthSquared;
-        t = std::min(1.0, std::max(0.0, t));
-    }
-    return Vector3D(float(a.getX() + t * dx), float(a.getY() + t * dy), a.getZ());
-}
-
-// Where segments ab and cd, not crossing, come within reach of each other:
-// at is set halfway between their nearest points. Both sheets clipped onto
-// one camber line leave the two surfaces touching without a crossing.
-bool segmentsTouch(const Vector3D& a, const Vector3D& b, const Vector3D& c, const Vector3D& d, float reach,
-                   Vector3D& at)
-{
-    float nearest = reach;
-    bool found = false;
-    auto consider = [&](const Vector3D& p, const Vector3D& q0, const Vector3D& q1) {
-        const Vector3D on = nearestOnSegment(p, q0, q1);
-        const float distance = p.distanceXY(on);
-        if (distance <= nearest) {
-            nearest = distance;
-            at.set((p.getX() + on.getX()) * 0.5f, (p.getY() + on.getY()) * 0.5f, p.getZ());
-            found = true;
-        }
-    };
-    consider(a, c, d);
-    consider(b, c, d);
-    consider(c, a, b);
-    consider(d, a, b);
-    return found;
-}
-
-} // namespace
-
-namespace {
 
 // Working lists of the passes, kept per thread so that finishing a rib
 // costs no allocation once the first rib has sized them.
@@ -337,7 +259,7 @@ bool OutlineCleanup::flattenNarrowTurns(const std::vector<AngleInfo>& turns, int
         const Vector3D& b = pointOf(to);
         const int last = turns[to].getIndex();
         for (int k = turns[from].getIndex() + 1; k < last; ++k) {
-            if (distanceToSegmentXY(*outline[k], a, b) > straightness) {
+            if (SegmentGeometry::distanceToSegmentXY(*outline[k], a, b) > straightness) {
                 return false;
             }
         }
@@ -548,11 +470,11 @@ bool OutlineCleanup::segmentsClose(int low, int high, Vector3D& at) const
 {
     const int m = int(runStarts.size());
     auto point = [&](int r) -> const Vector3D& { return *outline[size_t(runStarts[size_t(r % m)])]; };
-    if (segmentsMeet(point(low), point(low + 1), point(high), point(high + 1), at)) {
+    if (SegmentGeometry::segmentsMeet(point(low), point(low + 1), point(high), point(high + 1), at)) {
         return true;
     }
     const float touch = samePointMm / scale;
-    if (!segmentsTouch(point(low), point(low + 1), point(high), point(high + 1), touch, at)) {
+    if (!SegmentGeometry::segmentsTouch(point(low), point(low + 1), point(high), point(high + 1), touch, at)) {
         return false;
     }
     const float kerf = 0.01f / scale;
@@ -699,7 +621,7 @@ bool OutlineCleanup::cutLoop()
             for (const auto& [kept, beyond, other] : {std::array<int, 3>{before, before + m - 1, after},
                                                       std::array<int, 3>{after, after + 1, before}}) {
                 if (point(kept).distanceXY(at) <= touch
-                    && segmentsMeet(point(other), at, point(kept), point(beyond), crossing)) {
+                    && SegmentGeometry::segmentsMeet(point(other), at, point(kept), point(beyond), crossing)) {
                     setRun(kept % m, x, y);
                 }
             }
@@ -746,7 +668,7 @@ bool OutlineCleanup::foldReversal()
         auto isEnd = [&](int k) { return here.getX() == endX[k] && here.getY() == endY[k]; };
         if (r == 0 && (isEnd(0) || isEnd(1))
             && std::fabs(here.getX() - nearer.getX()) > std::fabs(here.getY() - nearer.getY())
-            && distanceToSegmentXY(nearer, here, beforeNearer ? after : before) > samePointMm / scale) {
+            && SegmentGeometry::distanceToSegmentXY(nearer, here, beforeNearer ? after : before) > samePointMm / scale) {
             return false;
         }
         setRun(r, nearer.getX(), nearer.getY());
@@ -863,7 +785,7 @@ bool OutlineCleanup::narrowBetween(int first, int last, double& sense, bool& who
     }
     double out = 0.0;
     for (int r = first + 1; r < last; ++r) {
-        out = std::max(out, double(distanceToSegmentXY(*outline[size_t(runStarts[size_t(r)])], f, g)));
+        out = std::max(out, double(SegmentGeometry::distanceToSegmentXY(*outline[size_t(runStarts[size_t(r)])], f, g)));
     }
     // What stands out 5 mm or more is a rib's whole end, thinned by the
     // sheets of both sides: taken off at its root, the rib would end short
@@ -899,7 +821,7 @@ void OutlineCleanup::trimEnd(int first, int last)
     int tip = first + 1;
     double farthest = -1.0;
     for (int r = first + 1; r < last; ++r) {
-        const double out = distanceToSegmentXY(point(r), f, g);
+        const double out = SegmentGeometry::distanceToSegmentXY(point(r), f, g);
         if (out > farthest) {
             farthest = out;
             tip = r;
