@@ -388,6 +388,19 @@ bool RibModifierSquareSpar::splitSlotStations(RibDefinition& rib, float front, f
     // side of each pair lies on its surface and changes nothing.
     int found[4] = {0, 0, 0, 0};
     for (int k = 0; k < 4; ++k) {
+        // A band that starts inside the slot sinks the surface at the rear
+        // wall only. The slot is cut along the bare front wall's normal, so
+        // the bare rear wall meets the sheeted surface where that direction
+        // takes it from the bare station across the sheet; moved with the
+        // sheet's own shift along the chord instead, the wall stood inside
+        // the bare rib's slot and the spar no longer went in.
+        if (k % 2 == 1 && !sunk[k - 1] && sunk[k] && !heldBack[k]) {
+            if (const Vector3D* normal = rib.getRibCoords()[size_t(found[k - 1])]->getNormal()) {
+                if (std::fabs(normal->getY()) > 0.5f)
+                    stations[k] = std::max(stations[k],
+                                           bare[k] + rearShiftY[k / 2] * scale * normal->getX() / normal->getY());
+            }
+        }
         int upper = 0;
         int lower = 0;
         if (!rib.splitAtChordPosition(stations[k], xLE, xTE, upper, lower))

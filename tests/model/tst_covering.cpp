@@ -570,6 +570,10 @@ void TestCovering::sheetedSlotReachesAtLeastTheBareSlot_data()
     // stays at its station, and so must the front wall the sheet moves in.
     QTest::newRow("band ending just behind a steep rear wall")
         << 82.0f << 25.0f << 0.0f << 28.0f << 2.5f << true << false << QByteArray("e587.dat") << false;
+    // A band starting inside a slot whose walls lean: only the rear wall is
+    // sunk, and it must stay on the bare wall's line across the sheet.
+    QTest::newRow("band starting inside a leaning slot")
+        << 82.0f << 45.0f << 47.5f << 100.0f << 1.0f << true << false << QByteArray("fx63143.dat") << false;
     // Vertical walls stand where the bare rib's do under any sheet.
     QTest::newRow("vertical cut under a sheet") << 200.0f << 4.0f << 0.0f << 100.0f << 1.2f << true << true
                                                 << QByteArray() << true;
