@@ -109,9 +109,16 @@ bool SheetMeeting::keepPiece(int keepFirst, int keepLast, int dropFirst, int dro
     }
     std::sort(stations.begin(), stations.end());
     const float limit = 0.5f / scale;
+    // Where a face is asked for, it goes where the piece does not narrow
+    // again to about as thin a short way on: a slot's notch beside the face
+    // would leave a tongue hanging on no more than 0.5 mm (a hair more, as
+    // the notches of slots under a sheet may leave exactly that).
+    const float ahead = onlyWithFace ? 10.0f * limit : 0.0f;
+    const float again = limit + 0.02f / scale;
     float before = 0.0f;
     float beforeWidth = 0.0f;
-    for (float s : stations) {
+    for (size_t i = 0; i < stations.size(); ++i) {
+        const float s = stations[i];
         const float x = at.getX() + dir * s;
         float ya = 0.0f;
         float yb = 0.0f;
@@ -119,9 +126,19 @@ bool SheetMeeting::keepPiece(int keepFirst, int keepLast, int dropFirst, int dro
             break;
         }
         const float width = std::fabs(ya - yb);
-        if (width < limit) {
+        bool thin = width < limit;
+        for (size_t j = i + 1; !thin && j < stations.size() && stations[j] <= s + ahead; ++j) {
+            const float further = at.getX() + dir * stations[j];
+            float fa = 0.0f;
+            float fb = 0.0f;
+            if (!heightAt(first, further, dir, fa) || !heightAt(last, further, dir, fb)) {
+                break;
+            }
+            thin = std::fabs(fa - fb) < std::min(width, again);
+        }
+        if (thin) {
             before = s;
-            beforeWidth = width;
+            beforeWidth = std::min(width, limit);
             continue;
         }
         const float cut =
@@ -137,13 +154,20 @@ bool SheetMeeting::keepPiece(int keepFirst, int keepLast, int dropFirst, int dro
                 setRun(p.run, endX, ya);
             }
         }
+        bool lastOnFace = false;
         for (const SidePoint& p : last) {
             if (p.run >= 0 && dir * (p.x - endX) < 0.0f) {
                 setRun(p.run, endX, yb);
+                lastOnFace = true;
             }
         }
         for (int k = 0; k < dropped; ++k) {
             setRun(dropFirst + k, endX, ya);
+        }
+        // Where no run of the last side lies short of the face, the dropped
+        // run next to it ends the face there: a face is asked for, no point.
+        if (onlyWithFace && !lastOnFace && dropped > 1) {
+            setRun(dropFirst, endX, yb);
         }
         return true;
     }

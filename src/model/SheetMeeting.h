@@ -25,7 +25,9 @@ public:
     // Puts the runs from dropFirst to dropLast (going round) onto at, where
     // the sheets meet, and ends the piece left, from keepFirst to keepLast
     // going round, where it is 0.5 mm thick. Where its sides turn back
-    // before that, onlyWithFace leaves the outline as it was and tells so.
+    // before that, onlyWithFace leaves the outline as it was and tells so;
+    // with it the face always runs from side to side, and lies past any
+    // narrowing of the piece to about as thin a few millimetres on.
     bool keepPiece(int keepFirst, int keepLast, int dropFirst, int dropLast, const Vector3D& at,
                    bool onlyWithFace = false);
 

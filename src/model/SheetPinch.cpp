@@ -123,8 +123,7 @@ void SheetPinch::findPlaces()
     const size_t count = faces.size();
     // Pairs of bands of opposite sides that may pinch the rib: not those
     // whose faces keep the limit apart in height or along the chord all
-    // along (most ribs' sheets are told so), nor those with a square spar
-    // slot where both bands lie: what is left there is the spar's web.
+    // along (most ribs' sheets are told so).
     thread_local std::vector<char> pairs;
     pairs.assign(count * count, 0);
     bool any = false;
@@ -136,24 +135,8 @@ void SheetPinch::findPlaces()
                 || b.fromX > a.toX + limit) {
                 continue;
             }
-            bool slotted = false;
-            if (sparParts) {
-                const std::vector<Vertex*>& up = *a.points;
-                const std::vector<Vertex*>& lp = *b.points;
-                const float from = std::max(std::min(up.front()->getX(), up[up.size() / 2 - 1]->getX()),
-                                            std::min(lp.front()->getX(), lp[lp.size() / 2 - 1]->getX()))
-                                   - limit;
-                const float to = std::min(std::max(up.front()->getX(), up[up.size() / 2 - 1]->getX()),
-                                          std::max(lp.front()->getX(), lp[lp.size() / 2 - 1]->getX()))
-                                 + limit;
-                for (const IdentifiableObject* slot : *sparParts) {
-                    for (const Vertex* corner : slot->getPoints()) {
-                        slotted = slotted || (corner->getX() >= from && corner->getX() <= to);
-                    }
-                }
-            }
-            pairs[u * count + l] = slotted ? 0 : 1;
-            any = any || !slotted;
+            pairs[u * count + l] = 1;
+            any = true;
         }
     }
     if (!any) {
@@ -278,7 +261,22 @@ void SheetPinch::findPlaces()
                 }
             }
         }
-        if (place.width < limit) {
+        // Over a square spar's slot what is left is the spar's web, not the
+        // sheets' pinch; a slot elsewhere under the same two bands has no
+        // say in a pinch at the bands' end.
+        bool slotted = false;
+        if (sparParts && place.width < limit) {
+            for (const IdentifiableObject* slot : *sparParts) {
+                float from = FLT_MAX;
+                float to = -FLT_MAX;
+                for (const Vertex* corner : slot->getPoints()) {
+                    from = std::min(from, corner->getX());
+                    to = std::max(to, corner->getX());
+                }
+                slotted = slotted || (place.x >= from - limit && place.x <= to + limit);
+            }
+        }
+        if (place.width < limit && !slotted) {
             found.push_back(place);
         }
     }

@@ -25,8 +25,8 @@ public:
     // bands are the rib's covering polygons (each a sheet's outer surface,
     // then its inner face backwards), or none; scale is the wing root chord
     // in mm. sparParts are the rib's square spar parts: where a slot stands
-    // under both of two bands that pinch the rib, what is left there is the
-    // spar's web, and the rib is left as it is.
+    // at the place two bands pinch the rib, what is left there is the
+    // spar's web, and the rib is left as it is there.
     SheetPinch(PointList& outline, const OutlineRuns& runs, const PartList* bands, float scale,
                const PartList* sparParts = nullptr);
 

@@ -20,6 +20,7 @@
 #include "model/SparDefinition.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -866,25 +867,43 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     QTest::addColumn<float>("bandTo");
     QTest::addColumn<float>("sheet");
     QTest::addColumn<float>("teDepth");
+    QTest::addColumn<float>("sparAt");
+    QTest::addColumn<bool>("startsOnFace");
     // The sheets meet at the band's end, where the section has thinned
     // below their two thicknesses: the nose ahead of it is a thin wedge.
-    QTest::newRow("nose band on a thin root") << "as6091.dat" << 200.0f << 0.0f << 28.0f << 2.5f << 0.0f;
+    QTest::newRow("nose band on a thin root") << "as6091.dat" << 200.0f
+        << 0.0f << 28.0f << 2.5f << 0.0f << 0.0f << false;
     // A band in the middle of a thin tip takes the rib's whole depth.
-    QTest::newRow("mid-chord band on a thin tip") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 2.5f << 0.0f;
+    QTest::newRow("mid-chord band on a thin tip") << "mid010.dat" << 100.0f
+        << 35.0f << 60.0f << 2.5f << 0.0f << 0.0f << false;
     // Thinner sheets do not meet at the band's end but leave less than
     // 0.5 mm there: the nose ahead, a wedge up to 1 mm thick and 15 mm
     // long, would hang on by that.
-    QTest::newRow("nose wedge joined at the band's end") << "as6096.dat" << 55.0f << 0.0f << 28.0f << 1.0f << 0.0f;
+    QTest::newRow("nose wedge joined at the band's end") << "as6096.dat" << 55.0f
+        << 0.0f << 28.0f << 1.0f << 0.0f << 0.0f << false;
     // Sheets over the whole chord meet just short of a trailing-edge piece:
     // no wedge a hair thick runs on from there to the piece's face.
-    QTest::newRow("no wedge on to the trailing-edge piece") << "s1020.dat" << 200.0f << 0.0f << 100.0f << 2.5f << 15.0f;
+    QTest::newRow("no wedge on to the trailing-edge piece") << "s1020.dat" << 200.0f
+        << 0.0f << 100.0f << 2.5f << 15.0f << 0.0f << false;
     // Thinner sheets on such a tip come within 0.3 mm of each other and part
     // again: no web that thin may hold the two pieces together.
-    QTest::newRow("mid-chord band pinching a thin tip") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 1.0f << 0.0f;
+    QTest::newRow("mid-chord band pinching a thin tip") << "mid010.dat" << 100.0f
+        << 35.0f << 60.0f << 1.0f << 0.0f << 0.0f << false;
     // Sheets meet ahead of a trailing-edge piece's face over 0.5 mm thick: the
     // rib ends where it is still 0.5 mm thick, not in a tail tapering to
     // where they meet.
-    QTest::newRow("no tail on to where the sheets meet") << "mid153a.dat" << 100.0f << 50.0f << 100.0f << 1.0f << 8.0f;
+    QTest::newRow("no tail on to where the sheets meet") << "mid153a.dat" << 100.0f
+        << 50.0f << 100.0f << 1.0f << 8.0f << 0.0f << false;
+    // Sheets over the front half of a thin section leave 0.3 mm at the
+    // band's end: a spar's slot under the band 20 mm ahead has no say in
+    // that pinch.
+    QTest::newRow("pinch at the band's end, a slot ahead") << "naca0007.dat" << 86.0f << 0.0f << 50.0f << 2.5f
+                                                            << 0.0f << 25.0f << false;
+    // Thick sheets over the front of a section leave 0.13 mm at the band's
+    // end: the rest of the rib starts there on a face 0.5 mm across, not
+    // in a point.
+    QTest::newRow("pinch at the band's end, a face ahead") << "as6099.dat" << 100.0f << 0.0f << 22.0f << 2.5f
+                                                            << 0.0f << 0.0f << true;
 }
 
 void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
@@ -895,6 +914,8 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
     QFETCH(float, bandTo);
     QFETCH(float, sheet);
     QFETCH(float, teDepth);
+    QFETCH(float, sparAt);
+    QFETCH(bool, startsOnFace);
     RibListTableModel table;
     makePanel(table, chord);
     RibDefinition& rib = ribAt(table, 2);
@@ -907,11 +928,34 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
     band.setThickness(sheet);
     strips.append(band);
     RibModifierCoveringAdvanced().apply(rib, 2, 0, teDepth, CoveringDefinition(), strips, wingRootChord, table);
+    if (sparAt > 0.0f) {
+        const SparDefinition spar("main", SparType::Square, 1, 3, sparAt, sparAt, true, false);
+        RibModifierSquareSpar().apply(rib, 2, spar, chord, ribAt(table, 1), ribAt(table, 3), rib, 0.0f,
+                                      wingRootChord, false, 0.0f, true);
+    }
     RibList::finishRib(rib, wingRootChord);
     QVERIFY(!rib.consumedBySheets());
     const std::vector<Vector3D*>& outline = rib.getRibCoords();
     QVERIFY(!crossesItself(outline, 0.95f * chord / wingRootChord));
     QVERIFY(!endsThinOnAFace(outline) || bareThin);
+    if (startsOnFace) {
+        // A hair behind its foremost point the rib is 0.5 mm thick.
+        const auto front = std::min_element(outline.begin(), outline.end(),
+                                            [](const Vector3D* a, const Vector3D* b) { return a->getX() < b->getX(); });
+        const float at = (*front)->getX() + 0.05f / wingRootChord;
+        float low = FLT_MAX;
+        float high = -FLT_MAX;
+        for (size_t i = 0; i < outline.size(); ++i) {
+            const Vector3D& a = *outline[i];
+            const Vector3D& b = *outline[(i + 1) % outline.size()];
+            if ((a.getX() - at) * (b.getX() - at) <= 0.0f && a.getX() != b.getX()) {
+                const float y = a.getY() + (b.getY() - a.getY()) * (at - a.getX()) / (b.getX() - a.getX());
+                low = std::min(low, y);
+                high = std::max(high, y);
+            }
+        }
+        QVERIFY2((high - low) * wingRootChord > 0.45f, qPrintable(QString::number((high - low) * wingRootChord)));
+    }
     // Nor may the two pieces hang together where the sheets' faces touch:
     // about the band (the section's own trailing edge is thin), no two
     // stretches of the outline more than 1 mm apart along it come closer
