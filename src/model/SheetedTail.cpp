@@ -120,7 +120,7 @@ bool SheetedTail::endWhereThick(PointList& outline, float scale, float bareEnd)
         }
     }
     if (!met && !(faceWidth > 0.0f && faceWidth - sunk[0] + sunk[1] >= limit)) {
-        return false;
+        return endThinnedTail(outline, limit, hair);
     }
     // A rib the sheets leave within a band twice the limit high is a plank
     // little thicker than the limit all along: whether anything of it is
@@ -191,4 +191,149 @@ bool SheetedTail::endWhereThick(PointList& outline, float scale, float bareEnd)
         return true;
     }
     return false;
+}
+
+bool SheetedTail::narrowOnAverage(const PointList& outline, float limit, float* round)
+{
+    const size_t n = outline.size();
+    float way = 0.0f;
+    float area = 0.0f;
+    for (size_t i = 0; i < n; ++i) {
+        const Vector3D& p = *outline[i];
+        const Vector3D& q = *outline[(i + n - 1) % n];
+        way += p.distanceXY(q);
+        area -= (p.getX() - q.getX()) * (p.getY() + q.getY());
+    }
+    if (round) {
+        *round = way;
+    }
+    return !(area >= limit * way);
+}
+
+bool SheetedTail::endThinnedTail(PointList& outline, float limit, float hair)
+{
+    const int n = int(outline.size());
+    // Both sides from the end forwards at once, station by station, as far
+    // as the rib is thin: a section's own thin tail is a few points long.
+    // A side runs on as long as it runs forwards, no steeper than across,
+    // and past the step a band leaves at its end, where the bare surface
+    // runs on without one; a slot's wall stops it, tilted or not.
+    const auto runsOn = [&](int from, int to) {
+        if (to <= 0 || to >= n - 1) {
+            return false;
+        }
+        const Vector3D& q = *outline[size_t(from)];
+        const Vector3D& p = *outline[size_t(to)];
+        if (p.getX() > q.getX() + hair) {
+            return false;
+        }
+        const float rise = std::fabs(p.getY() - q.getY());
+        return rise <= std::max(hair, q.getX() - p.getX())
+               || std::fabs(p.getY() - p.getAuxB() - q.getY() + q.getAuxB()) <= hair;
+    };
+    // Height and sinking at x on the segment from one point to the next.
+    const auto along = [&](int from, int to, float x, float& y, float& sunk) {
+        const Vector3D& a = *outline[size_t(from)];
+        const Vector3D& b = *outline[size_t(to)];
+        const float t = a.getX() > b.getX() ? std::min(1.0f, std::max(0.0f, (a.getX() - x) / (a.getX() - b.getX())))
+                                            : 1.0f;
+        y = a.getY() + (b.getY() - a.getY()) * t;
+        sunk = a.getAuxB() + (b.getAuxB() - a.getAuxB()) * t;
+    };
+    int a = 0;
+    int b = n - 1;
+    const Vector3D& top = *outline.front();
+    const Vector3D& bottom = *outline.back();
+    float before = std::max(top.getX(), bottom.getX());
+    float beforeWidth = top.getY() - bottom.getY();
+    float beforeBare = beforeWidth - top.getAuxB() + bottom.getAuxB();
+    float cut = 0.0f;
+    float bareCut = 0.0f;
+    float cutUpper = 0.0f;
+    float cutLower = 0.0f;
+    bool bareFound = false;
+    // The way round the thin tail, and round it as far as the bare rib's.
+    float way = 0.0f;
+    float bareWay = 0.0f;
+    // Past the first place 0.5 mm thick the walk goes on for ten times the
+    // limit: a rib that turns thin again there would leave the end hanging
+    // on a neck, and ends ahead of that instead; where a side stops at a
+    // slot's wall sooner, the rib keeps its tail.
+    bool thin = true;
+    int cutA = 0;
+    int cutB = n - 1;
+    float cutWay = 0.0f;
+    for (;;) {
+        if (a + 1 >= b - 1 || !runsOn(a, a + 1) || !runsOn(b, b - 1)) {
+            // Thin as far as a side runs: whether anything buildable is
+            // left is asked of the whole rib. A slot's wall close ahead of
+            // the end leaves the wood between as a tongue on the slot's web.
+            if (thin || before > cut - 10.0f * limit) {
+                return false;
+            }
+            break;
+        }
+        const bool upperNext = outline[size_t(a + 1)]->getX() >= outline[size_t(b - 1)]->getX();
+        const float x = outline[size_t(upperNext ? a + 1 : b - 1)]->getX();
+        if (!thin && x < cut - 10.0f * limit) {
+            break;
+        }
+        float yu = 0.0f;
+        float yl = 0.0f;
+        float su = 0.0f;
+        float sl = 0.0f;
+        along(a, a + 1, x, yu, su);
+        along(b, b - 1, x, yl, sl);
+        const float width = yu - yl;
+        const float bare = width - su + sl;
+        if (!bareFound && bare >= limit) {
+            bareFound = true;
+            bareCut = before - (before - x) * (limit - beforeBare) / (bare - beforeBare);
+            bareWay = way;
+        }
+        const float step = upperNext ? outline[size_t(a)]->distanceXY(*outline[size_t(a + 1)])
+                                     : outline[size_t(b)]->distanceXY(*outline[size_t(b - 1)]);
+        if (thin && width >= limit) {
+            const float f = (limit - beforeWidth) / (width - beforeWidth);
+            cut = before - (before - x) * f;
+            along(a, a + 1, cut, cutUpper, su);
+            along(b, b - 1, cut, cutLower, sl);
+            cutWay = way + f * step;
+            cutA = a;
+            cutB = b;
+            thin = false;
+        } else if (!thin && width < limit) {
+            thin = true;
+        }
+        way += step;
+        before = x;
+        beforeWidth = width;
+        beforeBare = bare;
+        (upperNext ? a : b) += upperNext ? 1 : -1;
+    }
+    a = cutA;
+    b = cutB;
+    way = cutWay;
+    // Only a tail the sheets have made thin where the bare rib is not, and
+    // only where it is no taper: a thin place parts off the shorter way
+    // round the outline, and a tail is that only while it holds less of the
+    // way round than the rest. The bare rib's own thin tail must be one.
+    if (!bareFound || !(cut < bareCut - 10.0f * hair)) {
+        return false;
+    }
+    // A rib narrower than the limit on average is weighed whole by the
+    // finishing, as it is: what the sheets consume stays told.
+    float round = 0.0f;
+    if (narrowOnAverage(outline, limit, &round) || 2.0f * way < round || 2.0f * bareWay >= round) {
+        return false;
+    }
+    for (int i = 0; i <= a; ++i) {
+        outline[size_t(i)]->setX(cut);
+        outline[size_t(i)]->setY(cutUpper);
+    }
+    for (int i = b; i < n; ++i) {
+        outline[size_t(i)]->setX(cut);
+        outline[size_t(i)]->setY(cutLower);
+    }
+    return true;
 }

@@ -11,7 +11,9 @@ class Vector3D;
 // 0.5 mm thick, with a face across it; what lies behind is sheet (or air).
 // The same holds where the sheets of both sides meet ahead of a face the
 // bare rib ends on at least 0.5 mm thick: the rib would taper to the point
-// where they meet.
+// where they meet. And where a section's own thin tail, sunk by a sheet
+// (one that halves a rib whose rear is under 1 mm thick, say), runs thin
+// from so far forwards that it is no taper but the most of the rib.
 // Works on a finished outline (Selig order, units of the wing root chord)
 // whose points still carry how far the sheets have sunk them.
 class SheetedTail
@@ -38,6 +40,13 @@ private:
     // ends first.
     static bool thinAhead(const PointList& outline, const Side& upper, const Side& lower, float from, float limit,
                           float hair, float behind);
+    // The end where the sheets have thinned a section's own thin tail
+    // below the limit farther forwards than the bare rib is thin, so far
+    // that the tail holds the most of the way round the outline.
+    static bool endThinnedTail(PointList& outline, float limit, float hair);
+    // Whether twice the outline's area is less than its way round times the
+    // limit; round, when given, takes the way round.
+    static bool narrowOnAverage(const PointList& outline, float limit, float* round = nullptr);
     // The side's height at x; false beyond its end.
     static bool heightAt(const PointList& outline, const Side& side, float x, float& y);
 };

@@ -128,6 +128,65 @@ bool endsThinOnAFace(const std::vector<Vector3D*>& outline)
     return top.getX() == bottom.getX() && width > 0.001f && width < 0.49f;
 }
 
+// How much of the way round the outline its trailing end holds where it is
+// thinner than 0.5 mm (a rounding's width less): each side from the end
+// forwards, while it runs forwards, measured against the other side's
+// height at its points. round, when given, takes the whole way round.
+double thinTailWay(const std::vector<Vector3D*>& outline, double* round = nullptr)
+{
+    const int n = int(outline.size());
+    if (n < 4)
+        return 0.0;
+    if (round) {
+        *round = 0.0;
+        for (int i = 0; i < n; ++i)
+            *round += outline[size_t(i)]->distanceXY(*outline[size_t((i + 1) % n)]);
+    }
+    // The side from `from` in steps of step, as long as it runs forwards.
+    const auto side = [&](int from, int step) {
+        std::vector<const Vector3D*> points{outline[size_t(from)]};
+        for (int i = from + step; i > 0 && i < n - 1; i += step) {
+            if (outline[size_t(i)]->getX() > points.back()->getX())
+                break;
+            points.push_back(outline[size_t(i)]);
+        }
+        return points;
+    };
+    const std::vector<const Vector3D*> upper = side(0, 1);
+    const std::vector<const Vector3D*> lower = side(n - 1, -1);
+    const auto heightAt = [](const std::vector<const Vector3D*>& points, float x, float& y) {
+        for (size_t i = 1; i < points.size(); ++i) {
+            const Vector3D& a = *points[i - 1];
+            const Vector3D& b = *points[i];
+            if (x <= a.getX() && x >= b.getX()) {
+                y = a.getX() > b.getX() ? a.getY() + (b.getY() - a.getY()) * (a.getX() - x) / (a.getX() - b.getX())
+                                        : b.getY();
+                return true;
+            }
+        }
+        return false;
+    };
+    double way = 0.0;
+    for (const auto* points : {&upper, &lower}) {
+        const auto* other = points == &upper ? &lower : &upper;
+        for (size_t i = 1; i < points->size(); ++i) {
+            float y = 0.0f;
+            const Vector3D& p = *(*points)[i];
+            if (!heightAt(*other, p.getX(), y) || std::fabs(p.getY() - y) * wingRootChord >= 0.49f)
+                break;
+            way += p.distanceXY(*(*points)[i - 1]);
+        }
+    }
+    return way;
+}
+
+double thinTailShare(const std::vector<Vector3D*>& outline)
+{
+    double round = 0.0;
+    const double way = thinTailWay(outline, &round);
+    return round > 0.0 ? way / round : 0.0;
+}
+
 // The outer surface of a band: the first half of its points.
 QVector<const Vertex*> outerPoints(const IdentifiableObject& band)
 {
@@ -726,6 +785,11 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib_data()
     QTest::newRow("no hair up a blunt trailing edge without a piece")
         << QByteArray("BE5030FVNC2t.dat") << QByteArray("mh22.dat") << 200.0f << 0.0f << 100.0f << 0.0f << 1.0f
         << 0.0f;
+    // A section whose rear half is under 1 mm thick, halved by the sheet,
+    // runs thinner than 0.5 mm from ahead of mid-chord on: the rib ends
+    // where it is still 0.5 mm thick.
+    QTest::newRow("no thin tail from mid-chord under one sheet")
+        << QByteArray("as6099.dat") << QByteArray() << 80.0f << 8.0f << 100.0f << 0.0f << 1.0f << 0.0f;
 }
 
 void TestCovering::oneSidedSheetStaysWithinTheBareRib()
@@ -807,6 +871,10 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib()
     // The sheets end the rib on a trailing-edge face no thinner than the
     // limit, unless the section's own face is.
     QVERIFY(!endsThinOnAFace(outline) || endsThinOnAFace(ribAt(bareTable, 2).getRibCoords()));
+    // Nor does it leave a thin tail holding the most of the way round, where
+    // the bare rib's own thin tail is a taper.
+    QVERIFY2(thinTailShare(outline) < 0.5 || thinTailShare(ribAt(bareTable, 2).getRibCoords()) >= 0.5,
+             qPrintable(QStringLiteral("a thin tail %1 of the way round").arg(thinTailShare(outline))));
     const double outside = farthestOutside(covered.getRibCoords(), ribAt(bareTable, 2).getRibCoords()) * wingRootChord;
     QVERIFY2(outside <= 0.25, qPrintable(QString::number(outside) + " mm outside the bare rib"));
     // No wood where the sheet lies: along each of its normals, 0.25 mm short
