@@ -123,8 +123,9 @@ bool SheetedTail::endWhereThick(PointList& outline, float scale, float bareEnd)
         return endThinnedTail(outline, limit, hair);
     }
     // A rib the sheets leave within a band twice the limit high is a plank
-    // little thicker than the limit all along: whether anything of it is
-    // buildable is weighed on the rib as it is.
+    // little thicker than the limit all along: where it is narrower than
+    // the limit on average, whether anything of it is buildable is weighed
+    // on the rib as it is. One with wood left ends as any other.
     float behind = faceX;
     if (met) {
         float low = top.getY();
@@ -134,7 +135,7 @@ bool SheetedTail::endWhereThick(PointList& outline, float scale, float bareEnd)
             low = std::min(low, p->getY());
             high = std::max(high, p->getY());
         }
-        if (high - low < 2.0f * limit) {
+        if (high - low < 2.0f * limit && narrowOnAverage(outline, limit)) {
             return false;
         }
         behind = (behind + faceX) / 2.0f;
@@ -155,9 +156,12 @@ bool SheetedTail::endWhereThick(PointList& outline, float scale, float bareEnd)
         float yu = 0.0f;
         float yl = 0.0f;
         // Thin as far as a side runs forwards: whether anything buildable
-        // is left is asked of the whole rib.
+        // is left is asked of the whole rib. Where the sheets met, each side
+        // may end on the end face of its band, leaning back across the rib
+        // and away from the other: the faces meet there, and what runs on
+        // behind is a sliver between the sheets' inner faces.
         if (!heightAt(outline, upper, x, yu) || !heightAt(outline, lower, x, yl)) {
-            return false;
+            return met && endAtFaces(outline, upper, lower, limit);
         }
         const float width = yu - yl;
         if (width < limit) {
@@ -208,6 +212,33 @@ bool SheetedTail::narrowOnAverage(const PointList& outline, float limit, float* 
         *round = way;
     }
     return !(area >= limit * way);
+}
+
+bool SheetedTail::endAtFaces(PointList& outline, const Side& upper, const Side& lower, float limit)
+{
+    const int n = int(outline.size());
+    const int u = upper.points.back();
+    const int l = lower.points.back();
+    if (u + 1 >= l - 1) {
+        return false;
+    }
+    const Vector3D& a = *outline[size_t(u)];
+    const Vector3D& b = *outline[size_t(l)];
+    const Vector3D& up = *outline[size_t(u + 1)];
+    const Vector3D& down = *outline[size_t(l - 1)];
+    if (!(up.getX() > a.getX() && up.getY() > a.getY() + limit && down.getX() > b.getX()
+          && down.getY() < b.getY() - limit && a.distanceXY(b) < limit)) {
+        return false;
+    }
+    for (int i = 0; i < u; ++i) {
+        outline[size_t(i)]->setX(a.getX());
+        outline[size_t(i)]->setY(a.getY());
+    }
+    for (int i = l + 1; i < n; ++i) {
+        outline[size_t(i)]->setX(b.getX());
+        outline[size_t(i)]->setY(b.getY());
+    }
+    return true;
 }
 
 bool SheetedTail::endThinnedTail(PointList& outline, float limit, float hair)

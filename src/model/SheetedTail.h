@@ -44,6 +44,10 @@ private:
     // below the limit farther forwards than the bare rib is thin, so far
     // that the tail holds the most of the way round the outline.
     static bool endThinnedTail(PointList& outline, float limit, float hair);
+    // Where each side ends on a face leaning back and away from the other
+    // (the end faces of the bands of both sides, which met), within the
+    // limit of each other: the rib ends there, without the sliver behind.
+    static bool endAtFaces(PointList& outline, const Side& upper, const Side& lower, float limit);
     // Whether twice the outline's area is less than its way round times the
     // limit; round, when given, takes the way round.
     static bool narrowOnAverage(const PointList& outline, float limit, float* round = nullptr);

@@ -972,6 +972,10 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     // in a point.
     QTest::newRow("pinch at the band's end, a face ahead") << "as6099.dat" << 100.0f << 0.0f << 22.0f << 2.5f
                                                             << 0.0f << 0.0f << true;
+    // The bands' end faces lean back and meet where the sheets' inner faces
+    // have all but met: no sliver runs on between those from there.
+    QTest::newRow("no sliver behind the bands' end faces") << "ag08.dat" << 45.0f << 47.5f << 100.0f << 1.0f
+                                                           << 6.75f << 0.0f << false;
 }
 
 void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
@@ -991,6 +995,8 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
     if (teDepth > 0.0f)
         RibModifierStandardTE().apply(rib, TEData(1, teDepth, false, 20.0f, 10.0f, 2.0f), 1.0f, wingRootChord);
     const bool bareThin = endsThinOnAFace(rib.getRibCoords());
+    const bool bareThick =
+        (rib.getRibCoords().front()->getY() - rib.getRibCoords().back()->getY()) * wingRootChord >= 0.49f;
     SheetingStripList strips;
     SheetingStripDefinition band = strip(bandTo - bandFrom, bandFrom, true, true);
     band.setThickness(sheet);
@@ -1024,6 +1030,10 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
         }
         QVERIFY2((high - low) * wingRootChord > 0.45f, qPrintable(QString::number((high - low) * wingRootChord)));
     }
+    // Where the bare rib ends thick, no tail thinner than 0.5 mm runs on to
+    // the point where the sheets meet.
+    const double tail = thinTailWay(outline) * wingRootChord;
+    QVERIFY2(!bareThick || tail <= 0.1, qPrintable(QStringLiteral("a thin tail %1 mm long").arg(tail)));
     // Nor may the two pieces hang together where the sheets' faces touch:
     // about the band (the section's own trailing edge is thin), no two
     // stretches of the outline more than 1 mm apart along it come closer
