@@ -244,6 +244,67 @@ float frontOfBothSides(const std::vector<Vector3D*>& outline)
     return std::max(outline[half - 1]->getX(), outline[half]->getX());
 }
 
+// A band that ends inside a slot leaves there the untouched copy of the
+// surface beside its own sunk end: the sheet's end face runs from one to the
+// other, down the band's last normal. Sunk along the slot's direction of cut
+// where that leans unlike the normal, the copy could land past the normal,
+// inside the sheet, and leave a sliver of wood there at the floor's corner.
+// Gives, for point i of the run [first, last], the point down that normal at
+// the floor's depth; false where i is no such copy, where the floor lies
+// deeper than the sheet's sunk end, where the slot's direction keeps the
+// corner clear of the sheet, or where the sunk end comes within web of the
+// other side (from, to): the rib is no thicker there than the web the spar
+// rule leaves, and the corner taken down the normal thinned that web until
+// the finishing parted the rib there.
+bool downSheetEnd(const std::vector<Vector3D*>& outline, int i, int first, int last, const Slot& slot, float depth,
+                  int from, int to, float web, float hair, Vector3D& down)
+{
+    const Vector3D& p = *outline[size_t(i)];
+    if (slot.vertical || !slot.cut || p.getAuxA() != 0.0f || p.getAuxB() != 0.0f)
+        return false;
+    for (const int j : {i - 1, i + 1}) {
+        if (j < first || j > last)
+            continue;
+        const Vector3D& q = *outline[size_t(j)];
+        const float ax = q.getAuxA();
+        const float ay = q.getAuxB();
+        const float length = std::hypot(ax, ay);
+        if (!(length > hair) || std::fabs(q.getX() - ax - p.getX()) + std::fabs(q.getY() - ay - p.getY()) > hair)
+            continue;
+        // How far down the normal the slot's depth lies.
+        const float along = -(ax * slot.normal.getX() + ay * slot.normal.getY()) / length;
+        if (!(along > 0.5f) || depth / along > length)
+            return false;
+        for (int k = std::min(from, to); k < std::max(from, to); ++k) {
+            const Vector3D& a = *outline[size_t(k)];
+            const Vector3D& b = *outline[size_t(k + 1)];
+            if ((a.getX() <= q.getX()) != (b.getX() <= q.getX())
+                && std::fabs(a.getY() + (q.getX() - a.getX()) * (b.getY() - a.getY()) / (b.getX() - a.getX())
+                             - q.getY())
+                       < web)
+                return false;
+        }
+        // The bare surface beyond the copy lies on the side of the normal
+        // the sheet does not.
+        const int beyond = 2 * i - j;
+        if (beyond < 0 || beyond >= int(outline.size()))
+            return false;
+        Vector3D floor(p);
+        sink(floor, slot, depth);
+        const Vector3D& bare = *outline[size_t(beyond)];
+        const auto side = [&](const Vector3D& r) {
+            return ax * (r.getY() - p.getY()) - ay * (r.getX() - p.getX());
+        };
+        const float corner = side(floor);
+        if (!(std::fabs(corner) > hair * length) || (corner > 0.0f) == (side(bare) > 0.0f))
+            return false;
+        const float t = depth / along / length;
+        down.set(p.getX() + ax * t, p.getY() + ay * t, p.getZ());
+        return true;
+    }
+    return false;
+}
+
 // A slot whose front wall stands a hair behind the rib's front (sheets have
 // taken the rib off as far as inside the slot) would leave a sliver of the
 // end face standing in the bare rib's slot: the face ahead of the wall goes
@@ -487,7 +548,21 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
         // left as it is.
         const int firstBare = slot.vertical ? first : narrowSunkEnd(outline, first, last, 1, narrowestWeb / scale);
         const int lastBare = slot.vertical ? last : narrowSunkEnd(outline, last, first, -1, narrowestWeb / scale);
+        // The copies a band ends on, found before their sunk neighbours move.
+        Vector3D downEnd[2];
+        int endAt[2] = {-1, -1};
+        for (int i = first, found = 0; i <= last && found < 2; ++i) {
+            if (downSheetEnd(outline, i, first, last, slot, depthAt(i), upper ? runs.bottomFront : runs.topRear,
+                             upper ? runs.bottomRear : runs.topFront, narrowestWeb / scale, 0.001f / scale,
+                             downEnd[found]))
+                endAt[found++] = i;
+        }
         for (int i = first; i <= last; ++i) {
+            if (i == endAt[0] || i == endAt[1]) {
+                const Vector3D& down = downEnd[i == endAt[0] ? 0 : 1];
+                outline[size_t(i)]->set(down.getX(), down.getY(), down.getZ());
+                continue;
+            }
             float depth = depthAt(i);
             if (i < firstBare || i > lastBare) {
                 const float beside = depthAt(i < firstBare ? firstBare : lastBare) - sunkAlong(*outline[i], slot);

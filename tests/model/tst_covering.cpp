@@ -273,6 +273,26 @@ double farthestOutside(const std::vector<Vector3D*>& a, const std::vector<Vector
     return farthest;
 }
 
+// How deep inside the closed outline the point (x, y) lies, in units of the
+// outline (0 outside).
+double depthInside(double x, double y, const std::vector<Vector3D*>& outline)
+{
+    bool inside = false;
+    double nearest = 1e30;
+    for (size_t i = 0, n = outline.size(); i < n; ++i) {
+        const Vector3D& u = *outline[i];
+        const Vector3D& v = *outline[(i + 1) % n];
+        if ((u.getX() <= x) != (v.getX() <= x) && u.getY() + (x - u.getX()) * (v.getY() - u.getY()) / (v.getX() - u.getX()) > y)
+            inside = !inside;
+        const double dx = double(v.getX()) - u.getX();
+        const double dy = double(v.getY()) - u.getY();
+        const double l = dx * dx + dy * dy;
+        const double t = l > 0.0 ? std::clamp(((x - u.getX()) * dx + (y - u.getY()) * dy) / l, 0.0, 1.0) : 0.0;
+        nearest = std::min(nearest, std::hypot(u.getX() + t * dx - x, u.getY() + t * dy - y));
+    }
+    return inside ? nearest : 0.0;
+}
+
 // Whether two segments of the closed outline that do not follow each other
 // cross ahead of x (the test section's sharp trailing edge closes over
 // itself by a hair).
@@ -609,7 +629,8 @@ void TestCovering::sheetedSlotReachesAtLeastTheBareSlot_data()
     QTest::newRow("leaning slot walls") << 200.0f << 4.0f << 0.0f << 100.0f << 1.2f << true << true << QByteArray()
                                         << false;
     // A band starting a hair behind a slot's rear wall: its end face leans
-    // forwards over the wall's station, which must not move the wall off it.
+    // forwards over the wall's station, which must not move the wall off it,
+    // nor the floor's corner past the face into the sheet.
     QTest::newRow("band starting behind the rear wall")
         << 100.0f << 45.0f << 47.5f << 100.0f << 2.5f << true << false << QByteArray("naca0030.dat") << false;
     // A band ending a hair inside a slot: the sliver of slot under it is
@@ -691,6 +712,25 @@ void TestCovering::sheetedSlotReachesAtLeastTheBareSlot()
                                   - bare.getSquareSparParts()[k]->getPoints()[corner]->getX())
                                  * wingRootChord;
             QVERIFY2(std::fabs(moved) < 0.01, qPrintable(QString("slot %1 moved by %2 mm").arg(k).arg(moved)));
+        }
+    }
+    // A band's end normals near the slot hold no wood a quarter millimetre
+    // short of their sunk end: the sheet lies there.
+    for (const IdentifiableObject* polygon : covered.getCoveringPolygons()) {
+        const auto& c = polygon->getPoints();
+        for (const size_t k : {size_t(0), c.size() / 2 - 1}) {
+            const Vertex& outer = *c[k];
+            const Vertex& inner = *c[c.size() - 1 - k];
+            const double length = std::hypot(outer.getX() - inner.getX(), outer.getY() - inner.getY()) * wingRootChord;
+            if (length < 0.5 || std::fabs(outer.getX() * wingRootChord - sparAt * chord / 100) > 5)
+                continue;
+            const double f = 0.25 / length;
+            const double wood = depthInside(inner.getX() + (outer.getX() - inner.getX()) * f,
+                                            inner.getY() + (outer.getY() - inner.getY()) * f, covered.getRibCoords())
+                                * wingRootChord;
+            QVERIFY2(wood <= 0.01, qPrintable(QString("wood %1 mm deep in the sheet at %2 mm")
+                                                  .arg(wood)
+                                                  .arg(outer.getX() * wingRootChord)));
         }
     }
     // About the slot no point comes within 0.5 mm (a web between slots may
