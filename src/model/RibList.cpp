@@ -10,6 +10,7 @@
 #include "foundation/Mathematics.h"
 #include "foundation/Vector3D.h"
 #include "model/SheetStartFace.h"
+#include "model/SheetedNose.h"
 
 namespace {
 
@@ -348,18 +349,17 @@ void RibList::finishRib(RibDefinition& rib, float scale)
     }
     RibDefinition::PointList& outline = rib.getRibCoords();
     SheetStartFace::clearLastNormal(outline, rib.getCoveringPolygons(), scale);
-    // On the same walk, twice the outline's area and its way round along
-    // both axes (never shorter than the way itself): a rib holding twice
-    // the area a 0.5 mm strip round it would, well beyond what rounding the
-    // sums in float could change, plainly has wood left. Only the others
-    // are measured with care.
+    // Twice the outline's area and its way round along both axes (never
+    // shorter than the way itself): a rib holding twice the area a 0.5 mm
+    // strip round it would, well beyond what rounding the sums in float
+    // could change, plainly has wood left. Only the others are measured
+    // with care.
     float area = 0.0f;
     float manhattan = 0.0f;
     if (!outline.empty()) {
         float lastX = outline.back()->getX();
         float lastY = outline.back()->getY();
         for (Vector3D* point : outline) {
-            point->setAux(0.0f, 0.0f);
             const float x = point->getX();
             const float y = point->getY();
             const float dx = x - lastX;
@@ -380,6 +380,13 @@ void RibList::finishRib(RibDefinition& rib, float scale)
     rib.setConsumedBySheets(consumed);
     if (consumed) {
         Vector3D::clearList(outline);
+        return;
+    }
+    // Only once the rib is known to be kept: a thin nose cut off a rib the
+    // sheets consume would leave a fragment that reads as buildable.
+    SheetedNose::endWhereThick(outline, scale);
+    for (Vector3D* point : outline) {
+        point->setAux(0.0f, 0.0f);
     }
 }
 

@@ -1016,6 +1016,10 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     // have all but met: no sliver runs on between those from there.
     QTest::newRow("no sliver behind the bands' end faces") << "ag08.dat" << 45.0f << 47.5f << 100.0f << 1.0f
                                                            << 6.75f << 0.0f << false;
+    // Sheets from the nose sink a thin round nose to a point: the rib ends
+    // where it is 0.5 mm thick, not in a wedge tapering to that point.
+    QTest::newRow("no wedge ahead of where the nose is thick") << "naca0007.dat" << 100.0f << 0.0f << 50.0f << 2.5f
+                                                               << 0.0f << 0.0f << false;
 }
 
 void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()

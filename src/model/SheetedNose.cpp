@@ -1,0 +1,161 @@
+#include "model/SheetedNose.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "foundation/Vector3D.h"
+
+namespace {
+
+// One side of the nose, walked from the front point rearwards: step -1 for
+// the upper side, +1 for the lower. at is the last point taken, ahead the
+// next one, -1 once the side stops running rearwards.
+struct NoseSide {
+    int at;
+    int step;
+    int ahead;
+};
+
+} // namespace
+
+bool SheetedNose::endWhereThick(PointList& outline, float scale)
+{
+    const int n = int(outline.size());
+    if (n < 4 || !(scale > 0.0f)) {
+        return false;
+    }
+    const float limit = 0.5f / scale;
+    const float hair = 0.001f / scale;
+    int front = 0;
+    for (int i = 1; i < n; ++i) {
+        if (outline[size_t(i)]->getX() < outline[size_t(front)]->getX()) {
+            front = i;
+        }
+    }
+    if (front == 0 || front == n - 1) {
+        return false;
+    }
+    // Only a nose the sheets have sunk: a bare nose's taper, or one a band
+    // starting behind it leaves as it was, is the design's.
+    const Vector3D& tip = *outline[size_t(front)];
+    if (!(std::fabs(tip.getAuxA()) + std::fabs(tip.getAuxB()) > 0.1f * limit)) {
+        return false;
+    }
+    const float frontX = tip.getX();
+    // A side runs on as long as it runs rearwards; a step across the chord
+    // (a slot's wall) ends it, but for the face across the front itself.
+    auto nextOf = [&](int at, int step) {
+        const int i = at + step;
+        if (i < 0 || i >= n) {
+            return -1;
+        }
+        const Vector3D& last = *outline[size_t(at)];
+        const Vector3D& p = *outline[size_t(i)];
+        if (p.getX() < last.getX() - hair
+            || (p.getX() <= last.getX() + hair && std::fabs(p.getY() - last.getY()) > hair
+                && last.getX() > frontX + 10.0f * hair)) {
+            return -1;
+        }
+        return i;
+    };
+    auto heightAt = [&](const NoseSide& side, float x) {
+        const Vector3D& u = *outline[size_t(side.at)];
+        if (side.ahead < 0) {
+            return u.getY();
+        }
+        const Vector3D& v = *outline[size_t(side.ahead)];
+        const float dx = v.getX() - u.getX();
+        if (!(dx > 0.0f)) {
+            return u.getY();
+        }
+        const float t = std::min(1.0f, std::max(0.0f, (x - u.getX()) / dx));
+        return u.getY() + (v.getY() - u.getY()) * t;
+    };
+    NoseSide upper{front, -1, nextOf(front, -1)};
+    NoseSide lower{front, 1, nextOf(front, 1)};
+    // Takes the next station of the two sides, nearest the front first.
+    // False where a side has ended short of it: how thin the rib is there
+    // is not this end's to tell.
+    float x = frontX;
+    float width = 0.0f;
+    auto advance = [&]() {
+        if (upper.ahead < 0 && lower.ahead < 0) {
+            return false;
+        }
+        const bool takeUpper = lower.ahead < 0
+                               || (upper.ahead >= 0
+                                   && outline[size_t(upper.ahead)]->getX() <= outline[size_t(lower.ahead)]->getX());
+        NoseSide& taken = takeUpper ? upper : lower;
+        const NoseSide& other = takeUpper ? lower : upper;
+        taken.at = taken.ahead;
+        taken.ahead = nextOf(taken.at, taken.step);
+        x = outline[size_t(taken.at)]->getX();
+        if (other.ahead < 0 && x > outline[size_t(other.at)]->getX() + hair) {
+            return false;
+        }
+        const float y = outline[size_t(taken.at)]->getY();
+        width = takeUpper ? y - heightAt(lower, x) : heightAt(upper, x) - y;
+        return true;
+    };
+    float before = frontX;
+    float beforeWidth = 0.0f;
+    for (;;) {
+        if (!advance()) {
+            return false;
+        }
+        if (width >= limit) {
+            break;
+        }
+        before = x;
+        beforeWidth = width;
+    }
+    const float cut = x > before ? before + (x - before) * (limit - beforeWidth) / (width - beforeWidth) : x;
+    // A wedge that thin for no more than a tenth of a millimetre goes with
+    // the sanding, as a round nose's tip does.
+    if (!(cut - frontX > 0.1f / scale)) {
+        return false;
+    }
+    // Each side as far as the point behind the cut, which the side that did
+    // not take the last station has not reached yet.
+    const int upperEnd = upper.ahead >= 0 ? upper.ahead : upper.at;
+    const int lowerEnd = lower.ahead >= 0 ? lower.ahead : lower.at;
+    // A rib that turns thin again before it is twice the limit thick would
+    // leave the new end hanging on a neck, and a side that folds back or
+    // steps across just behind (a slot's wall, a tooth the sheets left)
+    // would stand out of the new face as a sliver: those ends are not this
+    // pass's to make. Both sides run on for a millimetre at least.
+    const float clear = cut + 2.0f * limit;
+    while (width < 2.0f * limit || x < clear) {
+        const float reached = x;
+        if (!advance()) {
+            if (reached < clear) {
+                return false;
+            }
+            break;
+        }
+        if (width < limit - 5.0f * hair) {
+            return false;
+        }
+    }
+    auto sideHeight = [&](int from, int to, int step) {
+        for (int i = from; i != to; i += step) {
+            const Vector3D& u = *outline[size_t(i)];
+            const Vector3D& v = *outline[size_t(i + step)];
+            if (v.getX() >= cut) {
+                const float dx = v.getX() - u.getX();
+                return dx > 0.0f ? u.getY() + (v.getY() - u.getY()) * std::max(0.0f, cut - u.getX()) / dx : v.getY();
+            }
+        }
+        return outline[size_t(to)]->getY();
+    };
+    const float yu = sideHeight(front, upperEnd, -1);
+    const float yl = sideHeight(front, lowerEnd, 1);
+    for (int i = upperEnd; i <= lowerEnd; ++i) {
+        Vector3D& p = *outline[size_t(i)];
+        if (p.getX() < cut) {
+            p.setX(cut);
+            p.setY(i <= front ? yu : yl);
+        }
+    }
+    return true;
+}
