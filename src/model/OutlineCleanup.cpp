@@ -8,6 +8,7 @@
 
 #include "foundation/SegmentGeometry.h"
 #include "foundation/Vector3D.h"
+#include "model/NarrowEnd.h"
 #include "model/OutlineNeck.h"
 #include "model/SheetMeeting.h"
 #include "model/SheetedTail.h"
@@ -163,7 +164,7 @@ void OutlineCleanup::cleanOutline()
             runs.collectCorners(corners);
         }
         gathered = false;
-        if (!foldReversal() && !takeOffNarrowFeature()
+        if (!foldReversal() && !takeOffNarrowFeature() && !NarrowEnd::takeOff(*this)
             && !(sheeted
                  && (OutlineNeck::trimSmallNose(outline, runs, corners, scale)
                      || OutlineNeck::trimThinTail(outline, runs, corners, scale) || pinch.part()))) {
@@ -367,9 +368,16 @@ const std::vector<int>& OutlineCleanup::collectRuns()
     return runStarts;
 }
 
+const Vector3D& OutlineCleanup::runPoint(int run) const
+{
+    const int m = int(runStarts.size());
+    return *outline[size_t(runStarts[size_t(run < m ? run : run - m)])];
+}
+
 void OutlineCleanup::setRun(int run, float x, float y)
 {
-    OutlineRuns::moveRun(outline, runStarts, run, x, y);
+    const int m = int(runStarts.size());
+    OutlineRuns::moveRun(outline, runStarts, run < m ? run : run - m, x, y);
 }
 
 // Twice the area enclosed by the runs from first up to (not including) end,
@@ -751,8 +759,9 @@ bool OutlineCleanup::takeOffNarrowFeature()
 bool OutlineCleanup::narrowBetween(int first, int last, double& sense, bool& wholeEnd) const
 {
     const float limit = 0.5f / scale;
-    const Vector3D& f = *outline[size_t(runStarts[size_t(first)])];
-    const Vector3D& g = *outline[size_t(runStarts[size_t(last)])];
+    const int m = int(runStarts.size());
+    const Vector3D& f = runPoint(first);
+    const Vector3D& g = runPoint(last);
     // A tongue between slots of two depths has its corners farther apart
     // than it is wide: it may stand out from a root of up to 2 mm, shorter
     // than its height.
@@ -768,8 +777,8 @@ bool OutlineCleanup::narrowBetween(int first, int last, double& sense, bool& who
     const double longest = 30.0 / scale;
     const CloseSegments::Point* const p = runPoints.data();
     for (int r = first + 1; r <= last; ++r) {
-        const CloseSegments::Point& u = p[r - 1];
-        const CloseSegments::Point& v = p[r];
+        const CloseSegments::Point& u = p[r - 1 <= m ? r - 1 : r - 1 - m];
+        const CloseSegments::Point& v = p[r <= m ? r : r - m];
         const float ex = u.x - v.x;
         const float ey = u.y - v.y;
         length += std::sqrt(ex * ex + ey * ey);
@@ -785,7 +794,7 @@ bool OutlineCleanup::narrowBetween(int first, int last, double& sense, bool& who
     }
     double out = 0.0;
     for (int r = first + 1; r < last; ++r) {
-        out = std::max(out, double(SegmentGeometry::distanceToSegmentXY(*outline[size_t(runStarts[size_t(r)])], f, g)));
+        out = std::max(out, double(SegmentGeometry::distanceToSegmentXY(runPoint(r), f, g)));
     }
     // What stands out 5 mm or more is a rib's whole end, thinned by the
     // sheets of both sides: taken off at its root, the rib would end short
@@ -814,7 +823,7 @@ bool OutlineCleanup::narrowBetween(int first, int last, double& sense, bool& who
 void OutlineCleanup::trimEnd(int first, int last)
 {
     const double limit = 0.5 / scale;
-    auto point = [&](int r) -> const Vector3D& { return *outline[size_t(runStarts[size_t(r)])]; };
+    auto point = [&](int r) -> const Vector3D& { return runPoint(r); };
     const Vector3D& f = point(first);
     const Vector3D& g = point(last);
     // The end's tip is the run farthest out of the line between its corners.
@@ -904,14 +913,14 @@ void OutlineCleanup::trimEnd(int first, int last)
 // where it lies across it, in order, so the way along it never turns back.
 void OutlineCleanup::flattenBetween(int first, int last)
 {
-    const Vector3D f(*outline[size_t(runStarts[size_t(first)])]);
-    const Vector3D g(*outline[size_t(runStarts[size_t(last)])]);
+    const Vector3D f(runPoint(first));
+    const Vector3D g(runPoint(last));
     const double dx = double(g.getX()) - f.getX();
     const double dy = double(g.getY()) - f.getY();
     const double lengthSquared = dx * dx + dy * dy;
     double reached = 0.0;
     for (int r = first + 1; r < last; ++r) {
-        const Vector3D& p = *outline[size_t(runStarts[size_t(r)])];
+        const Vector3D& p = runPoint(r);
         double t = 0.0;
         if (lengthSquared > 0.0) {
             t = ((p.getX() - f.getX()) * dx + (p.getY() - f.getY()) * dy) / lengthSquared;

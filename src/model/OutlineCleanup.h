@@ -57,17 +57,24 @@ public:
     void cleanOutline();
 
 private:
+    friend class NarrowEnd;
+
     void joinCrossedPairs();
     bool flattenNarrowTurns(const std::vector<AngleInfo>& turns, int& first, int& last);
     int repairTurns(const std::vector<AngleInfo>& turns, int first, int last);
     const std::vector<int>& collectRuns();
     bool mayCross();
     bool segmentsClose(int low, int high, Vector3D& at) const;
+    // A run's first point, and where it is moved; run may reach past the
+    // last run by up to the run count, going round.
+    const Vector3D& runPoint(int run) const;
     void setRun(int run, float x, float y);
     double signedArea(int first, int end, const Vector3D& at) const;
     bool plainlyUncrossed() const;
     // Each mends at most one fault, on the runs as collectRuns last found
-    // them, and tells whether it did.
+    // them, and tells whether it did. Indices of runs from first to last
+    // may reach past the last run, for a feature through the place where
+    // the outline closes (see NarrowEnd).
     bool cutLoop();
     bool foldReversal();
     bool takeOffNarrowFeature();

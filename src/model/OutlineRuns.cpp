@@ -393,6 +393,17 @@ void OutlineRuns::cornersOfSharpRuns(std::vector<int>& corners) const
     }
 }
 
+bool OutlineRuns::cornerAt(int r) const
+{
+    const int m = int(starts.size());
+    if (m < 3) {
+        return false;
+    }
+    const CloseSegments::Point around[3] = {points[size_t(r > 0 ? r - 1 : m - 1)], points[size_t(r)],
+                                            points[size_t(r + 1 < m ? r + 1 : 0)]};
+    return isCorner(around, 1);
+}
+
 void OutlineRuns::moveRun(const PointList& outline, const std::vector<int>& starts, int run, float x, float y)
 {
     const int n = int(outline.size());

@@ -50,6 +50,9 @@ public:
     // runs that may turn sharply, when the runs are as gathered and closed.
     void collectCorners(std::vector<int>& corners) const;
     void cornersOfSharpRuns(std::vector<int>& corners) const;
+    // Whether run r, first and last included, is a corner where the outline
+    // closes as anywhere else.
+    bool cornerAt(int r) const;
 
     // The first outline index of every run, in order.
     std::vector<int> starts;

@@ -144,6 +144,16 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
         << Outline{{100, 5}, {60, 5}, {20, 4}, {20, 0.45}, {18, 0.3375}, {148.0 / 9, 0.25}, {148.0 / 9, 0.25},
                    {148.0 / 9, 0.25}, {148.0 / 9, -0.25}, {148.0 / 9, -0.25}, {18, -0.3375}, {20, -0.45}, {20, -4},
                    {60, -5}, {100, -5}};
+    // Sheets of both sides from a band's start at 60 mm cross 10 mm behind
+    // it, turning the rib's rear inside out: the rib ends where they meet,
+    // and is cut back to where it is 0.5 mm thick, across the way from its
+    // root to that point.
+    QTest::newRow("thin end where the sheets meet behind a band's start")
+        << Outline{{100, -1}, {85, -0.25}, {75, 0.25}, {65, 0.75}, {60, 1}, {60, 2}, {30, 3}, {0, 0}, {30, -2.5},
+                   {60, -0.8}, {60, 0.2}, {65, 0.35}, {75, 0.65}, {85, 0.95}, {100, 1.4}}
+        << Outline{{63.767483, 0.313024}, {63.767483, 0.313024}, {63.767483, 0.313024}, {63.747498, 0.812625},
+                   {60, 1}, {60, 2}, {30, 3}, {0, 0}, {30, -2.5}, {60, -0.8}, {60, 0.2}, {63.767483, 0.313024},
+                   {63.767483, 0.313024}, {63.767483, 0.313024}, {63.767483, 0.313024}};
     // A sheet's inner face 0.3 mm above the floor of a slot from the other
     // side leaves the nose joined by a tongue: the rib ends at the sheet's
     // end, across to the slot floor.
