@@ -375,7 +375,9 @@ void RibList::finishRib(RibDefinition& rib, float scale)
     // Sheets thicker than what they cover leave no rib, or a sliver no one
     // can cut: the rib is left out, and says so, rather than cut as a
     // fragment.
-    const bool consumed = scale > 0.0f && !(area >= 2.0f * (0.5f / scale) * manhattan)
+    // An outline with no way round at all holds no area either: 0 >= 0
+    // must not read as plainly having wood.
+    const bool consumed = scale > 0.0f && !(manhattan > 0.0f && area >= 2.0f * (0.5f / scale) * manhattan)
                           && nothingBuildable(outline, scale);
     rib.setConsumedBySheets(consumed);
     if (consumed) {

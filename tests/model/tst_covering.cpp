@@ -758,6 +758,12 @@ void TestCovering::sheetsThickerThanTheRibLeaveNoFragment()
         // The mark goes with a copy of the rib.
         QCOMPARE(RibDefinition(rib).consumedBySheets(), consumed);
     }
+    // Sheets that leave the outline a single point leave no rib either: it
+    // holds no area, and is told, not drawn as buildable.
+    for (Vector3D* point : rib.getRibCoords())
+        point->set(0.5f, 0.0f, 0.0f);
+    RibList::finishRib(rib, wingRootChord);
+    QVERIFY(rib.consumedBySheets());
 }
 
 void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
