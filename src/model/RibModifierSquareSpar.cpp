@@ -251,11 +251,15 @@ float frontOfBothSides(const std::vector<Vector3D*>& outline)
 // inside the sheet, and leave a sliver of wood there at the floor's corner.
 // Gives, for point i of the run [first, last], the point down that normal at
 // the floor's depth; false where i is no such copy, where the floor lies
-// deeper than the sheet's sunk end, where the slot's direction keeps the
-// corner clear of the sheet, or where the sunk end comes within web of the
-// other side (from, to): the rib is no thicker there than the web the spar
-// rule leaves, and the corner taken down the normal thinned that web until
-// the finishing parted the rib there.
+// deeper than the sheet's sunk end or where the slot's direction keeps the
+// corner clear of the sheet. Where the sunk end comes within web of the
+// other side (from, to), the rib is no thicker there than the web the spar
+// rule leaves: the copy only slides along its floor onto the normal, so the
+// sheet's wood goes and the floor, and with it the web, stays as it is
+// (taken down the normal, the corner thinned that web until the finishing
+// parted the rib there); false where the floor does not reach the normal
+// between the copy and the next point, or meets it within a quarter
+// millimetre of the sunk end.
 bool downSheetEnd(const std::vector<Vector3D*>& outline, int i, int first, int last, const Slot& slot, float depth,
                   int from, int to, float web, float hair, Vector3D& down)
 {
@@ -275,14 +279,14 @@ bool downSheetEnd(const std::vector<Vector3D*>& outline, int i, int first, int l
         const float along = -(ax * slot.normal.getX() + ay * slot.normal.getY()) / length;
         if (!(along > 0.5f) || depth / along > length)
             return false;
-        for (int k = std::min(from, to); k < std::max(from, to); ++k) {
+        bool nearWeb = false;
+        for (int k = std::min(from, to); k < std::max(from, to) && !nearWeb; ++k) {
             const Vector3D& a = *outline[size_t(k)];
             const Vector3D& b = *outline[size_t(k + 1)];
-            if ((a.getX() <= q.getX()) != (b.getX() <= q.getX())
-                && std::fabs(a.getY() + (q.getX() - a.getX()) * (b.getY() - a.getY()) / (b.getX() - a.getX())
-                             - q.getY())
-                       < web)
-                return false;
+            nearWeb = (a.getX() <= q.getX()) != (b.getX() <= q.getX())
+                      && std::fabs(a.getY() + (q.getX() - a.getX()) * (b.getY() - a.getY()) / (b.getX() - a.getX())
+                                   - q.getY())
+                             < web;
         }
         // The bare surface beyond the copy lies on the side of the normal
         // the sheet does not.
@@ -298,6 +302,26 @@ bool downSheetEnd(const std::vector<Vector3D*>& outline, int i, int first, int l
         const float corner = side(floor);
         if (!(std::fabs(corner) > hair * length) || (corner > 0.0f) == (side(bare) > 0.0f))
             return false;
+        if (nearWeb) {
+            // The floor from the copy to the next point, sunk alike, crosses
+            // the normal where the sheet's end face meets it.
+            if (beyond < first || beyond > last)
+                return false;
+            Vector3D next(bare);
+            sink(next, slot, depth);
+            const float reach = side(next) - corner;
+            if (!(std::fabs(reach) > hair * length))
+                return false;
+            const float f = -corner / reach;
+            if (!(f > 0.0f && f <= 1.0f))
+                return false;
+            down.set(floor.getX() + (next.getX() - floor.getX()) * f, floor.getY() + (next.getY() - floor.getY()) * f,
+                     p.getZ());
+            // Within a quarter millimetre of the sunk end the face would
+            // leave a step no cutter follows, and the web beside it reads
+            // as a neck to the finishing.
+            return std::hypot(down.getX() - q.getX(), down.getY() - q.getY()) >= 0.5f * web;
+        }
         const float t = depth / along / length;
         down.set(p.getX() + ax * t, p.getY() + ay * t, p.getZ());
         return true;

@@ -579,6 +579,11 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib_data()
     QTest::newRow("thin tip ending inside the slots behind a leading-edge piece")
         << QByteArray("BE5030FVNC2t.dat") << QByteArray("as6091.dat") << 45.0f << 8.0f << 25.0f << 25.0f << 2.5f
         << 0.0f;
+    // A band ending at the slots' front wall where the rib between their
+    // floors is no thicker than the web the spar rule leaves: the lower
+    // floor's corner does not stand in the sheet.
+    QTest::newRow("band ending at the slots' web")
+        << QByteArray("as6091.dat") << QByteArray() << 200.0f << 8.0f << 25.0f << 25.0f << 2.5f << 0.0f;
     // A slot wall a hair behind the end face leaves no sliver of the face
     // standing in the bare rib's slot.
     QTest::newRow("no sliver of the end face ahead of the slot")
