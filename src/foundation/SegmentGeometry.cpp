@@ -5,15 +5,10 @@
 
 float SegmentGeometry::distanceToSegmentXY(const Vector3D& p, const Vector3D& a, const Vector3D& b)
 {
-    const float dx = b.getX() - a.getX();
-    const float dy = b.getY() - a.getY();
-    const float lengthSquared = dx * dx + dy * dy;
-    float t = 0.0f;
-    if (lengthSquared > 0.0f) {
-        t = ((p.getX() - a.getX()) * dx + (p.getY() - a.getY()) * dy) / lengthSquared;
-        t = std::min(1.0f, std::max(0.0f, t));
-    }
-    return std::hypot(a.getX() + t * dx - p.getX(), a.getY() + t * dy - p.getY());
+    float x = 0.0f;
+    float y = 0.0f;
+    nearestOnSegmentXY(p.getX(), p.getY(), a.getX(), a.getY(), b.getX(), b.getY(), x, y);
+    return std::hypot(x - p.getX(), y - p.getY());
 }
 
 bool SegmentGeometry::segmentsMeet(const Vector3D& a, const Vector3D& b, const Vector3D& c, const Vector3D& d, Vector3D& at)

@@ -14,6 +14,8 @@ struct Nearest {
     double distance;
 };
 
+// In double all through, unlike the segment helpers of foundation: the
+// distance is taken from the unrounded point, which becomes the cut's end.
 Nearest nearestOnSegment(const CloseSegments::Point& p, const CloseSegments::Point& a, const CloseSegments::Point& b)
 {
     const double dx = double(b.x) - a.x;

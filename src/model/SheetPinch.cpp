@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "foundation/IdentifiableObject.h"
+#include "foundation/SegmentGeometry.h"
 #include "foundation/Vector3D.h"
 #include "model/OutlineRuns.h"
 #include "model/SheetMeeting.h"
@@ -16,26 +17,14 @@ struct PinchXY {
     float y;
 };
 
-// The nearer of segment ab's points to p, and how near.
-PinchXY pinchNearestOn(const PinchXY& p, const PinchXY& a, const PinchXY& b)
-{
-    const float dx = b.x - a.x;
-    const float dy = b.y - a.y;
-    const float lengthSquared = dx * dx + dy * dy;
-    float t = 0.0f;
-    if (lengthSquared > 0.0f) {
-        t = std::min(1.0f, std::max(0.0f, ((p.x - a.x) * dx + (p.y - a.y) * dy) / lengthSquared));
-    }
-    return {a.x + t * dx, a.y + t * dy};
-}
-
 // How near segments ab and cd come, not crossing, and the point halfway
 // between their nearest points.
 float pinchGap(const PinchXY& a, const PinchXY& b, const PinchXY& c, const PinchXY& d, PinchXY& middle)
 {
     float nearest = FLT_MAX;
     auto consider = [&](const PinchXY& p, const PinchXY& q0, const PinchXY& q1) {
-        const PinchXY on = pinchNearestOn(p, q0, q1);
+        PinchXY on{0.0f, 0.0f};
+        SegmentGeometry::nearestOnSegmentXY(p.x, p.y, q0.x, q0.y, q1.x, q1.y, on.x, on.y);
         const float distance = std::hypot(on.x - p.x, on.y - p.y);
         if (distance < nearest) {
             nearest = distance;
