@@ -46,7 +46,7 @@ bool SheetMeeting::sheetsMeet(int low, int high) const
 }
 
 void SheetMeeting::collectSide(std::vector<SidePoint>& side, const Vector3D& at, int first, int step, float dir,
-                               int most) const
+                               int most, float slack) const
 {
     side.clear();
     side.push_back({at.getX(), at.getY(), -1});
@@ -54,11 +54,18 @@ void SheetMeeting::collectSide(std::vector<SidePoint>& side, const Vector3D& at,
     for (int k = 0; k < most; ++k) {
         const int run = first + step * k;
         const Vector3D& p = point(run);
-        if (dir * (p.getX() - lastX) < 0.0f) {
-            break;
+        float x = p.getX();
+        if (dir * (x - lastX) < 0.0f) {
+            // Where the sheets pinch the rib without meeting, at lies halfway
+            // across the gap, and the side's first point may lie a hair
+            // behind it along the chord: that side still runs away from it.
+            if (k > 0 || at.distanceXY(p) > slack) {
+                break;
+            }
+            x = lastX;
         }
-        side.push_back({p.getX(), p.getY(), run});
-        lastX = p.getX();
+        side.push_back({x, p.getY(), run});
+        lastX = x;
     }
 }
 
@@ -97,8 +104,10 @@ bool SheetMeeting::keepPiece(int keepFirst, int keepLast, int dropFirst, int dro
     // Its two sides, from the meeting point away from it.
     std::vector<SidePoint> first;
     std::vector<SidePoint> last;
-    collectSide(first, at, keepFirst, 1, dir, kept);
-    collectSide(last, at, keepLast, -1, dir, kept);
+    const float limit = 0.5f / scale;
+    const float slack = onlyWithFace ? limit : 0.0f;
+    collectSide(first, at, keepFirst, 1, dir, kept, slack);
+    collectSide(last, at, keepLast, -1, dir, kept, slack);
     // The first station away from the meeting point where the sides lie
     // 0.5 mm apart; between stations the width changes linearly.
     std::vector<float> stations;
@@ -108,7 +117,6 @@ bool SheetMeeting::keepPiece(int keepFirst, int keepLast, int dropFirst, int dro
         }
     }
     std::sort(stations.begin(), stations.end());
-    const float limit = 0.5f / scale;
     // Where a face is asked for, it goes where the piece does not narrow
     // again to about as thin a short way on: a slot's notch beside the face
     // would leave a tongue hanging on no more than 0.5 mm (a hair more, as

@@ -41,9 +41,10 @@ private:
     void setRun(int run, float x, float y);
     // The side of the kept piece from at, run by run from first in steps of
     // step (+1 or -1), as long as it runs away from at along the chord in
-    // the sense dir and stays within most runs.
+    // the sense dir and stays within most runs; its first point may lie
+    // behind at if within slack of it, taken as level with at.
     void collectSide(std::vector<SidePoint>& side, const Vector3D& at, int first, int step, float dir,
-                     int most) const;
+                     int most, float slack) const;
     // The side's height at x; false beyond its end.
     static bool heightAt(const std::vector<SidePoint>& side, float x, float dir, float& y);
 

@@ -824,6 +824,11 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     // where it is 0.5 mm thick, not in a wedge tapering to that point.
     QTest::newRow("no wedge ahead of where the nose is thick") << "naca0007.dat" << 100.0f << 0.0f << 50.0f << 2.5f
                                                                << 0.0f << 0.0f << false;
+    // A mid-chord band on a thin tip leaves 0.2 mm at its end, the point
+    // halfway across that gap a hair ahead of the upper face's last point:
+    // the rib still ends where it is 0.5 mm thick, not on that web.
+    QTest::newRow("pinch at a mid-chord band's end") << "goe590.dat" << 45.0f << 35.0f << 60.0f << 1.0f << 0.0f
+                                                     << 0.0f << false;
 }
 
 void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
