@@ -350,28 +350,34 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds,
             const bool longWay = length >= 30.0;
             if (!(out > 0.05) || (longWay && !anyWay))
                 continue;
+            // The spar rule leaves the web between two slots 0.5 mm thick
+            // straight across at its floors' points; where the floors tilt
+            // and end at different stations, the corner of one stands a few
+            // micrometres nearer the other's. Such a web is no neck, and no
+            // narrow feature either where the rib ends within the slots:
+            // the web then stands out behind them as a tongue 0.5 mm thick,
+            // or is the root of the walls the slots leave before the sheets
+            // start, and keeps the spars' caps apart as the rule means it
+            // to. Its width is read to within the same hair as the rib's
+            // thickness across. The bare rib's are kept to the full 0.5 mm,
+            // so that a covered rib's neck still reads as the bare rib's
+            // where the sheets have shifted its web by a hair.
+            const double least = anyWay ? 0.5 : 0.495;
             // A tongue stands on its root. A stretch that crosses it runs
             // round a tongue and a notch beside it (a slot and the nose ahead
             // of it, a sheet's leaning end face and the rib's front), whose
             // areas cancel into a narrow mean: each of them is measured
             // between its own corners.
-            if (width >= 0.5 && tongueAndNotch(p, corners[a], end))
+            if (width >= least && tongueAndNotch(p, corners[a], end))
                 continue;
             // A tongue between slots of two depths stands out of a root
             // longer than it is wide: its area over its height is its width.
             // Twice the area over the length is the mean width of a tongue
             // or slot whose corners lie close, as its length runs out and
             // back.
-            const bool narrow = width >= 0.5 ? out > width && std::fabs(area) < out
-                                             : std::fabs(area) < 0.5 * length;
-            // The spar rule leaves the web between two slots 0.5 mm thick
-            // straight across at its floors' points; where the floors tilt
-            // and end at different stations, the corner of one stands a few
-            // micrometres nearer the other's. Such a web is no neck. The
-            // bare rib's are kept to the full 0.5 mm, so that a covered
-            // rib's neck still reads as the bare rib's where the sheets have
-            // shifted its web by a hair.
-            const bool neck = width < (anyWay ? 0.5 : 0.495);
+            const bool narrow = width >= least ? out > width && std::fabs(area) < 2.0 * least * out
+                                               : std::fabs(area) < 0.5 * length;
+            const bool neck = width < least;
             const P middle{(f.x + g.x) * 0.5, (f.y + g.y) * 0.5};
             // Two corners joined the other way by a straight face (the two
             // points of a sharp end, a ledge beside a cut) have wood on one
@@ -411,7 +417,7 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds,
             if (out > worst) {
                 worst = out;
                 *what = QStringLiteral("%1 mm wide, %2 mm out at (%3, %4)")
-                            .arg(width >= 0.5 ? std::fabs(area) * 0.5 / out : width, 0, 'f', 3)
+                            .arg(width >= least ? std::fabs(area) * 0.5 / out : width, 0, 'f', 3)
                             .arg(out, 0, 'f', 3)
                             .arg(f.x, 0, 'f', 2)
                             .arg(f.y, 0, 'f', 2);
