@@ -207,8 +207,34 @@ ThinCause thinCause(const RibDefinition& rib, const std::vector<P>& passes, cons
         int(std::min_element(passes.begin(), passes.end(), [](const P& u, const P& v) { return u.x < v.x; })
             - passes.begin());
     const bool apart = (across.point <= nose) != (across.segment < nose);
-    if (!apart || slotA || slotB)
+    if (!apart || slotA || slotB) {
+        // On a thin rib a spar's slot parts reach through most of it, and
+        // the two ends of a web lie at either side of a part's middle: the
+        // one nearer to the middle is then read as off the slot. An end
+        // within (or on the walls of) a part, the other sunk, is the slot's
+        // web over the sheet all the same; both within parts and neither
+        // sunk, the web between the slots.
+        const auto inPart = [&](const P& q) {
+            for (const IdentifiableObject* part : rib.getSquareSparParts()) {
+                if (part->getType() != 2 || part->getPoints().size() < 3)
+                    continue;
+                std::vector<P> corners;
+                for (const Vertex* v : part->getPoints())
+                    corners.push_back(P{double(v->getX()) * mm, double(v->getY()) * mm});
+                P ignored{0.0, 0.0};
+                if (farthestOutside(std::vector<P>{q}, corners, &ignored) <= 0.01)
+                    return true;
+            }
+            return false;
+        };
+        const bool partA = inPart(a);
+        const bool partB = inPart(b);
+        if ((partA && sunk(b)) || (partB && sunk(a)))
+            return ThinCause::SlotWeb;
+        if (partA && partB)
+            return ThinCause::TwoSlots;
         return ThinCause::Other;
+    }
     if (sunk(a) && sunk(b))
         return ThinCause::Pinch;
     return sunk(a) != sunk(b) ? ThinCause::OneSheet : ThinCause::Unsunk;
