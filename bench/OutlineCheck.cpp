@@ -103,6 +103,44 @@ struct Tally {
     }
 };
 
+// How deep the covered rib's wood reaches into the spar where the bare rib
+// holds it (its slot's part there), in mm: 0 where the spar goes in as into
+// the bare rib. Sampled over the spar every 0.02 mm.
+double woodInBareSpar(const std::vector<P>& passes, const std::vector<P>& bare, const IdentifiableObject& part,
+                      double mm)
+{
+    if (part.getPoints().size() != 4)
+        return 0.0;
+    std::vector<P> c;
+    for (const Vertex* v : part.getPoints())
+        c.push_back(P{double(v->getX()) * mm, double(v->getY()) * mm});
+    const double step = 0.02;
+    const double across = std::hypot(c[1].x - c[0].x, c[1].y - c[0].y);
+    const double down = std::hypot(c[3].x - c[0].x, c[3].y - c[0].y);
+    double deepest = 0.0;
+    for (double s = step; s < across; s += step) {
+        for (double t = step; t < down; t += step) {
+            const double u = s / across;
+            const double w = t / down;
+            const P q{c[0].x + (c[1].x - c[0].x) * u + (c[3].x - c[0].x) * w,
+                      c[0].y + (c[1].y - c[0].y) * u + (c[3].y - c[0].y) * w};
+            const double inSpar = std::min(std::min(s, across - s), std::min(t, down - t));
+            if (inSpar <= deepest)
+                continue;
+            P ignored{0.0, 0.0};
+            if (farthestOutside(std::vector<P>{q}, passes, &ignored) > 0.0)
+                continue;
+            // Where the bare rib holds wood in the spar (the web the spar
+            // rule leaves), the spar stands clear of it as the bare rib cuts it.
+            if (farthestOutside(std::vector<P>{q}, bare, &ignored) == 0.0
+                && farthestFrom(std::vector<P>{q}, bare, 0.0) > 0.01)
+                continue;
+            deepest = std::max(deepest, std::min(inSpar, farthestFrom(std::vector<P>{q}, passes, 0.0)));
+        }
+    }
+    return deepest;
+}
+
 // A slot under a sheet is the bare rib's moved into the rib by the sheet:
 // the spar goes in as into the bare rib, so the slot is no narrower than the
 // bare one (or, where that has no walls to measure, than the spar).
@@ -135,7 +173,21 @@ void checkSlotWidths(Tally& tally, const QString& name, const RibDefinition& rib
             continue;
         }
         const double by = std::max(mouth - std::min(roomy, slot.mouth), floor - std::min(roomy, slot.floor));
-        if (by > narrower) {
+        // Widths taken across a step where a band ends, or below a face
+        // that ends one at a slant, can read narrower than a slot the spar
+        // goes into as into the bare rib: only a spar that meets wood there
+        // is held out.
+        const auto fits = [&] {
+            if (by <= 0.02)
+                return false;
+            const std::vector<P> covered = passesOf(rib.getRibCoords(), mm);
+            const std::vector<P> bareOutline = passesOf(bare.getRibCoords(), mm);
+            for (const IdentifiableObject* part : bare.getSquareSparParts())
+                if (part->getType() == 2 && part->getId() == slot.id)
+                    return woodInBareSpar(covered, bareOutline, *part, mm) <= 0.015;
+            return false;
+        };
+        if (by > narrower && !fits()) {
             narrower = by;
             what = QStringLiteral("%1: slot narrower than its spar by %2 mm, %3 at the mouth and %4 at the floor, "
                                   "bare %5 and %6")
