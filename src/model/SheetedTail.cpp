@@ -249,18 +249,24 @@ bool SheetedTail::endThinnedTail(PointList& outline, float limit, float hair)
     // A side runs on as long as it runs forwards, no steeper than across,
     // and past the step a band leaves at its end, where the bare surface
     // runs on without one; a slot's wall stops it, tilted or not.
+    const float endX = std::max(outline.front()->getX(), outline.back()->getX());
     const auto runsOn = [&](int from, int to) {
         if (to <= 0 || to >= n - 1) {
             return false;
         }
         const Vector3D& q = *outline[size_t(from)];
         const Vector3D& p = *outline[size_t(to)];
-        if (p.getX() > q.getX() + hair) {
+        const bool bareRunsOn = std::fabs(p.getY() - p.getAuxB() - q.getY() + q.getAuxB()) <= hair;
+        // A band's end face leans back where the normals along which the
+        // sheet sank the surface do: its sunk foot lies ahead of its top.
+        if (p.getX() > q.getX() + hair && !(bareRunsOn && p.getX() - p.getAuxA() <= q.getX() - q.getAuxA() + hair)) {
             return false;
         }
         const float rise = std::fabs(p.getY() - q.getY());
-        return rise <= std::max(hair, q.getX() - p.getX())
-               || std::fabs(p.getY() - p.getAuxB() - q.getY() + q.getAuxB()) <= hair;
+        // Up a blunt trailing edge's own face, thinner than the limit, that
+        // the sheet has sunk with the surface.
+        const bool upEnd = std::fabs(p.getX() - p.getAuxA() - endX) <= hair && rise < limit;
+        return rise <= std::max(hair, q.getX() - p.getX()) || bareRunsOn || upEnd;
     };
     // Height and sinking at x on the segment from one point to the next.
     const auto along = [&](int from, int to, float x, float& y, float& sunk) {
@@ -283,9 +289,19 @@ bool SheetedTail::endThinnedTail(PointList& outline, float limit, float hair)
     float cutUpper = 0.0f;
     float cutLower = 0.0f;
     bool bareFound = false;
-    // The way round the thin tail, and round it as far as the bare rib's.
+    // The way round the thin tail, and round the bare rib's along the bare
+    // surface (where the points lay before the sheets sank them): against
+    // the covered rib's shorter way round, a bare tail holding less than
+    // half of the bare rib's would read as the most of it.
     float way = 0.0f;
     float bareWay = 0.0f;
+    float bareAlong = 0.0f;
+    const auto bareStep = [&](int i, int j) {
+        const Vector3D& p = *outline[size_t(i)];
+        const Vector3D& q = *outline[size_t(j)];
+        return std::hypot(p.getX() - p.getAuxA() - q.getX() + q.getAuxA(),
+                          p.getY() - p.getAuxB() - q.getY() + q.getAuxB());
+    };
     // Past the first place 0.5 mm thick the walk goes on for ten times the
     // limit: a rib that turns thin again there would leave the end hanging
     // on a neck, and ends ahead of that instead; where a side stops at a
@@ -320,12 +336,13 @@ bool SheetedTail::endThinnedTail(PointList& outline, float limit, float hair)
         if (!bareFound && bare >= limit) {
             bareFound = true;
             bareCut = before - (before - x) * (limit - beforeBare) / (bare - beforeBare);
-            bareWay = way;
+            bareWay = bareAlong;
         }
         const float step = upperNext ? outline[size_t(a)]->distanceXY(*outline[size_t(a + 1)])
                                      : outline[size_t(b)]->distanceXY(*outline[size_t(b - 1)]);
         if (thin && width >= limit) {
-            const float f = (limit - beforeWidth) / (width - beforeWidth);
+            // Up a band's end face leaning back, the rib ends on the face.
+            const float f = x < before ? (limit - beforeWidth) / (width - beforeWidth) : 1.0f;
             cut = before - (before - x) * f;
             along(a, a + 1, cut, cutUpper, su);
             along(b, b - 1, cut, cutLower, sl);
@@ -337,6 +354,7 @@ bool SheetedTail::endThinnedTail(PointList& outline, float limit, float hair)
             thin = true;
         }
         way += step;
+        bareAlong += upperNext ? bareStep(a, a + 1) : bareStep(b, b - 1);
         before = x;
         beforeWidth = width;
         beforeBare = bare;
@@ -355,7 +373,11 @@ bool SheetedTail::endThinnedTail(PointList& outline, float limit, float hair)
     // A rib narrower than the limit on average is weighed whole by the
     // finishing, as it is: what the sheets consume stays told.
     float round = 0.0f;
-    if (narrowOnAverage(outline, limit, &round) || 2.0f * way < round || 2.0f * bareWay >= round) {
+    float bareRound = 0.0f;
+    for (int i = 0; i < n; ++i) {
+        bareRound += bareStep(i, (i + 1) % n);
+    }
+    if (narrowOnAverage(outline, limit, &round) || 2.0f * way < round || 2.0f * bareWay >= bareRound) {
         return false;
     }
     for (int i = 0; i <= a; ++i) {

@@ -628,6 +628,11 @@ void TestCovering::oneSidedSheetStaysWithinTheBareRib_data()
     // where it is still 0.5 mm thick.
     QTest::newRow("no thin tail from mid-chord under one sheet")
         << QByteArray("as6099.dat") << QByteArray() << 80.0f << 8.0f << 100.0f << 0.0f << 1.0f << 0.0f;
+    // At 60 mm the bare section's own thin tail holds a little less than
+    // half the bare rib's way round, but more than half of the shorter way
+    // round the sheet leaves: it is still a taper, and the rib ends.
+    QTest::newRow("no thin tail under one sheet where the bare one is a taper")
+        << QByteArray("as6099.dat") << QByteArray() << 60.0f << 8.0f << 100.0f << 0.0f << 1.0f << 0.0f;
 }
 
 void TestCovering::oneSidedSheetStaysWithinTheBareRib()
