@@ -363,14 +363,22 @@ bool SheetPinch::partAt(const Place& place)
     const double outside = whole - inside;
     const double sense = whole < 0.0 ? -1.0 : 1.0;
     const double sliver = 0.5 / scale;
-    if (inside * sense <= sliver * insideLength || outside * sense <= sliver * (wholeLength - insideLength)) {
+    const bool insideThin = inside * sense <= sliver * insideLength;
+    const bool outsideThin = outside * sense <= sliver * (wholeLength - insideLength);
+    const bool insideLarger = inside * sense >= outside * sense;
+    // Where the larger piece is the thin one (a thin section's own tail
+    // behind a band over its nose), the other is the rib if it plainly has
+    // wood, as a finished rib is measured: 1 mm on average.
+    const bool insideWood = inside * sense >= 2.0 * sliver * insideLength;
+    const bool outsideWood = outside * sense >= 2.0 * sliver * (wholeLength - insideLength);
+    if ((insideThin || outsideThin) && !(insideLarger ? insideThin && outsideWood : outsideThin && insideWood)) {
         return false;
     }
-    // As where the sheets meet: the larger piece stays. Unlike a crossing,
-    // a pinch leaves a simple outline: it is mended only where the kept
-    // piece can end on a face across it.
+    // As where the sheets meet: the larger piece stays, unless it is the
+    // thin one. Unlike a crossing, a pinch leaves a simple outline: it is
+    // mended only where the kept piece can end on a face across it.
     const Vector3D where(at.x, at.y, outline[size_t(starts[size_t(low)])]->getZ());
-    if (inside * sense >= outside * sense) {
+    if (insideLarger ? !insideThin : outsideThin) {
         return meeting.keepPiece(low + 1, high, high + 1, low + m, where, true);
     }
     return meeting.keepPiece(high + 1, low + m, low + 1, high, where, true);

@@ -834,6 +834,11 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     // the rib still ends where it is 0.5 mm thick, not on that web.
     QTest::newRow("pinch at a mid-chord band's end") << "goe590.dat" << 45.0f << 35.0f << 60.0f << 1.0f << 0.0f
                                                      << 0.0f << false;
+    // A band over the nose of a thin, deeply cambered section leaves a hair at
+    // its end; behind it the section's own tail, thinner than 0.5 mm on
+    // average, is the larger piece: the nose, 1 mm thick on average, stays.
+    QTest::newRow("pinch ahead of a larger thin tail") << "as6091.dat" << 95.0f << 0.0f << 28.0f << 1.0f << 0.0f
+                                                       << 0.0f << false;
 }
 
 void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
