@@ -8,6 +8,7 @@
 
 #include "foundation/SegmentGeometry.h"
 #include "foundation/Vector3D.h"
+#include "model/FaceStep.h"
 #include "model/NarrowEnd.h"
 #include "model/OutlineNeck.h"
 #include "model/SheetMeeting.h"
@@ -164,7 +165,7 @@ void OutlineCleanup::cleanOutline()
             runs.collectCorners(corners);
         }
         gathered = false;
-        if (!foldReversal() && !takeOffNarrowFeature() && !NarrowEnd::takeOff(*this)
+        if (!foldReversal() && !takeOffNarrowFeature() && !NarrowEnd::takeOff(*this) && !FaceStep::trim(*this)
             && !(sheeted
                  && (OutlineNeck::trimSmallNose(outline, runs, corners, scale)
                      || OutlineNeck::trimThinTail(outline, runs, corners, scale) || pinch.part()))) {

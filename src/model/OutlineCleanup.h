@@ -57,6 +57,7 @@ public:
     void cleanOutline();
 
 private:
+    friend class FaceStep;
     friend class NarrowEnd;
 
     void joinCrossedPairs();

@@ -154,6 +154,15 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
         << Outline{{63.767483, 0.313024}, {63.767483, 0.313024}, {63.767483, 0.313024}, {63.747498, 0.812625},
                    {60, 1}, {60, 2}, {30, 3}, {0, 0}, {30, -2.5}, {60, -0.8}, {60, 0.2}, {63.767483, 0.313024},
                    {63.767483, 0.313024}, {63.767483, 0.313024}, {63.767483, 0.313024}};
+    // Sheets of both sides from a band's start at 60 mm cross at once, the
+    // upper one's start face leaning back 0.07 mm: the rib ends on the two
+    // faces, and the lip of the step where they meet, which would read with
+    // a slot floor ahead as a narrow wall, is bevelled off the lower face.
+    QTest::newRow("step where the sheets' start faces meet")
+        << Outline{{100, -1.5}, {80, -0.75}, {59.93, 0}, {60, 1}, {40, 1}, {0, 1}, {0, -1}, {40, -1}, {60, -1},
+                   {60, 0}, {80, 0.75}, {100, 1.5}}
+        << Outline{{60, -0.107689}, {60, -0.107689}, {59.93, 0}, {60, 1}, {40, 1}, {0, 1}, {0, -1}, {40, -1},
+                   {60, -1}, {60, -0.107689}, {60, -0.107689}, {60, -0.107689}};
     // A sheet's inner face 0.3 mm above the floor of a slot from the other
     // side leaves the nose joined by a tongue: the rib ends at the sheet's
     // end, across to the slot floor.
