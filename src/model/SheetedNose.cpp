@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <vector>
 
 #include "foundation/Vector3D.h"
 
@@ -43,7 +45,16 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     }
     const float frontX = tip.getX();
     // A side runs on as long as it runs rearwards; a step across the chord
-    // (a slot's wall) ends it, but for the face across the front itself.
+    // into the rib (a slot's wall) ends it, but for the face across the
+    // front itself. A step out of the rib (where a band ends, the rib then
+    // thicker), or a kink of the sheet's inner face that turns back by a
+    // few hundredths outwards, leaves nothing that could stand out of a
+    // face ahead of it, and the side runs on.
+    const float kink = 0.05f / scale;
+    // Such kinks the side ran through, in the order taken: a rib that gets
+    // a face has them straightened, or their bulge would stand as a
+    // narrow tooth a few tenths behind the face.
+    std::vector<int> kinks;
     auto nextOf = [&](int at, int step) {
         const int i = at + step;
         if (i < 0 || i >= n) {
@@ -51,9 +62,17 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
         }
         const Vector3D& last = *outline[size_t(at)];
         const Vector3D& p = *outline[size_t(i)];
-        if (p.getX() < last.getX() - hair
-            || (p.getX() <= last.getX() + hair && std::fabs(p.getY() - last.getY()) > hair
-                && last.getX() > frontX + 10.0f * hair)) {
+        // The upper side is walked with step -1: out of the rib is up.
+        const float outwards = (p.getY() - last.getY()) * float(-step);
+        if (p.getX() < last.getX() - hair) {
+            if (p.getX() < last.getX() - kink || !(outwards > -hair) || outwards > kink) {
+                return -1;
+            }
+            kinks.push_back(i);
+            return i;
+        }
+        if (p.getX() <= last.getX() + hair && std::fabs(p.getY() - last.getY()) > hair
+            && last.getX() > frontX + 10.0f * hair && outwards < 0.0f) {
             return -1;
         }
         return i;
@@ -155,6 +174,40 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
         if (p.getX() < cut) {
             p.setX(cut);
             p.setY(i <= front ? yu : yl);
+        }
+    }
+    // The side straight from the point ahead of a kink to the first one
+    // behind it where all between bulge outwards: that takes off the bulge
+    // and leaves no corner pair a few tenths apart. Failing that, the kink's
+    // point goes back to the station the side had reached.
+    for (const int i : kinks) {
+        const int step = i <= front ? -1 : 1;
+        const Vector3D& b = *outline[size_t(i - step)];
+        int to = -1;
+        for (int a = i + step; a >= 0 && a < n && std::abs(a - i) <= 4 && to < 0; a += step) {
+            const Vector3D& e = *outline[size_t(a)];
+            if (!(e.getX() > b.getX() + hair)) {
+                continue;
+            }
+            bool outwards = true;
+            for (int k = i; k != a && outwards; k += step) {
+                const Vector3D& q = *outline[size_t(k)];
+                const float side = (e.getX() - b.getX()) * (q.getY() - b.getY())
+                                   - (e.getY() - b.getY()) * (q.getX() - b.getX());
+                outwards = side * float(step) <= 0.0f;
+            }
+            if (outwards) {
+                to = a;
+            }
+        }
+        if (to < 0) {
+            Vector3D& q = *outline[size_t(i)];
+            q.setX(std::max(q.getX(), b.getX()));
+            continue;
+        }
+        for (int k = i; k != to; k += step) {
+            outline[size_t(k)]->setX(b.getX());
+            outline[size_t(k)]->setY(b.getY());
         }
     }
     return true;

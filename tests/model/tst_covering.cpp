@@ -839,6 +839,11 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     // average, is the larger piece: the nose, 1 mm thick on average, stays.
     QTest::newRow("pinch ahead of a larger thin tail") << "as6091.dat" << 95.0f << 0.0f << 28.0f << 1.0f << 0.0f
                                                        << 0.0f << false;
+    // Thin sheets over a thin root's nose: their inner faces kink a
+    // few hundredths just behind where the rib is thick, which no more ends
+    // a side than a step out of the rib does.
+    QTest::newRow("nose face ahead of a kink in the sheet's face") << "as6091.dat" << 200.0f << 0.0f << 28.0f << 1.0f
+                                                                   << 0.0f << 0.0f << true;
 }
 
 void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
