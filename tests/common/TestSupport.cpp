@@ -16,6 +16,7 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <time.h>
 #include <unistd.h>
 
 namespace TestSupport {
@@ -250,6 +251,15 @@ void coverWithFiftyStrips(serializedPlanformixData_serializedPanelData& panel)
         strip->set_position(10.0f + 1.6f * float(s));
         strip->set_lastposition(strip->position());
     }
+}
+
+double workerCpuMs()
+{
+    timespec all{};
+    timespec own{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &all);
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &own);
+    return double(all.tv_sec - own.tv_sec) * 1000.0 + double(all.tv_nsec - own.tv_nsec) / 1e6;
 }
 
 } // namespace TestSupport

@@ -62,6 +62,12 @@ std::string keptUntouched(const QString& path, const QByteArray& previous);
 // panel may hold, and the slowest kind to build.
 void coverWithFiftyStrips(serializedPlanformixData_serializedPanelData& panel);
 
+// Processor time, in ms, that the process's threads but the calling one have
+// used: the program's workers, while the GUI thread waits for them. The
+// waiting thread's own time grows with the time on the clock, as it paints
+// at every turn of its wait, so a loaded machine would inflate it.
+double workerCpuMs();
+
 // Points HOME at an empty folder while it lives, as on a new account that
 // has no Documents folder yet.
 class FreshHome
