@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "foundation/IdentifiableObject.h"
 #include "foundation/Vector3D.h"
@@ -42,6 +43,207 @@ bool insideOutline(const std::vector<Vector3D*>& outline, float x, float y)
     return in;
 }
 
+// Where both bands' last normals lean back, each sheet reaches behind the
+// other band's end: a face down either normal alone leaves a wedge of wood
+// in the other sheet. The rib keeps what lies behind both: down the lower
+// band's normal to where it meets the upper one and down that one, or,
+// where their sunk ends do not meet, down the upper normal, across between
+// the sunk ends and down the lower one. The outline is clipped to the side
+// behind that line, so wood only ever comes off; anything else is left to
+// the caller.
+bool clearBothNormals(std::vector<Vector3D*>& outline, const StartNormal& upper, const StartNormal& lower,
+                      float touch)
+{
+    struct Pt {
+        float x;
+        float y;
+    };
+    const Pt uo{upper.outerX, upper.outerY};
+    const Pt ui{upper.innerX, upper.innerY};
+    const Pt lo{lower.outerX, lower.outerY};
+    const Pt li{lower.innerX, lower.innerY};
+    const float ux = ui.x - uo.x;
+    const float uy = ui.y - uo.y;
+    const float lx = li.x - lo.x;
+    const float ly = li.y - lo.y;
+    const float denom = ux * ly - uy * lx;
+    std::vector<Pt> face;
+    if (std::abs(denom) > 0.0f) {
+        const float t = ((lo.x - uo.x) * ly - (lo.y - uo.y) * lx) / denom;
+        const float s = ((lo.x - uo.x) * uy - (lo.y - uo.y) * ux) / denom;
+        if (t > 0.0f && t < 1.0f && s > 0.0f && s < 1.0f) {
+            // Sunk ends inside the rib would leave wood between the other
+            // sheet's inner face and this normal, which a line cannot keep.
+            if (insideOutline(outline, li.x, li.y) || insideOutline(outline, ui.x, ui.y))
+                return false;
+            face = {li, {uo.x + ux * t, uo.y + uy * t}, ui};
+        }
+    }
+    if (face.empty()) {
+        if (!(ui.y > li.y))
+            return false;
+        face = {uo, ui, li, lo};
+        // Sunk ends closer than a rib a cutter can keep: a step across
+        // between them would leave a tab of that size standing, so the face
+        // runs from the one lying farther back, past the other.
+        const auto aheadOf = [](const Pt& v, const Pt& a, const Pt& b) {
+            return v.x <= a.x + (b.x - a.x) * (v.y - a.y) / (b.y - a.y);
+        };
+        if (ui.y - li.y < 500.0f * touch && ui.y > lo.y && uo.y > li.y) {
+            if (aheadOf(li, ui, lo))
+                face = {uo, ui, lo};
+            else if (aheadOf(ui, uo, li))
+                face = {uo, li, lo};
+        }
+    }
+    // As with one normal: only wood a quarter millimetre or more up either
+    // normal goes. Short of that the rib ends in a point at the sunk ends,
+    // and blunting it would leave a stub too small for a cutter to follow.
+    const auto holdsWoodUp = [&](const Pt& inner, const Pt& outer) {
+        const float length = std::hypot(outer.x - inner.x, outer.y - inner.y);
+        const float up = 250.0f * touch / length;
+        return length > 0.0f
+               && insideOutline(outline, inner.x + (outer.x - inner.x) * up, inner.y + (outer.y - inner.y) * up);
+    };
+    if (!holdsWoodUp(ui, uo) && !holdsWoodUp(li, lo))
+        return false;
+    for (size_t f = 1; f < face.size(); ++f) {
+        if (!(face[f].y < face[f - 1].y))
+            return false;
+    }
+    // Positive behind the face (kept), a hair ahead counting as on it.
+    const auto faceX = [&](float y) {
+        if (y >= face.front().y)
+            return face.front().x;
+        if (y <= face.back().y)
+            return face.back().x;
+        size_t f = 1;
+        while (face[f].y > y)
+            ++f;
+        const Pt& a = face[f - 1];
+        const Pt& b = face[f];
+        return a.x + (b.x - a.x) * (y - a.y) / (b.y - a.y);
+    };
+    const auto behind = [&](const Pt& q) { return q.x - faceX(q.y) + touch; };
+    const int n = int(outline.size());
+    const auto at = [&](int i) { return Pt{outline[size_t(i)]->getX(), outline[size_t(i)]->getY()}; };
+    if (behind(at(0)) < 0.0f || behind(at(n - 1)) < 0.0f)
+        return false;
+    // The outline clipped: every edge split where the face bends, so that
+    // along each piece the distance behind it runs linearly.
+    std::vector<Pt> result;
+    std::vector<int> kept;
+    int firstExit = -1;
+    int lastEntry = -1;
+    float exitY = 0.0f;
+    float lowestBridge = std::numeric_limits<float>::max();
+    result.push_back(at(0));
+    kept.push_back(0);
+    // A new point a hair from the face's corner or from the point before
+    // sits on it: no stub a cutter cannot follow.
+    const float hair = 10.0f * touch;
+    const auto add = [&](Pt v) {
+        for (const Pt& corner : face) {
+            if (std::abs(v.x - corner.x) <= hair && std::abs(v.y - corner.y) <= hair)
+                v = corner;
+        }
+        if (std::abs(v.x - result.back().x) <= hair && std::abs(v.y - result.back().y) <= hair)
+            return;
+        result.push_back(v);
+        kept.push_back(-1);
+    };
+    for (int i = 0; i + 1 < n; ++i) {
+        const Pt p = at(i);
+        const Pt q = at(i + 1);
+        std::vector<float> cuts{0.0f};
+        for (const Pt& v : face) {
+            if ((p.y < v.y) != (q.y < v.y))
+                cuts.push_back((v.y - p.y) / (q.y - p.y));
+        }
+        cuts.push_back(1.0f);
+        std::sort(cuts.begin(), cuts.end());
+        for (size_t c = 1; c < cuts.size(); ++c) {
+            const auto along = [&](size_t k) {
+                if (k == 0)
+                    return p;
+                return k + 1 == cuts.size() ? q : Pt{p.x + (q.x - p.x) * cuts[k], p.y + (q.y - p.y) * cuts[k]};
+            };
+            const Pt a = along(c - 1);
+            const Pt b = along(c);
+            const float ga = behind(a);
+            const float gb = behind(b);
+            if ((ga >= 0.0f) == (gb >= 0.0f))
+                continue;
+            const float r = ga / (ga - gb);
+            const Pt cross{a.x + (b.x - a.x) * r, a.y + (b.y - a.y) * r};
+            if (ga >= 0.0f) {
+                firstExit = firstExit < 0 ? i : firstExit;
+                exitY = cross.y;
+                add(cross);
+                continue;
+            }
+            // Back along the face, downwards only, each stretch of it below
+            // the last: a bridge going up or over another would join pieces.
+            if (!(cross.y < exitY) || !(exitY < lowestBridge))
+                return false;
+            for (const Pt& v : face) {
+                if (v.y < exitY && v.y > cross.y)
+                    add(v);
+            }
+            add(cross);
+            lowestBridge = cross.y;
+            lastEntry = i + 1;
+        }
+        if (behind(q) >= 0.0f) {
+            result.push_back(q);
+            kept.push_back(i + 1);
+        }
+    }
+    if (firstExit < 0 || lastEntry < 0 || lastEntry <= firstExit)
+        return false;
+    // A new point a hair from the kept one after it gives way to it.
+    for (size_t r = 1; r + 1 < result.size(); ++r) {
+        const Pt& v = result[r];
+        const Pt& w = result[r + 1];
+        if (kept[r] < 0 && kept[r + 1] >= 0 && std::abs(v.x - w.x) <= hair && std::abs(v.y - w.y) <= hair) {
+            result.erase(result.begin() + std::ptrdiff_t(r));
+            kept.erase(kept.begin() + std::ptrdiff_t(r));
+        }
+    }
+    // The new stretch must not cross the rest of the outline.
+    const int m = int(result.size());
+    const auto from = size_t(std::find(kept.begin(), kept.end(), firstExit) - kept.begin());
+    const auto to = size_t(std::find(kept.begin(), kept.end(), lastEntry) - kept.begin());
+    if (to >= kept.size() || to <= from + 1)
+        return false;
+    const auto crosses = [](const Pt& a, const Pt& b, const Pt& c, const Pt& d) {
+        const auto side = [](const Pt& o, const Pt& e, const Pt& r) {
+            return (e.x - o.x) * (r.y - o.y) - (e.y - o.y) * (r.x - o.x);
+        };
+        return side(a, b, c) * side(a, b, d) < 0.0f && side(c, d, a) * side(c, d, b) < 0.0f;
+    };
+    for (size_t e = from; e < to; ++e) {
+        for (int g = 0; g + 1 < m; ++g) {
+            if (std::abs(int(e) - g) > 1
+                && crosses(result[e], result[e + 1], result[size_t(g)], result[size_t(g + 1)]))
+                return false;
+        }
+    }
+    // Into the points between the last one kept ahead of the first exit and
+    // the first one kept after the last entry; spare ones sit on the last.
+    const int room = lastEntry - firstExit - 1;
+    const int needed = int(to - from) - 1;
+    const float z = outline[size_t(firstExit)]->getZ();
+    for (int r = room; r < needed; ++r)
+        outline.insert(outline.begin() + firstExit + 1, new Vector3D(*outline[size_t(firstExit)]));
+    const int count = std::max(room, needed);
+    for (int r = 0; r < count; ++r) {
+        const Pt& v = result[from + 1 + size_t(std::min(r, needed - 1))];
+        outline[size_t(firstExit + 1 + r)]->set(v.x, v.y, z);
+    }
+    return true;
+}
+
 } // namespace
 
 bool SheetStartFace::clearLastNormal(std::vector<Vector3D*>& outline, const std::vector<IdentifiableObject*>& bands,
@@ -66,6 +268,15 @@ bool SheetStartFace::clearLastNormal(std::vector<Vector3D*>& outline, const std:
     const float touch = 0.001f / scale;
     if (std::abs(upper.outerX - lower.outerX) > 10.0f * touch)
         return false;
+    // Both normals leaning back, the rib starting at the bands' end: the
+    // face goes down both.
+    const bool bothLean = upper.innerX > upper.outerX + touch && lower.innerX > lower.outerX + touch;
+    float front = outline[0]->getX();
+    for (const Vector3D* point : outline)
+        front = std::min(front, point->getX());
+    if (bothLean && front >= std::min(upper.outerX, lower.outerX) - 10.0f * touch
+        && clearBothNormals(outline, upper, lower, touch))
+        return true;
     const bool downUpper = upper.innerX > std::max({upper.outerX, lower.outerX, lower.innerX});
     const bool downLower = lower.innerX > std::max({lower.outerX, upper.outerX, upper.innerX});
     if (!downUpper && !downLower)

@@ -10,9 +10,10 @@ class Vector3D;
 // normals; where one of them leans back past the other band's end, a face
 // built across the rib at the band end leaves a wedge of wood inside that
 // sheet. This puts the face down that normal to its sunk end and across to
-// the other side there. Works on a finished outline (Selig order, units of
-// the wing root chord) and the rib's band polygons (each the surface as it
-// was, then the sunk points backwards).
+// the other side there; where both lean back, down both of them. Works on a
+// finished outline (Selig order, units of the wing root chord) and the rib's
+// band polygons (each the surface as it was, then the sunk points
+// backwards).
 class SheetStartFace
 {
 public:

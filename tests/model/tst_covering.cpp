@@ -142,6 +142,7 @@ private slots:
     void sheetsThickerThanTheRibLeaveNoFragment();
     void sheetsOfBothSidesThatMeetLeaveOnePiece_data();
     void sheetsOfBothSidesThatMeetLeaveOnePiece();
+    void endNormalsLeaningBackBothHoldNoWood();
 };
 
 void TestCovering::init()
@@ -927,6 +928,39 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
                                     .arg(apart)
                                     .arg(way)));
         }
+    }
+}
+
+// A thin tip with a thicker root's normals, behind a leading-edge piece:
+// 2.5 mm sheets on both sides leave no rib along the band, and both bands'
+// last normals lean back, each past the other band's end. The rib starts
+// down both, with no wood a quarter millimetre short of either sunk end.
+void TestCovering::endNormalsLeaningBackBothHoldNoWood()
+{
+    RibListTableModel table;
+    makePanel(table, 45.0f);
+    RibDefinition& rib = ribAt(table, 2);
+    QVERIFY(shapeRibAsPublicSection(rib, 45.0f, "goe590.dat", "e587.dat"));
+    RibModifierStandardLE().apply(rib, LEData(1, 8.0f), wingRootChord);
+    SheetingStripList strips;
+    SheetingStripDefinition band = strip(22.0f, 0.0f, true, true);
+    band.setThickness(2.5f);
+    strips.append(band);
+    RibModifierCoveringAdvanced().apply(rib, 2, 8.0f, 0, CoveringDefinition(), strips, wingRootChord, table);
+    RibList::finishRib(rib, wingRootChord);
+    QVERIFY(!rib.consumedBySheets());
+    QCOMPARE(rib.getCoveringPolygons().size(), size_t(2));
+    for (const IdentifiableObject* polygon : rib.getCoveringPolygons()) {
+        const auto& c = polygon->getPoints();
+        const size_t k = c[0]->getX() > c[c.size() / 2 - 1]->getX() ? 0 : c.size() / 2 - 1;
+        const Vertex& outer = *c[k];
+        const Vertex& inner = *c[c.size() - 1 - k];
+        QVERIFY(outer.getX() < inner.getX());
+        const double f = 0.25 / (double(outer.distanceXY(inner)) * wingRootChord);
+        const double wood = depthInside(inner.getX() + (outer.getX() - inner.getX()) * f,
+                                        inner.getY() + (outer.getY() - inner.getY()) * f, rib.getRibCoords())
+                            * wingRootChord;
+        QVERIFY2(wood <= 0.01, qPrintable(QStringLiteral("wood %1 mm deep in the sheet").arg(wood)));
     }
 }
 
