@@ -38,11 +38,12 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
         return false;
     }
     // Only a nose the sheets have sunk: a bare nose's taper, or one a band
-    // starting behind it leaves as it was, is the design's.
+    // starting behind it leaves as it was, is the design's. The front point
+    // itself need not have moved: where a sheet's end face cut the nose
+    // back, or runs to a bare nose point, it lies on the wood the face left
+    // (told below, once the sides are walked).
     const Vector3D& tip = *outline[size_t(front)];
-    if (!(std::fabs(tip.getAuxA()) + std::fabs(tip.getAuxB()) > 0.1f * limit)) {
-        return false;
-    }
+    const bool tipSunk = std::fabs(tip.getAuxA()) + std::fabs(tip.getAuxB()) > 0.1f * limit;
     const float frontX = tip.getX();
     // A side runs on as long as it runs rearwards; a step across the chord
     // into the rib (a slot's wall) ends it, but for the face across the
@@ -167,13 +168,31 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
         }
         return outline[size_t(to)]->getY();
     };
+    // A front the sheets did not move is still theirs to end where they
+    // moved a point of the wedge's sides back by more than the limit beyond
+    // where it now lies behind the front: that side was pushed back past
+    // the front, and the wedge between is the sheets' making, not the
+    // section's.
+    bool sunk = tipSunk;
+    const int upperWalked = upper.ahead >= 0 ? upper.ahead : upper.at;
+    const int lowerWalked = lower.ahead >= 0 ? lower.ahead : lower.at;
+    for (int i = upperWalked; i <= lowerWalked && !sunk; ++i) {
+        sunk = outline[size_t(i)]->getAuxA() > outline[size_t(i)]->getX() - frontX + limit;
+    }
+    if (!sunk) {
+        return false;
+    }
     const float yu = sideHeight(front, upperEnd, -1);
     const float yl = sideHeight(front, lowerEnd, 1);
+    // The front point closes the upper side's end of the face, unless it is
+    // the lower side's only point ahead of the cut: the face then keeps
+    // its lower end there, not the upper one twice.
+    const bool frontBelow = !(outline[size_t(front + 1)]->getX() < cut) && outline[size_t(front - 1)]->getX() < cut;
     for (int i = upperEnd; i <= lowerEnd; ++i) {
         Vector3D& p = *outline[size_t(i)];
         if (p.getX() < cut) {
             p.setX(cut);
-            p.setY(i <= front ? yu : yl);
+            p.setY(i < front || (i == front && !frontBelow) ? yu : yl);
         }
     }
     // The side straight from the point ahead of a kink to the first one

@@ -845,6 +845,10 @@ void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     // a side than a step out of the rib does.
     QTest::newRow("nose face ahead of a kink in the sheet's face") << "as6091.dat" << 200.0f << 0.0f << 28.0f << 1.0f
                                                                    << 0.0f << 0.0f << true;
+    // Sheets over a band ending inside a spar's slots take off the whole nose
+    // ahead of them, leaving the rib's front point where no sheet sank it.
+    QTest::newRow("nose face where the sheets took the nose") << "BE5030FVNC2t.dat" << 100.0f << 0.0f << 25.0f
+                                                               << 2.5f << 0.0f << 25.0f << true;
 }
 
 void TestCovering::sheetsOfBothSidesThatMeetLeaveOnePiece()
