@@ -1,8 +1,10 @@
 #include "model/SheetStartFace.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "foundation/IdentifiableObject.h"
 #include "foundation/Vector3D.h"
@@ -155,18 +157,23 @@ bool clearBothNormals(std::vector<Vector3D*>& outline, const StartNormal& upper,
     for (int i = 0; i + 1 < n; ++i) {
         const Pt p = at(i);
         const Pt q = at(i + 1);
-        std::vector<float> cuts{0.0f};
+        // The face has at most four corners: no allocation per edge.
+        std::array<float, 6> cuts{};
+        size_t cutCount = 1;
         for (const Pt& v : face) {
             if ((p.y < v.y) != (q.y < v.y))
-                cuts.push_back((v.y - p.y) / (q.y - p.y));
+                cuts[cutCount++] = (v.y - p.y) / (q.y - p.y);
         }
-        cuts.push_back(1.0f);
-        std::sort(cuts.begin(), cuts.end());
-        for (size_t c = 1; c < cuts.size(); ++c) {
+        cuts[cutCount++] = 1.0f;
+        for (size_t a = 1; a < cutCount; ++a) {
+            for (size_t b = a; b > 0 && cuts[b - 1] > cuts[b]; --b)
+                std::swap(cuts[b - 1], cuts[b]);
+        }
+        for (size_t c = 1; c < cutCount; ++c) {
             const auto along = [&](size_t k) {
                 if (k == 0)
                     return p;
-                return k + 1 == cuts.size() ? q : Pt{p.x + (q.x - p.x) * cuts[k], p.y + (q.y - p.y) * cuts[k]};
+                return k + 1 == cutCount ? q : Pt{p.x + (q.x - p.x) * cuts[k], p.y + (q.y - p.y) * cuts[k]};
             };
             const Pt a = along(c - 1);
             const Pt b = along(c);
@@ -271,12 +278,14 @@ bool SheetStartFace::clearLastNormal(std::vector<Vector3D*>& outline, const std:
     // Both normals leaning back, the rib starting at the bands' end: the
     // face goes down both.
     const bool bothLean = upper.innerX > upper.outerX + touch && lower.innerX > lower.outerX + touch;
-    float front = outline[0]->getX();
-    for (const Vector3D* point : outline)
-        front = std::min(front, point->getX());
-    if (bothLean && front >= std::min(upper.outerX, lower.outerX) - 10.0f * touch
-        && clearBothNormals(outline, upper, lower, touch))
-        return true;
+    if (bothLean) {
+        float front = outline[0]->getX();
+        for (const Vector3D* point : outline)
+            front = std::min(front, point->getX());
+        if (front >= std::min(upper.outerX, lower.outerX) - 10.0f * touch
+            && clearBothNormals(outline, upper, lower, touch))
+            return true;
+    }
     const bool downUpper = upper.innerX > std::max({upper.outerX, lower.outerX, lower.innerX});
     const bool downLower = lower.innerX > std::max({lower.outerX, upper.outerX, upper.innerX});
     if (!downUpper && !downLower)
