@@ -26,7 +26,7 @@ const float wingRootChord = 200.0f;
 
 // Whether the outline closes on a face across its trailing edge thinner
 // than 0.5 mm (a rounding's width less).
-bool endsThinOnAFace(const std::vector<Vector3D*>& outline)
+inline bool endsThinOnAFace(const std::vector<Vector3D*>& outline)
 {
     if (outline.size() < 2)
         return false;
@@ -40,7 +40,7 @@ bool endsThinOnAFace(const std::vector<Vector3D*>& outline)
 // thinner than 0.5 mm (a rounding's width less): each side from the end
 // forwards, while it runs forwards, measured against the other side's
 // height at its points. round, when given, takes the whole way round.
-double thinTailWay(const std::vector<Vector3D*>& outline, double* round = nullptr)
+inline double thinTailWay(const std::vector<Vector3D*>& outline, double* round = nullptr)
 {
     const int n = int(outline.size());
     if (n < 4)
@@ -88,7 +88,7 @@ double thinTailWay(const std::vector<Vector3D*>& outline, double* round = nullpt
     return way;
 }
 
-double thinTailShare(const std::vector<Vector3D*>& outline)
+inline double thinTailShare(const std::vector<Vector3D*>& outline)
 {
     double round = 0.0;
     const double way = thinTailWay(outline, &round);
@@ -96,7 +96,7 @@ double thinTailShare(const std::vector<Vector3D*>& outline)
 }
 
 // The outer surface of a band: the first half of its points.
-QVector<const Vertex*> outerPoints(const IdentifiableObject& band)
+inline QVector<const Vertex*> outerPoints(const IdentifiableObject& band)
 {
     QVector<const Vertex*> outer;
     const auto& points = band.getPoints();
@@ -105,7 +105,7 @@ QVector<const Vertex*> outerPoints(const IdentifiableObject& band)
     return outer;
 }
 
-float minX(const std::vector<Vector3D*>& points)
+inline float minX(const std::vector<Vector3D*>& points)
 {
     float m = 1e9f;
     for (const Vector3D* p : points)
@@ -113,7 +113,7 @@ float minX(const std::vector<Vector3D*>& points)
     return m;
 }
 
-std::unique_ptr<Airfoil> readPublicSection(const char* fileName)
+inline std::unique_ptr<Airfoil> readPublicSection(const char* fileName)
 {
     const QByteArray path = QByteArray(PLANFORMIX_SOURCE_DIR "/../shared/airfoils-public/") + fileName;
     FILE* stream = std::fopen(path.constData(), "r");
@@ -135,7 +135,7 @@ std::unique_ptr<Airfoil> readPublicSection(const char* fileName)
 // library resamples it, placed like the pipeline's ribs. With a root
 // section, the rib is the panel's tip: the tip's shape with the root's
 // normals, as the blend makes it.
-bool shapeRibAsPublicSection(RibDefinition& rib, float chord, const char* fileName, const char* rootFileName = nullptr)
+inline bool shapeRibAsPublicSection(RibDefinition& rib, float chord, const char* fileName, const char* rootFileName = nullptr)
 {
     const std::unique_ptr<Airfoil> airfoil = readPublicSection(fileName);
     const std::unique_ptr<Airfoil> root = rootFileName ? readPublicSection(rootFileName) : nullptr;
@@ -155,7 +155,7 @@ bool shapeRibAsPublicSection(RibDefinition& rib, float chord, const char* fileNa
 
 // How far the farthest point of a lies outside the closed outline b, in
 // units of the outline (0 when every point lies inside or on it).
-double farthestOutside(const std::vector<Vector3D*>& a, const std::vector<Vector3D*>& b)
+inline double farthestOutside(const std::vector<Vector3D*>& a, const std::vector<Vector3D*>& b)
 {
     const size_t n = b.size();
     double farthest = 0.0;
@@ -183,7 +183,7 @@ double farthestOutside(const std::vector<Vector3D*>& a, const std::vector<Vector
 
 // How deep inside the closed outline the point (x, y) lies, in units of the
 // outline (0 outside).
-double depthInside(double x, double y, const std::vector<Vector3D*>& outline)
+inline double depthInside(double x, double y, const std::vector<Vector3D*>& outline)
 {
     bool inside = false;
     double nearest = 1e30;
@@ -204,7 +204,7 @@ double depthInside(double x, double y, const std::vector<Vector3D*>& outline)
 // Whether two segments of the closed outline that do not follow each other
 // cross ahead of x (the test section's sharp trailing edge closes over
 // itself by a hair).
-bool crossesItself(const std::vector<Vector3D*>& p, float aheadOf)
+inline bool crossesItself(const std::vector<Vector3D*>& p, float aheadOf)
 {
     const size_t n = p.size();
     const auto side = [](const Vector3D& o, const Vector3D& a, const Vector3D& b) {

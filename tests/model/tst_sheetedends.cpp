@@ -1,0 +1,467 @@
+#include <QtTest>
+
+#include "airfoils/Airfoil.h"
+#include "foundation/DialogSeam.h"
+#include "foundation/GLUtils.h"
+#include "foundation/IdentifiableObject.h"
+#include "foundation/Vector3D.h"
+#include "model/CoveringDefinition.h"
+#include "model/RibDefinition.h"
+#include "model/RibList.h"
+#include "model/RibListTableModel.h"
+#include "model/RibModifierCoveringAdvanced.h"
+#include "model/RibModifierStandardLE.h"
+#include "model/RibModifierStandardTE.h"
+#include "model/LEData.h"
+#include "model/TEData.h"
+#include "model/RibModifierSquareSpar.h"
+#include "model/SheetingStripList.h"
+#include "model/SparDefinition.h"
+#include "CoveringPanel.h"
+#include "SheetedRibMeasures.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+// Where sheets leave too little rib: the rib ends, as one simple outline
+// within the bare rib, or nothing is cut.
+class TestSheetedEnds : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void oneSidedSheetStaysWithinTheBareRib_data();
+    void oneSidedSheetStaysWithinTheBareRib();
+    void sheetsThickerThanTheRibLeaveNoFragment();
+    void sheetsOfBothSidesThatMeetLeaveOnePiece_data();
+    void sheetsOfBothSidesThatMeetLeaveOnePiece();
+    void endNormalsLeaningBackBothHoldNoWood();
+};
+
+void TestSheetedEnds::init()
+{
+    DialogSeam::setScripted(true);
+}
+
+void TestSheetedEnds::oneSidedSheetStaysWithinTheBareRib_data()
+{
+    QTest::addColumn<QByteArray>("section");
+    QTest::addColumn<QByteArray>("root");
+    QTest::addColumn<float>("chord");
+    QTest::addColumn<float>("leDepth");
+    QTest::addColumn<float>("bandTo");
+    QTest::addColumn<float>("sparAt");
+    QTest::addColumn<float>("sheet");
+    QTest::addColumn<float>("teDepth");
+    // A thin real tip section (6 %) at a chord of 60 mm, no leading-edge
+    // piece, a 2.5 mm sheet over the front quarter of the lower side: the
+    // rib ends where the sheet's inner face meets the other side.
+    QTest::newRow("thin nose without a leading-edge piece")
+        << QByteArray("as6096.dat") << QByteArray() << 60.0f << 0.0f << 25.0f << 0.0f << 2.5f << 0.0f;
+    // Behind a leading-edge piece a thin tip's lower side, sunk along the
+    // normals of a thicker root, would reach forward out of the piece's
+    // face.
+    QTest::newRow("tip sheeted below behind a leading-edge piece")
+        << QByteArray("BE5030FVNC2t.dat") << QByteArray("as6091.dat") << 100.0f << 8.0f << 22.0f << 0.0f << 2.5f
+        << 0.0f;
+    // A 2.5 mm sheet behind the piece of a 45 mm thin tip sinks the lower
+    // side through the upper one all along the band: the rib ends at the
+    // band's end, no higher than the upper side.
+    QTest::newRow("thin tip sunk through behind a leading-edge piece")
+        << QByteArray("mid010.dat") << QByteArray("mid020.dat") << 45.0f << 8.0f << 22.0f << 0.0f << 2.5f << 0.0f;
+    // So it is where the band ends inside a spar's slots: the rib then
+    // starts inside them, and the slots are cut from its new front.
+    QTest::newRow("thin tip ending inside the slots behind a leading-edge piece")
+        << QByteArray("BE5030FVNC2t.dat") << QByteArray("as6091.dat") << 45.0f << 8.0f << 25.0f << 25.0f << 2.5f
+        << 0.0f;
+    // A band ending at the slots' front wall where the rib between their
+    // floors is no thicker than the web the spar rule leaves: the lower
+    // floor's corner does not stand in the sheet.
+    QTest::newRow("band ending at the slots' web")
+        << QByteArray("as6091.dat") << QByteArray() << 200.0f << 8.0f << 25.0f << 25.0f << 2.5f << 0.0f;
+    // A slot wall a hair behind the end face leaves no sliver of the face
+    // standing in the bare rib's slot.
+    QTest::newRow("no sliver of the end face ahead of the slot")
+        << QByteArray("as6099.dat") << QByteArray("mid010.dat") << 45.0f << 8.0f << 22.0f << 25.0f << 2.5f << 0.0f;
+    // Round a nose tighter than a 2.5 mm sheet, the normals behind it fan
+    // out over the end face the nose's own normal draws: no wood under the
+    // fan, no groove where it folds back.
+    QTest::newRow("no wood under the sheet's fan at a tight nose")
+        << QByteArray("naca651212.dat") << QByteArray() << 200.0f << 0.0f << 22.0f << 0.0f << 2.5f << 0.0f;
+    // Round a nose tighter than the sheet is thick, the points behind it
+    // sink past the nose's own: no notch may open under the sheet's end.
+    QTest::newRow("no notch under the sheet's end at a tight nose")
+        << QByteArray("goe611.dat") << QByteArray() << 100.0f << 0.0f << 22.0f << 0.0f << 1.0f << 0.0f;
+    // Behind the nose the inner face turns forwards a little, under the
+    // sheet's end: closing that notch keeps the end face on the nose's normal.
+    QTest::newRow("no wood under the sheet's end at a nose")
+        << QByteArray("as6099.dat") << QByteArray() << 100.0f << 0.0f << 22.0f << 0.0f << 1.0f << 0.0f;
+    // Sunk along a normal that leans back, the band's last point would come
+    // off the trailing-edge piece's face and leave a hair standing up it.
+    // Behind a leading-edge piece the sheet sinks a 45 mm tip through: the
+    // rib starts at the band's end, on its last normal, which leans back.
+    QTest::newRow("no wood under a band's last normal leaning back")
+        << QByteArray("goe590.dat") << QByteArray("e587.dat") << 45.0f << 8.0f << 22.0f << 0.0f << 2.5f << 0.0f;
+    // Where the sheet leaves too little rib all along the band, the rib
+    // starts at the band's end: down its last normal, not straight across.
+    QTest::newRow("no wood under a band's last normal where the rib starts")
+        << QByteArray("mid153a.dat") << QByteArray("mh18b.dat") << 45.0f << 8.0f << 22.0f << 0.0f << 2.5f << 0.0f;
+    QTest::newRow("no hair up the trailing-edge piece's face")
+        << QByteArray("mh18b.dat") << QByteArray() << 200.0f << 0.0f << 100.0f << 0.0f << 1.0f << 15.0f;
+    // A 2.5 mm sheet over the whole of a thin 45 mm tip leaves a sliver
+    // thinning to a hair at the trailing-edge piece: the rib ends where it
+    // is still 0.5 mm thick.
+    QTest::newRow("no sliver thinning to the trailing-edge piece")
+        << QByteArray("mid020.dat") << QByteArray() << 45.0f << 8.0f << 100.0f << 0.0f << 2.5f << 15.0f;
+    // Without a piece the section's own blunt face ends the rib: the sheet's
+    // inner face meets it, with no hair of bare surface up or down the face.
+    QTest::newRow("no hair up a blunt trailing edge without a piece")
+        << QByteArray("BE5030FVNC2t.dat") << QByteArray("mh22.dat") << 200.0f << 0.0f << 100.0f << 0.0f << 1.0f
+        << 0.0f;
+    // A section whose rear half is under 1 mm thick, halved by the sheet,
+    // runs thinner than 0.5 mm from ahead of mid-chord on: the rib ends
+    // where it is still 0.5 mm thick.
+    QTest::newRow("no thin tail from mid-chord under one sheet")
+        << QByteArray("as6099.dat") << QByteArray() << 80.0f << 8.0f << 100.0f << 0.0f << 1.0f << 0.0f;
+    // At 60 mm the bare section's own thin tail holds a little less than
+    // half the bare rib's way round, but more than half of the shorter way
+    // round the sheet leaves: it is still a taper, and the rib ends.
+    QTest::newRow("no thin tail under one sheet where the bare one is a taper")
+        << QByteArray("as6099.dat") << QByteArray() << 60.0f << 8.0f << 100.0f << 0.0f << 1.0f << 0.0f;
+}
+
+void TestSheetedEnds::oneSidedSheetStaysWithinTheBareRib()
+{
+    QFETCH(QByteArray, section);
+    QFETCH(QByteArray, root);
+    QFETCH(float, chord);
+    QFETCH(float, leDepth);
+    QFETCH(float, bandTo);
+    QFETCH(float, sparAt);
+    QFETCH(float, sheet);
+    QFETCH(float, teDepth);
+    RibListTableModel bareTable;
+    RibListTableModel coveredTable;
+    makePanel(bareTable, chord);
+    makePanel(coveredTable, chord);
+    const LEData le(1, leDepth);
+    for (RibListTableModel* table : {&bareTable, &coveredTable}) {
+        QVERIFY(shapeRibAsPublicSection(ribAt(*table, 2), chord, section.constData(),
+                                        root.isEmpty() ? nullptr : root.constData()));
+        if (leDepth > 0.0f)
+            RibModifierStandardLE().apply(ribAt(*table, 2), le, wingRootChord);
+        if (teDepth > 0.0f)
+            RibModifierStandardTE().apply(ribAt(*table, 2), TEData(1, teDepth, false, 20.0f, 10.0f, 2.0f), 1.0f,
+                                          wingRootChord);
+    }
+    SheetingStripList strips;
+    SheetingStripDefinition band = strip(bandTo, 0.0f, true, true);
+    band.setThickness(sheet);
+    band.setUpper(false);
+    strips.append(band);
+    RibDefinition& covered = ribAt(coveredTable, 2);
+    RibModifierCoveringAdvanced().apply(covered, 2, leDepth, teDepth, CoveringDefinition(), strips, wingRootChord,
+                                        coveredTable);
+    if (sparAt > 0.0f) {
+        const SparDefinition spar("main", SparType::Square, 1, 3, sparAt, sparAt, true, false);
+        for (RibListTableModel* table : {&bareTable, &coveredTable})
+            RibModifierSquareSpar().apply(ribAt(*table, 2), 2, spar, chord, ribAt(*table, 1), ribAt(*table, 3),
+                                          ribAt(*table, 2), 0.0f, wingRootChord, false, 0.0f, true);
+    }
+    covered.finishOutline(wingRootChord);
+    QVERIFY(!crossesItself(covered.getRibCoords(), 0.5f * chord / wingRootChord));
+    // From the nose back along the sheeted side the outline never turns
+    // forwards again over the front 5 mm.
+    const std::vector<Vector3D*>& outline = covered.getRibCoords();
+    size_t nose = 0;
+    for (size_t i = 0; i < outline.size(); ++i)
+        if (outline[i]->getX() < outline[nose]->getX())
+            nose = i;
+    for (size_t i = nose; i + 1 < outline.size() && outline[i]->getX() < outline[nose]->getX() + 5.0f / wingRootChord;
+         ++i)
+        QVERIFY2(outline[i + 1]->getX() > outline[i]->getX() - 0.01f / wingRootChord,
+                 qPrintable(QStringLiteral("turns forwards at %1 mm").arg(outline[i]->getX() * wingRootChord)));
+    // Where the outline closes on a trailing-edge face it never runs along
+    // the face and straight back.
+    const int n = int(outline.size());
+    // The next point that is not where k is, in steps of step.
+    const auto apart = [&](int k, int step) {
+        int i = (k + step + n) % n;
+        while (i != k && outline[size_t(i)]->distanceXY(*outline[size_t(k)]) * wingRootChord < 0.001f)
+            i = (i + step + n) % n;
+        return i;
+    };
+    for (const int k : {0, apart(0, -1)}) {
+        const Vector3D& a = *outline[size_t(apart(k, -1))];
+        const Vector3D& b = *outline[size_t(k)];
+        const Vector3D& c = *outline[size_t(apart(k, 1))];
+        const double lu = b.distanceXY(a) * wingRootChord;
+        const double lv = c.distanceXY(b) * wingRootChord;
+        const double turn = ((double(b.getX()) - a.getX()) * (double(c.getX()) - b.getX())
+                             + (double(b.getY()) - a.getY()) * (double(c.getY()) - b.getY()))
+                            * wingRootChord * wingRootChord / (lu * lv);
+        // A section's own sharp trailing edge turns back along the chord.
+        const bool upTheFace = std::fabs(b.getY() - a.getY()) > std::fabs(b.getX() - a.getX())
+                               && std::fabs(c.getY() - b.getY()) > std::fabs(c.getX() - b.getX());
+        QVERIFY2(!(turn < -0.99 && upTheFace && std::min(lu, lv) > 0.05),
+                 qPrintable(QStringLiteral("a hair %1 mm long at the trailing edge").arg(std::min(lu, lv))));
+    }
+    // The sheets end the rib on a trailing-edge face no thinner than the
+    // limit, unless the section's own face is.
+    QVERIFY(!endsThinOnAFace(outline) || endsThinOnAFace(ribAt(bareTable, 2).getRibCoords()));
+    // Nor does it leave a thin tail holding the most of the way round, where
+    // the bare rib's own thin tail is a taper.
+    QVERIFY2(thinTailShare(outline) < 0.5 || thinTailShare(ribAt(bareTable, 2).getRibCoords()) >= 0.5,
+             qPrintable(QStringLiteral("a thin tail %1 of the way round").arg(thinTailShare(outline))));
+    const double outside = farthestOutside(covered.getRibCoords(), ribAt(bareTable, 2).getRibCoords()) * wingRootChord;
+    QVERIFY2(outside <= 0.25, qPrintable(QString::number(outside) + " mm outside the bare rib"));
+    // No wood where the sheet lies: along each of its normals, 0.25 mm short
+    // of the inner face is sheet, outside the rib. The first and the last
+    // normal are the rib's end faces: there the point may lie on the face,
+    // a hair from outside.
+    const auto outsideOrOnFace = [&](const Vector3D& q) {
+        for (int a = 0; a < 9; ++a) {
+            const double r = a < 8 ? 0.01 / wingRootChord : 0.0;
+            Vector3D p(float(q.getX() + r * std::cos(a * M_PI / 4)), float(q.getY() + r * std::sin(a * M_PI / 4)), 0.0f);
+            if (farthestOutside({&p}, outline) > 0.0)
+                return true;
+        }
+        return false;
+    };
+    const std::vector<Vertex*>& sheetPoints = covered.getCoveringPolygons().front()->getPoints();
+    for (size_t k = 0, n = sheetPoints.size(); k < n / 2; ++k) {
+        const Vertex& outer = *sheetPoints[k];
+        const Vertex& inner = *sheetPoints[n - 1 - k];
+        const float f = 0.25f / wingRootChord / std::max(outer.distanceXY(inner), 0.5f / wingRootChord);
+        Vector3D q(inner.getX() + (outer.getX() - inner.getX()) * f, inner.getY() + (outer.getY() - inner.getY()) * f,
+                   0.0f);
+        QVERIFY2(outsideOrOnFace(q),
+                 qPrintable(QStringLiteral("wood in the sheet at %1 mm").arg(q.getX() * wingRootChord)));
+    }
+}
+
+void TestSheetedEnds::sheetsThickerThanTheRibLeaveNoFragment()
+{
+    // A thin real tip section (6 %) at a chord of 45 mm is 2.7 mm thick:
+    // 2.5 mm sheets on both sides over the whole chord leave nothing to cut.
+    RibListTableModel table;
+    makePanel(table, 45.0f);
+    RibDefinition& rib = ribAt(table, 2);
+    SheetingStripList strips;
+    SheetingStripDefinition band = strip(100.0f, 0.0f, true, true);
+    band.setThickness(2.5f);
+    strips.append(band);
+    for (float sheet : {2.5f, 0.5f}) {
+        rib.clearGeometry();
+        QVERIFY(shapeRibAsPublicSection(rib, 45.0f, "as6096.dat"));
+        strips.getStrips().front().setThickness(sheet);
+        RibModifierCoveringAdvanced().apply(rib, 2, 0, 0, CoveringDefinition(), strips, wingRootChord, table);
+        RibList::finishRib(rib, wingRootChord);
+        const bool consumed = sheet > 1.0f;
+        QCOMPARE(rib.consumedBySheets(), consumed);
+        QCOMPARE(rib.getRibCoords().empty(), consumed);
+        // The mark goes with a copy of the rib.
+        QCOMPARE(RibDefinition(rib).consumedBySheets(), consumed);
+    }
+    // Sheets that leave the outline a single point leave no rib either: it
+    // holds no area, and is told, not drawn as buildable.
+    for (Vector3D* point : rib.getRibCoords())
+        point->set(0.5f, 0.0f, 0.0f);
+    RibList::finishRib(rib, wingRootChord);
+    QVERIFY(rib.consumedBySheets());
+}
+
+void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<float>("chord");
+    QTest::addColumn<float>("bandFrom");
+    QTest::addColumn<float>("bandTo");
+    QTest::addColumn<float>("sheet");
+    QTest::addColumn<float>("teDepth");
+    QTest::addColumn<float>("sparAt");
+    QTest::addColumn<bool>("startsOnFace");
+    // The sheets meet at the band's end, where the section has thinned
+    // below their two thicknesses: the nose ahead of it is a thin wedge.
+    QTest::newRow("nose band on a thin root") << "as6091.dat" << 200.0f
+        << 0.0f << 28.0f << 2.5f << 0.0f << 0.0f << false;
+    // A band in the middle of a thin tip takes the rib's whole depth.
+    QTest::newRow("mid-chord band on a thin tip") << "mid010.dat" << 100.0f
+        << 35.0f << 60.0f << 2.5f << 0.0f << 0.0f << false;
+    // Thinner sheets do not meet at the band's end but leave less than
+    // 0.5 mm there: the nose ahead, a wedge up to 1 mm thick and 15 mm
+    // long, would hang on by that.
+    QTest::newRow("nose wedge joined at the band's end") << "as6096.dat" << 55.0f
+        << 0.0f << 28.0f << 1.0f << 0.0f << 0.0f << false;
+    // Sheets over the whole chord meet just short of a trailing-edge piece:
+    // no wedge a hair thick runs on from there to the piece's face.
+    QTest::newRow("no wedge on to the trailing-edge piece") << "s1020.dat" << 200.0f
+        << 0.0f << 100.0f << 2.5f << 15.0f << 0.0f << false;
+    // Thinner sheets on such a tip come within 0.3 mm of each other and part
+    // again: no web that thin may hold the two pieces together.
+    QTest::newRow("mid-chord band pinching a thin tip") << "mid010.dat" << 100.0f
+        << 35.0f << 60.0f << 1.0f << 0.0f << 0.0f << false;
+    // Sheets meet ahead of a trailing-edge piece's face over 0.5 mm thick: the
+    // rib ends where it is still 0.5 mm thick, not in a tail tapering to
+    // where they meet.
+    QTest::newRow("no tail on to where the sheets meet") << "mid153a.dat" << 100.0f
+        << 50.0f << 100.0f << 1.0f << 8.0f << 0.0f << false;
+    // Sheets over the front half of a thin section leave 0.3 mm at the
+    // band's end: a spar's slot under the band 20 mm ahead has no say in
+    // that pinch.
+    QTest::newRow("pinch at the band's end, a slot ahead") << "naca0007.dat" << 86.0f << 0.0f << 50.0f << 2.5f
+                                                            << 0.0f << 25.0f << false;
+    // Thick sheets over the front of a section leave 0.13 mm at the band's
+    // end: the rest of the rib starts there on a face 0.5 mm across, not
+    // in a point.
+    QTest::newRow("pinch at the band's end, a face ahead") << "as6099.dat" << 100.0f << 0.0f << 22.0f << 2.5f
+                                                            << 0.0f << 0.0f << true;
+    // The bands' end faces lean back and meet where the sheets' inner faces
+    // have all but met: no sliver runs on between those from there.
+    QTest::newRow("no sliver behind the bands' end faces") << "ag08.dat" << 45.0f << 47.5f << 100.0f << 1.0f
+                                                           << 6.75f << 0.0f << false;
+    // Sheets from the nose sink a thin round nose to a point: the rib ends
+    // where it is 0.5 mm thick, not in a wedge tapering to that point.
+    QTest::newRow("no wedge ahead of where the nose is thick") << "naca0007.dat" << 100.0f << 0.0f << 50.0f << 2.5f
+                                                               << 0.0f << 0.0f << false;
+    // A mid-chord band on a thin tip leaves 0.2 mm at its end, the point
+    // halfway across that gap a hair ahead of the upper face's last point:
+    // the rib still ends where it is 0.5 mm thick, not on that web.
+    QTest::newRow("pinch at a mid-chord band's end") << "goe590.dat" << 45.0f << 35.0f << 60.0f << 1.0f << 0.0f
+                                                     << 0.0f << false;
+    // A band over the nose of a thin, deeply cambered section leaves a hair at
+    // its end; behind it the section's own tail, thinner than 0.5 mm on
+    // average, is the larger piece: the nose, 1 mm thick on average, stays.
+    QTest::newRow("pinch ahead of a larger thin tail") << "as6091.dat" << 95.0f << 0.0f << 28.0f << 1.0f << 0.0f
+                                                       << 0.0f << false;
+    // Thin sheets over a thin root's nose: their inner faces kink a
+    // few hundredths just behind where the rib is thick, which no more ends
+    // a side than a step out of the rib does.
+    QTest::newRow("nose face ahead of a kink in the sheet's face") << "as6091.dat" << 200.0f << 0.0f << 28.0f << 1.0f
+                                                                   << 0.0f << 0.0f << true;
+    // Sheets over a band ending inside a spar's slots take off the whole nose
+    // ahead of them, leaving the rib's front point where no sheet sank it.
+    QTest::newRow("nose face where the sheets took the nose") << "BE5030FVNC2t.dat" << 100.0f << 0.0f << 25.0f
+                                                               << 2.5f << 0.0f << 25.0f << true;
+}
+
+void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece()
+{
+    QFETCH(QString, section);
+    QFETCH(float, chord);
+    QFETCH(float, bandFrom);
+    QFETCH(float, bandTo);
+    QFETCH(float, sheet);
+    QFETCH(float, teDepth);
+    QFETCH(float, sparAt);
+    QFETCH(bool, startsOnFace);
+    RibListTableModel table;
+    makePanel(table, chord);
+    RibDefinition& rib = ribAt(table, 2);
+    QVERIFY(shapeRibAsPublicSection(rib, chord, qPrintable(section)));
+    if (teDepth > 0.0f)
+        RibModifierStandardTE().apply(rib, TEData(1, teDepth, false, 20.0f, 10.0f, 2.0f), 1.0f, wingRootChord);
+    const bool bareThin = endsThinOnAFace(rib.getRibCoords());
+    const bool bareThick =
+        (rib.getRibCoords().front()->getY() - rib.getRibCoords().back()->getY()) * wingRootChord >= 0.49f;
+    SheetingStripList strips;
+    SheetingStripDefinition band = strip(bandTo - bandFrom, bandFrom, true, true);
+    band.setThickness(sheet);
+    strips.append(band);
+    RibModifierCoveringAdvanced().apply(rib, 2, 0, teDepth, CoveringDefinition(), strips, wingRootChord, table);
+    if (sparAt > 0.0f) {
+        const SparDefinition spar("main", SparType::Square, 1, 3, sparAt, sparAt, true, false);
+        RibModifierSquareSpar().apply(rib, 2, spar, chord, ribAt(table, 1), ribAt(table, 3), rib, 0.0f,
+                                      wingRootChord, false, 0.0f, true);
+    }
+    RibList::finishRib(rib, wingRootChord);
+    QVERIFY(!rib.consumedBySheets());
+    const std::vector<Vector3D*>& outline = rib.getRibCoords();
+    QVERIFY(!crossesItself(outline, 0.95f * chord / wingRootChord));
+    QVERIFY(!endsThinOnAFace(outline) || bareThin);
+    if (startsOnFace) {
+        // A hair behind its foremost point the rib is 0.5 mm thick.
+        const auto front = std::min_element(outline.begin(), outline.end(),
+                                            [](const Vector3D* a, const Vector3D* b) { return a->getX() < b->getX(); });
+        const float at = (*front)->getX() + 0.05f / wingRootChord;
+        float low = FLT_MAX;
+        float high = -FLT_MAX;
+        for (size_t i = 0; i < outline.size(); ++i) {
+            const Vector3D& a = *outline[i];
+            const Vector3D& b = *outline[(i + 1) % outline.size()];
+            if ((a.getX() - at) * (b.getX() - at) <= 0.0f && a.getX() != b.getX()) {
+                const float y = a.getY() + (b.getY() - a.getY()) * (at - a.getX()) / (b.getX() - a.getX());
+                low = std::min(low, y);
+                high = std::max(high, y);
+            }
+        }
+        QVERIFY2((high - low) * wingRootChord > 0.45f, qPrintable(QString::number((high - low) * wingRootChord)));
+    }
+    // Where the bare rib ends thick, no tail thinner than 0.5 mm runs on to
+    // the point where the sheets meet.
+    const double tail = thinTailWay(outline) * wingRootChord;
+    QVERIFY2(!bareThick || tail <= 0.1, qPrintable(QStringLiteral("a thin tail %1 mm long").arg(tail)));
+    // Nor may the two pieces hang together where the sheets' faces touch:
+    // about the band (the section's own trailing edge is thin), no two
+    // stretches of the outline more than 1 mm apart along it come closer
+    // than 0.5 mm, unless the outline runs straight across between them.
+    const size_t n = outline.size();
+    std::vector<double> along(n, 0.0);
+    for (size_t i = 1; i < n; ++i)
+        along[i] = along[i - 1] + outline[i]->distanceXY(*outline[i - 1]) * wingRootChord;
+    const auto nearBand = [&](const Vector3D* p) {
+        const float x = p->getX() * wingRootChord / chord * 100.0f;
+        return x > bandFrom - 5.0f && x < bandTo + 5.0f;
+    };
+    for (size_t i = 0; i < n; ++i) {
+        for (size_t j = i + 1; j < n && nearBand(outline[i]); ++j) {
+            if (!nearBand(outline[j]))
+                continue;
+            const double way = std::min(along[j] - along[i], along[n - 1] - along[j] + along[i]);
+            const double apart = outline[i]->distanceXY(*outline[j]) * wingRootChord;
+            QVERIFY2(apart >= 0.5 || way <= std::max(1.0, 1.5 * apart),
+                     qPrintable(QString("points %1 and %2 %3 mm apart, %4 mm along the outline")
+                                    .arg(i)
+                                    .arg(j)
+                                    .arg(apart)
+                                    .arg(way)));
+        }
+    }
+}
+
+// A thin tip with a thicker root's normals, behind a leading-edge piece:
+// 2.5 mm sheets on both sides leave no rib along the band, and both bands'
+// last normals lean back, each past the other band's end. The rib starts
+// down both, with no wood a quarter millimetre short of either sunk end.
+void TestSheetedEnds::endNormalsLeaningBackBothHoldNoWood()
+{
+    RibListTableModel table;
+    makePanel(table, 45.0f);
+    RibDefinition& rib = ribAt(table, 2);
+    QVERIFY(shapeRibAsPublicSection(rib, 45.0f, "goe590.dat", "e587.dat"));
+    RibModifierStandardLE().apply(rib, LEData(1, 8.0f), wingRootChord);
+    SheetingStripList strips;
+    SheetingStripDefinition band = strip(22.0f, 0.0f, true, true);
+    band.setThickness(2.5f);
+    strips.append(band);
+    RibModifierCoveringAdvanced().apply(rib, 2, 8.0f, 0, CoveringDefinition(), strips, wingRootChord, table);
+    RibList::finishRib(rib, wingRootChord);
+    QVERIFY(!rib.consumedBySheets());
+    QCOMPARE(rib.getCoveringPolygons().size(), size_t(2));
+    for (const IdentifiableObject* polygon : rib.getCoveringPolygons()) {
+        const auto& c = polygon->getPoints();
+        const size_t k = c[0]->getX() > c[c.size() / 2 - 1]->getX() ? 0 : c.size() / 2 - 1;
+        const Vertex& outer = *c[k];
+        const Vertex& inner = *c[c.size() - 1 - k];
+        QVERIFY(outer.getX() < inner.getX());
+        const double f = 0.25 / (double(outer.distanceXY(inner)) * wingRootChord);
+        const double wood = depthInside(inner.getX() + (outer.getX() - inner.getX()) * f,
+                                        inner.getY() + (outer.getY() - inner.getY()) * f, rib.getRibCoords())
+                            * wingRootChord;
+        QVERIFY2(wood <= 0.01, qPrintable(QStringLiteral("wood %1 mm deep in the sheet").arg(wood)));
+    }
+}
+
+QTEST_MAIN(TestSheetedEnds)
+#include "tst_sheetedends.moc"
