@@ -72,7 +72,9 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
             kinks.push_back(i);
             return i;
         }
-        if (p.getX() <= last.getX() + hair && std::fabs(p.getY() - last.getY()) > hair
+        // A step across into the rib is a slot's wall, not a dip of a few
+        // thousandths where a sheet's inner face was offset.
+        if (p.getX() <= last.getX() + hair && std::fabs(p.getY() - last.getY()) > kink
             && last.getX() > frontX + 10.0f * hair && outwards < 0.0f) {
             return -1;
         }

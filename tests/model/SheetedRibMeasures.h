@@ -134,15 +134,17 @@ inline std::unique_ptr<Airfoil> readPublicSection(const char* fileName)
 // Gives a rib of the given chord the outline of a public section, as the
 // library resamples it, placed like the pipeline's ribs. With a root
 // section, the rib is the panel's tip: the tip's shape with the root's
-// normals, as the blend makes it.
-inline bool shapeRibAsPublicSection(RibDefinition& rib, float chord, const char* fileName, const char* rootFileName = nullptr)
+// normals, as the blend makes it; or, with a tip share under 1, a rib that
+// far out along the panel.
+inline bool shapeRibAsPublicSection(RibDefinition& rib, float chord, const char* fileName,
+                                    const char* rootFileName = nullptr, float tipShare = 1.0f)
 {
     const std::unique_ptr<Airfoil> airfoil = readPublicSection(fileName);
     const std::unique_ptr<Airfoil> root = rootFileName ? readPublicSection(rootFileName) : nullptr;
     if (!airfoil || (rootFileName && !root))
         return false;
     if (root)
-        rib.setAirfoils(rib.position, root.get(), airfoil.get(), 1.0f, 1.0f);
+        rib.setAirfoils(rib.position / tipShare, root.get(), airfoil.get(), 1.0f, 1.0f);
     else
         rib.setAirfoils(0.0f, airfoil.get(), airfoil.get(), 1.0f, 1.0f);
     rib.scale(chord / wingRootChord, chord / wingRootChord, 1.0f);
@@ -151,6 +153,27 @@ inline bool shapeRibAsPublicSection(RibDefinition& rib, float chord, const char*
     rib.computeCamberLine();
     // The rib keeps its points; the airfoils are no longer needed.
     return true;
+}
+
+// How thick the outline is a hair (0.05 mm) behind its foremost point, in
+// units of the outline: where a rib ends on a face, at least 0.5 mm.
+inline float thicknessBehindFront(const std::vector<Vector3D*>& outline)
+{
+    const auto front = std::min_element(outline.begin(), outline.end(),
+                                        [](const Vector3D* a, const Vector3D* b) { return a->getX() < b->getX(); });
+    const float at = (*front)->getX() + 0.05f / wingRootChord;
+    float low = FLT_MAX;
+    float high = -FLT_MAX;
+    for (size_t i = 0; i < outline.size(); ++i) {
+        const Vector3D& a = *outline[i];
+        const Vector3D& b = *outline[(i + 1) % outline.size()];
+        if ((a.getX() - at) * (b.getX() - at) <= 0.0f && a.getX() != b.getX()) {
+            const float y = a.getY() + (b.getY() - a.getY()) * (at - a.getX()) / (b.getX() - a.getX());
+            low = std::min(low, y);
+            high = std::max(high, y);
+        }
+    }
+    return high - low;
 }
 
 // How far the farthest point of a lies outside the closed outline b, in

@@ -37,6 +37,7 @@ private slots:
     void sheetsOfBothSidesThatMeetLeaveOnePiece_data();
     void sheetsOfBothSidesThatMeetLeaveOnePiece();
     void endNormalsLeaningBackBothHoldNoWood();
+    void noseEndsThickPastADipInTheSheetsFace();
 };
 
 void TestSheetedEnds::init()
@@ -381,22 +382,8 @@ void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece()
     QVERIFY(!crossesItself(outline, 0.95f * chord / wingRootChord));
     QVERIFY(!endsThinOnAFace(outline) || bareThin);
     if (startsOnFace) {
-        // A hair behind its foremost point the rib is 0.5 mm thick.
-        const auto front = std::min_element(outline.begin(), outline.end(),
-                                            [](const Vector3D* a, const Vector3D* b) { return a->getX() < b->getX(); });
-        const float at = (*front)->getX() + 0.05f / wingRootChord;
-        float low = FLT_MAX;
-        float high = -FLT_MAX;
-        for (size_t i = 0; i < outline.size(); ++i) {
-            const Vector3D& a = *outline[i];
-            const Vector3D& b = *outline[(i + 1) % outline.size()];
-            if ((a.getX() - at) * (b.getX() - at) <= 0.0f && a.getX() != b.getX()) {
-                const float y = a.getY() + (b.getY() - a.getY()) * (at - a.getX()) / (b.getX() - a.getX());
-                low = std::min(low, y);
-                high = std::max(high, y);
-            }
-        }
-        QVERIFY2((high - low) * wingRootChord > 0.45f, qPrintable(QString::number((high - low) * wingRootChord)));
+        const float front = thicknessBehindFront(outline) * wingRootChord;
+        QVERIFY2(front > 0.45f, qPrintable(QString::number(front)));
     }
     // Where the bare rib ends thick, no tail thinner than 0.5 mm runs on to
     // the point where the sheets meet.
@@ -461,6 +448,27 @@ void TestSheetedEnds::endNormalsLeaningBackBothHoldNoWood()
                             * wingRootChord;
         QVERIFY2(wood <= 0.01, qPrintable(QStringLiteral("wood %1 mm deep in the sheet").arg(wood)));
     }
+}
+
+// A rib a third of the way from a thick root to a thin tip: the lower sheet's
+// inner face dips a few thousandths of a millimetre behind where the rib is
+// 0.5 mm thick, which is not a slot's wall: the nose still ends there.
+void TestSheetedEnds::noseEndsThickPastADipInTheSheetsFace()
+{
+    RibListTableModel table;
+    const float chord = 100.0f - 55.0f * 120.0f / 362.0f;
+    makePanel(table, chord);
+    RibDefinition& rib = ribAt(table, 2);
+    QVERIFY(shapeRibAsPublicSection(rib, chord, "as6091.dat", "fx63143.dat", 120.0f / 362.0f));
+    SheetingStripList strips;
+    SheetingStripDefinition band = strip(22.0f, 0.0f, true, true);
+    band.setThickness(2.5f);
+    strips.append(band);
+    RibModifierCoveringAdvanced().apply(rib, 2, 0, 0, CoveringDefinition(), strips, wingRootChord, table);
+    RibList::finishRib(rib, wingRootChord);
+    QVERIFY(!rib.consumedBySheets());
+    const float front = thicknessBehindFront(rib.getRibCoords()) * wingRootChord;
+    QVERIFY2(front > 0.45f, qPrintable(QString::number(front)));
 }
 
 QTEST_MAIN(TestSheetedEnds)
