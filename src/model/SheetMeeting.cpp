@@ -180,8 +180,41 @@ bool SheetMeeting::keepPiece(int keepFirst, int keepLast, int dropFirst, int dro
         return true;
     }
     if (onlyWithFace) {
-        return false;
+        return endOnFeet(first, last, dropFirst, dropped);
     }
     drop();
+    return true;
+}
+
+bool SheetMeeting::endOnFeet(const std::vector<SidePoint>& first, const std::vector<SidePoint>& last, int dropFirst,
+                             int dropped)
+{
+    // Each side's first point is the sunk foot of its band's end face, and
+    // the face climbs from there back past it, away from the other side:
+    // the piece wraps round the pinch, and no station across it is thick
+    // until both faces are passed. Its end is the two faces already, with
+    // the gap between their feet closed straight across.
+    if (first.size() != 2 || last.size() != 2) {
+        return false;
+    }
+    const int footFirst = first.back().run;
+    const int footLast = last.back().run;
+    const Vector3D& a = point(footFirst);
+    const Vector3D& b = point(footLast);
+    const Vector3D& up = point(footFirst + 1);
+    const Vector3D& down = point(footLast - 1);
+    const float limit = 0.5f / scale;
+    const float away = a.getY() >= b.getY() ? 1.0f : -1.0f;
+    const auto sunk = [](const Vector3D& p) { return p.getAuxA() != 0.0f || p.getAuxB() != 0.0f; };
+    if (!(a.distanceXY(b) < limit && sunk(a) && sunk(b) && !sunk(up) && !sunk(down)
+          && away * (up.getY() - a.getY()) > limit && away * (b.getY() - down.getY()) > limit)) {
+        return false;
+    }
+    // The dropped piece lies between the two feet going round: onto the
+    // foot it leaves from, so the outline runs from there to the other.
+    const Vector3D& from = point(dropFirst - 1);
+    for (int k = 0; k < dropped; ++k) {
+        setRun(dropFirst + k, from.getX(), from.getY());
+    }
     return true;
 }

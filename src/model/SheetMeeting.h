@@ -45,6 +45,10 @@ private:
     // behind at if within slack of it, taken as level with at.
     void collectSide(std::vector<SidePoint>& side, const Vector3D& at, int first, int step, float dir,
                      int most, float slack) const;
+    // Ends the kept piece on its bands' end faces where both sides turn
+    // back up them at once from their feet, less than 0.5 mm apart.
+    bool endOnFeet(const std::vector<SidePoint>& first, const std::vector<SidePoint>& last, int dropFirst,
+                   int dropped);
     // The side's height at x; false beyond its end.
     static bool heightAt(const std::vector<SidePoint>& side, float x, float dir, float& y);
 

@@ -283,68 +283,75 @@ void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     QTest::addColumn<float>("teDepth");
     QTest::addColumn<float>("sparAt");
     QTest::addColumn<bool>("startsOnFace");
+    QTest::addColumn<QString>("root");
     // The sheets meet at the band's end, where the section has thinned
     // below their two thicknesses: the nose ahead of it is a thin wedge.
     QTest::newRow("nose band on a thin root") << "as6091.dat" << 200.0f
-        << 0.0f << 28.0f << 2.5f << 0.0f << 0.0f << false;
+        << 0.0f << 28.0f << 2.5f << 0.0f << 0.0f << false << QString();
     // A band in the middle of a thin tip takes the rib's whole depth.
     QTest::newRow("mid-chord band on a thin tip") << "mid010.dat" << 100.0f
-        << 35.0f << 60.0f << 2.5f << 0.0f << 0.0f << false;
+        << 35.0f << 60.0f << 2.5f << 0.0f << 0.0f << false << QString();
     // Thinner sheets do not meet at the band's end but leave less than
     // 0.5 mm there: the nose ahead, a wedge up to 1 mm thick and 15 mm
     // long, would hang on by that.
     QTest::newRow("nose wedge joined at the band's end") << "as6096.dat" << 55.0f
-        << 0.0f << 28.0f << 1.0f << 0.0f << 0.0f << false;
+        << 0.0f << 28.0f << 1.0f << 0.0f << 0.0f << false << QString();
     // Sheets over the whole chord meet just short of a trailing-edge piece:
     // no wedge a hair thick runs on from there to the piece's face.
     QTest::newRow("no wedge on to the trailing-edge piece") << "s1020.dat" << 200.0f
-        << 0.0f << 100.0f << 2.5f << 15.0f << 0.0f << false;
+        << 0.0f << 100.0f << 2.5f << 15.0f << 0.0f << false << QString();
     // Thinner sheets on such a tip come within 0.3 mm of each other and part
     // again: no web that thin may hold the two pieces together.
     QTest::newRow("mid-chord band pinching a thin tip") << "mid010.dat" << 100.0f
-        << 35.0f << 60.0f << 1.0f << 0.0f << 0.0f << false;
+        << 35.0f << 60.0f << 1.0f << 0.0f << 0.0f << false << QString();
     // Sheets meet ahead of a trailing-edge piece's face over 0.5 mm thick: the
     // rib ends where it is still 0.5 mm thick, not in a tail tapering to
     // where they meet.
     QTest::newRow("no tail on to where the sheets meet") << "mid153a.dat" << 100.0f
-        << 50.0f << 100.0f << 1.0f << 8.0f << 0.0f << false;
+        << 50.0f << 100.0f << 1.0f << 8.0f << 0.0f << false << QString();
     // Sheets over the front half of a thin section leave 0.3 mm at the
     // band's end: a spar's slot under the band 20 mm ahead has no say in
     // that pinch.
     QTest::newRow("pinch at the band's end, a slot ahead") << "naca0007.dat" << 86.0f << 0.0f << 50.0f << 2.5f
-                                                            << 0.0f << 25.0f << false;
+                                                            << 0.0f << 25.0f << false << QString();
     // Thick sheets over the front of a section leave 0.13 mm at the band's
     // end: the rest of the rib starts there on a face 0.5 mm across, not
     // in a point.
     QTest::newRow("pinch at the band's end, a face ahead") << "as6099.dat" << 100.0f << 0.0f << 22.0f << 2.5f
-                                                            << 0.0f << 0.0f << true;
+                                                            << 0.0f << 0.0f << true << QString();
     // The bands' end faces lean back and meet where the sheets' inner faces
     // have all but met: no sliver runs on between those from there.
     QTest::newRow("no sliver behind the bands' end faces") << "ag08.dat" << 45.0f << 47.5f << 100.0f << 1.0f
-                                                           << 6.75f << 0.0f << false;
+                                                           << 6.75f << 0.0f << false << QString();
     // Sheets from the nose sink a thin round nose to a point: the rib ends
     // where it is 0.5 mm thick, not in a wedge tapering to that point.
     QTest::newRow("no wedge ahead of where the nose is thick") << "naca0007.dat" << 100.0f << 0.0f << 50.0f << 2.5f
-                                                               << 0.0f << 0.0f << false;
+                                                               << 0.0f << 0.0f << false << QString();
     // A mid-chord band on a thin tip leaves 0.2 mm at its end, the point
     // halfway across that gap a hair ahead of the upper face's last point:
     // the rib still ends where it is 0.5 mm thick, not on that web.
     QTest::newRow("pinch at a mid-chord band's end") << "goe590.dat" << 45.0f << 35.0f << 60.0f << 1.0f << 0.0f
-                                                     << 0.0f << false;
+                                                     << 0.0f << false << QString();
     // A band over the nose of a thin, deeply cambered section leaves a hair at
     // its end; behind it the section's own tail, thinner than 0.5 mm on
     // average, is the larger piece: the nose, 1 mm thick on average, stays.
     QTest::newRow("pinch ahead of a larger thin tail") << "as6091.dat" << 95.0f << 0.0f << 28.0f << 1.0f << 0.0f
-                                                       << 0.0f << false;
+                                                       << 0.0f << false << QString();
     // Thin sheets over a thin root's nose: their inner faces kink a
     // few hundredths just behind where the rib is thick, which no more ends
     // a side than a step out of the rib does.
     QTest::newRow("nose face ahead of a kink in the sheet's face") << "as6091.dat" << 200.0f << 0.0f << 28.0f << 1.0f
-                                                                   << 0.0f << 0.0f << true;
+                                                                   << 0.0f << 0.0f << true << QString();
     // Sheets over a band ending inside a spar's slots take off the whole nose
     // ahead of them, leaving the rib's front point where no sheet sank it.
     QTest::newRow("nose face where the sheets took the nose") << "BE5030FVNC2t.dat" << 100.0f << 0.0f << 25.0f
-                                                               << 2.5f << 0.0f << 25.0f << true;
+                                                               << 2.5f << 0.0f << 25.0f << true << QString();
+    // On a thin tip with a thicker root's normals, the bands' end faces over
+    // the front quarter climb back from their feet, which lie 0.4 mm apart:
+    // the rib behind wraps round the pinch and ends on the two faces, the
+    // gap between their feet closed straight across.
+    QTest::newRow("pinch between the feet of the bands' end faces") << "as6091.dat" << 100.0f << 0.0f << 25.0f
+                                                                   << 1.0f << 0.0f << 0.0f << false << "fx63143.dat";
 }
 
 void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece()
@@ -357,10 +364,11 @@ void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece()
     QFETCH(float, teDepth);
     QFETCH(float, sparAt);
     QFETCH(bool, startsOnFace);
+    QFETCH(QString, root);
     RibListTableModel table;
     makePanel(table, chord);
     RibDefinition& rib = ribAt(table, 2);
-    QVERIFY(shapeRibAsPublicSection(rib, chord, qPrintable(section)));
+    QVERIFY(shapeRibAsPublicSection(rib, chord, qPrintable(section), root.isEmpty() ? nullptr : qPrintable(root)));
     if (teDepth > 0.0f)
         RibModifierStandardTE().apply(rib, TEData(1, teDepth, false, 20.0f, 10.0f, 2.0f), 1.0f, wingRootChord);
     const bool bareThin = endsThinOnAFace(rib.getRibCoords());
