@@ -368,10 +368,15 @@ bool SheetPinch::partAt(const Place& place)
     const bool insideLarger = inside * sense >= outside * sense;
     // Where the larger piece is the thin one (a thin section's own tail
     // behind a band over its nose), the other is the rib if it plainly has
-    // wood, as a finished rib is measured: 1 mm on average.
+    // wood, as a finished rib is measured: 1 mm on average. A thin piece
+    // that holds the longer way round is no taper either, though its area
+    // be a hair the smaller.
     const bool insideWood = inside * sense >= 2.0 * sliver * insideLength;
     const bool outsideWood = outside * sense >= 2.0 * sliver * (wholeLength - insideLength);
-    if ((insideThin || outsideThin) && !(insideLarger ? insideThin && outsideWood : outsideThin && insideWood)) {
+    const bool insideLonger = insideLength > wholeLength - insideLength;
+    const bool thinInsideGoes = insideThin && outsideWood && (insideLarger || insideLonger);
+    const bool thinOutsideGoes = outsideThin && insideWood && !(insideLarger && insideLonger);
+    if ((insideThin || outsideThin) && !thinInsideGoes && !thinOutsideGoes) {
         return false;
     }
     // As where the sheets meet: the larger piece stays, unless it is the

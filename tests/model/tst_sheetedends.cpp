@@ -352,6 +352,11 @@ void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     // gap between their feet closed straight across.
     QTest::newRow("pinch between the feet of the bands' end faces") << "as6091.dat" << 100.0f << 0.0f << 25.0f
                                                                    << 1.0f << 0.0f << 0.0f << false << "fx63143.dat";
+    // The pinch ahead of a larger thin tail at 100 mm: the tail is now a
+    // hair smaller than the nose, but holds the longer way round, so it is
+    // no taper to where the sheets meet, and the nose stays as at 95 mm.
+    QTest::newRow("pinch ahead of a thin tail a hair smaller") << "as6091.dat" << 100.0f << 0.0f << 28.0f << 1.0f
+                                                               << 0.0f << 0.0f << false << QString();
 }
 
 void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece()
