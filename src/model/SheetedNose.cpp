@@ -56,6 +56,15 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     // a face has them straightened, or their bulge would stand as a
     // narrow tooth a few tenths behind the face.
     std::vector<int> kinks;
+    // The tops of band end faces the side ran up. Where the surface still
+    // rises, a sheet's last normal leans forwards, and the side steps out
+    // and a little forwards up the face: no fold. Such a step runs from a
+    // sunk point to a point no sheet moved, at the station along the chord
+    // the sheet moved the first from (across the chord the finishing may
+    // have moved it since). A slot's wall leaning the same way is cut into
+    // the rib and does neither. A face ahead of such a top would cut into
+    // the step, so the top must lie behind the cut.
+    std::vector<int> endFaces;
     auto nextOf = [&](int at, int step) {
         const int i = at + step;
         if (i < 0 || i >= n) {
@@ -66,6 +75,11 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
         // The upper side is walked with step -1: out of the rib is up.
         const float outwards = (p.getY() - last.getY()) * float(-step);
         if (p.getX() < last.getX() - hair) {
+            if (outwards > kink && std::fabs(last.getX() - last.getAuxA() - p.getX()) <= hair
+                && p.getAuxA() == 0.0f && p.getAuxB() == 0.0f) {
+                endFaces.push_back(i);
+                return i;
+            }
             if (p.getX() < last.getX() - kink || !(outwards > -hair) || outwards > kink) {
                 return -1;
             }
@@ -156,6 +170,11 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
             break;
         }
         if (width < limit - 5.0f * hair) {
+            return false;
+        }
+    }
+    for (const int i : endFaces) {
+        if (!(outline[size_t(i)]->getX() > cut)) {
             return false;
         }
     }

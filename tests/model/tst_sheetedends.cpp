@@ -357,6 +357,12 @@ void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     // no taper to where the sheets meet, and the nose stays as at 95 mm.
     QTest::newRow("pinch ahead of a thin tail a hair smaller") << "as6091.dat" << 100.0f << 0.0f << 28.0f << 1.0f
                                                                << 0.0f << 0.0f << false << QString();
+    // Where a thin section still rises, the bands' last normals lean
+    // forwards: each side steps out and a little forwards up its band's end
+    // face, which is no fold. The nose ahead, a wedge 17 mm long, ends where
+    // it is 0.5 mm thick.
+    QTest::newRow("nose face ahead of end faces leaning forwards") << "ag19.dat" << 100.0f << 0.0f << 28.0f << 2.5f
+                                                                   << 0.0f << 0.0f << true << QString();
 }
 
 void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece()
