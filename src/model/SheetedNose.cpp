@@ -1,6 +1,7 @@
 #include "model/SheetedNose.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -65,6 +66,12 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     // the rib and does neither. A face ahead of such a top would cut into
     // the step, so the top must lie behind the cut.
     std::vector<int> endFaces;
+    // Once the cut is known, a sheet's inner face may fold back into the
+    // rib where the whole fold lies at least the limit behind it: a hook
+    // the offset of a tight nose left, as far from the new face as the
+    // thinnest wood allowed.
+    float foldsFrom = FLT_MAX;
+    const auto sunkPoint = [](const Vector3D& q) { return q.getAuxA() != 0.0f || q.getAuxB() != 0.0f; };
     auto nextOf = [&](int at, int step) {
         const int i = at + step;
         if (i < 0 || i >= n) {
@@ -78,6 +85,9 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
             if (outwards > kink && std::fabs(last.getX() - last.getAuxA() - p.getX()) <= hair
                 && p.getAuxA() == 0.0f && p.getAuxB() == 0.0f) {
                 endFaces.push_back(i);
+                return i;
+            }
+            if (outwards < 0.0f && p.getX() >= foldsFrom && sunkPoint(p) && sunkPoint(last)) {
                 return i;
             }
             if (p.getX() < last.getX() - kink || !(outwards > -hair) || outwards > kink) {
@@ -161,6 +171,12 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     // would stand out of the new face as a sliver: those ends are not this
     // pass's to make. Both sides run on for a millimetre at least.
     const float clear = cut + 2.0f * limit;
+    foldsFrom = cut + limit;
+    for (NoseSide* side : {&upper, &lower}) {
+        if (side->ahead < 0) {
+            side->ahead = nextOf(side->at, side->step);
+        }
+    }
     while (width < 2.0f * limit || x < clear) {
         const float reached = x;
         if (!advance()) {
