@@ -4,6 +4,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 #include <vector>
 
 #include "foundation/Vector3D.h"
@@ -71,6 +72,10 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     // the offset of a tight nose left, as far from the new face as the
     // thinnest wood allowed.
     float foldsFrom = FLT_MAX;
+    // Before it, a side may turn back into the rib by no more than a kink:
+    // a face that ends the nose behind such a hook takes it off whole, so
+    // it must lie ahead of the cut.
+    std::vector<std::pair<int, int>> hooks;
     const auto sunkPoint = [](const Vector3D& q) { return q.getAuxA() != 0.0f || q.getAuxB() != 0.0f; };
     auto nextOf = [&](int at, int step) {
         const int i = at + step;
@@ -88,6 +93,11 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
                 return i;
             }
             if (outwards < 0.0f && p.getX() >= foldsFrom && sunkPoint(p) && sunkPoint(last)) {
+                return i;
+            }
+            if (foldsFrom == FLT_MAX && !(p.getX() < last.getX() - kink) && !(outwards < -kink)
+                && !(outwards > -hair)) {
+                hooks.emplace_back(at, i);
                 return i;
             }
             if (p.getX() < last.getX() - kink || !(outwards > -hair) || outwards > kink) {
@@ -170,6 +180,11 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     // steps across just behind (a slot's wall, a tooth the sheets left)
     // would stand out of the new face as a sliver: those ends are not this
     // pass's to make. Both sides run on for a millimetre at least.
+    for (const auto& [from, to] : hooks) {
+        if (!(std::max(outline[size_t(from)]->getX(), outline[size_t(to)]->getX()) < cut)) {
+            return false;
+        }
+    }
     const float clear = cut + 2.0f * limit;
     foldsFrom = cut + limit;
     for (NoseSide* side : {&upper, &lower}) {

@@ -488,6 +488,11 @@ void TestSheetedEnds::noseEndsThickBetweenRootAndTip_data()
     // no fold at the new face.
     QTest::newRow("ahead of a hook in the sheet's face") << "naca0007.dat" << "usa26.dat" << 200.0f << 100.0f
                                                         << 240.0f / 362.0f << 1.0f;
+    // Ahead of where the rib is 0.5 mm thick, the lower sheet's inner face
+    // turns back into the rib by a few hundredths: the face takes that hook
+    // off with the nose.
+    QTest::newRow("behind a hook in the sheet's face") << "naca0007.dat" << "usa26.dat" << 100.0f << 45.0f
+                                                      << 120.0f / 362.0f << 1.0f;
 }
 
 // Sheets on both sides over the front 22 % of a rib along a panel: the nose
