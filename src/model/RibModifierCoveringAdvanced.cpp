@@ -184,6 +184,49 @@ float sheetLeavesOtherSideAt(const std::vector<Vector3D*>& outline, int i, int o
     return std::max(fromX, outerX + (inner.getX() - outerX) * through);
 }
 
+// Where the end face from corner must meet the other side for the sunk
+// point i, ahead of the corner along the sheet, to lie in front of it (the
+// corner's x where it already does). The camber line holds the sunk points
+// up only behind the front tenth of the rib: ahead of that, a sheet thicker
+// than half a thin tip sinks its normals to just short of the other side,
+// behind the first held one, where the face stands. The sheet's inner face
+// runs from the corner down to such a point: a face straight across would
+// leave the wood between standing in the sheet.
+float faceThroughSunkPointAt(const std::vector<Vector3D*>& outline, int i, const Vector3D& corner, int otherNose,
+                             int otherEnd, bool sheetBelow)
+{
+    const Vector3D& q = *outline[size_t(i)];
+    const float dx = q.getX() - corner.getX();
+    const float dy = q.getY() - corner.getY();
+    float other = 0.0f;
+    // Only a point behind the corner and between it and the other side: one
+    // through the other side leans the face by its normal's crossing.
+    if (!(dx > 0.0f) || (sheetBelow ? !(dy > 0.0f) : !(dy < 0.0f))
+        || !SideHeights(outline, otherNose, otherEnd, sheetBelow).at(q.getX(), other)
+        || (sheetBelow ? q.getY() >= other : q.getY() <= other))
+        return corner.getX();
+    // The line from the corner through the point meets the other side
+    // beyond it: out to a multiple of the way where it has, then halved.
+    float inside = 1.0f;
+    float beyond = 2.0f;
+    const auto passed = [&](float t) {
+        float y = 0.0f;
+        const float x = corner.getX() + dx * t;
+        const float lineY = corner.getY() + dy * t;
+        return !SideHeights(outline, otherNose, otherEnd, sheetBelow).at(x, y)
+               || (sheetBelow ? lineY >= y : lineY <= y);
+    };
+    while (!passed(beyond) && beyond < 64.0f) {
+        inside = beyond;
+        beyond *= 2.0f;
+    }
+    for (int step = 0; step < 12; ++step) {
+        const float t = 0.5f * (inside + beyond);
+        (passed(t) ? beyond : inside) = t;
+    }
+    return corner.getX() + dx * beyond;
+}
+
 // A sheet on one side of a nose wraps round it, or, behind a leading-edge
 // piece, sinks the thin front of the rib behind the piece's face: its inner
 // face runs back through the thin front of the rib and may pass through the
@@ -233,6 +276,8 @@ bool endNoseAtSheet(std::vector<Vector3D*>& outline, int nose, int rear, int oth
             footX = std::max(footX, sunk.getX());
         }
     }
+    for (int i = nose; i != endIndex; i += step)
+        footX = std::max(footX, faceThroughSunkPointAt(outline, i, corner, otherNose, otherEnd, sheetBelow));
     if (footX > end.getX())
         SideHeights(outline, otherNose, otherEnd, sheetBelow).at(footX, otherY);
     for (int i = nose; i != endIndex; i += step)

@@ -109,6 +109,12 @@ void TestSheetedEnds::oneSidedSheetStaysWithinTheBareRib_data()
     // starts at the band's end: down its last normal, not straight across.
     QTest::newRow("no wood under a band's last normal where the rib starts")
         << QByteArray("mid153a.dat") << QByteArray("mh18b.dat") << 45.0f << 8.0f << 22.0f << 0.0f << 2.5f << 0.0f;
+    // Without a leading-edge piece, the normals ahead of the first one the
+    // camber line holds (the trailing-edge piece sets where that is) sink a
+    // 45 mm tip to just short of the upper side, behind where the rib
+    // starts: its face leans back under them.
+    QTest::newRow("no wood under the unheld normals ahead of a thin tip's start")
+        << QByteArray("mid153a.dat") << QByteArray("mh18b.dat") << 45.0f << 0.0f << 28.0f << 0.0f << 2.5f << 6.75f;
     QTest::newRow("no hair up the trailing-edge piece's face")
         << QByteArray("mh18b.dat") << QByteArray() << 200.0f << 0.0f << 100.0f << 0.0f << 1.0f << 15.0f;
     // A 2.5 mm sheet over the whole of a thin 45 mm tip leaves a sliver
