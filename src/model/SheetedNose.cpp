@@ -165,7 +165,7 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
         before = x;
         beforeWidth = width;
     }
-    const float cut = x > before ? before + (x - before) * (limit - beforeWidth) / (width - beforeWidth) : x;
+    float cut = x > before ? before + (x - before) * (limit - beforeWidth) / (width - beforeWidth) : x;
     // A wedge that thin for no more than a tenth of a millimetre goes with
     // the sanding, as a round nose's tip does.
     if (!(cut - frontX > 0.1f / scale)) {
@@ -173,36 +173,55 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     }
     // Each side as far as the point behind the cut, which the side that did
     // not take the last station has not reached yet.
-    const int upperEnd = upper.ahead >= 0 ? upper.ahead : upper.at;
-    const int lowerEnd = lower.ahead >= 0 ? lower.ahead : lower.at;
-    // A rib that turns thin again before it is twice the limit thick would
-    // leave the new end hanging on a neck, and a side that folds back or
-    // steps across just behind (a slot's wall, a tooth the sheets left)
-    // would stand out of the new face as a sliver: those ends are not this
-    // pass's to make. Both sides run on for a millimetre at least.
+    int upperEnd = upper.ahead >= 0 ? upper.ahead : upper.at;
+    int lowerEnd = lower.ahead >= 0 ? lower.ahead : lower.at;
     for (const auto& [from, to] : hooks) {
         if (!(std::max(outline[size_t(from)]->getX(), outline[size_t(to)]->getX()) < cut)) {
             return false;
         }
     }
-    const float clear = cut + 2.0f * limit;
     foldsFrom = cut + limit;
     for (NoseSide* side : {&upper, &lower}) {
         if (side->ahead < 0) {
             side->ahead = nextOf(side->at, side->step);
         }
     }
-    while (width < 2.0f * limit || x < clear) {
-        const float reached = x;
-        if (!advance()) {
-            if (reached < clear) {
-                return false;
+    // A side that folds back or steps across just behind the end (a slot's
+    // wall, a tooth the sheets left) would stand out of the new face as a
+    // sliver: that end is not this pass's to make. Both sides run on for a
+    // millimetre at least, until the rib is twice the limit thick. Where it
+    // turns thin again before that, an end here would hang on a neck: the
+    // sheets pinch the rib along the band, and the wood ahead of the pinch
+    // goes with the nose. The rib ends where it is last thin.
+    for (bool pinched = true; pinched;) {
+        pinched = false;
+        const float clear = cut + 2.0f * limit;
+        while (width < 2.0f * limit || x < clear) {
+            const float reached = x;
+            if (!advance()) {
+                if (reached < clear) {
+                    return false;
+                }
+                break;
             }
+            if (width < limit - 5.0f * hair) {
+                pinched = true;
+                break;
+            }
+        }
+        if (!pinched) {
             break;
         }
-        if (width < limit - 5.0f * hair) {
-            return false;
-        }
+        do {
+            before = x;
+            beforeWidth = width;
+            if (!advance()) {
+                return false;
+            }
+        } while (width < limit);
+        cut = before + (x - before) * (limit - beforeWidth) / (width - beforeWidth);
+        upperEnd = upper.ahead >= 0 ? upper.ahead : upper.at;
+        lowerEnd = lower.ahead >= 0 ? lower.ahead : lower.at;
     }
     for (const int i : endFaces) {
         if (!(outline[size_t(i)]->getX() > cut)) {

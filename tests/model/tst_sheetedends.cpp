@@ -370,6 +370,11 @@ void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     // it is 0.5 mm thick.
     QTest::newRow("nose face ahead of end faces leaning forwards") << "ag19.dat" << 100.0f << 0.0f << 28.0f << 2.5f
                                                                    << 0.0f << 0.0f << true << QString();
+    // Thick sheets over the front quarter of a thin tip leave it 0.5 mm
+    // thick a way behind the nose, then thinner again up to the band's end:
+    // the nose, hanging on by that, goes, and the rib ends behind the pinch.
+    QTest::newRow("nose hanging on a pinch at the band's end") << "mid010.dat" << 133.7f << 0.0f << 25.0f << 2.5f
+                                                               << 0.0f << 25.0f << false << QString();
 }
 
 void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece()
