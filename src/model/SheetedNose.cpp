@@ -192,7 +192,9 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     // millimetre at least, until the rib is twice the limit thick. Where it
     // turns thin again before that, an end here would hang on a neck: the
     // sheets pinch the rib along the band, and the wood ahead of the pinch
-    // goes with the nose. The rib ends where it is last thin.
+    // goes with the nose. The rib ends where it is last thin. A rib that
+    // stays thin from there to its trailing edge hangs nothing on it: that
+    // is its tail's taper, and the end here stands.
     for (bool pinched = true; pinched;) {
         pinched = false;
         const float clear = cut + 2.0f * limit;
@@ -212,13 +214,21 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
         if (!pinched) {
             break;
         }
+        bool tapers = false;
         do {
             before = x;
             beforeWidth = width;
             if (!advance()) {
-                return false;
+                tapers = upper.ahead < 0 && upper.at == 0 && lower.ahead < 0 && lower.at == n - 1;
+                if (!tapers) {
+                    return false;
+                }
+                break;
             }
         } while (width < limit);
+        if (tapers) {
+            break;
+        }
         cut = before + (x - before) * (limit - beforeWidth) / (width - beforeWidth);
         upperEnd = upper.ahead >= 0 ? upper.ahead : upper.at;
         lowerEnd = lower.ahead >= 0 ? lower.ahead : lower.at;

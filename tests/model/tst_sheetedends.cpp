@@ -489,25 +489,31 @@ void TestSheetedEnds::noseEndsThickBetweenRootAndTip_data()
     QTest::addColumn<float>("tipChord");
     QTest::addColumn<float>("tipShare");
     QTest::addColumn<float>("sheet");
+    QTest::addColumn<float>("bandTo");
     // A third of the way from a thick root to a thin tip, the lower sheet's
     // inner face dips a few thousandths of a millimetre behind where the rib
     // is 0.5 mm thick, which is not a slot's wall.
     QTest::newRow("past a dip in the sheet's face") << "as6091.dat" << "fx63143.dat" << 100.0f << 45.0f
-                                                   << 120.0f / 362.0f << 2.5f;
+                                                   << 120.0f / 362.0f << 2.5f << 22.0f;
     // Round a tight nose the offset of a thin lower sheet folds back into
     // the rib in a small hook, well behind where the rib is 0.5 mm thick:
     // no fold at the new face.
     QTest::newRow("ahead of a hook in the sheet's face") << "naca0007.dat" << "usa26.dat" << 200.0f << 100.0f
-                                                        << 240.0f / 362.0f << 1.0f;
+                                                        << 240.0f / 362.0f << 1.0f << 22.0f;
     // Ahead of where the rib is 0.5 mm thick, the lower sheet's inner face
     // turns back into the rib by a few hundredths: the face takes that hook
     // off with the nose.
     QTest::newRow("behind a hook in the sheet's face") << "naca0007.dat" << "usa26.dat" << 100.0f << 45.0f
-                                                      << 120.0f / 362.0f << 1.0f;
+                                                      << 120.0f / 362.0f << 1.0f << 22.0f;
+    // Sheets over the whole chord leave the rib thin from its nose to 0.5 mm
+    // thick and thin again all the way to its trailing edge: that is the
+    // tail's taper, no neck, and the nose still ends where it is thick.
+    QTest::newRow("thin again up to the trailing edge") << "BE5030FVNC2t.dat" << "as6091.dat" << 100.0f << 45.0f
+                                                        << 240.0f / 362.0f << 1.0f << 100.0f;
 }
 
-// Sheets on both sides over the front 22 % of a rib along a panel: the nose
-// ends where it is 0.5 mm thick.
+// Sheets on both sides from the nose of a rib along a panel: the nose ends
+// where it is 0.5 mm thick.
 void TestSheetedEnds::noseEndsThickBetweenRootAndTip()
 {
     QFETCH(QString, section);
@@ -516,13 +522,14 @@ void TestSheetedEnds::noseEndsThickBetweenRootAndTip()
     QFETCH(float, tipChord);
     QFETCH(float, tipShare);
     QFETCH(float, sheet);
+    QFETCH(float, bandTo);
     RibListTableModel table;
     const float chord = rootChord + (tipChord - rootChord) * tipShare;
     makePanel(table, chord);
     RibDefinition& rib = ribAt(table, 2);
     QVERIFY(shapeRibAsPublicSection(rib, chord, qPrintable(section), qPrintable(root), tipShare));
     SheetingStripList strips;
-    SheetingStripDefinition band = strip(22.0f, 0.0f, true, true);
+    SheetingStripDefinition band = strip(bandTo, 0.0f, true, true);
     band.setThickness(sheet);
     strips.append(band);
     RibModifierCoveringAdvanced().apply(rib, 2, 0, 0, CoveringDefinition(), strips, wingRootChord, table);
