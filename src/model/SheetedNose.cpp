@@ -18,6 +18,9 @@ struct NoseSide {
     int at;
     int step;
     int ahead;
+    // The farthest point the side has looked at: the next one, unless it
+    // ended.
+    int reach() const { return ahead >= 0 ? ahead : at; }
 };
 
 } // namespace
@@ -87,8 +90,7 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
         // The upper side is walked with step -1: out of the rib is up.
         const float outwards = (p.getY() - last.getY()) * float(-step);
         if (p.getX() < last.getX() - hair) {
-            if (outwards > kink && std::fabs(last.getX() - last.getAuxA() - p.getX()) <= hair
-                && p.getAuxA() == 0.0f && p.getAuxB() == 0.0f) {
+            if (outwards > kink && std::fabs(last.getX() - last.getAuxA() - p.getX()) <= hair && !sunkPoint(p)) {
                 endFaces.push_back(i);
                 return i;
             }
@@ -173,8 +175,8 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     }
     // Each side as far as the point behind the cut, which the side that did
     // not take the last station has not reached yet.
-    int upperEnd = upper.ahead >= 0 ? upper.ahead : upper.at;
-    int lowerEnd = lower.ahead >= 0 ? lower.ahead : lower.at;
+    int upperEnd = upper.reach();
+    int lowerEnd = lower.reach();
     for (const auto& [from, to] : hooks) {
         if (!(std::max(outline[size_t(from)]->getX(), outline[size_t(to)]->getX()) < cut)) {
             return false;
@@ -230,8 +232,8 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
             break;
         }
         cut = before + (x - before) * (limit - beforeWidth) / (width - beforeWidth);
-        upperEnd = upper.ahead >= 0 ? upper.ahead : upper.at;
-        lowerEnd = lower.ahead >= 0 ? lower.ahead : lower.at;
+        upperEnd = upper.reach();
+        lowerEnd = lower.reach();
     }
     for (const int i : endFaces) {
         if (!(outline[size_t(i)]->getX() > cut)) {
@@ -255,8 +257,8 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     // the front, and the wedge between is the sheets' making, not the
     // section's.
     bool sunk = tipSunk;
-    const int upperWalked = upper.ahead >= 0 ? upper.ahead : upper.at;
-    const int lowerWalked = lower.ahead >= 0 ? lower.ahead : lower.at;
+    const int upperWalked = upper.reach();
+    const int lowerWalked = lower.reach();
     for (int i = upperWalked; i <= lowerWalked && !sunk; ++i) {
         sunk = outline[size_t(i)]->getAuxA() > outline[size_t(i)]->getX() - frontX + limit;
     }
