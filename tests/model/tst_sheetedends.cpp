@@ -115,6 +115,11 @@ void TestSheetedEnds::oneSidedSheetStaysWithinTheBareRib_data()
     // starts: its face leans back under them.
     QTest::newRow("no wood under the unheld normals ahead of a thin tip's start")
         << QByteArray("mid153a.dat") << QByteArray("mh18b.dat") << 45.0f << 0.0f << 28.0f << 0.0f << 2.5f << 6.75f;
+    // The sheet eats the rib ahead of the spar's slots just behind a
+    // leading-edge piece: the rib starts on the web between the slots'
+    // floors, where the sheet leaves it thinner than 0.5 mm for a way.
+    QTest::newRow("no thin nose on the web between the slots")
+        << QByteArray("goe590.dat") << QByteArray("hn979d.dat") << 45.0f << 8.0f << 25.0f << 25.0f << 1.0f << 0.0f;
     QTest::newRow("no hair up the trailing-edge piece's face")
         << QByteArray("mh18b.dat") << QByteArray() << 200.0f << 0.0f << 100.0f << 0.0f << 1.0f << 15.0f;
     // A 2.5 mm sheet over the whole of a thin 45 mm tip leaves a sliver
@@ -151,10 +156,13 @@ void TestSheetedEnds::oneSidedSheetStaysWithinTheBareRib()
     QFETCH(float, teDepth);
     RibListTableModel bareTable;
     RibListTableModel coveredTable;
+    // The same rib finished as the panel finishes it, nose and all.
+    RibListTableModel finishedTable;
     makePanel(bareTable, chord);
     makePanel(coveredTable, chord);
+    makePanel(finishedTable, chord);
     const LEData le(1, leDepth);
-    for (RibListTableModel* table : {&bareTable, &coveredTable}) {
+    for (RibListTableModel* table : {&bareTable, &coveredTable, &finishedTable}) {
         QVERIFY(shapeRibAsPublicSection(ribAt(*table, 2), chord, section.constData(),
                                         root.isEmpty() ? nullptr : root.constData()));
         if (leDepth > 0.0f)
@@ -169,15 +177,25 @@ void TestSheetedEnds::oneSidedSheetStaysWithinTheBareRib()
     band.setUpper(false);
     strips.append(band);
     RibDefinition& covered = ribAt(coveredTable, 2);
-    RibModifierCoveringAdvanced().apply(covered, 2, leDepth, teDepth, CoveringDefinition(), strips, wingRootChord,
-                                        coveredTable);
+    for (RibListTableModel* table : {&coveredTable, &finishedTable})
+        RibModifierCoveringAdvanced().apply(ribAt(*table, 2), 2, leDepth, teDepth, CoveringDefinition(), strips,
+                                            wingRootChord, *table);
     if (sparAt > 0.0f) {
         const SparDefinition spar("main", SparType::Square, 1, 3, sparAt, sparAt, true, false);
-        for (RibListTableModel* table : {&bareTable, &coveredTable})
+        for (RibListTableModel* table : {&bareTable, &coveredTable, &finishedTable})
             RibModifierSquareSpar().apply(ribAt(*table, 2), 2, spar, chord, ribAt(*table, 1), ribAt(*table, 3),
                                           ribAt(*table, 2), 0.0f, wingRootChord, false, 0.0f, true);
     }
     covered.finishOutline(wingRootChord);
+    RibDefinition& finished = ribAt(finishedTable, 2);
+    RibList::finishRib(finished, wingRootChord);
+    // A bare rib that starts on a face at least 0.5 mm across (a
+    // leading-edge piece's) keeps no wedge thinner than that ahead of it:
+    // where the sheet thinned the nose, the rib starts where it is thick.
+    const float front = thicknessBehindFront(finished.getRibCoords()) * wingRootChord;
+    QVERIFY2(finished.consumedBySheets() || front > 0.45f
+                 || !(thicknessBehindFront(ribAt(bareTable, 2).getRibCoords()) * wingRootChord > 0.45f),
+             qPrintable(QStringLiteral("a nose %1 mm thick").arg(front)));
     QVERIFY(!crossesItself(covered.getRibCoords(), 0.5f * chord / wingRootChord));
     // From the nose back along the sheeted side the outline never turns
     // forwards again over the front 5 mm.
