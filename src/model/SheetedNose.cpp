@@ -79,6 +79,13 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     // a face that ends the nose behind such a hook takes it off whole, so
     // it must lie ahead of the cut.
     std::vector<std::pair<int, int>> hooks;
+    // A fold nearer the new face, though wholly behind it, leaves a tooth of
+    // wood in the sheet between the face and the fold, too narrow to stand:
+    // the side runs on from the fold's far end, and the face takes the
+    // tooth's points onto its end. A turn back by no more than a kink stays
+    // a kink.
+    float teethFrom = FLT_MAX;
+    std::vector<std::pair<int, int>> teeth;
     const auto sunkPoint = [](const Vector3D& q) { return q.getAuxA() != 0.0f || q.getAuxB() != 0.0f; };
     auto nextOf = [&](int at, int step) {
         const int i = at + step;
@@ -103,6 +110,10 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
                 return i;
             }
             if (p.getX() < last.getX() - kink || !(outwards > -hair) || outwards > kink) {
+                if (outwards < 0.0f && p.getX() > teethFrom && sunkPoint(p) && sunkPoint(last)) {
+                    teeth.emplace_back(at, i);
+                    return i;
+                }
                 return -1;
             }
             kinks.push_back(i);
@@ -183,6 +194,7 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
         }
     }
     foldsFrom = cut + limit;
+    teethFrom = cut;
     for (NoseSide* side : {&upper, &lower}) {
         if (side->ahead < 0) {
             side->ahead = nextOf(side->at, side->step);
@@ -277,6 +289,24 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     }
     const float yu = sideHeight(front, upperEnd, -1);
     const float yl = sideHeight(front, lowerEnd, 1);
+    // A tooth goes with the nose only where the side runs from the face's
+    // end straight to the fold's far end outside all of the tooth: the
+    // straight side then takes off wood alone.
+    for (const auto& [tip, back] : teeth) {
+        const int step = back - tip;
+        const Vector3D& r = *outline[size_t(back)];
+        const float ye = step < 0 ? yu : yl;
+        if (!(r.getX() > cut)) {
+            return false;
+        }
+        for (int k = tip; k != front; k -= step) {
+            const Vector3D& q = *outline[size_t(k)];
+            const float side = (r.getX() - cut) * (q.getY() - ye) - (r.getY() - ye) * (q.getX() - cut);
+            if (q.getX() > cut && side * float(step) > 0.0f) {
+                return false;
+            }
+        }
+    }
     // The front point closes the upper side's end of the face, unless it is
     // the lower side's only point ahead of the cut: the face then keeps
     // its lower end there, not the upper one twice.
@@ -286,6 +316,13 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
         if (p.getX() < cut) {
             p.setX(cut);
             p.setY(i < front || (i == front && !frontBelow) ? yu : yl);
+        }
+    }
+    for (const auto& [tip, back] : teeth) {
+        const int step = back - tip;
+        for (int k = tip; k != front; k -= step) {
+            outline[size_t(k)]->setX(cut);
+            outline[size_t(k)]->setY(step < 0 ? yu : yl);
         }
     }
     // The side straight from the point ahead of a kink to the first one

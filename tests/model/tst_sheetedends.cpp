@@ -518,6 +518,11 @@ void TestSheetedEnds::noseEndsThickBetweenRootAndTip_data()
     // no fold at the new face.
     QTest::newRow("ahead of a hook in the sheet's face") << "naca0007.dat" << "usa26.dat" << 200.0f << 100.0f
                                                         << 240.0f / 362.0f << 1.0f << 22.0f;
+    // Nearer the tip the hook lies less than 0.5 mm behind where the rib is
+    // 0.5 mm thick: the face takes the tooth between it and the hook off
+    // with the nose.
+    QTest::newRow("just ahead of a hook in the sheet's face") << "naca0007.dat" << "usa26.dat" << 200.0f << 100.0f
+                                                             << 360.0f / 362.0f << 1.0f << 22.0f;
     // Ahead of where the rib is 0.5 mm thick, the lower sheet's inner face
     // turns back into the rib by a few hundredths: the face takes that hook
     // off with the nose.
@@ -553,8 +558,22 @@ void TestSheetedEnds::noseEndsThickBetweenRootAndTip()
     RibModifierCoveringAdvanced().apply(rib, 2, 0, 0, CoveringDefinition(), strips, wingRootChord, table);
     RibList::finishRib(rib, wingRootChord);
     QVERIFY(!rib.consumedBySheets());
-    const float front = thicknessBehindFront(rib.getRibCoords()) * wingRootChord;
+    const std::vector<Vector3D*>& outline = rib.getRibCoords();
+    const float front = thicknessBehindFront(outline) * wingRootChord;
     QVERIFY2(front > 0.45f, qPrintable(QString::number(front)));
+    // Nor does a tooth stand behind the face, where a fold of a sheet's
+    // inner face lay near it: each station up to 0.5 mm behind the front
+    // crosses the outline twice.
+    const auto foremost = std::min_element(outline.begin(), outline.end(),
+                                           [](const Vector3D* a, const Vector3D* b) { return a->getX() < b->getX(); });
+    for (const float behind : {0.1f, 0.2f, 0.3f, 0.4f}) {
+        const float at = (*foremost)->getX() + behind / wingRootChord;
+        int crossings = 0;
+        for (size_t i = 0; i < outline.size(); ++i) {
+            crossings += (outline[i]->getX() < at) != (outline[(i + 1) % outline.size()]->getX() < at);
+        }
+        QCOMPARE(crossings, 2);
+    }
 }
 
 QTEST_MAIN(TestSheetedEnds)
