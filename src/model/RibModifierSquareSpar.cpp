@@ -329,6 +329,31 @@ bool downSheetEnd(const std::vector<Vector3D*>& outline, int i, int first, int l
     return false;
 }
 
+// Brings point i of a face ahead of a slot's wall down to the floor at
+// floorY, on the upper side (above) or the lower one. Where the next point
+// towards the other side (at i + step) already lies beyond the floor, the
+// face from i to it is a band's end face leaning back down its last normal:
+// the point slides down that face to the floor, since straight down it would
+// stand ahead of the face, in the sheet. Not where that lands within a
+// hundredth of a millimetre of the wall: a step that small ahead of the
+// wall's corner reads to the finishing as the end of the web between two
+// slots, which the spar rule leaves a hair under 0.5 mm on tilted floors,
+// and the web would go with it; straight down, the sheet keeps a sliver as
+// thin as that step.
+void downToFloor(std::vector<Vector3D*>& outline, int i, int step, float floorY, float wallX, float hair, bool above)
+{
+    Vector3D& p = *outline[size_t(i)];
+    const Vector3D& next = *outline[size_t(i + step)];
+    const bool over = above ? p.getY() > floorY : p.getY() < floorY;
+    const bool nextBeyond = above ? next.getY() < floorY : next.getY() > floorY;
+    if (over && nextBeyond) {
+        const float x = p.getX() + (next.getX() - p.getX()) * (p.getY() - floorY) / (p.getY() - next.getY());
+        if (x > p.getX() && x < wallX - hair)
+            p.setX(x);
+    }
+    p.setY(above ? std::min(p.getY(), floorY) : std::max(p.getY(), floorY));
+}
+
 // A slot whose front wall stands a hair behind the rib's front (sheets have
 // taken the rib off as far as inside the slot) would leave a sliver of the
 // end face standing in the bare rib's slot: the face ahead of the wall goes
@@ -342,13 +367,13 @@ void openSlotsAtTheFront(std::vector<Vector3D*>& outline, const RibDefinition::C
         const float wallX = outline[size_t(runs.topFront + 1)]->getX();
         const float floorY = outline[size_t(runs.topFront)]->getY();
         for (int i = runs.topFront + 1; i < runs.bottomFront && outline[size_t(i)]->getX() <= wallX; ++i)
-            outline[size_t(i)]->setY(std::min(outline[size_t(i)]->getY(), floorY));
+            downToFloor(outline, i, 1, floorY, wallX, 0.01f / scale, true);
     }
     if (bottom && outline[size_t(runs.bottomFront - 1)]->getX() - foremost <= hair) {
         const float wallX = outline[size_t(runs.bottomFront - 1)]->getX();
         const float floorY = outline[size_t(runs.bottomFront)]->getY();
         for (int i = runs.bottomFront - 1; i > runs.topFront && outline[size_t(i)]->getX() <= wallX; --i)
-            outline[size_t(i)]->setY(std::max(outline[size_t(i)]->getY(), floorY));
+            downToFloor(outline, i, -1, floorY, wallX, 0.01f / scale, false);
     }
 }
 
