@@ -159,6 +159,10 @@ inline bool shapeRibAsPublicSection(RibDefinition& rib, float chord, const char*
 // units of the outline: where a rib ends on a face, at least 0.5 mm.
 inline float thicknessBehindFront(const std::vector<Vector3D*>& outline)
 {
+    // A rib the sheets consume has no outline, and no front to measure.
+    if (outline.empty()) {
+        return 0.0f;
+    }
     const auto front = std::min_element(outline.begin(), outline.end(),
                                         [](const Vector3D* a, const Vector3D* b) { return a->getX() < b->getX(); });
     const float at = (*front)->getX() + 0.05f / wingRootChord;
