@@ -66,9 +66,14 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     // and a little forwards up the face: no fold. Such a step runs from a
     // sunk point to a point no sheet moved, at the station along the chord
     // the sheet moved the first from (across the chord the finishing may
-    // have moved it since). A slot's wall leaning the same way is cut into
-    // the rib and does neither. A face ahead of such a top would cut into
-    // the step, so the top must lie behind the cut.
+    // have moved it since). A slot's wall leaning the same way, reached down
+    // its front wall, is cut into the rib and does neither. Where the sheets
+    // took a slot's front wall and the floor ahead, its rear wall is where
+    // the rib behind a nose on the web starts to rise: a step from wood no
+    // sheet moved, on a side that has stepped into the rib nowhere ahead of
+    // it. It only thickens the rib, and the spar still bears on it. A face
+    // ahead of such a top would cut into the step, so the top must lie
+    // behind the cut.
     std::vector<int> endFaces;
     // Once the cut is known, a sheet's inner face may fold back into the
     // rib where the whole fold lies at least the limit behind it: a hook
@@ -87,6 +92,9 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     float teethFrom = FLT_MAX;
     std::vector<std::pair<int, int>> teeth;
     const auto sunkPoint = [](const Vector3D& q) { return q.getAuxA() != 0.0f || q.getAuxB() != 0.0f; };
+    // Whether each side has stepped into the rib yet.
+    bool upperWalled = false;
+    bool lowerWalled = false;
     auto nextOf = [&](int at, int step) {
         const int i = at + step;
         if (i < 0 || i >= n) {
@@ -96,8 +104,11 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
         const Vector3D& p = *outline[size_t(i)];
         // The upper side is walked with step -1: out of the rib is up.
         const float outwards = (p.getY() - last.getY()) * float(-step);
+        bool& walled = step < 0 ? upperWalled : lowerWalled;
         if (p.getX() < last.getX() - hair) {
-            if (outwards > kink && std::fabs(last.getX() - last.getAuxA() - p.getX()) <= hair && !sunkPoint(p)) {
+            const bool endFace = std::fabs(last.getX() - last.getAuxA() - p.getX()) <= hair
+                                 || (!sunkPoint(last) && !walled);
+            if (outwards > kink && endFace && !sunkPoint(p)) {
                 endFaces.push_back(i);
                 return i;
             }
@@ -118,6 +129,9 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
             }
             kinks.push_back(i);
             return i;
+        }
+        if (outwards < -kink) {
+            walled = true;
         }
         // A step across into the rib is a slot's wall, not a dip of a few
         // thousandths where a sheet's inner face was offset.

@@ -413,6 +413,13 @@ void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     // the nose, hanging on by that, goes, and the rib ends behind the pinch.
     QTest::newRow("nose hanging on a pinch at the band's end") << "mid010.dat" << 133.7f << 0.0f << 25.0f << 2.5f
                                                                << 0.0f << 25.0f << false << QString();
+    // Thick sheets over the front of a thin section eat the nose up to a
+    // spar's slots and their front walls: the rib starts on the web between
+    // the slots' floors, and its side first steps out up a slot's rear wall
+    // that leans a little forwards. The web still ends where it is 0.5 mm
+    // thick, ahead of that wall.
+    QTest::newRow("nose face on the web ahead of a slot's rear wall") << "naca0007.dat" << 63.54f << 0.0f << 28.0f
+                                                                     << 2.5f << 0.0f << 25.0f << true << QString();
 }
 
 void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece()
