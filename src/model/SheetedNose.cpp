@@ -281,22 +281,18 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     // moved a point of the wedge's sides back by more than the limit beyond
     // where it now lies behind the front: that side was pushed back past
     // the front, and the wedge between is the sheets' making, not the
-    // section's.
+    // section's. So it is where they sank a point of the wedge ahead of the
+    // cut across the chord by the limit: the bare rib was at least that
+    // thick there, as where a sheet ate the rib ahead of a spar's slots and
+    // the front is a slot's corner no sheet moved. A point gathered onto a
+    // corner or a face since keeps a shift that no longer leads back to
+    // where it lies, but the sheets did sink it that far, and only into the
+    // rib.
     bool sunk = tipSunk;
-    const int upperWalked = upper.reach();
     const int lowerWalked = lower.reach();
-    for (int i = upperWalked; i <= lowerWalked && !sunk; ++i) {
-        sunk = outline[size_t(i)]->getAuxA() > outline[size_t(i)]->getX() - frontX + limit;
-    }
-    // Or where they sank a point of the wedge ahead of the cut across the
-    // chord by the limit: the bare rib was at least that thick there. So it
-    // is where a sheet ate the rib ahead of a spar's slots, and the front is
-    // a slot's corner no sheet moved. A point gathered onto a corner or a
-    // face since keeps a shift that no longer leads back to where it lies,
-    // but the sheets did sink it that far, and only into the rib.
-    for (int i = upperWalked; i <= lowerWalked && !sunk; ++i) {
+    for (int i = upper.reach(); i <= lowerWalked && !sunk; ++i) {
         const Vector3D& q = *outline[size_t(i)];
-        sunk = q.getX() < cut && std::fabs(q.getAuxB()) >= limit;
+        sunk = q.getAuxA() > q.getX() - frontX + limit || (q.getX() < cut && std::fabs(q.getAuxB()) >= limit);
     }
     if (!sunk) {
         return false;
