@@ -66,7 +66,12 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     // and a little forwards up the face: no fold. Such a step runs from a
     // sunk point to a point no sheet moved, at the station along the chord
     // the sheet moved the first from (across the chord the finishing may
-    // have moved it since). A slot's wall leaning the same way, reached down
+    // have moved it since). Where the finishing gathered the sunk point onto
+    // the band's last normal, that leans back, it moved it along the chord
+    // too, and the station no longer tells: a side that has not stepped
+    // into the rib yet takes the step all the same, as no edge but an end
+    // face or a slot's rear wall leads from a sheet's inner face out to
+    // wood no sheet moved. A slot's wall leaning the same way, reached down
     // its front wall, is cut into the rib and does neither. Where the sheets
     // took a slot's front wall and the floor ahead, its rear wall is where
     // the rib behind a nose on the web starts to rise: a step from wood no
@@ -106,8 +111,7 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
         const float outwards = (p.getY() - last.getY()) * float(-step);
         bool& walled = step < 0 ? upperWalled : lowerWalled;
         if (p.getX() < last.getX() - hair) {
-            const bool endFace = std::fabs(last.getX() - last.getAuxA() - p.getX()) <= hair
-                                 || (!sunkPoint(last) && !walled);
+            const bool endFace = std::fabs(last.getX() - last.getAuxA() - p.getX()) <= hair || !walled;
             if (outwards > kink && endFace && !sunkPoint(p)) {
                 endFaces.push_back(i);
                 return i;

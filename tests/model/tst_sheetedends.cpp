@@ -420,6 +420,14 @@ void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     // thick, ahead of that wall.
     QTest::newRow("nose face on the web ahead of a slot's rear wall") << "naca0007.dat" << 63.54f << 0.0f << 28.0f
                                                                      << 2.5f << 0.0f << 25.0f << true << QString();
+    // Thick sheets over the front fifth of a thin section ahead of a spar:
+    // the finishing gathered the upper sheet's inner face onto the band's
+    // last normal, which leans back, and the side steps out a little
+    // forwards to the band's end from a point the sheet moved elsewhere
+    // along the chord. That is still the band's end face: the nose ahead
+    // ends where it is 0.5 mm thick.
+    QTest::newRow("nose face ahead of an end face the finishing moved") << "as6096.dat" << 60.0f << 0.0f << 22.0f
+                                                                        << 2.5f << 0.0f << 25.0f << true << QString();
 }
 
 void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece()
