@@ -251,6 +251,104 @@ bool clearBothNormals(std::vector<Vector3D*>& outline, const StartNormal& upper,
     return true;
 }
 
+// Whether an edge of the outline crosses the stretch from (ax, ay) to
+// (bx, by) short of a hair from either end.
+bool crossedBetween(const std::vector<Vector3D*>& outline, float ax, float ay, float bx, float by, float hair)
+{
+    const float dx = bx - ax;
+    const float dy = by - ay;
+    const float length = std::hypot(dx, dy);
+    if (!(length > 2.0f * hair))
+        return false;
+    const float margin = hair / length;
+    for (size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+        const Vector3D& u = *outline[j];
+        const Vector3D& v = *outline[i];
+        const float ex = v.getX() - u.getX();
+        const float ey = v.getY() - u.getY();
+        const float denom = dx * ey - dy * ex;
+        if (denom == 0.0f)
+            continue;
+        const float t = ((u.getX() - ax) * ey - (u.getY() - ay) * ex) / denom;
+        const float s = ((u.getX() - ax) * dy - (u.getY() - ay) * dx) / denom;
+        if (t > margin && t < 1.0f - margin && s >= 0.0f && s <= 1.0f)
+            return true;
+    }
+    return false;
+}
+
+// Ends the normal where it last passes out through the outline; false
+// where it never does.
+bool shortenToOutline(const std::vector<Vector3D*>& outline, StartNormal& normal)
+{
+    const float dx = normal.innerX - normal.outerX;
+    const float dy = normal.innerY - normal.outerY;
+    float last = -1.0f;
+    for (size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+        const Vector3D& u = *outline[j];
+        const Vector3D& v = *outline[i];
+        const float ex = v.getX() - u.getX();
+        const float ey = v.getY() - u.getY();
+        const float denom = dx * ey - dy * ex;
+        if (denom == 0.0f)
+            continue;
+        const float t = ((u.getX() - normal.outerX) * ey - (u.getY() - normal.outerY) * ex) / denom;
+        const float s = ((u.getX() - normal.outerX) * dy - (u.getY() - normal.outerY) * dx) / denom;
+        if (t > 0.0f && t < 1.0f && s >= 0.0f && s <= 1.0f)
+            last = std::max(last, t);
+    }
+    if (!(last > 0.0f))
+        return false;
+    normal.innerX = normal.outerX + dx * last;
+    normal.innerY = normal.outerY + dy * last;
+    return true;
+}
+
+// Whether the rib would start in a corner thinner than across for more
+// than way behind its tip: the side the face leaves from, from its front
+// point first, runs round to before, then on to cross and to the foot; the
+// surface it came along runs the other way from first.
+bool thinCornerAtTop(const std::vector<Vector3D*>& outline, int first, int before, int step, float crossX,
+                     float crossY, float footX, float footY, float way, float across)
+{
+    const int n = int(outline.size());
+    const Vector3D& tip = *outline[size_t(first)];
+    const float x = tip.getX() + way;
+    const float sense = step > 0 ? 1.0f : -1.0f;
+    float surface = 0.0f;
+    bool onSurface = false;
+    for (int r = first; r - step >= 0 && r - step < n; r -= step) {
+        const Vector3D& u = *outline[size_t(r)];
+        const Vector3D& v = *outline[size_t(r - step)];
+        if (v.getX() < u.getX())
+            break;
+        if (v.getX() >= x) {
+            surface = v.getX() > u.getX() ? u.getY() + (v.getY() - u.getY()) * (x - u.getX()) / (v.getX() - u.getX())
+                                          : v.getY();
+            onSurface = true;
+            break;
+        }
+    }
+    if (!onSurface)
+        return false;
+    const int kept = (before - first) * step;
+    const auto pathX = [&](int i) {
+        return i < kept ? outline[size_t(first + i * step)]->getX() : i == kept ? crossX : footX;
+    };
+    const auto pathY = [&](int i) {
+        return i < kept ? outline[size_t(first + i * step)]->getY() : i == kept ? crossY : footY;
+    };
+    for (int i = 0; i < kept + 1; ++i) {
+        const float ax = pathX(i);
+        const float bx = pathX(i + 1);
+        if ((ax < x) == (bx < x))
+            continue;
+        const float y = pathY(i) + (pathY(i + 1) - pathY(i)) * (x - ax) / (bx - ax);
+        return sense * (surface - y) < across;
+    }
+    return false;
+}
+
 } // namespace
 
 bool SheetStartFace::clearLastNormal(std::vector<Vector3D*>& outline, const std::vector<IdentifiableObject*>& bands,
@@ -290,8 +388,15 @@ bool SheetStartFace::clearLastNormal(std::vector<Vector3D*>& outline, const std:
     const bool downLower = lower.innerX > std::max({lower.outerX, upper.outerX, upper.innerX});
     if (!downUpper && !downLower)
         return false;
-    const StartNormal& lean = downUpper ? upper : lower;
-    const float footX = lean.innerX;
+    StartNormal lean = downUpper ? upper : lower;
+    // A normal longer than the rib is deep there passes out through the
+    // other side: the sheet reaches that far, so the face ends where the
+    // normal leaves the rib, with the other side running on from there.
+    const bool through = !insideOutline(outline, lean.innerX, lean.innerY);
+    const StartNormal full = lean;
+    if (through && !shortenToOutline(outline, lean))
+        return false;
+    float footX = lean.innerX;
     // The rib starts at the bands' end: nothing of it lies ahead of them.
     // Its front, the points ahead of footX, runs from the upper side (j) to
     // the lower one (k) in Selig order.
@@ -310,7 +415,7 @@ bool SheetStartFace::clearLastNormal(std::vector<Vector3D*>& outline, const std:
     if (j <= 0 || k >= n - 1 || frontX < bandEnd - 10.0f * touch)
         return false;
     // The sunk end must hold wood now, or the face would put some back.
-    if (!insideOutline(outline, lean.innerX, lean.innerY))
+    if (!through && !insideOutline(outline, lean.innerX, lean.innerY))
         return false;
     // How far a point stands behind the leaning normal (negative ahead).
     const float dy = lean.outerY - lean.innerY;
@@ -331,15 +436,22 @@ bool SheetStartFace::clearLastNormal(std::vector<Vector3D*>& outline, const std:
     const Vector3D& b = downUpper ? *outline[size_t(k + 1)] : *outline[size_t(j - 1)];
     if (!(b.getX() > a.getX()))
         return false;
-    const float footY = a.getY() + (b.getY() - a.getY()) * (footX - a.getX()) / (b.getX() - a.getX());
-    if (downUpper ? !(lean.innerY > footY) : !(lean.innerY < footY))
+    float footY = a.getY() + (b.getY() - a.getY()) * (footX - a.getX()) / (b.getX() - a.getX());
+    if (through) {
+        // The normal's end lies on the stretch of the other side found
+        // here, or the face would run on to some other part of the outline.
+        if (!(std::abs(footY - lean.innerY) <= 10.0f * touch))
+            return false;
+        footY = lean.innerY;
+    } else if (downUpper ? !(lean.innerY > footY) : !(lean.innerY < footY)) {
         return false;
+    }
     // Along the leaning side from outside the front to where it passes
     // ahead of the normal, into the sheet; the points behind it stay. A
     // face that reaches the normal's sunk end first leaves the sheet clear.
     const int step = downUpper ? 1 : -1;
     int meet = downUpper ? j : k;
-    const int stop = downUpper ? k + 1 : j - 1;
+    int stop = downUpper ? k + 1 : j - 1;
     float crossX = 0.0f;
     float crossY = 0.0f;
     for (; meet != stop; meet += step) {
@@ -357,6 +469,57 @@ bool SheetStartFace::clearLastNormal(std::vector<Vector3D*>& outline, const std:
         }
     }
     if (meet == stop)
+        return false;
+    if (through) {
+        // Where the side the face leaves from dips behind the normal before
+        // it passes ahead (a notch an earlier face left), the wood beneath
+        // the dip would end in a wedge thinner than a cutter can keep: the
+        // face goes down parallel to the normal from the deepest point.
+        int deep = -1;
+        float most = 10.0f * touch;
+        for (int r = downUpper ? j : k; r != meet; r += step) {
+            const float f = behind(*outline[size_t(r)]);
+            if (f > most) {
+                most = f;
+                deep = r;
+            }
+        }
+        if (deep >= 0) {
+            const Vector3D& d = *outline[size_t(deep)];
+            StartNormal shifted{d.getX(), d.getY(), d.getX() + full.innerX - full.outerX,
+                                d.getY() + full.innerY - full.outerY};
+            if (!shortenToOutline(outline, shifted) || !(shifted.innerX > footX))
+                return false;
+            lean.innerX = shifted.innerX;
+            lean.innerY = shifted.innerY;
+            footX = shifted.innerX;
+            crossX = d.getX();
+            crossY = d.getY();
+            meet = deep + step;
+            // The other side runs on from the new foot: its points ahead of
+            // it go onto the face too.
+            while (stop > 0 && stop < n - 1 && outline[size_t(stop)]->getX() < footX)
+                stop += step;
+            const Vector3D& p = *outline[size_t(stop - step)];
+            const Vector3D& q = *outline[size_t(stop)];
+            if (!(q.getX() > p.getX()) || !(q.getX() >= footX))
+                return false;
+            footY = p.getY() + (q.getY() - p.getY()) * (footX - p.getX()) / (q.getX() - p.getX());
+            if (!(std::abs(footY - lean.innerY) <= 10.0f * touch))
+                return false;
+            footY = lean.innerY;
+        }
+        // A face leaving the side it starts from in a corner thinner than
+        // 0.5 mm for more than a tenth of a millimetre would start the rib
+        // in a sliver no builder can cut: that end is not this face's.
+        if (thinCornerAtTop(outline, downUpper ? j : k, meet, step, crossX, crossY, lean.innerX, lean.innerY,
+                            0.1f / scale, 0.5f / scale))
+            return false;
+    }
+    // Down the normal from there the face must hold nothing but wood: where
+    // the outline crossed it on the way, a notch or the air beyond the rib,
+    // the face would put wood back.
+    if (through && crossedBetween(outline, crossX, crossY, lean.innerX, lean.innerY, 10.0f * touch))
         return false;
     // From there: onto the normal, down it, and across to the other side.
     const int count = (stop - meet) * step;

@@ -10,8 +10,9 @@ class Vector3D;
 // normals; where one of them leans back past the other band's end, a face
 // built across the rib at the band end leaves a wedge of wood inside that
 // sheet. This puts the face down that normal to its sunk end and across to
-// the other side there; where both lean back, down both of them. Works on a
-// finished outline (Selig order, units of the wing root chord) and the rib's
+// the other side there, or, where the normal passes out through the other
+// side first, down to where it does; where both lean back, down both of
+// them. Works on a finished outline (Selig order, units of the wing root chord) and the rib's
 // band polygons (each the surface as it was, then the sunk points
 // backwards).
 class SheetStartFace
