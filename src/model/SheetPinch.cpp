@@ -86,7 +86,7 @@ void SheetPinch::findPlaces()
 {
     searched = true;
     const int m = int(runs.starts.size());
-    if (!bands || bands->size() < 2 || m < 4) {
+    if (!bands || bands->empty() || m < 4) {
         return;
     }
     const float limit = 0.5f / scale;
@@ -128,7 +128,41 @@ void SheetPinch::findPlaces()
             any = true;
         }
     }
-    if (!any) {
+    // Without two such bands, only one sheet against the bare surface
+    // across may leave a web: only where a band lies with no band of the
+    // other side across (from the first station along it that none
+    // covers), and most ribs are told at a glance that it leaves none.
+    float from = FLT_MAX;
+    float to = -FLT_MAX;
+    for (const PinchFace& face : faces) {
+        float bare = face.fromX;
+        for (bool covered = true; covered;) {
+            covered = false;
+            for (const PinchFace& other : faces) {
+                if (other.upper != face.upper && other.fromX <= bare + limit && other.toX > bare) {
+                    bare = other.toX;
+                    covered = true;
+                }
+            }
+        }
+        if (bare < face.toX) {
+            from = std::min(from, bare - reach);
+            to = std::max(to, face.toX + reach);
+        }
+    }
+    int nose = 0;
+    float rear = -FLT_MAX;
+    if (from < to) {
+        for (int r = 0; r < m; ++r) {
+            const float x = runs.points[size_t(r)].x;
+            if (x < runs.points[size_t(nose)].x) {
+                nose = r;
+            }
+            rear = std::max(rear, x);
+        }
+    }
+    oneSheet = from < to && oneSheetMayPinch(from, to, nose);
+    if (!any && !oneSheet) {
         return;
     }
     // Where the outline's runs sunk by sheets of opposite sides come nearest
@@ -156,13 +190,21 @@ void SheetPinch::findPlaces()
     SheetMeeting meeting(outline, runs.starts, scale);
     // Along the outline, how near each segment comes to one sunk from the
     // other side; one place for each dip of that below the limit.
+    // Where one sheet may leave a web, also which segments come closer
+    // than the limit to any other at all, for where the rib is thin.
     thread_local std::vector<Place> dips;
+    thread_local std::vector<int> dipRuns;
+    thread_local std::vector<char> thin;
     dips.clear();
+    dipRuns.clear();
+    thin.assign(oneSheet ? size_t(m) : 0, 0);
     float lastWidth = FLT_MAX;
     bool falling = true;
-    Place lowest{0.0f, 0.0f, FLT_MAX};
+    Place lowest{0.0f, 0.0f, FLT_MAX, false};
+    int lowestRun = 0;
     for (int s = 0; s <= m; ++s) {
-        Place best{0.0f, 0.0f, limit};
+        Place best{0.0f, 0.0f, limit, false};
+        float nearest = limit;
         if (s < m) {
             const PinchXY a = point(s);
             const PinchXY b = point(s + 1);
@@ -172,14 +214,20 @@ void SheetPinch::findPlaces()
             const float highY = std::max(a.y, b.y);
             auto consider = [&](const PinchSegment& t) {
                 const int apart = std::abs(t.run - s);
+                const float within = oneSheet ? limit : best.width;
                 if (t.fromX > toX + limit || t.toX < fromX - limit || apart < 2 || apart == m - 1
-                    || std::min(t.a.y, t.b.y) > highY + best.width || std::max(t.a.y, t.b.y) < lowY - best.width) {
+                    || std::min(t.a.y, t.b.y) > highY + within || std::max(t.a.y, t.b.y) < lowY - within) {
                     return;
                 }
                 PinchXY middle{0.0f, 0.0f};
                 const float width = pinchGap(a, b, t.a, t.b, middle);
-                if (width < best.width && meeting.sheetsMeet(s, t.run)) {
-                    best = {middle.x, middle.y, width};
+                nearest = std::min(nearest, width);
+                if (width < best.width) {
+                    if (any && meeting.sheetsMeet(s, t.run)) {
+                        best = {middle.x, middle.y, width, false};
+                    } else if (oneSheet && oneSheetAcross(s, t.run)) {
+                        best = {middle.x, middle.y, width, true};
+                    }
                 }
             };
             auto end = std::upper_bound(shortOnes.begin(), shortOnes.end(), toX + limit,
@@ -194,19 +242,49 @@ void SheetPinch::findPlaces()
             for (const PinchSegment& t : longOnes) {
                 consider(t);
             }
+            if (oneSheet) {
+                thin[size_t(s)] = nearest < limit;
+            }
         }
         // A dip ends where the gap widens again past its least.
         if (best.width > lastWidth && falling) {
             dips.push_back(lowest);
+            dipRuns.push_back(lowestRun);
             falling = false;
         } else if (best.width < lastWidth) {
             falling = true;
         }
         if (best.width < limit) {
             lowest = best;
+            lowestRun = s;
         }
         lastWidth = best.width;
     }
+    // One sheet's web is where the rib turns 0.5 mm thick again both ways
+    // along the outline: not a thin end, nor a thin stretch round the nose
+    // or on to the trailing edge (where a face, or a side's last segment,
+    // may read as thick), where the bare rib thins on to its own taper: the
+    // tail is then left to be ended as a tail.
+    const auto thickAhead = [&](int r) {
+        return r >= 0 && r < m && std::max(point(r).x, point(r + 1).x) < rear - limit;
+    };
+    const auto web = [&](int s) {
+        int r = s;
+        for (; r >= 0 && thin[size_t(r)]; --r) {
+            if (r == nose || r == nose - 1) {
+                return false;
+            }
+        }
+        if (!thickAhead(r)) {
+            return false;
+        }
+        for (r = s; r < m && thin[size_t(r)]; ++r) {
+            if (r == nose || r == nose - 1) {
+                return false;
+            }
+        }
+        return thickAhead(r);
+    };
     // A dip is the sheets' pinch where the inner faces of two bands that may
     // pinch come as close near it, as they lay before anything else was cut
     // into the rib; the place is where they come nearest.
@@ -214,8 +292,15 @@ void SheetPinch::findPlaces()
     nearFaces.resize(std::max(nearFaces.size(), count));
     thread_local std::vector<Place> found;
     found.clear();
-    for (const Place& dip : dips) {
-        for (size_t f = 0; f < count; ++f) {
+    for (size_t k = 0; k < dips.size(); ++k) {
+        const Place& dip = dips[k];
+        if (dip.oneSheet && !web(dipRuns[k])) {
+            continue;
+        }
+        // One sheet's web is measured on the outline: its bare surface
+        // across was never a band's.
+        Place place = dip.oneSheet ? dip : Place{dip.x, dip.y, limit, false};
+        for (size_t f = 0; f < count && !dip.oneSheet; ++f) {
             std::vector<PinchSegment>& near = nearFaces[f];
             near.clear();
             const PinchFace& face = faces[f];
@@ -233,8 +318,7 @@ void SheetPinch::findPlaces()
                 near.push_back({a, b, 0.0f, 0.0f, int(f)});
             }
         }
-        Place place{dip.x, dip.y, limit};
-        for (size_t u = 0; u < count; ++u) {
+        for (size_t u = 0; u < count && !dip.oneSheet; ++u) {
             for (size_t l = 0; l < count && !nearFaces[u].empty(); ++l) {
                 if (!pairs[u * count + l]) {
                     continue;
@@ -244,7 +328,7 @@ void SheetPinch::findPlaces()
                         PinchXY middle{0.0f, 0.0f};
                         const float width = pinchGap(i.a, i.b, j.a, j.b, middle);
                         if (width < place.width) {
-                            place = {middle.x, middle.y, width};
+                            place = {middle.x, middle.y, width, false};
                         }
                     }
                 }
@@ -252,8 +336,11 @@ void SheetPinch::findPlaces()
         }
         // Over a square spar's slot what is left is the spar's web, not the
         // sheets' pinch; a slot elsewhere under the same two bands has no
-        // say in a pinch at the bands' end.
+        // say in a pinch at the bands' end. One sheet's web a few
+        // millimetres from a slot would leave the kept piece ending on the
+        // slot's web, a tongue no thicker: it stays.
         bool slotted = false;
+        const float margin = place.oneSheet ? 10.0f * limit : limit;
         if (sparParts && place.width < limit) {
             for (const IdentifiableObject* slot : *sparParts) {
                 float from = FLT_MAX;
@@ -262,7 +349,7 @@ void SheetPinch::findPlaces()
                     from = std::min(from, corner->getX());
                     to = std::max(to, corner->getX());
                 }
-                slotted = slotted || (place.x >= from - limit && place.x <= to + limit);
+                slotted = slotted || (place.x >= from - margin && place.x <= to + margin);
             }
         }
         if (place.width < limit && !slotted) {
@@ -282,6 +369,96 @@ void SheetPinch::findPlaces()
             places.push_back(candidate);
         }
     }
+}
+
+bool SheetPinch::oneSheetMayPinch(float from, float to, int nose) const
+{
+    const int m = int(runs.starts.size());
+    const int* starts = runs.starts.data();
+    const CloseSegments::Point* points = runs.points.data();
+    // The run's first point; the run after the last is the first again.
+    auto at = [&](int r) -> const Vector3D& { return *outline[size_t(starts[r < m ? r : 0])]; };
+    auto sunk = [](const Vector3D& p) { return p.getAuxA() != 0.0f || p.getAuxB() != 0.0f; };
+    const float twice = 1.0f / scale;
+    // A point a sheet sank within twice the limit of the segment from a to
+    // b across, which no sheet sank and which lay farther than the limit
+    // from the point bare.
+    auto near = [&](const Vector3D& p, const Vector3D& a, const Vector3D& b) {
+        if (!sunk(p) || sunk(a) || sunk(b) || !(b.getX() > a.getX())) {
+            return false;
+        }
+        const float y = a.getY() + (b.getY() - a.getY()) * (p.getX() - a.getX()) / (b.getX() - a.getX());
+        const float covered = std::fabs(p.getY() - y);
+        const float bare = std::fabs(p.getY() - p.getAuxB() - y);
+        return covered < twice && bare >= 0.5f * twice && bare > covered;
+    };
+    // Both sides from the nose back at once, in order along the chord, each
+    // point from from to to against the other side's segment at its
+    // station. Slots' walls and band ends that run back a little only blur
+    // where stations meet.
+    int upper = nose;
+    int lower = nose;
+    // Ahead of from nothing is asked: each side on to its first point there
+    // at once, where the walk in order would leave it too.
+    while (upper > 0 && points[upper - 1].x < from) {
+        --upper;
+    }
+    while (lower < m && points[lower + 1].x < from) {
+        ++lower;
+    }
+    while (upper > 0 && lower < m) {
+        const float ux = points[upper - 1].x;
+        const float lx = points[lower + 1].x;
+        if (ux <= lx) {
+            --upper;
+            if (ux >= from && near(at(upper), at(lower), at(lower + 1))) {
+                return true;
+            }
+        } else {
+            ++lower;
+            if (lx >= from && near(at(lower), at(upper), at(upper - 1))) {
+                return true;
+            }
+        }
+        if (std::min(ux, lx) > to) {
+            break;
+        }
+    }
+    return false;
+}
+
+bool SheetPinch::oneSheetAcross(int s, int t) const
+{
+    const int m = int(runs.starts.size());
+    auto at = [&](int r) -> const Vector3D& { return *outline[size_t(runs.starts[size_t(((r % m) + m) % m)])]; };
+    auto sunk = [](const Vector3D& p) { return p.getAuxA() != 0.0f || p.getAuxB() != 0.0f; };
+    const Vector3D* face[2] = {&at(s), &at(s + 1)};
+    const Vector3D* across[2] = {&at(t), &at(t + 1)};
+    const bool faceSunk = sunk(*face[0]) || sunk(*face[1]);
+    if (faceSunk == (sunk(*across[0]) || sunk(*across[1]))) {
+        return false;
+    }
+    if (!faceSunk) {
+        std::swap(face[0], across[0]);
+        std::swap(face[1], across[1]);
+    }
+    // The sheet sank its face towards the surface across, not along it.
+    const Vector3D& more = face[0]->getAuxA() * face[0]->getAuxA() + face[0]->getAuxB() * face[0]->getAuxB()
+                                   >= face[1]->getAuxA() * face[1]->getAuxA() + face[1]->getAuxB() * face[1]->getAuxB()
+                               ? *face[0]
+                               : *face[1];
+    const float towardsX = (across[0]->getX() + across[1]->getX()) * 0.5f - more.getX();
+    const float towardsY = (across[0]->getY() + across[1]->getY()) * 0.5f - more.getY();
+    if (!(more.getAuxA() * towardsX + more.getAuxB() * towardsY > 0.0f)) {
+        return false;
+    }
+    // Where the bare rib was thin as well, the web is the section's own.
+    const PinchXY bare0{face[0]->getX() - face[0]->getAuxA(), face[0]->getY() - face[0]->getAuxB()};
+    const PinchXY bare1{face[1]->getX() - face[1]->getAuxA(), face[1]->getY() - face[1]->getAuxB()};
+    PinchXY middle{0.0f, 0.0f};
+    return pinchGap(bare0, bare1, PinchXY{across[0]->getX(), across[0]->getY()},
+                    PinchXY{across[1]->getX(), across[1]->getY()}, middle)
+           >= 0.5f / scale;
 }
 
 bool SheetPinch::partAt(const Place& place)
@@ -325,7 +502,7 @@ bool SheetPinch::partAt(const Place& place)
             }
             PinchXY middle{0.0f, 0.0f};
             const float width = pinchGap(point(s), point(s + 1), point(t), point(t + 1), middle);
-            if (width < thinnest && meeting.sheetsMeet(s, t)) {
+            if (width < thinnest && (place.oneSheet ? oneSheetAcross(s, t) : meeting.sheetsMeet(s, t))) {
                 thinnest = width;
                 low = s;
                 high = t;
@@ -373,9 +550,11 @@ bool SheetPinch::partAt(const Place& place)
     // be a hair the smaller.
     const bool insideWood = inside * sense >= 2.0 * sliver * insideLength;
     const bool outsideWood = outside * sense >= 2.0 * sliver * (wholeLength - insideLength);
+    // Beyond one sheet's web no sheets meet: a thin piece there is no
+    // taper to their meeting point, and goes wherever the other has wood.
     const bool insideLonger = insideLength > wholeLength - insideLength;
-    const bool thinInsideGoes = insideThin && outsideWood && (insideLarger || insideLonger);
-    const bool thinOutsideGoes = outsideThin && insideWood && !(insideLarger && insideLonger);
+    const bool thinInsideGoes = insideThin && outsideWood && (place.oneSheet || insideLarger || insideLonger);
+    const bool thinOutsideGoes = outsideThin && insideWood && (place.oneSheet || !(insideLarger && insideLonger));
     if ((insideThin || outsideThin) && !thinInsideGoes && !thinOutsideGoes) {
         return false;
     }

@@ -157,6 +157,12 @@ void TestSheetedEnds::oneSidedSheetStaysWithinTheBareRib_data()
     QTest::newRow("no wood ahead of the slot under an upper band's last normal")
         << QByteArray("as6096.dat") << QByteArray("as6099.dat") << 45.0f << 8.0f << 25.0f << 25.0f << 2.5f << 6.75f
         << true;
+    // Held at the camber line where a 45 mm tip is under 1 mm thick, the
+    // sheet leaves a web of 0.49 mm at the band's end: the rib ends ahead
+    // of it, without the thin rear behind.
+    QTest::newRow("no web under half the rib at the band's end")
+        << QByteArray("BE5030FVNC2t.dat") << QByteArray("mh22.dat") << 45.0f << 0.0f << 60.0f << 0.0f << 1.0f << 0.0f
+        << true;
 }
 
 void TestSheetedEnds::oneSidedSheetStaysWithinTheBareRib()
@@ -253,6 +259,21 @@ void TestSheetedEnds::oneSidedSheetStaysWithinTheBareRib()
     // The sheets end the rib on a trailing-edge face no thinner than the
     // limit, unless the section's own face is.
     QVERIFY(!endsThinOnAFace(outline) || endsThinOnAFace(ribAt(bareTable, 2).getRibCoords()));
+    // Nor does the rib run on behind a web the sheet leaves thinner than
+    // 0.5 mm just inside the band's end: it ends ahead of the web.
+    const double inside = (bandTo / 100.0 * chord - 0.1) / wingRootChord;
+    std::vector<double> across;
+    double rear = outline.front()->getX();
+    for (int i = 0; i < n; ++i) {
+        const Vector3D& a = *outline[size_t(i)];
+        const Vector3D& b = *outline[size_t((i + 1) % n)];
+        rear = std::max(rear, double(a.getX()));
+        if ((a.getX() - inside) * (b.getX() - inside) < 0.0)
+            across.push_back(a.getY() + (b.getY() - a.getY()) * (inside - a.getX()) / (b.getX() - a.getX()));
+    }
+    const double web = across.size() == 2 ? std::fabs(across[1] - across[0]) * wingRootChord : 1.0;
+    QVERIFY2(web >= 0.495 || rear * wingRootChord <= bandTo / 100.0 * chord,
+             qPrintable(QStringLiteral("a web %1 mm thick at the band's end").arg(web)));
     // Nor does it leave a thin tail holding the most of the way round, where
     // the bare rib's own thin tail is a taper. A band that takes the nose off
     // leaves the bare rib's own tail as it was, a larger share of a shorter
