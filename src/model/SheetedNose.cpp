@@ -78,7 +78,11 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     // sheet moved, on a side that has stepped into the rib nowhere ahead of
     // it. It only thickens the rib, and the spar still bears on it. A face
     // ahead of such a top would cut into the step, so the top must lie
-    // behind the cut.
+    // behind the cut, or on it: where the wedge ahead is thin right up to
+    // the step, the rib turns thick at the top, and the face runs down from
+    // there. The step's foot then lies behind the face by as much as the
+    // step leans forwards, a notch no deeper than a kink, or the tooth above
+    // it would stand out of the face.
     std::vector<int> endFaces;
     // Once the cut is known, a sheet's inner face may fold back into the
     // rib where the whole fold lies at least the limit behind it: a hook
@@ -266,7 +270,9 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
         lowerEnd = lower.reach();
     }
     for (const int i : endFaces) {
-        if (!(outline[size_t(i)]->getX() > cut)) {
+        const float top = outline[size_t(i)]->getX();
+        const float foot = outline[size_t(i < front ? i + 1 : i - 1)]->getX();
+        if (top < cut || (!(top > cut) && foot > cut + kink)) {
             return false;
         }
     }

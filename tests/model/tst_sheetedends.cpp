@@ -450,6 +450,12 @@ void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     // ends where it is 0.5 mm thick.
     QTest::newRow("nose face ahead of an end face the finishing moved") << "as6096.dat" << 60.0f << 0.0f << 22.0f
                                                                         << 2.5f << 0.0f << 25.0f << true << QString();
+    // On a smaller rib of another thin section, behind a trailing-edge piece,
+    // the wedge ahead of such an end face is thin right up to the step: the
+    // rib turns thick at the face's top, and the nose ends there, the
+    // step's foot a few hundredths behind.
+    QTest::newRow("nose face at the top of an end face") << "as6099.dat" << 46.0f << 0.0f << 25.0f << 2.5f << 15.0f
+                                                         << 25.0f << true << QString();
 }
 
 void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece()
