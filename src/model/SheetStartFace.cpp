@@ -45,6 +45,24 @@ bool insideOutline(const std::vector<Vector3D*>& outline, float x, float y)
     return in;
 }
 
+// How far the wood reaches from (x, y), inside the outline, straight up
+// (or down) to the outline.
+float woodStraightFrom(const std::vector<Vector3D*>& outline, float x, float y, bool up)
+{
+    float nearest = std::numeric_limits<float>::max();
+    for (size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+        const Vector3D& u = *outline[i];
+        const Vector3D& v = *outline[j];
+        if ((u.getX() <= x) == (v.getX() <= x))
+            continue;
+        const float edgeY = u.getY() + (x - u.getX()) * (v.getY() - u.getY()) / (v.getX() - u.getX());
+        const float away = up ? edgeY - y : y - edgeY;
+        if (away >= 0.0f)
+            nearest = std::min(nearest, away);
+    }
+    return nearest;
+}
+
 // Where both bands' last normals lean back, each sheet reaches behind the
 // other band's end: a face down either normal alone leaves a wedge of wood
 // in the other sheet. The rib keeps what lies behind both: down the lower
@@ -75,8 +93,13 @@ bool clearBothNormals(std::vector<Vector3D*>& outline, const StartNormal& upper,
         const float s = ((lo.x - uo.x) * uy - (lo.y - uo.y) * ux) / denom;
         if (t > 0.0f && t < 1.0f && s > 0.0f && s < 1.0f) {
             // Sunk ends inside the rib would leave wood between the other
-            // sheet's inner face and this normal, which a line cannot keep.
-            if (insideOutline(outline, li.x, li.y) || insideOutline(outline, ui.x, ui.y))
+            // sheet's inner face and this normal, which a line cannot keep:
+            // a ledge over the sunk end. A ledge thinner than a rib a cutter
+            // can keep goes with the face; a thicker one stays, and so does
+            // the rib as it was.
+            const float ledge = 500.0f * touch;
+            if ((insideOutline(outline, li.x, li.y) && !(woodStraightFrom(outline, li.x, li.y, true) < ledge))
+                || (insideOutline(outline, ui.x, ui.y) && !(woodStraightFrom(outline, ui.x, ui.y, false) < ledge)))
                 return false;
             face = {li, {uo.x + ux * t, uo.y + uy * t}, ui};
         }

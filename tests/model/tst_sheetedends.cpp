@@ -543,6 +543,10 @@ void TestSheetedEnds::endNormalsLeaningBackHoldNoWood_data()
     // deep: it passes out through the lower side. The rib starts down it to
     // there, not on a face straight across ahead of its lower part.
     QTest::newRow("one normal leaning back through the other side") << "goe590.dat" << "hn979d.dat" << 1;
+    // Both lean back and cross, their sunk ends inside the rib, each less
+    // than 0.5 mm from the other side: the ledges of wood over them go with
+    // the face down both.
+    QTest::newRow("both normals leaning back to ledges too thin to keep") << "hn979d.dat" << "naca0030.dat" << 2;
 }
 
 // With no wood a quarter millimetre short of either sunk end.
