@@ -477,10 +477,10 @@ bool SheetStartFace::clearLastNormal(std::vector<Vector3D*>& outline, const std:
     int stop = downUpper ? k + 1 : j - 1;
     float crossX = 0.0f;
     float crossY = 0.0f;
+    // The stretch that passes ahead may run on past the sunk end's height:
+    // where it passes the normal above that, the face still reaches it.
     for (; meet != stop; meet += step) {
         const Vector3D& q = *outline[size_t(meet)];
-        if (downUpper ? !(q.getY() > lean.innerY) : !(q.getY() < lean.innerY))
-            return false;
         const float f = behind(q);
         if (f < -touch) {
             const Vector3D& p = *outline[size_t(meet - step)];
@@ -488,8 +488,12 @@ bool SheetStartFace::clearLastNormal(std::vector<Vector3D*>& outline, const std:
             const float t = fp > f ? std::max(0.0f, std::min(1.0f, fp / (fp - f))) : 1.0f;
             crossX = p.getX() + (q.getX() - p.getX()) * t;
             crossY = p.getY() + (q.getY() - p.getY()) * t;
+            if (downUpper ? !(crossY > lean.innerY) : !(crossY < lean.innerY))
+                return false;
             break;
         }
+        if (downUpper ? !(q.getY() > lean.innerY) : !(q.getY() < lean.innerY))
+            return false;
     }
     if (meet == stop)
         return false;

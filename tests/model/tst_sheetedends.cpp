@@ -547,6 +547,10 @@ void TestSheetedEnds::endNormalsLeaningBackHoldNoWood_data()
     // than 0.5 mm from the other side: the ledges of wood over them go with
     // the face down both.
     QTest::newRow("both normals leaning back to ledges too thin to keep") << "hn979d.dat" << "naca0030.dat" << 2;
+    // The rib is deeper than the one normal that leans back, and the face the
+    // sheets left runs ahead of it and on below its sunk end in one stretch:
+    // the rib still starts down the normal, to the sunk end and across.
+    QTest::newRow("one normal leaning back, passed below its sunk end") << "naca0007.dat" << "usa26.dat" << 1;
 }
 
 // With no wood a quarter millimetre short of either sunk end.
