@@ -327,33 +327,19 @@ bool shortenToOutline(const std::vector<Vector3D*>& outline, StartNormal& normal
     return true;
 }
 
-// Whether the rib would start in a corner thinner than across for more
-// than way behind its tip: the side the face leaves from, from its front
-// point first, runs round to before, then on to cross and to the foot; the
-// surface it came along runs the other way from first.
-bool thinCornerAtTop(const std::vector<Vector3D*>& outline, int first, int before, int step, float crossX,
-                     float crossY, float footX, float footY, float way, float across)
+// The corner the rib would start in, where the face leaves the side it
+// starts from: that side, from its front point first, runs round to before,
+// then on to cross and to the foot; the surface it came along runs the
+// other way from first. Where the corner is thinner than across for more
+// than way behind its tip, the station behind the tip where it is across
+// thick; the tip's own station where it is not thin (or not measured), and
+// NaN where no such station is found within ten times way.
+float cornerCutAt(const std::vector<Vector3D*>& outline, int first, int before, int step, float crossX, float crossY,
+                  float footX, float footY, float way, float across)
 {
     const int n = int(outline.size());
-    const Vector3D& tip = *outline[size_t(first)];
-    const float x = tip.getX() + way;
+    const float tipX = outline[size_t(first)]->getX();
     const float sense = step > 0 ? 1.0f : -1.0f;
-    float surface = 0.0f;
-    bool onSurface = false;
-    for (int r = first; r - step >= 0 && r - step < n; r -= step) {
-        const Vector3D& u = *outline[size_t(r)];
-        const Vector3D& v = *outline[size_t(r - step)];
-        if (v.getX() < u.getX())
-            break;
-        if (v.getX() >= x) {
-            surface = v.getX() > u.getX() ? u.getY() + (v.getY() - u.getY()) * (x - u.getX()) / (v.getX() - u.getX())
-                                          : v.getY();
-            onSurface = true;
-            break;
-        }
-    }
-    if (!onSurface)
-        return false;
     const int kept = (before - first) * step;
     const auto pathX = [&](int i) {
         return i < kept ? outline[size_t(first + i * step)]->getX() : i == kept ? crossX : footX;
@@ -361,15 +347,110 @@ bool thinCornerAtTop(const std::vector<Vector3D*>& outline, int first, int befor
     const auto pathY = [&](int i) {
         return i < kept ? outline[size_t(first + i * step)]->getY() : i == kept ? crossY : footY;
     };
-    for (int i = 0; i < kept + 1; ++i) {
-        const float ax = pathX(i);
-        const float bx = pathX(i + 1);
-        if ((ax < x) == (bx < x))
-            continue;
-        const float y = pathY(i) + (pathY(i + 1) - pathY(i)) * (x - ax) / (bx - ax);
-        return sense * (surface - y) < across;
+    // The corner's thickness at x; negative where a side does not reach it.
+    const auto thickness = [&](float x) {
+        float surface = 0.0f;
+        bool onSurface = false;
+        for (int r = first; r - step >= 0 && r - step < n; r -= step) {
+            const Vector3D& u = *outline[size_t(r)];
+            const Vector3D& v = *outline[size_t(r - step)];
+            if (v.getX() < u.getX())
+                break;
+            if (v.getX() >= x) {
+                surface = v.getX() > u.getX()
+                              ? u.getY() + (v.getY() - u.getY()) * (x - u.getX()) / (v.getX() - u.getX())
+                              : v.getY();
+                onSurface = true;
+                break;
+            }
+        }
+        if (!onSurface)
+            return -1.0f;
+        for (int i = 0; i < kept + 1; ++i) {
+            const float ax = pathX(i);
+            const float bx = pathX(i + 1);
+            if ((ax < x) == (bx < x))
+                continue;
+            const float y = pathY(i) + (pathY(i + 1) - pathY(i)) * (x - ax) / (bx - ax);
+            return sense * (surface - y);
+        }
+        return -1.0f;
+    };
+    // A corner that cannot be measured there is no corner to cut.
+    const float near = thickness(tipX + way);
+    if (!(near >= 0.0f) || near >= across)
+        return tipX;
+    float thin = tipX + way;
+    float thick = thin;
+    while (true) {
+        thick += way;
+        if (thick > tipX + 10.0f * way)
+            return std::numeric_limits<float>::quiet_NaN();
+        const float t = thickness(thick);
+        if (!(t >= 0.0f))
+            return std::numeric_limits<float>::quiet_NaN();
+        if (t >= across)
+            break;
+        thin = thick;
     }
-    return false;
+    for (int halving = 0; halving < 12; ++halving) {
+        const float x = 0.5f * (thin + thick);
+        (thickness(x) >= across ? thick : thin) = x;
+    }
+    return thick;
+}
+
+// Puts the face onto the walk from first (in steps of step) up to before
+// stop: across the corner at cutX, on along the side from there to before,
+// then to cross and down to the foot. False, the outline as it was, where
+// the cut across would not run through wood alone.
+bool startOnCornerCut(std::vector<Vector3D*>& outline, int first, int before, int stop, int step, float cutX,
+                      float crossX, float crossY, float footX, float footY, float hair)
+{
+    struct Pt {
+        float x;
+        float y;
+    };
+    std::vector<Pt> path;
+    for (int r = first; r != before; r += step)
+        path.push_back({outline[size_t(r)]->getX(), outline[size_t(r)]->getY()});
+    path.push_back({crossX, crossY});
+    path.push_back({footX, footY});
+    // The surface the walk came along, at cutX.
+    float surfaceY = outline[size_t(first)]->getY();
+    for (int r = first; r - step >= 0 && r - step < int(outline.size()); r -= step) {
+        const Vector3D& u = *outline[size_t(r)];
+        const Vector3D& v = *outline[size_t(r - step)];
+        if (v.getX() >= cutX) {
+            surfaceY = v.getX() > u.getX()
+                           ? u.getY() + (v.getY() - u.getY()) * (cutX - u.getX()) / (v.getX() - u.getX())
+                           : v.getY();
+            break;
+        }
+    }
+    std::vector<Pt> face{{cutX, surfaceY}};
+    for (size_t i = 0; i + 1 < path.size() && face.size() == 1; ++i) {
+        const Pt& a = path[i];
+        const Pt& b = path[i + 1];
+        if ((a.x < cutX) != (b.x < cutX)) {
+            face.push_back({cutX, a.y + (b.y - a.y) * (cutX - a.x) / (b.x - a.x)});
+            face.insert(face.end(), path.begin() + std::ptrdiff_t(i + 1), path.end());
+        }
+    }
+    if (face.size() < 2 || crossedBetween(outline, face[0].x, face[0].y, face[1].x, face[1].y, hair))
+        return false;
+    const float z = outline[size_t(first)]->getZ();
+    int count = (stop - first) * step;
+    for (; count < int(face.size()); ++count) {
+        outline.insert(outline.begin() + (step > 0 ? first + 1 : first), new Vector3D(*outline[size_t(first)]));
+        if (step < 0)
+            ++first;
+    }
+    for (int m = 0; m < count; ++m) {
+        const Pt& v = face[size_t(std::min(m, int(face.size()) - 1))];
+        outline[size_t(first + m * step)]->set(v.x, v.y, z);
+    }
+    return true;
 }
 
 } // namespace
@@ -538,10 +619,19 @@ bool SheetStartFace::clearLastNormal(std::vector<Vector3D*>& outline, const std:
         }
         // A face leaving the side it starts from in a corner thinner than
         // 0.5 mm for more than a tenth of a millimetre would start the rib
-        // in a sliver no builder can cut: that end is not this face's.
-        if (thinCornerAtTop(outline, downUpper ? j : k, meet, step, crossX, crossY, lean.innerX, lean.innerY,
-                            0.1f / scale, 0.5f / scale))
+        // in a sliver no builder can cut: the rib starts where the corner
+        // is 0.5 mm thick, on a face across it, and the sliver goes too.
+        const int first = downUpper ? j : k;
+        const float cutX = cornerCutAt(outline, first, meet, step, crossX, crossY, lean.innerX, lean.innerY,
+                                       0.1f / scale, 0.5f / scale);
+        if (!(cutX == cutX))
             return false;
+        if (cutX > outline[size_t(first)]->getX()) {
+            if (crossedBetween(outline, crossX, crossY, lean.innerX, lean.innerY, 10.0f * touch))
+                return false;
+            return startOnCornerCut(outline, first, meet, stop, step, cutX, crossX, crossY, lean.innerX,
+                                    lean.innerY, 10.0f * touch);
+        }
     }
     // Down the normal from there the face must hold nothing but wood: where
     // the outline crossed it on the way, a notch or the air beyond the rib,

@@ -551,6 +551,10 @@ void TestSheetedEnds::endNormalsLeaningBackHoldNoWood_data()
     // sheets left runs ahead of it and on below its sunk end in one stretch:
     // the rib still starts down the normal, to the sunk end and across.
     QTest::newRow("one normal leaning back, passed below its sunk end") << "naca0007.dat" << "usa26.dat" << 1;
+    // The normal passes out through the other side below the steeper face
+    // the sheets left from the band's end: down it from there, the rib
+    // would start in a corner thinner than 0.5 mm, which goes with the face.
+    QTest::newRow("one normal leaning back below a thin corner") << "ag19.dat" << "sg6043.dat" << 1;
 }
 
 // With no wood a quarter millimetre short of either sunk end.
