@@ -274,16 +274,12 @@ bool clearBothNormals(std::vector<Vector3D*>& outline, const StartNormal& upper,
     return true;
 }
 
-// Whether an edge of the outline crosses the stretch from (ax, ay) to
-// (bx, by) short of a hair from either end.
-bool crossedBetween(const std::vector<Vector3D*>& outline, float ax, float ay, float bx, float by, float hair)
+// Hands found(t, s) each edge of the outline that the line from (ax, ay)
+// along (dx, dy) meets, not running parallel: t the way along the line, s
+// along the edge. Stops where found returns true.
+template <typename Found>
+void meetOutline(const std::vector<Vector3D*>& outline, float ax, float ay, float dx, float dy, Found found)
 {
-    const float dx = bx - ax;
-    const float dy = by - ay;
-    const float length = std::hypot(dx, dy);
-    if (!(length > 2.0f * hair))
-        return false;
-    const float margin = hair / length;
     for (size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
         const Vector3D& u = *outline[j];
         const Vector3D& v = *outline[i];
@@ -294,10 +290,27 @@ bool crossedBetween(const std::vector<Vector3D*>& outline, float ax, float ay, f
             continue;
         const float t = ((u.getX() - ax) * ey - (u.getY() - ay) * ex) / denom;
         const float s = ((u.getX() - ax) * dy - (u.getY() - ay) * dx) / denom;
-        if (t > margin && t < 1.0f - margin && s >= 0.0f && s <= 1.0f)
-            return true;
+        if (found(t, s))
+            return;
     }
-    return false;
+}
+
+// Whether an edge of the outline crosses the stretch from (ax, ay) to
+// (bx, by) short of a hair from either end.
+bool crossedBetween(const std::vector<Vector3D*>& outline, float ax, float ay, float bx, float by, float hair)
+{
+    const float dx = bx - ax;
+    const float dy = by - ay;
+    const float length = std::hypot(dx, dy);
+    if (!(length > 2.0f * hair))
+        return false;
+    const float margin = hair / length;
+    bool crossed = false;
+    meetOutline(outline, ax, ay, dx, dy, [&](float t, float s) {
+        crossed = t > margin && t < 1.0f - margin && s >= 0.0f && s <= 1.0f;
+        return crossed;
+    });
+    return crossed;
 }
 
 // Ends the normal where it last passes out through the outline; false
@@ -307,19 +320,11 @@ bool shortenToOutline(const std::vector<Vector3D*>& outline, StartNormal& normal
     const float dx = normal.innerX - normal.outerX;
     const float dy = normal.innerY - normal.outerY;
     float last = -1.0f;
-    for (size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
-        const Vector3D& u = *outline[j];
-        const Vector3D& v = *outline[i];
-        const float ex = v.getX() - u.getX();
-        const float ey = v.getY() - u.getY();
-        const float denom = dx * ey - dy * ex;
-        if (denom == 0.0f)
-            continue;
-        const float t = ((u.getX() - normal.outerX) * ey - (u.getY() - normal.outerY) * ex) / denom;
-        const float s = ((u.getX() - normal.outerX) * dy - (u.getY() - normal.outerY) * dx) / denom;
+    meetOutline(outline, normal.outerX, normal.outerY, dx, dy, [&](float t, float s) {
         if (t > 0.0f && t < 1.0f && s >= 0.0f && s <= 1.0f)
             last = std::max(last, t);
-    }
+        return false;
+    });
     if (!(last > 0.0f))
         return false;
     normal.innerX = normal.outerX + dx * last;
