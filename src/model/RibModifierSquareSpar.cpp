@@ -329,6 +329,62 @@ bool downSheetEnd(const std::vector<Vector3D*>& outline, int i, int first, int l
     return false;
 }
 
+// A slot's station that falls on a band's end face puts a point there that
+// carries part of the sheet's shift: its bare place is the band's bare end.
+// Sunk along the slot's direction of cut where that leans more than the
+// face, the point would land ahead of the face, in the sheet, and leave a
+// sliver of wood there. Gives, for point i of a slot's run, the point down
+// the face at the floor's depth; false where i lies on no such face (the
+// sunk end itself included), where the face runs too near across the
+// slot's direction or where the depth would take the point past the sunk
+// end.
+bool downEndFace(const std::vector<Vector3D*>& outline, int i, const Slot& slot, float depth, float hair,
+                 Vector3D& down)
+{
+    const Vector3D& p = *outline[size_t(i)];
+    const float ax = p.getAuxA();
+    const float ay = p.getAuxB();
+    const float length = std::hypot(ax, ay);
+    if (slot.vertical || !slot.cut || !(length > hair) || !(depth > 0.0f))
+        return false;
+    const float bareX = p.getX() - ax;
+    const float bareY = p.getY() - ay;
+    const auto at = [&](const Vector3D& q, float x, float y) {
+        return std::fabs(q.getX() - x) + std::fabs(q.getY() - y) <= hair;
+    };
+    const int n = int(outline.size());
+    // The band's bare end a few points away, beyond the run's copies.
+    int bareStep = 0;
+    for (const int step : {-1, 1}) {
+        for (int j = i + step, k = 0; k < 4 && j >= 0 && j < n && bareStep == 0; j += step, ++k) {
+            const Vector3D& q = *outline[size_t(j)];
+            if (q.getAuxA() == 0.0f && q.getAuxB() == 0.0f) {
+                if (at(q, bareX, bareY))
+                    bareStep = step;
+                break;
+            }
+        }
+    }
+    if (bareStep == 0)
+        return false;
+    // The sunk end the other way, on the same face and farther down it.
+    float reach = 0.0f;
+    for (int j = i - bareStep, k = 0; k < 4 && j >= 0 && j < n; j -= bareStep, ++k) {
+        const Vector3D& e = *outline[size_t(j)];
+        if (!at(e, bareX + e.getAuxA(), bareY + e.getAuxB()))
+            break;
+        reach = std::max(reach, std::hypot(e.getAuxA(), e.getAuxB()) - length);
+    }
+    if (!(reach > hair))
+        return false;
+    const float along = -(ax * slot.normal.getX() + ay * slot.normal.getY()) / length;
+    if (!(along > 0.5f) || depth / along > reach)
+        return false;
+    const float t = depth / along / length;
+    down.set(p.getX() + ax * t, p.getY() + ay * t, p.getZ());
+    return true;
+}
+
 // Brings point i of a face ahead of a slot's wall down to the floor at
 // floorY, on the upper side (above) or the lower one. Where the next point
 // towards the other side (at i + step) already lies beyond the floor, the
@@ -606,19 +662,39 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
                              downEnd[found]))
                 endAt[found++] = i;
         }
-        for (int i = first; i <= last; ++i) {
-            if (i == endAt[0] || i == endAt[1]) {
-                const Vector3D& down = downEnd[i == endAt[0] ? 0 : 1];
-                outline[size_t(i)]->set(down.getX(), down.getY(), down.getZ());
-                continue;
-            }
+        const auto sunkDepth = [&](int i) {
             float depth = depthAt(i);
             if (i < firstBare || i > lastBare) {
                 const float beside = depthAt(i < firstBare ? firstBare : lastBare) - sunkAlong(*outline[i], slot);
                 if (depth - std::max(0.0f, beside) > 0.1f / scale)
                     depth = std::max(0.0f, beside);
             }
-            sink(*outline[i], slot, depth);
+            return depth;
+        };
+        // The points on a band's end face, found before the face's ends move.
+        std::vector<std::pair<int, Vector3D>> onFace;
+        if (sheeted(outline, slot)) {
+            Vector3D down;
+            for (int i = first; i <= last; ++i) {
+                const Vector3D& p = *outline[size_t(i)];
+                if (i != endAt[0] && i != endAt[1] && (p.getAuxA() != 0.0f || p.getAuxB() != 0.0f)
+                    && downEndFace(outline, i, slot, sunkDepth(i), 0.001f / scale, down))
+                    onFace.emplace_back(i, down);
+            }
+        }
+        size_t face = 0;
+        for (int i = first; i <= last; ++i) {
+            if (i == endAt[0] || i == endAt[1]) {
+                const Vector3D& down = downEnd[i == endAt[0] ? 0 : 1];
+                outline[size_t(i)]->set(down.getX(), down.getY(), down.getZ());
+                continue;
+            }
+            if (face < onFace.size() && onFace[face].first == i) {
+                const Vector3D& down = onFace[face++].second;
+                outline[size_t(i)]->set(down.getX(), down.getY(), down.getZ());
+                continue;
+            }
+            sink(*outline[i], slot, sunkDepth(i));
         }
         auto* part = upper ? new Rectangle3D(*outline[first - 1], *outline[last + 1], floorLast, floorFirst)
                            : new Rectangle3D(floorLast, floorFirst, *outline[first - 1], *outline[last + 1]);

@@ -163,6 +163,12 @@ void TestSheetedEnds::oneSidedSheetStaysWithinTheBareRib_data()
     QTest::newRow("no web under half the rib at the band's end")
         << QByteArray("BE5030FVNC2t.dat") << QByteArray("mh22.dat") << 45.0f << 0.0f << 60.0f << 0.0f << 1.0f << 0.0f
         << true;
+    // A lower band ending just behind the slot's rear station: the slot is
+    // cut there through the band's end face, which leans less than the
+    // slot's direction of cut. The wall stays on the face, not ahead of it
+    // in the sheet.
+    QTest::newRow("no wood ahead of a band's end face the slot cuts through")
+        << QByteArray("as6096.dat") << QByteArray() << 82.0f << 8.0f << 28.0f << 25.0f << 2.5f << 0.0f << false;
 }
 
 void TestSheetedEnds::oneSidedSheetStaysWithinTheBareRib()
