@@ -521,7 +521,12 @@ bool SheetStartFace::clearLastNormal(std::vector<Vector3D*>& outline, const std:
         }
     }
     const float bandEnd = std::min({upper.outerX, lower.outerX, upper.innerX, lower.innerX});
-    if (j <= 0 || k >= n - 1 || frontX < bandEnd - 10.0f * touch)
+    // But for a stub the nose's cut may leave less than a tenth of a
+    // millimetre ahead of them, where the other band's sunk end lies ahead
+    // of its bare one: too short for a cutter to follow, it goes with the
+    // face.
+    const bool stubAhead = frontX < bandEnd - 10.0f * touch;
+    if (j <= 0 || k >= n - 1 || frontX < bandEnd - 0.1f / scale)
         return false;
     // The sunk end must hold wood now, or the face would put some back.
     if (!through && !insideOutline(outline, lean.innerX, lean.innerY))
@@ -637,6 +642,20 @@ bool SheetStartFace::clearLastNormal(std::vector<Vector3D*>& outline, const std:
             return startOnCornerCut(outline, first, meet, stop, step, cutX, crossX, crossY, lean.innerX,
                                     lean.innerY, 10.0f * touch);
         }
+    }
+    if (!through && stubAhead) {
+        // Where the side passes the normal on a face the nose was cut with,
+        // leaning forwards, the crossing would be the tip of a wedge ahead
+        // of the sunk end: the face runs from the side's last point behind
+        // the normal straight to the sunk end instead, behind the normal
+        // all the way, and the wedge goes too.
+        const Vector3D& p = *outline[size_t(meet - step)];
+        if (behind(p) < -touch || (downUpper ? !(p.getY() > lean.innerY) : !(p.getY() < lean.innerY))
+            || crossedBetween(outline, p.getX(), p.getY(), lean.innerX, lean.innerY, 10.0f * touch))
+            return false;
+        crossX = p.getX();
+        crossY = p.getY();
+        meet -= step;
     }
     // Down the normal from there the face must hold nothing but wood: where
     // the outline crossed it on the way, a notch or the air beyond the rib,

@@ -540,27 +540,43 @@ void TestSheetedEnds::endNormalsLeaningBackHoldNoWood_data()
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("root");
     QTest::addColumn<int>("leaningBack");
+    QTest::addColumn<float>("sheet");
+    QTest::addColumn<float>("sparAt");
+    QTest::addColumn<float>("teDepth");
+    // Behind a leading-edge piece; without one the bands start 8 mm back all
+    // the same.
+    QTest::addColumn<bool>("lePiece");
     // A thin tip with a thicker root's normals, behind a leading-edge piece:
     // 2.5 mm sheets on both sides leave no rib along the band, and both
     // bands' last normals lean back, each past the other band's end. The rib
     // starts down both.
-    QTest::newRow("both normals leaning back") << "goe590.dat" << "e587.dat" << 2;
+    QTest::newRow("both normals leaning back") << "goe590.dat" << "e587.dat" << 2 << 2.5f << 0.0f << 0.0f << true;
     // Only the upper normal leans back, and it is longer than the rib is
     // deep: it passes out through the lower side. The rib starts down it to
     // there, not on a face straight across ahead of its lower part.
-    QTest::newRow("one normal leaning back through the other side") << "goe590.dat" << "hn979d.dat" << 1;
+    QTest::newRow("one normal leaning back through the other side")
+        << "goe590.dat" << "hn979d.dat" << 1 << 2.5f << 0.0f << 0.0f << true;
     // Both lean back and cross, their sunk ends inside the rib, each less
     // than 0.5 mm from the other side: the ledges of wood over them go with
     // the face down both.
-    QTest::newRow("both normals leaning back to ledges too thin to keep") << "hn979d.dat" << "naca0030.dat" << 2;
+    QTest::newRow("both normals leaning back to ledges too thin to keep")
+        << "hn979d.dat" << "naca0030.dat" << 2 << 2.5f << 0.0f << 0.0f << true;
     // The rib is deeper than the one normal that leans back, and the face the
     // sheets left runs ahead of it and on below its sunk end in one stretch:
     // the rib still starts down the normal, to the sunk end and across.
-    QTest::newRow("one normal leaning back, passed below its sunk end") << "naca0007.dat" << "usa26.dat" << 1;
+    QTest::newRow("one normal leaning back, passed below its sunk end")
+        << "naca0007.dat" << "usa26.dat" << 1 << 2.5f << 0.0f << 0.0f << true;
     // The normal passes out through the other side below the steeper face
     // the sheets left from the band's end: down it from there, the rib
     // would start in a corner thinner than 0.5 mm, which goes with the face.
-    QTest::newRow("one normal leaning back below a thin corner") << "ag19.dat" << "sg6043.dat" << 1;
+    QTest::newRow("one normal leaning back below a thin corner")
+        << "ag19.dat" << "sg6043.dat" << 1 << 2.5f << 0.0f << 0.0f << true;
+    // 1 mm sheets over the nose of a tip without a piece, a slot just
+    // behind: the nose cut where the sheets meet leaves a stub a few
+    // hundredths ahead of the lower band's sunk end, which leans forwards.
+    // The upper normal still leans back, and the rib starts down it.
+    QTest::newRow("one normal leaning back over a stub of the nose")
+        << "as6099.dat" << "mid010.dat" << 1 << 1.0f << 25.0f << 6.75f << false;
 }
 
 // With no wood a quarter millimetre short of either sunk end.
@@ -569,16 +585,28 @@ void TestSheetedEnds::endNormalsLeaningBackHoldNoWood()
     QFETCH(QString, section);
     QFETCH(QString, root);
     QFETCH(int, leaningBack);
+    QFETCH(float, sheet);
+    QFETCH(float, sparAt);
+    QFETCH(float, teDepth);
+    QFETCH(bool, lePiece);
     RibListTableModel table;
     makePanel(table, 45.0f);
     RibDefinition& rib = ribAt(table, 2);
     QVERIFY(shapeRibAsPublicSection(rib, 45.0f, qPrintable(section), qPrintable(root)));
-    RibModifierStandardLE().apply(rib, LEData(1, 8.0f), wingRootChord);
+    if (lePiece)
+        RibModifierStandardLE().apply(rib, LEData(1, 8.0f), wingRootChord);
+    if (teDepth > 0.0f)
+        RibModifierStandardTE().apply(rib, TEData(1, teDepth, false, 20.0f, 10.0f, 2.0f), 1.0f, wingRootChord);
     SheetingStripList strips;
     SheetingStripDefinition band = strip(22.0f, 0.0f, true, true);
-    band.setThickness(2.5f);
+    band.setThickness(sheet);
     strips.append(band);
-    RibModifierCoveringAdvanced().apply(rib, 2, 8.0f, 0, CoveringDefinition(), strips, wingRootChord, table);
+    RibModifierCoveringAdvanced().apply(rib, 2, 8.0f, teDepth, CoveringDefinition(), strips, wingRootChord, table);
+    if (sparAt > 0.0f) {
+        const SparDefinition spar("main", SparType::Square, 1, 3, sparAt, sparAt, true, false);
+        RibModifierSquareSpar().apply(rib, 2, spar, 45.0f, ribAt(table, 1), ribAt(table, 3), rib, 0.0f,
+                                      wingRootChord, false, 0.0f, true);
+    }
     RibList::finishRib(rib, wingRootChord);
     QVERIFY(!rib.consumedBySheets());
     QCOMPARE(rib.getCoveringPolygons().size(), size_t(2));
