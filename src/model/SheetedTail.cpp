@@ -305,16 +305,26 @@ bool SheetedTail::endThinnedTail(PointList& outline, float limit, float hair)
     // Past the first place 0.5 mm thick the walk goes on for ten times the
     // limit: a rib that turns thin again there would leave the end hanging
     // on a neck, and ends ahead of that instead; where a side stops at a
-    // slot's wall sooner, the rib keeps its tail.
+    // slot's wall sooner, the rib keeps its tail. Where the rib is still
+    // thinner than twice the limit there, the walk looks on over that plank
+    // for a slot's wall or a thin place that would hold the end on a neck.
     bool thin = true;
+    bool plank = false;
+    bool looking = false;
+    bool held = false;
     int cutA = 0;
     int cutB = n - 1;
     float cutWay = 0.0f;
+    float cutReach = 0.0f;
     for (;;) {
         if (a + 1 >= b - 1 || !runsOn(a, a + 1) || !runsOn(b, b - 1)) {
             // Thin as far as a side runs: whether anything buildable is
             // left is asked of the whole rib. A slot's wall close ahead of
             // the end leaves the wood between as a tongue on the slot's web.
+            if (looking) {
+                held = true;
+                break;
+            }
             if (thin || before > cut - 10.0f * limit) {
                 return false;
             }
@@ -322,8 +332,11 @@ bool SheetedTail::endThinnedTail(PointList& outline, float limit, float hair)
         }
         const bool upperNext = outline[size_t(a + 1)]->getX() >= outline[size_t(b - 1)]->getX();
         const float x = outline[size_t(upperNext ? a + 1 : b - 1)]->getX();
-        if (!thin && x < cut - 10.0f * limit) {
-            break;
+        if (!thin && !looking && x < cut - 10.0f * limit) {
+            if (!plank) {
+                break;
+            }
+            looking = true;
         }
         float yu = 0.0f;
         float yl = 0.0f;
@@ -332,6 +345,16 @@ bool SheetedTail::endThinnedTail(PointList& outline, float limit, float hair)
         along(a, a + 1, x, yu, su);
         along(b, b - 1, x, yl, sl);
         const float width = yu - yl;
+        if (looking) {
+            if (width < limit) {
+                held = true;
+            }
+            if (held || width >= 2.0f * limit) {
+                break;
+            }
+            (upperNext ? a : b) += upperNext ? 1 : -1;
+            continue;
+        }
         const float bare = width - su + sl;
         if (!bareFound && bare >= limit) {
             bareFound = true;
@@ -347,12 +370,18 @@ bool SheetedTail::endThinnedTail(PointList& outline, float limit, float hair)
             along(a, a + 1, cut, cutUpper, su);
             along(b, b - 1, cut, cutLower, sl);
             cutWay = way + f * step;
+            // The place lies on a segment of each side, and which way round
+            // from it is the shorter is told only to their points.
+            cutReach = way + outline[size_t(a)]->distanceXY(*outline[size_t(a + 1)])
+                       + outline[size_t(b)]->distanceXY(*outline[size_t(b - 1)]);
             cutA = a;
             cutB = b;
             thin = false;
+            plank = true;
         } else if (!thin && width < limit) {
             thin = true;
         }
+        plank = plank && width < 2.0f * limit;
         way += step;
         bareAlong += upperNext ? bareStep(a, a + 1) : bareStep(b, b - 1);
         before = x;
@@ -362,11 +391,14 @@ bool SheetedTail::endThinnedTail(PointList& outline, float limit, float hair)
     }
     a = cutA;
     b = cutB;
-    way = cutWay;
     // Only a tail the sheets have made thin where the bare rib is not, and
     // only where it is no taper: a thin place parts off the shorter way
     // round the outline, and a tail is that only while it holds less of the
-    // way round than the rest. The bare rib's own thin tail must be one.
+    // way round than the rest. One that holds half of it with the segments
+    // its start lies on parts off no plainly shorter way either: the rib is
+    // thin there by the sheet alone for half its way round, and ends, unless
+    // the end would hang on a slot's web or a neck over the plank ahead. The
+    // bare rib's own thin tail must be a taper.
     if (!bareFound || !(cut < bareCut - 10.0f * hair)) {
         return false;
     }
@@ -377,7 +409,8 @@ bool SheetedTail::endThinnedTail(PointList& outline, float limit, float hair)
     for (int i = 0; i < n; ++i) {
         bareRound += bareStep(i, (i + 1) % n);
     }
-    if (narrowOnAverage(outline, limit, &round) || 2.0f * way < round || 2.0f * bareWay >= bareRound) {
+    if (narrowOnAverage(outline, limit, &round) || !(2.0f * cutWay >= round || (2.0f * cutReach >= round && !held))
+        || 2.0f * bareWay >= bareRound) {
         return false;
     }
     for (int i = 0; i <= a; ++i) {

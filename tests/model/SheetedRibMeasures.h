@@ -39,8 +39,10 @@ inline bool endsThinOnAFace(const std::vector<Vector3D*>& outline)
 // How much of the way round the outline its trailing end holds where it is
 // thinner than 0.5 mm (a rounding's width less): each side from the end
 // forwards, while it runs forwards, measured against the other side's
-// height at its points. round, when given, takes the whole way round.
-inline double thinTailWay(const std::vector<Vector3D*>& outline, double* round = nullptr)
+// height at its points. round, when given, takes the whole way round. With
+// start, each side's segment on to its first point as thick is counted too:
+// the place where the tail starts lies on those two.
+inline double thinTailWay(const std::vector<Vector3D*>& outline, double* round = nullptr, bool start = false)
 {
     const int n = int(outline.size());
     if (n < 4)
@@ -80,18 +82,20 @@ inline double thinTailWay(const std::vector<Vector3D*>& outline, double* round =
         for (size_t i = 1; i < points->size(); ++i) {
             float y = 0.0f;
             const Vector3D& p = *(*points)[i];
-            if (!heightAt(*other, p.getX(), y) || std::fabs(p.getY() - y) * wingRootChord >= 0.49f)
+            const bool thin = heightAt(*other, p.getX(), y) && std::fabs(p.getY() - y) * wingRootChord < 0.49f;
+            if (thin || start)
+                way += p.distanceXY(*(*points)[i - 1]);
+            if (!thin)
                 break;
-            way += p.distanceXY(*(*points)[i - 1]);
         }
     }
     return way;
 }
 
-inline double thinTailShare(const std::vector<Vector3D*>& outline)
+inline double thinTailShare(const std::vector<Vector3D*>& outline, bool start = false)
 {
     double round = 0.0;
-    const double way = thinTailWay(outline, &round);
+    const double way = thinTailWay(outline, &round, start);
     return round > 0.0 ? way / round : 0.0;
 }
 
