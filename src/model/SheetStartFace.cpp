@@ -63,16 +63,47 @@ float woodStraightFrom(const std::vector<Vector3D*>& outline, float x, float y, 
     return nearest;
 }
 
+bool shortenToOutline(const std::vector<Vector3D*>& outline, StartNormal& normal);
+
+// Of the band's normals that pass out of the rib through the other side
+// (the sheet is thicker than the rib is deep there), the point where one
+// leaves it farthest behind (x, y), near that side's height y: the sheet
+// lies over the rib up to there, though the camber line held the band's
+// last normal short. False where none leaves behind x.
+bool passesOutBehind(const std::vector<Vector3D*>& outline, const IdentifiableObject& band, float& x, float& y,
+                     float near)
+{
+    const std::vector<Vertex*>& p = band.getPoints();
+    const size_t n = p.size();
+    bool found = false;
+    const float height = y;
+    for (size_t k = 0; k < n / 2; ++k) {
+        StartNormal normal{p[k]->getX(), p[k]->getY(), p[n - 1 - k]->getX(), p[n - 1 - k]->getY()};
+        if (!(std::max(normal.outerX, normal.innerX) > x) || insideOutline(outline, normal.innerX, normal.innerY)
+            || !shortenToOutline(outline, normal))
+            continue;
+        if (normal.innerX > x && std::abs(normal.innerY - height) <= near) {
+            x = normal.innerX;
+            y = normal.innerY;
+            found = true;
+        }
+    }
+    return found;
+}
+
 // Where both bands' last normals lean back, each sheet reaches behind the
 // other band's end: a face down either normal alone leaves a wedge of wood
 // in the other sheet. The rib keeps what lies behind both: down the lower
 // band's normal to where it meets the upper one and down that one, or,
 // where their sunk ends do not meet, down the upper normal, across between
-// the sunk ends and down the lower one. The outline is clipped to the side
-// behind that line, so wood only ever comes off; anything else is left to
-// the caller.
+// the sunk ends and down the lower one. A sheet thicker than the rib is
+// deep reaches farther than its last normal where the camber line held
+// that one short: a face ending on the other band's bare end ahead of
+// where one of its normals passes out through that side ends there
+// instead. The outline is clipped to the side behind that line, so wood
+// only ever comes off; anything else is left to the caller.
 bool clearBothNormals(std::vector<Vector3D*>& outline, const StartNormal& upper, const StartNormal& lower,
-                      float touch)
+                      const IdentifiableObject& upperBand, const IdentifiableObject& lowerBand, float touch)
 {
     struct Pt {
         float x;
@@ -120,6 +151,18 @@ bool clearBothNormals(std::vector<Vector3D*>& outline, const StartNormal& upper,
             else if (aheadOf(ui, uo, li))
                 face = {uo, li, lo};
         }
+    }
+    // Where the face ends on a band's bare end, a normal of the other band
+    // may pass out through that side behind it: the face ends there.
+    if (face.size() > 2 && face.back().x == lo.x && face.back().y == lo.y) {
+        Pt end = lo;
+        if (passesOutBehind(outline, upperBand, end.x, end.y, 500.0f * touch) && end.y < face[face.size() - 2].y)
+            face.back() = end;
+    }
+    if (face.size() > 2 && face.front().x == uo.x && face.front().y == uo.y) {
+        Pt end = uo;
+        if (passesOutBehind(outline, lowerBand, end.x, end.y, 500.0f * touch) && end.y > face[1].y)
+            face.front() = end;
     }
     // As with one normal: only wood a quarter millimetre or more up either
     // normal goes. Short of that the rib ends in a point at the sunk ends,
@@ -490,7 +533,8 @@ bool SheetStartFace::clearLastNormal(std::vector<Vector3D*>& outline, const std:
         for (const Vector3D* point : outline)
             front = std::min(front, point->getX());
         if (front >= std::min(upper.outerX, lower.outerX) - 10.0f * touch
-            && clearBothNormals(outline, upper, lower, touch))
+            && clearBothNormals(outline, upper, lower, *bands[firstUpper ? 0 : 1], *bands[firstUpper ? 1 : 0],
+                                touch))
             return true;
     }
     const bool downUpper = upper.innerX > std::max({upper.outerX, lower.outerX, lower.innerX});

@@ -551,37 +551,44 @@ void TestSheetedEnds::endNormalsLeaningBackHoldNoWood_data()
     // Behind a leading-edge piece; without one the bands start 8 mm back all
     // the same.
     QTest::addColumn<bool>("lePiece");
+    QTest::addColumn<float>("bandTo");
     // A thin tip with a thicker root's normals, behind a leading-edge piece:
     // 2.5 mm sheets on both sides leave no rib along the band, and both
     // bands' last normals lean back, each past the other band's end. The rib
     // starts down both.
-    QTest::newRow("both normals leaning back") << "goe590.dat" << "e587.dat" << 2 << 2.5f << 0.0f << 0.0f << true;
+    QTest::newRow("both normals leaning back")
+        << "goe590.dat" << "e587.dat" << 2 << 2.5f << 0.0f << 0.0f << true << 22.0f;
     // Only the upper normal leans back, and it is longer than the rib is
     // deep: it passes out through the lower side. The rib starts down it to
     // there, not on a face straight across ahead of its lower part.
     QTest::newRow("one normal leaning back through the other side")
-        << "goe590.dat" << "hn979d.dat" << 1 << 2.5f << 0.0f << 0.0f << true;
+        << "goe590.dat" << "hn979d.dat" << 1 << 2.5f << 0.0f << 0.0f << true << 22.0f;
     // Both lean back and cross, their sunk ends inside the rib, each less
     // than 0.5 mm from the other side: the ledges of wood over them go with
     // the face down both.
     QTest::newRow("both normals leaning back to ledges too thin to keep")
-        << "hn979d.dat" << "naca0030.dat" << 2 << 2.5f << 0.0f << 0.0f << true;
+        << "hn979d.dat" << "naca0030.dat" << 2 << 2.5f << 0.0f << 0.0f << true << 22.0f;
     // The rib is deeper than the one normal that leans back, and the face the
     // sheets left runs ahead of it and on below its sunk end in one stretch:
     // the rib still starts down the normal, to the sunk end and across.
     QTest::newRow("one normal leaning back, passed below its sunk end")
-        << "naca0007.dat" << "usa26.dat" << 1 << 2.5f << 0.0f << 0.0f << true;
+        << "naca0007.dat" << "usa26.dat" << 1 << 2.5f << 0.0f << 0.0f << true << 22.0f;
     // The normal passes out through the other side below the steeper face
     // the sheets left from the band's end: down it from there, the rib
     // would start in a corner thinner than 0.5 mm, which goes with the face.
     QTest::newRow("one normal leaning back below a thin corner")
-        << "ag19.dat" << "sg6043.dat" << 1 << 2.5f << 0.0f << 0.0f << true;
+        << "ag19.dat" << "sg6043.dat" << 1 << 2.5f << 0.0f << 0.0f << true << 22.0f;
     // 1 mm sheets over the nose of a tip without a piece, a slot just
     // behind: the nose cut where the sheets meet leaves a stub a few
     // hundredths ahead of the lower band's sunk end, which leans forwards.
     // The upper normal still leans back, and the rib starts down it.
     QTest::newRow("one normal leaning back over a stub of the nose")
-        << "as6099.dat" << "mid010.dat" << 1 << 1.0f << 25.0f << 6.75f << false;
+        << "as6099.dat" << "mid010.dat" << 1 << 1.0f << 25.0f << 6.75f << false << 22.0f;
+    // Both lean back, and the camber line held the upper one short; the
+    // upper sheet's normal ahead of it passes out through the lower side
+    // behind the lower band's end: the face ends there.
+    QTest::newRow("both normals leaning back, the one ahead passing through")
+        << "goe590.dat" << "e587.dat" << 2 << 2.5f << 0.0f << 6.75f << true << 25.0f;
 }
 
 // With no wood a quarter millimetre short of either sunk end.
@@ -594,6 +601,7 @@ void TestSheetedEnds::endNormalsLeaningBackHoldNoWood()
     QFETCH(float, sparAt);
     QFETCH(float, teDepth);
     QFETCH(bool, lePiece);
+    QFETCH(float, bandTo);
     RibListTableModel table;
     makePanel(table, 45.0f);
     RibDefinition& rib = ribAt(table, 2);
@@ -603,7 +611,7 @@ void TestSheetedEnds::endNormalsLeaningBackHoldNoWood()
     if (teDepth > 0.0f)
         RibModifierStandardTE().apply(rib, TEData(1, teDepth, false, 20.0f, 10.0f, 2.0f), 1.0f, wingRootChord);
     SheetingStripList strips;
-    SheetingStripDefinition band = strip(22.0f, 0.0f, true, true);
+    SheetingStripDefinition band = strip(bandTo, 0.0f, true, true);
     band.setThickness(sheet);
     strips.append(band);
     RibModifierCoveringAdvanced().apply(rib, 2, 8.0f, teDepth, CoveringDefinition(), strips, wingRootChord, table);
@@ -618,15 +626,19 @@ void TestSheetedEnds::endNormalsLeaningBackHoldNoWood()
     int leaning = 0;
     for (const IdentifiableObject* polygon : rib.getCoveringPolygons()) {
         const auto& c = polygon->getPoints();
-        const size_t k = c[0]->getX() > c[c.size() / 2 - 1]->getX() ? 0 : c.size() / 2 - 1;
-        const Vertex& outer = *c[k];
-        const Vertex& inner = *c[c.size() - 1 - k];
-        leaning += outer.getX() < inner.getX() ? 1 : 0;
-        const double f = 0.25 / (double(outer.distanceXY(inner)) * wingRootChord);
-        const double wood = depthInside(inner.getX() + (outer.getX() - inner.getX()) * f,
-                                        inner.getY() + (outer.getY() - inner.getY()) * f, rib.getRibCoords())
-                            * wingRootChord;
-        QVERIFY2(wood <= 0.01, qPrintable(QStringLiteral("wood %1 mm deep in the sheet").arg(wood)));
+        const size_t rear = c[0]->getX() > c[c.size() / 2 - 1]->getX() ? 0 : c.size() / 2 - 1;
+        leaning += c[rear]->getX() < c[c.size() - 1 - rear]->getX() ? 1 : 0;
+        // Along every normal, not only the last: a sheet thicker than the
+        // rib is deep may reach behind the last one below it.
+        for (size_t k = 0; k < c.size() / 2; ++k) {
+            const Vertex& outer = *c[k];
+            const Vertex& inner = *c[c.size() - 1 - k];
+            const double f = 0.25 / (double(outer.distanceXY(inner)) * wingRootChord);
+            const double wood = depthInside(inner.getX() + (outer.getX() - inner.getX()) * f,
+                                            inner.getY() + (outer.getY() - inner.getY()) * f, rib.getRibCoords())
+                                * wingRootChord;
+            QVERIFY2(wood <= 0.01, qPrintable(QStringLiteral("wood %1 mm deep in the sheet").arg(wood)));
+        }
     }
     QCOMPARE(leaning, leaningBack);
 }
