@@ -169,6 +169,8 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     // is not this end's to tell.
     float x = frontX;
     float width = 0.0f;
+    // The side that took the last station.
+    int takenStep = 0;
     auto advance = [&]() {
         if (upper.ahead < 0 && lower.ahead < 0) {
             return false;
@@ -178,6 +180,7 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
                                    && outline[size_t(upper.ahead)]->getX() <= outline[size_t(lower.ahead)]->getX());
         NoseSide& taken = takeUpper ? upper : lower;
         const NoseSide& other = takeUpper ? lower : upper;
+        takenStep = taken.step;
         taken.at = taken.ahead;
         taken.ahead = nextOf(taken.at, taken.step);
         x = outline[size_t(taken.at)]->getX();
@@ -201,10 +204,91 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
         beforeWidth = width;
     }
     float cut = x > before ? before + (x - before) * (limit - beforeWidth) / (width - beforeWidth) : x;
+    auto sideHeight = [&](int from, int to, int step) {
+        for (int i = from; i != to; i += step) {
+            const Vector3D& u = *outline[size_t(i)];
+            const Vector3D& v = *outline[size_t(i + step)];
+            if (v.getX() >= cut) {
+                const float dx = v.getX() - u.getX();
+                return dx > 0.0f ? u.getY() + (v.getY() - u.getY()) * std::max(0.0f, cut - u.getX()) / dx : v.getY();
+            }
+        }
+        return outline[size_t(to)]->getY();
+    };
+    // The front point closes the upper side's end of the face, unless it is
+    // the lower side's only point ahead of the cut: the face then keeps
+    // its lower end there, not the upper one twice.
+    auto placeFace = [&](int upperEnd, int lowerEnd, float yu, float yl) {
+        const bool frontBelow =
+            !(outline[size_t(front + 1)]->getX() < cut) && outline[size_t(front - 1)]->getX() < cut;
+        for (int i = upperEnd; i <= lowerEnd; ++i) {
+            Vector3D& p = *outline[size_t(i)];
+            if (p.getX() < cut) {
+                p.setX(cut);
+                p.setY(i < front || (i == front && !frontBelow) ? yu : yl);
+            }
+        }
+    };
+    // Where the rib turns thick at the top of a band's end face that leans
+    // forwards from a foot the sheet sank, ending at the top would leave the
+    // wood over the foot a tooth, narrower than the limit where the face
+    // leans by less. The rib ends at the foot instead, straight down from
+    // the side above it to the side below; what lies ahead, the tooth and
+    // the thin wedge by it, goes.
+    auto endAtFoot = [&](int top, int step, int upperEnd, int lowerEnd) {
+        const int foot = top - step;
+        if (top == front || foot < 0 || foot >= n || !sunkPoint(*outline[size_t(foot)])) {
+            return false;
+        }
+        const float topX = outline[size_t(top)]->getX();
+        const float footX = outline[size_t(foot)]->getX();
+        if (!(footX - topX > hair && footX - topX < limit)) {
+            return false;
+        }
+        cut = footX;
+        if (!(outline[size_t(upperEnd)]->getX() >= cut && outline[size_t(lowerEnd)]->getX() >= cut)) {
+            return false;
+        }
+        // The side that stepped is read from its top on: ahead of the top
+        // it is the face and the wedge.
+        const float yu = sideHeight(step < 0 ? top : front, upperEnd, -1);
+        const float yl = sideHeight(step < 0 ? front : top, lowerEnd, 1);
+        if (!(yu - yl >= limit)) {
+            return false;
+        }
+        // Between the top and the front the outline runs down the face from
+        // the foot's end of it: it keeps to the foot's height there.
+        const float yFoot = outline[size_t(foot)]->getY();
+        const int first = std::min(top, front);
+        const int last = std::max(top, front);
+        for (int i = upperEnd; i <= lowerEnd; ++i) {
+            Vector3D& p = *outline[size_t(i)];
+            if (p.getX() < cut) {
+                p.setX(cut);
+                p.setY(i <= first ? yu : i >= last ? yl : yFoot);
+            }
+        }
+        return true;
+    };
     // A wedge that thin for no more than a tenth of a millimetre goes with
     // the sanding, as a round nose's tip does.
     if (!(cut - frontX > 0.1f / scale)) {
-        return false;
+        // Unless the rib turns thick in one step across the chord, down a
+        // face the sheets sank the front to: points a few hundredths ahead
+        // of that face leave it leaning, a sliver thinner than 0.5 mm for
+        // as far as the face reaches down. They go back onto the face, which
+        // takes off no more than that sliver.
+        const int upperEnd = upper.reach();
+        const int lowerEnd = lower.reach();
+        if (tipSunk && cut - frontX > hair && std::fabs(x - before) <= hair && width - beforeWidth > kink) {
+            placeFace(upperEnd, lowerEnd, sideHeight(front, upperEnd, -1), sideHeight(front, lowerEnd, 1));
+            return true;
+        }
+        // Or where it turns thick at the top of a band's end face, ahead of
+        // the face's foot.
+        const NoseSide& taken = takenStep < 0 ? upper : lower;
+        return std::find(endFaces.begin(), endFaces.end(), taken.at) != endFaces.end()
+               && endAtFoot(taken.at, taken.step, upperEnd, lowerEnd);
     }
     // Each side as far as the point behind the cut, which the side that did
     // not take the last station has not reached yet.
@@ -272,21 +356,13 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     for (const int i : endFaces) {
         const float top = outline[size_t(i)]->getX();
         const float foot = outline[size_t(i < front ? i + 1 : i - 1)]->getX();
-        if (top < cut || (!(top > cut) && foot > cut + kink)) {
+        if (top < cut) {
             return false;
         }
-    }
-    auto sideHeight = [&](int from, int to, int step) {
-        for (int i = from; i != to; i += step) {
-            const Vector3D& u = *outline[size_t(i)];
-            const Vector3D& v = *outline[size_t(i + step)];
-            if (v.getX() >= cut) {
-                const float dx = v.getX() - u.getX();
-                return dx > 0.0f ? u.getY() + (v.getY() - u.getY()) * std::max(0.0f, cut - u.getX()) / dx : v.getY();
-            }
+        if (!(top > cut) && foot > cut + kink) {
+            return teeth.empty() && endFaces.size() == 1 && endAtFoot(i, i < front ? -1 : 1, upperEnd, lowerEnd);
         }
-        return outline[size_t(to)]->getY();
-    };
+    }
     // A front the sheets did not move is still theirs to end where they
     // moved a point of the wedge's sides back by more than the limit beyond
     // where it now lies behind the front: that side was pushed back past
@@ -327,17 +403,7 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
             }
         }
     }
-    // The front point closes the upper side's end of the face, unless it is
-    // the lower side's only point ahead of the cut: the face then keeps
-    // its lower end there, not the upper one twice.
-    const bool frontBelow = !(outline[size_t(front + 1)]->getX() < cut) && outline[size_t(front - 1)]->getX() < cut;
-    for (int i = upperEnd; i <= lowerEnd; ++i) {
-        Vector3D& p = *outline[size_t(i)];
-        if (p.getX() < cut) {
-            p.setX(cut);
-            p.setY(i < front || (i == front && !frontBelow) ? yu : yl);
-        }
-    }
+    placeFace(upperEnd, lowerEnd, yu, yl);
     for (const auto& [tip, back] : teeth) {
         const int step = back - tip;
         for (int k = tip; k != front; k -= step) {

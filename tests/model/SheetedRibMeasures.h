@@ -92,6 +92,32 @@ inline double thinTailWay(const std::vector<Vector3D*>& outline, double* round =
     return way;
 }
 
+// The same at the nose: the outline turned half round from its foremost
+// point (the first of them, the top of a face across the front), so that
+// the nose is a tail. Points a rounding apart count once.
+inline double thinNoseWay(const std::vector<Vector3D*>& outline)
+{
+    const size_t n = outline.size();
+    if (n < 4)
+        return 0.0;
+    size_t front = 0;
+    for (size_t i = 1; i < n; ++i)
+        if (outline[i]->getX() < outline[front]->getX())
+            front = i;
+    std::vector<Vector3D> turned;
+    turned.reserve(n);
+    for (size_t k = 0; k < n; ++k) {
+        const Vector3D& q = *outline[(front + k) % n];
+        const Vector3D p(-q.getX(), -q.getY(), 0.0f);
+        if (turned.empty() || turned.back().distanceXY(p) * wingRootChord > 0.001f)
+            turned.push_back(p);
+    }
+    std::vector<Vector3D*> points;
+    for (Vector3D& q : turned)
+        points.push_back(&q);
+    return thinTailWay(points);
+}
+
 inline double thinTailShare(const std::vector<Vector3D*>& outline, bool start = false)
 {
     double round = 0.0;
