@@ -229,46 +229,62 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
             }
         }
     };
-    // Where the rib turns thick at the top of a band's end face that leans
-    // forwards from a foot the sheet sank, ending at the top would leave the
-    // wood over the foot a tooth, narrower than the limit where the face
-    // leans by less. The rib ends at the foot instead, straight down from
-    // the side above it to the side below; what lies ahead, the tooth and
-    // the thin wedge by it, goes.
-    auto endAtFoot = [&](int top, int step, int upperEnd, int lowerEnd) {
-        const int foot = top - step;
-        if (top == front || foot < 0 || foot >= n || !sunkPoint(*outline[size_t(foot)])) {
+    // Where the rib turns thick at the top of an end face that leans
+    // forwards from its foot (a band's, or a slot's wall the sheets bared),
+    // ending at the top would leave the wood over the foot a tooth, narrower
+    // than the limit where the face leans by less. The rib ends at the foot
+    // instead, straight across from the side above to the side below, each
+    // read from where it runs on behind the foot; what lies ahead, the tooth
+    // and the thin wedge by it, goes. Between those two ends the outline
+    // runs down the face at the foot's height; nothing between may lie
+    // behind the face.
+    auto endAtFoot = [&](int upperEnd, int lowerEnd, float yFoot) {
+        int above = upperEnd;
+        while (above < front && !(outline[size_t(above)]->getX() < cut)) {
+            ++above;
+        }
+        int below = lowerEnd;
+        while (below > front && !(outline[size_t(below)]->getX() < cut)) {
+            --below;
+        }
+        if (above == upperEnd || below == lowerEnd || !(above < below)) {
             return false;
         }
-        const float topX = outline[size_t(top)]->getX();
-        const float footX = outline[size_t(foot)]->getX();
-        if (!(footX - topX > hair && footX - topX < limit)) {
-            return false;
-        }
-        cut = footX;
-        if (!(outline[size_t(upperEnd)]->getX() >= cut && outline[size_t(lowerEnd)]->getX() >= cut)) {
-            return false;
-        }
-        // The side that stepped is read from its top on: ahead of the top
-        // it is the face and the wedge.
-        const float yu = sideHeight(step < 0 ? top : front, upperEnd, -1);
-        const float yl = sideHeight(step < 0 ? front : top, lowerEnd, 1);
+        const auto heightAtCut = [&](int ahead, int behind) {
+            const Vector3D& u = *outline[size_t(ahead)];
+            const Vector3D& v = *outline[size_t(behind)];
+            return u.getY() + (v.getY() - u.getY()) * (cut - u.getX()) / (v.getX() - u.getX());
+        };
+        const float yu = heightAtCut(above, above - 1);
+        const float yl = heightAtCut(below, below + 1);
         if (!(yu - yl >= limit)) {
             return false;
         }
-        // Between the top and the front the outline runs down the face from
-        // the foot's end of it: it keeps to the foot's height there.
-        const float yFoot = outline[size_t(foot)]->getY();
-        const int first = std::min(top, front);
-        const int last = std::max(top, front);
-        for (int i = upperEnd; i <= lowerEnd; ++i) {
+        for (int i = above + 1; i < below; ++i) {
+            if (outline[size_t(i)]->getX() > cut + hair) {
+                return false;
+            }
+        }
+        const float middle = std::min(yu, std::max(yl, yFoot));
+        for (int i = above; i <= below; ++i) {
             Vector3D& p = *outline[size_t(i)];
             if (p.getX() < cut) {
                 p.setX(cut);
-                p.setY(i <= first ? yu : i >= last ? yl : yFoot);
+                p.setY(i == above ? yu : i == below ? yl : middle);
             }
         }
         return true;
+    };
+    // The foot of an end face whose top is point top, on the side walked in
+    // steps of step; -1 where the face does not lean forwards by more than a
+    // hair, or leans by the limit or more.
+    auto footOf = [&](int top, int step) {
+        const int foot = top - step;
+        if (top == front || foot < 0 || foot >= n) {
+            return -1;
+        }
+        const float lean = outline[size_t(foot)]->getX() - outline[size_t(top)]->getX();
+        return lean > hair && lean < limit ? foot : -1;
     };
     // A wedge that thin for no more than a tenth of a millimetre goes with
     // the sanding, as a round nose's tip does.
@@ -284,11 +300,16 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
             placeFace(upperEnd, lowerEnd, sideHeight(front, upperEnd, -1), sideHeight(front, lowerEnd, 1));
             return true;
         }
-        // Or where it turns thick at the top of a band's end face, ahead of
-        // the face's foot.
+        // Or where it turns thick at the top of an end face the sheet sank
+        // the foot of.
         const NoseSide& taken = takenStep < 0 ? upper : lower;
-        return std::find(endFaces.begin(), endFaces.end(), taken.at) != endFaces.end()
-               && endAtFoot(taken.at, taken.step, upperEnd, lowerEnd);
+        const int foot = footOf(taken.at, taken.step);
+        if (foot < 0 || !sunkPoint(*outline[size_t(foot)])
+            || std::find(endFaces.begin(), endFaces.end(), taken.at) == endFaces.end()) {
+            return false;
+        }
+        cut = outline[size_t(foot)]->getX();
+        return endAtFoot(upperEnd, lowerEnd, outline[size_t(foot)]->getY());
     }
     // Each side as far as the point behind the cut, which the side that did
     // not take the last station has not reached yet.
@@ -353,14 +374,26 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
         upperEnd = upper.reach();
         lowerEnd = lower.reach();
     }
+    // The foot farthest back of the faces at the cut, or across it, that
+    // lean forwards by more than a kink.
+    int farthestFoot = -1;
     for (const int i : endFaces) {
         const float top = outline[size_t(i)]->getX();
         const float foot = outline[size_t(i < front ? i + 1 : i - 1)]->getX();
-        if (top < cut) {
+        // A face wholly ahead of the cut is not this end's; one whose top
+        // alone lies ahead leaves that top a tooth over the face.
+        const bool ahead = top < cut;
+        if (ahead && !(foot > cut)) {
             return false;
         }
-        if (!(top > cut) && foot > cut + kink) {
-            return teeth.empty() && endFaces.size() == 1 && endAtFoot(i, i < front ? -1 : 1, upperEnd, lowerEnd);
+        if (ahead || (!(top > cut) && foot > cut + kink)) {
+            const int at = footOf(i, i < front ? -1 : 1);
+            if (at < 0 || !teeth.empty()) {
+                return false;
+            }
+            if (farthestFoot < 0 || outline[size_t(at)]->getX() > outline[size_t(farthestFoot)]->getX()) {
+                farthestFoot = at;
+            }
         }
     }
     // A front the sheets did not move is still theirs to end where they
@@ -382,6 +415,11 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     }
     if (!sunk) {
         return false;
+    }
+    if (farthestFoot >= 0) {
+        // Read from as far as the walk went: the cut lies farther back now.
+        cut = outline[size_t(farthestFoot)]->getX();
+        return endAtFoot(upper.reach(), lower.reach(), outline[size_t(farthestFoot)]->getY());
     }
     const float yu = sideHeight(front, upperEnd, -1);
     const float yl = sideHeight(front, lowerEnd, 1);

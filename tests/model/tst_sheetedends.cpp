@@ -363,97 +363,99 @@ void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     QTest::addColumn<bool>("startsOnFace");
     QTest::addColumn<QString>("root");
     QTest::addColumn<float>("leDepth");
+    // How far out along the panel the rib lies, as a share of its length.
+    QTest::addColumn<float>("tipShare");
     // The sheets meet at the band's end, where the section has thinned
     // below their two thicknesses: the nose ahead of it is a thin wedge.
     QTest::newRow("nose band on a thin root") << "as6091.dat" << 200.0f
-        << 0.0f << 28.0f << 2.5f << 0.0f << 0.0f << false << QString() << 0.0f;
+        << 0.0f << 28.0f << 2.5f << 0.0f << 0.0f << false << QString() << 0.0f << 1.0f;
     // A band in the middle of a thin tip takes the rib's whole depth.
     QTest::newRow("mid-chord band on a thin tip") << "mid010.dat" << 100.0f
-        << 35.0f << 60.0f << 2.5f << 0.0f << 0.0f << false << QString() << 0.0f;
+        << 35.0f << 60.0f << 2.5f << 0.0f << 0.0f << false << QString() << 0.0f << 1.0f;
     // Thinner sheets do not meet at the band's end but leave less than
     // 0.5 mm there: the nose ahead, a wedge up to 1 mm thick and 15 mm
     // long, would hang on by that.
     QTest::newRow("nose wedge joined at the band's end") << "as6096.dat" << 55.0f
-        << 0.0f << 28.0f << 1.0f << 0.0f << 0.0f << false << QString() << 0.0f;
+        << 0.0f << 28.0f << 1.0f << 0.0f << 0.0f << false << QString() << 0.0f << 1.0f;
     // Sheets over the whole chord meet just short of a trailing-edge piece:
     // no wedge a hair thick runs on from there to the piece's face.
     QTest::newRow("no wedge on to the trailing-edge piece") << "s1020.dat" << 200.0f
-        << 0.0f << 100.0f << 2.5f << 15.0f << 0.0f << false << QString() << 0.0f;
+        << 0.0f << 100.0f << 2.5f << 15.0f << 0.0f << false << QString() << 0.0f << 1.0f;
     // Thinner sheets on such a tip come within 0.3 mm of each other and part
     // again: no web that thin may hold the two pieces together.
     QTest::newRow("mid-chord band pinching a thin tip") << "mid010.dat" << 100.0f
-        << 35.0f << 60.0f << 1.0f << 0.0f << 0.0f << false << QString() << 0.0f;
+        << 35.0f << 60.0f << 1.0f << 0.0f << 0.0f << false << QString() << 0.0f << 1.0f;
     // Sheets meet ahead of a trailing-edge piece's face over 0.5 mm thick: the
     // rib ends where it is still 0.5 mm thick, not in a tail tapering to
     // where they meet.
     QTest::newRow("no tail on to where the sheets meet") << "mid153a.dat" << 100.0f
-        << 50.0f << 100.0f << 1.0f << 8.0f << 0.0f << false << QString() << 0.0f;
+        << 50.0f << 100.0f << 1.0f << 8.0f << 0.0f << false << QString() << 0.0f << 1.0f;
     // Sheets over the front half of a thin section leave 0.3 mm at the
     // band's end: a spar's slot under the band 20 mm ahead has no say in
     // that pinch.
     QTest::newRow("pinch at the band's end, a slot ahead") << "naca0007.dat" << 86.0f << 0.0f << 50.0f << 2.5f
-                                                            << 0.0f << 25.0f << false << QString() << 0.0f;
+                                                            << 0.0f << 25.0f << false << QString() << 0.0f << 1.0f;
     // Thick sheets over the front of a section leave 0.13 mm at the band's
     // end: the rest of the rib starts there on a face 0.5 mm across, not
     // in a point.
     QTest::newRow("pinch at the band's end, a face ahead") << "as6099.dat" << 100.0f << 0.0f << 22.0f << 2.5f
-                                                            << 0.0f << 0.0f << true << QString() << 0.0f;
+                                                            << 0.0f << 0.0f << true << QString() << 0.0f << 1.0f;
     // The bands' end faces lean back and meet where the sheets' inner faces
     // have all but met: no sliver runs on between those from there.
     QTest::newRow("no sliver behind the bands' end faces") << "ag08.dat" << 45.0f << 47.5f << 100.0f << 1.0f
-                                                           << 6.75f << 0.0f << false << QString() << 0.0f;
+                                                           << 6.75f << 0.0f << false << QString() << 0.0f << 1.0f;
     // Sheets from the nose sink a thin round nose to a point: the rib ends
     // where it is 0.5 mm thick, not in a wedge tapering to that point.
     QTest::newRow("no wedge ahead of where the nose is thick") << "naca0007.dat" << 100.0f << 0.0f << 50.0f << 2.5f
-                                                               << 0.0f << 0.0f << false << QString() << 0.0f;
+                                                               << 0.0f << 0.0f << false << QString() << 0.0f << 1.0f;
     // A mid-chord band on a thin tip leaves 0.2 mm at its end, the point
     // halfway across that gap a hair ahead of the upper face's last point:
     // the rib still ends where it is 0.5 mm thick, not on that web.
     QTest::newRow("pinch at a mid-chord band's end") << "goe590.dat" << 45.0f << 35.0f << 60.0f << 1.0f << 0.0f
-                                                     << 0.0f << false << QString() << 0.0f;
+                                                     << 0.0f << false << QString() << 0.0f << 1.0f;
     // A band over the nose of a thin, deeply cambered section leaves a hair at
     // its end; behind it the section's own tail, thinner than 0.5 mm on
     // average, is the larger piece: the nose, 1 mm thick on average, stays.
     QTest::newRow("pinch ahead of a larger thin tail") << "as6091.dat" << 95.0f << 0.0f << 28.0f << 1.0f << 0.0f
-                                                       << 0.0f << false << QString() << 0.0f;
+                                                       << 0.0f << false << QString() << 0.0f << 1.0f;
     // Thin sheets over a thin root's nose: their inner faces kink a
     // few hundredths just behind where the rib is thick, which no more ends
     // a side than a step out of the rib does.
     QTest::newRow("nose face ahead of a kink in the sheet's face") << "as6091.dat" << 200.0f << 0.0f << 28.0f << 1.0f
-                                                                   << 0.0f << 0.0f << true << QString() << 0.0f;
+                                                                   << 0.0f << 0.0f << true << QString() << 0.0f << 1.0f;
     // Sheets over a band ending inside a spar's slots take off the whole nose
     // ahead of them, leaving the rib's front point where no sheet sank it.
     QTest::newRow("nose face where the sheets took the nose") << "BE5030FVNC2t.dat" << 100.0f << 0.0f << 25.0f
-                                                               << 2.5f << 0.0f << 25.0f << true << QString() << 0.0f;
+                                                               << 2.5f << 0.0f << 25.0f << true << QString() << 0.0f << 1.0f;
     // On a thin tip with a thicker root's normals, the bands' end faces over
     // the front quarter climb back from their feet, which lie 0.4 mm apart:
     // the rib behind wraps round the pinch and ends on the two faces, the
     // gap between their feet closed straight across.
     QTest::newRow("pinch between the feet of the bands' end faces") << "as6091.dat" << 100.0f << 0.0f << 25.0f
-                                                                   << 1.0f << 0.0f << 0.0f << false << "fx63143.dat" << 0.0f;
+                                                                   << 1.0f << 0.0f << 0.0f << false << "fx63143.dat" << 0.0f << 1.0f;
     // The pinch ahead of a larger thin tail at 100 mm: the tail is now a
     // hair smaller than the nose, but holds the longer way round, so it is
     // no taper to where the sheets meet, and the nose stays as at 95 mm.
     QTest::newRow("pinch ahead of a thin tail a hair smaller") << "as6091.dat" << 100.0f << 0.0f << 28.0f << 1.0f
-                                                               << 0.0f << 0.0f << false << QString() << 0.0f;
+                                                               << 0.0f << 0.0f << false << QString() << 0.0f << 1.0f;
     // Where a thin section still rises, the bands' last normals lean
     // forwards: each side steps out and a little forwards up its band's end
     // face, which is no fold. The nose ahead, a wedge 17 mm long, ends where
     // it is 0.5 mm thick.
     QTest::newRow("nose face ahead of end faces leaning forwards") << "ag19.dat" << 100.0f << 0.0f << 28.0f << 2.5f
-                                                                   << 0.0f << 0.0f << true << QString() << 0.0f;
+                                                                   << 0.0f << 0.0f << true << QString() << 0.0f << 1.0f;
     // Thick sheets over the front quarter of a thin tip leave it 0.5 mm
     // thick a way behind the nose, then thinner again up to the band's end:
     // the nose, hanging on by that, goes, and the rib ends behind the pinch.
     QTest::newRow("nose hanging on a pinch at the band's end") << "mid010.dat" << 133.7f << 0.0f << 25.0f << 2.5f
-                                                               << 0.0f << 25.0f << false << QString() << 0.0f;
+                                                               << 0.0f << 25.0f << false << QString() << 0.0f << 1.0f;
     // Thick sheets over the front of a thin section eat the nose up to a
     // spar's slots and their front walls: the rib starts on the web between
     // the slots' floors, and its side first steps out up a slot's rear wall
     // that leans a little forwards. The web still ends where it is 0.5 mm
     // thick, ahead of that wall.
     QTest::newRow("nose face on the web ahead of a slot's rear wall") << "naca0007.dat" << 63.54f << 0.0f << 28.0f
-                                                                     << 2.5f << 0.0f << 25.0f << true << QString() << 0.0f;
+                                                                     << 2.5f << 0.0f << 25.0f << true << QString() << 0.0f << 1.0f;
     // Thick sheets over the front fifth of a thin section ahead of a spar:
     // the finishing gathered the upper sheet's inner face onto the band's
     // last normal, which leans back, and the side steps out a little
@@ -461,26 +463,35 @@ void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     // along the chord. That is still the band's end face: the nose ahead
     // ends where it is 0.5 mm thick.
     QTest::newRow("nose face ahead of an end face the finishing moved") << "as6096.dat" << 60.0f << 0.0f << 22.0f
-                                                                        << 2.5f << 0.0f << 25.0f << true << QString() << 0.0f;
+                                                                        << 2.5f << 0.0f << 25.0f << true << QString() << 0.0f << 1.0f;
     // On a smaller rib of another thin section, behind a trailing-edge piece,
     // the wedge ahead of such an end face is thin right up to the step: the
     // rib turns thick at the face's top, and the nose ends there, the
     // step's foot a few hundredths behind.
     QTest::newRow("nose face at the top of an end face") << "as6099.dat" << 46.0f << 0.0f << 25.0f << 2.5f << 15.0f
-                                                         << 25.0f << true << QString() << 0.0f;
+                                                         << 25.0f << true << QString() << 0.0f << 1.0f;
     // Thin sheets over the front fifth of a thin tip take the nose up to a
     // spar's slots: the rib starts on the web between their floors, down a
     // face the upper sheet sank its front to, a few hundredths ahead of the
     // lower end. That lean is no wedge to keep: the face stands straight.
     QTest::newRow("nose face a hair behind a sunk front") << "mid010.dat" << 45.0f << 0.0f << 22.0f << 1.0f << 0.0f
-                                                          << 25.0f << true << "mid020.dat" << 0.0f;
+                                                          << 25.0f << true << "mid020.dat" << 0.0f << 1.0f;
     // Thick sheets over the front fifth of a thin tip behind a leading-edge
     // piece: the wedge the sheets leave turns thick only at the top of the
     // upper band's end face, which leans forwards a tenth of a millimetre
     // from its foot. Ended at the top, the wood over the foot would be a
     // tooth: the rib ends at the foot, and the tooth goes with the wedge.
     QTest::newRow("nose face at the foot of an end face leaning forwards")
-        << "BE5030FVNC2t.dat" << 45.0f << 0.0f << 22.0f << 2.5f << 0.0f << 25.0f << true << "as6091.dat" << 8.0f;
+        << "BE5030FVNC2t.dat" << 45.0f << 0.0f << 22.0f << 2.5f << 0.0f << 25.0f << true << "as6091.dat" << 8.0f << 1.0f;
+    // Thick sheets over the front 28 % of a rib two thirds out towards a thin
+    // tip, behind a leading-edge piece, eat the rib up to a spar's slots and
+    // their floors: what is left ahead of the slots' rear walls is a thin
+    // wedge between them, and the upper wall leans forwards a tenth of a
+    // millimetre. The rib ends at that wall's foot, the wedge and both walls'
+    // tops gone.
+    QTest::newRow("nose face at the foot of a slot's rear wall leaning forwards")
+        << "ag08.dat" << 63.536f << 0.0f << 28.0f << 2.5f << 0.0f << 25.0f << true << "hq209.dat" << 8.0f
+        << 240.0f / 362.0f;
 }
 
 void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece()
@@ -495,10 +506,12 @@ void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece()
     QFETCH(bool, startsOnFace);
     QFETCH(QString, root);
     QFETCH(float, leDepth);
+    QFETCH(float, tipShare);
     RibListTableModel table;
     makePanel(table, chord);
     RibDefinition& rib = ribAt(table, 2);
-    QVERIFY(shapeRibAsPublicSection(rib, chord, qPrintable(section), root.isEmpty() ? nullptr : qPrintable(root)));
+    QVERIFY(shapeRibAsPublicSection(rib, chord, qPrintable(section), root.isEmpty() ? nullptr : qPrintable(root),
+                                    tipShare));
     if (leDepth > 0.0f)
         RibModifierStandardLE().apply(rib, LEData(1, leDepth), wingRootChord);
     if (teDepth > 0.0f)
