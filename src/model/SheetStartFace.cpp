@@ -63,7 +63,63 @@ float woodStraightFrom(const std::vector<Vector3D*>& outline, float x, float y, 
     return nearest;
 }
 
-bool shortenToOutline(const std::vector<Vector3D*>& outline, StartNormal& normal);
+// Hands found(t, s) each edge of the outline that the line from (ax, ay)
+// along (dx, dy) meets, not running parallel: t the way along the line, s
+// along the edge. Stops where found returns true.
+template <typename Found>
+void meetOutline(const std::vector<Vector3D*>& outline, float ax, float ay, float dx, float dy, Found found)
+{
+    for (size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
+        const Vector3D& u = *outline[j];
+        const Vector3D& v = *outline[i];
+        const float ex = v.getX() - u.getX();
+        const float ey = v.getY() - u.getY();
+        const float denom = dx * ey - dy * ex;
+        if (denom == 0.0f)
+            continue;
+        const float t = ((u.getX() - ax) * ey - (u.getY() - ay) * ex) / denom;
+        const float s = ((u.getX() - ax) * dy - (u.getY() - ay) * dx) / denom;
+        if (found(t, s))
+            return;
+    }
+}
+
+// Whether an edge of the outline crosses the stretch from (ax, ay) to
+// (bx, by) short of a hair from either end.
+bool crossedBetween(const std::vector<Vector3D*>& outline, float ax, float ay, float bx, float by, float hair)
+{
+    const float dx = bx - ax;
+    const float dy = by - ay;
+    const float length = std::hypot(dx, dy);
+    if (!(length > 2.0f * hair))
+        return false;
+    const float margin = hair / length;
+    bool crossed = false;
+    meetOutline(outline, ax, ay, dx, dy, [&](float t, float s) {
+        crossed = t > margin && t < 1.0f - margin && s >= 0.0f && s <= 1.0f;
+        return crossed;
+    });
+    return crossed;
+}
+
+// Ends the normal where it last passes out through the outline; false
+// where it never does.
+bool shortenToOutline(const std::vector<Vector3D*>& outline, StartNormal& normal)
+{
+    const float dx = normal.innerX - normal.outerX;
+    const float dy = normal.innerY - normal.outerY;
+    float last = -1.0f;
+    meetOutline(outline, normal.outerX, normal.outerY, dx, dy, [&](float t, float s) {
+        if (t > 0.0f && t < 1.0f && s >= 0.0f && s <= 1.0f)
+            last = std::max(last, t);
+        return false;
+    });
+    if (!(last > 0.0f))
+        return false;
+    normal.innerX = normal.outerX + dx * last;
+    normal.innerY = normal.outerY + dy * last;
+    return true;
+}
 
 // Of the band's normals that pass out of the rib through the other side
 // (the sheet is thicker than the rib is deep there), the point where one
@@ -314,64 +370,6 @@ bool clearBothNormals(std::vector<Vector3D*>& outline, const StartNormal& upper,
         const Pt& v = result[from + 1 + size_t(std::min(r, needed - 1))];
         outline[size_t(firstExit + 1 + r)]->set(v.x, v.y, z);
     }
-    return true;
-}
-
-// Hands found(t, s) each edge of the outline that the line from (ax, ay)
-// along (dx, dy) meets, not running parallel: t the way along the line, s
-// along the edge. Stops where found returns true.
-template <typename Found>
-void meetOutline(const std::vector<Vector3D*>& outline, float ax, float ay, float dx, float dy, Found found)
-{
-    for (size_t i = 0, j = outline.size() - 1; i < outline.size(); j = i++) {
-        const Vector3D& u = *outline[j];
-        const Vector3D& v = *outline[i];
-        const float ex = v.getX() - u.getX();
-        const float ey = v.getY() - u.getY();
-        const float denom = dx * ey - dy * ex;
-        if (denom == 0.0f)
-            continue;
-        const float t = ((u.getX() - ax) * ey - (u.getY() - ay) * ex) / denom;
-        const float s = ((u.getX() - ax) * dy - (u.getY() - ay) * dx) / denom;
-        if (found(t, s))
-            return;
-    }
-}
-
-// Whether an edge of the outline crosses the stretch from (ax, ay) to
-// (bx, by) short of a hair from either end.
-bool crossedBetween(const std::vector<Vector3D*>& outline, float ax, float ay, float bx, float by, float hair)
-{
-    const float dx = bx - ax;
-    const float dy = by - ay;
-    const float length = std::hypot(dx, dy);
-    if (!(length > 2.0f * hair))
-        return false;
-    const float margin = hair / length;
-    bool crossed = false;
-    meetOutline(outline, ax, ay, dx, dy, [&](float t, float s) {
-        crossed = t > margin && t < 1.0f - margin && s >= 0.0f && s <= 1.0f;
-        return crossed;
-    });
-    return crossed;
-}
-
-// Ends the normal where it last passes out through the outline; false
-// where it never does.
-bool shortenToOutline(const std::vector<Vector3D*>& outline, StartNormal& normal)
-{
-    const float dx = normal.innerX - normal.outerX;
-    const float dy = normal.innerY - normal.outerY;
-    float last = -1.0f;
-    meetOutline(outline, normal.outerX, normal.outerY, dx, dy, [&](float t, float s) {
-        if (t > 0.0f && t < 1.0f && s >= 0.0f && s <= 1.0f)
-            last = std::max(last, t);
-        return false;
-    });
-    if (!(last > 0.0f))
-        return false;
-    normal.innerX = normal.outerX + dx * last;
-    normal.innerY = normal.outerY + dy * last;
     return true;
 }
 
