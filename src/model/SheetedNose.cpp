@@ -336,6 +336,27 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
     // goes with the nose. The rib ends where it is last thin. A rib that
     // stays thin from there to its trailing edge hangs nothing on it: that
     // is its tail's taper, and the end here stands.
+    // Where both sides are down on slots' floors, the thin place is the web
+    // the spar leaves between its slots, as the bare rib has it but for the
+    // few thousandths floors cut from the sheets' inner faces lie deeper:
+    // the spar's, no neck of the sheets' making, and the walk runs on past
+    // it. A side is on a floor where the last step it took across the
+    // chord, as far as point to, went into the rib between two points alike
+    // sunk or not; the step from wood no sheet moved down onto a sheet's
+    // inner face is a band's start, where the rib is as thin as the sheets
+    // leave it. A slot the sheets left shallow steps by less than a kink.
+    const auto onFloor = [&](int to, int step) {
+        bool down = false;
+        for (int i = front; i != to; i += step) {
+            const Vector3D& u = *outline[size_t(i)];
+            const Vector3D& v = *outline[size_t(i + step)];
+            const float outwards = (v.getY() - u.getY()) * float(-step);
+            if (std::fabs(outwards) > 10.0f * hair && std::fabs(v.getX() - u.getX()) < std::fabs(outwards)) {
+                down = outwards < 0.0f && sunkPoint(u) == sunkPoint(v);
+            }
+        }
+        return down;
+    };
     for (bool pinched = true; pinched;) {
         pinched = false;
         const float clear = cut + 2.0f * limit;
@@ -347,7 +368,7 @@ bool SheetedNose::endWhereThick(PointList& outline, float scale)
                 }
                 break;
             }
-            if (width < limit - 5.0f * hair) {
+            if (width < limit - 5.0f * hair && !(onFloor(upper.at, -1) && onFloor(lower.at, 1))) {
                 pinched = true;
                 break;
             }

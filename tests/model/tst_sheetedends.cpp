@@ -492,6 +492,14 @@ void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece_data()
     QTest::newRow("nose face at the foot of a slot's rear wall leaning forwards")
         << "ag08.dat" << 63.536f << 0.0f << 28.0f << 2.5f << 0.0f << 25.0f << true << "hq209.dat" << 8.0f
         << 240.0f / 362.0f;
+    // 1 mm sheets over the whole chord of a thin tip leave it a sliver
+    // between 0.5 and 0.7 mm thick, a spar's slots 0.1 mm deep in it whose
+    // floors close to a hair under 0.5 mm at their rear corner: the web the
+    // spar leaves between its slots, the bare rib's own. The nose ahead, thin
+    // for almost 2 mm, does not hang on that: it ends where it is 0.5 mm
+    // thick.
+    QTest::newRow("nose face ahead of the web between a spar's slots")
+        << "mid153a.dat" << 45.0f << 0.0f << 100.0f << 1.0f << 15.0f << 25.0f << true << "mh18b.dat" << 0.0f << 1.0f;
 }
 
 void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece()
@@ -548,7 +556,29 @@ void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece()
     // Nor may the two pieces hang together where the sheets' faces touch:
     // about the band (the section's own trailing edge is thin), no two
     // stretches of the outline more than 1 mm apart along it come closer
-    // than 0.5 mm, unless the outline runs straight across between them.
+    // than 0.5 mm, unless the outline runs straight across between them,
+    // or both lie on a spar's slots: the web the spar leaves between them
+    // is its own, and floors cut from the sheets' inner faces lie at least
+    // as deep as the bare rib's.
+    const auto onSlot = [&](const Vector3D* p, const Vector3D* other) {
+        for (const IdentifiableObject* part : rib.getSquareSparParts()) {
+            if (part->getType() != 2 || part->getPoints().empty())
+                continue;
+            float low = FLT_MAX;
+            float high = -FLT_MAX;
+            float middle = 0.0f;
+            for (const Vertex* v : part->getPoints()) {
+                low = std::min(low, v->getX());
+                high = std::max(high, v->getX());
+                middle += v->getY() / float(part->getPoints().size());
+            }
+            const float margin = 0.3f / wingRootChord;
+            if (p->getX() >= low - margin && p->getX() <= high + margin
+                && std::fabs(p->getY() - middle) <= std::fabs(other->getY() - middle))
+                return true;
+        }
+        return false;
+    };
     const size_t n = outline.size();
     std::vector<double> along(n, 0.0);
     for (size_t i = 1; i < n; ++i)
@@ -563,6 +593,8 @@ void TestSheetedEnds::sheetsOfBothSidesThatMeetLeaveOnePiece()
                 continue;
             const double way = std::min(along[j] - along[i], along[n - 1] - along[j] + along[i]);
             const double apart = outline[i]->distanceXY(*outline[j]) * wingRootChord;
+            if (onSlot(outline[i], outline[j]) && onSlot(outline[j], outline[i]))
+                continue;
             QVERIFY2(apart >= 0.5 || way <= std::max(1.0, 1.5 * apart),
                      qPrintable(QString("points %1 and %2 %3 mm apart, %4 mm along the outline")
                                     .arg(i)
