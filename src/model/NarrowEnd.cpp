@@ -76,7 +76,9 @@ bool NarrowEnd::takeOff(OutlineCleanup& cleanup)
             }
             const double area = cleanup.signedArea(first, last + 1, cleanup.runPoint(first));
             if (area * whole > 0.0 && 2.0 * std::fabs(area) < std::fabs(whole) && plainTongue(cleanup, first, last)) {
-                cleanup.trimEnd(first, last);
+                if (!cutOnAlongFace(cleanup, first, last, whole)) {
+                    cleanup.trimEnd(first, last);
+                }
                 return true;
             }
         }
@@ -119,4 +121,60 @@ bool NarrowEnd::plainTongue(const OutlineCleanup& cleanup, int first, int last)
         }
     }
     return true;
+}
+
+bool NarrowEnd::cutOnAlongFace(OutlineCleanup& cleanup, int first, int last, double whole)
+{
+    const float limit = 0.5f / cleanup.scale;
+    const Vector3D f(cleanup.runPoint(first));
+    const Vector3D g(cleanup.runPoint(last));
+    if (!(f.distanceXY(g) < limit)) {
+        return false;
+    }
+    const int m = int(cleanup.runStarts.size());
+    const auto point = [&](int r) -> const Vector3D& { return cleanup.runPoint((r % m + m) % m); };
+    // The face that leads into either corner, run on across the end until it
+    // meets the way out of the other corner.
+    for (const bool fromFirst : {true, false}) {
+        const Vector3D& corner = fromFirst ? f : g;
+        const Vector3D& before = point(fromFirst ? first - 1 : last + 1);
+        const Vector3D& other = fromFirst ? g : f;
+        const Vector3D& beyond = point(fromFirst ? last + 1 : first - 1);
+        // Only an end whose face, from the foot of the face into one corner
+        // to the other corner, is narrower than 0.5 mm reads as narrow once
+        // bevelled: a thicker end keeps its bevel.
+        if (!(before.distanceXY(other) < limit)) {
+            continue;
+        }
+        const double dx = double(corner.getX()) - before.getX();
+        const double dy = double(corner.getY()) - before.getY();
+        const double ex = double(beyond.getX()) - other.getX();
+        const double ey = double(beyond.getY()) - other.getY();
+        const double across = dx * ey - dy * ex;
+        const double face = std::hypot(dx, dy);
+        if (across == 0.0 || !(face > 0.0)) {
+            continue;
+        }
+        const double ox = double(other.getX()) - corner.getX();
+        const double oy = double(other.getY()) - corner.getY();
+        // Where the face, run on by t of its length, meets the way out of the
+        // other corner, u of the way along it.
+        const double t = (ox * ey - oy * ex) / across;
+        const double u = (ox * dy - oy * dx) / across;
+        if (!(t > 0.0) || !(t * face < limit) || !(u > 0.0) || !(u < 1.0) || !(u * std::hypot(ex, ey) < limit)) {
+            continue;
+        }
+        const float x = float(corner.getX() + t * dx);
+        const float y = float(corner.getY() + t * dy);
+        // Only wood goes: what the cut takes stands out of the rib.
+        const Vector3D at(x, y, corner.getZ());
+        if (!(cleanup.signedArea(first, last + 1, at) * whole > 0.0)) {
+            continue;
+        }
+        for (int r = fromFirst ? first + 1 : first; r <= (fromFirst ? last : last - 1); ++r) {
+            cleanup.setRun(r, x, y);
+        }
+        return true;
+    }
+    return false;
 }

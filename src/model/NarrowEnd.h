@@ -27,4 +27,14 @@ private:
     // of wood along the slots' walls, is no tongue, and a cut across it
     // would take that column too.
     static bool plainTongue(const OutlineCleanup& cleanup, int first, int last);
+
+    // Where the end's root is narrower than 0.5 mm already (the lip of the
+    // step where the start faces of two sheets meet, on the end of a web
+    // between two slots), a bevel across the root would leave the end face
+    // bent in at one corner: a notch that reads with the floors' ends as a
+    // narrow feature. The face that leads into one corner is run straight
+    // on across the end to the way out of the other, so the end is cut
+    // flush with it. Tells whether it did; wood only goes, and neither
+    // corner moves by as much as 0.5 mm.
+    static bool cutOnAlongFace(OutlineCleanup& cleanup, int first, int last, double whole);
 };

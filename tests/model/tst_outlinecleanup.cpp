@@ -163,6 +163,16 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
                    {60, 0}, {80, 0.75}, {100, 1.5}}
         << Outline{{60, -0.107689}, {60, -0.107689}, {59.93, 0}, {60, 1}, {40, 1}, {0, 1}, {0, -1}, {40, -1},
                    {60, -1}, {60, -0.107689}, {60, -0.107689}, {60, -0.107689}};
+    // The same step on the end of a web between two slots, behind their rear
+    // walls, as the floors' ends leave it 0.49 mm across: bevelled, the end
+    // face would bend in at the lower face's top, a notch between corners
+    // less than 0.5 mm apart. The lower face runs straight on to the upper
+    // floor instead.
+    QTest::newRow("step where the sheets' start faces meet on a web's end")
+        << Outline{{100, -1.5}, {80, -0.75}, {60.1, 0}, {60.1, 0.24}, {56, 0.527}, {56, 2}, {0, 2}, {0, -2}, {56, -2},
+                   {56, -0.52}, {60, -0.24}, {60, 0}, {80, 0.75}, {100, 1.5}}
+        << Outline{{60, 0.247}, {60, 0.247}, {60, 0.247}, {60, 0.247}, {56, 0.527}, {56, 2}, {0, 2}, {0, -2}, {56, -2},
+                   {56, -0.52}, {60, -0.24}, {60, 0}, {60, 0.247}, {60, 0.247}};
     // A sheet's inner face 0.3 mm above the floor of a slot from the other
     // side leaves the nose joined by a tongue: the rib ends at the sheet's
     // end, across to the slot floor.
