@@ -14,7 +14,7 @@
 #include "foundation/IdentifiableObject.h"
 #include "foundation/Triangle2D.h"
 #include "foundation/Vector3D.h"
-#include "model/OutlineCleanup.h"
+#include "model/finishing/OutlineCleanup.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "foundation/GLUtils.h"
 #include "foundation/Mathematics.h"
 #include "foundation/Vector3D.h"
-#include "model/SheetStartFace.h"
-#include "model/SheetedNose.h"
+#include "model/finishing/SheetStartFace.h"
+#include "model/finishing/SheetedNose.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 
 #include "foundation/Polygon3D.h"
 #include "foundation/Vector3D.h"
-#include "model/OutlineCleanup.h"
-#include "model/SheetStartFace.h"
+#include "model/finishing/OutlineCleanup.h"
+#include "model/finishing/SheetStartFace.h"
 
 using Outline = QVector<QPointF>;
 Q_DECLARE_METATYPE(Outline)

@@ -1,4 +1,4 @@
-#include "model/SheetPinch.h"
+#include "model/finishing/SheetPinch.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -7,8 +7,8 @@
 #include "foundation/IdentifiableObject.h"
 #include "foundation/SegmentGeometry.h"
 #include "foundation/Vector3D.h"
-#include "model/OutlineRuns.h"
-#include "model/SheetMeeting.h"
+#include "model/finishing/OutlineRuns.h"
+#include "model/finishing/SheetMeeting.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "model/SheetStartFace.h"
+#include "model/finishing/SheetStartFace.h"
 
 #include <algorithm>
 #include <array>

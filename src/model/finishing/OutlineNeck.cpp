@@ -1,10 +1,10 @@
-#include "model/OutlineNeck.h"
+#include "model/finishing/OutlineNeck.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "foundation/Vector3D.h"
-#include "model/OutlineRuns.h"
+#include "model/finishing/OutlineRuns.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "model/OutlineRuns.h"
+#include "model/finishing/OutlineRuns.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "model/FaceStep.h"
+#include "model/finishing/FaceStep.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "foundation/Vector3D.h"
-#include "model/OutlineCleanup.h"
+#include "model/finishing/OutlineCleanup.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "model/OutlineCleanup.h"
+#include "model/finishing/OutlineCleanup.h"
 
 #include <algorithm>
 #include <array>
@@ -8,11 +8,11 @@
 
 #include "foundation/SegmentGeometry.h"
 #include "foundation/Vector3D.h"
-#include "model/FaceStep.h"
-#include "model/NarrowEnd.h"
-#include "model/OutlineNeck.h"
-#include "model/SheetMeeting.h"
-#include "model/SheetedTail.h"
+#include "model/finishing/FaceStep.h"
+#include "model/finishing/NarrowEnd.h"
+#include "model/finishing/OutlineNeck.h"
+#include "model/finishing/SheetMeeting.h"
+#include "model/finishing/SheetedTail.h"
 
 namespace {
 

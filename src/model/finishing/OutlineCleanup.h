@@ -4,8 +4,8 @@
 
 #include "foundation/AngleInfo.h"
 #include "foundation/CloseSegments.h"
-#include "model/OutlineRuns.h"
-#include "model/SheetPinch.h"
+#include "model/finishing/OutlineRuns.h"
+#include "model/finishing/SheetPinch.h"
 
 class IdentifiableObject;
 class Vector3D;

@@ -1,4 +1,4 @@
-#include "model/NarrowEnd.h"
+#include "model/finishing/NarrowEnd.h"
 
 #include <algorithm>
 #include <array>
@@ -8,7 +8,7 @@
 
 #include "foundation/SegmentGeometry.h"
 #include "foundation/Vector3D.h"
-#include "model/OutlineCleanup.h"
+#include "model/finishing/OutlineCleanup.h"
 
 bool NarrowEnd::takeOff(OutlineCleanup& cleanup)
 {

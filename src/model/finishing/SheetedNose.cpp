@@ -1,4 +1,4 @@
-#include "model/SheetedNose.h"
+#include "model/finishing/SheetedNose.h"
 
 #include <algorithm>
 #include <cfloat>

@@ -1,10 +1,10 @@
-#include "model/SheetMeeting.h"
+#include "model/finishing/SheetMeeting.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "foundation/Vector3D.h"
-#include "model/OutlineRuns.h"
+#include "model/finishing/OutlineRuns.h"
 
 SheetMeeting::SheetMeeting(PointList& outline, const std::vector<int>& runStarts, float scale)
     : outline(outline), runStarts(runStarts), scale(scale)

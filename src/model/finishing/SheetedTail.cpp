@@ -1,4 +1,4 @@
-#include "model/SheetedTail.h"
+#include "model/finishing/SheetedTail.h"
 
 #include <algorithm>
 #include <cmath>
