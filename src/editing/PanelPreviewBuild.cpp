@@ -386,6 +386,7 @@ private:
 } // namespace
 
 int PanelPreviewBuild::shownAfterMs = int(ModalProgress::shownAfterMs);
+std::function<void()> PanelPreviewBuild::afterStep;
 
 PanelPreviewBuild::Result PanelPreviewBuild::update(QWidget* parent, PanelBaseData& values, const QString& title,
                                                     const PanelBaseData* shown, const PanelBaseData* same,
@@ -553,7 +554,11 @@ bool PanelPreviewBuild::runAway(QWidget* parent, const QString& title, InPlace* 
     const bool complete = PanelsTableModel::buildInOrder(
         1, [&](int) { return idDraws; },
         [&](int) {
-            ConcurrentWork::StepReport steps([&] { ++done; });
+            ConcurrentWork::StepReport steps([&] {
+                ++done;
+                if (afterStep)
+                    afterStep();
+            });
             build();
         },
         waiting);

@@ -108,6 +108,9 @@ public:
     // How long a build runs before its progress shows; tests that answer
     // it show it at once.
     static int shownAfterMs;
+    // Called on the build's worker after each step of a build: a test holds
+    // the build there to look at the window while it runs.
+    static std::function<void()> afterStep;
 
 private:
     // Runs build (which draws idDraws part ids and reports total steps) on

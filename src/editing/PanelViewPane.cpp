@@ -1,5 +1,6 @@
 #include "editing/PanelViewPane.h"
 
+#include "editing/BuildProgressStrip.h"
 #include "editing/WingPanelDialog.h"
 #include "foundation/XDoubleSpinBox.h"
 #include "model/PanelBaseData.h"
@@ -7,7 +8,6 @@
 
 #include <QBoxLayout>
 #include <QProgressDialog>
-#include <QPushButton>
 #include <algorithm>
 
 PanelViewPane::PanelViewPane(WingPanelDialog& dialog, Ui::WingPanelDialog* ui)
@@ -22,24 +22,51 @@ PanelViewPane::PanelViewPane(WingPanelDialog& dialog, Ui::WingPanelDialog* ui)
     connect(ui->visualisationButtons, SIGNAL(view45()), this, SLOT(view45()));
     connect(ui->chkBoxGhostPanels, SIGNAL(toggled(bool)), this, SLOT(chkGhostBoxToggled(bool)));
 
-    progress = new QProgressDialog(ui->groupBoxPanelView);
-    progress->setObjectName(QStringLiteral("panelBuildProgress"));
-    progress->setWindowFlags(Qt::Widget);
-    progress->setAutoClose(false);
-    progress->setAutoReset(false);
-    // Clicking Cancel leaves the keyboard in the field typed into, and
-    // Return there still means OK.
-    auto* cancel = new QPushButton(progress);
-    cancel->setFocusPolicy(Qt::NoFocus);
-    cancel->setAutoDefault(false);
-    progress->setCancelButton(cancel);
-    progress->setFocusPolicy(Qt::NoFocus);
-    // Not shown by itself after a while, as a progress window would be: the
-    // build shows and hides it.
-    progress->reset();
-    progress->hide();
-    if (auto* column = qobject_cast<QBoxLayout*>(ui->groupBoxPanelView->layout()))
-        column->insertWidget(column->indexOf(ui->wingFoilGLWidget) + 1, progress);
+    // The progress has a room of its own beside OK and Cancel, kept while
+    // it is hidden: the preview above keeps its size as it comes and goes.
+    auto* room = new QWidget(ui->groupBoxPanelView);
+    room->setObjectName(QStringLiteral("panelBuildProgressRoom"));
+    auto* strip = new BuildProgressStrip(room);
+    room->setMinimumHeight(strip->neededHeight());
+    progress = strip;
+    if (auto* column = qobject_cast<QBoxLayout*>(ui->groupBoxPanelView->layout())) {
+        const int at = column->indexOf(ui->buttonBoxEditPanel);
+        column->removeWidget(ui->buttonBoxEditPanel);
+        auto* row = new QHBoxLayout;
+        row->addWidget(ui->buttonBoxEditPanel, 0, Qt::AlignTop);
+        row->addWidget(room, 1, Qt::AlignTop);
+        column->insertLayout(at, row);
+    }
+}
+
+PanelViewPane::PictureHold::PictureHold(PanelViewPane& pane) : pane(pane)
+{
+    ++pane.holds;
+    pane.ui->wingFoilGLWidget->holdPicture(true);
+}
+
+PanelViewPane::PictureHold::~PictureHold()
+{
+    if (--pane.holds == 0 && pane.ribLetGo) {
+        pane.ribLetGo = false;
+        if (!pane.ui->singleRibDrawingArea->getModel())
+            pane.ui->singleRibDrawingArea->setModel(nullptr, pane.ribScale);
+    }
+    pane.ui->wingFoilGLWidget->holdPicture(false);
+}
+
+void PanelViewPane::letGoOfPanel(float scale)
+{
+    // Neither view may paint a panel that is gone: the 3D view's held
+    // picture and the rib view's drawing are their own.
+    ui->wingFoilGLWidget->setPanel(nullptr);
+    if (holds > 0) {
+        ui->singleRibDrawingArea->CADWidget::setModel(nullptr);
+        ribLetGo = true;
+        ribScale = scale;
+    } else {
+        ui->singleRibDrawingArea->setModel(nullptr, scale);
+    }
 }
 
 PlaneVisualisationOptions PanelViewPane::options() const

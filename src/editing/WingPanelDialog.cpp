@@ -367,6 +367,8 @@ void WingPanelDialog::redrawWindow(bool lightweight)
         redrawAgain = std::max(redrawAgain, lightweight ? 1 : 2);
         return;
     }
+    // The views show the panel as last built until the redraw is over.
+    const PanelViewPane::PictureHold held(*viewPane);
     if (lightweight) {
         if (workingPanel)
             buildWorkingPanel(true, true);
@@ -428,9 +430,7 @@ void WingPanelDialog::deleteOldPanel()
     float chord = static_cast<float>(PlaneModel::instance()->getRootChord());
     if (chord <= 0.0f)
         chord = static_cast<float>(ui->txtRootChord->value());
-    ui->singleRibDrawingArea->setModel(nullptr, chord > 0.0f ? 1.0f / chord : 1.0f);
-    // The 3D view must not paint a panel that is gone.
-    ui->wingFoilGLWidget->setPanel(nullptr);
+    viewPane->letGoOfPanel(chord > 0.0f ? 1.0f / chord : 1.0f);
     PanelPreviewBuild::HeldRibs old;
     if (workingPanel)
         old = PanelPreviewBuild::holdRibs(workingPanel->getPanelBaseData());

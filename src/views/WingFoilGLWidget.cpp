@@ -2,6 +2,8 @@
 
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QWindow>
+#include <new>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -325,6 +327,10 @@ void WingFoilGLWidget::paintGL()
     sliceTimer.stop();
     frames.drop();
     frames.setShowingLightFrame(false);
+    swapAsOwnerSet();
+    // Held, the picture stands as it was: what it shows is being rebuilt.
+    if (holds > 0 && standIn(false))
+        return;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     GLUtils::setColor(GLUtils::colorBackground, options.getTransparency());
     glMatrixMode(GL_MODELVIEW);
@@ -339,6 +345,8 @@ void WingFoilGLWidget::paintGL()
             glNormal3f(0.0f, 0.0f, 1.0f);
             airfoil->visualize();
         }
+        keepPicture();
+        onScreen = autoBufferSwap();
         return;
     }
 
@@ -353,9 +361,16 @@ void WingFoilGLWidget::paintGL()
     if (frames.drawsAtOnce(estimate)) {
         PreviewFrame frame(shown, placements, options, referenceChord(), true);
         frames.drawAtOnce(frame);
+        keepPicture();
+        onScreen = autoBufferSwap();
         return;
     }
-    drawLightFrame();
+    // Seen from where it was drawn, the last whole picture stands for the
+    // new one until that is complete; from elsewhere, the outlines do.
+    if (!standIn(true)) {
+        drawLightFrame();
+        onScreen = false;
+    }
     frames.startInSlices(std::make_unique<PreviewFrame>(shown, placements, options, referenceChord(), false),
                          estimate);
     sliceTimer.start();
@@ -436,9 +451,133 @@ bool WingFoilGLWidget::drawNextSlice()
         sliceTimer.start();
         return false;
     }
-    if (autoBufferSwap())
+    keepPicture();
+    swapAsOwnerSet();
+    if (autoBufferSwap()) {
         swapBuffers();
+        onScreen = true;
+    }
     return true;
+}
+
+void WingFoilGLWidget::holdPicture(bool hold)
+{
+    holds = std::max(0, holds + (hold ? 1 : -1));
+    if (holds == 0)
+        update();
+}
+
+void WingFoilGLWidget::hideEvent(QHideEvent* event)
+{
+    // Shown again, the view is on another panel or has been away from it.
+    forgetPicture();
+    QGLWidget::hideEvent(event);
+}
+
+void WingFoilGLWidget::showEvent(QShowEvent* event)
+{
+    QGLWidget::showEvent(event);
+    if (QWindow* window = windowHandle())
+        window->installEventFilter(this);
+}
+
+bool WingFoilGLWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    // Uncovered, the window's picture must be put there again.
+    if (event->type() == QEvent::Expose && watched == windowHandle())
+        onScreen = false;
+    return QGLWidget::eventFilter(watched, event);
+}
+
+bool WingFoilGLWidget::standIn(bool fromHere)
+{
+    if (!lastPictureFits(fromHere))
+        return false;
+    // The screen shows it still, exactly as drawn: it stays as it is.
+    if (onScreen) {
+        if (autoBufferSwap()) {
+            setAutoBufferSwap(false);
+            swapHeldBack = true;
+        }
+        return true;
+    }
+    showLastPicture();
+    onScreen = autoBufferSwap();
+    return true;
+}
+
+void WingFoilGLWidget::swapAsOwnerSet()
+{
+    if (swapHeldBack)
+        setAutoBufferSwap(true);
+    swapHeldBack = false;
+}
+
+void WingFoilGLWidget::keepPicture()
+{
+    GLint viewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    try {
+        last.pixels.resize(size_t(std::max(0, viewport[2])) * size_t(std::max(0, viewport[3])) * 4);
+    } catch (const std::bad_alloc&) {
+        // Without it a new picture shows its outlines first, as before.
+        forgetPicture();
+        return;
+    }
+    last.width = viewport[2];
+    last.height = viewport[3];
+    std::memcpy(last.rotation, rotation, sizeof rotation);
+    std::memcpy(last.camera, camera, sizeof camera);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, last.width, last.height, GL_RGBA, GL_UNSIGNED_BYTE, last.pixels.data());
+}
+
+void WingFoilGLWidget::forgetPicture()
+{
+    std::vector<unsigned char>().swap(last.pixels);
+    last.width = 0;
+    last.height = 0;
+    onScreen = false;
+}
+
+bool WingFoilGLWidget::lastPictureFits(bool fromHere) const
+{
+    GLint viewport[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    if (last.pixels.empty() || last.width != viewport[2] || last.height != viewport[3])
+        return false;
+    return !fromHere || (std::memcmp(last.rotation, rotation, sizeof rotation) == 0
+                         && std::memcmp(last.camera, camera, sizeof camera) == 0);
+}
+
+void WingFoilGLWidget::showLastPicture()
+{
+    // Multisampled edges come back from the buffer as single samples: a
+    // picture put back is whole, but its edges are rougher.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    // Pixel for pixel as read back: nothing lit, blended or tested on the way.
+    glPushAttrib(GL_ENABLE_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_BLEND);
+    glDisable(GL_STENCIL_TEST);
+    glDisable(GL_ALPHA_TEST);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_FOG);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glRasterPos2f(-1.0f, -1.0f);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glDrawPixels(last.width, last.height, GL_RGBA, GL_UNSIGNED_BYTE, last.pixels.data());
+    glPopMatrix();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopAttrib();
 }
 
 void WingFoilGLWidget::dropFullFrame()

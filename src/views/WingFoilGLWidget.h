@@ -3,6 +3,7 @@
 #include <QGLWidget>
 #include <QPoint>
 #include <QTimer>
+#include <vector>
 
 #include "model/PlaneVisualisationOptions.h"
 #include "views/FrameScheduler.h"
@@ -14,8 +15,11 @@ class Panel;
 // neighbours as faint ghosts and a ground grid; a lone airfoil outline when
 // there is no panel yet. Every pointer it holds belongs to someone else
 // (the dialog, the panels model, the airfoil library). A picture that would
-// hold the window shows as rib outlines first; the full one follows in
-// slices between events and replaces it when complete.
+// hold the window is drawn in slices between events and replaces the one
+// shown when complete: meanwhile the last whole picture stands where the
+// camera has not moved, rib outlines where it has. While its owner rebuilds
+// what it shows, the view shows its last whole picture and draws nothing
+// new, so that no half-built panel ever shows.
 class WingFoilGLWidget : public QGLWidget
 {
     Q_OBJECT
@@ -53,7 +57,11 @@ public:
     // Full pictures expected to take longer than oneGo ms show as outlines
     // first and follow in slices of about slice ms (for tests: 0 and 0
     // slice every picture part by part).
-    void setFrameSlicing(double oneGo, double slice) { frames.setSlicing(oneGo, slice); }
+    void setFrameSlicing(double oneGo, double slice)
+    {
+        frames.setSlicing(oneGo, slice);
+        forgetPicture();
+    }
     // What the view has done so far, for checking it: the outlines show
     // until the full picture is complete.
     bool isShowingLightFrame() const { return frames.isShowingLightFrame(); }
@@ -61,6 +69,11 @@ public:
     // the view's timer does; true when the picture is complete (or there is
     // none to draw).
     bool drawNextSlice();
+
+    // While held (the calls nest), paints show the last whole picture as it
+    // was, whatever the pointers now hold; letting go paints anew.
+    void holdPicture(bool hold);
+    bool isPictureHeld() const { return holds > 0; }
 
     // What a full picture draws, in order.
     enum Item { GridItem, PanelItem, PreviousItem, NextItem, ItemCount };
@@ -73,8 +86,34 @@ protected:
     void initializeGL() override;
     void resizeGL(int width, int height) override;
     void paintGL() override;
+    void hideEvent(QHideEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The last complete picture, as read back before it was shown, with
+    // the camera it was drawn from.
+    struct Picture {
+        std::vector<unsigned char> pixels;
+        int width = 0;
+        int height = 0;
+        float rotation[16];
+        float camera[3];
+    };
+    void keepPicture();
+    void forgetPicture();
+    // Whether the last whole picture has the view's size (and, with
+    // fromHere, its camera).
+    bool lastPictureFits(bool fromHere) const;
+    // Lets the last whole picture stand for this paint, when it fits: the
+    // screen is left as it is where it shows it still, else it is put back
+    // from the pixels kept. False when there is none such.
+    bool standIn(bool fromHere);
+    void showLastPicture();
+    // After a paint that left the screen as it was, paints swap again as
+    // the view's owner set them to.
+    void swapAsOwnerSet();
+
     float referenceChord() const;
     void liftAndRoll(float& roll, float& lift) const;
     void placeItems();
@@ -93,4 +132,10 @@ private:
     float placements[ItemCount][16];
     FrameScheduler frames;
     QTimer sliceTimer;
+    Picture last;
+    // The screen shows the last whole picture, and nothing has covered it
+    // since.
+    bool onScreen = false;
+    bool swapHeldBack = false;
+    int holds = 0;
 };

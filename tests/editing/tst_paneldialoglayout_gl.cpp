@@ -23,8 +23,13 @@
 #include "foundation/DialogSeam.h"
 #include "model/Panel.h"
 #include "foundation/XDoubleSpinBox.h"
+#include "views/WingFoilGLWidget.h"
 
 #include <QDialogButtonBox>
+#include <QProgressBar>
+#include <QSemaphore>
+#include <atomic>
+#include <functional>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -52,6 +57,9 @@ private slots:
     void keysTypedWhileThePanelBuildsReachTheField_data();
     void keysTypedWhileThePanelBuildsReachTheField();
     void clickOnTheBuildsCancelEndsItAtOnce();
+    void previewShowsTheLastWholePanelWhileItBuilds();
+    void buildProgressCoversNothing_data();
+    void buildProgressCoversNothing();
 
 private:
     void loadDefault() { dialog->loadPanelIntoDialog(makePanelData()); }
@@ -495,6 +503,180 @@ void TestPanelDialogLayout::clickOnTheBuildsCancelEndsItAtOnce()
     QCoreApplication::sendPostedEvents();
     QVERIFY(!progress->isVisible());
     QCOMPARE(dialog->getWorkingPanel()->getSweep(), 0.0f);
+}
+
+namespace {
+
+// What the 3D preview shows on the screen, as the window system has it.
+QImage shownBy(WingFoilGLWidget* view)
+{
+    return view->screen()->grabWindow(view->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// Draws what the view has begun, slice after slice, until it is shown whole.
+void finishPicture(WingFoilGLWidget* view)
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    while (!view->drawNextSlice()) {
+    }
+}
+
+// Holds the panel's build on its worker after every stride-th step, and
+// calls look on the window's thread while it is held there, from within the
+// build's own turns of the event loop.
+class BuildStepper : public QObject
+{
+public:
+    BuildStepper(int stride, std::function<void()> look) : look(std::move(look))
+    {
+        PanelPreviewBuild::afterStep = [this, stride] {
+            if (steps++ % stride == 0) {
+                held.release();
+                goOn.acquire();
+            }
+        };
+        connect(&timer, &QTimer::timeout, this, [this] {
+            if (!held.tryAcquire())
+                return;
+            ++looks;
+            this->look();
+            goOn.release();
+        });
+        timer.start(0);
+    }
+    // Only once the build is over: the worker reads the hook.
+    ~BuildStepper() override { PanelPreviewBuild::afterStep = nullptr; }
+
+    int looks = 0;
+
+private:
+    std::function<void()> look;
+    std::atomic<int> steps{0};
+    QSemaphore held;
+    QSemaphore goOn;
+    QTimer timer;
+};
+
+} // namespace
+
+void TestPanelDialogLayout::previewShowsTheLastWholePanelWhileItBuilds()
+{
+    // A key in a field of the capped panel builds it anew for seconds; all
+    // that while the preview shows the panel as it was, whole, and the new
+    // one only once it is built and drawn in full.
+    QScopedValueRollback<int> atOnce(PanelPreviewBuild::shownAfterMs, 0);
+    QVERIFY(dialog->loadPanelIntoDialog(heavyPanel(true)));
+    dialog->setVisible(true);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    auto* view = widget<WingFoilGLWidget>("wingFoilGLWidget");
+    auto* progress = widget<QProgressDialog>("panelBuildProgress");
+    finishPicture(view);
+    const QImage whole = shownBy(view);
+    QVERIFY(whole.pixel(whole.width() / 2, 0) != whole.pixel(whole.width() / 2, whole.height() / 2));
+
+    auto* sweep = widget<XDoubleSpinBox>("txtSweep");
+    sweep->setFocus(Qt::TabFocusReason);
+    sweep->selectAll();
+    int partial = 0;
+    int shownProgress = 0;
+    {
+        BuildStepper stepper(20, [&] {
+            QCoreApplication::sendPostedEvents();
+            shownProgress += progress->isVisible() ? 1 : 0;
+            partial += shownBy(view) != whole ? 1 : 0;
+        });
+        QTest::keyClick(sweep, Qt::Key_9);
+        QVERIFY(stepper.looks >= 10);
+    }
+    QCOMPARE(dialog->getWorkingPanel()->getSweep(), 9.0f);
+    QCOMPARE(partial, 0);
+    QVERIFY(shownProgress >= 10);
+    // Built, the new panel is drawn in slices; the old one stands until
+    // the last is drawn.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QVERIFY(!view->drawNextSlice());
+    QCOMPARE(shownBy(view), whole);
+    finishPicture(view);
+    QVERIFY(shownBy(view) != whole);
+}
+
+void TestPanelDialogLayout::buildProgressCoversNothing_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("smallest");
+    for (const bool smallest : {false, true}) {
+        const char* size = smallest ? "smallest" : "default";
+        QTest::addRow("English, %s", size) << QString() << smallest;
+        QTest::addRow("German, %s", size) << QStringLiteral("planformix_de") << smallest;
+    }
+}
+
+void TestPanelDialogLayout::buildProgressCoversNothing()
+{
+    // The progress of a build shows in a room of its own: it covers no
+    // other part of the dialog, its text shows whole, and the preview keeps
+    // its place and size as it comes and goes.
+    QFETCH(QString, language);
+    QFETCH(bool, smallest);
+    QScopedValueRollback<int> atOnce(PanelPreviewBuild::shownAfterMs, 0);
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        QVERIFY(translator.load(language, QStringLiteral(PLANFORMIX_BINARY_DIR "/resources/lang")));
+        QCoreApplication::installTranslator(&translator);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    }
+    loadDefault();
+    dialog->setVisible(true);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    if (smallest)
+        dialog->resize(dialog->minimumSizeHint());
+    for (int pass = 0; pass < 3; ++pass)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    QCoreApplication::processEvents();
+    auto* view = widget<WingFoilGLWidget>("wingFoilGLWidget");
+    auto* progress = widget<QProgressDialog>("panelBuildProgress");
+    const QRect viewPlace(view->mapTo(dialog.get(), QPoint()), view->size());
+    const auto placeOf = [&](const QWidget* w) { return QRect(w->mapTo(dialog.get(), QPoint()), w->size()); };
+
+    QStringList covered;
+    QString textCut;
+    bool viewMoved = false;
+    bool seen = false;
+    {
+        BuildStepper stepper(1, [&] {
+            if (seen || !progress->isVisible())
+                return;
+            seen = true;
+            for (int pass = 0; pass < 3; ++pass)
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+            viewMoved = placeOf(view) != viewPlace;
+            const QRect strip = placeOf(progress);
+            for (QWidget* other : dialog->findChildren<QWidget*>()) {
+                if (!other->isVisible() || other == progress || other->isAncestorOf(progress)
+                    || progress->isAncestorOf(other))
+                    continue;
+                if (placeOf(other).intersects(strip))
+                    covered << other->objectName() + QLatin1Char(' ') + other->metaObject()->className();
+            }
+            // Its own parts lie within it, the text whole.
+            for (QWidget* part : progress->findChildren<QWidget*>())
+                if (part->isVisible() && !strip.contains(placeOf(part)))
+                    covered << QStringLiteral("part ") + part->metaObject()->className();
+            auto* label = progress->findChild<QLabel*>();
+            if (!label || label->width() < label->sizeHint().width() || label->text().isEmpty())
+                textCut = label ? label->text() : QStringLiteral("no label");
+        });
+        widget<XDoubleSpinBox>("txtSweep")->setValue(12.0);
+    }
+    QCoreApplication::removeTranslator(&translator);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QVERIFY(seen);
+    QVERIFY2(covered.isEmpty(), qPrintable(covered.join(QStringLiteral(", "))));
+    QVERIFY2(textCut.isEmpty(), qPrintable(textCut));
+    QVERIFY(!viewMoved);
+    QCOMPARE(placeOf(view), viewPlace);
 }
 
 QTEST_MAIN(TestPanelDialogLayout)
