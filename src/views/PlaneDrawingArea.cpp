@@ -22,7 +22,13 @@ PlaneDrawingArea::PlaneDrawingArea(QObject* parent, const PlaneVisualisationOpti
 
 void PlaneDrawingArea::observedObjectChanged(Observable* observable)
 {
+    PlaneModel* const before = model;
     model = dynamic_cast<PlaneModel*>(observable);
+    // The plane says when it comes to be held unbuilt, or shown again,
+    // through its panels table, not to its observers.
+    if (model && model != before)
+        connect(model->getPanelsTableModel(), &QAbstractItemModel::layoutChanged, this,
+                [this] { invalidate(QRectF(), QGraphicsScene::AllLayers); });
     invalidate(QRectF(), QGraphicsScene::AllLayers);
 }
 
@@ -50,7 +56,9 @@ void PlaneDrawingArea::drawForeground(QPainter* painter, const QRectF& rect)
     painter->drawRect(QRect(static_cast<int>(-S / 2), static_cast<int>(-S / 2), static_cast<int>(S),
                             static_cast<int>(S)));
 
-    if (model == nullptr || model->getPanelCount() == 0)
+    if (model && model->getDocumentState() == PlaneModel::DocumentState::HeldNotBuilt)
+        drawNotShownMessage(painter, S);
+    else if (model == nullptr || model->getPanelCount() == 0)
         drawNotDefinedMessage(painter, S);
     else
         drawPlane(painter, S);
@@ -88,6 +96,30 @@ void PlaneDrawingArea::drawNotDefinedMessage(QPainter* painter, float frameSide)
     painter->scale(factor, factor);
     painter->drawText(QPoint(static_cast<int>(-tw / 2.0f), 0), text);
     painter->restore();
+}
+
+void PlaneDrawingArea::drawNotShownMessage(QPainter* painter, float frameSide) const
+{
+    // The plane is there, but not built: it is not one yet to be defined.
+    const QString text = PlaneModel::notShownProblem();
+    QPen pen = painter->pen();
+    pen.setColor(QColor(255, 0, 0));
+    painter->setPen(pen);
+    const QRect frame(static_cast<int>(-frameSide * 0.45f), static_cast<int>(-frameSide * 0.45f),
+                      static_cast<int>(frameSide * 0.9f), static_cast<int>(frameSide * 0.9f));
+    if (frame.isEmpty())
+        return;
+    // A word-wrapped paragraph, as large as fits the frame, up to the
+    // size of the other messages.
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    QFont font(QStringLiteral("Arial"), 12);
+    for (int size = 12; size > 4; --size) {
+        font.setPointSize(size);
+        if (QFontMetrics(font, painter->device()).boundingRect(frame, flags, text).height() <= frame.height())
+            break;
+    }
+    painter->setFont(font);
+    painter->drawText(frame, flags, text);
 }
 
 void PlaneDrawingArea::drawPlane(QPainter* painter, float frameSide) const

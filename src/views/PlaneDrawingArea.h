@@ -12,7 +12,8 @@ class PlaneVisualisationOptions;
 // square frame. The scene holds no items; everything is painted in the
 // foreground, laid out around the scene origin (which the view keeps at the
 // centre of its viewport). It repaints on every change of the plane and
-// keeps nothing in the document.
+// keeps nothing in the document. A plane held unbuilt for lack of memory is
+// told as the panels table tells it, not drawn as an empty plane.
 class PlaneDrawingArea : public QGraphicsScene, public Observer
 {
     Q_OBJECT
@@ -35,6 +36,8 @@ protected:
 private:
     QRectF visibleArea(QPainter* painter, const QRectF& exposed) const;
     void drawNotDefinedMessage(QPainter* painter, float frameSide) const;
+    // While the plane is held unbuilt for lack of memory.
+    void drawNotShownMessage(QPainter* painter, float frameSide) const;
     void drawPlane(QPainter* painter, float frameSide) const;
     void drawWingHalf(QPainter* painter, int side, float scale, float distance, float noseY,
                       float wingPosition) const;

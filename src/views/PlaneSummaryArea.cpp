@@ -39,6 +39,10 @@ PlaneSummaryArea::PlaneSummaryArea(const Widgets& widgets, const PlaneVisualisat
     for (const QLabel* label : {lblWingSpanValue, lblWingAreaValue, lblChorLenValue, lblTailVolumeValue,
                                 lblFuselageLenValue, lblWingPositionValue})
         formMinimumWidths.insert(label, label->minimumWidth());
+    // The plane says when it comes to be held unbuilt, or shown again,
+    // through its panels table, not to its observers.
+    if (model)
+        connect(model->getPanelsTableModel(), &QAbstractItemModel::layoutChanged, this, &PlaneSummaryArea::refresh);
 }
 
 void PlaneSummaryArea::connectSignals()
@@ -122,6 +126,20 @@ void PlaneSummaryArea::refresh()
     if (txtPlaneName->text() != name)
         txtPlaneName->setText(name);
 
+    // Held unbuilt, the plane has figures nobody has worked out: an empty
+    // plane's would mislead. Each says why, as the panels table does.
+    const bool held = model->getDocumentState() == PlaneModel::DocumentState::HeldNotBuilt;
+    const QString notShown = held ? PlaneModel::notShownProblem() : QString();
+    for (QLabel* label :
+         {lblWingSpanValue, lblWingAreaValue, lblChorLenValue, lblFuselageLenValue, lblWingPositionValue}) {
+        label->setToolTip(notShown);
+        if (held)
+            showValue(label, QStringLiteral("\u2013"));
+    }
+    showValue(lblTailVolumeValue, tr("N/A"));
+    if (held)
+        return;
+
     const int units = model->getUnits();
     const float halvesDistance = options ? options->getWingHalvesDistance() : 0.0f;
     showValue(lblWingSpanValue, formatValue(convertLength(model->getSpan() + halvesDistance, units)));
@@ -129,7 +147,6 @@ void PlaneSummaryArea::refresh()
 
     const float rootChord = model->getRootChord();
     showValue(lblChorLenValue, rootChord > 0.0f ? formatValue(convertLength(rootChord, units)) : QStringLiteral("?"));
-    showValue(lblTailVolumeValue, tr("N/A"));
 
     // "(*)" marks what the plane worked out itself rather than took from
     // the user.

@@ -19,7 +19,8 @@ class QRadioButton;
 // The widgets belong to the central form; this object only fills them.
 // The plane holds every length in millimetres; converting them is a matter
 // of display and happens only here. The unit and the switch are kept in the
-// document as this view's record.
+// document as this view's record. While the plane is held unbuilt for lack
+// of memory, its figures are not known: each shows a dash and says why.
 class PlaneSummaryArea : public QObject, public Observer
 {
     Q_OBJECT
