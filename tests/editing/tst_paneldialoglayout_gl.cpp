@@ -23,6 +23,8 @@
 #include "foundation/DialogSeam.h"
 #include "model/Panel.h"
 #include "foundation/XDoubleSpinBox.h"
+#include "views/CADGraphicsScene.h"
+#include "views/CADWidgetRibView.h"
 #include "views/WingFoilGLWidget.h"
 
 #include <QDialogButtonBox>
@@ -58,6 +60,7 @@ private slots:
     void keysTypedWhileThePanelBuildsReachTheField();
     void clickOnTheBuildsCancelEndsItAtOnce();
     void previewShowsTheLastWholePanelWhileItBuilds();
+    void ribViewKeepsItsRibWhileThePanelIsBuiltAnew();
     void buildProgressCoversNothing_data();
     void buildProgressCoversNothing();
 
@@ -600,6 +603,34 @@ void TestPanelDialogLayout::previewShowsTheLastWholePanelWhileItBuilds()
     QCOMPARE(shownBy(view), whole);
     finishPicture(view);
     QVERIFY(shownBy(view) != whole);
+}
+
+void TestPanelDialogLayout::ribViewKeepsItsRibWhileThePanelIsBuiltAnew()
+{
+    // Generating the ribs builds a new working panel in place of the one
+    // let go of: until it is there, the rib view shows the rib it showed.
+    QScopedValueRollback<int> atOnce(PanelPreviewBuild::shownAfterMs, 0);
+    loadDefault();
+    dialog->setVisible(true);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+    auto* ribs = widget<QTableView>("tableViewRibs");
+    auto* ribView = widget<CADWidgetRibView>("singleRibDrawingArea");
+    ribs->selectionModel()->setCurrentIndex(ribs->model()->index(2, 0),
+                                            QItemSelectionModel::SelectCurrent | QItemSelectionModel::Rows);
+    const std::size_t drawn = ribView->getScene()->getElements().size();
+    QVERIFY(drawn > 1);
+    int looks = 0;
+    int kept = 0;
+    {
+        BuildStepper stepper(1, [&] {
+            ++looks;
+            kept += ribView->getModel() == nullptr && ribView->getScene()->getElements().size() == drawn ? 1 : 0;
+        });
+        widget<QPushButton>("btnGenerateRibs")->click();
+    }
+    QVERIFY(looks > 0);
+    QCOMPARE(kept, looks);
+    QCOMPARE(ribView->getModel(), static_cast<CADSceneModel*>(dialog->getWorkingPanel()));
 }
 
 void TestPanelDialogLayout::buildProgressCoversNothing_data()
