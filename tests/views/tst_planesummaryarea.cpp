@@ -92,36 +92,14 @@ PlaneVisualisationOptions optionsWithGap(float distance)
                                      false);
 }
 
-// A page that keeps the texts drawn on it, line by line, and nothing else.
-class TextPage : public QPaintDevice
+// An image that keeps the texts drawn on it, line by line, and nothing else.
+class TextPage : public QImage
 {
 public:
-    QStringList texts;
-
+    TextPage() : QImage(600, 600, QImage::Format_RGB32) {}
     QPaintEngine* paintEngine() const override { return &engine; }
 
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth:
-        case PdmHeight:
-            return 600;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDepth:
-            return 32;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return int(QPaintDevice::devicePixelRatioFScale());
-        default:
-            return 600;
-        }
-    }
+    QStringList texts;
 
 private:
     class Engine : public QPaintEngine
