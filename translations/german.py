@@ -943,3 +943,47 @@ GERMAN['CADWidgetRibView'].update({
 GERMAN['RibCellDelegate'] = {
   'Rib %1: the sheeting leaves nothing to build.': 'Rippe %1: Die Beplankung lässt nichts zum Bauen übrig.',
 }
+
+GERMAN['ConsumedRibs'].update({
+  "Rib %1 of panel '%2' is parted by the sheeting: each piece is cut on its own.":
+    "Rippe %1 von Segment '%2' wird von der Beplankung geteilt: Jedes Stück wird für sich ausgeschnitten.",
+  "Ribs %1 of panel '%2' are parted by the sheeting: each piece is cut on its own.":
+    "Rippen %1 von Segment '%2' werden von der Beplankung geteilt: Jedes Stück wird für sich ausgeschnitten.",
+  "Rib %1 of panel '%2' is parted by the slot of spar %3: each piece is cut on its own.":
+    "Rippe %1 von Segment '%2' wird vom Ausschnitt des Holms %3 geteilt: Jedes Stück wird für sich ausgeschnitten.",
+  "Ribs %1 of panel '%2' are parted by the slot of spar %3: each piece is cut on its own.":
+    "Rippen %1 von Segment '%2' werden vom Ausschnitt des Holms %3 geteilt: Jedes Stück wird für sich ausgeschnitten.",
+  "Rib %1 of panel '%2' is parted where its cuts meet: each piece is cut on its own.":
+    "Rippe %1 von Segment '%2' wird dort geteilt, wo sich ihre Ausschnitte treffen: Jedes Stück wird für sich ausgeschnitten.",
+  "Ribs %1 of panel '%2' are parted where their cuts meet: each piece is cut on its own.":
+    "Rippen %1 von Segment '%2' werden dort geteilt, wo sich ihre Ausschnitte treffen: Jedes Stück wird für sich ausgeschnitten.",
+  "The outline of rib %1 of panel '%2' crosses itself: check it before cutting.":
+    "Die Kontur von Rippe %1 von Segment '%2' kreuzt sich selbst: Vor dem Ausschneiden prüfen.",
+  "The outlines of ribs %1 of panel '%2' cross themselves: check them before cutting.":
+    "Die Konturen der Rippen %1 von Segment '%2' kreuzen sich selbst: Vor dem Ausschneiden prüfen.",
+})
+
+GERMAN['RibParting'] = {
+  'Rib %1 is parted by the slot of spar %2 and cut as %3 pieces.':
+    'Rippe %1 wird vom Ausschnitt des Holms %2 geteilt und als %3 Stücke ausgeschnitten.',
+  'Rib %1 is parted by the sheeting and cut as %2 pieces.':
+    'Rippe %1 wird von der Beplankung geteilt und als %2 Stücke ausgeschnitten.',
+  'Rib %1 is parted where its cuts meet and cut as %2 pieces.':
+    'Rippe %1 wird dort geteilt, wo sich ihre Ausschnitte treffen, und als %2 Stücke ausgeschnitten.',
+  'The outline of rib %1 crosses itself: check it before cutting.':
+    'Die Kontur von Rippe %1 kreuzt sich selbst: Vor dem Ausschneiden prüfen.',
+  'Parted by the slot of spar %1: %2 pieces.': 'Geteilt vom Ausschnitt des Holms %1: %2 Stücke.',
+  'Parted by the sheeting: %1 pieces.': 'Geteilt von der Beplankung: %1 Stücke.',
+  'Parted where its cuts meet: %1 pieces.': 'Geteilt, wo sich die Ausschnitte treffen: %1 Stücke.',
+  'The outline crosses itself: check it before cutting.': 'Die Kontur kreuzt sich selbst: Vor dem Ausschneiden prüfen.',
+}
+
+GERMAN['PlaneModel'].update({
+  'These ribs get an outline for each of their pieces:':
+    'Diese Rippen erhalten in der DXF-Zeichnung eine Kontur für jedes ihrer Stücke:',
+})
+
+GERMAN['PrintJob'].update({
+  'These ribs get a template for each of their pieces:':
+    'Diese Rippen erhalten im Ausdruck eine Schablone für jedes ihrer Stücke:',
+})

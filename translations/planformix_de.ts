@@ -251,6 +251,38 @@
             <source>The sheeting leaves nothing of this rib to build.</source>
             <translation>Von dieser Rippe lässt die Beplankung nichts zum Bauen übrig.</translation>
         </message>
+        <message>
+            <source>Rib %1 of panel '%2' is parted by the sheeting: each piece is cut on its own.</source>
+            <translation>Rippe %1 von Segment '%2' wird von der Beplankung geteilt: Jedes Stück wird für sich ausgeschnitten.</translation>
+        </message>
+        <message>
+            <source>Ribs %1 of panel '%2' are parted by the sheeting: each piece is cut on its own.</source>
+            <translation>Rippen %1 von Segment '%2' werden von der Beplankung geteilt: Jedes Stück wird für sich ausgeschnitten.</translation>
+        </message>
+        <message>
+            <source>Rib %1 of panel '%2' is parted by the slot of spar %3: each piece is cut on its own.</source>
+            <translation>Rippe %1 von Segment '%2' wird vom Ausschnitt des Holms %3 geteilt: Jedes Stück wird für sich ausgeschnitten.</translation>
+        </message>
+        <message>
+            <source>Ribs %1 of panel '%2' are parted by the slot of spar %3: each piece is cut on its own.</source>
+            <translation>Rippen %1 von Segment '%2' werden vom Ausschnitt des Holms %3 geteilt: Jedes Stück wird für sich ausgeschnitten.</translation>
+        </message>
+        <message>
+            <source>Rib %1 of panel '%2' is parted where its cuts meet: each piece is cut on its own.</source>
+            <translation>Rippe %1 von Segment '%2' wird dort geteilt, wo sich ihre Ausschnitte treffen: Jedes Stück wird für sich ausgeschnitten.</translation>
+        </message>
+        <message>
+            <source>Ribs %1 of panel '%2' are parted where their cuts meet: each piece is cut on its own.</source>
+            <translation>Rippen %1 von Segment '%2' werden dort geteilt, wo sich ihre Ausschnitte treffen: Jedes Stück wird für sich ausgeschnitten.</translation>
+        </message>
+        <message>
+            <source>The outline of rib %1 of panel '%2' crosses itself: check it before cutting.</source>
+            <translation>Die Kontur von Rippe %1 von Segment '%2' kreuzt sich selbst: Vor dem Ausschneiden prüfen.</translation>
+        </message>
+        <message>
+            <source>The outlines of ribs %1 of panel '%2' cross themselves: check them before cutting.</source>
+            <translation>Die Konturen der Rippen %1 von Segment '%2' kreuzen sich selbst: Vor dem Ausschneiden prüfen.</translation>
+        </message>
     </context>
     <context>
         <name>DXFExportDialog</name>
@@ -1145,6 +1177,10 @@ Soll sie ersetzt werden?</translation>
             <source>These ribs get no outline in the DXF drawing:</source>
             <translation>Diese Rippen erhalten in der DXF-Zeichnung keine Kontur:</translation>
         </message>
+        <message>
+            <source>These ribs get an outline for each of their pieces:</source>
+            <translation>Diese Rippen erhalten in der DXF-Zeichnung eine Kontur für jedes ihrer Stücke:</translation>
+        </message>
     </context>
     <context>
         <name>PlaneSummaryArea</name>
@@ -1512,6 +1548,10 @@ Soll sie ersetzt werden?</translation>
             <source>These ribs get no template in the printout:</source>
             <translation>Diese Rippen erhalten im Ausdruck keine Schablone:</translation>
         </message>
+        <message>
+            <source>These ribs get a template for each of their pieces:</source>
+            <translation>Diese Rippen erhalten im Ausdruck eine Schablone für jedes ihrer Stücke:</translation>
+        </message>
     </context>
     <context>
         <name>PrintPage</name>
@@ -1629,6 +1669,41 @@ Soll sie ersetzt werden?</translation>
 (possible additional error messages suppressed)</source>
             <translation>
 (weitere Fehlermeldungen werden unterdrückt)</translation>
+        </message>
+    </context>
+    <context>
+        <name>RibParting</name>
+        <message>
+            <source>Rib %1 is parted by the slot of spar %2 and cut as %3 pieces.</source>
+            <translation>Rippe %1 wird vom Ausschnitt des Holms %2 geteilt und als %3 Stücke ausgeschnitten.</translation>
+        </message>
+        <message>
+            <source>Rib %1 is parted by the sheeting and cut as %2 pieces.</source>
+            <translation>Rippe %1 wird von der Beplankung geteilt und als %2 Stücke ausgeschnitten.</translation>
+        </message>
+        <message>
+            <source>Rib %1 is parted where its cuts meet and cut as %2 pieces.</source>
+            <translation>Rippe %1 wird dort geteilt, wo sich ihre Ausschnitte treffen, und als %2 Stücke ausgeschnitten.</translation>
+        </message>
+        <message>
+            <source>The outline of rib %1 crosses itself: check it before cutting.</source>
+            <translation>Die Kontur von Rippe %1 kreuzt sich selbst: Vor dem Ausschneiden prüfen.</translation>
+        </message>
+        <message>
+            <source>Parted by the slot of spar %1: %2 pieces.</source>
+            <translation>Geteilt vom Ausschnitt des Holms %1: %2 Stücke.</translation>
+        </message>
+        <message>
+            <source>Parted by the sheeting: %1 pieces.</source>
+            <translation>Geteilt von der Beplankung: %1 Stücke.</translation>
+        </message>
+        <message>
+            <source>Parted where its cuts meet: %1 pieces.</source>
+            <translation>Geteilt, wo sich die Ausschnitte treffen: %1 Stücke.</translation>
+        </message>
+        <message>
+            <source>The outline crosses itself: check it before cutting.</source>
+            <translation>Die Kontur kreuzt sich selbst: Vor dem Ausschneiden prüfen.</translation>
         </message>
     </context>
     <context>

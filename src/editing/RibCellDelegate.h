@@ -3,7 +3,8 @@
 #include "editing/XLineEditDelegate.h"
 
 // A cell of the rib table: edited as every number cell, and marked where
-// the sheets consume the rib, with the reason as the cell's tip.
+// the sheets consume the rib, or where the sheets or a spar's slot part it,
+// with the reason as the cell's tip.
 class RibCellDelegate : public XLineEditDelegate
 {
     Q_OBJECT
@@ -17,4 +18,7 @@ public:
 
     // Whether the row's rib is one the sheets leave nothing of.
     static bool isConsumed(const QModelIndex& index);
+    // What the row's rib tells of its pieces (see RibParting); empty where
+    // it is of one piece, as planned.
+    static QString partedNote(const QModelIndex& index);
 };

@@ -63,7 +63,12 @@ void RibsPage::retranslate()
 
 void RibsPage::showConsumedRibs()
 {
-    const QString note = dialog.workingPanel ? ConsumedRibs::panelNote(*dialog.workingPanel) : QString();
+    QStringList notes;
+    if (dialog.workingPanel) {
+        notes << ConsumedRibs::panelNote(*dialog.workingPanel) << ConsumedRibs::partedNote(*dialog.workingPanel);
+        notes.removeAll(QString());
+    }
+    const QString note = notes.join('\n');
     consumedNote->setText(note);
     consumedNote->setVisible(!note.isEmpty());
     // The marks of the rows follow the ribs of the latest build.

@@ -34,6 +34,18 @@
 
 namespace {
 
+// The 1-based number of the spar whose slot has this part id; 0 for none.
+int sparOfSlot(const SparList& spars, int slotId)
+{
+    int number = 0;
+    for (const SparDefinition& spar : spars.getSpars()) {
+        ++number;
+        if (spar.getSquareSparId(0) == slotId || spar.getSquareSparId(1) == slotId)
+            return number;
+    }
+    return 0;
+}
+
 // Room for a panel's connection lists and for the allocator to fetch it
 // in its smallest step beyond the heap (a megabyte mapped on its own).
 constexpr std::size_t roomToWatch = 2 * 1024 * 1024;
@@ -600,6 +612,8 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
                                ribMinY - 5.5f, wingRootChord, k == n, comb.getLastRib() == n, pending);
         }
         RibList::finishRib(rib, wingRootChord);
+        if (rib.partingSlotId() != 0)
+            rib.setPartingSpar(sparOfSlot(spars, rib.partingSlotId()));
     };
 
     int k = 1;

@@ -364,6 +364,12 @@ void PanelDrawing::drawOutlines(const Scene& scene, const PlaneVisualisationOpti
         for (const Vector3D* p : ribs[index]->getRibCoords())
             GLUtils::vertex(*p);
         GLUtils::endPrimitive();
+        for (const RibDefinition::PointList& piece : ribs[index]->getFurtherPieces()) {
+            GLUtils::beginPrimitive(GL_LINE_LOOP);
+            for (const Vector3D* p : piece)
+                GLUtils::vertex(*p);
+            GLUtils::endPrimitive();
+        }
         if (index + 1 == ribs.size())
             break;
         // The tip rib closes every panel.

@@ -15,6 +15,7 @@
 #include "foundation/Triangle2D.h"
 #include "foundation/Vector3D.h"
 #include "model/finishing/OutlineCleanup.h"
+#include "model/finishing/OutlinePieces.h"
 
 namespace {
 
@@ -532,6 +533,9 @@ void RibDefinition::forPlacedGeometry(bool withTemplate, OnPoints onPoints, OnPa
                               &g.covering[2], &g.covering[3]}) {
         onPoints(*points);
     }
+    for (PointList& piece : g.pieces) {
+        onPoints(piece);
+    }
     if (withTemplate) {
         onPoints(g.leTemplate);
     }
@@ -938,12 +942,37 @@ void RibDefinition::collectTurns(std::vector<AngleInfo>& turns, float scale) con
     OutlineCleanup::collectTurns(geometry().outline, turns, scale);
 }
 
+void RibDefinition::setParting(bool bySheets, int slotId)
+{
+    RibGeometry& own = geometry();
+    own.partedBySheets = bySheets;
+    own.partingSlotId = slotId;
+    own.partingSpar = 0;
+}
+
 void RibDefinition::finishOutline(float scale)
 {
     RibGeometry& own = geometry();
-    OutlineCleanup(own.outline, own.camberLine, scale, !getCoveringPolygons().empty(), &getCoveringPolygons(),
-                   &getSquareSparParts())
-        .finishOutline();
+    const bool sheeted = !own.coveringPolygons.empty();
+    OutlinePieces parted;
+    OutlineCleanup cleanup(own.outline, own.camberLine, scale, sheeted, &own.coveringPolygons, &own.squareSparParts);
+    cleanup.collectPiecesInto(&parted);
+    cleanup.finishOutline();
+    // Each piece parted off is cleaned as a rib of its own, and may part
+    // again; the list grows behind the piece being cleaned.
+    for (auto it = parted.pieces.begin(); it != parted.pieces.end(); ++it) {
+        OutlineCleanup pieceCleanup(*it, own.camberLine, scale, sheeted, &own.coveringPolygons,
+                                    &own.squareSparParts);
+        pieceCleanup.collectPiecesInto(&parted);
+        pieceCleanup.cleanOutline();
+    }
+    for (PointList& piece : parted.pieces) {
+        own.pieces.push_back(std::move(piece));
+    }
+    parted.pieces.clear();
+    own.partedBySheets = parted.bySheets;
+    own.partingSlotId = parted.slotId;
+    own.partingSpar = 0;
 }
 
 void RibDefinition::cleanOutline(float scale)

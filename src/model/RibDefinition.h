@@ -193,6 +193,22 @@ public:
     // rib's geometry, and goes where a copy or the geometry goes.
     bool consumedBySheets() const { return consumed; }
     void setConsumedBySheets(bool value) { consumed = value; }
+    // Where the sheets or a spar's slot part the rib, the outline is its
+    // largest piece and these are the others, each cut on its own.
+    const std::vector<PointList>& getFurtherPieces() const { return geometry().pieces; }
+    std::vector<PointList>& getFurtherPieces() { return geometry().pieces; }
+    bool isParted() const { return !geometry().pieces.empty(); }
+    // What parted it: the sheets, and/or the slot of the square spar with
+    // this 1-based number in the panel (0: none).
+    bool partedBySheets() const { return geometry().partedBySheets; }
+    int partingSpar() const { return geometry().partingSpar; }
+    int partingSlotId() const { return geometry().partingSlotId; }
+    void setParting(bool bySheets, int slotId);
+    void setPartingSpar(int number) { geometry().partingSpar = number; }
+    // Whether the outline or a piece still crosses or touches itself, where
+    // no parting could mend it.
+    bool outlineCrossed() const { return geometry().crossed; }
+    void setOutlineCrossed(bool value) { geometry().crossed = value; }
 
     // Draws the rib as a slab of its thickness into the current OpenGL
     // context, spar holes left open; nothing when the view hides ribs.

@@ -107,4 +107,8 @@ void RibDefinition::visualize(const PlaneVisualisationOptions& options, float no
         return;
     const float* colour = isSelected() ? GLUtils::colorSelection : GLUtils::colorCombPart2;
     drawSlab(*this, getRibCoords(), colour, options, normalFactor, true, true);
+    // Each further piece of a parted rib is a slab of its own; its points
+    // pair up across the chord as the outline's do.
+    for (const PointList& piece : getFurtherPieces())
+        drawSlab(*this, piece, colour, options, normalFactor, true, true);
 }

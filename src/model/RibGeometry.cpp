@@ -10,8 +10,16 @@ RibGeometry::RibGeometry(const RibGeometry& other)
       tePiece(copyPoints(other.tePiece)),
       covering{copyPoints(other.covering[0]), copyPoints(other.covering[1]), copyPoints(other.covering[2]),
                copyPoints(other.covering[3])},
-      leTemplate(copyPoints(other.leTemplate))
+      leTemplate(copyPoints(other.leTemplate)),
+      partedBySheets(other.partedBySheets),
+      partingSlotId(other.partingSlotId),
+      partingSpar(other.partingSpar),
+      crossed(other.crossed)
 {
+    pieces.reserve(other.pieces.size());
+    for (const PointList& piece : other.pieces) {
+        pieces.push_back(copyPoints(piece));
+    }
     PartList RibGeometry::*const partLists[] = {&RibGeometry::squareSparParts,  &RibGeometry::roundSparParts,
                                                 &RibGeometry::tubeSparParts,    &RibGeometry::cubeTubeParts,
                                                 &RibGeometry::sparWebbingParts, &RibGeometry::cubeSparParts,
@@ -40,6 +48,14 @@ void RibGeometry::clear()
         Vector3D::clearList(list);
     }
     Vector3D::clearList(leTemplate);
+    for (PointList& piece : pieces) {
+        Vector3D::clearList(piece);
+    }
+    pieces.clear();
+    partedBySheets = false;
+    partingSlotId = 0;
+    partingSpar = 0;
+    crossed = false;
     clearParts(squareSparParts);
     clearParts(roundSparParts);
     clearParts(tubeSparParts);

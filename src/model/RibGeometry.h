@@ -44,4 +44,19 @@ public:
     PartList cubeSparParts;
     PartList coveringPolygons;
     PartList combParts;
+
+    // Where the sheets or a spar's slot part the rib, the outline holds its
+    // largest piece and these the others, each a closed outline in the
+    // outline's own order (the points of the rest of the rib lie on its
+    // end). Empty for a rib of one piece.
+    std::vector<PointList> pieces;
+    // What parted the rib: the sheets, a square spar's slot (its part id,
+    // and the spar's 1-based number in the panel once the pipeline has
+    // named it), or both; nothing for a rib of one piece.
+    bool partedBySheets = false;
+    int partingSlotId = 0;
+    int partingSpar = 0;
+    // The finished outline, or a piece, crosses or touches itself where no
+    // parting mends it: kept as it is, to be told, not cut unseen.
+    bool crossed = false;
 };

@@ -9,6 +9,7 @@
 #include "foundation/GLUtils.h"
 #include "foundation/Mathematics.h"
 #include "foundation/Vector3D.h"
+#include "model/finishing/OutlinePieces.h"
 #include "model/finishing/SheetStartFace.h"
 #include "model/finishing/SheetedNose.h"
 
@@ -338,17 +339,14 @@ void RibList::applyTwist(float angle, float length)
     }
 }
 
-void RibList::finishRib(RibDefinition& rib, float scale)
+namespace {
+
+// The end of the finishing for one sheeted outline (the rib's, or a piece
+// of it): true where the sheets leave nothing of it to build, and it is
+// emptied.
+bool finishSheeted(RibDefinition::PointList& outline, const RibDefinition::PartList& bands, float scale)
 {
-    // The finishing tells by the sheets' shift of the surface where the
-    // sheets of both sides meet; it is no part of the finished rib.
-    rib.finishOutline(scale);
-    if (rib.getCoveringPolygons().empty()) {
-        rib.setConsumedBySheets(false);
-        return;
-    }
-    RibDefinition::PointList& outline = rib.getRibCoords();
-    SheetStartFace::clearLastNormal(outline, rib.getCoveringPolygons(), scale);
+    SheetStartFace::clearLastNormal(outline, bands, scale);
     // Twice the outline's area and its way round along both axes (never
     // shorter than the way itself): a rib holding twice the area a 0.5 mm
     // strip round it would, well beyond what rounding the sums in float
@@ -379,10 +377,9 @@ void RibList::finishRib(RibDefinition& rib, float scale)
     // must not read as plainly having wood.
     const bool consumed = scale > 0.0f && !(manhattan > 0.0f && area >= 2.0f * (0.5f / scale) * manhattan)
                           && nothingBuildable(outline, scale);
-    rib.setConsumedBySheets(consumed);
     if (consumed) {
         Vector3D::clearList(outline);
-        return;
+        return true;
     }
     // Only once the rib is known to be kept: a thin nose cut off a rib the
     // sheets consume would leave a fragment that reads as buildable.
@@ -390,6 +387,103 @@ void RibList::finishRib(RibDefinition& rib, float scale)
     for (Vector3D* point : outline) {
         point->setAux(0.0f, 0.0f);
     }
+    return false;
+}
+
+// Twice the area an outline encloses, whichever way it runs.
+double enclosed(const RibDefinition::PointList& outline)
+{
+    double sum = 0.0;
+    for (size_t i = 0; i < outline.size(); ++i) {
+        const Vector3D& a = *outline[i];
+        const Vector3D& b = *outline[(i + 1) % outline.size()];
+        sum += double(a.getX()) * b.getY() - double(b.getX()) * a.getY();
+    }
+    return std::fabs(sum);
+}
+
+// The last look at a finished rib: no outline or piece may cross or touch
+// itself. Where parting it mends that, the pieces are kept, each on its
+// own; otherwise the rib is marked, to be told.
+void lookLast(RibDefinition& rib, float scale)
+{
+    const RibDefinition::PointList& outline = static_cast<const RibDefinition&>(rib).getRibCoords();
+    const std::vector<RibDefinition::PointList>& pieces =
+        static_cast<const RibDefinition&>(rib).getFurtherPieces();
+    const RibDefinition::PartList& sparParts = static_cast<const RibDefinition&>(rib).getSquareSparParts();
+    bool faulty = OutlinePieces::crossesItself(outline, scale, &sparParts);
+    for (const RibDefinition::PointList& piece : pieces) {
+        faulty = faulty || OutlinePieces::crossesItself(piece, scale, &sparParts);
+    }
+    if (!faulty) {
+        return;
+    }
+    std::vector<RibDefinition::PointList> further;
+    Vector3D where;
+    bool crossed = OutlinePieces::makeSimple(rib.getRibCoords(), further, scale, &where, &sparParts)
+                   == OutlinePieces::Check::Crossed;
+    const size_t before = rib.getFurtherPieces().size();
+    for (size_t k = 0; k < before; ++k) {
+        crossed = OutlinePieces::makeSimple(rib.getFurtherPieces()[k], further, scale, nullptr, &sparParts)
+                      == OutlinePieces::Check::Crossed
+                  || crossed;
+    }
+    if (!further.empty()) {
+        const bool wasParted = before > 0;
+        const bool bySheets = rib.partedBySheets();
+        const int slot = rib.partingSlotId();
+        for (RibDefinition::PointList& piece : further) {
+            rib.getFurtherPieces().push_back(std::move(piece));
+        }
+        if (!wasParted) {
+            const int slotHere = OutlinePieces::slotAt(&rib.getSquareSparParts(), where.getX(), where.getY(),
+                                                       0.5f / scale);
+            rib.setParting(slotHere == 0 && !rib.getCoveringPolygons().empty(), slotHere);
+        } else {
+            rib.setParting(bySheets, slot);
+        }
+    }
+    rib.setOutlineCrossed(crossed);
+}
+
+} // namespace
+
+void RibList::finishRib(RibDefinition& rib, float scale)
+{
+    // The finishing tells by the sheets' shift of the surface where the
+    // sheets of both sides meet; it is no part of the finished rib.
+    rib.finishOutline(scale);
+    if (rib.getCoveringPolygons().empty()) {
+        rib.setConsumedBySheets(false);
+        lookLast(rib, scale);
+        return;
+    }
+    bool consumed = finishSheeted(rib.getRibCoords(), rib.getCoveringPolygons(), scale);
+    // A piece the sheets or a slot parted off is kept where it has wood a
+    // builder can cut, and goes as a consumed rib would where not.
+    std::vector<RibDefinition::PointList>& pieces = rib.getFurtherPieces();
+    for (size_t k = pieces.size(); k-- > 0;) {
+        if (finishSheeted(pieces[k], rib.getCoveringPolygons(), scale)) {
+            pieces.erase(pieces.begin() + std::ptrdiff_t(k));
+        }
+    }
+    if (consumed && !pieces.empty()) {
+        // The outline is the largest piece that is left.
+        size_t largest = 0;
+        for (size_t k = 1; k < pieces.size(); ++k) {
+            if (enclosed(pieces[k]) > enclosed(pieces[largest])) {
+                largest = k;
+            }
+        }
+        rib.getRibCoords().swap(pieces[largest]);
+        pieces.erase(pieces.begin() + std::ptrdiff_t(largest));
+        consumed = false;
+    }
+    if (pieces.empty()) {
+        rib.setParting(false, 0);
+    }
+    rib.setConsumedBySheets(consumed);
+    lookLast(rib, scale);
 }
 
 void RibList::finishRibs(float scale)

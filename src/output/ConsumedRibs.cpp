@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QStringList>
+#include <map>
 
 namespace {
 
@@ -70,4 +71,63 @@ QStringList ConsumedRibs::planeNotes(const std::list<Panel*>& panels)
 QString ConsumedRibs::rowNote()
 {
     return tr("The sheeting leaves nothing of this rib to build.");
+}
+
+QString ConsumedRibs::partedNote(const Panel& panel)
+{
+    std::map<int, std::vector<int>> bySlot;
+    std::vector<int> bySheets;
+    std::vector<int> byCuts;
+    std::vector<int> crossed;
+    int number = 0;
+    for (const RibDefinition& rib : panel.getRibList().getRibs()) {
+        ++number;
+        if (rib.isParted()) {
+            if (rib.partingSpar() > 0)
+                bySlot[rib.partingSpar()].push_back(number);
+            else if (rib.partedBySheets())
+                bySheets.push_back(number);
+            else
+                byCuts.push_back(number);
+        }
+        if (rib.outlineCrossed())
+            crossed.push_back(number);
+    }
+    QStringList sentences;
+    const QString name = panel.getPanelName();
+    if (!bySheets.empty())
+        sentences << (bySheets.size() == 1
+                          ? tr("Rib %1 of panel '%2' is parted by the sheeting: each piece is cut on its own.")
+                          : tr("Ribs %1 of panel '%2' are parted by the sheeting: each piece is cut on its own."))
+                         .arg(runsOf(bySheets), name);
+    for (const auto& [spar, numbers] : bySlot)
+        sentences << (numbers.size() == 1
+                          ? tr("Rib %1 of panel '%2' is parted by the slot of spar %3: each piece is cut on its own.")
+                          : tr("Ribs %1 of panel '%2' are parted by the slot of spar %3: each piece is cut on its "
+                               "own."))
+                         .arg(runsOf(numbers), name)
+                         .arg(spar);
+    if (!byCuts.empty())
+        sentences << (byCuts.size() == 1
+                          ? tr("Rib %1 of panel '%2' is parted where its cuts meet: each piece is cut on its own.")
+                          : tr("Ribs %1 of panel '%2' are parted where their cuts meet: each piece is cut on its "
+                               "own."))
+                         .arg(runsOf(byCuts), name);
+    if (!crossed.empty())
+        sentences << (crossed.size() == 1
+                          ? tr("The outline of rib %1 of panel '%2' crosses itself: check it before cutting.")
+                          : tr("The outlines of ribs %1 of panel '%2' cross themselves: check them before cutting."))
+                         .arg(runsOf(crossed), name);
+    return sentences.join(' ');
+}
+
+QStringList ConsumedRibs::partedPlaneNotes(const std::list<Panel*>& panels)
+{
+    QStringList notes;
+    for (const Panel* panel : panels) {
+        const QString note = partedNote(*panel);
+        if (!note.isEmpty())
+            notes << note;
+    }
+    return notes;
 }

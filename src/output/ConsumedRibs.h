@@ -24,4 +24,11 @@ public:
     static QStringList planeNotes(const std::list<Panel*>& panels);
     // What an output says in its row in place of a consumed rib.
     static QString rowNote();
+
+    // Ribs the sheets or a spar's slot part, each piece cut on its own, and
+    // ribs whose outline still crosses itself: one sentence for each cause,
+    // naming the panel's ribs; empty when it has none.
+    static QString partedNote(const Panel& panel);
+    // One panel's sentences a line, for every panel that has such ribs.
+    static QStringList partedPlaneNotes(const std::list<Panel*>& panels);
 };

@@ -17,6 +17,7 @@
 #include "model/RibCombData.h"
 #include "model/RibDefinition.h"
 #include "model/RibModifierBuildingTab.h"
+#include "model/RibParting.h"
 #include "model/SegmentEndFaces.h"
 #include "model/SparDefinition.h"
 #include "output/ConsumedRibs.h"
@@ -219,6 +220,12 @@ void exportRibs(PlaneModel& plane, XDxfGen& dxf, const PanelRows& rows, int pane
         } else {
             plane.exportPointsPolylineDxf(rib->getRibCoords(), ox, s, yOffset, dxf);
         }
+        // The further pieces of a parted rib lie where they stand in it, each
+        // an outline of its own; the row says what parted it.
+        for (const auto& piece : rib->getFurtherPieces())
+            plane.exportPointsPolylineDxf(piece, ox, s, yOffset, dxf);
+        if (RibParting::told(*rib))
+            writeText(dxf, maxLength + 20.0, top - h / 2.0 - 16.0, RibParting::rowNote(*rib));
 
         for (const auto* parts : {&rib->getRoundSparParts(), &rib->getTubeSparParts()})
             for (const IdentifiableObject* part : *parts) {
@@ -405,10 +412,14 @@ bool PlaneModel::exportDxf(const DXFSettings& settings)
         } else {
             DialogSeam::status(tr("DXF drawing written to %1").arg(QDir::toNativeSeparators(name)));
             const QStringList consumed = ConsumedRibs::planeNotes(getPanelList());
+            const QStringList parted = ConsumedRibs::partedPlaneNotes(getPanelList());
+            QStringList told;
             if (!consumed.isEmpty())
-                DialogSeam::message(nullptr, QMessageBox::Information, tr("Export to DXF"),
-                                    tr("These ribs get no outline in the DXF drawing:") + "\n\n"
-                                        + consumed.join("\n"));
+                told << tr("These ribs get no outline in the DXF drawing:") + "\n\n" + consumed.join("\n");
+            if (!parted.isEmpty())
+                told << tr("These ribs get an outline for each of their pieces:") + "\n\n" + parted.join("\n");
+            if (!told.isEmpty())
+                DialogSeam::message(nullptr, QMessageBox::Information, tr("Export to DXF"), told.join("\n\n"));
         }
     } catch (const std::bad_alloc&) {
         outOfMemory = true;

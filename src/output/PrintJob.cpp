@@ -124,9 +124,14 @@ bool PrintJob::printPlane(QPrinter* printer, int pageWidth, int pageHeight, QWid
         },
         &progress);
     const QStringList consumed = ConsumedRibs::planeNotes(plane.getPanelList());
-    if (printed && !consumed.isEmpty())
-        DialogSeam::message(parent, QMessageBox::Information, tr("Print / Export to PDF"),
-                            tr("These ribs get no template in the printout:") + "\n\n" + consumed.join("\n"));
+    const QStringList parted = ConsumedRibs::partedPlaneNotes(plane.getPanelList());
+    QStringList told;
+    if (!consumed.isEmpty())
+        told << tr("These ribs get no template in the printout:") + "\n\n" + consumed.join("\n");
+    if (!parted.isEmpty())
+        told << tr("These ribs get a template for each of their pieces:") + "\n\n" + parted.join("\n");
+    if (printed && !told.isEmpty())
+        DialogSeam::message(parent, QMessageBox::Information, tr("Print / Export to PDF"), told.join("\n\n"));
     return printed;
 }
 

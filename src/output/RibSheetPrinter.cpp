@@ -7,6 +7,7 @@
 #include "foundation/Vector3D.h"
 #include "model/Panel.h"
 #include "model/RibDefinition.h"
+#include "model/RibParting.h"
 #include "output/ConsumedRibs.h"
 #include "output/PrintPage.h"
 
@@ -248,7 +249,11 @@ void RibSheetPrinter::drawRow(const RibDefinition& rib, int panelNo, int ribNo, 
     QString label = tr("P") + QString::number(panelNo) + tr("_R") + QString::number(ribNo);
     if (part == 0)
         label += tr(", thickness: ") + QString::number(rib.thickness, 'g', 6) + tr("mm");
-    else
+    // A parted rib says so beside its label: its pieces are drawn each on
+    // its own where they stand in the rib.
+    if (part == 0 && RibParting::told(rib))
+        label += QStringLiteral(" \u2013 ") + RibParting::rowNote(rib);
+    else if (part != 0)
         label += tr(" (part ") + QString::number(part + 1) + ")";
     painter->drawText(0, static_cast<int>(top - 2), label);
 
@@ -285,6 +290,9 @@ void RibSheetPrinter::drawRow(const RibDefinition& rib, int panelNo, int ribNo, 
     const size_t n = outline.size();
     if (n > 1)
         drawSolidInBand(painter, polyline(outline, ribLeft), true, band);
+    for (const RibDefinition::PointList& piece : rib.getFurtherPieces())
+        if (piece.size() > 1)
+            drawSolidInBand(painter, polyline(piece, ribLeft), true, band);
 
     if (n >= 2) {
         painter->setPen(dottedPen);

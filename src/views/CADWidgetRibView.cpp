@@ -6,6 +6,7 @@
 #include "model/Panel.h"
 #include "model/RibDefinition.h"
 #include "model/RibModifierBuildingTab.h"
+#include "model/RibParting.h"
 #include "views/CADGraphicsScene.h"
 #include "views/CADSceneControlPoint.h"
 #include "views/CADSceneEventBuildingTabDataChanged.h"
@@ -109,6 +110,13 @@ void CADWidgetRibView::redraw()
     } else {
         drawRib(*rib, rib->getRibCoords());
     }
+    // The further pieces of a parted rib, each closed on its own; the view
+    // says what parted it, above the rib.
+    for (const auto& piece : rib->getFurtherPieces())
+        appendControlPoints(piece, outlineColour, true, -rib->getOffsetX(), 0.0f, 0.0f);
+    if (RibParting::told(*rib))
+        scene->addElement(
+            new CADSceneText(0.0f, -(maxY + 2.0f * TabMargin) * scale, RibParting::ribNote(*rib, ribNumber)));
     drawBuildingTabs(*rib);
 
     scene->invalidate(QRectF(), QGraphicsScene::AllLayers);

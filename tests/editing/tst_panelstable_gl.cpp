@@ -124,6 +124,7 @@ private slots:
     void committedEditReplacesPanel_data();
     void committedEditReplacesPanel();
     void okTakesThePreviewsRibsAndLetsThemGo();
+    void ribsTheSheetsConsumeAreMarkedAndNamed_data();
     void ribsTheSheetsConsumeAreMarkedAndNamed();
     void dialogBuildsOnlyWhatItsValuesChange_data();
     void dialogBuildsOnlyWhatItsValuesChange();
@@ -420,25 +421,49 @@ void TestPanelsTable::okTakesThePreviewsRibsAndLetsThemGo()
     QVERIFY(!panelDialog->getWorkingPanel());
 }
 
+void TestPanelsTable::ribsTheSheetsConsumeAreMarkedAndNamed_data()
+{
+    // The sheets over a thin tip: over the whole chord, or a mid-chord band.
+    QTest::addColumn<bool>("band");
+    // Each row's mark: x consumed, p parted, - neither.
+    QTest::addColumn<QString>("marks");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("consumed") << false << "-------xxx"
+                              << QString::fromUtf8("Ribs 8–10 of panel 'Tip': the sheeting leaves nothing to build.");
+    QTest::newRow("parted") << true << "------pppp"
+                            << QString::fromUtf8("Ribs 7–10 of panel 'Tip' are parted by the sheeting: each piece is "
+                                                 "cut on its own.");
+}
+
 void TestPanelsTable::ribsTheSheetsConsumeAreMarkedAndNamed()
 {
-    // A thin tip under 2.5 mm sheets on both sides over the whole chord.
+    QFETCH(bool, band);
+    QFETCH(QString, marks);
+    QFETCH(QString, note);
+    // A thin tip under 2.5 mm sheets on both sides.
+    SheetingStripList strips;
+    strips.append(SheetingStripDefinition("band", 0, 1, 10, 25.0f, 25.0f, 2.5f, true, true, true, false, 35.0f, 35.0f,
+                                          false, false));
     model->addOrUpdatePanel(PanelBaseData(
         1, QStringLiteral("Tip"), QStringLiteral("NACA 2412"), QStringLiteral("NACA 0005"), 150.0f, 50.0f, 0.0f,
         300.0f, 0.0f, 1.0f, false, false, true, 2.0f, 10, 150.0f, 1.0f, 1.0f, nullptr, LEData(), TEData(), SparList(),
-        SheetingStripList(), CoveringDefinition(SheetingType::Standard, 100.0f, 2.5f, 0, true, true, true),
+        band ? strips : SheetingStripList(),
+        band ? CoveringDefinition(SheetingType::Advanced, 25.0f, 1.5f, 0, true, true, true)
+             : CoveringDefinition(SheetingType::Standard, 100.0f, 2.5f, 0, true, true, true),
         BuildingTabData(), RibCombList()));
     selectRows({0});
     form.btnPanelEdit->click();
     auto* ribs = dialog()->findChild<QTableView*>("tableViewRibs");
     QVERIFY(qobject_cast<RibCellDelegate*>(ribs->itemDelegateForColumn(1)));
-    QString marks;
-    for (int row = 0; row < ribs->model()->rowCount(); ++row)
-        marks += RibCellDelegate::isConsumed(ribs->model()->index(row, 1)) ? 'x' : '-';
-    QCOMPARE(marks, QStringLiteral("-------xxx"));
-    auto* note = dialog()->findChild<QLabel*>(QStringLiteral("lblConsumedRibs"));
-    QVERIFY(note && !note->isHidden());
-    QCOMPARE(note->text(), QString::fromUtf8("Ribs 8–10 of panel 'Tip': the sheeting leaves nothing to build."));
+    QString shown;
+    for (int row = 0; row < ribs->model()->rowCount(); ++row) {
+        const QModelIndex cell = ribs->model()->index(row, 1);
+        shown += RibCellDelegate::isConsumed(cell) ? 'x' : RibCellDelegate::partedNote(cell).isEmpty() ? '-' : 'p';
+    }
+    QCOMPARE(shown, marks);
+    auto* label = dialog()->findChild<QLabel*>(QStringLiteral("lblConsumedRibs"));
+    QVERIFY(label && !label->isHidden());
+    QCOMPARE(label->text(), note);
 }
 
 void TestPanelsTable::dialogBuildsOnlyWhatItsValuesChange_data()

@@ -10,6 +10,7 @@
 #include "model/RibList.h"
 #include "model/RibListTableModel.h"
 #include "model/RibModifierCoveringAdvanced.h"
+#include "model/RibParting.h"
 #include "model/RibModifierStandardLE.h"
 #include "model/RibModifierStandardTE.h"
 #include "model/LEData.h"
@@ -19,6 +20,7 @@
 #include "model/SparDefinition.h"
 #include "CoveringPanel.h"
 #include "SheetedRibMeasures.h"
+#include "model/finishing/OutlinePieces.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -40,6 +42,10 @@ private slots:
     void endNormalsLeaningBackHoldNoWood();
     void noseEndsThickBetweenRootAndTip_data();
     void noseEndsThickBetweenRootAndTip();
+    void partedRibKeepsEveryPiece_data();
+    void partedRibKeepsEveryPiece();
+    void lastLookCatchesOutlinesTouchingThemselves_data();
+    void lastLookCatchesOutlinesTouchingThemselves();
 };
 
 void TestSheetedEnds::init()
@@ -782,6 +788,176 @@ void TestSheetedEnds::noseEndsThickBetweenRootAndTip()
             crossings += (outline[i]->getX() < at) != (outline[(i + 1) % outline.size()]->getX() < at);
         }
         QCOMPARE(crossings, 2);
+    }
+}
+
+void TestSheetedEnds::partedRibKeepsEveryPiece_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<float>("chord");
+    QTest::addColumn<float>("bandFrom");
+    QTest::addColumn<float>("bandTo");
+    QTest::addColumn<float>("sheet");
+    // Sides sheeted: 1 upper, 2 lower, 3 both.
+    QTest::addColumn<int>("sides");
+    // A square spar's slot (percent; 0 for none) on the bottom only.
+    QTest::addColumn<float>("slotAt");
+    // A mid-chord band thicker than the thin tip there: the sheets meet and
+    // part the rib; the bare wood behind the band is a piece of its own.
+    QTest::newRow("sheets meeting mid-chord") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 2.5f << 3 << 0.0f;
+    // Thinner sheets come within 0.3 mm there and part again: a pinch.
+    QTest::newRow("sheets pinching mid-chord") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 1.0f << 3 << 0.0f;
+    // A bottom slot whose floor comes onto the inner face of a sheet over
+    // the whole upper side.
+    QTest::newRow("bottom slot facing a full-chord sheet") << "e211.dat" << 78.3f << 0.0f << 100.0f << 1.0f << 1
+                                                           << 80.0f;
+}
+
+// Where the sheets or a slot part a rib, every piece with wood is kept, as
+// a simple outline of its own, and the rib tells what parted it.
+void TestSheetedEnds::partedRibKeepsEveryPiece()
+{
+    QFETCH(QString, section);
+    QFETCH(float, chord);
+    QFETCH(float, bandFrom);
+    QFETCH(float, bandTo);
+    QFETCH(float, sheet);
+    QFETCH(int, sides);
+    QFETCH(float, slotAt);
+    RibListTableModel table;
+    makePanel(table, chord);
+    RibDefinition& rib = ribAt(table, 2);
+    QVERIFY(shapeRibAsPublicSection(rib, chord, qPrintable(section)));
+    SheetingStripList strips;
+    SheetingStripDefinition band = strip(bandTo - bandFrom, bandFrom, true, true);
+    band.setThickness(sheet);
+    band.setUpper(sides & 1);
+    band.setLower(sides & 2);
+    strips.append(band);
+    RibModifierCoveringAdvanced().apply(rib, 2, 0.0f, 0.0f, CoveringDefinition(), strips, wingRootChord, table);
+    if (slotAt > 0.0f) {
+        SparDefinition spar("main", SparType::Square, 1, 3, slotAt, slotAt, true, false);
+        spar.setSquareSparTop(false);
+        spar.setSquareSparBottom(true);
+        RibModifierSquareSpar().apply(rib, 2, spar, chord, ribAt(table, 1), ribAt(table, 3), rib, 0.0f,
+                                      wingRootChord, false, 0.0f, true);
+    }
+    RibList::finishRib(rib, wingRootChord);
+    QVERIFY(!rib.consumedBySheets());
+    QCOMPARE(int(rib.getFurtherPieces().size()), 1);
+    QCOMPARE(rib.partedBySheets(), slotAt == 0.0f);
+    QCOMPARE(rib.partingSlotId() != 0, slotAt > 0.0f);
+    QVERIFY(!rib.outlineCrossed());
+    // The two pieces lie one behind the other and reach from the nose to
+    // the trailing edge between them.
+    std::vector<const std::vector<Vector3D*>*> pieces{&rib.getRibCoords(), &rib.getFurtherPieces().front()};
+    std::sort(pieces.begin(), pieces.end(), [](auto a, auto b) { return minX(*a) < minX(*b); });
+    float front = -FLT_MAX;
+    float back = -FLT_MAX;
+    for (const Vector3D* p : *pieces[0])
+        front = std::max(front, p->getX());
+    for (const Vector3D* p : *pieces[1])
+        back = std::max(back, p->getX());
+    QVERIFY(front < minX(*pieces[1]));
+    QVERIFY2(minX(*pieces[0]) * wingRootChord < 1.0f, qPrintable(QString::number(minX(*pieces[0]) * wingRootChord)));
+    QVERIFY2(back * wingRootChord > chord - 1.0f, qPrintable(QString::number(back * wingRootChord)));
+    for (const auto* piece : pieces) {
+        QVERIFY(!crossesItself(*piece, FLT_MAX));
+        // Wood on average 0.5 mm across, or more.
+        double area = 0.0;
+        double way = 0.0;
+        for (size_t i = 0; i < piece->size(); ++i) {
+            const Vector3D& a = *(*piece)[i];
+            const Vector3D& b = *(*piece)[(i + 1) % piece->size()];
+            area += double(a.getX()) * b.getY() - double(b.getX()) * a.getY();
+            way += a.distanceXY(b);
+        }
+        QVERIFY(std::fabs(area) * wingRootChord >= 0.5 * way);
+    }
+    // A copy of the rib's geometry carries the pieces along.
+    RibDefinition copy(rib);
+    copy.copyGeometryFrom(rib);
+    QCOMPARE(int(copy.getFurtherPieces().size()), 1);
+}
+
+void TestSheetedEnds::lastLookCatchesOutlinesTouchingThemselves_data()
+{
+    // The fault put into a finished bare rib of the test section (upper
+    // points 0 to 99 from the trailing edge, lower 100 to 199 back to it).
+    QTest::addColumn<QString>("fault");
+    // What the rib comes out as: its further pieces, and whether it is told.
+    QTest::addColumn<int>("pieces");
+    QTest::addColumn<bool>("told");
+    // The way on runs back along the way in: the point goes, nothing else.
+    QTest::newRow("fold") << "fold" << 0 << false;
+    // Both sides drawn to one point mid-chord: two pieces with wood.
+    QTest::newRow("waist") << "waist" << 1 << true;
+    // Upper and lower side swapped over a stretch: a loop turned inside
+    // out that no parting mends, marked.
+    QTest::newRow("turned inside out") << "turned" << 0 << true;
+}
+
+// The last look at a finished rib: no outline or piece is handed on that
+// crosses or touches itself, unmended and untold.
+void TestSheetedEnds::lastLookCatchesOutlinesTouchingThemselves()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, pieces);
+    QFETCH(bool, told);
+    RibListTableModel table;
+    makePanel(table, 200.0f);
+    RibDefinition& rib = ribAt(table, 2);
+    RibList::finishRib(rib, wingRootChord);
+    QVERIFY(!OutlinePieces::crossesItself(rib.getRibCoords(), wingRootChord));
+    std::vector<Vector3D*>& outline = rib.getRibCoords();
+    const size_t n = outline.size();
+    QCOMPARE(int(n), 2 * stations);
+    if (fault == "fold") {
+        const Vector3D& a = *outline[28];
+        const Vector3D& b = *outline[29];
+        outline[30]->set((a.getX() + b.getX()) / 2, (a.getY() + b.getY()) / 2, a.getZ());
+    } else if (fault == "waist") {
+        Vector3D& upper = *outline[50];
+        Vector3D& lower = *outline[n - 1 - 50];
+        const float y = (upper.getY() + lower.getY()) / 2;
+        upper.setY(y);
+        lower.setY(y);
+    } else {
+        for (size_t i = 40; i <= 60; ++i) {
+            const float y = outline[i]->getY();
+            outline[i]->setY(outline[n - 1 - i]->getY());
+            outline[n - 1 - i]->setY(y);
+        }
+    }
+    QVERIFY(OutlinePieces::crossesItself(outline, wingRootChord));
+    std::vector<std::vector<Vector3D*>> further;
+    const OutlinePieces::Check check = OutlinePieces::makeSimple(outline, further, wingRootChord);
+    QCOMPARE(int(further.size()), pieces);
+    QCOMPARE(check == OutlinePieces::Check::Crossed, fault == "turned");
+    if (check != OutlinePieces::Check::Crossed) {
+        QVERIFY(!OutlinePieces::crossesItself(outline, wingRootChord));
+        for (const auto& piece : further)
+            QVERIFY(!OutlinePieces::crossesItself(piece, wingRootChord)
+                    && !crossesItself(piece, 0.95f * 200.0f / wingRootChord));
+    }
+    for (auto& piece : further)
+        Vector3D::clearList(piece);
+    // The same faults reach the end of the finishing as the cuts left them:
+    // the rib is parted, or marked and told, never handed on silently.
+    rib.clearGeometry();
+    shapeRib(rib, 200.0f);
+    std::vector<Vector3D*>& fresh = rib.getRibCoords();
+    if (fault == "waist") {
+        Vector3D& upper = *fresh[50];
+        Vector3D& lower = *fresh[n - 1 - 50];
+        const float y = (upper.getY() + lower.getY()) / 2;
+        upper.setY(y);
+        lower.setY(y);
+        RibList::finishRib(rib, wingRootChord);
+        QCOMPARE(int(rib.getFurtherPieces().size()), 1);
+        QCOMPARE(RibParting::told(rib), told);
+        QVERIFY(!rib.partedBySheets() && rib.partingSpar() == 0);
+        QVERIFY(RibParting::rowNote(rib).contains(QStringLiteral("2 pieces")));
     }
 }
 

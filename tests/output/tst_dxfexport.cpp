@@ -106,6 +106,7 @@ private slots:
     void ribKeepsEveryMeasureInEveryRow();
     void coveredRibPassesNoPointTwice();
     void ribsTheSheetsConsumeAreLeftOutAndNamed();
+    void ribsTheSheetsPartAreCutAsPieces();
     void boxesOnlyWhenAsked_data();
     void boxesOnlyWhenAsked();
     void ribsAreLabelledAndGetLeadingEdgeTemplates();
@@ -340,6 +341,58 @@ void TestDxfExport::ribsTheSheetsConsumeAreLeftOutAndNamed()
     QCOMPARE(told.title, QString("Export to DXF"));
     QCOMPARE(told.text, QString("These ribs get no outline in the DXF drawing:\n\n"
                                 "Ribs 5, 6 of panel 'Tip': the sheeting leaves nothing to build."));
+}
+
+void TestDxfExport::ribsTheSheetsPartAreCutAsPieces()
+{
+    // A mid-chord band of 2.5 mm sheets on both sides of a thin tip: they
+    // meet inside the outer ribs and part them, the bare wood behind the
+    // band a piece of its own.
+    PanelSpec spec;
+    spec.ribs = 6;
+    spec.rootChord = 150.0f;
+    spec.tipChord = 50.0f;
+    spec.rootAirfoil = "NACA 2412";
+    spec.tipAirfoil = "NACA 0005";
+    spec.covering.setSheetingType(SheetingType::Advanced);
+    spec.strips.append(SheetingStripDefinition("band", 0, 1, spec.ribs, 25.0f, 25.0f, 2.5f, true, true, true,
+                                               false, 35.0f, 35.0f, false, false));
+    addPanel(1, "Tip", spec);
+    std::vector<int> pieces;
+    for (const RibDefinition* rib : planeRibs())
+        pieces.push_back(rib->consumedBySheets() ? 0 : 1 + int(rib->getFurtherPieces().size()));
+    QCOMPARE(pieces, (std::vector<int>{1, 1, 1, 2, 2, 2}));
+
+    const DxfReadBack dxf = exportAndRead(true);
+    QVERIFY2(dxf.loaded, qPrintable(dxf.diagnostics));
+    // Each piece an outline of its own, the parted ribs' two in one row.
+    const auto outlines = dxf.entities("POLYLINE", "Layer_RIB");
+    QCOMPARE(outlines.size(), 9);
+    const auto rearmost = [](const QJsonObject& outline) {
+        double x = -1e9;
+        for (const QJsonValue& v : outline.value("points").toArray())
+            x = std::max(x, v.toArray().at(0).toDouble());
+        return x;
+    };
+    const auto foremost = [](const QJsonObject& outline) {
+        double x = 1e9;
+        for (const QJsonValue& v : outline.value("points").toArray())
+            x = std::min(x, v.toArray().at(0).toDouble());
+        return x;
+    };
+    // The last rib: its band's front piece from the nose, and the piece
+    // behind the band on to the trailing edge, 50 mm behind the nose.
+    QVERIFY(std::fabs(foremost(outlines[7]) - 5.0) < 0.5);
+    QVERIFY(rearmost(outlines[7]) < foremost(outlines[8]));
+    QVERIFY(std::fabs(rearmost(outlines[8]) - 55.0) < 0.5);
+    const QStringList texts = textsOn(dxf);
+    QCOMPARE(texts.count("Parted by the sheeting: 2 pieces."), 3);
+    QVERIFY(!DialogSeam::calls().empty());
+    const DialogSeam::Call& told = DialogSeam::calls().back();
+    QCOMPARE(told.title, QString("Export to DXF"));
+    QCOMPARE(told.text, QString("These ribs get an outline for each of their pieces:\n\n"
+                                "Ribs 4\u20136 of panel 'Tip' are parted by the sheeting: each piece is cut on its "
+                                "own."));
 }
 
 void TestDxfExport::boxesOnlyWhenAsked_data()

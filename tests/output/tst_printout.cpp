@@ -35,6 +35,7 @@ private slots:
     void tilesCoverEachPanel();
     void printCommandWritesTheChosenPdf();
     void ribsTheSheetsConsumeGetNoTemplateAndAreNamed();
+    void ribsTheSheetsPartGetATemplateForEachPiece();
 
 private:
     // Prints the plane on paper of the given size without margins.
@@ -388,6 +389,61 @@ void TestPrintout::ribsTheSheetsConsumeGetNoTemplateAndAreNamed()
     QCOMPARE(told.title, QString("Print / Export to PDF"));
     QCOMPARE(told.text, QString("These ribs get no template in the printout:\n\n"
                                 "Ribs 5, 6 of panel 'Tip': the sheeting leaves nothing to build."));
+}
+
+void TestPrintout::ribsTheSheetsPartGetATemplateForEachPiece()
+{
+    // A mid-chord band of 2.5 mm sheets on both sides of a thin tip parts
+    // the last three ribs: the wood behind the band is a piece of its own.
+    SheetingStripList strips;
+    strips.append(SheetingStripDefinition("band", 0, 1, 6, 25.0f, 25.0f, 2.5f, true, true, true, false, 35.0f, 35.0f,
+                                          false, false));
+    PlaneModel::instance()->getPanelsTableModel()->addOrUpdatePanel(PanelBaseData(
+        1, "Tip", "NACA 2412", "NACA 0005", 150.0f, 50.0f, 20.0f, 400.0f, 0.0f, 3.0f, false, true, false, 2.0f, 6,
+        150.0f, 1.0f, 1.0f, nullptr, LEData(), TEData(), SparList(), strips,
+        CoveringDefinition(SheetingType::Advanced, 25.0f, 1.5f, 0, true, true, true), BuildingTabData(), RibCombList()));
+    std::vector<int> pieces;
+    for (const RibDefinition& rib : PlaneModel::instance()->getPanelList().front()->getRibList().getRibs())
+        pieces.push_back(1 + int(rib.getFurtherPieces().size()));
+    QCOMPARE(pieces, (std::vector<int>{1, 1, 1, 2, 2, 2}));
+
+    // Each piece is a closed outline in its rib's row, which says so.
+    RecordingDevice device;
+    {
+        QPainter painter(&device);
+        PlaneModel::instance()->printRibSheets(PrintPage::makeGridPen(QPen()), PrintPage::makeTextPen(QPen()), 200,
+                                               1000, &painter, nullptr);
+    }
+    std::vector<double> tops;
+    for (const RecordedShape& shape : device.shapes())
+        if (shape.kind == RecordedShape::Text && shape.text.startsWith("P1_R"))
+            tops.push_back(shape.points.first().y() + 2.0);
+    QCOMPARE(tops.size(), pieces.size());
+    const double pitch = tops[1] - tops[0];
+    for (std::size_t k = 0; k < tops.size(); ++k) {
+        int outlines = 0;
+        int notes = 0;
+        for (const RecordedShape& shape : device.shapes()) {
+            const double y = shape.points.boundingRect().center().y();
+            if (shape.points.isEmpty() || y <= tops[k] - 5.0 || y >= tops[k] + pitch - 5.0)
+                continue;
+            if (shape.kind == RecordedShape::Text)
+                notes += shape.text.endsWith(QString::fromUtf8(" \u2013 Parted by the sheeting: 2 pieces.")) ? 1 : 0;
+            else if (shape.kind == RecordedShape::Polygon && shape.points.size() > 50)
+                ++outlines;
+        }
+        QCOMPARE(outlines, pieces[k]);
+        QCOMPARE(notes, pieces[k] > 1 ? 1 : 0);
+    }
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath("parted.pdf"));
+    QVERIFY(PrintJob::printPlane(&printer, 200, 287, nullptr));
+    QVERIFY(!DialogSeam::calls().empty());
+    QCOMPARE(DialogSeam::calls().back().text,
+             QString("These ribs get a template for each of their pieces:\n\n"
+                     "Ribs 4\u20136 of panel 'Tip' are parted by the sheeting: each piece is cut on its own."));
 }
 
 QTEST_MAIN(TestPrintout)

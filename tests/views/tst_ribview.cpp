@@ -14,6 +14,7 @@
 #include "views/QCADGraphicView.h"
 
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 #include <cmath>
 #include <memory>
@@ -120,6 +121,8 @@ private slots:
     void drawsOutlineCutOutsAndCamberLineInOrder();
     void missingRibOrModelKeepsTheDrawing();
     void ribTheSheetsConsumeIsNamedNotDrawn();
+    void ribTheSheetsPartIsDrawnAsItsPieces_data();
+    void ribTheSheetsPartIsDrawnAsItsPieces();
     void buildingTabRectangles_data();
     void buildingTabRectangles();
     void buildingTabsAreCutIntoTheViewsCopyOnly();
@@ -315,6 +318,50 @@ void TestRibView::ribTheSheetsConsumeIsNamedNotDrawn()
     auto* text = dynamic_cast<const CADSceneText*>(shown.front());
     QVERIFY(text != nullptr);
     QCOMPARE(text->getText(), QStringLiteral("Rib 5: the sheeting leaves nothing to build."));
+}
+
+void TestRibView::ribTheSheetsPartIsDrawnAsItsPieces_data()
+{
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("English") << false << "Rib 5 is parted by the sheeting and cut as 2 pieces.";
+    QTest::newRow("German") << true
+                            << QString::fromUtf8("Rippe 5 wird von der Beplankung geteilt und als 2 St\u00fccke "
+                                                 "ausgeschnitten.");
+}
+
+void TestRibView::ribTheSheetsPartIsDrawnAsItsPieces()
+{
+    QFETCH(bool, german);
+    QFETCH(QString, note);
+    QTranslator translator;
+    if (german) {
+        QVERIFY(translator.load(QStringLiteral(PLANFORMIX_BINARY_DIR "/resources/lang/planformix_de.qm")));
+        QCoreApplication::installTranslator(&translator);
+    }
+    // A mid-chord band of 2.5 mm sheets on both sides of a thin tip parts
+    // the tip rib: the bare wood behind the band is a piece of its own.
+    SheetingStripList strips;
+    strips.append(SheetingStripDefinition("band", 0, 1, 5, 25.0f, 25.0f, 2.5f, true, true, true, false, 35.0f, 35.0f,
+                                          false, false));
+    showPanel(PanelBaseData(0, QStringLiteral("Tip"), QStringLiteral("NACA 2412"), QStringLiteral("NACA 0005"), 150.0f,
+                            50.0f, 0.0f, 400.0f, 0.0f, 2.0f, false, false, true, 3.0f, 5, 150.0f, 1.0f, 1.0f, nullptr,
+                            LEData(), TEData(), SparList(), strips,
+                            CoveringDefinition(SheetingType::Advanced, 25.0f, 1.5f, 0, true, true, true),
+                            BuildingTabData(), RibCombList()));
+    QCOMPARE(int(rib(5).getFurtherPieces().size()), 1);
+    view->notify(CADSceneEventSelectionChanged(4));
+    int closedOutlines = 0;
+    QStringList texts;
+    for (const CADSceneElement* element : view->getScene()->getElements()) {
+        if (auto* line = dynamic_cast<const CADSceneLine*>(element))
+            closedOutlines += line->isClosed() && line->getPoints().size() == rib(5).getRibCoords().size() ? 1 : 0;
+        if (auto* text = dynamic_cast<const CADSceneText*>(element))
+            texts << text->getText();
+    }
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(closedOutlines, 2);
+    QCOMPARE(texts, QStringList{note});
 }
 
 void TestRibView::buildingTabRectangles_data()

@@ -11,6 +11,7 @@
 #include "model/finishing/FaceStep.h"
 #include "model/finishing/NarrowEnd.h"
 #include "model/finishing/OutlineNeck.h"
+#include "model/finishing/OutlinePieces.h"
 #include "model/finishing/SheetMeeting.h"
 #include "model/finishing/SheetedTail.h"
 
@@ -150,7 +151,7 @@ void OutlineCleanup::cleanOutline()
     // Each pass mends one fault and may uncover the next; every pass makes
     // a point one with its neighbours, so they end within the point count.
     const int most = int(outline.size());
-    SheetPinch pinch(outline, runs, bands, scale, sparParts);
+    SheetPinch pinch(outline, runs, bands, scale, sparParts, pieces);
     for (int pass = 0; pass < most; ++pass) {
         if (!gathered) {
             collectRuns();
@@ -603,10 +604,38 @@ bool OutlineCleanup::cutLoop()
                 // Sheets of both sides that meet part the rib: the larger
                 // piece stays, the smaller goes.
                 SheetMeeting meeting(outline, runStarts, scale);
+                const bool insideLarger = inside * sense >= outside * sense;
                 if (!meeting.sheetsMeet(low, high)) {
-                    continue;
+                    // A slot whose floor comes onto the sheet of the other
+                    // side parts the rib there as well: each piece is closed
+                    // where they meet, and a loop the floor turned inside
+                    // out beyond goes with the next pass.
+                    const int slot = pieces && sheeted ? OutlinePieces::slotAt(sparParts, at.getX(), at.getY(), limit)
+                                                       : 0;
+                    PointList* other = slot != 0 ? pieces->copyOf(outline) : nullptr;
+                    if (!other) {
+                        continue;
+                    }
+                    pieces->partedBySlot(slot);
+                    for (int r = insideLarger ? low + 1 : high + 1; r <= (insideLarger ? high : low + m); ++r) {
+                        OutlineRuns::moveRun(*other, runStarts, r % m, at.getX(), at.getY());
+                    }
+                    for (int r = insideLarger ? high + 1 : low + 1; r <= (insideLarger ? low + m : high); ++r) {
+                        setRun(r % m, at.getX(), at.getY());
+                    }
+                    return true;
                 }
-                if (inside * sense >= outside * sense) {
+                // The smaller piece is cut on its own, ended as the larger.
+                if (PointList* other = pieces ? pieces->copyOf(outline) : nullptr) {
+                    pieces->partedBySheets();
+                    SheetMeeting otherMeeting(*other, runStarts, scale);
+                    if (insideLarger) {
+                        otherMeeting.keepPiece(high + 1, low + m, low + 1, high, at);
+                    } else {
+                        otherMeeting.keepPiece(low + 1, high, high + 1, low + m, at);
+                    }
+                }
+                if (insideLarger) {
                     meeting.keepPiece(low + 1, high, high + 1, low + m, at);
                 } else {
                     meeting.keepPiece(high + 1, low + m, low + 1, high, at);

@@ -8,6 +8,7 @@
 #include "model/finishing/SheetPinch.h"
 
 class IdentifiableObject;
+class OutlinePieces;
 class Vector3D;
 
 // The finishing passes over a finished rib outline (points in Selig order,
@@ -55,6 +56,10 @@ public:
     // edge ends where it is that thick (see SheetedTail): the outline
     // points must still carry the sheets' shift.
     void cleanOutline();
+    // Where the sheets or a slot part the rib, the pieces other than the one
+    // the outline keeps go to pieces, each to be cleaned on its own; without
+    // it only the larger piece is kept.
+    void collectPiecesInto(OutlinePieces* sink) { pieces = sink; }
 
 private:
     friend class FaceStep;
@@ -89,6 +94,7 @@ private:
     bool sheeted;
     const SheetPinch::PartList* bands;
     const SheetPinch::PartList* sparParts;
+    OutlinePieces* pieces = nullptr;
     // Where the outline's first and last points lay before the passes.
     float endX[2] = {0.0f, 0.0f};
     float endY[2] = {0.0f, 0.0f};

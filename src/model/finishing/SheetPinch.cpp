@@ -8,6 +8,7 @@
 #include "foundation/SegmentGeometry.h"
 #include "foundation/Vector3D.h"
 #include "model/finishing/OutlineRuns.h"
+#include "model/finishing/OutlinePieces.h"
 #include "model/finishing/SheetMeeting.h"
 
 namespace {
@@ -63,8 +64,8 @@ struct PinchSegment {
 } // namespace
 
 SheetPinch::SheetPinch(PointList& outline, const OutlineRuns& runs, const PartList* bands, float scale,
-                       const PartList* sparParts)
-    : outline(outline), runs(runs), bands(bands), scale(scale), sparParts(sparParts)
+                       const PartList* sparParts, OutlinePieces* pieces)
+    : outline(outline), runs(runs), bands(bands), scale(scale), sparParts(sparParts), pieces(pieces)
 {
 }
 
@@ -562,8 +563,23 @@ bool SheetPinch::partAt(const Place& place)
     // thin one. Unlike a crossing, a pinch leaves a simple outline: it is
     // mended only where the kept piece can end on a face across it.
     const Vector3D where(at.x, at.y, outline[size_t(starts[size_t(low)])]->getZ());
-    if (insideLarger ? !insideThin : outsideThin) {
-        return meeting.keepPiece(low + 1, high, high + 1, low + m, where, true);
+    const bool keepInside = insideLarger ? !insideThin : outsideThin;
+    // The other piece, where it has wood, is cut on its own, ended alike.
+    PointList* other = pieces && !(keepInside ? outsideThin : insideThin) ? pieces->copyOf(outline) : nullptr;
+    const bool parted = keepInside ? meeting.keepPiece(low + 1, high, high + 1, low + m, where, true)
+                                   : meeting.keepPiece(high + 1, low + m, low + 1, high, where, true);
+    if (other && !parted) {
+        pieces->forgetLast();
+    } else if (other) {
+        pieces->partedBySheets();
+        SheetMeeting otherMeeting(*other, starts, scale);
+        const int first = keepInside ? high + 1 : low + 1;
+        const int last = keepInside ? low + m : high;
+        const int dropFirst = keepInside ? low + 1 : high + 1;
+        const int dropLast = keepInside ? high : low + m;
+        if (!otherMeeting.keepPiece(first, last, dropFirst, dropLast, where, true)) {
+            otherMeeting.keepPiece(first, last, dropFirst, dropLast, where);
+        }
     }
-    return meeting.keepPiece(high + 1, low + m, low + 1, high, where, true);
+    return parted;
 }

@@ -3,6 +3,7 @@
 #include <vector>
 
 class IdentifiableObject;
+class OutlinePieces;
 class OutlineRuns;
 class Vector3D;
 
@@ -31,9 +32,11 @@ public:
     // then its inner face backwards), or none; scale is the wing root chord
     // in mm. sparParts are the rib's square spar parts: where a slot stands
     // at the place two bands pinch the rib, what is left there is the
-    // spar's web, and the rib is left as it is there.
+    // spar's web, and the rib is left as it is there. Where both pieces
+    // have wood, the smaller goes to pieces, where given, to be cut on its
+    // own.
     SheetPinch(PointList& outline, const OutlineRuns& runs, const PartList* bands, float scale,
-               const PartList* sparParts = nullptr);
+               const PartList* sparParts = nullptr, OutlinePieces* pieces = nullptr);
 
     // Parts the rib at one place where the sheets still pinch it, on the
     // runs as last found and closed, and tells whether it did.
@@ -62,6 +65,7 @@ private:
     const PartList* bands;
     float scale;
     const PartList* sparParts;
+    OutlinePieces* pieces;
     bool searched = false;
     bool oneSheet = false;
     std::vector<Place> places;
