@@ -18,7 +18,8 @@ constexpr int slotKind = 2;
 
 using Point = CloseSegments::Point;
 
-double distanceToSegment(const Point& p, const Point& a, const Point& b)
+// Whether p lies within reach of segment ab, without a square root.
+bool withinOfSegment(const Point& p, const Point& a, const Point& b, float reach)
 {
     const double dx = double(b.x) - a.x;
     const double dy = double(b.y) - a.y;
@@ -27,7 +28,9 @@ double distanceToSegment(const Point& p, const Point& a, const Point& b)
     if (lengthSquared > 0.0) {
         t = std::min(1.0, std::max(0.0, ((double(p.x) - a.x) * dx + (double(p.y) - a.y) * dy) / lengthSquared));
     }
-    return std::hypot(double(a.x) + t * dx - p.x, double(a.y) + t * dy - p.y);
+    const double ex = double(a.x) + t * dx - p.x;
+    const double ey = double(a.y) + t * dy - p.y;
+    return ex * ex + ey * ey <= double(reach) * reach;
 }
 
 // One place where an outline's runs cross or touch: run segments low and
@@ -38,14 +41,37 @@ struct Touch {
     Vector3D at;
 };
 
+// The runs of an outline as the last look sees them: each holds the points
+// within 0.001 mm of its first one, and the run that closes the trailing
+// edge onto the first point is one with it. Kept per thread, so that the
+// look at every finished rib costs no allocation.
+struct LookRuns {
+    std::vector<int> starts;
+    // The first point of every run, then the first again.
+    std::vector<Point> points;
+};
+
+LookRuns& threadLookRuns()
+{
+    thread_local LookRuns runs;
+    return runs;
+}
+
+CloseSegments& threadLookSegments()
+{
+    thread_local CloseSegments closeSegments;
+    return closeSegments;
+}
+
 class Look
 {
 public:
     Look(const OutlinePieces::PointList& outline, float scale, const OutlinePieces::PartList* sparParts)
         : outline(outline), touch(OutlineRuns::samePointMm / scale), sparParts(sparParts),
-          kerf(OutlinePieces::kerfMm / scale), slotReach(0.5f / scale)
+          kerf(OutlinePieces::kerfMm / scale), slotReach(0.5f / scale), runs(threadLookRuns()),
+          closeSegments(threadLookSegments())
     {
-        runs.collect(outline, scale);
+        gather();
     }
 
     int count() const { return int(runs.starts.size()); }
@@ -59,7 +85,6 @@ public:
         const int m = count();
         return *outline[size_t(runs.starts[size_t(((r % m) + m) % m)])];
     }
-    const std::vector<int>& starts() const { return runs.starts; }
 
     // The first place the outline folds back onto itself at a run, or
     // crosses or touches itself between two segments that are no
@@ -70,27 +95,13 @@ public:
         if (m < 3) {
             return false;
         }
-        for (int r = 0; r < m; ++r) {
-            const Point& a = point(r - 1);
-            const Point& b = point(r);
-            const Point& c = point(r + 1);
-            const double dot = (double(b.x) - a.x) * (double(c.x) - b.x) + (double(b.y) - a.y) * (double(c.y) - b.y);
-            if (!(dot < 0.0)) {
-                continue;
-            }
-            // The way on runs back along the way in: the turning point goes
-            // where the shorter of the two ends.
-            const bool onIn = distanceToSegment(c, a, b) <= touch;
-            if (!onIn && !(distanceToSegment(a, b, c) <= touch)) {
-                continue;
-            }
-            const Point& end = onIn ? c : a;
-            found.low = r == 0 ? 0 : r - 1;
-            found.high = r == 0 ? m - 1 : r;
-            found.at = Vector3D(end.x, end.y, runPoint(r).getZ());
+        const float margin = sparParts && !sparParts->empty() ? kerf : touch;
+        if (findFold(found)) {
             return true;
         }
-        const float margin = sparParts && !sparParts->empty() ? kerf : touch;
+        if (plainlySimple(margin)) {
+            return false;
+        }
         return closeSegments.find(runs.points.data(), m, margin, [&](int low, int high) {
             if (high - low < 2 || (low == 0 && high == m - 1)) {
                 return false;
@@ -161,13 +172,143 @@ public:
     }
 
 private:
+    void gather()
+    {
+        const size_t n = outline.size();
+        runs.starts.resize(n);
+        runs.points.resize(n + 1);
+        if (n == 0) {
+            runs.points.clear();
+            return;
+        }
+        const float reachSquared = touch * touch;
+        Vector3D* const* const from = outline.data();
+        int* const startOut = runs.starts.data();
+        Point* const pointOut = runs.points.data();
+        float lastX = from[0]->getX();
+        float lastY = from[0]->getY();
+        startOut[0] = 0;
+        pointOut[0] = {lastX, lastY};
+        size_t m = 1;
+        for (size_t i = 1; i < n; ++i) {
+            const float x = from[i]->getX();
+            const float y = from[i]->getY();
+            const float dx = x - lastX;
+            const float dy = y - lastY;
+            if (dx * dx + dy * dy < reachSquared) {
+                continue;
+            }
+            startOut[m] = int(i);
+            pointOut[m] = {x, y};
+            lastX = x;
+            lastY = y;
+            ++m;
+        }
+        // The runs at the end that lie on the first point are one with it.
+        while (m > 1) {
+            const float dx = pointOut[m - 1].x - pointOut[0].x;
+            const float dy = pointOut[m - 1].y - pointOut[0].y;
+            if (!(dx * dx + dy * dy < reachSquared)) {
+                break;
+            }
+            --m;
+            startOut[0] = startOut[m];
+        }
+        runs.starts.resize(m);
+        runs.points.resize(m + 1);
+        runs.points[m] = runs.points[0];
+    }
+
+    // The first run where the way on runs back along the way in: the
+    // turning point goes where the shorter of the two ends.
+    bool findFold(Touch& found) const
+    {
+        const int m = count();
+        const Point* p = runs.points.data();
+        for (int r = 0; r < m; ++r) {
+            const Point& a = p[r == 0 ? m - 1 : r - 1];
+            const Point& b = p[r];
+            const Point& c = p[r + 1];
+            // Only a corner sharper than square can fold.
+            if (!((b.x - a.x) * (c.x - b.x) + (b.y - a.y) * (c.y - b.y) < 0.0f)) {
+                continue;
+            }
+            const bool onIn = withinOfSegment(c, a, b, touch);
+            if (!onIn && !withinOfSegment(a, b, c, touch)) {
+                continue;
+            }
+            const Point& end = onIn ? c : a;
+            found.low = r == 0 ? 0 : r - 1;
+            found.high = r == 0 ? m - 1 : r;
+            found.at = Vector3D(end.x, end.y, runPoint(r).getZ());
+            return true;
+        }
+        return false;
+    }
+
+    // Whether the outline is plainly simple: its upper side runs forwards
+    // and its lower one back without turning back along x, and the upper
+    // side lies above the lower one by more than margin
+    // wherever they stand over each other. Most finished ribs are so, and
+    // are passed in a walk or two along them.
+    bool plainlySimple(float margin) const
+    {
+        const int m = count();
+        if (m < 4) {
+            return m < 3;
+        }
+        const Point* p = runs.points.data();
+        int nose = 0;
+        for (int r = 1; r < m; ++r) {
+            if (p[r].x < p[nose].x) {
+                nose = r;
+            }
+        }
+        const bool closingBelow = p[0].x >= p[m - 1].x;
+        const int upperEnd = closingBelow ? 0 : -1;
+        const int lowerEnd = closingBelow ? m : m - 1;
+        // Runs from -1 (the last) to m (the first again).
+        auto x = [&](int r) { return p[r < 0 ? m - 1 : r].x; };
+        auto y = [&](int r) { return p[r < 0 ? m - 1 : r].y; };
+        for (int r = nose; r > upperEnd; --r) {
+            if (x(r - 1) < x(r)) {
+                return false;
+            }
+        }
+        for (int r = nose; r < lowerEnd; ++r) {
+            if (x(r + 1) < x(r)) {
+                return false;
+            }
+        }
+        int first = nose;
+        for (int i = nose; i > upperEnd; --i) {
+            const float uMinX = x(i);
+            const float uMaxX = x(i - 1);
+            const float uMinY = std::min(y(i), y(i - 1));
+            while (first < lowerEnd && x(first + 1) < uMinX - margin) {
+                ++first;
+            }
+            for (int j = first; j < lowerEnd && x(j) <= uMaxX + margin; ++j) {
+                const int a = (i - 1 + m) % m;
+                const int b = (j + 1) % m;
+                if (j == i || b == a || j == a || b == i) {
+                    continue;
+                }
+                if (uMinY <= std::max(y(j), y(j + 1)) + margin) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }
+
     const OutlinePieces::PointList& outline;
     float touch;
     const OutlinePieces::PartList* sparParts;
     float kerf;
     float slotReach;
-    OutlineRuns runs;
-    CloseSegments closeSegments;
+    LookRuns& runs;
+    CloseSegments& closeSegments;
 };
 
 double wholeArea(const OutlinePieces::PointList& outline)
