@@ -8,11 +8,14 @@
 #include "model/PlaneAccess.h"
 #include "model/RibDefinition.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QProgressDialog>
@@ -202,26 +205,48 @@ public:
     }
 
     // While one lives, the build in open's window holds that window's input.
+    // One that yields gives way to the first key typed into a field instead:
+    // that key and the ones after it reach their fields at once, painted
+    // there (the dialog builds again once this build is over), and the
+    // build, whose work goes unused, only winds down meanwhile. A key that
+    // acts on the window rather than on a field (Enter, Escape) and a click
+    // still wait for the build's end, and whatever comes after them with
+    // them, so that the order holds.
     class Building
     {
     public:
-        explicit Building(QWidget* open) : hold(instance()), outer(hold.open)
+        Building(QWidget* open, bool yields)
+            : hold(instance()), outer(hold.open), outerBuilding(hold.innermost), yields(yields)
         {
             hold.open = open;
+            hold.innermost = this;
             ++hold.building;
         }
         ~Building()
         {
             hold.open = outer;
+            hold.innermost = outerBuilding;
             if (--hold.building == 0)
                 hold.handOnLater();
         }
         Building(const Building&) = delete;
         Building& operator=(const Building&) = delete;
 
+        bool gaveWay() const { return given; }
+        // Gives way to the keys held so far too.
+        void giveWay()
+        {
+            given = true;
+            hold.handOnKeys();
+        }
+
     private:
+        friend class InputHold;
         InputHold& hold;
         QPointer<QWidget> outer;
+        Building* const outerBuilding;
+        const bool yields;
+        bool given = false;
     };
 
     bool holding() const { return !held.empty(); }
@@ -240,6 +265,14 @@ protected:
     {
         if ((building == 0 && held.empty()) || event == handingOn || !heldFor(receiver, event))
             return false;
+        if (innermost && innermost->yields && held.empty() && typedIntoField(event)) {
+            // Letting go of a key changes no field: the build goes on.
+            innermost->given = innermost->given || event->type() == QEvent::KeyPress;
+            QScopedValueRollback<QEvent*> current(handingOn, event);
+            QCoreApplication::sendEvent(receiver, event);
+            showTyped();
+            return true;
+        }
         std::unique_ptr<QEvent> copy = copyOf(event);
         if (!copy)
             return false;
@@ -301,6 +334,58 @@ private:
         }
     }
 
+    static bool typedIntoField(const QEvent* event)
+    {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+            return false;
+        switch (static_cast<const QKeyEvent*>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Escape:
+            return false;
+        case Qt::Key_Space:
+            return !qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        default:
+            return true;
+        }
+    }
+
+    void handOnKeys()
+    {
+        while (!held.empty() && typedIntoField(held.front().event.get()))
+            deliver(takeFirst());
+    }
+
+    Held takeFirst()
+    {
+        Held next = std::move(held.front());
+        held.pop_front();
+        return next;
+    }
+
+    // What was meant for a window closed meanwhile goes nowhere, as it
+    // would have had it come then.
+    void deliver(const Held& next)
+    {
+        auto* window = qobject_cast<QWindow*>(next.receiver.data());
+        if (!next.receiver || (window && !window->isVisible()))
+            return;
+        QScopedValueRollback<QEvent*> current(handingOn, next.event.get());
+        QCoreApplication::sendEvent(next.receiver, next.event.get());
+        if (typedIntoField(next.event.get()))
+            showTyped();
+    }
+
+    // Paints the field a key went to now: a paint asked for in the usual way
+    // waits behind whatever the window does next (a 3D view that draws a
+    // frame in slices between events).
+    static void showTyped()
+    {
+        QWidget* field = QApplication::focusWidget();
+        if (qobject_cast<QLineEdit*>(field) || qobject_cast<QAbstractSpinBox*>(field))
+            field->repaint();
+    }
+
     static std::unique_ptr<QEvent> copyOf(const QEvent* event)
     {
         switch (event->type()) {
@@ -354,17 +439,8 @@ private:
         // A build under way hands on when it is over.
         if (building > 0 || handingOn)
             return;
-        while (!held.empty() && building == 0) {
-            Held next = std::move(held.front());
-            held.pop_front();
-            // What was meant for a window closed meanwhile goes nowhere, as
-            // it would have had it come then.
-            auto* window = qobject_cast<QWindow*>(next.receiver.data());
-            if (!next.receiver || (window && !window->isVisible()))
-                continue;
-            QScopedValueRollback<QEvent*> current(handingOn, next.event.get());
-            QCoreApplication::sendEvent(next.receiver, next.event.get());
-        }
+        while (!held.empty() && building == 0)
+            deliver(takeFirst());
         if (building > 0 || !held.empty())
             return;
         std::vector<Then> due;
@@ -380,6 +456,7 @@ private:
     QPointer<QWidget> heldWindow;
     QEvent* handingOn = nullptr;
     int building = 0;
+    Building* innermost = nullptr;
     bool queued = false;
 };
 
@@ -455,8 +532,13 @@ std::unique_ptr<PanelBaseData> PanelPreviewBuild::run(QWidget* parent, PanelBase
                      if (same)
                          takeUnbuiltValues(*built, values);
                      built->moveToThread(home);
-                 }))
+                 })) {
+        // A build that gave way as it completed: its ribs go beside the
+        // window, which has a key to show.
+        if (built)
+            releaseBeside(holdRibs(*built));
         return nullptr;
+    }
     built->watchTableModels();
     return built;
 }
@@ -485,7 +567,7 @@ bool PanelPreviewBuild::runAway(QWidget* parent, const QString& title, InPlace* 
     const bool yieldToInput = own && inPlace->yieldToInput;
     std::unique_ptr<InputHold::Building> holding;
     if (own) {
-        holding = std::make_unique<InputHold::Building>(own);
+        holding = std::make_unique<InputHold::Building>(own, yieldToInput);
         // Keys typed before this build began are answered first.
         if (yieldToInput && InputHold::instance().holding()) {
             inPlace->superseded = true;
@@ -535,8 +617,21 @@ bool PanelPreviewBuild::runAway(QWidget* parent, const QString& title, InPlace* 
             // gave way to a key finishes the step it is in.
             if (progress && !progress->wasCanceled())
                 progress->setValue(int(std::min(done.load(), total - 1) * ModalProgress::steps / total));
+            // What the user types goes first, before the timers have their
+            // turn, and what came while they ran is taken before the wait
+            // for the worker: a 3D view that draws a frame in slices would
+            // hold it for a slice or two.
+            if (yieldToInput)
+                QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
             QCoreApplication::processEvents();
-            stoppedForInput = stoppedForInput || (yieldToInput && InputHold::instance().holding());
+            if (yieldToInput)
+                QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+            stoppedForInput = stoppedForInput
+                              || (yieldToInput && (holding->gaveWay() || InputHold::instance().holding()));
+            // What was typed shows now, not once the worker has let go of
+            // what it half built.
+            if (stoppedForInput)
+                holding->giveWay();
             return !stoppedForInput && !(progress && progress->wasCanceled());
         }
         if (!progress) {

@@ -370,8 +370,13 @@ void WingPanelDialog::redrawWindow(bool lightweight)
     // The views show the panel as last built until the redraw is over.
     const PanelViewPane::PictureHold held(*viewPane);
     if (lightweight) {
-        if (workingPanel)
-            buildWorkingPanel(true, true);
+        // A build that gave way or was cancelled leaves the views showing
+        // what they show: drawn again, the 3D view would start its picture
+        // anew for every key.
+        if (workingPanel && !buildWorkingPanel(true, true)) {
+            finishRedraw();
+            return;
+        }
     } else {
         if (allFieldsValid() && !rootAirfoilName.isEmpty()) {
             if (workingPanel)
@@ -391,6 +396,11 @@ void WingPanelDialog::redrawWindow(bool lightweight)
     showPreview();
     ribsPage->showConsumedRibs();
     updateSingleRibView(getSelectedRibNo());
+    finishRedraw();
+}
+
+void WingPanelDialog::finishRedraw()
+{
     if (redrawAgain) {
         const bool light = redrawAgain == 1;
         redrawAgain = 0;

@@ -257,6 +257,8 @@ private:
     // it was. With yieldToInput a build gives way to what the user types
     // meanwhile and runs again once it has reached the fields.
     bool buildWorkingPanel(bool inPlace = false, bool yieldToInput = false);
+    // Runs the redraw asked for while a build ran.
+    void finishRedraw();
     void installTableModels();
     bool ribChords(int firstRib, int lastRib, float& firstChord, float& lastChord);
 

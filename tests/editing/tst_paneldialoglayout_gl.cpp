@@ -13,7 +13,10 @@
 #include <QTableView>
 #include <QTranslator>
 #include <QtTest>
+#include <condition_variable>
+#include <functional>
 #include <memory>
+#include <mutex>
 
 #include "airfoils/WingFoils.h"
 #include "editing/PanelDialogTestSupport.h"
@@ -63,6 +66,7 @@ private slots:
     void ribViewKeepsItsRibWhileThePanelIsBuiltAnew();
     void buildProgressCoversNothing_data();
     void buildProgressCoversNothing();
+    void keyShowsWhileTheBuildItEndsWindsDown();
 
 private:
     void loadDefault() { dialog->loadPanelIntoDialog(makePanelData()); }
@@ -712,6 +716,90 @@ void TestPanelDialogLayout::buildProgressCoversNothing()
     QVERIFY2(textCut.isEmpty(), qPrintable(textCut));
     QVERIFY(!viewMoved);
     QCOMPARE(placeOf(view), viewPlace);
+}
+
+void TestPanelDialogLayout::keyShowsWhileTheBuildItEndsWindsDown()
+{
+    // A key typed while the panel builds ends the build, and shows in its
+    // field (painted) while the worker still holds what it half built: the
+    // worker is held at a step of the build until the key shows, or until
+    // the window has turned many times without it.
+    QScopedValueRollback<int> atOnce(PanelPreviewBuild::shownAfterMs, 0);
+    QVERIFY(dialog->loadPanelIntoDialog(makePanelData()));
+    dialog->setVisible(true);
+    QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+    auto* sweep = widget<XDoubleSpinBox>("txtSweep");
+    sweep->setFocus(Qt::TabFocusReason);
+    auto* text = sweep->findChild<QLineEdit*>();
+    QVERIFY(text);
+
+    std::mutex mutex;
+    std::condition_variable change;
+    bool held = false;
+    bool heldOnce = false;
+    bool goOn = false;
+    QScopedValueRollback<std::function<void()>> stepHold(PanelPreviewBuild::afterStep, [&] {
+        std::unique_lock<std::mutex> lock(mutex);
+        if (heldOnce)
+            return;
+        heldOnce = held = true;
+        change.notify_all();
+        change.wait(lock, [&] { return goOn; });
+        held = false;
+    });
+    const auto release = [&] {
+        std::lock_guard<std::mutex> lock(mutex);
+        goOn = true;
+        change.notify_all();
+    };
+
+    // Whether the field has been painted since the key reached it.
+    struct FieldPaint : QObject {
+        bool keyIn = false;
+        bool painted = false;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            keyIn = keyIn || event->type() == QEvent::KeyPress;
+            painted = painted || (keyIn && event->type() == QEvent::Paint);
+            return false;
+        }
+    } paint;
+    sweep->installEventFilter(&paint);
+    text->installEventFilter(&paint);
+
+    bool typed = false;
+    bool shownWhileHeld = false;
+    int turns = 0;
+    QTimer typist;
+    connect(&typist, &QTimer::timeout, [&] {
+        bool workerHeld = false;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            workerHeld = held;
+        }
+        if (!workerHeld || goOn)
+            return;
+        if (!typed) {
+            typed = true;
+            sweep->selectAll();
+            for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+                QCoreApplication::postEvent(dialog->windowHandle(),
+                                            new QKeyEvent(type, Qt::Key_7, Qt::NoModifier, QStringLiteral("7")));
+            return;
+        }
+        shownWhileHeld = paint.painted && text->text().startsWith(QLatin1Char('7'));
+        if (shownWhileHeld || ++turns == 100)
+            release();
+    });
+    typist.start(0);
+    sweep->setValue(40.0);
+    typist.stop();
+    release();
+    QVERIFY(typed);
+    QVERIFY(shownWhileHeld);
+    QCOMPARE(sweep->value(), 7.0);
+    // The panel is then built of what the field holds.
+    QVERIFY(QTest::qWaitFor([&] { return dialog->getWorkingPanel()->getSweep() == 7.0f; }));
 }
 
 QTEST_MAIN(TestPanelDialogLayout)
