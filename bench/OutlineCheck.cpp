@@ -60,6 +60,12 @@ struct Tally {
     long thinOther = 0;
     long sparCut = 0;
     long consumed = 0;
+    // Covered ribs missing wood of their bare rib at least 1 mm thick that
+    // no sheet takes, not told as consumed: a piece dropped without a word.
+    long dropped = 0;
+    double worstDropped = 0.0;
+    // Ribs the finishing's last check marked.
+    long markedNarrow = 0;
     long fragments = 0;
     // Covered ribs thinner than 0.5 mm up to a face across their trailing
     // edge where their bare rib is not; those ending in the point where
@@ -102,44 +108,6 @@ struct Tally {
             examples << text;
     }
 };
-
-// How deep the covered rib's wood reaches into the spar where the bare rib
-// holds it (its slot's part there), in mm: 0 where the spar goes in as into
-// the bare rib. Sampled over the spar every 0.02 mm.
-double woodInBareSpar(const std::vector<P>& passes, const std::vector<P>& bare, const IdentifiableObject& part,
-                      double mm)
-{
-    if (part.getPoints().size() != 4)
-        return 0.0;
-    std::vector<P> c;
-    for (const Vertex* v : part.getPoints())
-        c.push_back(P{double(v->getX()) * mm, double(v->getY()) * mm});
-    const double step = 0.02;
-    const double across = std::hypot(c[1].x - c[0].x, c[1].y - c[0].y);
-    const double down = std::hypot(c[3].x - c[0].x, c[3].y - c[0].y);
-    double deepest = 0.0;
-    for (double s = step; s < across; s += step) {
-        for (double t = step; t < down; t += step) {
-            const double u = s / across;
-            const double w = t / down;
-            const P q{c[0].x + (c[1].x - c[0].x) * u + (c[3].x - c[0].x) * w,
-                      c[0].y + (c[1].y - c[0].y) * u + (c[3].y - c[0].y) * w};
-            const double inSpar = std::min(std::min(s, across - s), std::min(t, down - t));
-            if (inSpar <= deepest)
-                continue;
-            P ignored{0.0, 0.0};
-            if (farthestOutside(std::vector<P>{q}, passes, &ignored) > 0.0)
-                continue;
-            // Where the bare rib holds wood in the spar (the web the spar
-            // rule leaves), the spar stands clear of it as the bare rib cuts it.
-            if (farthestOutside(std::vector<P>{q}, bare, &ignored) == 0.0
-                && farthestFrom(std::vector<P>{q}, bare, 0.0) > 0.01)
-                continue;
-            deepest = std::max(deepest, std::min(inSpar, farthestFrom(std::vector<P>{q}, passes, 0.0)));
-        }
-    }
-    return deepest;
-}
 
 // A slot under a sheet is the bare rib's moved into the rib by the sheet:
 // the spar goes in as into the bare rib, so the slot is no narrower than the
@@ -377,6 +345,28 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
         }
         return;
     }
+    if (rib.outlineFault() == RibDefinition::OutlineFault::NarrowFeature) {
+        ++tally.markedNarrow;
+        tally.note(QStringLiteral("%1 at %2: marked by the last check, a narrow feature at a moved face")
+                       .arg(where)
+                       .arg(rib.position));
+    }
+    if (bare) {
+        P droppedAt{0.0, 0.0};
+        double short_ = 0.0;
+        const double wood =
+            droppedWood(passes, passesOf(bare->getRibCoords(), mm), rib, mm, sheet, &droppedAt, &short_);
+        if (wood >= 1.0) {
+            ++tally.dropped;
+            tally.worstDropped = std::max(tally.worstDropped, wood);
+            tally.note(QStringLiteral("%1 at %2: bare wood dropped, %3 mm thick at x = %4, the rib ends %5 mm short")
+                           .arg(where)
+                           .arg(rib.position)
+                           .arg(wood, 0, 'f', 2)
+                           .arg(droppedAt.x, 0, 'f', 2)
+                           .arg(short_, 0, 'f', 2));
+        }
+    }
     if (bare) {
         double area = 0.0;
         double way = 0.0;
@@ -473,8 +463,28 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
             front = std::min(front, q.x);
             back = std::max(back, q.x);
         }
-        const double apart = std::max(farthestFrom(passes, other, limit),
-                                      farthestFrom(other, passes, limit, front + sheet, back - sheet));
+        double bareFront = 1e30;
+        double bareBack = -1e30;
+        for (const P& q : other) {
+            bareFront = std::min(bareFront, q.x);
+            bareBack = std::max(bareBack, q.x);
+        }
+        // Where both sheets meet, the rib ends on a face 0.5 mm across
+        // between their inner faces: its middle lies the sheet and half the
+        // face off the bare surface, and where the surfaces close in towards
+        // the end, by up to this much more.
+        const double meetingFaceSlack = 0.1;
+        const auto onEndFace = [&](const P& q) {
+            return (std::fabs(q.x - front) < 0.01 && bareFront < front - 0.5)
+                   || (std::fabs(q.x - back) < 0.01 && bareBack > back + 0.5);
+        };
+        std::vector<P> facePoints;
+        std::vector<P> otherPoints;
+        for (const P& q : passes)
+            (onEndFace(q) ? facePoints : otherPoints).push_back(q);
+        const double apart = std::max({farthestFrom(otherPoints, other, limit),
+                                       farthestFrom(facePoints, other, limit + meetingFaceSlack) - meetingFaceSlack,
+                                       farthestFrom(other, passes, limit, front + sheet, back - sheet)});
         if (apart > limit) {
             ++tally.beyond;
             tally.worstBeyond = std::max(tally.worstBeyond, apart);
@@ -717,6 +727,23 @@ bool publicSweep(Tally& sweep, int shardIndex, int shardCount)
     Extras at45{"tilted slot at 45 %", TEData(), SparList()};
     at45.spars.addSpar(SparDefinition("rear", SparType::Square, 1, 100, 45.0f, 45.0f, true, false));
     extras.push_back(at45);
+    // Single slots, each facing a full-chord sheet on the other side: a
+    // top-only one at 45 % with a vertical cut and without, a bottom-only
+    // one at 80 %. Only the full-chord bands are swept with them.
+    const size_t singleSlots = extras.size();
+    for (const int kind : {0, 1, 2}) {
+        Extras single{kind == 0   ? "top-only slot at 45 %"
+                      : kind == 1 ? "top-only vertical-cut slot at 45 %"
+                                  : "bottom-only slot at 80 %",
+                      kind == 2 ? tePiece : TEData(), SparList()};
+        const float at = kind == 2 ? 80.0f : 45.0f;
+        SparDefinition spar("single", SparType::Square, 1, 100, at, at, true, false);
+        spar.setSquareSparTop(kind != 2);
+        spar.setSquareSparBottom(kind == 2);
+        spar.setSquareSparVerticalCut(kind == 1);
+        single.spars.addSpar(spar);
+        extras.push_back(single);
+    }
     // Bands as start and length in percent of the chord: ending ahead of,
     // inside and behind a slot at 25 %, from the rear wall of one at 45 %,
     // mid-chord, the whole chord.
@@ -729,7 +756,9 @@ bool publicSweep(Tally& sweep, int shardIndex, int shardCount)
             continue;
         const int otherLE = std::array<int, 4>{0, 2, 3, 4}[size_t(pairIndex / 3 % 4)];
         for (int le : {1, otherLE}) {
-            for (const Extras& extra : extras) {
+            for (size_t e = 0; e < extras.size(); ++e) {
+                const Extras& extra = extras[e];
+                const bool fullChordOnly = e >= singleSlots;
                 const auto build = [&](const SheetingStripList& strips, const CoveringDefinition& covering) {
                     return PanelBaseData(1, "Panel", pair.root, pair.tip, pair.rootChord, pair.tipChord, 0.0f,
                                          362.0f, 0.0f, 0.0f, false, false, true, 2.0f, ribs, 150.0f, 1.0f, 1.0f,
@@ -752,6 +781,8 @@ bool publicSweep(Tally& sweep, int shardIndex, int shardCount)
                         const bool lower = sides & 2;
                         for (float sheet : {1.0f, 2.5f}) {
                             for (const auto& band : bands) {
+                                if (fullChordOnly && band.second < 100.0f)
+                                    continue;
                                 CoveringDefinition covering;
                                 SheetingStripList strips;
                                 if (standard) {
@@ -795,6 +826,8 @@ void print(const char* title, const Tally& t, bool examples)
                 "beyond sheets + 0.25 mm %ld (worst %.2f mm); outside the bare rib by more than 0.25 mm %ld "
                 "(worst %.2f mm); wood where a sheet lies %ld; cut through by a spar %ld; nothing buildable left %ld; "
                 "a fragment cut where nothing buildable is left %ld; "
+                "bare wood dropped without a word %ld (thickest %.2f mm); "
+                "marked by the last check as holding a narrow feature %ld; "
                 "covered ribs thinner than 0.5 mm across %ld; of them the bare rib too at the same place %ld; "
                 "covered ribs with narrow features, slots and necks %ld, %ld and %ld, of which the bare rib has "
                 "them at the same place %ld, %ld and %ld; thin tails up to a trailing-edge face %ld; "
@@ -807,7 +840,8 @@ void print(const char* title, const Tally& t, bool examples)
                 "the bare section's own, neither end sunk %ld; by anything else %ld\n",
                 title, t.ribs, t.crossing, t.worstLoop, t.twice, t.crossingAsStored, t.narrow, t.worstNarrow,
                 t.narrowSlots, t.necks,
-                t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.inSheet, t.sparCut, t.consumed, t.fragments, t.thin, t.thinInBare,
+                t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.inSheet, t.sparCut, t.consumed, t.fragments,
+                t.dropped, t.worstDropped, t.markedNarrow, t.thin, t.thinInBare,
                 t.narrowCovered, t.narrowSlotsCovered, t.necksCovered, t.narrowInBare, t.narrowSlotsInBare,
                 t.necksInBare, t.thinTails, t.thinTailsToPoint, t.thinTailsInBare, t.thinNoses, t.thinNosesOneSheet,
                 t.thinNosesInBare, t.slotsNarrowerThanSpar,
@@ -915,6 +949,18 @@ int checkOutlines(const QString& mode)
                                                .arg(band)
                                                .arg(sides),
                                            covered, &bare, sheet);
+                            }
+                            // A mid-chord band 35-60 % on both sides, on each
+                            // section as a root (thick or thin) and as a tip.
+                            if (!standard && sides == 3) {
+                                CoveringDefinition covering;
+                                covering.setSheetingType(SheetingType::Advanced);
+                                SheetingStripList strips;
+                                strips.append(SheetingStripDefinition("band", 0, 1, ribs, 25.0f, 25.0f, sheet, true,
+                                                                      true, true, false, 35.0f, 0.0f, false, false));
+                                checkPanel(sweep,
+                                           QStringLiteral("%1, advanced %2 mm 35-60 % sides 3").arg(base).arg(sheet),
+                                           build(strips, covering), &bare, sheet);
                             }
                         }
                     }

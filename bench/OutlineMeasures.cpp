@@ -326,6 +326,42 @@ double narrowFeature(const std::vector<P>& p, QString* what, NarrowFinds* finds,
         if (turnAt(p, k).cosine < 0.7)
             corners.insert(k == 0 ? corners.begin() : corners.end(), k);
     }
+    // A tongue between the walls of two cuts side by side (a slot and a
+    // comb's slot, a slot's wall and a band's end face): a tip shorter than
+    // 0.5 mm between two corners, its walls running back from it side by
+    // side for more than 0.5 mm, the shorter one's foot less than 0.5 mm
+    // from the other. Its root corners may lie farther apart than it is
+    // tall, where the other wall runs on down a deeper cut.
+    for (size_t c = 0; c + 1 < corners.size(); ++c) {
+        const int k = corners[c];
+        if (corners[c + 1] != k + 1 || k < 1 || k + 2 >= n)
+            continue;
+        const P& foot1 = p[size_t(k - 1)];
+        const P& t1 = p[size_t(k)];
+        const P& t2 = p[size_t(k + 1)];
+        const P& foot2 = p[size_t(k + 2)];
+        const double tip = std::hypot(t2.x - t1.x, t2.y - t1.y);
+        const double la = std::hypot(t1.x - foot1.x, t1.y - foot1.y);
+        const double lb = std::hypot(foot2.x - t2.x, foot2.y - t2.y);
+        if (tip >= 0.5 || la <= 0.5 || lb <= 0.5)
+            continue;
+        const double walls = ((t1.x - foot1.x) * (foot2.x - t2.x) + (t1.y - foot1.y) * (foot2.y - t2.y)) / (la * lb);
+        if (walls > -0.95 || cross(foot1, t1, t2) * whole <= 0.0)
+            continue;
+        const double root = la <= lb ? distanceToSegment(foot1, t2, foot2) : distanceToSegment(foot2, foot1, t1);
+        if (root >= 0.5)
+            continue;
+        const double tall = std::min(la, lb);
+        finds->narrowsAt.push_back(P{(t1.x + t2.x) * 0.5, (t1.y + t2.y) * 0.5});
+        if (tall > worst) {
+            worst = tall;
+            *what = QStringLiteral("tongue between two cuts' walls, %1 mm wide at its tip, %2 mm tall at (%3, %4)")
+                        .arg(tip, 0, 'f', 3)
+                        .arg(tall, 0, 'f', 3)
+                        .arg(t1.x, 0, 'f', 2)
+                        .arg(t1.y, 0, 'f', 2);
+        }
+    }
     const size_t count = corners.size();
     for (size_t a = 0; a < count; ++a) {
         for (size_t j = 1; j < count && j <= 8; ++j) {
@@ -693,5 +729,139 @@ double thinNose(const std::vector<P>& p, bool* atFace, int* nose)
         turned[size_t(k)] = P{-q.x, -q.y};
     }
     return thinTail(turned, atFace);
+}
+// The highest and lowest y of the closed outline p at x; false where no
+// segment spans x.
+static bool heightsAt(const std::vector<P>& p, double x, double* upper, double* lower)
+{
+    bool found = false;
+    *upper = -1e30;
+    *lower = 1e30;
+    for (size_t i = 0; i < p.size(); ++i) {
+        const P& u = p[i];
+        const P& v = p[(i + 1) % p.size()];
+        if ((u.x <= x) == (v.x <= x))
+            continue;
+        const double y = u.y + (x - u.x) * (v.y - u.y) / (v.x - u.x);
+        *upper = std::max(*upper, y);
+        *lower = std::min(*lower, y);
+        found = true;
+    }
+    return found;
+}
+
+double droppedWood(const std::vector<P>& covered, const std::vector<P>& bare, const RibDefinition& rib, double mm,
+                   double sheet, P* where, double* length)
+{
+    *length = 0.0;
+    if (covered.size() < 3 || bare.size() < 3)
+        return 0.0;
+    double front = 1e30;
+    double back = -1e30;
+    for (const P& q : covered) {
+        front = std::min(front, q.x);
+        back = std::max(back, q.x);
+    }
+    double bareFront = 1e30;
+    double bareBack = -1e30;
+    for (const P& q : bare) {
+        bareFront = std::min(bareFront, q.x);
+        bareBack = std::max(bareBack, q.x);
+    }
+    // The bands by their chord range and side: a band whose outer surface
+    // lies above the bare rib's middle there is on the upper side.
+    struct Band {
+        double from;
+        double to;
+        bool upper;
+    };
+    std::vector<Band> bands;
+    for (const IdentifiableObject* band : rib.getCoveringPolygons()) {
+        const std::vector<Vertex*>& points = band->getPoints();
+        if (points.size() < 2)
+            continue;
+        Band b{1e30, -1e30, true};
+        double sumY = 0.0;
+        double sumX = 0.0;
+        const size_t outer = points.size() / 2;
+        for (size_t k = 0; k < outer; ++k) {
+            b.from = std::min(b.from, double(points[k]->getX()) * mm);
+            b.to = std::max(b.to, double(points[k]->getX()) * mm);
+            sumX += double(points[k]->getX()) * mm;
+            sumY += double(points[k]->getY()) * mm;
+        }
+        double yu = 0.0;
+        double yl = 0.0;
+        if (outer == 0 || !heightsAt(bare, sumX / double(outer), &yu, &yl))
+            continue;
+        b.upper = sumY / double(outer) > 0.5 * (yu + yl);
+        bands.push_back(b);
+    }
+    double thickest = 0.0;
+    const double reach = sheet + 0.5;
+    const auto measure = [&](double from, double to, double shortBy) {
+        for (double x = from; x <= to; x += 0.25) {
+            double yu = 0.0;
+            double yl = 0.0;
+            if (!heightsAt(bare, x, &yu, &yl))
+                continue;
+            double wood = yu - yl;
+            bool upper = false;
+            bool lower = false;
+            for (const Band& b : bands) {
+                if (x >= b.from - 0.01 && x <= b.to + 0.01)
+                    (b.upper ? upper : lower) = true;
+            }
+            wood -= (upper ? sheet : 0.0) + (lower ? sheet : 0.0);
+            if (wood > thickest) {
+                thickest = wood;
+                *where = P{x, 0.5 * (yu + yl)};
+                *length = shortBy;
+            }
+        }
+    };
+    if (front - bareFront > reach)
+        measure(bareFront, front - reach, front - bareFront);
+    if (bareBack - back > reach)
+        measure(back + reach, bareBack, bareBack - back);
+    return thickest;
+}
+
+// How deep the covered rib's wood reaches into the spar where the bare rib
+// holds it (its slot's part there), in mm: 0 where the spar goes in as into
+// the bare rib. Sampled over the spar every 0.02 mm.
+double woodInBareSpar(const std::vector<P>& passes, const std::vector<P>& bare, const IdentifiableObject& part,
+                      double mm)
+{
+    if (part.getPoints().size() != 4)
+        return 0.0;
+    std::vector<P> c;
+    for (const Vertex* v : part.getPoints())
+        c.push_back(P{double(v->getX()) * mm, double(v->getY()) * mm});
+    const double step = 0.02;
+    const double across = std::hypot(c[1].x - c[0].x, c[1].y - c[0].y);
+    const double down = std::hypot(c[3].x - c[0].x, c[3].y - c[0].y);
+    double deepest = 0.0;
+    for (double s = step; s < across; s += step) {
+        for (double t = step; t < down; t += step) {
+            const double u = s / across;
+            const double w = t / down;
+            const P q{c[0].x + (c[1].x - c[0].x) * u + (c[3].x - c[0].x) * w,
+                      c[0].y + (c[1].y - c[0].y) * u + (c[3].y - c[0].y) * w};
+            const double inSpar = std::min(std::min(s, across - s), std::min(t, down - t));
+            if (inSpar <= deepest)
+                continue;
+            P ignored{0.0, 0.0};
+            if (farthestOutside(std::vector<P>{q}, passes, &ignored) > 0.0)
+                continue;
+            // Where the bare rib holds wood in the spar (the web the spar
+            // rule leaves), the spar stands clear of it as the bare rib cuts it.
+            if (farthestOutside(std::vector<P>{q}, bare, &ignored) == 0.0
+                && farthestFrom(std::vector<P>{q}, bare, 0.0) > 0.01)
+                continue;
+            deepest = std::max(deepest, std::min(inSpar, farthestFrom(std::vector<P>{q}, passes, 0.0)));
+        }
+    }
+    return deepest;
 }
 } // namespace outlinecheck

@@ -6,6 +6,8 @@
 
 #include "model/RibDefinition.h"
 
+class IdentifiableObject;
+
 // The measures the outline check takes of a rib's outline, in mm.
 namespace outlinecheck {
 
@@ -93,6 +95,23 @@ double farthestOutside(const std::vector<P>& a, const std::vector<P>& b, P* wher
 // holds wood the sheet needs. The distance to the bare rib does not show
 // it: such wood lies within the sheet's thickness of the bare surface.
 bool woodInSheet(const RibDefinition& rib, const std::vector<P>& passes, double mm, P* where);
+
+// Wood of the bare rib missing from the covered rib: the thickest the bare
+// rib is, less the sheets that lie on it there (sheet on each side a band
+// of the covered rib covers), at a station ahead of the covered rib's front
+// or behind its back by more than the sheet and 0.5 mm, sampled every
+// 0.25 mm. A covered rib the sheets end at a thin nose or tail leaves
+// nothing there; one whose piece beyond a band is gone leaves that piece.
+// where takes the station and the middle of the wood there, length how
+// far the covered rib ends short of the bare one on that side.
+double droppedWood(const std::vector<P>& covered, const std::vector<P>& bare, const RibDefinition& rib, double mm,
+                   double sheet, P* where, double* length);
+
+// How deep the covered rib's wood (passes) reaches into the spar of slot
+// part where the bare rib holds it, in mm: 0 where the spar goes in as into
+// the bare rib. Sampled over the spar every 0.02 mm.
+double woodInBareSpar(const std::vector<P>& passes, const std::vector<P>& bare, const IdentifiableObject& part,
+                      double mm);
 
 // The thinnest the rib is across, in mm: the least distance from a point of
 // the outline to a segment of it more than 6 mm of way off either way, so

@@ -15,7 +15,7 @@
 #include "foundation/Triangle2D.h"
 #include "foundation/Vector3D.h"
 #include "model/finishing/OutlineCleanup.h"
-#include "model/finishing/OutlinePieces.h"
+#include "model/finishing/RibFinishing.h"
 
 namespace {
 
@@ -186,7 +186,8 @@ RibDefinition::RibDefinition(const RibDefinition& other)
       alignOffset(other.alignOffset),
       rootAirfoil(other.rootAirfoil),
       tipAirfoil(other.tipAirfoil),
-      consumed(other.consumed)
+      consumed(other.consumed),
+      fault(other.fault)
 {
 }
 
@@ -230,6 +231,7 @@ void RibDefinition::copyScalars(const RibDefinition& other)
     rootAirfoil = other.rootAirfoil;
     tipAirfoil = other.tipAirfoil;
     consumed = other.consumed;
+    fault = other.fault;
 }
 
 const RibGeometry RibDefinition::noGeometry;
@@ -244,6 +246,7 @@ RibGeometry& RibDefinition::ownGeometry()
 void RibDefinition::clearGeometry()
 {
     consumed = false;
+    fault = OutlineFault::None;
     if (ownsGeometry()) {
         shared->clear();
     } else {
@@ -262,6 +265,7 @@ void RibDefinition::copyGeometryFrom(const RibDefinition& other)
 {
     shared = other.shared;
     consumed = other.consumed;
+    fault = other.fault;
 }
 
 bool RibDefinition::sharesGeometryWith(const RibDefinition& other) const
@@ -952,27 +956,7 @@ void RibDefinition::setParting(bool bySheets, int slotId)
 
 void RibDefinition::finishOutline(float scale)
 {
-    RibGeometry& own = geometry();
-    const bool sheeted = !own.coveringPolygons.empty();
-    OutlinePieces parted;
-    OutlineCleanup cleanup(own.outline, own.camberLine, scale, sheeted, &own.coveringPolygons, &own.squareSparParts);
-    cleanup.collectPiecesInto(&parted);
-    cleanup.finishOutline();
-    // Each piece parted off is cleaned as a rib of its own, and may part
-    // again; the list grows behind the piece being cleaned.
-    for (auto it = parted.pieces.begin(); it != parted.pieces.end(); ++it) {
-        OutlineCleanup pieceCleanup(*it, own.camberLine, scale, sheeted, &own.coveringPolygons,
-                                    &own.squareSparParts);
-        pieceCleanup.collectPiecesInto(&parted);
-        pieceCleanup.cleanOutline();
-    }
-    for (PointList& piece : parted.pieces) {
-        own.pieces.push_back(std::move(piece));
-    }
-    parted.pieces.clear();
-    own.partedBySheets = parted.bySheets;
-    own.partingSlotId = parted.slotId;
-    own.partingSpar = 0;
+    RibFinishing::finishOutline(*this, scale);
 }
 
 void RibDefinition::cleanOutline(float scale)

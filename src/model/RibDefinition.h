@@ -209,6 +209,12 @@ public:
     // no parting could mend it.
     bool outlineCrossed() const { return geometry().crossed; }
     void setOutlineCrossed(bool value) { geometry().crossed = value; }
+    // What the last check of the finishing found in the outline that no
+    // pass mends (see RibFinishing): such a rib is handed on marked, to be
+    // told, never as sound. Goes where the geometry goes, as consumed does.
+    enum class OutlineFault { None, NarrowFeature };
+    OutlineFault outlineFault() const { return fault; }
+    void setOutlineFault(OutlineFault value) { fault = value; }
 
     // Draws the rib as a slab of its thickness into the current OpenGL
     // context, spar holes left open; nothing when the view hides ribs.
@@ -252,6 +258,7 @@ private:
     Airfoil* rootAirfoil;
     Airfoil* tipAirfoil;
     bool consumed = false;
+    OutlineFault fault = OutlineFault::None;
 
     static const RibGeometry noGeometry;
 

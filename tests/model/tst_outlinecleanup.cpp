@@ -5,7 +5,9 @@
 
 #include "foundation/Polygon3D.h"
 #include "foundation/Vector3D.h"
+#include "model/RibDefinition.h"
 #include "model/finishing/OutlineCleanup.h"
+#include "model/finishing/RibFinishing.h"
 #include "model/finishing/SheetStartFace.h"
 
 using Outline = QVector<QPointF>;
@@ -42,6 +44,7 @@ private slots:
     void cleanUpMendsEachFaultInPlace();
     void wedgeBehindBandStartGoes();
     void ribStartingWhereBothBandsEndLeavesTheirSheetsClear();
+    void lastCheckMarksNarrowFeatureAtMovedFace();
 };
 
 void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
@@ -112,6 +115,12 @@ void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
     QTest::newRow("narrow tongue between slots")
         << rib({{62, 5}, {62, 3}, {58.3, 3}, {58.3, 5}, {58, 5}, {58, 3}, {55, 3}, {55, 5}, {40, 5}})
         << rib({{62, 5}, {62, 3}, {58.3, 3}, {58.3, 3}, {58, 3}, {58, 3}, {55, 3}, {55, 5}, {40, 5}});
+    // A tongue 0.15 mm wide between a slot 2 mm deep and a cut 5 mm deep
+    // beside it (a comb's slot): its root corners lie 3 mm apart. It goes
+    // down to the shallow slot's floor, cut across to the deep cut's wall.
+    QTest::newRow("narrow tongue beside a deeper cut")
+        << rib({{62, 5}, {62, 3}, {58.3, 3}, {58.3, 5}, {58.15, 5}, {58.15, 0}, {55, 0}, {55, 5}, {40, 5}})
+        << rib({{62, 5}, {62, 3}, {58.3, 3}, {58.15, 3}, {58.15, 3}, {58.15, 0}, {55, 0}, {55, 5}, {40, 5}});
     QTest::newRow("narrow tongue between slots of two depths")
         << rib({{62, 5}, {62, 3}, {58.3, 3}, {58.3, 5}, {58, 5}, {58, 2}, {55, 2}, {55, 5}, {40, 5}})
         << rib({{62, 5}, {62, 3}, {58.3, 3}, {58.3, 3}, {58.3, 3}, {58, 2}, {55, 2}, {55, 5}, {40, 5}});
@@ -277,6 +286,34 @@ void TestOutlineCleanup::ribStartingWhereBothBandsEndLeavesTheirSheetsClear()
     QVERIFY2(!inside || nearest < 0.01, qPrintable(QStringLiteral("wood %1 mm deep in the sheet").arg(nearest)));
     Vector3D::clearList(points);
     qDeleteAll(bands);
+}
+
+// A pass after the cleanup (a sheeted rib's start face or nose) moves the
+// rib's front end and leaves a tongue 0.3 mm wide just behind it: the last
+// check finds it and marks the rib. Where nothing moved the front end, or
+// the tongue stands far behind it, the cleanup took it off if it was there
+// to take, and it is not looked for again.
+void TestOutlineCleanup::lastCheckMarksNarrowFeatureAtMovedFace()
+{
+    const Outline twoSlots{{4, 5}, {4, 3}, {1.3, 3}, {1.3, 5}, {1, 5}, {1, 3}, {0.5, 3}, {0.5, 5}};
+    Outline atFront{{100, 5}, {80, 5}, {20, 5}};
+    atFront += twoSlots;
+    atFront += Outline{{0, 5}, {0, -5}, {20, -5}, {50, -5}, {80, -5}, {100, -5}};
+    Outline behind = twoSlots;
+    for (QPointF& p : behind)
+        p.rx() += 54.0;
+    using Fault = RibDefinition::OutlineFault;
+    for (const bool front : {true, false}) {
+        RibDefinition finished(0.0f, 2.0f);
+        OutlineCleanup::PointList points = toPoints(front ? atFront : rib(behind));
+        finished.setCoords(points, 0);
+        const int count = int(points.size());
+        Vector3D::clearList(points);
+        QCOMPARE(RibFinishing::lastCheck(finished, 1.0f, true), front ? Fault::NarrowFeature : Fault::None);
+        QCOMPARE(RibFinishing::lastCheck(finished, 1.0f, false), Fault::None);
+        // It marks, and leaves the outline as it is.
+        QCOMPARE(int(finished.getRibCoords().size()), count);
+    }
 }
 
 QTEST_MAIN(TestOutlineCleanup)

@@ -10,6 +10,7 @@
 #include "foundation/Vector3D.h"
 #include "model/finishing/FaceStep.h"
 #include "model/finishing/NarrowEnd.h"
+#include "model/finishing/NarrowTongue.h"
 #include "model/finishing/OutlineNeck.h"
 #include "model/finishing/OutlinePieces.h"
 #include "model/finishing/SheetMeeting.h"
@@ -169,13 +170,57 @@ void OutlineCleanup::cleanOutline()
         if (!foldReversal() && !takeOffNarrowFeature() && !NarrowEnd::takeOff(*this) && !FaceStep::trim(*this)
             && !(sheeted
                  && (OutlineNeck::trimSmallNose(outline, runs, corners, scale)
-                     || OutlineNeck::trimThinTail(outline, runs, corners, scale) || pinch.part()))) {
+                     || OutlineNeck::trimThinTail(outline, runs, corners, scale) || pinch.part()))
+            && !NarrowTongue::takeOff(*this)) {
             break;
         }
     }
     if (sheeted) {
         SheetedTail::endWhereThick(outline, scale, bareEnd);
     }
+}
+
+bool OutlineCleanup::narrowFeatureNear(const std::vector<CloseSegments::Point>& near, float reach)
+{
+    if (!(scale > 0.0f) || outline.size() < 4 || near.empty()) {
+        return false;
+    }
+    collectRuns();
+    runs.collectCorners(corners);
+    const float limit = 0.5f / scale;
+    const float rootLimit = 16.0f * limit * limit;
+    const float reachSquared = reach * reach;
+    const CloseSegments::Point* const p = runPoints.data();
+    auto isNear = [&](const CloseSegments::Point& q) {
+        for (const CloseSegments::Point& m : near) {
+            const float dx = q.x - m.x;
+            const float dy = q.y - m.y;
+            if (dx * dx + dy * dy <= reachSquared) {
+                return true;
+            }
+        }
+        return false;
+    };
+    // As takeOffNarrowFeature searches, over the same few corners.
+    const size_t span = 8;
+    double sense = 0.0;
+    for (size_t a = 0; a < corners.size(); ++a) {
+        const CloseSegments::Point& f = p[corners[a]];
+        const bool fNear = isNear(f);
+        for (size_t b = std::min(corners.size() - 1, a + span); b > a; --b) {
+            const CloseSegments::Point& g = p[corners[b]];
+            const float dx = f.x - g.x;
+            const float dy = f.y - g.y;
+            if (dx * dx + dy * dy >= rootLimit || !(fNear || isNear(g))) {
+                continue;
+            }
+            bool wholeEnd = false;
+            if (narrowBetween(corners[a], corners[b], sense, wholeEnd)) {
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 // Where slots cut from both sides have passed each other, the lower surface

@@ -60,10 +60,16 @@ public:
     // the outline keeps go to pieces, each to be cleaned on its own; without
     // it only the larger piece is kept.
     void collectPiecesInto(OutlinePieces* sink) { pieces = sink; }
+    // Whether something is left narrower than 0.5 mm between two sharp
+    // corners, as cleanOutline takes off, with a corner within reach of
+    // one of the points near: for the last check after the passes that
+    // follow the cleanup and move faces.
+    bool narrowFeatureNear(const std::vector<CloseSegments::Point>& near, float reach);
 
 private:
     friend class FaceStep;
     friend class NarrowEnd;
+    friend class NarrowTongue;
 
     void joinCrossedPairs();
     bool flattenNarrowTurns(const std::vector<AngleInfo>& turns, int& first, int& last);
