@@ -4,6 +4,7 @@
 #include <iostream>
 #include <malloc.h>
 #include <streambuf>
+#include <string>
 
 #include "BenchWing.h"
 #include "document/PlaneModel.h"
@@ -95,6 +96,58 @@ void BM_RebuildManyStripPanel(benchmark::State& state)
     countGeometry(state, panel);
 }
 
+// The heaviest panels a document holds, each rebuilt on its own, by
+// ribs, square spars, sheeting strips under advanced covering and rib
+// combs: a cost that grows with slots, strips or the loops their cuts
+// leave shows in the row that has them.
+void BM_RebuildHeavyPanel(benchmark::State& state)
+{
+    if (!BenchWing::loadAirfoils()) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
+    QuietStdout quiet;
+    PlaneModel* plane = PlaneModel::instance();
+    const int spars = int(state.range(1));
+    const std::string document =
+        BenchWing::documentOf(1, int(state.range(0)), spars, int(state.range(2)), int(state.range(3)));
+    if (!plane->loadFromString(document, SerializeableIf::FILE_LOAD)) {
+        state.SkipWithError("document refused");
+        return;
+    }
+    {
+        PanelBaseData panel = plane->getPanelsTableModel()->getPanels().front()->getPanelBaseData();
+        for (auto _ : state) {
+            panel.rebuildRibs();
+            benchmark::DoNotOptimize(panel.getRibMaxY());
+        }
+        countGeometry(state, panel);
+    }
+    plane->clear();
+}
+
+// The tip panel of a ten-panel wing, rebuilt as an edit of it in the main
+// window rebuilds it: the smallest ribs, with a strip and a square spar
+// among six spars.
+void BM_RebuildTipPanel(benchmark::State& state)
+{
+    if (!BenchWing::buildWing(10)) {
+        state.SkipWithError("airfoil library not found");
+        return;
+    }
+    QuietStdout quiet;
+    PlaneModel* plane = PlaneModel::instance();
+    {
+        PanelBaseData panel = plane->getPanelsTableModel()->getPanels().back()->getPanelBaseData();
+        for (auto _ : state) {
+            panel.rebuildRibs();
+            benchmark::DoNotOptimize(panel.getRibMaxY());
+        }
+        countGeometry(state, panel);
+    }
+    plane->clear();
+}
+
 // The panel dialog's working copy and every commit copy a built panel.
 void BM_CopyPanel(benchmark::State& state)
 {
@@ -135,5 +188,11 @@ void BM_EditFirstPanel(benchmark::State& state)
 
 BENCHMARK(BM_RebuildPanel)->Arg(100)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RebuildManyStripPanel)->Arg(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RebuildHeavyPanel)
+    ->Args({200, 50, 50, 50}) // the capped panel
+    ->Args({200, 0, 20, 0})   // covered strips alone
+    ->ArgNames({"ribs", "spars", "strips", "combs"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RebuildTipPanel)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyPanel)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EditFirstPanel)->Unit(benchmark::kMillisecond);
