@@ -66,51 +66,113 @@ void sink(Vector3D& point, const Slot& slot, float depth)
     }
 }
 
-// least, when not empty, holds for each point of the run the depth it
-// sinks at the least.
-std::vector<Vector3D> floorOf(const std::vector<Vector3D*>& outline, const Slot& slot, float depth,
-                              const std::vector<float>& least)
+// A floor point, and the span along the chord of the floor's segment that
+// starts at it.
+struct FloorPoint {
+    float x;
+    float y;
+    float low;
+    float high;
+};
+
+// A floor's points; where they run one way along the chord (as most do),
+// the segments over an x lie side by side and are found by halving.
+struct Floor {
+    std::vector<FloorPoint> points;
+    // +1 where x never falls along the floor, -1 where it never grows, 0
+    // where it does both.
+    int direction = 0;
+};
+
+// The run's points sunk as sink sinks them, to the same float. least, when
+// not empty, holds for each point of the run the depth it sinks at the
+// least.
+void floorOf(const std::vector<Vector3D*>& outline, const Slot& slot, float depth, const std::vector<float>& least,
+             Floor& floor)
 {
-    std::vector<Vector3D> line;
-    line.reserve(size_t(slot.to - slot.from + 1));
+    std::vector<FloorPoint>& line = floor.points;
+    line.resize(size_t(slot.to - slot.from + 1));
+    const float nx = slot.normal.getX();
+    const float ny = slot.normal.getY();
     for (int i = slot.from; i <= slot.to; ++i) {
-        line.emplace_back(outline[i]->getX(), outline[i]->getY(), 0.0f);
-        sink(line.back(), slot, least.empty() ? depth : std::max(depth, least[size_t(i - slot.from)]));
+        const Vector3D& p = *outline[size_t(i)];
+        FloorPoint& f = line[size_t(i - slot.from)];
+        f.x = p.getX();
+        f.y = p.getY();
+        if (!slot.cut)
+            continue;
+        const float d = least.empty() ? depth : std::max(depth, least[size_t(i - slot.from)]);
+        if (slot.vertical) {
+            f.y = slot.top ? slot.edgeY - d : slot.edgeY + d;
+        } else {
+            const float down = -d;
+            f.x = f.x + nx * down;
+            f.y = f.y + ny * down;
+        }
     }
-    return line;
+    bool rising = true;
+    bool falling = true;
+    for (size_t i = 0; i + 1 < line.size(); ++i) {
+        line[i].low = std::min(line[i].x, line[i + 1].x);
+        line[i].high = std::max(line[i].x, line[i + 1].x);
+        rising = rising && line[i].x <= line[i + 1].x;
+        falling = falling && line[i].x >= line[i + 1].x;
+    }
+    floor.direction = rising ? 1 : (falling ? -1 : 0);
 }
 
 // The height of a line at x, its highest or lowest where it passes x more
-// than once; false where it does not reach x.
-bool heightAt(const std::vector<Vector3D>& line, float x, bool highest, float& y)
+// than once; false where it does not reach x. The segments over x are
+// taken in order along the line however they are found.
+bool heightAt(const Floor& floor, float x, bool highest, float& y)
 {
+    const std::vector<FloorPoint>& line = floor.points;
     bool found = false;
-    for (size_t i = 0; i + 1 < line.size(); ++i) {
-        const Vector3D& a = line[i];
-        const Vector3D& b = line[i + 1];
-        if (x < std::min(a.getX(), b.getX()) || x > std::max(a.getX(), b.getX()))
-            continue;
-        const float dx = b.getX() - a.getX();
-        const float h = dx != 0.0f ? a.getY() + (b.getY() - a.getY()) * (x - a.getX()) / dx
-                                   : (highest ? std::max(a.getY(), b.getY()) : std::min(a.getY(), b.getY()));
+    const size_t segments = line.size() < 2 ? 0 : line.size() - 1;
+    const auto at = [&](size_t i) {
+        const FloorPoint& a = line[i];
+        const FloorPoint& b = line[i + 1];
+        const float dx = b.x - a.x;
+        const float h = dx != 0.0f ? a.y + (b.y - a.y) * (x - a.x) / dx
+                                   : (highest ? std::max(a.y, b.y) : std::min(a.y, b.y));
         y = !found ? h : (highest ? std::max(y, h) : std::min(y, h));
         found = true;
+    };
+    if (floor.direction == 0 || !(x == x)) {
+        for (size_t i = 0; i < segments; ++i)
+            if (!(x < line[i].low || x > line[i].high))
+                at(i);
+        return found;
     }
+    // The first segment whose far end reaches x, then those on from it
+    // that start no farther than x.
+    size_t first = 0;
+    size_t last = segments;
+    while (first < last) {
+        const size_t middle = first + (last - first) / 2;
+        const float end = line[middle + 1].x;
+        if (floor.direction > 0 ? end < x : end > x)
+            first = middle + 1;
+        else
+            last = middle;
+    }
+    for (size_t i = first; i < segments && (floor.direction > 0 ? line[i].x <= x : line[i].x >= x); ++i)
+        at(i);
     return found;
 }
 
 // The narrowest the rib stays between the upper and the lower line, each
 // point of one measured straight across to the other.
-float webBetween(const std::vector<Vector3D>& upper, const std::vector<Vector3D>& lower)
+float webBetween(const Floor& upper, const Floor& lower)
 {
     float web = FLT_MAX;
     float y = 0.0f;
-    for (const Vector3D& p : upper)
-        if (heightAt(lower, p.getX(), true, y))
-            web = std::min(web, p.getY() - y);
-    for (const Vector3D& p : lower)
-        if (heightAt(upper, p.getX(), false, y))
-            web = std::min(web, y - p.getY());
+    for (const FloorPoint& p : upper.points)
+        if (heightAt(lower, p.x, true, y))
+            web = std::min(web, p.y - y);
+    for (const FloorPoint& p : lower.points)
+        if (heightAt(upper, p.x, false, y))
+            web = std::min(web, y - p.y);
     return web;
 }
 
@@ -124,9 +186,14 @@ float depthShare(const std::vector<Vector3D*>& outline, const Slot& top, const S
 {
     if (!top.cut && !bottom.cut)
         return 1.0f;
+    // Kept from one rib to the next: the search sinks both floors some
+    // twenty times a slot.
+    thread_local Floor upper;
+    thread_local Floor lower;
     const auto webAt = [&](float share) {
-        return webBetween(floorOf(outline, top, depth * share, topLeast),
-                          floorOf(outline, bottom, depth * share, bottomLeast));
+        floorOf(outline, top, depth * share, topLeast, upper);
+        floorOf(outline, bottom, depth * share, bottomLeast, lower);
+        return webBetween(upper, lower);
     };
     if (webAt(1.0f) >= web)
         return 1.0f;
