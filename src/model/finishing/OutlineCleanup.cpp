@@ -5,6 +5,7 @@
 #include <cfloat>
 #include <cmath>
 #include <initializer_list>
+#include <limits>
 
 #include "foundation/SegmentGeometry.h"
 #include "foundation/Vector3D.h"
@@ -31,12 +32,13 @@ struct Box {
     float maxX = -FLT_MAX;
     float minY = FLT_MAX;
     float maxY = -FLT_MAX;
-    void add(const Vector3D& p)
+    void add(const Vector3D& p) { add(p.getX(), p.getY()); }
+    void add(float x, float y)
     {
-        minX = std::min(minX, p.getX());
-        maxX = std::max(maxX, p.getX());
-        minY = std::min(minY, p.getY());
-        maxY = std::max(maxY, p.getY());
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
     }
     float size() const { return std::max(maxX - minX, maxY - minY); }
 };
@@ -126,6 +128,7 @@ void OutlineCleanup::cleanOutline()
     if (outline.empty()) {
         return;
     }
+    loopReachKnown = false;
     // The trailing edge as the modifiers left it.
     endX[0] = outline.front()->getX();
     endY[0] = outline.front()->getY();
@@ -153,14 +156,24 @@ void OutlineCleanup::cleanOutline()
     // a point one with its neighbours, so they end within the point count.
     const int most = int(outline.size());
     SheetPinch pinch(outline, runs, bands, scale, sparParts, pieces);
+    // After a loop is cut, the next is searched for at once: where cutLoop
+    // finds one, so does the quicker search for segments that may cross.
+    bool loopCut = false;
     for (int pass = 0; pass < most; ++pass) {
         if (!gathered) {
-            collectRuns();
+            if (movedKnown) {
+                runs.collectAgain(outline, scale, movedFirst, movedLast);
+            } else {
+                collectRuns();
+            }
         }
-        if (mayCross() && !plainlyUncrossed() && cutLoop()) {
+        movedKnown = false;
+        if ((loopCut || mayCross()) && !runs.plainlyUncrossed(scale) && cutLoop()) {
             gathered = false;
+            loopCut = true;
             continue;
         }
+        loopCut = false;
         if (gathered) {
             runs.cornersOfSharpRuns(corners);
         } else {
@@ -424,7 +437,18 @@ const Vector3D& OutlineCleanup::runPoint(int run) const
 void OutlineCleanup::setRun(int run, float x, float y)
 {
     const int m = int(runStarts.size());
-    OutlineRuns::moveRun(outline, runStarts, run < m ? run : run - m, x, y);
+    const int r = run < m ? run : run - m;
+    if (tracking) {
+        // The first run closes the outline over its ends.
+        if (r == 0) {
+            tracking = false;
+            movedKnown = false;
+        } else {
+            movedFirst = std::min(movedFirst, runStarts[size_t(r)]);
+            movedLast = std::max(movedLast, (r + 1 < m ? runStarts[size_t(r + 1)] : int(outline.size())) - 1);
+        }
+    }
+    OutlineRuns::moveRun(outline, runStarts, r, x, y);
 }
 
 // Twice the area enclosed by the runs from first up to (not including) end,
@@ -442,66 +466,6 @@ double OutlineCleanup::signedArea(int first, int end, const Vector3D& at) const
         py = p.getY();
     }
     return sum + px * at.getY() - at.getX() * py;
-}
-
-// Whether the outline is sure not to cross itself, found in one walk: the
-// upper surface runs forward and the lower one back without turning, and
-// wherever the two overlap along the chord the upper lies wholly above the
-// lower, farther than they may come before they touch. Most ribs are so;
-// the others are searched segment by segment.
-bool OutlineCleanup::plainlyUncrossed() const
-{
-    const int m = int(runStarts.size());
-    if (m < 4) {
-        return true;
-    }
-    const float touch = samePointMm / scale;
-    auto x = [&](int r) { return outline[size_t(runStarts[size_t((r + m) % m)])]->getX(); };
-    auto y = [&](int r) { return outline[size_t(runStarts[size_t((r + m) % m)])]->getY(); };
-    int nose = 0;
-    for (int r = 1; r < m; ++r) {
-        if (x(r) < x(nose)) {
-            nose = r;
-        }
-    }
-    // The upper surface from the nose back to the trailing edge, and the
-    // lower one, as run indices in order of growing x; the closing segment
-    // goes with the side it continues.
-    const bool closingBelow = x(0) >= x(m - 1);
-    const int upperEnd = closingBelow ? 0 : -1;
-    const int lowerEnd = closingBelow ? m : m - 1;
-    for (int r = nose; r > upperEnd; --r) {
-        if (x(r - 1) < x(r)) {
-            return false;
-        }
-    }
-    for (int r = nose; r < lowerEnd; ++r) {
-        if (x(r + 1) < x(r)) {
-            return false;
-        }
-    }
-    // Upper segment i runs from run i to run i - 1, lower segment j from
-    // run j to run j + 1 (run m is run 0).
-    int first = nose;
-    for (int i = nose; i > upperEnd; --i) {
-        const float uMinX = x(i);
-        const float uMaxX = x(i - 1);
-        const float uMinY = std::min(y(i), y(i - 1));
-        while (first < lowerEnd && x(first + 1) < uMinX) {
-            ++first;
-        }
-        for (int j = first; j < lowerEnd && x(j) <= uMaxX; ++j) {
-            const int a = (i - 1 + m) % m;
-            const int b = (j + 1) % m;
-            if (j == i || b == a || j == a || b == i) {
-                continue;
-            }
-            if (uMinY <= std::max(y(j), y(j + 1)) + touch) {
-                return false;
-            }
-        }
-    }
-    return true;
 }
 
 // Whether any two segments of the runs meet or touch, as cutLoop would
@@ -552,23 +516,36 @@ bool OutlineCleanup::cutLoop()
         return false;
     }
     auto point = [&](int r) -> const Vector3D& { return *outline[size_t(runStarts[size_t(r % m)])]; };
+    // The runs' first points as collectRuns found them (nothing has moved
+    // them since), side by side: the walks along all runs below read them
+    // there rather than through the outline.
+    const CloseSegments::Point* const p = runPoints.data();
     // Segments by their lowest x: only those whose x ranges overlap can meet,
     // and along a rib those are a few at a time.
     // The upper surface runs forward and the lower one back, so the upper
     // segments taken backwards and the lower ones each come nearly in order:
     // each is put in order by insertion, then the two are merged.
     int nose = 0;
-    for (int r = 1; r < m; ++r) {
-        if (point(r).getX() < point(nose).getX()) {
-            nose = r;
-        }
-    }
     auto span = [&](int s) {
-        const float a = point(s).getX();
-        const float b = point(s + 1).getX();
-        const float c = point(s).getY();
-        const float d = point(s + 1).getY();
+        const float a = p[s].x;
+        const float b = p[s + 1].x;
+        const float c = p[s].y;
+        const float d = p[s + 1].y;
         return Span{std::min(a, b), std::max(a, b), std::min(c, d), std::max(c, d), s};
+    };
+    // signedArea over the side-by-side points (first and end at most m
+    // past the last run).
+    auto area = [&](int first, int end, float atX, float atY) {
+        double sum = 0.0;
+        double px = atX;
+        double py = atY;
+        for (int r = first; r < end; ++r) {
+            const CloseSegments::Point& q = p[r < m ? r : r - m];
+            sum += px * q.y - q.x * py;
+            px = q.x;
+            py = q.y;
+        }
+        return sum + px * atY - atX * py;
     };
     auto insertionSort = [](std::vector<Span>::iterator first, std::vector<Span>::iterator last) {
         for (auto i = first; i != last; ++i) {
@@ -580,21 +557,89 @@ bool OutlineCleanup::cutLoop()
             *j = moving;
         }
     };
-    merged.resize(size_t(m));
-    for (int s = 0; s < nose; ++s) {
-        merged[size_t(s)] = span(nose - 1 - s);
-    }
-    for (int s = nose; s < m; ++s) {
-        merged[size_t(s)] = span(s);
-    }
-    insertionSort(merged.begin(), merged.begin() + nose);
-    insertionSort(merged.begin() + nose, merged.end());
-    sweep.resize(size_t(m));
-    std::merge(merged.begin(), merged.begin() + nose, merged.begin() + nose, merged.end(), sweep.begin(),
-               [](const Span& a, const Span& b) { return a.minX < b.minX; });
     const float touch = samePointMm / scale;
+    // The order the insertion sorts and the merge give, told pair by pair:
+    // by lowest x, the upper segments first, those taken backwards.
+    const auto before = [&nose](const Span& a, const Span& b) {
+        if (a.minX != b.minX) {
+            return a.minX < b.minX;
+        }
+        const bool aUpper = a.segment < nose;
+        if (aUpper != (b.segment < nose)) {
+            return aUpper;
+        }
+        return aUpper ? a.segment > b.segment : a.segment < b.segment;
+    };
+    // After a cut the next loop mostly lies near the last: the segments
+    // that start up to a little past where that was found are put in order
+    // first (the nose found on the way), the others only once the search
+    // reaches where they start (later, the least of their lowest x). The
+    // search thus meets every segment in the same order as over the whole
+    // sweep.
+    float later = std::numeric_limits<float>::infinity();
+    bool restLeft = false;
+    bool sorted = false;
+    float bound = 0.0f;
+    if (loopReachKnown) {
+        bound = loopReach + 2.0f / scale;
+        sweep.clear();
+        bool finite = true;
+        for (int s = 0; s < m; ++s) {
+            if (p[s].x < p[nose].x) {
+                nose = s;
+            }
+            const float lowest = std::min(p[s].x, p[s + 1].x);
+            if (!(lowest - lowest == 0.0f)) {
+                finite = false;
+            }
+            if (lowest <= bound) {
+                sweep.push_back(span(s));
+            } else {
+                later = std::min(later, lowest);
+                restLeft = true;
+            }
+        }
+        if (finite) {
+            std::sort(sweep.begin(), sweep.end(), before);
+            sorted = true;
+        } else {
+            restLeft = false;
+            later = std::numeric_limits<float>::infinity();
+        }
+    }
+    if (!sorted) {
+        nose = 0;
+        for (int r = 1; r < m; ++r) {
+            if (p[r].x < p[nose].x) {
+                nose = r;
+            }
+        }
+        merged.resize(size_t(m));
+        for (int s = 0; s < nose; ++s) {
+            merged[size_t(s)] = span(nose - 1 - s);
+        }
+        for (int s = nose; s < m; ++s) {
+            merged[size_t(s)] = span(s);
+        }
+        insertionSort(merged.begin(), merged.begin() + nose);
+        insertionSort(merged.begin() + nose, merged.end());
+        sweep.resize(size_t(m));
+        std::merge(merged.begin(), merged.begin() + nose, merged.begin() + nose, merged.end(), sweep.begin(),
+                   [](const Span& a, const Span& b) { return a.minX < b.minX; });
+    }
     Vector3D at;
-    for (size_t i = 0; i < sweep.size(); ++i) {
+    for (size_t i = 0; i < sweep.size() || restLeft; ++i) {
+        if (restLeft && (i >= sweep.size() || !(sweep[i].maxX + touch < later))) {
+            const size_t searched = sweep.size();
+            for (int s = 0; s < m; ++s) {
+                if (!(std::min(p[s].x, p[s + 1].x) <= bound)) {
+                    sweep.push_back(span(s));
+                }
+            }
+            std::sort(sweep.begin() + long(searched), sweep.end(), before);
+            restLeft = false;
+            later = std::numeric_limits<float>::infinity();
+        }
         const int s = sweep[i].segment;
         const float reach = sweep[i].maxX + touch;
         for (size_t j = i + 1; j < sweep.size() && sweep[j].minX <= reach; ++j) {
@@ -614,21 +659,37 @@ bool OutlineCleanup::cutLoop()
             // to no width left, where both surfaces were clipped onto one
             // camber line. Where neither is, the cuts have parted the rib
             // in two, which is no loop to mend.
-            const double whole = signedArea(0, m, point(0));
-            const double inside = signedArea(low + 1, high + 1, at);
-            const double outside = whole - inside;
+            // The whole outline's area, its length and both sides' boxes in
+            // one walk, each sum taken in the order of the runs.
+            double wholeSum = 0.0;
+            double px = p[0].x;
+            double py = p[0].y;
             double insideLength = 0.0;
             double wholeLength = 0.0;
             Box insideBox;
             Box outsideBox;
-            for (int r = 0; r < m; ++r) {
-                const double length = point(r).distanceXY(point(r + 1));
-                wholeLength += length;
-                if (r > low && r < high) {
-                    insideLength += length;
+            const auto walk = [&](int from, int to, Box& box) {
+                for (int r = from; r < to; ++r) {
+                    const CloseSegments::Point& q = p[r];
+                    wholeSum += px * q.y - q.x * py;
+                    px = q.x;
+                    py = q.y;
+                    const float dx = q.x - p[r + 1].x;
+                    const float dy = q.y - p[r + 1].y;
+                    const double length = std::sqrt(dx * dx + dy * dy);
+                    wholeLength += length;
+                    if (r > low && r < high) {
+                        insideLength += length;
+                    }
+                    box.add(q.x, q.y);
                 }
-                (r > low && r <= high ? insideBox : outsideBox).add(point(r));
-            }
+            };
+            walk(0, low + 1, outsideBox);
+            walk(low + 1, high + 1, insideBox);
+            walk(high + 1, m, outsideBox);
+            const double whole = wholeSum + px * p[0].y - p[0].x * py;
+            const double inside = area(low + 1, high + 1, at.getX(), at.getY());
+            const double outside = whole - inside;
             // A side whose area is less than its length times 0.25 mm is on
             // average narrower than 0.5 mm: a sliver, or a stub up a face.
             const double sliver = 0.5 / scale;
@@ -689,6 +750,12 @@ bool OutlineCleanup::cutLoop()
             }
             const float x = at.getX();
             const float y = at.getY();
+            loopReach = reach;
+            loopReachKnown = true;
+            tracking = true;
+            movedKnown = true;
+            movedFirst = int(outline.size());
+            movedLast = -1;
             const bool cutInside = insideTurned && (!outsideTurned || std::fabs(inside) <= std::fabs(outside));
             for (int r = cutInside ? low + 1 : high + 1; r <= (cutInside ? high : low + m); ++r) {
                 setRun(r % m, x, y);
@@ -708,6 +775,7 @@ bool OutlineCleanup::cutLoop()
                     setRun(kept % m, x, y);
                 }
             }
+            tracking = false;
             return true;
         }
     }

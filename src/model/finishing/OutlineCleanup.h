@@ -82,7 +82,6 @@ private:
     const Vector3D& runPoint(int run) const;
     void setRun(int run, float x, float y);
     double signedArea(int first, int end, const Vector3D& at) const;
-    bool plainlyUncrossed() const;
     // Each mends at most one fault, on the runs as collectRuns last found
     // them, and tells whether it did. Indices of runs from first to last
     // may reach past the last run, for a feature through the place where
@@ -113,4 +112,15 @@ private:
     // The runs where the outline turns sharply, between its first and last.
     std::vector<int>& corners;
     CloseSegments& closeSegments;
+    // The outline's points moved by setRun since the runs were last found
+    // (indices, first to last), where a mend keeps to setRun and to points
+    // after the first run; the runs are then found again from there alone.
+    bool tracking = false;
+    bool movedKnown = false;
+    int movedFirst = 0;
+    int movedLast = -1;
+    // How far along x the segments reach that the last loop cut was found
+    // at: the next is looked for near it first.
+    bool loopReachKnown = false;
+    float loopReach = 0.0f;
 };

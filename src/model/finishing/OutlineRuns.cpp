@@ -127,6 +127,7 @@ void OutlineRuns::collectTurns(const PointList& outline, std::vector<AngleInfo>&
 
 bool OutlineRuns::gather(const PointList& outline, float scale)
 {
+    closed = false;
     sharpRuns.clear();
     const int n = int(outline.size());
     if (n == 0) {
@@ -207,6 +208,7 @@ bool OutlineRuns::gather(const PointList& outline, float scale)
 // found anew are judged anew.
 void OutlineRuns::gatherAgain(const PointList& outline, float scale, int first, int last)
 {
+    closed = false;
     if (first <= 0 || starts.empty()) {
         gather(outline, scale);
         return;
@@ -295,6 +297,11 @@ void OutlineRuns::close(const PointList& outline, float scale)
     if (m == 0) {
         return;
     }
+    closed = true;
+    openStart = starts[0];
+    openPoint = points[0];
+    closingStarts.clear();
+    closingPoints.clear();
     const float reach = samePointMm / scale;
     const float reachSquared = reach * reach;
     const float x0 = outline[0]->getX();
@@ -306,6 +313,8 @@ void OutlineRuns::close(const PointList& outline, float scale)
             break;
         }
         --m;
+        closingStarts.push_back(starts[m]);
+        closingPoints.push_back(points[m]);
         starts[0] = starts[m];
         points[0] = points[m];
     }
@@ -317,6 +326,32 @@ void OutlineRuns::close(const PointList& outline, float scale)
 void OutlineRuns::collect(const PointList& outline, float scale)
 {
     gather(outline, scale);
+    close(outline, scale);
+}
+
+void OutlineRuns::reopen()
+{
+    points.resize(starts.size());
+    starts[0] = openStart;
+    points[0] = openPoint;
+    for (size_t k = closingStarts.size(); k > 0; --k) {
+        starts.push_back(closingStarts[k - 1]);
+        points.push_back(closingPoints[k - 1]);
+    }
+    closed = false;
+}
+
+// The runs ahead of the first moved point are as they were, and so is the
+// first run, which closing changed: the walk goes on from the runs as
+// gathered, and closes them again.
+void OutlineRuns::collectAgain(const PointList& outline, float scale, int first, int last)
+{
+    if (!closed || first <= 0 || starts.empty()) {
+        collect(outline, scale);
+        return;
+    }
+    reopen();
+    gatherAgain(outline, scale, first, last);
     close(outline, scale);
 }
 
@@ -402,6 +437,68 @@ bool OutlineRuns::cornerAt(int r) const
     const CloseSegments::Point around[3] = {points[size_t(r > 0 ? r - 1 : m - 1)], points[size_t(r)],
                                             points[size_t(r + 1 < m ? r + 1 : 0)]};
     return isCorner(around, 1);
+}
+
+// Whether the outline is sure not to cross itself, found in one walk: the
+// upper surface runs forward and the lower one back without turning, and
+// wherever the two overlap along the chord the upper lies wholly above the
+// lower, farther than they may come before they touch. Most ribs are so;
+// the others are searched segment by segment.
+bool OutlineRuns::plainlyUncrossed(float scale) const
+{
+    const int m = int(starts.size());
+    if (m < 4) {
+        return true;
+    }
+    const float touch = samePointMm / scale;
+    // Run -1 is the last, run m the first again.
+    const CloseSegments::Point* const p = points.data();
+    auto x = [&](int r) { return p[r < 0 ? r + m : r].x; };
+    auto y = [&](int r) { return p[r < 0 ? r + m : r].y; };
+    int nose = 0;
+    for (int r = 1; r < m; ++r) {
+        if (x(r) < x(nose)) {
+            nose = r;
+        }
+    }
+    // The upper surface from the nose back to the trailing edge, and the
+    // lower one, as run indices in order of growing x; the closing segment
+    // goes with the side it continues.
+    const bool closingBelow = x(0) >= x(m - 1);
+    const int upperEnd = closingBelow ? 0 : -1;
+    const int lowerEnd = closingBelow ? m : m - 1;
+    for (int r = nose; r > upperEnd; --r) {
+        if (x(r - 1) < x(r)) {
+            return false;
+        }
+    }
+    for (int r = nose; r < lowerEnd; ++r) {
+        if (x(r + 1) < x(r)) {
+            return false;
+        }
+    }
+    // Upper segment i runs from run i to run i - 1, lower segment j from
+    // run j to run j + 1 (run m is run 0).
+    int first = nose;
+    for (int i = nose; i > upperEnd; --i) {
+        const float uMinX = x(i);
+        const float uMaxX = x(i - 1);
+        const float uMinY = std::min(y(i), y(i - 1));
+        while (first < lowerEnd && x(first + 1) < uMinX) {
+            ++first;
+        }
+        for (int j = first; j < lowerEnd && x(j) <= uMaxX; ++j) {
+            const int a = (i - 1 + m) % m;
+            const int b = (j + 1) % m;
+            if (j == i || b == a || j == a || b == i) {
+                continue;
+            }
+            if (uMinY <= std::max(y(j), y(j + 1)) + touch) {
+                return false;
+            }
+        }
+    }
+    return true;
 }
 
 void OutlineRuns::moveRun(const PointList& outline, const std::vector<int>& starts, int run, float x, float y)

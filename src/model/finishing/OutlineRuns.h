@@ -41,6 +41,10 @@ public:
     // point after the last.
     void close(const PointList& outline, float scale);
     void collect(const PointList& outline, float scale);
+    // Finds the closed runs again, as collect would, where the outline's
+    // points from first to last (indices) alone have moved since the runs
+    // were last found and closed.
+    void collectAgain(const PointList& outline, float scale, int first, int last);
 
     // The turn list of collectTurns, from runs gathered where gather told
     // that they start at the points it keeps.
@@ -53,6 +57,9 @@ public:
     // Whether run r, first and last included, is a corner where the outline
     // closes as anywhere else.
     bool cornerAt(int r) const;
+    // Whether the closed runs' outline is sure not to cross itself, found
+    // in one walk.
+    bool plainlyUncrossed(float scale) const;
 
     // The first outline index of every run, in order.
     std::vector<int> starts;
@@ -64,7 +71,18 @@ public:
 
 private:
     bool turnsSharply(int r) const;
+    // Takes the runs back to what close found: the first as gathered and
+    // the closing runs after the last.
+    void reopen();
     // Runs found by gatherAgain before they join the old ones.
     std::vector<int> newStarts;
     std::vector<CloseSegments::Point> newPoints;
+    // What close changed: whether it has run since the runs were gathered,
+    // the first run as gathered, and the closing runs it made one with the
+    // first, last one first.
+    bool closed = false;
+    int openStart = 0;
+    CloseSegments::Point openPoint{0.0f, 0.0f};
+    std::vector<int> closingStarts;
+    std::vector<CloseSegments::Point> closingPoints;
 };
