@@ -161,19 +161,37 @@ bool heightAt(const Floor& floor, float x, bool highest, float& y)
     return found;
 }
 
-// The narrowest the rib stays between the upper and the lower line, each
-// point of one measured straight across to the other.
-float webBetween(const Floor& upper, const Floor& lower)
+// Whether the rib stays at least web thick between the upper and the lower
+// line, each point of one measured straight across to the other: whether
+// no point comes closer (a point across from nothing, or one whose gap is
+// not a number, has no say). thin names the point last found closer (upper
+// points first, then lower ones), which is looked at first: the search for
+// the depth asks again and again near the same share, and where the answer
+// is no, mostly for the same point.
+bool webAtLeast(const Floor& upper, const Floor& lower, float web, int& thin)
 {
-    float web = FLT_MAX;
-    float y = 0.0f;
-    for (const FloorPoint& p : upper.points)
-        if (heightAt(lower, p.x, true, y))
-            web = std::min(web, p.y - y);
-    for (const FloorPoint& p : lower.points)
-        if (heightAt(upper, p.x, false, y))
-            web = std::min(web, y - p.y);
-    return web;
+    if (!(FLT_MAX >= web))
+        return false;
+    const int upperCount = int(upper.points.size());
+    const int count = upperCount + int(lower.points.size());
+    const auto closer = [&](int k) {
+        float y = 0.0f;
+        if (k < upperCount) {
+            const FloorPoint& p = upper.points[size_t(k)];
+            return heightAt(lower, p.x, true, y) && p.y - y < web;
+        }
+        const FloorPoint& p = lower.points[size_t(k - upperCount)];
+        return heightAt(upper, p.x, false, y) && y - p.y < web;
+    };
+    if (thin >= 0 && thin < count && closer(thin))
+        return false;
+    for (int k = 0; k < count; ++k) {
+        if (k != thin && closer(k)) {
+            thin = k;
+            return false;
+        }
+    }
+    return true;
 }
 
 // How much of its full depth a slot (or a facing pair, sunk alike) may be
@@ -190,18 +208,19 @@ float depthShare(const std::vector<Vector3D*>& outline, const Slot& top, const S
     // twenty times a slot.
     thread_local Floor upper;
     thread_local Floor lower;
+    int thin = -1;
     const auto webAt = [&](float share) {
         floorOf(outline, top, depth * share, topLeast, upper);
         floorOf(outline, bottom, depth * share, bottomLeast, lower);
-        return webBetween(upper, lower);
+        return webAtLeast(upper, lower, web, thin);
     };
-    if (webAt(1.0f) >= web)
+    if (webAt(1.0f))
         return 1.0f;
     float low = 0.0f;
     float high = 1.0f;
     for (int i = 0; i < 20; ++i) {
         const float mid = (low + high) * 0.5f;
-        if (webAt(mid) >= web)
+        if (webAt(mid))
             low = mid;
         else
             high = mid;
