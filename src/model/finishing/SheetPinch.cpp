@@ -52,13 +52,16 @@ struct PinchFace {
 };
 
 // A segment of the outline's runs (or of a band's inner face), with the
-// span of chord it covers and the run (or face) it belongs to.
+// span of chord it covers and the run (or face) it belongs to; for the
+// outline's, also its span of height.
 struct PinchSegment {
     PinchXY a;
     PinchXY b;
     float fromX;
     float toX;
     int run;
+    float lowY;
+    float highY;
 };
 
 } // namespace
@@ -183,7 +186,8 @@ void SheetPinch::findPlaces()
     for (int s = 0; s < m; ++s) {
         const PinchXY a = point(s);
         const PinchXY b = point(s + 1);
-        const PinchSegment segment{a, b, std::min(a.x, b.x), std::max(a.x, b.x), s};
+        const PinchSegment segment{a, b, std::min(a.x, b.x), std::max(a.x, b.x), s, std::min(a.y, b.y),
+                                   std::max(a.y, b.y)};
         (segment.toX - segment.fromX > longest ? longOnes : shortOnes).push_back(segment);
     }
     std::sort(shortOnes.begin(), shortOnes.end(),
@@ -213,11 +217,21 @@ void SheetPinch::findPlaces()
             const float toX = std::max(a.x, b.x);
             const float lowY = std::min(a.y, b.y);
             const float highY = std::max(a.y, b.y);
+            // Most segments near along the chord lie too far away across it
+            // or are neighbours: those are told apart before any gap is
+            // measured.
+            const float right = toX + limit;
+            const float left = fromX - limit;
             auto consider = [&](const PinchSegment& t) {
+                if (t.fromX > right || t.toX < left) {
+                    return;
+                }
                 const int apart = std::abs(t.run - s);
+                if (apart < 2 || apart == m - 1) {
+                    return;
+                }
                 const float within = oneSheet ? limit : best.width;
-                if (t.fromX > toX + limit || t.toX < fromX - limit || apart < 2 || apart == m - 1
-                    || std::min(t.a.y, t.b.y) > highY + within || std::max(t.a.y, t.b.y) < lowY - within) {
+                if (t.lowY > highY + within || t.highY < lowY - within) {
                     return;
                 }
                 PinchXY middle{0.0f, 0.0f};
@@ -233,12 +247,15 @@ void SheetPinch::findPlaces()
             };
             auto end = std::upper_bound(shortOnes.begin(), shortOnes.end(), toX + limit,
                                         [](float x, const PinchSegment& t) { return x < t.fromX; });
+            const float stop = fromX - limit - longest;
             for (auto it = end; it != shortOnes.begin();) {
                 --it;
-                if (it->fromX < fromX - limit - longest) {
+                if (it->fromX < stop) {
                     break;
                 }
-                consider(*it);
+                if (it->toX >= left) {
+                    consider(*it);
+                }
             }
             for (const PinchSegment& t : longOnes) {
                 consider(t);
@@ -316,7 +333,7 @@ void SheetPinch::findPlaces()
                     || std::min(a.y, b.y) > dip.y + reach || std::max(a.y, b.y) < dip.y - reach) {
                     continue;
                 }
-                near.push_back({a, b, 0.0f, 0.0f, int(f)});
+                near.push_back({a, b, 0.0f, 0.0f, int(f), 0.0f, 0.0f});
             }
         }
         for (size_t u = 0; u < count && !dip.oneSheet; ++u) {
