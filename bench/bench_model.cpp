@@ -1,12 +1,15 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <iostream>
 #include <malloc.h>
 #include <streambuf>
 #include <string>
 
 #include "BenchWing.h"
+#include "foundation/Vector3D.h"
 #include "document/PlaneModel.h"
 #include "model/Panel.h"
 #include "model/PanelBaseData.h"
@@ -30,11 +33,26 @@ private:
 };
 
 // What one rebuild leaves in the ribs, so a run shows every feature cut.
+// BENCH_RIB_POINTS names a file that takes every rib's points as well (the
+// count, then x and y as floats), for a comparison of two builds.
 void countGeometry(benchmark::State& state, const PanelBaseData& panel)
 {
+    static std::FILE* const file = [] {
+        const QByteArray path = qgetenv("BENCH_RIB_POINTS");
+        return path.isEmpty() ? nullptr : std::fopen(path.constData(), "ab");
+    }();
     double points = 0;
     double parts = 0;
     for (const RibDefinition& rib : panel.getRibList().getRibs()) {
+        if (file) {
+            const std::uint32_t count = std::uint32_t(rib.getRibCoords().size());
+            std::fwrite(&count, sizeof count, 1, file);
+            for (const Vector3D* v : rib.getRibCoords()) {
+                const float xy[2] = {v->getX(), v->getY()};
+                std::fwrite(xy, sizeof(float), 2, file);
+            }
+            std::fflush(file);
+        }
         points += double(rib.getRibCoords().size());
         parts += double(rib.getSquareSparParts().size() + rib.getRoundSparParts().size()
                         + rib.getTubeSparParts().size() + rib.getCubeTubeParts().size()
@@ -191,6 +209,7 @@ BENCHMARK(BM_RebuildManyStripPanel)->Arg(20)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RebuildHeavyPanel)
     ->Args({200, 50, 50, 50}) // the capped panel
     ->Args({200, 0, 20, 0})   // covered strips alone
+    ->Args({200, 3, 0, 0})    // the largest plane's other panels
     ->ArgNames({"ribs", "spars", "strips", "combs"})
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RebuildTipPanel)->Unit(benchmark::kMillisecond);
