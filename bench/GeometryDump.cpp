@@ -75,6 +75,17 @@ void writePanel(std::FILE* out, const PanelBaseData& panel)
                      double(rib.getChord()), double(x), double(y), double(z), double(rib.getAlignOffset()),
                      int(rib.isSelected()));
         writePoints(out, "outline", rib.getRibCoords());
+        // A parted rib's further pieces, what parted it and a crossing left
+        // unmended; nothing for a rib of one piece, whose record stays as
+        // it was.
+        for (const RibDefinition::PointList& piece : rib.getFurtherPieces())
+            writePoints(out, "piece", piece);
+        if (rib.isParted())
+            std::fprintf(out, "parted sheets %d spar %d\n", int(rib.partedBySheets()), rib.partingSpar());
+        if (rib.outlineCrossed())
+            std::fprintf(out, "crossed\n");
+        if (rib.outlineFault() != RibDefinition::OutlineFault::None)
+            std::fprintf(out, "fault %d\n", int(rib.outlineFault()));
         writePoints(out, "camber", rib.getCamberLineCoords());
         writePoints(out, "lePiece", rib.getLEPieceCoords());
         writePoints(out, "tePiece", rib.getTEPieceCoords());

@@ -66,6 +66,12 @@ struct Tally {
     double worstDropped = 0.0;
     // Ribs the finishing's last check marked.
     long markedNarrow = 0;
+    // Ribs kept as several pieces (told as parted), pieces that cross or
+    // pass a point twice, and ribs marked as crossing where no parting
+    // mended it.
+    long parted = 0;
+    long pieceFaults = 0;
+    long markedCrossed = 0;
     long fragments = 0;
     // Covered ribs thinner than 0.5 mm up to a face across their trailing
     // edge where their bare rib is not; those ending in the point where
@@ -265,41 +271,8 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
 {
     ++tally.ribs;
     const std::vector<P> passes = passesOf(rib.getRibCoords(), mm);
-    // OUTLINE_CHECK_DUMP names ribs to write out, point by point in mm.
-    static const QString dump = qEnvironmentVariable("OUTLINE_CHECK_DUMP");
     const QString name = QStringLiteral("%1 at %2").arg(where).arg(rib.position);
-    if (!dump.isEmpty() && name.contains(dump)) {
-        if (std::FILE* out = std::fopen(qPrintable(QStringLiteral("/tmp/outline-%1.txt").arg(tally.ribs)), "w")) {
-            std::fprintf(out, "# %s\n", qPrintable(name));
-            for (const Vector3D* v : rib.getRibCoords())
-                std::fprintf(out, "%.6f %.6f\n", v->getX() * mm, v->getY() * mm);
-            if (bare) {
-                std::fprintf(out, "# bare\n");
-                for (const Vector3D* v : bare->getRibCoords())
-                    std::fprintf(out, "%.6f %.6f\n", v->getX() * mm, v->getY() * mm);
-            }
-            std::fclose(out);
-        }
-    }
-    // OUTLINE_CHECK_POINTS names a file to take every rib checked, for a
-    // comparison of two builds: the name's length and text, the point count
-    // and the points in mm, as 32-bit integers and floats.
-    static std::FILE* points = [] {
-        const QString path = qEnvironmentVariable("OUTLINE_CHECK_POINTS");
-        return path.isEmpty() ? nullptr : std::fopen(qPrintable(path), "wb");
-    }();
-    if (points) {
-        const QByteArray text = name.toUtf8();
-        const std::uint32_t sizes[2] = {std::uint32_t(text.size()), std::uint32_t(rib.getRibCoords().size())};
-        std::fwrite(&sizes[0], sizeof(std::uint32_t), 1, points);
-        std::fwrite(text.constData(), 1, size_t(text.size()), points);
-        std::fwrite(&sizes[1], sizeof(std::uint32_t), 1, points);
-        for (const Vector3D* v : rib.getRibCoords()) {
-            const float xy[2] = {float(v->getX() * mm), float(v->getY() * mm)};
-            std::fwrite(xy, sizeof(float), 2, points);
-        }
-        std::fflush(points);
-    }
+    recordRib(name, rib, bare, mm, tally.ribs);
     double loop = 0.0;
     P at{0.0, 0.0};
     // A spar slot deeper than the rib is thick cuts the rib in two: no one
@@ -351,11 +324,39 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
                        .arg(where)
                        .arg(rib.position));
     }
+    if (rib.outlineCrossed()) {
+        ++tally.markedCrossed;
+        tally.note(QStringLiteral("%1 at %2: marked as crossing itself").arg(where).arg(rib.position));
+    }
+    // Every piece of a parted rib is a simple outline of its own; the wood
+    // it holds is no wood dropped.
+    std::vector<P> kept = passes;
+    if (rib.isParted()) {
+        ++tally.parted;
+        int k = 0;
+        for (const RibDefinition::PointList& piece : rib.getFurtherPieces()) {
+            ++k;
+            const std::vector<P> piecePasses = passesOf(piece, mm);
+            double pieceLoop = 0.0;
+            P pieceAt{0.0, 0.0};
+            if (crossesItself(piecePasses, &pieceLoop, &pieceAt) || passesPointTwice(piecePasses, &pieceAt)
+                || crossesAsStored(piece, mm, &pieceAt)) {
+                ++tally.pieceFaults;
+                tally.note(QStringLiteral("%1 at %2: piece %3 crosses itself or passes a point twice at (%4, %5)")
+                               .arg(where)
+                               .arg(rib.position)
+                               .arg(k)
+                               .arg(pieceAt.x, 0, 'f', 3)
+                               .arg(pieceAt.y, 0, 'f', 3));
+            }
+            kept.insert(kept.end(), piecePasses.begin(), piecePasses.end());
+        }
+    }
     if (bare) {
         P droppedAt{0.0, 0.0};
         double short_ = 0.0;
         const double wood =
-            droppedWood(passes, passesOf(bare->getRibCoords(), mm), rib, mm, sheet, &droppedAt, &short_);
+            droppedWood(kept, passesOf(bare->getRibCoords(), mm), rib, mm, sheet, &droppedAt, &short_);
         if (wood >= 1.0) {
             ++tally.dropped;
             tally.worstDropped = std::max(tally.worstDropped, wood);
@@ -828,6 +829,7 @@ void print(const char* title, const Tally& t, bool examples)
                 "a fragment cut where nothing buildable is left %ld; "
                 "bare wood dropped without a word %ld (thickest %.2f mm); "
                 "marked by the last check as holding a narrow feature %ld; "
+                "parted ribs %ld; pieces crossing or passing a point twice %ld; marked as crossing %ld; "
                 "covered ribs thinner than 0.5 mm across %ld; of them the bare rib too at the same place %ld; "
                 "covered ribs with narrow features, slots and necks %ld, %ld and %ld, of which the bare rib has "
                 "them at the same place %ld, %ld and %ld; thin tails up to a trailing-edge face %ld; "
@@ -841,7 +843,7 @@ void print(const char* title, const Tally& t, bool examples)
                 title, t.ribs, t.crossing, t.worstLoop, t.twice, t.crossingAsStored, t.narrow, t.worstNarrow,
                 t.narrowSlots, t.necks,
                 t.beyond, t.worstBeyond, t.outside, t.worstOutside, t.inSheet, t.sparCut, t.consumed, t.fragments,
-                t.dropped, t.worstDropped, t.markedNarrow, t.thin, t.thinInBare,
+                t.dropped, t.worstDropped, t.markedNarrow, t.parted, t.pieceFaults, t.markedCrossed, t.thin, t.thinInBare,
                 t.narrowCovered, t.narrowSlotsCovered, t.necksCovered, t.narrowInBare, t.narrowSlotsInBare,
                 t.necksInBare, t.thinTails, t.thinTailsToPoint, t.thinTailsInBare, t.thinNoses, t.thinNosesOneSheet,
                 t.thinNosesInBare, t.slotsNarrowerThanSpar,

@@ -1,6 +1,10 @@
 #include "OutlineMeasures.h"
 
+#include <QString>
+
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <cmath>
 
 #include "foundation/IdentifiableObject.h"
@@ -864,4 +868,53 @@ double woodInBareSpar(const std::vector<P>& passes, const std::vector<P>& bare, 
     }
     return deepest;
 }
+
+// Writes a rib out where the environment asks: OUTLINE_CHECK_DUMP names
+// ribs to write out, point by point in mm, each into a file of its own;
+// OUTLINE_CHECK_POINTS names a file to take every rib checked.
+void recordRib(const QString& name, const RibDefinition& rib, const RibDefinition* bare, double mm, long index)
+{
+    // OUTLINE_CHECK_DUMP names ribs to write out, point by point in mm.
+    static const QString dump = qEnvironmentVariable("OUTLINE_CHECK_DUMP");
+    if (!dump.isEmpty() && name.contains(dump)) {
+        if (std::FILE* out = std::fopen(qPrintable(QStringLiteral("/tmp/outline-%1.txt").arg(index)), "w")) {
+            std::fprintf(out, "# %s\n", qPrintable(name));
+            for (const Vector3D* v : rib.getRibCoords())
+                std::fprintf(out, "%.6f %.6f\n", v->getX() * mm, v->getY() * mm);
+            if (bare) {
+                std::fprintf(out, "# bare\n");
+                for (const Vector3D* v : bare->getRibCoords())
+                    std::fprintf(out, "%.6f %.6f\n", v->getX() * mm, v->getY() * mm);
+            }
+            std::fclose(out);
+        }
+    }
+    // OUTLINE_CHECK_POINTS names a file to take every rib checked, for a
+    // comparison of two builds: the name's length and text, the point count
+    // and the points in mm, as 32-bit integers and floats.
+    static std::FILE* points = [] {
+        const QString path = qEnvironmentVariable("OUTLINE_CHECK_POINTS");
+        return path.isEmpty() ? nullptr : std::fopen(qPrintable(path), "wb");
+    }();
+    if (points) {
+        const auto write = [&](const QByteArray& text, const RibDefinition::PointList& outline) {
+            const std::uint32_t sizes[2] = {std::uint32_t(text.size()), std::uint32_t(outline.size())};
+            std::fwrite(&sizes[0], sizeof(std::uint32_t), 1, points);
+            std::fwrite(text.constData(), 1, size_t(text.size()), points);
+            std::fwrite(&sizes[1], sizeof(std::uint32_t), 1, points);
+            for (const Vector3D* v : outline) {
+                const float xy[2] = {float(v->getX() * mm), float(v->getY() * mm)};
+                std::fwrite(xy, sizeof(float), 2, points);
+            }
+        };
+        write(name.toUtf8(), rib.getRibCoords());
+        // A parted rib's further pieces follow as records of their own, so
+        // that the records of ribs of one piece stay as they were.
+        int k = 0;
+        for (const RibDefinition::PointList& piece : rib.getFurtherPieces())
+            write((name + QStringLiteral(" piece %1").arg(++k)).toUtf8(), piece);
+        std::fflush(points);
+    }
+}
+
 } // namespace outlinecheck

@@ -147,4 +147,9 @@ double thinTail(const std::vector<P>& p, bool* atFace);
 // front end backwards, in mm; atFace tells whether it starts on a face
 // across. nose takes the index of the front point (the upper end of a face).
 double thinNose(const std::vector<P>& p, bool* atFace, int* nose);
+// Writes a rib out for a comparison of two builds where the environment
+// asks for it (OUTLINE_CHECK_DUMP, OUTLINE_CHECK_POINTS); index numbers
+// the rib's own file.
+void recordRib(const QString& name, const RibDefinition& rib, const RibDefinition* bare, double mm, long index);
+
 } // namespace outlinecheck
