@@ -961,6 +961,10 @@ GERMAN['ConsumedRibs'].update({
     "Die Kontur von Rippe %1 von Segment '%2' kreuzt sich selbst: Vor dem Ausschneiden prüfen.",
   "The outlines of ribs %1 of panel '%2' cross themselves: check them before cutting.":
     "Die Konturen der Rippen %1 von Segment '%2' kreuzen sich selbst: Vor dem Ausschneiden prüfen.",
+  "Rib %1 of panel '%2' holds a feature narrower than 0.5 mm at its front: check it before cutting.":
+    "Rippe %1 von Segment '%2' hat vorn eine Stelle schmaler als 0,5 mm: Vor dem Ausschneiden prüfen.",
+  "Ribs %1 of panel '%2' hold a feature narrower than 0.5 mm at their front: check them before cutting.":
+    "Rippen %1 von Segment '%2' haben vorn eine Stelle schmaler als 0,5 mm: Vor dem Ausschneiden prüfen.",
 })
 
 GERMAN['RibParting'] = {
@@ -976,6 +980,10 @@ GERMAN['RibParting'] = {
   'Parted by the sheeting: %1 pieces.': 'Geteilt von der Beplankung: %1 Stücke.',
   'Parted where its cuts meet: %1 pieces.': 'Geteilt, wo sich die Ausschnitte treffen: %1 Stücke.',
   'The outline crosses itself: check it before cutting.': 'Die Kontur kreuzt sich selbst: Vor dem Ausschneiden prüfen.',
+  'Rib %1 holds a feature narrower than 0.5 mm at its front: check it before cutting.':
+    'Rippe %1 hat vorn eine Stelle schmaler als 0,5 mm: Vor dem Ausschneiden prüfen.',
+  'A feature narrower than 0.5 mm at its front: check it before cutting.':
+    'Vorn eine Stelle schmaler als 0,5 mm: Vor dem Ausschneiden prüfen.',
 }
 
 GERMAN['PlaneModel'].update({

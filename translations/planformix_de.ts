@@ -283,6 +283,14 @@
             <source>The outlines of ribs %1 of panel '%2' cross themselves: check them before cutting.</source>
             <translation>Die Konturen der Rippen %1 von Segment '%2' kreuzen sich selbst: Vor dem Ausschneiden prüfen.</translation>
         </message>
+        <message>
+            <source>Rib %1 of panel '%2' holds a feature narrower than 0.5 mm at its front: check it before cutting.</source>
+            <translation>Rippe %1 von Segment '%2' hat vorn eine Stelle schmaler als 0,5 mm: Vor dem Ausschneiden prüfen.</translation>
+        </message>
+        <message>
+            <source>Ribs %1 of panel '%2' hold a feature narrower than 0.5 mm at their front: check them before cutting.</source>
+            <translation>Rippen %1 von Segment '%2' haben vorn eine Stelle schmaler als 0,5 mm: Vor dem Ausschneiden prüfen.</translation>
+        </message>
     </context>
     <context>
         <name>DXFExportDialog</name>
@@ -1704,6 +1712,14 @@ Soll sie ersetzt werden?</translation>
         <message>
             <source>The outline crosses itself: check it before cutting.</source>
             <translation>Die Kontur kreuzt sich selbst: Vor dem Ausschneiden prüfen.</translation>
+        </message>
+        <message>
+            <source>Rib %1 holds a feature narrower than 0.5 mm at its front: check it before cutting.</source>
+            <translation>Rippe %1 hat vorn eine Stelle schmaler als 0,5 mm: Vor dem Ausschneiden prüfen.</translation>
+        </message>
+        <message>
+            <source>A feature narrower than 0.5 mm at its front: check it before cutting.</source>
+            <translation>Vorn eine Stelle schmaler als 0,5 mm: Vor dem Ausschneiden prüfen.</translation>
         </message>
     </context>
     <context>

@@ -13,7 +13,7 @@ int pieceCount(const RibDefinition& rib)
 
 bool RibParting::told(const RibDefinition& rib)
 {
-    return rib.isParted() || rib.outlineCrossed();
+    return rib.isParted() || rib.outlineCrossed() || rib.outlineFault() != RibDefinition::OutlineFault::None;
 }
 
 QString RibParting::ribNote(const RibDefinition& rib, int number)
@@ -34,6 +34,11 @@ QString RibParting::ribNote(const RibDefinition& rib, int number)
         const QString crossed = tr("The outline of rib %1 crosses itself: check it before cutting.").arg(number);
         note = note.isEmpty() ? crossed : note + ' ' + crossed;
     }
+    if (rib.outlineFault() == RibDefinition::OutlineFault::NarrowFeature) {
+        const QString narrow =
+            tr("Rib %1 holds a feature narrower than 0.5 mm at its front: check it before cutting.").arg(number);
+        note = note.isEmpty() ? narrow : note + ' ' + narrow;
+    }
     return note;
 }
 
@@ -51,6 +56,10 @@ QString RibParting::rowNote(const RibDefinition& rib)
     if (rib.outlineCrossed()) {
         const QString crossed = tr("The outline crosses itself: check it before cutting.");
         note = note.isEmpty() ? crossed : note + ' ' + crossed;
+    }
+    if (rib.outlineFault() == RibDefinition::OutlineFault::NarrowFeature) {
+        const QString narrow = tr("A feature narrower than 0.5 mm at its front: check it before cutting.");
+        note = note.isEmpty() ? narrow : note + ' ' + narrow;
     }
     return note;
 }

@@ -6,7 +6,8 @@
 class RibDefinition;
 
 // What the user is told of a rib that comes out in pieces (the sheets or a
-// spar's slot part it) or whose outline still crosses itself, in the
+// spar's slot part it), whose outline still crosses itself, or that the
+// finishing's last check marked, in the
 // program's language: the same words in the rib table, the rib view and
 // on each output's row of the rib.
 class RibParting

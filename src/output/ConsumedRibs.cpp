@@ -79,6 +79,7 @@ QString ConsumedRibs::partedNote(const Panel& panel)
     std::vector<int> bySheets;
     std::vector<int> byCuts;
     std::vector<int> crossed;
+    std::vector<int> narrow;
     int number = 0;
     for (const RibDefinition& rib : panel.getRibList().getRibs()) {
         ++number;
@@ -92,6 +93,8 @@ QString ConsumedRibs::partedNote(const Panel& panel)
         }
         if (rib.outlineCrossed())
             crossed.push_back(number);
+        if (rib.outlineFault() == RibDefinition::OutlineFault::NarrowFeature)
+            narrow.push_back(number);
     }
     QStringList sentences;
     const QString name = panel.getPanelName();
@@ -118,6 +121,13 @@ QString ConsumedRibs::partedNote(const Panel& panel)
                           ? tr("The outline of rib %1 of panel '%2' crosses itself: check it before cutting.")
                           : tr("The outlines of ribs %1 of panel '%2' cross themselves: check them before cutting."))
                          .arg(runsOf(crossed), name);
+    if (!narrow.empty())
+        sentences << (narrow.size() == 1
+                          ? tr("Rib %1 of panel '%2' holds a feature narrower than 0.5 mm at its front: check it "
+                               "before cutting.")
+                          : tr("Ribs %1 of panel '%2' hold a feature narrower than 0.5 mm at their front: check "
+                               "them before cutting."))
+                         .arg(runsOf(narrow), name);
     return sentences.join(' ');
 }
 

@@ -6,6 +6,7 @@
 #include "foundation/Polygon3D.h"
 #include "foundation/Vector3D.h"
 #include "model/RibDefinition.h"
+#include "model/RibParting.h"
 #include "model/finishing/OutlineCleanup.h"
 #include "model/finishing/RibFinishing.h"
 #include "model/finishing/SheetStartFace.h"
@@ -311,8 +312,12 @@ void TestOutlineCleanup::lastCheckMarksNarrowFeatureAtMovedFace()
         Vector3D::clearList(points);
         QCOMPARE(RibFinishing::lastCheck(finished, 1.0f, true), front ? Fault::NarrowFeature : Fault::None);
         QCOMPARE(RibFinishing::lastCheck(finished, 1.0f, false), Fault::None);
-        // It marks, and leaves the outline as it is.
+        // It marks, and leaves the outline as it is; a marked rib is told
+        // wherever the rib is named.
         QCOMPARE(int(finished.getRibCoords().size()), count);
+        finished.setOutlineFault(RibFinishing::lastCheck(finished, 1.0f, true));
+        QCOMPARE(RibParting::told(finished), front);
+        QCOMPARE(RibParting::rowNote(finished).contains(QLatin1String("narrower than 0.5 mm")), front);
     }
 }
 
