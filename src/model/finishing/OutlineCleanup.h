@@ -35,7 +35,8 @@ public:
     // The camber line's height at x; 0 outside it.
     static float camberYAt(const PointList& camberLine, float x);
 
-    // A segment of the outline by its extent, for the search for crossings.
+    // A segment of the outline by its extent, for the search for crossings
+    // (see LoopCut).
     struct Span {
         float minX;
         float maxX;
@@ -68,6 +69,7 @@ public:
 
 private:
     friend class FaceStep;
+    friend class LoopCut;
     friend class NarrowEnd;
     friend class NarrowTongue;
 
@@ -86,7 +88,6 @@ private:
     // them, and tells whether it did. Indices of runs from first to last
     // may reach past the last run, for a feature through the place where
     // the outline closes (see NarrowEnd).
-    bool cutLoop();
     bool foldReversal();
     bool takeOffNarrowFeature();
     bool narrowBetween(int first, int last, double& sense, bool& wholeEnd) const;
