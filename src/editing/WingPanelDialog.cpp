@@ -2,11 +2,11 @@
 
 #include "airfoils/Airfoil.h"
 #include "airfoils/WingFoils.h"
-#include "document/DocumentLimits.h"
 #include "document/PlaneModel.h"
 #include "foundation/CLocale.h"
 #include "foundation/InputValueType.h"
 #include "editing/LengthCalculator.h"
+#include "editing/PanelChecks.h"
 #include "editing/PanelPage.h"
 #include "editing/PanelPreviewBuild.h"
 #include "editing/BaseDataPage.h"
@@ -523,68 +523,12 @@ void WingPanelDialog::deselectAll(int items, bool redraw)
 
 bool WingPanelDialog::allFieldsValid(QWidget** firstInvalidPage)
 {
-    std::vector<XLineEdit*> texts;
-    std::vector<XDoubleSpinBox*> numbers;
-    for (const PanelDialogPage* page : pages)
-        page->addFieldsToCheck(texts, numbers);
-
-    for (XLineEdit* field : texts) {
-        if (!field->isValid()) {
-            if (firstInvalidPage)
-                *firstInvalidPage = field->getTabPage();
-            return false;
-        }
-    }
-    for (XDoubleSpinBox* field : numbers) {
-        if (!field->isValid()) {
-            if (firstInvalidPage)
-                *firstInvalidPage = field->getTabPage();
-            return false;
-        }
-    }
-    return true;
-}
-
-void WingPanelDialog::showTabOf(QWidget* page)
-{
-    if (!page)
-        return;
-    for (QWidget* w = page->parentWidget(); w; w = w->parentWidget()) {
-        if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-            if (tabs->indexOf(page) >= 0)
-                tabs->setCurrentWidget(page);
-            return;
-        }
-    }
+    return PanelChecks::allFieldsValid(*this, firstInvalidPage);
 }
 
 bool WingPanelDialog::refuseBeyondLimits(int ribs, int spars, int strips, int combs)
 {
-    if (ribs < 0)
-        ribs = workingRibs.getRibCount();
-    if (spars < 0)
-        spars = workingSpars.getNumberOfSpars();
-    if (strips < 0)
-        strips = int(workingStrips.getStrips().size());
-    if (combs < 0)
-        combs = int(workingCombs.getCombs().size());
-    // The plane as it would be with this panel in place of the one edited
-    // (or added after the others).
-    const int id = ui->txtID->text().toInt();
-    const PanelsTableModel* panels = PlaneModel::instance()->getPanelsTableModel();
-    int position = 0;
-    const int number = panels->findPanelById(id, position) ? position + 1 : panels->getNoOfPanels() + 1;
-    QString problem = DocumentLimits::panelProblem(number, ribs, spars, strips, combs);
-    if (problem.isEmpty()) {
-        PanelBaseData fields;
-        for (const PanelDialogPage* page : pages)
-            page->writeInto(fields);
-        DocumentLimits::Size plane = DocumentLimits::planeSize(panels->getPanels(), id);
-        plane += DocumentLimits::panelSize(
-            ribs, spars, strips, combs, fields.getCoveringDefinition().getSheetingType() == SheetingType::Advanced);
-        problem = DocumentLimits::planeProblem(plane);
-    }
-    return DocumentLimits::refuse(this, problem);
+    return PanelChecks::refuseBeyondLimits(*this, ribs, spars, strips, combs);
 }
 
 void WingPanelDialog::btnGenerateRibsClicked()
@@ -602,7 +546,7 @@ void WingPanelDialog::btnGenerateRibsClicked()
         adjustSweepAngleLabel();
         redrawWindow(false);
     } else {
-        showTabOf(page);
+        PanelChecks::showTabOf(page);
         DialogSeam::message(nullptr, QMessageBox::Information, tr("Not possible to generate ribs"),
                             tr("Not all fields are valid - not possible to generate the ribs"));
     }
@@ -613,7 +557,7 @@ void WingPanelDialog::btnPanelEditAccepted()
     PendingEdit::finish(this);
     QWidget* page = nullptr;
     if (!allFieldsValid(&page)) {
-        showTabOf(page);
+        PanelChecks::showTabOf(page);
         DialogSeam::message(this, QMessageBox::Warning, tr("Invalid data"),
                             tr("Not all fields contain a valid value!"));
         return;
@@ -621,7 +565,6 @@ void WingPanelDialog::btnPanelEditAccepted()
     if (!workingPanel && !buildWorkingPanel())
         return;
 
-    QString message;
     const bool regenerate = workingRibs.getRibCount() == 0
                             || static_cast<float>(ui->txtRibThickness->value()) != generatedRibThickness
                             || static_cast<float>(ui->txtLength->value()) != generatedPanelLength;
@@ -646,39 +589,8 @@ void WingPanelDialog::btnPanelEditAccepted()
     // Fresh ribs do not make the spars, strips and covering right: they are
     // checked after a regeneration as well, or OK would commit what it
     // refuses otherwise.
-    PanelBaseData& data = workingPanel->getPanelBaseData();
-    {
-        const RibList& ribs = workingPanel->getRibList();
-        message.clear();
-        if (!data.getRibListTableModel().validate(message, true)) {
-            DialogSeam::message(this, QMessageBox::Warning, tr("Invalid data"),
-                                tr("Not all ribs are correct: \n") + message);
-            return;
-        }
-        message.clear();
-        if (!data.getSparsTableModel().validate(message, ribs)) {
-            DialogSeam::message(this, QMessageBox::Warning, tr("Invalid data"),
-                                tr("Incorrect spars detected!\n\n") + message);
-            return;
-        }
-        message.clear();
-        if (!data.getCoveringDefinition().validate(message, ribs)) {
-            DialogSeam::message(this, QMessageBox::Warning, tr("Invalid data"),
-                                tr("Incorrect sheeting detected!\n\n") + message);
-            return;
-        }
-        message.clear();
-        if (!data.getSheetingStripTableModel().validate(message)) {
-            DialogSeam::message(this, QMessageBox::Warning, tr("Invalid data"),
-                                tr("Incorrect sheeting detected!\n\n") + message);
-            return;
-        }
-    }
-    message.clear();
-    if (!data.getCombListTableModel().validate(message)) {
-        DialogSeam::message(this, QMessageBox::Warning, tr("Invalid data"), message);
+    if (!PanelChecks::builtPanelValid(*this))
         return;
-    }
 
     deselectAll(15, false);
     // The plane takes the panel over as built here; a build the user

@@ -247,10 +247,11 @@ private:
     friend class PanelViewPane;
     friend class SheetingPage;
     friend class ConstructionPage;
+    // The checks read the fields and the working copy.
+    friend class PanelChecks;
 
     void connectSignals();
 
-    void showTabOf(QWidget* page);
     void fitIntoScreen();
     // The working panel built anew from the fields, or in place of the one
     // there; false when the build was cancelled, which leaves the panel as
