@@ -443,10 +443,7 @@ void PanelsTable::baseDataChanged()
         // A Cancel of that leaves the plane as it was and the dialog open,
         // which builds what was typed again.
         if (built && replaced && row == 0 && replaced->getRootChord() != data.getRootChord()) {
-            leading = panelDialog->takeBuiltPanelOf(data);
-            panelDialog->deleteOldPanel();
-            PanelPreviewBuild::awaitRelease();
-            cancelled = !panelDialog->rebuildAsWingRoot(*leading);
+            cancelled = !panelDialog->rebuildBuiltAsWingRoot(data, leading);
             built = leading.get();
             // The window answered meanwhile.
             replaced = model->findPanelById(data.getId(), row);

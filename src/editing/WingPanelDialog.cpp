@@ -426,6 +426,17 @@ void WingPanelDialog::updateVisualRepresentation()
     redrawWindow(true);
 }
 
+bool WingPanelDialog::rebuildBuiltAsWingRoot(const PanelBaseData& values, std::unique_ptr<PanelBaseData>& leading)
+{
+    // The working panel goes before its ribs are built again: without the
+    // hold the preview would stand empty for the whole build.
+    const PanelViewPane::PictureHold held(*viewPane);
+    leading = takeBuiltPanelOf(values);
+    deleteOldPanel();
+    PanelPreviewBuild::awaitRelease();
+    return rebuildAsWingRoot(*leading);
+}
+
 void WingPanelDialog::deleteOldPanel()
 {
     QWidget* focused = QApplication::focusWidget();

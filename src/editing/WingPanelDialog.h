@@ -89,6 +89,11 @@ public:
     std::unique_ptr<PanelBaseData> takeBuiltPanelOf(const PanelBaseData& values);
     // PanelPreviewBuild::rebuildAsWingRoot in this window, with its progress.
     bool rebuildAsWingRoot(PanelBaseData& panel) { return preview.rebuildAsWingRoot(this, panel, windowTitle()); }
+    // Takes the build of values over into leading (see takeBuiltPanelOf),
+    // lets go of the working panel and builds leading again as the root
+    // panel of the wing (rebuildAsWingRoot); the views show the panel as
+    // last built all the while. False where that build was cancelled.
+    bool rebuildBuiltAsWingRoot(const PanelBaseData& values, std::unique_ptr<PanelBaseData>& leading);
     // Told by the receiver of baseDataChanged when the plane did not take
     // the panel (a Cancel, a refusal): the dialog stays open.
     void keepOpen() { commitRefused = true; }

@@ -18,6 +18,7 @@
 #include "model/PanelBaseData.h"
 #include "model/PanelsTableModel.h"
 #include "model/RibDefinition.h"
+#include "views/WingFoilGLWidget.h"
 
 #include <QAbstractItemDelegate>
 #include <QApplication>
@@ -873,6 +874,7 @@ void TestPanelsTable::largeWingChangesAreBuiltAwayWithProgress()
     bool wingKept = true;
 
     int shown = 0;
+    bool previewHeld = true;
     QTimer beat;
     connect(&beat, &QTimer::timeout, [&] {
         for (QProgressDialog* progress : host->findChildren<QProgressDialog*>()) {
@@ -886,6 +888,10 @@ void TestPanelsTable::largeWingChangesAreBuiltAwayWithProgress()
                 if (!rootPanelOk)
                     wingKept = wingKept && tableImage() == wingShown;
             }
+            // While the root panel is built again for the new wing, the
+            // dialog's preview shows it as last built, never empty.
+            else if (field == "txtRootChord")
+                previewHeld = previewHeld && dialog()->findChild<WingFoilGLWidget*>()->isPictureHeld();
             if (cancel)
                 progress->cancel();
         }
@@ -912,6 +918,7 @@ void TestPanelsTable::largeWingChangesAreBuiltAwayWithProgress()
     QCOMPARE(givenUp == 0, spareMb >= 0);
     QCOMPARE(shown > 0, spareMb < 0);
     QVERIFY(wingKept);
+    QVERIFY(previewHeld);
     QVERIFY2(DialogSeam::calls().empty(), qPrintable(DialogSeam::calls().empty() ? QString()
                                                                                   : DialogSeam::calls()[0].text));
     if (cancel) {
