@@ -225,12 +225,21 @@ private:
     {
         const int m = count();
         const Point* p = runs.points.data();
+        // The way into each run is the way out of the one before: each
+        // difference is taken once.
+        float inX = p[0].x - p[m - 1].x;
+        float inY = p[0].y - p[m - 1].y;
         for (int r = 0; r < m; ++r) {
             const Point& a = p[r == 0 ? m - 1 : r - 1];
             const Point& b = p[r];
             const Point& c = p[r + 1];
+            const float outX = c.x - b.x;
+            const float outY = c.y - b.y;
             // Only a corner sharper than square can fold.
-            if (!((b.x - a.x) * (c.x - b.x) + (b.y - a.y) * (c.y - b.y) < 0.0f)) {
+            const bool sharp = inX * outX + inY * outY < 0.0f;
+            inX = outX;
+            inY = outY;
+            if (!sharp) {
                 continue;
             }
             const bool onIn = withinOfSegment(c, a, b, touch);
