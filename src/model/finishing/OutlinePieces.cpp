@@ -49,6 +49,10 @@ struct LookRuns {
     std::vector<int> starts;
     // The first point of every run, then the first again.
     std::vector<Point> points;
+    // The runs, going on from the first, whose corner is sharper than
+    // square: only there can the outline fold, and the gathering has the
+    // way in and out of every run at hand.
+    std::vector<int> sharp;
 };
 
 LookRuns& threadLookRuns()
@@ -189,6 +193,9 @@ private:
         float lastY = from[0]->getY();
         startOut[0] = 0;
         pointOut[0] = {lastX, lastY};
+        runs.sharp.clear();
+        float inX = 0.0f;
+        float inY = 0.0f;
         size_t m = 1;
         for (size_t i = 1; i < n; ++i) {
             const float x = from[i]->getX();
@@ -198,6 +205,11 @@ private:
             if (dx * dx + dy * dy < reachSquared) {
                 continue;
             }
+            if (m > 1 && inX * dx + inY * dy < 0.0f) {
+                runs.sharp.push_back(int(m - 1));
+            }
+            inX = dx;
+            inY = dy;
             startOut[m] = int(i);
             pointOut[m] = {x, y};
             lastX = x;
@@ -220,39 +232,45 @@ private:
     }
 
     // The first run where the way on runs back along the way in: the
-    // turning point goes where the shorter of the two ends.
+    // turning point goes where the shorter of the two ends. Only the runs
+    // at either end of the outline were not seen whole while gathering.
     bool findFold(Touch& found) const
     {
         const int m = count();
-        const Point* p = runs.points.data();
-        // The way into each run is the way out of the one before: each
-        // difference is taken once.
-        float inX = p[0].x - p[m - 1].x;
-        float inY = p[0].y - p[m - 1].y;
-        for (int r = 0; r < m; ++r) {
-            const Point& a = p[r == 0 ? m - 1 : r - 1];
-            const Point& b = p[r];
-            const Point& c = p[r + 1];
-            const float outX = c.x - b.x;
-            const float outY = c.y - b.y;
-            // Only a corner sharper than square can fold.
-            const bool sharp = inX * outX + inY * outY < 0.0f;
-            inX = outX;
-            inY = outY;
-            if (!sharp) {
-                continue;
-            }
-            const bool onIn = withinOfSegment(c, a, b, touch);
-            if (!onIn && !withinOfSegment(a, b, c, touch)) {
-                continue;
-            }
-            const Point& end = onIn ? c : a;
-            found.low = r == 0 ? 0 : r - 1;
-            found.high = r == 0 ? m - 1 : r;
-            found.at = Vector3D(end.x, end.y, runPoint(r).getZ());
+        if (foldAt(0, found)) {
             return true;
         }
-        return false;
+        for (const int r : runs.sharp) {
+            if (r > m - 2) {
+                break;
+            }
+            if (foldAt(r, found)) {
+                return true;
+            }
+        }
+        return m > 1 && foldAt(m - 1, found);
+    }
+
+    bool foldAt(int r, Touch& found) const
+    {
+        const int m = count();
+        const Point* p = runs.points.data();
+        const Point& a = p[r == 0 ? m - 1 : r - 1];
+        const Point& b = p[r];
+        const Point& c = p[r + 1];
+        // Only a corner sharper than square can fold.
+        if (!((b.x - a.x) * (c.x - b.x) + (b.y - a.y) * (c.y - b.y) < 0.0f)) {
+            return false;
+        }
+        const bool onIn = withinOfSegment(c, a, b, touch);
+        if (!onIn && !withinOfSegment(a, b, c, touch)) {
+            return false;
+        }
+        const Point& end = onIn ? c : a;
+        found.low = r == 0 ? 0 : r - 1;
+        found.high = r == 0 ? m - 1 : r;
+        found.at = Vector3D(end.x, end.y, runPoint(r).getZ());
+        return true;
     }
 
     // Whether the outline is plainly simple: its upper side runs forwards
