@@ -44,3 +44,19 @@ void Vector3D::clearList(std::vector<Vector3D*>& list)
     deleteEach(list.data(), list.data() + list.size());
     list.clear();
 }
+
+void Vector3D::reserveMore(std::vector<Vector3D*>& list, std::size_t more)
+{
+    if (list.capacity() - list.size() >= more)
+        return;
+    list.reserve(std::max(list.size() + more, 2 * list.size()));
+}
+
+Vector3D* Vector3D::insertCopy(std::vector<Vector3D*>& list, std::size_t index, const Vector3D& source)
+{
+    reserveMore(list, 1);
+    Vector3D* copy = new Vector3D(source);
+    // Within the capacity: moving pointers up cannot fail.
+    list.insert(list.begin() + std::ptrdiff_t(index), copy);
+    return copy;
+}

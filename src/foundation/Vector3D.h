@@ -79,6 +79,15 @@ public:
     static void equalizeYMin(Vector3D& a, Vector3D& b);
     // The one way an owned point list is emptied.
     static void clearList(std::vector<Vector3D*>& list);
+    // Makes sure that `more` points go into the list without it growing, so
+    // that a point made before it is put in cannot be lost when memory runs
+    // out: the list grows before the point is made. Grows as insertions
+    // would, so that a run of them stays cheap.
+    static void reserveMore(std::vector<Vector3D*>& list, std::size_t more);
+    // Puts a copy of source in front of the point at index of an owned
+    // list; when memory runs out, neither the list nor anything else has
+    // changed. source may be a point of the list.
+    static Vector3D* insertCopy(std::vector<Vector3D*>& list, std::size_t index, const Vector3D& source);
 };
 
 // Vertex reaches a normal's point part by address (see Vertex::normalPoint).
@@ -99,7 +108,7 @@ void Vertex::deleteEach(Point* const* first, Point* const* last) noexcept
     // A point and its normal take two places in the kept list; deeper
     // normals (none in a rib) go through delete, which keeps them itself.
     while (first != last) {
-        if (!PointMemory::recyclingAllowed || !PointMemory::roomFor(2 * std::size_t(last - first))) {
+        if (!PointMemory::roomFor(2 * std::size_t(last - first))) {
             for (; first != last; ++first)
                 delete *first;
             return;
@@ -113,8 +122,10 @@ void Vertex::deleteEach(Point* const* first, Point* const* last) noexcept
                 if (normal->normal)
                     break;
                 // The destructor gives the normal back before the point.
+                PointMemory::poison(normal, sizeof(Vertex));
                 *top++ = normal;
             }
+            PointMemory::poison(point, sizeof(Vertex));
             *top++ = point;
         }
         kept.count = std::size_t(top - kept.blocks);

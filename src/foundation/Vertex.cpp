@@ -23,13 +23,14 @@ void release(void* block, std::size_t size) noexcept
 {
     if (!block)
         return;
-    if (recyclingAllowed && size == sizeof(Vertex) && recycler.depth > 0) {
+    if (size == sizeof(Vertex) && recycler.depth > 0) {
         // The inline path found the list full.
         const std::size_t capacity = recycler.capacity ? recycler.capacity * 2 : 4096;
         void** grown = static_cast<void**>(std::realloc(recycler.blocks, capacity * sizeof(void*)));
         if (grown) {
             recycler.blocks = grown;
             recycler.capacity = capacity;
+            poison(block, size);
             recycler.blocks[recycler.count++] = block;
             return;
         }
@@ -39,7 +40,7 @@ void release(void* block, std::size_t size) noexcept
 
 bool growFor(std::size_t blocks) noexcept
 {
-    if (!recyclingAllowed || recycler.depth <= 0)
+    if (recycler.depth <= 0)
         return false;
     std::size_t capacity = recycler.capacity ? recycler.capacity * 2 : 4096;
     while (capacity - recycler.count < blocks)
@@ -65,8 +66,10 @@ Vertex::RecyclingScope::~RecyclingScope()
 {
     if (--recycler.depth > 0)
         return;
-    for (std::size_t i = 0; i < recycler.count; ++i)
+    for (std::size_t i = 0; i < recycler.count; ++i) {
+        PointMemory::unpoison(recycler.blocks[i], sizeof(Vertex));
         ::operator delete(recycler.blocks[i]);
+    }
     std::free(recycler.blocks);
     recycler.blocks = nullptr;
     recycler.count = 0;

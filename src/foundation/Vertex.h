@@ -9,6 +9,17 @@
 
 class Vector3D;
 
+#if defined(__SANITIZE_ADDRESS__)
+#define PLANFORMIX_POINT_POISONING 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PLANFORMIX_POINT_POISONING 1
+#endif
+#endif
+#if defined(PLANFORMIX_POINT_POISONING)
+#include <sanitizer/asan_interface.h>
+#endif
+
 // Where points get their memory: see Vertex::RecyclingScope.
 namespace PointMemory {
 
@@ -25,19 +36,27 @@ struct Recycler {
 };
 extern __thread Recycler recycler;
 
-// Under the address sanitizer, memory reused behind its back would hide the
-// use of a deleted point; there every point goes to the general allocator.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool recyclingAllowed = false;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool recyclingAllowed = false;
+// Under the address sanitizer a kept block is poisoned while it waits: a
+// point used after it was deleted, or deleted twice, is reported where it
+// happens rather than when its memory comes back as another point.
+inline void poison(void* block, std::size_t size) noexcept
+{
+#if defined(PLANFORMIX_POINT_POISONING)
+    ASAN_POISON_MEMORY_REGION(block, size);
 #else
-constexpr bool recyclingAllowed = true;
+    (void)block;
+    (void)size;
 #endif
+}
+inline void unpoison(void* block, std::size_t size) noexcept
+{
+#if defined(PLANFORMIX_POINT_POISONING)
+    ASAN_UNPOISON_MEMORY_REGION(block, size);
 #else
-constexpr bool recyclingAllowed = true;
+    (void)block;
+    (void)size;
 #endif
+}
 
 // What the inline operators leave to a call: growing the list of kept
 // blocks, and blocks that are not kept.
@@ -124,6 +143,7 @@ public:
         PointMemory::Recycler& kept = PointMemory::recycler;
         if (size == sizeof(Vertex) && kept.count > 0) {
             void* block = kept.blocks[--kept.count];
+            PointMemory::unpoison(block, size);
             // The next block will be written soon; start fetching it.
             if (kept.count > 0)
                 __builtin_prefetch(kept.blocks[kept.count - 1], 1);
@@ -134,8 +154,8 @@ public:
     static void operator delete(void* p, std::size_t size) noexcept
     {
         PointMemory::Recycler& kept = PointMemory::recycler;
-        if (PointMemory::recyclingAllowed && p && size == sizeof(Vertex) && kept.depth > 0
-            && kept.count < kept.capacity) {
+        if (p && size == sizeof(Vertex) && kept.depth > 0 && kept.count < kept.capacity) {
+            PointMemory::poison(p, size);
             kept.blocks[kept.count++] = p;
             return;
         }

@@ -31,6 +31,7 @@
 #include "model/RibModifierStandardLE.h"
 #include "model/RibModifierStandardTE.h"
 #include "model/RibModifierTubeSpar.h"
+#include "model/SparePoints.h"
 
 namespace {
 
@@ -498,15 +499,8 @@ void PanelBaseData::applyModificationsToPanelRibs(float wingRootChord, float len
                                  rootAirfoilFactor, tipAirfoilFactor);
     RibModifierLETemplate leTemplate;
     // The points of a rib's last template, on their way from its base shape
-    // to its new template; what is left of them if the rebuild stops between
-    // the two is deleted.
-    struct SparePoints {
-        RibDefinition::PointList points;
-        SparePoints() = default;
-        SparePoints(const SparePoints&) = delete;
-        SparePoints& operator=(const SparePoints&) = delete;
-        ~SparePoints() { Vector3D::clearList(points); }
-    } spareTemplate;
+    // to its new template.
+    SparePoints spareTemplate;
 
     switch (leData.getType()) {
     case 0:

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <initializer_list>
 #include <iostream>
+#include <memory>
 #include <stdexcept>
 #include <utility>
 
@@ -62,6 +63,7 @@ void setMeanShift(Vector3D& point, const Vector3D& a, const Vector3D& b)
 Vector3D* copyAtNew(RibDefinition::PointList& points, size_t i, const Vector3D& source)
 {
     if (i == points.size()) {
+        Vector3D::reserveMore(points, 1);
         points.push_back(new Vector3D(source));
     } else {
         points[i] = new Vector3D(source);
@@ -807,15 +809,17 @@ bool RibDefinition::splitAtChordPosition(float distance, float xLE, float xTE, i
     if (!findStation(distance, xLE, xTE, s)) {
         return false;
     }
-    Vector3D* upper = new Vector3D(s.x, interpolateY(s.a, s.b, s.x), outline[s.a]->getZ());
+    // Held here until the outline, made room for first, takes both.
+    std::unique_ptr<Vector3D> upper(new Vector3D(s.x, interpolateY(s.a, s.b, s.x), outline[s.a]->getZ()));
     setMeanNormal(*upper, *outline[s.a], *outline[s.b]);
     setMeanShift(*upper, *outline[s.a], *outline[s.b]);
-    Vector3D* lower = new Vector3D(s.x, interpolateY(s.c - 1, s.c, s.x), outline[s.c]->getZ());
+    std::unique_ptr<Vector3D> lower(new Vector3D(s.x, interpolateY(s.c - 1, s.c, s.x), outline[s.c]->getZ()));
     setMeanNormal(*lower, *outline[s.c - 1], *outline[s.c]);
     setMeanShift(*lower, *outline[s.c - 1], *outline[s.c]);
 
-    outline.insert(outline.begin() + s.c, lower);
-    outline.insert(outline.begin() + s.a + 1, upper);
+    Vector3D::reserveMore(outline, 2);
+    outline.insert(outline.begin() + s.c, lower.release());
+    outline.insert(outline.begin() + s.a + 1, upper.release());
     upperIndex = s.a + 1;
     lowerIndex = s.c + 1;
     return true;
@@ -931,7 +935,7 @@ RibDefinition::CutRuns RibDefinition::duplicateCutPoints(int frontUpper, int fro
     PointList& outline = geometry().outline;
     // Highest index first, so that no insertion moves a point still to come.
     for (int index : {rearLower, frontLower, frontUpper, rearUpper}) {
-        outline.insert(outline.begin() + index, new Vector3D(*outline[size_t(index)]));
+        Vector3D::insertCopy(outline, size_t(index), *outline[size_t(index)]);
     }
     CutRuns runs;
     runs.topRear = rearUpper + 1;

@@ -1,25 +1,33 @@
 #include "model/RibGeometry.h"
 
+#include <initializer_list>
+
 #include "foundation/IdentifiableObject.h"
 #include "foundation/Vector3D.h"
 
-RibGeometry::RibGeometry(const RibGeometry& other)
-    : outline(copyPoints(other.outline)),
-      camberLine(copyPoints(other.camberLine)),
-      lePiece(copyPoints(other.lePiece)),
-      tePiece(copyPoints(other.tePiece)),
-      covering{copyPoints(other.covering[0]), copyPoints(other.covering[1]), copyPoints(other.covering[2]),
-               copyPoints(other.covering[3])},
-      leTemplate(copyPoints(other.leTemplate)),
-      partedBySheets(other.partedBySheets),
-      partingSlotId(other.partingSlotId),
-      partingSpar(other.partingSpar),
-      crossed(other.crossed)
+// Delegating: once the empty block stands, its destructor frees whatever
+// was copied when memory runs out halfway.
+RibGeometry::RibGeometry(const RibGeometry& other) : RibGeometry()
 {
+    for (PointList RibGeometry::*const list : {&RibGeometry::outline, &RibGeometry::camberLine,
+                                                &RibGeometry::lePiece, &RibGeometry::tePiece,
+                                                &RibGeometry::leTemplate}) {
+        appendCopies(this->*list, other.*list);
+    }
+    for (int i = 0; i < 4; ++i) {
+        appendCopies(covering[i], other.covering[i]);
+    }
     pieces.reserve(other.pieces.size());
     for (const PointList& piece : other.pieces) {
-        pieces.push_back(copyPoints(piece));
+        // The list stands before its points are copied into it: a shortage
+        // halfway leaves them to the destructor.
+        pieces.emplace_back();
+        appendCopies(pieces.back(), piece);
     }
+    partedBySheets = other.partedBySheets;
+    partingSlotId = other.partingSlotId;
+    partingSpar = other.partingSpar;
+    crossed = other.crossed;
     PartList RibGeometry::*const partLists[] = {&RibGeometry::squareSparParts,  &RibGeometry::roundSparParts,
                                                 &RibGeometry::tubeSparParts,    &RibGeometry::cubeTubeParts,
                                                 &RibGeometry::sparWebbingParts, &RibGeometry::cubeSparParts,
@@ -28,6 +36,7 @@ RibGeometry::RibGeometry(const RibGeometry& other)
         PartList& copies = this->*list;
         copies.reserve((other.*list).size());
         for (const IdentifiableObject* shape : other.*list) {
+            // Within the reserve: the list takes the copy without growing.
             copies.push_back(shape ? shape->clone() : nullptr);
         }
     }
@@ -69,11 +78,22 @@ void RibGeometry::clear()
 RibGeometry::PointList RibGeometry::copyPoints(const PointList& points)
 {
     PointList copies;
-    copies.reserve(points.size());
-    for (const Vector3D* point : points) {
-        copies.push_back(new Vector3D(*point));
+    try {
+        appendCopies(copies, points);
+    } catch (...) {
+        Vector3D::clearList(copies);
+        throw;
     }
     return copies;
+}
+
+void RibGeometry::appendCopies(PointList& target, const PointList& points)
+{
+    target.reserve(target.size() + points.size());
+    for (const Vector3D* point : points) {
+        // Within the reserve: each copy is the list's the moment it is made.
+        target.push_back(new Vector3D(*point));
+    }
 }
 
 void RibGeometry::clearParts(PartList& parts)

@@ -24,8 +24,12 @@ public:
     // Empties every list, keeping their storage.
     void clear();
 
-    // Deep copies of a point list; the caller owns the result.
+    // Deep copies of a point list; the caller owns the result. When memory
+    // runs out, nothing is left behind.
     static PointList copyPoints(const PointList& points);
+    // Appends deep copies of points to an owned list, which holds every copy
+    // made when memory runs out halfway.
+    static void appendCopies(PointList& target, const PointList& points);
     // Destroys every shape of the list and empties it.
     static void clearParts(PartList& parts);
 

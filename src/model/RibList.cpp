@@ -9,6 +9,7 @@
 #include "foundation/GLUtils.h"
 #include "foundation/Mathematics.h"
 #include "foundation/Vector3D.h"
+#include "model/SparePoints.h"
 #include "model/finishing/RibFinishing.h"
 
 
@@ -196,8 +197,8 @@ void RibList::BaseShape::apply(RibDefinition& rib, bool last, std::vector<Vector
     rib.setConsumedBySheets(false);
     // The camber points of the last rebuild, kept out of the way of scaling
     // and placement, for the new camber line to refill.
-    RibDefinition::PointList spareCamberPoints;
-    spareCamberPoints.swap(rib.getCamberLineCoords());
+    SparePoints spareCamber;
+    spareCamber.points.swap(rib.getCamberLineCoords());
     if (oldTemplate) {
         oldTemplate->swap(rib.getLETemplateCoords());
     }
@@ -235,9 +236,8 @@ void RibList::BaseShape::apply(RibDefinition& rib, bool last, std::vector<Vector
     if (measured)
         rib.applyOffset();
 
-    rib.getCamberLineCoords().swap(spareCamberPoints);
+    rib.getCamberLineCoords().swap(spareCamber.points);
     rib.computeCamberLine();
-    Vector3D::clearList(spareCamberPoints);
 }
 
 void RibList::applyBaseData(float wingRootChord, float panelLength, float rootChord,

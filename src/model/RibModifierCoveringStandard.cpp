@@ -18,6 +18,8 @@ void copyBand(RibDefinition& rib, int id, int list)
         if (polygon->getId() != id)
             continue;
         std::vector<Vector3D*>& target = rib.getCoveringCoords(list);
+        // Room first: each copy is the list's the moment it is made.
+        target.reserve(target.size() + polygon->getPoints().size());
         for (const Vertex* point : polygon->getPoints())
             target.push_back(new Vector3D(*point));
         return;

@@ -20,11 +20,14 @@ void RibModifierStandardLE::apply(RibDefinition& rib, const LEData& le, float sc
         return;
 
     std::vector<Vector3D*>& outline = rib.getRibCoords();
-    // Both the outline and the piece keep their own point at each cut.
-    outline.insert(outline.begin() + l, new Vector3D(*outline[l]));
-    outline.insert(outline.begin() + u, new Vector3D(*outline[u]));
-
     std::vector<Vector3D*>& piece = rib.getLEPieceCoords();
+    // Room first, as for the trailing edge piece: no point may be in both
+    // lists when memory runs out.
+    piece.reserve(size_t(l - u + 1));
+    // Both the outline and the piece keep their own point at each cut.
+    Vector3D::insertCopy(outline, size_t(l), *outline[l]);
+    Vector3D::insertCopy(outline, size_t(u), *outline[u]);
+
     Vector3D::clearList(piece);
     piece.assign(outline.begin() + u + 1, outline.begin() + l + 2);
     outline.erase(outline.begin() + u + 1, outline.begin() + l + 2);

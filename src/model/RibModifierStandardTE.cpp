@@ -19,8 +19,12 @@ void RibModifierStandardTE::apply(RibDefinition& rib, const TEData& te, float de
     Vector3D::clearList(piece);
 
     std::vector<Vector3D*>& outline = rib.getRibCoords();
-    outline.insert(outline.begin() + l, new Vector3D(*outline[l]));
-    outline.insert(outline.begin() + u, new Vector3D(*outline[u]));
+    // Every allocation comes before a point changes hands: the points move
+    // from the outline into the piece only once the piece has room for all
+    // of them, so that running out of memory halfway leaves no point in both.
+    piece.reserve(size_t(u + 1) + outline.size() - size_t(l));
+    Vector3D::insertCopy(outline, size_t(l), *outline[l]);
+    Vector3D::insertCopy(outline, size_t(u), *outline[u]);
 
     // The piece runs from the upper trailing edge to the upper cut, then
     // from the lower cut back to the lower trailing edge.
