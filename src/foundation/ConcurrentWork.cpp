@@ -1,5 +1,7 @@
 #include "foundation/ConcurrentWork.h"
 
+#include <QThread>
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -189,6 +191,25 @@ bool ConcurrentWork::forEach(int count, const std::function<void(int)>& work, co
         pieceStopped = nullptr;
         runningPiece = false;
     };
+    // The pieces make Qt objects (a panel's table models), and the first one
+    // made on a thread makes Qt's record of that thread. A QObject whose
+    // thread record found no memory cannot be undone: the program would end.
+    // Made first, before any piece, the record that finds no memory is the
+    // run's failure, as a piece's would be. (Qt does not undo every step of
+    // the record itself either; only its first allocation fails cleanly.)
+    std::exception_ptr startFailure;
+    const auto startWorker = [&] {
+        try {
+            QThread::currentThread();
+            return true;
+        } catch (...) {
+            std::lock_guard<std::mutex> lock(doneMutex);
+            if (!startFailure)
+                startFailure = std::current_exception();
+            stopped = true;
+        }
+        return false;
+    };
     bool finished = true;
     std::exception_ptr callerFailure;
     {
@@ -206,7 +227,8 @@ bool ConcurrentWork::forEach(int count, const std::function<void(int)>& work, co
             }
             try {
                 workers.emplace_back([&] {
-                    runPieces();
+                    if (startWorker())
+                        runPieces();
                     std::lock_guard<std::mutex> lock(doneMutex);
                     --busy;
                     doneSignal.notify_all();
@@ -251,6 +273,8 @@ bool ConcurrentWork::forEach(int count, const std::function<void(int)>& work, co
     for (const std::exception_ptr& failure : failures)
         if (failure)
             std::rethrow_exception(failure);
+    if (startFailure)
+        std::rethrow_exception(startFailure);
     return finished;
 }
 

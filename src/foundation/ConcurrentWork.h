@@ -16,7 +16,8 @@ public:
     // by piece in index order, once all are done: the console reads as
     // after the plain loop. An exception thrown by a piece is rethrown here
     // after all have finished (the one of the lowest index); a piece that
-    // runs out of memory stops the run.
+    // runs out of memory stops the run, and so does a worker that finds no
+    // memory to start (its std::bad_alloc is rethrown when no piece failed).
     // standing, when given, is asked once all pieces are done how many of
     // them, from the first, stand; the output of the others is dropped, as
     // the caller will run them again.
