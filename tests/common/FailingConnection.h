@@ -9,15 +9,20 @@
 // segmentation fault. Everything else allocates as usual.
 // Under AddressSanitizer, which owns malloc itself, nothing fails:
 // connectionFailureAvailable is false.
+// Elsewhere malloc and realloc of a build worker also fail as
+// workerAllocationsBeforeFailure (FailingAllocation.h) says.
 
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <dlfcn.h>
 #include <link.h>
 #include <sys/syscall.h>
 #include <unistd.h>
+
+#include "common/FailingAllocation.h"
 
 static std::atomic<bool> connectionsFailOffMainThread{false};
 
@@ -34,6 +39,7 @@ static constexpr bool connectionFailureAvailable = true;
 namespace FailingConnection {
 
 using MallocFunction = void* (*)(std::size_t);
+using ReallocFunction = void* (*)(void*, std::size_t);
 using FreeFunction = void (*)(void*);
 
 // The loader asks for a little memory while malloc itself is looked up.
@@ -97,12 +103,33 @@ extern "C" void* malloc(std::size_t size) noexcept
         return block;
     }
     static const MallocFunction system = next<MallocFunction>("malloc");
+    if (!allocatingForNew && workerAllocationFails())
+        return nullptr;
     if (connectionsFailOffMainThread.load(std::memory_order_relaxed)) {
         const auto caller = reinterpret_cast<std::uintptr_t>(__builtin_return_address(0));
         if (caller >= connectStart.load() && caller < connectEnd.load() && syscall(SYS_gettid) != getpid())
             return nullptr;
     }
     return system(size);
+}
+
+extern "C" void* realloc(void* block, std::size_t size) noexcept
+{
+    using namespace FailingConnection;
+    if (!block)
+        return malloc(size);
+    if (isEarly(block)) {
+        // Moved out of the loader's share, as much of it as there can be.
+        void* moved = malloc(size);
+        const std::size_t left = std::size_t(early + sizeof early - static_cast<char*>(block));
+        if (moved)
+            std::memcpy(moved, block, size < left ? size : left);
+        return moved;
+    }
+    static const ReallocFunction system = next<ReallocFunction>("realloc");
+    if (size != 0 && workerAllocationFails())
+        return nullptr;
+    return system(block, size);
 }
 
 extern "C" void free(void* block) noexcept

@@ -146,6 +146,11 @@ std::string resultFromChild(const std::function<std::string()>& prepare, const s
 
 } // namespace
 
+std::string resultOfChildProcess(const std::function<std::string()>& fn)
+{
+    return resultFromChild([] { return std::string(); }, fn);
+}
+
 std::string runWithFileSizeLimit(long long limit, const std::function<std::string()>& fn)
 {
     const auto prepare = [limit]() -> std::string {

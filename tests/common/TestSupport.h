@@ -26,6 +26,11 @@ CapturedOutput captureOutput(const std::function<void()>& fn);
 // on purpose; this is how tests observe them without ending themselves.
 int runInChildProcess(const std::function<void()>& fn);
 
+// Runs fn in a forked child process and returns what fn returned, or that
+// with a note of how the child ended when it did not end normally (a
+// signal, a sanitizer's report).
+std::string resultOfChildProcess(const std::function<std::string()>& fn);
+
 // Runs fn in a forked child process in which no file may grow beyond
 // limit bytes: a write past the limit fails with EFBIG, as on a full disk,
 // instead of ending the process. Returns what fn returned (empty when all

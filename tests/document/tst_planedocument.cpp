@@ -53,6 +53,8 @@ private slots:
     void planesAtTheBoundsSaveAndOpenAgain();
     void buildWithoutMemoryIsRefused_data();
     void buildWithoutMemoryIsRefused();
+    void buildStoppedAtAnyAllocationLeavesNoBrokenPoint_data();
+    void buildStoppedAtAnyAllocationLeavesNoBrokenPoint();
     void changesDuringABuildWaitUntilItIsOver_data();
     void changesDuringABuildWaitUntilItIsOver();
     void panelsBuiltSideBySideTakeIdsInFileOrder();
@@ -486,6 +488,153 @@ void TestPlaneDocument::buildWithoutMemoryIsRefused()
     QVERIFY(encoded(plane) == before);
     QVERIFY(plane->loadFromString(bytes, SerializeableIf::hint_t(hint)));
     QCOMPARE(plane->getPanelCount(), 4);
+}
+
+namespace {
+
+// A panel of the kind the largest plane is made of: generated ribs, square
+// spars, sheeting strips under advanced covering and combs over all of them,
+// leading and trailing edge pieces cut off, building tabs.
+PanelMessage featuredPanel(int id, int ribs, int spars, int strips, int combs)
+{
+    PanelMessage panel = wingOf(1, ribs, 0, 0, 0).panels(0);
+    panel.set_id(id);
+    panel.set_dontalign(true);
+    panel.mutable_ledata()->set_type(PanelMessage::leadingEdge::Standard);
+    panel.mutable_tedata()->set_type(PanelMessage::trailingEdge::Standard);
+    panel.mutable_tabs()->set_doupper(true);
+    panel.mutable_tabs()->set_dolower(true);
+    auto* sheeting = panel.mutable_sheeting();
+    sheeting->set_sheetingtype(strips > 0 ? PanelMessage::sheetingDefinition::Advanced
+                                          : PanelMessage::sheetingDefinition::Standard);
+    for (int i = 0; i < spars; ++i) {
+        auto* spar = panel.add_sparlist();
+        spar->set_type(serializedPlanformixData::serializedSparListData::Square);
+        spar->set_firstrib(1);
+        spar->set_lastrib(ribs);
+        spar->set_position(10.0f + 80.0f * float(i) / float(spars));
+        spar->set_lastposition(spar->position());
+    }
+    for (int i = 0; i < strips; ++i) {
+        auto* strip = sheeting->add_sheetingstriplist();
+        strip->set_firstrib(1);
+        strip->set_lastrib(ribs);
+        strip->set_position(10.0f + 80.0f * float(i) / float(strips));
+        strip->set_lastposition(strip->position());
+    }
+    for (int i = 0; i < combs; ++i) {
+        auto* comb = panel.add_comblist();
+        comb->set_firstrib(1);
+        comb->set_lastrib(ribs);
+        comb->set_position(10.0f + 80.0f * float(i) / float(combs));
+        comb->set_positionlast(comb->position());
+    }
+    return panel;
+}
+
+// The largest plane a document may hold: a panel of 200 ribs with 50 spars,
+// strips and combs, 39 panels of 200 ribs with 3 square spars, and empty
+// panels up to the bound.
+serializedPlanformixData largestPlane()
+{
+    serializedPlanformixData data = wingOf(0, 0, 0, 0, 0);
+    *data.add_panels() = featuredPanel(1, 200, 50, 50, 50);
+    for (int id = 2; id <= 40; ++id)
+        *data.add_panels() = featuredPanel(id, 200, 3, 0, 0);
+    PanelMessage empty = featuredPanel(0, 0, 0, 0, 0);
+    while (data.panels_size() < DocumentLimits::maxPanels) {
+        empty.set_id(data.panels_size() + 1);
+        *data.add_panels() = empty;
+    }
+    return data;
+}
+
+} // namespace
+
+void TestPlaneDocument::buildStoppedAtAnyAllocationLeavesNoBrokenPoint_data()
+{
+    // The undo state built while the plane shows it with its first panel
+    // renamed, then again over itself; one allocation of the build workers
+    // (new, malloc or realloc) fails in each build: every one of a rib's
+    // worth of them from where the rib pipeline begins (`fineRibs` ribs),
+    // and `spread` more evenly over the whole build.
+    QTest::addColumn<bool>("largest");
+    QTest::addColumn<int>("fineRibs");
+    QTest::addColumn<int>("spread");
+    QTest::newRow("panel of 200 ribs, 3 square spars, edge pieces") << false << 1 << 200;
+    QTest::newRow("largest plane's undo") << true << 0 << 4;
+}
+
+void TestPlaneDocument::buildStoppedAtAnyAllocationLeavesNoBrokenPoint()
+{
+    // Wherever memory runs out in the build, what was made of it goes
+    // again without a point freed twice or a normal left dangling (the
+    // points come from the recycler here): the build is refused or done,
+    // the document is the user's, and Save writes it.
+    QFETCH(bool, largest);
+    QFETCH(int, fineRibs);
+    QFETCH(int, spread);
+    const QString file = dir->filePath(QStringLiteral("kept.pfz"));
+    const auto savesAs = [&](const std::string& expected) {
+        std::string target = file.toStdString();
+        QFile saved(file);
+        return plane->save(target) && saved.open(QIODevice::ReadOnly) && saved.readAll().toStdString() == expected;
+    };
+    const std::string result = TestSupport::resultOfChildProcess([&]() -> std::string {
+        serializedPlanformixData undoState = wingOf(0, 0, 0, 0, 0);
+        if (largest)
+            undoState = largestPlane();
+        else
+            *undoState.add_panels() = featuredPanel(1, 200, 3, 0, 0);
+        serializedPlanformixData renamed = undoState;
+        renamed.mutable_panels(0)->set_panelname("renamed in its cell");
+        const std::string undo = undoState.SerializeAsString();
+        if (!plane->loadFromString(renamed.SerializeAsString(), SerializeableIf::FILE_LOAD))
+            return "the plane did not open";
+        // As in the window: the workers build, the caller waits.
+        plane->setLoadProgress([](long long, long long) { return true; });
+        const long long never = std::numeric_limits<long long>::max() / 2;
+        recyclingFromAllocation = -1;
+        workerAllocationsBeforeFailure = never;
+        if (!plane->loadFromString(undo, SerializeableIf::UNDO_REDO))
+            return "the undo state was refused with memory to spare";
+        const long long total = never - workerAllocationsBeforeFailure.exchange(-1);
+        const long long pipeline = never - recyclingFromAllocation.load();
+        const std::string applied = encoded(plane);
+        std::vector<long long> failing;
+        const long long ribs = undoState.panels(0).noofribs();
+        const long long fine = ribs > 0 ? (total - pipeline) * fineRibs / ribs : 0;
+        for (long long n = pipeline; n < pipeline + fine; ++n)
+            failing.push_back(n);
+        for (int k = 0; k < spread; ++k)
+            failing.push_back(total * k / spread);
+        int kept = 0;
+        int held = 0;
+        int done = 0;
+        for (long long n : failing) {
+            workerAllocationsBeforeFailure = n;
+            const bool loaded = plane->loadFromString(undo, SerializeableIf::UNDO_REDO);
+            const std::string at = " with allocation " + std::to_string(n) + " of " + std::to_string(total) + " failed";
+            if (workerAllocationsBeforeFailure.exchange(-1) >= 0)
+                return "no allocation failed" + at;
+            if (!loaded && !plane->getLoadProblem().contains(QStringLiteral("not enough memory")))
+                return "refused for another reason" + at + ": " + plane->getLoadProblem().toStdString();
+            const bool isHeld = plane->getDocumentState() == PlaneModel::DocumentState::HeldNotBuilt;
+            if (isHeld == (plane->getPanelCount() > 0) || (loaded && isHeld))
+                return "the plane is shown and held at once, or neither" + at;
+            // Refused or done, it is the undo state: the plane built over it.
+            if (isHeld ? !savesAs(applied) : encoded(plane) != applied)
+                return "another document" + at;
+            ++(loaded ? done : isHeld ? held : kept);
+        }
+        if (!savesAs(applied))
+            return "Save wrote another document";
+        return "kept " + std::to_string(kept) + ", held " + std::to_string(held) + ", applied "
+               + std::to_string(done) + "; " + std::to_string(fine) + " in a row from allocation "
+               + std::to_string(pipeline) + " of " + std::to_string(total);
+    });
+    QVERIFY2(result.rfind("kept ", 0) == 0 && result.find("status") == std::string::npos, result.c_str());
+    qInfo("%s", result.c_str());
 }
 
 void TestPlaneDocument::documentOutlivesAShortageOfMemory_data()
