@@ -148,7 +148,16 @@ std::string resultFromChild(const std::function<std::string()>& prepare, const s
 
 std::string resultOfChildProcess(const std::function<std::string()>& fn)
 {
-    return resultFromChild([] { return std::string(); }, fn);
+    // A child that crashes ends there, by its signal: Qt Test's handler,
+    // inherited from the parent, would dump the stack with a debugger and
+    // could hang there instead.
+    return resultFromChild(
+        [] {
+            for (int fatal : {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT})
+                signal(fatal, SIG_DFL);
+            return std::string();
+        },
+        fn);
 }
 
 std::string runWithFileSizeLimit(long long limit, const std::function<std::string()>& fn)

@@ -562,7 +562,13 @@ void TestPlaneDocument::buildStoppedAtAnyAllocationLeavesNoBrokenPoint_data()
     QTest::addColumn<int>("fineRibs");
     QTest::addColumn<int>("spread");
     QTest::newRow("panel of 200 ribs, 3 square spars, edge pieces") << false << 1 << 200;
+    // Each build of the largest plane that fails builds the plane given up
+    // for it again: a few are all the sanitizers' minutes allow.
+#ifdef PLANFORMIX_SANITIZED
+    QTest::newRow("largest plane's undo") << true << 0 << 2;
+#else
     QTest::newRow("largest plane's undo") << true << 0 << 4;
+#endif
 }
 
 void TestPlaneDocument::buildStoppedAtAnyAllocationLeavesNoBrokenPoint()
