@@ -220,4 +220,61 @@ serializedPlanformixData wingOf(int panels, int ribs, int spars, int strips, int
     return data;
 }
 
+// A panel of the kind the largest plane is made of: generated ribs, square
+// spars, sheeting strips under advanced covering and combs over all of them,
+// leading and trailing edge pieces cut off, building tabs.
+PanelMessage featuredPanel(int id, int ribs, int spars, int strips, int combs)
+{
+    PanelMessage panel = wingOf(1, ribs, 0, 0, 0).panels(0);
+    panel.set_id(id);
+    panel.set_dontalign(true);
+    panel.mutable_ledata()->set_type(PanelMessage::leadingEdge::Standard);
+    panel.mutable_tedata()->set_type(PanelMessage::trailingEdge::Standard);
+    panel.mutable_tabs()->set_doupper(true);
+    panel.mutable_tabs()->set_dolower(true);
+    auto* sheeting = panel.mutable_sheeting();
+    sheeting->set_sheetingtype(strips > 0 ? PanelMessage::sheetingDefinition::Advanced
+                                          : PanelMessage::sheetingDefinition::Standard);
+    for (int i = 0; i < spars; ++i) {
+        auto* spar = panel.add_sparlist();
+        spar->set_type(serializedPlanformixData::serializedSparListData::Square);
+        spar->set_firstrib(1);
+        spar->set_lastrib(ribs);
+        spar->set_position(10.0f + 80.0f * float(i) / float(spars));
+        spar->set_lastposition(spar->position());
+    }
+    for (int i = 0; i < strips; ++i) {
+        auto* strip = sheeting->add_sheetingstriplist();
+        strip->set_firstrib(1);
+        strip->set_lastrib(ribs);
+        strip->set_position(10.0f + 80.0f * float(i) / float(strips));
+        strip->set_lastposition(strip->position());
+    }
+    for (int i = 0; i < combs; ++i) {
+        auto* comb = panel.add_comblist();
+        comb->set_firstrib(1);
+        comb->set_lastrib(ribs);
+        comb->set_position(10.0f + 80.0f * float(i) / float(combs));
+        comb->set_positionlast(comb->position());
+    }
+    return panel;
+}
+
+// The largest plane a document may hold: a panel of 200 ribs with 50 spars,
+// strips and combs, 39 panels of 200 ribs with 3 square spars, and empty
+// panels up to the bound.
+serializedPlanformixData largestPlane()
+{
+    serializedPlanformixData data = wingOf(0, 0, 0, 0, 0);
+    *data.add_panels() = featuredPanel(1, 200, 50, 50, 50);
+    for (int id = 2; id <= 40; ++id)
+        *data.add_panels() = featuredPanel(id, 200, 3, 0, 0);
+    PanelMessage empty = featuredPanel(0, 0, 0, 0, 0);
+    while (data.panels_size() < DocumentLimits::maxPanels) {
+        empty.set_id(data.panels_size() + 1);
+        *data.add_panels() = empty;
+    }
+    return data;
+}
+
 } // namespace
