@@ -45,13 +45,6 @@ void Vector3D::clearList(std::vector<Vector3D*>& list)
     list.clear();
 }
 
-void Vector3D::reserveMore(std::vector<Vector3D*>& list, std::size_t more)
-{
-    if (list.capacity() - list.size() >= more)
-        return;
-    list.reserve(std::max(list.size() + more, 2 * list.size()));
-}
-
 Vector3D* Vector3D::insertCopy(std::vector<Vector3D*>& list, std::size_t index, const Vector3D& source)
 {
     reserveMore(list, 1);

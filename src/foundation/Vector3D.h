@@ -83,7 +83,12 @@ public:
     // that a point made before it is put in cannot be lost when memory runs
     // out: the list grows before the point is made. Grows as insertions
     // would, so that a run of them stays cheap.
-    static void reserveMore(std::vector<Vector3D*>& list, std::size_t more);
+    // Inline: the blend asks once for every point it appends.
+    static void reserveMore(std::vector<Vector3D*>& list, std::size_t more)
+    {
+        if (list.capacity() - list.size() < more)
+            list.reserve(list.size() + more > 2 * list.size() ? list.size() + more : 2 * list.size());
+    }
     // Puts a copy of source in front of the point at index of an owned
     // list; when memory runs out, neither the list nor anything else has
     // changed. source may be a point of the list.
