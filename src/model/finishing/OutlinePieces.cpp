@@ -284,49 +284,7 @@ private:
         if (m < 4) {
             return m < 3;
         }
-        const Point* p = runs.points.data();
-        int nose = 0;
-        for (int r = 1; r < m; ++r) {
-            if (p[r].x < p[nose].x) {
-                nose = r;
-            }
-        }
-        const bool closingBelow = p[0].x >= p[m - 1].x;
-        const int upperEnd = closingBelow ? 0 : -1;
-        const int lowerEnd = closingBelow ? m : m - 1;
-        // Runs from -1 (the last) to m (the first again).
-        auto x = [&](int r) { return p[r < 0 ? m - 1 : r].x; };
-        auto y = [&](int r) { return p[r < 0 ? m - 1 : r].y; };
-        for (int r = nose; r > upperEnd; --r) {
-            if (x(r - 1) < x(r)) {
-                return false;
-            }
-        }
-        for (int r = nose; r < lowerEnd; ++r) {
-            if (x(r + 1) < x(r)) {
-                return false;
-            }
-        }
-        int first = nose;
-        for (int i = nose; i > upperEnd; --i) {
-            const float uMinX = x(i);
-            const float uMaxX = x(i - 1);
-            const float uMinY = std::min(y(i), y(i - 1));
-            while (first < lowerEnd && x(first + 1) < uMinX - margin) {
-                ++first;
-            }
-            for (int j = first; j < lowerEnd && x(j) <= uMaxX + margin; ++j) {
-                const int a = (i - 1 + m) % m;
-                const int b = (j + 1) % m;
-                if (j == i || b == a || j == a || b == i) {
-                    continue;
-                }
-                if (uMinY <= std::max(y(j), y(j + 1)) + margin) {
-                    return false;
-                }
-            }
-        }
-        return true;
+        return OutlineRuns::sidesPlainlyApart(runs.points.data(), m, margin, margin);
     }
 
     const OutlinePieces::PointList& outline;

@@ -450,9 +450,12 @@ bool OutlineRuns::plainlyUncrossed(float scale) const
     if (m < 4) {
         return true;
     }
-    const float touch = samePointMm / scale;
+    return sidesPlainlyApart(points.data(), m, 0.0f, samePointMm / scale);
+}
+
+bool OutlineRuns::sidesPlainlyApart(const CloseSegments::Point* p, int m, float reach, float gap)
+{
     // Run -1 is the last, run m the first again.
-    const CloseSegments::Point* const p = points.data();
     auto x = [&](int r) { return p[r < 0 ? r + m : r].x; };
     auto y = [&](int r) { return p[r < 0 ? r + m : r].y; };
     int nose = 0;
@@ -484,16 +487,16 @@ bool OutlineRuns::plainlyUncrossed(float scale) const
         const float uMinX = x(i);
         const float uMaxX = x(i - 1);
         const float uMinY = std::min(y(i), y(i - 1));
-        while (first < lowerEnd && x(first + 1) < uMinX) {
+        while (first < lowerEnd && x(first + 1) < uMinX - reach) {
             ++first;
         }
-        for (int j = first; j < lowerEnd && x(j) <= uMaxX; ++j) {
+        for (int j = first; j < lowerEnd && x(j) <= uMaxX + reach; ++j) {
             const int a = (i - 1 + m) % m;
             const int b = (j + 1) % m;
             if (j == i || b == a || j == a || b == i) {
                 continue;
             }
-            if (uMinY <= std::max(y(j), y(j + 1)) + touch) {
+            if (uMinY <= std::max(y(j), y(j + 1)) + gap) {
                 return false;
             }
         }

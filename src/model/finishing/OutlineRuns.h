@@ -60,6 +60,11 @@ public:
     // Whether the closed runs' outline is sure not to cross itself, found
     // in one walk.
     bool plainlyUncrossed(float scale) const;
+    // The same walk over the runs' points p (m of them, then the first
+    // again): the upper side lies above the lower one by more than gap
+    // wherever they stand over each other along the chord, their x ranges
+    // widened by reach.
+    static bool sidesPlainlyApart(const CloseSegments::Point* p, int m, float reach, float gap);
 
     // The first outline index of every run, in order.
     std::vector<int> starts;
