@@ -773,7 +773,11 @@ double droppedWood(const std::vector<P>& covered, const std::vector<P>& bare, co
         bareBack = std::max(bareBack, q.x);
     }
     // The bands by their chord range and side: a band whose outer surface
-    // lies above the bare rib's middle there is on the upper side.
+    // lies above the bare rib's middle at most of its points is on the
+    // upper side. Its mean height against the middle at its mean station
+    // would not tell: on a cambered section both sides of a full-chord band
+    // lie below the middle at mid-chord on average, their points crowding
+    // at the low nose.
     struct Band {
         double from;
         double to;
@@ -785,20 +789,23 @@ double droppedWood(const std::vector<P>& covered, const std::vector<P>& bare, co
         if (points.size() < 2)
             continue;
         Band b{1e30, -1e30, true};
-        double sumY = 0.0;
-        double sumX = 0.0;
+        int above = 0;
+        int measured = 0;
         const size_t outer = points.size() / 2;
         for (size_t k = 0; k < outer; ++k) {
-            b.from = std::min(b.from, double(points[k]->getX()) * mm);
-            b.to = std::max(b.to, double(points[k]->getX()) * mm);
-            sumX += double(points[k]->getX()) * mm;
-            sumY += double(points[k]->getY()) * mm;
+            const double x = double(points[k]->getX()) * mm;
+            b.from = std::min(b.from, x);
+            b.to = std::max(b.to, x);
+            double yu = 0.0;
+            double yl = 0.0;
+            if (heightsAt(bare, x, &yu, &yl)) {
+                ++measured;
+                above += double(points[k]->getY()) * mm > 0.5 * (yu + yl);
+            }
         }
-        double yu = 0.0;
-        double yl = 0.0;
-        if (outer == 0 || !heightsAt(bare, sumX / double(outer), &yu, &yl))
+        if (measured == 0)
             continue;
-        b.upper = sumY / double(outer) > 0.5 * (yu + yl);
+        b.upper = 2 * above > measured;
         bands.push_back(b);
     }
     double thickest = 0.0;
