@@ -163,7 +163,7 @@ void OutlineCleanup::cleanOutline()
         gathered = false;
         if (!foldReversal() && !takeOffNarrowFeature() && !NarrowEnd::takeOff(*this) && !FaceStep::trim(*this)
             && !(sheeted
-                 && (OutlineNeck::trimSmallNose(outline, runs, corners, scale)
+                 && (OutlineNeck::trimSmallNose(outline, runs, corners, scale, pieces)
                      || OutlineNeck::trimThinTail(outline, runs, corners, scale) || pinch.part()))
             && !NarrowTongue::takeOff(*this)) {
             break;

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "foundation/Vector3D.h"
+#include "model/finishing/OutlinePieces.h"
 #include "model/finishing/OutlineRuns.h"
 
 namespace {
@@ -286,6 +287,61 @@ bool withinOfOther(const OutlineRuns& runs, int from, int to, int step, double l
     return true;
 }
 
+// A nose the sheets all but part from the rib is no sliver where it holds
+// wood a builder can cut, on average 0.5 mm across or more, the cut across
+// the neck counted in its way round: the sheets part the rib there, they do
+// not end it. The nose is kept as a piece of its own, the rest of the rib
+// on the neck's far side; the finishing still drops it where its own ends
+// leave nothing to build.
+void keepNose(const std::vector<Vector3D*>& outline, const OutlineRuns& runs, const NeckEnd& end, float scale,
+              OutlinePieces* pieces)
+{
+    if (!pieces) {
+        return;
+    }
+    const int m = int(runs.starts.size());
+    const CloseSegments::Point* const p = runs.points.data();
+    // The nose's runs, from the corner round to the far side's segment, in
+    // outline order, and the point across the neck where that segment meets
+    // the cut, closed by the cut.
+    const int from = end.step > 0 ? end.corner : end.found;
+    const int to = end.step > 0 ? end.found : end.corner;
+    double twice = 0.0;
+    double way = 0.0;
+    double px = end.step > 0 ? end.at.x : p[to].x;
+    double py = end.step > 0 ? end.at.y : p[to].y;
+    const auto add = [&](double x, double y) {
+        twice += px * y - x * py;
+        way += std::hypot(x - px, y - py);
+        px = x;
+        py = y;
+    };
+    if (end.step < 0) {
+        add(end.at.x, end.at.y);
+    }
+    for (int r = from; r <= to; ++r) {
+        add(p[r].x, p[r].y);
+    }
+    if (end.step > 0) {
+        add(end.at.x, end.at.y);
+    }
+    if (!(std::fabs(twice) >= 0.5 / scale * way)) {
+        return;
+    }
+    std::vector<Vector3D*>* nose = pieces->copyOf(outline);
+    if (!nose) {
+        return;
+    }
+    pieces->partedBySheets();
+    // The rest of the rib, beyond the far side's segment round to the
+    // corner, onto the point across the neck.
+    const float x = float(end.at.x);
+    const float y = float(end.at.y);
+    for (int r = to + 1; r < from + m; ++r) {
+        OutlineRuns::moveRun(*nose, runs.starts, r % m, x, y);
+    }
+}
+
 } // namespace
 
 // From each sharp corner (where a sheet's end or a slot's wall meets a
@@ -307,7 +363,7 @@ bool withinOfOther(const OutlineRuns& runs, int from, int to, int step, double l
 // spar rule's and stays: measured straight across at the floors' points, it
 // lies a hair thinner across floors that tilt.
 bool OutlineNeck::trimSmallNose(PointList& outline, const OutlineRuns& runs, const std::vector<int>& corners,
-                                float scale)
+                                float scale, OutlinePieces* pieces)
 {
     const int m = int(runs.starts.size());
     if (m < 4 || corners.empty()) {
@@ -325,6 +381,7 @@ bool OutlineNeck::trimSmallNose(PointList& outline, const OutlineRuns& runs, con
     if (best.corner < 0) {
         return false;
     }
+    keepNose(outline, runs, best, scale, pieces);
     // The runs beyond the corner go onto the cut across the neck, in order,
     // the last onto its far side.
     moveRunsOntoCut(outline, runs, best.corner, best.corner + best.step, best.found, best.step, best.at);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+class OutlinePieces;
 class OutlineRuns;
 class Vector3D;
 
@@ -19,8 +20,10 @@ public:
     // Mends at most one such end, on the runs as last found and closed with
     // the corners between them; scale is the wing root chord in mm. Tells
     // whether it did.
+    // Given pieces, a nose that holds wood to build goes there as a piece of
+    // its own before it leaves the outline.
     static bool trimSmallNose(PointList& outline, const OutlineRuns& runs, const std::vector<int>& corners,
-                              float scale);
+                              float scale, OutlinePieces* pieces = nullptr);
     // Mends at most one end of a rib that sheets of both sides have parted
     // from its trailing edge, where what stays behind the neck (round the
     // outline's closing run) is a wedge between the sheets' inner faces,
