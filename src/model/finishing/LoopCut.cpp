@@ -292,7 +292,6 @@ bool LoopCut::cut(OutlineCleanup& cleanup)
             cleanup.movedFirst = int(outline.size());
             cleanup.movedLast = -1;
             const bool cutInside = insideTurned && (!outsideTurned || std::fabs(inside) <= std::fabs(outside));
-            cleanup.keepWoodBeyond(cutInside ? low + 1 : high + 1, cutInside ? high : low + m, at);
             for (int r = cutInside ? low + 1 : high + 1; r <= (cutInside ? high : low + m); ++r) {
                 cleanup.setRun(r % m, x, y);
             }

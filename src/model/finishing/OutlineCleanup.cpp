@@ -1,7 +1,6 @@
 #include "model/finishing/OutlineCleanup.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <cmath>
 #include <initializer_list>
 
@@ -10,7 +9,6 @@
 #include "model/finishing/FaceStep.h"
 #include "model/finishing/LoopCut.h"
 #include "model/finishing/NarrowEnd.h"
-#include "model/finishing/OutlinePieces.h"
 #include "model/finishing/NarrowTongue.h"
 #include "model/finishing/OutlineNeck.h"
 #include "model/finishing/SheetedTail.h"
@@ -483,39 +481,6 @@ bool OutlineCleanup::segmentsClose(int low, int high, Vector3D& at) const
         way += point(r).distanceXY(point(r + 1));
     }
     return way > kerf;
-}
-
-// Where the sheets of both sides cross each other along a whole mid-chord
-// band, the side turned inside out holds the band and, beyond where they
-// cross back, bare wood no sheet touched: the sheets part the rib there,
-// they do not end it. That side is cleaned as a piece of its own, the rest
-// of the rib on the crossing point; the finishing drops it only where
-// nothing of it can be built. A loop of sunk points alone (a sheet through
-// a thin nose or tail) holds no such wood, and is not copied.
-void OutlineCleanup::keepWoodBeyond(int first, int last, const Vector3D& at)
-{
-    if (!pieces || !sheeted) {
-        return;
-    }
-    const int m = int(runStarts.size());
-    float from = FLT_MAX;
-    float to = -FLT_MAX;
-    for (int r = first; r <= last; ++r) {
-        const Vector3D& q = *outline[size_t(runStarts[size_t(r % m)])];
-        if (q.getAuxA() == 0.0f && q.getAuxB() == 0.0f) {
-            from = std::min(from, q.getX());
-            to = std::max(to, q.getX());
-        }
-    }
-    if (!(to - from >= 2.0f / scale)) {
-        return;
-    }
-    if (PointList* other = pieces->copyOf(outline)) {
-        pieces->partedBySheets();
-        for (int r = last + 1; r < first + m; ++r) {
-            OutlineRuns::moveRun(*other, runStarts, r % m, at.getX(), at.getY());
-        }
-    }
 }
 
 // Where the outline runs out along a line and straight back (a cut's end

@@ -84,9 +84,6 @@ private:
     const Vector3D& runPoint(int run) const;
     void setRun(int run, float x, float y);
     double signedArea(int first, int end, const Vector3D& at) const;
-    // Before the runs from first to last (going round) go onto at as a
-    // loop: the bare wood they may hold, as a piece of its own.
-    void keepWoodBeyond(int first, int last, const Vector3D& at);
     // Each mends at most one fault, on the runs as collectRuns last found
     // them, and tells whether it did. Indices of runs from first to last
     // may reach past the last run, for a feature through the place where
