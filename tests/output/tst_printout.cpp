@@ -48,6 +48,27 @@ private:
     QTemporaryDir dir;
 };
 
+
+namespace {
+
+// Prints the first panel's rib sheets onto device and gives the top of each
+// rib's row, by its label.
+std::vector<double> printRibRows(RecordingDevice& device)
+{
+    {
+        QPainter painter(&device);
+        PlaneModel::instance()->printRibSheets(PrintPage::makeGridPen(QPen()), PrintPage::makeTextPen(QPen()), 200,
+                                               1000, &painter, nullptr);
+    }
+    std::vector<double> tops;
+    for (const RecordedShape& shape : device.shapes())
+        if (shape.kind == RecordedShape::Text && shape.text.startsWith("P1_R"))
+            tops.push_back(shape.points.first().y() + 2.0);
+    return tops;
+}
+
+} // namespace
+
 void TestPrintout::initTestCase()
 {
     WingFoils::createInstance(QStringLiteral(PLANFORMIX_BINARY_DIR "/resources/foils_v2"), imported.path());
@@ -351,15 +372,7 @@ void TestPrintout::ribsTheSheetsConsumeGetNoTemplateAndAreNamed()
     // Their rows hold their label, their dashed box and a note; no template,
     // hole or camber line.
     RecordingDevice device;
-    {
-        QPainter painter(&device);
-        PlaneModel::instance()->printRibSheets(PrintPage::makeGridPen(QPen()), PrintPage::makeTextPen(QPen()), 200,
-                                               1000, &painter, nullptr);
-    }
-    std::vector<double> tops;
-    for (const RecordedShape& shape : device.shapes())
-        if (shape.kind == RecordedShape::Text && shape.text.startsWith("P1_R"))
-            tops.push_back(shape.points.first().y() + 2.0);
+    const std::vector<double> tops = printRibRows(device);
     QCOMPARE(tops.size(), consumed.size());
     const double pitch = tops[1] - tops[0];
     for (std::size_t k = 0; k < tops.size(); ++k) {
@@ -409,15 +422,7 @@ void TestPrintout::ribsTheSheetsPartGetATemplateForEachPiece()
 
     // Each piece is a closed outline in its rib's row, which says so.
     RecordingDevice device;
-    {
-        QPainter painter(&device);
-        PlaneModel::instance()->printRibSheets(PrintPage::makeGridPen(QPen()), PrintPage::makeTextPen(QPen()), 200,
-                                               1000, &painter, nullptr);
-    }
-    std::vector<double> tops;
-    for (const RecordedShape& shape : device.shapes())
-        if (shape.kind == RecordedShape::Text && shape.text.startsWith("P1_R"))
-            tops.push_back(shape.points.first().y() + 2.0);
+    const std::vector<double> tops = printRibRows(device);
     QCOMPARE(tops.size(), pieces.size());
     const double pitch = tops[1] - tops[0];
     for (std::size_t k = 0; k < tops.size(); ++k) {
