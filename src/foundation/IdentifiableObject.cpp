@@ -11,12 +11,29 @@ IdentifiableObject::IdentifiableObject(int type, int id, const float* color)
 {
 }
 
-IdentifiableObject::IdentifiableObject(const IdentifiableObject& other)
-    : id(other.id), color(other.color), type(other.type)
+namespace {
+
+// A copy that fails halfway frees what it made: a constructor that throws
+// runs no destructor, and an assignment must leave its object as it was.
+std::vector<Vertex*> copiesOf(const std::vector<Vertex*>& points)
 {
-    points.reserve(other.points.size());
-    for (const Vertex* p : other.points)
-        points.push_back(new Vertex(*p));
+    std::vector<Vertex*> copies;
+    copies.reserve(points.size());
+    try {
+        for (const Vertex* p : points)
+            copies.push_back(new Vertex(*p));
+    } catch (...) {
+        Vertex::deleteEach(copies.data(), copies.data() + copies.size());
+        throw;
+    }
+    return copies;
+}
+
+} // namespace
+
+IdentifiableObject::IdentifiableObject(const IdentifiableObject& other)
+    : points(copiesOf(other.points)), id(other.id), color(other.color), type(other.type)
+{
 }
 
 IdentifiableObject::IdentifiableObject(IdentifiableObject&& other) noexcept
@@ -34,10 +51,7 @@ IdentifiableObject& IdentifiableObject::operator=(const IdentifiableObject& othe
 {
     if (this == &other)
         return *this;
-    std::vector<Vertex*> copies;
-    copies.reserve(other.points.size());
-    for (const Vertex* p : other.points)
-        copies.push_back(new Vertex(*p));
+    std::vector<Vertex*> copies = copiesOf(other.points);
     deletePoints();
     points = std::move(copies);
     id = other.id;

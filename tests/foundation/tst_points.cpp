@@ -4,10 +4,12 @@
 #include <limits>
 #include <set>
 
+#include "common/FailingAllocation.h"
 #include "common/TestSupport.h"
 #include "foundation/AngleInfo.h"
 #include "foundation/GLUtils.h"
 #include "foundation/Mathematics.h"
+#include "foundation/Polygon3D.h"
 #include "foundation/Vector3D.h"
 #include "model/RibDefinition.h"
 
@@ -21,6 +23,7 @@ private slots:
     void assigningFromOwnNormalChainIsSafe();
     void assignmentCopiesIntoAnExistingNormal();
     void recycledPointsNeverShareMemory();
+    void partCopyStoppedHalfwayLeavesNothing();
     void equalityLooksAtCoordinatesOnly();
     void axisRotationsTurnClockwise_data();
     void axisRotationsTurnClockwise();
@@ -211,6 +214,41 @@ void TestPoints::recycledPointsNeverShareMemory()
         delete plain[size_t(i)];
     }
     Vector3D::clearList(points);
+}
+
+void TestPoints::partCopyStoppedHalfwayLeavesNothing()
+{
+    // Memory running out at each point of a part's copy: what was copied
+    // goes again (the leak checker of the sanitized build sees it) and an
+    // assignment leaves its target as it was.
+    std::vector<Vertex*> corners;
+    for (int i = 0; i < 5; ++i)
+        corners.push_back(new Vertex(float(i), float(i * i), 0));
+    const Polygon3D source(corners);
+    // The list and its five points: six allocations, the seventh is spare.
+    for (long long n = 0; n <= 6; ++n) {
+        std::vector<Vertex*> one{new Vertex(9, 9, 9)};
+        Polygon3D target(one);
+        bool failed = false;
+        allocationsBeforeFailure = n;
+        try {
+            Polygon3D copy(source);
+        } catch (const std::bad_alloc&) {
+            failed = true;
+        }
+        allocationsBeforeFailure = n;
+        try {
+            target = source;
+        } catch (const std::bad_alloc&) {
+            QVERIFY(failed);
+            QCOMPARE(int(target.getPoints().size()), 1);
+            QVERIFY(*target.getPoints()[0] == Vertex(9, 9, 9));
+        }
+        allocationsBeforeFailure = -1;
+        QCOMPARE(failed, n < 6);
+        if (!failed)
+            QCOMPARE(int(target.getPoints().size()), 5);
+    }
 }
 
 void TestPoints::equalityLooksAtCoordinatesOnly()
