@@ -1,6 +1,7 @@
 #include "model/RibModifierSparBase.h"
 
 #include <cmath>
+#include <memory>
 
 #include "foundation/Circle3D.h"
 #include "foundation/GLUtils.h"
@@ -91,8 +92,11 @@ Rectangle3D* RibModifierSparBase::rectangularHole(const RibDefinition& rib, int 
 void RibModifierSparBase::addPart(std::vector<IdentifiableObject*>& parts, IdentifiableObject* part, int type, int id,
                                   const float* color)
 {
+    // Ours until the list has taken it: a list that cannot grow frees it.
+    std::unique_ptr<IdentifiableObject> owned(part);
     part->setType(type);
     part->setId(id);
     part->setColor(color);
     parts.push_back(part);
+    owned.release();
 }

@@ -57,7 +57,8 @@ protected:
                                         float height, float degrees);
 
     // Marks a hole, slot or web as the spar's part (its kind, id and colour)
-    // and hands it to the rib's list, which owns it from then on.
+    // and hands it to the rib's list, which owns it from then on (or frees
+    // it, when the list cannot grow).
     static void addPart(std::vector<IdentifiableObject*>& parts, IdentifiableObject* part, int type, int id,
                         const float* color);
 };

@@ -16,6 +16,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+#ifdef PLANFORMIX_SANITIZED
+#include <sanitizer/lsan_interface.h>
+#endif
 #include <atomic>
 #include <cstdlib>
 #include <limits>
@@ -574,6 +577,11 @@ void TestPlaneDocument::buildStoppedAtAnyAllocationLeavesNoBrokenPoint()
         }
         if (!savesAs(applied))
             return "Save wrote another document";
+#ifdef PLANFORMIX_SANITIZED
+        // What each stopped build made and no one holds any more was freed.
+        if (__lsan_do_recoverable_leak_check() != 0)
+            return "a stopped build left memory no one frees (the leak report above names it)";
+#endif
         return "kept " + std::to_string(kept) + ", held " + std::to_string(held) + ", applied "
                + std::to_string(done) + "; " + std::to_string(fine) + " in a row from allocation "
                + std::to_string(pipeline) + " of " + std::to_string(total);

@@ -147,6 +147,17 @@ void RibFinishing::partWhereCrossed(RibDefinition& rib, float scale)
         return;
     }
     std::vector<PointList> further;
+    // Pieces not yet handed to the rib when an allocation fails are ours
+    // to free; those handed on are left empty by the move.
+    struct FreeLeftOver {
+        std::vector<PointList>& pieces;
+        ~FreeLeftOver()
+        {
+            for (PointList& piece : pieces) {
+                Vector3D::clearList(piece);
+            }
+        }
+    } freeLeftOver{further};
     Vector3D where;
     bool crossed = OutlinePieces::makeSimple(rib.getRibCoords(), further, scale, &where, &sparParts)
                    == OutlinePieces::Check::Crossed;
@@ -160,8 +171,10 @@ void RibFinishing::partWhereCrossed(RibDefinition& rib, float scale)
         const bool wasParted = before > 0;
         const bool bySheets = rib.partedBySheets();
         const int slot = rib.partingSlotId();
+        std::vector<PointList>& pieces = rib.getFurtherPieces();
+        pieces.reserve(pieces.size() + further.size());
         for (PointList& piece : further) {
-            rib.getFurtherPieces().push_back(std::move(piece));
+            pieces.push_back(std::move(piece));
         }
         if (!wasParted) {
             const int slotHere = OutlinePieces::slotAt(&sparParts, where.getX(), where.getY(), 0.5f / scale);

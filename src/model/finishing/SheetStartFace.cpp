@@ -364,7 +364,7 @@ bool clearBothNormals(std::vector<Vector3D*>& outline, const StartNormal& upper,
     const int needed = int(to - from) - 1;
     const float z = outline[size_t(firstExit)]->getZ();
     for (int r = room; r < needed; ++r)
-        outline.insert(outline.begin() + firstExit + 1, new Vector3D(*outline[size_t(firstExit)]));
+        Vector3D::insertCopy(outline, size_t(firstExit + 1), *outline[size_t(firstExit)]);
     const int count = std::max(room, needed);
     for (int r = 0; r < count; ++r) {
         const Pt& v = result[from + 1 + size_t(std::min(r, needed - 1))];
@@ -488,7 +488,7 @@ bool startOnCornerCut(std::vector<Vector3D*>& outline, int first, int before, in
     const float z = outline[size_t(first)]->getZ();
     int count = (stop - first) * step;
     for (; count < int(face.size()); ++count) {
-        outline.insert(outline.begin() + (step > 0 ? first + 1 : first), new Vector3D(*outline[size_t(first)]));
+        Vector3D::insertCopy(outline, size_t(step > 0 ? first + 1 : first), *outline[size_t(first)]);
         if (step < 0)
             ++first;
     }
@@ -709,7 +709,7 @@ bool SheetStartFace::clearLastNormal(std::vector<Vector3D*>& outline, const std:
     if (count < 3) {
         const Vector3D& model = *outline[size_t(meet)];
         for (int r = count; r < 3; ++r)
-            outline.insert(outline.begin() + (downUpper ? meet + 1 : meet), new Vector3D(model));
+            Vector3D::insertCopy(outline, size_t(downUpper ? meet + 1 : meet), model);
         if (!downUpper)
             meet += 3 - count;
     }
