@@ -10,6 +10,7 @@
 #include <cfloat>
 #include <cmath>
 #include <iostream>
+#include <memory>
 
 namespace {
 
@@ -82,43 +83,53 @@ struct Floor {
     // +1 where x never falls along the floor, -1 where it never grows, 0
     // where it does both.
     int direction = 0;
+    // Where the last look-up found its first segment: the points asked
+    // about lie along the other floor, mostly a segment or two on.
+    mutable size_t hint = 0;
 };
 
-// The run's points sunk as sink sinks them, to the same float. least, when
-// not empty, holds for each point of the run the depth it sinks at the
-// least.
-void floorOf(const std::vector<Vector3D*>& outline, const Slot& slot, float depth, const std::vector<float>& least,
-             Floor& floor)
+// Sets the floor's direction, and where it runs both ways, the span of each
+// segment (only the search over every segment reads them).
+void settle(Floor& floor)
 {
     std::vector<FloorPoint>& line = floor.points;
-    line.resize(size_t(slot.to - slot.from + 1));
-    const float nx = slot.normal.getX();
-    const float ny = slot.normal.getY();
-    for (int i = slot.from; i <= slot.to; ++i) {
-        const Vector3D& p = *outline[size_t(i)];
-        FloorPoint& f = line[size_t(i - slot.from)];
-        f.x = p.getX();
-        f.y = p.getY();
-        if (!slot.cut)
-            continue;
-        const float d = least.empty() ? depth : std::max(depth, least[size_t(i - slot.from)]);
-        if (slot.vertical) {
-            f.y = slot.top ? slot.edgeY - d : slot.edgeY + d;
-        } else {
-            const float down = -d;
-            f.x = f.x + nx * down;
-            f.y = f.y + ny * down;
-        }
-    }
     bool rising = true;
     bool falling = true;
     for (size_t i = 0; i + 1 < line.size(); ++i) {
-        line[i].low = std::min(line[i].x, line[i + 1].x);
-        line[i].high = std::max(line[i].x, line[i + 1].x);
         rising = rising && line[i].x <= line[i + 1].x;
         falling = falling && line[i].x >= line[i + 1].x;
     }
     floor.direction = rising ? 1 : (falling ? -1 : 0);
+    if (floor.direction != 0)
+        return;
+    for (size_t i = 0; i + 1 < line.size(); ++i) {
+        line[i].low = std::min(line[i].x, line[i + 1].x);
+        line[i].high = std::max(line[i].x, line[i + 1].x);
+    }
+}
+
+// The run's points, as the outline has them, sunk as sink sinks them, to
+// the same float. least, when not empty, holds for each point of the run
+// the depth it sinks at the least.
+void sinkFloor(const std::vector<FloorPoint>& run, const Slot& slot, float depth, const std::vector<float>& least,
+               Floor& floor)
+{
+    std::vector<FloorPoint>& line = floor.points;
+    line.resize(run.size());
+    const float nx = slot.normal.getX();
+    const float ny = slot.normal.getY();
+    for (size_t i = 0; i < run.size(); ++i) {
+        const float d = least.empty() ? depth : std::max(depth, least[i]);
+        if (slot.vertical) {
+            line[i].x = run[i].x;
+            line[i].y = slot.top ? slot.edgeY - d : slot.edgeY + d;
+        } else {
+            const float down = -d;
+            line[i].x = run[i].x + nx * down;
+            line[i].y = run[i].y + ny * down;
+        }
+    }
+    settle(floor);
 }
 
 // The height of a line at x, its highest or lowest where it passes x more
@@ -145,17 +156,33 @@ bool heightAt(const Floor& floor, float x, bool highest, float& y)
         return found;
     }
     // The first segment whose far end reaches x, then those on from it
-    // that start no farther than x.
+    // that start no farther than x. Whether a segment's far end falls short
+    // of x holds for the segments up to the first and for none after it:
+    // the halving starts on the side of the last first segment x lies on.
+    const auto fallsShort = [&](size_t i) {
+        const float end = line[i + 1].x;
+        return floor.direction > 0 ? end < x : end > x;
+    };
     size_t first = 0;
     size_t last = segments;
+    const size_t hint = std::min(floor.hint, segments);
+    if (hint < segments && fallsShort(hint)) {
+        first = hint + 1;
+        if (first < last && !fallsShort(first))
+            last = first;
+    } else {
+        last = hint;
+        if (first < last && fallsShort(last - 1))
+            first = last;
+    }
     while (first < last) {
         const size_t middle = first + (last - first) / 2;
-        const float end = line[middle + 1].x;
-        if (floor.direction > 0 ? end < x : end > x)
+        if (fallsShort(middle))
             first = middle + 1;
         else
             last = middle;
     }
+    floor.hint = first;
     for (size_t i = first; i < segments && (floor.direction > 0 ? line[i].x <= x : line[i].x >= x); ++i)
         at(i);
     return found;
@@ -194,38 +221,102 @@ bool webAtLeast(const Floor& upper, const Floor& lower, float web, int& thin)
     return true;
 }
 
-// How much of its full depth a slot (or a facing pair, sunk alike) may be
-// cut so that the rib keeps a web of narrowestWeb to the surface or slot
-// floor across it: a builder expects one piece per rib, and a spar deeper
-// than the rib is thick would cut it in two. 1 where the full depth leaves
-// enough.
+// The search for how much of its full depth a slot (or a facing pair, sunk
+// alike) may be cut so that the rib keeps a web of narrowestWeb to the
+// surface or slot floor across it: a builder expects one piece per rib, and
+// a spar deeper than the rib is thick would cut it in two. The runs are
+// read from the outline once, and sunk anew for every share asked about.
+class DepthSearch
+{
+public:
+    DepthSearch(const std::vector<Vector3D*>& outline, const Slot& top, const Slot& bottom, float depth, float web,
+                const std::vector<float>& topLeast, const std::vector<float>& bottomLeast)
+        : depth(depth), web(web), top(top), bottom(bottom), topLeast(topLeast), bottomLeast(bottomLeast)
+    {
+        // Kept from one slot to the next, a set for each search under way
+        // (the bare rib's is searched in the middle of another).
+        thread_local std::vector<std::unique_ptr<Buffers>> kept;
+        thread_local size_t inUse = 0;
+        if (kept.size() == inUse)
+            kept.push_back(std::make_unique<Buffers>());
+        buffers = kept[inUse].get();
+        used = &inUse;
+        ++inUse;
+        read(outline, top, buffers->topRun, buffers->upper);
+        read(outline, bottom, buffers->bottomRun, buffers->lower);
+    }
+    ~DepthSearch() { --*used; }
+    DepthSearch(const DepthSearch&) = delete;
+    DepthSearch& operator=(const DepthSearch&) = delete;
+
+    // Whether share of the full depth leaves the web.
+    bool fits(float share)
+    {
+        if (top.cut)
+            sinkFloor(buffers->topRun, top, depth * share, topLeast, buffers->upper);
+        if (bottom.cut)
+            sinkFloor(buffers->bottomRun, bottom, depth * share, bottomLeast, buffers->lower);
+        return webAtLeast(buffers->upper, buffers->lower, web, thin);
+    }
+    // The share that leaves the web, to a millionth, where the full depth
+    // does not.
+    float halve()
+    {
+        float low = 0.0f;
+        float high = 1.0f;
+        for (int i = 0; i < 20; ++i) {
+            const float mid = (low + high) * 0.5f;
+            if (fits(mid))
+                low = mid;
+            else
+                high = mid;
+        }
+        return low;
+    }
+
+private:
+    struct Buffers {
+        std::vector<FloorPoint> topRun;
+        std::vector<FloorPoint> bottomRun;
+        Floor upper;
+        Floor lower;
+    };
+    // A run's points; a side not cut is its own floor.
+    static void read(const std::vector<Vector3D*>& outline, const Slot& slot, std::vector<FloorPoint>& run,
+                     Floor& floor)
+    {
+        run.resize(size_t(std::max(0, slot.to - slot.from + 1)));
+        for (int i = slot.from; i <= slot.to; ++i) {
+            const Vector3D& p = *outline[size_t(i)];
+            run[size_t(i - slot.from)] = FloorPoint{p.getX(), p.getY(), 0.0f, 0.0f};
+        }
+        floor.hint = 0;
+        if (!slot.cut) {
+            floor.points = run;
+            settle(floor);
+        }
+    }
+
+    const float depth;
+    const float web;
+    const Slot& top;
+    const Slot& bottom;
+    const std::vector<float>& topLeast;
+    const std::vector<float>& bottomLeast;
+    Buffers* buffers = nullptr;
+    size_t* used = nullptr;
+    int thin = -1;
+};
+
+// How much of its full depth a slot (or a facing pair) may be cut, as
+// DepthSearch finds it. 1 where the full depth leaves enough.
 float depthShare(const std::vector<Vector3D*>& outline, const Slot& top, const Slot& bottom, float depth,
                  float web, const std::vector<float>& topLeast = {}, const std::vector<float>& bottomLeast = {})
 {
     if (!top.cut && !bottom.cut)
         return 1.0f;
-    // Kept from one rib to the next: the search sinks both floors some
-    // twenty times a slot.
-    thread_local Floor upper;
-    thread_local Floor lower;
-    int thin = -1;
-    const auto webAt = [&](float share) {
-        floorOf(outline, top, depth * share, topLeast, upper);
-        floorOf(outline, bottom, depth * share, bottomLeast, lower);
-        return webAtLeast(upper, lower, web, thin);
-    };
-    if (webAt(1.0f))
-        return 1.0f;
-    float low = 0.0f;
-    float high = 1.0f;
-    for (int i = 0; i < 20; ++i) {
-        const float mid = (low + high) * 0.5f;
-        if (webAt(mid))
-            low = mid;
-        else
-            high = mid;
-    }
-    return low;
+    DepthSearch search(outline, top, bottom, depth, web, topLeast, bottomLeast);
+    return search.fits(1.0f) ? 1.0f : search.halve();
 }
 
 // Whether sheets have sunk any point of the slot's run (see
@@ -711,13 +802,21 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
     // short of severing it.
     std::vector<float> topLeast;
     std::vector<float> bottomLeast;
-    float share = depthShare(outline, topSlot, bottomSlot, height, narrowestWeb / scale);
-    // At full depth from the sheets' inner face a slot reaches deeper than
-    // the bare rib's in any case.
-    if (share < 1.0f) {
-        leastDepths(outline, topSlot, bottomSlot, height, narrowestWeb / scale, topLeast, bottomLeast);
-        if (!topLeast.empty() || !bottomLeast.empty())
-            share = depthShare(outline, topSlot, bottomSlot, height, narrowestWeb / scale, topLeast, bottomLeast);
+    float share = 1.0f;
+    if (topSlot.cut || bottomSlot.cut) {
+        const std::vector<float> none;
+        DepthSearch search(outline, topSlot, bottomSlot, height, narrowestWeb / scale, none, none);
+        // At full depth from the sheets' inner face a slot reaches deeper
+        // than the bare rib's in any case. Short of it, where sheets have
+        // sunk the runs, the share is searched with the least depths alone.
+        if (!search.fits(1.0f)) {
+            leastDepths(outline, topSlot, bottomSlot, height, narrowestWeb / scale, topLeast, bottomLeast);
+            if (!topLeast.empty() || !bottomLeast.empty())
+                share = depthShare(outline, topSlot, bottomSlot, height, narrowestWeb / scale, topLeast,
+                                   bottomLeast);
+            else
+                share = search.halve();
+        }
     }
     const float cutDepth = share < 1.0f ? height * share : height;
 
