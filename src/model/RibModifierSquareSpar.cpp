@@ -4,13 +4,13 @@
 #include "foundation/Rectangle3D.h"
 #include "foundation/Vector3D.h"
 #include "model/RibDefinition.h"
+#include "model/SlotDepth.h"
 #include "model/SparDefinition.h"
 
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <iostream>
-#include <memory>
 
 namespace {
 
@@ -20,17 +20,7 @@ const int kindWebbing = 3;
 // The thinnest web the finishing pass leaves standing, in mm.
 const float narrowestWeb = 0.5f;
 
-// One side's slot: the run of outline points its floor is made of and how
-// they sink into the rib.
-struct Slot {
-    bool cut = false;
-    int from = 0;
-    int to = 0;
-    bool top = true;
-    bool vertical = false;
-    float edgeY = 0.0f;
-    Vector3D normal;
-};
+using Slot = SlotDepth::Side;
 
 Slot slotOf(const std::vector<Vector3D*>& outline, bool cut, bool top, bool vertical, int from, int to,
             int front)
@@ -65,258 +55,6 @@ void sink(Vector3D& point, const Slot& slot, float depth)
         shift *= -depth;
         point += shift;
     }
-}
-
-// A floor point, and the span along the chord of the floor's segment that
-// starts at it.
-struct FloorPoint {
-    float x;
-    float y;
-    float low;
-    float high;
-};
-
-// A floor's points; where they run one way along the chord (as most do),
-// the segments over an x lie side by side and are found by halving.
-struct Floor {
-    std::vector<FloorPoint> points;
-    // +1 where x never falls along the floor, -1 where it never grows, 0
-    // where it does both.
-    int direction = 0;
-    // Where the last look-up found its first segment: the points asked
-    // about lie along the other floor, mostly a segment or two on.
-    mutable size_t hint = 0;
-};
-
-// Sets the floor's direction, and where it runs both ways, the span of each
-// segment (only the search over every segment reads them).
-void settle(Floor& floor)
-{
-    std::vector<FloorPoint>& line = floor.points;
-    bool rising = true;
-    bool falling = true;
-    for (size_t i = 0; i + 1 < line.size(); ++i) {
-        rising = rising && line[i].x <= line[i + 1].x;
-        falling = falling && line[i].x >= line[i + 1].x;
-    }
-    floor.direction = rising ? 1 : (falling ? -1 : 0);
-    if (floor.direction != 0)
-        return;
-    for (size_t i = 0; i + 1 < line.size(); ++i) {
-        line[i].low = std::min(line[i].x, line[i + 1].x);
-        line[i].high = std::max(line[i].x, line[i + 1].x);
-    }
-}
-
-// The run's points, as the outline has them, sunk as sink sinks them, to
-// the same float. least, when not empty, holds for each point of the run
-// the depth it sinks at the least.
-void sinkFloor(const std::vector<FloorPoint>& run, const Slot& slot, float depth, const std::vector<float>& least,
-               Floor& floor)
-{
-    std::vector<FloorPoint>& line = floor.points;
-    line.resize(run.size());
-    const float nx = slot.normal.getX();
-    const float ny = slot.normal.getY();
-    for (size_t i = 0; i < run.size(); ++i) {
-        const float d = least.empty() ? depth : std::max(depth, least[i]);
-        if (slot.vertical) {
-            line[i].x = run[i].x;
-            line[i].y = slot.top ? slot.edgeY - d : slot.edgeY + d;
-        } else {
-            const float down = -d;
-            line[i].x = run[i].x + nx * down;
-            line[i].y = run[i].y + ny * down;
-        }
-    }
-    settle(floor);
-}
-
-// The height of a line at x, its highest or lowest where it passes x more
-// than once; false where it does not reach x. The segments over x are
-// taken in order along the line however they are found.
-bool heightAt(const Floor& floor, float x, bool highest, float& y)
-{
-    const std::vector<FloorPoint>& line = floor.points;
-    bool found = false;
-    const size_t segments = line.size() < 2 ? 0 : line.size() - 1;
-    const auto at = [&](size_t i) {
-        const FloorPoint& a = line[i];
-        const FloorPoint& b = line[i + 1];
-        const float dx = b.x - a.x;
-        const float h = dx != 0.0f ? a.y + (b.y - a.y) * (x - a.x) / dx
-                                   : (highest ? std::max(a.y, b.y) : std::min(a.y, b.y));
-        y = !found ? h : (highest ? std::max(y, h) : std::min(y, h));
-        found = true;
-    };
-    if (floor.direction == 0 || !(x == x)) {
-        for (size_t i = 0; i < segments; ++i)
-            if (!(x < line[i].low || x > line[i].high))
-                at(i);
-        return found;
-    }
-    // The first segment whose far end reaches x, then those on from it
-    // that start no farther than x. Whether a segment's far end falls short
-    // of x holds for the segments up to the first and for none after it:
-    // the halving starts on the side of the last first segment x lies on.
-    const auto fallsShort = [&](size_t i) {
-        const float end = line[i + 1].x;
-        return floor.direction > 0 ? end < x : end > x;
-    };
-    size_t first = 0;
-    size_t last = segments;
-    const size_t hint = std::min(floor.hint, segments);
-    if (hint < segments && fallsShort(hint)) {
-        first = hint + 1;
-        if (first < last && !fallsShort(first))
-            last = first;
-    } else {
-        last = hint;
-        if (first < last && fallsShort(last - 1))
-            first = last;
-    }
-    while (first < last) {
-        const size_t middle = first + (last - first) / 2;
-        if (fallsShort(middle))
-            first = middle + 1;
-        else
-            last = middle;
-    }
-    floor.hint = first;
-    for (size_t i = first; i < segments && (floor.direction > 0 ? line[i].x <= x : line[i].x >= x); ++i)
-        at(i);
-    return found;
-}
-
-// Whether the rib stays at least web thick between the upper and the lower
-// line, each point of one measured straight across to the other: whether
-// no point comes closer (a point across from nothing, or one whose gap is
-// not a number, has no say). thin names the point last found closer (upper
-// points first, then lower ones), which is looked at first: the search for
-// the depth asks again and again near the same share, and where the answer
-// is no, mostly for the same point.
-bool webAtLeast(const Floor& upper, const Floor& lower, float web, int& thin)
-{
-    if (!(FLT_MAX >= web))
-        return false;
-    const int upperCount = int(upper.points.size());
-    const int count = upperCount + int(lower.points.size());
-    const auto closer = [&](int k) {
-        float y = 0.0f;
-        if (k < upperCount) {
-            const FloorPoint& p = upper.points[size_t(k)];
-            return heightAt(lower, p.x, true, y) && p.y - y < web;
-        }
-        const FloorPoint& p = lower.points[size_t(k - upperCount)];
-        return heightAt(upper, p.x, false, y) && y - p.y < web;
-    };
-    if (thin >= 0 && thin < count && closer(thin))
-        return false;
-    for (int k = 0; k < count; ++k) {
-        if (k != thin && closer(k)) {
-            thin = k;
-            return false;
-        }
-    }
-    return true;
-}
-
-// The search for how much of its full depth a slot (or a facing pair, sunk
-// alike) may be cut so that the rib keeps a web of narrowestWeb to the
-// surface or slot floor across it: a builder expects one piece per rib, and
-// a spar deeper than the rib is thick would cut it in two. The runs are
-// read from the outline once, and sunk anew for every share asked about.
-class DepthSearch
-{
-public:
-    DepthSearch(const std::vector<Vector3D*>& outline, const Slot& top, const Slot& bottom, float depth, float web,
-                const std::vector<float>& topLeast, const std::vector<float>& bottomLeast)
-        : depth(depth), web(web), top(top), bottom(bottom), topLeast(topLeast), bottomLeast(bottomLeast)
-    {
-        // Kept from one slot to the next, a set for each search under way
-        // (the bare rib's is searched in the middle of another).
-        thread_local std::vector<std::unique_ptr<Buffers>> kept;
-        thread_local size_t inUse = 0;
-        if (kept.size() == inUse)
-            kept.push_back(std::make_unique<Buffers>());
-        buffers = kept[inUse].get();
-        used = &inUse;
-        ++inUse;
-        read(outline, top, buffers->topRun, buffers->upper);
-        read(outline, bottom, buffers->bottomRun, buffers->lower);
-    }
-    ~DepthSearch() { --*used; }
-    DepthSearch(const DepthSearch&) = delete;
-    DepthSearch& operator=(const DepthSearch&) = delete;
-
-    // Whether share of the full depth leaves the web.
-    bool fits(float share)
-    {
-        if (top.cut)
-            sinkFloor(buffers->topRun, top, depth * share, topLeast, buffers->upper);
-        if (bottom.cut)
-            sinkFloor(buffers->bottomRun, bottom, depth * share, bottomLeast, buffers->lower);
-        return webAtLeast(buffers->upper, buffers->lower, web, thin);
-    }
-    // The share that leaves the web, to a millionth, where the full depth
-    // does not.
-    float halve()
-    {
-        float low = 0.0f;
-        float high = 1.0f;
-        for (int i = 0; i < 20; ++i) {
-            const float mid = (low + high) * 0.5f;
-            if (fits(mid))
-                low = mid;
-            else
-                high = mid;
-        }
-        return low;
-    }
-
-private:
-    struct Buffers {
-        std::vector<FloorPoint> topRun;
-        std::vector<FloorPoint> bottomRun;
-        Floor upper;
-        Floor lower;
-    };
-    // A run's points; a side not cut is its own floor.
-    static void read(const std::vector<Vector3D*>& outline, const Slot& slot, std::vector<FloorPoint>& run,
-                     Floor& floor)
-    {
-        run.resize(size_t(std::max(0, slot.to - slot.from + 1)));
-        for (int i = slot.from; i <= slot.to; ++i) {
-            const Vector3D& p = *outline[size_t(i)];
-            run[size_t(i - slot.from)] = FloorPoint{p.getX(), p.getY(), 0.0f, 0.0f};
-        }
-        floor.hint = 0;
-        if (!slot.cut) {
-            floor.points = run;
-            settle(floor);
-        }
-    }
-
-    const float depth;
-    const float web;
-    const Slot& top;
-    const Slot& bottom;
-    const std::vector<float>& topLeast;
-    const std::vector<float>& bottomLeast;
-    Buffers* buffers = nullptr;
-    size_t* used = nullptr;
-    int thin = -1;
-};
-
-// How much of its full depth a slot (or a facing pair) may be cut, as
-// DepthSearch finds it. 1 where the full depth leaves enough.
-float depthShare(const std::vector<Vector3D*>& outline, const Slot& top, const Slot& bottom, float depth,
-                 float web, const std::vector<float>& topLeast = {}, const std::vector<float>& bottomLeast = {})
-{
-    if (!top.cut && !bottom.cut)
-        return 1.0f;
-    DepthSearch search(outline, top, bottom, depth, web, topLeast, bottomLeast);
-    return search.fits(1.0f) ? 1.0f : search.halve();
 }
 
 // Whether sheets have sunk any point of the slot's run (see
@@ -357,7 +95,7 @@ void leastDepths(const std::vector<Vector3D*>& outline, const Slot& top, const S
         bareTop.edgeY = std::max(bare[size_t(top.from)]->getY(), bare[size_t(top.to)]->getY());
     if (bottom.vertical && bottom.cut)
         bareBottom.edgeY = std::min(bare[size_t(bottom.from)]->getY(), bare[size_t(bottom.to)]->getY());
-    const float bareDepth = depth * depthShare(bare, bareTop, bareBottom, depth, web);
+    const float bareDepth = depth * SlotDepth::share(bare, bareTop, bareBottom, depth, web);
     for (const auto& side : {std::make_pair(&top, &topLeast), std::make_pair(&bottom, &bottomLeast)}) {
         const Slot& slot = *side.first;
         std::vector<float>& least = *side.second;
@@ -805,14 +543,14 @@ void RibModifierSquareSpar::apply(RibDefinition& rib, int ribNumber, const SparD
     float share = 1.0f;
     if (topSlot.cut || bottomSlot.cut) {
         const std::vector<float> none;
-        DepthSearch search(outline, topSlot, bottomSlot, height, narrowestWeb / scale, none, none);
+        SlotDepth search(outline, topSlot, bottomSlot, height, narrowestWeb / scale, none, none);
         // At full depth from the sheets' inner face a slot reaches deeper
         // than the bare rib's in any case. Short of it, where sheets have
         // sunk the runs, the share is searched with the least depths alone.
         if (!search.fits(1.0f)) {
             leastDepths(outline, topSlot, bottomSlot, height, narrowestWeb / scale, topLeast, bottomLeast);
             if (!topLeast.empty() || !bottomLeast.empty())
-                share = depthShare(outline, topSlot, bottomSlot, height, narrowestWeb / scale, topLeast,
+                share = SlotDepth::share(outline, topSlot, bottomSlot, height, narrowestWeb / scale, topLeast,
                                    bottomLeast);
             else
                 share = search.halve();
