@@ -49,18 +49,23 @@ int directionOf(const std::vector<FloorPoint>& line)
     return rising ? 1 : (falling ? -1 : 0);
 }
 
-// Sets the floor's direction, and where it runs both ways, the span of each
-// segment (only the search over every segment reads them).
-void settle(Floor& floor)
+// The span along the chord of each segment of the floor: only the search
+// over every segment reads them.
+void spans(Floor& floor)
 {
     std::vector<FloorPoint>& line = floor.points;
-    floor.direction = directionOf(line);
-    if (floor.direction != 0)
-        return;
     for (size_t i = 0; i + 1 < line.size(); ++i) {
         line[i].low = std::min(line[i].x, line[i + 1].x);
         line[i].high = std::max(line[i].x, line[i + 1].x);
     }
+}
+
+// Sets the floor's direction, and where it runs both ways, its spans.
+void settle(Floor& floor)
+{
+    floor.direction = directionOf(floor.points);
+    if (floor.direction == 0)
+        spans(floor);
 }
 
 // The run's points, as the outline has them, sunk as sink sinks them, to
@@ -203,21 +208,34 @@ bool webAtLeast(const Floor& upper, const Floor& lower, float web, int& thin)
     return true;
 }
 
-// A run's points and their direction; a side not cut is its own floor.
+// A run's points and their direction; a side not cut is read straight into
+// its floor, which it is.
 int readRun(const std::vector<Vector3D*>& outline, const SlotDepth::Side& slot, std::vector<FloorPoint>& run,
             Floor& floor)
 {
-    run.resize(size_t(std::max(0, slot.to - slot.from + 1)));
+    std::vector<FloorPoint>& into = slot.cut ? run : floor.points;
+    into.resize(size_t(std::max(0, slot.to - slot.from + 1)));
+    bool rising = true;
+    bool falling = true;
+    float last = 0.0f;
     for (int i = slot.from; i <= slot.to; ++i) {
         const Vector3D& p = *outline[size_t(i)];
-        run[size_t(i - slot.from)] = FloorPoint{p.getX(), p.getY(), 0.0f, 0.0f};
+        const float x = p.getX();
+        if (i > slot.from) {
+            rising = rising && last <= x;
+            falling = falling && last >= x;
+        }
+        last = x;
+        into[size_t(i - slot.from)] = FloorPoint{x, p.getY(), 0.0f, 0.0f};
     }
+    const int direction = rising ? 1 : (falling ? -1 : 0);
     floor.hint = 0;
     if (!slot.cut) {
-        floor.points = run;
-        settle(floor);
+        floor.direction = direction;
+        if (direction == 0)
+            spans(floor);
     }
-    return directionOf(run);
+    return direction;
 }
 
 } // namespace
