@@ -263,10 +263,12 @@ SlotDepth::SlotDepth(const std::vector<Vector3D*>& outline, const Side& top, con
     if (kept.size() == inUse)
         kept.push_back(std::make_unique<Buffers>());
     buffers = kept[inUse].get();
-    used = &inUse;
-    ++inUse;
     buffers->topDirection = readRun(outline, top, buffers->topRun, buffers->upper);
     buffers->bottomDirection = readRun(outline, bottom, buffers->bottomRun, buffers->lower);
+    // Taken only once the runs are read: a search that ran out of memory
+    // on the way leaves its set to the next.
+    used = &inUse;
+    ++inUse;
 }
 
 SlotDepth::~SlotDepth()
