@@ -68,9 +68,11 @@ void settle(Floor& floor)
         spans(floor);
 }
 
-// The run's points, as the outline has them, sunk as sink sinks them, to
-// the same float. least, when not empty, holds for each point of the run
-// the depth it sinks at the least. runDirection is the run's own direction.
+// The run's points, as the outline has them, sunk by depth into the rib,
+// to the float the slot's cut gives them: along the slot's direction of cut,
+// or to a vertical cut's flat floor. least, when not empty, holds for each
+// point of the run the depth it sinks at the least. runDirection is the
+// run's own direction.
 void sinkFloor(const std::vector<FloorPoint>& run, int runDirection, const SlotDepth::Side& slot, float depth,
                const std::vector<float>& least, Floor& floor)
 {
