@@ -888,6 +888,16 @@ void recordRib(const QString& name, const RibDefinition& rib, const RibDefinitio
             std::fprintf(out, "# %s\n", qPrintable(name));
             for (const Vector3D* v : rib.getRibCoords())
                 std::fprintf(out, "%.6f %.6f\n", v->getX() * mm, v->getY() * mm);
+            for (const RibDefinition::PointList& piece : rib.getFurtherPieces()) {
+                std::fprintf(out, "# piece\n");
+                for (const Vector3D* v : piece)
+                    std::fprintf(out, "%.6f %.6f\n", v->getX() * mm, v->getY() * mm);
+            }
+            for (const IdentifiableObject* band : rib.getCoveringPolygons()) {
+                std::fprintf(out, "# band\n");
+                for (const Vertex* v : band->getPoints())
+                    std::fprintf(out, "%.6f %.6f\n", v->getX() * mm, v->getY() * mm);
+            }
             if (bare) {
                 std::fprintf(out, "# bare\n");
                 for (const Vector3D* v : bare->getRibCoords())

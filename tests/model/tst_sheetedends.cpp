@@ -800,17 +800,31 @@ void TestSheetedEnds::partedRibKeepsEveryPiece_data()
     QTest::addColumn<float>("sheet");
     // Sides sheeted: 1 upper, 2 lower, 3 both.
     QTest::addColumn<int>("sides");
-    // A square spar's slot (percent; 0 for none) on the bottom only.
+    // A square spar's slot (percent; 0 for none) on the bottom only, or on
+    // the top only.
     QTest::addColumn<float>("slotAt");
+    QTest::addColumn<bool>("slotOnTop");
     // A mid-chord band thicker than the thin tip there: the sheets meet and
     // part the rib; the bare wood behind the band is a piece of its own.
-    QTest::newRow("sheets meeting mid-chord") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 2.5f << 3 << 0.0f;
+    QTest::newRow("sheets meeting mid-chord") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 2.5f << 3 << 0.0f
+                                              << false;
     // Thinner sheets come within 0.3 mm there and part again: a pinch.
-    QTest::newRow("sheets pinching mid-chord") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 1.0f << 3 << 0.0f;
+    QTest::newRow("sheets pinching mid-chord") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 1.0f << 3 << 0.0f
+                                               << false;
     // A bottom slot whose floor comes onto the inner face of a sheet over
     // the whole upper side.
     QTest::newRow("bottom slot facing a full-chord sheet") << "e211.dat" << 78.3f << 0.0f << 100.0f << 1.0f << 1
-                                                           << 80.0f;
+                                                           << 80.0f << false;
+    // The piece behind is thin on average, running out into the section's
+    // own thin tail, but holds over a millimetre of wood for a long way.
+    QTest::newRow("top slot facing a full-chord sheet, thin tail behind")
+        << "as6096.dat" << 133.7f << 0.0f << 100.0f << 1.0f << 2 << 45.0f << true;
+    QTest::newRow("sheets pinching mid-chord, thin tail behind")
+        << "mid010.dat" << 45.0f << 35.0f << 60.0f << 1.0f << 3 << 0.0f << false;
+    // On a thicker tip the sheets cross each other all along the band: the
+    // bare wood behind it lies beyond the loop they make.
+    QTest::newRow("sheets crossing along a mid-chord band") << "mid020.dat" << 100.0f << 35.0f << 60.0f << 2.5f
+                                                            << 3 << 0.0f << false;
 }
 
 // Where the sheets or a slot part a rib, every piece with wood is kept, as
@@ -824,6 +838,7 @@ void TestSheetedEnds::partedRibKeepsEveryPiece()
     QFETCH(float, sheet);
     QFETCH(int, sides);
     QFETCH(float, slotAt);
+    QFETCH(bool, slotOnTop);
     RibListTableModel table;
     makePanel(table, chord);
     RibDefinition& rib = ribAt(table, 2);
@@ -837,8 +852,8 @@ void TestSheetedEnds::partedRibKeepsEveryPiece()
     RibModifierCoveringAdvanced().apply(rib, 2, 0.0f, 0.0f, CoveringDefinition(), strips, wingRootChord, table);
     if (slotAt > 0.0f) {
         SparDefinition spar("main", SparType::Square, 1, 3, slotAt, slotAt, true, false);
-        spar.setSquareSparTop(false);
-        spar.setSquareSparBottom(true);
+        spar.setSquareSparTop(slotOnTop);
+        spar.setSquareSparBottom(!slotOnTop);
         RibModifierSquareSpar().apply(rib, 2, spar, chord, ribAt(table, 1), ribAt(table, 3), rib, 0.0f,
                                       wingRootChord, false, 0.0f, true);
     }
@@ -863,7 +878,8 @@ void TestSheetedEnds::partedRibKeepsEveryPiece()
     QVERIFY2(back * wingRootChord > chord - 1.0f, qPrintable(QString::number(back * wingRootChord)));
     for (const auto* piece : pieces) {
         QVERIFY(!crossesItself(*piece, FLT_MAX));
-        // Wood on average 0.5 mm across, or more.
+        // Wood on average 0.5 mm across, or more; or, running out into a
+        // thin tail, 1 mm across and more at its thickest.
         double area = 0.0;
         double way = 0.0;
         for (size_t i = 0; i < piece->size(); ++i) {
@@ -872,7 +888,23 @@ void TestSheetedEnds::partedRibKeepsEveryPiece()
             area += double(a.getX()) * b.getY() - double(b.getX()) * a.getY();
             way += a.distanceXY(b);
         }
-        QVERIFY(std::fabs(area) * wingRootChord >= 0.5 * way);
+        double thickest = 0.0;
+        for (float x = minX(*piece) + 0.05f / wingRootChord; x < 1.0f; x += 0.1f / wingRootChord) {
+            float low = FLT_MAX;
+            float high = -FLT_MAX;
+            for (size_t i = 0; i < piece->size(); ++i) {
+                const Vector3D& a = *(*piece)[i];
+                const Vector3D& b = *(*piece)[(i + 1) % piece->size()];
+                if ((a.getX() < x) != (b.getX() < x)) {
+                    const float y = a.getY() + (x - a.getX()) * (b.getY() - a.getY()) / (b.getX() - a.getX());
+                    low = std::min(low, y);
+                    high = std::max(high, y);
+                }
+            }
+            thickest = std::max(thickest, double(high - low) * wingRootChord);
+        }
+        QVERIFY2(std::fabs(area) * wingRootChord >= 0.5 * way || thickest >= 1.0,
+                 qPrintable(QStringLiteral("%1 mm at the thickest").arg(thickest)));
     }
     // A copy of the rib's geometry carries the pieces along.
     RibDefinition copy(rib);

@@ -10,6 +10,7 @@
 
 #include "foundation/SegmentGeometry.h"
 #include "foundation/Vector3D.h"
+#include "model/finishing/BuildableWood.h"
 #include "model/finishing/OutlineCleanup.h"
 #include "model/finishing/OutlinePieces.h"
 #include "model/finishing/SheetMeeting.h"
@@ -236,10 +237,23 @@ bool LoopCut::cut(OutlineCleanup& cleanup)
             // piece of the rib's end, turned partly inside out, a fiftieth
             // of the rib or less.
             const double piece = 0.02;
-            const bool insideTurned = inside * sense <= sliver * insideLength || insideBox.size() < limit
-                                      || std::fabs(inside) < piece * std::fabs(outside);
-            const bool outsideTurned = outside * sense <= sliver * (wholeLength - insideLength)
-                                       || outsideBox.size() < limit || std::fabs(outside) < piece * std::fabs(inside);
+            bool insideTurned = inside * sense <= sliver * insideLength || insideBox.size() < limit
+                                || std::fabs(inside) < piece * std::fabs(outside);
+            bool outsideTurned = outside * sense <= sliver * (wholeLength - insideLength) || outsideBox.size() < limit
+                                 || std::fabs(outside) < piece * std::fabs(inside);
+            // A side thin on average, or small beside the rest, that holds a
+            // stretch of wood to build all the same (a thin section's tail
+            // behind a slot or a band) is no loop: the rib parts there, and
+            // the side is kept as a piece.
+            if (pieces && cleanup.sheeted && insideTurned != outsideTurned) {
+                const bool inner = insideTurned;
+                if ((inner ? insideBox : outsideBox).size() >= limit
+                    && BuildableWood::heldBy(p, m, inner ? low + 1 : high + 1, inner ? high : low + m, at.getX(),
+                                             at.getY(), scale)) {
+                    insideTurned = false;
+                    outsideTurned = false;
+                }
+            }
             if (!insideTurned && !outsideTurned) {
                 // Sheets of both sides that meet part the rib: the larger
                 // piece stays, the smaller goes.

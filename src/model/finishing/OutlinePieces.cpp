@@ -9,6 +9,7 @@
 #include "foundation/Vector3D.h"
 #include "foundation/Vertex.h"
 #include "model/RibGeometry.h"
+#include "model/finishing/BuildableWood.h"
 #include "model/finishing/OutlineRuns.h"
 
 namespace {
@@ -79,6 +80,7 @@ public:
     }
 
     int count() const { return int(runs.starts.size()); }
+    const Point* points() const { return runs.points.data(); }
     const Point& point(int r) const
     {
         const int m = count();
@@ -405,8 +407,15 @@ OutlinePieces::Check OutlinePieces::makeSimple(PointList& outline, std::vector<P
             double outsideLength = 0.0;
             const double inside = sense * look.area(found.low + 1, found.high, found.at, insideLength);
             const double outside = sense * look.area(found.high + 1, found.low + m, found.at, outsideLength);
-            const bool insideWood = inside > sliver * insideLength;
-            const bool outsideWood = outside > sliver * outsideLength;
+            // A side thin on average that holds a stretch of wood to build
+            // all the same (a thin tail behind a slot) is a piece.
+            const auto holdsWood = [&](int first, int last) {
+                return BuildableWood::heldBy(look.points(), m, first, last, found.at.getX(), found.at.getY(), scale);
+            };
+            const bool insideWood =
+                inside > sliver * insideLength || (inside > 0.0 && holdsWood(found.low + 1, found.high));
+            const bool outsideWood =
+                outside > sliver * outsideLength || (outside > 0.0 && holdsWood(found.high + 1, found.low + m));
             if (inside < -sliver * insideLength || outside < -sliver * outsideLength || (!insideWood && !outsideWood)) {
                 crossed = true;
                 break;

@@ -8,6 +8,7 @@
 #include "foundation/Vector3D.h"
 #include "foundation/Vertex.h"
 #include "model/RibDefinition.h"
+#include "model/finishing/BuildableWood.h"
 #include "model/finishing/OutlineCleanup.h"
 #include "model/finishing/OutlinePieces.h"
 #include "model/finishing/SheetStartFace.h"
@@ -77,25 +78,37 @@ void RibFinishing::finishOutline(RibDefinition& rib, float scale)
 bool RibFinishing::finishSheetedRib(RibDefinition& rib, float scale)
 {
     bool frontMoved = false;
-    bool consumed = finishSheeted(rib.getRibCoords(), rib.getCoveringPolygons(), scale, frontMoved);
+    bool consumed = finishSheeted(rib.getRibCoords(), rib.getCoveringPolygons(), scale, frontMoved, false);
     // A piece the sheets or a slot parted off is kept where it has wood a
     // builder can cut, and goes as a consumed rib would where not.
     std::vector<PointList>& pieces = rib.getFurtherPieces();
     for (size_t k = pieces.size(); k-- > 0;) {
         bool pieceMoved = false;
-        if (finishSheeted(pieces[k], rib.getCoveringPolygons(), scale, pieceMoved)) {
+        if (finishSheeted(pieces[k], rib.getCoveringPolygons(), scale, pieceMoved, true)) {
             pieces.erase(pieces.begin() + std::ptrdiff_t(k));
+        }
+    }
+    // A rib the sheets consume keeps only pieces that hold wood on
+    // average: one kept only for a stretch of wood beside the rib goes with
+    // it, and the rib is told as consumed.
+    size_t largest = pieces.size();
+    if (consumed) {
+        for (size_t k = 0; k < pieces.size(); ++k) {
+            if ((plainlyHoldsWood(pieces[k], scale) || !consumedBySheets(pieces[k], scale))
+                && (largest == pieces.size() || enclosedTwice(pieces[k]) > enclosedTwice(pieces[largest]))) {
+                largest = k;
+            }
+        }
+        if (largest == pieces.size()) {
+            for (PointList& piece : pieces) {
+                Vector3D::clearList(piece);
+            }
+            pieces.clear();
         }
     }
     if (consumed && !pieces.empty()) {
         // The outline is the largest piece that is left; its front end is
         // looked at again, wherever the passes left it.
-        size_t largest = 0;
-        for (size_t k = 1; k < pieces.size(); ++k) {
-            if (enclosedTwice(pieces[k]) > enclosedTwice(pieces[largest])) {
-                largest = k;
-            }
-        }
         rib.getRibCoords().swap(pieces[largest]);
         pieces.erase(pieces.begin() + std::ptrdiff_t(largest));
         consumed = false;
@@ -113,13 +126,16 @@ bool RibFinishing::finishSheetedRib(RibDefinition& rib, float scale)
 // and is no part of the finished rib. Both passes that may follow the
 // consumed test work on the outline's front end.
 bool RibFinishing::finishSheeted(PointList& outline, const RibDefinition::PartList& bands, float scale,
-                                 bool& frontMoved)
+                                 bool& frontMoved, bool piece)
 {
     const bool startMoved = SheetStartFace::clearLastNormal(outline, bands, scale);
     // Sheets thicker than what they cover leave no rib, or a sliver no one
     // can cut: the rib is left out, and says so, rather than cut as a
     // fragment.
-    const bool consumed = scale > 0.0f && !plainlyHoldsWood(outline, scale) && consumedBySheets(outline, scale);
+    // A piece thin on average that holds a stretch of wood to build all the
+    // same is kept, as the pass that parted it kept it.
+    const bool consumed = scale > 0.0f && !plainlyHoldsWood(outline, scale) && consumedBySheets(outline, scale)
+                          && !(piece && BuildableWood::heldBy(outline, scale));
     if (consumed) {
         Vector3D::clearList(outline);
         frontMoved = false;

@@ -39,9 +39,11 @@ private:
     // outline. Tells whether they moved the outline's front end.
     static bool finishSheetedRib(RibDefinition& rib, float scale);
     // The same for one outline: true where the sheets leave nothing of it
-    // to build, and it is emptied; frontMoved as above.
+    // to build, and it is emptied; frontMoved as above. A further piece
+    // (piece) is judged as the pass that parted it judged it: kept where it
+    // holds a stretch of wood (see BuildableWood).
     static bool finishSheeted(PointList& outline, const RibDefinition::PartList& bands, float scale,
-                              bool& frontMoved);
+                              bool& frontMoved, bool piece);
     // No outline or piece may cross or touch itself: where parting it mends
     // that, the pieces are kept, each on its own; otherwise the rib is
     // marked, to be told.

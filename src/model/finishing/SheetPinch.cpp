@@ -7,6 +7,7 @@
 #include "foundation/IdentifiableObject.h"
 #include "foundation/SegmentGeometry.h"
 #include "foundation/Vector3D.h"
+#include "model/finishing/BuildableWood.h"
 #include "model/finishing/OutlineRuns.h"
 #include "model/finishing/OutlinePieces.h"
 #include "model/finishing/SheetMeeting.h"
@@ -558,8 +559,13 @@ bool SheetPinch::partAt(const Place& place)
     const double outside = whole - inside;
     const double sense = whole < 0.0 ? -1.0 : 1.0;
     const double sliver = 0.5 / scale;
-    const bool insideThin = inside * sense <= sliver * insideLength;
-    const bool outsideThin = outside * sense <= sliver * (wholeLength - insideLength);
+    // A side thin on average that holds a stretch of wood to build all the
+    // same (it runs out into the section's own thin tail) is a piece.
+    const auto holdsWood = [&](int first, int last) {
+        return pieces && BuildableWood::heldBy(runs.points.data(), m, first, last, meet.x, meet.y, scale);
+    };
+    const bool insideThin = inside * sense <= sliver * insideLength && !holdsWood(low + 1, high);
+    const bool outsideThin = outside * sense <= sliver * (wholeLength - insideLength) && !holdsWood(high + 1, low + m);
     const bool insideLarger = inside * sense >= outside * sense;
     // Where the larger piece is the thin one (a thin section's own tail
     // behind a band over its nose), the other is the rib if it plainly has

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <vector>
+
+#include "foundation/CloseSegments.h"
+
+class Vector3D;
+
+// Whether a piece the passes would drop holds wood a builder can cut. The
+// passes judge a piece by its average width (twice its area against its
+// way round), which calls a piece that runs out into a section's thin tail
+// a sliver though it holds a millimetre and more of wood for a long way:
+// such a piece is kept. Measured across the chord at stations 0.1 mm apart,
+// as the wood the piece holds there (what a side turned inside out holds
+// counts against it), across its middle line's slope: at least 0.5 mm for
+// 2 mm along the chord.
+class BuildableWood
+{
+public:
+    using Point = CloseSegments::Point;
+
+    static constexpr float thickMm = 0.5f;
+    static constexpr float lengthMm = 2.0f;
+
+    // The side of an outline's runs from first to last (indices taken
+    // round count), closed through (atX, atY); scale is the wing root chord
+    // in mm. A rib runs round counter-clockwise in the order of its points
+    // (trailing edge, upper side, nose, lower side): wood is what lies
+    // inside as it runs, whichever way what the sheets left of it runs.
+    static bool heldBy(const Point* points, int count, int first, int last, float atX, float atY, float scale);
+    // A closed outline.
+    static bool heldBy(const std::vector<Vector3D*>& outline, float scale);
+
+private:
+    static bool measure(const std::vector<Point>& polygon, float scale);
+};
