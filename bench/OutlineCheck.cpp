@@ -377,7 +377,10 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
             area += u.x * v.y - v.x * u.y;
             way += std::hypot(v.x - u.x, v.y - u.y);
         }
-        if (passes.size() < 3 || std::fabs(area) < 0.5 * way) {
+        // A piece thin on average that holds 0.5 mm of wood across for a
+        // millimetre or more (running out into a thin tail) is kept as one
+        // that can be built, and is no fragment.
+        if (passes.size() < 3 || (std::fabs(area) < 0.5 * way && stretchAtLeast(passes, 0.5) < 1.0)) {
             ++tally.fragments;
             tally.note(QStringLiteral("%1 at %2: a fragment cut where nothing buildable is left")
                            .arg(where)

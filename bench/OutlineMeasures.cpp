@@ -754,6 +754,38 @@ static bool heightsAt(const std::vector<P>& p, double x, double* upper, double* 
     return found;
 }
 
+double stretchAtLeast(const std::vector<P>& p, double thick)
+{
+    if (p.size() < 3)
+        return 0.0;
+    double front = 1e30;
+    double back = -1e30;
+    for (const P& q : p) {
+        front = std::min(front, q.x);
+        back = std::max(back, q.x);
+    }
+    const double step = 0.05;
+    double longest = 0.0;
+    double run = 0.0;
+    std::vector<double> ys;
+    for (double x = front + 0.5 * step; x < back; x += step) {
+        ys.clear();
+        for (size_t i = 0; i < p.size(); ++i) {
+            const P& a = p[i];
+            const P& b = p[(i + 1) % p.size()];
+            if ((a.x < x) != (b.x < x))
+                ys.push_back(a.y + (x - a.x) * (b.y - a.y) / (b.x - a.x));
+        }
+        std::sort(ys.begin(), ys.end());
+        double wood = 0.0;
+        for (size_t k = 0; k + 1 < ys.size(); k += 2)
+            wood += ys[k + 1] - ys[k];
+        run = wood >= thick ? run + step : 0.0;
+        longest = std::max(longest, run);
+    }
+    return longest;
+}
+
 double droppedWood(const std::vector<P>& covered, const std::vector<P>& bare, const RibDefinition& rib, double mm,
                    double sheet, P* where, double* length)
 {

@@ -104,6 +104,11 @@ bool woodInSheet(const RibDefinition& rib, const std::vector<P>& passes, double 
 // nothing there; one whose piece beyond a band is gone leaves that piece.
 // where takes the station and the middle of the wood there, length how
 // far the covered rib ends short of the bare one on that side.
+// The longest stretch along x, in mm, over which the outline (points in mm)
+// holds at least thick mm of wood across, measured upright every 0.05 mm as
+// the lengths between its crossings taken in pairs.
+double stretchAtLeast(const std::vector<P>& p, double thick);
+
 double droppedWood(const std::vector<P>& covered, const std::vector<P>& bare, const RibDefinition& rib, double mm,
                    double sheet, P* where, double* length);
 

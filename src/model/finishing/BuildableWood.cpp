@@ -14,11 +14,13 @@ std::vector<BuildableWood::Point>& threadPolygon()
     return polygon;
 }
 
-// Per station: the wood held across it, the lowest and highest crossing.
+// Per station: the wood held across it, the lowest and highest crossing,
+// how many times the outline crosses it.
 struct Station {
     double wood;
     float low;
     float high;
+    int crossings;
 };
 
 std::vector<Station>& threadStations()
@@ -84,7 +86,7 @@ bool BuildableWood::measure(const std::vector<Point>& polygon, float scale)
         return false;
     }
     std::vector<Station>& stations = threadStations();
-    stations.assign(size_t(count), Station{0.0, FLT_MAX, -FLT_MAX});
+    stations.assign(size_t(count), Station{0.0, FLT_MAX, -FLT_MAX, 0});
     for (size_t i = 0; i < n; ++i) {
         const Point& a = polygon[i];
         const Point& b = polygon[(i + 1) % n];
@@ -109,6 +111,7 @@ bool BuildableWood::measure(const std::vector<Point>& polygon, float scale)
             s.wood += sign * y;
             s.low = std::min(s.low, float(y));
             s.high = std::max(s.high, float(y));
+            ++s.crossings;
         }
     }
     // Across the middle line's slope, the wood is that much thinner than
@@ -116,7 +119,7 @@ bool BuildableWood::measure(const std::vector<Point>& polygon, float scale)
     double stretch = 0.0;
     for (int k = 0; k < count; ++k) {
         const Station& s = stations[size_t(k)];
-        bool holds = s.wood >= thick;
+        bool holds = s.crossings == 2 && s.wood >= thick;
         if (holds) {
             const Station& before = stations[size_t(std::max(0, k - 1))];
             const Station& after = stations[size_t(std::min(count - 1, k + 1))];

@@ -10,17 +10,19 @@ class Vector3D;
 // passes judge a piece by its average width (twice its area against its
 // way round), which calls a piece that runs out into a section's thin tail
 // a sliver though it holds a millimetre and more of wood for a long way:
-// such a piece is kept. Measured across the chord at stations 0.1 mm apart,
-// as the wood the piece holds there (what a side turned inside out holds
-// counts against it), across its middle line's slope: at least 0.5 mm for
-// 2 mm along the chord.
+// such a piece is kept. Measured across the chord at stations 0.1 mm apart
+// that the outline crosses just twice (a plain stretch of wood, not where
+// sides turned inside out lie over each other), as the wood the piece holds
+// there, across its middle line's slope: at least 0.5 mm for
+// 1 mm along the chord, as a piece 1 mm square, the least the average
+// keeps.
 class BuildableWood
 {
 public:
     using Point = CloseSegments::Point;
 
     static constexpr float thickMm = 0.5f;
-    static constexpr float lengthMm = 2.0f;
+    static constexpr float lengthMm = 1.0f;
 
     // The side of an outline's runs from first to last (indices taken
     // round count), closed through (atX, atY); scale is the wing root chord

@@ -244,10 +244,15 @@ bool LoopCut::cut(OutlineCleanup& cleanup)
             // A side thin on average, or small beside the rest, that holds a
             // stretch of wood to build all the same (a thin section's tail
             // behind a slot or a band) is no loop: the rib parts there, and
-            // the side is kept as a piece.
+            // the side is kept as a piece. Only a side that holds wood on the
+            // whole, less than the rest: what sheets and slots leave of a rib
+            // they all but consume is mostly turned inside out, and is no
+            // piece behind the rib.
             if (pieces && cleanup.sheeted && insideTurned != outsideTurned) {
                 const bool inner = insideTurned;
-                if ((inner ? insideBox : outsideBox).size() >= limit
+                const double turned = (inner ? inside : outside) * sense;
+                const double other = (inner ? outside : inside) * sense;
+                if ((inner ? insideBox : outsideBox).size() >= limit && turned > 0.0 && turned < other
                     && BuildableWood::heldBy(p, m, inner ? low + 1 : high + 1, inner ? high : low + m, at.getX(),
                                              at.getY(), scale)) {
                     insideTurned = false;

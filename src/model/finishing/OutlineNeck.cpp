@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "foundation/Vector3D.h"
+#include "model/finishing/BuildableWood.h"
 #include "model/finishing/OutlinePieces.h"
 #include "model/finishing/OutlineRuns.h"
 
@@ -289,7 +290,8 @@ bool withinOfOther(const OutlineRuns& runs, int from, int to, int step, double l
 
 // A nose the sheets all but part from the rib is no sliver where it holds
 // wood a builder can cut, on average 0.5 mm across or more, the cut across
-// the neck counted in its way round: the sheets part the rib there, they do
+// the neck counted in its way round, or for a stretch (see BuildableWood):
+// the sheets part the rib there, they do
 // not end it. The nose is kept as a piece of its own, the rest of the rib
 // on the neck's far side; the finishing still drops it where its own ends
 // leave nothing to build.
@@ -325,7 +327,9 @@ void keepNose(const std::vector<Vector3D*>& outline, const OutlineRuns& runs, co
     if (end.step > 0) {
         add(end.at.x, end.at.y);
     }
-    if (!(std::fabs(twice) >= 0.5 / scale * way)) {
+    // Or, thin on average, it holds a stretch of wood all the same.
+    if (!(std::fabs(twice) >= 0.5 / scale * way)
+        && !BuildableWood::heldBy(p, m, from, to, float(end.at.x), float(end.at.y), scale)) {
         return;
     }
     std::vector<Vector3D*>* nose = pieces->copyOf(outline);

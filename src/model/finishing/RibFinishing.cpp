@@ -78,10 +78,11 @@ void RibFinishing::finishOutline(RibDefinition& rib, float scale)
 bool RibFinishing::finishSheetedRib(RibDefinition& rib, float scale)
 {
     bool frontMoved = false;
-    bool consumed = finishSheeted(rib.getRibCoords(), rib.getCoveringPolygons(), scale, frontMoved, false);
+    // The outline of a parted rib is one of its pieces, and judged alike.
+    std::vector<PointList>& pieces = rib.getFurtherPieces();
+    bool consumed = finishSheeted(rib.getRibCoords(), rib.getCoveringPolygons(), scale, frontMoved, !pieces.empty());
     // A piece the sheets or a slot parted off is kept where it has wood a
     // builder can cut, and goes as a consumed rib would where not.
-    std::vector<PointList>& pieces = rib.getFurtherPieces();
     for (size_t k = pieces.size(); k-- > 0;) {
         bool pieceMoved = false;
         if (finishSheeted(pieces[k], rib.getCoveringPolygons(), scale, pieceMoved, true)) {
