@@ -248,8 +248,11 @@ bool LoopCut::cut(OutlineCleanup& cleanup)
             // whole, less than the rest: what sheets and slots leave of a rib
             // they all but consume is mostly turned inside out, and is no
             // piece behind the rib.
+            // It is kept only where it parts off as the sheets or a slot part
+            // a rib; a crossing that parts nothing is cut as a loop still.
+            bool keptForWood = false;
+            const bool inner = insideTurned;
             if (pieces && cleanup.sheeted && insideTurned != outsideTurned) {
-                const bool inner = insideTurned;
                 const double turned = (inner ? inside : outside) * sense;
                 const double other = (inner ? outside : inside) * sense;
                 if ((inner ? insideBox : outsideBox).size() >= limit && turned > 0.0 && turned < other
@@ -257,6 +260,7 @@ bool LoopCut::cut(OutlineCleanup& cleanup)
                                              at.getY(), scale)) {
                     insideTurned = false;
                     outsideTurned = false;
+                    keptForWood = true;
                 }
             }
             if (!insideTurned && !outsideTurned) {
@@ -273,19 +277,27 @@ bool LoopCut::cut(OutlineCleanup& cleanup)
                                          ? OutlinePieces::slotAt(cleanup.sparParts, at.getX(), at.getY(), limit)
                                          : 0;
                     PointList* other = slot != 0 ? pieces->copyOf(outline) : nullptr;
-                    if (!other) {
+                    if (other) {
+                        pieces->partedBySlot(slot);
+                        for (int r = insideLarger ? low + 1 : high + 1; r <= (insideLarger ? high : low + m); ++r) {
+                            OutlineRuns::moveRun(*other, runStarts, r % m, at.getX(), at.getY());
+                        }
+                        for (int r = insideLarger ? high + 1 : low + 1; r <= (insideLarger ? low + m : high); ++r) {
+                            cleanup.setRun(r % m, at.getX(), at.getY());
+                        }
+                        return true;
+                    }
+                    if (!keptForWood) {
                         continue;
                     }
-                    pieces->partedBySlot(slot);
-                    for (int r = insideLarger ? low + 1 : high + 1; r <= (insideLarger ? high : low + m); ++r) {
-                        OutlineRuns::moveRun(*other, runStarts, r % m, at.getX(), at.getY());
-                    }
-                    for (int r = insideLarger ? high + 1 : low + 1; r <= (insideLarger ? low + m : high); ++r) {
-                        cleanup.setRun(r % m, at.getX(), at.getY());
-                    }
-                    return true;
+                    insideTurned = inner;
+                    outsideTurned = !inner;
                 }
+            }
+            if (!insideTurned && !outsideTurned) {
                 // The smaller piece is cut on its own, ended as the larger.
+                SheetMeeting meeting(outline, runStarts, scale);
+                const bool insideLarger = inside * sense >= outside * sense;
                 if (PointList* other = pieces ? pieces->copyOf(outline) : nullptr) {
                     pieces->partedBySheets();
                     SheetMeeting otherMeeting(*other, runStarts, scale);
