@@ -159,6 +159,15 @@ void OutlineCleanup::cleanOutline()
             runs.collectCorners(corners);
         }
         gathered = false;
+        if (lookSearchPassed) {
+            // Only a corner can fold, and a run at either end.
+            OutlinePieces::RunLook look(outline, scale, sparParts);
+            look.setRuns(runStarts.data(), runPoints.data(), int(runStarts.size()));
+            if (!look.foldsAtAny(corners)) {
+                passed->add(outline);
+            }
+            lookSearchPassed = false;
+        }
         if (!foldReversal() && !takeOffNarrowFeature() && !NarrowEnd::takeOff(*this) && !FaceStep::trim(*this)
             && !(sheeted
                  && (OutlineNeck::trimSmallNose(outline, runs, corners, scale, pieces)
@@ -456,15 +465,35 @@ bool OutlineCleanup::mayCross()
     if (m < 4) {
         return false;
     }
+    lookSearchPassed = false;
     Vector3D at;
-    return closeSegments.find(runPoints.data(), m, samePointMm / scale,
-                              [&](int low, int high) { return segmentsClose(low, high, at); });
+    const float touch = samePointMm / scale;
+    OutlinePieces::RunLook look(outline, scale, sparParts);
+    look.setRuns(runStarts.data(), runPoints.data(), m);
+    if (!(passed && look.firstIsOutlineFirst())) {
+        return closeSegments.find(runPoints.data(), m, touch,
+                                  [&](int low, int high) { return segmentsClose(low, high, at); });
+    }
+    // The runs are the last look's own: its search goes along, with its
+    // margin, where that is wider. No pair within either margin is left
+    // out, so what this search finds is as before.
+    bool lookStops = false;
+    const bool close = closeSegments.find(runPoints.data(), m, std::max(touch, look.margin()), [&](int low, int high) {
+        if (segmentsClose(low, high, at, &lookStops)) {
+            return true;
+        }
+        lookStops = lookStops || look.webAt(low, high, at);
+        return false;
+    });
+    // Whether the outline folds there is asked once its corners are known.
+    lookSearchPassed = !close && !lookStops;
+    return close;
 }
 
 // Whether run segments low and high (low < high, not neighbours) cross, or
 // touch where the way round from one to the other is longer than a cutter's
 // kerf: only such a touch closes a loop. at is set to where they meet.
-bool OutlineCleanup::segmentsClose(int low, int high, Vector3D& at) const
+bool OutlineCleanup::segmentsClose(int low, int high, Vector3D& at, bool* shortTouch) const
 {
     const int m = int(runStarts.size());
     auto point = [&](int r) -> const Vector3D& { return *outline[size_t(runStarts[size_t(r % m)])]; };
@@ -479,6 +508,9 @@ bool OutlineCleanup::segmentsClose(int low, int high, Vector3D& at) const
     double way = 0.0;
     for (int r = low + 1; r < high && way <= kerf; ++r) {
         way += point(r).distanceXY(point(r + 1));
+    }
+    if (shortTouch && !(way > kerf)) {
+        *shortTouch = true;
     }
     return way > kerf;
 }

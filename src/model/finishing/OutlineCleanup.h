@@ -4,11 +4,11 @@
 
 #include "foundation/AngleInfo.h"
 #include "foundation/CloseSegments.h"
+#include "model/finishing/OutlinePieces.h"
 #include "model/finishing/OutlineRuns.h"
 #include "model/finishing/SheetPinch.h"
 
 class IdentifiableObject;
-class OutlinePieces;
 class Vector3D;
 
 // The finishing passes over a finished rib outline (points in Selig order,
@@ -61,6 +61,11 @@ public:
     // the outline keeps go to pieces, each to be cleaned on its own; without
     // it only the larger piece is kept.
     void collectPiecesInto(OutlinePieces* sink) { pieces = sink; }
+    // Where the search for crossings shows on the way that the outline
+    // passes the last look (see OutlinePieces::crossesItself), the outline
+    // as it is then goes to passed; the outline's square spar parts must
+    // be the look's.
+    void notePassedInto(OutlinePieces::Passed* sink) { passed = sink; }
     // Whether something is left narrower than 0.5 mm between two sharp
     // corners, as cleanOutline takes off, with a corner within reach of
     // one of the points near: for the last check after the passes that
@@ -78,7 +83,9 @@ private:
     int repairTurns(const std::vector<AngleInfo>& turns, int first, int last);
     const std::vector<int>& collectRuns();
     bool mayCross();
-    bool segmentsClose(int low, int high, Vector3D& at) const;
+    // shortTouch, where given, is set where the segments touch with no
+    // more than a kerf's way between them.
+    bool segmentsClose(int low, int high, Vector3D& at, bool* shortTouch = nullptr) const;
     // A run's first point, and where it is moved; run may reach past the
     // last run by up to the run count, going round.
     const Vector3D& runPoint(int run) const;
@@ -101,6 +108,10 @@ private:
     const SheetPinch::PartList* bands;
     const SheetPinch::PartList* sparParts;
     OutlinePieces* pieces = nullptr;
+    OutlinePieces::Passed* passed = nullptr;
+    // Whether the last search for crossings showed the runs as they are to
+    // pass the last look's search.
+    bool lookSearchPassed = false;
     // Where the outline's first and last points lay before the passes.
     float endX[2] = {0.0f, 0.0f};
     float endY[2] = {0.0f, 0.0f};

@@ -2,6 +2,8 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstring>
+#include <new>
 
 #include "foundation/CloseSegments.h"
 #include "foundation/IdentifiableObject.h"
@@ -22,6 +24,13 @@ using Point = CloseSegments::Point;
 // Whether p lies within reach of segment ab, without a square root.
 bool withinOfSegment(const Point& p, const Point& a, const Point& b, float reach)
 {
+    // Farther than twice the reach from the segment's extent, p lies
+    // beyond reach whatever the rounding below; most corners are so.
+    const double wide = 2.0 * double(reach);
+    if (double(p.x) - std::max(a.x, b.x) > wide || double(std::min(a.x, b.x)) - p.x > wide
+        || double(p.y) - std::max(a.y, b.y) > wide || double(std::min(a.y, b.y)) - p.y > wide) {
+        return false;
+    }
     const double dx = double(b.x) - a.x;
     const double dy = double(b.y) - a.y;
     const double lengthSquared = dx * dx + dy * dy;
@@ -68,29 +77,19 @@ CloseSegments& threadLookSegments()
     return closeSegments;
 }
 
-class Look
+class Look : public OutlinePieces::RunLook
 {
 public:
     Look(const OutlinePieces::PointList& outline, float scale, const OutlinePieces::PartList* sparParts)
-        : outline(outline), touch(OutlineRuns::samePointMm / scale), sparParts(sparParts),
-          kerf(OutlinePieces::kerfMm / scale), slotReach(0.5f / scale), runs(threadLookRuns()),
-          closeSegments(threadLookSegments())
+        : RunLook(outline, scale, sparParts), runs(threadLookRuns()), closeSegments(threadLookSegments())
     {
         gather();
+        setRuns(runs.starts.data(), runs.points.data(), int(runs.starts.size()));
     }
 
-    int count() const { return int(runs.starts.size()); }
-    const Point* points() const { return runs.points.data(); }
-    const Point& point(int r) const
-    {
-        const int m = count();
-        return runs.points[size_t(((r % m) + m) % m)];
-    }
-    const Vector3D& runPoint(int r) const
-    {
-        const int m = count();
-        return *outline[size_t(runs.starts[size_t(((r % m) + m) % m)])];
-    }
+    using RunLook::count;
+    using RunLook::runPoint;
+    const Point* runPoints() const { return runs.points.data(); }
 
     // The first place the outline folds back onto itself at a run, or
     // crosses or touches itself between two segments that are no
@@ -101,51 +100,24 @@ public:
         if (m < 3) {
             return false;
         }
-        const float margin = sparParts && !sparParts->empty() ? kerf : touch;
         if (findFold(found)) {
             return true;
         }
+        const float margin = this->margin();
         if (plainlySimple(margin)) {
             return false;
         }
         return closeSegments.find(runs.points.data(), m, margin, [&](int low, int high) {
-            if (high - low < 2 || (low == 0 && high == m - 1)) {
-                return false;
-            }
             Vector3D at;
-            const Vector3D& a = runPoint(low);
-            const Vector3D& b = runPoint(low + 1);
-            const Vector3D& c = runPoint(high);
-            const Vector3D& d = runPoint(high + 1);
-            if (!SegmentGeometry::segmentsMeet(a, b, c, d, at)
-                && !SegmentGeometry::segmentsTouch(a, b, c, d, touch, at)
-                && !(margin > touch && SegmentGeometry::segmentsTouch(a, b, c, d, kerf, at)
-                     && OutlinePieces::slotAt(sparParts, at.getX(), at.getY(), slotReach) != 0
-                     && apartAlong(low, high, slotReach))) {
+            if (!stopsAt(low, high, at)) {
                 return false;
             }
             found.low = low;
             found.high = high;
             found.at = at;
-            found.at.setZ(a.getZ());
+            found.at.setZ(runPoint(low).getZ());
             return true;
         });
-    }
-
-    // Whether the way along the outline from segment low to segment high is
-    // at least way long, both ways round: two faces that meet, not the two
-    // ends of a short step.
-    bool apartAlong(int low, int high, float way) const
-    {
-        const int m = count();
-        const auto along = [&](int from, int to) {
-            double length = 0.0;
-            for (int r = from; r < to && length < way; ++r) {
-                length += std::hypot(double(point(r + 1).x) - point(r).x, double(point(r + 1).y) - point(r).y);
-            }
-            return length >= way;
-        };
-        return along(low + 1, high) && along(high + 1, low + m);
     }
 
     // Twice the signed area of the runs from first to last going round,
@@ -233,46 +205,24 @@ private:
         runs.points[m] = runs.points[0];
     }
 
-    // The first run where the way on runs back along the way in: the
-    // turning point goes where the shorter of the two ends. Only the runs
-    // at either end of the outline were not seen whole while gathering.
+    // The first run where the way on runs back along the way in. Only the
+    // runs at either end of the outline were not seen whole while
+    // gathering.
     bool findFold(Touch& found) const
     {
         const int m = count();
-        if (foldAt(0, found)) {
+        if (foldAt(0, found.low, found.high, found.at)) {
             return true;
         }
         for (const int r : runs.sharp) {
             if (r > m - 2) {
                 break;
             }
-            if (foldAt(r, found)) {
+            if (foldAt(r, found.low, found.high, found.at)) {
                 return true;
             }
         }
-        return m > 1 && foldAt(m - 1, found);
-    }
-
-    bool foldAt(int r, Touch& found) const
-    {
-        const int m = count();
-        const Point* p = runs.points.data();
-        const Point& a = p[r == 0 ? m - 1 : r - 1];
-        const Point& b = p[r];
-        const Point& c = p[r + 1];
-        // Only a corner sharper than square can fold.
-        if (!((b.x - a.x) * (c.x - b.x) + (b.y - a.y) * (c.y - b.y) < 0.0f)) {
-            return false;
-        }
-        const bool onIn = withinOfSegment(c, a, b, touch);
-        if (!onIn && !withinOfSegment(a, b, c, touch)) {
-            return false;
-        }
-        const Point& end = onIn ? c : a;
-        found.low = r == 0 ? 0 : r - 1;
-        found.high = r == 0 ? m - 1 : r;
-        found.at = Vector3D(end.x, end.y, runPoint(r).getZ());
-        return true;
+        return m > 1 && foldAt(m - 1, found.low, found.high, found.at);
     }
 
     // Whether the outline is plainly simple: its upper side runs forwards
@@ -289,11 +239,6 @@ private:
         return OutlineRuns::sidesPlainlyApart(runs.points.data(), m, margin, margin);
     }
 
-    const OutlinePieces::PointList& outline;
-    float touch;
-    const OutlinePieces::PartList* sparParts;
-    float kerf;
-    float slotReach;
     LookRuns& runs;
     CloseSegments& closeSegments;
 };
@@ -377,6 +322,187 @@ bool OutlinePieces::crossesItself(const PointList& outline, float scale, const P
     return look.find(found);
 }
 
+bool OutlinePieces::crossesItself(const PointList& outline, float scale, const PartList* sparParts,
+                                  const Passed& passed)
+{
+    return !passed.holds(outline) && crossesItself(outline, scale, sparParts);
+}
+
+namespace {
+
+std::uint64_t bitsOf(const Vector3D& point)
+{
+    const float x = point.getX();
+    const float y = point.getY();
+    std::uint32_t xBits;
+    std::uint32_t yBits;
+    std::memcpy(&xBits, &x, sizeof xBits);
+    std::memcpy(&yBits, &y, sizeof yBits);
+    return std::uint64_t(xBits) | std::uint64_t(yBits) << 32;
+}
+
+} // namespace
+
+void OutlinePieces::Passed::clear()
+{
+    kept.clear();
+    used = 0;
+}
+
+void OutlinePieces::Passed::add(const PointList& outline) noexcept
+{
+    const void* key = outline.data();
+    for (Kept& k : kept) {
+        if (k.key == key) {
+            k.key = nullptr;
+        }
+    }
+    try {
+        kept.reserve(kept.size() + 1);
+        const size_t first = used;
+        if (bits.size() < first + outline.size()) {
+            bits.resize(first + outline.size());
+        }
+        std::uint64_t* out = bits.data() + first;
+        for (const Vector3D* point : outline) {
+            *out++ = bitsOf(*point);
+        }
+        used = first + outline.size();
+        kept.push_back({key, outline.size(), first});
+    } catch (const std::bad_alloc&) {
+        // Nothing kept: the look searches this outline itself.
+    }
+}
+
+bool OutlinePieces::Passed::holds(const PointList& outline) const
+{
+    for (const Kept& k : kept) {
+        if (k.key != outline.data() || k.size != outline.size() || !k.key) {
+            continue;
+        }
+        const std::uint64_t* was = bits.data() + k.first;
+        for (const Vector3D* point : outline) {
+            if (*was++ != bitsOf(*point)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    return false;
+}
+
+OutlinePieces::RunLook::RunLook(const PointList& outline, float scale, const PartList* sparParts)
+    : outline(outline), touch(OutlineRuns::samePointMm / scale), sparParts(sparParts), kerf(kerfMm / scale),
+      slotReach(0.5f / scale)
+{
+}
+
+void OutlinePieces::RunLook::setRuns(const int* starts, const CloseSegments::Point* points, int count)
+{
+    this->starts = starts;
+    this->points = points;
+    runCount = count;
+}
+
+bool OutlinePieces::RunLook::firstIsOutlineFirst() const
+{
+    if (runCount < 1 || outline.empty()) {
+        return false;
+    }
+    const Vector3D& first = *outline.front();
+    const float x = first.getX();
+    const float y = first.getY();
+    return std::memcmp(&points[0].x, &x, sizeof x) == 0 && std::memcmp(&points[0].y, &y, sizeof y) == 0;
+}
+
+// The turning point goes where the shorter of the two ends.
+bool OutlinePieces::RunLook::foldAt(int r, int& low, int& high, Vector3D& at) const
+{
+    const int m = count();
+    const Point* p = points;
+    const Point& a = p[r == 0 ? m - 1 : r - 1];
+    const Point& b = p[r];
+    const Point& c = p[r + 1];
+    // Only a corner sharper than square can fold.
+    if (!((b.x - a.x) * (c.x - b.x) + (b.y - a.y) * (c.y - b.y) < 0.0f)) {
+        return false;
+    }
+    const bool onIn = withinOfSegment(c, a, b, touch);
+    if (!onIn && !withinOfSegment(a, b, c, touch)) {
+        return false;
+    }
+    const Point& end = onIn ? c : a;
+    low = r == 0 ? 0 : r - 1;
+    high = r == 0 ? m - 1 : r;
+    at = Vector3D(end.x, end.y, runPoint(r).getZ());
+    return true;
+}
+
+bool OutlinePieces::RunLook::foldsAtAny(const std::vector<int>& runs) const
+{
+    const int m = count();
+    int low = 0;
+    int high = 0;
+    Vector3D at;
+    if (m < 3) {
+        return false;
+    }
+    if (foldAt(0, low, high, at) || foldAt(m - 1, low, high, at)) {
+        return true;
+    }
+    const Point* p = points;
+    for (const int r : runs) {
+        if (r < 1 || r > m - 2) {
+            continue;
+        }
+        // As foldAt first asks, without the call for the many corners that
+        // are no sharper than square.
+        const Point& a = p[r - 1];
+        const Point& b = p[r];
+        const Point& c = p[r + 1];
+        if ((b.x - a.x) * (c.x - b.x) + (b.y - a.y) * (c.y - b.y) < 0.0f && foldAt(r, low, high, at)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool OutlinePieces::RunLook::webAt(int low, int high, Vector3D& at) const
+{
+    return margin() > touch
+           && SegmentGeometry::segmentsTouch(runPoint(low), runPoint(low + 1), runPoint(high), runPoint(high + 1),
+                                             kerf, at)
+           && slotAt(sparParts, at.getX(), at.getY(), slotReach) != 0 && apartAlong(low, high, slotReach);
+}
+
+bool OutlinePieces::RunLook::stopsAt(int low, int high, Vector3D& at) const
+{
+    const int m = count();
+    if (high - low < 2 || (low == 0 && high == m - 1)) {
+        return false;
+    }
+    const Vector3D& a = runPoint(low);
+    const Vector3D& b = runPoint(low + 1);
+    const Vector3D& c = runPoint(high);
+    const Vector3D& d = runPoint(high + 1);
+    return SegmentGeometry::segmentsMeet(a, b, c, d, at) || SegmentGeometry::segmentsTouch(a, b, c, d, touch, at)
+           || webAt(low, high, at);
+}
+
+// Two faces that meet, not the two ends of a short step.
+bool OutlinePieces::RunLook::apartAlong(int low, int high, float way) const
+{
+    const int m = count();
+    const auto along = [&](int from, int to) {
+        double length = 0.0;
+        for (int r = from; r < to && length < way; ++r) {
+            length += std::hypot(double(point(r + 1).x) - point(r).x, double(point(r + 1).y) - point(r).y);
+        }
+        return length >= way;
+    };
+    return along(low + 1, high) && along(high + 1, low + m);
+}
+
 OutlinePieces::Check OutlinePieces::makeSimple(PointList& outline, std::vector<PointList>& further, float scale,
                                                Vector3D* where, const PartList* sparParts)
 {
@@ -410,7 +536,7 @@ OutlinePieces::Check OutlinePieces::makeSimple(PointList& outline, std::vector<P
             // A side thin on average that holds a stretch of wood to build
             // all the same (a thin tail behind a slot) is a piece.
             const auto holdsWood = [&](int first, int last) {
-                return BuildableWood::heldBy(look.points(), m, first, last, found.at.getX(), found.at.getY(), scale);
+                return BuildableWood::heldBy(look.runPoints(), m, first, last, found.at.getX(), found.at.getY(), scale);
             };
             const bool insideWood =
                 inside > sliver * insideLength || (inside > 0.0 && holdsWood(found.low + 1, found.high));

@@ -40,24 +40,36 @@ double enclosedTwice(const RibDefinition::PointList& outline)
 
 void RibFinishing::finish(RibDefinition& rib, float scale)
 {
-    finishOutline(rib, scale);
+    // An outline the passes after the cleanup leave as the cleanup showed
+    // it to pass the look for crossings is not searched again.
+    // Kept per thread, so that it costs no allocation once the first rib
+    // has sized it; finishing a rib calls for no other.
+    thread_local OutlinePieces::Passed passed;
+    passed.clear();
+    finishOutline(rib, scale, &passed);
     bool frontMoved = false;
     if (rib.getCoveringPolygons().empty()) {
         rib.setConsumedBySheets(false);
     } else {
         frontMoved = finishSheetedRib(rib, scale);
     }
-    partWhereCrossed(rib, scale);
+    partWhereCrossed(rib, scale, passed);
     rib.setOutlineFault(lastCheck(rib, scale, frontMoved));
 }
 
 void RibFinishing::finishOutline(RibDefinition& rib, float scale)
+{
+    finishOutline(rib, scale, nullptr);
+}
+
+void RibFinishing::finishOutline(RibDefinition& rib, float scale, OutlinePieces::Passed* passed)
 {
     const bool sheeted = !rib.getCoveringPolygons().empty();
     OutlinePieces parted;
     OutlineCleanup cleanup(rib.getRibCoords(), rib.getCamberLineCoords(), scale, sheeted, &rib.getCoveringPolygons(),
                            &rib.getSquareSparParts());
     cleanup.collectPiecesInto(&parted);
+    cleanup.notePassedInto(passed);
     cleanup.finishOutline();
     // Each piece parted off is cleaned as a rib of its own, and may part
     // again; the list grows behind the piece being cleaned.
@@ -65,6 +77,7 @@ void RibFinishing::finishOutline(RibDefinition& rib, float scale)
         OutlineCleanup pieceCleanup(*it, rib.getCamberLineCoords(), scale, sheeted, &rib.getCoveringPolygons(),
                                     &rib.getSquareSparParts());
         pieceCleanup.collectPiecesInto(&parted);
+        pieceCleanup.notePassedInto(passed);
         pieceCleanup.cleanOutline();
     }
     std::vector<PointList>& pieces = rib.getFurtherPieces();
@@ -152,13 +165,13 @@ bool RibFinishing::finishSheeted(PointList& outline, const RibDefinition::PartLi
     return false;
 }
 
-void RibFinishing::partWhereCrossed(RibDefinition& rib, float scale)
+void RibFinishing::partWhereCrossed(RibDefinition& rib, float scale, const OutlinePieces::Passed& passed)
 {
     const RibDefinition& seen = rib;
     const RibDefinition::PartList& sparParts = seen.getSquareSparParts();
-    bool faulty = OutlinePieces::crossesItself(seen.getRibCoords(), scale, &sparParts);
+    bool faulty = OutlinePieces::crossesItself(seen.getRibCoords(), scale, &sparParts, passed);
     for (const PointList& piece : seen.getFurtherPieces()) {
-        faulty = faulty || OutlinePieces::crossesItself(piece, scale, &sparParts);
+        faulty = faulty || OutlinePieces::crossesItself(piece, scale, &sparParts, passed);
     }
     if (!faulty) {
         return;

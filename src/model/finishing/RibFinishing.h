@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "model/RibDefinition.h"
+#include "model/finishing/OutlinePieces.h"
 
 class Vector3D;
 
@@ -34,6 +35,9 @@ public:
     static RibDefinition::OutlineFault lastCheck(RibDefinition& rib, float scale, bool frontMoved);
 
 private:
+    // passed, where given, gets the outlines the cleanup shows to pass the
+    // last look's search.
+    static void finishOutline(RibDefinition& rib, float scale, OutlinePieces::Passed* passed);
     // The sheets' passes over the rib's outline and its pieces: a piece
     // they leave nothing to build of goes, the largest left becomes the
     // outline. Tells whether they moved the outline's front end.
@@ -47,7 +51,7 @@ private:
     // No outline or piece may cross or touch itself: where parting it mends
     // that, the pieces are kept, each on its own; otherwise the rib is
     // marked, to be told.
-    static void partWhereCrossed(RibDefinition& rib, float scale);
+    static void partWhereCrossed(RibDefinition& rib, float scale, const OutlinePieces::Passed& passed);
     static bool plainlyHoldsWood(const PointList& outline, float scale);
     // Whether what the sheets left of the rib is nothing a builder could
     // cut, for a rib that holds covering.
