@@ -19,6 +19,13 @@ struct PinchXY {
     float y;
 };
 
+// The float hypotenuse, rounded once from the root of the sum of squares
+// in double: what hypotf gives for finite steps, without the call.
+inline float hypotOf(float x, float y)
+{
+    return float(std::sqrt(double(x) * x + double(y) * y));
+}
+
 // How near segments ab and cd come, not crossing, and the point halfway
 // between their nearest points.
 float pinchGap(const PinchXY& a, const PinchXY& b, const PinchXY& c, const PinchXY& d, PinchXY& middle)
@@ -27,7 +34,14 @@ float pinchGap(const PinchXY& a, const PinchXY& b, const PinchXY& c, const Pinch
     auto consider = [&](const PinchXY& p, const PinchXY& q0, const PinchXY& q1) {
         PinchXY on{0.0f, 0.0f};
         SegmentGeometry::nearestOnSegmentXY(p.x, p.y, q0.x, q0.y, q1.x, q1.y, on.x, on.y);
-        const float distance = std::hypot(on.x - p.x, on.y - p.y);
+        const float dx = on.x - p.x;
+        const float dy = on.y - p.y;
+        // The distance is no less than either step: most are told so
+        // without the root.
+        if (!(std::fabs(dx) < nearest && std::fabs(dy) < nearest)) {
+            return;
+        }
+        const float distance = hypotOf(dx, dy);
         if (distance < nearest) {
             nearest = distance;
             middle = {(p.x + on.x) * 0.5f, (p.y + on.y) * 0.5f};
@@ -158,10 +172,13 @@ void SheetPinch::findPlaces()
     int nose = 0;
     float rear = -FLT_MAX;
     if (from < to) {
+        const CloseSegments::Point* const p = runs.points.data();
+        float noseX = p[0].x;
         for (int r = 0; r < m; ++r) {
-            const float x = runs.points[size_t(r)].x;
-            if (x < runs.points[size_t(nose)].x) {
+            const float x = p[r].x;
+            if (x < noseX) {
                 nose = r;
+                noseX = x;
             }
             rear = std::max(rear, x);
         }
@@ -193,51 +210,99 @@ void SheetPinch::findPlaces()
     }
     std::sort(shortOnes.begin(), shortOnes.end(),
               [](const PinchSegment& a, const PinchSegment& b) { return a.fromX < b.fromX; });
+    // Which run segments a sheet sank, at either end: the sheets meet only
+    // between two such, and one sheet's face lies across from one it did
+    // not. The short ones of each kind, in the order of all.
+    thread_local std::vector<char> sunk;
+    sunk.resize(size_t(m));
+    for (int r = 0; r < m; ++r) {
+        const Vector3D& p = *outline[size_t(runs.starts[size_t(r)])];
+        sunk[size_t(r)] = p.getAuxA() != 0.0f || p.getAuxB() != 0.0f;
+    }
+    const char firstSunk = sunk[0];
+    for (int r = 0; r < m; ++r) {
+        sunk[size_t(r)] = sunk[size_t(r)] || (r + 1 < m ? sunk[size_t(r + 1)] : firstSunk);
+    }
+    thread_local std::vector<PinchSegment> sunkOnes;
+    thread_local std::vector<PinchSegment> bareOnes;
+    sunkOnes.clear();
+    bareOnes.clear();
+    for (const PinchSegment& t : shortOnes) {
+        (sunk[size_t(t.run)] ? sunkOnes : bareOnes).push_back(t);
+    }
     SheetMeeting meeting(outline, runs.starts, scale);
+    // The segments near segment s along the chord, each of list as far as
+    // the window reaches, then the long ones, in that order, past the test
+    // of their extents (within across the chord).
+    auto eachNear = [&](int s, const std::vector<PinchSegment>& list, auto&& within, auto&& visit) {
+        const PinchXY a = point(s);
+        const PinchXY b = point(s + 1);
+        const float fromX = std::min(a.x, b.x);
+        const float toX = std::max(a.x, b.x);
+        const float lowY = std::min(a.y, b.y);
+        const float highY = std::max(a.y, b.y);
+        const float right = toX + limit;
+        const float left = fromX - limit;
+        auto near = [&](const PinchSegment& t) {
+            const float across = within();
+            return !(t.fromX > right || t.toX < left || t.lowY > highY + across || t.highY < lowY - across);
+        };
+        auto end = std::upper_bound(list.begin(), list.end(), toX + limit,
+                                    [](float x, const PinchSegment& t) { return x < t.fromX; });
+        const float stop = fromX - limit - longest;
+        for (auto it = end; it != list.begin();) {
+            --it;
+            if (it->fromX < stop) {
+                break;
+            }
+            if (near(*it) && visit(*it)) {
+                return;
+            }
+        }
+        for (const PinchSegment& t : longOnes) {
+            if (near(t) && visit(t)) {
+                return;
+            }
+        }
+    };
+    auto neighbours = [m](int s, int t) {
+        const int apart = std::abs(t - s);
+        return apart < 2 || apart == m - 1;
+    };
     // Along the outline, how near each segment comes to one sunk from the
     // other side; one place for each dip of that below the limit.
-    // Where one sheet may leave a web, also which segments come closer
-    // than the limit to any other at all, for where the rib is thin.
     thread_local std::vector<Place> dips;
     thread_local std::vector<int> dipRuns;
-    thread_local std::vector<char> thin;
     dips.clear();
     dipRuns.clear();
-    thin.assign(oneSheet ? size_t(m) : 0, 0);
     float lastWidth = FLT_MAX;
     bool falling = true;
     Place lowest{0.0f, 0.0f, FLT_MAX, false};
     int lowestRun = 0;
+    static const std::vector<PinchSegment> none;
     for (int s = 0; s <= m; ++s) {
         Place best{0.0f, 0.0f, limit, false};
-        float nearest = limit;
         if (s < m) {
             const PinchXY a = point(s);
             const PinchXY b = point(s + 1);
-            const float fromX = std::min(a.x, b.x);
-            const float toX = std::max(a.x, b.x);
-            const float lowY = std::min(a.y, b.y);
-            const float highY = std::max(a.y, b.y);
-            // Most segments near along the chord lie too far away across it
-            // or are neighbours: those are told apart before any gap is
-            // measured.
-            const float right = toX + limit;
-            const float left = fromX - limit;
-            auto consider = [&](const PinchSegment& t) {
-                if (t.fromX > right || t.toX < left) {
-                    return;
-                }
-                const int apart = std::abs(t.run - s);
-                if (apart < 2 || apart == m - 1) {
-                    return;
-                }
-                const float within = oneSheet ? limit : best.width;
-                if (t.lowY > highY + within || t.highY < lowY - within) {
-                    return;
+            // Only segments the sheets may have left across from this one
+            // can make a place: most are told apart before any gap is
+            // measured, by kind or by extent.
+            const bool sunkHere = sunk[size_t(s)];
+            const bool sunkAlike = any && sunkHere;
+            const bool sunkOther = oneSheet;
+            const std::vector<PinchSegment>& list = sunkHere ? (sunkAlike && sunkOther ? shortOnes
+                                                                : sunkAlike            ? sunkOnes
+                                                                : sunkOther            ? bareOnes
+                                                                                       : none)
+                                                             : (sunkOther ? sunkOnes : none);
+            eachNear(s, list, [&] { return oneSheet ? limit : best.width; }, [&](const PinchSegment& t) {
+                const bool sunkThere = sunk[size_t(t.run)];
+                if (neighbours(s, t.run) || !((sunkAlike && sunkThere) || (sunkOther && sunkHere != sunkThere))) {
+                    return false;
                 }
                 PinchXY middle{0.0f, 0.0f};
                 const float width = pinchGap(a, b, t.a, t.b, middle);
-                nearest = std::min(nearest, width);
                 if (width < best.width) {
                     if (any && meeting.sheetsMeet(s, t.run)) {
                         best = {middle.x, middle.y, width, false};
@@ -245,25 +310,8 @@ void SheetPinch::findPlaces()
                         best = {middle.x, middle.y, width, true};
                     }
                 }
-            };
-            auto end = std::upper_bound(shortOnes.begin(), shortOnes.end(), toX + limit,
-                                        [](float x, const PinchSegment& t) { return x < t.fromX; });
-            const float stop = fromX - limit - longest;
-            for (auto it = end; it != shortOnes.begin();) {
-                --it;
-                if (it->fromX < stop) {
-                    break;
-                }
-                if (it->toX >= left) {
-                    consider(*it);
-                }
-            }
-            for (const PinchSegment& t : longOnes) {
-                consider(t);
-            }
-            if (oneSheet) {
-                thin[size_t(s)] = nearest < limit;
-            }
+                return false;
+            });
         }
         // A dip ends where the gap widens again past its least.
         if (best.width > lastWidth && falling) {
@@ -287,9 +335,27 @@ void SheetPinch::findPlaces()
     const auto thickAhead = [&](int r) {
         return r >= 0 && r < m && std::max(point(r).x, point(r + 1).x) < rear - limit;
     };
+    // Whether a segment comes closer than the limit to any other that is
+    // no neighbour, found where a web is asked about.
+    thread_local std::vector<char> thin;
+    thin.assign(size_t(m), 2);
+    const auto thinAt = [&](int s) {
+        char& known = thin[size_t(s)];
+        if (known == 2) {
+            known = 0;
+            const PinchXY a = point(s);
+            const PinchXY b = point(s + 1);
+            eachNear(s, shortOnes, [&] { return limit; }, [&](const PinchSegment& t) {
+                PinchXY middle{0.0f, 0.0f};
+                known = !neighbours(s, t.run) && pinchGap(a, b, t.a, t.b, middle) < limit;
+                return known != 0;
+            });
+        }
+        return known != 0;
+    };
     const auto web = [&](int s) {
         int r = s;
-        for (; r >= 0 && thin[size_t(r)]; --r) {
+        for (; r >= 0 && thinAt(r); --r) {
             if (r == nose || r == nose - 1) {
                 return false;
             }
@@ -297,7 +363,7 @@ void SheetPinch::findPlaces()
         if (!thickAhead(r)) {
             return false;
         }
-        for (r = s; r < m && thin[size_t(r)]; ++r) {
+        for (r = s; r < m && thinAt(r); ++r) {
             if (r == nose || r == nose - 1) {
                 return false;
             }
