@@ -497,10 +497,13 @@ bool OutlineCleanup::segmentsClose(int low, int high, Vector3D& at, bool* shortT
 {
     const int m = int(runStarts.size());
     auto point = [&](int r) -> const Vector3D& { return *outline[size_t(runStarts[size_t(r % m)])]; };
+    const float touch = samePointMm / scale;
+    if (OutlinePieces::extentsApart(point(low), point(low + 1), point(high), point(high + 1), touch)) {
+        return false;
+    }
     if (SegmentGeometry::segmentsMeet(point(low), point(low + 1), point(high), point(high + 1), at)) {
         return true;
     }
-    const float touch = samePointMm / scale;
     if (!SegmentGeometry::segmentsTouch(point(low), point(low + 1), point(high), point(high + 1), touch, at)) {
         return false;
     }

@@ -22,13 +22,19 @@ constexpr int slotKind = 2;
 using Point = CloseSegments::Point;
 
 // Whether p lies within reach of segment ab, without a square root.
+// Whether p lies farther than twice reach from the extent of segment ab:
+// then beyond reach of the segment whatever the rounding below.
+inline bool outsideExtent(const Point& p, const Point& a, const Point& b, float reach)
+{
+    const double wide = 2.0 * double(reach);
+    return double(p.x) - std::max(a.x, b.x) > wide || double(std::min(a.x, b.x)) - p.x > wide
+           || double(p.y) - std::max(a.y, b.y) > wide || double(std::min(a.y, b.y)) - p.y > wide;
+}
+
 bool withinOfSegment(const Point& p, const Point& a, const Point& b, float reach)
 {
-    // Farther than twice the reach from the segment's extent, p lies
-    // beyond reach whatever the rounding below; most corners are so.
-    const double wide = 2.0 * double(reach);
-    if (double(p.x) - std::max(a.x, b.x) > wide || double(std::min(a.x, b.x)) - p.x > wide
-        || double(p.y) - std::max(a.y, b.y) > wide || double(std::min(a.y, b.y)) - p.y > wide) {
+    // Most corners are told so.
+    if (outsideExtent(p, a, b, reach)) {
         return false;
     }
     const double dx = double(b.x) - a.x;
@@ -280,6 +286,21 @@ void OutlinePieces::forgetLast()
     }
 }
 
+// The nearest point on a segment lies within its extent, so an end of one
+// segment lies at least the gap between the extents from the other; a
+// relative margin far beyond a float's rounding keeps a distance that
+// rounds down to reach, and a crossing found by rounding, out of it.
+bool OutlinePieces::extentsApart(const Vector3D& a, const Vector3D& b, const Vector3D& c, const Vector3D& d,
+                                 float reach)
+{
+    const float apart = reach * (1.0f + 1e-5f);
+    const float gapX = std::max(std::min(c.getX(), d.getX()) - std::max(a.getX(), b.getX()),
+                                std::min(a.getX(), b.getX()) - std::max(c.getX(), d.getX()));
+    const float gapY = std::max(std::min(c.getY(), d.getY()) - std::max(a.getY(), b.getY()),
+                                std::min(a.getY(), b.getY()) - std::max(c.getY(), d.getY()));
+    return gapX > apart || gapY > apart;
+}
+
 int OutlinePieces::slotAt(const PartList* sparParts, float x, float y, float reach)
 {
     if (!sparParts) {
@@ -460,7 +481,8 @@ bool OutlinePieces::RunLook::foldsAtAny(const std::vector<int>& runs) const
         const Point& a = p[r - 1];
         const Point& b = p[r];
         const Point& c = p[r + 1];
-        if ((b.x - a.x) * (c.x - b.x) + (b.y - a.y) * (c.y - b.y) < 0.0f && foldAt(r, low, high, at)) {
+        if ((b.x - a.x) * (c.x - b.x) + (b.y - a.y) * (c.y - b.y) < 0.0f
+            && (!outsideExtent(c, a, b, touch) || !outsideExtent(a, b, c, touch)) && foldAt(r, low, high, at)) {
             return true;
         }
     }
@@ -470,6 +492,7 @@ bool OutlinePieces::RunLook::foldsAtAny(const std::vector<int>& runs) const
 bool OutlinePieces::RunLook::webAt(int low, int high, Vector3D& at) const
 {
     return margin() > touch
+           && !extentsApart(runPoint(low), runPoint(low + 1), runPoint(high), runPoint(high + 1), kerf)
            && SegmentGeometry::segmentsTouch(runPoint(low), runPoint(low + 1), runPoint(high), runPoint(high + 1),
                                              kerf, at)
            && slotAt(sparParts, at.getX(), at.getY(), slotReach) != 0 && apartAlong(low, high, slotReach);
@@ -485,6 +508,9 @@ bool OutlinePieces::RunLook::stopsAt(int low, int high, Vector3D& at) const
     const Vector3D& b = runPoint(low + 1);
     const Vector3D& c = runPoint(high);
     const Vector3D& d = runPoint(high + 1);
+    if (extentsApart(a, b, c, d, std::max(touch, margin()))) {
+        return false;
+    }
     return SegmentGeometry::segmentsMeet(a, b, c, d, at) || SegmentGeometry::segmentsTouch(a, b, c, d, touch, at)
            || webAt(low, high, at);
 }

@@ -147,6 +147,10 @@ public:
         const CloseSegments::Point* points = nullptr;
         int runCount = 0;
     };
+    // Whether the extents of segments ab and cd lie farther apart than
+    // reach, past what rounding could close: such segments neither cross
+    // nor touch within reach as SegmentGeometry finds it.
+    static bool extentsApart(const Vector3D& a, const Vector3D& b, const Vector3D& c, const Vector3D& d, float reach);
     // The narrowest web a slot may leave, in mm.
     static constexpr float kerfMm = 0.01f;
 
