@@ -671,10 +671,25 @@ bool OutlineCleanup::narrowBetween(int first, int last, double& sense, bool& who
     if (std::fabs(area) >= (root < limit ? 1.0 : 2.0) * limit * length) {
         return false;
     }
-    double out = 0.0;
+    // How far the feature stands out of the line between its corners, each
+    // run measured as SegmentGeometry::distanceToSegmentXY measures it: its
+    // root (hypotf's, rounded once to float from the root in double of the
+    // sum of squares) keeps the order of the sums, so only the largest is
+    // taken.
+    double farthest = 0.0;
     for (int r = first + 1; r < last; ++r) {
-        out = std::max(out, double(SegmentGeometry::distanceToSegmentXY(runPoint(r), f, g)));
+        const Vector3D& p = runPoint(r);
+        float x = 0.0f;
+        float y = 0.0f;
+        SegmentGeometry::nearestOnSegmentXY(p.getX(), p.getY(), f.getX(), f.getY(), g.getX(), g.getY(), x, y);
+        const float dx = x - p.getX();
+        const float dy = y - p.getY();
+        const double squared = double(dx) * dx + double(dy) * dy;
+        if (squared > farthest) {
+            farthest = squared;
+        }
     }
+    const double out = double(float(std::sqrt(farthest)));
     // What stands out 5 mm or more is a rib's whole end, thinned by the
     // sheets of both sides: taken off at its root, the rib would end short
     // of where they meet, farther from the bare rib than the sheets are

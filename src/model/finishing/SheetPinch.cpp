@@ -345,6 +345,24 @@ void SheetPinch::findPlaces()
             known = 0;
             const PinchXY a = point(s);
             const PinchXY b = point(s + 1);
+            // Along a thin stretch the segment two on either way is mostly
+            // near enough: asked first, as the search below would ask it.
+            for (const int t : {s - 2, s + 2}) {
+                if (t < 0 || t >= m || neighbours(s, t)) {
+                    continue;
+                }
+                const PinchXY c = point(t);
+                const PinchXY d = point(t + 1);
+                const bool near = !(std::min(c.x, d.x) > std::max(a.x, b.x) + limit
+                                    || std::max(c.x, d.x) < std::min(a.x, b.x) - limit
+                                    || std::min(c.y, d.y) > std::max(a.y, b.y) + limit
+                                    || std::max(c.y, d.y) < std::min(a.y, b.y) - limit);
+                PinchXY middle{0.0f, 0.0f};
+                if (near && pinchGap(a, b, c, d, middle) < limit) {
+                    known = 1;
+                    return true;
+                }
+            }
             eachNear(s, shortOnes, [&] { return limit; }, [&](const PinchSegment& t) {
                 PinchXY middle{0.0f, 0.0f};
                 known = !neighbours(s, t.run) && pinchGap(a, b, t.a, t.b, middle) < limit;
