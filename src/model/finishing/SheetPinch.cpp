@@ -170,22 +170,25 @@ void SheetPinch::findPlaces()
         }
     }
     int nose = 0;
-    float rear = -FLT_MAX;
     if (from < to) {
         const CloseSegments::Point* const p = runs.points.data();
         float noseX = p[0].x;
         for (int r = 0; r < m; ++r) {
-            const float x = p[r].x;
-            if (x < noseX) {
+            if (p[r].x < noseX) {
                 nose = r;
-                noseX = x;
+                noseX = p[r].x;
             }
-            rear = std::max(rear, x);
         }
     }
     oneSheet = from < to && oneSheetMayPinch(from, to, nose);
     if (!any && !oneSheet) {
         return;
+    }
+    float rear = -FLT_MAX;
+    if (from < to) {
+        for (int r = 0; r < m; ++r) {
+            rear = std::max(rear, runs.points[size_t(r)].x);
+        }
     }
     // Where the outline's runs sunk by sheets of opposite sides come nearest
     // each other: the outline's segments by where they start along the
