@@ -58,13 +58,15 @@ void FrameScheduler::drawAtOnce(Frame& frame)
     lightFrame = false;
     drawnMs = 0.0;
     slices = 0;
-    run(frame, std::numeric_limits<double>::infinity());
+    run(frame, std::numeric_limits<double>::infinity(), true);
     learn(frame);
 }
 
 void FrameScheduler::startInSlices(std::unique_ptr<Frame> frame, double estimateMs)
 {
     current = std::move(frame);
+    allSent = false;
+    waitingForRenderer.invalidate();
     lightFrame = true;
     slices = 0;
     drawnMs = 0.0;
@@ -75,20 +77,46 @@ bool FrameScheduler::drawSlice()
 {
     if (!current)
         return false;
-    if (!run(*current, sliceMs * sendingShare))
+    if (!allSent) {
+        allSent = run(*current, sliceMs * sendingShare, false);
         return false;
+    }
+    // The last slice has been sent: what the renderer has left of it is
+    // all that stands between the frame and the screen.
+    QElapsedTimer finishing;
+    finishing.start();
+    current->finishWork();
+    drawnMs += double(finishing.nsecsElapsed()) / 1.0e6;
     learn(*current);
     current.reset();
     lightFrame = false;
     return true;
 }
 
+bool FrameScheduler::rendererReady()
+{
+    if (!current)
+        return true;
+    if (!current->rendererCaughtUp()) {
+        if (!waitingForRenderer.isValid())
+            waitingForRenderer.start();
+        return false;
+    }
+    if (waitingForRenderer.isValid()) {
+        drawnMs += double(waitingForRenderer.nsecsElapsed()) / 1.0e6;
+        waitingForRenderer.invalidate();
+    }
+    return true;
+}
+
 void FrameScheduler::drop()
 {
     current.reset();
+    allSent = false;
+    waitingForRenderer.invalidate();
 }
 
-bool FrameScheduler::run(Frame& frame, double untilMs)
+bool FrameScheduler::run(Frame& frame, double untilMs, bool finish)
 {
     Slice slice(untilMs);
     frame.resume();
@@ -105,7 +133,7 @@ bool FrameScheduler::run(Frame& frame, double untilMs)
     // slice of the frame left: more work queued behind it would hold the
     // next paint or the frame's completion for as long as the renderer
     // lags, and keep its memory meanwhile.
-    if (done)
+    if (done && finish)
         frame.finishWork();
     else
         frame.sliceSent();

@@ -73,10 +73,13 @@ public:
         virtual bool drawStep(Slice& slice) = 0;
         // Waits until the renderer has done all that was sent.
         virtual void finishWork() = 0;
-        // After a slice that leaves the frame unfinished: keeps what the
-        // renderer has still to do within bounds. Unless the frame knows
-        // better, all of it is waited for.
+        // After a slice: keeps what the renderer has still to do within
+        // bounds. Unless the frame knows better, all of it is waited for.
         virtual void sliceSent() { finishWork(); }
+        // Whether the renderer has done what was sent, asked without
+        // waiting for it; a frame that waits for all of it in sliceSent
+        // always has.
+        virtual bool rendererCaughtUp() { return true; }
         // The frame's size in the units its cost is estimated by; a frame of
         // fewer than unitsToTimeBy says too little of the cost per unit.
         virtual double units() const = 0;
@@ -109,9 +112,16 @@ public:
     // Takes a frame to draw in slices; one started before is dropped. Until
     // its first slice is timed, the frame counts as costing `estimate`.
     void startInSlices(std::unique_ptr<Frame> frame, double estimateMs);
-    // Draws the next slice of the frame under way; true when that completed
-    // it (the view then swaps it in and the light frame is over).
+    // Draws the next slice of the frame under way; once all of it is sent,
+    // the next call waits for the renderer to have done it and returns true
+    // (the view then swaps it in and the light frame is over).
     bool drawSlice();
+    // Whether the next slice of the frame under way (or its completion)
+    // goes on without waiting for the renderer. A view's timer asks before
+    // each slice and, while the renderer is behind, comes back a moment
+    // later: the window answers meanwhile instead of waiting in the slice.
+    // The time the renderer keeps the frame waiting counts as drawing time.
+    bool rendererReady();
     // Forgets the frame under way: what it was drawing no longer holds.
     void drop();
     bool isDrawingInSlices() const { return bool(current); }
@@ -121,9 +131,10 @@ public:
     int slicesDrawn() const { return slices; }
 
 private:
-    // Sends work for at most untilMs and waits for the renderer (all of it
-    // once the frame is complete); true when the frame is complete.
-    bool run(Frame& frame, double untilMs);
+    // Sends work for at most untilMs and keeps the renderer's backlog in
+    // bounds (with finish, waits for all of it once the frame is complete);
+    // true when the frame's steps are all sent.
+    bool run(Frame& frame, double untilMs, bool finish);
     void learn(const Frame& frame);
 
     double frameBudgetMs = 33.0;
@@ -137,6 +148,11 @@ private:
     double msPerUnit = 0.0;
 
     std::unique_ptr<Frame> current;
+    // The frame under way has sent all its steps.
+    bool allSent = false;
+    // Since when the frame under way has waited for the renderer, as seen
+    // by rendererReady; invalid while it does not.
+    QElapsedTimer waitingForRenderer;
     int slices = 0;
     double drawnMs = 0.0;
     // The share of a slice spent sending work rather than waiting for the

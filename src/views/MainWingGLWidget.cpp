@@ -67,8 +67,12 @@ const size_t lightFrameRibs = 240;
 // between events while a light frame shows; a quicker one is drawn at once.
 const double defaultOneGoFrameMs = 250.0;
 // The drawing time of one slice (ms), so that the window answers between
-// slices as if nothing were going on.
-const double defaultSliceMs = 40.0;
+// slices as if nothing were going on: a key typed meanwhile waits for the
+// slice under way, of this view and of the panel dialog's.
+const double defaultSliceMs = 10.0;
+// How often (ms) a frame in slices looks whether the renderer has done
+// the slice before, the window answering in between.
+const int rendererPollMs = 3;
 // Until a full frame has been timed: about what one rib of one wing half
 // costs with every part shown under software rendering, and what recording
 // its display list costs on top.
@@ -114,7 +118,7 @@ MainWingGLWidget::MainWingGLWidget(QWidget* parent)
     connect(&fullFrameTimer, &QTimer::timeout, this, [this] { showFullFrame(); });
     sliceTimer.setSingleShot(true);
     sliceTimer.setInterval(0);
-    connect(&sliceTimer, &QTimer::timeout, this, &MainWingGLWidget::drawNextSlice);
+    connect(&sliceTimer, &QTimer::timeout, this, &MainWingGLWidget::sliceDue);
 }
 
 MainWingGLWidget::~MainWingGLWidget()
@@ -728,6 +732,18 @@ void MainWingGLWidget::dropFullFrame()
 const WingFrame* MainWingGLWidget::getFrameUnderWay() const
 {
     return static_cast<const WingFrame*>(frames.frameUnderWay());
+}
+
+void MainWingGLWidget::sliceDue()
+{
+    if (frames.isDrawingInSlices() && isValid()) {
+        makeCurrent();
+        if (!frames.rendererReady()) {
+            sliceTimer.start(rendererPollMs);
+            return;
+        }
+    }
+    drawNextSlice();
 }
 
 void MainWingGLWidget::drawNextSlice()

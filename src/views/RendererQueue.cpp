@@ -9,6 +9,7 @@ namespace {
 const GLenum syncGpuCommandsComplete = 0x9117;
 const GLbitfield syncFlushCommandsBit = 0x00000001;
 const GLuint64 waitForever = ~GLuint64(0);
+const GLenum timeoutExpired = 0x911B;
 
 } // namespace
 
@@ -62,6 +63,19 @@ void RendererQueue::finish()
     if (fences && pending)
         deleteSync(pending);
     pending = nullptr;
+}
+
+bool RendererQueue::caughtUp()
+{
+    if (!resolve() || !pending)
+        return true;
+    // A failed wait says nothing more is to be had from the fence: the
+    // next slice's own wait settles it.
+    if (clientWaitSync(pending, syncFlushCommandsBit, 0) == timeoutExpired)
+        return false;
+    deleteSync(pending);
+    pending = nullptr;
+    return true;
 }
 
 void RendererQueue::forget()

@@ -23,6 +23,10 @@ public:
     void sliceSent();
     // Waits until all that was sent is done. The context must be current.
     void finish();
+    // Whether the renderer has done all that was marked, asked without
+    // waiting: then the next slice waits for nothing. Without fences each
+    // slice was waited for whole. The context must be current.
+    bool caughtUp();
     // The context is going away with its fence; the handle is no longer
     // anyone's to delete.
     void forget();

@@ -53,6 +53,15 @@ float tipAlignOffset(Panel& panel)
 // The outlines draw about this many ribs, panel and ghosts together.
 const size_t lightFrameRibs = 240;
 
+// A picture expected to take longer than this (ms) is drawn in slices of
+// about sliceMs between events: a key typed meanwhile waits for the slice
+// under way, of this view and of the main window's.
+const double oneGoMs = 250.0;
+const double sliceMs = 10.0;
+// How often (ms) a picture in slices looks whether the renderer has done
+// the slice before, the window answering in between.
+const int rendererPollMs = 3;
+
 // What a panel costs to draw, in ribs: a strip cut under advanced covering
 // adds about as many points to its rib as a plain outline has.
 double drawnRibs(const Panel& panel)
@@ -106,8 +115,9 @@ class PreviewFrame : public FrameScheduler::Frame
 public:
     PreviewFrame(const Panel* const (&shown)[WingFoilGLWidget::ItemCount],
                  const float (&placed)[WingFoilGLWidget::ItemCount][16], const PlaneVisualisationOptions& options,
-                 float referenceChord, bool cleared)
-        : options(options)
+                 float referenceChord, bool cleared, RendererQueue& queue)
+        : queue(queue)
+        , options(options)
         , ghostOptions(options)
         , referenceChord(referenceChord)
         , cleared(cleared)
@@ -150,10 +160,13 @@ public:
         }
         return item >= WingFoilGLWidget::ItemCount;
     }
-    void finishWork() override { glFinish(); }
+    void finishWork() override { queue.finish(); }
+    void sliceSent() override { queue.sliceSent(); }
+    bool rendererCaughtUp() override { return queue.caughtUp(); }
     double units() const override { return ribs; }
 
 private:
+    RendererQueue& queue;
     const Panel* items[WingFoilGLWidget::ItemCount] = {};
     float placements[WingFoilGLWidget::ItemCount][16];
     PlaneVisualisationOptions options;
@@ -172,9 +185,10 @@ WingFoilGLWidget::WingFoilGLWidget(QWidget* parent)
       options(true, true, true, true, true, false, true, false, 100, 15, 0.0f, false, false)
 {
     setDefaultView();
+    frames.setSlicing(oneGoMs, sliceMs);
     sliceTimer.setSingleShot(true);
     sliceTimer.setInterval(0);
-    connect(&sliceTimer, &QTimer::timeout, this, [this] { drawNextSlice(); });
+    connect(&sliceTimer, &QTimer::timeout, this, &WingFoilGLWidget::sliceDue);
 }
 
 void WingFoilGLWidget::setAirfoil(Airfoil* newAirfoil)
@@ -307,6 +321,9 @@ void WingFoilGLWidget::initializeGL()
     // stays put relative to the viewer while the model turns.
     const GLfloat lightPosition[4] = {0.0f, 0.0f, 10.0f, 1.0f};
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+    // A new context has neither the frame under way nor its fence.
+    dropFullFrame();
+    rendererQueue.forget();
 }
 
 void WingFoilGLWidget::resizeGL(int width, int height)
@@ -359,7 +376,7 @@ void WingFoilGLWidget::paintGL()
             ribs += drawnRibs(*item);
     const double estimate = frames.estimateMs(ribs);
     if (frames.drawsAtOnce(estimate)) {
-        PreviewFrame frame(shown, placements, options, referenceChord(), true);
+        PreviewFrame frame(shown, placements, options, referenceChord(), true, rendererQueue);
         frames.drawAtOnce(frame);
         keepPicture();
         onScreen = autoBufferSwap();
@@ -371,9 +388,9 @@ void WingFoilGLWidget::paintGL()
         drawLightFrame();
         onScreen = false;
     }
-    frames.startInSlices(std::make_unique<PreviewFrame>(shown, placements, options, referenceChord(), false),
-                         estimate);
-    sliceTimer.start();
+    frames.startInSlices(
+        std::make_unique<PreviewFrame>(shown, placements, options, referenceChord(), false, rendererQueue), estimate);
+    sliceTimer.start(0);
 }
 
 void WingFoilGLWidget::placeItems()
@@ -441,6 +458,18 @@ void WingFoilGLWidget::drawLightFrame()
     glEnable(GL_LIGHTING);
 }
 
+void WingFoilGLWidget::sliceDue()
+{
+    if (frames.isDrawingInSlices()) {
+        makeCurrent();
+        if (!frames.rendererReady()) {
+            sliceTimer.start(rendererPollMs);
+            return;
+        }
+    }
+    drawNextSlice();
+}
+
 bool WingFoilGLWidget::drawNextSlice()
 {
     sliceTimer.stop();
@@ -448,7 +477,7 @@ bool WingFoilGLWidget::drawNextSlice()
         return true;
     makeCurrent();
     if (!frames.drawSlice()) {
-        sliceTimer.start();
+        sliceTimer.start(0);
         return false;
     }
     keepPicture();

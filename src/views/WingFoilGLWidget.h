@@ -7,6 +7,7 @@
 
 #include "model/PlaneVisualisationOptions.h"
 #include "views/FrameScheduler.h"
+#include "views/RendererQueue.h"
 
 class Airfoil;
 class Panel;
@@ -120,6 +121,9 @@ private:
     const Panel* itemPanel(int item) const;
     void drawLightFrame();
     void dropFullFrame();
+    // The slice timer: the next slice, or a moment's wait while the
+    // renderer is still at the slice before.
+    void sliceDue();
 
     float rotation[16];
     float camera[3];
@@ -131,6 +135,7 @@ private:
 
     float placements[ItemCount][16];
     FrameScheduler frames;
+    RendererQueue rendererQueue;
     QTimer sliceTimer;
     Picture last;
     // The screen shows the last whole picture, and nothing has covered it

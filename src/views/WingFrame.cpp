@@ -138,6 +138,11 @@ void WingFrame::sliceSent()
         glFinish();
 }
 
+bool WingFrame::rendererCaughtUp()
+{
+    return !setup.queue || setup.queue->caughtUp();
+}
+
 bool WingFrame::drawStep(FrameScheduler::Slice& slice)
 {
     switch (at.stage) {

@@ -834,8 +834,10 @@ void TestMainWingView::slowFullFrameFollowsInSlicesAfterALightOne()
 }
 
 // Each slice ends by keeping the renderer's backlog in bounds, so that none
-// of it piles up behind the window while it answers between slices, and the
-// frame ends with all of it done.
+// of it piles up behind the window while it answers between slices; the
+// frame is complete once the renderer has done all of it, and whether it
+// has can be asked without waiting, so that the window need not wait in a
+// slice for the renderer.
 void TestMainWingView::slicesWaitForTheRenderer()
 {
     // The calls outlive the frame, which the scheduler lets go of once done.
@@ -850,22 +852,35 @@ void TestMainWingView::slicesWaitForTheRenderer()
         }
         void finishWork() override { calls += 'f'; }
         void sliceSent() override { calls += 's'; }
+        bool rendererCaughtUp() override { return behind-- <= 0; }
         double units() const override { return 5.0; }
         int drawn = 0;
+        int behind = 0;
         QString& calls;
     };
     QString calls;
     FrameScheduler scheduler;
     scheduler.setSlicing(0.0, 0.0);
-    scheduler.startInSlices(std::make_unique<Steps>(calls), 1.0);
+    auto frame = std::make_unique<Steps>(calls);
+    Steps& steps = *frame;
+    scheduler.startInSlices(std::move(frame), 1.0);
     QVERIFY(scheduler.isShowingLightFrame());
     int slices = 0;
-    while (!scheduler.drawSlice())
+    while (!scheduler.drawSlice()) {
         QCOMPARE(calls, QString(QStringLiteral("ds")).repeated(++slices));
-    QCOMPARE(slices, 4);
-    QCOMPARE(calls, QString(QStringLiteral("ds")).repeated(4) + QStringLiteral("df"));
+        if (slices == 2) {
+            steps.behind = 2;
+            QVERIFY(!scheduler.rendererReady());
+            QVERIFY(!scheduler.rendererReady());
+            QVERIFY(scheduler.rendererReady());
+        }
+    }
+    // The last step sent, the frame waits for the renderer to have done it.
+    QCOMPARE(slices, 5);
+    QCOMPARE(calls, QString(QStringLiteral("ds")).repeated(5) + QStringLiteral("f"));
     QVERIFY(!scheduler.isShowingLightFrame());
     QVERIFY(!scheduler.isDrawingInSlices());
+    QVERIFY(scheduler.rendererReady());
 }
 
 void TestMainWingView::heavilySheetedPanelIsDrawnAnew()
