@@ -23,6 +23,7 @@
 #include "model/RibList.h"
 #include "planformixdata.pb.h"
 #include "views/PanelDisplayLists.h"
+#include "views/TypingPause.h"
 #include "views/ViewRotation.h"
 #include "views/WingFrame.h"
 
@@ -67,8 +68,9 @@ const size_t lightFrameRibs = 240;
 // between events while a light frame shows; a quicker one is drawn at once.
 const double defaultOneGoFrameMs = 250.0;
 // The drawing time of one slice (ms), so that the window answers between
-// slices as if nothing were going on: a key typed meanwhile waits for the
-// slice under way, of this view and of the panel dialog's.
+// slices as if nothing were going on: the first key of a burst waits for
+// the slice under way, of this view and of the panel dialog's; the keys
+// after it find the slices paused.
 const double defaultSliceMs = 10.0;
 // How often (ms) a frame in slices looks whether the renderer has done
 // the slice before, the window answering in between.
@@ -736,6 +738,10 @@ const WingFrame* MainWingGLWidget::getFrameUnderWay() const
 
 void MainWingGLWidget::sliceDue()
 {
+    if (const int typing = TypingPause::remainingMs()) {
+        sliceTimer.start(typing);
+        return;
+    }
     if (frames.isDrawingInSlices() && isValid()) {
         makeCurrent();
         if (!frames.rendererReady()) {

@@ -134,8 +134,8 @@ private:
     // Lets go of what is held for panels that are no longer in the plane.
     void forgetPanelsGone(const std::list<Panel*>& panels);
     void releaseRecordings();
-    // The slice timer: the next slice, or a moment's wait while the
-    // renderer is still at the slice before.
+    // The slice timer: the next slice, or a wait while the user types or
+    // the renderer is still at the slice before.
     void sliceDue();
     // What a full frame of the plane as it is would take, in milliseconds.
     double estimatedFullFrameMs() const;

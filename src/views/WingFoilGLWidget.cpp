@@ -21,6 +21,7 @@
 #include "model/Panel.h"
 #include "model/PanelDrawing.h"
 #include "model/RibDefinition.h"
+#include "views/TypingPause.h"
 #include "views/ViewRotation.h"
 
 namespace {
@@ -54,8 +55,9 @@ float tipAlignOffset(Panel& panel)
 const size_t lightFrameRibs = 240;
 
 // A picture expected to take longer than this (ms) is drawn in slices of
-// about sliceMs between events: a key typed meanwhile waits for the slice
-// under way, of this view and of the main window's.
+// about sliceMs between events: the first key of a burst waits for the
+// slice under way, of this view and of the main window's; the keys after
+// it find the slices paused.
 const double oneGoMs = 250.0;
 const double sliceMs = 10.0;
 // How often (ms) a picture in slices looks whether the renderer has done
@@ -460,6 +462,10 @@ void WingFoilGLWidget::drawLightFrame()
 
 void WingFoilGLWidget::sliceDue()
 {
+    if (const int typing = TypingPause::remainingMs()) {
+        sliceTimer.start(typing);
+        return;
+    }
     if (frames.isDrawingInSlices()) {
         makeCurrent();
         if (!frames.rendererReady()) {

@@ -121,8 +121,8 @@ private:
     const Panel* itemPanel(int item) const;
     void drawLightFrame();
     void dropFullFrame();
-    // The slice timer: the next slice, or a moment's wait while the
-    // renderer is still at the slice before.
+    // The slice timer: the next slice, or a wait while the user types or
+    // the renderer is still at the slice before.
     void sliceDue();
 
     float rotation[16];
