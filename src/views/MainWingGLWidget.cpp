@@ -121,6 +121,7 @@ MainWingGLWidget::MainWingGLWidget(QWidget* parent)
     sliceTimer.setSingleShot(true);
     sliceTimer.setInterval(0);
     connect(&sliceTimer, &QTimer::timeout, this, &MainWingGLWidget::sliceDue);
+    TypingPause::watch();
 }
 
 MainWingGLWidget::~MainWingGLWidget()

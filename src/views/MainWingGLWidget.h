@@ -83,6 +83,9 @@ public:
     const FrameScheduler& getFrameScheduler() const { return frames; }
     // The full frame being drawn in slices, if any, and what it draws next.
     const WingFrame* getFrameUnderWay() const;
+    // What the slice timer does: the next slice, or a wait while the user
+    // types or the renderer is still at the slice before.
+    void sliceDue();
     // What the slice timer does once the renderer has caught up: draws the
     // next slice of the full frame under way and swaps it in when complete.
     // A test steps with it.
@@ -134,9 +137,6 @@ private:
     // Lets go of what is held for panels that are no longer in the plane.
     void forgetPanelsGone(const std::list<Panel*>& panels);
     void releaseRecordings();
-    // The slice timer: the next slice, or a wait while the user types or
-    // the renderer is still at the slice before.
-    void sliceDue();
     // What a full frame of the plane as it is would take, in milliseconds.
     double estimatedFullFrameMs() const;
 

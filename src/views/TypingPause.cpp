@@ -3,27 +3,29 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-namespace {
-
 // Longer than the gap between two keys of a quick typist, so that slices
 // stay out of a burst of keys; short enough that a picture is not held
 // noticeably after it.
-const qint64 pauseMs = 200;
+int TypingPause::pause = 200;
 
-} // namespace
-
-int TypingPause::remainingMs()
+TypingPause& TypingPause::instance()
 {
-    static TypingPause* const pause = [] {
+    static TypingPause* const watching = [] {
         auto* watch = new TypingPause;
         if (QCoreApplication* application = QCoreApplication::instance())
             application->installEventFilter(watch);
         return watch;
     }();
-    if (!pause->lastKey.isValid())
+    return *watching;
+}
+
+int TypingPause::remainingMs()
+{
+    const QElapsedTimer& lastKey = instance().lastKey;
+    if (!lastKey.isValid())
         return 0;
-    const qint64 since = pause->lastKey.elapsed();
-    return since < pauseMs ? int(pauseMs - since) : 0;
+    const qint64 since = lastKey.elapsed();
+    return since < pause ? int(pause - since) : 0;
 }
 
 bool TypingPause::eventFilter(QObject* receiver, QEvent* event)

@@ -191,6 +191,7 @@ WingFoilGLWidget::WingFoilGLWidget(QWidget* parent)
     sliceTimer.setSingleShot(true);
     sliceTimer.setInterval(0);
     connect(&sliceTimer, &QTimer::timeout, this, &WingFoilGLWidget::sliceDue);
+    TypingPause::watch();
 }
 
 void WingFoilGLWidget::setAirfoil(Airfoil* newAirfoil)

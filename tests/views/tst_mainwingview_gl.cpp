@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -31,6 +32,7 @@
 #include "planformixdata.pb.h"
 #include "views/FrameScheduler.h"
 #include "views/MainWingGLWidget.h"
+#include "views/TypingPause.h"
 #include "views/WingFrame.h"
 #include "views/MainWingViewTestSupport.h"
 
@@ -809,6 +811,25 @@ void TestMainWingView::slowFullFrameFollowsInSlicesAfterALightOne()
     };
     auto last = order(view->getFrameUnderWay()->next());
     QCOMPARE(std::get<0>(last), int(WingFrame::Stage::Hold));
+    // While keys are typed anywhere in the program, the slice timer draws
+    // nothing, so that the next key need not wait for a slice; once the
+    // typing pauses, the frame goes on (the renderer has nothing left here).
+    const struct Restore {
+        int pause = TypingPause::pauseMs();
+        ~Restore() { TypingPause::setPauseMs(pause); }
+    } restore;
+    TypingPause::setPauseMs(std::numeric_limits<int>::max());
+    QLineEdit field;
+    QTest::keyClick(&field, Qt::Key_1);
+    view->makeCurrent();
+    glFinish();
+    view->sliceDue();
+    QCOMPARE(view->getFrameScheduler().slicesDrawn(), 0);
+    TypingPause::setPauseMs(0);
+    view->sliceDue();
+    QCOMPARE(view->getFrameScheduler().slicesDrawn(), 1);
+    QVERIFY(order(view->getFrameUnderWay()->next()) > last);
+    last = order(view->getFrameUnderWay()->next());
     int slices = 0;
     while (view->isDrawingInSlices() && slices < 100000) {
         QVERIFY(view->isShowingLightFrame());
