@@ -23,7 +23,7 @@
 #include "model/RibList.h"
 #include "planformixdata.pb.h"
 #include "views/PanelDisplayLists.h"
-#include "views/TypingPause.h"
+#include "views/SliceGate.h"
 #include "views/ViewRotation.h"
 #include "views/WingFrame.h"
 
@@ -121,7 +121,7 @@ MainWingGLWidget::MainWingGLWidget(QWidget* parent)
     sliceTimer.setSingleShot(true);
     sliceTimer.setInterval(0);
     connect(&sliceTimer, &QTimer::timeout, this, &MainWingGLWidget::sliceDue);
-    TypingPause::watch();
+    SliceGate::watch();
 }
 
 MainWingGLWidget::~MainWingGLWidget()
@@ -739,8 +739,9 @@ const WingFrame* MainWingGLWidget::getFrameUnderWay() const
 
 void MainWingGLWidget::sliceDue()
 {
-    if (const int typing = TypingPause::remainingMs()) {
-        sliceTimer.start(typing);
+    int askAgainMs = 0;
+    if (!SliceGate::mayDraw(askAgainMs)) {
+        sliceTimer.start(askAgainMs);
         return;
     }
     if (frames.isDrawingInSlices() && isValid()) {
@@ -751,6 +752,7 @@ void MainWingGLWidget::sliceDue()
         }
     }
     drawNextSlice();
+    SliceGate::sliceDrawn();
 }
 
 void MainWingGLWidget::drawNextSlice()

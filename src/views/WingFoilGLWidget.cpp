@@ -21,7 +21,7 @@
 #include "model/Panel.h"
 #include "model/PanelDrawing.h"
 #include "model/RibDefinition.h"
-#include "views/TypingPause.h"
+#include "views/SliceGate.h"
 #include "views/ViewRotation.h"
 
 namespace {
@@ -191,7 +191,7 @@ WingFoilGLWidget::WingFoilGLWidget(QWidget* parent)
     sliceTimer.setSingleShot(true);
     sliceTimer.setInterval(0);
     connect(&sliceTimer, &QTimer::timeout, this, &WingFoilGLWidget::sliceDue);
-    TypingPause::watch();
+    SliceGate::watch();
 }
 
 void WingFoilGLWidget::setAirfoil(Airfoil* newAirfoil)
@@ -463,8 +463,9 @@ void WingFoilGLWidget::drawLightFrame()
 
 void WingFoilGLWidget::sliceDue()
 {
-    if (const int typing = TypingPause::remainingMs()) {
-        sliceTimer.start(typing);
+    int askAgainMs = 0;
+    if (!SliceGate::mayDraw(askAgainMs)) {
+        sliceTimer.start(askAgainMs);
         return;
     }
     if (frames.isDrawingInSlices()) {
@@ -475,6 +476,7 @@ void WingFoilGLWidget::sliceDue()
         }
     }
     drawNextSlice();
+    SliceGate::sliceDrawn();
 }
 
 bool WingFoilGLWidget::drawNextSlice()

@@ -32,7 +32,7 @@
 #include "planformixdata.pb.h"
 #include "views/FrameScheduler.h"
 #include "views/MainWingGLWidget.h"
-#include "views/TypingPause.h"
+#include "views/SliceGate.h"
 #include "views/WingFrame.h"
 #include "views/MainWingViewTestSupport.h"
 
@@ -815,19 +815,29 @@ void TestMainWingView::slowFullFrameFollowsInSlicesAfterALightOne()
     // nothing, so that the next key need not wait for a slice; once the
     // typing pauses, the frame goes on (the renderer has nothing left here).
     const struct Restore {
-        int pause = TypingPause::pauseMs();
-        ~Restore() { TypingPause::setPauseMs(pause); }
+        int pause = SliceGate::pauseMs();
+        ~Restore() { SliceGate::setPauseMs(pause); }
     } restore;
-    TypingPause::setPauseMs(std::numeric_limits<int>::max());
+    SliceGate::setPauseMs(std::numeric_limits<int>::max());
     QLineEdit field;
     QTest::keyClick(&field, Qt::Key_1);
     view->makeCurrent();
     glFinish();
     view->sliceDue();
     QCOMPARE(view->getFrameScheduler().slicesDrawn(), 0);
-    TypingPause::setPauseMs(0);
+    SliceGate::setPauseMs(0);
     view->sliceDue();
     QCOMPARE(view->getFrameScheduler().slicesDrawn(), 1);
+    // One slice, of any view, between two turns of the window's loop: what
+    // came during it is answered before the next.
+    glFinish();
+    view->sliceDue();
+    QCOMPARE(view->getFrameScheduler().slicesDrawn(), 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    view->makeCurrent();
+    glFinish();
+    view->sliceDue();
+    QCOMPARE(view->getFrameScheduler().slicesDrawn(), 2);
     QVERIFY(order(view->getFrameUnderWay()->next()) > last);
     last = order(view->getFrameUnderWay()->next());
     int slices = 0;
