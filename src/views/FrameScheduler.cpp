@@ -97,7 +97,7 @@ bool FrameScheduler::rendererReady()
 {
     if (!current)
         return true;
-    if (!current->rendererCaughtUp()) {
+    if (!current->rendererCaughtUp(allSent)) {
         if (!waitingForRenderer.isValid())
             waitingForRenderer.start();
         return false;

@@ -76,10 +76,10 @@ public:
         // After a slice: keeps what the renderer has still to do within
         // bounds. Unless the frame knows better, all of it is waited for.
         virtual void sliceSent() { finishWork(); }
-        // Whether the renderer has done what was sent, asked without
-        // waiting for it; a frame that waits for all of it in sliceSent
-        // always has.
-        virtual bool rendererCaughtUp() { return true; }
+        // Whether the renderer has done what the next slice would wait for
+        // (with all, everything sent), asked without waiting for it; a
+        // frame that waits for all of it in sliceSent always has.
+        virtual bool rendererCaughtUp(bool /*all*/) { return true; }
         // The frame's size in the units its cost is estimated by; a frame of
         // fewer than unitsToTimeBy says too little of the cost per unit.
         virtual double units() const = 0;

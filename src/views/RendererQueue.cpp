@@ -21,7 +21,8 @@ bool RendererQueue::resolve()
     if (context != resolvedFor) {
         resolvedFor = context;
         // A fence of another context means nothing in this one.
-        pending = nullptr;
+        older = nullptr;
+        latest = nullptr;
         fenceSync = reinterpret_cast<decltype(fenceSync)>(context->getProcAddress("glFenceSync"));
         clientWaitSync = reinterpret_cast<decltype(clientWaitSync)>(context->getProcAddress("glClientWaitSync"));
         deleteSync = reinterpret_cast<decltype(deleteSync)>(context->getProcAddress("glDeleteSync"));
@@ -47,12 +48,13 @@ void RendererQueue::sliceSent()
     // The fence reaches the renderer with the slice, so that the slice is
     // being done while the window answers.
     glFlush();
-    if (pending) {
-        clientWaitSync(pending, syncFlushCommandsBit, waitForever);
-        deleteSync(pending);
+    if (older) {
+        clientWaitSync(older, syncFlushCommandsBit, waitForever);
+        deleteSync(older);
     }
-    pending = sent;
-    if (!pending)
+    older = latest;
+    latest = sent;
+    if (!latest)
         glFinish();
 }
 
@@ -60,26 +62,37 @@ void RendererQueue::finish()
 {
     const bool fences = resolve();
     glFinish();
-    if (fences && pending)
-        deleteSync(pending);
-    pending = nullptr;
+    if (fences) {
+        if (older)
+            deleteSync(older);
+        if (latest)
+            deleteSync(latest);
+    }
+    older = nullptr;
+    latest = nullptr;
 }
 
-bool RendererQueue::caughtUp()
+bool RendererQueue::caughtUp(bool all)
 {
-    if (!resolve() || !pending)
+    if (!resolve())
         return true;
-    // A failed wait says nothing more is to be had from the fence: the
-    // next slice's own wait settles it.
-    if (clientWaitSync(pending, syncFlushCommandsBit, 0) == timeoutExpired)
-        return false;
-    deleteSync(pending);
-    pending = nullptr;
-    return true;
+    // A failed wait says nothing more is to be had from a fence: the next
+    // slice's own wait settles it.
+    const auto done = [this](GLsync& fence) {
+        if (!fence)
+            return true;
+        if (clientWaitSync(fence, syncFlushCommandsBit, 0) == timeoutExpired)
+            return false;
+        deleteSync(fence);
+        fence = nullptr;
+        return true;
+    };
+    return done(older) && (!all || done(latest));
 }
 
 void RendererQueue::forget()
 {
-    pending = nullptr;
+    older = nullptr;
+    latest = nullptr;
     resolvedFor = nullptr;
 }

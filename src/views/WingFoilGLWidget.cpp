@@ -164,7 +164,7 @@ public:
     }
     void finishWork() override { queue.finish(); }
     void sliceSent() override { queue.sliceSent(); }
-    bool rendererCaughtUp() override { return queue.caughtUp(); }
+    bool rendererCaughtUp(bool all) override { return queue.caughtUp(all); }
     double units() const override { return ribs; }
 
 private:

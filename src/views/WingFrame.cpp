@@ -138,9 +138,9 @@ void WingFrame::sliceSent()
         glFinish();
 }
 
-bool WingFrame::rendererCaughtUp()
+bool WingFrame::rendererCaughtUp(bool all)
 {
-    return !setup.queue || setup.queue->caughtUp();
+    return !setup.queue || setup.queue->caughtUp(all);
 }
 
 bool WingFrame::drawStep(FrameScheduler::Slice& slice)

@@ -69,7 +69,7 @@ public:
     bool drawStep(FrameScheduler::Slice& slice) override;
     void finishWork() override;
     void sliceSent() override;
-    bool rendererCaughtUp() override;
+    bool rendererCaughtUp(bool all) override;
     // Rib sides: each rib drawn on both halves, a strip cut under advanced
     // covering counting as a rib.
     double units() const override { return 2.0 * double(ribs); }

@@ -875,7 +875,7 @@ void TestMainWingView::slicesWaitForTheRenderer()
     class Steps : public FrameScheduler::Frame
     {
     public:
-        explicit Steps(QString& calls) : calls(calls) {}
+        Steps(QString& calls, QString& asked) : calls(calls), asked(asked) {}
         bool drawStep(FrameScheduler::Slice&) override
         {
             calls += 'd';
@@ -883,16 +883,22 @@ void TestMainWingView::slicesWaitForTheRenderer()
         }
         void finishWork() override { calls += 'f'; }
         void sliceSent() override { calls += 's'; }
-        bool rendererCaughtUp() override { return behind-- <= 0; }
+        bool rendererCaughtUp(bool all) override
+        {
+            asked += all ? 'A' : 'a';
+            return behind-- <= 0;
+        }
         double units() const override { return 5.0; }
         int drawn = 0;
         int behind = 0;
         QString& calls;
+        QString& asked;
     };
     QString calls;
+    QString asked;
     FrameScheduler scheduler;
     scheduler.setSlicing(0.0, 0.0);
-    auto frame = std::make_unique<Steps>(calls);
+    auto frame = std::make_unique<Steps>(calls, asked);
     Steps& steps = *frame;
     scheduler.startInSlices(std::move(frame), 1.0);
     QVERIFY(scheduler.isShowingLightFrame());
@@ -905,10 +911,13 @@ void TestMainWingView::slicesWaitForTheRenderer()
             QVERIFY(!scheduler.rendererReady());
             QVERIFY(scheduler.rendererReady());
         }
+        // Once all is sent, the frame waits for all of it.
+        if (slices == 5)
+            QVERIFY(scheduler.rendererReady());
     }
-    // The last step sent, the frame waits for the renderer to have done it.
     QCOMPARE(slices, 5);
     QCOMPARE(calls, QString(QStringLiteral("ds")).repeated(5) + QStringLiteral("f"));
+    QCOMPARE(asked, QStringLiteral("aaaA"));
     QVERIFY(!scheduler.isShowingLightFrame());
     QVERIFY(!scheduler.isDrawingInSlices());
     QVERIFY(scheduler.rendererReady());
