@@ -11,8 +11,9 @@
 // shows, and what full frames have cost so far, from which the next one is
 // estimated. It draws nothing itself and runs no timer: the view hands it
 // the frame's steps, calls it from its paint and its slice timer, and does
-// the buffer swap. A slice counts as done when the renderer has done the
-// slice before it, so that no queued work piles up behind the window.
+// the buffer swap. A slice goes once the renderer has done the slice before
+// the last, which the view asks about without waiting (the window answers
+// meanwhile), so that no queued work piles up behind the window.
 class FrameScheduler
 {
 public:
