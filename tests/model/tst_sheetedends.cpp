@@ -2,7 +2,6 @@
 
 #include "airfoils/Airfoil.h"
 #include "foundation/DialogSeam.h"
-#include "foundation/GLUtils.h"
 #include "foundation/IdentifiableObject.h"
 #include "foundation/Vector3D.h"
 #include "model/CoveringDefinition.h"
@@ -806,11 +805,9 @@ void TestSheetedEnds::partedRibKeepsEveryPiece_data()
     QTest::addColumn<bool>("slotOnTop");
     // A mid-chord band thicker than the thin tip there: the sheets meet and
     // part the rib; the bare wood behind the band is a piece of its own.
-    QTest::newRow("sheets meeting mid-chord") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 2.5f << 3 << 0.0f
-                                              << false;
+    QTest::newRow("sheets meeting mid-chord") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 2.5f << 3 << 0.0f << false;
     // Thinner sheets come within 0.3 mm there and part again: a pinch.
-    QTest::newRow("sheets pinching mid-chord") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 1.0f << 3 << 0.0f
-                                               << false;
+    QTest::newRow("sheets pinching mid-chord") << "mid010.dat" << 100.0f << 35.0f << 60.0f << 1.0f << 3 << 0.0f << false;
     // A bottom slot whose floor comes onto the inner face of a sheet over
     // the whole upper side.
     QTest::newRow("bottom slot facing a full-chord sheet") << "e211.dat" << 78.3f << 0.0f << 100.0f << 1.0f << 1
