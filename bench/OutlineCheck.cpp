@@ -461,18 +461,12 @@ void checkRib(Tally& tally, const QString& where, const RibDefinition& rib, cons
         const double limit = sheet + 0.25;
         // Where the sheets of both sides meet inside the rib, the rib ends:
         // the bare rib ahead of that (or behind it) is all sheet.
-        double front = 1e30;
-        double back = -1e30;
-        for (const P& q : passes) {
-            front = std::min(front, q.x);
-            back = std::max(back, q.x);
-        }
-        double bareFront = 1e30;
-        double bareBack = -1e30;
-        for (const P& q : other) {
-            bareFront = std::min(bareFront, q.x);
-            bareBack = std::max(bareBack, q.x);
-        }
+        double front = 0.0;
+        double back = 0.0;
+        extentX(passes, front, back);
+        double bareFront = 0.0;
+        double bareBack = 0.0;
+        extentX(other, bareFront, bareBack);
         // Where both sheets meet, the rib ends on a face 0.5 mm across
         // between their inner faces: its middle lies the sheet and half the
         // face off the bare surface, and where the surfaces close in towards

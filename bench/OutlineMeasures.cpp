@@ -754,16 +754,23 @@ static bool heightsAt(const std::vector<P>& p, double x, double* upper, double* 
     return found;
 }
 
-double stretchAtLeast(const std::vector<P>& p, double thick)
+void extentX(const std::vector<P>& p, double& front, double& back)
 {
-    if (p.size() < 3)
-        return 0.0;
-    double front = 1e30;
-    double back = -1e30;
+    front = 1e30;
+    back = -1e30;
     for (const P& q : p) {
         front = std::min(front, q.x);
         back = std::max(back, q.x);
     }
+}
+
+double stretchAtLeast(const std::vector<P>& p, double thick)
+{
+    if (p.size() < 3)
+        return 0.0;
+    double front = 0.0;
+    double back = 0.0;
+    extentX(p, front, back);
     const double step = 0.05;
     double longest = 0.0;
     double run = 0.0;
@@ -792,18 +799,12 @@ double droppedWood(const std::vector<P>& covered, const std::vector<P>& bare, co
     *length = 0.0;
     if (covered.size() < 3 || bare.size() < 3)
         return 0.0;
-    double front = 1e30;
-    double back = -1e30;
-    for (const P& q : covered) {
-        front = std::min(front, q.x);
-        back = std::max(back, q.x);
-    }
-    double bareFront = 1e30;
-    double bareBack = -1e30;
-    for (const P& q : bare) {
-        bareFront = std::min(bareFront, q.x);
-        bareBack = std::max(bareBack, q.x);
-    }
+    double front = 0.0;
+    double back = 0.0;
+    extentX(covered, front, back);
+    double bareFront = 0.0;
+    double bareBack = 0.0;
+    extentX(bare, bareFront, bareBack);
     // The bands by their chord range and side: a band whose outer surface
     // lies above the bare rib's middle at most of its points is on the
     // upper side. Its mean height against the middle at its mean station

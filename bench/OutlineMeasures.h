@@ -95,6 +95,13 @@ double farthestOutside(const std::vector<P>& a, const std::vector<P>& b, P* wher
 // holds wood the sheet needs. The distance to the bare rib does not show
 // it: such wood lies within the sheet's thickness of the bare surface.
 bool woodInSheet(const RibDefinition& rib, const std::vector<P>& passes, double mm, P* where);
+// The outline's extent along x (points in mm): its front and back.
+void extentX(const std::vector<P>& p, double& front, double& back);
+
+// The longest stretch along x, in mm, over which the outline (points in mm)
+// holds at least thick mm of wood across, measured upright every 0.05 mm as
+// the lengths between its crossings taken in pairs.
+double stretchAtLeast(const std::vector<P>& p, double thick);
 
 // Wood of the bare rib missing from the covered rib: the thickest the bare
 // rib is, less the sheets that lie on it there (sheet on each side a band
@@ -104,11 +111,6 @@ bool woodInSheet(const RibDefinition& rib, const std::vector<P>& passes, double 
 // nothing there; one whose piece beyond a band is gone leaves that piece.
 // where takes the station and the middle of the wood there, length how
 // far the covered rib ends short of the bare one on that side.
-// The longest stretch along x, in mm, over which the outline (points in mm)
-// holds at least thick mm of wood across, measured upright every 0.05 mm as
-// the lengths between its crossings taken in pairs.
-double stretchAtLeast(const std::vector<P>& p, double thick);
-
 double droppedWood(const std::vector<P>& covered, const std::vector<P>& bare, const RibDefinition& rib, double mm,
                    double sheet, P* where, double* length);
 

@@ -72,9 +72,6 @@ const double defaultOneGoFrameMs = 250.0;
 // the slice under way, of this view and of the panel dialog's; the keys
 // after it find the slices paused.
 const double defaultSliceMs = 10.0;
-// How often (ms) a frame in slices looks whether the renderer has done
-// the slice before, the window answering in between.
-const int rendererPollMs = 3;
 // Until a full frame has been timed: about what one rib of one wing half
 // costs with every part shown under software rendering, and what recording
 // its display list costs on top.
@@ -739,17 +736,8 @@ const WingFrame* MainWingGLWidget::getFrameUnderWay() const
 
 void MainWingGLWidget::sliceDue()
 {
-    int askAgainMs = 0;
-    if (!SliceGate::mayDraw(askAgainMs)) {
-        sliceTimer.start(askAgainMs);
+    if (!SliceGate::sliceMayGo(*this, frames, sliceTimer)) {
         return;
-    }
-    if (frames.isDrawingInSlices() && isValid()) {
-        makeCurrent();
-        if (!frames.rendererReady()) {
-            sliceTimer.start(rendererPollMs);
-            return;
-        }
     }
     drawNextSlice();
     SliceGate::sliceDrawn();

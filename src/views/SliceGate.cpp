@@ -2,11 +2,40 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGLWidget>
+#include <QTimer>
+
+#include "views/FrameScheduler.h"
 
 // Longer than the gap between two keys of a quick typist, so that slices
 // stay out of a burst of keys; short enough that a picture is not held
 // noticeably after it.
 int SliceGate::pause = 200;
+
+namespace {
+
+// How often (ms) a frame in slices looks whether the renderer has done the
+// slice before, the window answering in between.
+const int rendererPollMs = 3;
+
+} // namespace
+
+bool SliceGate::sliceMayGo(QGLWidget& view, FrameScheduler& frames, QTimer& sliceTimer)
+{
+    int askAgainMs = 0;
+    if (!mayDraw(askAgainMs)) {
+        sliceTimer.start(askAgainMs);
+        return false;
+    }
+    if (frames.isDrawingInSlices() && view.isValid()) {
+        view.makeCurrent();
+        if (!frames.rendererReady()) {
+            sliceTimer.start(rendererPollMs);
+            return false;
+        }
+    }
+    return true;
+}
 
 SliceGate& SliceGate::instance()
 {

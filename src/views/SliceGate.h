@@ -3,6 +3,10 @@
 #include <QElapsedTimer>
 #include <QObject>
 
+class FrameScheduler;
+class QGLWidget;
+class QTimer;
+
 // Owns when the 3D views draw the slices of their pictures: not while the
 // user types, so that a key shows at once and a picture under way follows
 // a moment after the last one; and one slice at a time between turns of
@@ -18,6 +22,11 @@ public:
     // A view has drawn a slice: no other is drawn until the window has had
     // its turn.
     static void sliceDrawn();
+    // Whether a view's slice due now may go: not while slices are held,
+    // nor while the renderer is still behind with the view's frames (asked
+    // in the view's context, without waiting). When not, the view's slice
+    // timer is started to ask again.
+    static bool sliceMayGo(QGLWidget& view, FrameScheduler& frames, QTimer& sliceTimer);
     // Starts watching the keys, before a slice is due.
     static void watch() { instance(); }
     // How long (ms) the slices wait after a key; tests make it endless or

@@ -60,9 +60,6 @@ const size_t lightFrameRibs = 240;
 // it find the slices paused.
 const double oneGoMs = 250.0;
 const double sliceMs = 10.0;
-// How often (ms) a picture in slices looks whether the renderer has done
-// the slice before, the window answering in between.
-const int rendererPollMs = 3;
 
 // What a panel costs to draw, in ribs: a strip cut under advanced covering
 // adds about as many points to its rib as a plain outline has.
@@ -463,17 +460,8 @@ void WingFoilGLWidget::drawLightFrame()
 
 void WingFoilGLWidget::sliceDue()
 {
-    int askAgainMs = 0;
-    if (!SliceGate::mayDraw(askAgainMs)) {
-        sliceTimer.start(askAgainMs);
+    if (!SliceGate::sliceMayGo(*this, frames, sliceTimer)) {
         return;
-    }
-    if (frames.isDrawingInSlices()) {
-        makeCurrent();
-        if (!frames.rendererReady()) {
-            sliceTimer.start(rendererPollMs);
-            return;
-        }
     }
     drawNextSlice();
     SliceGate::sliceDrawn();
