@@ -34,6 +34,19 @@ constexpr int block = 8;
 
 } // namespace
 
+void CloseSegments::nearestOnSegment(const Point& p, const Point& a, const Point& b, double& x, double& y)
+{
+    const double dx = double(b.x) - a.x;
+    const double dy = double(b.y) - a.y;
+    const double lengthSquared = dx * dx + dy * dy;
+    double t = 0.0;
+    if (lengthSquared > 0.0) {
+        t = std::min(1.0, std::max(0.0, ((double(p.x) - a.x) * dx + (double(p.y) - a.y) * dy) / lengthSquared));
+    }
+    x = double(a.x) + t * dx;
+    y = double(a.y) + t * dy;
+}
+
 bool CloseSegments::find(const Point* points, int count, float margin, const std::function<bool(int, int)>& accept)
 {
     this->points = points;

@@ -24,6 +24,10 @@ public:
     // whether it did. A point that is not finite counts as meeting anything.
     bool find(const Point* points, int count, float margin, const std::function<bool(int, int)>& accept);
 
+    // The point of segment a–b nearest to p, in double all through: the
+    // distance to it is taken from the unrounded point.
+    static void nearestOnSegment(const Point& p, const Point& a, const Point& b, double& x, double& y);
+
 private:
     // A stretch seen in order of growing x: its k-th point is
     // points[first + step * k], k from 0 to segments.

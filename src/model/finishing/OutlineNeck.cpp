@@ -16,19 +16,13 @@ struct Nearest {
     double distance;
 };
 
-// In double all through, unlike the segment helpers of foundation: the
-// distance is taken from the unrounded point, which becomes the cut's end.
+// The distance is taken from the unrounded point, which becomes the cut's
+// end.
 Nearest nearestOnSegment(const CloseSegments::Point& p, const CloseSegments::Point& a, const CloseSegments::Point& b)
 {
-    const double dx = double(b.x) - a.x;
-    const double dy = double(b.y) - a.y;
-    const double lengthSquared = dx * dx + dy * dy;
-    double t = 0.0;
-    if (lengthSquared > 0.0) {
-        t = std::min(1.0, std::max(0.0, ((double(p.x) - a.x) * dx + (double(p.y) - a.y) * dy) / lengthSquared));
-    }
-    const double x = a.x + t * dx;
-    const double y = a.y + t * dy;
+    double x = 0.0;
+    double y = 0.0;
+    CloseSegments::nearestOnSegment(p, a, b, x, y);
     return {x, y, std::hypot(x - p.x, y - p.y)};
 }
 

@@ -37,15 +37,11 @@ bool withinOfSegment(const Point& p, const Point& a, const Point& b, float reach
     if (outsideExtent(p, a, b, reach)) {
         return false;
     }
-    const double dx = double(b.x) - a.x;
-    const double dy = double(b.y) - a.y;
-    const double lengthSquared = dx * dx + dy * dy;
-    double t = 0.0;
-    if (lengthSquared > 0.0) {
-        t = std::min(1.0, std::max(0.0, ((double(p.x) - a.x) * dx + (double(p.y) - a.y) * dy) / lengthSquared));
-    }
-    const double ex = double(a.x) + t * dx - p.x;
-    const double ey = double(a.y) + t * dy - p.y;
+    double x = 0.0;
+    double y = 0.0;
+    CloseSegments::nearestOnSegment(p, a, b, x, y);
+    const double ex = x - p.x;
+    const double ey = y - p.y;
     return ex * ex + ey * ey <= double(reach) * reach;
 }
 
