@@ -111,6 +111,20 @@ public:
         }
         return assignWithNormal(other);
     }
+    // The common case of operator= alone, for two points that share no
+    // memory (points of two lists): false, with nothing done, where either
+    // has no plain normal. The blend refills a rib's outline from its
+    // airfoil this way, in a loop free of calls.
+    bool assignPlainApart(const Vertex& other)
+    {
+        Vertex* ours = normalPoint();
+        const Vertex* source = other.normalPoint();
+        if (!ours || !source || ours->normal || source->normal)
+            return false;
+        copyFields(other);
+        ours->copyFields(*source);
+        return true;
+    }
     Vertex& operator=(Vertex&& other) noexcept;
     ~Vertex()
     {

@@ -515,7 +515,26 @@ size_t RibDefinition::blendAirfoils(size_t first, float panelLength, const Airfo
     Vector3D* const* const tipData = tipPoints.data();
     Vector3D* const* const into = outline.data() + first;
     const size_t refilled = outline.size() > first ? std::min(count, outline.size() - first) : 0;
-    for (size_t i = 0; i < count; ++i) {
+    const float tipWeight = 1.0f - rootWeight;
+    const auto blend = [&](Vector3D& point, const Vector3D& source, size_t i) {
+        const float rootPart = source.getY() * rootFactor * rootWeight;
+        point.setY(rootPart + tipData[i]->getY() * tipFactor * tipWeight);
+        point.setX(point.getX() + 0.5f);
+        place(point);
+    };
+    size_t i = 0;
+    // Points of our own with plain normals, nearly all of them, are refilled
+    // in a loop without calls, which keeps the factors in registers; the
+    // airfoil's points share no memory with them. The rest as follows.
+    for (; i < refilled; ++i) {
+        const Vector3D& source = *rootData[i];
+        Vector3D* point = into[i];
+        if (!point || !point->assignPlainApart(source)) {
+            break;
+        }
+        blend(*point, source, i);
+    }
+    for (; i < count; ++i) {
         const Vector3D& source = *rootData[i];
         Vector3D* point = i < refilled ? into[i] : nullptr;
         if (point) {
@@ -523,10 +542,7 @@ size_t RibDefinition::blendAirfoils(size_t first, float panelLength, const Airfo
         } else {
             point = copyAtNew(outline, first + i, source);
         }
-        const float rootPart = source.getY() * rootFactor * rootWeight;
-        point->setY(rootPart + tipData[i]->getY() * tipFactor * (1.0f - rootWeight));
-        point->setX(point->getX() + 0.5f);
-        place(*point);
+        blend(*point, source, i);
     }
     return first + count;
 }
