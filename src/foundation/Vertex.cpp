@@ -199,9 +199,3 @@ void Vertex::averageNormal(const Vertex& v)
         normal = new Vector3D(v.x, v.y, v.z);
     }
 }
-
-void Vertex::scaleNormal(float sx, float sy, float sz)
-{
-    if (normal)
-        normal->scale(sx, sy, sz);
-}

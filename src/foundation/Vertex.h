@@ -399,7 +399,13 @@ public:
 
     Vector3D* setNormal(const Vector3D& v);
     void averageNormal(const Vertex& v);
-    void scaleNormal(float sx, float sy, float sz);
+    // Inline: the covering turns the normal of every point of a band's
+    // inner face this way.
+    void scaleNormal(float sx, float sy, float sz)
+    {
+        if (normal)
+            normalPoint()->scale(sx, sy, sz);
+    }
 
 protected:
     // Every field but the normal. They follow it without a gap and are

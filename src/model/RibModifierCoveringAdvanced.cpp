@@ -32,33 +32,49 @@ void sinkRun(std::vector<Vector3D*>& outline, int first, int last, float depth, 
     // face: sunk along a normal that leans back, it would come off it
     // forwards and leave a hair of wood standing up the face.
     int onFace = -1;
+    // Through local pointers: a point written could alias the lists'
+    // members, which were read again for every point. The band's storage
+    // stays in place from the resize on.
+    Vector3D* const* const points = outline.data();
+    Vertex** const band = strip.data();
     for (int i = first; i <= last; ++i) {
-        Vector3D& point = *outline[size_t(i)];
+        Vector3D& point = *points[i];
         if (toX != FLT_MAX && point.getX() == toX)
             onFace = i;
         Vertex* surface = new Vertex(point);
         surface->setAux(0.0f, 0.0f);
-        strip[outer++] = surface;
+        band[outer++] = surface;
         // Only the coordinates of the sunken position are used: no need to
-        // copy the normal (a heap allocation) along with them.
-        Vector3D moved(point.getX(), point.getY(), point.getZ());
-        if (const Vector3D* normal = point.getNormal())
-            moved.translate(normal->getX() * shift, normal->getY() * shift, normal->getZ() * shift);
+        // copy the normal (a heap allocation) along with them, nor to make a
+        // point of them unless the clip needs one.
+        float movedX = point.getX();
+        float movedY = point.getY();
+        float movedZ = point.getZ();
+        if (const Vector3D* normal = point.getNormal()) {
+            movedX += normal->getX() * shift;
+            movedY += normal->getY() * shift;
+            movedZ += normal->getZ() * shift;
+        }
         // Behind the nose the rib is thin: the sheeting may eat into it but
         // never through the camber line.
-        if (point.getX() > clipFromX)
+        if (point.getX() > clipFromX) {
+            Vector3D moved(movedX, movedY, movedZ);
             camberLine.clip(point, moved);
+            movedX = moved.getX();
+            movedY = moved.getY();
+            movedZ = moved.getZ();
+        }
         // The point keeps how far the sheets have moved it from the bare
         // surface: a slot cut later must reach at least as deep as the bare
         // rib's (see RibDefinition::splitAtChordPosition).
-        point.setAux(point.getAuxA() + moved.getX() - point.getX(), point.getAuxB() + moved.getY() - point.getY());
-        point.setX(moved.getX());
-        point.setY(moved.getY());
-        point.setZ(moved.getZ());
+        point.setAux(point.getAuxA() + movedX - point.getX(), point.getAuxB() + movedY - point.getY());
+        point.setX(movedX);
+        point.setY(movedY);
+        point.setZ(movedZ);
         Vertex* back = new Vertex(point);
         back->setAux(0.0f, 0.0f);
         back->scaleNormal(-1.0f, -1.0f, 1.0f);
-        strip[--inner] = back;
+        band[--inner] = back;
     }
     // Where the band ends at the face of a leading or trailing edge piece,
     // or at a blunt trailing edge, a surface that curves against the sheet
