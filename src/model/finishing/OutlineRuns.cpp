@@ -72,6 +72,20 @@ bool mayTurnSharply(float ux, float uy, float uSquare, float vx, float vy, float
     return dot < 0.0f || dot * dot < 0.5041f * uSquare * vSquare;
 }
 
+// The first of the points from index j on that lies reach or farther from
+// (x, y) (the square of the distance against reachSquared), or n.
+int firstBeyond(Vector3D* const* points, int j, int n, float x, float y, float reachSquared)
+{
+    for (; j < n; ++j) {
+        const float dx = x - points[j]->getX();
+        const float dy = y - points[j]->getY();
+        if (dx * dx + dy * dy >= reachSquared) {
+            break;
+        }
+    }
+    return j;
+}
+
 } // namespace
 
 void OutlineRuns::collectTurns(const PointList& outline, std::vector<AngleInfo>& turns, float scale)
@@ -224,13 +238,17 @@ void OutlineRuns::gatherAgain(const PointList& outline, float scale, int first, 
     newPoints.clear();
     int joined = count;
     int old = kept + 1;
+    // The walk mostly passes over points that start no run (a loop cut puts
+    // whole stretches on one point): it does so in a tight loop of its own,
+    // through a local pointer. Inline, the outline's member and the index
+    // were read and written again for every point.
+    Vector3D* const* const from = outline.data();
     for (int j = first; j < n; ++j) {
-        const Vector3D& p = *outline[size_t(j)];
-        const float dx = x - p.getX();
-        const float dy = y - p.getY();
-        if (!(dx * dx + dy * dy >= reachSquared)) {
-            continue;
+        j = firstBeyond(from, j, n, x, y, reachSquared);
+        if (j == n) {
+            break;
         }
+        const Vector3D& p = *from[j];
         if (j > last) {
             while (old < count && starts[size_t(old)] < j) {
                 ++old;
@@ -242,7 +260,8 @@ void OutlineRuns::gatherAgain(const PointList& outline, float scale, int first, 
         }
         x = p.getX();
         y = p.getY();
-        newStarts.push_back(j);
+        const int start = j;
+        newStarts.push_back(start);
         newPoints.push_back({x, y});
     }
     // The runs from the joining one on follow the new ones, moved by the
@@ -458,11 +477,27 @@ bool OutlineRuns::sidesPlainlyApart(const CloseSegments::Point* p, int m, float 
     // Run -1 is the last, run m the first again.
     auto x = [&](int r) { return p[r < 0 ? r + m : r].x; };
     auto y = [&](int r) { return p[r < 0 ? r + m : r].y; };
+    // The nose, the first run of least x, two runs a step: the cleanup asks
+    // this of every outline it passes, and a new least x is seldom met.
     int nose = 0;
-    for (int r = 1; r < m; ++r) {
-        if (x(r) < x(nose)) {
-            nose = r;
+    float noseX = p[0].x;
+    int run = 1;
+    for (; run + 1 < m; run += 2) {
+        const float a = p[run].x;
+        const float b = p[run + 1].x;
+        if (__builtin_expect(a < noseX || b < noseX, 0)) {
+            if (a < noseX) {
+                nose = run;
+                noseX = a;
+            }
+            if (b < noseX) {
+                nose = run + 1;
+                noseX = b;
+            }
         }
+    }
+    if (run < m && p[run].x < noseX) {
+        nose = run;
     }
     // The upper surface from the nose back to the trailing edge, and the
     // lower one, as run indices in order of growing x; the closing segment
@@ -509,10 +544,21 @@ void OutlineRuns::moveRun(const PointList& outline, const std::vector<int>& star
     const int n = int(outline.size());
     const int m = int(starts.size());
     const int end = starts[size_t((run + 1) % m)];
-    int k = starts[size_t(run)];
-    do {
-        outline[size_t(k)]->setX(x);
-        outline[size_t(k)]->setY(y);
-        k = (k + 1) % n;
-    } while (k != end);
+    const int k = starts[size_t(run)];
+    // A loop cut puts whole stretches on one point: the run is walked in
+    // at most two plain stretches rather than wrapping the index at every
+    // point. A run that ends where it starts is the whole outline.
+    Vector3D* const* const points = outline.data();
+    const auto move = [&](int from, int to) {
+        for (int i = from; i < to; ++i) {
+            points[i]->setX(x);
+            points[i]->setY(y);
+        }
+    };
+    if (end > k) {
+        move(k, end);
+    } else {
+        move(k, n);
+        move(0, end);
+    }
 }
