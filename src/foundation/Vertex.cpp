@@ -17,25 +17,40 @@ Vector3D* copyOf(const Vector3D* v)
 
 namespace PointMemory {
 
-__thread Recycler recycler = {nullptr, 0, 0, 0};
+__thread Recycler recycler __attribute__((tls_model("initial-exec"))) = {nullptr, 0, 0, 0};
 
+namespace {
+
+// The inline path found the list full: it grows and keeps the block, or
+// the block goes back where it came from.
+__attribute__((noinline)) void keepInGrownList(void* block) noexcept
+{
+    const std::size_t capacity = recycler.capacity ? recycler.capacity * 2 : 4096;
+    void** grown = static_cast<void**>(std::realloc(recycler.blocks, capacity * sizeof(void*)));
+    if (!grown) {
+        ::operator delete(block);
+        return;
+    }
+    recycler.blocks = grown;
+    recycler.capacity = capacity;
+    poison(block, sizeof(Vertex));
+    recycler.blocks[recycler.count++] = block;
+}
+
+} // namespace
+
+// Outside a scope every point ends here, tens of millions of them when a
+// large plane is dropped: the growth of the list, which needs a frame of
+// its own, is a call apart.
 void release(void* block, std::size_t size) noexcept
 {
-    if (!block)
-        return;
     if (size == sizeof(Vertex) && recycler.depth > 0) {
-        // The inline path found the list full.
-        const std::size_t capacity = recycler.capacity ? recycler.capacity * 2 : 4096;
-        void** grown = static_cast<void**>(std::realloc(recycler.blocks, capacity * sizeof(void*)));
-        if (grown) {
-            recycler.blocks = grown;
-            recycler.capacity = capacity;
-            poison(block, size);
-            recycler.blocks[recycler.count++] = block;
-            return;
-        }
+        if (block)
+            keepInGrownList(block);
+        return;
     }
-    ::operator delete(block);
+    if (block)
+        ::operator delete(block);
 }
 
 bool growFor(std::size_t blocks) noexcept

@@ -34,7 +34,11 @@ struct Recycler {
     std::size_t capacity;
     int depth;
 };
-extern __thread Recycler recycler;
+// Reached as a thread's own static data (the core is linked into programs,
+// never loaded as a library): the default way for position-independent
+// code is a call, for which every inline use of the list saved and reloaded
+// registers around it, at every point made or dropped.
+extern __thread Recycler recycler __attribute__((tls_model("initial-exec")));
 
 // Under the address sanitizer a kept block is poisoned while it waits: a
 // point used after it was deleted, or deleted twice, is reported where it
