@@ -55,11 +55,26 @@ bool BuildableWood::heldBy(const std::vector<Vector3D*>& outline, float scale)
     return measure(polygon, scale);
 }
 
-bool BuildableWood::measure(const std::vector<Point>& polygon, float scale)
+bool BuildableWood::measure(std::vector<Point>& polygon, float scale)
 {
     if (!(scale > 0.0f) || polygon.size() < 3) {
         return false;
     }
+    if (measureAlong(polygon, scale)) {
+        return true;
+    }
+    // A nub taller than it is long (a rib's front between a leading-edge
+    // piece and a slot) holds its stretch across the chord: measured the
+    // same way, turned a quarter round so that it still runs round the
+    // same way.
+    for (Point& a : polygon) {
+        a = {a.y, -a.x};
+    }
+    return measureAlong(polygon, scale);
+}
+
+bool BuildableWood::measureAlong(const std::vector<Point>& polygon, float scale)
+{
     const double thick = thickMm / double(scale);
     const double length = lengthMm / double(scale);
     // Cheaply first: too short or too flat a piece holds no such stretch.

@@ -15,7 +15,8 @@ class Vector3D;
 // sides turned inside out lie over each other), as the wood the piece holds
 // there, across its middle line's slope: at least 0.5 mm for
 // 1 mm along the chord, as a piece 1 mm square, the least the average
-// keeps.
+// keeps. A piece shorter than that along the chord is measured across it
+// the same way: 0.5 mm of wood along the chord for 1 mm up or down.
 class BuildableWood
 {
 public:
@@ -34,5 +35,6 @@ public:
     static bool heldBy(const std::vector<Vector3D*>& outline, float scale);
 
 private:
-    static bool measure(const std::vector<Point>& polygon, float scale);
+    static bool measure(std::vector<Point>& polygon, float scale);
+    static bool measureAlong(const std::vector<Point>& polygon, float scale);
 };

@@ -289,54 +289,80 @@ bool withinOfOther(const OutlineRuns& runs, int from, int to, int step, double l
 // not end it. The nose is kept as a piece of its own, the rest of the rib
 // on the neck's far side; the finishing still drops it where its own ends
 // leave nothing to build.
-void keepNose(const std::vector<Vector3D*>& outline, const OutlineRuns& runs, const NeckEnd& end, float scale,
-              OutlinePieces* pieces)
+void keepNose(const std::vector<Vector3D*>& outline, const OutlineRuns& runs, const NeckEnd& end, int nose,
+              float scale, OutlinePieces* pieces)
 {
     if (!pieces) {
         return;
     }
     const int m = int(runs.starts.size());
     const CloseSegments::Point* const p = runs.points.data();
-    // The nose's runs, from the corner round to the far side's segment, in
-    // outline order, and the point across the neck where that segment meets
-    // the cut, closed by the cut.
-    const int from = end.step > 0 ? end.corner : end.found;
-    const int to = end.step > 0 ? end.found : end.corner;
+    // The neck runs on from the corner towards the nose while the corner's
+    // side stays within the limit of the other: what lies between its ends
+    // is thinner than that all along, and goes with neither part. The nose
+    // is what lies beyond its far end.
+    const int step = end.step;
+    const double limit = 0.5 / scale;
+    int near = end.corner;
+    int across = end.found;
+    Nearest at = end.at;
+    for (int r = near + step; r != nose; r += step) {
+        Nearest closest{0.0, 0.0, limit};
+        int found = -1;
+        for (int a = end.found; a != nose; a -= step) {
+            const Nearest here = nearestOnSegment(p[r], p[a], p[a + step]);
+            if (here.distance < closest.distance) {
+                closest = here;
+                found = a;
+            }
+        }
+        if (found < 0) {
+            break;
+        }
+        near = r;
+        across = found;
+        at = closest;
+    }
+    // The nose's runs, from the neck's far end round to the other side's
+    // segment, in outline order, and the point across the neck where that
+    // segment meets the cut, closed by the cut.
+    const int from = step > 0 ? near : across;
+    const int to = step > 0 ? across : near;
     double twice = 0.0;
     double way = 0.0;
-    double px = end.step > 0 ? end.at.x : p[to].x;
-    double py = end.step > 0 ? end.at.y : p[to].y;
+    double px = step > 0 ? at.x : p[to].x;
+    double py = step > 0 ? at.y : p[to].y;
     const auto add = [&](double x, double y) {
         twice += px * y - x * py;
         way += std::hypot(x - px, y - py);
         px = x;
         py = y;
     };
-    if (end.step < 0) {
-        add(end.at.x, end.at.y);
+    if (step < 0) {
+        add(at.x, at.y);
     }
     for (int r = from; r <= to; ++r) {
         add(p[r].x, p[r].y);
     }
-    if (end.step > 0) {
-        add(end.at.x, end.at.y);
+    if (step > 0) {
+        add(at.x, at.y);
     }
     // Or, thin on average, it holds a stretch of wood all the same.
     if (!(std::fabs(twice) >= 0.5 / scale * way)
-        && !BuildableWood::heldBy(p, m, from, to, float(end.at.x), float(end.at.y), scale)) {
+        && !BuildableWood::heldBy(p, m, from, to, float(at.x), float(at.y), scale)) {
         return;
     }
-    std::vector<Vector3D*>* nose = pieces->copyOf(outline);
-    if (!nose) {
+    std::vector<Vector3D*>* piece = pieces->copyOf(outline);
+    if (!piece) {
         return;
     }
     pieces->partedBySheets();
     // The rest of the rib, beyond the far side's segment round to the
     // corner, onto the point across the neck.
-    const float x = float(end.at.x);
-    const float y = float(end.at.y);
+    const float x = float(at.x);
+    const float y = float(at.y);
     for (int r = to + 1; r < from + m; ++r) {
-        OutlineRuns::moveRun(*nose, runs.starts, r % m, x, y);
+        OutlineRuns::moveRun(*piece, runs.starts, r % m, x, y);
     }
 }
 
@@ -379,7 +405,7 @@ bool OutlineNeck::trimSmallNose(PointList& outline, const OutlineRuns& runs, con
     if (best.corner < 0) {
         return false;
     }
-    keepNose(outline, runs, best, scale, pieces);
+    keepNose(outline, runs, best, nose, scale, pieces);
     // The runs beyond the corner go onto the cut across the neck, in order,
     // the last onto its far side.
     moveRunsOntoCut(outline, runs, best.corner, best.corner + best.step, best.found, best.step, best.at);
