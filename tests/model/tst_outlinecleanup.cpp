@@ -10,6 +10,11 @@
 #include "model/finishing/OutlineCleanup.h"
 #include "model/finishing/RibFinishing.h"
 #include "model/finishing/SheetStartFace.h"
+#include "model/finishing/OutlinePieces.h"
+#include "model/RibList.h"
+#include "model/RibListTableModel.h"
+#include "CoveringPanel.h"
+#include "SheetedRibMeasures.h"
 
 using Outline = QVector<QPointF>;
 Q_DECLARE_METATYPE(Outline)
@@ -46,6 +51,8 @@ private slots:
     void wedgeBehindBandStartGoes();
     void ribStartingWhereBothBandsEndLeavesTheirSheetsClear();
     void lastCheckMarksNarrowFeatureAtMovedFace();
+    void lastLookCatchesOutlinesTouchingThemselves_data();
+    void lastLookCatchesOutlinesTouchingThemselves();
 };
 
 void TestOutlineCleanup::cleanUpMendsEachFaultInPlace_data()
@@ -318,6 +325,92 @@ void TestOutlineCleanup::lastCheckMarksNarrowFeatureAtMovedFace()
         finished.setOutlineFault(RibFinishing::lastCheck(finished, 1.0f, true));
         QCOMPARE(RibParting::told(finished), front);
         QCOMPARE(RibParting::rowNote(finished).contains(QLatin1String("narrower than 0.5 mm")), front);
+    }
+}
+
+void TestOutlineCleanup::lastLookCatchesOutlinesTouchingThemselves_data()
+{
+    // The fault put into a finished bare rib of the test section (upper
+    // points 0 to 99 from the trailing edge, lower 100 to 199 back to it).
+    QTest::addColumn<QString>("fault");
+    // What the rib comes out as: its further pieces, and whether it is told.
+    QTest::addColumn<int>("pieces");
+    QTest::addColumn<bool>("told");
+    // The way on runs back along the way in: the point goes, nothing else.
+    QTest::newRow("fold") << "fold" << 0 << false;
+    // Both sides drawn to one point mid-chord: two pieces with wood.
+    QTest::newRow("waist") << "waist" << 1 << true;
+    // Upper and lower side swapped over a stretch: a loop turned inside
+    // out that no parting mends, marked.
+    QTest::newRow("turned inside out") << "turned" << 0 << true;
+}
+
+// The last look at a finished rib: no outline or piece is handed on that
+// crosses or touches itself, unmended and untold.
+void TestOutlineCleanup::lastLookCatchesOutlinesTouchingThemselves()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, pieces);
+    QFETCH(bool, told);
+    RibListTableModel table;
+    makePanel(table, 200.0f);
+    RibDefinition& rib = ribAt(table, 2);
+    RibList::finishRib(rib, wingRootChord);
+    QVERIFY(!OutlinePieces::crossesItself(rib.getRibCoords(), wingRootChord));
+    std::vector<Vector3D*>& outline = rib.getRibCoords();
+    // Shown to pass as it was, the outline is searched again once changed.
+    OutlinePieces::Passed passed;
+    passed.add(outline);
+    QVERIFY(!OutlinePieces::crossesItself(outline, wingRootChord, nullptr, passed));
+    const size_t n = outline.size();
+    QCOMPARE(int(n), 2 * stations);
+    if (fault == "fold") {
+        const Vector3D& a = *outline[28];
+        const Vector3D& b = *outline[29];
+        outline[30]->set((a.getX() + b.getX()) / 2, (a.getY() + b.getY()) / 2, a.getZ());
+    } else if (fault == "waist") {
+        Vector3D& upper = *outline[50];
+        Vector3D& lower = *outline[n - 1 - 50];
+        const float y = (upper.getY() + lower.getY()) / 2;
+        upper.setY(y);
+        lower.setY(y);
+    } else {
+        for (size_t i = 40; i <= 60; ++i) {
+            const float y = outline[i]->getY();
+            outline[i]->setY(outline[n - 1 - i]->getY());
+            outline[n - 1 - i]->setY(y);
+        }
+    }
+    QVERIFY(OutlinePieces::crossesItself(outline, wingRootChord));
+    QVERIFY(!passed.holds(outline) && OutlinePieces::crossesItself(outline, wingRootChord, nullptr, passed));
+    std::vector<std::vector<Vector3D*>> further;
+    const OutlinePieces::Check check = OutlinePieces::makeSimple(outline, further, wingRootChord);
+    QCOMPARE(int(further.size()), pieces);
+    QCOMPARE(check == OutlinePieces::Check::Crossed, fault == "turned");
+    if (check != OutlinePieces::Check::Crossed) {
+        QVERIFY(!OutlinePieces::crossesItself(outline, wingRootChord));
+        for (const auto& piece : further)
+            QVERIFY(!OutlinePieces::crossesItself(piece, wingRootChord)
+                    && !crossesItself(piece, 0.95f * 200.0f / wingRootChord));
+    }
+    for (auto& piece : further)
+        Vector3D::clearList(piece);
+    // The same faults reach the end of the finishing as the cuts left them:
+    // the rib is parted, or marked and told, never handed on silently.
+    rib.clearGeometry();
+    shapeRib(rib, 200.0f);
+    std::vector<Vector3D*>& fresh = rib.getRibCoords();
+    if (fault == "waist") {
+        Vector3D& upper = *fresh[50];
+        Vector3D& lower = *fresh[n - 1 - 50];
+        const float y = (upper.getY() + lower.getY()) / 2;
+        upper.setY(y);
+        lower.setY(y);
+        RibList::finishRib(rib, wingRootChord);
+        QCOMPARE(int(rib.getFurtherPieces().size()), 1);
+        QCOMPARE(RibParting::told(rib), told);
+        QVERIFY(!rib.partedBySheets() && rib.partingSpar() == 0);
+        QVERIFY(RibParting::rowNote(rib).contains(QStringLiteral("2 pieces")));
     }
 }
 
