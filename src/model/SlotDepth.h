@@ -49,6 +49,12 @@ public:
 private:
     struct Buffers;
 
+    // Leaves out of the coming looks the points that come no closer than
+    // the web at any share from low to high.
+    void narrow(float low, float high);
+    // Looks at every point again.
+    void whole();
+
     const float depth;
     const float web;
     const Side& top;
@@ -58,4 +64,10 @@ private:
     Buffers* buffers = nullptr;
     std::size_t* used = nullptr;
     int thin = -1;
+    // Below the least depth of every point, where each side sinks by its
+    // least depths, no point moves: the floors and the answer are the same
+    // for every share that sinks them no deeper.
+    bool stillBelowLeast = false;
+    float leastOfAll = 0.0f;
+    int stillFits = -1;
 };

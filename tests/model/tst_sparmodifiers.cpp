@@ -13,6 +13,7 @@
 #include "model/RibModifierSparWebbing.h"
 #include "model/RibModifierSquareSpar.h"
 #include "model/RibModifierTubeSpar.h"
+#include "model/SlotDepth.h"
 #include "model/SparDefinition.h"
 
 namespace {
@@ -87,6 +88,8 @@ private slots:
     void joinerHolesKeepOneHeight_data();
     void joinerHolesKeepOneHeight();
     void joinerHeightBelongsToItsModifier();
+    void slotDepthShareIsThePlainHalving_data();
+    void slotDepthShareIsThePlainHalving();
 };
 
 void TestSparModifiers::squareSparNotchesTheChosenSides_data()
@@ -483,6 +486,75 @@ void TestSparModifiers::joinerHeightBelongsToItsModifier()
     RibDefinition middle = SyntheticRib::make(100.0f, 200.0f);
     applyTo(later, middle, 2, tube, first, last, raise);
     QVERIFY(std::fabs(midY(middle.getTubeSparParts().front()) - raise) < 1e-6f);
+}
+
+void TestSparModifiers::slotDepthShareIsThePlainHalving_data()
+{
+    QTest::addColumn<float>("wave");
+    QTest::addColumn<float>("lean");
+    QTest::addColumn<bool>("least");
+    QTest::newRow("smooth") << 0.0f << 0.0f << false;
+    QTest::newRow("wavy, leaning") << 0.004f << 0.3f << false;
+    QTest::newRow("wavy, least depths") << 0.006f << -0.2f << true;
+    QTest::newRow("steep waves") << 0.01f << 0.5f << true;
+}
+
+// The search leaves out points far from the thinnest place and answers
+// without looking where no point moves: the share must stay the one a plain
+// halving over every point finds, to the last bit.
+void TestSparModifiers::slotDepthShareIsThePlainHalving()
+{
+    QFETCH(float, wave);
+    QFETCH(float, lean);
+    QFETCH(bool, least);
+    std::vector<Vector3D> store;
+    const int count = 24;
+    for (int i = 0; i < count; ++i) {
+        const float x = 0.3f - 0.1f * float(i) / float(count - 1);
+        store.emplace_back(x, 0.04f + wave * std::sin(float(i) * 1.7f), 0.0f);
+    }
+    for (int i = 0; i < count; ++i) {
+        const float x = 0.2f + 0.1f * float(i) / float(count - 1);
+        store.emplace_back(x, -0.03f + wave * std::cos(float(i) * 2.3f), 0.0f);
+    }
+    std::vector<Vector3D*> outline;
+    for (Vector3D& p : store)
+        outline.push_back(&p);
+    SlotDepth::Side top;
+    top.cut = true;
+    top.from = 0;
+    top.to = count - 1;
+    top.normal = Vector3D(lean, 1.0f, 0.0f);
+    SlotDepth::Side bottom;
+    bottom.cut = true;
+    bottom.top = false;
+    bottom.from = count;
+    bottom.to = 2 * count - 1;
+    bottom.normal = Vector3D(-lean, -1.0f, 0.0f);
+    const float depth = 0.05f;
+    const float web = 0.0125f;
+    std::vector<float> topLeast;
+    std::vector<float> bottomLeast;
+    for (int i = 0; least && i < count; ++i) {
+        topLeast.push_back(0.01f + 0.004f * float(i % 5));
+        bottomLeast.push_back(0.012f + 0.003f * float(i % 3));
+    }
+    SlotDepth plain(outline, top, bottom, depth, web, topLeast, bottomLeast);
+    float expected = 1.0f;
+    if (!plain.fits(1.0f)) {
+        float low = 0.0f;
+        float high = 1.0f;
+        for (int i = 0; i < 20; ++i) {
+            const float mid = (low + high) * 0.5f;
+            (plain.fits(mid) ? low : high) = mid;
+        }
+        expected = low;
+    }
+    QVERIFY(expected > 0.0f && expected < 1.0f);
+    // To the bit: QCOMPARE of floats would let a step of the halving pass.
+    const float share = SlotDepth::share(outline, top, bottom, depth, web, topLeast, bottomLeast);
+    QVERIFY2(share == expected,
+             qPrintable(QString::number(double(share), 'g', 9) + " != " + QString::number(double(expected), 'g', 9)));
 }
 
 QTEST_MAIN(TestSparModifiers)
