@@ -162,6 +162,31 @@ void sinkFloor(const std::vector<FloorPoint>& run, int runDirection, const SlotD
         spans(floor);
 }
 
+// Point i of the run sunk by depth, as sinkFloor sinks it.
+FloorPoint sunkPoint(const FloorPoint& point, const SlotDepth::Side& slot, float depth,
+                     const std::vector<float>& least, size_t i)
+{
+    const float nx = slot.normal.getX();
+    const float ny = slot.normal.getY();
+    FloorPoint p = point;
+    if (least.empty()) {
+        const float down = -depth;
+        const float byX = nx * down;
+        const float byY = ny * down;
+        const float y = slot.top ? slot.edgeY - depth : slot.edgeY + depth;
+        p.x = slot.vertical ? point.x : point.x + byX;
+        p.y = slot.vertical ? y : point.y + byY;
+    } else if (slot.vertical) {
+        const float d = std::max(depth, least[i]);
+        p.y = slot.top ? slot.edgeY - d : slot.edgeY + d;
+    } else {
+        const float down = -std::max(depth, least[i]);
+        p.x = point.x + nx * down;
+        p.y = point.y + ny * down;
+    }
+    return p;
+}
+
 // The height at x of the segment from a to b that reaches x, its highest
 // or lowest end where it stands upright.
 inline float heightOn(const FloorPoint& a, const FloorPoint& b, float x, bool highest)
@@ -507,11 +532,47 @@ bool SlotDepth::fits(float share)
     if (still && stillFits >= 0)
         return stillFits != 0;
     Buffers& b = *buffers;
-    if (top.cut)
-        sinkFloor(b.topRun, b.topDirection, top, sunk, topLeast, b.upper, b.upperBegin, b.upperEnd);
-    if (bottom.cut)
-        sinkFloor(b.bottomRun, b.bottomDirection, bottom, sunk, bottomLeast, b.lower, b.lowerBegin, b.lowerEnd);
-    const bool fit = webAtLeast(b.upper, b.lower, web, thin, b.narrowed ? &b.live : nullptr);
+    bool fit = true;
+    const size_t upperCount = top.cut ? b.topRun.size() : b.upper.points.size();
+    const size_t lowerCount = bottom.cut ? b.bottomRun.size() : b.lower.points.size();
+    if (thin >= 0 && size_t(thin) < upperCount + lowerCount) {
+        // The point last found closer mostly is again: it is measured
+        // before the rest of its own floor is sunk.
+        const bool onUpper = size_t(thin) < upperCount;
+        const size_t i = onUpper ? size_t(thin) : size_t(thin) - upperCount;
+        if (onUpper ? bottom.cut : top.cut) {
+            if (onUpper)
+                sinkFloor(b.bottomRun, b.bottomDirection, bottom, sunk, bottomLeast, b.lower, b.lowerBegin,
+                          b.lowerEnd);
+            else
+                sinkFloor(b.topRun, b.topDirection, top, sunk, topLeast, b.upper, b.upperBegin, b.upperEnd);
+        }
+        const Side& own = onUpper ? top : bottom;
+        const FloorPoint p = own.cut ? sunkPoint(onUpper ? b.topRun[i] : b.bottomRun[i], own, sunk,
+                                                 onUpper ? topLeast : bottomLeast, i)
+                                     : (onUpper ? b.upper.points[i] : b.lower.points[i]);
+        float y = 0.0f;
+        const bool closer = onUpper ? heightAt(b.lower, p.x, true, y) && p.y - y < web
+                                    : heightAt(b.upper, p.x, false, y) && y - p.y < web;
+        if (closer) {
+            fit = false;
+        } else {
+            if (onUpper ? top.cut : bottom.cut) {
+                if (onUpper)
+                    sinkFloor(b.topRun, b.topDirection, top, sunk, topLeast, b.upper, b.upperBegin, b.upperEnd);
+                else
+                    sinkFloor(b.bottomRun, b.bottomDirection, bottom, sunk, bottomLeast, b.lower, b.lowerBegin,
+                              b.lowerEnd);
+            }
+            fit = webAtLeast(b.upper, b.lower, web, thin, b.narrowed ? &b.live : nullptr);
+        }
+    } else {
+        if (top.cut)
+            sinkFloor(b.topRun, b.topDirection, top, sunk, topLeast, b.upper, b.upperBegin, b.upperEnd);
+        if (bottom.cut)
+            sinkFloor(b.bottomRun, b.bottomDirection, bottom, sunk, bottomLeast, b.lower, b.lowerBegin, b.lowerEnd);
+        fit = webAtLeast(b.upper, b.lower, web, thin, b.narrowed ? &b.live : nullptr);
+    }
     if (still)
         stillFits = fit ? 1 : 0;
     return fit;
