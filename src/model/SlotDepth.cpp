@@ -578,14 +578,11 @@ bool SlotDepth::fits(float share)
     return fit;
 }
 
-void SlotDepth::whole()
+// An uncut side is read straight into its floor, so its floor spans the
+// same stretch of points as the side.
+void SlotDepth::spanUncutSides()
 {
     Buffers& b = *buffers;
-    b.narrowed = false;
-    b.upperBegin = 0;
-    b.upperEnd = top.cut ? b.topRun.size() : b.upper.points.size();
-    b.lowerBegin = 0;
-    b.lowerEnd = bottom.cut ? b.bottomRun.size() : b.lower.points.size();
     if (!top.cut) {
         b.upper.begin = b.upperBegin;
         b.upper.end = b.upperEnd;
@@ -594,6 +591,17 @@ void SlotDepth::whole()
         b.lower.begin = b.lowerBegin;
         b.lower.end = b.lowerEnd;
     }
+}
+
+void SlotDepth::whole()
+{
+    Buffers& b = *buffers;
+    b.narrowed = false;
+    b.upperBegin = 0;
+    b.upperEnd = top.cut ? b.topRun.size() : b.upper.points.size();
+    b.lowerBegin = 0;
+    b.lowerEnd = bottom.cut ? b.bottomRun.size() : b.lower.points.size();
+    spanUncutSides();
 }
 
 void SlotDepth::narrow(float low, float high)
@@ -675,14 +683,7 @@ void SlotDepth::narrow(float low, float high)
     b.upperEnd = upperFirst == SIZE_MAX ? 0 : upperLast + 1;
     b.lowerBegin = lowerFirst == SIZE_MAX ? 0 : lowerFirst;
     b.lowerEnd = lowerFirst == SIZE_MAX ? 0 : lowerLast + 1;
-    if (!top.cut) {
-        b.upper.begin = b.upperBegin;
-        b.upper.end = b.upperEnd;
-    }
-    if (!bottom.cut) {
-        b.lower.begin = b.lowerBegin;
-        b.lower.end = b.lowerEnd;
-    }
+    spanUncutSides();
     if (std::find(b.live.begin(), b.live.end(), thin) == b.live.end())
         thin = -1;
     b.narrowed = true;

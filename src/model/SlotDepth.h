@@ -54,6 +54,7 @@ private:
     void narrow(float low, float high);
     // Looks at every point again.
     void whole();
+    void spanUncutSides();
 
     const float depth;
     const float web;
